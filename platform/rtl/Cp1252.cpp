@@ -1,0 +1,121 @@
+#include "platform/rtl/Cp1252.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the rest of the page equals Latin-1.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
+};
+
+// The byte of a code point, or -1 when the page has none.
+int ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return int(cp);
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == cp) return 0x80 + i;
+    return -1;
+}
+
+// Converts until the first failure; returns the byte offset of the offending sequence, or npos.
+size_t Convert(std::string_view text, std::string& out, char32_t& bad) {
+    out.clear();
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto b0 = static_cast<unsigned char>(text[i]);
+        if (b0 < 0x80) {
+            out += char(b0);
+            ++i;
+            continue;
+        }
+        // Every character of the page above 0x7F takes two or three bytes in UTF-8.
+        char32_t cp;
+        size_t len;
+        if ((b0 & 0xE0) == 0xC0 && i + 1 < text.size()) {
+            cp = char32_t(b0 & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+            len = 2;
+        } else if ((b0 & 0xF0) == 0xE0 && i + 2 < text.size()) {
+            cp = char32_t(b0 & 0x0F) << 12 | char32_t(static_cast<unsigned char>(text[i + 1]) & 0x3F) << 6 |
+                 (static_cast<unsigned char>(text[i + 2]) & 0x3F);
+            len = 3;
+        } else {
+            bad = b0 >= 0xF0 ? 0x10000 : 0;  // a 4-byte character or a malformed byte
+            if (bad && i + 3 < text.size()) {
+                bad = char32_t(b0 & 0x07) << 18 | char32_t(static_cast<unsigned char>(text[i + 1]) & 0x3F) << 12 |
+                      char32_t(static_cast<unsigned char>(text[i + 2]) & 0x3F) << 6 |
+                      (static_cast<unsigned char>(text[i + 3]) & 0x3F);
+            }
+            return i;
+        }
+        bool wellFormed = true;
+        for (size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) wellFormed = false;
+        if (!wellFormed || (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800)) {
+            bad = 0;  // malformed or overlong
+            return i;
+        }
+        const int byte = ByteOf(cp);
+        if (byte < 0) {
+            bad = cp;
+            return i;
+        }
+        out += char(byte);
+        i += len;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        char32_t cp = b;
+        if (b < 0x80) {
+            out += c;
+            continue;
+        }
+        if (b < 0xA0) cp = kHigh[b - 0x80];
+        if (cp < 0x800) {
+            out += char(0xC0 | (cp >> 6));
+            out += char(0x80 | (cp & 0x3F));
+        } else {
+            out += char(0xE0 | (cp >> 12));
+            out += char(0x80 | ((cp >> 6) & 0x3F));
+            out += char(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool Utf8ToCp1252(std::string_view text, std::string& out) {
+    char32_t bad = 0;
+    return Convert(text, out, bad) == std::string_view::npos;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+    std::string out;
+    char32_t bad = 0;
+    const size_t at = Convert(text, out, bad);
+    if (at == std::string_view::npos) return out;
+    char msg[96];
+    if (bad)
+        std::snprintf(msg, sizeof msg, "Character U+%04X cannot be written in Windows-1252", unsigned(bad));
+    else
+        std::snprintf(msg, sizeof msg, "Invalid UTF-8 text at byte %zu", at + 1);
+    throw EConvertError(msg);
+}
+
+bool CanEncodeCp1252(std::string_view text) {
+    std::string out;
+    return Utf8ToCp1252(text, out);
+}
