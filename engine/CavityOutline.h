@@ -1,0 +1,30 @@
+#pragma once
+// The outline of the generatrix: its bounding box, the relative arc length Xi of every node, the
+// status-bar texts that describe it, and the point at a given Xi.
+#include <cstdint>
+#include <string>
+
+#include "engine/Global.h"
+
+// From nodes 0..NodeCount in the area: CavZMin..CavYRange and NodeXi (0 at the start node, 1 at
+// the last). Fails, naming `datasetName`, on a zero range of Y or Z (more than one node) and on
+// two coincident consecutive nodes.
+bool ComputeOutline(const std::string& datasetName, std::string& message);
+
+// Panels 0..2 of the main window's status bar: bounds, cavity length and aperture radius.
+void ShowOutlineStatus();
+
+// The outline of the dataset in the area, with its status-bar texts.
+bool LoadCavityOutline(std::string& message);
+
+// The point of the generatrix at relative arc length xi, from the outline in the area, without
+// reloading it. When xi is a node shared by two segments the later one wins. False when no
+// segment contains xi (z, y and surface are then left as they were).
+bool OutlinePointAtXi(Real xi, Real& z, Real& y, int32_t& surface);
+
+// The text for an xi that no segment contains.
+std::string XiOutsideMessage(Real xi);
+
+// Reloads the outline (its failure is reported only while the main window is active) and gives
+// the point at xi; false with XiOutsideMessage when no segment contains xi.
+bool XiToPoint(Real xi, Real& z, Real& y, int32_t& surface, std::string& message);

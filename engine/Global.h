@@ -1,0 +1,97 @@
+#pragma once
+// The engine's shared data area: everything the engine knows about the loaded dataset, the ray
+// being traced and the results of the last run lives in one process-wide instance, `Shared`.
+// The loaders fill it, preprocessing derives the surfaces, the launchers and the tracer move one
+// ray through it and the run loop writes the results. Reals are 80-bit extended; every array has
+// the declared bounds and raises ERangeError outside them, which is how several limits of a
+// dataset (202 nodes, 101 temperature points, 201 wavelengths and viewing conditions) hold.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/rtl/CheckedArray.h"
+#include "platform/rtl/Exceptions.h"
+
+using Real = long double;
+
+// An engine failure that ends a run with its message (for example a zero vector met while
+// tracing); the run shows the message and saves nothing.
+KV_EXCEPTION_CLASS(EEngineError, Exception)
+
+using TNodeReals = TCheckedArray<Real, 0, 202>;
+using TTempReals = TCheckedArray<Real, 1, 101>;
+using TSpectrum = TCheckedArray<Real, 0, 201>;
+using TVCResults = TCheckedArray<TCheckedArray<TSpectrum, 0, 1>, 1, 201>;
+
+inline constexpr const char* DefaultTitle = "KAVRI320";
+
+// The five kinds of viewing condition, indexed by ViewIndex 0..4.
+inline constexpr int ViewKindCount = 5;
+extern const std::array<const char*, ViewKindCount> ViewKindNames;
+extern const std::array<uint8_t, ViewKindCount> ViewParamCounts;
+// The field names of each kind's table; kind 4 has four fields but keeps only the first with a
+// result. Unused entries are empty.
+extern const std::array<std::array<const char*, 4>, ViewKindCount> ViewParamNames;
+
+using TRayLauncher = void (*)();
+
+struct TSharedData {
+    // Generatrix: node 0 is the start node, nodes 1..NodeCount the cavity rows, node
+    // NodeCount + 1 the aperture node set by preprocessing. Surface i joins nodes i-1 and i.
+    uint8_t NodeCount = 0;
+    TNodeReals NodeZ, NodeR, NodeXi;
+    TNodeReals SurfEmissivity, SurfReflectivity, SurfDiffusity;
+    TCheckedArray<uint8_t, 0, 202> SurfKind;  // 1 cone, 2 cylinder, 3 disk, 0 none
+    TCheckedArray<int8_t, 0, 202> SurfSign;
+    TNodeReals SurfNormalX, SurfNormalY, SurfNormalZ;
+    TNodeReals SurfRadialCos, SurfSlope, SurfSlope2, SurfZ0;
+
+    // Bounding box of the outline.
+    Real CavZMin = 0, CavZMax = 0, CavYMin = 0, CavYMax = 0, CavZRange = 0, CavYRange = 0;
+
+    // Temperature distribution along Xi.
+    uint8_t TempPointCount = 0;
+    TTempReals TempPointXi, TempPointZ, TempPointR, TempPointT;
+    TCheckedArray<uint8_t, 1, 101> TempPointSurf;
+    Real CurHitT = 0;
+    Real HitXiFraction = 0;
+
+    // Wavelengths in micrometres; [0] is 0 and stands for the total.
+    uint8_t WavelengthCount = 0;
+    TSpectrum CurWavelengths;
+
+    // Run parameters.
+    std::string CurDatasetName;
+    double CurDateTime = 0, CurStartDateTime = 0, CurFinishDateTime = 0;
+    Real CurTref = 0, CurTbg = 0, CurNRF = 0, CurThreshold = 0;
+    uint8_t CurViewIndex = 0;
+    uint8_t VCCount = 0;
+    TCheckedArray<TCheckedArray<Real, 1, 201>, 1, 4> VCParams;  // [p][v]
+    uint8_t CurVC = 0;
+    uint32_t RayCount = 0, ProgressStep = 0, StopCheckStep = 0;
+    TVCResults EEResults;  // [v][0][k] EEiso, [v][1][k] EE
+    TVCResults RTResults;  // only [v][1][k] is written
+
+    // The ray being traced.
+    Real RayX = 0, RayY = 0, RayZ = 0;
+    Real RayDX = 0, RayDY = 0, RayDZ = 0;
+    Real RayWeight = 0;
+    uint8_t CurSurface = 0;
+    // Per-ray sums: [0][k] isothermal cavity, [1][k] non-isothermal cavity in units of the
+    // radiance at CurTref (see Radiance.h), so that no wavelength under- or overflows.
+    TCheckedArray<TSpectrum, 0, 1> RaySums;
+    TRayLauncher RayLauncher = nullptr;
+
+    // Set by the workbench at start-up.
+    std::string ProgramTitle;
+    std::string ExeDir, DbDir, CavitiesDir, WavelengthsDir, DatasetsDir, ResultsDir, ReportsDir;
+};
+
+// The one instance every routine sees.
+extern TSharedData Shared;
+
+// Returns the area to its program-start state (every number 0, every string empty).
+void ResetSharedData();
+
+// Set by Stop, tested by the run loop.
+extern bool StopFlag;

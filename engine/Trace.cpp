@@ -1,0 +1,99 @@
+#include "engine/Trace.h"
+
+#include "engine/Intersection.h"
+#include "engine/MT19937.h"
+#include "engine/Radiance.h"
+#include "engine/Reflection.h"
+
+namespace {
+
+constexpr uint8_t kLocalHemispherical = 4;
+
+// What the wall hit at the ray's point gives, then the ray's reflection off it: emission of the
+// wall at its temperature weighted by what is left of the ray, the weight loss, and a diffuse or
+// specular new direction drawn against the wall's diffusity.
+inline void Bounce(TSharedData& s, Real& w, Real* isoSums, Real* sums, int count) {
+    const long c = s.CurSurface;
+    CurrentSurfaceNormal();
+    HitTemperature();
+    const Real e = s.SurfEmissivity[c];
+    const Real we = w * e;
+    const Real ew = e * w;
+    const Real* ratio = RadianceRatios.At(s.CurHitT);
+    for (int k = 0; k < count; ++k) {
+        isoSums[k] += we;
+        sums[k] += ratio[k] * ew;
+    }
+    w = w * s.SurfReflectivity[c];
+    if (MTRandom() <= s.SurfDiffusity[c])
+        ReflectDiffuse();
+    else
+        ReflectSpecular();
+}
+
+}  // namespace
+
+bool TraceRay(std::string& message) {
+    TSharedData& s = Shared;
+    if (!message.empty()) message.clear();
+    if (s.WavelengthCount > TSpectrum::HighBound) RaiseRangeError();
+    const int count = s.WavelengthCount + 1;
+    Real* isoSums = s.RaySums[0].Data();
+    Real* sums = s.RaySums[1].Data();
+    for (int k = 0; k < count; ++k) isoSums[k] = sums[k] = 0;
+    RadianceRatios.Prepare();
+
+    s.RayLauncher();
+    const bool fromWall = s.CurViewIndex == kLocalHemispherical;
+    if (!fromWall && !InsideAperture()) {
+        message = SOutOfAperture;
+        return false;
+    }
+
+    Real w = s.RayWeight;
+    if (fromWall) {
+        // The start point is the first hit, the ray arriving against its launched direction.
+        s.RayDX = -s.RayDX;
+        s.RayDY = -s.RayDY;
+        s.RayDZ = -s.RayDZ;
+        Bounce(s, w, isoSums, sums, count);
+    }
+    while (w / s.RayWeight > s.CurThreshold) {
+        if (!FindFirstHit()) {
+            // Escaped through the aperture: it brings the background's radiance.
+            if (s.CurTbg > 0) {
+                const Real* ratio = RadianceRatios.At(s.CurTbg);
+                for (int k = 0; k < count; ++k) sums[k] += ratio[k] * w;
+            }
+            break;
+        }
+        Bounce(s, w, isoSums, sums, count);
+    }
+    return true;
+}
+
+bool TraceFirstBounce(Real& x0, Real& y0, Real& z0, Real& x1, Real& y1, Real& z1,
+                      std::string& message) {
+    TSharedData& s = Shared;
+    message.clear();
+    s.RayLauncher();
+    x0 = s.RayX;
+    y0 = s.RayY;
+    z0 = s.RayZ;
+    if (s.CurViewIndex != kLocalHemispherical) {
+        if (!InsideAperture()) {
+            message = SOutOfAperture;
+            return false;
+        }
+        if (!FindFirstHit()) {
+            message = SNoFirstBounce;
+            return false;
+        }
+    } else {
+        FindNextHit();
+    }
+    x1 = s.RayX;
+    y1 = s.RayY;
+    z1 = s.RayZ;
+    return true;
+}

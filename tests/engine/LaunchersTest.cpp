@@ -1,0 +1,159 @@
+#include <cmath>
+
+#include "EngineFixture.h"
+
+namespace {
+
+class LaunchersTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        SetStepCavity();  // aperture radius 0.5 at z = 2; CavZMax 2, CavZRange 2
+    }
+    static void SetCondition(uint8_t kind, std::vector<Real> params) {
+        Shared.CurViewIndex = kind;
+        Shared.VCCount = 1;
+        Shared.CurVC = 1;
+        for (size_t p = 0; p < params.size(); ++p) Shared.VCParams[p + 1][1] = params[p];
+        Shared.RayLauncher = LauncherOfKind(kind);
+    }
+};
+
+TEST_F(LaunchersTest, NormalBeamAvoidsTheAxisAndTheRim) {
+    struct Case {
+        Real yb, expectedY;
+    };
+    const Case cases[] = {{0, 1e-6L}, {0.5L, 0.5L * 0.999999L}, {0.25L, 0.25L}};
+    for (const Case& c : cases) {
+        SetCondition(0, {c.yb, 0});
+        Shared.RayLauncher();
+        EXPECT_EQ(Shared.RayX, 0);
+        EXPECT_EQ(Shared.RayY, c.expectedY);
+        EXPECT_EQ(Shared.RayZ, 2.2L);
+        EXPECT_EQ(Shared.RayDZ, -1);
+        EXPECT_EQ(Shared.RayWeight, 1);
+        EXPECT_EQ(Shared.CurSurface, 0);
+    }
+}
+
+TEST_F(LaunchersTest, DirectionalAndConicalDirections) {
+    struct Case {
+        const char* name;
+        uint8_t kind;
+        std::vector<Real> params;
+        Real dy, dz, y, z;
+    };
+    const Real b90 = 89.999999L * Pi / 180, b0 = 1e-6L * Pi / 180;
+    const Case cases[] = {
+        // A beam of radius 0: the centre (0, 0, ZB).
+        {"directional at 90 degrees", 1, {3, 0, 90}, std::sin(b90), -std::cos(b90), 0, 3},
+        {"directional at 0 degrees", 1, {3, 0, 0}, std::sin(b0), -std::cos(b0), 0, 3},
+        {"conical of zero angle", 2, {0.2L, 5, 0}, 0, -1, 0.2L, 2},
+        {"conical apex on the axis", 2, {0, 5, 0}, 0, -1, 1e-6L, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetCondition(c.kind, c.params);
+        for (int i = 0; i < 3; ++i) {
+            Shared.RayLauncher();
+            EXPECT_EQ(Shared.RayDY, c.dy);
+            EXPECT_EQ(Shared.RayDZ, c.dz);
+            EXPECT_EQ(Shared.RayY, c.y);
+            EXPECT_EQ(Shared.RayZ, c.z);
+            EXPECT_EQ(Shared.CurSurface, 0);
+        }
+    }
+}
+
+TEST_F(LaunchersTest, IntegratedDetectorBranches) {
+    // Aperture radius 1: H = 2.5 is a distant detector, H = 2 exactly a near one.
+    SetGeneratrix({{0, 0}, {0, 1}, {2, 1}});
+    struct Case {
+        Real h;
+        bool distant;
+    };
+    const Case cases[] = {{2.5L, true}, {2, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("H " + std::to_string(double(c.h)));
+        SetCondition(3, {0, 0.3L, c.h});
+        for (int i = 0; i < 200; ++i) {
+            Shared.RayLauncher();
+            const TSharedData& s = Shared;
+            EXPECT_EQ(s.RayZ, 2 + c.h);
+            ASSERT_TRUE(InsideAperture());
+            EXPECT_NEAR(s.RayDX * s.RayDX + s.RayDY * s.RayDY + s.RayDZ * s.RayDZ, 1, 1e-18L);
+            if (c.distant) {
+                const Real d = c.h / -s.RayDZ;  // distance to the aperture plane along the ray
+                EXPECT_NEAR(s.RayWeight, s.RayDZ * s.RayDZ / (d * d), 1e-18L);
+            } else {
+                EXPECT_EQ(s.RayWeight, 1);
+            }
+        }
+    }
+}
+
+TEST_F(LaunchersTest, LocalHemisphericalLeavesNodesAlongTheirSurface) {
+    // Node Xi: 0, 1/3.5, 3/3.5, 1.
+    struct Case {
+        const char* name;
+        Real z, y;
+        int isf;
+        uint8_t surface;
+        Real newZ, newY;
+    };
+    const Case cases[] = {
+        {"start node", 0, 0, 1, 1, 0, 1e-6L},
+        {"node 1 given on the cylinder", 0, 1, 2, 1, 0, 1 - 1e-6L},
+        {"node 2", 2, 1, 2, 2, 2 - 2e-6L, 1},
+        {"inside the cylinder", 1, 1, 2, 2, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetCondition(4, {0, c.z, c.y, Real(c.isf)});
+        Shared.RayLauncher();
+        const TSharedData& s = Shared;
+        EXPECT_EQ(s.CurSurface, c.surface);
+        EXPECT_NEAR(s.RayZ, c.newZ, 1e-15L);
+        EXPECT_NEAR(std::hypot(s.RayX, s.RayY), c.newY, 1e-15L);
+        EXPECT_EQ(s.RayWeight, 1);
+        // The direction looks into the cavity from the wall.
+        const long i = s.CurSurface;
+        EXPECT_GT(s.RayDX * s.SurfNormalX[i] + s.RayDY * s.SurfNormalY[i] +
+                      s.RayDZ * s.SurfNormalZ[i], 0);
+    }
+    EXPECT_TRUE(Host.Messages.empty());
+}
+
+TEST_F(LaunchersTest, LocalHemisphericalRefusesSurfacesOutsideTheArrays) {
+    for (Real isf : {0.0L, 203.0L, -1.0L}) {
+        SetCondition(4, {0, 1, 1, isf});
+        EXPECT_THROW(Shared.RayLauncher(), ERangeError) << double(isf);
+    }
+    EXPECT_THROW(LauncherOfKind(5), ERangeError);
+}
+
+TEST(RandomInDisk, PointsAreUniformInTheDisk) {
+    const uint32_t seed = 2024;
+    MTSeed(seed);
+    const int bins = 20, count = 40000;
+    std::vector<int> radial(bins), angular(bins);
+    for (int i = 0; i < count; ++i) {
+        Real x, y;
+        RandomInDisk(x, y, 3);
+        const Real r2 = (x * x + y * y) / 9;  // uniform in [0, 1) for a uniform disk
+        ASSERT_LT(r2, 1);
+        ++radial[static_cast<int>(r2 * bins)];
+        ++angular[std::min(bins - 1, static_cast<int>((std::atan2(double(y), double(x)) + M_PI) /
+                                                      (2 * M_PI) * bins))];
+    }
+    auto chi2 = [&](const std::vector<int>& counts) {
+        const double e = double(count) / bins;
+        double sum = 0;
+        for (int c : counts) sum += (c - e) * (c - e) / e;
+        return sum;
+    };
+    EXPECT_LT(chi2(radial), 43.82) << "seed " << seed;  // 19 degrees of freedom, p = 0.001
+    EXPECT_LT(chi2(angular), 43.82) << "seed " << seed;
+}
+
+}  // namespace
