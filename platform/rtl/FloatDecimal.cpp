@@ -8,8 +8,9 @@
 
 namespace {
 
-// An unsigned integer big enough for m * 2^e or m * 5^-e of any 80-bit value (m < 2^64). It lives
-// on the stack: formatting never allocates for its digits.
+// An unsigned integer big enough for m * 5^k or m * 2^k with the scales of any 80-bit value
+// (m < 2^64). It lives on the stack: formatting never allocates for its digits. Words at FSize and
+// above are never read, so the array is left uninitialised.
 class TBigUInt {
 public:
     explicit TBigUInt(uint64_t v) {
@@ -18,9 +19,38 @@ public:
         FSize = FWords[1] ? 2 : 1;
     }
 
-    bool FitsIn64() const { return FSize <= 2; }
-    uint64_t Low64() const { return FWords[0] | (FSize > 1 ? uint64_t(FWords[1]) << 32 : 0); }
-    bool IsZero() const { return FSize == 1 && FWords[0] == 0; }
+    // The value when it is below 2^128 (the callers make sure it is).
+    unsigned __int128 Low128() const {
+        unsigned __int128 v = 0;
+        for (int i = std::min(FSize, 4) - 1; i >= 0; --i) v = (v << 32) | FWords[i];
+        return v;
+    }
+
+    void MulPow5(int k) {
+        for (; k >= 13; k -= 13) MulSmall(kFivePow13);
+        MulSmall(SmallPow5(k));
+    }
+
+    // Floor division by 5^k (floor of floors is the floor of the whole quotient).
+    void DivPow5(int k) {
+        for (; k >= 13; k -= 13) DivSmall(kFivePow13);
+        DivSmall(SmallPow5(k));
+    }
+
+    // Multiplies by 2^bits, or floor-divides by 2^-bits when bits is negative.
+    void Shift(int bits) {
+        if (bits > 0) ShiftLeft(bits);
+        if (bits < 0) ShiftRight(-bits);
+    }
+
+private:
+    static constexpr uint32_t kFivePow13 = 1220703125u;
+
+    static uint32_t SmallPow5(int k) {
+        uint32_t p = 1;
+        while (k-- > 0) p *= 5;
+        return p;
+    }
 
     void MulSmall(uint32_t factor) {
         uint64_t carry = 0;
@@ -30,6 +60,16 @@ public:
             carry = p >> 32;
         }
         if (carry) FWords[FSize++] = static_cast<uint32_t>(carry);
+    }
+
+    void DivSmall(uint32_t divisor) {
+        uint64_t rem = 0;
+        for (int i = FSize - 1; i >= 0; --i) {
+            uint64_t cur = (rem << 32) | FWords[i];
+            FWords[i] = static_cast<uint32_t>(cur / divisor);
+            rem = cur % divisor;
+        }
+        Trim();
     }
 
     void ShiftLeft(int bits) {
@@ -51,64 +91,33 @@ public:
         }
     }
 
-    // Divides in place and returns the remainder.
-    uint32_t DivSmall(uint32_t divisor) {
-        uint64_t rem = 0;
-        for (int i = FSize - 1; i >= 0; --i) {
-            uint64_t cur = (rem << 32) | FWords[i];
-            FWords[i] = static_cast<uint32_t>(cur / divisor);
-            rem = cur % divisor;
+    void ShiftRight(int bits) {
+        const int words = bits / 32, rest = bits % 32;
+        if (words >= FSize) {
+            FWords[0] = 0;
+            FSize = 1;
+            return;
         }
-        while (FSize > 1 && FWords[FSize - 1] == 0) --FSize;
-        return static_cast<uint32_t>(rem);
+        std::copy(FWords.begin() + words, FWords.begin() + FSize, FWords.begin());
+        FSize -= words;
+        if (rest) {
+            for (int i = 0; i < FSize; ++i) {
+                uint32_t next = i + 1 < FSize ? FWords[i + 1] : 0;
+                FWords[i] = (FWords[i] >> rest) | (next << (32 - rest));
+            }
+        }
+        Trim();
     }
 
-private:
-    // 5^16510 (the smallest subnormal's scale) times 2^64 needs about 38,400 bits.
-    std::array<uint32_t, 1240> FWords{};
+    void Trim() {
+        while (FSize > 1 && FWords[FSize - 1] == 0) --FSize;
+    }
+
+    // The largest value held: 2^64 * 5^4971 (about 11,610 bits) for the smallest subnormal, or
+    // the 16,384 bits of the largest finite value.
+    std::array<uint32_t, 560> FWords;
     int FSize = 1;
 };
-
-// Writes the decimal digits of n (no leading zeros) into out; returns how many.
-int WriteDigits(uint64_t n, char* out) {
-    char tmp[20];
-    int len = 0;
-    do {
-        tmp[len++] = char('0' + n % 10);
-        n /= 10;
-    } while (n);
-    for (int i = 0; i < len; ++i) out[i] = tmp[len - 1 - i];
-    return len;
-}
-
-// The leading digits of a big integer: up to `want` of them into lead, and the total count.
-int LeadingDigits(TBigUInt& n, char* lead, int want) {
-    if (n.FitsIn64()) {
-        char all[20];
-        int len = WriteDigits(n.Low64(), all);
-        std::copy_n(all, std::min(len, want), lead);
-        return len;
-    }
-    // Split into base-10^9 chunks, lowest first, then read the top ones.
-    static constexpr uint32_t kChunk = 1000000000u;
-    static thread_local std::array<uint32_t, 1400> chunks;
-    int count = 0;
-    while (!n.FitsIn64()) chunks[count++] = n.DivSmall(kChunk);
-    char top[20];
-    int topLen = WriteDigits(n.Low64(), top);
-    int total = topLen + 9 * count;
-    int got = std::min(topLen, want);
-    std::copy_n(top, got, lead);
-    for (int c = count - 1; c >= 0 && got < want; --c) {
-        uint32_t v = chunks[c];
-        char nine[9];
-        for (int k = 8; k >= 0; --k, v /= 10) nine[k] = char('0' + v % 10);
-        int take = std::min(9, want - got);
-        std::copy_n(nine, take, lead + got);
-        got += take;
-    }
-    return total;
-}
 
 }  // namespace
 
@@ -117,48 +126,48 @@ TFloatDecimal FloatToDecimal(long double value) {
     rec.Negative = std::signbit(value);
     if (value == 0 || !std::isfinite(value)) return rec;
 
-    // |value| = m * 2^e with a 64-bit integer m.
+    // |value| = m * 2^e with a 64-bit integer m, and 2^(e2-1) <= |value| < 2^e2.
     int e2 = 0;
     long double frac = std::frexp(std::fabs(value), &e2);
     uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 64));
     int e = e2 - 64;
-    int tz = std::countr_zero(m);
+    const int tz = std::countr_zero(m);
     m >>= tz;
     e += tz;
 
-    // |value| = n * 10^scale, n an integer.
+    // 10^(hi-2) <= |value| < 10^hi, so d = floor(|value| * 10^(20-hi)) has 19 or 20 digits. Only
+    // those leading digits are computed exactly; the rest of the expansion is never needed,
+    // since rounding half away from zero looks at one guard digit alone.
+    const int hi = static_cast<int>(std::floor(e2 * 0.30102999566398119521L)) + 1;
+    const int p = 20 - hi;
     TBigUInt n(m);
-    int scale = 0;
-    if (e >= 0) {
-        n.ShiftLeft(e);
+    if (p >= 0) {
+        n.MulPow5(p);
+        n.Shift(e + p);
+    } else if (e + p >= 0) {
+        n.Shift(e + p);
+        n.DivPow5(-p);
     } else {
-        static constexpr uint32_t kFivePow13 = 1220703125u;
-        int k = -e;
-        for (; k >= 13; k -= 13) n.MulSmall(kFivePow13);
-        uint32_t rest = 1;
-        for (; k > 0; --k) rest *= 5;
-        n.MulSmall(rest);
-        scale = e;
+        n.DivPow5(-p);
+        n.Shift(e + p);
     }
+    unsigned __int128 d = n.Low128();
+    constexpr uint64_t kE18 = 1000000000000000000ull;
+    const unsigned __int128 kE19 = (unsigned __int128)kE18 * 10;
+    rec.Exponent = hi;
+    if (d >= kE19)
+        d /= 10;
+    else
+        --rec.Exponent;
 
-    // One guard digit past the kept ones decides the rounding, half away from zero.
-    char lead[MaxFloatDigits + 1];
-    int total = LeadingDigits(n, lead, MaxFloatDigits + 1);
-    int have = std::min(total, MaxFloatDigits + 1);
-    rec.Exponent = total + scale;
-    rec.Count = std::min(have, MaxFloatDigits);
-    std::copy_n(lead, rec.Count, rec.Digits);
-    if (have > MaxFloatDigits && lead[MaxFloatDigits] >= '5') {
-        // Round up with a carry; all nines become 1 with a higher exponent.
-        int i = MaxFloatDigits - 1;
-        while (i >= 0 && rec.Digits[i] == '9') rec.Digits[i--] = '0';
-        if (i < 0) {
-            rec.Digits[0] = '1';
-            ++rec.Exponent;
-        } else {
-            ++rec.Digits[i];
-        }
+    // d holds 19 digits: 18 kept and the guard digit.
+    uint64_t kept = static_cast<uint64_t>(d / 10);
+    if (d % 10 >= 5 && ++kept == kE18) {
+        kept /= 10;
+        ++rec.Exponent;
     }
+    for (int i = MaxFloatDigits - 1; i >= 0; --i, kept /= 10) rec.Digits[i] = char('0' + kept % 10);
+    rec.Count = MaxFloatDigits;
     while (rec.Count > 0 && rec.Digits[rec.Count - 1] == '0') --rec.Count;
     return rec;
 }

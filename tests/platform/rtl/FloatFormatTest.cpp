@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -40,6 +44,37 @@ TEST(FloatDecimal, DigitsAreExactToEighteenPlacesRoundedHalfAwayFromZero) {
     }
     EXPECT_TRUE(FloatToDecimal(0.0L).IsZero());
     EXPECT_TRUE(FloatToDecimal(-0.0L).Negative);
+}
+
+// Cross-check over the whole 80-bit range against the C library's exact long expansion: its first
+// 19 digits, rounded half away from zero to 18, are what FloatToDecimal must give.
+TEST(FloatDecimal, AgreesWithALongExactExpansionAcrossTheRange) {
+    const unsigned seed = 20261210;
+    std::mt19937_64 rng(seed);
+    for (int k = 0; k < 4000; ++k) {
+        long double v = std::ldexp(static_cast<long double>(rng() | (1ull << 63)) / 0x1p64L,
+                                   int(rng() % 32760) - 16380 - (k % 50 == 0 ? 60 : 0));
+        char text[64];
+        std::snprintf(text, sizeof text, "%.40Le", v);  // d.ddd...e+x
+        std::string digits = std::string(1, text[0]) + std::string(text + 2, 40);
+        if (digits.compare(19, 22, std::string(22, '9')) == 0) continue;  // rounding may carry
+        int exponent = std::atoi(std::strchr(text, 'e') + 1) + 1;
+        std::string kept = digits.substr(0, 18);
+        if (digits[18] >= '5') {
+            int i = 17;
+            while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+            if (i < 0) {
+                kept = "1" + kept.substr(0, 17);
+                ++exponent;
+            } else {
+                ++kept[i];
+            }
+        }
+        kept.erase(kept.find_last_not_of('0') + 1);
+        TFloatDecimal rec = FloatToDecimal(v);
+        ASSERT_EQ(DigitsOf(rec), kept) << text << " seed " << seed << " case " << k;
+        ASSERT_EQ(rec.Exponent, exponent) << text << " seed " << seed << " case " << k;
+    }
 }
 
 TEST(FloatToStr, FifteenSignificantDigitsAndTheSwitchToScientific) {
