@@ -77,13 +77,15 @@ size_t Convert(std::string_view text, std::string& out, char32_t& bad) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        char32_t cp = b;
-        if (b < 0x80) {
-            out += c;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {  // copy a run of ASCII at once
+            const size_t start = i;
+            while (i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) < 0x80) ++i;
+            out.append(bytes.substr(start, i - start + 1));
             continue;
         }
+        char32_t cp = b;
         if (b < 0xA0) cp = kHigh[b - 0x80];
         if (cp < 0x800) {
             out += char(0xC0 | (cp >> 6));

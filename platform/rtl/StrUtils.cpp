@@ -190,6 +190,15 @@ int CompareText(std::string_view a, std::string_view b) {
 int AnsiCompareText(std::string_view a, std::string_view b) {
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
+        const auto ba = static_cast<unsigned char>(a[i]), bb = static_cast<unsigned char>(b[j]);
+        if ((ba | bb) < 0x80) {  // both ASCII: no decoding needed
+            const auto la = static_cast<unsigned char>(AsciiLower(char(ba)));
+            const auto lb = static_cast<unsigned char>(AsciiLower(char(bb)));
+            if (la != lb) return la < lb ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         const char32_t ca = ToLower(NextCodePoint(a, i));
         const char32_t cb = ToLower(NextCodePoint(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
