@@ -156,7 +156,8 @@ TParts PartsOf(TDateTime dt) {
 
 std::string FormatDateTime(std::string_view format, TDateTime dateTime) {
     std::string out;
-    AppendFormat(out, format, PartsOf(dateTime), 0);
+    // No pattern means the default text, as "c" gives it.
+    AppendFormat(out, format.empty() ? std::string_view("c") : format, PartsOf(dateTime), 0);
     return out;
 }
 

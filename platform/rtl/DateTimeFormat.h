@@ -16,6 +16,7 @@
 //   am/pm a/p  the marker in the case written; ampm  TimeAMString / TimePMString
 //   /  :    DateSeparator and TimeSeparator
 //   '...' "..." literal text; any other character is copied.
+// An empty format gives what "c" gives.
 std::string FormatDateTime(std::string_view format, TDateTime dateTime);
 
 // Short date, a blank and long time; the time is left out when it is midnight.

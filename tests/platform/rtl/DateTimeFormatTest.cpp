@@ -31,6 +31,7 @@ TEST(FormatDateTime, PatternLetters) {
         {"hh:nn mm", pm, "14:07 03"},  // not after h: the month
         {"c", pm, "03/05/2026 14:07:09"},
         {"c", EncodeDate(2026, 3, 5), "03/05/2026"},  // midnight: no time
+        {"", pm, "03/05/2026 14:07:09"},              // no pattern: as c
         {"ddddd", pm, "03/05/2026"},
         {"dddddd", pm, "Thursday, March 5, 2026"},
         {"t", pm, "2:07 PM"},
