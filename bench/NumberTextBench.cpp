@@ -13,8 +13,8 @@
 namespace {
 
 // Values of the kinds the program writes: small fractions, large results, doubles and 80-bit ones.
-const std::array<long double, 8> kValues = {0.1 + 0.2,  1234.5678,   -0.000123456, 6.02214076e23,
-                                            1.0L / 3.0L, 273.15,     1e-300,       99.9996};
+const std::array<long double, 8> kValues = {0.1 + 0.2,   1234.5678, -0.000123456, 6.02214076e23,
+                                            1.0L / 3.0L, 273.15,    1e-300,       99.9996};
 
 template <typename F>
 void RunOverValues(benchmark::State& state, F&& f) {

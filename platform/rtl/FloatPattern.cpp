@@ -57,10 +57,10 @@ void ForEachToken(std::string_view section, F&& f) {
 
 // What a section asks for, read before any digit is written.
 struct TPatternLayout {
-    int IntDigits = 0;       // placeholders before the decimal point
-    int FracDigits = 0;      // placeholders after it
-    int FirstZero = -1;      // index of the first '0' among the integer placeholders
-    int ForcedFrac = 0;      // fraction digits always written (up to the last '0')
+    int IntDigits = 0;   // placeholders before the decimal point
+    int FracDigits = 0;  // placeholders after it
+    int FirstZero = -1;  // index of the first '0' among the integer placeholders
+    int ForcedFrac = 0;  // fraction digits always written (up to the last '0')
     bool HasPoint = false;
     bool Thousands = false;  // a ',' in the integer part
     bool Scientific = false;
@@ -79,12 +79,17 @@ TPatternLayout ReadLayout(std::string_view section) {
                     if (t.Text[0] == '0') l.ForcedFrac = l.FracDigits;
                 }
                 break;
-            case TPatternToken::Point: l.HasPoint = true; break;
+            case TPatternToken::Point:
+                l.HasPoint = true;
+                break;
             case TPatternToken::Comma:
                 if (!l.HasPoint) l.Thousands = true;
                 break;
-            case TPatternToken::Exponent: l.Scientific = true; break;
-            case TPatternToken::Literal: break;
+            case TPatternToken::Exponent:
+                l.Scientific = true;
+                break;
+            case TPatternToken::Literal:
+                break;
         }
     });
     return l;
@@ -144,12 +149,15 @@ std::string WriteSection(std::string_view section, const TPatternLayout& l,
     bool afterPoint = false;
     ForEachToken(section, [&](const TPatternToken& t) {
         switch (t.Kind) {
-            case TPatternToken::Literal: out += t.Text; break;
+            case TPatternToken::Literal:
+                out += t.Text;
+                break;
             case TPatternToken::Point:
                 afterPoint = true;
                 if (fracOut > 0) out += settings.DecimalSeparator;
                 break;
-            case TPatternToken::Comma: break;
+            case TPatternToken::Comma:
+                break;
             case TPatternToken::Exponent:
                 out += t.Text;
                 if (exponent < 0)

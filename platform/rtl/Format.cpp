@@ -8,7 +8,7 @@
 
 namespace {
 
-// Reads a format string one specifier at a time; every fault of the format or its arguments
+// Reads a format string one conversion at a time; every fault of the format or its arguments
 // ends in the one conversion error, never in a read past the arguments.
 class TFormatter {
 public:
@@ -30,7 +30,7 @@ public:
                 out += '%';
                 continue;
             }
-            Specifier(out);
+            Conversion(out);
         }
         return out;
     }
@@ -67,7 +67,7 @@ private:
         return v;
     }
 
-    void Specifier(std::string& out) {
+    void Conversion(std::string& out) {
         long width = Count();
         if (Peek() == ':') {  // that number was an argument index
             ++FPos;
@@ -87,7 +87,8 @@ private:
             if (precision < 0) precision = 0;
         }
         if (FPos >= FFormat.size()) Fail();
-        const char type = static_cast<char>(std::tolower(static_cast<unsigned char>(FFormat[FPos++])));
+        const char type =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(FFormat[FPos++])));
         std::string text = Convert(type, NextArg(), precision);
         if (width > long(text.size())) {
             std::string pad(width - text.size(), ' ');
@@ -106,9 +107,10 @@ private:
                 const bool negative = type == 'd' && a.VType == TVarRec::vtInt64 && a.VInt64 < 0;
                 const uint64_t bits = a.VType == TVarRec::vtInt64 ? uint64_t(a.VInt64) : a.VUInt64;
                 const uint64_t magnitude = negative ? 0 - bits : bits;
-                std::string digits = type == 'x' ? IntToHex(int64_t(magnitude), 0)
-                                                 : std::to_string(magnitude);
-                if (precision > long(digits.size())) digits.insert(0, precision - digits.size(), '0');
+                std::string digits =
+                    type == 'x' ? IntToHex(int64_t(magnitude), 0) : std::to_string(magnitude);
+                if (precision > long(digits.size()))
+                    digits.insert(0, precision - digits.size(), '0');
                 return negative ? "-" + digits : digits;
             }
             case 's':
@@ -125,13 +127,18 @@ private:
                 if (a.VType != TVarRec::vtExtended) Fail();
                 const int p = int(precision);
                 switch (type) {
-                    case 'e': return FloatToStrF(a.VExtended, ffExponent, p < 0 ? 15 : p, 3, FSettings);
-                    case 'g': return FloatToStrF(a.VExtended, ffGeneral, p < 0 ? 15 : p, 0, FSettings);
-                    case 'f': return FloatToStrF(a.VExtended, ffFixed, 18, p < 0 ? 2 : p, FSettings);
-                    default: return FloatToStrF(a.VExtended, ffNumber, 18, p < 0 ? 2 : p, FSettings);
+                    case 'e':
+                        return FloatToStrF(a.VExtended, ffExponent, p < 0 ? 15 : p, 3, FSettings);
+                    case 'g':
+                        return FloatToStrF(a.VExtended, ffGeneral, p < 0 ? 15 : p, 0, FSettings);
+                    case 'f':
+                        return FloatToStrF(a.VExtended, ffFixed, 18, p < 0 ? 2 : p, FSettings);
+                    default:
+                        return FloatToStrF(a.VExtended, ffNumber, 18, p < 0 ? 2 : p, FSettings);
                 }
             }
-            default: Fail();
+            default:
+                Fail();
         }
     }
 

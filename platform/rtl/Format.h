@@ -1,8 +1,11 @@
 #pragma once
 // Format: a format string filled with arguments, as Format("%d of %d", {page, count}).
-// Specifiers: %[index:][-][width][.precision]type, width and precision may be '*' (taken from
-// the next argument). Types: d (signed), u (unsigned), x (upper-case hex), s (text or char),
-// g e f n m (floating point, see FloatToStrF), and %% for a percent sign. A specifier that does
+// Conversions: %[index:][-][width][.precision]type, width and precision may be '*' (taken from
+// the next argument). Types: d (signed; precision pads with zeros), u (unsigned), x (upper-case
+// hex), s (text or char; precision cuts), and for floating point g (general, precision 15 by
+// default, exponent as short as it can be), e (exponent form, precision 15, three exponent
+// digits), f and n (fixed and grouped, 2 decimals by default) and m (as n: the program shows no
+// currency symbol); %% is a percent sign. A conversion that does
 // not match its argument, or a missing argument, raises EConvertError
 // "Format '<format>' invalid or incompatible with argument".
 #include <concepts>
@@ -19,11 +22,10 @@ struct TVarRec {
     enum TVarType { vtInt64, vtUInt64, vtExtended, vtString, vtChar };
 
     template <std::signed_integral T>
-        requires(!std::same_as<T, char>)
-    TVarRec(T v) : VType(vtInt64), VInt64(v) {}
+    requires(!std::same_as<T, char>) TVarRec(T v) : VType(vtInt64), VInt64(v) {}
     template <std::unsigned_integral T>
-        requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-    TVarRec(T v) : VType(vtUInt64), VUInt64(v) {}
+    requires(!std::same_as<T, bool> && !std::same_as<T, char>) TVarRec(T v)
+        : VType(vtUInt64), VUInt64(v) {}
     TVarRec(bool) = delete;
     TVarRec(char c) : VType(vtChar), VChar(c) {}
     TVarRec(float v) : VType(vtExtended), VExtended(v) {}

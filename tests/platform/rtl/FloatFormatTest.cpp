@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "platform/rtl/FloatDecimal.h"
@@ -27,9 +27,9 @@ TEST(FloatDecimal, DigitsAreExactToEighteenPlacesRoundedHalfAwayFromZero) {
         const char* digits;
         int exponent;
     } cases[] = {
-        {0.1, "100000000000000006", 0},             // the double nearest 0.1 shows its error
-        {0.1L, "1", 0},                             // the 80-bit one rounds back to 0.1
-        {2.675, "267499999999999982", 1},           // just below the half: 2.67 at 2 decimals
+        {0.1, "100000000000000006", 0},    // the double nearest 0.1 shows its error
+        {0.1L, "1", 0},                    // the 80-bit one rounds back to 0.1
+        {2.675, "267499999999999982", 1},  // just below the half: 2.67 at 2 decimals
         {1234567890123456785.0L, "123456789012345679", 19},  // an exact tie goes away from 0
         {-1024, "1024", 4},
         {LDBL_MAX, "118973149535723177", 4933},
@@ -117,7 +117,7 @@ TEST(FloatToStrF, FixedNumberAndExponentForms) {
         {99999.99999, ffFixed, 9, 4, "100000.0000"},
         {0.00005, ffFixed, 9, 4, "0.0001"},
         {-2.5, ffFixed, 9, 4, "-2.5000"},
-        {-0.00004, ffFixed, 9, 4, "0.0000"},  // what shows as zero carries no minus
+        {-0.00004, ffFixed, 9, 4, "0.0000"},            // what shows as zero carries no minus
         {1234567890.5, ffFixed, 9, 4, "1.23456789E9"},  // too many integer digits
         {2.5, ffFixed, 15, 0, "3"},
         {1234567.891, ffNumber, 15, 2, "1,234,567.89"},

@@ -76,7 +76,7 @@ TEST(FormatFloat, SectionsQuotesAndLiterals) {
         {"#,##0.00;(#,##0.00);Zero", 1234.567, "1,234.57"},
         {"#,##0.00;(#,##0.00);Zero", -1234.567, "(1,234.57)"},
         {"#,##0.00;(#,##0.00);Zero", 0, "Zero"},
-        {"#,##0.00;(#,##0.00);Zero", 0.004, "Zero"},   // rounds to zero
+        {"#,##0.00;(#,##0.00);Zero", 0.004, "Zero"},  // rounds to zero
         {"#,##0.00;(#,##0.00);Zero", -0.004, "Zero"},
         {"#,##0.00;(#,##0.00);Zero", 0.005, "0.01"},
         {"0.00;;Zero", -1, "-1.00"},  // an empty negative section falls back to the first

@@ -5,7 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
 
-TEST(Format, SpecifiersWidthsAndPrecision) {
+TEST(Format, ConversionsWidthsAndPrecision) {
     const std::string name = "Cavity";
     struct Case {
         std::string text, expected;
@@ -27,7 +27,7 @@ TEST(Format, SpecifiersWidthsAndPrecision) {
         {Format("%f|%.0f|%8.3f", {1.005, 2.5, 3.14159}), "1.00|3|   3.142"},
         {Format("%n|%m", {1234567.891, 1234.5}), "1,234,567.89|1,234.50"},
         {Format("%D %S", {3, "up"}), "3 up"},
-        {Format("no specifiers", {}), "no specifiers"},
+        {Format("plain text", {}), "plain text"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.text, c.expected);
 }
@@ -38,17 +38,17 @@ TEST(Format, ABadFormatRaisesTheConversionError) {
         std::initializer_list<TVarRec> args;
     };
     const Case cases[] = {
-        {"%d", {"text"}},    {"%s", {5}},       {"%f", {5}},   {"%d", {2.5}},
-        {"%d %d", {1}},      {"%*d", {"w", 1}}, {"%", {1}},    {"%5", {1}},
-        {"%q", {1}},         {"%3:s", {"a"}},   {"%d", {'c'}}, {"%x", {1.0}},
+        {"%d", {"text"}}, {"%s", {5}},       {"%f", {5}},   {"%d", {2.5}},
+        {"%d %d", {1}},   {"%*d", {"w", 1}}, {"%", {1}},    {"%5", {1}},
+        {"%q", {1}},      {"%3:s", {"a"}},   {"%d", {'c'}}, {"%x", {1.0}},
     };
     for (const auto& c : cases) {
         try {
             Format(c.format, c.args);
             ADD_FAILURE() << c.format << " did not raise";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(),
-                      std::string("Format '") + c.format + "' invalid or incompatible with argument");
+            EXPECT_EQ(e.Message(), std::string("Format '") + c.format +
+                                       "' invalid or incompatible with argument");
         }
     }
 }

@@ -21,11 +21,19 @@ TEST(NumberText, StrToIntIsStrict) {
         bool ok;
         int value;
     } cases[] = {
-        {"8", true, 8},          {" -42 ", true, -42},         {"+7", true, 7},
-        {"2147483647", true, 2147483647}, {"-2147483648", true, INT32_MIN},
-        {"2147483648", false, 0}, {"99999999999999999999", false, 0},
-        {"", false, 0},          {"-", false, 0},              {"1,000", false, 0},
-        {"12a", false, 0},       {"1.0", false, 0},            {"- 1", false, 0},
+        {"8", true, 8},
+        {" -42 ", true, -42},
+        {"+7", true, 7},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, INT32_MIN},
+        {"2147483648", false, 0},
+        {"99999999999999999999", false, 0},
+        {"", false, 0},
+        {"-", false, 0},
+        {"1,000", false, 0},
+        {"12a", false, 0},
+        {"1.0", false, 0},
+        {"- 1", false, 0},
     };
     for (const auto& c : cases) {
         int v = 0;
@@ -49,24 +57,15 @@ TEST(NumberText, StrToFloatIsStrict) {
         bool ok;
         long double value;
     } cases[] = {
-        {" 2.5 ", true, 2.5L},
-        {"-0.125", true, -0.125L},
-        {"+3", true, 3},
-        {".5", true, 0.5L},
-        {"5.", true, 5},
-        {"1.5E+3", true, 1500},
-        {"25e-1", true, 2.5L},
-        {"0.1", true, 0.1L},  // read to 80 bits, not through a double
-        {"1e-5000", true, 0},
-        {"1e5000", false, 0},
-        {"1,000", false, 0},
-        {"1.5x", false, 0},
-        {"", false, 0},
-        {"   ", false, 0},
-        {".", false, 0},
-        {"1e", false, 0},
-        {"1.2.3", false, 0},
-        {"INF", false, 0},
+        {" 2.5 ", true, 2.5L}, {"-0.125", true, -0.125L},
+        {"+3", true, 3},       {".5", true, 0.5L},
+        {"5.", true, 5},       {"1.5E+3", true, 1500},
+        {"25e-1", true, 2.5L}, {"0.1", true, 0.1L},  // read to 80 bits, not through a double
+        {"1e-5000", true, 0},  {"1e5000", false, 0},
+        {"1,000", false, 0},   {"1.5x", false, 0},
+        {"", false, 0},        {"   ", false, 0},
+        {".", false, 0},       {"1e", false, 0},
+        {"1.2.3", false, 0},   {"INF", false, 0},
         {"0x10", false, 0},
     };
     for (const auto& c : cases) {
@@ -82,7 +81,8 @@ TEST(NumberText, StrToFloatIsStrict) {
             StrToFloat(bad);
             FAIL() << bad;
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid floating point value");
+            EXPECT_EQ(e.Message(),
+                      std::string("'") + bad + "' is not a valid floating point value");
         }
     }
 }
