@@ -1,0 +1,146 @@
+#include "engine/Compute.h"
+
+#include <cmath>
+
+#include "engine/CavityOutline.h"
+#include "engine/Launchers.h"
+#include "engine/MT19937.h"
+#include "engine/Preprocess.h"
+#include "engine/Radiance.h"
+#include "engine/Trace.h"
+#include "platform/rtl/RtlMath.h"
+
+IRunMonitor::~IRunMonitor() = default;
+
+bool PrepareRun(std::string& message) {
+    message.clear();
+    TSharedData& s = Shared;
+    s.RayCount = static_cast<uint32_t>(Trunc(s.CurNRF));
+    MTRandomize();
+    if (s.RayCount <= 10) {
+        s.ProgressStep = 1;
+        s.StopCheckStep = 1;
+    } else if (s.RayCount <= 1000) {
+        s.ProgressStep = 10;
+        s.StopCheckStep = 100;
+    } else {
+        s.ProgressStep = s.RayCount / 100;
+        s.StopCheckStep = s.RayCount / 1000;
+    }
+    if (!PreprocessGeometry(message)) return false;
+    // The launchers and the wall temperatures read the outline's bounds and node Xi: take them
+    // from the nodes being run rather than from whatever outline was loaded last.
+    if (!ComputeOutline(s.CurDatasetName, message)) return false;
+    s.RayLauncher = LauncherOfKind(s.CurViewIndex);
+    RadianceRatios.Prepare();
+    return true;
+}
+
+bool CheckRunParameters(Real nrf, Real threshold, std::string& message) {
+    message.clear();
+    if (nrf < 1 || nrf > 1e9L) {
+        message = "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to 1,000,000,000";
+        return false;
+    }
+    if (threshold < 0 || threshold - 0.001L > 1e-9L) {
+        message = "Incorrect value for Threshold.\rThreshold must be from 0 to 0.001";
+        return false;
+    }
+    return true;
+}
+
+Real RadianceTemperature(Real ee, Real lambda, Real tref) {
+    if (!(ee > 0)) return 0;
+    if (lambda == 0) return tref * std::sqrt(std::sqrt(ee));  // fourth root of the total
+    // T = c2 / (L ln(1 + (exp(x) - 1) / ee)) with x = c2 / (L Tref), L in metres. For large x the
+    // logarithm is x + ln(exp(-x) + (1 - exp(-x)) / ee), which needs no exp(x).
+    const Real L = lambda * 1e-6L;
+    const Real x = RadiationC2 / (L * tref);
+    const Real ln = x > 1 ? x + std::log(std::exp(-x) - std::expm1(-x) / ee)
+                          : std::log1p(std::expm1(x) / ee);
+    return RadiationC2 / (L * ln);
+}
+
+namespace {
+
+std::string Text(long v) { return std::to_string(v); }
+
+// EEiso, EE and the radiance temperature of viewing condition v from its sums. The
+// non-isothermal sums are already relative to the radiance at CurTref.
+void StoreResults(long v, const TSpectrum& iso, const TSpectrum& noniso, Real totalWeight) {
+    TSharedData& s = Shared;
+    if (totalWeight == 0) return;  // no ray traced: the results stay 0
+    for (long k = 0; k <= s.WavelengthCount; ++k) {
+        s.EEResults[v][0][k] = iso[k] / totalWeight;
+        const Real ee = noniso[k] / totalWeight;
+        s.EEResults[v][1][k] = ee;
+        s.RTResults[v][1][k] = RadianceTemperature(ee, s.CurWavelengths[k], s.CurTref);
+    }
+}
+
+}  // namespace
+
+TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
+    TSharedData& s = Shared;
+    StopFlag = false;
+    if (!CheckRunParameters(s.CurNRF, s.CurThreshold, message)) {
+        monitor.ShowMessage(message);
+        return TRunOutcome::Refused;
+    }
+    monitor.Log("Geometry preprocessing...");
+    if (!PrepareRun(message)) {
+        monitor.Log("Failed: " + message);
+        monitor.ShowMessage(message);
+        return TRunOutcome::PreparationFailed;
+    }
+    monitor.Log("Successful.");
+    StopFlag = false;
+    monitor.Log("Monte Carlo modeling...");
+
+    const long nw = s.WavelengthCount;
+    const uint32_t rays = s.RayCount;
+    TSpectrum iso, noniso;  // the sums of one viewing condition
+    for (long v = 1; v <= s.VCCount; ++v) {
+        if (StopFlag) break;
+        monitor.PumpMessages();
+        s.CurVC = static_cast<uint8_t>(v);
+        Real totalWeight = 0;
+        monitor.SetVCText(Text(v) + " of " + Text(s.VCCount));
+        for (long k = 0; k <= nw; ++k) iso[k] = noniso[k] = 0;
+
+        for (uint32_t r = 1; r <= rays; ++r) {
+            if (r % s.StopCheckStep == 0) {
+                if (StopFlag) break;
+                monitor.PumpMessages();
+            }
+            if (r % s.ProgressStep == 0) {
+                monitor.SetPercentage(static_cast<int>(Round(Real(r) / rays * 100)));
+                monitor.PumpMessages();
+            }
+            if (!TraceRay(message)) {
+                monitor.Log("Failed: " + message);
+                monitor.ShowMessage(message);
+                return TRunOutcome::RayFailed;
+            }
+            totalWeight += s.RayWeight;
+            const Real* rayIso = s.RaySums[0].Data();
+            const Real* rayNoniso = s.RaySums[1].Data();
+            for (long k = 0; k <= nw; ++k) {
+                iso.Data()[k] += rayIso[k];
+                noniso.Data()[k] += rayNoniso[k];
+            }
+        }
+        StoreResults(v, iso, noniso, totalWeight);
+        monitor.SetVCPosition(static_cast<int>(Round(Real(v) * 100 / s.VCCount)));
+        monitor.PumpMessages();
+    }
+
+    if (StopFlag) {
+        monitor.Log("Terminated by user's intervention.");
+        monitor.Log("");
+        StopFlag = false;
+        return TRunOutcome::Stopped;
+    }
+    monitor.Log("Successful.");
+    return TRunOutcome::Completed;
+}

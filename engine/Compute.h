@@ -1,0 +1,48 @@
+#pragma once
+// The run: set-up, the loop over viewing conditions and rays, and the effective emissivities and
+// radiance temperatures of every viewing condition. The compute dialog drives it through
+// IRunMonitor (log, progress, message pumping, message boxes) and keeps the buttons, the times
+// and the saving of results to itself.
+#include <string>
+
+#include "engine/Global.h"
+
+class IRunMonitor {
+public:
+    virtual ~IRunMonitor();
+    // Appends a line to the run's log.
+    virtual void Log(const std::string& line) = 0;
+    // The current viewing condition as text ("3 of 7") and the share of conditions done (0..100).
+    virtual void SetVCText(const std::string& text) = 0;
+    virtual void SetVCPosition(int percent) = 0;
+    // The share of rays of the current viewing condition done (0..100), as label and bar.
+    virtual void SetPercentage(int percent) = 0;
+    // Lets the program handle its pending input (a click on Stop sets StopFlag).
+    virtual void PumpMessages() = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Run set-up, also used by the targeting view: RayCount and the polling intervals from CurNRF, a
+// clock seed, the surfaces and the outline of the generatrix, and the launcher of CurViewIndex.
+bool PrepareRun(std::string& message);
+
+// Whether NRF and the threshold may be run; the message is the text to show otherwise.
+bool CheckRunParameters(Real nrf, Real threshold, std::string& message);
+
+// The radiance temperature (K) of a viewing condition whose effective emissivity at wavelength
+// lambda (micrometres; 0 for the total) is ee: the temperature at which a black body's radiance
+// is ee times the radiance at tref. 0 where ee is 0. Neither over- nor underflows for lambda from
+// 0.01 to 1000 µm and any tref above 0.
+Real RadianceTemperature(Real ee, Real lambda, Real tref);
+
+enum class TRunOutcome {
+    Refused,            // NRF or threshold out of range (message shown, nothing logged)
+    PreparationFailed,  // PrepareRun failed (logged and shown)
+    RayFailed,          // a ray missed the aperture (logged and shown)
+    Stopped,            // StopFlag was seen; results of the traced rays are in the area
+    Completed,          // every viewing condition traced; ready to be saved
+};
+
+// The run over CurNRF rays for each of the VCCount viewing conditions, with CurThreshold.
+// Results go to EEResults and RTResults; a viewing condition without a traced ray keeps 0.
+TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message);
