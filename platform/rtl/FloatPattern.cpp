@@ -153,6 +153,9 @@ std::string WriteSection(std::string_view section, const TPatternLayout& l,
                 out += t.Text;
                 break;
             case TPatternToken::Point:
+                // With no integer placeholders the integer digits still lead the point.
+                if (l.IntDigits == 0)
+                    for (int p = pointPlace; p > 0; --p) putIntDigit(p);
                 afterPoint = true;
                 if (fracOut > 0) out += settings.DecimalSeparator;
                 break;
