@@ -1,0 +1,45 @@
+#include "platform/db/DateTimeField.h"
+
+#include "platform/db/DataSet.h"
+#include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/StrUtils.h"
+
+void TDateTimeField::SetDisplayFormat(std::string v) {
+    if (v == FDisplayFormat) return;
+    FDisplayFormat = std::move(v);
+    if (DataSet()) DataSet()->LayoutChanged();
+}
+
+double TDateTimeField::AsDateTime() const {
+    const TFieldValue& v = Value();
+    return IsNullValue(v) ? 0.0 : std::get<double>(v);
+}
+
+void TDateTimeField::SetAsDateTime(double v) { Write(v); }
+
+double TDateTimeField::AsFloat() const { return AsDateTime(); }
+
+void TDateTimeField::SetAsFloat(double v) { SetAsDateTime(v); }
+
+std::string TDateTimeField::AsString() const {
+    return IsNull() ? std::string{} : DateTimeToStr(AsDateTime());
+}
+
+void TDateTimeField::SetAsString(const std::string& v) {
+    // The program never types dates; a text is taken as the day number it writes.
+    const std::string text = Trim(v);
+    if (text.empty()) {
+        Clear();
+        return;
+    }
+    long double value = 0;
+    if (!TryStrToFloat(text, value)) ConvertError(v, "date and time");
+    SetAsDateTime(static_cast<double>(value));
+}
+
+std::string TDateTimeField::GetText(bool display) const {
+    if (IsNull()) return {};
+    if (display && !FDisplayFormat.empty()) return FormatDateTime(FDisplayFormat, AsDateTime());
+    return DateTimeToStr(AsDateTime());
+}

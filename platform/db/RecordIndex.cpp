@@ -1,0 +1,84 @@
+#include "platform/db/RecordIndex.h"
+
+#include <cassert>
+
+void TRecordIndex::RotateUp(TRecordId x) {
+    const TRecordId p = FNodes[x].Parent;
+    const TRecordId g = FNodes[p].Parent;
+    if (FNodes[p].Left == x) {
+        FNodes[p].Left = FNodes[x].Right;
+        if (FNodes[x].Right != NoRecord) FNodes[FNodes[x].Right].Parent = p;
+        FNodes[x].Right = p;
+    } else {
+        FNodes[p].Right = FNodes[x].Left;
+        if (FNodes[x].Left != NoRecord) FNodes[FNodes[x].Left].Parent = p;
+        FNodes[x].Left = p;
+    }
+    FNodes[p].Parent = x;
+    FNodes[x].Parent = g;
+    if (g == NoRecord)
+        FRoot = x;
+    else if (FNodes[g].Left == p)
+        FNodes[g].Left = x;
+    else
+        FNodes[g].Right = x;
+    Resize(p);
+    Resize(x);
+}
+
+void TRecordIndex::Erase(TRecordId id) {
+    assert(Contains(id) && "erasing a record that is not in the index");
+    // Rotate the node down to a leaf, then cut it off and shrink the path above it.
+    for (;;) {
+        const TNode& n = FNodes[id];
+        if (n.Left == NoRecord && n.Right == NoRecord) break;
+        TRecordId child;
+        if (n.Left == NoRecord)
+            child = n.Right;
+        else if (n.Right == NoRecord)
+            child = n.Left;
+        else
+            child = Priority(n.Left) < Priority(n.Right) ? n.Left : n.Right;
+        RotateUp(child);
+    }
+    const TRecordId parent = FNodes[id].Parent;
+    if (parent == NoRecord) {
+        FRoot = NoRecord;
+    } else {
+        if (FNodes[parent].Left == id)
+            FNodes[parent].Left = NoRecord;
+        else
+            FNodes[parent].Right = NoRecord;
+        for (TRecordId q = parent; q != NoRecord; q = FNodes[q].Parent) FNodes[q].Size--;
+    }
+    FNodes[id] = TNode{};
+}
+
+void TRecordIndex::Clear() {
+    FNodes.clear();
+    FRoot = NoRecord;
+}
+
+int TRecordIndex::RankOf(TRecordId id) const {
+    assert(Contains(id) && "rank of a record that is not in the index");
+    int rank = Size(FNodes[id].Left);
+    for (TRecordId x = id, p = FNodes[id].Parent; p != NoRecord; x = p, p = FNodes[p].Parent)
+        if (FNodes[p].Right == x) rank += Size(FNodes[p].Left) + 1;
+    return rank;
+}
+
+TRecordId TRecordIndex::At(int rank) const {
+    if (rank < 0 || rank >= Count()) return NoRecord;
+    TRecordId cur = FRoot;
+    for (;;) {
+        const int left = Size(FNodes[cur].Left);
+        if (rank < left) {
+            cur = FNodes[cur].Left;
+        } else if (rank == left) {
+            return cur;
+        } else {
+            rank -= left + 1;
+            cur = FNodes[cur].Right;
+        }
+    }
+}
