@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -199,4 +200,16 @@ void RoundDecimal(TFloatDecimal& rec, int significant, int decimals) {
     }
     while (rec.Count > 0 && rec.Digits[rec.Count - 1] == '0') --rec.Count;
     if (rec.Count == 0) rec.Exponent = 0;
+}
+
+void AppendExponentText(std::string& out, char letter, int exponent, bool forceSign,
+                        int minDigits) {
+    out += letter;
+    if (exponent < 0)
+        out += '-';
+    else if (forceSign)
+        out += '+';
+    const std::string digits = std::to_string(std::abs(exponent));
+    if ((int)digits.size() < minDigits) out.append(minDigits - digits.size(), '0');
+    out += digits;
 }

@@ -2,7 +2,7 @@
 // The decimal digits of a floating-point value, the common ground of every float-to-text routine.
 // A value is 0.d1d2...dn x 10^Exponent; digits are exact (taken from the binary value's full
 // decimal expansion) and rounded half away from zero, never through a binary approximation.
-
+#include <string>
 // At most this many significant digits are ever kept: what an 80-bit value can tell apart.
 inline constexpr int MaxFloatDigits = 18;
 
@@ -24,3 +24,7 @@ TFloatDecimal FloatToDecimal(long double value);
 // digit below 10^-decimals. A carry may raise the exponent (9.9996 -> 10.000); a value that
 // rounds away entirely becomes zero (keeping its sign flag).
 void RoundDecimal(TFloatDecimal& rec, int significant, int decimals);
+
+// Appends an exponent: the letter, its sign (always with forceSign, else only when negative) and
+// at least minDigits digits (always at least one).
+void AppendExponentText(std::string& out, char letter, int exponent, bool forceSign, int minDigits);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <string_view>
 
 #include "platform/rtl/FloatDecimal.h"
 
@@ -14,19 +13,6 @@ const char* NonFiniteText(long double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     return nullptr;
-}
-
-// An exponent as "E", its sign (always with forceSign, else only when negative) and at least
-// minDigits digits (at least one).
-void AppendExponent(std::string& out, char letter, int exponent, bool forceSign, int minDigits) {
-    out += letter;
-    if (exponent < 0)
-        out += '-';
-    else if (forceSign)
-        out += '+';
-    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-    if ((int)digits.size() < minDigits) out.append(minDigits - digits.size(), '0');
-    out += digits;
 }
 
 // The integer part of rec (its digits above the decimal point), grouped when sep is not 0.
@@ -54,7 +40,7 @@ std::string GeneralText(const TFloatDecimal& rec, int precision, int expDigits,
             out += settings.DecimalSeparator;
             out.append(rec.Digits + 1, rec.Count - 1);
         }
-        AppendExponent(out, 'E', rec.Exponent - 1, false, expDigits);
+        AppendExponentText(out, 'E', rec.Exponent - 1, false, expDigits);
         return out;
     }
     AppendIntegerPart(out, rec, 0);
@@ -85,8 +71,8 @@ std::string FloatToStrF(long double value, TFloatFormat format, int precision, i
                 out += settings.DecimalSeparator;
                 for (int i = 1; i < precision; ++i) out += rec.DigitAt(i);
             }
-            AppendExponent(out, 'E', rec.IsZero() ? 0 : rec.Exponent - 1, true,
-                           std::clamp(digits, 0, 4));
+            AppendExponentText(out, 'E', rec.IsZero() ? 0 : rec.Exponent - 1, true,
+                               std::clamp(digits, 0, 4));
             return out;
         }
         case ffFixed:

@@ -162,17 +162,8 @@ std::string WriteSection(std::string_view section, const TPatternLayout& l,
             case TPatternToken::Comma:
                 break;
             case TPatternToken::Exponent:
-                out += t.Text;
-                if (exponent < 0)
-                    out += '-';
-                else if (t.ExpSign == '+')
-                    out += '+';
-                {
-                    std::string digits = std::to_string(std::abs(exponent));
-                    int minDigits = std::min(t.ExpDigits, 4);
-                    if ((int)digits.size() < minDigits) out.append(minDigits - digits.size(), '0');
-                    out += digits;
-                }
+                AppendExponentText(out, t.Text[0], exponent, t.ExpSign == '+',
+                                   std::min(t.ExpDigits, 4));
                 break;
             case TPatternToken::Digit:
                 if (!afterPoint) {
