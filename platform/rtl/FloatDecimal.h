@@ -3,6 +3,7 @@
 // A value is 0.d1d2...dn x 10^Exponent; digits are exact (taken from the binary value's full
 // decimal expansion) and rounded half away from zero, never through a binary approximation.
 #include <string>
+
 // At most this many significant digits are ever kept: what an 80-bit value can tell apart.
 inline constexpr int MaxFloatDigits = 18;
 
