@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "platform/db/DBConsts.h"
+#include "platform/db/DataPacket.h"
+#include "platform/db/DataPacketStore.h"
+#include "platform/db/RecordStore.h"
+#include "tests/platform/db/PacketFixtures.h"
+
+namespace {
+
+std::shared_ptr<TTableLayout> Table(std::vector<TColumnLayout> columns) {
+    auto t = std::make_shared<TTableLayout>();
+    t->Columns = std::move(columns);
+    return t;
+}
+
+TColumnLayout Col(const char* name, TFieldType type, bool required = false) {
+    return {name, type, type == ftString ? 100 : 0, required, nullptr};
+}
+
+TColumnLayout Nested(const char* name, std::shared_ptr<TTableLayout> child) {
+    return {name, ftDataSet, 0, false, std::move(child)};
+}
+
+// The results database's layout, with the unique index of its result rows.
+std::shared_ptr<TTableLayout> ResultsLayout() {
+    auto seert = Table({Col("Wavelength", ftFloat), Col("ivc", ftSmallint), Col("param1", ftFloat),
+                        Col("param2", ftFloat), Col("param3", ftFloat), Col("EEiso", ftFloat),
+                        Col("EE", ftFloat), Col("RT", ftFloat)});
+    seert->Indexes.push_back({"cdsSEERTIndex1", {0, 1}, true, false, false});
+    return Table({Col("DatasetName", ftString), Col("DateTime", ftDateTime),
+                  Col("StartDateTime", ftDateTime), Col("FinishDateTime", ftDateTime),
+                  Col("Tref", ftFloat), Col("Tbg", ftFloat), Col("ViewIndex", ftSmallint),
+                  Col("NRF", ftFloat), Col("Threshold", ftFloat), Col("Rem", ftMemo),
+                  Nested("Cavity", Table({Col("D", ftFloat, true), Col("Z", ftFloat, true),
+                                          Col("R", ftFloat, true), Col("Emissivity", ftFloat),
+                                          Col("Diffusity", ftFloat)})),
+                  Nested("Temperatures", Table({Col("Xi", ftFloat), Col("Z", ftFloat),
+                                                Col("R", ftFloat), Col("isf", ftSmallint),
+                                                Col("T", ftFloat)})),
+                  Nested("SEERT", seert), Col("nw", ftSmallint), Col("nv", ftSmallint),
+                  Col("Z0", ftFloat), Col("R0", ftFloat)});
+}
+
+TRecordId AddRun(TRecordStore& store, std::string name, double started, TFieldValue rem,
+                 int results) {
+    std::vector<TFieldValue> v(17);
+    v[0] = std::move(name), v[1] = 45000.5, v[2] = started, v[3] = started + 0.125;
+    v[6] = int32_t(4), v[9] = std::move(rem), v[13] = int32_t(results), v[15] = -0.5;
+    const TRecordId id = store.AppendRaw(std::move(v));
+    for (int k = 0; k < results; ++k) {
+        std::vector<TFieldValue> row(8);
+        row[0] = 0.25 * k, row[1] = int32_t(1), row[2] = 0.5, row[5] = 0.75, row[7] = 1234.5;
+        store.Child(id, 12).AppendRaw(std::move(row));
+    }
+    return id;
+}
+
+}  // namespace
+
+TEST(DataPacketStore, FreshStoreIsTheFreshResultsFile) {
+    TRecordStore store(ResultsLayout());
+    EXPECT_EQ(EncodeStorePacket(store, PacketMetadataOf(store.Layout())),
+              PacketFixtures::FreshResultsPacket());
+}
+
+TEST(DataPacketStore, StoreRoundTripKeepsInsertionOrderAndText) {
+    TRecordStore store(ResultsLayout());
+    AddRun(store, "zeta \xC2\xB5m 90\xC2\xB0", 45010.000001157, std::string("line 1\r\nline 2"), 3);
+    const TRecordId removed = AddRun(store, "removed", 45011.0, {}, 1);
+    AddRun(store, "", 45012.5, {}, 0);  // empty name kept as an empty string, null memo
+    store.Remove(removed);
+
+    const TPacketMetadata meta = PacketMetadataOf(store.Layout());
+    const std::string bytes = EncodeStorePacket(store, meta);
+    // Windows-1252 on disk: the micro and degree signs are one byte each.
+    EXPECT_NE(bytes.find("zeta \xB5m 90\xB0"), std::string::npos);
+
+    TRecordStore back(ResultsLayout());
+    EXPECT_EQ(DecodeStorePacket(bytes, back), meta);
+    ASSERT_EQ(back.RecordCount(), 2);
+    EXPECT_EQ(back.Value(0, 0), TFieldValue(std::string("zeta \xC2\xB5m 90\xC2\xB0")));
+    EXPECT_EQ(back.Value(1, 0), TFieldValue(std::string()));
+    EXPECT_TRUE(IsNullValue(back.Value(1, 9)));
+    EXPECT_EQ(back.Value(0, 9), TFieldValue(std::string("line 1\r\nline 2")));
+    ASSERT_NE(back.FindChild(0, 12), nullptr);
+    EXPECT_EQ(back.FindChild(0, 12)->RecordCount(), 3);
+    EXPECT_TRUE(back.FindChild(1, 12) == nullptr || back.FindChild(1, 12)->RecordCount() == 0);
+    // The same bytes again: every value, null and date-time (to the millisecond) survived.
+    EXPECT_EQ(EncodeStorePacket(back, meta), bytes);
+}
+
+TEST(DataPacketStore, UnknownPropertiesAreWrittenBack) {
+    TRecordStore store(ResultsLayout());
+    TDataPacket packet = DecodeDataPacket(PacketFixtures::FreshResultsPacket());
+    packet.Metadata.TableProperties.push_back({"CHANGE_LOG", 0x00820004, std::string(4, '\0')});
+    packet.Metadata.TableProperties.push_back({"OWNER_NOTE", 0x00490001, std::string("\x02hi")});
+    packet.Metadata.Columns[12].Properties.push_back({"colour", 0x00010004, std::string(4, '\x07')});
+    TRecordStore loaded(ResultsLayout());
+    const TPacketMetadata kept = DecodeStorePacket(EncodeDataPacket(packet), loaded);
+
+    const TPacketMetadata written = PacketMetadataOf(loaded.Layout(), &kept);
+    ASSERT_EQ(written.TableProperties.size(), 1u);  // the change log is merged, not kept
+    EXPECT_EQ(written.TableProperties[0].Name, "OWNER_NOTE");
+    EXPECT_EQ(written.Columns[12].Properties, packet.Metadata.Columns[12].Properties);
+}
+
+TEST(DataPacketStore, MismatchedOrDuplicateContentIsRefused) {
+    TRecordStore store(ResultsLayout());
+    AddRun(store, "run", 45000.0, {}, 2);
+    const std::string good = EncodeStorePacket(store, PacketMetadataOf(store.Layout()));
+
+    // Another schema: the dataset database's file in place of the results database.
+    TRecordStore other(ResultsLayout());
+    EXPECT_THROW(DecodeStorePacket(PacketFixtures::FreshDatasetPacket(), other), EDataPacketError);
+    // A column of another kind: nv written as a 32-bit integer.
+    TDataPacket packet = DecodeDataPacket(good);
+    packet.Metadata.Columns[14] = Int32PacketColumn("nv");
+    EXPECT_THROW(DecodeStorePacket(EncodeDataPacket(packet), other), EDataPacketError);
+    // Two result rows with one key break the unique index.
+    packet = DecodeDataPacket(good);
+    auto& rows = std::get<TPacketRows>(packet.Rows[0].Values[12]);
+    rows[1] = rows[0];
+    TRecordStore dup(ResultsLayout());
+    EXPECT_THROW(DecodeStorePacket(EncodeDataPacket(packet), dup), EDatabaseError);
+}
