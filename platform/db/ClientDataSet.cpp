@@ -10,7 +10,7 @@
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/StrUtils.h"
 
-TClientDataSet::TClientDataSet() = default;
+TClientDataSet::TClientDataSet(TComponent* owner) : TDataSet(owner) {}
 
 TClientDataSet::~TClientDataSet() {
     // Details first, while this dataset is whole; then close without the record keeper's help

@@ -16,8 +16,9 @@
 #include "platform/db/RecordStore.h"
 
 class TClientDataSet : public TDataSet {
+    KV_DECLARE_CLASS(TClientDataSet, TDataSet)
 public:
-    TClientDataSet();
+    explicit TClientDataSet(TComponent* owner = nullptr);
     ~TClientDataSet() override;
 
     TIndexDefs& IndexDefs() { return FIndexDefs; }

@@ -6,7 +6,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/rtl/StrUtils.h"
 
-TDataSet::TDataSet() = default;
+TDataSet::TDataSet(TComponent* owner) : TComponent(owner) {}
 
 TDataSet::~TDataSet() {
     // A subclass closes itself in its own destructor (the record keeper is gone by now); here

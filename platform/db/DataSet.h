@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Component.h"
 #include "platform/db/DBConsts.h"
 #include "platform/db/Field.h"
 #include "platform/db/FieldDefs.h"
@@ -47,15 +48,13 @@ using TDataSetNotifyEvent = std::function<void(TDataSet* dataSet)>;
 using TDataSetErrorEvent =
     std::function<void(TDataSet* dataSet, EDatabaseError& error, TDataAction& action)>;
 
-class TDataSet {
+class TDataSet : public TComponent {
+    KV_DECLARE_CLASS(TDataSet, TComponent)
 public:
-    TDataSet();
-    virtual ~TDataSet();
+    explicit TDataSet(TComponent* owner = nullptr);
+    ~TDataSet() override;
     TDataSet(const TDataSet&) = delete;
     TDataSet& operator=(const TDataSet&) = delete;
-
-    const std::string& Name() const { return FName; }
-    void SetName(std::string v) { FName = std::move(v); }
 
     // Fields. AddField creates a persistent field owned by the dataset (before it is opened).
     template <typename F, typename... Args>
@@ -191,7 +190,6 @@ private:
     }
     int CurrentPosition() const;
 
-    std::string FName;
     std::vector<std::unique_ptr<TField>> FOwnedFields;
     std::vector<TField*> FFields;  // in display order
     TFieldDefs FFieldDefs;

@@ -4,7 +4,7 @@
 
 // --- TDataSource ---
 
-TDataSource::TDataSource() = default;
+TDataSource::TDataSource(TComponent* owner) : TComponent(owner) {}
 
 TDataSource::~TDataSource() {
     for (TDataLink* link : std::vector<TDataLink*>(FLinks)) link->SetDataSource(nullptr);

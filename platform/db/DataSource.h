@@ -15,15 +15,13 @@ class TDataSource;
 using TNotifyEvent = std::function<void(TDataSource* sender)>;
 using TDataChangeEvent = std::function<void(TDataSource* sender, TField* field)>;
 
-class TDataSource {
+class TDataSource : public TComponent {
+    KV_DECLARE_CLASS(TDataSource, TComponent)
 public:
-    TDataSource();
-    ~TDataSource();
+    explicit TDataSource(TComponent* owner = nullptr);
+    ~TDataSource() override;
     TDataSource(const TDataSource&) = delete;
     TDataSource& operator=(const TDataSource&) = delete;
-
-    const std::string& Name() const { return FName; }
-    void SetName(std::string v) { FName = std::move(v); }
 
     TDataSet* DataSet() const { return FDataSet; }
     void SetDataSet(TDataSet* dataSet);
@@ -51,7 +49,6 @@ private:
     void NotifyLinks(TDataEvent event, intptr_t info);
     void UpdateState();
 
-    std::string FName;
     TDataSet* FDataSet = nullptr;
     bool FEnabled = true;
     bool FAutoEdit = true;

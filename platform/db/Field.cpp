@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "platform/db/DataSet.h"
+#include "platform/rtl/RtlMath.h"
 
 TField::TField(TFieldType dataType, int size) : FDataType(dataType), FSize(size) {}
 
@@ -83,7 +84,7 @@ std::string TField::AsString() const { return {}; }
 void TField::SetAsString(const std::string&) { throw EConvertError(NoConversion(*this)); }
 double TField::AsFloat() const { throw EConvertError(NoConversion(*this)); }
 void TField::SetAsFloat(double) { throw EConvertError(NoConversion(*this)); }
-int32_t TField::AsInteger() const { return static_cast<int32_t>(AsFloat()); }
+int32_t TField::AsInteger() const { return static_cast<int32_t>(Round(AsFloat())); }
 void TField::SetAsInteger(int32_t v) { SetAsFloat(v); }
 double TField::AsDateTime() const { return AsFloat(); }
 void TField::SetAsDateTime(double v) { SetAsFloat(v); }
