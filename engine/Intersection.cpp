@@ -79,7 +79,15 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     if (c > TNodeReals::HighBound) RaiseRangeError();
     Real bestT = NoHit;
     best = 0;
+    const Real Z = s.RayZ, DZ = s.RayDZ;
+    const Real* nodeZ = s.NodeZ.Data();
     for (long i = 1; i <= last; ++i) {
+        // Every accepted root lies on the segment's z range, ahead of the ray (z >= Z going up,
+        // z <= Z going down, z = Z level): a segment wholly behind can give nothing, so its
+        // roots are not worth computing.
+        const Real a = nodeZ[i - 1], b = nodeZ[i];
+        const Real lo = a < b ? a : b, hi = a < b ? b : a;
+        if (DZ > 0 ? hi < Z : DZ < 0 ? lo >= Z : !(lo < Z && Z <= hi)) continue;
         const Real t = SurfaceDistance(s, i, c);
         if (t < bestT) {
             bestT = t;
