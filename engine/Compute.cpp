@@ -78,25 +78,16 @@ void StoreResults(long v, const TSpectrum& iso, const TSpectrum& noniso, Real to
     }
 }
 
-}  // namespace
+// Logs and shows why the run ends.
+TRunOutcome Fail(IRunMonitor& monitor, const std::string& message, TRunOutcome outcome) {
+    monitor.Log("Failed: " + message);
+    monitor.ShowMessage(message);
+    return outcome;
+}
 
-TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
+// The loop over viewing conditions and rays, and what ends it.
+TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
     TSharedData& s = Shared;
-    StopFlag = false;
-    if (!CheckRunParameters(s.CurNRF, s.CurThreshold, message)) {
-        monitor.ShowMessage(message);
-        return TRunOutcome::Refused;
-    }
-    monitor.Log("Geometry preprocessing...");
-    if (!PrepareRun(message)) {
-        monitor.Log("Failed: " + message);
-        monitor.ShowMessage(message);
-        return TRunOutcome::PreparationFailed;
-    }
-    monitor.Log("Successful.");
-    StopFlag = false;
-    monitor.Log("Monte Carlo modeling...");
-
     const long nw = s.WavelengthCount;
     const uint32_t rays = s.RayCount;
     TSpectrum iso, noniso;  // the sums of one viewing condition
@@ -117,11 +108,7 @@ TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
                 monitor.SetPercentage(static_cast<int>(Round(Real(r) / rays * 100)));
                 monitor.PumpMessages();
             }
-            if (!TraceRay(message)) {
-                monitor.Log("Failed: " + message);
-                monitor.ShowMessage(message);
-                return TRunOutcome::RayFailed;
-            }
+            if (!TraceRay(message)) return Fail(monitor, message, TRunOutcome::RayFailed);
             totalWeight += s.RayWeight;
             const Real* rayIso = s.RaySums[0].Data();
             const Real* rayNoniso = s.RaySums[1].Data();
@@ -143,4 +130,26 @@ TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
     }
     monitor.Log("Successful.");
     return TRunOutcome::Completed;
+}
+
+}  // namespace
+
+TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
+    StopFlag = false;
+    if (!CheckRunParameters(Shared.CurNRF, Shared.CurThreshold, message)) {
+        monitor.ShowMessage(message);
+        return TRunOutcome::Refused;
+    }
+    monitor.Log("Geometry preprocessing...");
+    if (!PrepareRun(message)) return Fail(monitor, message, TRunOutcome::PreparationFailed);
+    monitor.Log("Successful.");
+    StopFlag = false;
+    monitor.Log("Monte Carlo modeling...");
+    try {
+        return TraceConditions(monitor, message);
+    } catch (const EEngineError& e) {
+        // A degenerate geometry met by a ray (a zero vector): the run ends without results.
+        message = e.Message();
+        return Fail(monitor, message, TRunOutcome::RayFailed);
+    }
 }

@@ -32,12 +32,15 @@ TEST_F(CavityOutlineTest, BoundsXiAndStatusTexts) {
     EXPECT_NEAR(s.NodeXi[2], 3 / 3.5L, 1e-18L);
     EXPECT_EQ(s.NodeXi[3], 1);
 
-    TFormatSettingsGuard guard;
+    TFormatSettingsGuard guard{TFormatSettings{}};
     std::string message;
     ASSERT_TRUE(LoadCavityOutline(message));
     EXPECT_EQ(Host.Status[0], "Cavity boundaries:     -1.0000<=Y<=1.0000,   0.0000<=Z<=2.0000");
     EXPECT_EQ(Host.Status[1], "Cavity length = 2.0000");
     EXPECT_EQ(Host.Status[2], "Aperture radius = 0.5000");
+    FormatSettings().DecimalSeparator = ',';
+    ASSERT_TRUE(LoadCavityOutline(message));
+    EXPECT_EQ(Host.Status[2], "Aperture radius = 0,5000");
 }
 
 TEST_F(CavityOutlineTest, FailuresNameTheDataset) {
@@ -87,7 +90,7 @@ TEST_F(CavityOutlineTest, XiToPoint) {
 }
 
 TEST_F(CavityOutlineTest, XiOutsideTheGeneratrixFailsNamingXi) {
-    TFormatSettingsGuard guard;
+    TFormatSettingsGuard guard{TFormatSettings{}};
     for (Real xi : {1.5L, -0.25L}) {
         Real z = -7, y = -7;
         int32_t surface = -7;

@@ -126,6 +126,21 @@ TEST_F(ComputeTest, FailedPreprocessingIsLoggedAndShown) {
     EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"Two points (1 and 2) merge together"});
 }
 
+TEST_F(ComputeTest, ZeroVectorMetByARayEndsTheRun) {
+    // Surface 1 is a cylinder of radius 0 along the axis: a wall point on it has no normal, and
+    // a ray launched from it has no direction.
+    SetGeneratrix({{0, 0}, {1, 0}, {1, 1}, {3, 1}, {3, 0.5L}});
+    SetConditions(4, {{0.1L, 0.5L, 0, 1}});
+    SetRun(10, 300);
+    ASSERT_EQ(Run(), TRunOutcome::RayFailed);
+    EXPECT_EQ(Message, "Norm = 0; isf = 1");
+    EXPECT_EQ(Monitor.Lines.back(), "Failed: Norm = 0; isf = 1");
+    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"Norm = 0; isf = 1"});
+    ASSERT_FALSE(Host.Messages.empty());
+    EXPECT_EQ(Host.Messages[0], "Norm of normal = 0; isf =1");
+    EXPECT_EQ(EEiso(1, 0), 0);
+}
+
 TEST(RadianceTemperature, FromTheEffectiveEmissivity) {
     struct Case {
         Real ee, lambda, tref, expected, tolerance;
