@@ -37,7 +37,6 @@ void TDataSource::UpdateState() {
         link->UpdateActive();
         link->UpdateEditing();
     }
-    if (changed && FState != dsInactive) NotifyLinks(deDataSetChange, 0);
 }
 
 void TDataSource::Edit() {
