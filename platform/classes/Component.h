@@ -71,6 +71,8 @@ public:
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent*) {}
+    // The owner of the children read inside this component; null: the reader's owner (the root).
+    virtual TComponent* GetChildOwner() { return nullptr; }
 
     void BeforeDestruction() override { Destroying(); }
     static void Publish(TPublisher<TComponent>& p);

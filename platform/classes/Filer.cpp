@@ -1,0 +1,3 @@
+#include "platform/classes/Filer.h"
+
+TFiler::~TFiler() = default;
