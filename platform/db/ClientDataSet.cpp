@@ -22,6 +22,12 @@ TClientDataSet::~TClientDataSet() {
     if (Active()) Close();
 }
 
+void TClientDataSet::Publish(TPublisher<TClientDataSet>& p) {
+    p.String("FileName", &TClientDataSet::FileName, &TClientDataSet::SetFileName).Default("");
+    p.String("IndexName", &TClientDataSet::IndexName, &TClientDataSet::SetIndexName).Default("");
+    p.Boolean("LogChanges", &TClientDataSet::LogChanges, &TClientDataSet::SetLogChanges).Default(true);
+}
+
 // --- Structure ---
 
 void TClientDataSet::CreateFieldsFromDefs() {

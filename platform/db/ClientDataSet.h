@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Publisher.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSetField.h"
 #include "platform/db/RecordStore.h"
@@ -48,7 +49,7 @@ public:
     void MergeChangeLog();
 
     const std::string& FileName() const { return FFileName; }
-    void SetFileName(std::string v) { FFileName = std::move(v); }
+    void SetFileName(const std::string& v) { FFileName = v; }
 
     // --- Low level, for the file reader and writer ---
     // The layout the fields and index definitions describe (creating the fields from the field
@@ -58,6 +59,8 @@ public:
     // table; none while inactive (or while the master has no stored current record). After
     // filling it directly, call First() to show the new records.
     TRecordStore* Store() const;
+
+    static void Publish(TPublisher<TClientDataSet>& p);
 
 protected:
     void InternalOpen() override;

@@ -11,6 +11,11 @@ TDataSource::~TDataSource() {
     SetDataSet(nullptr);
 }
 
+void TDataSource::Publish(TPublisher<TDataSource>& p) {
+    p.Boolean("AutoEdit", &TDataSource::AutoEdit, &TDataSource::SetAutoEdit).Default(true);
+    p.Boolean("Enabled", &TDataSource::Enabled, &TDataSource::SetEnabled).Default(true);
+}
+
 void TDataSource::SetDataSet(TDataSet* dataSet) {
     if (dataSet == FDataSet) return;
     if (FDataSet) {

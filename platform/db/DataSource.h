@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/classes/Publisher.h"
 #include "platform/db/DataSet.h"
 
 class TDataLink;
@@ -35,6 +36,8 @@ public:
     TDataSetState State() const { return FState; }
     // Puts a browsing dataset into edit when AutoEdit allows.
     void Edit();
+
+    static void Publish(TPublisher<TDataSource>& p);
 
     // Data changed: the field that changed, or none when the record or the records did.
     TDataChangeEvent OnDataChange;

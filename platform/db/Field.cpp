@@ -56,6 +56,34 @@ void TField::SetValue(const TFieldValue& v) {
         SetAsString(std::get<std::string>(v));
 }
 
+Variant TField::AsVariant() const {
+    const TFieldValue& v = Value();
+    if (IsNullValue(v)) return Variant::Null();
+    if (const auto* i = std::get_if<int32_t>(&v)) return Variant(*i);
+    if (const auto* d = std::get_if<double>(&v))
+        return FDataType == ftDateTime ? Variant::FromDate(*d) : Variant(*d);
+    return Variant(std::get<std::string>(v));
+}
+
+void TField::SetAsVariant(const Variant& v) {
+    switch (v.VarType()) {
+        case varEmpty:
+        case varNull: Clear(); break;
+        case varBoolean:
+        case varInt64: {
+            const int64_t i = v.AsInteger();
+            if (i < INT32_MIN || i > INT32_MAX)
+                SetAsFloat(static_cast<double>(i));
+            else
+                SetAsInteger(static_cast<int32_t>(i));
+            break;
+        }
+        case varDouble: SetAsFloat(static_cast<double>(v.AsFloat())); break;
+        case varDate: SetAsDateTime(v.AsDateTime()); break;
+        default: SetAsString(v.AsString()); break;
+    }
+}
+
 bool TField::IsNull() const { return IsNullValue(Value()); }
 
 void TField::Clear() { Write(TFieldValue{}); }

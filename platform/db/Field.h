@@ -9,6 +9,7 @@
 
 #include "platform/db/FieldValue.h"
 #include "platform/db/TableLayout.h"
+#include "platform/rtl/Variant.h"
 
 class TDataSet;
 class TField;
@@ -60,6 +61,9 @@ public:
     // The value as stored (null, integer, double or string).
     const TFieldValue& Value() const;
     void SetValue(const TFieldValue& v);
+    // The value as a variant: null, integer, double, date or string by the field's kind.
+    Variant AsVariant() const;
+    void SetAsVariant(const Variant& v);
 
     // The text a grid shows, and the text an editor starts from and writes back.
     std::string DisplayText() const { return GetText(true); }

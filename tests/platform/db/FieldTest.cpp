@@ -156,3 +156,28 @@ TEST(Field, IndexMovesTheFieldInTheList) {
     t.Add("kept");
     EXPECT_EQ(t.ds.FieldByName("NAME")->AsString(), "kept") << "columns stay where they were";
 }
+
+TEST(Field, VariantValuesByKind) {
+    TAllKinds k;
+    EXPECT_TRUE(k.F->AsVariant().IsNull());
+    struct Case {
+        TField* field;
+        Variant assigned;
+        TVarType readBack;
+        std::string text;
+    } cases[] = {
+        {k.F, Variant(std::string("2.5")), varDouble, "2.5"},
+        {k.I32, Variant(7.0), varInt64, "7"},
+        {k.D, Variant::FromDate(2.0), varDate, ""},  // its text is the runtime's business
+        {k.S, Variant(12), varString, "12"},
+    };
+    for (const Case& c : cases) {
+        c.field->SetAsVariant(c.assigned);
+        EXPECT_EQ(c.field->AsVariant().VarType(), c.readBack) << c.field->FieldName();
+        if (!c.text.empty()) {
+            EXPECT_EQ(c.field->AsVariant().AsString(), c.text) << c.field->FieldName();
+        }
+    }
+    k.F->SetAsVariant(Variant::Null());
+    EXPECT_TRUE(k.F->IsNull());
+}
