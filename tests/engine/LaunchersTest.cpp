@@ -132,6 +132,24 @@ TEST_F(LaunchersTest, LocalHemisphericalRefusesSurfacesOutsideTheArrays) {
     EXPECT_THROW(LauncherOfKind(5), ERangeError);
 }
 
+// The draws are taken in the documented order: with the reference words after seeding with
+// 4357, u1 = 2867219139 / 2^32 and u2 = 1585203162 / 2^32 (a point inside the unit disk).
+TEST_F(LaunchersTest, DrawsFollowTheGeneratorInOrder) {
+    const Real u1 = 2867219139.0L * 0x1p-32L, u2 = 1585203162.0L * 0x1p-32L;
+    MTSeed(4357);
+    SetCondition(0, {0.1L, 0.5L});
+    Shared.RayLauncher();
+    EXPECT_EQ(Shared.RayX, 0.5L * (2 * u1 - 1));
+    EXPECT_EQ(Shared.RayY, 0.5L * (2 * u2 - 1) + 0.1L);
+
+    MTSeed(4357);
+    SetCondition(2, {0.1L, 5, 40});
+    Shared.RayLauncher();
+    const Real mu = (std::cos(40 * Pi / 360) - 1) * u1 + 1;
+    EXPECT_EQ(Shared.RayDZ, -mu);
+    EXPECT_EQ(Shared.RayDX, std::sqrt(1 - mu * mu) * std::cos(2 * Pi * u2));
+}
+
 TEST(RandomInDisk, PointsAreUniformInTheDisk) {
     const uint32_t seed = 2024;
     MTSeed(seed);

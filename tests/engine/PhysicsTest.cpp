@@ -35,6 +35,7 @@ TEST_F(PhysicsTest, BlackCavityIsABlackBodyForEveryKindOfCondition) {
                 EXPECT_EQ(EE(v, k), 1) << "condition " << v << " wavelength " << k;
             }
             EXPECT_EQ(RT(v, 0), 1000);
+            EXPECT_EQ(Shared.RTResults[v][0][1], 0);  // only the non-isothermal row is written
         }
     }
 }
