@@ -1,0 +1,35 @@
+#pragma once
+// The small routines every page of the workbench uses on its tables: the record-position text of
+// a status bar, emptying a table, posting a pending edit, and the load-or-create and save steps
+// of the two database files.
+#include <optional>
+#include <string>
+
+class TClientDataSet;
+class TDataPacketFile;
+class TDataSet;
+class IMessageService;
+
+// "Record n of m", "Dataset is empty", or empty while the current record has no number (a row
+// being inserted); nothing for a closed table.
+std::optional<std::string> RecordPositionText(const TDataSet& table);
+// Writes the record-position text into a status text, leaving it alone for a closed table.
+void ShowRecordPosition(const TDataSet& table, std::string& statusText);
+
+// Deletes the table's rows one by one with its bound controls suspended. A delete that fails
+// shows "Cannot delete records in table " + the table's name and ends the operation (the failing
+// row would fail again). Answers whether the table ended empty.
+bool DeleteAllRecords(TDataSet& table, IMessageService& messages);
+
+// Posts the table when it is in edit or insert state.
+void PostIfEditing(TDataSet& table);
+
+// Loads the table from its file. When that fails for any reason, an existing unreadable file is
+// kept under its name plus ".bad" (replacing an older one), `message` is shown when it is not
+// empty, and the table is created empty with its change log off. Answers whether the file loaded.
+bool LoadOrCreateDatabase(TClientDataSet& table, TDataPacketFile& file, const std::string& fileName,
+                          const std::string& message, IMessageService& messages);
+
+// The close steps of one database: post a pending edit, merge the change log, save to its file
+// (atomically). A failure raises to the caller with the old file left as it was.
+void SaveDatabase(TClientDataSet& table, TDataPacketFile& file);

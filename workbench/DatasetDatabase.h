@@ -1,0 +1,79 @@
+#pragma once
+// The dataset database: `cdsMain`, one row per modelling task, with its eight nested tables, their
+// data sources, and the rules that belong to the data rather than to a window: new-record
+// defaults, the key of a new cavity node, deleting a dataset with its nested rows, the two sort
+// orders and the find by name. The main window binds its grids and edits to these objects; the
+// engine's loaders read them.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "platform/db/ClientDataSet.h"
+#include "platform/db/DataPacketFile.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/DateTimeField.h"
+#include "platform/db/NumericField.h"
+#include "platform/db/StringField.h"
+
+class IMessageService;
+struct TProgramFolders;
+
+class TDatasetDatabase {
+public:
+    explicit TDatasetDatabase(IMessageService& messages);
+    ~TDatasetDatabase();
+    TDatasetDatabase(const TDatasetDatabase&) = delete;
+    TDatasetDatabase& operator=(const TDatasetDatabase&) = delete;
+
+    // Loads "kavri320.dbs" from the folders' DbDir, or creates the empty database with the
+    // message "File kavri320.dbs not found or corrupted\rEmpty database will be created"; then
+    // the first record under the default sort (by name).
+    void Open(const TProgramFolders& folders);
+    // The data steps of closing the main window: a pending edit of `cdsMain` is cancelled (a
+    // half-typed row is discarded), then the database is posted, merged and saved to its file.
+    void SaveAtClose();
+    TDataPacketFile& File() { return FFile; }
+
+    // The sort choice of the datasets panel: 0 by name (`cdsMainIndex1`), 1 by date, newest first
+    // (`cdsMainIndex2`). Setting it applies it at once.
+    int SortChoice() const { return FSortChoice; }
+    void SetSortChoice(int item);
+    // The find box is shown only while sorting by name.
+    bool FindVisible() const { return FSortChoice == 0; }
+    // The row nearest to the text in the active order (a prefix search on the name index);
+    // nothing for an empty text.
+    void Find(const std::string& text);
+
+    // True when the last key pressed in the cavity grid was Down or Tab (the grid's append); the
+    // cavity page sets it before the grid acts and clears it after each navigator click.
+    bool CavityGridAppend = false;
+    // The key computed for the cavity row being inserted.
+    double PendingCavityKey = 0;
+
+    // The current time for a new dataset row; tests pin it.
+    std::function<double()> Clock;
+
+    TClientDataSet cdsMain, cdsCavity, cdsWavelengths, cdsTemperatures;
+    TClientDataSet cdsVC0, cdsVC1, cdsVC2, cdsVC3, cdsVC4;
+    TDataSource dsMain, dsCavity, dsWavelengths, dsTemperatures;
+    TDataSource dsVC0, dsVC1, dsVC2, dsVC3, dsVC4;
+    // The viewing-condition table and data source of each kind 0..4.
+    std::array<TClientDataSet*, 5> VCDataSets;
+    std::array<TDataSource*, 5> VCDataSources;
+
+    TStringField* cdsMainDatasetName;
+    TDateTimeField* cdsMainDateTime;
+    TFloatField* cdsCavityD;
+
+private:
+    void DefineMain();
+    void DefineNested();
+    void MainNewRecord();
+    void MainBeforeDelete();
+    void CavityBeforeInsert();
+    void RenumberCavityKeys();
+
+    IMessageService& FMessages;
+    TDataPacketFile FFile;
+    int FSortChoice = 0;
+};

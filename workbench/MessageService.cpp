@@ -1,0 +1,3 @@
+#include "workbench/MessageService.h"
+
+IMessageService::~IMessageService() = default;

@@ -1,0 +1,29 @@
+#pragma once
+// The program's persistent state as the main window sees it: the folders below the executable's
+// folder and the two databases, with the data steps of start-up and close. The main window and
+// the results window hold their database through this object; tests build it over a scratch
+// folder.
+#include <string>
+
+#include "workbench/DatasetDatabase.h"
+#include "workbench/ProgramFolders.h"
+#include "workbench/ResultsDatabase.h"
+
+class IMessageService;
+
+class TWorkbenchData {
+public:
+    TWorkbenchData(IMessageService& messages, const std::string& exeDir);
+
+    // Start-up: the folders (created when missing) and the program settings of the engine's
+    // shared area, then the dataset database (with its message when it cannot be loaded), then
+    // the results database (silently).
+    void StartUp();
+    // Close: the dataset database (a pending edit of `cdsMain` cancelled), then the results
+    // database. A failed save raises; the file it was writing keeps its old content.
+    void Close();
+
+    TProgramFolders Folders;
+    TDatasetDatabase Main;
+    TResultsDatabase Results;
+};
