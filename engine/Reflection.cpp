@@ -101,7 +101,10 @@ void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
     const Real cosND = n.x * d.x + n.y * d.y + n.z * d.z;
 
     TVec t1, t2;
-    if (std::fabs(cosND + 1) < 1e-9L) {  // arriving straight against the normal
+    // Straight against the normal, or along it (a wall met from behind): the direction gives no
+    // tangent axis, and along the normal 1 - c^2 would be 0 (or below it by rounding) and the
+    // tangents 0 / 0.
+    if (std::fabs(cosND + 1) < 1e-9L || std::fabs(cosND - 1) < 1e-9L) {
         t1 = AuxiliaryAxis(n);
         t2 = Cross(n, t1);
     } else if (std::fabs(cosND) < 1e-9L) {  // grazing: the direction is already tangent

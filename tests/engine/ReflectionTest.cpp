@@ -97,20 +97,23 @@ TEST_F(ReflectionTest, SpecularReflectionMirrorsAboutTheNormal) {
     }
 }
 
-TEST_F(ReflectionTest, FrameAgainstTheNormalUsesTheAuxiliaryAxis) {
+TEST_F(ReflectionTest, FrameAgainstOrAlongTheNormalUsesTheAuxiliaryAxis) {
     SetGeneratrix({{0, 0}, {0, 1}, {2, 1}});
-    SetRay(0, 0.5L, 0, 0, 0, -1, 1);  // D = -N on the bottom disk
     struct Case {
         TVec3 local, global;
     };
-    // h = (1, 0, 1): t1 = (h x N) = (0, -1, 0), t2 = N x t1 = (1, 0, 0).
+    // N = (0, 0, 1), h = (1, 0, 1): t1 = (h x N) = (0, -1, 0), t2 = N x t1 = (1, 0, 0).
     const Case cases[] = {{{0, 0, 1}, {0, 0, 1}}, {{1, 0, 0}, {0, -1, 0}}, {{0, 1, 0}, {1, 0, 0}}};
-    for (const Case& c : cases) {
-        Real ox, oy, oz;
-        ToSurfaceFrame(ox, oy, oz, c.local.x, c.local.y, c.local.z);
-        EXPECT_NEAR(ox, c.global.x, 1e-18L);
-        EXPECT_NEAR(oy, c.global.y, 1e-18L);
-        EXPECT_NEAR(oz, c.global.z, 1e-18L);
+    // D = -N, and D = +N, where the tangents would otherwise be 0 / 0.
+    for (Real dz : {-1.0L, 1.0L}) {
+        for (const Case& c : cases) {
+            SetRay(0, 0.5L, 0, 0, 0, dz, 1);
+            Real ox, oy, oz;
+            ToSurfaceFrame(ox, oy, oz, c.local.x, c.local.y, c.local.z);
+            EXPECT_NEAR(ox, c.global.x, 1e-18L) << double(dz);
+            EXPECT_NEAR(oy, c.global.y, 1e-18L) << double(dz);
+            EXPECT_NEAR(oz, c.global.z, 1e-18L) << double(dz);
+        }
     }
     EXPECT_TRUE(Host.Messages.empty());
 }
