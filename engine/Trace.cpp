@@ -17,11 +17,10 @@ inline void Bounce(TSharedData& s, Real& w, Real* isoSums, Real* sums, int count
     CurrentSurfaceNormal();
     HitTemperature();
     const Real e = s.SurfEmissivity[c];
-    const Real we = w * e;
     const Real ew = e * w;
     const Real* ratio = RadianceRatios.At(s.CurHitT);
     for (int k = 0; k < count; ++k) {
-        isoSums[k] += we;
+        isoSums[k] += ew;
         sums[k] += ratio[k] * ew;
     }
     w = w * s.SurfReflectivity[c];
