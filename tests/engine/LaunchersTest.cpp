@@ -65,6 +65,29 @@ TEST_F(LaunchersTest, DirectionalAndConicalDirections) {
     }
 }
 
+TEST_F(LaunchersTest, BeamsHaveTheirGeometry) {
+    const TSharedData& s = Shared;
+    // Directional: the start points fill the disk of radius RB about (0, 0, ZB) across the beam.
+    SetCondition(1, {3, 0.3L, 25});
+    for (int i = 0; i < 100; ++i) {
+        s.RayLauncher();
+        const Real ox = s.RayX, oy = s.RayY, oz = s.RayZ - 3;
+        EXPECT_NEAR(ox * s.RayDX + oy * s.RayDY + oz * s.RayDZ, 0, 1e-18L);
+        EXPECT_LT(ox * ox + oy * oy + oz * oz, 0.09L);
+        EXPECT_NEAR(s.RayDZ, -std::cos(25 * Pi / 180), 1e-18L);
+    }
+    // Conical: every ray comes from the apex (0, YB, ZB) within the half angle w / 2.
+    SetCondition(2, {0.1L, 5, 30});
+    for (int i = 0; i < 100; ++i) {
+        s.RayLauncher();
+        const Real ax = s.RayX, ay = s.RayY - 0.1L, az = s.RayZ - 5;
+        EXPECT_NEAR(ay * s.RayDZ - az * s.RayDY, 0, 1e-17L);
+        EXPECT_NEAR(az * s.RayDX - ax * s.RayDZ, 0, 1e-17L);
+        EXPECT_GE(-s.RayDZ, std::cos(15 * Pi / 180));
+        EXPECT_EQ(s.RayZ, 2);
+    }
+}
+
 TEST_F(LaunchersTest, IntegratedDetectorBranches) {
     // Aperture radius 1: H = 2.5 is a distant detector, H = 2 exactly a near one.
     SetGeneratrix({{0, 0}, {0, 1}, {2, 1}});
