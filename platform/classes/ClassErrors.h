@@ -22,3 +22,6 @@ inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
 
 // The message with each %s and %d replaced, in order, by the given texts.
 std::string FormatClassMessage(const char* pattern, std::initializer_list<std::string> args);
+
+// A fault in the text form of a component stream: "<what> on line <n>".
+KV_EXCEPTION_CLASS(EParserError, Exception)

@@ -1,0 +1,532 @@
+#include "platform/classes/Reader.h"
+
+#include <cfloat>
+#include <cstring>
+
+#include "platform/classes/ClassErrors.h"
+#include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Collection.h"
+#include "platform/classes/Component.h"
+#include "platform/classes/PropAccess.h"
+#include "platform/rtl/Cp1252.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace {
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | (cp >> 6));
+        out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += char(0xE0 | (cp >> 12));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+}
+
+std::string Utf16ToUtf8(const std::vector<uint16_t>& units) {
+    std::string out;
+    for (size_t i = 0; i < units.size(); ++i) {
+        uint32_t u = units[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] < 0xE000) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        }
+        AppendUtf8(out, u);
+    }
+    return out;
+}
+
+bool IsOwnedBy(const TComponent* c, const TComponent* owner) {
+    for (const TComponent* o = c->Owner(); o; o = o->Owner())
+        if (o == owner) return true;
+    return false;
+}
+
+}  // namespace
+
+TReader::~TReader() = default;
+
+void TReader::ReadRaw(void* data, int64_t size) { FStream.ReadBuffer(data, size); }
+
+uint32_t TReader::ReadLength() {
+    uint32_t n;
+    ReadRaw(&n, 4);
+    // Checked against what the stream holds before anything is allocated for it.
+    if (int64_t(n) > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+    return n;
+}
+
+void TReader::PropValueError() { throw EReadError(SInvalidPropertyValue); }
+
+void TReader::ReadSignature() {
+    char sig[4];
+    ReadRaw(sig, 4);
+    if (std::memcmp(sig, FilerSignature, 4) != 0) throw EReadError(SInvalidImage);
+}
+
+TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
+    ReadSignature();
+    uint8_t prefix = uint8_t(NextValue());
+    if ((prefix & 0xF0) == 0xF0) {
+        ReadValue();
+        if (prefix & ffChildPos) ReadInteger();
+    }
+    std::string className = ReadStr();
+    std::string name = ReadStr();
+    bool created = !root;
+    if (created) root = CreateAs<TComponent>(FindClass(className), owner);
+    FRoot = FOwner = FParent = root;
+    try {
+        root->SetState(csLoading, true);
+        root->SetState(csReading, true);
+        FLoaded.push_back(root);
+        if (created || root->Name().empty()) root->SetName(name);
+        ReadComponentData(root);
+        FixupReferences();
+        for (TComponent* c : FLoaded) c->SetState(csReading, false);
+        std::vector<TComponent*> loaded = std::move(FLoaded);
+        FLoaded.clear();
+        for (TComponent* c : loaded) c->Loaded();
+    } catch (...) {
+        if (created) {
+            TObject::Free(root);
+        } else {
+            for (TComponent* c : FLoaded) {
+                c->SetState(csReading, false);
+                c->SetState(csLoading, false);
+            }
+        }
+        FLoaded.clear();
+        FFixups.clear();
+        throw;
+    }
+    return root;
+}
+
+void TReader::ReadComponentData(TComponent* component) {
+    while (!EndOfList()) ReadProperty(component);
+    ReadListEnd();
+    TComponent* savedOwner = FOwner;
+    TComponent* savedParent = FParent;
+    if (TComponent* childOwner = component->GetChildOwner()) FOwner = childOwner;
+    FParent = component;
+    while (!EndOfList()) ReadComponent();
+    ReadListEnd();
+    FOwner = savedOwner;
+    FParent = savedParent;
+}
+
+TComponent* TReader::ReadComponent() {
+    uint8_t prefix = uint8_t(NextValue());
+    uint8_t flags = 0;
+    if ((prefix & 0xF0) == 0xF0) {
+        ReadValue();
+        flags = prefix & 0x0F;
+        if (flags & ffChildPos) ReadInteger();
+    }
+    std::string className = ReadStr();
+    std::string name = ReadStr();
+    TComponent* c = (flags & ffInherited) ? FOwner->FindComponent(name) : nullptr;
+    bool created = !c;
+    if (created) c = CreateAs<TComponent>(FindClass(className), FOwner);
+    size_t loadedBefore = FLoaded.size();
+    try {
+        c->SetState(csLoading, true);
+        c->SetState(csReading, true);
+        FLoaded.push_back(c);
+        if (created) c->SetName(name);
+        if (c->HasParent()) c->SetParentComponent(FParent);
+        ReadComponentData(c);
+    } catch (...) {
+        if (created) {
+            // Forget it and what it owns before it goes.
+            std::vector<TComponent*> kept(FLoaded.begin(), FLoaded.begin() + long(loadedBefore));
+            for (size_t i = loadedBefore + 1; i < FLoaded.size(); ++i)
+                if (!IsOwnedBy(FLoaded[i], c)) kept.push_back(FLoaded[i]);
+            FLoaded = std::move(kept);
+            TObject::Free(c);
+        }
+        throw;
+    }
+    return c;
+}
+
+bool TReader::HandleError(const std::string& message) {
+    bool handled = false;
+    if (OnError) OnError(*this, message, handled);
+    return handled;
+}
+
+void TReader::ReadProperty(TPersistent* instance) {
+    std::string path = ReadStr();
+    int64_t valueStart = FStream.Position();
+    try {
+        TPersistent* target = instance;
+        std::string_view rest = path;
+        for (size_t dot; (dot = rest.find('.')) != std::string_view::npos;) {
+            const TPropInfo* prop = GetPropInfo(target, rest.substr(0, dot));
+            auto* sub = prop && prop->Kind == tkClass
+                            ? dynamic_cast<TPersistent*>(prop->GetObject(target))
+                            : nullptr;
+            if (!sub) throw EReadError(FormatClassMessage(SUnknownProperty, {path}));
+            target = sub;
+            rest.remove_prefix(dot + 1);
+        }
+        if (const TPropInfo* prop = GetPropInfo(target, rest)) {
+            ReadPropValue(target, *prop);
+        } else {
+            FPropName = std::string(rest);
+            target->DefineProperties(*this);
+            if (!FPropName.empty()) throw EReadError(FormatClassMessage(SUnknownProperty, {path}));
+        }
+    } catch (const Exception& e) {
+        FPropName.clear();
+        if (!HandleError(e.Message())) throw;
+        FStream.SetPosition(valueStart);
+        SkipValue();
+    }
+}
+
+void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
+    if (prop.Kind != tkClass && prop.IsReadOnly()) PropValueError();
+    switch (prop.Kind) {
+        case tkInteger: prop.SetOrd(instance, ReadInteger()); break;
+        case tkBoolean: prop.SetOrd(instance, ReadBoolean() ? 1 : 0); break;
+        case tkEnumeration: {
+            int v = prop.EnumInfo->Value(ReadIdent());
+            if (v < 0) PropValueError();
+            prop.SetOrd(instance, v);
+            break;
+        }
+        case tkSet: ReadSetValue(instance, prop); break;
+        case tkColor: {
+            int64_t color;
+            if (NextValue() == vaIdent) {
+                if (!IdentToColor(ReadIdent(), color)) PropValueError();
+            } else {
+                color = ReadInteger();
+            }
+            prop.SetOrd(instance, color);
+            break;
+        }
+        case tkFloat: prop.SetFloat(instance, ReadFloat()); break;
+        case tkString: prop.SetStr(instance, ReadString()); break;
+        case tkClass: {
+            auto* collection = dynamic_cast<TCollection*>(prop.GetObject(instance));
+            if (NextValue() == vaCollection && collection)
+                ReadCollection(collection);
+            else if (NextValue() == vaNil)
+                ReadValue();
+            else
+                PropValueError();
+            break;
+        }
+        case tkComponent:
+            if (NextValue() == vaNil) {
+                ReadValue();
+                prop.SetObject(instance, nullptr);
+            } else {
+                FFixups.push_back({instance, &prop, ReadIdent()});
+            }
+            break;
+        case tkMethod: {
+            if (NextValue() == vaNil) {
+                ReadValue();
+                break;
+            }
+            std::string name = ReadIdent();
+            if (!prop.SetStr(instance, name)) {
+                bool error = true;
+                if (OnFindMethod) OnFindMethod(*this, name, error);
+                if (error) PropValueError();
+            }
+            break;
+        }
+        default: PropValueError();
+    }
+}
+
+void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop) {
+    CheckValue(vaSet);
+    uint64_t mask = 0;
+    for (std::string name = ReadStr(); !name.empty(); name = ReadStr()) {
+        int v = prop.EnumInfo->Value(name);
+        if (v < 0) PropValueError();
+        mask |= uint64_t(1) << v;
+    }
+    prop.SetOrd(instance, int64_t(mask));
+}
+
+void TReader::ReadCollection(TCollection* collection) {
+    CheckValue(vaCollection);
+    TCollectionUpdate update(*collection);
+    collection->Clear();
+    while (!EndOfList()) {
+        TValueType next = NextValue();
+        if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();  // the order
+        TCollectionItem* item = collection->Add();
+        ReadListBegin();
+        while (!EndOfList()) ReadProperty(item);
+        ReadListEnd();
+    }
+    ReadListEnd();
+}
+
+void TReader::FixupReferences() {
+    std::vector<TFixup> fixups = std::move(FFixups);
+    FFixups.clear();
+    for (const TFixup& f : fixups) {
+        // A name not found stays unset, as a reference to something not in this stream.
+        TComponent* target = FindReference(f.name);
+        if (!target) continue;
+        try {
+            f.prop->SetObject(f.instance, target);
+        } catch (const Exception& e) {
+            if (!HandleError(e.Message())) throw;
+        }
+    }
+}
+
+TComponent* TReader::FindReference(const std::string& name) const {
+    std::string_view rest = name;
+    size_t dot = rest.find('.');
+    std::string_view first = rest.substr(0, dot);
+    TComponent* c = nullptr;
+    if (SameText(first, FRoot->Name()))
+        c = FRoot;
+    else if (TComponent* owned = FRoot->FindComponent(first))
+        c = owned;
+    else if (FRoot->Owner() && SameText(first, FRoot->Owner()->Name()))
+        c = FRoot->Owner();
+    while (c && dot != std::string_view::npos) {
+        rest.remove_prefix(dot + 1);
+        dot = rest.find('.');
+        c = c->FindComponent(rest.substr(0, dot));
+    }
+    return c;
+}
+
+TValueType TReader::ReadValue() {
+    uint8_t b;
+    ReadRaw(&b, 1);
+    return TValueType(b);
+}
+
+TValueType TReader::NextValue() {
+    TValueType v = ReadValue();
+    FStream.Seek(-1, soCurrent);
+    return v;
+}
+
+bool TReader::EndOfList() { return NextValue() == vaNull; }
+
+void TReader::CheckValue(TValueType type) {
+    if (ReadValue() != type) {
+        FStream.Seek(-1, soCurrent);
+        PropValueError();
+    }
+}
+
+int64_t TReader::ReadInteger() {
+    switch (ReadValue()) {
+        case vaInt8: {
+            int8_t v;
+            ReadRaw(&v, 1);
+            return v;
+        }
+        case vaInt16: {
+            int16_t v;
+            ReadRaw(&v, 2);
+            return v;
+        }
+        case vaInt32: {
+            int32_t v;
+            ReadRaw(&v, 4);
+            return v;
+        }
+        case vaInt64: {
+            int64_t v;
+            ReadRaw(&v, 8);
+            return v;
+        }
+        default: FStream.Seek(-1, soCurrent); PropValueError();
+    }
+}
+
+long double TReader::ReadFloat() {
+    switch (NextValue()) {
+        case vaExtended: {
+            ReadValue();
+            long double v = 0;
+            unsigned char bytes[sizeof(long double)] = {};
+            ReadRaw(bytes, 10);
+            std::memcpy(&v, bytes, sizeof v);
+            return v;
+        }
+        case vaSingle: {
+            ReadValue();
+            float v;
+            ReadRaw(&v, 4);
+            return v;
+        }
+        case vaDate: {
+            ReadValue();
+            double v;
+            ReadRaw(&v, 8);
+            return v;
+        }
+        case vaCurrency: {
+            ReadValue();
+            int64_t v;
+            ReadRaw(&v, 8);
+            return static_cast<long double>(v) / 10000;
+        }
+        default: return static_cast<long double>(ReadInteger());
+    }
+}
+
+std::string TReader::ReadString() {
+    switch (ReadValue()) {
+        case vaString: return Cp1252ToUtf8(ReadStr());
+        case vaLString: {
+            std::string bytes(ReadLength(), '\0');
+            ReadRaw(bytes.data(), int64_t(bytes.size()));
+            return Cp1252ToUtf8(bytes);
+        }
+        case vaUTF8String: {
+            std::string text(ReadLength(), '\0');
+            ReadRaw(text.data(), int64_t(text.size()));
+            return text;
+        }
+        case vaWString: {
+            uint32_t count;
+            ReadRaw(&count, 4);
+            if (int64_t(count) * 2 > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+            std::vector<uint16_t> units(count);
+            ReadRaw(units.data(), int64_t(count) * 2);
+            return Utf16ToUtf8(units);
+        }
+        default: FStream.Seek(-1, soCurrent); PropValueError();
+    }
+}
+
+std::string TReader::ReadIdent() {
+    switch (ReadValue()) {
+        case vaIdent: return ReadStr();
+        case vaFalse: return "False";
+        case vaTrue: return "True";
+        case vaNil: return "nil";
+        case vaNull: return "Null";
+        default: FStream.Seek(-1, soCurrent); PropValueError();
+    }
+}
+
+bool TReader::ReadBoolean() {
+    switch (ReadValue()) {
+        case vaTrue: return true;
+        case vaFalse: return false;
+        default: FStream.Seek(-1, soCurrent); PropValueError();
+    }
+}
+
+std::vector<uint8_t> TReader::ReadBinary() {
+    CheckValue(vaBinary);
+    std::vector<uint8_t> data(ReadLength());
+    if (!data.empty()) ReadRaw(data.data(), int64_t(data.size()));
+    return data;
+}
+
+std::string TReader::ReadStr() {
+    uint8_t n;
+    ReadRaw(&n, 1);
+    std::string s(n, '\0');
+    if (n) ReadRaw(s.data(), n);
+    return s;
+}
+
+void TReader::SkipValue() {
+    auto skip = [this](int64_t n) {
+        if (n > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+        FStream.Seek(n, soCurrent);
+    };
+    switch (ReadValue()) {
+        case vaNull:
+        case vaFalse:
+        case vaTrue:
+        case vaNil: break;
+        case vaList:
+            while (!EndOfList()) SkipValue();
+            ReadListEnd();
+            break;
+        case vaInt8: skip(1); break;
+        case vaInt16: skip(2); break;
+        case vaInt32:
+        case vaSingle: skip(4); break;
+        case vaInt64:
+        case vaCurrency:
+        case vaDate: skip(8); break;
+        case vaExtended: skip(10); break;
+        case vaString:
+        case vaIdent: ReadStr(); break;
+        case vaBinary:
+        case vaLString:
+        case vaUTF8String: skip(ReadLength()); break;
+        case vaWString: {
+            uint32_t count;
+            ReadRaw(&count, 4);
+            skip(int64_t(count) * 2);
+            break;
+        }
+        case vaSet:
+            while (!ReadStr().empty()) {
+            }
+            break;
+        case vaCollection:
+            while (!EndOfList()) {
+                TValueType next = NextValue();
+                if (next == vaInt8 || next == vaInt16 || next == vaInt32) SkipValue();
+                ReadListBegin();
+                while (!EndOfList()) {
+                    ReadStr();
+                    SkipValue();
+                }
+                ReadListEnd();
+            }
+            ReadListEnd();
+            break;
+        default: FStream.Seek(-1, soCurrent); PropValueError();
+    }
+}
+
+void TReader::DefineProperty(const std::string& name, const TReaderProc& read, const TWriterProc&,
+                             bool) {
+    if (FPropName.empty() || !read || !SameText(name, FPropName)) return;
+    FPropName.clear();
+    read(*this);
+}
+
+void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& read,
+                                   const TStreamProc&, bool) {
+    if (FPropName.empty() || !read || !SameText(name, FPropName)) return;
+    FPropName.clear();
+    CheckValue(vaBinary);
+    uint32_t size = ReadLength();
+    TMemoryStream block;
+    if (size) block.CopyFrom(FStream, size);
+    block.SetPosition(0);
+    read(block);
+}
+
+TComponent* ReadComponentFromStream(TStream& stream, TComponent* root, TComponent* owner) {
+    TReader reader(stream);
+    return reader.ReadRootComponent(root, owner);
+}
