@@ -93,8 +93,7 @@ void CosineDirection(Real& x, Real& y, Real& z) {
 }
 
 void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
-    TSharedData& s = Shared;
-    CurrentSurfaceNormal();
+    const TSharedData& s = Shared;
     const long c = s.CurSurface;
     const TVec n{s.SurfNormalX[c], s.SurfNormalY[c], s.SurfNormalZ[c]};
     const TVec d{s.RayDX, s.RayDY, s.RayDZ};

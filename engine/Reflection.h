@@ -17,11 +17,12 @@ void SurfaceNormal(long i, Real x, Real y, Real z, Real& nx, Real& ny, Real& nz)
 void CosineDirection(Real& x, Real& y, Real& z);
 
 // Rotates (lx, ly, lz), given in the frame whose z axis is the normal of CurSurface at the ray's
-// point, into the global frame. The ray's direction orients the tangent axes.
+// point, into the global frame. The ray's direction orients the tangent axes. The normal is the
+// one stored with the surface: the caller has evaluated it at the point (every bounce does).
 void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz);
 
-// New ray direction at the current point of CurSurface: cosine-distributed about the normal, or
-// mirrored about it.
+// New ray direction at the current point of CurSurface: cosine-distributed about the stored
+// normal (see ToSurfaceFrame), or mirrored about the normal evaluated afresh.
 void ReflectDiffuse();
 void ReflectSpecular();
 

@@ -108,6 +108,7 @@ TEST_F(ReflectionTest, FrameAgainstOrAlongTheNormalUsesTheAuxiliaryAxis) {
     for (Real dz : {-1.0L, 1.0L}) {
         for (const Case& c : cases) {
             SetRay(0, 0.5L, 0, 0, 0, dz, 1);
+            CurrentSurfaceNormal();
             Real ox, oy, oz;
             ToSurfaceFrame(ox, oy, oz, c.local.x, c.local.y, c.local.z);
             EXPECT_NEAR(ox, c.global.x, 1e-18L) << double(dz);
