@@ -69,8 +69,11 @@ std::string Text(long v) { return std::to_string(v); }
 // non-isothermal sums are already relative to the radiance at CurTref.
 void StoreResults(long v, const TSpectrum& iso, const TSpectrum& noniso, Real totalWeight) {
     TSharedData& s = Shared;
-    if (totalWeight == 0) return;  // no ray traced: the results stay 0
     for (long k = 0; k <= s.WavelengthCount; ++k) {
+        if (totalWeight == 0) {  // no ray traced (a stop before the first): no results
+            s.EEResults[v][0][k] = s.EEResults[v][1][k] = s.RTResults[v][1][k] = 0;
+            continue;
+        }
         s.EEResults[v][0][k] = iso[k] / totalWeight;
         const Real ee = noniso[k] / totalWeight;
         s.EEResults[v][1][k] = ee;

@@ -99,6 +99,8 @@ TEST_F(ComputeTest, TwoMillionRaysSeeAStopAtTheNextStopPoll) {
 
 TEST_F(ComputeTest, StopBeforeTheFirstRayLeavesTheConditionWithoutResults) {
     SetRun(5, 300);
+    // Left over from an earlier run: the totals survive a reload.
+    Shared.EEResults[1][0][0] = Shared.EEResults[1][1][0] = Shared.RTResults[1][1][0] = 0.5L;
     Monitor.StopAtPump = 1;  // the pump at the start of condition 1
     ASSERT_EQ(Run(), TRunOutcome::Stopped);
     for (long k = 0; k <= 2; ++k) {
