@@ -5,7 +5,6 @@
 // ray through it and the run loop writes the results. Reals are 80-bit extended; every array has
 // the declared bounds and raises ERangeError outside them, which is how several limits of a
 // dataset (202 nodes, 101 temperature points, 201 wavelengths and viewing conditions) hold.
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -24,14 +23,6 @@ using TSpectrum = TCheckedArray<Real, 0, 201>;
 using TVCResults = TCheckedArray<TCheckedArray<TSpectrum, 0, 1>, 1, 201>;
 
 inline constexpr const char* DefaultTitle = "KAVRI320";
-
-// The five kinds of viewing condition, indexed by ViewIndex 0..4.
-inline constexpr int ViewKindCount = 5;
-extern const std::array<const char*, ViewKindCount> ViewKindNames;
-extern const std::array<uint8_t, ViewKindCount> ViewParamCounts;
-// The field names of each kind's table; kind 4 has four fields but keeps only the first with a
-// result. Unused entries are empty.
-extern const std::array<std::array<const char*, 4>, ViewKindCount> ViewParamNames;
 
 using TRayLauncher = void (*)();
 

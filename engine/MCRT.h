@@ -9,3 +9,4 @@
 #include "engine/Radiance.h"
 #include "engine/Reflection.h"
 #include "engine/Trace.h"
+#include "engine/VC.h"

@@ -1,0 +1,12 @@
+#pragma once
+// The five kinds of viewing condition, indexed by ViewIndex 0..4: their names, how many
+// parameters each keeps with a result, and the names of their table's fields.
+#include <array>
+#include <cstdint>
+
+inline constexpr int ViewKindCount = 5;
+
+extern const std::array<const char*, ViewKindCount> ViewKindNames;
+extern const std::array<uint8_t, ViewKindCount> ViewParamCounts;
+// Kind 4 has four fields but keeps only the first with a result. Unused entries are empty.
+extern const std::array<std::array<const char*, 4>, ViewKindCount> ViewParamNames;
