@@ -80,7 +80,7 @@ void TRadianceRatios::Prepare() {
         FExpm1[k] = FX[k] <= kExpLimit ? std::expm1(FX[k]) : 0;
         FTail[k] = Tail(FX[k]);
     }
-    FCachedT = -1;
+    for (Real& t : FCachedT) t = -1;
 }
 
 Real TRadianceRatios::Ratio(Real T, int k) const {
@@ -96,10 +96,11 @@ Real TRadianceRatios::Ratio(Real T, int k) const {
     return std::exp(FX[k] - x) * FTail[k] / Tail(x);
 }
 
-const Real* TRadianceRatios::At(Real T) {
-    if (T != FCachedT) {
-        for (int k = 0; k < FCount; ++k) FRatios[k] = Ratio(T, k);
-        FCachedT = T;
+const Real* TRadianceRatios::At(Real T, int slot) {
+    Real* ratios = FRatios[slot];
+    if (T != FCachedT[slot]) {
+        for (int k = 0; k < FCount; ++k) ratios[k] = Ratio(T, k);
+        FCachedT[slot] = T;
     }
-    return FRatios;
+    return ratios;
 }

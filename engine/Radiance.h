@@ -28,9 +28,10 @@ class TRadianceRatios {
 public:
     // Rebuilds the reference values when CurTref or the wavelengths changed since the last call.
     void Prepare();
-    // ratios[k] for k = 0..count-1 at temperature T; the last temperature's ratios are kept, so an
-    // isothermal wall costs nothing after its first hit.
-    const Real* At(Real T);
+    // ratios[k] for k = 0..count-1 at temperature T. Each slot keeps its last temperature's
+    // ratios, so an isothermal wall costs nothing after its first hit; the tracer keeps the walls
+    // in slot 0 and the background in slot 1.
+    const Real* At(Real T, int slot = 0);
     int Count() const { return FCount; }
 
 private:
@@ -42,8 +43,9 @@ private:
     Real FX[TSpectrum::Length] = {};      // c2 / (lambda Tref)
     Real FExpm1[TSpectrum::Length] = {};  // expm1(FX), where it fits
     Real FTail[TSpectrum::Length] = {};   // 1 - exp(-FX)
-    Real FCachedT = -1;
-    Real FRatios[TSpectrum::Length] = {};
+    static constexpr int kSlots = 2;
+    Real FCachedT[kSlots] = {-1, -1};
+    Real FRatios[kSlots][TSpectrum::Length] = {};
 };
 
 extern TRadianceRatios RadianceRatios;

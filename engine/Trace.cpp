@@ -61,7 +61,7 @@ bool TraceRay(std::string& message) {
         if (!FindFirstHit()) {
             // Escaped through the aperture: it brings the background's radiance.
             if (s.CurTbg > 0) {
-                const Real* ratio = RadianceRatios.At(s.CurTbg);
+                const Real* ratio = RadianceRatios.At(s.CurTbg, 1);
                 for (int k = 0; k < count; ++k) sums[k] += ratio[k] * w;
             }
             break;
