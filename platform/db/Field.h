@@ -16,6 +16,9 @@ class TField;
 
 using TFieldNotifyEvent = std::function<void(TField* sender)>;
 
+// Every field here holds stored data; the other kinds exist so that code asking can say so.
+enum TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
+
 class TField {
 public:
     virtual ~TField();
@@ -24,6 +27,7 @@ public:
 
     TDataSet* DataSet() const { return FDataSet; }
     TFieldType DataType() const { return FDataType; }
+    TFieldKind FieldKind() const { return fkData; }
 
     const std::string& FieldName() const { return FFieldName; }
     void SetFieldName(std::string v) { FFieldName = std::move(v); }

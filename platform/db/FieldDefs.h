@@ -51,6 +51,9 @@ public:
     TFieldDef& Items(int i) const { return *FItems[i]; }
     TFieldDef& Add(std::string name, TFieldType dataType, int size = 0, bool required = false);
     void Clear() { FItems.clear(); }
+    // The definitions are rebuilt whenever the dataset is created, so there is nothing to
+    // refresh; kept for code that asks for current definitions before reading them.
+    void Update() {}
     // Case-insensitive lookup; IndexOf answers -1, Find raises "Field 'x' not found".
     int IndexOf(const std::string& name) const;
     TFieldDef& Find(const std::string& name) const;

@@ -175,3 +175,28 @@ TEST(NestedDataSet, AfterPostHandlerEditsAnotherTableWhoseChangeReloadsTheFirst)
     EXPECT_EQ(n.points.State(), dsBrowse);
     EXPECT_EQ(log.ds.State(), dsBrowse);
 }
+
+TEST(NestedDataSet, AnOwnerFreesMastersDetailsAndSourcesInAnyOrder) {
+    for (bool detailFirst : {false, true}) {
+        auto owner = std::make_unique<TComponent>(nullptr);
+        TClientDataSet* detail = nullptr;
+        if (detailFirst) detail = new TClientDataSet(owner.get());
+        auto* master = new TClientDataSet(owner.get());
+        if (!detailFirst) detail = new TClientDataSet(owner.get());
+        auto* source = new TDataSource(owner.get());
+        master->AddField<TStringField>("Title", 10);
+        auto* nested = master->AddField<TDataSetField>("Rows");
+        detail->AddField<TFloatField>("X");
+        detail->SetDataSetField(nested);
+        master->CreateDataSet();
+        master->Append();
+        master->Fields(0)->SetAsString("m");
+        master->Post();
+        detail->Append();
+        detail->Fields(0)->SetAsFloat(1);
+        detail->Post();
+        source->SetDataSet(detail);
+        EXPECT_TRUE(detail->Active());
+        owner.reset();  // frees the three, last created first
+    }
+}
