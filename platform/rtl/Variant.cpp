@@ -2,37 +2,14 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <new>
 
-#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
-
-TVariantDateToText gDateToText = nullptr;
-
-// General float text with 15 significant digits, the locale's decimal separator and the
-// runtime's exponent form ("1E-5", "1.5E20").
-std::string FloatText(long double v) {
-    if (std::isnan(v)) return "NAN";
-    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15Lg", v);
-    std::string s(buf);
-    std::string out;
-    size_t e = s.find('e');
-    std::string mantissa = e == std::string::npos ? s : s.substr(0, e);
-    for (char& c : mantissa)
-        if (c == '.') c = FormatSettings().DecimalSeparator;
-    out = mantissa;
-    if (e != std::string::npos) {
-        int exponent = std::atoi(s.c_str() + e + 1);
-        out += 'E';
-        out += std::to_string(exponent);
-    }
-    return out;
-}
 
 std::string Trimmed(const std::string& s) {
     size_t b = s.find_first_not_of(' ');
@@ -72,20 +49,7 @@ bool ParseInteger(const std::string& text, int64_t& out) {
     return true;
 }
 
-bool ParseFloat(const std::string& text, long double& out) {
-    std::string s = Trimmed(text);
-    char sep = FormatSettings().DecimalSeparator;
-    if (sep != '.') {
-        if (s.find('.') != std::string::npos) return false;
-        for (char& c : s)
-            if (c == sep) c = '.';
-    }
-    if (!s.empty() && s[0] == '+') s.erase(0, 1);
-    if (s.empty()) return false;
-    const char* end = s.data() + s.size();
-    auto [p, ec] = std::from_chars(s.data(), end, out);
-    return ec == std::errc() && p == end;
-}
+bool ParseFloat(const std::string& text, long double& out) { return TryStrToFloat(text, out); }
 
 bool SameAscii(const std::string& a, const char* b) {
     size_t n = std::char_traits<char>::length(b);
@@ -97,8 +61,6 @@ bool SameAscii(const std::string& a, const char* b) {
 }
 
 }  // namespace
-
-void SetVariantDateToText(TVariantDateToText formatter) { gDateToText = formatter; }
 
 Variant Variant::Null() noexcept {
     Variant v;
@@ -223,9 +185,8 @@ std::string Variant::AsString() const {
         case varEmpty: return {};
         case varBoolean: return FBool ? "True" : "False";
         case varInt64: return std::to_string(FInt);
-        case varDouble: return FloatText(FFloat);
-        case varDate:
-            return gDateToText ? gDateToText(static_cast<double>(FFloat)) : FloatText(FFloat);
+        case varDouble: return FloatToStr(FFloat);
+        case varDate: return DateTimeToStr(static_cast<double>(FFloat));
         case varString: return FStr;
         default: ConversionError("String");
     }

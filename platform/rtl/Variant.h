@@ -77,8 +77,3 @@ private:
         std::string FStr;
     };
 };
-
-// How a date variant becomes text. The date and time formatting lives above this unit; until a
-// formatter is installed, a date shows as its day number.
-using TVariantDateToText = std::string (*)(double dateTime);
-void SetVariantDateToText(TVariantDateToText formatter);

@@ -93,4 +93,6 @@ TEST(Variant, CopiesMovesAndComparesWithoutLosingTheValue) {
     Variant d = Variant::FromDate(45000.5);
     EXPECT_EQ(d.VarType(), varDate);
     EXPECT_EQ(d.AsDateTime(), 45000.5);
+    TFormatSettingsGuard pinned{TFormatSettings{}};
+    EXPECT_EQ(d.AsString(), "03/15/2023 12:00:00");
 }
