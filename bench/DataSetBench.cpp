@@ -58,8 +58,8 @@ void BM_InsertResultRows(benchmark::State& state) {
         t.reset();
         state.ResumeTiming();
     }
-    state.counters["rows/s"] = benchmark::Counter(double(wavelengths) * conditions * state.iterations(),
-                                                  benchmark::Counter::kIsRate);
+    state.counters["rows/s"] = benchmark::Counter(
+        double(wavelengths) * conditions * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_InsertResultRows)->Arg(5)->Arg(25)->Arg(201)->Unit(benchmark::kMillisecond);
 
@@ -73,8 +73,8 @@ void BM_WalkResultRowsInIndexOrder(benchmark::State& state) {
         t.rows.EnableControls();
     }
     benchmark::DoNotOptimize(sum);
-    state.counters["rows/s"] =
-        benchmark::Counter(double(t.rows.RecordCount()) * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["rows/s"] = benchmark::Counter(double(t.rows.RecordCount()) * state.iterations(),
+                                                  benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WalkResultRowsInIndexOrder)->Unit(benchmark::kMillisecond);
 

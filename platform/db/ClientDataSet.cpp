@@ -25,7 +25,8 @@ TClientDataSet::~TClientDataSet() {
 void TClientDataSet::Publish(TPublisher<TClientDataSet>& p) {
     p.String("FileName", &TClientDataSet::FileName, &TClientDataSet::SetFileName).Default("");
     p.String("IndexName", &TClientDataSet::IndexName, &TClientDataSet::SetIndexName).Default("");
-    p.Boolean("LogChanges", &TClientDataSet::LogChanges, &TClientDataSet::SetLogChanges).Default(true);
+    p.Boolean("LogChanges", &TClientDataSet::LogChanges, &TClientDataSet::SetLogChanges)
+        .Default(true);
 }
 
 // --- Structure ---
@@ -36,14 +37,29 @@ void TClientDataSet::CreateFieldsFromDefs() {
         const TFieldDef& def = FieldDefs().Items(i);
         TField* field = nullptr;
         switch (def.DataType()) {
-            case ftString: field = AddField<TStringField>(def.Name(), def.Size()); break;
-            case ftSmallint: field = AddField<TSmallintField>(def.Name()); break;
-            case ftInteger: field = AddField<TIntegerField>(def.Name()); break;
-            case ftFloat: field = AddField<TFloatField>(def.Name()); break;
-            case ftDateTime: field = AddField<TDateTimeField>(def.Name()); break;
-            case ftMemo: field = AddField<TMemoField>(def.Name()); break;
-            case ftDataSet: field = AddField<TDataSetField>(def.Name()); break;
-            default: throw EDatabaseError("Field '" + def.Name() + "' is of an unknown type");
+            case ftString:
+                field = AddField<TStringField>(def.Name(), def.Size());
+                break;
+            case ftSmallint:
+                field = AddField<TSmallintField>(def.Name());
+                break;
+            case ftInteger:
+                field = AddField<TIntegerField>(def.Name());
+                break;
+            case ftFloat:
+                field = AddField<TFloatField>(def.Name());
+                break;
+            case ftDateTime:
+                field = AddField<TDateTimeField>(def.Name());
+                break;
+            case ftMemo:
+                field = AddField<TMemoField>(def.Name());
+                break;
+            case ftDataSet:
+                field = AddField<TDataSetField>(def.Name());
+                break;
+            default:
+                throw EDatabaseError("Field '" + def.Name() + "' is of an unknown type");
         }
         field->SetRequired(def.Required());
     }
@@ -146,14 +162,18 @@ TRecordId TClientDataSet::InternalRecordAt(int position) const {
     return store ? store->RecordAt(FOrder, position) : NoRecord;
 }
 
-int TClientDataSet::InternalPositionOf(TRecordId id) const { return Store()->PositionOf(FOrder, id); }
+int TClientDataSet::InternalPositionOf(TRecordId id) const {
+    return Store()->PositionOf(FOrder, id);
+}
 
 bool TClientDataSet::InternalRecordExists(TRecordId id) const {
     const TRecordStore* store = Store();
     return store && store->IsLive(id);
 }
 
-const TFieldValue* TClientDataSet::InternalValues(TRecordId id) const { return Store()->Values(id); }
+const TFieldValue* TClientDataSet::InternalValues(TRecordId id) const {
+    return Store()->Values(id);
+}
 
 TRecordId TClientDataSet::InternalPost(const std::vector<TFieldValue>& buffer, TRecordId editing) {
     TRecordStore* store = Store();
@@ -213,8 +233,7 @@ void TClientDataSet::CheckParentState() {
     master->CheckParentState();
     // Children of a record being inserted are added once it is stored.
     if (master->State() == dsInsert) master->Post();
-    if (master->CurrentId() == NoRecord || master->IsEmpty())
-        throw EDatabaseError(SNoMasterRecord);
+    if (master->CurrentId() == NoRecord || master->IsEmpty()) throw EDatabaseError(SNoMasterRecord);
     if (master->State() == dsBrowse) master->Edit();
     master->PrepareChildChange(FDataSetField->FieldNo());
 }
@@ -224,7 +243,8 @@ void TClientDataSet::PrepareChildChange(int column) {
     if (State() != dsEdit) return;
     for (const TChildSnapshot& snapshot : FSnapshots)
         if (snapshot.Column == column) return;
-    FSnapshots.push_back({column, std::make_unique<TRecordStore>(Store()->Child(CurrentId(), column))});
+    FSnapshots.push_back(
+        {column, std::make_unique<TRecordStore>(Store()->Child(CurrentId(), column))});
 }
 
 void TClientDataSet::CurrentRecordChanged() {
@@ -268,7 +288,9 @@ std::vector<TFieldValue> TClientDataSet::KeyOf(const std::vector<TFieldValue>& k
         const auto* s = std::get_if<std::string>(&v);
         switch (FLayout->Columns[index.Columns[k]].DataType) {
             case ftString:
-            case ftMemo: key.emplace_back(s ? *s : i ? IntToStr(*i) : FloatToStr(*d)); break;
+            case ftMemo:
+                key.emplace_back(s ? *s : i ? IntToStr(*i) : FloatToStr(*d));
+                break;
             case ftSmallint:
             case ftInteger:
                 key.emplace_back(i   ? *i

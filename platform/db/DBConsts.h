@@ -14,7 +14,8 @@ inline constexpr const char* SDataSetOpen = "Cannot perform this operation on an
 inline constexpr const char* SDataSetEmpty = "Cannot perform this operation on an empty dataset";
 inline constexpr const char* SRecordNotFound = "Record not found";
 inline constexpr const char* SNoFieldDefs = "Missing data provider or data packet";
-inline constexpr const char* SNoMasterRecord = "Cannot perform this operation without a master record";
+inline constexpr const char* SNoMasterRecord =
+    "Cannot perform this operation without a master record";
 
 inline std::string FieldNotFoundMessage(const std::string& name) {
     return "Field '" + name + "' not found";

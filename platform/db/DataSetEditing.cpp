@@ -41,7 +41,9 @@ void TDataSet::ApplyDefaults() {
         long double number = 0;
         switch (field->DataType()) {
             case ftString:
-            case ftMemo: slot = text; break;
+            case ftMemo:
+                slot = text;
+                break;
             case ftSmallint:
             case ftInteger:
                 if (int i = 0; TryStrToInt(text, i)) slot = static_cast<int32_t>(i);
@@ -50,7 +52,8 @@ void TDataSet::ApplyDefaults() {
             case ftDateTime:
                 if (TryStrToFloat(text, number, point)) slot = static_cast<double>(number);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }

@@ -84,9 +84,7 @@ void TDataSet::GotoRecord(TRecordId id) {
     FireEvent(AfterScroll);
 }
 
-TBookmark TDataSet::GetBookmark() const {
-    return FState == dsInsert ? NoRecord : FCurrent;
-}
+TBookmark TDataSet::GetBookmark() const { return FState == dsInsert ? NoRecord : FCurrent; }
 
 bool TDataSet::BookmarkValid(TBookmark bookmark) const {
     return Active() && bookmark != NoRecord && InternalRecordExists(bookmark);
@@ -136,7 +134,8 @@ bool TDataSet::Locate(const std::string& keyFields, const std::vector<TFieldValu
     for (int pos = 0; pos < count && hit == NoRecord; ++pos) {
         FCurrent = InternalRecordAt(pos);
         bool all = true;
-        for (size_t i = 0; i < fields.size() && all; ++i) all = Matches(fields[i], values[i], options);
+        for (size_t i = 0; i < fields.size() && all; ++i)
+            all = Matches(fields[i], values[i], options);
         if (all) hit = FCurrent;
     }
     FCurrent = saved;

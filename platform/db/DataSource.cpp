@@ -52,7 +52,8 @@ void TDataSource::NotifyLinks(TDataEvent event, intptr_t info) {
     // A link may leave while we notify: walk a copy and skip the gone ones.
     const std::vector<TDataLink*> links(FLinks);
     for (TDataLink* link : links)
-        if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end()) link->DataEvent(event, info);
+        if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end())
+            link->DataEvent(event, info);
 }
 
 void TDataSource::DataEvent(TDataEvent event, intptr_t info) {
@@ -75,7 +76,8 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info) {
         case deUpdateRecord:
             if (OnUpdateData) OnUpdateData(this);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -129,12 +131,25 @@ void TDataLink::DataEvent(TDataEvent event, intptr_t info) {
     if (!FActive) return;
     switch (event) {
         case deFieldChange:
-        case deRecordChange: RecordChanged(reinterpret_cast<TField*>(info)); break;
-        case deDataSetChange: DataSetChanged(); break;
-        case deDataSetScroll: DataSetScrolled(static_cast<int>(info)); break;
-        case deLayoutChange: LayoutChanged(); break;
-        case deUpdateRecord: UpdateData(); break;
-        case deCheckBrowseMode: CheckBrowseMode(); break;
-        default: break;
+        case deRecordChange:
+            RecordChanged(reinterpret_cast<TField*>(info));
+            break;
+        case deDataSetChange:
+            DataSetChanged();
+            break;
+        case deDataSetScroll:
+            DataSetScrolled(static_cast<int>(info));
+            break;
+        case deLayoutChange:
+            LayoutChanged();
+            break;
+        case deUpdateRecord:
+            UpdateData();
+            break;
+        case deCheckBrowseMode:
+            CheckBrowseMode();
+            break;
+        default:
+            break;
     }
 }

@@ -68,7 +68,9 @@ Variant TField::AsVariant() const {
 void TField::SetAsVariant(const Variant& v) {
     switch (v.VarType()) {
         case varEmpty:
-        case varNull: Clear(); break;
+        case varNull:
+            Clear();
+            break;
         case varBoolean:
         case varInt64: {
             const int64_t i = v.AsInteger();
@@ -78,9 +80,15 @@ void TField::SetAsVariant(const Variant& v) {
                 SetAsInteger(static_cast<int32_t>(i));
             break;
         }
-        case varDouble: SetAsFloat(static_cast<double>(v.AsFloat())); break;
-        case varDate: SetAsDateTime(v.AsDateTime()); break;
-        default: SetAsString(v.AsString()); break;
+        case varDouble:
+            SetAsFloat(static_cast<double>(v.AsFloat()));
+            break;
+        case varDate:
+            SetAsDateTime(v.AsDateTime());
+            break;
+        default:
+            SetAsString(v.AsString());
+            break;
     }
 }
 

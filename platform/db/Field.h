@@ -32,7 +32,9 @@ public:
     const std::string& FieldName() const { return FFieldName; }
     void SetFieldName(std::string v) { FFieldName = std::move(v); }
     // The caption of grids and messages: the display label, or the field name when it is empty.
-    const std::string& DisplayLabel() const { return FDisplayLabel.empty() ? FFieldName : FDisplayLabel; }
+    const std::string& DisplayLabel() const {
+        return FDisplayLabel.empty() ? FFieldName : FDisplayLabel;
+    }
     void SetDisplayLabel(std::string v);
     const std::string& DisplayName() const { return DisplayLabel(); }
     int Size() const { return FSize; }

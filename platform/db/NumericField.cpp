@@ -28,7 +28,9 @@ int32_t TIntegerField::AsInteger() const {
 
 double TIntegerField::AsFloat() const { return AsInteger(); }
 
-std::string TIntegerField::AsString() const { return IsNull() ? std::string{} : IntToStr(AsInteger()); }
+std::string TIntegerField::AsString() const {
+    return IsNull() ? std::string{} : IntToStr(AsInteger());
+}
 
 void TIntegerField::SetChecked(int64_t v) {
     // The field's own limits when it has any, else those of its type.
@@ -86,7 +88,9 @@ int32_t TFloatField::AsInteger() const {
     return static_cast<int32_t>(Round(v));
 }
 
-std::string TFloatField::AsString() const { return IsNull() ? std::string{} : FloatToStr(AsFloat()); }
+std::string TFloatField::AsString() const {
+    return IsNull() ? std::string{} : FloatToStr(AsFloat());
+}
 
 void TFloatField::SetAsFloat(double v) {
     // Limits apply once either is set; a NaN is never within them.

@@ -54,7 +54,9 @@ private:
         x ^= x >> 13;
         return x;
     }
-    void Resize(TRecordId id) { FNodes[id].Size = 1 + Size(FNodes[id].Left) + Size(FNodes[id].Right); }
+    void Resize(TRecordId id) {
+        FNodes[id].Size = 1 + Size(FNodes[id].Left) + Size(FNodes[id].Right);
+    }
     void RotateUp(TRecordId x);
 
     std::vector<TNode> FNodes;
@@ -82,7 +84,8 @@ void TRecordIndex::Insert(TRecordId id, Less less) {
         }
         cur = next;
     }
-    while (FNodes[id].Parent != NoRecord && Priority(id) < Priority(FNodes[id].Parent)) RotateUp(id);
+    while (FNodes[id].Parent != NoRecord && Priority(id) < Priority(FNodes[id].Parent))
+        RotateUp(id);
 }
 
 template <typename Before>

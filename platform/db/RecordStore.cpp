@@ -110,9 +110,8 @@ TRecordId TRecordStore::FindDuplicate(const TFieldValue* values, TRecordId excep
         const TIndexLayout& index = FLayout->Indexes[i];
         if (!index.Unique) continue;
         const TRecordIndex& order = FOrders[i + 1];
-        const int first = order.LowerBound([&](TRecordId id) {
-            return CompareRecords(index, Values(id), values) < 0;
-        });
+        const int first = order.LowerBound(
+            [&](TRecordId id) { return CompareRecords(index, Values(id), values) < 0; });
         // At most one record (besides `except`) can share the key.
         for (int pos = first; pos < first + 2; ++pos) {
             const TRecordId id = order.At(pos);
@@ -139,7 +138,9 @@ TRecordId TRecordStore::Store(std::vector<TFieldValue>* moved, const TFieldValue
     return id;
 }
 
-TRecordId TRecordStore::AppendRaw(std::vector<TFieldValue>&& values) { return Store(&values, nullptr); }
+TRecordId TRecordStore::AppendRaw(std::vector<TFieldValue>&& values) {
+    return Store(&values, nullptr);
+}
 
 TRecordId TRecordStore::Add(const TFieldValue* values) { return Store(nullptr, values); }
 
@@ -156,7 +157,8 @@ void TRecordStore::Remove(TRecordId id) {
     Unlink(id);
     FLive[id] = 0;
     for (int c = 0; c < FColumnCount; ++c) FValues[Offset(id) + c] = TFieldValue{};
-    for (int s = 0; s < FNestedCount; ++s) FChildren[static_cast<size_t>(id) * FNestedCount + s].reset();
+    for (int s = 0; s < FNestedCount; ++s)
+        FChildren[static_cast<size_t>(id) * FNestedCount + s].reset();
 }
 
 void TRecordStore::Clear() {
@@ -185,9 +187,8 @@ void TRecordStore::Unlink(TRecordId id) {
 
 int TRecordStore::LowerBound(int order, const TFieldValue* key, int keyCount) const {
     const TIndexLayout& index = FLayout->Indexes[order - 1];
-    return FOrders[order].LowerBound([&](TRecordId id) {
-        return CompareKeyToRecord(index, key, Values(id), keyCount) > 0;
-    });
+    return FOrders[order].LowerBound(
+        [&](TRecordId id) { return CompareKeyToRecord(index, key, Values(id), keyCount) > 0; });
 }
 
 int TRecordStore::CompareKey(int order, const TFieldValue* key, int keyCount, TRecordId id) const {

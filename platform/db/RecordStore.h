@@ -38,7 +38,9 @@ public:
     }
 
     const TFieldValue* Values(TRecordId id) const { return &FValues[Offset(id)]; }
-    const TFieldValue& Value(TRecordId id, int column) const { return FValues[Offset(id) + column]; }
+    const TFieldValue& Value(TRecordId id, int column) const {
+        return FValues[Offset(id) + column];
+    }
 
     // The child table of a nested column of a live record, created empty on first use.
     TRecordStore& Child(TRecordId id, int column);
@@ -80,7 +82,7 @@ private:
     std::shared_ptr<const TTableLayout> FLayout;
     int FColumnCount;
     int FNestedCount;
-    std::vector<TFieldValue> FValues;                     // IdLimit x ColumnCount
+    std::vector<TFieldValue> FValues;                      // IdLimit x ColumnCount
     std::vector<uint8_t> FLive;                            // per id
     std::vector<std::unique_ptr<TRecordStore>> FChildren;  // IdLimit x nested columns
     std::vector<TRecordIndex> FOrders;                     // insertion order, then each index

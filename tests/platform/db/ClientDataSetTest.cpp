@@ -56,7 +56,8 @@ TEST(ClientDataSet, IndexesOrderRecordsWhileInsertionOrderStays) {
     EXPECT_EQ(t.Name->AsString(), "a");
     EXPECT_EQ(t.Stamp->AsDateTime(), 3.0);
     EXPECT_EQ(t.ds.RecNo(), 1);
-    EXPECT_EQ(t.Names(), (std::vector<std::string>{"a", "b", "c", "a"})) << "newest first, all fields descending";
+    EXPECT_EQ(t.Names(), (std::vector<std::string>{"a", "b", "c", "a"}))
+        << "newest first, all fields descending";
     EXPECT_THROW(t.ds.SetIndexName("Nope"), EDatabaseError);
 }
 
@@ -194,7 +195,12 @@ TEST(ClientDataSet, PostErrorActions) {
 TEST(ClientDataSet, EventOrderOfInsertPostEditCancelDelete) {
     TNamesTable t;
     std::string log;
-    auto record = [&](const char* name) { return [&log, name](TDataSet*) { log += name; log += ' '; }; };
+    auto record = [&](const char* name) {
+        return [&log, name](TDataSet*) {
+            log += name;
+            log += ' ';
+        };
+    };
     t.ds.BeforeInsert = record("BI");
     t.ds.AfterInsert = record("AI");
     t.ds.OnNewRecord = [&](TDataSet*) {

@@ -35,7 +35,9 @@ TEST(DataSource, TellsLinksAndHandlersOfEachChange) {
     source.OnDataChange = [&](TDataSource*, TField* field) {
         handlers += "change(" + (field ? field->FieldName() : std::string()) + ") ";
     };
-    source.OnStateChange = [&](TDataSource* s) { handlers += "state(" + std::to_string(s->State()) + ") "; };
+    source.OnStateChange = [&](TDataSource* s) {
+        handlers += "state(" + std::to_string(s->State()) + ") ";
+    };
     source.OnUpdateData = [&](TDataSource*) { handlers += "update "; };
     TRecordingLink link;
     link.SetDataSource(&source);

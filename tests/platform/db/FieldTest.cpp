@@ -83,8 +83,11 @@ TEST(Field, LimitsRefuseOnAssignmentAndNameTheField) {
         TField* field;
         double value;
         bool refused;
-    } cases[] = {{k.I16, 32767, false}, {k.I16, 32768, true}, {k.I16, -32769, true},
-                 {k.I32, 2147483647.0, false}, {k.I32, 2147483648.0, true}};
+    } cases[] = {{k.I16, 32767, false},
+                 {k.I16, 32768, true},
+                 {k.I16, -32769, true},
+                 {k.I32, 2147483647.0, false},
+                 {k.I32, 2147483648.0, true}};
     for (const Case& c : cases) {
         if (c.refused)
             EXPECT_THROW(c.field->SetAsFloat(c.value), ERangeError) << c.value;

@@ -12,7 +12,9 @@ TEST(RecordIndex, AgreesWithASortedVectorUnderRandomInsertsAndErases) {
     std::mt19937 random(seed);
     std::vector<int> key(4000);
     for (int& k : key) k = static_cast<int>(random() % 500);  // many equal keys
-    auto less = [&](TRecordId a, TRecordId b) { return key[a] != key[b] ? key[a] < key[b] : a < b; };
+    auto less = [&](TRecordId a, TRecordId b) {
+        return key[a] != key[b] ? key[a] < key[b] : a < b;
+    };
     TRecordIndex index;
     std::vector<TRecordId> model;
     for (int step = 0; step < 12000; ++step) {
@@ -66,10 +68,8 @@ TEST(RecordStore, UniqueKeysNullsAndInsertionOrder) {
         TFieldValue name, x;
         bool accepted;
     } cases[] = {
-        {std::string("abc"), 1.0, true},
-        {std::string("ABC"), 1.0, false},  // case-insensitive
-        {std::string("ABC"), 2.0, true},
-        {TFieldValue{}, 1.0, true},
+        {std::string("abc"), 1.0, true},      {std::string("ABC"), 1.0, false},  // case-insensitive
+        {std::string("ABC"), 2.0, true},      {TFieldValue{}, 1.0, true},
         {TFieldValue{}, 1.0, false},  // two null names with the same X collide
         {TFieldValue{}, TFieldValue{}, true},
     };
