@@ -1,6 +1,7 @@
 // Saving and loading a results database of 50 runs with 40,602 result rows each (201 wavelengths
-// plus the total, times 201 viewing conditions) through the packet writer and reader, from and
-// into flat columns as a record store holds them. Reported as rows and bytes per second; the file
+// plus the total, times 201 viewing conditions). First the packet writer and reader alone, from
+// and into flat columns; then the results database itself (record store to packet and back, the
+// unique index of the result rows kept on load). Reported as rows and bytes per second; the file
 // variants include the atomic save (with its flush to disk) and the whole-file read.
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,9 @@
 #include <vector>
 
 #include "platform/db/AtomicFile.h"
+#include "platform/db/RecordStore.h"
+#include "workbench/MessageService.h"
+#include "workbench/ResultsDatabase.h"
 #include "platform/db/DataPacketReader.h"
 #include "platform/db/DataPacketWriter.h"
 
@@ -213,8 +217,58 @@ void BM_LoadResultsFile(benchmark::State& state) {
     std::filesystem::remove(BenchFile());
 }
 
+struct TSilentMessages : IMessageService {
+    void ShowMessage(const std::string&) override {}
+    bool Ask(const std::string&) override { return true; }
+};
+
+// A results database of 50 runs filled through the record store's bulk API.
+struct TFilledResults {
+    TSilentMessages Messages;
+    TResultsDatabase Db{Messages};
+
+    TFilledResults() {
+        const auto results = MakeResults();
+        Db.cdsResults.CreateDataSet();
+        TRecordStore& runs = *Db.cdsResults.Store();
+        for (int run = 0; run < Runs; ++run) {
+            std::vector<TFieldValue> v(17);
+            v[0] = std::string("Cylinder with a cone bottom"), v[1] = 45000.25,
+            v[2] = 45001.5 + run, v[3] = 45001.75 + run, v[4] = 1000.0, v[7] = 1e6,
+            v[13] = int32_t(201), v[14] = int32_t(201);
+            const TRecordId id = runs.AppendRaw(std::move(v));
+            TRecordStore& seert = runs.Child(id, 12);
+            for (int i = 0; i < ResultRows; ++i)
+                seert.AppendRaw({results.Wavelength[i], results.Ivc[i], results.Param1[i],
+                                 results.Param2[i], TFieldValue{}, results.EEiso[i], results.EE[i],
+                                 results.RT[i]});
+        }
+        Db.cdsResults.First();
+    }
+};
+
+void BM_SaveResultsDatabase(benchmark::State& state) {
+    TFilledResults filled;
+    size_t size = 0;
+    for (auto _ : state) {
+        const std::string bytes = filled.Db.File().SaveToBytes();
+        size = bytes.size();
+    }
+    Report(state, size);
+}
+
+void BM_LoadResultsDatabase(benchmark::State& state) {
+    const std::string bytes = TFilledResults().Db.File().SaveToBytes();
+    TSilentMessages messages;
+    TResultsDatabase db(messages);
+    for (auto _ : state) db.File().LoadFromBytes(bytes);
+    Report(state, bytes.size());
+}
+
 }  // namespace
 
+BENCHMARK(BM_SaveResultsDatabase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadResultsDatabase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeResults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeResults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveResultsFile)->Unit(benchmark::kMillisecond);
