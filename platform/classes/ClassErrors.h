@@ -18,7 +18,6 @@ inline constexpr const char* SInvalidName = "'%s' is not a valid component name"
 inline constexpr const char* SUnknownProperty = "Property %s does not exist";
 inline constexpr const char* SInvalidPropertyValue = "Invalid property value";
 inline constexpr const char* SInvalidPropertyElement = "Invalid property element: %s";
-inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
 
 // The message with each %s and %d replaced, in order, by the given texts.
 std::string FormatClassMessage(const char* pattern, std::initializer_list<std::string> args);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/ClassErrors.h"
+#include "platform/rtl/Strings.h"  // the list index message
 #include "platform/rtl/StrUtils.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "platform/classes/ClassErrors.h"
 #include "platform/classes/Persistent.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Strings.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ Variant GetPropValue(const TObject* instance, const TPropInfo& prop, bool prefer
         case tkMethod: return Variant(prop.GetStr(instance));
         case tkClass:
         case tkComponent: return Variant(prop.GetObject(instance));
+        case tkStrings: return Variant(prop.GetStrings(instance)->Text());
         default: return Variant(prop.GetOrd(instance));
     }
 }
@@ -103,6 +105,7 @@ void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value
             if (!prop.SetStr(instance, value.AsString())) throw EPropertyError(SInvalidPropertyValue);
             break;
         case tkComponent: prop.SetObject(instance, value.AsObject()); break;
+        case tkStrings: prop.GetStrings(instance)->SetText(value.AsString()); break;
         case tkClass:
             if (prop.SetObject) {
                 prop.SetObject(instance, value.AsObject());

@@ -20,7 +20,8 @@ std::vector<const TPropInfo*> GetPropList(TClass cls);
 // preferStrings: enumerations read as their value name and sets as "a,b"; otherwise as numbers.
 Variant GetPropValue(const TObject* instance, std::string_view name, bool preferStrings = true);
 // Enumerations and sets take a name (or names) or a number; colours a colour name or a number;
-// an object property takes an object of its class (a sub-object without setter is assigned to).
+// an object property takes an object of its class (a sub-object without setter is assigned to);
+// a list of lines reads and takes its text (lines ended by CR LF).
 void SetPropValue(TObject* instance, std::string_view name, const Variant& value);
 void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value);
 Variant GetPropValue(const TObject* instance, const TPropInfo& prop, bool preferStrings = true);

@@ -1,6 +1,7 @@
 #include "platform/classes/PropInfo.h"
 
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Strings.h"
 
 TEnumInfo::TEnumInfo(std::initializer_list<const char*> names) : FNames(names.begin(), names.end()) {}
 
@@ -26,7 +27,8 @@ bool TPropInfo::IsReadOnly() const {
         case tkFloat: return !SetFloat;
         case tkString:
         case tkMethod: return !SetStr;
-        case tkClass: return false;  // assigned into the existing object
+        case tkClass:
+        case tkStrings: return false;  // assigned into the existing object
         case tkComponent: return !SetObject;
         default: return !SetOrd;
     }
@@ -43,6 +45,7 @@ bool TPropInfo::IsDefaultValue(const TObject* instance) const {
         case tkMethod: return GetStr(instance).empty();
         case tkComponent: return GetObject(instance) == nullptr;
         case tkClass: return false;  // its own properties decide
+        case tkStrings: return GetStrings(instance)->Count() == 0;
         default: return HasDefault && GetOrd(instance) == OrdDefault;
     }
 }

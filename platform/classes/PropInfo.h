@@ -11,6 +11,8 @@
 
 #include "platform/classes/Object.h"
 
+class TStrings;
+
 enum TTypeKind : uint8_t {
     tkUnknown,
     tkInteger,
@@ -23,6 +25,7 @@ enum TTypeKind : uint8_t {
     tkClass,      // an owned persistent sub-object, streamed inline
     tkComponent,  // a reference to a component, streamed by name
     tkMethod,     // an event, streamed by its handler's name
+    tkStrings,    // an owned list of lines, streamed as "Name.Strings = ( ... )"
 };
 
 // How a float property is kept on a stream.
@@ -64,9 +67,10 @@ struct TPropInfo {
     std::function<bool(TObject*, const std::string&)> SetStr;
     std::function<TObject*(const TObject*)> GetObject;
     std::function<void(TObject*, TObject*)> SetObject;
+    std::function<TStrings*(const TObject*)> GetStrings;
 
     // Ordinals without a declared default are always written; floats and strings default to 0
-    // and "", references and events to none.
+    // and "", references and events to none, line lists to no lines.
     bool HasDefault = false;
     int64_t OrdDefault = 0;
     long double FloatDefault = 0;

@@ -189,6 +189,15 @@ public:
             info.SetStr = [](TObject*, const std::string&) { return false; };
         return TPropRef<T>(info);
     }
+    // A list of lines the object owns (a TStrings), written as "Name.Strings".
+    template <class G>
+    TPropRef<T> Strings(std::string name, G get) {
+        TPropInfo& info = FList.Add(std::move(name), tkStrings);
+        info.GetStrings = [get](const TObject* o) -> TStrings* {
+            return std::invoke(get, *static_cast<const T*>(o));
+        };
+        return TPropRef<T>(info);
+    }
     // An inherited property, to give it this class's default or stored rule.
     TPropRef<T> Inherited(std::string_view name) { return TPropRef<T>(FList.Inherited(name)); }
 

@@ -10,6 +10,7 @@
 #include "platform/classes/PropAccess.h"
 #include "platform/rtl/Cp1252.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Strings.h"
 
 namespace {
 
@@ -174,6 +175,10 @@ void TReader::ReadProperty(TPersistent* instance) {
         std::string_view rest = path;
         for (size_t dot; (dot = rest.find('.')) != std::string_view::npos;) {
             const TPropInfo* prop = GetPropInfo(target, rest.substr(0, dot));
+            if (prop && prop->Kind == tkStrings && SameText(rest.substr(dot + 1), "Strings")) {
+                ReadStrings(prop->GetStrings(target));
+                return;
+            }
             auto* sub = prop && prop->Kind == tkClass
                             ? dynamic_cast<TPersistent*>(prop->GetObject(target))
                             : nullptr;
@@ -264,6 +269,20 @@ void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop) {
         mask |= uint64_t(1) << v;
     }
     prop.SetOrd(instance, int64_t(mask));
+}
+
+void TReader::ReadStrings(TStrings* lines) {
+    CheckValue(vaList);
+    lines->BeginUpdate();
+    try {
+        lines->Clear();
+        while (!EndOfList()) lines->Add(ReadString());
+        ReadListEnd();
+    } catch (...) {
+        lines->EndUpdate();
+        throw;
+    }
+    lines->EndUpdate();
 }
 
 void TReader::ReadCollection(TCollection* collection) {

@@ -14,6 +14,7 @@
 #include "platform/classes/Filer.h"
 
 class TCollection;
+class TStrings;
 class TPersistent;
 struct TPropInfo;
 
@@ -55,6 +56,8 @@ public:
     bool ReadBoolean();
     std::vector<uint8_t> ReadBinary();
     void ReadCollection(TCollection* collection);
+    // A list of strings into lines, replacing what they held.
+    void ReadStrings(TStrings* lines);
     // A length byte and the characters.
     std::string ReadStr();
     void SkipValue();

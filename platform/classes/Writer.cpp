@@ -8,6 +8,7 @@
 #include "platform/classes/Component.h"
 #include "platform/classes/PropAccess.h"
 #include "platform/rtl/Cp1252.h"
+#include "platform/rtl/Strings.h"
 
 static_assert(LDBL_MANT_DIG == 64, "the stream's floats are the 80-bit extended format");
 
@@ -77,6 +78,14 @@ void TWriter::WriteProperty(const TPersistent* instance, const TPropInfo& prop) 
         return;
     }
     if (prop.IsDefaultValue(instance)) return;
+    if (prop.Kind == tkStrings) {
+        const TStrings* lines = prop.GetStrings(instance);
+        WritePropName(prop.Name + ".Strings");
+        WriteListBegin();
+        for (int i = 0; i < lines->Count(); ++i) WriteString(lines->Get(i));
+        WriteListEnd();
+        return;
+    }
     switch (prop.Kind) {
         case tkInteger:
             WritePropName(prop.Name);

@@ -30,7 +30,8 @@ TEST_F(Reflection, TheTableListsEveryKindAncestorsFirst) {
         {"Options", tkSet},       {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
         {"Ratio", tkFloat},       {"Caption", tkString},    {"Color", tkColor},
         {"Count", tkInteger},     {"Pen", tkClass},         {"Border", tkClass},
-        {"Items", tkClass},       {"Partner", tkComponent}, {"OnClick", tkMethod},
+        {"Items", tkClass},       {"Lines", tkStrings},     {"Partner", tkComponent},
+        {"OnClick", tkMethod},
     };
     auto list = GetPropList(&TRedShape::StaticClass());
     ASSERT_EQ(list.size(), std::size(expected));
@@ -62,6 +63,7 @@ TEST_F(Reflection, ReadsAndWritesByName) {
         {"AutoAngle", "False", false},
         {"Tag", 7.0, 7},
         {"OnClick", "ShapeClick", "ShapeClick"},
+        {"Lines", "a\nb", "a\r\nb\r\n"},
         {"Partner", Variant(static_cast<TObject*>(&other)), Variant(static_cast<TObject*>(&other))},
     };
     for (const auto& c : cases) {
@@ -151,6 +153,8 @@ TEST_F(Reflection, DefaultsAndStoredRulesDecideWhatIsWritten) {
         {"back to the base default", [&] { red.SetColor(clWhite); }, &red, "Color", true},
         {"no handler", [] {}, &shape, "OnClick", false},
         {"no reference", [] {}, &shape, "Partner", false},
+        {"no lines", [] {}, &shape, "Lines", false},
+        {"lines", [&] { shape.Lines()->Add(""); }, &shape, "Lines", true},
     };
     for (const auto& c : cases) {
         c.change();

@@ -98,6 +98,7 @@ std::unique_ptr<TTestShape> MakeRoot() {
         item->SetCaption("item " + std::to_string(int(v)));
     }
     for (int i = 0; i < 70; ++i) root->Data.push_back(uint8_t(i * 7));
+    root->Lines()->SetText("first\n\nthird");
     root->BindOnClick("ShapeClick");
     auto* child1 = new TTestShape(root.get());
     child1->SetName("Child1");
@@ -157,6 +158,8 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
     static_cast<TTestItem*>(shape.Items()->Add())->SetValue(0.5);
     shape.Items()->Add();
     shape.Data = {0x01, 0xAB};
+    shape.Lines()->Add("x");
+    shape.Lines()->Add("");
     auto binary = Write(&shape);
     static const char kExpected[] =
         "TPF0\x0ATTestShape\x06Shape1"
@@ -166,6 +169,7 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
         "\x05" "Count\x02\x00"
         "\x09Pen.Width\x02\x02"
         "\x05Items\x0E\x01\x05Value\x05\x00\x00\x00\x00\x00\x00\x00\x80\xFE\x3F\x00\x01\x00\x00"
+        "\x0DLines.Strings\x01\x06\x01x\x06\x00\x00"
         "\x04" "Data\x0A\x02\x00\x00\x00\x01\xAB"
         "\x00\x00";
     EXPECT_EQ(Bytes(*binary), std::string(kExpected, sizeof kExpected - 1));
@@ -182,6 +186,9 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
               "    end\r\n"
               "    item\r\n"
               "    end>\r\n"
+              "  Lines.Strings = (\r\n"
+              "    'x'\r\n"
+              "    '')\r\n"
               "  Data = {\r\n"
               "    01AB}\r\n"
               "end\r\n");

@@ -40,7 +40,8 @@ TTestShape::TTestShape(TComponent* owner)
     : TComponent(owner),
       FPen(std::make_unique<TTestPen>()),
       FBorder(std::make_unique<TTestPen>(false)),
-      FItems(std::make_unique<TOwnedCollection>(this, &TTestItem::StaticClass())) {}
+      FItems(std::make_unique<TOwnedCollection>(this, &TTestItem::StaticClass())),
+      FLines(std::make_unique<TStringList>()) {}
 
 TTestShape::~TTestShape() = default;
 
@@ -71,6 +72,7 @@ void TTestShape::Publish(TPublisher<TTestShape>& p) {
     p.Object("Pen", &TTestShape::Pen, &TTestShape::SetPen);
     p.Object("Border", &TTestShape::Border);
     p.Object("Items", &TTestShape::Items);
+    p.Strings("Lines", &TTestShape::Lines);
     p.Component("Partner", &TTestShape::Partner, &TTestShape::SetPartner);
     p.Method("OnClick", &TTestShape::OnClickName, &TTestShape::BindOnClick);
 }

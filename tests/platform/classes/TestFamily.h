@@ -8,6 +8,7 @@
 #include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Filer.h"
+#include "platform/rtl/StringList.h"
 
 enum TShapeStyle { ssRectangle, ssCircle, ssTriangle };
 enum TShapeOption { soShadow, soBorder, soRound };
@@ -83,6 +84,7 @@ public:
     void SetPen(TTestPen* v) { FPen->Assign(v); }
     TTestPen* Border() const { return FBorder.get(); }
     TOwnedCollection* Items() const { return FItems.get(); }
+    TStringList* Lines() const { return FLines.get(); }
     TTestShape* Partner() const { return FPartner; }
     void SetPartner(TTestShape* v);
     // The event handler's name; only names the shape knows can be bound.
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<TTestPen> FPen;
     std::unique_ptr<TTestPen> FBorder;  // hidden by default
     std::unique_ptr<TOwnedCollection> FItems;
+    std::unique_ptr<TStringList> FLines;
     TTestShape* FPartner = nullptr;
     std::string FOnClick;
 };
