@@ -96,7 +96,8 @@ public:
     void SetRecNo(int recNo);
     TBookmark GetBookmark() const;
     bool BookmarkValid(TBookmark bookmark) const;
-    void GotoBookmark(TBookmark bookmark);  // raises "Record not found" for a deleted record
+    // Raises "Record not found" for a deleted record; a bookmark of no record does nothing.
+    void GotoBookmark(TBookmark bookmark);
     void FreeBookmark(TBookmark) {}
     // The first record, in the active order, whose fields ("A;B") hold the values.
     bool Locate(const std::string& keyFields, const std::vector<TFieldValue>& values,

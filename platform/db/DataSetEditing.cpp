@@ -143,6 +143,8 @@ void TDataSet::Post() {
     // Children first: posting the master commits them, so a half-edited child row is posted
     // (or refuses, leaving both in their editing states).
     PostDetails();
+    // A detail's handler may have posted or cancelled this record meanwhile.
+    if (FState != dsEdit && FState != dsInsert) return;
     DataEvent(deCheckBrowseMode, 0);
     FireEvent(BeforePost);
     if (FState != dsEdit && FState != dsInsert) return;  // a handler cancelled
@@ -163,6 +165,8 @@ void TDataSet::Cancel() {
     if (FState != dsEdit && FState != dsInsert) return;
     const bool inserting = FState == dsInsert;
     CancelDetails();
+    // A detail's after-cancel handler may have posted this record meanwhile.
+    if (FState != dsEdit && FState != dsInsert) return;
     InternalCancel();
     FBuffer.clear();
     FModified = false;

@@ -92,6 +92,7 @@ bool TDataSet::BookmarkValid(TBookmark bookmark) const {
 
 void TDataSet::GotoBookmark(TBookmark bookmark) {
     CheckActive();
+    if (bookmark == NoRecord) return;  // taken where there was no record: nothing to go back to
     if (!BookmarkValid(bookmark)) throw EDatabaseError(SRecordNotFound);
     GotoRecord(bookmark);
 }

@@ -103,6 +103,8 @@ TEST(ClientDataSet, InsertHasNoRecNoAndTakesItsIndexPlaceWhenPosted) {
     t.ds.Insert();
     EXPECT_EQ(t.ds.RecNo(), -1);
     EXPECT_EQ(t.ds.GetBookmark(), NoRecord);
+    t.ds.GotoBookmark(t.ds.GetBookmark());  // nothing to go back to: the insert stays
+    EXPECT_EQ(t.ds.State(), dsInsert);
     EXPECT_EQ(t.ds.RecordCount(), 3);
     t.Name->SetAsString("z");
     t.ds.Post();

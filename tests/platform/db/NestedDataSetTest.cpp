@@ -200,3 +200,27 @@ TEST(NestedDataSet, AnOwnerFreesMastersDetailsAndSourcesInAnyOrder) {
         owner.reset();  // frees the three, last created first
     }
 }
+
+TEST(NestedDataSet, ADetailsAfterCancelThatPostsTheMasterWinsOverTheMastersCancel) {
+    // The workbench posts the master whenever a child edit is cancelled; when that happens
+    // inside the master's own cancel, the master ends posted, once, and nothing is left open.
+    TNestedTables n;
+    Fill(n);
+    n.master.First();
+    int masterCancels = 0, masterPosts = 0;
+    n.master.AfterCancel = [&](TDataSet*) { ++masterCancels; };
+    n.master.AfterPost = [&](TDataSet*) { ++masterPosts; };
+    n.points.AfterCancel = [&](TDataSet*) {
+        if (n.master.State() == dsEdit) n.master.Post();
+    };
+    n.AddPoint(7, 70);
+    n.points.First();
+    n.points.Edit();
+    n.Y->SetAsFloat(0);
+    n.master.Cancel();
+    EXPECT_EQ(n.master.State(), dsBrowse);
+    EXPECT_EQ(n.points.State(), dsBrowse);
+    EXPECT_EQ(masterPosts, 1);
+    EXPECT_EQ(masterCancels, 0);
+    EXPECT_EQ(n.Children(), "1:10 2:20 7:70 | Blue red");
+}
