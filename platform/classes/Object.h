@@ -117,6 +117,7 @@ public:
     virtual const TClassInfo& ClassType() const { return StaticClass(); }
     const std::string& ClassName() const { return ClassType().ClassName(); }
     bool InheritsFrom(const TClassInfo& ancestor) const { return ClassType().InheritsFrom(ancestor); }
+    bool InheritsFrom(TClass ancestor) const { return ClassType().InheritsFrom(ancestor); }
 
     // Frees the object after telling it so while it is still whole (a component sets its
     // destroying state first). Free on a null pointer does nothing.

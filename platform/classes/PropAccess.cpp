@@ -1,7 +1,7 @@
 #include "platform/classes/PropAccess.h"
 
 #include "platform/classes/ClassErrors.h"
-#include "platform/classes/Persistent.h"
+#include "platform/classes/Component.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Strings.h"
 
@@ -165,6 +165,42 @@ TObject* GetObjectProp(const TObject* instance, std::string_view name) {
 
 void SetObjectProp(TObject* instance, std::string_view name, TObject* value) {
     SetPropValue(instance, name, Variant(value));
+}
+
+void AssignPublished(TPersistent* dest, const TPersistent* source) {
+    const TPropList& sourceProps = source->ClassType().Properties();
+    bool isComponent = Is<TComponent>(dest);
+    for (const TPropInfo& d : dest->ClassType().Properties()) {
+        const TPropInfo* s = sourceProps.Find(d.Name);
+        if (!s || s->Kind != d.Kind || d.Kind == tkMethod) continue;
+        if (isComponent && d.Name == "Name") continue;
+        switch (d.Kind) {
+            case tkClass: {
+                auto* to = dynamic_cast<TPersistent*>(d.GetObject(dest));
+                auto* from = dynamic_cast<const TPersistent*>(s->GetObject(source));
+                if (to && from && to != from) to->Assign(from);
+                break;
+            }
+            case tkStrings: {
+                TStrings* to = d.GetStrings(dest);
+                const TStrings* from = s->GetStrings(source);
+                if (to != from) to->Assign(*from);
+                break;
+            }
+            case tkFloat:
+                if (d.SetFloat) d.SetFloat(dest, s->GetFloat(source));
+                break;
+            case tkString:
+                if (d.SetStr) d.SetStr(dest, s->GetStr(source));
+                break;
+            case tkComponent:
+                if (d.SetObject) d.SetObject(dest, s->GetObject(source));
+                break;
+            default:
+                if (d.SetOrd) d.SetOrd(dest, s->GetOrd(source));
+                break;
+        }
+    }
 }
 
 std::string GetEnumName(const TEnumInfo& info, int64_t value) { return info.Name(value); }

@@ -10,6 +10,8 @@
 #include "platform/classes/PropInfo.h"
 #include "platform/rtl/Variant.h"
 
+class TPersistent;
+
 // Null when the class has no published property of that name (letter case aside).
 const TPropInfo* GetPropInfo(const TObject* instance, std::string_view name);
 const TPropInfo* GetPropInfo(TClass cls, std::string_view name);
@@ -36,6 +38,11 @@ std::string GetStrProp(const TObject* instance, std::string_view name);
 void SetStrProp(TObject* instance, std::string_view name, const std::string& value);
 TObject* GetObjectProp(const TObject* instance, std::string_view name);
 void SetObjectProp(TObject* instance, std::string_view name, TObject* value);
+
+// Copies every published property that source has too (same name and kind) into dest, so that
+// an Assign needs no hand-kept list of fields: values are set, sub-objects and line lists are
+// assigned into, references are shared. A component's name and event handlers are not copied.
+void AssignPublished(TPersistent* dest, const TPersistent* source);
 
 // Enumeration names; GetEnumValue gives -1 for an unknown name.
 std::string GetEnumName(const TEnumInfo& info, int64_t value);

@@ -161,3 +161,34 @@ TEST_F(Reflection, DefaultsAndStoredRulesDecideWhatIsWritten) {
         EXPECT_EQ(writes(c.object, c.prop), c.written) << c.what << ": " << c.prop;
     }
 }
+
+TEST_F(Reflection, AssignPublishedCopiesTheWholeTable) {
+    TComponent owner(nullptr);
+    TTestShape source(&owner), dest(&owner);
+    source.SetName("Source");
+    dest.SetName("Dest");
+    source.SetStyle(ssTriangle);
+    source.SetOptions({});
+    source.SetAngle(2.5L);
+    source.SetCaption("copied");
+    source.SetTag(9);
+    source.Pen()->SetWidth(4);
+    source.Border()->SetVisible(true);
+    static_cast<TTestItem*>(source.Items()->Add())->SetValue(3);
+    source.Lines()->Add("line");
+    source.SetPartner(&dest);
+    source.BindOnClick("ShapeClick");
+    TTestPen* penBefore = dest.Pen();
+    AssignPublished(&dest, &source);
+    for (const TPropInfo* p : GetPropList(&TTestShape::StaticClass())) {
+        if (p->Kind == tkClass || p->Name == "Name" || p->Kind == tkMethod) continue;
+        EXPECT_EQ(GetPropValue(&dest, *p), GetPropValue(&source, *p)) << p->Name;
+    }
+    EXPECT_EQ(dest.Name(), "Dest");
+    EXPECT_EQ(dest.OnClickName(), "");
+    EXPECT_EQ(dest.Pen(), penBefore);  // assigned into, not replaced
+    EXPECT_EQ(dest.Pen()->Width(), 4);
+    EXPECT_TRUE(dest.Border()->Visible());
+    ASSERT_EQ(dest.Items()->Count(), 1);
+    EXPECT_EQ(static_cast<TTestItem*>(dest.Items()->Items(0))->Value(), 3);
+}

@@ -7,10 +7,8 @@ const TEnumInfo ShapeStyleNames{"ssRectangle", "ssCircle", "ssTriangle"};
 const TEnumInfo ShapeOptionNames{"soShadow", "soBorder", "soRound"};
 
 void TTestPen::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TTestPen*>(source)) {
-        FColor = s->FColor;
-        FWidth = s->FWidth;
-        FVisible = s->FVisible;
+    if (Is<TTestPen>(source)) {
+        AssignPublished(this, source);
         return;
     }
     TPersistent::Assign(source);
@@ -23,9 +21,8 @@ void TTestPen::Publish(TPublisher<TTestPen>& p) {
 }
 
 void TTestItem::Assign(const TPersistent* source) {
-    if (auto* s = dynamic_cast<const TTestItem*>(source)) {
-        FValue = s->FValue;
-        FCaption = s->FCaption;
+    if (Is<TTestItem>(source)) {
+        AssignPublished(this, source);
         return;
     }
     TCollectionItem::Assign(source);
