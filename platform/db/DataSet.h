@@ -207,3 +207,17 @@ private:
     int FDisableCount = 0;
     TDataSetState FDisableState = dsInactive;  // the state the links last heard of
 };
+
+// Disables a dataset's controls for a scope and enables them again on every path out of it.
+class TDisableControlsGuard {
+public:
+    explicit TDisableControlsGuard(TDataSet& dataSet) : FDataSet(dataSet) {
+        FDataSet.DisableControls();
+    }
+    ~TDisableControlsGuard() { FDataSet.EnableControls(); }
+    TDisableControlsGuard(const TDisableControlsGuard&) = delete;
+    TDisableControlsGuard& operator=(const TDisableControlsGuard&) = delete;
+
+private:
+    TDataSet& FDataSet;
+};

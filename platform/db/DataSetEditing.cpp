@@ -30,8 +30,11 @@ void TDataSet::BeginInsertAppend() {
 void TDataSet::ApplyDefaults() {
     FBuffer.assign(FFields.size(), TFieldValue{});
     // Default expressions are plain constants written with a point: "0", "1000", 'text'.
-    TFormatSettings point;
-    point.DecimalSeparator = '.';
+    static const TFormatSettings point = [] {
+        TFormatSettings settings;
+        settings.DecimalSeparator = '.';
+        return settings;
+    }();
     for (TField* field : FFields) {
         std::string text = field->DefaultExpression();
         if (text.empty() || field->FieldNo() < 0) continue;

@@ -90,6 +90,14 @@ TEST(DataSource, DisabledControlsHearNothingUntilTheLastEnable) {
     EXPECT_EQ(link.log, "E+ D ") << "the last enable refreshes the links";
     t.ds.EnableControls();  // one too many does no harm
     EXPECT_FALSE(t.ds.ControlsDisabled());
+    // The guard enables them again when an error leaves its scope.
+    try {
+        TDisableControlsGuard guard(t.ds);
+        t.ds.Next();
+        throw EAbort("stop");
+    } catch (const EAbort&) {
+    }
+    EXPECT_FALSE(t.ds.ControlsDisabled());
 }
 
 TEST(DataSource, AutoEditReadOnlyLinksAndDisabledSources) {
