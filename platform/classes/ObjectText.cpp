@@ -27,17 +27,12 @@ bool ParseAs(const std::string& text, F& out) {
 }
 
 template <class F>
-std::string ShortestText(F v, int maxDigits) {
+std::string ShortestText(F v) {
     if (std::isnan(v)) return "NAN";
     if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    std::string s;
-    for (int digits = 1; digits <= maxDigits; ++digits) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*Lg", digits, static_cast<long double>(v));
-        s = buf;
-        F back;
-        if (ParseAs(s, back) && back == v) break;
-    }
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);  // shortest that reads back the same
+    std::string s(buf, ec == std::errc() ? end : buf);
     // The runtime's exponent form: "1E-5", "1.5E20".
     std::string out;
     size_t e = s.find('e');
@@ -163,9 +158,9 @@ private:
             case vaInt16:
             case vaInt32:
             case vaInt64: Write(std::to_string(FReader.ReadInteger())); break;
-            case vaExtended: Write(ShortestText(FReader.ReadFloat(), 21)); break;
-            case vaSingle: Write(ShortestText(float(FReader.ReadFloat()), 9) + "s"); break;
-            case vaDate: Write(ShortestText(double(FReader.ReadFloat()), 17) + "d"); break;
+            case vaExtended: Write(ShortestText(FReader.ReadFloat())); break;
+            case vaSingle: Write(ShortestText(float(FReader.ReadFloat())) + "s"); break;
+            case vaDate: Write(ShortestText(double(FReader.ReadFloat())) + "d"); break;
             case vaCurrency: {
                 FReader.ReadValue();
                 int64_t v;

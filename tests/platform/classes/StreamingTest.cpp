@@ -92,7 +92,7 @@ std::unique_ptr<TTestShape> MakeRoot() {
     root->Pen()->SetColor(0x123456);
     root->Pen()->SetWidth(3);
     root->Border()->SetVisible(true);
-    for (double v : {1.5, -2.25}) {
+    for (double v : {1.5, -2.0}) {  // an integral float stays a float in the text form
         auto* item = static_cast<TTestItem*>(root->Items()->Add());
         item->SetValue(v);
         item->SetCaption("item " + std::to_string(int(v)));
