@@ -20,6 +20,28 @@ void Fill(TNestedTables& n) {
     n.master.Post();
 }
 
+// The current master's child tables in insertion order, with their record ids: what a file
+// writer would walk.
+std::string StoredChildren(TNestedTables& n) {
+    std::string text;
+    for (TDataSetField* field : {n.PointsField, n.TagsField}) {
+        const TRecordStore* table =
+            n.master.Store()->FindChild(n.master.GetBookmark(), field->FieldNo());
+        if (!table) continue;
+        table->ForEachRecord([&](TRecordId id) {
+            text += std::to_string(id) + "=";
+            for (int c = 0; c < table->ColumnCount(); ++c) {
+                const TFieldValue& v = table->Value(id, c);
+                if (const auto* d = std::get_if<double>(&v)) text += std::to_string(*d) + ",";
+                if (const auto* s = std::get_if<std::string>(&v)) text += *s + ",";
+            }
+            text += " ";
+        });
+        text += "| ";
+    }
+    return text;
+}
+
 }  // namespace
 
 TEST(NestedDataSet, DetailsFollowTheMastersCurrentRecord) {
@@ -40,6 +62,7 @@ TEST(NestedDataSet, CancellingTheMasterRestoresEveryChildTableExactly) {
     Fill(n);
     n.master.First();
     const std::string before = n.Children();
+    const std::string stored = StoredChildren(n);
     // Inserts, edits and deletes in both nested tables, then the master's own field.
     n.AddPoint(3, 30);
     EXPECT_EQ(n.master.State(), dsEdit) << "a detail change puts the browsing master into edit";
@@ -61,6 +84,7 @@ TEST(NestedDataSet, CancellingTheMasterRestoresEveryChildTableExactly) {
     EXPECT_EQ(n.tags.State(), dsBrowse);
     EXPECT_EQ(n.Title->AsString(), "one");
     EXPECT_EQ(n.Children(), before);
+    EXPECT_EQ(StoredChildren(n), stored) << "the same records, ids and insertion order";
     // The other master's children were never touched.
     n.master.Next();
     EXPECT_EQ(n.Children(), "5:50 |");
