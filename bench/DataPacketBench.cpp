@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/db/AtomicFile.h"
+#include "platform/db/DataPacketFile.h"
 #include "platform/db/RecordStore.h"
 #include "workbench/MessageService.h"
 #include "workbench/ResultsDatabase.h"
@@ -251,17 +252,22 @@ void BM_SaveResultsDatabase(benchmark::State& state) {
     TFilledResults filled;
     size_t size = 0;
     for (auto _ : state) {
-        const std::string bytes = filled.Db.File().SaveToBytes();
+        const std::string bytes = TDataPacketFile(filled.Db.cdsResults).SaveToBytes();
         size = bytes.size();
     }
     Report(state, size);
 }
 
 void BM_LoadResultsDatabase(benchmark::State& state) {
-    const std::string bytes = TFilledResults().Db.File().SaveToBytes();
+    std::string bytes;
+    {
+        TFilledResults filled;
+        bytes = TDataPacketFile(filled.Db.cdsResults).SaveToBytes();
+    }
     TSilentMessages messages;
     TResultsDatabase db(messages);
-    for (auto _ : state) db.File().LoadFromBytes(bytes);
+    TDataPacketFile file(db.cdsResults);
+    for (auto _ : state) file.LoadFromBytes(bytes);
     Report(state, bytes.size());
 }
 

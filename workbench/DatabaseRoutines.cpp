@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "platform/db/ClientDataSet.h"
-#include "platform/db/DataPacketFile.h"
 #include "workbench/MessageService.h"
 
 std::optional<std::string> RecordPositionText(const TDataSet& table) {
@@ -46,11 +45,11 @@ void PostIfEditing(TDataSet& table) {
     if (table.State() == dsEdit || table.State() == dsInsert) table.Post();
 }
 
-bool LoadOrCreateDatabase(TClientDataSet& table, TDataPacketFile& file, const std::string& fileName,
+bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
                           const std::string& message, IMessageService& messages) {
     table.SetFileName(fileName);
     try {
-        file.LoadFromFile(fileName);
+        table.LoadFromFile();
         return true;
     } catch (const std::exception&) {
     }
@@ -66,8 +65,8 @@ bool LoadOrCreateDatabase(TClientDataSet& table, TDataPacketFile& file, const st
     return false;
 }
 
-void SaveDatabase(TClientDataSet& table, TDataPacketFile& file) {
+void SaveDatabase(TClientDataSet& table) {
     PostIfEditing(table);
     table.MergeChangeLog();
-    file.SaveToFile(table.FileName());
+    table.SaveToFile();
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 class TClientDataSet;
-class TDataPacketFile;
 class TDataSet;
 class IMessageService;
 
@@ -27,9 +26,9 @@ void PostIfEditing(TDataSet& table);
 // Loads the table from its file. When that fails for any reason, an existing unreadable file is
 // kept under its name plus ".bad" (replacing an older one), `message` is shown when it is not
 // empty, and the table is created empty with its change log off. Answers whether the file loaded.
-bool LoadOrCreateDatabase(TClientDataSet& table, TDataPacketFile& file, const std::string& fileName,
+bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
                           const std::string& message, IMessageService& messages);
 
 // The close steps of one database: post a pending edit, merge the change log, save to its file
 // (atomically). A failure raises to the caller with the old file left as it was.
-void SaveDatabase(TClientDataSet& table, TDataPacketFile& file);
+void SaveDatabase(TClientDataSet& table);

@@ -33,8 +33,7 @@ TDatasetDatabase::TDatasetDatabase(IMessageService& messages)
     : Clock([] { return Now(); }),
       VCDataSets{&cdsVC0, &cdsVC1, &cdsVC2, &cdsVC3, &cdsVC4},
       VCDataSources{&dsVC0, &dsVC1, &dsVC2, &dsVC3, &dsVC4},
-      FMessages(messages),
-      FFile(cdsMain) {
+      FMessages(messages) {
     DefineMain();
     DefineNested();
     cdsMain.OnNewRecord = [this](TDataSet*) { MainNewRecord(); };
@@ -136,7 +135,7 @@ void TDatasetDatabase::DefineNested() {
 }
 
 void TDatasetDatabase::Open(const TProgramFolders& folders) {
-    LoadOrCreateDatabase(cdsMain, FFile, folders.DbDir + DatasetDatabaseFile,
+    LoadOrCreateDatabase(cdsMain, folders.DbDir + DatasetDatabaseFile,
                          "File kavri320.dbs not found or corrupted\rEmpty database will be created",
                          FMessages);
     cdsMain.First();
@@ -145,7 +144,7 @@ void TDatasetDatabase::Open(const TProgramFolders& folders) {
 
 void TDatasetDatabase::SaveAtClose() {
     if (cdsMain.State() == dsEdit || cdsMain.State() == dsInsert) cdsMain.Cancel();
-    SaveDatabase(cdsMain, FFile);
+    SaveDatabase(cdsMain);
 }
 
 void TDatasetDatabase::SetSortChoice(int item) {

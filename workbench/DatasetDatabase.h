@@ -9,7 +9,6 @@
 #include <string>
 
 #include "platform/db/ClientDataSet.h"
-#include "platform/db/DataPacketFile.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/DateTimeField.h"
 #include "platform/db/NumericField.h"
@@ -32,7 +31,6 @@ public:
     // The data steps of closing the main window: a pending edit of `cdsMain` is cancelled (a
     // half-typed row is discarded), then the database is posted, merged and saved to its file.
     void SaveAtClose();
-    TDataPacketFile& File() { return FFile; }
 
     // The sort choice of the datasets panel: 0 by name (`cdsMainIndex1`), 1 by date, newest first
     // (`cdsMainIndex2`). Setting it applies it at once.
@@ -74,6 +72,5 @@ private:
     void RenumberCavityKeys();
 
     IMessageService& FMessages;
-    TDataPacketFile FFile;
     int FSortChoice = 0;
 };

@@ -19,7 +19,7 @@ TFloatField* AddFloat(TClientDataSet& ds, const char* name, const char* displayF
 
 }  // namespace
 
-TResultsDatabase::TResultsDatabase(IMessageService& messages) : FMessages(messages), FFile(cdsResults) {
+TResultsDatabase::TResultsDatabase(IMessageService& messages) : FMessages(messages) {
     DefineFields();
     cdsResults.BeforeDelete = [this](TDataSet*) { BeforeDelete(); };
     dsResults.SetName("dsResults");
@@ -85,12 +85,12 @@ void TResultsDatabase::DefineFields() {
 }
 
 void TResultsDatabase::Open(const TProgramFolders& folders) {
-    LoadOrCreateDatabase(cdsResults, FFile, folders.DbDir + ResultsDatabaseFile, "", FMessages);
+    LoadOrCreateDatabase(cdsResults, folders.DbDir + ResultsDatabaseFile, "", FMessages);
     SetSortChoice(FSortChoice);
     cdsResults.First();
 }
 
-void TResultsDatabase::SaveAtClose() { SaveDatabase(cdsResults, FFile); }
+void TResultsDatabase::SaveAtClose() { SaveDatabase(cdsResults); }
 
 void TResultsDatabase::SetSortChoice(int item) {
     FSortChoice = item;

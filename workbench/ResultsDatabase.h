@@ -8,7 +8,6 @@
 #include <string>
 
 #include "platform/db/ClientDataSet.h"
-#include "platform/db/DataPacketFile.h"
 #include "platform/db/DataSource.h"
 
 class IMessageService;
@@ -26,7 +25,6 @@ public:
     void Open(const TProgramFolders& folders);
     // Posts, merges and saves the database to its file.
     void SaveAtClose();
-    TDataPacketFile& File() { return FFile; }
 
     // The sort choice: 0 "Dataset Name" (`cdsResultsIndex1`), 1 "Date and Time of Creation"
     // (`cdsResultsIndex2`), 2 "Date and Time of Calculation" (`cdsResultsIndex3`, the default).
@@ -48,6 +46,5 @@ private:
     void BeforeDelete();
 
     IMessageService& FMessages;
-    TDataPacketFile FFile;
     int FSortChoice = 2;
 };

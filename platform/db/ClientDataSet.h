@@ -16,6 +16,9 @@
 #include "platform/db/DataSetField.h"
 #include "platform/db/RecordStore.h"
 
+class TDataPacketFile;
+class TStream;
+
 class TClientDataSet : public TDataSet {
     KV_DECLARE_CLASS(TClientDataSet, TDataSet)
 public:
@@ -50,6 +53,13 @@ public:
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(const std::string& v) { FFileName = v; }
+    // The database file of a top-level dataset: every record, nested tables included, as one
+    // binary data packet (ClientDataSetFile.cpp, over TDataPacketFile). An empty name means
+    // FileName(). A failed load leaves the dataset closed; a save replaces the file atomically.
+    void LoadFromFile(const std::string& fileName = {});
+    void SaveToFile(const std::string& fileName = {});
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream);
 
     // --- Low level, for the file reader and writer ---
     // The layout the fields and index definitions describe (creating the fields from the field
@@ -87,10 +97,12 @@ private:
     void PrepareChildChange(int column);
     void FollowMaster();
     std::vector<TFieldValue> KeyOf(const std::vector<TFieldValue>& keyValues) const;
+    TDataPacketFile& PacketFile();
 
     TIndexDefs FIndexDefs;
     std::string FIndexName;
     std::string FFileName;
+    std::shared_ptr<TDataPacketFile> FPacketFile;  // keeps what the loaded packet carried
     int FOrder = 0;  // the store order shown: 0 insertion, i + 1 the layout's index i
     std::shared_ptr<const TTableLayout> FLayout;
     std::unique_ptr<TRecordStore> FOwnStore;
