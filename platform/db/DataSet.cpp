@@ -72,11 +72,7 @@ void TDataSet::SetState(TDataSetState state) {
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
     if (FDisableCount > 0) return;
-    // A handler may unbind a source while we notify: walk a copy and skip the gone ones.
-    const std::vector<TDataSource*> sources(FDataSources);
-    for (TDataSource* source : sources)
-        if (std::find(FDataSources.begin(), FDataSources.end(), source) != FDataSources.end())
-            source->DataEvent(event, info);
+    NotifyEach(FDataSources, [&](TDataSource* source) { source->DataEvent(event, info); });
 }
 
 void TDataSet::DisableControls() {

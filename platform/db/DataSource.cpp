@@ -49,11 +49,7 @@ void TDataSource::Edit() {
 }
 
 void TDataSource::NotifyLinks(TDataEvent event, intptr_t info) {
-    // A link may leave while we notify: walk a copy and skip the gone ones.
-    const std::vector<TDataLink*> links(FLinks);
-    for (TDataLink* link : links)
-        if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end())
-            link->DataEvent(event, info);
+    NotifyEach(FLinks, [&](TDataLink* link) { link->DataEvent(event, info); });
 }
 
 void TDataSource::DataEvent(TDataEvent event, intptr_t info) {

@@ -13,6 +13,22 @@
 class TDataLink;
 class TDataSource;
 
+// Calls f for each item of an observer list that handlers may change while it runs (an item
+// that leaves is not called afterwards; one that joins is called too). Nothing is copied, so
+// telling observers allocates nothing.
+template <class T, class F>
+void NotifyEach(std::vector<T*>& list, F f) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        T* item = list[i];
+        f(item);
+        if (i < list.size() && list[i] == item) continue;
+        // The list moved under us: carry on after `item`, or at its old place when it left.
+        size_t at = 0;
+        while (at < list.size() && list[at] != item) ++at;
+        i = at < list.size() ? at : i - 1;  // unsigned wrap before ++i is intended at 0
+    }
+}
+
 using TNotifyEvent = std::function<void(TDataSource* sender)>;
 using TDataChangeEvent = std::function<void(TDataSource* sender, TField* field)>;
 

@@ -142,3 +142,33 @@ TEST(DataSource, FreeingEitherSideLeavesNoDanglingReference) {
     owned.reset();
     EXPECT_EQ(link.DataSource(), nullptr);
 }
+
+TEST(DataSource, LinksMayLeaveWhileTheyAreTold) {
+    // Each link runs its action when told of a data set change; the log says who was told.
+    struct TActingLink : TDataLink {
+        std::string name, *log;
+        std::function<void()> action;
+        void DataSetChanged() override {
+            *log += name;
+            if (action) action();
+        }
+    };
+    TNamesTable t;
+    t.Add("a");
+    TDataSource source;
+    source.SetDataSet(&t.ds);
+    std::string log;
+    TActingLink a, b, c, d;
+    for (auto [link, name] : {std::pair{&a, "a"}, {&b, "b"}, {&c, "c"}, {&d, "d"}}) {
+        link->name = name;
+        link->log = &log;
+        link->SetDataSource(&source);
+    }
+    a.action = [&] { a.SetDataSource(nullptr); };  // leaves itself
+    b.action = [&] { c.SetDataSource(nullptr); };  // takes a later one away
+    t.ds.First();
+    EXPECT_EQ(log, "abd");
+    log.clear();
+    t.ds.First();
+    EXPECT_EQ(log, "bd");
+}
