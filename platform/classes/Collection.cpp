@@ -58,9 +58,10 @@ TCollectionItem* TCollection::Items(int index) const {
 }
 
 TCollectionItem* TCollection::Add() {
-    // The item's constructor puts it into this collection.
-    TObject* object = FItemClass->CreateItem(this);
-    return static_cast<TCollectionItem*>(object);
+    // The item's constructor puts it into this collection. The change is reported after the
+    // constructor has finished, so Update never meets a half-made item.
+    TCollectionUpdate update(*this);
+    return static_cast<TCollectionItem*>(FItemClass->CreateItem(this));
 }
 
 TCollectionItem* TCollection::Insert(int index) {

@@ -91,6 +91,7 @@ template <class T, class TBase = TClassInfo>
 class TClassInfoOf;
 
 // Declares a class of the object model in its body: the class info, ClassType and `inherited`.
+// Put it first in the body; the access after it is private.
 #define KV_DECLARE_CLASS(Self, Parent)                                                         \
 public:                                                                                        \
     using inherited = Parent;                                                                  \

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/ClassErrors.h"
@@ -105,6 +106,44 @@ TEST(Component, FreeingDuringAWalkOfTheOwnersListIsSafe) {
     // Each is freed once; First, still in the owner's list, hears of Second leaving.
     EXPECT_EQ(gLog, (std::vector<std::string>{"free Second", "First -Second", "free First",
                                               "free Third"}));
+}
+
+namespace {
+// Frees the components it lists when it hears that its target goes: it does so in the middle of
+// the owner telling its components, one by one, about the removal.
+class TFreesOnNotice : public TWatcher {
+    KV_DECLARE_CLASS(TFreesOnNotice, TWatcher)
+public:
+    using TWatcher::TWatcher;
+    std::vector<TComponent*> Victims;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        bool targetGoes = operation == opRemove && component == Target();
+        TWatcher::Notification(component, operation);
+        if (targetGoes)
+            for (TComponent* v : std::exchange(Victims, {})) delete v;
+    }
+};
+}  // namespace
+
+TEST(Component, AComponentToldOfARemovalMayFreeItsSiblings) {
+    TComponent owner(nullptr);
+    TWatcher* b = Make(&owner, "B");
+    TWatcher* c = Make(&owner, "C");
+    auto* freer = new TFreesOnNotice(&owner);
+    freer->SetName("Freer");
+    TWatcher* d = Make(&owner, "D");
+    TWatcher* target = Make(&owner, "Target");
+    freer->SetTarget(target);
+    target->RemoveFreeNotification(freer);  // a sibling: the owner's round of news tells it
+    freer->Victims = {b, c, d};
+    d->SetTarget(c);
+    gLog.clear();
+    delete target;
+    EXPECT_EQ(freer->Target(), nullptr);
+    ASSERT_EQ(owner.ComponentCount(), 1);
+    EXPECT_EQ(owner.Components(0), freer);
 }
 
 TEST(Component, NamesAreValidatedAndUniqueInTheOwner) {
