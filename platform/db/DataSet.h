@@ -184,7 +184,7 @@ private:
     void ApplyDefaults();
     void PostDetails();
     void CancelDetails();
-    void PostRecord();
+    bool PostRecord();
     void CheckRequiredFields() const;
     void FireEvent(const TDataSetNotifyEvent& event) {
         if (event) event(this);

@@ -116,17 +116,19 @@ void TDataSet::CheckRequiredFields() const {
         if (field->DataType() != ftDataSet) field->CheckRequired();
 }
 
-void TDataSet::PostRecord() {
+bool TDataSet::PostRecord() {
     for (;;) {
         try {
             CheckRequiredFields();
             FCurrent = InternalPost(FBuffer, FState == dsEdit ? FCurrent : NoRecord);
-            return;
+            return true;
         } catch (EDatabaseError& error) {
             TDataAction action = daFail;
             if (OnPostError) OnPostError(this, error, action);
             if (action == daFail) throw;
             if (action == daAbort) Abort();
+            // A handler that cancelled the record leaves nothing to try again.
+            if (FState != dsEdit && FState != dsInsert) return false;
         }
     }
 }
@@ -151,7 +153,7 @@ void TDataSet::Post() {
     DataEvent(deCheckBrowseMode, 0);
     FireEvent(BeforePost);
     if (FState != dsEdit && FState != dsInsert) return;  // a handler cancelled
-    PostRecord();
+    if (!PostRecord()) return;
     FBuffer.clear();
     FModified = false;
     FBof = FEof = false;

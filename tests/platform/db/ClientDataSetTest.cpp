@@ -194,6 +194,29 @@ TEST(ClientDataSet, PostErrorActions) {
     }
 }
 
+TEST(ClientDataSet, PostErrorHandlerThatCancelsTheRecord) {
+    // Cancelling in the handler and then asking to abort ends the post quietly; asking to
+    // retry has nothing left to retry.
+    for (TDataAction then : {daAbort, daRetry}) {
+        TNamesTable t;
+        t.Add("a");
+        t.ds.OnPostError = [&](TDataSet* ds, EDatabaseError&, TDataAction& action) {
+            ds->Cancel();
+            action = then;
+        };
+        t.ds.Append();
+        t.Name->SetAsString("a");
+        t.Stamp->SetAsDateTime(1);
+        if (then == daAbort)
+            EXPECT_THROW(t.ds.Post(), EAbort);
+        else
+            EXPECT_NO_THROW(t.ds.Post());
+        EXPECT_EQ(t.ds.State(), dsBrowse);
+        EXPECT_EQ(t.ds.RecordCount(), 1);
+        EXPECT_EQ(t.Name->AsString(), "a");
+    }
+}
+
 TEST(ClientDataSet, EventOrderOfInsertPostEditCancelDelete) {
     TNamesTable t;
     std::string log;
