@@ -56,6 +56,9 @@ public:
     bool ReadBoolean();
     std::vector<uint8_t> ReadBinary();
     void ReadCollection(TCollection* collection);
+    // One property (its name, then its value) of instance, with the error hooks; a custom reader
+    // calls it until EndOfList to read an object's properties.
+    void ReadProperty(TPersistent* instance);
     // A list of strings into lines, replacing what they held.
     void ReadStrings(TStrings* lines);
     // A length byte and the characters.
@@ -76,7 +79,6 @@ private:
 
     TComponent* ReadComponent();
     void ReadComponentData(TComponent* component);
-    void ReadProperty(TPersistent* instance);
     void ReadPropValue(TPersistent* instance, const TPropInfo& prop);
     void ReadSetValue(TPersistent* instance, const TPropInfo& prop);
     void FixupReferences();

@@ -262,7 +262,11 @@ void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const 
                              bool hasData) {
     if (!hasData || !write) return;
     WritePropName(name);
+    // Objects the custom writer writes have names of their own, without this one's path.
+    std::string saved = std::move(FPropPath);
+    FPropPath.clear();
     write(*this);
+    FPropPath = std::move(saved);
 }
 
 void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&,

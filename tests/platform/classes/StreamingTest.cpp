@@ -5,6 +5,7 @@
 
 #include "TestFamily.h"
 #include "platform/classes/ClassErrors.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/PropAccess.h"
 #include "platform/classes/Reader.h"
@@ -324,4 +325,90 @@ TEST_F(Streaming, DamagedStreamsRaiseInsteadOfMisreading) {
                              "object A: TTestShape\n  Caption = 'open\nend\n", "thing A: TTestShape\nend\n"}) {
         EXPECT_THROW(ToBinary(text), EParserError) << text;
     }
+}
+
+namespace {
+
+class TBlurFilter : public TPersistent {
+    KV_DECLARE_CLASS(TBlurFilter, TPersistent)
+public:
+    int Steps = 1;
+    static void Publish(TPublisher<TBlurFilter>& p) {
+        p.Integer("Steps", [](const TBlurFilter& f) { return f.Steps; }, [](TBlurFilter& f, int v) { f.Steps = v; })
+            .Default(1);
+    }
+};
+
+// A list of objects of several classes kept as one defined property: a collection marker, then
+// per object a list with its class name under "ItemClass" and its properties.
+class TFilterHost : public TTestShape {
+    KV_DECLARE_CLASS(TFilterHost, TTestShape)
+public:
+    using TTestShape::TTestShape;
+    std::vector<std::unique_ptr<TPersistent>> Filters;
+
+    void DefineProperties(TFiler& filer) override {
+        TTestShape::DefineProperties(filer);
+        filer.DefineProperty(
+            "FilterItems",
+            [this](TReader& r) {
+                Filters.clear();
+                r.CheckValue(vaCollection);
+                while (!r.EndOfList()) {
+                    r.ReadListBegin();
+                    if (r.ReadStr() != "ItemClass") throw EReadError("ItemClass expected");
+                    TClass cls = FindClass(r.ReadString());
+                    Filters.emplace_back(static_cast<TPersistent*>(cls->Create()));
+                    while (!r.EndOfList()) r.ReadProperty(Filters.back().get());
+                    r.ReadListEnd();
+                }
+                r.ReadListEnd();
+            },
+            [this](TWriter& w) {
+                w.WriteValue(vaCollection);
+                for (auto& f : Filters) {
+                    w.WriteListBegin();
+                    w.WriteStr("ItemClass");
+                    w.WriteString(f->ClassName());
+                    w.WriteProperties(f.get());
+                    w.WriteListEnd();
+                }
+                w.WriteListEnd();
+            },
+            !Filters.empty());
+    }
+};
+
+}  // namespace
+
+TEST_F(Streaming, ACustomPropertyCanHoldObjectsOfSeveralClasses) {
+    RegisterClasses({&TFilterHost::StaticClass(), &TBlurFilter::StaticClass()});
+    TFilterHost host(nullptr);
+    host.SetName("Host");
+    auto blur = std::make_unique<TBlurFilter>();
+    blur->Steps = 5;
+    host.Filters.push_back(std::move(blur));
+    host.Filters.push_back(std::make_unique<TTestPen>());
+    static_cast<TTestPen*>(host.Filters.back().get())->SetWidth(2);
+    std::string text = ToText(*Write(&host));
+    EXPECT_NE(text.find("  FilterItems = <\r\n"
+                        "    item\r\n"
+                        "      ItemClass = 'TBlurFilter'\r\n"
+                        "      Steps = 5\r\n"
+                        "    end\r\n"
+                        "    item\r\n"
+                        "      ItemClass = 'TTestPen'\r\n"
+                        "      Width = 2\r\n"
+                        "    end>\r\n"),
+              std::string::npos)
+        << text;
+    std::unique_ptr<TFilterHost> copy(As<TFilterHost>(ReadComponentFromStream(*ToBinary(text))));
+    ASSERT_EQ(copy->Filters.size(), 2u);
+    EXPECT_EQ(As<TBlurFilter>(copy->Filters[0].get())->Steps, 5);
+    EXPECT_EQ(As<TTestPen>(copy->Filters[1].get())->Width(), 2);
+    // A class the program does not know fails with the registry's error.
+    size_t at = text.find("TBlurFilter'");
+    text.replace(at, 11, "TSharpen");
+    EXPECT_THROW(ReadComponentFromStream(*ToBinary(text)), EClassNotFound);
+    UnRegisterClasses({&TFilterHost::StaticClass(), &TBlurFilter::StaticClass()});
 }
