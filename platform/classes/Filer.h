@@ -54,7 +54,10 @@ public:
     TFiler& operator=(const TFiler&) = delete;
 
     TStream& Stream() { return FStream; }
+    // The component that names are relative to: a reference to a component the root owns is
+    // written by its bare name. The writer takes the component it writes first when none is set.
     TComponent* Root() const { return FRoot; }
+    void SetRoot(TComponent* root) { FRoot = root; }
 
     // A property with its own reader and writer of stream values. The writer writes it only
     // when hasData is true.

@@ -161,7 +161,7 @@ TComponent* TReader::ReadComponent() {
     return c;
 }
 
-bool TReader::HandleError(const std::string& message) {
+bool TReader::Error(const std::string& message) {
     bool handled = false;
     if (OnError) OnError(*this, message, handled);
     return handled;
@@ -195,7 +195,7 @@ void TReader::ReadProperty(TPersistent* instance) {
         }
     } catch (const Exception& e) {
         FPropName.clear();
-        if (!HandleError(e.Message())) throw;
+        if (!Error(e.Message())) throw;
         FStream.SetPosition(valueStart);
         SkipValue();
     }
@@ -310,7 +310,7 @@ void TReader::FixupReferences() {
         try {
             f.prop->SetObject(f.instance, target);
         } catch (const Exception& e) {
-            if (!HandleError(e.Message())) throw;
+            if (!Error(e.Message())) throw;
         }
     }
 }
@@ -324,8 +324,13 @@ TComponent* TReader::FindReference(const std::string& name) const {
         c = FRoot;
     else if (TComponent* owned = FRoot->FindComponent(first))
         c = owned;
-    else if (FRoot->Owner() && SameText(first, FRoot->Owner()->Name()))
-        c = FRoot->Owner();
+    else if (TComponent* owner = FRoot->Owner()) {
+        // A root read into a form: its references may name the form or what the form owns.
+        if (SameText(first, owner->Name()))
+            c = owner;
+        else
+            c = owner->FindComponent(first);
+    }
     while (c && dot != std::string_view::npos) {
         rest.remove_prefix(dot + 1);
         dot = rest.find('.');

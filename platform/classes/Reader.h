@@ -39,6 +39,10 @@ public:
     TComponent* Owner() const { return FOwner; }
     TComponent* Parent() const { return FParent; }
 
+    // Decides whether a property that could not be read is skipped (true) or raised (false).
+    // The base asks OnError, and raises without it.
+    virtual bool Error(const std::string& message);
+
     // Values, for defined properties. Each raises EReadError "Invalid property value" when the
     // next value is of another kind.
     TValueType ReadValue();
@@ -83,7 +87,6 @@ private:
     void ReadSetValue(TPersistent* instance, const TPropInfo& prop);
     void FixupReferences();
     TComponent* FindReference(const std::string& name) const;
-    bool HandleError(const std::string& message);
     void ReadRaw(void* data, int64_t size);
     uint32_t ReadLength();
     [[noreturn]] void PropValueError();

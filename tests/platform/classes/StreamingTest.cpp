@@ -412,3 +412,27 @@ TEST_F(Streaming, ACustomPropertyCanHoldObjectsOfSeveralClasses) {
     EXPECT_THROW(ReadComponentFromStream(*ToBinary(text)), EClassNotFound);
     UnRegisterClasses({&TFilterHost::StaticClass(), &TBlurFilter::StaticClass()});
 }
+
+TEST_F(Streaming, AComponentWrittenUnderItsOwnerNamesItsSiblingsPlainly) {
+    TComponent form1(nullptr), form2(nullptr);
+    auto* chart = new TTestShape(&form1);
+    chart->SetName("Chart1");
+    auto* other = new TTestShape(&form1);
+    other->SetName("Other");
+    chart->SetPartner(other);
+    TMemoryStream binary;
+    TWriter writer(binary);
+    writer.SetRoot(&form1);
+    writer.WriteSignature();
+    writer.WriteComponent(chart);
+    EXPECT_NE(ToText(binary).find("  Partner = Other\r\n"), std::string::npos);
+
+    auto* chart7 = new TTestShape(&form2);
+    chart7->SetName("Chart7");
+    auto* other2 = new TTestShape(&form2);
+    other2->SetName("Other");
+    binary.SetPosition(0);
+    ReadComponentFromStream(binary, chart7);
+    EXPECT_EQ(chart7->Name(), "Chart7");
+    EXPECT_EQ(chart7->Partner(), other2);
+}
