@@ -248,3 +248,17 @@ TEST(NestedDataSet, ADetailsAfterCancelThatPostsTheMasterWinsOverTheMastersCance
     EXPECT_EQ(masterCancels, 0);
     EXPECT_EQ(n.Children(), "1:10 2:20 7:70 | Blue red");
 }
+
+TEST(NestedDataSet, DetailSearchesAndOrdersWithinItsChildTable) {
+    TNestedTables n;
+    Fill(n);
+    n.master.First();
+    n.points.FindNearest({1.5});
+    EXPECT_EQ(n.X->AsFloat(), 2);
+    EXPECT_FALSE(n.points.FindKey({5.0})) << "5 belongs to the other master's table";
+    n.points.SetIndexName("");
+    n.points.First();
+    EXPECT_EQ(n.X->AsFloat(), 2) << "insertion order";
+    n.points.SetIndexName("ByX");
+    EXPECT_EQ(n.points.RecNo(), 2);
+}
