@@ -26,11 +26,15 @@ public:
     std::string Label;
     TMark Mark = mkNone;
     static void Publish(TPublisher<TBenchItem>& p) {
-        p.Float("Value", [](const TBenchItem& i) { return i.Value; }, [](TBenchItem& i, double v) { i.Value = v; });
-        p.String("Label", [](const TBenchItem& i) { return i.Label; },
-                 [](TBenchItem& i, const std::string& v) { i.Label = v; });
-        p.Enumeration("Mark", MarkNames, [](const TBenchItem& i) { return i.Mark; },
-                      [](TBenchItem& i, TMark v) { i.Mark = v; })
+        p.Float(
+            "Value", [](const TBenchItem& i) { return i.Value; },
+            [](TBenchItem& i, double v) { i.Value = v; });
+        p.String(
+            "Label", [](const TBenchItem& i) { return i.Label; },
+            [](TBenchItem& i, const std::string& v) { i.Label = v; });
+        p.Enumeration(
+             "Mark", MarkNames, [](const TBenchItem& i) { return i.Mark; },
+             [](TBenchItem& i, TMark v) { i.Mark = v; })
             .Default(mkNone);
     }
 };
@@ -63,7 +67,8 @@ std::unique_ptr<TBenchRoot> MakeRoot() {
         item->Label = "Point " + std::to_string(i);
         item->Mark = TMark(i % 3);
     }
-    for (int i = 0; i < Children; ++i) (new TBenchRoot(root.get()))->SetName("Child" + std::to_string(i));
+    for (int i = 0; i < Children; ++i)
+        (new TBenchRoot(root.get()))->SetName("Child" + std::to_string(i));
     return root;
 }
 

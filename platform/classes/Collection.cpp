@@ -42,7 +42,8 @@ void TCollectionItem::SetIndex(int index) {
 TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
 
 void TCollectionItem::Changed(bool allItems) {
-    if (FCollection && FCollection->FUpdateCount == 0) FCollection->Update(allItems ? nullptr : this);
+    if (FCollection && FCollection->FUpdateCount == 0)
+        FCollection->Update(allItems ? nullptr : this);
 }
 
 TCollection::TCollection(TClass itemClass) : FItemClass(itemClass) {}

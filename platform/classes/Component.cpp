@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/classes/ClassErrors.h"
-#include "platform/rtl/Strings.h"  // the list index message
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Strings.h"  // the list index message
 
 namespace {
 

@@ -40,7 +40,9 @@ public:
     int64_t Tag() const { return FTag; }
     void SetTag(int64_t tag) { FTag = tag; }
     TObject* TagObject() const { return reinterpret_cast<TObject*>(static_cast<intptr_t>(FTag)); }
-    void SetTagObject(TObject* object) { FTag = static_cast<int64_t>(reinterpret_cast<intptr_t>(object)); }
+    void SetTagObject(TObject* object) {
+        FTag = static_cast<int64_t>(reinterpret_cast<intptr_t>(object));
+    }
 
     int ComponentCount() const { return int(FComponents.size()); }
     // Raises EListError outside 0..ComponentCount-1.

@@ -68,7 +68,8 @@ public:
     bool InheritsFrom(TClass ancestor) const { return ancestor && InheritsFrom(*ancestor); }
 
     // The virtual constructor. A component class is created with its owner; any other
-    // default-constructible class ignores the owner. Raises EInvalidOperation for an abstract class.
+    // default-constructible class ignores the owner. Raises EInvalidOperation for an abstract
+    // class.
     bool CanCreate() const { return FCreate != nullptr; }
     TObject* Create(TComponent* owner = nullptr) const;
     // The constructor of a collection item: the item joins the collection as it is made.
@@ -92,15 +93,15 @@ class TClassInfoOf;
 
 // Declares a class of the object model in its body: the class info, ClassType and `inherited`.
 // Put it first in the body; the access after it is private.
-#define KV_DECLARE_CLASS(Self, Parent)                                                         \
-public:                                                                                        \
-    using inherited = Parent;                                                                  \
-    static const TMetaOf<Self>& StaticClass() {                                                \
-        static const TMetaOf<Self> info(#Self, &Parent::StaticClass());                        \
-        return info;                                                                           \
-    }                                                                                          \
-    const TClassInfo& ClassType() const override { return StaticClass(); }                     \
-                                                                                               \
+#define KV_DECLARE_CLASS(Self, Parent)                                     \
+public:                                                                    \
+    using inherited = Parent;                                              \
+    static const TMetaOf<Self>& StaticClass() {                            \
+        static const TMetaOf<Self> info(#Self, &Parent::StaticClass());    \
+        return info;                                                       \
+    }                                                                      \
+    const TClassInfo& ClassType() const override { return StaticClass(); } \
+                                                                           \
 private:
 
 class TObject {
@@ -117,7 +118,9 @@ public:
     static const TClassInfo& StaticClass();
     virtual const TClassInfo& ClassType() const { return StaticClass(); }
     const std::string& ClassName() const { return ClassType().ClassName(); }
-    bool InheritsFrom(const TClassInfo& ancestor) const { return ClassType().InheritsFrom(ancestor); }
+    bool InheritsFrom(const TClassInfo& ancestor) const {
+        return ClassType().InheritsFrom(ancestor);
+    }
     bool InheritsFrom(TClass ancestor) const { return ClassType().InheritsFrom(ancestor); }
 
     // Frees the object after telling it so while it is still whole (a component sets its

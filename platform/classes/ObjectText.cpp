@@ -10,12 +10,13 @@
 #include "platform/classes/ClassErrors.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
+#include "platform/rtl/Cp1252.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace {
 
-constexpr int kLineLength = 64;   // characters of a string per line
+constexpr int kLineLength = 64;    // characters of a string per line
 constexpr int kBytesPerLine = 32;  // bytes of a binary value per line
 
 // ---- Float text: the shortest form that reads back to the same value ----
@@ -46,7 +47,8 @@ std::string ShortestText(F v) {
 }
 
 std::string CurrencyText(int64_t tenThousandths) {
-    uint64_t magnitude = tenThousandths < 0 ? 0 - uint64_t(tenThousandths) : uint64_t(tenThousandths);
+    uint64_t magnitude =
+        tenThousandths < 0 ? 0 - uint64_t(tenThousandths) : uint64_t(tenThousandths);
     std::string text = (tenThousandths < 0 ? "-" : "") + std::to_string(magnitude / 10000);
     std::string fraction = std::to_string(10000 + magnitude % 10000).substr(1);
     while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
@@ -61,7 +63,10 @@ std::vector<uint32_t> CodePoints(const std::string& s) {
     for (size_t i = 0; i < s.size();) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        uint32_t cp = extra == 0 ? c : extra == 1 ? (c & 0x1F) : extra == 2 ? (c & 0x0F) : (c & 0x07);
+        uint32_t cp = extra == 0   ? c
+                      : extra == 1 ? (c & 0x1F)
+                      : extra == 2 ? (c & 0x0F)
+                                   : (c & 0x07);
         size_t j = 1;
         for (; j <= size_t(extra) && i + j < s.size(); ++j)
             cp = (cp << 6) | (static_cast<unsigned char>(s[i + j]) & 0x3F);
@@ -87,6 +92,28 @@ void AppendCodePoint(std::string& out, uint32_t cp) {
         out += char(0x80 | ((cp >> 6) & 0x3F));
         out += char(0x80 | (cp & 0x3F));
     }
+}
+
+bool IsValidUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t extra;
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xC2 && c < 0xE0)
+            extra = 1;
+        else if (c >= 0xE0 && c < 0xF0)
+            extra = 2;
+        else if (c >= 0xF0 && c < 0xF5)
+            extra = 3;
+        else
+            return false;
+        if (i + extra >= s.size() && extra > 0) return false;
+        for (size_t j = 1; j <= extra; ++j)
+            if ((static_cast<unsigned char>(s[i + j]) & 0xC0) != 0x80) return false;
+        i += extra + 1;
+    }
+    return true;
 }
 
 // ---- Binary to text ----
@@ -157,10 +184,18 @@ private:
             case vaInt8:
             case vaInt16:
             case vaInt32:
-            case vaInt64: Write(std::to_string(FReader.ReadInteger())); break;
-            case vaExtended: Write(ShortestText(FReader.ReadFloat())); break;
-            case vaSingle: Write(ShortestText(float(FReader.ReadFloat())) + "s"); break;
-            case vaDate: Write(ShortestText(double(FReader.ReadFloat())) + "d"); break;
+            case vaInt64:
+                Write(std::to_string(FReader.ReadInteger()));
+                break;
+            case vaExtended:
+                Write(ShortestText(FReader.ReadFloat()));
+                break;
+            case vaSingle:
+                Write(ShortestText(float(FReader.ReadFloat())) + "s");
+                break;
+            case vaDate:
+                Write(ShortestText(double(FReader.ReadFloat())) + "d");
+                break;
             case vaCurrency: {
                 FReader.ReadValue();
                 int64_t v;
@@ -171,13 +206,19 @@ private:
             case vaString:
             case vaLString:
             case vaWString:
-            case vaUTF8String: WriteQuoted(FReader.ReadString()); break;
+            case vaUTF8String:
+                WriteQuoted(FReader.ReadString());
+                break;
             case vaIdent:
             case vaFalse:
             case vaTrue:
             case vaNil:
-            case vaNull: Write(FReader.ReadIdent()); break;
-            case vaBinary: WriteBinary(FReader.ReadBinary()); break;
+            case vaNull:
+                Write(FReader.ReadIdent());
+                break;
+            case vaBinary:
+                WriteBinary(FReader.ReadBinary());
+                break;
             case vaSet: {
                 FReader.ReadValue();
                 Write("[");
@@ -190,8 +231,11 @@ private:
                 Write("]");
                 break;
             }
-            case vaCollection: ConvertCollection(); break;
-            default: FReader.SkipValue();  // raises for an unknown tag
+            case vaCollection:
+                ConvertCollection();
+                break;
+            default:
+                FReader.SkipValue();  // raises for an unknown tag
         }
     }
 
@@ -307,7 +351,9 @@ private:
     [[noreturn]] void Error(const std::string& what) const {
         throw EParserError(what + " on line " + std::to_string(FToken.line));
     }
-    bool IsSymbol(const char* s) const { return FToken.kind == tkSymbol && SameText(FToken.text, s); }
+    bool IsSymbol(const char* s) const {
+        return FToken.kind == tkSymbol && SameText(FToken.text, s);
+    }
     bool IsChar(char c) const { return FToken.kind == tkChar && FToken.text[0] == c; }
     void ExpectChar(char c) {
         if (!IsChar(c)) Error(std::string("'") + c + "' expected");
@@ -350,7 +396,8 @@ private:
         }
         FWriter.WriteStr(className);
         FWriter.WriteStr(name);
-        while (!IsSymbol("end") && !IsSymbol("object") && !IsSymbol("inherited") && !IsSymbol("inline")) {
+        while (!IsSymbol("end") && !IsSymbol("object") && !IsSymbol("inherited") &&
+               !IsSymbol("inline")) {
             if (FToken.kind == tkEof) Error("Identifier expected");
             ConvertProperty();
         }
@@ -395,8 +442,10 @@ private:
                 FWriter.WriteIdent(FToken.text);
                 Next();
                 return;
-            case tkChar: break;
-            case tkEof: Error("Invalid property value");
+            case tkChar:
+                break;
+            case tkEof:
+                Error("Invalid property value");
         }
         switch (FToken.text[0]) {
             case '[': {
@@ -404,8 +453,10 @@ private:
                 FWriter.WriteValue(vaSet);
                 while (!IsChar(']')) {
                     FWriter.WriteStr(ExpectSymbol());
-                    if (IsChar(',')) Next();
-                    else if (!IsChar(']')) Error("']' expected");
+                    if (IsChar(','))
+                        Next();
+                    else if (!IsChar(']'))
+                        Error("']' expected");
                 }
                 FWriter.WriteStr("");
                 Next();
@@ -421,9 +472,14 @@ private:
                 FWriter.WriteListEnd();
                 Next();
                 return;
-            case '{': ConvertBinary(); return;
-            case '<': ConvertCollection(); return;
-            default: Error("Invalid property value");
+            case '{':
+                ConvertBinary();
+                return;
+            case '<':
+                ConvertCollection();
+                return;
+            default:
+                Error("Invalid property value");
         }
     }
 
@@ -462,7 +518,7 @@ private:
             if (c == '}') break;
             if (c == '\n') ++FLine;
             if (c == ' ' || c == '\r' || c == '\n' || c == '\t') continue;
-            int v = (c >= '0' && c <= '9') ? c - '0'
+            int v = (c >= '0' && c <= '9')   ? c - '0'
                     : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                     : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                                              : -1;
@@ -545,7 +601,8 @@ private:
             ReadStringToken();
         } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
                    (c == '-' && FPos + 1 < FText.size() &&
-                    (std::isdigit(static_cast<unsigned char>(FText[FPos + 1])) || FText[FPos + 1] == '$'))) {
+                    (std::isdigit(static_cast<unsigned char>(FText[FPos + 1])) ||
+                     FText[FPos + 1] == '$'))) {
             ReadNumberToken();
         } else {
             FToken.kind = tkChar;
@@ -569,19 +626,23 @@ private:
         while (FPos < FText.size()) {
             if (FText[FPos] == '\'') {
                 ++FPos;
+                std::string run;
                 for (;;) {
                     if (FPos >= FText.size() || FText[FPos] == '\n') Error("Unterminated string");
                     if (FText[FPos] == '\'') {
                         if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
-                            FToken.text += '\'';
+                            run += '\'';
                             FPos += 2;
                             continue;
                         }
                         ++FPos;
                         break;
                     }
-                    FToken.text += FText[FPos++];  // UTF-8 bytes pass as they are
+                    run += FText[FPos++];
                 }
+                // Text in UTF-8 passes as it is; older text in the single-byte code page is
+                // converted.
+                FToken.text += IsValidUtf8(run) ? run : Cp1252ToUtf8(run);
             } else if (FText[FPos] == '#') {
                 ++FPos;
                 int base = 10;
@@ -590,7 +651,8 @@ private:
                     ++FPos;
                 }
                 uint32_t cp = 0;
-                auto [p, ec] = std::from_chars(FText.data() + FPos, FText.data() + FText.size(), cp, base);
+                auto [p, ec] =
+                    std::from_chars(FText.data() + FPos, FText.data() + FText.size(), cp, base);
                 if (ec != std::errc() || cp > 0x10FFFF) Error("Invalid character code");
                 FPos = size_t(p - FText.data());
                 AppendCodePoint(FToken.text, cp);
@@ -606,7 +668,8 @@ private:
         if (FText[FPos] == '-') ++FPos;
         if (FPos < FText.size() && FText[FPos] == '$') {
             ++FPos;
-            while (FPos < FText.size() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
+            while (FPos < FText.size() && std::isxdigit(static_cast<unsigned char>(FText[FPos])))
+                ++FPos;
         } else {
             while (FPos < FText.size()) {
                 char c = FText[FPos];
@@ -647,9 +710,7 @@ private:
 
 }  // namespace
 
-void ObjectBinaryToText(TStream& input, TStream& output) {
-    TBinaryToText(input, output).Run();
-}
+void ObjectBinaryToText(TStream& input, TStream& output) { TBinaryToText(input, output).Run(); }
 
 void ObjectTextToBinary(TStream& input, TStream& output) {
     int64_t size = input.Size() - input.Position();

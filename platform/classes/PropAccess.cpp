@@ -16,7 +16,8 @@ const TPropInfo& RequireProp(const TObject* instance, std::string_view name) {
 }
 
 [[noreturn]] void ElementError(std::string_view element) {
-    throw EPropertyConvertError(FormatClassMessage(SInvalidPropertyElement, {std::string(element)}));
+    throw EPropertyConvertError(
+        FormatClassMessage(SInvalidPropertyElement, {std::string(element)}));
 }
 
 [[noreturn]] void ReadOnlyError() { throw EPropertyError("Property is read-only"); }
@@ -67,18 +68,24 @@ Variant GetPropValue(const TObject* instance, const TPropInfo& prop, bool prefer
             if (preferStrings) return Variant(prop.EnumInfo->Name(prop.GetOrd(instance)));
             return Variant(prop.GetOrd(instance));
         case tkSet:
-            if (preferStrings) return Variant(SetToString(*prop.EnumInfo, uint64_t(prop.GetOrd(instance))));
+            if (preferStrings)
+                return Variant(SetToString(*prop.EnumInfo, uint64_t(prop.GetOrd(instance))));
             return Variant(prop.GetOrd(instance));
-        case tkBoolean: return Variant(prop.GetOrd(instance) != 0);
+        case tkBoolean:
+            return Variant(prop.GetOrd(instance) != 0);
         case tkFloat:
             if (prop.FloatType == ftDate) return Variant::FromDate(double(prop.GetFloat(instance)));
             return Variant(prop.GetFloat(instance));
         case tkString:
-        case tkMethod: return Variant(prop.GetStr(instance));
+        case tkMethod:
+            return Variant(prop.GetStr(instance));
         case tkClass:
-        case tkComponent: return Variant(prop.GetObject(instance));
-        case tkStrings: return Variant(prop.GetStrings(instance)->Text());
-        default: return Variant(prop.GetOrd(instance));
+        case tkComponent:
+            return Variant(prop.GetObject(instance));
+        case tkStrings:
+            return Variant(prop.GetStrings(instance)->Text());
+        default:
+            return Variant(prop.GetOrd(instance));
     }
 }
 
@@ -89,23 +96,40 @@ Variant GetPropValue(const TObject* instance, std::string_view name, bool prefer
 void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value) {
     if (prop.IsReadOnly()) ReadOnlyError();
     switch (prop.Kind) {
-        case tkInteger: prop.SetOrd(instance, value.AsInteger()); break;
-        case tkBoolean: prop.SetOrd(instance, value.AsBoolean() ? 1 : 0); break;
-        case tkEnumeration: prop.SetOrd(instance, EnumOrdinal(prop, value)); break;
+        case tkInteger:
+            prop.SetOrd(instance, value.AsInteger());
+            break;
+        case tkBoolean:
+            prop.SetOrd(instance, value.AsBoolean() ? 1 : 0);
+            break;
+        case tkEnumeration:
+            prop.SetOrd(instance, EnumOrdinal(prop, value));
+            break;
         case tkSet:
             if (value.VarType() == varString)
                 prop.SetOrd(instance, int64_t(StringToSet(*prop.EnumInfo, value.AsString())));
             else
                 prop.SetOrd(instance, value.AsInteger());
             break;
-        case tkColor: prop.SetOrd(instance, ColorValue(value)); break;
-        case tkFloat: prop.SetFloat(instance, value.AsFloat()); break;
-        case tkString: prop.SetStr(instance, value.AsString()); break;
-        case tkMethod:
-            if (!prop.SetStr(instance, value.AsString())) throw EPropertyError(SInvalidPropertyValue);
+        case tkColor:
+            prop.SetOrd(instance, ColorValue(value));
             break;
-        case tkComponent: prop.SetObject(instance, value.AsObject()); break;
-        case tkStrings: prop.GetStrings(instance)->SetText(value.AsString()); break;
+        case tkFloat:
+            prop.SetFloat(instance, value.AsFloat());
+            break;
+        case tkString:
+            prop.SetStr(instance, value.AsString());
+            break;
+        case tkMethod:
+            if (!prop.SetStr(instance, value.AsString()))
+                throw EPropertyError(SInvalidPropertyValue);
+            break;
+        case tkComponent:
+            prop.SetObject(instance, value.AsObject());
+            break;
+        case tkStrings:
+            prop.GetStrings(instance)->SetText(value.AsString());
+            break;
         case tkClass:
             if (prop.SetObject) {
                 prop.SetObject(instance, value.AsObject());
@@ -115,7 +139,8 @@ void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value
                 target->Assign(As<TPersistent>(value.AsObject()));
             }
             break;
-        default: throw EPropertyError(SInvalidPropertyValue);
+        default:
+            throw EPropertyError(SInvalidPropertyValue);
     }
 }
 

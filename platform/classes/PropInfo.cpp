@@ -3,7 +3,8 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Strings.h"
 
-TEnumInfo::TEnumInfo(std::initializer_list<const char*> names) : FNames(names.begin(), names.end()) {}
+TEnumInfo::TEnumInfo(std::initializer_list<const char*> names)
+    : FNames(names.begin(), names.end()) {}
 
 const std::string& TEnumInfo::Name(int64_t ordinal) const {
     static const std::string none;
@@ -24,13 +25,18 @@ const TEnumInfo& BooleanIdents() {
 
 bool TPropInfo::IsReadOnly() const {
     switch (Kind) {
-        case tkFloat: return !SetFloat;
+        case tkFloat:
+            return !SetFloat;
         case tkString:
-        case tkMethod: return !SetStr;
+        case tkMethod:
+            return !SetStr;
         case tkClass:
-        case tkStrings: return false;  // assigned into the existing object
-        case tkComponent: return !SetObject;
-        default: return !SetOrd;
+        case tkStrings:
+            return false;  // assigned into the existing object
+        case tkComponent:
+            return !SetObject;
+        default:
+            return !SetOrd;
     }
 }
 
@@ -40,13 +46,20 @@ bool TPropInfo::IsStored(const TObject* instance) const {
 
 bool TPropInfo::IsDefaultValue(const TObject* instance) const {
     switch (Kind) {
-        case tkFloat: return GetFloat(instance) == FloatDefault;
-        case tkString: return GetStr(instance) == StrDefault;
-        case tkMethod: return GetStr(instance).empty();
-        case tkComponent: return GetObject(instance) == nullptr;
-        case tkClass: return false;  // its own properties decide
-        case tkStrings: return GetStrings(instance)->Count() == 0;
-        default: return HasDefault && GetOrd(instance) == OrdDefault;
+        case tkFloat:
+            return GetFloat(instance) == FloatDefault;
+        case tkString:
+            return GetStr(instance) == StrDefault;
+        case tkMethod:
+            return GetStr(instance).empty();
+        case tkComponent:
+            return GetObject(instance) == nullptr;
+        case tkClass:
+            return false;  // its own properties decide
+        case tkStrings:
+            return GetStrings(instance)->Count() == 0;
+        default:
+            return HasDefault && GetOrd(instance) == OrdDefault;
     }
 }
 

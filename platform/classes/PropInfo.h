@@ -20,7 +20,7 @@ enum TTypeKind : uint8_t {
     tkSet,
     tkFloat,
     tkString,
-    tkColor,      // an integer that may have a name (clRed)
+    tkColor,  // an integer that may have a name (clRed)
     tkBoolean,
     tkClass,      // an owned persistent sub-object, streamed inline
     tkComponent,  // a reference to a component, streamed by name

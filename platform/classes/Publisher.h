@@ -81,8 +81,7 @@ public:
     }
     // A predicate: a const member function returning bool, or a lambda on the object.
     template <class F>
-        requires std::is_invocable_r_v<bool, F, const T&>
-    TPropRef& Stored(F predicate) {
+    requires std::is_invocable_r_v<bool, F, const T&> TPropRef& Stored(F predicate) {
         FInfo.StoredFlag = true;
         FInfo.StoredFn = [predicate](const TObject* o) {
             return std::invoke(predicate, *static_cast<const T*>(o));

@@ -204,15 +204,21 @@ void TReader::ReadProperty(TPersistent* instance) {
 void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
     if (prop.Kind != tkClass && prop.IsReadOnly()) PropValueError();
     switch (prop.Kind) {
-        case tkInteger: prop.SetOrd(instance, ReadInteger()); break;
-        case tkBoolean: prop.SetOrd(instance, ReadBoolean() ? 1 : 0); break;
+        case tkInteger:
+            prop.SetOrd(instance, ReadInteger());
+            break;
+        case tkBoolean:
+            prop.SetOrd(instance, ReadBoolean() ? 1 : 0);
+            break;
         case tkEnumeration: {
             int v = prop.EnumInfo->Value(ReadIdent());
             if (v < 0) PropValueError();
             prop.SetOrd(instance, v);
             break;
         }
-        case tkSet: ReadSetValue(instance, prop); break;
+        case tkSet:
+            ReadSetValue(instance, prop);
+            break;
         case tkColor: {
             int64_t color;
             if (NextValue() == vaIdent) {
@@ -223,8 +229,12 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
             prop.SetOrd(instance, color);
             break;
         }
-        case tkFloat: prop.SetFloat(instance, ReadFloat()); break;
-        case tkString: prop.SetStr(instance, ReadString()); break;
+        case tkFloat:
+            prop.SetFloat(instance, ReadFloat());
+            break;
+        case tkString:
+            prop.SetStr(instance, ReadString());
+            break;
         case tkClass: {
             auto* collection = dynamic_cast<TCollection*>(prop.GetObject(instance));
             if (NextValue() == vaCollection && collection)
@@ -256,7 +266,8 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
             }
             break;
         }
-        default: PropValueError();
+        default:
+            PropValueError();
     }
 }
 
@@ -382,7 +393,9 @@ int64_t TReader::ReadInteger() {
             ReadRaw(&v, 8);
             return v;
         }
-        default: FStream.Seek(-1, soCurrent); PropValueError();
+        default:
+            FStream.Seek(-1, soCurrent);
+            PropValueError();
     }
 }
 
@@ -414,13 +427,15 @@ long double TReader::ReadFloat() {
             ReadRaw(&v, 8);
             return static_cast<long double>(v) / 10000;
         }
-        default: return static_cast<long double>(ReadInteger());
+        default:
+            return static_cast<long double>(ReadInteger());
     }
 }
 
 std::string TReader::ReadString() {
     switch (ReadValue()) {
-        case vaString: return Cp1252ToUtf8(ReadStr());
+        case vaString:
+            return Cp1252ToUtf8(ReadStr());
         case vaLString: {
             std::string bytes(ReadLength(), '\0');
             ReadRaw(bytes.data(), int64_t(bytes.size()));
@@ -434,31 +449,45 @@ std::string TReader::ReadString() {
         case vaWString: {
             uint32_t count;
             ReadRaw(&count, 4);
-            if (int64_t(count) * 2 > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+            if (int64_t(count) * 2 > FStream.Size() - FStream.Position())
+                throw EReadError(SReadError);
             std::vector<uint16_t> units(count);
             ReadRaw(units.data(), int64_t(count) * 2);
             return Utf16ToUtf8(units);
         }
-        default: FStream.Seek(-1, soCurrent); PropValueError();
+        default:
+            FStream.Seek(-1, soCurrent);
+            PropValueError();
     }
 }
 
 std::string TReader::ReadIdent() {
     switch (ReadValue()) {
-        case vaIdent: return ReadStr();
-        case vaFalse: return "False";
-        case vaTrue: return "True";
-        case vaNil: return "nil";
-        case vaNull: return "Null";
-        default: FStream.Seek(-1, soCurrent); PropValueError();
+        case vaIdent:
+            return ReadStr();
+        case vaFalse:
+            return "False";
+        case vaTrue:
+            return "True";
+        case vaNil:
+            return "nil";
+        case vaNull:
+            return "Null";
+        default:
+            FStream.Seek(-1, soCurrent);
+            PropValueError();
     }
 }
 
 bool TReader::ReadBoolean() {
     switch (ReadValue()) {
-        case vaTrue: return true;
-        case vaFalse: return false;
-        default: FStream.Seek(-1, soCurrent); PropValueError();
+        case vaTrue:
+            return true;
+        case vaFalse:
+            return false;
+        default:
+            FStream.Seek(-1, soCurrent);
+            PropValueError();
     }
 }
 
@@ -486,24 +515,39 @@ void TReader::SkipValue() {
         case vaNull:
         case vaFalse:
         case vaTrue:
-        case vaNil: break;
+        case vaNil:
+            break;
         case vaList:
             while (!EndOfList()) SkipValue();
             ReadListEnd();
             break;
-        case vaInt8: skip(1); break;
-        case vaInt16: skip(2); break;
+        case vaInt8:
+            skip(1);
+            break;
+        case vaInt16:
+            skip(2);
+            break;
         case vaInt32:
-        case vaSingle: skip(4); break;
+        case vaSingle:
+            skip(4);
+            break;
         case vaInt64:
         case vaCurrency:
-        case vaDate: skip(8); break;
-        case vaExtended: skip(10); break;
+        case vaDate:
+            skip(8);
+            break;
+        case vaExtended:
+            skip(10);
+            break;
         case vaString:
-        case vaIdent: ReadStr(); break;
+        case vaIdent:
+            ReadStr();
+            break;
         case vaBinary:
         case vaLString:
-        case vaUTF8String: skip(ReadLength()); break;
+        case vaUTF8String:
+            skip(ReadLength());
+            break;
         case vaWString: {
             uint32_t count;
             ReadRaw(&count, 4);
@@ -527,7 +571,9 @@ void TReader::SkipValue() {
             }
             ReadListEnd();
             break;
-        default: FStream.Seek(-1, soCurrent); PropValueError();
+        default:
+            FStream.Seek(-1, soCurrent);
+            PropValueError();
     }
 }
 

@@ -20,7 +20,8 @@ struct TPropInfo;
 
 class TReader : public TFiler {
 public:
-    using TErrorEvent = std::function<void(TReader& reader, const std::string& message, bool& handled)>;
+    using TErrorEvent =
+        std::function<void(TReader& reader, const std::string& message, bool& handled)>;
     using TFindMethodEvent =
         std::function<void(TReader& reader, const std::string& methodName, bool& error)>;
 

@@ -17,7 +17,8 @@ namespace {
 template <class I>
 void PutLE(TStream& s, I value) {
     unsigned char bytes[sizeof(I)];
-    for (size_t i = 0; i < sizeof(I); ++i) bytes[i] = static_cast<unsigned char>(uint64_t(value) >> (8 * i));
+    for (size_t i = 0; i < sizeof(I); ++i)
+        bytes[i] = static_cast<unsigned char>(uint64_t(value) >> (8 * i));
     s.WriteBuffer(bytes, sizeof(I));
 }
 
@@ -122,9 +123,15 @@ void TWriter::WriteProperty(const TPersistent* instance, const TPropInfo& prop) 
             WritePropName(prop.Name);
             long double v = prop.GetFloat(instance);
             switch (prop.FloatType) {
-                case ftSingle: WriteSingle(float(v)); break;
-                case ftDate: WriteDate(double(v)); break;
-                default: WriteFloat(v); break;
+                case ftSingle:
+                    WriteSingle(float(v));
+                    break;
+                case ftDate:
+                    WriteDate(double(v));
+                    break;
+                default:
+                    WriteFloat(v);
+                    break;
             }
             break;
         }
@@ -143,7 +150,8 @@ void TWriter::WriteProperty(const TPersistent* instance, const TPropInfo& prop) 
             WritePropName(prop.Name);
             WriteIdent(prop.GetStr(instance));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

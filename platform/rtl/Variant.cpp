@@ -55,7 +55,8 @@ bool SameAscii(const std::string& a, const char* b) {
     size_t n = std::char_traits<char>::length(b);
     if (a.size() != n) return false;
     for (size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -77,12 +78,22 @@ Variant Variant::FromDate(double dateTime) noexcept {
 void Variant::CopyFrom(const Variant& other) {
     FType = other.FType;
     switch (FType) {
-        case varString: new (&FStr) std::string(other.FStr); break;
+        case varString:
+            new (&FStr) std::string(other.FStr);
+            break;
         case varDouble:
-        case varDate: FFloat = other.FFloat; break;
-        case varBoolean: FBool = other.FBool; break;
-        case varObject: FObject = other.FObject; break;
-        default: FInt = other.FInt; break;
+        case varDate:
+            FFloat = other.FFloat;
+            break;
+        case varBoolean:
+            FBool = other.FBool;
+            break;
+        case varObject:
+            FObject = other.FObject;
+            break;
+        default:
+            FInt = other.FInt;
+            break;
     }
 }
 
@@ -121,14 +132,22 @@ Variant& Variant::operator=(Variant&& other) noexcept {
 
 const char* Variant::TypeName() const noexcept {
     switch (FType) {
-        case varEmpty: return "Empty";
-        case varNull: return "Null";
-        case varBoolean: return "Boolean";
-        case varInt64: return "Int64";
-        case varDouble: return "Double";
-        case varString: return "String";
-        case varDate: return "Date";
-        case varObject: return "Object";
+        case varEmpty:
+            return "Empty";
+        case varNull:
+            return "Null";
+        case varBoolean:
+            return "Boolean";
+        case varInt64:
+            return "Int64";
+        case varDouble:
+            return "Double";
+        case varString:
+            return "String";
+        case varDate:
+            return "Date";
+        case varObject:
+            return "Object";
     }
     return "Unknown";
 }
@@ -140,10 +159,13 @@ void Variant::ConversionError(const char* target) const {
 
 int64_t Variant::AsInteger() const {
     switch (FType) {
-        case varEmpty: return 0;
+        case varEmpty:
+            return 0;
         // The runtime's true is all bits set.
-        case varBoolean: return FBool ? -1 : 0;
-        case varInt64: return FInt;
+        case varBoolean:
+            return FBool ? -1 : 0;
+        case varInt64:
+            return FInt;
         case varDouble:
         case varDate:
             if (!std::isfinite(FFloat) || std::fabs(FFloat) >= 9.2e18L) ConversionError("Integer");
@@ -155,23 +177,29 @@ int64_t Variant::AsInteger() const {
             if (ParseFloat(FStr, f) && std::isfinite(f) && std::fabs(f) < 9.2e18L) return Round(f);
             ConversionError("Integer");
         }
-        default: ConversionError("Integer");
+        default:
+            ConversionError("Integer");
     }
 }
 
 long double Variant::AsFloat() const {
     switch (FType) {
-        case varEmpty: return 0;
-        case varBoolean: return FBool ? -1 : 0;
-        case varInt64: return static_cast<long double>(FInt);
+        case varEmpty:
+            return 0;
+        case varBoolean:
+            return FBool ? -1 : 0;
+        case varInt64:
+            return static_cast<long double>(FInt);
         case varDouble:
-        case varDate: return FFloat;
+        case varDate:
+            return FFloat;
         case varString: {
             long double f;
             if (ParseFloat(FStr, f)) return f;
             ConversionError("Double");
         }
-        default: ConversionError("Double");
+        default:
+            ConversionError("Double");
     }
 }
 
@@ -182,22 +210,33 @@ double Variant::AsDateTime() const {
 
 std::string Variant::AsString() const {
     switch (FType) {
-        case varEmpty: return {};
-        case varBoolean: return FBool ? "True" : "False";
-        case varInt64: return std::to_string(FInt);
-        case varDouble: return FloatToStr(FFloat);
-        case varDate: return DateTimeToStr(static_cast<double>(FFloat));
-        case varString: return FStr;
-        default: ConversionError("String");
+        case varEmpty:
+            return {};
+        case varBoolean:
+            return FBool ? "True" : "False";
+        case varInt64:
+            return std::to_string(FInt);
+        case varDouble:
+            return FloatToStr(FFloat);
+        case varDate:
+            return DateTimeToStr(static_cast<double>(FFloat));
+        case varString:
+            return FStr;
+        default:
+            ConversionError("String");
     }
 }
 
 bool Variant::AsBoolean() const {
     switch (FType) {
-        case varEmpty: return false;
-        case varBoolean: return FBool;
-        case varInt64: return FInt != 0;
-        case varDouble: return FFloat != 0;
+        case varEmpty:
+            return false;
+        case varBoolean:
+            return FBool;
+        case varInt64:
+            return FInt != 0;
+        case varDouble:
+            return FFloat != 0;
         case varString: {
             if (SameAscii(FStr, "True")) return true;
             if (SameAscii(FStr, "False")) return false;
@@ -205,7 +244,8 @@ bool Variant::AsBoolean() const {
             if (ParseFloat(FStr, f)) return f != 0;
             ConversionError("Boolean");
         }
-        default: ConversionError("Boolean");
+        default:
+            ConversionError("Boolean");
     }
 }
 
@@ -225,11 +265,17 @@ bool Variant::operator==(const Variant& other) const {
     if (FType != other.FType) return false;
     switch (FType) {
         case varEmpty:
-        case varNull: return true;
-        case varBoolean: return FBool == other.FBool;
-        case varString: return FStr == other.FStr;
-        case varDate: return FFloat == other.FFloat;
-        case varObject: return FObject == other.FObject;
-        default: return false;
+        case varNull:
+            return true;
+        case varBoolean:
+            return FBool == other.FBool;
+        case varString:
+            return FStr == other.FStr;
+        case varDate:
+            return FFloat == other.FFloat;
+        case varObject:
+            return FObject == other.FObject;
+        default:
+            return false;
     }
 }

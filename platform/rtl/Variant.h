@@ -15,14 +15,14 @@ class TObject;
 KV_EXCEPTION_CLASS(EVariantError, EConvertError)
 
 enum TVarType : uint8_t {
-    varEmpty,    // unassigned
-    varNull,     // the database null
+    varEmpty,  // unassigned
+    varNull,   // the database null
     varBoolean,
     varInt64,
-    varDouble,   // held as long double, named as the runtime names its floats
-    varString,   // UTF-8
-    varDate,     // TDateTime: days since 30 December 1899
-    varObject,   // a non-owning object reference
+    varDouble,  // held as long double, named as the runtime names its floats
+    varString,  // UTF-8
+    varDate,    // TDateTime: days since 30 December 1899
+    varObject,  // a non-owning object reference
 };
 
 class Variant {
@@ -30,8 +30,8 @@ public:
     Variant() noexcept : FType(varEmpty), FInt(0) {}
     Variant(bool v) noexcept : FType(varBoolean), FBool(v) {}
     template <std::integral I>
-        requires(!std::same_as<I, bool> && !std::same_as<I, char>)
-    Variant(I v) noexcept : FType(varInt64), FInt(static_cast<int64_t>(v)) {}
+    requires(!std::same_as<I, bool> && !std::same_as<I, char>) Variant(I v)
+    noexcept : FType(varInt64), FInt(static_cast<int64_t>(v)) {}
     template <std::floating_point F>
     Variant(F v) noexcept : FType(varDouble), FFloat(static_cast<long double>(v)) {}
     Variant(const char* v) : FType(varString) { new (&FStr) std::string(v); }

@@ -75,7 +75,8 @@ TEST(Object, VirtualConstructorsAndClassFunctionsWorkFromAClassValue) {
     struct Case {
         TClass cls;
         const char* kind;
-    } cases[] = {{&TCursorTool::StaticClass(), "Cursor"}, {&TLineCursorTool::StaticClass(), "Cursor"}};
+    } cases[] = {{&TCursorTool::StaticClass(), "Cursor"},
+                 {&TLineCursorTool::StaticClass(), "Cursor"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ClassAs<TToolClass>(c.cls).KindName(), c.kind);
         TTool* tool = CreateAs<TTool>(c.cls, &owner);

@@ -26,11 +26,11 @@ TEST_F(Reflection, TheTableListsEveryKindAncestorsFirst) {
         const char* name;
         TTypeKind kind;
     } expected[] = {
-        {"Name", tkString},       {"Tag", tkInteger},       {"Style", tkEnumeration},
-        {"Options", tkSet},       {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
-        {"Ratio", tkFloat},       {"Caption", tkString},    {"Color", tkColor},
-        {"Count", tkInteger},     {"Pen", tkClass},         {"Border", tkClass},
-        {"Items", tkClass},       {"Lines", tkStrings},     {"Partner", tkComponent},
+        {"Name", tkString},    {"Tag", tkInteger},       {"Style", tkEnumeration},
+        {"Options", tkSet},    {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
+        {"Ratio", tkFloat},    {"Caption", tkString},    {"Color", tkColor},
+        {"Count", tkInteger},  {"Pen", tkClass},         {"Border", tkClass},
+        {"Items", tkClass},    {"Lines", tkStrings},     {"Partner", tkComponent},
         {"OnClick", tkMethod},
     };
     auto list = GetPropList(&TRedShape::StaticClass());
@@ -40,7 +40,8 @@ TEST_F(Reflection, TheTableListsEveryKindAncestorsFirst) {
         EXPECT_EQ(list[i]->Kind, expected[i].kind) << expected[i].name;
     }
     EXPECT_EQ(GetPropInfo(&TTestShape::StaticClass(), "ratio")->FloatType, ftSingle);
-    EXPECT_EQ(GetPropInfo(&TTestShape::StaticClass(), "Partner")->PropClass, &TTestShape::StaticClass());
+    EXPECT_EQ(GetPropInfo(&TTestShape::StaticClass(), "Partner")->PropClass,
+              &TTestShape::StaticClass());
 }
 
 TEST_F(Reflection, ReadsAndWritesByName) {
@@ -119,7 +120,8 @@ TEST_F(Reflection, EnumerationAndSetNamesRoundTrip) {
     EXPECT_EQ(GetEnumValue(ShapeStyleNames, "ssOval"), -1);
     EXPECT_EQ(GetEnumName(ShapeStyleNames, 3), "");
     for (uint64_t mask = 0; mask < 8; ++mask)
-        EXPECT_EQ(StringToSet(ShapeOptionNames, SetToString(ShapeOptionNames, mask, mask % 2)), mask);
+        EXPECT_EQ(StringToSet(ShapeOptionNames, SetToString(ShapeOptionNames, mask, mask % 2)),
+                  mask);
     EXPECT_EQ(SetToString(ShapeOptionNames, 5, true), "[soShadow,soRound]");
 }
 
@@ -147,7 +149,8 @@ TEST_F(Reflection, DefaultsAndStoredRulesDecideWhatIsWritten) {
         {"visible pen", [] {}, shape.Pen(), "Visible", false},
         {"hidden pen", [&] { shape.Pen()->SetVisible(false); }, shape.Pen(), "Visible", true},
         {"hidden border", [] {}, shape.Border(), "Visible", false},
-        {"visible border", [&] { shape.Border()->SetVisible(true); }, shape.Border(), "Visible", true},
+        {"visible border", [&] { shape.Border()->SetVisible(true); }, shape.Border(), "Visible",
+         true},
         {"inherited default", [] {}, &shape, "Color", false},
         {"overridden default", [] {}, &red, "Color", false},
         {"back to the base default", [&] { red.SetColor(clWhite); }, &red, "Color", true},

@@ -106,7 +106,8 @@ std::unique_ptr<TTestShape> MakeRoot() {
     child1->SetCount(-5);
     auto* child2 = new TTestShape(root.get());
     child2->SetName("Child2");
-    child2->SetCaption("\xCE\xA9 \xE2\x89\x88 \xF0\x9F\x98\x80");  // not in the single-byte code page
+    child2->SetCaption(
+        "\xCE\xA9 \xE2\x89\x88 \xF0\x9F\x98\x80");  // not in the single-byte code page
     child2->SetCount(1LL << 40);
     root->SetPartner(child2);
     child1->SetPartner(root.get());
@@ -128,7 +129,8 @@ TEST_F(Streaming, BinaryRoundTripGivesAnEqualRootAndLoadsEveryComponent) {
     EXPECT_EQ(stream->Position(), stream->Size());
     EXPECT_EQ(Dump(copy.get()), Dump(root.get()));
     ASSERT_EQ(copy->ComponentCount(), 2);
-    for (TTestShape* s : {copy.get(), As<TTestShape>(copy->Components(0)), As<TTestShape>(copy->Components(1))}) {
+    for (TTestShape* s :
+         {copy.get(), As<TTestShape>(copy->Components(0)), As<TTestShape>(copy->Components(1))}) {
         EXPECT_EQ(s->LoadedCalls, 1) << s->Name();
         EXPECT_TRUE(s->PartnerSeenInLoaded) << s->Name();  // references are fixed before Loaded
         EXPECT_TRUE(s->ComponentState().Empty()) << s->Name();
@@ -165,13 +167,19 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
     static const char kExpected[] =
         "TPF0\x0ATTestShape\x06Shape1"
         "\x07Options\x0B\x08soShadow\x07soRound\x00"
-        "\x07" "Caption\x06\x04" "a'b\r"
-        "\x05" "Color\x07\x05" "clRed"
-        "\x05" "Count\x02\x00"
+        "\x07"
+        "Caption\x06\x04"
+        "a'b\r"
+        "\x05"
+        "Color\x07\x05"
+        "clRed"
+        "\x05"
+        "Count\x02\x00"
         "\x09Pen.Width\x02\x02"
         "\x05Items\x0E\x01\x05Value\x05\x00\x00\x00\x00\x00\x00\x00\x80\xFE\x3F\x00\x01\x00\x00"
         "\x0DLines.Strings\x01\x06\x01x\x06\x00\x00"
-        "\x04" "Data\x0A\x02\x00\x00\x00\x01\xAB"
+        "\x04"
+        "Data\x0A\x02\x00\x00\x00\x01\xAB"
         "\x00\x00";
     EXPECT_EQ(Bytes(*binary), std::string(kExpected, sizeof kExpected - 1));
     EXPECT_EQ(ToText(*binary),
@@ -199,7 +207,7 @@ TEST_F(Streaming, TextValuesOfEveryFormReadBack) {
     // Forms our writer does not produce but the text form allows, each through to the binary.
     auto binary = ToBinary(
         "object TTestShape\n"
-        "  Caption = 'one' +\n    ' two'#$41\n"
+        "  Caption = 'one' +\n    ' tw\xF3'#$41'\xC3\xA9'\n"
         "  Angle = 1.5E3\n  Ratio = 2s\n  Count = -$10\n  Tag = 2.5c\n"
         "  inherited Child: TTestShape [3]\n  end\nend\n");
     TReader reader(*binary);
@@ -208,7 +216,9 @@ TEST_F(Streaming, TextValuesOfEveryFormReadBack) {
     // The tag does not take a currency value: the error hook skips it.
     std::unique_ptr<TTestShape> shape(As<TTestShape>(reader.ReadRootComponent(nullptr)));
     EXPECT_TRUE(handled);
-    EXPECT_EQ(shape->Caption(), "one twoA");
+    EXPECT_EQ(shape->Caption(),
+              "one tw\xC3\xB3"
+              "A\xC3\xA9");  // a single-byte run, then UTF-8
     EXPECT_EQ(shape->Angle(), 1500);
     EXPECT_EQ(shape->Ratio(), 2.0f);
     EXPECT_EQ(shape->Count(), -16);
@@ -217,7 +227,8 @@ TEST_F(Streaming, TextValuesOfEveryFormReadBack) {
 }
 
 TEST_F(Streaming, AnUnknownClassFailsWithTheRegistrysMessage) {
-    for (const char* text : {"object A: TNoSuch\nend\n", "object A: TTestShape\n  object B: TNoSuch\n  end\nend\n"}) {
+    for (const char* text :
+         {"object A: TNoSuch\nend\n", "object A: TTestShape\n  object B: TNoSuch\n  end\nend\n"}) {
         auto binary = ToBinary(text);
         try {
             Read(*binary);
@@ -244,11 +255,13 @@ TEST_F(Streaming, UnknownPropertiesAndHandlersGoThroughTheHooks) {
         const char* raised;                 // null: read to the end
     } cases[] = {
         {false, false, {"Property Bogus does not exist"}, "Property Bogus does not exist"},
-        {true, false,
+        {true,
+         false,
          {"Property Bogus does not exist", "Property Pen.Bogus does not exist",
           "Invalid property value", "Invalid property value"},
          nullptr},
-        {true, true,
+        {true,
+         true,
          {"Property Bogus does not exist", "Property Pen.Bogus does not exist",
           "Invalid property value"},
          nullptr},
@@ -307,8 +320,16 @@ TEST_F(Streaming, DamagedStreamsRaiseInsteadOfMisreading) {
     } cases[] = {
         {"TPF1" + good.substr(4), "Invalid stream format"},
         // A long string claiming four gigabytes.
-        {std::string("TPF0\x0ATTestShape\x01" "A\x07" "Caption\x0C\xFF\xFF\xFF\xFF", 30), "Stream read error"},
-        {std::string("TPF0\x0ATTestShape\x01" "A\x05" "Count\x63", 25), "Invalid property value"},
+        {std::string("TPF0\x0ATTestShape\x01"
+                     "A\x07"
+                     "Caption\x0C\xFF\xFF\xFF\xFF",
+                     30),
+         "Stream read error"},
+        {std::string("TPF0\x0ATTestShape\x01"
+                     "A\x05"
+                     "Count\x63",
+                     25),
+         "Invalid property value"},
     };
     for (const auto& c : cases) {
         TMemoryStream s;
@@ -321,8 +342,9 @@ TEST_F(Streaming, DamagedStreamsRaiseInsteadOfMisreading) {
             EXPECT_EQ(e.Message(), c.message);
         }
     }
-    for (const char* text : {"object A: TTestShape\n  Count = \nend\n", "object A: TTestShape\n  Data = {0F0}\nend\n",
-                             "object A: TTestShape\n  Caption = 'open\nend\n", "thing A: TTestShape\nend\n"}) {
+    for (const char* text :
+         {"object A: TTestShape\n  Count = \nend\n", "object A: TTestShape\n  Data = {0F0}\nend\n",
+          "object A: TTestShape\n  Caption = 'open\nend\n", "thing A: TTestShape\nend\n"}) {
         EXPECT_THROW(ToBinary(text), EParserError) << text;
     }
 }
@@ -334,7 +356,9 @@ class TBlurFilter : public TPersistent {
 public:
     int Steps = 1;
     static void Publish(TPublisher<TBlurFilter>& p) {
-        p.Integer("Steps", [](const TBlurFilter& f) { return f.Steps; }, [](TBlurFilter& f, int v) { f.Steps = v; })
+        p.Integer(
+             "Steps", [](const TBlurFilter& f) { return f.Steps; },
+             [](TBlurFilter& f, int v) { f.Steps = v; })
             .Default(1);
     }
 };

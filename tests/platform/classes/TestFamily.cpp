@@ -17,7 +17,8 @@ void TTestPen::Assign(const TPersistent* source) {
 void TTestPen::Publish(TPublisher<TTestPen>& p) {
     p.Color("Color", &TTestPen::Color, &TTestPen::SetColor).Default(clBlack);
     p.Integer("Width", &TTestPen::Width, &TTestPen::SetWidth).Default(1);
-    p.Boolean("Visible", &TTestPen::Visible, &TTestPen::SetVisible).Stored(&TTestPen::IsVisibleStored);
+    p.Boolean("Visible", &TTestPen::Visible, &TTestPen::SetVisible)
+        .Stored(&TTestPen::IsVisibleStored);
 }
 
 void TTestItem::Assign(const TPersistent* source) {
@@ -55,7 +56,8 @@ bool TTestShape::BindOnClick(const std::string& name) {
 }
 
 void TTestShape::Publish(TPublisher<TTestShape>& p) {
-    p.Enumeration("Style", ShapeStyleNames, &TTestShape::Style, &TTestShape::SetStyle).Default(ssRectangle);
+    p.Enumeration("Style", ShapeStyleNames, &TTestShape::Style, &TTestShape::SetStyle)
+        .Default(ssRectangle);
     p.Set("Options", ShapeOptionNames, &TTestShape::Options, &TTestShape::SetOptions)
         .Default(TShapeOptions{soBorder});
     p.Boolean("AutoAngle", &TTestShape::AutoAngle, &TTestShape::SetAutoAngle).Default(true);
@@ -129,6 +131,7 @@ bool TestIdentToColor(std::string_view ident, int64_t& color) {
 }  // namespace
 
 void RegisterTestFamily() {
-    RegisterClasses({&TTestShape::StaticClass(), &TTestItem::StaticClass(), &TTestPen::StaticClass()});
+    RegisterClasses(
+        {&TTestShape::StaticClass(), &TTestItem::StaticClass(), &TTestPen::StaticClass()});
     SetColorIdentHooks(TestColorToIdent, TestIdentToColor);
 }

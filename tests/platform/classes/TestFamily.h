@@ -23,7 +23,8 @@ inline constexpr int32_t clBlack = 0, clRed = 0xFF, clWhite = 0xFFFFFF;
 class TTestPen : public TPersistent {
     KV_DECLARE_CLASS(TTestPen, TPersistent)
 public:
-    explicit TTestPen(bool defaultVisible = true) : FDefaultVisible(defaultVisible), FVisible(defaultVisible) {}
+    explicit TTestPen(bool defaultVisible = true)
+        : FDefaultVisible(defaultVisible), FVisible(defaultVisible) {}
     int32_t Color() const { return FColor; }
     void SetColor(int32_t v) { FColor = v; }
     int Width() const { return FWidth; }

@@ -56,10 +56,18 @@ TEST(Variant, FailedConversionsRaiseWithTheRuntimeText) {
     for (const auto& c : cases) {
         try {
             switch (c.target) {
-                case 0: c.v.AsInteger(); break;
-                case 1: c.v.AsFloat(); break;
-                case 2: c.v.AsString(); break;
-                default: c.v.AsBoolean(); break;
+                case 0:
+                    c.v.AsInteger();
+                    break;
+                case 1:
+                    c.v.AsFloat();
+                    break;
+                case 2:
+                    c.v.AsString();
+                    break;
+                default:
+                    c.v.AsBoolean();
+                    break;
             }
             ADD_FAILURE() << "no error for " << c.message;
         } catch (const EConvertError& e) {  // EVariantError is a conversion error
