@@ -34,10 +34,10 @@ int64_t EnumOrdinal(const TPropInfo& prop, const Variant& value) {
     return v;
 }
 
-int64_t ColorValue(const Variant& value) {
-    if (value.VarType() == varString) {
-        int64_t c;
-        if (IdentToColor(Trim(value.AsString()), c)) return c;
+int64_t IntegerValue(const TPropInfo& prop, const Variant& value) {
+    if (value.VarType() == varString && prop.Idents) {
+        int64_t v;
+        if (prop.Idents->FromIdent(Trim(value.AsString()), v)) return v;
     }
     return value.AsInteger();
 }
@@ -97,7 +97,8 @@ void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value
     if (prop.IsReadOnly()) ReadOnlyError();
     switch (prop.Kind) {
         case tkInteger:
-            prop.SetOrd(instance, value.AsInteger());
+        case tkColor:
+            prop.SetOrd(instance, IntegerValue(prop, value));
             break;
         case tkBoolean:
             prop.SetOrd(instance, value.AsBoolean() ? 1 : 0);
@@ -110,9 +111,6 @@ void SetPropValue(TObject* instance, const TPropInfo& prop, const Variant& value
                 prop.SetOrd(instance, int64_t(StringToSet(*prop.EnumInfo, value.AsString())));
             else
                 prop.SetOrd(instance, value.AsInteger());
-            break;
-        case tkColor:
-            prop.SetOrd(instance, ColorValue(value));
             break;
         case tkFloat:
             prop.SetFloat(instance, value.AsFloat());
@@ -273,4 +271,9 @@ bool ColorToIdent(int64_t color, std::string& ident) {
 
 bool IdentToColor(std::string_view ident, int64_t& color) {
     return gIdentToColor && gIdentToColor(ident, color);
+}
+
+const TIdentConverter& ColorIdentConverter() {
+    static const TIdentConverter converter{ColorToIdent, IdentToColor};
+    return converter;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/classes/Object.h"
@@ -45,6 +46,15 @@ private:
     std::vector<std::string> FNames;
 };
 
+// Names for some values of an integer property: colours (clRed), cursors (crHandPoint). Such a
+// value is written by its name and read from its name or its number.
+struct TIdentConverter {
+    bool (*ToIdent)(int64_t value, std::string& ident);
+    bool (*FromIdent)(std::string_view ident, int64_t& value);
+};
+// The colour names, through the conversions the graphics layer installs (SetColorIdentHooks).
+const TIdentConverter& ColorIdentConverter();
+
 // The names of a Boolean's values, as enumeration names.
 const TEnumInfo& BooleanIdents();
 
@@ -52,8 +62,9 @@ struct TPropInfo {
     std::string Name;
     TTypeKind Kind = tkUnknown;
     TFloatType FloatType = ftExtended;
-    const TEnumInfo* EnumInfo = nullptr;  // enumeration and set
-    TClass PropClass = nullptr;           // class and component: the declared class
+    const TEnumInfo* EnumInfo = nullptr;      // enumeration and set
+    TClass PropClass = nullptr;               // class and component: the declared class
+    const TIdentConverter* Idents = nullptr;  // integer and colour: names of values
 
     // Accessors by kind: ordinal (integer, enumeration, set as a bit mask, colour, Boolean as
     // 0/1), float, string (also the handler name of an event), object (class and component).

@@ -88,6 +88,11 @@ public:
         };
         return *this;
     }
+    // Names for some of an integer property's values.
+    TPropRef& Idents(const TIdentConverter& converter) {
+        FInfo.Idents = &converter;
+        return *this;
+    }
     TPropRef& AsFloatType(TFloatType type) {
         FInfo.FloatType = type;
         return *this;
@@ -123,7 +128,9 @@ public:
     }
     template <class G, class S = std::nullptr_t>
     TPropRef<T> Color(std::string name, G get, S set = nullptr) {
-        return Ordinal(std::move(name), tkColor, get, set);
+        auto ref = Ordinal(std::move(name), tkColor, get, set);
+        ref.Info().Idents = &ColorIdentConverter();
+        return ref;
     }
     template <class G, class S = std::nullptr_t>
     TPropRef<T> Boolean(std::string name, G get, S set = nullptr) {

@@ -205,8 +205,16 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
     if (prop.Kind != tkClass && prop.IsReadOnly()) PropValueError();
     switch (prop.Kind) {
         case tkInteger:
-            prop.SetOrd(instance, ReadInteger());
+        case tkColor: {
+            int64_t value;
+            if (NextValue() == vaIdent) {
+                if (!prop.Idents || !prop.Idents->FromIdent(ReadIdent(), value)) PropValueError();
+            } else {
+                value = ReadInteger();
+            }
+            prop.SetOrd(instance, value);
             break;
+        }
         case tkBoolean:
             prop.SetOrd(instance, ReadBoolean() ? 1 : 0);
             break;
@@ -219,16 +227,6 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop) {
         case tkSet:
             ReadSetValue(instance, prop);
             break;
-        case tkColor: {
-            int64_t color;
-            if (NextValue() == vaIdent) {
-                if (!IdentToColor(ReadIdent(), color)) PropValueError();
-            } else {
-                color = ReadInteger();
-            }
-            prop.SetOrd(instance, color);
-            break;
-        }
         case tkFloat:
             prop.SetFloat(instance, ReadFloat());
             break;

@@ -89,9 +89,16 @@ void TWriter::WriteProperty(const TPersistent* instance, const TPropInfo& prop) 
     }
     switch (prop.Kind) {
         case tkInteger:
+        case tkColor: {
             WritePropName(prop.Name);
-            WriteInteger(prop.GetOrd(instance));
+            int64_t value = prop.GetOrd(instance);
+            std::string ident;
+            if (prop.Idents && prop.Idents->ToIdent(value, ident))
+                WriteIdent(ident);
+            else
+                WriteInteger(value);
             break;
+        }
         case tkEnumeration:
             WritePropName(prop.Name);
             WriteIdent(prop.EnumInfo->Name(prop.GetOrd(instance)));
@@ -107,16 +114,6 @@ void TWriter::WriteProperty(const TPersistent* instance, const TPropInfo& prop) 
             for (int i = 0; i < prop.EnumInfo->Count() && i < 64; ++i)
                 if (mask & (uint64_t(1) << i)) WriteStr(prop.EnumInfo->Name(i));
             WriteStr("");
-            break;
-        }
-        case tkColor: {
-            WritePropName(prop.Name);
-            int64_t color = prop.GetOrd(instance);
-            std::string ident;
-            if (ColorToIdent(color, ident))
-                WriteIdent(ident);
-            else
-                WriteInteger(color);
             break;
         }
         case tkFloat: {

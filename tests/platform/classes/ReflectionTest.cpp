@@ -26,12 +26,12 @@ TEST_F(Reflection, TheTableListsEveryKindAncestorsFirst) {
         const char* name;
         TTypeKind kind;
     } expected[] = {
-        {"Name", tkString},    {"Tag", tkInteger},       {"Style", tkEnumeration},
-        {"Options", tkSet},    {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
-        {"Ratio", tkFloat},    {"Caption", tkString},    {"Color", tkColor},
-        {"Count", tkInteger},  {"Pen", tkClass},         {"Border", tkClass},
-        {"Items", tkClass},    {"Lines", tkStrings},     {"Partner", tkComponent},
-        {"OnClick", tkMethod},
+        {"Name", tkString},       {"Tag", tkInteger},       {"Style", tkEnumeration},
+        {"Options", tkSet},       {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
+        {"Ratio", tkFloat},       {"Caption", tkString},    {"Color", tkColor},
+        {"Cursor", tkInteger},    {"Count", tkInteger},     {"Pen", tkClass},
+        {"Border", tkClass},      {"Items", tkClass},       {"Lines", tkStrings},
+        {"Partner", tkComponent}, {"OnClick", tkMethod},
     };
     auto list = GetPropList(&TRedShape::StaticClass());
     ASSERT_EQ(list.size(), std::size(expected));
@@ -61,6 +61,8 @@ TEST_F(Reflection, ReadsAndWritesByName) {
         {"Color", "clRed", clRed},
         {"Color", 0x123456, 0x123456},
         {"Count", "42", 42},
+        {"Cursor", "crHandPoint", -21},
+        {"Cursor", "-3", -3},
         {"AutoAngle", "False", false},
         {"Tag", 7.0, 7},
         {"OnClick", "ShapeClick", "ShapeClick"},

@@ -89,6 +89,7 @@ std::unique_ptr<TTestShape> MakeRoot() {
     root->SetCaption("It's a \"long\" one:\r\n" + std::string(300, 'x') + " caf\xC3\xA9");
     root->SetColor(clRed);
     root->SetCount(100000);
+    root->SetCursor(-21);  // written by its name
     root->SetTag(-300);
     root->Pen()->SetColor(0x123456);
     root->Pen()->SetWidth(3);
@@ -156,6 +157,7 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
     shape.SetName("Shape1");
     shape.SetOptions({soShadow, soRound});
     shape.SetColor(clRed);
+    shape.SetCursor(-21);
     shape.SetCaption("a'b\r");
     shape.Pen()->SetWidth(2);
     static_cast<TTestItem*>(shape.Items()->Add())->SetValue(0.5);
@@ -173,6 +175,9 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
         "\x05"
         "Color\x07\x05"
         "clRed"
+        "\x06"
+        "Cursor\x07\x0B"
+        "crHandPoint"
         "\x05"
         "Count\x02\x00"
         "\x09Pen.Width\x02\x02"
@@ -187,6 +192,7 @@ TEST_F(Streaming, WritesTheClassicFormsByteForByte) {
               "  Options = [soShadow, soRound]\r\n"
               "  Caption = 'a'#39'b'#13\r\n"
               "  Color = clRed\r\n"
+              "  Cursor = crHandPoint\r\n"
               "  Count = 0\r\n"
               "  Pen.Width = 2\r\n"
               "  Items = <\r\n"

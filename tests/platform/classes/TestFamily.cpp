@@ -55,6 +55,32 @@ bool TTestShape::BindOnClick(const std::string& name) {
     return true;
 }
 
+namespace {
+
+bool CursorToIdent(int64_t value, std::string& ident) {
+    if (value == 0)
+        ident = "crDefault";
+    else if (value == -21)
+        ident = "crHandPoint";
+    else
+        return false;
+    return true;
+}
+
+bool IdentToCursor(std::string_view ident, int64_t& value) {
+    if (ident == "crDefault")
+        value = 0;
+    else if (ident == "crHandPoint")
+        value = -21;
+    else
+        return false;
+    return true;
+}
+
+const TIdentConverter CursorIdents{CursorToIdent, IdentToCursor};
+
+}  // namespace
+
 void TTestShape::Publish(TPublisher<TTestShape>& p) {
     p.Enumeration("Style", ShapeStyleNames, &TTestShape::Style, &TTestShape::SetStyle)
         .Default(ssRectangle);
@@ -67,6 +93,9 @@ void TTestShape::Publish(TPublisher<TTestShape>& p) {
     p.Float("Ratio", &TTestShape::Ratio, &TTestShape::SetRatio).Default(1);
     p.String("Caption", &TTestShape::Caption, &TTestShape::SetCaption);
     p.Color("Color", &TTestShape::Color, &TTestShape::SetColor).Default(clWhite);
+    p.Integer("Cursor", &TTestShape::Cursor, &TTestShape::SetCursor)
+        .Default(0)
+        .Idents(CursorIdents);
     p.Integer("Count", &TTestShape::Count, &TTestShape::SetCount);  // no default: always written
     p.Object("Pen", &TTestShape::Pen, &TTestShape::SetPen);
     p.Object("Border", &TTestShape::Border);

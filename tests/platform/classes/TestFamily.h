@@ -79,6 +79,8 @@ public:
     void SetCaption(const std::string& v) { FCaption = v; }
     int32_t Color() const { return FColor; }
     void SetColor(int32_t v) { FColor = v; }
+    int Cursor() const { return FCursor; }
+    void SetCursor(int v) { FCursor = v; }
     int64_t Count() const { return FCount; }
     void SetCount(int64_t v) { FCount = v; }
     TTestPen* Pen() const { return FPen.get(); }
@@ -113,6 +115,7 @@ private:
     float FRatio = 1;
     std::string FCaption;
     int32_t FColor = clWhite;
+    int FCursor = 0;
     int64_t FCount = 0;
     std::unique_ptr<TTestPen> FPen;
     std::unique_ptr<TTestPen> FBorder;  // hidden by default
