@@ -32,6 +32,7 @@ public:
     ~TComponent() override;
 
     TComponent* Owner() const { return FOwner; }
+    TPersistent* GetOwner() const override { return FOwner; }
     const std::string& Name() const { return FName; }
     // Raises EComponentError for a name that is not an identifier or that another component of
     // the owner already has (letter case aside). The empty name is allowed.
