@@ -67,9 +67,9 @@ public:
     bool InheritsFrom(const TClassInfo& ancestor) const;
     bool InheritsFrom(TClass ancestor) const { return ancestor && InheritsFrom(*ancestor); }
 
-    // The virtual constructor. A component class is created with its owner; any other
-    // default-constructible class ignores the owner. Raises EInvalidOperation for an abstract
-    // class.
+    // The virtual constructor. A component class is created with its owner (who frees it); any
+    // other default-constructible class ignores the owner and belongs to the caller. Raises
+    // EInvalidOperation for a class without such a constructor (an abstract one).
     bool CanCreate() const { return FCreate != nullptr; }
     TObject* Create(TComponent* owner = nullptr) const;
     // The constructor of a collection item: the item joins the collection as it is made.
