@@ -466,3 +466,42 @@ TEST_F(Streaming, AComponentWrittenUnderItsOwnerNamesItsSiblingsPlainly) {
     EXPECT_EQ(chart7->Name(), "Chart7");
     EXPECT_EQ(chart7->Partner(), other2);
 }
+
+TEST_F(Streaming, PropertyListsOfPlainObjectsInsideABinaryBlock) {
+    // A custom binary property may hold objects' stored properties in the stream's encoding,
+    // written and read by a writer and a reader of its own over the block.
+    TTestPen pens[2];
+    pens[1].SetColor(clRed);
+    pens[1].SetVisible(false);
+    TMemoryStream block;
+    {
+        TWriter writer(block);
+        int32_t count = 2;
+        writer.WriteRaw(&count, 4);
+        for (const TTestPen& pen : pens) {
+            writer.WriteListBegin();
+            writer.WriteProperties(&pen);
+            writer.WriteListEnd();
+        }
+    }
+    EXPECT_EQ(Bytes(block), std::string("\x02\x00\x00\x00\x01\x00\x01\x05"
+                                        "Color\x07\x05"
+                                        "clRed\x07Visible\x08\x00",
+                                        30));
+    block.SetPosition(0);
+    TReader reader(block);
+    int32_t count;
+    block.ReadBuffer(&count, 4);
+    std::vector<std::unique_ptr<TTestPen>> read;
+    for (int i = 0; i < count; ++i) {
+        read.push_back(std::make_unique<TTestPen>());
+        reader.ReadListBegin();
+        while (!reader.EndOfList()) reader.ReadProperty(read.back().get());
+        reader.ReadListEnd();
+    }
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0]->Color(), clBlack);
+    EXPECT_EQ(read[1]->Color(), clRed);
+    EXPECT_FALSE(read[1]->Visible());
+    EXPECT_EQ(block.Position(), block.Size());
+}
