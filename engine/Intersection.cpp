@@ -16,14 +16,19 @@ inline Real AcceptAxial(const TSharedData& s, long i, Real t) {
 
 inline Real NearerOfTwo(const TSharedData& s, long i, Real a, Real b, Real disc) {
     const Real root = std::sqrt(disc);
-    const Real t1 = AcceptAxial(s, i, (-b - root) / 2 / a);
-    const Real t2 = AcceptAxial(s, i, (-b + root) / 2 / a);
+    // (x / 2) / a and x / (2 a) round the same quotient: halving and doubling are exact in
+    // binary floating point (far from the subnormal range, which these never reach), so one
+    // division per root is saved without changing a bit.
+    const Real a2 = 2 * a;
+    const Real t1 = AcceptAxial(s, i, (-b - root) / a2);
+    const Real t2 = AcceptAxial(s, i, (-b + root) / a2);
     return t1 < t2 ? t1 : t2;
 }
 
 // Distance to surface i along the ray, or NoHit (also when the surface cannot be met at all: a
-// parallel ray, no real root, a kind that is no surface).
-Real SurfaceDistance(const TSharedData& s, long i, long c) {
+// parallel ray, no real root, a kind that is no surface). A disk farther than `bound` is NoHit
+// without its radius being computed: such a root never wins the search.
+inline Real SurfaceDistance(const TSharedData& s, long i, long c, Real bound) {
     const Real X = s.RayX, Y = s.RayY, Z = s.RayZ;
     const Real DX = s.RayDX, DY = s.RayDY, DZ = s.RayDZ;
     const uint8_t* kind = s.SurfKind.Data();
@@ -59,7 +64,7 @@ Real SurfaceDistance(const TSharedData& s, long i, long c) {
             // A ray never meets the disk it starts on.
             if (DZ == 0 || i == c) break;
             const Real t = -(Z - s.NodeZ.Data()[i]) / DZ;
-            if (t < HitTolerance) return NoHit;
+            if (t < HitTolerance || t > bound) return NoHit;
             const Real hx = X + DX * t;
             const Real hy = Y + DY * t;
             const Real rho = std::sqrt(hx * hx + hy * hy);
@@ -72,6 +77,13 @@ Real SurfaceDistance(const TSharedData& s, long i, long c) {
 }
 
 // Best distance and surface over surfaces 1..last; ties keep the lower surface number.
+//
+// Every accepted root of a cone or cylinder lies on the segment's z range (lo, hi] at the height
+// Z + t DZ, and that height moves monotonically with t, also after rounding. So the segments are
+// visited from the ray's height onwards in the direction it travels: a segment wholly behind the
+// ray gives nothing, and once a root is accepted at height zBest, a segment that lies wholly
+// beyond zBest can only give roots at least as far, which never win. Disks are not judged by
+// their height (their root is not checked against it) but by the root itself.
 Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     // The unchecked reads below rely on last + 1 staying inside the surface arrays.
     if (last < 0 || last > TNodeReals::HighBound) RaiseRangeError();
@@ -81,17 +93,45 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     best = 0;
     const Real Z = s.RayZ, DZ = s.RayDZ;
     const Real* nodeZ = s.NodeZ.Data();
-    for (long i = 1; i <= last; ++i) {
-        // Every accepted root lies on the segment's z range, ahead of the ray (z >= Z going up,
-        // z <= Z going down, z = Z level): a segment wholly behind can give nothing, so its
-        // roots are not worth computing.
-        const Real a = nodeZ[i - 1], b = nodeZ[i];
-        const Real lo = a < b ? a : b, hi = a < b ? b : a;
-        if (DZ > 0 ? hi < Z : DZ < 0 ? lo >= Z : !(lo < Z && Z <= hi)) continue;
-        const Real t = SurfaceDistance(s, i, c);
-        if (t < bestT) {
-            bestT = t;
-            best = i;
+    const uint8_t* kind = s.SurfKind.Data();
+    if (DZ > 0) {
+        Real zBest = NoHit;
+        for (long i = 1; i <= last; ++i) {
+            const Real a = nodeZ[i - 1], b = nodeZ[i];
+            const Real lo = a < b ? a : b, hi = a < b ? b : a;
+            if (hi < Z || (lo >= zBest && kind[i] != SurfDisk)) continue;
+            const Real t = SurfaceDistance(s, i, c, bestT);
+            if (t < bestT) {
+                bestT = t;
+                best = i;
+                zBest = Z + bestT * DZ;
+            }
+        }
+    } else if (DZ < 0) {
+        // Downwards from the last surface: a tie found later is a lower surface and wins.
+        Real zBest = -NoHit;
+        for (long i = last; i >= 1; --i) {
+            const Real a = nodeZ[i - 1], b = nodeZ[i];
+            const Real lo = a < b ? a : b, hi = a < b ? b : a;
+            if (lo >= Z || (hi < zBest && kind[i] != SurfDisk)) continue;
+            const Real t = SurfaceDistance(s, i, c, bestT);
+            if (t <= bestT && t < NoHit) {
+                bestT = t;
+                best = i;
+                zBest = Z + bestT * DZ;
+            }
+        }
+    } else {
+        // Level: only segments whose z range holds the ray's height.
+        for (long i = 1; i <= last; ++i) {
+            const Real a = nodeZ[i - 1], b = nodeZ[i];
+            const Real lo = a < b ? a : b, hi = a < b ? b : a;
+            if (!(lo < Z && Z <= hi)) continue;
+            const Real t = SurfaceDistance(s, i, c, bestT);
+            if (t < bestT) {
+                bestT = t;
+                best = i;
+            }
         }
     }
     return bestT;
@@ -104,6 +144,13 @@ inline void MoveRay(TSharedData& s, Real t) {
 }
 
 }  // namespace
+
+Real DistanceToSurface(long i) {
+    const TSharedData& s = Shared;
+    if (i < 1 || i > TNodeReals::HighBound || s.CurSurface > TNodeReals::HighBound)
+        RaiseRangeError();
+    return SurfaceDistance(s, i, s.CurSurface, NoHit);
+}
 
 bool FindFirstHit() {
     TSharedData& s = Shared;

@@ -13,6 +13,10 @@ inline bool InSegmentRange(Real a, Real b, Real v) {
     return a < b ? (a < v && v <= b) : (b < v && v <= a);
 }
 
+// Distance along the ray from its point to surface i (1..NodeCount+1), as the hit search judges
+// it: NoHit when no root is ahead on the segment.
+Real DistanceToSurface(long i);
+
 // Nearest wall among surfaces 1..NodeCount (the aperture disk is not a wall). On a hit sets
 // CurSurface and moves the ray's point there; otherwise changes nothing and returns false: the
 // ray has left through the aperture.

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "EngineFixture.h"
 
 namespace {
@@ -90,6 +92,91 @@ TEST(InSegmentRange, OpenBelowClosedAbove) {
     for (const Case& c : cases)
         EXPECT_EQ(InSegmentRange(c.a, c.b, c.v), c.in)
             << double(c.a) << " " << double(c.b) << " " << double(c.v);
+}
+
+
+// The search skips segments it can prove give nothing nearer and visits them in the ray's
+// direction of travel; it must still pick exactly what a plain scan of every surface in order
+// picks (strictly nearer wins, ties keep the lower number), to the last bit. Rays start on the
+// walls, on their nodes (corners, where ties happen) and inside, in random and in axial and level
+// directions, over profiles that rise monotonically and one that folds back down.
+TEST_F(IntersectionTest, SearchPicksWhatAPlainScanPicks) {
+    std::vector<TNode> sphere;
+    for (int i = 0; i <= 40; ++i) {
+        const Real theta = 150 * Pi / 180 * i / 40;
+        sphere.push_back({1 - std::cos(theta), std::sin(theta)});
+    }
+    const std::vector<std::vector<TNode>> profiles = {
+        sphere,
+        {{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}},
+        {{0, 0.3L}, {0, 1}, {2, 1}, {2, 1.5L}, {3, 1.5L}, {1, 0.6L}, {1.5L, 0.4L}},
+        {{0, 0}, {0, 1}, {1, 1}, {2, 1}, {2, 0.5L}, {2, 0.25L}},
+        // A disk whose rim is also the top of the wall below it, met from above.
+        {{0, 0.2L}, {2, 0.2L}, {2, 1}, {0.5L, 1}, {0.5L, 1.5L}, {3, 1.5L}},
+    };
+    const Real axial[][3] = {{0, 0, 1}, {0, 0, -1}, {1, 0, 0}, {0, -1, 0}};
+    MTSeed(20261210);
+    long compared = 0;
+    for (size_t p = 0; p < profiles.size(); ++p) {
+        SetGeneratrix(profiles[p]);
+        const long n = Shared.NodeCount;
+        for (int r = 0; r < 4000; ++r) {
+            // A start on a wall (a node one time in four) or inside the bounding box.
+            Real z, y;
+            int32_t surface = 0;
+            uint8_t from = 0;
+            if (r % 5 != 4) {
+                const Real xi = r % 4 == 0 ? Shared.NodeXi[r / 4 % (n + 1)] : MTRandom();
+                ASSERT_TRUE(OutlinePointAtXi(xi, z, y, surface));
+                from = static_cast<uint8_t>(surface);
+            } else {
+                z = Shared.CavZMin + MTRandom() * Shared.CavZRange;
+                y = MTRandom() * Shared.CavYMax;
+            }
+            const Real phi = 2 * Pi * MTRandom();
+            const Real x0 = y * std::cos(phi), y0 = y * std::sin(phi);
+            Real dx, dy, dz;
+            if (r % 7 == 3) {
+                dx = axial[r % 4][0], dy = axial[r % 4][1], dz = axial[r % 4][2];
+            } else if (r % 3 == 1) {
+                // Aimed at a node: the two segments that meet there give (nearly) equal roots.
+                const long j = r / 3 % (n + 1);
+                const Real psi = 2 * Pi * MTRandom();
+                dx = Shared.NodeR[j] * std::cos(psi) - x0;
+                dy = Shared.NodeR[j] * std::sin(psi) - y0;
+                dz = Shared.NodeZ[j] - z;
+                if (dx == 0 && dy == 0 && dz == 0) continue;
+                NormalizeVector(dx, dy, dz);
+            } else {
+                dz = 2 * MTRandom() - 1;
+                const Real sn = std::sqrt(1 - dz * dz), a = 2 * Pi * MTRandom();
+                dx = sn * std::cos(a), dy = sn * std::sin(a);
+            }
+            for (const long last : {n, n + 1}) {
+                SetRay(x0, y0, z, dx, dy, dz, from);
+                Real bestT = NoHit;
+                long best = 0;
+                for (long i = 1; i <= last; ++i) {
+                    const Real t = DistanceToSurface(i);
+                    if (t < bestT) bestT = t, best = i;
+                }
+                SCOPED_TRACE("profile " + std::to_string(p) + " ray " + std::to_string(r));
+                if (last == n) {
+                    // Without a wall ahead the first-hit search leaves the ray as it was.
+                    ASSERT_EQ(FindFirstHit(), best != 0);
+                    if (best == 0) continue;
+                } else {
+                    FindNextHit();
+                }
+                ASSERT_EQ(Shared.CurSurface, best);
+                EXPECT_EQ(Shared.RayX, x0 + bestT * dx);
+                EXPECT_EQ(Shared.RayY, y0 + bestT * dy);
+                EXPECT_EQ(Shared.RayZ, z + bestT * dz);
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 20000);
 }
 
 }  // namespace
