@@ -57,8 +57,10 @@ void TWriter::WriteComponent(TComponent* component) {
 }
 
 void TWriter::WriteProperties(const TPersistent* instance) {
+    // A read-only value could not be read back, so it is not written; sub-objects and lists
+    // are filled in place and always qualify.
     for (const TPropInfo& prop : instance->ClassType().Properties())
-        if (prop.IsStored(instance)) WriteProperty(instance, prop);
+        if (!prop.IsReadOnly() && prop.IsStored(instance)) WriteProperty(instance, prop);
     const_cast<TPersistent*>(instance)->DefineProperties(*this);
 }
 

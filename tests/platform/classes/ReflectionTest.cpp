@@ -26,12 +26,12 @@ TEST_F(Reflection, TheTableListsEveryKindAncestorsFirst) {
         const char* name;
         TTypeKind kind;
     } expected[] = {
-        {"Name", tkString},       {"Tag", tkInteger},       {"Style", tkEnumeration},
-        {"Options", tkSet},       {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
-        {"Ratio", tkFloat},       {"Caption", tkString},    {"Color", tkColor},
-        {"Cursor", tkInteger},    {"Count", tkInteger},     {"Pen", tkClass},
-        {"Border", tkClass},      {"Items", tkClass},       {"Lines", tkStrings},
-        {"Partner", tkComponent}, {"OnClick", tkMethod},
+        {"Name", tkString},    {"Tag", tkInteger},       {"Style", tkEnumeration},
+        {"Options", tkSet},    {"AutoAngle", tkBoolean}, {"Angle", tkFloat},
+        {"Ratio", tkFloat},    {"Caption", tkString},    {"Color", tkColor},
+        {"Cursor", tkInteger}, {"Count", tkInteger},     {"ItemCount", tkInteger},
+        {"Pen", tkClass},      {"Border", tkClass},      {"Items", tkClass},
+        {"Lines", tkStrings},  {"Partner", tkComponent}, {"OnClick", tkMethod},
     };
     auto list = GetPropList(&TRedShape::StaticClass());
     ASSERT_EQ(list.size(), std::size(expected));
@@ -102,6 +102,7 @@ TEST_F(Reflection, BadNamesAndValuesRaise) {
         {"Count", "many", "Could not convert variant of type (String) into type (Integer)"},
         {"Partner", Variant(static_cast<TObject*>(&plain)), "Invalid class typecast"},
         {"OnClick", "NoSuchHandler", "Invalid property value"},
+        {"ItemCount", 3, "Property is read-only"},
     };
     for (const auto& c : cases) {
         try {

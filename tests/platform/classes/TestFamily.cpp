@@ -97,6 +97,7 @@ void TTestShape::Publish(TPublisher<TTestShape>& p) {
         .Default(0)
         .Idents(CursorIdents);
     p.Integer("Count", &TTestShape::Count, &TTestShape::SetCount);  // no default: always written
+    p.Integer("ItemCount", [](const TTestShape& s) { return s.Items()->Count(); });  // read-only
     p.Object("Pen", &TTestShape::Pen, &TTestShape::SetPen);
     p.Object("Border", &TTestShape::Border);
     p.Object("Items", &TTestShape::Items);
