@@ -252,7 +252,7 @@ uint64_t StringToSet(const TEnumInfo& info, std::string_view text) {
         std::string element = Trim(std::string_view(s).substr(start, comma - start));
         if (!element.empty()) {
             int v = info.Value(element);
-            if (v < 0) ElementError(element);
+            if (v < 0 || v >= 64) ElementError(element);
             mask |= uint64_t(1) << v;
         }
         start = comma + 1;

@@ -274,7 +274,7 @@ void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop) {
     uint64_t mask = 0;
     for (std::string name = ReadStr(); !name.empty(); name = ReadStr()) {
         int v = prop.EnumInfo->Value(name);
-        if (v < 0) PropValueError();
+        if (v < 0 || v >= 64) PropValueError();
         mask |= uint64_t(1) << v;
     }
     prop.SetOrd(instance, int64_t(mask));
