@@ -76,30 +76,39 @@ void TRadianceRatios::Prepare() {
         const Real lambda = s.CurWavelengths[k];
         FLambda[k] = lambda;
         if (lambda == 0) continue;
-        FX[k] = RadiationC2 / (lambda * 1e-6L * FTref);
+        FLambdaM[k] = lambda * 1e-6L;
+        FX[k] = RadiationC2 / (FLambdaM[k] * FTref);
         FExpm1[k] = FX[k] <= kExpLimit ? std::expm1(FX[k]) : 0;
+        FDirect[k] = FX[k] <= kExpLimit;
         FTail[k] = Tail(FX[k]);
     }
     for (Real& t : FCachedT) t = -1;
 }
 
-Real TRadianceRatios::Ratio(Real T, int k) const {
-    const Real lambda = FLambda[k];
-    if (lambda == 0) {
-        const Real q = T / FTref;
-        return q * q * q * q;
+// Every wall hit at a new temperature comes here, once per wavelength: the per-wavelength parts
+// that do not depend on T are taken from Prepare. The expressions are the reference's, term for
+// term (lambda * 1e-6 * T groups as (lambda * 1e-6) * T), so that T = Tref gives exactly 1.
+void TRadianceRatios::Fill(Real T, Real* ratios) const {
+    for (int k = 0; k < FCount; ++k) {
+        if (FLambda[k] == 0) {
+            const Real q = T / FTref;
+            ratios[k] = q * q * q * q;
+            continue;
+        }
+        const Real x = RadiationC2 / (FLambdaM[k] * T);
+        if (x <= kExpLimit && FDirect[k]) {
+            ratios[k] = FExpm1[k] / std::expm1(x);
+        } else {
+            // (e^X - 1) / (e^x - 1) = e^(X - x) (1 - e^-X) / (1 - e^-x)
+            ratios[k] = std::exp(FX[k] - x) * FTail[k] / Tail(x);
+        }
     }
-    // The same expression as the reference's, so that T = Tref gives exactly 1.
-    const Real x = RadiationC2 / (lambda * 1e-6L * T);
-    if (x <= kExpLimit && FX[k] <= kExpLimit) return FExpm1[k] / std::expm1(x);
-    // (e^X - 1) / (e^x - 1) = e^(X - x) (1 - e^-X) / (1 - e^-x)
-    return std::exp(FX[k] - x) * FTail[k] / Tail(x);
 }
 
 const Real* TRadianceRatios::At(Real T, int slot) {
     Real* ratios = FRatios[slot];
     if (T != FCachedT[slot]) {
-        for (int k = 0; k < FCount; ++k) ratios[k] = Ratio(T, k);
+        Fill(T, ratios);
         FCachedT[slot] = T;
     }
     return ratios;

@@ -35,11 +35,13 @@ public:
     int Count() const { return FCount; }
 
 private:
-    Real Ratio(Real T, int k) const;
+    void Fill(Real T, Real* ratios) const;
 
     Real FTref = -1;
     int FCount = 0;
     Real FLambda[TSpectrum::Length] = {};
+    Real FLambdaM[TSpectrum::Length] = {};  // lambda in metres, lambda * 1e-6
+    bool FDirect[TSpectrum::Length] = {};   // FX fits an exponential: the plain quotient
     Real FX[TSpectrum::Length] = {};      // c2 / (lambda Tref)
     Real FExpm1[TSpectrum::Length] = {};  // expm1(FX), where it fits
     Real FTail[TSpectrum::Length] = {};   // 1 - exp(-FX)
