@@ -42,6 +42,21 @@ enum TFilerFlag : uint8_t { ffInherited = 1, ffChildPos = 2, ffInline = 4 };
 inline constexpr char FilerSignature[4] = {'T', 'P', 'F', '0'};
 inline constexpr const char* SInvalidImage = "Invalid stream format";
 
+// Counts the nesting of lists, collections and components while a stream is read, so that a
+// damaged stream nested beyond any real one fails with "Invalid stream format" instead of
+// exhausting the stack.
+class TNestingGuard {
+public:
+    static constexpr int MaxDepth = 200;
+    explicit TNestingGuard(int& depth);
+    ~TNestingGuard() { --FDepth; }
+    TNestingGuard(const TNestingGuard&) = delete;
+    TNestingGuard& operator=(const TNestingGuard&) = delete;
+
+private:
+    int& FDepth;
+};
+
 class TFiler {
 public:
     using TReaderProc = std::function<void(TReader&)>;

@@ -136,6 +136,7 @@ private:
     }
 
     void ConvertObject() {
+        TNestingGuard nesting(FDepth);
         uint8_t flags = 0;
         int64_t position = 0;
         if ((uint8_t(FReader.NextValue()) & 0xF0) == 0xF0) {
@@ -168,6 +169,7 @@ private:
     }
 
     void ConvertValue() {
+        TNestingGuard nesting(FDepth);
         switch (FReader.NextValue()) {
             case vaList:
                 FReader.ReadValue();
@@ -324,6 +326,7 @@ private:
     TStream& FIn;
     TStream& FOut;
     int FNesting = 0;
+    int FDepth = 0;
 };
 
 // ---- Text to binary ----
@@ -367,6 +370,7 @@ private:
     }
 
     void ConvertObject() {
+        TNestingGuard nesting(FDepth);
         uint8_t flags = 0;
         if (IsSymbol("inherited"))
             flags = ffInherited;
@@ -417,6 +421,7 @@ private:
     }
 
     void ConvertValue() {
+        TNestingGuard nesting(FDepth);
         switch (FToken.kind) {
             case tkString: {
                 std::string s = FToken.text;
@@ -706,6 +711,7 @@ private:
     int FLine = 1;
     TToken FToken;
     TWriter FWriter;
+    int FDepth = 0;
 };
 
 }  // namespace

@@ -114,6 +114,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
 }
 
 void TReader::ReadComponentData(TComponent* component) {
+    TNestingGuard nesting(FDepth);
     while (!EndOfList()) ReadProperty(component);
     ReadListEnd();
     TComponent* savedOwner = FOwner;
@@ -295,6 +296,7 @@ void TReader::ReadStrings(TStrings* lines) {
 }
 
 void TReader::ReadCollection(TCollection* collection) {
+    TNestingGuard nesting(FDepth);
     CheckValue(vaCollection);
     TCollectionUpdate update(*collection);
     collection->Clear();
@@ -505,6 +507,7 @@ std::string TReader::ReadStr() {
 }
 
 void TReader::SkipValue() {
+    TNestingGuard nesting(FDepth);
     auto skip = [this](int64_t n) {
         if (n > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
         FStream.Seek(n, soCurrent);

@@ -97,6 +97,7 @@ private:
     std::string FPropName;  // the defined property being looked for
     std::vector<TFixup> FFixups;
     std::vector<TComponent*> FLoaded;
+    int FDepth = 0;  // nesting of what is being read (TNestingGuard)
 };
 
 // Reads a whole component stream, signature first (see TReader::ReadRootComponent).

@@ -348,6 +348,25 @@ TEST_F(Streaming, DamagedStreamsRaiseInsteadOfMisreading) {
             EXPECT_EQ(e.Message(), c.message);
         }
     }
+    // Lists nested without end, as only a damaged or hostile stream has them.
+    std::string deep = std::string(
+                           "TPF0\x0ATTestShape\x01"
+                           "A\x05"
+                           "Count",
+                           20) +
+                       std::string(100000, '\x01');
+    for (bool handled : {false, true}) {
+        TMemoryStream s;
+        s.WriteBuffer(deep.data(), int64_t(deep.size()));
+        s.SetPosition(0);
+        TReader reader(s);
+        reader.OnError = [&](TReader&, const std::string&, bool& h) { h = handled; };
+        EXPECT_THROW(reader.ReadRootComponent(nullptr), EReadError);
+        s.SetPosition(0);
+        TMemoryStream text;
+        EXPECT_THROW(ObjectBinaryToText(s, text), EReadError);
+    }
+    EXPECT_THROW(ToBinary("object A: TTestShape\n  X = " + std::string(100000, '(')), EReadError);
     for (const char* text :
          {"object A: TTestShape\n  Count = \nend\n", "object A: TTestShape\n  Data = {0F0}\nend\n",
           "object A: TTestShape\n  Caption = 'open\nend\n", "thing A: TTestShape\nend\n"}) {
