@@ -20,8 +20,8 @@ bool IsKnownColumnProperty(const std::string& name) {
 }
 
 bool IsKnownTableProperty(const std::string& name) {
-    for (const char* known :
-         {"DEFAULT_ORDER", "PRIMARY_KEY", "UNIQUE_KEY", "CHANGE_LOG", "AUTOINCVALUE", "MD_FIELDLINKS"})
+    for (const char* known : {"DEFAULT_ORDER", "PRIMARY_KEY", "UNIQUE_KEY", "CHANGE_LOG",
+                              "AUTOINCVALUE", "MD_FIELDLINKS"})
         if (SamePropertyName(name, known)) return true;
     return false;
 }
@@ -32,32 +32,49 @@ void KeepUnknown(std::vector<TPacketProperty>& into, const std::vector<TPacketPr
         if (!known(p.Name)) into.push_back(p);
 }
 
-const TPacketColumn* FindKeptColumn(const std::vector<TPacketColumn>* kept, const std::string& name) {
+const TPacketColumn* FindKeptColumn(const std::vector<TPacketColumn>* kept,
+                                    const std::string& name) {
     if (!kept) return nullptr;
     for (const auto& c : *kept)
         if (SamePropertyName(c.Name, name)) return &c;
     return nullptr;
 }
 
-std::vector<TPacketColumn> ColumnsOf(const TTableLayout& layout, const std::vector<TPacketColumn>* kept) {
+std::vector<TPacketColumn> ColumnsOf(const TTableLayout& layout,
+                                     const std::vector<TPacketColumn>* kept) {
     std::vector<TPacketColumn> columns;
     columns.reserve(layout.Columns.size());
     for (const TColumnLayout& c : layout.Columns) {
         const uint16_t attributes = c.Required ? AttrRequired : 0;
         const TPacketColumn* old = FindKeptColumn(kept, c.Name);
         switch (c.DataType) {
-            case ftString: columns.push_back(StringPacketColumn(c.Name, c.Size, attributes)); break;
-            case ftSmallint: columns.push_back(Int16PacketColumn(c.Name, attributes)); break;
-            case ftInteger: columns.push_back(Int32PacketColumn(c.Name, attributes)); break;
-            case ftFloat: columns.push_back(FloatPacketColumn(c.Name, attributes)); break;
-            case ftDateTime: columns.push_back(DateTimePacketColumn(c.Name, attributes)); break;
-            case ftMemo: columns.push_back(MemoPacketColumn(c.Name, attributes)); break;
+            case ftString:
+                columns.push_back(StringPacketColumn(c.Name, c.Size, attributes));
+                break;
+            case ftSmallint:
+                columns.push_back(Int16PacketColumn(c.Name, attributes));
+                break;
+            case ftInteger:
+                columns.push_back(Int32PacketColumn(c.Name, attributes));
+                break;
+            case ftFloat:
+                columns.push_back(FloatPacketColumn(c.Name, attributes));
+                break;
+            case ftDateTime:
+                columns.push_back(DateTimePacketColumn(c.Name, attributes));
+                break;
+            case ftMemo:
+                columns.push_back(MemoPacketColumn(c.Name, attributes));
+                break;
             case ftDataSet:
                 columns.push_back(NestedPacketColumn(
                     c.Name, ColumnsOf(*c.Child, old ? &old->Columns : nullptr), attributes));
-                if (old) KeepUnknown(columns.back().TableProperties, old->TableProperties, IsKnownTableProperty);
+                if (old)
+                    KeepUnknown(columns.back().TableProperties, old->TableProperties,
+                                IsKnownTableProperty);
                 break;
-            default: throw EWriteError("Field " + c.Name + " cannot be stored in a data packet");
+            default:
+                throw EWriteError("Field " + c.Name + " cannot be stored in a data packet");
         }
         if (old) KeepUnknown(columns.back().Properties, old->Properties, IsKnownColumnProperty);
     }
@@ -87,7 +104,8 @@ void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& 
             const TFieldValue& v = values[j];
             if (c.DataType == ftDataSet) {
                 w.BeginNested();
-                if (const TRecordStore* child = store.FindChild(id, j)) WriteRecords(w, *child, text);
+                if (const TRecordStore* child = store.FindChild(id, j))
+                    WriteRecords(w, *child, text);
                 w.EndNested();
                 continue;
             }
@@ -113,9 +131,14 @@ void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& 
                     else
                         CannotWrite(c);
                     break;
-                case ftFloat: w.WriteFloat(AsDouble(v, c)); break;
-                case ftDateTime: w.WriteDateTime(AsDouble(v, c)); break;
-                default: CannotWrite(c);
+                case ftFloat:
+                    w.WriteFloat(AsDouble(v, c));
+                    break;
+                case ftDateTime:
+                    w.WriteDateTime(AsDouble(v, c));
+                    break;
+                default:
+                    CannotWrite(c);
             }
         }
         w.EndRow();
@@ -126,14 +149,22 @@ void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& 
 
 bool Matches(TFieldType type, uint32_t typeWord) {
     switch (type) {
-        case ftString: return (typeWord & VaryingBit) && TypeCode(typeWord) == 9 && TypeSize(typeWord) <= 2;
-        case ftMemo: return typeWord == TypeMemo;
-        case ftSmallint: return typeWord == TypeInt16;
-        case ftInteger: return typeWord == TypeInt32;
-        case ftFloat: return typeWord == TypeFloat;
-        case ftDateTime: return typeWord == TypeDateTime;
-        case ftDataSet: return IsNested(typeWord);
-        default: return false;
+        case ftString:
+            return (typeWord & VaryingBit) && TypeCode(typeWord) == 9 && TypeSize(typeWord) <= 2;
+        case ftMemo:
+            return typeWord == TypeMemo;
+        case ftSmallint:
+            return typeWord == TypeInt16;
+        case ftInteger:
+            return typeWord == TypeInt32;
+        case ftFloat:
+            return typeWord == TypeFloat;
+        case ftDateTime:
+            return typeWord == TypeDateTime;
+        case ftDataSet:
+            return IsNested(typeWord);
+        default:
+            return false;
     }
 }
 
@@ -146,7 +177,8 @@ void CheckColumns(const TTableLayout& layout, const std::vector<TPacketColumn>& 
     for (size_t j = 0; j < columns.size(); ++j) {
         const TColumnLayout& c = layout.Columns[j];
         if (!SamePropertyName(columns[j].Name, c.Name) || !Matches(c.DataType, columns[j].TypeWord))
-            throw EDataPacketError("Column " + columns[j].Name + " of the data packet does not match field " + c.Name);
+            throw EDataPacketError("Column " + columns[j].Name +
+                                   " of the data packet does not match field " + c.Name);
         if (c.DataType == ftDataSet) CheckColumns(*c.Child, columns[j].Columns, c.Name);
     }
 }
@@ -157,6 +189,7 @@ void ReadRecords(TDataPacketReader& r, uint32_t count, TRecordStore& store) {
     // One value buffer for every row: the store moves the values out and leaves it for reuse.
     std::vector<TFieldValue> values(static_cast<size_t>(columns));
     std::vector<std::unique_ptr<TRecordStore>> children(size_t(layout.NestedCount()));
+    store.ReserveRecords(int(count));
     for (uint32_t i = 0; i < count; ++i) {
         const bool live = TDataPacketReader::IsLive(r.BeginRow());
         for (auto& v : values) v = TFieldValue{};
@@ -166,7 +199,8 @@ void ReadRecords(TDataPacketReader& r, uint32_t count, TRecordStore& store) {
                 // Nested rows come before the parent's later values, so they are gathered in a
                 // store of their own that the parent record takes over once it exists.
                 auto& child = children[size_t(layout.NestedSlot(j))];
-                if (!child || child->RecordCount() > 0) child = std::make_unique<TRecordStore>(c.Child);
+                if (!child || child->RecordCount() > 0)
+                    child = std::make_unique<TRecordStore>(c.Child);
                 const uint32_t n = r.BeginNested();
                 ReadRecords(r, n, *child);
                 r.EndNested();
@@ -175,23 +209,36 @@ void ReadRecords(TDataPacketReader& r, uint32_t count, TRecordStore& store) {
             if (r.NextNull()) continue;
             switch (c.DataType) {
                 case ftString:
-                case ftMemo: values[j] = Cp1252ToUtf8(r.ReadText()); break;
+                case ftMemo:
+                    values[j] = Cp1252ToUtf8(r.ReadText());
+                    break;
                 case ftSmallint:
-                case ftInteger: values[j] = int32_t(r.ReadInt()); break;
-                case ftFloat: values[j] = r.ReadFloat(); break;
-                case ftDateTime: values[j] = r.ReadDateTime(); break;
-                default: r.SkipValue(); break;
+                case ftInteger:
+                    values[j] = int32_t(r.ReadInt());
+                    break;
+                case ftFloat:
+                    values[j] = r.ReadFloat();
+                    break;
+                case ftDateTime:
+                    values[j] = r.ReadDateTime();
+                    break;
+                default:
+                    r.SkipValue();
+                    break;
             }
         }
         r.EndRow();
         if (!live) continue;
-        const TRecordId id = store.AppendRaw(std::move(values));
+        const TRecordId id = store.AppendUnindexed(std::move(values));
         for (int j = 0; j < columns; ++j)
             if (layout.Columns[j].DataType == ftDataSet) {
                 auto& child = children[size_t(layout.NestedSlot(j))];
                 if (child->RecordCount() > 0) store.ReplaceChild(id, j, std::move(child));
             }
     }
+    // The indexes are built once the table is complete: one sort per index (none for rows that
+    // came in index order) instead of a search per row.
+    store.BuildIndexes();
 }
 
 }  // namespace

@@ -54,6 +54,41 @@ void TRecordIndex::Erase(TRecordId id) {
     FNodes[id] = TNode{};
 }
 
+void TRecordIndex::Build(const std::vector<TRecordId>& sorted) {
+    Clear();
+    for (TRecordId id : sorted) Reserve(id + 1);
+    // The treap of a sorted sequence is its Cartesian tree by priority: keep the right spine of
+    // the tree built so far; a new id takes over the spine's tail of higher priority values as
+    // its left subtree and becomes the spine's new end.
+    std::vector<TRecordId> spine;
+    for (TRecordId id : sorted) {
+        TRecordId left = NoRecord;
+        while (!spine.empty() && Priority(spine.back()) > Priority(id)) {
+            left = spine.back();
+            spine.pop_back();
+        }
+        FNodes[id].Left = left;
+        if (left != NoRecord) FNodes[left].Parent = id;
+        if (!spine.empty()) {
+            FNodes[spine.back()].Right = id;
+            FNodes[id].Parent = spine.back();
+        }
+        spine.push_back(id);
+    }
+    FRoot = spine.empty() ? NoRecord : spine.front();
+    // Sizes bottom up: a reversed preorder visits every node after its descendants.
+    std::vector<TRecordId> pending, preorder;
+    if (FRoot != NoRecord) pending.push_back(FRoot);
+    while (!pending.empty()) {
+        const TRecordId id = pending.back();
+        pending.pop_back();
+        preorder.push_back(id);
+        if (FNodes[id].Left != NoRecord) pending.push_back(FNodes[id].Left);
+        if (FNodes[id].Right != NoRecord) pending.push_back(FNodes[id].Right);
+    }
+    for (auto it = preorder.rbegin(); it != preorder.rend(); ++it) Resize(*it);
+}
+
 void TRecordIndex::Clear() {
     FNodes.clear();
     FRoot = NoRecord;

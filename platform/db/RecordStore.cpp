@@ -1,5 +1,6 @@
 #include "platform/db/RecordStore.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "platform/db/DBConsts.h"
@@ -143,6 +144,92 @@ TRecordId TRecordStore::AppendRaw(std::vector<TFieldValue>&& values) {
 }
 
 TRecordId TRecordStore::Add(const TFieldValue* values) { return Store(nullptr, values); }
+
+void TRecordStore::ReserveRecords(int count) {
+    FValues.reserve(FValues.size() + static_cast<size_t>(count) * FColumnCount);
+    FLive.reserve(FLive.size() + count);
+    FChildren.reserve(FChildren.size() + static_cast<size_t>(count) * FNestedCount);
+}
+
+TRecordId TRecordStore::AppendUnindexed(std::vector<TFieldValue>&& values) {
+    assert(static_cast<int>(values.size()) == FColumnCount);
+    const TRecordId id = IdLimit();
+    FValues.insert(FValues.end(), std::make_move_iterator(values.begin()),
+                   std::make_move_iterator(values.end()));
+    FLive.push_back(1);
+    FChildren.resize(FChildren.size() + FNestedCount);
+    return id;
+}
+
+bool TRecordStore::SortNumericKeys(const TIndexLayout& index, std::vector<TRecordId>& ids,
+                                   bool& duplicate) const {
+    for (int col : index.Columns)
+        if (FLayout->Columns[col].DataType == ftString || FLayout->Columns[col].DataType == ftMemo)
+            return false;
+    // Each record's key as plain numbers, two per key column (0 for null, which sorts first, or
+    // 1 and the value), so that the sort compares doubles instead of stored values.
+    const size_t width = 2 * index.Columns.size();
+    std::vector<double> keys(ids.size() * width);
+    std::vector<uint32_t> order(ids.size());
+    for (size_t r = 0; r < ids.size(); ++r) {
+        order[r] = static_cast<uint32_t>(r);
+        const TFieldValue* values = Values(ids[r]);
+        for (size_t k = 0; k < index.Columns.size(); ++k) {
+            const TFieldValue& v = values[index.Columns[k]];
+            double* slot = &keys[r * width + 2 * k];
+            if (const auto* d = std::get_if<double>(&v))
+                slot[0] = 1, slot[1] = *d;
+            else if (const auto* i = std::get_if<int32_t>(&v))
+                slot[0] = 1, slot[1] = *i;
+        }
+    }
+    auto less = [&](uint32_t a, uint32_t b) {
+        const double* x = &keys[a * width];
+        const double* y = &keys[b * width];
+        for (size_t k = 0; k < width; ++k)
+            if (x[k] != y[k]) return index.Descending ? x[k] > y[k] : x[k] < y[k];
+        return ids[a] < ids[b];
+    };
+    if (!std::is_sorted(order.begin(), order.end(), less)) {
+        std::sort(order.begin(), order.end(), less);
+        std::vector<TRecordId> sorted(ids.size());
+        for (size_t r = 0; r < ids.size(); ++r) sorted[r] = ids[order[r]];
+        ids.swap(sorted);
+    }
+    for (size_t r = 1; r < order.size() && !duplicate; ++r)
+        duplicate = std::equal(&keys[order[r - 1] * width], &keys[order[r - 1] * width] + width,
+                               &keys[order[r] * width]);
+    return true;
+}
+
+void TRecordStore::BuildIndexes() {
+    std::vector<TRecordId> ids;
+    ids.reserve(FLive.size());
+    ForEachRecord([&](TRecordId id) { ids.push_back(id); });
+    FOrders[0].Build(ids);
+    std::vector<TRecordId> sorted;
+    for (size_t i = 0; i < FLayout->Indexes.size(); ++i) {
+        const TIndexLayout& index = FLayout->Indexes[i];
+        // Key ties are broken by id, as Link does.
+        auto less = [&](TRecordId a, TRecordId b) {
+            const int c = CompareRecords(index, Values(a), Values(b));
+            return c != 0 ? c < 0 : a < b;
+        };
+        sorted = ids;
+        bool duplicate = false;
+        if (!SortNumericKeys(index, sorted, duplicate)) {
+            if (!std::is_sorted(sorted.begin(), sorted.end(), less))
+                std::sort(sorted.begin(), sorted.end(), less);
+            for (size_t k = 1; k < sorted.size() && !duplicate; ++k)
+                duplicate = CompareRecords(index, Values(sorted[k - 1]), Values(sorted[k])) == 0;
+        }
+        if (duplicate && index.Unique) {
+            Clear();
+            throw EDatabaseError(SKeyViolation);
+        }
+        FOrders[i + 1].Build(sorted);
+    }
+}
 
 void TRecordStore::Update(TRecordId id, const TFieldValue* values) {
     assert(IsLive(id));

@@ -54,6 +54,14 @@ public:
     // store is then unchanged. AppendRaw takes the values over; Add copies them.
     TRecordId AppendRaw(std::vector<TFieldValue>&& values);
     TRecordId Add(const TFieldValue* values);
+    // Bulk loading: AppendUnindexed adds a record without its index entries; BuildIndexes then
+    // builds every order at once (a sort, or none when the records came in order) and raises
+    // "Key violation." when a unique index holds a key twice (the store is then cleared). Until
+    // BuildIndexes, only AppendUnindexed, Child and ReplaceChild may be used.
+    TRecordId AppendUnindexed(std::vector<TFieldValue>&& values);
+    // Makes room for `count` more records.
+    void ReserveRecords(int count);
+    void BuildIndexes();
     // Rewrites a live record's values (children are kept), with the same key check.
     void Update(TRecordId id, const TFieldValue* values);
     // Removes a live record and its child tables.
@@ -78,6 +86,10 @@ private:
     void Link(TRecordId id);
     void Unlink(TRecordId id);
     void CheckUnique(const TFieldValue* values, TRecordId except) const;
+    // Puts ids in an index's order when its key columns are all numeric; false otherwise.
+    // `duplicate` tells whether two records share a key.
+    bool SortNumericKeys(const TIndexLayout& index, std::vector<TRecordId>& ids,
+                         bool& duplicate) const;
 
     std::shared_ptr<const TTableLayout> FLayout;
     int FColumnCount;

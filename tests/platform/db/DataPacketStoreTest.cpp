@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/db/DBConsts.h"
 #include "platform/db/DataPacket.h"
 #include "platform/db/DataPacketStore.h"
@@ -28,18 +30,18 @@ std::shared_ptr<TTableLayout> ResultsLayout() {
                         Col("param2", ftFloat), Col("param3", ftFloat), Col("EEiso", ftFloat),
                         Col("EE", ftFloat), Col("RT", ftFloat)});
     seert->Indexes.push_back({"cdsSEERTIndex1", {0, 1}, true, false, false});
-    return Table({Col("DatasetName", ftString), Col("DateTime", ftDateTime),
-                  Col("StartDateTime", ftDateTime), Col("FinishDateTime", ftDateTime),
-                  Col("Tref", ftFloat), Col("Tbg", ftFloat), Col("ViewIndex", ftSmallint),
-                  Col("NRF", ftFloat), Col("Threshold", ftFloat), Col("Rem", ftMemo),
-                  Nested("Cavity", Table({Col("D", ftFloat, true), Col("Z", ftFloat, true),
-                                          Col("R", ftFloat, true), Col("Emissivity", ftFloat),
-                                          Col("Diffusity", ftFloat)})),
-                  Nested("Temperatures", Table({Col("Xi", ftFloat), Col("Z", ftFloat),
-                                                Col("R", ftFloat), Col("isf", ftSmallint),
-                                                Col("T", ftFloat)})),
-                  Nested("SEERT", seert), Col("nw", ftSmallint), Col("nv", ftSmallint),
-                  Col("Z0", ftFloat), Col("R0", ftFloat)});
+    return Table(
+        {Col("DatasetName", ftString), Col("DateTime", ftDateTime),
+         Col("StartDateTime", ftDateTime), Col("FinishDateTime", ftDateTime), Col("Tref", ftFloat),
+         Col("Tbg", ftFloat), Col("ViewIndex", ftSmallint), Col("NRF", ftFloat),
+         Col("Threshold", ftFloat), Col("Rem", ftMemo),
+         Nested("Cavity",
+                Table({Col("D", ftFloat, true), Col("Z", ftFloat, true), Col("R", ftFloat, true),
+                       Col("Emissivity", ftFloat), Col("Diffusity", ftFloat)})),
+         Nested("Temperatures", Table({Col("Xi", ftFloat), Col("Z", ftFloat), Col("R", ftFloat),
+                                       Col("isf", ftSmallint), Col("T", ftFloat)})),
+         Nested("SEERT", seert), Col("nw", ftSmallint), Col("nv", ftSmallint), Col("Z0", ftFloat),
+         Col("R0", ftFloat)});
 }
 
 TRecordId AddRun(TRecordStore& store, std::string name, double started, TFieldValue rem,
@@ -95,7 +97,8 @@ TEST(DataPacketStore, UnknownPropertiesAreWrittenBack) {
     TDataPacket packet = DecodeDataPacket(PacketFixtures::FreshResultsPacket());
     packet.Metadata.TableProperties.push_back({"CHANGE_LOG", 0x00820004, std::string(4, '\0')});
     packet.Metadata.TableProperties.push_back({"OWNER_NOTE", 0x00490001, std::string("\x02hi")});
-    packet.Metadata.Columns[12].Properties.push_back({"colour", 0x00010004, std::string(4, '\x07')});
+    packet.Metadata.Columns[12].Properties.push_back(
+        {"colour", 0x00010004, std::string(4, '\x07')});
     TRecordStore loaded(ResultsLayout());
     const TPacketMetadata kept = DecodeStorePacket(EncodeDataPacket(packet), loaded);
 
@@ -123,4 +126,43 @@ TEST(DataPacketStore, MismatchedOrDuplicateContentIsRefused) {
     rows[1] = rows[0];
     TRecordStore dup(ResultsLayout());
     EXPECT_THROW(DecodeStorePacket(EncodeDataPacket(packet), dup), EDatabaseError);
+}
+
+TEST(DataPacketStore, BulkBuiltIndexesMatchRecordByRecordInserts) {
+    // Indexes of every kind: numeric with repeated keys and nulls, descending, case-insensitive
+    // text, and a unique pair that the load checks.
+    auto layout = Table(
+        {Col("Name", ftString), Col("X", ftFloat), Col("K", ftSmallint), Col("Id", ftInteger)});
+    layout->Indexes = {{"ByX", {1, 2}, false, false, false},
+                       {"ByKDesc", {2, 1}, false, false, true},
+                       {"ByName", {0}, false, true, false},
+                       {"ById", {3}, true, false, false}};
+    const unsigned seed = 20261210;
+    std::mt19937 random(seed);
+    TRecordStore oneByOne(layout), bulk(layout);
+    const char* names[] = {"abc", "ABC", "b", "", "Zeta", "\xC2\xB5m"};
+    for (int32_t id = 0; id < 500; ++id) {
+        std::vector<TFieldValue> row(4);
+        if (random() % 7) row[0] = std::string(names[random() % 6]);
+        if (random() % 9) row[1] = double(int(random() % 20) - 10) / 4;
+        row[2] = int32_t(random() % 5);
+        row[3] = int32_t((id * 7919) % 1000);
+        std::vector<TFieldValue> copy = row;
+        oneByOne.AppendRaw(std::move(row));
+        bulk.AppendUnindexed(std::move(copy));
+    }
+    bulk.BuildIndexes();
+    ASSERT_EQ(bulk.RecordCount(), oneByOne.RecordCount());
+    for (int order = 0; order < bulk.OrderCount(); ++order)
+        for (int pos = 0; pos < bulk.RecordCount(); ++pos) {
+            ASSERT_EQ(bulk.RecordAt(order, pos), oneByOne.RecordAt(order, pos))
+                << "seed " << seed << ", order " << order;
+            ASSERT_EQ(bulk.PositionOf(order, bulk.RecordAt(order, pos)), pos);
+        }
+
+    // A key twice in the unique index fails the build.
+    TRecordStore twice(layout);
+    for (int i = 0; i < 2; ++i)
+        twice.AppendUnindexed({TFieldValue{}, 1.0, int32_t(i), int32_t(42)});
+    EXPECT_THROW(twice.BuildIndexes(), EDatabaseError);
 }
