@@ -10,11 +10,11 @@
 
 #include "platform/db/AtomicFile.h"
 #include "platform/db/DataPacketFile.h"
+#include "platform/db/DataPacketReader.h"
+#include "platform/db/DataPacketWriter.h"
 #include "platform/db/RecordStore.h"
 #include "workbench/MessageService.h"
 #include "workbench/ResultsDatabase.h"
-#include "platform/db/DataPacketReader.h"
-#include "platform/db/DataPacketWriter.h"
 
 namespace {
 
@@ -164,8 +164,8 @@ size_t ReadDatabase(std::string_view bytes, TResultColumns& into) {
 void Report(benchmark::State& state, size_t bytes) {
     state.counters["rows/s"] = benchmark::Counter(double(Runs) * ResultRows * state.iterations(),
                                                   benchmark::Counter::kIsRate);
-    state.counters["MB/s"] = benchmark::Counter(double(bytes) * state.iterations() / 1e6,
-                                                benchmark::Counter::kIsRate);
+    state.counters["MB/s"] =
+        benchmark::Counter(double(bytes) * state.iterations() / 1e6, benchmark::Counter::kIsRate);
 }
 
 void BM_EncodeResults(benchmark::State& state) {

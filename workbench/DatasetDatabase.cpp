@@ -41,10 +41,15 @@ TDatasetDatabase::TDatasetDatabase(IMessageService& messages)
     cdsCavity.BeforeInsert = [this](TDataSet*) { CavityBeforeInsert(); };
     cdsCavity.AfterInsert = [this](TDataSet*) { cdsCavityD->SetAsFloat(PendingCavityKey); };
 
-    const std::pair<TDataSource*, TClientDataSet*> sources[] = {
-        {&dsMain, &cdsMain},   {&dsCavity, &cdsCavity}, {&dsWavelengths, &cdsWavelengths},
-        {&dsTemperatures, &cdsTemperatures}, {&dsVC0, &cdsVC0}, {&dsVC1, &cdsVC1},
-        {&dsVC2, &cdsVC2},     {&dsVC3, &cdsVC3},       {&dsVC4, &cdsVC4}};
+    const std::pair<TDataSource*, TClientDataSet*> sources[] = {{&dsMain, &cdsMain},
+                                                                {&dsCavity, &cdsCavity},
+                                                                {&dsWavelengths, &cdsWavelengths},
+                                                                {&dsTemperatures, &cdsTemperatures},
+                                                                {&dsVC0, &cdsVC0},
+                                                                {&dsVC1, &cdsVC1},
+                                                                {&dsVC2, &cdsVC2},
+                                                                {&dsVC3, &cdsVC3},
+                                                                {&dsVC4, &cdsVC4}};
     for (auto [source, table] : sources) {
         source->SetName("ds" + table->Name().substr(3));
         source->SetDataSet(table);
@@ -69,10 +74,14 @@ void TDatasetDatabase::DefineMain() {
     AddFloat(m, "NRF", "###,###,###")->SetDefaultExpression("1000");
     AddFloat(m, "Threshold", "0.#########")->SetDefaultExpression("0");
     m.AddField<TMemoField>("Rem");
-    const std::pair<const char*, TClientDataSet*> nested[] = {
-        {"Cavity", &cdsCavity}, {"Wavelengths", &cdsWavelengths}, {"Temperatures", &cdsTemperatures},
-        {"VC0", &cdsVC0},       {"VC1", &cdsVC1},                 {"VC2", &cdsVC2},
-        {"VC3", &cdsVC3},       {"VC4", &cdsVC4}};
+    const std::pair<const char*, TClientDataSet*> nested[] = {{"Cavity", &cdsCavity},
+                                                              {"Wavelengths", &cdsWavelengths},
+                                                              {"Temperatures", &cdsTemperatures},
+                                                              {"VC0", &cdsVC0},
+                                                              {"VC1", &cdsVC1},
+                                                              {"VC2", &cdsVC2},
+                                                              {"VC3", &cdsVC3},
+                                                              {"VC4", &cdsVC4}};
     for (auto [name, table] : nested) {
         table->SetName(std::string("cds") + name);
         table->SetDataSetField(m.AddField<TDataSetField>(name));

@@ -24,8 +24,9 @@ std::string ExecutableDir() {
 }
 
 void CreateProgramFolders(const TProgramFolders& folders) {
-    for (const std::string* dir : {&folders.CavitiesDir, &folders.WavelengthsDir, &folders.DatasetsDir,
-                                   &folders.ResultsDir, &folders.ReportsDir, &folders.DbDir}) {
+    for (const std::string* dir :
+         {&folders.CavitiesDir, &folders.WavelengthsDir, &folders.DatasetsDir, &folders.ResultsDir,
+          &folders.ReportsDir, &folders.DbDir}) {
         std::error_code ignored;
         std::filesystem::create_directories(*dir, ignored);
     }

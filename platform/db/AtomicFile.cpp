@@ -26,8 +26,7 @@ struct TFileHandle {
 
 std::string LoadFileBytes(const std::string& fileName) {
     TFileHandle f{::open(fileName.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (f.Fd < 0)
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + SystemText(errno));
+    if (f.Fd < 0) throw EFOpenError("Cannot open file \"" + fileName + "\". " + SystemText(errno));
     struct stat st {};
     if (::fstat(f.Fd, &st) != 0 || !S_ISREG(st.st_mode))
         throw EFOpenError("Cannot open file \"" + fileName + "\". Not a regular file");

@@ -30,10 +30,12 @@ static void WriteRows(TDataPacketWriter& w, const std::vector<TPacketColumn>& co
             bool fits = false;
             switch (ValueKindOf(c.TypeWord)) {
                 case TValueKind::Int:
-                    if ((fits = std::holds_alternative<int64_t>(v))) w.WriteInt(std::get<int64_t>(v));
+                    if ((fits = std::holds_alternative<int64_t>(v)))
+                        w.WriteInt(std::get<int64_t>(v));
                     break;
                 case TValueKind::Float:
-                    if ((fits = std::holds_alternative<double>(v))) w.WriteFloat(std::get<double>(v));
+                    if ((fits = std::holds_alternative<double>(v)))
+                        w.WriteFloat(std::get<double>(v));
                     break;
                 case TValueKind::DateTime:
                     if ((fits = std::holds_alternative<double>(v)))
@@ -79,13 +81,21 @@ static TPacketRows ReadRows(TDataPacketReader& r, const std::vector<TPacketColum
                 row.Values.emplace_back();
             } else {
                 switch (ValueKindOf(c.TypeWord)) {
-                    case TValueKind::Int: row.Values.emplace_back(r.ReadInt()); break;
-                    case TValueKind::Float: row.Values.emplace_back(r.ReadFloat()); break;
+                    case TValueKind::Int:
+                        row.Values.emplace_back(r.ReadInt());
+                        break;
+                    case TValueKind::Float:
+                        row.Values.emplace_back(r.ReadFloat());
+                        break;
                     case TValueKind::DateTime:
                         row.Values.emplace_back(r.ReadDateTimeMSecs());
                         break;
-                    case TValueKind::Text: row.Values.emplace_back(std::string(r.ReadText())); break;
-                    default: row.Values.emplace_back(std::string(r.ReadRaw())); break;
+                    case TValueKind::Text:
+                        row.Values.emplace_back(std::string(r.ReadText()));
+                        break;
+                    default:
+                        row.Values.emplace_back(std::string(r.ReadRaw()));
+                        break;
                 }
             }
         }

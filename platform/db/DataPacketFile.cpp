@@ -21,7 +21,8 @@ void TDataPacketFile::LoadFromBytes(std::string_view bytes) {
 std::string TDataPacketFile::SaveToBytes() {
     const TRecordStore* store = FDataSet.Active() ? FDataSet.Store() : nullptr;
     if (!store) throw EDatabaseError(SDataSetClosed);
-    return EncodeStorePacket(*store, PacketMetadataOf(store->Layout(), FHasKept ? &FKept : nullptr));
+    return EncodeStorePacket(*store,
+                             PacketMetadataOf(store->Layout(), FHasKept ? &FKept : nullptr));
 }
 
 void TDataPacketFile::LoadFromStream(TStream& stream) {
@@ -30,11 +31,15 @@ void TDataPacketFile::LoadFromStream(TStream& stream) {
     LoadFromBytes(bytes);
 }
 
-void TDataPacketFile::LoadFromFile(const std::string& fileName) { LoadFromBytes(LoadFileBytes(fileName)); }
+void TDataPacketFile::LoadFromFile(const std::string& fileName) {
+    LoadFromBytes(LoadFileBytes(fileName));
+}
 
 void TDataPacketFile::SaveToStream(TStream& stream) {
     const std::string bytes = SaveToBytes();
     stream.WriteBuffer(bytes.data(), int64_t(bytes.size()));
 }
 
-void TDataPacketFile::SaveToFile(const std::string& fileName) { SaveFileAtomic(fileName, SaveToBytes()); }
+void TDataPacketFile::SaveToFile(const std::string& fileName) {
+    SaveFileAtomic(fileName, SaveToBytes());
+}

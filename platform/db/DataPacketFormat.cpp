@@ -96,7 +96,8 @@ static TPacketColumn PlainColumn(std::string name, uint32_t typeWord, uint16_t a
 }
 
 TPacketColumn StringPacketColumn(std::string name, int width, uint16_t attributes) {
-    TPacketColumn c = PlainColumn(std::move(name), width + 1 < 255 ? TypeString : TypeLongString, attributes);
+    TPacketColumn c =
+        PlainColumn(std::move(name), width + 1 < 255 ? TypeString : TypeLongString, attributes);
     if (width != 0) c.Properties.push_back(UInt16Property("WIDTH", uint16_t(width)));
     return c;
 }

@@ -40,9 +40,9 @@ inline constexpr uint32_t TypeInt32 = 0x00010004u;
 inline constexpr uint32_t TypeFloat = 0x00040008u;
 inline constexpr uint32_t TypeDateTime = 0x00080008u;
 inline constexpr uint32_t TypeMemo = 0x004B0004u;
-inline constexpr uint32_t TypeNested = 0x050E0000u;      // plus the number of child descriptors
-inline constexpr uint32_t TypeUInt16 = 0x00020002u;      // WIDTH, DECIMALS, CALCULATED
-inline constexpr uint32_t TypeShortText = 0x00490002u;   // SUBTYPE: u16 length, text, zero byte
+inline constexpr uint32_t TypeNested = 0x050E0000u;     // plus the number of child descriptors
+inline constexpr uint32_t TypeUInt16 = 0x00020002u;     // WIDTH, DECIMALS, CALCULATED
+inline constexpr uint32_t TypeShortText = 0x00490002u;  // SUBTYPE: u16 length, text, zero byte
 
 // Column attribute bits.
 inline constexpr uint16_t AttrHidden = 1;
@@ -93,8 +93,8 @@ struct TPacketColumn {
     uint32_t TypeWord = 0;
     uint16_t Attributes = 0;
     std::vector<TPacketProperty> Properties;
-    std::vector<TPacketColumn> Columns;             // nested tables only
-    std::vector<TPacketProperty> TableProperties;   // nested tables only
+    std::vector<TPacketColumn> Columns;            // nested tables only
+    std::vector<TPacketProperty> TableProperties;  // nested tables only
 
     bool IsNested() const { return DataPacket::IsNested(TypeWord); }
     // The WIDTH property, 0 when absent; the SUBTYPE text, empty when absent.

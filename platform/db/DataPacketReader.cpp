@@ -54,14 +54,13 @@ TDataPacketReader::TDataPacketReader(std::string_view bytes) : FBytes(bytes) {
                          " outside the row data");
         FPos = FHeader.FirstRowOffset;
     }
-    FFrames.push_back({&FMetadata.Columns, CheckRowCount(FHeader.RowCount, FMetadata.Columns.size()),
-                       false, 0, 0});
+    FFrames.push_back({&FMetadata.Columns,
+                       CheckRowCount(FHeader.RowCount, FMetadata.Columns.size()), false, 0, 0});
 }
 
 void TDataPacketReader::ReadHeader() {
     if (FBytes.empty()) Fail(0, "the file is empty");
-    if (FBytes.size() < HeaderSize || Get<uint32_t>() != Magic)
-        Fail(0, "not a binary data packet");
+    if (FBytes.size() < HeaderSize || Get<uint32_t>() != Magic) Fail(0, "not a binary data packet");
     FHeader.MajorVersion = Get<uint16_t>();
     FHeader.MinorVersion = Get<uint16_t>();
     if (FHeader.MajorVersion > MaxVersion || FHeader.MinorVersion > MaxVersion)
@@ -78,8 +77,7 @@ void TDataPacketReader::ReadHeader() {
     FPos = FHeader.HeaderSize;
 }
 
-void TDataPacketReader::ReadDescriptor(TPacketColumn& column, size_t& descriptors,
-                                       size_t& tables) {
+void TDataPacketReader::ReadDescriptor(TPacketColumn& column, size_t& descriptors, size_t& tables) {
     const size_t start = FPos;
     ++descriptors;
     const uint8_t length = Get<uint8_t>();
@@ -128,10 +126,17 @@ void TDataPacketReader::ReadProperties(std::vector<TPacketProperty>& properties)
         } else if (p.TypeWord & VaryingBit) {
             uint32_t n = 0;
             switch (size) {
-                case 1: n = Get<uint8_t>(); break;
-                case 2: n = Get<uint16_t>(); break;
-                case 4: n = Get<uint32_t>(); break;
-                default: Fail(valueStart - 4, "invalid type of property " + p.Name);
+                case 1:
+                    n = Get<uint8_t>();
+                    break;
+                case 2:
+                    n = Get<uint16_t>();
+                    break;
+                case 4:
+                    n = Get<uint32_t>();
+                    break;
+                default:
+                    Fail(valueStart - 4, "invalid type of property " + p.Name);
             }
             GetBytes(n);
         } else {
@@ -198,10 +203,14 @@ const TPacketColumn& TDataPacketReader::NextColumn(TValueKind kind) {
 
 int64_t TDataPacketReader::ReadInt() {
     switch (TypeSize(NextColumn(TValueKind::Int).TypeWord)) {
-        case 1: return Get<int8_t>();
-        case 2: return Get<int16_t>();
-        case 4: return Get<int32_t>();
-        default: return Get<int64_t>();
+        case 1:
+            return Get<int8_t>();
+        case 2:
+            return Get<int16_t>();
+        case 4:
+            return Get<int32_t>();
+        default:
+            return Get<int64_t>();
     }
 }
 
@@ -221,9 +230,15 @@ std::string_view TDataPacketReader::ReadText() {
     const TPacketColumn& c = NextColumn(TValueKind::Text);
     uint32_t length;
     switch (TypeSize(c.TypeWord)) {
-        case 1: length = Get<uint8_t>(); break;
-        case 2: length = Get<uint16_t>(); break;
-        default: length = Get<uint32_t>(); break;
+        case 1:
+            length = Get<uint8_t>();
+            break;
+        case 2:
+            length = Get<uint16_t>();
+            break;
+        default:
+            length = Get<uint32_t>();
+            break;
     }
     std::string_view text = GetBytes(length);
     if (TypeSize(c.TypeWord) < 4 && text == std::string_view("\0", 1)) return {};

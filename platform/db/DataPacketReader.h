@@ -75,7 +75,8 @@ private:
 
     [[noreturn]] void Fail(size_t offset, const std::string& what) const;
     void Need(size_t bytes) const;
-    template <typename T> T Get();
+    template <typename T>
+    T Get();
     std::string_view GetBytes(size_t size);
     void ReadHeader();
     void ReadDescriptor(TPacketColumn& column, size_t& descriptors, size_t& tables);

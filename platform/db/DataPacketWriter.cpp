@@ -55,8 +55,8 @@ TDataPacketWriter::TDataPacketWriter(const TPacketMetadata& metadata) {
 
 void TDataPacketWriter::WriteDescriptor(const TPacketColumn& column, size_t& tables) {
     if (column.Name.empty() || column.Name.size() > MaxNameLength)
-        throw EWriteError("Fieldname " + column.Name + " exceeds " +
-                          std::to_string(MaxNameLength) + " chars");
+        throw EWriteError("Fieldname " + column.Name + " exceeds " + std::to_string(MaxNameLength) +
+                          " chars");
     if (TypeCode(column.TypeWord) > 18)
         throw EWriteError("Invalid field type of column " + column.Name);
     Put<uint8_t>(uint8_t(column.Name.size()));
@@ -127,10 +127,18 @@ void TDataPacketWriter::WriteNull() {
 void TDataPacketWriter::WriteInt(int64_t value) {
     const TPacketColumn& c = NextColumn(TValueKind::Int);
     switch (TypeSize(c.TypeWord)) {
-        case 1: Put<int8_t>(int8_t(value)); break;
-        case 2: Put<int16_t>(int16_t(value)); break;
-        case 4: Put<int32_t>(int32_t(value)); break;
-        default: Put<int64_t>(value); break;
+        case 1:
+            Put<int8_t>(int8_t(value));
+            break;
+        case 2:
+            Put<int16_t>(int16_t(value));
+            break;
+        case 4:
+            Put<int32_t>(int32_t(value));
+            break;
+        default:
+            Put<int64_t>(value);
+            break;
     }
 }
 
@@ -161,9 +169,15 @@ void TDataPacketWriter::WriteText(std::string_view bytes) {
     if (bytes.size() > limit)
         throw EWriteError("Value of column " + c.Name + " is too long for the data packet");
     switch (prefix) {
-        case 1: Put<uint8_t>(uint8_t(bytes.size())); break;
-        case 2: Put<uint16_t>(uint16_t(bytes.size())); break;
-        default: Put<uint32_t>(uint32_t(bytes.size())); break;
+        case 1:
+            Put<uint8_t>(uint8_t(bytes.size()));
+            break;
+        case 2:
+            Put<uint16_t>(uint16_t(bytes.size()));
+            break;
+        default:
+            Put<uint32_t>(uint32_t(bytes.size()));
+            break;
     }
     PutBytes(bytes.data(), bytes.size());
 }

@@ -28,8 +28,8 @@ public:
     void WriteNull();
     void WriteInt(int64_t value);
     void WriteFloat(double value);
-    void WriteDateTime(double dateTime);   // days since 30 December 1899
-    void WriteDateTimeMSecs(double msecs);  // the stored millisecond count itself
+    void WriteDateTime(double dateTime);     // days since 30 December 1899
+    void WriteDateTimeMSecs(double msecs);   // the stored millisecond count itself
     void WriteText(std::string_view bytes);  // an empty memo becomes null, an empty string "\0"
     void WriteRaw(std::string_view bytes);
     // A nested-table column: the rows written until EndNested belong to it.
@@ -54,11 +54,13 @@ private:
     void WriteDescriptor(const TPacketColumn& column, size_t& tables);
     void WriteProperties(const std::vector<TPacketProperty>& properties);
     void SetNull(TFrame& frame);
-    template <typename T> void Put(T value);
+    template <typename T>
+    void Put(T value);
     void PutBytes(const void* data, size_t size) {
         FBytes.append(static_cast<const char*>(data), size);
     }
-    template <typename T> void Patch(size_t offset, T value);
+    template <typename T>
+    void Patch(size_t offset, T value);
 
     std::string FBytes;
     std::vector<TFrame> FFrames;

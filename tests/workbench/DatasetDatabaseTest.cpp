@@ -31,8 +31,8 @@ TEST(DatasetDatabase, NewDatasetGetsItsDefaults) {
     struct Case {
         const char* field;
         double value;
-    } cases[] = {{"Tbg", 0}, {"ViewIndex", 0}, {"NRF", 1000}, {"Threshold", 0}, {"Z0", 0},
-                 {"R0", 0},  {"DateTime", 46001.5}};
+    } cases[] = {{"Tbg", 0}, {"ViewIndex", 0}, {"NRF", 1000},        {"Threshold", 0},
+                 {"Z0", 0},  {"R0", 0},        {"DateTime", 46001.5}};
     for (const auto& c : cases) {
         EXPECT_FALSE(t.Db.cdsMain.FieldByName(c.field)->IsNull()) << c.field;
         EXPECT_EQ(t.Db.cdsMain.FieldByName(c.field)->AsFloat(), c.value) << c.field;
@@ -164,7 +164,8 @@ TEST(DatasetDatabase, DeleteAllRecordsReportsAFailureOnce) {
     };
     EXPECT_FALSE(DeleteAllRecords(t.Db.cdsWavelengths, t.Messages));
     EXPECT_EQ(attempts, 2);
-    EXPECT_EQ(t.Messages.Shown, std::vector<std::string>{"Cannot delete records in table cdsWavelengths"});
+    EXPECT_EQ(t.Messages.Shown,
+              std::vector<std::string>{"Cannot delete records in table cdsWavelengths"});
     EXPECT_EQ(t.Db.cdsWavelengths.RecordCount(), 2);
     EXPECT_FALSE(t.Db.cdsMain.ControlsDisabled() || t.Db.cdsWavelengths.ControlsDisabled());
 }

@@ -24,7 +24,8 @@ struct TOpenResults {
         r.Post();
         AddRow(Db.cdsCavity, {{"D", 1}, {"Z", 1}, {"R", 1}});
         AddRow(Db.cdsTemperatures, {{"Xi", 0.5}, {"T", 300}});
-        for (int k = 0; k < results; ++k) AddRow(Db.cdsSEERT, {{"Wavelength", k}, {"ivc", 1}, {"EE", 0.9}});
+        for (int k = 0; k < results; ++k)
+            AddRow(Db.cdsSEERT, {{"Wavelength", k}, {"ivc", 1}, {"EE", 0.9}});
         PostIfEditing(r);
     }
 
@@ -81,7 +82,8 @@ TEST(ResultsDatabase, DeletesEmptyTheRunsNestedTables) {
     EXPECT_TRUE(t.Db.ClearAll([&] { ++progress; }));
     EXPECT_TRUE(t.Db.cdsResults.IsEmpty());
     EXPECT_EQ(progress, 1);
-    EXPECT_EQ(t.Messages.Asked, std::vector<std::string>(2, "All results will be erased\rContinue?"));
+    EXPECT_EQ(t.Messages.Asked,
+              std::vector<std::string>(2, "All results will be erased\rContinue?"));
     EXPECT_FALSE(t.Db.ClearAll());  // nothing left: no question
     EXPECT_EQ(t.Messages.Asked.size(), 2u);
 }

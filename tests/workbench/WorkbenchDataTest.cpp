@@ -39,7 +39,8 @@ TEST(WorkbenchData, FreshStartCreatesFoldersAndWritesTheEmptyDatabases) {
 
     data.Close();
     EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs"), PacketFixtures::FreshDatasetPacket());
-    EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320res.dbs"), PacketFixtures::FreshResultsPacket());
+    EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320res.dbs"),
+              PacketFixtures::FreshResultsPacket());
     EXPECT_FALSE(fs::exists(exe.Path / "db/kavri320.dbs.bad"));
 }
 
@@ -54,7 +55,8 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
         {"version word 4", Damaged(dataset, 4, "\x04"), Damaged(results, 4, "\x04")},
         {"flags without bit 0", Damaged(dataset, 18, std::string("\x02\0", 2)),
          Damaged(results, 18, std::string("\x02\0", 2))},
-        {"array column", Damaged(dataset, firstType + 2, "\xC9"), Damaged(results, firstType + 2, "\xC9")},
+        {"array column", Damaged(dataset, firstType + 2, "\xC9"),
+         Damaged(results, firstType + 2, "\xC9")},
         {"empty file", "", ""},
         {"truncated file", dataset.substr(0, 400), results.substr(0, 555)},
         {"other database's file", results, dataset},

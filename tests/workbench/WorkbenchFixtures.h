@@ -2,7 +2,6 @@
 // What the workbench data tests share: a message service that records and answers, a scratch
 // executable folder, and a helper that fills a dataset row and all its nested tables.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,8 +28,9 @@ struct TScratchDir {
     std::filesystem::path Path;
     TScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        Path = std::filesystem::temp_directory_path() /
-               ("kv-wb-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+        Path =
+            std::filesystem::temp_directory_path() / ("kv-wb-" + std::to_string(::getpid()) + "-" +
+                                                      info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(Path);
         std::filesystem::create_directories(Path);
     }
@@ -72,8 +72,9 @@ inline void AddDataset(TDatasetDatabase& db, const std::string& name, double cre
 // Row counts of the eight nested tables of the current dataset row.
 inline std::vector<int> NestedCounts(TDatasetDatabase& db) {
     std::vector<int> counts;
-    for (TDataSet* t : {static_cast<TDataSet*>(&db.cdsCavity), static_cast<TDataSet*>(&db.cdsWavelengths),
-                        static_cast<TDataSet*>(&db.cdsTemperatures)})
+    for (TDataSet* t :
+         {static_cast<TDataSet*>(&db.cdsCavity), static_cast<TDataSet*>(&db.cdsWavelengths),
+          static_cast<TDataSet*>(&db.cdsTemperatures)})
         counts.push_back(t->RecordCount());
     for (TDataSet* t : db.VCDataSets) counts.push_back(t->RecordCount());
     return counts;

@@ -18,15 +18,27 @@ std::vector<TPacketColumn> ColumnsOf(const std::vector<TColumnSpec>& specs, size
     for (size_t n = 0; n < count; ++n) {
         const TColumnSpec& s = specs[i++];
         switch (s.Kind) {
-            case 's': columns.push_back(StringPacketColumn(s.Name, 100, s.Attributes)); break;
-            case 'd': columns.push_back(DateTimePacketColumn(s.Name, s.Attributes)); break;
-            case 'f': columns.push_back(FloatPacketColumn(s.Name, s.Attributes)); break;
-            case 'i': columns.push_back(Int16PacketColumn(s.Name, s.Attributes)); break;
-            case 'I': columns.push_back(Int32PacketColumn(s.Name, s.Attributes)); break;
-            case 'm': columns.push_back(MemoPacketColumn(s.Name, s.Attributes)); break;
+            case 's':
+                columns.push_back(StringPacketColumn(s.Name, 100, s.Attributes));
+                break;
+            case 'd':
+                columns.push_back(DateTimePacketColumn(s.Name, s.Attributes));
+                break;
+            case 'f':
+                columns.push_back(FloatPacketColumn(s.Name, s.Attributes));
+                break;
+            case 'i':
+                columns.push_back(Int16PacketColumn(s.Name, s.Attributes));
+                break;
+            case 'I':
+                columns.push_back(Int32PacketColumn(s.Name, s.Attributes));
+                break;
+            case 'm':
+                columns.push_back(MemoPacketColumn(s.Name, s.Attributes));
+                break;
             default:
-                columns.push_back(
-                    NestedPacketColumn(s.Name, ColumnsOf(specs, i, size_t(s.Children)), s.Attributes));
+                columns.push_back(NestedPacketColumn(
+                    s.Name, ColumnsOf(specs, i, size_t(s.Children)), s.Attributes));
         }
     }
     return columns;
@@ -38,7 +50,9 @@ TPacketMetadata MetadataOf(const std::vector<TColumnSpec>& specs, size_t topLeve
 }
 
 uint16_t U16At(const std::string& b, size_t at) { return uint8_t(b[at]) | uint8_t(b[at + 1]) << 8; }
-uint32_t U32At(const std::string& b, size_t at) { return U16At(b, at) | uint32_t(U16At(b, at + 2)) << 16; }
+uint32_t U32At(const std::string& b, size_t at) {
+    return U16At(b, at) | uint32_t(U16At(b, at + 2)) << 16;
+}
 
 double MSecs(double days) { return DataPacket::DateTimeToPacketMSecs(days); }
 
@@ -50,14 +64,15 @@ TPacketRow ResultsRun(std::string name, double created, const char* rem, int cav
         cavity.push_back({0, {double(k), 0.1 * k, 1.0 / k, TPacketValue{}, 0.5}});
     temperatures.push_back({0, {0.25, 1.5, 2.5, int64_t(1), 1000.125}});
     for (int k = 0; k < seertRows; ++k)
-        seert.push_back({0, {0.5 * k, int64_t(k + 1), 1e-300, -0.0, TPacketValue{}, 0.999, 0.25, 1500.0}});
+        seert.push_back(
+            {0, {0.5 * k, int64_t(k + 1), 1e-300, -0.0, TPacketValue{}, 0.999, 0.25, 1500.0}});
     TPacketValue remValue;
     if (rem) remValue = std::string(rem);
-    return {0,
-            {std::move(name), MSecs(created), MSecs(created + 1.0 / 86400000), MSecs(created + 1),
-             300.0, 0.0, int64_t(-3), 1e6, 1e-9, remValue, std::move(cavity),
-             std::move(temperatures), std::move(seert), int64_t(seertRows), int64_t(32767), 0.0,
-             -1.25}};
+    return {
+        0,
+        {std::move(name), MSecs(created), MSecs(created + 1.0 / 86400000), MSecs(created + 1),
+         300.0, 0.0, int64_t(-3), 1e6, 1e-9, remValue, std::move(cavity), std::move(temperatures),
+         std::move(seert), int64_t(seertRows), int64_t(32767), 0.0, -1.25}};
 }
 
 }  // namespace
@@ -87,11 +102,27 @@ TEST(DataPacket, FreshDatabasesAreByteExact) {
 
     // The two descriptors of the results database given byte for byte.
     const std::string results = FreshResultsPacket();
-    const std::string datasetName("\x0B" "DatasetName" "\x01\x00\x49\x00" "\x00\x00" "\x01\x00"
-                                  "\x05" "WIDTH" "\x02\x00\x02\x00" "\x64\x00", 32);
+    const std::string datasetName(
+        "\x0B"
+        "DatasetName"
+        "\x01\x00\x49\x00"
+        "\x00\x00"
+        "\x01\x00"
+        "\x05"
+        "WIDTH"
+        "\x02\x00\x02\x00"
+        "\x64\x00",
+        32);
     EXPECT_EQ(results.substr(24, datasetName.size()), datasetName);
-    const std::string seert("\x05" "SEERT" "\x08\x00\x0E\x05" "\x00\x00" "\x00\x00"
-                            "\x0A" "Wavelength", 25);
+    const std::string seert(
+        "\x05"
+        "SEERT"
+        "\x08\x00\x0E\x05"
+        "\x00\x00"
+        "\x00\x00"
+        "\x0A"
+        "Wavelength",
+        25);
     const size_t at = results.find(seert);
     ASSERT_NE(at, std::string::npos);
     // The nested table's property count closes it, and nw follows.
@@ -101,7 +132,7 @@ TEST(DataPacket, FreshDatabasesAreByteExact) {
 TEST(DataPacket, RowsRoundTripWithEveryValueAndNull) {
     TDataPacket packet{MetadataOf(ResultsColumns(), 17), {}};
     packet.Rows.push_back(ResultsRun("zeta", 45000.5, "first line\r\nsecond", 3, 4));
-    packet.Rows.push_back(ResultsRun("", 0.0, nullptr, 0, 0));          // empty name, null memo
+    packet.Rows.push_back(ResultsRun("", 0.0, nullptr, 0, 0));       // empty name, null memo
     packet.Rows.push_back(ResultsRun("Alpha", -700.75, "x", 1, 1));  // before 1899
     const std::string bytes = EncodeDataPacket(packet);
 
@@ -160,7 +191,8 @@ TEST(DataPacket, UnknownPropertiesAndRowStatusesSurvive) {
     meta.Columns[0].Properties.push_back({"Colour", 0x00490001, std::string("\x03red")});
     meta.Columns[2].TableProperties.push_back(
         {"MY_LIST", 0x00820002, std::string("\x02\0\0\0\x01\0\x02\0", 8)});
-    ASSERT_EQ(meta.Columns[0].TypeWord, DataPacket::TypeLongString);  // width 300 needs a u16 length
+    ASSERT_EQ(meta.Columns[0].TypeWord,
+              DataPacket::TypeLongString);  // width 300 needs a u16 length
     EXPECT_EQ(meta.Columns[0].Width(), 300);
     EXPECT_EQ(meta.Columns[1].SubType(), "Text");
 
@@ -182,7 +214,9 @@ TEST(DataPacket, UnknownPropertiesAndRowStatusesSurvive) {
 
 TEST(DataPacket, ReaderCutsLongNamesAndReadsNegativeCountsAsEmpty) {
     TDataPacket packet{{{NestedPacketColumn("Kids", {FloatPacketColumn("V")}),
-                         FloatPacketColumn(std::string(31, 'c'))}, {}}, {}};
+                         FloatPacketColumn(std::string(31, 'c'))},
+                        {}},
+                       {}};
     packet.Rows.push_back({0, {TPacketRows{}, 2.5}});
     std::string bytes = EncodeDataPacket(packet);
     // Give the second column a 40-character name, and the nested count the value -5.
@@ -234,7 +268,8 @@ TEST(DataPacket, DamagedPacketsAreRefusedWithTheOffset) {
             DecodeDataPacket(c.bytes);
             ADD_FAILURE() << c.what << " was accepted";
         } catch (const EDataPacketError& e) {
-            EXPECT_NE(e.Message().find(c.message), std::string::npos) << c.what << ": " << e.Message();
+            EXPECT_NE(e.Message().find(c.message), std::string::npos)
+                << c.what << ": " << e.Message();
         }
     }
     // Every cut of a valid packet is refused, never read past its end.

@@ -34,13 +34,20 @@ private:
 
 inline uint32_t TypeWordOf(char kind, int children) {
     switch (kind) {
-        case 's': return 0x00490001;
-        case 'd': return 0x00080008;
-        case 'f': return 0x00040008;
-        case 'i': return 0x00010002;
-        case 'I': return 0x00010004;
-        case 'm': return 0x004B0004;
-        default: return 0x050E0000 + uint32_t(children);
+        case 's':
+            return 0x00490001;
+        case 'd':
+            return 0x00080008;
+        case 'f':
+            return 0x00040008;
+        case 'i':
+            return 0x00010002;
+        case 'I':
+            return 0x00010004;
+        case 'm':
+            return 0x004B0004;
+        default:
+            return 0x050E0000 + uint32_t(children);
     }
 }
 
@@ -79,16 +86,17 @@ inline std::string EmptyPacket(const std::vector<TColumnSpec>& specs, size_t top
     return b.Bytes();
 }
 
+// clang-format off: one line per table, nested tables after their column.
 inline const std::vector<TColumnSpec>& ResultsColumns() {
     static const std::vector<TColumnSpec> specs{
         {"DatasetName", 's'}, {"DateTime", 'd'}, {"StartDateTime", 'd'}, {"FinishDateTime", 'd'},
         {"Tref", 'f'}, {"Tbg", 'f'}, {"ViewIndex", 'i'}, {"NRF", 'f'}, {"Threshold", 'f'},
         {"Rem", 'm'},
         {"Cavity", 'n', 0, 5}, {"D", 'f', 4}, {"Z", 'f', 4}, {"R", 'f', 4}, {"Emissivity", 'f'},
-        {"Diffusity", 'f'},
+            {"Diffusity", 'f'},
         {"Temperatures", 'n', 0, 5}, {"Xi", 'f'}, {"Z", 'f'}, {"R", 'f'}, {"isf", 'i'}, {"T", 'f'},
         {"SEERT", 'n', 0, 8}, {"Wavelength", 'f'}, {"ivc", 'i'}, {"param1", 'f'}, {"param2", 'f'},
-        {"param3", 'f'}, {"EEiso", 'f'}, {"EE", 'f'}, {"RT", 'f'},
+            {"param3", 'f'}, {"EEiso", 'f'}, {"EE", 'f'}, {"RT", 'f'},
         {"nw", 'i'}, {"nv", 'i'}, {"Z0", 'f'}, {"R0", 'f'}};
     return specs;
 }
@@ -98,10 +106,10 @@ inline const std::vector<TColumnSpec>& DatasetColumns() {
         {"DatasetName", 's', 4}, {"DateTime", 'd', 4}, {"Tref", 'f'}, {"Tbg", 'f'},
         {"ViewIndex", 'i'}, {"NRF", 'f'}, {"Threshold", 'f'}, {"Rem", 'm'},
         {"Cavity", 'n', 0, 5}, {"D", 'f', 4}, {"Z", 'f', 4}, {"R", 'f', 4}, {"Emissivity", 'f'},
-        {"Diffusity", 'f'},
+            {"Diffusity", 'f'},
         {"Wavelengths", 'n', 0, 1}, {"Wavelength", 'f'},
         {"Temperatures", 'n', 0, 5}, {"Xi", 'f', 4}, {"Z", 'f'}, {"R", 'f'}, {"isf", 'i'},
-        {"T", 'f'},
+            {"T", 'f'},
         {"VC0", 'n', 0, 2}, {"YB", 'f'}, {"RB", 'f'},
         {"VC1", 'n', 0, 3}, {"ZB", 'f'}, {"RB", 'f'}, {"b", 'f'},
         {"VC2", 'n', 0, 3}, {"YB", 'f'}, {"ZB", 'f'}, {"w", 'f'},
@@ -110,6 +118,7 @@ inline const std::vector<TColumnSpec>& DatasetColumns() {
         {"Z0", 'f'}, {"R0", 'f'}};
     return specs;
 }
+// clang-format on
 
 // The fresh results database (17 top-level columns) and dataset database (18).
 inline std::string FreshResultsPacket() { return EmptyPacket(ResultsColumns(), 17); }
