@@ -28,7 +28,8 @@ inline Real NearerOfTwo(const TSharedData& s, long i, Real a, Real b, Real disc)
 // Distance to surface i along the ray, or NoHit (also when the surface cannot be met at all: a
 // parallel ray, no real root, a kind that is no surface). A disk farther than `bound` is NoHit
 // without its radius being computed: such a root never wins the search.
-inline Real SurfaceDistance(const TSharedData& s, long i, long c, Real bound) {
+[[gnu::always_inline]] inline Real SurfaceDistance(const TSharedData& s, long i, long c,
+                                                   Real bound) {
     const Real X = s.RayX, Y = s.RayY, Z = s.RayZ;
     const Real DX = s.RayDX, DY = s.RayDY, DZ = s.RayDZ;
     const uint8_t* kind = s.SurfKind.Data();
@@ -94,44 +95,26 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     const Real Z = s.RayZ, DZ = s.RayDZ;
     const Real* nodeZ = s.NodeZ.Data();
     const uint8_t* kind = s.SurfKind.Data();
-    if (DZ > 0) {
-        Real zBest = NoHit;
-        for (long i = 1; i <= last; ++i) {
-            const Real a = nodeZ[i - 1], b = nodeZ[i];
-            const Real lo = a < b ? a : b, hi = a < b ? b : a;
+    // Downwards the surfaces are visited from the last one: a tie found later is a lower surface
+    // and wins.
+    const bool down = DZ < 0;
+    const long step = down ? -1 : 1;
+    Real zBest = down ? -NoHit : NoHit;
+    for (long n = 0, i = down ? last : 1; n < last; ++n, i += step) {
+        const Real a = nodeZ[i - 1], b = nodeZ[i];
+        const Real lo = a < b ? a : b, hi = a < b ? b : a;
+        if (DZ > 0) {
             if (hi < Z || (lo >= zBest && kind[i] != SurfDisk)) continue;
-            const Real t = SurfaceDistance(s, i, c, bestT);
-            if (t < bestT) {
-                bestT = t;
-                best = i;
-                zBest = Z + bestT * DZ;
-            }
-        }
-    } else if (DZ < 0) {
-        // Downwards from the last surface: a tie found later is a lower surface and wins.
-        Real zBest = -NoHit;
-        for (long i = last; i >= 1; --i) {
-            const Real a = nodeZ[i - 1], b = nodeZ[i];
-            const Real lo = a < b ? a : b, hi = a < b ? b : a;
+        } else if (down) {
             if (lo >= Z || (hi < zBest && kind[i] != SurfDisk)) continue;
-            const Real t = SurfaceDistance(s, i, c, bestT);
-            if (t <= bestT && t < NoHit) {
-                bestT = t;
-                best = i;
-                zBest = Z + bestT * DZ;
-            }
+        } else if (!(lo < Z && Z <= hi)) {  // level: only segments that hold the ray's height
+            continue;
         }
-    } else {
-        // Level: only segments whose z range holds the ray's height.
-        for (long i = 1; i <= last; ++i) {
-            const Real a = nodeZ[i - 1], b = nodeZ[i];
-            const Real lo = a < b ? a : b, hi = a < b ? b : a;
-            if (!(lo < Z && Z <= hi)) continue;
-            const Real t = SurfaceDistance(s, i, c, bestT);
-            if (t < bestT) {
-                bestT = t;
-                best = i;
-            }
+        const Real t = SurfaceDistance(s, i, c, bestT);
+        if (t < bestT || (down && t == bestT && t < NoHit)) {
+            bestT = t;
+            best = i;
+            zBest = Z + bestT * DZ;
         }
     }
     return bestT;

@@ -6,11 +6,15 @@
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
 
-namespace {
+// The bounce routines below work on local copies of the ray and the normal and write the shared
+// area once: extended reals kept in registers rather than stored and reloaded through references
+// into the area between every step. The arithmetic is the same, operation for operation.
 
 [[noreturn]] void RaiseZeroNorm() {
     throw EEngineError("Norm = 0; isf = " + std::to_string(Shared.CurSurface));
 }
+
+namespace {
 
 struct TVec {
     Real x, y, z;
@@ -26,9 +30,18 @@ TVec AuxiliaryAxis(const TVec& n) {
     TVec h = n;
     Real smallest = 1;
     Real* pick = nullptr;
-    if (std::fabs(h.x) < smallest) { smallest = std::fabs(h.x); pick = &h.x; }
-    if (std::fabs(h.y) < smallest) { smallest = std::fabs(h.y); pick = &h.y; }
-    if (std::fabs(h.z) < smallest) { smallest = std::fabs(h.z); pick = &h.z; }
+    if (std::fabs(h.x) < smallest) {
+        smallest = std::fabs(h.x);
+        pick = &h.x;
+    }
+    if (std::fabs(h.y) < smallest) {
+        smallest = std::fabs(h.y);
+        pick = &h.y;
+    }
+    if (std::fabs(h.z) < smallest) {
+        smallest = std::fabs(h.z);
+        pick = &h.z;
+    }
     if (pick)
         *pick = 1;
     else
@@ -38,75 +51,83 @@ TVec AuxiliaryAxis(const TVec& n) {
     return t;
 }
 
-}  // namespace
-
-void NormalizeVector(Real& x, Real& y, Real& z) {
-    const Real n = std::sqrt(x * x + y * y + z * z);
-    if (n == 0) RaiseZeroNorm();
-    if (n == 1) return;
-    x /= n;
-    y /= n;
-    z /= n;
+[[gnu::cold]] void ReportZeroNormal(long i) {
+    EngineHost().ShowMessage("Norm of normal = 0; isf =" + std::to_string(i));
 }
 
-void SurfaceNormal(long i, Real x, Real y, Real z, Real& nx, Real& ny, Real& nz) {
-    (void)z;  // surfaces of revolution: the normal depends on the radial position only
-    const TSharedData& s = Shared;
-    switch (s.SurfKind[i]) {
+// SurfaceNormal on (n.x, n.y, n.z), which come in as the surface's stored normal; i is in range.
+inline void NormalAt(const TSharedData& s, long i, Real x, Real y, TVec& n) {
+    switch (s.SurfKind.Data()[i]) {
         case SurfCone: {
             // A point on the axis takes the diagonal radial direction.
             if (x == 0 && y == 0) x = y = 1e-9L;
             const Real rho = std::sqrt(x * x + y * y);
-            nx = s.SurfSign[i] * x * s.SurfRadialCos[i] / rho;
-            ny = s.SurfSign[i] * y * s.SurfRadialCos[i] / rho;
+            const Real sign = s.SurfSign.Data()[i];
+            const Real radialCos = s.SurfRadialCos.Data()[i];
+            n.x = sign * x * radialCos / rho;
+            n.y = sign * y * radialCos / rho;
             break;
         }
-        case SurfCylinder:
+        case SurfCylinder: {
             // The normalisation below divides by the radius.
-            nx = s.SurfSign[i] * x;
-            ny = s.SurfSign[i] * y;
+            const Real sign = s.SurfSign.Data()[i];
+            n.x = sign * x;
+            n.y = sign * y;
             break;
+        }
         case SurfDisk:
-            nx = 0;
-            ny = 0;
+            n.x = 0;
+            n.y = 0;
             break;
         default:
             break;  // no surface: the radial part keeps its previous value
     }
-    nz = s.SurfNormalZ[i];
-    if (nx * nx + ny * ny + nz * nz == 0) {
-        EngineHost().ShowMessage("Norm of normal = 0; isf =" + std::to_string(i));
+    n.z = s.SurfNormalZ.Data()[i];
+    if (n.x * n.x + n.y * n.y + n.z * n.z == 0) [[unlikely]] {
+        ReportZeroNormal(i);
         return;
     }
-    NormalizeVector(nx, ny, nz);
+    NormalizeVector(n.x, n.y, n.z);
 }
 
-void CosineDirection(Real& x, Real& y, Real& z) {
+inline long CheckedSurface(long i) {
+    if (i < TNodeReals::LowBound || i > TNodeReals::HighBound) RaiseRangeError();
+    return i;
+}
+
+// The normal of the current surface at the ray's point, evaluated and stored with the surface.
+inline TVec StoreCurrentNormal(TSharedData& s) {
+    const long c = CheckedSurface(s.CurSurface);
+    TVec n{s.SurfNormalX.Data()[c], s.SurfNormalY.Data()[c], s.SurfNormalZ.Data()[c]};
+    NormalAt(s, c, s.RayX, s.RayY, n);
+    s.SurfNormalX.Data()[c] = n.x;
+    s.SurfNormalY.Data()[c] = n.y;
+    s.SurfNormalZ.Data()[c] = n.z;
+    return n;
+}
+
+inline void CosineDirectionOf(TVec& v) {
     // A uniform point of the unit disk lifted onto the hemisphere is cosine-distributed.
     Real r2;
     do {
-        x = 2 * MTRandom() - 1;
-        y = 2 * MTRandom() - 1;
-        r2 = x * x + y * y;
+        v.x = 2 * MTRandom() - 1;
+        v.y = 2 * MTRandom() - 1;
+        r2 = v.x * v.x + v.y * v.y;
     } while (!(r2 < 1));
-    z = std::sqrt(1 - x * x - y * y);
+    v.z = std::sqrt(1 - v.x * v.x - v.y * v.y);
 }
 
-void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
-    const TSharedData& s = Shared;
-    const long c = s.CurSurface;
-    const TVec n{s.SurfNormalX[c], s.SurfNormalY[c], s.SurfNormalZ[c]};
-    const TVec d{s.RayDX, s.RayDY, s.RayDZ};
+// ToSurfaceFrame of l about the normal n stored with the current surface, for the direction d.
+inline TVec FrameToGlobal(const TVec& n, const TVec& d, const TVec& l) {
     const Real cosND = n.x * d.x + n.y * d.y + n.z * d.z;
-
     TVec t1, t2;
     // Straight against the normal, or along it (a wall met from behind): the direction gives no
     // tangent axis, and along the normal 1 - c^2 would be 0 (or below it by rounding) and the
     // tangents 0 / 0.
-    if (std::fabs(cosND + 1) < 1e-9L || std::fabs(cosND - 1) < 1e-9L) {
+    if (std::fabs(cosND + 1) < 1e-9L || std::fabs(cosND - 1) < 1e-9L) [[unlikely]] {
         t1 = AuxiliaryAxis(n);
         t2 = Cross(n, t1);
-    } else if (std::fabs(cosND) < 1e-9L) {  // grazing: the direction is already tangent
+    } else if (std::fabs(cosND) < 1e-9L) [[unlikely]] {  // grazing: already tangent
         t1 = d;
         t2 = Cross(n, d);
     } else {
@@ -115,27 +136,68 @@ void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
         const TVec nd = Cross(n, d);
         t2 = {nd.x / sn, nd.y / sn, nd.z / sn};
     }
-    ox = lx * t1.x + ly * t2.x + lz * n.x;
-    oy = lx * t1.y + ly * t2.y + lz * n.y;
-    oz = lx * t1.z + ly * t2.z + lz * n.z;
+    return {l.x * t1.x + l.y * t2.x + l.z * n.x, l.x * t1.y + l.y * t2.y + l.z * n.y,
+            l.x * t1.z + l.y * t2.z + l.z * n.z};
+}
+
+inline TVec StoredNormal(const TSharedData& s, long c) {
+    return {s.SurfNormalX.Data()[c], s.SurfNormalY.Data()[c], s.SurfNormalZ.Data()[c]};
+}
+
+inline void SetDirection(TSharedData& s, const TVec& d) {
+    s.RayDX = d.x;
+    s.RayDY = d.y;
+    s.RayDZ = d.z;
+}
+
+}  // namespace
+
+void SurfaceNormal(long i, Real x, Real y, Real z, Real& nx, Real& ny, Real& nz) {
+    (void)z;  // surfaces of revolution: the normal depends on the radial position only
+    TVec n{nx, ny, nz};
+    NormalAt(Shared, CheckedSurface(i), x, y, n);
+    nx = n.x;
+    ny = n.y;
+    nz = n.z;
+}
+
+void CurrentSurfaceNormal() { StoreCurrentNormal(Shared); }
+
+void CosineDirection(Real& x, Real& y, Real& z) {
+    TVec v;
+    CosineDirectionOf(v);
+    x = v.x;
+    y = v.y;
+    z = v.z;
+}
+
+void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
+    const TSharedData& s = Shared;
+    const TVec o = FrameToGlobal(StoredNormal(s, CheckedSurface(s.CurSurface)),
+                                 {s.RayDX, s.RayDY, s.RayDZ}, {lx, ly, lz});
+    ox = o.x;
+    oy = o.y;
+    oz = o.z;
 }
 
 void ReflectDiffuse() {
     TSharedData& s = Shared;
-    Real lx, ly, lz;
-    CosineDirection(lx, ly, lz);
-    ToSurfaceFrame(s.RayDX, s.RayDY, s.RayDZ, lx, ly, lz);
-    NormalizeVector(s.RayDX, s.RayDY, s.RayDZ);
+    TVec l;
+    CosineDirectionOf(l);
+    TVec d = FrameToGlobal(StoredNormal(s, CheckedSurface(s.CurSurface)),
+                           {s.RayDX, s.RayDY, s.RayDZ}, l);
+    NormalizeVector(d.x, d.y, d.z);
+    SetDirection(s, d);
 }
 
 void ReflectSpecular() {
     TSharedData& s = Shared;
-    CurrentSurfaceNormal();
-    const long c = s.CurSurface;
-    const Real nx = s.SurfNormalX[c], ny = s.SurfNormalY[c], nz = s.SurfNormalZ[c];
-    const Real dn2 = 2 * (s.RayDX * nx + s.RayDY * ny + s.RayDZ * nz);
-    s.RayDX -= dn2 * nx;
-    s.RayDY -= dn2 * ny;
-    s.RayDZ -= dn2 * nz;
-    NormalizeVector(s.RayDX, s.RayDY, s.RayDZ);
+    const TVec n = StoreCurrentNormal(s);
+    TVec d{s.RayDX, s.RayDY, s.RayDZ};
+    const Real dn2 = 2 * (d.x * n.x + d.y * n.y + d.z * n.z);
+    d.x -= dn2 * n.x;
+    d.y -= dn2 * n.y;
+    d.z -= dn2 * n.z;
+    NormalizeVector(d.x, d.y, d.z);
+    SetDirection(s, d);
 }

@@ -2,11 +2,24 @@
 // Normals of the surfaces of revolution, the local frame about a normal, cosine-weighted
 // directions and the two reflections of the gray specular-diffuse wall. Every normal points into
 // the cavity.
+#include <cmath>
+
 #include "engine/Global.h"
 
+// Raises EEngineError "Norm = 0; isf = " + CurSurface.
+[[noreturn]] void RaiseZeroNorm();
+
 // Scales (x, y, z) to unit length; a vector of length exactly 1 is left as it is. A zero vector
-// raises EEngineError "Norm = 0; isf = " + CurSurface.
-void NormalizeVector(Real& x, Real& y, Real& z);
+// raises EEngineError "Norm = 0; isf = " + CurSurface. Inline: every bounce normalises twice.
+inline void NormalizeVector(Real& x, Real& y, Real& z) {
+    const Real n = std::sqrt(x * x + y * y + z * z);
+    if (n == 0) [[unlikely]]
+        RaiseZeroNorm();
+    if (n == 1) return;
+    x /= n;
+    y /= n;
+    z /= n;
+}
 
 // Unit normal of surface i at (x, y, z). Callers pass surface i's SurfNormalX/Y/Z entries as the
 // output, so the axial part is normalised in place and the latest normal stays with the surface.
@@ -27,8 +40,4 @@ void ReflectDiffuse();
 void ReflectSpecular();
 
 // The normal of the current surface at the ray's point, stored with the surface.
-inline void CurrentSurfaceNormal() {
-    TSharedData& s = Shared;
-    const long c = s.CurSurface;
-    SurfaceNormal(c, s.RayX, s.RayY, s.RayZ, s.SurfNormalX[c], s.SurfNormalY[c], s.SurfNormalZ[c]);
-}
+void CurrentSurfaceNormal();
