@@ -12,11 +12,11 @@ using namespace PacketFixtures;
 namespace {
 
 // The metadata of a column list, built with the writer's own descriptor helpers.
-std::vector<TPacketColumn> ColumnsOf(const std::vector<TColumnSpec>& specs, size_t& i,
+std::vector<TPacketColumn> ColumnsOf(const std::vector<TColumnEntry>& entries, size_t& i,
                                      size_t count) {
     std::vector<TPacketColumn> columns;
     for (size_t n = 0; n < count; ++n) {
-        const TColumnSpec& s = specs[i++];
+        const TColumnEntry& s = entries[i++];
         switch (s.Kind) {
             case 's':
                 columns.push_back(StringPacketColumn(s.Name, 100, s.Attributes));
@@ -38,15 +38,15 @@ std::vector<TPacketColumn> ColumnsOf(const std::vector<TColumnSpec>& specs, size
                 break;
             default:
                 columns.push_back(NestedPacketColumn(
-                    s.Name, ColumnsOf(specs, i, size_t(s.Children)), s.Attributes));
+                    s.Name, ColumnsOf(entries, i, size_t(s.Children)), s.Attributes));
         }
     }
     return columns;
 }
 
-TPacketMetadata MetadataOf(const std::vector<TColumnSpec>& specs, size_t topLevel) {
+TPacketMetadata MetadataOf(const std::vector<TColumnEntry>& entries, size_t topLevel) {
     size_t i = 0;
-    return {ColumnsOf(specs, i, topLevel), {}};
+    return {ColumnsOf(entries, i, topLevel), {}};
 }
 
 uint16_t U16At(const std::string& b, size_t at) { return uint8_t(b[at]) | uint8_t(b[at + 1]) << 8; }
@@ -79,7 +79,7 @@ TPacketRow ResultsRun(std::string name, double created, const char* rem, int cav
 
 TEST(DataPacket, FreshDatabasesAreByteExact) {
     struct Case {
-        const std::vector<TColumnSpec>& specs;
+        const std::vector<TColumnEntry>& entries;
         size_t topLevel;
         std::string fixture;
         size_t size;
@@ -87,7 +87,7 @@ TEST(DataPacket, FreshDatabasesAreByteExact) {
     } cases[] = {{ResultsColumns(), 17, FreshResultsPacket(), 556, 35},
                  {DatasetColumns(), 18, FreshDatasetPacket(), 633, 44}};
     for (const auto& c : cases) {
-        const std::string bytes = EncodeDataPacket({MetadataOf(c.specs, c.topLevel), {}});
+        const std::string bytes = EncodeDataPacket({MetadataOf(c.entries, c.topLevel), {}});
         ASSERT_EQ(bytes.size(), c.size);
         EXPECT_EQ(bytes, c.fixture);
         EXPECT_EQ(U32At(bytes, 0), 0xBDE01996u);

@@ -12,7 +12,7 @@ namespace PacketFixtures {
 // One descriptor, depth first. Kinds: 's' string of width 100, 'd' date-time, 'f' double,
 // 'i' 16-bit integer, 'I' 32-bit integer, 'm' memo, 'n' nested table whose next `children`
 // entries are its own columns.
-struct TColumnSpec {
+struct TColumnEntry {
     const char* Name;
     char Kind;
     uint16_t Attributes = 0;
@@ -51,11 +51,11 @@ inline uint32_t TypeWordOf(char kind, int children) {
     }
 }
 
-inline size_t EmitColumns(TBytes& b, const std::vector<TColumnSpec>& specs, size_t first,
+inline size_t EmitColumns(TBytes& b, const std::vector<TColumnEntry>& entries, size_t first,
                           size_t count) {
     size_t i = first;
     for (size_t n = 0; n < count; ++n) {
-        const TColumnSpec& c = specs[i++];
+        const TColumnEntry& c = entries[i++];
         b.Name(c.Name);
         b.U32(TypeWordOf(c.Kind, c.Children));
         b.U16(c.Attributes);
@@ -67,7 +67,7 @@ inline size_t EmitColumns(TBytes& b, const std::vector<TColumnSpec>& specs, size
             b.U16(0);
         }
         if (c.Kind == 'n') {
-            i = EmitColumns(b, specs, i, size_t(c.Children));
+            i = EmitColumns(b, entries, i, size_t(c.Children));
             b.U16(0);  // the nested table's properties
         }
     }
@@ -75,11 +75,11 @@ inline size_t EmitColumns(TBytes& b, const std::vector<TColumnSpec>& specs, size
 }
 
 // An empty packet of the given columns: no rows, flags 3, the first-row offset at byte 22.
-inline std::string EmptyPacket(const std::vector<TColumnSpec>& specs, size_t topLevel) {
+inline std::string EmptyPacket(const std::vector<TColumnEntry>& entries, size_t topLevel) {
     TBytes b;
-    b.U32(0xBDE01996), b.U16(2), b.U16(0), b.U32(24), b.U16(uint16_t(specs.size())), b.U32(0),
+    b.U32(0xBDE01996), b.U16(2), b.U16(0), b.U32(24), b.U16(uint16_t(entries.size())), b.U32(0),
         b.U32(3), b.U16(0);
-    EmitColumns(b, specs, 0, topLevel);
+    EmitColumns(b, entries, 0, topLevel);
     b.U16(0);  // top-level table properties
     const uint16_t offset = uint16_t(b.Bytes().size());
     b.Bytes()[22] = char(offset & 0xFF), b.Bytes()[23] = char(offset >> 8);
@@ -87,8 +87,8 @@ inline std::string EmptyPacket(const std::vector<TColumnSpec>& specs, size_t top
 }
 
 // clang-format off: one line per table, nested tables after their column.
-inline const std::vector<TColumnSpec>& ResultsColumns() {
-    static const std::vector<TColumnSpec> specs{
+inline const std::vector<TColumnEntry>& ResultsColumns() {
+    static const std::vector<TColumnEntry> entries{
         {"DatasetName", 's'}, {"DateTime", 'd'}, {"StartDateTime", 'd'}, {"FinishDateTime", 'd'},
         {"Tref", 'f'}, {"Tbg", 'f'}, {"ViewIndex", 'i'}, {"NRF", 'f'}, {"Threshold", 'f'},
         {"Rem", 'm'},
@@ -98,11 +98,11 @@ inline const std::vector<TColumnSpec>& ResultsColumns() {
         {"SEERT", 'n', 0, 8}, {"Wavelength", 'f'}, {"ivc", 'i'}, {"param1", 'f'}, {"param2", 'f'},
             {"param3", 'f'}, {"EEiso", 'f'}, {"EE", 'f'}, {"RT", 'f'},
         {"nw", 'i'}, {"nv", 'i'}, {"Z0", 'f'}, {"R0", 'f'}};
-    return specs;
+    return entries;
 }
 
-inline const std::vector<TColumnSpec>& DatasetColumns() {
-    static const std::vector<TColumnSpec> specs{
+inline const std::vector<TColumnEntry>& DatasetColumns() {
+    static const std::vector<TColumnEntry> entries{
         {"DatasetName", 's', 4}, {"DateTime", 'd', 4}, {"Tref", 'f'}, {"Tbg", 'f'},
         {"ViewIndex", 'i'}, {"NRF", 'f'}, {"Threshold", 'f'}, {"Rem", 'm'},
         {"Cavity", 'n', 0, 5}, {"D", 'f', 4}, {"Z", 'f', 4}, {"R", 'f', 4}, {"Emissivity", 'f'},
@@ -116,7 +116,7 @@ inline const std::vector<TColumnSpec>& DatasetColumns() {
         {"VC3", 'n', 0, 3}, {"YD", 'f'}, {"RD", 'f'}, {"H", 'f'},
         {"VC4", 'n', 0, 4}, {"Xi", 'f'}, {"Z", 'f'}, {"R", 'f'}, {"isf", 'I'},
         {"Z0", 'f'}, {"R0", 'f'}};
-    return specs;
+    return entries;
 }
 // clang-format on
 
