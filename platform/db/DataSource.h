@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/classes/Events.h"
 #include "platform/classes/Publisher.h"
 #include "platform/db/DataSet.h"
 
@@ -29,7 +30,6 @@ void NotifyEach(std::vector<T*>& list, F f) {
     }
 }
 
-using TNotifyEvent = std::function<void(TDataSource* sender)>;
 using TDataChangeEvent = std::function<void(TDataSource* sender, TField* field)>;
 
 class TDataSource : public TComponent {

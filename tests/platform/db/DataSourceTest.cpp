@@ -35,10 +35,10 @@ TEST(DataSource, TellsLinksAndHandlersOfEachChange) {
     source.OnDataChange = [&](TDataSource*, TField* field) {
         handlers += "change(" + (field ? field->FieldName() : std::string()) + ") ";
     };
-    source.OnStateChange = [&](TDataSource* s) {
-        handlers += "state(" + std::to_string(s->State()) + ") ";
+    source.OnStateChange = [&](TObject* s) {
+        handlers += "state(" + std::to_string(static_cast<TDataSource*>(s)->State()) + ") ";
     };
-    source.OnUpdateData = [&](TDataSource*) { handlers += "update "; };
+    source.OnUpdateData = [&](TObject*) { handlers += "update "; };
     TRecordingLink link;
     link.SetDataSource(&source);
     source.SetDataSet(&t.ds);
