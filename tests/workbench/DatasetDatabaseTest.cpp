@@ -169,3 +169,17 @@ TEST(DatasetDatabase, DeleteAllRecordsReportsAFailureOnce) {
     EXPECT_EQ(t.Db.cdsWavelengths.RecordCount(), 2);
     EXPECT_FALSE(t.Db.cdsMain.ControlsDisabled() || t.Db.cdsWavelengths.ControlsDisabled());
 }
+
+TEST(DatasetDatabase, EmissivityAndDiffusityStayWithinZeroAndOne) {
+    TOpenDatabase t;
+    AddDataset(t.Db, "profile", 46000, 1);
+    t.Db.cdsCavity.Edit();
+    for (const char* name : {"Emissivity", "Diffusity"}) {
+        TField* field = t.Db.cdsCavity.FieldByName(name);
+        for (double ok : {0.0, 1.0, 0.25}) EXPECT_NO_THROW(field->SetAsFloat(ok)) << name << ok;
+        for (double bad : {1.0001, -0.0001}) {
+            EXPECT_THROW(field->SetAsFloat(bad), Exception) << name << bad;
+            EXPECT_EQ(field->AsFloat(), 0.25) << name;
+        }
+    }
+}
