@@ -13,6 +13,7 @@
 #include "platform/rtl/Cp1252.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 
 namespace {
 
@@ -76,23 +77,6 @@ std::vector<uint32_t> CodePoints(const std::string& s) {
     return cps;
 }
 
-void AppendCodePoint(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
 
 bool IsValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
@@ -660,7 +644,7 @@ private:
                     std::from_chars(FText.data() + FPos, FText.data() + FText.size(), cp, base);
                 if (ec != std::errc() || cp > 0x10FFFF) Error("Invalid character code");
                 FPos = size_t(p - FText.data());
-                AppendCodePoint(FToken.text, cp);
+                AppendUtf8(FToken.text, cp);
             } else {
                 break;
             }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Utf8.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ int ByteOf(char32_t cp) {
 }
 
 // Converts until the first failure; returns the byte offset of the offending sequence, or npos.
+// `bad` is the character the page lacks, or 0 when the text is not valid UTF-8 there.
 size_t Convert(std::string_view text, std::string& out, char32_t& bad) {
     out.clear();
     out.reserve(text.size());
@@ -35,39 +37,14 @@ size_t Convert(std::string_view text, std::string& out, char32_t& bad) {
             ++i;
             continue;
         }
-        // Every character of the page above 0x7F takes two or three bytes in UTF-8.
-        char32_t cp;
-        size_t len;
-        if ((b0 & 0xE0) == 0xC0 && i + 1 < text.size()) {
-            cp = char32_t(b0 & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            len = 2;
-        } else if ((b0 & 0xF0) == 0xE0 && i + 2 < text.size()) {
-            cp = char32_t(b0 & 0x0F) << 12 | char32_t(static_cast<unsigned char>(text[i + 1]) & 0x3F) << 6 |
-                 (static_cast<unsigned char>(text[i + 2]) & 0x3F);
-            len = 3;
-        } else {
-            bad = b0 >= 0xF0 ? 0x10000 : 0;  // a 4-byte character or a malformed byte
-            if (bad && i + 3 < text.size()) {
-                bad = char32_t(b0 & 0x07) << 18 | char32_t(static_cast<unsigned char>(text[i + 1]) & 0x3F) << 12 |
-                      char32_t(static_cast<unsigned char>(text[i + 2]) & 0x3F) << 6 |
-                      (static_cast<unsigned char>(text[i + 3]) & 0x3F);
-            }
-            return i;
-        }
-        bool wellFormed = true;
-        for (size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) wellFormed = false;
-        if (!wellFormed || (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800)) {
-            bad = 0;  // malformed or overlong
-            return i;
-        }
-        const int byte = ByteOf(cp);
+        const size_t at = i;
+        const char32_t cp = DecodeUtf8(text, i);
+        const int byte = cp >= kMalformedUtf8 ? -1 : ByteOf(cp);
         if (byte < 0) {
-            bad = cp;
-            return i;
+            bad = cp >= kMalformedUtf8 ? 0 : cp;
+            return at;
         }
         out += char(byte);
-        i += len;
     }
     return std::string_view::npos;
 }
@@ -85,16 +62,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
             out.append(bytes.substr(start, i - start + 1));
             continue;
         }
-        char32_t cp = b;
-        if (b < 0xA0) cp = kHigh[b - 0x80];
-        if (cp < 0x800) {
-            out += char(0xC0 | (cp >> 6));
-            out += char(0x80 | (cp & 0x3F));
-        } else {
-            out += char(0xE0 | (cp >> 12));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
-        }
+        AppendUtf8(out, b < 0xA0 ? char32_t(kHigh[b - 0x80]) : char32_t(b));
     }
     return out;
 }

@@ -7,77 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/rtl/Utf8.h"
+
 namespace {
 
 inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
-
-// Decodes one UTF-8 sequence at s[i]; advances i. A malformed byte decodes as itself with the
-// high bit marking it (0x110000 + byte), so that it never equals a real code point and is copied
-// back unchanged.
-constexpr char32_t kMalformed = 0x110000;
-
-char32_t NextCodePoint(std::string_view s, size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
-    }
-    int len = 0;
-    char32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4;
-        cp = b0 & 0x07;
-    } else {
-        ++i;
-        return kMalformed + b0;
-    }
-    if (i + len > s.size()) {
-        ++i;
-        return kMalformed + b0;
-    }
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return kMalformed + b0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return kMalformed + b0;
-    }
-    i += len;
-    return cp;
-}
-
-void AppendCodePoint(std::string& out, char32_t cp) {
-    if (cp >= kMalformed) {
-        out += char(cp - kMalformed);
-    } else if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
 
 // Latin Extended-A pairs letters as (upper, lower) on even/odd code points, except two runs
 // where the upper case letter sits on the odd one.
@@ -119,7 +54,7 @@ std::string MapCase(std::string_view s, Map map) {
             out += char(map(b));
             ++i;
         } else {
-            AppendCodePoint(out, map(NextCodePoint(s, i)));
+            AppendUtf8(out, map(DecodeUtf8(s, i)));
         }
     }
     return out;
@@ -199,8 +134,8 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
             ++j;
             continue;
         }
-        const char32_t ca = ToLower(NextCodePoint(a, i));
-        const char32_t cb = ToLower(NextCodePoint(b, j));
+        const char32_t ca = ToLower(DecodeUtf8(a, i));
+        const char32_t cb = ToLower(DecodeUtf8(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return int(i < a.size()) - int(j < b.size());
