@@ -30,7 +30,10 @@ struct TPacketHeader {
 
 class TDataPacketReader {
 public:
+    // The bytes must outlive the reader, which points into them and into its own metadata.
     explicit TDataPacketReader(std::string_view bytes);
+    TDataPacketReader(const TDataPacketReader&) = delete;
+    TDataPacketReader& operator=(const TDataPacketReader&) = delete;
 
     const TPacketHeader& Header() const { return FHeader; }
     const TPacketMetadata& Metadata() const { return FMetadata; }

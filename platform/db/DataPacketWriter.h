@@ -14,7 +14,10 @@
 
 class TDataPacketWriter {
 public:
+    // The metadata must outlive the writer, which walks its columns as the values come.
     explicit TDataPacketWriter(const TPacketMetadata& metadata);
+    TDataPacketWriter(const TDataPacketWriter&) = delete;
+    TDataPacketWriter& operator=(const TDataPacketWriter&) = delete;
 
     // Grows the buffer once when the caller knows the size to come.
     void Reserve(size_t bytes) { FBytes.reserve(bytes); }
