@@ -36,6 +36,7 @@ struct TSharedData {
     TCheckedArray<int8_t, 0, 202> SurfSign;
     TNodeReals SurfNormalX, SurfNormalY, SurfNormalZ;
     TNodeReals SurfRadialCos, SurfSlope, SurfSlope2, SurfZ0;
+    TNodeReals SurfLength;  // length of the segment in the generatrix plane
 
     // Bounding box of the outline.
     Real CavZMin = 0, CavZMax = 0, CavYMin = 0, CavYMax = 0, CavZRange = 0, CavYRange = 0;

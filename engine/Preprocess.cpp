@@ -22,6 +22,7 @@ bool PreprocessGeometry(std::string& message) {
         const Real dR = s.NodeR[i] - s.NodeR[i - 1];
         const Real dZ = s.NodeZ[i] - s.NodeZ[i - 1];
         const Real L = std::sqrt(dR * dR + dZ * dZ);
+        s.SurfLength[i] = L;
         if (L == 0) {
             message = "Two points (" + std::to_string(i - 1) + " and " + std::to_string(i) +
                       ") merge together";

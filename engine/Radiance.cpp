@@ -4,19 +4,27 @@
 
 TRadianceRatios RadianceRatios;
 
-Real PointXi(long i, Real x, Real y, Real z) {
-    const TSharedData& s = Shared;
+namespace {
+
+// PointXi given the segment's length, which is all of it that does not depend on the point.
+inline Real XiOnSegment(const TSharedData& s, long i, Real L, Real x, Real y, Real z) {
     const Real rho = std::sqrt(x * x + y * y);
     const Real dr0 = rho - s.NodeR[i - 1];
     const Real dz0 = z - s.NodeZ[i - 1];
     const Real d = std::sqrt(dr0 * dr0 + dz0 * dz0);
-    const Real dR = s.NodeR[i] - s.NodeR[i - 1];
-    const Real dZ = s.NodeZ[i] - s.NodeZ[i - 1];
-    const Real L = std::sqrt(dR * dR + dZ * dZ);
     Real xi = s.NodeXi[i - 1] + (s.NodeXi[i] - s.NodeXi[i - 1]) * d / L;
     if (xi < 0) xi = 0;
     if (xi > 1) xi = 1;
     return xi;
+}
+
+}  // namespace
+
+Real PointXi(long i, Real x, Real y, Real z) {
+    const TSharedData& s = Shared;
+    const Real dR = s.NodeR[i] - s.NodeR[i - 1];
+    const Real dZ = s.NodeZ[i] - s.NodeZ[i - 1];
+    return XiOnSegment(s, i, std::sqrt(dR * dR + dZ * dZ), x, y, z);
 }
 
 void HitTemperature() {
@@ -31,7 +39,10 @@ void HitTemperature() {
         return;
     }
     if (count > TTempReals::HighBound) RaiseRangeError();
-    const Real xi = PointXi(s.CurSurface, s.RayX, s.RayY, s.RayZ);
+    // The walls were preprocessed for the run: their lengths are known (the same expression as
+    // PointXi's, so the same value).
+    const long c = s.CurSurface;
+    const Real xi = XiOnSegment(s, c, s.SurfLength[c], s.RayX, s.RayY, s.RayZ);
     // Points 1..count sit at [0..count-1] of the unchecked storage.
     const Real* pxi = s.TempPointXi.Data();
     const Real* pt = s.TempPointT.Data();
