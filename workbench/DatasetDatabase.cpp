@@ -157,6 +157,7 @@ void TDatasetDatabase::SaveAtClose() {
 }
 
 void TDatasetDatabase::SetSortChoice(int item) {
+    if (item < 0 || item >= cdsMain.IndexDefs().Count()) return;  // no choice made
     FSortChoice = item;
     cdsMain.SetIndexName(cdsMain.IndexDefs().Items(item).Name());
 }

@@ -93,6 +93,7 @@ void TResultsDatabase::Open(const TProgramFolders& folders) {
 void TResultsDatabase::SaveAtClose() { SaveDatabase(cdsResults); }
 
 void TResultsDatabase::SetSortChoice(int item) {
+    if (item < 0 || item >= cdsResults.IndexDefs().Count()) return;  // no choice made
     FSortChoice = item;
     cdsResults.SetIndexName(cdsResults.IndexDefs().Items(item).Name());
 }

@@ -127,6 +127,8 @@ TEST(DatasetDatabase, SortOrdersAndFindByName) {
     EXPECT_TRUE(t.Db.FindVisible());
 
     t.Db.SetSortChoice(1);  // newest first
+    t.Db.SetSortChoice(-1);  // no item chosen: the order stays
+    EXPECT_EQ(t.Db.SortChoice(), 1);
     EXPECT_FALSE(t.Db.FindVisible());
     EXPECT_EQ(Names(t.Db), (std::vector<std::string>{"abd", "Abc", "b1"}));
 
