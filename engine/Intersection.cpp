@@ -6,68 +6,93 @@
 
 namespace {
 
+// What the hit search needs of the ray and of the surface it starts on, read once per search.
+// The sums are the very subexpressions of the per-surface formulas (same operands, same order),
+// so computing them once changes no bit.
+struct TRayTerms {
+    Real X, Y, Z, DX, DY, DZ;
+    Real XD_YD;  // X DX + Y DY
+    Real XX_YY;  // X X + Y Y
+    Real DZ2;    // DZ DZ
+    long c;      // the surface the ray starts on
+    uint8_t cKind;
+    Real cZ0, cSlope2, cR;
+};
+
+inline TRayTerms RayTerms(const TSharedData& s, long c) {
+    TRayTerms r;
+    r.X = s.RayX, r.Y = s.RayY, r.Z = s.RayZ;
+    r.DX = s.RayDX, r.DY = s.RayDY, r.DZ = s.RayDZ;
+    r.XD_YD = r.X * r.DX + r.Y * r.DY;
+    r.XX_YY = r.X * r.X + r.Y * r.Y;
+    r.DZ2 = r.DZ * r.DZ;
+    r.c = c;
+    r.cKind = s.SurfKind.Data()[c];
+    r.cZ0 = s.SurfZ0.Data()[c];
+    r.cSlope2 = s.SurfSlope2.Data()[c];
+    r.cR = s.NodeR.Data()[c];
+    return r;
+}
+
 // A root counts only ahead of the point and on the segment; otherwise it is NoHit.
-inline Real AcceptAxial(const TSharedData& s, long i, Real t) {
-    if (t >= HitTolerance && InSegmentRange(s.NodeZ.Data()[i - 1], s.NodeZ.Data()[i],
-                                            s.RayZ + t * s.RayDZ))
+inline Real AcceptAxial(const TSharedData& s, const TRayTerms& r, long i, Real t) {
+    if (t >= HitTolerance &&
+        InSegmentRange(s.NodeZ.Data()[i - 1], s.NodeZ.Data()[i], r.Z + t * r.DZ))
         return t;
     return NoHit;
 }
 
-inline Real NearerOfTwo(const TSharedData& s, long i, Real a, Real b, Real disc) {
+inline Real NearerOfTwo(const TSharedData& s, const TRayTerms& r, long i, Real a, Real b,
+                        Real disc) {
     const Real root = std::sqrt(disc);
     // (x / 2) / a and x / (2 a) round the same quotient: halving and doubling are exact in
     // binary floating point (far from the subnormal range, which these never reach), so one
     // division per root is saved without changing a bit.
     const Real a2 = 2 * a;
-    const Real t1 = AcceptAxial(s, i, (-b - root) / a2);
-    const Real t2 = AcceptAxial(s, i, (-b + root) / a2);
+    const Real t1 = AcceptAxial(s, r, i, (-b - root) / a2);
+    const Real t2 = AcceptAxial(s, r, i, (-b + root) / a2);
     return t1 < t2 ? t1 : t2;
 }
 
 // Distance to surface i along the ray, or NoHit (also when the surface cannot be met at all: a
 // parallel ray, no real root, a kind that is no surface). A disk farther than `bound` is NoHit
 // without its radius being computed: such a root never wins the search.
-[[gnu::always_inline]] inline Real SurfaceDistance(const TSharedData& s, long i, long c,
+[[gnu::always_inline]] inline Real SurfaceDistance(const TSharedData& s, const TRayTerms& r, long i,
                                                    Real bound) {
-    const Real X = s.RayX, Y = s.RayY, Z = s.RayZ;
-    const Real DX = s.RayDX, DY = s.RayDY, DZ = s.RayDZ;
-    const uint8_t* kind = s.SurfKind.Data();
-    switch (kind[i]) {
+    switch (s.SurfKind.Data()[i]) {
         case SurfCone: {
             const Real s2 = s.SurfSlope2.Data()[i];
             const Real z0 = s.SurfZ0.Data()[i];
-            const Real a = 1 - DZ * DZ * (s2 + 1);
+            const Real a = 1 - r.DZ2 * (s2 + 1);
             if (a == 0) break;
-            const Real b = 2 * (X * DX + Y * DY - DZ * s2 * (Z - z0));
+            const Real b = 2 * (r.XD_YD - r.DZ * s2 * (r.Z - z0));
             // Starting on this very cone: the root at the point is 0, the other is -b/a.
-            if (s.SurfZ0.Data()[c] == z0 && kind[c] == SurfCone && s.SurfSlope2.Data()[c] == s2)
-                return AcceptAxial(s, i, -b / a);
-            const Real cc = X * X + Y * Y - s2 * (Z - z0) * (Z - z0);
+            if (r.cZ0 == z0 && r.cKind == SurfCone && r.cSlope2 == s2)
+                return AcceptAxial(s, r, i, -b / a);
+            const Real cc = r.XX_YY - s2 * (r.Z - z0) * (r.Z - z0);
             const Real disc = b * b - 4 * a * cc;
             if (disc < 0) break;
-            if (disc == 0) return AcceptAxial(s, i, (-b / 2) / a);
-            return NearerOfTwo(s, i, a, b, disc);
+            if (disc == 0) return AcceptAxial(s, r, i, (-b / 2) / a);
+            return NearerOfTwo(s, r, i, a, b, disc);
         }
         case SurfCylinder: {
-            const Real a = 1 - DZ * DZ;
+            const Real a = 1 - r.DZ2;
             if (a == 0) break;
-            const Real b = 2 * (X * DX + Y * DY);
-            const Real r = s.NodeR.Data()[i];
-            if (s.NodeR.Data()[c] == r && kind[c] == SurfCylinder)
-                return AcceptAxial(s, i, -b / a);
-            const Real cc = X * X + Y * Y - r * r;
+            const Real b = 2 * r.XD_YD;
+            const Real R = s.NodeR.Data()[i];
+            if (r.cR == R && r.cKind == SurfCylinder) return AcceptAxial(s, r, i, -b / a);
+            const Real cc = r.XX_YY - R * R;
             const Real disc = b * b - 4 * a * cc;
             if (disc < 0) break;
-            return NearerOfTwo(s, i, a, b, disc);
+            return NearerOfTwo(s, r, i, a, b, disc);
         }
         case SurfDisk: {
             // A ray never meets the disk it starts on.
-            if (DZ == 0 || i == c) break;
-            const Real t = -(Z - s.NodeZ.Data()[i]) / DZ;
+            if (r.DZ == 0 || i == r.c) break;
+            const Real t = -(r.Z - s.NodeZ.Data()[i]) / r.DZ;
             if (t < HitTolerance || t > bound) return NoHit;
-            const Real hx = X + DX * t;
-            const Real hy = Y + DY * t;
+            const Real hx = r.X + r.DX * t;
+            const Real hy = r.Y + r.DY * t;
             const Real rho = std::sqrt(hx * hx + hy * hy);
             return InSegmentRange(s.NodeR.Data()[i - 1], s.NodeR.Data()[i], rho) ? t : NoHit;
         }
@@ -92,7 +117,8 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     if (c > TNodeReals::HighBound) RaiseRangeError();
     Real bestT = NoHit;
     best = 0;
-    const Real Z = s.RayZ, DZ = s.RayDZ;
+    const TRayTerms r = RayTerms(s, c);
+    const Real Z = r.Z, DZ = r.DZ;
     const Real* nodeZ = s.NodeZ.Data();
     const uint8_t* kind = s.SurfKind.Data();
     // Downwards the surfaces are visited from the last one: a tie found later is a lower surface
@@ -110,7 +136,7 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
         } else if (!(lo < Z && Z <= hi)) {  // level: only segments that hold the ray's height
             continue;
         }
-        const Real t = SurfaceDistance(s, i, c, bestT);
+        const Real t = SurfaceDistance(s, r, i, bestT);
         if (t < bestT || (down && t == bestT && t < NoHit)) {
             bestT = t;
             best = i;
@@ -132,7 +158,7 @@ Real DistanceToSurface(long i) {
     const TSharedData& s = Shared;
     if (i < 1 || i > TNodeReals::HighBound || s.CurSurface > TNodeReals::HighBound)
         RaiseRangeError();
-    return SurfaceDistance(s, i, s.CurSurface, NoHit);
+    return SurfaceDistance(s, RayTerms(s, s.CurSurface), i, NoHit);
 }
 
 bool FindFirstHit() {
