@@ -3,6 +3,9 @@
 #include <cmath>
 
 #include "engine/EngineHost.h"
+#include "engine/EngineTables.h"
+#include "engine/TableWalk.h"
+#include "platform/db/ClientDataSet.h"
 #include "platform/rtl/FloatFormat.h"
 
 bool ComputeOutline(const std::string& datasetName, std::string& message) {
@@ -61,8 +64,36 @@ void ShowOutlineStatus() {
 }
 
 bool LoadCavityOutline(std::string& message) {
-    // The nodes are those the cavity loader put in the area.
-    if (!ComputeOutline(Shared.CurDatasetName, message)) return false;
+    message.clear();
+    TSharedData& s = Shared;
+    const TDataSet* main = EngineTables.cdsMain;
+    if (!IsOpen(main) || main->IsEmpty()) return false;
+    const std::string name = main->FieldByName("DatasetName")->AsString();
+    s.NodeZ[0] = main->FieldByName("Z0")->AsFloat();
+    s.NodeR[0] = main->FieldByName("R0")->AsFloat();
+    s.CavZMin = 1e99L;
+    s.CavZMax = -1e99L;
+    s.CavYMax = -1;
+
+    TDataSet* cavity = EngineTables.cdsCavity;
+    if (!IsOpen(cavity)) return false;
+    if (cavity->IsEmpty()) {
+        for (int panel = 0; panel <= 2; ++panel) EngineHost().SetStatusText(panel, "");
+        return false;
+    }
+    if (cavity->RecNo() < 1) return false;
+    s.NodeCount = CheckedCount(cavity->RecordCount(), 202);
+    {
+        TTableWalk walk(*cavity, true);
+        const TField& z = *cavity->FieldByName("Z");
+        const TField& r = *cavity->FieldByName("R");
+        cavity->First();
+        for (long i = 1; !cavity->Eof(); cavity->Next(), ++i) {
+            s.NodeZ[i] = z.AsFloat();
+            s.NodeR[i] = r.AsFloat();
+        }
+    }
+    if (!ComputeOutline(name, message)) return false;
     ShowOutlineStatus();
     return true;
 }

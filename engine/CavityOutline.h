@@ -14,7 +14,10 @@ bool ComputeOutline(const std::string& datasetName, std::string& message);
 // Panels 0..2 of the main window's status bar: bounds, cavity length and aperture radius.
 void ShowOutlineStatus();
 
-// The outline of the dataset in the area, with its status-bar texts.
+// The outline of the main window's current dataset: reads the start node and the cavity rows
+// into the area (the cavity table goes back to its row), computes the outline and writes the
+// status-bar texts. False with no message when there is no open table, no dataset, no cavity row
+// or no current cavity row; a table without rows also empties the three status texts.
 bool LoadCavityOutline(std::string& message);
 
 // The point of the generatrix at relative arc length xi, from the outline in the area, without

@@ -4,6 +4,7 @@
 #include "engine/Global.h"
 #include "engine/Intersection.h"
 #include "engine/Launchers.h"
+#include "engine/Loaders.h"
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
 #include "engine/Radiance.h"

@@ -41,10 +41,6 @@ bool DeleteAllRecords(TDataSet& table, IMessageService& messages) {
     return true;
 }
 
-void PostIfEditing(TDataSet& table) {
-    if (table.State() == dsEdit || table.State() == dsInsert) table.Post();
-}
-
 bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
                           const std::string& message, IMessageService& messages) {
     table.SetFileName(fileName);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/Loaders.h"
+
 class TClientDataSet;
 class TDataSet;
 class IMessageService;
@@ -20,8 +22,7 @@ void ShowRecordPosition(const TDataSet& table, std::string& statusText);
 // row would fail again). Answers whether the table ended empty.
 bool DeleteAllRecords(TDataSet& table, IMessageService& messages);
 
-// Posts the table when it is in edit or insert state.
-void PostIfEditing(TDataSet& table);
+// PostIfEditing, which posts a table in edit or insert state, is the engine's (Loaders.h).
 
 // Loads the table from its file. When that fails for any reason, an existing unreadable file is
 // kept under its name plus ".bad" (replacing an older one), `message` is shown when it is not

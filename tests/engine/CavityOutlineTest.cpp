@@ -33,13 +33,12 @@ TEST_F(CavityOutlineTest, BoundsXiAndStatusTexts) {
     EXPECT_EQ(s.NodeXi[3], 1);
 
     TFormatSettingsGuard guard{TFormatSettings{}};
-    std::string message;
-    ASSERT_TRUE(LoadCavityOutline(message));
+    ShowOutlineStatus();
     EXPECT_EQ(Host.Status[0], "Cavity boundaries:     -1.0000<=Y<=1.0000,   0.0000<=Z<=2.0000");
     EXPECT_EQ(Host.Status[1], "Cavity length = 2.0000");
     EXPECT_EQ(Host.Status[2], "Aperture radius = 0.5000");
     FormatSettings().DecimalSeparator = ',';
-    ASSERT_TRUE(LoadCavityOutline(message));
+    ShowOutlineStatus();
     EXPECT_EQ(Host.Status[2], "Aperture radius = 0,5000");
 }
 
@@ -103,20 +102,6 @@ TEST_F(CavityOutlineTest, XiOutsideTheGeneratrixFailsNamingXi) {
     }
 }
 
-TEST_F(CavityOutlineTest, FailedReloadIsReportedOnlyWhileTheMainWindowIsActive) {
-    // The reload fails on the merged nodes, after it has set bounds but before any Xi changed.
-    SetNodes({{0, 0}, {0, 1}, {2, 1}, {2, 1}});
-    for (bool active : {true, false}) {
-        Host.MainWindowActive = active;
-        Real z = 0, y = 0;
-        int32_t surface = 0;
-        std::string message;
-        const bool ok = XiToPoint(0.5L, z, y, surface, message);
-        EXPECT_EQ(ok, !active);
-        if (active) {
-            EXPECT_EQ(message, "Two points (2 and 3) merge together  in dataset Step");
-        }
-    }
-}
+// The reload of the outline inside XiToPoint reads the tables: see LoadersTest.
 
 }  // namespace

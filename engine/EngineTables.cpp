@@ -1,0 +1,4 @@
+#include "engine/EngineTables.h"
+
+TEngineTables EngineTables;
+TResultTables ResultTables;
