@@ -11,18 +11,18 @@ constexpr uint8_t kLocalHemispherical = 4;
 
 // What the wall hit at the ray's point gives, then the ray's reflection off it: emission of the
 // wall at its temperature weighted by what is left of the ray, the weight loss, and a diffuse or
-// specular new direction drawn against the wall's diffusity.
-inline void Bounce(TSharedData& s, Real& w, Real* isoSums, Real* sums, int count) {
+// specular new direction drawn against the wall's diffusity. The isothermal sum gains the same
+// amount at every wavelength, so it is kept once (`iso`) and spread over the wavelengths when the
+// ray ends: the same additions in the same order give the same value at every k.
+inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
     const long c = s.CurSurface;
     CurrentSurfaceNormal();
     HitTemperature();
     const Real e = s.SurfEmissivity[c];
     const Real ew = e * w;
     const Real* ratio = RadianceRatios.At(s.CurHitT);
-    for (int k = 0; k < count; ++k) {
-        isoSums[k] += ew;
-        sums[k] += ratio[k] * ew;
-    }
+    iso += ew;
+    for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;
     w = w * s.SurfReflectivity[c];
     if (MTRandom() <= s.SurfDiffusity[c])
         ReflectDiffuse();
@@ -50,12 +50,13 @@ bool TraceRay(std::string& message) {
     }
 
     Real w = s.RayWeight;
+    Real iso = 0;
     if (fromWall) {
         // The start point is the first hit, the ray arriving against its launched direction.
         s.RayDX = -s.RayDX;
         s.RayDY = -s.RayDY;
         s.RayDZ = -s.RayDZ;
-        Bounce(s, w, isoSums, sums, count);
+        Bounce(s, w, iso, sums, count);
     }
     while (w / s.RayWeight > s.CurThreshold) {
         if (!FindFirstHit()) {
@@ -66,8 +67,9 @@ bool TraceRay(std::string& message) {
             }
             break;
         }
-        Bounce(s, w, isoSums, sums, count);
+        Bounce(s, w, iso, sums, count);
     }
+    for (int k = 0; k < count; ++k) isoSums[k] = iso;
     return true;
 }
 
