@@ -3,11 +3,18 @@
 #include <cmath>
 
 #include "engine/CavityOutline.h"
+#include "engine/EngineTables.h"
+#include "engine/Loaders.h"
+#include "engine/SaveResults.h"
+#include "engine/TableWalk.h"
 #include "engine/Launchers.h"
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
 #include "engine/Radiance.h"
 #include "engine/Trace.h"
+#include "platform/db/ClientDataSet.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/RtlMath.h"
 
 IRunMonitor::~IRunMonitor() = default;
@@ -155,4 +162,40 @@ TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
         message = e.Message();
         return Fail(monitor, message, TRunOutcome::RayFailed);
     }
+}
+
+TRunOutcome RunAndSaveResults(IRunMonitor& monitor, std::string& message,
+                              const std::function<double()>& now) {
+    StopFlag = false;
+    const double start = now();
+    TDataSet* main = EngineTables.cdsMain;
+    if (IsOpen(main)) {
+        Shared.CurNRF = main->FieldByName("NRF")->AsFloat();
+        Shared.CurThreshold = main->FieldByName("Threshold")->AsFloat();
+    }
+    const TRunOutcome outcome = RunModeling(monitor, message);
+    const double finish = now();
+    if (outcome == TRunOutcome::Stopped) {
+        if (main) PostIfEditing(*main);
+        return outcome;
+    }
+    if (outcome != TRunOutcome::Completed) return outcome;
+
+    monitor.Log("Saving results...");
+    if (!SaveResults(start, finish, message)) {
+        monitor.ShowMessage(message);
+        monitor.Log("Failed: " + message);
+        return TRunOutcome::SaveFailed;
+    }
+    monitor.Log("Successful.");
+    monitor.Log("");
+    monitor.Log(" Start: " + DateTimeToStr(start));
+    monitor.Log("Finish: " + DateTimeToStr(finish));
+    monitor.Log("");
+    if (main) PostIfEditing(*main);
+    return TRunOutcome::Saved;
+}
+
+TRunOutcome RunAndSaveResults(IRunMonitor& monitor, std::string& message) {
+    return RunAndSaveResults(monitor, message, [] { return Now(); });
 }

@@ -3,6 +3,7 @@
 // radiance temperatures of every viewing condition. The compute dialog drives it through
 // IRunMonitor (log, progress, message pumping, message boxes) and keeps the buttons, the times
 // and the saving of results to itself.
+#include <functional>
 #include <string>
 
 #include "engine/Global.h"
@@ -41,8 +42,18 @@ enum class TRunOutcome {
     RayFailed,          // a ray missed the aperture (logged and shown)
     Stopped,            // StopFlag was seen; results of the traced rays are in the area
     Completed,          // every viewing condition traced; ready to be saved
+    Saved,              // completed and stored in the results database
+    SaveFailed,         // completed, but storing the results failed (logged and shown)
 };
 
 // The run over CurNRF rays for each of the VCCount viewing conditions, with CurThreshold.
 // Results go to EEResults and RTResults; a viewing condition without a traced ray keeps 0.
 TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message);
+
+// The Run button's work: NRF and the threshold read again from the main window's current dataset
+// (the dialog edits them), the run, and for a completed run the storing of its results with the
+// start and finish times that `now` gives, logged with those times. A stopped or failed run saves
+// nothing. The current dataset's pending edit is posted after a stop and after a saved run.
+TRunOutcome RunAndSaveResults(IRunMonitor& monitor, std::string& message,
+                              const std::function<double()>& now);
+TRunOutcome RunAndSaveResults(IRunMonitor& monitor, std::string& message);

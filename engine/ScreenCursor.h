@@ -1,0 +1,25 @@
+#pragma once
+// The screen's cursor as the engine asks for it: the hourglass while results are stored. The
+// window layer installs the real service; until then, and in tests that do not care, a silent one
+// stands in.
+enum TCursor { crDefault = 0, crHourGlass = -11 };
+
+class IScreenCursor {
+public:
+    virtual ~IScreenCursor();
+    virtual void SetCursor(TCursor cursor) = 0;
+};
+
+// The service in use: the one set last, or a silent one.
+IScreenCursor& ScreenCursor();
+// Installs `cursor` (not owned); nullptr restores the silent service.
+void SetScreenCursor(IScreenCursor* cursor);
+
+// Shows the hourglass for a scope and the normal cursor again on every path out of it.
+class TCursorGuard {
+public:
+    TCursorGuard() { ScreenCursor().SetCursor(crHourGlass); }
+    ~TCursorGuard() { ScreenCursor().SetCursor(crDefault); }
+    TCursorGuard(const TCursorGuard&) = delete;
+    TCursorGuard& operator=(const TCursorGuard&) = delete;
+};
