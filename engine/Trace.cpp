@@ -13,21 +13,23 @@ constexpr uint8_t kLocalHemispherical = 4;
 // wall at its temperature weighted by what is left of the ray, the weight loss, and a diffuse or
 // specular new direction drawn against the wall's diffusity. The isothermal sum gains the same
 // amount at every wavelength, so it is kept once (`iso`) and spread over the wavelengths when the
-// ray ends: the same additions in the same order give the same value at every k.
+// ray ends: the same additions in the same order give the same value at every k. The radiance
+// ratios are taken after the reflection: nothing of either feeds the other and the reflection
+// leads to the next hit search, so the processor can overlap the slow exponentials with it.
 inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
     const long c = s.CurSurface;
     CurrentSurfaceNormal();
     HitTemperature();
     const Real e = s.SurfEmissivity[c];
     const Real ew = e * w;
-    const Real* ratio = RadianceRatios.At(s.CurHitT);
-    iso += ew;
-    for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;
     w = w * s.SurfReflectivity[c];
     if (MTRandom() <= s.SurfDiffusity[c])
         ReflectDiffuse();
     else
         ReflectSpecular();
+    const Real* ratio = RadianceRatios.At(s.CurHitT);
+    iso += ew;
+    for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;
 }
 
 }  // namespace
