@@ -1,6 +1,7 @@
 #include "workbench/WorkbenchData.h"
 
 #include "engine/Global.h"
+#include "workbench/EngineTablesFromDatabases.h"
 
 TWorkbenchData::TWorkbenchData(IMessageService& messages, const std::string& exeDir)
     : Folders(ProgramFoldersOf(exeDir)), Main(messages), Results(messages) {}
@@ -17,6 +18,12 @@ void TWorkbenchData::StartUp() {
     Shared.ReportsDir = Folders.ReportsDir;
     Main.Open(Folders);
     Results.Open(Folders);
+    SetEngineDatabases(Main, Results);
+}
+
+TWorkbenchData::~TWorkbenchData() {
+    if (EngineTables.cdsMain == &Main.cdsMain) EngineTables = {};
+    if (ResultTables.cdsResults == &Results.cdsResults) ResultTables = {};
 }
 
 void TWorkbenchData::Close() {

@@ -14,10 +14,14 @@ class IMessageService;
 class TWorkbenchData {
 public:
     TWorkbenchData(IMessageService& messages, const std::string& exeDir);
+    // The engine lets go of the tables when they go.
+    ~TWorkbenchData();
+    TWorkbenchData(const TWorkbenchData&) = delete;
+    TWorkbenchData& operator=(const TWorkbenchData&) = delete;
 
     // Start-up: the folders (created when missing) and the program settings of the engine's
     // shared area, then the dataset database (with its message when it cannot be loaded), then
-    // the results database (silently).
+    // the results database (silently); the engine then works on these two databases.
     void StartUp();
     // Close: the dataset database (a pending edit of `cdsMain` cancelled), then the results
     // database. A failed save raises; the file it was writing keeps its old content.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/EngineTables.h"
 #include "engine/Global.h"
 #include "platform/db/AtomicFile.h"
 #include "tests/platform/db/PacketFixtures.h"
@@ -32,6 +33,9 @@ TEST(WorkbenchData, FreshStartCreatesFoldersAndWritesTheEmptyDatabases) {
     EXPECT_EQ(Shared.DbDir, exe.Str() + "/db/");
     EXPECT_EQ(Shared.ReportsDir, exe.Str() + "/data/Reports");
     EXPECT_EQ(Shared.ProgramTitle, "KAVRI320");
+    EXPECT_EQ(EngineTables.cdsMain, &data.Main.cdsMain);
+    EXPECT_EQ(EngineTables.VCDataSets[4], &data.Main.cdsVC4);
+    EXPECT_EQ(ResultTables.cdsSEERT, &data.Results.cdsSEERT);
     // One message, for the dataset database; the results database is created silently.
     EXPECT_EQ(messages.Shown, std::vector<std::string>{EmptyDatabaseMessage});
     EXPECT_TRUE(data.Main.cdsMain.Active() && data.Main.cdsMain.IsEmpty());
