@@ -4,6 +4,7 @@
 // unique index of the result rows kept on load). Reported as rows and bytes per second; the file
 // variants include the atomic save (with its flush to disk) and the whole-file read.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
@@ -189,7 +190,9 @@ void BM_DecodeResults(benchmark::State& state) {
 
 const std::string& BenchFile() {
     static const std::string file =
-        (std::filesystem::temp_directory_path() / "kv-bench-results.dbs").string();
+        (std::filesystem::temp_directory_path() /
+         ("kv-bench-results-" + std::to_string(::getpid()) + ".dbs"))
+            .string();
     return file;
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,8 +16,8 @@ struct TTempFolder {
     fs::path Path;
     TTempFolder() {
         Path = fs::temp_directory_path() /
-               ("kv-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("kv-atomic-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(Path);
         fs::create_directories(Path);
     }
