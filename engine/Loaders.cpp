@@ -29,7 +29,8 @@ void ClearRunParameters() {
 
 void ClearGeometry() {
     TSharedData& s = Shared;
-    for (long i = 0; i <= 202; ++i) s.NodeZ[i] = s.NodeR[i] = s.SurfEmissivity[i] = s.SurfDiffusity[i] = 0;
+    for (long i = 0; i <= 202; ++i)
+        s.NodeZ[i] = s.NodeR[i] = s.SurfEmissivity[i] = s.SurfDiffusity[i] = 0;
 }
 
 void ClearTempPoints() {
@@ -98,7 +99,10 @@ uint8_t SurfaceNumber(const TField& field) {
 // The position fields of the temperature table.
 struct TTempPointFields {
     explicit TTempPointFields(const TDataSet& table)
-        : Xi(Field(table, "Xi")), Z(Field(table, "Z")), R(Field(table, "R")), Isf(Field(table, "isf")) {}
+        : Xi(Field(table, "Xi")),
+          Z(Field(table, "Z")),
+          R(Field(table, "R")),
+          Isf(Field(table, "isf")) {}
     // Xi, Z, R and isf of the current row into point i.
     void Read(long i) const {
         TSharedData& s = Shared;
@@ -172,7 +176,8 @@ bool LoadCavity(std::string& message) {
     if (!IsOpen(cavity)) return false;
     s.NodeCount = CheckedCount(cavity->RecordCount(), 202);
     if (s.NodeCount == 0) {
-        message = "Dataset '" + s.CurDatasetName + "':\rInsufficient number of nodes in cavity generatrix (" +
+        message = "Dataset '" + s.CurDatasetName +
+                  "':\rInsufficient number of nodes in cavity generatrix (" +
                   IntToStr(s.NodeCount) + ")";
         EngineHost().SetStatusText(0, "");
         EngineHost().SetStatusText(1, "");
@@ -257,8 +262,9 @@ bool LoadWavelengths(std::string& message) {
     for (long i = 1; !table->Eof(); table->Next(), ++i) {
         s.CurWavelengths[i] = wavelength.AsFloat();
         if (s.CurWavelengths[i] < 0.01L || s.CurWavelengths[i] > 1000) {
-            message = "Invalid Value for Wavelength # " + IntToStr(i) + "\rWavelength must be from " +
-                      FloatToStr(0.01) + " \xC2\xB5m to " + FloatToStr(1000) + " \xC2\xB5m";
+            message = "Invalid Value for Wavelength # " + IntToStr(i) +
+                      "\rWavelength must be from " + FloatToStr(0.01) + " \xC2\xB5m to " +
+                      FloatToStr(1000) + " \xC2\xB5m";
             return false;
         }
     }

@@ -9,7 +9,9 @@
 
 namespace {
 
-void Set(TDataSet& table, const char* name, double value) { table.FieldByName(name)->SetAsFloat(value); }
+void Set(TDataSet& table, const char* name, double value) {
+    table.FieldByName(name)->SetAsFloat(value);
+}
 void SetInt(TDataSet& table, const char* name, int32_t value) {
     table.FieldByName(name)->SetAsInteger(value);
 }

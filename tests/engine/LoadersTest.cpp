@@ -84,16 +84,19 @@ TEST_F(LoadersTest, EachFaultGivesItsMessage) {
         std::string message;
     };
     const Case cases[] = {
-        {"blank name", [](TDatasetTables& d) {
+        {"blank name",
+         [](TDatasetTables& d) {
              d.cdsMain.Edit();
              d.cdsMain.FieldByName("DatasetName")->SetAsString("   ");
              d.cdsMain.Post();
-         }, "Dataset Name cannot be blanck"},
+         },
+         "Dataset Name cannot be blanck"},
         {"Tref 0", [](TDatasetTables& d) { d.SetMain("Tref", 0); },
          "Invalid Value for Reference Temperature "},
         {"Tbg below 0", [](TDatasetTables& d) { d.SetMain("Tbg", -0.5); },
          "Negative Value for Background Temperature"},
-        {"NRF 0", [](TDatasetTables& d) { d.SetMain("NRF", 0); }, "Invalid Value for Number of Rays (0)"},
+        {"NRF 0", [](TDatasetTables& d) { d.SetMain("NRF", 0); },
+         "Invalid Value for Number of Rays (0)"},
         {"threshold -1", [](TDatasetTables& d) { d.SetMain("Threshold", -1); },
          "Invalid Value for Flux Threshold (-1)"},
         {"kind 5", [](TDatasetTables& d) { d.SetMain("ViewIndex", 5); },
@@ -102,36 +105,48 @@ TEST_F(LoadersTest, EachFaultGivesItsMessage) {
          "Invalid kind of viewing condition (-1)"},
         {"no cavity rows", [&](TDatasetTables& d) { emptyTable(d.cdsCavity); },
          "Dataset 'Cylinder':\rInsufficient number of nodes in cavity generatrix (0)"},
-        {"emissivity missing in row 2", [&](TDatasetTables& d) {
+        {"emissivity missing in row 2",
+         [&](TDatasetTables& d) {
              d.AddCavity({{2, 0.5}});
              setRow(d.cdsCavity, 2, "Emissivity", std::nullopt);
-         }, "Emissivity for surface # 2 is not specified"},
-        {"diffusity in row 2 before emissivity in row 3", [&](TDatasetTables& d) {
+         },
+         "Emissivity for surface # 2 is not specified"},
+        {"diffusity in row 2 before emissivity in row 3",
+         [&](TDatasetTables& d) {
              d.AddCavity({{2, 0.5}});
              setRow(d.cdsCavity, 3, "Emissivity", std::nullopt);
              setRow(d.cdsCavity, 2, "Diffusity", std::nullopt);
-         }, "Diffusity for surface # 2 is not specified"},
-        {"T 0 at point 4", [](TDatasetTables& d) {
+         },
+         "Diffusity for surface # 2 is not specified"},
+        {"T 0 at point 4",
+         [](TDatasetTables& d) {
              AppendRow(d.cdsTemperatures, {0.95, 2, 0.9, 2, 1000});
              AppendRow(d.cdsTemperatures, {0.97, 2, 0.8, 2, 0});
-         }, "Invalid Temperature Value for Temperature in point # 4"},
+         },
+         "Invalid Temperature Value for Temperature in point # 4"},
         {"wavelength 1000.5", [](TDatasetTables& d) { AppendRow(d.cdsWavelengths, {1000.5}); },
-         "Invalid Value for Wavelength # 3\rWavelength must be from 0.01 \xC2\xB5m to 1000 \xC2\xB5m"},
+         "Invalid Value for Wavelength # 3\rWavelength must be from 0.01 \xC2\xB5m to 1000 "
+         "\xC2\xB5m"},
         {"wavelength below 0.01", [](TDatasetTables& d) { AppendRow(d.cdsWavelengths, {0.009}); },
-         "Invalid Value for Wavelength # 1\rWavelength must be from 0.01 \xC2\xB5m to 1000 \xC2\xB5m"},
+         "Invalid Value for Wavelength # 1\rWavelength must be from 0.01 \xC2\xB5m to 1000 "
+         "\xC2\xB5m"},
         {"no wavelengths", [&](TDatasetTables& d) { emptyTable(d.cdsWavelengths); },
          "Wavelengths are not specified\rAt least one wavelength is needed"},
         {"no viewing conditions", [&](TDatasetTables& d) { emptyTable(d.VC[0]); },
          "No Viewing Conditions are Specified"},
-        {"wall point on surface 0", [](TDatasetTables& d) {
+        {"wall point on surface 0",
+         [](TDatasetTables& d) {
              d.SetMain("ViewIndex", 4);
              AppendRow(d.VC[4], {0.5, 1, 1, 2});
              AppendRow(d.VC[4], {0.6, 1, 1, 0});
-         }, "Invalid surface number in viewing condition # 2"},
-        {"wall point beyond the last surface", [](TDatasetTables& d) {
+         },
+         "Invalid surface number in viewing condition # 2"},
+        {"wall point beyond the last surface",
+         [](TDatasetTables& d) {
              d.SetMain("ViewIndex", 4);
              AppendRow(d.VC[4], {0.5, 1, 1, 3});
-         }, "Invalid surface number in viewing condition # 1"},
+         },
+         "Invalid surface number in viewing condition # 1"},
     };
     for (const Case& c : cases) {
         ResetSharedData();
@@ -193,18 +208,26 @@ TEST_F(LoadersTest, CountsBeyondTheArraysAreRangeErrors) {
         // 202 nodes load (though no run can use them); 203 do not fit.
         {"202 nodes", [&](TDatasetTables& d) { d.AddCavity(nodes(202)); }, LoadCavity, true},
         {"203 nodes", [&](TDatasetTables& d) { d.AddCavity(nodes(203)); }, LoadCavity, false},
-        {"102 temperature points", [](TDatasetTables& d) {
+        {"102 temperature points",
+         [](TDatasetTables& d) {
              for (int i = 1; i <= 102; ++i) AppendRow(d.cdsTemperatures, {i / 200.0, 0, 0, 1, 300});
-         }, LoadTemperatures, false},
-        {"temperature point on surface 0", [](TDatasetTables& d) {
+         },
+         LoadTemperatures, false},
+        {"temperature point on surface 0",
+         [](TDatasetTables& d) {
              AppendRow(d.cdsTemperatures, {0.5, 0, 0, 0, 300});
-         }, LoadTemperatures, false},
-        {"temperature point on surface 203", [](TDatasetTables& d) {
+         },
+         LoadTemperatures, false},
+        {"temperature point on surface 203",
+         [](TDatasetTables& d) {
              AppendRow(d.cdsTemperatures, {0.5, 0, 0, 203, 300});
-         }, LoadTempPointPositions, false},
-        {"202 wavelengths", [](TDatasetTables& d) {
+         },
+         LoadTempPointPositions, false},
+        {"202 wavelengths",
+         [](TDatasetTables& d) {
              for (int i = 1; i <= 202; ++i) AppendRow(d.cdsWavelengths, {i * 0.1});
-         }, LoadWavelengths, false},
+         },
+         LoadWavelengths, false},
     };
     for (const Case& c : cases) {
         TDatasetTables db;

@@ -33,9 +33,10 @@ public:
 TEST_F(SaveResultsRunTest, CompletedRunIsSavedAndLogged) {
     ASSERT_EQ(RunAndSave(), TRunOutcome::Saved) << Message;
     EXPECT_EQ(Monitor.Lines,
-              (std::vector<std::string>{"Geometry preprocessing...", "Successful.", "Monte Carlo modeling...",
-                                        "Successful.", "Saving results...", "Successful.", "",
-                                        " Start: 12/10/2025 06:00:00", "Finish: 12/10/2025 12:00:00", ""}));
+              (std::vector<std::string>{
+                  "Geometry preprocessing...", "Successful.", "Monte Carlo modeling...",
+                  "Successful.", "Saving results...", "Successful.", "",
+                  " Start: 12/10/2025 06:00:00", "Finish: 12/10/2025 12:00:00", ""}));
     EXPECT_EQ(Db.cdsMain.State(), dsBrowse);  // the pending edit is posted
     ASSERT_EQ(Res.cdsResults.RecordCount(), 1);
     EXPECT_EQ(Res.cdsResults.FieldByName("NRF")->AsFloat(), 20);
@@ -57,7 +58,8 @@ struct TUnsavedCase {
     TRunOutcome outcome;
 };
 
-class UnsavedRunTest : public SaveResultsRunTest, public ::testing::WithParamInterface<TUnsavedCase> {};
+class UnsavedRunTest : public SaveResultsRunTest,
+                       public ::testing::WithParamInterface<TUnsavedCase> {};
 
 TEST_P(UnsavedRunTest, LeavesTheResultsUnchanged) {
     const TUnsavedCase& c = GetParam();
@@ -72,14 +74,19 @@ TEST_P(UnsavedRunTest, LeavesTheResultsUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, UnsavedRunTest,
-    ::testing::Values(
-        TUnsavedCase{"stop", [](SaveResultsRunTest& t) { t.Monitor.StopAtPump = 3; }, TRunOutcome::Stopped},
-        TUnsavedCase{"refused number of rays",
-                     [](SaveResultsRunTest& t) { t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(0.5); },
-                     TRunOutcome::Refused},
-        TUnsavedCase{"beam outside the aperture", [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 0.9; },
-                     TRunOutcome::RayFailed}),
-    [](const auto& info) { return std::string(info.param.what).substr(0, 4) + std::to_string(info.index); });
+    ::testing::Values(TUnsavedCase{"stop", [](SaveResultsRunTest& t) { t.Monitor.StopAtPump = 3; },
+                                   TRunOutcome::Stopped},
+                      TUnsavedCase{"refused number of rays",
+                                   [](SaveResultsRunTest& t) {
+                                       t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(0.5);
+                                   },
+                                   TRunOutcome::Refused},
+                      TUnsavedCase{"beam outside the aperture",
+                                   [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 0.9; },
+                                   TRunOutcome::RayFailed}),
+    [](const auto& info) {
+        return std::string(info.param.what).substr(0, 4) + std::to_string(info.index);
+    });
 
 TEST_F(SaveResultsRunTest, StoppedRunPostsThePendingEditAndCanRunAgain) {
     Monitor.StopAtPump = 3;

@@ -55,12 +55,20 @@ TEST_F(SaveResultsTest, MasterRowCopiesAndResultRowsInTheirOrder) {
     TClientDataSet& r = Res.cdsResults;
     ASSERT_EQ(r.RecordCount(), 1);
     EXPECT_EQ(r.State(), dsBrowse);
-    const std::vector<std::pair<const char*, double>> master = {
-        {"DateTime", 46000.5}, {"StartDateTime", 46001.25}, {"FinishDateTime", 46001.5},
-        {"Tref", 1000},        {"Tbg", 0},                  {"ViewIndex", 1},
-        {"NRF", 1000},         {"Threshold", 0},            {"nw", 3},
-        {"nv", 2},             {"Z0", -0.5},                {"R0", 0.125}};
-    for (const auto& [field, value] : master) EXPECT_EQ(r.FieldByName(field)->AsFloat(), value) << field;
+    const std::vector<std::pair<const char*, double>> master = {{"DateTime", 46000.5},
+                                                                {"StartDateTime", 46001.25},
+                                                                {"FinishDateTime", 46001.5},
+                                                                {"Tref", 1000},
+                                                                {"Tbg", 0},
+                                                                {"ViewIndex", 1},
+                                                                {"NRF", 1000},
+                                                                {"Threshold", 0},
+                                                                {"nw", 3},
+                                                                {"nv", 2},
+                                                                {"Z0", -0.5},
+                                                                {"R0", 0.125}};
+    for (const auto& [field, value] : master)
+        EXPECT_EQ(r.FieldByName(field)->AsFloat(), value) << field;
     EXPECT_EQ(r.FieldByName("DatasetName")->AsString(), "Cylinder");
     EXPECT_EQ(r.FieldByName("Rem")->AsString(), "remark");
 

@@ -26,7 +26,8 @@ inline void SetOptional(TField* field, TOptional value) {
 
 inline void AppendRow(TDataSet& table, const std::vector<TOptional>& values) {
     table.Append();
-    for (size_t f = 0; f < values.size(); ++f) SetOptional(table.Fields(static_cast<int>(f)), values[f]);
+    for (size_t f = 0; f < values.size(); ++f)
+        SetOptional(table.Fields(static_cast<int>(f)), values[f]);
     table.Post();
 }
 
@@ -45,8 +46,11 @@ public:
         cdsTemperatures.AddField<TSmallintField>("isf");
         cdsTemperatures.AddField<TFloatField>("T");
         Key(cdsTemperatures, "Xi");
-        const std::vector<std::vector<const char*>> vcFields = {
-            {"YB", "RB"}, {"ZB", "RB", "b"}, {"YB", "ZB", "w"}, {"YD", "RD", "H"}, {"Xi", "Z", "R"}};
+        const std::vector<std::vector<const char*>> vcFields = {{"YB", "RB"},
+                                                                {"ZB", "RB", "b"},
+                                                                {"YB", "ZB", "w"},
+                                                                {"YD", "RD", "H"},
+                                                                {"Xi", "Z", "R"}};
         for (size_t kind = 0; kind < VC.size(); ++kind) {
             Nest(VC[kind], ("VC" + std::to_string(kind)).c_str(), vcFields[kind], nullptr);
             VCSources[kind].SetDataSet(&VC[kind]);
@@ -74,7 +78,8 @@ public:
         cdsMain.FieldByName("DateTime")->SetAsDateTime(46000.5);
         cdsMain.FieldByName("Tref")->SetAsFloat(tref);
         cdsMain.FieldByName("ViewIndex")->SetAsInteger(viewIndex);
-        for (const char* field : {"Tbg", "Threshold", "Z0", "R0"}) cdsMain.FieldByName(field)->SetAsFloat(0);
+        for (const char* field : {"Tbg", "Threshold", "Z0", "R0"})
+            cdsMain.FieldByName(field)->SetAsFloat(0);
         cdsMain.FieldByName("NRF")->SetAsFloat(1000);
         cdsMain.FieldByName("Rem")->SetAsString("remark");
         cdsMain.Post();
@@ -88,8 +93,8 @@ public:
     void AddCavity(const std::vector<TNode>& nodes, TOptional emissivity = 0.9,
                    TOptional diffusity = 1) {
         for (const TNode& n : nodes)
-            AppendRow(cdsCavity, {cdsCavity.RecordCount() + 1.0, double(n.z), double(n.r), emissivity,
-                                  diffusity});
+            AppendRow(cdsCavity, {cdsCavity.RecordCount() + 1.0, double(n.z), double(n.r),
+                                  emissivity, diffusity});
     }
     // A small valid dataset: a cylinder of radius 1 and depth 2 with a closed bottom, two
     // temperature points, the given wavelengths and two Normal conditions.

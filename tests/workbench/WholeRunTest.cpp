@@ -43,17 +43,22 @@ struct WholeRunTest : ::testing::Test {
         m.Append();
         Datasets.cdsMainDatasetName->SetAsString("Cone 1");
         const std::pair<const char*, double> fields[] = {
-            {"Tref", 1200}, {"Tbg", 290}, {"ViewIndex", 2}, {"NRF", 300}, {"Threshold", 1e-6},
-            {"Z0", 0.25},   {"R0", 0}};
+            {"Tref", 1200},      {"Tbg", 290}, {"ViewIndex", 2}, {"NRF", 300},
+            {"Threshold", 1e-6}, {"Z0", 0.25}, {"R0", 0}};
         for (const auto& [name, value] : fields) SetField(m, name, value);
         m.FieldByName("Rem")->SetAsString("a remark");
         m.Post();
         const double cavity[][5] = {{1, 1, 1, 0.8, 1}, {2, 3, 1, 0.9, 0.5}, {3, 3, 0.5, 0.7, 1}};
         for (const auto& row : cavity)
-            AddRow(Datasets.cdsCavity, {{"D", row[0]}, {"Z", row[1]}, {"R", row[2]},
-                                        {"Emissivity", row[3]}, {"Diffusity", row[4]}});
-        AddRow(Datasets.cdsTemperatures, {{"Xi", 0.1}, {"Z", 0.3}, {"R", 0.1}, {"isf", 1}, {"T", 1150}});
-        AddRow(Datasets.cdsTemperatures, {{"Xi", 0.8}, {"Z", 3}, {"R", 0.9}, {"isf", 3}, {"T", 1210}});
+            AddRow(Datasets.cdsCavity, {{"D", row[0]},
+                                        {"Z", row[1]},
+                                        {"R", row[2]},
+                                        {"Emissivity", row[3]},
+                                        {"Diffusity", row[4]}});
+        AddRow(Datasets.cdsTemperatures,
+               {{"Xi", 0.1}, {"Z", 0.3}, {"R", 0.1}, {"isf", 1}, {"T", 1150}});
+        AddRow(Datasets.cdsTemperatures,
+               {{"Xi", 0.8}, {"Z", 3}, {"R", 0.9}, {"isf", 3}, {"T", 1210}});
         for (double w : {8.0, 2.0}) AddRow(Datasets.cdsWavelengths, {{"Wavelength", w}});
         AddRow(Datasets.cdsVC2, {{"YB", 0}, {"ZB", 5}, {"w", 10}});
         AddRow(Datasets.cdsVC2, {{"YB", 0.1}, {"ZB", 5}, {"w", 5}});
@@ -89,12 +94,20 @@ TEST_F(WholeRunTest, StoredDatasetToStoredResults) {
     r.First();
     EXPECT_EQ(r.FieldByName("DatasetName")->AsString(), "Cone 1");
     EXPECT_EQ(r.FieldByName("Rem")->AsString(), "a remark");
-    const std::pair<const char*, double> master[] = {
-        {"DateTime", 46005.75}, {"StartDateTime", 46006.125}, {"FinishDateTime", 46006.25},
-        {"Tref", 1200},         {"Tbg", 290},                 {"ViewIndex", 2},
-        {"NRF", 300},           {"Threshold", 1e-6},          {"nw", 2},
-        {"nv", 2},              {"Z0", 0.25},                 {"R0", 0}};
-    for (const auto& [name, value] : master) EXPECT_EQ(r.FieldByName(name)->AsFloat(), value) << name;
+    const std::pair<const char*, double> master[] = {{"DateTime", 46005.75},
+                                                     {"StartDateTime", 46006.125},
+                                                     {"FinishDateTime", 46006.25},
+                                                     {"Tref", 1200},
+                                                     {"Tbg", 290},
+                                                     {"ViewIndex", 2},
+                                                     {"NRF", 300},
+                                                     {"Threshold", 1e-6},
+                                                     {"nw", 2},
+                                                     {"nv", 2},
+                                                     {"Z0", 0.25},
+                                                     {"R0", 0}};
+    for (const auto& [name, value] : master)
+        EXPECT_EQ(r.FieldByName(name)->AsFloat(), value) << name;
 
     ExpectSameRows(Datasets.cdsCavity, Results.cdsCavity);
     ExpectSameRows(Datasets.cdsTemperatures, Results.cdsTemperatures);
