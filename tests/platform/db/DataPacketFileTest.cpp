@@ -30,16 +30,15 @@ TEST(DataPacketFile, DatasetWithNestedTablesRoundTrips) {
     a.master.Post();
 
     TMemoryStream stream;
-    TDataPacketFile(a.master).SaveToStream(stream);
+    a.master.SaveToStream(stream);
     stream.SetPosition(0);
     TNestedTables b;
-    TDataPacketFile file(b.master);
-    file.LoadFromStream(stream);
+    b.master.LoadFromStream(stream);
     EXPECT_EQ(Contents(b), "First [| only tag] empty [|] second [-1:0.125 2.5:1 | x] ");
     EXPECT_EQ(Contents(b), Contents(a));
     EXPECT_EQ(b.master.ChangeCount(), 0);
     // The file order is the insertion order, so the bytes come back the same.
-    EXPECT_EQ(file.SaveToBytes(), TDataPacketFile(a.master).SaveToBytes());
+    EXPECT_EQ(TDataPacketFile(b.master).SaveToBytes(), TDataPacketFile(a.master).SaveToBytes());
 }
 
 TEST(DataPacketFile, FailedLoadLeavesTheDatasetClosed) {
