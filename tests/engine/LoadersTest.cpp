@@ -288,6 +288,31 @@ TEST_F(LoadersTest, OutlineFromTheTables) {
     for (const std::string& text : Host.Status) EXPECT_EQ(text, "");
 }
 
+TEST_F(LoadersTest, OutlineWithoutACurrentProfileHasNothingToReport) {
+    struct Case {
+        const char* what;
+        std::function<void(TDatasetTables&)> arrange;
+    };
+    const Case cases[] = {
+        {"no tables", [](TDatasetTables&) { EngineTables = {}; }},
+        {"no dataset", [](TDatasetTables&) {}},
+        {"a cavity row being inserted",
+         [](TDatasetTables& d) {
+             d.AddValidDataset();
+             d.cdsCavity.Insert();
+         }},
+    };
+    for (const Case& c : cases) {
+        TDatasetTables db;
+        c.arrange(db);
+        Host.Status[0] = "kept";
+        std::string message = "stale";
+        EXPECT_FALSE(LoadCavityOutline(message)) << c.what;
+        EXPECT_EQ(message, "") << c.what;
+        EXPECT_EQ(Host.Status[0], "kept") << c.what;
+    }
+}
+
 TEST_F(LoadersTest, XiToPointReportsAFailedReloadOnlyWhileTheMainWindowIsActive) {
     TDatasetTables db;
     db.AddValidDataset();
