@@ -12,7 +12,8 @@ Real PointXi(long i, Real x, Real y, Real z);
 
 // CurHitT := wall temperature at the ray's point on CurSurface, interpolated linearly in Xi
 // between the temperature points. No points: the cavity is isothermal at CurTref. A point before
-// the first or after the last temperature point takes that end point's temperature.
+// the first or after the last temperature point takes that end point's temperature. The surfaces
+// must be preprocessed (it takes the segment lengths from there).
 void HitTemperature();
 
 // Planck's radiance at temperature T (K) and wavelength lambda (micrometres) without constant
