@@ -190,9 +190,9 @@ void ReflectDiffuse() {
     SetDirection(s, d);
 }
 
-void ReflectSpecular() {
-    TSharedData& s = Shared;
-    const TVec n = StoreCurrentNormal(s);
+namespace {
+
+inline void MirrorAbout(TSharedData& s, const TVec& n) {
     TVec d{s.RayDX, s.RayDY, s.RayDZ};
     const Real dn2 = 2 * (d.x * n.x + d.y * n.y + d.z * n.z);
     d.x -= dn2 * n.x;
@@ -200,4 +200,23 @@ void ReflectSpecular() {
     d.z -= dn2 * n.z;
     NormalizeVector(d.x, d.y, d.z);
     SetDirection(s, d);
+}
+
+}  // namespace
+
+void ReflectSpecular() {
+    TSharedData& s = Shared;
+    MirrorAbout(s, StoreCurrentNormal(s));
+}
+
+void ReflectSpecularAtEvaluatedNormal() {
+    TSharedData& s = Shared;
+    const long c = CheckedSurface(s.CurSurface);
+    const uint8_t kind = s.SurfKind.Data()[c];
+    // On the axis a cylinder's normal is 0 and every evaluation reports it: evaluate again there.
+    const bool same = kind == SurfDisk || (kind == SurfCylinder && !(s.RayX == 0 && s.RayY == 0));
+    if (same)
+        MirrorAbout(s, StoredNormal(s, c));
+    else
+        MirrorAbout(s, StoreCurrentNormal(s));
 }

@@ -38,6 +38,12 @@ void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz);
 // normal (see ToSurfaceFrame), or mirrored about the normal evaluated afresh.
 void ReflectDiffuse();
 void ReflectSpecular();
+// ReflectSpecular for a caller that has just evaluated the normal at this very point (every
+// bounce does). A cylinder's or a disk's normal does not depend on what is stored, so evaluating
+// it again would give the same bits and is skipped; a cone's axial part is normalised in place
+// by every evaluation, so a cone (and a kind that is no surface) is evaluated again as above, and
+// so is a zero normal, which every evaluation reports.
+void ReflectSpecularAtEvaluatedNormal();
 
 // The normal of the current surface at the ray's point, stored with the surface.
 void CurrentSurfaceNormal();

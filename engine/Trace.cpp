@@ -26,7 +26,7 @@ inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
     if (MTRandom() <= s.SurfDiffusity[c])
         ReflectDiffuse();
     else
-        ReflectSpecular();
+        ReflectSpecularAtEvaluatedNormal();
     const Real* ratio = RadianceRatios.At(s.CurHitT);
     iso += ew;
     for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;

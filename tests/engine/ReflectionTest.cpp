@@ -156,8 +156,8 @@ TEST_F(ReflectionTest, DiffuseDirectionsFollowTheCosineLaw) {
             const Real cn = Dot(d, n);
             ASSERT_GT(cn, 0);
             cos2.push_back(static_cast<double>(cn * cn));
-            const double phi = std::atan2(static_cast<double>(Dot(d, v)),
-                                          static_cast<double>(Dot(d, u)));
+            const double phi =
+                std::atan2(static_cast<double>(Dot(d, v)), static_cast<double>(Dot(d, u)));
             azimuth.push_back((phi + M_PI) / (2 * M_PI));
         }
         EXPECT_LT(ChiSquareUniform(cos2, 20), kChi2Limit19);
@@ -171,6 +171,57 @@ TEST_F(ReflectionTest, CosineDirectionsStayAboveThePlane) {
         Real x, y, z;
         CosineDirection(x, y, z);
         ASSERT_GT(z, 0);
+    }
+}
+
+// A bounce evaluates the normal and then mirrors about it without evaluating it again where that
+// would give the same bits (cylinders, disks): direction, stored normal and reported messages
+// must be those of the mirror that evaluates afresh, on every kind, including a cone (whose
+// normal drifts with each evaluation) and a cylinder on the axis (whose zero normal is reported).
+TEST_F(ReflectionTest, MirrorAtAnEvaluatedNormalEqualsAFreshMirror) {
+    struct Case {
+        const char* name;
+        std::vector<TNode> nodes;
+        uint8_t surface;
+        TVec3 point;
+    };
+    const std::vector<TNode> step = {{0, 0}, {0, 1}, {2, 1}, {2, 0.5L}};
+    const Case cases[] = {
+        {"bottom disk", step, 1, {0.3L, 0.4L, 0}},
+        {"cylinder", step, 2, {0.6L, -0.8L, 1.3L}},
+        {"annulus", step, 3, {0, 0.75L, 2}},
+        {"cone", {{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}}, 1, {0.3L, 0.4L, 0.5L}},
+        {"cylinder on the axis", {{0, 0}, {1, 0}, {1, 1}, {2, 1}}, 1, {0, 0, 0.5L}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetGeneratrix(c.nodes);
+        TVec3 d{0.2L, -0.5L, 0.7L};
+        NormalizeVector(d.x, d.y, d.z);
+        TVec3 dir[2], normal[2];
+        size_t messages[2];
+        for (int fresh = 0; fresh < 2; ++fresh) {
+            SetGeneratrix(c.nodes);  // the stored normals as preprocessing leaves them
+            Host.Messages.clear();
+            SetRay(c.point.x, c.point.y, c.point.z, d.x, d.y, d.z, c.surface);
+            CurrentSurfaceNormal();
+            if (fresh)
+                ReflectSpecular();
+            else
+                ReflectSpecularAtEvaluatedNormal();
+            const TSharedData& s = Shared;
+            dir[fresh] = {s.RayDX, s.RayDY, s.RayDZ};
+            normal[fresh] = {s.SurfNormalX[c.surface], s.SurfNormalY[c.surface],
+                             s.SurfNormalZ[c.surface]};
+            messages[fresh] = Host.Messages.size();
+        }
+        EXPECT_EQ(dir[0].x, dir[1].x);
+        EXPECT_EQ(dir[0].y, dir[1].y);
+        EXPECT_EQ(dir[0].z, dir[1].z);
+        EXPECT_EQ(normal[0].x, normal[1].x);
+        EXPECT_EQ(normal[0].y, normal[1].y);
+        EXPECT_EQ(normal[0].z, normal[1].z);
+        EXPECT_EQ(messages[0], messages[1]);
     }
 }
 
