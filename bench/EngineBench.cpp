@@ -1,6 +1,7 @@
 // Rays per second of the tracer through three reference cavities, at 1 and at 201 wavelengths,
 // with a wall temperature that varies along the generatrix (so that every hit evaluates the
-// radiance at every wavelength).
+// radiance at every wavelength), and once with isothermal walls, whose radiance ratios are
+// evaluated once per run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -19,9 +20,7 @@ struct TCavity {
 
 TCavity DiffuseCylinder() { return {{{0, 0}, {0, 1}, {4, 1}, {4, 0.5L}}, 0.8L, 1}; }
 
-TCavity SpecularDiffuseConeBottom() {
-    return {{{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}}, 0.7L, 0.3L};
-}
+TCavity SpecularDiffuseConeBottom() { return {{{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}}, 0.7L, 0.3L}; }
 
 TCavity Sphere100() {
     TCavity c{{}, 0.5L, 1};
@@ -33,7 +32,7 @@ TCavity Sphere100() {
     return c;
 }
 
-void SetUpRun(const TCavity& cavity, int wavelengths) {
+void SetUpRun(const TCavity& cavity, int wavelengths, bool isothermal = false) {
     ResetSharedData();
     TSharedData& s = Shared;
     s.CurDatasetName = "bench";
@@ -45,7 +44,7 @@ void SetUpRun(const TCavity& cavity, int wavelengths) {
         s.SurfReflectivity[i] = 1 - cavity.emissivity;
         s.SurfDiffusity[i] = cavity.diffusity;
     }
-    s.TempPointCount = 2;
+    s.TempPointCount = isothermal ? 0 : 2;
     s.TempPointXi[1] = 0;
     s.TempPointT[1] = 1000;
     s.TempPointXi[2] = 1;
@@ -62,8 +61,8 @@ void SetUpRun(const TCavity& cavity, int wavelengths) {
     s.VCParams[2][1] = 0.4L;
 }
 
-void TraceRays(benchmark::State& state, TCavity (*cavity)()) {
-    SetUpRun(cavity(), static_cast<int>(state.range(0)));
+void TraceRays(benchmark::State& state, TCavity (*cavity)(), bool isothermal = false) {
+    SetUpRun(cavity(), static_cast<int>(state.range(0)), isothermal);
     std::string message;
     if (!PrepareRun(message)) {
         state.SkipWithError(message.c_str());
@@ -88,9 +87,13 @@ void BM_SpecularDiffuseConeBottom(benchmark::State& state) {
     TraceRays(state, SpecularDiffuseConeBottom);
 }
 void BM_Sphere100Segments(benchmark::State& state) { TraceRays(state, Sphere100); }
+void BM_IsothermalDiffuseCylinder(benchmark::State& state) {
+    TraceRays(state, DiffuseCylinder, true);
+}
 
 BENCHMARK(BM_DiffuseCylinder)->Arg(1)->Arg(201);
 BENCHMARK(BM_SpecularDiffuseConeBottom)->Arg(1)->Arg(201);
 BENCHMARK(BM_Sphere100Segments)->Arg(1)->Arg(201);
+BENCHMARK(BM_IsothermalDiffuseCylinder)->Arg(201);
 
 }  // namespace
