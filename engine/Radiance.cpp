@@ -97,8 +97,8 @@ void TRadianceRatios::Prepare() {
 }
 
 // Every wall hit at a new temperature comes here, once per wavelength: the per-wavelength parts
-// that do not depend on T are taken from Prepare. The expressions are the reference's, term for
-// term (lambda * 1e-6 * T groups as (lambda * 1e-6) * T), so that T = Tref gives exactly 1.
+// that do not depend on T are taken from Prepare. x is formed exactly as FX is (lambda * 1e-6 * T
+// groups as (lambda * 1e-6) * T), so that T = Tref gives x = FX and a ratio of exactly 1.
 void TRadianceRatios::Fill(Real T, Real* ratios) const {
     for (int k = 0; k < FCount; ++k) {
         if (FLambda[k] == 0) {

@@ -43,9 +43,9 @@ private:
     Real FLambda[TSpectrum::Length] = {};
     Real FLambdaM[TSpectrum::Length] = {};  // lambda in metres, lambda * 1e-6
     bool FDirect[TSpectrum::Length] = {};   // FX fits an exponential: the plain quotient
-    Real FX[TSpectrum::Length] = {};      // c2 / (lambda Tref)
-    Real FExpm1[TSpectrum::Length] = {};  // expm1(FX), where it fits
-    Real FTail[TSpectrum::Length] = {};   // 1 - exp(-FX)
+    Real FX[TSpectrum::Length] = {};        // c2 / (lambda Tref)
+    Real FExpm1[TSpectrum::Length] = {};    // expm1(FX), where it fits
+    Real FTail[TSpectrum::Length] = {};     // 1 - exp(-FX)
     static constexpr int kSlots = 2;
     Real FCachedT[kSlots] = {-1, -1};
     Real FRatios[kSlots][TSpectrum::Length] = {};
