@@ -1,0 +1,89 @@
+#pragma once
+// A picture of pixels in memory with a canvas of its own. New pixels are white. The pixel
+// format says how rows are laid out for ScanLine: pf24bit rows are 3 bytes per pixel in the
+// order blue, green, red; pf32bit and pfDevice rows are 4 bytes (blue, green, red, unused).
+// Other formats are kept for the file writers and hold their pixels 4 bytes wide; pf1bit turns
+// every pixel black or white.
+#include <cstdint>
+#include <memory>
+
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Graphic.h"
+
+class QImage;
+
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+enum TTransparentMode { tmAuto, tmFixed };
+
+struct TRGBTriple {
+    uint8_t rgbtBlue;
+    uint8_t rgbtGreen;
+    uint8_t rgbtRed;
+};
+
+class TBitmap;
+// The stream form of a bitmap comes from the picture formats, which install it here.
+using TBitmapStreamProc = void (*)(TBitmap& bitmap, TStream& stream);
+void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save);
+
+inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
+inline constexpr const char* SScanLine = "Scan line index out of range";
+
+class TBitmap : public TGraphic {
+    KV_DECLARE_CLASS(TBitmap, TGraphic)
+public:
+    TBitmap();
+    TBitmap(int width, int height);
+    ~TBitmap() override;
+
+    bool Empty() const override;
+    int Width() const override;
+    void SetWidth(int value) override;
+    int Height() const override;
+    void SetHeight(int value) override;
+    // Keeps the pixels that stay inside; new ones are white.
+    void SetSize(int width, int height);
+
+    TPixelFormat PixelFormat() const { return FPixelFormat; }
+    void SetPixelFormat(TPixelFormat value);
+    // The first byte of row y (0 at the top), laid out by PixelFormat. ERangeError "Scan line
+    // index out of range" outside 0..Height-1.
+    uint8_t* ScanLine(int y);
+    const uint8_t* ScanLine(int y) const;
+
+    // The colour drawn see-through when Transparent: in tmAuto the bottom-left pixel's colour.
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor value);
+    TTransparentMode TransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(TTransparentMode value);
+
+    TCanvas* Canvas();
+
+    // From another bitmap: a deep copy of pixels and settings.
+    void Assign(const TPersistent* source) override;
+    // Through the installed stream format; without one, loading raises EInvalidGraphic
+    // "Bitmap image is not valid" and saving EInvalidGraphicOperation.
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
+
+    // The pixels (RGB32 or BGR888) for the drawing layer and the picture formats.
+    QImage& Image();
+    const QImage& Image() const;
+    // Takes the image's pixels (any format); the pixel format becomes pf32bit or pf24bit.
+    void SetImage(const QImage& image);
+
+protected:
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+
+private:
+    class TBitmapCanvas;
+    void Resize(int width, int height);
+
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+    std::unique_ptr<TBitmapCanvas> FCanvas;
+    TPixelFormat FPixelFormat = pfDevice;
+    TColor FTransparentColor = clDefault;
+    TTransparentMode FTransparentMode = tmAuto;
+};

@@ -1,0 +1,188 @@
+#include "platform/graphics/Canvas.h"
+
+#include <QImage>
+
+#include "platform/graphics/CanvasPainter.h"
+#include "platform/graphics/Graphic.h"
+#include "platform/graphics/TextMeasurer.h"
+
+TCanvas::TCanvas()
+    : FPen(std::make_unique<TPen>()),
+      FBrush(std::make_unique<TBrush>()),
+      FFont(std::make_unique<TFont>()),
+      FPainter(std::make_unique<TPainter>()) {
+    FBrush->OnChange = [this](TObject*) { BrushChanged(); };
+    FFont->OnChange = [this](TObject*) { FontChanged(); };
+    BrushChanged();
+    FontChanged();
+}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::BrushChanged() {
+    // Selecting a brush sets the background the way text and hatches expect it: opaque in the
+    // brush colour for a solid brush, transparent for any other.
+    if (FBrush->Style() == bsSolid) {
+        FBkColor = FBrush->Color();
+        FBkMode = OPAQUE;
+    } else {
+        FBkMode = TRANSPARENT;
+    }
+}
+
+void TCanvas::FontChanged() { FTextColor = FFont->Color(); }
+
+TTextMeasurer& TCanvas::Measurer() { return FMeasurer ? *FMeasurer : FontTextMeasurer(); }
+
+void TCanvas::Changing() {
+    if (OnChanging) OnChanging(this);
+}
+
+void TCanvas::Changed() {
+    if (OnChange) OnChange(this);
+}
+
+int TCanvas::Width() {
+    const QImage* image = Image();
+    return image ? image->width() : 0;
+}
+
+int TCanvas::Height() {
+    const QImage* image = Image();
+    return image ? image->height() : 0;
+}
+
+// --- Pixels
+
+TColor TCanvas::Pixel(int x, int y) {
+    if (!FPainter->Begin(*this) || !FPainter->Visible(x, y)) return CLR_INVALID;
+    return FromDevice(FPainter->Read(x, y));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (!FPainter->Begin(*this) || !FPainter->Visible(x, y)) return;
+    Changing();
+    FPainter->Write(x, y, ToDevice(color));
+    Changed();
+}
+
+// --- Clipping
+
+void TCanvas::ClipChanged() { FPainter->SetClip(FHasClip, FClip); }
+
+TRect TCanvas::ClipRect() {
+    const TRect surface = Rect(0, 0, Width(), Height());
+    if (!FHasClip) return surface;
+    return IntersectRect(FClip.Bounds(), surface);
+}
+
+void TCanvas::SelectClipRgn(const TRegion* region) {
+    FHasClip = region != nullptr;
+    FClip = region ? *region : TRegion();
+    ClipChanged();
+}
+
+void TCanvas::ExtSelectClipRgn(const TRegion& region, TRegionCombineMode mode) {
+    const TRegion current = FHasClip ? FClip : TRegion::FromRect(Rect(0, 0, Width(), Height()));
+    if (mode == RGN_COPY) FClip = region;
+    else FClip.Combine(current, region, mode);
+    FHasClip = true;
+    ClipChanged();
+}
+
+void TCanvas::IntersectClipRect(const TRect& rect) {
+    ExtSelectClipRgn(TRegion::FromRect(rect), RGN_AND);
+}
+
+void TCanvas::ExcludeClipRect(const TRect& rect) {
+    ExtSelectClipRgn(TRegion::FromRect(rect), RGN_DIFF);
+}
+
+bool TCanvas::GetClipRgn(TRegion& region) const {
+    if (!FHasClip) return false;
+    region = FClip;
+    return true;
+}
+
+bool TCanvas::PtVisible(int x, int y) { return FPainter->Begin(*this) && FPainter->Visible(x, y); }
+
+// --- Copies and pictures
+
+TPenMode CopyModeRop(TCopyMode mode) {
+    switch (mode) {
+        case cmSrcCopy: return pmCopy;
+        case cmSrcInvert: return pmXor;
+        case cmSrcAnd: return pmMask;
+        case cmSrcPaint: return pmMerge;
+        case cmSrcErase: return pmMaskPenNot;
+        case cmNotSrcCopy: return pmNotCopy;
+        case cmNotSrcErase: return pmNotMerge;
+        case cmMergePaint: return pmMergeNotPen;
+        case cmDstInvert: return pmNot;
+        case cmBlackness: return pmBlack;
+        case cmWhiteness: return pmWhite;
+    }
+    return pmCopy;
+}
+
+void TCanvas::BlitImage(const TRect& dest, const QImage& src, const TRect& srcRect, TPenMode rop,
+                        bool keyed, TColor key) {
+    const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
+    const int sw = srcRect.Width(), sh = srcRect.Height();
+    if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0 || src.isNull()) return;
+    if (!FPainter->Begin(*this)) return;
+    const TRect box = NormalizedRect(dest);
+    const bool flipX = dw < 0, flipY = dh < 0;
+    const int w = box.Width(), h = box.Height();
+    const TDevicePixel keyPixel = ToDevice(key);
+    const int srcBytes = src.depth() / 8;
+    Changing();
+    for (int j = 0; j < h; ++j) {
+        const int y = box.Top + j;
+        // Nearest source pixel of each destination pixel's centre.
+        const int sj = int((int64_t(flipY ? h - 1 - j : j) * 2 + 1) * sh / (2 * int64_t(h)));
+        const int sy = srcRect.Top + sj;
+        if (sy < 0 || sy >= src.height()) continue;
+        const uint8_t* srow = src.constScanLine(sy);
+        FPainter->ForVisible(y, box.Left, box.Right, [&](int a, int b) {
+            for (int x = a; x < b; ++x) {
+                const int i = x - box.Left;
+                const int si = int((int64_t(flipX ? w - 1 - i : i) * 2 + 1) * sw / (2 * int64_t(w)));
+                const int sx = srcRect.Left + si;
+                if (sx < 0 || sx >= src.width()) continue;
+                TDevicePixel s;
+                if (srcBytes == 4) {
+                    s = reinterpret_cast<const uint32_t*>(srow)[sx] & 0xFFFFFF;
+                } else {
+                    const uint8_t* p = srow + 3 * sx;
+                    s = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+                }
+                if (keyed && s == keyPixel) continue;
+                FPainter->Write(x, y, ApplyRop(rop, s, FPainter->Read(x, y)));
+            }
+        });
+    }
+    Changed();
+}
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect) {
+    QImage* image = source.Image();
+    if (!image) return;
+    // A copy within one surface reads from a snapshot, so overlapping rectangles stay whole.
+    if (&source == this) {
+        const QImage snapshot = image->copy();
+        BlitImage(dest, snapshot, srcRect, CopyModeRop(FCopyMode), false, clNone);
+    } else {
+        BlitImage(dest, *image, srcRect, CopyModeRop(FCopyMode), false, clNone);
+    }
+}
+
+void TCanvas::Draw(int x, int y, TGraphic* graphic) {
+    if (!graphic || graphic->Empty()) return;
+    graphic->Draw(*this, Bounds(x, y, graphic->Width(), graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
+    if (!graphic || graphic->Empty()) return;
+    graphic->Draw(*this, rect);
+}

@@ -1,0 +1,261 @@
+// Lines and closed shapes of the canvas.
+#include <QImage>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasPainter.h"
+
+TPaint PenPaint(const TCanvas& canvas) {
+    TPaint paint;
+    paint.Color = ToDevice(canvas.Pen()->Color());
+    paint.Rop = canvas.Pen()->Mode();
+    return paint;
+}
+
+TPaint BrushPaint(const TCanvas& canvas, TPenMode rop) {
+    const TBrush& brush = *canvas.Brush();
+    TPaint paint;
+    paint.Rop = rop;
+    paint.Color = ToDevice(brush.Color());
+    paint.Back = ToDevice(canvas.BkColor());
+    paint.Opaque = canvas.BkMode() == OPAQUE;
+    if (brush.Bitmap() && !brush.Bitmap()->Empty()) {
+        paint.Kind = TPaint::Patterned;
+        paint.Pattern = &brush.Bitmap()->Image();
+    } else if (brush.Style() == bsClear) {
+        paint.Rop = pmNop;
+    } else if (brush.Style() != bsSolid) {
+        paint.Kind = TPaint::Hatched;
+        paint.Hatch = brush.Style();
+    }
+    return paint;
+}
+
+namespace {
+
+// Dash patterns of one-pixel pens, in pixels on and off.
+struct TDashes {
+    int Count;
+    int Lengths[6];
+};
+
+const TDashes* DashesOf(TPenStyle style) {
+    static constexpr TDashes dash{2, {18, 6}};
+    static constexpr TDashes dot{2, {3, 3}};
+    static constexpr TDashes dashDot{4, {9, 6, 3, 6}};
+    static constexpr TDashes dashDotDot{6, {9, 3, 3, 3, 3, 3}};
+    switch (style) {
+        case psDash: return &dash;
+        case psDot: return &dot;
+        case psDashDot: return &dashDot;
+        case psDashDotDot: return &dashDotDot;
+        default: return nullptr;
+    }
+}
+
+TRect BoundsOf(std::span<const TPoint> points, int margin) {
+    TRect r{points[0].X, points[0].Y, points[0].X + 1, points[0].Y + 1};
+    for (const TPoint& p : points) {
+        r.Left = std::min(r.Left, p.X);
+        r.Top = std::min(r.Top, p.Y);
+        r.Right = std::max(r.Right, p.X + 1);
+        r.Bottom = std::max(r.Bottom, p.Y + 1);
+    }
+    return Rect(r.Left - margin, r.Top - margin, r.Right + margin, r.Bottom + margin);
+}
+
+}  // namespace
+
+// Strokes the pen along points; a closed figure returns to the first point. One-pixel pens leave
+// out the last point (which a closed figure paints at its start) and keep their dash pattern
+// running across corners; wider pens are solid with round ends and joins.
+void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
+    TCanvas& canvas = *this;
+    TPainter& painter = *FPainter;
+    const TPen& pen = *canvas.Pen();
+    if (pen.Style() == psClear || points.size() < 2) return;
+    const TPaint paint = PenPaint(canvas);
+    const size_t segments = closed ? points.size() : points.size() - 1;
+    if (pen.Width() > 1) {
+        TShapeMask& mask = painter.Mask();
+        mask.Reset(BoundsOf(points, pen.Width()));
+        for (size_t i = 0; i < segments; ++i)
+            mask.AddThickLine(points[i], points[(i + 1) % points.size()], pen.Width());
+        mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { painter.Run(y, x0, x1, paint); });
+        return;
+    }
+    const TDashes* dashes = DashesOf(pen.Style());
+    TPaint gap = paint;
+    gap.Color = ToDevice(canvas.BkColor());
+    const bool paintGaps = canvas.BkMode() == OPAQUE;
+    int dash = 0, left = dashes ? dashes->Lengths[0] : 0;
+    for (size_t i = 0; i < segments; ++i) {
+        LinePixels(points[i], points[(i + 1) % points.size()], [&](int x, int y) {
+            if (!dashes) return painter.Pixel(x, y, paint);
+            if ((dash & 1) == 0) painter.Pixel(x, y, paint);
+            else if (paintGaps) painter.Pixel(x, y, gap);
+            if (--left == 0) {
+                dash = (dash + 1) % dashes->Count;
+                left = dashes->Lengths[dash];
+            }
+        });
+    }
+}
+
+void TCanvas::MoveTo(int x, int y) { FPenPos = Point(x, y); }
+
+void TCanvas::LineTo(int x, int y) {
+    const TPoint points[2] = {FPenPos, Point(x, y)};
+    FPenPos = points[1];
+    if (!FPainter->Begin(*this)) return;
+    Changing();
+    Stroke(points, false);
+    Changed();
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points) {
+    if (points.size() < 2 || !FPainter->Begin(*this)) return;
+    Changing();
+    Stroke(points, false);
+    Changed();
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points) {
+    if (points.size() < 2 || !FPainter->Begin(*this)) return;
+    Changing();
+    const TPaint brush = BrushPaint(*this, FPen->Mode());
+    if (points.size() >= 3 && !PaintsNothing(brush)) {
+        TShapeMask& mask = FPainter->Mask();
+        mask.Reset(BoundsOf(points, 0));
+        mask.AddPolygon(points);
+        mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { FPainter->Run(y, x0, x1, brush); });
+    }
+    Stroke(points, true);
+    Changed();
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    TRect box = NormalizedRect(Rect(x1, y1, x2, y2));
+    if (!FPainter->Begin(*this)) return;
+    const bool penVisible = FPen->Style() != psClear;
+    // Without a pen the fill stops one pixel short of the right and bottom edges.
+    if (!penVisible) {
+        --box.Right;
+        --box.Bottom;
+    }
+    if (box.IsEmpty()) return;
+    Changing();
+    const TPaint brush = BrushPaint(*this, FPen->Mode());
+    const TPaint pen = PenPaint(*this);
+    const int w = penVisible ? std::max(1, FPen->Width()) : 0;
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        if (y < box.Top + w || y >= box.Bottom - w) {
+            FPainter->Run(y, box.Left, box.Right, pen);
+            continue;
+        }
+        const int inner0 = std::min(box.Left + w, box.Right), inner1 = std::max(box.Right - w, inner0);
+        if (w > 0) {
+            FPainter->Run(y, box.Left, inner0, pen);
+            FPainter->Run(y, inner1, box.Right, pen);
+        }
+        if (!PaintsNothing(brush)) FPainter->Run(y, inner0, inner1, brush);
+    }
+    Changed();
+}
+
+void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start, TPoint end) {
+    box = NormalizedRect(box);
+    if (!FPainter->Begin(*this)) return;
+    const bool penVisible = FPen->Style() != psClear;
+    if (!penVisible) {
+        --box.Right;
+        --box.Bottom;
+    }
+    if (box.IsEmpty()) return;
+    if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
+    Changing();
+    TShapeMask& mask = FPainter->Mask();
+    mask.Reset(box);
+    switch (kind) {
+        case skEllipse: mask.AddEllipse(box); break;
+        case skRoundRect: mask.AddRoundRect(box, ew, eh); break;
+        case skPie:
+            mask.AddEllipse(box);
+            mask.KeepSector(box, start, end);
+            break;
+        case skChord:
+            mask.AddEllipse(box);
+            mask.KeepChordSide(box, start, end);
+            break;
+    }
+    mask.MarkInterior(penVisible ? std::max(1, FPen->Width()) : 0);
+    const TPaint brush = BrushPaint(*this, FPen->Mode());
+    const TPaint pen = PenPaint(*this);
+    mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
+        if (v == TShapeMask::Edge) FPainter->Run(y, x0, x1, pen);
+        else if (!PaintsNothing(brush)) FPainter->Run(y, x0, x1, brush);
+    });
+    Changed();
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    BoxShape(skEllipse, Rect(x1, y1, x2, y2), 0, 0, {}, {});
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight) {
+    BoxShape(skRoundRect, Rect(x1, y1, x2, y2), ellipseWidth, ellipseHeight, {}, {});
+}
+
+void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    BoxShape(skPie, Rect(x1, y1, x2, y2), 0, 0, Point(x3, y3), Point(x4, y4));
+}
+
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    BoxShape(skChord, Rect(x1, y1, x2, y2), 0, 0, Point(x3, y3), Point(x4, y4));
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    const TRect box = NormalizedRect(Rect(x1, y1, x2, y2));
+    if (box.IsEmpty() || FPen->Style() == psClear || !FPainter->Begin(*this)) return;
+    TPoint start = Point(x3, y3), end = Point(x4, y4);
+    if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
+    Changing();
+    TShapeMask& mask = FPainter->Mask();
+    mask.Reset(box);
+    mask.AddEllipse(box);
+    // The ring first, then the cut: the ends of an arc are not outlined.
+    mask.MarkInterior(std::max(1, FPen->Width()));
+    mask.KeepSector(box, start, end);
+    const TPaint pen = PenPaint(*this);
+    mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
+        if (v == TShapeMask::Edge) FPainter->Run(y, x0, x1, pen);
+    });
+    Changed();
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+    const TRect box = NormalizedRect(rect);
+    // Fills copy the brush whatever the pen's mode.
+    const TPaint brush = BrushPaint(*this, pmCopy);
+    if (box.IsEmpty() || PaintsNothing(brush) || !FPainter->Begin(*this)) return;
+    Changing();
+    for (int y = box.Top; y < box.Bottom; ++y) FPainter->Run(y, box.Left, box.Right, brush);
+    Changed();
+}
+
+void TCanvas::FrameRect(const TRect& rect) {
+    const TRect box = NormalizedRect(rect);
+    if (box.IsEmpty() || !FPainter->Begin(*this)) return;
+    TPaint paint = BrushPaint(*this, pmCopy);
+    paint.Kind = TPaint::Solid;
+    Changing();
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        if (y == box.Top || y == box.Bottom - 1) {
+            FPainter->Run(y, box.Left, box.Right, paint);
+        } else {
+            FPainter->Pixel(box.Left, y, paint);
+            if (box.Right - 1 > box.Left) FPainter->Pixel(box.Right - 1, y, paint);
+        }
+    }
+    Changed();
+}

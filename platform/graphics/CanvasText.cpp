@@ -1,0 +1,104 @@
+// Text output of the canvas: placement by the alignment flags, turning by the font's
+// escapement, the opaque cell and clipping. Sizes come from the canvas's measurer; glyphs from
+// the toolkit's font.
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <cmath>
+#include <numbers>
+
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasPainter.h"
+#include "platform/graphics/FontEngine.h"
+#include "platform/graphics/RegionImpl.h"
+#include "platform/graphics/TextMeasurer.h"
+
+TSize TCanvas::TextExtent(std::string_view text) {
+    TTextMeasurer& measurer = Measurer();
+    return TSize{measurer.TextWidth(*FFont, text), measurer.Metrics(*FFont).Height()};
+}
+
+void TCanvas::TextOut(int x, int y, std::string_view text) {
+    DrawText(x, y, text, nullptr);
+    FPenPos = Point(x + TextWidth(text), y);
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
+    DrawText(x, y, text, &rect);
+}
+
+void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRect) {
+    if (!FPainter->Begin(*this)) return;
+    TTextMeasurer& measurer = Measurer();
+    const TTextMetrics metrics = measurer.Metrics(*FFont);
+    const int width = measurer.TextWidth(*FFont, text);
+    const int height = metrics.Height();
+
+    // The cell's top-left corner from the reference point, along the text's own axes.
+    int dx = 0, dy = 0;
+    if ((FTextAlign & TA_CENTER) == TA_CENTER) dx = -(width / 2);
+    else if (FTextAlign & TA_RIGHT) dx = -width;
+    if ((FTextAlign & TA_BASELINE) == TA_BASELINE) dy = -metrics.Ascent;
+    else if (FTextAlign & TA_BOTTOM) dy = -height;
+
+    const double angle = FFont->Orientation() / 10.0;
+    const double radians = angle * std::numbers::pi / 180;
+    const double c = std::cos(radians), s = std::sin(radians);
+    // Counter-clockwise on screen, where y points down.
+    auto turned = [&](int u, int v) {
+        return Point(x + int(std::lround(u * c + v * s)), y + int(std::lround(-u * s + v * c)));
+    };
+
+    Changing();
+    if (FBkMode == OPAQUE) {
+        TPaint back;
+        back.Color = ToDevice(FBkColor);
+        if (cellRect) {
+            const TRect r = NormalizedRect(*cellRect);
+            for (int row = r.Top; row < r.Bottom; ++row) FPainter->Run(row, r.Left, r.Right, back);
+        } else if (FFont->Orientation() % 3600 == 0) {
+            for (int row = y + dy; row < y + dy + height; ++row)
+                FPainter->Run(row, x + dx, x + dx + width, back);
+        } else {
+            const TPoint corners[4] = {turned(dx, dy), turned(dx + width, dy),
+                                       turned(dx + width, dy + height), turned(dx, dy + height)};
+            TShapeMask& mask = FPainter->Mask();
+            TRect bounds = Rect(corners[0].X, corners[0].Y, corners[0].X, corners[0].Y);
+            for (const TPoint& p : corners) {
+                bounds.Left = std::min(bounds.Left, p.X);
+                bounds.Top = std::min(bounds.Top, p.Y);
+                bounds.Right = std::max(bounds.Right, p.X);
+                bounds.Bottom = std::max(bounds.Bottom, p.Y);
+            }
+            mask.Reset(bounds);
+            mask.AddPolygon(corners);
+            mask.ForEachRun([&](int row, int x0, int x1, uint8_t) { FPainter->Run(row, x0, x1, back); });
+        }
+    }
+
+    if (!text.empty()) {
+        QPainter painter(FPainter->Image());
+        QRegion clip;
+        bool clipped = false;
+        if (FHasClip) {
+            clip = FClip.FImpl->Region;
+            clipped = true;
+        }
+        if (cellRect) {
+            const TRect r = NormalizedRect(*cellRect);
+            const QRegion cell(r.Left, r.Top, r.Width(), r.Height());
+            clip = clipped ? clip.intersected(cell) : cell;
+            clipped = true;
+        }
+        if (clipped) painter.setClipRegion(clip);
+        const TColor color = ColorToRGB(FTextColor);
+        painter.setPen(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+        painter.setFont(ToolkitFont(*FFont));
+        painter.translate(x, y);
+        if (angle != 0) painter.rotate(-angle);
+        painter.drawText(QPoint(dx, dy + metrics.Ascent),
+                         QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
+    Changed();
+}

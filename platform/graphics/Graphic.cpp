@@ -1,0 +1,36 @@
+#include "platform/graphics/Graphic.h"
+
+#include "platform/rtl/Streams.h"
+
+TGraphic::TGraphic() = default;
+TGraphic::~TGraphic() = default;
+
+void TGraphic::SetTransparent(bool value) {
+    if (value == FTransparent) return;
+    FTransparent = value;
+    Changed();
+}
+
+void TGraphic::SetModified(bool value) {
+    if (value) {
+        Changed();
+    } else {
+        FModified = false;
+    }
+}
+
+void TGraphic::LoadFromFile(const std::string& fileName) {
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(stream);
+}
+
+void TGraphic::SaveToFile(const std::string& fileName) {
+    TFileStream stream(fileName, fmCreate);
+    SaveToStream(stream);
+    stream.Flush();
+}
+
+void TGraphic::Changed() {
+    FModified = true;
+    if (OnChange) OnChange(this);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The base of every picture format (bitmap, JPEG, metafile...): a size, an empty state, a
+// transparency flag, reading and writing a stream, and drawing itself into a canvas rectangle.
+#include <string>
+
+#include "platform/classes/Events.h"
+#include "platform/classes/Persistent.h"
+#include "platform/graphics/Geometry.h"
+
+class TCanvas;
+class TStream;
+
+// A picture that cannot be read, and an operation a picture cannot do.
+KV_EXCEPTION_CLASS(EInvalidGraphic, Exception)
+KV_EXCEPTION_CLASS(EInvalidGraphicOperation, Exception)
+
+class TGraphic : public TPersistent {
+    KV_DECLARE_CLASS(TGraphic, TPersistent)
+public:
+    TGraphic();
+    ~TGraphic() override;
+
+    virtual bool Empty() const = 0;
+    virtual int Width() const = 0;
+    virtual void SetWidth(int value) = 0;
+    virtual int Height() const = 0;
+    virtual void SetHeight(int value) = 0;
+    virtual bool Transparent() const { return FTransparent; }
+    virtual void SetTransparent(bool value);
+    bool Modified() const { return FModified; }
+    void SetModified(bool value);
+
+    virtual void LoadFromStream(TStream& stream) = 0;
+    virtual void SaveToStream(TStream& stream) = 0;
+    // Through a file stream: EFOpenError / EFCreateError when the file cannot be used.
+    void LoadFromFile(const std::string& fileName);
+    void SaveToFile(const std::string& fileName);
+
+    TNotifyEvent OnChange;
+
+protected:
+    friend class TCanvas;
+    // Draws the whole picture into rect of canvas, stretched to it; TCanvas::Draw and
+    // StretchDraw come here.
+    virtual void Draw(TCanvas& canvas, const TRect& rect) = 0;
+    // Marks the picture modified and tells OnChange.
+    virtual void Changed();
+
+private:
+    bool FTransparent = false;
+    bool FModified = false;
+};

@@ -1,0 +1,230 @@
+#include "platform/graphics/ShapeMask.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double TwoPi = 2 * std::numbers::pi;
+
+struct TEllipseFrame {
+    double Cx, Cy, A, B;
+    explicit TEllipseFrame(const TRect& box)
+        : Cx((box.Left + box.Right) / 2.0),
+          Cy((box.Top + box.Bottom) / 2.0),
+          A((box.Right - box.Left) / 2.0),
+          B((box.Bottom - box.Top) / 2.0) {}
+    // Angle of a point counter-clockwise from the positive x axis, as seen on screen (y down).
+    double AngleOf(double x, double y) const { return std::atan2(-(y - Cy), x - Cx); }
+};
+
+// The counter-clockwise turn from angle a to angle b in [0, 2 pi); 2 pi when they are equal.
+double Sweep(double a, double b) {
+    double s = std::fmod(b - a + 2 * TwoPi, TwoPi);
+    return s == 0 ? TwoPi : s;
+}
+
+}  // namespace
+
+void TShapeMask::Reset(const TRect& bounds) {
+    FBounds = bounds.IsEmpty() ? TRect{} : bounds;
+    FCells.assign(size_t(FBounds.Width()) * size_t(FBounds.Height()), Outside);
+}
+
+uint8_t TShapeMask::At(int x, int y) const {
+    if (!FBounds.Contains(x, y)) return Outside;
+    return FCells[size_t(y - FBounds.Top) * size_t(FBounds.Width()) + size_t(x - FBounds.Left)];
+}
+
+void TShapeMask::SetCentres(int y, double lo, double hi) {
+    if (y < FBounds.Top || y >= FBounds.Bottom || !(lo < hi)) return;
+    // Cells x with lo <= x + 0.5 < hi.
+    const int x0 = std::max(FBounds.Left, int(std::ceil(lo - 0.5)));
+    const int x1 = std::min(FBounds.Right, int(std::ceil(hi - 0.5)));
+    if (x0 >= x1) return;
+    uint8_t* row = Row(y);
+    std::fill(row + (x0 - FBounds.Left), row + (x1 - FBounds.Left), Edge);
+}
+
+void TShapeMask::AddEllipse(const TRect& box) {
+    const TEllipseFrame e(box);
+    if (e.A <= 0 || e.B <= 0) return;
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        const double dy = (y + 0.5 - e.Cy) / e.B;
+        if (dy * dy > 1) continue;
+        const double half = e.A * std::sqrt(1 - dy * dy);
+        // Both ends inclusive: a centre exactly on the ellipse is inside.
+        SetCentres(y, e.Cx - half, std::nextafter(e.Cx + half, INFINITY));
+    }
+}
+
+void TShapeMask::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight) {
+    const double rx = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
+    const double ry = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        const double yc = y + 0.5;
+        double dy = 0;
+        if (yc < box.Top + ry) dy = (box.Top + ry - yc) / ry;
+        else if (yc > box.Bottom - ry) dy = (yc - (box.Bottom - ry)) / ry;
+        double inset = 0;
+        if (dy > 0) {
+            if (dy > 1) continue;
+            inset = rx - rx * std::sqrt(1 - dy * dy);
+        }
+        SetCentres(y, box.Left + inset, std::nextafter(box.Right - inset, INFINITY));
+    }
+}
+
+void TShapeMask::AddPolygon(std::span<const TPoint> points, bool winding) {
+    const size_t n = points.size();
+    if (n < 3) return;
+    for (int y = FBounds.Top; y < FBounds.Bottom; ++y) {
+        const double yc = y + 0.5;
+        FCrossings.clear();
+        // Crossings of the row through the pixel centres, with the edge's direction (winding
+        // needs it).
+        for (size_t i = 0; i < n; ++i) {
+            const TPoint& p = points[i];
+            const TPoint& q = points[(i + 1) % n];
+            if (p.Y == q.Y) continue;
+            const bool down = q.Y > p.Y;
+            const double y0 = down ? p.Y : q.Y, y1 = down ? q.Y : p.Y;
+            if (yc < y0 || yc >= y1) continue;
+            const double x = p.X + (yc - p.Y) * double(q.X - p.X) / double(q.Y - p.Y);
+            FCrossings.emplace_back(x, down ? 1 : -1);
+        }
+        if (FCrossings.empty()) continue;
+        std::sort(FCrossings.begin(), FCrossings.end());
+        const auto& xs = FCrossings;
+        int count = 0;
+        for (size_t i = 0; i + 1 < xs.size(); ++i) {
+            count += winding ? xs[i].second : 1;
+            const bool inside = winding ? count != 0 : (count & 1) != 0;
+            if (inside) SetCentres(y, xs[i].first, xs[i + 1].first);
+        }
+    }
+}
+
+void TShapeMask::AddThickLine(TPoint a, TPoint b, int width) {
+    const double r = std::max(width, 1) / 2.0;
+    const double ax = a.X + 0.5, ay = a.Y + 0.5, bx = b.X + 0.5, by = b.Y + 0.5;
+    const double len = std::hypot(bx - ax, by - ay);
+    // The band's corners: the segment moved by r either way along its normal.
+    double nx = 0, ny = 0;
+    if (len > 0) {
+        nx = -(by - ay) / len * r;
+        ny = (bx - ax) / len * r;
+    }
+    const double cx[4] = {ax + nx, bx + nx, bx - nx, ax - nx};
+    const double cy[4] = {ay + ny, by + ny, by - ny, ay - ny};
+    const int top = int(std::floor(std::min(ay, by) - r));
+    const int bottom = int(std::ceil(std::max(ay, by) + r));
+    for (int y = top; y <= bottom; ++y) {
+        const double yc = y + 0.5;
+        double lo = INFINITY, hi = -INFINITY;
+        // Half-open in y as in x, so a line of width w covers w rows or columns.
+        for (auto [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            if (yc < py - r || yc >= py + r) continue;
+            const double h = std::sqrt(std::max(0.0, r * r - (yc - py) * (yc - py)));
+            lo = std::min(lo, px - h);
+            hi = std::max(hi, px + h);
+        }
+        if (len > 0)
+            for (int i = 0; i < 4; ++i) {
+                const double x0 = cx[i], y0 = cy[i], x1 = cx[(i + 1) % 4], y1 = cy[(i + 1) % 4];
+                if (y0 == y1) {
+                    if (yc == y0) {
+                        lo = std::min({lo, x0, x1});
+                        hi = std::max({hi, x0, x1});
+                    }
+                    continue;
+                }
+                if (yc < std::min(y0, y1) || yc > std::max(y0, y1)) continue;
+                const double x = x0 + (yc - y0) * (x1 - x0) / (y1 - y0);
+                lo = std::min(lo, x);
+                hi = std::max(hi, x);
+            }
+        if (lo < hi) SetCentres(y, lo, hi);
+    }
+}
+
+void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {
+    const TEllipseFrame e(box);
+    const double a0 = e.AngleOf(start.X, start.Y);
+    const double sweep = Sweep(a0, e.AngleOf(end.X, end.Y));
+    if (sweep >= TwoPi) return;
+    for (int y = FBounds.Top; y < FBounds.Bottom; ++y) {
+        uint8_t* row = Row(y);
+        for (int x = FBounds.Left; x < FBounds.Right; ++x) {
+            uint8_t& c = row[x - FBounds.Left];
+            if (c == Outside) continue;
+            const double px = x + 0.5 - e.Cx, py = y + 0.5 - e.Cy;
+            if (px == 0 && py == 0) continue;  // the centre belongs to every sector
+            const double d = std::fmod(e.AngleOf(x + 0.5, y + 0.5) - a0 + 2 * TwoPi, TwoPi);
+            if (d > sweep) c = Outside;
+        }
+    }
+}
+
+void TShapeMask::KeepChordSide(const TRect& box, TPoint start, TPoint end) {
+    const TEllipseFrame e(box);
+    if (e.A <= 0 || e.B <= 0) return;
+    // Where a radial at angle t meets the ellipse, in axes with y pointing up.
+    auto onEllipse = [&](double t, double& u, double& v) {
+        const double c = std::cos(t), s = std::sin(t);
+        const double k = 1 / std::sqrt((c / e.A) * (c / e.A) + (s / e.B) * (s / e.B));
+        u = c * k;
+        v = s * k;
+    };
+    double su, sv, eu, ev;
+    onEllipse(e.AngleOf(start.X, start.Y), su, sv);
+    onEllipse(e.AngleOf(end.X, end.Y), eu, ev);
+    if (su == eu && sv == ev) return;
+    for (int y = FBounds.Top; y < FBounds.Bottom; ++y) {
+        uint8_t* row = Row(y);
+        for (int x = FBounds.Left; x < FBounds.Right; ++x) {
+            uint8_t& c = row[x - FBounds.Left];
+            if (c == Outside) continue;
+            const double pu = x + 0.5 - e.Cx, pv = -(y + 0.5 - e.Cy);
+            // Going counter-clockwise from start to end, the arc lies right of start -> end.
+            const double cross = (eu - su) * (pv - sv) - (ev - sv) * (pu - su);
+            if (cross > 0) c = Outside;
+        }
+    }
+}
+
+void TShapeMask::MarkInterior(int depth) {
+    const int w = FBounds.Width(), h = FBounds.Height();
+    if (w == 0 || h == 0) return;
+    // Separable: first rows (cells with `depth` inside cells either side), then columns.
+    FScratch.assign(FCells.size(), 0);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* row = &FCells[size_t(y) * w];
+        uint8_t* out = &FScratch[size_t(y) * w];
+        int x = 0;
+        while (x < w) {
+            if (!row[x]) {
+                ++x;
+                continue;
+            }
+            int e = x;
+            while (e < w && row[e]) ++e;
+            for (int i = x + depth; i < e - depth; ++i) out[i] = 1;
+            x = e;
+        }
+    }
+    for (int x = 0; x < w; ++x) {
+        int y = 0;
+        while (y < h) {
+            if (!FScratch[size_t(y) * w + x]) {
+                ++y;
+                continue;
+            }
+            int e = y;
+            while (e < h && FScratch[size_t(e) * w + x]) ++e;
+            for (int i = y + depth; i < e - depth; ++i) FCells[size_t(i) * w + x] = Interior;
+            y = e;
+        }
+    }
+}
