@@ -171,8 +171,12 @@ bool TClientDataSet::InternalRecordExists(TRecordId id) const {
     return store && store->IsLive(id);
 }
 
-const TFieldValue* TClientDataSet::InternalValues(TRecordId id) const {
-    return Store()->Values(id);
+TFieldValue TClientDataSet::InternalValue(TRecordId id, int column) const {
+    return Store()->Value(id, column);
+}
+
+void TClientDataSet::InternalReadValues(TRecordId id, std::vector<TFieldValue>& values) const {
+    Store()->ReadValues(id, values);
 }
 
 TRecordId TClientDataSet::InternalPost(const std::vector<TFieldValue>& buffer, TRecordId editing) {

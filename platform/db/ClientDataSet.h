@@ -79,7 +79,8 @@ protected:
     TRecordId InternalRecordAt(int position) const override;
     int InternalPositionOf(TRecordId id) const override;
     bool InternalRecordExists(TRecordId id) const override;
-    const TFieldValue* InternalValues(TRecordId id) const override;
+    TFieldValue InternalValue(TRecordId id, int column) const override;
+    void InternalReadValues(TRecordId id, std::vector<TFieldValue>& values) const override;
     TRecordId InternalPost(const std::vector<TFieldValue>& buffer, TRecordId editing) override;
     void InternalDelete(TRecordId id) override;
     void InternalEdit() override;

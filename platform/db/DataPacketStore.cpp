@@ -1,6 +1,6 @@
 #include "platform/db/DataPacketStore.h"
 
-#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/db/DataPacketReader.h"
@@ -83,25 +83,13 @@ std::vector<TPacketColumn> ColumnsOf(const TTableLayout& layout,
 
 // ---- writing
 
-[[noreturn]] void CannotWrite(const TColumnLayout& c) {
-    throw EWriteError("Value of field " + c.Name + " cannot be stored in a data packet");
-}
-
-double AsDouble(const TFieldValue& v, const TColumnLayout& c) {
-    if (const auto* d = std::get_if<double>(&v)) return *d;
-    if (const auto* i = std::get_if<int32_t>(&v)) return *i;
-    CannotWrite(c);
-}
-
 void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& text) {
     const TTableLayout& layout = store.Layout();
     const int columns = store.ColumnCount();
     store.ForEachRecord([&](TRecordId id) {
-        const TFieldValue* values = store.Values(id);
         w.BeginRow();
         for (int j = 0; j < columns; ++j) {
             const TColumnLayout& c = layout.Columns[j];
-            const TFieldValue& v = values[j];
             if (c.DataType == ftDataSet) {
                 w.BeginNested();
                 if (const TRecordStore* child = store.FindChild(id, j))
@@ -109,36 +97,31 @@ void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& 
                 w.EndNested();
                 continue;
             }
-            if (IsNullValue(v)) {
+            if (store.IsNull(id, j)) {
                 w.WriteNull();
                 continue;
             }
             switch (c.DataType) {
                 case ftString:
-                case ftMemo: {
-                    const auto* s = std::get_if<std::string>(&v);
-                    if (!s) CannotWrite(c);
+                case ftMemo:
                     text.clear();
-                    if (!Utf8ToCp1252(*s, text))
+                    if (!Utf8ToCp1252(store.TextAt(id, j), text))
                         throw EWriteError("Field " + c.Name + " holds text that cannot be stored");
                     w.WriteText(text);
                     break;
-                }
                 case ftSmallint:
                 case ftInteger:
-                    if (const auto* i = std::get_if<int32_t>(&v))
-                        w.WriteInt(*i);
-                    else
-                        CannotWrite(c);
+                    w.WriteInt(store.IntAt(id, j));
                     break;
                 case ftFloat:
-                    w.WriteFloat(AsDouble(v, c));
+                    w.WriteFloat(store.FloatAt(id, j));
                     break;
                 case ftDateTime:
-                    w.WriteDateTime(AsDouble(v, c));
+                    w.WriteDateTime(store.FloatAt(id, j));
                     break;
                 default:
-                    CannotWrite(c);
+                    throw EWriteError("Value of field " + c.Name +
+                                      " cannot be stored in a data packet");
             }
         }
         w.EndRow();
@@ -183,44 +166,53 @@ void CheckColumns(const TTableLayout& layout, const std::vector<TPacketColumn>& 
     }
 }
 
+bool IsAscii(std::string_view text) {
+    for (const char ch : text)
+        if (static_cast<unsigned char>(ch) >= 0x80) return false;
+    return true;
+}
+
+// Reads `count` rows into the store: each value goes from the packet straight into its slot.
 void ReadRecords(TDataPacketReader& r, uint32_t count, TRecordStore& store) {
     const TTableLayout& layout = store.Layout();
     const int columns = store.ColumnCount();
-    // One value buffer for every row: the store moves the values out and leaves it for reuse.
-    std::vector<TFieldValue> values(static_cast<size_t>(columns));
-    std::vector<std::unique_ptr<TRecordStore>> children(size_t(layout.NestedCount()));
     store.ReserveRecords(int(count));
     for (uint32_t i = 0; i < count; ++i) {
-        const bool live = TDataPacketReader::IsLive(r.BeginRow());
-        for (auto& v : values) v = TFieldValue{};
+        if (!TDataPacketReader::IsLive(r.BeginRow())) {
+            for (int j = 0; j < columns; ++j) r.SkipValue();
+            r.EndRow();
+            continue;
+        }
+        const TRecordId id = store.AppendNullUnindexed();
         for (int j = 0; j < columns; ++j) {
             const TColumnLayout& c = layout.Columns[j];
             if (c.DataType == ftDataSet) {
-                // Nested rows come before the parent's later values, so they are gathered in a
-                // store of their own that the parent record takes over once it exists.
-                auto& child = children[size_t(layout.NestedSlot(j))];
-                if (!child || child->RecordCount() > 0)
-                    child = std::make_unique<TRecordStore>(c.Child);
                 const uint32_t n = r.BeginNested();
-                ReadRecords(r, n, *child);
+                if (n > 0) ReadRecords(r, n, store.Child(id, j));
                 r.EndNested();
                 continue;
             }
             if (r.NextNull()) continue;
             switch (c.DataType) {
                 case ftString:
-                case ftMemo:
-                    values[j] = Cp1252ToUtf8(r.ReadText());
+                case ftMemo: {
+                    // ASCII reads the same in both encodings and needs no conversion.
+                    const std::string_view text = r.ReadText();
+                    if (IsAscii(text))
+                        store.LoadText(id, j, text);
+                    else
+                        store.LoadText(id, j, Cp1252ToUtf8(text));
                     break;
+                }
                 case ftSmallint:
                 case ftInteger:
-                    values[j] = int32_t(r.ReadInt());
+                    store.LoadInt(id, j, int32_t(r.ReadInt()));
                     break;
                 case ftFloat:
-                    values[j] = r.ReadFloat();
+                    store.LoadFloat(id, j, r.ReadFloat());
                     break;
                 case ftDateTime:
-                    values[j] = r.ReadDateTime();
+                    store.LoadFloat(id, j, r.ReadDateTime());
                     break;
                 default:
                     r.SkipValue();
@@ -228,13 +220,6 @@ void ReadRecords(TDataPacketReader& r, uint32_t count, TRecordStore& store) {
             }
         }
         r.EndRow();
-        if (!live) continue;
-        const TRecordId id = store.AppendUnindexed(std::move(values));
-        for (int j = 0; j < columns; ++j)
-            if (layout.Columns[j].DataType == ftDataSet) {
-                auto& child = children[size_t(layout.NestedSlot(j))];
-                if (child->RecordCount() > 0) store.ReplaceChild(id, j, std::move(child));
-            }
     }
     // The indexes are built once the table is complete: one sort per index (none for rows that
     // came in index order) instead of a search per row.

@@ -86,13 +86,12 @@ void TDataSet::EnableControls() {
     if (FDisableState != dsInactive && FState != dsInactive) DataEvent(deDataSetChange, 0);
 }
 
-const TFieldValue& TDataSet::FieldValue(const TField* field) const {
-    static const TFieldValue null;
+TFieldValue TDataSet::FieldValue(const TField* field) const {
     const int column = field->FieldNo();
-    if (column < 0) return null;
+    if (column < 0) return {};
     if (FState == dsEdit || FState == dsInsert) return FBuffer[column];
-    if (FState == dsBrowse && FCurrent != NoRecord) return InternalValues(FCurrent)[column];
-    return null;
+    if (FState == dsBrowse && FCurrent != NoRecord) return InternalValue(FCurrent, column);
+    return {};
 }
 
 void TDataSet::SetFieldValue(TField* field, TFieldValue value) {

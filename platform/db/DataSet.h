@@ -124,7 +124,7 @@ public:
     bool ControlsDisabled() const { return FDisableCount > 0; }
 
     // Read and written by fields.
-    const TFieldValue& FieldValue(const TField* field) const;
+    TFieldValue FieldValue(const TField* field) const;
     void SetFieldValue(TField* field, TFieldValue value);
     // A field was shown, hidden, moved or relabelled.
     void LayoutChanged() { DataEvent(deLayoutChange, 0); }
@@ -144,7 +144,9 @@ protected:
     virtual TRecordId InternalRecordAt(int position) const = 0;
     virtual int InternalPositionOf(TRecordId id) const = 0;
     virtual bool InternalRecordExists(TRecordId id) const = 0;
-    virtual const TFieldValue* InternalValues(TRecordId id) const = 0;
+    virtual TFieldValue InternalValue(TRecordId id, int column) const = 0;
+    // All values of a record, in column order.
+    virtual void InternalReadValues(TRecordId id, std::vector<TFieldValue>& values) const = 0;
     // Writes the buffer as a new record (editing == NoRecord) or over `editing`; returns the id.
     // Raises EDatabaseError on a key violation, leaving the records as they were.
     virtual TRecordId InternalPost(const std::vector<TFieldValue>& buffer, TRecordId editing) = 0;

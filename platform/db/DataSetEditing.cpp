@@ -103,8 +103,8 @@ void TDataSet::Edit() {
     FireEvent(BeforeEdit);
     CheckParentState();
     InternalEdit();
-    const TFieldValue* values = InternalValues(FCurrent);
-    FBuffer.assign(values, values + FFields.size());
+    InternalReadValues(FCurrent, FBuffer);
+    FBuffer.resize(FFields.size());
     FModified = false;
     SetState(dsEdit);
     DataEvent(deRecordChange, 0);

@@ -39,10 +39,7 @@ void TField::SetIndex(int v) {
     FDataSet->LayoutChanged();
 }
 
-const TFieldValue& TField::Value() const {
-    static const TFieldValue null;
-    return FDataSet ? FDataSet->FieldValue(this) : null;
-}
+TFieldValue TField::Value() const { return FDataSet ? FDataSet->FieldValue(this) : TFieldValue{}; }
 
 void TField::SetValue(const TFieldValue& v) {
     // Through the typed setters, so that conversion and range checks apply.

@@ -65,7 +65,7 @@ public:
     virtual double AsDateTime() const;
     virtual void SetAsDateTime(double v);
     // The value as stored (null, integer, double or string).
-    const TFieldValue& Value() const;
+    TFieldValue Value() const;
     void SetValue(const TFieldValue& v);
     // The value as a variant: null, integer, double, date or string by the field's kind.
     Variant AsVariant() const;

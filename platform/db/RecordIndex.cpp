@@ -1,5 +1,6 @@
 #include "platform/db/RecordIndex.h"
 
+#include <algorithm>
 #include <cassert>
 
 void TRecordIndex::RotateUp(TRecordId x) {
@@ -56,37 +57,37 @@ void TRecordIndex::Erase(TRecordId id) {
 
 void TRecordIndex::Build(const std::vector<TRecordId>& sorted) {
     Clear();
-    for (TRecordId id : sorted) Reserve(id + 1);
+    TRecordId limit = 0;
+    for (TRecordId id : sorted) limit = std::max(limit, id + 1);
+    FNodes.resize(static_cast<size_t>(limit));
     // The treap of a sorted sequence is its Cartesian tree by priority: keep the right spine of
     // the tree built so far; a new id takes over the spine's tail of higher priority values as
-    // its left subtree and becomes the spine's new end.
+    // its left subtree and becomes the spine's new end. A subtree holds a run of consecutive
+    // positions, so a node's size is known when it leaves the spine (its run ends just before
+    // the newcomer) or at the end; until then its Size holds the position where its run starts.
     std::vector<TRecordId> spine;
-    for (TRecordId id : sorted) {
+    const int count = static_cast<int>(sorted.size());
+    for (int pos = 0; pos < count; ++pos) {
+        const TRecordId id = sorted[pos];
+        const uint32_t priority = Priority(id);
         TRecordId left = NoRecord;
-        while (!spine.empty() && Priority(spine.back()) > Priority(id)) {
+        while (!spine.empty() && Priority(spine.back()) > priority) {
             left = spine.back();
             spine.pop_back();
+            FNodes[left].Size = pos - FNodes[left].Size;
         }
-        FNodes[id].Left = left;
+        TNode& node = FNodes[id];
+        node.Left = left;
+        node.Size = left != NoRecord ? pos - FNodes[left].Size : pos;
         if (left != NoRecord) FNodes[left].Parent = id;
         if (!spine.empty()) {
             FNodes[spine.back()].Right = id;
-            FNodes[id].Parent = spine.back();
+            node.Parent = spine.back();
         }
         spine.push_back(id);
     }
+    for (TRecordId id : spine) FNodes[id].Size = count - FNodes[id].Size;
     FRoot = spine.empty() ? NoRecord : spine.front();
-    // Sizes bottom up: a reversed preorder visits every node after its descendants.
-    std::vector<TRecordId> pending, preorder;
-    if (FRoot != NoRecord) pending.push_back(FRoot);
-    while (!pending.empty()) {
-        const TRecordId id = pending.back();
-        pending.pop_back();
-        preorder.push_back(id);
-        if (FNodes[id].Left != NoRecord) pending.push_back(FNodes[id].Left);
-        if (FNodes[id].Right != NoRecord) pending.push_back(FNodes[id].Right);
-    }
-    for (auto it = preorder.rbegin(); it != preorder.rend(); ++it) Resize(*it);
 }
 
 void TRecordIndex::Clear() {

@@ -1,10 +1,8 @@
 #include "platform/db/RecordStore.h"
 
-#include <algorithm>
 #include <cassert>
 
 #include "platform/db/DBConsts.h"
-#include "platform/rtl/StrUtils.h"
 
 int TTableLayout::NestedSlot(int column) const {
     if (Columns[column].DataType != ftDataSet) return -1;
@@ -21,57 +19,50 @@ int TTableLayout::NestedCount() const {
     return n;
 }
 
-namespace {
-
-// Null sorts before every value; two nulls are equal (so a unique index holds one null key).
-int CompareValue(const TFieldValue& a, const TFieldValue& b, bool caseInsensitive) {
-    const bool an = IsNullValue(a), bn = IsNullValue(b);
-    if (an || bn) return an == bn ? 0 : (an ? -1 : 1);
-    if (const auto* ai = std::get_if<int32_t>(&a)) {
-        const int32_t bi = std::get<int32_t>(b);
-        return (*ai > bi) - (*ai < bi);
-    }
-    if (const auto* ad = std::get_if<double>(&a)) {
-        const double bd = std::get<double>(b);
-        return (*ad > bd) - (*ad < bd);
-    }
-    const std::string& as = std::get<std::string>(a);
-    const std::string& bs = std::get<std::string>(b);
-    const int c = caseInsensitive ? AnsiCompareText(as, bs) : as.compare(bs);
-    return (c > 0) - (c < 0);
-}
-
-// Key of `rec` (a full record) against `key` (key values in key order) on `count` key columns.
-int CompareKeyToRecord(const TIndexLayout& index, const TFieldValue* key, const TFieldValue* rec,
-                       int count) {
-    for (int k = 0; k < count; ++k) {
-        int c = CompareValue(key[k], rec[index.Columns[k]], index.CaseInsensitive);
-        if (c != 0) return index.Descending ? -c : c;
-    }
-    return 0;
-}
-
-int CompareRecords(const TIndexLayout& index, const TFieldValue* a, const TFieldValue* b) {
-    for (int col : index.Columns) {
-        int c = CompareValue(a[col], b[col], index.CaseInsensitive);
-        if (c != 0) return index.Descending ? -c : c;
-    }
-    return 0;
-}
-
-}  // namespace
-
 TRecordStore::TRecordStore(std::shared_ptr<const TTableLayout> layout)
     : FLayout(std::move(layout)),
       FColumnCount(static_cast<int>(FLayout->Columns.size())),
       FNestedCount(FLayout->NestedCount()),
-      FOrders(FLayout->Indexes.size() + 1) {}
+      FSlots(FLayout->Columns.size()),
+      FNullBytes(static_cast<uint32_t>((FColumnCount + 7) / 8)),
+      FOrders(FLayout->Indexes.size() + 1) {
+    uint32_t offset = FNullBytes;
+    for (int c = 0; c < FColumnCount; ++c) {
+        TSlot& slot = FSlots[c];
+        slot.Offset = offset;
+        switch (FLayout->Columns[c].DataType) {
+            case ftSmallint:
+            case ftInteger:
+                slot.Kind = TSlotKind::Int;
+                offset += sizeof(int32_t);
+                break;
+            case ftFloat:
+            case ftDateTime:
+                slot.Kind = TSlotKind::Float;
+                offset += sizeof(double);
+                break;
+            case ftString:
+            case ftMemo:
+                slot.Kind = TSlotKind::Text;
+                offset += TextSlotSize;
+                break;
+            default:  // nested columns keep their rows in child stores
+                break;
+        }
+    }
+    FStride = offset;
+}
 
 TRecordStore::TRecordStore(const TRecordStore& other)
     : FLayout(other.FLayout),
       FColumnCount(other.FColumnCount),
       FNestedCount(other.FNestedCount),
-      FValues(other.FValues),
+      FSlots(other.FSlots),
+      FNullBytes(other.FNullBytes),
+      FStride(other.FStride),
+      FData(other.FData),
+      FText(other.FText),
+      FDeadText(other.FDeadText),
       FLive(other.FLive),
       FOrders(other.FOrders) {
     FChildren.reserve(other.FChildren.size());
@@ -80,6 +71,192 @@ TRecordStore::TRecordStore(const TRecordStore& other)
 }
 
 TRecordStore::~TRecordStore() = default;
+
+// ---- values
+
+TFieldValue TRecordStore::Value(TRecordId id, int column) const {
+    assert(IsLive(id) && "value of a removed record");
+    const uint8_t* row = Row(id);
+    if (!HasValue(row, column)) return {};
+    switch (FSlots[column].Kind) {
+        case TSlotKind::Int:
+            return Slot<int32_t>(row, column);
+        case TSlotKind::Float:
+            return Slot<double>(row, column);
+        case TSlotKind::Text:
+            return std::string(Text(row, column));
+        default:
+            return {};
+    }
+}
+
+void TRecordStore::ReadValues(TRecordId id, std::vector<TFieldValue>& into) const {
+    into.resize(static_cast<size_t>(FColumnCount));
+    for (int c = 0; c < FColumnCount; ++c) into[c] = Value(id, c);
+}
+
+std::vector<TFieldValue> TRecordStore::Values(TRecordId id) const {
+    std::vector<TFieldValue> values;
+    ReadValues(id, values);
+    return values;
+}
+
+void TRecordStore::CheckValues(const TFieldValue* values) const {
+    for (int c = 0; c < FColumnCount; ++c) {
+        const TFieldValue& v = values[c];
+        if (IsNullValue(v)) continue;
+        bool suits = true;
+        switch (FSlots[c].Kind) {
+            case TSlotKind::Int:
+                suits = std::holds_alternative<int32_t>(v);
+                break;
+            case TSlotKind::Float:
+                suits = !std::holds_alternative<std::string>(v);
+                break;
+            case TSlotKind::Text:
+                suits = std::holds_alternative<std::string>(v);
+                break;
+            default:  // a nested column's value is ignored
+                break;
+        }
+        if (!suits)
+            throw EInvalidCast("Value of field " + FLayout->Columns[c].Name +
+                               " does not suit its kind");
+    }
+}
+
+// Writes checked values over a record's slots; the texts it held become dead.
+void TRecordStore::WriteValues(TRecordId id, const TFieldValue* values) {
+    DropTexts(id);
+    std::memset(Row(id), 0, FStride);
+    for (int c = 0; c < FColumnCount; ++c) {
+        const TFieldValue& v = values[c];
+        if (IsNullValue(v)) continue;
+        switch (FSlots[c].Kind) {
+            case TSlotKind::Int:
+                LoadInt(id, c, std::get<int32_t>(v));
+                break;
+            case TSlotKind::Float:
+                if (const auto* d = std::get_if<double>(&v))
+                    LoadFloat(id, c, *d);
+                else
+                    LoadFloat(id, c, std::get<int32_t>(v));
+                break;
+            case TSlotKind::Text:
+                LoadText(id, c, std::get<std::string>(v));
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void TRecordStore::LoadText(TRecordId id, int column, std::string_view text) {
+    assert(FSlots[column].Kind == TSlotKind::Text && "text for a column of another kind");
+    if (text.size() > UINT32_MAX) throw EInvalidCast("Text too long for a field");
+    const uint64_t start = FText.size();
+    const uint32_t size = static_cast<uint32_t>(text.size());
+    FText.append(text);
+    uint8_t* row = Row(id);
+    std::memcpy(row + FSlots[column].Offset, &start, sizeof start);
+    std::memcpy(row + FSlots[column].Offset + sizeof start, &size, sizeof size);
+    row[column >> 3] |= uint8_t(1u << (column & 7));
+}
+
+void TRecordStore::DropTexts(TRecordId id) {
+    const uint8_t* row = Row(id);
+    for (int c = 0; c < FColumnCount; ++c)
+        if (FSlots[c].Kind == TSlotKind::Text && HasValue(row, c))
+            FDeadText += ReadTextRef(row, c).Size;
+}
+
+// Edits and removals leave dead text behind; once it outweighs the live text the block is
+// rewritten, so that a long editing session does not grow the store without end.
+void TRecordStore::CompactText() {
+    if (FDeadText < 4096 || FDeadText < FText.size() / 2) return;
+    std::string live;
+    live.reserve(FText.size() - FDeadText);
+    for (TRecordId id = 0; id < IdLimit(); ++id) {
+        if (!FLive[id]) continue;
+        uint8_t* row = Row(id);
+        for (int c = 0; c < FColumnCount; ++c) {
+            if (FSlots[c].Kind != TSlotKind::Text || !HasValue(row, c)) continue;
+            const TTextRef t = ReadTextRef(row, c);
+            const uint64_t start = live.size();
+            live.append(FText, t.Start, t.Size);
+            std::memcpy(row + FSlots[c].Offset, &start, sizeof start);
+        }
+    }
+    FText.swap(live);
+    FDeadText = 0;
+}
+
+// ---- records
+
+TRecordId TRecordStore::NewRecord() {
+    const TRecordId id = IdLimit();
+    FData.resize(FData.size() + FStride);  // zeroed: every value null
+    FLive.push_back(1);
+    FChildren.resize(FChildren.size() + FNestedCount);
+    return id;
+}
+
+TRecordId TRecordStore::Add(const TFieldValue* values) {
+    CheckValues(values);
+    CheckUnique(values, NoRecord);
+    const TRecordId id = NewRecord();
+    WriteValues(id, values);
+    Link(id);
+    return id;
+}
+
+void TRecordStore::ReserveRecords(int count) {
+    FData.reserve(FData.size() + static_cast<size_t>(count) * FStride);
+    FLive.reserve(FLive.size() + count);
+    FChildren.reserve(FChildren.size() + static_cast<size_t>(count) * FNestedCount);
+}
+
+TRecordId TRecordStore::AppendUnindexed(std::vector<TFieldValue>&& values) {
+    assert(static_cast<int>(values.size()) == FColumnCount);
+    CheckValues(values.data());
+    const TRecordId id = NewRecord();
+    WriteValues(id, values.data());
+    return id;
+}
+
+TRecordId TRecordStore::AppendNullUnindexed() { return NewRecord(); }
+
+void TRecordStore::Update(TRecordId id, const TFieldValue* values) {
+    assert(IsLive(id));
+    CheckValues(values);
+    CheckUnique(values, id);
+    Unlink(id);
+    WriteValues(id, values);
+    Link(id);
+    CompactText();
+}
+
+void TRecordStore::Remove(TRecordId id) {
+    assert(IsLive(id));
+    Unlink(id);
+    DropTexts(id);
+    FLive[id] = 0;
+    std::memset(Row(id), 0, FStride);
+    for (int s = 0; s < FNestedCount; ++s)
+        FChildren[static_cast<size_t>(id) * FNestedCount + s].reset();
+    CompactText();
+}
+
+void TRecordStore::Clear() {
+    FData.clear();
+    FText.clear();
+    FDeadText = 0;
+    FLive.clear();
+    FChildren.clear();
+    for (TRecordIndex& order : FOrders) order.Clear();
+}
+
+// ---- child tables
 
 TRecordStore& TRecordStore::Child(TRecordId id, int column) {
     assert(IsLive(id) && "child table of a removed record");
@@ -100,184 +277,4 @@ void TRecordStore::ReplaceChild(TRecordId id, int column, std::unique_ptr<TRecor
     const int slot = FLayout->NestedSlot(column);
     assert(IsLive(id) && slot >= 0);
     FChildren[static_cast<size_t>(id) * FNestedCount + slot] = std::move(child);
-}
-
-void TRecordStore::CheckUnique(const TFieldValue* values, TRecordId except) const {
-    if (FindDuplicate(values, except) != NoRecord) throw EDatabaseError(SKeyViolation);
-}
-
-TRecordId TRecordStore::FindDuplicate(const TFieldValue* values, TRecordId except) const {
-    for (size_t i = 0; i < FLayout->Indexes.size(); ++i) {
-        const TIndexLayout& index = FLayout->Indexes[i];
-        if (!index.Unique) continue;
-        const TRecordIndex& order = FOrders[i + 1];
-        const int first = order.LowerBound(
-            [&](TRecordId id) { return CompareRecords(index, Values(id), values) < 0; });
-        // At most one record (besides `except`) can share the key.
-        for (int pos = first; pos < first + 2; ++pos) {
-            const TRecordId id = order.At(pos);
-            if (id == NoRecord || CompareRecords(index, Values(id), values) != 0) break;
-            if (id != except) return id;
-        }
-    }
-    return NoRecord;
-}
-
-TRecordId TRecordStore::Store(std::vector<TFieldValue>* moved, const TFieldValue* copied) {
-    const TFieldValue* values = moved ? moved->data() : copied;
-    assert(!moved || static_cast<int>(moved->size()) == FColumnCount);
-    CheckUnique(values, NoRecord);
-    const TRecordId id = IdLimit();
-    if (moved)
-        FValues.insert(FValues.end(), std::make_move_iterator(moved->begin()),
-                       std::make_move_iterator(moved->end()));
-    else
-        FValues.insert(FValues.end(), copied, copied + FColumnCount);
-    FLive.push_back(1);
-    FChildren.resize(FChildren.size() + FNestedCount);
-    Link(id);
-    return id;
-}
-
-TRecordId TRecordStore::AppendRaw(std::vector<TFieldValue>&& values) {
-    return Store(&values, nullptr);
-}
-
-TRecordId TRecordStore::Add(const TFieldValue* values) { return Store(nullptr, values); }
-
-void TRecordStore::ReserveRecords(int count) {
-    FValues.reserve(FValues.size() + static_cast<size_t>(count) * FColumnCount);
-    FLive.reserve(FLive.size() + count);
-    FChildren.reserve(FChildren.size() + static_cast<size_t>(count) * FNestedCount);
-}
-
-TRecordId TRecordStore::AppendUnindexed(std::vector<TFieldValue>&& values) {
-    assert(static_cast<int>(values.size()) == FColumnCount);
-    const TRecordId id = IdLimit();
-    FValues.insert(FValues.end(), std::make_move_iterator(values.begin()),
-                   std::make_move_iterator(values.end()));
-    FLive.push_back(1);
-    FChildren.resize(FChildren.size() + FNestedCount);
-    return id;
-}
-
-bool TRecordStore::SortNumericKeys(const TIndexLayout& index, std::vector<TRecordId>& ids,
-                                   bool& duplicate) const {
-    for (int col : index.Columns)
-        if (FLayout->Columns[col].DataType == ftString || FLayout->Columns[col].DataType == ftMemo)
-            return false;
-    // Each record's key as plain numbers, two per key column (0 for null, which sorts first, or
-    // 1 and the value), so that the sort compares doubles instead of stored values.
-    const size_t width = 2 * index.Columns.size();
-    std::vector<double> keys(ids.size() * width);
-    std::vector<uint32_t> order(ids.size());
-    for (size_t r = 0; r < ids.size(); ++r) {
-        order[r] = static_cast<uint32_t>(r);
-        const TFieldValue* values = Values(ids[r]);
-        for (size_t k = 0; k < index.Columns.size(); ++k) {
-            const TFieldValue& v = values[index.Columns[k]];
-            double* slot = &keys[r * width + 2 * k];
-            if (const auto* d = std::get_if<double>(&v))
-                slot[0] = 1, slot[1] = *d;
-            else if (const auto* i = std::get_if<int32_t>(&v))
-                slot[0] = 1, slot[1] = *i;
-        }
-    }
-    auto less = [&](uint32_t a, uint32_t b) {
-        const double* x = &keys[a * width];
-        const double* y = &keys[b * width];
-        for (size_t k = 0; k < width; ++k)
-            if (x[k] != y[k]) return index.Descending ? x[k] > y[k] : x[k] < y[k];
-        return ids[a] < ids[b];
-    };
-    if (!std::is_sorted(order.begin(), order.end(), less)) {
-        std::sort(order.begin(), order.end(), less);
-        std::vector<TRecordId> sorted(ids.size());
-        for (size_t r = 0; r < ids.size(); ++r) sorted[r] = ids[order[r]];
-        ids.swap(sorted);
-    }
-    for (size_t r = 1; r < order.size() && !duplicate; ++r)
-        duplicate = std::equal(&keys[order[r - 1] * width], &keys[order[r - 1] * width] + width,
-                               &keys[order[r] * width]);
-    return true;
-}
-
-void TRecordStore::BuildIndexes() {
-    std::vector<TRecordId> ids;
-    ids.reserve(FLive.size());
-    ForEachRecord([&](TRecordId id) { ids.push_back(id); });
-    FOrders[0].Build(ids);
-    std::vector<TRecordId> sorted;
-    for (size_t i = 0; i < FLayout->Indexes.size(); ++i) {
-        const TIndexLayout& index = FLayout->Indexes[i];
-        // Key ties are broken by id, as Link does.
-        auto less = [&](TRecordId a, TRecordId b) {
-            const int c = CompareRecords(index, Values(a), Values(b));
-            return c != 0 ? c < 0 : a < b;
-        };
-        sorted = ids;
-        bool duplicate = false;
-        if (!SortNumericKeys(index, sorted, duplicate)) {
-            if (!std::is_sorted(sorted.begin(), sorted.end(), less))
-                std::sort(sorted.begin(), sorted.end(), less);
-            for (size_t k = 1; k < sorted.size() && !duplicate; ++k)
-                duplicate = CompareRecords(index, Values(sorted[k - 1]), Values(sorted[k])) == 0;
-        }
-        if (duplicate && index.Unique) {
-            Clear();
-            throw EDatabaseError(SKeyViolation);
-        }
-        FOrders[i + 1].Build(sorted);
-    }
-}
-
-void TRecordStore::Update(TRecordId id, const TFieldValue* values) {
-    assert(IsLive(id));
-    CheckUnique(values, id);
-    Unlink(id);
-    std::copy(values, values + FColumnCount, FValues.begin() + Offset(id));
-    Link(id);
-}
-
-void TRecordStore::Remove(TRecordId id) {
-    assert(IsLive(id));
-    Unlink(id);
-    FLive[id] = 0;
-    for (int c = 0; c < FColumnCount; ++c) FValues[Offset(id) + c] = TFieldValue{};
-    for (int s = 0; s < FNestedCount; ++s)
-        FChildren[static_cast<size_t>(id) * FNestedCount + s].reset();
-}
-
-void TRecordStore::Clear() {
-    FValues.clear();
-    FLive.clear();
-    FChildren.clear();
-    for (TRecordIndex& order : FOrders) order.Clear();
-}
-
-void TRecordStore::Link(TRecordId id) {
-    FOrders[0].Insert(id, [](TRecordId a, TRecordId b) { return a < b; });
-    for (size_t i = 0; i < FLayout->Indexes.size(); ++i) {
-        const TIndexLayout& index = FLayout->Indexes[i];
-        // Equal keys (a non-unique index) keep their insertion order.
-        FOrders[i + 1].Insert(id, [&](TRecordId a, TRecordId b) {
-            const int c = CompareRecords(index, Values(a), Values(b));
-            return c != 0 ? c < 0 : a < b;
-        });
-    }
-}
-
-void TRecordStore::Unlink(TRecordId id) {
-    for (size_t i = 1; i < FOrders.size(); ++i) FOrders[i].Erase(id);
-    if (!FOrders.empty()) FOrders[0].Erase(id);
-}
-
-int TRecordStore::LowerBound(int order, const TFieldValue* key, int keyCount) const {
-    const TIndexLayout& index = FLayout->Indexes[order - 1];
-    return FOrders[order].LowerBound(
-        [&](TRecordId id) { return CompareKeyToRecord(index, key, Values(id), keyCount) > 0; });
-}
-
-int TRecordStore::CompareKey(int order, const TFieldValue* key, int keyCount, TRecordId id) const {
-    return CompareKeyToRecord(FLayout->Indexes[order - 1], key, Values(id), keyCount);
 }

@@ -5,6 +5,7 @@
 #include "platform/db/DBConsts.h"
 #include "platform/db/DataPacket.h"
 #include "platform/db/DataPacketStore.h"
+#include "platform/db/DataPacketWriter.h"
 #include "platform/db/RecordStore.h"
 #include "tests/platform/db/PacketFixtures.h"
 
@@ -90,6 +91,48 @@ TEST(DataPacketStore, StoreRoundTripKeepsInsertionOrderAndText) {
     EXPECT_TRUE(back.FindChild(1, 12) == nullptr || back.FindChild(1, 12)->RecordCount() == 0);
     // The same bytes again: every value, null and date-time (to the millisecond) survived.
     EXPECT_EQ(EncodeStorePacket(back, meta), bytes);
+}
+
+TEST(DataPacketStore, RemovedRowsInAPacketAreSkippedWithTheirNestedRows) {
+    auto kids = Table({Col("V", ftInteger)});
+    kids->Indexes.push_back({"ByV", {0}, true, false, true});
+    auto layout = Table({Col("Name", ftString), Nested("Kids", kids), Col("X", ftFloat)});
+    const TPacketMetadata meta = PacketMetadataOf(*layout);
+    TDataPacketWriter w(meta);
+    const uint8_t removed = DataPacket::StatusDeadMask & ~DataPacket::StatusNotWritten;
+    struct Row {
+        uint8_t status;
+        const char* name;
+        std::vector<int32_t> kids;
+    } rows[] = {{0, "first", {1, 3, 2}},
+                {removed, "gone \xB5", {7, 7}},  // a duplicate key, not read
+                {0, "second \xB5", {}}};
+    for (const Row& row : rows) {
+        w.BeginRow(row.status);
+        w.WriteText(row.name);
+        w.BeginNested();
+        for (int32_t v : row.kids) {
+            w.BeginRow();
+            w.WriteInt(v);
+            w.EndRow();
+        }
+        w.EndNested();
+        w.WriteFloat(row.kids.size());
+        w.EndRow();
+    }
+    TRecordStore store(layout);
+    DecodeStorePacket(w.Finish(), store);
+    ASSERT_EQ(store.RecordCount(), 2);
+    EXPECT_EQ(store.Value(0, 0), TFieldValue(std::string("first")));
+    EXPECT_EQ(store.Value(1, 0), TFieldValue(std::string("second \xC2\xB5")));
+    EXPECT_EQ(store.Value(1, 2), TFieldValue(0.0));
+    const TRecordStore* children = store.FindChild(0, 1);
+    ASSERT_NE(children, nullptr);
+    std::vector<TFieldValue> descending;
+    for (int pos = 0; pos < children->RecordCount(); ++pos)
+        descending.push_back(children->Value(children->RecordAt(1, pos), 0));
+    EXPECT_EQ(descending, (std::vector<TFieldValue>{int32_t(3), int32_t(2), int32_t(1)}));
+    EXPECT_TRUE(store.FindChild(1, 1) == nullptr || store.FindChild(1, 1)->RecordCount() == 0);
 }
 
 TEST(DataPacketStore, UnknownPropertiesAreWrittenBack) {

@@ -114,3 +114,136 @@ TEST(RecordStore, CopyIsDeepIncludingChildTables) {
     EXPECT_EQ(copy.RecordAt(1, 0), id) << "the copy's index works on its own values";
     EXPECT_EQ(store.Child(id, 2).RecordCount(), 2);
 }
+
+namespace {
+
+// One column of every kind, a nested one among them.
+std::shared_ptr<const TTableLayout> KindsLayout() {
+    auto child = std::make_shared<TTableLayout>();
+    child->Columns = {{"V", ftInteger, 0, false, nullptr}};
+    auto layout = std::make_shared<TTableLayout>();
+    layout->Columns = {{"S", ftString, 20, false, nullptr},  {"I", ftInteger, 0, false, nullptr},
+                       {"Kids", ftDataSet, 0, false, child}, {"F", ftFloat, 0, false, nullptr},
+                       {"M", ftMemo, 0, false, nullptr},     {"K", ftSmallint, 0, false, nullptr},
+                       {"D", ftDateTime, 0, false, nullptr}};
+    return layout;
+}
+
+void ExpectRow(const TRecordStore& store, TRecordId id, const std::vector<TFieldValue>& want) {
+    for (int c = 0; c < store.ColumnCount(); ++c)
+        EXPECT_EQ(store.Value(id, c), want[c]) << "record " << id << ", column " << c;
+}
+
+}  // namespace
+
+TEST(RecordStore, CompactRecordsKeepEveryKindNullsAndTextsThroughEdits) {
+    const TFieldValue null;
+    const std::string longText(5000, 'x');
+    const std::vector<std::vector<TFieldValue>> rows = {
+        {null, null, null, null, null, null, null},
+        {std::string(), int32_t(0), null, 0.0, std::string(), int32_t(0), 0.0},  // empty, not null
+        {std::string("\xC2\xB5m 90\xC2\xB0"), int32_t(INT32_MIN), null, -1e300,
+         std::string("line 1\r\nline 2"), int32_t(-32768), 45000.5},
+        {longText, int32_t(INT32_MAX), null, 1e-300, longText + "y", int32_t(32767), -693593.0},
+    };
+    TRecordStore store(KindsLayout());
+    std::vector<TRecordId> ids;
+    for (auto row : rows) ids.push_back(store.AppendRaw(std::move(row)));
+    for (size_t r = 0; r < rows.size(); ++r) ExpectRow(store, ids[r], rows[r]);
+    EXPECT_TRUE(store.IsNull(ids[0], 0));
+    EXPECT_FALSE(store.IsNull(ids[1], 0)) << "an empty string is a value";
+    EXPECT_EQ(store.TextAt(ids[3], 4).size(), 5001u);
+    EXPECT_EQ(store.IntAt(ids[2], 1), INT32_MIN);
+    EXPECT_EQ(store.Value(ids[1], 2), null) << "a nested column holds no value";
+
+    // An integer written to a float column reads back as a float.
+    std::vector<TFieldValue> widened = rows[1];
+    widened[3] = int32_t(7);
+    store.Update(ids[1], widened.data());
+    EXPECT_EQ(store.Value(ids[1], 3), TFieldValue(7.0));
+
+    // Rewriting texts over and over leaves dead text behind that the store reclaims, without
+    // disturbing the texts of the other records, the copy, or a removed record's neighbours.
+    std::vector<TFieldValue> edited = rows[3];
+    for (int round = 0; round < 50; ++round) {
+        edited[0] = std::string(300 + round, char('a' + round % 26));
+        edited[4] = round % 2 ? TFieldValue{} : TFieldValue(longText + std::to_string(round));
+        store.Update(ids[3], edited.data());
+        if (round == 10) store.Remove(ids[0]);
+    }
+    const TRecordStore copy(store);
+    for (const TRecordStore* s : {static_cast<const TRecordStore*>(&store), &copy}) {
+        ExpectRow(*s, ids[2], rows[2]);
+        ExpectRow(*s, ids[3], edited);
+        EXPECT_FALSE(s->IsLive(ids[0]));
+    }
+}
+
+TEST(RecordStore, ValueOfAnotherKindIsRefusedAndChangesNothing) {
+    struct Case {
+        int column;
+        TFieldValue value;
+    } cases[] = {
+        {0, int32_t(1)},          // a number for a string
+        {1, 2.5},                 // a float for an integer
+        {1, std::string("3")},    // text for an integer
+        {3, std::string("1.5")},  // text for a float
+        {4, 4.0},                 // a float for a memo
+    };
+    TRecordStore store(KindsLayout());
+    std::vector<TFieldValue> good = {std::string("a"), int32_t(1), {}, 1.5,
+                                     std::string("m"), int32_t(2), 3.0};
+    const TRecordId id = store.Add(good.data());
+    for (const Case& c : cases) {
+        std::vector<TFieldValue> bad = good;
+        bad[c.column] = c.value;
+        EXPECT_THROW(store.Add(bad.data()), EInvalidCast) << "column " << c.column;
+        EXPECT_THROW(store.Update(id, bad.data()), EInvalidCast) << "column " << c.column;
+        EXPECT_THROW(store.AppendUnindexed(std::vector<TFieldValue>(bad)), EInvalidCast);
+        EXPECT_EQ(store.IdLimit(), 1);
+        ExpectRow(store, id, good);
+    }
+}
+
+TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
+    // The bulk build sorts numeric keys by their bit images; the record-by-record inserts compare
+    // values. Both must agree for negative, zero, tiny, huge and null keys in either direction.
+    auto layout = std::make_shared<TTableLayout>();
+    layout->Columns = {{"F", ftFloat, 0, false, nullptr},
+                       {"I", ftInteger, 0, false, nullptr},
+                       {"D", ftDateTime, 0, false, nullptr}};
+    layout->Indexes = {{"FI", {0, 1}, false, false, false},
+                       {"IDesc", {1, 2}, false, false, true},
+                       {"D", {2}, false, false, false}};
+    const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5, -1e-300, -0.0,
+                                  0.0,           1e-300, 0.5,  3.0,     1e300};
+    const TFieldValue ints[] = {TFieldValue{}, int32_t(INT32_MIN), int32_t(-256),
+                                int32_t(-1),   int32_t(0),         int32_t(1),
+                                int32_t(255),  int32_t(256),       int32_t(INT32_MAX)};
+    const unsigned seed = 20261211;
+    std::mt19937 random(seed);
+    TRecordStore oneByOne(layout), bulk(layout);
+    for (int r = 0; r < 3000; ++r) {
+        std::vector<TFieldValue> row = {floats[random() % 10], ints[random() % 9],
+                                        floats[random() % 10]};
+        oneByOne.Add(row.data());
+        bulk.AppendUnindexed(std::move(row));
+    }
+    bulk.BuildIndexes();
+    for (int order = 0; order < bulk.OrderCount(); ++order)
+        for (int pos = 0; pos < bulk.RecordCount(); ++pos)
+            ASSERT_EQ(bulk.RecordAt(order, pos), oneByOne.RecordAt(order, pos))
+                << "seed " << seed << ", order " << order << ", position " << pos;
+
+    // -0 and +0 are one key to a unique index, on either path.
+    auto uniqueLayout = std::make_shared<TTableLayout>(*layout);
+    uniqueLayout->Indexes = {{"F", {0}, true, false, false}};
+    TRecordStore unique(uniqueLayout), uniqueBulk(uniqueLayout);
+    const std::vector<TFieldValue> zero = {0.0, {}, {}}, negativeZero = {-0.0, {}, {}};
+    unique.Add(zero.data());
+    EXPECT_THROW(unique.Add(negativeZero.data()), EDatabaseError);
+    uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(negativeZero));
+    uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(zero));
+    EXPECT_THROW(uniqueBulk.BuildIndexes(), EDatabaseError);
+    EXPECT_EQ(uniqueBulk.RecordCount(), 0);
+}
