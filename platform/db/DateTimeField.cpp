@@ -27,15 +27,21 @@ std::string TDateTimeField::AsString() const {
 }
 
 void TDateTimeField::SetAsString(const std::string& v) {
-    // The program never types dates; a text is taken as the day number it writes.
     const std::string text = Trim(v);
     if (text.empty()) {
         Clear();
         return;
     }
-    long double value = 0;
-    if (!TryStrToFloat(text, value)) ConvertError(v, "date and time");
-    SetAsDateTime(static_cast<double>(value));
+    // A plain number is the day number it writes, as before; any other text is a date and time
+    // as AsString and the display formats write them.
+    long double days = 0;
+    if (TryStrToFloat(text, days)) {
+        SetAsDateTime(static_cast<double>(days));
+        return;
+    }
+    TDateTime value = 0;
+    if (!TryStrToDateTime(text, value)) ConvertError(v, "date and time");
+    SetAsDateTime(value);
 }
 
 std::string TDateTimeField::GetText(bool display) const {

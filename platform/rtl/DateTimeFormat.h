@@ -23,3 +23,25 @@ std::string FormatDateTime(std::string_view format, TDateTime dateTime);
 std::string DateTimeToStr(TDateTime dateTime);
 std::string DateToStr(TDateTime dateTime);
 std::string TimeToStr(TDateTime dateTime);
+
+// Two-digit years fall in the hundred years that start this many years before the current year
+// (with 2026 as the current year, 76 reads as 1976 and 75 as 2075).
+inline constexpr int TwoDigitYearCenturyWindow = 50;
+
+// Text back to dates and times, with the separators and the order of ShortDateFormat:
+//   date       two or three numbers joined by DateSeparator, month, day and year in the order of
+//              the first d, m or y of ShortDateFormat; with two numbers the year is this year's;
+//              a year of one or two digits is placed by TwoDigitYearCenturyWindow
+//   time       hour, then optionally TimeSeparator minutes, TimeSeparator seconds and
+//              DecimalSeparator milliseconds (up to three digits, read as a number of
+//              milliseconds), with an optional TimeAMString/TimePMString (or AM/PM, any case)
+//              before or after it
+//   date-time  a date, optionally followed by blanks and a time; or a time alone (day 0)
+// Blanks around the text are ignored. StrToDate, StrToTime and StrToDateTime raise EConvertError
+// "'x' is not a valid date", "... time" or "... date and time" (x as given).
+bool TryStrToDate(std::string_view s, TDateTime& value);
+bool TryStrToTime(std::string_view s, TDateTime& value);
+bool TryStrToDateTime(std::string_view s, TDateTime& value);
+TDateTime StrToDate(std::string_view s);
+TDateTime StrToTime(std::string_view s);
+TDateTime StrToDateTime(std::string_view s);

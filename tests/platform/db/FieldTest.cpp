@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tests/platform/db/DataSetFixtures.h"
 
@@ -117,6 +118,32 @@ TEST(Field, DisplayAndEditTexts) {
     EXPECT_EQ(k.D->DisplayText(), "03/15/2023 12:00:00");
     k.F->Clear();
     EXPECT_EQ(k.F->DisplayText(), "");
+}
+
+TEST(Field, DateTimeTakesBackItsOwnTexts) {
+    TFormatSettingsGuard pinned{TFormatSettings{}};
+    TAllKinds k;
+    k.D->SetDisplayFormat("mm/dd/yyyy hh:nn:ss");  // the databases' grid format
+    const double stamps[] = {EncodeDate(2025, 12, 10) + EncodeTime(6, 0, 0, 0),
+                             EncodeDate(2026, 3, 5),  // midnight: the plain text has no time
+                             -1 - EncodeTime(18, 30, 15, 0)};  // 12/29/1899 18:30:15
+    for (const double stamp : stamps) {
+        k.D->SetAsDateTime(stamp);
+        const std::string texts[] = {k.D->AsString(), k.D->DisplayText(), k.D->Text()};
+        for (const std::string& text : texts) {
+            k.D->SetAsDateTime(0);
+            k.D->SetText(text);
+            EXPECT_DOUBLE_EQ(k.D->AsDateTime(), stamp) << text;
+        }
+    }
+    try {
+        k.D->SetAsString("12/32/2025 06:00:00");
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(),
+                  "'12/32/2025 06:00:00' is not a valid date and time value for field 'D'");
+    }
+    EXPECT_DOUBLE_EQ(k.D->AsDateTime(), stamps[2]) << "a refused text is not kept";
 }
 
 TEST(Field, WritingNeedsEditStateAndAWritableField) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 
 namespace {
@@ -74,4 +75,102 @@ TEST(FormatDateTime, DefaultDateTimeText) {
     EXPECT_EQ(DateTimeToStr(Afternoon()), "03/05/2026 14:07:09");
     EXPECT_EQ(DateTimeToStr(EncodeDate(1999, 12, 31)), "12/31/1999");
     EXPECT_EQ(DateTimeToStr(-1.25), "12/29/1899 06:00:00");
+}
+
+TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
+    TFormatSettingsGuard pinned{TFormatSettings{}};
+    const TDateTime day = EncodeDate(2026, 3, 5);
+    int thisYear, month, dayOfMonth;
+    DecodeDate(Date(), thisYear, month, dayOfMonth);
+    struct Case {
+        const char* text;
+        TDateTime value;
+    } cases[] = {
+        {"12/10/2025 06:00:00", EncodeDate(2025, 12, 10) + EncodeTime(6, 0, 0, 0)},
+        {"  3/5/2026  ", day},
+        {"03/05/2026 14:07:09.045", Afternoon()},
+        {"03/05/2026 2:07 PM", day + EncodeTime(14, 7, 0, 0)},
+        {"03/05/2026 12:05 am", day + EncodeTime(0, 5, 0, 0)},  // 12 AM is midnight
+        {"03/05/2026 12:05 PM", day + EncodeTime(12, 5, 0, 0)},
+        {"03/05/2026 pm 2:07", day + EncodeTime(14, 7, 0, 0)},  // marker in front
+        {"03/05/2026 7", day + EncodeTime(7, 0, 0, 0)},          // an hour alone
+        {"3/5", EncodeDate(thisYear, 3, 5)},                     // no year: this year
+        {"14:07", EncodeTime(14, 7, 0, 0)},                      // a time alone is on day 0
+        {"12/29/1899 06:00:00", -1.25},  // before day 0 the time still counts forward
+    };
+    for (const Case& c : cases) {
+        TDateTime value = -99;
+        EXPECT_TRUE(TryStrToDateTime(c.text, value)) << c.text;
+        EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+    }
+
+    // Other separators and orders come from the settings.
+    FormatSettings().DateSeparator = '.';
+    FormatSettings().TimeSeparator = '-';
+    FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+    EXPECT_DOUBLE_EQ(StrToDateTime("05.03.2026 14-07-09.045"), Afternoon());
+    EXPECT_DOUBLE_EQ(StrToDate("5.3"), EncodeDate(thisYear, 3, 5));
+    FormatSettings().DateSeparator = '-';
+    FormatSettings().ShortDateFormat = "'Y:' yyyy/mm/dd";  // quoted letters do not count
+    EXPECT_DOUBLE_EQ(StrToDate("2026-03-05"), day);
+    FormatSettings().ShortDateFormat = "yy/m/d";
+    EXPECT_DOUBLE_EQ(StrToDate("3-5"), EncodeDate(thisYear, 3, 5));
+}
+
+TEST(StrToDateTime, RefusesWhatIsNoDateOrTimeWithTheKindInTheMessage) {
+    TFormatSettingsGuard pinned{TFormatSettings{}};
+    const char* notDateTimes[] = {
+        "",           "abc",          "13/01/2026",          "02/29/2026",         "3/5/2026x",
+        "1/2/3/4",    "3//2026",      "3/5/2026 25:00",      "3/5/2026 13:00 PM",  "3/5/2026 6:60",
+        "3/5/2026 6:",                "3/5/2026 1:02:03.4567", "3/5/2026 06:00 junk", "3/5/10000",
+        "9999999999/1/1",
+    };
+    for (const char* text : notDateTimes) {
+        TDateTime value = 42;
+        EXPECT_FALSE(TryStrToDateTime(text, value)) << text;
+        EXPECT_EQ(value, 42) << "a refused text leaves the value: " << text;
+    }
+    struct Case {
+        TDateTime (*read)(std::string_view);
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {StrToDate, "3/5/2026 06:00", "'3/5/2026 06:00' is not a valid date"},
+        {StrToDate, "14:07", "'14:07' is not a valid date"},
+        {StrToTime, "3/5/2026", "'3/5/2026' is not a valid time"},
+        {StrToTime, "24:00", "'24:00' is not a valid time"},
+        {StrToDateTime, "02/30/2026", "'02/30/2026' is not a valid date and time"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.read(c.text);
+            ADD_FAILURE() << c.text;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+    }
+}
+
+TEST(StrToDateTime, TakesBackWhatFormatDateTimeWrites) {
+    TFormatSettingsGuard pinned{TFormatSettings{}};
+    int thisYear, month, day;
+    DecodeDate(Date(), thisYear, month, day);
+    struct Case {
+        const char* format;
+        TDateTime value;
+    } cases[] = {
+        {"c", Afternoon() - EncodeTime(0, 0, 0, 45)},
+        {"c", EncodeDate(2026, 3, 5)},
+        {"mm/dd/yyyy hh:nn:ss", EncodeDate(1, 1, 1) + EncodeTime(23, 59, 59, 0)},
+        {"mm/dd/yyyy hh:nn:ss.zzz", Afternoon()},
+        {"ddddd t", EncodeDate(9999, 12, 31) + EncodeTime(0, 1, 0, 0)},
+        {"m/d/yyyy h:nn AM/PM", EncodeDate(2026, 3, 5) + EncodeTime(12, 30, 0, 0)},
+        // Two-digit years: both ends of the hundred-year window around this year.
+        {"m/d/yy", EncodeDate(thisYear - TwoDigitYearCenturyWindow, 7, 1)},
+        {"m/d/yy", EncodeDate(thisYear + TwoDigitYearCenturyWindow - 1, 7, 1)},
+    };
+    for (const Case& c : cases) {
+        const std::string text = FormatDateTime(c.format, c.value);
+        EXPECT_DOUBLE_EQ(StrToDateTime(text), c.value) << c.format << ": " << text;
+    }
 }
