@@ -281,6 +281,10 @@ bool LoadViewingConditions(std::string& message) {
         message = "No Viewing Conditions are Specified";
         return false;
     }
+    // Wall points are checked against this dataset's own surfaces, whatever was loaded before
+    // (the targeting view loads no cavity at all).
+    const TDataSet* cavity = EngineTables.cdsCavity;
+    const long surfaces = IsOpen(cavity) ? cavity->RecordCount() : 0;
     // The table is left where the reading stopped.
     TTableWalk walk(*table, false);
     const long fields = table->FieldCount();
@@ -288,7 +292,7 @@ bool LoadViewingConditions(std::string& message) {
     for (long v = 1; !table->Eof(); table->Next(), ++v) {
         for (long p = 1; p <= fields; ++p) s.VCParams[p][v] = table->Fields(p - 1)->AsFloat();
         // A wall point must lie on one of the generatrix's surfaces.
-        if (kind == 4 && !(s.VCParams[4][v] >= 1 && s.VCParams[4][v] <= s.NodeCount)) {
+        if (kind == 4 && !(s.VCParams[4][v] >= 1 && s.VCParams[4][v] <= surfaces)) {
             message = "Invalid surface number in viewing condition # " + IntToStr(v);
             return false;
         }

@@ -182,6 +182,47 @@ TEST_F(LoadersTest, NameAndKindAlone) {
     EXPECT_EQ(message, "Dataset Name cannot be blank");
 }
 
+TEST_F(LoadersTest, WallPointsAreCheckedAgainstTheCurrentDatasetsSurfaces) {
+    // Whatever was loaded before, a wall point of the current two-surface dataset must lie on
+    // surface 1 or 2.
+    const std::function<void(TDatasetTables&)> before[] = {
+        [](TDatasetTables&) {},  // nothing: the targeting view's order
+        [](TDatasetTables& d) {  // the whole of the five-surface dataset
+            d.cdsMain.First();
+            std::string message;
+            ASSERT_TRUE(LoadDataset(message)) << message;
+            ASSERT_EQ(Shared.NodeCount, 5);
+            d.cdsMain.Last();
+        },
+        [](TDatasetTables&) {  // the current cavity first
+            std::string message;
+            ASSERT_TRUE(LoadCavity(message)) << message;
+        },
+    };
+    for (size_t order = 0; order < std::size(before); ++order) {
+        for (const int isf : {1, 2, 3}) {
+            ResetSharedData();
+            TDatasetTables db;
+            db.AddDataset("Deep", 1000, 4);
+            db.AddCavity({{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}});
+            AppendRow(db.cdsWavelengths, {1});
+            AppendRow(db.VC[4], {0.5, 1, 1, 5});
+            db.AddDataset("Shallow", 1000, 4);
+            db.AddCavity({{0, 1}, {2, 1}});
+            AppendRow(db.VC[4], {0.5, 1, 1, double(isf)});
+            before[order](db);
+
+            std::string message;
+            ASSERT_TRUE(LoadNameAndViewIndex(message)) << message;
+            ASSERT_EQ(Shared.CurDatasetName, "Shallow");
+            EXPECT_EQ(LoadViewingConditions(message), isf <= 2)
+                << "order " << order << ", isf " << isf;
+            EXPECT_EQ(message, isf <= 2 ? "" : "Invalid surface number in viewing condition # 1")
+                << "order " << order << ", isf " << isf;
+        }
+    }
+}
+
 TEST_F(LoadersTest, DatasetWithoutTemperaturePointsLoads) {
     TDatasetTables db;
     db.AddValidDataset();
