@@ -33,17 +33,29 @@ uint64_t FloatImage(double v) {
 }
 
 // Stable LSD radix sort of `order` (indexes into `keys`, `width` images per row) by the images
-// in key order; bytes that every row shares are skipped, so a small integer key costs one pass.
+// in key order. A column the order already follows needs no pass (a stable sort by it would
+// change nothing: rows stored by one key and indexed by its columns swapped sort by one column),
+// nor does a byte that every row shares (a small integer costs one pass).
 void RadixSort(std::vector<uint32_t>& order, const std::vector<uint64_t>& keys, size_t width) {
     std::vector<uint32_t> scratch(order.size());
+    std::vector<size_t> count(8 * 256);
     for (size_t k = width; k-- > 0;) {
-        for (int shift = 0; shift < 64; shift += 8) {
-            size_t count[256] = {};
-            for (uint32_t r : order) ++count[(keys[r * width + k] >> shift) & 255];
-            if (count[(keys[order[0] * width + k] >> shift) & 255] == order.size()) continue;
+        auto key = [&](uint32_t r) { return keys[r * width + k]; };
+        bool inOrder = true;
+        for (size_t i = 1; i < order.size() && inOrder; ++i)
+            inOrder = key(order[i - 1]) <= key(order[i]);
+        if (inOrder) continue;
+        std::fill(count.begin(), count.end(), 0);
+        for (uint32_t r : order)
+            for (int byte = 0; byte < 8; ++byte)
+                ++count[byte * 256 + ((key(r) >> (8 * byte)) & 255)];
+        for (int byte = 0; byte < 8; ++byte) {
+            size_t* c = &count[byte * 256];
+            const int shift = 8 * byte;
+            if (c[(key(order[0]) >> shift) & 255] == order.size()) continue;
             size_t sum = 0;
-            for (size_t& c : count) sum += std::exchange(c, sum);
-            for (uint32_t r : order) scratch[count[(keys[r * width + k] >> shift) & 255]++] = r;
+            for (int v = 0; v < 256; ++v) sum += std::exchange(c[v], sum);
+            for (uint32_t r : order) scratch[c[(key(r) >> shift) & 255]++] = r;
             order.swap(scratch);
         }
     }

@@ -211,10 +211,11 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     auto layout = std::make_shared<TTableLayout>();
     layout->Columns = {{"F", ftFloat, 0, false, nullptr},
                        {"I", ftInteger, 0, false, nullptr},
-                       {"D", ftDateTime, 0, false, nullptr}};
-    layout->Indexes = {{"FI", {0, 1}, false, false, false},
-                       {"IDesc", {1, 2}, false, false, true},
-                       {"D", {2}, false, false, false}};
+                       {"D", ftDateTime, 0, false, nullptr},
+                       {"Seq", ftInteger, 0, false, nullptr}};  // rises with the insertion order
+    layout->Indexes = {{"FI", {0, 1}, false, false, false},   {"IDesc", {1, 2}, false, false, true},
+                       {"D", {2}, false, false, false},       {"ISeq", {1, 3}, false, false, false},
+                       {"SeqF", {3, 0}, false, false, false}, {"SeqDesc", {3}, false, false, true}};
     const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5, -1e-300, -0.0,
                                   0.0,           1e-300, 0.5,  3.0,     1e300};
     const TFieldValue ints[] = {TFieldValue{}, int32_t(INT32_MIN), int32_t(-256),
@@ -225,7 +226,7 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     TRecordStore oneByOne(layout), bulk(layout);
     for (int r = 0; r < 3000; ++r) {
         std::vector<TFieldValue> row = {floats[random() % 10], ints[random() % 9],
-                                        floats[random() % 10]};
+                                        floats[random() % 10], int32_t(r / 7 - 200)};
         oneByOne.Add(row.data());
         bulk.AppendUnindexed(std::move(row));
     }
@@ -239,7 +240,7 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     auto uniqueLayout = std::make_shared<TTableLayout>(*layout);
     uniqueLayout->Indexes = {{"F", {0}, true, false, false}};
     TRecordStore unique(uniqueLayout), uniqueBulk(uniqueLayout);
-    const std::vector<TFieldValue> zero = {0.0, {}, {}}, negativeZero = {-0.0, {}, {}};
+    const std::vector<TFieldValue> zero = {0.0, {}, {}, {}}, negativeZero = {-0.0, {}, {}, {}};
     unique.Add(zero.data());
     EXPECT_THROW(unique.Add(negativeZero.data()), EDatabaseError);
     uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(negativeZero));
