@@ -197,6 +197,19 @@ void TShapeMask::KeepChordSide(const TRect& box, TPoint start, TPoint end) {
 void TShapeMask::MarkInterior(int depth) {
     const int w = FBounds.Width(), h = FBounds.Height();
     if (w == 0 || h == 0) return;
+    if (depth == 1) {
+        // A one-pixel pen: the cells with a neighbour outside to the left, right, top or bottom,
+        // which makes a thin outline that still has no gaps.
+        FScratch = FCells;
+        auto in = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < w && y < h && FScratch[size_t(y) * w + x] != Outside;
+        };
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (in(x, y) && in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1))
+                    FCells[size_t(y) * w + x] = Interior;
+        return;
+    }
     // Separable: first rows (cells with `depth` inside cells either side), then columns.
     FScratch.assign(FCells.size(), 0);
     for (int y = 0; y < h; ++y) {

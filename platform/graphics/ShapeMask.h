@@ -35,8 +35,8 @@ public:
     // Keeps the cells on the arc's side of the chord between where the two radials meet the
     // ellipse of box.
     void KeepChordSide(const TRect& box, TPoint start, TPoint end);
-    // Cells whose neighbours up to `depth` pixels away (in x, y and diagonally) are all inside
-    // become Interior; the rest of the shape stays Edge.
+    // Cells whose neighbours up to `depth` pixels away (in x, y and, from depth 2, diagonally)
+    // are all inside become Interior; the rest of the shape stays Edge.
     void MarkInterior(int depth);
 
     // Calls f(y, x0, x1, value) for each run of equal non-zero cells, x1 exclusive.

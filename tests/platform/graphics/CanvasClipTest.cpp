@@ -1,0 +1,116 @@
+// Clipping and regions.
+#include <gtest/gtest.h>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Region.h"
+#include "tests/platform/graphics/PixelMap.h"
+
+namespace {
+
+void FillBlack(TCanvas& c) {
+    c.Brush()->SetColor(clBlack);
+    c.FillRect(Rect(-5, -5, 50, 50));
+}
+
+}  // namespace
+
+TEST(CanvasClip, EveryPrimitiveStaysInsideTheClipRectangle) {
+    TBitmap bitmap(6, 4);
+    TCanvas& c = *bitmap.Canvas();
+    c.IntersectClipRect(Rect(1, 1, 4, 3));
+    EXPECT_EQ(c.ClipRect(), Rect(1, 1, 4, 3));
+    FillBlack(c);
+    c.MoveTo(0, 3);
+    c.LineTo(6, 3);
+    c.SetPixel(5, 0, clBlack);
+    c.Ellipse(-10, -10, 20, 20);
+    EXPECT_EQ(PixelMap(bitmap), Rows({"......", ".###..", ".###..", "......"}));
+    EXPECT_EQ(c.Pixel(0, 0), CLR_INVALID);  // outside the clip
+    EXPECT_EQ(c.Pixel(1, 1), clBlack);
+    EXPECT_EQ(c.Pixel(6, 0), CLR_INVALID);  // outside the surface
+    EXPECT_FALSE(c.PtVisible(4, 1));
+    EXPECT_TRUE(c.PtVisible(3, 2));
+
+    c.SelectClipRgn(nullptr);
+    EXPECT_EQ(c.ClipRect(), Rect(0, 0, 6, 4));
+    TRegion none;
+    EXPECT_FALSE(c.GetClipRgn(none));
+}
+
+TEST(CanvasClip, RegionsCombine) {
+    const TRegion ellipse = TRegion::FromEllipse(Rect(0, 0, 6, 6));
+    const TRegion rect = TRegion::FromRect(Rect(3, 0, 8, 3));
+    struct TCase {
+        TRegionCombineMode Mode;
+        std::initializer_list<const char*> Rows;
+    } cases[] = {
+        {RGN_AND, {"...##...", "...###..", "...###..", "........", "........", "........"}},
+        {RGN_OR, {".#######", "########", "########", "######..", "######..", ".####..."}},
+        {RGN_DIFF, {".##.....", "###.....", "###.....", "######..", "######..", ".####..."}},
+        {RGN_XOR, {".##..###", "###...##", "###...##", "######..", "######..", ".####..."}},
+    };
+    for (const TCase& c : cases) {
+        TRegion combined;
+        combined.Combine(ellipse, rect, c.Mode);
+        TBitmap bitmap(8, 6);
+        bitmap.Canvas()->SelectClipRgn(&combined);
+        FillBlack(*bitmap.Canvas());
+        bitmap.Canvas()->SelectClipRgn(nullptr);
+        EXPECT_EQ(PixelMap(bitmap), Rows(c.Rows)) << "mode " << c.Mode;
+    }
+}
+
+TEST(CanvasClip, EllipseRegionCoversTheSamePixelsAsTheFilledEllipse) {
+    for (const TRect& box : {Rect(0, 0, 9, 7), Rect(1, 2, 12, 12), Rect(0, 0, 2, 5)}) {
+        TBitmap drawn(14, 14), clipped(14, 14);
+        drawn.Canvas()->Brush()->SetColor(clBlack);
+        drawn.Canvas()->Pen()->SetColor(clBlack);
+        drawn.Canvas()->Ellipse(box);
+        const TRegion region = TRegion::FromEllipse(box);
+        clipped.Canvas()->SelectClipRgn(&region);
+        FillBlack(*clipped.Canvas());
+        EXPECT_EQ(PixelMap(clipped), PixelMap(drawn));
+    }
+}
+
+TEST(CanvasClip, PolygonRegionUsesAlternateFillAndClipCanBeReadBack) {
+    // A five-pointed star: its centre is covered twice and stays out.
+    const TPoint star[] = {{5, 0}, {8, 10}, {0, 4}, {10, 4}, {2, 10}};
+    const TRegion region = TRegion::FromPolygon(star);
+    EXPECT_TRUE(region.Contains(5, 2));
+    EXPECT_FALSE(region.Contains(5, 6));
+    EXPECT_EQ(region.Bounds(), Rect(1, 2, 9, 10));
+
+    TBitmap bitmap(10, 10);
+    TCanvas& c = *bitmap.Canvas();
+    c.SelectClipRgn(&region);
+    c.ExcludeClipRect(Rect(0, 0, 10, 3));
+    TRegion current;
+    ASSERT_TRUE(c.GetClipRgn(current));
+    TRegion expected;
+    expected.Combine(region, TRegion::FromRect(Rect(0, 0, 10, 3)), RGN_DIFF);
+    EXPECT_TRUE(current == expected);
+    EXPECT_FALSE(c.PtVisible(5, 2));
+}
+
+TEST(CanvasClip, TextStaysInsideTheClip) {
+    TBitmap bitmap(40, 20);
+    TCanvas& c = *bitmap.Canvas();
+    c.Font()->SetHeight(-16);
+    c.Font()->SetColor(clBlack);
+    c.Brush()->SetStyle(bsClear);
+    c.IntersectClipRect(Rect(0, 0, 10, 20));
+    c.TextOut(0, 0, "WWWWWW");
+    int inside = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const TColor p = x < 10 ? c.Pixel(x, y) : (c.SelectClipRgn(nullptr), c.Pixel(x, y));
+            if (x >= 10) {
+                ASSERT_EQ(p, clWhite) << x << "," << y;
+                c.IntersectClipRect(Rect(0, 0, 10, 20));
+            } else if (p != clWhite) {
+                ++inside;
+            }
+        }
+    EXPECT_GT(inside, 0);
+}
