@@ -19,7 +19,7 @@ public:
     void Log(const std::string&) override {}
     void SetVCText(const std::string&) override {}
     void SetVCPosition(int) override {}
-    void SetPercentage(int) override { ++Updates; }
+    void SetPercentage(int, const std::string&) override { ++Updates; }
     void PumpMessages() override { ++Pumps; }
     void ShowMessage(const std::string&) override {}
     long Updates = 0, Pumps = 0;

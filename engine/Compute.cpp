@@ -4,17 +4,18 @@
 
 #include "engine/CavityOutline.h"
 #include "engine/EngineTables.h"
-#include "engine/Loaders.h"
-#include "engine/SaveResults.h"
-#include "engine/TableWalk.h"
 #include "engine/Launchers.h"
+#include "engine/Loaders.h"
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
 #include "engine/Radiance.h"
+#include "engine/SaveResults.h"
+#include "engine/TableWalk.h"
 #include "engine/Trace.h"
 #include "platform/db/ClientDataSet.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
 
 IRunMonitor::~IRunMonitor() = default;
@@ -46,7 +47,8 @@ bool PrepareRun(std::string& message) {
 bool CheckRunParameters(Real nrf, Real threshold, std::string& message) {
     message.clear();
     if (nrf < 1 || nrf > 1e9L) {
-        message = "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to 1,000,000,000";
+        message =
+            "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to 1,000,000,000";
         return false;
     }
     if (threshold < 0 || threshold - 0.001L > 1e-9L) {
@@ -63,14 +65,12 @@ Real RadianceTemperature(Real ee, Real lambda, Real tref) {
     // logarithm is x + ln(exp(-x) + (1 - exp(-x)) / ee), which needs no exp(x).
     const Real L = lambda * 1e-6L;
     const Real x = RadiationC2 / (L * tref);
-    const Real ln = x > 1 ? x + std::log(std::exp(-x) - std::expm1(-x) / ee)
-                          : std::log1p(std::expm1(x) / ee);
+    const Real ln =
+        x > 1 ? x + std::log(std::exp(-x) - std::expm1(-x) / ee) : std::log1p(std::expm1(x) / ee);
     return RadiationC2 / (L * ln);
 }
 
 namespace {
-
-std::string Text(long v) { return std::to_string(v); }
 
 // EEiso, EE and the radiance temperature of viewing condition v from its sums. The
 // non-isothermal sums are already relative to the radiance at CurTref.
@@ -101,12 +101,13 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
     const long nw = s.WavelengthCount;
     const uint32_t rays = s.RayCount;
     TSpectrum iso, noniso;  // the sums of one viewing condition
-    for (long v = 1; v <= s.VCCount; ++v) {
+    long v = 1;
+    for (; v <= s.VCCount; ++v) {
         if (StopFlag) break;
         monitor.PumpMessages();
         s.CurVC = static_cast<uint8_t>(v);
         Real totalWeight = 0;
-        monitor.SetVCText(Text(v) + " of " + Text(s.VCCount));
+        monitor.SetVCText(IntToStr(v) + " of " + IntToStr(s.VCCount));
         for (long k = 0; k <= nw; ++k) iso[k] = noniso[k] = 0;
 
         for (uint32_t r = 1; r <= rays; ++r) {
@@ -115,7 +116,8 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
                 monitor.PumpMessages();
             }
             if (r % s.ProgressStep == 0) {
-                monitor.SetPercentage(static_cast<int>(Round(Real(r) / rays * 100)));
+                const int percent = static_cast<int>(Round(Real(r) / rays * 100));
+                monitor.SetPercentage(percent, IntToStr(percent) + " %");
                 monitor.PumpMessages();
             }
             if (!TraceRay(message)) return Fail(monitor, message, TRunOutcome::RayFailed);
@@ -131,6 +133,8 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
         monitor.SetVCPosition(static_cast<int>(Round(Real(v) * 100 / s.VCCount)));
         monitor.PumpMessages();
     }
+    // The conditions a stop kept from starting have no results either, not an earlier run's.
+    for (; v <= s.VCCount; ++v) StoreResults(v, iso, noniso, 0);
 
     if (StopFlag) {
         monitor.Log("Terminated by user's intervention.");

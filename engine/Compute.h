@@ -16,8 +16,9 @@ public:
     // The current viewing condition as text ("3 of 7") and the share of conditions done (0..100).
     virtual void SetVCText(const std::string& text) = 0;
     virtual void SetVCPosition(int percent) = 0;
-    // The share of rays of the current viewing condition done (0..100), as label and bar.
-    virtual void SetPercentage(int percent) = 0;
+    // The share of rays of the current viewing condition done: the bar's position (0..100) and
+    // the label's text ("45 %").
+    virtual void SetPercentage(int percent, const std::string& text) = 0;
     // Lets the program handle its pending input (a click on Stop sets StopFlag).
     virtual void PumpMessages() = 0;
     virtual void ShowMessage(const std::string& text) = 0;
@@ -47,7 +48,8 @@ enum class TRunOutcome {
 };
 
 // The run over CurNRF rays for each of the VCCount viewing conditions, with CurThreshold.
-// Results go to EEResults and RTResults; a viewing condition without a traced ray keeps 0.
+// Results go to EEResults and RTResults; a viewing condition without a traced ray (a stop before
+// its first ray, or before it started) gets 0.
 TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message);
 
 // The Run button's work: NRF and the threshold read again from the main window's current dataset

@@ -21,13 +21,14 @@ protected:
 TEST_F(ComputeTest, RayCountAndThresholdOutsideTheirRangesAreRefused) {
     const std::string rays =
         "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to 1,000,000,000";
-    const std::string threshold = "Incorrect value for Threshold.\rThreshold must be from 0 to 0.001";
+    const std::string threshold =
+        "Incorrect value for Threshold.\rThreshold must be from 0 to 0.001";
     struct Case {
         Real nrf, threshold;
         std::string message;
     };
     const Case cases[] = {
-        {0.5L, 0, rays},       {2e9L, 0, rays},       {1e9L, -0.1L, threshold},
+        {0.5L, 0, rays},         {2e9L, 0, rays},          {1e9L, -0.1L, threshold},
         {5, 0.0011L, threshold}, {5, 0.001000000001L, ""}, {1, 0, ""},
     };
     for (const Case& c : cases) {
@@ -47,8 +48,12 @@ TEST_F(ComputeTest, PollingIntervalsFollowTheRayCount) {
         Real nrf;
         uint32_t progress, stop;
     };
-    const Case cases[] = {{1, 1, 1},       {10, 1, 1},       {11, 10, 100},
-                          {1000, 10, 100}, {1001, 10, 1},    {2000000, 20000, 2000},
+    const Case cases[] = {{1, 1, 1},
+                          {10, 1, 1},
+                          {11, 10, 100},
+                          {1000, 10, 100},
+                          {1001, 10, 1},
+                          {2000000, 20000, 2000},
                           {1e9L, 10000000, 1000000}};
     for (const Case& c : cases) {
         Shared.CurNRF = c.nrf;
@@ -65,23 +70,37 @@ TEST_F(ComputeTest, FiveRaysPollBeforeEveryRay) {
     SetRun(5, 300);
     ASSERT_EQ(Run(), TRunOutcome::Completed);
     EXPECT_EQ(Monitor.Events,
-              Expected({"pump", "vc 1 of 1",                                      //
-                        "pump", "20 %", "pump", "pump", "40 %", "pump",           //
-                        "pump", "60 %", "pump", "pump", "80 %", "pump",           //
-                        "pump", "100 %", "pump", "vc% 100", "pump"}));
+              Expected({"pump", "vc 1 of 1",                                                     //
+                        "pump", "rays 20 % bar 20", "pump", "pump", "rays 40 % bar 40", "pump",  //
+                        "pump", "rays 60 % bar 60", "pump", "pump", "rays 80 % bar 80", "pump",  //
+                        "pump", "rays 100 % bar 100", "pump", "vc% 100", "pump"}));
     EXPECT_EQ(Monitor.Lines, Expected({"Geometry preprocessing...", "Successful.",
                                        "Monte Carlo modeling...", "Successful."}));
 }
 
+TEST_F(ComputeTest, ProgressBarAndLabelShowTheSameRoundedShare) {
+    SetConditions(0, {{0, 0.5L}});
+    SetRun(8, 300);  // shares of an eighth: the halves round to even
+    ASSERT_EQ(Run(), TRunOutcome::Completed);
+    std::vector<std::string> progress;
+    for (const std::string& e : Monitor.Events)
+        if (e.rfind("rays ", 0) == 0) progress.push_back(e);
+    EXPECT_EQ(progress, Expected({"rays 12 % bar 12", "rays 25 % bar 25", "rays 38 % bar 38",
+                                  "rays 50 % bar 50", "rays 62 % bar 62", "rays 75 % bar 75",
+                                  "rays 88 % bar 88", "rays 100 % bar 100"}));
+}
+
 TEST_F(ComputeTest, FiftyRaysShowProgressEveryTenAndSeeAStopAtTheNextCondition) {
     SetRun(50, 300);
-    Monitor.StopAtPump = 2;  // during the first progress pump of condition 1
+    Shared.EEResults[2][0][0] = 0.5L;  // left over from an earlier run
+    Monitor.StopAtPump = 2;            // during the first progress pump of condition 1
     ASSERT_EQ(Run(), TRunOutcome::Stopped);
     EXPECT_EQ(Monitor.Events,
-              Expected({"pump", "vc 1 of 2", "20 %", "pump", "40 %", "pump", "60 %", "pump",
-                        "80 %", "pump", "100 %", "pump", "vc% 50", "pump"}));
+              Expected({"pump", "vc 1 of 2", "rays 20 % bar 20", "pump", "rays 40 % bar 40", "pump",
+                        "rays 60 % bar 60", "pump", "rays 80 % bar 80", "pump",
+                        "rays 100 % bar 100", "pump", "vc% 50", "pump"}));
     EXPECT_EQ(EEiso(1, 0), 1);  // condition 1 ran to its end
-    EXPECT_EQ(EEiso(2, 0), 0);  // condition 2 never started
+    EXPECT_EQ(EEiso(2, 0), 0);  // condition 2 never started: no results, not the old ones
     EXPECT_EQ(Monitor.Lines.back(), "");
     EXPECT_EQ(Monitor.Lines[Monitor.Lines.size() - 2], "Terminated by user's intervention.");
     EXPECT_FALSE(StopFlag);
@@ -100,14 +119,17 @@ TEST_F(ComputeTest, TwoMillionRaysSeeAStopAtTheNextStopPoll) {
 TEST_F(ComputeTest, StopBeforeTheFirstRayLeavesTheConditionWithoutResults) {
     SetRun(5, 300);
     // Left over from an earlier run: the totals survive a reload.
-    Shared.EEResults[1][0][0] = Shared.EEResults[1][1][0] = Shared.RTResults[1][1][0] = 0.5L;
+    for (long v = 1; v <= 2; ++v)
+        Shared.EEResults[v][0][0] = Shared.EEResults[v][1][0] = Shared.RTResults[v][1][0] = 0.5L;
     Monitor.StopAtPump = 1;  // the pump at the start of condition 1
     ASSERT_EQ(Run(), TRunOutcome::Stopped);
-    for (long k = 0; k <= 2; ++k) {
-        EXPECT_EQ(EEiso(1, k), 0);
-        EXPECT_EQ(EE(1, k), 0);
-        EXPECT_EQ(RT(1, k), 0);
-    }
+    // Condition 1 stopped before its first ray, condition 2 never started.
+    for (long v = 1; v <= 2; ++v)
+        for (long k = 0; k <= 2; ++k) {
+            EXPECT_EQ(EEiso(v, k), 0) << v << " " << k;
+            EXPECT_EQ(EE(v, k), 0) << v << " " << k;
+            EXPECT_EQ(RT(v, k), 0) << v << " " << k;
+        }
 }
 
 TEST_F(ComputeTest, BeamMissingTheApertureFailsTheRun) {
@@ -151,14 +173,15 @@ TEST(RadianceTemperature, FromTheEffectiveEmissivity) {
         {0.5L, 0, 1000, 840.8964152537145430L, 1e-12L},  // fourth root of 0.5
         {0, 0, 1000, 0, 0},
         {0, 10, 1000, 0, 0},
-        {1, 0.01L, 1, 1, 1e-15L},                        // exp(x) far beyond the extended range
-        {1, 1000, 5000, 5000, 1e-12L},                   // x small: log1p and expm1
+        {1, 0.01L, 1, 1, 1e-15L},       // exp(x) far beyond the extended range
+        {1, 1000, 5000, 5000, 1e-12L},  // x small: log1p and expm1
         {1, 0.5L, 1000, 1000, 1e-12L},
     };
     for (const Case& c : cases) {
         const Real t = RadianceTemperature(c.ee, c.lambda, c.tref);
         EXPECT_NEAR(t, c.expected, c.tolerance * c.expected)
-            << "ee " << double(c.ee) << " lambda " << double(c.lambda) << " Tref " << double(c.tref);
+            << "ee " << double(c.ee) << " lambda " << double(c.lambda) << " Tref "
+            << double(c.tref);
     }
     // A black body at the radiance temperature gives ee times the radiance at Tref.
     for (Real lambda : {0.01L, 0.5L, 3.0L, 100.0L}) {

@@ -11,7 +11,9 @@ public:
     void Log(const std::string& line) override { Lines.push_back(line); }
     void SetVCText(const std::string& text) override { Events.push_back("vc " + text); }
     void SetVCPosition(int percent) override { Events.push_back("vc% " + std::to_string(percent)); }
-    void SetPercentage(int percent) override { Events.push_back(std::to_string(percent) + " %"); }
+    void SetPercentage(int percent, const std::string& text) override {
+        Events.push_back("rays " + text + " bar " + std::to_string(percent));
+    }
     void PumpMessages() override {
         Events.push_back("pump");
         ++Pumps;

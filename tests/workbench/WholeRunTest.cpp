@@ -13,7 +13,7 @@ struct TSilentMonitor : IRunMonitor {
     void Log(const std::string& line) override { Lines.push_back(line); }
     void SetVCText(const std::string&) override {}
     void SetVCPosition(int) override {}
-    void SetPercentage(int) override {}
+    void SetPercentage(int, const std::string&) override {}
     void PumpMessages() override {}
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
     std::vector<std::string> Lines, Messages;
