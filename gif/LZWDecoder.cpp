@@ -89,12 +89,16 @@ private:
         FStack[FStackTop++] = uint16_t(value);
     }
 
+    // Literals stand for themselves; every string entry reads as (0, 0) until it is defined
+    // again. Entries above the highest one ever defined are still zero, so the clear only
+    // touches the used part of the table.
     void ResetTable() {
-        for (int i = 0; i < FClearCode; ++i) {
-            FPrefix[i] = 0;
-            FSuffix[i] = uint16_t(i);
+        if (!FLiteralsSet) {
+            for (int i = 0; i < FClearCode; ++i) FSuffix[i] = uint16_t(i);
+            FLiteralsSet = true;
         }
-        for (int i = FClearCode; i < kTableSize; ++i) FPrefix[i] = FSuffix[i] = 0;
+        for (int i = FClearCode; i < FHighWater; ++i) FPrefix[i] = FSuffix[i] = 0;
+        FHighWater = FClearCode;
         FCodeSize = FMinCodeSize + 1;
         FCodeLimit = 2 * FClearCode;
         FNextCode = FClearCode + 2;
@@ -137,6 +141,7 @@ private:
             FPrefix[FNextCode] = uint16_t(FOldCode);
             FSuffix[FNextCode] = uint16_t(FFirstCode);
             ++FNextCode;
+            if (FNextCode > FHighWater) FHighWater = FNextCode;
             if (FNextCode >= FCodeLimit && FCodeLimit < kTableSize) {
                 FCodeLimit *= 2;
                 ++FCodeSize;
@@ -159,9 +164,11 @@ private:
     int FBitCount = 0;
     int FBlockPos = 0, FBlockLen = 0;
     int FStackTop = 0;
+    int FHighWater = kTableSize;  // the first clear zeroes the whole table
+    bool FLiteralsSet = false;
     uint8_t FBlock[256];
-    uint16_t FPrefix[kTableSize];
-    uint16_t FSuffix[kTableSize];
+    uint16_t FPrefix[kTableSize]{};
+    uint16_t FSuffix[kTableSize]{};
     uint16_t FStack[kStackSize];
 };
 
