@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/ScreenCursor.h"
 #include "platform/db/ClientDataSet.h"
 #include "workbench/MessageService.h"
 
@@ -30,15 +31,20 @@ struct TControlsGuard {
 }  // namespace
 
 bool DeleteAllRecords(TDataSet& table, IMessageService& messages) {
-    TControlsGuard guard(table);
-    try {
-        while (!table.IsEmpty()) table.Delete();
-    } catch (const Exception&) {
-        // The same row would fail again; report once and stop.
-        messages.ShowMessage("Cannot delete records in table " + table.Name());
-        return false;
+    bool emptied = true;
+    {
+        // The controls are resumed before the hourglass goes.
+        TCursorGuard hourglass;
+        TControlsGuard controls(table);
+        try {
+            while (!table.IsEmpty()) table.Delete();
+        } catch (const Exception&) {
+            emptied = false;  // the same row would fail again: stop
+        }
     }
-    return true;
+    // Reported once, with the normal cursor and the controls showing the rows that are left.
+    if (!emptied) messages.ShowMessage("Cannot delete records in table " + table.Name());
+    return emptied;
 }
 
 bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,

@@ -17,9 +17,10 @@ std::optional<std::string> RecordPositionText(const TDataSet& table);
 // Writes the record-position text into a status text, leaving it alone for a closed table.
 void ShowRecordPosition(const TDataSet& table, std::string& statusText);
 
-// Deletes the table's rows one by one with its bound controls suspended. A delete that fails
-// shows "Cannot delete records in table " + the table's name and ends the operation (the failing
-// row would fail again). Answers whether the table ended empty.
+// Deletes the table's rows one by one with the hourglass shown and the table's bound controls
+// suspended, both restored on every path. A delete that fails ends the operation (the failing
+// row would fail again) and then shows "Cannot delete records in table " + the table's name.
+// Answers whether the table ended empty.
 bool DeleteAllRecords(TDataSet& table, IMessageService& messages);
 
 // PostIfEditing, which posts a table in edit or insert state, is the engine's (Loaders.h).

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
+#include "engine/ScreenCursor.h"
 #include "tests/workbench/WorkbenchFixtures.h"
 #include "workbench/DatabaseRoutines.h"
 #include "workbench/DatasetDatabase.h"
@@ -126,7 +128,7 @@ TEST(DatasetDatabase, SortOrdersAndFindByName) {
     EXPECT_EQ(t.Db.cdsMainDatasetName->AsString(), "abd");
     EXPECT_TRUE(t.Db.FindVisible());
 
-    t.Db.SetSortChoice(1);  // newest first
+    t.Db.SetSortChoice(1);   // newest first
     t.Db.SetSortChoice(-1);  // no item chosen: the order stays
     EXPECT_EQ(t.Db.SortChoice(), 1);
     EXPECT_FALSE(t.Db.FindVisible());
@@ -170,6 +172,59 @@ TEST(DatasetDatabase, DeleteAllRecordsReportsAFailureOnce) {
               std::vector<std::string>{"Cannot delete records in table cdsWavelengths"});
     EXPECT_EQ(t.Db.cdsWavelengths.RecordCount(), 2);
     EXPECT_FALSE(t.Db.cdsMain.ControlsDisabled() || t.Db.cdsWavelengths.ControlsDisabled());
+}
+
+TEST(DatasetDatabase, DeleteAllRecordsShowsTheHourglassOnEveryPath) {
+    // The cursor, the deletes and the messages in the order they happen.
+    struct TLog : IScreenCursor, IMessageService {
+        std::vector<std::string> Events;
+        TLog() { SetScreenCursor(this); }
+        ~TLog() override { SetScreenCursor(nullptr); }
+        void SetCursor(TCursor cursor) override {
+            Events.push_back(cursor == crHourGlass ? "hourglass" : "normal cursor");
+        }
+        void ShowMessage(const std::string& text) override { Events.push_back(text); }
+        bool Ask(const std::string&) override { return true; }
+    };
+    enum TRefusal { None, DatabaseError, OtherError };
+    struct Case {
+        const char* what;
+        int rows;
+        TRefusal refusal;  // of the second delete
+        std::vector<std::string> events;
+    } cases[] = {
+        {"every row deleted",
+         3,
+         None,
+         {"hourglass", "delete", "delete", "delete", "normal cursor"}},
+        {"an empty table", 0, None, {"hourglass", "normal cursor"}},
+        {"a refused delete",
+         3,
+         DatabaseError,
+         {"hourglass", "delete", "delete", "normal cursor",
+          "Cannot delete records in table cdsWavelengths"}},
+        {"an error passed on", 3, OtherError, {"hourglass", "delete", "delete", "normal cursor"}},
+    };
+    for (const Case& c : cases) {
+        TOpenDatabase t;
+        AddDataset(t.Db, "x", 46000, c.rows);
+        TLog log;
+        int attempts = 0;
+        t.Db.cdsWavelengths.BeforeDelete = [&](TDataSet*) {
+            log.Events.push_back("delete");
+            if (++attempts != 2) return;
+            if (c.refusal == DatabaseError) throw EDatabaseError("refused");
+            if (c.refusal == OtherError) throw std::runtime_error("out of memory");
+        };
+        bool emptied = false;
+        if (c.refusal == OtherError)
+            EXPECT_THROW(DeleteAllRecords(t.Db.cdsWavelengths, log), std::runtime_error) << c.what;
+        else
+            emptied = DeleteAllRecords(t.Db.cdsWavelengths, log);
+        EXPECT_EQ(log.Events, c.events) << c.what;
+        EXPECT_EQ(emptied, c.refusal == None) << c.what;
+        EXPECT_FALSE(t.Db.cdsWavelengths.ControlsDisabled()) << c.what;
+    }
 }
 
 TEST(DatasetDatabase, EmissivityAndDiffusityStayWithinZeroAndOne) {
