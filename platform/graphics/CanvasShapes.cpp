@@ -176,9 +176,22 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     Changing();
     TShapeMask& mask = FPainter->Mask();
     mask.Reset(box);
+    const int w = penVisible ? std::max(1, FPen->Width()) : 0;
+    // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
+    // its width all round (a cut by distance would thicken it on the diagonals).
+    const TRect inner = Rect(box.Left + w, box.Top + w, box.Right - w, box.Bottom - w);
+    const bool insetOutline = w > 1 && (kind == skEllipse || kind == skRoundRect);
     switch (kind) {
-        case skEllipse: mask.AddEllipse(box); break;
-        case skRoundRect: mask.AddRoundRect(box, ew, eh); break;
+        case skEllipse:
+            mask.AddEllipse(box);
+            if (insetOutline && !inner.IsEmpty()) mask.AddEllipse(inner, TShapeMask::Interior);
+            break;
+        case skRoundRect:
+            mask.AddRoundRect(box, ew, eh);
+            if (insetOutline && !inner.IsEmpty())
+                mask.AddRoundRect(inner, std::max(0, ew - 2 * w), std::max(0, eh - 2 * w),
+                                  TShapeMask::Interior);
+            break;
         case skPie:
             mask.AddEllipse(box);
             mask.KeepSector(box, start, end);
@@ -188,7 +201,7 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
             mask.KeepChordSide(box, start, end);
             break;
     }
-    mask.MarkInterior(penVisible ? std::max(1, FPen->Width()) : 0);
+    if (!insetOutline) mask.MarkInterior(w);
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {

@@ -37,17 +37,17 @@ uint8_t TShapeMask::At(int x, int y) const {
     return FCells[size_t(y - FBounds.Top) * size_t(FBounds.Width()) + size_t(x - FBounds.Left)];
 }
 
-void TShapeMask::SetCentres(int y, double lo, double hi) {
+void TShapeMask::SetCentres(int y, double lo, double hi, uint8_t value) {
     if (y < FBounds.Top || y >= FBounds.Bottom || !(lo < hi)) return;
     // Cells x with lo <= x + 0.5 < hi.
     const int x0 = std::max(FBounds.Left, int(std::ceil(lo - 0.5)));
     const int x1 = std::min(FBounds.Right, int(std::ceil(hi - 0.5)));
     if (x0 >= x1) return;
     uint8_t* row = Row(y);
-    std::fill(row + (x0 - FBounds.Left), row + (x1 - FBounds.Left), Edge);
+    std::fill(row + (x0 - FBounds.Left), row + (x1 - FBounds.Left), value);
 }
 
-void TShapeMask::AddEllipse(const TRect& box) {
+void TShapeMask::AddEllipse(const TRect& box, uint8_t value) {
     const TEllipseFrame e(box);
     if (e.A <= 0 || e.B <= 0) return;
     for (int y = box.Top; y < box.Bottom; ++y) {
@@ -55,11 +55,12 @@ void TShapeMask::AddEllipse(const TRect& box) {
         if (dy * dy > 1) continue;
         const double half = e.A * std::sqrt(1 - dy * dy);
         // Both ends inclusive: a centre exactly on the ellipse is inside.
-        SetCentres(y, e.Cx - half, std::nextafter(e.Cx + half, INFINITY));
+        SetCentres(y, e.Cx - half, std::nextafter(e.Cx + half, INFINITY), value);
     }
 }
 
-void TShapeMask::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight) {
+void TShapeMask::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight,
+                              uint8_t value) {
     const double rx = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
     const double ry = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
     for (int y = box.Top; y < box.Bottom; ++y) {
@@ -72,7 +73,7 @@ void TShapeMask::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHei
             if (dy > 1) continue;
             inset = rx - rx * std::sqrt(1 - dy * dy);
         }
-        SetCentres(y, box.Left + inset, std::nextafter(box.Right - inset, INFINITY));
+        SetCentres(y, box.Left + inset, std::nextafter(box.Right - inset, INFINITY), value);
     }
 }
 
@@ -152,17 +153,25 @@ void TShapeMask::AddThickLine(TPoint a, TPoint b, int width) {
 void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {
     const TEllipseFrame e(box);
     const double a0 = e.AngleOf(start.X, start.Y);
-    const double sweep = Sweep(a0, e.AngleOf(end.X, end.Y));
+    const double a1 = e.AngleOf(end.X, end.Y);
+    const double sweep = Sweep(a0, a1);
     if (sweep >= TwoPi) return;
+    // Side tests against the two radials instead of an angle per cell (axes with y up).
+    const double su = std::cos(a0), sv = std::sin(a0), eu = std::cos(a1), ev = std::sin(a1);
+    const bool narrow = sweep <= std::numbers::pi;
     for (int y = FBounds.Top; y < FBounds.Bottom; ++y) {
         uint8_t* row = Row(y);
+        const double pv = -(y + 0.5 - e.Cy);
         for (int x = FBounds.Left; x < FBounds.Right; ++x) {
             uint8_t& c = row[x - FBounds.Left];
             if (c == Outside) continue;
-            const double px = x + 0.5 - e.Cx, py = y + 0.5 - e.Cy;
-            if (px == 0 && py == 0) continue;  // the centre belongs to every sector
-            const double d = std::fmod(e.AngleOf(x + 0.5, y + 0.5) - a0 + 2 * TwoPi, TwoPi);
-            if (d > sweep) c = Outside;
+            const double pu = x + 0.5 - e.Cx;
+            if (pu == 0 && pv == 0) continue;  // the centre belongs to every sector
+            const double fromStart = su * pv - sv * pu;  // > 0: counter-clockwise of start
+            const double toEnd = pu * ev - pv * eu;      // > 0: clockwise of end
+            const bool inside = narrow ? fromStart >= 0 && toEnd >= 0
+                                       : !(fromStart < 0 && toEnd < 0);
+            if (!inside) c = Outside;
         }
     }
 }

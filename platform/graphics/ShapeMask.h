@@ -22,9 +22,10 @@ public:
     bool Empty() const { return FBounds.IsEmpty(); }
     uint8_t At(int x, int y) const;
 
-    // Adds the shape's cells as Edge.
-    void AddEllipse(const TRect& box);
-    void AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight);
+    // Adds the shape's cells as Edge, or as `value`: an inner shape added as Interior leaves
+    // the ring between the two as the outline of a wide pen.
+    void AddEllipse(const TRect& box, uint8_t value = Edge);
+    void AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight, uint8_t value = Edge);
     // Alternate (even-odd) fill, or winding.
     void AddPolygon(std::span<const TPoint> points, bool winding = false);
     // A line of the given width between two pixel centres, with round ends.
@@ -59,7 +60,7 @@ public:
 private:
     uint8_t* Row(int y) { return &FCells[size_t(y - FBounds.Top) * size_t(FBounds.Width())]; }
     // Cells whose centres x + 0.5 lie in [lo, hi), in row y.
-    void SetCentres(int y, double lo, double hi);
+    void SetCentres(int y, double lo, double hi, uint8_t value = Edge);
 
     TRect FBounds;
     std::vector<uint8_t> FCells;

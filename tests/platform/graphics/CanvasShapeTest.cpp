@@ -74,6 +74,22 @@ TEST(CanvasShapes, RectangleWithoutPenFillsOnePixelLessRightAndBottom) {
     EXPECT_EQ(s.Map(), Rows({".....", ".##..", ".##..", ".....", "....."}));
 }
 
+TEST(CanvasShapes, WidePensStayInsideTheBox) {
+    for (TPenStyle style : {psSolid, psInsideFrame}) {
+        TSheet s(7, 6);
+        s.C.Brush()->SetColor(clRed);
+        s.C.Pen()->SetStyle(style);
+        s.C.Pen()->SetWidth(2);
+        s.C.Rectangle(0, 0, 7, 6);
+        EXPECT_EQ(s.Map(), Rows({"#######", "#######", "##???##", "##???##", "#######", "#######"}));
+        TSheet e(7, 7);
+        e.C.Pen()->SetWidth(2);
+        e.C.Ellipse(0, 0, 7, 7);
+        EXPECT_EQ(e.Map(), Rows({"..###..", ".#####.", "##...##", "##...##", "##...##", ".#####.",
+                                 "..###.."}));
+    }
+}
+
 TEST(CanvasShapes, FillRectLeavesOutRightAndBottomAndIgnoresThePenMode) {
     TSheet s(5, 4);
     s.C.Brush()->SetColor(clBlack);
