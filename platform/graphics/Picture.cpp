@@ -1,0 +1,101 @@
+#include "platform/graphics/Picture.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicFormats.h"
+
+namespace {
+
+std::string ExtensionOf(const std::string& fileName) {
+    return NormalizedExtension(std::filesystem::path(fileName).extension().string());
+}
+
+// A new, empty graphic of the class of model.
+std::unique_ptr<TGraphic> NewGraphicLike(const TGraphic& model) {
+    return std::unique_ptr<TGraphic>(CreateAs<TGraphic>(&model.ClassType()));
+}
+
+}  // namespace
+
+TPicture::TPicture() = default;
+
+TPicture::~TPicture() = default;
+
+void TPicture::Replace(std::unique_ptr<TGraphic> graphic) {
+    FGraphic = std::move(graphic);
+    if (FGraphic) FGraphic->OnChange = [this](TObject* sender) { Changed(sender); };
+    Changed(this);
+}
+
+void TPicture::SetGraphic(const TGraphic* value) {
+    if (!value) {
+        Replace(nullptr);
+        return;
+    }
+    std::unique_ptr<TGraphic> copy = NewGraphicLike(*value);
+    copy->Assign(value);
+    Replace(std::move(copy));
+}
+
+TBitmap* TPicture::Bitmap() {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(FGraphic.get())) return bitmap;
+    auto bitmap = std::make_unique<TBitmap>();
+    if (FGraphic && !FGraphic->Empty()) {
+        bitmap->SetSize(FGraphic->Width(), FGraphic->Height());
+        bitmap->Canvas()->Draw(0, 0, FGraphic.get());
+    }
+    TBitmap* result = bitmap.get();
+    Replace(std::move(bitmap));
+    return result;
+}
+
+void TPicture::SetBitmap(const TBitmap* value) { SetGraphic(value); }
+
+int TPicture::Width() const { return FGraphic ? FGraphic->Width() : 0; }
+int TPicture::Height() const { return FGraphic ? FGraphic->Height() : 0; }
+
+void TPicture::LoadFromFile(const std::string& fileName) {
+    const std::string ext = ExtensionOf(fileName);
+    std::unique_ptr<TGraphic> graphic(CreateGraphicOfExtension(ext));
+    if (!graphic) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    graphic->LoadFromFile(fileName);
+    Replace(std::move(graphic));
+}
+
+void TPicture::SaveToFile(const std::string& fileName) {
+    if (!FGraphic) return;
+    TGraphicClass cls = GraphicClassOfExtension(ExtensionOf(fileName));
+    if (!cls || FGraphic->InheritsFrom(cls)) {
+        FGraphic->SaveToFile(fileName);
+        return;
+    }
+    std::unique_ptr<TGraphic> converted(CreateAs<TGraphic>(cls));
+    converted->Assign(FGraphic.get());
+    converted->SaveToFile(fileName);
+}
+
+void TPicture::Assign(const TPersistent* source) {
+    if (!source) {
+        SetGraphic(nullptr);
+    } else if (const auto* picture = dynamic_cast<const TPicture*>(source)) {
+        if (picture != this) SetGraphic(picture->Graphic());
+    } else if (const auto* graphic = dynamic_cast<const TGraphic*>(source)) {
+        SetGraphic(graphic);
+    } else {
+        TPersistent::Assign(source);
+    }
+}
+
+void TPicture::AssignTo(TPersistent* dest) const {
+    if (FGraphic && dynamic_cast<TGraphic*>(dest)) {
+        dest->Assign(FGraphic.get());
+        return;
+    }
+    TPersistent::AssignTo(dest);
+}
+
+void TPicture::Changed(TObject*) {
+    if (OnChange) OnChange(this);
+}
