@@ -238,13 +238,17 @@ int TGIFGlobalColorMap::RequiredCount() const {
 TGIFLocalColorMap::~TGIFLocalColorMap() = default;
 
 void TGIFLocalColorMap::Warning(int severity, const char* message) {
-    FFrame->Warning(severity, message);
+    if (FFrame) FFrame->Warning(severity, message);
 }
 
-void TGIFLocalColorMap::Changed() { FFrame->PaletteChanged(); }
+void TGIFLocalColorMap::Changed() {
+    if (FFrame) FFrame->PaletteChanged();
+}
 
 void TGIFLocalColorMap::BuildHistogram(TColormapHistogram& histogram) {
-    CountPixels(*FFrame, histogram);
+    if (FFrame) CountPixels(*FFrame, histogram);
 }
 
-void TGIFLocalColorMap::MapImages(const TColormapReverse& map) { MapFrame(*FFrame, map); }
+void TGIFLocalColorMap::MapImages(const TColormapReverse& map) {
+    if (FFrame) MapFrame(*FFrame, map);
+}
