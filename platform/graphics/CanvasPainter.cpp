@@ -80,6 +80,9 @@ bool TCanvas::TPainter::Begin(TCanvas& canvas) {
     FWidth = FImage->width();
     FHeight = FImage->height();
     FBytes = FImage->depth() / 8;
+    // Taken once per primitive: the image is not shared while we draw (bits() detaches it).
+    FBits = FImage->bits();
+    FStride = FImage->bytesPerLine();
     return true;
 }
 
@@ -152,7 +155,7 @@ void TCanvas::TPainter::PaintRun(uint8_t* row, int y, int x0, int x1, const TPai
 
 void TCanvas::TPainter::Run(int y, int x0, int x1, const TPaint& paint) {
     if (!FImage) return;
-    ForVisible(y, x0, x1, [&](int a, int b) { PaintRun(FImage->scanLine(y), y, a, b, paint); });
+    ForVisible(y, x0, x1, [&](int a, int b) { PaintRun(FBits + ptrdiff_t(y) * FStride, y, a, b, paint); });
 }
 
 void TCanvas::TPainter::Pixel(int x, int y, const TPaint& paint) { Run(y, x, x + 1, paint); }
@@ -164,9 +167,9 @@ bool TCanvas::TPainter::Visible(int x, int y) const {
 }
 
 TDevicePixel TCanvas::TPainter::Read(int x, int y) const {
-    return Load(FImage->constScanLine(y), x, FBytes);
+    return Load(FBits + ptrdiff_t(y) * FStride, x, FBytes);
 }
 
 void TCanvas::TPainter::Write(int x, int y, TDevicePixel p) {
-    Store(FImage->scanLine(y), x, FBytes, p & Rgb24);
+    Store(FBits + ptrdiff_t(y) * FStride, x, FBytes, p & Rgb24);
 }

@@ -3,6 +3,7 @@
 // pixels of one row. Every primitive ends here, so the conventions hold for all of them alike.
 // Internal to the drawing layer (included by its .cpp files only).
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -79,6 +80,8 @@ private:
     int FWidth = 0;
     int FHeight = 0;
     int FBytes = 4;
+    uint8_t* FBits = nullptr;
+    ptrdiff_t FStride = 0;
     bool FHasClip = false;
     int FClipTop = 0;
     std::vector<TRect> FClipRects;

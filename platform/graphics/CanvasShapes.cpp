@@ -77,6 +77,16 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     const TPaint paint = PenPaint(canvas);
     const size_t segments = closed ? points.size() : points.size() - 1;
     if (pen.Width() > 1) {
+        if (segments == 1) {
+            // One segment covers each pixel once: its rows go straight to the surface.
+            ThickLineRows(points[0], points[1], pen.Width(), [&](int y, double lo, double hi) {
+                int x0, x1;
+                CentreCells(lo, hi, x0, x1);
+                if (x0 < x1) painter.Run(y, x0, x1, paint);
+            });
+            return;
+        }
+        // Joined segments overlap: gather them on the grid first.
         TShapeMask& mask = painter.Mask();
         mask.Reset(BoundsOf(points, pen.Width()));
         for (size_t i = 0; i < segments; ++i)

@@ -108,46 +108,7 @@ void TShapeMask::AddPolygon(std::span<const TPoint> points, bool winding) {
 }
 
 void TShapeMask::AddThickLine(TPoint a, TPoint b, int width) {
-    const double r = std::max(width, 1) / 2.0;
-    const double ax = a.X + 0.5, ay = a.Y + 0.5, bx = b.X + 0.5, by = b.Y + 0.5;
-    const double len = std::hypot(bx - ax, by - ay);
-    // The band's corners: the segment moved by r either way along its normal.
-    double nx = 0, ny = 0;
-    if (len > 0) {
-        nx = -(by - ay) / len * r;
-        ny = (bx - ax) / len * r;
-    }
-    const double cx[4] = {ax + nx, bx + nx, bx - nx, ax - nx};
-    const double cy[4] = {ay + ny, by + ny, by - ny, ay - ny};
-    const int top = int(std::floor(std::min(ay, by) - r));
-    const int bottom = int(std::ceil(std::max(ay, by) + r));
-    for (int y = top; y <= bottom; ++y) {
-        const double yc = y + 0.5;
-        double lo = INFINITY, hi = -INFINITY;
-        // Half-open in y as in x, so a line of width w covers w rows or columns.
-        for (auto [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-            if (yc < py - r || yc >= py + r) continue;
-            const double h = std::sqrt(std::max(0.0, r * r - (yc - py) * (yc - py)));
-            lo = std::min(lo, px - h);
-            hi = std::max(hi, px + h);
-        }
-        if (len > 0)
-            for (int i = 0; i < 4; ++i) {
-                const double x0 = cx[i], y0 = cy[i], x1 = cx[(i + 1) % 4], y1 = cy[(i + 1) % 4];
-                if (y0 == y1) {
-                    if (yc == y0) {
-                        lo = std::min({lo, x0, x1});
-                        hi = std::max({hi, x0, x1});
-                    }
-                    continue;
-                }
-                if (yc < std::min(y0, y1) || yc > std::max(y0, y1)) continue;
-                const double x = x0 + (yc - y0) * (x1 - x0) / (y1 - y0);
-                lo = std::min(lo, x);
-                hi = std::max(hi, x);
-            }
-        if (lo < hi) SetCentres(y, lo, hi);
-    }
+    ThickLineRows(a, b, width, [this](int y, double lo, double hi) { SetCentres(y, lo, hi); });
 }
 
 void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {
@@ -210,13 +171,14 @@ void TShapeMask::MarkInterior(int depth) {
         // A one-pixel pen: the cells with a neighbour outside to the left, right, top or bottom,
         // which makes a thin outline that still has no gaps.
         FScratch = FCells;
-        auto in = [&](int x, int y) {
-            return x >= 0 && y >= 0 && x < w && y < h && FScratch[size_t(y) * w + x] != Outside;
-        };
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (in(x, y) && in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1))
-                    FCells[size_t(y) * w + x] = Interior;
+        for (int y = 1; y + 1 < h; ++y) {
+            const uint8_t* up = &FScratch[size_t(y - 1) * w];
+            const uint8_t* row = up + w;
+            const uint8_t* down = row + w;
+            uint8_t* out = &FCells[size_t(y) * w];
+            for (int x = 1; x + 1 < w; ++x)
+                if (row[x] && row[x - 1] && row[x + 1] && up[x] && down[x]) out[x] = Interior;
+        }
         return;
     }
     // Separable: first rows (cells with `depth` inside cells either side), then columns.

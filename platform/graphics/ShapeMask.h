@@ -3,6 +3,8 @@
 // is painted, so that each pixel is painted once (raster operations such as XOR need that) and
 // the canvas and the regions agree on which pixels a shape covers. A pixel belongs to a shape
 // when its centre lies inside it.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <utility>
@@ -68,6 +70,18 @@ private:
     std::vector<std::pair<double, int>> FCrossings;
 };
 
+// The rows of a line of the given width between two pixel centres, with round ends: calls
+// f(y, lo, hi) with the span of pixel centres [lo, hi) in row y. One span per row, as the shape
+// is convex.
+template <class F>
+void ThickLineRows(TPoint a, TPoint b, int width, F&& f);
+
+// Cells whose centres x + 0.5 lie in [lo, hi).
+inline void CentreCells(double lo, double hi, int& x0, int& x1) {
+    x0 = int(std::ceil(lo - 0.5));
+    x1 = int(std::ceil(hi - 0.5));
+}
+
 // The pixels of a one-pixel line from a towards b, b itself left out, in drawing order.
 template <class F>
 void LinePixels(TPoint a, TPoint b, F&& f) {
@@ -98,5 +112,49 @@ void LinePixels(TPoint a, TPoint b, F&& f) {
             err += 2 * dx;
             y += sy;
         }
+    }
+}
+
+template <class F>
+void ThickLineRows(TPoint a, TPoint b, int width, F&& f) {
+    const double r = std::max(width, 1) / 2.0;
+    const double ax = a.X + 0.5, ay = a.Y + 0.5, bx = b.X + 0.5, by = b.Y + 0.5;
+    const double len = std::hypot(bx - ax, by - ay);
+    // The band's corners: the segment moved by r either way along its normal.
+    double nx = 0, ny = 0;
+    if (len > 0) {
+        nx = -(by - ay) / len * r;
+        ny = (bx - ax) / len * r;
+    }
+    const double cx[4] = {ax + nx, bx + nx, bx - nx, ax - nx};
+    const double cy[4] = {ay + ny, by + ny, by - ny, ay - ny};
+    const int top = int(std::floor(std::min(ay, by) - r));
+    const int bottom = int(std::ceil(std::max(ay, by) + r));
+    for (int y = top; y <= bottom; ++y) {
+        const double yc = y + 0.5;
+        double lo = INFINITY, hi = -INFINITY;
+        // Half-open in y as in x, so a line of width w covers w rows or columns.
+        for (auto [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            if (yc < py - r || yc >= py + r) continue;
+            const double h = std::sqrt(std::max(0.0, r * r - (yc - py) * (yc - py)));
+            lo = std::min(lo, px - h);
+            hi = std::max(hi, px + h);
+        }
+        if (len > 0)
+            for (int i = 0; i < 4; ++i) {
+                const double x0 = cx[i], y0 = cy[i], x1 = cx[(i + 1) % 4], y1 = cy[(i + 1) % 4];
+                if (y0 == y1) {
+                    if (yc == y0) {
+                        lo = std::min({lo, x0, x1});
+                        hi = std::max({hi, x0, x1});
+                    }
+                    continue;
+                }
+                if (yc < std::min(y0, y1) || yc > std::max(y0, y1)) continue;
+                const double x = x0 + (yc - y0) * (x1 - x0) / (y1 - y0);
+                lo = std::min(lo, x);
+                hi = std::max(hi, x);
+            }
+        if (lo < hi) f(y, lo, hi);
     }
 }
