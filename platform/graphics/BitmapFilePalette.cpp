@@ -1,6 +1,7 @@
 #include "platform/graphics/BitmapFilePalette.h"
 
 #include <cassert>
+#include <climits>
 
 namespace {
 
@@ -62,13 +63,15 @@ std::vector<uint32_t> ChooseBitmapFilePalette(const TBitmapFileImage& image) {
     return FixedPalette(image.BitCount);
 }
 
-TPaletteMatcher::TPaletteMatcher(const std::vector<uint32_t>& palette) : FPalette(palette) {
+TPaletteMatcher::TPaletteMatcher(const std::vector<uint32_t>& palette)
+    : FPalette(palette), FFixed8(palette == FixedPalette(8)) {
     assert(!palette.empty() && palette.size() <= 256);
     FKeys.fill(kEmpty);
 }
 
 uint8_t TPaletteMatcher::IndexOf(uint32_t colour) {
     const uint32_t rgb = colour & 0xFFFFFFu;
+    if (FFixed8) return NearestInFixed8(rgb);
     size_t slot = SlotOf(rgb, kSlots);
     while (FKeys[slot] != kEmpty) {
         if (FKeys[slot] == rgb) return FIndexes[slot];
@@ -100,4 +103,39 @@ uint8_t TPaletteMatcher::Nearest(uint32_t rgb) const {
         }
     }
     return uint8_t(best);
+}
+
+// The nearest entry of the fixed palette is the nearer of two candidates. In the cube it is each
+// channel rounded to its nearest level (levels are 51 apart, so no channel is ever half way).
+// Among the greys (the cube's six and the forty others) the distance to grey v is, but for a
+// constant, 3v^2 - 2v(r+g+b): a table by r+g+b gives the nearest grey.
+uint8_t TPaletteMatcher::NearestInFixed8(uint32_t rgb) {
+    static const std::array<uint8_t, 766> greyOfSum = [] {
+        const std::vector<uint32_t>& palette = FixedPalette(8);
+        std::array<uint8_t, 766> table{};
+        for (int sum = 0; sum < 766; ++sum) {
+            int64_t best = INT64_MAX;
+            for (size_t i = 0; i < palette.size(); ++i) {
+                const uint32_t e = palette[i];
+                const int64_t v = e & 0xFF;
+                if ((e >> 16) != uint32_t(v) || (e >> 8 & 0xFF) != uint32_t(v)) continue;
+                const int64_t cost = 3 * v * v - 2 * v * sum;
+                if (cost < best) {
+                    best = cost;
+                    table[size_t(sum)] = uint8_t(i);
+                }
+            }
+        }
+        return table;
+    }();
+    const int r = int(rgb >> 16), g = int(rgb >> 8 & 0xFF), b = int(rgb & 0xFF);
+    auto distance = [&](uint32_t e) {
+        const int dr = int(e >> 16) - r, dg = int(e >> 8 & 0xFF) - g, db = int(e & 0xFF) - b;
+        return dr * dr + dg * dg + db * db;
+    };
+    const std::vector<uint32_t>& palette = FixedPalette(8);
+    const uint8_t cube = uint8_t((r + 25) / 51 * 36 + (g + 25) / 51 * 6 + (b + 25) / 51);
+    const uint8_t grey = greyOfSum[size_t(r + g + b)];
+    const int dc = distance(palette[cube]), dg = distance(palette[grey]);
+    return dc < dg || (dc == dg && cube < grey) ? cube : grey;
 }

@@ -33,8 +33,11 @@ private:
     static constexpr uint32_t kEmpty = 0xFFFFFFFFu;
 
     uint8_t Nearest(uint32_t rgb) const;
+    // The same answer for the fixed 8-bit palette, found without a search.
+    static uint8_t NearestInFixed8(uint32_t rgb);
 
     const std::vector<uint32_t>& FPalette;
+    bool FFixed8;
     std::array<uint32_t, kSlots> FKeys;
     std::array<uint8_t, kSlots> FIndexes;
     size_t FUsed = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Graphic.h"
 
 namespace {
@@ -29,6 +30,8 @@ void RegisterFileFormat(std::string_view extension, const std::string& descripti
     if (ext.empty()) throw EInvalidGraphic("A picture file format needs an extension");
     if (!IsGraphicClass(graphicClass))
         throw EInvalidGraphic("Picture file format ." + ext + " has no graphic class");
+    // Known by name too, so that a picture stored in a component stream can be read back.
+    RegisterClass(graphicClass);
     UnregisterFileFormat(ext);
     Formats().push_back(TFileFormat{std::move(ext), description, graphicClass});
 }

@@ -21,8 +21,8 @@ struct TFileFormat {
     TGraphicClass GraphicClass = nullptr;
 };
 
-// extension may carry its dot. EInvalidGraphic for an empty extension or a class that is not a
-// graphic one.
+// extension may carry its dot. The class joins the classes known by name (RegisterClass).
+// EInvalidGraphic for an empty extension or a class that is not a graphic one.
 void RegisterFileFormat(std::string_view extension, const std::string& description,
                         TGraphicClass graphicClass);
 void UnregisterFileFormat(std::string_view extension);

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BitmapFilePalette.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -275,3 +277,28 @@ TEST(BitmapFile, WriterRefusesWhatNoFileCanHold) {
 }
 
 }  // namespace
+
+// The 8-bit fixed palette finds its nearest colour without a search; it must agree with one.
+TEST(BitmapFilePalette, FixedPaletteShortcutFindsTheNearestEntry) {
+    const std::vector<uint32_t>& palette = FixedPalette(8);
+    TPaletteMatcher matcher(palette);
+    auto searched = [&](uint32_t rgb) {
+        int best = 0, bestDistance = INT32_MAX;
+        for (int i = 0; i < 256; ++i) {
+            const int dr = int(palette[size_t(i)] >> 16) - int(rgb >> 16);
+            const int dg = int(palette[size_t(i)] >> 8 & 0xFF) - int(rgb >> 8 & 0xFF);
+            const int db = int(palette[size_t(i)] & 0xFF) - int(rgb & 0xFF);
+            if (dr * dr + dg * dg + db * db < bestDistance) {
+                bestDistance = dr * dr + dg * dg + db * db;
+                best = i;
+            }
+        }
+        return best;
+    };
+    uint32_t seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const uint32_t rgb = i < 256 ? uint32_t(i) * 0x010101u : seed >> 8;
+        ASSERT_EQ(matcher.IndexOf(rgb), searched(rgb)) << std::hex << rgb;
+    }
+}

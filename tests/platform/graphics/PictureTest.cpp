@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/JpegImage.h"
@@ -33,6 +34,7 @@ TEST_F(GraphicFormats, ExtensionsFindTheirClassWhateverTheCase) {
     std::unique_ptr<TGraphic> graphic(CreateGraphicOfExtension(".JPG"));
     EXPECT_TRUE(dynamic_cast<TJPEGImage*>(graphic.get()));
     EXPECT_EQ(CreateGraphicOfExtension("xyz"), nullptr);
+    EXPECT_EQ(GetClass("TJPEGImage"), &TJPEGImage::StaticClass());
     EXPECT_EQ(GraphicExtension(&TBitmap::StaticClass()), "bmp");
     EXPECT_EQ(GraphicExtension(&TJPEGImage::StaticClass()), "jpg");
     EXPECT_EQ(GraphicExtension(&TTestGraphic::StaticClass()), "");
