@@ -29,6 +29,7 @@ void TRecordIndex::RotateUp(TRecordId x) {
 
 void TRecordIndex::Erase(TRecordId id) {
     assert(Contains(id) && "erasing a record that is not in the index");
+    if (FForm != TForm::Tree) MakeTree();
     // Rotate the node down to a leaf, then cut it off and shrink the path above it.
     for (;;) {
         const TNode& n = FNodes[id];
@@ -55,7 +56,32 @@ void TRecordIndex::Erase(TRecordId id) {
     FNodes[id] = TNode{};
 }
 
-void TRecordIndex::Build(const std::vector<TRecordId>& sorted) {
+void TRecordIndex::Build(std::vector<TRecordId> sorted) {
+    Clear();
+    TRecordId limit = 0;
+    for (TRecordId id : sorted) limit = std::max(limit, id + 1);
+    const int count = static_cast<int>(sorted.size());
+    if (limit == count) {
+        bool identity = true;
+        for (int pos = 0; pos < count && identity; ++pos) identity = sorted[pos] == pos;
+        if (identity) {
+            FForm = TForm::Identity;
+            FIdentityCount = count;
+            return;
+        }
+    }
+    FRanks.assign(static_cast<size_t>(limit), -1);
+    for (int pos = 0; pos < count; ++pos) FRanks[sorted[pos]] = pos;
+    FSorted = std::move(sorted);
+    FForm = TForm::List;
+}
+
+void TRecordIndex::MakeTree() {
+    std::vector<TRecordId> sorted = std::move(FSorted);
+    if (FForm == TForm::Identity) {
+        sorted.resize(static_cast<size_t>(FIdentityCount));
+        for (int pos = 0; pos < FIdentityCount; ++pos) sorted[pos] = pos;
+    }
     Clear();
     TRecordId limit = 0;
     for (TRecordId id : sorted) limit = std::max(limit, id + 1);
@@ -93,10 +119,15 @@ void TRecordIndex::Build(const std::vector<TRecordId>& sorted) {
 void TRecordIndex::Clear() {
     FNodes.clear();
     FRoot = NoRecord;
+    FForm = TForm::Tree;
+    FSorted.clear();
+    FRanks.clear();
+    FIdentityCount = 0;
 }
 
 int TRecordIndex::RankOf(TRecordId id) const {
     assert(Contains(id) && "rank of a record that is not in the index");
+    if (FForm != TForm::Tree) return FForm == TForm::List ? FRanks[id] : id;
     int rank = Size(FNodes[id].Left);
     for (TRecordId x = id, p = FNodes[id].Parent; p != NoRecord; x = p, p = FNodes[p].Parent)
         if (FNodes[p].Right == x) rank += Size(FNodes[p].Left) + 1;
@@ -105,6 +136,7 @@ int TRecordIndex::RankOf(TRecordId id) const {
 
 TRecordId TRecordIndex::At(int rank) const {
     if (rank < 0 || rank >= Count()) return NoRecord;
+    if (FForm != TForm::Tree) return ListAt(rank);
     TRecordId cur = FRoot;
     for (;;) {
         const int left = Size(FNodes[cur].Left);

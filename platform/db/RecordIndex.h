@@ -4,6 +4,10 @@
 // themselves (a record is at most once in an index), so the tree lives in a few flat arrays
 // indexed by id and an insert allocates nothing once the arrays have grown.
 //
+// An index built at once from a sorted list (a file just loaded) stays that plain list, with
+// each record's position beside it, until its first insert or erase turns it into the tree:
+// a database that is only read never pays for the tree.
+//
 // The order is given by the caller's `less(a, b)` on record ids, which must be a strict total
 // order (the store breaks key ties by id). The index keeps no pointer to its store, so a store
 // can be copied with its indexes.
@@ -15,23 +19,34 @@ inline constexpr TRecordId NoRecord = -1;
 
 class TRecordIndex {
 public:
-    int Count() const { return Size(FRoot); }
-    bool Contains(TRecordId id) const {
-        return id >= 0 && id < static_cast<TRecordId>(FNodes.size()) && FNodes[id].Size > 0;
+    int Count() const {
+        switch (FForm) {
+            case TForm::List:
+                return static_cast<int>(FSorted.size());
+            case TForm::Identity:
+                return FIdentityCount;
+            default:
+                return Size(FRoot);
+        }
     }
-
-    // Makes room for ids below `count`.
-    void Reserve(TRecordId count) {
-        if (static_cast<TRecordId>(FNodes.size()) < count) FNodes.resize(count);
+    bool Contains(TRecordId id) const {
+        switch (FForm) {
+            case TForm::List:
+                return id >= 0 && id < static_cast<TRecordId>(FRanks.size()) && FRanks[id] >= 0;
+            case TForm::Identity:
+                return id >= 0 && id < FIdentityCount;
+            default:
+                return id >= 0 && id < static_cast<TRecordId>(FNodes.size()) && FNodes[id].Size > 0;
+        }
     }
 
     template <typename Less>
     void Insert(TRecordId id, Less less);
     void Erase(TRecordId id);
     void Clear();
-    // Replaces the content with `sorted`, ids already in the index's order: a bulk load builds
-    // the tree in O(n) with no comparison instead of inserting record by record.
-    void Build(const std::vector<TRecordId>& sorted);
+    // Replaces the content with `sorted`, ids already in the index's order: a bulk load keeps
+    // the list as it is instead of inserting record by record.
+    void Build(std::vector<TRecordId> sorted);
 
     // 0-based position of a contained record.
     int RankOf(TRecordId id) const;
@@ -61,13 +76,29 @@ private:
         FNodes[id].Size = 1 + Size(FNodes[id].Left) + Size(FNodes[id].Right);
     }
     void RotateUp(TRecordId x);
+    void Reserve(TRecordId count) {
+        if (static_cast<TRecordId>(FNodes.size()) < count) FNodes.resize(count);
+    }
+    // The record at a position of a built list.
+    TRecordId ListAt(int rank) const { return FForm == TForm::Identity ? rank : FSorted[rank]; }
+    // Turns a built list into the tree before its first change.
+    void MakeTree();
 
     std::vector<TNode> FNodes;
     TRecordId FRoot = NoRecord;
+    // The tree; a built list (FSorted, with FRanks); or a built list of the ids 0 to
+    // FIdentityCount - 1 in their own order (the insertion order of a file just read, and an
+    // index the rows came in), which needs no arrays at all.
+    enum class TForm : uint8_t { Tree, List, Identity };
+    TForm FForm = TForm::Tree;
+    std::vector<TRecordId> FSorted;  // List: the ids in order
+    std::vector<int32_t> FRanks;     // List: position by id, -1 for an id not held
+    int FIdentityCount = 0;
 };
 
 template <typename Less>
 void TRecordIndex::Insert(TRecordId id, Less less) {
+    if (FForm != TForm::Tree) MakeTree();
     Reserve(id + 1);
     TNode& node = FNodes[id];
     node = TNode{};
@@ -93,6 +124,17 @@ void TRecordIndex::Insert(TRecordId id, Less less) {
 
 template <typename Before>
 int TRecordIndex::LowerBound(Before before) const {
+    if (FForm != TForm::Tree) {
+        int low = 0, high = Count();
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (before(ListAt(mid)))
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low;
+    }
     int rank = 0;
     TRecordId cur = FRoot;
     while (cur != NoRecord) {

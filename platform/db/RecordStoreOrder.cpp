@@ -177,34 +177,44 @@ bool TRecordStore::SortNumericKeys(const TIndexLayout& index, std::vector<TRecor
         if (FSlots[col].Kind == TSlotKind::Text) return false;
     // Each record's key as a tuple of order-preserving integers (inverted for a descending
     // index), so that a sort by them, stable on the ids, is the index's order.
-    const size_t width = index.Columns.size();
-    std::vector<uint64_t> keys(ids.size() * width);
-    for (size_t r = 0; r < ids.size(); ++r) {
-        const uint8_t* row = Row(ids[r]);
-        for (size_t k = 0; k < width; ++k) {
-            const int col = index.Columns[k];
+    const size_t n = ids.size(), width = index.Columns.size();
+    std::vector<uint64_t> keys(n * width);
+    for (size_t k = 0; k < width; ++k) {
+        const int col = index.Columns[k];
+        const bool isInt = FSlots[col].Kind == TSlotKind::Int;
+        const uint64_t flip = index.Descending ? ~uint64_t(0) : 0;
+        for (size_t r = 0; r < n; ++r) {
+            const uint8_t* row = Row(ids[r]);
             uint64_t image = 0;
             if (HasValue(row, col))
-                image = FSlots[col].Kind == TSlotKind::Int ? IntImage(Slot<int32_t>(row, col))
-                                                           : FloatImage(Slot<double>(row, col));
-            keys[r * width + k] = index.Descending ? ~image : image;
+                image =
+                    isInt ? IntImage(Slot<int32_t>(row, col)) : FloatImage(Slot<double>(row, col));
+            keys[r * width + k] = image ^ flip;
         }
     }
-    auto keyOf = [&](size_t r) { return keys.begin() + r * width; };
+    // -1, 0 or 1 as the key of row a is below, equal to or above that of row b.
+    auto compare = [&](size_t a, size_t b) {
+        for (size_t k = 0; k < width; ++k) {
+            const uint64_t x = keys[a * width + k], y = keys[b * width + k];
+            if (x != y) return x < y ? -1 : 1;
+        }
+        return 0;
+    };
     bool sorted = true;
-    for (size_t r = 1; r < ids.size() && sorted; ++r)
-        sorted = !std::lexicographical_compare(keyOf(r), keyOf(r) + width, keyOf(r - 1),
-                                               keyOf(r - 1) + width);
-    std::vector<uint32_t> order(ids.size());
-    for (size_t r = 0; r < ids.size(); ++r) order[r] = static_cast<uint32_t>(r);
-    if (!sorted) {
-        RadixSort(order, keys, width);
-        std::vector<TRecordId> byKey(ids.size());
-        for (size_t r = 0; r < ids.size(); ++r) byKey[r] = ids[order[r]];
-        ids.swap(byKey);
+    for (size_t r = 1; r < n && sorted; ++r) {
+        const int c = compare(r - 1, r);
+        sorted = c <= 0;
+        duplicate = duplicate || c == 0;
     }
-    for (size_t r = 1; r < order.size() && !duplicate; ++r)
-        duplicate = std::equal(keyOf(order[r - 1]), keyOf(order[r - 1]) + width, keyOf(order[r]));
+    if (sorted) return true;
+    std::vector<uint32_t> order(n);
+    for (size_t r = 0; r < n; ++r) order[r] = static_cast<uint32_t>(r);
+    RadixSort(order, keys, width);
+    std::vector<TRecordId> byKey(n);
+    for (size_t r = 0; r < n; ++r) byKey[r] = ids[order[r]];
+    ids.swap(byKey);
+    duplicate = false;
+    for (size_t r = 1; r < n && !duplicate; ++r) duplicate = compare(order[r - 1], order[r]) == 0;
     return true;
 }
 
@@ -233,7 +243,7 @@ void TRecordStore::BuildIndexes() {
             Clear();
             throw EDatabaseError(SKeyViolation);
         }
-        FOrders[i + 1].Build(sorted);
+        FOrders[i + 1].Build(std::move(sorted));
     }
 }
 

@@ -7,25 +7,16 @@
 #include "platform/db/DBConsts.h"
 #include "platform/db/RecordStore.h"
 
-TEST(RecordIndex, AgreesWithASortedVectorUnderRandomInsertsAndErases) {
-    const unsigned seed = 20261210;
-    std::mt19937 random(seed);
-    std::vector<int> key(4000);
-    for (int& k : key) k = static_cast<int>(random() % 500);  // many equal keys
+namespace {
+
+// Random inserts and erases on an index, each step mirrored on a sorted vector; every few steps
+// the index must answer positions, records and lower bounds as the vector does.
+void CheckAgainstModel(TRecordIndex& index, std::vector<TRecordId> model,
+                       const std::vector<int>& key, std::mt19937& random, unsigned seed) {
     auto less = [&](TRecordId a, TRecordId b) {
         return key[a] != key[b] ? key[a] < key[b] : a < b;
     };
-    TRecordIndex index;
-    std::vector<TRecordId> model;
     for (int step = 0; step < 12000; ++step) {
-        const TRecordId id = static_cast<TRecordId>(random() % key.size());
-        if (index.Contains(id)) {
-            index.Erase(id);
-            model.erase(std::find(model.begin(), model.end(), id));
-        } else {
-            index.Insert(id, less);
-            model.insert(std::upper_bound(model.begin(), model.end(), id, less), id);
-        }
         if (step % 997 == 0 || step == 11999) {
             ASSERT_EQ(index.Count(), static_cast<int>(model.size())) << "seed " << seed;
             for (int pos = 0; pos < index.Count(); ++pos) {
@@ -38,9 +29,55 @@ TEST(RecordIndex, AgreesWithASortedVectorUnderRandomInsertsAndErases) {
                                                [&](TRecordId id) { return key[id] >= probe; });
             ASSERT_EQ(bound, expected - model.begin()) << "seed " << seed;
         }
+        const TRecordId id = static_cast<TRecordId>(random() % key.size());
+        if (index.Contains(id)) {
+            index.Erase(id);
+            model.erase(std::find(model.begin(), model.end(), id));
+        } else {
+            index.Insert(id, less);
+            model.insert(std::upper_bound(model.begin(), model.end(), id, less), id);
+        }
     }
     EXPECT_EQ(index.At(-1), NoRecord);
     EXPECT_EQ(index.At(index.Count()), NoRecord);
+}
+
+}  // namespace
+
+TEST(RecordIndex, AgreesWithASortedVectorUnderRandomInsertsAndErases) {
+    const unsigned seed = 20261210;
+    std::mt19937 random(seed);
+    std::vector<int> key(4000);
+    for (int& k : key) k = static_cast<int>(random() % 500);  // many equal keys
+    TRecordIndex index;
+    CheckAgainstModel(index, {}, key, random, seed);
+}
+
+TEST(RecordIndex, BuiltFromASortedListAnswersTheSameBeforeAndAfterItsFirstChange) {
+    struct Case {
+        const char* name;
+        bool randomKeys;  // else keys rise with the id, so the ids are in their own order
+        int step;         // every step-th id is in the built list
+    } cases[] = {{"a list of every third id", true, 3}, {"every id in its own order", false, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const unsigned seed = 20261212;
+        std::mt19937 random(seed);
+        std::vector<int> key(4000);
+        for (size_t id = 0; id < key.size(); ++id)
+            key[id] = c.randomKeys ? static_cast<int>(random() % 500) : static_cast<int>(id / 8);
+        std::vector<TRecordId> sorted;
+        for (TRecordId id = 0; id < 4000; id += c.step) sorted.push_back(id);
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](TRecordId a, TRecordId b) { return key[a] < key[b]; });
+        TRecordIndex index;
+        index.Build(sorted);
+        EXPECT_EQ(index.Contains(1), c.step == 1);
+        EXPECT_FALSE(index.Contains(4000));
+        const TRecordIndex copy = index;
+        CheckAgainstModel(index, sorted, key, random, seed);
+        EXPECT_EQ(copy.Count(), static_cast<int>(sorted.size())) << "a copy keeps its own content";
+    }
 }
 
 namespace {
