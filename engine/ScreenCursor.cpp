@@ -11,9 +11,17 @@ public:
 
 TSilentCursor SilentCursor;
 IScreenCursor* Current = &SilentCursor;
+TCursor Shape = crDefault;
 
 }  // namespace
 
 IScreenCursor& ScreenCursor() { return *Current; }
 
 void SetScreenCursor(IScreenCursor* cursor) { Current = cursor ? cursor : &SilentCursor; }
+
+TCursor ScreenCursorShape() { return Shape; }
+
+void ShowScreenCursor(TCursor cursor) {
+    Shape = cursor;
+    Current->SetCursor(cursor);
+}

@@ -15,11 +15,20 @@ IScreenCursor& ScreenCursor();
 // Installs `cursor` (not owned); nullptr restores the silent service.
 void SetScreenCursor(IScreenCursor* cursor);
 
-// Shows the hourglass for a scope and the normal cursor again on every path out of it.
+// The cursor shown now, as set through ShowScreenCursor.
+TCursor ScreenCursorShape();
+// Shows `cursor` through the service in use and remembers it.
+void ShowScreenCursor(TCursor cursor);
+
+// Shows the hourglass for a scope and, on every path out of it, the cursor that was shown before,
+// so that a guarded routine called inside another keeps the outer hourglass up.
 class TCursorGuard {
 public:
-    TCursorGuard() { ScreenCursor().SetCursor(crHourGlass); }
-    ~TCursorGuard() { ScreenCursor().SetCursor(crDefault); }
+    TCursorGuard() : FPrevious(ScreenCursorShape()) { ShowScreenCursor(crHourGlass); }
+    ~TCursorGuard() { ShowScreenCursor(FPrevious); }
     TCursorGuard(const TCursorGuard&) = delete;
     TCursorGuard& operator=(const TCursorGuard&) = delete;
+
+private:
+    TCursor FPrevious;
 };

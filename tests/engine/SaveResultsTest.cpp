@@ -124,3 +124,15 @@ TEST_F(SaveResultsTest, AResultRowThatCannotBePostedEndsTheSave) {
 }
 
 }  // namespace
+
+TEST(ScreenCursorTest, NestedGuardsKeepTheOuterHourglass) {
+    TRecordingCursor cursor;
+    SetScreenCursor(&cursor);
+    {
+        TCursorGuard outer;
+        { TCursorGuard inner; }
+        EXPECT_EQ(ScreenCursorShape(), crHourGlass);
+    }
+    SetScreenCursor(nullptr);
+    EXPECT_EQ(cursor.Shown, (std::vector<TCursor>{crHourGlass, crHourGlass, crHourGlass, crDefault}));
+}
