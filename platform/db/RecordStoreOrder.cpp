@@ -38,24 +38,24 @@ uint64_t FloatImage(double v) {
 // nor does a byte that every row shares (a small integer costs one pass).
 void RadixSort(std::vector<uint32_t>& order, const std::vector<uint64_t>& keys, size_t width) {
     std::vector<uint32_t> scratch(order.size());
-    std::vector<size_t> count(8 * 256);
     for (size_t k = width; k-- > 0;) {
         auto key = [&](uint32_t r) { return keys[r * width + k]; };
         bool inOrder = true;
-        for (size_t i = 1; i < order.size() && inOrder; ++i)
-            inOrder = key(order[i - 1]) <= key(order[i]);
+        uint64_t common = ~uint64_t(0), any = 0;  // bits set in every key, in some key
+        for (size_t i = 0; i < order.size(); ++i) {
+            const uint64_t v = key(order[i]);
+            common &= v, any |= v;
+            inOrder = inOrder && (i == 0 || key(order[i - 1]) <= v);
+        }
         if (inOrder) continue;
-        std::fill(count.begin(), count.end(), 0);
-        for (uint32_t r : order)
-            for (int byte = 0; byte < 8; ++byte)
-                ++count[byte * 256 + ((key(r) >> (8 * byte)) & 255)];
-        for (int byte = 0; byte < 8; ++byte) {
-            size_t* c = &count[byte * 256];
-            const int shift = 8 * byte;
-            if (c[(key(order[0]) >> shift) & 255] == order.size()) continue;
+        const uint64_t varying = common ^ any;
+        for (int shift = 0; shift < 64; shift += 8) {
+            if (((varying >> shift) & 255) == 0) continue;
+            size_t count[256] = {};
+            for (uint32_t r : order) ++count[(key(r) >> shift) & 255];
             size_t sum = 0;
-            for (int v = 0; v < 256; ++v) sum += std::exchange(c[v], sum);
-            for (uint32_t r : order) scratch[c[(key(r) >> shift) & 255]++] = r;
+            for (size_t& c : count) sum += std::exchange(c, sum);
+            for (uint32_t r : order) scratch[count[(key(r) >> shift) & 255]++] = r;
             order.swap(scratch);
         }
     }
