@@ -77,21 +77,43 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     const TPaint paint = PenPaint(canvas);
     const size_t segments = closed ? points.size() : points.size() - 1;
     if (pen.Width() > 1) {
+        // The pen's ends and joins in the grid's terms (the same order of values).
+        const TLineCap cap = static_cast<TLineCap>(pen.EndCap());
+        const TLineJoin join = static_cast<TLineJoin>(pen.Join());
         if (segments == 1) {
             // One segment covers each pixel once: its rows go straight to the surface.
-            ThickLineRows(points[0], points[1], pen.Width(), [&](int y, double lo, double hi) {
-                int x0, x1;
-                CentreCells(lo, hi, x0, x1);
-                if (x0 < x1) painter.Run(y, x0, x1, paint);
-            });
+            ThickLineRows(points[0], points[1], pen.Width(), cap, cap,
+                          [&](int y, double lo, double hi) {
+                              int x0, x1;
+                              CentreCells(lo, hi, x0, x1);
+                              if (x0 < x1) painter.Run(y, x0, x1, paint);
+                          });
             return;
         }
-        // Joined segments overlap: gather them on the grid first.
+        // Joined segments overlap: gather them on the grid first. Inner ends meet in the join;
+        // only an open line's first and last points take the cap.
         TShapeMask& mask = painter.Mask();
-        mask.Reset(BoundsOf(points, pen.Width()));
-        for (size_t i = 0; i < segments; ++i)
-            mask.AddThickLine(points[i], points[(i + 1) % points.size()], pen.Width());
+        mask.Reset(BoundsOf(points, pen.Width() * 6));
+        const size_t n = points.size();
+        const TLineCap inner = cap == lcRound ? lcRound : lcFlat;
+        for (size_t i = 0; i < segments; ++i) {
+            const bool first = i == 0 && !closed, last = i + 1 == segments && !closed;
+            mask.AddThickLine(points[i], points[(i + 1) % n], pen.Width(), first ? cap : inner,
+                              last ? cap : inner);
+            if (!last)
+                mask.AddJoin(points[i], points[(i + 1) % n], points[(i + 2) % n], pen.Width(), join);
+        }
         mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { painter.Run(y, x0, x1, paint); });
+        return;
+    }
+    if (pen.Dotted()) {
+        // Single pixels along the whole line, the count running on across corners.
+        const int period = pen.DotSpace() <= 0 ? 2 : pen.DotSpace() + 1;
+        int k = 0;
+        for (size_t i = 0; i < segments; ++i)
+            LinePixels(points[i], points[(i + 1) % points.size()], [&](int x, int y) {
+                if (k++ % period == 0) painter.Pixel(x, y, paint);
+            });
         return;
     }
     const TDashes* dashes = DashesOf(pen.Style());

@@ -51,6 +51,25 @@ void TPen::SetMode(TPenMode value) {
     Changed();
 }
 
+void TPen::SetEndCap(TPenEndCap value) {
+    if (value == FEndCap) return;
+    FEndCap = value;
+    Changed();
+}
+
+void TPen::SetJoin(TPenJoin value) {
+    if (value == FJoin) return;
+    FJoin = value;
+    Changed();
+}
+
+void TPen::SetDotted(bool dotted, int space) {
+    if (dotted == FDotted && space == FDotSpace) return;
+    FDotted = dotted;
+    FDotSpace = space;
+    Changed();
+}
+
 void TPen::Assign(const TPersistent* source) {
     const TPen* pen = dynamic_cast<const TPen*>(source);
     if (!pen) return TPersistent::Assign(source);
@@ -58,6 +77,10 @@ void TPen::Assign(const TPersistent* source) {
     TNotifyEvent saved = std::move(OnChange);
     OnChange = nullptr;
     AssignPublished(this, pen);
+    FEndCap = pen->FEndCap;
+    FJoin = pen->FJoin;
+    FDotted = pen->FDotted;
+    FDotSpace = pen->FDotSpace;
     OnChange = std::move(saved);
     Changed();
 }

@@ -25,6 +25,10 @@ enum TPenMode {
     pmNotXor,       // not (P xor D)
 };
 
+// How a pen of width 2 or more ends and turns corners.
+enum TPenEndCap { pecRound, pecSquare, pecFlat };
+enum TPenJoin { pjRound, pjBevel, pjMiter };
+
 const TEnumInfo& PenStyleNames();
 const TEnumInfo& PenModeNames();
 
@@ -44,6 +48,18 @@ public:
     TPenMode Mode() const { return FMode; }
     void SetMode(TPenMode value);
 
+    // Ends and corners of wide pens (round by default). The drawing code that needs other ends
+    // sets them; they are not user settings, so they are not published.
+    TPenEndCap EndCap() const { return FEndCap; }
+    void SetEndCap(TPenEndCap value);
+    TPenJoin Join() const { return FJoin; }
+    void SetJoin(TPenJoin value);
+    // A one-pixel pen of single dots: with space 0 or less every other pixel along the line, else
+    // one pixel in every space + 1. Not dotted by default.
+    bool Dotted() const { return FDotted; }
+    int DotSpace() const { return FDotSpace; }
+    void SetDotted(bool dotted, int space = 0);
+
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TPen>& p);
 
@@ -57,4 +73,8 @@ private:
     int FWidth = 1;
     TPenStyle FStyle = psSolid;
     TPenMode FMode = pmCopy;
+    TPenEndCap FEndCap = pecRound;
+    TPenJoin FJoin = pjRound;
+    bool FDotted = false;
+    int FDotSpace = 0;
 };

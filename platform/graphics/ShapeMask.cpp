@@ -107,8 +107,40 @@ void TShapeMask::AddPolygon(std::span<const TPoint> points, bool winding) {
     }
 }
 
-void TShapeMask::AddThickLine(TPoint a, TPoint b, int width) {
-    ThickLineRows(a, b, width, [this](int y, double lo, double hi) { SetCentres(y, lo, hi); });
+void TShapeMask::AddThickLine(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB) {
+    ThickLineRows(a, b, width, capA, capB,
+                  [this](int y, double lo, double hi) { SetCentres(y, lo, hi); });
+}
+
+void TShapeMask::AddJoin(TPoint from, TPoint at, TPoint to, int width, TLineJoin join) {
+    const double r = std::max(width, 1) / 2.0;
+    const double vx = at.X + 0.5, vy = at.Y + 0.5;
+    auto set = [this](int y, double lo, double hi) { SetCentres(y, lo, hi); };
+    if (join == ljRound) return DiscRows(vx, vy, r, set);
+    const double l1 = std::hypot(at.X - from.X, at.Y - from.Y);
+    const double l2 = std::hypot(to.X - at.X, to.Y - at.Y);
+    if (l1 == 0 || l2 == 0) return;
+    // Unit directions of both segments and their normals scaled to half the width.
+    const double u1x = (at.X - from.X) / l1, u1y = (at.Y - from.Y) / l1;
+    const double u2x = (to.X - at.X) / l2, u2y = (to.Y - at.Y) / l2;
+    const double turn = u1x * u2y - u1y * u2x;
+    if (turn == 0) return;  // straight on: the two bands meet flush
+    // The outer side of the corner is away from the turn.
+    const double side = turn > 0 ? -1 : 1;
+    const double n1x = -u1y * r * side, n1y = u1x * r * side;
+    const double n2x = -u2y * r * side, n2y = u2x * r * side;
+    const double px = vx + n1x, py = vy + n1y, qx = vx + n2x, qy = vy + n2y;
+    // The mitre tip: where the two outer edges meet, unless it lies farther out than the
+    // usual limit of ten half-widths (then the corner is bevelled).
+    const double cosHalf = std::sqrt(std::max(0.0, (1 + u1x * u2x + u1y * u2y) / 2));
+    if (join == ljMiter && cosHalf > 0.1) {
+        const double mx = vx + (n1x + n2x) / (2 * cosHalf * cosHalf);
+        const double my = vy + (n1y + n2y) / (2 * cosHalf * cosHalf);
+        const double xs[4] = {vx, px, mx, qx}, ys[4] = {vy, py, my, qy};
+        return ConvexRows(xs, ys, 4, set);
+    }
+    const double xs[3] = {vx, px, qx}, ys[3] = {vy, py, qy};
+    ConvexRows(xs, ys, 3, set);
 }
 
 void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {
