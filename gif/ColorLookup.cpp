@@ -7,7 +7,8 @@ TColorLookup::~TColorLookup() = default;
 
 namespace {
 TGIFPalette FirstEntries(const TGIFPalette& palette) {
-    return TGIFPalette(palette.begin(), palette.begin() + long(std::min<size_t>(palette.size(), 256)));
+    return TGIFPalette(palette.begin(),
+                       palette.begin() + long(std::min<size_t>(palette.size(), 256)));
 }
 }  // namespace
 
@@ -22,8 +23,8 @@ TFastColorLookup::TFastColorLookup(const TGIFPalette& palette)
     }
 }
 
-uint8_t TFastColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r,
-                                 uint8_t& g, uint8_t& b) {
+uint8_t TFastColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r, uint8_t& g,
+                                 uint8_t& b) {
     int16_t& cell = FInverse[size_t(Cell(red, green, blue))];
     if (cell == -1) {
         int best = 0, bestDistance = 0x30000;
@@ -50,8 +51,8 @@ TSlowColorLookup::TSlowColorLookup(const TGIFPalette& palette)
     FColors = int(FEntries.size());
 }
 
-uint8_t TSlowColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r,
-                                 uint8_t& g, uint8_t& b) {
+uint8_t TSlowColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r, uint8_t& g,
+                                 uint8_t& b) {
     const int index = NearestPaletteIndex(FEntries, red, green, blue);
     if (index < 0) return 0;
     const TPaletteEntry& e = FEntries[size_t(index)];
@@ -70,15 +71,15 @@ uint8_t TNetscapeColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, u
     return uint8_t(ri * 36 + gi * 6 + bi);
 }
 
-uint8_t TGrayScaleLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r,
-                                 uint8_t& g, uint8_t& b) {
+uint8_t TGrayScaleLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r, uint8_t& g,
+                                 uint8_t& b) {
     const auto grey = uint8_t((red * 77 + green * 150 + blue * 29) >> 8);
     r = g = b = grey;
     return grey;
 }
 
-uint8_t TMonochromeLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r,
-                                  uint8_t& g, uint8_t& b) {
+uint8_t TMonochromeLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r, uint8_t& g,
+                                  uint8_t& b) {
     const int sum = red * 77 + green * 150 + blue * 29;
     const bool white = sum > 32512;
     r = g = b = white ? 255 : 0;

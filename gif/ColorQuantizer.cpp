@@ -17,12 +17,13 @@ TColorQuantizer::TColorQuantizer(int maxColors, int colorBits)
 
 TColorQuantizer::~TColorQuantizer() = default;
 
-void TColorQuantizer::AddColor(std::unique_ptr<TOctreeNode>& node, uint8_t r, uint8_t g,
-                               uint8_t b, int level) {
+void TColorQuantizer::AddColor(std::unique_ptr<TOctreeNode>& node, uint8_t r, uint8_t g, uint8_t b,
+                               int level) {
     // Iterative descent: at most colour-bits levels.
     std::unique_ptr<TOctreeNode>* link = &node;
     while (true) {
-        if (!*link) *link = std::make_unique<TOctreeNode>(level, FColorBits, FLeafCount, FReducible);
+        if (!*link)
+            *link = std::make_unique<TOctreeNode>(level, FColorBits, FLeafCount, FReducible);
         TOctreeNode& n = **link;
         if (n.IsLeaf) {
             ++n.PixelCount;
@@ -32,7 +33,8 @@ void TColorQuantizer::AddColor(std::unique_ptr<TOctreeNode>& node, uint8_t r, ui
             return;
         }
         const int mask = 0x80 >> level, shift = 7 - level;
-        const int index = ((r & mask) >> shift) * 4 + ((g & mask) >> shift) * 2 + ((b & mask) >> shift);
+        const int index =
+            ((r & mask) >> shift) * 4 + ((g & mask) >> shift) * 2 + ((b & mask) >> shift);
         link = &n.Child[size_t(index)];
         ++level;
     }

@@ -70,8 +70,8 @@ void TFloydSteinbergDitherer::NextLine() {
 
 // ---- TKernelDitherer ----
 
-TKernelDitherer::TKernelDitherer(int width, TColorLookup& lookup, int rows, int margin,
-                                 int divisor, std::vector<TKernelTap> kernel)
+TKernelDitherer::TKernelDitherer(int width, TColorLookup& lookup, int rows, int margin, int divisor,
+                                 std::vector<TKernelTap> kernel)
     : TDitherEngine(width, lookup),
       FRows(rows),
       FMargin(margin),
@@ -113,30 +113,63 @@ void TKernelDitherer::NextLine() {
 
 TStuckiDitherer::TStuckiDitherer(int width, TColorLookup& lookup)
     : T5by3Ditherer(width, lookup, 42,
-                    {{0, 1, 8}, {0, 2, 4},
-                     {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2},
-                     {2, -2, 1}, {2, -1, 2}, {2, 0, 4}, {2, 1, 2}, {2, 2, 1}}) {}
+                    {{0, 1, 8},
+                     {0, 2, 4},
+                     {1, -2, 2},
+                     {1, -1, 4},
+                     {1, 0, 8},
+                     {1, 1, 4},
+                     {1, 2, 2},
+                     {2, -2, 1},
+                     {2, -1, 2},
+                     {2, 0, 4},
+                     {2, 1, 2},
+                     {2, 2, 1}}) {}
 
 TSierraDitherer::TSierraDitherer(int width, TColorLookup& lookup)
     : T5by3Ditherer(width, lookup, 32,
-                    {{0, 1, 5}, {0, 2, 3},
-                     {1, -2, 2}, {1, -1, 4}, {1, 0, 5}, {1, 1, 4}, {1, 2, 2},
-                     {2, -1, 2}, {2, 0, 3}, {2, 1, 2}}) {}
+                    {{0, 1, 5},
+                     {0, 2, 3},
+                     {1, -2, 2},
+                     {1, -1, 4},
+                     {1, 0, 5},
+                     {1, 1, 4},
+                     {1, 2, 2},
+                     {2, -1, 2},
+                     {2, 0, 3},
+                     {2, 1, 2}}) {}
 
 TJaJuNiDitherer::TJaJuNiDitherer(int width, TColorLookup& lookup)
     : T5by3Ditherer(width, lookup, 48,
-                    {{0, 1, 7}, {0, 2, 5},
-                     {1, -2, 3}, {1, -1, 5}, {1, 0, 7}, {1, 1, 5}, {1, 2, 3},
-                     {2, -2, 1}, {2, -1, 3}, {2, 0, 5}, {2, 1, 3}, {2, 2, 1}}) {}
+                    {{0, 1, 7},
+                     {0, 2, 5},
+                     {1, -2, 3},
+                     {1, -1, 5},
+                     {1, 0, 7},
+                     {1, 1, 5},
+                     {1, 2, 3},
+                     {2, -2, 1},
+                     {2, -1, 3},
+                     {2, 0, 5},
+                     {2, 1, 3},
+                     {2, 2, 1}}) {}
 
 TSteveArcheDitherer::TSteveArcheDitherer(int width, TColorLookup& lookup)
     : TKernelDitherer(width, lookup, 4, 3, 200,
                       {{0, 2, 32},
-                       {1, -3, 12}, {1, -1, 26}, {1, 1, 30}, {1, 3, 16},
-                       {2, -2, 12}, {2, 0, 26}, {2, 2, 12},
-                       {3, -3, 5}, {3, -1, 12}, {3, 1, 12}, {3, 3, 5}}) {}
+                       {1, -3, 12},
+                       {1, -1, 26},
+                       {1, 1, 30},
+                       {1, 3, 16},
+                       {2, -2, 12},
+                       {2, 0, 26},
+                       {2, 2, 12},
+                       {3, -3, 5},
+                       {3, -1, 12},
+                       {3, 1, 12},
+                       {3, 3, 5}}) {}
 
 TBurkesDitherer::TBurkesDitherer(int width, TColorLookup& lookup)
-    : TKernelDitherer(width, lookup, 2, 2, 32,
-                      {{0, 1, 8}, {0, 2, 4},
-                       {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2}}) {}
+    : TKernelDitherer(
+          width, lookup, 2, 2, 32,
+          {{0, 1, 8}, {0, 2, 4}, {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2}}) {}

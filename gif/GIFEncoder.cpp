@@ -25,8 +25,8 @@ void TGIFWriter::FlushBuffer() {
 
 TGIFEncoder::~TGIFEncoder() = default;
 
-void TGIFEncoder::Compress(TStream& stream, int bitsPerPixel, int width, int height,
-                           bool interlace, const uint8_t* pixels, int colorCount) {
+void TGIFEncoder::Compress(TStream& stream, int bitsPerPixel, int width, int height, bool interlace,
+                           const uint8_t* pixels, int colorCount) {
     FBitsPerPixel = bitsPerPixel < 2 ? 2 : bitsPerPixel;
     FWidth = width;
     FHeight = height;

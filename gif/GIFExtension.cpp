@@ -81,8 +81,7 @@ void TGIFExtension::LoadFromStream(TStream& stream) {
 // ---- TGIFGraphicControlExtension ----
 
 const TGIFExtensionClass TGIFGraphicControlExtension::Class{
-    "TGIFGraphicControlExtension", CreateExtension<TGIFGraphicControlExtension>,
-    FindSameExtension};
+    "TGIFGraphicControlExtension", CreateExtension<TGIFGraphicControlExtension>, FindSameExtension};
 
 TGIFGraphicControlExtension::TGIFGraphicControlExtension(TGIFSubImage* frame)
     : TGIFExtension(frame) {

@@ -35,8 +35,8 @@ void TGIFItem::LoadFromFile(const std::string& fileName) {
 TGIFList::~TGIFList() { Clear(); }
 
 TGIFItem* TGIFList::Items(int index) const {
-    if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" +
-                                                        std::to_string(index) + ")");
+    if (index < 0 || index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return FItems[size_t(index)].get();
 }
 
@@ -46,8 +46,8 @@ int TGIFList::Add(std::unique_ptr<TGIFItem> item) {
 }
 
 void TGIFList::Insert(int index, std::unique_ptr<TGIFItem> item) {
-    if (index < 0 || index > Count()) throw EListError("List index out of bounds (" +
-                                                       std::to_string(index) + ")");
+    if (index < 0 || index > Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     FItems.insert(FItems.begin() + index, std::move(item));
 }
 

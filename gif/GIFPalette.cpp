@@ -16,17 +16,17 @@ TGIFPalette WebPalette() {
 
 TGIFPalette GrayScalePalette() {
     TGIFPalette palette(256);
-    for (int i = 0; i < 256; ++i) palette[size_t(i)] = {uint8_t(i), uint8_t(i), uint8_t(i), pcNoCollapse};
+    for (int i = 0; i < 256; ++i)
+        palette[size_t(i)] = {uint8_t(i), uint8_t(i), uint8_t(i), pcNoCollapse};
     return palette;
 }
 
-TGIFPalette MonochromePalette() {
-    return {{0, 0, 0, pcNoCollapse}, {255, 255, 255, pcNoCollapse}};
-}
+TGIFPalette MonochromePalette() { return {{0, 0, 0, pcNoCollapse}, {255, 255, 255, pcNoCollapse}}; }
 
 TGIFPalette WindowsGrayScalePalette() {
     TGIFPalette palette;
-    for (int g : {0, 128, 192, 255}) palette.push_back({uint8_t(g), uint8_t(g), uint8_t(g), pcNoCollapse});
+    for (int g : {0, 128, 192, 255})
+        palette.push_back({uint8_t(g), uint8_t(g), uint8_t(g), pcNoCollapse});
     return palette;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "gif/GIFTypes.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 void ReadCheck(TStream& stream, void* buffer, int64_t count) {
     if (stream.Read(buffer, count) != count) throw GIFException(sOutOfData);

@@ -85,8 +85,8 @@ void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
 }
 
 void TGIFSubImage::SetInterlaced(bool value) {
-    FImageDescriptor.PackedFields =
-        uint8_t(value ? FImageDescriptor.PackedFields | 0x40 : FImageDescriptor.PackedFields & ~0x40);
+    FImageDescriptor.PackedFields = uint8_t(value ? FImageDescriptor.PackedFields | 0x40
+                                                  : FImageDescriptor.PackedFields & ~0x40);
 }
 
 void TGIFSubImage::AllocatePixels() {

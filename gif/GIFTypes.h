@@ -29,8 +29,8 @@ enum TGIFProgressStage { gpsStarting, gpsRunning, gpsEnding };
 // (sender item or picture, severity, message)
 using TGIFWarning = std::function<void(TObject* sender, int severity, const std::string& message)>;
 // (sender, stage, percent done, redraw, message)
-using TGIFProgressEvent = std::function<void(TObject* sender, TGIFProgressStage stage,
-                                             int percent, bool redraw, const std::string& message)>;
+using TGIFProgressEvent = std::function<void(TObject* sender, TGIFProgressStage stage, int percent,
+                                             bool redraw, const std::string& message)>;
 
 // Messages of the codec, byte for byte.
 inline constexpr const char* sOutOfData = "Premature end of data";

@@ -13,8 +13,8 @@ namespace {
 constexpr int kTableSize = 4096;
 constexpr int kStackSize = 8192;
 // Values NextValue answers besides pixels.
-constexpr int kNoData = -1;    // the data ran out
-constexpr int kEndCode = -2;   // the end code was read
+constexpr int kNoData = -1;   // the data ran out
+constexpr int kEndCode = -2;  // the end code was read
 
 // The decode state of one frame; the tables are fixed arrays, so nothing is allocated per code.
 class TLZWDecoder {

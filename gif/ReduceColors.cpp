@@ -11,14 +11,22 @@ namespace {
 
 std::unique_ptr<TDitherEngine> MakeDitherer(uint8_t mode, int width, TColorLookup& lookup) {
     switch (mode) {
-        case ditherNearest: return std::make_unique<TDitherEngine>(width, lookup);
-        case ditherFloydSteinberg: return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
-        case ditherStucki: return std::make_unique<TStuckiDitherer>(width, lookup);
-        case ditherSierra: return std::make_unique<TSierraDitherer>(width, lookup);
-        case ditherJarvisJudiceNinke: return std::make_unique<TJaJuNiDitherer>(width, lookup);
-        case ditherStevensonArce: return std::make_unique<TSteveArcheDitherer>(width, lookup);
-        case ditherBurkes: return std::make_unique<TBurkesDitherer>(width, lookup);
-        default: return nullptr;
+        case ditherNearest:
+            return std::make_unique<TDitherEngine>(width, lookup);
+        case ditherFloydSteinberg:
+            return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
+        case ditherStucki:
+            return std::make_unique<TStuckiDitherer>(width, lookup);
+        case ditherSierra:
+            return std::make_unique<TSierraDitherer>(width, lookup);
+        case ditherJarvisJudiceNinke:
+            return std::make_unique<TJaJuNiDitherer>(width, lookup);
+        case ditherStevensonArce:
+            return std::make_unique<TSteveArcheDitherer>(width, lookup);
+        case ditherBurkes:
+            return std::make_unique<TBurkesDitherer>(width, lookup);
+        default:
+            return nullptr;
     }
 }
 
@@ -40,9 +48,15 @@ TReducedImage ReduceColors(const TRGBImage& source, uint8_t method, uint8_t dith
     TGIFPalette chosen;
     std::unique_ptr<TColorLookup> lookup;
     switch (method) {
-        case reduceWindows20: chosen = StockDefaultPalette(); break;
-        case reduceWindowsHalftone: chosen = WindowsHalftonePalette(); break;
-        case reduceWindowsGray4: chosen = WindowsGrayScalePalette(); break;
+        case reduceWindows20:
+            chosen = StockDefaultPalette();
+            break;
+        case reduceWindowsHalftone:
+            chosen = WindowsHalftonePalette();
+            break;
+        case reduceWindowsGray4:
+            chosen = WindowsGrayScalePalette();
+            break;
         case reduceMonochrome:
             chosen = MonochromePalette();
             lookup = std::make_unique<TMonochromeLookup>();
@@ -59,11 +73,14 @@ TReducedImage ReduceColors(const TRGBImage& source, uint8_t method, uint8_t dith
             chosen = CreateOptimizedPalette(source, 1 << bits, 8, false);
             lookup = std::make_unique<TFastColorLookup>(chosen);
             break;
-        case reduceQuantizeWindows: chosen = CreateOptimizedPalette(source, 256, 8, true); break;
+        case reduceQuantizeWindows:
+            chosen = CreateOptimizedPalette(source, 256, 8, true);
+            break;
         case reducePalette:
             if (palette) chosen = *palette;
             break;
-        default: return result;
+        default:
+            return result;
     }
     if (!lookup) lookup = std::make_unique<TSlowColorLookup>(chosen);
     if (lookup->Colors() == 0) return result;

@@ -36,17 +36,57 @@ TEST(ColorLookup, TableOfCases) {
     };
     const TGIFPalette ties = {{10, 0, 0, 0}, {0, 10, 0, 0}};
     const TCase cases[] = {
-        {"web 48", [] { return std::make_unique<TNetscapeColorLookup>(); }, {48, 0, 0}, 36, {51, 0, 0}},
-        {"web 47", [] { return std::make_unique<TNetscapeColorLookup>(); }, {47, 0, 0}, 0, {0, 0, 0}},
-        {"web mixed", [] { return std::make_unique<TNetscapeColorLookup>(); }, {255, 100, 200}, 5 * 36 + 2 * 6 + 3, {255, 102, 153}},
-        {"grey white", [] { return std::make_unique<TGrayScaleLookup>(); }, {255, 255, 255}, 255, {255, 255, 255}},
+        {"web 48",
+         [] { return std::make_unique<TNetscapeColorLookup>(); },
+         {48, 0, 0},
+         36,
+         {51, 0, 0}},
+        {"web 47",
+         [] { return std::make_unique<TNetscapeColorLookup>(); },
+         {47, 0, 0},
+         0,
+         {0, 0, 0}},
+        {"web mixed",
+         [] { return std::make_unique<TNetscapeColorLookup>(); },
+         {255, 100, 200},
+         5 * 36 + 2 * 6 + 3,
+         {255, 102, 153}},
+        {"grey white",
+         [] { return std::make_unique<TGrayScaleLookup>(); },
+         {255, 255, 255},
+         255,
+         {255, 255, 255}},
         // (255 × 77) shr 8 is 76.
-        {"grey red", [] { return std::make_unique<TGrayScaleLookup>(); }, {255, 0, 0}, 76, {76, 76, 76}},
-        {"mono 127", [] { return std::make_unique<TMonochromeLookup>(); }, {127, 127, 127}, 0, {0, 0, 0}},
-        {"mono 128", [] { return std::make_unique<TMonochromeLookup>(); }, {128, 128, 128}, 1, {255, 255, 255}},
-        {"slow tie", [&] { return std::make_unique<TSlowColorLookup>(ties); }, {5, 5, 0}, 0, {10, 0, 0}},
-        {"fast tie", [&] { return std::make_unique<TFastColorLookup>(ties); }, {5, 5, 0}, 0, {10, 0, 0}},
-        {"slow nearest", [&] { return std::make_unique<TSlowColorLookup>(ties); }, {0, 200, 9}, 1, {0, 10, 0}},
+        {"grey red",
+         [] { return std::make_unique<TGrayScaleLookup>(); },
+         {255, 0, 0},
+         76,
+         {76, 76, 76}},
+        {"mono 127",
+         [] { return std::make_unique<TMonochromeLookup>(); },
+         {127, 127, 127},
+         0,
+         {0, 0, 0}},
+        {"mono 128",
+         [] { return std::make_unique<TMonochromeLookup>(); },
+         {128, 128, 128},
+         1,
+         {255, 255, 255}},
+        {"slow tie",
+         [&] { return std::make_unique<TSlowColorLookup>(ties); },
+         {5, 5, 0},
+         0,
+         {10, 0, 0}},
+        {"fast tie",
+         [&] { return std::make_unique<TFastColorLookup>(ties); },
+         {5, 5, 0},
+         0,
+         {10, 0, 0}},
+        {"slow nearest",
+         [&] { return std::make_unique<TSlowColorLookup>(ties); },
+         {0, 200, 9},
+         1,
+         {0, 10, 0}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -89,13 +129,20 @@ std::vector<uint8_t> DitherImage(const TRGBImage& image, TDitherEngine& ditherer
 
 std::unique_ptr<TDitherEngine> MakeDitherer(int mode, int width, TColorLookup& lookup) {
     switch (mode) {
-        case 0: return std::make_unique<TDitherEngine>(width, lookup);
-        case 1: return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
-        case 2: return std::make_unique<TStuckiDitherer>(width, lookup);
-        case 3: return std::make_unique<TSierraDitherer>(width, lookup);
-        case 4: return std::make_unique<TJaJuNiDitherer>(width, lookup);
-        case 5: return std::make_unique<TSteveArcheDitherer>(width, lookup);
-        default: return std::make_unique<TBurkesDitherer>(width, lookup);
+        case 0:
+            return std::make_unique<TDitherEngine>(width, lookup);
+        case 1:
+            return std::make_unique<TFloydSteinbergDitherer>(width, lookup);
+        case 2:
+            return std::make_unique<TStuckiDitherer>(width, lookup);
+        case 3:
+            return std::make_unique<TSierraDitherer>(width, lookup);
+        case 4:
+            return std::make_unique<TJaJuNiDitherer>(width, lookup);
+        case 5:
+            return std::make_unique<TSteveArcheDitherer>(width, lookup);
+        default:
+            return std::make_unique<TBurkesDitherer>(width, lookup);
     }
 }
 
@@ -170,23 +217,26 @@ TEST(DitherEngine, OnePixelWideImages) {
 uint32_t OctreeKey(TRGB c) {
     uint32_t key = 0;
     for (int bit = 7; bit >= 0; --bit)
-        key = (key << 3) | (((c.R >> bit) & 1) << 2) | (((c.G >> bit) & 1) << 1) | ((c.B >> bit) & 1);
+        key =
+            (key << 3) | (((c.R >> bit) & 1) << 2) | (((c.G >> bit) & 1) << 1) | ((c.B >> bit) & 1);
     return key;
 }
 
 TEST(ColorQuantizer, FewColoursComeBackExactly) {
-    std::vector<TRGB> colors = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},   {10, 20, 30},
-                                {200, 100, 0}, {1, 1, 1},     {128, 128, 128}, {90, 45, 220},
+    std::vector<TRGB> colors = {{255, 0, 0},   {0, 255, 0}, {0, 0, 255},     {10, 20, 30},
+                                {200, 100, 0}, {1, 1, 1},   {128, 128, 128}, {90, 45, 220},
                                 {250, 250, 5}, {33, 66, 99}};
     TRGBImage image{10, 3, {}};
     for (int y = 0; y < 3; ++y)
         for (TRGB c : colors) image.Data.insert(image.Data.end(), {c.B, c.G, c.R});
     const TGIFPalette palette = CreateOptimizedPalette(image, 256, 8, false);
     ASSERT_EQ(palette.size(), 256u);
-    std::sort(colors.begin(), colors.end(), [](TRGB a, TRGB b) { return OctreeKey(a) < OctreeKey(b); });
+    std::sort(colors.begin(), colors.end(),
+              [](TRGB a, TRGB b) { return OctreeKey(a) < OctreeKey(b); });
     for (size_t i = 0; i < colors.size(); ++i)
         EXPECT_EQ(palette[i], (TPaletteEntry{colors[i].R, colors[i].G, colors[i].B, 0})) << i;
-    for (size_t i = colors.size(); i < 256; ++i) EXPECT_EQ(palette[i], (TPaletteEntry{0, 0, 0, pcNoCollapse}));
+    for (size_t i = colors.size(); i < 256; ++i)
+        EXPECT_EQ(palette[i], (TPaletteEntry{0, 0, 0, pcNoCollapse}));
 
     const TGIFPalette system = CreateOptimizedPalette(image, 256, 8, true);
     const TGIFPalette stock = StockDefaultPalette();
@@ -220,13 +270,20 @@ TEST(ReduceColors, MethodsAndModes) {
         size_t PaletteSize;
     };
     const TCase cases[] = {
-        {reduceNone, 0, 8, 24, 0},           {reduceWindows20, 1, 8, 8, 20},
-        {reduceWindowsHalftone, 2, 8, 8, 256}, {reduceWindowsGray4, 3, 8, 8, 4},
-        {reduceMonochrome, 4, 8, 8, 2},      {reduceGray256, 5, 8, 8, 256},
-        {reduceWebPalette, 6, 8, 8, 216},    {reduceQuantize, 1, 4, 8, 16},
-        {reduceQuantize, 0, 12, 8, 256},     {reduceQuantize, 0, 0, 8, 2},
-        {reduceQuantizeWindows, 0, 8, 8, 256}, {reducePalette, 1, 8, 8, 2},
-        {10, 0, 8, 0, 0},                    {reduceWebPalette, 7, 8, 0, 0},
+        {reduceNone, 0, 8, 24, 0},
+        {reduceWindows20, 1, 8, 8, 20},
+        {reduceWindowsHalftone, 2, 8, 8, 256},
+        {reduceWindowsGray4, 3, 8, 8, 4},
+        {reduceMonochrome, 4, 8, 8, 2},
+        {reduceGray256, 5, 8, 8, 256},
+        {reduceWebPalette, 6, 8, 8, 216},
+        {reduceQuantize, 1, 4, 8, 16},
+        {reduceQuantize, 0, 12, 8, 256},
+        {reduceQuantize, 0, 0, 8, 2},
+        {reduceQuantizeWindows, 0, 8, 8, 256},
+        {reducePalette, 1, 8, 8, 2},
+        {10, 0, 8, 0, 0},
+        {reduceWebPalette, 7, 8, 0, 0},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.Method) << "/" << int(c.Mode) << "/" << c.Bits);
@@ -245,8 +302,8 @@ TEST(ReduceColors, MethodsAndModes) {
 }
 
 TEST(ReduceColors, NearestWebColours) {
-    const TReducedImage result =
-        ReduceColors(Row({{48, 0, 0}, {47, 0, 0}, {255, 255, 255}}), reduceWebPalette, ditherNearest, 8);
+    const TReducedImage result = ReduceColors(Row({{48, 0, 0}, {47, 0, 0}, {255, 255, 255}}),
+                                              reduceWebPalette, ditherNearest, 8);
     EXPECT_EQ(result.Pixels, (std::vector<uint8_t>{36, 0, 215}));
 }
 

@@ -1,8 +1,8 @@
 // Colour tables: sizes, search order, errors, and sorting by use with the frames renumbered.
 #include <gtest/gtest.h>
 
-#include "gif/GIFExtension.h"
 #include "GifFixtures.h"
+#include "gif/GIFExtension.h"
 
 namespace {
 
@@ -10,9 +10,9 @@ TEST(GIFColorMap, BitsPerPixelCapacityAndPadding) {
     struct TCase {
         int Count, Bits, Capacity;
     };
-    for (const TCase c : {TCase{1, 1, 16}, TCase{2, 1, 16}, TCase{3, 2, 16}, TCase{5, 3, 16},
-                          TCase{17, 5, 32}, TCase{33, 6, 64}, TCase{129, 8, 160},
-                          TCase{256, 8, 256}}) {
+    for (const TCase c :
+         {TCase{1, 1, 16}, TCase{2, 1, 16}, TCase{3, 2, 16}, TCase{5, 3, 16}, TCase{17, 5, 32},
+          TCase{33, 6, 64}, TCase{129, 8, 160}, TCase{256, 8, 256}}) {
         SCOPED_TRACE(c.Count);
         TGIFLocalColorMap map(nullptr);
         for (int i = 0; i < c.Count; ++i) map.Add(uint32_t(0x010203 * (i + 1)) & 0xFFFFFF);

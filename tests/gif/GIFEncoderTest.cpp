@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "gif/GIFEncoder.h"
 #include "GifFixtures.h"
+#include "gif/GIFEncoder.h"
 
 namespace {
 
@@ -109,11 +109,12 @@ TBytes Pattern(const std::string& kind, int count, int bits, uint32_t seed) {
 
 TEST(GIFEncoder, OnePixelOfTwoColoursIsClearPixelEnd) {
     auto image = MakeImage(1, 1, {1}, 1);
-    const TBytes expected = {'G', 'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0x80, 0, 0,
-                             0, 0, 0, 1, 1, 1,  // the two table entries
-                             0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0,
-                             2, 2, 0x4C, 0x01, 0,  // codes 4, 1, 5 at 3 bits
-                             0x3B};
+    const TBytes expected = {
+        'G',  'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0x80, 0, 0,    0,    0, 0,
+        1,    1,   1,                                                       // the two table entries
+        0x2C, 0,   0,   0,   0,   1,   0, 1, 0, 0, 2,    2, 0x4C, 0x01, 0,  // codes 4, 1, 5 at 3
+                                                                            // bits
+        0x3B};
     EXPECT_EQ(SaveBytes(*image), expected);
     image->SetCompression(compressRLE);
     EXPECT_EQ(SaveBytes(*image), expected);
@@ -191,8 +192,7 @@ TEST(GIFEncoder, RoundTripsThroughTheDecoder) {
             for (const char* kind : {"random", "runs", "constant", "alternating"})
                 for (bool interlaced : {false, true})
                     for (const TSize size : sizes) {
-                        const TBytes pixels =
-                            Pattern(kind, size.Width * size.Height, bits, ++seed);
+                        const TBytes pixels = Pattern(kind, size.Width * size.Height, bits, ++seed);
                         auto image = MakeImage(size.Width, size.Height, pixels, bits, interlaced);
                         image->SetCompression(rle ? compressRLE : compressLZW);
                         TLoadedGif loaded;
@@ -201,8 +201,8 @@ TEST(GIFEncoder, RoundTripsThroughTheDecoder) {
                         TGIFSubImage& frame = *loaded.Image.Images().SubImages(0);
                         ASSERT_EQ(FramePixels(frame), pixels)
                             << (rle ? "RLE " : "LZW ") << bits << " bits, " << kind << ", "
-                            << size.Width << "x" << size.Height
-                            << (interlaced ? " interlaced" : "") << ", seed " << seed;
+                            << size.Width << "x" << size.Height << (interlaced ? " interlaced" : "")
+                            << ", seed " << seed;
                         EXPECT_EQ(frame.Interlaced(), interlaced);
                         EXPECT_TRUE(loaded.Warnings.empty());
                     }

@@ -2,9 +2,9 @@
 // graphic control extension's ties to its frame.
 #include <gtest/gtest.h>
 
+#include "GifFixtures.h"
 #include "gif/GIFAppExtension.h"
 #include "gif/GIFExtension.h"
-#include "GifFixtures.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ TBytes WithExtension(const TBytes& extension) {
 
 TEST(GIFExtension, LoopExtensionBytes) {
     TGIFAppExtNSLoop loop(nullptr);
-    EXPECT_EQ(Saved(loop),
-              TByteBuilder().Add({0x21, 0xFF, 0x0B}).Add(Id("NETSCAPE2.0")).Add({3, 1, 0, 0, 0}).Bytes);
+    EXPECT_EQ(
+        Saved(loop),
+        TByteBuilder().Add({0x21, 0xFF, 0x0B}).Add(Id("NETSCAPE2.0")).Add({3, 1, 0, 0, 0}).Bytes);
     loop.SetLoops(0x0102);
     loop.SetBufferSize(0x0A0B0C0D);
     EXPECT_EQ(Saved(loop), TByteBuilder()
@@ -44,8 +45,11 @@ TEST(GIFExtension, ApplicationExtensionsReadBack) {
         TBytes Written;  // empty: the same bytes
         uint16_t Loops;  // of a loop extension, or -1 for an unknown application
     };
-    const TBytes unknown =
-        TByteBuilder().Add({0x21, 0xFF, 11}).Add(Id("XYZAPP01abc")).Add({2, 7, 8, 3, 1, 2, 3, 0}).Bytes;
+    const TBytes unknown = TByteBuilder()
+                               .Add({0x21, 0xFF, 11})
+                               .Add(Id("XYZAPP01abc"))
+                               .Add({2, 7, 8, 3, 1, 2, 3, 0})
+                               .Bytes;
     const TBytes tenByteId =
         TByteBuilder().Add({0x21, 0xFF, 10}).Text("ABCDEFGH12").Add({1, 9, 0}).Bytes;
     const TBytes tenWritten =

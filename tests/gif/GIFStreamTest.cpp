@@ -6,8 +6,8 @@
 #include <fstream>
 #include <random>
 
-#include "gif/GIFExtension.h"
 #include "GifFixtures.h"
+#include "gif/GIFExtension.h"
 
 namespace {
 
@@ -74,8 +74,7 @@ TEST(GIFStream, VersionFollowsWhatThePictureUses) {
          },
          "89a"},
         {"aspect ratio", [](TGIFImage& i) { i.Header().SetAspectRatio(49); }, "89a"},
-        {"sorted global table", [](TGIFImage& i) { i.GlobalColorMap().SetOptimized(true); },
-         "89a"},
+        {"sorted global table", [](TGIFImage& i) { i.GlobalColorMap().SetOptimized(true); }, "89a"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -100,7 +99,9 @@ TEST(GIFStream, APictureWithoutFramesCannotBeSaved) {
 TBytes SmallGif(const char* signature = "GIF", const char* version = "89a") {
     TByteBuilder b;
     b.Text(signature).Text(version).Word(2).Word(1).Add({0x80, 0, 0, 0, 0, 0, 9, 9, 9});
-    b.Descriptor(0, 0, 2, 1).Add({2}).SubBlocks(TBitPacker().Code(4, 3).Code(1, 3).Code(0, 3).Code(5, 3).Finish());
+    b.Descriptor(0, 0, 2, 1)
+        .Add({2})
+        .SubBlocks(TBitPacker().Code(4, 3).Code(1, 3).Code(0, 3).Code(5, 3).Finish());
     b.Add({0x3B});
     return b.Bytes;
 }
@@ -281,7 +282,8 @@ TEST(GIFStream, CorruptInputFailsCleanly) {
     const TBytes good = SaveBytes(*image);
 
     std::vector<TBytes> variants;
-    for (size_t n = 0; n < good.size(); ++n) variants.emplace_back(good.begin(), good.begin() + long(n));
+    for (size_t n = 0; n < good.size(); ++n)
+        variants.emplace_back(good.begin(), good.begin() + long(n));
     std::mt19937 random(7);
     for (int i = 0; i < 3000; ++i) {
         TBytes bad = good;

@@ -2,8 +2,8 @@
 // copies, and descriptors asking for more than the codec holds.
 #include <gtest/gtest.h>
 
-#include "gif/GIFExtension.h"
 #include "GifFixtures.h"
+#include "gif/GIFExtension.h"
 
 namespace {
 

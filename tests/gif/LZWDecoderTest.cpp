@@ -2,8 +2,8 @@
 // decoder expects, into a one-frame picture.
 #include <gtest/gtest.h>
 
-#include "gif/GIFExtension.h"
 #include "GifFixtures.h"
+#include "gif/GIFExtension.h"
 
 namespace {
 
@@ -37,7 +37,11 @@ TEST(LZWDecoder, CraftedStreamsDecodeToTheirPixels) {
         {"two clears at the start", 2, 1, 2, {{4, 3}, {4, 3}, {0, 3}, {1, 3}, {5, 3}}, {0, 1}},
         {"code one beyond the table", 3, 1, 2, {{4, 3}, {1, 3}, {6, 3}, {5, 3}}, {1, 1, 1}},
         {"code far beyond the table", 3, 1, 2, {{4, 3}, {1, 3}, {7, 3}, {5, 3}}, {1, 1, 1}},
-        {"string of a table entry", 4, 1, 2, {{4, 3}, {2, 3}, {3, 3}, {6, 3}, {5, 3}},
+        {"string of a table entry",
+         4,
+         1,
+         2,
+         {{4, 3}, {2, 3}, {3, 3}, {6, 3}, {5, 3}},
          {2, 3, 2, 3}},
         {"minimum code size 9 is read as 8", 1, 1, 9, {{256, 9}, {3, 9}, {257, 9}}, {3}},
         {"data end early: the rest keeps colour 0", 4, 1, 2, {{4, 3}, {1, 3}}, {1, 0, 0, 0}},
@@ -55,8 +59,8 @@ TEST(LZWDecoder, CraftedStreamsDecodeToTheirPixels) {
 
 TEST(LZWDecoder, InterlacedRowsOfShortFrames) {
     // One pixel per row; the value is the row's place in the stream.
-    const std::vector<TBytes> expected = {
-        {0}, {0, 1}, {0, 2, 1}, {0, 2, 1, 3}, {0, 3, 2, 4, 1}, {0, 3, 2, 4, 1, 5}};
+    const std::vector<TBytes> expected = {{0},          {0, 1},          {0, 2, 1},
+                                          {0, 2, 1, 3}, {0, 3, 2, 4, 1}, {0, 3, 2, 4, 1, 5}};
     for (int height = 1; height <= 6; ++height) {
         SCOPED_TRACE(height);
         TBitPacker packer;
@@ -156,7 +160,9 @@ TEST(LZWDecoder, StreamStandsAfterTheImageData) {
     TByteBuilder b;
     b.Header(2, 1).Descriptor(0, 0, 2, 1).Add({2});
     b.Add({int(data.size())}).Add(data).Add({2, 0xAA, 0xBB, 0});
-    b.Descriptor(0, 0, 2, 1).Add({2}).SubBlocks(TBitPacker().Code(4, 3).Code(3, 3).Code(2, 3).Code(5, 3).Finish());
+    b.Descriptor(0, 0, 2, 1)
+        .Add({2})
+        .SubBlocks(TBitPacker().Code(4, 3).Code(3, 3).Code(2, 3).Code(5, 3).Finish());
     b.Add({0x3B});
     TLoadedGif gif;
     gif.Load(b.Bytes);
