@@ -177,6 +177,7 @@ void TBitmapFileReader::ReadPalette(TBitmapFileImage& image) {
         L.HasAlphaMask = count == 4;
         offset += 4 * count;
     }
+    if (L.PixelOffset < offset) Fail(10, "pixels start inside the headers");
     if (L.BitCount > 8) return;  // a palette of a deeper file is only a hint for old displays
     const int64_t fullCount = int64_t(1) << L.BitCount;
     const int64_t count = L.ColoursUsed == 0 ? fullCount : std::min<int64_t>(L.ColoursUsed, fullCount);

@@ -49,11 +49,14 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
     std::vector<uint8_t> data(static_cast<size_t>(size));
     stream.ReadBuffer(data.data(), size);
     const TJpegInfo info = ReadJpegInfo(data.data(), data.size());
+    // Decoded now, so that a damaged file is refused here rather than when it is first drawn.
+    auto bitmap = std::make_unique<TBitmap>();
+    AssignBitmapFileImage(*bitmap, DecodeJpeg(data.data(), data.size(), info.Grayscale));
     FData = std::move(data);
     FInfo = info;
     FGrayscale = info.Grayscale;
     FSourceIsBitmap = false;
-    FBitmap.reset();
+    FBitmap = std::move(bitmap);
     Changed();
 }
 

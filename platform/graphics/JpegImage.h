@@ -1,6 +1,6 @@
 #pragma once
-// A JPEG picture. It keeps the compressed bytes it was loaded with and decodes them into a bitmap
-// only when it is drawn or converted, so loading and saving again changes nothing. A picture
+// A JPEG picture. It keeps the compressed bytes it was loaded with, so loading and saving again
+// changes nothing, next to the decoded bitmap it draws. A picture
 // assigned from a bitmap is compressed when it is first saved, at CompressionQuality (1..100,
 // 90 by default). Grayscale decodes in greys, and compresses a bitmap as one grey component; a
 // grey file loads with Grayscale set.
@@ -31,8 +31,8 @@ public:
     bool Grayscale() const { return FGrayscale; }
     void SetGrayscale(bool value);
 
-    // Reads the rest of the stream as one JPEG file; EJPEG when it is not one, the picture
-    // unchanged. Only the headers are decoded now.
+    // Reads the rest of the stream as one JPEG file and decodes it; EJPEG when it is not one or
+    // is damaged, the picture unchanged.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
 

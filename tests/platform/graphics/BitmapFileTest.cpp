@@ -260,12 +260,30 @@ TEST(BitmapFile, CorruptFilesAreRefusedNamingTheOffset) {
         std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + ptrdiff_t(c.at));
         EXPECT_EQ(ReadError(bytes), std::string(SInvalidBitmap) + ": " + c.message);
     }
+    {   // 24 bits whose pixels would start in the info header
+        TBytes b = Headers(1, 1, 24, 0, 50);
+        b.Zeros(4);
+        EXPECT_EQ(ReadError(b.B),
+                  std::string(SInvalidBitmap) + ": pixels start inside the headers at offset 10");
+    }
     // Every cut of a file is refused, none crashes.
     for (size_t size = 0; size < good.size(); ++size) {
         SCOPED_TRACE(size);
         EXPECT_NE(ReadError(std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(size))),
                   "no error");
     }
+    // Run-length data cut anywhere, its size left as it was or cleared: refused or read, never
+    // read past its end.
+    TBytes rle = Headers(4, 3, 8, 1, 58, 40, 1, 14);
+    rle.U32(0x0000FF);
+    rle.Raw({4, 0, 0, 0, 0, 2, 1, 1, 0, 4, 0, 0, 0, 0});
+    for (uint8_t declared : {14, 0})
+        for (size_t size = 0; size <= rle.B.size(); ++size) {
+            std::vector<uint8_t> bytes(rle.B.begin(), rle.B.begin() + ptrdiff_t(size));
+            if (bytes.size() > 34) bytes[34] = declared;
+            const std::string error = ReadError(bytes);
+            EXPECT_TRUE(error == "no error" || error.starts_with(SInvalidBitmap)) << error;
+        }
 }
 
 TEST(BitmapFile, WriterRefusesWhatNoFileCanHold) {

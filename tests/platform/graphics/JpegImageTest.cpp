@@ -77,8 +77,9 @@ TEST_F(JpegImage, KeepsItsBytesAndDecodesOnDemand) {
     canvasBitmap.Canvas()->StretchDraw(Rect(0, 0, 48, 32), &jpeg);
     EXPECT_NE(canvasBitmap.Canvas()->Pixel(47, 31), clWhite);
 
-    // A file that is no JPEG leaves the picture as it was.
+    // A file that is no JPEG, or a cut one, leaves the picture as it was.
     EXPECT_THROW(Load(jpeg, {'n', 'o', 'p', 'e'}), EJPEG);
+    EXPECT_THROW(Load(jpeg, std::vector<uint8_t>(file.begin(), file.end() - 40)), EJPEG);
     EXPECT_EQ(jpeg.Width(), 24);
     EXPECT_EQ(Saved(jpeg), file);
 
