@@ -1,5 +1,6 @@
 // Speed of the GIF image-data codec on a 1024 × 1024 frame of 8-bit pixels: encoding with each
-// encoder and decoding what they wrote, in megabytes of pixels per second.
+// encoder and decoding what they wrote, in megabytes of pixels per second; and colour reduction
+// of a 1024 × 1024 24-bit picture.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "gif/GIFEncoder.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
+#include "gif/ReduceColors.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -68,8 +70,28 @@ void BM_DecodeLZW(benchmark::State& s) { Decode(s, compressLZW, false); }
 void BM_DecodeLZWNoise(benchmark::State& s) { Decode(s, compressLZW, true); }
 void BM_DecodeRLE(benchmark::State& s) { Decode(s, compressRLE, false); }
 
+// A smooth 24-bit gradient with noise, reduced by method and dither mode.
+void Reduce(benchmark::State& state, uint8_t method, uint8_t mode) {
+    std::mt19937 random(3);
+    TRGBImage image{kSide, kSide, std::vector<uint8_t>(size_t(kSide) * kSide * 3)};
+    for (size_t i = 0; i < image.Data.size(); ++i)
+        image.Data[i] = uint8_t((i / 3 % kSide) / 4 + (i / 3 / kSide) / 8 + random() % 16);
+    for (auto _ : state) {
+        TReducedImage result = ReduceColors(image, method, mode, 8);
+        benchmark::DoNotOptimize(result.Pixels.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * kSide * kSide * 3);
+}
+
+void BM_ReduceWebFloydSteinberg(benchmark::State& s) {
+    Reduce(s, reduceWebPalette, ditherFloydSteinberg);
+}
+void BM_ReduceQuantizeStucki(benchmark::State& s) { Reduce(s, reduceQuantize, ditherStucki); }
+
 }  // namespace
 
+BENCHMARK(BM_ReduceWebFloydSteinberg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReduceQuantizeStucki)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeLZW)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeLZWNoise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeRLE)->Unit(benchmark::kMillisecond);

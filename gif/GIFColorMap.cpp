@@ -94,6 +94,40 @@ int TGIFColorMap::BitsPerPixel() const {
     return n;
 }
 
+void TGIFColorMap::ImportPalette(const TGIFPalette& palette) {
+    Clear();
+    const int count = int(std::min<size_t>(palette.size(), 256));
+    if (count == 0) return;
+    SetCapacity(count);
+    for (int i = 0; i < count; ++i) {
+        const TPaletteEntry& e = palette[size_t(i)];
+        FEntries[size_t(i)] = {e.Red, e.Green, e.Blue};
+    }
+    FCount = count;
+    Changed();
+}
+
+void TGIFColorMap::ImportColorTable(const uint8_t* quads, int count) {
+    Clear();
+    count = std::clamp(count, 0, 256);
+    if (count == 0) return;
+    SetCapacity(count);
+    for (int i = 0; i < count; ++i, quads += 4)
+        FEntries[size_t(i)] = {quads[2], quads[1], quads[0]};
+    FCount = count;
+    Changed();
+}
+
+TGIFPalette TGIFColorMap::ExportPalette() const {
+    TGIFPalette palette;
+    palette.reserve(size_t(FCount));
+    for (int i = 0; i < FCount; ++i) {
+        const TGIFColor& c = FEntries[size_t(i)];
+        palette.push_back({c.Red, c.Green, c.Blue, pcNoCollapse});
+    }
+    return palette;
+}
+
 void TGIFColorMap::LoadFromStream(TStream& stream, int count) {
     Clear();
     SetCapacity(count);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "gif/GIFPalette.h"
+
 class TStream;
 class TGIFHeader;
 class TGIFImage;
@@ -66,6 +68,13 @@ public:
 
     // 0 for an empty table, else the smallest n >= 1 with 2^n >= Count.
     int BitsPerPixel() const;
+
+    // Takes up to 256 entries of palette; an empty one leaves the table empty and unannounced.
+    void ImportPalette(const TGIFPalette& palette);
+    // Takes count (blue, green, red, reserved) quads.
+    void ImportColorTable(const uint8_t* quads, int count);
+    // The entries, each flagged not to be collapsed; empty for an empty table.
+    TGIFPalette ExportPalette() const;
 
     void LoadFromStream(TStream& stream, int count);
     // The entries padded with black to 2^BitsPerPixel.

@@ -117,3 +117,38 @@ TEST(GIFColorMap, SortFlagSurvivesARoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+// A table that counts its change notifications.
+class TCountingMap : public TGIFColorMap {
+public:
+    int Changes = 0;
+    void Warning(int, const char*) override {}
+    void Changed() override { ++Changes; }
+
+protected:
+    void BuildHistogram(TColormapHistogram&) override {}
+    void MapImages(const TColormapReverse&) override {}
+};
+
+TEST(GIFColorMap, PaletteImportAndExport) {
+    TCountingMap map;
+    map.ImportPalette({});
+    EXPECT_EQ(map.Count(), 0);
+    EXPECT_EQ(map.Changes, 0);
+    EXPECT_TRUE(map.ExportPalette().empty());
+
+    map.ImportPalette({{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}});
+    EXPECT_EQ(map.Changes, 1);
+    EXPECT_EQ(
+        map.ExportPalette(),
+        (TGIFPalette{{1, 2, 3, pcNoCollapse}, {4, 5, 6, pcNoCollapse}, {7, 8, 9, pcNoCollapse}}));
+    const uint8_t quads[] = {30, 20, 10, 0, 60, 50, 40, 0};
+    map.ImportColorTable(quads, 2);
+    EXPECT_EQ(map.Count(), 2);
+    EXPECT_EQ(map.Colors(0), 0x1E140Au);  // red 10, green 20, blue 30
+    EXPECT_EQ(map.Colors(1), 0x3C3228u);
+}
+
+}  // namespace
