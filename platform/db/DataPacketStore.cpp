@@ -83,6 +83,48 @@ std::vector<TPacketColumn> ColumnsOf(const TTableLayout& layout,
 
 // ---- writing
 
+// An upper bound of the bytes the rows of a store take in a packet, so that the writer's buffer
+// grows once instead of doubling (and copying) its way up to a results database's size.
+size_t PacketBytesBound(const TRecordStore& store) {
+    const TTableLayout& layout = store.Layout();
+    const int columns = store.ColumnCount();
+    size_t perRow = 1 + (size_t(columns) + 3) / 4;  // status byte and the row's state bits
+    std::vector<int> texts, nested;
+    for (int j = 0; j < columns; ++j) {
+        switch (layout.Columns[j].DataType) {
+            case ftString:
+            case ftMemo:
+                perRow += 4;  // the length
+                texts.push_back(j);
+                break;
+            case ftDataSet:
+                perRow += 4;  // the row count
+                nested.push_back(j);
+                break;
+            case ftSmallint:
+                perRow += 2;
+                break;
+            case ftInteger:
+                perRow += 4;
+                break;
+            default:
+                perRow += 8;
+                break;
+        }
+    }
+    size_t bytes = size_t(store.RecordCount()) * perRow;
+    if (!texts.empty() || !nested.empty())
+        store.ForEachRecord([&](TRecordId id) {
+            // Cp1252 never takes more bytes than the UTF-8 text.
+            for (int j : texts)
+                if (!store.IsNull(id, j)) bytes += store.TextAt(id, j).size();
+            for (int j : nested)
+                if (const TRecordStore* child = store.FindChild(id, j))
+                    bytes += PacketBytesBound(*child);
+        });
+    return bytes;
+}
+
 void WriteRecords(TDataPacketWriter& w, const TRecordStore& store, std::string& text) {
     const TTableLayout& layout = store.Layout();
     const int columns = store.ColumnCount();
@@ -237,6 +279,7 @@ TPacketMetadata PacketMetadataOf(const TTableLayout& layout, const TPacketMetada
 
 std::string EncodeStorePacket(const TRecordStore& store, const TPacketMetadata& metadata) {
     TDataPacketWriter w(metadata);
+    w.Reserve(PacketBytesBound(store) + (1 << 16));  // the rows and the descriptors
     std::string text;
     WriteRecords(w, store, text);
     return w.Finish();

@@ -178,20 +178,8 @@ bool TRecordStore::SortNumericKeys(const TIndexLayout& index, std::vector<TRecor
     // Each record's key as a tuple of order-preserving integers (inverted for a descending
     // index), so that a sort by them, stable on the ids, is the index's order.
     const size_t n = ids.size(), width = index.Columns.size();
+    const uint64_t flip = index.Descending ? ~uint64_t(0) : 0;
     std::vector<uint64_t> keys(n * width);
-    for (size_t k = 0; k < width; ++k) {
-        const int col = index.Columns[k];
-        const bool isInt = FSlots[col].Kind == TSlotKind::Int;
-        const uint64_t flip = index.Descending ? ~uint64_t(0) : 0;
-        for (size_t r = 0; r < n; ++r) {
-            const uint8_t* row = Row(ids[r]);
-            uint64_t image = 0;
-            if (HasValue(row, col))
-                image =
-                    isInt ? IntImage(Slot<int32_t>(row, col)) : FloatImage(Slot<double>(row, col));
-            keys[r * width + k] = image ^ flip;
-        }
-    }
     // -1, 0 or 1 as the key of row a is below, equal to or above that of row b.
     auto compare = [&](size_t a, size_t b) {
         for (size_t k = 0; k < width; ++k) {
@@ -200,11 +188,24 @@ bool TRecordStore::SortNumericKeys(const TIndexLayout& index, std::vector<TRecor
         }
         return 0;
     };
+    // The keys row by row (a record's key columns share its cache lines), checking on the way
+    // whether the rows already come in key order.
     bool sorted = true;
-    for (size_t r = 1; r < n && sorted; ++r) {
-        const int c = compare(r - 1, r);
-        sorted = c <= 0;
-        duplicate = duplicate || c == 0;
+    for (size_t r = 0; r < n; ++r) {
+        const uint8_t* row = Row(ids[r]);
+        for (size_t k = 0; k < width; ++k) {
+            const int col = index.Columns[k];
+            uint64_t image = 0;
+            if (HasValue(row, col))
+                image = FSlots[col].Kind == TSlotKind::Int ? IntImage(Slot<int32_t>(row, col))
+                                                           : FloatImage(Slot<double>(row, col));
+            keys[r * width + k] = image ^ flip;
+        }
+        if (r > 0 && sorted) {
+            const int c = compare(r - 1, r);
+            sorted = c <= 0;
+            duplicate = duplicate || c == 0;
+        }
     }
     if (sorted) return true;
     std::vector<uint32_t> order(n);
