@@ -16,8 +16,7 @@ TBitmapFileImage ChartLike() {
     TBitmapFileImage image(kWidth, kHeight, 24);
     const uint32_t colours[] = {0xFFFFFFFF, 0xFFC0C0C0, 0xFFFF0000, 0xFF008000, 0xFF0000FF};
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            image.ScanLine(y)[x] = colours[(x / 37 + y / 23) % 5];
+        for (int x = 0; x < kWidth; ++x) image.ScanLine(y)[x] = colours[(x / 37 + y / 23) % 5];
     return image;
 }
 

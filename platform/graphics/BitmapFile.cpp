@@ -112,8 +112,15 @@ void TBitmapFileReader::ReadHeaders() {
     L.PixelOffset = Get32(f + 10);
     L.InfoSize = Get32(f + 14);
     switch (L.InfoSize) {
-        case 12: case 40: case 52: case 56: case 108: case 124: break;
-        default: Fail(14, "unknown info header size " + std::to_string(L.InfoSize));
+        case 12:
+        case 40:
+        case 52:
+        case 56:
+        case 108:
+        case 124:
+            break;
+        default:
+            Fail(14, "unknown info header size " + std::to_string(L.InfoSize));
     }
     const uint8_t* h = Fetch(kFileHeaderSize, L.InfoSize, "info header");
     int64_t height;
@@ -144,12 +151,18 @@ void TBitmapFileReader::ReadHeaders() {
     L.TopDown = height < 0;
     L.Height = int32_t(height < 0 ? -height : height);
     switch (L.BitCount) {
-        case 1: case 4: case 8: case 16: case 24: case 32: break;
-        default: Fail(bitCountOffset, "unknown bit count " + std::to_string(L.BitCount));
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            Fail(bitCountOffset, "unknown bit count " + std::to_string(L.BitCount));
     }
     const bool compressionFits =
-        L.Compression == kBiRgb ||
-        (L.Compression == kBiRle8 && L.BitCount == 8) ||
+        L.Compression == kBiRgb || (L.Compression == kBiRle8 && L.BitCount == 8) ||
         (L.Compression == kBiRle4 && L.BitCount == 4) ||
         ((L.Compression == kBiBitfields || L.Compression == kBiAlphaBitfields) &&
          (L.BitCount == 16 || L.BitCount == 32));
@@ -180,10 +193,10 @@ void TBitmapFileReader::ReadPalette(TBitmapFileImage& image) {
     if (L.PixelOffset < offset) Fail(10, "pixels start inside the headers");
     if (L.BitCount > 8) return;  // a palette of a deeper file is only a hint for old displays
     const int64_t fullCount = int64_t(1) << L.BitCount;
-    const int64_t count = L.ColoursUsed == 0 ? fullCount : std::min<int64_t>(L.ColoursUsed, fullCount);
+    const int64_t count =
+        L.ColoursUsed == 0 ? fullCount : std::min<int64_t>(L.ColoursUsed, fullCount);
     const int entrySize = L.InfoSize == 12 ? 3 : 4;
-    if (offset + count * entrySize > L.PixelOffset)
-        Fail(10, "pixels start inside the palette");
+    if (offset + count * entrySize > L.PixelOffset) Fail(10, "pixels start inside the palette");
     const uint8_t* p = Fetch(offset, count * entrySize, "palette");
     image.Palette.resize(size_t(count));
     for (int64_t i = 0; i < count; ++i) {
@@ -212,8 +225,8 @@ void TBitmapFileReader::DecodeRow(const uint8_t* src, uint32_t* dst, const TBitm
         }
         case 24:
             for (int x = 0; x < width; ++x)
-                dst[x] = 0xFF000000u | uint32_t(src[3 * x + 2]) << 16 | uint32_t(src[3 * x + 1]) << 8 |
-                         src[3 * x];
+                dst[x] = 0xFF000000u | uint32_t(src[3 * x + 2]) << 16 |
+                         uint32_t(src[3 * x + 1]) << 8 | src[3 * x];
             break;
         case 16:
         case 32:
@@ -242,9 +255,11 @@ void TBitmapFileReader::ReadPlainRows(TBitmapFileImage& image) {
         } else if ((masks[0] | masks[1] | masks[2]) == 0) {
             Fail(kFileHeaderSize + 40, "colour masks all zero");
         }
-        for (int i = 0; i < 4; ++i) channels[i] = MakeChannel(masks[i], kFileHeaderSize + 40 + 4 * i);
+        for (int i = 0; i < 4; ++i)
+            channels[i] = MakeChannel(masks[i], kFileHeaderSize + 40 + 4 * i);
         if (L.BitCount == 16)
-            image.BitCount = masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F ? 15 : 16;
+            image.BitCount =
+                masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F ? 15 : 16;
     }
     for (int y = 0; y < L.Height; ++y) {
         const int target = L.TopDown ? y : L.Height - 1 - y;

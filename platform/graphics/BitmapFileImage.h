@@ -17,7 +17,9 @@ struct TBitmapFileImage {
 
     TBitmapFileImage() = default;
     TBitmapFileImage(int width, int height, int bitCount)
-        : Width(width), Height(height), BitCount(bitCount),
+        : Width(width),
+          Height(height),
+          BitCount(bitCount),
           Pixels(size_t(width) * size_t(height), 0xFFFFFFFFu) {}
 
     uint32_t* ScanLine(int y) { return Pixels.data() + size_t(y) * size_t(Width); }

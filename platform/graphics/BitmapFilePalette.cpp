@@ -10,7 +10,8 @@ std::vector<uint32_t> MakeFixedPalette8() {
     palette.reserve(256);
     for (uint32_t r = 0; r < 6; ++r)
         for (uint32_t g = 0; g < 6; ++g)
-            for (uint32_t b = 0; b < 6; ++b) palette.push_back((r * 51) << 16 | (g * 51) << 8 | b * 51);
+            for (uint32_t b = 0; b < 6; ++b)
+                palette.push_back((r * 51) << 16 | (g * 51) << 8 | b * 51);
     // Forty greys between the cube's, which already holds black, white and four greys.
     for (uint32_t i = 1; i <= 40; ++i) {
         const uint32_t v = (i * 255 + 20) / 41;

@@ -7,25 +7,39 @@
 
 int BitmapFileDepth(TPixelFormat format) {
     switch (format) {
-        case pf1bit: return 1;
-        case pf4bit: return 4;
-        case pf8bit: return 8;
-        case pf15bit: return 15;
-        case pf16bit: return 16;
-        case pf32bit: return 32;
-        default: return 24;
+        case pf1bit:
+            return 1;
+        case pf4bit:
+            return 4;
+        case pf8bit:
+            return 8;
+        case pf15bit:
+            return 15;
+        case pf16bit:
+            return 16;
+        case pf32bit:
+            return 32;
+        default:
+            return 24;
     }
 }
 
 TPixelFormat PixelFormatOfDepth(int bitCount) {
     switch (bitCount) {
-        case 1: return pf1bit;
-        case 4: return pf4bit;
-        case 8: return pf8bit;
-        case 15: return pf15bit;
-        case 16: return pf16bit;
-        case 32: return pf32bit;
-        default: return pf24bit;
+        case 1:
+            return pf1bit;
+        case 4:
+            return pf4bit;
+        case 8:
+            return pf8bit;
+        case 15:
+            return pf15bit;
+        case 16:
+            return pf16bit;
+        case 32:
+            return pf32bit;
+        default:
+            return pf24bit;
     }
 }
 

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/BitmapFilePalette.h"
-#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -26,8 +26,16 @@ void Put32(uint8_t* p, uint32_t v) {
 
 bool IsFileDepth(int bitCount) {
     switch (bitCount) {
-        case 1: case 4: case 8: case 15: case 16: case 24: case 32: return true;
-        default: return false;
+        case 1:
+        case 4:
+        case 8:
+        case 15:
+        case 16:
+        case 24:
+        case 32:
+            return true;
+        default:
+            return false;
     }
 }
 

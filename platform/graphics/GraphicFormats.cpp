@@ -42,9 +42,8 @@ void UnregisterFileFormat(std::string_view extension) {
 }
 
 void UnregisterGraphicClass(TGraphicClass graphicClass) {
-    std::erase_if(Formats(), [&](const TFileFormat& f) {
-        return f.GraphicClass->InheritsFrom(graphicClass);
-    });
+    std::erase_if(Formats(),
+                  [&](const TFileFormat& f) { return f.GraphicClass->InheritsFrom(graphicClass); });
 }
 
 const std::vector<TFileFormat>& FileFormats() { return Formats(); }

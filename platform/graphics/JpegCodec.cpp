@@ -4,14 +4,14 @@
 // and the owners of the libjpeg objects release them on the way out.
 #include "platform/graphics/JpegCodec.h"
 
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include <jerror.h>
-#include <jpeglib.h>
 
 namespace {
 

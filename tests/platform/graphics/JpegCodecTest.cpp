@@ -1,13 +1,12 @@
-#include "platform/graphics/JpegCodec.h"
-
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 
-#include <jpeglib.h>
+#include "platform/graphics/JpegCodec.h"
 
 namespace {
 
@@ -80,12 +79,13 @@ TEST(JpegCodec, ColourAndGreyRoundTrips) {
     // Grey, whether the file is grey or the decoder is asked for grey.
     const std::vector<uint8_t> grey = EncodeJpeg(image, 90, true);
     EXPECT_TRUE(ReadJpegInfo(grey.data(), grey.size()).Grayscale);
-    for (const TBitmapFileImage& g : {DecodeJpeg(grey.data(), grey.size()),
-                                      DecodeJpeg(jpeg.data(), jpeg.size(), true)}) {
+    for (const TBitmapFileImage& g :
+         {DecodeJpeg(grey.data(), grey.size()), DecodeJpeg(jpeg.data(), jpeg.size(), true)}) {
         for (size_t i = 0; i < g.Pixels.size(); ++i) {
             const uint32_t p = g.Pixels[i], q = image.Pixels[i];
             ASSERT_EQ(p, 0xFF000000u | (p & 0xFF) * 0x010101u) << i;
-            const int luma = int(((q >> 16 & 0xFF) * 299 + (q >> 8 & 0xFF) * 587 + (q & 0xFF) * 114) / 1000);
+            const int luma =
+                int(((q >> 16 & 0xFF) * 299 + (q >> 8 & 0xFF) * 587 + (q & 0xFF) * 114) / 1000);
             EXPECT_NEAR(int(p & 0xFF), luma, 6) << i;
         }
     }
@@ -110,7 +110,8 @@ TEST(JpegCodec, ProgressiveAndCmykPicturesDecode) {
     const std::vector<uint8_t> progressive =
         WriteWithLibjpeg(16, 8, 3, JCS_RGB, true, [&](int y, JSAMPLE* row) {
             for (int x = 0; x < 16; ++x)
-                for (int c = 0; c < 3; ++c) row[3 * x + c] = JSAMPLE(image.Pixel(x, y) >> (16 - 8 * c));
+                for (int c = 0; c < 3; ++c)
+                    row[3 * x + c] = JSAMPLE(image.Pixel(x, y) >> (16 - 8 * c));
         });
     EXPECT_TRUE(ReadJpegInfo(progressive.data(), progressive.size()).Progressive);
     EXPECT_LE(MaxDifference(DecodeJpeg(progressive.data(), progressive.size()), image), 8);
@@ -119,8 +120,11 @@ TEST(JpegCodec, ProgressiveAndCmykPicturesDecode) {
     struct Case {
         uint8_t c, m, y, k;
         uint32_t rgb;
-    } cases[] = {{255, 0, 0, 255, 0xFF0000}, {0, 0, 0, 255, 0x000000}, {255, 255, 255, 0, 0x000000},
-                 {255, 255, 255, 255, 0xFFFFFF}, {255, 0, 255, 255, 0xFF00FF}};
+    } cases[] = {{255, 0, 0, 255, 0xFF0000},
+                 {0, 0, 0, 255, 0x000000},
+                 {255, 255, 255, 0, 0x000000},
+                 {255, 255, 255, 255, 0xFFFFFF},
+                 {255, 0, 255, 255, 0xFF00FF}};
     for (const Case& c : cases) {
         const std::vector<uint8_t> cmyk =
             WriteWithLibjpeg(8, 8, 4, JCS_CMYK, false, [&](int, JSAMPLE* row) {
@@ -145,9 +149,13 @@ TEST(JpegCodec, DamagedDataRaisesEJPEG) {
         const char* message;  // empty: any text
     } cases[] = {
         {"empty", {}, "Empty input file"},
-        {"garbage", {'G', 'I', 'F', '8', '9', 'a', 1, 2, 3}, "Not a JPEG file: starts with 0x47 0x49"},
+        {"garbage",
+         {'G', 'I', 'F', '8', '9', 'a', 1, 2, 3},
+         "Not a JPEG file: starts with 0x47 0x49"},
         {"headers only", {good.begin(), good.begin() + 200}, "Premature end of JPEG file"},
-        {"half", {good.begin(), good.begin() + ptrdiff_t(good.size() / 2)}, "Premature end of JPEG file"},
+        {"half",
+         {good.begin(), good.begin() + ptrdiff_t(good.size() / 2)},
+         "Premature end of JPEG file"},
         {"marker soup", {0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x02, 0xFF, 0xD9}, ""},
     };
     for (const Case& c : cases) {

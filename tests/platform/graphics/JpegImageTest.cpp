@@ -1,9 +1,8 @@
-#include "platform/graphics/JpegImage.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFileStream.h"
+#include "platform/graphics/JpegImage.h"
 #include "platform/rtl/Streams.h"
 #include "tests/platform/graphics/PictureFixture.h"
 
@@ -28,9 +27,8 @@ TEST_F(JpegImage, BitmapsKeepTheirPixelFormatThroughTheirStream) {
     struct Case {
         TPixelFormat format;
         TPixelFormat loaded;
-    } cases[] = {{pf1bit, pf1bit},   {pf4bit, pf4bit},   {pf8bit, pf8bit},
-                 {pf15bit, pf15bit}, {pf16bit, pf16bit}, {pf24bit, pf24bit},
-                 {pf32bit, pf32bit}, {pfDevice, pf24bit}};
+    } cases[] = {{pf1bit, pf1bit},   {pf4bit, pf4bit},   {pf8bit, pf8bit},   {pf15bit, pf15bit},
+                 {pf16bit, pf16bit}, {pf24bit, pf24bit}, {pf32bit, pf32bit}, {pfDevice, pf24bit}};
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.format));
         // Black and white survive every depth, the 1-bit one included.

@@ -1,11 +1,10 @@
-#include "platform/graphics/Picture.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/JpegImage.h"
+#include "platform/graphics/Picture.h"
 #include "platform/rtl/Streams.h"
 #include "tests/platform/graphics/PictureFixture.h"
 
@@ -24,12 +23,17 @@ TEST_F(GraphicFormats, ExtensionsFindTheirClassWhateverTheCase) {
         const char* extension;
         TGraphicClass expected;
     } cases[] = {
-        {"bmp", &TBitmap::StaticClass()},     {".BMP", &TBitmap::StaticClass()},
-        {"Jpg", &TJPEGImage::StaticClass()},  {".jpeg", &TJPEGImage::StaticClass()},
-        {"JPEG", &TJPEGImage::StaticClass()}, {"gif", nullptr},
-        {"", nullptr},                        {".", nullptr},
+        {"bmp", &TBitmap::StaticClass()},
+        {".BMP", &TBitmap::StaticClass()},
+        {"Jpg", &TJPEGImage::StaticClass()},
+        {".jpeg", &TJPEGImage::StaticClass()},
+        {"JPEG", &TJPEGImage::StaticClass()},
+        {"gif", nullptr},
+        {"", nullptr},
+        {".", nullptr},
     };
-    for (const Case& c : cases) EXPECT_EQ(GraphicClassOfExtension(c.extension), c.expected) << c.extension;
+    for (const Case& c : cases)
+        EXPECT_EQ(GraphicClassOfExtension(c.extension), c.expected) << c.extension;
 
     std::unique_ptr<TGraphic> graphic(CreateGraphicOfExtension(".JPG"));
     EXPECT_TRUE(dynamic_cast<TJPEGImage*>(graphic.get()));
@@ -58,7 +62,8 @@ TEST_F(GraphicFormats, LaterRegistrationsWinAndUnregisteringRemoves) {
     EXPECT_EQ(GraphicClassOfExtension("jpeg"), &TJPEGImage::StaticClass());
 
     EXPECT_THROW(RegisterFileFormat("", "Nothing", &TBitmap::StaticClass()), EInvalidGraphic);
-    EXPECT_THROW(RegisterFileFormat("pic", "Not a picture", &TPicture::StaticClass()), EInvalidGraphic);
+    EXPECT_THROW(RegisterFileFormat("pic", "Not a picture", &TPicture::StaticClass()),
+                 EInvalidGraphic);
 }
 
 TEST_F(Picture, LoadsByExtensionAndLeavesItselfOnFailure) {
@@ -147,7 +152,8 @@ TEST_F(Picture, ConvertsToABitmapAndSavesInTheFormatOfTheExtension) {
     picture.SaveToFile(jpgFile);
     TMemoryStream s;
     s.LoadFromFile(jpgFile);
-    EXPECT_EQ(ReadJpegInfo(reinterpret_cast<const uint8_t*>(s.Memory()), size_t(s.Size())).Width, 12);
+    EXPECT_EQ(ReadJpegInfo(reinterpret_cast<const uint8_t*>(s.Memory()), size_t(s.Size())).Width,
+              12);
 
     // Assign copies between pictures and clears with null.
     TPicture other;
