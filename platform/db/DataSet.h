@@ -144,6 +144,7 @@ protected:
     virtual TRecordId InternalRecordAt(int position) const = 0;
     virtual int InternalPositionOf(TRecordId id) const = 0;
     virtual bool InternalRecordExists(TRecordId id) const = 0;
+    // A value of a record, as a copy: the record keeper may hold its values packed.
     virtual TFieldValue InternalValue(TRecordId id, int column) const = 0;
     // All values of a record, in column order.
     virtual void InternalReadValues(TRecordId id, std::vector<TFieldValue>& values) const = 0;

@@ -115,6 +115,9 @@ void TRecordStore::CheckValues(const TFieldValue* values) const {
                 break;
             case TSlotKind::Text:
                 suits = std::holds_alternative<std::string>(v);
+                if (suits && std::get<std::string>(v).size() > UINT32_MAX)
+                    throw EInvalidCast("Text of field " + FLayout->Columns[c].Name +
+                                       " is too long");
                 break;
             default:  // a nested column's value is ignored
                 break;
