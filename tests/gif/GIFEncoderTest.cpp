@@ -109,12 +109,11 @@ TBytes Pattern(const std::string& kind, int count, int bits, uint32_t seed) {
 
 TEST(GIFEncoder, OnePixelOfTwoColoursIsClearPixelEnd) {
     auto image = MakeImage(1, 1, {1}, 1);
-    const TBytes expected = {
-        'G',  'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0x80, 0, 0,    0,    0, 0,
-        1,    1,   1,                                                       // the two table entries
-        0x2C, 0,   0,   0,   0,   1,   0, 1, 0, 0, 2,    2, 0x4C, 0x01, 0,  // codes 4, 1, 5 at 3
-                                                                            // bits
-        0x3B};
+    const TBytes expected = {'G', 'I', 'F', '8', '7', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 1, 1,
+                             1,  // the two table entries
+                             0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0,  // codes 4, 1, 5
+                                                                                    // at 3 bits
+                             0x3B};
     EXPECT_EQ(SaveBytes(*image), expected);
     image->SetCompression(compressRLE);
     EXPECT_EQ(SaveBytes(*image), expected);
@@ -185,7 +184,8 @@ TEST(GIFEncoder, RoundTripsThroughTheDecoder) {
     struct TSize {
         int Width, Height;
     };
-    const TSize sizes[] = {{1, 1}, {3, 5}, {17, 9}, {300, 7}, {1, 40}, {64, 64}};
+    const TSize sizes[] = {{1, 1},  {4, 2},   {2, 3},  {5, 4},  {3, 5},
+                           {17, 9}, {300, 7}, {1, 40}, {64, 64}};
     uint32_t seed = 10;
     for (bool rle : {false, true})
         for (int bits = 1; bits <= 8; ++bits)
