@@ -61,7 +61,7 @@ private:
     std::vector<std::unique_ptr<TGIFBlock>> FBlocks;
 };
 
-// The animation loop count ("NETSCAPE2.0", also read as "ANIMEXTS1.0").
+// The animation loop count and buffer size, under either of the two loop identifications.
 class TGIFAppExtNSLoop : public TGIFApplicationExtension {
 public:
     static const TGIFExtensionClass Class;
