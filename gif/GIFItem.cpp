@@ -7,7 +7,9 @@
 #include "gif/GIFImage.h"
 #include "gif/GIFStreamUtils.h"
 #include "gif/GIFSubImage.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/Strings.h"
 
 // ---- TGIFItem ----
 
@@ -34,9 +36,12 @@ void TGIFItem::LoadFromFile(const std::string& fileName) {
 
 TGIFList::~TGIFList() { Clear(); }
 
+namespace {
+[[noreturn]] void ListIndexError(int index) { throw EListError(Format(SListIndexError, {index})); }
+}  // namespace
+
 TGIFItem* TGIFList::Items(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= Count()) ListIndexError(index);
     return FItems[size_t(index)].get();
 }
 
@@ -46,8 +51,7 @@ int TGIFList::Add(std::unique_ptr<TGIFItem> item) {
 }
 
 void TGIFList::Insert(int index, std::unique_ptr<TGIFItem> item) {
-    if (index < 0 || index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index > Count()) ListIndexError(index);
     FItems.insert(FItems.begin() + index, std::move(item));
 }
 

@@ -150,3 +150,29 @@ TEST(GIFImage, ClearEmptiesEverything) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GIFList, OwnershipAndIndexErrors) {
+    auto image = MakeImage(1, 1, {0}, 1);
+    TGIFSubImage& frame = *image->Images().SubImages(0);
+    frame.Extensions().Add(std::make_unique<TGIFCommentExtension>(&frame));
+    auto gce = std::make_unique<TGIFGraphicControlExtension>(&frame);
+    TGIFItem* linked = gce.get();
+    frame.Extensions().Add(std::move(gce));
+    // Extract hands the item over without freeing it; the list forgets it.
+    std::unique_ptr<TGIFItem> taken = frame.Extensions().Extract(linked);
+    EXPECT_EQ(taken.get(), linked);
+    EXPECT_EQ(frame.Extensions().Count(), 1);
+    EXPECT_EQ(frame.Extensions().Extract(linked), nullptr);
+    try {
+        frame.Extensions().Items(5);
+        ADD_FAILURE() << "no exception";
+    } catch (const EListError& e) {
+        EXPECT_EQ(e.Message(), "List index out of bounds (5)");
+    }
+    frame.Extensions().Delete(0);
+    EXPECT_EQ(frame.Extensions().Count(), 0);
+}
+
+}  // namespace
