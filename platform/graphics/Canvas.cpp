@@ -137,7 +137,10 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& src, const TRect& srcRe
     const TDevicePixel keyPixel = ToDevice(key);
     const int srcBytes = src.depth() / 8;
     Changing();
-    for (int j = 0; j < h; ++j) {
+    // Only the rows on the surface: a picture stretched far beyond it costs no more.
+    const int firstRow = FPainter->FirstRow(box.Top) - box.Top;
+    const int endRow = FPainter->EndRow(box.Bottom) - box.Top;
+    for (int j = std::max(firstRow, 0); j < std::min(endRow, h); ++j) {
         const int y = box.Top + j;
         // Nearest source pixel of each destination pixel's centre.
         const int sj = int((int64_t(flipY ? h - 1 - j : j) * 2 + 1) * sh / (2 * int64_t(h)));

@@ -42,6 +42,16 @@ public:
     // Starts a primitive on image (null: nothing is drawn). The clip comes from the canvas.
     bool Begin(TCanvas& canvas);
     QImage* Image() const { return FImage; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    // The surface grown by margin on every side: shapes are worked out only there, however far
+    // their coordinates reach.
+    TRect Surface(int margin) const {
+        return Rect(-margin, -margin, FWidth + margin, FHeight + margin);
+    }
+    // The rows of [top, bottom) that lie on the surface.
+    int FirstRow(int top) const { return std::max(top, 0); }
+    int EndRow(int bottom) const { return std::min(bottom, FHeight); }
 
     // Paints [x0, x1) of row y.
     void Run(int y, int x0, int x1, const TPaint& paint);

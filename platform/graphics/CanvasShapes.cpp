@@ -93,7 +93,7 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
         // Joined segments overlap: gather them on the grid first. Inner ends meet in the join;
         // only an open line's first and last points take the cap.
         TShapeMask& mask = painter.Mask();
-        mask.Reset(BoundsOf(points, pen.Width() * 6));
+        mask.Reset(IntersectRect(BoundsOf(points, pen.Width() * 6), painter.Surface(0)));
         const size_t n = points.size();
         const TLineCap inner = cap == lcRound ? lcRound : lcFlat;
         for (size_t i = 0; i < segments; ++i) {
@@ -106,31 +106,40 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
         mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { painter.Run(y, x0, x1, paint); });
         return;
     }
-    if (pen.Dotted()) {
-        // Single pixels along the whole line, the count running on across corners.
-        const int period = pen.DotSpace() <= 0 ? 2 : pen.DotSpace() + 1;
-        int k = 0;
-        for (size_t i = 0; i < segments; ++i)
-            LinePixels(points[i], points[(i + 1) % points.size()], [&](int x, int y) {
-                if (k++ % period == 0) painter.Pixel(x, y, paint);
-            });
-        return;
-    }
+    // One-pixel pens: each pixel's place along the whole line (counted across corners) decides
+    // whether a dash, a dot or a gap falls on it.
     const TDashes* dashes = DashesOf(pen.Style());
+    int period = 1;
+    if (pen.Dotted()) period = pen.DotSpace() <= 0 ? 2 : pen.DotSpace() + 1;
+    else if (dashes) {
+        period = 0;
+        for (int k = 0; k < dashes->Count; ++k) period += dashes->Lengths[k];
+    }
     TPaint gap = paint;
     gap.Color = ToDevice(canvas.BkColor());
-    const bool paintGaps = canvas.BkMode() == OPAQUE;
-    int dash = 0, left = dashes ? dashes->Lengths[0] : 0;
+    const bool paintGaps = canvas.BkMode() == OPAQUE && dashes && !pen.Dotted();
+    const TRect window = Rect(-1, -1, painter.Width() + 1, painter.Height() + 1);
+    int64_t base = 0;
     for (size_t i = 0; i < segments; ++i) {
-        LinePixels(points[i], points[(i + 1) % points.size()], [&](int x, int y) {
-            if (!dashes) return painter.Pixel(x, y, paint);
-            if ((dash & 1) == 0) painter.Pixel(x, y, paint);
-            else if (paintGaps) painter.Pixel(x, y, gap);
-            if (--left == 0) {
-                dash = (dash + 1) % dashes->Count;
-                left = dashes->Lengths[dash];
+        const TPoint a = points[i], b = points[(i + 1) % points.size()];
+        LinePixels(a, b, window, [&](int x, int y, int64_t step) {
+            if (period == 1) return painter.Pixel(x, y, paint);
+            const int64_t place = (base + step) % period;
+            bool on = place == 0;
+            if (!pen.Dotted()) {
+                int64_t edge = 0;
+                for (int k = 0; k < dashes->Count; ++k) {
+                    edge += dashes->Lengths[k];
+                    if (place < edge) {
+                        on = (k & 1) == 0;
+                        break;
+                    }
+                }
             }
+            if (on) painter.Pixel(x, y, paint);
+            else if (paintGaps) painter.Pixel(x, y, gap);
         });
+        base += std::max(std::abs(int64_t(b.X) - a.X), std::abs(int64_t(b.Y) - a.Y));
     }
 }
 
@@ -158,7 +167,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     if (points.size() >= 3 && !PaintsNothing(brush)) {
         TShapeMask& mask = FPainter->Mask();
-        mask.Reset(BoundsOf(points, 0));
+        mask.Reset(IntersectRect(BoundsOf(points, 0), FPainter->Surface(0)));
         mask.AddPolygon(points);
         mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { FPainter->Run(y, x0, x1, brush); });
     }
@@ -180,7 +189,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
     const int w = penVisible ? std::max(1, FPen->Width()) : 0;
-    for (int y = box.Top; y < box.Bottom; ++y) {
+    for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
         if (y < box.Top + w || y >= box.Bottom - w) {
             FPainter->Run(y, box.Left, box.Right, pen);
             continue;
@@ -206,9 +215,11 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
-    TShapeMask& mask = FPainter->Mask();
-    mask.Reset(box);
     const int w = penVisible ? std::max(1, FPen->Width()) : 0;
+    TShapeMask& mask = FPainter->Mask();
+    // Beyond the surface only as far as the outline's width, which the inner cut needs to see.
+    mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
+    if (mask.Empty()) return Changed();
     // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
     // its width all round (a cut by distance would thicken it on the diagonals).
     const TRect inner = Rect(box.Left + w, box.Top + w, box.Right - w, box.Bottom - w);
@@ -266,7 +277,7 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
-    mask.Reset(box);
+    mask.Reset(IntersectRect(box, FPainter->Surface(std::max(1, FPen->Width()) + 1)));
     mask.AddEllipse(box);
     // The ring first, then the cut: the ends of an arc are not outlined.
     mask.MarkInterior(std::max(1, FPen->Width()));
@@ -284,7 +295,8 @@ void TCanvas::FillRect(const TRect& rect) {
     const TPaint brush = BrushPaint(*this, pmCopy);
     if (box.IsEmpty() || PaintsNothing(brush) || !FPainter->Begin(*this)) return;
     Changing();
-    for (int y = box.Top; y < box.Bottom; ++y) FPainter->Run(y, box.Left, box.Right, brush);
+    for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y)
+        FPainter->Run(y, box.Left, box.Right, brush);
     Changed();
 }
 
@@ -294,7 +306,7 @@ void TCanvas::FrameRect(const TRect& rect) {
     TPaint paint = BrushPaint(*this, pmCopy);
     paint.Kind = TPaint::Solid;
     Changing();
-    for (int y = box.Top; y < box.Bottom; ++y) {
+    for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
         if (y == box.Top || y == box.Bottom - 1) {
             FPainter->Run(y, box.Left, box.Right, paint);
         } else {

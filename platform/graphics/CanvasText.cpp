@@ -56,7 +56,8 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
         back.Color = ToDevice(FBkColor);
         if (cellRect) {
             const TRect r = NormalizedRect(*cellRect);
-            for (int row = r.Top; row < r.Bottom; ++row) FPainter->Run(row, r.Left, r.Right, back);
+            for (int row = FPainter->FirstRow(r.Top); row < FPainter->EndRow(r.Bottom); ++row)
+                FPainter->Run(row, r.Left, r.Right, back);
         } else if (FFont->Orientation() % 3600 == 0) {
             for (int row = y + dy; row < y + dy + height; ++row)
                 FPainter->Run(row, x + dx, x + dx + width, back);
@@ -71,7 +72,7 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
                 bounds.Right = std::max(bounds.Right, p.X);
                 bounds.Bottom = std::max(bounds.Bottom, p.Y);
             }
-            mask.Reset(bounds);
+            mask.Reset(IntersectRect(bounds, FPainter->Surface(0)));
             mask.AddPolygon(corners);
             mask.ForEachRun([&](int row, int x0, int x1, uint8_t) { FPainter->Run(row, x0, x1, back); });
         }

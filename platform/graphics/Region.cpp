@@ -1,49 +1,58 @@
 #include "platform/graphics/Region.h"
 
 #include <QRegion>
+#include <limits>
 
 #include "platform/graphics/RegionImpl.h"
-#include "platform/graphics/ShapeMask.h"
+#include "platform/graphics/ShapeRows.h"
 
 namespace {
 
-// Rows of equal runs are merged into one band, which keeps ellipses and polygons compact.
-QRegion RegionFromMask(const TShapeMask& mask) {
-    std::vector<QRect> rects;
-    std::vector<QRect> row, previous;
-    int previousY = 0;
-    auto flush = [&]() {
-        rects.insert(rects.end(), previous.begin(), previous.end());
-        previous.clear();
-    };
-    int currentY = mask.Bounds().Top - 1;
-    auto endRow = [&]() {
-        if (row.empty()) return;
-        bool same = !previous.empty() && previous.size() == row.size() &&
-                    previousY + previous[0].height() == currentY;
-        for (size_t i = 0; same && i < row.size(); ++i)
-            same = row[i].left() == previous[i].left() && row[i].width() == previous[i].width();
+// Collects a shape's spans row by row (rows rising, spans of a row from left to right) into the
+// banded rectangles of a region; rows with the same spans as the row above extend its band.
+class TBandBuilder {
+public:
+    void Add(int y, double lo, double hi) {
+        int x0, x1;
+        CentreCells(lo, hi, x0, x1);
+        if (x0 >= x1) return;
+        if (y != FRowY) EndRow(), FRowY = y;
+        FRow.emplace_back(x0, y, x1 - x0, 1);
+    }
+    QRegion Finish() {
+        EndRow();
+        Flush();
+        QRegion region;
+        if (!FRects.empty()) region.setRects(FRects.data(), int(FRects.size()));
+        return region;
+    }
+
+private:
+    void EndRow() {
+        if (FRow.empty()) return;
+        bool same = !FBand.empty() && FBand.size() == FRow.size() &&
+                    FBand[0].y() + FBand[0].height() == FRowY;
+        for (size_t i = 0; same && i < FRow.size(); ++i)
+            same = FRow[i].left() == FBand[i].left() && FRow[i].width() == FBand[i].width();
         if (same) {
-            for (QRect& r : previous) r.setBottom(r.bottom() + 1);
+            for (QRect& r : FBand) r.setHeight(r.height() + 1);
         } else {
-            flush();
-            previous = row;
-            previousY = currentY;
+            Flush();
+            FBand.swap(FRow);
         }
-        row.clear();
-    };
-    mask.ForEachRun([&](int y, int x0, int x1, uint8_t) {
-        if (y != currentY) {
-            endRow();
-            currentY = y;
-        }
-        row.emplace_back(x0, y, x1 - x0, 1);
-    });
-    endRow();
-    flush();
-    QRegion region;
-    if (!rects.empty()) region.setRects(rects.data(), int(rects.size()));
-    return region;
+        FRow.clear();
+    }
+    void Flush() {
+        FRects.insert(FRects.end(), FBand.begin(), FBand.end());
+        FBand.clear();
+    }
+
+    std::vector<QRect> FRects, FBand, FRow;
+    int FRowY = std::numeric_limits<int>::min();
+};
+
+auto Adder(TBandBuilder& builder) {
+    return [&builder](int y, double lo, double hi) { builder.Add(y, lo, hi); };
 }
 
 }  // namespace
@@ -72,40 +81,28 @@ TRegion TRegion::FromRect(const TRect& rect) {
 }
 
 TRegion TRegion::FromEllipse(const TRect& box) {
-    const TRect r = NormalizedRect(box);
-    TShapeMask mask;
-    mask.Reset(r);
-    mask.AddEllipse(r);
+    TBandBuilder builder;
+    EllipseRows(NormalizedRect(box), -RowLimit, RowLimit, Adder(builder));
     auto impl = std::make_unique<TImpl>();
-    impl->Region = RegionFromMask(mask);
+    impl->Region = builder.Finish();
     return TRegion(std::move(impl));
 }
 
 TRegion TRegion::FromRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight) {
-    const TRect r = NormalizedRect(box);
-    TShapeMask mask;
-    mask.Reset(r);
-    mask.AddRoundRect(r, ellipseWidth, ellipseHeight);
+    TBandBuilder builder;
+    RoundRectRows(NormalizedRect(box), ellipseWidth, ellipseHeight, -RowLimit, RowLimit,
+                  Adder(builder));
     auto impl = std::make_unique<TImpl>();
-    impl->Region = RegionFromMask(mask);
+    impl->Region = builder.Finish();
     return TRegion(std::move(impl));
 }
 
 TRegion TRegion::FromPolygon(std::span<const TPoint> points) {
+    TBandBuilder builder;
+    std::vector<std::pair<double, int>> crossings;
+    PolygonRows(points, false, -RowLimit, RowLimit, crossings, Adder(builder));
     auto impl = std::make_unique<TImpl>();
-    if (points.size() >= 3) {
-        TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
-        for (const TPoint& p : points) {
-            bounds.Left = std::min(bounds.Left, p.X);
-            bounds.Top = std::min(bounds.Top, p.Y);
-            bounds.Right = std::max(bounds.Right, p.X);
-            bounds.Bottom = std::max(bounds.Bottom, p.Y);
-        }
-        TShapeMask mask;
-        mask.Reset(bounds);
-        mask.AddPolygon(points);
-        impl->Region = RegionFromMask(mask);
-    }
+    impl->Region = builder.Finish();
     return TRegion(std::move(impl));
 }
 

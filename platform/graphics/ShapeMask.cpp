@@ -39,72 +39,29 @@ uint8_t TShapeMask::At(int x, int y) const {
 
 void TShapeMask::SetCentres(int y, double lo, double hi, uint8_t value) {
     if (y < FBounds.Top || y >= FBounds.Bottom || !(lo < hi)) return;
-    // Cells x with lo <= x + 0.5 < hi.
-    const int x0 = std::max(FBounds.Left, int(std::ceil(lo - 0.5)));
-    const int x1 = std::min(FBounds.Right, int(std::ceil(hi - 0.5)));
+    int x0, x1;
+    CentreCells(lo, hi, x0, x1);
+    x0 = std::max(FBounds.Left, x0);
+    x1 = std::min(FBounds.Right, x1);
     if (x0 >= x1) return;
     uint8_t* row = Row(y);
     std::fill(row + (x0 - FBounds.Left), row + (x1 - FBounds.Left), value);
 }
 
 void TShapeMask::AddEllipse(const TRect& box, uint8_t value) {
-    const TEllipseFrame e(box);
-    if (e.A <= 0 || e.B <= 0) return;
-    for (int y = box.Top; y < box.Bottom; ++y) {
-        const double dy = (y + 0.5 - e.Cy) / e.B;
-        if (dy * dy > 1) continue;
-        const double half = e.A * std::sqrt(1 - dy * dy);
-        // Both ends inclusive: a centre exactly on the ellipse is inside.
-        SetCentres(y, e.Cx - half, std::nextafter(e.Cx + half, INFINITY), value);
-    }
+    EllipseRows(box, FBounds.Top, FBounds.Bottom,
+                [&](int y, double lo, double hi) { SetCentres(y, lo, hi, value); });
 }
 
 void TShapeMask::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight,
                               uint8_t value) {
-    const double rx = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
-    const double ry = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
-    for (int y = box.Top; y < box.Bottom; ++y) {
-        const double yc = y + 0.5;
-        double dy = 0;
-        if (yc < box.Top + ry) dy = (box.Top + ry - yc) / ry;
-        else if (yc > box.Bottom - ry) dy = (yc - (box.Bottom - ry)) / ry;
-        double inset = 0;
-        if (dy > 0) {
-            if (dy > 1) continue;
-            inset = rx - rx * std::sqrt(1 - dy * dy);
-        }
-        SetCentres(y, box.Left + inset, std::nextafter(box.Right - inset, INFINITY), value);
-    }
+    RoundRectRows(box, ellipseWidth, ellipseHeight, FBounds.Top, FBounds.Bottom,
+                  [&](int y, double lo, double hi) { SetCentres(y, lo, hi, value); });
 }
 
 void TShapeMask::AddPolygon(std::span<const TPoint> points, bool winding) {
-    const size_t n = points.size();
-    if (n < 3) return;
-    for (int y = FBounds.Top; y < FBounds.Bottom; ++y) {
-        const double yc = y + 0.5;
-        FCrossings.clear();
-        // Crossings of the row through the pixel centres, with the edge's direction (winding
-        // needs it).
-        for (size_t i = 0; i < n; ++i) {
-            const TPoint& p = points[i];
-            const TPoint& q = points[(i + 1) % n];
-            if (p.Y == q.Y) continue;
-            const bool down = q.Y > p.Y;
-            const double y0 = down ? p.Y : q.Y, y1 = down ? q.Y : p.Y;
-            if (yc < y0 || yc >= y1) continue;
-            const double x = p.X + (yc - p.Y) * double(q.X - p.X) / double(q.Y - p.Y);
-            FCrossings.emplace_back(x, down ? 1 : -1);
-        }
-        if (FCrossings.empty()) continue;
-        std::sort(FCrossings.begin(), FCrossings.end());
-        const auto& xs = FCrossings;
-        int count = 0;
-        for (size_t i = 0; i + 1 < xs.size(); ++i) {
-            count += winding ? xs[i].second : 1;
-            const bool inside = winding ? count != 0 : (count & 1) != 0;
-            if (inside) SetCentres(y, xs[i].first, xs[i + 1].first);
-        }
-    }
+    PolygonRows(points, winding, FBounds.Top, FBounds.Bottom, FCrossings,
+                [&](int y, double lo, double hi) { SetCentres(y, lo, hi); });
 }
 
 void TShapeMask::AddThickLine(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB) {
