@@ -180,6 +180,42 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect)
     }
 }
 
+void TCanvas::AlphaBlend(int x, int y, TCanvas& source, const TRect& srcRect, uint8_t alpha) {
+    QImage* image = source.Image();
+    if (!image || !FPainter->Begin(*this)) return;
+    // A blend of a surface with itself reads from a snapshot, as a copy does.
+    const QImage src = &source == this ? image->copy() : *image;
+    const TRect from = IntersectRect(NormalizedRect(srcRect), Rect(0, 0, src.width(), src.height()));
+    if (from.IsEmpty()) return;
+    const int dx = x - srcRect.Left, dy = y - srcRect.Top;
+    const int srcBytes = src.depth() / 8;
+    const uint32_t a = alpha, b = 255 - alpha;
+    Changing();
+    for (int sy = from.Top; sy < from.Bottom; ++sy) {
+        const uint8_t* row = src.constScanLine(sy);
+        FPainter->ForVisible(sy + dy, from.Left + dx, from.Right + dx, [&](int x0, int x1) {
+            for (int px = x0; px < x1; ++px) {
+                const int sx = px - dx;
+                TDevicePixel s;
+                if (srcBytes == 4) {
+                    s = reinterpret_cast<const uint32_t*>(row)[sx] & 0xFFFFFF;
+                } else {
+                    const uint8_t* p = row + 3 * sx;
+                    s = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+                }
+                const TDevicePixel d = FPainter->Read(px, sy + dy);
+                TDevicePixel out = 0;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    const uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+                    out |= ((sc * a + dc * b + 127) / 255) << shift;
+                }
+                FPainter->Write(px, sy + dy, out);
+            }
+        });
+    }
+    Changed();
+}
+
 void TCanvas::Draw(int x, int y, TGraphic* graphic) {
     if (!graphic || graphic->Empty()) return;
     graphic->Draw(*this, Bounds(x, y, graphic->Width(), graphic->Height()));

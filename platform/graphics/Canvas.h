@@ -136,6 +136,9 @@ public:
     void StretchDraw(const TRect& rect, TGraphic* graphic);
     // Copies source's srcRect into dest, stretching when the sizes differ, by CopyMode.
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect);
+    // Lays source's srcRect over this surface at (x, y) with a constant opacity: each channel d
+    // becomes (s * alpha + d * (255 - alpha)) / 255, rounded; alpha 255 copies.
+    void AlphaBlend(int x, int y, TCanvas& source, const TRect& srcRect, uint8_t alpha);
 
     // --- Clipping, in device pixels.
     // The clip's bounds, or the whole surface without a clip.

@@ -77,3 +77,26 @@ TEST(CanvasCopy, BitmapBrushTilesFromTheOrigin) {
     c.FillRect(Rect(1, 0, 5, 3));
     EXPECT_EQ(PixelMap(target), Rows({"..#.#", ".#.#.", "..#.#"}));
 }
+
+TEST(CanvasCopy, AlphaBlendMixesByTheConstantOpacity) {
+    struct TCase {
+        uint8_t Alpha;
+        TColor Expected;
+    } cases[] = {
+        {255, RGB(200, 0, 100)},
+        {0, RGB(0, 100, 50)},
+        {128, RGB(100, 50, 75)},  // red: (200 * 128 + 0 * 127 + 127) / 255 = 100
+        {51, RGB(40, 80, 60)},
+    };
+    TBitmap source(2, 1);
+    source.Canvas()->SetPixel(0, 0, RGB(200, 0, 100));
+    for (const TCase& c : cases) {
+        TBitmap target(3, 1);
+        target.SetPixelFormat(pf24bit);
+        for (int x = 0; x < 3; ++x) target.Canvas()->SetPixel(x, 0, RGB(0, 100, 50));
+        target.Canvas()->AlphaBlend(1, 0, *source.Canvas(), Rect(0, 0, 1, 1), c.Alpha);
+        EXPECT_EQ(target.Canvas()->Pixel(1, 0), c.Expected) << int(c.Alpha);
+        EXPECT_EQ(target.Canvas()->Pixel(0, 0), RGB(0, 100, 50));  // outside the rectangle
+        EXPECT_EQ(target.Canvas()->Pixel(2, 0), RGB(0, 100, 50));
+    }
+}

@@ -83,6 +83,22 @@ TEST(CanvasText, TextRectFillsTheRectangleAndClipsTheGlyphs) {
     EXPECT_EQ(InkBounds(bitmap), Rect(2, 2, 12, 12));
 }
 
+TEST(CanvasText, GlyphsReachEveryPixelFormat) {
+    for (TPixelFormat format : {pfDevice, pf24bit, pf32bit}) {
+        TBitmap bitmap(30, 20);
+        bitmap.SetPixelFormat(format);
+        TCanvas& canvas = *bitmap.Canvas();
+        canvas.Brush()->SetStyle(bsClear);
+        canvas.Font()->SetColor(clBlack);
+        canvas.Font()->SetHeight(-16);
+        canvas.TextOut(2, 2, "W");
+        const TRect ink = InkBounds(bitmap);
+        EXPECT_FALSE(ink.IsEmpty()) << "format " << format;
+        EXPECT_GE(ink.Left, 2);
+        EXPECT_GE(ink.Top, 2);
+    }
+}
+
 TEST(CanvasText, ExtentComesFromTheMeasurer) {
     TFixedTextMeasurer measurer(6, 9, 2);
     TBitmap bitmap(1, 1);
