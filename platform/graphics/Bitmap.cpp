@@ -129,8 +129,10 @@ void TBitmap::SetTransparentColor(TColor value) {
 
 void TBitmap::SetTransparentMode(TTransparentMode value) {
     if (value == FTransparentMode) return;
-    if (value == tmAuto) SetTransparentColor(clDefault);
-    else SetTransparentColor(TransparentColor());
+    if (value == tmAuto)
+        SetTransparentColor(clDefault);
+    else
+        SetTransparentColor(TransparentColor());
 }
 
 TCanvas* TBitmap::Canvas() {
@@ -170,8 +172,8 @@ QImage& TBitmap::Image() { return FImpl->Image; }
 const QImage& TBitmap::Image() const { return FImpl->Image; }
 
 void TBitmap::SetImage(const QImage& image) {
-    const bool packed = image.format() == QImage::Format_BGR888 ||
-                        image.format() == QImage::Format_RGB888;
+    const bool packed =
+        image.format() == QImage::Format_BGR888 || image.format() == QImage::Format_RGB888;
     FPixelFormat = packed ? pf24bit : pf32bit;
     FImpl->Image = image.isNull() ? QImage() : image.convertToFormat(StorageOf(FPixelFormat));
     FImpl->Width = FImpl->Image.width();

@@ -84,8 +84,10 @@ void TCanvas::SelectClipRgn(const TRegion* region) {
 
 void TCanvas::ExtSelectClipRgn(const TRegion& region, TRegionCombineMode mode) {
     const TRegion current = FHasClip ? FClip : TRegion::FromRect(Rect(0, 0, Width(), Height()));
-    if (mode == RGN_COPY) FClip = region;
-    else FClip.Combine(current, region, mode);
+    if (mode == RGN_COPY)
+        FClip = region;
+    else
+        FClip.Combine(current, region, mode);
     FHasClip = true;
     ClipChanged();
 }
@@ -110,17 +112,28 @@ bool TCanvas::PtVisible(int x, int y) { return FPainter->Begin(*this) && FPainte
 
 TPenMode CopyModeRop(TCopyMode mode) {
     switch (mode) {
-        case cmSrcCopy: return pmCopy;
-        case cmSrcInvert: return pmXor;
-        case cmSrcAnd: return pmMask;
-        case cmSrcPaint: return pmMerge;
-        case cmSrcErase: return pmMaskPenNot;
-        case cmNotSrcCopy: return pmNotCopy;
-        case cmNotSrcErase: return pmNotMerge;
-        case cmMergePaint: return pmMergeNotPen;
-        case cmDstInvert: return pmNot;
-        case cmBlackness: return pmBlack;
-        case cmWhiteness: return pmWhite;
+        case cmSrcCopy:
+            return pmCopy;
+        case cmSrcInvert:
+            return pmXor;
+        case cmSrcAnd:
+            return pmMask;
+        case cmSrcPaint:
+            return pmMerge;
+        case cmSrcErase:
+            return pmMaskPenNot;
+        case cmNotSrcCopy:
+            return pmNotCopy;
+        case cmNotSrcErase:
+            return pmNotMerge;
+        case cmMergePaint:
+            return pmMergeNotPen;
+        case cmDstInvert:
+            return pmNot;
+        case cmBlackness:
+            return pmBlack;
+        case cmWhiteness:
+            return pmWhite;
     }
     return pmCopy;
 }
@@ -150,7 +163,8 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& src, const TRect& srcRe
         FPainter->ForVisible(y, box.Left, box.Right, [&](int a, int b) {
             for (int x = a; x < b; ++x) {
                 const int i = x - box.Left;
-                const int si = int((int64_t(flipX ? w - 1 - i : i) * 2 + 1) * sw / (2 * int64_t(w)));
+                const int si =
+                    int((int64_t(flipX ? w - 1 - i : i) * 2 + 1) * sw / (2 * int64_t(w)));
                 const int sx = srcRect.Left + si;
                 if (sx < 0 || sx >= src.width()) continue;
                 TDevicePixel s;
@@ -185,7 +199,8 @@ void TCanvas::AlphaBlend(int x, int y, TCanvas& source, const TRect& srcRect, ui
     if (!image || !FPainter->Begin(*this)) return;
     // A blend of a surface with itself reads from a snapshot, as a copy does.
     const QImage src = &source == this ? image->copy() : *image;
-    const TRect from = IntersectRect(NormalizedRect(srcRect), Rect(0, 0, src.width(), src.height()));
+    const TRect from =
+        IntersectRect(NormalizedRect(srcRect), Rect(0, 0, src.width(), src.height()));
     if (from.IsEmpty()) return;
     const int dx = x - srcRect.Left, dy = y - srcRect.Top;
     const int srcBytes = src.depth() / 8;

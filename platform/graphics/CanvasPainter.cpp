@@ -15,13 +15,20 @@ bool HatchBit(TBrushStyle style, int x, int y) {
     const bool forward = ((x - y) & 7) == 0;   // down to the right
     const bool backward = ((x + y) & 7) == 0;  // up to the right
     switch (style) {
-        case bsHorizontal: return horizontal;
-        case bsVertical: return vertical;
-        case bsFDiagonal: return forward;
-        case bsBDiagonal: return backward;
-        case bsCross: return horizontal || vertical;
-        case bsDiagCross: return forward || backward;
-        default: return true;
+        case bsHorizontal:
+            return horizontal;
+        case bsVertical:
+            return vertical;
+        case bsFDiagonal:
+            return forward;
+        case bsBDiagonal:
+            return backward;
+        case bsCross:
+            return horizontal || vertical;
+        case bsDiagCross:
+            return forward || backward;
+        default:
+            return true;
     }
 }
 
@@ -51,22 +58,38 @@ void SolidRun(uint8_t* row, int x0, int x1, int bytes, uint32_t pen, Op op) {
 
 uint32_t ApplyRop(TPenMode mode, uint32_t p, uint32_t d) {
     switch (mode) {
-        case pmBlack: return 0;
-        case pmWhite: return Rgb24;
-        case pmNop: return d;
-        case pmNot: return ~d & Rgb24;
-        case pmCopy: return p;
-        case pmNotCopy: return ~p & Rgb24;
-        case pmMergePenNot: return (p | ~d) & Rgb24;
-        case pmMaskPenNot: return p & ~d & Rgb24;
-        case pmMergeNotPen: return (~p | d) & Rgb24;
-        case pmMaskNotPen: return ~p & d & Rgb24;
-        case pmMerge: return (p | d) & Rgb24;
-        case pmNotMerge: return ~(p | d) & Rgb24;
-        case pmMask: return p & d;
-        case pmNotMask: return ~(p & d) & Rgb24;
-        case pmXor: return (p ^ d) & Rgb24;
-        case pmNotXor: return ~(p ^ d) & Rgb24;
+        case pmBlack:
+            return 0;
+        case pmWhite:
+            return Rgb24;
+        case pmNop:
+            return d;
+        case pmNot:
+            return ~d & Rgb24;
+        case pmCopy:
+            return p;
+        case pmNotCopy:
+            return ~p & Rgb24;
+        case pmMergePenNot:
+            return (p | ~d) & Rgb24;
+        case pmMaskPenNot:
+            return p & ~d & Rgb24;
+        case pmMergeNotPen:
+            return (~p | d) & Rgb24;
+        case pmMaskNotPen:
+            return ~p & d & Rgb24;
+        case pmMerge:
+            return (p | d) & Rgb24;
+        case pmNotMerge:
+            return ~(p | d) & Rgb24;
+        case pmMask:
+            return p & d;
+        case pmNotMask:
+            return ~(p & d) & Rgb24;
+        case pmXor:
+            return (p ^ d) & Rgb24;
+        case pmNotXor:
+            return ~(p ^ d) & Rgb24;
     }
     return p;
 }
@@ -126,7 +149,8 @@ void TCanvas::TPainter::PaintRun(uint8_t* row, int y, int x0, int x1, const TPai
                 }
                 return;
             case pmXor:
-                return SolidRun(row, x0, x1, bytes, pen, [](uint32_t p, uint32_t d) { return p ^ d; });
+                return SolidRun(row, x0, x1, bytes, pen,
+                                [](uint32_t p, uint32_t d) { return p ^ d; });
             case pmNotXor:
                 return SolidRun(row, x0, x1, bytes, pen,
                                 [](uint32_t p, uint32_t d) { return ~(p ^ d); });
@@ -140,9 +164,12 @@ void TCanvas::TPainter::PaintRun(uint8_t* row, int y, int x0, int x1, const TPai
     for (int x = x0; x < x1; ++x) {
         uint32_t source;
         if (paint.Kind == TPaint::Hatched) {
-            if (HatchBit(paint.Hatch, x, y)) source = paint.Color;
-            else if (paint.Opaque) source = paint.Back;
-            else continue;
+            if (HatchBit(paint.Hatch, x, y))
+                source = paint.Color;
+            else if (paint.Opaque)
+                source = paint.Back;
+            else
+                continue;
         } else {
             const QImage& pattern = *paint.Pattern;
             const int px = ((x % pattern.width()) + pattern.width()) % pattern.width();
@@ -155,7 +182,8 @@ void TCanvas::TPainter::PaintRun(uint8_t* row, int y, int x0, int x1, const TPai
 
 void TCanvas::TPainter::Run(int y, int x0, int x1, const TPaint& paint) {
     if (!FImage) return;
-    ForVisible(y, x0, x1, [&](int a, int b) { PaintRun(FBits + ptrdiff_t(y) * FStride, y, a, b, paint); });
+    ForVisible(y, x0, x1,
+               [&](int a, int b) { PaintRun(FBits + ptrdiff_t(y) * FStride, y, a, b, paint); });
 }
 
 void TCanvas::TPainter::Pixel(int x, int y, const TPaint& paint) { Run(y, x, x + 1, paint); }

@@ -30,9 +30,9 @@ struct TPaint {
     enum TKind { Solid, Hatched, Patterned };
     TKind Kind = Solid;
     TDevicePixel Color = 0;
-    TDevicePixel Back = 0;     // hatch gaps when Opaque
+    TDevicePixel Back = 0;  // hatch gaps when Opaque
     bool Opaque = false;
-    TBrushStyle Hatch = bsSolid;  // when Hatched
+    TBrushStyle Hatch = bsSolid;      // when Hatched
     const QImage* Pattern = nullptr;  // when Patterned
     TPenMode Rop = pmCopy;
 };

@@ -1,5 +1,6 @@
 // Lines and closed shapes of the canvas.
 #include <QImage>
+#include <cstdint>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -45,30 +46,41 @@ const TDashes* DashesOf(TPenStyle style) {
     static constexpr TDashes dashDot{4, {9, 6, 3, 6}};
     static constexpr TDashes dashDotDot{6, {9, 3, 3, 3, 3, 3}};
     switch (style) {
-        case psDash: return &dash;
-        case psDot: return &dot;
-        case psDashDot: return &dashDot;
-        case psDashDotDot: return &dashDotDot;
-        default: return nullptr;
+        case psDash:
+            return &dash;
+        case psDot:
+            return &dot;
+        case psDashDot:
+            return &dashDot;
+        case psDashDotDot:
+            return &dashDotDot;
+        default:
+            return nullptr;
     }
 }
 
 TRect BoundsOf(std::span<const TPoint> points, int margin) {
-    TRect r{points[0].X, points[0].Y, points[0].X + 1, points[0].Y + 1};
+    TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
     for (const TPoint& p : points) {
         r.Left = std::min(r.Left, p.X);
         r.Top = std::min(r.Top, p.Y);
-        r.Right = std::max(r.Right, p.X + 1);
-        r.Bottom = std::max(r.Bottom, p.Y + 1);
+        r.Right = std::max(r.Right, p.X);
+        r.Bottom = std::max(r.Bottom, p.Y);
     }
-    return Rect(r.Left - margin, r.Top - margin, r.Right + margin, r.Bottom + margin);
+    ++margin;  // the right and bottom points' own pixels
+    // Widened in 64 bits and kept in range: points may lie near the ends of the integers.
+    auto widen = [](int v, int by) {
+        return int(std::clamp<int64_t>(int64_t(v) + by, INT32_MIN, INT32_MAX));
+    };
+    return Rect(widen(r.Left, -margin), widen(r.Top, -margin), widen(r.Right, margin),
+                widen(r.Bottom, margin));
 }
 
 }  // namespace
 
 // Strokes the pen along points; a closed figure returns to the first point. One-pixel pens leave
 // out the last point (which a closed figure paints at its start) and keep their dash pattern
-// running across corners; wider pens are solid with round ends and joins.
+// running across corners; wider pens are solid, with the pen's ends and joins.
 void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     TCanvas& canvas = *this;
     TPainter& painter = *FPainter;
@@ -101,7 +113,8 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
             mask.AddThickLine(points[i], points[(i + 1) % n], pen.Width(), first ? cap : inner,
                               last ? cap : inner);
             if (!last)
-                mask.AddJoin(points[i], points[(i + 1) % n], points[(i + 2) % n], pen.Width(), join);
+                mask.AddJoin(points[i], points[(i + 1) % n], points[(i + 2) % n], pen.Width(),
+                             join);
         }
         mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { painter.Run(y, x0, x1, paint); });
         return;
@@ -110,7 +123,8 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     // whether a dash, a dot or a gap falls on it.
     const TDashes* dashes = DashesOf(pen.Style());
     int period = 1;
-    if (pen.Dotted()) period = pen.DotSpace() <= 0 ? 2 : pen.DotSpace() + 1;
+    if (pen.Dotted())
+        period = pen.DotSpace() <= 0 ? 2 : pen.DotSpace() + 1;
     else if (dashes) {
         period = 0;
         for (int k = 0; k < dashes->Count; ++k) period += dashes->Lengths[k];
@@ -136,8 +150,10 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
                     }
                 }
             }
-            if (on) painter.Pixel(x, y, paint);
-            else if (paintGaps) painter.Pixel(x, y, gap);
+            if (on)
+                painter.Pixel(x, y, paint);
+            else if (paintGaps)
+                painter.Pixel(x, y, gap);
         });
         base += std::max(std::abs(int64_t(b.X) - a.X), std::abs(int64_t(b.Y) - a.Y));
     }
@@ -194,7 +210,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
             FPainter->Run(y, box.Left, box.Right, pen);
             continue;
         }
-        const int inner0 = std::min(box.Left + w, box.Right), inner1 = std::max(box.Right - w, inner0);
+        const int inner0 = std::min(box.Left + w, box.Right),
+                  inner1 = std::max(box.Right - w, inner0);
         if (w > 0) {
             FPainter->Run(y, box.Left, inner0, pen);
             FPainter->Run(y, inner1, box.Right, pen);
@@ -248,8 +265,10 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
-        if (v == TShapeMask::Edge) FPainter->Run(y, x0, x1, pen);
-        else if (!PaintsNothing(brush)) FPainter->Run(y, x0, x1, brush);
+        if (v == TShapeMask::Edge)
+            FPainter->Run(y, x0, x1, pen);
+        else if (!PaintsNothing(brush))
+            FPainter->Run(y, x0, x1, brush);
     });
     Changed();
 }

@@ -37,10 +37,14 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
 
     // The cell's top-left corner from the reference point, along the text's own axes.
     int dx = 0, dy = 0;
-    if ((FTextAlign & TA_CENTER) == TA_CENTER) dx = -(width / 2);
-    else if (FTextAlign & TA_RIGHT) dx = -width;
-    if ((FTextAlign & TA_BASELINE) == TA_BASELINE) dy = -metrics.Ascent;
-    else if (FTextAlign & TA_BOTTOM) dy = -height;
+    if ((FTextAlign & TA_CENTER) == TA_CENTER)
+        dx = -(width / 2);
+    else if (FTextAlign & TA_RIGHT)
+        dx = -width;
+    if ((FTextAlign & TA_BASELINE) == TA_BASELINE)
+        dy = -metrics.Ascent;
+    else if (FTextAlign & TA_BOTTOM)
+        dy = -height;
 
     const double angle = FFont->Orientation() / 10.0;
     const double radians = angle * std::numbers::pi / 180;
@@ -74,7 +78,8 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
             }
             mask.Reset(IntersectRect(bounds, FPainter->Surface(0)));
             mask.AddPolygon(corners);
-            mask.ForEachRun([&](int row, int x0, int x1, uint8_t) { FPainter->Run(row, x0, x1, back); });
+            mask.ForEachRun(
+                [&](int row, int x0, int x1, uint8_t) { FPainter->Run(row, x0, x1, back); });
         }
     }
 

@@ -69,9 +69,8 @@ void TFont::Assign(const TPersistent* source) {
     if (!font) return TPersistent::Assign(source);
     FName = font->FName;
     // Keep the point size when the resolutions differ, as a font moved to a printer should.
-    FHeight = font->FPixelsPerInch == FPixelsPerInch
-                  ? font->FHeight
-                  : -MulDiv(font->Size(), FPixelsPerInch, 72);
+    FHeight = font->FPixelsPerInch == FPixelsPerInch ? font->FHeight
+                                                     : -MulDiv(font->Size(), FPixelsPerInch, 72);
     FColor = font->FColor;
     FStyle = font->FStyle;
     FCharset = font->FCharset;
@@ -89,12 +88,9 @@ std::string FontFamilyFor(const std::string& name) {
         const char* Family;
     };
     static constexpr TMapping mappings[] = {
-        {"arial", "Liberation Sans"},
-        {"times new roman", "Liberation Serif"},
-        {"courier new", "Liberation Mono"},
-        {"calibri", "Carlito"},
-        {"ms sans serif", "DejaVu Sans"},
-        {"tahoma", "DejaVu Sans"},
+        {"arial", "Liberation Sans"},       {"times new roman", "Liberation Serif"},
+        {"courier new", "Liberation Mono"}, {"calibri", "Carlito"},
+        {"ms sans serif", "DejaVu Sans"},   {"tahoma", "DejaVu Sans"},
     };
     std::string lower;
     for (char c : name) lower += char(std::tolower(static_cast<unsigned char>(c)));

@@ -4,16 +4,16 @@
 #include "platform/classes/Publisher.h"
 
 const TEnumInfo& PenStyleNames() {
-    static const TEnumInfo names{"psSolid", "psDash",  "psDot",        "psDashDot",
+    static const TEnumInfo names{"psSolid",      "psDash",  "psDot",        "psDashDot",
                                  "psDashDotDot", "psClear", "psInsideFrame"};
     return names;
 }
 
 const TEnumInfo& PenModeNames() {
-    static const TEnumInfo names{
-        "pmBlack",       "pmWhite",      "pmNop",   "pmNot",       "pmCopy", "pmNotCopy",
-        "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge",
-        "pmNotMerge",    "pmMask",       "pmNotMask", "pmXor",     "pmNotXor"};
+    static const TEnumInfo names{"pmBlack",       "pmWhite",      "pmNop",         "pmNot",
+                                 "pmCopy",        "pmNotCopy",    "pmMergePenNot", "pmMaskPenNot",
+                                 "pmMergeNotPen", "pmMaskNotPen", "pmMerge",       "pmNotMerge",
+                                 "pmMask",        "pmNotMask",    "pmXor",         "pmNotXor"};
     return names;
 }
 

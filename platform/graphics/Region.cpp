@@ -131,11 +131,21 @@ void TRegion::Combine(const TRegion& a, const TRegion& b, TRegionCombineMode mod
     const QRegion& ra = a.FImpl->Region;
     const QRegion& rb = b.FImpl->Region;
     switch (mode) {
-        case RGN_AND: FImpl->Region = ra.intersected(rb); break;
-        case RGN_OR: FImpl->Region = ra.united(rb); break;
-        case RGN_XOR: FImpl->Region = ra.xored(rb); break;
-        case RGN_DIFF: FImpl->Region = ra.subtracted(rb); break;
-        case RGN_COPY: FImpl->Region = ra; break;
+        case RGN_AND:
+            FImpl->Region = ra.intersected(rb);
+            break;
+        case RGN_OR:
+            FImpl->Region = ra.united(rb);
+            break;
+        case RGN_XOR:
+            FImpl->Region = ra.xored(rb);
+            break;
+        case RGN_DIFF:
+            FImpl->Region = ra.subtracted(rb);
+            break;
+        case RGN_COPY:
+            FImpl->Region = ra;
+            break;
     }
 }
 

@@ -116,11 +116,11 @@ void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {
             uint8_t& c = row[x - FBounds.Left];
             if (c == Outside) continue;
             const double pu = x + 0.5 - e.Cx;
-            if (pu == 0 && pv == 0) continue;  // the centre belongs to every sector
+            if (pu == 0 && pv == 0) continue;            // the centre belongs to every sector
             const double fromStart = su * pv - sv * pu;  // > 0: counter-clockwise of start
             const double toEnd = pu * ev - pv * eu;      // > 0: clockwise of end
-            const bool inside = narrow ? fromStart >= 0 && toEnd >= 0
-                                       : !(fromStart < 0 && toEnd < 0);
+            const bool inside =
+                narrow ? fromStart >= 0 && toEnd >= 0 : !(fromStart < 0 && toEnd < 0);
             if (!inside) c = Outside;
         }
     }

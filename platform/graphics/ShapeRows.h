@@ -16,9 +16,7 @@
 // (a chart zoomed deep in) must not cost a loop over millions of rows.
 inline constexpr int RowLimit = 1 << 16;
 
-inline int ClampRow(double y) {
-    return int(std::clamp(y, double(-RowLimit), double(RowLimit)));
-}
+inline int ClampRow(double y) { return int(std::clamp(y, double(-RowLimit), double(RowLimit))); }
 
 // The rows of the ellipse in box, within rows [top, bottom): centres on the ellipse belong to it.
 template <class F>
@@ -43,8 +41,10 @@ void RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight, int to
     for (int y = std::max(box.Top, top); y < std::min(box.Bottom, bottom); ++y) {
         const double yc = y + 0.5;
         double dy = 0;
-        if (yc < box.Top + ry) dy = (box.Top + ry - yc) / ry;
-        else if (yc > box.Bottom - ry) dy = (yc - (box.Bottom - ry)) / ry;
+        if (yc < box.Top + ry)
+            dy = (box.Top + ry - yc) / ry;
+        else if (yc > box.Bottom - ry)
+            dy = (yc - (box.Bottom - ry)) / ry;
         double inset = 0;
         if (dy > 0) {
             if (dy > 1) continue;
@@ -149,7 +149,7 @@ void ThickLineRows(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB, 
         return;
     }
     const double ux = (bx - ax) / len, uy = (by - ay) / len;  // along the line
-    const double nx = -uy * r, ny = ux * r;                     // across it, half the width
+    const double nx = -uy * r, ny = ux * r;                   // across it, half the width
     const double extA = capA == lcSquare ? r : 0, extB = capB == lcSquare ? r : 0;
     const double x0 = ax - ux * extA, y0 = ay - uy * extA, x1 = bx + ux * extB, y1 = by + uy * extB;
     const double xs[4] = {x0 + nx, x1 + nx, x1 - nx, x0 - nx};
@@ -161,8 +161,8 @@ void ThickLineRows(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB, 
     auto emitRow = [&](int y) {
         const double yc = y + 0.5;
         double lo = INFINITY, hi = -INFINITY;
-        for (auto [px, py, round] : {std::tuple{ax, ay, capA == lcRound},
-                                      std::tuple{bx, by, capB == lcRound}}) {
+        for (auto [px, py, round] :
+             {std::tuple{ax, ay, capA == lcRound}, std::tuple{bx, by, capB == lcRound}}) {
             if (!round || yc < py - r || yc >= py + r) continue;
             const double h = std::sqrt(std::max(0.0, r * r - (yc - py) * (yc - py)));
             lo = std::min(lo, px - h);
@@ -202,7 +202,8 @@ void LinePixels(TPoint a, TPoint b, const TRect& window, F&& f) {
     // Steps whose leading coordinate, start + sign * i, lies in [lo, hi).
     const int64_t start = xLeads ? a.X : a.Y;
     const int sign = xLeads ? sx : sy;
-    const int64_t lo = xLeads ? window.Left : window.Top, hi = xLeads ? window.Right : window.Bottom;
+    const int64_t lo = xLeads ? window.Left : window.Top,
+                  hi = xLeads ? window.Right : window.Bottom;
     int64_t i0 = 0, i1 = major;
     if (sign > 0) {
         i0 = std::max(i0, lo - start);

@@ -1,7 +1,6 @@
-#include "platform/graphics/Bitmap.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "tests/platform/graphics/PixelMap.h"

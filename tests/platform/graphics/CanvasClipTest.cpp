@@ -121,21 +121,34 @@ TEST(CanvasClip, TextStaysInsideTheClip) {
 TEST(CanvasClip, FarCoordinatesDrawOnlyWhatIsOnTheSurface) {
     const int far = 1'000'000'000;
     const std::pair<const char*, std::function<void(TCanvas&)>> cases[] = {
-        {"line", [&](TCanvas& c) { c.MoveTo(-far, 2); c.LineTo(far, 2); }},
-        {"wide line", [&](TCanvas& c) { c.Pen()->SetWidth(3); c.MoveTo(2, -far); c.LineTo(2, far); }},
+        {"line",
+         [&](TCanvas& c) {
+             c.MoveTo(-far, 2);
+             c.LineTo(far, 2);
+         }},
+        {"wide line",
+         [&](TCanvas& c) {
+             c.Pen()->SetWidth(3);
+             c.MoveTo(2, -far);
+             c.LineTo(2, far);
+         }},
         {"rectangle", [&](TCanvas& c) { c.Rectangle(-far, -far, far, far); }},
         {"ellipse", [&](TCanvas& c) { c.Ellipse(-far, -far, far, far); }},
         {"pie", [&](TCanvas& c) { c.Pie(-far, -far, far, far, 0, far, far, 0); }},
-        {"polygon", [&](TCanvas& c) {
+        {"polygon",
+         [&](TCanvas& c) {
              const TPoint p[] = {{-far, -far}, {far, -far}, {0, far}};
              c.Polygon(p);
          }},
-        {"region", [&](TCanvas& c) {
-             const TRegion r = TRegion::FromEllipse(Rect(-far / 100, -far / 100, far / 100, far / 100));
+        {"region",
+         [&](TCanvas& c) {
+             const TRegion r =
+                 TRegion::FromEllipse(Rect(-far / 100, -far / 100, far / 100, far / 100));
              c.SelectClipRgn(&r);
              c.FillRect(Rect(-far, -far, far, far));
          }},
-        {"stretch", [&](TCanvas& c) {
+        {"stretch",
+         [&](TCanvas& c) {
              TBitmap dot(1, 1);
              dot.Canvas()->SetPixel(0, 0, clBlack);
              c.StretchDraw(Rect(-far, -far, far, far), &dot);

@@ -26,7 +26,9 @@ TEST(CanvasCopy, CopyRectCopiesAndStretches) {
         std::initializer_list<const char*> Rows;
     } cases[] = {
         {Rect(1, 1, 5, 3), Rect(0, 0, 4, 2), {"......", ".##...", "...??.", "......"}},
-        {Rect(0, 0, 2, 1), Rect(0, 0, 4, 2), {".?....", "......", "......", "......"}},  // pixel centres
+        {Rect(0, 0, 2, 1),
+         Rect(0, 0, 4, 2),
+         {".?....", "......", "......", "......"}},  // pixel centres
         {Rect(0, 0, 6, 4), Rect(0, 0, 3, 2), {"####..", "####..", "....??", "....??"}},
         // Turned around: right and left swap.
         {Rect(4, 0, 0, 2), Rect(0, 0, 4, 2), {"..##..", "??....", "......", "......"}},
@@ -42,10 +44,17 @@ TEST(CanvasCopy, CopyModesCombineSourceAndDestination) {
     const TColor s = RGB(0xF0, 0x0F, 0x33), d = RGB(0x3C, 0x55, 0x0F);
     const uint32_t S = uint32_t(s), D = uint32_t(d), M = 0xFFFFFF;
     const std::pair<TCopyMode, uint32_t> cases[] = {
-        {cmSrcCopy, S},          {cmSrcInvert, S ^ D},        {cmSrcAnd, S & D},
-        {cmSrcPaint, S | D},     {cmSrcErase, S & ~D & M},    {cmNotSrcCopy, ~S & M},
-        {cmNotSrcErase, ~(S | D) & M}, {cmMergePaint, (~S | D) & M}, {cmDstInvert, ~D & M},
-        {cmBlackness, 0},        {cmWhiteness, M},
+        {cmSrcCopy, S},
+        {cmSrcInvert, S ^ D},
+        {cmSrcAnd, S & D},
+        {cmSrcPaint, S | D},
+        {cmSrcErase, S & ~D & M},
+        {cmNotSrcCopy, ~S & M},
+        {cmNotSrcErase, ~(S | D) & M},
+        {cmMergePaint, (~S | D) & M},
+        {cmDstInvert, ~D & M},
+        {cmBlackness, 0},
+        {cmWhiteness, M},
     };
     TBitmap source(1, 1);
     source.Canvas()->SetPixel(0, 0, s);

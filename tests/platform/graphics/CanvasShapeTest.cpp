@@ -81,7 +81,8 @@ TEST(CanvasShapes, WidePensStayInsideTheBox) {
         s.C.Pen()->SetStyle(style);
         s.C.Pen()->SetWidth(2);
         s.C.Rectangle(0, 0, 7, 6);
-        EXPECT_EQ(s.Map(), Rows({"#######", "#######", "##???##", "##???##", "#######", "#######"}));
+        EXPECT_EQ(s.Map(),
+                  Rows({"#######", "#######", "##???##", "##???##", "#######", "#######"}));
         TSheet e(7, 7);
         e.C.Pen()->SetWidth(2);
         e.C.Ellipse(0, 0, 7, 7);
@@ -105,14 +106,8 @@ TEST(CanvasShapes, EllipseStaysInsideItsBox) {
     TSheet s(8, 8);
     s.C.Brush()->SetColor(clRed);
     s.C.Ellipse(1, 1, 7, 7);
-    EXPECT_EQ(s.Map(), Rows({"........",
-                             "..####..",
-                             ".#????#.",
-                             ".#????#.",
-                             ".#????#.",
-                             ".#????#.",
-                             "..####..",
-                             "........"}));
+    EXPECT_EQ(s.Map(), Rows({"........", "..####..", ".#????#.", ".#????#.", ".#????#.", ".#????#.",
+                             "..####..", "........"}));
 }
 
 TEST(CanvasShapes, PolygonFillsAlternately) {
@@ -140,8 +135,9 @@ TEST(CanvasShapes, PieAndArcRunCounterClockwiseUnlessTurned) {
         int Direction;
         const char* Expected;
     } cases[] = {
-        {AD_COUNTERCLOCKWISE, "....##..|....###.|....####|....####|........|........|........|........|"},
-        {AD_CLOCKWISE,        "..##....|.###....|####....|####....|########|########|.######.|..####..|"},
+        {AD_COUNTERCLOCKWISE,
+         "....##..|....###.|....####|....####|........|........|........|........|"},
+        {AD_CLOCKWISE, "..##....|.###....|####....|####....|########|########|.######.|..####..|"},
     };
     for (const TCase& c : cases) {
         TSheet s(8, 8);
@@ -151,7 +147,8 @@ TEST(CanvasShapes, PieAndArcRunCounterClockwiseUnlessTurned) {
         s.C.SetArcDirection(c.Direction);
         s.C.Pie(0, 0, 9, 9, 8, 4, 4, 0);
         std::string map = s.Map();
-        for (char& ch : map) if (ch == '\n') ch = '|';
+        for (char& ch : map)
+            if (ch == '\n') ch = '|';
         EXPECT_EQ(map, c.Expected) << "direction " << c.Direction;
     }
 }
@@ -159,9 +156,19 @@ TEST(CanvasShapes, PieAndArcRunCounterClockwiseUnlessTurned) {
 // Every primitive drawn twice with pmXor or pmNotXor gives back the picture it was drawn on.
 TEST(CanvasShapes, XorAndNotXorDrawnTwiceRestoreEveryPixel) {
     const std::pair<const char*, std::function<void(TCanvas&)>> primitives[] = {
-        {"line", [](TCanvas& c) { c.MoveTo(1, 1); c.LineTo(13, 9); }},
-        {"wide line", [](TCanvas& c) { c.Pen()->SetWidth(3); c.MoveTo(2, 8); c.LineTo(12, 3); }},
-        {"dotted polyline", [](TCanvas& c) {
+        {"line",
+         [](TCanvas& c) {
+             c.MoveTo(1, 1);
+             c.LineTo(13, 9);
+         }},
+        {"wide line",
+         [](TCanvas& c) {
+             c.Pen()->SetWidth(3);
+             c.MoveTo(2, 8);
+             c.LineTo(12, 3);
+         }},
+        {"dotted polyline",
+         [](TCanvas& c) {
              c.Pen()->SetStyle(psDashDot);
              const TPoint p[] = {{0, 0}, {13, 2}, {3, 9}, {14, 10}};
              c.Polyline(p);
@@ -169,14 +176,24 @@ TEST(CanvasShapes, XorAndNotXorDrawnTwiceRestoreEveryPixel) {
         {"rectangle", [](TCanvas& c) { c.Rectangle(2, 2, 12, 10); }},
         {"ellipse", [](TCanvas& c) { c.Ellipse(1, 1, 14, 11); }},
         {"round rect", [](TCanvas& c) { c.RoundRect(0, 0, 15, 12, 6, 6); }},
-        {"star", [](TCanvas& c) {
+        {"star",
+         [](TCanvas& c) {
              const TPoint p[] = {{7, 0}, {11, 11}, {1, 4}, {14, 4}, {3, 11}};
              c.Polygon(p);
          }},
         {"pie", [](TCanvas& c) { c.Pie(0, 0, 15, 12, 15, 6, 0, 0); }},
         {"chord", [](TCanvas& c) { c.Chord(0, 0, 15, 12, 0, 12, 15, 0); }},
-        {"arc", [](TCanvas& c) { c.Pen()->SetWidth(2); c.Arc(0, 0, 15, 12, 15, 6, 7, 12); }},
-        {"hatch", [](TCanvas& c) { c.Brush()->SetStyle(bsDiagCross); c.SetBkMode(OPAQUE); c.Rectangle(0, 0, 15, 12); }},
+        {"arc",
+         [](TCanvas& c) {
+             c.Pen()->SetWidth(2);
+             c.Arc(0, 0, 15, 12, 15, 6, 7, 12);
+         }},
+        {"hatch",
+         [](TCanvas& c) {
+             c.Brush()->SetStyle(bsDiagCross);
+             c.SetBkMode(OPAQUE);
+             c.Rectangle(0, 0, 15, 12);
+         }},
     };
     for (TPenMode mode : {pmXor, pmNotXor}) {
         for (const auto& [name, draw] : primitives) {
@@ -210,11 +227,21 @@ TEST(CanvasShapes, PenModesCombinePenAndDestination) {
     const TColor p = RGB(0x33, 0x0F, 0x0F), d = RGB(0x33, 0x55, 0x33);
     const uint32_t P = uint32_t(p), D = uint32_t(d), M = 0xFFFFFF;
     const std::pair<TPenMode, uint32_t> cases[] = {
-        {pmBlack, 0},           {pmWhite, M},           {pmNop, D},
-        {pmNot, ~D & M},        {pmCopy, P},            {pmNotCopy, ~P & M},
-        {pmMergePenNot, (P | ~D) & M}, {pmMaskPenNot, P & ~D & M}, {pmMergeNotPen, (~P | D) & M},
-        {pmMaskNotPen, ~P & D & M},    {pmMerge, P | D},           {pmNotMerge, ~(P | D) & M},
-        {pmMask, P & D},        {pmNotMask, ~(P & D) & M}, {pmXor, P ^ D},
+        {pmBlack, 0},
+        {pmWhite, M},
+        {pmNop, D},
+        {pmNot, ~D & M},
+        {pmCopy, P},
+        {pmNotCopy, ~P & M},
+        {pmMergePenNot, (P | ~D) & M},
+        {pmMaskPenNot, P & ~D & M},
+        {pmMergeNotPen, (~P | D) & M},
+        {pmMaskNotPen, ~P & D & M},
+        {pmMerge, P | D},
+        {pmNotMerge, ~(P | D) & M},
+        {pmMask, P & D},
+        {pmNotMask, ~(P & D) & M},
+        {pmXor, P ^ D},
         {pmNotXor, ~(P ^ D) & M},
     };
     for (const auto& [mode, expected] : cases) {
@@ -251,9 +278,10 @@ TEST(CanvasShapes, HatchGapsAreLeftAloneWhenTransparentAndBackgroundWhenOpaque) 
         s.C.Brush()->SetColor(clBlack);
         s.C.Brush()->SetStyle(c.Style);  // a hatch sets the mode transparent...
         s.C.SetBkColor(clRed);
-        s.C.SetBkMode(c.Mode);           // ...until it is set again
+        s.C.SetBkMode(c.Mode);  // ...until it is set again
         s.C.FillRect(Rect(0, 0, 9, 2));
-        EXPECT_EQ(s.Map(), Rows({c.Row0, c.Row1})) << BrushStyleNames().Name(c.Style) << " " << c.Mode;
+        EXPECT_EQ(s.Map(), Rows({c.Row0, c.Row1}))
+            << BrushStyleNames().Name(c.Style) << " " << c.Mode;
     }
 }
 

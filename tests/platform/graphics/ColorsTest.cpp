@@ -1,17 +1,22 @@
-#include "platform/graphics/Colors.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/classes/PropAccess.h"
+#include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsInit.h"
 #include "platform/graphics/Pen.h"
 #include "platform/rtl/Exceptions.h"
 
 TEST(Colors, NamesAndTextRoundTrip) {
     const std::pair<TColor, const char*> cases[] = {
-        {clRed, "clRed"},           {clNavy, "clNavy"},       {clMoneyGreen, "clMoneyGreen"},
-        {clMedGray, "clMedGray"},   {clBtnFace, "clBtnFace"}, {clInfoBk, "clInfoBk"},
-        {clNone, "clNone"},         {clDefault, "clDefault"}, {RGB(1, 2, 3), "$00030201"},
+        {clRed, "clRed"},
+        {clNavy, "clNavy"},
+        {clMoneyGreen, "clMoneyGreen"},
+        {clMedGray, "clMedGray"},
+        {clBtnFace, "clBtnFace"},
+        {clInfoBk, "clInfoBk"},
+        {clNone, "clNone"},
+        {clDefault, "clDefault"},
+        {RGB(1, 2, 3), "$00030201"},
         {TColor(0x80000040), "$80000040"},
     };
     for (const auto& [color, text] : cases) {
@@ -41,8 +46,7 @@ TEST(Colors, ChannelsAndSystemColours) {
     EXPECT_EQ(ColorToRGB(clBtnFace), clSilver);
     EXPECT_EQ(ColorToRGB(clBtnShadow), clGray);
     EXPECT_EQ(ColorToRGB(clBtnHighlight), clWhite);
-    for (TColor passes : {clNone, clDefault, clRed})
-        EXPECT_EQ(ColorToRGB(passes), passes);
+    for (TColor passes : {clNone, clDefault, clRed}) EXPECT_EQ(ColorToRGB(passes), passes);
 
     // The table can change while the program runs.
     TSystemColorTable table = SystemColors();
