@@ -62,16 +62,36 @@ TEST(CanvasClip, RegionsCombine) {
     }
 }
 
-TEST(CanvasClip, EllipseRegionCoversTheSamePixelsAsTheFilledEllipse) {
-    for (const TRect& box : {Rect(0, 0, 9, 7), Rect(1, 2, 12, 12), Rect(0, 0, 2, 5)}) {
+// A region and the filled shape of the same coordinates cover the same pixels.
+TEST(CanvasClip, RegionsCoverTheSamePixelsAsTheFilledShapes) {
+    const TPoint star[] = {{7, 0}, {12, 13}, {0, 5}, {14, 5}, {2, 13}};
+    struct TCase {
+        const char* Name;
+        std::function<void(TCanvas&)> Fill;
+        TRegion Region;
+    } cases[] = {
+        {"ellipse", [](TCanvas& c) { c.Ellipse(0, 0, 9, 7); },
+         TRegion::FromEllipse(Rect(0, 0, 9, 7))},
+        {"tall ellipse", [](TCanvas& c) { c.Ellipse(1, 2, 12, 12); },
+         TRegion::FromEllipse(Rect(1, 2, 12, 12))},
+        {"thin ellipse", [](TCanvas& c) { c.Ellipse(0, 0, 2, 5); },
+         TRegion::FromEllipse(Rect(0, 0, 2, 5))},
+        {"round rect", [](TCanvas& c) { c.RoundRect(1, 1, 13, 10, 6, 4); },
+         TRegion::FromRoundRect(Rect(1, 1, 13, 10), 6, 4)},
+        {"star",
+         [&](TCanvas& c) {
+             c.Pen()->SetStyle(psClear);  // an outline reaches past the fill
+             c.Polygon(star);
+         },
+         TRegion::FromPolygon(star)},
+    };
+    for (const TCase& c : cases) {
         TBitmap drawn(14, 14), clipped(14, 14);
         drawn.Canvas()->Brush()->SetColor(clBlack);
-        drawn.Canvas()->Pen()->SetColor(clBlack);
-        drawn.Canvas()->Ellipse(box);
-        const TRegion region = TRegion::FromEllipse(box);
-        clipped.Canvas()->SelectClipRgn(&region);
+        c.Fill(*drawn.Canvas());
+        clipped.Canvas()->SelectClipRgn(&c.Region);
         FillBlack(*clipped.Canvas());
-        EXPECT_EQ(PixelMap(clipped), PixelMap(drawn));
+        EXPECT_EQ(PixelMap(clipped), PixelMap(drawn)) << c.Name;
     }
 }
 
