@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cassert>
+#include <cmath>
 #include <utility>
 
 #include "platform/db/DBConsts.h"
@@ -16,6 +17,14 @@ int Compare(T a, T b) {
     return (a > b) - (a < b);
 }
 
+// Floats order totally: a NaN (which a file can hold) sorts after every number and equals every
+// other NaN, so an index stays a strict order and a unique index holds one NaN at most.
+int Compare(double a, double b) {
+    const bool aNaN = std::isnan(a), bNaN = std::isnan(b);
+    if (aNaN || bNaN) return int(aNaN) - int(bNaN);
+    return (a > b) - (a < b);
+}
+
 int CompareText(std::string_view a, std::string_view b, bool caseInsensitive) {
     const int c = caseInsensitive ? AnsiCompareText(a, b) : a.compare(b);
     return (c > 0) - (c < 0);
@@ -26,10 +35,11 @@ int CompareText(std::string_view a, std::string_view b, bool caseInsensitive) {
 uint64_t IntImage(int32_t v) { return uint64_t(uint32_t(v) ^ 0x80000000u) + 1; }
 
 uint64_t FloatImage(double v) {
+    if (std::isnan(v)) return ~uint64_t(0);  // every NaN is one key, after +infinity
     if (v == 0) v = 0.0;  // -0 equals +0
     const uint64_t bits = std::bit_cast<uint64_t>(v);
     const uint64_t image = (bits >> 63) ? ~bits : bits | (uint64_t(1) << 63);
-    return std::max<uint64_t>(image, 1);  // only a NaN of all ones would map to 0
+    return image;
 }
 
 // Stable LSD radix sort of `order` (indexes into `keys`, `width` images per row) by the images

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <limits>
 #include <random>
 
 #include "platform/db/DBConsts.h"
@@ -244,7 +246,8 @@ TEST(RecordStore, ValueOfAnotherKindIsRefusedAndChangesNothing) {
 
 TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     // The bulk build sorts numeric keys by their bit images; the record-by-record inserts compare
-    // values. Both must agree for negative, zero, tiny, huge and null keys in either direction.
+    // values. Both must agree for negative, zero, tiny, huge, infinite, NaN and null keys in
+    // either direction (a NaN can come from a file and must not break the order).
     auto layout = std::make_shared<TTableLayout>();
     layout->Columns = {{"F", ftFloat, 0, false, nullptr},
                        {"I", ftInteger, 0, false, nullptr},
@@ -253,8 +256,11 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     layout->Indexes = {{"FI", {0, 1}, false, false, false},   {"IDesc", {1, 2}, false, false, true},
                        {"D", {2}, false, false, false},       {"ISeq", {1, 3}, false, false, false},
                        {"SeqF", {3, 0}, false, false, false}, {"SeqDesc", {3}, false, false, true}};
-    const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5, -1e-300, -0.0,
-                                  0.0,           1e-300, 0.5,  3.0,     1e300};
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5, -1e-300, -0.0, 0.0, 1e-300,
+                                  0.5,           3.0,    1e300, -inf,   inf,  nan, -nan};
+    const size_t floatCount = std::size(floats);
     const TFieldValue ints[] = {TFieldValue{}, int32_t(INT32_MIN), int32_t(-256),
                                 int32_t(-1),   int32_t(0),         int32_t(1),
                                 int32_t(255),  int32_t(256),       int32_t(INT32_MAX)};
@@ -262,8 +268,8 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
     std::mt19937 random(seed);
     TRecordStore oneByOne(layout), bulk(layout);
     for (int r = 0; r < 3000; ++r) {
-        std::vector<TFieldValue> row = {floats[random() % 10], ints[random() % 9],
-                                        floats[random() % 10], int32_t(r / 7 - 200)};
+        std::vector<TFieldValue> row = {floats[random() % floatCount], ints[random() % 9],
+                                        floats[random() % floatCount], int32_t(r / 7 - 200)};
         oneByOne.Add(row.data());
         bulk.AppendUnindexed(std::move(row));
     }
@@ -273,15 +279,18 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
             ASSERT_EQ(bulk.RecordAt(order, pos), oneByOne.RecordAt(order, pos))
                 << "seed " << seed << ", order " << order << ", position " << pos;
 
-    // -0 and +0 are one key to a unique index, on either path.
+    // -0 and +0 are one key to a unique index, and so are any two NaNs, on either path.
     auto uniqueLayout = std::make_shared<TTableLayout>(*layout);
     uniqueLayout->Indexes = {{"F", {0}, true, false, false}};
-    TRecordStore unique(uniqueLayout), uniqueBulk(uniqueLayout);
-    const std::vector<TFieldValue> zero = {0.0, {}, {}, {}}, negativeZero = {-0.0, {}, {}, {}};
-    unique.Add(zero.data());
-    EXPECT_THROW(unique.Add(negativeZero.data()), EDatabaseError);
-    uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(negativeZero));
-    uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(zero));
-    EXPECT_THROW(uniqueBulk.BuildIndexes(), EDatabaseError);
-    EXPECT_EQ(uniqueBulk.RecordCount(), 0);
+    const std::pair<double, double> sameKeys[] = {{0.0, -0.0}, {nan, -nan}};
+    for (const auto& [first, second] : sameKeys) {
+        TRecordStore unique(uniqueLayout), uniqueBulk(uniqueLayout);
+        const std::vector<TFieldValue> a = {first, {}, {}, {}}, b = {second, {}, {}, {}};
+        unique.Add(a.data());
+        EXPECT_THROW(unique.Add(b.data()), EDatabaseError);
+        uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(b));
+        uniqueBulk.AppendUnindexed(std::vector<TFieldValue>(a));
+        EXPECT_THROW(uniqueBulk.BuildIndexes(), EDatabaseError);
+        EXPECT_EQ(uniqueBulk.RecordCount(), 0);
+    }
 }
