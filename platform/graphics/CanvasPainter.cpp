@@ -175,6 +175,7 @@ void TCanvas::TPainter::PaintRun(uint8_t* row, int y, int x0, int x1, const TPai
             const int px = ((x % pattern.width()) + pattern.width()) % pattern.width();
             const int py = ((y % pattern.height()) + pattern.height()) % pattern.height();
             source = pattern.pixel(px, py) & Rgb24;
+            if (paint.Mono) source = source == Rgb24 ? paint.Back : paint.Color;
         }
         Store(row, x, bytes, ApplyRop(paint.Rop, source, Load(row, x, bytes)));
     }

@@ -34,6 +34,7 @@ struct TPaint {
     bool Opaque = false;
     TBrushStyle Hatch = bsSolid;      // when Hatched
     const QImage* Pattern = nullptr;  // when Patterned
+    bool Mono = false;  // a two-colour pattern: black takes Color (the text colour), white Back
     TPenMode Rop = pmCopy;
 };
 

@@ -23,6 +23,11 @@ TPaint BrushPaint(const TCanvas& canvas, TPenMode rop) {
     if (brush.Bitmap() && !brush.Bitmap()->Empty()) {
         paint.Kind = TPaint::Patterned;
         paint.Pattern = &brush.Bitmap()->Image();
+        // A two-colour pattern is drawn in the text and background colours.
+        if (brush.Bitmap()->PixelFormat() == pf1bit) {
+            paint.Mono = true;
+            paint.Color = ToDevice(canvas.TextColor());
+        }
     } else if (brush.Style() == bsClear) {
         paint.Rop = pmNop;
     } else if (brush.Style() != bsSolid) {

@@ -85,6 +85,13 @@ TEST(CanvasCopy, BitmapBrushTilesFromTheOrigin) {
     c.Brush()->SetBitmap(&pattern);
     c.FillRect(Rect(1, 0, 5, 3));
     EXPECT_EQ(PixelMap(target), Rows({"..#.#", ".#.#.", "..#.#"}));
+
+    // A two-colour pattern takes the text colour for black and the background for white.
+    pattern.SetPixelFormat(pf1bit);
+    c.SetTextColor(clRed);
+    c.SetBkColor(clBlack);
+    c.FillRect(Rect(0, 0, 5, 1));
+    EXPECT_EQ(PixelMap(target), Rows({"?#?#?", ".#.#.", "..#.#"}));
 }
 
 TEST(CanvasCopy, AlphaBlendMixesByTheConstantOpacity) {
