@@ -2,16 +2,19 @@
 // A drawing surface with the conventions every chart and control relies on:
 // - Fills leave out the right and bottom edges: FillRect(Rect(0, 0, 4, 4)) paints 0..3 by 0..3.
 // - LineTo and Polyline do not paint their last point; Polygon paints each vertex once.
-// - Rectangle, Ellipse, RoundRect, Pie and Chord keep a one-pixel pen inside their box; with a
-//   psClear pen the filled box is one pixel smaller to the right and bottom.
+// - Rectangle, Ellipse, RoundRect, Pie and Chord keep their outline inside their box, whatever
+//   the pen's width; with a psClear pen the filled box is one pixel smaller to the right and
+//   bottom.
 // - The pen's Mode is the raster operation of pen strokes and brush fills alike, so pmXor or
 //   pmNotXor drawn twice gives back every pixel.
 // - Hatch gaps and the cell behind text take the background colour in OPAQUE mode only.
 // - Arcs run counter-clockwise from the start radial to the end radial unless the arc
 //   direction is AD_CLOCKWISE.
 // - Clipping is in device pixels and holds for every primitive, text included.
-// Paths, recording and mapping modes are not here yet: a recording canvas would derive from
-// this class and a mapping would apply where the Device* helpers turn coordinates into pixels.
+// A surface is whatever image Image() gives: a bitmap's own pixels, or a window's persistent
+// image for a canvas of the window layer. Paths, recording and mapping modes are not here yet:
+// a recording canvas would derive from this class, and a mapping would turn logical
+// coordinates into pixels at the start of each primitive.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -169,7 +172,6 @@ protected:
 
 private:
     friend class TBitmap;
-    friend class TRasterizer;
     class TPainter;
 
     void BrushChanged();
@@ -180,13 +182,13 @@ private:
     // raster operation; with keyed, source pixels of the key colour are left out.
     void BlitImage(const TRect& dest, const QImage& src, const TRect& srcRect, TPenMode rop,
                    bool keyed, TColor key);
-    // Closed shapes: the pen on the outline, the brush inside.
-    enum TShapeKind { skEllipse, skRoundRect, skPie, skChord };
     // Text at the reference point (x, y); with cellRect, clipped to it and, in OPAQUE mode, the
     // whole of it filled instead of the text's own cell.
     void DrawText(int x, int y, std::string_view text, const TRect* cellRect);
     // The pen along points (closed: back to the first point too).
     void Stroke(std::span<const TPoint> points, bool closed);
+    // Closed shapes in a box: the pen on the outline, the brush inside.
+    enum TShapeKind { skEllipse, skRoundRect, skPie, skChord };
     void BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start, TPoint end);
 
     std::unique_ptr<TPen> FPen;
