@@ -75,13 +75,17 @@ void TBitmap::SetSize(int width, int height) {
 
 void TBitmap::Resize(int width, int height) {
     QImage& image = FImpl->Image;
-    FImpl->Width = width;
-    FImpl->Height = height;
     if (width == 0 || height == 0) {
         image = QImage();
+        FImpl->Width = width;
+        FImpl->Height = height;
         return;
     }
     QImage resized = WhiteImage(width, height, StorageOf(FPixelFormat));
+    // Too large to hold: the bitmap stays as it was rather than claim pixels it has not got.
+    if (resized.isNull()) throw EOutOfMemory(SOutOfMemory);
+    FImpl->Width = width;
+    FImpl->Height = height;
     if (!image.isNull()) {
         const int w = std::min(width, image.width()), h = std::min(height, image.height());
         const size_t bytes = size_t(w) * size_t(resized.depth() / 8);

@@ -39,6 +39,7 @@ void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save);
 
 inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 inline constexpr const char* SScanLine = "Scan line index out of range";
+inline constexpr const char* SOutOfMemory = "Out of memory";
 
 class TBitmap : public TGraphic {
     KV_DECLARE_CLASS(TBitmap, TGraphic)
@@ -52,7 +53,8 @@ public:
     void SetWidth(int value) override;
     int Height() const override;
     void SetHeight(int value) override;
-    // Keeps the pixels that stay inside; new ones are white.
+    // Keeps the pixels that stay inside; new ones are white. A size whose pixels cannot be
+    // had raises EOutOfMemory "Out of memory" and leaves the bitmap as it was.
     void SetSize(int width, int height);
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }

@@ -20,6 +20,14 @@ TEST(Bitmap, NewAndGrownPixelsAreWhiteAndKeptPixelsStay) {
     EXPECT_EQ(PixelMap(bitmap), Rows({"..", ".."}));
 }
 
+TEST(Bitmap, SizeBeyondMemoryIsRefusedAndTheBitmapKept) {
+    TBitmap bitmap(2, 2);
+    EXPECT_THROW(bitmap.SetSize(1 << 30, 1 << 30), EOutOfMemory);
+    EXPECT_EQ(bitmap.Width(), 2);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(PixelMap(bitmap), Rows({"..", ".."}));
+}
+
 TEST(Bitmap, ScanLinesFollowThePixelFormat) {
     TBitmap bitmap(3, 2);
     bitmap.Canvas()->SetPixel(1, 1, RGB(0x10, 0x20, 0x30));
