@@ -16,14 +16,16 @@ constexpr double kHour = 1.0 / 24.0;
 
 }  // namespace
 
+// clang-format off
 const std::array<double, DateTimeStepCount> DateTimeSteps = {
     kSecond / 1000000.0, kSecond / 1000.0,
-    kSecond,             5 * kSecond,      10 * kSecond, 15 * kSecond, 30 * kSecond,
-    kMinute,             5 * kMinute,      10 * kMinute, 15 * kMinute, 30 * kMinute,
-    kHour,               2 * kHour,        6 * kHour,    12 * kHour,
-    1,                   2,                3,            7,
-    15,                  30,               60,           90,           120,          182,
+    kSecond, 5 * kSecond, 10 * kSecond, 15 * kSecond, 30 * kSecond,
+    kMinute, 5 * kMinute, 10 * kMinute, 15 * kMinute, 30 * kMinute,
+    kHour, 2 * kHour, 6 * kHour, 12 * kHour,
+    1, 2, 3, 7,
+    15, 30, 60, 90, 120, 182,
     365};
+// clang-format on
 
 int DaysOfMonth(int Year, int Month) { return DaysInAMonth(Year, Month); }
 
@@ -47,11 +49,16 @@ int FindDateTimeStep(double Value) {
 double AlignDateTimeToStep(int StepKind, double Value) {
     if (Value == 0) return Value;
     switch (StepKind) {
-        case dtOneDay: return double(Round(Value));
-        case dtTwoDays: return double(Round(Value / 2) * 2);
-        case dtThreeDays: return double(Round(Value / 3) * 3);
-        case dtOneWeek: return double(Round((Value - 2) / 7) * 7 + 2);
-        default: break;
+        case dtOneDay:
+            return double(Round(Value));
+        case dtTwoDays:
+            return double(Round(Value / 2) * 2);
+        case dtThreeDays:
+            return double(Round(Value / 3) * 3);
+        case dtOneWeek:
+            return double(Round((Value - 2) / 7) * 7 + 2);
+        default:
+            break;
     }
     if (StepKind < dtHalfMonth || StepKind > dtOneYear) return Value;
     int year, month, day;
@@ -92,11 +99,16 @@ void MoveMonths(int& year, int& month, int& day, int n, bool up) {
 
 int MonthsOfStep(int kind) {
     switch (kind) {
-        case dtOneMonth: return 1;
-        case dtTwoMonths: return 2;
-        case dtThreeMonths: return 3;
-        case dtFourMonths: return 4;
-        default: return 6;
+        case dtOneMonth:
+            return 1;
+        case dtTwoMonths:
+            return 2;
+        case dtThreeMonths:
+            return 3;
+        case dtFourMonths:
+            return 4;
+        default:
+            return 6;
     }
 }
 

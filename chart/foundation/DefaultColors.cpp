@@ -5,9 +5,9 @@
 std::vector<TColor> DefaultColors;
 
 void ResetDefaultColors() {
-    DefaultColors = {clRed,    clGreen, clYellow, clBlue,   clWhite,      clGray,     clFuchsia,
-                     clTeal,   clNavy,  clMaroon, clLime,   clOlive,      clPurple,   clSilver,
-                     clAqua,   clBlack, clMoneyGreen, clSkyBlue, clCream, clMedGray};
+    DefaultColors = {clRed,  clGreen, clYellow,     clBlue,    clWhite, clGray,   clFuchsia,
+                     clTeal, clNavy,  clMaroon,     clLime,    clOlive, clPurple, clSilver,
+                     clAqua, clBlack, clMoneyGreen, clSkyBlue, clCream, clMedGray};
 }
 
 void SetDefaultColors(std::span<const TColor> Colors) {

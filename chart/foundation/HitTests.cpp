@@ -49,8 +49,7 @@ bool PointInPolygon(const TPoint& P, std::span<const TPoint> Points, int HighInd
         const TPoint& a = Points[size_t(i)];
         const TPoint& b = Points[size_t(j)];
         if ((P.Y >= a.Y && P.Y < b.Y) || (P.Y >= b.Y && P.Y < a.Y)) {
-            const double x =
-                (double(b.X) - a.X) * (double(P.Y) - a.Y) / (double(b.Y) - a.Y) + a.X;
+            const double x = (double(b.X) - a.X) * (double(P.Y) - a.Y) / (double(b.Y) - a.Y) + a.X;
             if (P.X < x) inside = !inside;
         }
     }

@@ -3,9 +3,9 @@
 // extended set (extended series, functions and tools) are assigned by their start-up routines and
 // emptied by their shutdown; the code that shows a text reads its variable. "\r" inside a text is a
 // line break. Texts no part of this program shows are kept so that both sets stay complete.
+#include <span>
 #include <string>
 #include <string_view>
-#include <span>
 
 // The native extension of stored chart files, composed into three of the core texts.
 inline constexpr std::string_view NativeChartExtension = "tee";

@@ -53,7 +53,8 @@ namespace {
 
 // The turn of a -> b -> c around b, in 64 bits so that far projected points cannot overflow.
 int64_t Turn(const TPoint& a, const TPoint& b, const TPoint& c) {
-    return (int64_t(a.X) - b.X) * (int64_t(c.Y) - b.Y) - (int64_t(c.X) - b.X) * (int64_t(a.Y) - b.Y);
+    return (int64_t(a.X) - b.X) * (int64_t(c.Y) - b.Y) -
+           (int64_t(c.X) - b.X) * (int64_t(a.Y) - b.Y);
 }
 
 }  // namespace
@@ -74,7 +75,8 @@ bool PointInPolygon(const TPoint& P, std::span<const TPoint> Polygon) {
         const TPoint& a = Polygon[i];
         const TPoint& b = Polygon[j];
         if ((P.Y >= a.Y && P.Y < b.Y) || (P.Y >= b.Y && P.Y < a.Y)) {
-            const long double x = (static_cast<long double>(b.X) - a.X) * (P.Y - static_cast<long double>(a.Y)) /
+            const long double x = (static_cast<long double>(b.X) - a.X) *
+                                      (P.Y - static_cast<long double>(a.Y)) /
                                       (static_cast<long double>(b.Y) - a.Y) +
                                   a.X;
             if (P.X <= x) inside = !inside;

@@ -1,9 +1,8 @@
-#include "chart/foundation/DateTimeSteps.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "chart/foundation/DateTimeSteps.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 
@@ -26,16 +25,23 @@ TEST(DateTimeStepsTest, NextAndFindStep) {
     struct Case {
         double increment, next;
     } next[] = {
-        {kHour, 2 * kHour}, {200, 365}, {182, 365}, {1, 2}, {1.5, 2}, {3.5, 7},
-        {DateTimeSteps[2], DateTimeSteps[3]}, {1e-12, DateTimeSteps[0]},
+        {kHour, 2 * kHour},
+        {200, 365},
+        {182, 365},
+        {1, 2},
+        {1.5, 2},
+        {3.5, 7},
+        {DateTimeSteps[2], DateTimeSteps[3]},
+        {1e-12, DateTimeSteps[0]},
     };
-    for (const Case& c : next) EXPECT_DOUBLE_EQ(NextDateTimeStep(c.increment), c.next) << c.increment;
+    for (const Case& c : next)
+        EXPECT_DOUBLE_EQ(NextDateTimeStep(c.increment), c.next) << c.increment;
 
     struct Find {
         double value;
         int kind;
-    } finds[] = {{1.0, dtOneDay}, {365, dtOneYear}, {7, dtOneWeek}, {15 / 1440.0, 10},
-                 {2 * kHour + 1e-12, 13}, {1.5, dtNone}, {0, dtNone}};
+    } finds[] = {{1.0, dtOneDay},         {365, dtOneYear}, {7, dtOneWeek}, {15 / 1440.0, 10},
+                 {2 * kHour + 1e-12, 13}, {1.5, dtNone},    {0, dtNone}};
     for (const Find& f : finds) EXPECT_EQ(FindDateTimeStep(f.value), f.kind) << f.value;
 }
 
@@ -66,7 +72,8 @@ TEST(DateTimeStepsTest, AlignToStep) {
         {dtOneYear, 0, 0},  // zero stays
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(AlignDateTimeToStep(c.kind, c.value), c.aligned) << c.kind << " " << c.value;
+        EXPECT_DOUBLE_EQ(AlignDateTimeToStep(c.kind, c.value), c.aligned)
+            << c.kind << " " << c.value;
     for (double v : {45000.3, 45001.0, 45004.9, -20.0}) {
         const double week = AlignDateTimeToStep(dtOneWeek, v);
         EXPECT_EQ(std::fmod(week - 2, 7.0), 0.0) << v;

@@ -1,7 +1,6 @@
-#include "chart/foundation/FieldLists.h"
-
 #include <gtest/gtest.h>
 
+#include "chart/foundation/FieldLists.h"
 #include "platform/rtl/FormatSettings.h"
 
 namespace {
@@ -11,13 +10,16 @@ TEST(FieldListsTest, ExtractAndCountFields) {
         const char* text;
         int n;
         const char* field;
-    } cases[] = {
-        {"a;b;c", 1, "a"}, {"a;b;c", 2, "b"}, {"a;b;c", 3, "c"},
-        {"a;b;c", 5, "c"},  // past the last field: the last field
-        {"", 1, ""},        {"a", 0, ""},     {"a", -1, ""},
-        {"a;;c", 2, ""},    {";x", 1, ""},    {"a;b;;", 4, ""}, {"a;b;;", 9, ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ExtractField(c.text, c.n), c.field) << c.text << " #" << c.n;
+    } cases[] =
+        {
+            {"a;b;c", 1, "a"}, {"a;b;c", 2, "b"}, {"a;b;c", 3, "c"},
+            {"a;b;c", 5, "c"},  // past the last field: the last field
+            {"", 1, ""},       {"a", 0, ""},      {"a", -1, ""},
+            {"a;;c", 2, ""},   {";x", 1, ""},     {"a;b;;", 4, ""},
+            {"a;b;;", 9, ""},
+        };
+    for (const Case& c : cases)
+        EXPECT_EQ(ExtractField(c.text, c.n), c.field) << c.text << " #" << c.n;
 
     struct Count {
         const char* text;

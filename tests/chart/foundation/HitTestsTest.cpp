@@ -1,7 +1,6 @@
-#include "chart/foundation/HitTests.h"
-
 #include <gtest/gtest.h>
 
+#include "chart/foundation/HitTests.h"
 #include "chart/foundation/PointRoutines.h"
 #include "tests/chart/foundation/GeometryPrinters.h"
 
@@ -13,12 +12,10 @@ TEST(HitTestsTest, NearLineAllowsToleranceAndOnePixel) {
         int tolerance;
         bool near;
     } cases[] = {
-        {{5, 1}, 0, true},    // distance 1 passes with tolerance 0
-        {{5, 2}, 0, false},
-        {{5, 3}, 2, true},
+        {{5, 1}, 0, true},  // distance 1 passes with tolerance 0
+        {{5, 2}, 0, false},  {{5, 3}, 2, true},
         {{-1, 1}, 0, false},  // beyond the start: distance to the end point, sqrt 2
-        {{11, 0}, 0, true},
-        {{0, 0}, -5, true},   // an end point always hits
+        {{11, 0}, 0, true},  {{0, 0}, -5, true},  // an end point always hits
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsPointNearLine(c.p, 0, 0, 10, 0, c.tolerance), c.near)
@@ -36,8 +33,8 @@ TEST(HitTestsTest, BothPolygonTestsAgreeInsideAndDifferOnEdges) {
         TPoint p;
         bool hit, pointRoutines;
     } cases[] = {
-        {{5, 5}, true, true},   {{0, 5}, true, false},  {{10, 5}, false, true},
-        {{5, 0}, true, true},   {{5, 10}, false, false}, {{20, 5}, false, false},
+        {{5, 5}, true, true}, {{0, 5}, true, false},   {{10, 5}, false, true},
+        {{5, 0}, true, true}, {{5, 10}, false, false}, {{20, 5}, false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PointInPolygon(c.p, square, 3), c.hit) << c.p.X << "," << c.p.Y;
@@ -65,13 +62,10 @@ TEST(HitTestsTest, Ellipse) {
         TRect box;
         bool inside;
     } cases[] = {
-        {{10, 5}, {0, 0, 20, 10}, true},
-        {{20, 5}, {0, 0, 20, 10}, true},   // on the ellipse
-        {{10, 0}, {0, 0, 20, 10}, true},
-        {{19, 1}, {0, 0, 20, 10}, false},  // in the box's corner
-        {{21, 5}, {0, 0, 20, 10}, false},
-        {{5, 5}, {5, 0, 5, 10}, false},    // no width
-        {{5, 5}, {0, 5, 10, 6}, false},    // height 1: cy - Top is 0
+        {{10, 5}, {0, 0, 20, 10}, true},  {{20, 5}, {0, 0, 20, 10}, true},   // on the ellipse
+        {{10, 0}, {0, 0, 20, 10}, true},  {{19, 1}, {0, 0, 20, 10}, false},  // in the box's corner
+        {{21, 5}, {0, 0, 20, 10}, false}, {{5, 5}, {5, 0, 5, 10}, false},    // no width
+        {{5, 5}, {0, 5, 10, 6}, false},  // height 1: cy - Top is 0
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PointInEllipseRect(c.p, c.box), c.inside) << c.p.X << "," << c.p.Y << Show(c.box);
@@ -86,14 +80,14 @@ TEST(HitTestsTest, IntersectSegments) {
         double x, y;
     } cases[] = {
         {0, 0, 10, 10, 0, 10, 10, 0, true, 5, 5},
-        {0, 0, 4, 4, 0, 10, 10, 0, false, 5, 5},       // lines meet beyond the first segment
-        {0, 0, 10, 0, 0, 5, 10, 5, false, 10, 0},      // parallel: the first segment's end
-        {0, 0, 10, 10, 10, 10, 20, 0, true, 10, 10},   // touching ends, positive sides
-        {10, 10, 0, 0, 20, 0, 10, 10, true, 10, 10},   // touching ends, only zero sides
-        {0, 0, 10, 0, 5, 0, 20, 0, false, 10, 0},      // overlapping on one line
-        {5, -5, 5, 5, 0, 0, 10, 0, true, 5, 0},        // first segment vertical
-        {0, 0, 10, 0, 5, -5, 5, 5, true, 5, 0},        // second segment vertical
-        {0, 0, 0, 10, 5, 0, 5, 10, false, 0, 10},      // both vertical
+        {0, 0, 4, 4, 0, 10, 10, 0, false, 5, 5},      // lines meet beyond the first segment
+        {0, 0, 10, 0, 0, 5, 10, 5, false, 10, 0},     // parallel: the first segment's end
+        {0, 0, 10, 10, 10, 10, 20, 0, true, 10, 10},  // touching ends, positive sides
+        {10, 10, 0, 0, 20, 0, 10, 10, true, 10, 10},  // touching ends, only zero sides
+        {0, 0, 10, 0, 5, 0, 20, 0, false, 10, 0},     // overlapping on one line
+        {5, -5, 5, 5, 0, 0, 10, 0, true, 5, 0},       // first segment vertical
+        {0, 0, 10, 0, 5, -5, 5, 5, true, 5, 0},       // second segment vertical
+        {0, 0, 0, 10, 5, 0, 5, 10, false, 0, 10},     // both vertical
     };
     for (const Case& c : cases) {
         double x = -1, y = -1;

@@ -1,10 +1,9 @@
-#include "chart/foundation/PointRoutines.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "chart/foundation/PointRoutines.h"
 #include "tests/chart/foundation/GeometryPrinters.h"
 
 namespace {
@@ -91,9 +90,9 @@ TEST(PointRoutinesTest, ConvexHullKeepsTheCornersWithThePivotLast) {
         EXPECT_NE(std::find(pts.begin(), pts.end(), corner), pts.end());
 
     // An octagon with points inside and on its edges keeps the eight vertices only.
-    std::vector<TPoint> oct = {{30, 0},  {70, 0},  {100, 30}, {100, 70}, {70, 100}, {30, 100},
-                               {0, 70},  {0, 30},  {50, 50},  {20, 50},  {60, 80},  {50, 0},
-                               {100, 50}};
+    std::vector<TPoint> oct = {{30, 0},   {70, 0}, {100, 30}, {100, 70}, {70, 100},
+                               {30, 100}, {0, 70}, {0, 30},   {50, 50},  {20, 50},
+                               {60, 80},  {50, 0}, {100, 50}};
     ASSERT_TRUE(ConvexHull(oct));
     EXPECT_EQ(oct.size(), 8u);
     EXPECT_EQ(oct.back(), (TPoint{70, 0}));
@@ -119,12 +118,10 @@ TEST(PointRoutinesTest, PointBeforeEnd) {
         int d;
         TPoint expected;
     } cases[] = {
-        {{0, 0}, {10, 0}, 3, {7, 0}},
-        {{10, 0}, {0, 0}, 3, {3, 0}},
-        {{0, 0}, {0, -10}, 4, {0, -6}},   // vertical, going up
-        {{0, 0}, {0, 10}, 4, {0, 6}},     // vertical, going down
-        {{0, 0}, {6, 8}, 5, {3, 4}},
-        {{0, 0}, {10, 10}, 1, {9, 9}},   // 0.707 rounds to 1
+        {{0, 0}, {10, 0}, 3, {7, 0}},   {{10, 0}, {0, 0}, 3, {3, 0}},
+        {{0, 0}, {0, -10}, 4, {0, -6}},                                 // vertical, going up
+        {{0, 0}, {0, 10}, 4, {0, 6}},                                   // vertical, going down
+        {{0, 0}, {6, 8}, 5, {3, 4}},    {{0, 0}, {10, 10}, 1, {9, 9}},  // 0.707 rounds to 1
     };
     for (const Case& c : cases)
         EXPECT_EQ(PointBeforeEnd(c.start, c.end, c.d), c.expected)

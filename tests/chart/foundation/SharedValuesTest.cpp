@@ -53,7 +53,12 @@ TEST(QuickSortWithCallbacksTest, SortsOnlyTheGivenRange) {
     EXPECT_EQ(items, (std::vector<int>{9, 1, 3, 4, 5, 0}));
     // An empty range calls nothing.
     QuickSortWithCallbacks(
-        3, 2, [](int, int) -> int { ADD_FAILURE(); return 0; }, [](int, int) { ADD_FAILURE(); });
+        3, 2,
+        [](int, int) -> int {
+            ADD_FAILURE();
+            return 0;
+        },
+        [](int, int) { ADD_FAILURE(); });
 }
 
 }  // namespace
