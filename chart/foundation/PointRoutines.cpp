@@ -130,12 +130,13 @@ bool ConvexHull(std::vector<TPoint>& Points) {
     Points[pivotIndex] = Points.back();
     Points.pop_back();
 
-    // Key: the cosine of the angle from the pivot, in single precision.
+    // Key: the cosine of the angle from the pivot, worked out in extended precision and kept in
+    // single precision, so that nearly equal angles tie as the hull expects.
     std::vector<float> keys(Points.size());
     for (size_t t = 0; t < Points.size(); ++t) {
-        const double dx = double(pivot.X) - Points[t].X;
-        const double dy = double(pivot.Y) - Points[t].Y;
-        const double h = std::sqrt(dx * dx + dy * dy);
+        const long double dx = static_cast<long double>(pivot.X) - Points[t].X;
+        const long double dy = static_cast<long double>(pivot.Y) - Points[t].Y;
+        const long double h = std::sqrt(dx * dx + dy * dy);
         keys[t] = h == 0 ? 0.0f : float(dx / h);
     }
     SortByKey(Points, keys, 0, int(Points.size()) - 1);
