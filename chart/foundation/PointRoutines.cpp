@@ -142,17 +142,17 @@ bool ConvexHull(std::vector<TPoint>& Points) {
     SortByKey(Points, keys, 0, int(Points.size()) - 1);
 
     // Keep the points that turn the right way; a rejected point makes its predecessor be checked
-    // again against its new neighbour. Index 0 is always kept.
-    size_t i = 1;
-    while (i < Points.size()) {
-        const TPoint& next = i + 1 < Points.size() ? Points[i + 1] : pivot;
-        if (Turn(Points[i - 1], Points[i], next) < 0) {
-            ++i;
-        } else {
-            Points.erase(Points.begin() + std::ptrdiff_t(i));
-            i = std::max<size_t>(i - 1, 1);
-        }
+    // again against its new neighbour, and the last point is checked against the pivot. Index 0
+    // is always kept. The kept points are packed in place as a stack (Points[0..kept)), which
+    // visits the same triples as removing each rejected point from the list, in linear time.
+    const size_t count = Points.size();
+    size_t kept = 2;
+    for (size_t k = 2; k <= count; ++k) {
+        const TPoint next = k < count ? Points[k] : pivot;
+        while (kept >= 2 && Turn(Points[kept - 2], Points[kept - 1], next) >= 0) --kept;
+        if (k < count) Points[kept++] = next;
     }
+    Points.resize(kept);
     Points.push_back(pivot);
     return true;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "chart/foundation/PointRoutines.h"
@@ -110,6 +111,28 @@ TEST(PointRoutinesTest, ConvexHullKeepsTheCornersWithThePivotLast) {
     std::vector<TPoint> far = {{0, 20000000}, {10, 20000000}, {10, 20000010}, {0, 20000010}};
     ASSERT_TRUE(ConvexHull(far));
     EXPECT_EQ(far.back(), (TPoint{10, 20000000}));
+}
+
+// On random clouds the hull turns one way throughout and leaves every point of the cloud on
+// the inner side of each of its edges (or on the edge).
+TEST(PointRoutinesTest, ConvexHullEnclosesRandomClouds) {
+    for (unsigned seed : {1u, 5u, 9u, 2024u}) {
+        std::mt19937 random(seed);
+        std::vector<TPoint> cloud(300);
+        for (TPoint& p : cloud) p = TPoint{int(random() % 800), int(random() % 600)};
+        std::vector<TPoint> hull = cloud;
+        ASSERT_TRUE(ConvexHull(hull));
+        ASSERT_GE(hull.size(), 3u) << "seed " << seed;
+        const size_t n = hull.size();
+        for (size_t i = 0; i < n; ++i) {
+            const TPoint& a = hull[i];
+            const TPoint& b = hull[(i + 1) % n];
+            EXPECT_TRUE(IsCulledFace(a, b, hull[(i + 2) % n])) << "seed " << seed << " at " << i;
+            for (const TPoint& q : cloud)
+                EXPECT_FALSE(IsCulledFace(b, a, q) && !(q == a || q == b))
+                    << "seed " << seed << " edge " << i << " leaves out " << q.X << "," << q.Y;
+        }
+    }
 }
 
 TEST(PointRoutinesTest, PointBeforeEnd) {
