@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gif/GIFSubImage.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"
 
@@ -11,6 +12,7 @@ TGIFImage::TGIFImage() : FImages(this), FHeader(this) { Clear(); }
 TGIFImage::~TGIFImage() { FImages.Clear(); }
 
 void TGIFImage::Clear() {
+    FreeBitmap();
     FImages.Clear();
     FHeader.ColorMap().Clear();
     FHeader.LogicalScreenDescriptor().ScreenWidth = 0;
@@ -24,6 +26,8 @@ void TGIFImage::SetWidth(int value) {
         if (value < frame->Left() + frame->Width()) throw GIFException(sImageWidthTooSmall);
     }
     FHeader.LogicalScreenDescriptor().ScreenWidth = uint16_t(std::clamp(value, 0, 0xFFFF));
+    FreeBitmap();
+    Changed();
 }
 
 void TGIFImage::SetHeight(int value) {
@@ -32,6 +36,8 @@ void TGIFImage::SetHeight(int value) {
         if (value < frame->Top() + frame->Height()) throw GIFException(sImageHeightTooSmall);
     }
     FHeader.LogicalScreenDescriptor().ScreenHeight = uint16_t(std::clamp(value, 0, 0xFFFF));
+    FreeBitmap();
+    Changed();
 }
 
 void TGIFImage::FixScreenSize() {
@@ -64,12 +70,26 @@ TGIFVersion TGIFImage::Version() const {
 
 int TGIFImage::Add(std::unique_ptr<TGIFSubImage> frame) {
     if (!frame) throw GIFException(sUnsupportedObject);
-    return FImages.Add(std::move(frame));
+    const int index = FImages.Add(std::move(frame));
+    FreeBitmap();
+    Changed();
+    return index;
+}
+
+void TGIFImage::PaletteChanged() {
+    FBitmap.reset();
+    for (int i = 0; i < FImages.Count(); ++i) FImages.SubImages(i)->FreeBitmap();
 }
 
 void TGIFImage::Assign(const TGIFImage& source) {
     if (&source == this) return;
     Clear();
+    FThreadPriority = source.FThreadPriority;
+    FDrawBackgroundColor = source.FDrawBackgroundColor;
+    FDrawOptions = source.FDrawOptions;
+    FColorReduction = source.FColorReduction;
+    FDitherMode = source.FDitherMode;
+    FForceFrame = source.FForceFrame;
     // The copy reports through the source's handlers while it runs, and keeps none afterwards.
     OnWarning = source.OnWarning;
     OnProgress = source.OnProgress;
@@ -80,7 +100,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
         for (int i = 0; i < count; ++i) {
             auto frame = std::make_unique<TGIFSubImage>(this);
             frame->Assign(*source.FImages.SubImages(i));
-            Add(std::move(frame));
+            FImages.Add(std::move(frame));
             Progress(this, gpsRunning, MulDiv(i + 1, 100, count), false, sProgressCopying);
         }
         FixScreenSize();
@@ -93,6 +113,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
     }
     OnWarning = nullptr;
     OnProgress = nullptr;
+    Changed();
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
@@ -111,6 +132,7 @@ void TGIFImage::LoadFromStream(TStream& stream) {
         throw;
     }
     Progress(this, gpsEnding, 100, true, sProgressLoading);
+    Changed();
 }
 
 void TGIFImage::SaveToStream(TStream& stream) {

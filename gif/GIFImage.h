@@ -1,18 +1,48 @@
 #pragma once
-// The GIF picture: header, frames, settings, and the reading and writing of the whole stream.
-// This is the codec's headless core; drawing, rendering and the picture-system registration
-// build on it.
+// The GIF picture: header, frames, settings, the reading and writing of the whole stream, and
+// the picture-system side (drawing, conversion to and from other pictures, the rendered bitmap).
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "gif/GIFEncoder.h"
 #include "gif/GIFItem.h"
+#include "gif/GIFPalette.h"
 #include "gif/GIFTypes.h"
-#include "platform/classes/Object.h"
+#include "gif/ReduceColors.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Graphic.h"
 
+class TBitmap;
 class TGIFSubImage;
 
-class TGIFImage : public TObject {
+// How the picture draws. The set holds 1 << option for each option.
+enum TGIFDrawOption {
+    drawAsync = 0,
+    drawTransparent = 1,
+    drawAnimate = 2,
+    drawLoop = 3,
+    drawLoopForever = 4,
+    drawValidateCanvas = 5,
+    drawDirect = 6,
+    drawClearOnLoop = 7,
+    drawTile = 8,
+    drawDither = 9,
+    drawAutoDither = 10
+};
+using TGIFDrawOptions = uint16_t;
+constexpr TGIFDrawOptions GIFDrawFlag(TGIFDrawOption option) {
+    return TGIFDrawOptions(1u << option);
+}
+// drawAsync, drawTransparent, drawAnimate, drawLoop, drawClearOnLoop, drawDither, drawAutoDither.
+inline constexpr TGIFDrawOptions GIFDefaultDrawOptions = 0x068F;
+
+// Whether the display shows at most 256 colours at once; dithering then follows drawAutoDither.
+bool PalettedDisplay();
+void SetPalettedDisplay(bool value);
+
+class TGIFImage : public TGraphic {
+    KV_DECLARE_CLASS(TGIFImage, TGraphic)
 public:
     TGIFImage();
     ~TGIFImage() override;
@@ -23,13 +53,13 @@ public:
 
     // Removes every frame and the global table; the logical screen becomes 0 × 0.
     void Clear();
-    bool Empty() const { return FImages.Count() == 0; }
+    bool Empty() const override { return FImages.Count() == 0; }
 
-    int Width() const { return FHeader.Width(); }
-    int Height() const { return FHeader.Height(); }
+    int Width() const override { return FHeader.Width(); }
+    int Height() const override { return FHeader.Height(); }
     // A size below a frame's right (bottom) edge raises and keeps the old one.
-    void SetWidth(int value);
-    void SetHeight(int value);
+    void SetWidth(int value) override;
+    void SetHeight(int value) override;
     // Grows the logical screen to hold every frame.
     void FixScreenSize();
 
@@ -43,14 +73,55 @@ public:
     TGIFCompression Compression() const { return FCompression; }
     void SetCompression(TGIFCompression value) { FCompression = value; }
 
+    // --- Drawing and conversion settings.
+    TGIFDrawOptions DrawOptions() const { return FDrawOptions; }
+    void SetDrawOptions(TGIFDrawOptions value) { FDrawOptions = value; }
+    bool HasDrawOption(TGIFDrawOption option) const { return FDrawOptions & GIFDrawFlag(option); }
+    // The reduction applied when a frame is made from a picture of more than 256 colours.
+    uint8_t ColorReduction() const { return FColorReduction; }
+    void SetColorReduction(uint8_t value) { FColorReduction = value; }
+    int ReductionBits() const { return FReductionBits; }
+    void SetReductionBits(int value) { FReductionBits = value; }
+    uint8_t DitherMode() const { return FDitherMode; }
+    void SetDitherMode(uint8_t value) { FDitherMode = value; }
+    int ThreadPriority() const { return FThreadPriority; }
+    void SetThreadPriority(int value) { FThreadPriority = value; }
+    int AnimationSpeed() const { return FAnimationSpeed; }
+    void SetAnimationSpeed(int value) { FAnimationSpeed = value; }
+    // The frame drawn when not animating; an index outside the frames draws the first.
+    int ForceFrame() const { return FForceFrame; }
+    void SetForceFrame(int value) { FForceFrame = value; }
+    TColor DrawBackgroundColor() const { return FDrawBackgroundColor; }
+    void SetDrawBackgroundColor(TColor value) { FDrawBackgroundColor = value; }
+    // drawDither is set, and drawAutoDither is clear or the display is paletted.
+    bool DoDither() const;
+
+    // The picture's colours: the global table's, else the first frame's. A picture without any
+    // colour table raises "No global or local color table defined".
+    TGIFPalette Palette();
+
     // Appends frame (owned from now on); returns its index.
     int Add(std::unique_ptr<TGIFSubImage> frame);
-    // A copy of source's header, settings and frames (not its handlers).
+    // A new frame made from graphic; returns its index. The frame is dropped if that fails.
+    int Add(TGraphic& graphic);
+    // A copy of source's header, frames and settings other than ReductionBits, Compression
+    // and AnimationSpeed; the copy keeps no handlers.
     void Assign(const TGIFImage& source);
+    // Null clears; a GIF picture is copied; a picture holder gives its graphic; any other
+    // picture becomes the only frame. EConvertError for what is no picture.
+    void Assign(const TPersistent* source) override;
+
+    // The whole picture at its size: frame 0's pixels when it covers the picture, else
+    // frame 0 drawn into a white bitmap of the picture's size. Null for an empty picture.
+    // Owned by the picture; its changes are the picture's.
+    TBitmap* Bitmap();
+    // A bitmap of the picture's size when there is none yet.
+    TBitmap* NewBitmap();
+    void FreeBitmap();
 
     // On failure the stream is put back where reading began.
-    void LoadFromStream(TStream& stream);
-    void SaveToStream(TStream& stream);
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
     void LoadFromFile(const std::string& fileName);
     // The file is written only once the whole picture has been encoded.
     void SaveToFile(const std::string& fileName);
@@ -58,14 +129,32 @@ public:
     virtual void ReportWarning(TObject* sender, int severity, const std::string& message);
     void Progress(TObject* sender, TGIFProgressStage stage, int percent, bool redraw,
                   const std::string& message);
-    // The global table changed: a picture palette made from it is out of date.
-    void PaletteChanged() {}
+    // The global table changed: every rendering made from it is out of date.
+    void PaletteChanged();
 
     TGIFWarning OnWarning;
     TGIFProgressEvent OnProgress;
+
+protected:
+    // Into a bitmap: Bitmap(). Other targets go to the base.
+    void AssignTo(TPersistent* dest) const override;
+    // The frame ForceFrame names (else frame 0) at its place in rect, transparent and tiled
+    // as the draw options say; nothing while a draw of this picture is running.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
 
 private:
     TGIFImageList FImages;
     TGIFHeader FHeader;
     TGIFCompression FCompression = compressLZW;
+    TGIFDrawOptions FDrawOptions = GIFDefaultDrawOptions;
+    uint8_t FColorReduction = reduceWebPalette;
+    int FReductionBits = 8;
+    uint8_t FDitherMode = ditherNearest;
+    int FThreadPriority = 3;  // normal
+    int FAnimationSpeed = 100;
+    int FForceFrame = -1;
+    TColor FDrawBackgroundColor = clNone;
+    std::unique_ptr<TBitmap> FBitmap;
+    bool FDrawing = false;
+    bool FInsidePalette = false;
 };

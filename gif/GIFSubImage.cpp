@@ -8,6 +8,7 @@
 #include "gif/GIFImage.h"
 #include "gif/GIFStreamUtils.h"
 #include "gif/LZWDecoder.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Streams.h"
 
 TGIFSubImage::TGIFSubImage(TGIFImage* image)
@@ -41,6 +42,7 @@ void TGIFSubImage::Clear() {
     FImageDescriptor.Height = 0;
     FTransparent = false;
     FGCE = nullptr;
+    FreeBitmap();
 }
 
 bool TGIFSubImage::Empty() const { return FData.empty() || Width() == 0 || Height() == 0; }
@@ -58,6 +60,7 @@ void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
     FImageDescriptor.Width = field(width);
     FImageDescriptor.Height = field(height);
     if (sizeChanged) {
+        FreeBitmap();
         FData.clear();
         AllocatePixels();
     }
@@ -107,6 +110,8 @@ void TGIFSubImage::SetPixels(int x, int y, uint8_t value) {
 
 uint8_t* TGIFSubImage::Scanline(int y) {
     if (y < 0 || y >= Height()) throw GIFException(sBadPixelCoordinates);
+    // The caller may write through the row.
+    FreeBitmap();
     if (FData.empty()) AllocatePixels();
     if (FData.empty()) throw GIFException(sImageEmpty);
     return FData.data() + size_t(y) * size_t(Width());
@@ -150,6 +155,7 @@ void TGIFSubImage::Crop() {
     FImageDescriptor.Width = uint16_t(x1 - x0);
     FImageDescriptor.Height = uint16_t(y1 - y0);
     FData = std::move(cropped);
+    FreeBitmap();
 }
 
 TGIFVersion TGIFSubImage::GetVersion() const {
@@ -232,6 +238,7 @@ void TGIFSubImage::LoadFromStream(TStream& stream) {
 }
 
 void TGIFSubImage::Decode(TStream& stream) {
+    FreeBitmap();
     FData.clear();
     AllocatePixels();
     if (!FData.empty() && FTransparent && FGCE)

@@ -8,8 +8,12 @@
 
 #include "gif/GIFColorMap.h"
 #include "gif/GIFItem.h"
+#include "platform/graphics/Geometry.h"
 
+class TBitmap;
+class TCanvas;
 class TGIFGraphicControlExtension;
+class TGraphic;
 
 // The image descriptor, 10 bytes as stored (separator included).
 struct TImageDescriptor {
@@ -72,6 +76,32 @@ public:
     // Removes transparent columns and rows around the frame; a wholly transparent frame empties.
     void Crop();
 
+    // --- Rendering and drawing.
+    // The frame's pixels in their colours at 24 bits, rendered on first use with "Rendering..."
+    // progress; null for an empty frame or when a progress handler aborted the rendering.
+    TBitmap* Bitmap();
+    // Forgets the rendered pixels; any change of pixels, size or colours does it.
+    void FreeBitmap();
+    // Whether drawing transparently leaves some of the target showing: the frame is
+    // transparent and its transparent index occurs.
+    bool HasMask();
+    // Where the frame lands when its whole picture is stretched into r.
+    TRect ScaleRect(const TRect& r) const;
+    // The frame at its place in the picture stretched into r (tiled: the picture repeated at
+    // its own size from r's corner); transparent pixels keep the target when transparent.
+    void Draw(TCanvas& canvas, const TRect& r, bool transparent, bool tile);
+    // The frame stretched into r itself, or repeated as Draw tiles it.
+    void StretchDraw(TCanvas& canvas, const TRect& r, bool transparent, bool tile);
+
+    // --- Making a frame from other pictures ("Converting..." progress). A bitmap's colours
+    // become the local table: exactly when they fit (1-, 4- and 8-bit bitmaps, or a picture
+    // without colour reduction, where more than 256 colours raise "Color table overflow"),
+    // otherwise through the picture's colour reduction. A transparent bitmap's transparent
+    // colour becomes a transparent index when the table has room for one.
+    void AssignBitmap(const TBitmap& source);
+    // Any other picture through a 24-bit bitmap of its size with the picture drawn on white.
+    void AssignGraphic(TGraphic& source);
+
     TGIFVersion GetVersion() const override;
     // Recomputes the descriptor's packed fields from the local table.
     void Prepare();
@@ -81,10 +111,15 @@ public:
     // Called by the frame's graphic control extensions and local table.
     void SetTransparentFlag(bool value) { FTransparent = value; }
     void LinkGraphicControlExtension(TGIFGraphicControlExtension* extension) { FGCE = extension; }
-    void PaletteChanged() {}
+    void PaletteChanged() { FreeBitmap(); }
 
 private:
     void AllocatePixels();
+    // Index pixels and local table from 24-bit rows (blue, green, red).
+    void ImportColors(const uint8_t* rgb, int width, int height);
+    // Pixels whose source colour was the key become a new black entry, when there is room.
+    void AddMask(const std::vector<bool>& mask);
+    TBitmap* DrawingBitmap(bool transparent);
     void Decode(TStream& stream);
     void Compress(TStream& stream);
 
@@ -94,4 +129,10 @@ private:
     TGIFExtensionList FExtensions;
     bool FTransparent = false;
     TGIFGraphicControlExtension* FGCE = nullptr;
+    std::unique_ptr<TBitmap> FBitmap;
+    // A copy of FBitmap with the transparent pixels keyed out, made for transparent drawing.
+    std::unique_ptr<TBitmap> FMaskedBitmap;
+    // The transparent index FMaskedBitmap and FHasMask were made for; -1 for none yet.
+    int FMaskIndex = -1;
+    bool FHasMask = false;
 };

@@ -5,13 +5,14 @@
 #include <functional>
 #include <string>
 
+#include "platform/graphics/Graphic.h"
 #include "platform/rtl/Exceptions.h"
 
 class TObject;
 
-// Every fault of the format is raised as a GIFException. It joins the picture system's
-// invalid-graphic family once the picture classes exist.
-KV_EXCEPTION_CLASS(GIFException, Exception)
+// Every fault of the format is raised as a GIFException, one of the picture system's
+// invalid-graphic family.
+KV_EXCEPTION_CLASS(GIFException, EInvalidGraphic)
 
 enum TGIFVersion : uint8_t { GIFVersionUnknown = 0, GIFVersion87a = 1, GIFVersion89a = 2 };
 
@@ -66,3 +67,7 @@ inline constexpr const char* sBadImageDimensions = "Invalid image dimensions";
 inline constexpr const char* sProgressLoading = "Loading...";
 inline constexpr const char* sProgressSaving = "Saving...";
 inline constexpr const char* sProgressCopying = "Copying...";
+inline constexpr const char* sProgressRendering = "Rendering...";
+inline constexpr const char* sProgressConverting = "Converting...";
+inline constexpr const char* sNoColorTable = "No global or local color table defined";
+inline constexpr const char* sUnsupportedClipboardFormat = "Unsupported clipboard format";

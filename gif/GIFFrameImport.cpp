@@ -1,0 +1,146 @@
+// Making a frame from a bitmap or from any other picture.
+#include <algorithm>
+#include <memory>
+
+#include "gif/GIFExtension.h"
+#include "gif/GIFImage.h"
+#include "gif/GIFSubImage.h"
+#include "gif/ReduceColors.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/RtlMath.h"
+
+namespace {
+
+// The bitmap's pixels as rows of (blue, green, red), whatever its pixel format.
+TRGBImage RGBImageOf(const TBitmap& source) {
+    TBitmap copy;
+    copy.Assign(&source);
+    copy.SetPixelFormat(pf24bit);
+    TRGBImage image;
+    image.Width = copy.Width();
+    image.Height = copy.Height();
+    image.Data.resize(size_t(image.Width) * size_t(image.Height) * 3);
+    for (int y = 0; y < image.Height; ++y)
+        std::copy_n(copy.ScanLine(y), size_t(image.Width) * 3,
+                    image.Data.data() + size_t(y) * size_t(image.Width) * 3);
+    return image;
+}
+
+// The bitmap formats whose colours always fit a colour table.
+bool IsPaletted(TPixelFormat format) {
+    return format == pf1bit || format == pf4bit || format == pf8bit;
+}
+
+}  // namespace
+
+void TGIFSubImage::AssignBitmap(const TBitmap& source) {
+    Clear();
+    if (source.Empty()) return;
+    SetBounds(Left(), Top(), source.Width(), source.Height());
+    const TRGBImage rgb = RGBImageOf(source);
+    TGIFImage* image = FImage;
+    auto report = [&](TGIFProgressStage stage, int percent) {
+        if (image) image->Progress(this, stage, percent, false, sProgressConverting);
+    };
+    report(gpsStarting, 0);
+    try {
+        const bool reduce = !IsPaletted(source.PixelFormat()) &&
+                            (!image || image->ColorReduction() != reduceNone);
+        if (!reduce) {
+            ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
+        } else {
+            const TReducedImage reduced = ReduceColors(rgb, image->ColorReduction(),
+                                                       image->DitherMode(), image->ReductionBits());
+            if (reduced.Empty()) throw ERangeError(SScanLine);
+            FColorMap.ImportPalette(reduced.Palette);
+            std::copy(reduced.Pixels.begin(), reduced.Pixels.end(), FData.begin());
+        }
+        if (source.Transparent()) {
+            // The mask comes from the source's colours: a reduction may merge the key colour
+            // with others.
+            const TColor key = ColorToRGB(source.TransparentColor());
+            std::vector<bool> mask(FData.size());
+            const uint8_t* p = rgb.Data.data();
+            for (size_t i = 0; i < mask.size(); ++i, p += 3)
+                mask[i] = (uint32_t(p[2]) | uint32_t(p[1]) << 8 | uint32_t(p[0]) << 16) == key;
+            AddMask(mask);
+        }
+    } catch (...) {
+        report(gpsEnding, 0);
+        throw;
+    }
+    report(gpsEnding, 100);
+}
+
+void TGIFSubImage::ImportColors(const uint8_t* rgb, int width, int height) {
+    // Neighbouring pixels mostly repeat a few colours: a small ring of recent (colour, index)
+    // pairs spares most table searches.
+    struct TSlot {
+        uint32_t Color;
+        int Index;
+    };
+    TSlot cache[8];
+    int used = 0, recent = 0;
+    const int h = height;
+    for (int y = 0; y < height; ++y) {
+        if (y % 32 == 0 && FImage)
+            FImage->Progress(this, gpsRunning, MulDiv(y, 100, h), false, sProgressConverting);
+        const uint8_t* in = rgb + size_t(y) * size_t(width) * 3;
+        uint8_t* out = FData.data() + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x, in += 3) {
+            const uint32_t color = uint32_t(in[2]) | uint32_t(in[1]) << 8 | uint32_t(in[0]) << 16;
+            int index = -1;
+            for (int k = 0, slot = recent; k < used; ++k, slot = (slot + 7) % 8) {
+                if (cache[slot].Color != color) continue;
+                index = cache[slot].Index;
+                recent = slot;
+                break;
+            }
+            if (index < 0) {
+                index = FColorMap.AddUnique(color);
+                recent = used == 0 ? 0 : (recent + 1) % 8;
+                cache[recent] = TSlot{color, index};
+                used = std::min(used + 1, 8);
+            }
+            out[x] = uint8_t(index);
+        }
+    }
+}
+
+void TGIFSubImage::AddMask(const std::vector<bool>& mask) {
+    FColorMap.Optimize();
+    const int count = FColorMap.Count();
+    // A full table has no index left for transparency, and an empty one nothing to mask.
+    if (count < 1 || count > 255) return;
+    const int t = FColorMap.Add(0);
+    bool changed = false;
+    for (size_t i = 0; i < mask.size(); ++i) {
+        if (!mask[i]) continue;
+        FData[i] = uint8_t(t);
+        changed = true;
+    }
+    if (!changed) {
+        FColorMap.Delete(t);
+        return;
+    }
+    auto gce = std::make_unique<TGIFGraphicControlExtension>(this);
+    TGIFGraphicControlExtension* extension = gce.get();
+    FExtensions.Add(std::move(gce));
+    extension->SetTransparent(true);
+    extension->SetTransparentColorIndex(uint8_t(t));
+    FreeBitmap();
+}
+
+void TGIFSubImage::AssignGraphic(TGraphic& source) {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(&source)) {
+        AssignBitmap(*bitmap);
+        return;
+    }
+    Clear();
+    if (source.Empty()) return;
+    TBitmap bitmap(source.Width(), source.Height());
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.Canvas()->Draw(0, 0, &source);
+    AssignBitmap(bitmap);
+}

@@ -1,0 +1,88 @@
+#include "gif/GIFFrameRenderer.h"
+
+#include <algorithm>
+
+#include "gif/GIFSubImage.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/rtl/RtlMath.h"
+
+TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height,
+                             uint8_t transparentIndex) {
+    TGIFFrameMask mask;
+    if (!pixels || width <= 0 || height <= 0) return mask;
+    mask.Width = width;
+    mask.Height = height;
+    mask.RowBytes = (width + 15) / 16 * 2;
+    mask.Bits.assign(size_t(mask.RowBytes) * size_t(height), 0);
+    bool any = false;
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        uint8_t* bits = mask.Bits.data() + size_t(y) * size_t(mask.RowBytes);
+        for (int x = 0; x < width; ++x) {
+            if (row[x] != transparentIndex) continue;
+            bits[x / 8] = uint8_t(bits[x / 8] | (0x80 >> (x % 8)));
+            any = true;
+        }
+    }
+    if (!any) mask = TGIFFrameMask();
+    return mask;
+}
+
+TGIFFrameColors FrameColors(TGIFSubImage& frame) {
+    TGIFFrameColors colors{};
+    TGIFColorMap& map = frame.ActiveColorMap();
+    if (map.Count() == 0) {
+        for (uint32_t i = 0; i < 256; ++i) colors[i] = i | (i << 8) | (i << 16);
+        return colors;
+    }
+    for (int i = 0; i < map.Count(); ++i) colors[size_t(i)] = GIFColorValue(map.Entry(i));
+    return colors;
+}
+
+uint32_t UnusedFrameColor(const TGIFFrameColors& colors) {
+    // At most 256 colours are taken, so one of the first 257 candidates is free.
+    std::array<uint32_t, 256> sorted = colors;
+    std::sort(sorted.begin(), sorted.end());
+    uint32_t candidate = 0xFF00FF;  // an unlikely colour first, then counting down
+    for (;;) {
+        if (!std::binary_search(sorted.begin(), sorted.end(), candidate)) return candidate;
+        --candidate;
+    }
+}
+
+void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFFrameColors& colors,
+                       const TGIFFrameMask* mask, uint32_t keyColor, TBitmap& bitmap,
+                       const std::function<void(int row)>& progress) {
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(width, height);
+    const bool masked = mask && !mask->Empty();
+    for (int y = 0; y < height; ++y) {
+        if (progress && y % 32 == 0) progress(y);
+        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        uint8_t* out = bitmap.ScanLine(y);
+        for (int x = 0; x < width; ++x, out += 3) {
+            const uint32_t c = masked && mask->IsSet(x, y) ? keyColor : colors[row[x]];
+            out[0] = uint8_t(c >> 16);  // blue
+            out[1] = uint8_t(c >> 8);
+            out[2] = uint8_t(c);
+        }
+    }
+}
+
+TRect ScaleFrameRect(const TRect& r, const TRect& frame, int imageWidth, int imageHeight) {
+    if (imageWidth <= 0 || imageHeight <= 0) return r;
+    return TRect{r.Left + MulDiv(frame.Left, r.Width(), imageWidth),
+                 r.Top + MulDiv(frame.Top, r.Height(), imageHeight),
+                 r.Left + MulDiv(frame.Right, r.Width(), imageWidth),
+                 r.Top + MulDiv(frame.Bottom, r.Height(), imageHeight)};
+}
+
+std::vector<TRect> FrameTiles(const TRect& r, const TRect& frame, int imageWidth,
+                              int imageHeight) {
+    std::vector<TRect> tiles;
+    if (imageWidth <= 0 || imageHeight <= 0 || frame.IsEmpty()) return tiles;
+    for (int x = r.Left + frame.Left; x < r.Right; x += imageWidth)
+        for (int y = r.Top + frame.Top; y < r.Bottom; y += imageHeight)
+            tiles.push_back(TRect{x, y, x + frame.Width(), y + frame.Height()});
+    return tiles;
+}

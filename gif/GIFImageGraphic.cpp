@@ -1,0 +1,129 @@
+// The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
+// palette, and conversion from and to other pictures.
+#include <memory>
+
+#include "gif/GIFImage.h"
+#include "gif/GIFSubImage.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
+
+namespace {
+
+bool& PalettedDisplayFlag() {
+    static bool paletted = false;  // the display layer draws in true colour
+    return paletted;
+}
+
+}  // namespace
+
+bool PalettedDisplay() { return PalettedDisplayFlag(); }
+void SetPalettedDisplay(bool value) { PalettedDisplayFlag() = value; }
+
+bool TGIFImage::DoDither() const {
+    return HasDrawOption(drawDither) && (!HasDrawOption(drawAutoDither) || PalettedDisplay());
+}
+
+TGIFPalette TGIFImage::Palette() {
+    // A picture without any table would come back here through its first frame.
+    if (FInsidePalette) throw GIFException(sNoColorTable);
+    FInsidePalette = true;
+    struct TGuard {
+        bool& Flag;
+        ~TGuard() { Flag = false; }
+    } guard{FInsidePalette};
+    if (DoDither()) return WebPalette();
+    if (GlobalColorMap().Count() > 0) return GlobalColorMap().ExportPalette();
+    if (Empty()) return {};
+    TGIFSubImage* first = FImages.SubImages(0);
+    if (first->ColorMap().Count() > 0) return first->ColorMap().ExportPalette();
+    return Palette();
+}
+
+int TGIFImage::Add(TGraphic& graphic) {
+    auto frame = std::make_unique<TGIFSubImage>(this);
+    frame->AssignGraphic(graphic);
+    return Add(std::move(frame));
+}
+
+void TGIFImage::Assign(const TPersistent* source) {
+    if (source == this) return;
+    if (!source) {
+        Clear();
+        Changed();
+        return;
+    }
+    if (auto* gif = dynamic_cast<const TGIFImage*>(source)) {
+        Assign(*gif);
+        return;
+    }
+    if (auto* picture = dynamic_cast<const TPicture*>(source)) {
+        Assign(picture->Graphic());
+        return;
+    }
+    auto* graphic = dynamic_cast<const TGraphic*>(source);
+    if (!graphic) {
+        TGraphic::Assign(source);  // the conversion error
+        return;
+    }
+    Clear();
+    auto frame = std::make_unique<TGIFSubImage>(this);
+    // Drawing a graphic does not change it; the drawing interface is simply not const.
+    frame->AssignGraphic(const_cast<TGraphic&>(*graphic));
+    if (!frame->Empty()) FImages.Add(std::move(frame));
+    Changed();
+}
+
+void TGIFImage::AssignTo(TPersistent* dest) const {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(dest)) {
+        TBitmap* own = const_cast<TGIFImage*>(this)->Bitmap();
+        if (own) {
+            bitmap->Assign(own);
+        } else {
+            bitmap->SetSize(0, 0);
+        }
+        return;
+    }
+    TGraphic::AssignTo(dest);
+}
+
+TBitmap* TGIFImage::Bitmap() {
+    if (Empty()) return nullptr;
+    if (FBitmap) return FBitmap.get();
+    TGIFSubImage* first = FImages.SubImages(0);
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf24bit);
+    if (first->Left() == 0 && first->Top() == 0 && first->Width() == Width() &&
+        first->Height() == Height() && first->Bitmap()) {
+        bitmap->Assign(first->Bitmap());
+    } else {
+        bitmap->SetSize(Width(), Height());
+        first->Draw(*bitmap->Canvas(), TRect{0, 0, Width(), Height()}, false, false);
+    }
+    bitmap->OnChange = [this](TObject*) { Changed(); };
+    FBitmap = std::move(bitmap);
+    return FBitmap.get();
+}
+
+TBitmap* TGIFImage::NewBitmap() {
+    if (!FBitmap) {
+        FBitmap = std::make_unique<TBitmap>(Width(), Height());
+        FBitmap->SetPixelFormat(pf24bit);
+        FBitmap->OnChange = [this](TObject*) { Changed(); };
+    }
+    return FBitmap.get();
+}
+
+void TGIFImage::FreeBitmap() { FBitmap.reset(); }
+
+void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
+    if (FDrawing || Empty()) return;
+    FDrawing = true;
+    struct TGuard {
+        bool& Flag;
+        ~TGuard() { Flag = false; }
+    } guard{FDrawing};
+    const int index = FForceFrame >= 0 && FForceFrame < FImages.Count() ? FForceFrame : 0;
+    FImages.SubImages(index)->Draw(canvas, rect, HasDrawOption(drawTransparent),
+                                   HasDrawOption(drawTile));
+}

@@ -1,0 +1,91 @@
+// Rendering a frame into a bitmap and drawing it onto canvases.
+#include <algorithm>
+
+#include "gif/GIFExtension.h"
+#include "gif/GIFFrameRenderer.h"
+#include "gif/GIFImage.h"
+#include "gif/GIFSubImage.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/RtlMath.h"
+
+TBitmap* TGIFSubImage::Bitmap() {
+    if (FBitmap || Empty()) return FBitmap.get();
+    TGIFImage* image = FImage;
+    auto report = [&](TGIFProgressStage stage, int percent) {
+        if (image) image->Progress(this, stage, percent, false, sProgressRendering);
+    };
+    report(gpsStarting, 0);
+    try {
+        auto bitmap = std::make_unique<TBitmap>();
+        const int h = Height();
+        RenderFrameBitmap(FData.data(), Width(), h, FrameColors(*this), nullptr, 0, *bitmap,
+                          [&](int row) { report(gpsRunning, MulDiv(row, 100, h)); });
+        FBitmap = std::move(bitmap);
+    } catch (const EAbort&) {
+        // A progress handler cancelled the rendering: there is simply no bitmap.
+        report(gpsEnding, 0);
+        return nullptr;
+    } catch (...) {
+        report(gpsEnding, 0);
+        throw;
+    }
+    report(gpsEnding, 100);
+    return FBitmap.get();
+}
+
+void TGIFSubImage::FreeBitmap() {
+    FBitmap.reset();
+    FMaskedBitmap.reset();
+    FMaskIndex = -1;
+    FHasMask = false;
+}
+
+bool TGIFSubImage::HasMask() {
+    if (!FTransparent || !FGCE || Empty()) return false;
+    const int index = FGCE->TransparentColorIndex();
+    if (index != FMaskIndex) {
+        FMaskedBitmap.reset();
+        FMaskIndex = index;
+        FHasMask = std::find(FData.begin(), FData.end(), uint8_t(index)) != FData.end();
+    }
+    return FHasMask;
+}
+
+TBitmap* TGIFSubImage::DrawingBitmap(bool transparent) {
+    if (!transparent || !HasMask()) return Bitmap();
+    if (!FMaskedBitmap) {
+        const TGIFFrameMask mask =
+            BuildFrameMask(FData.data(), Width(), Height(), uint8_t(FMaskIndex));
+        const TGIFFrameColors colors = FrameColors(*this);
+        const uint32_t key = UnusedFrameColor(colors);
+        auto bitmap = std::make_unique<TBitmap>();
+        RenderFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap, nullptr);
+        bitmap->SetTransparentColor(TColor(key));
+        bitmap->SetTransparent(true);
+        FMaskedBitmap = std::move(bitmap);
+    }
+    return FMaskedBitmap.get();
+}
+
+TRect TGIFSubImage::ScaleRect(const TRect& r) const {
+    const TRect bounds{Left(), Top(), Left() + Width(), Top() + Height()};
+    if (!FImage) return r;
+    return ScaleFrameRect(r, bounds, FImage->Width(), FImage->Height());
+}
+
+void TGIFSubImage::Draw(TCanvas& canvas, const TRect& r, bool transparent, bool tile) {
+    StretchDraw(canvas, tile ? r : ScaleRect(r), transparent, tile);
+}
+
+void TGIFSubImage::StretchDraw(TCanvas& canvas, const TRect& r, bool transparent, bool tile) {
+    TBitmap* bitmap = DrawingBitmap(transparent);
+    if (!bitmap) return;
+    if (!tile || !FImage) {
+        canvas.StretchDraw(r, bitmap);
+        return;
+    }
+    const TRect bounds{Left(), Top(), Left() + Width(), Top() + Height()};
+    for (const TRect& t : FrameTiles(r, bounds, FImage->Width(), FImage->Height()))
+        canvas.StretchDraw(t, bitmap);
+}
