@@ -1,5 +1,6 @@
 #pragma once
 // Small pictures built in memory for the drawing and conversion tests.
+#include <cstring>
 #include <memory>
 #include <vector>
 
