@@ -4,6 +4,8 @@
 
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/Graphic.h"
+#include "platform/graphics/Path.h"
+#include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/TextMeasurer.h"
 
 TCanvas::TCanvas()
@@ -52,14 +54,43 @@ int TCanvas::Height() {
     return image ? image->height() : 0;
 }
 
+// --- Mapping
+
+void TCanvas::SetMapMode(int mode) {
+    if (mode != MM_TEXT && mode != MM_ANISOTROPIC) return;
+    FMapping.Mode = mode;
+    // Text mode is one unit per pixel: the extents go back to 1 : 1.
+    if (mode == MM_TEXT) FMapping.WindowExt = FMapping.ViewportExt = TSize{1, 1};
+}
+
+// A zero extent would map every point onto the origin; it is refused as the device refuses it.
+void TCanvas::SetWindowExt(TSize ext) {
+    if (FMapping.Mode == MM_ANISOTROPIC && ext.cx != 0 && ext.cy != 0) FMapping.WindowExt = ext;
+}
+
+void TCanvas::SetViewportExt(TSize ext) {
+    if (FMapping.Mode == MM_ANISOTROPIC && ext.cx != 0 && ext.cy != 0) FMapping.ViewportExt = ext;
+}
+
+int TCanvas::DeviceCaps(int index) {
+    return DeviceCapsOf(index, Width(), Height(), ScreenPixelsPerInch, ScreenPixelsPerInch);
+}
+
 // --- Pixels
 
 TColor TCanvas::Pixel(int x, int y) {
+    const TPoint p = LPtoDP(Point(x, y));
+    x = p.X;
+    y = p.Y;
     if (!FPainter->Begin(*this) || !FPainter->Visible(x, y)) return CLR_INVALID;
     return FromDevice(FPainter->Read(x, y));
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
+    if (Recorded(TMetaOp::SetPixel, {x, y, int(color)})) return;
+    const TPoint p = LPtoDP(Point(x, y));
+    x = p.X;
+    y = p.Y;
     if (!FPainter->Begin(*this) || !FPainter->Visible(x, y)) return;
     Changing();
     FPainter->Write(x, y, ToDevice(color));
@@ -72,17 +103,19 @@ void TCanvas::ClipChanged() { FPainter->SetClip(FHasClip, FClip); }
 
 TRect TCanvas::ClipRect() {
     const TRect surface = Rect(0, 0, Width(), Height());
-    if (!FHasClip) return surface;
-    return IntersectRect(FClip.Bounds(), surface);
+    const TRect box = FHasClip ? IntersectRect(FClip.Bounds(), surface) : surface;
+    return FMapping.IsIdentity() ? box : NormalizedRect(FMapping.DPtoLP(box));
 }
 
 void TCanvas::SelectClipRgn(const TRegion* region) {
+    if (FRecorder) FRecorder->RecordClip(*this, region, RGN_COPY);
     FHasClip = region != nullptr;
     FClip = region ? *region : TRegion();
     ClipChanged();
 }
 
 void TCanvas::ExtSelectClipRgn(const TRegion& region, TRegionCombineMode mode) {
+    if (FRecorder) return FRecorder->RecordClip(*this, &region, mode);
     const TRegion current = FHasClip ? FClip : TRegion::FromRect(Rect(0, 0, Width(), Height()));
     if (mode == RGN_COPY)
         FClip = region;
@@ -93,11 +126,18 @@ void TCanvas::ExtSelectClipRgn(const TRegion& region, TRegionCombineMode mode) {
 }
 
 void TCanvas::IntersectClipRect(const TRect& rect) {
-    ExtSelectClipRgn(TRegion::FromRect(rect), RGN_AND);
+    if (Recorded(TMetaOp::IntersectClipRect, {rect.Left, rect.Top, rect.Right, rect.Bottom}))
+        return;
+    ExtSelectClipRgn(
+        TRegion::FromRect(NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom))),
+        RGN_AND);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& rect) {
-    ExtSelectClipRgn(TRegion::FromRect(rect), RGN_DIFF);
+    if (Recorded(TMetaOp::ExcludeClipRect, {rect.Left, rect.Top, rect.Right, rect.Bottom})) return;
+    ExtSelectClipRgn(
+        TRegion::FromRect(NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom))),
+        RGN_DIFF);
 }
 
 bool TCanvas::GetClipRgn(TRegion& region) const {
@@ -106,7 +146,10 @@ bool TCanvas::GetClipRgn(TRegion& region) const {
     return true;
 }
 
-bool TCanvas::PtVisible(int x, int y) { return FPainter->Begin(*this) && FPainter->Visible(x, y); }
+bool TCanvas::PtVisible(int x, int y) {
+    const TPoint p = LPtoDP(Point(x, y));
+    return FPainter->Begin(*this) && FPainter->Visible(p.X, p.Y);
+}
 
 // --- Copies and pictures
 
@@ -138,8 +181,11 @@ TPenMode CopyModeRop(TCopyMode mode) {
     return pmCopy;
 }
 
-void TCanvas::BlitImage(const TRect& dest, const QImage& src, const TRect& srcRect, TPenMode rop,
-                        bool keyed, TColor key) {
+void TCanvas::BlitImage(const TRect& logicalDest, const QImage& src, const TRect& srcRect,
+                        TPenMode rop, bool keyed, TColor key) {
+    if (FRecorder) return FRecorder->RecordImage(*this, logicalDest, src, srcRect, rop);
+    const TRect dest =
+        MapRect(logicalDest.Left, logicalDest.Top, logicalDest.Right, logicalDest.Bottom);
     const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
     const int sw = srcRect.Width(), sh = srcRect.Height();
     if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0 || src.isNull()) return;
@@ -182,9 +228,11 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& src, const TRect& srcRe
     Changed();
 }
 
-void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect) {
+void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& logicalSrc) {
     QImage* image = source.Image();
     if (!image) return;
+    const TRect srcRect =
+        source.MapRect(logicalSrc.Left, logicalSrc.Top, logicalSrc.Right, logicalSrc.Bottom);
     // A copy within one surface reads from a snapshot, so overlapping rectangles stay whole.
     if (&source == this) {
         const QImage snapshot = image->copy();
@@ -197,6 +245,9 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect)
 void TCanvas::AlphaBlend(int x, int y, TCanvas& source, const TRect& srcRect, uint8_t alpha) {
     QImage* image = source.Image();
     if (!image || !FPainter->Begin(*this)) return;
+    const TPoint at = LPtoDP(Point(x, y));
+    x = at.X;
+    y = at.Y;
     // A blend of a surface with itself reads from a snapshot, as a copy does.
     const QImage src = &source == this ? image->copy() : *image;
     const TRect from =

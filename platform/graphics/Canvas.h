@@ -12,14 +12,19 @@
 //   direction is AD_CLOCKWISE.
 // - Clipping is in device pixels and holds for every primitive, text included.
 // A surface is whatever image Image() gives: a bitmap's own pixels, or a window's persistent
-// image for a canvas of the window layer. Paths, recording and mapping modes are not here yet:
-// a recording canvas would derive from this class, and a mapping would turn logical
-// coordinates into pixels at the start of each primitive.
+// image for a canvas of the window layer.
+// - Coordinates are logical: the mapping (MM_TEXT or MM_ANISOTROPIC) turns them into pixels at
+//   the start of each primitive and of each clip rectangle; regions stay in pixels.
+// - Between BeginPath and EndPath the lines, shapes and text go into the path instead of onto
+//   the surface; the path is then stroked, filled, widened or made the clip (PathDraw.cpp).
+// - A recording canvas (TMetafileCanvas) hands every primitive to its recorder instead.
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/classes/Events.h"
 #include "platform/classes/Persistent.h"
@@ -27,11 +32,15 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Geometry.h"
+#include "platform/graphics/Mapping.h"
 #include "platform/graphics/Pen.h"
 #include "platform/graphics/Region.h"
 
 class QImage;
+class TCanvasRecorder;
+enum class TMetaOp : uint8_t;
 class TGraphic;
+class TPath;
 class TTextMeasurer;
 
 // Background modes.
@@ -113,6 +122,8 @@ public:
     // The arc of the ellipse in the box from where the radial through (x3, y3) meets it to where
     // the radial through (x4, y4) meets it. Pie closes it with two radii, Chord with a line.
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // A line from the pen position to the arc's start, then the arc; the pen ends at its end.
+    void ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     // The brush over rect (no pen).
@@ -161,6 +172,44 @@ public:
     int Width();
     int Height();
 
+    // --- Mapping from logical coordinates to pixels.
+    int MapMode() const { return FMapping.Mode; }
+    void SetMapMode(int mode);
+    TPoint WindowOrg() const { return FMapping.WindowOrg; }
+    void SetWindowOrg(TPoint org) { FMapping.WindowOrg = org; }
+    TSize WindowExt() const { return FMapping.WindowExt; }
+    void SetWindowExt(TSize ext);
+    TPoint ViewportOrg() const { return FMapping.ViewportOrg; }
+    void SetViewportOrg(TPoint org) { FMapping.ViewportOrg = org; }
+    TSize ViewportExt() const { return FMapping.ViewportExt; }
+    void SetViewportExt(TSize ext);
+    const TMapping& Mapping() const { return FMapping; }
+    void SetMapping(const TMapping& mapping) { FMapping = mapping; }
+    TPoint LPtoDP(TPoint p) const { return FMapping.LPtoDP(p); }
+    TPoint DPtoLP(TPoint p) const { return FMapping.DPtoLP(p); }
+    // HORZRES, VERTRES, HORZSIZE, VERTSIZE, LOGPIXELSX, LOGPIXELSY of the device: a bitmap or a
+    // window is a screen at 96 pixels per inch; printers and metafiles answer their own.
+    virtual int DeviceCaps(int index);
+
+    // --- Paths. BeginPath discards any path and starts recording one; EndPath closes it for
+    // use. Stroking, filling and SelectClipPath use the path up; a path still open, or none,
+    // makes them do nothing and answer false.
+    void BeginPath();
+    void EndPath();
+    void CloseFigure();
+    void AbortPath();
+    bool FlattenPath();
+    // The path becomes the outline of what the current pen would stroke.
+    bool WidenPath();
+    bool StrokePath();
+    bool FillPath();
+    bool StrokeAndFillPath();
+    // Combines the clip with the area of the path (alternate fill) by mode.
+    bool SelectClipPath(TRegionCombineMode mode);
+    // The closed path's points in logical coordinates and their PT_ types; false without one.
+    bool GetPath(std::vector<TPoint>& points, std::vector<uint8_t>& types) const;
+    bool InPath() const;
+
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;
 
@@ -169,6 +218,9 @@ protected:
     virtual QImage* Image() = 0;
     virtual void Changing();
     virtual void Changed();
+    // Hands every primitive to recorder (not owned; null draws again).
+    void SetRecorder(TCanvasRecorder* recorder) { FRecorder = recorder; }
+    TCanvasRecorder* Recorder() const { return FRecorder; }
 
 private:
     friend class TBitmap;
@@ -190,6 +242,17 @@ private:
     // Closed shapes in a box: the pen on the outline, the brush inside.
     enum TShapeKind { skEllipse, skRoundRect, skPie, skChord };
     void BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start, TPoint end);
+    // With a recorder: op handed to it, and true (the primitive draws nothing then).
+    bool Recorded(TMetaOp op, std::initializer_list<int> args);
+    // The logical points in pixels (the same span under an identity mapping).
+    std::span<const TPoint> MapPoints(std::span<const TPoint> points);
+    TRect MapRect(int x1, int y1, int x2, int y2) const {
+        return FMapping.LPtoDP(Rect(x1, y1, x2, y2));
+    }
+    // The figures of a finished path filled and/or stroked, then the path dropped.
+    bool DrawPath(bool stroke, bool fill);
+    // The text's glyph outlines into the open path.
+    void TextToPath(int x, int y, std::string_view text);
 
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
@@ -202,6 +265,11 @@ private:
     int FArcDirection = AD_COUNTERCLOCKWISE;
     TCopyMode FCopyMode = cmSrcCopy;
     TTextMeasurer* FMeasurer = nullptr;
+
+    TMapping FMapping;
+    std::vector<TPoint> FMapped;  // reused for mapped point lists
+    std::unique_ptr<TPath> FPath;
+    TCanvasRecorder* FRecorder = nullptr;
 
     bool FHasClip = false;
     TRegion FClip;

@@ -5,6 +5,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/CanvasPainter.h"
+#include "platform/graphics/Path.h"
+#include "platform/graphics/RecordingCanvas.h"
 
 TPaint PenPaint(const TCanvas& canvas) {
     TPaint paint;
@@ -164,11 +166,41 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     }
 }
 
-void TCanvas::MoveTo(int x, int y) { FPenPos = Point(x, y); }
+bool TCanvas::Recorded(TMetaOp op, std::initializer_list<int> args) {
+    if (!FRecorder) return false;
+    FRecorder->Record(*this, op, std::span<const int>(args.begin(), args.size()));
+    return true;
+}
+
+std::span<const TPoint> TCanvas::MapPoints(std::span<const TPoint> points) {
+    if (FMapping.IsIdentity()) return points;
+    FMapped.resize(points.size());
+    for (size_t i = 0; i < points.size(); ++i) FMapped[i] = FMapping.LPtoDP(points[i]);
+    return FMapped;
+}
+
+// A recorder takes a point list as x, y pairs.
+static void RecordPoints(TCanvasRecorder& recorder, TCanvas& canvas, TMetaOp op,
+                         std::span<const TPoint> points) {
+    std::vector<int> args;
+    args.reserve(points.size() * 2);
+    for (const TPoint& p : points) {
+        args.push_back(p.X);
+        args.push_back(p.Y);
+    }
+    recorder.Record(canvas, op, args);
+}
+
+void TCanvas::MoveTo(int x, int y) {
+    FPenPos = Point(x, y);
+    if (!Recorded(TMetaOp::MoveTo, {x, y}) && InPath()) FPath->MoveTo(LPtoDP(FPenPos));
+}
 
 void TCanvas::LineTo(int x, int y) {
-    const TPoint points[2] = {FPenPos, Point(x, y)};
-    FPenPos = points[1];
+    const TPoint points[2] = {LPtoDP(FPenPos), LPtoDP(Point(x, y))};
+    FPenPos = Point(x, y);
+    if (Recorded(TMetaOp::LineTo, {x, y})) return;
+    if (InPath()) return FPath->LineTo(points[0], points[1]);
     if (!FPainter->Begin(*this)) return;
     Changing();
     Stroke(points, false);
@@ -176,6 +208,9 @@ void TCanvas::LineTo(int x, int y) {
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
+    if (FRecorder) return RecordPoints(*FRecorder, *this, TMetaOp::Polyline, points);
+    if (InPath()) return FPath->AddFigure(MapPoints(points), false);
+    points = MapPoints(points);
     if (points.size() < 2 || !FPainter->Begin(*this)) return;
     Changing();
     Stroke(points, false);
@@ -183,6 +218,9 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
+    if (FRecorder) return RecordPoints(*FRecorder, *this, TMetaOp::Polygon, points);
+    if (InPath()) return FPath->AddFigure(MapPoints(points), true);
+    points = MapPoints(points);
     if (points.size() < 2 || !FPainter->Begin(*this)) return;
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
@@ -197,7 +235,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    TRect box = NormalizedRect(Rect(x1, y1, x2, y2));
+    if (Recorded(TMetaOp::Rectangle, {x1, y1, x2, y2})) return;
+    TRect box = NormalizedRect(MapRect(x1, y1, x2, y2));
+    if (InPath()) return FPath->AddRectangle(box);
     if (!FPainter->Begin(*this)) return;
     const bool penVisible = FPen->Style() != psClear;
     // Without a pen the fill stops one pixel short of the right and bottom edges.
@@ -279,25 +319,66 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    BoxShape(skEllipse, Rect(x1, y1, x2, y2), 0, 0, {}, {});
+    if (Recorded(TMetaOp::Ellipse, {x1, y1, x2, y2})) return;
+    const TRect box = MapRect(x1, y1, x2, y2);
+    if (InPath()) return FPath->AddEllipse(NormalizedRect(box));
+    BoxShape(skEllipse, box, 0, 0, {}, {});
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight) {
-    BoxShape(skRoundRect, Rect(x1, y1, x2, y2), ellipseWidth, ellipseHeight, {}, {});
+    if (Recorded(TMetaOp::RoundRect, {x1, y1, x2, y2, ellipseWidth, ellipseHeight})) return;
+    const TRect box = MapRect(x1, y1, x2, y2);
+    const TRect corner = NormalizedRect(MapRect(0, 0, ellipseWidth, ellipseHeight));
+    if (InPath()) return FPath->AddRoundRect(NormalizedRect(box), corner.Width(), corner.Height());
+    BoxShape(skRoundRect, box, corner.Width(), corner.Height(), {}, {});
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    BoxShape(skPie, Rect(x1, y1, x2, y2), 0, 0, Point(x3, y3), Point(x4, y4));
+    if (Recorded(TMetaOp::Pie, {x1, y1, x2, y2, x3, y3, x4, y4})) return;
+    const TRect box = MapRect(x1, y1, x2, y2);
+    const TPoint a = LPtoDP(Point(x3, y3)), b = LPtoDP(Point(x4, y4));
+    if (InPath())
+        return FPath->AddArc(NormalizedRect(box), a, b, FArcDirection == AD_CLOCKWISE,
+                             TPath::akPie);
+    BoxShape(skPie, box, 0, 0, a, b);
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    BoxShape(skChord, Rect(x1, y1, x2, y2), 0, 0, Point(x3, y3), Point(x4, y4));
+    if (Recorded(TMetaOp::Chord, {x1, y1, x2, y2, x3, y3, x4, y4})) return;
+    const TRect box = MapRect(x1, y1, x2, y2);
+    const TPoint a = LPtoDP(Point(x3, y3)), b = LPtoDP(Point(x4, y4));
+    if (InPath())
+        return FPath->AddArc(NormalizedRect(box), a, b, FArcDirection == AD_CLOCKWISE,
+                             TPath::akChord);
+    BoxShape(skChord, box, 0, 0, a, b);
+}
+
+void TCanvas::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    const TRect logical = NormalizedRect(Rect(x1, y1, x2, y2));
+    const TPoint start = EllipseRadialPoint(logical, Point(x3, y3));
+    const TPoint end = EllipseRadialPoint(logical, Point(x4, y4));
+    if (Recorded(TMetaOp::ArcTo, {x1, y1, x2, y2, x3, y3, x4, y4})) {
+        FPenPos = end;
+        return;
+    }
+    if (InPath()) {
+        FPath->LineTo(LPtoDP(FPenPos), LPtoDP(start));
+        FPath->AddArc(NormalizedRect(MapRect(x1, y1, x2, y2)), LPtoDP(Point(x3, y3)),
+                      LPtoDP(Point(x4, y4)), FArcDirection == AD_CLOCKWISE, TPath::akJoined);
+    } else {
+        LineTo(start.X, start.Y);
+        Arc(x1, y1, x2, y2, x3, y3, x4, y4);
+    }
+    FPenPos = end;
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    const TRect box = NormalizedRect(Rect(x1, y1, x2, y2));
+    if (Recorded(TMetaOp::Arc, {x1, y1, x2, y2, x3, y3, x4, y4})) return;
+    const TRect box = NormalizedRect(MapRect(x1, y1, x2, y2));
+    TPoint start = LPtoDP(Point(x3, y3)), end = LPtoDP(Point(x4, y4));
+    if (InPath())
+        return FPath->AddArc(box, start, end, FArcDirection == AD_CLOCKWISE, TPath::akOpen);
     if (box.IsEmpty() || FPen->Style() == psClear || !FPainter->Begin(*this)) return;
-    TPoint start = Point(x3, y3), end = Point(x4, y4);
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
@@ -314,7 +395,8 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 }
 
 void TCanvas::FillRect(const TRect& rect) {
-    const TRect box = NormalizedRect(rect);
+    if (Recorded(TMetaOp::FillRect, {rect.Left, rect.Top, rect.Right, rect.Bottom})) return;
+    const TRect box = NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom));
     // Fills copy the brush whatever the pen's mode.
     const TPaint brush = BrushPaint(*this, pmCopy);
     if (box.IsEmpty() || PaintsNothing(brush) || !FPainter->Begin(*this)) return;
@@ -325,7 +407,8 @@ void TCanvas::FillRect(const TRect& rect) {
 }
 
 void TCanvas::FrameRect(const TRect& rect) {
-    const TRect box = NormalizedRect(rect);
+    if (Recorded(TMetaOp::FrameRect, {rect.Left, rect.Top, rect.Right, rect.Bottom})) return;
+    const TRect box = NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom));
     if (box.IsEmpty() || !FPainter->Begin(*this)) return;
     TPaint paint = BrushPaint(*this, pmCopy);
     paint.Kind = TPaint::Solid;

@@ -11,6 +11,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/FontEngine.h"
+#include "platform/graphics/Path.h"
+#include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/RegionImpl.h"
 #include "platform/graphics/TextMeasurer.h"
 
@@ -20,12 +22,24 @@ TSize TCanvas::TextExtent(std::string_view text) {
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
-    DrawText(x, y, text, nullptr);
+    const int args[] = {x, y};
+    if (FRecorder)
+        FRecorder->Record(*this, TMetaOp::TextOut, args, text);
+    else if (InPath())
+        TextToPath(x, y, text);
+    else {
+        const TPoint p = LPtoDP(Point(x, y));
+        DrawText(p.X, p.Y, text, nullptr);
+    }
     FPenPos = Point(x + TextWidth(text), y);
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
-    DrawText(x, y, text, &rect);
+    const int args[] = {rect.Left, rect.Top, rect.Right, rect.Bottom, x, y};
+    if (FRecorder) return FRecorder->Record(*this, TMetaOp::TextRect, args, text);
+    const TPoint p = LPtoDP(Point(x, y));
+    const TRect cell = MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    DrawText(p.X, p.Y, text, &cell);
 }
 
 void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRect) {
