@@ -6,7 +6,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/rtl/NumberText.h"
 
-std::string DefaultChartFontName;
+std::string DefaultChartFontName = "Arial";
 int DefaultChartFontSize = 8;
 
 bool UserLanguageIsJapanese() {

@@ -20,8 +20,9 @@ TEST(DefaultChartFontTest, FromTheTextsAndTheLanguage) {
     SetupDefaultChartFont(true);
     EXPECT_EQ(DefaultChartFontName, "Courier New");
     EXPECT_EQ(DefaultChartFontSize, 10);
-    FreeCoreTexts();
+    LoadCoreTexts();
     SetupDefaultChartFont(false);
+    FreeCoreTexts();
 }
 
 }  // namespace
