@@ -706,713 +706,716 @@ static const TLibraryText CoreTextTable[] = {
 std::span<const TLibraryText> CoreTexts() { return CoreTextTable; }
 
 // Extended texts shown by the chart engine.
-std::string TxtXSurface;
-std::string TxtXContour;
-std::string TxtXPoint3D;
-std::string TxtXWaterFall;
-std::string TxtXColorGrid;
-std::string TxtXColorRange;
-std::string TxtXWireframe;
-std::string TxtXDotFrame;
-std::string TxtXPositions;
-std::string TxtXNoGrid;
-std::string TxtXNoPoint;
-std::string TxtXNoLine;
-std::string TxtXLines;
-std::string TxtXSmoothing;
-std::string TxtXEndZ;
-std::string TxtXVector3D;
-std::string TxtX3D;
-std::string TxtXTower;
-std::string TxtXSingleColor;
-std::string TxtXCover;
-std::string TxtXCone;
-std::string TxtXBubble3D;
-std::string TxtXIsoSurface;
+std::string TxtExtSurface;
+std::string TxtExtContour;
+std::string TxtExtPoint3D;
+std::string TxtExtWaterFall;
+std::string TxtExtColorGrid;
+std::string TxtExtColorRange;
+std::string TxtExtWireframe;
+std::string TxtExtDotFrame;
+std::string TxtExtPositions;
+std::string TxtExtNoGrid;
+std::string TxtExtNoPoint;
+std::string TxtExtNoLine;
+std::string TxtExtLines;
+std::string TxtExtSmoothing;
+std::string TxtExtEndZ;
+std::string TxtExtVector3D;
+std::string TxtExt3D;
+std::string TxtExtTower;
+std::string TxtExtSingleColor;
+std::string TxtExtCover;
+std::string TxtExtCone;
+std::string TxtExtBubble3D;
+std::string TxtExtIsoSurface;
 
 // Extended texts shown by the chart editor.
-std::string TxtXGrid3D;
-std::string TxtXUpToValue;
+std::string TxtExtGrid3D;
+std::string TxtExtUpToValue;
 
 // Extended texts shown by the chart tools and data sources.
-std::string TxtXCursor;
-std::string TxtXDragMarks;
-std::string TxtXAxisArrows;
-std::string TxtXDrawLine;
-std::string TxtXNearestPoint;
-std::string TxtXColorBand;
-std::string TxtXColorLine;
-std::string TxtXRotate;
-std::string TxtXImage;
-std::string TxtXMarkTips;
-std::string TxtXAnnotation;
-std::string TxtXPageNumber;
-std::string TxtXDragPoint;
-std::string TxtX3DGridTranspose;
-std::string TxtXExtraLegend;
-std::string TxtXSeriesAnimation;
-std::string TxtXGanttDrag;
-std::string TxtXGridBand;
-std::string TxtXPieSlices;
-std::string TxtXStop;
-std::string TxtXExecute;
-std::string TxtX2DLighting;
-std::string TxtXSurfaceNearest;
-std::string TxtXAxisScroll;
-std::string TxtXRectangle;
-std::string TxtXClipSeries;
-std::string TxtXSeriesBand;
-std::string TxtXSelector;
-std::string TxtXLegendScrollbar;
-std::string TxtXDataTable;
-std::string TxtXNoCompression;
-std::string TxtXVideoCreator;
-std::string TxtXCreatesAnAVIVideoWithChart;
-std::string TxtXVideoPlayer;
-std::string TxtXPlayVideosInsideChartRegions;
-std::string TxtXDisplaysDraggableCursorLinesOnTop;
-std::string TxtXMovesSeriesMarksWhenDraggingThem;
-std::string TxtXMovesASeriesPointWhenDragging;
-std::string TxtXAllowsDrawingCustomLinesByDragging;
-std::string TxtXDisplaysACustomLegendAtAny;
-std::string TxtXAllowsDraggingAndResizingGanttBars;
-std::string TxtXDisplaysAGraphicalSignalWhenThe;
-std::string TxtXOutlinesOrExpandsPieSlicesWhen;
-std::string TxtXPerformsGrowingAnimationOfSeriesPoints;
-std::string TxtXDisplaysClickableArrowsAtAxisStart;
-std::string TxtXDisplaysAColouredRectangleBandAt;
-std::string TxtXDisplaysADraggableLineAcrossAxes;
-std::string TxtXGridBandToolUseItTo;
-std::string TxtXDisplaysCustomTextAtAnyLocation;
-std::string TxtXDisplaysCustomTextAtAnyLocation2;
-std::string TxtXAllowsRotatingChartDraggingWithMouse;
-std::string TxtXDisplaysAPictureUsingTheSpecified;
-std::string TxtXDisplaysAVisualIndicationOfSelecting;
-std::string TxtXAllowsTheScrollingOfAxesBy;
-std::string TxtXRestrictsSeriesPaintingOutsideSeriesAssociated;
-std::string TxtXEnablesSelectingAndDraggingChartItems;
-std::string TxtXReportsStatisticalInformationAboutSeriesData;
-std::string TxtXShowsCurrentChartPageNumberAnd;
-std::string TxtXTransposeSeries;
-std::string TxtXSwapsSeriesRowsAndColumns;
-std::string TxtXSwaps3DSeriesXYZCellData;
-std::string TxtXDisplaysAScrollbarAtChartLegend;
-std::string TxtXDisplaysAGridWithSeriesData;
-std::string TxtXFillsTheRegionBetweenTwoSeries;
-std::string TxtXPlay;
-std::string TxtXFullScreen;
-std::string TxtXShowChartMaximizedToFullScreen;
-std::string TxtXMagnify;
-std::string TxtXMagnifiesAPortionOfChart;
-std::string TxtXFader;
-std::string TxtXFadeInOrFadeOutChart;
-std::string TxtXSubChart;
-std::string TxtXMultipleChartsInsideASingleChart;
-std::string TxtXAntiAlias;
-std::string TxtXImprovesDisplayOfDiagonalAndCurved;
-std::string TxtXRegion;
-std::string TxtXFillsTheRegionBetweenAFixed;
-std::string TxtXText3D;
-std::string TxtXDisplaysTextWith3DFontAnd;
-std::string TxtXBanner;
-std::string TxtXScrollingAndBlinkingText;
-std::string TxtXNewName;
-std::string TxtXFrame;
-std::string TxtXDrawsADecoratingFrameAroundChart;
-std::string TxtXExcelFileEmpty;
-std::string TxtXExcel;
-std::string TxtXExcelWorkSheetMustBeSpecified;
-std::string TxtXRangeMustBeSpecifiedIeFrom;
-std::string TxtXLegendPalette;
-std::string TxtXDisplaysLegendMadeWith3DSeries;
-std::string TxtXStatistics;
-std::string TxtXScrollbar;
-std::string TxtXLink;
-std::string TxtXDisplaysClickableTextToNavigateTo;
-std::string TxtXFibonacci;
-std::string TxtXDrawsFibonacciArcsAndFansOver;
-std::string TxtXAVIFile;
-std::string TxtXSelectAVIFileToStoreVideo;
-std::string TxtXMPEGVideoFiles;
-std::string TxtXDisplaysTipsOrHintsWhenThe;
-std::string TxtXDisplaysA2DimensionalLightEffect;
+std::string TxtExtCursor;
+std::string TxtExtDragMarks;
+std::string TxtExtAxisArrows;
+std::string TxtExtDrawLine;
+std::string TxtExtNearestPoint;
+std::string TxtExtColorBand;
+std::string TxtExtColorLine;
+std::string TxtExtRotate;
+std::string TxtExtImage;
+std::string TxtExtMarkTips;
+std::string TxtExtAnnotation;
+std::string TxtExtPageNumber;
+std::string TxtExtDragPoint;
+std::string TxtExt3DGridTranspose;
+std::string TxtExtExtraLegend;
+std::string TxtExtSeriesAnimation;
+std::string TxtExtGanttDrag;
+std::string TxtExtGridBand;
+std::string TxtExtPieSlices;
+std::string TxtExtStop;
+std::string TxtExtExecute;
+std::string TxtExt2DLighting;
+std::string TxtExtSurfaceNearest;
+std::string TxtExtAxisScroll;
+std::string TxtExtRectangle;
+std::string TxtExtClipSeries;
+std::string TxtExtSeriesBand;
+std::string TxtExtSelector;
+std::string TxtExtLegendScrollbar;
+std::string TxtExtDataTable;
+std::string TxtExtNoCompression;
+std::string TxtExtVideoCreator;
+std::string TxtExtCreatesAnAVIVideoWithChart;
+std::string TxtExtVideoPlayer;
+std::string TxtExtPlayVideosInsideChartRegions;
+std::string TxtExtDisplaysDraggableCursorLinesOnTop;
+std::string TxtExtMovesSeriesMarksWhenDraggingThem;
+std::string TxtExtMovesASeriesPointWhenDragging;
+std::string TxtExtAllowsDrawingCustomLinesByDragging;
+std::string TxtExtDisplaysACustomLegendAtAny;
+std::string TxtExtAllowsDraggingAndResizingGanttBars;
+std::string TxtExtDisplaysAGraphicalSignalWhenThe;
+std::string TxtExtOutlinesOrExpandsPieSlicesWhen;
+std::string TxtExtPerformsGrowingAnimationOfSeriesPoints;
+std::string TxtExtDisplaysClickableArrowsAtAxisStart;
+std::string TxtExtDisplaysAColouredRectangleBandAt;
+std::string TxtExtDisplaysADraggableLineAcrossAxes;
+std::string TxtExtGridBandToolUseItTo;
+std::string TxtExtDisplaysCustomTextAtAnyLocation;
+std::string TxtExtDisplaysCustomTextAtAnyLocation2;
+std::string TxtExtAllowsRotatingChartDraggingWithMouse;
+std::string TxtExtDisplaysAPictureUsingTheSpecified;
+std::string TxtExtDisplaysAVisualIndicationOfSelecting;
+std::string TxtExtAllowsTheScrollingOfAxesBy;
+std::string TxtExtRestrictsSeriesPaintingOutsideSeriesAssociated;
+std::string TxtExtEnablesSelectingAndDraggingChartItems;
+std::string TxtExtReportsStatisticalInformationAboutSeriesData;
+std::string TxtExtShowsCurrentChartPageNumberAnd;
+std::string TxtExtTransposeSeries;
+std::string TxtExtSwapsSeriesRowsAndColumns;
+std::string TxtExtSwaps3DSeriesXYZCellData;
+std::string TxtExtDisplaysAScrollbarAtChartLegend;
+std::string TxtExtDisplaysAGridWithSeriesData;
+std::string TxtExtFillsTheRegionBetweenTwoSeries;
+std::string TxtExtPlay;
+std::string TxtExtFullScreen;
+std::string TxtExtShowChartMaximizedToFullScreen;
+std::string TxtExtMagnify;
+std::string TxtExtMagnifiesAPortionOfChart;
+std::string TxtExtFader;
+std::string TxtExtFadeInOrFadeOutChart;
+std::string TxtExtSubChart;
+std::string TxtExtMultipleChartsInsideASingleChart;
+std::string TxtExtAntiAlias;
+std::string TxtExtImprovesDisplayOfDiagonalAndCurved;
+std::string TxtExtRegion;
+std::string TxtExtFillsTheRegionBetweenAFixed;
+std::string TxtExtText3D;
+std::string TxtExtDisplaysTextWith3DFontAnd;
+std::string TxtExtBanner;
+std::string TxtExtScrollingAndBlinkingText;
+std::string TxtExtNewName;
+std::string TxtExtFrame;
+std::string TxtExtDrawsADecoratingFrameAroundChart;
+std::string TxtExtExcelFileEmpty;
+std::string TxtExtExcel;
+std::string TxtExtExcelWorkSheetMustBeSpecified;
+std::string TxtExtRangeMustBeSpecifiedIeFrom;
+std::string TxtExtLegendPalette;
+std::string TxtExtDisplaysLegendMadeWith3DSeries;
+std::string TxtExtStatistics;
+std::string TxtExtScrollbar;
+std::string TxtExtLink;
+std::string TxtExtDisplaysClickableTextToNavigateTo;
+std::string TxtExtFibonacci;
+std::string TxtExtDrawsFibonacciArcsAndFansOver;
+std::string TxtExtAVIFile;
+std::string TxtExtSelectAVIFileToStoreVideo;
+std::string TxtExtMPEGVideoFiles;
+std::string TxtExtDisplaysTipsOrHintsWhenThe;
+std::string TxtExtDisplaysA2DimensionalLightEffect;
 
 // Extended texts shown by the extended series and functions.
-std::string TxtXPolar;
-std::string TxtXCandle;
-std::string TxtXVolume;
-std::string TxtXBezier;
-std::string TxtXRadar;
-std::string TxtXDonut;
-std::string TxtXBar3D;
-std::string TxtXBigCandle;
-std::string TxtXLinePoint;
-std::string TxtXHistogram;
-std::string TxtXWindRose;
-std::string TxtXClock;
-std::string TxtXBoxPlot;
-std::string TxtXHorizontalBoxPlot;
-std::string TxtXBarJoin;
-std::string TxtXSmith;
-std::string TxtXPyramid;
-std::string TxtXMap;
-std::string TxtXVolumePipe;
-std::string TxtXPolynomialDegreeMustBeBetween1;
-std::string TxtXCannotProcessFitting;
-std::string TxtXExpAverageWeightMustBeBetween0;
-std::string TxtXErrorBar;
-std::string TxtXError;
-std::string TxtXHighLow;
-std::string TxtXMomentum;
-std::string TxtXMomentumDivision;
-std::string TxtXExponentialAverage;
-std::string TxtXMovingAverage;
-std::string TxtXExpMovingAverage;
-std::string TxtXRSI;
-std::string TxtXCurveFitting;
-std::string TxtXTrend;
-std::string TxtXExponentialTrend;
-std::string TxtXCumulative;
-std::string TxtXStandardDeviation;
-std::string TxtXBollingerBands;
-std::string TxtXRootMeanSquare;
-std::string TxtXMACD;
-std::string TxtXStochastic;
-std::string TxtXADX;
-std::string TxtXCount;
-std::string TxtXOther;
-std::string TxtXStats;
-std::string TxtXDate;
-std::string TxtXOpen;
-std::string TxtXHigh;
-std::string TxtXLow;
-std::string TxtXClose;
-std::string TxtXOffset;
-std::string TxtXStdError;
-std::string TxtXNumberOfBezierPointsShouldBe;
-std::string TxtXSimilarXYZPointsCannotCalculateTriangles;
-std::string TxtXTriangleSurf;
-std::string TxtXFinancial;
-std::string TxtXBar;
-std::string TxtXNoOpen;
-std::string TxtXNoClose;
-std::string TxtXNoHigh;
-std::string TxtXNoLow;
-std::string TxtXLabels;
-std::string TxtXNoCircle;
-std::string TxtXBorder;
-std::string TxtXResistance;
-std::string TxtXReactance;
-std::string TxtXSegment;
-std::string TxtXFunnel;
-std::string TxtXPercentFormat;
-std::string TxtXExceedsQuota;
-std::string TxtXWithinQuota;
-std::string TxtXOrMoreBelowQuota;
-std::string TxtXCalendar;
-std::string TxtXDeltaPoint;
-std::string TxtXImagePoint;
-std::string TxtXImageBar;
-std::string TxtXOrigin;
-std::string TxtXTransparency;
-std::string TxtXBox;
-std::string TxtXExtrOut;
-std::string TxtXMildOut;
-std::string TxtXOpportunityValues;
-std::string TxtXQuoteValues;
-std::string TxtXCrossPoints;
-std::string TxtXCompression;
-std::string TxtXCloseLocationValue;
-std::string TxtXOnBalanceVolume;
-std::string TxtXCommodityChannelIndex;
-std::string TxtXVolumeOscillator;
-std::string TxtXPointFigure;
-std::string TxtXUp;
-std::string TxtXDown;
-std::string TxtXPerformance;
-std::string TxtXGauge;
-std::string TxtXGauges;
-std::string TxtXCorrelation;
-std::string TxtXVariance;
-std::string TxtXHorizontalHistogram;
-std::string TxtXPerimeter;
-std::string TxtXPolarBar;
-std::string TxtXDownsampling;
-std::string TxtXDarvas;
-std::string TxtXHighLowLine;
-std::string TxtXMirrored;
-std::string TxtXPolarGrid;
-std::string TxtXHistogram2;
-std::string TxtXOrgChart;
-std::string TxtXTagCloud;
-std::string TxtXRenko;
-std::string TxtXKagi;
-std::string TxtXNumericGauge;
-std::string TxtXCircularGauge;
-std::string TxtXLED;
-std::string TxtXLinearGauge;
-std::string TxtXVertical;
+std::string TxtExtPolar;
+std::string TxtExtCandle;
+std::string TxtExtVolume;
+std::string TxtExtBezier;
+std::string TxtExtRadar;
+std::string TxtExtDonut;
+std::string TxtExtBar3D;
+std::string TxtExtBigCandle;
+std::string TxtExtLinePoint;
+std::string TxtExtHistogram;
+std::string TxtExtWindRose;
+std::string TxtExtClock;
+std::string TxtExtBoxPlot;
+std::string TxtExtHorizontalBoxPlot;
+std::string TxtExtBarJoin;
+std::string TxtExtSmith;
+std::string TxtExtPyramid;
+std::string TxtExtMap;
+std::string TxtExtVolumePipe;
+std::string TxtExtPolynomialDegreeMustBeBetween1;
+std::string TxtExtCannotProcessFitting;
+std::string TxtExtExpAverageWeightMustBeBetween0;
+std::string TxtExtErrorBar;
+std::string TxtExtError;
+std::string TxtExtHighLow;
+std::string TxtExtMomentum;
+std::string TxtExtMomentumDivision;
+std::string TxtExtExponentialAverage;
+std::string TxtExtMovingAverage;
+std::string TxtExtExpMovingAverage;
+std::string TxtExtRSI;
+std::string TxtExtCurveFitting;
+std::string TxtExtTrend;
+std::string TxtExtExponentialTrend;
+std::string TxtExtCumulative;
+std::string TxtExtStandardDeviation;
+std::string TxtExtBollingerBands;
+std::string TxtExtRootMeanSquare;
+std::string TxtExtMACD;
+std::string TxtExtStochastic;
+std::string TxtExtADX;
+std::string TxtExtCount;
+std::string TxtExtOther;
+std::string TxtExtStats;
+std::string TxtExtDate;
+std::string TxtExtOpen;
+std::string TxtExtHigh;
+std::string TxtExtLow;
+std::string TxtExtClose;
+std::string TxtExtOffset;
+std::string TxtExtStdError;
+std::string TxtExtNumberOfBezierPointsShouldBe;
+std::string TxtExtSimilarXYZPointsCannotCalculateTriangles;
+std::string TxtExtTriangleSurf;
+std::string TxtExtFinancial;
+std::string TxtExtBar;
+std::string TxtExtNoOpen;
+std::string TxtExtNoClose;
+std::string TxtExtNoHigh;
+std::string TxtExtNoLow;
+std::string TxtExtLabels;
+std::string TxtExtNoCircle;
+std::string TxtExtBorder;
+std::string TxtExtResistance;
+std::string TxtExtReactance;
+std::string TxtExtSegment;
+std::string TxtExtFunnel;
+std::string TxtExtPercentFormat;
+std::string TxtExtExceedsQuota;
+std::string TxtExtWithinQuota;
+std::string TxtExtOrMoreBelowQuota;
+std::string TxtExtCalendar;
+std::string TxtExtDeltaPoint;
+std::string TxtExtImagePoint;
+std::string TxtExtImageBar;
+std::string TxtExtOrigin;
+std::string TxtExtTransparency;
+std::string TxtExtBox;
+std::string TxtExtExtrOut;
+std::string TxtExtMildOut;
+std::string TxtExtOpportunityValues;
+std::string TxtExtQuoteValues;
+std::string TxtExtCrossPoints;
+std::string TxtExtCompression;
+std::string TxtExtCloseLocationValue;
+std::string TxtExtOnBalanceVolume;
+std::string TxtExtCommodityChannelIndex;
+std::string TxtExtVolumeOscillator;
+std::string TxtExtPointFigure;
+std::string TxtExtUp;
+std::string TxtExtDown;
+std::string TxtExtPerformance;
+std::string TxtExtGauge;
+std::string TxtExtGauges;
+std::string TxtExtCorrelation;
+std::string TxtExtVariance;
+std::string TxtExtHorizontalHistogram;
+std::string TxtExtPerimeter;
+std::string TxtExtPolarBar;
+std::string TxtExtDownsampling;
+std::string TxtExtDarvas;
+std::string TxtExtHighLowLine;
+std::string TxtExtMirrored;
+std::string TxtExtPolarGrid;
+std::string TxtExtHistogram2;
+std::string TxtExtOrgChart;
+std::string TxtExtTagCloud;
+std::string TxtExtRenko;
+std::string TxtExtKagi;
+std::string TxtExtNumericGauge;
+std::string TxtExtCircularGauge;
+std::string TxtExtLED;
+std::string TxtExtLinearGauge;
+std::string TxtExtVertical;
 
 // Extended texts that no part of this system shows.
-std::string TxtXCursor2;
-std::string TxtXAnswerVectorIndexMustBeBetween;
-std::string TxtXPeriodMustBe0;
-std::string TxtXLogarithmicTrend;
-std::string TxtXOpenDarEzaro;
-std::string TxtXSaveDarEzaro;
-std::string TxtXDarEzaroProFiles;
-std::string TxtXCannotFindSeriesEditorForm;
-std::string TxtXNormal;
-std::string TxtXEdit;
-std::string TxtXPrint;
-std::string TxtXCopy;
-std::string TxtXSave;
-std::string TxtX3D2;
-std::string TxtXRotationElevation;
-std::string TxtXRotate2;
-std::string TxtXHorizOffsetVertOffset;
-std::string TxtXMove;
-std::string TxtXZoom;
-std::string TxtXZoom2;
-std::string TxtX3D3;
-std::string TxtXDepth;
-std::string TxtXChart;
-std::string TxtXPanel;
-std::string TxtXDragToRotate;
-std::string TxtXDragToMove;
-std::string TxtXDragToZoom;
-std::string TxtXDragToResize3D;
-std::string TxtXDragLeftButtonToZoomRight;
-std::string TxtXDragAPieSliceToExplode;
-std::string TxtXSliceExploded;
-std::string TxtXNumberOfPointsMustBe4;
-std::string TxtXAllColinearDataPoints;
-std::string TxtXAllSeries;
-std::string TxtXEdit2;
-std::string TxtXCanNotDeleteAncestor;
-std::string TxtXLoad;
-std::string TxtXChart2;
-std::string TxtXChartSeries;
-std::string TxtX3D4;
-std::string TxtXSwitch2D3D;
-std::string TxtXActive;
-std::string TxtXShowHideSeries;
-std::string TxtXEditChart;
-std::string TxtXEdit3;
-std::string TxtXCopyToClipboard;
-std::string TxtXCopy2;
-std::string TxtXPrintPreviewChart;
-std::string TxtXPrint2;
-std::string TxtXShowHideAxes;
-std::string TxtXAxes;
-std::string TxtXShowHideGrids;
-std::string TxtXGrids;
-std::string TxtXShowHideLegend;
-std::string TxtXLegend;
-std::string TxtXEditSeries;
-std::string TxtXShowHideSeriesMarks;
-std::string TxtXMarks;
-std::string TxtXSaveChart;
-std::string TxtXSave2;
-std::string TxtXColumn;
-std::string TxtXSeparator;
-std::string TxtXSeriesTextFieldIndexShouldBeGreater;
-std::string TxtXXMLFile;
-std::string TxtXThemes;
-std::string TxtXCurrent;
-std::string TxtXWapBitmap;
-std::string TxtXWapBitmapsWbmpWbmp;
-std::string TxtXFacts;
-std::string TxtXExchangesXAndZCoordinatesTo;
-std::string TxtXAllowsScrollingOfTheChartLegend;
-std::string TxtXRandom;
-std::string TxtXNew;
-std::string TxtXDelete;
-std::string TxtXRename;
-std::string TxtXEdit4;
-std::string TxtXViewToolbar;
-std::string TxtXRenameChartPage;
-std::string TxtXSummaryProperties;
-std::string TxtXWorld;
-std::string TxtXAfrica;
-std::string TxtXAsia;
-std::string TxtXAustralia;
-std::string TxtXCentralAmerica;
-std::string TxtXEurope;
-std::string TxtXEurope15;
-std::string TxtXEurope27;
-std::string TxtXSpain;
-std::string TxtXMiddleEast;
-std::string TxtXNorthAmerica;
-std::string TxtXSouthAmerica;
-std::string TxtXUSA;
-std::string TxtXUSAAlaska;
-std::string TxtXMaps;
+std::string TxtExtCursor2;
+std::string TxtExtAnswerVectorIndexMustBeBetween;
+std::string TxtExtPeriodMustBe0;
+std::string TxtExtLogarithmicTrend;
+std::string TxtExtOpenDarEzaro;
+std::string TxtExtSaveDarEzaro;
+std::string TxtExtDarEzaroProFiles;
+std::string TxtExtCannotFindSeriesEditorForm;
+std::string TxtExtNormal;
+std::string TxtExtEdit;
+std::string TxtExtPrint;
+std::string TxtExtCopy;
+std::string TxtExtSave;
+std::string TxtExt3D2;
+std::string TxtExtRotationElevation;
+std::string TxtExtRotate2;
+std::string TxtExtHorizOffsetVertOffset;
+std::string TxtExtMove;
+std::string TxtExtZoom;
+std::string TxtExtZoom2;
+std::string TxtExt3D3;
+std::string TxtExtDepth;
+std::string TxtExtChart;
+std::string TxtExtPanel;
+std::string TxtExtDragToRotate;
+std::string TxtExtDragToMove;
+std::string TxtExtDragToZoom;
+std::string TxtExtDragToResize3D;
+std::string TxtExtDragLeftButtonToZoomRight;
+std::string TxtExtDragAPieSliceToExplode;
+std::string TxtExtSliceExploded;
+std::string TxtExtNumberOfPointsMustBe4;
+std::string TxtExtAllColinearDataPoints;
+std::string TxtExtAllSeries;
+std::string TxtExtEdit2;
+std::string TxtExtCanNotDeleteAncestor;
+std::string TxtExtLoad;
+std::string TxtExtChart2;
+std::string TxtExtChartSeries;
+std::string TxtExt3D4;
+std::string TxtExtSwitch2D3D;
+std::string TxtExtActive;
+std::string TxtExtShowHideSeries;
+std::string TxtExtEditChart;
+std::string TxtExtEdit3;
+std::string TxtExtCopyToClipboard;
+std::string TxtExtCopy2;
+std::string TxtExtPrintPreviewChart;
+std::string TxtExtPrint2;
+std::string TxtExtShowHideAxes;
+std::string TxtExtAxes;
+std::string TxtExtShowHideGrids;
+std::string TxtExtGrids;
+std::string TxtExtShowHideLegend;
+std::string TxtExtLegend;
+std::string TxtExtEditSeries;
+std::string TxtExtShowHideSeriesMarks;
+std::string TxtExtMarks;
+std::string TxtExtSaveChart;
+std::string TxtExtSave2;
+std::string TxtExtColumn;
+std::string TxtExtSeparator;
+std::string TxtExtSeriesTextFieldIndexShouldBeGreater;
+std::string TxtExtXMLFile;
+std::string TxtExtThemes;
+std::string TxtExtCurrent;
+std::string TxtExtWapBitmap;
+std::string TxtExtWapBitmapsWbmpWbmp;
+std::string TxtExtFacts;
+std::string TxtExtExchangesXAndZCoordinatesTo;
+std::string TxtExtAllowsScrollingOfTheChartLegend;
+std::string TxtExtRandom;
+std::string TxtExtNew;
+std::string TxtExtDelete;
+std::string TxtExtRename;
+std::string TxtExtEdit4;
+std::string TxtExtViewToolbar;
+std::string TxtExtRenameChartPage;
+std::string TxtExtSummaryProperties;
+std::string TxtExtWorld;
+std::string TxtExtAfrica;
+std::string TxtExtAsia;
+std::string TxtExtAustralia;
+std::string TxtExtCentralAmerica;
+std::string TxtExtEurope;
+std::string TxtExtEurope15;
+std::string TxtExtEurope27;
+std::string TxtExtSpain;
+std::string TxtExtMiddleEast;
+std::string TxtExtNorthAmerica;
+std::string TxtExtSouthAmerica;
+std::string TxtExtUSA;
+std::string TxtExtUSAAlaska;
+std::string TxtExtMaps;
 
 static const TLibraryText ExtendedTextTable[] = {
     // shown by the chart engine
-    {&TxtXSurface, "Surface"},
-    {&TxtXContour, "Contour"},
-    {&TxtXPoint3D, "Point 3D"},
-    {&TxtXWaterFall, "Water Fall"},
-    {&TxtXColorGrid, "Color Grid"},
-    {&TxtXColorRange, "Color Range"},
-    {&TxtXWireframe, "Wireframe"},
-    {&TxtXDotFrame, "Dot Frame"},
-    {&TxtXPositions, "Positions"},
-    {&TxtXNoGrid, "No Grid"},
-    {&TxtXNoPoint, "No Point"},
-    {&TxtXNoLine, "No Line"},
-    {&TxtXLines, "Lines"},
-    {&TxtXSmoothing, "Smoothing"},
-    {&TxtXEndZ, "EndZ"},
-    {&TxtXVector3D, "Vector 3D"},
-    {&TxtX3D, "3D"},
-    {&TxtXTower, "Tower"},
-    {&TxtXSingleColor, "Single Color"},
-    {&TxtXCover, "Cover"},
-    {&TxtXCone, "Cone"},
-    {&TxtXBubble3D, "Bubble 3D"},
-    {&TxtXIsoSurface, "Iso-Surface"},
+    {&TxtExtSurface, "Surface"},
+    {&TxtExtContour, "Contour"},
+    {&TxtExtPoint3D, "Point 3D"},
+    {&TxtExtWaterFall, "Water Fall"},
+    {&TxtExtColorGrid, "Color Grid"},
+    {&TxtExtColorRange, "Color Range"},
+    {&TxtExtWireframe, "Wireframe"},
+    {&TxtExtDotFrame, "Dot Frame"},
+    {&TxtExtPositions, "Positions"},
+    {&TxtExtNoGrid, "No Grid"},
+    {&TxtExtNoPoint, "No Point"},
+    {&TxtExtNoLine, "No Line"},
+    {&TxtExtLines, "Lines"},
+    {&TxtExtSmoothing, "Smoothing"},
+    {&TxtExtEndZ, "EndZ"},
+    {&TxtExtVector3D, "Vector 3D"},
+    {&TxtExt3D, "3D"},
+    {&TxtExtTower, "Tower"},
+    {&TxtExtSingleColor, "Single Color"},
+    {&TxtExtCover, "Cover"},
+    {&TxtExtCone, "Cone"},
+    {&TxtExtBubble3D, "Bubble 3D"},
+    {&TxtExtIsoSurface, "Iso-Surface"},
     // shown by the chart editor
-    {&TxtXGrid3D, "Grid 3D"},
-    {&TxtXUpToValue, "Up to Value"},
+    {&TxtExtGrid3D, "Grid 3D"},
+    {&TxtExtUpToValue, "Up to Value"},
     // shown by the chart tools and data sources
-    {&TxtXCursor, "Cursor"},
-    {&TxtXDragMarks, "Drag Marks"},
-    {&TxtXAxisArrows, "Axis Arrows"},
-    {&TxtXDrawLine, "Draw Line"},
-    {&TxtXNearestPoint, "Nearest Point"},
-    {&TxtXColorBand, "Color Band"},
-    {&TxtXColorLine, "Color Line"},
-    {&TxtXRotate, "Rotate"},
-    {&TxtXImage, "Image"},
-    {&TxtXMarkTips, "Mark Tips"},
-    {&TxtXAnnotation, "Annotation"},
-    {&TxtXPageNumber, "Page Number"},
-    {&TxtXDragPoint, "Drag Point"},
-    {&TxtX3DGridTranspose, "3D Grid Transpose"},
-    {&TxtXExtraLegend, "Extra Legend"},
-    {&TxtXSeriesAnimation, "Series Animation"},
-    {&TxtXGanttDrag, "Gantt Drag"},
-    {&TxtXGridBand, "Grid Band"},
-    {&TxtXPieSlices, "Pie Slices"},
-    {&TxtXStop, "Stop"},
-    {&TxtXExecute, "Execute !"},
-    {&TxtX2DLighting, "2D Lighting"},
-    {&TxtXSurfaceNearest, "Surface Nearest"},
-    {&TxtXAxisScroll, "Axis Scroll"},
-    {&TxtXRectangle, "Rectangle"},
-    {&TxtXClipSeries, "Clip Series"},
-    {&TxtXSeriesBand, "Series Band"},
-    {&TxtXSelector, "Selector"},
-    {&TxtXLegendScrollbar, "Legend Scrollbar"},
-    {&TxtXDataTable, "Data Table"},
-    {&TxtXNoCompression, "No Compression"},
-    {&TxtXVideoCreator, "Video creator"},
-    {&TxtXCreatesAnAVIVideoWithChart, "Creates an AVI video with Chart images"},
-    {&TxtXVideoPlayer, "Video player"},
-    {&TxtXPlayVideosInsideChartRegions, "Play videos inside Chart regions"},
-    {&TxtXDisplaysDraggableCursorLinesOnTop, "Displays draggable Cursor lines on top of Series."},
-    {&TxtXMovesSeriesMarksWhenDraggingThem, "Moves Series marks when dragging them with mouse."},
-    {&TxtXMovesASeriesPointWhenDragging, "Moves a Series point when dragging it with mouse."},
-    {&TxtXAllowsDrawingCustomLinesByDragging, "Allows drawing custom lines by dragging the mouse."},
-    {&TxtXDisplaysACustomLegendAtAny, "Displays a custom legend at any location inside Chart."},
-    {&TxtXAllowsDraggingAndResizingGanttBars, "Allows dragging and resizing Gantt bars."},
-    {&TxtXDisplaysAGraphicalSignalWhenThe,
+    {&TxtExtCursor, "Cursor"},
+    {&TxtExtDragMarks, "Drag Marks"},
+    {&TxtExtAxisArrows, "Axis Arrows"},
+    {&TxtExtDrawLine, "Draw Line"},
+    {&TxtExtNearestPoint, "Nearest Point"},
+    {&TxtExtColorBand, "Color Band"},
+    {&TxtExtColorLine, "Color Line"},
+    {&TxtExtRotate, "Rotate"},
+    {&TxtExtImage, "Image"},
+    {&TxtExtMarkTips, "Mark Tips"},
+    {&TxtExtAnnotation, "Annotation"},
+    {&TxtExtPageNumber, "Page Number"},
+    {&TxtExtDragPoint, "Drag Point"},
+    {&TxtExt3DGridTranspose, "3D Grid Transpose"},
+    {&TxtExtExtraLegend, "Extra Legend"},
+    {&TxtExtSeriesAnimation, "Series Animation"},
+    {&TxtExtGanttDrag, "Gantt Drag"},
+    {&TxtExtGridBand, "Grid Band"},
+    {&TxtExtPieSlices, "Pie Slices"},
+    {&TxtExtStop, "Stop"},
+    {&TxtExtExecute, "Execute !"},
+    {&TxtExt2DLighting, "2D Lighting"},
+    {&TxtExtSurfaceNearest, "Surface Nearest"},
+    {&TxtExtAxisScroll, "Axis Scroll"},
+    {&TxtExtRectangle, "Rectangle"},
+    {&TxtExtClipSeries, "Clip Series"},
+    {&TxtExtSeriesBand, "Series Band"},
+    {&TxtExtSelector, "Selector"},
+    {&TxtExtLegendScrollbar, "Legend Scrollbar"},
+    {&TxtExtDataTable, "Data Table"},
+    {&TxtExtNoCompression, "No Compression"},
+    {&TxtExtVideoCreator, "Video creator"},
+    {&TxtExtCreatesAnAVIVideoWithChart, "Creates an AVI video with Chart images"},
+    {&TxtExtVideoPlayer, "Video player"},
+    {&TxtExtPlayVideosInsideChartRegions, "Play videos inside Chart regions"},
+    {&TxtExtDisplaysDraggableCursorLinesOnTop, "Displays draggable Cursor lines on top of Series."},
+    {&TxtExtMovesSeriesMarksWhenDraggingThem, "Moves Series marks when dragging them with mouse."},
+    {&TxtExtMovesASeriesPointWhenDragging, "Moves a Series point when dragging it with mouse."},
+    {&TxtExtAllowsDrawingCustomLinesByDragging,
+     "Allows drawing custom lines by dragging the mouse."},
+    {&TxtExtDisplaysACustomLegendAtAny, "Displays a custom legend at any location inside Chart."},
+    {&TxtExtAllowsDraggingAndResizingGanttBars, "Allows dragging and resizing Gantt bars."},
+    {&TxtExtDisplaysAGraphicalSignalWhenThe,
      "Displays a graphical signal when the mouse is moving near a series point."},
-    {&TxtXOutlinesOrExpandsPieSlicesWhen,
+    {&TxtExtOutlinesOrExpandsPieSlicesWhen,
      "Outlines or expands Pie slices when moving or clicking with mouse."},
-    {&TxtXPerformsGrowingAnimationOfSeriesPoints, "Performs growing animation of Series points."},
-    {&TxtXDisplaysClickableArrowsAtAxisStart,
+    {&TxtExtPerformsGrowingAnimationOfSeriesPoints, "Performs growing animation of Series points."},
+    {&TxtExtDisplaysClickableArrowsAtAxisStart,
      "Displays clickable arrows at axis start and ending points, to scroll axis."},
-    {&TxtXDisplaysAColouredRectangleBandAt,
+    {&TxtExtDisplaysAColouredRectangleBandAt,
      "Displays a coloured rectangle (band) at the specified axis and position."},
-    {&TxtXDisplaysADraggableLineAcrossAxes, "Displays a draggable line across axes."},
-    {&TxtXGridBandToolUseItTo,
+    {&TxtExtDisplaysADraggableLineAcrossAxes, "Displays a draggable line across axes."},
+    {&TxtExtGridBandToolUseItTo,
      "Grid Band tool, use it to display a coloured rectangles (bands) at the grid lines of the "
      "specified axis and position."},
-    {&TxtXDisplaysCustomTextAtAnyLocation, "Displays custom text at any location inside Chart."},
-    {&TxtXDisplaysCustomTextAtAnyLocation2,
+    {&TxtExtDisplaysCustomTextAtAnyLocation, "Displays custom text at any location inside Chart."},
+    {&TxtExtDisplaysCustomTextAtAnyLocation2,
      "Displays custom text at any location inside Chart within a resizable box."},
-    {&TxtXAllowsRotatingChartDraggingWithMouse,
+    {&TxtExtAllowsRotatingChartDraggingWithMouse,
      "Allows rotating Chart dragging with mouse button."},
-    {&TxtXDisplaysAPictureUsingTheSpecified,
+    {&TxtExtDisplaysAPictureUsingTheSpecified,
      "Displays a picture using the specified Series axes as boundaries. When the axis are zoomed "
      "or scrolled, the picture will follow the new boundaries."},
-    {&TxtXDisplaysAVisualIndicationOfSelecting,
+    {&TxtExtDisplaysAVisualIndicationOfSelecting,
      "Displays a visual indication of selecting a Surface cell when the user moves the mouse over "
      "a surface series."},
-    {&TxtXAllowsTheScrollingOfAxesBy, "Allows the scrolling of Axes by mouse dragging"},
-    {&TxtXRestrictsSeriesPaintingOutsideSeriesAssociated,
+    {&TxtExtAllowsTheScrollingOfAxesBy, "Allows the scrolling of Axes by mouse dragging"},
+    {&TxtExtRestrictsSeriesPaintingOutsideSeriesAssociated,
      "Restricts Series painting outside Series associated axes boundaries."},
-    {&TxtXEnablesSelectingAndDraggingChartItems,
+    {&TxtExtEnablesSelectingAndDraggingChartItems,
      "Enables selecting and dragging Chart items and annotations."},
-    {&TxtXReportsStatisticalInformationAboutSeriesData,
+    {&TxtExtReportsStatisticalInformationAboutSeriesData,
      "Reports statistical information about Series data."},
-    {&TxtXShowsCurrentChartPageNumberAnd,
+    {&TxtExtShowsCurrentChartPageNumberAnd,
      "Shows current chart Page number and total number of Pages in chart."},
-    {&TxtXTransposeSeries, "Transpose Series"},
-    {&TxtXSwapsSeriesRowsAndColumns, "Swaps Series rows and columns."},
-    {&TxtXSwaps3DSeriesXYZCellData, "Swaps 3D Series XYZ cell data (X by Z)"},
-    {&TxtXDisplaysAScrollbarAtChartLegend,
+    {&TxtExtTransposeSeries, "Transpose Series"},
+    {&TxtExtSwapsSeriesRowsAndColumns, "Swaps Series rows and columns."},
+    {&TxtExtSwaps3DSeriesXYZCellData, "Swaps 3D Series XYZ cell data (X by Z)"},
+    {&TxtExtDisplaysAScrollbarAtChartLegend,
      "Displays a scrollbar at Chart Legend to enable scroll it by dragging the mouse."},
-    {&TxtXDisplaysAGridWithSeriesData, "Displays a grid with Series data values."},
-    {&TxtXFillsTheRegionBetweenTwoSeries, "Fills the region between two Series."},
-    {&TxtXPlay, "&Play"},
-    {&TxtXFullScreen, "Full Screen"},
-    {&TxtXShowChartMaximizedToFullScreen, "Show Chart maximized to full screen"},
-    {&TxtXMagnify, "Magnify"},
-    {&TxtXMagnifiesAPortionOfChart, "Magnifies a portion of chart"},
-    {&TxtXFader, "Fader"},
-    {&TxtXFadeInOrFadeOutChart, "Fade-in or fade-out Chart animation"},
-    {&TxtXSubChart, "SubChart"},
-    {&TxtXMultipleChartsInsideASingleChart, "Multiple Charts inside a single Chart"},
-    {&TxtXAntiAlias, "Anti-Alias"},
-    {&TxtXImprovesDisplayOfDiagonalAndCurved,
+    {&TxtExtDisplaysAGridWithSeriesData, "Displays a grid with Series data values."},
+    {&TxtExtFillsTheRegionBetweenTwoSeries, "Fills the region between two Series."},
+    {&TxtExtPlay, "&Play"},
+    {&TxtExtFullScreen, "Full Screen"},
+    {&TxtExtShowChartMaximizedToFullScreen, "Show Chart maximized to full screen"},
+    {&TxtExtMagnify, "Magnify"},
+    {&TxtExtMagnifiesAPortionOfChart, "Magnifies a portion of chart"},
+    {&TxtExtFader, "Fader"},
+    {&TxtExtFadeInOrFadeOutChart, "Fade-in or fade-out Chart animation"},
+    {&TxtExtSubChart, "SubChart"},
+    {&TxtExtMultipleChartsInsideASingleChart, "Multiple Charts inside a single Chart"},
+    {&TxtExtAntiAlias, "Anti-Alias"},
+    {&TxtExtImprovesDisplayOfDiagonalAndCurved,
      "Improves display of diagonal and curved lines, removing zig-zag."},
-    {&TxtXRegion, "Region"},
-    {&TxtXFillsTheRegionBetweenAFixed, "Fills the region between a fixed value and Series points."},
-    {&TxtXText3D, "Text 3D"},
-    {&TxtXDisplaysTextWith3DFontAnd, "Displays text with 3D font and 3D rotation."},
-    {&TxtXBanner, "Banner"},
-    {&TxtXScrollingAndBlinkingText, "Scrolling and blinking text"},
-    {&TxtXNewName, "New name:"},
-    {&TxtXFrame, "Frame"},
-    {&TxtXDrawsADecoratingFrameAroundChart, "Draws a decorating frame around Chart panel"},
-    {&TxtXExcelFileEmpty, "Excel file empty"},
-    {&TxtXExcel, "Excel"},
-    {&TxtXExcelWorkSheetMustBeSpecified, "Excel WorkSheet must be specified"},
-    {&TxtXRangeMustBeSpecifiedIeFrom, "Range must be specified. (ie: From A1 to A10)"},
-    {&TxtXLegendPalette, "Legend Palette"},
-    {&TxtXDisplaysLegendMadeWith3DSeries, "Displays legend made with 3D series palette colors"},
-    {&TxtXStatistics, "Statistics"},
-    {&TxtXScrollbar, "Scrollbar"},
-    {&TxtXLink, "Link"},
-    {&TxtXDisplaysClickableTextToNavigateTo,
+    {&TxtExtRegion, "Region"},
+    {&TxtExtFillsTheRegionBetweenAFixed,
+     "Fills the region between a fixed value and Series points."},
+    {&TxtExtText3D, "Text 3D"},
+    {&TxtExtDisplaysTextWith3DFontAnd, "Displays text with 3D font and 3D rotation."},
+    {&TxtExtBanner, "Banner"},
+    {&TxtExtScrollingAndBlinkingText, "Scrolling and blinking text"},
+    {&TxtExtNewName, "New name:"},
+    {&TxtExtFrame, "Frame"},
+    {&TxtExtDrawsADecoratingFrameAroundChart, "Draws a decorating frame around Chart panel"},
+    {&TxtExtExcelFileEmpty, "Excel file empty"},
+    {&TxtExtExcel, "Excel"},
+    {&TxtExtExcelWorkSheetMustBeSpecified, "Excel WorkSheet must be specified"},
+    {&TxtExtRangeMustBeSpecifiedIeFrom, "Range must be specified. (ie: From A1 to A10)"},
+    {&TxtExtLegendPalette, "Legend Palette"},
+    {&TxtExtDisplaysLegendMadeWith3DSeries, "Displays legend made with 3D series palette colors"},
+    {&TxtExtStatistics, "Statistics"},
+    {&TxtExtScrollbar, "Scrollbar"},
+    {&TxtExtLink, "Link"},
+    {&TxtExtDisplaysClickableTextToNavigateTo,
      "Displays clickable text to navigate to a URL internet address."},
-    {&TxtXFibonacci, "Fibonacci"},
-    {&TxtXDrawsFibonacciArcsAndFansOver, "Draws Fibonacci arcs and fans over financial data."},
-    {&TxtXAVIFile, "AVI file"},
-    {&TxtXSelectAVIFileToStoreVideo, "Select AVI file to store video"},
-    {&TxtXMPEGVideoFiles, "MPEG Video files"},
-    {&TxtXDisplaysTipsOrHintsWhenThe,
+    {&TxtExtFibonacci, "Fibonacci"},
+    {&TxtExtDrawsFibonacciArcsAndFansOver, "Draws Fibonacci arcs and fans over financial data."},
+    {&TxtExtAVIFile, "AVI file"},
+    {&TxtExtSelectAVIFileToStoreVideo, "Select AVI file to store video"},
+    {&TxtExtMPEGVideoFiles, "MPEG Video files"},
+    {&TxtExtDisplaysTipsOrHintsWhenThe,
      "Displays \"tips\" or \"hints\" when the end-user moves or clicks the mouse over a series "
      "point."},
-    {&TxtXDisplaysA2DimensionalLightEffect,
+    {&TxtExtDisplaysA2DimensionalLightEffect,
      "Displays a 2 dimensional \"light\" effect over the chart Canvas."},
     // shown by the extended series and functions
-    {&TxtXPolar, "Polar"},
-    {&TxtXCandle, "Candle"},
-    {&TxtXVolume, "Volume"},
-    {&TxtXBezier, "Bezier"},
-    {&TxtXRadar, "Radar"},
-    {&TxtXDonut, "Donut"},
-    {&TxtXBar3D, "Bar 3D"},
-    {&TxtXBigCandle, "Big Candle"},
-    {&TxtXLinePoint, "Line Point"},
-    {&TxtXHistogram, "Histogram"},
-    {&TxtXWindRose, "Wind Rose"},
-    {&TxtXClock, "Clock"},
-    {&TxtXBoxPlot, "BoxPlot"},
-    {&TxtXHorizontalBoxPlot, "Horizontal\rBoxPlot"},
-    {&TxtXBarJoin, "Bar Join"},
-    {&TxtXSmith, "Smith"},
-    {&TxtXPyramid, "Pyramid"},
-    {&TxtXMap, "Map"},
-    {&TxtXVolumePipe, "VolumePipe"},
-    {&TxtXPolynomialDegreeMustBeBetween1, "Polynomial degree must be between 1 and 20"},
-    {&TxtXCannotProcessFitting, "Cannot process fitting"},
-    {&TxtXExpAverageWeightMustBeBetween0, "ExpAverage Weight must be between 0 and 1"},
-    {&TxtXErrorBar, "Error Bar"},
-    {&TxtXError, "Error"},
-    {&TxtXHighLow, "High-Low"},
-    {&TxtXMomentum, "Momentum"},
-    {&TxtXMomentumDivision, "Momentum\rDivision"},
-    {&TxtXExponentialAverage, "Exponential\rAverage"},
-    {&TxtXMovingAverage, "Moving\rAverage"},
-    {&TxtXExpMovingAverage, "Exp.Moving\rAverage"},
-    {&TxtXRSI, "R.S.I."},
-    {&TxtXCurveFitting, "Curve Fitting"},
-    {&TxtXTrend, "Trend"},
-    {&TxtXExponentialTrend, "Exponential\rTrend"},
-    {&TxtXCumulative, "Cumulative"},
-    {&TxtXStandardDeviation, "Standard\rDeviation"},
-    {&TxtXBollingerBands, "Bollinger\rbands"},
-    {&TxtXRootMeanSquare, "Root Mean\rSquare"},
-    {&TxtXMACD, "MACD"},
-    {&TxtXStochastic, "Stochastic"},
-    {&TxtXADX, "ADX"},
-    {&TxtXCount, "Count"},
-    {&TxtXOther, "Other"},
-    {&TxtXStats, "Stats"},
-    {&TxtXDate, "Date"},
-    {&TxtXOpen, "Open"},
-    {&TxtXHigh, "High"},
-    {&TxtXLow, "Low"},
-    {&TxtXClose, "Close"},
-    {&TxtXOffset, "Offset"},
-    {&TxtXStdError, "StdError"},
-    {&TxtXNumberOfBezierPointsShouldBe, "Number of Bezier points should be > 1"},
-    {&TxtXSimilarXYZPointsCannotCalculateTriangles,
+    {&TxtExtPolar, "Polar"},
+    {&TxtExtCandle, "Candle"},
+    {&TxtExtVolume, "Volume"},
+    {&TxtExtBezier, "Bezier"},
+    {&TxtExtRadar, "Radar"},
+    {&TxtExtDonut, "Donut"},
+    {&TxtExtBar3D, "Bar 3D"},
+    {&TxtExtBigCandle, "Big Candle"},
+    {&TxtExtLinePoint, "Line Point"},
+    {&TxtExtHistogram, "Histogram"},
+    {&TxtExtWindRose, "Wind Rose"},
+    {&TxtExtClock, "Clock"},
+    {&TxtExtBoxPlot, "BoxPlot"},
+    {&TxtExtHorizontalBoxPlot, "Horizontal\rBoxPlot"},
+    {&TxtExtBarJoin, "Bar Join"},
+    {&TxtExtSmith, "Smith"},
+    {&TxtExtPyramid, "Pyramid"},
+    {&TxtExtMap, "Map"},
+    {&TxtExtVolumePipe, "VolumePipe"},
+    {&TxtExtPolynomialDegreeMustBeBetween1, "Polynomial degree must be between 1 and 20"},
+    {&TxtExtCannotProcessFitting, "Cannot process fitting"},
+    {&TxtExtExpAverageWeightMustBeBetween0, "ExpAverage Weight must be between 0 and 1"},
+    {&TxtExtErrorBar, "Error Bar"},
+    {&TxtExtError, "Error"},
+    {&TxtExtHighLow, "High-Low"},
+    {&TxtExtMomentum, "Momentum"},
+    {&TxtExtMomentumDivision, "Momentum\rDivision"},
+    {&TxtExtExponentialAverage, "Exponential\rAverage"},
+    {&TxtExtMovingAverage, "Moving\rAverage"},
+    {&TxtExtExpMovingAverage, "Exp.Moving\rAverage"},
+    {&TxtExtRSI, "R.S.I."},
+    {&TxtExtCurveFitting, "Curve Fitting"},
+    {&TxtExtTrend, "Trend"},
+    {&TxtExtExponentialTrend, "Exponential\rTrend"},
+    {&TxtExtCumulative, "Cumulative"},
+    {&TxtExtStandardDeviation, "Standard\rDeviation"},
+    {&TxtExtBollingerBands, "Bollinger\rbands"},
+    {&TxtExtRootMeanSquare, "Root Mean\rSquare"},
+    {&TxtExtMACD, "MACD"},
+    {&TxtExtStochastic, "Stochastic"},
+    {&TxtExtADX, "ADX"},
+    {&TxtExtCount, "Count"},
+    {&TxtExtOther, "Other"},
+    {&TxtExtStats, "Stats"},
+    {&TxtExtDate, "Date"},
+    {&TxtExtOpen, "Open"},
+    {&TxtExtHigh, "High"},
+    {&TxtExtLow, "Low"},
+    {&TxtExtClose, "Close"},
+    {&TxtExtOffset, "Offset"},
+    {&TxtExtStdError, "StdError"},
+    {&TxtExtNumberOfBezierPointsShouldBe, "Number of Bezier points should be > 1"},
+    {&TxtExtSimilarXYZPointsCannotCalculateTriangles,
      "Similar XYZ points. Cannot calculate triangles."},
-    {&TxtXTriangleSurf, "Triangle Surf."},
-    {&TxtXFinancial, "Financial"},
-    {&TxtXBar, "Bar"},
-    {&TxtXNoOpen, "No Open"},
-    {&TxtXNoClose, "No Close"},
-    {&TxtXNoHigh, "No High"},
-    {&TxtXNoLow, "No Low"},
-    {&TxtXLabels, "Labels"},
-    {&TxtXNoCircle, "No Circle"},
-    {&TxtXBorder, "Border"},
-    {&TxtXResistance, "Resistance"},
-    {&TxtXReactance, "Reactance"},
-    {&TxtXSegment, "Segment "},
-    {&TxtXFunnel, "Funnel"},
-    {&TxtXPercentFormat, "0.00 %"},
-    {&TxtXExceedsQuota, "Exceeds quota"},
-    {&TxtXWithinQuota, " within quota"},
-    {&TxtXOrMoreBelowQuota, " or more below quota"},
-    {&TxtXCalendar, "Calendar"},
-    {&TxtXDeltaPoint, "DeltaPoint"},
-    {&TxtXImagePoint, "ImagePoint"},
-    {&TxtXImageBar, "ImageBar"},
-    {&TxtXOrigin, "Origin"},
-    {&TxtXTransparency, "Transparency"},
-    {&TxtXBox, "Box"},
-    {&TxtXExtrOut, "ExtrOut"},
-    {&TxtXMildOut, "MildOut"},
-    {&TxtXOpportunityValues, "OpportunityValues"},
-    {&TxtXQuoteValues, "QuoteValues"},
-    {&TxtXCrossPoints, "Cross Points"},
-    {&TxtXCompression, "Compression"},
-    {&TxtXCloseLocationValue, "Close Location\rValue"},
-    {&TxtXOnBalanceVolume, "On Balance\rVolume"},
-    {&TxtXCommodityChannelIndex, "Commodity\rChannel Index"},
-    {&TxtXVolumeOscillator, "Volume\rOscillator"},
-    {&TxtXPointFigure, "Point & Figure"},
-    {&TxtXUp, "Up"},
-    {&TxtXDown, "Down"},
-    {&TxtXPerformance, "Performance"},
-    {&TxtXGauge, "Gauge"},
-    {&TxtXGauges, "Gauges"},
-    {&TxtXCorrelation, "Correlation"},
-    {&TxtXVariance, "Variance"},
-    {&TxtXHorizontalHistogram, "Horizontal\rHistogram"},
-    {&TxtXPerimeter, "Perimeter"},
-    {&TxtXPolarBar, "Polar Bar"},
-    {&TxtXDownsampling, "Downsampling"},
-    {&TxtXDarvas, "Darvas"},
-    {&TxtXHighLowLine, "HighLow Line"},
-    {&TxtXMirrored, "Mirrored"},
-    {&TxtXPolarGrid, "Polar Grid"},
-    {&TxtXHistogram2, "Histogram"},
-    {&TxtXOrgChart, "Org.Chart"},
-    {&TxtXTagCloud, "Tag Cloud"},
-    {&TxtXRenko, "Renko"},
-    {&TxtXKagi, "Kagi"},
-    {&TxtXNumericGauge, "Numeric\rGauge"},
-    {&TxtXCircularGauge, "Circular\rGauge"},
-    {&TxtXLED, "LED"},
-    {&TxtXLinearGauge, "Linear\rGauge"},
-    {&TxtXVertical, "Vertical"},
+    {&TxtExtTriangleSurf, "Triangle Surf."},
+    {&TxtExtFinancial, "Financial"},
+    {&TxtExtBar, "Bar"},
+    {&TxtExtNoOpen, "No Open"},
+    {&TxtExtNoClose, "No Close"},
+    {&TxtExtNoHigh, "No High"},
+    {&TxtExtNoLow, "No Low"},
+    {&TxtExtLabels, "Labels"},
+    {&TxtExtNoCircle, "No Circle"},
+    {&TxtExtBorder, "Border"},
+    {&TxtExtResistance, "Resistance"},
+    {&TxtExtReactance, "Reactance"},
+    {&TxtExtSegment, "Segment "},
+    {&TxtExtFunnel, "Funnel"},
+    {&TxtExtPercentFormat, "0.00 %"},
+    {&TxtExtExceedsQuota, "Exceeds quota"},
+    {&TxtExtWithinQuota, " within quota"},
+    {&TxtExtOrMoreBelowQuota, " or more below quota"},
+    {&TxtExtCalendar, "Calendar"},
+    {&TxtExtDeltaPoint, "DeltaPoint"},
+    {&TxtExtImagePoint, "ImagePoint"},
+    {&TxtExtImageBar, "ImageBar"},
+    {&TxtExtOrigin, "Origin"},
+    {&TxtExtTransparency, "Transparency"},
+    {&TxtExtBox, "Box"},
+    {&TxtExtExtrOut, "ExtrOut"},
+    {&TxtExtMildOut, "MildOut"},
+    {&TxtExtOpportunityValues, "OpportunityValues"},
+    {&TxtExtQuoteValues, "QuoteValues"},
+    {&TxtExtCrossPoints, "Cross Points"},
+    {&TxtExtCompression, "Compression"},
+    {&TxtExtCloseLocationValue, "Close Location\rValue"},
+    {&TxtExtOnBalanceVolume, "On Balance\rVolume"},
+    {&TxtExtCommodityChannelIndex, "Commodity\rChannel Index"},
+    {&TxtExtVolumeOscillator, "Volume\rOscillator"},
+    {&TxtExtPointFigure, "Point & Figure"},
+    {&TxtExtUp, "Up"},
+    {&TxtExtDown, "Down"},
+    {&TxtExtPerformance, "Performance"},
+    {&TxtExtGauge, "Gauge"},
+    {&TxtExtGauges, "Gauges"},
+    {&TxtExtCorrelation, "Correlation"},
+    {&TxtExtVariance, "Variance"},
+    {&TxtExtHorizontalHistogram, "Horizontal\rHistogram"},
+    {&TxtExtPerimeter, "Perimeter"},
+    {&TxtExtPolarBar, "Polar Bar"},
+    {&TxtExtDownsampling, "Downsampling"},
+    {&TxtExtDarvas, "Darvas"},
+    {&TxtExtHighLowLine, "HighLow Line"},
+    {&TxtExtMirrored, "Mirrored"},
+    {&TxtExtPolarGrid, "Polar Grid"},
+    {&TxtExtHistogram2, "Histogram"},
+    {&TxtExtOrgChart, "Org.Chart"},
+    {&TxtExtTagCloud, "Tag Cloud"},
+    {&TxtExtRenko, "Renko"},
+    {&TxtExtKagi, "Kagi"},
+    {&TxtExtNumericGauge, "Numeric\rGauge"},
+    {&TxtExtCircularGauge, "Circular\rGauge"},
+    {&TxtExtLED, "LED"},
+    {&TxtExtLinearGauge, "Linear\rGauge"},
+    {&TxtExtVertical, "Vertical"},
     // that no part of this system shows
-    {&TxtXCursor2, "Cursor"},
-    {&TxtXAnswerVectorIndexMustBeBetween, "Answer Vector index must be between 1 and %d"},
-    {&TxtXPeriodMustBe0, "Period must be >= 0"},
-    {&TxtXLogarithmicTrend, "Logarithmic\rTrend"},
-    {&TxtXOpenDarEzaro, "Open DarEzaro..."},
-    {&TxtXSaveDarEzaro, "Save DarEzaro..."},
-    {&TxtXDarEzaroProFiles, "DarEzaro Pro files"},
-    {&TxtXCannotFindSeriesEditorForm, "Cannot find Series editor Form: %s"},
-    {&TxtXNormal, "Normal"},
-    {&TxtXEdit, "Edit"},
-    {&TxtXPrint, "Print"},
-    {&TxtXCopy, "Copy"},
-    {&TxtXSave, "Save"},
-    {&TxtX3D2, "3D"},
-    {&TxtXRotationElevation, "Rotation: %d° Elevation: %d°"},
-    {&TxtXRotate2, "Rotate"},
-    {&TxtXHorizOffsetVertOffset, "Horiz.Offset: %d Vert.Offset: %d"},
-    {&TxtXMove, "Move"},
-    {&TxtXZoom, "Zoom: %d %%"},
-    {&TxtXZoom2, "Zoom"},
-    {&TxtX3D3, "3D: %d %%"},
-    {&TxtXDepth, "Depth"},
-    {&TxtXChart, "Chart"},
-    {&TxtXPanel, "Panel"},
-    {&TxtXDragToRotate, "Drag %s to Rotate"},
-    {&TxtXDragToMove, "Drag %s to Move"},
-    {&TxtXDragToZoom, "Drag %s to Zoom"},
-    {&TxtXDragToResize3D, "Drag %s to resize 3D"},
-    {&TxtXDragLeftButtonToZoomRight, "Drag Left button to Zoom, Right button to Scroll"},
-    {&TxtXDragAPieSliceToExplode, "Drag a Pie Slice to Explode it"},
-    {&TxtXSliceExploded, "Slice: %d Exploded: %d %%"},
-    {&TxtXNumberOfPointsMustBe4, "Number of points must be >= 4"},
-    {&TxtXAllColinearDataPoints, "All colinear data points"},
-    {&TxtXAllSeries, "All Series"},
-    {&TxtXEdit2, "Edit"},
-    {&TxtXCanNotDeleteAncestor, "Can not delete ancestor"},
-    {&TxtXLoad, "Load..."},
-    {&TxtXChart2, "Chart"},
-    {&TxtXChartSeries, "Chart Series"},
-    {&TxtX3D4, "&3D"},
-    {&TxtXSwitch2D3D, "Switch 2D / 3D"},
-    {&TxtXActive, "&Active"},
-    {&TxtXShowHideSeries, "Show / Hide Series"},
-    {&TxtXEditChart, "Edit Chart"},
-    {&TxtXEdit3, "&Edit..."},
-    {&TxtXCopyToClipboard, "Copy to Clipboard"},
-    {&TxtXCopy2, "&Copy"},
-    {&TxtXPrintPreviewChart, "Print preview Chart"},
-    {&TxtXPrint2, "&Print..."},
-    {&TxtXShowHideAxes, "Show / Hide Axes"},
-    {&TxtXAxes, "&Axes"},
-    {&TxtXShowHideGrids, "Show / Hide Grids"},
-    {&TxtXGrids, "&Grids"},
-    {&TxtXShowHideLegend, "Show / Hide Legend"},
-    {&TxtXLegend, "&Legend"},
-    {&TxtXEditSeries, "Edit Series"},
-    {&TxtXShowHideSeriesMarks, "Show / Hide Series Marks"},
-    {&TxtXMarks, "&Marks"},
-    {&TxtXSaveChart, "Save Chart"},
-    {&TxtXSave2, "&Save..."},
-    {&TxtXColumn, "Column"},
-    {&TxtXSeparator, "Separator"},
-    {&TxtXSeriesTextFieldIndexShouldBeGreater,
+    {&TxtExtCursor2, "Cursor"},
+    {&TxtExtAnswerVectorIndexMustBeBetween, "Answer Vector index must be between 1 and %d"},
+    {&TxtExtPeriodMustBe0, "Period must be >= 0"},
+    {&TxtExtLogarithmicTrend, "Logarithmic\rTrend"},
+    {&TxtExtOpenDarEzaro, "Open DarEzaro..."},
+    {&TxtExtSaveDarEzaro, "Save DarEzaro..."},
+    {&TxtExtDarEzaroProFiles, "DarEzaro Pro files"},
+    {&TxtExtCannotFindSeriesEditorForm, "Cannot find Series editor Form: %s"},
+    {&TxtExtNormal, "Normal"},
+    {&TxtExtEdit, "Edit"},
+    {&TxtExtPrint, "Print"},
+    {&TxtExtCopy, "Copy"},
+    {&TxtExtSave, "Save"},
+    {&TxtExt3D2, "3D"},
+    {&TxtExtRotationElevation, "Rotation: %d° Elevation: %d°"},
+    {&TxtExtRotate2, "Rotate"},
+    {&TxtExtHorizOffsetVertOffset, "Horiz.Offset: %d Vert.Offset: %d"},
+    {&TxtExtMove, "Move"},
+    {&TxtExtZoom, "Zoom: %d %%"},
+    {&TxtExtZoom2, "Zoom"},
+    {&TxtExt3D3, "3D: %d %%"},
+    {&TxtExtDepth, "Depth"},
+    {&TxtExtChart, "Chart"},
+    {&TxtExtPanel, "Panel"},
+    {&TxtExtDragToRotate, "Drag %s to Rotate"},
+    {&TxtExtDragToMove, "Drag %s to Move"},
+    {&TxtExtDragToZoom, "Drag %s to Zoom"},
+    {&TxtExtDragToResize3D, "Drag %s to resize 3D"},
+    {&TxtExtDragLeftButtonToZoomRight, "Drag Left button to Zoom, Right button to Scroll"},
+    {&TxtExtDragAPieSliceToExplode, "Drag a Pie Slice to Explode it"},
+    {&TxtExtSliceExploded, "Slice: %d Exploded: %d %%"},
+    {&TxtExtNumberOfPointsMustBe4, "Number of points must be >= 4"},
+    {&TxtExtAllColinearDataPoints, "All colinear data points"},
+    {&TxtExtAllSeries, "All Series"},
+    {&TxtExtEdit2, "Edit"},
+    {&TxtExtCanNotDeleteAncestor, "Can not delete ancestor"},
+    {&TxtExtLoad, "Load..."},
+    {&TxtExtChart2, "Chart"},
+    {&TxtExtChartSeries, "Chart Series"},
+    {&TxtExt3D4, "&3D"},
+    {&TxtExtSwitch2D3D, "Switch 2D / 3D"},
+    {&TxtExtActive, "&Active"},
+    {&TxtExtShowHideSeries, "Show / Hide Series"},
+    {&TxtExtEditChart, "Edit Chart"},
+    {&TxtExtEdit3, "&Edit..."},
+    {&TxtExtCopyToClipboard, "Copy to Clipboard"},
+    {&TxtExtCopy2, "&Copy"},
+    {&TxtExtPrintPreviewChart, "Print preview Chart"},
+    {&TxtExtPrint2, "&Print..."},
+    {&TxtExtShowHideAxes, "Show / Hide Axes"},
+    {&TxtExtAxes, "&Axes"},
+    {&TxtExtShowHideGrids, "Show / Hide Grids"},
+    {&TxtExtGrids, "&Grids"},
+    {&TxtExtShowHideLegend, "Show / Hide Legend"},
+    {&TxtExtLegend, "&Legend"},
+    {&TxtExtEditSeries, "Edit Series"},
+    {&TxtExtShowHideSeriesMarks, "Show / Hide Series Marks"},
+    {&TxtExtMarks, "&Marks"},
+    {&TxtExtSaveChart, "Save Chart"},
+    {&TxtExtSave2, "&Save..."},
+    {&TxtExtColumn, "Column"},
+    {&TxtExtSeparator, "Separator"},
+    {&TxtExtSeriesTextFieldIndexShouldBeGreater,
      "SeriesText: Field index should be greater than zero."},
-    {&TxtXXMLFile, "XML file"},
-    {&TxtXThemes, "Themes"},
-    {&TxtXCurrent, "Current"},
-    {&TxtXWapBitmap, "Wap Bitmap"},
-    {&TxtXWapBitmapsWbmpWbmp, "Wap Bitmaps (*.wbmp)|*.wbmp"},
-    {&TxtXFacts, "Facts"},
-    {&TxtXExchangesXAndZCoordinatesTo, "Exchanges X and Z coordinates to rotate Series 90 degree."},
-    {&TxtXAllowsScrollingOfTheChartLegend, "Allows scrolling of the Chart Legend."},
-    {&TxtXRandom, "Random"},
-    {&TxtXNew, "&New"},
-    {&TxtXDelete, "&Delete"},
-    {&TxtXRename, "&Rename..."},
-    {&TxtXEdit4, "&Edit..."},
-    {&TxtXViewToolbar, "&View Toolbar"},
-    {&TxtXRenameChartPage, "Rename Chart page"},
-    {&TxtXSummaryProperties, "Summary properties"},
-    {&TxtXWorld, "World"},
-    {&TxtXAfrica, "Africa"},
-    {&TxtXAsia, "Asia"},
-    {&TxtXAustralia, "Australia"},
-    {&TxtXCentralAmerica, "Central America"},
-    {&TxtXEurope, "Europe"},
-    {&TxtXEurope15, "Europe 15"},
-    {&TxtXEurope27, "Europe 27"},
-    {&TxtXSpain, "Spain"},
-    {&TxtXMiddleEast, "Middle East"},
-    {&TxtXNorthAmerica, "North America"},
-    {&TxtXSouthAmerica, "South America"},
-    {&TxtXUSA, "USA"},
-    {&TxtXUSAAlaska, "USA Alaska"},
-    {&TxtXMaps, "Maps"},
+    {&TxtExtXMLFile, "XML file"},
+    {&TxtExtThemes, "Themes"},
+    {&TxtExtCurrent, "Current"},
+    {&TxtExtWapBitmap, "Wap Bitmap"},
+    {&TxtExtWapBitmapsWbmpWbmp, "Wap Bitmaps (*.wbmp)|*.wbmp"},
+    {&TxtExtFacts, "Facts"},
+    {&TxtExtExchangesXAndZCoordinatesTo,
+     "Exchanges X and Z coordinates to rotate Series 90 degree."},
+    {&TxtExtAllowsScrollingOfTheChartLegend, "Allows scrolling of the Chart Legend."},
+    {&TxtExtRandom, "Random"},
+    {&TxtExtNew, "&New"},
+    {&TxtExtDelete, "&Delete"},
+    {&TxtExtRename, "&Rename..."},
+    {&TxtExtEdit4, "&Edit..."},
+    {&TxtExtViewToolbar, "&View Toolbar"},
+    {&TxtExtRenameChartPage, "Rename Chart page"},
+    {&TxtExtSummaryProperties, "Summary properties"},
+    {&TxtExtWorld, "World"},
+    {&TxtExtAfrica, "Africa"},
+    {&TxtExtAsia, "Asia"},
+    {&TxtExtAustralia, "Australia"},
+    {&TxtExtCentralAmerica, "Central America"},
+    {&TxtExtEurope, "Europe"},
+    {&TxtExtEurope15, "Europe 15"},
+    {&TxtExtEurope27, "Europe 27"},
+    {&TxtExtSpain, "Spain"},
+    {&TxtExtMiddleEast, "Middle East"},
+    {&TxtExtNorthAmerica, "North America"},
+    {&TxtExtSouthAmerica, "South America"},
+    {&TxtExtUSA, "USA"},
+    {&TxtExtUSAAlaska, "USA Alaska"},
+    {&TxtExtMaps, "Maps"},
 };
 
 std::span<const TLibraryText> ExtendedTexts() { return ExtendedTextTable; }

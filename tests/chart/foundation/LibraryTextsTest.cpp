@@ -26,16 +26,16 @@ TEST_F(LibraryTextsTest, TextsKeepEveryByte) {
         {TxtDefaultFontSize, "8"},
         {TxtDefaultFontName, "Arial"},
         {TxtCustom, "Custom "},
-        {TxtXSegment, "Segment "},
-        {TxtXWithinQuota, " within quota"},
-        {TxtXOrMoreBelowQuota, " or more below quota"},
+        {TxtExtSegment, "Segment "},
+        {TxtExtWithinQuota, " within quota"},
+        {TxtExtOrMoreBelowQuota, " or more below quota"},
         {TxtHorizontalBar, "Horizontal\rBar"},
         {TxtDegreeSign, "\u00b0"},
         {TxtScientificFormat, "#.0 \"x10\" E+0"},
         {TxtInvalidChartFile, "Invalid Chart in *.tee file"},
         {TxtWrongChartFileFormat, "Wrong *.tee file format"},
         {TxtEmptyChartFile, "Empty *.tee file"},
-        {TxtXDisplaysTipsOrHintsWhenThe,
+        {TxtExtDisplaysTipsOrHintsWhenThe,
          "Displays \"tips\" or \"hints\" when the end-user moves or clicks the mouse over a "
          "series point."},
         {TxtSeriesDeleteValueIndexOutOfBounds,
@@ -54,13 +54,13 @@ TEST_F(LibraryTextsTest, EveryTextIsItsOwnVariable) {
     EXPECT_EQ(CoreTexts().size(), 339u);
     EXPECT_EQ(ExtendedTexts().size(), 334u);
     // A text listed twice is two variables with the same value.
-    EXPECT_NE(&TxtXCursor, &TxtXCursor2);
-    EXPECT_EQ(TxtXCursor, TxtXCursor2);
+    EXPECT_NE(&TxtExtCursor, &TxtExtCursor2);
+    EXPECT_EQ(TxtExtCursor, TxtExtCursor2);
 }
 
 TEST_F(LibraryTextsTest, ShutdownEmptiesEachSetAlone) {
     FreeExtendedTexts();
-    EXPECT_EQ(TxtXSegment, "");
+    EXPECT_EQ(TxtExtSegment, "");
     EXPECT_EQ(TxtCustom, "Custom ");
     FreeCoreTexts();
     EXPECT_EQ(TxtDefaultFontName, "");
