@@ -5,28 +5,101 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Form.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+// The toolkit lets no exception cross its event dispatch; every event of every widget passes
+// here, so whatever an event handler lets out is reported and the loop goes on.
+class TGuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            if (Application) Application->HandleException(std::current_exception());
+            return true;
+        }
+    }
+};
+}  // namespace
+
 struct TApplication::TImpl {
-    TImpl(int& argc, char** argv) : app(argc, argv) {}
-    QApplication app;
-    std::unique_ptr<QWidget> mainWindow;
+    TImpl(int& argc, char** argv) : app(argc, argv) { app.setQuitOnLastWindowClosed(false); }
+    TGuardedApplication app;
+    std::unique_ptr<TForm> placeholder;
 };
 
-TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {}
-
-TApplication::~TApplication() = default;
-
-void TApplication::ShowMainWindow(int autoCloseMs) {
-    FImpl->mainWindow = std::make_unique<QWidget>();
-    FImpl->mainWindow->setWindowTitle(QString::fromStdString(FTitle));
-    FImpl->mainWindow->resize(640, 480);
-    FImpl->mainWindow->show();
-    if (autoCloseMs > 0) QTimer::singleShot(autoCloseMs, FImpl->mainWindow.get(), &QWidget::close);
+TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {
+    Application = this;
 }
 
-int TApplication::Run() { return FImpl->app.exec(); }
+TApplication::~TApplication() {
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::ShowMainWindow(int autoCloseMs) {
+    FImpl->placeholder = std::make_unique<TForm>(nullptr);
+    TForm* form = FImpl->placeholder.get();
+    form->SetCaption(FTitle);
+    form->SetBounds(0, 0, 640, 480);
+    form->SetPosition(poScreenCenter);
+    SetMainForm(form);
+    form->Show();
+    if (autoCloseMs > 0) QTimer::singleShot(autoCloseMs, form->Widget(), [form] { form->Close(); });
+}
+
+int TApplication::Run() {
+    if (FTerminated) return 0;
+    if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
+    // Terminate may come from a handler run by Show.
+    return FTerminated ? 0 : FImpl->app.exec();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    QCoreApplication::exit(0);
+}
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
 
+void TApplication::HandleMessage() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 bool TApplication::IsOffscreen() {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+    try {
+        try {
+            std::rethrow_exception(error);
+        } catch (const EAbort&) {
+        } catch (const Exception& e) {
+            if (OnException)
+                OnException(nullptr, e);
+            else
+                DialogService().MessageBox(ExceptionReportText(e.Message()), FTitle, mtError,
+                                           {mbOK});
+        } catch (const std::exception& e) {
+            Exception wrapped(e.what());
+            if (OnException)
+                OnException(nullptr, wrapped);
+            else
+                DialogService().MessageBox(ExceptionReportText(e.what()), FTitle, mtError, {mbOK});
+        } catch (...) {
+            DialogService().MessageBox("Unknown error", FTitle, mtError, {mbOK});
+        }
+    } catch (...) {
+        // The report itself failed (an OnException that threw): nothing more can be shown.
+    }
+}
+
+std::string ExceptionReportText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+    return message;
 }

@@ -1,0 +1,104 @@
+#include "platform/ui/ComboBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+QComboBox* Combo(QWidget* w) { return static_cast<QComboBox*>(w); }
+QListWidget* List(QWidget* w) { return static_cast<QListWidget*>(w); }
+}  // namespace
+
+TComboBox::TComboBox(TComponent* owner)
+    : TWinControl(owner, new QComboBox), FItems(std::make_unique<TStringList>()) {
+    FItems->OnChange = [this](TStrings*) { ItemsChanged(); };
+    QObject::connect(Combo(Widget()), &QComboBox::activated, [this](int) {
+        if (OnChange) Fire([this] { OnChange(this); });
+    });
+    SetStyle(csDropDown);
+    SetColor(clWindow);
+    SetBounds(0, 0, 145, 21);
+}
+
+TComboBox::~TComboBox() { FItems->OnChange = nullptr; }
+
+void TComboBox::ItemsChanged() {
+    FSyncing = true;
+    QComboBox* combo = Combo(Widget());
+    int index = combo->currentIndex();
+    QString text = combo->currentText();
+    combo->clear();
+    for (int i = 0; i < FItems->Count(); ++i)
+        combo->addItem(QString::fromStdString(FItems->Get(i)));
+    combo->setCurrentIndex(index < combo->count() ? index : -1);
+    if (combo->isEditable() && index < 0) combo->setEditText(text);
+    FSyncing = false;
+}
+
+int TComboBox::ItemIndex() const { return Combo(Widget())->currentIndex(); }
+
+void TComboBox::SetItemIndex(int value) {
+    if (value < -1 || value >= FItems->Count()) return;
+    Combo(Widget())->setCurrentIndex(value);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle value) {
+    FStyle = value;
+    QComboBox* combo = Combo(Widget());
+    combo->setEditable(value != csDropDownList);
+    if (QLineEdit* edit = combo->lineEdit())
+        QObject::connect(edit, &QLineEdit::textEdited, [this](const QString&) {
+            if (OnChange) Fire([this] { OnChange(this); });
+        });
+}
+
+void TComboBox::SetDropDownCount(int value) {
+    FDropDownCount = value;
+    Combo(Widget())->setMaxVisibleItems(std::max(value, 1));
+}
+
+const std::string& TComboBox::GetText() const {
+    FTextCache = Combo(Widget())->currentText().toStdString();
+    return FTextCache;
+}
+
+void TComboBox::TextChanged() {
+    QComboBox* combo = Combo(Widget());
+    QString text = QString::fromStdString(TWinControl::GetText());
+    if (combo->isEditable()) {
+        combo->setEditText(text);
+    } else {
+        combo->setCurrentIndex(combo->findText(text));
+    }
+}
+
+TListBox::TListBox(TComponent* owner)
+    : TWinControl(owner, new QListWidget), FItems(std::make_unique<TStringList>()) {
+    FItems->OnChange = [this](TStrings*) { ItemsChanged(); };
+    QObject::connect(List(Widget()), &QListWidget::currentRowChanged, [this](int) {
+        if (!FSyncing) Click();
+    });
+    SetColor(clWindow);
+    SetBounds(0, 0, 121, 97);
+}
+
+TListBox::~TListBox() { FItems->OnChange = nullptr; }
+
+void TListBox::ItemsChanged() {
+    FSyncing = true;
+    QListWidget* list = List(Widget());
+    int row = list->currentRow();
+    list->clear();
+    for (int i = 0; i < FItems->Count(); ++i) list->addItem(QString::fromStdString(FItems->Get(i)));
+    list->setCurrentRow(row < list->count() ? row : -1);
+    FSyncing = false;
+}
+
+int TListBox::ItemIndex() const { return List(Widget())->currentRow(); }
+
+void TListBox::SetItemIndex(int value) {
+    if (value < -1 || value >= FItems->Count()) return;
+    FSyncing = true;
+    List(Widget())->setCurrentRow(value);
+    FSyncing = false;
+}

@@ -1,0 +1,515 @@
+#include "platform/ui/Control.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/FontEngine.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/SizeConstraints.h"
+#include "platform/ui/ToolkitInput.h"
+
+namespace {
+const char* const ControlProperty = "kvControl";
+
+// The control whose widget is w or holds w (inner parts of a compound widget), or null.
+TControl* ControlOfWidget(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        QVariant v = w->property(ControlProperty);
+        if (v.isValid()) return reinterpret_cast<TControl*>(v.value<quintptr>());
+    }
+    return nullptr;
+}
+
+QColor ToQColor(TColor color) {
+    TColor rgb = ColorToRGB(color);
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+TMouseButton MouseButtonOf(Qt::MouseButton b) {
+    return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
+}
+
+// The short half of a hint "short|long".
+QString ShortHint(const std::string& hint) {
+    return QString::fromStdString(hint.substr(0, hint.find('|')));
+}
+}  // namespace
+
+// Hands the widget's events to its control before the widget sees them.
+class TControlBridge : public QObject {
+public:
+    explicit TControlBridge(TControl* control) : FControl(control) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (FControl->ComponentState().Contains(csDestroying)) return false;
+        return FControl->ToolkitEvent(event);
+    }
+
+private:
+    TControl* FControl;
+};
+
+// ---------------------------------------------------------------------------------------------
+// TControl
+
+TControl::TControl(TComponent* owner, QWidget* widget)
+    : TComponent(owner),
+      FWidget(widget),
+      FBridge(new TControlBridge(this)),
+      FFont(std::make_unique<TFont>()),
+      FConstraints(std::make_unique<TSizeConstraints>()) {
+    FWidget->setProperty(ControlProperty, QVariant::fromValue(quintptr(this)));
+    FWidget->installEventFilter(FBridge);
+    FFont->OnChange = [this](TObject*) { FontChanged(); };
+    FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
+    FWidth = FWidget->width();
+    FHeight = FWidget->height();
+}
+
+TControl::~TControl() {
+    Destroying();
+    delete FBridge;
+    FBridge = nullptr;
+    if (FParent) FParent->RemoveControl(this);
+    QObject::disconnect(FWidget, nullptr, nullptr, nullptr);
+    delete FWidget;
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == FParent) return;
+    if (FParent) {
+        TWinControl* former = FParent;
+        former->RemoveControl(this);
+        FParent = nullptr;
+        former->Realign();
+    }
+    FParent = parent;
+    if (parent) {
+        parent->InsertControl(this);
+        parent->Realign();
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    width = FConstraints->ConstrainWidth(std::max(width, 0));
+    height = FConstraints->ConstrainHeight(std::max(height, 0));
+    if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+    bool resized = width != FWidth || height != FHeight;
+    FLeft = left;
+    FTop = top;
+    FWidth = width;
+    FHeight = height;
+    ApplyGeometry();
+    if (resized) Resize();
+    if (FParent && FAlign != alNone) FParent->Realign();
+}
+
+void TControl::ApplyGeometry() {
+    if (FWidget->isWindow()) {
+        FWidget->move(FLeft, FTop);
+        FWidget->resize(FWidth, FHeight);
+    } else {
+        FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+    }
+}
+
+void TControl::BoundsChangedByToolkit(int left, int top, int width, int height) {
+    bool resized = width != FWidth || height != FHeight;
+    FLeft = left;
+    FTop = top;
+    FWidth = width;
+    FHeight = height;
+    if (resized) Resize();
+}
+
+void TControl::ConstraintsChanged() {
+    FWidget->setMinimumSize(FConstraints->MinWidth(), FConstraints->MinHeight());
+    FWidget->setMaximumSize(
+        FConstraints->MaxWidth() > 0 ? FConstraints->MaxWidth() : QWIDGETSIZE_MAX,
+        FConstraints->MaxHeight() > 0 ? FConstraints->MaxHeight() : QWIDGETSIZE_MAX);
+    SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+TRect TControl::ClientRect() const { return Rect(0, 0, FWidth, FHeight); }
+
+void TControl::SetAlign(TAlign value) {
+    if (value == FAlign) return;
+    FAlign = value;
+    if (FParent) FParent->Realign();
+}
+
+void TControl::SetVisible(bool value) {
+    if (value == FVisible) return;
+    FVisible = value;
+    // A control outside any window stays hidden, or it would show as a window of its own.
+    if (FParent || FWidget->isWindow()) FWidget->setVisible(value);
+    if (FParent && FAlign != alNone) FParent->Realign();
+}
+
+bool TControl::Showing() const { return FWidget->isVisible(); }
+
+void TControl::SetEnabled(bool value) {
+    if (value == FEnabled) return;
+    FEnabled = value;
+    FWidget->setEnabled(value);
+}
+
+void TControl::SetShowHint(bool value) {
+    FShowHint = value;
+    FParentShowHint = false;
+}
+
+bool TControl::HintShown() const {
+    if (FParentShowHint && FParent) return FParent->HintShown();
+    return FShowHint;
+}
+
+void TControl::SetColor(TColor value) {
+    if (value == FColor) return;
+    FColor = value;
+    ColorChanged();
+}
+
+void TControl::ColorChanged() {
+    QPalette palette = FWidget->palette();
+    if (FColor == clNone || FColor == clDefault) {
+        FWidget->setAutoFillBackground(false);
+        return;
+    }
+    palette.setColor(QPalette::Window, ToQColor(FColor));
+    palette.setColor(QPalette::Base, ToQColor(FColor));
+    palette.setColor(QPalette::Button, ToQColor(FColor));
+    FWidget->setPalette(palette);
+    FWidget->setAutoFillBackground(true);
+}
+
+void TControl::SetFont(const TFont* value) { FFont->Assign(value); }
+
+void TControl::FontChanged() {
+    FWidget->setFont(ToolkitFont(*FFont));
+    QPalette palette = FWidget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, ToQColor(FFont->Color()));
+    FWidget->setPalette(palette);
+}
+
+void TControl::SetCursor(TCursor value) {
+    if (value == FCursor) return;
+    FCursor = value;
+    if (value == crDefault)
+        FWidget->unsetCursor();
+    else
+        FWidget->setCursor(QCursor(Qt::CursorShape(ToolkitCursorShape(value))));
+}
+
+void TControl::SetText(const std::string& value) {
+    if (value == GetText()) return;
+    FText = value;
+    TextChanged();
+}
+
+TForm* TControl::ParentForm() const {
+    const TControl* c = this;
+    while (c->FParent) c = c->FParent;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+}
+
+void TControl::Click() {
+    if (OnClick) Fire([this] { OnClick(this); });
+}
+
+void TControl::Invalidate() { FWidget->update(); }
+void TControl::Repaint() { FWidget->repaint(); }
+void TControl::Update() { FWidget->repaint(); }
+
+void TControl::PaintTo(TBitmap& bitmap, int x, int y) {
+    QPainter painter(&bitmap.Image());
+    FWidget->render(&painter, QPoint(x, y));
+}
+
+bool TControl::DialogKey(int) { return false; }
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown) Fire([&] { OnMouseDown(this, button, shift, x, y); });
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove) Fire([&] { OnMouseMove(this, shift, x, y); });
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp) Fire([&] { OnMouseUp(this, button, shift, x, y); });
+}
+
+void TControl::DblClick() {
+    if (OnDblClick) Fire([this] { OnDblClick(this); });
+}
+
+void TControl::Resize() {
+    if (OnResize) Fire([this] { OnResize(this); });
+}
+
+bool TControl::ToolkitEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            TShiftState shift = ShiftStateOf(int(e->modifiers()), int(e->buttons()));
+            if (event->type() == QEvent::MouseButtonDblClick) shift.Include(ssDouble);
+            QPoint p = e->position().toPoint();
+            if (e->button() == Qt::LeftButton) FLeftPressed = true;
+            MouseDown(MouseButtonOf(e->button()), shift, p.x(), p.y());
+            if (event->type() == QEvent::MouseButtonDblClick) DblClick();
+            return false;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            QPoint p = e->position().toPoint();
+            MouseMove(ShiftStateOf(int(e->modifiers()), int(e->buttons())), p.x(), p.y());
+            return false;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            QPoint p = e->position().toPoint();
+            bool click =
+                e->button() == Qt::LeftButton && FLeftPressed && FWidget->rect().contains(p);
+            if (e->button() == Qt::LeftButton) FLeftPressed = false;
+            MouseUp(MouseButtonOf(e->button()),
+                    ShiftStateOf(int(e->modifiers()), int(e->buttons())), p.x(), p.y());
+            if (click && ClicksOnMouseUp()) Click();
+            return false;
+        }
+        case QEvent::Resize:
+        case QEvent::Move: {
+            // Only what the window system changed; our own SetBounds already did its work.
+            QRect g =
+                FWidget->isWindow() ? QRect(FWidget->pos(), FWidget->size()) : FWidget->geometry();
+            if (g != QRect(FLeft, FTop, FWidth, FHeight))
+                BoundsChangedByToolkit(g.x(), g.y(), g.width(), g.height());
+            return false;
+        }
+        case QEvent::ToolTip: {
+            auto* e = static_cast<QHelpEvent*>(event);
+            bool show = (!Application || Application->ShowHint()) && HintShown() && !FHint.empty();
+            if (show)
+                QToolTip::showText(e->globalPos(), ShortHint(FHint), FWidget);
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// TWinControl
+
+TWinControl::TWinControl(TComponent* owner, QWidget* widget) : TControl(owner, widget) {
+    FLaidOutWidth = Width();
+    FLaidOutHeight = Height();
+}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    // The owned controls go while this window still stands; the others are only let go.
+    DestroyComponents();
+    while (!FControls.empty()) {
+        TControl* child = FControls.back();
+        RemoveControl(child);
+        child->FParent = nullptr;
+    }
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    FControls.push_back(control);
+    control->FWidget->setParent(Widget());
+    control->ApplyGeometry();
+    control->FWidget->setVisible(control->FVisible);
+    if (auto* win = dynamic_cast<TWinControl*>(control)) {
+        if (!FTabList.empty()) QWidget::setTabOrder(FTabList.back()->Widget(), win->Widget());
+        FTabList.push_back(win);
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    std::erase(FControls, control);
+    std::erase(FTabList, control);
+    control->FWidget->hide();
+    control->FWidget->setParent(nullptr);
+}
+
+int TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    const auto& list = Parent()->FTabList;
+    return int(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+    if (!Parent()) return;
+    auto& list = Parent()->FTabList;
+    value = std::clamp(value, 0, int(list.size()) - 1);
+    std::erase(list, this);
+    list.insert(list.begin() + value, this);
+    for (size_t i = 1; i < list.size(); ++i)
+        QWidget::setTabOrder(list[i - 1]->Widget(), list[i]->Widget());
+}
+
+void TWinControl::SetTabStop(bool value) {
+    FTabStop = value;
+    if (!value)
+        Widget()->setFocusPolicy(Qt::ClickFocus);
+    else if (Widget()->focusPolicy() == Qt::ClickFocus)
+        Widget()->setFocusPolicy(Qt::StrongFocus);
+}
+
+bool TWinControl::Focused() const { return Widget()->hasFocus(); }
+
+bool TWinControl::CanFocus() const { return Widget()->isVisible() && Widget()->isEnabled(); }
+
+void TWinControl::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    Widget()->activateWindow();
+    Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::Realign() {
+    if (FAligning) return;  // a child's new bounds come back here
+    FAligning = true;
+    TRect r = ClientRect();
+    for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : FControls) {
+            if (c->Align() != kind || !c->Visible()) continue;
+            switch (kind) {
+                case alTop:
+                    c->SetBounds(r.Left, r.Top, r.Width(), c->Height());
+                    r.Top += c->Height();
+                    break;
+                case alBottom:
+                    c->SetBounds(r.Left, r.Bottom - c->Height(), r.Width(), c->Height());
+                    r.Bottom -= c->Height();
+                    break;
+                case alLeft:
+                    c->SetBounds(r.Left, r.Top, c->Width(), std::max(r.Height(), 0));
+                    r.Left += c->Width();
+                    break;
+                case alRight:
+                    c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), std::max(r.Height(), 0));
+                    r.Right -= c->Width();
+                    break;
+                case alClient:
+                    c->SetBounds(r.Left, r.Top, std::max(r.Width(), 0), std::max(r.Height(), 0));
+                    break;
+                case alNone:
+                    break;
+            }
+        }
+    }
+    FAligning = false;
+}
+
+void TWinControl::MoveAnchored(int dx, int dy) {
+    for (TControl* c : FControls) {
+        if (c->Align() != alNone) continue;
+        TAnchors a = c->Anchors();
+        int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        if (a.Contains(akRight)) {
+            if (a.Contains(akLeft))
+                width += dx;
+            else
+                left += dx;
+        } else if (!a.Contains(akLeft)) {
+            left += dx / 2;
+        }
+        if (a.Contains(akBottom)) {
+            if (a.Contains(akTop))
+                height += dy;
+            else
+                top += dy;
+        } else if (!a.Contains(akTop)) {
+            top += dy / 2;
+        }
+        c->SetBounds(left, top, width, height);
+    }
+}
+
+void TWinControl::Resize() {
+    if (FLaidOutWidth >= 0) MoveAnchored(Width() - FLaidOutWidth, Height() - FLaidOutHeight);
+    FLaidOutWidth = Width();
+    FLaidOutHeight = Height();
+    Realign();
+    TControl::Resize();
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) Fire([this] { OnEnter(this); });
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) Fire([this] { OnExit(this); });
+}
+
+void TWinControl::KeyDown(int& key, TShiftState shift) {
+    if (OnKeyDown) Fire([&] { OnKeyDown(this, key, shift); });
+}
+
+void TWinControl::KeyPress(char& key) {
+    if (OnKeyPress) Fire([&] { OnKeyPress(this, key); });
+}
+
+void TWinControl::KeyUp(int& key, TShiftState shift) {
+    if (OnKeyUp) Fire([&] { OnKeyUp(this, key, shift); });
+}
+
+bool TWinControl::ToolkitEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // Keys pass up from the focused widget to its parents when it leaves them; only the
+            // control that has the focus sees them.
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && ControlOfWidget(focus) != this) return false;
+            auto* e = static_cast<QKeyEvent*>(event);
+            int vk = VirtualKeyOf(e->key());
+            TShiftState shift = ShiftStateOf(int(e->modifiers()), 0);
+            int key = vk;
+            if (event->type() == QEvent::KeyRelease) {
+                if (vk) KeyUp(key, shift);
+                return vk && key == 0;
+            }
+            if (vk) KeyDown(key, shift);
+            if (vk && key == 0) return true;
+            QString text = e->text();
+            if (text.size() == 1 && text[0].unicode() < 0x80) {
+                char c = char(text[0].unicode());
+                KeyPress(c);
+                if (c == 0) return true;
+            }
+            return false;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Switching to another program's window is no exit from the control.
+            auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+            if (event->type() == QEvent::FocusIn)
+                DoEnter();
+            else
+                DoExit();
+            return false;
+        }
+        default:
+            return TControl::ToolkitEvent(event);
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Controls that paint themselves on a persistent surface (see TPaintSurface): TCustomControl
+// holds other controls and takes the focus, TGraphicControl does neither, TPaintBox hands its
+// painting to OnPaint. Before Paint the surface is filled with Color (unless clNone).
+#include <memory>
+
+#include "platform/ui/Control.h"
+
+class TCanvas;
+class TPaintSurface;
+
+class TCustomControl : public TWinControl {
+    KV_DECLARE_CLASS(TCustomControl, TWinControl)
+public:
+    explicit TCustomControl(TComponent* owner);
+    ~TCustomControl() override;
+
+    // The client area's canvas, usable at any time; what is drawn persists until the next Paint.
+    TCanvas* Canvas();
+    void Invalidate() override;
+    // Paints now, not at the loop's next turn.
+    void Repaint() override;
+
+    TNotifyEvent OnPaint;
+
+protected:
+    // Draws the whole client area; the base calls OnPaint.
+    virtual void Paint();
+
+private:
+    void PaintSurface();
+    std::unique_ptr<TPaintSurface> FSurface;
+};
+
+class TGraphicControl : public TControl {
+    KV_DECLARE_CLASS(TGraphicControl, TControl)
+public:
+    explicit TGraphicControl(TComponent* owner);
+    ~TGraphicControl() override;
+
+    TCanvas* Canvas();
+    void Invalidate() override;
+    void Repaint() override;
+
+    TNotifyEvent OnPaint;
+
+protected:
+    virtual void Paint();
+
+private:
+    void PaintSurface();
+    std::unique_ptr<TPaintSurface> FSurface;
+};
+
+class TPaintBox : public TGraphicControl {
+    KV_DECLARE_CLASS(TPaintBox, TGraphicControl)
+public:
+    explicit TPaintBox(TComponent* owner);
+    ~TPaintBox() override;
+};

@@ -1,0 +1,61 @@
+#include "platform/ui/Dialogs.h"
+
+#include "platform/ui/Application.h"
+
+TDialogService* ToolkitDialogService();  // DialogServiceQt.cpp
+
+namespace {
+TDialogService* currentService = nullptr;
+
+std::string AppTitle() { return Application ? Application->Title() : std::string(); }
+}  // namespace
+
+TDialogService::~TDialogService() = default;
+
+TModalResult ModalResultOfButton(TMsgDlgBtn button) {
+    switch (button) {
+        case mbYes:
+            return mrYes;
+        case mbNo:
+            return mrNo;
+        case mbOK:
+            return mrOk;
+        case mbCancel:
+            return mrCancel;
+        case mbAbort:
+            return mrAbort;
+        case mbRetry:
+            return mrRetry;
+        case mbIgnore:
+            return mrIgnore;
+        case mbAll:
+            return mrAll;
+    }
+    return mrNone;
+}
+
+TDialogService& DialogService() {
+    return currentService ? *currentService : *ToolkitDialogService();
+}
+
+TDialogService* SetDialogService(TDialogService* service) {
+    TDialogService* former = currentService;
+    currentService = service;
+    return former;
+}
+
+void ShowMessage(const std::string& text) {
+    DialogService().MessageBox(text, AppTitle(), mtInformation, {mbOK});
+}
+
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    return DialogService().MessageBox(text, AppTitle(), type, buttons);
+}
+
+bool ConfirmYesNo(const std::string& text) {
+    return MessageDlg(text, mtConfirmation, {mbYes, mbNo}) == mrYes;
+}
+
+TModalResult ConfirmYesNoCancel(const std::string& text) {
+    return MessageDlg(text, mtConfirmation, {mbYes, mbNo, mbCancel});
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Message boxes and the common dialogs go through one replaceable service: the toolkit's by
+// default, a recording one in tests (it keeps the texts and gives the answers it was handed), so
+// that no test waits for a person.
+#include <string>
+#include <vector>
+
+#include "platform/classes/Set.h"
+#include "platform/graphics/Colors.h"
+#include "platform/ui/ControlTypes.h"
+
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll };
+using TMsgDlgButtons = TSet<TMsgDlgBtn>;
+
+// The modal result a message box button stands for.
+TModalResult ModalResultOfButton(TMsgDlgBtn button);
+
+// What a file dialog is asked; the service writes the chosen FileName and FilterIndex back.
+struct TFileDialogRequest {
+    bool Save = false;
+    std::string Title;
+    std::string Filter;   // "Description|pattern|Description|pattern", patterns split by ';'
+    int FilterIndex = 1;  // 1-based
+    std::string InitialDir;
+    std::string FileName;  // preset name in, chosen name out
+};
+
+class TDialogService {
+public:
+    virtual ~TDialogService();
+    // A message box: text ("\r" breaks lines), caption, kind and buttons. Returns the modal
+    // result of the button pressed (mrCancel, or mrNo without Cancel, when the box is closed).
+    virtual TModalResult MessageBox(const std::string& text, const std::string& caption,
+                                    TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+    // A file dialog; false when it was cancelled.
+    virtual bool ExecuteFileDialog(TFileDialogRequest& request) = 0;
+    // A colour dialog starting at color, with the custom colours kept between calls; false when
+    // it was cancelled.
+    virtual bool ExecuteColorDialog(TColor& color, std::vector<TColor>& customColors) = 0;
+};
+
+// The service in force: the one set last, or the toolkit's.
+TDialogService& DialogService();
+// Puts service in force (not owned; null brings the toolkit's back) and returns the former one.
+TDialogService* SetDialogService(TDialogService* service);
+
+// A plain message, captioned with the application title.
+void ShowMessage(const std::string& text);
+// A message box captioned with the application title; returns the modal result of the answer.
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
+// Yes/No: true only for Yes. Yes/No/Cancel: mrYes, mrNo or mrCancel.
+bool ConfirmYesNo(const std::string& text);
+TModalResult ConfirmYesNoCancel(const std::string& text);

@@ -1,0 +1,68 @@
+#pragma once
+// Pages with tabs. A page whose TabVisible is false has no tab but can still be the active page
+// (a page control with every tab hidden is a stack of pages switched from code). OnChange
+// follows a change of page by the user, not from code.
+#include <vector>
+
+#include "platform/ui/Control.h"
+
+class TPageControl;
+
+class TTabSheet : public TWinControl {
+    KV_DECLARE_CLASS(TTabSheet, TWinControl)
+public:
+    explicit TTabSheet(TComponent* owner);
+    ~TTabSheet() override;
+
+    TPageControl* PageControl() const { return FPageControl; }
+    void SetPageControl(TPageControl* value);
+    // The position among the pages of its page control (-1 without one).
+    int PageIndex() const;
+    bool TabVisible() const { return FTabVisible; }
+    void SetTabVisible(bool value);
+
+    void SetParent(TWinControl* parent) override;
+
+protected:
+    void TextChanged() override;
+
+private:
+    friend class TPageControl;
+    TPageControl* FPageControl = nullptr;
+    bool FTabVisible = true;
+};
+
+class TPageControl : public TWinControl {
+    KV_DECLARE_CLASS(TPageControl, TWinControl)
+public:
+    explicit TPageControl(TComponent* owner);
+    ~TPageControl() override;
+
+    int PageCount() const { return int(FPages.size()); }
+    TTabSheet* Pages(int index) const { return FPages.at(size_t(index)); }
+    TTabSheet* ActivePage() const { return FActivePage; }
+    void SetActivePage(TTabSheet* page);
+    // -1 without an active page.
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int value);
+    bool HotTrack() const { return FHotTrack; }
+    void SetHotTrack(bool value) { FHotTrack = value; }
+
+    TNotifyEvent OnChange;
+
+protected:
+    void InsertControl(TControl* control) override;
+    void RemoveControl(TControl* control) override;
+
+private:
+    friend class TTabSheet;
+    struct TImpl;
+    void UpdateTabs();
+    void TabClicked(int tabIndex);
+
+    std::unique_ptr<TImpl> FImpl;
+    std::vector<TTabSheet*> FPages;
+    TTabSheet* FActivePage = nullptr;
+    bool FHotTrack = false;
+    bool FUpdatingTabs = false;
+};

@@ -1,0 +1,28 @@
+// One application for the whole test program, off screen so that no test needs a display.
+#include "tests/platform/ui/UiTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+class TUiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        FApp = std::make_unique<TApplication>(FArgc, FArgv);
+        FApp->SetTitle(TestAppTitle);
+    }
+    void TearDown() override { FApp.reset(); }
+
+private:
+    int FArgc = 1;
+    char FName[9] = "test_ui";
+    char* FArgv[2] = {FName, nullptr};
+    std::unique_ptr<TApplication> FApp;
+};
+
+const ::testing::Environment* const uiEnvironment =
+    ::testing::AddGlobalTestEnvironment(new TUiEnvironment);
+}  // namespace
