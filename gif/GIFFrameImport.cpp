@@ -45,8 +45,8 @@ void TGIFSubImage::AssignBitmap(const TBitmap& source) {
     };
     report(gpsStarting, 0);
     try {
-        const bool reduce = !IsPaletted(source.PixelFormat()) &&
-                            (!image || image->ColorReduction() != reduceNone);
+        const bool reduce =
+            !IsPaletted(source.PixelFormat()) && (!image || image->ColorReduction() != reduceNone);
         if (!reduce) {
             ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
         } else {

@@ -77,8 +77,7 @@ TRect ScaleFrameRect(const TRect& r, const TRect& frame, int imageWidth, int ima
                  r.Top + MulDiv(frame.Bottom, r.Height(), imageHeight)};
 }
 
-std::vector<TRect> FrameTiles(const TRect& r, const TRect& frame, int imageWidth,
-                              int imageHeight) {
+std::vector<TRect> FrameTiles(const TRect& r, const TRect& frame, int imageWidth, int imageHeight) {
     std::vector<TRect> tiles;
     if (imageWidth <= 0 || imageHeight <= 0 || frame.IsEmpty()) return tiles;
     for (int x = r.Left + frame.Left; x < r.Right; x += imageWidth)

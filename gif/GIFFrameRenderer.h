@@ -49,5 +49,4 @@ void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFF
 TRect ScaleFrameRect(const TRect& r, const TRect& frame, int imageWidth, int imageHeight);
 // The frame's copies when the picture is repeated at its own size from r's top-left corner
 // until r is covered, column by column.
-std::vector<TRect> FrameTiles(const TRect& r, const TRect& frame, int imageWidth,
-                              int imageHeight);
+std::vector<TRect> FrameTiles(const TRect& r, const TRect& frame, int imageWidth, int imageHeight);

@@ -2,17 +2,25 @@
 
 #include <algorithm>
 
+#include "gif/GIFPainter.h"
 #include "gif/GIFSubImage.h"
+#include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"
 
-TGIFImage::TGIFImage() : FImages(this), FHeader(this) { Clear(); }
+TGIFImage::TGIFImage() : FImages(this), FHeader(this) {
+    IsMainThread();  // pictures are made in the main thread: it becomes the main one
+    Clear();
+}
 
-TGIFImage::~TGIFImage() { FImages.Clear(); }
+TGIFImage::~TGIFImage() {
+    PaintStop();
+    FImages.Clear();
+}
 
 void TGIFImage::Clear() {
-    FreeBitmap();
+    PaintStop();
     FImages.Clear();
     FHeader.ColorMap().Clear();
     FHeader.LogicalScreenDescriptor().ScreenWidth = 0;

@@ -2,8 +2,11 @@
 // The GIF picture: header, frames, settings, the reading and writing of the whole stream, and
 // the picture-system side (drawing, conversion to and from other pictures, the rendered bitmap).
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "gif/GIFEncoder.h"
 #include "gif/GIFItem.h"
@@ -14,7 +17,10 @@
 #include "platform/graphics/Graphic.h"
 
 class TBitmap;
+class TGIFPainter;
 class TGIFSubImage;
+
+using TGIFPainterEvent = std::function<void(TGIFPainter* sender)>;
 
 // How the picture draws. The set holds 1 << option for each option.
 enum TGIFDrawOption {
@@ -132,8 +138,28 @@ public:
     // The global table changed: every rendering made from it is out of date.
     void PaletteChanged();
 
+    // --- Animation. Drawing a picture of several frames with drawAnimate starts a painter;
+    // with drawAsync it runs in a thread of its own and paints on the picture's Bitmap (or,
+    // with drawDirect, on the canvas), and the picture tells its owner through OnChange.
+    // A painter for canvas and rect, handed every paint event; null for an empty picture or
+    // rect. An asynchronous painter is returned for the caller to start; a synchronous one
+    // runs here at once (raising what ended it) and null is returned.
+    TGIFPainter* InternalPaint(TCanvas* canvas, const TRect& rect, TGIFDrawOptions options);
+    // Stops every painter and waits for them, running the main thread's calls meanwhile.
+    void PaintStop();
+    // Stops the painter Draw started.
+    void StopDraw();
+    TGIFPainter* DrawPainter() const { return FDrawPainter; }
+    // Painters still alive (stopped ones may not have ended yet).
+    int PainterCount();
+
     TGIFWarning OnWarning;
     TGIFProgressEvent OnProgress;
+    TGIFPainterEvent OnStartPaint;
+    TGIFPainterEvent OnPaint;
+    TGIFPainterEvent OnAfterPaint;
+    TGIFPainterEvent OnLoop;
+    TGIFPainterEvent OnEndPaint;
 
 protected:
     // Into a bitmap: Bitmap(). Other targets go to the base.
@@ -143,6 +169,11 @@ protected:
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
 private:
+    // Frees the painters whose threads have ended.
+    void ReapPainters();
+    // bitmap into rect: stretched, or at the picture's size in tiles with drawTile.
+    void DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap);
+
     TGIFImageList FImages;
     TGIFHeader FHeader;
     TGIFCompression FCompression = compressLZW;
@@ -157,4 +188,8 @@ private:
     std::unique_ptr<TBitmap> FBitmap;
     bool FDrawing = false;
     bool FInsidePalette = false;
+    // Draw holds it and stops painters, which take it again.
+    std::recursive_mutex FPainterLock;
+    std::vector<std::unique_ptr<TGIFPainter>> FPainters;
+    TGIFPainter* FDrawPainter = nullptr;
 };

@@ -1,9 +1,12 @@
 // The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
 // palette, and conversion from and to other pictures.
 #include <memory>
+#include <thread>
 
 #include "gif/GIFImage.h"
+#include "gif/GIFPainter.h"
 #include "gif/GIFSubImage.h"
+#include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
@@ -114,7 +117,11 @@ TBitmap* TGIFImage::NewBitmap() {
     return FBitmap.get();
 }
 
-void TGIFImage::FreeBitmap() { FBitmap.reset(); }
+void TGIFImage::FreeBitmap() {
+    // A painter may be drawing on it.
+    if (FDrawPainter) StopDraw();
+    FBitmap.reset();
+}
 
 void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
     if (FDrawing || Empty()) return;
@@ -123,7 +130,36 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
         bool& Flag;
         ~TGuard() { Flag = false; }
     } guard{FDrawing};
-    const int index = FForceFrame >= 0 && FForceFrame < FImages.Count() ? FForceFrame : 0;
-    FImages.SubImages(index)->Draw(canvas, rect, HasDrawOption(drawTransparent),
-                                   HasDrawOption(drawTile));
+    if (FImages.Count() == 1 || !HasDrawOption(drawAnimate)) {
+        const int index = FForceFrame >= 0 && FForceFrame < FImages.Count() ? FForceFrame : 0;
+        FImages.SubImages(index)->Draw(canvas, rect, HasDrawOption(drawTransparent),
+                                       HasDrawOption(drawTile));
+        return;
+    }
+    const bool direct = HasDrawOption(drawDirect);
+    if (!FBitmap || direct) {
+        std::lock_guard lock(FPainterLock);
+        ReapPainters();
+        if (FDrawPainter && FDrawPainter->Canvas() == &canvas && FDrawPainter->Rect() == rect)
+            return;  // the running painter goes on drawing there
+        StopDraw();
+        TCanvas* target = &canvas;
+        TRect area = rect;
+        if (!direct) {
+            // The painter paints on the picture's bitmap over what lay behind the picture.
+            TBitmap* bitmap = NewBitmap();
+            area = TRect{0, 0, Width(), Height()};
+            bitmap->Canvas()->CopyRect(area, canvas, rect);
+            target = bitmap->Canvas();
+        }
+        FDrawPainter = InternalPaint(target, area, FDrawOptions);
+        TGIFPainter* painter = FDrawPainter;
+        if (!painter) return;
+        painter->Start();
+        if (direct) return;
+        while (!painter->Started() && !painter->Finished()) {
+            if (!IsMainThread() || !CheckSynchronize()) std::this_thread::yield();
+        }
+    }
+    if (FBitmap) DrawTiled(canvas, rect, *FBitmap);
 }

@@ -87,9 +87,9 @@ TEST(GIFFrameRender, ProgressEveryThirtyTwoRowsAndAnAbortLeavesNoBitmap) {
         seen.push_back(message + " " + std::to_string(int(stage)) + ":" + std::to_string(percent));
     };
     ASSERT_NE(f->Bitmap(), nullptr);
-    EXPECT_EQ(seen, (std::vector<std::string>{"Rendering... 0:0", "Rendering... 1:0",
-                                              "Rendering... 1:46", "Rendering... 1:91",
-                                              "Rendering... 2:100"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Rendering... 0:0", "Rendering... 1:0", "Rendering... 1:46",
+                                        "Rendering... 1:91", "Rendering... 2:100"}));
     f->FreeBitmap();
     image.OnProgress = [&](TObject*, TGIFProgressStage stage, int, bool, const std::string&) {
         if (stage == gpsRunning) Abort();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "gif/GIFFormat.h"
 #include "platform/classes/ClassRegistry.h"
@@ -41,8 +41,9 @@ TEST(GIFPictureFormat, RegistersTheExtensionAndTheClassName) {
     TGIFImage image;
     AddBasicColors(image);
     AddFrame(image, 0, 0, {"12", "34"});
-    const std::string file = (std::filesystem::temp_directory_path() /
-                              ("kv_gif2_" + std::to_string(getpid()) + ".GIF")).string();
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("kv_gif2_" + std::to_string(getpid()) + ".GIF"))
+            .string();
     image.SaveToFile(file);
     TPicture picture;
     picture.LoadFromFile(file);
@@ -119,7 +120,9 @@ TEST(GIFPicture, AssignsToABitmapWithTheFirstFrameAtItsPlace) {
 }
 
 TEST(GIFPicture, BitmapsBecomeFramesAndComeBackTheSame) {
-    const auto three = [](int x, int y) { return (x + y) % 3 == 0 ? clRed : x < 2 ? clBlue : clWhite; };
+    const auto three = [](int x, int y) {
+        return (x + y) % 3 == 0 ? clRed : x < 2 ? clBlue : clWhite;
+    };
     struct {
         const char* Name;
         uint8_t Reduction;
@@ -131,9 +134,8 @@ TEST(GIFPicture, BitmapsBecomeFramesAndComeBackTheSame) {
     } cases[] = {
         {"few colours, no reduction", reduceNone, three, false, 3, true, ""},
         {"few colours, web palette", reduceWebPalette, three, false, 216, true, ""},
-        {"300 colours, no reduction", reduceNone,
-         [](int x, int y) { return TColor(RGB(x, y, 7)); }, false, -1, false,
-         "Color table overflow"},
+        {"300 colours, no reduction", reduceNone, [](int x, int y) { return TColor(RGB(x, y, 7)); },
+         false, -1, false, "Color table overflow"},
         {"transparent: one more black entry", reduceNone, three, true, 3, false, ""},
     };
     for (const auto& c : cases) {
@@ -177,7 +179,8 @@ TEST(GIFPicture, BitmapsBecomeFramesAndComeBackTheSame) {
 }
 
 TEST(GIFPicture, AFullTableGetsNoTransparency) {
-    auto bitmap = PaintedBitmap(16, 16, [](int x, int y) { return TColor(RGB(16 * x, 16 * y, 0)); });
+    auto bitmap =
+        PaintedBitmap(16, 16, [](int x, int y) { return TColor(RGB(16 * x, 16 * y, 0)); });
     bitmap->SetTransparentColor(TColor(RGB(0, 0, 0)));
     bitmap->SetTransparent(true);
     TGIFImage image;

@@ -1,0 +1,114 @@
+// Starting and stopping the painters that animate a GIF picture.
+#include <algorithm>
+#include <thread>
+
+#include "gif/GIFImage.h"
+#include "gif/GIFPainter.h"
+#include "gif/GIFThreads.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+
+TGIFPainter* TGIFImage::InternalPaint(TCanvas* canvas, const TRect& rect, TGIFDrawOptions options) {
+    if (Empty() || rect.IsEmpty()) return nullptr;
+    if (FImages.Count() == 1)
+        options = TGIFDrawOptions(options & ~(GIFDrawFlag(drawAsync) | GIFDrawFlag(drawAnimate)));
+    auto owned = std::make_unique<TGIFPainter>(this, options, rect, canvas);
+    TGIFPainter* painter = owned.get();
+    painter->OnStartPaint = OnStartPaint;
+    painter->OnPaint = OnPaint;
+    painter->OnAfterPaint = OnAfterPaint;
+    painter->OnLoop = OnLoop;
+    painter->OnEndPaint = OnEndPaint;
+    {
+        std::lock_guard lock(FPainterLock);
+        FPainters.push_back(std::move(owned));
+    }
+    if (painter->Async()) return painter;
+    // A synchronous painter leaves the list however its run ends.
+    struct TRemove {
+        TGIFImage& Image;
+        TGIFPainter* Painter;
+        ~TRemove() {
+            std::lock_guard lock(Image.FPainterLock);
+            if (Image.FDrawPainter == Painter) Image.FDrawPainter = nullptr;
+            std::erase_if(Image.FPainters, [&](const auto& p) { return p.get() == Painter; });
+        }
+    } remove{*this, painter};
+    painter->Execute();
+    return nullptr;
+}
+
+void TGIFImage::ReapPainters() {
+    std::lock_guard lock(FPainterLock);
+    for (auto it = FPainters.begin(); it != FPainters.end();) {
+        TGIFPainter* painter = it->get();
+        if (!painter->Async() || !painter->Finished()) {
+            ++it;
+            continue;
+        }
+        if (FDrawPainter == painter) FDrawPainter = nullptr;
+        it = FPainters.erase(it);  // joins the ended thread
+    }
+}
+
+int TGIFImage::PainterCount() {
+    std::lock_guard lock(FPainterLock);
+    ReapPainters();
+    return int(FPainters.size());
+}
+
+void TGIFImage::PaintStop() {
+    for (;;) {
+        bool waiting = false;
+        {
+            std::lock_guard lock(FPainterLock);
+            for (auto it = FPainters.rbegin(); it != FPainters.rend(); ++it) {
+                (*it)->Stop();
+                waiting = waiting || (*it)->Async();
+            }
+        }
+        if (!waiting) break;
+        // A painter may be blocked in a call only the main thread runs. Its failure, handed
+        // over meanwhile, is dropped: the painter is being stopped anyway.
+        if (IsMainThread()) {
+            try {
+                while (CheckSynchronize()) {
+                }
+            } catch (...) {
+            }
+        }
+        std::this_thread::yield();
+        ReapPainters();
+    }
+    FBitmap.reset();
+}
+
+void TGIFImage::StopDraw() {
+    for (;;) {
+        std::unique_lock lock(FPainterLock);
+        ReapPainters();
+        if (!FDrawPainter) break;
+        FDrawPainter->Stop();
+        if (!FDrawPainter->Async()) break;
+        lock.unlock();
+        if (IsMainThread()) {
+            try {
+                while (CheckSynchronize()) {
+                }
+            } catch (...) {
+            }
+        }
+        std::this_thread::yield();
+    }
+    FBitmap.reset();
+}
+
+void TGIFImage::DrawTiled(TCanvas& canvas, const TRect& rect, TBitmap& bitmap) {
+    if (!HasDrawOption(drawTile)) {
+        canvas.StretchDraw(rect, &bitmap);
+        return;
+    }
+    for (int x = rect.Left; x < rect.Right; x += Width())
+        for (int y = rect.Top; y < rect.Bottom; y += Height())
+            canvas.StretchDraw(TRect{x, y, x + Width(), y + Height()}, &bitmap);
+}

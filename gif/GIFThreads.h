@@ -1,0 +1,34 @@
+#pragma once
+// What animation painters need of threads: calls a worker hands to the main thread (which runs
+// them whenever it drains the queue, e.g. while it waits for painters to stop), and an
+// auto-reset event a painter sleeps on between frames.
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+
+// The main thread is the one that first asks (pictures are made there) unless set explicitly.
+void SetMainThread();
+bool IsMainThread();
+
+// Runs fn in the main thread and waits for it; directly when already there. fn's exception
+// comes back to the caller.
+void Synchronize(const std::function<void()>& fn);
+// Hands fn to the main thread without waiting.
+void QueueToMainThread(std::function<void()> fn);
+// Main thread: runs the pending calls; true when there was any. The first call that raises
+// stops the run and passes its exception on; the calls after it stay queued.
+bool CheckSynchronize();
+
+class TAutoResetEvent {
+public:
+    void SetEvent();
+    // Waits up to ms milliseconds (negative: without limit); true when the event was set, which
+    // also resets it.
+    bool WaitFor(int64_t ms);
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FCondition;
+    bool FSignalled = false;
+};
