@@ -1,6 +1,7 @@
 // Speed of the GIF image-data codec on a 1024 × 1024 frame of 8-bit pixels: encoding with each
 // encoder and decoding what they wrote, in megabytes of pixels per second; and colour reduction
-// of a 1024 × 1024 24-bit picture.
+// of a 1024 × 1024 24-bit picture; rendering such a frame into a bitmap, and drawing it with
+// transparent pixels over a canvas.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -8,9 +9,12 @@
 #include <vector>
 
 #include "gif/GIFEncoder.h"
+#include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "gif/ReduceColors.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -83,6 +87,30 @@ void Reduce(benchmark::State& state, uint8_t method, uint8_t mode) {
     state.SetBytesProcessed(int64_t(state.iterations()) * kSide * kSide * 3);
 }
 
+void BM_RenderFrame(benchmark::State& state) {
+    auto image = MakeImage(MakePixels(false), compressLZW);
+    TGIFSubImage* frame = image->Images().SubImages(0);
+    for (auto _ : state) {
+        frame->FreeBitmap();
+        benchmark::DoNotOptimize(frame->Bitmap());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * kSide * kSide);
+}
+
+// Every 8th pixel value is transparent, so the draw keys out about an eighth of the frame.
+void BM_DrawTransparentFrame(benchmark::State& state) {
+    auto image = MakeImage(MakePixels(false), compressLZW);
+    TGIFSubImage* frame = image->Images().SubImages(0);
+    auto gce = std::make_unique<TGIFGraphicControlExtension>(frame);
+    gce->SetTransparent(true);
+    gce->SetTransparentColorIndex(8);
+    frame->Extensions().Add(std::move(gce));
+    TBitmap target(kSide, kSide);
+    frame->Draw(*target.Canvas(), TRect{0, 0, kSide, kSide}, true, false);  // renders once
+    for (auto _ : state) frame->Draw(*target.Canvas(), TRect{0, 0, kSide, kSide}, true, false);
+    state.SetBytesProcessed(int64_t(state.iterations()) * kSide * kSide);
+}
+
 void BM_ReduceWebFloydSteinberg(benchmark::State& s) {
     Reduce(s, reduceWebPalette, ditherFloydSteinberg);
 }
@@ -98,3 +126,5 @@ BENCHMARK(BM_EncodeRLE)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeLZW)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeLZWNoise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeRLE)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawTransparentFrame)->Unit(benchmark::kMillisecond);
