@@ -128,6 +128,12 @@ public:
     // On failure the stream is put back where reading began.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
+
+    // Clipboard data: the whole GIF file under the format "GIF Image". Loading data of
+    // another format raises "Unsupported clipboard format"; an empty picture saves nothing
+    // (false).
+    void LoadFromClipboardFormat(const std::string& format, TStream& data);
+    bool SaveToClipboardFormat(std::string& format, TStream& data);
     void LoadFromFile(const std::string& fileName);
     // The file is written only once the whole picture has been encoded.
     void SaveToFile(const std::string& fileName);

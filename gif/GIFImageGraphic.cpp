@@ -90,6 +90,18 @@ void TGIFImage::AssignTo(TPersistent* dest) const {
     TGraphic::AssignTo(dest);
 }
 
+void TGIFImage::LoadFromClipboardFormat(const std::string& format, TStream& data) {
+    if (format != sGIFClipboardFormat) throw GIFException(sUnsupportedClipboardFormat);
+    LoadFromStream(data);
+}
+
+bool TGIFImage::SaveToClipboardFormat(std::string& format, TStream& data) {
+    if (Empty()) return false;
+    SaveToStream(data);
+    format = sGIFClipboardFormat;
+    return true;
+}
+
 TBitmap* TGIFImage::Bitmap() {
     if (Empty()) return nullptr;
     if (FBitmap) return FBitmap.get();

@@ -71,3 +71,5 @@ inline constexpr const char* sProgressRendering = "Rendering...";
 inline constexpr const char* sProgressConverting = "Converting...";
 inline constexpr const char* sNoColorTable = "No global or local color table defined";
 inline constexpr const char* sUnsupportedClipboardFormat = "Unsupported clipboard format";
+// The name of the clipboard format of GIF files.
+inline constexpr const char* sGIFClipboardFormat = "GIF Image";

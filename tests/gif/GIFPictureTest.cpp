@@ -191,6 +191,25 @@ TEST(GIFPicture, AFullTableGetsNoTransparency) {
     EXPECT_FALSE(frame->Transparent());
 }
 
+TEST(GIFPicture, ClipboardDataIsTheWholeFile) {
+    TGIFImage image;
+    std::string format = "none";
+    TMemoryStream data;
+    EXPECT_FALSE(image.SaveToClipboardFormat(format, data));
+    EXPECT_EQ(data.Size(), 0);
+    AddBasicColors(image);
+    AddFrame(image, 0, 0, {"24"});
+    ASSERT_TRUE(image.SaveToClipboardFormat(format, data));
+    EXPECT_EQ(format, "GIF Image");
+    data.SetPosition(0);
+    TGIFImage pasted;
+    pasted.LoadFromClipboardFormat(format, data);
+    EXPECT_EQ(pasted.Images().SubImages(0)->Pixels(1, 0), 4);
+    data.SetPosition(0);
+    EXPECT_EQ(MessageOf([&] { pasted.LoadFromClipboardFormat("Text", data); }),
+              "Unsupported clipboard format");
+}
+
 TEST(GIFPicture, OtherPicturesArriveThroughTheirDrawing) {
     // A picture holder hands over its graphic; a GIF picture inside it is copied.
     TGIFImage source;
