@@ -255,6 +255,14 @@ void TControl::DblClick() {
     if (OnDblClick) Fire([this] { OnDblClick(this); });
 }
 
+void TControl::MouseEnter() {
+    if (OnMouseEnter) Fire([this] { OnMouseEnter(this); });
+}
+
+void TControl::MouseLeave() {
+    if (OnMouseLeave) Fire([this] { OnMouseLeave(this); });
+}
+
 void TControl::Resize() {
     if (OnResize) Fire([this] { OnResize(this); });
 }
@@ -289,6 +297,12 @@ bool TControl::ToolkitEvent(QEvent* event) {
             if (click && ClicksOnMouseUp()) Click();
             return false;
         }
+        case QEvent::Enter:
+            MouseEnter();
+            return false;
+        case QEvent::Leave:
+            MouseLeave();
+            return false;
         case QEvent::Resize:
         case QEvent::Move: {
             // Only what the window system changed; our own SetBounds already did its work.

@@ -111,6 +111,8 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
 
 protected:
     // widget becomes the control's (it frees it).
@@ -131,6 +133,8 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void DblClick();
+    virtual void MouseEnter();
+    virtual void MouseLeave();
     virtual void Resize();
     // A mouse press and release of the left button on the control is a click, except for
     // controls whose widget reports clicks itself (buttons, check boxes).

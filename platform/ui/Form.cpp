@@ -32,13 +32,13 @@ void TForm::DoCreate() {
 void TForm::SetBorderStyle(TFormBorderStyle value) {
     if (value == FBorderStyle) return;
     FBorderStyle = value;
-    if (!Visible()) ApplyWindowFlags();
+    if (!Visible() && !Parent()) ApplyWindowFlags();
 }
 
 void TForm::SetBorderIcons(TBorderIcons value) {
     if (value == FBorderIcons) return;
     FBorderIcons = value;
-    if (!Visible()) ApplyWindowFlags();
+    if (!Visible() && !Parent()) ApplyWindowFlags();
 }
 
 void TForm::ApplyWindowFlags() {
@@ -85,6 +85,11 @@ void TForm::SetVisible(bool value) {
     if (value) {
         DoShow();
         if (!Visible()) return;  // OnShow hid it again
+        if (Parent()) {          // a form embedded in another window is a plain child there
+            Widget()->show();
+            if (Align() != alNone) Parent()->Realign();
+            return;
+        }
         ApplyWindowFlags();
         PlaceOnShow();
         Widget()->show();
@@ -93,6 +98,7 @@ void TForm::SetVisible(bool value) {
         Widget()->activateWindow();
     } else {
         Widget()->hide();
+        if (Parent() && Align() != alNone) Parent()->Realign();
         DoHide();
     }
 }

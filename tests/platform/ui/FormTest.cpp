@@ -126,4 +126,22 @@ TEST(Form, ScreenCenterAndMinimumSize) {
     EXPECT_EQ(form.Top(), (Screen()->Height() - 600) / 2);
 }
 
+TEST(Form, EmbeddedFormShowsInsideItsParentEachTime) {
+    TForm host(nullptr);
+    host.SetBounds(0, 0, 400, 300);
+    auto* inner = new TForm(&host);
+    int shows = 0;
+    inner->OnShow = [&](TObject*) { ++shows; };
+    inner->SetParent(&host);
+    inner->SetAlign(alClient);
+    host.Show();
+    inner->Show();
+    inner->Hide();
+    inner->Show();
+    EXPECT_EQ(shows, 2);
+    EXPECT_FALSE(inner->Widget()->isWindow());
+    EXPECT_TRUE(inner->Showing());
+    EXPECT_EQ(inner->BoundsRect(), Rect(0, 0, 400, 300));
+}
+
 }  // namespace
