@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontEngine.h"
@@ -59,8 +60,37 @@ private:
     TControl* FControl;
 };
 
+const TEnumInfo& AlignNames() {
+    static const TEnumInfo names{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+    return names;
+}
+
+const TEnumInfo& AnchorNames() {
+    static const TEnumInfo names{"akLeft", "akTop", "akRight", "akBottom"};
+    return names;
+}
+
 // ---------------------------------------------------------------------------------------------
 // TControl
+
+void TControl::Publish(TPublisher<TControl>& p) {
+    p.Integer("Left", &TControl::Left, &TControl::SetLeft).NoDefault();
+    p.Integer("Top", &TControl::Top, &TControl::SetTop).NoDefault();
+    p.Integer("Width", &TControl::Width, &TControl::SetWidth).NoDefault();
+    p.Integer("Height", &TControl::Height, &TControl::SetHeight).NoDefault();
+    p.Enumeration("Align", AlignNames(), &TControl::Align, &TControl::SetAlign).Default(alNone);
+    p.Set("Anchors", AnchorNames(), &TControl::Anchors, &TControl::SetAnchors)
+        .Default(int64_t(TAnchors{akLeft, akTop}.Mask()));
+    p.String("Caption", &TControl::Caption, &TControl::SetCaption);
+    p.Color("Color", &TControl::Color, &TControl::SetColor).Default(clBtnFace);
+    p.Object("Constraints", &TControl::Constraints);
+    p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
+    p.Object("Font", &TControl::Font);
+    p.String("Hint", &TControl::Hint, &TControl::SetHint);
+    p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false);
+    p.Boolean("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
+}
 
 TControl::TControl(TComponent* owner, QWidget* widget)
     : TComponent(owner),

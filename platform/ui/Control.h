@@ -24,6 +24,12 @@ class TSizeConstraints;
 class TWinControl;
 class TForm;
 class TBitmap;
+template <class T>
+class TPublisher;
+class TEnumInfo;
+
+const TEnumInfo& AlignNames();
+const TEnumInfo& AnchorNames();
 
 class TControl : public TComponent {
     KV_DECLARE_CLASS(TControl, TComponent)
@@ -101,6 +107,8 @@ public:
     // A key the form did not give to the focused control (Enter, Esc): true when this control
     // took it (the default and cancel buttons).
     virtual bool DialogKey(int key);
+
+    static void Publish(TPublisher<TControl>& p);
 
     // The toolkit widget (for the window layer's own .cpp files).
     QWidget* Widget() const { return FWidget; }

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "platform/classes/PropAccess.h"
+#include "platform/graphics/Font.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
@@ -55,6 +57,19 @@ TEST(Controls, AlignedControlsShareTheClientAreaAndAnchorsFollowResizing) {
 
     top->SetVisible(false);  // hidden controls give their room back
     EXPECT_EQ(left->BoundsRect(), Rect(0, 0, 50, 331));
+}
+
+TEST(Controls, PropertiesAreReachableByName) {
+    TForm form(nullptr);
+    auto* button = Make<TButton>(form);
+    SetEnumProp(button, "Align", "alBottom");
+    SetStrProp(button, "Caption", "&Compute");
+    SetOrdProp(button, "Visible", 0);
+    EXPECT_EQ(button->Align(), alBottom);
+    EXPECT_EQ(button->Caption(), "&Compute");
+    EXPECT_FALSE(button->Visible());
+    EXPECT_EQ(GetOrdProp(button, "Height"), 25);
+    EXPECT_EQ(GetObjectProp(button, "Font"), static_cast<TObject*>(button->Font()));
 }
 
 TEST(Controls, KeyDownComesBeforeTheControlActs) {
