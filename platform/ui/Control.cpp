@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -285,6 +286,12 @@ void TControl::DblClick() {
     if (OnDblClick) Fire([this] { OnDblClick(this); });
 }
 
+bool TControl::MouseWheel(TShiftState shift, int wheelDelta, int x, int y) {
+    bool handled = false;
+    if (OnMouseWheel) Fire([&] { OnMouseWheel(this, shift, wheelDelta, x, y, handled); });
+    return handled;
+}
+
 void TControl::MouseEnter() {
     if (OnMouseEnter) Fire([this] { OnMouseEnter(this); });
 }
@@ -326,6 +333,12 @@ bool TControl::ToolkitEvent(QEvent* event) {
                     ShiftStateOf(int(e->modifiers()), int(e->buttons())), p.x(), p.y());
             if (click && ClicksOnMouseUp()) Click();
             return false;
+        }
+        case QEvent::Wheel: {
+            auto* e = static_cast<QWheelEvent*>(event);
+            QPoint p = e->position().toPoint();
+            return MouseWheel(ShiftStateOf(int(e->modifiers()), int(e->buttons())),
+                              e->angleDelta().y(), p.x(), p.y());
         }
         case QEvent::Enter:
             MouseEnter();

@@ -119,6 +119,8 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    // A wheel turn over the control; a handler that sets handled keeps it from the widget.
+    TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
 
@@ -141,6 +143,8 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void DblClick();
+    // True when handled.
+    virtual bool MouseWheel(TShiftState shift, int wheelDelta, int x, int y);
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();

@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QRadioButton>
 #include <QTabBar>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/ScrollBar.h"
+#include "platform/ui/SpinEdit.h"
 #include "platform/ui/UpDown.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
 
@@ -157,6 +160,46 @@ TEST(Image, DestinationRectangle) {
         image->SetProportional(c.proportional);
         EXPECT_EQ(image->DestRect(), c.dest) << c.stretch << c.center << c.proportional;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ComboBox, ItemsFollowAndOnlyTheUserFiresOnChange) {
+    TForm form(nullptr);
+    auto* combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetStyle(csDropDownList);
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    for (const char* item : {"0.5", "1", "2"}) combo->Items()->Add(item);
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), "1");
+    combo->Items()->Add("5");  // the choice survives a change of the list
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetItemIndex(9);  // out of range: ignored
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetItemIndex(-1);
+    EXPECT_EQ(combo->Text(), "");
+    EXPECT_EQ(changes, 0);
+    static_cast<QComboBox*>(combo->Widget())->activated(2);  // what a choice in the list sends
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(SpinEdit, ValueStaysWithinItsBounds) {
+    TForm form(nullptr);
+    auto* spin = new TSpinEdit(&form);
+    spin->SetParent(&form);
+    std::vector<int> seen;
+    spin->OnChange = [&](TObject*) { seen.push_back(spin->Value()); };
+    spin->SetValue(-40000);  // no bounds while both are 0
+    spin->SetMinValue(1);
+    spin->SetMaxValue(101);
+    spin->SetValue(500);
+    spin->SetText("7");
+    EXPECT_EQ(spin->Text(), "7");
+    EXPECT_EQ(seen, (std::vector<int>{-40000, 1, 101, 7}));
 }
 
 }  // namespace

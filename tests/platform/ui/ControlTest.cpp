@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "platform/classes/PropAccess.h"
@@ -111,11 +112,20 @@ TEST(Controls, MouseEventsCarryButtonShiftAndPositionAndMakeClicks) {
     send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {1, 2});
     send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {1, 2});
     send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {500, 2});  // off the panel
+    panel->OnMouseWheel = [&](TObject*, TShiftState, int delta, int x, int y, bool& handled) {
+        seen.push_back("wheel " + std::to_string(delta) + " " + std::to_string(x) + "," +
+                       std::to_string(y));
+        handled = true;
+    };
+    QWheelEvent wheel(QPointF(7, 8), QPointF(7, 8), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(panel->Widget(), &wheel);
     TShiftState ctrlRight{ssCtrl, ssRight}, ctrlLeft{ssCtrl, ssLeft};
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "down 1 " + std::to_string(ctrlRight.Mask()) + " 5,6", "up 1",
-                        "down 0 " + std::to_string(ctrlLeft.Mask()) + " 1,2", "up 0", "click",
-                        "down 0 " + std::to_string(ctrlLeft.Mask()) + " 1,2", "up 0"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  "down 1 " + std::to_string(ctrlRight.Mask()) + " 5,6", "up 1",
+                  "down 0 " + std::to_string(ctrlLeft.Mask()) + " 1,2", "up 0", "click",
+                  "down 0 " + std::to_string(ctrlLeft.Mask()) + " 1,2", "up 0", "wheel -120 7,8"}));
 }
 
 TEST(Controls, AccessKeyMarksLeaveTheShownText) {
