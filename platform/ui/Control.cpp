@@ -103,6 +103,8 @@ TControl::TControl(TComponent* owner, QWidget* widget)
     FWidget->installEventFilter(FBridge);
     FFont->OnChange = [this](TObject*) { FontChanged(); };
     FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
+    // Every control starts in the platform's default font, not the toolkit's.
+    FWidget->setFont(ToolkitFont(*FFont));
     FWidth = FWidget->width();
     FHeight = FWidget->height();
 }

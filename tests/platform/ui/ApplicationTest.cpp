@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
+#include <stdexcept>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Form.h"
@@ -44,8 +46,12 @@ TEST(ExceptionReport, ErrorsFromToolkitEventsAreCaught) {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(panel->Widget(), &press);
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    // Code run by the toolkit itself, outside any handler of ours.
+    QTimer::singleShot(0, [] { throw std::runtime_error("Out of memory"); });
+    TApplication::ProcessMessages();
+    ASSERT_EQ(dialogs.Messages.size(), 2u);
     EXPECT_EQ(dialogs.Messages[0].Text, "Range check error.");
+    EXPECT_EQ(dialogs.Messages[1].Text, "Out of memory.");
 }
 
 TEST(ExceptionReport, FullStopIsAddedOnlyAfterTextCharacters) {
