@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/foundation/TeeGradient.h"
 #include "platform/graphics/Canvas.h"
