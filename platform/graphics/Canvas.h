@@ -224,6 +224,7 @@ protected:
 
 private:
     friend class TBitmap;
+    friend class TMetafile;  // plays pictures back through BlitImage
     class TPainter;
 
     void BrushChanged();

@@ -1,0 +1,38 @@
+#pragma once
+// One step of a recorded drawing, as a metafile keeps it between recording, playing back and
+// the file formats: a primitive with its logical coordinates, or a change of drawing state.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/Geometry.h"
+#include "platform/graphics/RecordingCanvas.h"
+
+class TBitmap;
+
+enum class TMetaKind : uint8_t {
+    Op,            // Op with Args (and Text for text output)
+    Pen,           // style, width, colour, end cap, join
+    Brush,         // style, colour
+    Font,          // height, bold, italic, underline, strike-out, orientation, charset; Text name
+    BkMode,        // mode
+    BkColor,       // colour
+    TextColor,     // colour
+    TextAlign,     // flags
+    Rop,           // pen mode
+    ArcDirection,  // direction
+    Image,         // destination rectangle, pen mode of the copy; Picture
+    Clip,          // combine mode, 1 with a region in Rects (recording pixels), 0 for none
+};
+
+struct TMetaRecord {
+    TMetaKind Kind = TMetaKind::Op;
+    TMetaOp Op = TMetaOp::MoveTo;
+    std::vector<int> Args;
+    std::string Text;                        // UTF-8
+    std::shared_ptr<const TBitmap> Picture;  // 24-bit, the copied part only
+    std::vector<TRect> Rects;
+};
+
+using TMetaRecords = std::vector<TMetaRecord>;
