@@ -43,6 +43,22 @@ constexpr TGIFDrawOptions GIFDrawFlag(TGIFDrawOption option) {
 // drawAsync, drawTransparent, drawAnimate, drawLoop, drawClearOnLoop, drawDither, drawAutoDither.
 inline constexpr TGIFDrawOptions GIFDefaultDrawOptions = 0x068F;
 
+// What Optimize does: crop frames to their opaque part, merge pixels that repeat the frame
+// beneath into transparent ones, clean up what does not affect display, sort colour tables.
+// The set holds 1 << option for each option.
+enum TGIFOptimizeOption {
+    optimizeCrop = 0,
+    optimizeMerge = 1,
+    optimizeCleanup = 2,
+    optimizeColorTables = 3,
+    optimizeReduceColors = 4
+};
+using TGIFOptimizeOptions = uint8_t;
+constexpr TGIFOptimizeOptions GIFOptimizeFlag(TGIFOptimizeOption option) {
+    return TGIFOptimizeOptions(1u << option);
+}
+inline constexpr TGIFOptimizeOptions GIFAllOptimizations = 0x1F;
+
 // Whether the display shows at most 256 colours at once; dithering then follows drawAutoDither.
 bool PalettedDisplay();
 void SetPalettedDisplay(bool value);
@@ -143,6 +159,12 @@ public:
                   const std::string& message);
     // The global table changed: every rendering made from it is out of date.
     void PaletteChanged();
+
+    // Makes the animation smaller without changing how it looks, with every painter stopped
+    // ("Optimizing..." progress). No colour reduction is done; reducePalette with
+    // optimizeReduceColors and without optimizeCleanup raises "Invalid reduction method".
+    void Optimize(TGIFOptimizeOptions options, uint8_t reduction, uint8_t ditherMode,
+                  int reductionBits);
 
     // --- Animation. Drawing a picture of several frames with drawAnimate starts a painter;
     // with drawAsync it runs in a thread of its own and paints on the picture's Bitmap (or,
