@@ -25,6 +25,9 @@ public:
     virtual uint8_t Dither(uint8_t red, uint8_t green, uint8_t blue, uint8_t& r, uint8_t& g,
                            uint8_t& b);
     virtual void NextLine();
+    // Passes over the pixel at Column without dithering it (a transparent pixel): only the
+    // column moves on.
+    void SkipColumn() { FColumn += FDirection; }
 
 protected:
     // v := c + (E + D div 2) div D, truncated toward zero, clamped to 0..255.

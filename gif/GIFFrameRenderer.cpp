@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gif/ColorLookup.h"
+#include "gif/DitherEngine.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
@@ -67,6 +69,47 @@ void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFF
             out[2] = uint8_t(c);
         }
     }
+}
+
+void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height,
+                               const TGIFFrameColors& colors, const TGIFFrameMask* mask,
+                               uint32_t keyColor, TBitmap& bitmap,
+                               const std::function<void(int row)>& progress) {
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(width, height);
+    TNetscapeColorLookup lookup;
+    TFloydSteinbergDitherer ditherer(width, lookup);
+    const bool masked = mask && !mask->Empty();
+    for (int y = 0; y < height; ++y) {
+        if (progress && y % 32 == 0) progress(y);
+        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        uint8_t* out = bitmap.ScanLine(y);
+        while (ditherer.Column() >= 0 && ditherer.Column() < width) {
+            const int x = ditherer.Column();
+            uint8_t* p = out + size_t(x) * 3;
+            if (masked && mask->IsSet(x, y)) {
+                p[0] = uint8_t(keyColor >> 16);
+                p[1] = uint8_t(keyColor >> 8);
+                p[2] = uint8_t(keyColor);
+                ditherer.SkipColumn();
+                continue;
+            }
+            const uint32_t c = colors[row[x]];
+            uint8_t r, g, b;
+            ditherer.Dither(uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), r, g, b);
+            p[0] = b;
+            p[1] = g;
+            p[2] = r;
+        }
+        ditherer.NextLine();
+    }
+}
+
+uint32_t WebFillColor(uint32_t color) {
+    uint8_t r, g, b;
+    TNetscapeColorLookup().Lookup(uint8_t(color), uint8_t(color >> 8), uint8_t(color >> 16), r, g,
+                                  b);
+    return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
 }
 
 TRect ScaleFrameRect(const TRect& r, const TRect& frame, int imageWidth, int imageHeight) {

@@ -43,6 +43,15 @@ uint32_t UnusedFrameColor(const TGIFFrameColors& colors);
 void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFFrameColors& colors,
                        const TGIFFrameMask* mask, uint32_t keyColor, TBitmap& bitmap,
                        const std::function<void(int row)>& progress);
+// The same in the 216 web colours, Floyd-Steinberg dithered in serpentine order; masked pixels
+// take keyColor and leave the dithering alone.
+void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height,
+                               const TGIFFrameColors& colors, const TGIFFrameMask* mask,
+                               uint32_t keyColor, TBitmap& bitmap,
+                               const std::function<void(int row)>& progress);
+// The web colour a transparent colour is shown as in a dithered rendering: each channel to its
+// nearest step of 51.
+uint32_t WebFillColor(uint32_t color);
 
 // The place of a frame (bounds within a picture of imageWidth × imageHeight) when the whole
 // picture is stretched into r.

@@ -97,7 +97,8 @@ public:
 
     // --- Drawing and conversion settings.
     TGIFDrawOptions DrawOptions() const { return FDrawOptions; }
-    void SetDrawOptions(TGIFDrawOptions value) { FDrawOptions = value; }
+    // Frames render again when dithering changes.
+    void SetDrawOptions(TGIFDrawOptions value);
     bool HasDrawOption(TGIFDrawOption option) const { return FDrawOptions & GIFDrawFlag(option); }
     // The reduction applied when a frame is made from a picture of more than 256 colours.
     uint8_t ColorReduction() const { return FColorReduction; }

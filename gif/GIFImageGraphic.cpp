@@ -27,6 +27,12 @@ bool TGIFImage::DoDither() const {
     return HasDrawOption(drawDither) && (!HasDrawOption(drawAutoDither) || PalettedDisplay());
 }
 
+void TGIFImage::SetDrawOptions(TGIFDrawOptions value) {
+    const bool dither = DoDither();
+    FDrawOptions = value;
+    if (DoDither() != dither) PaletteChanged();
+}
+
 TGIFPalette TGIFImage::Palette() {
     // A picture without any table would come back here through its first frame.
     if (FInsidePalette) throw GIFException(sNoColorTable);

@@ -19,8 +19,21 @@ TBitmap* TGIFSubImage::Bitmap() {
     try {
         auto bitmap = std::make_unique<TBitmap>();
         const int h = Height();
-        RenderFrameBitmap(FData.data(), Width(), h, FrameColors(*this), nullptr, 0, *bitmap,
-                          [&](int row) { report(gpsRunning, MulDiv(row, 100, h)); });
+        const auto progress = [&](int row) { report(gpsRunning, MulDiv(row, 100, h)); };
+        const TGIFFrameColors colors = FrameColors(*this);
+        if (image && image->DoDither()) {
+            // Transparent pixels show their colour's web entry.
+            TGIFFrameMask mask;
+            uint32_t fill = 0;
+            if (FTransparent && FGCE) {
+                mask = BuildFrameMask(FData.data(), Width(), h, FGCE->TransparentColorIndex());
+                fill = WebFillColor(colors[FGCE->TransparentColorIndex()]);
+            }
+            RenderDitheredFrameBitmap(FData.data(), Width(), h, colors, &mask, fill, *bitmap,
+                                      progress);
+        } else {
+            RenderFrameBitmap(FData.data(), Width(), h, colors, nullptr, 0, *bitmap, progress);
+        }
         FBitmap = std::move(bitmap);
     } catch (const EAbort&) {
         // A progress handler cancelled the rendering: there is simply no bitmap.
@@ -58,9 +71,18 @@ TBitmap* TGIFSubImage::DrawingBitmap(bool transparent) {
         const TGIFFrameMask mask =
             BuildFrameMask(FData.data(), Width(), Height(), uint8_t(FMaskIndex));
         const TGIFFrameColors colors = FrameColors(*this);
-        const uint32_t key = UnusedFrameColor(colors);
         auto bitmap = std::make_unique<TBitmap>();
-        RenderFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap, nullptr);
+        uint32_t key;
+        if (FImage && FImage->DoDither()) {
+            // Dithering gives web colours only, whose channels are steps of 51.
+            key = 0xFE01FE;
+            RenderDitheredFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap,
+                                      nullptr);
+        } else {
+            key = UnusedFrameColor(colors);
+            RenderFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap,
+                              nullptr);
+        }
         bitmap->SetTransparentColor(TColor(key));
         bitmap->SetTransparent(true);
         FMaskedBitmap = std::move(bitmap);

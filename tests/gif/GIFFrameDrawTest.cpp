@@ -160,4 +160,42 @@ TEST(GIFFrameDraw, AFrameLandsAtItsScaledPlaceAndForceFrameChoosesIt) {
     }
 }
 
+TEST(GIFFrameRender, DitheringGivesWebColoursAndFillsTransparencyWithTheNearestOne) {
+    TGIFImage image;
+    for (TColor c : {TColor(0x808080), clWhite, clBlack}) image.GlobalColorMap().Add(c);
+    auto frame = std::make_unique<TGIFSubImage>(&image);
+    frame->SetBounds(0, 0, 8, 8);  // all grey 128
+    TGIFSubImage* f = frame.get();
+    image.Add(std::move(frame));
+    image.SetDrawOptions(GIFDefaultDrawOptions & ~GIFDrawFlag(drawAutoDither));
+    ASSERT_TRUE(image.DoDither());
+    EXPECT_EQ(image.Palette().size(), 216u);
+    int sum = 0;
+    for (TColor c : PixelsOf(*f->Bitmap())) {
+        const int red = int(c & 0xFF);
+        EXPECT_EQ(red % 51, 0);
+        EXPECT_EQ(c, TColor(red * 0x010101));  // greys stay grey
+        sum += red;
+    }
+    EXPECT_NEAR(sum / 64.0, 128.0, 8.0);
+
+    // Transparent pixels show their colour's web entry: white and black are their own.
+    for (int t : {1, 2}) {
+        f->SetPixels(0, 0, uint8_t(t));
+        auto gce = std::make_unique<TGIFGraphicControlExtension>(f);
+        gce->SetTransparent(true);
+        gce->SetTransparentColorIndex(uint8_t(t));
+        f->Extensions().Add(std::move(gce));
+        f->FreeBitmap();
+        EXPECT_EQ(f->Bitmap()->Canvas()->Pixel(0, 0), t == 1 ? clWhite : clBlack);
+        f->Extensions().Clear();
+    }
+    EXPECT_EQ(WebFillColor(RGB(0, 60, 0)), TColor(RGB(0, 51, 0)));
+
+    // Back to plain rendering once dithering is off.
+    image.SetDrawOptions(GIFDefaultDrawOptions);
+    f->SetPixels(0, 0, 0);
+    EXPECT_EQ(PixelsOf(*f->Bitmap()), std::vector<TColor>(64, TColor(0x808080)));
+}
+
 }  // namespace
