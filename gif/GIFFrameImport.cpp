@@ -59,7 +59,7 @@ void TGIFSubImage::AssignBitmap(const TBitmap& source) {
         if (source.Transparent()) {
             // The mask comes from the source's colours: a reduction may merge the key colour
             // with others.
-            const TColor key = ColorToRGB(source.TransparentColor());
+            const auto key = uint32_t(ColorToRGB(source.TransparentColor()));
             std::vector<bool> mask(FData.size());
             const uint8_t* p = rgb.Data.data();
             for (size_t i = 0; i < mask.size(); ++i, p += 3)

@@ -109,8 +109,12 @@ TEST(GIFPainterTiming, DelaysSpeedsAndLoops) {
                             time.Clock());
         time.Run(painter);
         EXPECT_EQ(time.Log, c.Expected);
-        if (c.Speed == 0) EXPECT_EQ(time.Waits, std::vector<int64_t>{-1});
-        if (c.Speed < 0) EXPECT_TRUE(time.Waits.empty());
+        if (c.Speed == 0) {
+            EXPECT_EQ(time.Waits, std::vector<int64_t>{-1});
+        }
+        if (c.Speed < 0) {
+            EXPECT_TRUE(time.Waits.empty());
+        }
     }
 }
 
