@@ -14,7 +14,9 @@
 // A surface is whatever image Image() gives: a bitmap's own pixels, or a window's persistent
 // image for a canvas of the window layer.
 // - Coordinates are logical: the mapping (MM_TEXT or MM_ANISOTROPIC) turns them into pixels at
-//   the start of each primitive and of each clip rectangle; regions stay in pixels.
+//   the start of each primitive and of each clip rectangle; regions stay in pixels. Font
+//   heights and pens wider than one pixel scale with it; one-pixel pens stay one pixel, so
+//   that hairlines and dotted pens look the same on a page of any resolution.
 // - Between BeginPath and EndPath the lines, shapes and text go into the path instead of onto
 //   the surface; the path is then stroked, filled, widened or made the clip (PathDraw.cpp).
 // - A recording canvas (TMetafileCanvas) hands every primitive to its recorder instead.
@@ -250,6 +252,10 @@ private:
     TRect MapRect(int x1, int y1, int x2, int y2) const {
         return FMapping.LPtoDP(Rect(x1, y1, x2, y2));
     }
+    // The pen's width in pixels: wide pens scale with the mapping, one-pixel pens stay thin.
+    int DevicePenWidth() const;
+    // The font at its height in pixels (scaled by the mapping's vertical ratio).
+    const TFont& DeviceFont();
     // The figures of a finished path filled and/or stroked, then the path dropped.
     bool DrawPath(bool stroke, bool fill);
     // The text's glyph outlines into the open path.
@@ -270,6 +276,7 @@ private:
     TMapping FMapping;
     std::vector<TPoint> FMapped;  // reused for mapped point lists
     std::unique_ptr<TPath> FPath;
+    std::unique_ptr<TFont> FDeviceFont;  // the font scaled for a mapping, reused
     TCanvasRecorder* FRecorder = nullptr;
 
     bool FHasClip = false;

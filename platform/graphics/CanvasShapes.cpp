@@ -95,33 +95,32 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     if (pen.Style() == psClear || points.size() < 2) return;
     const TPaint paint = PenPaint(canvas);
     const size_t segments = closed ? points.size() : points.size() - 1;
-    if (pen.Width() > 1) {
+    const int width = DevicePenWidth();
+    if (width > 1) {
         // The pen's ends and joins in the grid's terms (the same order of values).
         const TLineCap cap = static_cast<TLineCap>(pen.EndCap());
         const TLineJoin join = static_cast<TLineJoin>(pen.Join());
         if (segments == 1) {
             // One segment covers each pixel once: its rows go straight to the surface.
-            ThickLineRows(points[0], points[1], pen.Width(), cap, cap,
-                          [&](int y, double lo, double hi) {
-                              int x0, x1;
-                              CentreCells(lo, hi, x0, x1);
-                              if (x0 < x1) painter.Run(y, x0, x1, paint);
-                          });
+            ThickLineRows(points[0], points[1], width, cap, cap, [&](int y, double lo, double hi) {
+                int x0, x1;
+                CentreCells(lo, hi, x0, x1);
+                if (x0 < x1) painter.Run(y, x0, x1, paint);
+            });
             return;
         }
         // Joined segments overlap: gather them on the grid first. Inner ends meet in the join;
         // only an open line's first and last points take the cap.
         TShapeMask& mask = painter.Mask();
-        mask.Reset(IntersectRect(BoundsOf(points, pen.Width() * 6), painter.Surface(0)));
+        mask.Reset(IntersectRect(BoundsOf(points, width * 6), painter.Surface(0)));
         const size_t n = points.size();
         const TLineCap inner = cap == lcRound ? lcRound : lcFlat;
         for (size_t i = 0; i < segments; ++i) {
             const bool first = i == 0 && !closed, last = i + 1 == segments && !closed;
-            mask.AddThickLine(points[i], points[(i + 1) % n], pen.Width(), first ? cap : inner,
+            mask.AddThickLine(points[i], points[(i + 1) % n], width, first ? cap : inner,
                               last ? cap : inner);
             if (!last)
-                mask.AddJoin(points[i], points[(i + 1) % n], points[(i + 2) % n], pen.Width(),
-                             join);
+                mask.AddJoin(points[i], points[(i + 1) % n], points[(i + 2) % n], width, join);
         }
         mask.ForEachRun([&](int y, int x0, int x1, uint8_t) { painter.Run(y, x0, x1, paint); });
         return;
@@ -164,6 +163,11 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
         });
         base += std::max(std::abs(int64_t(b.X) - a.X), std::abs(int64_t(b.Y) - a.Y));
     }
+}
+
+int TCanvas::DevicePenWidth() const {
+    const int width = FPen->Width();
+    return width <= 1 ? width : FMapping.LengthToDP(width);
 }
 
 bool TCanvas::Recorded(TMetaOp op, std::initializer_list<int> args) {
@@ -249,7 +253,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
-    const int w = penVisible ? std::max(1, FPen->Width()) : 0;
+    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
         if (y < box.Top + w || y >= box.Bottom - w) {
             FPainter->Run(y, box.Left, box.Right, pen);
@@ -277,7 +281,7 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
-    const int w = penVisible ? std::max(1, FPen->Width()) : 0;
+    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     TShapeMask& mask = FPainter->Mask();
     // Beyond the surface only as far as the outline's width, which the inner cut needs to see.
     mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
@@ -382,10 +386,10 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
-    mask.Reset(IntersectRect(box, FPainter->Surface(std::max(1, FPen->Width()) + 1)));
+    mask.Reset(IntersectRect(box, FPainter->Surface(std::max(1, DevicePenWidth()) + 1)));
     mask.AddEllipse(box);
     // The ring first, then the cut: the ends of an arc are not outlined.
-    mask.MarkInterior(std::max(1, FPen->Width()));
+    mask.MarkInterior(std::max(1, DevicePenWidth()));
     mask.KeepSector(box, start, end);
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {

@@ -16,9 +16,26 @@
 #include "platform/graphics/RegionImpl.h"
 #include "platform/graphics/TextMeasurer.h"
 
+const TFont& TCanvas::DeviceFont() {
+    if (FMapping.Mode == MM_TEXT) return *FFont;
+    if (!FDeviceFont) FDeviceFont = std::make_unique<TFont>();
+    FDeviceFont->Assign(FFont.get());
+    const int h = FFont->Height();
+    const double sy = std::abs(double(FMapping.ViewportExt.cy) / FMapping.WindowExt.cy);
+    const int scaled = std::max(1, int(std::lround(std::abs(h) * sy)));
+    FDeviceFont->SetHeight(h < 0 ? -scaled : h > 0 ? scaled : 0);
+    return *FDeviceFont;
+}
+
+// In logical units: the pixels of the scaled font mapped back.
 TSize TCanvas::TextExtent(std::string_view text) {
     TTextMeasurer& measurer = Measurer();
-    return TSize{measurer.TextWidth(*FFont, text), measurer.Metrics(*FFont).Height()};
+    const TFont& font = DeviceFont();
+    const TSize pixels{measurer.TextWidth(font, text), measurer.Metrics(font).Height()};
+    if (FMapping.Mode == MM_TEXT) return pixels;
+    const TPoint origin = FMapping.DPtoLP(Point(0, 0));
+    const TPoint end = FMapping.DPtoLP(Point(pixels.cx, pixels.cy));
+    return TSize{std::abs(end.X - origin.X), std::abs(end.Y - origin.Y)};
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
@@ -45,8 +62,9 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
 void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRect) {
     if (!FPainter->Begin(*this)) return;
     TTextMeasurer& measurer = Measurer();
-    const TTextMetrics metrics = measurer.Metrics(*FFont);
-    const int width = measurer.TextWidth(*FFont, text);
+    const TFont& font = DeviceFont();
+    const TTextMetrics metrics = measurer.Metrics(font);
+    const int width = measurer.TextWidth(font, text);
     const int height = metrics.Height();
 
     // The cell's top-left corner from the reference point, along the text's own axes.
@@ -114,7 +132,7 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
         if (clipped) painter.setClipRegion(clip);
         const TColor color = ColorToRGB(FTextColor);
         painter.setPen(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-        painter.setFont(ToolkitFont(*FFont));
+        painter.setFont(ToolkitFont(font));
         painter.translate(x, y);
         if (angle != 0) painter.rotate(-angle);
         painter.drawText(QPoint(dx, dy + metrics.Ascent),

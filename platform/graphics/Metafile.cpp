@@ -164,11 +164,6 @@ public:
     TRegion Clip;
 };
 
-int ScaledWidth(int width, double scale) {
-    if (width <= 1) return width;
-    return std::max(1, int(std::lround(width * scale)));
-}
-
 TRect ArgRect(const std::vector<int>& a, size_t i = 0) {
     return Rect(a[i], a[i + 1], a[i + 2], a[i + 3]);
 }
@@ -297,8 +292,6 @@ void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
     m.ViewportExt = {b.X - a.X, b.Y - a.Y};
     canvas.SetMapping(m);
     canvas.SetPenPos({});
-    const double sx = std::abs(double(b.X - a.X) / FWidth);
-    const double sy = std::abs(double(b.Y - a.Y) / FHeight);
     // The background and text colours the recording had: selecting a brush or a font on the
     // target changes them, so they are given back after each such record.
     int bkMode = canvas.BkMode();
@@ -312,7 +305,7 @@ void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
             case TMetaKind::Pen:
                 if (v.size() < 5) break;
                 canvas.Pen()->SetStyle(TPenStyle(std::clamp(v[0], 0, int(psInsideFrame))));
-                canvas.Pen()->SetWidth(ScaledWidth(v[1], sx));
+                canvas.Pen()->SetWidth(v[1]);
                 canvas.Pen()->SetColor(TColor(v[2]));
                 canvas.Pen()->SetEndCap(TPenEndCap(std::clamp(v[3], 0, int(pecFlat))));
                 canvas.Pen()->SetJoin(TPenJoin(std::clamp(v[4], 0, int(pjMiter))));
@@ -329,8 +322,7 @@ void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
                 if (v.size() < 7) break;
                 TFont& f = *canvas.Font();
                 f.SetName(r.Text);
-                const int h = int(std::lround(std::abs(v[0]) * sy));
-                f.SetHeight(v[0] < 0 ? -std::max(1, h) : v[0] == 0 ? 0 : std::max(1, h));
+                f.SetHeight(v[0]);  // the mapping scales it
                 TFontStyles s;
                 if (v[1]) s = s + TFontStyles{fsBold};
                 if (v[2]) s = s + TFontStyles{fsItalic};

@@ -60,7 +60,7 @@ bool TCanvas::WidenPath() {
         if (f.Closed) outline.closeSubpath();
     }
     QPainterPathStroker stroker;
-    stroker.setWidth(std::max(1, FPen->Width()));
+    stroker.setWidth(std::max(1, DevicePenWidth()));
     stroker.setCapStyle(FPen->EndCap() == pecRound    ? Qt::RoundCap
                         : FPen->EndCap() == pecSquare ? Qt::SquareCap
                                                       : Qt::FlatCap);
@@ -130,8 +130,9 @@ bool TCanvas::DrawPath(bool stroke, bool fill) {
 void TCanvas::TextToPath(int x, int y, std::string_view text) {
     if (text.empty()) return;
     TTextMeasurer& measurer = Measurer();
-    const TTextMetrics metrics = measurer.Metrics(*FFont);
-    const int width = measurer.TextWidth(*FFont, text);
+    const TFont& font = DeviceFont();
+    const TTextMetrics metrics = measurer.Metrics(font);
+    const int width = measurer.TextWidth(font, text);
     // The cell placed by the alignment flags as text output places it.
     int dx = 0, dy = 0;
     if ((FTextAlign & TA_CENTER) == TA_CENTER)
@@ -143,7 +144,7 @@ void TCanvas::TextToPath(int x, int y, std::string_view text) {
     else if (FTextAlign & TA_BOTTOM)
         dy = -metrics.Height();
     QPainterPath glyphs;
-    glyphs.addText(QPointF(dx, dy + metrics.Ascent), ToolkitFont(*FFont),
+    glyphs.addText(QPointF(dx, dy + metrics.Ascent), ToolkitFont(font),
                    QString::fromUtf8(text.data(), qsizetype(text.size())));
     const TPoint at = LPtoDP(Point(x, y));
     QTransform turn;

@@ -83,3 +83,34 @@ TEST(Mapping, BitmapsAreScreensOfNinetySixPixelsPerInch) {
     EXPECT_EQ(c.DeviceCaps(HORZSIZE), 254);
     EXPECT_EQ(c.DeviceCaps(VERTSIZE), 127);
 }
+
+TEST(Mapping, WidePensAndFontsScaleOnePixelPensStayThin) {
+    TBitmap mapped(60, 40), direct(60, 40);
+    auto draw = [](TCanvas& c, int k) {
+        c.Pen()->SetWidth(2 * k);
+        c.MoveTo(1 * k, 2 * k);
+        c.LineTo(25 * k, 2 * k);
+        c.Font()->SetHeight(-7 * k);
+        c.TextOut(2 * k, 5 * k, "Mx");
+    };
+    TCanvas& m = *mapped.Canvas();
+    m.SetMapMode(MM_ANISOTROPIC);
+    m.SetViewportExt({2, 2});
+    draw(m, 1);
+    draw(*direct.Canvas(), 2);
+    EXPECT_EQ(PixelMap(mapped), PixelMap(direct));
+    // Extents come back in logical units.
+    const TSize logical = m.TextExtent("Mx");
+    const TSize pixels = direct.Canvas()->TextExtent("Mx");
+    EXPECT_NEAR(logical.cx, pixels.cx / 2, 1);
+    EXPECT_NEAR(logical.cy, pixels.cy / 2, 1);
+    // A one-pixel pen draws one pixel wide at any scale.
+    TBitmap thin(8, 8);
+    TCanvas& t = *thin.Canvas();
+    t.SetMapMode(MM_ANISOTROPIC);
+    t.SetViewportExt({4, 4});
+    t.MoveTo(0, 1);
+    t.LineTo(2, 1);
+    EXPECT_EQ(PixelMap(thin), Rows({"........", "........", "........", "........", "########",
+                                    "........", "........", "........"}));
+}
