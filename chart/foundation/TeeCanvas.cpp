@@ -253,9 +253,7 @@ void TTeeCanvas::DrawLine(int X0, int Y0, int X1, int Y1) {
 void TTeeCanvas::FillPolygonGradient(std::span<const TPoint> Points, int LastIndex,
                                      const TCustomTeeGradient& Gradient) {
     ClipToPolygon(Points, LastIndex, false);
-    FillGradient(OuterBoundsOfPoints(Points, LastIndex + 1), Gradient.StartColor(),
-                 Gradient.EndColor(), Gradient.Direction(), Gradient.Balance(),
-                 Gradient.RadialX(), Gradient.RadialY());
+    Gradient.DrawInRect(*this, OuterBoundsOfPoints(Points, LastIndex + 1));
     RemoveClipping();
     if (FPen->Style() == psClear) return;
     const TBrushStyle style = FBrush->Style();

@@ -1,8 +1,7 @@
-// The 3-D primitives, solids and gradient fills of the surface. Not drawn yet: until they are,
+// The 3-D primitives and solids of the surface. Not drawn yet: until they are,
 // each draws nothing, so charts in 2-D (which need none of them) are unaffected.
 #include "chart/foundation/TeeCanvas3D.h"
 
-void TTeeCanvas3D::FillGradient(const TRect&, TColor, TColor, TGradientDirection, int, int, int) {}
 void TTeeCanvas3D::DrawArrow(bool, TPoint, TPoint, int, int, int, int) {}
 void TTeeCanvas3D::DrawCone(bool, int, int, int, int, int, int, bool, int) {}
 void TTeeCanvas3D::DrawCuboid(int, int, int, int, int, int, bool) {}

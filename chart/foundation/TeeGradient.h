@@ -1,13 +1,15 @@
 #pragma once
 // The settings of a colour gradient: ten directions, a balance that shifts the transition, an
 // optional middle colour, a rotation, a radial centre offset and a see-through second gradient
-// painted over the first. Painting lives with the surfaces.
+// painted over the first. It paints itself through a drawing surface (TeeGradientDraw.cpp).
 #include <memory>
+#include <span>
 
 #include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Persistent.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/Geometry.h"
 
 enum TGradientDirection {
     gdTopBottom,
@@ -28,7 +30,18 @@ const TEnumInfo& GradientDirectionNames();
 // paints even bands).
 double GradientBalanceCurve(int Steps, int Balance, int Index);
 
+class TCustomTeeGradient;
 class TSubGradient;
+class TBitmap;
+class TCanvas3D;
+class TTeeCanvas;
+
+// Rotates Bitmap by Gradient's Angle; installed at start-up by the image filters. Without it a
+// turned gradient is painted unturned.
+extern void (*GradientRotationHook)(const TCustomTeeGradient& Gradient, TBitmap& Bitmap);
+// The bitmap a gradient turned by Angle degrees is painted into before it is turned, so that
+// the turned picture still covers a Width x Height rectangle.
+TSize RotatedGradientSize(int Width, int Height, int Angle);
 
 class TCustomTeeGradient : public TPersistent {
     KV_DECLARE_CLASS(TCustomTeeGradient, TPersistent)
@@ -69,10 +82,24 @@ public:
     // The settings and the sub-gradient (freed when the source has none), with one change notice.
     void Assign(const TPersistent* source) override;
 
+    // --- Painting (TeeGradientDraw.cpp).
+    // The gradient over Rect, its corners rounded by RoundSize, then the sub-gradient over it.
+    void DrawInRect(TTeeCanvas& Canvas, const TRect& Rect, int RoundSize = 0) const;
+    // Ellipses from the end colour outside to the start colour at the (offset) centre.
+    void DrawRadial(TTeeCanvas& Canvas, const TRect& Rect) const;
+    // The gradient within the polygon, projected at Z first when Is3D.
+    void DrawPolygon(TCanvas3D& Canvas, std::span<const TPoint> Points, int LastIndex, bool Is3D,
+                     int Z) const;
+    void DrawQuad(TTeeCanvas& Canvas, std::span<const TPoint, 4> Points) const;
+    void DrawQuadAtZ(TCanvas3D& Canvas, std::span<const TPoint, 4> Points, int Z) const;
+
     TNotifyEvent OnChange;
 
 protected:
     void Changed();
+    void DrawUnrotated(TTeeCanvas& Canvas, const TRect& Rect, int RoundSize) const;
+    void DrawRotated(TTeeCanvas& Canvas, const TRect& Rect) const;
+    void DrawSubGradient(TTeeCanvas& Canvas, const TRect& Rect, int RoundSize) const;
     // The settings without the sub-gradient; true when any changed.
     bool CopySettings(const TCustomTeeGradient& source);
     // What a kind of gradient adds to the settings; true when any changed.
