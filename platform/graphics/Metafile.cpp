@@ -128,9 +128,11 @@ public:
         Mapping = c.Mapping();
         PenPos = c.PenPos();
         HasClip = c.GetClipRgn(Clip);
+        WasInPath = c.InPath();
     }
     ~TSavedState() {
-        C.AbortPath();
+        // A path the records left open goes; one the target was gathering stays.
+        if (!WasInPath && C.InPath()) C.AbortPath();
         C.SetPen(&Pen);
         C.SetBrush(&Brush);
         C.SetFont(&Font);
@@ -161,6 +163,7 @@ public:
     TMapping Mapping;
     TPoint PenPos;
     bool HasClip;
+    bool WasInPath;
     TRegion Clip;
 };
 
