@@ -189,6 +189,10 @@ public:
     void SetMapping(const TMapping& mapping) { FMapping = mapping; }
     TPoint LPtoDP(TPoint p) const { return FMapping.LPtoDP(p); }
     TPoint DPtoLP(TPoint p) const { return FMapping.DPtoLP(p); }
+    // In place, for the corners of clip rectangles and polygons made into regions.
+    void LPtoDP(std::span<TPoint> points) const {
+        for (TPoint& p : points) p = FMapping.LPtoDP(p);
+    }
     // HORZRES, VERTRES, HORZSIZE, VERTSIZE, LOGPIXELSX, LOGPIXELSY of the device: a bitmap or a
     // window is a screen at 96 pixels per inch; printers and metafiles answer their own.
     virtual int DeviceCaps(int index);

@@ -2,7 +2,7 @@
 // A picture kept as the drawing that made it: the primitives recorded on a TMetafileCanvas,
 // played back into any canvas and rectangle (Draw and StretchDraw scale it, pen widths and
 // font heights included). It is saved as an enhanced metafile file when Enhanced, otherwise
-// as a placeable Windows metafile, and both kinds load back.
+// as a placeable metafile, and both kinds load back.
 #include "platform/graphics/Graphic.h"
 #include "platform/graphics/MetafileRecord.h"
 

@@ -1,4 +1,4 @@
-// The placeable Windows metafile file: a 22-byte placement header (key, bounding box, units
+// The placeable metafile file: a 22-byte placement header (key, bounding box, units
 // per inch, checksum), the metafile header, then records of 16-bit fields, each a size in
 // words, a function number and its parameters (coordinates mostly y before x), ending with an
 // end-of-file record. Objects take the lowest free slot of the object table. The format has no

@@ -58,6 +58,9 @@ TEST(Mapping, EveryPrimitiveAndClipRectangleIsMapped) {
     EXPECT_EQ(PixelMap(mapped), PixelMap(direct));
     EXPECT_EQ(m.ClipRect(), Rect(0, 0, 5, 5));  // in logical units
     EXPECT_EQ(m.PenPos(), Point(5, 4));
+    TPoint corners[] = {{1, 1}, {3, 2}};
+    m.LPtoDP(corners);
+    EXPECT_EQ(corners[1], Point(6, 4));
 }
 
 TEST(Mapping, TextModeKeepsOneUnitAPixelAndRefusesZeroExtents) {
