@@ -1,0 +1,72 @@
+#pragma once
+// Stateless drawing and colour routines shared by the enhanced controls: a hue-saturation-
+// lightness model on a 0..240 scale with darker and lighter derivations, one-pixel edges and
+// frames for every frame style (in system colours or tinted from a face colour), the edit frame,
+// the small arrow triangles of spin and drop-down buttons, and a few geometry and version helpers.
+// Every painter takes the canvas first and returns the rectangle left inside what it drew.
+#include <cstdint>
+
+#include "platform/classes/Set.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Geometry.h"
+
+class TCanvas;
+
+enum TFrameStyle {
+    fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus,
+    fsPopup, fsFlatBold, fsFlatRounded
+};
+
+enum TSide { sdLeft, sdTop, sdRight, sdBottom };
+using TSides = TSet<TSide>;
+inline constexpr TSides sdAllSides{sdLeft, sdTop, sdRight, sdBottom};
+
+// How an arrow is drawn: the classic look or one of the two themed looks.
+enum TArrowForm { afClassic, afXP, afVista };
+// Arrow directions of PaintSpinArrow.
+inline constexpr int sdirUp = 0, sdirDown = 1, sdirLeft = 2, sdirRight = 3;
+
+// --- Colour model. H, S and L run 0..240; system colours are resolved first.
+void ColorToHueSatLum(TColor color, int& h, int& s, int& l);
+TColor HueSatLumToColor(int h, int s, int l);
+TColor DarkenColor(TColor color, int amount);
+TColor LightenColor(TColor color, int amount);
+TColor ShiftColorLightness(TColor color, int amount);
+bool ColorsNearlyEqual(TColor a, TColor b);
+
+// --- Edges and frames.
+TRect PaintSideLines(TCanvas& canvas, const TRect& bounds, TColor ulColor, TColor lrColor,
+                     TSides sides);
+TRect PaintBevelRings(TCanvas& canvas, const TRect& bounds, TColor ulColor, TColor lrColor,
+                      TSides sides, int rings);
+TRect PaintDoubleEdge3D(TCanvas& canvas, const TRect& bounds, bool lowered, TSides sides);
+TRect PaintDoubleEdgeButton(TCanvas& canvas, const TRect& bounds, bool down, TSides sides);
+TRect PaintTintedButtonEdge(TCanvas& canvas, const TRect& bounds, TColor face, bool down,
+                            TSides sides);
+TRect PaintFrameStyleSides(TCanvas& canvas, const TRect& bounds, TFrameStyle style, TSides sides);
+TRect PaintFrameStyle(TCanvas& canvas, const TRect& bounds, TFrameStyle style);
+TRect PaintTintedFrameStyleSides(TCanvas& canvas, const TRect& bounds, TColor face,
+                                 TFrameStyle style, TSides sides);
+TRect PaintTintedFrameStyle(TCanvas& canvas, const TRect& bounds, TColor face, TFrameStyle style);
+TRect PaintOutlineBox(TCanvas& canvas, const TRect& bounds, TColor color);
+TRect PaintRoundedFlatEdge(TCanvas& canvas, const TRect& bounds, TColor color, TSides sides);
+// The framed edit's border over (0, 0, width, height): two rings of the background hide the
+// platform's own border, then the chosen frame. Returns the rectangle inside the frame.
+TRect PaintEditFrame(TCanvas& canvas, int width, int height, TFrameStyle style, TColor background,
+                     TColor frameColor, TSides sides);
+
+// --- Arrows. Pen style and brush colour are restored afterwards.
+void PaintSpinArrow(TCanvas& canvas, const TRect& bounds, TArrowForm form, int direction,
+                    bool enabled);
+void PaintDropArrow(TCanvas& canvas, const TRect& bounds, TArrowForm form, bool enabled);
+// The border colour of the themed spin part; themes are never active here, so the button face.
+TColor ThemeElementColor();
+
+// --- Versions of the system the controls ask about. This system answers as the newest of
+// the NT family, so the old-system branches never run.
+enum TWindowsVersion { wvWin95, wvWinNT4, wvWinXP, wvWinVista };
+bool WindowsVersionIs(TWindowsVersion version);
+bool WindowsVersionAtLeast(TWindowsVersion version);
+
+// --- Geometry.
+TRect CenteredRect(const TRect& bounds, int width, int height);
