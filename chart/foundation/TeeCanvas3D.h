@@ -137,6 +137,7 @@ protected:
 
 private:
     std::unique_ptr<TBitmap> FBufferBitmap;
+    std::vector<TPoint> FScratch;  // reused for projected polygons
     bool FBufferedDisplayOn = true;
     bool FBufferDirty = true;
     bool FKeepBufferBitmap = false;

@@ -1,27 +1,15 @@
-// The 3-D primitives and solids of the surface. Not drawn yet: until they are,
-// each draws nothing, so charts in 2-D (which need none of them) are unaffected.
+// The solids of the surface. Not drawn yet: until they are, each draws nothing, so charts in
+// 2-D (which need none of them) are unaffected.
 #include "chart/foundation/TeeCanvas3D.h"
 
 void TTeeCanvas3D::DrawArrow(bool, TPoint, TPoint, int, int, int, int) {}
 void TTeeCanvas3D::DrawCone(bool, int, int, int, int, int, int, bool, int) {}
 void TTeeCanvas3D::DrawCuboid(int, int, int, int, int, int, bool) {}
 void TTeeCanvas3D::DrawCylinder(bool, int, int, int, int, int, int, bool) {}
-void TTeeCanvas3D::DrawEllipseAtZ(int, int, int, int, int) {}
 void TTeeCanvas3D::DrawPieSlice3D(int, int, int, int, int, int, double, double, bool, bool, int,
                                   const TCustomTeeGradient*) {}
-void TTeeCanvas3D::FillPlaneAlongDepth(TPoint, TPoint, int, int) {}
-void TTeeCanvas3D::FillQuadAtZ(TPoint, TPoint, TPoint, TPoint, int) {}
-void TTeeCanvas3D::FillQuadBetweenDepths(std::span<const TPoint, 4>, int, int) {}
-void TTeeCanvas3D::DrawPolygon3D(std::span<const TPointXYZ>, int) {}
 void TTeeCanvas3D::DrawPyramid(bool, int, int, int, int, int, int, bool) {}
 void TTeeCanvas3D::DrawTruncatedPyramid(const TRect&, int, int, int, int) {}
-void TTeeCanvas3D::DrawRectangleAtZ(const TRect&, int) {}
-void TTeeCanvas3D::FillPlaneAtY(int, int, int, int, int) {}
-void TTeeCanvas3D::FillPlaneAtX(int, int, int, int, int) {}
-void TTeeCanvas3D::DrawSphere(int, int, int, int) {}
-void TTeeCanvas3D::FillTriangle3D(std::span<const TPointXYZ, 3>, std::span<const TColor, 3>) {}
-void TTeeCanvas3D::FillTriangleAtZ(TPoint, TPoint, TPoint, int) {}
-void TTeeCanvas3D::SetPixelColorAtZ(int, int, int, TColor) {}
 void TTeeCanvas3D::DrawQuadBuffer() {}
 
 // Surface series draw cell by cell on this surface.

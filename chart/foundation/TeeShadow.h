@@ -1,11 +1,15 @@
 #pragma once
 // The settings of a shadow cast by panels, framed texts, legends, pies and fonts. Each shadow
 // keeps its own default colour, size and visibility (owners set the first two with SetDefaults),
-// so a stream holds only what differs from the owner's kind of shadow. Drawing lives with the
-// surfaces.
+// so a stream holds only what differs from the owner's kind of shadow.
+#include <span>
+
 #include "platform/classes/Events.h"
 #include "platform/classes/Persistent.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/Geometry.h"
+
+class TCanvas3D;
 
 // A percentage of see-through, 0 (opaque) to 100.
 using TTeeTransparency = int;
@@ -44,6 +48,17 @@ public:
     // Everything but Clip, with one change notice.
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TTeeShadow>& p);
+
+    // --- Drawing (TeeShadowDraw.cpp): solid, a stepped fade where the surface cannot blur, or
+    // blurred on the surface's buffer bitmap. Nothing for clNone or both sizes 0.
+    void DrawRectShadow(TCanvas3D& Canvas, const TRect& Rect) const {
+        DrawShapeShadow(Canvas, Rect, 0, 0, 0);
+    }
+    void DrawShapeShadow(TCanvas3D& Canvas, const TRect& Rect, int Angle, int RoundSize,
+                         int Z) const;
+    void DrawEllipseShadow(TCanvas3D& Canvas, const TRect& Rect, int Z) const;
+    void DrawPolygonShadow(TCanvas3D& Canvas, std::span<const TPoint> Points,
+                           int LastIndex) const;
 
     TNotifyEvent OnChange;
     // Blur the whole shape, not only its right and bottom strips (rounded panel borders).
