@@ -10,6 +10,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Geometry.h"
 
+class TBitmap;
 class TCanvas;
 
 enum TFrameStyle {
@@ -70,3 +71,10 @@ bool WindowsVersionAtLeast(TWindowsVersion version);
 
 // --- Geometry.
 TRect CenteredRect(const TRect& bounds, int width, int height);
+
+// --- Bitmaps with one transparent colour.
+// Draws the srcRect part of bitmap, stretched to the size of dest, at the canvas origin with
+// every pixel of the transparent colour left out (the destination's left and top are not used:
+// callers draw into a working bitmap of that size).
+void BlitThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
+                     const TRect& srcRect);
