@@ -10,6 +10,7 @@
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/MetafileCanvas.h"
 #include "platform/graphics/Printer.h"
+#include "platform/graphics/PrinterSystem.h"
 #include "tests/platform/graphics/PixelMap.h"
 
 namespace {
@@ -185,4 +186,14 @@ TEST(Printer, TheProcessPrinterCanBeReplaced) {
     EXPECT_EQ(Printer(), &mine);
     EXPECT_EQ(SetPrinter(old), &mine);
     EXPECT_EQ(Printer(), old);
+}
+
+TEST(Printer, SystemPrintersJoinTheListWhenThereAreAny) {
+    // Headless machines usually have none: the list stays as it was and nothing breaks.
+    TPrinter p;
+    AddSmallDevice(p);
+    AddSystemPrinters(p);
+    EXPECT_GE(p.Printers().size(), 1u);
+    EXPECT_EQ(p.Printers()[0], "Sheets");
+    EXPECT_GE(p.PrinterIndex(), 0);
 }
