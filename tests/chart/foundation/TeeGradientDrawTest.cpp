@@ -120,3 +120,61 @@ TEST(TeeGradientDrawTest, TurnedGradientIsPaintedIntoALargerBitmap) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TeeGradientDrawTest, SubGradientIsLaidOverThroughItsTransparency) {
+    struct TCase {
+        int Transparency;
+        TColor Result;
+    };
+    for (const TCase& c : {TCase{100, clRed}, TCase{0, clBlue}}) {
+        TDrawn f(10, 10);
+        TTeeGradient g;
+        g.SetStartColor(clRed);
+        g.SetEndColor(clRed);
+        g.SubGradient()->SetVisible(true);
+        g.SubGradient()->SetStartColor(clBlue);
+        g.SubGradient()->SetEndColor(clBlue);
+        g.SubGradient()->SetTransparency(c.Transparency);
+        g.DrawInRect(f.Surface, TRect{0, 0, 10, 10});
+        EXPECT_EQ(f.At(5, 5), c.Result) << "transparency " << c.Transparency;
+    }
+}
+
+TEST(TeeGradientDrawTest, TurnedGradientGoesThroughTheRotationHookAndStaysInItsRect) {
+    static TSize turned;
+    GradientRotationHook = [](const TCustomTeeGradient&, TBitmap& bitmap) {
+        turned = TSize{bitmap.Width(), bitmap.Height()};
+    };
+    TDrawn f(130, 80);
+    f.Surface.Pen()->SetStyle(psClear);
+    TTeeGradient g;
+    g.SetStartColor(clRed);
+    g.SetEndColor(clRed);
+    g.SetAngle(30);
+    g.DrawInRect(f.Surface, TRect{10, 10, 110, 60});
+    GradientRotationHook = nullptr;
+    EXPECT_EQ(turned, (TSize{114, 95}));
+    EXPECT_EQ(f.At(10, 10), clRed);
+    EXPECT_EQ(f.At(109, 59), clRed);
+    EXPECT_EQ(f.At(9, 9), clWhite);
+    EXPECT_EQ(f.At(110, 60), clWhite);
+    EXPECT_EQ(SavedClipCount(), 0);
+}
+
+TEST(TeeGradientDrawTest, PolygonGradientStaysInsideAndKeepsItsOutline) {
+    TDrawn f(20, 20);
+    TTeeGradient g;
+    g.SetStartColor(clRed);
+    g.SetEndColor(clRed);
+    f.Surface.Pen()->SetColor(clBlue);
+    const TPoint triangle[] = {{2, 2}, {17, 2}, {2, 17}};
+    f.Surface.FillPolygonGradient(triangle, 2, g);
+    EXPECT_EQ(f.At(5, 5), clRed);
+    EXPECT_EQ(f.At(15, 15), clWhite);  // beyond the diagonal
+    EXPECT_EQ(f.At(2, 10), clBlue);    // outline over the fill
+    EXPECT_EQ(f.Surface.Brush()->Style(), bsSolid);
+}
+
+}  // namespace
