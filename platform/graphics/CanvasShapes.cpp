@@ -197,7 +197,7 @@ static void RecordPoints(TCanvasRecorder& recorder, TCanvas& canvas, TMetaOp op,
 
 void TCanvas::MoveTo(int x, int y) {
     FPenPos = Point(x, y);
-    if (!Recorded(TMetaOp::MoveTo, {x, y}) && InPath()) FPath->MoveTo(LPtoDP(FPenPos));
+    if (!Recorded(TMetaOp::MoveTo, {x, y}) && InPath()) FPath->BreakFigure();
 }
 
 void TCanvas::LineTo(int x, int y) {

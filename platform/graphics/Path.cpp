@@ -74,10 +74,7 @@ void TPath::StartFigure(TPoint p) {
     FTypes.push_back(PT_MOVETO);
 }
 
-void TPath::MoveTo(TPoint p) {
-    FMoveTo = p;
-    FFigureStart = -1;
-}
+void TPath::BreakFigure() { FFigureStart = -1; }
 
 void TPath::LineTo(TPoint from, TPoint to) {
     if (!FigureOpen() || FPoints.back() != from) StartFigure(from);

@@ -31,8 +31,8 @@ public:
     void End();
     void Clear();
 
-    // Remembers where the next figure starts.
-    void MoveTo(TPoint p);
+    // Ends the current figure: the next line starts a new one.
+    void BreakFigure();
     // A line from `from` (starting a figure there unless the current one ends there) to `to`.
     void LineTo(TPoint from, TPoint to);
     void CloseFigure();
@@ -74,5 +74,4 @@ private:
     std::vector<TPoint> FPoints;
     std::vector<uint8_t> FTypes;
     int FFigureStart = -1;  // index of the open figure's first point, -1 when none
-    TPoint FMoveTo;
 };
