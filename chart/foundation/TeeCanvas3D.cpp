@@ -100,7 +100,11 @@ void TTeeCanvas3D::SetBufferBitmap(TBitmap* Bitmap) {
     FBufferBitmap.reset(Bitmap);
 }
 
-void TTeeCanvas3D::ReleaseBufferBitmap() { FBufferBitmap.reset(); }
+void TTeeCanvas3D::ReleaseBufferBitmap() {
+    // A surface still bound to the freed bitmap would draw into freed memory.
+    if (FBufferBitmap && BoundCanvas() == FBufferBitmap->Canvas()) BindCanvas(nullptr);
+    FBufferBitmap.reset();
+}
 
 void TTeeCanvas3D::SetMonochrome(bool Value) {
     if (Value == FMonochromeOn) return;

@@ -58,6 +58,13 @@ TEST(TeeCanvas3DBufferTest, SwitchingBufferingOffFreesTheBitmapUnlessItIsKept) {
         EXPECT_EQ(s.BufferBitmap(), keep ? buffer : nullptr) << "keep " << keep;
         EXPECT_EQ(s.BufferDirty(), !keep) << "keep " << keep;
 
+        // Freeing the bitmap the surface is drawing into unbinds it.
+        TTeeCanvas3D drawing;
+        drawing.PrepareDrawing(window.Canvas(), nullptr, clWhite, false, TRect{0, 0, 20, 20});
+        drawing.SetKeepBufferBitmap(keep);
+        drawing.SetBufferedDisplay(false);
+        EXPECT_EQ(drawing.BoundCanvas(), keep ? drawing.BufferBitmap()->Canvas() : nullptr);
+
         // Unbuffered passes draw straight onto the target.
         EXPECT_EQ(s.PrepareDrawing(window.Canvas(), nullptr, clWhite, false, TRect{5, 5, 9, 9}),
                   (TRect{5, 5, 9, 9}));
