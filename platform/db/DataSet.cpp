@@ -89,6 +89,7 @@ void TDataSet::EnableControls() {
 TFieldValue TDataSet::FieldValue(const TField* field) const {
     const int column = field->FieldNo();
     if (column < 0) return {};
+    if (FDisplayRecord != NoRecord) return InternalValue(FDisplayRecord, column);
     if (FState == dsEdit || FState == dsInsert) return FBuffer[column];
     if (FState == dsBrowse && FCurrent != NoRecord) return InternalValue(FCurrent, column);
     return {};
@@ -119,6 +120,18 @@ void TDataSet::Refresh() {
     FBof = FEof = FCurrent == NoRecord;
     CurrentRecordChanged();
     DataEvent(deDataSetChange, 0);
+}
+
+void TDataSet::SetDisplayRecord(int position) {
+    const bool stored = Active() && position >= 0 && position < InternalRecordCount();
+    FDisplayRecord = stored ? InternalRecordAt(position) : NoRecord;
+}
+
+int TDataSet::InsertPosition() const {
+    if (FState != dsInsert) return -1;
+    if (FBeforeInsert == NoRecord) return 0;
+    const int at = InternalPositionOf(FBeforeInsert);
+    return FAppending ? at + 1 : at;
 }
 
 void TDataSet::ResetCursor() {

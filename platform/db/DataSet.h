@@ -117,6 +117,14 @@ public:
     // Shows the records again, keeping the current one when it still exists.
     void Refresh();
 
+    // Grids show the rows around the cursor: while a display record is set (a 0-based position
+    // in the active order), fields read that stored record; -1 returns them to the cursor. No
+    // event fires and the cursor stays.
+    void SetDisplayRecord(int position);
+    // Where the record being inserted shows among the stored ones: the position it stands
+    // before (RecordCount when appended); -1 when not inserting.
+    int InsertPosition() const;
+
     // While controls are disabled (nestable) the dataset works and fires its own events, but
     // data sources and links hear nothing; the last EnableControls refreshes them.
     void DisableControls();
@@ -202,6 +210,8 @@ private:
     TDataSetState FState = dsInactive;
     TRecordId FCurrent = NoRecord;
     TRecordId FBeforeInsert = NoRecord;  // where the cursor returns when an insert is cancelled
+    bool FAppending = false;             // the record being inserted goes after the last
+    TRecordId FDisplayRecord = NoRecord;
     bool FBof = true;
     bool FEof = true;
     bool FModified = false;

@@ -83,6 +83,7 @@ void TDataSet::EndInsertAppend() {
 
 void TDataSet::Insert() {
     BeginInsertAppend();
+    FAppending = false;
     EndInsertAppend();
 }
 
@@ -90,6 +91,7 @@ void TDataSet::Append() {
     BeginInsertAppend();
     // The new record belongs after the last; a cancelled append leaves the cursor there.
     FCurrent = InternalRecordAt(InternalRecordCount() - 1);
+    FAppending = true;
     EndInsertAppend();
 }
 
