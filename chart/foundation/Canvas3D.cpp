@@ -96,7 +96,12 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
     std::unique_ptr<TBitmap> copy;
     if (!bitmap || bitmap->PixelFormat() != pf24bit) {
         copy = std::make_unique<TBitmap>();
-        copy->Assign(Graphic);
+        if (bitmap) {
+            copy->Assign(bitmap);
+        } else if (!Graphic->Empty()) {
+            copy->SetSize(Graphic->Width(), Graphic->Height());
+            copy->Canvas()->Draw(0, 0, Graphic);
+        }
         copy->SetPixelFormat(pf24bit);
         bitmap = copy.get();
     }

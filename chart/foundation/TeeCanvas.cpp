@@ -75,7 +75,7 @@ void CreateDottedPenHandle(TPen& Pen, TColor Color, int Space) {
 }
 
 TTeeCanvas::TTeeCanvas() = default;
-TTeeCanvas::~TTeeCanvas() = default;
+TTeeCanvas::~TTeeCanvas() = default;  // out of line: TBitmap is complete here
 
 // --- Binding and selection -------------------------------------------------------------------
 
@@ -132,7 +132,14 @@ void TTeeCanvas::UseBrushColors(const TChartBrush* Brush, TColor FillColor, TCol
     TBitmap* pattern = nullptr;
     if (TPicture* image = Brush->ImageIfAny(); image && image->Graphic()) {
         pattern = dynamic_cast<TBitmap*>(image->Graphic());
-        if (!pattern) pattern = image->Bitmap();
+        if (!pattern) {
+            // Another kind of picture paints through a bitmap copy; the brush keeps its own.
+            if (!FPatternCopy) FPatternCopy = std::make_unique<TBitmap>();
+            TGraphic* graphic = image->Graphic();
+            FPatternCopy->SetSize(graphic->Width(), graphic->Height());
+            FPatternCopy->Canvas()->Draw(0, 0, graphic);
+            pattern = FPatternCopy.get();
+        }
     } else {
         pattern = Brush->Bitmap();
     }

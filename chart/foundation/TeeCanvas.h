@@ -3,6 +3,7 @@
 // it. It wraps a bound canvas (whose own Pen, Brush and Font it changes), turns chart pens,
 // brushes and fonts into what the canvas draws with, and offers measuring, clipping and
 // blending. The 3-D part is TCanvas3D; the one concrete surface is TTeeCanvas3D.
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ class TTeeBlend;
 class TTeeFont;
 class TChartBrush;
 class TGraphic;
+class TBitmap;
 
 // Makes Pen a one-pixel dotted pen in Color: Space 0 or less lights every other pixel, a larger
 // Space leaves Space pixels between dots.
@@ -157,4 +159,5 @@ private:
     int FCharacterExtra = 0;
     bool FRecordingMetafile = false;
     std::vector<TPoint> FDevicePoints;  // reused for clip polygons under a mapping
+    std::unique_ptr<TBitmap> FPatternCopy;  // a brush picture that is not a bitmap
 };

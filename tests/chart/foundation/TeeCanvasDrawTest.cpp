@@ -10,6 +10,24 @@
 
 namespace {
 
+// A 2 x 1 picture that is not a bitmap: it paints itself lime.
+class TLimeGraphic : public TGraphic {
+public:
+    bool Empty() const override { return false; }
+    int Width() const override { return 2; }
+    void SetWidth(int) override {}
+    int Height() const override { return 1; }
+    void SetHeight(int) override {}
+    void LoadFromStream(TStream&) override {}
+    void SaveToStream(TStream&) override {}
+
+protected:
+    void Draw(TCanvas& canvas, const TRect& rect) override {
+        canvas.Brush()->SetColor(clLime);
+        canvas.FillRect(rect);
+    }
+};
+
 using TDrawn = TSurfaceOnBitmap<TTeeCanvas3D>;
 using TRecorded = TSurfaceOnBitmap<TRecordingCanvas3D>;
 
@@ -105,6 +123,12 @@ TEST(TeeCanvasDrawTest, PictureOnPlaneFillsOneCellPerPixelAndLeavesThePictureAlo
     EXPECT_EQ(calls[1].Args, (std::vector<int>{4, 0, 9, 0, 9, 4, 4, 4}));
     EXPECT_EQ(calls[1].BrushColor, clBlue);
     EXPECT_EQ(picture.PixelFormat(), pf32bit);
+
+    f.Surface.ClearCalls();
+    TLimeGraphic lime;
+    f.Surface.DrawPictureOnPlane(TRect{0, 0, 9, 4}, &lime, cpZ, 0);
+    ASSERT_EQ(f.Surface.Calls().size(), 2u);
+    EXPECT_EQ(f.Surface.Calls()[1].BrushColor, clLime);
 
     f.Surface.ClearCalls();
     TBitmap empty;
