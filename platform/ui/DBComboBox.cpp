@@ -1,0 +1,49 @@
+#include "platform/ui/DBComboBox.h"
+
+TDBComboBox::TDBComboBox(TComponent* owner) : TComboBox(owner) {
+    TComboBox::OnChange = [this](TObject*) { UserChanged(); };
+    FLink.OnDataChange = [this] { ShowField(); };
+    FLink.OnUpdateData = [this] {
+        if (TField* field = FLink.Field()) field->SetText(Text());
+    };
+}
+
+TDBComboBox::~TDBComboBox() {
+    FLink.OnDataChange = nullptr;
+    TComboBox::OnChange = nullptr;
+    FLink.SetDataSource(nullptr);
+}
+
+void TDBComboBox::ShowField() {
+    if (FLink.Modified()) return;
+    const std::string text = FLink.Field() ? FLink.Field()->Text() : std::string();
+    const int index = Items()->IndexOf(text);
+    if (Style() == csDropDownList || index >= 0)
+        SetItemIndex(text.empty() ? -1 : index);
+    else
+        SetText(text);
+}
+
+void TDBComboBox::UserChanged() {
+    if (!FLink.Editing()) {
+        const std::string typed = Text();
+        const int index = ItemIndex();
+        if (!FLink.CanModify() || !FLink.Edit()) {
+            ShowField();
+            return;
+        }
+        // Starting the edit showed the field again; the user's choice counts.
+        if (Style() == csDropDownList)
+            SetItemIndex(index);
+        else
+            SetText(typed);
+    }
+    FLink.Modified(true);
+    if (Style() == csDropDownList) Fire([this] { FLink.UpdateRecord(); });
+    if (OnChange) Fire([this] { OnChange(this); });
+}
+
+void TDBComboBox::DoExit() {
+    Fire([this] { FLink.UpdateRecord(); });
+    TComboBox::DoExit();
+}
