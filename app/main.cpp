@@ -1,8 +1,10 @@
 // KAVRI320: effective emissivity of axisymmetric blackbody cavities by Monte Carlo ray tracing.
+#include "app/Startup.h"
 #include "platform/ui/Application.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
+    RegisterProgramUnits();
     application.SetTitle("KAVRI320");
     application.ShowMainWindow(TApplication::IsOffscreen() ? 2000 : 0);
     return application.Run();

@@ -1,0 +1,21 @@
+#include "app/Startup.h"
+
+#include "chart/foundation/DefaultColors.h"
+#include "chart/foundation/LibraryTexts.h"
+#include "gif/GIFFormat.h"
+#include "platform/graphics/GraphicFormats.h"
+#include "platform/graphics/GraphicsInit.h"
+#include "platform/graphics/Metafile.h"
+
+void RegisterProgramUnits() {
+    // The drawing platform first: colour names for streams, then the picture formats in the
+    // order the file dialogs list them.
+    RegisterGraphicsClasses();
+    RegisterStandardGraphicFormats();
+    RegisterMetafileFormats();
+    RegisterGIFImageFormat();
+    // The chart library's texts and palette.
+    LoadCoreTexts();
+    LoadExtendedTexts();
+    ResetDefaultColors();
+}
