@@ -124,7 +124,8 @@ TDBGrid::TDBGrid(TComponent* owner)
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
     view->verticalHeader()->setDefaultSectionSize(18);
     view->verticalHeader()->setMinimumWidth(12);
-    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged,
+    FViewEvents = new QObject(view);
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, FViewEvents,
                      [this](const QModelIndex& current, const QModelIndex&) {
                          if (current.isValid()) CellChosen(current.row(), current.column());
                      });
@@ -133,6 +134,7 @@ TDBGrid::TDBGrid(TComponent* owner)
 }
 
 TDBGrid::~TDBGrid() {
+    delete FViewEvents;
     FModel->Detach();
     FLink->SetDataSource(nullptr);
 }
@@ -200,7 +202,7 @@ void TDBGrid::LayoutChanged() {
         CloseEditor();
         FSelected = FVisibleColumns.empty() ? 0 : FVisibleColumns.front();
     }
-    DataChanged();
+    ShowRows();  // the editor stays: a new width or caption is no reason to drop typed text
     QTableView* view = View(Widget());
     for (int i = 0; i < VisibleColumnCount(); ++i)
         view->setColumnWidth(i, VisibleColumn(i)->Width());
@@ -208,6 +210,10 @@ void TDBGrid::LayoutChanged() {
 
 void TDBGrid::DataChanged() {
     if (FSyncing == 0) CloseEditor();
+    ShowRows();
+}
+
+void TDBGrid::ShowRows() {
     TDataSet* dataSet = FLink->Active() ? FLink->DataSet() : nullptr;
     FRowCount = !dataSet ? 0 : dataSet->RecordCount() + (dataSet->State() == dsInsert ? 1 : 0);
     ++FSyncing;

@@ -18,6 +18,8 @@
 #include "platform/ui/Control.h"
 #include "platform/ui/DBGridColumns.h"
 
+class QObject;
+
 class TDBGrid : public TWinControl {
     KV_DECLARE_CLASS(TDBGrid, TWinControl)
 public:
@@ -61,6 +63,7 @@ private:
 
     void LayoutChanged();
     void DataChanged();
+    void ShowRows();
     void RowChanged();
     void ShowCurrentCell();
     void CellChosen(int row, int visibleColumn);
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<TGridLink> FLink;
     std::unique_ptr<TDBGridColumns> FColumns;
     TGridModel* FModel;  // owned by the widget
+    QObject* FViewEvents;  // the view's signals reach the grid while this lives
     std::vector<int> FVisibleColumns;
     int FRowCount = 0;
     int FSelected = 0;

@@ -126,6 +126,8 @@ TEST(DBGrid, TypedTextGoesThroughTheFieldAndLeavingTheRowPostsIt) {
     EXPECT_EQ(f.ds.State(), dsEdit);
     EXPECT_TRUE(f.grid->EditorMode());
     EXPECT_EQ(f.grid->CellText(0, 2), "0.5");
+    f.grid->Columns()->Items(2)->SetWidth(90);  // the window's stretch rule while typing
+    EXPECT_EQ(f.grid->EditText(), "0.5");
     f.Key(Qt::Key_Down);  // writes the text, posts, moves
     EXPECT_EQ(f.ds.State(), dsBrowse);
     EXPECT_EQ(f.ds.RecNo(), 2);
@@ -189,6 +191,23 @@ TEST(DBGrid, KeysInsertBeforeAndAppendAfterTheLastRow) {
             EXPECT_EQ(f.grid->CellText(c.insertPosition, 0), "");  // the new row shows empty
         }
     }
+}
+
+TEST(DBGrid, RowsAddedWhileControlsAreDisabledShowOnTheResume) {
+    TGridFixture f;
+    {
+        TDisableControlsGuard suspended(f.ds);
+        for (int d = 4; d <= 5; ++d) {
+            f.ds.Append();
+            f.D->SetAsFloat(d);
+            f.ds.Post();
+        }
+        EXPECT_EQ(f.grid->RowCount(), 3);
+        EXPECT_EQ(f.Column(0), (Texts{"1", "2", "3"}));
+    }
+    EXPECT_EQ(f.grid->RowCount(), 5);
+    EXPECT_EQ(f.grid->CurrentRow(), 4);
+    EXPECT_EQ(f.Column(0), (Texts{"1", "2", "3", "4", "5"}));
 }
 
 TEST(DBGrid, OnKeyDownSeesTheKeyBeforeTheGridAndMayTakeIt) {
