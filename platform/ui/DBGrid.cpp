@@ -6,6 +6,9 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "platform/ui/DBControlConsts.h"
+#include "platform/ui/Dialogs.h"
+
 namespace {
 constexpr int VK_F2 = VK_F1 + 1;
 
@@ -374,6 +377,15 @@ void TDBGrid::Escape() {
     if (dataSet->State() == dsEdit || dataSet->State() == dsInsert) dataSet->Cancel();
 }
 
+void TDBGrid::DeleteRecord() {
+    // Deleting is no edit of a cell: a source that does not start editing still allows it.
+    TDataSet* dataSet = FLink->DataSet();
+    if (FReadOnly || FLink->ReadOnly() || dataSet->IsEmpty()) return;
+    if (MessageDlg(SDeleteRecordQuestion, mtConfirmation, {mbOK, mbCancel}) != mrOk) return;
+    CloseEditor();
+    dataSet->Delete();
+}
+
 void TDBGrid::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);  // OnKeyDown sees the key first and may take it
     if (key == 0 || !FLink->Active()) return;
@@ -419,6 +431,10 @@ void TDBGrid::KeyDown(int& key, TShiftState shift) {
             });
             break;
         case VK_ESCAPE: Fire([this] { Escape(); }); break;
+        case VK_DELETE:
+            if (!shift.Contains(ssCtrl)) return;
+            Fire([this] { DeleteRecord(); });
+            break;
         default: return;  // the view's own keys (pages, home, end) move through CellChosen
     }
     key = 0;

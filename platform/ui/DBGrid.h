@@ -9,7 +9,7 @@
 // grid leaves the cell or the dataset posts. Keys reach OnKeyDown before the grid acts:
 // Insert inserts a record before the current one; Down on the last row, and Tab at the end of
 // it, append one; Up leaves an untouched new record; Esc drops the editor's text, and a second
-// Esc cancels the record.
+// Esc cancels the record; Ctrl+Delete deletes the record after "Delete record?".
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +78,7 @@ private:
     void GoDown();
     void GoUp();
     void Escape();
+    void DeleteRecord();
     void TypeChar(char c);
 
     std::unique_ptr<TGridLink> FLink;

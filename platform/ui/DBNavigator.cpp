@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "platform/ui/DBControlConsts.h"
 #include "platform/ui/Dialogs.h"
 
 namespace {
@@ -139,7 +140,7 @@ void TDBNavigator::Perform(TNavigateBtn button) {
         case nbInsert: dataSet->Insert(); break;
         case nbDelete:
             if (!FConfirmDelete ||
-                MessageDlg("Delete record?", mtConfirmation, {mbOK, mbCancel}) == mrOk)
+                MessageDlg(SDeleteRecordQuestion, mtConfirmation, {mbOK, mbCancel}) == mrOk)
                 dataSet->Delete();
             break;
         case nbEdit: dataSet->Edit(); break;

@@ -210,6 +210,22 @@ TEST(DBGrid, RowsAddedWhileControlsAreDisabledShowOnTheResume) {
     EXPECT_EQ(f.Column(0), (Texts{"1", "2", "3", "4", "5"}));
 }
 
+TEST(DBGrid, CtrlDeleteDeletesTheRecordAfterTheQuestion) {
+    TGridFixture f;
+    f.source.SetAutoEdit(false);  // a browsing window still deletes
+    f.dialogs.Answers = {mrCancel, mrOk};
+    f.Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f.ds.RecordCount(), 3);
+    f.Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f.Column(0), (Texts{"2", "3"}));
+    f.Key(Qt::Key_Delete);  // without Ctrl the key is no delete
+    f.grid->SetReadOnly(true);
+    f.Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(f.ds.RecordCount(), 2);
+    ASSERT_EQ(f.dialogs.Messages.size(), 2u);
+    EXPECT_EQ(f.dialogs.Messages[1].Text, "Delete record?");
+}
+
 TEST(DBGrid, OnKeyDownSeesTheKeyBeforeTheGridAndMayTakeIt) {
     TGridFixture f;
     f.ds.Last();
