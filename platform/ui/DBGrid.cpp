@@ -1,10 +1,9 @@
 #include "platform/ui/DBGrid.h"
 
-#include <algorithm>
-
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 #include "platform/ui/DBControlConsts.h"
 #include "platform/ui/Dialogs.h"
@@ -16,9 +15,12 @@ QTableView* View(QWidget* w) { return static_cast<QTableView*>(w); }
 
 Qt::Alignment QtAlignment(TAlignment a) {
     switch (a) {
-        case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-        case taCenter: return Qt::AlignCenter;
-        default: return Qt::AlignLeft | Qt::AlignVCenter;
+        case taRightJustify:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case taCenter:
+            return Qt::AlignCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
@@ -61,7 +63,8 @@ private:
 // The view's model: it asks the grid for everything, reading the dataset as the view paints.
 class TDBGrid::TGridModel : public QAbstractTableModel {
 public:
-    explicit TGridModel(TDBGrid* grid, QObject* parent) : QAbstractTableModel(parent), FGrid(grid) {}
+    explicit TGridModel(TDBGrid* grid, QObject* parent)
+        : QAbstractTableModel(parent), FGrid(grid) {}
     void Detach() { FGrid = nullptr; }
     void Reset() {
         beginResetModel();
@@ -105,9 +108,12 @@ public:
         if (role != Qt::DisplayRole || section != FGrid->CurrentRow()) return {};
         // The row indicator: the current record, and whether it is being edited or inserted.
         switch (FGrid->DataSource()->State()) {
-            case dsInsert: return QStringLiteral("*");
-            case dsEdit: return QStringLiteral("I");
-            default: return QString::fromUtf8("\xE2\x96\xB6");
+            case dsInsert:
+                return QStringLiteral("*");
+            case dsEdit:
+                return QStringLiteral("I");
+            default:
+                return QString::fromUtf8("\xE2\x96\xB6");
         }
     }
 
@@ -391,17 +397,25 @@ void TDBGrid::KeyDown(int& key, TShiftState shift) {
     if (key == 0 || !FLink->Active()) return;
     const bool back = shift.Contains(ssShift);
     switch (key) {
-        case VK_DOWN: Fire([this] { GoDown(); }); break;
-        case VK_UP: Fire([this] { GoUp(); }); break;
-        case VK_LEFT: Fire([this] { MoveColumn(-1); }); break;
-        case VK_RIGHT: Fire([this] { MoveColumn(1); }); break;
+        case VK_DOWN:
+            Fire([this] { GoDown(); });
+            break;
+        case VK_UP:
+            Fire([this] { GoUp(); });
+            break;
+        case VK_LEFT:
+            Fire([this] { MoveColumn(-1); });
+            break;
+        case VK_RIGHT:
+            Fire([this] { MoveColumn(1); });
+            break;
         case VK_TAB:
             Fire([this, back] {
                 // At either end of the row Tab goes on to the next (or prior) record.
                 auto at = std::find(FVisibleColumns.begin(), FVisibleColumns.end(), FSelected);
-                const bool atEnd = at == FVisibleColumns.end() ||
-                                   (back ? at == FVisibleColumns.begin()
-                                         : at + 1 == FVisibleColumns.end());
+                const bool atEnd =
+                    at == FVisibleColumns.end() ||
+                    (back ? at == FVisibleColumns.begin() : at + 1 == FVisibleColumns.end());
                 if (!atEnd) return MoveColumn(back ? -1 : 1);
                 if (back) {
                     GoUp();
@@ -430,12 +444,15 @@ void TDBGrid::KeyDown(int& key, TShiftState shift) {
                     SetEditorMode(true);
             });
             break;
-        case VK_ESCAPE: Fire([this] { Escape(); }); break;
+        case VK_ESCAPE:
+            Fire([this] { Escape(); });
+            break;
         case VK_DELETE:
             if (!shift.Contains(ssCtrl)) return;
             Fire([this] { DeleteRecord(); });
             break;
-        default: return;  // the view's own keys (pages, home, end) move through CellChosen
+        default:
+            return;  // the view's own keys (pages, home, end) move through CellChosen
     }
     key = 0;
 }

@@ -83,7 +83,7 @@ private:
 
     std::unique_ptr<TGridLink> FLink;
     std::unique_ptr<TDBGridColumns> FColumns;
-    TGridModel* FModel;  // owned by the widget
+    TGridModel* FModel;    // owned by the widget
     QObject* FViewEvents;  // the view's signals reach the grid while this lives
     std::vector<int> FVisibleColumns;
     int FRowCount = 0;

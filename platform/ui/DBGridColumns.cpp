@@ -110,8 +110,7 @@ void TDBGridColumns::Bind(const std::vector<TField*>& fields) {
         for (TField* field : fields)
             if (field->Visible()) names.push_back(field->FieldName());
         bool same = FDefault && names.size() == FItems.size();
-        for (size_t i = 0; same && i < names.size(); ++i)
-            same = FItems[i]->FFieldName == names[i];
+        for (size_t i = 0; same && i < names.size(); ++i) same = FItems[i]->FFieldName == names[i];
         if (!same) {
             FItems.clear();
             for (const std::string& name : names) {

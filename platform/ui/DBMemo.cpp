@@ -4,7 +4,7 @@ TDBMemo::TDBMemo(TComponent* owner) : TMemo(owner) {
     TMemo::OnChange = [this](TObject*) { LinesEdited(); };
     FLink.OnDataChange = [this] { ShowField(); };
     FLink.OnUpdateData = [this] {
-        if (TField* field = FLink.Field()) field->SetAsString(Lines()->Text());
+        if (TField* field = FLink.Field()) field->SetAsString(FieldText());
     };
 }
 
@@ -17,6 +17,14 @@ TDBMemo::~TDBMemo() {
 void TDBMemo::SetReadOnly(bool v) {
     FLink.SetReadOnly(v);
     TMemo::SetReadOnly(v);
+}
+
+std::string TDBMemo::FieldText() const {
+    // The lines joined by CR LF, without a break after the last one (as the box shows them).
+    std::string text = Lines()->Text();
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.resize(text.size() - 2);
+    return text;
 }
 
 void TDBMemo::ShowField() {

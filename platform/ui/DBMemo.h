@@ -29,6 +29,7 @@ protected:
 private:
     void ShowField();
     void LinesEdited();
+    std::string FieldText() const;
 
     TFieldDataLink FLink;
     bool FSyncing = false;

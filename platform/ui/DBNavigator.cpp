@@ -10,10 +10,10 @@ namespace {
 const char* const Glyphs[TDBNavigator::ButtonCount] = {
     "|<", "<", ">", ">|", "+", "-", "^", "\xE2\x9C\x93", "x", "\xE2\x9F\xB3"};
 const char* const DefaultHints[TDBNavigator::ButtonCount] = {
-    "First record", "Prior record", "Next record", "Last record", "Insert record",
-    "Delete record", "Edit record", "Post edit", "Cancel edit", "Refresh data"};
-constexpr TNavButtonSet AllButtons{nbFirst, nbPrior, nbNext,   nbLast,   nbInsert,
-                                   nbDelete, nbEdit, nbPost, nbCancel, nbRefresh};
+    "First record",  "Prior record", "Next record", "Last record", "Insert record",
+    "Delete record", "Edit record",  "Post edit",   "Cancel edit", "Refresh data"};
+constexpr TNavButtonSet AllButtons{nbFirst,  nbPrior, nbNext, nbLast,   nbInsert,
+                                   nbDelete, nbEdit,  nbPost, nbCancel, nbRefresh};
 }  // namespace
 
 class TDBNavigator::TNavigatorLink : public TDataLink {
@@ -133,19 +133,37 @@ void TDBNavigator::BtnClick(TNavigateBtn button) {
 void TDBNavigator::Perform(TNavigateBtn button) {
     TDataSet* dataSet = FLink->DataSet();
     switch (button) {
-        case nbFirst: dataSet->First(); break;
-        case nbPrior: dataSet->Prior(); break;
-        case nbNext: dataSet->Next(); break;
-        case nbLast: dataSet->Last(); break;
-        case nbInsert: dataSet->Insert(); break;
+        case nbFirst:
+            dataSet->First();
+            break;
+        case nbPrior:
+            dataSet->Prior();
+            break;
+        case nbNext:
+            dataSet->Next();
+            break;
+        case nbLast:
+            dataSet->Last();
+            break;
+        case nbInsert:
+            dataSet->Insert();
+            break;
         case nbDelete:
             if (!FConfirmDelete ||
                 MessageDlg(SDeleteRecordQuestion, mtConfirmation, {mbOK, mbCancel}) == mrOk)
                 dataSet->Delete();
             break;
-        case nbEdit: dataSet->Edit(); break;
-        case nbPost: dataSet->Post(); break;
-        case nbCancel: dataSet->Cancel(); break;
-        case nbRefresh: dataSet->Refresh(); break;
+        case nbEdit:
+            dataSet->Edit();
+            break;
+        case nbPost:
+            dataSet->Post();
+            break;
+        case nbCancel:
+            dataSet->Cancel();
+            break;
+        case nbRefresh:
+            dataSet->Refresh();
+            break;
     }
 }

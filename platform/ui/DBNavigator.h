@@ -15,7 +15,16 @@
 class QPushButton;
 
 enum TNavigateBtn {
-    nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh
+    nbFirst,
+    nbPrior,
+    nbNext,
+    nbLast,
+    nbInsert,
+    nbDelete,
+    nbEdit,
+    nbPost,
+    nbCancel,
+    nbRefresh
 };
 using TNavButtonSet = TSet<TNavigateBtn>;
 using TNavClickEvent = std::function<void(TObject* sender, TNavigateBtn button)>;

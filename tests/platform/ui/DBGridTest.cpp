@@ -174,8 +174,12 @@ TEST(DBGrid, KeysInsertBeforeAndAppendAfterTheLastRow) {
         {"Down in the middle moves", 2, {Qt::Key_Down}, dsBrowse, -1, 3},
         {"Down on an untouched new row stays", 3, {Qt::Key_Down, Qt::Key_Down}, dsInsert, 3, 4},
         {"Up leaves an untouched new row", 3, {Qt::Key_Down, Qt::Key_Up}, dsBrowse, -1, 3},
-        {"Tab at the end of the last row appends", 3,
-         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}, dsInsert, 3, 4},
+        {"Tab at the end of the last row appends",
+         3,
+         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab},
+         dsInsert,
+         3,
+         4},
         {"Tab inside the row moves across", 3, {Qt::Key_Tab, Qt::Key_Tab}, dsBrowse, -1, 3},
     };
     for (const Case& c : cases) {
@@ -283,7 +287,7 @@ TEST(DBGrid, ExitWritesTheEditorAndAChosenCellMovesTheCursor) {
 
     auto* view = static_cast<QTableView*>(f.grid->Widget());
     view->setCurrentIndex(view->model()->index(2, 0));  // the user picks a cell of row 3
-    EXPECT_EQ(f.ds.State(), dsBrowse);  // leaving the row posted it
+    EXPECT_EQ(f.ds.State(), dsBrowse);                  // leaving the row posted it
     EXPECT_EQ(f.ds.RecNo(), 3);
     EXPECT_EQ(f.grid->SelectedField(), f.D);
     f.ds.First();
