@@ -465,6 +465,12 @@ void TDBGrid::KeyPress(char& key) {
     key = 0;
 }
 
+void TDBGrid::ColorChanged() {
+    TWinControl::ColorChanged();
+    FColumns->FGridColor = Color();  // columns without a colour of their own take the grid's
+    if (FModel) ShowRows();
+}
+
 void TDBGrid::DoExit() {
     Fire([this] {
         CommitEditor();

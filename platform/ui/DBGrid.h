@@ -55,6 +55,7 @@ protected:
     void KeyDown(int& key, TShiftState shift) override;
     void KeyPress(char& key) override;
     void DoExit() override;
+    void ColorChanged() override;
 
 private:
     class TGridLink;
@@ -83,8 +84,8 @@ private:
 
     std::unique_ptr<TGridLink> FLink;
     std::unique_ptr<TDBGridColumns> FColumns;
-    TGridModel* FModel;    // owned by the widget
-    QObject* FViewEvents;  // the view's signals reach the grid while this lives
+    TGridModel* FModel = nullptr;  // owned by the widget
+    QObject* FViewEvents;          // the view's signals reach the grid while this lives
     std::vector<int> FVisibleColumns;
     int FRowCount = 0;
     int FSelected = 0;

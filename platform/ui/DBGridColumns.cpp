@@ -56,8 +56,11 @@ void TColumn::SetReadOnly(bool v) {
     Changed();
 }
 
+TColor TColumn::Color() const { return FColorSet ? FColor : FOwner.FGridColor; }
+
 void TColumn::SetColor(TColor v) {
     FColor = v;
+    FColorSet = true;
     Changed();
 }
 

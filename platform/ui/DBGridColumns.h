@@ -52,7 +52,8 @@ public:
     void SetWidth(int v);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool v);
-    TColor Color() const { return FColor; }
+    // The grid's colour unless set.
+    TColor Color() const;
     void SetColor(TColor v);
     bool Visible() const { return FVisible; }
     void SetVisible(bool v);
@@ -70,6 +71,7 @@ private:
     TAlignment FAlignment = taLeftJustify;
     int FWidth = DefaultWidth;
     bool FReadOnly = false;
+    bool FColorSet = false;
     TColor FColor = clWindow;
     bool FVisible = true;
 };
@@ -100,6 +102,7 @@ private:
     int IndexOf(const TColumn* column) const;
 
     std::function<void()> FChanged;
+    TColor FGridColor = clWindow;
     std::vector<std::unique_ptr<TColumn>> FItems;
     int FUpdating = 0;
     bool FDefault = false;

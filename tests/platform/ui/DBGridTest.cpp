@@ -101,6 +101,11 @@ TEST(DBGrid, ColumnsShowTheRecordsAndAreRebuiltAtRunTime) {
     auto* view = static_cast<QTableView*>(f.grid->Widget());
     EXPECT_EQ(view->columnWidth(0), 75);
     EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), "Emissivity");
+    f.grid->SetColor(clMoneyGreen);  // columns without a colour of their own follow the grid
+    d->SetColor(clYellow);
+    EXPECT_EQ(e->Color(), clMoneyGreen);
+    EXPECT_EQ(view->model()->index(0, 1).data(Qt::BackgroundRole).value<QColor>(),
+              QColor(255, 255, 0));
 
     // Another source bound at run time: the columns find their fields in its dataset.
     TClientDataSet other;
