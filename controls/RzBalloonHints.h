@@ -1,0 +1,56 @@
+#pragma once
+// The component a form carries to make its hints balloons: it holds the balloon settings the
+// form stores and passes every change to the hint window it is linked to at once.
+#include <memory>
+
+#include "controls/RzHintWindow.h"
+
+class TRzBalloonHints : public TComponent {
+    KV_DECLARE_CLASS(TRzBalloonHints, TComponent)
+public:
+    explicit TRzBalloonHints(TComponent* owner);
+    ~TRzBalloonHints() override;
+
+    TAlignment Alignment() const { return FAlignment; }
+    virtual void SetAlignment(TAlignment value);
+    TRzBalloonBitmaps* Bitmaps() const { return FBitmaps.get(); }
+    int CaptionWidth() const { return FCaptionWidth; }
+    virtual void SetCaptionWidth(int value);
+    int CenterThreshold() const { return FCenterThreshold; }
+    virtual void SetCenterThreshold(int value);
+    TColor Color() const { return FColor; }
+    virtual void SetColor(TColor value);
+    TRzHintCorner Corner() const { return FCorner; }
+    virtual void SetCorner(TRzHintCorner value);
+    TFont* Font() const { return FFont.get(); }
+    virtual void SetFont(const TFont* value);
+    TColor FrameColor() const { return FFrameColor; }
+    virtual void SetFrameColor(TColor value);
+    bool ShowBalloon() const { return FShowBalloon; }
+    virtual void SetShowBalloon(bool value);
+
+    // Links the window: it takes every setting but CenterThreshold and FrameColor, which reach
+    // it through their setters. Null unlinks.
+    void LinkHintWindow(TRzCustomHintWindow* window);
+    TRzCustomHintWindow* HintWindow() const { return FHintWindow; }
+
+    TSetHintWinSizeEvent OnSetHintWinSize;
+    TSetHintRectEvent OnSetHintRect;
+
+    static void Publish(TPublisher<TRzBalloonHints>& p);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    std::unique_ptr<TRzBalloonBitmaps> FBitmaps;
+    std::unique_ptr<TFont> FFont;
+    TRzCustomHintWindow* FHintWindow = nullptr;
+    TAlignment FAlignment = taLeftJustify;
+    int FCaptionWidth = 100;
+    int FCenterThreshold = 0;
+    TColor FColor = clInfoBk;
+    TColor FFrameColor = cl3DDkShadow;
+    TRzHintCorner FCorner = hcUpperRight;
+    bool FShowBalloon = true;
+};
