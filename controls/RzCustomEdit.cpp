@@ -5,6 +5,7 @@
 
 #include "platform/classes/Publisher.h"
 #include "platform/ui/EditCaret.h"
+#include "platform/ui/OverlayPainter.h"
 
 namespace {
 const TEnumInfo& FrameStyleNames() {
@@ -23,7 +24,11 @@ const TEnumInfo& FramingPreferenceNames() {
 }
 }  // namespace
 
-TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) { SetColor(clWindow); }
+TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
+    SetColor(clWindow);
+    // The toolkit's edit has no border of its own to paint in; the frame is drawn over it.
+    SetOverlayPainter(*this, [this](TCanvas& canvas) { PaintFrame(canvas); });
+}
 
 TRzCustomEdit::~TRzCustomEdit() = default;
 
@@ -181,7 +186,7 @@ void TRzCustomEdit::SetFramingPreference(TFramingPreference value) {
     if (value == fpCustomFraming) RepaintFrame();
 }
 
-void TRzCustomEdit::RepaintFrame() { Invalidate(); }
+void TRzCustomEdit::RepaintFrame() { InvalidateOverlay(*this); }
 
 TFrameStyle TRzCustomEdit::CurrentFrameStyle() const {
     return FFrameHotTrack && (FFocused || FMouseOver) ? FFrameHotStyle : FFrameStyle;

@@ -218,10 +218,11 @@ void TRzSpinEdit::SetBounds(int left, int top, int width, int height) {
     if (FButtons) PositionButtons();
 }
 
-// The buttons sit inside the edit's two-pixel sunken border, on the right.
+// The buttons sit inside the edit's two-pixel border, on the right: (Width - W - 4, 0) of the
+// area within the border, which starts at (2, 2) of the control.
 void TRzSpinEdit::PositionButtons() {
     const int w = FButtons->Width();
-    FButtons->SetBounds(Width() - w - 4, 0, w, std::max(Height() - 4, 0));
+    FButtons->SetBounds(Width() - w - 2, 2, w, std::max(Height() - 4, 0));
     UpdateEditMargins();
 }
 

@@ -131,3 +131,28 @@ TEST(RzCustomEdit, EnterActsAsTabWhenAsked) {
     EXPECT_TRUE(second->Focused());
     EXPECT_EQ(first->Text(), "");
 }
+
+// What the screen shows: the frame drawn over the toolkit's edit, following the hot state.
+TEST(RzCustomEdit, FrameShowsOnTheControl) {
+    TForm form(nullptr);
+    auto* edit = new TTestEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(0, 0, 40, 20);
+    edit->SetFrameColor(clBlue);
+    edit->SetFrameHotColor(clRed);
+    form.Show();
+    auto leftEdge = [&] {
+        TBitmap shot(40, 20);
+        edit->PaintTo(shot, 0, 0);
+        return shot.Canvas()->Pixel(0, 10);
+    };
+    const TColor plain = leftEdge();
+    EXPECT_NE(plain, clBlue);  // no frame of ours until it is visible
+    edit->SetFrameVisible(true);
+    EXPECT_EQ(leftEdge(), clBlue);
+    edit->SetFrameHotTrack(true);
+    edit->MouseEnter();
+    EXPECT_EQ(leftEdge(), clRed);
+    edit->MouseLeave();
+    EXPECT_EQ(leftEdge(), clBlue);
+}

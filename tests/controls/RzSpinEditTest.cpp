@@ -40,7 +40,9 @@ TEST(RzSpinEdit, StartsWithItsDefaults) {
     EXPECT_TRUE(edit.IntegersOnly());
     EXPECT_EQ(edit.Alignment(), taRightJustify);
     // The buttons sit inside the right border; the text keeps clear of them.
-    EXPECT_EQ(edit.Buttons()->Left(), 47 - 17 - 4);
+    EXPECT_EQ(edit.Buttons()->Left(), 47 - 17 - 2);
+    EXPECT_EQ(edit.Buttons()->Top(), 2);
+    EXPECT_EQ(edit.Buttons()->Height(), edit.Height() - 4);
     EXPECT_EQ(edit.Buttons()->Width(), 17);
     EXPECT_EQ(EditRightMargin(edit), 19);
     edit.SetReadOnly(true);
