@@ -437,6 +437,8 @@ void TDBGrid::KeyDown(int& key, TShiftState shift) {
             break;
         case VK_RETURN:
         case VK_F2:
+            // Keys with nothing to do here go on to the form (its default and cancel buttons).
+            if (!FEditorMode && !CanEditCell()) return;
             Fire([this, key] {
                 if (FEditorMode && key == VK_RETURN)
                     SetEditorMode(false);
@@ -445,6 +447,9 @@ void TDBGrid::KeyDown(int& key, TShiftState shift) {
             });
             break;
         case VK_ESCAPE:
+            if (!FEditorMode && FLink->DataSet()->State() != dsEdit &&
+                FLink->DataSet()->State() != dsInsert)
+                return;
             Fire([this] { Escape(); });
             break;
         case VK_DELETE:

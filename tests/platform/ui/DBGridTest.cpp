@@ -7,6 +7,7 @@
 #include "platform/db/ClientDataSet.h"
 #include "platform/db/NumericField.h"
 #include "platform/db/StringField.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
@@ -153,6 +154,13 @@ TEST(DBGrid, TypedTextGoesThroughTheFieldAndLeavingTheRowPostsIt) {
     f.Key(Qt::Key_Escape);
     EXPECT_EQ(f.ds.State(), dsBrowse);
     EXPECT_EQ(cancels, 1);
+    // With nothing to drop or cancel, Esc is left to the form (its cancel button).
+    auto* cancel = new TButton(&f.form);
+    cancel->SetParent(&f.form);
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    f.Key(Qt::Key_Escape);
+    EXPECT_EQ(f.form.ModalResult(), mrCancel);
 
     // Enter opens the editor on the field's edit text; posting from elsewhere takes the text.
     f.Key(Qt::Key_Return);
