@@ -29,7 +29,7 @@ public:
     TDataSource* DataSource() const;
     void SetDataSource(TDataSource* v);
     TDBGridColumns* Columns() const { return FColumns.get(); }
-    // No cell can be edited and no record inserted.
+    // No cell can be edited and no record inserted or deleted.
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool v) { FReadOnly = v; }
 
