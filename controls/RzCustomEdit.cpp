@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/RzFrameController.h"
 #include "platform/classes/Publisher.h"
 #include "platform/ui/EditCaret.h"
 #include "platform/ui/OverlayPainter.h"
@@ -18,6 +19,14 @@ const TEnumInfo& SideNames() {
     static const TEnumInfo names{"sdLeft", "sdTop", "sdRight", "sdBottom"};
     return names;
 }
+const TEnumInfo& NotificationNames() {
+    static const TEnumInfo names{
+        "fcpColor",         "fcpFocusColor",    "fcpDisabledColor", "fcpReadOnlyColor",
+        "fcpReadOnlyColorOnFocus", "fcpParentColor", "fcpFlatButtonColor", "fcpFlatButtons",
+        "fcpFrameColor",    "fcpFrameHotColor", "fcpFrameHotTrack", "fcpFrameHotStyle",
+        "fcpFrameSides",    "fcpFrameStyle",    "fcpFrameVisible",  "fcpFramingPreference"};
+    return names;
+}
 const TEnumInfo& FramingPreferenceNames() {
     static const TEnumInfo names{"fpCustomFraming", "fpXPThemes"};
     return names;
@@ -30,7 +39,25 @@ TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
     SetOverlayPainter(*this, [this](TCanvas& canvas) { PaintFrame(canvas); });
 }
 
-TRzCustomEdit::~TRzCustomEdit() = default;
+TRzCustomEdit::~TRzCustomEdit() { SetFrameController(nullptr); }
+
+void TRzCustomEdit::SetFrameController(TRzFrameController* value) {
+    if (value == FFrameController) return;
+    if (FFrameController) {
+        FFrameController->UnlinkControl(this);
+        FFrameController->RemoveFreeNotification(this);
+    }
+    FFrameController = value;
+    if (value) {
+        value->FreeNotification(this);
+        value->LinkControl(this);
+    }
+}
+
+void TRzCustomEdit::Notification(TComponent* component, TOperation operation) {
+    TEdit::Notification(component, operation);
+    if (operation == opRemove && component == FFrameController) FFrameController = nullptr;
+}
 
 void TRzCustomEdit::Publish(TPublisher<TRzCustomEdit>& p) {
     using E = TRzCustomEdit;
@@ -39,6 +66,9 @@ void TRzCustomEdit::Publish(TPublisher<TRzCustomEdit>& p) {
     p.Color("FlatButtonColor", &E::FlatButtonColor, &E::SetFlatButtonColor).Default(clBtnFace);
     p.Boolean("FlatButtons", &E::FlatButtons, &E::SetFlatButtons).Default(false);
     p.Color("FocusColor", &E::FocusColor, &E::SetFocusColor).Default(clWindow);
+    p.Set("FrameControllerNotifications", NotificationNames(), &E::FrameControllerNotifications,
+          &E::SetFrameControllerNotifications)
+        .Default(int64_t(fcpAllSettings.Mask()));
     p.Color("FrameColor", &E::FrameColor, &E::SetFrameColor).Default(clBtnShadow);
     p.Color("FrameHotColor", &E::FrameHotColor, &E::SetFrameHotColor).Default(clBtnShadow);
     p.Enumeration("FrameHotStyle", FrameStyleNames(), &E::FrameHotStyle, &E::SetFrameHotStyle)

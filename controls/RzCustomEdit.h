@@ -8,6 +8,20 @@
 
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
 
+// The settings a frame controller pushes, one bit each in this order.
+enum TRzFrameControllerPropertyConnection {
+    fcpColor, fcpFocusColor, fcpDisabledColor, fcpReadOnlyColor, fcpReadOnlyColorOnFocus,
+    fcpParentColor, fcpFlatButtonColor, fcpFlatButtons, fcpFrameColor, fcpFrameHotColor,
+    fcpFrameHotTrack, fcpFrameHotStyle, fcpFrameSides, fcpFrameStyle, fcpFrameVisible,
+    fcpFramingPreference, fcpAll
+};
+using TRzFrameControllerNotifications = TSet<TRzFrameControllerPropertyConnection>;
+// Every setting (fcpAll itself is not held in the set).
+inline constexpr TRzFrameControllerNotifications fcpAllSettings =
+    TRzFrameControllerNotifications::FromMask(0xFFFF);
+
+class TRzFrameController;
+
 class TRzCustomEdit : public TEdit {
     KV_DECLARE_CLASS(TRzCustomEdit, TEdit)
 public:
@@ -46,6 +60,15 @@ public:
     virtual void SetFrameVisible(bool value);
     TFramingPreference FramingPreference() const { return FFramingPreference; }
     virtual void SetFramingPreference(TFramingPreference value);
+    // The controller whose settings the edit takes; cleared when it is freed.
+    TRzFrameController* FrameController() const { return FFrameController; }
+    void SetFrameController(TRzFrameController* value);
+    TRzFrameControllerNotifications FrameControllerNotifications() const {
+        return FFrameControllerNotifications;
+    }
+    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
+        FFrameControllerNotifications = value;
+    }
     bool TabOnEnter() const { return FTabOnEnter; }
     void SetTabOnEnter(bool value) { FTabOnEnter = value; }
     // Setting ReadOnly also updates the colours and what depends on it (ReadOnlyChanged).
@@ -79,6 +102,7 @@ protected:
     virtual TRect GetInteriorRect() const { return ClientRect(); }
 
     void ColorChanged() override;
+    void Notification(TComponent* component, TOperation operation) override;
     void DoEnter() override;
     void DoExit() override;
     void MouseEnter() override;
@@ -88,6 +112,8 @@ protected:
     void FocusNextControl();
 
 private:
+    TRzFrameController* FFrameController = nullptr;
+    TRzFrameControllerNotifications FFrameControllerNotifications = fcpAllSettings;
     TAlignment FAlignment = taLeftJustify;
     TColor FDisabledColor = clBtnFace;
     TColor FFocusColor = clWindow;
