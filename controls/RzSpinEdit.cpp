@@ -140,8 +140,20 @@ void TRzSpinEdit::StepDown() { DecValueBy(FIncrement); }
 
 // --- Keys, wheel and focus.
 
+// Paste and cut by keyboard (Ctrl+V, Ctrl+X, Shift+Insert, Shift+Delete).
+static bool IsPasteOrCut(int key, TShiftState shift) {
+    if (shift.Contains(ssCtrl)) return key == 'V' || key == 'X';
+    if (shift.Contains(ssShift)) return key == VK_INSERT || key == VK_DELETE;
+    return false;
+}
+
 void TRzSpinEdit::KeyDown(int& key, TShiftState shift) {
     TRzCustomEdit::KeyDown(key, shift);
+    // Pasted or cut text reaches the edit only while it may be edited by keys.
+    if (IsPasteOrCut(key, shift) && (!FAllowKeyEdit || ReadOnly())) {
+        key = 0;
+        return;
+    }
     switch (key) {
         case VK_DELETE:
             if (!FAllowKeyEdit) {

@@ -245,6 +245,28 @@ TEST(RzSpinEdit, KeysWheelAndVetoStepTheValue) {
     }
 }
 
+TEST(RzSpinEdit, PasteAndCutKeysOnlyWithKeyEditing) {
+    struct TCase {
+        int Key;
+        TShiftState Shift;
+        bool AllowKeyEdit, ReadOnly;
+        bool Passed;
+    } cases[] = {
+        {'V', {ssCtrl}, false, false, false}, {'X', {ssCtrl}, false, false, false},
+        {VK_INSERT, {ssShift}, false, false, false}, {VK_DELETE, {ssShift}, false, false, false},
+        {'V', {ssCtrl}, true, true, false},   {'V', {ssCtrl}, true, false, true},
+        {'C', {ssCtrl}, false, false, true},  // copying is harmless
+    };
+    for (const TCase& c : cases) {
+        TTestSpinEdit edit(nullptr);
+        edit.SetAllowKeyEdit(c.AllowKeyEdit);
+        edit.SetReadOnly(c.ReadOnly);
+        int key = c.Key;
+        edit.KeyDown(key, c.Shift);
+        EXPECT_EQ(key != 0, c.Passed) << "key " << c.Key << " shift " << c.Shift.Mask();
+    }
+}
+
 TEST(RzSpinEdit, TypedCharactersAreFiltered) {
     struct TCase {
         const char* Text;
