@@ -2,6 +2,7 @@
 // The drawing surface of every chart panel. A pass draws into an off-screen buffer bitmap that
 // is then copied to the window, so a repaint without changes costs one copy; the projection
 // turns the panel's view options into screen points once per pass.
+#include <array>
 #include <memory>
 
 #include "chart/foundation/Canvas3D.h"
@@ -106,6 +107,8 @@ public:
     void FillTriangleAtZ(TPoint P0, TPoint P1, TPoint P2, int Z) override;
 
     // --- Buffer.
+    // The four screen corners the solids fill before each DrawQuadBuffer.
+    std::array<TPoint, 4> QuadPoints{};
     virtual void DrawQuadBuffer();
     // The surface takes Bitmap over; the previous bitmap is handed back to the caller, who got
     // it from BufferBitmap() and now frees it.
