@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/IdleHooks.h"
 
 TApplication* Application = nullptr;
 
@@ -18,6 +20,10 @@ public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {
+            // The hint goes when the mouse leaves its control.
+            if (event->type() == QEvent::Leave && Application && Application->HintControl() &&
+                receiver == Application->HintControl()->Widget())
+                Application->CancelHint();
             return QApplication::notify(receiver, event);
         } catch (...) {
             if (Application) Application->HandleException(std::current_exception());
@@ -31,13 +37,18 @@ struct TApplication::TImpl {
     TImpl(int& argc, char** argv) : app(argc, argv) { app.setQuitOnLastWindowClosed(false); }
     TGuardedApplication app;
     std::unique_ptr<TForm> placeholder;
+    QPointer<QWidget> hintWidget;  // the hint control's, to notice that it has gone
+    QTimer hintTimer;
 };
 
 TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {
     Application = this;
+    FImpl->hintTimer.setSingleShot(true);
+    QObject::connect(&FImpl->hintTimer, &QTimer::timeout, [this] { CancelHint(); });
 }
 
 TApplication::~TApplication() {
+    FHintWindow.reset();
     if (Application == this) Application = nullptr;
 }
 
@@ -56,7 +67,10 @@ int TApplication::Run() {
     if (FTerminated) return 0;
     if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
     // Terminate may come from a handler run by Show.
-    return FTerminated ? 0 : FImpl->app.exec();
+    if (FTerminated) return 0;
+    // Work handed over while no loop ran is done as soon as the loop starts.
+    WakeMainThread();
+    return FImpl->app.exec();
 }
 
 void TApplication::Terminate() {
@@ -64,7 +78,54 @@ void TApplication::Terminate() {
     QCoreApplication::exit(0);
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents();
+    RunIdleHooks();
+}
+
+void TApplication::SetShowHint(bool value) {
+    if (!value) {
+        CancelHint();
+        FHintWindow.reset();
+    } else if (!FShowHint || !FHintWindow) {
+        FHintWindow = FHintWindowClass ? FHintWindowClass() : MakeDefaultHintWindow();
+    }
+    FShowHint = value;
+}
+
+TControl* TApplication::HintControl() const { return FImpl->hintWidget ? FHintControl : nullptr; }
+
+void TApplication::ActivateHint(TControl* control, const std::string& hint, TPoint cursorPos,
+                                const TRect& controlScreen) {
+    if (!FShowHint) return;
+    if (!FHintWindow) SetShowHint(true);
+    THintInfo info;
+    info.HintControl = control;
+    info.CursorPos = cursorPos;
+    info.ControlScreenRect = controlScreen;
+    info.HintColor = FHintColor;
+    info.HintStr = hint;
+    bool canShow = true;
+    std::string text = hint;
+    if (OnShowHint) OnShowHint(text, canShow, info);
+    info.HintStr = text;
+    if (!canShow || text.empty()) {
+        CancelHint();
+        return;
+    }
+    FHintControl = control;
+    FImpl->hintWidget = control ? control->Widget() : nullptr;
+    FHintWindow->ActivateHint(info);
+    const int timeout = info.HideTimeout > 0 ? info.HideTimeout : FHintHidePause;
+    if (timeout > 0) FImpl->hintTimer.start(timeout);
+}
+
+void TApplication::CancelHint() {
+    FImpl->hintTimer.stop();
+    FHintControl = nullptr;
+    FImpl->hintWidget = nullptr;
+    if (FHintWindow) FHintWindow->HideHint();
+}
 
 void TApplication::HandleMessage() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -10,7 +10,9 @@
 
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/HintWindow.h"
 
+class TControl;
 class TForm;
 class TObject;
 
@@ -31,14 +33,30 @@ public:
     void SetMainForm(TForm* form) { FMainForm = form; }
 
     // Hints: shown at all, delay before showing and time shown (milliseconds), colour.
+    // Switching hints on makes a new hint window of the installed class at once; switching them
+    // off frees it.
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value) { FShowHint = value; }
+    void SetShowHint(bool value);
     int HintPause() const { return FHintPause; }
     void SetHintPause(int ms) { FHintPause = ms; }
     int HintHidePause() const { return FHintHidePause; }
     void SetHintHidePause(int ms) { FHintHidePause = ms; }
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor value) { FHintColor = value; }
+    // The class of the hint window; an empty one means the toolkit's tooltip. Takes effect when
+    // hints are next switched on.
+    const THintWindowClass& HintWindowClass() const { return FHintWindowClass; }
+    void SetHintWindowClass(THintWindowClass value) { FHintWindowClass = std::move(value); }
+    // The hint window in use (null while hints are off).
+    THintWindow* HintWindow() const { return FHintWindow.get(); }
+    // A control's hint is due: the cursor at cursorPos in its client area, which lies at
+    // controlScreen on the screen. OnShowHint may change the text and record or refuse; then
+    // the hint window shows it until the mouse leaves the control or HideTimeout passes.
+    void ActivateHint(TControl* control, const std::string& hint, TPoint cursorPos,
+                      const TRect& controlScreen);
+    void CancelHint();
+    // The control whose hint shows (null when none, or when it has gone).
+    TControl* HintControl() const;
 
     // Shows an empty top-level window captioned with the title; the loop ends when it closes.
     // Without a display (the off-screen platform) nobody can close it, so it closes itself after
@@ -71,12 +89,16 @@ public:
     }
 
     TExceptionEvent OnException;
+    TShowHintEvent OnShowHint;
 
 private:
     struct TImpl;
     std::unique_ptr<TImpl> FImpl;
     std::string FTitle;
     TForm* FMainForm = nullptr;
+    THintWindowClass FHintWindowClass;
+    std::unique_ptr<THintWindow> FHintWindow;
+    TControl* FHintControl = nullptr;
     bool FTerminated = false;
     bool FShowHint = true;
     int FHintPause = 500;

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -360,10 +359,17 @@ bool TControl::ToolkitEvent(QEvent* event) {
         case QEvent::ToolTip: {
             auto* e = static_cast<QHelpEvent*>(event);
             bool show = (!Application || Application->ShowHint()) && HintShown() && !FHint.empty();
-            if (show)
-                QToolTip::showText(e->globalPos(), ShortHint(FHint), FWidget);
-            else
-                QToolTip::hideText();
+            if (!Application) return true;
+            if (show) {
+                // The application's hint window shows it (the toolkit's tooltip by default).
+                const QPoint origin = FWidget->mapToGlobal(QPoint(0, 0));
+                const TRect client = Rect(origin.x(), origin.y(), origin.x() + FWidget->width(),
+                                          origin.y() + FWidget->height());
+                Application->ActivateHint(this, ShortHint(FHint).toStdString(),
+                                          Point(e->pos().x(), e->pos().y()), client);
+            } else {
+                Application->CancelHint();
+            }
             return true;
         }
         default:
