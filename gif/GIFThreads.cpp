@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -25,6 +26,7 @@ struct TCallQueue {
     std::mutex Mutex;
     std::condition_variable Finished;
     std::deque<std::shared_ptr<TPendingCall>> Calls;
+    std::function<void()> WakeUp;
 };
 
 TCallQueue& Queue() {
@@ -49,6 +51,13 @@ void Synchronize(const std::function<void()>& fn) {
     TCallQueue& queue = Queue();
     std::unique_lock lock(queue.Mutex);
     queue.Calls.push_back(call);
+    if (queue.WakeUp) {
+        // Woken without the lock held: the main thread may already be draining.
+        const std::function<void()> wakeUp = queue.WakeUp;
+        lock.unlock();
+        wakeUp();
+        lock.lock();
+    }
     queue.Finished.wait(lock, [&] { return call->Done; });
     if (call->Error) std::rethrow_exception(call->Error);
 }
@@ -57,8 +66,19 @@ void QueueToMainThread(std::function<void()> fn) {
     auto call = std::make_shared<TPendingCall>();
     call->Call = std::move(fn);
     TCallQueue& queue = Queue();
+    std::function<void()> wakeUp;
+    {
+        std::lock_guard lock(queue.Mutex);
+        queue.Calls.push_back(call);
+        wakeUp = queue.WakeUp;
+    }
+    if (wakeUp) wakeUp();
+}
+
+void SetMainThreadWakeUp(std::function<void()> wakeUp) {
+    TCallQueue& queue = Queue();
     std::lock_guard lock(queue.Mutex);
-    queue.Calls.push_back(call);
+    queue.WakeUp = std::move(wakeUp);
 }
 
 bool CheckSynchronize() {

@@ -19,6 +19,9 @@ void QueueToMainThread(std::function<void()> fn);
 // Main thread: runs the pending calls; true when there was any. The first call that raises
 // stops the run and passes its exception on; the calls after it stay queued.
 bool CheckSynchronize();
+// Called, from the handing thread, each time a call is handed over, so that the main thread's
+// loop can be woken to run CheckSynchronize; thread-safe. An empty one: nobody is woken.
+void SetMainThreadWakeUp(std::function<void()> wakeUp);
 
 class TAutoResetEvent {
 public:

@@ -1,0 +1,91 @@
+// The GIF unit inside a running application: painters' calls reach the main loop, and pictures
+// go through the clipboard. The application is made off screen here, once, for these tests.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "gif/GIFFormat.h"
+#include "gif/GIFThreads.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
+#include "tests/gif/GifPictureFixtures.h"
+
+namespace {
+
+class GIFInApplication : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (Application) return;
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "test_gif";
+        static char* argv[] = {name, nullptr};
+        static TApplication app(argc, argv);
+    }
+    void SetUp() override {
+        SetMainThread();
+        RegisterGIFImageFormat();
+        RegisterGIFImageFormat();  // twice changes nothing
+    }
+    void TearDown() override { UnregisterGIFImageFormat(); }
+};
+
+TEST_F(GIFInApplication, PainterCallsRunInTheMainThreadWhileItsLoopWaits) {
+    const std::thread::id mainId = std::this_thread::get_id();
+    std::thread::id syncIn, queuedIn;
+    int queuedRuns = 0;
+    bool workerDone = false;
+    std::thread worker([&] {
+        Synchronize([&] { syncIn = std::this_thread::get_id(); });
+        QueueToMainThread([&] {
+            queuedIn = std::this_thread::get_id();
+            ++queuedRuns;
+            workerDone = true;
+        });
+    });
+    // Only the loop's waiting for events: the wake-up is what makes it run the calls.
+    QElapsedTimer clock;
+    clock.start();
+    while (!workerDone && clock.elapsed() < 3000) TApplication::HandleMessage();
+    worker.join();
+    EXPECT_EQ(syncIn, mainId);
+    EXPECT_EQ(queuedIn, mainId);
+    EXPECT_EQ(queuedRuns, 1);
+
+    // Unregistered, nobody wakes the loop nor drains the queue.
+    UnregisterGIFImageFormat();
+    std::thread late([&] { QueueToMainThread([&] { ++queuedRuns; }); });
+    late.join();
+    TApplication::ProcessMessages();
+    EXPECT_EQ(queuedRuns, 1);
+    EXPECT_TRUE(CheckSynchronize());
+    EXPECT_EQ(queuedRuns, 2);
+}
+
+TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
+    TGIFImage source;
+    AddBasicColors(source);
+    AddFrame(source, 0, 0, {"0123", "4321"});
+    Clipboard()->Assign(source);
+    EXPECT_TRUE(Clipboard()->HasFormat("GIF Image"));
+    EXPECT_FALSE(Clipboard()->HasFormat("Bitmap"));
+
+    TGIFImage back;
+    ASSERT_TRUE(Clipboard()->GetGraphic(back));
+    ASSERT_EQ(back.Width(), 4);
+    ASSERT_EQ(back.Height(), 2);
+    EXPECT_EQ(PixelsOf(*back.Bitmap()), PixelsOf(*source.Bitmap()));
+
+    // An empty picture leaves nothing behind; a bitmap on the clipboard is no GIF.
+    TGIFImage empty;
+    Clipboard()->Assign(empty);
+    EXPECT_FALSE(Clipboard()->HasFormat("GIF Image"));
+    Clipboard()->Assign(*FilledBitmap(2, 2, clRed));
+    EXPECT_FALSE(Clipboard()->GetGraphic(back));
+    EXPECT_EQ(back.Width(), 4);
+}
+
+}  // namespace
