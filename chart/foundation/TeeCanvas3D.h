@@ -46,6 +46,9 @@ public:
                        int CornerHeight) override;
     void StretchDrawGraphic(const TRect& Rect, TGraphic* Graphic) override;
     void DrawTextAt(int X, int Y, std::string_view Text) override;
+    // The plain extent, plus the selected font's character spacing and shadow.
+    int MeasureTextWidth(std::string_view Text) override;
+    int MeasureTextHeight(std::string_view Text) override;
     void ClipToRectangle(const TRect& Rect) override;
     void FillBackground(const TRect& Rect) override { FillRectangle(Rect); }
     void FillGradient(const TRect& Rect, TColor StartColour, TColor EndColour,
@@ -136,6 +139,10 @@ public:
 
 protected:
     virtual void ComputeRotationTerms();
+    // The box Text covers at (X, Y) under the text alignment, shadow included.
+    TRect TextBox(int X, int Y, std::string_view Text);
+    // Text written once in the device's text colour, spaced by the character spacing.
+    void OutputText(int X, int Y, std::string_view Text);
     virtual void ComputePerspectiveFactor(const TRect& Rect);
 
 private:

@@ -1,23 +1,190 @@
-// Plain text output of the surface: at a point, turned, or at a depth.
+// Text output of the surface: at a point, turned, or at a depth, with the effects of the chart
+// font selected last: a shadow that never pushes the text up or left, an outline, and gradient
+// or picture fills of the glyphs through a text path.
 #include <cmath>
 
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeCanvas3D.h"
+#include "chart/foundation/TeeFont.h"
+#include "chart/foundation/TeeGradient.h"
+#include "chart/foundation/TeeShadow.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
+
+namespace {
+
+// The selected font's shadow when it shows, else null.
+const TTeeShadow* VisibleShadow(const TTeeFont* font) {
+    const TTeeShadow* shadow = font ? font->ShadowIfAny() : nullptr;
+    if (!shadow || !shadow->Visible()) return nullptr;
+    return shadow->HorizSize() != 0 || shadow->VertSize() != 0 ? shadow : nullptr;
+}
+
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// Bytes in the UTF-8 sequence that starts with lead.
+size_t SequenceLength(unsigned char lead) {
+    if (lead < 0xC0) return 1;
+    if (lead < 0xE0) return 2;
+    if (lead < 0xF0) return 3;
+    return 4;
+}
+
+// Sets the surface font's size for one output and gives the old height back afterwards.
+class TFontSizeGuard {
+public:
+    TFontSizeGuard(TFont* font, int size) : FFont(font), FHeight(font->Height()) {
+        font->SetSize(size);
+    }
+    ~TFontSizeGuard() { FFont->SetHeight(FHeight); }
+    TFontSizeGuard(const TFontSizeGuard&) = delete;
+    TFontSizeGuard& operator=(const TFontSizeGuard&) = delete;
+
+private:
+    TFont* FFont;
+    int FHeight;
+};
+
+}  // namespace
+
+int TTeeCanvas3D::MeasureTextWidth(std::string_view Text) {
+    int width = BoundCanvas()->TextWidth(Text);
+    if (CharacterExtra() != 0) {
+        for (size_t i = 0; i < Text.size(); i += SequenceLength(Text[i])) width += CharacterExtra();
+    }
+    const TTeeShadow* shadow = VisibleShadow(SelectedFont());
+    return shadow ? width + std::abs(shadow->HorizSize()) : width;
+}
+
+int TTeeCanvas3D::MeasureTextHeight(std::string_view Text) {
+    const int height = BoundCanvas()->TextHeight(Text);
+    const TTeeShadow* shadow = VisibleShadow(SelectedFont());
+    return shadow ? height + std::abs(shadow->VertSize()) : height;
+}
+
+TRect TTeeCanvas3D::TextBox(int X, int Y, std::string_view Text) {
+    const int w = MeasureTextWidth(Text);
+    const int h = MeasureTextHeight(Text);
+    unsigned flags = GetTextAlignment();
+    if (flags > 7) flags &= ~8u;  // the bottom flag
+    int left = X;
+    if (flags == 2) left = X - w;
+    else if (flags == 6) left = X - w / 2;
+    return TRect{left, Y, left + w, Y + h};
+}
+
+void TTeeCanvas3D::OutputText(int X, int Y, std::string_view Text) {
+    TCanvas* canvas = BoundCanvas();
+    const int extra = CharacterExtra();
+    if (extra == 0) {
+        canvas->TextOut(X, Y, Text);
+        return;
+    }
+    // Spaced characters: each is written left-aligned at its own place, starting where the
+    // whole spaced text would start under the current alignment.
+    const unsigned saved = canvas->TextAlign();
+    int x = TextBox(X, Y, Text).Left;
+    const TTeeShadow* shadow = VisibleShadow(SelectedFont());
+    if (shadow && (saved & ~8u) == 2) x += std::abs(shadow->HorizSize());
+    canvas->SetTextAlign(saved & ~6u);
+    for (size_t i = 0; i < Text.size();) {
+        const size_t n = SequenceLength(Text[i]);
+        const std::string_view glyph = Text.substr(i, n);
+        canvas->TextOut(x, Y, glyph);
+        x += canvas->TextWidth(glyph) + extra;
+        i += n;
+    }
+    canvas->SetTextAlign(saved);
+}
 
 void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
-    BoundCanvas()->TextOut(X, Y, Text);
+    TCanvas* canvas = BoundCanvas();
+    TTeeFont* selected = SelectedFont();
+    int x = X, y = Y;
+    if (const TTeeShadow* shadow = VisibleShadow(selected)) {
+        int sx = X, sy = Y;
+        if (shadow->HorizSize() > 0) sx = X + shadow->HorizSize();
+        else x = X - shadow->HorizSize();
+        if (shadow->VertSize() > 0) sy = Y + shadow->VertSize();
+        else y = Y - shadow->VertSize();
+        TTeeBlend* blend = shadow->Transparency() > 0
+                               ? BeginBlending(TextBox(sx, sy, Text), shadow->Transparency())
+                               : nullptr;
+        canvas->SetTextColor(ColorToRGB(shadow->Color()));
+        OutputText(sx, sy, Text);
+        // A smooth shadow is not blurred yet: the blur filter is not in the tree; it stays sharp.
+        if (blend) EndBlending(blend);
+    }
+    canvas->SetTextColor(ColorToRGB(Font()->Color()));
+
+    const TChartHiddenPen* outline = selected ? selected->OutLineIfAny() : nullptr;
+    if (outline && !outline->Visible()) outline = nullptr;
+    const TTeeFontGradient* gradient = selected ? selected->GradientIfAny() : nullptr;
+    if (gradient && !gradient->Visible()) gradient = nullptr;
+    const TPicture* picture = selected ? selected->PictureIfAny() : nullptr;
+    if (picture && !picture->Graphic()) picture = nullptr;
+    if (!outline && !gradient && !picture) {
+        OutputText(x, y, Text);
+        return;
+    }
+
+    if (outline) UsePen(outline);
+    else Pen()->SetStyle(psClear);
+    Brush()->SetColor(Font()->Color());
+    Brush()->SetStyle(bsSolid);
+    SetBackgroundMode(TRANSPARENT);
+    auto recordPath = [&] {
+        canvas->BeginPath();
+        OutputText(x, y, Text);
+        canvas->EndPath();
+    };
+    recordPath();
+    if (gradient || picture) {
+        if (gradient && gradient->Outline()) canvas->WidenPath();
+        SaveDeviceClip(*canvas);  // so that RemoveClipping gives any outer clip back
+        canvas->SelectClipPath(RGN_AND);
+        const TRect box = TextBox(x, y, Text);
+        if (gradient) gradient->DrawInRect(*this, box);
+        else StretchDrawGraphic(box, picture->Graphic());
+        RemoveClipping();
+        if (gradient && gradient->Outline()) return;
+        if (!outline) return;
+        recordPath();
+        Brush()->SetStyle(bsClear);
+    }
+    // Clear glyphs keep only their outline.
+    if (Font()->Color() == clNone || Brush()->Style() == bsClear) {
+        canvas->StrokePath();
+    } else {
+        canvas->StrokeAndFillPath();
+    }
 }
 
 void TTeeCanvas3D::DrawRotatedText(int X, int Y, std::string_view Text, double Angle) {
-    // Escapement in tenths of a degree, about the anchor point.
+    while (Angle > 360) Angle -= 360;
+    Brush()->SetStyle(bsClear);
     TFont* font = Font();
-    const int saved = font->Orientation();
-    font->SetOrientation(static_cast<int>(std::nearbyint(std::fmod(Angle, 360.0) * 10)));
+    const int savedOrientation = font->Orientation();
+    const int savedHeight = font->Height();
+    font->SetOrientation(RoundHalfEven(Angle * 10));  // tenths of a degree
+    if (ScaleText() && ZoomScale() != 1)
+        font->SetSize(std::max(1, RoundHalfEven(font->Size() * ZoomScale())));
     DrawTextAt(X, Y, Text);
-    font->SetOrientation(saved);
+    font->SetHeight(savedHeight);
+    font->SetOrientation(savedOrientation);
 }
 
 void TTeeCanvas3D::DrawTextAtZ(int X, int Y, int Z, std::string_view Text) {
     const TPoint p = ProjectPoint(X, Y, Z);
+    if (ScaleText() && ZoomScale() != 1) {
+        const int size = std::max(1, RoundHalfEven(Font()->Size() * ZoomScale()));
+        if (size != Font()->Size()) {
+            TFontSizeGuard guard(Font(), size);
+            DrawTextAt(p.X, p.Y, Text);
+            return;
+        }
+    }
     DrawTextAt(p.X, p.Y, Text);
 }
 
