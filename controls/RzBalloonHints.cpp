@@ -1,7 +1,9 @@
 #include "controls/RzBalloonHints.h"
 
+#include "controls/RzBalloonHintWindow.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Font.h"
+#include "platform/ui/Application.h"
 
 namespace {
 const TEnumInfo& HintCornerNames() {
@@ -26,9 +28,28 @@ TRzBalloonHints::TRzBalloonHints(TComponent* owner)
     FFont->OnChange = [this](TObject*) {
         if (FHintWindow) FHintWindow->SetFont(FFont.get());
     };
+    if (ComponentState().Contains(csDesigning) || !Application) return;
+    RegisterBalloonHints(this);
+    FFormerHintWindowClass = Application->HintWindowClass();
+    InstallHintWindowClass([] { return std::make_unique<TRzBalloonHintWindow>(); });
+    FInstalled = true;
 }
 
-TRzBalloonHints::~TRzBalloonHints() { LinkHintWindow(nullptr); }
+TRzBalloonHints::~TRzBalloonHints() {
+    if (FInstalled) {
+        UnregisterBalloonHints(this);
+        // With the application gone there is nothing to put back.
+        if (Application) InstallHintWindowClass(std::move(FFormerHintWindowClass));
+    }
+    LinkHintWindow(nullptr);
+}
+
+void TRzBalloonHints::InstallHintWindowClass(THintWindowClass windowClass) {
+    const bool show = Application->ShowHint();
+    Application->SetShowHint(false);
+    Application->SetHintWindowClass(std::move(windowClass));
+    Application->SetShowHint(show);
+}
 
 void TRzBalloonHints::Publish(TPublisher<TRzBalloonHints>& p) {
     using B = TRzBalloonHints;

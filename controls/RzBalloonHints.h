@@ -1,9 +1,13 @@
 #pragma once
 // The component a form carries to make its hints balloons: it holds the balloon settings the
-// form stores and passes every change to the hint window it is linked to at once.
+// form stores and passes every change to the hint window it is linked to at once. Made at run
+// time it installs the balloon window as the application's hint window class (the application
+// makes one at once, which links itself to the newest component); freed, it puts back the class
+// that was in force before it.
 #include <memory>
 
 #include "controls/RzHintWindow.h"
+#include "platform/ui/HintWindow.h"
 
 class TRzBalloonHints : public TComponent {
     KV_DECLARE_CLASS(TRzBalloonHints, TComponent)
@@ -36,6 +40,8 @@ public:
 
     TSetHintWinSizeEvent OnSetHintWinSize;
     TSetHintRectEvent OnSetHintRect;
+    // Called with the application's hint record while the linked window is in use.
+    TShowHintEvent OnShowHint;
 
     static void Publish(TPublisher<TRzBalloonHints>& p);
 
@@ -43,6 +49,12 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Switches the application's hints off and on round the class change, so that a window of
+    // the new class is made at once.
+    static void InstallHintWindowClass(THintWindowClass windowClass);
+
+    THintWindowClass FFormerHintWindowClass;
+    bool FInstalled = false;
     std::unique_ptr<TRzBalloonBitmaps> FBitmaps;
     std::unique_ptr<TFont> FFont;
     TRzCustomHintWindow* FHintWindow = nullptr;

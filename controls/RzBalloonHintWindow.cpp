@@ -1,0 +1,89 @@
+#include "controls/RzBalloonHintWindow.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "controls/RzBalloonHints.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Region.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
+
+namespace {
+std::vector<TRzBalloonHints*>& LivingHints() {
+    static std::vector<TRzBalloonHints*> hints;
+    return hints;
+}
+
+// The balloon's window region, row by row.
+TRegion BalloonRegion(TRzHintCorner corner, int w, int h) {
+    TRegion region;
+    for (int y = 0; y < h; ++y) {
+        int x = 0;
+        while (x < w) {
+            while (x < w && !BalloonRegionContains(corner, w, h, x, y)) ++x;
+            const int start = x;
+            while (x < w && BalloonRegionContains(corner, w, h, x, y)) ++x;
+            if (x > start) region.Combine(region, TRegion::FromRect(Rect(start, y, x, y + 1)), RGN_OR);
+        }
+    }
+    return region;
+}
+}  // namespace
+
+void RegisterBalloonHints(TRzBalloonHints* hints) { LivingHints().push_back(hints); }
+
+void UnregisterBalloonHints(TRzBalloonHints* hints) { std::erase(LivingHints(), hints); }
+
+TRzBalloonHints* LatestBalloonHints() {
+    return LivingHints().empty() ? nullptr : LivingHints().back();
+}
+
+TRzBalloonHintWindow::TRzBalloonHintWindow()
+    : FHints(LatestBalloonHints()), FSelf(std::make_shared<TRzBalloonHintWindow*>(this)) {
+    if (FHints) FHints->LinkHintWindow(&FWindow);
+    if (Application) {
+        std::weak_ptr<TRzBalloonHintWindow*> self = FSelf;
+        Application->OnShowHint = [self](std::string& text, bool& canShow, THintInfo& info) {
+            if (auto window = self.lock()) (*window)->ApplicationShowHint(text, canShow, info);
+        };
+    }
+}
+
+TRzBalloonHintWindow::~TRzBalloonHintWindow() {
+    if (FHints && FHints->HintWindow() == &FWindow) FHints->LinkHintWindow(nullptr);
+}
+
+void TRzBalloonHintWindow::ApplicationShowHint(std::string& hintStr, bool& canShow,
+                                               THintInfo& info) {
+    if (FHints) info.HintColor = FHints->Color();
+    canShow = true;
+    info.HintMaxWidth = FWindow.CaptionWidth();
+    if (FHints && FHints->OnShowHint) FHints->OnShowHint(hintStr, canShow, info);
+    FWindow.SetColor(info.HintColor);
+}
+
+void TRzBalloonHintWindow::ActivateHint(const THintInfo& info) {
+    // The text's rectangle just below the cursor, one line of at most the maximum width.
+    TBitmap measure(1, 1);
+    TCanvas& canvas = *measure.Canvas();
+    canvas.SetFont(FWindow.Font());
+    int width = canvas.TextWidth(info.HintStr);
+    if (info.HintMaxWidth > 0) width = std::min(width, info.HintMaxWidth);
+    const TPoint cursor = info.CursorScreen();
+    const TRect text = Bounds(cursor.X, cursor.Y + 16, width, canvas.TextHeight(info.HintStr));
+    const TPoint tip = FWindow.HintTip(info.ControlScreenRect, cursor);
+    FWindow.ActivateHint(text, info.HintStr, tip, Rect(0, 0, Screen()->Width(), Screen()->Height()));
+
+    const TRect bounds = FWindow.BoundsRect();
+    TBitmap picture(bounds.Width(), bounds.Height());
+    FWindow.Paint(*picture.Canvas());
+    const TRzHintCorner corner = FWindow.ShowBalloon() ? FWindow.EffectiveCorner() : hcNone;
+    FShaped.SetBoundsRect(bounds);
+    FShaped.SetShape(FWindow.ShowBalloon() ? BalloonRegion(corner, bounds.Width(), bounds.Height())
+                                           : TRegion());
+    FShaped.SetPicture(picture);
+    FShaped.Show();
+}
+
+void TRzBalloonHintWindow::HideHint() { FShaped.Hide(); }

@@ -1,0 +1,39 @@
+#pragma once
+// The application's hint window while a TRzBalloonHints is installed: a TRzCustomHintWindow
+// places and paints the balloon, a shaped window shows it on the screen cut to the balloon's
+// region. It links itself to the most recent balloon-hints component still alive.
+#include <memory>
+
+#include "controls/RzHintWindow.h"
+#include "platform/ui/HintWindow.h"
+#include "platform/ui/ShapedWindow.h"
+
+class TRzBalloonHints;
+
+class TRzBalloonHintWindow : public THintWindow {
+public:
+    TRzBalloonHintWindow();
+    ~TRzBalloonHintWindow() override;
+
+    void ActivateHint(const THintInfo& info) override;
+    void HideHint() override;
+
+    TRzCustomHintWindow& Window() { return FWindow; }
+    const TShapedWindow& Shaped() const { return FShaped; }
+    // The application's show-hint step while this window is in use: the linked component's
+    // colour and caption width go into the hint record, its OnShowHint may change it, and the
+    // window takes the record's colour.
+    void ApplicationShowHint(std::string& hintStr, bool& canShow, THintInfo& info);
+
+private:
+    TRzCustomHintWindow FWindow{nullptr};
+    TShapedWindow FShaped;
+    TRzBalloonHints* FHints = nullptr;
+    // Lets the application's show-hint handler outlive this window harmlessly.
+    std::shared_ptr<TRzBalloonHintWindow*> FSelf;
+};
+
+// The balloon-hints components alive, oldest first (they register themselves).
+void RegisterBalloonHints(TRzBalloonHints* hints);
+void UnregisterBalloonHints(TRzBalloonHints* hints);
+TRzBalloonHints* LatestBalloonHints();
