@@ -24,7 +24,8 @@ TRegion BalloonRegion(TRzHintCorner corner, int w, int h) {
             while (x < w && !BalloonRegionContains(corner, w, h, x, y)) ++x;
             const int start = x;
             while (x < w && BalloonRegionContains(corner, w, h, x, y)) ++x;
-            if (x > start) region.Combine(region, TRegion::FromRect(Rect(start, y, x, y + 1)), RGN_OR);
+            if (x > start)
+                region.Combine(region, TRegion::FromRect(Rect(start, y, x, y + 1)), RGN_OR);
         }
     }
     return region;
@@ -73,7 +74,8 @@ void TRzBalloonHintWindow::ActivateHint(const THintInfo& info) {
     const TPoint cursor = info.CursorScreen();
     const TRect text = Bounds(cursor.X, cursor.Y + 16, width, canvas.TextHeight(info.HintStr));
     const TPoint tip = FWindow.HintTip(info.ControlScreenRect, cursor);
-    FWindow.ActivateHint(text, info.HintStr, tip, Rect(0, 0, Screen()->Width(), Screen()->Height()));
+    FWindow.ActivateHint(text, info.HintStr, tip,
+                         Rect(0, 0, Screen()->Width(), Screen()->Height()));
 
     const TRect bounds = FWindow.BoundsRect();
     TBitmap picture(bounds.Width(), bounds.Height());

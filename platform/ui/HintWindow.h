@@ -14,11 +14,11 @@ class TControl;
 
 struct THintInfo {
     TControl* HintControl = nullptr;
-    TPoint CursorPos{};           // in the control's client coordinates
-    TRect ControlScreenRect{};    // the control's client area on the screen
+    TPoint CursorPos{};         // in the control's client coordinates
+    TRect ControlScreenRect{};  // the control's client area on the screen
     TColor HintColor = clInfoBk;
-    int HintMaxWidth = 0;         // 0: no limit
-    int HideTimeout = 0;          // milliseconds; 0: the application's HintHidePause
+    int HintMaxWidth = 0;  // 0: no limit
+    int HideTimeout = 0;   // milliseconds; 0: the application's HintHidePause
     std::string HintStr;
     // The cursor on the screen.
     TPoint CursorScreen() const {

@@ -1,8 +1,8 @@
 #include "platform/ui/IdleHooks.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QMetaObject>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -50,5 +50,6 @@ void RunIdleHooks() {
 void WakeMainThread() {
     // Queued to the application object, whose thread is the main one; posting is thread-safe.
     if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [] { RunIdleHooks(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [] { RunIdleHooks(); }, Qt::QueuedConnection);
 }
