@@ -189,3 +189,5 @@ void UnregisterFilterClasses(std::initializer_list<TTeeFilterClass> Classes) {
     auto& list = ClassList();
     for (TTeeFilterClass cls : Classes) list.erase(std::remove(list.begin(), list.end(), cls), list.end());
 }
+
+void FreeFilterClassList() { ClassList().clear(); }

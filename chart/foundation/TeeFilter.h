@@ -121,3 +121,5 @@ const std::vector<TTeeFilterClass>& FilterClassList();
 void RegisterFilterClasses(std::initializer_list<TTeeFilterClass> Classes);
 // Takes the classes off the list; their streaming registration stays.
 void UnregisterFilterClasses(std::initializer_list<TTeeFilterClass> Classes);
+// Empties the list at shutdown.
+void FreeFilterClassList();
