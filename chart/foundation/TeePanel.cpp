@@ -8,7 +8,9 @@
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/View3DOptions.h"
 #include "chart/foundation/ZoomPanning.h"
-#include "platform/ui/Screen.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 
 bool PrintClipEnabled = true;
 bool MetafileClipEnabled = true;
@@ -206,6 +208,34 @@ void TCustomTeePanel::Assign(const TPersistent* source) {
 void TCustomTeePanel::Loaded() {
     TCustomPanelNoCaption::Loaded();
     FSavedCursor = Cursor();
+}
+
+void TCustomTeePanel::DefineProperties(TFiler& filer) {
+    TCustomPanelNoCaption::DefineProperties(filer);
+    const TRect& m = FPrintMargins;
+    const bool custom = m.Left != 15 || m.Top != 15 || m.Right != 15 || m.Bottom != 15;
+    filer.DefineProperty(
+        "PrintMargins",
+        [this](TReader& reader) {
+            reader.ReadListBegin();
+            int* sides[4] = {&FPrintMargins.Left, &FPrintMargins.Top, &FPrintMargins.Right,
+                             &FPrintMargins.Bottom};
+            for (int* side : sides) *side = static_cast<int>(reader.ReadInteger());
+            reader.ReadListEnd();
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            writer.WriteInteger(FPrintMargins.Left);
+            writer.WriteInteger(FPrintMargins.Top);
+            writer.WriteInteger(FPrintMargins.Right);
+            writer.WriteInteger(FPrintMargins.Bottom);
+            writer.WriteListEnd();
+        },
+        custom);
+    filer.DefineProperty(
+        "BorderStyle",
+        [this](TReader& reader) { FBorder->SetVisible(reader.ReadIdent() == "bsSingle"); },
+        nullptr, false);
 }
 
 // --- Events to listeners.

@@ -214,6 +214,9 @@ protected:
 
     void Paint() override;
     void Loaded() override;
+    // "PrintMargins" (four integers, left when all are 15) and, from older streams only,
+    // "BorderStyle" (bsSingle shows the border).
+    void DefineProperties(TFiler& filer) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

@@ -7,6 +7,10 @@
 
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeShadow.h"
+#include "chart/foundation/ChartPen.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Printer.h"
@@ -27,10 +31,12 @@ public:
     using TCustomTeePanel::MouseMove;
     using TCustomTeePanel::MouseUp;
     using TCustomTeePanel::Paint;
+    bool Bevels = false;
 
 protected:
-    void InternalDraw(const TRect&) override {
+    void InternalDraw(const TRect& Rect) override {
         ++Passes;
+        if (Bevels) DrawPanelBevels(Rect);
         if (Fail) throw std::runtime_error("pass failed");
     }
 };
@@ -246,6 +252,69 @@ TEST(TeePanel, PaintReusesACleanBufferAndInvalidateHonoursAutoRepaint) {
     panel.SetMarginLeft(25);
     panel.Paint();
     EXPECT_EQ(panel.Passes, 2);
+}
+
+TEST(TeePanel, FrameDrawsBorderThenBevels) {
+    struct TCase {
+        const char* name;
+        bool border;
+        TBevelCut inner;
+        std::vector<std::pair<TPoint, TColor>> pixels;
+    };
+    const TColor light = ColorToRGB(clBtnHighlight), dark = ColorToRGB(clBtnShadow);
+    const TCase cases[] = {
+        {"raised", false, bvNone, {{{0, 0}, light}, {{39, 29}, dark}, {{1, 1}, clWhite}}},
+        {"border then raised", true, bvNone, {{{0, 0}, clRed}, {{1, 1}, light}, {{38, 28}, dark}}},
+        {"raised and lowered", false, bvLowered, {{{0, 0}, light}, {{1, 1}, dark}, {{38, 28}, light}}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TProbePanel panel(nullptr);
+        panel.Bevels = true;
+        panel.Border()->SetVisible(c.border);
+        panel.Border()->SetColor(clRed);
+        panel.SetBevelInner(c.inner);
+        auto image = panel.RenderRectToBitmap(clWhite, TRect{0, 0, 40, 30}, pf32bit);
+        for (const auto& [p, colour] : c.pixels)
+            EXPECT_EQ(image->Canvas()->Pixel(p.X, p.Y), colour) << p.X << "," << p.Y;
+    }
+}
+
+std::string StreamText(TComponent& c) {
+    TMemoryStream binary, text;
+    WriteComponentToStream(binary, &c);
+    binary.SetPosition(0);
+    ObjectBinaryToText(binary, text);
+    return std::string(text.Memory(), size_t(text.Size()));
+}
+
+TEST(TeePanel, PrintMarginsStreamOnlyWhenChangedAndOldBorderStyleReads) {
+    TProbePanel panel(nullptr);
+    EXPECT_EQ(StreamText(panel).find("PrintMargins"), std::string::npos);
+    panel.SetPrintMargins(TRect{10, 15, 15, 15});
+    const std::string text = StreamText(panel);
+    EXPECT_NE(text.find("PrintMargins = (\r\n    10\r\n    15"), std::string::npos) << text;
+
+    TMemoryStream binary;
+    WriteComponentToStream(binary, &panel);
+    binary.SetPosition(0);
+    TProbePanel copy(nullptr);
+    ReadComponentFromStream(binary, &copy);
+    EXPECT_EQ(copy.PrintMargins(), (TRect{10, 15, 15, 15}));
+
+    for (const char* style : {"bsSingle", "bsNone"}) {
+        const std::string old = std::string("object Chart1: TCustomTeePanel\r\n  BorderStyle = ") +
+                                style + "\r\nend\r\n";
+        TMemoryStream in, oldBinary;
+        in.WriteBuffer(old.data(), int64_t(old.size()));
+        in.SetPosition(0);
+        ObjectTextToBinary(in, oldBinary);
+        oldBinary.SetPosition(0);
+        TProbePanel loaded(nullptr);
+        loaded.Border()->SetVisible(true);
+        ReadComponentFromStream(oldBinary, &loaded);
+        EXPECT_EQ(loaded.Border()->Visible(), std::string(style) == "bsSingle") << style;
+    }
 }
 
 }  // namespace
