@@ -134,8 +134,8 @@ void TConvolveFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
                     total += FWeights[r * 3] * p[0] + FWeights[r * 3 + 1] * p[3] +
                              FWeights[r * 3 + 2] * p[6];
                 }
-                const int64_t v = Round(total * inv);
-                *out++ = uint8_t(std::clamp<int64_t>(v, 0, 255));
+                const long v = std::lrint(total * inv);  // to nearest, ties to even
+                *out++ = uint8_t(std::clamp<long>(v, 0, 255));
             }
         }
     }

@@ -164,8 +164,8 @@ void TRotateFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
             const int dy = j - nh / 2;
             for (int i = 0; i < nw; ++i) {
                 const int dx = i - nw / 2;
-                const int64_t sx = Round(dx * c - dy * s + W / 2);
-                const int64_t sy = Round(dx * s + dy * c + H / 2);
+                const long sx = std::lrint(dx * c - dy * s + W / 2);  // ties to even
+                const long sy = std::lrint(dx * s + dy * c + H / 2);
                 if (sx >= 0 && sx < W && sy >= 0 && sy < H) copy(int(sx), int(sy), i, j);
             }
         }

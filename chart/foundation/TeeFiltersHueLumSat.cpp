@@ -1,9 +1,9 @@
 // Hue, luminance and saturation on a 0..240 scale against RGB channels of 0..255, in single
-// precision and rounded at the end.
+// precision and rounded at the end (to nearest, ties to even, through lrint: this runs per pixel).
 #include <algorithm>
+#include <cmath>
 
 #include "chart/foundation/TeeFilters.h"
-#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ float HueToRgb(float m1, float m2, float h) {
 }
 
 uint8_t Channel(float v) {
-    return uint8_t(std::clamp<int64_t>(Round((v * RgbMax + HlsMax / 2) / HlsMax), 0, 255));
+    return uint8_t(std::clamp<long>(std::lrint((v * RgbMax + HlsMax / 2) / HlsMax), 0, 255));
 }
 
 }  // namespace
@@ -55,15 +55,15 @@ void ColorToHueLumSat(TColor Color, int& Hue, int& Luminance, int& Saturation) {
         if (h < 0) h += HlsMax;
         if (h > HlsMax) h -= HlsMax;
     }
-    Hue = int(Round(h));
-    Luminance = int(Round(l));
-    Saturation = int(Round(s));
+    Hue = int(std::lrint(h));
+    Luminance = int(std::lrint(l));
+    Saturation = int(std::lrint(s));
 }
 
 TColor HueLumSatToColor(int Hue, int Luminance, int Saturation) {
     const float l = float(Luminance), s = float(Saturation), h = float(Hue);
     if (Saturation == 0) {
-        const uint8_t v = uint8_t(std::min<int64_t>(255, Round(l * RgbMax / HlsMax)));
+        const uint8_t v = uint8_t(std::min<long>(255, std::lrint(l * RgbMax / HlsMax)));
         return RGB(v, v, v);
     }
     const float m2 = l <= HlsMax / 2 ? (l * (HlsMax + s) + HlsMax / 2) / HlsMax
