@@ -1,0 +1,121 @@
+// Drawing a framed shape: shadow, fill, frame and bevel, optionally blended and rotated.
+#include <algorithm>
+
+#include "chart/foundation/Canvas3D.h"
+#include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeGradient.h"
+#include "chart/foundation/TeePanel.h"
+#include "chart/foundation/TeeShadow.h"
+#include "chart/foundation/TeeShape.h"
+
+namespace {
+TRect Bounds(const std::array<TPoint, 4>& p) {
+    TRect r{p[0].X, p[0].Y, p[0].X, p[0].Y};
+    for (const TPoint& q : p) {
+        r.Left = std::min(r.Left, q.X);
+        r.Top = std::min(r.Top, q.Y);
+        r.Right = std::max(r.Right, q.X);
+        r.Bottom = std::max(r.Bottom, q.Y);
+    }
+    return r;
+}
+}  // namespace
+
+void TTeeCustomShape::DrawRectRotated(const TRect& Rect, int Angle, int Z) {
+    DrawOnPanel(FParentChart, Rect, Angle, Z);
+}
+
+void TTeeCustomShape::DrawOnPanel(TCustomTeePanel* Panel, const TRect& Rect, int Angle, int Z) {
+    if (FTransparent || !Panel) return;
+    TCanvas3D& c = *Panel->Canvas3D();
+    TTeeBlend* blend = nullptr;
+    if (FTransparency > 0) {
+        const TRect area = Angle != 0 ? Bounds(RectCornersRotated(Rect, Angle)) : Rect;
+        blend = c.BeginBlending(area, FTransparency);
+    }
+    if (FShadow && FShadow->Visible() && FShadow->GetCommonSize() != 0 &&
+        FBrush->Style() != bsClear)
+        DrawShadowStep(*Panel, Rect, Angle, Z);
+    if (FGradient && FGradient->Visible())
+        DrawGradientStep(*Panel, Rect, Angle, Z);
+    else
+        c.UseBrushColored(FBrush.get(), FColor);
+    c.UsePen(FPen.get());
+    DrawFigure(*Panel, Rect, Angle, Z);
+    if (Angle == 0) {
+        TRect r = Rect;
+        PaintBevel(c, FBevel, r, 0, FBevelWidth);
+    }
+    if (blend) c.EndBlending(blend);
+}
+
+void TTeeCustomShape::DrawFigure(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z) {
+    TCanvas3D& c = *Panel.Canvas3D();
+    const bool free = c.SupportsFreeRotation();
+    if (Angle != 0) {
+        const auto corners = RectCornersRotated(Rect, Angle);
+        if (free)
+            c.DrawPolygonAtZ(corners, 3, Z);
+        else
+            c.DrawPolygon(corners, 3);
+        return;
+    }
+    if (free) {
+        if (FShapeStyle == fosEllipse)
+            c.DrawEllipseAtZFromRect(Rect, Z);
+        else
+            c.DrawRectangleAtZ(Rect, Z);
+        return;
+    }
+    switch (FShapeStyle) {
+        case fosRectangle: c.DrawRectangleFromRect(Rect); break;
+        case fosEllipse: c.DrawEllipseFromRect(Rect); break;
+        case fosRoundRectangle: c.DrawRoundRectFromRect(Rect, FRoundSize, FRoundSize); break;
+    }
+}
+
+void TTeeCustomShape::DrawShadowStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle,
+                                     int Z) {
+    TCanvas3D& c = *Panel.Canvas3D();
+    if (FShapeStyle == fosEllipse) {
+        FShadow->DrawEllipseShadow(c, Rect, Z);
+    } else {
+        const int corner = FShapeStyle == fosRoundRectangle ? FRoundSize : 0;
+        const bool free = c.SupportsFreeRotation();
+        if (!free) c.SuspendRotation();
+        FShadow->DrawShapeShadow(c, Rect, Angle, corner, Z);
+        if (!free) c.ResumeRotation();
+    }
+    if (FTransparency <= 0) return;
+    // Under a see-through box the shadow must show as the figure's own shape.
+    int h = FShadow->HorizSize();
+    int v = FShadow->VertSize();
+    if (std::max(h, v) > 0 && FPen->Visible()) {
+        h += FPen->Width();
+        v += FPen->Width();
+    }
+    c.Pen()->SetStyle(psClear);
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(FShadow->Color());
+    const TRect moved{Rect.Left + h, Rect.Top + v, Rect.Right + h, Rect.Bottom + v};
+    TTeeBlend* blend =
+        FShadow->Transparency() > 0 ? c.BeginBlending(moved, FShadow->Transparency()) : nullptr;
+    DrawFigure(Panel, moved, Angle, Z);
+    if (blend) c.EndBlending(blend);
+}
+
+void TTeeCustomShape::DrawGradientStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle,
+                                       int Z) {
+    TCanvas3D& c = *Panel.Canvas3D();
+    if (Angle != 0) {
+        const auto corners = RectCornersRotated(Rect, Angle);
+        if (c.SupportsFreeRotation())
+            FGradient->DrawQuadAtZ(c, corners, Z);
+        else
+            FGradient->DrawQuad(c, corners);
+    } else {
+        FGradient->DrawInRect(c, Rect, FShapeStyle == fosRoundRectangle ? FRoundSize : 0);
+    }
+    c.Brush()->SetStyle(bsClear);
+}
