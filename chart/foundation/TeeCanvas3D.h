@@ -143,6 +143,8 @@ protected:
     TRect TextBox(int X, int Y, std::string_view Text);
     // Text written once in the device's text colour, spaced by the character spacing.
     void OutputText(int X, int Y, std::string_view Text);
+    // Softens a shadow just written at (SX, SY) on the buffer.
+    void BlurShadow(int SX, int SY, std::string_view Text, int Steps);
     virtual void ComputePerspectiveFactor(const TRect& Rect);
 
 private:

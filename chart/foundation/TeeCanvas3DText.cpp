@@ -1,14 +1,17 @@
 // Text output of the surface: at a point, turned, or at a depth, with the effects of the chart
 // font selected last: a shadow that never pushes the text up or left, an outline, and gradient
 // or picture fills of the glyphs through a text path.
+#include <algorithm>
 #include <cmath>
 
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeCanvas3D.h"
+#include "chart/foundation/TeeFilter.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
 
@@ -98,6 +101,27 @@ void TTeeCanvas3D::OutputText(int X, int Y, std::string_view Text) {
     canvas->SetTextAlign(saved);
 }
 
+void TTeeCanvas3D::BlurShadow(int SX, int SY, std::string_view Text, int Steps) {
+    TBitmap& bitmap = *BufferBitmap();
+    TCanvas* canvas = BoundCanvas();
+    const int tw = canvas->TextWidth(Text);
+    const int th = canvas->TextHeight(Text);
+    unsigned flags = GetTextAlignment();
+    if (flags > 7) flags &= ~8u;
+    int left = SX;
+    if (flags == 2) left = SX - tw;
+    else if (flags == 6) left = SX - tw / 2;
+    const TRect rect{std::max(0, left - 1), std::max(0, SY),
+                     std::min(bitmap.Width() - 1, left + tw),
+                     std::min(bitmap.Height() - 1, SY + th - 1)};
+    if (rect.Left <= rect.Right && rect.Top <= rect.Bottom) {
+        TBlurFilter blur;
+        blur.SetSteps(Steps);
+        blur.ApplyToRect(bitmap, rect);
+    }
+    SetBackgroundMode(TRANSPARENT);
+}
+
 void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
     TCanvas* canvas = BoundCanvas();
     TTeeFont* selected = SelectedFont();
@@ -113,7 +137,8 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
                                : nullptr;
         canvas->SetTextColor(ColorToRGB(shadow->Color()));
         OutputText(sx, sy, Text);
-        // A smooth shadow is not blurred yet: the blur filter is not in the tree; it stays sharp.
+        if (shadow->Smooth() && shadow->SmoothBlur() > 0 && BufferBitmap())
+            BlurShadow(sx, sy, Text, shadow->SmoothBlur());
         if (blend) EndBlending(blend);
     }
     canvas->SetTextColor(ColorToRGB(Font()->Color()));

@@ -8,6 +8,7 @@
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/View3DOptions.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {
@@ -123,6 +124,38 @@ TEST(TeeCanvas3DTextTest, OutlineAndGradientPaintTheGlyphsThroughTheirPath) {
         EXPECT_EQ(InkOf(f, Green).Count > 0, c.Gradiented) << c.Name;
         EXPECT_EQ(SavedClipCount(), 0) << c.Name;
     }
+}
+
+TEST(TeeCanvas3DTextTest, SmoothShadowIsBlurredOnTheBuffer) {
+    // The pale red between a shadow and the white ground, counted with and without the blur.
+    auto paleShadow = [](bool smooth) {
+        TBitmap window(120, 80);
+        TTeeCanvas3D s;
+        s.PrepareDrawing(window.Canvas(), nullptr, clWhite, false, TRect{0, 0, 120, 80});
+        s.ResetDrawingState();
+        s.Brush()->SetColor(clWhite);
+        s.FillRectangle(TRect{0, 0, 120, 80});
+        TTeeFont font;
+        font.SetSize(36);
+        font.SetColor(clBlack);
+        TTeeShadow* shadow = font.Shadow();
+        shadow->SetColor(clRed);
+        shadow->SetHorizSize(6);
+        shadow->SetVertSize(6);
+        shadow->SetSmooth(smooth);
+        shadow->SetSmoothBlur(3);
+        shadow->SetVisible(true);
+        s.UseFont(&font);
+        s.DrawTextAt(10, 10, "W");
+        int pale = 0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const TColor c = s.GetPixelColor(x, y);
+                pale += GetRValue(c) > 200 && GetGValue(c) > 60 && GetGValue(c) < 200;
+            }
+        return pale;
+    };
+    EXPECT_GT(paleShadow(true), 2 * paleShadow(false));
 }
 
 // Writes down the font each text goes out with instead of drawing it.
