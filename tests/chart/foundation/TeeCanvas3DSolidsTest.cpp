@@ -79,6 +79,15 @@ TEST(TeeCanvas3DSolidsTest, ConeFacetsDarkenByEightPerFacetAndCapTheNarrowEnd) {
     }
 }
 
+TEST(TeeCanvas3DSolidsTest, HorizontalCylinderCapsTheEndTurnedToTheViewer) {
+    TSolids f;
+    f.Surface.DrawCylinder(false, 0, 0, 100, 40, 0, 40, false);
+    const TCanvas3DCall& cap = f.Calls().back();
+    ASSERT_EQ(cap.Args.size(), 32u);
+    // The right end, seen where the depth runs to the right.
+    for (size_t i = 0; i < cap.Args.size(); i += 2) EXPECT_GE(cap.Args[i], 100);
+}
+
 TEST(TeeCanvas3DSolidsTest, PyramidsDrawTheirTrianglesAndBase) {
     struct TCase {
         const char* Name;
