@@ -156,6 +156,35 @@ TEST(TeeFilterTransformsTest, TileRepeatsTheShrunkPicture) {
     EXPECT_GT(Px(bitmap, 7, 3).B, 160);
 }
 
+// Every filter on tiny bitmaps, and with a region partly or wholly outside the bitmap: nothing
+// may be read or written outside the pixels that are there.
+TEST(TeeFilterTransformsTest, EveryFilterCopesWithTinyBitmapsAndStrayRegions) {
+    RegisterImageFilters();
+    struct Case {
+        int width, height, left, top, regionWidth, regionHeight;
+    } cases[] = {
+        {1, 1, 0, 0, 0, 0}, {2, 1, 0, 0, 0, 0}, {1, 3, 0, 0, 0, 0},
+        {6, 5, -3, -2, 4, 4}, {6, 5, 4, 3, 50, 50}, {6, 5, 9, 0, 0, 0}, {6, 5, 0, -9, 3, 3},
+    };
+    for (TTeeFilterClass cls : FilterClassList())
+        for (const Case& c : cases) {
+            TBitmap bitmap;
+            Fill(bitmap, c.width, c.height, Pattern);
+            TFilterItems items;
+            TTeeFilter* filter = items.AddFilterOfClass(cls);
+            filter->Region()->SetLeft(c.left);
+            filter->Region()->SetTop(c.top);
+            filter->Region()->SetWidth(c.regionWidth);
+            filter->Region()->SetHeight(c.regionHeight);
+            EXPECT_NO_THROW(items.ApplyAll(bitmap)) << cls->ClassName() << " " << c.width;
+            EXPECT_FALSE(bitmap.Empty()) << cls->ClassName() << " " << c.width;
+        }
+    TBitmap empty;
+    ApplyFilterClass(&TInvertFilter::StaticClass(), empty);
+    EXPECT_TRUE(empty.Empty());
+    FreeImageFilters();
+}
+
 TEST(TeeFilterTransformsTest, StartUpRegistersInTheEditorsOrderAndInstallsTheRotation) {
     FreeImageFilters();
     RegisterImageFilters();
