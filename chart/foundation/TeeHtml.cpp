@@ -315,12 +315,12 @@ private:
         }
     }
 
-    void Image(std::string spec) {
-        if (spec.starts_with("\r\n")) spec.erase(0, 2);
-        if (spec.ends_with(">")) spec.pop_back();
+    void Image(std::string tag) {
+        if (tag.starts_with("\r\n")) tag.erase(0, 2);
+        if (tag.ends_with(">")) tag.pop_back();
         int width = 0, height = 0;
         std::string source;
-        for (const auto& [name, value] : Attributes(spec)) {
+        for (const auto& [name, value] : Attributes(tag)) {
             const std::string key = Upper(name);
             if (key == "WIDTH") width = std::atoi(value.c_str());
             else if (key == "HEIGHT") height = std::atoi(value.c_str());
