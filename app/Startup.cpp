@@ -2,6 +2,7 @@
 
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeFilterTransforms.h"
 #include "gif/GIFFormat.h"
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/GraphicsInit.h"
@@ -18,4 +19,6 @@ void RegisterProgramUnits() {
     LoadCoreTexts();
     LoadExtendedTexts();
     ResetDefaultColors();
+    // The picture filters, which also turn rotated gradients.
+    RegisterImageFilters();
 }
