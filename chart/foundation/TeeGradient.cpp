@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/classes/AssignIfChanged.h"
 #include "platform/classes/Publisher.h"
 
 const TEnumInfo& GradientDirectionNames() {
@@ -16,13 +17,6 @@ double GradientBalanceCurve(int Steps, int Balance, int Index) {
 }
 
 namespace {
-
-template <class T>
-bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
 
 // The settings every published gradient shows, in the order they are written.
 template <class T>
@@ -48,28 +42,28 @@ void TCustomTeeGradient::Changed() {
 }
 
 void TCustomTeeGradient::SetVisible(bool value) {
-    if (Store(FVisible, value)) Changed();
+    if (AssignIfChanged(FVisible, value)) Changed();
 }
 void TCustomTeeGradient::SetDirection(TGradientDirection value) {
-    if (Store(FDirection, value)) Changed();
+    if (AssignIfChanged(FDirection, value)) Changed();
 }
 void TCustomTeeGradient::SetStartColor(TColor value) {
-    if (Store(FStartColor, value)) Changed();
+    if (AssignIfChanged(FStartColor, value)) Changed();
 }
 void TCustomTeeGradient::SetEndColor(TColor value) {
-    if (Store(FEndColor, value)) Changed();
+    if (AssignIfChanged(FEndColor, value)) Changed();
 }
 void TCustomTeeGradient::SetBalance(int value) {
-    if (Store(FBalance, value)) Changed();
+    if (AssignIfChanged(FBalance, value)) Changed();
 }
 void TCustomTeeGradient::SetAngle(int value) {
-    if (Store(FAngle, value)) Changed();
+    if (AssignIfChanged(FAngle, value)) Changed();
 }
 void TCustomTeeGradient::SetRadialX(int value) {
-    if (Store(FRadialX, value)) Changed();
+    if (AssignIfChanged(FRadialX, value)) Changed();
 }
 void TCustomTeeGradient::SetRadialY(int value) {
-    if (Store(FRadialY, value)) Changed();
+    if (AssignIfChanged(FRadialY, value)) Changed();
 }
 
 void TCustomTeeGradient::SetMidColor(TColor value) {
@@ -77,7 +71,7 @@ void TCustomTeeGradient::SetMidColor(TColor value) {
         if (value == clNone) {
             FHasMidColor = false;
             Changed();
-        } else if (Store(FMidColor, value)) {
+        } else if (AssignIfChanged(FMidColor, value)) {
             Changed();
         }
     } else if (value != clNone) {
@@ -109,16 +103,16 @@ void TCustomTeeGradient::SetSubGradient(const TSubGradient* value) {
 }
 
 bool TCustomTeeGradient::CopySettings(const TCustomTeeGradient& source) {
-    bool changed = Store(FAngle, source.FAngle);
-    changed |= Store(FBalance, source.FBalance);
-    changed |= Store(FDirection, source.FDirection);
-    changed |= Store(FEndColor, source.FEndColor);
-    changed |= Store(FMidColor, source.FMidColor);
-    changed |= Store(FRadialX, source.FRadialX);
-    changed |= Store(FRadialY, source.FRadialY);
-    changed |= Store(FStartColor, source.FStartColor);
-    changed |= Store(FVisible, source.FVisible);
-    changed |= Store(FHasMidColor, source.FHasMidColor);
+    bool changed = AssignIfChanged(FAngle, source.FAngle);
+    changed |= AssignIfChanged(FBalance, source.FBalance);
+    changed |= AssignIfChanged(FDirection, source.FDirection);
+    changed |= AssignIfChanged(FEndColor, source.FEndColor);
+    changed |= AssignIfChanged(FMidColor, source.FMidColor);
+    changed |= AssignIfChanged(FRadialX, source.FRadialX);
+    changed |= AssignIfChanged(FRadialY, source.FRadialY);
+    changed |= AssignIfChanged(FStartColor, source.FStartColor);
+    changed |= AssignIfChanged(FVisible, source.FVisible);
+    changed |= AssignIfChanged(FHasMidColor, source.FHasMidColor);
     changed |= CopyExtraSettings(source);
     return changed;
 }
@@ -152,7 +146,7 @@ void TTeeGradient::Publish(TPublisher<TTeeGradient>& p) {
 TSubGradient::TSubGradient(TNotifyEvent onChange) : TCustomTeeGradient(std::move(onChange)) {}
 
 void TSubGradient::SetTransparency(TTeeTransparency value) {
-    if (Store(FTransparency, ClampTransparency(value))) Changed();
+    if (AssignIfChanged(FTransparency, ClampTransparency(value))) Changed();
 }
 
 // A sub-gradient takes the settings and the transparency; it has no sub-gradient of its own.
@@ -164,7 +158,7 @@ void TSubGradient::Assign(const TPersistent* source) {
 
 bool TSubGradient::CopyExtraSettings(const TCustomTeeGradient& source) {
     const auto* sub = dynamic_cast<const TSubGradient*>(&source);
-    return sub && Store(FTransparency, sub->FTransparency);
+    return sub && AssignIfChanged(FTransparency, sub->FTransparency);
 }
 
 void TSubGradient::Publish(TPublisher<TSubGradient>& p) {
@@ -175,12 +169,12 @@ void TSubGradient::Publish(TPublisher<TSubGradient>& p) {
 }
 
 void TTeeFontGradient::SetOutline(bool value) {
-    if (Store(FOutline, value)) Changed();
+    if (AssignIfChanged(FOutline, value)) Changed();
 }
 
 bool TTeeFontGradient::CopyExtraSettings(const TCustomTeeGradient& source) {
     const auto* font = dynamic_cast<const TTeeFontGradient*>(&source);
-    return font && Store(FOutline, font->FOutline);
+    return font && AssignIfChanged(FOutline, font->FOutline);
 }
 
 void TTeeFontGradient::Publish(TPublisher<TTeeFontGradient>& p) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/classes/AssignIfChanged.h"
 #include "platform/classes/Publisher.h"
 
 TTeeTransparency ClampTransparency(int value) { return std::clamp(value, 0, 100); }
@@ -28,40 +29,29 @@ void TTeeShadow::Changed() {
     if (OnChange) OnChange(this);
 }
 
-namespace {
-
-template <class T>
-bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 void TTeeShadow::SetClip(bool value) {
-    if (Store(FClip, value)) Changed();
+    if (AssignIfChanged(FClip, value)) Changed();
 }
 void TTeeShadow::SetColor(TColor value) {
-    if (Store(FColor, value)) Changed();
+    if (AssignIfChanged(FColor, value)) Changed();
 }
 void TTeeShadow::SetHorizSize(int value) {
-    if (Store(FHorizSize, value)) Changed();
+    if (AssignIfChanged(FHorizSize, value)) Changed();
 }
 void TTeeShadow::SetVertSize(int value) {
-    if (Store(FVertSize, value)) Changed();
+    if (AssignIfChanged(FVertSize, value)) Changed();
 }
 void TTeeShadow::SetSmooth(bool value) {
-    if (Store(FSmooth, value)) Changed();
+    if (AssignIfChanged(FSmooth, value)) Changed();
 }
 void TTeeShadow::SetSmoothBlur(int value) {
-    if (Store(FSmoothBlur, value)) Changed();
+    if (AssignIfChanged(FSmoothBlur, value)) Changed();
 }
 void TTeeShadow::SetTransparency(TTeeTransparency value) {
-    if (Store(FTransparency, ClampTransparency(value))) Changed();
+    if (AssignIfChanged(FTransparency, ClampTransparency(value))) Changed();
 }
 void TTeeShadow::SetVisible(bool value) {
-    if (Store(FVisible, value)) Changed();
+    if (AssignIfChanged(FVisible, value)) Changed();
 }
 
 int TTeeShadow::GetCommonSize() const {
@@ -81,12 +71,12 @@ void TTeeShadow::SetDefaults(TColor color, int size) {
 void TTeeShadow::Assign(const TPersistent* source) {
     const auto* shadow = dynamic_cast<const TTeeShadow*>(source);
     if (!shadow) return TPersistent::Assign(source);
-    bool changed = Store(FColor, shadow->FColor);
-    changed |= Store(FHorizSize, shadow->FHorizSize);
-    changed |= Store(FSmooth, shadow->FSmooth);
-    changed |= Store(FSmoothBlur, shadow->FSmoothBlur);
-    changed |= Store(FTransparency, shadow->FTransparency);
-    changed |= Store(FVertSize, shadow->FVertSize);
-    changed |= Store(FVisible, shadow->FVisible);
+    bool changed = AssignIfChanged(FColor, shadow->FColor);
+    changed |= AssignIfChanged(FHorizSize, shadow->FHorizSize);
+    changed |= AssignIfChanged(FSmooth, shadow->FSmooth);
+    changed |= AssignIfChanged(FSmoothBlur, shadow->FSmoothBlur);
+    changed |= AssignIfChanged(FTransparency, shadow->FTransparency);
+    changed |= AssignIfChanged(FVertSize, shadow->FVertSize);
+    changed |= AssignIfChanged(FVisible, shadow->FVisible);
     if (changed) Changed();
 }

@@ -10,6 +10,7 @@
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShadow.h"
+#include "platform/classes/AssignIfChanged.h"
 #include "platform/rtl/RtlMath.h"
 
 // --- Brush, pen and visibility.
@@ -59,32 +60,23 @@ TTeeCustomShape::~TTeeCustomShape() = default;
 
 void TTeeCustomShape::InitShadow(TTeeShadow& Shadow) { Shadow.SetDefaults(clBlack, 3); }
 
-namespace {
-template <class T>
-bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-}  // namespace
-
 void TTeeCustomShape::SetBevel(TBevelCut value) {
-    if (Store(FBevel, value)) Repaint();
+    if (AssignIfChanged(FBevel, value)) Repaint();
 }
 void TTeeCustomShape::SetBevelWidth(int value) {
-    if (Store(FBevelWidth, value)) Repaint();
+    if (AssignIfChanged(FBevelWidth, value)) Repaint();
 }
 void TTeeCustomShape::SetRoundSize(int value) {
-    if (Store(FRoundSize, value)) Repaint();
+    if (AssignIfChanged(FRoundSize, value)) Repaint();
 }
 void TTeeCustomShape::SetShapeStyle(TChartObjectShapeStyle value) {
-    if (Store(FShapeStyle, value)) Repaint();
+    if (AssignIfChanged(FShapeStyle, value)) Repaint();
 }
 void TTeeCustomShape::SetTextFormat(TTextFormat value) {
-    if (Store(FTextFormat, value)) Repaint();
+    if (AssignIfChanged(FTextFormat, value)) Repaint();
 }
 void TTeeCustomShape::SetTransparency(int value) {
-    if (Store(FTransparency, value)) Repaint();
+    if (AssignIfChanged(FTransparency, value)) Repaint();
 }
 
 void TTeeCustomShape::SetColor(TColor value) {
@@ -155,6 +147,6 @@ std::array<TPoint, 4> RectCornersRotated(const TRect& Rect, double Angle) {
         return TPoint{static_cast<int>(Round(dx * c + dy * s)) + cx,
                       static_cast<int>(Round(-dx * s + dy * c)) + cy};
     };
-    return {turn(Rect.Left, Rect.Top), turn(Rect.Right, Rect.Top),
-            turn(Rect.Right, Rect.Bottom), turn(Rect.Left, Rect.Bottom)};
+    return {turn(Rect.Left, Rect.Top), turn(Rect.Right, Rect.Top), turn(Rect.Right, Rect.Bottom),
+            turn(Rect.Left, Rect.Bottom)};
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/classes/AssignIfChanged.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -30,27 +31,16 @@ void TView3DOptions::Repaint() {
     if (RepaintOwner) RepaintOwner();
 }
 
-namespace {
-
-template <class T>
-bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 int TView3DOptions::Elevation() const { return int(Round(FElevation)); }
 int TView3DOptions::Rotation() const { return int(Round(FRotation)); }
 int TView3DOptions::Zoom() const { return int(Round(FZoom)); }
 
 void TView3DOptions::SetElevationExact(double value) {
-    if (Store(FElevation, value)) Repaint();
+    if (AssignIfChanged(FElevation, value)) Repaint();
 }
 
 void TView3DOptions::SetRotationExact(double value) {
-    if (Store(FRotation, value)) Repaint();
+    if (AssignIfChanged(FRotation, value)) Repaint();
 }
 
 void TView3DOptions::SetZoomExact(double value) {
@@ -61,39 +51,39 @@ void TView3DOptions::SetZoomExact(double value) {
 }
 
 void TView3DOptions::SetTilt(int value) {
-    if (Store(FTilt, value)) Repaint();
+    if (AssignIfChanged(FTilt, value)) Repaint();
 }
 
 void TView3DOptions::SetPerspective(int value) {
-    if (Store(FPerspective, std::min(value, 100))) Repaint();
+    if (AssignIfChanged(FPerspective, std::min(value, 100))) Repaint();
 }
 
 void TView3DOptions::SetZoomText(bool value) {
-    if (Store(FZoomText, value)) Repaint();
+    if (AssignIfChanged(FZoomText, value)) Repaint();
 }
 
 void TView3DOptions::SetFontZoom(int value) {
-    if (Store(FFontZoom, value)) Repaint();
+    if (AssignIfChanged(FFontZoom, value)) Repaint();
 }
 
 void TView3DOptions::SetHorizOffset(int value) {
-    if (!Store(FHorizOffset, value)) return;
+    if (!AssignIfChanged(FHorizOffset, value)) return;
     Repaint();
     if (ScrollNotify) ScrollNotify(true);
 }
 
 void TView3DOptions::SetVertOffset(int value) {
-    if (!Store(FVertOffset, value)) return;
+    if (!AssignIfChanged(FVertOffset, value)) return;
     Repaint();
     if (ScrollNotify) ScrollNotify(false);
 }
 
 void TView3DOptions::SetOrthogonal(bool value) {
-    if (Store(FOrthogonal, value)) Repaint();
+    if (AssignIfChanged(FOrthogonal, value)) Repaint();
 }
 
 void TView3DOptions::SetOrthoAngle(int value) {
-    if (Store(FOrthoAngle, value)) Repaint();
+    if (AssignIfChanged(FOrthoAngle, value)) Repaint();
 }
 
 double TView3DOptions::OrthoSlope() const {
@@ -128,7 +118,7 @@ void TFloatXYZ::Publish(TPublisher<TFloatXYZ>& p) {
 }
 
 void TFloatXYZ::Set(double& field, double value) {
-    if (!Store(field, value)) return;
+    if (!AssignIfChanged(field, value)) return;
     if (OnChange) OnChange(this);
 }
 
