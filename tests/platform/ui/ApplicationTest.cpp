@@ -11,7 +11,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/Timer.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

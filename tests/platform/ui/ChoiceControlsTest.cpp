@@ -16,7 +16,7 @@
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/SpinEdit.h"
 #include "platform/ui/UpDown.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/ui/Clipboard.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/ui/Memo.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/StatusBar.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

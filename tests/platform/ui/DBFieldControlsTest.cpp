@@ -16,7 +16,7 @@
 #include "platform/ui/DBText.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

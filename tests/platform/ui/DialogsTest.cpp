@@ -7,7 +7,7 @@
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/FileFilter.h"
 #include "platform/ui/RecordingDialogService.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

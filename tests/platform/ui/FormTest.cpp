@@ -10,7 +10,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
 #include "platform/ui/Timer.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

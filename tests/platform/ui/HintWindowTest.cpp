@@ -10,7 +10,7 @@
 
 #include "platform/ui/Form.h"
 #include "platform/ui/Panel.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "platform/ui/IdleHooks.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/graphics/Pen.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/Form.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/InstanceLock.h"
 #include "platform/ui/Screen.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Region.h"
 #include "platform/ui/ShapedWindow.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/OffscreenApplication.h"
 
 namespace {
 
