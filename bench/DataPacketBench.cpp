@@ -189,10 +189,9 @@ void BM_DecodeResults(benchmark::State& state) {
 }
 
 const std::string& BenchFile() {
-    static const std::string file =
-        (std::filesystem::temp_directory_path() /
-         ("kv-bench-results-" + std::to_string(::getpid()) + ".dbs"))
-            .string();
+    static const std::string file = (std::filesystem::temp_directory_path() /
+                                     ("kv-bench-results-" + std::to_string(::getpid()) + ".dbs"))
+                                        .string();
     return file;
 }
 

@@ -51,6 +51,10 @@ void BM_SurfaceGradient(benchmark::State& state) {
     for (auto _ : state)
         surface.FillGradient(TRect{0, 0, 400, 300}, clWhite, clNavy, direction, 50, 0, 0);
 }
-BENCHMARK(BM_SurfaceGradient)->Arg(gdTopBottom)->Arg(gdFromCenter)->Arg(gdRadial)->Arg(gdDiagonalUp);
+BENCHMARK(BM_SurfaceGradient)
+    ->Arg(gdTopBottom)
+    ->Arg(gdFromCenter)
+    ->Arg(gdRadial)
+    ->Arg(gdDiagonalUp);
 
 }  // namespace

@@ -24,9 +24,7 @@ TRzBlinkingControlsList::~TRzBlinkingControlsList() { delete FTimer; }
 
 void TRzBlinkingControlsList::AddBlinker(IRzBlinker* blinker) { FBlinkers.push_back(blinker); }
 
-void TRzBlinkingControlsList::RemoveBlinker(IRzBlinker* blinker) {
-    std::erase(FBlinkers, blinker);
-}
+void TRzBlinkingControlsList::RemoveBlinker(IRzBlinker* blinker) { std::erase(FBlinkers, blinker); }
 
 void TRzBlinkingControlsList::BlinkTick() {
     FBlinkOn = !FBlinkOn;

@@ -14,8 +14,18 @@ class TBitmap;
 class TCanvas;
 
 enum TFrameStyle {
-    fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus,
-    fsPopup, fsFlatBold, fsFlatRounded
+    fsNone,
+    fsFlat,
+    fsGroove,
+    fsBump,
+    fsLowered,
+    fsButtonDown,
+    fsRaised,
+    fsButtonUp,
+    fsStatus,
+    fsPopup,
+    fsFlatBold,
+    fsFlatRounded
 };
 
 enum TSide { sdLeft, sdTop, sdRight, sdBottom };

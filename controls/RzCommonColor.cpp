@@ -44,12 +44,24 @@ TColor HueSatLumToColor(int h, int s, int l) {
     const double mid1 = m + t, mid2 = v - t;
     double r, g, b;
     switch (k) {
-        case 1: r = mid2, g = v, b = m; break;
-        case 2: r = m, g = v, b = mid1; break;
-        case 3: r = m, g = mid2, b = v; break;
-        case 4: r = mid1, g = m, b = v; break;
-        case 5: r = v, g = m, b = mid2; break;
-        default: r = v, g = mid1, b = m; break;
+        case 1:
+            r = mid2, g = v, b = m;
+            break;
+        case 2:
+            r = m, g = v, b = mid1;
+            break;
+        case 3:
+            r = m, g = mid2, b = v;
+            break;
+        case 4:
+            r = mid1, g = m, b = v;
+            break;
+        case 5:
+            r = v, g = m, b = mid2;
+            break;
+        default:
+            r = v, g = mid1, b = m;
+            break;
     }
     auto channel = [](double c) { return uint8_t(Round(std::min(c, 1.0) * 255)); };
     return RGB(channel(r), channel(g), channel(b));
@@ -91,17 +103,23 @@ constexpr int kMajor = 6, kMinor = 1;
 
 bool WindowsVersionIs(TWindowsVersion version) {
     switch (version) {
-        case wvWin95: return !kNtPlatform && kMajor <= 4 && kMinor == 0;
-        case wvWinNT4: return kNtPlatform && kMajor <= 4;
-        default: return false;
+        case wvWin95:
+            return !kNtPlatform && kMajor <= 4 && kMinor == 0;
+        case wvWinNT4:
+            return kNtPlatform && kMajor <= 4;
+        default:
+            return false;
     }
 }
 
 bool WindowsVersionAtLeast(TWindowsVersion version) {
     switch (version) {
-        case wvWinXP: return kNtPlatform && ((kMajor == 5 && kMinor > 0) || kMajor > 5);
-        case wvWinVista: return kNtPlatform && kMajor > 5;
-        default: return true;
+        case wvWinXP:
+            return kNtPlatform && ((kMajor == 5 && kMinor > 0) || kMajor > 5);
+        case wvWinVista:
+            return kNtPlatform && kMajor > 5;
+        default:
+            return true;
     }
 }
 

@@ -120,20 +120,26 @@ TRect PaintTintedButtonEdge(TCanvas& canvas, const TRect& bounds, TColor face, b
 
 TRect PaintFrameStyleSides(TCanvas& canvas, const TRect& bounds, TFrameStyle style, TSides sides) {
     switch (style) {
-        case fsNone: return bounds;
+        case fsNone:
+            return bounds;
         case fsGroove:
         case fsBump: {
             const TRing c = kStyleColors[style];
             return PaintEtched(canvas, bounds, c.UpperLeft, c.LowerRight, sides);
         }
-        case fsLowered: return PaintPair(canvas, bounds, kLowered, sides);
-        case fsButtonDown: return PaintPair(canvas, bounds, kButtonDown, sides);
-        case fsRaised: return PaintPair(canvas, bounds, kRaised, sides);
-        case fsButtonUp: return PaintPair(canvas, bounds, kButtonUp, sides);
+        case fsLowered:
+            return PaintPair(canvas, bounds, kLowered, sides);
+        case fsButtonDown:
+            return PaintPair(canvas, bounds, kButtonDown, sides);
+        case fsRaised:
+            return PaintPair(canvas, bounds, kRaised, sides);
+        case fsButtonUp:
+            return PaintPair(canvas, bounds, kButtonUp, sides);
         case fsFlatBold:
             return PaintBevelRings(canvas, bounds, clBtnShadow, clBtnShadow, sides, 2);
         // The rounded flat frame has no colours of its own: it takes the flat frame's dark line.
-        case fsFlatRounded: return PaintRoundedFlatEdge(canvas, bounds, cl3DDkShadow, sides);
+        case fsFlatRounded:
+            return PaintRoundedFlatEdge(canvas, bounds, cl3DDkShadow, sides);
         default: {
             const TRing c = kStyleColors[style];
             return PaintSideLines(canvas, bounds, c.UpperLeft, c.LowerRight, sides);
@@ -150,18 +156,29 @@ TRect PaintTintedFrameStyleSides(TCanvas& canvas, const TRect& bounds, TColor fa
     const TColor d50 = DarkenColor(face, 50), d100 = DarkenColor(face, 100);
     const TColor l50 = LightenColor(face, 50), l100 = LightenColor(face, 100);
     switch (style) {
-        case fsNone: return bounds;
-        case fsFlat: return PaintSideLines(canvas, bounds, d50, d50, sides);
-        case fsGroove: return PaintEtched(canvas, bounds, d50, l100, sides);
+        case fsNone:
+            return bounds;
+        case fsFlat:
+            return PaintSideLines(canvas, bounds, d50, d50, sides);
+        case fsGroove:
+            return PaintEtched(canvas, bounds, d50, l100, sides);
         case fsBump:
-        case fsFlatRounded: return PaintEtched(canvas, bounds, l100, d50, sides);
-        case fsLowered: return PaintTwoRings(canvas, bounds, {d50, l100}, {d100, l50}, sides);
-        case fsButtonDown: return PaintTintedButtonEdge(canvas, bounds, face, true, sides);
-        case fsRaised: return PaintTwoRings(canvas, bounds, {l50, d100}, {l100, d50}, sides);
-        case fsButtonUp: return PaintTintedButtonEdge(canvas, bounds, face, false, sides);
-        case fsStatus: return PaintSideLines(canvas, bounds, d50, l100, sides);
-        case fsPopup: return PaintSideLines(canvas, bounds, l100, d50, sides);
-        case fsFlatBold: return PaintBevelRings(canvas, bounds, d50, d50, sides, 2);
+        case fsFlatRounded:
+            return PaintEtched(canvas, bounds, l100, d50, sides);
+        case fsLowered:
+            return PaintTwoRings(canvas, bounds, {d50, l100}, {d100, l50}, sides);
+        case fsButtonDown:
+            return PaintTintedButtonEdge(canvas, bounds, face, true, sides);
+        case fsRaised:
+            return PaintTwoRings(canvas, bounds, {l50, d100}, {l100, d50}, sides);
+        case fsButtonUp:
+            return PaintTintedButtonEdge(canvas, bounds, face, false, sides);
+        case fsStatus:
+            return PaintSideLines(canvas, bounds, d50, l100, sides);
+        case fsPopup:
+            return PaintSideLines(canvas, bounds, l100, d50, sides);
+        case fsFlatBold:
+            return PaintBevelRings(canvas, bounds, d50, d50, sides, 2);
     }
     return bounds;
 }
@@ -203,8 +220,10 @@ TRect PaintEditFrame(TCanvas& canvas, int width, int height, TFrameStyle style, 
     const TRect r = Rect(0, 0, width, height);
     PaintBevelRings(canvas, r, background, background, sdAllSides, 2);
     switch (style) {
-        case fsFlat: return PaintSideLines(canvas, r, frameColor, frameColor, sides);
-        case fsFlatBold: return PaintBevelRings(canvas, r, frameColor, frameColor, sides, 2);
+        case fsFlat:
+            return PaintSideLines(canvas, r, frameColor, frameColor, sides);
+        case fsFlatBold:
+            return PaintBevelRings(canvas, r, frameColor, frameColor, sides, 2);
         default:
             if (background == clWindow) return PaintFrameStyleSides(canvas, r, style, sides);
             return PaintTintedFrameStyleSides(canvas, r, background, style, sides);

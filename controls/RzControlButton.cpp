@@ -29,8 +29,7 @@ void TRzControlButton::Publish(TPublisher<TRzControlButton>& p) {
         .Default(400);
     p.Integer("NumGlyphs", &TRzControlButton::NumGlyphs, &TRzControlButton::SetNumGlyphs)
         .Default(1);
-    p.Boolean("RepeatClicks", &TRzControlButton::RepeatClicks,
-              &TRzControlButton::SetRepeatClicks)
+    p.Boolean("RepeatClicks", &TRzControlButton::RepeatClicks, &TRzControlButton::SetRepeatClicks)
         .Default(false);
     p.Enumeration("Style", ControlButtonStyleNames(), &TRzControlButton::Style,
                   &TRzControlButton::SetStyle)
@@ -162,8 +161,12 @@ void TRzControlButton::Paint() {
             DrawGlyph(target);
             break;
         }
-        case cbsDropDown: DrawDropDownButton(r); break;
-        default: DrawArrowButton(r); break;
+        case cbsDropDown:
+            DrawDropDownButton(r);
+            break;
+        default:
+            DrawArrowButton(r);
+            break;
     }
 }
 
@@ -175,7 +178,8 @@ void TRzControlButton::DrawButtonFace(TRect& r) {
             r = PaintFrameStyle(canvas, r, FPressed ? fsStatus : fsPopup);
         face = Color();
     } else {
-        r = FPressed ? PaintOutlineBox(canvas, r, clBtnShadow) : PaintFrameStyle(canvas, r, fsRaised);
+        r = FPressed ? PaintOutlineBox(canvas, r, clBtnShadow)
+                     : PaintFrameStyle(canvas, r, fsRaised);
     }
     canvas.Brush()->SetColor(face);
     canvas.FillRect(r);
@@ -220,7 +224,8 @@ void TRzControlButton::DrawGlyph(const TRect& r) {
     TBitmap work(cell.cx, cell.cy);
     TCanvas& canvas = *Canvas();
     work.Canvas()->Brush()->SetColor(Color());
-    work.Canvas()->CopyRect(Rect(0, 0, cell.cx, cell.cy), canvas, Bounds(r.Left, r.Top, cell.cx, cell.cy));
+    work.Canvas()->CopyRect(Rect(0, 0, cell.cx, cell.cy), canvas,
+                            Bounds(r.Left, r.Top, cell.cx, cell.cy));
     BlitThroughMask(*work.Canvas(), *FGlyph, Rect(0, 0, cell.cx, cell.cy),
                     FGlyph->TransparentColor(), Bounds(index * cell.cx, 0, cell.cx, cell.cy));
     canvas.Draw(r.Left, r.Top, &work);

@@ -10,9 +10,9 @@
 
 namespace {
 const TEnumInfo& FrameStyleNames() {
-    static const TEnumInfo names{"fsNone",       "fsFlat",   "fsGroove",     "fsBump",
-                                 "fsLowered",    "fsButtonDown", "fsRaised", "fsButtonUp",
-                                 "fsStatus",     "fsPopup",  "fsFlatBold",   "fsFlatRounded"};
+    static const TEnumInfo names{"fsNone",    "fsFlat",       "fsGroove",   "fsBump",
+                                 "fsLowered", "fsButtonDown", "fsRaised",   "fsButtonUp",
+                                 "fsStatus",  "fsPopup",      "fsFlatBold", "fsFlatRounded"};
     return names;
 }
 const TEnumInfo& SideNames() {
@@ -20,11 +20,22 @@ const TEnumInfo& SideNames() {
     return names;
 }
 const TEnumInfo& NotificationNames() {
-    static const TEnumInfo names{
-        "fcpColor",         "fcpFocusColor",    "fcpDisabledColor", "fcpReadOnlyColor",
-        "fcpReadOnlyColorOnFocus", "fcpParentColor", "fcpFlatButtonColor", "fcpFlatButtons",
-        "fcpFrameColor",    "fcpFrameHotColor", "fcpFrameHotTrack", "fcpFrameHotStyle",
-        "fcpFrameSides",    "fcpFrameStyle",    "fcpFrameVisible",  "fcpFramingPreference"};
+    static const TEnumInfo names{"fcpColor",
+                                 "fcpFocusColor",
+                                 "fcpDisabledColor",
+                                 "fcpReadOnlyColor",
+                                 "fcpReadOnlyColorOnFocus",
+                                 "fcpParentColor",
+                                 "fcpFlatButtonColor",
+                                 "fcpFlatButtons",
+                                 "fcpFrameColor",
+                                 "fcpFrameHotColor",
+                                 "fcpFrameHotTrack",
+                                 "fcpFrameHotStyle",
+                                 "fcpFrameSides",
+                                 "fcpFrameStyle",
+                                 "fcpFrameVisible",
+                                 "fcpFramingPreference"};
     return names;
 }
 const TEnumInfo& FramingPreferenceNames() {

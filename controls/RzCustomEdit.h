@@ -10,10 +10,23 @@ enum TFramingPreference { fpCustomFraming, fpXPThemes };
 
 // The settings a frame controller pushes, one bit each in this order.
 enum TRzFrameControllerPropertyConnection {
-    fcpColor, fcpFocusColor, fcpDisabledColor, fcpReadOnlyColor, fcpReadOnlyColorOnFocus,
-    fcpParentColor, fcpFlatButtonColor, fcpFlatButtons, fcpFrameColor, fcpFrameHotColor,
-    fcpFrameHotTrack, fcpFrameHotStyle, fcpFrameSides, fcpFrameStyle, fcpFrameVisible,
-    fcpFramingPreference, fcpAll
+    fcpColor,
+    fcpFocusColor,
+    fcpDisabledColor,
+    fcpReadOnlyColor,
+    fcpReadOnlyColorOnFocus,
+    fcpParentColor,
+    fcpFlatButtonColor,
+    fcpFlatButtons,
+    fcpFrameColor,
+    fcpFrameHotColor,
+    fcpFrameHotTrack,
+    fcpFrameHotStyle,
+    fcpFrameSides,
+    fcpFrameStyle,
+    fcpFrameVisible,
+    fcpFramingPreference,
+    fcpAll
 };
 using TRzFrameControllerNotifications = TSet<TRzFrameControllerPropertyConnection>;
 // Every setting (fcpAll itself is not held in the set).

@@ -7,18 +7,29 @@
 #include "platform/ui/Control.h"
 
 namespace {
-const char* const kSettingNames[] = {
-    "Color",          "FocusColor",    "DisabledColor", "ReadOnlyColor", "ReadOnlyColorOnFocus",
-    "ParentColor",    "FlatButtonColor", "FlatButtons", "FrameColor",    "FrameHotColor",
-    "FrameHotTrack",  "FrameHotStyle", "FrameSides",    "FrameStyle",    "FrameVisible",
-    "FramingPreference"};
+const char* const kSettingNames[] = {"Color",
+                                     "FocusColor",
+                                     "DisabledColor",
+                                     "ReadOnlyColor",
+                                     "ReadOnlyColorOnFocus",
+                                     "ParentColor",
+                                     "FlatButtonColor",
+                                     "FlatButtons",
+                                     "FrameColor",
+                                     "FrameHotColor",
+                                     "FrameHotTrack",
+                                     "FrameHotStyle",
+                                     "FrameSides",
+                                     "FrameStyle",
+                                     "FrameVisible",
+                                     "FramingPreference"};
 
 // The order in which every setting is pushed at once.
 constexpr TRzFrameControllerPropertyConnection kPushOrder[] = {
-    fcpParentColor,   fcpColor,         fcpDisabledColor, fcpReadOnlyColor,
-    fcpReadOnlyColorOnFocus, fcpFocusColor, fcpFlatButtonColor, fcpFlatButtons,
-    fcpFrameColor,    fcpFrameHotColor, fcpFrameHotTrack, fcpFrameHotStyle,
-    fcpFrameSides,    fcpFrameStyle,    fcpFrameVisible,  fcpFramingPreference};
+    fcpParentColor,          fcpColor,         fcpDisabledColor,   fcpReadOnlyColor,
+    fcpReadOnlyColorOnFocus, fcpFocusColor,    fcpFlatButtonColor, fcpFlatButtons,
+    fcpFrameColor,           fcpFrameHotColor, fcpFrameHotTrack,   fcpFrameHotStyle,
+    fcpFrameSides,           fcpFrameStyle,    fcpFrameVisible,    fcpFramingPreference};
 }  // namespace
 
 TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
@@ -55,23 +66,56 @@ void TRzFrameController::WriteSetting(TControl* control,
     if (!IsPublishedProp(control, name)) return;
     int64_t value = 0;
     switch (setting) {
-        case fcpColor: value = FColor; break;
-        case fcpFocusColor: value = FFocusColor; break;
-        case fcpDisabledColor: value = FDisabledColor; break;
-        case fcpReadOnlyColor: value = FReadOnlyColor; break;
-        case fcpReadOnlyColorOnFocus: value = FReadOnlyColorOnFocus; break;
-        case fcpParentColor: value = FParentColor; break;
-        case fcpFlatButtonColor: value = FFlatButtonColor; break;
-        case fcpFlatButtons: value = FFlatButtons; break;
-        case fcpFrameColor: value = FFrameColor; break;
-        case fcpFrameHotColor: value = FFrameHotColor; break;
-        case fcpFrameHotTrack: value = FFrameHotTrack; break;
-        case fcpFrameHotStyle: value = FFrameHotStyle; break;
-        case fcpFrameSides: value = int64_t(FFrameSides.Mask()); break;
-        case fcpFrameStyle: value = FFrameStyle; break;
-        case fcpFrameVisible: value = FFrameVisible; break;
-        case fcpFramingPreference: value = FFramingPreference; break;
-        case fcpAll: return;
+        case fcpColor:
+            value = FColor;
+            break;
+        case fcpFocusColor:
+            value = FFocusColor;
+            break;
+        case fcpDisabledColor:
+            value = FDisabledColor;
+            break;
+        case fcpReadOnlyColor:
+            value = FReadOnlyColor;
+            break;
+        case fcpReadOnlyColorOnFocus:
+            value = FReadOnlyColorOnFocus;
+            break;
+        case fcpParentColor:
+            value = FParentColor;
+            break;
+        case fcpFlatButtonColor:
+            value = FFlatButtonColor;
+            break;
+        case fcpFlatButtons:
+            value = FFlatButtons;
+            break;
+        case fcpFrameColor:
+            value = FFrameColor;
+            break;
+        case fcpFrameHotColor:
+            value = FFrameHotColor;
+            break;
+        case fcpFrameHotTrack:
+            value = FFrameHotTrack;
+            break;
+        case fcpFrameHotStyle:
+            value = FFrameHotStyle;
+            break;
+        case fcpFrameSides:
+            value = int64_t(FFrameSides.Mask());
+            break;
+        case fcpFrameStyle:
+            value = FFrameStyle;
+            break;
+        case fcpFrameVisible:
+            value = FFrameVisible;
+            break;
+        case fcpFramingPreference:
+            value = FFramingPreference;
+            break;
+        case fcpAll:
+            return;
     }
     SetOrdProp(control, name, value);
 }
@@ -106,9 +150,7 @@ void TRzFrameController::LinkControl(TControl* control) {
     ApplyToControl(control, fcpAll);
 }
 
-void TRzFrameController::UnlinkControl(TControl* control) {
-    std::erase(FControls, control);
-}
+void TRzFrameController::UnlinkControl(TControl* control) { std::erase(FControls, control); }
 
 void TRzFrameController::ReleaseUpdates() {
     if (--FUpdateCount > 0) return;
@@ -141,7 +183,7 @@ void TRzFrameController::Assign(const TPersistent* source) {
 
 // --- Setters: store a change and push it.
 
-#define KV_FRAME_SETTER(Name, Type, Field, Code) \
+#define KV_FRAME_SETTER(Name, Type, Field, Code)     \
     void TRzFrameController::Set##Name(Type value) { \
         if (value == Field) return;                  \
         Field = value;                               \

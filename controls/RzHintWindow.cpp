@@ -19,9 +19,9 @@ bool IsLeft(TRzHintCorner c) { return c == hcLowerLeft || c == hcUpperLeft; }
 
 TRzPointerGeometry PointerGeometry(TRzHintCorner corner, int w, int h) {
     TRzPointerGeometry g;
-    g.Body = IsLower(corner)                              ? Rect(0, kBand, w, h)
+    g.Body = IsLower(corner)                                   ? Rect(0, kBand, w, h)
              : corner == hcUpperLeft || corner == hcUpperRight ? Rect(0, 0, w, h - kBand)
-                                                          : Rect(0, 0, w, h);
+                                                               : Rect(0, 0, w, h);
     switch (corner) {
         case hcLowerRight:
             g.A = {10, 21}, g.T = {10, 1}, g.Q = {30, 21}, g.J = Rect(10, 21, 31, 22);
@@ -38,7 +38,8 @@ TRzPointerGeometry PointerGeometry(TRzHintCorner corner, int w, int h) {
             g.A = {10, h - 22}, g.T = {10, h - 2}, g.Q = {30, h - 22};
             g.J = Rect(10, h - 23, 31, h - 21);
             break;
-        case hcNone: break;
+        case hcNone:
+            break;
     }
     return g;
 }
@@ -50,7 +51,7 @@ bool InTriangle(TPoint a, TPoint b, TPoint c, int x, int y) {
         return int64_t(q.X - p.X) * (y - p.Y) - int64_t(q.Y - p.Y) * (x - p.X);
     };
     const int64_t d1 = cross(a, b, x, y), d2 = cross(b, c, x, y), d3 = cross(c, a, x, y);
-    const bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+    const bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
     return !(neg && pos);
 }
 }  // namespace
@@ -71,11 +72,20 @@ bool BalloonRegionContains(TRzHintCorner corner, int w, int h, int x, int y) {
     // The pointer, widened by a pixel so that its tip reaches the window's edge row.
     TPoint a = g.A, t = g.T, q = g.Q;
     switch (corner) {
-        case hcLowerRight: t.Y -= 1, q.X += 1; break;
-        case hcLowerLeft: a.X += 1, t.X += 1, t.Y -= 1; break;
-        case hcUpperLeft: a.X += 1, t.X += 1, t.Y += 1; break;
-        case hcUpperRight: t.Y += 1, q.X += 1; break;
-        case hcNone: break;
+        case hcLowerRight:
+            t.Y -= 1, q.X += 1;
+            break;
+        case hcLowerLeft:
+            a.X += 1, t.X += 1, t.Y -= 1;
+            break;
+        case hcUpperLeft:
+            a.X += 1, t.X += 1, t.Y += 1;
+            break;
+        case hcUpperRight:
+            t.Y += 1, q.X += 1;
+            break;
+        case hcNone:
+            break;
     }
     return InTriangle(a, t, q, x, y);
 }
@@ -156,10 +166,18 @@ void TRzCustomHintWindow::ActivateHint(TRect r, const std::string& hint, TPoint 
     // The tip lies 10 pixels in from the body's near end.
     TPoint p;
     switch (FEffectiveCorner) {
-        case hcLowerLeft: p = {r.Left - w + 10, r.Top}; break;
-        case hcUpperLeft: p = {r.Left - w + 10, r.Top - h}; break;
-        case hcUpperRight: p = {r.Left - 10, r.Top - h}; break;
-        default: p = {r.Left - 10, r.Top}; break;
+        case hcLowerLeft:
+            p = {r.Left - w + 10, r.Top};
+            break;
+        case hcUpperLeft:
+            p = {r.Left - w + 10, r.Top - h};
+            break;
+        case hcUpperRight:
+            p = {r.Left - 10, r.Top - h};
+            break;
+        default:
+            p = {r.Left - 10, r.Top};
+            break;
     }
     // Flips at the work area's edges, each seeing the ones before.
     TRzHintCorner& c = FEffectiveCorner;
@@ -191,9 +209,15 @@ TRect TRzCustomHintWindow::HintTextRect(TRect body) const {
     const int dx = balloon ? 8 : 2, dy = balloon ? 4 : 2;
     int offset = 0;
     switch (FAlignment) {
-        case taLeftJustify: offset = dx; break;
-        case taRightJustify: offset = -dx; break;
-        case taCenter: offset = balloon && FCaptionWidth < body.Width() ? dx : 0; break;
+        case taLeftJustify:
+            offset = dx;
+            break;
+        case taRightJustify:
+            offset = -dx;
+            break;
+        case taCenter:
+            offset = balloon && FCaptionWidth < body.Width() ? dx : 0;
+            break;
     }
     body = Rect(body.Left + offset, body.Top + dy, body.Right + offset, body.Bottom + dy);
     if (FCaptionWidth < body.Width()) {

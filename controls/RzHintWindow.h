@@ -18,9 +18,9 @@ class TFont;
 // Where the body lies relative to the pointer tip.
 enum TRzHintCorner { hcLowerRight, hcLowerLeft, hcUpperLeft, hcUpperRight, hcNone };
 
-using TSetHintWinSizeEvent = std::function<void(TObject* sender, TCanvas* canvas, int& width,
-                                                int& height, const std::string& hint,
-                                                TRzHintCorner corner)>;
+using TSetHintWinSizeEvent =
+    std::function<void(TObject* sender, TCanvas* canvas, int& width, int& height,
+                       const std::string& hint, TRzHintCorner corner)>;
 using TSetHintRectEvent = std::function<void(TObject* sender, TCanvas* canvas, TRect& rect,
                                              const std::string& hint, TRzHintCorner corner)>;
 

@@ -54,7 +54,7 @@ private:
     void ApplyArrowStyles();
     void SetGlyph(TRzControlButton* button, bool& custom, const TBitmap* value);
 
-    TRzControlButton* FUpRight = nullptr;   // owned as components
+    TRzControlButton* FUpRight = nullptr;  // owned as components
     TRzControlButton* FDownLeft = nullptr;
     TWinControl* FFocusControl = nullptr;
     TSpinDirection FDirection = sdUpDown;

@@ -37,7 +37,8 @@ void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     p.Float("Max", &E::Max, &E::SetMax);
     p.Float("Min", &E::Min, &E::SetMin);
     p.Float("PageSize", &E::PageSize, &E::SetPageSize);
-    p.Float("Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue);
+    p.Float(
+        "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue);
 }
 
 // --- Value and text.
@@ -68,7 +69,9 @@ void TRzSpinEdit::SetValue(long double value) {
     SetText(FloatToStrF(ClampValue(value), ffFixed, 18, FDecimals));
     if (placed && selLength == 0) {
         const int newLength = int(Text().size());
-        const int moved = newLength > oldLength ? caret + 1 : newLength < oldLength ? caret - 1 : caret;
+        const int moved = newLength > oldLength   ? caret + 1
+                          : newLength < oldLength ? caret - 1
+                                                  : caret;
         SetEditSelStart(*this, std::clamp(moved, 0, newLength));
     }
 }
@@ -161,11 +164,24 @@ void TRzSpinEdit::KeyDown(int& key, TShiftState shift) {
                 RejectKey();
             }
             break;
-        case VK_PRIOR: IncValueBy(FPageSize); key = 0; break;
-        case VK_NEXT: DecValueBy(FPageSize); key = 0; break;
-        case VK_UP: StepUp(); key = 0; break;
-        case VK_DOWN: StepDown(); key = 0; break;
-        default: break;
+        case VK_PRIOR:
+            IncValueBy(FPageSize);
+            key = 0;
+            break;
+        case VK_NEXT:
+            DecValueBy(FPageSize);
+            key = 0;
+            break;
+        case VK_UP:
+            StepUp();
+            key = 0;
+            break;
+        case VK_DOWN:
+            StepDown();
+            key = 0;
+            break;
+        default:
+            break;
     }
 }
 

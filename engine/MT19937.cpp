@@ -20,8 +20,8 @@ void MTRandomize() {
     // The low 32 bits of a nanosecond clock: a different seed for every run.
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    const uint64_t ns = static_cast<uint64_t>(ts.tv_sec) * 1000000000u +
-                        static_cast<uint64_t>(ts.tv_nsec);
+    const uint64_t ns =
+        static_cast<uint64_t>(ts.tv_sec) * 1000000000u + static_cast<uint64_t>(ts.tv_nsec);
     MTSeed(static_cast<uint32_t>(ns));
 }
 

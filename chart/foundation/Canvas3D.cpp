@@ -112,9 +112,12 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
     const double sy = double(Rect.Bottom - Rect.Top) / h;
     auto project = [&](int u, int v) {
         switch (Plane) {
-            case cpX: return ProjectPoint(Position, v, u);
-            case cpY: return ProjectPoint(u, Position, v);
-            case cpZ: break;
+            case cpX:
+                return ProjectPoint(Position, v, u);
+            case cpY:
+                return ProjectPoint(u, Position, v);
+            case cpZ:
+                break;
         }
         return ProjectPoint(u, v, Position);
     };

@@ -62,10 +62,9 @@ public:
     virtual void DrawLineAtZ(int X0, int Y0, int X1, int Y1, int Z);
     virtual void MovePenTo3D(int X, int Y, int Z);
     virtual void DrawLineTo3D(int X, int Y, int Z);
-    virtual void DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRadius, int Z0,
-                                int Z1, double StartAngle, double EndAngle, bool DarkSides,
-                                bool WithSides, int DonutPercent,
-                                const TCustomTeeGradient* Gradient) = 0;
+    virtual void DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRadius, int Z0, int Z1,
+                                double StartAngle, double EndAngle, bool DarkSides, bool WithSides,
+                                int DonutPercent, const TCustomTeeGradient* Gradient) = 0;
     virtual void FillPlaneAlongDepth(TPoint P0, TPoint P1, int Z0, int Z1) = 0;
     virtual void FillQuadAtZ(TPoint P1, TPoint P2, TPoint P3, TPoint P4, int Z) = 0;
     virtual void FillQuadBetweenDepths(std::span<const TPoint, 4> Points, int Z0, int Z1) = 0;
@@ -74,13 +73,12 @@ public:
     virtual void DrawPolylineAtZ(std::span<const TPoint> Points, int LastIndex, int Z);
     virtual void DrawPyramid(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0,
                              int Z1, bool DarkSides) = 0;
-    virtual void DrawTruncatedPyramid(const TRect& Rect, int FrontDepth, int BackDepth,
-                                      int TruncX, int TruncZ) = 0;
+    virtual void DrawTruncatedPyramid(const TRect& Rect, int FrontDepth, int BackDepth, int TruncX,
+                                      int TruncZ) = 0;
     virtual void DrawRectangleAtZ(const TRect& Rect, int Z) = 0;
     virtual void FillPlaneAtY(int Left, int Y, int Right, int Z0, int Z1) = 0;
     virtual void FillPlaneAtX(int X, int Top, int Bottom, int Z0, int Z1) = 0;
-    virtual void DrawRotatedTextAtZ(int X, int Y, int Z, std::string_view Text,
-                                    double Angle) = 0;
+    virtual void DrawRotatedTextAtZ(int X, int Y, int Z, std::string_view Text, double Angle) = 0;
     virtual void DrawSphere(int X, int Y, int Z, int Radius) = 0;
     // For surfaces that render a whole grid at once; others let the series draw cell by cell.
     virtual void DrawSurfaceGrid(int Style, bool Flag, int NumX, int NumZ, TObject* Series,
@@ -112,9 +110,7 @@ public:
     void DrawBoundsAtZ(int Left, int Top, int Right, int Bottom, int Z) {
         DrawRectangleAtZ(TRect{Left, Top, Right, Bottom}, Z);
     }
-    void DrawLineBetweenAtZ(TPoint P0, TPoint P1, int Z) {
-        DrawLineAtZ(P0.X, P0.Y, P1.X, P1.Y, Z);
-    }
+    void DrawLineBetweenAtZ(TPoint P0, TPoint P1, int Z) { DrawLineAtZ(P0.X, P0.Y, P1.X, P1.Y, Z); }
     void MovePenToPoint3D(const TPointXYZ& P) { MovePenTo3D(P.X, P.Y, P.Z); }
     void DrawLineToPoint3D(const TPointXYZ& P) { DrawLineTo3D(P.X, P.Y, P.Z); }
     void FillQuadPointsAtZ(TPoint P1, TPoint P2, TPoint P3, TPoint P4, int Z) {

@@ -29,8 +29,7 @@ public:
     void DrawPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) override;
     void DrawEllipse(int X1, int Y1, int X2, int Y2) override;
     void DrawRectangle(int X0, int Y0, int X1, int Y1) override;
-    void DrawRoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth,
-                       int CornerHeight) override;
+    void DrawRoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight) override;
     void FillRectangle(const TRect& Rect) override;
     void MovePenTo(int X, int Y) override;
     void DrawLineTo(int X, int Y) override;

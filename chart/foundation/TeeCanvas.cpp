@@ -182,7 +182,8 @@ void TTeeCanvas::DarkenBrushColor(TColor Color, int Amount) {
 void TTeeCanvas::UseFont(TTeeFont* Font) {
     Font->SetPixelsPerInch(FFont->PixelsPerInch());
     FFont->Assign(Font);
-    if (FFontZoomPercent != 100) FFont->SetSize(RoundToInt(FFont->Size() * FFontZoomPercent * 0.01));
+    if (FFontZoomPercent != 100)
+        FFont->SetSize(RoundToInt(FFont->Size() * FFontZoomPercent * 0.01));
     if (GetMonochrome()) FFont->SetColor(clBlack);
     if (FCharacterExtra != Font->InterCharSize()) FCharacterExtra = Font->InterCharSize();
     FSelectedFont = Font;

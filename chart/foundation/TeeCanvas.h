@@ -158,6 +158,6 @@ private:
     int FBlendPercent = 0;
     int FCharacterExtra = 0;
     bool FRecordingMetafile = false;
-    std::vector<TPoint> FDevicePoints;  // reused for clip polygons under a mapping
+    std::vector<TPoint> FDevicePoints;      // reused for clip polygons under a mapping
     std::unique_ptr<TBitmap> FPatternCopy;  // a brush picture that is not a bitmap
 };

@@ -20,8 +20,8 @@ TTeeCanvas3D::~TTeeCanvas3D() { ReleaseBufferBitmap(); }
 
 // --- Passes and buffer -----------------------------------------------------------------------
 
-TRect TTeeCanvas3D::PrepareDrawing(TCanvas* Canvas, TView3DOptions* ViewOptions, TColor,
-                                   bool Is3D, const TRect& Bounds) {
+TRect TTeeCanvas3D::PrepareDrawing(TCanvas* Canvas, TView3DOptions* ViewOptions, TColor, bool Is3D,
+                                   const TRect& Bounds) {
     FPaintBounds = Bounds;
     FViewOptions = ViewOptions;
     if (ViewOptions) FFontZoomPercent = ViewOptions->FontZoom();
@@ -179,8 +179,8 @@ void TTeeCanvas3D::DrawDonutSlice(int XCenter, int YCenter, int XRadius, int YRa
     TCanvas* canvas = BoundCanvas();
     canvas->MoveTo(p0.X, p0.Y);
     canvas->BeginPath();
-    canvas->ArcTo(XCenter - XRadius, YCenter - YRadius, XCenter + XRadius, YCenter + YRadius,
-                  p0.X, p0.Y, p1.X, p1.Y);
+    canvas->ArcTo(XCenter - XRadius, YCenter - YRadius, XCenter + XRadius, YCenter + YRadius, p0.X,
+                  p0.Y, p1.X, p1.Y);
     const TPoint q0 = on(StartAngle, ix, iy);
     const TPoint q1 = on(EndAngle, ix, iy);
     if (q0 != q1) {
@@ -209,10 +209,10 @@ void TTeeCanvas3D::ClipToCube(const TRect& Rect, int Z0, int Z1) {
         return;
     }
     std::vector<TPoint> corners = {
-        ProjectPoint(Rect.Left, Rect.Bottom, Z0),  ProjectPoint(Rect.Left, Rect.Bottom, Z1),
-        ProjectPoint(Rect.Left, Rect.Top, Z1),     ProjectPoint(Rect.Right, Rect.Top, Z1),
-        ProjectPoint(Rect.Right, Rect.Top, Z0),    ProjectPoint(Rect.Right, Rect.Bottom, Z0),
-        ProjectPoint(Rect.Left, Rect.Top, Z0),     ProjectPoint(Rect.Right, Rect.Bottom, Z1)};
+        ProjectPoint(Rect.Left, Rect.Bottom, Z0), ProjectPoint(Rect.Left, Rect.Bottom, Z1),
+        ProjectPoint(Rect.Left, Rect.Top, Z1),    ProjectPoint(Rect.Right, Rect.Top, Z1),
+        ProjectPoint(Rect.Right, Rect.Top, Z0),   ProjectPoint(Rect.Right, Rect.Bottom, Z0),
+        ProjectPoint(Rect.Left, Rect.Top, Z0),    ProjectPoint(Rect.Right, Rect.Bottom, Z1)};
     ConvexHull(corners);  // eight points always leave a hull
     ClipToPolygon(corners, static_cast<int>(corners.size()) - 1, false);
 }

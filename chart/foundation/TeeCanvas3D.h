@@ -42,8 +42,7 @@ public:
     void MovePenTo(int X, int Y) override;
     void DrawPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) override;
     void DrawRectangle(int X0, int Y0, int X1, int Y1) override;
-    void DrawRoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth,
-                       int CornerHeight) override;
+    void DrawRoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight) override;
     void StretchDrawGraphic(const TRect& Rect, TGraphic* Graphic) override;
     void DrawTextAt(int X, int Y, std::string_view Text) override;
     // The plain extent, plus the selected font's character spacing and shadow.
@@ -52,8 +51,7 @@ public:
     void ClipToRectangle(const TRect& Rect) override;
     void FillBackground(const TRect& Rect) override { FillRectangle(Rect); }
     void FillGradient(const TRect& Rect, TColor StartColour, TColor EndColour,
-                      TGradientDirection Direction, int Balance, int RadialX,
-                      int RadialY) override;
+                      TGradientDirection Direction, int Balance, int RadialX, int RadialY) override;
     void MarkDirty() override { FBufferDirty = true; }
     void DrawPolyline(std::span<const TPoint> Points, int LastIndex) override;
     void DrawPolygon(std::span<const TPoint> Points, int LastIndex) override;
@@ -67,8 +65,8 @@ public:
     void UnprojectPoint(int& X, int& Y, int Z) override;
     TPoint ProjectPoint(int X, int Y, int Z) override;
     TPoint ProjectRealPoint(double X, double Y, int Z);
-    TRect PrepareDrawing(TCanvas* Canvas, TView3DOptions* ViewOptions, TColor BackColour,
-                         bool Is3D, const TRect& Bounds) override;
+    TRect PrepareDrawing(TCanvas* Canvas, TView3DOptions* ViewOptions, TColor BackColour, bool Is3D,
+                         const TRect& Bounds) override;
     void PrepareProjection(int MaxDepth, const TRect& Rect) override;
     void ShowBuffer(TCanvas* DestCanvas, TCanvas* NextCanvas, const TRect& Rect) override;
     bool RepaintFromBuffer() override;

@@ -158,8 +158,8 @@ void TTeeCanvas3D::FillGradient(const TRect& Rect, TColor StartColour, TColor En
             const bool up = Direction == gdDiagonalUp;
             const int bottom = up ? r.Bottom : r.Bottom - 1;
             const int lines = w + h;
-            const TBandColors color(StartColour, EndColour,
-                                    std::max(1, std::min(255, lines - 1)), Balance);
+            const TBandColors color(StartColour, EndColour, std::max(1, std::min(255, lines - 1)),
+                                    Balance);
             const int steps = std::max(1, std::min(255, lines - 1));
             TPoint a{r.Left, up ? bottom : r.Top};
             TPoint b = a;
@@ -170,11 +170,23 @@ void TTeeCanvas3D::FillGradient(const TRect& Rect, TColor StartColour, TColor En
                 // The first end runs along the left edge, then the far edge; the second along
                 // the near edge, then the right edge.
                 if (up) {
-                    if (a.Y > r.Top) --a.Y; else if (a.X < r.Right) ++a.X;
-                    if (b.X < r.Right) ++b.X; else if (b.Y > r.Top) --b.Y;
+                    if (a.Y > r.Top)
+                        --a.Y;
+                    else if (a.X < r.Right)
+                        ++a.X;
+                    if (b.X < r.Right)
+                        ++b.X;
+                    else if (b.Y > r.Top)
+                        --b.Y;
                 } else {
-                    if (a.Y < bottom) ++a.Y; else if (a.X < r.Right) ++a.X;
-                    if (b.X < r.Right) ++b.X; else if (b.Y < bottom) ++b.Y;
+                    if (a.Y < bottom)
+                        ++a.Y;
+                    else if (a.X < r.Right)
+                        ++a.X;
+                    if (b.X < r.Right)
+                        ++b.X;
+                    else if (b.Y < bottom)
+                        ++b.Y;
                 }
             }
             pen->Assign(&saved);

@@ -77,8 +77,8 @@ TPoint TTeeCanvas3D::ProjectRealPoint(double X, double Y, int Z) {
     const double y = Y - FCenterY;
     const double z = Z - FCenterZ;
     const double t = z * c2 - x * s2;
-    const double f = FUsesPerspective ? FZoomScale / ((c1 * t + y * s1) * FPerspectiveScale + 1)
-                                      : FZoomScale;
+    const double f =
+        FUsesPerspective ? FZoomScale / ((c1 * t + y * s1) * FPerspectiveScale + 1) : FZoomScale;
     const double a = x * c2 + z * s2;
     const double b = y * c1 - s1 * t;
     // Without tilt c3 is 1 and s3 is 0, so this is also the untilted form.

@@ -41,10 +41,10 @@ void TTeeCanvas3D::DrawCuboid(int Left, int Right, int Top, int Bottom, int Z0, 
                               bool DarkSides) {
     const TColor entry = EntryColour(*this);
     const bool clear = Brush()->Style() == bsClear;
-    auto face = [&](int x0, int y0, int z0, int x1, int y1, int z1, int x2, int y2, int z2,
-                    int x3, int y3, int z3) {
-        QuadPoints = {ProjectPoint(x0, y0, z0), ProjectPoint(x1, y1, z1),
-                      ProjectPoint(x2, y2, z2), ProjectPoint(x3, y3, z3)};
+    auto face = [&](int x0, int y0, int z0, int x1, int y1, int z1, int x2, int y2, int z2, int x3,
+                    int y3, int z3) {
+        QuadPoints = {ProjectPoint(x0, y0, z0), ProjectPoint(x1, y1, z1), ProjectPoint(x2, y2, z2),
+                      ProjectPoint(x3, y3, z3)};
         return QuadTurn(QuadPoints);
     };
     auto shade = [&](int amount) {
@@ -85,8 +85,8 @@ void TTeeCanvas3D::DrawCylinder(bool Vertical, int Left, int Top, int Right, int
     DrawCone(Vertical, Left, Top, Right, Bottom, Z0, Z1, DarkCover, 100);
 }
 
-void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0,
-                            int Z1, bool DarkCover, int ConePercent) {
+void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1,
+                            bool DarkCover, int ConePercent) {
     constexpr int N = 16;
     const double step = 2 * std::numbers::pi / N;
     const TColor entry = EntryColour(*this);
@@ -121,8 +121,8 @@ void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bot
     if (DarkCover) DarkenBrushColor(entry, 64);
     bool capNarrow = true;
     if (!Vertical) {
-        capNarrow = !IsCulledFace(ProjectPoint(0, 0, 0), ProjectPoint(0, 10, 0),
-                                  ProjectPoint(0, 10, 10));
+        capNarrow =
+            !IsCulledFace(ProjectPoint(0, 0, 0), ProjectPoint(0, 10, 0), ProjectPoint(0, 10, 10));
     }
     DrawPolygon(std::span<const TPoint>(capNarrow ? narrow : wide).first(N), N - 1);
 }
@@ -187,9 +187,9 @@ void TTeeCanvas3D::DrawTruncatedPyramid(const TRect& Rect, int FrontDepth, int B
     auto depthSide = [&](int d1, int d2) {
         const std::array<TPoint, 4> q = {TPoint{cx - TruncX, top}, TPoint{cx + TruncX, top},
                                          TPoint{right, bottom}, TPoint{left, bottom}};
-        bool culled = IsCulledFace(ProjectPoint(q[1].X, q[1].Y, d1),
-                                   ProjectPoint(q[2].X, q[2].Y, d2),
-                                   ProjectPoint(q[3].X, q[3].Y, d2));
+        bool culled =
+            IsCulledFace(ProjectPoint(q[1].X, q[1].Y, d1), ProjectPoint(q[2].X, q[2].Y, d2),
+                         ProjectPoint(q[3].X, q[3].Y, d2));
         if (!((d1 < d2 && d1 >= 1 && upright) || (d2 < d1 && bottom < top))) culled = !culled;
         if (!culled) FillQuadBetweenDepths(q, d1, d2);
     };
@@ -201,14 +201,20 @@ void TTeeCanvas3D::DrawTruncatedPyramid(const TRect& Rect, int FrontDepth, int B
         if (!((x1 < x2 && upright) || (x2 < x1 && bottom < top))) culled = !culled;
         if (!culled) DrawQuadBuffer();
     };
-    if (upright) base(); else cap();
+    if (upright)
+        base();
+    else
+        cap();
     depthSide(cz + TruncZ, BackDepth);
     if (TruncX != 0 || FrontDepth != BackDepth) {
         lateralSide(cx - TruncX, left);
         depthSide(cz - TruncZ, FrontDepth);
         lateralSide(cx + TruncX, right);
     }
-    if (upright) cap(); else base();
+    if (upright)
+        cap();
+    else
+        base();
 }
 
 void TTeeCanvas3D::DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRadius, int Z0,
@@ -217,8 +223,7 @@ void TTeeCanvas3D::DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRa
                                   const TCustomTeeGradient* Gradient) {
     const TColor entry = EntryColour(*this);
     const double sweep = EndAngle - StartAngle;
-    const int n =
-        std::min(94, RoundHalfEven(std::fabs(sweep) * 180 / std::numbers::pi / 2)) + 2;
+    const int n = std::min(94, RoundHalfEven(std::fabs(sweep) * 180 / std::numbers::pi / 2)) + 2;
     const bool donut = DonutPercent > 0;
     const double inX = DonutPercent * XRadius * 0.01;
     const double inY = DonutPercent * YRadius * 0.01;
@@ -323,8 +328,8 @@ void TTeeCanvas3D::DrawArrow(bool Filled, TPoint FromPoint, TPoint ToPoint, int 
     const TPoint tip = ProjectPoint(ToPoint.X, ToPoint.Y, Z);
     const TPoint h1 = at(uT - h, vT - w / 2), h2 = at(uT - h, vT + w / 2);
     if (Filled) {
-        const std::array<TPoint, 7> p = {at(uF, vT + s), at(uF, vT - s), at(uT - h, vT - s), h1,
-                                         tip,            h2,             at(uT - h, vT + s)};
+        const std::array<TPoint, 7> p = {
+            at(uF, vT + s), at(uF, vT - s), at(uT - h, vT - s), h1, tip, h2, at(uT - h, vT + s)};
         DrawPolygon(p, 6);
         return;
     }

@@ -72,8 +72,10 @@ TRect TTeeCanvas3D::TextBox(int X, int Y, std::string_view Text) {
     unsigned flags = GetTextAlignment();
     if (flags > 7) flags &= ~8u;  // the bottom flag
     int left = X;
-    if (flags == 2) left = X - w;
-    else if (flags == 6) left = X - w / 2;
+    if (flags == 2)
+        left = X - w;
+    else if (flags == 6)
+        left = X - w / 2;
     return TRect{left, Y, left + w, Y + h};
 }
 
@@ -109,8 +111,10 @@ void TTeeCanvas3D::BlurShadow(int SX, int SY, std::string_view Text, int Steps) 
     unsigned flags = GetTextAlignment();
     if (flags > 7) flags &= ~8u;
     int left = SX;
-    if (flags == 2) left = SX - tw;
-    else if (flags == 6) left = SX - tw / 2;
+    if (flags == 2)
+        left = SX - tw;
+    else if (flags == 6)
+        left = SX - tw / 2;
     const TRect rect{std::max(0, left - 1), std::max(0, SY),
                      std::min(bitmap.Width() - 1, left + tw),
                      std::min(bitmap.Height() - 1, SY + th - 1)};
@@ -128,10 +132,14 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
     int x = X, y = Y;
     if (const TTeeShadow* shadow = VisibleShadow(selected)) {
         int sx = X, sy = Y;
-        if (shadow->HorizSize() > 0) sx = X + shadow->HorizSize();
-        else x = X - shadow->HorizSize();
-        if (shadow->VertSize() > 0) sy = Y + shadow->VertSize();
-        else y = Y - shadow->VertSize();
+        if (shadow->HorizSize() > 0)
+            sx = X + shadow->HorizSize();
+        else
+            x = X - shadow->HorizSize();
+        if (shadow->VertSize() > 0)
+            sy = Y + shadow->VertSize();
+        else
+            y = Y - shadow->VertSize();
         TTeeBlend* blend = shadow->Transparency() > 0
                                ? BeginBlending(TextBox(sx, sy, Text), shadow->Transparency())
                                : nullptr;
@@ -154,8 +162,10 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
         return;
     }
 
-    if (outline) UsePen(outline);
-    else Pen()->SetStyle(psClear);
+    if (outline)
+        UsePen(outline);
+    else
+        Pen()->SetStyle(psClear);
     Brush()->SetColor(Font()->Color());
     Brush()->SetStyle(bsSolid);
     SetBackgroundMode(TRANSPARENT);
@@ -170,8 +180,10 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
         SaveDeviceClip(*canvas);  // so that RemoveClipping gives any outer clip back
         canvas->SelectClipPath(RGN_AND);
         const TRect box = TextBox(x, y, Text);
-        if (gradient) gradient->DrawInRect(*this, box);
-        else StretchDrawGraphic(box, picture->Graphic());
+        if (gradient)
+            gradient->DrawInRect(*this, box);
+        else
+            StretchDrawGraphic(box, picture->Graphic());
         RemoveClipping();
         if (gradient && gradient->Outline()) return;
         if (!outline) return;

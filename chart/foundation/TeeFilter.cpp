@@ -187,7 +187,8 @@ void RegisterFilterClasses(std::initializer_list<TTeeFilterClass> Classes) {
 
 void UnregisterFilterClasses(std::initializer_list<TTeeFilterClass> Classes) {
     auto& list = ClassList();
-    for (TTeeFilterClass cls : Classes) list.erase(std::remove(list.begin(), list.end(), cls), list.end());
+    for (TTeeFilterClass cls : Classes)
+        list.erase(std::remove(list.begin(), list.end(), cls), list.end());
 }
 
 void FreeFilterClassList() { ClassList().clear(); }

@@ -113,7 +113,9 @@ private:
 // Stretches Source into Dest's size: Fast with a triangle kernel, else with Lanczos-3.
 // Nothing unless both are at least 2 x 2 pixels.
 void ResampleBitmap(TBitmap& Source, TBitmap& Dest, bool Fast);
-inline void ResampleBitmapBest(TBitmap& Source, TBitmap& Dest) { ResampleBitmap(Source, Dest, false); }
+inline void ResampleBitmapBest(TBitmap& Source, TBitmap& Dest) {
+    ResampleBitmap(Source, Dest, false);
+}
 
 // The filter classes the filter editor offers, in registration order.
 const std::vector<TTeeFilterClass>& FilterClassList();

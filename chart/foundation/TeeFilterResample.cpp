@@ -15,7 +15,8 @@ struct TContribution {
 };
 
 struct TContributions {
-    std::vector<int> Start;  // per destination index, the first entry in Items; one extra at the end
+    std::vector<int>
+        Start;  // per destination index, the first entry in Items; one extra at the end
     std::vector<TContribution> Items;
 };
 
@@ -38,8 +39,10 @@ double LanczosKernel(double x) {
 // An index past either edge is mirrored back; a wide kernel on a small source can reach past
 // the far edge too, so what is still outside after one mirroring is held at the edge.
 int Reflect(int j, int size) {
-    if (j < 0) j = -j;
-    else if (j >= size) j = 2 * size - j - 1;
+    if (j < 0)
+        j = -j;
+    else if (j >= size)
+        j = 2 * size - j - 1;
     return std::clamp(j, 0, size - 1);
 }
 

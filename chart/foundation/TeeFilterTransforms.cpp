@@ -83,7 +83,8 @@ void TZoomFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
     crop.SetWidth(std::max(1, w - 2 * dx));
     crop.SetHeight(std::max(1, h - 2 * dy));
     crop.SetSmooth(FSmooth);
-    const bool whole = Rect.Left == 0 && Rect.Top == 0 && w == Bitmap.Width() && h == Bitmap.Height();
+    const bool whole =
+        Rect.Left == 0 && Rect.Top == 0 && w == Bitmap.Width() && h == Bitmap.Height();
     if (whole) {
         crop.SetLeft(dx);
         crop.SetTop(dy);
@@ -245,16 +246,16 @@ void RotateGradient(const TCustomTeeGradient& Gradient, TBitmap& Bitmap) {
 
 void RegisterImageFilters() {
     RegisterFilterClasses({
-        &TInvertFilter::StaticClass(), &TGrayScaleFilter::StaticClass(),
-        &TMosaicFilter::StaticClass(), &TFlipFilter::StaticClass(),
-        &TReverseFilter::StaticClass(), &TBrightnessFilter::StaticClass(),
-        &TContrastFilter::StaticClass(), &TColorFilter::StaticClass(),
+        &TInvertFilter::StaticClass(),    &TGrayScaleFilter::StaticClass(),
+        &TMosaicFilter::StaticClass(),    &TFlipFilter::StaticClass(),
+        &TReverseFilter::StaticClass(),   &TBrightnessFilter::StaticClass(),
+        &TContrastFilter::StaticClass(),  &TColorFilter::StaticClass(),
         &THueLumSatFilter::StaticClass(), &TBlurFilter::StaticClass(),
-        &TSharpenFilter::StaticClass(), &TGammaCorrectionFilter::StaticClass(),
-        &TEmbossFilter::StaticClass(), &TSoftenFilter::StaticClass(),
-        &TCropFilter::StaticClass(), &TResizeFilter::StaticClass(),
-        &TRotateFilter::StaticClass(), &TMirrorFilter::StaticClass(),
-        &TTileFilter::StaticClass(), &TBevelFilter::StaticClass(),
+        &TSharpenFilter::StaticClass(),   &TGammaCorrectionFilter::StaticClass(),
+        &TEmbossFilter::StaticClass(),    &TSoftenFilter::StaticClass(),
+        &TCropFilter::StaticClass(),      &TResizeFilter::StaticClass(),
+        &TRotateFilter::StaticClass(),    &TMirrorFilter::StaticClass(),
+        &TTileFilter::StaticClass(),      &TBevelFilter::StaticClass(),
         &TZoomFilter::StaticClass(),
     });
     GradientRotationHook = &RotateGradient;

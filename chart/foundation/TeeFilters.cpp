@@ -58,9 +58,15 @@ void TGrayScaleFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
     ForEachPixel(ScanLines(), Rect, [method](uint8_t& b, uint8_t& g, uint8_t& r) {
         int grey;
         switch (method) {
-            case gmEye: grey = int(Round(0.3L * r + 0.59L * g + 0.11L * b)); break;
-            case gmEye2: grey = (11 * r + 16 * g + 5 * b) >> 5; break;
-            default: grey = (r + g + b) / 3; break;
+            case gmEye:
+                grey = int(Round(0.3L * r + 0.59L * g + 0.11L * b));
+                break;
+            case gmEye2:
+                grey = (11 * r + 16 * g + 5 * b) >> 5;
+                break;
+            default:
+                grey = (r + g + b) / 3;
+                break;
         }
         b = g = r = Clamp255(grey);
     });
@@ -94,8 +100,7 @@ void TMosaicFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
             });
             const float reciprocal = 1.0f / float((right - left + 1) * (bottom - top + 1));
             uint8_t mean[3];
-            for (int c = 0; c < 3; ++c)
-                mean[c] = Clamp255(Round((long double)sum[c] * reciprocal));
+            for (int c = 0; c < 3; ++c) mean[c] = Clamp255(Round((long double)sum[c] * reciprocal));
             ForEachPixel(lines, cell, [&mean](uint8_t& b, uint8_t& g, uint8_t& r) {
                 b = mean[0];
                 g = mean[1];
@@ -137,7 +142,8 @@ void TGammaCorrectionFilter::ApplyToRect(TBitmap& Bitmap, const TRect& Rect) {
     const double g = std::max(std::abs(Amount()) * 0.01, 0.001);
     std::array<uint8_t, 256> table;
     table[0] = 0;
-    for (int i = 1; i < 256; ++i) table[size_t(i)] = Clamp255(Round(255 * std::pow(i / 255.0, 1 / g)));
+    for (int i = 1; i < 256; ++i)
+        table[size_t(i)] = Clamp255(Round(255 * std::pow(i / 255.0, 1 / g)));
     ForEachChannel(ScanLines(), Rect, [&table](uint8_t v) { return table[v]; });
 }
 

@@ -53,7 +53,8 @@ private:
 class TMosaicFilter : public TAmountFilter {
     KV_DECLARE_CLASS(TMosaicFilter, TAmountFilter)
 public:
-    explicit TMosaicFilter(TCollection* collection = nullptr) : TAmountFilter(collection, 8, true) {}
+    explicit TMosaicFilter(TCollection* collection = nullptr)
+        : TAmountFilter(collection, 8, true) {}
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
 };

@@ -16,7 +16,8 @@ float HueToRgb(float m1, float m2, float h) {
     if (h > HlsMax) h -= HlsMax;
     if (h < HlsMax / 6) return m1 + ((m2 - m1) * h + HlsMax / 12) / (HlsMax / 6);
     if (h < HlsMax / 2) return m2;
-    if (h < HlsMax * 2 / 3) return m1 + ((m2 - m1) * (HlsMax * 2 / 3 - h) + HlsMax / 12) / (HlsMax / 6);
+    if (h < HlsMax * 2 / 3)
+        return m1 + ((m2 - m1) * (HlsMax * 2 / 3 - h) + HlsMax / 12) / (HlsMax / 6);
     return m1;
 }
 

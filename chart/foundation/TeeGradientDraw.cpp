@@ -34,8 +34,7 @@ void TCustomTeeGradient::DrawInRect(TTeeCanvas& Canvas, const TRect& Rect, int R
     DrawUnrotated(Canvas, Rect, RoundSize);
 }
 
-void TCustomTeeGradient::DrawUnrotated(TTeeCanvas& Canvas, const TRect& Rect,
-                                       int RoundSize) const {
+void TCustomTeeGradient::DrawUnrotated(TTeeCanvas& Canvas, const TRect& Rect, int RoundSize) const {
     const bool mono = Canvas.GetMonochrome();
     const TColor start = mono ? Grey(FStartColor) : FStartColor;
     const TColor end = mono ? Grey(FEndColor) : FEndColor;
@@ -136,7 +135,8 @@ void TCustomTeeGradient::DrawRadial(TTeeCanvas& Canvas, const TRect& Rect) const
         for (int k = n; k >= 0; --k) {
             int ch[3];
             if (FBalance == 50) {
-                for (int c = 0; c < 3; ++c) ch[c] = start[c] + RoundToInt(k * delta[c] / double(steps));
+                for (int c = 0; c < 3; ++c)
+                    ch[c] = start[c] + RoundToInt(k * delta[c] / double(steps));
             } else {
                 const double f = GradientBalanceCurve(n, FBalance, k);
                 for (int c = 0; c < 3; ++c) ch[c] = start[c] + RoundToInt(delta[c] * f);

@@ -100,11 +100,16 @@ TFontStyles MarkupWeight(const std::string& value) {
     while (!rest.empty()) {
         const size_t comma = rest.find(", ");
         const std::string word = Upper(rest.substr(0, comma));
-        if (word == "BOLD") styles.Include(fsBold);
-        else if (word == "ITALIC") styles.Include(fsItalic);
-        else if (word == "UNDERLINE") styles.Include(fsUnderline);
-        else if (word == "STRIKE") styles.Include(fsStrikeOut);
-        else throw Exception("Unknown field in FONT WEIGHT=" + value);
+        if (word == "BOLD")
+            styles.Include(fsBold);
+        else if (word == "ITALIC")
+            styles.Include(fsItalic);
+        else if (word == "UNDERLINE")
+            styles.Include(fsUnderline);
+        else if (word == "STRIKE")
+            styles.Include(fsStrikeOut);
+        else
+            throw Exception("Unknown field in FONT WEIGHT=" + value);
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 2);
     }
@@ -113,8 +118,10 @@ TFontStyles MarkupWeight(const std::string& value) {
 
 // The font as a FONT tag, as the font stack keeps it.
 std::string FontTag(const TFont& font) {
-    static const std::pair<TFontStyle, const char*> names[] = {
-        {fsBold, "BOLD"}, {fsItalic, "ITALIC"}, {fsUnderline, "UNDERLINE"}, {fsStrikeOut, "STRIKE"}};
+    static const std::pair<TFontStyle, const char*> names[] = {{fsBold, "BOLD"},
+                                                               {fsItalic, "ITALIC"},
+                                                               {fsUnderline, "UNDERLINE"},
+                                                               {fsStrikeOut, "STRIKE"}};
     std::string weight;
     for (const auto& [style, name] : names) {
         if (!font.Style().Contains(style)) continue;
@@ -163,7 +170,8 @@ public:
             const size_t lt = rest.find('<');
             if (lt == 0) {
                 const size_t gt = rest.find('>');
-                if (gt == std::string::npos) throw HtmlParserException("Missing > at " + rest.substr(1));
+                if (gt == std::string::npos)
+                    throw HtmlParserException("Missing > at " + rest.substr(1));
                 token = rest.substr(0, gt + 1);
                 rest.erase(0, gt + 1);
             } else {
@@ -208,8 +216,10 @@ private:
     }
     void SetStyle(TFontStyle style, bool on) {
         TFontStyles styles = Font().Style();
-        if (on) styles.Include(style);
-        else styles.Exclude(style);
+        if (on)
+            styles.Include(style);
+        else
+            styles.Exclude(style);
         Font().SetStyle(styles);
     }
 
@@ -322,16 +332,20 @@ private:
         std::string source;
         for (const auto& [name, value] : Attributes(tag)) {
             const std::string key = Upper(name);
-            if (key == "WIDTH") width = std::atoi(value.c_str());
-            else if (key == "HEIGHT") height = std::atoi(value.c_str());
-            else if (key == "SRC") source = std::string(Unquote(Trim(value)));
+            if (key == "WIDTH")
+                width = std::atoi(value.c_str());
+            else if (key == "HEIGHT")
+                height = std::atoi(value.c_str());
+            else if (key == "SRC")
+                source = std::string(Unquote(Trim(value)));
         }
         if (source.empty()) return;
         std::unique_ptr<TGraphic> graphic;
         if (PictureForHook() && LoadHook()) {
             const size_t dot = source.find_last_of('.');
             const size_t slash = source.find_last_of("/\\");
-            const bool hasExt = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+            const bool hasExt =
+                dot != std::string::npos && (slash == std::string::npos || dot > slash);
             graphic = PictureForHook()(hasExt ? Upper(source.substr(dot)) : std::string());
         }
         try {

@@ -234,8 +234,8 @@ void TCustomTeePanel::DefineProperties(TFiler& filer) {
         custom);
     filer.DefineProperty(
         "BorderStyle",
-        [this](TReader& reader) { FBorder->SetVisible(reader.ReadIdent() == "bsSingle"); },
-        nullptr, false);
+        [this](TReader& reader) { FBorder->SetVisible(reader.ReadIdent() == "bsSingle"); }, nullptr,
+        false);
 }
 
 // --- Events to listeners.

@@ -22,7 +22,6 @@ class TZoomPanning;
 class TCustomTeePanel;
 class TPen;
 
-
 // What a panel tells its listeners.
 class TTeeEvent {
 public:
@@ -225,8 +224,8 @@ protected:
 
 private:
     void Repaint3D() { Invalidate(); }
-    void BroadcastMouseEvent(TTeeMouseEventKind Kind, TMouseButton Button, TShiftState Shift,
-                             int X, int Y);
+    void BroadcastMouseEvent(TTeeMouseEventKind Kind, TMouseButton Button, TShiftState Shift, int X,
+                             int Y);
     void SetPrintMapping(TCanvas* Canvas, TSize Logical, TSize Device);
 
     bool FZOrderingEnabled = true;

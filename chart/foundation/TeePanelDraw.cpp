@@ -13,8 +13,8 @@
 
 void TCustomTeePanel::Draw(TCanvas* TargetCanvas, const TRect& Rect) {
     if (FUseCustomChartRect && FCustomChartRect.IsEmpty()) FCustomChartRect = FChartRect;
-    FDrawingRect = FCanvas->PrepareDrawing(TargetCanvas, FView3DOptions.get(), Color(), FView3D,
-                                           Rect);
+    FDrawingRect =
+        FCanvas->PrepareDrawing(TargetCanvas, FView3DOptions.get(), Color(), FView3D, Rect);
     ComputeChartRect();
     if (FUseCustomChartRect) FChartRect = FCustomChartRect;
     RecomputeChartSize();

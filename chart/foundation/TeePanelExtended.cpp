@@ -131,6 +131,6 @@ void TCustomTeePanelExtended::DefineProperties(TFiler& filer) {
         false);
     filer.DefineProperty(
         "AnimatedZoomSteps",
-        [this](TReader& r) { FZoom->SetAnimatedSteps(static_cast<int>(r.ReadInteger())); },
-        nullptr, false);
+        [this](TReader& r) { FZoom->SetAnimatedSteps(static_cast<int>(r.ReadInteger())); }, nullptr,
+        false);
 }

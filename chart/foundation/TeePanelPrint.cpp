@@ -10,8 +10,7 @@
 #include "platform/rtl/RtlMath.h"
 #include "platform/ui/Screen.h"
 
-void TCustomTeePanel::CalcPrintExtents(TRect& R, TSize& DeviceExtent,
-                                       TSize& LogicalExtent) const {
+void TCustomTeePanel::CalcPrintExtents(TRect& R, TSize& DeviceExtent, TSize& LogicalExtent) const {
     const TRect p = GetPanelRect();
     DeviceExtent = TSize{R.Width(), R.Height()};
     // 100 % or more would leave no logical extent at all: keep at least one percent.
@@ -92,9 +91,8 @@ TRect TCustomTeePanel::PrintPageRect() {
 
 namespace {
 int CalcProportionalMargin(int Size1, int Size2, double Ratio, double PrinterRatio) {
-    return static_cast<int>(
-               Round(100.0 * (Size2 - (Size1 - 30.0 * Size1 * 0.01) * Ratio * PrinterRatio) /
-                     Size2)) /
+    return static_cast<int>(Round(
+               100.0 * (Size2 - (Size1 - 30.0 * Size1 * 0.01) * Ratio * PrinterRatio) / Size2)) /
            2;
 }
 }  // namespace

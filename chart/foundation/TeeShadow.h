@@ -57,8 +57,7 @@ public:
     void DrawShapeShadow(TCanvas3D& Canvas, const TRect& Rect, int Angle, int RoundSize,
                          int Z) const;
     void DrawEllipseShadow(TCanvas3D& Canvas, const TRect& Rect, int Z) const;
-    void DrawPolygonShadow(TCanvas3D& Canvas, std::span<const TPoint> Points,
-                           int LastIndex) const;
+    void DrawPolygonShadow(TCanvas3D& Canvas, std::span<const TPoint> Points, int LastIndex) const;
 
     TNotifyEvent OnChange;
     // Blur the whole shape, not only its right and bottom strips (rounded panel borders).

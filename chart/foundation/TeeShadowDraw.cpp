@@ -186,8 +186,8 @@ void SolidShadow(const TTeeShadow& shadow, TCanvas3D& canvas, const TRect& rect,
         const int cy = (r.Top + r.Bottom) / 2;
         const double a = angle * M_PI / 180;
         const double s = std::sin(a), c = std::cos(a);
-        const TPoint corners[] = {{r.Left, r.Top}, {r.Right, r.Top}, {r.Right, r.Bottom},
-                                  {r.Left, r.Bottom}};
+        const TPoint corners[] = {
+            {r.Left, r.Top}, {r.Right, r.Top}, {r.Right, r.Bottom}, {r.Left, r.Bottom}};
         TPoint turned[4];
         for (int i = 0; i < 4; ++i) {
             const int x = corners[i].X - cx, y = corners[i].Y - cy;
@@ -210,10 +210,13 @@ void SolidShadow(const TTeeShadow& shadow, TCanvas3D& canvas, const TRect& rect,
         canvas.DrawBoundsAtZ(rect.Right, rect.Top + v, rect.Right + h, rect.Bottom + v, z);
         return;
     }
-    if (v > 0) canvas.DrawRectangle(rect.Left + h, rect.Bottom, rect.Right + h, rect.Bottom + 1 + v);
+    if (v > 0)
+        canvas.DrawRectangle(rect.Left + h, rect.Bottom, rect.Right + h, rect.Bottom + 1 + v);
     if (v < 0) canvas.DrawRectangle(rect.Left + h, rect.Top + 1, rect.Right + h, rect.Top + v);
-    if (h > 0) canvas.DrawRectangle(rect.Right, rect.Top + v, rect.Right + 1 + h, rect.Bottom + v + 1);
-    if (h < 0) canvas.DrawRectangle(rect.Left + 1, rect.Top + v, rect.Left + h, rect.Bottom + v + 1);
+    if (h > 0)
+        canvas.DrawRectangle(rect.Right, rect.Top + v, rect.Right + 1 + h, rect.Bottom + v + 1);
+    if (h < 0)
+        canvas.DrawRectangle(rect.Left + 1, rect.Top + v, rect.Left + h, rect.Bottom + v + 1);
 }
 
 // A fade to white, one line per pixel of the shadow's size, for surfaces that cannot blur.

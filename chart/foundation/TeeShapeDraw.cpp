@@ -69,14 +69,19 @@ void TTeeCustomShape::DrawFigure(TCustomTeePanel& Panel, const TRect& Rect, int 
         return;
     }
     switch (FShapeStyle) {
-        case fosRectangle: c.DrawRectangleFromRect(Rect); break;
-        case fosEllipse: c.DrawEllipseFromRect(Rect); break;
-        case fosRoundRectangle: c.DrawRoundRectFromRect(Rect, FRoundSize, FRoundSize); break;
+        case fosRectangle:
+            c.DrawRectangleFromRect(Rect);
+            break;
+        case fosEllipse:
+            c.DrawEllipseFromRect(Rect);
+            break;
+        case fosRoundRectangle:
+            c.DrawRoundRectFromRect(Rect, FRoundSize, FRoundSize);
+            break;
     }
 }
 
-void TTeeCustomShape::DrawShadowStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle,
-                                     int Z) {
+void TTeeCustomShape::DrawShadowStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z) {
     TCanvas3D& c = *Panel.Canvas3D();
     if (FShapeStyle == fosEllipse) {
         FShadow->DrawEllipseShadow(c, Rect, Z);

@@ -77,7 +77,6 @@ std::vector<uint32_t> CodePoints(const std::string& s) {
     return cps;
 }
 
-
 bool IsValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
         unsigned char c = static_cast<unsigned char>(s[i]);

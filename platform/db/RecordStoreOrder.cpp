@@ -36,7 +36,7 @@ uint64_t IntImage(int32_t v) { return uint64_t(uint32_t(v) ^ 0x80000000u) + 1; }
 
 uint64_t FloatImage(double v) {
     if (std::isnan(v)) return ~uint64_t(0);  // every NaN is one key, after +infinity
-    if (v == 0) v = 0.0;  // -0 equals +0
+    if (v == 0) v = 0.0;                     // -0 equals +0
     const uint64_t bits = std::bit_cast<uint64_t>(v);
     const uint64_t image = (bits >> 63) ? ~bits : bits | (uint64_t(1) << 63);
     return image;

@@ -79,7 +79,8 @@ std::string Utf8ToCp1252(std::string_view text) {
     if (at == std::string_view::npos) return out;
     char msg[96];
     if (bad)
-        std::snprintf(msg, sizeof msg, "Character U+%04X cannot be written in Windows-1252", unsigned(bad));
+        std::snprintf(msg, sizeof msg, "Character U+%04X cannot be written in Windows-1252",
+                      unsigned(bad));
     else
         std::snprintf(msg, sizeof msg, "Invalid UTF-8 text at byte %zu", at + 1);
     throw EConvertError(msg);

@@ -25,7 +25,8 @@ TTimeStamp ToTimeStamp(TDateTime dt) {
     if (!std::isfinite(dt) || dt <= -DateDelta || dt >= kMaxDate)
         throw EConvertError("Invalid date and time value (" + std::to_string(dt) + ")");
     const double whole = std::trunc(dt);
-    TTimeStamp ts{int64_t(whole) + DateDelta, int64_t(std::nearbyint(std::fabs(dt - whole) * MSecsPerDay))};
+    TTimeStamp ts{int64_t(whole) + DateDelta,
+                  int64_t(std::nearbyint(std::fabs(dt - whole) * MSecsPerDay))};
     if (ts.Time >= kMSecsPerDay) {  // 23:59:59.9995 and later round to the next midnight
         ts.Time -= kMSecsPerDay;
         ++ts.Date;
@@ -57,7 +58,9 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
 }
 
 // Joins a day number (TDateTime's integral part) and a time of day the way the fraction counts.
-TDateTime Compose(double date, double timeOfDay) { return date >= 0 ? date + timeOfDay : date - timeOfDay; }
+TDateTime Compose(double date, double timeOfDay) {
+    return date >= 0 ? date + timeOfDay : date - timeOfDay;
+}
 
 }  // namespace
 
@@ -75,7 +78,8 @@ int DaysInMonth(TDateTime dateTime) {
 }
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& date) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInAMonth(year, month))
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInAMonth(year, month))
         return false;
     date = double(DaysFromCivil(year, month, day) + kUnixDelta);
     return true;
@@ -88,7 +92,8 @@ TDateTime EncodeDate(int year, int month, int day) {
 }
 
 bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& time) {
-    if (hour < 0 || hour >= 24 || min < 0 || min >= 60 || sec < 0 || sec >= 60 || msec < 0 || msec >= 1000)
+    if (hour < 0 || hour >= 24 || min < 0 || min >= 60 || sec < 0 || sec >= 60 || msec < 0 ||
+        msec >= 1000)
         return false;
     time = double(((int64_t(hour) * 60 + min) * 60 + sec) * 1000 + msec) / MSecsPerDay;
     return true;
@@ -100,8 +105,8 @@ TDateTime EncodeTime(int hour, int min, int sec, int msec) {
     return time;
 }
 
-void DecodeDateTime(TDateTime dateTime, int& year, int& month, int& day, int& hour, int& min, int& sec,
-                    int& msec) {
+void DecodeDateTime(TDateTime dateTime, int& year, int& month, int& day, int& hour, int& min,
+                    int& sec, int& msec) {
     const TTimeStamp ts = ToTimeStamp(dateTime);
     CivilFromDays(ts.Date - DateDelta - kUnixDelta, year, month, day);
     int64_t t = ts.Time;
@@ -143,7 +148,8 @@ TDateTime Now() {
     tm local{};
     localtime_r(&now.tv_sec, &local);
     return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), int(now.tv_nsec / 1000000));
+           EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
+                      int(now.tv_nsec / 1000000));
 }
 
 TDateTime Date() { return std::trunc(Now()); }
@@ -160,7 +166,8 @@ double DateTimeToMSecs(TDateTime dateTime) {
 
 TDateTime MSecsToDateTime(double msecs) {
     const double whole = std::nearbyint(msecs);
-    if (!std::isfinite(whole) || whole < double(kMSecsPerDay) || whole >= (kMaxDate + DateDelta) * MSecsPerDay)
+    if (!std::isfinite(whole) || whole < double(kMSecsPerDay) ||
+        whole >= (kMaxDate + DateDelta) * MSecsPerDay)
         throw EConvertError("'" + std::to_string(msecs) + "' is not a valid timestamp");
     const auto ms = int64_t(whole);
     const int64_t date = ms / kMSecsPerDay - DateDelta;

@@ -37,8 +37,8 @@ TDateTime EncodeTime(int hour, int min, int sec, int msec);
 // belongs to the next day. A value outside years 1..9999 (or not finite) raises EConvertError.
 void DecodeDate(TDateTime dateTime, int& year, int& month, int& day);
 void DecodeTime(TDateTime dateTime, int& hour, int& min, int& sec, int& msec);
-void DecodeDateTime(TDateTime dateTime, int& year, int& month, int& day, int& hour, int& min, int& sec,
-                    int& msec);
+void DecodeDateTime(TDateTime dateTime, int& year, int& month, int& day, int& hour, int& min,
+                    int& sec, int& msec);
 
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime dateTime);

@@ -43,7 +43,8 @@ bool Use12HourClock(std::string_view f, size_t i) {
         } else if (c == '\'' || c == '"') {
             quote = c;
         } else if (c == 'a' || c == 'A') {
-            return StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") || StartsWithNoCase(f, i, "ampm");
+            return StartsWithNoCase(f, i, "am/pm") || StartsWithNoCase(f, i, "a/p") ||
+                   StartsWithNoCase(f, i, "ampm");
         } else if (c == 'h' || c == 'H') {
             return false;
         }
@@ -92,7 +93,8 @@ void AppendFormat(std::string& out, std::string_view f, const TParts& p, int nes
                 else if (count == 4)
                     out += fs.LongDayNames[size_t(p.DayOfWeek - 1)];
                 else
-                    AppendFormat(out, count == 5 ? fs.ShortDateFormat : fs.LongDateFormat, p, nesting + 1);
+                    AppendFormat(out, count == 5 ? fs.ShortDateFormat : fs.LongDateFormat, p,
+                                 nesting + 1);
                 break;
             case 'H': {
                 int hour = p.Hour;
@@ -103,10 +105,19 @@ void AppendFormat(std::string& out, std::string_view f, const TParts& p, int nes
                 AppendNumber(out, hour, count >= 2 ? 2 : 1);
                 break;
             }
-            case 'N': AppendNumber(out, p.Min, count >= 2 ? 2 : 1); break;
-            case 'S': AppendNumber(out, p.Sec, count >= 2 ? 2 : 1); break;
-            case 'Z': AppendNumber(out, p.MSec, count >= 2 ? 3 : 1); break;
-            case 'T': AppendFormat(out, count == 1 ? fs.ShortTimeFormat : fs.LongTimeFormat, p, nesting + 1); break;
+            case 'N':
+                AppendNumber(out, p.Min, count >= 2 ? 2 : 1);
+                break;
+            case 'S':
+                AppendNumber(out, p.Sec, count >= 2 ? 2 : 1);
+                break;
+            case 'Z':
+                AppendNumber(out, p.MSec, count >= 2 ? 3 : 1);
+                break;
+            case 'T':
+                AppendFormat(out, count == 1 ? fs.ShortTimeFormat : fs.LongTimeFormat, p,
+                             nesting + 1);
+                break;
             case 'C':
                 AppendFormat(out, fs.ShortDateFormat, p, nesting + 1);
                 if (p.Hour || p.Min || p.Sec || p.MSec) {
@@ -129,8 +140,12 @@ void AppendFormat(std::string& out, std::string_view f, const TParts& p, int nes
                     out += c;
                 }
                 break;
-            case '/': out += fs.DateSeparator; break;
-            case ':': out += fs.TimeSeparator; break;
+            case '/':
+                out += fs.DateSeparator;
+                break;
+            case ':':
+                out += fs.TimeSeparator;
+                break;
             case '\'':
             case '"': {
                 const size_t close = f.find(c, i + 1);
@@ -139,7 +154,9 @@ void AppendFormat(std::string& out, std::string_view f, const TParts& p, int nes
                 count = (close == std::string_view::npos ? f.size() : close + 1) - i;
                 break;
             }
-            default: out.append(f.substr(i, count)); break;
+            default:
+                out.append(f.substr(i, count));
+                break;
         }
         i += count;
     }

@@ -17,10 +17,10 @@ private:
     std::string FMessage;
 };
 
-#define KV_EXCEPTION_CLASS(Name, Base)       \
-    class Name : public Base {               \
-    public:                                  \
-        using Base::Base;                    \
+#define KV_EXCEPTION_CLASS(Name, Base) \
+    class Name : public Base {         \
+    public:                            \
+        using Base::Base;              \
     };
 
 KV_EXCEPTION_CLASS(EConvertError, Exception)

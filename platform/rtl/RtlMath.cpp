@@ -21,7 +21,8 @@ int64_t Trunc(long double x) { return ToInt64(std::truncl(x)); }
 
 int64_t IntDiv(int64_t a, int64_t b) {
     if (b == 0) throw EDivByZero(SDivByZero);
-    if (b == -1) return static_cast<int64_t>(0ULL - static_cast<uint64_t>(a));  // wraps like the CPU
+    if (b == -1)
+        return static_cast<int64_t>(0ULL - static_cast<uint64_t>(a));  // wraps like the CPU
     return a / b;
 }
 
@@ -41,7 +42,8 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     const uint64_t twiceRem = 2 * static_cast<uint64_t>(r < 0 ? -r : r);
     const uint64_t absDiv = static_cast<uint64_t>(c < 0 ? -static_cast<int64_t>(c) : c);
     if (twiceRem >= absDiv) result += ((p < 0) != (c < 0)) ? -1 : 1;
-    if (result > std::numeric_limits<int32_t>::max() || result < std::numeric_limits<int32_t>::min())
+    if (result > std::numeric_limits<int32_t>::max() ||
+        result < std::numeric_limits<int32_t>::min())
         return -1;
     return static_cast<int32_t>(result);
 }

@@ -1,11 +1,12 @@
 #include "platform/rtl/StrUtils.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
 
 #include "platform/rtl/Utf8.h"
 
@@ -16,7 +17,9 @@ inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : 
 
 // Latin Extended-A pairs letters as (upper, lower) on even/odd code points, except two runs
 // where the upper case letter sits on the odd one.
-bool ExtAUpperIsOdd(char32_t cp) { return (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E); }
+bool ExtAUpperIsOdd(char32_t cp) {
+    return (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+}
 bool ExtAHasCase(char32_t cp) {
     return cp >= 0x100 && cp <= 0x17E && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149 &&
            cp != 0x178;
@@ -141,7 +144,9 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
     return int(i < a.size()) - int(j < b.size());
 }
 
-bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 
 int Pos(std::string_view sub, std::string_view s) {
@@ -156,8 +161,8 @@ std::string Copy(std::string_view s, int index, int count) {
     return std::string(s.substr(size_t(index - 1), size_t(count)));
 }
 
-std::string StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,
-                          TReplaceFlags flags) {
+std::string StringReplace(std::string_view s, std::string_view oldPattern,
+                          std::string_view newPattern, TReplaceFlags flags) {
     if (oldPattern.empty()) return std::string(s);
     const bool ignoreCase = flags & rfIgnoreCase;
     auto matchesAt = [&](size_t i) {
@@ -228,9 +233,13 @@ std::string ChangeFileExt(std::string_view fileName, std::string_view ext) {
     return out;
 }
 
-std::string ExtractFilePath(std::string_view fileName) { return std::string(fileName.substr(0, NameStart(fileName))); }
+std::string ExtractFilePath(std::string_view fileName) {
+    return std::string(fileName.substr(0, NameStart(fileName)));
+}
 
-std::string ExtractFileName(std::string_view fileName) { return std::string(fileName.substr(NameStart(fileName))); }
+std::string ExtractFileName(std::string_view fileName) {
+    return std::string(fileName.substr(NameStart(fileName)));
+}
 
 std::string IncludeTrailingPathDelimiter(std::string_view path) {
     std::string out(path);
@@ -264,14 +273,16 @@ bool ForceDirectories(const std::string& dir) {
 
 bool DeleteFile(const std::string& fileName) {
     struct stat st;
-    if (fileName.empty() || ::lstat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (fileName.empty() || ::lstat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
     return ::unlink(fileName.c_str()) == 0;
 }
 
 bool RenameFile(const std::string& oldName, const std::string& newName) {
     if (oldName.empty() || newName.empty()) return false;
     // Never replace an existing file silently.
-    if (::renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (::renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     // A file system without the no-replace flag: check, then rename.
     struct stat st;

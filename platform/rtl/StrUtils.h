@@ -36,8 +36,8 @@ inline constexpr TReplaceFlags rfReplaceAll = 1;
 inline constexpr TReplaceFlags rfIgnoreCase = 2;
 // Replaces the first (or every, with rfReplaceAll) occurrence of oldPattern. rfIgnoreCase
 // matches ASCII letters without regard to case. An empty pattern changes nothing.
-std::string StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,
-                          TReplaceFlags flags = 0);
+std::string StringReplace(std::string_view s, std::string_view oldPattern,
+                          std::string_view newPattern, TReplaceFlags flags = 0);
 
 // s between quote characters, with every quote inside doubled: O'Neil -> 'O''Neil'.
 std::string QuotedStr(std::string_view s);

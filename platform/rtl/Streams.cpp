@@ -1,11 +1,12 @@
 #include "platform/rtl/Streams.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/rtl/Exceptions.h"
 
@@ -36,9 +37,12 @@ int64_t WriteTo(Container& data, int64_t& pos, const void* buffer, int64_t count
 
 int64_t SeekTarget(int64_t offset, TSeekOrigin origin, int64_t pos, int64_t size) {
     switch (origin) {
-        case soBeginning: return offset;
-        case soCurrent: return pos + offset;
-        case soEnd: return size + offset;
+        case soBeginning:
+            return offset;
+        case soCurrent:
+            return pos + offset;
+        case soEnd:
+            return size + offset;
     }
     return offset;
 }
@@ -89,9 +93,13 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 
 // ---- TMemoryStream ----
 
-int64_t TMemoryStream::Read(void* buffer, int64_t count) { return ReadFrom(FData, FPosition, buffer, count); }
+int64_t TMemoryStream::Read(void* buffer, int64_t count) {
+    return ReadFrom(FData, FPosition, buffer, count);
+}
 
-int64_t TMemoryStream::Write(const void* buffer, int64_t count) { return WriteTo(FData, FPosition, buffer, count); }
+int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
+    return WriteTo(FData, FPosition, buffer, count);
+}
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
     FPosition = CheckedTarget(SeekTarget(offset, origin, FPosition, Size()));
@@ -136,7 +144,8 @@ void TMemoryStream::SaveToFile(const std::string& fileName) {
 TFileStream::TFileStream(const std::string& fileName, uint16_t mode) : FFileName(fileName) {
     if ((mode & fmCreate) == fmCreate) {
         FHandle = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (FHandle < 0) throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason());
+        if (FHandle < 0)
+            throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason());
         FCanRead = FCanWrite = true;
     } else {
         const int access = mode & 3;
@@ -227,7 +236,8 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
     if (count <= 0 || !FCanWrite) return 0;
     if (!FDirty) FBufLen = 0;  // the read cache would go stale
-    if (FDirty && (FPosition != FBufStart + FBufLen || FBufLen + count > kBufferSize)) FlushWrites();
+    if (FDirty && (FPosition != FBufStart + FBufLen || FBufLen + count > kBufferSize))
+        FlushWrites();
     if (count >= kBufferSize) {
         const char* src = static_cast<const char*>(buffer);
         int64_t done = 0;
@@ -272,9 +282,13 @@ void TFileStream::SetSize(int64_t newSize) {
 
 // ---- TStringStream ----
 
-int64_t TStringStream::Read(void* buffer, int64_t count) { return ReadFrom(FData, FPosition, buffer, count); }
+int64_t TStringStream::Read(void* buffer, int64_t count) {
+    return ReadFrom(FData, FPosition, buffer, count);
+}
 
-int64_t TStringStream::Write(const void* buffer, int64_t count) { return WriteTo(FData, FPosition, buffer, count); }
+int64_t TStringStream::Write(const void* buffer, int64_t count) {
+    return WriteTo(FData, FPosition, buffer, count);
+}
 
 int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
     FPosition = CheckedTarget(SeekTarget(offset, origin, FPosition, Size()));

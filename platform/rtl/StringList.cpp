@@ -101,9 +101,10 @@ int TStringList::CompareStrings(const std::string& a, const std::string& b) cons
 }
 
 bool TStringList::Find(const std::string& s, int& index) const {
-    const auto it = std::lower_bound(FItems.begin(), FItems.end(), s, [this](const TStringItem& item, const std::string& key) {
-        return CompareStrings(item.FString, key) < 0;
-    });
+    const auto it = std::lower_bound(FItems.begin(), FItems.end(), s,
+                                     [this](const TStringItem& item, const std::string& key) {
+                                         return CompareStrings(item.FString, key) < 0;
+                                     });
     index = int(it - FItems.begin());
     return it != FItems.end() && CompareStrings(it->FString, s) == 0;
 }
@@ -117,9 +118,10 @@ int TStringList::IndexOf(const std::string& s) const {
 void TStringList::Sort() {
     if (FSorted || FItems.size() < 2) return;
     Changing();
-    std::stable_sort(FItems.begin(), FItems.end(), [this](const TStringItem& a, const TStringItem& b) {
-        return CompareStrings(a.FString, b.FString) < 0;
-    });
+    std::stable_sort(FItems.begin(), FItems.end(),
+                     [this](const TStringItem& a, const TStringItem& b) {
+                         return CompareStrings(a.FString, b.FString) < 0;
+                     });
     Changed();
 }
 
@@ -129,7 +131,8 @@ void TStringList::CustomSort(const TStringListSortCompare& compare) {
     // compare that throws leaves the list untouched.
     std::vector<int> order(FItems.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return compare(*this, a, b) < 0; });
     Changing();
     std::vector<TStringItem> sorted;
     sorted.reserve(FItems.size());

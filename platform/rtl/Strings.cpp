@@ -56,7 +56,9 @@ void TStrings::Assign(const TStrings& source) {
     AddStrings(source);
 }
 
-int TStrings::CompareStrings(const std::string& a, const std::string& b) const { return AnsiCompareText(a, b); }
+int TStrings::CompareStrings(const std::string& a, const std::string& b) const {
+    return AnsiCompareText(a, b);
+}
 
 int TStrings::IndexOf(const std::string& s) const {
     for (int i = 0, n = Count(); i < n; ++i)
@@ -91,7 +93,8 @@ void TStrings::SetText(const std::string& text) {
         while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
         Add(text.substr(start, end - start));
         // CR LF, CR or LF ends the line.
-        if (end < text.size() && text[end++] == '\r' && end < text.size() && text[end] == '\n') ++end;
+        if (end < text.size() && text[end++] == '\r' && end < text.size() && text[end] == '\n')
+            ++end;
         start = end;
     }
 }
@@ -140,7 +143,9 @@ void TStrings::ParseDelimited(const std::string& text, char delimiter, char quot
 
 std::string TStrings::CommaText() const { return JoinDelimited(',', '"', false); }
 void TStrings::SetCommaText(const std::string& text) { ParseDelimited(text, ',', '"', false); }
-std::string TStrings::DelimitedText() const { return JoinDelimited(FDelimiter, FQuoteChar, FStrictDelimiter); }
+std::string TStrings::DelimitedText() const {
+    return JoinDelimited(FDelimiter, FQuoteChar, FStrictDelimiter);
+}
 void TStrings::SetDelimitedText(const std::string& text) {
     ParseDelimited(text, FDelimiter, FQuoteChar, FStrictDelimiter);
 }

@@ -26,9 +26,7 @@ void SetEditSelLength(TEdit& edit, int length) {
     LineEdit(edit)->setSelection(start, length);
 }
 
-std::string EditSelText(const TEdit& edit) {
-    return LineEdit(edit)->selectedText().toStdString();
-}
+std::string EditSelText(const TEdit& edit) { return LineEdit(edit)->selectedText().toStdString(); }
 
 void SetEditAlignment(TEdit& edit, TAlignment alignment) {
     const Qt::Alignment h = alignment == taRightJustify ? Qt::AlignRight

@@ -33,8 +33,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == parent() && (event->type() == QEvent::Resize ||
-                                    event->type() == QEvent::ChildAdded))
+        if (watched == parent() &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::ChildAdded))
             Follow();
         return false;
     }

@@ -21,20 +21,55 @@ TEST(RzHintWindow, PlacementAndFlipsAtTheWorkAreaEdges) {
         TRzHintCorner Effective;
     } cases[] = {
         // 4 larger than the platform's rectangle, 12 left and 2 up.
-        {"plain", false, hcUpperRight, Rect(100, 100, 200, 120), {0, 0}, Rect(88, 98, 192, 122),
+        {"plain",
+         false,
+         hcUpperRight,
+         Rect(100, 100, 200, 120),
+         {0, 0},
+         Rect(88, 98, 192, 122),
          hcLowerRight},
-        {"above right", true, hcUpperRight, Rect(0, 0, 80, 16), {300, 400},
-         Rect(290, 356, 378, 400), hcUpperRight},
-        {"near the top opens below", true, hcUpperRight, Rect(0, 0, 80, 16), {300, 20},
-         Rect(290, 20, 378, 64), hcLowerRight},
-        {"near the right opens left", true, hcUpperRight, Rect(0, 0, 80, 16), {1000, 400},
-         Rect(911, 356, 999, 400), hcUpperLeft},
-        {"near the left opens right", true, hcLowerLeft, Rect(0, 0, 80, 16), {5, 400},
-         Rect(6, 400, 94, 444), hcLowerRight},
-        {"at least 55 wide", true, hcUpperRight, Rect(0, 0, 10, 16), {300, 400},
-         Rect(290, 356, 345, 400), hcUpperRight},
-        {"below left", true, hcLowerLeft, Rect(0, 0, 80, 16), {500, 400},
-         Rect(422, 400, 510, 444), hcLowerLeft},
+        {"above right",
+         true,
+         hcUpperRight,
+         Rect(0, 0, 80, 16),
+         {300, 400},
+         Rect(290, 356, 378, 400),
+         hcUpperRight},
+        {"near the top opens below",
+         true,
+         hcUpperRight,
+         Rect(0, 0, 80, 16),
+         {300, 20},
+         Rect(290, 20, 378, 64),
+         hcLowerRight},
+        {"near the right opens left",
+         true,
+         hcUpperRight,
+         Rect(0, 0, 80, 16),
+         {1000, 400},
+         Rect(911, 356, 999, 400),
+         hcUpperLeft},
+        {"near the left opens right",
+         true,
+         hcLowerLeft,
+         Rect(0, 0, 80, 16),
+         {5, 400},
+         Rect(6, 400, 94, 444),
+         hcLowerRight},
+        {"at least 55 wide",
+         true,
+         hcUpperRight,
+         Rect(0, 0, 10, 16),
+         {300, 400},
+         Rect(290, 356, 345, 400),
+         hcUpperRight},
+        {"below left",
+         true,
+         hcLowerLeft,
+         Rect(0, 0, 80, 16),
+         {500, 400},
+         Rect(422, 400, 510, 444),
+         hcLowerLeft},
     };
     for (const TCase& c : cases) {
         TRzCustomHintWindow window(nullptr);
@@ -64,9 +99,9 @@ TEST(RzHintWindow, RegionHasRoundedCornersAndAPointerToTheEdge) {
     const int w = 88, h = 44;
     struct TCase {
         TRzHintCorner Corner;
-        TPoint Tip;       // on the window's edge row
-        TPoint Cut;       // a cut corner of the body
-        TPoint Inside;    // just inside that corner
+        TPoint Tip;     // on the window's edge row
+        TPoint Cut;     // a cut corner of the body
+        TPoint Inside;  // just inside that corner
     } cases[] = {
         {hcLowerRight, {10, 0}, {0, 20}, {2, 21}},
         {hcLowerLeft, {w - 9, 0}, {w - 1, 20}, {w - 3, 21}},

@@ -74,10 +74,8 @@ TEST(RzColorModel, HueSatLumConversions) {
         THsl In;
         TColor Expected;
     } back[] = {
-        {{0, 0, 240}, RGB(255, 255, 255)},
-        {{80, 240, 120}, RGB(0, 255, 2)},
-        {Hsl(RGB(0, 0, 255)), RGB(4, 0, 255)},
-        {{0, 0, 0}, RGB(0, 0, 0)},
+        {{0, 0, 240}, RGB(255, 255, 255)},     {{80, 240, 120}, RGB(0, 255, 2)},
+        {Hsl(RGB(0, 0, 255)), RGB(4, 0, 255)}, {{0, 0, 0}, RGB(0, 0, 0)},
         {{239, 240, 120}, RGB(255, 0, 0)},  // the seventh sector reads like the first
     };
     for (const TBack& b : back)
@@ -166,11 +164,14 @@ TEST(RzEdges, EtchedCornersOnOpenSides) {
         TRect Inner;
         std::initializer_list<const char*> Rows;
     } cases[] = {
-        {sdAllSides, Rect(2, 2, 4, 4),
+        {sdAllSides,
+         Rect(2, 2, 4, 4),
          {"#####L", "#LLL#L", "#L..#L", "#L..#L", "#####L", "LLLLLL"}},
-        {TSides{sdLeft, sdTop}, Rect(2, 2, 6, 6),
+        {TSides{sdLeft, sdTop},
+         Rect(2, 2, 6, 6),
          {"######", "#LLLLL", "#L....", "#L....", "#L....", "#L...."}},
-        {TSides{sdRight, sdBottom}, Rect(0, 0, 4, 4),
+        {TSides{sdRight, sdBottom},
+         Rect(0, 0, 4, 4),
          {"....#L", "....#L", "....#L", "....#L", "#####L", "LLLLLL"}},
     };
     for (const TCase& c : cases) {
@@ -193,11 +194,10 @@ TEST(RzEdges, RoundedFlatEdgeAndOutline) {
               Rows({"..###..", ".#...#.", "#.....#", "#.....#", ".#...#.", "..###.."}));
 
     TBitmap open(7, 6);
-    EXPECT_EQ(PaintRoundedFlatEdge(*open.Canvas(), Rect(0, 0, 7, 6), clBlack,
-                                   TSides{sdLeft, sdTop}),
-              Rect(2, 2, 7, 6));
-    EXPECT_EQ(Map(open),
-              Rows({"..#####", ".#.....", "#......", "#......", "#......", "#......"}));
+    EXPECT_EQ(
+        PaintRoundedFlatEdge(*open.Canvas(), Rect(0, 0, 7, 6), clBlack, TSides{sdLeft, sdTop}),
+        Rect(2, 2, 7, 6));
+    EXPECT_EQ(Map(open), Rows({"..#####", ".#.....", "#......", "#......", "#......", "#......"}));
 
     TBitmap box(4, 4);
     EXPECT_EQ(PaintOutlineBox(*box.Canvas(), Rect(0, 0, 4, 4), clBlack), Rect(1, 1, 3, 3));
@@ -225,8 +225,7 @@ TEST(RzEdges, EditFrameCoversTheBorderInTheBackground) {
         canvas.Brush()->SetColor(clRed);
         canvas.FillRect(Rect(0, 0, 8, 8));
         SCOPED_TRACE(testing::Message() << "style " << c.Style);
-        EXPECT_EQ(PaintEditFrame(canvas, 8, 8, c.Style, c.Background, clBlue, sdAllSides),
-                  c.Inner);
+        EXPECT_EQ(PaintEditFrame(canvas, 8, 8, c.Style, c.Background, clBlue, sdAllSides), c.Inner);
         EXPECT_EQ(canvas.Pixel(0, 4), ColorToRGB(c.Ring0));
         EXPECT_EQ(canvas.Pixel(4, 1), ColorToRGB(c.Ring1));
         EXPECT_EQ(canvas.Pixel(4, 4), clRed);  // the client is left alone

@@ -15,11 +15,11 @@ namespace {
 // Opens the mouse and paint hooks to the tests.
 class TTestButton : public TRzControlButton {
 public:
-    using TRzControlButton::TRzControlButton;
     using TRzControlButton::MouseDown;
     using TRzControlButton::MouseEnter;
     using TRzControlButton::MouseUp;
     using TRzControlButton::Paint;
+    using TRzControlButton::TRzControlButton;
 };
 
 // Holds the button down for holdMs of simulated time, firing the repeat timer whenever its
@@ -61,13 +61,13 @@ TEST(RzControlButton, ClicksOnReleaseAndRepeatsWhileHeld) {
         int ReleaseX;
         int Clicks;
     } cases[] = {
-        {false, mbLeft, 650, 5, 1},    // a plain button clicks once, on release
-        {false, mbLeft, 50, 40, 0},    // released outside: nothing
-        {true, mbLeft, 350, 5, 1},     // shorter than the first delay
-        {true, mbLeft, 650, 5, 4},     // 400, 500, 600 and the release
-        {true, mbLeft, 650, 40, 3},    // the ticks, but no click outside
-        {true, mbRight, 650, 5, 0},    // the timer runs, yet nothing clicks
-        {true, mbLeft, 1000, 5, 8},    // 400..1000 every 100 ms, then the release
+        {false, mbLeft, 650, 5, 1},  // a plain button clicks once, on release
+        {false, mbLeft, 50, 40, 0},  // released outside: nothing
+        {true, mbLeft, 350, 5, 1},   // shorter than the first delay
+        {true, mbLeft, 650, 5, 4},   // 400, 500, 600 and the release
+        {true, mbLeft, 650, 40, 3},  // the ticks, but no click outside
+        {true, mbRight, 650, 5, 0},  // the timer runs, yet nothing clicks
+        {true, mbLeft, 1000, 5, 8},  // 400..1000 every 100 ms, then the release
     };
     for (const TCase& c : cases) {
         TTestButton button(nullptr);
@@ -123,8 +123,8 @@ TEST(RzControlButton, GlyphCellByState) {
         if (c.Pressed) button.MouseDown(mbLeft, {}, 5, 5);
         button.SetEnabled(c.Enabled);
         button.Paint();
-        SCOPED_TRACE(testing::Message() << c.Cells << " cells, enabled " << c.Enabled
-                                        << ", pressed " << c.Pressed);
+        SCOPED_TRACE(testing::Message()
+                     << c.Cells << " cells, enabled " << c.Enabled << ", pressed " << c.Pressed);
         EXPECT_EQ(button.Canvas()->Pixel(c.At.X, c.At.Y), c.Expected);
         // The transparent corner shows the face.
         EXPECT_EQ(button.Canvas()->Pixel(c.At.X - 1, c.At.Y + 6), ColorToRGB(clBtnFace));

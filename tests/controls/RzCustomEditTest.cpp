@@ -12,12 +12,12 @@
 namespace {
 class TTestEdit : public TRzCustomEdit {
 public:
-    using TRzCustomEdit::TRzCustomEdit;
     using TRzCustomEdit::DoEnter;
     using TRzCustomEdit::DoExit;
     using TRzCustomEdit::KeyPress;
     using TRzCustomEdit::MouseEnter;
     using TRzCustomEdit::MouseLeave;
+    using TRzCustomEdit::TRzCustomEdit;
 };
 }  // namespace
 
@@ -26,13 +26,13 @@ TEST(RzCustomEdit, BackgroundFollowsTheState) {
         bool Enabled, Focused, ReadOnly, ReadOnlyColorOnFocus;
         TColor Expected;
     } cases[] = {
-        {true, false, false, false, clYellow},     // the normal colour
-        {false, false, false, false, clGray},      // disabled
-        {false, true, true, true, clGray},         // disabled wins
-        {true, true, false, false, clAqua},        // focused
-        {true, true, true, false, clAqua},         // focused read-only: the focus colour
-        {true, true, true, true, clLime},          // ... unless asked otherwise
-        {true, false, true, false, clLime},        // read-only
+        {true, false, false, false, clYellow},  // the normal colour
+        {false, false, false, false, clGray},   // disabled
+        {false, true, true, true, clGray},      // disabled wins
+        {true, true, false, false, clAqua},     // focused
+        {true, true, true, false, clAqua},      // focused read-only: the focus colour
+        {true, true, true, true, clLime},       // ... unless asked otherwise
+        {true, false, true, false, clLime},     // read-only
     };
     for (const TCase& c : cases) {
         TTestEdit edit(nullptr);

@@ -16,8 +16,8 @@ TEST(RzFrameController, LinkingPushesWhatTheEditLetsThrough) {
         TColor Color, FrameColor;
     } cases[] = {
         {"everything", fcpAllSettings, false, clYellow, clRed},
-        {"no colour", fcpAllSettings - TRzFrameControllerNotifications{fcpColor}, false,
-         clWindow, clRed},
+        {"no colour", fcpAllSettings - TRzFrameControllerNotifications{fcpColor}, false, clWindow,
+         clRed},
         {"parent colour keeps Color back", fcpAllSettings, true, clWindow, clRed},
     };
     for (const TCase& c : cases) {

@@ -18,12 +18,12 @@ namespace {
 
 class TTestSpinEdit : public TRzSpinEdit {
 public:
-    using TRzSpinEdit::TRzSpinEdit;
     using TRzSpinEdit::DoEnter;
     using TRzSpinEdit::DoExit;
     using TRzSpinEdit::KeyDown;
     using TRzSpinEdit::KeyPress;
     using TRzSpinEdit::MouseWheel;
+    using TRzSpinEdit::TRzSpinEdit;
 };
 
 }  // namespace
@@ -193,13 +193,33 @@ TEST(RzSpinEdit, KeysWheelAndVetoStepTheValue) {
         const char* Text;
         int ButtonClicks;
     } cases[] = {
-        {"Up", [](TTestSpinEdit& e) { int k = VK_UP; e.KeyDown(k, {}); }, "51", 1},
-        {"Down", [](TTestSpinEdit& e) { int k = VK_DOWN; e.KeyDown(k, {}); }, "49", 1},
-        {"PgUp", [](TTestSpinEdit& e) { int k = VK_PRIOR; e.KeyDown(k, {}); }, "60", 1},
-        {"PgDn", [](TTestSpinEdit& e) { int k = VK_NEXT; e.KeyDown(k, {}); }, "40", 1},
-        {"wheel up", [](TTestSpinEdit& e) { EXPECT_TRUE(e.MouseWheel({}, 120, 0, 0)); }, "51", 1},
-        {"wheel down with Ctrl", [](TTestSpinEdit& e) { e.MouseWheel({ssCtrl}, -120, 0, 0); },
+        {"Up",
+         [](TTestSpinEdit& e) {
+             int k = VK_UP;
+             e.KeyDown(k, {});
+         },
+         "51", 1},
+        {"Down",
+         [](TTestSpinEdit& e) {
+             int k = VK_DOWN;
+             e.KeyDown(k, {});
+         },
+         "49", 1},
+        {"PgUp",
+         [](TTestSpinEdit& e) {
+             int k = VK_PRIOR;
+             e.KeyDown(k, {});
+         },
+         "60", 1},
+        {"PgDn",
+         [](TTestSpinEdit& e) {
+             int k = VK_NEXT;
+             e.KeyDown(k, {});
+         },
          "40", 1},
+        {"wheel up", [](TTestSpinEdit& e) { EXPECT_TRUE(e.MouseWheel({}, 120, 0, 0)); }, "51", 1},
+        {"wheel down with Ctrl", [](TTestSpinEdit& e) { e.MouseWheel({ssCtrl}, -120, 0, 0); }, "40",
+         1},
         {"clamped at Max",
          [](TTestSpinEdit& e) {
              e.SetValue(98);
@@ -252,9 +272,9 @@ TEST(RzSpinEdit, PasteAndCutKeysOnlyWithKeyEditing) {
         bool AllowKeyEdit, ReadOnly;
         bool Passed;
     } cases[] = {
-        {'V', {ssCtrl}, false, false, false}, {'X', {ssCtrl}, false, false, false},
+        {'V', {ssCtrl}, false, false, false},        {'X', {ssCtrl}, false, false, false},
         {VK_INSERT, {ssShift}, false, false, false}, {VK_DELETE, {ssShift}, false, false, false},
-        {'V', {ssCtrl}, true, true, false},   {'V', {ssCtrl}, true, false, true},
+        {'V', {ssCtrl}, true, true, false},          {'V', {ssCtrl}, true, false, true},
         {'C', {ssCtrl}, false, false, true},  // copying is harmless
     };
     for (const TCase& c : cases) {
@@ -277,18 +297,18 @@ TEST(RzSpinEdit, TypedCharactersAreFiltered) {
     } cases[] = {
         {"12", 2, 0, true, true, '5', true},
         {"12", 2, 0, true, true, 'x', false},
-        {"12", 2, 0, true, true, '.', false},   // integers only
+        {"12", 2, 0, true, true, '.', false},  // integers only
         {"12", 2, 0, false, true, '.', true},
         {"1.2", 3, 0, false, true, '.', false},  // one separator
         {"1.2", 1, 2, false, true, '.', true},   // replacing the one there is
         {"12", 0, 0, true, true, '-', true},
-        {"12", 1, 0, true, true, '-', false},    // only at the start
-        {"-12", 0, 0, true, true, '-', false},   // a second sign
-        {"-12", 0, 3, true, true, '+', true},    // the whole text selected
+        {"12", 1, 0, true, true, '-', false},   // only at the start
+        {"-12", 0, 0, true, true, '-', false},  // a second sign
+        {"-12", 0, 3, true, true, '+', true},   // the whole text selected
         {"12", 2, 0, true, true, '\b', true},
         {"12", 2, 0, true, false, '\b', false},  // no key editing
         {"12", 2, 0, true, false, '5', false},
-        {"12", 2, 0, true, false, '\x03', true}, // copy stays
+        {"12", 2, 0, true, false, '\x03', true},  // copy stays
         {"12", 2, 0, true, true, '\r', false},
     };
     for (const TCase& c : cases) {

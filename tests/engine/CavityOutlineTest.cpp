@@ -48,7 +48,8 @@ TEST_F(CavityOutlineTest, FailuresNameTheDataset) {
         std::string message;
     };
     const Case cases[] = {
-        {{{0, 0}, {0, 1}, {1, 1}, {1, 1}, {2, 1}}, "Two points (2 and 3) merge together  in dataset Step"},
+        {{{0, 0}, {0, 1}, {1, 1}, {1, 1}, {2, 1}},
+         "Two points (2 and 3) merge together  in dataset Step"},
         {{{0, 0}, {1, 0}, {2, 0}}, "Warning: zero range of Y in dataset Step"},
         {{{0, 0}, {0, 1}, {0, 2}}, "Warning: zero range of Z in dataset Step"},
     };
@@ -71,11 +72,9 @@ TEST_F(CavityOutlineTest, XiToPoint) {
         int32_t surface;
     };
     const Case cases[] = {
-        {0, 0, 0, 1},
-        {1, 2, 0.5L, 3},                  // the last node, last surface
-        {1 / 3.5L, 0, 1, 2},              // a node shared by surfaces 1 and 2: the later wins
-        {2 / 3.5L, 1, 1, 2},
-        {3.25L / 3.5L, 2, 0.75L, 3},
+        {0, 0, 0, 1},        {1, 2, 0.5L, 3},  // the last node, last surface
+        {1 / 3.5L, 0, 1, 2},                   // a node shared by surfaces 1 and 2: the later wins
+        {2 / 3.5L, 1, 1, 2}, {3.25L / 3.5L, 2, 0.75L, 3},
     };
     for (const Case& c : cases) {
         Real z = -7, y = -7;

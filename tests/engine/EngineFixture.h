@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/MCRT.h"
 #include "engine/EngineHost.h"
+#include "engine/MCRT.h"
 
 struct TNode {
     Real z, r;

@@ -66,19 +66,19 @@ TEST_F(IntersectionTest, InsideAperture) {
         bool inside;
     };
     const Case cases[] = {
-        {0.5L, 3, 0, -1, false},       // on the rim
+        {0.5L, 3, 0, -1, false},  // on the rim
         {0.4999L, 3, 0, -1, true},
-        {0.25L, 3, 0, 1, false},       // going away
-        {0.25L, 3, 1, 0, false},       // parallel to the plane
-        {0.25L, 2, 0, -1, true},       // on the plane: t = 0 counts
+        {0.25L, 3, 0, 1, false},  // going away
+        {0.25L, 3, 1, 0, false},  // parallel to the plane
+        {0.25L, 2, 0, -1, true},  // on the plane: t = 0 counts
         // Below the plane: the crossing parameter (Za - Z) / DZ.
         {0.25L, 1.5L, 0, 1, true},
         {0.25L, 1.5L, 0, -1, false},
     };
     for (const Case& c : cases) {
         SetRay(0, c.y, c.z, 0, c.dy, c.dz, 0);
-        EXPECT_EQ(InsideAperture(), c.inside) << "y " << double(c.y) << " z " << double(c.z)
-                                              << " dz " << double(c.dz);
+        EXPECT_EQ(InsideAperture(), c.inside)
+            << "y " << double(c.y) << " z " << double(c.z) << " dz " << double(c.dz);
     }
 }
 
@@ -87,13 +87,12 @@ TEST(InSegmentRange, OpenBelowClosedAbove) {
         Real a, b, v;
         bool in;
     };
-    const Case cases[] = {{0, 1, 0, false}, {0, 1, 1, true}, {1, 0, 1, true},
+    const Case cases[] = {{0, 1, 0, false}, {0, 1, 1, true},    {1, 0, 1, true},
                           {1, 0, 0, false}, {0, 1, 0.5L, true}, {0, 1, 1.5L, false}};
     for (const Case& c : cases)
         EXPECT_EQ(InSegmentRange(c.a, c.b, c.v), c.in)
             << double(c.a) << " " << double(c.b) << " " << double(c.v);
 }
-
 
 // The search skips segments it can prove give nothing nearer and visits them in the ray's
 // direction of travel; it must still pick exactly what a plain scan of every surface in order

@@ -141,8 +141,9 @@ TEST_F(LaunchersTest, LocalHemisphericalLeavesNodesAlongTheirSurface) {
         EXPECT_EQ(s.RayWeight, 1);
         // The direction looks into the cavity from the wall.
         const long i = s.CurSurface;
-        EXPECT_GT(s.RayDX * s.SurfNormalX[i] + s.RayDY * s.SurfNormalY[i] +
-                      s.RayDZ * s.SurfNormalZ[i], 0);
+        EXPECT_GT(
+            s.RayDX * s.SurfNormalX[i] + s.RayDY * s.SurfNormalY[i] + s.RayDZ * s.SurfNormalZ[i],
+            0);
     }
     EXPECT_TRUE(Host.Messages.empty());
 }

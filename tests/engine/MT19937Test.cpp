@@ -53,7 +53,9 @@ TEST(MT19937, RandomIsTheWordTimesTwoToTheMinus32) {
         uint32_t word;
         Real expected;
     };
-    const Case cases[] = {{0u, 0.0L}, {1u, 0x1p-32L}, {0x80000000u, 0.5L},
+    const Case cases[] = {{0u, 0.0L},
+                          {1u, 0x1p-32L},
+                          {0x80000000u, 0.5L},
                           {4294967295u, 4294967295.0L / 4294967296.0L}};
     for (const Case& c : cases) {
         MTSeed(1);

@@ -26,7 +26,7 @@ protected:
 };
 
 TEST_F(RadianceTest, PointXiAlongTheGeneratrix) {
-    SetStepCavity();  // node Xi 0, 1/3.5, 3/3.5, 1
+    SetStepCavity();                                     // node Xi 0, 1/3.5, 3/3.5, 1
     EXPECT_EQ(PointXi(2, 0, 1, 0), Shared.NodeXi[1]);    // start node of surface 2
     EXPECT_NEAR(PointXi(2, 1, 0, 1), 2 / 3.5L, 1e-18L);  // half way up the cylinder
     EXPECT_EQ(PointXi(3, 0, 0.1L, 2), 1);                // beyond the end node: clamped
@@ -84,9 +84,11 @@ TEST_F(RadianceTest, RatiosToTheReferenceRadiance) {
     struct Case {
         Real tref, T;
     };
-    const Case cases[] = {{1000, 1000}, {1000, 1200}, {1000, 800}, {1, 1}, {1, 1.001L}, {300, 3000}};
+    const Case cases[] = {{1000, 1000}, {1000, 1200}, {1000, 800},
+                          {1, 1},       {1, 1.001L},  {300, 3000}};
     for (const Case& c : cases) {
-        SCOPED_TRACE("Tref " + std::to_string(double(c.tref)) + " T " + std::to_string(double(c.T)));
+        SCOPED_TRACE("Tref " + std::to_string(double(c.tref)) + " T " +
+                     std::to_string(double(c.T)));
         Shared.CurTref = c.tref;
         RadianceRatios.Prepare();
         const Real* ratio = RadianceRatios.At(c.T);
@@ -101,10 +103,10 @@ TEST_F(RadianceTest, RatiosToTheReferenceRadiance) {
             // exp(X - x) with X, x the exponents at Tref and T.
             const Real x = RadiationC2 / (lambda * 1e-6L * c.T);
             const Real xr = RadiationC2 / (lambda * 1e-6L * c.tref);
-            const Real expected = lambda == 0 || (x < 11000 && xr < 11000)
-                                      ? RelativeRadiance(c.T, lambda) /
-                                            RelativeRadiance(c.tref, lambda)
-                                      : std::exp(xr - x);
+            const Real expected =
+                lambda == 0 || (x < 11000 && xr < 11000)
+                    ? RelativeRadiance(c.T, lambda) / RelativeRadiance(c.tref, lambda)
+                    : std::exp(xr - x);
             EXPECT_NEAR(ratio[k] / expected, 1, 1e-15L) << "lambda " << double(lambda);
         }
     }

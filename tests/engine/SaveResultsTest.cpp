@@ -134,5 +134,6 @@ TEST(ScreenCursorTest, NestedGuardsKeepTheOuterHourglass) {
         EXPECT_EQ(ScreenCursorShape(), crHourGlass);
     }
     SetScreenCursor(nullptr);
-    EXPECT_EQ(cursor.Shown, (std::vector<TCursor>{crHourGlass, crHourGlass, crHourGlass, crDefault}));
+    EXPECT_EQ(cursor.Shown,
+              (std::vector<TCursor>{crHourGlass, crHourGlass, crHourGlass, crDefault}));
 }

@@ -26,11 +26,21 @@ TEST_F(TraceTest, FirstBounce) {
     };
     const Case cases[] = {
         {"beam onto the bottom", {{0, 0}, {0, 1}, {2, 1}, {2, 0.5L}}, 0, {0, 0}, true, "", 0},
-        {"beam beside the aperture", {{0, 0}, {0, 1}, {2, 1}, {2, 0.5L}}, 0, {0.7L, 0}, false,
-         "OUT OF APERTURE", 0},
+        {"beam beside the aperture",
+         {{0, 0}, {0, 1}, {2, 1}, {2, 0.5L}},
+         0,
+         {0.7L, 0},
+         false,
+         "OUT OF APERTURE",
+         0},
         // The start node off the axis leaves a hole in the bottom.
-        {"beam through an open bottom", {{0, 0.3L}, {0, 1}, {2, 1}, {2, 0.5L}}, 0, {0, 0}, false,
-         "NO FIRST BOUNCE FOUND", 0},
+        {"beam through an open bottom",
+         {{0, 0.3L}, {0, 1}, {2, 1}, {2, 0.5L}},
+         0,
+         {0, 0},
+         false,
+         "NO FIRST BOUNCE FOUND",
+         0},
         // From the bottom wall straight up the aperture disk is what the ray meets.
         {"wall point", {{0, 0}, {0, 1}, {2, 1}}, 4, {0, 0, 0.5L, 1}, true, "", 2},
     };
@@ -75,10 +85,9 @@ TEST_F(TraceTest, RayThroughAnOpenBottomBringsOnlyTheBackground) {
         ASSERT_TRUE(TraceRay(message)) << message;
         for (long k = 0; k <= 2; ++k) {
             EXPECT_EQ(Shared.RaySums[0][k], 0);
-            const Real expected =
-                tbg > 0 ? RelativeRadiance(tbg, Shared.CurWavelengths[k]) /
-                              RelativeRadiance(1000, Shared.CurWavelengths[k])
-                        : 0;
+            const Real expected = tbg > 0 ? RelativeRadiance(tbg, Shared.CurWavelengths[k]) /
+                                                RelativeRadiance(1000, Shared.CurWavelengths[k])
+                                          : 0;
             EXPECT_NEAR(Shared.RaySums[1][k], expected, expected * 1e-15L) << k;
         }
     }

@@ -23,8 +23,14 @@ TEST(TeeCanvas3DClipTest, FlatCubeInsetsLeftTopAndBottom) {
     f.Surface.ClipToCube(TRect{2, 2, 10, 10}, 0, 5);
     f.FillAll(clBlack);
     ExpectPainted(f,
-                  {{2, 5, false}, {3, 5, true}, {9, 5, true}, {10, 5, false},
-                   {5, 2, false}, {5, 3, true}, {5, 8, true}, {5, 9, false}},
+                  {{2, 5, false},
+                   {3, 5, true},
+                   {9, 5, true},
+                   {10, 5, false},
+                   {5, 2, false},
+                   {5, 3, true},
+                   {5, 8, true},
+                   {5, 9, false}},
                   "cube");
 }
 

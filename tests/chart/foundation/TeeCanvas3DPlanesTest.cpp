@@ -19,15 +19,26 @@ TEST(TeeCanvas3DPlanesTest, PlanesAndQuadsAreFilledThroughTheirProjectedCorners)
         TArgs Polygon;
     };
     const TCase cases[] = {
-        {"plane at x", [](TCanvas3D& s) { s.FillPlaneAtX(5, 0, 20, 0, 10); },
+        {"plane at x",
+         [](TCanvas3D& s) { s.FillPlaneAtX(5, 0, 20, 0, 10); },
          {5, 0, 15, -10, 15, 10, 5, 20}},
-        {"plane at y", [](TCanvas3D& s) { s.FillPlaneAtY(0, 7, 30, 0, 10); },
+        {"plane at y",
+         [](TCanvas3D& s) { s.FillPlaneAtY(0, 7, 30, 0, 10); },
          {0, 7, 30, 7, 40, -3, 10, -3}},
-        {"along depth", [](TCanvas3D& s) { s.FillPlaneAlongDepth({1, 2}, {3, 4}, 0, 10); },
+        {"along depth",
+         [](TCanvas3D& s) {
+             s.FillPlaneAlongDepth({1, 2}, {3, 4}, 0, 10);
+         },
          {1, 2, 3, 4, 13, -6, 11, -8}},
-        {"rectangle", [](TCanvas3D& s) { s.DrawRectangleAtZ(TRect{0, 0, 4, 2}, 10); },
+        {"rectangle",
+         [](TCanvas3D& s) {
+             s.DrawRectangleAtZ(TRect{0, 0, 4, 2}, 10);
+         },
          {10, -10, 14, -10, 14, -8, 10, -8}},
-        {"triangle", [](TCanvas3D& s) { s.FillTriangleAtZ({0, 0}, {4, 0}, {0, 4}, 0); },
+        {"triangle",
+         [](TCanvas3D& s) {
+             s.FillTriangleAtZ({0, 0}, {4, 0}, {0, 4}, 0);
+         },
          {0, 0, 4, 0, 0, 4}},
         {"polygon 3-D",
          [](TCanvas3D& s) {
@@ -39,8 +50,7 @@ TEST(TeeCanvas3DPlanesTest, PlanesAndQuadsAreFilledThroughTheirProjectedCorners)
     for (const TCase& c : cases) {
         TRecorded f(10, 10);
         TView3DOptions options;
-        f.Surface.PrepareDrawing(f.Target.Canvas(), &options, clWhite, true,
-                                 TRect{0, 0, 400, 300});
+        f.Surface.PrepareDrawing(f.Target.Canvas(), &options, clWhite, true, TRect{0, 0, 400, 300});
         f.Surface.PrepareProjection(0, TRect{0, 0, 0, 0});  // centre at the origin
         c.Draw(f.Surface);
         ASSERT_EQ(f.Surface.Calls().size(), 1u) << c.Name;

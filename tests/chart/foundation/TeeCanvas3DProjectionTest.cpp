@@ -30,11 +30,11 @@ struct TOrthoCase {
 TEST(TeeCanvas3DProjectionTest, OrthogonalShiftsDepthRightAndUp) {
     const TOrthoCase cases[] = {
         {45, 100, 0, {200, 150, 10}, {210, 140}},
-        {135, 100, 0, {200, 150, 10}, {190, 140}},   // mirrored to the left
-        {90, 100, 0, {200, 150, 10}, {210, 140}},    // depth slope 1, not a huge tangent
-        {45, 200, 0, {210, 150, 10}, {240, 130}},    // zoom scales about the centre
-        {45, 100, 7, {200, 150, 0}, {207, 150}},     // the offset moves the origin only
-        {45, 50, 0, {201, 150, 0}, {200, 150}},      // 0.5 rounds to even
+        {135, 100, 0, {200, 150, 10}, {190, 140}},  // mirrored to the left
+        {90, 100, 0, {200, 150, 10}, {210, 140}},   // depth slope 1, not a huge tangent
+        {45, 200, 0, {210, 150, 10}, {240, 130}},   // zoom scales about the centre
+        {45, 100, 7, {200, 150, 0}, {207, 150}},    // the offset moves the origin only
+        {45, 50, 0, {201, 150, 0}, {200, 150}},     // 0.5 rounds to even
     };
     for (const TOrthoCase& c : cases) {
         TPass pass;

@@ -43,9 +43,9 @@ TEST(TeeCanvas3DSolidsTest, CuboidWithAClearBrushOutlinesAllFiveFaces) {
     f.Surface.Brush()->SetStyle(bsClear);
     f.Surface.DrawCuboid(0, 20, 0, 10, 0, 10, false);
     ASSERT_EQ(f.Calls().size(), 5u);
-    EXPECT_EQ(f.Calls()[0].Args, (TArgs{0, 0, 20, 0, 20, 10, 0, 10}));     // front
-    EXPECT_EQ(f.Calls()[2].Args, (TArgs{0, 0, 10, -10, 10, 0, 0, 10}));    // left side
-    EXPECT_EQ(f.Calls()[4].Args, (TArgs{0, 10, 10, 0, 30, 0, 20, 10}));    // bottom
+    EXPECT_EQ(f.Calls()[0].Args, (TArgs{0, 0, 20, 0, 20, 10, 0, 10}));   // front
+    EXPECT_EQ(f.Calls()[2].Args, (TArgs{0, 0, 10, -10, 10, 0, 0, 10}));  // left side
+    EXPECT_EQ(f.Calls()[4].Args, (TArgs{0, 10, 10, 0, 30, 0, 20, 10}));  // bottom
 }
 
 TEST(TeeCanvas3DSolidsTest, ConeFacetsDarkenByEightPerFacetAndCapTheNarrowEnd) {
@@ -74,8 +74,7 @@ TEST(TeeCanvas3DSolidsTest, ConeFacetsDarkenByEightPerFacetAndCapTheNarrowEnd) {
             allSame = allSame && cap.Args[i] == cap.Args[0] && cap.Args[i + 1] == cap.Args[1];
         EXPECT_EQ(allSame, c.CapDegenerate) << c.Name;
         // The narrow end lies at Top (y 0 before the depth shift).
-        for (size_t i = 1; i < cap.Args.size(); i += 2)
-            EXPECT_LE(cap.Args[i], 0) << c.Name;
+        for (size_t i = 1; i < cap.Args.size(); i += 2) EXPECT_LE(cap.Args[i], 0) << c.Name;
     }
 }
 
@@ -124,7 +123,7 @@ TEST(TeeCanvas3DSolidsTest, TruncatedPyramidDrawsBaseSidesAndTop) {
     f.Surface.DrawTruncatedPyramid(TRect{0, 0, 40, 40}, 0, 20, 5, 5);
     const auto& calls = f.Calls();
     ASSERT_GE(calls.size(), 3u);
-    EXPECT_EQ(calls.front().Args, (TArgs{0, 40, 40, 40, 60, 20, 20, 20}));   // base
+    EXPECT_EQ(calls.front().Args, (TArgs{0, 40, 40, 40, 60, 20, 20, 20}));    // base
     EXPECT_EQ(calls.back().Args, (TArgs{20, -5, 30, -5, 40, -15, 30, -15}));  // top
 }
 
@@ -154,8 +153,10 @@ TEST(TeeCanvas3DSolidsTest, PieSliceWallsAndSidesAreShadedAndTheCapIsNot) {
     EXPECT_EQ(calls[0].BrushColor, DarkenColor(Entry, 32));  // the hole's wall
     bool capSeen = false;
     for (const TCanvas3DCall& call : calls) {
-        if (call.BrushColor == Entry) capSeen = true;
-        else EXPECT_EQ(call.BrushColor, DarkenColor(Entry, 32));
+        if (call.BrushColor == Entry)
+            capSeen = true;
+        else
+            EXPECT_EQ(call.BrushColor, DarkenColor(Entry, 32));
     }
     EXPECT_TRUE(capSeen);
     EXPECT_EQ(calls.back().BrushColor, DarkenColor(Entry, 32));  // the outer wall
@@ -172,8 +173,7 @@ TEST(TeeCanvas3DSolidsTest, ArrowHeadAndShaft) {
         TSolids f;
         f.Surface.DrawArrow(true, {0, 0}, {40, 0}, 10, 10, 0, 50);
         ASSERT_EQ(f.Calls().size(), 1u);
-        EXPECT_EQ(f.Calls()[0].Args,
-                  (TArgs{0, 2, 0, -2, 30, -2, 30, -5, 40, 0, 30, 5, 30, 2}));
+        EXPECT_EQ(f.Calls()[0].Args, (TArgs{0, 2, 0, -2, 30, -2, 30, -5, 40, 0, 30, 5, 30, 2}));
     }
     {
         // A head longer than the arrow is cut to its length: the head starts at the tail.

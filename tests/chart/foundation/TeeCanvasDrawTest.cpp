@@ -44,8 +44,7 @@ TEST(TeeCanvasDrawTest, ArcByAnglesGivesTheRadialsOnTheInscribedEllipse) {
     };
     for (const TCase& c : cases) {
         TRecorded f(10, 10);
-        f.Surface.DrawArcByAngles(c.Box.Left, c.Box.Top, c.Box.Right, c.Box.Bottom, c.Start,
-                                  c.End);
+        f.Surface.DrawArcByAngles(c.Box.Left, c.Box.Top, c.Box.Right, c.Box.Bottom, c.Start, c.End);
         ASSERT_EQ(f.Surface.Calls().size(), 1u);
         EXPECT_EQ(f.Surface.Calls()[0].Op, "Arc");
         EXPECT_EQ(f.Surface.Calls()[0].Args, c.Args) << Show(c.Box) << " " << c.Start;
@@ -68,8 +67,8 @@ TEST(TeeCanvasDrawTest, BevelFrameWalksInwardAndInsetsTheRect) {
         TColor Color;
     };
     const TPixel pixels[] = {
-        {1, 1, clRed},  {7, 1, clRed},  {1, 7, clRed},  {8, 1, clBlue}, {8, 8, clBlue},
-        {1, 8, clBlue}, {2, 2, clRed},  {7, 7, clBlue}, {6, 2, clRed},  {7, 2, clBlue},
+        {1, 1, clRed},   {7, 1, clRed},   {1, 7, clRed},   {8, 1, clBlue}, {8, 8, clBlue},
+        {1, 8, clBlue},  {2, 2, clRed},   {7, 7, clBlue},  {6, 2, clRed},  {7, 2, clBlue},
         {0, 8, clWhite}, {9, 9, clWhite}, {4, 4, clWhite},
     };
     for (const TPixel& p : pixels)
@@ -87,8 +86,14 @@ TEST(TeeCanvasDrawTest, DonutSliceFillsTheRingBetweenTheRadii) {
         std::vector<TSample> Samples;
     };
     const TCase cases[] = {
-        {50, {{40, 45, false}, {75, 45, true}, {75, 10, true}, {75, 80, true},
-              {110, 45, false}, {75, 135, false}, {75, -20, false}}},
+        {50,
+         {{40, 45, false},
+          {75, 45, true},
+          {75, 10, true},
+          {75, 80, true},
+          {110, 45, false},
+          {75, 135, false},
+          {75, -20, false}}},
         // Without a hole the outer arc is closed by its chord.
         {0, {{40, 45, false}, {90, 45, true}}},
     };

@@ -32,8 +32,8 @@ inline TPx Px(TBitmap& bitmap, int x, int y) {
     return {p[0], p[1], p[2]};
 }
 
-// A different colour for every pixel of a bitmap up to 16 pixels wide, not linear in x or y (a linear
-// ramp is its own 3 x 3 mean).
+// A different colour for every pixel of a bitmap up to 16 pixels wide, not linear in x or y (a
+// linear ramp is its own 3 x 3 mean).
 inline TPx Pattern(int x, int y) {
     return {(x * 16 + y) % 256, (255 - x * x * 3) & 255, (40 + y * y * 5 + x) % 256};
 }

@@ -1,9 +1,8 @@
-#include "chart/foundation/TeeFilterPicture.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeFilters.h"
 #include "platform/classes/ClassErrors.h"
 #include "platform/classes/ClassRegistry.h"
@@ -42,7 +41,8 @@ TEST(TeeFilterPictureTest, FilterItemsStreamOnlyWhenThereAreFilters) {
     TMemoryStream empty;
     EXPECT_EQ(Written(picture, empty).find("FilterItems"), std::string::npos);
 
-    auto* blur = static_cast<TBlurFilter*>(picture.Filters()->AddFilterOfClass(&TBlurFilter::StaticClass()));
+    auto* blur =
+        static_cast<TBlurFilter*>(picture.Filters()->AddFilterOfClass(&TBlurFilter::StaticClass()));
     blur->SetAmount(3);
     TTeeFilter* invert = picture.Filters()->AddFilterOfClass(&TInvertFilter::StaticClass());
     invert->SetEnabled(false);

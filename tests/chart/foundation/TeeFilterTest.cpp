@@ -1,11 +1,10 @@
-#include "chart/foundation/TeeFilter.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeFilter.h"
 #include "platform/classes/ClassRegistry.h"
 #include "tests/chart/foundation/GeometryPrinters.h"
 #include "tests/chart/foundation/TeeFilterFixture.h"
@@ -43,9 +42,9 @@ TEST(TeeFilterTest, ApplyToBitmapPassesTheRegionInsideTheBitmap) {
         {false, true, 0, 0, 0, 0, {0, 0, 19, 14}},
         {true, true, 10, 10, 0, 0, {10, 10, 19, 14}},  // zero extents reach the corner
         {true, true, 2, 3, 4, 5, {2, 3, 6, 8}},
-        {true, true, -4, -4, 6, 0, {0, 0, 2, 14}},      // kept inside the bitmap
-        {true, false, 2, 3, 4, 5, {0, 0, 19, 14}},      // a filter without region use
-        {true, true, 25, 0, 0, 0, {-1, -1, -1, -1}},    // wholly outside: not applied
+        {true, true, -4, -4, 6, 0, {0, 0, 2, 14}},    // kept inside the bitmap
+        {true, false, 2, 3, 4, 5, {0, 0, 19, 14}},    // a filter without region use
+        {true, true, 25, 0, 0, 0, {-1, -1, -1, -1}},  // wholly outside: not applied
     };
     for (const Case& c : cases) {
         TBitmap bitmap;
@@ -113,8 +112,8 @@ TEST(TeeFilterTest, BlurChangesOnlyTheInteriorOfItsRectangle) {
         bool changed = false;
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 6; ++x) {
-                const bool border = x <= c.rect.Left || x >= c.rect.Right || y <= c.rect.Top ||
-                                    y >= c.rect.Bottom;
+                const bool border =
+                    x <= c.rect.Left || x >= c.rect.Right || y <= c.rect.Top || y >= c.rect.Bottom;
                 if (border) EXPECT_EQ(Px(bitmap, x, y), Px(before, x, y)) << x << "," << y;
                 changed |= !(Px(bitmap, x, y) == Px(before, x, y));
             }
@@ -125,7 +124,9 @@ TEST(TeeFilterTest, BlurChangesOnlyTheInteriorOfItsRectangle) {
 
 TEST(TeeFilterTest, BlurAveragesTheNeighbourhood) {
     TBitmap bitmap;
-    Fill(bitmap, 3, 3, [](int x, int y) { return x == 1 && y == 1 ? TPx{90, 180, 45} : TPx{0, 9, 0}; });
+    Fill(bitmap, 3, 3, [](int x, int y) {
+        return x == 1 && y == 1 ? TPx{90, 180, 45} : TPx{0, 9, 0};
+    });
     TBlurFilter blur;  // Amount 1: the plain mean of nine
     ApplyToBitmap(blur, bitmap);
     EXPECT_EQ(Px(bitmap, 1, 1), (TPx{10, 28, 5}));
@@ -142,7 +143,7 @@ TEST(TeeFilterTest, ResampleKeepsAConstantImageAndStaysInBounds) {
         int sw, sh, dw, dh;
         bool fast;
     } cases[] = {
-        {10, 8, 19, 15, true}, {20, 16, 7, 5, false}, {20, 16, 7, 5, true},
+        {10, 8, 19, 15, true},   {20, 16, 7, 5, false},   {20, 16, 7, 5, true},
         {100, 100, 2, 2, false}, {100, 100, 3, 3, false}, {100, 40, 3, 2, true},
     };
     for (const Case& c : cases) {
@@ -180,8 +181,8 @@ TEST(TeeFilterTest, ResampleToTheSameSizeKeepsThePixels) {
 
 TEST(TeeFilterTest, RegistrationKeepsOrderAndSkipsRepeats) {
     const size_t before = FilterClassList().size();
-    RegisterFilterClasses({&TOtherFilter::StaticClass(), &TNoteFilter::StaticClass(),
-                           &TOtherFilter::StaticClass()});
+    RegisterFilterClasses(
+        {&TOtherFilter::StaticClass(), &TNoteFilter::StaticClass(), &TOtherFilter::StaticClass()});
     const auto& list = FilterClassList();
     ASSERT_EQ(list.size(), before + 2);
     EXPECT_EQ(list[before], &TOtherFilter::StaticClass());

@@ -1,7 +1,6 @@
-#include "chart/foundation/TeeFilterTransforms.h"
-
 #include <gtest/gtest.h>
 
+#include "chart/foundation/TeeFilterTransforms.h"
 #include "chart/foundation/TeeFilters.h"
 #include "chart/foundation/TeeGradient.h"
 #include "tests/chart/foundation/TeeFilterFixture.h"
@@ -12,7 +11,8 @@ void ExpectSame(TBitmap& a, TBitmap& b, const char* what) {
     ASSERT_EQ(a.Width(), b.Width()) << what;
     ASSERT_EQ(a.Height(), b.Height()) << what;
     for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x) EXPECT_EQ(Px(a, x, y), Px(b, x, y)) << what << " " << x << "," << y;
+        for (int x = 0; x < a.Width(); ++x)
+            EXPECT_EQ(Px(a, x, y), Px(b, x, y)) << what << " " << x << "," << y;
 }
 
 TEST(TeeFilterTransformsTest, RotateByRightAnglesMovesEveryPixel) {
@@ -21,12 +21,10 @@ TEST(TeeFilterTransformsTest, RotateByRightAnglesMovesEveryPixel) {
         int width, height;
         int sx, sy, dx, dy;  // source pixel (sx, sy) lands at (dx, dy)
     } cases[] = {
-        {90, 2, 4, 0, 0, 1, 0},   // the top-left goes to the top-right
-        {90, 2, 4, 3, 1, 0, 3},
-        {270, 2, 4, 0, 0, 0, 3},
-        {270, 2, 4, 3, 1, 1, 0},
-        {450, 2, 4, 0, 0, 1, 0},  // reduced by 360
-        {90, 1, 3, 2, 0, 0, 2},   // a one-pixel-high bitmap turns too
+        {90, 2, 4, 0, 0, 1, 0},  // the top-left goes to the top-right
+        {90, 2, 4, 3, 1, 0, 3},  {270, 2, 4, 0, 0, 0, 3},
+        {270, 2, 4, 3, 1, 1, 0}, {450, 2, 4, 0, 0, 1, 0},  // reduced by 360
+        {90, 1, 3, 2, 0, 0, 2},                            // a one-pixel-high bitmap turns too
     };
     for (const Case& c : cases) {
         TBitmap bitmap;
@@ -81,9 +79,9 @@ TEST(TeeFilterTransformsTest, MirrorDoublesTheBitmapWithItsImage) {
         int x, y, sx, sy;  // the pixel at (x, y) comes from (sx, sy)
     } cases[] = {
         {mdRight, 8, 2, 0, 0, 0, 0}, {mdRight, 8, 2, 4, 1, 3, 1}, {mdRight, 8, 2, 7, 0, 0, 0},
-        {mdLeft, 8, 2, 0, 0, 3, 0},  {mdLeft, 8, 2, 4, 1, 0, 1},
-        {mdDown, 4, 4, 1, 0, 1, 0},  {mdDown, 4, 4, 1, 2, 1, 1},  {mdDown, 4, 4, 1, 3, 1, 0},
-        {mdUp, 4, 4, 2, 0, 2, 1},    {mdUp, 4, 4, 2, 2, 2, 0},
+        {mdLeft, 8, 2, 0, 0, 3, 0},  {mdLeft, 8, 2, 4, 1, 0, 1},  {mdDown, 4, 4, 1, 0, 1, 0},
+        {mdDown, 4, 4, 1, 2, 1, 1},  {mdDown, 4, 4, 1, 3, 1, 0},  {mdUp, 4, 4, 2, 0, 2, 1},
+        {mdUp, 4, 4, 2, 2, 2, 0},
     };
     for (const Case& c : cases) {
         TBitmap bitmap;
@@ -94,7 +92,8 @@ TEST(TeeFilterTransformsTest, MirrorDoublesTheBitmapWithItsImage) {
         ApplyToBitmap(mirror, bitmap);
         ASSERT_EQ(bitmap.Width(), c.width) << c.direction;
         ASSERT_EQ(bitmap.Height(), c.height) << c.direction;
-        EXPECT_EQ(Px(bitmap, c.x, c.y), Pattern(c.sx, c.sy)) << c.direction << " " << c.x << "," << c.y;
+        EXPECT_EQ(Px(bitmap, c.x, c.y), Pattern(c.sx, c.sy))
+            << c.direction << " " << c.x << "," << c.y;
     }
 }
 
@@ -163,8 +162,8 @@ TEST(TeeFilterTransformsTest, EveryFilterCopesWithTinyBitmapsAndStrayRegions) {
     struct Case {
         int width, height, left, top, regionWidth, regionHeight;
     } cases[] = {
-        {1, 1, 0, 0, 0, 0}, {2, 1, 0, 0, 0, 0}, {1, 3, 0, 0, 0, 0},
-        {6, 5, -3, -2, 4, 4}, {6, 5, 4, 3, 50, 50}, {6, 5, 9, 0, 0, 0}, {6, 5, 0, -9, 3, 3},
+        {1, 1, 0, 0, 0, 0},   {2, 1, 0, 0, 0, 0}, {1, 3, 0, 0, 0, 0},  {6, 5, -3, -2, 4, 4},
+        {6, 5, 4, 3, 50, 50}, {6, 5, 9, 0, 0, 0}, {6, 5, 0, -9, 3, 3},
     };
     for (TTeeFilterClass cls : FilterClassList())
         for (const Case& c : cases) {
@@ -189,12 +188,13 @@ TEST(TeeFilterTransformsTest, StartUpRegistersInTheEditorsOrderAndInstallsTheRot
     FreeImageFilters();
     RegisterImageFilters();
     RegisterImageFilters();  // repeats are skipped
-    const char* names[] = {"TInvertFilter", "TGrayScaleFilter", "TMosaicFilter", "TFlipFilter",
-                           "TReverseFilter", "TBrightnessFilter", "TContrastFilter",
-                           "TColorFilter", "THueLumSatFilter", "TBlurFilter", "TSharpenFilter",
-                           "TGammaCorrectionFilter", "TEmbossFilter", "TSoftenFilter",
-                           "TCropFilter", "TResizeFilter", "TRotateFilter", "TMirrorFilter",
-                           "TTileFilter", "TBevelFilter", "TZoomFilter"};
+    const char* names[] = {"TInvertFilter",   "TGrayScaleFilter", "TMosaicFilter",
+                           "TFlipFilter",     "TReverseFilter",   "TBrightnessFilter",
+                           "TContrastFilter", "TColorFilter",     "THueLumSatFilter",
+                           "TBlurFilter",     "TSharpenFilter",   "TGammaCorrectionFilter",
+                           "TEmbossFilter",   "TSoftenFilter",    "TCropFilter",
+                           "TResizeFilter",   "TRotateFilter",    "TMirrorFilter",
+                           "TTileFilter",     "TBevelFilter",     "TZoomFilter"};
     const auto& list = FilterClassList();
     ASSERT_EQ(list.size(), std::size(names));
     for (size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i]->ClassName(), names[i]);

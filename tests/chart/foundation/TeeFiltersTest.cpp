@@ -1,10 +1,9 @@
-#include "chart/foundation/TeeFilters.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
+#include "chart/foundation/TeeFilters.h"
 #include "tests/chart/foundation/TeeFilterFixture.h"
 
 namespace {
@@ -25,22 +24,29 @@ TEST(TeeFiltersTest, PixelFormulas) {
     } cases[] = {
         {"invert", [] { return std::make_unique<TInvertFilter>(); }, {10, 200, 30}, {245, 55, 225}},
         {"gray simple",
-         [] { return std::make_unique<TGrayScaleFilter>(); }, {30, 200, 10}, {80, 80, 80}},
+         [] { return std::make_unique<TGrayScaleFilter>(); },
+         {30, 200, 10},
+         {80, 80, 80}},
         {"gray eye",
          [] {
              auto f = std::make_unique<TGrayScaleFilter>();
              f->SetMethod(gmEye);
              return f;
          },
-         {30, 200, 10}, {124, 124, 124}},  // 3 + 118 + 3.3
+         {30, 200, 10},
+         {124, 124, 124}},  // 3 + 118 + 3.3
         {"gray eye2",
          [] {
              auto f = std::make_unique<TGrayScaleFilter>();
              f->SetMethod(gmEye2);
              return f;
          },
-         {30, 200, 10}, {108, 108, 108}},  // (110 + 3200 + 150) >> 5
-        {"brightness 5%", [] { return std::make_unique<TBrightnessFilter>(); }, {0, 100, 250}, {13, 113, 255}},
+         {30, 200, 10},
+         {108, 108, 108}},  // (110 + 3200 + 150) >> 5
+        {"brightness 5%",
+         [] { return std::make_unique<TBrightnessFilter>(); },
+         {0, 100, 250},
+         {13, 113, 255}},
         {"brightness -20 steps",
          [] {
              auto f = std::make_unique<TBrightnessFilter>();
@@ -48,14 +54,16 @@ TEST(TeeFiltersTest, PixelFormulas) {
              f->SetPercent(false);
              return f;
          },
-         {10, 100, 250}, {0, 80, 230}},
+         {10, 100, 250},
+         {0, 80, 230}},
         {"contrast 50%",
          [] {
              auto f = std::make_unique<TContrastFilter>();
              f->SetAmount(50);
              return f;
          },
-         {0, 128, 255}, {0, 128, 255}},  // 255 + 128 * 127 div 256, clamped
+         {0, 128, 255},
+         {0, 128, 255}},  // 255 + 128 * 127 div 256, clamped
         {"contrast 64 steps",
          [] {
              auto f = std::make_unique<TContrastFilter>();
@@ -63,17 +71,24 @@ TEST(TeeFiltersTest, PixelFormulas) {
              f->SetPercent(false);
              return f;
          },
-         {0, 100, 200}, {0, 93, 218}},  // v + 64 (v - 128) div 256, towards zero
-        {"gamma 100", [] {
+         {0, 100, 200},
+         {0, 93, 218}},  // v + 64 (v - 128) div 256, towards zero
+        {"gamma 100",
+         [] {
              auto f = std::make_unique<TGammaCorrectionFilter>();
              f->SetAmount(100);
              return f;
-         }, {0, 77, 255}, {0, 77, 255}},
-        {"gamma 50", [] {
+         },
+         {0, 77, 255},
+         {0, 77, 255}},
+        {"gamma 50",
+         [] {
              auto f = std::make_unique<TGammaCorrectionFilter>();
              f->SetAmount(50);
              return f;
-         }, {0, 128, 255}, {0, 64, 255}},  // 255 (128/255)^2
+         },
+         {0, 128, 255},
+         {0, 64, 255}},  // 255 (128/255)^2
         {"colour",
          [] {
              auto f = std::make_unique<TColorFilter>();
@@ -81,14 +96,16 @@ TEST(TeeFiltersTest, PixelFormulas) {
              f->SetBlue(10);
              return f;
          },
-         {250, 7, 100}, {255, 7, 0}},
+         {250, 7, 100},
+         {255, 7, 0}},
         {"hue,lum,sat lum +240",
          [] {
              auto f = std::make_unique<THueLumSatFilter>();
              f->SetLuminance(240);
              return f;
          },
-         {10, 20, 200}, {255, 255, 255}},
+         {10, 20, 200},
+         {255, 255, 255}},
     };
     for (const Case& c : cases) {
         auto filter = c.make();
@@ -119,7 +136,7 @@ TEST(TeeFiltersTest, MosaicCutsCellsFromTheTopLeftAndAveragesEach) {
     // 8 x 8, 2 x 8, 8 x 2 and 2 x 2 cells.
     EXPECT_EQ(Px(bitmap, 0, 0), (TPx{8, 0, 0}));
     EXPECT_EQ(Px(bitmap, 9, 7), (TPx{100, 0, 0}));
-    EXPECT_EQ(Px(bitmap, 3, 9), (TPx{8, 10, 0}));  // mean of 3x for x 0..7 is 10.5: to even
+    EXPECT_EQ(Px(bitmap, 3, 9), (TPx{8, 10, 0}));    // mean of 3x for x 0..7 is 10.5: to even
     EXPECT_EQ(Px(bitmap, 8, 8), (TPx{100, 26, 0}));  // mean of 24 and 27 is 25.5: to even
 
     mosaic.SetAmount(0);
@@ -153,11 +170,26 @@ TEST(TeeFiltersTest, KernelsWeighTheNeighbourhood) {
         return Px(bitmap, 1, 1);
     };
     TSoftenFilter soften;
-    EXPECT_EQ(centre(soften, [](int x, int y) { return TPx{x * 40 + y * 4, 0, 0}; }).B, 66);  // (44+84+48+88)/4
+    EXPECT_EQ(centre(soften,
+                     [](int x, int y) {
+                         return TPx{x * 40 + y * 4, 0, 0};
+                     })
+                  .B,
+              66);  // (44+84+48+88)/4
     TSharpenFilter sharpen;
-    EXPECT_EQ(centre(sharpen, [](int x, int y) { return TPx{x == 1 && y == 1 ? 100 : 20, 0, 0}; }).B, 180);
+    EXPECT_EQ(centre(sharpen,
+                     [](int x, int y) {
+                         return TPx{x == 1 && y == 1 ? 100 : 20, 0, 0};
+                     })
+                  .B,
+              180);
     TEmbossFilter emboss;  // the weights sum to -1: the result is negated
-    EXPECT_EQ(centre(emboss, [](int x, int) { return TPx{x == 0 ? 90 : 10, 0, 0}; }).B, 90);  // -(-10 - 90 + 10 + 10 - 10)
+    EXPECT_EQ(centre(emboss,
+                     [](int x, int) {
+                         return TPx{x == 0 ? 90 : 10, 0, 0};
+                     })
+                  .B,
+              90);  // -(-10 - 90 + 10 + 10 - 10)
 }
 
 TEST(TeeFiltersTest, BevelLightensTopLeftAndDarkensBottomRightRings) {
@@ -169,7 +201,8 @@ TEST(TeeFiltersTest, BevelLightensTopLeftAndDarkensBottomRightRings) {
     ApplyToBitmap(bevel, bitmap);
     struct Expect {
         int x, y, v;
-    } expects[] = {{0, 0, 110}, {7, 0, 110}, {0, 5, 100}, {3, 5, 90}, {7, 5, 80}, {7, 2, 90}, {3, 2, 100}};
+    } expects[] = {{0, 0, 110}, {7, 0, 110}, {0, 5, 100}, {3, 5, 90},
+                   {7, 5, 80},  {7, 2, 90},  {3, 2, 100}};
     for (const Expect& e : expects) EXPECT_EQ(Px(bitmap, e.x, e.y).B, e.v) << e.x << "," << e.y;
 }
 

@@ -19,8 +19,7 @@ TEST(TeeGradientDrawTest, BandsAreAtMost256AndNeedTwoRows) {
     };
     for (const TCase& c : {TCase{1, 1}, TCase{2, 2}, TCase{300, 256}}) {
         TDrawn f(3, c.Height);
-        f.Surface.FillGradient(TRect{0, 0, 3, c.Height}, clWhite, clYellow, gdTopBottom, 50, 0,
-                               0);
+        f.Surface.FillGradient(TRect{0, 0, 3, c.Height}, clWhite, clYellow, gdTopBottom, 50, 0, 0);
         std::set<TColor> colours;
         for (int y = 0; y < c.Height; ++y) colours.insert(f.At(0, y));
         EXPECT_EQ(colours.size(), c.Colours) << "height " << c.Height;
@@ -37,9 +36,9 @@ TEST(TeeGradientDrawTest, EachDirectionPutsItsColoursAtItsEdges) {
     };
     // White to yellow in a 20 x 20 square.
     const TCase cases[] = {
-        {gdTopBottom, {10, 19}, {10, 0}},  {gdBottomTop, {10, 0}, {10, 19}},
-        {gdLeftRight, {19, 10}, {0, 10}},  {gdRightLeft, {0, 10}, {19, 10}},
-        {gdFromCenter, {9, 9}, {0, 0}},    {gdFromTopLeft, {19, 19}, {0, 0}},
+        {gdTopBottom, {10, 19}, {10, 0}},     {gdBottomTop, {10, 0}, {10, 19}},
+        {gdLeftRight, {19, 10}, {0, 10}},     {gdRightLeft, {0, 10}, {19, 10}},
+        {gdFromCenter, {9, 9}, {0, 0}},       {gdFromTopLeft, {19, 19}, {0, 0}},
         {gdFromBottomLeft, {19, 0}, {0, 19}},
     };
     for (const TCase& c : cases) {
@@ -66,9 +65,9 @@ TEST(TeeGradientDrawTest, BalanceBendsTheSteps) {
         uint8_t Grey;
     };
     const TCase cases[] = {
-        {50, 0, 0}, {50, 5, 127}, {50, 10, 255},  // i * 255 div 10
-        {100, 5, 76},                            // 255 * (6 / 11)^2 = 75.9
-        {0, 5, 188},                             // 255 * (6 / 11)^0.5 = 188.3
+        {50, 0, 0},   {50, 5, 127}, {50, 10, 255},  // i * 255 div 10
+        {100, 5, 76},                               // 255 * (6 / 11)^2 = 75.9
+        {0, 5, 188},                                // 255 * (6 / 11)^0.5 = 188.3
     };
     for (const TCase& c : cases) {
         TDrawn f(2, 11);

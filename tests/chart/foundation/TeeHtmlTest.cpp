@@ -55,7 +55,7 @@ TEST(TeeHtmlTest, RunsGoOutWithTheFontTheTagsSet) {
         {"<B>x</>y", {{"x", 0, 0, 10, Bold}, {"y", 10, 0, 10, Plain}}},
         {"<BIG>x</>y", {{"x", 0, 0, 12, Plain}, {"y", 10, 1, 10, Plain}}},
         {"<H1>Word</H1>", {{"Word", 0, 0, 48, Plain}, {"</H1>", 40, 0, 48, Plain}}},
-                {"ab\r\ncd", {{"ab\r\ncd", 0, 0, 10, Plain}}},
+        {"ab\r\ncd", {{"ab\r\ncd", 0, 0, 10, Plain}}},
         {"ab<BR>cd", {{"ab", 0, 0, 10, Plain}, {"cd", 0, 10, 10, Plain}}},
         {"<FONT size=+4 color=red>x</FONT>y", {{"x", 0, 0, 14, Plain}, {"y", 10, 3, 10, Plain}}},
         {"<FONT weight=BOLD, ITALIC><SMALL>x</>y",

@@ -1,9 +1,8 @@
-#include "chart/foundation/TeePanelExtended.h"
-
 #include <gtest/gtest.h>
 
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeePanelExtended.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeZoom.h"
 #include "platform/classes/ObjectText.h"

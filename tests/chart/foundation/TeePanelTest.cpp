@@ -1,13 +1,12 @@
-#include "chart/foundation/TeePanel.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <vector>
 
-#include "chart/foundation/TeeCanvas3D.h"
-#include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeCanvas3D.h"
+#include "chart/foundation/TeePanel.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
@@ -194,8 +193,7 @@ TEST(TeePanel, ProportionalMarginsFillSeventyPercentOfThePage) {
     TPrinter none;
     SetPrinter(&none);
     const int sw = Screen()->Width(), sh = Screen()->Height();
-    const int expected =
-        static_cast<int>(Round(100.0 * (sh - (sw - 0.3 * sw) * 0.625) / sh)) / 2;
+    const int expected = static_cast<int>(Round(100.0 * (sh - (sw - 0.3 * sw) * 0.625) / sh)) / 2;
     EXPECT_EQ(panel.ProportionalPrintMargins(), (TRect{15, expected, 15, expected}));
     SetPrinter(old);
 }
@@ -265,7 +263,10 @@ TEST(TeePanel, FrameDrawsBorderThenBevels) {
     const TCase cases[] = {
         {"raised", false, bvNone, {{{0, 0}, light}, {{39, 29}, dark}, {{1, 1}, clWhite}}},
         {"border then raised", true, bvNone, {{{0, 0}, clRed}, {{1, 1}, light}, {{38, 28}, dark}}},
-        {"raised and lowered", false, bvLowered, {{{0, 0}, light}, {{1, 1}, dark}, {{38, 28}, light}}},
+        {"raised and lowered",
+         false,
+         bvLowered,
+         {{{0, 0}, light}, {{1, 1}, dark}, {{38, 28}, light}}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -77,9 +77,8 @@ TEST(TeeShadowDrawTest, SteppedShadowFadesRowByRowWhereNothingCanBlur) {
         TColor Color;
     };
     // Step round(255 / 3) = 85; row i runs to Right + i - V - 1.
-    const TLine lines[] = {{{47, 30}, clBlack},
-                           {{48, 31}, RGB(85, 85, 85)},
-                           {{49, 32}, RGB(170, 170, 170)}};
+    const TLine lines[] = {
+        {{47, 30}, clBlack}, {{48, 31}, RGB(85, 85, 85)}, {{49, 32}, RGB(170, 170, 170)}};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(calls[2 * i].Op, "MoveTo");
         EXPECT_EQ(calls[2 * i].Args, (TArgs{10, 30 + i}));

@@ -1,5 +1,3 @@
-#include "chart/foundation/TeeShape.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,6 +6,7 @@
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShadow.h"
+#include "chart/foundation/TeeShape.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -47,14 +46,26 @@ TEST(TeeShape, ShadowFillFrameAndBevelFollowTheSettings) {
         std::vector<TPixel> pixels;
     };
     const TCase cases[] = {
-        {"plain", false, bsSolid, 0,
+        {"plain",
+         false,
+         bsSolid,
+         0,
          {{10, 10, light}, {25, 20, clYellow}, {51, 25, clBlack}, {49, 29, dark}}},
-        {"transparent", true, bsSolid, 0,
+        {"transparent",
+         true,
+         bsSolid,
+         0,
          {{10, 10, clWhite}, {25, 20, clWhite}, {51, 25, clWhite}}},
-        {"clear brush casts no shadow", false, bsClear, 0,
+        {"clear brush casts no shadow",
+         false,
+         bsClear,
+         0,
          {{10, 10, light}, {51, 25, clWhite}, {25, 20, clWhite}}},
         // Turned a quarter: the frame is the polygon 20..40 by 0..40, and there is no bevel.
-        {"rotated", false, bsSolid, 90,
+        {"rotated",
+         false,
+         bsSolid,
+         90,
          {{10, 10, clWhite}, {30, 0, clBlack}, {30, 20, clYellow}, {12, 20, clWhite}}},
     };
     for (const TCase& c : cases) {

@@ -258,8 +258,8 @@ TEST(RecordStore, BulkNumericOrdersMatchInsertsAcrossSignsAndMagnitudes) {
                        {"SeqF", {3, 0}, false, false, false}, {"SeqDesc", {3}, false, false, true}};
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5, -1e-300, -0.0, 0.0, 1e-300,
-                                  0.5,           3.0,    1e300, -inf,   inf,  nan, -nan};
+    const TFieldValue floats[] = {TFieldValue{}, -1e300, -2.5,  -1e-300, -0.0, 0.0, 1e-300,
+                                  0.5,           3.0,    1e300, -inf,    inf,  nan, -nan};
     const size_t floatCount = std::size(floats);
     const TFieldValue ints[] = {TFieldValue{}, int32_t(INT32_MIN), int32_t(-256),
                                 int32_t(-1),   int32_t(0),         int32_t(1),

@@ -8,11 +8,11 @@ TEST(Cp1252, KnownCharactersBothWays) {
         const char* utf8;
         const char* bytes;
     } cases[] = {
-        {"\xC2\xB5m", "\xB5m"},             // µm
-        {"\xC2\xB0", "\xB0"},               // °
-        {"\xE2\x82\xAC", "\x80"},           // €
-        {"\xC5\xB8\xC3\xBF", "\x9F\xFF"},   // Ÿ ÿ
-        {"\xE2\x80\x94", "\x97"},           // em dash
+        {"\xC2\xB5m", "\xB5m"},            // µm
+        {"\xC2\xB0", "\xB0"},              // °
+        {"\xE2\x82\xAC", "\x80"},          // €
+        {"\xC5\xB8\xC3\xBF", "\x9F\xFF"},  // Ÿ ÿ
+        {"\xE2\x80\x94", "\x97"},          // em dash
         {"plain ASCII\r\n", "plain ASCII\r\n"},
         {"", ""},
     };
@@ -40,13 +40,15 @@ TEST(Cp1252, RefusesWhatThePageLacks) {
         const char* utf8;
         const char* message;
     } cases[] = {
-        {"a\xE4\xB8\xAD", "Character U+4E2D cannot be written in Windows-1252"},      // CJK
-        {"\xC4\x80", "Character U+0100 cannot be written in Windows-1252"},           // Ā
-        {"\xC2\x80", "Character U+0080 cannot be written in Windows-1252"},           // a C1 control the page uses for €
-        {"\xF0\x9F\x98\x80", "Character U+1F600 cannot be written in Windows-1252"},  // beyond the BMP
-        {"ab\xB5", "Invalid UTF-8 text at byte 3"},                                   // a raw single byte
-        {"\xC0\xB5", "Invalid UTF-8 text at byte 1"},                                 // overlong form
-        {"\xE2\x82", "Invalid UTF-8 text at byte 1"},                                 // cut short
+        {"a\xE4\xB8\xAD", "Character U+4E2D cannot be written in Windows-1252"},  // CJK
+        {"\xC4\x80", "Character U+0100 cannot be written in Windows-1252"},       // Ā
+        {"\xC2\x80",
+         "Character U+0080 cannot be written in Windows-1252"},  // a C1 control the page uses for €
+        {"\xF0\x9F\x98\x80",
+         "Character U+1F600 cannot be written in Windows-1252"},  // beyond the BMP
+        {"ab\xB5", "Invalid UTF-8 text at byte 3"},               // a raw single byte
+        {"\xC0\xB5", "Invalid UTF-8 text at byte 1"},             // overlong form
+        {"\xE2\x82", "Invalid UTF-8 text at byte 1"},             // cut short
     };
     for (const auto& c : cases) {
         std::string out;

@@ -28,7 +28,7 @@ TEST(FormatDateTime, PatternLetters) {
         {"ddd", pm, "Thu"},
         {"hh:nn:ss.zzz", pm, "14:07:09.045"},
         {"h:n:s.z", pm, "14:7:9.45"},
-        {"h:mm", pm, "14:07"},      // m after h is minutes
+        {"h:mm", pm, "14:07"},         // m after h is minutes
         {"hh:nn mm", pm, "14:07 03"},  // not after h: the month
         {"c", pm, "03/05/2026 14:07:09"},
         {"c", EncodeDate(2026, 3, 5), "03/05/2026"},  // midnight: no time
@@ -44,7 +44,7 @@ TEST(FormatDateTime, PatternLetters) {
         {"h:nn A/P", am, "12:05 A"},
         {"h:nn ampm", pm, "2:07 PM"},
         {"hh 'h' nn \"mm\" ss", pm, "14 h 07 mm 09"},  // quoted text stays literal
-        {"MM-DD-YYYY", pm, "03-05-2026"},             // letters in any case
+        {"MM-DD-YYYY", pm, "03-05-2026"},              // letters in any case
         {"yyyy @ x", pm, "2026 @ x"},
         {"'open", pm, "open"},
         {"a hh", pm, "a 14"},  // a lone a is literal and the hour stays 24-hour
@@ -93,9 +93,9 @@ TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
         {"03/05/2026 12:05 am", day + EncodeTime(0, 5, 0, 0)},  // 12 AM is midnight
         {"03/05/2026 12:05 PM", day + EncodeTime(12, 5, 0, 0)},
         {"03/05/2026 pm 2:07", day + EncodeTime(14, 7, 0, 0)},  // marker in front
-        {"03/05/2026 7", day + EncodeTime(7, 0, 0, 0)},          // an hour alone
-        {"3/5", EncodeDate(thisYear, 3, 5)},                     // no year: this year
-        {"14:07", EncodeTime(14, 7, 0, 0)},                      // a time alone is on day 0
+        {"03/05/2026 7", day + EncodeTime(7, 0, 0, 0)},         // an hour alone
+        {"3/5", EncodeDate(thisYear, 3, 5)},                    // no year: this year
+        {"14:07", EncodeTime(14, 7, 0, 0)},                     // a time alone is on day 0
         {"12/29/1899 06:00:00", -1.25},  // before day 0 the time still counts forward
     };
     for (const Case& c : cases) {
@@ -120,9 +120,20 @@ TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
 TEST(StrToDateTime, RefusesWhatIsNoDateOrTimeWithTheKindInTheMessage) {
     TFormatSettingsGuard pinned{TFormatSettings{}};
     const char* notDateTimes[] = {
-        "",           "abc",          "13/01/2026",          "02/29/2026",         "3/5/2026x",
-        "1/2/3/4",    "3//2026",      "3/5/2026 25:00",      "3/5/2026 13:00 PM",  "3/5/2026 6:60",
-        "3/5/2026 6:",                "3/5/2026 1:02:03.4567", "3/5/2026 06:00 junk", "3/5/10000",
+        "",
+        "abc",
+        "13/01/2026",
+        "02/29/2026",
+        "3/5/2026x",
+        "1/2/3/4",
+        "3//2026",
+        "3/5/2026 25:00",
+        "3/5/2026 13:00 PM",
+        "3/5/2026 6:60",
+        "3/5/2026 6:",
+        "3/5/2026 1:02:03.4567",
+        "3/5/2026 06:00 junk",
+        "3/5/10000",
         "9999999999/1/1",
     };
     for (const char* text : notDateTimes) {

@@ -7,7 +7,7 @@ TEST(RtlMath, RoundHalvesToEvenAndTruncGoesTowardZero) {
     struct Case {
         long double x;
         int64_t round, trunc;
-    } cases[] = {{0.5L, 0, 0},   {1.5L, 2, 1},   {2.5L, 2, 2},    {-0.5L, 0, 0},
+    } cases[] = {{0.5L, 0, 0},    {1.5L, 2, 1},    {2.5L, 2, 2},    {-0.5L, 0, 0},
                  {-2.5L, -2, -2}, {-1.5L, -2, -1}, {2.4999L, 2, 2}, {-3.7L, -4, -3}};
     for (const auto& c : cases) {
         EXPECT_EQ(Round(c.x), c.round) << double(c.x);
@@ -28,11 +28,20 @@ TEST(RtlMath, MulDivRoundsHalvesAwayFromZero) {
     struct Case {
         int32_t a, b, c, expected;
     } cases[] = {
-        {1, 1, 2, 1},      {3, 1, 2, 2},    {-1, 1, 2, -1},       {-3, 1, 2, -2},
-        {1, -3, 2, -2},    {5, 1, 4, 1},    {7, 1, 4, 2},         {10, 10, 0, -1},
-        {96, 72, 96, 72},  {1 << 30, 8, 2, -1}, {-(1 << 30), 4, 2, INT32_MIN},
+        {1, 1, 2, 1},
+        {3, 1, 2, 2},
+        {-1, 1, 2, -1},
+        {-3, 1, 2, -2},
+        {1, -3, 2, -2},
+        {5, 1, 4, 1},
+        {7, 1, 4, 2},
+        {10, 10, 0, -1},
+        {96, 72, 96, 72},
+        {1 << 30, 8, 2, -1},
+        {-(1 << 30), 4, 2, INT32_MIN},
     };
-    for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
+    for (const auto& c : cases)
+        EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
 }
 
 TEST(RtlMath, Sign) {

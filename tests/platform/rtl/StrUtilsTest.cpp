@@ -34,10 +34,10 @@ TEST(StrUtils, CaseMappingAsciiAndLatin) {
         const char* lower;
         const char* upper;
     } cases[] = {
-        {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89"},  // été
-        {"\xC3\xBF", "\xC5\xB8"},                    // ÿ and Ÿ
+        {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89"},                // été
+        {"\xC3\xBF", "\xC5\xB8"},                                  // ÿ and Ÿ
         {"\xC5\xA1\xC5\x93\xC5\xBE", "\xC5\xA0\xC5\x92\xC5\xBD"},  // š œ ž
-        {"\xC4\xBA", "\xC4\xB9"},                    // ĺ Ĺ: upper case on the odd code point
+        {"\xC4\xBA", "\xC4\xB9"},  // ĺ Ĺ: upper case on the odd code point
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AnsiUpperCase(c.lower), c.upper) << c.lower;
@@ -60,7 +60,8 @@ TEST(StrUtils, Comparisons) {
         {"abc", "ABC", 1, 0, 0},
         {"ab", "abc", -1, -1, -1},
         {"b", "A", 1, 1, 1},
-        {"\xC3\xA9", "\xC3\x89", 1, 1, 0},  // é vs É: only the Ansi form folds it
+        {"\xC3\xA9", "\xC3\x89", 1, 1, 0},  // é vs É: only the Ansi form
+                                            // folds it
         {"", "", 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -79,8 +80,10 @@ TEST(StrUtils, PosAndCopyClamp) {
     struct Case {
         int index, count;
         const char* expected;
-    } cases[] = {{1, 2, "ab"}, {2, 100, "bcd"}, {0, 2, "ab"}, {-5, 1, "a"}, {5, 1, ""}, {4, 1, "d"}, {2, 0, ""}, {2, -1, ""}};
-    for (const auto& c : cases) EXPECT_EQ(Copy("abcd", c.index, c.count), c.expected) << c.index << "," << c.count;
+    } cases[] = {{1, 2, "ab"}, {2, 100, "bcd"}, {0, 2, "ab"}, {-5, 1, "a"},
+                 {5, 1, ""},   {4, 1, "d"},     {2, 0, ""},   {2, -1, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Copy("abcd", c.index, c.count), c.expected) << c.index << "," << c.count;
 }
 
 TEST(StrUtils, StringReplaceFlags) {
@@ -99,7 +102,8 @@ TEST(StrUtils, StringReplaceFlags) {
         {"abc", "", "x", rfReplaceAll, "abc"},
         {"ab", "abc", "x", 0, "ab"},
     };
-    for (const auto& c : cases) EXPECT_EQ(StringReplace(c.s, c.from, c.to, c.flags), c.expected) << c.s;
+    for (const auto& c : cases)
+        EXPECT_EQ(StringReplace(c.s, c.from, c.to, c.flags), c.expected) << c.s;
 }
 
 TEST(StrUtils, QuotingDoublesTheQuoteAndReadsBack) {
@@ -122,7 +126,8 @@ TEST(StrUtils, FileNameParts) {
         const char* file;
         const char* changed;  // ChangeFileExt(name, ".txt")
     } cases[] = {
-        {"/data/Cavities/cone.cav", ".cav", "/data/Cavities/", "cone.cav", "/data/Cavities/cone.txt"},
+        {"/data/Cavities/cone.cav", ".cav", "/data/Cavities/", "cone.cav",
+         "/data/Cavities/cone.txt"},
         {"dir.d/noext", "", "dir.d/", "noext", "dir.d/noext.txt"},
         {"a.b.c", ".c", "", "a.b.c", "a.b.txt"},
         {"/folder/", "", "/folder/", "", "/folder/.txt"},
@@ -143,7 +148,8 @@ TEST(StrUtils, FileNameParts) {
 
 TEST(StrUtils, FileSystemHelpers) {
     namespace fs = std::filesystem;
-    const std::string root = (fs::temp_directory_path() / ("kv_strutils_" + std::to_string(::getpid()))).string();
+    const std::string root =
+        (fs::temp_directory_path() / ("kv_strutils_" + std::to_string(::getpid()))).string();
     fs::remove_all(root);
     const std::string deep = root + "/a/b/c";
     ASSERT_TRUE(ForceDirectories(deep));

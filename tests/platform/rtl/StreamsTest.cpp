@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
@@ -12,7 +12,9 @@ namespace {
 
 class TempDir {
 public:
-    TempDir() : FPath(std::filesystem::temp_directory_path() / ("kv_streams_" + std::to_string(::getpid()))) {
+    TempDir()
+        : FPath(std::filesystem::temp_directory_path() /
+                ("kv_streams_" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(FPath);
     }
     ~TempDir() { std::filesystem::remove_all(FPath); }
@@ -90,7 +92,8 @@ TEST(Streams, FileStreamOpenFailuresNameTheFile) {
         std::string message;
     } cases[] = {
         {missing, fmOpenRead, "Cannot open file \"" + missing + "\". No such file or directory"},
-        {missing, fmOpenReadWrite | fmShareDenyNone, "Cannot open file \"" + missing + "\". No such file or directory"},
+        {missing, fmOpenReadWrite | fmShareDenyNone,
+         "Cannot open file \"" + missing + "\". No such file or directory"},
         {dir.File(""), fmOpenRead, "Cannot open file \"" + dir.File("") + "\". Is a directory"},
         {dir.File("no/such/dir.bin"), fmCreate,
          "Cannot create file \"" + dir.File("no/such/dir.bin") + "\". No such file or directory"},
@@ -123,7 +126,8 @@ TEST(Streams, FileStreamBehavesLikeMemoryStream) {
         for (int step = 0; step < 2000; ++step) {
             const int op = int(rng() % 3);
             // Mostly small transfers, sometimes larger than the buffer.
-            const int64_t count = (rng() % 10 == 0) ? int64_t(rng() % data.size()) : int64_t(rng() % 300);
+            const int64_t count =
+                (rng() % 10 == 0) ? int64_t(rng() % data.size()) : int64_t(rng() % 300);
             if (op == 0) {
                 const int64_t from = int64_t(rng() % (data.size() - count + 1));
                 file.WriteBuffer(data.data() + from, count);

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "platform/rtl/Exceptions.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 namespace {
 
@@ -210,11 +210,15 @@ TEST(StringList, FilesAreWindows1252WithCrLf) {
     const std::string name = (dir / "units.txt").string();
 
     TStringList list;
-    list.Add("\xC2\xB5m");       // µm
-    list.Add("20 \xC2\xB0" "C");  // 20 °C
-    list.Add("\xE2\x82\xAC");     // €
+    list.Add("\xC2\xB5m");  // µm
+    list.Add(
+        "20 \xC2\xB0"
+        "C");                  // 20 °C
+    list.Add("\xE2\x82\xAC");  // €
     list.SaveToFile(name);
-    EXPECT_EQ(ReadFileBytes(name), "\xB5m\r\n20 \xB0" "C\r\n\x80\r\n");
+    EXPECT_EQ(ReadFileBytes(name),
+              "\xB5m\r\n20 \xB0"
+              "C\r\n\x80\r\n");
     TStringList back;
     back.LoadFromFile(name);
     EXPECT_EQ(Lines(back), Lines(list));
@@ -223,7 +227,9 @@ TEST(StringList, FilesAreWindows1252WithCrLf) {
     TStringList cjk;
     cjk.Add("\xE4\xB8\xAD");
     EXPECT_THROW(cjk.SaveToFile(name), EConvertError);
-    EXPECT_EQ(ReadFileBytes(name), "\xB5m\r\n20 \xB0" "C\r\n\x80\r\n");
+    EXPECT_EQ(ReadFileBytes(name),
+              "\xB5m\r\n20 \xB0"
+              "C\r\n\x80\r\n");
 
     // LF-only files load as well; a stream loads from its position on.
     TStringStream stream("skip|one\ntwo");
