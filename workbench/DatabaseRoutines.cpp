@@ -19,23 +19,12 @@ void ShowRecordPosition(const TDataSet& table, std::string& statusText) {
     if (auto text = RecordPositionText(table)) statusText = std::move(*text);
 }
 
-namespace {
-
-// Resumes the table's controls on every path.
-struct TControlsGuard {
-    TDataSet& Table;
-    explicit TControlsGuard(TDataSet& table) : Table(table) { Table.DisableControls(); }
-    ~TControlsGuard() { Table.EnableControls(); }
-};
-
-}  // namespace
-
 bool DeleteAllRecords(TDataSet& table, IMessageService& messages) {
     bool emptied = true;
     {
         // The controls are resumed before the hourglass goes.
         TCursorGuard hourglass;
-        TControlsGuard controls(table);
+        TDisableControlsGuard controls(table);
         try {
             while (!table.IsEmpty()) table.Delete();
         } catch (const Exception&) {

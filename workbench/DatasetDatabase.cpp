@@ -168,14 +168,8 @@ void TDatasetDatabase::Find(const std::string& text) {
 
 void TDatasetDatabase::MainNewRecord() {
     // The defaults come from the fields; the creation time is set with the controls suspended.
-    cdsMain.DisableControls();
-    try {
-        cdsMainDateTime->SetAsDateTime(Clock());
-    } catch (...) {
-        cdsMain.EnableControls();
-        throw;
-    }
-    cdsMain.EnableControls();
+    TDisableControlsGuard suspended(cdsMain);
+    cdsMainDateTime->SetAsDateTime(Clock());
 }
 
 void TDatasetDatabase::MainBeforeDelete() {
