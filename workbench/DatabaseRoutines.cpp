@@ -36,27 +36,67 @@ bool DeleteAllRecords(TDataSet& table, IMessageService& messages) {
     return emptied;
 }
 
-bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
-                          const std::string& message, IMessageService& messages) {
+namespace {
+
+// Keeps an unreadable file aside as ".bad" (an older one replaced). Answers why that could not be
+// done, or nothing when the file is aside or was not there at all.
+std::string KeepAside(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    const std::string badName = fileName + ".bad";
+    std::error_code error;
+    const bool there = fs::exists(fileName, error);
+    if (!error) {
+        if (!there) return {};
+        fs::rename(fileName, badName, error);
+        if (!error) return {};
+    }
+    return "it could not be read and could not be renamed to " + badName + " (" + error.message() +
+           ")";
+}
+
+}  // namespace
+
+TDatabaseFile LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
+                                   const std::string& message, IMessageService& messages) {
+    TDatabaseFile file{fileName, false, {}};
     table.SetFileName(fileName);
+    std::string reason;
     try {
         table.LoadFromFile();
-        return true;
-    } catch (const std::exception&) {
+        file.Loaded = true;
+        return file;
+    } catch (const std::exception& e) {
+        reason = e.what();
     }
     // A file that exists but cannot be read stays as ".bad" rather than being overwritten by
-    // the empty database at close.
+    // the empty database at close; when even that fails, nothing may write over it.
     std::error_code error;
-    if (std::filesystem::exists(fileName, error))
-        std::filesystem::rename(fileName, fileName + ".bad", error);
-    if (!message.empty()) messages.ShowMessage(message);
+    const bool existed = std::filesystem::exists(fileName, error) || error;
+    file.WriteBlocked = KeepAside(fileName);
+    std::string text = message;
+    auto addLine = [&text](const std::string& line) {
+        if (line.empty()) return;
+        text += (text.empty() ? "" : "\r") + line;
+    };
+    if (!message.empty() && existed) addLine(reason);
+    if (!file.WriteBlocked.empty()) {
+        if (message.empty()) addLine(reason);  // the silent database must still say why
+        addLine("The file " + fileName + " is left as it is: " + file.WriteBlocked +
+                ". This database will not be saved.");
+    }
+    if (!text.empty()) messages.ShowMessage(text);
     if (table.Active()) table.Close();
     table.CreateDataSet();
     table.SetLogChanges(false);
-    return false;
+    return file;
 }
 
-void SaveDatabase(TClientDataSet& table) {
+void SaveDatabase(TClientDataSet& table, const TDatabaseFile& file, IMessageService& messages) {
+    if (!file.WriteBlocked.empty()) {
+        messages.ShowMessage("Nothing was saved to " + file.FileName + ": " + file.WriteBlocked +
+                             ".");
+        return;
+    }
     PostIfEditing(table);
     table.MergeChangeLog();
     table.SaveToFile();

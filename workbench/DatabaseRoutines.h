@@ -25,12 +25,24 @@ bool DeleteAllRecords(TDataSet& table, IMessageService& messages);
 
 // PostIfEditing, which posts a table in edit or insert state, is the engine's (Loaders.h).
 
+// What start-up learnt about a database file that its close needs.
+struct TDatabaseFile {
+    std::string FileName;
+    bool Loaded = false;
+    // Why closing must not write the file ("it could not be read and could not be renamed to
+    // ..."), empty when it may: the empty database made in its place must not replace it.
+    std::string WriteBlocked;
+};
+
 // Loads the table from its file. When that fails for any reason, an existing unreadable file is
-// kept under its name plus ".bad" (replacing an older one), `message` is shown when it is not
-// empty, and the table is created empty with its change log off. Answers whether the file loaded.
-bool LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
-                          const std::string& message, IMessageService& messages);
+// kept under its name plus ".bad" (replacing an older one) and the table is created empty with
+// its change log off. `message` is shown when it is not empty, followed, for a file that exists,
+// by a line with the reader's reason. When the file cannot be kept aside, the user is told where
+// it is and why, whatever `message` is, and the answer forbids writing it at close.
+TDatabaseFile LoadOrCreateDatabase(TClientDataSet& table, const std::string& fileName,
+                                   const std::string& message, IMessageService& messages);
 
 // The close steps of one database: post a pending edit, merge the change log, save to its file
-// (atomically). A failure raises to the caller with the old file left as it was.
-void SaveDatabase(TClientDataSet& table);
+// (atomically). A failure raises to the caller with the old file left as it was. A file that
+// must not be written is left alone, and the user is told where it is and why nothing was saved.
+void SaveDatabase(TClientDataSet& table, const TDatabaseFile& file, IMessageService& messages);

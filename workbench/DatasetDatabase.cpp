@@ -144,16 +144,16 @@ void TDatasetDatabase::DefineNested() {
 }
 
 void TDatasetDatabase::Open(const TProgramFolders& folders) {
-    LoadOrCreateDatabase(cdsMain, folders.DbDir + DatasetDatabaseFile,
-                         "File kavri320.dbs not found or corrupted\rEmpty database will be created",
-                         FMessages);
+    FFile = LoadOrCreateDatabase(
+        cdsMain, folders.DbDir + DatasetDatabaseFile,
+        "File kavri320.dbs not found or corrupted\rEmpty database will be created", FMessages);
     cdsMain.First();
     SetSortChoice(FSortChoice);
 }
 
 void TDatasetDatabase::SaveAtClose() {
     if (cdsMain.State() == dsEdit || cdsMain.State() == dsInsert) cdsMain.Cancel();
-    SaveDatabase(cdsMain);
+    SaveDatabase(cdsMain, FFile, FMessages);
 }
 
 void TDatasetDatabase::SetSortChoice(int item) {

@@ -13,6 +13,7 @@
 #include "platform/db/DateTimeField.h"
 #include "platform/db/NumericField.h"
 #include "platform/db/StringField.h"
+#include "workbench/DatabaseRoutines.h"
 
 class IMessageService;
 struct TProgramFolders;
@@ -25,11 +26,12 @@ public:
     TDatasetDatabase& operator=(const TDatasetDatabase&) = delete;
 
     // Loads "kavri320.dbs" from the folders' DbDir, or creates the empty database with the
-    // message "File kavri320.dbs not found or corrupted\rEmpty database will be created"; then
-    // the first record under the default sort (by name).
+    // message "File kavri320.dbs not found or corrupted\rEmpty database will be created" (and the
+    // reason when the file was there); then the first record under the default sort (by name).
     void Open(const TProgramFolders& folders);
     // The data steps of closing the main window: a pending edit of `cdsMain` is cancelled (a
-    // half-typed row is discarded), then the database is posted, merged and saved to its file.
+    // half-typed row is discarded), then the database is posted, merged and saved to its file,
+    // unless start-up found a damaged file it could not keep aside (then nothing is written).
     void SaveAtClose();
 
     // The sort choice of the datasets panel: 0 by name (`cdsMainIndex1`), 1 by date, newest first
@@ -72,5 +74,6 @@ private:
     void RenumberCavityKeys();
 
     IMessageService& FMessages;
+    TDatabaseFile FFile;
     int FSortChoice = 0;
 };

@@ -85,12 +85,12 @@ void TResultsDatabase::DefineFields() {
 }
 
 void TResultsDatabase::Open(const TProgramFolders& folders) {
-    LoadOrCreateDatabase(cdsResults, folders.DbDir + ResultsDatabaseFile, "", FMessages);
+    FFile = LoadOrCreateDatabase(cdsResults, folders.DbDir + ResultsDatabaseFile, "", FMessages);
     SetSortChoice(FSortChoice);
     cdsResults.First();
 }
 
-void TResultsDatabase::SaveAtClose() { SaveDatabase(cdsResults); }
+void TResultsDatabase::SaveAtClose() { SaveDatabase(cdsResults, FFile, FMessages); }
 
 void TResultsDatabase::SetSortChoice(int item) {
     if (item < 0 || item >= cdsResults.IndexDefs().Count()) return;  // no choice made

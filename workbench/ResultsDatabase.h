@@ -9,6 +9,7 @@
 
 #include "platform/db/ClientDataSet.h"
 #include "platform/db/DataSource.h"
+#include "workbench/DatabaseRoutines.h"
 
 class IMessageService;
 struct TProgramFolders;
@@ -21,9 +22,11 @@ public:
     TResultsDatabase& operator=(const TResultsDatabase&) = delete;
 
     // Loads "kavri320res.dbs" from the folders' DbDir, or creates an empty results database
-    // without a message; then the first row of the order at start (newest calculation first).
+    // without a message (unless its damaged file cannot be kept aside); then the first row of the
+    // order at start (newest calculation first).
     void Open(const TProgramFolders& folders);
-    // Posts, merges and saves the database to its file.
+    // Posts, merges and saves the database to its file, unless start-up found a damaged file it
+    // could not keep aside (then nothing is written).
     void SaveAtClose();
 
     // The sort choice: 0 "Dataset Name" (`cdsResultsIndex1`), 1 "Date and Time of Creation"
@@ -46,5 +49,6 @@ private:
     void BeforeDelete();
 
     IMessageService& FMessages;
+    TDatabaseFile FFile;
     int FSortChoice = 2;
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <set>
+
 #include "engine/EngineTables.h"
 #include "engine/Global.h"
 #include "platform/db/AtomicFile.h"
@@ -55,15 +58,20 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
     struct Case {
         const char* what;
         std::string datasetFile, resultsFile;
+        const char* reason;  // the reader's, shown below the message
     } cases[] = {
-        {"version word 4", Damaged(dataset, 4, "\x04"), Damaged(results, 4, "\x04")},
+        {"version word 4", Damaged(dataset, 4, "\x04"), Damaged(results, 4, "\x04"),
+         "Invalid data packet at byte 4: unsupported version 4.0"},
         {"flags without bit 0", Damaged(dataset, 18, std::string("\x02\0", 2)),
-         Damaged(results, 18, std::string("\x02\0", 2))},
+         Damaged(results, 18, std::string("\x02\0", 2)),
+         "Invalid data packet at byte 18: flags without the packet bit"},
         {"array column", Damaged(dataset, firstType + 2, "\xC9"),
-         Damaged(results, firstType + 2, "\xC9")},
-        {"empty file", "", ""},
-        {"truncated file", dataset.substr(0, 400), results.substr(0, 555)},
-        {"other database's file", results, dataset},
+         Damaged(results, firstType + 2, "\xC9"),
+         "Invalid data packet at byte 36: array column DatasetName"},
+        {"empty file", "", "", "Invalid data packet at byte 0: the file is empty"},
+        {"truncated file", dataset.substr(0, 400), results.substr(0, 555),
+         "Invalid data packet at byte 399: unexpected end of data"},
+        {"other database's file", results, dataset, "has 17 columns instead of 18"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,7 +84,10 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
         TWorkbenchData data(messages, exe.Str());
         data.StartUp();
 
-        EXPECT_EQ(messages.Shown, std::vector<std::string>{EmptyDatabaseMessage});
+        // One message, the dataset database's with the reason on a line of its own.
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_TRUE(messages.Shown[0].starts_with(EmptyDatabaseMessage + std::string("\r")));
+        EXPECT_TRUE(messages.Shown[0].ends_with(c.reason)) << messages.Shown[0];
         EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs.bad"), c.datasetFile);
         EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320res.dbs.bad"), c.resultsFile);
         EXPECT_FALSE(fs::exists(exe.Path / "db/kavri320.dbs"));
@@ -135,4 +146,91 @@ TEST(WorkbenchData, FailedSaveRaisesToTheClosingWindow) {
     EXPECT_THROW(data.Close(), EStreamError);
     EXPECT_TRUE(fs::is_directory(exe.Path / "db/kavri320.dbs/x"));
     EXPECT_EQ(std::distance(fs::directory_iterator(exe.Path / "db"), {}), 3);  // no temporary left
+}
+
+// Restores a folder's permissions on every path, so that the scratch folder can be removed.
+struct TReadOnlyFolder {
+    fs::path Path;
+    explicit TReadOnlyFolder(fs::path path) : Path(std::move(path)) {
+        fs::permissions(Path,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    }
+    ~TReadOnlyFolder() { fs::permissions(Path, fs::perms::owner_write, fs::perm_options::add); }
+    // False where permissions do not stop writes (a superuser).
+    bool RefusesWrites() const {
+        std::error_code error;
+        fs::create_directory(Path / "probe", error);
+        if (error) return true;
+        fs::remove(Path / "probe");
+        return false;
+    }
+};
+
+TEST(WorkbenchData, DamagedFilesThatCannotBeKeptAsideAreNeverWritten) {
+    const std::string datasetFile = PacketFixtures::FreshDatasetPacket().substr(0, 400);
+    const std::string resultsFile = "not a packet";
+    enum TWay { ReadOnlyFolder, FolderInTheWay };
+    for (TWay way : {ReadOnlyFolder, FolderInTheWay}) {
+        SCOPED_TRACE(way == ReadOnlyFolder ? "read-only folder" : "a folder named like the .bad");
+        TScratchDir exe;
+        const fs::path db = exe.Path / "db";
+        fs::create_directories(db);
+        SaveFileAtomic((db / "kavri320.dbs").string(), datasetFile);
+        SaveFileAtomic((db / "kavri320res.dbs").string(), resultsFile);
+        std::optional<TReadOnlyFolder> readOnly;
+        if (way == ReadOnlyFolder) {
+            readOnly.emplace(db);
+            // Permissions do not stop a superuser: the other way shows the same for them.
+            if (!readOnly->RefusesWrites()) continue;
+        } else {
+            for (const char* name : {"kavri320.dbs.bad/keep", "kavri320res.dbs.bad/keep"})
+                fs::create_directories(db / name);
+        }
+        const auto listing = [&db] {
+            std::set<std::string> names;
+            for (const auto& entry : fs::recursive_directory_iterator(db))
+                names.insert(entry.path().string());
+            return names;
+        };
+        const auto before = listing();
+
+        TRecordingMessages messages;
+        TWorkbenchData data(messages, exe.Str());
+        data.StartUp();
+        // Each database says which file is left, and why; the dataset database's message keeps
+        // its text and the reader's reason first.
+        ASSERT_EQ(messages.Shown.size(), 2u) << ::testing::PrintToString(messages.Shown);
+        EXPECT_TRUE(messages.Shown[0].starts_with(
+            EmptyDatabaseMessage + std::string("\rInvalid data packet at byte 399: ")));
+        for (const auto& [text, name] : {std::pair{messages.Shown[0], "kavri320.dbs"},
+                                         std::pair{messages.Shown[1], "kavri320res.dbs"}}) {
+            const std::string path = (db / name).string();
+            EXPECT_NE(text.find("\rThe file " + path +
+                                " is left as it is: it could not be read "
+                                "and could not be renamed to " +
+                                path + ".bad ("),
+                      std::string::npos)
+                << text;
+            EXPECT_TRUE(text.ends_with("). This database will not be saved.")) << text;
+        }
+        EXPECT_TRUE(data.Main.cdsMain.Active() && data.Main.cdsMain.IsEmpty());
+
+        // Work done in the empty database is not saved over the damaged file.
+        AddDataset(data.Main, "new", 46000, 1);
+        messages.Shown.clear();
+        EXPECT_NO_THROW(data.Close());
+        EXPECT_EQ(LoadFileBytes((db / "kavri320.dbs").string()), datasetFile);
+        EXPECT_EQ(LoadFileBytes((db / "kavri320res.dbs").string()), resultsFile);
+        EXPECT_EQ(listing(), before);  // nothing renamed, no temporary file left
+        ASSERT_EQ(messages.Shown.size(), 2u) << ::testing::PrintToString(messages.Shown);
+        EXPECT_TRUE(messages.Shown[0].starts_with("Nothing was saved to " +
+                                                  (db / "kavri320.dbs").string() +
+                                                  ": it could not be read and could not be "
+                                                  "renamed to "))
+            << messages.Shown[0];
+        EXPECT_TRUE(messages.Shown[1].starts_with("Nothing was saved to " +
+                                                  (db / "kavri320res.dbs").string() + ": "))
+            << messages.Shown[1];
+    }
 }
