@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/rtl/ProgramName.h"
+
 namespace {
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -76,7 +78,7 @@ std::string TRegistry::DefaultFileName() {
         base = std::string(home) + "/.config";
     else
         base = ".";
-    return base + "/KAVRI320/settings.ini";
+    return base + "/" + ProgramName() + "/settings.ini";
 }
 
 void TRegistry::Load() {

@@ -26,7 +26,7 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    // $XDG_CONFIG_HOME (or ~/.config) + "/KAVRI320/settings.ini".
+    // $XDG_CONFIG_HOME (or ~/.config) + "/" + ProgramName() + "/settings.ini".
     static std::string DefaultFileName();
     const std::string& FileName() const { return FFileName; }
 

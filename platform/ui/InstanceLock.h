@@ -12,8 +12,9 @@ public:
     TInstanceLock& operator=(const TInstanceLock&) = delete;
 
     // Takes the lock on folder/fileName (creating the file); false when another process, or
-    // another open of the file in this one, holds it, or the file cannot be opened.
-    bool Acquire(const std::string& folder, const std::string& fileName = ".kavri320.lock");
+    // another open of the file in this one, holds it, or the file cannot be opened. Without a
+    // file name, "." + the program's name in lower case + ".lock".
+    bool Acquire(const std::string& folder, const std::string& fileName = {});
     bool Held() const { return FHandle >= 0; }
     void Release();
 
@@ -21,4 +22,5 @@ private:
     int FHandle = -1;
 };
 
-inline constexpr const char* SAlreadyRunning = "KAVRI320 is already running";
+// What a second start of the program says: its name + " is already running".
+std::string AlreadyRunningText();

@@ -6,11 +6,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/rtl/ProgramName.h"
+#include "tests/support/TestProgramName.h"
+
 namespace {
 class TOffscreenApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        SetProgramName(TestProgramName);
         FApp = std::make_unique<TApplication>(FArgc, FArgv);
         FApp->SetTitle(TestAppTitle);
     }

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <optional>
 
+#include "platform/rtl/ProgramName.h"
 #include "platform/rtl/Registry.h"
 
 namespace {
@@ -76,6 +78,28 @@ TEST_F(RegistryTest, ForeignLinesAreSkipped) {
     ASSERT_TRUE(reg.OpenKey("Software\\X", false));
     EXPECT_EQ(reg.ReadInteger("A"), 7);
     EXPECT_FALSE(reg.ValueExists("B"));
+}
+
+TEST(Registry, DefaultFileIsNamedAfterTheProgram) {
+    // The configuration folder comes from the environment, restored on every path.
+    struct TConfigHome {
+        std::optional<std::string> Former;
+        TConfigHome() {
+            if (const char* v = std::getenv("XDG_CONFIG_HOME")) Former = v;
+            setenv("XDG_CONFIG_HOME", "/config-home", 1);
+        }
+        ~TConfigHome() {
+            if (Former)
+                setenv("XDG_CONFIG_HOME", Former->c_str(), 1);
+            else
+                unsetenv("XDG_CONFIG_HOME");
+        }
+    } home;
+    for (const char* name : {"Program One", "other"}) {
+        SetProgramName(name);
+        EXPECT_EQ(TRegistry::DefaultFileName(),
+                  "/config-home/" + std::string(name) + "/settings.ini");
+    }
 }
 
 }  // namespace

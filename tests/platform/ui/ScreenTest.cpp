@@ -44,6 +44,9 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     first.Release();
     EXPECT_TRUE(second.Acquire(folder));
     EXPECT_FALSE(TInstanceLock().Acquire(folder + "/missing"));
+    // The file is named after the program the test program gave.
+    EXPECT_EQ(access((folder + "/.kavri320-tests.lock").c_str(), F_OK), 0);
+    EXPECT_EQ(AlreadyRunningText(), "kavri320-tests is already running");
 }
 
 }  // namespace
