@@ -3,32 +3,50 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <cassert>
 #include <string>
 
 #include "platform/graphics/Font.h"
+#include "platform/rtl/ProgramName.h"
 
-void EnsureFontSupport() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "kavri320";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
+namespace {
 
-const QFont& ToolkitFont(const TFont& f) {
-    EnsureFontSupport();
-    // One font is kept: text is mostly drawn in runs of the same font.
+// One font is kept: text is mostly drawn in runs of the same font.
+struct TFontCache {
     struct TKey {
         std::string Name;
         int Height = 0;
         uint64_t Style = 0;
         bool operator==(const TKey&) const = default;
     };
-    static TKey cachedKey{"", 1, ~uint64_t(0)};
-    static QFont cached;
-    const TKey key{f.Name(), f.Height(), f.Style().Mask()};
-    if (key == cachedKey) return cached;
+    TKey Key;
+    std::unique_ptr<QFont> Font;  // none until the first call, and after a release
+};
+
+TFontCache& FontCache() {
+    static TFontCache cache;
+    return cache;
+}
+
+}  // namespace
+
+TFontSupport::TFontSupport() : FName(ProgramName()) {
+    if (QCoreApplication::instance()) return;
+    FArgv[0] = FName.data();
+    FApplication = std::make_unique<QGuiApplication>(FArgc, FArgv);
+}
+
+TFontSupport::~TFontSupport() {
+    if (FApplication) ReleaseToolkitFonts();
+}
+
+void ReleaseToolkitFonts() { FontCache().Font.reset(); }
+
+const QFont& ToolkitFont(const TFont& f) {
+    assert(QCoreApplication::instance() && "fonts need an application object (TFontSupport)");
+    TFontCache& cache = FontCache();
+    const TFontCache::TKey key{f.Name(), f.Height(), f.Style().Mask()};
+    if (cache.Font && key == cache.Key) return *cache.Font;
 
     QFont font(QString::fromStdString(FontFamilyFor(f.Name())));
     font.setBold(f.Style().Contains(fsBold));
@@ -45,7 +63,10 @@ const QFont& ToolkitFont(const TFont& f) {
         const int total = m.ascent() + m.descent();
         if (total > 0) font.setPixelSize(std::max(1, cell * cell / total));
     }
-    cached = font;
-    cachedKey = key;
-    return cached;
+    if (cache.Font)
+        *cache.Font = font;
+    else
+        cache.Font = std::make_unique<QFont>(font);
+    cache.Key = key;
+    return *cache.Font;
 }

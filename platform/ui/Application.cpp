@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/graphics/FontEngine.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/IdleHooks.h"
@@ -49,6 +50,7 @@ TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImp
 
 TApplication::~TApplication() {
     FHintWindow.reset();
+    ReleaseToolkitFonts();
     if (Application == this) Application = nullptr;
 }
 
