@@ -14,7 +14,7 @@
 #include "platform/db/DataPacketReader.h"
 #include "platform/db/DataPacketWriter.h"
 #include "platform/db/RecordStore.h"
-#include "workbench/MessageService.h"
+#include "platform/rtl/MessageService.h"
 #include "workbench/ResultsDatabase.h"
 
 namespace {
@@ -220,15 +220,9 @@ void BM_LoadResultsFile(benchmark::State& state) {
     std::filesystem::remove(BenchFile());
 }
 
-struct TSilentMessages : IMessageService {
-    void ShowMessage(const std::string&) override {}
-    bool Ask(const std::string&) override { return true; }
-};
-
 // A results database of 50 runs filled through the record store's bulk API.
 struct TFilledResults {
-    TSilentMessages Messages;
-    TResultsDatabase Db{Messages};
+    TResultsDatabase Db{MessageService()};  // none in force: silent
 
     TFilledResults() {
         const auto results = MakeResults();
@@ -266,8 +260,7 @@ void BM_LoadResultsDatabase(benchmark::State& state) {
         TFilledResults filled;
         bytes = TDataPacketFile(filled.Db.cdsResults).SaveToBytes();
     }
-    TSilentMessages messages;
-    TResultsDatabase db(messages);
+    TResultsDatabase db(MessageService());
     TDataPacketFile file(db.cdsResults);
     for (auto _ : state) file.LoadFromBytes(bytes);
     Report(state, bytes.size());

@@ -21,7 +21,6 @@ public:
     void SetVCPosition(int) override {}
     void SetPercentage(int, const std::string&) override { ++Updates; }
     void PumpMessages() override { ++Pumps; }
-    void ShowMessage(const std::string&) override {}
     long Updates = 0, Pumps = 0;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/db/ClientDataSet.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/MessageService.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -91,7 +92,7 @@ void StoreResults(long v, const TSpectrum& iso, const TSpectrum& noniso, Real to
 // Logs and shows why the run ends.
 TRunOutcome Fail(IRunMonitor& monitor, const std::string& message, TRunOutcome outcome) {
     monitor.Log("Failed: " + message);
-    monitor.ShowMessage(message);
+    ShowMessage(message);
     return outcome;
 }
 
@@ -151,7 +152,7 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
 TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message) {
     StopFlag = false;
     if (!CheckRunParameters(Shared.CurNRF, Shared.CurThreshold, message)) {
-        monitor.ShowMessage(message);
+        ShowMessage(message);
         return TRunOutcome::Refused;
     }
     monitor.Log("Geometry preprocessing...");
@@ -187,7 +188,7 @@ TRunOutcome RunAndSaveResults(IRunMonitor& monitor, std::string& message,
 
     monitor.Log("Saving results...");
     if (!SaveResults(start, finish, message)) {
-        monitor.ShowMessage(message);
+        ShowMessage(message);
         monitor.Log("Failed: " + message);
         return TRunOutcome::SaveFailed;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The run: set-up, the loop over viewing conditions and rays, and the effective emissivities and
 // radiance temperatures of every viewing condition. The compute dialog drives it through
-// IRunMonitor (log, progress, message pumping, message boxes) and keeps the buttons, the times
-// and the saving of results to itself.
+// IRunMonitor (log, progress, message pumping; message boxes go through the message service) and
+// keeps the buttons, the times and the saving of results to itself.
 #include <functional>
 #include <string>
 
@@ -21,7 +21,6 @@ public:
     virtual void SetPercentage(int percent, const std::string& text) = 0;
     // Lets the program handle its pending input (a click on Stop sets StopFlag).
     virtual void PumpMessages() = 0;
-    virtual void ShowMessage(const std::string& text) = 0;
 };
 
 // Run set-up, also used by the targeting view: RayCount and the polling intervals from CurNRF, a

@@ -7,7 +7,6 @@ class TSilentHost final : public IEngineHost {
 public:
     void SetStatusText(int, const std::string&) override {}
     bool IsMainWindowActive() override { return false; }
-    void ShowMessage(const std::string&) override {}
 };
 
 TSilentHost silentHost;

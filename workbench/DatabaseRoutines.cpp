@@ -5,7 +5,7 @@
 
 #include "engine/ScreenCursor.h"
 #include "platform/db/ClientDataSet.h"
-#include "workbench/MessageService.h"
+#include "platform/rtl/MessageService.h"
 
 std::optional<std::string> RecordPositionText(const TDataSet& table) {
     if (!table.Active()) return std::nullopt;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/MessageService.h"
 #include "workbench/DatabaseRoutines.h"
-#include "workbench/MessageService.h"
 #include "workbench/ProgramFolders.h"
 
 namespace {

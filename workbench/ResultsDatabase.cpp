@@ -3,8 +3,8 @@
 #include "platform/db/DateTimeField.h"
 #include "platform/db/NumericField.h"
 #include "platform/db/StringField.h"
+#include "platform/rtl/MessageService.h"
 #include "workbench/DatabaseRoutines.h"
-#include "workbench/MessageService.h"
 #include "workbench/ProgramFolders.h"
 
 namespace {
@@ -112,7 +112,7 @@ void TResultsDatabase::BeforeDelete() {
 
 bool TResultsDatabase::ClearAll(const std::function<void()>& progress) {
     if (cdsResults.IsEmpty()) return false;
-    if (!FMessages.Ask("All results will be erased\rContinue?")) return false;
+    if (!FMessages.ConfirmYesNo("All results will be erased\rContinue?")) return false;
     if (progress) progress();
     while (!cdsResults.IsEmpty()) cdsResults.Delete();
     return true;

@@ -40,10 +40,14 @@ struct TApplication::TImpl {
     std::unique_ptr<TForm> placeholder;
     QPointer<QWidget> hintWidget;  // the hint control's, to notice that it has gone
     QTimer hintTimer;
+    // Messages and questions of every layer are the toolkit's boxes while the application lives.
+    TDialogMessageService messages;
+    IMessageService* formerMessages = nullptr;
 };
 
 TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {
     Application = this;
+    FImpl->formerMessages = SetMessageService(&FImpl->messages);
     FImpl->hintTimer.setSingleShot(true);
     QObject::connect(&FImpl->hintTimer, &QTimer::timeout, [this] { CancelHint(); });
 }
@@ -51,6 +55,7 @@ TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImp
 TApplication::~TApplication() {
     FHintWindow.reset();
     ReleaseToolkitFonts();
+    SetMessageService(FImpl->formerMessages);
     if (Application == this) Application = nullptr;
 }
 

@@ -44,15 +44,15 @@ TDialogService* SetDialogService(TDialogService* service) {
     return former;
 }
 
-void ShowMessage(const std::string& text) {
-    DialogService().MessageBox(text, AppTitle(), mtInformation, {mbOK});
-}
-
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
     return DialogService().MessageBox(text, AppTitle(), type, buttons);
 }
 
-bool ConfirmYesNo(const std::string& text) {
+void TDialogMessageService::ShowMessage(const std::string& text) {
+    MessageDlg(text, mtInformation, {mbOK});
+}
+
+bool TDialogMessageService::ConfirmYesNo(const std::string& text) {
     return MessageDlg(text, mtConfirmation, {mbYes, mbNo}) == mrYes;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/classes/Set.h"
 #include "platform/graphics/Colors.h"
+#include "platform/rtl/MessageService.h"
 #include "platform/ui/ControlTypes.h"
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -45,10 +46,16 @@ TDialogService& DialogService();
 // Puts service in force (not owned; null brings the toolkit's back) and returns the former one.
 TDialogService* SetDialogService(TDialogService* service);
 
-// A plain message, captioned with the application title.
-void ShowMessage(const std::string& text);
 // A message box captioned with the application title; returns the modal result of the answer.
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
-// Yes/No: true only for Yes. Yes/No/Cancel: mrYes, mrNo or mrCancel.
-bool ConfirmYesNo(const std::string& text);
+// Yes/No/Cancel: mrYes, mrNo or mrCancel. Plain messages and Yes/No questions go through the
+// message service (ShowMessage, ConfirmYesNo), which the application points at these boxes.
 TModalResult ConfirmYesNoCancel(const std::string& text);
+
+// The message service of the window layer: a plain message is an information box, a question a
+// Yes/No confirmation box, both of the dialog service in force.
+class TDialogMessageService final : public IMessageService {
+public:
+    void ShowMessage(const std::string& text) override;
+    bool ConfirmYesNo(const std::string& text) override;
+};

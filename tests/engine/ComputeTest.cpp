@@ -39,7 +39,7 @@ TEST_F(ComputeTest, RayCountAndThresholdOutsideTheirRangesAreRefused) {
     }
     SetRun(0.5L, 300);
     EXPECT_EQ(Run(), TRunOutcome::Refused);
-    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{rays});
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{rays});
     EXPECT_TRUE(Monitor.Lines.empty());
 }
 
@@ -138,7 +138,7 @@ TEST_F(ComputeTest, BeamMissingTheApertureFailsTheRun) {
     ASSERT_EQ(Run(), TRunOutcome::RayFailed);
     EXPECT_EQ(Message, "OUT OF APERTURE");
     EXPECT_EQ(Monitor.Lines.back(), "Failed: OUT OF APERTURE");
-    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"OUT OF APERTURE"});
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{"OUT OF APERTURE"});
 }
 
 TEST_F(ComputeTest, FailedPreprocessingIsLoggedAndShown) {
@@ -147,7 +147,7 @@ TEST_F(ComputeTest, FailedPreprocessingIsLoggedAndShown) {
     ASSERT_EQ(Run(), TRunOutcome::PreparationFailed);
     EXPECT_EQ(Monitor.Lines, Expected({"Geometry preprocessing...",
                                        "Failed: Two points (1 and 2) merge together"}));
-    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"Two points (1 and 2) merge together"});
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{"Two points (1 and 2) merge together"});
 }
 
 TEST_F(ComputeTest, ZeroVectorMetByARayEndsTheRun) {
@@ -159,8 +159,9 @@ TEST_F(ComputeTest, ZeroVectorMetByARayEndsTheRun) {
     ASSERT_EQ(Run(), TRunOutcome::RayFailed);
     EXPECT_EQ(Message, "Norm = 0; isf = 1");
     EXPECT_EQ(Monitor.Lines.back(), "Failed: Norm = 0; isf = 1");
-    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"Norm = 0; isf = 1"});
-    EXPECT_EQ(Host.Messages, std::vector<std::string>{"Norm of normal = 0; isf =1"});
+    // The normal's message first, where it was met, then the run's.
+    EXPECT_EQ(Messages.Shown,
+              (std::vector<std::string>{"Norm of normal = 0; isf =1", "Norm = 0; isf = 1"}));
     EXPECT_EQ(EEiso(1, 0), 0);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the engine tests: a clean shared area, a generatrix built from (z, r) nodes,
-// and a host that records what the engine shows.
+// a host that records what the engine shows and a recorder of its messages.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 
 #include "engine/EngineHost.h"
 #include "engine/MCRT.h"
+#include "tests/support/RecordingMessages.h"
 
 struct TNode {
     Real z, r;
@@ -20,11 +21,9 @@ public:
         if (panel >= 0 && panel < 3) Status[panel] = text;
     }
     bool IsMainWindowActive() override { return MainWindowActive; }
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
 
     std::string Status[3];
     bool MainWindowActive = false;
-    std::vector<std::string> Messages;
 };
 
 class EngineTest : public ::testing::Test {
@@ -72,4 +71,5 @@ protected:
     static void SetStepCavity() { SetGeneratrix({{0, 0}, {0, 1}, {2, 1}, {2, 0.5}}); }
 
     TRecordingHost Host;
+    TRecordingMessages Messages;  // in force for the test's life
 };

@@ -145,7 +145,7 @@ TEST_F(LaunchersTest, LocalHemisphericalLeavesNodesAlongTheirSurface) {
             s.RayDX * s.SurfNormalX[i] + s.RayDY * s.SurfNormalY[i] + s.RayDZ * s.SurfNormalZ[i],
             0);
     }
-    EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_TRUE(Messages.Shown.empty());
 }
 
 TEST_F(LaunchersTest, LocalHemisphericalRefusesSurfacesOutsideTheArrays) {

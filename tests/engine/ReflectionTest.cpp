@@ -72,8 +72,8 @@ TEST_F(ReflectionTest, ZeroVectorsAreReported) {
     // A point on the axis of a cylinder has no radial direction and no axial part.
     SetGeneratrix({{0, 0}, {0, 1}, {2, 1}});
     NormalAt(2, 0, 0, 1);
-    ASSERT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(Host.Messages[0], "Norm of normal = 0; isf =2");
+    ASSERT_EQ(Messages.Shown.size(), 1u);
+    EXPECT_EQ(Messages.Shown[0], "Norm of normal = 0; isf =2");
 }
 
 TEST_F(ReflectionTest, SpecularReflectionMirrorsAboutTheNormal) {
@@ -116,7 +116,7 @@ TEST_F(ReflectionTest, FrameAgainstOrAlongTheNormalUsesTheAuxiliaryAxis) {
             EXPECT_NEAR(oz, c.global.z, 1e-18L) << double(dz);
         }
     }
-    EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_TRUE(Messages.Shown.empty());
 }
 
 // Diffuse reflection must give directions whose cosine with the normal follows Lambert's law
@@ -202,7 +202,7 @@ TEST_F(ReflectionTest, MirrorAtAnEvaluatedNormalEqualsAFreshMirror) {
         size_t messages[2];
         for (int fresh = 0; fresh < 2; ++fresh) {
             SetGeneratrix(c.nodes);  // the stored normals as preprocessing leaves them
-            Host.Messages.clear();
+            Messages.Shown.clear();
             SetRay(c.point.x, c.point.y, c.point.z, d.x, d.y, d.z, c.surface);
             CurrentSurfaceNormal();
             if (fresh)
@@ -213,7 +213,7 @@ TEST_F(ReflectionTest, MirrorAtAnEvaluatedNormalEqualsAFreshMirror) {
             dir[fresh] = {s.RayDX, s.RayDY, s.RayDZ};
             normal[fresh] = {s.SurfNormalX[c.surface], s.SurfNormalY[c.surface],
                              s.SurfNormalZ[c.surface]};
-            messages[fresh] = Host.Messages.size();
+            messages[fresh] = Messages.Shown.size();
         }
         EXPECT_EQ(dir[0].x, dir[1].x);
         EXPECT_EQ(dir[0].y, dir[1].y);

@@ -19,9 +19,8 @@ public:
         ++Pumps;
         if (Pumps == StopAtPump) StopFlag = true;  // as a click on Stop handled during the pump
     }
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
 
-    std::vector<std::string> Lines, Events, Messages;
+    std::vector<std::string> Lines, Events;
     int Pumps = 0;
     int StopAtPump = 0;
 };

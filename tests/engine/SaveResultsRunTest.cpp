@@ -110,7 +110,7 @@ TEST_F(SaveResultsRunTest, FailedSaveIsShownAndLogged) {
     EXPECT_EQ(Message, "Error saving results in database");
     EXPECT_EQ(Monitor.Lines.end()[-2], "Saving results...");
     EXPECT_EQ(Monitor.Lines.back(), "Failed: Error saving results in database");
-    EXPECT_EQ(Monitor.Messages, std::vector<std::string>{"Error saving results in database"});
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{"Error saving results in database"});
 }
 
 }  // namespace

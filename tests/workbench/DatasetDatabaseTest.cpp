@@ -184,7 +184,7 @@ TEST(DatasetDatabase, DeleteAllRecordsShowsTheHourglassOnEveryPath) {
             Events.push_back(cursor == crHourGlass ? "hourglass" : "normal cursor");
         }
         void ShowMessage(const std::string& text) override { Events.push_back(text); }
-        bool Ask(const std::string&) override { return true; }
+        bool ConfirmYesNo(const std::string&) override { return true; }
     };
     enum TRefusal { None, DatabaseError, OtherError };
     struct Case {

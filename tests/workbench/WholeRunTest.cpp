@@ -15,8 +15,7 @@ struct TSilentMonitor : IRunMonitor {
     void SetVCPosition(int) override {}
     void SetPercentage(int, const std::string&) override {}
     void PumpMessages() override {}
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    std::vector<std::string> Lines, Messages;
+    std::vector<std::string> Lines;
 };
 
 // The two databases as the program holds them, with the engine set to work on them.
@@ -87,7 +86,7 @@ TEST_F(WholeRunTest, StoredDatasetToStoredResults) {
     double now = 46006;
     ASSERT_EQ(RunAndSaveResults(monitor, message, [&] { return now += 0.125; }), TRunOutcome::Saved)
         << message;
-    EXPECT_TRUE(monitor.Messages.empty());
+    EXPECT_TRUE(Messages.Shown.empty());
 
     TClientDataSet& r = Results.cdsResults;
     ASSERT_EQ(r.RecordCount(), 1);

@@ -8,20 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/RecordingMessages.h"
 #include "workbench/DatabaseRoutines.h"
 #include "workbench/DatasetDatabase.h"
-#include "workbench/MessageService.h"
-
-struct TRecordingMessages : IMessageService {
-    std::vector<std::string> Shown, Asked;
-    bool Answer = true;
-
-    void ShowMessage(const std::string& text) override { Shown.push_back(text); }
-    bool Ask(const std::string& text) override {
-        Asked.push_back(text);
-        return Answer;
-    }
-};
 
 // A fresh folder standing for the executable's folder, removed afterwards.
 struct TScratchDir {

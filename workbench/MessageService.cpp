@@ -1,3 +1,0 @@
-#include "workbench/MessageService.h"
-
-IMessageService::~IMessageService() = default;
