@@ -43,6 +43,12 @@ TEST(DatasetDatabase, NewDatasetGetsItsDefaults) {
     // The name must be typed before the row can be posted.
     EXPECT_THROW(t.Db.cdsMain.Post(), EDatabaseError);
     EXPECT_EQ(t.Db.cdsMain.State(), dsInsert);
+    t.Db.cdsMain.Cancel();
+
+    // A creation time that cannot be set leaves the bound controls resumed.
+    t.Db.Clock = []() -> double { throw Exception("no clock"); };
+    EXPECT_THROW(t.Db.cdsMain.Insert(), Exception);
+    EXPECT_FALSE(t.Db.cdsMain.ControlsDisabled());
 }
 
 TEST(DatasetDatabase, NewCavityRowsLandWhereTheyWereInserted) {
