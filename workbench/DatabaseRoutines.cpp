@@ -39,17 +39,12 @@ bool DeleteAllRecords(TDataSet& table, IMessageService& messages) {
 namespace {
 
 // Keeps an unreadable file aside as ".bad" (an older one replaced). Answers why that could not be
-// done, or nothing when the file is aside or was not there at all.
+// done, or nothing when it is aside.
 std::string KeepAside(const std::string& fileName) {
-    namespace fs = std::filesystem;
     const std::string badName = fileName + ".bad";
     std::error_code error;
-    const bool there = fs::exists(fileName, error);
-    if (!error) {
-        if (!there) return {};
-        fs::rename(fileName, badName, error);
-        if (!error) return {};
-    }
+    std::filesystem::rename(fileName, badName, error);
+    if (!error) return {};
     return "it could not be read and could not be renamed to " + badName + " (" + error.message() +
            ")";
 }
@@ -71,8 +66,8 @@ TDatabaseFile LoadOrCreateDatabase(TClientDataSet& table, const std::string& fil
     // A file that exists but cannot be read stays as ".bad" rather than being overwritten by
     // the empty database at close; when even that fails, nothing may write over it.
     std::error_code error;
-    const bool existed = std::filesystem::exists(fileName, error) || error;
-    file.WriteBlocked = KeepAside(fileName);
+    const bool existed = std::filesystem::exists(fileName, error) || error;  // in doubt, it did
+    if (existed) file.WriteBlocked = KeepAside(fileName);
     std::string text = message;
     auto addLine = [&text](const std::string& line) {
         if (line.empty()) return;
