@@ -1,18 +1,26 @@
 // Regression guard of the tracer's arithmetic: fixed-seed runs over the reference cavities and
-// every kind of launch must reproduce, bit for bit, the sums recorded from the engine at the
-// commit that added this test, before its hot path was tuned for speed. The numbers have no
-// physical meaning of their own (a few thousand rays); what they pin is the exact order of the
-// random draws, the tolerances and tie rules of the hit search and the extended-precision
-// arithmetic of every bounce, so a change that alters any of these shows here, however small.
-// Only a deliberate change of the engine's results may re-record them.
+// every kind of launch must reproduce the sums recorded from the engine at the commit that added
+// this test, before its hot path was tuned for speed. The numbers have no physical meaning of
+// their own (a few thousand rays); what they pin is the exact order of the random draws, the
+// tolerances and tie rules of the hit search and the extended-precision arithmetic of every
+// bounce, so a change that alters any of these shows here, however small. Only a deliberate
+// change of the engine's results may re-record them.
+//
+// The start weight, EEiso and the generator's next word are pinned bit for bit. EE goes through
+// the radiance ratios (expm1 and exp of extended reals), whose last bits differ between
+// processors, so it is pinned within a few units in the last place: each ratio carries at most
+// a couple of ulps of library error and a weighted sum of positive terms keeps that relative
+// error, so 8 ulps hold on any machine while a change of the arithmetic still shows.
 #include <cmath>
 #include <cstdio>
 
 #include "RunFixture.h"
+#include "tests/support/Ulps.h"
 
 namespace {
 
 constexpr int kWavelengths = 4;  // plus the total at k = 0
+constexpr int kEEUlps = 8;
 
 struct TGoldenCase {
     const char* name;
@@ -132,7 +140,7 @@ TEST_F(GoldenRunTest, FixedSeedRunsReproduceTheRecordedSums) {
         for (long k = 0; k <= kWavelengths; ++k) {
             SCOPED_TRACE("k = " + std::to_string(k));
             EXPECT_EQ(Full(iso[k] / weight), Full(c.eeIso));
-            EXPECT_EQ(Full(noniso[k] / weight), Full(c.ee[k]));
+            EXPECT_TRUE(WithinUlps(noniso[k] / weight, c.ee[k], kEEUlps));
         }
         EXPECT_EQ(MTNext(), c.nextWord);
     }
