@@ -14,6 +14,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -23,8 +24,6 @@ const TTeeShadow* VisibleShadow(const TTeeFont* font) {
     if (!shadow || !shadow->Visible()) return nullptr;
     return shadow->HorizSize() != 0 || shadow->VertSize() != 0 ? shadow : nullptr;
 }
-
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // Bytes in the UTF-8 sequence that starts with lead.
 size_t SequenceLength(unsigned char lead) {
@@ -204,9 +203,9 @@ void TTeeCanvas3D::DrawRotatedText(int X, int Y, std::string_view Text, double A
     TFont* font = Font();
     const int savedOrientation = font->Orientation();
     const int savedHeight = font->Height();
-    font->SetOrientation(RoundHalfEven(Angle * 10));  // tenths of a degree
+    font->SetOrientation(RoundToInt(Angle * 10));  // tenths of a degree
     if (ScaleText() && ZoomScale() != 1)
-        font->SetSize(std::max(1, RoundHalfEven(font->Size() * ZoomScale())));
+        font->SetSize(std::max(1, RoundToInt(font->Size() * ZoomScale())));
     DrawTextAt(X, Y, Text);
     font->SetHeight(savedHeight);
     font->SetOrientation(savedOrientation);
@@ -215,7 +214,7 @@ void TTeeCanvas3D::DrawRotatedText(int X, int Y, std::string_view Text, double A
 void TTeeCanvas3D::DrawTextAtZ(int X, int Y, int Z, std::string_view Text) {
     const TPoint p = ProjectPoint(X, Y, Z);
     if (ScaleText() && ZoomScale() != 1) {
-        const int size = std::max(1, RoundHalfEven(Font()->Size() * ZoomScale()));
+        const int size = std::max(1, RoundToInt(Font()->Size() * ZoomScale()));
         if (size != Font()->Size()) {
             TFontSizeGuard guard(Font(), size);
             DrawTextAt(p.X, p.Y, Text);
