@@ -48,6 +48,14 @@ private:
     int FHeight;
 };
 
+// The left end of text `Width` wide written at X under the horizontal alignment of Flags.
+int AlignedTextLeft(unsigned Flags, int X, int Width) {
+    if (Flags > 7) Flags &= ~8u;  // the bottom flag
+    if (Flags == 2) return X - Width;
+    if (Flags == 6) return X - Width / 2;
+    return X;
+}
+
 }  // namespace
 
 int TTeeCanvas3D::MeasureTextWidth(std::string_view Text) {
@@ -68,13 +76,7 @@ int TTeeCanvas3D::MeasureTextHeight(std::string_view Text) {
 TRect TTeeCanvas3D::TextBox(int X, int Y, std::string_view Text) {
     const int w = MeasureTextWidth(Text);
     const int h = MeasureTextHeight(Text);
-    unsigned flags = GetTextAlignment();
-    if (flags > 7) flags &= ~8u;  // the bottom flag
-    int left = X;
-    if (flags == 2)
-        left = X - w;
-    else if (flags == 6)
-        left = X - w / 2;
+    const int left = AlignedTextLeft(GetTextAlignment(), X, w);
     return TRect{left, Y, left + w, Y + h};
 }
 
@@ -107,13 +109,7 @@ void TTeeCanvas3D::BlurShadow(int SX, int SY, std::string_view Text, int Steps) 
     TCanvas* canvas = BoundCanvas();
     const int tw = canvas->TextWidth(Text);
     const int th = canvas->TextHeight(Text);
-    unsigned flags = GetTextAlignment();
-    if (flags > 7) flags &= ~8u;
-    int left = SX;
-    if (flags == 2)
-        left = SX - tw;
-    else if (flags == 6)
-        left = SX - tw / 2;
+    const int left = AlignedTextLeft(GetTextAlignment(), SX, tw);
     const TRect rect{std::max(0, left - 1), std::max(0, SY),
                      std::min(bitmap.Width() - 1, left + tw),
                      std::min(bitmap.Height() - 1, SY + th - 1)};
