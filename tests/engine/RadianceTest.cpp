@@ -12,13 +12,6 @@ protected:
         EngineTest::SetUp();
         SetGeneratrix({{0, 1}, {4, 1}});
     }
-    static void SetTempPoints(const std::vector<std::pair<Real, Real>>& points) {
-        Shared.TempPointCount = static_cast<uint8_t>(points.size());
-        for (size_t i = 0; i < points.size(); ++i) {
-            Shared.TempPointXi[i + 1] = points[i].first;
-            Shared.TempPointT[i + 1] = points[i].second;
-        }
-    }
     static Real TemperatureAtXi(Real xi) {
         SetRay(0, 1, 4 * xi, 0, 0, 1, 1);
         HitTemperature();
@@ -51,7 +44,7 @@ TEST_F(RadianceTest, HitTemperatureInterpolatesInXi) {
     Shared.CurTref = 1234;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetTempPoints(c.points);
+        FillTempPoints(c.points);
         Shared.CurHitT = -1;
         EXPECT_NEAR(TemperatureAtXi(c.xi), c.expected, 1e-12L);
     }
