@@ -8,6 +8,7 @@
 
 #include "engine/Compute.h"
 #include "engine/MCRT.h"
+#include "tests/support/CavityFixture.h"
 
 namespace {
 
@@ -24,33 +25,9 @@ public:
     long Updates = 0, Pumps = 0;
 };
 
+// A run of RunRays rays over the diffuse reference cylinder.
 void SetUpCylinder(int wavelengths) {
-    ResetSharedData();
-    TSharedData& s = Shared;
-    s.CurDatasetName = "bench";
-    const Real nodes[][2] = {{0, 0}, {0, 1}, {4, 1}, {4, 0.5L}};
-    s.NodeCount = 3;
-    for (long i = 0; i <= 3; ++i) {
-        s.NodeZ[i] = nodes[i][0];
-        s.NodeR[i] = nodes[i][1];
-        s.SurfEmissivity[i] = 0.8L;
-        s.SurfReflectivity[i] = 0.2L;
-        s.SurfDiffusity[i] = 1;
-    }
-    s.TempPointCount = 2;
-    s.TempPointXi[1] = 0;
-    s.TempPointT[1] = 1000;
-    s.TempPointXi[2] = 1;
-    s.TempPointT[2] = 900;
-    s.WavelengthCount = static_cast<uint8_t>(wavelengths);
-    for (int k = 1; k <= wavelengths; ++k) s.CurWavelengths[k] = 0.5L + 0.1L * (k - 1);
-    s.CurTref = 1000;
-    s.CurTbg = 300;
-    s.CurNRF = RunRays;
-    s.CurViewIndex = 0;
-    s.VCCount = 1;
-    s.VCParams[1][1] = 0;
-    s.VCParams[2][1] = 0.4L;
+    FillReferenceRun(DiffuseCylinder(), wavelengths, false, RunRays);
 }
 
 void SetRaysCounter(benchmark::State& state) {

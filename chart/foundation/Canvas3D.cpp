@@ -5,6 +5,7 @@
 
 #include "chart/foundation/PointRoutines.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/RtlMath.h"
 
 TCanvas3D::TCanvas3D() = default;
 TCanvas3D::~TCanvas3D() = default;
@@ -125,11 +126,11 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
     std::array<TPoint, 4> quad;
     int y0 = Rect.Top;
     for (int r = 0; r < h; ++r) {
-        const int y1 = static_cast<int>(std::nearbyint((r + 1) * sy)) + Rect.Top;
+        const int y1 = RoundToInt((r + 1) * sy) + Rect.Top;
         const uint8_t* row = bitmap->ScanLine(r);
         int x0 = Rect.Left;
         for (int c = 0; c < w; ++c) {
-            const int x1 = static_cast<int>(std::nearbyint((c + 1) * sx)) + Rect.Left;
+            const int x1 = RoundToInt((c + 1) * sx) + Rect.Left;
             const uint8_t* bgr = row + 3 * c;
             Brush()->SetColor(RGB(bgr[2], bgr[1], bgr[0]));
             quad = {project(x0, y0), project(x1, y0), project(x1, y1), project(x0, y1)};

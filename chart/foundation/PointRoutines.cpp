@@ -25,18 +25,6 @@ bool PointInRectXY(const TRect& R, int X, int Y) {
 
 bool PointInRect(const TRect& R, const TPoint& P) { return PointInRectXY(R, P.X, P.Y); }
 
-TRect BoundsOfPoints(std::span<const TPoint> Points) {
-    if (Points.empty()) return TRect{};
-    TRect r{Points[0].X, Points[0].Y, Points[0].X, Points[0].Y};
-    for (const TPoint& p : Points.subspan(1)) {
-        r.Left = std::min(r.Left, p.X);
-        r.Right = std::max(r.Right, p.X);
-        r.Top = std::min(r.Top, p.Y);
-        r.Bottom = std::max(r.Bottom, p.Y);
-    }
-    return r;
-}
-
 TRect OuterBoundsOfPoints(std::span<const TPoint> Points, int Count) {
     assert(Count >= 0 && size_t(Count) <= Points.size() && "OuterBoundsOfPoints: Count");
     TRect r = BoundsOfPoints(Points.first(size_t(Count)));

@@ -2,7 +2,7 @@
 // Small geometric routines shared by the whole chart library: building and measuring points and
 // rectangles, bounds of point lists, the back-face test of the 3-D primitives, an even-odd
 // point-in-polygon test, a convex hull for clipping and the point an arrow head ends at.
-// Divisions by 2 truncate toward zero. (NormalizedRect lives with TRect itself.)
+// Divisions by 2 truncate toward zero. (NormalizedRect and BoundsOfPoints live with TRect itself.)
 #include <span>
 #include <utility>
 #include <vector>
@@ -23,10 +23,8 @@ void RectCenter(const TRect& R, int& X, int& Y);
 bool PointInRectXY(const TRect& R, int X, int Y);
 bool PointInRect(const TRect& R, const TPoint& P);
 
-// The smallest rectangle holding every point, right and bottom inclusive; (0, 0, 0, 0) when empty.
-TRect BoundsOfPoints(std::span<const TPoint> Points);
-// The bounds of the first Count points with right and bottom one past the largest coordinates,
-// ready for a fill that excludes its right and bottom edges.
+// The bounds of the first Count points (BoundsOfPoints lives with TRect) with right and bottom one
+// past the largest coordinates, ready for a fill that excludes its right and bottom edges.
 TRect OuterBoundsOfPoints(std::span<const TPoint> Points, int Count);
 TRect OuterBoundsOfTriangle(std::span<const TPoint, 3> Points);
 

@@ -6,6 +6,7 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void BlendBitmaps(TBitmap& Source, TBitmap& Dest, TPoint Origin, double Percent)
     const int w = std::min(Source.Width(), Dest.Width() - Origin.X);
     const int h = std::min(Source.Height(), Dest.Height() - Origin.Y);
     if (w <= 0 || h <= 0) return;
-    const int alpha = 255 - static_cast<int>(std::nearbyint(Percent * 2.55));
+    const int alpha = 255 - RoundToInt(Percent * 2.55);
     Dest.Canvas()->AlphaBlend(Origin.X, Origin.Y, *Source.Canvas(), TRect{0, 0, w, h},
                               static_cast<uint8_t>(std::clamp(alpha, 0, 255)));
 }

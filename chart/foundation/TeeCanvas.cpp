@@ -14,10 +14,9 @@
 #include "chart/foundation/TeeFont.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
-
-int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // UTF-16 text as UTF-8, for measuring wide texts with the canvas.
 std::string ToUtf8(std::u16string_view text) {

@@ -7,12 +7,7 @@
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
-
-namespace {
-
-int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-}  // namespace
+#include "platform/rtl/RtlMath.h"
 
 TTeeCanvas3D::TTeeCanvas3D() = default;
 

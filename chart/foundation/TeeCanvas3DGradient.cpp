@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/foundation/TeeCanvas3D.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -25,8 +26,7 @@ public:
             for (int c = 0; c < 3; ++c) ch[c] = FStart[c] + i * FDelta[c] / FSteps;
         } else {
             const double f = GradientBalanceCurve(FSteps, FBalance, i);
-            for (int c = 0; c < 3; ++c)
-                ch[c] = FStart[c] + static_cast<int>(std::nearbyint(FDelta[c] * f));
+            for (int c = 0; c < 3; ++c) ch[c] = FStart[c] + RoundToInt(FDelta[c] * f);
         }
         return RGB(uint8_t(ch[0]), uint8_t(ch[1]), uint8_t(ch[2]));
     }

@@ -4,10 +4,10 @@
 
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/View3DOptions.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
-int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 constexpr double DegToRad = M_PI / 180;
 
 }  // namespace

@@ -10,10 +10,9 @@
 #include "chart/foundation/PointRoutines.h"
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeGradient.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
-
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // (Q3 - Q0) x (Q1 - Q0) of a projected quad: negative when its corners run clockwise on screen.
 long long QuadTurn(const std::array<TPoint, 4>& q) {
@@ -94,17 +93,17 @@ void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bot
     const int cz = (Z0 + Z1) / 2;
     const int r = Vertical ? (Right - Left) / 2 : (Bottom - Top) / 2;
     const int c = Vertical ? (Left + Right) / 2 : (Top + Bottom) / 2;
-    const int narrowR = RoundHalfEven(r * ConePercent * 0.01);
-    const int narrowRZ = RoundHalfEven(rz * ConePercent * 0.01);
+    const int narrowR = RoundToInt(r * ConePercent * 0.01);
+    const int narrowRZ = RoundToInt(rz * ConePercent * 0.01);
     const int phase = Vertical ? 4 : 5;
     std::array<TPoint, N + 1> wide, narrow;
     for (int k = 1; k <= N; ++k) {
         const double a = (k - phase) * step;
         const double s = std::sin(a), co = std::cos(a);
-        const int across = RoundHalfEven(s * r) + c;
-        const int z = cz - RoundHalfEven(co * rz);
-        const int nAcross = RoundHalfEven(s * narrowR) + c;
-        const int nz = cz - RoundHalfEven(co * narrowRZ);
+        const int across = RoundToInt(s * r) + c;
+        const int z = cz - RoundToInt(co * rz);
+        const int nAcross = RoundToInt(s * narrowR) + c;
+        const int nz = cz - RoundToInt(co * narrowRZ);
         wide[k - 1] = Vertical ? ProjectPoint(across, Bottom, z) : ProjectPoint(Left, across, z);
         narrow[k - 1] =
             Vertical ? ProjectPoint(nAcross, Top, nz) : ProjectPoint(Right, nAcross, nz);
@@ -223,7 +222,7 @@ void TTeeCanvas3D::DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRa
                                   const TCustomTeeGradient* Gradient) {
     const TColor entry = EntryColour(*this);
     const double sweep = EndAngle - StartAngle;
-    const int n = std::min(94, RoundHalfEven(std::fabs(sweep) * 180 / std::numbers::pi / 2)) + 2;
+    const int n = std::min(94, RoundToInt(std::fabs(sweep) * 180 / std::numbers::pi / 2)) + 2;
     const bool donut = DonutPercent > 0;
     const double inX = DonutPercent * XRadius * 0.01;
     const double inY = DonutPercent * YRadius * 0.01;
@@ -236,7 +235,7 @@ void TTeeCanvas3D::DrawPieSlice3D(int XCenter, int YCenter, int XRadius, int YRa
         out0[j] = ProjectRealPoint(ox, oy, Z0);
         if (donut) {
             const double ix = inX * c + XCenter;
-            const int iy = YCenter - RoundHalfEven(inY * s);
+            const int iy = YCenter - RoundToInt(inY * s);
             in1[j] = ProjectRealPoint(ix, iy, Z1);
             in0[j] = ProjectRealPoint(ix, iy, Z0);
         } else {
@@ -313,14 +312,13 @@ void TTeeCanvas3D::DrawArrow(bool Filled, TPoint FromPoint, TPoint ToPoint, int 
     const double dy = FromPoint.Y - ToPoint.Y;
     const double length = std::sqrt(dx * dx + dy * dy);
     if (length == 0) return;
-    const double h = std::min(HeadHeight, RoundHalfEven(length));
+    const double h = std::min(HeadHeight, RoundToInt(length));
     const double w = HeadWidth;
     const double s = w * ShaftPercent * 0.005;
     const double cosA = dx / length, sinA = dy / length;
     // Along and across the arrow, back to the screen and then to depth Z.
     auto at = [&](double u, double v) {
-        return ProjectPoint(RoundHalfEven(u * cosA + v * sinA), RoundHalfEven(-u * sinA + v * cosA),
-                            Z);
+        return ProjectPoint(RoundToInt(u * cosA + v * sinA), RoundToInt(-u * sinA + v * cosA), Z);
     };
     const double uT = ToPoint.X * cosA - ToPoint.Y * sinA;
     const double vT = ToPoint.X * sinA + ToPoint.Y * cosA;

@@ -14,6 +14,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -23,8 +24,6 @@ const TTeeShadow* VisibleShadow(const TTeeFont* font) {
     if (!shadow || !shadow->Visible()) return nullptr;
     return shadow->HorizSize() != 0 || shadow->VertSize() != 0 ? shadow : nullptr;
 }
-
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // Bytes in the UTF-8 sequence that starts with lead.
 size_t SequenceLength(unsigned char lead) {
@@ -49,6 +48,14 @@ private:
     int FHeight;
 };
 
+// The left end of text `Width` wide written at X under the horizontal alignment of Flags.
+int AlignedTextLeft(unsigned Flags, int X, int Width) {
+    if (Flags > 7) Flags &= ~8u;  // the bottom flag
+    if (Flags == 2) return X - Width;
+    if (Flags == 6) return X - Width / 2;
+    return X;
+}
+
 }  // namespace
 
 int TTeeCanvas3D::MeasureTextWidth(std::string_view Text) {
@@ -69,13 +76,7 @@ int TTeeCanvas3D::MeasureTextHeight(std::string_view Text) {
 TRect TTeeCanvas3D::TextBox(int X, int Y, std::string_view Text) {
     const int w = MeasureTextWidth(Text);
     const int h = MeasureTextHeight(Text);
-    unsigned flags = GetTextAlignment();
-    if (flags > 7) flags &= ~8u;  // the bottom flag
-    int left = X;
-    if (flags == 2)
-        left = X - w;
-    else if (flags == 6)
-        left = X - w / 2;
+    const int left = AlignedTextLeft(GetTextAlignment(), X, w);
     return TRect{left, Y, left + w, Y + h};
 }
 
@@ -108,13 +109,7 @@ void TTeeCanvas3D::BlurShadow(int SX, int SY, std::string_view Text, int Steps) 
     TCanvas* canvas = BoundCanvas();
     const int tw = canvas->TextWidth(Text);
     const int th = canvas->TextHeight(Text);
-    unsigned flags = GetTextAlignment();
-    if (flags > 7) flags &= ~8u;
-    int left = SX;
-    if (flags == 2)
-        left = SX - tw;
-    else if (flags == 6)
-        left = SX - tw / 2;
+    const int left = AlignedTextLeft(GetTextAlignment(), SX, tw);
     const TRect rect{std::max(0, left - 1), std::max(0, SY),
                      std::min(bitmap.Width() - 1, left + tw),
                      std::min(bitmap.Height() - 1, SY + th - 1)};
@@ -204,9 +199,9 @@ void TTeeCanvas3D::DrawRotatedText(int X, int Y, std::string_view Text, double A
     TFont* font = Font();
     const int savedOrientation = font->Orientation();
     const int savedHeight = font->Height();
-    font->SetOrientation(RoundHalfEven(Angle * 10));  // tenths of a degree
+    font->SetOrientation(RoundToInt(Angle * 10));  // tenths of a degree
     if (ScaleText() && ZoomScale() != 1)
-        font->SetSize(std::max(1, RoundHalfEven(font->Size() * ZoomScale())));
+        font->SetSize(std::max(1, RoundToInt(font->Size() * ZoomScale())));
     DrawTextAt(X, Y, Text);
     font->SetHeight(savedHeight);
     font->SetOrientation(savedOrientation);
@@ -215,7 +210,7 @@ void TTeeCanvas3D::DrawRotatedText(int X, int Y, std::string_view Text, double A
 void TTeeCanvas3D::DrawTextAtZ(int X, int Y, int Z, std::string_view Text) {
     const TPoint p = ProjectPoint(X, Y, Z);
     if (ScaleText() && ZoomScale() != 1) {
-        const int size = std::max(1, RoundHalfEven(Font()->Size() * ZoomScale()));
+        const int size = std::max(1, RoundToInt(Font()->Size() * ZoomScale()));
         if (size != Font()->Size()) {
             TFontSizeGuard guard(Font(), size);
             DrawTextAt(p.X, p.Y, Text);

@@ -6,12 +6,11 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeGradient.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/RtlMath.h"
 
 void (*GradientRotationHook)(const TCustomTeeGradient& Gradient, TBitmap& Bitmap) = nullptr;
 
 namespace {
-
-int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 TColor Grey(TColor color) {
     const TColor c = ColorToRGB(color);

@@ -10,6 +10,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Graphic.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -31,28 +32,9 @@ TMarkupLoadStream& LoadHook() {
     return hook;
 }
 
-std::string Upper(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return r;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
 std::string_view Unquote(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
     return s;
-}
-
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.starts_with(prefix); }
-
-void ReplaceAll(std::string& s, std::string_view from, std::string_view to) {
-    for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
 }
 
 // Name=Value pairs; a value runs to the last blank before the next '=', so it may hold blanks.
@@ -76,7 +58,7 @@ std::vector<std::pair<std::string, std::string>> Attributes(std::string_view s) 
 }
 
 TColor MarkupColour(const std::string& value) {
-    const std::string v = Upper(value);
+    const std::string v = UpperCase(value);
     if (v == "BLACK") return clBlack;
     if (v == "RED") return clRed;
     if (v == "BLUE") return clBlue;
@@ -95,11 +77,11 @@ TColor MarkupColour(const std::string& value) {
 
 TFontStyles MarkupWeight(const std::string& value) {
     TFontStyles styles;
-    if (Upper(value) == "NORMAL") return styles;
+    if (UpperCase(value) == "NORMAL") return styles;
     std::string_view rest = value;
     while (!rest.empty()) {
         const size_t comma = rest.find(", ");
-        const std::string word = Upper(rest.substr(0, comma));
+        const std::string word = UpperCase(rest.substr(0, comma));
         if (word == "BOLD")
             styles.Include(fsBold);
         else if (word == "ITALIC")
@@ -137,7 +119,7 @@ std::string FontTag(const TFont& font) {
 void ApplyFontTag(TFont& font, std::string_view tag) {
     if (tag.size() < 7) return;  // an empty font stack gives nothing to apply
     for (const auto& [name, value] : Attributes(tag.substr(6, tag.size() - 7))) {
-        const std::string key = Upper(name);
+        const std::string key = UpperCase(name);
         if (key == "NAME" || key == "FAMILY") {
             font.SetName(value);
         } else if (key == "SIZE") {
@@ -186,7 +168,7 @@ public:
 
 private:
     void Token(std::string token) {
-        if (StartsWith(token, "\r\n")) {
+        if (token.starts_with("\r\n")) {
             Y += S.MeasureLineHeight();
             X = Left;
             LineHeight = 0;
@@ -194,7 +176,7 @@ private:
             if (token.empty()) return;
         }
         CurSaved = false;
-        if (Tag(Upper(token), token)) {
+        if (Tag(UpperCase(token), token)) {
             PrevSaved = CurSaved;
         } else {
             TextRun(token);
@@ -254,9 +236,9 @@ private:
         } else if (t == "<PRE>") {
             SaveFont();
             ApplyFontTag(Font(), "<FONT NAME=\"COURIER NEW\">");
-        } else if (t == "</PRE>" || StartsWith(t, "</FONT")) {
+        } else if (t == "</PRE>" || t.starts_with("</FONT")) {
             RestoreFont();
-        } else if (StartsWith(t, "<FONT ")) {
+        } else if (t.starts_with("<FONT ")) {
             SaveFont();
             ApplyFontTag(Font(), t);
         } else if (t == "<CENTER>" || t == "</CENTER>") {
@@ -288,7 +270,7 @@ private:
                 S.DrawHorizontalLine(X, X + 100, Y);
             }
             Y += S.MeasureLineHeight();
-        } else if (StartsWith(t, "<IMG ")) {
+        } else if (t.starts_with("<IMG ")) {
             Image(original.substr(5));
         } else {
             return false;
@@ -297,10 +279,10 @@ private:
     }
 
     void TextRun(std::string run) {
-        ReplaceAll(run, "&lt;", "<");
-        ReplaceAll(run, "&gt;", ">");
-        ReplaceAll(run, "&amp;", "&");
-        ReplaceAll(run, "&quot;", "\"");
+        run = StringReplace(run, "&lt;", "<", rfReplaceAll);
+        run = StringReplace(run, "&gt;", ">", rfReplaceAll);
+        run = StringReplace(run, "&amp;", "&", rfReplaceAll);
+        run = StringReplace(run, "&quot;", "\"", rfReplaceAll);
         const bool endsLine = run.ends_with("\r\n");
         if (endsLine) run.resize(run.size() - 2);
         if (!run.empty()) {
@@ -331,7 +313,7 @@ private:
         int width = 0, height = 0;
         std::string source;
         for (const auto& [name, value] : Attributes(tag)) {
-            const std::string key = Upper(name);
+            const std::string key = UpperCase(name);
             if (key == "WIDTH")
                 width = std::atoi(value.c_str());
             else if (key == "HEIGHT")
@@ -346,7 +328,7 @@ private:
             const size_t slash = source.find_last_of("/\\");
             const bool hasExt =
                 dot != std::string::npos && (slash == std::string::npos || dot > slash);
-            graphic = PictureForHook()(hasExt ? Upper(source.substr(dot)) : std::string());
+            graphic = PictureForHook()(hasExt ? UpperCase(source.substr(dot)) : std::string());
         }
         try {
             if (graphic) {

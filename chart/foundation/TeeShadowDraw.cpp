@@ -12,10 +12,9 @@
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
-
-int RoundToInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 TRect Moved(const TRect& r, int dx, int dy) {
     return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};

@@ -9,19 +9,6 @@
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeShape.h"
 
-namespace {
-TRect Bounds(const std::array<TPoint, 4>& p) {
-    TRect r{p[0].X, p[0].Y, p[0].X, p[0].Y};
-    for (const TPoint& q : p) {
-        r.Left = std::min(r.Left, q.X);
-        r.Top = std::min(r.Top, q.Y);
-        r.Right = std::max(r.Right, q.X);
-        r.Bottom = std::max(r.Bottom, q.Y);
-    }
-    return r;
-}
-}  // namespace
-
 void TTeeCustomShape::DrawRectRotated(const TRect& Rect, int Angle, int Z) {
     DrawOnPanel(FParentChart, Rect, Angle, Z);
 }
@@ -31,7 +18,7 @@ void TTeeCustomShape::DrawOnPanel(TCustomTeePanel* Panel, const TRect& Rect, int
     TCanvas3D& c = *Panel->Canvas3D();
     TTeeBlend* blend = nullptr;
     if (FTransparency > 0) {
-        const TRect area = Angle != 0 ? Bounds(RectCornersRotated(Rect, Angle)) : Rect;
+        const TRect area = Angle != 0 ? BoundsOfPoints(RectCornersRotated(Rect, Angle)) : Rect;
         blend = c.BeginBlending(area, FTransparency);
     }
     if (FShadow && FShadow->Visible() && FShadow->GetCommonSize() != 0 &&

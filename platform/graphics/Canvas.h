@@ -44,6 +44,7 @@ enum class TMetaOp : uint8_t;
 class TGraphic;
 class TPath;
 class TTextMeasurer;
+struct TTextMetrics;
 
 // Background modes.
 inline constexpr int TRANSPARENT = 1;
@@ -55,6 +56,9 @@ inline constexpr unsigned TA_CENTER = 6;
 inline constexpr unsigned TA_TOP = 0;
 inline constexpr unsigned TA_BOTTOM = 8;
 inline constexpr unsigned TA_BASELINE = 24;
+// The top-left corner of a text cell `width` wide, from the reference point that the alignment
+// flags place, along the text's own axes (as text output and text paths place it).
+TPoint TextCellOffset(unsigned align, int width, const TTextMetrics& metrics);
 // Arc directions.
 inline constexpr int AD_COUNTERCLOCKWISE = 1;
 inline constexpr int AD_CLOCKWISE = 2;

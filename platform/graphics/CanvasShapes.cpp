@@ -67,13 +67,7 @@ const TDashes* DashesOf(TPenStyle style) {
 }
 
 TRect BoundsOf(std::span<const TPoint> points, int margin) {
-    TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
-    for (const TPoint& p : points) {
-        r.Left = std::min(r.Left, p.X);
-        r.Top = std::min(r.Top, p.Y);
-        r.Right = std::max(r.Right, p.X);
-        r.Bottom = std::max(r.Bottom, p.Y);
-    }
+    const TRect r = BoundsOfPoints(points);
     ++margin;  // the right and bottom points' own pixels
     // Widened in 64 bits and kept in range: points may lie near the ends of the integers.
     auto widen = [](int v, int by) {

@@ -59,6 +59,19 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
     DrawText(p.X, p.Y, text, &cell);
 }
 
+TPoint TextCellOffset(unsigned align, int width, const TTextMetrics& metrics) {
+    TPoint offset;
+    if ((align & TA_CENTER) == TA_CENTER)
+        offset.X = -(width / 2);
+    else if (align & TA_RIGHT)
+        offset.X = -width;
+    if ((align & TA_BASELINE) == TA_BASELINE)
+        offset.Y = -metrics.Ascent;
+    else if (align & TA_BOTTOM)
+        offset.Y = -metrics.Height();
+    return offset;
+}
+
 void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRect) {
     if (!FPainter->Begin(*this)) return;
     TTextMeasurer& measurer = Measurer();
@@ -67,16 +80,8 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
     const int width = measurer.TextWidth(font, text);
     const int height = metrics.Height();
 
-    // The cell's top-left corner from the reference point, along the text's own axes.
-    int dx = 0, dy = 0;
-    if ((FTextAlign & TA_CENTER) == TA_CENTER)
-        dx = -(width / 2);
-    else if (FTextAlign & TA_RIGHT)
-        dx = -width;
-    if ((FTextAlign & TA_BASELINE) == TA_BASELINE)
-        dy = -metrics.Ascent;
-    else if (FTextAlign & TA_BOTTOM)
-        dy = -height;
+    const TPoint offset = TextCellOffset(FTextAlign, width, metrics);
+    const int dx = offset.X, dy = offset.Y;
 
     const double angle = FFont->Orientation() / 10.0;
     const double radians = angle * std::numbers::pi / 180;
@@ -101,14 +106,7 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
             const TPoint corners[4] = {turned(dx, dy), turned(dx + width, dy),
                                        turned(dx + width, dy + height), turned(dx, dy + height)};
             TShapeMask& mask = FPainter->Mask();
-            TRect bounds = Rect(corners[0].X, corners[0].Y, corners[0].X, corners[0].Y);
-            for (const TPoint& p : corners) {
-                bounds.Left = std::min(bounds.Left, p.X);
-                bounds.Top = std::min(bounds.Top, p.Y);
-                bounds.Right = std::max(bounds.Right, p.X);
-                bounds.Bottom = std::max(bounds.Bottom, p.Y);
-            }
-            mask.Reset(IntersectRect(bounds, FPainter->Surface(0)));
+            mask.Reset(IntersectRect(BoundsOfPoints(corners), FPainter->Surface(0)));
             mask.AddPolygon(corners);
             mask.ForEachRun(
                 [&](int row, int x0, int x1, uint8_t) { FPainter->Run(row, x0, x1, back); });

@@ -2,6 +2,7 @@
 // Integer points, sizes and rectangles in device pixels. A rectangle's right and bottom edges lie
 // outside it: Rect(0, 0, 4, 4) holds the pixels 0..3 in each direction.
 #include <algorithm>
+#include <span>
 
 struct TPoint {
     int X = 0;
@@ -42,6 +43,19 @@ constexpr TRect IntersectRect(const TRect& a, const TRect& b) {
     TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
             std::min(a.Bottom, b.Bottom)};
     return r.IsEmpty() ? TRect{} : r;
+}
+// The smallest and largest coordinates of the points: unlike a rectangle of pixels, right and
+// bottom are the largest coordinates themselves. All zero when there are no points.
+constexpr TRect BoundsOfPoints(std::span<const TPoint> points) {
+    if (points.empty()) return TRect{};
+    TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
+    for (const TPoint& p : points.subspan(1)) {
+        r.Left = std::min(r.Left, p.X);
+        r.Top = std::min(r.Top, p.Y);
+        r.Right = std::max(r.Right, p.X);
+        r.Bottom = std::max(r.Bottom, p.Y);
+    }
+    return r;
 }
 // The same rectangle with left <= right and top <= bottom.
 constexpr TRect NormalizedRect(const TRect& r) {

@@ -133,18 +133,9 @@ void TCanvas::TextToPath(int x, int y, std::string_view text) {
     const TFont& font = DeviceFont();
     const TTextMetrics metrics = measurer.Metrics(font);
     const int width = measurer.TextWidth(font, text);
-    // The cell placed by the alignment flags as text output places it.
-    int dx = 0, dy = 0;
-    if ((FTextAlign & TA_CENTER) == TA_CENTER)
-        dx = -(width / 2);
-    else if (FTextAlign & TA_RIGHT)
-        dx = -width;
-    if ((FTextAlign & TA_BASELINE) == TA_BASELINE)
-        dy = -metrics.Ascent;
-    else if (FTextAlign & TA_BOTTOM)
-        dy = -metrics.Height();
+    const TPoint cell = TextCellOffset(FTextAlign, width, metrics);
     QPainterPath glyphs;
-    glyphs.addText(QPointF(dx, dy + metrics.Ascent), ToolkitFont(font),
+    glyphs.addText(QPointF(cell.X, cell.Y + metrics.Ascent), ToolkitFont(font),
                    QString::fromUtf8(text.data(), qsizetype(text.size())));
     const TPoint at = LPtoDP(Point(x, y));
     QTransform turn;

@@ -6,16 +6,9 @@
 #include <fstream>
 
 #include "platform/rtl/ProgramName.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace {
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
-
-bool SameText(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
-
 // Backslash, line breaks and '=' are written escaped, so any name and string survive a line.
 std::string Escape(const std::string& s) {
     std::string out;
@@ -91,7 +84,7 @@ void TRegistry::Load() {
         if (line.empty() || line[0] == ';') continue;
         if (line.front() == '[' && line.back() == ']') {
             std::string path = line.substr(1, line.size() - 2);
-            key = &FKeys[Lower(path)];
+            key = &FKeys[LowerCase(path)];
             key->Path = path;
             continue;
         }
@@ -146,12 +139,12 @@ std::string TRegistry::Resolve(const std::string& key) const {
 bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     Load();
     std::string path = Resolve(key);
-    auto found = FKeys.find(Lower(path));
+    auto found = FKeys.find(LowerCase(path));
     if (found == FKeys.end()) {
         if (!canCreate) return false;
-        FKeys[Lower(path)].Path = path;
+        FKeys[LowerCase(path)].Path = path;
         Save();
-        found = FKeys.find(Lower(path));
+        found = FKeys.find(LowerCase(path));
     }
     FCurrentPath = found->second.Path;
     FOpen = true;
@@ -173,12 +166,12 @@ void TRegistry::CloseKey() {
 
 bool TRegistry::KeyExists(const std::string& key) {
     Load();
-    return FKeys.count(Lower(Resolve(key))) != 0;
+    return FKeys.count(LowerCase(Resolve(key))) != 0;
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {
     Load();
-    std::string path = Lower(Resolve(key));
+    std::string path = LowerCase(Resolve(key));
     if (!FKeys.count(path)) return false;
     // The key and every key below it.
     std::erase_if(FKeys, [&](const auto& entry) {
@@ -190,7 +183,7 @@ bool TRegistry::DeleteKey(const std::string& key) {
 
 const TRegistry::TValue* TRegistry::Find(const std::string& name) const {
     if (!FOpen) return nullptr;
-    auto key = FKeys.find(Lower(FCurrentPath));
+    auto key = FKeys.find(LowerCase(FCurrentPath));
     if (key == FKeys.end()) return nullptr;
     for (const TValue& v : key->second.Values)
         if (SameText(v.Name, name)) return &v;
@@ -206,7 +199,7 @@ TRegDataType TRegistry::GetDataType(const std::string& name) const {
 
 bool TRegistry::DeleteValue(const std::string& name) {
     if (!FOpen || FReadOnly) return false;
-    auto key = FKeys.find(Lower(FCurrentPath));
+    auto key = FKeys.find(LowerCase(FCurrentPath));
     if (key == FKeys.end()) return false;
     auto& values = key->second.Values;
     auto it = std::find_if(values.begin(), values.end(),
@@ -241,7 +234,7 @@ std::string TRegistry::ReadString(const std::string& name) const {
 
 void TRegistry::Put(const std::string& name, TRegDataType type, const std::string& data) {
     if (!FOpen || FReadOnly) throw ERegistryException("Failed to set data for '" + name + "'");
-    TKey& key = FKeys[Lower(FCurrentPath)];
+    TKey& key = FKeys[LowerCase(FCurrentPath)];
     key.Path = FCurrentPath;
     auto it = std::find_if(key.Values.begin(), key.Values.end(),
                            [&](const TValue& v) { return SameText(v.Name, name); });

@@ -19,6 +19,14 @@ int64_t Round(long double x) { return ToInt64(std::nearbyintl(x)); }
 
 int64_t Trunc(long double x) { return ToInt64(std::truncl(x)); }
 
+int RoundToInt(double x) {
+    if (std::isnan(x)) return 0;
+    const double r = std::nearbyint(x);
+    if (r >= RoundToIntLimit) return RoundToIntLimit;
+    if (r <= -RoundToIntLimit) return -RoundToIntLimit;
+    return static_cast<int>(r);
+}
+
 int64_t IntDiv(int64_t a, int64_t b) {
     if (b == 0) throw EDivByZero(SDivByZero);
     if (b == -1)

@@ -10,13 +10,7 @@ protected:
         Shared.CurDatasetName = "Step";
         SetStepCavity();
     }
-    static void SetNodes(const std::vector<TNode>& nodes) {
-        Shared.NodeCount = static_cast<uint8_t>(nodes.size() - 1);
-        for (size_t i = 0; i < nodes.size(); ++i) {
-            Shared.NodeZ[i] = nodes[i].z;
-            Shared.NodeR[i] = nodes[i].r;
-        }
-    }
+    static void SetNodes(const std::vector<TNode>& nodes) { FillGeneratrix(nodes); }
 };
 
 TEST_F(CavityOutlineTest, BoundsXiAndStatusTexts) {

@@ -9,11 +9,8 @@
 
 #include "engine/EngineHost.h"
 #include "engine/MCRT.h"
+#include "tests/support/CavityFixture.h"
 #include "tests/support/RecordingMessages.h"
-
-struct TNode {
-    Real z, r;
-};
 
 class TRecordingHost : public IEngineHost {
 public:
@@ -39,15 +36,7 @@ protected:
     // are built.
     static void SetGeneratrix(const std::vector<TNode>& nodes, Real emissivity = 1,
                               Real diffusity = 1) {
-        TSharedData& s = Shared;
-        s.NodeCount = static_cast<uint8_t>(nodes.size() - 1);
-        for (size_t i = 0; i < nodes.size(); ++i) {
-            s.NodeZ[i] = nodes[i].z;
-            s.NodeR[i] = nodes[i].r;
-            s.SurfEmissivity[i] = emissivity;
-            s.SurfReflectivity[i] = 1 - emissivity;
-            s.SurfDiffusity[i] = diffusity;
-        }
+        FillGeneratrix(nodes, emissivity, diffusity);
         std::string message;
         ASSERT_TRUE(ComputeOutline("test", message)) << message;
         ASSERT_TRUE(PreprocessGeometry(message)) << message;

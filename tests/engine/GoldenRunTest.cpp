@@ -1,18 +1,26 @@
 // Regression guard of the tracer's arithmetic: fixed-seed runs over the reference cavities and
-// every kind of launch must reproduce, bit for bit, the sums recorded from the engine at the
-// commit that added this test, before its hot path was tuned for speed. The numbers have no
-// physical meaning of their own (a few thousand rays); what they pin is the exact order of the
-// random draws, the tolerances and tie rules of the hit search and the extended-precision
-// arithmetic of every bounce, so a change that alters any of these shows here, however small.
-// Only a deliberate change of the engine's results may re-record them.
+// every kind of launch must reproduce the sums recorded from the engine at the commit that added
+// this test, before its hot path was tuned for speed. The numbers have no physical meaning of
+// their own (a few thousand rays); what they pin is the exact order of the random draws, the
+// tolerances and tie rules of the hit search and the extended-precision arithmetic of every
+// bounce, so a change that alters any of these shows here, however small. Only a deliberate
+// change of the engine's results may re-record them.
+//
+// The start weight, EEiso and the generator's next word are pinned bit for bit. EE goes through
+// the radiance ratios (expm1 and exp of extended reals), whose last bits differ between
+// processors, so it is pinned within a few units in the last place: each ratio carries at most
+// a couple of ulps of library error and a weighted sum of positive terms keeps that relative
+// error, so 8 ulps hold on any machine while a change of the arithmetic still shows.
 #include <cmath>
 #include <cstdio>
 
 #include "RunFixture.h"
+#include "tests/support/Ulps.h"
 
 namespace {
 
 constexpr int kWavelengths = 4;  // plus the total at k = 0
+constexpr int kEEUlps = 8;
 
 struct TGoldenCase {
     const char* name;
@@ -28,17 +36,10 @@ struct TGoldenCase {
     uint32_t nextWord;
 };
 
-std::vector<TNode> DiffuseCylinder() { return {{0, 0}, {0, 1}, {4, 1}, {4, 0.5L}}; }
-std::vector<TNode> ConeBottom() { return {{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}}; }
-std::vector<TNode> Sphere100() {
-    std::vector<TNode> nodes;
-    const Real thetaMax = 150 * Pi / 180;
-    for (int i = 0; i <= 100; ++i) {
-        const Real theta = thetaMax * i / 100;
-        nodes.push_back({1 - std::cos(theta), std::sin(theta)});
-    }
-    return nodes;
-}
+// The nodes of the reference cavities; the cases give their own wall properties.
+std::vector<TNode> DiffuseCylinderNodes() { return DiffuseCylinder().Nodes; }
+std::vector<TNode> ConeBottomNodes() { return ConeBottom().Nodes; }
+std::vector<TNode> Sphere100Nodes() { return Sphere100().Nodes; }
 
 // Full precision: 21 significant digits give back every extended real.
 std::string Full(Real v) {
@@ -58,12 +59,7 @@ protected:
         SetWavelengths({0.01L, 0.5L, 10, 1000});
         SetRun(rays, c.tref, c.threshold, c.tbg);
         if (!c.isothermal) {
-            const Real points[3][2] = {{0, 1}, {0.4L, 0.9L}, {1, 1.05L}};
-            Shared.TempPointCount = 3;
-            for (int j = 0; j < 3; ++j) {
-                Shared.TempPointXi[j + 1] = points[j][0];
-                Shared.TempPointT[j + 1] = points[j][1] * c.tref;
-            }
+            FillTempPoints({{0, c.tref}, {0.4L, 0.9L * c.tref}, {1, 1.05L * c.tref}});
         }
         std::string message;
         ASSERT_TRUE(PrepareRun(message)) << message;
@@ -85,37 +81,37 @@ TEST_F(GoldenRunTest, FixedSeedRunsReproduceTheRecordedSums) {
     // Params in the order of the kind's fields (see ViewParamNames).
     // clang-format off
     const TGoldenCase cases[] = {
-        {"diffuse cylinder, normal beam", DiffuseCylinder(), 0.8L, 1,
+        {"diffuse cylinder, normal beam", DiffuseCylinderNodes(), 0.8L, 1,
          0, {0, 0.4L}, 1000, 300, 0, false,
          3000L, 0.996607964791890218038L,
          {0.914883340618862285455L, 1.15609540665037807646e+26L, 0.624843432788629834021L,
           0.955544057659561319362L, 0.975435510540829113784L},
          1958818254u},
-        {"cone bottom, directional beam", ConeBottom(), 0.7L, 0.3L,
+        {"cone bottom, directional beam", ConeBottomNodes(), 0.7L, 0.3L,
          1, {6, 0.25L, 10}, 1000, 0, 0, false,
          3000L, 0.996193697249624139417L,
          {0.782678388269575837292L, 6.37071918167181964628e+25L, 0.191266941121058423142L,
           0.886737355450519981227L, 0.937087675478820910865L},
          3251969009u},
-        {"sphere, conical beam", Sphere100(), 0.5L, 1,
+        {"sphere, conical beam", Sphere100Nodes(), 0.5L, 1,
          2, {0, 2.5L, 20}, 100, 90, 0, false,
          3000L, 0.937881115010758089419L,
          {0.864532620340649917258L, 6.52265322081116065075e+293L, 4732.21447496918901487L,
           0.635747425261989155426L, 0.959872257357387623558L},
          1590171008u},
-        {"cylinder wall, local hemispherical", DiffuseCylinder(), 0.6L, 0.5L,
+        {"cylinder wall, local hemispherical", DiffuseCylinderNodes(), 0.6L, 0.5L,
          4, {0, 2, 1, 2}, 1000, 500, 1e-4L, true,
          3000L, 0.984728995348479976119L,
          {0.985681393658879976443L, 0.984728995348479976119L, 0.984728995348484828086L,
           0.987650726122792403053L, 0.992293371294411301006L},
          4287924638u},
-        {"cone bottom, near detector", ConeBottom(), 0.7L, 0.3L,
+        {"cone bottom, near detector", ConeBottomNodes(), 0.7L, 0.3L,
          3, {0, 0.3L, 0.5L}, 1000, 300, 0, false,
          3000L, 0.993675846280009853828L,
          {0.864635074676232930925L, 1.09333334396145234602e+26L, 0.493665335326068344162L,
           0.927779618037835427215L, 0.959871182070619323847L},
          535066079u},
-        {"cylinder, far detector", DiffuseCylinder(), 0.8L, 1,
+        {"cylinder, far detector", DiffuseCylinderNodes(), 0.8L, 1,
          3, {0.1L, 0.2L, 2}, 1000, 0, 1e-3L, false,
          696.669495036209329986L, 0.996742589823358424422L,
          {0.801352957616427463727L, 2.93017772782090210372e+25L, 0.271355205508648402086L,
@@ -132,7 +128,7 @@ TEST_F(GoldenRunTest, FixedSeedRunsReproduceTheRecordedSums) {
         for (long k = 0; k <= kWavelengths; ++k) {
             SCOPED_TRACE("k = " + std::to_string(k));
             EXPECT_EQ(Full(iso[k] / weight), Full(c.eeIso));
-            EXPECT_EQ(Full(noniso[k] / weight), Full(c.ee[k]));
+            EXPECT_TRUE(WithinUlps(noniso[k] / weight, c.ee[k], kEEUlps));
         }
         EXPECT_EQ(MTNext(), c.nextWord);
     }

@@ -100,13 +100,8 @@ TEST(InSegmentRange, OpenBelowClosedAbove) {
 // walls, on their nodes (corners, where ties happen) and inside, in random and in axial and level
 // directions, over profiles that rise monotonically and one that folds back down.
 TEST_F(IntersectionTest, SearchPicksWhatAPlainScanPicks) {
-    std::vector<TNode> sphere;
-    for (int i = 0; i <= 40; ++i) {
-        const Real theta = 150 * Pi / 180 * i / 40;
-        sphere.push_back({1 - std::cos(theta), std::sin(theta)});
-    }
     const std::vector<std::vector<TNode>> profiles = {
-        sphere,
+        SphereNodes(40, 150),
         {{0, 0}, {1, 1}, {5, 1}, {5, 0.5L}},
         {{0, 0.3L}, {0, 1}, {2, 1}, {2, 1.5L}, {3, 1.5L}, {1, 0.6L}, {1.5L, 0.4L}},
         {{0, 0}, {0, 1}, {1, 1}, {2, 1}, {2, 0.5L}, {2, 0.25L}},

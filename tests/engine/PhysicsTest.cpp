@@ -77,11 +77,7 @@ TEST_F(PhysicsTest, WallsAtTheReferenceTemperatureGiveTheIsothermalResult) {
         SCOPED_TRACE(c.name);
         SetGeneratrix(kStepCylinder, 0.6L, 0.5L);
         SetSurface(1, 0.3L, 0.2L);
-        Shared.TempPointCount = static_cast<uint8_t>(c.points.size());
-        for (size_t i = 0; i < c.points.size(); ++i) {
-            Shared.TempPointXi[i + 1] = c.points[i].first;
-            Shared.TempPointT[i + 1] = c.points[i].second;
-        }
+        FillTempPoints(c.points);
         SetConditions(0, {{0, 0.4L}});
         SetWavelengths(c.lambdas);
         SetRun(3000, c.tref);
@@ -98,13 +94,8 @@ TEST_F(PhysicsTest, WallsAtTheReferenceTemperatureGiveTheIsothermalResult) {
 // point reflects reaches the hole with the hole's share f of the sphere's area, so the effective
 // emissivity is e / (1 - (1 - e)(1 - f)) wherever the first hit lands.
 TEST_F(PhysicsTest, DiffuseSphereMatchesTheClosedForm) {
-    const int segments = 100;
     const Real thetaMax = 120 * Pi / 180;  // the rim; the cap beyond it is the hole
-    std::vector<TNode> nodes;
-    for (int i = 0; i <= segments; ++i) {
-        const Real theta = thetaMax * i / segments;
-        nodes.push_back({1 - std::cos(theta), std::sin(theta)});
-    }
+    const std::vector<TNode> nodes = SphereNodes(100, 120);
     const Real e = 0.5L;
     const Real f = (1 + std::cos(thetaMax)) / 2;
     const Real expected = e / (1 - (1 - e) * (1 - f));

@@ -62,12 +62,7 @@ TEST_F(PreprocessTest, CoincidentNodesAreReported) {
         {{{0, 0}, {0, 1}, {2, 1}, {2, 0}}, "Two points (3 and 4) merge together"},
     };
     for (const Case& c : cases) {
-        TSharedData& s = Shared;
-        s.NodeCount = static_cast<uint8_t>(c.nodes.size() - 1);
-        for (size_t i = 0; i < c.nodes.size(); ++i) {
-            s.NodeZ[i] = c.nodes[i].z;
-            s.NodeR[i] = c.nodes[i].r;
-        }
+        FillGeneratrix(c.nodes);
         std::string message;
         EXPECT_FALSE(PreprocessGeometry(message));
         EXPECT_EQ(message, c.message);

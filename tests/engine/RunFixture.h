@@ -27,17 +27,10 @@ public:
 
 class RunTest : public EngineTest {
 protected:
-    // One viewing condition row per entry, of the given kind.
     static void SetConditions(uint8_t kind, const std::vector<std::vector<Real>>& rows) {
-        Shared.CurViewIndex = kind;
-        Shared.VCCount = static_cast<uint8_t>(rows.size());
-        for (size_t v = 0; v < rows.size(); ++v)
-            for (size_t p = 0; p < rows[v].size(); ++p) Shared.VCParams[p + 1][v + 1] = rows[v][p];
+        FillConditions(kind, rows);
     }
-    static void SetWavelengths(const std::vector<Real>& lambdas) {
-        Shared.WavelengthCount = static_cast<uint8_t>(lambdas.size());
-        for (size_t k = 0; k < lambdas.size(); ++k) Shared.CurWavelengths[k + 1] = lambdas[k];
-    }
+    static void SetWavelengths(const std::vector<Real>& lambdas) { FillWavelengths(lambdas); }
     static void SetRun(Real nrf, Real tref, Real threshold = 0, Real tbg = 0) {
         Shared.CurNRF = nrf;
         Shared.CurTref = tref;

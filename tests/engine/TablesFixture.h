@@ -92,9 +92,10 @@ public:
     // Cavity rows keyed 1..n from (z, r) nodes, every surface with the given properties.
     void AddCavity(const std::vector<TNode>& nodes, TOptional emissivity = 0.9,
                    TOptional diffusity = 1) {
+        std::vector<TCavityRow> rows;
         for (const TNode& n : nodes)
-            AppendRow(cdsCavity, {cdsCavity.RecordCount() + 1.0, double(n.z), double(n.r),
-                                  emissivity, diffusity});
+            rows.push_back({double(n.z), double(n.r), emissivity, diffusity});
+        AppendCavityRows(cdsCavity, rows);
     }
     // A small valid dataset: a cylinder of radius 1 and depth 2 with a closed bottom, two
     // temperature points, the given wavelengths and two Normal conditions.

@@ -3,6 +3,7 @@
 #include "engine/Compute.h"
 #include "engine/Global.h"
 #include "engine/Loaders.h"
+#include "tests/support/CavityFixture.h"
 #include "tests/workbench/WorkbenchFixtures.h"
 #include "workbench/EngineTablesFromDatabases.h"
 #include "workbench/ResultsDatabase.h"
@@ -47,13 +48,7 @@ struct WholeRunTest : ::testing::Test {
         for (const auto& [name, value] : fields) SetField(m, name, value);
         m.FieldByName("Rem")->SetAsString("a remark");
         m.Post();
-        const double cavity[][5] = {{1, 1, 1, 0.8, 1}, {2, 3, 1, 0.9, 0.5}, {3, 3, 0.5, 0.7, 1}};
-        for (const auto& row : cavity)
-            AddRow(Datasets.cdsCavity, {{"D", row[0]},
-                                        {"Z", row[1]},
-                                        {"R", row[2]},
-                                        {"Emissivity", row[3]},
-                                        {"Diffusity", row[4]}});
+        AppendCavityRows(Datasets.cdsCavity, {{1, 1, 0.8, 1}, {3, 1, 0.9, 0.5}, {3, 0.5, 0.7, 1}});
         AddRow(Datasets.cdsTemperatures,
                {{"Xi", 0.1}, {"Z", 0.3}, {"R", 0.1}, {"isf", 1}, {"T", 1150}});
         AddRow(Datasets.cdsTemperatures,

@@ -7,27 +7,9 @@
 #include <string>
 
 #include "platform/graphics/JpegCodec.h"
+#include "tests/platform/graphics/PictureFixture.h"
 
 namespace {
-
-// A smooth picture: JPEG keeps it within a few levels.
-TBitmapFileImage Gradient(int width, int height) {
-    TBitmapFileImage image(width, height, 24);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.ScanLine(y)[x] = 0xFF000000u | uint32_t(40 + 8 * x) << 16 |
-                                   uint32_t(200 - 6 * y) << 8 | uint32_t(100 + 2 * (x + y));
-    return image;
-}
-
-int MaxDifference(const TBitmapFileImage& a, const TBitmapFileImage& b) {
-    int worst = 0;
-    for (size_t i = 0; i < a.Pixels.size(); ++i)
-        for (int shift : {0, 8, 16})
-            worst = std::max(worst, std::abs(int(a.Pixels[i] >> shift & 0xFF) -
-                                             int(b.Pixels[i] >> shift & 0xFF)));
-    return worst;
-}
 
 // Writes a picture with libjpeg directly, for the kinds the encoder does not make: progressive
 // and CMYK. fill gets each row to fill with `components` samples per pixel.
@@ -63,7 +45,7 @@ std::vector<uint8_t> WriteWithLibjpeg(int width, int height, int components, J_C
 }
 
 TEST(JpegCodec, ColourAndGreyRoundTrips) {
-    const TBitmapFileImage image = Gradient(24, 16);
+    const TBitmapFileImage image = SmoothPicture(24, 16);
     const std::vector<uint8_t> jpeg = EncodeJpeg(image, 90, false);
     const TJpegInfo info = ReadJpegInfo(jpeg.data(), jpeg.size());
     EXPECT_EQ(info.Width, 24);
@@ -74,7 +56,7 @@ TEST(JpegCodec, ColourAndGreyRoundTrips) {
     EXPECT_EQ(back.Width, 24);
     EXPECT_EQ(back.Height, 16);
     EXPECT_EQ(back.BitCount, 24);
-    EXPECT_LE(MaxDifference(back, image), 8);
+    EXPECT_LE(MaxChannelDifference(back, image), 8);
 
     // Grey, whether the file is grey or the decoder is asked for grey.
     const std::vector<uint8_t> grey = EncodeJpeg(image, 90, true);
@@ -98,15 +80,15 @@ TEST(JpegCodec, QualityTradesSizeForFidelity) {
     const std::vector<uint8_t> low = EncodeJpeg(noisy, 10, false);
     const std::vector<uint8_t> high = EncodeJpeg(noisy, 100, false);
     EXPECT_LT(low.size() * 2, high.size());
-    EXPECT_LT(MaxDifference(DecodeJpeg(high.data(), high.size()), noisy),
-              MaxDifference(DecodeJpeg(low.data(), low.size()), noisy));
+    EXPECT_LT(MaxChannelDifference(DecodeJpeg(high.data(), high.size()), noisy),
+              MaxChannelDifference(DecodeJpeg(low.data(), low.size()), noisy));
     // Out-of-range qualities are clamped, not refused.
     EXPECT_EQ(EncodeJpeg(noisy, 0, false), EncodeJpeg(noisy, 1, false));
     EXPECT_EQ(EncodeJpeg(noisy, 500, false), high);
 }
 
 TEST(JpegCodec, ProgressiveAndCmykPicturesDecode) {
-    const TBitmapFileImage image = Gradient(16, 8);
+    const TBitmapFileImage image = SmoothPicture(16, 8);
     const std::vector<uint8_t> progressive =
         WriteWithLibjpeg(16, 8, 3, JCS_RGB, true, [&](int y, JSAMPLE* row) {
             for (int x = 0; x < 16; ++x)
@@ -114,7 +96,7 @@ TEST(JpegCodec, ProgressiveAndCmykPicturesDecode) {
                     row[3 * x + c] = JSAMPLE(image.Pixel(x, y) >> (16 - 8 * c));
         });
     EXPECT_TRUE(ReadJpegInfo(progressive.data(), progressive.size()).Progressive);
-    EXPECT_LE(MaxDifference(DecodeJpeg(progressive.data(), progressive.size()), image), 8);
+    EXPECT_LE(MaxChannelDifference(DecodeJpeg(progressive.data(), progressive.size()), image), 8);
 
     // libjpeg writes CMYK with Adobe's marker, whose inks are stored inverted (255 = no ink).
     struct Case {
@@ -137,12 +119,12 @@ TEST(JpegCodec, ProgressiveAndCmykPicturesDecode) {
             });
         TBitmapFileImage expected(8, 8, 24);
         expected.Pixels.assign(64, 0xFF000000u | c.rgb);
-        EXPECT_LE(MaxDifference(DecodeJpeg(cmyk.data(), cmyk.size()), expected), 3) << c.rgb;
+        EXPECT_LE(MaxChannelDifference(DecodeJpeg(cmyk.data(), cmyk.size()), expected), 3) << c.rgb;
     }
 }
 
 TEST(JpegCodec, DamagedDataRaisesEJPEG) {
-    const std::vector<uint8_t> good = EncodeJpeg(Gradient(24, 16), 90, false);
+    const std::vector<uint8_t> good = EncodeJpeg(SmoothPicture(24, 16), 90, false);
     struct Case {
         const char* name;
         std::vector<uint8_t> bytes;

@@ -1,33 +1,23 @@
 #pragma once
 // Registers the standard picture formats for a test and removes them after it, and gives each
-// test scratch file names of its own process.
+// test scratch file names in a folder of its own.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "platform/graphics/BitmapFileImage.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "tests/support/TempDir.h"
 
 class PictureFormatsTest : public ::testing::Test {
 protected:
     void SetUp() override { RegisterStandardGraphicFormats(); }
-    void TearDown() override {
-        UnregisterStandardGraphicFormats();
-        for (const std::string& f : FFiles) std::filesystem::remove(f);
-    }
+    void TearDown() override { UnregisterStandardGraphicFormats(); }
 
-    std::string ScratchFile(const std::string& name) {
-        FFiles.push_back((std::filesystem::temp_directory_path() /
-                          ("kv_pictures_" + std::to_string(getpid()) + "_" + name))
-                             .string());
-        return FFiles.back();
-    }
+    std::string ScratchFile(const std::string& name) const { return FScratch.File(name); }
 
 private:
-    std::vector<std::string> FFiles;
+    TTempDir FScratch;
 };
 
 // A smooth 24-bit picture, which JPEG keeps within a few levels.

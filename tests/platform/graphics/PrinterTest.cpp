@@ -1,6 +1,5 @@
 // The printer: without devices, printing into page bitmaps, and into a PDF file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "platform/graphics/Printer.h"
 #include "platform/graphics/PrinterSystem.h"
 #include "tests/platform/graphics/PixelMap.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -21,12 +21,6 @@ TImagePrinterDevice* AddSmallDevice(TPrinter& p, const std::string& name = "Shee
     TImagePrinterDevice* raw = device.get();
     p.AddDevice(std::move(device));
     return raw;
-}
-
-std::string ScratchPdf(const char* name) {
-    return (std::filesystem::temp_directory_path() /
-            ("kv_printer_" + std::to_string(getpid()) + "_" + name + ".pdf"))
-        .string();
 }
 
 }  // namespace
@@ -155,7 +149,8 @@ TEST(Printer, MetafileStretchedOntoThePageThroughAMapping) {
 }
 
 TEST(Printer, PrintsIntoAPdfFileAndAbortingRemovesIt) {
-    const std::string file = ScratchPdf("doc");
+    const TTempDir dir;
+    const std::string file = dir.File("doc.pdf");
     TPrinter p;
     p.AddDevice(std::make_unique<TPdfPrinterDevice>("PDF", file, 72));
     EXPECT_EQ(p.PageWidth(), 595);  // A4 at 72 per inch
@@ -175,7 +170,7 @@ TEST(Printer, PrintsIntoAPdfFileAndAbortingRemovesIt) {
         }
     }
     TPrinter bad;
-    bad.AddDevice(std::make_unique<TPdfPrinterDevice>("PDF", "/nonexistent/dir/x.pdf", 72));
+    bad.AddDevice(std::make_unique<TPdfPrinterDevice>("PDF", dir.File("no/such/folder/x.pdf"), 72));
     EXPECT_THROW(bad.BeginDoc(), EPrinter);
     EXPECT_FALSE(bad.Printing());
 }

@@ -9,6 +9,24 @@ namespace {
 // 2026-03-05 (a Thursday) 14:07:09.045
 TDateTime Afternoon() { return EncodeDate(2026, 3, 5) + EncodeTime(14, 7, 9, 45); }
 
+int ThisYear() {
+    int year, month, day;
+    DecodeDate(Date(), year, month, day);
+    return year;
+}
+
+// Texts without a year, or with two digits of it, read relative to this year. The year is read
+// before and after the parse, so that New Year's midnight falling in between fails nothing.
+template <typename TParse>
+void ExpectRelativeToThisYear(TParse parse, int yearOffset, int month, int day, const char* what) {
+    const int before = ThisYear();
+    const TDateTime value = parse();
+    const int after = ThisYear();
+    EXPECT_TRUE(value == EncodeDate(before + yearOffset, month, day) ||
+                value == EncodeDate(after + yearOffset, month, day))
+        << what << " read as " << value << " in " << before;
+}
+
 }  // namespace
 
 TEST(FormatDateTime, PatternLetters) {
@@ -80,8 +98,6 @@ TEST(FormatDateTime, DefaultDateTimeText) {
 TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
     TFormatSettingsGuard pinned{TFormatSettings{}};
     const TDateTime day = EncodeDate(2026, 3, 5);
-    int thisYear, month, dayOfMonth;
-    DecodeDate(Date(), thisYear, month, dayOfMonth);
     struct Case {
         const char* text;
         TDateTime value;
@@ -94,7 +110,6 @@ TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
         {"03/05/2026 12:05 PM", day + EncodeTime(12, 5, 0, 0)},
         {"03/05/2026 pm 2:07", day + EncodeTime(14, 7, 0, 0)},  // marker in front
         {"03/05/2026 7", day + EncodeTime(7, 0, 0, 0)},         // an hour alone
-        {"3/5", EncodeDate(thisYear, 3, 5)},                    // no year: this year
         {"14:07", EncodeTime(14, 7, 0, 0)},                     // a time alone is on day 0
         {"12/29/1899 06:00:00", -1.25},  // before day 0 the time still counts forward
     };
@@ -103,18 +118,19 @@ TEST(StrToDateTime, ReadsDatesAndTimesInTheSettingsOrder) {
         EXPECT_TRUE(TryStrToDateTime(c.text, value)) << c.text;
         EXPECT_DOUBLE_EQ(value, c.value) << c.text;
     }
+    ExpectRelativeToThisYear([] { return StrToDateTime("3/5"); }, 0, 3, 5, "3/5");
 
     // Other separators and orders come from the settings.
     FormatSettings().DateSeparator = '.';
     FormatSettings().TimeSeparator = '-';
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
     EXPECT_DOUBLE_EQ(StrToDateTime("05.03.2026 14-07-09.045"), Afternoon());
-    EXPECT_DOUBLE_EQ(StrToDate("5.3"), EncodeDate(thisYear, 3, 5));
+    ExpectRelativeToThisYear([] { return StrToDate("5.3"); }, 0, 3, 5, "5.3");
     FormatSettings().DateSeparator = '-';
     FormatSettings().ShortDateFormat = "'Y:' yyyy/mm/dd";  // quoted letters do not count
     EXPECT_DOUBLE_EQ(StrToDate("2026-03-05"), day);
     FormatSettings().ShortDateFormat = "yy/m/d";
-    EXPECT_DOUBLE_EQ(StrToDate("3-5"), EncodeDate(thisYear, 3, 5));
+    ExpectRelativeToThisYear([] { return StrToDate("3-5"); }, 0, 3, 5, "3-5");
 }
 
 TEST(StrToDateTime, RefusesWhatIsNoDateOrTimeWithTheKindInTheMessage) {
@@ -164,8 +180,6 @@ TEST(StrToDateTime, RefusesWhatIsNoDateOrTimeWithTheKindInTheMessage) {
 
 TEST(StrToDateTime, TakesBackWhatFormatDateTimeWrites) {
     TFormatSettingsGuard pinned{TFormatSettings{}};
-    int thisYear, month, day;
-    DecodeDate(Date(), thisYear, month, day);
     struct Case {
         const char* format;
         TDateTime value;
@@ -176,12 +190,16 @@ TEST(StrToDateTime, TakesBackWhatFormatDateTimeWrites) {
         {"mm/dd/yyyy hh:nn:ss.zzz", Afternoon()},
         {"ddddd t", EncodeDate(9999, 12, 31) + EncodeTime(0, 1, 0, 0)},
         {"m/d/yyyy h:nn AM/PM", EncodeDate(2026, 3, 5) + EncodeTime(12, 30, 0, 0)},
-        // Two-digit years: both ends of the hundred-year window around this year.
-        {"m/d/yy", EncodeDate(thisYear - TwoDigitYearCenturyWindow, 7, 1)},
-        {"m/d/yy", EncodeDate(thisYear + TwoDigitYearCenturyWindow - 1, 7, 1)},
     };
     for (const Case& c : cases) {
         const std::string text = FormatDateTime(c.format, c.value);
         EXPECT_DOUBLE_EQ(StrToDateTime(text), c.value) << c.format << ": " << text;
+    }
+    // Two-digit years: both ends of the hundred-year window around this year.
+    for (int offset : {-TwoDigitYearCenturyWindow, TwoDigitYearCenturyWindow - 1}) {
+        const auto roundTrip = [offset] {
+            return StrToDateTime(FormatDateTime("m/d/yy", EncodeDate(ThisYear() + offset, 7, 1)));
+        };
+        ExpectRelativeToThisYear(roundTrip, offset, 7, 1, "m/d/yy");
     }
 }

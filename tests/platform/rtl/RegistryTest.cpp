@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -8,13 +7,14 @@
 
 #include "platform/rtl/ProgramName.h"
 #include "platform/rtl/Registry.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 class RegistryTest : public testing::Test {
 protected:
-    std::string file = testing::TempDir() + "kv_registry_" + std::to_string(getpid()) + ".ini";
-    void TearDown() override { std::remove(file.c_str()); }
+    TTempDir dir;
+    std::string file = dir.File("settings.ini");
 };
 
 TEST_F(RegistryTest, TypedValuesRoundTripThroughTheFile) {

@@ -17,6 +17,28 @@ TEST(RtlMath, RoundHalvesToEvenAndTruncGoesTowardZero) {
     EXPECT_THROW(Trunc(std::numeric_limits<long double>::quiet_NaN()), EInvalidOp);
 }
 
+// Drawing rounds whatever a chart computes: nothing may fail, and a saturated value plus an
+// offset within a surface must still fit an int.
+TEST(RtlMath, RoundToIntSaturatesForDrawing) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double x;
+        int expected;
+    } cases[] = {{2.5, 2},
+                 {3.5, 4},
+                 {-2.5, -2},
+                 {-0.4, 0},
+                 {1e9, 1000000000},
+                 {1e300, RoundToIntLimit},
+                 {-1e300, -RoundToIntLimit},
+                 {double(INT32_MAX) + 10, RoundToIntLimit},
+                 {inf, RoundToIntLimit},
+                 {-inf, -RoundToIntLimit},
+                 {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& c : cases) EXPECT_EQ(RoundToInt(c.x), c.expected) << c.x;
+    EXPECT_GT(RoundToInt(inf) + 30000, 0);  // no overflow with a surface-sized offset
+}
+
 TEST(RtlMath, IntegerDivisionTruncates) {
     EXPECT_EQ(IntDiv(-7, 2), -3);
     EXPECT_EQ(IntMod(-7, 2), -1);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/rtl/StrUtils.h"
+#include "tests/support/TempDir.h"
 
 TEST(StrUtils, TrimRemovesBlanksAndControlCharacters) {
     struct Case {
@@ -147,10 +148,8 @@ TEST(StrUtils, FileNameParts) {
 }
 
 TEST(StrUtils, FileSystemHelpers) {
-    namespace fs = std::filesystem;
-    const std::string root =
-        (fs::temp_directory_path() / ("kv_strutils_" + std::to_string(::getpid()))).string();
-    fs::remove_all(root);
+    const TTempDir dir;
+    const std::string root = dir.Str();
     const std::string deep = root + "/a/b/c";
     ASSERT_TRUE(ForceDirectories(deep));
     EXPECT_TRUE(ForceDirectories(deep));  // already there
@@ -172,5 +171,4 @@ TEST(StrUtils, FileSystemHelpers) {
     EXPECT_TRUE(FileExists(f2));
     EXPECT_FALSE(DeleteFile(f1));
     EXPECT_FALSE(FileExists(""));
-    fs::remove_all(root);
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -7,22 +6,9 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/TempDir.h"
 
 namespace {
-
-class TempDir {
-public:
-    TempDir()
-        : FPath(std::filesystem::temp_directory_path() /
-                ("kv_streams_" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(FPath);
-    }
-    ~TempDir() { std::filesystem::remove_all(FPath); }
-    std::string File(const std::string& name) const { return (FPath / name).string(); }
-
-private:
-    std::filesystem::path FPath;
-};
 
 std::string ReadAll(TStream& s) {
     s.SetPosition(0);
@@ -70,7 +56,7 @@ TEST(Streams, ShortTransfersRaise) {
     }
     EXPECT_NO_THROW(m.ReadBuffer(buf, 0));
 
-    TempDir dir;
+    TTempDir dir;
     const std::string name = dir.File("ro.bin");
     { TFileStream(name, fmCreate).WriteBuffer("x", 1); }
     TFileStream ro(name, fmOpenRead);
@@ -84,7 +70,7 @@ TEST(Streams, ShortTransfersRaise) {
 }
 
 TEST(Streams, FileStreamOpenFailuresNameTheFile) {
-    TempDir dir;
+    TTempDir dir;
     const std::string missing = dir.File("missing.bin");
     struct Case {
         std::string name;
@@ -115,7 +101,7 @@ TEST(Streams, FileStreamOpenFailuresNameTheFile) {
 // The file stream's buffering must be invisible: a random mix of small and large reads, writes
 // and seeks gives the same bytes and positions as the memory stream.
 TEST(Streams, FileStreamBehavesLikeMemoryStream) {
-    TempDir dir;
+    TTempDir dir;
     const std::string name = dir.File("model.bin");
     TMemoryStream model;
     std::mt19937 rng(12345);
@@ -165,7 +151,7 @@ TEST(Streams, CopyFromAndWholeStreamTransfers) {
     src.SetPosition(8);
     EXPECT_THROW(dst.CopyFrom(src, 5), EReadError);
 
-    TempDir dir;
+    TTempDir dir;
     const std::string name = dir.File("copy.bin");
     TMemoryStream m;
     m.WriteBuffer("abcdef", 6);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -204,10 +204,8 @@ TEST(StringList, TextSplitsAtEveryLineBreak) {
 }
 
 TEST(StringList, FilesAreWindows1252WithCrLf) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("kv_strlist_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string name = (dir / "units.txt").string();
+    const TTempDir dir;
+    const std::string name = dir.File("units.txt");
 
     TStringList list;
     list.Add("\xC2\xB5m");  // µm
@@ -240,8 +238,7 @@ TEST(StringList, FilesAreWindows1252WithCrLf) {
     back.SaveToStream(out);
     EXPECT_EQ(std::string(out.Memory(), size_t(out.Size())), "one\r\ntwo\r\n");
 
-    EXPECT_THROW(back.LoadFromFile((dir / "missing.txt").string()), EFOpenError);
-    fs::remove_all(dir);
+    EXPECT_THROW(back.LoadFromFile(dir.File("missing.txt")), EFOpenError);
 }
 
 TEST(StringList, ChangeEventsAndUpdates) {
