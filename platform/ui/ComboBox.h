@@ -1,11 +1,12 @@
 #pragma once
 // Lists to choose from. TComboBox: a drop-down list (csDropDownList) or an edit with one
-// (csDropDown); OnChange follows the user's choice or typing, not changes from code. TListBox:
-// a list; OnClick follows the user's choice. Both show Items as they change.
+// (csDropDown); OnChange follows the user's choice or typing, not changes from code. It shows
+// Items as they change. (TListBox is in ListBox.h.)
 #include <memory>
 
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/ListBox.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
@@ -38,24 +39,4 @@ private:
     int FDropDownCount = 8;
     bool FSyncing = false;
     mutable std::string FTextCache;
-};
-
-class TListBox : public TWinControl {
-    KV_DECLARE_CLASS(TListBox, TWinControl)
-public:
-    explicit TListBox(TComponent* owner);
-    ~TListBox() override;
-
-    TStrings* Items() const { return FItems.get(); }
-    void SetItems(const TStrings& value) { FItems->Assign(value); }
-    int ItemIndex() const;
-    void SetItemIndex(int value);
-
-protected:
-    bool ClicksOnMouseUp() const override { return false; }
-
-private:
-    void ItemsChanged();
-    std::unique_ptr<TStringList> FItems;
-    bool FSyncing = false;
 };
