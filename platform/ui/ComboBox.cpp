@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "platform/graphics/Bitmap.h"
+
 namespace {
 QComboBox* Combo(QWidget* w) { return static_cast<QComboBox*>(w); }
 }  // namespace
@@ -48,6 +50,7 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
         QObject::connect(edit, &QLineEdit::textEdited, [this](const QString&) {
             if (OnChange) Fire([this] { OnChange(this); });
         });
+    ApplyOwnerDraw();
 }
 
 void TComboBox::SetDropDownCount(int value) {
