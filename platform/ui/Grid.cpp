@@ -36,6 +36,7 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
 }
 
 TCustomGrid::~TCustomGrid() {
+    Destroying();
     // The editor and the bars go while the grid can still answer their last signals.
     for (QWidget* w : {static_cast<QWidget*>(FEditor), static_cast<QWidget*>(FHorzBar),
                        static_cast<QWidget*>(FVertBar)}) {

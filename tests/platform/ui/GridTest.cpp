@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
@@ -201,6 +203,56 @@ TEST(Grid, CellsAreDrawnInTheirColoursWithTheOwnersDrawing) {
     EXPECT_EQ(c->Pixel(64, 12), ColorToRGB(clBlack));    // the line after it
     EXPECT_EQ(c->Pixel(129, 80), ColorToRGB(clSilver));  // a line between scrolling cells
     EXPECT_EQ(c->Pixel(150, 85), ColorToRGB(clWindow));  // a cell outside the selection
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Grid, FocusInTheEditorIsTheGridsAndLeavingItCommits) {
+    TGridFixture f;
+    TStringGrid* g = f.grid;
+    auto* other = new TStringGrid(&f.form);
+    other->SetParent(&f.form);
+    other->SetLeft(250);
+    g->SetOptions(g->Options() + TGridOptions{goEditing});
+    std::vector<std::string> focus;
+    g->OnEnter = [&](TObject*) { focus.push_back("enter"); };
+    g->OnExit = [&](TObject*) { focus.push_back("exit"); };
+    f.form.Show();
+    QApplication::setActiveWindow(f.form.Widget());
+    g->SetFocus();
+    f.Key(Qt::Key_F2);
+    f.Type("3");
+    EXPECT_TRUE(f.Editor()->hasFocus());
+    f.Key(Qt::Key_Return, "\r");  // the focus comes back to the grid
+    EXPECT_TRUE(g->Focused());
+    f.Type("4");
+    other->SetFocus();
+    EXPECT_FALSE(g->EditorMode());
+    EXPECT_EQ(g->Cells(1, 1), "4");
+    EXPECT_EQ(focus, (std::vector<std::string>{"enter", "exit"}));
+    f.form.Hide();
+}
+
+TEST(Grid, ScrollBarsShowWhenTheCellsDoNotFitAndScrollTheGrid) {
+    TGridFixture f;
+    TStringGrid* g = f.grid;
+    g->SetScrollBars(ssVertical);
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : g->Widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical) bar = b;
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisibleTo(g->Widget()));
+    EXPECT_EQ(g->ClientWidth(), 200 - bar->width());
+    EXPECT_EQ(bar->maximum(), 5);  // rows 5 to 7 fill the client
+    bar->setValue(4);
+    EXPECT_EQ(g->TopRow(), 4);
+    g->SetRow(1);
+    EXPECT_EQ(bar->value(), 1);
+    g->SetRowCount(3);
+    EXPECT_FALSE(bar->isVisibleTo(g->Widget()));
+    EXPECT_EQ(g->ClientWidth(), 200);
 }
 
 }  // namespace
