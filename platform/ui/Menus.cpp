@@ -126,8 +126,13 @@ TPopupMenu::TPopupMenu(TComponent* owner)
 
 TPopupMenu::~TPopupMenu() {
     Destroying();
-    // The menu may be the one whose item is being chosen: it goes when the toolkit is done.
-    if (FMenu) FMenu->deleteLater();
+    if (!FMenu) return;
+    // The menu may be the one whose item is being chosen: it goes when the toolkit is done
+    // with it, and nothing chosen in it reaches the freed items.
+    FMenu->hide();
+    for (QAction* action : FMenu->findChildren<QAction*>())
+        QObject::disconnect(action, nullptr, nullptr, nullptr);
+    FMenu->deleteLater();
 }
 
 void TPopupMenu::SetPopupComponent(TControl* value) {

@@ -121,6 +121,31 @@ TEST(PopupMenu, RightClickOpensTheMenuOfTheControlOrOfItsParent) {
     EXPECT_EQ(outer->PopupMenu(), nullptr);
 }
 
+TEST(PopupMenu, ItemsAndMenusFreedWhileTheMenuShowsAreNotClicked) {
+    TMenuFixture f;
+    f.menu->Popup(10, 10);
+    TObject::Free(f.menu->Items()->Items(0));  // Copy goes while its entry shows
+    f.Choose("&Copy");
+    EXPECT_TRUE(f.clicks.empty());
+
+    // An item whose click frees the whole menu.
+    TMenuItem* small = f.menu->Items()->Items(3);
+    small->OnClick = [&](TObject*) {
+        f.clicks.push_back("free");
+        TObject::Free(f.menu);
+    };
+    f.menu->Popup(10, 10);
+    f.Choose("Small");
+    EXPECT_EQ(f.clicks, (std::vector<std::string>{"free"}));
+
+    // A menu freed while it shows is taken off the screen at once.
+    TMenuFixture g;
+    g.menu->Popup(10, 10);
+    TObject::Free(g.menu);
+    EXPECT_EQ(g.Shown(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST(ShortCut, KeysAndModifiersAsText) {
     const struct {
         int key;
