@@ -31,6 +31,7 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
                 SetLeftCol(value);
         });
     }
+    Widget()->setMouseTracking(true);  // the sizing cursor shows on hovering
     SetColor(clWindow);
     SetBounds(0, 0, 320, 120);
 }
@@ -452,7 +453,7 @@ void TCustomGrid::DoExit() {
 }
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) {
+    if (button == mbLeft && !SizingMouseDown(x, y)) {
         TGridCoord cell = MouseCoord(x, y);
         if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
             if (cell == FCurrent && !shift.Contains(ssDouble) && !FEditorMode &&
@@ -469,7 +470,7 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
-    if (FSelecting && shift.Contains(ssLeft)) {
+    if (!SizingMouseMove(shift, x, y) && FSelecting && shift.Contains(ssLeft)) {
         TGridCoord cell = MouseCoord(x, y);
         if (cell.X >= FFixedCols && cell.Y >= FFixedRows && !(cell == FCurrent))
             MoveColRow(cell.X, cell.Y, false, true);
@@ -478,7 +479,10 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) FSelecting = false;
+    if (button == mbLeft) {
+        FSelecting = false;
+        SizingMouseUp();
+    }
     TCustomControl::MouseUp(button, shift, x, y);
 }
 

@@ -7,6 +7,9 @@
 // scrolling ones from LeftCol; after each cell comes a line GridLineWidth wide when the vertical
 // lines are on (rows alike). CellRect and MouseToCell work in client coordinates.
 //
+// With goColSizing (goRowSizing) the line after a column (row) can be dragged in the fixed rows
+// (columns) to size it; the cursor shows where.
+//
 // Keys reach OnKeyDown before the grid acts on them. The in-place editor protocol:
 // - the editor opens (when CanEditShow: goEditing, no goRowSelect, a scrolling cell) on F2,
 //   Enter, a click on the current cell, EditorMode = true, or typing, where the typed character
@@ -190,6 +193,12 @@ private:
     void EditorTextEdited();
     bool EditorKey(QKeyEvent* event);
     void PaintCellFrame(const TRect& rect);
+    // Sizing with the mouse (GridSizing.cpp): true when the event was the sizing's.
+    enum TSizingKind { skNone, skCol, skRow };
+    TSizingKind SizingHit(int x, int y, int& index, int& origin) const;
+    bool SizingMouseDown(int x, int y);
+    bool SizingMouseMove(TShiftState shift, int x, int y);
+    bool SizingMouseUp();
 
     std::vector<int> FColWidths;
     std::vector<int> FRowHeights;
@@ -213,5 +222,9 @@ private:
     QScrollBar* FHorzBar = nullptr;
     QScrollBar* FVertBar = nullptr;
     bool FUpdatingBars = false;
-    bool FRefocusing = false;  // the focus coming back from the editor is no entry
+    bool FRefocusing = false;
+    TSizingKind FSizing = skNone;
+    int FSizingIndex = -1;
+    int FSizingOrigin = 0;
+    bool FSizingCursor = false;  // the focus coming back from the editor is no entry
 };

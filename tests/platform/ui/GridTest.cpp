@@ -256,3 +256,39 @@ TEST(Grid, ScrollBarsShowWhenTheCellsDoNotFitAndScrollTheGrid) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Grid, LinesInTheFixedCellsDragToSizeColumnsAndRows) {
+    const struct {
+        bool sizing;
+        TPoint press, release;
+        int colWidth1, rowHeight1;
+    } cases[] = {
+        {true, Point(129, 5), Point(150, 5), 85, 24},  // the line after column 1
+        {true, Point(5, 50), Point(5, 61), 64, 36},    // near the line after row 1
+        {false, Point(129, 5), Point(150, 5), 64, 24},
+    };
+    for (const auto& c : cases) {
+        TGridFixture f;
+        if (c.sizing)
+            f.grid->SetOptions(f.grid->Options() + TGridOptions{goColSizing, goRowSizing});
+        auto send = [&](QEvent::Type type, TPoint p, Qt::MouseButtons held) {
+            QPointF at(p.X, p.Y);
+            QMouseEvent e(type, at, at, Qt::LeftButton, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.grid->Widget(), &e);
+        };
+        send(QEvent::MouseMove, c.press, Qt::NoButton);
+        EXPECT_EQ(f.grid->Widget()->cursor().shape(), c.sizing && c.press.Y < 24 ? Qt::SplitHCursor
+                                                      : c.sizing                 ? Qt::SplitVCursor
+                                                                                 : Qt::ArrowCursor);
+        send(QEvent::MouseButtonPress, c.press, Qt::LeftButton);
+        send(QEvent::MouseMove, c.release, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, c.release, Qt::NoButton);
+        EXPECT_EQ(f.grid->ColWidths(1), c.colWidth1) << c.press.X << "," << c.press.Y;
+        EXPECT_EQ(f.grid->RowHeights(1), c.rowHeight1) << c.press.X << "," << c.press.Y;
+        EXPECT_EQ((TGridCoord{f.grid->Col(), f.grid->Row()}), (TGridCoord{1, 1}));
+    }
+}
+
+}  // namespace
