@@ -310,6 +310,9 @@ void TCustomGrid::UpdateScrollBars() {
     FHorzBar->setGeometry(0, Height() - barHeight, Width() - (vert ? barWidth : 0), barHeight);
     FVertBar->setPageStep(std::max(VisibleRowCount(), 1));
     FHorzBar->setPageStep(std::max(VisibleColCount(), 1));
+    // The grid follows the thumb while it is dragged only with goThumbTracking.
+    FHorzBar->setTracking(FOptions.Contains(goThumbTracking));
+    FVertBar->setTracking(FOptions.Contains(goThumbTracking));
     FHorzBar->setValue(FTopLeft.X);
     FVertBar->setValue(FTopLeft.Y);
     FUpdatingBars = false;
@@ -433,7 +436,8 @@ void TCustomGrid::KeyDown(int& key, TShiftState shift) {
 void TCustomGrid::KeyPress(char& key) {
     TCustomControl::KeyPress(key);
     if (key == 0) return;
-    if (key == '\r') {
+    // Enter is the editor's only where there is one to open; elsewhere the form's.
+    if (key == '\r' && (FEditorMode || CanEditShow())) {
         if (FEditorMode)
             HideEditor();
         else

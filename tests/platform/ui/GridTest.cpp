@@ -9,6 +9,7 @@
 
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DrawGrid.h"
 #include "platform/ui/Form.h"
 #include "tests/support/OffscreenApplication.h"
@@ -135,8 +136,15 @@ TEST(Grid, EditorOpensCommitsOnEnterAndCancelsOnEsc) {
     TGridFixture f;
     TStringGrid* g = f.grid;
     g->SetCells(1, 1, "0.5");
-    f.Key(Qt::Key_F2);  // not without goEditing
+    auto* ok = new TButton(&f.form);
+    ok->SetParent(&f.form);
+    ok->SetDefault(true);
+    int presses = 0;
+    ok->OnClick = [&](TObject*) { ++presses; };
+    f.Key(Qt::Key_F2);            // not without goEditing
+    f.Key(Qt::Key_Return, "\r");  // Enter, with no editor to open, is the form's
     EXPECT_FALSE(g->EditorMode());
+    EXPECT_EQ(presses, 1);
     g->SetOptions(g->Options() + TGridOptions{goEditing});
 
     // F2 opens on the cell's text; each change calls SetEditText, and so does Enter.
@@ -149,6 +157,7 @@ TEST(Grid, EditorOpensCommitsOnEnterAndCancelsOnEsc) {
     EXPECT_FALSE(g->EditorMode());
     EXPECT_EQ(g->Cells(1, 1), "0.57");
     EXPECT_EQ(f.edits, (std::vector<std::string>{"1,1=0.57", "1,1=0.57"}));
+    EXPECT_EQ(presses, 1);
 
     // Typing opens the editor with the typed text in place of the cell's; Esc puts the text
     // back.
