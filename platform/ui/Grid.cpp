@@ -436,8 +436,9 @@ void TCustomGrid::KeyDown(int& key, TShiftState shift) {
 void TCustomGrid::KeyPress(char& key) {
     TCustomControl::KeyPress(key);
     if (key == 0) return;
-    // Enter is the editor's only where there is one to open; elsewhere the form's.
-    if (key == '\r' && (FEditorMode || CanEditShow())) {
+    // Enter opens and closes the editor where there is one to open (and it does not stay
+    // open); elsewhere it is the form's.
+    if (key == '\r' && !FOptions.Contains(goAlwaysShowEditor) && (FEditorMode || CanEditShow())) {
         if (FEditorMode)
             HideEditor();
         else

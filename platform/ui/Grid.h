@@ -16,7 +16,8 @@
 //   replaces the cell's text; it opens with GetEditText of the cell, all selected;
 // - every change the user makes calls SetEditText, and so does closing the editor;
 // - Enter closes it, as does moving to another cell or leaving the grid; Esc puts the text it
-//   opened with back and closes it;
+//   opened with back and closes it; with goAlwaysShowEditor it moves along with the current
+//   cell instead, and Enter is left alone;
 // - Up, Down, PageUp, PageDown, Tab and Esc typed in the editor go to the grid's KeyDown; Left
 //   and Home at the start of the text, Right and End at its end, too; other keys go to
 //   OnKeyDown and then to the editor. CanEditModify and CanEditAcceptKey can refuse typing.

@@ -188,6 +188,15 @@ TEST(Grid, EditorOpensCommitsOnEnterAndCancelsOnEsc) {
     f.Key(Qt::Key_Delete);
     EXPECT_EQ(g->InplaceEditorText(), "");
     EXPECT_EQ(f.Editor()->text().toStdString(), "");
+
+    // With goAlwaysShowEditor the editor goes along with the current cell.
+    g->SetOptions(g->Options() + TGridOptions{goAlwaysShowEditor});
+    g->SetRow(3);
+    f.Type("x");
+    f.Key(Qt::Key_Down);
+    EXPECT_TRUE(g->EditorMode());
+    EXPECT_EQ(g->Cells(1, 3), "x");
+    EXPECT_EQ(f.Editor()->geometry().top(), g->CellRect(1, 4).Top);
 }
 
 TEST(Grid, CellsAreDrawnInTheirColoursWithTheOwnersDrawing) {
