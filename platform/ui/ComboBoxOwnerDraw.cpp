@@ -55,17 +55,19 @@ TBitmap& TComboBox::DrawItemImage(int index, const TRect& rect, TOwnerDrawState 
     EnsureItemBitmap(*FItemBitmap, rect.Right, rect.Bottom);
     if (!Enabled()) state.Include(odDisabled);
     PrepareItemCanvas(*FItemBitmap->Canvas(), *Font(), Color(), state);
-    Fire([&] { DrawItem(index, rect, state); });
+    // The face without a choice is only filled: no item to hand the owner.
+    if (index < 0)
+        FItemBitmap->Canvas()->FillRect(rect);
+    else
+        Fire([&] { DrawItem(index, rect, state); });
     return *FItemBitmap;
 }
 
 void TComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
-    if (OnDrawItem) {
+    if (OnDrawItem)
         OnDrawItem(this, index, rect, state);
-    } else {
-        // The face without a choice is only filled.
-        DefaultDrawItem(*Canvas(), rect, index >= 0 ? FItems->Get(index) : std::string());
-    }
+    else
+        DefaultDrawItem(*Canvas(), rect, FItems->Get(index));
 }
 
 // The toolkit's frame and arrow, then the owner's picture of the chosen item in the field.

@@ -36,7 +36,9 @@ public:
     bool ExtendedSelect() const { return FExtendedSelect; }
     void SetExtendedSelect(bool value);
     bool Selected(int index) const;
+    // EListError for an index outside the items.
     void SetSelected(int index, bool value);
+    // The number of selected items; -1 without MultiSelect.
     int SelCount() const;
 
     TListBoxStyle Style() const { return FStyle; }
