@@ -2,11 +2,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+
+#include "platform/graphics/Bitmap.h"
 
 namespace {
 QComboBox* Combo(QWidget* w) { return static_cast<QComboBox*>(w); }
-QListWidget* List(QWidget* w) { return static_cast<QListWidget*>(w); }
 }  // namespace
 
 TComboBox::TComboBox(TComponent* owner)
@@ -50,6 +50,7 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
         QObject::connect(edit, &QLineEdit::textEdited, [this](const QString&) {
             if (OnChange) Fire([this] { OnChange(this); });
         });
+    ApplyOwnerDraw();
 }
 
 void TComboBox::SetDropDownCount(int value) {
@@ -70,35 +71,4 @@ void TComboBox::TextChanged() {
     } else {
         combo->setCurrentIndex(combo->findText(text));
     }
-}
-
-TListBox::TListBox(TComponent* owner)
-    : TWinControl(owner, new QListWidget), FItems(std::make_unique<TStringList>()) {
-    FItems->OnChange = [this](TStrings*) { ItemsChanged(); };
-    QObject::connect(List(Widget()), &QListWidget::currentRowChanged, [this](int) {
-        if (!FSyncing) Click();
-    });
-    SetColor(clWindow);
-    SetBounds(0, 0, 121, 97);
-}
-
-TListBox::~TListBox() { FItems->OnChange = nullptr; }
-
-void TListBox::ItemsChanged() {
-    FSyncing = true;
-    QListWidget* list = List(Widget());
-    int row = list->currentRow();
-    list->clear();
-    for (int i = 0; i < FItems->Count(); ++i) list->addItem(QString::fromStdString(FItems->Get(i)));
-    list->setCurrentRow(row < list->count() ? row : -1);
-    FSyncing = false;
-}
-
-int TListBox::ItemIndex() const { return List(Widget())->currentRow(); }
-
-void TListBox::SetItemIndex(int value) {
-    if (value < -1 || value >= FItems->Count()) return;
-    FSyncing = true;
-    List(Widget())->setCurrentRow(value);
-    FSyncing = false;
 }

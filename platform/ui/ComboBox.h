@@ -1,15 +1,18 @@
 #pragma once
 // Lists to choose from. TComboBox: a drop-down list (csDropDownList) or an edit with one
-// (csDropDown); OnChange follows the user's choice or typing, not changes from code. TListBox:
-// a list; OnClick follows the user's choice. Both show Items as they change.
+// (csDropDown); OnChange follows the user's choice or typing, not changes from code. It shows
+// Items as they change. In csOwnerDrawFixed and csOwnerDrawVariable it is a drop-down list whose
+// owner draws the items (see OwnerDraw.h), its face too (with odComboBoxEdit). (TListBox is in
+// ListBox.h.)
 #include <memory>
 
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/ListBox.h"
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
-class TComboBox : public TWinControl {
+class TComboBox : public TWinControl, private TOwnerDrawList {
     KV_DECLARE_CLASS(TComboBox, TWinControl)
 public:
     explicit TComboBox(TComponent* owner);
@@ -25,37 +28,38 @@ public:
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int value);
 
+    // The height of the items of the owner-drawn styles (OnMeasureItem's preset in the variable
+    // one), and the canvas they are drawn on.
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int value);
+    TCanvas* Canvas();
+
     TNotifyEvent OnChange;
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     const std::string& GetText() const override;
     void TextChanged() override;
+    bool ToolkitEvent(QEvent* event) override;
+    virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+    virtual void MeasureItem(int index, int& height);
 
 private:
     void ItemsChanged();
+    // The owner-drawn styles: a list that cannot be typed in, drawn by the owner.
+    void ApplyOwnerDraw();
+    void PaintFace();
+    bool OwnerDraws() const override;
+    int MeasureItem(int index) override;
+    TBitmap& DrawItemImage(int index, const TRect& rect, TOwnerDrawState state) override;
+    std::unique_ptr<TBitmap> FItemBitmap;
+    QAbstractItemDelegate* FToolkitDelegate = nullptr;
+    QAbstractItemDelegate* FOwnerDelegate = nullptr;
+    int FItemHeight = 16;
     std::unique_ptr<TStringList> FItems;
     TComboBoxStyle FStyle = csDropDown;
     int FDropDownCount = 8;
     bool FSyncing = false;
     mutable std::string FTextCache;
-};
-
-class TListBox : public TWinControl {
-    KV_DECLARE_CLASS(TListBox, TWinControl)
-public:
-    explicit TListBox(TComponent* owner);
-    ~TListBox() override;
-
-    TStrings* Items() const { return FItems.get(); }
-    void SetItems(const TStrings& value) { FItems->Assign(value); }
-    int ItemIndex() const;
-    void SetItemIndex(int value);
-
-protected:
-    bool ClicksOnMouseUp() const override { return false; }
-
-private:
-    void ItemsChanged();
-    std::unique_ptr<TStringList> FItems;
-    bool FSyncing = false;
 };

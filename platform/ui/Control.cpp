@@ -1,6 +1,7 @@
 #include "platform/ui/Control.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -16,6 +17,7 @@
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontEngine.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
 #include "platform/ui/ToolkitInput.h"
@@ -250,6 +252,18 @@ void TControl::SetText(const std::string& value) {
     TextChanged();
 }
 
+void TControl::SetPopupMenu(TPopupMenu* value) {
+    if (value == FPopupMenu) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = value;
+    if (value) value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove && component == FPopupMenu) FPopupMenu = nullptr;
+    TComponent::Notification(component, operation);
+}
+
 TForm* TControl::ParentForm() const {
     const TControl* c = this;
     while (c->FParent) c = c->FParent;
@@ -340,6 +354,13 @@ bool TControl::ToolkitEvent(QEvent* event) {
             QPoint p = e->position().toPoint();
             return MouseWheel(ShiftStateOf(int(e->modifiers()), int(e->buttons())),
                               e->angleDelta().y(), p.x(), p.y());
+        }
+        case QEvent::ContextMenu: {
+            if (!FPopupMenu || !FPopupMenu->AutoPopup()) return false;
+            const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+            FPopupMenu->SetPopupComponent(this);
+            FPopupMenu->Popup(at.x(), at.y());
+            return true;
         }
         case QEvent::Enter:
             MouseEnter();
@@ -552,6 +573,9 @@ bool TWinControl::ToolkitEvent(QEvent* event) {
                 if (vk) KeyUp(key, shift);
                 return vk && key == 0;
             }
+            // The short cuts of the popup menus of the control and its parents come first.
+            for (TControl* c = this; vk && c; c = c->Parent())
+                if (c->PopupMenu() && c->PopupMenu()->IsShortCut(vk, shift)) return true;
             if (vk) KeyDown(key, shift);
             if (vk && key == 0) return true;
             QString text = e->text();

@@ -24,6 +24,7 @@ class TSizeConstraints;
 class TWinControl;
 class TForm;
 class TBitmap;
+class TPopupMenu;
 template <class T>
 class TPublisher;
 class TEnumInfo;
@@ -93,6 +94,11 @@ public:
     const std::string& Text() const { return GetText(); }
     void SetText(const std::string& value);
 
+    // The menu a right click on the control opens (a control without one passes the click to
+    // its parent), and whose short cuts work while the focus is in the control.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+
     // The form this control is in (itself for a form), or null.
     TForm* ParentForm() const;
 
@@ -154,6 +160,8 @@ protected:
     // Any toolkit event of the widget; true when handled (the widget does not see it).
     virtual bool ToolkitEvent(QEvent* event);
 
+    void Notification(TComponent* component, TOperation operation) override;
+
     // Calls a handler under the application's exception report.
     template <class F>
     void Fire(F&& handler) const;
@@ -185,6 +193,7 @@ private:
     std::string FText;
     std::unique_ptr<TSizeConstraints> FConstraints;
     bool FLeftPressed = false;
+    TPopupMenu* FPopupMenu = nullptr;
 };
 
 class TWinControl : public TControl {

@@ -59,3 +59,17 @@ bool TDialogMessageService::ConfirmYesNo(const std::string& text) {
 TModalResult ConfirmYesNoCancel(const std::string& text) {
     return MessageDlg(text, mtConfirmation, {mbYes, mbNo, mbCancel});
 }
+
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+    std::string answer = value;
+    if (!DialogService().ExecuteInputQuery(caption, prompt, answer)) return false;
+    value = answer;
+    return true;
+}
+
+std::string InputBox(const std::string& caption, const std::string& prompt,
+                     const std::string& defaultValue) {
+    std::string value = defaultValue;
+    InputQuery(caption, prompt, value);
+    return value;
+}

@@ -10,6 +10,9 @@
 #include "platform/rtl/MessageService.h"
 #include "platform/ui/ControlTypes.h"
 
+class TFont;
+struct TPrintDialogRequest;
+
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll };
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
@@ -39,6 +42,15 @@ public:
     // A colour dialog starting at color, with the custom colours kept between calls; false when
     // it was cancelled.
     virtual bool ExecuteColorDialog(TColor& color, std::vector<TColor>& customColors) = 0;
+    // The dialogs below default to the toolkit's, so a service that has no answers of its own
+    // for them need not offer them. Each returns false when it was cancelled.
+    // A line of text asked for under caption with prompt; value is the preset and the answer.
+    virtual bool ExecuteInputQuery(const std::string& caption, const std::string& prompt,
+                                   std::string& value);
+    // The font dialog on font (name, size, style and colour are what it changes).
+    virtual bool ExecuteFontDialog(TFont& font);
+    // The print dialog, or the printer-setup dialog when request.Setup (see PrintDialog.h).
+    virtual bool ExecutePrintDialog(TPrintDialogRequest& request);
 };
 
 // The service in force: the one set last, or the toolkit's.
@@ -51,6 +63,11 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
 // Yes/No/Cancel: mrYes, mrNo or mrCancel. Plain messages and Yes/No questions go through the
 // message service (ShowMessage, ConfirmYesNo), which the application points at these boxes.
 TModalResult ConfirmYesNoCancel(const std::string& text);
+// Asks for a line of text: true and the answer in value on OK, value untouched on Cancel.
+bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
+// The answer, or defaultValue when cancelled.
+std::string InputBox(const std::string& caption, const std::string& prompt,
+                     const std::string& defaultValue);
 
 // The message service of the window layer: a plain message is an information box, a question a
 // Yes/No confirmation box, both of the dialog service in force.

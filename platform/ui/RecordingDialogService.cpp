@@ -1,5 +1,7 @@
 #include "platform/ui/RecordingDialogService.h"
 
+#include "platform/ui/PrintDialog.h"
+
 TRecordingDialogService::TRecordingDialogService() : FFormer(SetDialogService(this)) {}
 
 TRecordingDialogService::~TRecordingDialogService() { SetDialogService(FFormer); }
@@ -36,4 +38,35 @@ bool TRecordingDialogService::ExecuteColorDialog(TColor& color, std::vector<TCol
     if (answer == clNone) return false;
     color = answer;
     return true;
+}
+
+namespace {
+// The first queued answer, taken from the queue; an empty one when none is queued.
+template <class T>
+T TakeAnswer(std::deque<T>& answers) {
+    if (answers.empty()) return T();
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+}  // namespace
+
+bool TRecordingDialogService::ExecuteInputQuery(const std::string& caption,
+                                                const std::string& prompt, std::string& value) {
+    InputQueries.push_back({caption, prompt, value});
+    std::optional<std::string> answer = TakeAnswer(InputAnswers);
+    if (!answer) return false;
+    value = *answer;
+    return true;
+}
+
+bool TRecordingDialogService::ExecuteFontDialog(TFont& font) {
+    auto answer = TakeAnswer(FontAnswers);
+    return answer && answer(font);
+}
+
+bool TRecordingDialogService::ExecutePrintDialog(TPrintDialogRequest& request) {
+    PrintRequests.push_back(request);
+    auto answer = TakeAnswer(PrintAnswers);
+    return answer && answer(request);
 }
