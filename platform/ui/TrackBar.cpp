@@ -1,6 +1,9 @@
 #include "platform/ui/TrackBar.h"
 
+#include <QMouseEvent>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 
 #include "platform/classes/Publisher.h"
@@ -18,7 +21,17 @@ const TEnumInfo& TickMarkNames() {
     static const TEnumInfo names{"tmBottomRight", "tmTopLeft", "tmBoth"};
     return names;
 }
-QSlider* Slider(QWidget* w) { return static_cast<QSlider*>(w); }
+// A slider that tells where its thumb is.
+class TSliderWidget : public QSlider {
+public:
+    QRect HandleRect() const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    }
+};
+
+TSliderWidget* Slider(QWidget* w) { return static_cast<TSliderWidget*>(w); }
 }  // namespace
 
 void TTrackBar::Publish(TPublisher<TTrackBar>& p) {
@@ -37,7 +50,7 @@ void TTrackBar::Publish(TPublisher<TTrackBar>& p) {
         .Default(tmBottomRight);
 }
 
-TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner, new QSlider) {
+TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner, new TSliderWidget) {
     QObject::connect(Slider(Widget()), &QSlider::valueChanged, [this](int v) { ValueChanged(v); });
     ShowState();
     SetBounds(0, 0, 150, 45);
@@ -121,4 +134,50 @@ void TTrackBar::ValueChanged(int value) {
     if (FShowing || value == FPosition) return;
     FPosition = value;
     if (OnChange) Fire([this] { OnChange(this); });
+}
+
+void TTrackBar::KeyDown(int& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    int target;
+    switch (key) {
+        case VK_RIGHT:
+        case VK_DOWN:
+            target = FPosition + FLineSize;
+            break;
+        case VK_LEFT:
+        case VK_UP:
+            target = FPosition - FLineSize;
+            break;
+        case VK_NEXT:
+            target = FPosition + FPageSize;
+            break;
+        case VK_PRIOR:
+            target = FPosition - FPageSize;
+            break;
+        case VK_HOME:
+            target = FMin;
+            break;
+        case VK_END:
+            target = FMax;
+            break;
+        default:
+            return;
+    }
+    SetPosition(target);
+    key = 0;
+}
+
+bool TTrackBar::ToolkitEvent(QEvent* event) {
+    const bool handled = TWinControl::ToolkitEvent(event);
+    if (event->type() != QEvent::MouseButtonPress) return handled;
+    auto* e = static_cast<QMouseEvent*>(event);
+    const QRect thumb = Slider(Widget())->HandleRect();
+    const QPoint at = e->position().toPoint();
+    if (e->button() != Qt::LeftButton || thumb.contains(at)) return handled;  // a thumb drag
+    // A click in the channel moves a page towards the click (Min is left or at the top).
+    const bool beyond =
+        FOrientation == trVertical ? at.y() > thumb.center().y() : at.x() > thumb.center().x();
+    SetPosition(FPosition + (beyond ? FPageSize : -FPageSize));
+    Widget()->setFocus(Qt::MouseFocusReason);
+    return true;
 }

@@ -2,7 +2,7 @@
 // A slider over Min..Max. The arrow keys move Position by LineSize, Page Up/Down and a click
 // beside the thumb by PageSize. Every change of Position, by the user or from code, fires
 // OnChange. Ticks mark every Frequency values (TickStyle tsAuto) on the side(s) TickMarks names.
-// A vertical bar has Min at the top.
+// A vertical bar has Min at the top; Down, Right and Page Down move towards Max.
 #include "platform/ui/Control.h"
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
@@ -38,6 +38,12 @@ public:
     static void Publish(TPublisher<TTrackBar>& p);
 
     TNotifyEvent OnChange;
+
+protected:
+    // The keys and clicks beside the thumb follow our rules, not the toolkit's: Page Down and
+    // Down go towards Max in both orientations.
+    void KeyDown(int& key, TShiftState shift) override;
+    bool ToolkitEvent(QEvent* event) override;
 
 private:
     void ShowState();
