@@ -43,6 +43,7 @@ Qt::CheckState ToolkitState(TCheckBoxState state) {
 }  // namespace
 
 void TCheckListBox::Publish(TPublisher<TCheckListBox>& p) {
+    p.Color("Color", &TCheckListBox::Color, &TCheckListBox::SetColor).Default(clWindow);
     p.Boolean("AllowGrayed", &TCheckListBox::AllowGrayed, &TCheckListBox::SetAllowGrayed)
         .Default(false);
 }

@@ -235,6 +235,7 @@ void TTreeNodes::EndUpdate() {
 // TTreeView
 
 void TTreeView::Publish(TPublisher<TTreeView>& p) {
+    p.Color("Color", &TTreeView::Color, &TTreeView::SetColor).Default(clWindow);
     p.Boolean("HideSelection", &TTreeView::HideSelection, &TTreeView::SetHideSelection)
         .Default(true);
     p.Boolean("ReadOnly", &TTreeView::ReadOnly, &TTreeView::SetReadOnly).Default(false);
