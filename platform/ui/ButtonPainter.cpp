@@ -1,5 +1,6 @@
 #include "platform/ui/ButtonPainter.h"
 
+#include <QImage>
 #include <algorithm>
 
 #include "platform/classes/PropInfo.h"
@@ -122,11 +123,11 @@ void DrawButtonGlyph(TCanvas& canvas, const TBitmap& glyph, int numGlyphs, TButt
     // Without an image of its own the disabled state greys the up image's shape.
     const bool greyed = state == bsDisabled && index == 0;
     const TColor clear = ColorToRGB(glyph.TransparentColor());
-    auto& source = const_cast<TBitmap&>(glyph);  // reading pixels needs the canvas
-    TCanvas* from = source.Canvas();
+    const QImage& image = glyph.Image();
     for (int py = 0; py < h; ++py)
         for (int px = 0; px < w; ++px) {
-            TColor c = from->Pixel(index * w + px, py);
+            const QRgb rgb = image.pixel(index * w + px, py);
+            const TColor c = RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
             if (c == clear) continue;
             canvas.SetPixel(x + px, y + py, greyed ? clBtnShadow : c);
         }

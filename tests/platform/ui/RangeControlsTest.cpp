@@ -2,6 +2,8 @@
 
 #include <QProgressBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <string>
 #include <vector>
 
@@ -110,6 +112,28 @@ TEST(TrackBar, PositionFromCodeFiresOnChangeAndVerticalHasMinOnTop) {
     TUserInput input;
     input.Click(f.bar, {22, 190});
     EXPECT_EQ(f.bar->Position(), 4);
+}
+
+TEST(TrackBar, DraggingTheThumbFollowsTheMouse) {
+    TrackBarFixture f;
+    auto* slider = static_cast<QSlider*>(f.bar->Widget());
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = Qt::Horizontal;
+    option.minimum = 0;
+    option.maximum = 10;
+    option.sliderPosition = option.sliderValue = 0;
+    option.rect = slider->rect();
+    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                        QStyle::SC_SliderHandle, slider);
+    TUserInput input;
+    input.Press(f.bar, thumb.center());
+    input.Move(f.bar, thumb.center() + QPoint(100, 0));
+    input.Move(f.bar, {f.bar->Width() + 50, thumb.center().y()});
+    input.Release(f.bar, {f.bar->Width() + 50, thumb.center().y()});
+    EXPECT_EQ(f.bar->Position(), 10);
+    ASSERT_FALSE(f.changes.empty());
+    EXPECT_EQ(f.changes.back(), 10);
 }
 
 TEST(TrackBar, TicksFollowFrequencyStyleAndMarks) {
