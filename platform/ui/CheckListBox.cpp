@@ -63,16 +63,16 @@ TCheckListBox::TCheckListBox(TComponent* owner)
 TCheckListBox::~TCheckListBox() = default;
 
 void TCheckListBox::ItemsChanged() {
-    // Each new line takes the state of the first old row with its text not yet taken, in
-    // order, so added, inserted and deleted lines leave the others' checks alone.
+    // Each new line takes the state of the first old row with its text not yet taken, so
+    // added, inserted, deleted and moved lines leave the others' checks alone.
     std::vector<TRow> rows;
-    size_t from = 0;
+    std::vector<bool> taken(FRows.size(), false);
     for (int i = 0; i < FItems->Count(); ++i) {
         TRow row{FItems->Get(i)};
-        for (size_t j = from; j < FRows.size(); ++j)
-            if (FRows[j].text == row.text) {
+        for (size_t j = 0; j < FRows.size(); ++j)
+            if (!taken[j] && FRows[j].text == row.text) {
                 row = FRows[j];
-                from = j + 1;
+                taken[j] = true;
                 break;
             }
         rows.push_back(row);

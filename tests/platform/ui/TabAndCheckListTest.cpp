@@ -182,6 +182,12 @@ TEST(CheckListBox, StatesFromCodeDisabledItemsAndChangingItems) {
     f.list->Items()->Delete(1);
     EXPECT_EQ(f.States(), "--G");
     EXPECT_EQ(f.list->Items()->Get(2), "Axes");
+    f.list->SetChecked(0, true);
+    f.list->Items()->BeginUpdate();  // a line moved, seen as one change
+    f.list->Items()->Delete(2);
+    f.list->Items()->Insert(0, "Axes");
+    f.list->Items()->EndUpdate();
+    EXPECT_EQ(f.States(), "GX-");
     EXPECT_THROW(f.list->Checked(3), EListError);
     EXPECT_THROW(f.list->SetState(-1, cbChecked), EListError);
 }
