@@ -1,0 +1,71 @@
+#pragma once
+// Tool buttons without focus, drawn by our own code (see ButtonPainter.h). A button with a
+// GroupIndex other than 0 stays Down when clicked; the buttons of one parent with the same
+// GroupIndex exclude each other, and unless AllowAllUp one of them stays down once any is. A
+// Flat button shows its edges only under the mouse or when down. OnClick follows a press and
+// release of the left button over the button, after Down changed.
+#include <memory>
+
+#include "platform/ui/ButtonPainter.h"
+#include "platform/ui/CustomControl.h"
+
+class TSpeedButton : public TGraphicControl {
+    KV_DECLARE_CLASS(TSpeedButton, TGraphicControl)
+public:
+    explicit TSpeedButton(TComponent* owner);
+    ~TSpeedButton() override;
+
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(const TBitmap* value);
+    // The images side by side in Glyph (1 to 4): up, disabled, clicked, down.
+    int NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int value);
+    // Only a grouped button can be held down.
+    bool Down() const { return FDown; }
+    void SetDown(bool value);
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int value);
+    // Shared by the whole group.
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool value);
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout value);
+    int Margin() const { return FMargin; }
+    void SetMargin(int value);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);
+    void SetEnabled(bool value) override;
+
+    static void Publish(TPublisher<TSpeedButton>& p);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    bool ClicksOnMouseUp() const override { return false; }
+    void TextChanged() override { Invalidate(); }
+
+private:
+    // The other buttons of this one's group.
+    template <class F>
+    void ForGroup(F&& f);
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
+
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    bool FFlat = false;
+    bool FDown = false;
+    int FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    TButtonLayout FLayout = blGlyphLeft;
+    int FMargin = -1;
+    int FSpacing = 4;
+    bool FPressed = false;   // the left button went down on it and is held
+    bool FDragging = false;  // ... and the pointer is still over it
+    bool FHot = false;
+};
