@@ -89,6 +89,77 @@ void TGIFImage::PaletteChanged() {
     for (int i = 0; i < FImages.Count(); ++i) FImages.SubImages(i)->FreeBitmap();
 }
 
+namespace {
+
+// Reports a long operation of a picture: its start at once, and its end however it ends, with
+// 100 once Finish is called and 0 when it fails.
+class TProgressRun {
+public:
+    TProgressRun(TGIFImage& image, const char* message, bool redraw)
+        : FImage(image), FMessage(message), FRedraw(redraw) {
+        FImage.Progress(&FImage, gpsStarting, 0, false, FMessage);
+    }
+    TProgressRun(const TProgressRun&) = delete;
+    TProgressRun& operator=(const TProgressRun&) = delete;
+    ~TProgressRun() {
+        if (FFinished) return;
+        // The operation is failing already: its own exception is the one to pass on.
+        try {
+            FImage.Progress(&FImage, gpsEnding, 0, FRedraw, FMessage);
+        } catch (...) {
+        }
+    }
+    void Running(int percent) { FImage.Progress(&FImage, gpsRunning, percent, false, FMessage); }
+    void Finish() {
+        FFinished = true;
+        FImage.Progress(&FImage, gpsEnding, 100, FRedraw, FMessage);
+    }
+
+private:
+    TGIFImage& FImage;
+    const char* FMessage;
+    bool FRedraw;
+    bool FFinished = false;
+};
+
+// Puts a stream back where it was unless Keep is called.
+class TStreamPositionRestore {
+public:
+    explicit TStreamPositionRestore(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+    TStreamPositionRestore(const TStreamPositionRestore&) = delete;
+    TStreamPositionRestore& operator=(const TStreamPositionRestore&) = delete;
+    ~TStreamPositionRestore() {
+        if (!FKept) FStream.SetPosition(FStart);
+    }
+    int64_t Start() const { return FStart; }
+    void Keep() { FKept = true; }
+
+private:
+    TStream& FStream;
+    int64_t FStart;
+    bool FKept = false;
+};
+
+// Lends a source picture's handlers to its copy while the copy runs.
+class TBorrowedHandlers {
+public:
+    TBorrowedHandlers(TGIFImage& copy, const TGIFImage& source) : FCopy(copy) {
+        FCopy.OnWarning = source.OnWarning;
+        FCopy.OnProgress = source.OnProgress;
+    }
+    TBorrowedHandlers(const TBorrowedHandlers&) = delete;
+    TBorrowedHandlers& operator=(const TBorrowedHandlers&) = delete;
+    ~TBorrowedHandlers() {
+        FCopy.OnWarning = nullptr;
+        FCopy.OnProgress = nullptr;
+    }
+
+private:
+    TGIFImage& FCopy;
+};
+
+}  // namespace
+
 void TGIFImage::Assign(const TGIFImage& source) {
     if (&source == this) return;
     Clear();
@@ -98,35 +169,28 @@ void TGIFImage::Assign(const TGIFImage& source) {
     FColorReduction = source.FColorReduction;
     FDitherMode = source.FDitherMode;
     FForceFrame = source.FForceFrame;
-    // The copy reports through the source's handlers while it runs, and keeps none afterwards.
-    OnWarning = source.OnWarning;
-    OnProgress = source.OnProgress;
-    try {
-        Progress(this, gpsStarting, 0, false, sProgressCopying);
-        FHeader.Assign(const_cast<TGIFImage&>(source).FHeader);
+    {
+        // The copy reports through the source's handlers while it runs, and keeps none
+        // afterwards.
+        TBorrowedHandlers handlers(*this, source);
+        TProgressRun progress(*this, sProgressCopying, false);
+        FHeader.Assign(source.FHeader);
         const int count = source.FImages.Count();
         for (int i = 0; i < count; ++i) {
             auto frame = std::make_unique<TGIFSubImage>(this);
             frame->Assign(*source.FImages.SubImages(i));
             FImages.Add(std::move(frame));
-            Progress(this, gpsRunning, MulDiv(i + 1, 100, count), false, sProgressCopying);
+            progress.Running(MulDiv(i + 1, 100, count));
         }
         FixScreenSize();
-        Progress(this, gpsEnding, 100, false, sProgressCopying);
-    } catch (...) {
-        Progress(this, gpsEnding, 0, false, sProgressCopying);
-        OnWarning = nullptr;
-        OnProgress = nullptr;
-        throw;
+        progress.Finish();
     }
-    OnWarning = nullptr;
-    OnProgress = nullptr;
     Changed();
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
-    Progress(this, gpsStarting, 0, false, sProgressLoading);
-    const int64_t start = stream.Position();
+    TProgressRun progress(*this, sProgressLoading, true);
+    TStreamPositionRestore restore(stream);
     try {
         Clear();
         FHeader.LoadFromStream(stream);
@@ -134,31 +198,26 @@ void TGIFImage::LoadFromStream(TStream& stream) {
         FixScreenSize();
         TGIFTrailer trailer(this);
         trailer.LoadFromStream(stream);
-    } catch (...) {
-        stream.SetPosition(start);
-        Progress(this, gpsEnding, 0, true, sProgressLoading);
+    } catch (GIFException& e) {
+        e.SetOffset(stream.Position() - restore.Start());
         throw;
     }
-    Progress(this, gpsEnding, 100, true, sProgressLoading);
+    restore.Keep();
+    progress.Finish();
     Changed();
 }
 
 void TGIFImage::SaveToStream(TStream& stream) {
-    Progress(this, gpsStarting, 0, false, sProgressSaving);
-    try {
-        FHeader.SaveToStream(stream);  // raises for a picture without frames
-        const int count = FImages.Count();
-        for (int i = 0; i < count; ++i) {
-            FImages.SubImages(i)->SaveToStream(stream);
-            Progress(this, gpsRunning, MulDiv(i + 1, 100, count), false, sProgressSaving);
-        }
-        TGIFTrailer trailer(this);
-        trailer.SaveToStream(stream);
-    } catch (...) {
-        Progress(this, gpsEnding, 0, true, sProgressSaving);
-        throw;
+    TProgressRun progress(*this, sProgressSaving, true);
+    FHeader.SaveToStream(stream);  // raises for a picture without frames
+    const int count = FImages.Count();
+    for (int i = 0; i < count; ++i) {
+        FImages.SubImages(i)->SaveToStream(stream);
+        progress.Running(MulDiv(i + 1, 100, count));
     }
-    Progress(this, gpsEnding, 100, true, sProgressSaving);
+    TGIFTrailer trailer(this);
+    trailer.SaveToStream(stream);
+    progress.Finish();
 }
 
 void TGIFImage::LoadFromFile(const std::string& fileName) {

@@ -111,6 +111,7 @@ bool NextBlockByte(TStream& stream, uint8_t& b) {
 void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
     uint8_t b = 0;
     if (!NextBlockByte(stream, b)) return;
+    TGIFLoadBudget budget(parent ? parent->Width() : 0, parent ? parent->Height() : 0);
     while (b != bsTrailer) {
         if (b != bsExtensionIntroducer && b != bsImageSeparator) {
             Warning(GIFWarningSeverity, sUnknownBlock);
@@ -120,7 +121,7 @@ void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
         stream.Seek(-1, soCurrent);
         auto frame = std::make_unique<TGIFSubImage>(parent);
         TGIFSubImage* loaded = frame.get();
-        loaded->LoadFromStream(stream);
+        loaded->LoadFromStream(stream, budget);
         Add(std::move(frame));
         if (parent) {
             const int64_t size = stream.Size();

@@ -94,7 +94,7 @@ void TGIFSubImage::SetInterlaced(bool value) {
 
 void TGIFSubImage::AllocatePixels() {
     const int64_t count = int64_t(Width()) * Height();
-    if (count > MaxPixels) throw GIFException(sBadImageDimensions);
+    if (count > GIFMaxTotalPixels) throw GIFException(sBadImageDimensions);
     if (count > 0) FData.assign(size_t(count), 0);
 }
 
@@ -206,6 +206,11 @@ void TGIFSubImage::Compress(TStream& stream) {
 }
 
 void TGIFSubImage::LoadFromStream(TStream& stream) {
+    TGIFLoadBudget budget(FImage ? FImage->Width() : 0, FImage ? FImage->Height() : 0);
+    LoadFromStream(stream, budget);
+}
+
+void TGIFSubImage::LoadFromStream(TStream& stream, TGIFLoadBudget& budget) {
     Clear();
     FExtensions.LoadFromStream(stream, this);
     uint8_t b = 0;
@@ -234,7 +239,17 @@ void TGIFSubImage::LoadFromStream(TStream& stream) {
         FColorMap.LoadFromStream(stream, count);
         FColorMap.SetOptimized((packed & 0x20) != 0);
     }
+    budget.TakeFrame(Left(), Top(), Width(), Height());
     Decode(stream);
+    CoverPixelIndices();
+}
+
+void TGIFSubImage::CoverPixelIndices() {
+    TGIFColorMap& map = ActiveColorMap();
+    // Without any table every index renders (as grey) and saves as it is.
+    if (map.Count() == 0 || FData.empty()) return;
+    const int highest = *std::max_element(FData.begin(), FData.end());
+    while (map.Count() <= highest) map.Add(0);
 }
 
 void TGIFSubImage::Decode(TStream& stream) {

@@ -8,6 +8,7 @@
 
 #include "gif/GIFColorMap.h"
 #include "gif/GIFItem.h"
+#include "gif/GIFLimits.h"
 #include "platform/graphics/Geometry.h"
 
 class TBitmap;
@@ -27,9 +28,6 @@ struct TImageDescriptor {
 
 class TGIFSubImage : public TGIFItem {
 public:
-    // The largest frame the codec holds: a hostile descriptor must not ask for gigabytes.
-    static constexpr int64_t MaxPixels = int64_t(1) << 28;
-
     explicit TGIFSubImage(TGIFImage* image);
     ~TGIFSubImage() override;
 
@@ -107,6 +105,9 @@ public:
     void Prepare();
     void SaveToStream(TStream& stream) override;
     void LoadFromStream(TStream& stream) override;
+    // Reads the frame as one of a picture's: its descriptor is taken from budget before its
+    // pixels are allocated.
+    void LoadFromStream(TStream& stream, TGIFLoadBudget& budget);
 
     // Called by the frame's graphic control extensions and local table.
     void SetTransparentFlag(bool value) { FTransparent = value; }
@@ -114,7 +115,12 @@ public:
     void PaletteChanged() { FreeBitmap(); }
 
 private:
+    // Raises "Invalid image dimensions" for a frame larger than GIFMaxTotalPixels.
     void AllocatePixels();
+    // Indices at or above the active table's size render black (the table is padded with
+    // black); the table is widened with black entries to cover them, so that the picture
+    // saves as it shows.
+    void CoverPixelIndices();
     // Index pixels and local table from 24-bit rows (blue, green, red).
     void ImportColors(const uint8_t* rgb, int width, int height);
     // Pixels whose source colour was the key become a new black entry, when there is room.

@@ -124,16 +124,20 @@ TEST(GIFStream, FailuresRaiseAndRestoreTheStreamPosition) {
         const char* Name;
         TBytes Bytes;
         const char* Message;
+        int64_t Offset;  // from the start of the picture, where reading stopped
     };
     TBytes truncatedTable = SmallGif();
     truncatedTable.resize(16);
     TBytes unknownExtension = SmallGif();
     unknownExtension.insert(unknownExtension.begin() + 19, {0x21, 0x77, 0});
     const TCase cases[] = {
-        {"not a picture", {'P', 'N', 'G', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, sBadSignature},
-        {"short header", {'G', 'I', 'F', '8'}, sOutOfData},
-        {"table cut short", truncatedTable, sOutOfData},
-        {"unknown extension label", unknownExtension, sUnknownExtension},
+        {"not a picture",
+         {'P', 'N', 'G', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+         sBadSignature,
+         10},
+        {"short header", {'G', 'I', 'F', '8'}, sOutOfData, 4},
+        {"table cut short", truncatedTable, sOutOfData, 16},
+        {"unknown extension label", unknownExtension, sUnknownExtension, 20},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -146,7 +150,9 @@ TEST(GIFStream, FailuresRaiseAndRestoreTheStreamPosition) {
             image.LoadFromStream(stream);
             ADD_FAILURE() << "no exception";
         } catch (const GIFException& e) {
-            EXPECT_EQ(e.Message(), c.Message);
+            EXPECT_EQ(FaultText(e), c.Message);
+            EXPECT_EQ(e.Offset(), c.Offset);
+            EXPECT_EQ(e.Message(), c.Message + (" at offset " + std::to_string(c.Offset)));
         }
         EXPECT_EQ(stream.Position(), 2);
     }

@@ -1,0 +1,141 @@
+// Files that ask for more than the reader holds, and files that must save as they loaded:
+// hand-made cases and the kept inputs that once broke the reader.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "GifFixtures.h"
+#include "gif/GIFFrameRenderer.h"
+#include "gif/GIFLimits.h"
+
+namespace {
+
+TBytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A frame of the given bounds whose data hold only "clear, end": its pixels stay 0.
+TByteBuilder& EmptyFrame(TByteBuilder& b, int left, int top, int width, int height) {
+    return b.Descriptor(left, top, width, height)
+        .Add({2})
+        .SubBlocks(TBitPacker().Code(4, 3).Code(5, 3).Finish());
+}
+
+// What a picture shows: the screen, and per frame its bounds, indices and rendered colours.
+void ExpectSamePicture(TGIFImage& a, TGIFImage& b) {
+    EXPECT_EQ(a.Width(), b.Width());
+    EXPECT_EQ(a.Height(), b.Height());
+    ASSERT_EQ(a.Images().Count(), b.Images().Count());
+    for (int i = 0; i < a.Images().Count(); ++i) {
+        TGIFSubImage& fa = *a.Images().SubImages(i);
+        TGIFSubImage& fb = *b.Images().SubImages(i);
+        EXPECT_EQ(fa.Left(), fb.Left());
+        EXPECT_EQ(fa.Top(), fb.Top());
+        EXPECT_EQ(FramePixels(fa), FramePixels(fb));
+        EXPECT_EQ(FrameColors(fa), FrameColors(fb));
+    }
+}
+
+// Loads bytes, saves the picture, loads that again: the same picture both times.
+void ExpectRoundTrip(const TBytes& bytes) {
+    TLoadedGif first;
+    first.Load(bytes);
+    TLoadedGif second;
+    second.Load(SaveBytes(first.Image));
+    ExpectSamePicture(first.Image, second.Image);
+}
+
+std::string LoadFault(const TBytes& bytes) {
+    TLoadedGif gif;
+    try {
+        gif.Load(bytes);
+    } catch (const GIFException& e) {
+        EXPECT_GE(e.Offset(), 0);
+        return FaultText(e);
+    }
+    return "no exception";
+}
+
+const std::string TooLarge = std::string(sPictureTooLarge) + ": ";
+
+}  // namespace
+
+TEST(GIFLimits, KeptInputsAreRefusedOrSaveAsTheyLoaded) {
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(KV_GIF_REGRESSIONS)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() != ".bin") continue;
+        SCOPED_TRACE(path.filename().string());
+        ++seen;
+        const TBytes bytes = ReadFile(path);
+        if (path.filename().string().starts_with("roundtrip-")) {
+            ExpectRoundTrip(bytes);
+            continue;
+        }
+        TLoadedGif gif;
+        try {
+            gif.Load(bytes);
+            ADD_FAILURE() << "loaded";
+        } catch (const Exception& e) {
+            EXPECT_FALSE(e.Message().empty());
+        }
+    }
+    EXPECT_GE(seen, 3);
+}
+
+TEST(GIFLimits, ScreensAndFramesBeyondTheLimitsAreRefused) {
+    // A declared screen over the limit; frames that grow a small screen over it; a frame the
+    // 16-bit fields allow but that alone is over the whole budget.
+    TByteBuilder declared;
+    EmptyFrame(declared.Header(8192, 4097), 0, 0, 1, 1).Add({0x3B});
+    TByteBuilder grown;
+    EmptyFrame(EmptyFrame(grown.Header(1, 1), 0, 0, 8192, 1), 0, 4096, 1, 1).Add({0x3B});
+    TByteBuilder huge;
+    EmptyFrame(huge.Header(1, 1), 0, 0, 0xFFFF, 0xFFFF).Add({0x3B});
+    EXPECT_TRUE(LoadFault(declared.Bytes).starts_with(TooLarge + "its logical screen"));
+    EXPECT_TRUE(LoadFault(grown.Bytes).starts_with(TooLarge + "its logical screen"));
+    EXPECT_EQ(LoadFault(huge.Bytes), sBadImageDimensions);
+}
+
+TEST(GIFLimits, TheLargestScreenLoads) {
+    TByteBuilder b;
+    EmptyFrame(b.Header(8192, 4096), 8191, 4095, 1, 1).Add({0x3B});
+    TLoadedGif gif;
+    gif.Load(b.Bytes);
+    EXPECT_EQ(int64_t(gif.Image.Width()) * gif.Image.Height(), GIFMaxScreenPixels);
+}
+
+TEST(GIFLimits, FramesTogetherBeyondTheBudgetAreRefused) {
+    // Each frame fills the largest screen; one more than the budget holds.
+    const int64_t frames = GIFMaxTotalPixels / GIFMaxScreenPixels + 1;
+    TByteBuilder b;
+    b.Header(8192, 4096);
+    for (int64_t i = 0; i < frames; ++i) EmptyFrame(b, 0, 0, 8192, 4096);
+    b.Add({0x3B});
+    EXPECT_TRUE(LoadFault(b.Bytes).starts_with(TooLarge + "its frames hold more than"));
+}
+
+TEST(GIFLimits, IndicesBeyondTheTableSaveAsTheyShow) {
+    // A 2 × 1 frame with indices 3 and 1 in a global table of 2, and a local table of 2 with
+    // index 6: the tables widen with black, the colour those indices showed.
+    TByteBuilder global;
+    global.Header(2, 1, 0).Descriptor(0, 0, 2, 1).Add({3});
+    global.SubBlocks(TBitPacker().Code(8, 4).Code(3, 4).Code(1, 4).Code(9, 4).Finish());
+    global.Add({0x3B});
+    TByteBuilder local;
+    local.Header(1, 1, 0).Descriptor(0, 0, 1, 1, 0x80).Add({10, 20, 30, 40, 50, 60}).Add({3});
+    local.SubBlocks(TBitPacker().Code(8, 4).Code(6, 4).Code(9, 4).Finish()).Add({0x3B});
+    for (const TBytes& bytes : {global.Bytes, local.Bytes}) {
+        ExpectRoundTrip(bytes);
+        TLoadedGif gif;
+        gif.Load(bytes);
+        TGIFSubImage& frame = *gif.Image.Images().SubImages(0);
+        const TBytes pixels = FramePixels(frame);
+        const int highest = *std::max_element(pixels.begin(), pixels.end());
+        EXPECT_EQ(frame.ActiveColorMap().Count(), highest + 1);
+        EXPECT_EQ(FrameColors(frame)[size_t(highest)], 0u);
+    }
+}
