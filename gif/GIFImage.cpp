@@ -9,10 +9,7 @@
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"
 
-TGIFImage::TGIFImage() : FImages(this), FHeader(this) {
-    IsMainThread();  // pictures are made in the main thread: it becomes the main one
-    Clear();
-}
+TGIFImage::TGIFImage() : FImages(this), FHeader(this) { Clear(); }
 
 TGIFImage::~TGIFImage() {
     PaintStop();
