@@ -110,7 +110,8 @@ bool NextBlockByte(TStream& stream, uint8_t& b) {
 
 void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
     uint8_t b = 0;
-    if (!NextBlockByte(stream, b)) return;
+    // Only the trailer ends a whole picture: a stream that ends before it was cut short.
+    if (!NextBlockByte(stream, b)) throw GIFException(sOutOfData);
     TGIFLoadBudget budget(parent ? parent->Width() : 0, parent ? parent->Height() : 0);
     while (b != bsTrailer) {
         if (b != bsExtensionIntroducer && b != bsImageSeparator) {
@@ -128,7 +129,7 @@ void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
             const int percent = size > 0 ? int(stream.Position() * 100 / size) : 100;
             parent->Progress(parent, gpsRunning, percent, false, sProgressLoading);
         }
-        if (!NextBlockByte(stream, b)) return;
+        if (!NextBlockByte(stream, b)) throw GIFException(sOutOfData);
     }
     stream.Seek(-1, soCurrent);  // the trailer reads its own byte
 }
