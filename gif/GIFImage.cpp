@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gif/GIFPainter.h"
+#include "gif/GIFProgressRun.h"
 #include "gif/GIFSubImage.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
@@ -88,37 +89,6 @@ void TGIFImage::PaletteChanged() {
 
 namespace {
 
-// Reports a long operation of a picture: its start at once, and its end however it ends, with
-// 100 once Finish is called and 0 when it fails.
-class TProgressRun {
-public:
-    TProgressRun(TGIFImage& image, const char* message, bool redraw)
-        : FImage(image), FMessage(message), FRedraw(redraw) {
-        FImage.Progress(&FImage, gpsStarting, 0, false, FMessage);
-    }
-    TProgressRun(const TProgressRun&) = delete;
-    TProgressRun& operator=(const TProgressRun&) = delete;
-    ~TProgressRun() {
-        if (FFinished) return;
-        // The operation is failing already: its own exception is the one to pass on.
-        try {
-            FImage.Progress(&FImage, gpsEnding, 0, FRedraw, FMessage);
-        } catch (...) {
-        }
-    }
-    void Running(int percent) { FImage.Progress(&FImage, gpsRunning, percent, false, FMessage); }
-    void Finish() {
-        FFinished = true;
-        FImage.Progress(&FImage, gpsEnding, 100, FRedraw, FMessage);
-    }
-
-private:
-    TGIFImage& FImage;
-    const char* FMessage;
-    bool FRedraw;
-    bool FFinished = false;
-};
-
 // Puts a stream back where it was unless Keep is called.
 class TStreamPositionRestore {
 public:
@@ -170,7 +140,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
         // The copy reports through the source's handlers while it runs, and keeps none
         // afterwards.
         TBorrowedHandlers handlers(*this, source);
-        TProgressRun progress(*this, sProgressCopying, false);
+        TGIFProgressRun progress(*this, sProgressCopying, false);
         FHeader.Assign(source.FHeader);
         const int count = source.FImages.Count();
         for (int i = 0; i < count; ++i) {
@@ -186,7 +156,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
-    TProgressRun progress(*this, sProgressLoading, true);
+    TGIFProgressRun progress(*this, sProgressLoading, true);
     TStreamPositionRestore restore(stream);
     try {
         Clear();
@@ -205,7 +175,7 @@ void TGIFImage::LoadFromStream(TStream& stream) {
 }
 
 void TGIFImage::SaveToStream(TStream& stream) {
-    TProgressRun progress(*this, sProgressSaving, true);
+    TGIFProgressRun progress(*this, sProgressSaving, true);
     FHeader.SaveToStream(stream);  // raises for a picture without frames
     const int count = FImages.Count();
     for (int i = 0; i < count; ++i) {
