@@ -283,8 +283,7 @@ void TGIFPainter::ClearBackup() {
     TGIFSubImage* frame = FImage->Images().SubImages(FActiveFrame);
     TCanvas& backup = *FBackupBuffer->Canvas();
     const TRect whole{0, 0, FRect.Width(), FRect.Height()};
-    const TRect bounds{frame->Left(), frame->Top(), frame->Left() + frame->Width(),
-                       frame->Top() + frame->Height()};
+    const TRect bounds = frame->DrawnBounds();
     const bool tile = (FDrawOptions & GIFDrawFlag(drawTile)) != 0;
     const bool transparent = (FDrawOptions & GIFDrawFlag(drawTransparent)) && FBackgroundBuffer;
     // Tiles only where the frame leaves gaps between its copies, or to show what was behind.

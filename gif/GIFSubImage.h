@@ -85,6 +85,10 @@ public:
     bool HasMask();
     // Where the frame lands when its whole picture is stretched into r.
     TRect ScaleRect(const TRect& r) const;
+    // The part of the frame inside its picture's logical screen: all of it that is drawn (the
+    // screen holds every frame but where the 16-bit screen size ends). The whole frame
+    // without a picture.
+    TRect DrawnBounds() const;
     // The frame at its place in the picture stretched into r (tiled: the picture repeated at
     // its own size from r's corner); transparent pixels keep the target when transparent.
     void Draw(TCanvas& canvas, const TRect& r, bool transparent, bool tile);

@@ -9,6 +9,8 @@
 #include "GifFixtures.h"
 #include "gif/GIFFrameRenderer.h"
 #include "gif/GIFLimits.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 namespace {
 
@@ -138,4 +140,26 @@ TEST(GIFLimits, IndicesBeyondTheTableSaveAsTheyShow) {
         EXPECT_EQ(frame.ActiveColorMap().Count(), highest + 1);
         EXPECT_EQ(FrameColors(frame)[size_t(highest)], 0u);
     }
+}
+
+TEST(GIFLimits, AFrameIsDrawnClippedToTheScreen) {
+    // The screen's 16-bit width ends at 65535: of a frame 4 wide at 65534 one column shows.
+    TGIFImage source;
+    for (int i = 0; i < 4; ++i) source.GlobalColorMap().Add(uint32_t(0x404040 * i));
+    auto frame = std::make_unique<TGIFSubImage>(&source);
+    frame->SetBounds(0xFFFE, 0, 4, 1);
+    for (int x = 0; x < 4; ++x) frame->SetPixels(x, 0, uint8_t(3 - x));
+    source.Add(std::move(frame));
+    TLoadedGif gif;
+    gif.Load(SaveBytes(source));
+    EXPECT_EQ(gif.Image.Width(), 0xFFFF);
+    TGIFSubImage& loaded = *gif.Image.Images().SubImages(0);
+    EXPECT_EQ(FramePixels(loaded), (TBytes{3, 2, 1, 0}));
+    const TRect drawn = loaded.DrawnBounds();
+    EXPECT_EQ(drawn, (TRect{0xFFFE, 0, 0xFFFF, 1}));
+    TBitmap* bitmap = loaded.Bitmap();
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->Width(), 1);
+    EXPECT_EQ(bitmap->Height(), 1);
+    EXPECT_EQ(bitmap->Canvas()->Pixel(0, 0), TColor(0xC0C0C0));
 }
