@@ -134,17 +134,22 @@ void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFail
             std::lock_guard lock(queue.Mutex);
             seen = queue.Generation;
         }
+        // Asked first: a wait whose end has come runs no calls (its caller may be in the middle
+        // of changing what they look at).
+        if (done()) return;
         if (main) {
+            bool ran = false;
             for (bool draining = true; draining;) {
                 try {
-                    CheckSynchronize();
+                    ran = CheckSynchronize() || ran;
                     draining = false;
                 } catch (...) {
+                    ran = true;
                     if (!dropFailures) throw;
                 }
             }
+            if (ran) continue;
         }
-        if (done()) return;
         std::unique_lock lock(queue.Mutex);
         queue.Changed.wait(
             lock, [&] { return queue.Generation != seen || (main && !queue.Calls.empty()); });

@@ -24,10 +24,11 @@ bool CheckSynchronize();
 // loop can be woken to run CheckSynchronize; thread-safe. An empty one: nobody is woken.
 void SetMainThreadWakeUp(std::function<void()> wakeUp);
 
-// Waits, without spinning, until done() is true. The main thread runs the pending calls
-// meanwhile, since what it waits for may be a thread blocked in one; with dropFailures the
-// failures they raise are dropped, otherwise the first one ends the wait and comes out here.
-// done() is asked again after every run of calls and every NotifyMainThreadWaiters.
+// Waits, without spinning, until done() is true; returns at once, running nothing, when it is
+// already. The main thread runs the pending calls meanwhile, since what it waits for may be a
+// thread blocked in one; with dropFailures the failures they raise are dropped, otherwise the
+// first one ends the wait and comes out here. done() is asked again after every run of calls
+// and every NotifyMainThreadWaiters.
 void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFailures);
 // Wakes the waits of WaitRunningMainThreadCalls: a thread calls it after changing what their
 // done() looks at.
