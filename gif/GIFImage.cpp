@@ -5,7 +5,6 @@
 #include "gif/GIFPainter.h"
 #include "gif/GIFProgressRun.h"
 #include "gif/GIFSubImage.h"
-#include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"

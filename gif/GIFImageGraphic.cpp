@@ -1,7 +1,6 @@
 // The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
 // palette, and conversion from and to other pictures.
 #include <memory>
-#include <thread>
 
 #include "gif/GIFImage.h"
 #include "gif/GIFPainter.h"
