@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gif/GIFLimits.h"
 #include "gif/GIFPainter.h"
 #include "gif/GIFProgressRun.h"
 #include "gif/GIFSubImage.h"
@@ -30,6 +31,7 @@ void TGIFImage::SetWidth(int value) {
         const TGIFSubImage* frame = FImages.SubImages(i);
         if (value < frame->Left() + frame->Width()) throw GIFException(sImageWidthTooSmall);
     }
+    CheckGIFScreenSize(std::clamp(value, 0, 0xFFFF), Height());
     FHeader.LogicalScreenDescriptor().ScreenWidth = uint16_t(std::clamp(value, 0, 0xFFFF));
     FreeBitmap();
     Changed();
@@ -40,6 +42,7 @@ void TGIFImage::SetHeight(int value) {
         const TGIFSubImage* frame = FImages.SubImages(i);
         if (value < frame->Top() + frame->Height()) throw GIFException(sImageHeightTooSmall);
     }
+    CheckGIFScreenSize(Width(), std::clamp(value, 0, 0xFFFF));
     FHeader.LogicalScreenDescriptor().ScreenHeight = uint16_t(std::clamp(value, 0, 0xFFFF));
     FreeBitmap();
     Changed();

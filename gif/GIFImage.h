@@ -79,7 +79,8 @@ public:
 
     int Width() const override { return FHeader.Width(); }
     int Height() const override { return FHeader.Height(); }
-    // A size below a frame's right (bottom) edge raises and keeps the old one.
+    // A size below a frame's right (bottom) edge, or one that makes the screen exceed
+    // GIFMaxScreenPixels, raises and keeps the old one.
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     // Grows the logical screen to hold every frame.

@@ -5,9 +5,7 @@
 
 #include "gif/GIFTypes.h"
 
-namespace {
-
-void CheckScreen(int64_t width, int64_t height) {
+void CheckGIFScreenSize(int64_t width, int64_t height) {
     if (width * height > GIFMaxScreenPixels)
         throw GIFException(std::string(sPictureTooLarge) + ": its logical screen of " +
                            std::to_string(width) + " x " + std::to_string(height) +
@@ -15,11 +13,9 @@ void CheckScreen(int64_t width, int64_t height) {
                            " pixels");
 }
 
-}  // namespace
-
 TGIFLoadBudget::TGIFLoadBudget(int screenWidth, int screenHeight)
     : FScreenWidth(screenWidth), FScreenHeight(screenHeight) {
-    CheckScreen(FScreenWidth, FScreenHeight);
+    CheckGIFScreenSize(FScreenWidth, FScreenHeight);
 }
 
 void TGIFLoadBudget::TakeFrame(int left, int top, int width, int height) {
@@ -30,6 +26,6 @@ void TGIFLoadBudget::TakeFrame(int left, int top, int width, int height) {
                            std::to_string(GIFMaxTotalPixels) + " pixels");
     FScreenWidth = std::max<int64_t>(FScreenWidth, std::min(left + width, 0xFFFF));
     FScreenHeight = std::max<int64_t>(FScreenHeight, std::min(top + height, 0xFFFF));
-    CheckScreen(FScreenWidth, FScreenHeight);
+    CheckGIFScreenSize(FScreenWidth, FScreenHeight);
     FPixels += pixels;
 }

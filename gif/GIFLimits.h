@@ -12,6 +12,9 @@ inline constexpr int64_t GIFMaxTotalPixels = int64_t(1) << 28;
 // 32 M pixels (8192 × 4096), 128 MB as a 32-bit bitmap.
 inline constexpr int64_t GIFMaxScreenPixels = int64_t(1) << 25;
 
+// Raises GIFException when a logical screen of width × height exceeds GIFMaxScreenPixels.
+void CheckGIFScreenSize(int64_t width, int64_t height);
+
 // What the frames of a picture being read have taken so far. Each frame is counted from its
 // descriptor, before its pixels are allocated; every check raises GIFException.
 class TGIFLoadBudget {

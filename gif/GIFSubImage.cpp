@@ -54,6 +54,13 @@ void TGIFSubImage::SetHeight(int value) { SetBounds(Left(), Top(), Width(), valu
 
 void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
     auto field = [](int v) { return uint16_t(std::clamp(v, 0, 0xFFFF)); };
+    if (FImage) {
+        // Refused before anything changes: the picture could not be drawn.
+        const TLogicalScreenDescriptor& screen = FImage->Header().LogicalScreenDescriptor();
+        CheckGIFScreenSize(
+            std::max<int64_t>(screen.ScreenWidth, std::min(field(left) + field(width), 0xFFFF)),
+            std::max<int64_t>(screen.ScreenHeight, std::min(field(top) + field(height), 0xFFFF)));
+    }
     const bool sizeChanged = field(width) != Width() || field(height) != Height();
     FImageDescriptor.Left = field(left);
     FImageDescriptor.Top = field(top);

@@ -47,7 +47,8 @@ public:
     void SetWidth(int value);
     void SetHeight(int value);
     // Stores the bounds, reallocates the pixels on a size change and grows the picture's
-    // logical screen to hold the frame (with warnings when it was too small).
+    // logical screen to hold the frame (with warnings when it was too small). A screen that
+    // would exceed GIFMaxScreenPixels is refused, and nothing changes.
     void SetBounds(int left, int top, int width, int height);
     bool Interlaced() const { return (FImageDescriptor.PackedFields & 0x40) != 0; }
     void SetInterlaced(bool value);

@@ -102,6 +102,21 @@ TEST(GIFLimits, ScreensAndFramesBeyondTheLimitsAreRefused) {
     EXPECT_EQ(LoadFault(huge.Bytes), sBadImageDimensions);
 }
 
+TEST(GIFLimits, FramesAndSizesSetBeyondTheScreenLimitAreRefused) {
+    auto image = MakeImage(2, 2, {0, 1, 1, 0}, 1);
+    TGIFSubImage& frame = *image->Images().SubImages(0);
+    EXPECT_THROW(frame.SetBounds(0, 0, 8192, 4097), GIFException);
+    EXPECT_EQ(frame.Width(), 2);
+    EXPECT_EQ(image->Height(), 2);
+    EXPECT_EQ(FramePixels(frame), (TBytes{0, 1, 1, 0}));
+    frame.SetBounds(0, 0, 8192, 4096);
+    EXPECT_EQ(int64_t(image->Width()) * image->Height(), GIFMaxScreenPixels);
+    EXPECT_THROW(image->SetWidth(8193), GIFException);
+    EXPECT_THROW(image->SetHeight(4097), GIFException);
+    EXPECT_EQ(image->Width(), 8192);
+    EXPECT_EQ(image->Height(), 4096);
+}
+
 TEST(GIFLimits, TheLargestScreenLoads) {
     TByteBuilder b;
     EmptyFrame(b.Header(8192, 4096), 8191, 4095, 1, 1).Add({0x3B});
