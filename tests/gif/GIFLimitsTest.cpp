@@ -109,7 +109,10 @@ TEST(GIFLimits, FramesAndSizesSetBeyondTheScreenLimitAreRefused) {
     EXPECT_EQ(frame.Width(), 2);
     EXPECT_EQ(image->Height(), 2);
     EXPECT_EQ(FramePixels(frame), (TBytes{0, 1, 1, 0}));
-    frame.SetBounds(0, 0, 8192, 4096);
+    // The screen alone up to its limit; the frame stays small.
+    image->SetWidth(8192);
+    EXPECT_THROW(image->SetHeight(4097), GIFException);
+    image->SetHeight(4096);
     EXPECT_EQ(int64_t(image->Width()) * image->Height(), GIFMaxScreenPixels);
     EXPECT_THROW(image->SetWidth(8193), GIFException);
     EXPECT_THROW(image->SetHeight(4097), GIFException);
@@ -126,13 +129,18 @@ TEST(GIFLimits, TheLargestScreenLoads) {
 }
 
 TEST(GIFLimits, FramesTogetherBeyondTheBudgetAreRefused) {
-    // Each frame fills the largest screen; one more than the budget holds.
-    const int64_t frames = GIFMaxTotalPixels / GIFMaxScreenPixels + 1;
-    TByteBuilder b;
-    b.Header(8192, 4096);
-    for (int64_t i = 0; i < frames; ++i) EmptyFrame(b, 0, 0, 8192, 4096);
-    b.Add({0x3B});
-    EXPECT_TRUE(LoadFault(b.Bytes).starts_with(TooLarge + "its frames hold more than"));
+    // Counted from the descriptors before any pixels exist (the reader's screen cases above
+    // go through the same budget): frames filling the largest screen, one more than the
+    // budget holds.
+    TGIFLoadBudget budget(8192, 4096);
+    const int64_t fit = GIFMaxTotalPixels / GIFMaxScreenPixels;
+    for (int64_t i = 0; i < fit; ++i) budget.TakeFrame(0, 0, 8192, 4096);
+    try {
+        budget.TakeFrame(0, 0, 1, 1);
+        ADD_FAILURE() << "no exception";
+    } catch (const GIFException& e) {
+        EXPECT_TRUE(e.Message().starts_with(TooLarge + "its frames hold more than"));
+    }
 }
 
 TEST(GIFLimits, IndicesBeyondTheTableSaveAsTheyShow) {
