@@ -4,11 +4,14 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
 #include "gif/GIFFormat.h"
+#include "gif/GIFThreads.h"
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/GraphicsInit.h"
 #include "platform/graphics/Metafile.h"
 
 void RegisterProgramUnits() {
+    // Called in the main thread: animation painters hand their drawing to it.
+    RegisterMainThread();
     // The drawing platform first: colour names for streams, then the picture formats in the
     // order the file dialogs list them.
     RegisterGraphicsClasses();

@@ -8,7 +8,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
 
-TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height,
+TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height, size_t stride,
                              uint8_t transparentIndex) {
     TGIFFrameMask mask;
     if (!pixels || width <= 0 || height <= 0) return mask;
@@ -18,7 +18,7 @@ TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height,
     mask.Bits.assign(size_t(mask.RowBytes) * size_t(height), 0);
     bool any = false;
     for (int y = 0; y < height; ++y) {
-        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        const uint8_t* row = pixels + size_t(y) * stride;
         uint8_t* bits = mask.Bits.data() + size_t(y) * size_t(mask.RowBytes);
         for (int x = 0; x < width; ++x) {
             if (row[x] != transparentIndex) continue;
@@ -52,15 +52,15 @@ uint32_t UnusedFrameColor(const TGIFFrameColors& colors) {
     }
 }
 
-void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFFrameColors& colors,
-                       const TGIFFrameMask* mask, uint32_t keyColor, TBitmap& bitmap,
-                       const std::function<void(int row)>& progress) {
+void RenderFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
+                       const TGIFFrameColors& colors, const TGIFFrameMask* mask, uint32_t keyColor,
+                       TBitmap& bitmap, const std::function<void(int row)>& progress) {
     bitmap.SetPixelFormat(pf24bit);
     bitmap.SetSize(width, height);
     const bool masked = mask && !mask->Empty();
     for (int y = 0; y < height; ++y) {
         if (progress && y % 32 == 0) progress(y);
-        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        const uint8_t* row = pixels + size_t(y) * stride;
         uint8_t* out = bitmap.ScanLine(y);
         for (int x = 0; x < width; ++x, out += 3) {
             const uint32_t c = masked && mask->IsSet(x, y) ? keyColor : colors[row[x]];
@@ -71,7 +71,7 @@ void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFF
     }
 }
 
-void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height,
+void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
                                const TGIFFrameColors& colors, const TGIFFrameMask* mask,
                                uint32_t keyColor, TBitmap& bitmap,
                                const std::function<void(int row)>& progress) {
@@ -82,7 +82,7 @@ void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height,
     const bool masked = mask && !mask->Empty();
     for (int y = 0; y < height; ++y) {
         if (progress && y % 32 == 0) progress(y);
-        const uint8_t* row = pixels + size_t(y) * size_t(width);
+        const uint8_t* row = pixels + size_t(y) * stride;
         uint8_t* out = bitmap.ScanLine(y);
         while (ditherer.Column() >= 0 && ditherer.Column() < width) {
             const int x = ditherer.Column();

@@ -26,8 +26,11 @@ struct TGIFFrameMask {
     }
 };
 
+// The renderers read width × height indices whose rows begin stride bytes apart: a whole
+// frame (stride = width) or the part of it that is drawn.
+
 // The mask of the pixels equal to transparentIndex; empty when no pixel is.
-TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height,
+TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height, size_t stride,
                              uint8_t transparentIndex);
 
 // Colour values (red in the lowest byte) of all 256 indices: the frame's active table padded
@@ -40,12 +43,12 @@ uint32_t UnusedFrameColor(const TGIFFrameColors& colors);
 
 // bitmap becomes width × height at 24 bits with each pixel's colour; where the mask (if any)
 // is set, the pixel takes keyColor instead. progress(row) is called every 32 rows.
-void RenderFrameBitmap(const uint8_t* pixels, int width, int height, const TGIFFrameColors& colors,
-                       const TGIFFrameMask* mask, uint32_t keyColor, TBitmap& bitmap,
-                       const std::function<void(int row)>& progress);
+void RenderFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
+                       const TGIFFrameColors& colors, const TGIFFrameMask* mask, uint32_t keyColor,
+                       TBitmap& bitmap, const std::function<void(int row)>& progress);
 // The same in the 216 web colours, Floyd-Steinberg dithered in serpentine order; masked pixels
 // take keyColor and leave the dithering alone.
-void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height,
+void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
                                const TGIFFrameColors& colors, const TGIFFrameMask* mask,
                                uint32_t keyColor, TBitmap& bitmap,
                                const std::function<void(int row)>& progress);

@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
+#include "gif/GIFLimits.h"
 #include "gif/GIFPainter.h"
+#include "gif/GIFProgressRun.h"
 #include "gif/GIFSubImage.h"
-#include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"
 
-TGIFImage::TGIFImage() : FImages(this), FHeader(this) {
-    IsMainThread();  // pictures are made in the main thread: it becomes the main one
-    Clear();
-}
+TGIFImage::TGIFImage() : FImages(this), FHeader(this) { Clear(); }
 
 TGIFImage::~TGIFImage() {
     PaintStop();
@@ -33,6 +31,7 @@ void TGIFImage::SetWidth(int value) {
         const TGIFSubImage* frame = FImages.SubImages(i);
         if (value < frame->Left() + frame->Width()) throw GIFException(sImageWidthTooSmall);
     }
+    CheckGIFScreenSize(std::clamp(value, 0, 0xFFFF), Height());
     FHeader.LogicalScreenDescriptor().ScreenWidth = uint16_t(std::clamp(value, 0, 0xFFFF));
     FreeBitmap();
     Changed();
@@ -43,6 +42,7 @@ void TGIFImage::SetHeight(int value) {
         const TGIFSubImage* frame = FImages.SubImages(i);
         if (value < frame->Top() + frame->Height()) throw GIFException(sImageHeightTooSmall);
     }
+    CheckGIFScreenSize(Width(), std::clamp(value, 0, 0xFFFF));
     FHeader.LogicalScreenDescriptor().ScreenHeight = uint16_t(std::clamp(value, 0, 0xFFFF));
     FreeBitmap();
     Changed();
@@ -89,6 +89,46 @@ void TGIFImage::PaletteChanged() {
     for (int i = 0; i < FImages.Count(); ++i) FImages.SubImages(i)->FreeBitmap();
 }
 
+namespace {
+
+// Puts a stream back where it was unless Keep is called.
+class TStreamPositionRestore {
+public:
+    explicit TStreamPositionRestore(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+    TStreamPositionRestore(const TStreamPositionRestore&) = delete;
+    TStreamPositionRestore& operator=(const TStreamPositionRestore&) = delete;
+    ~TStreamPositionRestore() {
+        if (!FKept) FStream.SetPosition(FStart);
+    }
+    int64_t Start() const { return FStart; }
+    void Keep() { FKept = true; }
+
+private:
+    TStream& FStream;
+    int64_t FStart;
+    bool FKept = false;
+};
+
+// Lends a source picture's handlers to its copy while the copy runs.
+class TBorrowedHandlers {
+public:
+    TBorrowedHandlers(TGIFImage& copy, const TGIFImage& source) : FCopy(copy) {
+        FCopy.OnWarning = source.OnWarning;
+        FCopy.OnProgress = source.OnProgress;
+    }
+    TBorrowedHandlers(const TBorrowedHandlers&) = delete;
+    TBorrowedHandlers& operator=(const TBorrowedHandlers&) = delete;
+    ~TBorrowedHandlers() {
+        FCopy.OnWarning = nullptr;
+        FCopy.OnProgress = nullptr;
+    }
+
+private:
+    TGIFImage& FCopy;
+};
+
+}  // namespace
+
 void TGIFImage::Assign(const TGIFImage& source) {
     if (&source == this) return;
     Clear();
@@ -98,35 +138,28 @@ void TGIFImage::Assign(const TGIFImage& source) {
     FColorReduction = source.FColorReduction;
     FDitherMode = source.FDitherMode;
     FForceFrame = source.FForceFrame;
-    // The copy reports through the source's handlers while it runs, and keeps none afterwards.
-    OnWarning = source.OnWarning;
-    OnProgress = source.OnProgress;
-    try {
-        Progress(this, gpsStarting, 0, false, sProgressCopying);
-        FHeader.Assign(const_cast<TGIFImage&>(source).FHeader);
+    {
+        // The copy reports through the source's handlers while it runs, and keeps none
+        // afterwards.
+        TBorrowedHandlers handlers(*this, source);
+        TGIFProgressRun progress(*this, sProgressCopying, false);
+        FHeader.Assign(source.FHeader);
         const int count = source.FImages.Count();
         for (int i = 0; i < count; ++i) {
             auto frame = std::make_unique<TGIFSubImage>(this);
             frame->Assign(*source.FImages.SubImages(i));
             FImages.Add(std::move(frame));
-            Progress(this, gpsRunning, MulDiv(i + 1, 100, count), false, sProgressCopying);
+            progress.Running(MulDiv(i + 1, 100, count));
         }
         FixScreenSize();
-        Progress(this, gpsEnding, 100, false, sProgressCopying);
-    } catch (...) {
-        Progress(this, gpsEnding, 0, false, sProgressCopying);
-        OnWarning = nullptr;
-        OnProgress = nullptr;
-        throw;
+        progress.Finish();
     }
-    OnWarning = nullptr;
-    OnProgress = nullptr;
     Changed();
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
-    Progress(this, gpsStarting, 0, false, sProgressLoading);
-    const int64_t start = stream.Position();
+    TGIFProgressRun progress(*this, sProgressLoading, true);
+    TStreamPositionRestore restore(stream);
     try {
         Clear();
         FHeader.LoadFromStream(stream);
@@ -134,31 +167,26 @@ void TGIFImage::LoadFromStream(TStream& stream) {
         FixScreenSize();
         TGIFTrailer trailer(this);
         trailer.LoadFromStream(stream);
-    } catch (...) {
-        stream.SetPosition(start);
-        Progress(this, gpsEnding, 0, true, sProgressLoading);
+    } catch (GIFException& e) {
+        e.SetOffset(stream.Position() - restore.Start());
         throw;
     }
-    Progress(this, gpsEnding, 100, true, sProgressLoading);
+    restore.Keep();
+    progress.Finish();
     Changed();
 }
 
 void TGIFImage::SaveToStream(TStream& stream) {
-    Progress(this, gpsStarting, 0, false, sProgressSaving);
-    try {
-        FHeader.SaveToStream(stream);  // raises for a picture without frames
-        const int count = FImages.Count();
-        for (int i = 0; i < count; ++i) {
-            FImages.SubImages(i)->SaveToStream(stream);
-            Progress(this, gpsRunning, MulDiv(i + 1, 100, count), false, sProgressSaving);
-        }
-        TGIFTrailer trailer(this);
-        trailer.SaveToStream(stream);
-    } catch (...) {
-        Progress(this, gpsEnding, 0, true, sProgressSaving);
-        throw;
+    TGIFProgressRun progress(*this, sProgressSaving, true);
+    FHeader.SaveToStream(stream);  // raises for a picture without frames
+    const int count = FImages.Count();
+    for (int i = 0; i < count; ++i) {
+        FImages.SubImages(i)->SaveToStream(stream);
+        progress.Running(MulDiv(i + 1, 100, count));
     }
-    Progress(this, gpsEnding, 100, true, sProgressSaving);
+    TGIFTrailer trailer(this);
+    trailer.SaveToStream(stream);
+    progress.Finish();
 }
 
 void TGIFImage::LoadFromFile(const std::string& fileName) {

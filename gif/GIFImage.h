@@ -79,7 +79,8 @@ public:
 
     int Width() const override { return FHeader.Width(); }
     int Height() const override { return FHeader.Height(); }
-    // A size below a frame's right (bottom) edge raises and keeps the old one.
+    // A size below a frame's right (bottom) edge, or one that makes the screen exceed
+    // GIFMaxScreenPixels, raises and keeps the old one.
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     // Grows the logical screen to hold every frame.
@@ -162,10 +163,10 @@ public:
     void PaletteChanged();
 
     // Makes the animation smaller without changing how it looks, with every painter stopped
-    // ("Optimizing..." progress). No colour reduction is done; reducePalette with
-    // optimizeReduceColors and without optimizeCleanup raises "Invalid reduction method".
-    void Optimize(TGIFOptimizeOptions options, uint8_t reduction, uint8_t ditherMode,
-                  int reductionBits);
+    // ("Optimizing..." progress). No colour reduction is done, so the call takes no dither
+    // mode nor reduction bits; reducePalette with optimizeReduceColors and without
+    // optimizeCleanup raises "Invalid reduction method" and leaves the picture unchanged.
+    void Optimize(TGIFOptimizeOptions options, uint8_t reduction);
 
     // --- Animation. Drawing a picture of several frames with drawAnimate starts a painter;
     // with drawAsync it runs in a thread of its own and paints on the picture's Bitmap (or,

@@ -1,6 +1,5 @@
 // Starting and stopping the painters that animate a GIF picture.
 #include <algorithm>
-#include <thread>
 
 #include "gif/GIFImage.h"
 #include "gif/GIFPainter.h"
@@ -58,48 +57,31 @@ int TGIFImage::PainterCount() {
 }
 
 void TGIFImage::PaintStop() {
-    for (;;) {
-        bool waiting = false;
-        {
+    // Every painter is stopped, also one started meanwhile by a call the wait runs; a painter
+    // may be blocked in a call only the main thread runs. A failure handed over meanwhile is
+    // dropped: the painters are being stopped anyway.
+    WaitRunningMainThreadCalls(
+        [this] {
             std::lock_guard lock(FPainterLock);
-            for (auto it = FPainters.rbegin(); it != FPainters.rend(); ++it) {
-                (*it)->Stop();
-                waiting = waiting || (*it)->Async();
-            }
-        }
-        if (!waiting) break;
-        // A painter may be blocked in a call only the main thread runs. Its failure, handed
-        // over meanwhile, is dropped: the painter is being stopped anyway.
-        if (IsMainThread()) {
-            try {
-                while (CheckSynchronize()) {
-                }
-            } catch (...) {
-            }
-        }
-        std::this_thread::yield();
-        ReapPainters();
-    }
+            for (auto it = FPainters.rbegin(); it != FPainters.rend(); ++it) (*it)->Stop();
+            ReapPainters();
+            return std::none_of(FPainters.begin(), FPainters.end(),
+                                [](const auto& painter) { return painter->Async(); });
+        },
+        true);
     FBitmap.reset();
 }
 
 void TGIFImage::StopDraw() {
-    for (;;) {
-        std::unique_lock lock(FPainterLock);
-        ReapPainters();
-        if (!FDrawPainter) break;
-        FDrawPainter->Stop();
-        if (!FDrawPainter->Async()) break;
-        lock.unlock();
-        if (IsMainThread()) {
-            try {
-                while (CheckSynchronize()) {
-                }
-            } catch (...) {
-            }
-        }
-        std::this_thread::yield();
-    }
+    WaitRunningMainThreadCalls(
+        [this] {
+            std::lock_guard lock(FPainterLock);
+            ReapPainters();
+            if (!FDrawPainter) return true;
+            FDrawPainter->Stop();
+            return !FDrawPainter->Async();
+        },
+        true);
     FBitmap.reset();
 }
 

@@ -1,7 +1,6 @@
 // The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
 // palette, and conversion from and to other pictures.
 #include <memory>
-#include <thread>
 
 #include "gif/GIFImage.h"
 #include "gif/GIFPainter.h"
@@ -156,10 +155,13 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
     }
     const bool direct = HasDrawOption(drawDirect);
     if (!FBitmap || direct) {
-        std::lock_guard lock(FPainterLock);
-        ReapPainters();
-        if (FDrawPainter && FDrawPainter->Canvas() == &canvas && FDrawPainter->Rect() == rect)
-            return;  // the running painter goes on drawing there
+        {
+            std::lock_guard lock(FPainterLock);
+            ReapPainters();
+            if (FDrawPainter && FDrawPainter->Canvas() == &canvas && FDrawPainter->Rect() == rect)
+                return;  // the running painter goes on drawing there
+        }
+        // Every wait below runs without the painter-list lock, which other threads may need.
         StopDraw();
         TCanvas* target = &canvas;
         TRect area = rect;
@@ -170,14 +172,21 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
             bitmap->Canvas()->CopyRect(area, canvas, rect);
             target = bitmap->Canvas();
         }
-        FDrawPainter = InternalPaint(target, area, FDrawOptions);
-        TGIFPainter* painter = FDrawPainter;
+        TGIFPainter* painter = InternalPaint(target, area, FDrawOptions);
+        {
+            std::lock_guard lock(FPainterLock);
+            FDrawPainter = painter;
+        }
         if (!painter) return;
         painter->Start();
         if (direct) return;
-        while (!painter->Started() && !painter->Finished()) {
-            if (!IsMainThread() || !CheckSynchronize()) std::this_thread::yield();
-        }
+        // Until the first frame is shown. A painter reaped meanwhile is no longer the draw's.
+        WaitRunningMainThreadCalls(
+            [this, painter] {
+                std::lock_guard lock(FPainterLock);
+                return FDrawPainter != painter || painter->Started() || painter->Finished();
+            },
+            false);
     }
     if (FBitmap) DrawTiled(canvas, rect, *FBitmap);
 }

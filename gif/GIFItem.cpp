@@ -110,7 +110,9 @@ bool NextBlockByte(TStream& stream, uint8_t& b) {
 
 void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
     uint8_t b = 0;
-    if (!NextBlockByte(stream, b)) return;
+    // Only the trailer ends a whole picture: a stream that ends before it was cut short.
+    if (!NextBlockByte(stream, b)) throw GIFException(sOutOfData);
+    TGIFLoadBudget budget(parent ? parent->Width() : 0, parent ? parent->Height() : 0);
     while (b != bsTrailer) {
         if (b != bsExtensionIntroducer && b != bsImageSeparator) {
             Warning(GIFWarningSeverity, sUnknownBlock);
@@ -120,14 +122,14 @@ void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
         stream.Seek(-1, soCurrent);
         auto frame = std::make_unique<TGIFSubImage>(parent);
         TGIFSubImage* loaded = frame.get();
-        loaded->LoadFromStream(stream);
+        loaded->LoadFromStream(stream, budget);
         Add(std::move(frame));
         if (parent) {
             const int64_t size = stream.Size();
             const int percent = size > 0 ? int(stream.Position() * 100 / size) : 100;
             parent->Progress(parent, gpsRunning, percent, false, sProgressLoading);
         }
-        if (!NextBlockByte(stream, b)) return;
+        if (!NextBlockByte(stream, b)) throw GIFException(sOutOfData);
     }
     stream.Seek(-1, soCurrent);  // the trailer reads its own byte
 }

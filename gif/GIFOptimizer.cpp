@@ -5,6 +5,7 @@
 #include "gif/GIFAppExtension.h"
 #include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
+#include "gif/GIFProgressRun.h"
 #include "gif/GIFSubImage.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -110,115 +111,153 @@ bool HoldsApplicationData(TGIFSubImage& frame) {
     return false;
 }
 
+// The optimisation's progress: one step per frame in each of up to six passes.
+class TOptimizeSteps {
+public:
+    TOptimizeSteps(TGIFImage& image, TGIFProgressRun& progress)
+        : FProgress(progress), FTotal(6 * image.Images().Count()) {}
+    void Step() { FProgress.Running(MulDiv(++FDone, 100, FTotal)); }
+
+private:
+    TGIFProgressRun& FProgress;
+    int FTotal;
+    int FDone = 0;
+};
+
+void SortColorTables(TGIFImage& image, TOptimizeSteps& steps) {
+    if (image.GlobalColorMap().Count() > 0) image.GlobalColorMap().Optimize();
+    TGIFImageList& frames = image.Images();
+    for (int i = 0; i < frames.Count(); ++i) {
+        TGIFLocalColorMap& local = frames.SubImages(i)->ColorMap();
+        if (local.Count() > 0) local.Optimize();
+        steps.Step();
+    }
+}
+
+// A transparent frame none of whose pixels has its transparent index is opaque.
+void DropUnusedTransparency(TGIFImage& image, TOptimizeSteps& steps) {
+    TGIFImageList& frames = image.Images();
+    for (int i = 0; i < frames.Count(); ++i) {
+        TGIFSubImage& f = *frames.SubImages(i);
+        TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
+        if (f.Transparent() && gce && (f.Empty() || !Contains(f, gce->TransparentColorIndex())))
+            gce->SetTransparent(false);
+        steps.Step();
+    }
+}
+
+// A frame restored or cleared after it shows needs no disposal when the next, opaque, frame
+// covers it. A next frame disposed to the previous state brings this one back, so its own
+// disposal still matters then.
+void DropCoveredDisposals(TGIFImage& image) {
+    TGIFImageList& frames = image.Images();
+    for (int i = 0; i + 1 < frames.Count(); ++i) {
+        TGIFSubImage &f = *frames.SubImages(i), &next = *frames.SubImages(i + 1);
+        const int disposal = DisposalOf(f);
+        if ((disposal != kDisposeBackground && disposal != kDisposePrevious) ||
+            next.Transparent() || DisposalOf(next) == kDisposePrevious)
+            continue;
+        if (!Intersection(BoundsOf(f), BoundsOf(next)).IsEmpty() &&
+            Inside(BoundsOf(f), BoundsOf(next)))
+            f.GraphicControlExtension()->SetDisposal(0);
+    }
+}
+
+// Each frame, from the last down to the second, against the frame that shows beneath it: the
+// previous one, passing over frames disposed to the previous state.
+void MergeRepeatedPixels(TGIFImage& image, TOptimizeSteps& steps) {
+    TGIFImageList& frames = image.Images();
+    for (int i = frames.Count() - 1; i >= 1; --i) {
+        int j = i - 1;
+        while (j > 0 && DisposalOf(*frames.SubImages(j)) == kDisposePrevious) --j;
+        MergeWithBelow(image, *frames.SubImages(i), *frames.SubImages(j));
+        steps.Step();
+    }
+}
+
+// Crops frame i to its opaque part; a frame that becomes empty goes, and the time it was
+// shown stays with the frame before it.
+void CropFrame(TGIFImageList& frames, int i) {
+    TGIFSubImage& f = *frames.SubImages(i);
+    // Cropping a frame disposed to the background would shrink the area cleared after it.
+    if (f.Empty() || !f.Transparent() || DisposalOf(f) == kDisposeBackground) return;
+    const TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
+    const int delay = gce ? gce->Delay() : 0;
+    if (HoldsApplicationData(f) && gce) {
+        // Cropping it away would take the loop count and application data along.
+        const uint8_t t = gce->TransparentColorIndex();
+        if (std::all_of(f.Data(), f.Data() + f.DataSize(), [t](uint8_t p) { return p == t; }))
+            return;
+    }
+    f.Crop();
+    if (!f.Empty()) return;
+    if (i > 0 && delay > 0) {
+        TGIFGraphicControlExtension& previous = EnsureGCE(*frames.SubImages(i - 1));
+        previous.SetDelay(uint16_t(std::min(previous.Delay() + delay, 0xFFFF)));
+    }
+    frames.Delete(i);
+}
+
+void CropFrames(TGIFImage& image, TOptimizeSteps& steps) {
+    TGIFImageList& frames = image.Images();
+    for (int i = frames.Count() - 1; i >= 0; --i) {
+        steps.Step();
+        CropFrame(frames, i);
+    }
+}
+
+// Drops from frame i the extensions that do not change what is shown: comments, plain text,
+// unknown application data, a loop count anywhere but on the first of several frames, and a
+// graphic control extension that asks for nothing. A frame left with neither pixels nor
+// extensions goes.
+void DropInvisibleExtensions(TGIFImageList& frames, int i) {
+    TGIFSubImage& f = *frames.SubImages(i);
+    const bool single = frames.Count() == 1;
+    TGIFExtensionList& extensions = f.Extensions();
+    for (int e = extensions.Count() - 1; e >= 0; --e) {
+        TGIFItem* item = extensions.Items(e);
+        const bool loop = dynamic_cast<TGIFAppExtNSLoop*>(item) != nullptr;
+        if (dynamic_cast<TGIFCommentExtension*>(item) || dynamic_cast<TGIFTextExtension*>(item) ||
+            dynamic_cast<TGIFUnknownAppExtension*>(item) || (loop && (i != 0 || single)))
+            extensions.Delete(e);
+    }
+    TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
+    if (gce && (gce->Delay() == 0 || single) && !f.Transparent() && !gce->UserInput() &&
+        (gce->Disposal() < 2 || single))
+        extensions.Delete(extensions.IndexOf(gce));
+    if (f.Empty() && extensions.Count() == 0) frames.Delete(i);
+}
+
+void DropInvisibleExtensions(TGIFImage& image, TOptimizeSteps& steps) {
+    TGIFImageList& frames = image.Images();
+    for (int i = frames.Count() - 1; i >= 0; --i) {
+        DropInvisibleExtensions(frames, i);
+        steps.Step();
+    }
+}
+
 }  // namespace
 
-void TGIFImage::Optimize(TGIFOptimizeOptions options, uint8_t reduction, uint8_t, int) {
+void TGIFImage::Optimize(TGIFOptimizeOptions options, uint8_t reduction) {
     if (Empty()) return;
+    const auto has = [&](TGIFOptimizeOption o) { return (options & GIFOptimizeFlag(o)) != 0; };
+    // The operation reduces no colours: the reduction method only decides this refusal, made
+    // before any step changes the picture so that a refused call leaves it as it was.
+    if (has(optimizeReduceColors) && reduction == reducePalette && !has(optimizeCleanup))
+        throw GIFException(sInvalidReduction);
     PaintStop();
     std::lock_guard lock(FPainterLock);
-    const auto has = [&](TGIFOptimizeOption o) { return (options & GIFOptimizeFlag(o)) != 0; };
-    int done = 0;
-    const int total = 6 * FImages.Count();
-    const auto step = [&] {
-        ++done;
-        Progress(this, gpsRunning, MulDiv(done, 100, total), false, sProgressOptimizing);
-    };
-    auto frame = [&](int i) -> TGIFSubImage& { return *FImages.SubImages(i); };
-    Progress(this, gpsStarting, 0, false, sProgressOptimizing);
-    try {
-        if (has(optimizeColorTables)) {
-            if (GlobalColorMap().Count() > 0) GlobalColorMap().Optimize();
-            for (int i = 0; i < FImages.Count(); ++i) {
-                if (frame(i).ColorMap().Count() > 0) frame(i).ColorMap().Optimize();
-                step();
-            }
-        }
-        if (has(optimizeCleanup)) {
-            for (int i = 0; i < FImages.Count(); ++i) {
-                TGIFSubImage& f = frame(i);
-                TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
-                if (f.Transparent() && gce &&
-                    (f.Empty() || !Contains(f, gce->TransparentColorIndex())))
-                    gce->SetTransparent(false);
-                step();
-            }
-            for (int i = 0; i + 1 < FImages.Count(); ++i) {
-                TGIFSubImage &f = frame(i), &next = frame(i + 1);
-                const int disposal = DisposalOf(f);
-                // A next frame disposed to the previous state brings this one back, so its own
-                // disposal still matters then.
-                if ((disposal != kDisposeBackground && disposal != kDisposePrevious) ||
-                    next.Transparent() || DisposalOf(next) == kDisposePrevious)
-                    continue;
-                if (!Intersection(BoundsOf(f), BoundsOf(next)).IsEmpty() &&
-                    Inside(BoundsOf(f), BoundsOf(next)))
-                    f.GraphicControlExtension()->SetDisposal(0);
-            }
-        }
-        if (has(optimizeMerge)) {
-            for (int i = FImages.Count() - 1; i >= 1; --i) {
-                int j = i - 1;
-                while (j > 0 && DisposalOf(frame(j)) == kDisposePrevious) --j;
-                MergeWithBelow(*this, frame(i), frame(j));
-                step();
-            }
-        }
-        if (has(optimizeCrop)) {
-            for (int i = FImages.Count() - 1; i >= 0; --i) {
-                TGIFSubImage& f = frame(i);
-                step();
-                // Cropping a frame disposed to the background would shrink the area cleared
-                // after it.
-                if (f.Empty() || !f.Transparent() || DisposalOf(f) == kDisposeBackground) continue;
-                const TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
-                const int delay = gce ? gce->Delay() : 0;
-                const bool keepsData = HoldsApplicationData(f);
-                if (keepsData && gce) {
-                    // Cropping it away would take the loop count and application data along.
-                    const uint8_t t = gce->TransparentColorIndex();
-                    if (std::all_of(f.Data(), f.Data() + f.DataSize(),
-                                    [t](uint8_t p) { return p == t; }))
-                        continue;
-                }
-                f.Crop();
-                if (!f.Empty()) continue;
-                // The time the frame was shown stays with the frame before it.
-                if (i > 0 && delay > 0) {
-                    TGIFGraphicControlExtension& previous = EnsureGCE(frame(i - 1));
-                    previous.SetDelay(uint16_t(std::min(previous.Delay() + delay, 0xFFFF)));
-                }
-                FImages.Delete(i);
-            }
-        }
-        if (has(optimizeCleanup)) {
-            for (int i = FImages.Count() - 1; i >= 0; --i) {
-                TGIFSubImage& f = frame(i);
-                const bool single = FImages.Count() == 1;
-                TGIFExtensionList& extensions = f.Extensions();
-                for (int e = extensions.Count() - 1; e >= 0; --e) {
-                    TGIFItem* item = extensions.Items(e);
-                    const bool loop = dynamic_cast<TGIFAppExtNSLoop*>(item) != nullptr;
-                    if (dynamic_cast<TGIFCommentExtension*>(item) ||
-                        dynamic_cast<TGIFTextExtension*>(item) ||
-                        dynamic_cast<TGIFUnknownAppExtension*>(item) ||
-                        (loop && (i != 0 || single)))
-                        extensions.Delete(e);
-                }
-                TGIFGraphicControlExtension* gce = f.GraphicControlExtension();
-                if (gce && (gce->Delay() == 0 || single) && !f.Transparent() && !gce->UserInput() &&
-                    (gce->Disposal() < 2 || single))
-                    extensions.Delete(extensions.IndexOf(gce));
-                if (f.Empty() && extensions.Count() == 0) FImages.Delete(i);
-                step();
-            }
-        } else if (has(optimizeReduceColors) && reduction == reducePalette) {
-            throw GIFException(sInvalidReduction);
-        }
-    } catch (...) {
-        Progress(this, gpsEnding, 0, true, sProgressOptimizing);
-        throw;
+    TGIFProgressRun progress(*this, sProgressOptimizing, true);
+    TOptimizeSteps steps(*this, progress);
+    if (has(optimizeColorTables)) SortColorTables(*this, steps);
+    if (has(optimizeCleanup)) {
+        DropUnusedTransparency(*this, steps);
+        DropCoveredDisposals(*this);
     }
-    Progress(this, gpsEnding, 100, true, sProgressOptimizing);
+    if (has(optimizeMerge)) MergeRepeatedPixels(*this, steps);
+    if (has(optimizeCrop)) CropFrames(*this, steps);
+    if (has(optimizeCleanup)) DropInvisibleExtensions(*this, steps);
+    progress.Finish();
     FreeBitmap();
     Changed();
 }

@@ -69,20 +69,11 @@ TGIFPainter::TGIFPainter(TGIFImage* image, TGIFDrawOptions options, const TRect&
 
 TGIFPainter::~TGIFPainter() {
     Stop();
-    if (FThread.joinable()) {
-        // The thread may be waiting for the main thread to run one of its calls.
-        while (!FFinished) {
-            if (IsMainThread()) {
-                try {
-                    CheckSynchronize();
-                } catch (...) {
-                    // A painter's failure handed to the main thread: the painter is going away.
-                }
-            }
-            std::this_thread::yield();
-        }
-        FThread.join();
-    }
+    if (!FThread.joinable()) return;
+    // The thread may be waiting for the main thread to run one of its calls. A failure handed
+    // to the main thread meanwhile is dropped: the painter is going away.
+    WaitRunningMainThreadCalls([this] { return FFinished.load(); }, true);
+    FThread.join();
 }
 
 std::unique_ptr<TBitmap> TGIFPainter::CopyOfTarget() const {
@@ -101,6 +92,7 @@ void TGIFPainter::Start() {
             QueueToMainThread([error = FError] { std::rethrow_exception(error); });
         }
         FFinished = true;
+        NotifyMainThreadWaiters();
     });
 }
 
@@ -240,7 +232,7 @@ void TGIFPainter::PaintDirect() {
         .SubImages(FActiveFrame)
         ->Draw(*FCanvas, FRect, FDrawOptions & GIFDrawFlag(drawTransparent),
                FDrawOptions & GIFDrawFlag(drawTile));
-    FStarted = true;
+    MarkStarted();
 }
 
 void TGIFPainter::PaintFrame() {
@@ -278,15 +270,20 @@ void TGIFPainter::PaintFrame() {
         }
         if (clearAfter) ClearBackup();
     }
+    MarkStarted();
+}
+
+void TGIFPainter::MarkStarted() {
     FStarted = true;
+    // A draw waits for the first frame.
+    NotifyMainThreadWaiters();
 }
 
 void TGIFPainter::ClearBackup() {
     TGIFSubImage* frame = FImage->Images().SubImages(FActiveFrame);
     TCanvas& backup = *FBackupBuffer->Canvas();
     const TRect whole{0, 0, FRect.Width(), FRect.Height()};
-    const TRect bounds{frame->Left(), frame->Top(), frame->Left() + frame->Width(),
-                       frame->Top() + frame->Height()};
+    const TRect bounds = frame->DrawnBounds();
     const bool tile = (FDrawOptions & GIFDrawFlag(drawTile)) != 0;
     const bool transparent = (FDrawOptions & GIFDrawFlag(drawTransparent)) && FBackgroundBuffer;
     // Tiles only where the frame leaves gaps between its copies, or to show what was behind.

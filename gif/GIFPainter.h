@@ -89,6 +89,8 @@ private:
     void WaitBeforeFrame(int delay);
     void PaintDirect();
     void PaintFrame();
+    // A frame has been painted.
+    void MarkStarted();
     // Restores the active frame's area of the backup buffer to what was behind the picture.
     void ClearBackup();
     // In the main thread for an asynchronous painter; nothing once terminated.

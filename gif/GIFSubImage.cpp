@@ -54,6 +54,13 @@ void TGIFSubImage::SetHeight(int value) { SetBounds(Left(), Top(), Width(), valu
 
 void TGIFSubImage::SetBounds(int left, int top, int width, int height) {
     auto field = [](int v) { return uint16_t(std::clamp(v, 0, 0xFFFF)); };
+    if (FImage) {
+        // Refused before anything changes: the picture could not be drawn.
+        const TLogicalScreenDescriptor& screen = FImage->Header().LogicalScreenDescriptor();
+        CheckGIFScreenSize(
+            std::max<int64_t>(screen.ScreenWidth, std::min(field(left) + field(width), 0xFFFF)),
+            std::max<int64_t>(screen.ScreenHeight, std::min(field(top) + field(height), 0xFFFF)));
+    }
     const bool sizeChanged = field(width) != Width() || field(height) != Height();
     FImageDescriptor.Left = field(left);
     FImageDescriptor.Top = field(top);
@@ -94,7 +101,7 @@ void TGIFSubImage::SetInterlaced(bool value) {
 
 void TGIFSubImage::AllocatePixels() {
     const int64_t count = int64_t(Width()) * Height();
-    if (count > MaxPixels) throw GIFException(sBadImageDimensions);
+    if (count > GIFMaxTotalPixels) throw GIFException(sBadImageDimensions);
     if (count > 0) FData.assign(size_t(count), 0);
 }
 
@@ -206,6 +213,11 @@ void TGIFSubImage::Compress(TStream& stream) {
 }
 
 void TGIFSubImage::LoadFromStream(TStream& stream) {
+    TGIFLoadBudget budget(FImage ? FImage->Width() : 0, FImage ? FImage->Height() : 0);
+    LoadFromStream(stream, budget);
+}
+
+void TGIFSubImage::LoadFromStream(TStream& stream, TGIFLoadBudget& budget) {
     Clear();
     FExtensions.LoadFromStream(stream, this);
     uint8_t b = 0;
@@ -234,7 +246,17 @@ void TGIFSubImage::LoadFromStream(TStream& stream) {
         FColorMap.LoadFromStream(stream, count);
         FColorMap.SetOptimized((packed & 0x20) != 0);
     }
+    budget.TakeFrame(Left(), Top(), Width(), Height());
     Decode(stream);
+    CoverPixelIndices();
+}
+
+void TGIFSubImage::CoverPixelIndices() {
+    TGIFColorMap& map = ActiveColorMap();
+    // Without any table every index renders (as grey) and saves as it is.
+    if (map.Count() == 0 || FData.empty()) return;
+    const int highest = *std::max_element(FData.begin(), FData.end());
+    while (map.Count() <= highest) map.Add(0);
 }
 
 void TGIFSubImage::Decode(TStream& stream) {

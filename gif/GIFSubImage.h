@@ -8,6 +8,7 @@
 
 #include "gif/GIFColorMap.h"
 #include "gif/GIFItem.h"
+#include "gif/GIFLimits.h"
 #include "platform/graphics/Geometry.h"
 
 class TBitmap;
@@ -27,9 +28,6 @@ struct TImageDescriptor {
 
 class TGIFSubImage : public TGIFItem {
 public:
-    // The largest frame the codec holds: a hostile descriptor must not ask for gigabytes.
-    static constexpr int64_t MaxPixels = int64_t(1) << 28;
-
     explicit TGIFSubImage(TGIFImage* image);
     ~TGIFSubImage() override;
 
@@ -49,7 +47,8 @@ public:
     void SetWidth(int value);
     void SetHeight(int value);
     // Stores the bounds, reallocates the pixels on a size change and grows the picture's
-    // logical screen to hold the frame (with warnings when it was too small).
+    // logical screen to hold the frame (with warnings when it was too small). A screen that
+    // would exceed GIFMaxScreenPixels is refused, and nothing changes.
     void SetBounds(int left, int top, int width, int height);
     bool Interlaced() const { return (FImageDescriptor.PackedFields & 0x40) != 0; }
     void SetInterlaced(bool value);
@@ -87,6 +86,10 @@ public:
     bool HasMask();
     // Where the frame lands when its whole picture is stretched into r.
     TRect ScaleRect(const TRect& r) const;
+    // The part of the frame inside its picture's logical screen: all of it that is drawn (the
+    // screen holds every frame but where the 16-bit screen size ends). The whole frame
+    // without a picture.
+    TRect DrawnBounds() const;
     // The frame at its place in the picture stretched into r (tiled: the picture repeated at
     // its own size from r's corner); transparent pixels keep the target when transparent.
     void Draw(TCanvas& canvas, const TRect& r, bool transparent, bool tile);
@@ -107,6 +110,9 @@ public:
     void Prepare();
     void SaveToStream(TStream& stream) override;
     void LoadFromStream(TStream& stream) override;
+    // Reads the frame as one of a picture's: its descriptor is taken from budget before its
+    // pixels are allocated.
+    void LoadFromStream(TStream& stream, TGIFLoadBudget& budget);
 
     // Called by the frame's graphic control extensions and local table.
     void SetTransparentFlag(bool value) { FTransparent = value; }
@@ -114,7 +120,12 @@ public:
     void PaletteChanged() { FreeBitmap(); }
 
 private:
+    // Raises "Invalid image dimensions" for a frame larger than GIFMaxTotalPixels.
     void AllocatePixels();
+    // Indices at or above the active table's size render black (the table is padded with
+    // black); the table is widened with black entries to cover them, so that the picture
+    // saves as it shows.
+    void CoverPixelIndices();
     // Index pixels and local table from 24-bit rows (blue, green, red).
     void ImportColors(const uint8_t* rgb, int width, int height);
     // Pixels whose source colour was the key become a new black entry, when there is room.

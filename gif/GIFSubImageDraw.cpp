@@ -9,8 +9,19 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/RtlMath.h"
 
+TRect TGIFSubImage::DrawnBounds() const {
+    TRect r{Left(), Top(), Left() + Width(), Top() + Height()};
+    if (!FImage) return r;
+    r.Right = std::max(r.Left, std::min(r.Right, FImage->Width()));
+    r.Bottom = std::max(r.Top, std::min(r.Bottom, FImage->Height()));
+    return r;
+}
+
 TBitmap* TGIFSubImage::Bitmap() {
     if (FBitmap || Empty()) return FBitmap.get();
+    const TRect drawn = DrawnBounds();
+    const int w = drawn.Width(), h = drawn.Height();
+    if (drawn.IsEmpty()) return nullptr;
     TGIFImage* image = FImage;
     auto report = [&](TGIFProgressStage stage, int percent) {
         if (image) image->Progress(this, stage, percent, false, sProgressRendering);
@@ -18,7 +29,6 @@ TBitmap* TGIFSubImage::Bitmap() {
     report(gpsStarting, 0);
     try {
         auto bitmap = std::make_unique<TBitmap>();
-        const int h = Height();
         const auto progress = [&](int row) { report(gpsRunning, MulDiv(row, 100, h)); };
         const TGIFFrameColors colors = FrameColors(*this);
         if (image && image->DoDither()) {
@@ -26,13 +36,15 @@ TBitmap* TGIFSubImage::Bitmap() {
             TGIFFrameMask mask;
             uint32_t fill = 0;
             if (FTransparent && FGCE) {
-                mask = BuildFrameMask(FData.data(), Width(), h, FGCE->TransparentColorIndex());
+                mask = BuildFrameMask(FData.data(), w, h, size_t(Width()),
+                                      FGCE->TransparentColorIndex());
                 fill = WebFillColor(colors[FGCE->TransparentColorIndex()]);
             }
-            RenderDitheredFrameBitmap(FData.data(), Width(), h, colors, &mask, fill, *bitmap,
-                                      progress);
+            RenderDitheredFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, fill,
+                                      *bitmap, progress);
         } else {
-            RenderFrameBitmap(FData.data(), Width(), h, colors, nullptr, 0, *bitmap, progress);
+            RenderFrameBitmap(FData.data(), w, h, size_t(Width()), colors, nullptr, 0, *bitmap,
+                              progress);
         }
         FBitmap = std::move(bitmap);
     } catch (const EAbort&) {
@@ -68,19 +80,22 @@ bool TGIFSubImage::HasMask() {
 TBitmap* TGIFSubImage::DrawingBitmap(bool transparent) {
     if (!transparent || !HasMask()) return Bitmap();
     if (!FMaskedBitmap) {
+        const TRect drawn = DrawnBounds();
+        const int w = drawn.Width(), h = drawn.Height();
+        if (drawn.IsEmpty()) return nullptr;
         const TGIFFrameMask mask =
-            BuildFrameMask(FData.data(), Width(), Height(), uint8_t(FMaskIndex));
+            BuildFrameMask(FData.data(), w, h, size_t(Width()), uint8_t(FMaskIndex));
         const TGIFFrameColors colors = FrameColors(*this);
         auto bitmap = std::make_unique<TBitmap>();
         uint32_t key;
         if (FImage && FImage->DoDither()) {
             // Dithering gives web colours only, whose channels are steps of 51.
             key = 0xFE01FE;
-            RenderDitheredFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap,
-                                      nullptr);
+            RenderDitheredFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, key,
+                                      *bitmap, nullptr);
         } else {
             key = UnusedFrameColor(colors);
-            RenderFrameBitmap(FData.data(), Width(), Height(), colors, &mask, key, *bitmap,
+            RenderFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, key, *bitmap,
                               nullptr);
         }
         bitmap->SetTransparentColor(TColor(key));
@@ -91,9 +106,8 @@ TBitmap* TGIFSubImage::DrawingBitmap(bool transparent) {
 }
 
 TRect TGIFSubImage::ScaleRect(const TRect& r) const {
-    const TRect bounds{Left(), Top(), Left() + Width(), Top() + Height()};
     if (!FImage) return r;
-    return ScaleFrameRect(r, bounds, FImage->Width(), FImage->Height());
+    return ScaleFrameRect(r, DrawnBounds(), FImage->Width(), FImage->Height());
 }
 
 void TGIFSubImage::Draw(TCanvas& canvas, const TRect& r, bool transparent, bool tile) {
@@ -107,7 +121,6 @@ void TGIFSubImage::StretchDraw(TCanvas& canvas, const TRect& r, bool transparent
         canvas.StretchDraw(r, bitmap);
         return;
     }
-    const TRect bounds{Left(), Top(), Left() + Width(), Top() + Height()};
-    for (const TRect& t : FrameTiles(r, bounds, FImage->Width(), FImage->Height()))
+    for (const TRect& t : FrameTiles(r, DrawnBounds(), FImage->Width(), FImage->Height()))
         canvas.StretchDraw(t, bitmap);
 }

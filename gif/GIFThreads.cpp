@@ -1,5 +1,6 @@
 #include "gif/GIFThreads.h"
 
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <exception>
@@ -9,12 +10,10 @@
 
 namespace {
 
-std::thread::id& MainThreadId() {
-    static std::thread::id id = std::this_thread::get_id();
-    return id;
-}
+// Written once at start-up, read by every thread.
+std::atomic<std::thread::id> MainThreadId;
 
-// A call waiting for the main thread; blocking callers wait on Done.
+// A call waiting for the main thread; blocking callers wait until Done.
 struct TPendingCall {
     std::function<void()> Call;
     bool Blocking = false;
@@ -22,11 +21,15 @@ struct TPendingCall {
     std::exception_ptr Error;
 };
 
+// Calls for the main thread, and one condition for every change a waiting thread looks for:
+// a call handed over, a blocking call done, or a NotifyMainThreadWaiters (counted by
+// Generation so that a wait does not miss one made before it began to sleep).
 struct TCallQueue {
     std::mutex Mutex;
-    std::condition_variable Finished;
+    std::condition_variable Changed;
     std::deque<std::shared_ptr<TPendingCall>> Calls;
     std::function<void()> WakeUp;
+    uint64_t Generation = 0;
 };
 
 TCallQueue& Queue() {
@@ -34,11 +37,25 @@ TCallQueue& Queue() {
     return queue;
 }
 
+// Queues call and wakes whoever waits for calls; the main loop's wake-up is called outside
+// the lock, as the main thread may be draining.
+void HandOver(std::shared_ptr<TPendingCall> call) {
+    TCallQueue& queue = Queue();
+    std::function<void()> wakeUp;
+    {
+        std::lock_guard lock(queue.Mutex);
+        queue.Calls.push_back(std::move(call));
+        wakeUp = queue.WakeUp;
+    }
+    queue.Changed.notify_all();
+    if (wakeUp) wakeUp();
+}
+
 }  // namespace
 
-void SetMainThread() { MainThreadId() = std::this_thread::get_id(); }
+void RegisterMainThread() { MainThreadId.store(std::this_thread::get_id()); }
 
-bool IsMainThread() { return MainThreadId() == std::this_thread::get_id(); }
+bool IsMainThread() { return MainThreadId.load() == std::this_thread::get_id(); }
 
 void Synchronize(const std::function<void()>& fn) {
     if (IsMainThread()) {
@@ -48,31 +65,17 @@ void Synchronize(const std::function<void()>& fn) {
     auto call = std::make_shared<TPendingCall>();
     call->Call = fn;
     call->Blocking = true;
+    HandOver(call);
     TCallQueue& queue = Queue();
     std::unique_lock lock(queue.Mutex);
-    queue.Calls.push_back(call);
-    if (queue.WakeUp) {
-        // Woken without the lock held: the main thread may already be draining.
-        const std::function<void()> wakeUp = queue.WakeUp;
-        lock.unlock();
-        wakeUp();
-        lock.lock();
-    }
-    queue.Finished.wait(lock, [&] { return call->Done; });
+    queue.Changed.wait(lock, [&] { return call->Done; });
     if (call->Error) std::rethrow_exception(call->Error);
 }
 
 void QueueToMainThread(std::function<void()> fn) {
     auto call = std::make_shared<TPendingCall>();
     call->Call = std::move(fn);
-    TCallQueue& queue = Queue();
-    std::function<void()> wakeUp;
-    {
-        std::lock_guard lock(queue.Mutex);
-        queue.Calls.push_back(call);
-        wakeUp = queue.WakeUp;
-    }
-    if (wakeUp) wakeUp();
+    HandOver(std::move(call));
 }
 
 void SetMainThreadWakeUp(std::function<void()> wakeUp) {
@@ -101,13 +104,55 @@ bool CheckSynchronize() {
         }
         if (call->Blocking) {
             // The waiting thread takes the exception back.
-            std::lock_guard lock(queue.Mutex);
-            call->Error = error;
-            call->Done = true;
-            queue.Finished.notify_all();
+            {
+                std::lock_guard lock(queue.Mutex);
+                call->Error = error;
+                call->Done = true;
+            }
+            queue.Changed.notify_all();
         } else if (error) {
             std::rethrow_exception(error);
         }
+    }
+}
+
+void NotifyMainThreadWaiters() {
+    TCallQueue& queue = Queue();
+    {
+        std::lock_guard lock(queue.Mutex);
+        ++queue.Generation;
+    }
+    queue.Changed.notify_all();
+}
+
+void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFailures) {
+    TCallQueue& queue = Queue();
+    const bool main = IsMainThread();
+    for (;;) {
+        uint64_t seen;
+        {
+            std::lock_guard lock(queue.Mutex);
+            seen = queue.Generation;
+        }
+        // Asked first: a wait whose end has come runs no calls (its caller may be in the middle
+        // of changing what they look at).
+        if (done()) return;
+        if (main) {
+            bool ran = false;
+            for (bool draining = true; draining;) {
+                try {
+                    ran = CheckSynchronize() || ran;
+                    draining = false;
+                } catch (...) {
+                    ran = true;
+                    if (!dropFailures) throw;
+                }
+            }
+            if (ran) continue;
+        }
+        std::unique_lock lock(queue.Mutex);
+        queue.Changed.wait(
+            lock, [&] { return queue.Generation != seen || (main && !queue.Calls.empty()); });
     }
 }
 

@@ -7,8 +7,9 @@
 #include <functional>
 #include <mutex>
 
-// The main thread is the one that first asks (pictures are made there) unless set explicitly.
-void SetMainThread();
+// The program registers its main thread at start-up, before any painter runs; until then no
+// thread is the main one. Any thread may ask.
+void RegisterMainThread();
 bool IsMainThread();
 
 // Runs fn in the main thread and waits for it; directly when already there. fn's exception
@@ -22,6 +23,16 @@ bool CheckSynchronize();
 // Called, from the handing thread, each time a call is handed over, so that the main thread's
 // loop can be woken to run CheckSynchronize; thread-safe. An empty one: nobody is woken.
 void SetMainThreadWakeUp(std::function<void()> wakeUp);
+
+// Waits, without spinning, until done() is true; returns at once, running nothing, when it is
+// already. The main thread runs the pending calls meanwhile, since what it waits for may be a
+// thread blocked in one; with dropFailures the failures they raise are dropped, otherwise the
+// first one ends the wait and comes out here. done() is asked again after every run of calls
+// and every NotifyMainThreadWaiters.
+void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFailures);
+// Wakes the waits of WaitRunningMainThreadCalls: a thread calls it after changing what their
+// done() looks at.
+void NotifyMainThreadWaiters();
 
 class TAutoResetEvent {
 public:

@@ -11,8 +11,24 @@
 class TObject;
 
 // Every fault of the format is raised as a GIFException, one of the picture system's
-// invalid-graphic family.
-KV_EXCEPTION_CLASS(GIFException, EInvalidGraphic)
+// invalid-graphic family. A fault met while reading a picture carries the byte offset, counted
+// from the start of the picture, where reading stopped; its message then ends in
+// " at offset N", as the other file readers' messages do.
+class GIFException : public EInvalidGraphic {
+public:
+    using EInvalidGraphic::EInvalidGraphic;
+    // -1 when the fault was not met while reading.
+    int64_t Offset() const { return FOffset; }
+    // Stores offset and names it at the end of the message; the first offset stays.
+    void SetOffset(int64_t offset) {
+        if (FOffset >= 0) return;
+        FOffset = offset;
+        SetMessage(Message() + " at offset " + std::to_string(offset));
+    }
+
+private:
+    int64_t FOffset = -1;
+};
 
 enum TGIFVersion : uint8_t { GIFVersionUnknown = 0, GIFVersion87a = 1, GIFVersion89a = 2 };
 
@@ -63,6 +79,8 @@ inline constexpr const char* sColorNotInTable = "Color not in color table";
 inline constexpr const char* sUnsupportedObject = "Object type not supported for operation";
 // A frame whose descriptor asks for more pixels than the codec will hold.
 inline constexpr const char* sBadImageDimensions = "Invalid image dimensions";
+// A file that asks for more memory than the limits of GIFLimits.h allow.
+inline constexpr const char* sPictureTooLarge = "GIF picture too large";
 
 inline constexpr const char* sProgressLoading = "Loading...";
 inline constexpr const char* sProgressSaving = "Saving...";

@@ -26,7 +26,6 @@ protected:
         static TApplication app(argc, argv);
     }
     void SetUp() override {
-        SetMainThread();
         RegisterGIFImageFormat();
         RegisterGIFImageFormat();  // twice changes nothing
     }

@@ -19,13 +19,13 @@ TEST(GIFFrameMask, RowsArePaddedToSixteenBitsMostSignificantFirst) {
     // 17 × 2: pixel 0 and 16 of row 0, pixel 8 of row 1 are transparent (index 7).
     std::vector<uint8_t> pixels(34, 1);
     pixels[0] = pixels[16] = pixels[17 + 8] = 7;
-    const TGIFFrameMask mask = BuildFrameMask(pixels.data(), 17, 2, 7);
+    const TGIFFrameMask mask = BuildFrameMask(pixels.data(), 17, 2, 17, 7);
     ASSERT_EQ(mask.RowBytes, 4);
     EXPECT_EQ(mask.Bits, (std::vector<uint8_t>{0x80, 0x00, 0x80, 0x00, 0x00, 0x80, 0x00, 0x00}));
     EXPECT_TRUE(mask.IsSet(16, 0));
     EXPECT_FALSE(mask.IsSet(1, 0));
     // An index that never occurs gives no mask at all.
-    EXPECT_TRUE(BuildFrameMask(pixels.data(), 17, 2, 9).Empty());
+    EXPECT_TRUE(BuildFrameMask(pixels.data(), 17, 2, 17, 9).Empty());
 }
 
 TEST(GIFFrameGeometry, ScaledAndTiledPlaces) {

@@ -51,7 +51,7 @@ std::string BoundsText(const TGIFSubImage& f) {
 // Optimises with every option and checks that the animation still looks the same.
 void OptimizeKeepingLooks(TGIFImage& image) {
     const std::vector<std::string> before = Looks(image);
-    image.Optimize(GIFAllOptimizations, reduceNone, ditherNearest, 8);
+    image.Optimize(GIFAllOptimizations, reduceNone);
     EXPECT_EQ(Looks(image), before);
 }
 
@@ -93,7 +93,7 @@ TEST(GIFOptimize, DisposalsThatRestoreNothingVisibleBecomeNone) {
         AddFrame(image, 2, 1, {"4"});
         GCE(image.Images().SubImages(0)).SetDisposal(dmBackground);
         if (c.NextDisposal) GCE(image.Images().SubImages(1)).SetDisposal(uint8_t(c.NextDisposal));
-        image.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone, ditherNearest, 8);
+        image.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone);
         // A plain extension left with disposal none is dropped by the same cleanup.
         const TGIFGraphicControlExtension* gce =
             image.Images().SubImages(0)->GraphicControlExtension();
@@ -137,7 +137,7 @@ TEST(GIFOptimize, AnimationsLookTheSameAfterwards) {
     TGIFImage image;
     AddBasicColors(image);
     cases[0].Build(image);
-    image.Optimize(GIFAllOptimizations, reduceNone, ditherNearest, 8);
+    image.Optimize(GIFAllOptimizations, reduceNone);
     EXPECT_EQ(BoundsText(*image.Images().SubImages(0)), "0,0 3x2");
 }
 
@@ -153,7 +153,7 @@ TEST(GIFOptimize, CleanupDropsWhatDoesNotShow) {
     // A transparent index that never occurs is no transparency.
     GCE(image.Images().SubImages(1)).SetTransparent(true);
     GCE(image.Images().SubImages(1)).SetTransparentColorIndex(4);
-    image.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone, ditherNearest, 8);
+    image.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone);
     ASSERT_EQ(image.Images().Count(), 2);
     const auto kinds = [](TGIFSubImage* f) {
         std::string s;
@@ -173,7 +173,7 @@ TEST(GIFOptimize, CleanupDropsWhatDoesNotShow) {
     TGIFSubImage* frame = AddFrame(single, 0, 0, {"1"});
     frame->Extensions().Add(std::make_unique<TGIFAppExtNSLoop>(frame));
     GCE(frame).SetDelay(5);
-    single.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone, ditherNearest, 8);
+    single.Optimize(GIFOptimizeFlag(optimizeCleanup), reduceNone);
     EXPECT_EQ(frame->Extensions().Count(), 0);
 }
 
@@ -182,7 +182,7 @@ TEST(GIFOptimize, AFullGlobalTableBlocksMergingOpaqueFrames) {
     for (int i = 0; i < 256; ++i) image.GlobalColorMap().Add(uint32_t(i));
     AddFrame(image, 0, 0, {"11"});
     AddFrame(image, 0, 0, {"12"});
-    image.Optimize(GIFOptimizeFlag(optimizeMerge), reduceNone, ditherNearest, 8);
+    image.Optimize(GIFOptimizeFlag(optimizeMerge), reduceNone);
     EXPECT_FALSE(image.Images().SubImages(1)->Transparent());
     EXPECT_EQ(image.Images().SubImages(1)->Pixels(0, 0), 1);
 }
@@ -191,12 +191,14 @@ TEST(GIFOptimize, PaletteReductionIsNotAnOption) {
     TGIFImage image;
     AddBasicColors(image);
     AddFrame(image, 0, 0, {"1"});
+    // Refused before anything changes: the tables stay unsorted.
     EXPECT_THROW(
-        image.Optimize(GIFOptimizeFlag(optimizeReduceColors), reducePalette, ditherNearest, 8),
+        image.Optimize(GIFOptimizeFlag(optimizeReduceColors) | GIFOptimizeFlag(optimizeColorTables),
+                       reducePalette),
         GIFException);
-    EXPECT_NO_THROW(
-        image.Optimize(GIFOptimizeFlag(optimizeReduceColors) | GIFOptimizeFlag(optimizeCleanup),
-                       reducePalette, ditherNearest, 8));
+    EXPECT_FALSE(image.GlobalColorMap().Optimized());
+    EXPECT_NO_THROW(image.Optimize(
+        GIFOptimizeFlag(optimizeReduceColors) | GIFOptimizeFlag(optimizeCleanup), reducePalette));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -9,6 +8,7 @@
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Streams.h"
 #include "tests/gif/GifPictureFixtures.h"
+#include "tests/gif/GifTempDir.h"
 
 namespace {
 
@@ -41,13 +41,11 @@ TEST(GIFPictureFormat, RegistersTheExtensionAndTheClassName) {
     TGIFImage image;
     AddBasicColors(image);
     AddFrame(image, 0, 0, {"12", "34"});
-    const std::string file =
-        (std::filesystem::temp_directory_path() / ("kv_gif2_" + std::to_string(getpid()) + ".GIF"))
-            .string();
+    const TGifTempDir folder;
+    const std::string file = folder.File("picture.GIF");
     image.SaveToFile(file);
     TPicture picture;
     picture.LoadFromFile(file);
-    std::filesystem::remove(file);
     auto* loaded = dynamic_cast<TGIFImage*>(picture.Graphic());
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(PixelsOf(*loaded->Bitmap()), PixelsOf(*image.Bitmap()));

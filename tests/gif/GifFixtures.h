@@ -91,6 +91,17 @@ struct TLoadedGif {
     }
 };
 
+// A reading fault's text without the " at offset N" the reader adds to it.
+inline std::string FaultText(const GIFException& e) {
+    const std::string& message = e.Message();
+    if (e.Offset() < 0) return message;
+    const std::string tail = " at offset " + std::to_string(e.Offset());
+    if (message.size() < tail.size() ||
+        message.compare(message.size() - tail.size(), tail.size(), tail) != 0)
+        return message;
+    return message.substr(0, message.size() - tail.size());
+}
+
 inline TBytes SaveBytes(TGIFImage& image) {
     TMemoryStream stream;
     image.SaveToStream(stream);
