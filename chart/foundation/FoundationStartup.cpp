@@ -3,6 +3,7 @@
 #include "chart/foundation/BackImage.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/DefaultChartFont.h"
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeFont.h"
@@ -45,5 +46,6 @@ void FoundationUnitShutdown() {
     ExtendedPensAvailable = false;
     AlphaBlendAvailable = false;
     DCBrushColorAvailable = false;
+    CustomColorList().clear();
     DefaultChartFontName.clear();
 }
