@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "chart/foundation/DefaultColors.h"
+#include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
 #include "gif/GIFFormat.h"
@@ -22,6 +23,9 @@ void RegisterProgramUnits() {
     LoadCoreTexts();
     LoadExtendedTexts();
     ResetDefaultColors();
+    // The drawing foundation: device flags, the default chart font (from the texts above) and
+    // its classes for the component stream.
+    FoundationUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
 }

@@ -27,6 +27,8 @@ public:
     void BlendBack(int Transparency);
 
     TRect CapturedRect() const { return FRect; }
+    // The captured pixels, which may be changed before they are laid back.
+    TBitmap* Bitmap() const { return FCaptured.get(); }
     bool Valid() const { return FValid; }
 
 private:

@@ -12,6 +12,7 @@
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeBlend.h"
 #include "chart/foundation/TeeFont.h"
+#include "chart/foundation/TeeHtml.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/RtlMath.h"
@@ -311,4 +312,11 @@ void TTeeCanvas::ClipToPolygon(std::span<const TPoint> Points, int LastIndex, bo
         points = FDevicePoints;
     }
     ApplyClipRegion(TRegion::FromPolygon(points), Inverted ? RGN_DIFF : RGN_AND);
+}
+
+void TTeeCanvas::DrawTextOrMarkup(int X, int Y, bool AsMarkup, std::string_view Text) {
+    if (AsMarkup)
+        DrawMarkupText(*this, X, Y, Text);
+    else
+        DrawTextAt(X, Y, Text);
 }

@@ -111,6 +111,8 @@ public:
     // Black solid pen, white solid brush, the default chart font, white transparent background,
     // left-top text, no blend and no selected font.
     void ResetDrawingState();
+    // Text as markup (tags for bold, colour, size...) when AsMarkup, else as plain text.
+    void DrawTextOrMarkup(int X, int Y, bool AsMarkup, std::string_view Text);
     void UsePen(const TPen* Pen) { UsePenWithColor(Pen, Pen->Color()); }
     void UseBrushColors(const TChartBrush* Brush, TColor FillColor, TColor BackColor);
     void UseBrush(const TChartBrush* Brush);

@@ -6,36 +6,38 @@
 
 #include "chart/foundation/TeeCanvas3D.h"
 
+// The planes and quads fill QuadPoints with their projected corners and hand them to
+// DrawQuadBuffer, which a descendant surface may paint its own way.
 void TTeeCanvas3D::FillPlaneAtX(int X, int Top, int Bottom, int Z0, int Z1) {
-    const std::array<TPoint, 4> q = {ProjectPoint(X, Top, Z0), ProjectPoint(X, Top, Z1),
-                                     ProjectPoint(X, Bottom, Z1), ProjectPoint(X, Bottom, Z0)};
-    DrawPolygon(q, 3);
+    QuadPoints = {ProjectPoint(X, Top, Z0), ProjectPoint(X, Top, Z1), ProjectPoint(X, Bottom, Z1),
+                  ProjectPoint(X, Bottom, Z0)};
+    DrawQuadBuffer();
 }
 
 void TTeeCanvas3D::FillPlaneAtY(int Left, int Y, int Right, int Z0, int Z1) {
-    const std::array<TPoint, 4> q = {ProjectPoint(Left, Y, Z0), ProjectPoint(Right, Y, Z0),
-                                     ProjectPoint(Right, Y, Z1), ProjectPoint(Left, Y, Z1)};
-    DrawPolygon(q, 3);
+    QuadPoints = {ProjectPoint(Left, Y, Z0), ProjectPoint(Right, Y, Z0), ProjectPoint(Right, Y, Z1),
+                  ProjectPoint(Left, Y, Z1)};
+    DrawQuadBuffer();
 }
 
 void TTeeCanvas3D::FillPlaneAlongDepth(TPoint P0, TPoint P1, int Z0, int Z1) {
-    const std::array<TPoint, 4> q = {ProjectPointAtZ(P0, Z0), ProjectPointAtZ(P1, Z0),
-                                     ProjectPointAtZ(P1, Z1), ProjectPointAtZ(P0, Z1)};
-    DrawPolygon(q, 3);
+    QuadPoints = {ProjectPointAtZ(P0, Z0), ProjectPointAtZ(P1, Z0), ProjectPointAtZ(P1, Z1),
+                  ProjectPointAtZ(P0, Z1)};
+    DrawQuadBuffer();
 }
 
 void TTeeCanvas3D::FillQuadAtZ(TPoint P1, TPoint P2, TPoint P3, TPoint P4, int Z) {
-    const std::array<TPoint, 4> q = {ProjectPointAtZ(P1, Z), ProjectPointAtZ(P2, Z),
-                                     ProjectPointAtZ(P3, Z), ProjectPointAtZ(P4, Z)};
-    DrawPolygon(q, 3);
+    QuadPoints = {ProjectPointAtZ(P1, Z), ProjectPointAtZ(P2, Z), ProjectPointAtZ(P3, Z),
+                  ProjectPointAtZ(P4, Z)};
+    DrawQuadBuffer();
 }
 
 void TTeeCanvas3D::FillQuadBetweenDepths(std::span<const TPoint, 4> Points, int Z0, int Z1) {
-    const std::array<TPoint, 4> q = {ProjectRealPoint(Points[0].X, Points[0].Y, Z0),
-                                     ProjectRealPoint(Points[1].X, Points[1].Y, Z0),
-                                     ProjectRealPoint(Points[2].X, Points[2].Y, Z1),
-                                     ProjectRealPoint(Points[3].X, Points[3].Y, Z1)};
-    DrawPolygon(q, 3);
+    QuadPoints = {ProjectRealPoint(Points[0].X, Points[0].Y, Z0),
+                  ProjectRealPoint(Points[1].X, Points[1].Y, Z0),
+                  ProjectRealPoint(Points[2].X, Points[2].Y, Z1),
+                  ProjectRealPoint(Points[3].X, Points[3].Y, Z1)};
+    DrawQuadBuffer();
 }
 
 void TTeeCanvas3D::DrawRectangleAtZ(const TRect& Rect, int Z) {

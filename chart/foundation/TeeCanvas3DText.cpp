@@ -8,6 +8,7 @@
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeFilter.h"
+#include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
@@ -150,7 +151,7 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
     if (outline && !outline->Visible()) outline = nullptr;
     const TTeeFontGradient* gradient = selected ? selected->GradientIfAny() : nullptr;
     if (gradient && !gradient->Visible()) gradient = nullptr;
-    const TPicture* picture = selected ? selected->PictureIfAny() : nullptr;
+    TTeePicture* picture = selected ? selected->PictureIfAny() : nullptr;
     if (picture && !picture->Graphic()) picture = nullptr;
     if (!outline && !gradient && !picture) {
         OutputText(x, y, Text);
@@ -178,7 +179,7 @@ void TTeeCanvas3D::DrawTextAt(int X, int Y, std::string_view Text) {
         if (gradient)
             gradient->DrawInRect(*this, box);
         else
-            StretchDrawGraphic(box, picture->Graphic());
+            StretchDrawGraphic(box, picture->FilteredGraphic());
         RemoveClipping();
         if (gradient && gradient->Outline()) return;
         if (!outline) return;

@@ -13,7 +13,10 @@
 
 #include "chart/foundation/FilterRegion.h"
 #include "platform/classes/Collection.h"
+#include "platform/classes/Events.h"
 #include "platform/graphics/Bitmap.h"
+
+class TFormCreator;
 
 using TScanLines = std::vector<uint8_t*>;
 
@@ -44,9 +47,15 @@ public:
     // Rect is inclusive and lies inside the bitmap. The base builds the scan lines.
     virtual void ApplyToRect(TBitmap& Bitmap, const TRect& Rect);
     virtual std::string GetCaption() const;
+    // Asks Creator for the controls of this filter's settings; the base keeps OnChange, the
+    // editor's change notification.
+    virtual void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange);
 
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TTeeFilter>& p);
+
+protected:
+    TNotifyEvent FEditorChanged;
 
 private:
     bool FEnabled = true;
@@ -103,6 +112,7 @@ public:
 
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TBlurFilter>& p);
 
 private:

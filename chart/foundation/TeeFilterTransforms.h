@@ -13,6 +13,7 @@ public:
     void SetHeight(int value) { FHeight = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TResizeFilter>& p);
 
 private:
@@ -33,6 +34,7 @@ public:
     void SetSmooth(bool value) { FSmooth = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TCropFilter>& p);
 
 private:
@@ -51,6 +53,7 @@ public:
     void SetSmooth(bool value) { FSmooth = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TZoomFilter>& p);
 
 private:
@@ -71,6 +74,7 @@ public:
     void SetBackColor(TColor value) { FBackColor = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TRotateFilter>& p);
 
 private:
@@ -90,6 +94,7 @@ public:
     void SetDirection(TMirrorDirection value) { FDirection = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TMirrorFilter>& p);
 
 private:
@@ -107,6 +112,7 @@ public:
     void SetNumRows(int value) { FNumRows = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TTileFilter>& p);
 
 private:

@@ -21,6 +21,7 @@ public:
     void SetMethod(TGrayMethod value) { FMethod = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TGrayScaleFilter>& p);
 
 private:
@@ -38,6 +39,8 @@ public:
     void SetPercent(bool value) { FPercent = value; }
     // The editor offers no negative amounts.
     bool OnlyPositive() const { return FOnlyPositive; }
+    // A scroll bar for Amount and a check box for Percent that re-ranges it.
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TAmountFilter>& p);
 
 protected:
@@ -112,6 +115,7 @@ public:
     void SetBlue(int value) { FBlue = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TColorFilter>& p);
 
 private:
@@ -130,6 +134,7 @@ public:
     void SetSaturation(int value) { FSaturation = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<THueLumSatFilter>& p);
 
 private:
@@ -168,6 +173,7 @@ public:
     void SetSize(int value) { FSize = value; }
     void ApplyToRect(TBitmap& Bitmap, const TRect& Rect) override;
     std::string GetCaption() const override;
+    void BuildEditor(TFormCreator& Creator, TNotifyEvent OnChange) override;
     static void Publish(TPublisher<TBevelFilter>& p);
 
 private:

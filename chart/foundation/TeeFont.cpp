@@ -2,10 +2,10 @@
 
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/DefaultChartFont.h"
+#include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Publisher.h"
-#include "platform/graphics/Picture.h"
 
 TTeeFont::TTeeFont(TNotifyEvent onChange) {
     SetColor(clBlack);
@@ -66,9 +66,9 @@ TTeeFontGradient* TTeeFont::Gradient() const {
     return FGradient.get();
 }
 
-TPicture* TTeeFont::Picture() const {
+TTeePicture* TTeeFont::Picture() const {
     if (!FPicture) {
-        FPicture = std::make_unique<TPicture>();
+        FPicture = std::make_unique<TTeePicture>();
         FPicture->OnChange = Forwarder();
     }
     return FPicture.get();

@@ -12,6 +12,7 @@ class TChartHiddenPen;
 class TTeeShadow;
 class TTeeFontGradient;
 class TPicture;
+class TTeePicture;
 class TTeeCanvas;
 
 class TTeeFont : public TFont {
@@ -32,13 +33,14 @@ public:
     void SetShadow(const TTeeShadow* value);
     TTeeFontGradient* Gradient() const;
     void SetGradient(const TTeeFontGradient* value);
-    TPicture* Picture() const;
+    // A filtered picture: the glyphs are filled with its filtered graphic.
+    TTeePicture* Picture() const;
     void SetPicture(const TPicture* value);
     // Null while never used.
     TChartHiddenPen* OutLineIfAny() const { return FOutLine.get(); }
     TTeeShadow* ShadowIfAny() const { return FShadow.get(); }
     TTeeFontGradient* GradientIfAny() const { return FGradient.get(); }
-    TPicture* PictureIfAny() const { return FPicture.get(); }
+    TTeePicture* PictureIfAny() const { return FPicture.get(); }
 
     // The effects (freed where the source has none), the spacing and the canvas font, with one
     // change notice.
@@ -57,5 +59,5 @@ private:
     mutable std::unique_ptr<TChartHiddenPen> FOutLine;
     mutable std::unique_ptr<TTeeShadow> FShadow;
     mutable std::unique_ptr<TTeeFontGradient> FGradient;
-    mutable std::unique_ptr<TPicture> FPicture;
+    mutable std::unique_ptr<TTeePicture> FPicture;
 };

@@ -11,6 +11,8 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Picture.h"
 
 bool PrintClipEnabled = true;
 bool MetafileClipEnabled = true;
@@ -102,7 +104,30 @@ void TCustomTeePanel::SetBorder(const TChartHiddenPen* value) { FBorder->Assign(
 void TCustomTeePanel::SetBorderRound(int value) {
     if (value == FBorderRound) return;
     FBorderRound = value;
+    if (!ComponentState().Contains(csLoading)) ApplyRoundRegion();
     Invalidate();
+}
+
+void TCustomTeePanel::ApplyRoundRegion() {
+    if (FApplyingRegion || !Parent()) return;
+    FApplyingRegion = true;
+    SetRoundWindowRegion(FBorderRound);
+    FApplyingRegion = false;
+}
+
+void TCustomTeePanel::Resize() {
+    TCustomPanelNoCaption::Resize();
+    if (FBorderRound > 0 && !ComponentState().Contains(csLoading)) ApplyRoundRegion();
+}
+
+void TCustomTeePanel::AssignTo(TPersistent* dest) const {
+    if (dynamic_cast<TGraphic*>(dest) || dynamic_cast<TPicture*>(dest)) {
+        // Drawing changes only the surface's buffer, not the panel's settings.
+        const std::unique_ptr<TBitmap> image = const_cast<TCustomTeePanel*>(this)->RenderToBitmap();
+        dest->Assign(image.get());
+        return;
+    }
+    TCustomPanelNoCaption::AssignTo(dest);
 }
 
 bool TCustomTeePanel::BufferedDisplay() const { return FCanvas->GetBufferedDisplay(); }
@@ -208,6 +233,7 @@ void TCustomTeePanel::Assign(const TPersistent* source) {
 void TCustomTeePanel::Loaded() {
     TCustomPanelNoCaption::Loaded();
     FSavedCursor = Cursor();
+    if (FBorderRound > 0) ApplyRoundRegion();
 }
 
 void TCustomTeePanel::DefineProperties(TFiler& filer) {

@@ -188,6 +188,8 @@ public:
     void RecomputeChartSize();
     // The panel takes NewCanvas over (with the old surface's settings); nullptr is ignored.
     void ReplaceCanvas(std::unique_ptr<TCanvas3D> NewCanvas);
+    // Rounds the window's corners by BorderRound (square again at 0); only inside a parent.
+    void ApplyRoundRegion();
 
     // --- Listeners.
     TTeeEventListeners& Listeners() { return FListeners; }
@@ -213,6 +215,9 @@ protected:
 
     void Paint() override;
     void Loaded() override;
+    void Resize() override;
+    // A picture or graphic receives the panel drawn as a bitmap.
+    void AssignTo(TPersistent* dest) const override;
     // "PrintMargins" (four integers, left when all are 15) and, from older streams only,
     // "BorderStyle" (bsSingle shows the border).
     void DefineProperties(TFiler& filer) override;
@@ -232,6 +237,7 @@ private:
     bool FAutoRepaint = true;
     std::unique_ptr<TChartHiddenPen> FBorder;
     int FBorderRound = 0;
+    bool FApplyingRegion = false;
     bool FCancelMouse = false;
     TRect FDrawingRect;
     int FChartWidth = 0;

@@ -8,6 +8,7 @@
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeZoom.h"
 #include "platform/classes/Filer.h"
+#include "platform/classes/Publisher.h"
 #include "platform/classes/Reader.h"
 #include "platform/graphics/Canvas.h"
 
@@ -16,11 +17,73 @@ TCustomTeePanelExtended::TCustomTeePanelExtended(TComponent* owner)
 
 TCustomTeePanelExtended::~TCustomTeePanelExtended() = default;
 
-TTeeGradient* TCustomTeePanelExtended::Gradient() {
+const TEnumInfo& PanningModeNames() {
+    static const TEnumInfo names{"pmNone", "pmHorizontal", "pmVertical", "pmBoth"};
+    return names;
+}
+
+void TCustomTeePanelExtended::Publish(TPublisher<TCustomTeePanelExtended>& p) {
+    using T = TCustomTeePanelExtended;
+    p.Enumeration("AllowPanning", PanningModeNames(), &T::AllowPanning, &T::SetAllowPanning)
+        .Default(pmBoth);
+    p.Object("BackImage", &T::BackImage, &T::SetBackImage).Stored([](const T& t) {
+        return t.FBackImage != nullptr;
+    });
+    p.Boolean("BackImageInside", &T::BackImageInside, &T::SetBackImageInside).Default(false);
+    p.Enumeration("BackImageMode", BackImageModeNames(), &T::BackImageMode, &T::SetBackImageMode)
+        .Default(pbmStretch);
+    p.Boolean("BackImageTransp", &T::BackImageTransp, &T::SetBackImageTransp).Default(false);
+    p.Object("Gradient", &T::Gradient, &T::SetGradient).Stored([](const T& t) {
+        return t.FGradient != nullptr;
+    });
+    p.Object("Zoom", &T::Zoom, &T::SetZoom);
+}
+
+TTeeGradient* TCustomTeePanelExtended::Gradient() const {
     if (!FGradient)
-        FGradient =
-            std::make_unique<TTeeGradient>([this](TObject* sender) { SettingChanged(sender); });
+        FGradient = std::make_unique<TTeeGradient>([this](TObject* sender) {
+            const_cast<TCustomTeePanelExtended*>(this)->SettingChanged(sender);
+        });
     return FGradient.get();
+}
+
+TBackImage* TCustomTeePanelExtended::BackImage() const {
+    if (!FBackImage) {
+        FBackImage = std::make_unique<TBackImage>();
+        FBackImage->OnChange = [this](TObject* sender) {
+            const_cast<TCustomTeePanelExtended*>(this)->SettingChanged(sender);
+        };
+    }
+    return FBackImage.get();
+}
+
+void TCustomTeePanelExtended::SetBackImage(const TBackImage* value) {
+    if (!value) {
+        FBackImage.reset();
+        Invalidate();
+        return;
+    }
+    BackImage()->Assign(value);
+}
+
+bool TCustomTeePanelExtended::BackImageAssigned() const {
+    return FBackImage && FBackImage->Graphic();
+}
+
+bool TCustomTeePanelExtended::BackImageInside() const {
+    return BackImageAssigned() && FBackImage->Inside();
+}
+
+bool TCustomTeePanelExtended::BackImageTransp() const {
+    return BackImageAssigned() && FBackImage->Graphic()->Transparent();
+}
+
+void TCustomTeePanelExtended::SetBackImageTransp(bool value) {
+    if (BackImageAssigned()) FBackImage->Graphic()->SetTransparent(value);
+}
+
+void TCustomTeePanelExtended::PaintBackImage(const TRect& Rect, int Z) {
+    if (BackImageAssigned()) DrawPictureInRect(*FBackImage, *this, Rect, Z);
 }
 
 void TCustomTeePanelExtended::SetGradient(const TTeeGradient* value) {
@@ -82,6 +145,7 @@ void TCustomTeePanelExtended::DrawPanel(const TRect& Rect) {
             r.Top += 1 + 2 * std::abs(v);
         else
             r.Bottom -= 2 * v + 1;
+        shadow.BlurWholeShape = BorderRound() != 0;
         shadow.DrawShapeShadow(c, r, 0, BorderRound(), 0);
         if (h <= 0)
             --r.Left;
@@ -93,6 +157,7 @@ void TCustomTeePanelExtended::DrawPanel(const TRect& Rect) {
             ++r.Bottom;
     }
     FillPanelBackground(r);
+    if (BackImageAssigned() && !FBackImage->Inside()) PaintBackImage(r, 0);
     DrawPanelBevels(r);
     c.ResumeRotation();
 }
@@ -115,6 +180,7 @@ void TCustomTeePanelExtended::DrawZoomRectangle() {
 
 void TCustomTeePanelExtended::Assign(const TPersistent* source) {
     if (auto* other = dynamic_cast<const TCustomTeePanelExtended*>(source)) {
+        SetBackImage(other->BackImageIfAny());
         SetGradient(other->GradientIfAny());
         FAllowPanning = other->FAllowPanning;
         SetZoom(other->Zoom());

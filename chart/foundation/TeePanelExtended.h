@@ -1,10 +1,11 @@
 #pragma once
 // The chart panel with decoration and interaction settings: the background gradient, the panel
 // shadow over the parent's colour, the zoom settings with the zoom rectangle drawn in inverting
-// colours while the user drags, and the allowed panning directions. The chart's mouse logic
-// reads these settings; the panel only draws. (The back image is not built yet.)
+// colours while the user drags, the allowed panning directions and a back image. The chart's mouse
+// logic reads these settings; the panel only draws.
 #include <memory>
 
+#include "chart/foundation/BackImage.h"
 #include "chart/foundation/TeePanel.h"
 
 class TTeeGradient;
@@ -20,8 +21,23 @@ public:
 
     TPanningMode AllowPanning() const { return FAllowPanning; }
     void SetAllowPanning(TPanningMode value) { FAllowPanning = value; }
+    // Made on first use; null frees it and repaints, another image is copied in.
+    TBackImage* BackImage() const;
+    TBackImage* BackImageIfAny() const { return FBackImage.get(); }
+    void SetBackImage(const TBackImage* value);
+    // An image with a graphic that is drawn inside the chart rectangle.
+    bool BackImageInside() const;
+    void SetBackImageInside(bool value) { BackImage()->SetInside(value); }
+    TTeeBackImageMode BackImageMode() const { return BackImage()->Mode(); }
+    void SetBackImageMode(TTeeBackImageMode value) { BackImage()->SetMode(value); }
+    // The image's graphic is drawn transparent; set only when there is a graphic.
+    bool BackImageTransp() const;
+    void SetBackImageTransp(bool value);
+    // A back image with a graphic.
+    bool BackImageAssigned() const;
+    void PaintBackImage(const TRect& Rect, int Z);
     // Made on first use; null frees it, another gradient is copied in.
-    TTeeGradient* Gradient();
+    TTeeGradient* Gradient() const;
     TTeeGradient* GradientIfAny() const { return FGradient.get(); }
     void SetGradient(const TTeeGradient* value);
     TTeeZoom* Zoom() const { return FZoom.get(); }
@@ -39,6 +55,7 @@ public:
     void DrawZoomRectangle();
 
     void Assign(const TPersistent* source) override;
+    static void Publish(TPublisher<TCustomTeePanelExtended>& p);
 
     TNotifyEvent OnAfterDraw;
     TNotifyEvent OnScroll;
@@ -51,7 +68,8 @@ protected:
 
 private:
     TPanningMode FAllowPanning = pmBoth;
-    std::unique_ptr<TTeeGradient> FGradient;
+    mutable std::unique_ptr<TTeeGradient> FGradient;
     std::unique_ptr<TTeeZoom> FZoom;
+    mutable std::unique_ptr<TBackImage> FBackImage;
     bool FZoomed = false;
 };

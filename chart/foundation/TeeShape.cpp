@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/foundation/BackImage.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
@@ -11,22 +12,37 @@
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/classes/AssignIfChanged.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Publisher.h"
+#include "platform/classes/Reader.h"
+#include "platform/graphics/Colors.h"
 #include "platform/rtl/RtlMath.h"
 
 // --- Brush, pen and visibility.
 
-TTeeCustomShapeBrushPen::TTeeCustomShapeBrushPen() {
-    auto repaint = [this](TObject*) { Repaint(); };
-    FBrush = std::make_unique<TChartBrush>(repaint);
-    FPen = std::make_unique<TChartPen>(repaint);
-}
+TTeeCustomShapeBrushPen::TTeeCustomShapeBrushPen()
+    : FPen(std::make_unique<TChartPen>([this](TObject*) { Repaint(); })) {}
 TTeeCustomShapeBrushPen::~TTeeCustomShapeBrushPen() = default;
+
+TClass TTeeCustomShapeBrushPen::BrushClassToCreate() const { return &TChartBrush::StaticClass(); }
+
+TChartBrush* TTeeCustomShapeBrushPen::Brush() const {
+    if (!FBrush) {
+        std::unique_ptr<TObject> made(BrushClassToCreate()->Create());
+        FBrush.reset(As<TChartBrush>(made.get()));
+        made.release();
+        FBrush->OnChange = [this](TObject*) {
+            const_cast<TTeeCustomShapeBrushPen*>(this)->Repaint();
+        };
+    }
+    return FBrush.get();
+}
 
 void TTeeCustomShapeBrushPen::Repaint() {
     if (FParentChart) FParentChart->Invalidate();
 }
 
-void TTeeCustomShapeBrushPen::SetBrush(const TChartBrush* value) { FBrush->Assign(value); }
+void TTeeCustomShapeBrushPen::SetBrush(const TChartBrush* value) { Brush()->Assign(value); }
 void TTeeCustomShapeBrushPen::SetPen(const TChartPen* value) { FPen->Assign(value); }
 
 void TTeeCustomShapeBrushPen::SetVisible(bool value) {
@@ -49,16 +65,34 @@ void TTeeCustomShapeBrushPen::Assign(const TPersistent* source) {
 
 // --- The box.
 
+const TEnumInfo& BevelCutNames() {
+    static const TEnumInfo names{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+    return names;
+}
+
+const TEnumInfo& ShapeStyleNames() {
+    static const TEnumInfo names{"fosRectangle", "fosRoundRectangle", "fosEllipse"};
+    return names;
+}
+
 TTeeCustomShape::TTeeCustomShape(TCustomTeePanel* Panel) {
     SetParentChart(Panel);
-    auto repaint = [this](TObject*) { Repaint(); };
-    FShadow = std::make_unique<TTeeShadow>(repaint);
-    InitShadow(*FShadow);
-    FFont = std::make_unique<TTeeFont>(repaint);
+    FFont = std::make_unique<TTeeFont>([this](TObject*) { Repaint(); });
 }
 TTeeCustomShape::~TTeeCustomShape() = default;
 
-void TTeeCustomShape::InitShadow(TTeeShadow& Shadow) { Shadow.SetDefaults(clBlack, 3); }
+TClass TTeeCustomShape::GradientClassToCreate() const { return &TTeeGradient::StaticClass(); }
+
+void TTeeCustomShape::InitShadow(TTeeShadow& Shadow) const { Shadow.SetDefaults(clBlack, 3); }
+
+TTeeShadow* TTeeCustomShape::Shadow() const {
+    if (!FShadow && !FShadowNone) {
+        FShadow = std::make_unique<TTeeShadow>(
+            [this](TObject*) { const_cast<TTeeCustomShape*>(this)->Repaint(); });
+        InitShadow(*FShadow);
+    }
+    return FShadow.get();
+}
 
 void TTeeCustomShape::SetBevel(TBevelCut value) {
     if (AssignIfChanged(FBevel, value)) Repaint();
@@ -96,20 +130,37 @@ void TTeeCustomShape::SetTransparent(bool value) {
 void TTeeCustomShape::SetFont(const TTeeFont* value) { FFont->Assign(value); }
 
 void TTeeCustomShape::SetShadow(const TTeeShadow* value) {
-    if (!value) {
+    FShadowNone = value == nullptr;
+    if (FShadowNone)
         FShadow.reset();
-        return;
-    }
-    if (!FShadow) {
-        FShadow = std::make_unique<TTeeShadow>([this](TObject*) { Repaint(); });
-        InitShadow(*FShadow);
-    }
-    FShadow->Assign(value);
+    else
+        Shadow()->Assign(value);
 }
 
-TTeeGradient* TTeeCustomShape::Gradient() {
-    if (!FGradient) FGradient = std::make_unique<TTeeGradient>([this](TObject*) { Repaint(); });
+TTeeGradient* TTeeCustomShape::Gradient() const {
+    if (!FGradient) {
+        std::unique_ptr<TObject> made(GradientClassToCreate()->Create());
+        FGradient.reset(As<TTeeGradient>(made.get()));
+        made.release();
+        FGradient->OnChange = [this](TObject*) { const_cast<TTeeCustomShape*>(this)->Repaint(); };
+    }
     return FGradient.get();
+}
+
+TBackImage* TTeeCustomShape::Picture() const {
+    if (!FPicture) {
+        FPicture = std::make_unique<TBackImage>();
+        FPicture->OnChange = [this](TObject*) { const_cast<TTeeCustomShape*>(this)->Repaint(); };
+    }
+    return FPicture.get();
+}
+
+void TTeeCustomShape::SetPicture(const TBackImage* value) {
+    if (!value)
+        FPicture.reset();
+    else
+        Picture()->Assign(value);
+    Repaint();
 }
 
 void TTeeCustomShape::SetGradient(const TTeeGradient* value) {
@@ -128,6 +179,7 @@ void TTeeCustomShape::Assign(const TPersistent* source) {
         SetFont(other->Font());
         SetGradient(other->GradientIfAny());
         FShapeStyle = other->FShapeStyle;
+        SetPicture(other->PictureIfAny());
         FRoundSize = other->FRoundSize;
         SetShadow(other->Shadow());
         FTextFormat = other->FTextFormat;
@@ -135,6 +187,47 @@ void TTeeCustomShape::Assign(const TPersistent* source) {
         FTransparency = other->FTransparency;
     }
     TTeeCustomShapeBrushPen::Assign(source);
+}
+
+void TTeeCustomShape::DefineProperties(TFiler& filer) {
+    TTeeCustomShapeBrushPen::DefineProperties(filer);
+    filer.DefineProperty(
+        "ShadowColor",
+        [this](TReader& r) {
+            const TColor colour =
+                r.NextValue() == vaIdent ? StringToColor(r.ReadIdent()) : TColor(r.ReadInteger());
+            if (TTeeShadow* shadow = Shadow()) shadow->SetColor(colour);
+        },
+        nullptr, false);
+    filer.DefineProperty(
+        "ShadowSize",
+        [this](TReader& r) {
+            const int size = static_cast<int>(r.ReadInteger());
+            if (TTeeShadow* shadow = Shadow()) shadow->SetCommonSize(size);
+        },
+        nullptr, false);
+}
+
+void TTeeShape::Publish(TPublisher<TTeeShape>& p) {
+    using T = TTeeShape;
+    p.Enumeration("Bevel", BevelCutNames(), &T::Bevel, &T::SetBevel).Default(bvNone);
+    p.Integer("BevelWidth", &T::BevelWidth, &T::SetBevelWidth).Default(2);
+    p.Color("Color", &T::Color, &T::SetColor).Default(clWhite);
+    p.Object("Font", &T::Font, &T::SetFont);
+    p.Object("Gradient", &T::Gradient, &T::SetGradient).Stored([](const T& t) {
+        return t.GradientIfAny() != nullptr;
+    });
+    p.Object("Picture", &T::Picture, &T::SetPicture).Stored([](const T& t) {
+        return t.PictureIfAny() != nullptr;
+    });
+    p.Integer("RoundSize", &T::RoundSize, &T::SetRoundSize).Default(16);
+    p.Object("Shadow", &T::Shadow, &T::SetShadow);
+    p.Enumeration("ShapeStyle", ShapeStyleNames(), &T::ShapeStyle, &T::SetShapeStyle)
+        .Default(fosRectangle);
+    p.Boolean("Transparent", &T::Transparent, &T::SetTransparent).Stored([](const T& t) {
+        return t.IsTransparentStored();
+    });
+    p.Boolean("Visible", &T::Visible, &T::SetVisible).Default(true);
 }
 
 std::array<TPoint, 4> RectCornersRotated(const TRect& Rect, double Angle) {

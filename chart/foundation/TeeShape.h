@@ -1,8 +1,12 @@
 #pragma once
 // Every boxed part of a chart (titles, legend, marks, axis titles, walls) is a framed shape: a
-// rectangle, rounded rectangle or ellipse with a frame pen, a brush or gradient fill, a bevel, a
-// shadow and optional transparency, drawn on its panel's surface, possibly rotated and at a
-// depth. Every change repaints the panel. (Picture fills are not built yet.)
+// rectangle, rounded rectangle or ellipse with a frame pen, a brush, gradient or picture fill, a
+// bevel, a shadow and optional transparency, drawn on its panel's surface, possibly rotated and
+// at a depth. Every change repaints the panel.
+//
+// The brush and the shadow are made on first use rather than in the constructor, so that a
+// descendant's BrushClassToCreate and InitShadow (virtual, and not yet the descendant's while a
+// base constructor runs) decide them.
 #include <array>
 #include <memory>
 
@@ -10,6 +14,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/Panel.h"
 
+class TBackImage;
 class TChartBrush;
 class TChartPen;
 class TCustomTeePanel;
@@ -19,11 +24,12 @@ class TTeeShadow;
 
 // Brush, frame pen and visibility: the light base that the series pointer also uses.
 class TTeeCustomShapeBrushPen : public TPersistent {
+    KV_DECLARE_CLASS(TTeeCustomShapeBrushPen, TPersistent)
 public:
     TTeeCustomShapeBrushPen();
     ~TTeeCustomShapeBrushPen() override;
 
-    TChartBrush* Brush() const { return FBrush.get(); }
+    TChartBrush* Brush() const;
     void SetBrush(const TChartBrush* value);
     TChartPen* Pen() const { return FPen.get(); }
     void SetPen(const TChartPen* value);
@@ -38,7 +44,10 @@ public:
     void Assign(const TPersistent* source) override;
 
 protected:
-    std::unique_ptr<TChartBrush> FBrush;
+    // The class of the brush, a TChartBrush or a descendant of it.
+    virtual TClass BrushClassToCreate() const;
+
+    mutable std::unique_ptr<TChartBrush> FBrush;
     std::unique_ptr<TChartPen> FPen;
     TCustomTeePanel* FParentChart = nullptr;
     bool FVisible = true;
@@ -48,8 +57,9 @@ enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle, fosEllipse };
 enum TTextFormat { ttfNormal, ttfHtml };
 
 class TTeeCustomShape : public TTeeCustomShapeBrushPen {
+    KV_DECLARE_CLASS(TTeeCustomShape, TTeeCustomShapeBrushPen)
 public:
-    explicit TTeeCustomShape(TCustomTeePanel* Panel);
+    explicit TTeeCustomShape(TCustomTeePanel* Panel = nullptr);
     ~TTeeCustomShape() override;
 
     TBevelCut Bevel() const { return FBevel; }
@@ -62,8 +72,8 @@ public:
     void SetFont(const TTeeFont* value);
     int RoundSize() const { return FRoundSize; }
     void SetRoundSize(int value);
-    // May be none: then no shadow is drawn.
-    TTeeShadow* Shadow() const { return FShadow.get(); }
+    // May be none (after SetShadow(nullptr)): then no shadow is drawn.
+    TTeeShadow* Shadow() const;
     void SetShadow(const TTeeShadow* value);
     TChartObjectShapeStyle ShapeStyle() const { return FShapeStyle; }
     void SetShapeStyle(TChartObjectShapeStyle value);
@@ -75,9 +85,13 @@ public:
     int Transparency() const { return FTransparency; }
     void SetTransparency(int value);
     // Made on first use; null frees it.
-    TTeeGradient* Gradient();
+    TTeeGradient* Gradient() const;
     TTeeGradient* GradientIfAny() const { return FGradient.get(); }
     void SetGradient(const TTeeGradient* value);
+    // Made on first use; null frees it.
+    TBackImage* Picture() const;
+    TBackImage* PictureIfAny() const { return FPicture.get(); }
+    void SetPicture(const TBackImage* value);
 
     const TRect& ShapeBounds() const { return FShapeBounds; }
     void SetShapeBounds(const TRect& value) { FShapeBounds = value; }
@@ -94,8 +108,12 @@ public:
     void Assign(const TPersistent* source) override;
 
 protected:
+    // The class of the gradient, a TTeeGradient or a descendant of it.
+    virtual TClass GradientClassToCreate() const;
     // The owner's kind of shadow: black and 3 here.
-    virtual void InitShadow(TTeeShadow& Shadow);
+    virtual void InitShadow(TTeeShadow& Shadow) const;
+    // Older streams: "ShadowColor" (a colour name or number) and "ShadowSize".
+    void DefineProperties(TFiler& filer) override;
     // For descendants whose Transparent is on by default (titles).
     void SetDefaultTransparent(bool value) {
         FDefaultTransparent = value;
@@ -106,21 +124,35 @@ private:
     void DrawFigure(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z);
     void DrawShadowStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z);
     void DrawGradientStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z);
+    void DrawPictureStep(TCustomTeePanel& Panel, const TRect& Rect);
 
     TBevelCut FBevel = bvNone;
     int FBevelWidth = 2;
     TColor FColor = clWhite;
     std::unique_ptr<TTeeFont> FFont;
     int FRoundSize = 16;
-    std::unique_ptr<TTeeShadow> FShadow;
+    mutable std::unique_ptr<TTeeShadow> FShadow;
+    bool FShadowNone = false;
     TChartObjectShapeStyle FShapeStyle = fosRectangle;
     TTextFormat FTextFormat = ttfNormal;
     bool FTransparent = false;
     bool FDefaultTransparent = false;
-    std::unique_ptr<TTeeGradient> FGradient;
+    mutable std::unique_ptr<TTeeGradient> FGradient;
+    mutable std::unique_ptr<TBackImage> FPicture;
     int FTransparency = 0;
     TRect FShapeBounds;
 };
+
+// The framed shape as the chart's parts publish it.
+class TTeeShape : public TTeeCustomShape {
+    KV_DECLARE_CLASS(TTeeShape, TTeeCustomShape)
+public:
+    using TTeeCustomShape::TTeeCustomShape;
+    static void Publish(TPublisher<TTeeShape>& p);
+};
+
+const TEnumInfo& BevelCutNames();
+const TEnumInfo& ShapeStyleNames();
 
 // Rect's corners turned by Angle degrees about its centre: left-top, right-top, right-bottom,
 // left-bottom.

@@ -1,9 +1,11 @@
 // Drawing a framed shape: shadow, fill, frame and bevel, optionally blended and rotated.
 #include <algorithm>
 
+#include "chart/foundation/BackImage.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeBlend.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShadow.h"
@@ -21,20 +23,40 @@ void TTeeCustomShape::DrawOnPanel(TCustomTeePanel* Panel, const TRect& Rect, int
         const TRect area = Angle != 0 ? BoundsOfPoints(RectCornersRotated(Rect, Angle)) : Rect;
         blend = c.BeginBlending(area, FTransparency);
     }
-    if (FShadow && FShadow->Visible() && FShadow->GetCommonSize() != 0 &&
-        FBrush->Style() != bsClear)
+    const TTeeShadow* shadow = Shadow();
+    if (shadow && shadow->Visible() && shadow->GetCommonSize() != 0 && Brush()->Style() != bsClear)
         DrawShadowStep(*Panel, Rect, Angle, Z);
-    if (FGradient && FGradient->Visible())
+    if (FPicture && FPicture->Graphic())
+        DrawPictureStep(*Panel, Rect);
+    else if (FGradient && FGradient->Visible())
         DrawGradientStep(*Panel, Rect, Angle, Z);
     else
-        c.UseBrushColored(FBrush.get(), FColor);
+        c.UseBrushColored(Brush(), FColor);
     c.UsePen(FPen.get());
     DrawFigure(*Panel, Rect, Angle, Z);
     if (Angle == 0) {
         TRect r = Rect;
         PaintBevel(c, FBevel, r, 0, FBevelWidth);
     }
-    if (blend) c.EndBlending(blend);
+    if (blend) {
+        // Filters without a picture work on what shows through the box (a blurred glass).
+        TBackImage& picture = *Picture();
+        if (picture.HasFilters() && !picture.Graphic() && blend->Valid())
+            picture.Filters()->ApplyAll(*blend->Bitmap());
+        c.EndBlending(blend);
+    }
+}
+
+void TTeeCustomShape::DrawPictureStep(TCustomTeePanel& Panel, const TRect& Rect) {
+    TCanvas3D& c = *Panel.Canvas3D();
+    if (FShapeStyle == fosEllipse)
+        c.ClipToEllipse(Rect, false);
+    else if (FShapeStyle == fosRoundRectangle)
+        c.ClipToRoundRect(Rect, FRoundSize);
+    DrawPictureInRect(*FPicture, Panel, Rect, 0);
+    if (FShapeStyle != fosRectangle) c.RemoveClipping();
+    // The frame only outlines the picture.
+    c.Brush()->SetStyle(bsClear);
 }
 
 void TTeeCustomShape::DrawFigure(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z) {
@@ -71,28 +93,28 @@ void TTeeCustomShape::DrawFigure(TCustomTeePanel& Panel, const TRect& Rect, int 
 void TTeeCustomShape::DrawShadowStep(TCustomTeePanel& Panel, const TRect& Rect, int Angle, int Z) {
     TCanvas3D& c = *Panel.Canvas3D();
     if (FShapeStyle == fosEllipse) {
-        FShadow->DrawEllipseShadow(c, Rect, Z);
+        Shadow()->DrawEllipseShadow(c, Rect, Z);
     } else {
         const int corner = FShapeStyle == fosRoundRectangle ? FRoundSize : 0;
         const bool free = c.SupportsFreeRotation();
         if (!free) c.SuspendRotation();
-        FShadow->DrawShapeShadow(c, Rect, Angle, corner, Z);
+        Shadow()->DrawShapeShadow(c, Rect, Angle, corner, Z);
         if (!free) c.ResumeRotation();
     }
     if (FTransparency <= 0) return;
     // Under a see-through box the shadow must show as the figure's own shape.
-    int h = FShadow->HorizSize();
-    int v = FShadow->VertSize();
+    int h = Shadow()->HorizSize();
+    int v = Shadow()->VertSize();
     if (std::max(h, v) > 0 && FPen->Visible()) {
         h += FPen->Width();
         v += FPen->Width();
     }
     c.Pen()->SetStyle(psClear);
     c.Brush()->SetStyle(bsSolid);
-    c.Brush()->SetColor(FShadow->Color());
+    c.Brush()->SetColor(Shadow()->Color());
     const TRect moved{Rect.Left + h, Rect.Top + v, Rect.Right + h, Rect.Bottom + v};
     TTeeBlend* blend =
-        FShadow->Transparency() > 0 ? c.BeginBlending(moved, FShadow->Transparency()) : nullptr;
+        Shadow()->Transparency() > 0 ? c.BeginBlending(moved, Shadow()->Transparency()) : nullptr;
     DrawFigure(Panel, moved, Angle, Z);
     if (blend) c.EndBlending(blend);
 }

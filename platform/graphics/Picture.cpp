@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Filer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
 
@@ -98,4 +100,30 @@ void TPicture::AssignTo(TPersistent* dest) const {
 
 void TPicture::Changed(TObject*) {
     if (OnChange) OnChange(this);
+}
+
+void TPicture::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "Data",
+        [this](TStream& stream) {
+            uint8_t length = 0;
+            stream.ReadBuffer(&length, 1);
+            std::string name(length, '\0');
+            stream.ReadBuffer(name.data(), length);
+            const TClass cls = FindClass(name);
+            if (!cls->InheritsFrom(TGraphic::StaticClass()))
+                throw EInvalidGraphic("Invalid graphic class " + name);
+            std::unique_ptr<TGraphic> graphic(static_cast<TGraphic*>(cls->Create()));
+            graphic->LoadFromStream(stream);
+            Replace(std::move(graphic));
+        },
+        [this](TStream& stream) {
+            const std::string& name = FGraphic->ClassName();
+            const auto length = static_cast<uint8_t>(name.size());
+            stream.WriteBuffer(&length, 1);
+            stream.WriteBuffer(name.data(), length);
+            FGraphic->SaveToStream(stream);
+        },
+        FGraphic != nullptr);
 }

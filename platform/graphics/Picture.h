@@ -43,6 +43,10 @@ public:
     // After every change of the graphic or of its content.
     TNotifyEvent OnChange;
 
+    // The stream property "Data": the graphic's class name (a length byte and the name), then
+    // the graphic in its own format. Written only when there is a graphic.
+    void DefineProperties(TFiler& filer) override;
+
 protected:
     // Into a graphic or bitmap: this picture's graphic assigned to it.
     void AssignTo(TPersistent* dest) const override;

@@ -4,6 +4,9 @@
 // answers Enter and the Cancel button Esc anywhere in the form.
 #include "platform/ui/Control.h"
 
+class QWidget;
+class TBitmap;
+
 class TButton : public TWinControl {
     KV_DECLARE_CLASS(TButton, TWinControl)
 public:
@@ -23,8 +26,15 @@ public:
 protected:
     void TextChanged() override;
     bool ClicksOnMouseUp() const override { return false; }
+    // After the button's own painting, OverlayRect of a bitmap of the button's size, painted by
+    // PaintOverlay, is laid over it (a symbol next to the caption). Nothing when it is empty.
+    virtual TRect OverlayRect() const { return TRect{}; }
+    virtual void PaintOverlay(TBitmap& /*Overlay*/) {}
 
 private:
+    friend class TButtonWidget;
+    void PaintOverlayOn(QWidget& widget);
+
     bool FDefault = false;
     bool FCancel = false;
     TModalResult FModalResult = mrNone;

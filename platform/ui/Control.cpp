@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -601,4 +603,20 @@ bool TWinControl::ToolkitEvent(QEvent* event) {
         default:
             return TControl::ToolkitEvent(event);
     }
+}
+
+void TControl::SetRoundWindowRegion(int Corner) {
+    if (Corner <= 0) {
+        FWidget->clearMask();
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, FWidth, FHeight), Corner / 2.0, Corner / 2.0);
+    FWidget->setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+bool TControl::InWindowRegion(int x, int y) const {
+    const QRegion mask = FWidget->mask();
+    return mask.isEmpty() ? x >= 0 && y >= 0 && x < FWidth && y < FHeight
+                          : mask.contains(QPoint(x, y));
 }

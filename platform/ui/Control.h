@@ -110,6 +110,11 @@ public:
     void Update();
     // Draws the control as it is on screen into bitmap at (x, y).
     void PaintTo(TBitmap& bitmap, int x, int y);
+    // Shapes the window as its client rectangle with corners rounded by ellipses Corner wide and
+    // high; 0 or less makes it the plain rectangle again. Outside the shape nothing shows.
+    void SetRoundWindowRegion(int Corner);
+    // True when (x, y) of the client area lies inside the window's shape.
+    bool InWindowRegion(int x, int y) const;
     // A key the form did not give to the focused control (Enter, Esc): true when this control
     // took it (the default and cancel buttons).
     virtual bool DialogKey(int key);

@@ -20,7 +20,7 @@ protected:
         TRect dest = image->DestRect();
         if (dest.IsEmpty()) return;
         TBitmap buffer(dest.Width(), dest.Height());
-        buffer.Canvas()->StretchDraw(Rect(0, 0, dest.Width(), dest.Height()), graphic);
+        image->DrawPicture(buffer);
         QPainter painter(this);
         painter.drawImage(dest.Left, dest.Top, buffer.Image());
     }
@@ -39,6 +39,10 @@ TImage::~TImage() {
 }
 
 void TImage::SetPicture(const TPicture* value) { FPicture->Assign(value); }
+
+void TImage::DrawPicture(TBitmap& Buffer) {
+    Buffer.Canvas()->StretchDraw(Rect(0, 0, Buffer.Width(), Buffer.Height()), FPicture->Graphic());
+}
 
 void TImage::SetStretch(bool value) {
     FStretch = value;

@@ -6,6 +6,7 @@
 
 #include "platform/ui/Control.h"
 
+class TBitmap;
 class TPicture;
 
 class TImage : public TControl {
@@ -25,6 +26,11 @@ public:
 
     // Where the picture is drawn, in client coordinates.
     TRect DestRect() const;
+
+protected:
+    // Paints the picture into Buffer, which has the size of DestRect; the base stretches the
+    // graphic over it. A descendant may paint a changed picture instead.
+    virtual void DrawPicture(TBitmap& Buffer);
 
 private:
     friend class TImageWidget;

@@ -2,13 +2,23 @@
 
 #include <functional>
 
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/View3DOptions.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {
 
-using TRecorded = TSurfaceOnBitmap<TRecordingCanvas3D>;
+// Counts the quads handed to DrawQuadBuffer, then paints them as usual.
+class TQuadCounter : public TRecordingCanvas3D {
+public:
+    int Quads = 0;
+    void DrawQuadBuffer() override {
+        ++Quads;
+        TRecordingCanvas3D::DrawQuadBuffer();
+    }
+};
+
+using TRecorded = TSurfaceOnBitmap<TQuadCounter>;
 using TArgs = std::vector<int>;
 
 // In the default orthogonal view centred at (200, 150) a depth of 10 moves a point by (10, -10).
@@ -17,6 +27,7 @@ TEST(TeeCanvas3DPlanesTest, PlanesAndQuadsAreFilledThroughTheirProjectedCorners)
         const char* Name;
         std::function<void(TCanvas3D&)> Draw;
         TArgs Polygon;
+        bool Quad = true;  // painted through the quad buffer
     };
     const TCase cases[] = {
         {"plane at x",
@@ -39,13 +50,21 @@ TEST(TeeCanvas3DPlanesTest, PlanesAndQuadsAreFilledThroughTheirProjectedCorners)
          [](TCanvas3D& s) {
              s.FillTriangleAtZ({0, 0}, {4, 0}, {0, 4}, 0);
          },
-         {0, 0, 4, 0, 0, 4}},
+         {0, 0, 4, 0, 0, 4},
+         false},
         {"polygon 3-D",
          [](TCanvas3D& s) {
              const TPointXYZ p[] = {{0, 0, 0}, {4, 0, 10}, {0, 4, 20}};
              s.DrawPolygon3D(p, 2);
          },
-         {0, 0, 14, -10, 20, -16}},
+         {0, 0, 14, -10, 20, -16},
+         false},
+        {"quad between depths",
+         [](TCanvas3D& s) {
+             const TPoint p[] = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
+             s.FillQuadBetweenDepths(p, 0, 10);
+         },
+         {0, 0, 4, 0, 14, -8, 10, -8}},
     };
     for (const TCase& c : cases) {
         TRecorded f(10, 10);
@@ -56,6 +75,7 @@ TEST(TeeCanvas3DPlanesTest, PlanesAndQuadsAreFilledThroughTheirProjectedCorners)
         ASSERT_EQ(f.Surface.Calls().size(), 1u) << c.Name;
         EXPECT_EQ(f.Surface.Calls()[0].Op, "Polygon") << c.Name;
         EXPECT_EQ(f.Surface.Calls()[0].Args, c.Polygon) << c.Name;
+        EXPECT_EQ(f.Surface.Quads, c.Quad ? 1 : 0) << c.Name;
     }
 }
 

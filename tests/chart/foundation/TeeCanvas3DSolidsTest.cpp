@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "chart/foundation/ColorRoutines.h"
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/View3DOptions.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {

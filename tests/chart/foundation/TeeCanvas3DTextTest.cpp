@@ -4,6 +4,8 @@
 
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeCanvas3D.h"
+#include "chart/foundation/TeeFilterPicture.h"
+#include "chart/foundation/TeeFilters.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
@@ -123,6 +125,24 @@ TEST(TeeCanvas3DTextTest, OutlineAndGradientPaintTheGlyphsThroughTheirPath) {
         EXPECT_EQ(InkOf(f, Red).Count > 0, c.Stroke) << c.Name;
         EXPECT_EQ(InkOf(f, Green).Count > 0, c.Gradiented) << c.Name;
         EXPECT_EQ(SavedClipCount(), 0) << c.Name;
+    }
+}
+
+TEST(TeeCanvas3DTextTest, PictureFillOfTheGlyphsIsFiltered) {
+    for (bool inverted : {false, true}) {
+        TTextFixture f;
+        TBitmap red;
+        red.SetSize(4, 4);
+        red.Canvas()->Brush()->SetColor(clRed);
+        red.Canvas()->FillRect(TRect{0, 0, 4, 4});
+        f.Font.Picture()->SetGraphic(&red);
+        if (inverted) f.Font.Picture()->Filters()->AddFilterOfClass(&TInvertFilter::StaticClass());
+        f.Select();
+        f.Surface.DrawTextAt(10, 10, "W");
+        const bool aqua = InkOf(f, [](TColor c) { return c == clAqua; }).Count > 0;
+        EXPECT_EQ(InkOf(f, Red).Count > 0, !inverted) << inverted;
+        EXPECT_EQ(aqua, inverted) << inverted;
+        EXPECT_EQ(InkOf(f, Dark).Count, 0) << inverted;  // no glyph keeps the font colour
     }
 }
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/TeeBlend.h"
 #include "tests/chart/foundation/GeometryPrinters.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {

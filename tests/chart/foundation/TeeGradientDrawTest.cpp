@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/TeeGradient.h"
 #include "tests/chart/foundation/GeometryPrinters.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {

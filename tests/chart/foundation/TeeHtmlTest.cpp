@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/TeeHtml.h"
 #include "platform/graphics/Font.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {
@@ -66,6 +66,17 @@ TEST(TeeHtmlTest, RunsGoOutWithTheFontTheTagsSet) {
         DrawMarkupText(f.Surface, 0, 0, c.Markup);
         EXPECT_EQ(f.Surface.Runs, c.Runs) << c.Markup;
     }
+}
+
+TEST(TeeHtmlTest, TextOrMarkupReadsTagsOnlyAsMarkup) {
+    TMarkup f;
+    f.Surface.DrawTextOrMarkup(3, 4, false, "<B>x</B>");
+    f.Surface.DrawTextOrMarkup(3, 4, true, "<B>x</B>");
+    ASSERT_EQ(f.Surface.Runs.size(), 2u);
+    EXPECT_EQ(f.Surface.Runs[0].Text, "<B>x</B>");
+    EXPECT_EQ(f.Surface.Runs[0].Styles, 0u);
+    EXPECT_EQ(f.Surface.Runs[1].Text, "x");
+    EXPECT_NE(f.Surface.Runs[1].Styles, 0u);
 }
 
 TEST(TeeHtmlTest, StacksHoldOneTextsTagsAndSavedFonts) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "chart/foundation/RecordingCanvas3D.h"
 #include "chart/foundation/TeeShadow.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "chart/foundation/RecordingCanvas3D.h"
+#include "tests/chart/foundation/RecordingCanvas3D.h"
 
 TRecordingCanvas3D::TRecordingCanvas3D() = default;
 TRecordingCanvas3D::~TRecordingCanvas3D() = default;

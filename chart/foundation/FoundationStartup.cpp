@@ -1,0 +1,51 @@
+#include "chart/foundation/FoundationStartup.h"
+
+#include "chart/foundation/BackImage.h"
+#include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ColorEditing.h"
+#include "chart/foundation/DefaultChartFont.h"
+#include "chart/foundation/SavedClipRegion.h"
+#include "chart/foundation/TeeFont.h"
+#include "chart/foundation/TeeGradient.h"
+#include "chart/foundation/TeeShadow.h"
+#include "chart/foundation/TeeShape.h"
+#include "platform/classes/ClassRegistry.h"
+
+bool ExtendedPensAvailable = false;
+bool AlphaBlendAvailable = false;
+bool DCBrushColorAvailable = false;
+
+namespace {
+
+int StartupCount = 0;
+
+// The classes stay registered after shutdown: the registry outlives the unit.
+void RegisterFoundationClasses() {
+    RegisterClasses({&TChartPen::StaticClass(), &TChartBrush::StaticClass(),
+                     &TTeeFont::StaticClass(), &TTeeGradient::StaticClass(),
+                     &TTeeShadow::StaticClass(), &TBackImage::StaticClass(),
+                     &TTeeShape::StaticClass()});
+}
+
+}  // namespace
+
+void FoundationUnitStartup() {
+    if (StartupCount++ > 0) return;
+    ExtendedPensAvailable = true;
+    AlphaBlendAvailable = true;
+    ClearSavedClips();
+    SetupDefaultChartFont();
+    RegisterFoundationClasses();
+    DCBrushColorAvailable = true;
+}
+
+void FoundationUnitShutdown() {
+    if (StartupCount == 0 || --StartupCount > 0) return;
+    ClearSavedClips();
+    ExtendedPensAvailable = false;
+    AlphaBlendAvailable = false;
+    DCBrushColorAvailable = false;
+    CustomColorList().clear();
+    DefaultChartFontName.clear();
+}
