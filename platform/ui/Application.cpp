@@ -64,6 +64,12 @@ void TApplication::ShowMainWindow(int autoCloseMs) {
 }
 
 int TApplication::Run() {
+    if (FTerminateDone) FTerminated = false;  // that end is over; this is a new run
+    FTerminateDone = false;
+    struct TRunEnd {
+        TApplication* app;
+        ~TRunEnd() { app->FTerminateDone = app->FTerminated; }
+    } runEnd{this};
     if (FTerminated) return 0;
     if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
     // Terminate may come from a handler run by Show.
@@ -75,6 +81,7 @@ int TApplication::Run() {
 
 void TApplication::Terminate() {
     FTerminated = true;
+    FTerminateDone = false;  // the next Run ends at once
     QCoreApplication::exit(0);
 }
 

@@ -15,6 +15,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontEngine.h"
+#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
@@ -82,11 +83,15 @@ void TControl::Publish(TPublisher<TControl>& p) {
     p.Set("Anchors", AnchorNames(), &TControl::Anchors, &TControl::SetAnchors)
         .Default(int64_t(TAnchors{akLeft, akTop}.Mask()));
     p.String("Caption", &TControl::Caption, &TControl::SetCaption);
-    p.Color("Color", &TControl::Color, &TControl::SetColor).Default(clBtnFace);
+    p.Color("Color", &TControl::Color, &TControl::SetColor)
+        .Default(clBtnFace)
+        .Stored([](const TControl& c) { return !c.ParentColor(); });
+    p.Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     p.Object("Constraints", &TControl::Constraints);
     p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
-    p.Object("Font", &TControl::Font);
+    p.Object("Font", &TControl::Font).Stored([](const TControl& c) { return !c.ParentFont(); });
+    p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
     p.String("Hint", &TControl::Hint, &TControl::SetHint);
     p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false);
     p.Boolean("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
@@ -100,7 +105,7 @@ TControl::TControl(TComponent* owner, QWidget* widget)
       FConstraints(std::make_unique<TSizeConstraints>()) {
     FWidget->setProperty(ControlProperty, QVariant::fromValue(quintptr(this)));
     FWidget->installEventFilter(FBridge);
-    FFont->OnChange = [this](TObject*) { FontChanged(); };
+    FFont->OnChange = [this](TObject*) { FontObjectChanged(); };
     FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
     // Every control starts in the platform's default font, not the toolkit's.
     FWidget->setFont(ToolkitFont(*FFont));
@@ -128,6 +133,8 @@ void TControl::SetParent(TWinControl* parent) {
     FParent = parent;
     if (parent) {
         parent->InsertControl(this);
+        if (FParentFont) TakeParentFont();
+        if (FParentColor) TakeParentColor();
         parent->Realign();
     }
 }
@@ -209,7 +216,29 @@ bool TControl::HintShown() const {
 void TControl::SetColor(TColor value) {
     if (value == FColor) return;
     FColor = value;
+    FParentColor = false;
     ColorChanged();
+    PassColorToChildren();
+}
+
+void TControl::SetParentColor(bool value) {
+    if (value == FParentColor) return;
+    FParentColor = value;
+    if (value) TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+    if (!FParent || FParent->FColor == FColor) return;
+    FColor = FParent->FColor;
+    ColorChanged();
+    PassColorToChildren();
+}
+
+void TControl::PassColorToChildren() {
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (!win) return;
+    for (TControl* c : win->FControls)
+        if (c->FParentColor) c->TakeParentColor();
 }
 
 void TControl::ColorChanged() {
@@ -226,6 +255,33 @@ void TControl::ColorChanged() {
 }
 
 void TControl::SetFont(const TFont* value) { FFont->Assign(value); }
+
+void TControl::SetParentFont(bool value) {
+    if (value == FParentFont) return;
+    FParentFont = value;
+    if (value) TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+    if (!FParent) return;
+    TValueGuard<bool> taking(FTakingParentFont, true);
+    FFont->Assign(FParent->FFont.get());
+}
+
+void TControl::FontObjectChanged() {
+    // A change of the font itself makes it the control's own; one that came from the parent
+    // keeps following it.
+    if (!FTakingParentFont) FParentFont = false;
+    FontChanged();
+    PassFontToChildren();
+}
+
+void TControl::PassFontToChildren() {
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (!win) return;
+    for (TControl* c : win->FControls)
+        if (c->FParentFont) c->TakeParentFont();
+}
 
 void TControl::FontChanged() {
     FWidget->setFont(ToolkitFont(*FFont));
@@ -450,7 +506,7 @@ void TWinControl::SetFocus() {
 
 void TWinControl::Realign() {
     if (FAligning) return;  // a child's new bounds come back here
-    FAligning = true;
+    TValueGuard<bool> aligning(FAligning, true);
     TRect r = ClientRect();
     for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : FControls) {
@@ -480,7 +536,6 @@ void TWinControl::Realign() {
             }
         }
     }
-    FAligning = false;
 }
 
 void TWinControl::MoveAnchored(int dx, int dy) {

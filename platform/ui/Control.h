@@ -80,10 +80,16 @@ public:
     // Whether this control's hint shows: its own ShowHint, or its parent's while ParentShowHint.
     bool HintShown() const;
 
+    // Colour and font: the control's own, or its parent's while ParentColor / ParentFont (the
+    // default). Setting its own clears the Parent... flag; setting the flag takes the parent's.
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
     TFont* Font() const { return FFont.get(); }
     void SetFont(const TFont* value);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 
@@ -162,6 +168,12 @@ private:
     friend class TWinControl;
     friend class TControlBridge;
     void ApplyGeometry();
+    void FontObjectChanged();
+    void TakeParentFont();
+    void TakeParentColor();
+    // Hands this control's font or colour to the children that follow it.
+    void PassFontToChildren();
+    void PassColorToChildren();
     void BoundsChangedByToolkit(int left, int top, int width, int height);
     void ConstraintsChanged();
 
@@ -180,7 +192,10 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TColor FColor = clBtnFace;
+    bool FParentColor = true;
     std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
     TCursor FCursor = crDefault;
     std::string FText;
     std::unique_ptr<TSizeConstraints> FConstraints;
