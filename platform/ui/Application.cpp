@@ -9,6 +9,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/IdleHooks.h"
+#include "platform/ui/ScreenCursorService.h"
 
 TApplication* Application = nullptr;
 
@@ -39,16 +40,19 @@ struct TApplication::TImpl {
     std::unique_ptr<TForm> placeholder;
     QPointer<QWidget> hintWidget;  // the hint control's, to notice that it has gone
     QTimer hintTimer;
+    IScreenCursor* formerScreenCursor = nullptr;
 };
 
 TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {
     Application = this;
+    FImpl->formerScreenCursor = InstallToolkitScreenCursor();
     FImpl->hintTimer.setSingleShot(true);
     QObject::connect(&FImpl->hintTimer, &QTimer::timeout, [this] { CancelHint(); });
 }
 
 TApplication::~TApplication() {
     FHintWindow.reset();
+    UninstallToolkitScreenCursor(FImpl->formerScreenCursor);
     if (Application == this) Application = nullptr;
 }
 

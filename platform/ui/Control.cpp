@@ -88,7 +88,9 @@ void TControl::Publish(TPublisher<TControl>& p) {
         .Stored([](const TControl& c) { return !c.ParentColor(); });
     p.Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     p.Object("Constraints", &TControl::Constraints);
-    p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)
+        .Default(crDefault)
+        .Idents(CursorIdentConverter());
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
     p.Object("Font", &TControl::Font).Stored([](const TControl& c) { return !c.ParentFont(); });
     p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
@@ -294,10 +296,7 @@ void TControl::FontChanged() {
 void TControl::SetCursor(TCursor value) {
     if (value == FCursor) return;
     FCursor = value;
-    if (value == crDefault)
-        FWidget->unsetCursor();
-    else
-        FWidget->setCursor(QCursor(Qt::CursorShape(ToolkitCursorShape(value))));
+    SetWidgetCursor(FWidget, value);
 }
 
 void TControl::SetText(const std::string& value) {

@@ -1,8 +1,9 @@
 #pragma once
 // The small value types of the window layer: modal results, alignment and anchors, mouse buttons
-// and shift states, cursors, and the event signatures of controls and forms.
+// and shift states, the cursor numbers, and the event signatures of controls and forms.
 #include <functional>
 
+#include "platform/classes/Cursors.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Set.h"
 
@@ -26,24 +27,6 @@ using TAnchors = TSet<TAnchorKind>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
-
-using TCursor = int;
-inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crNone = -1;
-inline constexpr TCursor crArrow = -2;
-inline constexpr TCursor crCross = -3;
-inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeNESW = -6;
-inline constexpr TCursor crSizeNS = -7;
-inline constexpr TCursor crSizeNWSE = -8;
-inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
-inline constexpr TCursor crNo = -18;
-inline constexpr TCursor crHSplit = -14;
-inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crSizeAll = -22;
-inline constexpr TCursor crHandPoint = -21;
 
 // Virtual key codes the program tests for.
 inline constexpr int VK_BACK = 0x08;
