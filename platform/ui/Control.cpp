@@ -16,7 +16,9 @@
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontEngine.h"
 #include "platform/rtl/ValueGuard.h"
+#include "platform/ui/DragOperation.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Mouse.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
 #include "platform/ui/ToolkitInput.h"
@@ -24,14 +26,7 @@
 namespace {
 const char* const ControlProperty = "kvControl";
 
-// The control whose widget is w or holds w (inner parts of a compound widget), or null.
-TControl* ControlOfWidget(QWidget* w) {
-    for (; w; w = w->parentWidget()) {
-        QVariant v = w->property(ControlProperty);
-        if (v.isValid()) return reinterpret_cast<TControl*>(v.value<quintptr>());
-    }
-    return nullptr;
-}
+TControl* ControlOfWidget(QWidget* w) { return ControlOfToolkitWidget(w); }
 
 QColor ToQColor(TColor color) {
     TColor rgb = ColorToRGB(color);
@@ -48,17 +43,64 @@ QString ShortHint(const std::string& hint) {
 }
 }  // namespace
 
-// Hands the widget's events to its control before the widget sees them.
+// The control whose widget is w or holds w (inner parts of a compound widget), or null.
+TControl* ControlOfToolkitWidget(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        QVariant v = w->property(ControlProperty);
+        if (v.isValid()) return reinterpret_cast<TControl*>(v.value<quintptr>());
+    }
+    return nullptr;
+}
+
+// Hands the widget's events to its control before the widget sees them, and the mouse events of
+// inner parts that take them (TakeMouseEventsOf) in the widget's coordinates.
 class TControlBridge : public QObject {
 public:
     explicit TControlBridge(TControl* control) : FControl(control) {}
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (FControl->ComponentState().Contains(csDestroying)) return false;
-        return FControl->ToolkitEvent(event);
+        if (watched != FControl->FWidget) return PartEvent(static_cast<QWidget*>(watched), event);
+        // An event a part left unhandled comes up to the widget: it was seen already.
+        if (event == FForwarded) return false;
+        return Deliver(event);
     }
 
 private:
+    // The drag under way takes its source's mouse events first.
+    bool Deliver(QEvent* event) {
+        TDragOperation* drag = TDragOperation::Current();
+        if (drag && drag->Source() == FControl && drag->SourceEvent(event)) return true;
+        return FControl->ToolkitEvent(event);
+    }
+
+    bool PartEvent(QWidget* part, QEvent* event) {
+        FForwarded = nullptr;
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                QMouseEvent moved(e->type(), part->mapTo(FControl->FWidget, e->position()),
+                                  e->globalPosition(), e->button(), e->buttons(), e->modifiers());
+                FForwarded = event;
+                return Deliver(&moved);
+            }
+            case QEvent::Wheel: {
+                auto* e = static_cast<QWheelEvent*>(event);
+                QWheelEvent moved(part->mapTo(FControl->FWidget, e->position()),
+                                  e->globalPosition(), e->pixelDelta(), e->angleDelta(),
+                                  e->buttons(), e->modifiers(), e->phase(), e->inverted());
+                FForwarded = event;
+                return Deliver(&moved);
+            }
+            default:
+                return false;
+        }
+    }
+
     TControl* FControl;
+    const QEvent* FForwarded = nullptr;
 };
 
 const TEnumInfo& AlignNames() {
@@ -107,6 +149,7 @@ TControl::TControl(TComponent* owner, QWidget* widget)
       FConstraints(std::make_unique<TSizeConstraints>()) {
     FWidget->setProperty(ControlProperty, QVariant::fromValue(quintptr(this)));
     FWidget->installEventFilter(FBridge);
+    FWidget->setMouseTracking(true);  // OnMouseMove also without a button held
     FFont->OnChange = [this](TObject*) { FontObjectChanged(); };
     FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
     // Every control starts in the platform's default font, not the toolkit's.
@@ -117,6 +160,7 @@ TControl::TControl(TComponent* owner, QWidget* widget)
 
 TControl::~TControl() {
     Destroying();
+    TDragOperation::SourceGone(this);
     delete FBridge;
     FBridge = nullptr;
     if (FParent) FParent->RemoveControl(this);
@@ -311,6 +355,69 @@ TForm* TControl::ParentForm() const {
     return dynamic_cast<TForm*>(const_cast<TControl*>(c));
 }
 
+TPoint TControl::ScreenToClient(TPoint point) const {
+    const QPoint p = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
+    return Point(p.x(), p.y());
+}
+
+TPoint TControl::ClientToScreen(TPoint point) const {
+    const QPoint p = FWidget->mapToGlobal(QPoint(point.X, point.Y));
+    return Point(p.x(), p.y());
+}
+
+bool TControl::MouseCapture() const { return QWidget::mouseGrabber() == FWidget; }
+
+void TControl::SetMouseCapture(bool value) {
+    if (value == MouseCapture()) return;
+    if (value)
+        FWidget->grabMouse();
+    else
+        FWidget->releaseMouse();
+}
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+    TDragOperation::Begin(this, immediate, threshold, Mouse()->CursorPos());
+}
+
+void TControl::EndDrag(bool drop) {
+    TDragOperation* op = TDragOperation::Current();
+    if (op && op->Source() == this) op->End(drop, Mouse()->CursorPos());
+}
+
+bool TControl::Dragging() const {
+    const TDragOperation* op = TDragOperation::Current();
+    return op && op->Source() == this;
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    accept = false;
+    if (!OnDragOver) return;
+    accept = true;
+    Fire([&] { OnDragOver(this, source, x, y, state, accept); });
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+    if (OnDragDrop) Fire([&] { OnDragDrop(this, source, x, y); });
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+    if (OnEndDrag) Fire([&] { OnEndDrag(this, target, x, y); });
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    bool handled = false;
+    if (OnMouseWheelDown) Fire([&] { OnMouseWheelDown(this, shift, mousePos, handled); });
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    bool handled = false;
+    if (OnMouseWheelUp) Fire([&] { OnMouseWheelUp(this, shift, mousePos, handled); });
+    return handled;
+}
+
+void TControl::TakeMouseEventsOf(QWidget* part) { part->installEventFilter(FBridge); }
+
 void TControl::Click() {
     if (OnClick) Fire([this] { OnClick(this); });
 }
@@ -369,6 +476,10 @@ bool TControl::ToolkitEvent(QEvent* event) {
             if (event->type() == QEvent::MouseButtonDblClick) shift.Include(ssDouble);
             QPoint p = e->position().toPoint();
             if (e->button() == Qt::LeftButton) FLeftPressed = true;
+            if (e->button() == Qt::LeftButton && FDragMode == dmAutomatic) {
+                const QPoint g = e->globalPosition().toPoint();
+                TDragOperation::Begin(this, false, -1, Point(g.x(), g.y()));
+            }
             MouseDown(MouseButtonOf(e->button()), shift, p.x(), p.y());
             if (event->type() == QEvent::MouseButtonDblClick) DblClick();
             return false;
@@ -392,9 +503,13 @@ bool TControl::ToolkitEvent(QEvent* event) {
         }
         case QEvent::Wheel: {
             auto* e = static_cast<QWheelEvent*>(event);
-            QPoint p = e->position().toPoint();
-            return MouseWheel(ShiftStateOf(int(e->modifiers()), int(e->buttons())),
-                              e->angleDelta().y(), p.x(), p.y());
+            const QPoint p = e->position().toPoint();
+            const TShiftState shift = ShiftStateOf(int(e->modifiers()), int(e->buttons()));
+            const int delta = e->angleDelta().y();
+            if (MouseWheel(shift, delta, p.x(), p.y())) return true;
+            if (delta < 0) return DoMouseWheelDown(shift, Point(p.x(), p.y()));
+            if (delta > 0) return DoMouseWheelUp(shift, Point(p.x(), p.y()));
+            return false;
         }
         case QEvent::Enter:
             MouseEnter();

@@ -102,6 +102,26 @@ public:
     // The form this control is in (itself for a form), or null.
     TForm* ParentForm() const;
 
+    // Between the screen's coordinates and the client area's.
+    TPoint ScreenToClient(TPoint point) const;
+    TPoint ClientToScreen(TPoint point) const;
+    // While the control holds the mouse capture, every mouse event of the program comes to it.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool value);
+
+    // Dragging: with dmAutomatic a left press starts a drag once the mouse has moved the drag
+    // threshold; BeginDrag starts one from code (at once, or after threshold pixels, -1 for the
+    // mouse's). While it lasts the control under the mouse is asked (DragOver) and the cursor
+    // is DragCursor where the drop is accepted, crNoDrop elsewhere; the release drops
+    // (DragDrop) and ends it (OnEndDrag), Esc or EndDrag(false) cancels.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    void BeginDrag(bool immediate, int threshold = -1);
+    void EndDrag(bool drop);
+    bool Dragging() const;
+
     // Simulates the user's click: what a mouse click on the control does.
     virtual void Click();
     // Makes the control lay itself out and redraw now / when the loop gets to it.
@@ -129,6 +149,13 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
+    // A wheel turn that OnMouseWheel did not handle, by direction.
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    // Without OnDragOver a control refuses every drop.
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
 
 protected:
     // widget becomes the control's (it frees it).
@@ -151,6 +178,11 @@ protected:
     virtual void DblClick();
     // True when handled.
     virtual bool MouseWheel(TShiftState shift, int wheelDelta, int x, int y);
+    virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    virtual void DoEndDrag(TObject* target, int x, int y);
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
@@ -160,6 +192,10 @@ protected:
     // Any toolkit event of the widget; true when handled (the widget does not see it).
     virtual bool ToolkitEvent(QEvent* event);
 
+    // Makes an inner part of the widget (the list area of a scrolled list) give its mouse
+    // events to the control as the widget's own, in the widget's coordinates.
+    void TakeMouseEventsOf(QWidget* part);
+
     // Calls a handler under the application's exception report.
     template <class F>
     void Fire(F&& handler) const;
@@ -167,6 +203,7 @@ protected:
 private:
     friend class TWinControl;
     friend class TControlBridge;
+    friend class TDragOperation;
     void ApplyGeometry();
     void FontObjectChanged();
     void TakeParentFont();
@@ -200,6 +237,8 @@ private:
     std::string FText;
     std::unique_ptr<TSizeConstraints> FConstraints;
     bool FLeftPressed = false;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
 };
 
 class TWinControl : public TControl {

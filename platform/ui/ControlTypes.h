@@ -6,6 +6,7 @@
 #include "platform/classes/Cursors.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Set.h"
+#include "platform/graphics/Geometry.h"
 
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0;
@@ -57,6 +58,21 @@ using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, i
 // wheelDelta: 120 per notch, positive away from the user; x, y in client coordinates.
 using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState shift, int wheelDelta,
                                             int x, int y, bool& handled)>;
+
+// The wheel turned down (towards the user) or up over a control; mousePos in client coordinates.
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* sender, TShiftState shift, TPoint mousePos, bool& handled)>;
+
+// Dragging one control's content onto another within the program.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// Over a control that may take the drop: accept says whether it would (x, y in its client
+// coordinates).
+using TDragOverEvent = std::function<void(TObject* sender, TObject* source, int x, int y,
+                                          TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+// The drag ended: target is the control that took the drop, or null.
+using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
