@@ -2,7 +2,14 @@
 
 #include <QLabel>
 
-TLabel::TLabel(TComponent* owner) : TControl(owner, new QLabel) { SetBounds(0, 0, 65, 13); }
+namespace {
+QLabel* LabelWidget(QWidget* w) { return static_cast<QLabel*>(w); }
+}  // namespace
+
+TLabel::TLabel(TComponent* owner) : TControl(owner, new QLabel) {
+    SetBounds(0, 0, 65, 13);
+    ApplyAlignment();
+}
 
 TLabel::~TLabel() = default;
 
@@ -21,8 +28,14 @@ std::string StripAccelChars(const std::string& caption) {
     return shown;
 }
 
+void TLabel::ShowText() {
+    // With a buddy the toolkit reads the "&" marks itself (the same rules as ours).
+    const std::string text = FFocusControl ? Caption() : StripAccelChars(Caption());
+    LabelWidget(Widget())->setText(QString::fromStdString(text));
+}
+
 void TLabel::TextChanged() {
-    static_cast<QLabel*>(Widget())->setText(QString::fromStdString(StripAccelChars(Caption())));
+    ShowText();
     AdjustSize();
 }
 
@@ -32,20 +45,36 @@ void TLabel::FontChanged() {
 }
 
 void TLabel::SetAlignment(TAlignment value) {
+    if (value == FAlignment) return;
     FAlignment = value;
-    Qt::Alignment h = value == taCenter         ? Qt::AlignHCenter
-                      : value == taRightJustify ? Qt::AlignRight
-                                                : Qt::AlignLeft;
-    static_cast<QLabel*>(Widget())->setAlignment(h | Qt::AlignTop);
+    ApplyAlignment();
+}
+
+void TLabel::SetLayout(TTextLayout value) {
+    if (value == FLayout) return;
+    FLayout = value;
+    ApplyAlignment();
+}
+
+void TLabel::ApplyAlignment() {
+    const Qt::Alignment h = FAlignment == taCenter         ? Qt::AlignHCenter
+                            : FAlignment == taRightJustify ? Qt::AlignRight
+                                                           : Qt::AlignLeft;
+    const Qt::Alignment v = FLayout == tlCenter   ? Qt::AlignVCenter
+                            : FLayout == tlBottom ? Qt::AlignBottom
+                                                  : Qt::AlignTop;
+    LabelWidget(Widget())->setAlignment(h | v);
 }
 
 void TLabel::SetWordWrap(bool value) {
+    if (value == FWordWrap) return;
     FWordWrap = value;
-    static_cast<QLabel*>(Widget())->setWordWrap(value);
+    LabelWidget(Widget())->setWordWrap(value);
     AdjustSize();
 }
 
 void TLabel::SetAutoSize(bool value) {
+    if (value == FAutoSize) return;
     FAutoSize = value;
     AdjustSize();
 }
@@ -55,8 +84,32 @@ void TLabel::SetTransparent(bool value) {
     Widget()->setAutoFillBackground(!value && Color() != clBtnFace);
 }
 
+void TLabel::SetFocusControl(TWinControl* value) {
+    if (value == FFocusControl) return;
+    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = value;
+    if (value) value->FreeNotification(this);
+    LabelWidget(Widget())->setBuddy(value ? value->Widget() : nullptr);
+    ShowText();
+}
+
+void TLabel::Notification(TComponent* component, TOperation operation) {
+    TControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl) {
+        FFocusControl = nullptr;
+        LabelWidget(Widget())->setBuddy(nullptr);
+        ShowText();
+    }
+}
+
 void TLabel::AdjustSize() {
-    if (!FAutoSize || FWordWrap) return;
-    QSize hint = Widget()->sizeHint();
-    SetBounds(Left(), Top(), hint.width(), hint.height());
+    if (!FAutoSize) return;
+    QLabel* label = LabelWidget(Widget());
+    if (FWordWrap) {
+        SetBounds(Left(), Top(), Width(), label->heightForWidth(Width()));
+        return;
+    }
+    const QSize hint = label->sizeHint();
+    const int left = FAlignment == taRightJustify ? Left() + Width() - hint.width() : Left();
+    SetBounds(left, Top(), hint.width(), hint.height());
 }
