@@ -80,6 +80,7 @@ void TComboBox::TextChanged() {
 TListBox::TListBox(TComponent* owner)
     : TWinControl(owner, new QListWidget), FItems(std::make_unique<TStringList>()) {
     FItems->OnChange = [this](TStrings*) { ItemsChanged(); };
+    TakeMouseEventsOf(List(Widget())->viewport());  // the rows take the presses, not the frame
     QObject::connect(List(Widget()), &QListWidget::currentRowChanged, [this](int) {
         if (!FSyncing) Click();
     });

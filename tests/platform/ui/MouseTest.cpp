@@ -5,11 +5,13 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Mouse.h"
 #include "platform/ui/Panel.h"
@@ -135,6 +137,45 @@ TEST(Mouse, DragAndDropBetweenTwoControls) {
     EXPECT_EQ(f.Shown(), Qt::ForbiddenCursor);
     f.Release(QPoint(160, 40));
     EXPECT_EQ(f.log, (std::vector<std::string>{"leave", "end on none at 150,20"}));
+}
+
+TEST(Mouse, DragAnItemFromOneListBoxToAnother) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* from = new TListBox(&form);
+    from->SetParent(&form);
+    from->SetBounds(10, 10, 120, 150);
+    auto* to = new TListBox(&form);
+    to->SetParent(&form);
+    to->SetBounds(160, 10, 120, 150);
+    for (const char* item : {"Cavity", "Temperatures", "Wavelengths"}) from->Items()->Add(item);
+    from->SetDragMode(dmAutomatic);
+    std::vector<std::string> clicks;
+    from->OnClick = [&](TObject*) { clicks.push_back(from->Items()->Get(from->ItemIndex())); };
+    to->OnDragOver = [&](TObject*, TObject* source, int, int, TDragState, bool& accept) {
+        accept = source == from && from->ItemIndex() >= 0;
+    };
+    to->OnDragDrop = [&](TObject*, TObject*, int, int) {
+        to->Items()->Add(from->Items()->Get(from->ItemIndex()));
+    };
+    form.Show();
+    QWindow* window = form.Widget()->windowHandle();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    clicks.clear();  // whatever showing and focusing chose
+    // The second row of the left list, by the toolkit's own geometry.
+    auto* list = static_cast<QListWidget*>(from->Widget());
+    const QPoint row =
+        list->viewport()->mapTo(form.Widget(), list->visualItemRect(list->item(1)).center());
+    QTest::mousePress(window, Qt::LeftButton, {}, row);
+    EXPECT_EQ(from->ItemIndex(), 1);  // the press still chooses the row
+    QTest::mouseMove(window, row + QPoint(60, 0));
+    QTest::mouseMove(window, QPoint(200, 60));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 60));
+    EXPECT_FALSE(Mouse()->IsDragging());
+    ASSERT_EQ(to->Items()->Count(), 1);
+    EXPECT_EQ(to->Items()->Get(0), "Temperatures");
+    EXPECT_EQ(clicks, std::vector<std::string>{"Temperatures"});
+    QTest::mouseMove(window, QPoint(290, 190));
 }
 
 TEST(Mouse, DragFromCodeEndsByCodeOrEsc) {
