@@ -108,6 +108,11 @@ const TEnumInfo& AlignNames() {
     return names;
 }
 
+const TEnumInfo& DragModeNames() {
+    static const TEnumInfo names{"dmManual", "dmAutomatic"};
+    return names;
+}
+
 const TEnumInfo& AnchorNames() {
     static const TEnumInfo names{"akLeft", "akTop", "akRight", "akBottom"};
     return names;
@@ -133,6 +138,11 @@ void TControl::Publish(TPublisher<TControl>& p) {
     p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)
         .Default(crDefault)
         .Idents(CursorIdentConverter());
+    p.Integer("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor)
+        .Default(crDrag)
+        .Idents(CursorIdentConverter());
+    p.Enumeration("DragMode", DragModeNames(), &TControl::DragMode, &TControl::SetDragMode)
+        .Default(dmManual);
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
     p.Object("Font", &TControl::Font).Stored([](const TControl& c) { return !c.ParentFont(); });
     p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);

@@ -30,6 +30,7 @@ class TEnumInfo;
 
 const TEnumInfo& AlignNames();
 const TEnumInfo& AnchorNames();
+const TEnumInfo& DragModeNames();
 
 class TControl : public TComponent {
     KV_DECLARE_CLASS(TControl, TComponent)

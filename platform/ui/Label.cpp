@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "platform/classes/Publisher.h"
+
 namespace {
 QLabel* LabelWidget(QWidget* w) { return static_cast<QLabel*>(w); }
 }  // namespace
@@ -12,6 +14,26 @@ TLabel::TLabel(TComponent* owner) : TControl(owner, new QLabel) {
 }
 
 TLabel::~TLabel() = default;
+
+const TEnumInfo& AlignmentNames() {
+    static const TEnumInfo names{"taLeftJustify", "taRightJustify", "taCenter"};
+    return names;
+}
+
+const TEnumInfo& TextLayoutNames() {
+    static const TEnumInfo names{"tlTop", "tlCenter", "tlBottom"};
+    return names;
+}
+
+void TLabel::Publish(TPublisher<TLabel>& p) {
+    p.Enumeration("Alignment", AlignmentNames(), &TLabel::Alignment, &TLabel::SetAlignment)
+        .Default(taLeftJustify);
+    p.Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
+    p.Component("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
+    p.Enumeration("Layout", TextLayoutNames(), &TLabel::Layout, &TLabel::SetLayout).Default(tlTop);
+    p.Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);
+    p.Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);
+}
 
 std::string StripAccelChars(const std::string& caption) {
     std::string shown;

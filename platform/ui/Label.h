@@ -28,6 +28,8 @@ public:
     TWinControl* FocusControl() const { return FFocusControl; }
     void SetFocusControl(TWinControl* value);
 
+    static void Publish(TPublisher<TLabel>& p);
+
 protected:
     void TextChanged() override;
     void FontChanged() override;
@@ -44,6 +46,9 @@ private:
     bool FTransparent = false;
     TWinControl* FFocusControl = nullptr;
 };
+
+const TEnumInfo& AlignmentNames();
+const TEnumInfo& TextLayoutNames();
 
 // The text as shown: "&&" becomes "&", a lone "&" goes.
 std::string StripAccelChars(const std::string& caption);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/classes/PropAccess.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
@@ -67,6 +68,14 @@ TEST(Label, AlignmentAndLayoutPlaceTheText) {
         label->SetLayout(c.layout);
         EXPECT_EQ(Widget(label)->alignment(), c.shown) << c.alignment << " " << c.layout;
     }
+    // The settings by name, as streams and editors reach them; cursors by their names.
+    SetEnumProp(label, "Layout", "tlCenter");
+    SetEnumProp(label, "DragMode", "dmAutomatic");
+    SetPropValue(label, "DragCursor", Variant(std::string("crHandPoint")));
+    EXPECT_EQ(label->Layout(), tlCenter);
+    EXPECT_EQ(label->DragMode(), dmAutomatic);
+    EXPECT_EQ(label->DragCursor(), crHandPoint);
+    EXPECT_EQ(GetEnumProp(label, "Alignment"), "taRightJustify");
 }
 
 TEST(Label, TheAccessKeyFocusesTheFocusControl) {
