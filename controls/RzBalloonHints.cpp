@@ -11,10 +11,6 @@ const TEnumInfo& HintCornerNames() {
                                  "hcNone"};
     return names;
 }
-const TEnumInfo& AlignmentNames() {
-    static const TEnumInfo names{"taLeftJustify", "taRightJustify", "taCenter"};
-    return names;
-}
 }  // namespace
 
 TRzBalloonHints::TRzBalloonHints(TComponent* owner)

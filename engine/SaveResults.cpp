@@ -3,8 +3,8 @@
 #include "engine/EngineTables.h"
 #include "engine/Global.h"
 #include "engine/Loaders.h"
-#include "engine/ScreenCursor.h"
 #include "engine/VC.h"
+#include "platform/classes/Cursors.h"
 #include "platform/db/ClientDataSet.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/ScreenCursor.h"
+#include "platform/classes/Cursors.h"
 #include "platform/db/ClientDataSet.h"
 #include "platform/rtl/MessageService.h"
 

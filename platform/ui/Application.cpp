@@ -10,6 +10,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/IdleHooks.h"
+#include "platform/ui/ScreenCursorService.h"
 
 TApplication* Application = nullptr;
 
@@ -43,11 +44,13 @@ struct TApplication::TImpl {
     // Messages and questions of every layer are the toolkit's boxes while the application lives.
     TDialogMessageService messages;
     IMessageService* formerMessages = nullptr;
+    IScreenCursor* formerScreenCursor = nullptr;
 };
 
 TApplication::TApplication(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {
     Application = this;
     FImpl->formerMessages = SetMessageService(&FImpl->messages);
+    FImpl->formerScreenCursor = InstallToolkitScreenCursor();
     FImpl->hintTimer.setSingleShot(true);
     QObject::connect(&FImpl->hintTimer, &QTimer::timeout, [this] { CancelHint(); });
 }
@@ -56,6 +59,7 @@ TApplication::~TApplication() {
     FHintWindow.reset();
     ReleaseToolkitFonts();
     SetMessageService(FImpl->formerMessages);
+    UninstallToolkitScreenCursor(FImpl->formerScreenCursor);
     if (Application == this) Application = nullptr;
 }
 
@@ -71,6 +75,12 @@ void TApplication::ShowMainWindow(int autoCloseMs) {
 }
 
 int TApplication::Run() {
+    if (FTerminateDone) FTerminated = false;  // that end is over; this is a new run
+    FTerminateDone = false;
+    struct TRunEnd {
+        TApplication* app;
+        ~TRunEnd() { app->FTerminateDone = app->FTerminated; }
+    } runEnd{this};
     if (FTerminated) return 0;
     if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
     // Terminate may come from a handler run by Show.
@@ -82,6 +92,7 @@ int TApplication::Run() {
 
 void TApplication::Terminate() {
     FTerminated = true;
+    FTerminateDone = false;  // the next Run ends at once
     QCoreApplication::exit(0);
 }
 

@@ -65,7 +65,8 @@ public:
     // Shows the main form, if any, and runs the message loop until Terminate; returns the exit
     // code.
     int Run();
-    // Ends the message loop (closing the main form calls it).
+    // Ends the message loop (closing the main form calls it). Called before Run, it keeps Run
+    // from starting; Terminated stays true after Run has returned, until a new Run starts.
     void Terminate();
     bool Terminated() const { return FTerminated; }
     // Lets the toolkit handle every pending event (long loops call this to keep windows alive).
@@ -100,6 +101,7 @@ private:
     std::unique_ptr<THintWindow> FHintWindow;
     TControl* FHintControl = nullptr;
     bool FTerminated = false;
+    bool FTerminateDone = false;  // a loop has ended on FTerminated
     bool FShowHint = true;
     int FHintPause = 500;
     int FHintHidePause = 2500;

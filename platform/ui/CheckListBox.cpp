@@ -44,6 +44,9 @@ Qt::CheckState ToolkitState(TCheckBoxState state) {
 
 void TCheckListBox::Publish(TPublisher<TCheckListBox>& p) {
     p.Color("Color", &TCheckListBox::Color, &TCheckListBox::SetColor).Default(clWindow);
+    // Its own window colour: it does not take the parent's.
+    p.Boolean("ParentColor", &TCheckListBox::ParentColor, &TCheckListBox::SetParentColor)
+        .Default(false);
     p.Boolean("AllowGrayed", &TCheckListBox::AllowGrayed, &TCheckListBox::SetAllowGrayed)
         .Default(false);
 }

@@ -6,6 +6,7 @@
 #include "platform/graphics/Bitmap.h"
 
 namespace {
+const char* const EditConnectedProperty = "kvOnChangeConnected";
 QComboBox* Combo(QWidget* w) { return static_cast<QComboBox*>(w); }
 }  // namespace
 
@@ -46,10 +47,14 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
     FStyle = value;
     QComboBox* combo = Combo(Widget());
     combo->setEditable(value != csDropDownList);
-    if (QLineEdit* edit = combo->lineEdit())
+    // The toolkit keeps the edit part while the combo stays editable: connect each edit once.
+    QLineEdit* edit = combo->lineEdit();
+    if (edit && !edit->property(EditConnectedProperty).isValid()) {
+        edit->setProperty(EditConnectedProperty, true);
         QObject::connect(edit, &QLineEdit::textEdited, [this](const QString&) {
             if (OnChange) Fire([this] { OnChange(this); });
         });
+    }
     ApplyOwnerDraw();
 }
 

@@ -18,8 +18,11 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/FontEngine.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/DragOperation.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Mouse.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
 #include "platform/ui/ToolkitInput.h"
@@ -27,14 +30,7 @@
 namespace {
 const char* const ControlProperty = "kvControl";
 
-// The control whose widget is w or holds w (inner parts of a compound widget), or null.
-TControl* ControlOfWidget(QWidget* w) {
-    for (; w; w = w->parentWidget()) {
-        QVariant v = w->property(ControlProperty);
-        if (v.isValid()) return reinterpret_cast<TControl*>(v.value<quintptr>());
-    }
-    return nullptr;
-}
+TControl* ControlOfWidget(QWidget* w) { return ControlOfToolkitWidget(w); }
 
 QColor ToQColor(TColor color) {
     TColor rgb = ColorToRGB(color);
@@ -51,21 +47,73 @@ QString ShortHint(const std::string& hint) {
 }
 }  // namespace
 
-// Hands the widget's events to its control before the widget sees them.
+// The control whose widget is w or holds w (inner parts of a compound widget), or null.
+TControl* ControlOfToolkitWidget(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        QVariant v = w->property(ControlProperty);
+        if (v.isValid()) return reinterpret_cast<TControl*>(v.value<quintptr>());
+    }
+    return nullptr;
+}
+
+// Hands the widget's events to its control before the widget sees them, and the mouse events of
+// inner parts that take them (TakeMouseEventsOf) in the widget's coordinates.
 class TControlBridge : public QObject {
 public:
     explicit TControlBridge(TControl* control) : FControl(control) {}
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (FControl->ComponentState().Contains(csDestroying)) return false;
-        return FControl->ToolkitEvent(event);
+        if (watched != FControl->FWidget) return PartEvent(static_cast<QWidget*>(watched), event);
+        // An event a part left unhandled comes up to the widget: it was seen already.
+        if (event == FForwarded) return false;
+        return Deliver(event);
     }
 
 private:
+    // The drag under way takes its source's mouse events first.
+    bool Deliver(QEvent* event) {
+        TDragOperation* drag = TDragOperation::Current();
+        if (drag && drag->Source() == FControl && drag->SourceEvent(event)) return true;
+        return FControl->ToolkitEvent(event);
+    }
+
+    bool PartEvent(QWidget* part, QEvent* event) {
+        FForwarded = nullptr;
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                QMouseEvent moved(e->type(), part->mapTo(FControl->FWidget, e->position()),
+                                  e->globalPosition(), e->button(), e->buttons(), e->modifiers());
+                FForwarded = event;
+                return Deliver(&moved);
+            }
+            case QEvent::Wheel: {
+                auto* e = static_cast<QWheelEvent*>(event);
+                QWheelEvent moved(part->mapTo(FControl->FWidget, e->position()),
+                                  e->globalPosition(), e->pixelDelta(), e->angleDelta(),
+                                  e->buttons(), e->modifiers(), e->phase(), e->inverted());
+                FForwarded = event;
+                return Deliver(&moved);
+            }
+            default:
+                return false;
+        }
+    }
+
     TControl* FControl;
+    const QEvent* FForwarded = nullptr;
 };
 
 const TEnumInfo& AlignNames() {
     static const TEnumInfo names{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+    return names;
+}
+
+const TEnumInfo& DragModeNames() {
+    static const TEnumInfo names{"dmManual", "dmAutomatic"};
     return names;
 }
 
@@ -86,11 +134,22 @@ void TControl::Publish(TPublisher<TControl>& p) {
     p.Set("Anchors", AnchorNames(), &TControl::Anchors, &TControl::SetAnchors)
         .Default(int64_t(TAnchors{akLeft, akTop}.Mask()));
     p.String("Caption", &TControl::Caption, &TControl::SetCaption);
-    p.Color("Color", &TControl::Color, &TControl::SetColor).Default(clBtnFace);
+    p.Color("Color", &TControl::Color, &TControl::SetColor)
+        .Default(clBtnFace)
+        .Stored([](const TControl& c) { return !c.ParentColor(); });
+    p.Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     p.Object("Constraints", &TControl::Constraints);
-    p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)
+        .Default(crDefault)
+        .Idents(CursorIdentConverter());
+    p.Integer("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor)
+        .Default(crDrag)
+        .Idents(CursorIdentConverter());
+    p.Enumeration("DragMode", DragModeNames(), &TControl::DragMode, &TControl::SetDragMode)
+        .Default(dmManual);
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
-    p.Object("Font", &TControl::Font);
+    p.Object("Font", &TControl::Font).Stored([](const TControl& c) { return !c.ParentFont(); });
+    p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
     p.String("Hint", &TControl::Hint, &TControl::SetHint);
     p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false);
     p.Boolean("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
@@ -104,7 +163,8 @@ TControl::TControl(TComponent* owner, QWidget* widget)
       FConstraints(std::make_unique<TSizeConstraints>()) {
     FWidget->setProperty(ControlProperty, QVariant::fromValue(quintptr(this)));
     FWidget->installEventFilter(FBridge);
-    FFont->OnChange = [this](TObject*) { FontChanged(); };
+    FWidget->setMouseTracking(true);  // OnMouseMove also without a button held
+    FFont->OnChange = [this](TObject*) { FontObjectChanged(); };
     FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
     // Every control starts in the platform's default font, not the toolkit's.
     FWidget->setFont(ToolkitFont(*FFont));
@@ -114,6 +174,7 @@ TControl::TControl(TComponent* owner, QWidget* widget)
 
 TControl::~TControl() {
     Destroying();
+    TDragOperation::SourceGone(this);
     delete FBridge;
     FBridge = nullptr;
     if (FParent) FParent->RemoveControl(this);
@@ -132,6 +193,8 @@ void TControl::SetParent(TWinControl* parent) {
     FParent = parent;
     if (parent) {
         parent->InsertControl(this);
+        if (FParentFont) TakeParentFont();
+        if (FParentColor) TakeParentColor();
         parent->Realign();
     }
 }
@@ -213,7 +276,29 @@ bool TControl::HintShown() const {
 void TControl::SetColor(TColor value) {
     if (value == FColor) return;
     FColor = value;
+    FParentColor = false;
     ColorChanged();
+    PassColorToChildren();
+}
+
+void TControl::SetParentColor(bool value) {
+    if (value == FParentColor) return;
+    FParentColor = value;
+    if (value) TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+    if (!FParent || FParent->FColor == FColor) return;
+    FColor = FParent->FColor;
+    ColorChanged();
+    PassColorToChildren();
+}
+
+void TControl::PassColorToChildren() {
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (!win) return;
+    for (TControl* c : win->FControls)
+        if (c->FParentColor) c->TakeParentColor();
 }
 
 void TControl::ColorChanged() {
@@ -231,6 +316,33 @@ void TControl::ColorChanged() {
 
 void TControl::SetFont(const TFont* value) { FFont->Assign(value); }
 
+void TControl::SetParentFont(bool value) {
+    if (value == FParentFont) return;
+    FParentFont = value;
+    if (value) TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+    if (!FParent) return;
+    TValueGuard<bool> taking(FTakingParentFont, true);
+    FFont->Assign(FParent->FFont.get());
+}
+
+void TControl::FontObjectChanged() {
+    // A change of the font itself makes it the control's own; one that came from the parent
+    // keeps following it.
+    if (!FTakingParentFont) FParentFont = false;
+    FontChanged();
+    PassFontToChildren();
+}
+
+void TControl::PassFontToChildren() {
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (!win) return;
+    for (TControl* c : win->FControls)
+        if (c->FParentFont) c->TakeParentFont();
+}
+
 void TControl::FontChanged() {
     FWidget->setFont(ToolkitFont(*FFont));
     QPalette palette = FWidget->palette();
@@ -242,10 +354,7 @@ void TControl::FontChanged() {
 void TControl::SetCursor(TCursor value) {
     if (value == FCursor) return;
     FCursor = value;
-    if (value == crDefault)
-        FWidget->unsetCursor();
-    else
-        FWidget->setCursor(QCursor(Qt::CursorShape(ToolkitCursorShape(value))));
+    SetWidgetCursor(FWidget, value);
 }
 
 void TControl::SetText(const std::string& value) {
@@ -271,6 +380,69 @@ TForm* TControl::ParentForm() const {
     while (c->FParent) c = c->FParent;
     return dynamic_cast<TForm*>(const_cast<TControl*>(c));
 }
+
+TPoint TControl::ScreenToClient(TPoint point) const {
+    const QPoint p = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
+    return Point(p.x(), p.y());
+}
+
+TPoint TControl::ClientToScreen(TPoint point) const {
+    const QPoint p = FWidget->mapToGlobal(QPoint(point.X, point.Y));
+    return Point(p.x(), p.y());
+}
+
+bool TControl::MouseCapture() const { return QWidget::mouseGrabber() == FWidget; }
+
+void TControl::SetMouseCapture(bool value) {
+    if (value == MouseCapture()) return;
+    if (value)
+        FWidget->grabMouse();
+    else
+        FWidget->releaseMouse();
+}
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+    TDragOperation::Begin(this, immediate, threshold, Mouse()->CursorPos());
+}
+
+void TControl::EndDrag(bool drop) {
+    TDragOperation* op = TDragOperation::Current();
+    if (op && op->Source() == this) op->End(drop, Mouse()->CursorPos());
+}
+
+bool TControl::Dragging() const {
+    const TDragOperation* op = TDragOperation::Current();
+    return op && op->Source() == this;
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    accept = false;
+    if (!OnDragOver) return;
+    accept = true;
+    Fire([&] { OnDragOver(this, source, x, y, state, accept); });
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+    if (OnDragDrop) Fire([&] { OnDragDrop(this, source, x, y); });
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+    if (OnEndDrag) Fire([&] { OnEndDrag(this, target, x, y); });
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    bool handled = false;
+    if (OnMouseWheelDown) Fire([&] { OnMouseWheelDown(this, shift, mousePos, handled); });
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    bool handled = false;
+    if (OnMouseWheelUp) Fire([&] { OnMouseWheelUp(this, shift, mousePos, handled); });
+    return handled;
+}
+
+void TControl::TakeMouseEventsOf(QWidget* part) { part->installEventFilter(FBridge); }
 
 void TControl::Click() {
     if (OnClick) Fire([this] { OnClick(this); });
@@ -330,6 +502,10 @@ bool TControl::ToolkitEvent(QEvent* event) {
             if (event->type() == QEvent::MouseButtonDblClick) shift.Include(ssDouble);
             QPoint p = e->position().toPoint();
             if (e->button() == Qt::LeftButton) FLeftPressed = true;
+            if (e->button() == Qt::LeftButton && FDragMode == dmAutomatic) {
+                const QPoint g = e->globalPosition().toPoint();
+                TDragOperation::Begin(this, false, -1, Point(g.x(), g.y()));
+            }
             MouseDown(MouseButtonOf(e->button()), shift, p.x(), p.y());
             if (event->type() == QEvent::MouseButtonDblClick) DblClick();
             return false;
@@ -353,9 +529,13 @@ bool TControl::ToolkitEvent(QEvent* event) {
         }
         case QEvent::Wheel: {
             auto* e = static_cast<QWheelEvent*>(event);
-            QPoint p = e->position().toPoint();
-            return MouseWheel(ShiftStateOf(int(e->modifiers()), int(e->buttons())),
-                              e->angleDelta().y(), p.x(), p.y());
+            const QPoint p = e->position().toPoint();
+            const TShiftState shift = ShiftStateOf(int(e->modifiers()), int(e->buttons()));
+            const int delta = e->angleDelta().y();
+            if (MouseWheel(shift, delta, p.x(), p.y())) return true;
+            if (delta < 0) return DoMouseWheelDown(shift, Point(p.x(), p.y()));
+            if (delta > 0) return DoMouseWheelUp(shift, Point(p.x(), p.y()));
+            return false;
         }
         case QEvent::ContextMenu: {
             if (!FPopupMenu || !FPopupMenu->AutoPopup()) return false;
@@ -473,7 +653,7 @@ void TWinControl::SetFocus() {
 
 void TWinControl::Realign() {
     if (FAligning) return;  // a child's new bounds come back here
-    FAligning = true;
+    TValueGuard<bool> aligning(FAligning, true);
     TRect r = ClientRect();
     for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : FControls) {
@@ -503,7 +683,6 @@ void TWinControl::Realign() {
             }
         }
     }
-    FAligning = false;
 }
 
 void TWinControl::MoveAnchored(int dx, int dy) {

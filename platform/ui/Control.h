@@ -31,6 +31,7 @@ class TEnumInfo;
 
 const TEnumInfo& AlignNames();
 const TEnumInfo& AnchorNames();
+const TEnumInfo& DragModeNames();
 
 class TControl : public TComponent {
     KV_DECLARE_CLASS(TControl, TComponent)
@@ -81,10 +82,16 @@ public:
     // Whether this control's hint shows: its own ShowHint, or its parent's while ParentShowHint.
     bool HintShown() const;
 
+    // Colour and font: the control's own, or its parent's while ParentColor / ParentFont (the
+    // default). Setting its own clears the Parent... flag; setting the flag takes the parent's.
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
     TFont* Font() const { return FFont.get(); }
     void SetFont(const TFont* value);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 
@@ -101,6 +108,26 @@ public:
 
     // The form this control is in (itself for a form), or null.
     TForm* ParentForm() const;
+
+    // Between the screen's coordinates and the client area's.
+    TPoint ScreenToClient(TPoint point) const;
+    TPoint ClientToScreen(TPoint point) const;
+    // While the control holds the mouse capture, every mouse event of the program comes to it.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool value);
+
+    // Dragging: with dmAutomatic a left press starts a drag once the mouse has moved the drag
+    // threshold; BeginDrag starts one from code (at once, or after threshold pixels, -1 for the
+    // mouse's). While it lasts the control under the mouse is asked (DragOver) and the cursor
+    // is DragCursor where the drop is accepted, crNoDrop elsewhere; the release drops
+    // (DragDrop) and ends it (OnEndDrag), Esc or EndDrag(false) cancels.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    void BeginDrag(bool immediate, int threshold = -1);
+    void EndDrag(bool drop);
+    bool Dragging() const;
 
     // Simulates the user's click: what a mouse click on the control does.
     virtual void Click();
@@ -134,6 +161,13 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
+    // A wheel turn that OnMouseWheel did not handle, by direction.
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    // Without OnDragOver a control refuses every drop.
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
 
 protected:
     // widget becomes the control's (it frees it).
@@ -156,6 +190,11 @@ protected:
     virtual void DblClick();
     // True when handled.
     virtual bool MouseWheel(TShiftState shift, int wheelDelta, int x, int y);
+    virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    virtual void DoEndDrag(TObject* target, int x, int y);
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
@@ -166,6 +205,9 @@ protected:
     virtual bool ToolkitEvent(QEvent* event);
 
     void Notification(TComponent* component, TOperation operation) override;
+    // Makes an inner part of the widget (the list area of a scrolled list) give its mouse
+    // events to the control as the widget's own, in the widget's coordinates.
+    void TakeMouseEventsOf(QWidget* part);
 
     // Calls a handler under the application's exception report.
     template <class F>
@@ -174,7 +216,14 @@ protected:
 private:
     friend class TWinControl;
     friend class TControlBridge;
+    friend class TDragOperation;
     void ApplyGeometry();
+    void FontObjectChanged();
+    void TakeParentFont();
+    void TakeParentColor();
+    // Hands this control's font or colour to the children that follow it.
+    void PassFontToChildren();
+    void PassColorToChildren();
     void BoundsChangedByToolkit(int left, int top, int width, int height);
     void ConstraintsChanged();
 
@@ -193,12 +242,17 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TColor FColor = clBtnFace;
+    bool FParentColor = true;
     std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
     TCursor FCursor = crDefault;
     std::string FText;
     std::unique_ptr<TSizeConstraints> FConstraints;
     bool FLeftPressed = false;
     TPopupMenu* FPopupMenu = nullptr;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
 };
 
 class TWinControl : public TControl {

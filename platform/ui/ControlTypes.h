@@ -1,10 +1,12 @@
 #pragma once
 // The small value types of the window layer: modal results, alignment and anchors, mouse buttons
-// and shift states, cursors, and the event signatures of controls and forms.
+// and shift states, the cursor numbers, and the event signatures of controls and forms.
 #include <functional>
 
+#include "platform/classes/Cursors.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Set.h"
+#include "platform/graphics/Geometry.h"
 
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0;
@@ -26,24 +28,6 @@ using TAnchors = TSet<TAnchorKind>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
-
-using TCursor = int;
-inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crNone = -1;
-inline constexpr TCursor crArrow = -2;
-inline constexpr TCursor crCross = -3;
-inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeNESW = -6;
-inline constexpr TCursor crSizeNS = -7;
-inline constexpr TCursor crSizeNWSE = -8;
-inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
-inline constexpr TCursor crNo = -18;
-inline constexpr TCursor crHSplit = -14;
-inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crSizeAll = -22;
-inline constexpr TCursor crHandPoint = -21;
 
 // Virtual key codes the program tests for.
 inline constexpr int VK_BACK = 0x08;
@@ -74,6 +58,21 @@ using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, i
 // wheelDelta: 120 per notch, positive away from the user; x, y in client coordinates.
 using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState shift, int wheelDelta,
                                             int x, int y, bool& handled)>;
+
+// The wheel turned down (towards the user) or up over a control; mousePos in client coordinates.
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* sender, TShiftState shift, TPoint mousePos, bool& handled)>;
+
+// Dragging one control's content onto another within the program.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// Over a control that may take the drop: accept says whether it would (x, y in its client
+// coordinates).
+using TDragOverEvent = std::function<void(TObject* sender, TObject* source, int x, int y,
+                                          TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+// The drag ended: target is the control that took the drop, or null.
+using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;

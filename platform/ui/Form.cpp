@@ -77,19 +77,31 @@ void TForm::PlaceOnShow() {
                   Height());
 }
 
+void TForm::SetParent(TWinControl* parent) {
+    if (parent) {  // the fixed size of a borderless or dialog window goes
+        Widget()->setMinimumSize(Constraints()->MinWidth(), Constraints()->MinHeight());
+        Widget()->setMaximumSize(
+            Constraints()->MaxWidth() > 0 ? Constraints()->MaxWidth() : QWIDGETSIZE_MAX,
+            Constraints()->MaxHeight() > 0 ? Constraints()->MaxHeight() : QWIDGETSIZE_MAX);
+    }
+    TWinControl::SetParent(parent);
+}
+
 void TForm::TextChanged() { Widget()->setWindowTitle(QString::fromStdString(Caption())); }
 
 void TForm::SetVisible(bool value) {
     if (value == Visible()) return;
     StoreVisible(value);
     if (value) {
-        DoShow();
-        if (!Visible()) return;  // OnShow hid it again
-        if (Parent()) {          // a form embedded in another window is a plain child there
+        if (Parent()) {
+            // A form embedded in another window is a plain child there; its OnShow comes each
+            // time it becomes showing (the toolkit's show event), as when its page comes back.
             Widget()->show();
             if (Align() != alNone) Parent()->Realign();
             return;
         }
+        DoShow();
+        if (!Visible()) return;  // OnShow hid it again
         ApplyWindowFlags();
         PlaceOnShow();
         Widget()->show();
@@ -99,7 +111,7 @@ void TForm::SetVisible(bool value) {
     } else {
         Widget()->hide();
         if (Parent() && Align() != alNone) Parent()->Realign();
-        DoHide();
+        if (!Parent()) DoHide();  // an embedded form's comes with the toolkit's hide event
     }
 }
 
@@ -203,6 +215,12 @@ bool TForm::SendDialogKey(TWinControl* container, int key) {
 }
 
 bool TForm::ToolkitEvent(QEvent* event) {
+    if (Parent() && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        if (event->type() == QEvent::Show)
+            DoShow();
+        else
+            DoHide();
+    }
     if (event->type() == QEvent::Close) {
         // The window's close button asks like Close does; the form itself decides.
         event->ignore();

@@ -28,6 +28,9 @@ public:
     void SetModalResult(TModalResult value) { FModalResult = value; }
     bool Modal() const { return FModal; }
 
+    // A form put into another window is a plain child there, sized by its parent whatever its
+    // border style.
+    void SetParent(TWinControl* parent) override;
     // Showing fires OnShow, places the form (Position) and makes it the active window.
     void SetVisible(bool value) override;
     // Shows the form modal and waits until ModalResult is set and the close is allowed; hides

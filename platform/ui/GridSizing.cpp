@@ -59,14 +59,10 @@ bool TCustomGrid::SizingMouseMove(TShiftState shift, int x, int y) {
     int index = 0, origin = 0;
     TSizingKind kind = shift.Contains(ssLeft) ? skNone : SizingHit(x, y, index, origin);
     if (kind != skNone) {
-        Widget()->setCursor(
-            QCursor(Qt::CursorShape(ToolkitCursorShape(kind == skCol ? crHSplit : crVSplit))));
+        SetWidgetCursor(Widget(), kind == skCol ? crHSplit : crVSplit);
         FSizingCursor = true;
     } else if (FSizingCursor) {
-        if (Cursor() == crDefault)
-            Widget()->unsetCursor();
-        else
-            Widget()->setCursor(QCursor(Qt::CursorShape(ToolkitCursorShape(Cursor()))));
+        SetWidgetCursor(Widget(), Cursor());
         FSizingCursor = false;
     }
     return false;

@@ -2,9 +2,38 @@
 
 #include <QLabel>
 
-TLabel::TLabel(TComponent* owner) : TControl(owner, new QLabel) { SetBounds(0, 0, 65, 13); }
+#include "platform/classes/Publisher.h"
+
+namespace {
+QLabel* LabelWidget(QWidget* w) { return static_cast<QLabel*>(w); }
+}  // namespace
+
+TLabel::TLabel(TComponent* owner) : TControl(owner, new QLabel) {
+    SetBounds(0, 0, 65, 13);
+    ApplyAlignment();
+}
 
 TLabel::~TLabel() = default;
+
+const TEnumInfo& AlignmentNames() {
+    static const TEnumInfo names{"taLeftJustify", "taRightJustify", "taCenter"};
+    return names;
+}
+
+const TEnumInfo& TextLayoutNames() {
+    static const TEnumInfo names{"tlTop", "tlCenter", "tlBottom"};
+    return names;
+}
+
+void TLabel::Publish(TPublisher<TLabel>& p) {
+    p.Enumeration("Alignment", AlignmentNames(), &TLabel::Alignment, &TLabel::SetAlignment)
+        .Default(taLeftJustify);
+    p.Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
+    p.Component("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
+    p.Enumeration("Layout", TextLayoutNames(), &TLabel::Layout, &TLabel::SetLayout).Default(tlTop);
+    p.Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);
+    p.Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);
+}
 
 std::string StripAccelChars(const std::string& caption) {
     std::string shown;
@@ -21,8 +50,14 @@ std::string StripAccelChars(const std::string& caption) {
     return shown;
 }
 
+void TLabel::ShowText() {
+    // With a buddy the toolkit reads the "&" marks itself (the same rules as ours).
+    const std::string text = FFocusControl ? Caption() : StripAccelChars(Caption());
+    LabelWidget(Widget())->setText(QString::fromStdString(text));
+}
+
 void TLabel::TextChanged() {
-    static_cast<QLabel*>(Widget())->setText(QString::fromStdString(StripAccelChars(Caption())));
+    ShowText();
     AdjustSize();
 }
 
@@ -32,20 +67,36 @@ void TLabel::FontChanged() {
 }
 
 void TLabel::SetAlignment(TAlignment value) {
+    if (value == FAlignment) return;
     FAlignment = value;
-    Qt::Alignment h = value == taCenter         ? Qt::AlignHCenter
-                      : value == taRightJustify ? Qt::AlignRight
-                                                : Qt::AlignLeft;
-    static_cast<QLabel*>(Widget())->setAlignment(h | Qt::AlignTop);
+    ApplyAlignment();
+}
+
+void TLabel::SetLayout(TTextLayout value) {
+    if (value == FLayout) return;
+    FLayout = value;
+    ApplyAlignment();
+}
+
+void TLabel::ApplyAlignment() {
+    const Qt::Alignment h = FAlignment == taCenter         ? Qt::AlignHCenter
+                            : FAlignment == taRightJustify ? Qt::AlignRight
+                                                           : Qt::AlignLeft;
+    const Qt::Alignment v = FLayout == tlCenter   ? Qt::AlignVCenter
+                            : FLayout == tlBottom ? Qt::AlignBottom
+                                                  : Qt::AlignTop;
+    LabelWidget(Widget())->setAlignment(h | v);
 }
 
 void TLabel::SetWordWrap(bool value) {
+    if (value == FWordWrap) return;
     FWordWrap = value;
-    static_cast<QLabel*>(Widget())->setWordWrap(value);
+    LabelWidget(Widget())->setWordWrap(value);
     AdjustSize();
 }
 
 void TLabel::SetAutoSize(bool value) {
+    if (value == FAutoSize) return;
     FAutoSize = value;
     AdjustSize();
 }
@@ -55,8 +106,32 @@ void TLabel::SetTransparent(bool value) {
     Widget()->setAutoFillBackground(!value && Color() != clBtnFace);
 }
 
+void TLabel::SetFocusControl(TWinControl* value) {
+    if (value == FFocusControl) return;
+    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = value;
+    if (value) value->FreeNotification(this);
+    LabelWidget(Widget())->setBuddy(value ? value->Widget() : nullptr);
+    ShowText();
+}
+
+void TLabel::Notification(TComponent* component, TOperation operation) {
+    TControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl) {
+        FFocusControl = nullptr;
+        LabelWidget(Widget())->setBuddy(nullptr);
+        ShowText();
+    }
+}
+
 void TLabel::AdjustSize() {
-    if (!FAutoSize || FWordWrap) return;
-    QSize hint = Widget()->sizeHint();
-    SetBounds(Left(), Top(), hint.width(), hint.height());
+    if (!FAutoSize) return;
+    QLabel* label = LabelWidget(Widget());
+    if (FWordWrap) {
+        SetBounds(Left(), Top(), Width(), label->heightForWidth(Width()));
+        return;
+    }
+    const QSize hint = label->sizeHint();
+    const int left = FAlignment == taRightJustify ? Left() + Width() - hint.width() : Left();
+    SetBounds(left, Top(), hint.width(), hint.height());
 }

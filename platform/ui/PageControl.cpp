@@ -1,15 +1,22 @@
 #include "platform/ui/PageControl.h"
 
-#include <QStackedWidget>
+#include <QFrame>
 #include <QTabBar>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
-// A tab bar over a stack of pages: unlike a tab widget it can have pages without a tab.
+#include "platform/rtl/ValueGuard.h"
+
+namespace {
+// The frame around the display area, in pixels.
+constexpr int FrameWidth = 2;
+}  // namespace
+
+// A tab bar over a framed display area laid out by hand: the pages are children of the page
+// control's own widget, so their bounds are in its coordinates and are set whether shown or not.
 struct TPageControl::TImpl {
     QTabBar* tabs;
-    QStackedWidget* stack;
+    QFrame* frame;
     std::vector<TTabSheet*> tabPages;  // the page of each tab
 };
 
@@ -22,6 +29,7 @@ void TTabSheet::SetPageControl(TPageControl* value) { SetParent(value); }
 void TTabSheet::SetParent(TWinControl* parent) {
     TWinControl::SetParent(parent);
     FPageControl = dynamic_cast<TPageControl*>(parent);
+    if (FPageControl) FPageControl->LayOutPages();
 }
 
 int TTabSheet::PageIndex() const {
@@ -42,29 +50,59 @@ void TTabSheet::TextChanged() {
 
 TPageControl::TPageControl(TComponent* owner)
     : TWinControl(owner, new QWidget), FImpl(std::make_unique<TImpl>()) {
-    auto* layout = new QVBoxLayout(Widget());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    FImpl->tabs = new QTabBar;
-    FImpl->stack = new QStackedWidget;
-    FImpl->stack->setFrameShape(QFrame::StyledPanel);
-    layout->addWidget(FImpl->tabs);
-    layout->addWidget(FImpl->stack, 1);
+    FImpl->tabs = new QTabBar(Widget());
+    FImpl->frame = new QFrame(Widget());
+    FImpl->frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    FImpl->frame->setLineWidth(FrameWidth);
+    FImpl->frame->lower();
     QObject::connect(FImpl->tabs, &QTabBar::currentChanged, [this](int i) { TabClicked(i); });
     SetBounds(0, 0, 289, 193);
+    LayOutPages();
 }
 
 TPageControl::~TPageControl() {
-    // The pages go first, while the stack that holds their widgets still stands.
+    // The pages go first, while the widget that holds theirs still stands.
     DestroyComponents();
     while (!FPages.empty()) FPages.back()->SetParent(nullptr);
 }
 
+TRect TPageControl::DisplayRect() const {
+    const int tabHeight = FImpl->tabPages.empty() ? 0 : FImpl->tabs->sizeHint().height();
+    TRect r = ClientRect();
+    return Rect(r.Left + FrameWidth, r.Top + tabHeight + FrameWidth,
+                std::max(r.Right - FrameWidth, r.Left + FrameWidth),
+                std::max(r.Bottom - FrameWidth, r.Top + tabHeight + FrameWidth));
+}
+
+void TPageControl::LayOutPages() {
+    const TRect display = DisplayRect();
+    const int tabHeight = display.Top - FrameWidth;
+    FImpl->tabs->setGeometry(0, 0, Width(), tabHeight);
+    FImpl->frame->setGeometry(0, tabHeight, Width(), std::max(Height() - tabHeight, 0));
+    for (TTabSheet* page : FPages)
+        page->SetBounds(display.Left, display.Top, display.Width(), display.Height());
+}
+
+void TPageControl::ShowActivePage() {
+    // The page that goes is hidden before the new one shows, so that what it holds sees the
+    // change in that order.
+    for (TTabSheet* page : FPages)
+        if (page != FActivePage) page->Widget()->hide();
+    if (FActivePage) {
+        FActivePage->Widget()->show();
+        FActivePage->Widget()->raise();
+    }
+}
+
+void TPageControl::Resize() {
+    LayOutPages();
+    TWinControl::Resize();
+}
+
 void TPageControl::InsertControl(TControl* control) {
     auto* page = dynamic_cast<TTabSheet*>(control);
-    if (!page) return TWinControl::InsertControl(control);
     TWinControl::InsertControl(control);
-    FImpl->stack->addWidget(page->Widget());
+    if (!page) return;
     FPages.push_back(page);
     if (!FActivePage) FActivePage = page;
     UpdateTabs();
@@ -72,7 +110,6 @@ void TPageControl::InsertControl(TControl* control) {
 
 void TPageControl::RemoveControl(TControl* control) {
     if (auto* page = dynamic_cast<TTabSheet*>(control)) {
-        FImpl->stack->removeWidget(page->Widget());
         std::erase(FPages, page);
         page->FPageControl = nullptr;
         if (FActivePage == page) FActivePage = FPages.empty() ? nullptr : FPages.front();
@@ -82,7 +119,8 @@ void TPageControl::RemoveControl(TControl* control) {
 }
 
 void TPageControl::UpdateTabs() {
-    FUpdatingTabs = true;
+    TValueGuard<bool> updating(FUpdatingTabs, true);
+    const bool hadTabs = !FImpl->tabPages.empty();
     while (FImpl->tabs->count() > 0) FImpl->tabs->removeTab(0);
     FImpl->tabPages.clear();
     for (TTabSheet* page : FPages) {
@@ -94,8 +132,8 @@ void TPageControl::UpdateTabs() {
     if (tab != FImpl->tabPages.end())
         FImpl->tabs->setCurrentIndex(int(tab - FImpl->tabPages.begin()));
     FImpl->tabs->setVisible(!FImpl->tabPages.empty());
-    if (FActivePage) FImpl->stack->setCurrentWidget(FActivePage->Widget());
-    FUpdatingTabs = false;
+    if (hadTabs != !FImpl->tabPages.empty()) LayOutPages();
+    ShowActivePage();
 }
 
 void TPageControl::TabClicked(int tabIndex) {
@@ -103,7 +141,7 @@ void TPageControl::TabClicked(int tabIndex) {
     TTabSheet* page = FImpl->tabPages[size_t(tabIndex)];
     if (page == FActivePage) return;
     FActivePage = page;
-    FImpl->stack->setCurrentWidget(page->Widget());
+    ShowActivePage();
     if (OnChange) Fire([this] { OnChange(this); });
 }
 

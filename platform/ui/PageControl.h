@@ -1,7 +1,9 @@
 #pragma once
 // Pages with tabs. A page whose TabVisible is false has no tab but can still be the active page
 // (a page control with every tab hidden is a stack of pages switched from code). OnChange
-// follows a change of page by the user, not from code.
+// follows a change of page by the user, not from code. Every page, shown or not, takes the
+// display area's bounds as soon as the page control has a size, so that what is laid out on a
+// page before it is first seen has its final size.
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -47,18 +49,24 @@ public:
     void SetActivePageIndex(int value);
     bool HotTrack() const { return FHotTrack; }
     void SetHotTrack(bool value) { FHotTrack = value; }
+    // The area the pages fill: the client area less the tabs and the frame.
+    TRect DisplayRect() const;
 
     TNotifyEvent OnChange;
 
 protected:
     void InsertControl(TControl* control) override;
     void RemoveControl(TControl* control) override;
+    void Resize() override;
 
 private:
     friend class TTabSheet;
     struct TImpl;
     void UpdateTabs();
     void TabClicked(int tabIndex);
+    // Places the tabs, the frame and every page; shows the active page only.
+    void LayOutPages();
+    void ShowActivePage();
 
     std::unique_ptr<TImpl> FImpl;
     std::vector<TTabSheet*> FPages;

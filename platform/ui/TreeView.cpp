@@ -236,6 +236,8 @@ void TTreeNodes::EndUpdate() {
 
 void TTreeView::Publish(TPublisher<TTreeView>& p) {
     p.Color("Color", &TTreeView::Color, &TTreeView::SetColor).Default(clWindow);
+    // Its own window colour: it does not take the parent's.
+    p.Boolean("ParentColor", &TTreeView::ParentColor, &TTreeView::SetParentColor).Default(false);
     p.Boolean("HideSelection", &TTreeView::HideSelection, &TTreeView::SetHideSelection)
         .Default(true);
     p.Boolean("ReadOnly", &TTreeView::ReadOnly, &TTreeView::SetReadOnly).Default(false);

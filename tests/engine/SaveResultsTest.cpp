@@ -2,7 +2,7 @@
 #include "TablesFixture.h"
 #include "engine/Loaders.h"
 #include "engine/SaveResults.h"
-#include "engine/ScreenCursor.h"
+#include "platform/classes/Cursors.h"
 
 namespace {
 

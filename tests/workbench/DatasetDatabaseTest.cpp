@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "engine/ScreenCursor.h"
+#include "platform/classes/Cursors.h"
 #include "tests/workbench/WorkbenchFixtures.h"
 #include "workbench/DatabaseRoutines.h"
 #include "workbench/DatasetDatabase.h"
@@ -184,8 +184,8 @@ TEST(DatasetDatabase, DeleteAllRecordsShowsTheHourglassOnEveryPath) {
     // The cursor, the deletes and the messages in the order they happen.
     struct TLog : IScreenCursor, IMessageService {
         std::vector<std::string> Events;
-        TLog() { SetScreenCursor(this); }
-        ~TLog() override { SetScreenCursor(nullptr); }
+        IScreenCursor* Former = SetScreenCursor(this);
+        ~TLog() override { SetScreenCursor(Former); }
         void SetCursor(TCursor cursor) override {
             Events.push_back(cursor == crHourGlass ? "hourglass" : "normal cursor");
         }

@@ -8,6 +8,7 @@
 #include "platform/ui/FileFilter.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "tests/support/OffscreenApplication.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 
@@ -96,7 +97,8 @@ TEST(FileDialogs, RequestCarriesTheSettingsAndTheAnswerComesBack) {
 }
 
 TEST(FileDialogs, OverwritePromptAsksAgainUntilYes) {
-    std::string existing = testing::TempDir() + "ui_existing.txt";
+    TScratchDir dir;
+    std::string existing = dir.File("existing.txt");
     std::ofstream(existing) << "old";
     TRecordingDialogService dialogs;
     dialogs.FileAnswers = {{existing}, {existing}};
@@ -108,10 +110,9 @@ TEST(FileDialogs, OverwritePromptAsksAgainUntilYes) {
     EXPECT_TRUE(dialogs.FileRequests[0].Save);
 
     // A new file is not asked about.
-    dialogs.FileAnswers = {{testing::TempDir() + "ui_new"}};
-    EXPECT_EQ(SaveTextFile("Save", "Text|*.txt", "", ""), testing::TempDir() + "ui_new.txt");
+    dialogs.FileAnswers = {{dir.File("new")}};
+    EXPECT_EQ(SaveTextFile("Save", "Text|*.txt", "", ""), dir.File("new.txt"));
     EXPECT_EQ(dialogs.Messages.size(), 2u);
-    std::filesystem::remove(existing);
 }
 
 TEST(ColorDialogs, OkSetsTheColourAndCancelKeepsIt) {
