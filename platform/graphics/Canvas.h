@@ -258,6 +258,8 @@ private:
     }
     // The pen's width in pixels: wide pens scale with the mapping, one-pixel pens stay thin.
     int DevicePenWidth() const;
+    // The same, no wider than the painter draws a pen on the current surface (after Begin).
+    int DrawnPenWidth() const;
     // The font at its height in pixels (scaled by the mapping's vertical ratio).
     const TFont& DeviceFont();
     // The figures of a finished path filled and/or stroked, then the path dropped.

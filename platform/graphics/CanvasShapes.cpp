@@ -1,5 +1,6 @@
 // Lines and closed shapes of the canvas.
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/graphics/Bitmap.h"
@@ -66,7 +67,12 @@ const TDashes* DashesOf(TPenStyle style) {
     }
 }
 
-TRect BoundsOf(std::span<const TPoint> points, int margin) {
+// v moved by `by`, kept in range: coordinates from a file may lie near the ends of the integers.
+int Shifted(int v, int64_t by) {
+    return int(std::clamp<int64_t>(int64_t(v) + by, INT32_MIN, INT32_MAX));
+}
+
+TRect BoundsOf(std::span<const TPoint> points, int64_t margin) {
     TRect r{points[0].X, points[0].Y, points[0].X, points[0].Y};
     for (const TPoint& p : points) {
         r.Left = std::min(r.Left, p.X);
@@ -75,12 +81,8 @@ TRect BoundsOf(std::span<const TPoint> points, int margin) {
         r.Bottom = std::max(r.Bottom, p.Y);
     }
     ++margin;  // the right and bottom points' own pixels
-    // Widened in 64 bits and kept in range: points may lie near the ends of the integers.
-    auto widen = [](int v, int by) {
-        return int(std::clamp<int64_t>(int64_t(v) + by, INT32_MIN, INT32_MAX));
-    };
-    return Rect(widen(r.Left, -margin), widen(r.Top, -margin), widen(r.Right, margin),
-                widen(r.Bottom, margin));
+    return Rect(Shifted(r.Left, -margin), Shifted(r.Top, -margin), Shifted(r.Right, margin),
+                Shifted(r.Bottom, margin));
 }
 
 }  // namespace
@@ -95,24 +97,25 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     if (pen.Style() == psClear || points.size() < 2) return;
     const TPaint paint = PenPaint(canvas);
     const size_t segments = closed ? points.size() : points.size() - 1;
-    const int width = DevicePenWidth();
+    const int width = DrawnPenWidth();
     if (width > 1) {
         // The pen's ends and joins in the grid's terms (the same order of values).
         const TLineCap cap = static_cast<TLineCap>(pen.EndCap());
         const TLineJoin join = static_cast<TLineJoin>(pen.Join());
         if (segments == 1) {
             // One segment covers each pixel once: its rows go straight to the surface.
-            ThickLineRows(points[0], points[1], width, cap, cap, [&](int y, double lo, double hi) {
-                int x0, x1;
-                CentreCells(lo, hi, x0, x1);
-                if (x0 < x1) painter.Run(y, x0, x1, paint);
-            });
+            ThickLineRows(points[0], points[1], width, cap, cap, 0, painter.Height(),
+                          [&](int y, double lo, double hi) {
+                              int x0, x1;
+                              CentreCells(lo, hi, x0, x1);
+                              if (x0 < x1) painter.Run(y, x0, x1, paint);
+                          });
             return;
         }
         // Joined segments overlap: gather them on the grid first. Inner ends meet in the join;
         // only an open line's first and last points take the cap.
         TShapeMask& mask = painter.Mask();
-        mask.Reset(IntersectRect(BoundsOf(points, width * 6), painter.Surface(0)));
+        mask.Reset(IntersectRect(BoundsOf(points, int64_t(width) * 6), painter.Surface(0)));
         const size_t n = points.size();
         const TLineCap inner = cap == lcRound ? lcRound : lcFlat;
         for (size_t i = 0; i < segments; ++i) {
@@ -169,6 +172,8 @@ int TCanvas::DevicePenWidth() const {
     const int width = FPen->Width();
     return width <= 1 ? width : FMapping.LengthToDP(width);
 }
+
+int TCanvas::DrawnPenWidth() const { return std::min(DevicePenWidth(), FPainter->PenWidthLimit()); }
 
 bool TCanvas::Recorded(TMetaOp op, std::initializer_list<int> args) {
     if (!FRecorder) return false;
@@ -246,21 +251,21 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const bool penVisible = FPen->Style() != psClear;
     // Without a pen the fill stops one pixel short of the right and bottom edges.
     if (!penVisible) {
-        --box.Right;
-        --box.Bottom;
+        box.Right = Shifted(box.Right, -1);
+        box.Bottom = Shifted(box.Bottom, -1);
     }
     if (box.IsEmpty()) return;
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
-    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
+    const int w = penVisible ? std::max(1, DrawnPenWidth()) : 0;
     for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
-        if (y < box.Top + w || y >= box.Bottom - w) {
+        if (y < Shifted(box.Top, w) || y >= Shifted(box.Bottom, -w)) {
             FPainter->Run(y, box.Left, box.Right, pen);
             continue;
         }
-        const int inner0 = std::min(box.Left + w, box.Right),
-                  inner1 = std::max(box.Right - w, inner0);
+        const int inner0 = std::min(Shifted(box.Left, w), box.Right),
+                  inner1 = std::max(Shifted(box.Right, -w), inner0);
         if (w > 0) {
             FPainter->Run(y, box.Left, inner0, pen);
             FPainter->Run(y, inner1, box.Right, pen);
@@ -275,21 +280,23 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     if (!FPainter->Begin(*this)) return;
     const bool penVisible = FPen->Style() != psClear;
     if (!penVisible) {
-        --box.Right;
-        --box.Bottom;
+        box.Right = Shifted(box.Right, -1);
+        box.Bottom = Shifted(box.Bottom, -1);
     }
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
-    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
-    TShapeMask& mask = FPainter->Mask();
-    // Beyond the surface only as far as the outline's width, which the inner cut needs to see.
-    mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
-    if (mask.Empty()) return Changed();
+    const int w = penVisible ? std::max(1, DrawnPenWidth()) : 0;
     // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
     // its width all round (a cut by distance would thicken it on the diagonals).
-    const TRect inner = Rect(box.Left + w, box.Top + w, box.Right - w, box.Bottom - w);
+    const TRect inner = Rect(Shifted(box.Left, w), Shifted(box.Top, w), Shifted(box.Right, -w),
+                             Shifted(box.Bottom, -w));
     const bool insetOutline = w > 1 && (kind == skEllipse || kind == skRoundRect);
+    TShapeMask& mask = FPainter->Mask();
+    // The cut by distance needs to see beyond the surface as far as the outline's width; the
+    // inset outline needs only the surface.
+    mask.Reset(IntersectRect(box, FPainter->Surface(insetOutline ? 0 : w + 1)));
+    if (mask.Empty()) return Changed();
     switch (kind) {
         case skEllipse:
             mask.AddEllipse(box);
@@ -386,10 +393,11 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
-    mask.Reset(IntersectRect(box, FPainter->Surface(std::max(1, DevicePenWidth()) + 1)));
+    const int w = std::max(1, DrawnPenWidth());
+    mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
     mask.AddEllipse(box);
     // The ring first, then the cut: the ends of an arc are not outlined.
-    mask.MarkInterior(std::max(1, DevicePenWidth()));
+    mask.MarkInterior(w);
     mask.KeepSector(box, start, end);
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
