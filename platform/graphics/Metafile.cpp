@@ -5,6 +5,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/MetafileWmfRecords.h"
 #include "platform/rtl/Streams.h"
 
 TMetafile::TMetafile() = default;
@@ -90,7 +91,7 @@ void TMetafile::LoadFromStream(TStream& stream) {
     uint32_t key;
     std::memcpy(&key, data.data(), 4);
     TMetafile loaded;
-    if (key == 0x9AC6CDD7u) {
+    if (key == WmfPlaceableKey) {
         ReadPlaceableMetafile(loaded, data.data(), data.size());
         loaded.FEnhanced = false;
     } else {
