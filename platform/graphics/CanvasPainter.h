@@ -50,10 +50,9 @@ public:
     TRect Surface(int margin) const {
         return Rect(-margin, -margin, FWidth + margin, FHeight + margin);
     }
-    // The widest pen drawn on the surface. Three times its longer side is more than twice its
-    // diagonal, so a pen that wide whose line crosses the surface covers all of it, as any wider
-    // one would. Only the edge of a wider pen whose line runs far outside could fall elsewhere;
-    // that is accepted so that no grid grows with a pen width from a file.
+    // The deepest a shape's outline is cut by distance (the grid reaches that far past the
+    // surface): three times its longer side is more than twice its diagonal, so a pen that wide
+    // whose line crosses the surface covers all of it, as any wider one would.
     int PenWidthLimit() const { return 3 * std::max(FWidth, FHeight) + 2; }
     // The rows of [top, bottom) that lie on the surface.
     int FirstRow(int top) const { return std::max(top, 0); }

@@ -97,7 +97,7 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
     if (pen.Style() == psClear || points.size() < 2) return;
     const TPaint paint = PenPaint(canvas);
     const size_t segments = closed ? points.size() : points.size() - 1;
-    const int width = DrawnPenWidth();
+    const int width = DevicePenWidth();
     if (width > 1) {
         // The pen's ends and joins in the grid's terms (the same order of values).
         const TLineCap cap = static_cast<TLineCap>(pen.EndCap());
@@ -173,7 +173,16 @@ int TCanvas::DevicePenWidth() const {
     return width <= 1 ? width : FMapping.LengthToDP(width);
 }
 
-int TCanvas::DrawnPenWidth() const { return std::min(DevicePenWidth(), FPainter->PenWidthLimit()); }
+// How far in the cut by distance (MarkInterior) looks for a pen w wide on box, or -1 when the pen
+// leaves no cell interior (it is at least half as wide as the box: the whole shape is outline,
+// however much wider it is). The grid must reach that far past the surface, so beyond the
+// painter's limit a pen is taken as that wide: its pixels could differ only where the inner edge
+// of such a pen, on a shape far larger than the surface, falls on the surface.
+int TCanvas::OutlineDepth(int w, const TRect& box) const {
+    const int64_t side = std::max(int64_t(box.Right) - box.Left, int64_t(box.Bottom) - box.Top);
+    if (w > 0 && 2 * int64_t(w) >= side) return -1;
+    return std::min(w, FPainter->PenWidthLimit());
+}
 
 bool TCanvas::Recorded(TMetaOp op, std::initializer_list<int> args) {
     if (!FRecorder) return false;
@@ -258,7 +267,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
-    const int w = penVisible ? std::max(1, DrawnPenWidth()) : 0;
+    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
         if (y < Shifted(box.Top, w) || y >= Shifted(box.Bottom, -w)) {
             FPainter->Run(y, box.Left, box.Right, pen);
@@ -286,7 +295,7 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
-    const int w = penVisible ? std::max(1, DrawnPenWidth()) : 0;
+    const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
     // its width all round (a cut by distance would thicken it on the diagonals).
     const TRect inner = Rect(Shifted(box.Left, w), Shifted(box.Top, w), Shifted(box.Right, -w),
@@ -295,7 +304,8 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     TShapeMask& mask = FPainter->Mask();
     // The cut by distance needs to see beyond the surface as far as the outline's width; the
     // inset outline needs only the surface.
-    mask.Reset(IntersectRect(box, FPainter->Surface(insetOutline ? 0 : w + 1)));
+    const int depth = insetOutline ? -1 : OutlineDepth(w, box);
+    mask.Reset(IntersectRect(box, FPainter->Surface(depth + 1)));
     if (mask.Empty()) return Changed();
     switch (kind) {
         case skEllipse:
@@ -317,7 +327,7 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
             mask.KeepChordSide(box, start, end);
             break;
     }
-    if (!insetOutline) mask.MarkInterior(w);
+    if (depth >= 0) mask.MarkInterior(depth);
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
@@ -393,11 +403,11 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
-    const int w = std::max(1, DrawnPenWidth());
-    mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
+    const int depth = OutlineDepth(std::max(1, DevicePenWidth()), box);
+    mask.Reset(IntersectRect(box, FPainter->Surface(depth + 1)));
     mask.AddEllipse(box);
     // The ring first, then the cut: the ends of an arc are not outlined.
-    mask.MarkInterior(w);
+    if (depth >= 0) mask.MarkInterior(depth);
     mask.KeepSector(box, start, end);
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
