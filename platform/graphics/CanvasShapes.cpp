@@ -350,8 +350,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int el
     if (Recorded(TMetaOp::RoundRect, {x1, y1, x2, y2, ellipseWidth, ellipseHeight})) return;
     const TRect box = MapRect(x1, y1, x2, y2);
     const TRect corner = NormalizedRect(MapRect(0, 0, ellipseWidth, ellipseHeight));
-    if (InPath()) return FPath->AddRoundRect(NormalizedRect(box), corner.Width(), corner.Height());
-    BoxShape(skRoundRect, box, corner.Width(), corner.Height(), {}, {});
+    const int ew = ClampedWidth(corner), eh = ClampedHeight(corner);
+    if (InPath()) return FPath->AddRoundRect(NormalizedRect(box), ew, eh);
+    BoxShape(skRoundRect, box, ew, eh, {}, {});
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

@@ -11,10 +11,10 @@ constexpr double TwoPi = 2 * std::numbers::pi;
 struct TEllipseFrame {
     double Cx, Cy, A, B;
     explicit TEllipseFrame(const TRect& box)
-        : Cx((box.Left + box.Right) / 2.0),
-          Cy((box.Top + box.Bottom) / 2.0),
-          A((box.Right - box.Left) / 2.0),
-          B((box.Bottom - box.Top) / 2.0) {}
+        : Cx((double(box.Left) + box.Right) / 2),
+          Cy((double(box.Top) + box.Bottom) / 2),
+          A((double(box.Right) - box.Left) / 2),
+          B((double(box.Bottom) - box.Top) / 2) {}
     // Angle of a point counter-clockwise from the positive x axis, as seen on screen (y down).
     double AngleOf(double x, double y) const { return std::atan2(-(y - Cy), x - Cx); }
 };

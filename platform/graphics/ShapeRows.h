@@ -21,8 +21,9 @@ inline int ClampRow(double y) { return int(std::clamp(y, double(-RowLimit), doub
 // The rows of the ellipse in box, within rows [top, bottom): centres on the ellipse belong to it.
 template <class F>
 void EllipseRows(const TRect& box, int top, int bottom, F&& f) {
-    const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
-    const double a = (box.Right - box.Left) / 2.0, b = (box.Bottom - box.Top) / 2.0;
+    // In doubles: a box from a file may reach the ends of the integers.
+    const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
+    const double a = (double(box.Right) - box.Left) / 2, b = (double(box.Bottom) - box.Top) / 2;
     if (a <= 0 || b <= 0) return;
     for (int y = std::max(box.Top, top); y < std::min(box.Bottom, bottom); ++y) {
         const double dy = (y + 0.5 - cy) / b;
@@ -36,8 +37,8 @@ void EllipseRows(const TRect& box, int top, int bottom, F&& f) {
 template <class F>
 void RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight, int top, int bottom,
                    F&& f) {
-    const double rx = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
-    const double ry = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
+    const double rx = std::min(std::abs(double(ellipseWidth)), double(box.Right) - box.Left) / 2;
+    const double ry = std::min(std::abs(double(ellipseHeight)), double(box.Bottom) - box.Top) / 2;
     for (int y = std::max(box.Top, top); y < std::min(box.Bottom, bottom); ++y) {
         const double yc = y + 0.5;
         double dy = 0;
@@ -77,7 +78,7 @@ void PolygonRows(std::span<const TPoint> points, bool winding, int top, int bott
             const bool down = q.Y > p.Y;
             const double y0 = down ? p.Y : q.Y, y1 = down ? q.Y : p.Y;
             if (yc < y0 || yc >= y1) continue;
-            crossings.emplace_back(p.X + (yc - p.Y) * double(q.X - p.X) / double(q.Y - p.Y),
+            crossings.emplace_back(p.X + (yc - p.Y) * (double(q.X) - p.X) / (double(q.Y) - p.Y),
                                    down ? 1 : -1);
         }
         if (crossings.empty()) continue;
