@@ -98,11 +98,11 @@ private:
 
 const uint8_t* TBitmapFileReader::Fetch(int64_t offset, int64_t count, const char* what) {
     const int64_t available = L.StreamEnd - (L.Start + offset);
-    if (available < count)
+    if (count < 0 || available < count)
         Fail(offset + std::max<int64_t>(available, 0), std::string(what) + " ends early");
-    FBytes.resize(size_t(count));
+    FBytes.resize(size_t(count) + 1);  // never empty, so the pointer is never null
     FStream.SetPosition(L.Start + offset);
-    FStream.ReadBuffer(FBytes.data(), count);
+    if (count > 0) FStream.ReadBuffer(FBytes.data(), count);
     return FBytes.data();
 }
 
@@ -281,6 +281,9 @@ void TBitmapFileReader::ReadPlainRows(TBitmapFileImage& image) {
 // Pixels the runs skip keep palette index 0; runs past the right edge are cut off.
 void TBitmapFileReader::ReadRunLengthRows(TBitmapFileImage& image) {
     const int64_t available = L.StreamEnd - (L.Start + L.PixelOffset);
+    // Without an image size the runs reach to the end of the file, which must lie after the
+    // pixel offset: a negative count would otherwise reach the fetch.
+    if (L.ImageSize == 0 && available < 0) Fail(10, "pixels start past the end of the file");
     const int64_t size = L.ImageSize != 0 ? L.ImageSize : available;
     const uint8_t* data = Fetch(L.PixelOffset, size, "pixel data");
     const bool four = L.Compression == kBiRle4;

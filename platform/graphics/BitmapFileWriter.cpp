@@ -134,6 +134,8 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image) {
 
     std::unique_ptr<TPaletteMatcher> matcher;
     if (indexed) matcher = std::make_unique<TPaletteMatcher>(palette);
+    // A picture 0 pixels wide has rows of no bytes: nothing follows the headers.
+    if (rowBytes == 0) return;
     std::vector<uint8_t> row(static_cast<size_t>(rowBytes));
     for (int y = image.Height - 1; y >= 0; --y) {
         std::memset(row.data(), 0, row.size());

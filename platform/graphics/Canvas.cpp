@@ -186,31 +186,31 @@ void TCanvas::BlitImage(const TRect& logicalDest, const QImage& src, const TRect
     if (FRecorder) return FRecorder->RecordImage(*this, logicalDest, src, srcRect, rop);
     const TRect dest =
         MapRect(logicalDest.Left, logicalDest.Top, logicalDest.Right, logicalDest.Bottom);
-    const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
+    // Extents in 64 bits: a picture from a file may be stretched to the ends of the integers.
+    const int64_t dw = int64_t(dest.Right) - dest.Left, dh = int64_t(dest.Bottom) - dest.Top;
     const int sw = srcRect.Width(), sh = srcRect.Height();
     if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0 || src.isNull()) return;
     if (!FPainter->Begin(*this)) return;
     const TRect box = NormalizedRect(dest);
     const bool flipX = dw < 0, flipY = dh < 0;
-    const int w = box.Width(), h = box.Height();
+    const int64_t w = int64_t(box.Right) - box.Left, h = int64_t(box.Bottom) - box.Top;
     const TDevicePixel keyPixel = ToDevice(key);
     const int srcBytes = src.depth() / 8;
     Changing();
     // Only the rows on the surface: a picture stretched far beyond it costs no more.
-    const int firstRow = FPainter->FirstRow(box.Top) - box.Top;
-    const int endRow = FPainter->EndRow(box.Bottom) - box.Top;
-    for (int j = std::max(firstRow, 0); j < std::min(endRow, h); ++j) {
-        const int y = box.Top + j;
+    const int64_t firstRow = int64_t(FPainter->FirstRow(box.Top)) - box.Top;
+    const int64_t endRow = int64_t(FPainter->EndRow(box.Bottom)) - box.Top;
+    for (int64_t j = std::max<int64_t>(firstRow, 0); j < std::min(endRow, h); ++j) {
+        const int y = int(box.Top + j);
         // Nearest source pixel of each destination pixel's centre.
-        const int sj = int((int64_t(flipY ? h - 1 - j : j) * 2 + 1) * sh / (2 * int64_t(h)));
+        const int sj = int(((flipY ? h - 1 - j : j) * 2 + 1) * sh / (2 * h));
         const int sy = srcRect.Top + sj;
         if (sy < 0 || sy >= src.height()) continue;
         const uint8_t* srow = src.constScanLine(sy);
         FPainter->ForVisible(y, box.Left, box.Right, [&](int a, int b) {
             for (int x = a; x < b; ++x) {
-                const int i = x - box.Left;
-                const int si =
-                    int((int64_t(flipX ? w - 1 - i : i) * 2 + 1) * sw / (2 * int64_t(w)));
+                const int64_t i = int64_t(x) - box.Left;
+                const int si = int(((flipX ? w - 1 - i : i) * 2 + 1) * sw / (2 * w));
                 const int sx = srcRect.Left + si;
                 if (sx < 0 || sx >= src.width()) continue;
                 TDevicePixel s;

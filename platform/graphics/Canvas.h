@@ -262,6 +262,9 @@ private:
     }
     // The pen's width in pixels: wide pens scale with the mapping, one-pixel pens stay thin.
     int DevicePenWidth() const;
+    // How deep the outline of a pen w wide is cut by distance on box (-1: all outline), within
+    // what the painter allows on the current surface (after Begin).
+    int OutlineDepth(int w, const TRect& box) const;
     // The font at its height in pixels (scaled by the mapping's vertical ratio).
     const TFont& DeviceFont();
     // The figures of a finished path filled and/or stroked, then the path dropped.

@@ -106,31 +106,43 @@ bool TCanvas::TPainter::Begin(TCanvas& canvas) {
     // Taken once per primitive: the image is not shared while we draw (bits() detaches it).
     FBits = FImage->bits();
     FStride = FImage->bytesPerLine();
+    if (FClipIndexWidth != FWidth || FClipIndexHeight != FHeight) IndexClip();
     return true;
 }
 
 void TCanvas::TPainter::SetClip(bool hasClip, const TRegion& clip) {
     FHasClip = hasClip;
-    FClipRects.clear();
-    FClipRows.clear();
-    if (!hasClip) return;
+    FClipSource.clear();
+    // The region's rectangles in 64 bits: one may reach the ends of the integers, where its
+    // right or bottom edge (one past its last pixel) would not fit an int.
     for (const QRect& r : clip.FImpl->Region)
-        FClipRects.push_back(Bounds(r.x(), r.y(), r.width(), r.height()));
-    if (FClipRects.empty()) {
-        FClipTop = 0;
-        return;
+        FClipSource.push_back({r.left(), r.top(), int64_t(r.right()) + 1, int64_t(r.bottom()) + 1});
+    IndexClip();
+}
+
+// The clip's rectangles cut to the surface, with each row's range of them: a region far larger
+// than the surface (a file may give any) costs no more than one that covers it. The surface's
+// size is known for sure only when a primitive starts, which indexes again if it changed.
+void TCanvas::TPainter::IndexClip() {
+    FClipIndexWidth = FWidth;
+    FClipIndexHeight = FHeight;
+    FClipRects.clear();
+    FClipRows.assign(size_t(FHeight), {0, 0});
+    for (const TClipSource& r : FClipSource) {
+        const int64_t left = std::max<int64_t>(r.Left, 0), top = std::max<int64_t>(r.Top, 0);
+        const int64_t right = std::min<int64_t>(r.Right, FWidth);
+        const int64_t bottom = std::min<int64_t>(r.Bottom, FHeight);
+        if (left < right && top < bottom)
+            FClipRects.push_back(Rect(int(left), int(top), int(right), int(bottom)));
     }
-    // The rectangles come in bands sorted from the top; index each row's band.
-    FClipTop = FClipRects.front().Top;
-    int bottom = FClipTop;
-    for (const TRect& r : FClipRects) bottom = std::max(bottom, r.Bottom);
-    FClipRows.assign(size_t(bottom - FClipTop), {0, 0});
+    // The rectangles come in bands sorted from the top (cutting keeps that order); index each
+    // row's band.
     size_t i = 0;
     while (i < FClipRects.size()) {
         size_t e = i;
         while (e < FClipRects.size() && FClipRects[e].Top == FClipRects[i].Top) ++e;
         for (int y = FClipRects[i].Top; y < FClipRects[i].Bottom; ++y)
-            FClipRows[size_t(y - FClipTop)] = {int(i), int(e)};
+            FClipRows[size_t(y)] = {int(i), int(e)};
         i = e;
     }
 }

@@ -50,6 +50,10 @@ public:
     TRect Surface(int margin) const {
         return Rect(-margin, -margin, FWidth + margin, FHeight + margin);
     }
+    // The deepest a shape's outline is cut by distance (the grid reaches that far past the
+    // surface): three times its longer side is more than twice its diagonal, so a pen that wide
+    // whose line crosses the surface covers all of it, as any wider one would.
+    int PenWidthLimit() const { return 3 * std::max(FWidth, FHeight) + 2; }
     // The rows of [top, bottom) that lie on the surface.
     int FirstRow(int top) const { return std::max(top, 0); }
     int EndRow(int bottom) const { return std::min(bottom, FHeight); }
@@ -69,8 +73,8 @@ public:
         x1 = std::min(x1, FWidth);
         if (x0 >= x1) return;
         if (!FHasClip) return f(x0, x1);
-        if (y < FClipTop || y >= FClipTop + int(FClipRows.size())) return;
-        const auto [first, last] = FClipRows[size_t(y - FClipTop)];
+        if (y >= int(FClipRows.size())) return;
+        const auto [first, last] = FClipRows[size_t(y)];
         for (int i = first; i < last; ++i) {
             const TRect& r = FClipRects[size_t(i)];
             const int a = std::max(x0, r.Left), b = std::min(x1, r.Right);
@@ -78,7 +82,7 @@ public:
         }
     }
 
-    // The clip as rectangles with, for each row from its top, the range of those in the row.
+    // The clip as rectangles cut to the surface with, for each row, the range of those in it.
     void SetClip(bool hasClip, const TRegion& clip);
 
     // A reusable grid for the shapes of the current primitive.
@@ -93,8 +97,15 @@ private:
     int FBytes = 4;
     uint8_t* FBits = nullptr;
     ptrdiff_t FStride = 0;
+    void IndexClip();
+
+    struct TClipSource {
+        int64_t Left, Top, Right, Bottom;
+    };
     bool FHasClip = false;
-    int FClipTop = 0;
+    std::vector<TClipSource> FClipSource;
+    int FClipIndexWidth = 0;
+    int FClipIndexHeight = 0;
     std::vector<TRect> FClipRects;
     std::vector<std::pair<int, int>> FClipRows;
     TShapeMask FMask;

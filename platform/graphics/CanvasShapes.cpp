@@ -1,5 +1,6 @@
 // Lines and closed shapes of the canvas.
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/graphics/Bitmap.h"
@@ -66,15 +67,16 @@ const TDashes* DashesOf(TPenStyle style) {
     }
 }
 
-TRect BoundsOf(std::span<const TPoint> points, int margin) {
+// v moved by `by`, kept in range: coordinates from a file may lie near the ends of the integers.
+int Shifted(int v, int64_t by) {
+    return int(std::clamp<int64_t>(int64_t(v) + by, INT32_MIN, INT32_MAX));
+}
+
+TRect BoundsOf(std::span<const TPoint> points, int64_t margin) {
     const TRect r = BoundsOfPoints(points);
     ++margin;  // the right and bottom points' own pixels
-    // Widened in 64 bits and kept in range: points may lie near the ends of the integers.
-    auto widen = [](int v, int by) {
-        return int(std::clamp<int64_t>(int64_t(v) + by, INT32_MIN, INT32_MAX));
-    };
-    return Rect(widen(r.Left, -margin), widen(r.Top, -margin), widen(r.Right, margin),
-                widen(r.Bottom, margin));
+    return Rect(Shifted(r.Left, -margin), Shifted(r.Top, -margin), Shifted(r.Right, margin),
+                Shifted(r.Bottom, margin));
 }
 
 }  // namespace
@@ -96,17 +98,18 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
         const TLineJoin join = static_cast<TLineJoin>(pen.Join());
         if (segments == 1) {
             // One segment covers each pixel once: its rows go straight to the surface.
-            ThickLineRows(points[0], points[1], width, cap, cap, [&](int y, double lo, double hi) {
-                int x0, x1;
-                CentreCells(lo, hi, x0, x1);
-                if (x0 < x1) painter.Run(y, x0, x1, paint);
-            });
+            ThickLineRows(points[0], points[1], width, cap, cap, 0, painter.Height(),
+                          [&](int y, double lo, double hi) {
+                              int x0, x1;
+                              CentreCells(lo, hi, x0, x1);
+                              if (x0 < x1) painter.Run(y, x0, x1, paint);
+                          });
             return;
         }
         // Joined segments overlap: gather them on the grid first. Inner ends meet in the join;
         // only an open line's first and last points take the cap.
         TShapeMask& mask = painter.Mask();
-        mask.Reset(IntersectRect(BoundsOf(points, width * 6), painter.Surface(0)));
+        mask.Reset(IntersectRect(BoundsOf(points, int64_t(width) * 6), painter.Surface(0)));
         const size_t n = points.size();
         const TLineCap inner = cap == lcRound ? lcRound : lcFlat;
         for (size_t i = 0; i < segments; ++i) {
@@ -162,6 +165,17 @@ void TCanvas::Stroke(std::span<const TPoint> points, bool closed) {
 int TCanvas::DevicePenWidth() const {
     const int width = FPen->Width();
     return width <= 1 ? width : FMapping.LengthToDP(width);
+}
+
+// How far in the cut by distance (MarkInterior) looks for a pen w wide on box, or -1 when the pen
+// leaves no cell interior (it is at least half as wide as the box: the whole shape is outline,
+// however much wider it is). The grid must reach that far past the surface, so beyond the
+// painter's limit a pen is taken as that wide: its pixels could differ only where the inner edge
+// of such a pen, on a shape far larger than the surface, falls on the surface.
+int TCanvas::OutlineDepth(int w, const TRect& box) const {
+    const int64_t side = std::max(int64_t(box.Right) - box.Left, int64_t(box.Bottom) - box.Top);
+    if (w > 0 && 2 * int64_t(w) >= side) return -1;
+    return std::min(w, FPainter->PenWidthLimit());
 }
 
 bool TCanvas::Recorded(TMetaOp op, std::initializer_list<int> args) {
@@ -240,8 +254,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const bool penVisible = FPen->Style() != psClear;
     // Without a pen the fill stops one pixel short of the right and bottom edges.
     if (!penVisible) {
-        --box.Right;
-        --box.Bottom;
+        box.Right = Shifted(box.Right, -1);
+        box.Bottom = Shifted(box.Bottom, -1);
     }
     if (box.IsEmpty()) return;
     Changing();
@@ -249,12 +263,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const TPaint pen = PenPaint(*this);
     const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y) {
-        if (y < box.Top + w || y >= box.Bottom - w) {
+        if (y < Shifted(box.Top, w) || y >= Shifted(box.Bottom, -w)) {
             FPainter->Run(y, box.Left, box.Right, pen);
             continue;
         }
-        const int inner0 = std::min(box.Left + w, box.Right),
-                  inner1 = std::max(box.Right - w, inner0);
+        const int inner0 = std::min(Shifted(box.Left, w), box.Right),
+                  inner1 = std::max(Shifted(box.Right, -w), inner0);
         if (w > 0) {
             FPainter->Run(y, box.Left, inner0, pen);
             FPainter->Run(y, inner1, box.Right, pen);
@@ -269,21 +283,24 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     if (!FPainter->Begin(*this)) return;
     const bool penVisible = FPen->Style() != psClear;
     if (!penVisible) {
-        --box.Right;
-        --box.Bottom;
+        box.Right = Shifted(box.Right, -1);
+        box.Bottom = Shifted(box.Bottom, -1);
     }
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
-    TShapeMask& mask = FPainter->Mask();
-    // Beyond the surface only as far as the outline's width, which the inner cut needs to see.
-    mask.Reset(IntersectRect(box, FPainter->Surface(w + 1)));
-    if (mask.Empty()) return Changed();
     // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
     // its width all round (a cut by distance would thicken it on the diagonals).
-    const TRect inner = Rect(box.Left + w, box.Top + w, box.Right - w, box.Bottom - w);
+    const TRect inner = Rect(Shifted(box.Left, w), Shifted(box.Top, w), Shifted(box.Right, -w),
+                             Shifted(box.Bottom, -w));
     const bool insetOutline = w > 1 && (kind == skEllipse || kind == skRoundRect);
+    TShapeMask& mask = FPainter->Mask();
+    // The cut by distance needs to see beyond the surface as far as the outline's width; the
+    // inset outline needs only the surface.
+    const int depth = insetOutline ? -1 : OutlineDepth(w, box);
+    mask.Reset(IntersectRect(box, FPainter->Surface(depth + 1)));
+    if (mask.Empty()) return Changed();
     switch (kind) {
         case skEllipse:
             mask.AddEllipse(box);
@@ -304,7 +321,7 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
             mask.KeepChordSide(box, start, end);
             break;
     }
-    if (!insetOutline) mask.MarkInterior(w);
+    if (depth >= 0) mask.MarkInterior(depth);
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {
@@ -327,8 +344,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int el
     if (Recorded(TMetaOp::RoundRect, {x1, y1, x2, y2, ellipseWidth, ellipseHeight})) return;
     const TRect box = MapRect(x1, y1, x2, y2);
     const TRect corner = NormalizedRect(MapRect(0, 0, ellipseWidth, ellipseHeight));
-    if (InPath()) return FPath->AddRoundRect(NormalizedRect(box), corner.Width(), corner.Height());
-    BoxShape(skRoundRect, box, corner.Width(), corner.Height(), {}, {});
+    const int ew = ClampedWidth(corner), eh = ClampedHeight(corner);
+    if (InPath()) return FPath->AddRoundRect(NormalizedRect(box), ew, eh);
+    BoxShape(skRoundRect, box, ew, eh, {}, {});
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -380,10 +398,11 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
     Changing();
     TShapeMask& mask = FPainter->Mask();
-    mask.Reset(IntersectRect(box, FPainter->Surface(std::max(1, DevicePenWidth()) + 1)));
+    const int depth = OutlineDepth(std::max(1, DevicePenWidth()), box);
+    mask.Reset(IntersectRect(box, FPainter->Surface(depth + 1)));
     mask.AddEllipse(box);
     // The ring first, then the cut: the ends of an arc are not outlined.
-    mask.MarkInterior(std::max(1, DevicePenWidth()));
+    if (depth >= 0) mask.MarkInterior(depth);
     mask.KeepSector(box, start, end);
     const TPaint pen = PenPaint(*this);
     mask.ForEachRun([&](int y, int x0, int x1, uint8_t v) {

@@ -22,7 +22,9 @@ const TFont& TCanvas::DeviceFont() {
     FDeviceFont->Assign(FFont.get());
     const int h = FFont->Height();
     const double sy = std::abs(double(FMapping.ViewportExt.cy) / FMapping.WindowExt.cy);
-    const int scaled = std::max(1, int(std::lround(std::abs(h) * sy)));
+    // In doubles and kept within an int: a height from a file may be any.
+    const int scaled =
+        int(std::clamp(std::round(std::abs(double(h)) * sy), 1.0, double(INT32_MAX)));
     FDeviceFont->SetHeight(h < 0 ? -scaled : h > 0 ? scaled : 0);
     return *FDeviceFont;
 }

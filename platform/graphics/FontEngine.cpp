@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cassert>
+#include <cstdint>
 #include <string>
 
 #include "platform/graphics/Font.h"
@@ -53,15 +55,17 @@ const QFont& ToolkitFont(const TFont& f) {
     font.setItalic(f.Style().Contains(fsItalic));
     font.setUnderline(f.Style().Contains(fsUnderline));
     font.setStrikeOut(f.Style().Contains(fsStrikeOut));
+    // Heights come from files too: kept to what a surface can show, and worked out in 64 bits.
+    constexpr int64_t tallest = int64_t(1) << 16;
     if (f.Height() < 0) {
-        font.setPixelSize(-f.Height());
+        font.setPixelSize(int(std::min(-int64_t(f.Height()), tallest)));
     } else {
         // A cell height (or 0 for the usual size): scale the character height to fit it.
-        const int cell = f.Height() > 0 ? f.Height() : 13;
-        font.setPixelSize(cell);
+        const int64_t cell = f.Height() > 0 ? std::min<int64_t>(f.Height(), tallest) : 13;
+        font.setPixelSize(int(cell));
         const QFontMetrics m(font);
-        const int total = m.ascent() + m.descent();
-        if (total > 0) font.setPixelSize(std::max(1, cell * cell / total));
+        const int64_t total = int64_t(m.ascent()) + m.descent();
+        if (total > 0) font.setPixelSize(int(std::clamp<int64_t>(cell * cell / total, 1, tallest)));
     }
     if (cache.Font)
         *cache.Font = font;

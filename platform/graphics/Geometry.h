@@ -2,6 +2,7 @@
 // Integer points, sizes and rectangles in device pixels. A rectangle's right and bottom edges lie
 // outside it: Rect(0, 0, 4, 4) holds the pixels 0..3 in each direction.
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 struct TPoint {
@@ -37,6 +38,16 @@ constexpr TRect Rect(int left, int top, int right, int bottom) {
 }
 constexpr TRect Bounds(int left, int top, int width, int height) {
     return TRect{left, top, left + width, top + height};
+}
+// A rectangle's extents kept within an int: the edges of one from a file may lie at the ends of
+// the integers, where Width() and Height() would overflow.
+constexpr int ClampedWidth(const TRect& r) {
+    return int(
+        std::clamp<long long>(static_cast<long long>(r.Right) - r.Left, INT32_MIN, INT32_MAX));
+}
+constexpr int ClampedHeight(const TRect& r) {
+    return int(
+        std::clamp<long long>(static_cast<long long>(r.Bottom) - r.Top, INT32_MIN, INT32_MAX));
 }
 // The common part of two rectangles; an empty rectangle (all zero) when they do not meet.
 constexpr TRect IntersectRect(const TRect& a, const TRect& b) {

@@ -5,6 +5,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/MetafileWmfRecords.h"
 #include "platform/rtl/Streams.h"
 
 TMetafile::TMetafile() = default;
@@ -90,7 +91,7 @@ void TMetafile::LoadFromStream(TStream& stream) {
     uint32_t key;
     std::memcpy(&key, data.data(), 4);
     TMetafile loaded;
-    if (key == 0x9AC6CDD7u) {
+    if (key == WmfPlaceableKey) {
         ReadPlaceableMetafile(loaded, data.data(), data.size());
         loaded.FEnhanced = false;
     } else {
@@ -281,6 +282,143 @@ void PlayOp(TCanvas& c, const TMetaRecord& r, TSavedState& saved) {
 
 }  // namespace
 
+// Plays records back into a canvas: a function per kind of record. The background and text
+// colours the recording had are kept here, as selecting a brush or a font on the target changes
+// them and they are given back after each such record.
+class TMetafile::TPlayer {
+public:
+    TPlayer(TCanvas& canvas, TSavedState& saved, const TMapping& mapping)
+        : C(canvas),
+          Saved(saved),
+          M(mapping),
+          FBkMode(canvas.BkMode()),
+          FBkColor(canvas.BkColor()),
+          FTextColor(canvas.TextColor()) {}
+
+    void Play(const TMetaRecord& r);
+
+private:
+    void Pen(const std::vector<int>& v);
+    void Brush(const std::vector<int>& v);
+    void Font(const TMetaRecord& r);
+    void State(const TMetaRecord& r);
+    void Image(const TMetaRecord& r);
+    void Clip(const TMetaRecord& r);
+
+    TCanvas& C;
+    TSavedState& Saved;
+    const TMapping& M;
+    int FBkMode;
+    TColor FBkColor, FTextColor;
+};
+
+void TMetafile::TPlayer::Play(const TMetaRecord& r) {
+    switch (r.Kind) {
+        case TMetaKind::Op:
+            return PlayOp(C, r, Saved);
+        case TMetaKind::Pen:
+            return Pen(r.Args);
+        case TMetaKind::Brush:
+            return Brush(r.Args);
+        case TMetaKind::Font:
+            return Font(r);
+        case TMetaKind::Image:
+            return Image(r);
+        case TMetaKind::Clip:
+            return Clip(r);
+        default:
+            return State(r);
+    }
+}
+
+void TMetafile::TPlayer::Pen(const std::vector<int>& v) {
+    if (v.size() < 5) return;
+    C.Pen()->SetStyle(TPenStyle(std::clamp(v[0], 0, int(psInsideFrame))));
+    C.Pen()->SetWidth(v[1]);
+    C.Pen()->SetColor(TColor(v[2]));
+    C.Pen()->SetEndCap(TPenEndCap(std::clamp(v[3], 0, int(pecFlat))));
+    C.Pen()->SetJoin(TPenJoin(std::clamp(v[4], 0, int(pjMiter))));
+}
+
+void TMetafile::TPlayer::Brush(const std::vector<int>& v) {
+    if (v.size() < 2) return;
+    C.Brush()->SetBitmap(nullptr);
+    C.Brush()->SetStyle(TBrushStyle(std::clamp(v[0], 0, int(bsDiagCross))));
+    C.Brush()->SetColor(TColor(v[1]));
+    C.SetBkMode(FBkMode);
+    C.SetBkColor(FBkColor);
+}
+
+void TMetafile::TPlayer::Font(const TMetaRecord& r) {
+    const std::vector<int>& v = r.Args;
+    if (v.size() < 7) return;
+    TFont& f = *C.Font();
+    f.SetName(r.Text);
+    f.SetHeight(v[0]);  // the mapping scales it
+    TFontStyles s;
+    if (v[1]) s = s + TFontStyles{fsBold};
+    if (v[2]) s = s + TFontStyles{fsItalic};
+    if (v[3]) s = s + TFontStyles{fsUnderline};
+    if (v[4]) s = s + TFontStyles{fsStrikeOut};
+    f.SetStyle(s);
+    f.SetOrientation(v[5]);
+    f.SetCharset(TFontCharset(v[6]));
+    C.SetTextColor(FTextColor);
+}
+
+// The one-value states.
+void TMetafile::TPlayer::State(const TMetaRecord& r) {
+    const std::vector<int>& v = r.Args;
+    if (v.empty()) return;
+    switch (r.Kind) {
+        case TMetaKind::BkMode:
+            return C.SetBkMode(FBkMode = v[0]);
+        case TMetaKind::BkColor:
+            return C.SetBkColor(FBkColor = TColor(v[0]));
+        case TMetaKind::TextColor:
+            return C.SetTextColor(FTextColor = TColor(v[0]));
+        case TMetaKind::TextAlign:
+            return C.SetTextAlign(unsigned(v[0]));
+        case TMetaKind::Rop:
+            return C.Pen()->SetMode(TPenMode(std::clamp(v[0], 0, int(pmNotXor))));
+        case TMetaKind::ArcDirection:
+            return C.SetArcDirection(v[0]);
+        default:
+            return;
+    }
+}
+
+void TMetafile::TPlayer::Image(const TMetaRecord& r) {
+    const std::vector<int>& v = r.Args;
+    if (v.size() < 5 || !r.Picture || r.Picture->Empty()) return;
+    C.BlitImage(ArgRect(v), r.Picture->Image(), Rect(0, 0, r.Picture->Width(), r.Picture->Height()),
+                TPenMode(std::clamp(v[4], 0, int(pmNotXor))), false, clNone);
+}
+
+void TMetafile::TPlayer::Clip(const TMetaRecord& r) {
+    const std::vector<int>& v = r.Args;
+    if (v.size() < 2 || v[0] < RGN_AND || v[0] > RGN_COPY) return;
+    if (!v[1]) {
+        C.SelectClipRgn(Saved.HasClip ? &Saved.Clip : nullptr);
+        return;
+    }
+    // The recording's pixels are the frame's units: mapped like everything else. The pieces
+    // are joined in pairs, round after round, so that many rectangles cost n log n, not the
+    // n squared of adding each to the growing whole.
+    std::vector<TRegion> pieces;
+    pieces.reserve(r.Rects.size());
+    for (const TRect& q : r.Rects) pieces.push_back(TRegion::FromRect(NormalizedRect(M.LPtoDP(q))));
+    while (pieces.size() > 1) {
+        std::vector<TRegion> joined((pieces.size() + 1) / 2);
+        for (size_t i = 0; i + 1 < pieces.size(); i += 2)
+            joined[i / 2].Combine(pieces[i], pieces[i + 1], RGN_OR);
+        if (pieces.size() % 2) joined.back() = std::move(pieces.back());
+        pieces = std::move(joined);
+    }
+    C.ExtSelectClipRgn(pieces.empty() ? TRegion() : pieces[0], TRegionCombineMode(v[0]));
+    Saved.Restrain();
+}
+
 void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
     if (FRecords.empty() || FWidth <= 0 || FHeight <= 0) return;
     // The frame's pixels onto rect, through whatever mapping the target has itself.
@@ -295,93 +433,6 @@ void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
     m.ViewportExt = {b.X - a.X, b.Y - a.Y};
     canvas.SetMapping(m);
     canvas.SetPenPos({});
-    // The background and text colours the recording had: selecting a brush or a font on the
-    // target changes them, so they are given back after each such record.
-    int bkMode = canvas.BkMode();
-    TColor bkColor = canvas.BkColor(), textColor = canvas.TextColor();
-    for (const TMetaRecord& r : FRecords) {
-        const std::vector<int>& v = r.Args;
-        switch (r.Kind) {
-            case TMetaKind::Op:
-                PlayOp(canvas, r, saved);
-                break;
-            case TMetaKind::Pen:
-                if (v.size() < 5) break;
-                canvas.Pen()->SetStyle(TPenStyle(std::clamp(v[0], 0, int(psInsideFrame))));
-                canvas.Pen()->SetWidth(v[1]);
-                canvas.Pen()->SetColor(TColor(v[2]));
-                canvas.Pen()->SetEndCap(TPenEndCap(std::clamp(v[3], 0, int(pecFlat))));
-                canvas.Pen()->SetJoin(TPenJoin(std::clamp(v[4], 0, int(pjMiter))));
-                break;
-            case TMetaKind::Brush:
-                if (v.size() < 2) break;
-                canvas.Brush()->SetBitmap(nullptr);
-                canvas.Brush()->SetStyle(TBrushStyle(std::clamp(v[0], 0, int(bsDiagCross))));
-                canvas.Brush()->SetColor(TColor(v[1]));
-                canvas.SetBkMode(bkMode);
-                canvas.SetBkColor(bkColor);
-                break;
-            case TMetaKind::Font: {
-                if (v.size() < 7) break;
-                TFont& f = *canvas.Font();
-                f.SetName(r.Text);
-                f.SetHeight(v[0]);  // the mapping scales it
-                TFontStyles s;
-                if (v[1]) s = s + TFontStyles{fsBold};
-                if (v[2]) s = s + TFontStyles{fsItalic};
-                if (v[3]) s = s + TFontStyles{fsUnderline};
-                if (v[4]) s = s + TFontStyles{fsStrikeOut};
-                f.SetStyle(s);
-                f.SetOrientation(v[5]);
-                f.SetCharset(TFontCharset(v[6]));
-                canvas.SetTextColor(textColor);
-                break;
-            }
-            case TMetaKind::BkMode:
-                if (v.empty()) break;
-                canvas.SetBkMode(bkMode = v[0]);
-                break;
-            case TMetaKind::BkColor:
-                if (v.empty()) break;
-                canvas.SetBkColor(bkColor = TColor(v[0]));
-                break;
-            case TMetaKind::TextColor:
-                if (v.empty()) break;
-                canvas.SetTextColor(textColor = TColor(v[0]));
-                break;
-            case TMetaKind::TextAlign:
-                if (!v.empty()) canvas.SetTextAlign(unsigned(v[0]));
-                break;
-            case TMetaKind::Rop:
-                if (!v.empty()) canvas.Pen()->SetMode(TPenMode(std::clamp(v[0], 0, int(pmNotXor))));
-                break;
-            case TMetaKind::ArcDirection:
-                if (!v.empty()) canvas.SetArcDirection(v[0]);
-                break;
-            case TMetaKind::Image:
-                if (v.size() < 5 || !r.Picture || r.Picture->Empty()) break;
-                canvas.BlitImage(ArgRect(v), r.Picture->Image(),
-                                 Rect(0, 0, r.Picture->Width(), r.Picture->Height()),
-                                 TPenMode(std::clamp(v[4], 0, int(pmNotXor))), false, clNone);
-                break;
-            case TMetaKind::Clip: {
-                if (v.size() < 2 || v[0] < RGN_AND || v[0] > RGN_COPY) break;
-                if (!v[1]) {
-                    canvas.SelectClipRgn(saved.HasClip ? &saved.Clip : nullptr);
-                    break;
-                }
-                // The recording's pixels are the frame's units: mapped like everything else.
-                TRegion region;
-                for (const TRect& q : r.Rects) {
-                    TRegion piece = TRegion::FromRect(NormalizedRect(m.LPtoDP(q)));
-                    TRegion joined;
-                    joined.Combine(region, piece, RGN_OR);
-                    region = std::move(joined);
-                }
-                canvas.ExtSelectClipRgn(region, TRegionCombineMode(v[0]));
-                saved.Restrain();
-                break;
-            }
-        }
-    }
+    TPlayer player(canvas, saved, m);
+    for (const TMetaRecord& r : FRecords) player.Play(r);
 }

@@ -42,6 +42,8 @@ protected:
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
 private:
+    class TPlayer;  // plays the records back into a canvas (Metafile.cpp)
+
     TMetaRecords FRecords;
     int FWidth = 0;
     int FHeight = 0;

@@ -13,10 +13,10 @@ TPoint Rounded(double x, double y) { return Point(int(std::lround(x)), int(std::
 struct TEllipse {
     double Cx, Cy, A, B;
     explicit TEllipse(const TRect& box)
-        : Cx((box.Left + box.Right) / 2.0),
-          Cy((box.Top + box.Bottom) / 2.0),
-          A(box.Width() / 2.0),
-          B(box.Height() / 2.0) {}
+        : Cx((double(box.Left) + box.Right) / 2),
+          Cy((double(box.Top) + box.Bottom) / 2),
+          A((double(box.Right) - box.Left) / 2),
+          B((double(box.Bottom) - box.Top) / 2) {}
     // The parameter angle of the radial through p; y grows downwards, angles counter-clockwise
     // on the surface.
     double AngleOf(TPoint p) const {
@@ -29,10 +29,10 @@ struct TEllipse {
 
 // Cubic Bezier points, lines of at most about two pixels each.
 void FlattenCurve(TPoint p0, TPoint p1, TPoint p2, TPoint p3, std::vector<TPoint>& out) {
-    const double length = std::hypot(p1.X - p0.X, p1.Y - p0.Y) +
-                          std::hypot(p2.X - p1.X, p2.Y - p1.Y) +
-                          std::hypot(p3.X - p2.X, p3.Y - p2.Y);
-    const int n = std::clamp(int(length / 2) + 1, 1, 256);
+    // In doubles: the points may lie at the ends of the integers.
+    auto span = [](TPoint a, TPoint b) { return std::hypot(double(b.X) - a.X, double(b.Y) - a.Y); };
+    const double length = span(p0, p1) + span(p1, p2) + span(p2, p3);
+    const int n = int(std::clamp(length / 2 + 1, 1.0, 256.0));
     for (int i = 1; i <= n; ++i) {
         const double t = double(i) / n, u = 1 - t;
         const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
@@ -130,7 +130,8 @@ void TPath::AddEllipse(const TRect& box) {
 }
 
 void TPath::AddRoundRect(const TRect& box, int ellipseWidth, int ellipseHeight) {
-    const int ew = std::min(ellipseWidth, box.Width()), eh = std::min(ellipseHeight, box.Height());
+    const int ew = std::min(ellipseWidth, ClampedWidth(box));
+    const int eh = std::min(ellipseHeight, ClampedHeight(box));
     if (ew <= 0 || eh <= 0) return AddRectangle(box);
     // Each corner is a quarter of the ellipse of the corner's ew x eh box.
     const TRect corners[4] = {Rect(box.Right - ew, box.Top, box.Right, box.Top + eh),

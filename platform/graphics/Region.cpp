@@ -1,12 +1,20 @@
 #include "platform/graphics/Region.h"
 
 #include <QRegion>
+#include <algorithm>
 #include <limits>
 
 #include "platform/graphics/RegionImpl.h"
 #include "platform/graphics/ShapeRows.h"
 
 namespace {
+
+// Regions reach at most this far from the origin, far beyond any surface: a rectangle from a
+// file may give any coordinates, and the toolkit works out widths as right - left + 1, which
+// must stay within an int.
+constexpr int RegionReach = (1 << 30) - 1;
+
+int ToReach(int v) { return std::clamp(v, -RegionReach, RegionReach); }
 
 // Collects a shape's spans row by row (rows rising, spans of a row from left to right) into the
 // banded rectangles of a region; rows with the same spans as the row above extend its band.
@@ -15,6 +23,8 @@ public:
     void Add(int y, double lo, double hi) {
         int x0, x1;
         CentreCells(lo, hi, x0, x1);
+        x0 = ToReach(x0);
+        x1 = ToReach(x1);
         if (x0 >= x1) return;
         if (y != FRowY) EndRow(), FRowY = y;
         FRow.emplace_back(x0, y, x1 - x0, 1);
@@ -75,7 +85,8 @@ TRegion& TRegion::operator=(TRegion&& other) noexcept {
 
 TRegion TRegion::FromRect(const TRect& rect) {
     auto impl = std::make_unique<TImpl>();
-    const TRect r = NormalizedRect(rect);
+    const TRect n = NormalizedRect(rect);
+    const TRect r = Rect(ToReach(n.Left), ToReach(n.Top), ToReach(n.Right), ToReach(n.Bottom));
     if (!r.IsEmpty()) impl->Region = QRegion(r.Left, r.Top, r.Width(), r.Height());
     return TRegion(std::move(impl));
 }

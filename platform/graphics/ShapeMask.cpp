@@ -11,10 +11,10 @@ constexpr double TwoPi = 2 * std::numbers::pi;
 struct TEllipseFrame {
     double Cx, Cy, A, B;
     explicit TEllipseFrame(const TRect& box)
-        : Cx((box.Left + box.Right) / 2.0),
-          Cy((box.Top + box.Bottom) / 2.0),
-          A((box.Right - box.Left) / 2.0),
-          B((box.Bottom - box.Top) / 2.0) {}
+        : Cx((double(box.Left) + box.Right) / 2),
+          Cy((double(box.Top) + box.Bottom) / 2),
+          A((double(box.Right) - box.Left) / 2),
+          B((double(box.Bottom) - box.Top) / 2) {}
     // Angle of a point counter-clockwise from the positive x axis, as seen on screen (y down).
     double AngleOf(double x, double y) const { return std::atan2(-(y - Cy), x - Cx); }
 };
@@ -65,7 +65,7 @@ void TShapeMask::AddPolygon(std::span<const TPoint> points, bool winding) {
 }
 
 void TShapeMask::AddThickLine(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB) {
-    ThickLineRows(a, b, width, capA, capB,
+    ThickLineRows(a, b, width, capA, capB, FBounds.Top, FBounds.Bottom,
                   [this](int y, double lo, double hi) { SetCentres(y, lo, hi); });
 }
 
@@ -73,7 +73,7 @@ void TShapeMask::AddJoin(TPoint from, TPoint at, TPoint to, int width, TLineJoin
     const double r = std::max(width, 1) / 2.0;
     const double vx = at.X + 0.5, vy = at.Y + 0.5;
     auto set = [this](int y, double lo, double hi) { SetCentres(y, lo, hi); };
-    if (join == ljRound) return DiscRows(vx, vy, r, set);
+    if (join == ljRound) return DiscRows(vx, vy, r, FBounds.Top, FBounds.Bottom, set);
     const double l1 = std::hypot(at.X - from.X, at.Y - from.Y);
     const double l2 = std::hypot(to.X - at.X, to.Y - at.Y);
     if (l1 == 0 || l2 == 0) return;
@@ -94,10 +94,10 @@ void TShapeMask::AddJoin(TPoint from, TPoint at, TPoint to, int width, TLineJoin
         const double mx = vx + (n1x + n2x) / (2 * cosHalf * cosHalf);
         const double my = vy + (n1y + n2y) / (2 * cosHalf * cosHalf);
         const double xs[4] = {vx, px, mx, qx}, ys[4] = {vy, py, my, qy};
-        return ConvexRows(xs, ys, 4, set);
+        return ConvexRows(xs, ys, 4, FBounds.Top, FBounds.Bottom, set);
     }
     const double xs[3] = {vx, px, qx}, ys[3] = {vy, py, qy};
-    ConvexRows(xs, ys, 3, set);
+    ConvexRows(xs, ys, 3, FBounds.Top, FBounds.Bottom, set);
 }
 
 void TShapeMask::KeepSector(const TRect& box, TPoint start, TPoint end) {

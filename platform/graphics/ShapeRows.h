@@ -21,8 +21,9 @@ inline int ClampRow(double y) { return int(std::clamp(y, double(-RowLimit), doub
 // The rows of the ellipse in box, within rows [top, bottom): centres on the ellipse belong to it.
 template <class F>
 void EllipseRows(const TRect& box, int top, int bottom, F&& f) {
-    const double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
-    const double a = (box.Right - box.Left) / 2.0, b = (box.Bottom - box.Top) / 2.0;
+    // In doubles: a box from a file may reach the ends of the integers.
+    const double cx = (double(box.Left) + box.Right) / 2, cy = (double(box.Top) + box.Bottom) / 2;
+    const double a = (double(box.Right) - box.Left) / 2, b = (double(box.Bottom) - box.Top) / 2;
     if (a <= 0 || b <= 0) return;
     for (int y = std::max(box.Top, top); y < std::min(box.Bottom, bottom); ++y) {
         const double dy = (y + 0.5 - cy) / b;
@@ -36,8 +37,8 @@ void EllipseRows(const TRect& box, int top, int bottom, F&& f) {
 template <class F>
 void RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight, int top, int bottom,
                    F&& f) {
-    const double rx = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
-    const double ry = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
+    const double rx = std::min(std::abs(double(ellipseWidth)), double(box.Right) - box.Left) / 2;
+    const double ry = std::min(std::abs(double(ellipseHeight)), double(box.Bottom) - box.Top) / 2;
     for (int y = std::max(box.Top, top); y < std::min(box.Bottom, bottom); ++y) {
         const double yc = y + 0.5;
         double dy = 0;
@@ -77,7 +78,7 @@ void PolygonRows(std::span<const TPoint> points, bool winding, int top, int bott
             const bool down = q.Y > p.Y;
             const double y0 = down ? p.Y : q.Y, y1 = down ? q.Y : p.Y;
             if (yc < y0 || yc >= y1) continue;
-            crossings.emplace_back(p.X + (yc - p.Y) * double(q.X - p.X) / double(q.Y - p.Y),
+            crossings.emplace_back(p.X + (yc - p.Y) * (double(q.X) - p.X) / (double(q.Y) - p.Y),
                                    down ? 1 : -1);
         }
         if (crossings.empty()) continue;
@@ -98,15 +99,17 @@ enum TLineJoin { ljRound, ljBevel, ljMiter };
 
 // The rows of a convex polygon with corners at xs, ys (pixel units): calls f(y, lo, hi) with
 // the span [lo, hi) of the row through the pixel centres y + 0.5, for rows with
-// top <= y + 0.5 < bottom.
+// top <= y + 0.5 < bottom, looking only at rows [firstRow, endRow): a shape far taller than
+// the grid it is drawn on costs no more than the grid.
 template <class F>
-void ConvexRows(const double* xs, const double* ys, int n, F&& f) {
+void ConvexRows(const double* xs, const double* ys, int n, int firstRow, int endRow, F&& f) {
     double top = ys[0], bottom = ys[0];
     for (int i = 1; i < n; ++i) {
         top = std::min(top, ys[i]);
         bottom = std::max(bottom, ys[i]);
     }
-    for (int y = ClampRow(std::floor(top - 0.5)); y <= ClampRow(std::ceil(bottom)); ++y) {
+    const int last = std::min(ClampRow(std::ceil(bottom)), endRow - 1);
+    for (int y = std::max(ClampRow(std::floor(top - 0.5)), firstRow); y <= last; ++y) {
         const double yc = y + 0.5;
         if (yc < top || yc >= bottom) continue;
         double lo = INFINITY, hi = -INFINITY;
@@ -123,8 +126,9 @@ void ConvexRows(const double* xs, const double* ys, int n, F&& f) {
 
 // The rows of a disc about (cx, cy), as ConvexRows.
 template <class F>
-void DiscRows(double cx, double cy, double r, F&& f) {
-    for (int y = ClampRow(std::floor(cy - r - 0.5)); y <= ClampRow(std::ceil(cy + r)); ++y) {
+void DiscRows(double cx, double cy, double r, int firstRow, int endRow, F&& f) {
+    const int last = std::min(ClampRow(std::ceil(cy + r)), endRow - 1);
+    for (int y = std::max(ClampRow(std::floor(cy - r - 0.5)), firstRow); y <= last; ++y) {
         const double yc = y + 0.5;
         if (yc < cy - r || yc >= cy + r) continue;
         const double h = std::sqrt(std::max(0.0, r * r - (yc - cy) * (yc - cy)));
@@ -133,18 +137,20 @@ void DiscRows(double cx, double cy, double r, F&& f) {
 }
 
 // The rows of a line of the given width between the centres of pixels a and b, with the end
-// capA at a and capB at b; the line is convex, so each row has one span.
+// capA at a and capB at b, within rows [firstRow, endRow); the line is convex, so each row has
+// one span.
 template <class F>
-void ThickLineRows(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB, F&& f) {
+void ThickLineRows(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB, int firstRow,
+                   int endRow, F&& f) {
     const double r = std::max(width, 1) / 2.0;
     const double ax = a.X + 0.5, ay = a.Y + 0.5, bx = b.X + 0.5, by = b.Y + 0.5;
     const double len = std::hypot(bx - ax, by - ay);
     if (len == 0) {
-        if (capA == lcRound) DiscRows(ax, ay, r, f);
+        if (capA == lcRound) DiscRows(ax, ay, r, firstRow, endRow, f);
         if (capA == lcSquare) {
             const double xs[4] = {ax - r, ax + r, ax + r, ax - r};
             const double ys[4] = {ay - r, ay - r, ay + r, ay + r};
-            ConvexRows(xs, ys, 4, f);
+            ConvexRows(xs, ys, 4, firstRow, endRow, f);
         }
         return;
     }
@@ -154,10 +160,10 @@ void ThickLineRows(TPoint a, TPoint b, int width, TLineCap capA, TLineCap capB, 
     const double x0 = ax - ux * extA, y0 = ay - uy * extA, x1 = bx + ux * extB, y1 = by + uy * extB;
     const double xs[4] = {x0 + nx, x1 + nx, x1 - nx, x0 - nx};
     const double ys[4] = {y0 + ny, y1 + ny, y1 - ny, y0 - ny};
-    if (capA != lcRound && capB != lcRound) return ConvexRows(xs, ys, 4, f);
+    if (capA != lcRound && capB != lcRound) return ConvexRows(xs, ys, 4, firstRow, endRow, f);
     // Round ends: the band and the discs overlap, so each row's span is the hull of theirs.
-    const int top = ClampRow(std::floor(std::min(ay, by) - r - 0.5));
-    const int bottom = ClampRow(std::ceil(std::max(ay, by) + r));
+    const int top = std::max(ClampRow(std::floor(std::min(ay, by) - r - 0.5)), firstRow);
+    const int bottom = std::min(ClampRow(std::ceil(std::max(ay, by) + r)), endRow - 1);
     auto emitRow = [&](int y) {
         const double yc = y + 0.5;
         double lo = INFINITY, hi = -INFINITY;

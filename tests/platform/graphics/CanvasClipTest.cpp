@@ -181,3 +181,43 @@ TEST(CanvasClip, FarCoordinatesDrawOnlyWhatIsOnTheSurface) {
         EXPECT_NE(PixelMap(bitmap).find('#'), std::string::npos) << name;
     }
 }
+
+// A pen far wider than the surface paints it all wherever its line crosses it, and costs no more
+// than one as wide as the surface; so does a clip region that reaches the ends of the integers.
+TEST(CanvasClip, PensFarWiderThanTheSurfaceCoverIt) {
+    const int wide = INT32_MAX;
+    const std::pair<const char*, std::function<void(TCanvas&)>> cases[] = {
+        {"line",
+         [&](TCanvas& c) {
+             c.MoveTo(-3, 2);
+             c.LineTo(9, 2);
+         }},
+        {"polyline",
+         [&](TCanvas& c) {
+             const TPoint p[] = {{-3, 2}, {9, 2}, {9, 40}};
+             c.Polyline(p);
+         }},
+        {"rectangle", [&](TCanvas& c) { c.Rectangle(-50, -50, 60, 60); }},
+        {"ellipse", [&](TCanvas& c) { c.Ellipse(-50, -50, 60, 60); }},
+        {"pie", [&](TCanvas& c) { c.Pie(-100, -100, 40, 40, -30, 40, 40, -30); }},
+        {"arc", [&](TCanvas& c) { c.Arc(-50, -50, 60, 60, 60, 5, -50, 5); }},
+        {"far clip",
+         [&](TCanvas& c) {
+             const TRegion r = TRegion::FromRect(Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+             c.SelectClipRgn(&r);
+             c.Pen()->SetWidth(1);
+             c.Brush()->SetStyle(bsSolid);
+             c.FillRect(Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+         }},
+    };
+    for (const auto& [name, draw] : cases) {
+        TBitmap bitmap(6, 5);
+        TCanvas& c = *bitmap.Canvas();
+        c.Brush()->SetStyle(bsClear);
+        c.Brush()->SetColor(clBlack);
+        c.Pen()->SetWidth(wide);
+        draw(c);
+        EXPECT_EQ(PixelMap(bitmap), Rows({"######", "######", "######", "######", "######"}))
+            << name;
+    }
+}

@@ -275,3 +275,26 @@ TEST(Metafile, RegisteredForBothExtensions) {
     UnregisterMetafileFormats();
     EXPECT_EQ(GraphicClassOfExtension("emf"), nullptr);
 }
+
+// The writer deselects each object it replaces by selecting a stock one; read back, that
+// selection must not become a record of its own, or each save and load would add records.
+TEST(Metafile, SaveAndLoadAgainGiveTheSameFile) {
+    for (const bool enhanced : {true, false}) {
+        const char* kind = enhanced ? "enhanced" : "placeable";
+        std::unique_ptr<TMetafile> m =
+            Record(enhanced ? EnhancedDrawing : CommonDrawing, 40, 40, enhanced);
+        std::vector<uint8_t> bytes = Saved(*m);
+        size_t records = 0;
+        for (int cycle = 1; cycle <= 2; ++cycle) {
+            TMetafile loaded;
+            Load(loaded, bytes);
+            if (cycle > 1) {
+                EXPECT_EQ(loaded.Records().size(), records) << kind;
+            }
+            records = loaded.Records().size();
+            const std::vector<uint8_t> again = Saved(loaded);
+            EXPECT_EQ(again, bytes) << kind << ", cycle " << cycle;
+            bytes = again;
+        }
+    }
+}
