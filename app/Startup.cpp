@@ -23,8 +23,8 @@ void RegisterProgramUnits() {
     LoadCoreTexts();
     LoadExtendedTexts();
     ResetDefaultColors();
-    // The drawing foundation: device flags, the default chart font (from the texts above) and
-    // its classes for the component stream.
+    // The drawing foundation: device flags, the default chart font (from the texts above), its
+    // classes for the component stream and the hand cursor.
     FoundationUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();

@@ -5,12 +5,14 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/DefaultChartFont.h"
+#include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeShape.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/ui/Screen.h"
 
 bool ExtendedPensAvailable = false;
 bool AlphaBlendAvailable = false;
@@ -38,10 +40,12 @@ void FoundationUnitStartup() {
     SetupDefaultChartFont();
     RegisterFoundationClasses();
     DCBrushColorAvailable = true;
+    Screen()->LoadCursorResource(crTeeHand, "TEE_CURSOR_HAND");
 }
 
 void FoundationUnitShutdown() {
     if (StartupCount == 0 || --StartupCount > 0) return;
+    Screen()->RemoveCursor(crTeeHand);
     ClearSavedClips();
     ExtendedPensAvailable = false;
     AlphaBlendAvailable = false;

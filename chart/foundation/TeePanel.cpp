@@ -13,6 +13,7 @@
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Mouse.h"
 
 bool PrintClipEnabled = true;
 bool MetafileClipEnabled = true;
@@ -107,6 +108,8 @@ void TCustomTeePanel::SetBorderRound(int value) {
     if (!ComponentState().Contains(csLoading)) ApplyRoundRegion();
     Invalidate();
 }
+
+TPoint TCustomTeePanel::GetMouseClientPos() const { return ScreenToClient(Mouse()->CursorPos()); }
 
 void TCustomTeePanel::ApplyRoundRegion() {
     if (FApplyingRegion || !Parent()) return;

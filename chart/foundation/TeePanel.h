@@ -190,6 +190,8 @@ public:
     void ReplaceCanvas(std::unique_ptr<TCanvas3D> NewCanvas);
     // Rounds the window's corners by BorderRound (square again at 0); only inside a parent.
     void ApplyRoundRegion();
+    // Where the mouse pointer is, in the panel's client coordinates.
+    TPoint GetMouseClientPos() const;
 
     // --- Listeners.
     TTeeEventListeners& Listeners() { return FListeners; }

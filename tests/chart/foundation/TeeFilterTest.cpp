@@ -114,7 +114,9 @@ TEST(TeeFilterTest, BlurChangesOnlyTheInteriorOfItsRectangle) {
             for (int x = 0; x < 6; ++x) {
                 const bool border =
                     x <= c.rect.Left || x >= c.rect.Right || y <= c.rect.Top || y >= c.rect.Bottom;
-                if (border) EXPECT_EQ(Px(bitmap, x, y), Px(before, x, y)) << x << "," << y;
+                if (border) {
+                    EXPECT_EQ(Px(bitmap, x, y), Px(before, x, y)) << x << "," << y;
+                }
                 changed |= !(Px(bitmap, x, y) == Px(before, x, y));
             }
         EXPECT_EQ(changed, c.changes) << c.steps;

@@ -4,6 +4,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Mouse.h"
 #include "platform/ui/Panel.h"
 
 namespace {
@@ -27,6 +28,21 @@ TEST(TeePanelWindow, BorderRoundShapesTheWindowInsideAParentOnly) {
 
     panel.SetBorderRound(0);
     EXPECT_TRUE(panel.InWindowRegion(0, 0));
+    panel.SetParent(nullptr);
+}
+
+TEST(TeePanelWindow, MouseClientPosIsThePointerInsideThePanel) {
+    TPanel parent(nullptr);
+    parent.SetBounds(100, 100, 300, 200);
+    TCustomTeePanel panel(nullptr);
+    panel.SetParent(&parent);
+    panel.SetBounds(30, 40, 100, 80);
+    parent.SetVisible(true);
+    const TPoint origin = panel.ClientToScreen(Point(0, 0));
+    Mouse()->SetCursorPos(Point(origin.X + 7, origin.Y + 9));
+    EXPECT_EQ(panel.GetMouseClientPos(), Point(7, 9));
+    Mouse()->SetCursorPos(Point(origin.X - 5, origin.Y + 100));
+    EXPECT_EQ(panel.GetMouseClientPos(), Point(-5, 100));  // outside: not clipped
     panel.SetParent(nullptr);
 }
 
