@@ -1,6 +1,8 @@
 // Making a frame from a bitmap or from any other picture.
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
@@ -32,6 +34,28 @@ bool IsPaletted(TPixelFormat format) {
     return format == pf1bit || format == pf4bit || format == pf8bit;
 }
 
+// A paletted bitmap's own table, and every pixel the first entry of its colour, so that the
+// frame keeps the bitmap's indices. False (frame untouched) when the bitmap has no table or a
+// pixel's colour is not in it, as after drawing on it.
+bool ImportIndices(const std::vector<uint32_t>& table, const TRGBImage& rgb, TGIFSubImage& frame) {
+    if (table.empty() || table.size() > 256) return false;
+    std::unordered_map<uint32_t, uint8_t> first;
+    for (size_t i = table.size(); i-- > 0;) first[table[i] & 0xFFFFFF] = uint8_t(i);
+    std::vector<uint8_t> indices(rgb.Data.size() / 3);
+    const uint8_t* p = rgb.Data.data();
+    for (uint8_t& index : indices) {
+        const auto found = first.find(uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
+        if (found == first.end()) return false;
+        index = found->second;
+        p += 3;
+    }
+    for (uint32_t entry : table)
+        frame.ColorMap().Add(
+            GIFColorValue({uint8_t(entry >> 16), uint8_t(entry >> 8), uint8_t(entry)}));
+    std::copy(indices.begin(), indices.end(), frame.Data());
+    return true;
+}
+
 }  // namespace
 
 void TGIFSubImage::AssignBitmap(const TBitmap& source) {
@@ -48,7 +72,9 @@ void TGIFSubImage::AssignBitmap(const TBitmap& source) {
         const bool reduce =
             !IsPaletted(source.PixelFormat()) && (!image || image->ColorReduction() != reduceNone);
         if (!reduce) {
-            ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
+            if (!IsPaletted(source.PixelFormat()) ||
+                !ImportIndices(source.ColorTable(), rgb, *this))
+                ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
         } else {
             const TReducedImage reduced = ReduceColors(rgb, image->ColorReduction(),
                                                        image->DitherMode(), image->ReductionBits());

@@ -1,0 +1,91 @@
+// Frames made from paletted bitmaps keep the bitmap's colour table and indices.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gif/GIFDIB.h"
+#include "gif/GIFImage.h"
+#include "gif/GIFSubImage.h"
+#include "platform/graphics/Bitmap.h"
+
+namespace {
+
+// A bitmap of format whose pixel (x, y) has index indexOf(x, y) of table.
+std::unique_ptr<TBitmap> PalettedBitmap(TPixelFormat format, const std::vector<uint32_t>& table,
+                                        int width, int height, int (*indexOf)(int, int)) {
+    auto bitmap = std::make_unique<TBitmap>(width, height);
+    bitmap->SetPixelFormat(pf32bit);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(bitmap->ScanLine(y));
+        for (int x = 0; x < width; ++x) row[x] = 0xFF000000u | table[size_t(indexOf(x, y))];
+    }
+    bitmap->SetPixelFormat(format);
+    bitmap->SetColorTable(table);
+    return bitmap;
+}
+
+std::vector<int> FrameIndices(TGIFSubImage& frame) {
+    std::vector<int> out;
+    for (int y = 0; y < frame.Height(); ++y)
+        for (int x = 0; x < frame.Width(); ++x) out.push_back(frame.Pixels(x, y));
+    return out;
+}
+
+}  // namespace
+
+TEST(GIFFrameImport, PalettedBitmapsKeepTheirIndices) {
+    struct Case {
+        TPixelFormat Format;
+        std::vector<uint32_t> Table;
+    };
+    // Tables in an order no colour-by-colour import would give (white before black, and
+    // entries the pixels never use).
+    std::vector<uint32_t> sixteen, full;
+    for (uint32_t i = 0; i < 16; ++i) sixteen.push_back(0xF00000 - i * 0x0F0301);
+    for (uint32_t i = 0; i < 256; ++i) full.push_back((255 - i) << 16 | i << 8 | (i * 7 & 255));
+    const Case cases[] = {{pf1bit, {0xFFFFFF, 0x000000}}, {pf4bit, sixteen}, {pf8bit, full}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.Table.size()));
+        static size_t count;
+        count = c.Table.size();
+        auto bitmap = PalettedBitmap(c.Format, c.Table, 5, 3,
+                                     [](int x, int y) { return int((x * 3 + y * 5 + 1) % count); });
+        TGIFImage image;
+        image.SetColorReduction(reduceNone);
+        ASSERT_EQ(image.Add(*bitmap), 0);
+        TGIFSubImage& frame = *image.Images().SubImages(0);
+        ASSERT_EQ(frame.ColorMap().Count(), int(c.Table.size()));
+        for (size_t i = 0; i < c.Table.size(); ++i) {
+            const TGIFColor& e = frame.ColorMap().Entry(int(i));
+            ASSERT_EQ(uint32_t(e.Red) << 16 | uint32_t(e.Green) << 8 | e.Blue, c.Table[i]) << i;
+        }
+        std::vector<int> expected;
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) expected.push_back(int((x * 3 + y * 5 + 1) % count));
+        EXPECT_EQ(FrameIndices(frame), expected);
+    }
+}
+
+TEST(GIFFrameImport, AnEightBitFileKeepsItsIndicesAndDrawingFallsBackToColours) {
+    // Through the bitmap file form, as a paletted picture arrives from disk.
+    TBitmap bitmap;
+    TGIFPalette palette;
+    for (int i = 0; i < 256; ++i) palette.push_back({uint8_t(i), uint8_t(255 - i), 9, 0});
+    {
+        TDIBWriter writer(bitmap, &palette, 4, 2, pf8bit);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x) writer.Scanline(y)[x] = uint8_t(200 + x - y * 100);
+    }
+    ASSERT_EQ(bitmap.PixelFormat(), pf8bit);
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    image.Add(bitmap);
+    EXPECT_EQ(FrameIndices(*image.Images().SubImages(0)),
+              (std::vector<int>{200, 201, 202, 203, 100, 101, 102, 103}));
+    // A colour outside the table: the frame is built colour by colour instead.
+    reinterpret_cast<uint32_t*>(bitmap.ScanLine(0))[0] = 0xFF123456u;
+    image.Add(bitmap);
+    TGIFSubImage& drawn = *image.Images().SubImages(1);
+    EXPECT_EQ(drawn.ColorMap().Count(), 8);
+    EXPECT_EQ(FrameIndices(drawn), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
