@@ -10,6 +10,7 @@
 #include "gif/ReduceColors.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -169,4 +170,35 @@ void TGIFSubImage::AssignGraphic(TGraphic& source) {
     bitmap.SetPixelFormat(pf24bit);
     bitmap.Canvas()->Draw(0, 0, &source);
     AssignBitmap(bitmap);
+    if (dynamic_cast<TMetafile*>(&source)) {
+        // What the drawing leaves uncovered keeps the background: drawn on white and on black,
+        // those pixels differ, and the two combined by exclusive or are not black there.
+        TBitmap black(source.Width(), source.Height());
+        black.SetPixelFormat(pf24bit);
+        black.Canvas()->Brush()->SetColor(clBlack);
+        black.Canvas()->FillRect(Rect(0, 0, black.Width(), black.Height()));
+        black.Canvas()->Draw(0, 0, &source);
+        TBitmap white(source.Width(), source.Height());
+        white.SetPixelFormat(pf24bit);
+        white.Canvas()->Draw(0, 0, &source);
+        const TRect all = Rect(0, 0, white.Width(), white.Height());
+        white.Canvas()->SetCopyMode(cmSrcInvert);
+        white.Canvas()->CopyRect(all, *black.Canvas(), all);
+        AddMaskOnly(&white);
+    }
+}
+
+void TGIFSubImage::AddMaskOnly(const TBitmap* mask) {
+    if (!mask || mask->Empty()) return;
+    TBitmap copy;
+    copy.Assign(mask);
+    copy.SetPixelFormat(pf24bit);
+    std::vector<bool> transparent(FData.size());
+    const int w = std::min(Width(), copy.Width()), h = std::min(Height(), copy.Height());
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* p = copy.ScanLine(y);
+        for (int x = 0; x < w; ++x, p += 3)
+            transparent[size_t(y) * size_t(Width()) + size_t(x)] = (p[0] | p[1] | p[2]) != 0;
+    }
+    AddMask(transparent);
 }

@@ -130,6 +130,9 @@ private:
     void ImportColors(const uint8_t* rgb, int width, int height);
     // Pixels whose source colour was the key become a new black entry, when there is room.
     void AddMask(const std::vector<bool>& mask);
+    // The same with a mask bitmap of the frame's size: pixels that are not black in it are
+    // transparent. Nothing for no bitmap.
+    void AddMaskOnly(const TBitmap* mask);
     TBitmap* DrawingBitmap(bool transparent);
     void Decode(TStream& stream);
     void Compress(TStream& stream);

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "gif/GIFDIB.h"
+#include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Metafile.h"
+#include "platform/graphics/MetafileCanvas.h"
 
 namespace {
 
@@ -88,4 +91,35 @@ TEST(GIFFrameImport, AnEightBitFileKeepsItsIndicesAndDrawingFallsBackToColours) 
     TGIFSubImage& drawn = *image.Images().SubImages(1);
     EXPECT_EQ(drawn.ColorMap().Count(), 8);
     EXPECT_EQ(FrameIndices(drawn), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(GIFFrameImport, AMetafileIsTransparentWhereItDoesNotDraw) {
+    TMetafile metafile;
+    metafile.SetWidth(6);
+    metafile.SetHeight(4);
+    {
+        TMetafileCanvas canvas(&metafile, nullptr);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(Rect(1, 1, 4, 3));
+    }
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    ASSERT_EQ(image.Add(metafile), 0);
+    TGIFSubImage& frame = *image.Images().SubImages(0);
+    TGIFGraphicControlExtension* gce = frame.GraphicControlExtension();
+    ASSERT_NE(gce, nullptr);
+    ASSERT_TRUE(gce->Transparent());
+    const int t = gce->TransparentColorIndex();
+    // The unused white of the background is dropped; the black entry t comes last.
+    EXPECT_EQ(t, frame.ColorMap().Count() - 1);
+    EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(t)), 0u);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const bool drawn = x >= 1 && x < 4 && y >= 1 && y < 3;
+            const int index = frame.Pixels(x, y);
+            if (drawn)
+                EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(index)), 0x0000FFu) << x << ',' << y;
+            else
+                EXPECT_EQ(index, t) << x << ',' << y;
+        }
 }
