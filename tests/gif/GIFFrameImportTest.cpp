@@ -123,3 +123,38 @@ TEST(GIFFrameImport, AMetafileIsTransparentWhereItDoesNotDraw) {
                 EXPECT_EQ(index, t) << x << ',' << y;
         }
 }
+
+TEST(GIFFrameImport, AFrameGoesToABitmapAndBackWithItsIndices) {
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    auto frame = std::make_unique<TGIFSubImage>(&image);
+    // Table order unlike the order of first use.
+    for (uint32_t c : {0x00FF00u, 0x0000FFu, 0xFF0000u, 0x123456u}) frame->ColorMap().Add(c);
+    frame->SetBounds(0, 0, 17, 2);
+    for (int i = 0; i < 34; ++i) frame->Data()[i] = uint8_t((i * 7 + 3) % 4);
+    auto gce = std::make_unique<TGIFGraphicControlExtension>(frame.get());
+    gce->SetTransparentColorIndex(2);
+    gce->SetTransparent(true);
+    frame->Extensions().Add(std::move(gce));
+    image.Add(std::move(frame));
+    TGIFSubImage& source = *image.Images().SubImages(0);
+
+    const TGIFFrameMask mask = source.Mask();
+    EXPECT_EQ(mask.RowBytes, 4);  // 17 pixels, rows padded to 16 bits
+    for (int i = 0; i < 34; ++i) EXPECT_EQ(mask.IsSet(i % 17, i / 17), (i * 7 + 3) % 4 == 2) << i;
+    ASSERT_EQ(source.Palette().size(), 4u);
+    EXPECT_EQ(source.Palette()[2], (TPaletteEntry{0, 0, 255, 4}));
+
+    TBitmap bitmap;
+    source.AssignTo(bitmap);
+    EXPECT_EQ(bitmap.PixelFormat(), pf8bit);
+    EXPECT_EQ(bitmap.ColorTable(), (std::vector<uint32_t>{0x00FF00, 0xFF0000, 0x0000FF, 0x563412}));
+    ASSERT_EQ(image.Add(bitmap), 1);
+    EXPECT_EQ(FrameIndices(*image.Images().SubImages(1)), FrameIndices(source));
+
+    // A palette of its own renders the frame in other colours.
+    source.SetPalette({{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}});
+    source.AssignTo(bitmap);
+    EXPECT_EQ(bitmap.ColorTable()[3], 0x0A0B0Cu);
+    EXPECT_EQ(source.Bitmap()->Canvas()->Pixel(0, 0), TColor(0x0C0B0A));  // index 3
+}
