@@ -1,5 +1,6 @@
 // The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
 // palette, and conversion from and to other pictures.
+#include <atomic>
 #include <memory>
 
 #include "gif/GIFImage.h"
@@ -22,6 +23,12 @@ bool& PalettedDisplayFlag() {
 bool PalettedDisplay() { return PalettedDisplayFlag(); }
 void SetPalettedDisplay(bool value) { PalettedDisplayFlag() = value; }
 
+namespace {
+std::atomic<bool> RenderOnLoadFlag{false};
+}  // namespace
+bool RenderOnLoad() { return RenderOnLoadFlag; }
+void SetRenderOnLoad(bool value) { RenderOnLoadFlag = value; }
+
 bool TGIFImage::DoDither() const {
     return HasDrawOption(drawDither) && (!HasDrawOption(drawAutoDither) || PalettedDisplay());
 }
@@ -40,6 +47,7 @@ TGIFPalette TGIFImage::Palette() {
         bool& Flag;
         ~TGuard() { Flag = false; }
     } guard{FInsidePalette};
+    if (!FPalette.empty()) return FPalette;
     if (DoDither()) return WebPalette();
     if (GlobalColorMap().Count() > 0) return GlobalColorMap().ExportPalette();
     if (Empty()) return {};
@@ -132,6 +140,14 @@ TBitmap* TGIFImage::NewBitmap() {
         FBitmap->OnChange = [this](TObject*) { Changed(); };
     }
     return FBitmap.get();
+}
+
+void TGIFImage::SetPalette(const TGIFPalette& palette) {
+    if (palette == FPalette) return;
+    FPalette = palette;
+    if (!FBitmap) return;
+    FreeBitmap();
+    Changed();
 }
 
 void TGIFImage::FreeBitmap() {

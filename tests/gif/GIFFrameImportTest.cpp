@@ -10,6 +10,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/MetafileCanvas.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
@@ -157,4 +158,42 @@ TEST(GIFFrameImport, AFrameGoesToABitmapAndBackWithItsIndices) {
     source.AssignTo(bitmap);
     EXPECT_EQ(bitmap.ColorTable()[3], 0x0A0B0Cu);
     EXPECT_EQ(source.Bitmap()->Canvas()->Pixel(0, 0), TColor(0x0C0B0A));  // index 3
+}
+
+TEST(GIFFrameImport, PictureSettingsForPaletteAndRendering) {
+    // Frames rendered while they are read, when asked.
+    TGIFImage source;
+    source.GlobalColorMap().Add(0x0000FF);
+    source.GlobalColorMap().Add(0x00FF00);
+    auto frame = std::make_unique<TGIFSubImage>(&source);
+    frame->SetBounds(0, 0, 2, 1);
+    frame->Data()[1] = 1;
+    source.Add(std::move(frame));
+    TMemoryStream stream;
+    source.SaveToStream(stream);
+    struct TRestore {
+        ~TRestore() { SetRenderOnLoad(false); }
+    } restore;
+    for (bool render : {false, true}) {
+        SetRenderOnLoad(render);
+        int renders = 0;
+        TGIFImage image;
+        image.OnProgress = [&](TObject*, TGIFProgressStage stage, int, bool,
+                               const std::string& message) {
+            renders += stage == gpsEnding && message == sProgressRendering;
+        };
+        stream.SetPosition(0);
+        image.LoadFromStream(stream);
+        EXPECT_EQ(renders, render ? 1 : 0);
+    }
+    // A palette given to the picture is its palette, and the rendered bitmap goes.
+    int changes = 0;
+    source.OnChange = [&](TObject*) { ++changes; };
+    ASSERT_NE(source.Bitmap(), nullptr);
+    const TGIFPalette grey = {{9, 9, 9, 0}, {8, 8, 8, 0}};
+    source.SetPalette(grey);
+    EXPECT_EQ(source.Palette(), grey);
+    EXPECT_EQ(changes, 1);
+    source.SetPalette(grey);
+    EXPECT_EQ(changes, 1);
 }
