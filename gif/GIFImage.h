@@ -153,9 +153,9 @@ public:
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
 
-    // Clipboard data: the whole GIF file under the format "GIF Image". Loading data of
-    // another format raises "Unsupported clipboard format"; an empty picture saves nothing
-    // (false).
+    // Clipboard data: the whole GIF file under the format "GIF Image"; a bitmap file under the
+    // bitmap format loads too. Loading data of another format raises "Unsupported clipboard
+    // format"; an empty picture saves nothing (false).
     void LoadFromClipboardFormat(const std::string& format, TStream& data);
     bool SaveToClipboardFormat(std::string& format, TStream& data);
     void LoadFromFile(const std::string& fileName);

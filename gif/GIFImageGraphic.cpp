@@ -8,8 +8,10 @@
 #include "gif/GIFSubImage.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Clipboard.h"
 
 namespace {
 
@@ -104,6 +106,13 @@ void TGIFImage::AssignTo(TPersistent* dest) const {
 }
 
 void TGIFImage::LoadFromClipboardFormat(const std::string& format, TStream& data) {
+    if (format == SClipboardBitmapFormat) {
+        // A bitmap file, as the bitmap format's data arrive.
+        TBitmap bitmap;
+        LoadBitmapFile(bitmap, data);
+        Assign(&bitmap);
+        return;
+    }
     if (format != sGIFClipboardFormat) throw GIFException(sUnsupportedClipboardFormat);
     LoadFromStream(data);
 }

@@ -8,6 +8,7 @@
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/MetafileCanvas.h"
 #include "platform/rtl/Streams.h"
@@ -196,4 +197,17 @@ TEST(GIFFrameImport, PictureSettingsForPaletteAndRendering) {
     EXPECT_EQ(changes, 1);
     source.SetPalette(grey);
     EXPECT_EQ(changes, 1);
+}
+
+TEST(GIFFrameImport, BitmapClipboardDataBecomesTheFrame) {
+    const std::vector<uint32_t> table = {0x102030, 0x405060};
+    auto bitmap = PalettedBitmap(pf8bit, table, 3, 2, [](int x, int y) { return (x + y) % 2; });
+    TMemoryStream data;
+    SaveBitmapFile(*bitmap, data);
+    data.SetPosition(0);
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    image.LoadFromClipboardFormat("Bitmap", data);
+    ASSERT_EQ(image.Images().Count(), 1);
+    EXPECT_EQ(FrameIndices(*image.Images().SubImages(0)), (std::vector<int>{0, 1, 0, 1, 0, 1}));
 }
