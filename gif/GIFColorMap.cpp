@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gif/GIFDIB.h"
 #include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFStreamUtils.h"
@@ -87,12 +88,7 @@ void TGIFColorMap::Delete(int index) {
     Changed();
 }
 
-int TGIFColorMap::BitsPerPixel() const {
-    if (FCount == 0) return 0;
-    int n = 1;
-    while ((1 << n) < FCount) ++n;
-    return n;
-}
+int TGIFColorMap::BitsPerPixel() const { return ColorsToBits(FCount); }
 
 void TGIFColorMap::ImportPalette(const TGIFPalette& palette) {
     Clear();

@@ -1,6 +1,8 @@
 // Making a frame from a bitmap or from any other picture.
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "gif/GIFExtension.h"
 #include "gif/GIFImage.h"
@@ -8,6 +10,7 @@
 #include "gif/ReduceColors.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -32,6 +35,28 @@ bool IsPaletted(TPixelFormat format) {
     return format == pf1bit || format == pf4bit || format == pf8bit;
 }
 
+// A paletted bitmap's own table, and every pixel the first entry of its colour, so that the
+// frame keeps the bitmap's indices. False (frame untouched) when the bitmap has no table or a
+// pixel's colour is not in it, as after drawing on it.
+bool ImportIndices(const std::vector<uint32_t>& table, const TRGBImage& rgb, TGIFSubImage& frame) {
+    if (table.empty() || table.size() > 256) return false;
+    std::unordered_map<uint32_t, uint8_t> first;
+    for (size_t i = table.size(); i-- > 0;) first[table[i] & 0xFFFFFF] = uint8_t(i);
+    std::vector<uint8_t> indices(rgb.Data.size() / 3);
+    const uint8_t* p = rgb.Data.data();
+    for (uint8_t& index : indices) {
+        const auto found = first.find(uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
+        if (found == first.end()) return false;
+        index = found->second;
+        p += 3;
+    }
+    for (uint32_t entry : table)
+        frame.ColorMap().Add(
+            GIFColorValue({uint8_t(entry >> 16), uint8_t(entry >> 8), uint8_t(entry)}));
+    std::copy(indices.begin(), indices.end(), frame.Data());
+    return true;
+}
+
 }  // namespace
 
 void TGIFSubImage::AssignBitmap(const TBitmap& source) {
@@ -48,7 +73,9 @@ void TGIFSubImage::AssignBitmap(const TBitmap& source) {
         const bool reduce =
             !IsPaletted(source.PixelFormat()) && (!image || image->ColorReduction() != reduceNone);
         if (!reduce) {
-            ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
+            if (!IsPaletted(source.PixelFormat()) ||
+                !ImportIndices(source.ColorTable(), rgb, *this))
+                ImportColors(rgb.Data.data(), rgb.Width, rgb.Height);
         } else {
             const TReducedImage reduced = ReduceColors(rgb, image->ColorReduction(),
                                                        image->DitherMode(), image->ReductionBits());
@@ -143,4 +170,35 @@ void TGIFSubImage::AssignGraphic(TGraphic& source) {
     bitmap.SetPixelFormat(pf24bit);
     bitmap.Canvas()->Draw(0, 0, &source);
     AssignBitmap(bitmap);
+    if (dynamic_cast<TMetafile*>(&source)) {
+        // What the drawing leaves uncovered keeps the background: drawn on white and on black,
+        // those pixels differ, and the two combined by exclusive or are not black there.
+        TBitmap black(source.Width(), source.Height());
+        black.SetPixelFormat(pf24bit);
+        black.Canvas()->Brush()->SetColor(clBlack);
+        black.Canvas()->FillRect(Rect(0, 0, black.Width(), black.Height()));
+        black.Canvas()->Draw(0, 0, &source);
+        TBitmap white(source.Width(), source.Height());
+        white.SetPixelFormat(pf24bit);
+        white.Canvas()->Draw(0, 0, &source);
+        const TRect all = Rect(0, 0, white.Width(), white.Height());
+        white.Canvas()->SetCopyMode(cmSrcInvert);
+        white.Canvas()->CopyRect(all, *black.Canvas(), all);
+        AddMaskOnly(&white);
+    }
+}
+
+void TGIFSubImage::AddMaskOnly(const TBitmap* mask) {
+    if (!mask || mask->Empty()) return;
+    TBitmap copy;
+    copy.Assign(mask);
+    copy.SetPixelFormat(pf24bit);
+    std::vector<bool> transparent(FData.size());
+    const int w = std::min(Width(), copy.Width()), h = std::min(Height(), copy.Height());
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* p = copy.ScanLine(y);
+        for (int x = 0; x < w; ++x, p += 3)
+            transparent[size_t(y) * size_t(Width()) + size_t(x)] = (p[0] | p[1] | p[2]) != 0;
+    }
+    AddMask(transparent);
 }

@@ -32,6 +32,12 @@ TGIFFrameMask BuildFrameMask(const uint8_t* pixels, int width, int height, size_
 
 TGIFFrameColors FrameColors(TGIFSubImage& frame) {
     TGIFFrameColors colors{};
+    if (!frame.GivenPalette().empty()) {
+        const TGIFPalette& palette = frame.GivenPalette();
+        for (size_t i = 0; i < palette.size() && i < 256; ++i)
+            colors[i] = GIFColorValue({palette[i].Red, palette[i].Green, palette[i].Blue});
+        return colors;
+    }
     TGIFColorMap& map = frame.ActiveColorMap();
     if (map.Count() == 0) {
         for (uint32_t i = 0; i < 256; ++i) colors[i] = i | (i << 8) | (i << 16);

@@ -62,6 +62,9 @@ inline constexpr TGIFOptimizeOptions GIFAllOptimizations = 0x1F;
 // Whether the display shows at most 256 colours at once; dithering then follows drawAutoDither.
 bool PalettedDisplay();
 void SetPalettedDisplay(bool value);
+// Whether every frame is rendered as soon as it is read (off by default).
+bool RenderOnLoad();
+void SetRenderOnLoad(bool value);
 
 class TGIFImage : public TGraphic {
     KV_DECLARE_CLASS(TGIFImage, TGraphic)
@@ -123,6 +126,9 @@ public:
     // The picture's colours: the global table's, else the first frame's. A picture without any
     // colour table raises "No global or local color table defined".
     TGIFPalette Palette();
+    // Renders with palette's colours from now on (an empty one goes back to the tables); a
+    // different palette frees the rendered bitmap and tells the owner.
+    void SetPalette(const TGIFPalette& palette);
 
     // Appends frame (owned from now on); returns its index.
     int Add(std::unique_ptr<TGIFSubImage> frame);
@@ -147,9 +153,9 @@ public:
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
 
-    // Clipboard data: the whole GIF file under the format "GIF Image". Loading data of
-    // another format raises "Unsupported clipboard format"; an empty picture saves nothing
-    // (false).
+    // Clipboard data: the whole GIF file under the format "GIF Image"; a bitmap file under the
+    // bitmap format loads too. Loading data of another format raises "Unsupported clipboard
+    // format"; an empty picture saves nothing (false).
     void LoadFromClipboardFormat(const std::string& format, TStream& data);
     bool SaveToClipboardFormat(std::string& format, TStream& data);
     void LoadFromFile(const std::string& fileName);
@@ -216,6 +222,7 @@ private:
     int FForceFrame = -1;
     TColor FDrawBackgroundColor = clNone;
     std::unique_ptr<TBitmap> FBitmap;
+    TGIFPalette FPalette;  // given by SetPalette
     bool FDrawing = false;
     bool FInsidePalette = false;
     // Draw holds it and stops painters, which take it again.

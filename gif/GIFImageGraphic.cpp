@@ -1,5 +1,6 @@
 // The GIF picture as one of the picture system's graphics: drawing, the rendered bitmap, the
 // palette, and conversion from and to other pictures.
+#include <atomic>
 #include <memory>
 
 #include "gif/GIFImage.h"
@@ -7,8 +8,10 @@
 #include "gif/GIFSubImage.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Clipboard.h"
 
 namespace {
 
@@ -21,6 +24,12 @@ bool& PalettedDisplayFlag() {
 
 bool PalettedDisplay() { return PalettedDisplayFlag(); }
 void SetPalettedDisplay(bool value) { PalettedDisplayFlag() = value; }
+
+namespace {
+std::atomic<bool> RenderOnLoadFlag{false};
+}  // namespace
+bool RenderOnLoad() { return RenderOnLoadFlag; }
+void SetRenderOnLoad(bool value) { RenderOnLoadFlag = value; }
 
 bool TGIFImage::DoDither() const {
     return HasDrawOption(drawDither) && (!HasDrawOption(drawAutoDither) || PalettedDisplay());
@@ -40,6 +49,7 @@ TGIFPalette TGIFImage::Palette() {
         bool& Flag;
         ~TGuard() { Flag = false; }
     } guard{FInsidePalette};
+    if (!FPalette.empty()) return FPalette;
     if (DoDither()) return WebPalette();
     if (GlobalColorMap().Count() > 0) return GlobalColorMap().ExportPalette();
     if (Empty()) return {};
@@ -96,6 +106,13 @@ void TGIFImage::AssignTo(TPersistent* dest) const {
 }
 
 void TGIFImage::LoadFromClipboardFormat(const std::string& format, TStream& data) {
+    if (format == SClipboardBitmapFormat) {
+        // A bitmap file, as the bitmap format's data arrive.
+        TBitmap bitmap;
+        LoadBitmapFile(bitmap, data);
+        Assign(&bitmap);
+        return;
+    }
     if (format != sGIFClipboardFormat) throw GIFException(sUnsupportedClipboardFormat);
     LoadFromStream(data);
 }
@@ -132,6 +149,14 @@ TBitmap* TGIFImage::NewBitmap() {
         FBitmap->OnChange = [this](TObject*) { Changed(); };
     }
     return FBitmap.get();
+}
+
+void TGIFImage::SetPalette(const TGIFPalette& palette) {
+    if (palette == FPalette) return;
+    FPalette = palette;
+    if (!FBitmap) return;
+    FreeBitmap();
+    Changed();
 }
 
 void TGIFImage::FreeBitmap() {

@@ -249,6 +249,7 @@ void TGIFSubImage::LoadFromStream(TStream& stream, TGIFLoadBudget& budget) {
     budget.TakeFrame(Left(), Top(), Width(), Height());
     Decode(stream);
     CoverPixelIndices();
+    if (RenderOnLoad()) Bitmap();
 }
 
 void TGIFSubImage::CoverPixelIndices() {

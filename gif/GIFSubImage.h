@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "gif/GIFColorMap.h"
+#include "gif/GIFFrameRenderer.h"
 #include "gif/GIFItem.h"
 #include "gif/GIFLimits.h"
+#include "gif/GIFPalette.h"
 #include "platform/graphics/Geometry.h"
 
 class TBitmap;
@@ -84,6 +86,19 @@ public:
     // Whether drawing transparently leaves some of the target showing: the frame is
     // transparent and its transparent index occurs.
     bool HasMask();
+    // The colours the frame renders with: the palette given to it; else the web palette while
+    // its picture dithers; else, without a local table, its picture's; else the local table's.
+    TGIFPalette Palette();
+    // Renders the frame with palette's colours from now on (the rendered bitmap is freed when
+    // the palette differs); an empty palette goes back to the tables.
+    void SetPalette(const TGIFPalette& palette);
+    const TGIFPalette& GivenPalette() const { return FPalette; }
+    // Monochrome, 1 where the pixel is transparent: for transparent drawing. Empty when the
+    // frame is not transparent or its transparent index does not occur.
+    TGIFFrameMask Mask();
+    // dest becomes the frame's pixels: 8 bits with the frame's palette as its colour table, so
+    // that the indices survive a bitmap and back. An empty frame empties dest.
+    void AssignTo(TBitmap& dest);
     // Where the frame lands when its whole picture is stretched into r.
     TRect ScaleRect(const TRect& r) const;
     // The part of the frame inside its picture's logical screen: all of it that is drawn (the
@@ -130,11 +145,15 @@ private:
     void ImportColors(const uint8_t* rgb, int width, int height);
     // Pixels whose source colour was the key become a new black entry, when there is room.
     void AddMask(const std::vector<bool>& mask);
+    // The same with a mask bitmap of the frame's size: pixels that are not black in it are
+    // transparent. Nothing for no bitmap.
+    void AddMaskOnly(const TBitmap* mask);
     TBitmap* DrawingBitmap(bool transparent);
     void Decode(TStream& stream);
     void Compress(TStream& stream);
 
     std::vector<uint8_t> FData;
+    TGIFPalette FPalette;  // given by SetPalette; empty: the tables'
     TGIFLocalColorMap FColorMap;
     TImageDescriptor FImageDescriptor;
     TGIFExtensionList FExtensions;

@@ -30,6 +30,7 @@ void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save) {
 
 struct TBitmap::TImpl {
     QImage Image;  // null while either side is 0
+    std::vector<uint32_t> ColorTable;
     int Width = 0;
     int Height = 0;
 };
@@ -97,6 +98,7 @@ void TBitmap::Resize(int width, int height) {
 void TBitmap::SetPixelFormat(TPixelFormat value) {
     if (value == FPixelFormat) return;
     FPixelFormat = value;
+    if (value != pf1bit && value != pf4bit && value != pf8bit) FImpl->ColorTable.clear();
     QImage& image = FImpl->Image;
     if (!image.isNull()) {
         if (value == pf1bit) {
@@ -116,6 +118,13 @@ uint8_t* TBitmap::ScanLine(int y) {
 const uint8_t* TBitmap::ScanLine(int y) const {
     if (y < 0 || y >= Height()) throw ERangeError(SScanLine);
     return FImpl->Image.constScanLine(y);
+}
+
+const std::vector<uint32_t>& TBitmap::ColorTable() const { return FImpl->ColorTable; }
+
+void TBitmap::SetColorTable(std::vector<uint32_t> table) {
+    FImpl->ColorTable = std::move(table);
+    Changed();
 }
 
 TColor TBitmap::TransparentColor() const {
@@ -179,6 +188,7 @@ void TBitmap::SetImage(const QImage& image) {
     const bool packed =
         image.format() == QImage::Format_BGR888 || image.format() == QImage::Format_RGB888;
     FPixelFormat = packed ? pf24bit : pf32bit;
+    FImpl->ColorTable.clear();
     FImpl->Image = image.isNull() ? QImage() : image.convertToFormat(StorageOf(FPixelFormat));
     FImpl->Width = FImpl->Image.width();
     FImpl->Height = FImpl->Image.height();

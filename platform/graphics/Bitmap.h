@@ -6,6 +6,7 @@
 // every pixel black or white.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
@@ -63,6 +64,12 @@ public:
     // index out of range" outside 0..Height-1.
     uint8_t* ScanLine(int y);
     const uint8_t* ScanLine(int y) const;
+
+    // The colour table of a 1-, 4- or 8-bit bitmap, entries 0x00RRGGBB, so that a paletted
+    // picture keeps its indices: a pixel's index is the first entry of its colour. Empty for
+    // other formats and when none was given; a change to another format drops it.
+    const std::vector<uint32_t>& ColorTable() const;
+    void SetColorTable(std::vector<uint32_t> table);
 
     // The colour drawn see-through when Transparent: in tmAuto the bottom-left pixel's colour.
     TColor TransparentColor() const;

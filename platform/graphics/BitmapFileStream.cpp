@@ -51,6 +51,9 @@ TBitmapFileImage BitmapFileImageOf(const TBitmap& bitmap, int bitCount) {
                            ? stored
                            : stored.convertToFormat(QImage::Format_RGB32);
     TBitmapFileImage image(rgb.width(), rgb.height(), bitCount);
+    // A table of the file's depth is written as it is, so the indices survive.
+    if (bitCount <= 8 && bitmap.ColorTable().size() <= (size_t(1) << bitCount))
+        image.Palette = bitmap.ColorTable();
     for (int y = 0; y < image.Height; ++y)
         std::memcpy(image.ScanLine(y), rgb.constScanLine(y), size_t(image.Width) * 4);
     return image;
@@ -85,6 +88,7 @@ void AssignBitmapFileImage(TBitmap& bitmap, const TBitmapFileImage& image) {
     }
     bitmap.SetImage(rgb);
     bitmap.SetPixelFormat(PixelFormatOfDepth(image.BitCount));
+    bitmap.SetColorTable(image.Palette);
 }
 
 void LoadBitmapFile(TBitmap& bitmap, TStream& stream) {
