@@ -16,7 +16,7 @@ constexpr uint8_t kLocalHemispherical = 4;
 // ray ends: the same additions in the same order give the same value at every k. The radiance
 // ratios are taken after the reflection: nothing of either feeds the other and the reflection
 // leads to the next hit search, so the processor can overlap the slow exponentials with it.
-inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
+inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums) {
     const long c = s.CurSurface;
     CurrentSurfaceNormal();
     HitTemperature();
@@ -27,9 +27,9 @@ inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
         ReflectDiffuse();
     else
         ReflectSpecularAtEvaluatedNormal();
-    const Real* ratio = RadianceRatios.At(s.CurHitT);
+    const TRatioView ratios = RadianceRatios.At(s.CurHitT);
     iso += ew;
-    for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;
+    AddRatios(ratios, ew, sums);
 }
 
 }  // namespace
@@ -58,18 +58,17 @@ bool TraceRay(std::string& message) {
         s.RayDX = -s.RayDX;
         s.RayDY = -s.RayDY;
         s.RayDZ = -s.RayDZ;
-        Bounce(s, w, iso, sums, count);
+        Bounce(s, w, iso, sums);
     }
     while (w / s.RayWeight > s.CurThreshold) {
         if (!FindFirstHit()) {
             // Escaped through the aperture: it brings the background's radiance.
             if (s.CurTbg > 0) {
-                const Real* ratio = RadianceRatios.At(s.CurTbg, 1);
-                for (int k = 0; k < count; ++k) sums[k] += ratio[k] * w;
+                AddRatios(RadianceRatios.At(s.CurTbg, 1), w, sums);
             }
             break;
         }
-        Bounce(s, w, iso, sums, count);
+        Bounce(s, w, iso, sums);
     }
     for (int k = 0; k < count; ++k) isoSums[k] = iso;
     return true;
