@@ -29,7 +29,7 @@ void TraceRays(benchmark::State& state, TCavity (*cavity)(), bool isothermal = f
             state.SkipWithError(message.c_str());
             break;
         }
-        total += Shared.RaySums[1][0];
+        total += Ray.RaySums[1][0];
     }
     benchmark::DoNotOptimize(total);
     state.counters["rays/s"] =

@@ -5,7 +5,7 @@
 
 #include "engine/Expm1Kernel.h"
 
-TRadianceRatios RadianceRatios;
+thread_local TRadianceRatios RadianceRatios;
 
 namespace {
 
@@ -34,18 +34,18 @@ void HitTemperature() {
     TSharedData& s = Shared;
     const long count = s.TempPointCount;
     if (count == 0) {
-        s.CurHitT = s.CurTref;
+        Ray.CurHitT = s.CurTref;
         return;
     }
     if (count == 1) {
-        s.CurHitT = s.TempPointT[1];
+        Ray.CurHitT = s.TempPointT[1];
         return;
     }
     if (count > TTempReals::HighBound) RaiseRangeError();
     // The walls were preprocessed for the run: their lengths are known (the same expression as
     // PointXi's, so the same value).
-    const long c = s.CurSurface;
-    const Real xi = XiOnSegment(s, c, s.SurfLength[c], s.RayX, s.RayY, s.RayZ);
+    const long c = Ray.CurSurface;
+    const Real xi = XiOnSegment(s, c, s.SurfLength[c], Ray.RayX, Ray.RayY, Ray.RayZ);
     // Points 1..count sit at [0..count-1] of the unchecked storage.
     const Real* pxi = s.TempPointXi.Data();
     const Real* pt = s.TempPointT.Data();
@@ -53,13 +53,13 @@ void HitTemperature() {
     const double xid = static_cast<double>(xi);
     for (long j = 1; j < count; ++j) {
         if (static_cast<double>(pxi[j - 1]) <= xid && xid <= static_cast<double>(pxi[j])) {
-            s.HitXiFraction = (xi - pxi[j - 1]) / (pxi[j] - pxi[j - 1]);
-            s.CurHitT = pt[j - 1] + (pt[j] - pt[j - 1]) * s.HitXiFraction;
+            Ray.HitXiFraction = (xi - pxi[j - 1]) / (pxi[j] - pxi[j - 1]);
+            Ray.CurHitT = pt[j - 1] + (pt[j] - pt[j - 1]) * Ray.HitXiFraction;
             return;
         }
     }
     // Outside the points: the nearer end point's temperature.
-    s.CurHitT = xid < static_cast<double>(pxi[0]) ? pt[0] : pt[count - 1];
+    Ray.CurHitT = xid < static_cast<double>(pxi[0]) ? pt[0] : pt[count - 1];
 }
 
 Real RelativeRadiance(Real T, Real lambda) {

@@ -91,4 +91,4 @@ private:
     Real FWide[kSlots][TSpectrum::Length] = {};
 };
 
-extern TRadianceRatios RadianceRatios;
+extern thread_local TRadianceRatios RadianceRatios;

@@ -38,8 +38,8 @@ protected:
         TSpectrum sums;
         for (int r = 0; r < rays; ++r) {
             ASSERT_TRUE(TraceRay(message)) << message;
-            weight += Shared.RayWeight;
-            for (size_t k = 0; k <= lambdas.size(); ++k) sums[k] += Shared.RaySums[1][k];
+            weight += Ray.RayWeight;
+            for (size_t k = 0; k <= lambdas.size(); ++k) sums[k] += Ray.RaySums[1][k];
         }
         for (size_t k = 0; k <= lambdas.size(); ++k) ee[k] = sums[k] / weight;
     }

@@ -23,7 +23,7 @@ protected:
     static Real TemperatureAtXi(Real xi) {
         SetRay(0, 1, 4 * xi, 0, 0, 1, 1);
         HitTemperature();
-        return Shared.CurHitT;
+        return Ray.CurHitT;
     }
 };
 
@@ -53,7 +53,7 @@ TEST_F(RadianceTest, HitTemperatureInterpolatesInXi) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FillTempPoints(c.points);
-        Shared.CurHitT = -1;
+        Ray.CurHitT = -1;
         EXPECT_NEAR(TemperatureAtXi(c.xi), c.expected, 1e-12L);
     }
 }
