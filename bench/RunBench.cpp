@@ -51,7 +51,7 @@ void BM_TraceAlone(benchmark::State& state) {
                 state.SkipWithError(message.c_str());
                 return;
             }
-            total += Shared.RaySums[1][0];
+            total += Ray.RaySums[1][0];
         }
     }
     benchmark::DoNotOptimize(total);

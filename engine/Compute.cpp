@@ -122,9 +122,9 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
                 monitor.PumpMessages();
             }
             if (!TraceRay(message)) return Fail(monitor, message, TRunOutcome::RayFailed);
-            totalWeight += s.RayWeight;
-            const Real* rayIso = s.RaySums[0].Data();
-            const Real* rayNoniso = s.RaySums[1].Data();
+            totalWeight += Ray.RayWeight;
+            const Real* rayIso = Ray.RaySums[0].Data();
+            const Real* rayNoniso = Ray.RaySums[1].Data();
             for (long k = 0; k <= nw; ++k) {
                 iso.Data()[k] += rayIso[k];
                 noniso.Data()[k] += rayNoniso[k];

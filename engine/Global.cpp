@@ -4,6 +4,8 @@
 
 TSharedData Shared;
 
+thread_local TRayState Ray;
+
 bool StopFlag = false;
 
 void ResetSharedData() {
@@ -11,4 +13,5 @@ void ResetSharedData() {
     // temporary on the stack.
     Shared.~TSharedData();
     new (&Shared) TSharedData();
+    Ray = TRayState();
 }

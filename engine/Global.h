@@ -1,10 +1,11 @@
 #pragma once
-// The engine's shared data area: everything the engine knows about the loaded dataset, the ray
-// being traced and the results of the last run lives in one process-wide instance, `Shared`.
-// The loaders fill it, preprocessing derives the surfaces, the launchers and the tracer move one
-// ray through it and the run loop writes the results. Reals are 80-bit extended; every array has
-// the declared bounds and raises ERangeError outside them, which is how several limits of a
-// dataset (202 nodes, 101 temperature points, 201 wavelengths and viewing conditions) hold.
+// The engine's shared data area: everything the engine knows about the loaded dataset and the
+// results of the last run lives in one process-wide instance, `Shared`. The loaders fill it,
+// preprocessing derives the surfaces and the run loop writes the results; while rays are traced
+// it is only read. The ray being traced lives in `Ray`, one per thread. Reals are 80-bit extended;
+// every array has the declared bounds and raises ERangeError outside them, which is how several
+// limits of a dataset (202 nodes, 101 temperature points, 201 wavelengths and viewing conditions)
+// hold.
 #include <cstdint>
 #include <string>
 
@@ -45,8 +46,6 @@ struct TSharedData {
     uint8_t TempPointCount = 0;
     TTempReals TempPointXi, TempPointZ, TempPointR, TempPointT;
     TCheckedArray<uint8_t, 1, 101> TempPointSurf;
-    Real CurHitT = 0;
-    Real HitXiFraction = 0;
 
     // Wavelengths in micrometres; [0] is 0 and stands for the total.
     uint8_t WavelengthCount = 0;
@@ -64,20 +63,30 @@ struct TSharedData {
     TVCResults EEResults;  // [v][0][k] EEiso, [v][1][k] EE
     TVCResults RTResults;  // only [v][1][k] is written
 
-    // The ray being traced.
-    Real RayX = 0, RayY = 0, RayZ = 0;
-    Real RayDX = 0, RayDY = 0, RayDZ = 0;
-    Real RayWeight = 0;
-    uint8_t CurSurface = 0;
-    // Per-ray sums: [0][k] isothermal cavity, [1][k] non-isothermal cavity in units of the
-    // radiance at CurTref (see Radiance.h), so that no wavelength under- or overflows.
-    TCheckedArray<TSpectrum, 0, 1> RaySums;
     TRayLauncher RayLauncher = nullptr;
 
     // Set by the workbench at start-up.
     std::string ProgramTitle;
     std::string ExeDir, DbDir, CavitiesDir, WavelengthsDir, DatasetsDir, ResultsDir, ReportsDir;
 };
+
+// The ray being traced, one per thread: every thread of a run traces its own rays.
+struct TRayState {
+    Real RayX = 0, RayY = 0, RayZ = 0;
+    Real RayDX = 0, RayDY = 0, RayDZ = 0;
+    Real RayWeight = 0;
+    uint8_t CurSurface = 0;
+    // The unit normal of CurSurface at the ray's point, as CurrentSurfaceNormal left it.
+    Real NormalX = 0, NormalY = 0, NormalZ = 0;
+    // The wall temperature at the ray's point and its place between two temperature points.
+    Real CurHitT = 0;
+    Real HitXiFraction = 0;
+    // Per-ray sums: [0][k] isothermal cavity, [1][k] non-isothermal cavity in units of the
+    // radiance at CurTref (see Radiance.h), so that no wavelength under- or overflows.
+    TCheckedArray<TSpectrum, 0, 1> RaySums;
+};
+
+extern thread_local TRayState Ray;
 
 // The one instance every routine sees.
 extern TSharedData Shared;

@@ -21,8 +21,8 @@ struct TRayTerms {
 
 inline TRayTerms RayTerms(const TSharedData& s, long c) {
     TRayTerms r;
-    r.X = s.RayX, r.Y = s.RayY, r.Z = s.RayZ;
-    r.DX = s.RayDX, r.DY = s.RayDY, r.DZ = s.RayDZ;
+    r.X = Ray.RayX, r.Y = Ray.RayY, r.Z = Ray.RayZ;
+    r.DX = Ray.RayDX, r.DY = Ray.RayDY, r.DZ = Ray.RayDZ;
     r.XD_YD = r.X * r.DX + r.Y * r.DY;
     r.XX_YY = r.X * r.X + r.Y * r.Y;
     r.DZ2 = r.DZ * r.DZ;
@@ -113,7 +113,7 @@ inline Real NearerOfTwo(const TSharedData& s, const TRayTerms& r, long i, Real a
 Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     // The unchecked reads below rely on last + 1 staying inside the surface arrays.
     if (last < 0 || last > TNodeReals::HighBound) RaiseRangeError();
-    const long c = s.CurSurface;
+    const long c = Ray.CurSurface;
     if (c > TNodeReals::HighBound) RaiseRangeError();
     Real bestT = NoHit;
     best = 0;
@@ -146,19 +146,19 @@ Real SearchSurfaces(const TSharedData& s, long last, long& best) {
     return bestT;
 }
 
-inline void MoveRay(TSharedData& s, Real t) {
-    s.RayX += t * s.RayDX;
-    s.RayY += t * s.RayDY;
-    s.RayZ += t * s.RayDZ;
+inline void MoveRay(Real t) {
+    Ray.RayX += t * Ray.RayDX;
+    Ray.RayY += t * Ray.RayDY;
+    Ray.RayZ += t * Ray.RayDZ;
 }
 
 }  // namespace
 
 Real DistanceToSurface(long i) {
     const TSharedData& s = Shared;
-    if (i < 1 || i > TNodeReals::HighBound || s.CurSurface > TNodeReals::HighBound)
+    if (i < 1 || i > TNodeReals::HighBound || Ray.CurSurface > TNodeReals::HighBound)
         RaiseRangeError();
-    return SurfaceDistance(s, RayTerms(s, s.CurSurface), i, NoHit);
+    return SurfaceDistance(s, RayTerms(s, Ray.CurSurface), i, NoHit);
 }
 
 bool FindFirstHit() {
@@ -166,8 +166,8 @@ bool FindFirstHit() {
     long best;
     const Real bestT = SearchSurfaces(s, s.NodeCount, best);
     if (!(bestT < NoHit)) return false;
-    s.CurSurface = static_cast<uint8_t>(best);
-    MoveRay(s, bestT);
+    Ray.CurSurface = static_cast<uint8_t>(best);
+    MoveRay(bestT);
     return true;
 }
 
@@ -175,8 +175,8 @@ void FindNextHit() {
     TSharedData& s = Shared;
     long best;
     const Real bestT = SearchSurfaces(s, s.NodeCount + 1, best);
-    s.CurSurface = static_cast<uint8_t>(best);
-    MoveRay(s, bestT);
+    Ray.CurSurface = static_cast<uint8_t>(best);
+    MoveRay(bestT);
 }
 
 bool InsideAperture() {
@@ -184,11 +184,11 @@ bool InsideAperture() {
     const long n = s.NodeCount;
     const Real za = s.NodeZ[n];
     const Real ra = s.NodeR[n];
-    if (s.RayDZ == 0) return false;
+    if (Ray.RayDZ == 0) return false;
     // The crossing parameter of the aperture plane, from above or from below it.
-    const Real t = (za - s.RayZ) / s.RayDZ;
+    const Real t = (za - Ray.RayZ) / Ray.RayDZ;
     if (t < 0) return false;
-    const Real x = s.RayX + s.RayDX * t;
-    const Real y = s.RayY + s.RayDY * t;
+    const Real x = Ray.RayX + Ray.RayDX * t;
+    const Real y = Ray.RayY + Ray.RayDY * t;
     return x * x + y * y < ra * ra;
 }

@@ -14,8 +14,8 @@ namespace {
 inline Real Param(long p) { return Shared.VCParams[p][Shared.CurVC]; }
 
 inline void StartOutside(Real weight) {
-    Shared.RayWeight = weight;
-    Shared.CurSurface = 0;
+    Ray.RayWeight = weight;
+    Ray.CurSurface = 0;
 }
 }  // namespace
 
@@ -32,35 +32,34 @@ void LaunchNormal() {
     TSharedData& s = Shared;
     const Real yb = Param(1), rb = Param(2);
     Real y;
-    RandomInDisk(s.RayX, y, rb);
-    s.RayY = y + yb;
+    RandomInDisk(Ray.RayX, y, rb);
+    Ray.RayY = y + yb;
     // Keep the start off the axis and off the aperture rim, where the hit tests are singular.
-    if (s.RayY == 0) s.RayY = s.NodeR[1] * 1e-6L;
+    if (Ray.RayY == 0) Ray.RayY = s.NodeR[1] * 1e-6L;
     const Real ra = s.NodeR[s.NodeCount];
-    if (s.RayY == ra) s.RayY = ra * 0.999999L;
-    s.RayZ = s.CavZMax + 0.1L * s.CavZRange;  // above the whole cavity
-    s.RayDX = 0;
-    s.RayDY = 0;
-    s.RayDZ = -1;
+    if (Ray.RayY == ra) Ray.RayY = ra * 0.999999L;
+    Ray.RayZ = s.CavZMax + 0.1L * s.CavZRange;  // above the whole cavity
+    Ray.RayDX = 0;
+    Ray.RayDY = 0;
+    Ray.RayDZ = -1;
     StartOutside(1);
 }
 
 void LaunchDirectional() {
-    TSharedData& s = Shared;
     const Real zb = Param(1), rb = Param(2);
     Real b = Param(3);
     if (b == 0) b = 1e-6L;
     if (b == 90) b = 89.999999L;
     const Real a = b * Pi / 180;
     const Real sn = std::sin(a), cs = std::cos(a);
-    s.RayDX = 0;
-    s.RayDY = sn;
-    s.RayDZ = -cs;
+    Ray.RayDX = 0;
+    Ray.RayDY = sn;
+    Ray.RayDZ = -cs;
     // The beam's cross-section: the disk of radius RB about (0, 0, ZB) across the direction.
     Real u;
-    RandomInDisk(s.RayX, u, rb);
-    s.RayZ = u * sn + zb;
-    s.RayY = u * cs;
+    RandomInDisk(Ray.RayX, u, rb);
+    Ray.RayZ = u * sn + zb;
+    Ray.RayY = u * cs;
     StartOutside(1);
 }
 
@@ -74,14 +73,14 @@ void LaunchConical() {
     const Real mu = (cmin - 1) * MTRandom() + 1;
     const Real st = std::sqrt(1 - mu * mu);
     const Real phi = 2 * Pi * MTRandom();
-    s.RayDX = st * std::cos(phi);
-    s.RayDY = st * std::sin(phi);
-    s.RayDZ = -mu;
+    Ray.RayDX = st * std::cos(phi);
+    Ray.RayDY = st * std::sin(phi);
+    Ray.RayDZ = -mu;
     // Start where the ray through the apex crosses the top of the cavity.
-    s.RayZ = s.CavZMax;
-    const Real t = (s.CavZMax - zb) / s.RayDZ;
-    s.RayX = s.RayDX * t;
-    s.RayY = s.RayDY * t + yb;
+    Ray.RayZ = s.CavZMax;
+    const Real t = (s.CavZMax - zb) / Ray.RayDZ;
+    Ray.RayX = Ray.RayDX * t;
+    Ray.RayY = Ray.RayDY * t + yb;
     StartOutside(1);
 }
 
@@ -92,52 +91,50 @@ void LaunchIntegrated() {
     if (h < 1e-9L) h = 1e-9L;
     const long n = s.NodeCount;
     const Real ra = s.NodeR[n];
-    s.RayZ = s.NodeZ[n] + h;
+    Ray.RayZ = s.NodeZ[n] + h;
     Real v;
-    RandomInDisk(s.RayX, v, rd);
-    s.RayY = v + yd;
+    RandomInDisk(Ray.RayX, v, rd);
+    Ray.RayY = v + yd;
     if (h / ra > 2) {
         // A distant detector: aim at a uniform point of the aperture, weight cos^2 / d^2.
         Real ax, ay;
         RandomInDisk(ax, ay, ra);
-        const Real ex = ax - s.RayX, ey = ay - s.RayY;
+        const Real ex = ax - Ray.RayX, ey = ay - Ray.RayY;
         const Real d2 = ex * ex + ey * ey + h * h;
         const Real d = std::sqrt(d2);
-        s.RayDX = ex / d;
-        s.RayDY = ey / d;
-        s.RayDZ = -h / d;
-        StartOutside(s.RayDZ * s.RayDZ / d2);
+        Ray.RayDX = ex / d;
+        Ray.RayDY = ey / d;
+        Ray.RayDZ = -h / d;
+        StartOutside(Ray.RayDZ * Ray.RayDZ / d2);
     } else {
         // A near detector: cosine-weighted directions until one passes through the aperture.
         do {
             Real dx, dy, dz;
             CosineDirection(dx, dy, dz);
-            s.RayDX = -dx;
-            s.RayDY = -dy;
-            s.RayDZ = -dz;
+            Ray.RayDX = -dx;
+            Ray.RayDY = -dy;
+            Ray.RayDZ = -dz;
         } while (!InsideAperture());
         StartOutside(1);
     }
 }
 
 void LaunchLocalHemispherical() {
-    TSharedData& s = Shared;
-    s.RayX = 0;
-    s.RayY = Param(3);
-    s.RayZ = Param(2);
+    Ray.RayX = 0;
+    Ray.RayY = Param(3);
+    Ray.RayZ = Param(2);
     const int64_t isf = Round(Param(4));
     if (isf < 0 || isf > TNodeReals::HighBound) RaiseRangeError();
-    s.CurSurface = static_cast<uint8_t>(isf);
+    Ray.CurSurface = static_cast<uint8_t>(isf);
     ProcessSingularity();
     // Arriving against the normal makes the diffuse reflection send the ray over the wall's
     // hemisphere into the cavity.
     CurrentSurfaceNormal();
-    const long c = s.CurSurface;
-    s.RayDX = -s.SurfNormalX[c];
-    s.RayDY = -s.SurfNormalY[c];
-    s.RayDZ = -s.SurfNormalZ[c];
+    Ray.RayDX = -Ray.NormalX;
+    Ray.RayDY = -Ray.NormalY;
+    Ray.RayDZ = -Ray.NormalZ;
     ReflectDiffuse();
-    s.RayWeight = 1;
+    Ray.RayWeight = 1;
 }
 
 TRayLauncher LauncherOfKind(long kind) {
@@ -155,7 +152,7 @@ TRayLauncher LauncherOfKind(long kind) {
 
 void ProcessSingularity() {
     TSharedData& s = Shared;
-    Real xi = PointXi(s.CurSurface, s.RayX, s.RayY, s.RayZ);
+    Real xi = PointXi(Ray.CurSurface, Ray.RayX, Ray.RayY, Ray.RayZ);
     if (xi / s.NodeXi[1] < 1e-6L) {
         xi += 1e-6L * s.NodeXi[1];  // at the start node: onto surface 1
     } else {
@@ -178,15 +175,15 @@ void ProcessSingularity() {
         return;
     }
     if (surface < 0 || surface > TNodeReals::HighBound) RaiseRangeError();
-    s.CurSurface = static_cast<uint8_t>(surface);
-    s.RayZ = z;
+    Ray.CurSurface = static_cast<uint8_t>(surface);
+    Ray.RayZ = z;
     // Keep the old point's azimuth.
     Real angle;
-    if (s.RayX != 0)
-        angle = std::atan2(s.RayY, s.RayX);
+    if (Ray.RayX != 0)
+        angle = std::atan2(Ray.RayY, Ray.RayX);
     else
-        angle = s.RayY >= 0 ? Pi / 2 : -Pi / 2;
+        angle = Ray.RayY >= 0 ? Pi / 2 : -Pi / 2;
     if (angle < 0) angle += 2 * Pi;
-    s.RayX = y * std::cos(angle);
-    s.RayY = y * std::sin(angle);
+    Ray.RayX = y * std::cos(angle);
+    Ray.RayY = y * std::sin(angle);
 }

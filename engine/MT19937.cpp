@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-uint32_t MTState[MTStateSize];
-int32_t MTIndex = MTUnseeded;
+thread_local uint32_t MTState[MTStateSize];
+thread_local int32_t MTIndex = MTUnseeded;
 
 void MTSeed(uint32_t seed) {
     for (int i = 0; i < MTStateSize; ++i) {

@@ -1,7 +1,8 @@
 #pragma once
 // The engine's one random generator: MT19937 in its 1998 reference form, seeded through the
 // 69069 linear congruential initialisation. Every random decision of a run draws from it; it
-// touches no other generator of the program.
+// touches no other generator of the program. Each thread has its own state, so that threads
+// tracing rays side by side draw from their own streams.
 #include <cstdint>
 
 #include "engine/Global.h"
@@ -11,8 +12,8 @@ inline constexpr int MTStateSize = 624;
 inline constexpr int32_t MTUnseeded = 625;
 inline constexpr uint32_t MTDefaultSeed = 4357;
 
-extern uint32_t MTState[MTStateSize];
-extern int32_t MTIndex;
+extern thread_local uint32_t MTState[MTStateSize];
+extern thread_local int32_t MTIndex;
 
 // Fills the state from `seed` and marks it used up, so the next draw regenerates it.
 void MTSeed(uint32_t seed);

@@ -11,7 +11,7 @@
 // into the area between every step. The arithmetic is the same, operation for operation.
 
 [[noreturn]] void RaiseZeroNorm() {
-    throw EEngineError("Norm = 0; isf = " + std::to_string(Shared.CurSurface));
+    throw EEngineError("Norm = 0; isf = " + std::to_string(Ray.CurSurface));
 }
 
 namespace {
@@ -95,14 +95,16 @@ inline long CheckedSurface(long i) {
     return i;
 }
 
-// The normal of the current surface at the ray's point, evaluated and stored with the surface.
+// The normal of the current surface at the ray's point, evaluated from the surface's own normal
+// (which stays as preprocessing left it, so that no ray depends on the rays before it) and kept
+// with the ray.
 inline TVec StoreCurrentNormal(TSharedData& s) {
-    const long c = CheckedSurface(s.CurSurface);
+    const long c = CheckedSurface(Ray.CurSurface);
     TVec n{s.SurfNormalX.Data()[c], s.SurfNormalY.Data()[c], s.SurfNormalZ.Data()[c]};
-    NormalAt(s, c, s.RayX, s.RayY, n);
-    s.SurfNormalX.Data()[c] = n.x;
-    s.SurfNormalY.Data()[c] = n.y;
-    s.SurfNormalZ.Data()[c] = n.z;
+    NormalAt(s, c, Ray.RayX, Ray.RayY, n);
+    Ray.NormalX = n.x;
+    Ray.NormalY = n.y;
+    Ray.NormalZ = n.z;
     return n;
 }
 
@@ -140,14 +142,13 @@ inline TVec FrameToGlobal(const TVec& n, const TVec& d, const TVec& l) {
             l.x * t1.z + l.y * t2.z + l.z * n.z};
 }
 
-inline TVec StoredNormal(const TSharedData& s, long c) {
-    return {s.SurfNormalX.Data()[c], s.SurfNormalY.Data()[c], s.SurfNormalZ.Data()[c]};
-}
+// The normal last evaluated at the ray's point.
+inline TVec StoredNormal() { return {Ray.NormalX, Ray.NormalY, Ray.NormalZ}; }
 
-inline void SetDirection(TSharedData& s, const TVec& d) {
-    s.RayDX = d.x;
-    s.RayDY = d.y;
-    s.RayDZ = d.z;
+inline void SetDirection(const TVec& d) {
+    Ray.RayDX = d.x;
+    Ray.RayDY = d.y;
+    Ray.RayDZ = d.z;
 }
 
 }  // namespace
@@ -172,51 +173,48 @@ void CosineDirection(Real& x, Real& y, Real& z) {
 }
 
 void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz) {
-    const TSharedData& s = Shared;
-    const TVec o = FrameToGlobal(StoredNormal(s, CheckedSurface(s.CurSurface)),
-                                 {s.RayDX, s.RayDY, s.RayDZ}, {lx, ly, lz});
+    const TVec o = FrameToGlobal(StoredNormal(), {Ray.RayDX, Ray.RayDY, Ray.RayDZ}, {lx, ly, lz});
     ox = o.x;
     oy = o.y;
     oz = o.z;
 }
 
 void ReflectDiffuse() {
-    TSharedData& s = Shared;
     TVec l;
     CosineDirectionOf(l);
-    TVec d = FrameToGlobal(StoredNormal(s, CheckedSurface(s.CurSurface)),
-                           {s.RayDX, s.RayDY, s.RayDZ}, l);
+    TVec d = FrameToGlobal(StoredNormal(), {Ray.RayDX, Ray.RayDY, Ray.RayDZ}, l);
     NormalizeVector(d.x, d.y, d.z);
-    SetDirection(s, d);
+    SetDirection(d);
 }
 
 namespace {
 
-inline void MirrorAbout(TSharedData& s, const TVec& n) {
-    TVec d{s.RayDX, s.RayDY, s.RayDZ};
+inline void MirrorAbout(const TVec& n) {
+    TVec d{Ray.RayDX, Ray.RayDY, Ray.RayDZ};
     const Real dn2 = 2 * (d.x * n.x + d.y * n.y + d.z * n.z);
     d.x -= dn2 * n.x;
     d.y -= dn2 * n.y;
     d.z -= dn2 * n.z;
     NormalizeVector(d.x, d.y, d.z);
-    SetDirection(s, d);
+    SetDirection(d);
 }
 
 }  // namespace
 
 void ReflectSpecular() {
     TSharedData& s = Shared;
-    MirrorAbout(s, StoreCurrentNormal(s));
+    MirrorAbout(StoreCurrentNormal(s));
 }
 
 void ReflectSpecularAtEvaluatedNormal() {
     TSharedData& s = Shared;
-    const long c = CheckedSurface(s.CurSurface);
+    const long c = CheckedSurface(Ray.CurSurface);
     const uint8_t kind = s.SurfKind.Data()[c];
     // On the axis a cylinder's normal is 0 and every evaluation reports it: evaluate again there.
-    const bool same = kind == SurfDisk || (kind == SurfCylinder && !(s.RayX == 0 && s.RayY == 0));
+    const bool same =
+        kind == SurfDisk || (kind == SurfCylinder && !(Ray.RayX == 0 && Ray.RayY == 0));
     if (same)
-        MirrorAbout(s, StoredNormal(s, c));
+        MirrorAbout(StoredNormal());
     else
-        MirrorAbout(s, StoreCurrentNormal(s));
+        MirrorAbout(StoreCurrentNormal(s));
 }

@@ -45,5 +45,5 @@ void ReflectSpecular();
 // so is a zero normal, which every evaluation reports.
 void ReflectSpecularAtEvaluatedNormal();
 
-// The normal of the current surface at the ray's point, stored with the surface.
+// The normal of the current surface at the ray's point, kept with the ray (Ray.NormalX/Y/Z).
 void CurrentSurfaceNormal();

@@ -16,8 +16,8 @@ constexpr uint8_t kLocalHemispherical = 4;
 // ray ends: the same additions in the same order give the same value at every k. The radiance
 // ratios are taken after the reflection: nothing of either feeds the other and the reflection
 // leads to the next hit search, so the processor can overlap the slow exponentials with it.
-inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
-    const long c = s.CurSurface;
+inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums) {
+    const long c = Ray.CurSurface;
     CurrentSurfaceNormal();
     HitTemperature();
     const Real e = s.SurfEmissivity[c];
@@ -27,9 +27,9 @@ inline void Bounce(TSharedData& s, Real& w, Real& iso, Real* sums, int count) {
         ReflectDiffuse();
     else
         ReflectSpecularAtEvaluatedNormal();
-    const Real* ratio = RadianceRatios.At(s.CurHitT);
+    const TRatioView ratios = RadianceRatios.At(Ray.CurHitT);
     iso += ew;
-    for (int k = 0; k < count; ++k) sums[k] += ratio[k] * ew;
+    AddRatios(ratios, ew, sums);
 }
 
 }  // namespace
@@ -39,8 +39,8 @@ bool TraceRay(std::string& message) {
     if (!message.empty()) message.clear();
     if (s.WavelengthCount > TSpectrum::HighBound) RaiseRangeError();
     const int count = s.WavelengthCount + 1;
-    Real* isoSums = s.RaySums[0].Data();
-    Real* sums = s.RaySums[1].Data();
+    Real* isoSums = Ray.RaySums[0].Data();
+    Real* sums = Ray.RaySums[1].Data();
     for (int k = 0; k < count; ++k) isoSums[k] = sums[k] = 0;
     RadianceRatios.Prepare();
 
@@ -51,25 +51,24 @@ bool TraceRay(std::string& message) {
         return false;
     }
 
-    Real w = s.RayWeight;
+    Real w = Ray.RayWeight;
     Real iso = 0;
     if (fromWall) {
         // The start point is the first hit, the ray arriving against its launched direction.
-        s.RayDX = -s.RayDX;
-        s.RayDY = -s.RayDY;
-        s.RayDZ = -s.RayDZ;
-        Bounce(s, w, iso, sums, count);
+        Ray.RayDX = -Ray.RayDX;
+        Ray.RayDY = -Ray.RayDY;
+        Ray.RayDZ = -Ray.RayDZ;
+        Bounce(s, w, iso, sums);
     }
-    while (w / s.RayWeight > s.CurThreshold) {
+    while (w / Ray.RayWeight > s.CurThreshold) {
         if (!FindFirstHit()) {
             // Escaped through the aperture: it brings the background's radiance.
             if (s.CurTbg > 0) {
-                const Real* ratio = RadianceRatios.At(s.CurTbg, 1);
-                for (int k = 0; k < count; ++k) sums[k] += ratio[k] * w;
+                AddRatios(RadianceRatios.At(s.CurTbg, 1), w, sums);
             }
             break;
         }
-        Bounce(s, w, iso, sums, count);
+        Bounce(s, w, iso, sums);
     }
     for (int k = 0; k < count; ++k) isoSums[k] = iso;
     return true;
@@ -80,9 +79,9 @@ bool TraceFirstBounce(Real& x0, Real& y0, Real& z0, Real& x1, Real& y1, Real& z1
     TSharedData& s = Shared;
     message.clear();
     s.RayLauncher();
-    x0 = s.RayX;
-    y0 = s.RayY;
-    z0 = s.RayZ;
+    x0 = Ray.RayX;
+    y0 = Ray.RayY;
+    z0 = Ray.RayZ;
     if (s.CurViewIndex != kLocalHemispherical) {
         if (!InsideAperture()) {
             message = SOutOfAperture;
@@ -95,8 +94,8 @@ bool TraceFirstBounce(Real& x0, Real& y0, Real& z0, Real& x1, Real& y1, Real& z1
     } else {
         FindNextHit();
     }
-    x1 = s.RayX;
-    y1 = s.RayY;
-    z1 = s.RayZ;
+    x1 = Ray.RayX;
+    y1 = Ray.RayY;
+    z1 = Ray.RayZ;
     return true;
 }

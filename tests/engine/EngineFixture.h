@@ -49,10 +49,9 @@ protected:
     }
 
     static void SetRay(Real x, Real y, Real z, Real dx, Real dy, Real dz, uint8_t surface) {
-        TSharedData& s = Shared;
-        s.RayX = x, s.RayY = y, s.RayZ = z;
-        s.RayDX = dx, s.RayDY = dy, s.RayDZ = dz;
-        s.CurSurface = surface;
+        Ray.RayX = x, Ray.RayY = y, Ray.RayZ = z;
+        Ray.RayDX = dx, Ray.RayDY = dy, Ray.RayDZ = dz;
+        Ray.CurSurface = surface;
     }
 
     // The generatrix of the hit-search examples: bottom disk at z = 0 up to radius 1, cylinder of

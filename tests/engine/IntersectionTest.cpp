@@ -29,10 +29,10 @@ TEST_F(IntersectionTest, FirstHitOnTheStepCavity) {
         SCOPED_TRACE(c.name);
         SetRay(c.x, c.y, c.z, c.dx, c.dy, c.dz, c.from);
         EXPECT_EQ(FindFirstHit(), c.hit);
-        EXPECT_EQ(Shared.CurSurface, c.surface);
-        EXPECT_NEAR(Shared.RayX, c.hx, 1e-15L);
-        EXPECT_NEAR(Shared.RayY, c.hy, 1e-15L);
-        EXPECT_NEAR(Shared.RayZ, c.hz, 1e-15L);
+        EXPECT_EQ(Ray.CurSurface, c.surface);
+        EXPECT_NEAR(Ray.RayX, c.hx, 1e-15L);
+        EXPECT_NEAR(Ray.RayY, c.hy, 1e-15L);
+        EXPECT_NEAR(Ray.RayZ, c.hz, 1e-15L);
     }
 }
 
@@ -42,21 +42,21 @@ TEST_F(IntersectionTest, RootAtTheLowerNodeOfASegmentIsRejectedThere) {
     SetGeneratrix({{0, 0}, {0, 1}, {1, 1}, {2, 1}, {2, 0.5}});
     SetRay(0, 0, 1, 1, 0, 0, 0);
     ASSERT_TRUE(FindFirstHit());
-    EXPECT_EQ(Shared.CurSurface, 2);
-    EXPECT_EQ(Shared.RayX, 1);
+    EXPECT_EQ(Ray.CurSurface, 2);
+    EXPECT_EQ(Ray.RayX, 1);
 }
 
 TEST_F(IntersectionTest, NextHitIncludesTheApertureAndMovesEvenWithoutHit) {
     SetStepCavity();
     SetRay(0, 0.25L, 0, 0, 0, 1, 1);
     FindNextHit();
-    EXPECT_EQ(Shared.CurSurface, 4);
-    EXPECT_EQ(Shared.RayZ, 2);
+    EXPECT_EQ(Ray.CurSurface, 4);
+    EXPECT_EQ(Ray.RayZ, 2);
 
     SetRay(0, 0.25L, 3, 0, 0, 1, 0);  // above the cavity, going away
     FindNextHit();
-    EXPECT_EQ(Shared.CurSurface, 0);
-    EXPECT_EQ(Shared.RayZ, 3 + NoHit);
+    EXPECT_EQ(Ray.CurSurface, 0);
+    EXPECT_EQ(Ray.RayZ, 3 + NoHit);
 }
 
 TEST_F(IntersectionTest, InsideAperture) {
@@ -162,10 +162,10 @@ TEST_F(IntersectionTest, SearchPicksWhatAPlainScanPicks) {
                 } else {
                     FindNextHit();
                 }
-                ASSERT_EQ(Shared.CurSurface, best);
-                EXPECT_EQ(Shared.RayX, x0 + bestT * dx);
-                EXPECT_EQ(Shared.RayY, y0 + bestT * dy);
-                EXPECT_EQ(Shared.RayZ, z + bestT * dz);
+                ASSERT_EQ(Ray.CurSurface, best);
+                EXPECT_EQ(Ray.RayX, x0 + bestT * dx);
+                EXPECT_EQ(Ray.RayY, y0 + bestT * dy);
+                EXPECT_EQ(Ray.RayZ, z + bestT * dz);
                 ++compared;
             }
         }

@@ -28,12 +28,12 @@ TEST_F(LaunchersTest, NormalBeamAvoidsTheAxisAndTheRim) {
     for (const Case& c : cases) {
         SetCondition(0, {c.yb, 0});
         Shared.RayLauncher();
-        EXPECT_EQ(Shared.RayX, 0);
-        EXPECT_EQ(Shared.RayY, c.expectedY);
-        EXPECT_EQ(Shared.RayZ, 2.2L);
-        EXPECT_EQ(Shared.RayDZ, -1);
-        EXPECT_EQ(Shared.RayWeight, 1);
-        EXPECT_EQ(Shared.CurSurface, 0);
+        EXPECT_EQ(Ray.RayX, 0);
+        EXPECT_EQ(Ray.RayY, c.expectedY);
+        EXPECT_EQ(Ray.RayZ, 2.2L);
+        EXPECT_EQ(Ray.RayDZ, -1);
+        EXPECT_EQ(Ray.RayWeight, 1);
+        EXPECT_EQ(Ray.CurSurface, 0);
     }
 }
 
@@ -58,11 +58,11 @@ TEST_F(LaunchersTest, DirectionalAndConicalDirections) {
         for (int i = 0; i < 3; ++i) {
             Shared.RayLauncher();
             // The direction goes through sin and cos: equal within a few ulps on any processor.
-            EXPECT_TRUE(WithinUlps(Shared.RayDY, c.dy, 4));
-            EXPECT_TRUE(WithinUlps(Shared.RayDZ, c.dz, 4));
-            EXPECT_EQ(Shared.RayY, c.y);
-            EXPECT_EQ(Shared.RayZ, c.z);
-            EXPECT_EQ(Shared.CurSurface, 0);
+            EXPECT_TRUE(WithinUlps(Ray.RayDY, c.dy, 4));
+            EXPECT_TRUE(WithinUlps(Ray.RayDZ, c.dz, 4));
+            EXPECT_EQ(Ray.RayY, c.y);
+            EXPECT_EQ(Ray.RayZ, c.z);
+            EXPECT_EQ(Ray.CurSurface, 0);
         }
     }
 }
@@ -73,20 +73,20 @@ TEST_F(LaunchersTest, BeamsHaveTheirGeometry) {
     SetCondition(1, {3, 0.3L, 25});
     for (int i = 0; i < 100; ++i) {
         s.RayLauncher();
-        const Real ox = s.RayX, oy = s.RayY, oz = s.RayZ - 3;
-        EXPECT_NEAR(ox * s.RayDX + oy * s.RayDY + oz * s.RayDZ, 0, 1e-18L);
+        const Real ox = Ray.RayX, oy = Ray.RayY, oz = Ray.RayZ - 3;
+        EXPECT_NEAR(ox * Ray.RayDX + oy * Ray.RayDY + oz * Ray.RayDZ, 0, 1e-18L);
         EXPECT_LT(ox * ox + oy * oy + oz * oz, 0.09L);
-        EXPECT_NEAR(s.RayDZ, -std::cos(25 * Pi / 180), 1e-18L);
+        EXPECT_NEAR(Ray.RayDZ, -std::cos(25 * Pi / 180), 1e-18L);
     }
     // Conical: every ray comes from the apex (0, YB, ZB) within the half angle w / 2.
     SetCondition(2, {0.1L, 5, 30});
     for (int i = 0; i < 100; ++i) {
         s.RayLauncher();
-        const Real ax = s.RayX, ay = s.RayY - 0.1L, az = s.RayZ - 5;
-        EXPECT_NEAR(ay * s.RayDZ - az * s.RayDY, 0, 1e-17L);
-        EXPECT_NEAR(az * s.RayDX - ax * s.RayDZ, 0, 1e-17L);
-        EXPECT_GE(-s.RayDZ, std::cos(15 * Pi / 180));
-        EXPECT_EQ(s.RayZ, 2);
+        const Real ax = Ray.RayX, ay = Ray.RayY - 0.1L, az = Ray.RayZ - 5;
+        EXPECT_NEAR(ay * Ray.RayDZ - az * Ray.RayDY, 0, 1e-17L);
+        EXPECT_NEAR(az * Ray.RayDX - ax * Ray.RayDZ, 0, 1e-17L);
+        EXPECT_GE(-Ray.RayDZ, std::cos(15 * Pi / 180));
+        EXPECT_EQ(Ray.RayZ, 2);
     }
 }
 
@@ -103,15 +103,15 @@ TEST_F(LaunchersTest, IntegratedDetectorBranches) {
         SetCondition(3, {0, 0.3L, c.h});
         for (int i = 0; i < 200; ++i) {
             Shared.RayLauncher();
-            const TSharedData& s = Shared;
-            EXPECT_EQ(s.RayZ, 2 + c.h);
+            EXPECT_EQ(Ray.RayZ, 2 + c.h);
             ASSERT_TRUE(InsideAperture());
-            EXPECT_NEAR(s.RayDX * s.RayDX + s.RayDY * s.RayDY + s.RayDZ * s.RayDZ, 1, 1e-18L);
+            EXPECT_NEAR(Ray.RayDX * Ray.RayDX + Ray.RayDY * Ray.RayDY + Ray.RayDZ * Ray.RayDZ, 1,
+                        1e-18L);
             if (c.distant) {
-                const Real d = c.h / -s.RayDZ;  // distance to the aperture plane along the ray
-                EXPECT_NEAR(s.RayWeight, s.RayDZ * s.RayDZ / (d * d), 1e-18L);
+                const Real d = c.h / -Ray.RayDZ;  // distance to the aperture plane along the ray
+                EXPECT_NEAR(Ray.RayWeight, Ray.RayDZ * Ray.RayDZ / (d * d), 1e-18L);
             } else {
-                EXPECT_EQ(s.RayWeight, 1);
+                EXPECT_EQ(Ray.RayWeight, 1);
             }
         }
     }
@@ -136,16 +136,12 @@ TEST_F(LaunchersTest, LocalHemisphericalLeavesNodesAlongTheirSurface) {
         SCOPED_TRACE(c.name);
         SetCondition(4, {0, c.z, c.y, Real(c.isf)});
         Shared.RayLauncher();
-        const TSharedData& s = Shared;
-        EXPECT_EQ(s.CurSurface, c.surface);
-        EXPECT_NEAR(s.RayZ, c.newZ, 1e-15L);
-        EXPECT_NEAR(std::hypot(s.RayX, s.RayY), c.newY, 1e-15L);
-        EXPECT_EQ(s.RayWeight, 1);
+        EXPECT_EQ(Ray.CurSurface, c.surface);
+        EXPECT_NEAR(Ray.RayZ, c.newZ, 1e-15L);
+        EXPECT_NEAR(std::hypot(Ray.RayX, Ray.RayY), c.newY, 1e-15L);
+        EXPECT_EQ(Ray.RayWeight, 1);
         // The direction looks into the cavity from the wall.
-        const long i = s.CurSurface;
-        EXPECT_GT(
-            s.RayDX * s.SurfNormalX[i] + s.RayDY * s.SurfNormalY[i] + s.RayDZ * s.SurfNormalZ[i],
-            0);
+        EXPECT_GT(Ray.RayDX * Ray.NormalX + Ray.RayDY * Ray.NormalY + Ray.RayDZ * Ray.NormalZ, 0);
     }
     EXPECT_TRUE(Messages.Shown.empty());
 }
@@ -165,16 +161,16 @@ TEST_F(LaunchersTest, DrawsFollowTheGeneratorInOrder) {
     MTSeed(4357);
     SetCondition(0, {0.1L, 0.5L});
     Shared.RayLauncher();
-    EXPECT_EQ(Shared.RayX, 0.5L * (2 * u1 - 1));
-    EXPECT_EQ(Shared.RayY, 0.5L * (2 * u2 - 1) + 0.1L);
+    EXPECT_EQ(Ray.RayX, 0.5L * (2 * u1 - 1));
+    EXPECT_EQ(Ray.RayY, 0.5L * (2 * u2 - 1) + 0.1L);
 
     MTSeed(4357);
     SetCondition(2, {0.1L, 5, 40});
     Shared.RayLauncher();
     const Real mu = (std::cos(40 * Pi / 360) - 1) * u1 + 1;
-    EXPECT_TRUE(WithinUlps(Shared.RayDZ, -mu, 4));
+    EXPECT_TRUE(WithinUlps(Ray.RayDZ, -mu, 4));
     // 1 - mu^2 loses digits when mu is near 1, so the bound is relative to the direction's length.
-    EXPECT_NEAR(Shared.RayDX, std::sqrt(1 - mu * mu) * std::cos(2 * Pi * u2), 1e-17L);
+    EXPECT_NEAR(Ray.RayDX, std::sqrt(1 - mu * mu) * std::cos(2 * Pi * u2), 1e-17L);
 }
 
 TEST(RandomInDisk, PointsAreUniformInTheDisk) {

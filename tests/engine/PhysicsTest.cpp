@@ -113,7 +113,7 @@ TEST_F(PhysicsTest, DiffuseSphereMatchesTheClosedForm) {
     Real sum = 0, sum2 = 0;
     for (int r = 0; r < rays; ++r) {
         ASSERT_TRUE(TraceRay(message)) << message;
-        const Real x = Shared.RaySums[0][0];
+        const Real x = Ray.RaySums[0][0];
         sum += x;
         sum2 += x * x;
     }

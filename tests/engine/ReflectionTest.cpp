@@ -57,7 +57,7 @@ TEST_F(ReflectionTest, NormalsPointIntoTheCavity) {
 }
 
 TEST_F(ReflectionTest, ZeroVectorsAreReported) {
-    Shared.CurSurface = 3;
+    Ray.CurSurface = 3;
     Real x = 0, y = 0, z = 0;
     try {
         NormalizeVector(x, y, z);
@@ -91,9 +91,9 @@ TEST_F(ReflectionTest, SpecularReflectionMirrorsAboutTheNormal) {
     for (const Case& c : cases) {
         SetRay(c.point.x, c.point.y, c.point.z, c.in.x, c.in.y, c.in.z, c.surface);
         ReflectSpecular();
-        EXPECT_NEAR(Shared.RayDX, c.out.x, 1e-18L);
-        EXPECT_NEAR(Shared.RayDY, c.out.y, 1e-18L);
-        EXPECT_NEAR(Shared.RayDZ, c.out.z, 1e-18L);
+        EXPECT_NEAR(Ray.RayDX, c.out.x, 1e-18L);
+        EXPECT_NEAR(Ray.RayDY, c.out.y, 1e-18L);
+        EXPECT_NEAR(Ray.RayDZ, c.out.z, 1e-18L);
     }
 }
 
@@ -150,8 +150,9 @@ TEST_F(ReflectionTest, DiffuseDirectionsFollowTheCosineLaw) {
         std::vector<double> cos2, azimuth;
         for (int i = 0; i < 20000; ++i) {
             SetRay(c.point.x, c.point.y, c.point.z, c.in.x, c.in.y, c.in.z, c.surface);
+            CurrentSurfaceNormal();
             ReflectDiffuse();
-            const TVec3 d{Shared.RayDX, Shared.RayDY, Shared.RayDZ};
+            const TVec3 d{Ray.RayDX, Ray.RayDY, Ray.RayDZ};
             ASSERT_NEAR(Dot(d, d), 1, 1e-15L);
             const Real cn = Dot(d, n);
             ASSERT_GT(cn, 0);
@@ -209,10 +210,8 @@ TEST_F(ReflectionTest, MirrorAtAnEvaluatedNormalEqualsAFreshMirror) {
                 ReflectSpecular();
             else
                 ReflectSpecularAtEvaluatedNormal();
-            const TSharedData& s = Shared;
-            dir[fresh] = {s.RayDX, s.RayDY, s.RayDZ};
-            normal[fresh] = {s.SurfNormalX[c.surface], s.SurfNormalY[c.surface],
-                             s.SurfNormalZ[c.surface]};
+            dir[fresh] = {Ray.RayDX, Ray.RayDY, Ray.RayDZ};
+            normal[fresh] = {Ray.NormalX, Ray.NormalY, Ray.NormalZ};
             messages[fresh] = Messages.Shown.size();
         }
         EXPECT_EQ(dir[0].x, dir[1].x);

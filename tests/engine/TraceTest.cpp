@@ -57,17 +57,17 @@ TEST_F(TraceTest, FirstBounce) {
         if (!c.ok) continue;
         if (c.kind == 4) {
             // Up from the bottom: the side wall or the aperture disk, which counts here.
-            if (Shared.CurSurface == 3) {
+            if (Ray.CurSurface == 3) {
                 EXPECT_EQ(z1, c.z1);
                 EXPECT_LT(std::hypot(x1, y1), 1);
             } else {
-                EXPECT_EQ(Shared.CurSurface, 2);
+                EXPECT_EQ(Ray.CurSurface, 2);
                 EXPECT_NEAR(std::hypot(x1, y1), 1, 1e-15L);
             }
             EXPECT_EQ(z0, 0);
         } else {
             EXPECT_EQ(z1, c.z1);
-            EXPECT_EQ(Shared.CurSurface, 1);
+            EXPECT_EQ(Ray.CurSurface, 1);
             EXPECT_EQ(x1, x0);
             EXPECT_EQ(y1, y0);
         }
@@ -84,11 +84,11 @@ TEST_F(TraceTest, RayThroughAnOpenBottomBringsOnlyTheBackground) {
         std::string message;
         ASSERT_TRUE(TraceRay(message)) << message;
         for (long k = 0; k <= 2; ++k) {
-            EXPECT_EQ(Shared.RaySums[0][k], 0);
+            EXPECT_EQ(Ray.RaySums[0][k], 0);
             const Real expected = tbg > 0 ? RelativeRadiance(tbg, Shared.CurWavelengths[k]) /
                                                 RelativeRadiance(1000, Shared.CurWavelengths[k])
                                           : 0;
-            EXPECT_NEAR(Shared.RaySums[1][k], expected, expected * 1e-15L) << k;
+            EXPECT_NEAR(Ray.RaySums[1][k], expected, expected * 1e-15L) << k;
         }
     }
 }
@@ -104,7 +104,7 @@ TEST_F(TraceTest, ThresholdEndsTheRayAfterTenHalvings) {
     for (int r = 0; r < 200; ++r) {
         std::string message;
         ASSERT_TRUE(TraceRay(message)) << message;
-        const Real sum = Shared.RaySums[0][0];
+        const Real sum = Ray.RaySums[0][0];
         EXPECT_LE(sum, 1 - std::ldexp(1.0L, -10));
         if (sum == 1 - std::ldexp(1.0L, -10)) ++full;
     }
