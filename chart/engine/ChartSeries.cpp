@@ -1,0 +1,197 @@
+#include "chart/engine/ChartSeries.h"
+
+#include <algorithm>
+
+#include "chart/foundation/DefaultColors.h"
+#include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/QuickSortWithCallbacks.h"
+#include "platform/classes/AssignIfChanged.h"
+#include "platform/classes/Publisher.h"
+#include "platform/rtl/Format.h"
+
+TChartSeries::TChartSeries(TComponent* owner)
+    : TComponent(owner), FX(new TChartValueList(this, "X")), FY(new TChartValueList(this, "Y")) {
+    FX->SetOrder(loAscending);
+}
+
+// The value lists go with FValueLists; they reach the container directly, never the series.
+TChartSeries::~TChartSeries() = default;
+
+void TChartSeries::Publish(TPublisher<TChartSeries>& p) {
+    p.Boolean("Active", &TChartSeries::Active, &TChartSeries::SetActive).Default(true);
+    p.Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint)
+        .Default(false);
+    p.Color("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)
+        .Default(clDefault);
+    p.Object("XValues", [](const TChartSeries& s) { return s.FX; });
+    p.Object("YValues", [](const TChartSeries& s) { return s.FY; });
+}
+
+void TChartSeries::SetActive(bool value) {
+    if (AssignIfChanged(FActive, value)) RepaintChart();
+}
+void TChartSeries::SetSeriesColor(TColor value) {
+    if (AssignIfChanged(FColor, value)) RepaintChart();
+}
+void TChartSeries::SetColorEachPoint(bool value) {
+    if (AssignIfChanged(FColorEachPoint, value)) RepaintChart();
+}
+
+void TChartSeries::RepaintChart() { ++FRepaintRequests; }
+
+void TChartSeries::NotifyLinkedSeries(TLinkedSeriesChange kind, int index) {
+    if (FUpdateCount == 0 && OnLinkedChange) OnLinkedChange(*this, kind, index);
+}
+
+void TChartSeries::EndUpdate() {
+    if (FUpdateCount == 0) return;
+    if (--FUpdateCount == 0) NotifyLinkedSeries(lscFull, 0);
+}
+
+// --- Adding.
+
+int TChartSeries::AddXYPoint(double x, double y, const std::string& label, TColor color) {
+    FX->TempValue = x;
+    FY->TempValue = y;
+    if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
+    // The X list decides the place, for horizontal series too; the others follow.
+    const int index = FX->InsertTempOrdered();
+    for (int i = 1; i < FValueLists.Count(); ++i) {
+        TChartValueList* list = FValueLists.ValueList(i);
+        list->InsertValue(index, list->TempValue);
+    }
+    if (FColors)
+        FColors->insert(FColors->begin() + index, color);
+    else if (color != clDefault) {
+        FColors = std::make_unique<std::vector<TColor>>(size_t(Count() - 1), clDefault);
+        FColors->insert(FColors->begin() + index, color);
+    }
+    if (!label.empty() || FLabels.Count() > 0) FLabels.InsertLabel(index, label);
+    if (FUpdateCount == 0) NotifyValueAdded(index);
+    return index;
+}
+
+void TChartSeries::NotifyValueAdded(int valueIndex) {
+    if (OnAfterAdd) OnAfterAdd(*this, valueIndex);
+    NotifyLinkedSeries(lscAdded, valueIndex);
+    if (FActive) RepaintChart();
+}
+
+int TChartSeries::AddValue(double value, const std::string& label, TColor color) {
+    const double position = Count();
+    return FYMandatory ? AddXYPoint(position, value, label, color)
+                       : AddXYPoint(value, position, label, color);
+}
+int TChartSeries::AddX(double value, const std::string& label, TColor color) {
+    return AddXYPoint(value, Count(), label, color);
+}
+int TChartSeries::AddY(double value, const std::string& label, TColor color) {
+    return AddXYPoint(Count(), value, label, color);
+}
+int TChartSeries::AddNullPoint(const std::string& label) {
+    return AddValue(DefaultNullValue, label, clNone);
+}
+int TChartSeries::AddNullXYPoint(double x, double y, const std::string& label) {
+    return AddXYPoint(x, y, label, clNone);
+}
+int TChartSeries::AddNullValue(double value) { return AddValue(value, {}, clNone); }
+
+// --- Reading and changing.
+
+void TChartSeries::SetXValueAt(int index, double value) {
+    FX->SetValue(index, value);
+    RepaintChart();
+}
+void TChartSeries::SetYValueAt(int index, double value) {
+    FY->SetValue(index, value);
+    RepaintChart();
+}
+
+TColor TChartSeries::StoredPointColor(int index) const {
+    if (!FColors || index < 0 || index >= int(FColors->size())) return clDefault;
+    return (*FColors)[size_t(index)];
+}
+
+TColor TChartSeries::ValueColor(int index) const {
+    const TColor stored = StoredPointColor(index);
+    if (stored != clDefault) return stored;
+    if (!FColorEachPoint) return FColor;
+    return DefaultColorAt(index);
+}
+
+void TChartSeries::SetPointColor(int index, TColor color) {
+    if (!FColors) {
+        if (color == clDefault) return;
+        FColors = std::make_unique<std::vector<TColor>>(size_t(Count()), clDefault);
+    }
+    if (index >= 0 && index < int(FColors->size())) (*FColors)[size_t(index)] = color;
+    RepaintChart();
+}
+
+void TChartSeries::SetPointLabel(int index, const std::string& text) {
+    FLabels.SetLabel(index, text);
+    RepaintChart();
+}
+
+// --- Deleting and clearing.
+
+void TChartSeries::Delete(int valueIndex) {
+    if (valueIndex < 0 || valueIndex >= Count())
+        throw ChartException(
+            Format(TxtSeriesDeleteValueIndexOutOfBounds, {valueIndex, Count() - 1}));
+    for (TChartValueList* list : FValueLists) list->DeleteValue(valueIndex);
+    if (FColors) FColors->erase(FColors->begin() + valueIndex);
+    FLabels.DeleteLabel(valueIndex);
+    NotifyLinkedSeries(lscDeleted, valueIndex);
+    if (FActive) RepaintChart();
+}
+
+void TChartSeries::DeleteRange(int start, int quantity, bool removeGap) {
+    if (start < 0 || start >= Count() || quantity <= 0) return;
+    // Clamped here once, so that every list, colour and label loses the same points.
+    quantity = std::min(quantity, Count() - start);
+    for (TChartValueList* list : FValueLists) list->DeleteRange(start, quantity);
+    if (FColors) {
+        FColors->erase(FColors->begin() + start, FColors->begin() + start + quantity);
+        if (FColors->empty()) FColors.reset();
+    }
+    FLabels.DeleteRange(start, quantity);
+    NotifyLinkedSeries(lscDeleted, -1);
+    if (FActive) RepaintChart();
+    if (removeGap) NotMandatoryValueList().FillSequence();
+}
+
+void TChartSeries::ClearValueStorage() {
+    for (TChartValueList* list : FValueLists) list->Clear();
+    FColors.reset();
+    FLabels.Clear();
+}
+
+void TChartSeries::Clear() {
+    ClearValueStorage();
+    if (OnClearValues) OnClearValues(*this);
+    NotifyLinkedSeries(lscCleared, 0);
+    if (FActive && !ComponentState().Contains(csDestroying)) RepaintChart();
+}
+
+// --- Ordering.
+
+void TChartSeries::ExchangePoints(int indexA, int indexB) {
+    for (TChartValueList* list : FValueLists) list->ExchangeValues(indexA, indexB);
+    if (FColors) std::swap((*FColors)[size_t(indexA)], (*FColors)[size_t(indexB)]);
+    FLabels.Exchange(indexA, indexB);
+}
+
+void TChartSeries::SortByLabels(TChartListOrder order) {
+    if (order == loNone) return;
+    const int sign = order == loDescending ? -1 : 1;
+    QuickSortWithCallbacks(
+        0, Count() - 1,
+        [this, sign](int a, int b) {
+            const std::string la = FLabels.Label(a), lb = FLabels.Label(b);
+            return sign * (la < lb ? -1 : (la == lb ? 0 : 1));
+        },
+        [this](int a, int b) { ExchangePoints(a, b); });
+    NotMandatoryValueList().FillSequence();
+    RepaintChart();
+}
