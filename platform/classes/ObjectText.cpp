@@ -135,8 +135,13 @@ public:
     TBinaryToText(TStream& input, TStream& output) : FReader(input), FIn(input), FOut(output) {}
 
     void Run() {
-        FReader.ReadSignature();
-        ConvertObject();
+        try {
+            FReader.ReadSignature();
+            ConvertObject();
+        } catch (Exception& e) {
+            FReader.MarkFailure(e);
+            throw;
+        }
     }
 
 private:
