@@ -109,6 +109,27 @@ std::string CurrencyText(int64_t tenThousandths) {
     return text;
 }
 
+// The plain decimal form of a currency ("-12.5", as CurrencyText writes it, up to four decimals)
+// as ten-thousandths, exactly, over the whole range of the 64-bit count. False for any other form.
+bool ParseCurrency(const std::string& text, int64_t& tenThousandths) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const size_t dot = text.find('.');
+    const std::string whole = text.substr(negative ? 1 : 0, dot - (negative ? 1 : 0));
+    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    auto digits = [](const std::string& s) {
+        return s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > 4) return false;
+    fraction.resize(4, '0');
+    uint64_t magnitude = 0;
+    auto [p, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), magnitude);
+    if (ec != std::errc() || magnitude > (uint64_t(INT64_MAX) + 1) / 10000) return false;
+    magnitude = magnitude * 10000 + uint64_t(std::stoi(fraction));
+    if (magnitude > uint64_t(INT64_MAX) + (negative ? 1 : 0)) return false;
+    tenThousandths = negative ? int64_t(0 - magnitude) : int64_t(magnitude);
+    return true;
+}
+
 // ---- UTF-8 code points ----
 
 // The code points of a string; text that is not valid UTF-8 cannot be written as #n codes.
@@ -617,6 +638,11 @@ private:
                 break;
             }
             case 'c': {
+                int64_t tenThousandths;
+                if (ParseCurrency(t, tenThousandths)) {
+                    FWriter.WriteCurrency(tenThousandths);
+                    break;
+                }
                 long double v;
                 if (!ParseAs(t, v) || std::fabs(v) > 9e14L) Error("Number expected");
                 FWriter.WriteCurrency(Round(v * 10000));

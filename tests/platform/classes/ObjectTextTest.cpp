@@ -63,6 +63,9 @@ TEST_F(ObjectText, NonFiniteAndSubnormalFloatsKeepTheirBitsThroughText) {
         {Raw('\x0F', -std::numeric_limits<float>::infinity()), "-INFs"},
         {Raw('\x11', std::numeric_limits<double>::quiet_NaN()), "NANd"},
         {Raw('\x11', std::numeric_limits<double>::denorm_min()), "5E-324d"},
+        // Currencies over their whole 64-bit range, exactly.
+        {Raw('\x10', std::numeric_limits<int64_t>::min()), "-922337203685477.5808c"},
+        {Raw('\x10', std::numeric_limits<int64_t>::max()), "922337203685477.5807c"},
     };
     for (const auto& c : cases) {
         const std::string binary = ShapeStream("Tag", c.value);
