@@ -1,10 +1,14 @@
 #include "platform/classes/ObjectText.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/classes/ClassErrors.h"
@@ -21,11 +25,33 @@ constexpr int kLineLength = 64;    // characters of a string per line
 constexpr int kBytesPerLine = 32;  // bytes of a binary value per line
 
 // ---- Float text: the shortest form that reads back to the same value ----
+//
+// Infinities and NaN are spelled INF, -INF and NAN (with the suffix of a single or a date, INFs,
+// NANd...): the text reader takes these words as floats, so they are not identifiers of the text
+// form. A value whose bits no text gives back (a NaN with a payload or a sign, an 80-bit encoding
+// the processor does not produce itself) is refused by the binary-to-text conversion.
 
+inline constexpr const char* SFloatNotText = "Floating point value cannot be written as text";
+inline constexpr const char* SNotAnIdentifier = "'%s' is not a valid identifier";
+
+// The decimal text as a float, correctly rounded, in the C locale whatever the program's. False
+// for text that is not a number or out of the range of F; 80-bit subnormals read, although
+// std::from_chars refuses them.
 template <class F>
 bool ParseAs(const std::string& text, F& out) {
     auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && p == text.data() + text.size();
+    if (p != text.data() + text.size()) return false;
+    if (ec == std::errc()) return true;
+    if constexpr (std::is_same_v<F, long double>) {
+        if (ec != std::errc::result_out_of_range) return false;
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+        char* end = nullptr;
+        const long double v = strtold_l(text.c_str(), &end, cLocale);
+        if (end != text.c_str() + text.size() || v == 0 || !std::isfinite(v)) return false;
+        out = v;
+        return true;
+    }
+    return false;
 }
 
 template <class F>
@@ -47,6 +73,32 @@ std::string ShortestText(F v) {
     return out;
 }
 
+// The text of v, checked to read back to the very same bits (10 of a long double).
+template <class F>
+std::string FloatText(F v) {
+    std::string text = ShortestText(v);
+    constexpr size_t bits = std::is_same_v<F, long double> ? 10 : sizeof(F);
+    F back{};
+    if (!ParseAs(text, back) || std::memcmp(&back, &v, bits) != 0) throw EReadError(SFloatNotText);
+    return text;
+}
+
+// INF or NAN with an optional suffix s or d: a float in the text form, not an identifier.
+bool IsNonFiniteWord(std::string_view s) {
+    if (s.size() < 3 || (s.substr(0, 3) != "INF" && s.substr(0, 3) != "NAN")) return false;
+    return s.size() == 3 || (s.size() == 4 && (s[3] == 's' || s[3] == 'd'));
+}
+
+// What the text form reads as one symbol: a letter or underscore, then letters, digits,
+// underscores and dots.
+bool IsTextSymbol(std::string_view s) {
+    auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
+    if (s.empty() || !letter(s[0])) return false;
+    for (char c : s.substr(1))
+        if (!letter(c) && !std::isdigit(static_cast<unsigned char>(c)) && c != '.') return false;
+    return true;
+}
+
 std::string CurrencyText(int64_t tenThousandths) {
     uint64_t magnitude =
         tenThousandths < 0 ? 0 - uint64_t(tenThousandths) : uint64_t(tenThousandths);
@@ -57,45 +109,43 @@ std::string CurrencyText(int64_t tenThousandths) {
     return text;
 }
 
+// The plain decimal form of a currency ("-12.5", as CurrencyText writes it, up to four decimals)
+// as ten-thousandths, exactly, over the whole range of the 64-bit count. False for any other form.
+bool ParseCurrency(const std::string& text, int64_t& tenThousandths) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const size_t dot = text.find('.');
+    const std::string whole = text.substr(negative ? 1 : 0, dot - (negative ? 1 : 0));
+    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    auto digits = [](const std::string& s) {
+        return s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > 4) return false;
+    fraction.resize(4, '0');
+    uint64_t magnitude = 0;
+    auto [p, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), magnitude);
+    if (ec != std::errc() || magnitude > (uint64_t(INT64_MAX) + 1) / 10000) return false;
+    magnitude = magnitude * 10000 + uint64_t(std::stoi(fraction));
+    if (magnitude > uint64_t(INT64_MAX) + (negative ? 1 : 0)) return false;
+    tenThousandths = negative ? int64_t(0 - magnitude) : int64_t(magnitude);
+    return true;
+}
+
 // ---- UTF-8 code points ----
 
-std::vector<uint32_t> CodePoints(const std::string& s) {
-    std::vector<uint32_t> cps;
+// The code points of a string; text that is not valid UTF-8 cannot be written as #n codes.
+std::vector<char32_t> CodePoints(const std::string& s) {
+    std::vector<char32_t> cps;
     for (size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        uint32_t cp = extra == 0   ? c
-                      : extra == 1 ? (c & 0x1F)
-                      : extra == 2 ? (c & 0x0F)
-                                   : (c & 0x07);
-        size_t j = 1;
-        for (; j <= size_t(extra) && i + j < s.size(); ++j)
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + j]) & 0x3F);
+        const char32_t cp = DecodeUtf8(s, i);
+        if (cp >= kMalformedUtf8) throw EReadError("String is not valid UTF-8");
         cps.push_back(cp);
-        i += j;
     }
     return cps;
 }
 
 bool IsValidUtf8(std::string_view s) {
-    for (size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        size_t extra;
-        if (c < 0x80)
-            extra = 0;
-        else if (c >= 0xC2 && c < 0xE0)
-            extra = 1;
-        else if (c >= 0xE0 && c < 0xF0)
-            extra = 2;
-        else if (c >= 0xF0 && c < 0xF5)
-            extra = 3;
-        else
-            return false;
-        if (i + extra >= s.size() && extra > 0) return false;
-        for (size_t j = 1; j <= extra; ++j)
-            if ((static_cast<unsigned char>(s[i + j]) & 0xC0) != 0x80) return false;
-        i += extra + 1;
-    }
+    for (size_t i = 0; i < s.size();)
+        if (DecodeUtf8(s, i) >= kMalformedUtf8) return false;
     return true;
 }
 
@@ -106,8 +156,13 @@ public:
     TBinaryToText(TStream& input, TStream& output) : FReader(input), FIn(input), FOut(output) {}
 
     void Run() {
-        FReader.ReadSignature();
-        ConvertObject();
+        try {
+            FReader.ReadSignature();
+            ConvertObject();
+        } catch (Exception& e) {
+            FReader.MarkFailure(e);
+            throw;
+        }
     }
 
 private:
@@ -126,8 +181,9 @@ private:
             flags = uint8_t(FReader.ReadValue()) & 0x0F;
             if (flags & ffChildPos) position = FReader.ReadInteger();
         }
-        std::string className = FReader.ReadStr();
+        std::string className = TextName(FReader.ReadStr());
         std::string name = FReader.ReadStr();
+        if (!name.empty()) TextName(name);
         WriteIndent();
         Write((flags & ffInherited) ? "inherited " : (flags & ffInline) ? "inline " : "object ");
         if (!name.empty()) Write(name + ": ");
@@ -144,9 +200,20 @@ private:
         Write("end\r\n");
     }
 
+    // A name as the text form reads it back: one symbol.
+    static const std::string& TextName(const std::string& name) {
+        if (!IsTextSymbol(name)) throw EReadError(FormatClassMessage(SNotAnIdentifier, {name}));
+        return name;
+    }
+
     void ConvertProperty() {
+        // The words that end or start an object cannot name a property.
+        std::string name = TextName(FReader.ReadStr());
+        for (const char* word : {"end", "object", "inherited", "inline"})
+            if (SameText(name, word))
+                throw EReadError(FormatClassMessage(SNotAnIdentifier, {name}));
         WriteIndent();
-        Write(FReader.ReadStr() + " = ");
+        Write(name + " = ");
         ConvertValue();
         Write("\r\n");
     }
@@ -173,13 +240,13 @@ private:
                 Write(std::to_string(FReader.ReadInteger()));
                 break;
             case vaExtended:
-                Write(ShortestText(FReader.ReadFloat()));
+                Write(FloatText(FReader.ReadFloat()));
                 break;
             case vaSingle:
-                Write(ShortestText(float(FReader.ReadFloat())) + "s");
+                Write(FloatText(float(FReader.ReadFloat())) + "s");
                 break;
             case vaDate:
-                Write(ShortestText(double(FReader.ReadFloat())) + "d");
+                Write(FloatText(double(FReader.ReadFloat())) + "d");
                 break;
             case vaCurrency: {
                 FReader.ReadValue();
@@ -194,7 +261,15 @@ private:
             case vaUTF8String:
                 WriteQuoted(FReader.ReadString());
                 break;
-            case vaIdent:
+            case vaIdent: {
+                // An identifier the text form would read as something else has no text.
+                std::string ident = TextName(FReader.ReadIdent());
+                for (const char* word : {"False", "True", "nil", "Null"})
+                    if (ident == word || IsNonFiniteWord(ident))
+                        throw EReadError(FormatClassMessage(SNotAnIdentifier, {ident}));
+                Write(ident);
+                break;
+            }
             case vaFalse:
             case vaTrue:
             case vaNil:
@@ -210,7 +285,7 @@ private:
                 bool first = true;
                 for (std::string s = FReader.ReadStr(); !s.empty(); s = FReader.ReadStr()) {
                     if (!first) Write(", ");
-                    Write(s);
+                    Write(TextName(s));
                     first = false;
                 }
                 Write("]");
@@ -271,13 +346,13 @@ private:
     // Quoted runs of printable ASCII, #n for any other character, " +" and a new line after
     // every 64 characters of a long string.
     void WriteQuoted(const std::string& text) {
-        std::vector<uint32_t> s = CodePoints(text);
+        std::vector<char32_t> s = CodePoints(text);
         size_t n = s.size();
         if (n == 0) {
             Write("''");
             return;
         }
-        auto plain = [](uint32_t c) { return c >= ' ' && c < 0x7F && c != '\''; };
+        auto plain = [](char32_t c) { return c >= ' ' && c < 0x7F && c != '\''; };
         ++FNesting;
         if (n > size_t(kLineLength)) NewLine();
         size_t i = 0, lineStart = 0;
@@ -292,7 +367,7 @@ private:
                 for (size_t k = j; k < i; ++k) run += char(s[k]);
                 Write(run + "'");
             } else {
-                Write("#" + std::to_string(s[i]));
+                Write("#" + std::to_string(uint32_t(s[i])));
                 ++i;
                 if (i - lineStart >= size_t(kLineLength)) lineBreak = true;
             }
@@ -455,6 +530,9 @@ private:
                 FWriter.WriteListBegin();
                 while (!IsChar(')')) {
                     if (FToken.kind == tkEof) Error("')' expected");
+                    // Null is the end of a list in the binary form.
+                    if (FToken.kind == tkSymbol && FToken.text == "Null")
+                        Error("Null cannot be an element of a list");
                     ConvertValue();
                 }
                 FWriter.WriteListEnd();
@@ -480,7 +558,10 @@ private:
             if (IsChar('[')) {
                 Next();
                 if (FToken.kind != tkInteger) Error("Number expected");
-                FWriter.WriteInteger(IntegerValue());
+                // The binary form keeps an item's index in at most 32 bits.
+                const int64_t index = IntegerValue();
+                if (index < INT32_MIN || index > INT32_MAX) Error("Invalid collection index");
+                FWriter.WriteInteger(index);
                 Next();
                 ExpectChar(']');
             }
@@ -557,6 +638,11 @@ private:
                 break;
             }
             case 'c': {
+                int64_t tenThousandths;
+                if (ParseCurrency(t, tenThousandths)) {
+                    FWriter.WriteCurrency(tenThousandths);
+                    break;
+                }
                 long double v;
                 if (!ParseAs(t, v) || std::fabs(v) > 9e14L) Error("Number expected");
                 FWriter.WriteCurrency(Round(v * 10000));
@@ -585,6 +671,12 @@ private:
                 ++FPos;
             FToken.kind = tkSymbol;
             FToken.text = FText.substr(start, FPos - start);
+            if (IsNonFiniteWord(FToken.text)) NonFiniteToken(FToken.text);
+        } else if (c == '-' && IsNonFiniteAfterMinus()) {
+            size_t start = ++FPos;
+            while (FPos < FText.size() && std::isalpha(static_cast<unsigned char>(FText[FPos])))
+                ++FPos;
+            NonFiniteToken("-" + FText.substr(start, FPos - start));
         } else if (c == '\'' || c == '#') {
             ReadStringToken();
         } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
@@ -597,6 +689,22 @@ private:
             FToken.text = std::string(1, c);
             ++FPos;
         }
+    }
+
+    // "-INF", "-INFs" or "-INFd" at the position (a minus sign).
+    bool IsNonFiniteAfterMinus() const {
+        size_t end = FPos + 1;
+        while (end < FText.size() && std::isalpha(static_cast<unsigned char>(FText[end]))) ++end;
+        std::string_view word(FText.data() + FPos + 1, end - FPos - 1);
+        return word.substr(0, 3) == "INF" && IsNonFiniteWord(word);
+    }
+
+    // INF, -INF or NAN with its suffix, as a float token.
+    void NonFiniteToken(const std::string& word) {
+        FToken.kind = tkFloat;
+        const char last = word.back();
+        FToken.suffix = last == 's' || last == 'd' ? last : 0;
+        FToken.text = FToken.suffix ? word.substr(0, word.size() - 1) : word;
     }
 
     void SkipBlanks() {
@@ -641,7 +749,8 @@ private:
                 uint32_t cp = 0;
                 auto [p, ec] =
                     std::from_chars(FText.data() + FPos, FText.data() + FText.size(), cp, base);
-                if (ec != std::errc() || cp > 0x10FFFF) Error("Invalid character code");
+                if (ec != std::errc() || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+                    Error("Invalid character code");
                 FPos = size_t(p - FText.data());
                 AppendUtf8(FToken.text, cp);
             } else {

@@ -15,19 +15,37 @@
 
 namespace {
 
-std::string Utf16ToUtf8(const std::vector<uint16_t>& units) {
-    std::string out;
-    for (size_t i = 0; i < units.size(); ++i) {
-        uint32_t u = units[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] < 0xE000) {
-            u = 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            ++i;
-        }
-        AppendUtf8(out, u);
+// The reader's owner and parent, put back when the children of a component are read, on every
+// path.
+class TSavedOwnerAndParent {
+public:
+    TSavedOwnerAndParent(TComponent*& owner, TComponent*& parent)
+        : FOwner(owner), FParent(parent), FSavedOwner(owner), FSavedParent(parent) {}
+    ~TSavedOwnerAndParent() {
+        FOwner = FSavedOwner;
+        FParent = FSavedParent;
     }
-    return out;
-}
+    TSavedOwnerAndParent(const TSavedOwnerAndParent&) = delete;
+    TSavedOwnerAndParent& operator=(const TSavedOwnerAndParent&) = delete;
+
+private:
+    TComponent*& FOwner;
+    TComponent*& FParent;
+    TComponent* FSavedOwner;
+    TComponent* FSavedParent;
+};
+
+// BeginUpdate now, EndUpdate on every path out of the scope.
+class TStringsUpdate {
+public:
+    explicit TStringsUpdate(TStrings& lines) : FLines(lines) { FLines.BeginUpdate(); }
+    ~TStringsUpdate() { FLines.EndUpdate(); }
+    TStringsUpdate(const TStringsUpdate&) = delete;
+    TStringsUpdate& operator=(const TStringsUpdate&) = delete;
+
+private:
+    TStrings& FLines;
+};
 
 bool IsOwnedBy(const TComponent* c, const TComponent* owner) {
     for (const TComponent* o = c->Owner(); o; o = o->Owner())
@@ -39,22 +57,44 @@ bool IsOwnedBy(const TComponent* c, const TComponent* owner) {
 
 TReader::~TReader() = default;
 
-void TReader::ReadRaw(void* data, int64_t size) { FStream.ReadBuffer(data, size); }
+void TReader::ReadRaw(void* data, int64_t size) {
+    const int64_t start = FStream.Position();
+    try {
+        FStream.ReadBuffer(data, size);
+    } catch (Exception& e) {
+        e.SetByteOffset(start);
+        throw;
+    }
+}
+
+void TReader::Fail(const std::string& message, int64_t offset) {
+    EReadError error(message);
+    error.SetByteOffset(offset);
+    throw error;
+}
+
+void TReader::MarkFailure(Exception& e) {
+    if (e.ByteOffset() < 0) e.SetByteOffset(FStream.Position());
+}
 
 uint32_t TReader::ReadLength() {
     uint32_t n;
     ReadRaw(&n, 4);
-    // Checked against what the stream holds before anything is allocated for it.
-    if (int64_t(n) > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+    CheckAvailable(n, FStream.Position() - 4);
     return n;
 }
 
-void TReader::PropValueError() { throw EReadError(SInvalidPropertyValue); }
+void TReader::CheckAvailable(int64_t count, int64_t countAt) {
+    // Checked against what the stream holds before anything is allocated or skipped for it.
+    if (count > FStream.Size() - FStream.Position()) Fail(SReadError, countAt);
+}
+
+void TReader::PropValueError() { Fail(SInvalidPropertyValue, FStream.Position()); }
 
 void TReader::ReadSignature() {
     char sig[4];
     ReadRaw(sig, 4);
-    if (std::memcmp(sig, FilerSignature, 4) != 0) throw EReadError(SInvalidImage);
+    if (std::memcmp(sig, FilerSignature, 4) != 0) Fail(SInvalidImage, FStream.Position() - 4);
 }
 
 TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
@@ -67,7 +107,14 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
     std::string className = ReadStr();
     std::string name = ReadStr();
     bool created = !root;
-    if (created) root = CreateAs<TComponent>(FindClass(className), owner);
+    if (created) {
+        try {
+            root = CreateAs<TComponent>(FindClass(className), owner);
+        } catch (Exception& e) {
+            MarkFailure(e);
+            throw;
+        }
+    }
     FRoot = FOwner = FParent = root;
     try {
         root->SetState(csLoading, true);
@@ -80,34 +127,39 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
         std::vector<TComponent*> loaded = std::move(FLoaded);
         FLoaded.clear();
         for (TComponent* c : loaded) c->Loaded();
+    } catch (Exception& e) {
+        MarkFailure(e);
+        ForgetFailedRoot(root, created);
+        throw;
     } catch (...) {
-        if (created) {
-            TObject::Free(root);
-        } else {
-            for (TComponent* c : FLoaded) {
-                c->SetState(csReading, false);
-                c->SetState(csLoading, false);
-            }
-        }
-        FLoaded.clear();
-        FFixups.clear();
+        ForgetFailedRoot(root, created);
         throw;
     }
     return root;
+}
+
+void TReader::ForgetFailedRoot(TComponent* root, bool created) {
+    if (created) {
+        TObject::Free(root);
+    } else {
+        for (TComponent* c : FLoaded) {
+            c->SetState(csReading, false);
+            c->SetState(csLoading, false);
+        }
+    }
+    FLoaded.clear();
+    FFixups.clear();
 }
 
 void TReader::ReadComponentData(TComponent* component) {
     TNestingGuard nesting(FDepth);
     while (!EndOfList()) ReadProperty(component);
     ReadListEnd();
-    TComponent* savedOwner = FOwner;
-    TComponent* savedParent = FParent;
+    TSavedOwnerAndParent saved(FOwner, FParent);
     if (TComponent* childOwner = component->GetChildOwner()) FOwner = childOwner;
     FParent = component;
     while (!EndOfList()) ReadComponent();
     ReadListEnd();
-    FOwner = savedOwner;
-    FParent = savedParent;
 }
 
 TComponent* TReader::ReadComponent() {
@@ -166,7 +218,7 @@ void TReader::ReadProperty(TPersistent* instance) {
             auto* sub = prop && prop->Kind == tkClass
                             ? dynamic_cast<TPersistent*>(prop->GetObject(target))
                             : nullptr;
-            if (!sub) throw EReadError(FormatClassMessage(SUnknownProperty, {path}));
+            if (!sub) Fail(FormatClassMessage(SUnknownProperty, {path}), valueStart);
             target = sub;
             rest.remove_prefix(dot + 1);
         }
@@ -175,10 +227,11 @@ void TReader::ReadProperty(TPersistent* instance) {
         } else {
             FPropName = std::string(rest);
             target->DefineProperties(*this);
-            if (!FPropName.empty()) throw EReadError(FormatClassMessage(SUnknownProperty, {path}));
+            if (!FPropName.empty()) Fail(FormatClassMessage(SUnknownProperty, {path}), valueStart);
         }
-    } catch (const Exception& e) {
+    } catch (Exception& e) {
         FPropName.clear();
+        MarkFailure(e);
         if (!Error(e.Message())) throw;
         FStream.SetPosition(valueStart);
         SkipValue();
@@ -266,16 +319,10 @@ void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop) {
 
 void TReader::ReadStrings(TStrings* lines) {
     CheckValue(vaList);
-    lines->BeginUpdate();
-    try {
-        lines->Clear();
-        while (!EndOfList()) lines->Add(ReadString());
-        ReadListEnd();
-    } catch (...) {
-        lines->EndUpdate();
-        throw;
-    }
-    lines->EndUpdate();
+    TStringsUpdate update(*lines);
+    lines->Clear();
+    while (!EndOfList()) lines->Add(ReadString());
+    ReadListEnd();
 }
 
 void TReader::ReadCollection(TCollection* collection) {
@@ -432,9 +479,8 @@ std::string TReader::ReadString() {
         case vaWString: {
             uint32_t count;
             ReadRaw(&count, 4);
-            if (int64_t(count) * 2 > FStream.Size() - FStream.Position())
-                throw EReadError(SReadError);
-            std::vector<uint16_t> units(count);
+            CheckAvailable(int64_t(count) * 2, FStream.Position() - 4);
+            std::u16string units(count, u'\0');
             ReadRaw(units.data(), int64_t(count) * 2);
             return Utf16ToUtf8(units);
         }
@@ -492,7 +538,7 @@ std::string TReader::ReadStr() {
 void TReader::SkipValue() {
     TNestingGuard nesting(FDepth);
     auto skip = [this](int64_t n) {
-        if (n > FStream.Size() - FStream.Position()) throw EReadError(SReadError);
+        CheckAvailable(n, FStream.Position());
         FStream.Seek(n, soCurrent);
     };
     switch (ReadValue()) {

@@ -6,12 +6,17 @@
 // A property that cannot be read (unknown name, bad value) goes to OnError: handled, the value
 // is skipped and reading goes on; otherwise the error is raised. An event handler name the
 // program does not have goes to OnFindMethod first, which may clear the error to skip it.
+//
+// An error raised while reading carries, as its ByteOffset, the stream position where reading
+// failed (the value, name or length that could not be read); the message stays the runtime's.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/classes/Filer.h"
+
+class Exception;
 
 class TCollection;
 class TStrings;
@@ -43,6 +48,8 @@ public:
     // Decides whether a property that could not be read is skipped (true) or raised (false).
     // The base asks OnError, and raises without it.
     virtual bool Error(const std::string& message);
+    // Gives an error raised while reading the current position as its offset, unless it has one.
+    void MarkFailure(Exception& e);
 
     // Values, for defined properties. Each raises EReadError "Invalid property value" when the
     // next value is of another kind.
@@ -83,6 +90,9 @@ private:
     };
 
     TComponent* ReadComponent();
+    // After a failed read: frees the root this reader created, or takes the reading states off
+    // the components read into a given one.
+    void ForgetFailedRoot(TComponent* root, bool created);
     void ReadComponentData(TComponent* component);
     void ReadPropValue(TPersistent* instance, const TPropInfo& prop);
     void ReadSetValue(TPersistent* instance, const TPropInfo& prop);
@@ -90,7 +100,11 @@ private:
     TComponent* FindReference(const std::string& name) const;
     void ReadRaw(void* data, int64_t size);
     uint32_t ReadLength();
+    // EReadError "Stream read error" when fewer than count bytes are left; the error's offset is
+    // countAt, where the count was read.
+    void CheckAvailable(int64_t count, int64_t countAt);
     [[noreturn]] void PropValueError();
+    [[noreturn]] void Fail(const std::string& message, int64_t offset);
 
     TComponent* FOwner = nullptr;
     TComponent* FParent = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // The exception classes of the runtime. Every error the program reports to the user is an
 // Exception with a message text; EAbort is the silent one that unwinds without a report.
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -13,8 +14,15 @@ public:
     void SetMessage(std::string message) { FMessage = std::move(message); }
     const char* what() const noexcept override { return FMessage.c_str(); }
 
+    // Where in the file or stream reading failed, in bytes from its start; -1 when not known.
+    // Readers of binary forms set it beside their usual message, so that a report can point at
+    // the damage without changing the text the user knows.
+    int64_t ByteOffset() const { return FByteOffset; }
+    void SetByteOffset(int64_t offset) { FByteOffset = offset; }
+
 private:
     std::string FMessage;
+    int64_t FByteOffset = -1;
 };
 
 #define KV_EXCEPTION_CLASS(Name, Base) \

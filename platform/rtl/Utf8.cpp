@@ -61,3 +61,18 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += char(0x80 | (cp & 0x3F));
     }
 }
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+        char32_t u = units[i];
+        if (u >= 0xD800 && u < 0xE000) {
+            const bool paired = u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+                                units[i + 1] < 0xE000;
+            u = paired ? 0x10000 + ((u - 0xD800) << 10) + (units[++i] - 0xDC00) : 0xFFFD;
+        }
+        AppendUtf8(out, u);
+    }
+    return out;
+}

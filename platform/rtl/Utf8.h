@@ -15,3 +15,6 @@ char32_t DecodeUtf8(std::string_view text, size_t& i);
 
 // Appends the character in UTF-8; a kMalformedUtf8 value appends its original byte.
 void AppendUtf8(std::string& out, char32_t cp);
+
+// UTF-16 code units as UTF-8; a surrogate without its partner becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);

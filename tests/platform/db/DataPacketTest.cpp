@@ -179,7 +179,8 @@ TEST(DataPacket, DateTimesKeepTheMillisecond) {
     w.BeginRow();
     w.WriteDateTimeMSecs(59926521600000.0 + 1234.4);
     w.EndRow();
-    TDataPacketReader r(w.Finish());
+    const std::string bytes = w.Finish();  // the reader reads the bytes where they are
+    TDataPacketReader r(bytes);
     r.BeginRow();
     EXPECT_EQ(r.ReadDateTime(), 1234.0 / 86400000);
 }
