@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/RzWrappedText.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
@@ -297,10 +298,6 @@ void TRzCustomHintWindow::Paint(TCanvas& canvas) {
     const TRect text = HintTextRect(body);
     const int oldMode = canvas.BkMode();
     canvas.SetBkMode(TRANSPARENT);
-    const int tw = canvas.TextWidth(FCaption);
-    const int x = FAlignment == taRightJustify ? text.Right - tw
-                  : FAlignment == taCenter     ? text.Left + (text.Width() - tw) / 2
-                                               : text.Left;
-    canvas.TextRect(text, x, text.Top, FCaption);
+    DrawWrappedText(canvas, text, WrapText(canvas, FCaption, text.Width()), FAlignment);
     canvas.SetBkMode(oldMode);
 }
