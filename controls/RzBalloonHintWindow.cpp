@@ -74,8 +74,11 @@ void TRzBalloonHintWindow::ActivateHint(const THintInfo& info) {
     const TPoint cursor = info.CursorScreen();
     const TRect text = Bounds(cursor.X, cursor.Y + 16, extent.cx, extent.cy);
     const TPoint tip = FWindow.HintTip(info.ControlScreenRect, cursor);
-    FWindow.ActivateHint(text, info.HintStr, tip,
-                         Rect(0, 0, Screen()->Width(), Screen()->Height()));
+    // The work area of the monitor the window starts on, else the primary one's.
+    FWindow.ActivateHint(text, info.HintStr, tip, [](TPoint p) {
+        const int monitor = MonitorAtPoint(p);
+        return monitor >= 0 ? MonitorWorkRect(monitor) : Screen()->WorkAreaRect();
+    });
 
     const TRect bounds = FWindow.BoundsRect();
     TBitmap picture(bounds.Width(), bounds.Height());

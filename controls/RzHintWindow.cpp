@@ -147,7 +147,7 @@ TPoint TRzCustomHintWindow::HintTip(const TRect& control, TPoint cursor) const {
 }
 
 void TRzCustomHintWindow::ActivateHint(TRect r, const std::string& hint, TPoint tip,
-                                       const TRect& workArea) {
+                                       const std::function<TRect(TPoint)>& workAreaAt) {
     FEffectiveCorner = FCorner;
     FCaption = hint;
     if (OnSetHintRect) OnSetHintRect(this, nullptr, r, hint, FEffectiveCorner);
@@ -180,7 +180,8 @@ void TRzCustomHintWindow::ActivateHint(TRect r, const std::string& hint, TPoint 
             p = {r.Left - 10, r.Top};
             break;
     }
-    // Flips at the work area's edges, each seeing the ones before.
+    // Flips at the edges of the work area the window starts on, each seeing the ones before.
+    const TRect workArea = workAreaAt(p);
     TRzHintCorner& c = FEffectiveCorner;
     if (p.Y < workArea.Top) {
         if (c == hcUpperRight) c = hcLowerRight;

@@ -314,3 +314,18 @@ TEST(RzHintWindow, LongHintWrapsOverSeveralLines) {
     EXPECT_FALSE(inkIn(text.Left + window.CaptionWidth(), text.Top, bounds.Width() - 2,
                        text.Top + wrapped.Extent.cy));
 }
+
+// The work area is that of the place where the window would start, before any flip.
+TEST(RzHintWindow, WorkAreaIsAskedAtTheWindowsPosition) {
+    TRzCustomHintWindow window(nullptr);
+    window.SetShowBalloon(true);
+    window.SetCorner(hcLowerRight);
+    std::vector<TPoint> asked;
+    window.ActivateHint(Rect(0, 0, 80, 16), "", {300, 100}, [&asked](TPoint p) {
+        asked.push_back(p);
+        return Rect(0, 0, 340, 800);  // too narrow: the balloon opens to the left
+    });
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], Point(290, 100));
+    EXPECT_EQ(window.EffectiveCorner(), hcLowerLeft);
+}
