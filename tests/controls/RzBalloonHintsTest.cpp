@@ -7,8 +7,10 @@
 
 #include "controls/RzBalloonHints.h"
 #include "controls/RzWrappedText.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
+#include "platform/ui/Application.h"
 
 namespace {
 const TRect kWorkArea = Rect(0, 0, 1000, 800);
@@ -328,4 +330,28 @@ TEST(RzHintWindow, WorkAreaIsAskedAtTheWindowsPosition) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0], Point(290, 100));
     EXPECT_EQ(window.EffectiveCorner(), hcLowerLeft);
+}
+
+// At run time the pauses are the application's own; a form that does not store them leaves
+// them alone, and the stored defaults are 500 and 0.
+TEST(RzBalloonHints, PausesAreTheApplications) {
+    struct TRestore {
+        int Pause = Application->HintPause(), Short = Application->HintShortPause();
+        ~TRestore() {
+            Application->SetHintPause(Pause);
+            Application->SetHintShortPause(Short);
+        }
+    } restore;
+    TRzBalloonHints hints(nullptr);
+    EXPECT_EQ(hints.GetHintPause(), Application->HintPause());
+    hints.SetHintPause(800);
+    hints.SetHintShortPause(20);
+    EXPECT_EQ(Application->HintPause(), 800);
+    EXPECT_EQ(Application->HintShortPause(), 20);
+    const TPropInfo* shortPause =
+        TRzBalloonHints::StaticClass().Properties().Find("HintShortPause");
+    ASSERT_NE(shortPause, nullptr);
+    EXPECT_FALSE(shortPause->IsDefaultValue(&hints));
+    hints.SetHintShortPause(0);
+    EXPECT_TRUE(shortPause->IsDefaultValue(&hints));
 }
