@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/RzBalloonHints.h"
+#include "controls/RzWrappedText.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Region.h"
 #include "platform/ui/Application.h"
@@ -65,17 +66,19 @@ void TRzBalloonHintWindow::ApplicationShowHint(std::string& hintStr, bool& canSh
 }
 
 void TRzBalloonHintWindow::ActivateHint(const THintInfo& info) {
-    // The text's rectangle just below the cursor, one line of at most the maximum width.
+    // The text's rectangle just below the cursor, wrapped to the caption width.
     TBitmap measure(1, 1);
     TCanvas& canvas = *measure.Canvas();
     canvas.SetFont(FWindow.Font());
-    int width = canvas.TextWidth(info.HintStr);
-    if (info.HintMaxWidth > 0) width = std::min(width, info.HintMaxWidth);
+    const TSize extent = WrapText(canvas, info.HintStr, info.HintMaxWidth).Extent;
     const TPoint cursor = info.CursorScreen();
-    const TRect text = Bounds(cursor.X, cursor.Y + 16, width, canvas.TextHeight(info.HintStr));
+    const TRect text = Bounds(cursor.X, cursor.Y + 16, extent.cx, extent.cy);
     const TPoint tip = FWindow.HintTip(info.ControlScreenRect, cursor);
-    FWindow.ActivateHint(text, info.HintStr, tip,
-                         Rect(0, 0, Screen()->Width(), Screen()->Height()));
+    // The work area of the monitor the window starts on, else the primary one's.
+    FWindow.ActivateHint(text, info.HintStr, tip, [](TPoint p) {
+        const int monitor = MonitorAtPoint(p);
+        return monitor >= 0 ? MonitorWorkRect(monitor) : Screen()->WorkAreaRect();
+    });
 
     const TRect bounds = FWindow.BoundsRect();
     TBitmap picture(bounds.Width(), bounds.Height());

@@ -20,6 +20,10 @@ TRzBalloonHints::TRzBalloonHints(TComponent* owner)
     FFont->SetName("Tahoma");
     FFont->SetSize(8);
     FFont->SetColor(clInfoText);
+    if (Application) {
+        FHintPause = Application->HintPause();
+        FHintShortPause = Application->HintShortPause();
+    }
     // A change inside the font reaches the linked window as a whole new font.
     FFont->OnChange = [this](TObject*) {
         if (FHintWindow) FHintWindow->SetFont(FFont.get());
@@ -57,6 +61,8 @@ void TRzBalloonHints::Publish(TPublisher<TRzBalloonHints>& p) {
     p.Color("Color", &B::Color, &B::SetColor).Default(clInfoBk);
     p.Enumeration("Corner", HintCornerNames(), &B::Corner, &B::SetCorner).Default(hcUpperRight);
     p.Color("FrameColor", &B::FrameColor, &B::SetFrameColor).Default(clInfoText);
+    p.Integer("HintPause", &B::GetHintPause, &B::SetHintPause).Default(500);
+    p.Integer("HintShortPause", &B::GetHintShortPause, &B::SetHintShortPause).Default(0);
     p.Boolean("ShowBalloon", &B::ShowBalloon, &B::SetShowBalloon).Default(true);
 }
 
@@ -119,4 +125,34 @@ void TRzBalloonHints::SetFrameColor(TColor value) {
 void TRzBalloonHints::SetShowBalloon(bool value) {
     FShowBalloon = value;
     if (FHintWindow) FHintWindow->SetShowBalloon(value);
+}
+
+namespace {
+// At run time the pauses are the application's, so a form that does not store them leaves
+// the application's values alone.
+bool UsesApplication(const TComponent& c) {
+    return Application && !c.ComponentState().Contains(csDesigning);
+}
+}  // namespace
+
+int TRzBalloonHints::GetHintPause() const {
+    return UsesApplication(*this) ? Application->HintPause() : FHintPause;
+}
+
+void TRzBalloonHints::SetHintPause(int value) {
+    if (UsesApplication(*this))
+        Application->SetHintPause(value);
+    else
+        FHintPause = value;
+}
+
+int TRzBalloonHints::GetHintShortPause() const {
+    return UsesApplication(*this) ? Application->HintShortPause() : FHintShortPause;
+}
+
+void TRzBalloonHints::SetHintShortPause(int value) {
+    if (UsesApplication(*this))
+        Application->SetHintShortPause(value);
+    else
+        FHintShortPause = value;
 }

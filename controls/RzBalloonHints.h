@@ -32,6 +32,11 @@ public:
     virtual void SetFrameColor(TColor value);
     bool ShowBalloon() const { return FShowBalloon; }
     virtual void SetShowBalloon(bool value);
+    // The application's pauses at run time; the component's own copies at design time.
+    virtual int GetHintPause() const;
+    virtual void SetHintPause(int value);
+    virtual int GetHintShortPause() const;
+    virtual void SetHintShortPause(int value);
 
     // Links the window: it takes every setting but CenterThreshold and FrameColor, which reach
     // it through their setters. Null unlinks.
@@ -65,4 +70,6 @@ private:
     TColor FFrameColor = cl3DDkShadow;
     TRzHintCorner FCorner = hcUpperRight;
     bool FShowBalloon = true;
+    int FHintPause = 500;
+    int FHintShortPause = 50;
 };

@@ -82,6 +82,13 @@ bool WindowsVersionAtLeast(TWindowsVersion version);
 // --- Geometry.
 TRect CenteredRect(const TRect& bounds, int width, int height);
 
+// --- Monitors, by their number on the screen.
+// The monitor whose full bounds hold the point, or -1 when none does (between or off them).
+int MonitorAtPoint(TPoint point);
+// A monitor's area less the panels, and its full bounds.
+TRect MonitorWorkRect(int monitor);
+TRect MonitorFullRect(int monitor);
+
 // --- Bitmaps with one transparent colour.
 // Draws the srcRect part of bitmap, stretched to the size of dest, at the canvas origin with
 // every pixel of the transparent colour left out (the destination's left and top are not used:

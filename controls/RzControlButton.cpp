@@ -1,5 +1,6 @@
 #include "controls/RzControlButton.h"
 
+#include "controls/RzSpinEdit.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Brush.h"
@@ -18,6 +19,8 @@ TRzControlButton::TRzControlButton(TComponent* owner)
     : TGraphicControl(owner), FGlyph(std::make_unique<TBitmap>()) {
     SetBounds(Left(), Top(), 17, 21);
     SetColor(clBtnFace);
+    // A glyph read from a stream or drawn on in place counts the same as one assigned.
+    FGlyph->OnChange = [this](TObject*) { GlyphModified(); };
 }
 
 TRzControlButton::~TRzControlButton() = default;
@@ -25,6 +28,7 @@ TRzControlButton::~TRzControlButton() = default;
 void TRzControlButton::Publish(TPublisher<TRzControlButton>& p) {
     p.Integer("Delay", &TRzControlButton::Delay, &TRzControlButton::SetDelay).Default(100);
     p.Boolean("Flat", &TRzControlButton::Flat, &TRzControlButton::SetFlat).Default(false);
+    p.Object("Glyph", &TRzControlButton::Glyph, &TRzControlButton::SetGlyph);
     p.Integer("InitialDelay", &TRzControlButton::InitialDelay, &TRzControlButton::SetInitialDelay)
         .Default(400);
     p.Integer("NumGlyphs", &TRzControlButton::NumGlyphs, &TRzControlButton::SetNumGlyphs)
@@ -43,8 +47,13 @@ void TRzControlButton::SetFlat(bool value) {
 }
 
 void TRzControlButton::SetGlyph(const TBitmap* value) {
-    FGlyph->Assign(value);
-    GlyphModified();
+    FGlyph->Assign(value);  // OnChange runs GlyphModified
+}
+
+bool TRzControlButton::OwnedBySpinEdit() const {
+    const TComponent* buttons = Owner();
+    return buttons && buttons->Owner() &&
+           buttons->Owner()->InheritsFrom(TRzSpinEdit::StaticClass());
 }
 
 void TRzControlButton::SetNumGlyphs(int value) {

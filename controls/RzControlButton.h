@@ -59,8 +59,9 @@ protected:
     virtual void DrawArrowButton(TRect& r);
     virtual void DrawDropDownButton(TRect& r);
     virtual void DrawGlyph(const TRect& r);
-    // The spin edit's own buttons keep the button face whatever their colour.
-    virtual bool OwnedBySpinEdit() const { return false; }
+    // The spin edit's own buttons (owned by its spin buttons) keep the button face whatever
+    // the edit's colour, which the spin buttons pass on to them.
+    bool OwnedBySpinEdit() const;
 
 private:
     void GlyphModified();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/RzWrappedText.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
@@ -146,7 +147,7 @@ TPoint TRzCustomHintWindow::HintTip(const TRect& control, TPoint cursor) const {
 }
 
 void TRzCustomHintWindow::ActivateHint(TRect r, const std::string& hint, TPoint tip,
-                                       const TRect& workArea) {
+                                       const std::function<TRect(TPoint)>& workAreaAt) {
     FEffectiveCorner = FCorner;
     FCaption = hint;
     if (OnSetHintRect) OnSetHintRect(this, nullptr, r, hint, FEffectiveCorner);
@@ -179,7 +180,8 @@ void TRzCustomHintWindow::ActivateHint(TRect r, const std::string& hint, TPoint 
             p = {r.Left - 10, r.Top};
             break;
     }
-    // Flips at the work area's edges, each seeing the ones before.
+    // Flips at the edges of the work area the window starts on, each seeing the ones before.
+    const TRect workArea = workAreaAt(p);
     TRzHintCorner& c = FEffectiveCorner;
     if (p.Y < workArea.Top) {
         if (c == hcUpperRight) c = hcLowerRight;
@@ -297,10 +299,6 @@ void TRzCustomHintWindow::Paint(TCanvas& canvas) {
     const TRect text = HintTextRect(body);
     const int oldMode = canvas.BkMode();
     canvas.SetBkMode(TRANSPARENT);
-    const int tw = canvas.TextWidth(FCaption);
-    const int x = FAlignment == taRightJustify ? text.Right - tw
-                  : FAlignment == taCenter     ? text.Left + (text.Width() - tw) / 2
-                                               : text.Left;
-    canvas.TextRect(text, x, text.Top, FCaption);
+    DrawWrappedText(canvas, text, WrapText(canvas, FCaption, text.Width()), FAlignment);
     canvas.SetBkMode(oldMode);
 }

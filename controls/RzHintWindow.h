@@ -88,8 +88,13 @@ public:
     // its centre when it is small enough (CenterThreshold), else the cursor.
     TPoint HintTip(const TRect& controlScreen, TPoint cursorScreen) const;
     // Places the window for the platform's text rectangle r (screen coordinates) with the
-    // pointer at tip, inside workArea; sets BoundsRect and EffectiveCorner.
-    void ActivateHint(TRect r, const std::string& hint, TPoint tip, const TRect& workArea);
+    // pointer at tip, inside the work area of the window's position (workAreaAt); sets
+    // BoundsRect and EffectiveCorner.
+    void ActivateHint(TRect r, const std::string& hint, TPoint tip,
+                      const std::function<TRect(TPoint)>& workAreaAt);
+    void ActivateHint(TRect r, const std::string& hint, TPoint tip, const TRect& workArea) {
+        ActivateHint(r, hint, tip, [&workArea](TPoint) { return workArea; });
+    }
     const TRect& BoundsRect() const { return FBoundsRect; }
     TRzHintCorner EffectiveCorner() const { return FEffectiveCorner; }
     // Paints the window's client area (its whole BoundsRect size) on canvas.

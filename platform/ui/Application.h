@@ -39,6 +39,9 @@ public:
     void SetShowHint(bool value);
     int HintPause() const { return FHintPause; }
     void SetHintPause(int ms) { FHintPause = ms; }
+    // The pause before the next hint when the mouse moves on from a hint that showed.
+    int HintShortPause() const { return FHintShortPause; }
+    void SetHintShortPause(int ms) { FHintShortPause = ms; }
     int HintHidePause() const { return FHintHidePause; }
     void SetHintHidePause(int ms) { FHintHidePause = ms; }
     TColor HintColor() const { return FHintColor; }
@@ -104,6 +107,7 @@ private:
     bool FTerminateDone = false;  // a loop has ended on FTerminated
     bool FShowHint = true;
     int FHintPause = 500;
+    int FHintShortPause = 50;
     int FHintHidePause = 2500;
     TColor FHintColor = clInfoBk;
 };

@@ -2,9 +2,15 @@
 // the text offsets, bitmap balloons and the settings the component hands to its window.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "controls/RzBalloonHints.h"
+#include "controls/RzWrappedText.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
+#include "platform/ui/Application.h"
 
 namespace {
 const TRect kWorkArea = Rect(0, 0, 1000, 800);
@@ -249,4 +255,103 @@ TEST(RzBalloonHints, LinkedWindowTakesTheSettings) {
     }
     EXPECT_EQ(hints.HintWindow(), nullptr);
     hints.SetColor(clRed);
+}
+
+TEST(RzWrappedText, BreaksAtWordsWithinTheWidth) {
+    TBitmap bitmap(1, 1);
+    TCanvas& canvas = *bitmap.Canvas();
+    struct TCase {
+        const char* Text;
+        const char* Fits;  // the text whose width is the limit
+        std::vector<std::string> Lines;
+    } cases[] = {
+        {"aaaa aaaa aaaa aaaa aaaa", "aaaa aaaa", {"aaaa aaaa", "aaaa aaaa", "aaaa"}},
+        {"aaaaaaaaaaaa aa", "aaaa", {"aaaaaaaaaaaa", "aa"}},  // a long word is not cut
+        {"aa\naa aa\r\n", "aaaa aaaa", {"aa", "aa aa", ""}},
+        {"aaaa aaaa", "", {"aaaa aaaa"}},  // no width: explicit breaks only
+    };
+    for (const TCase& c : cases) {
+        const int width = *c.Fits ? canvas.TextWidth(c.Fits) : 0;
+        const TWrappedText wrapped = WrapText(canvas, c.Text, width);
+        EXPECT_EQ(wrapped.Lines, c.Lines) << c.Text;
+        EXPECT_EQ(wrapped.Extent.cy, wrapped.LineHeight * int(c.Lines.size()));
+    }
+}
+
+// A long hint shows as several lines no wider than the caption width.
+TEST(RzHintWindow, LongHintWrapsOverSeveralLines) {
+    const std::string hint =
+        "Choose the viewing conditions parameter for the abscissa of the plot window";
+    TRzCustomHintWindow window(nullptr);
+    window.SetShowBalloon(true);
+    window.SetCorner(hcLowerRight);
+    window.SetColor(clYellow);
+    window.SetFrameColor(clBlue);
+    TBitmap bitmap(1, 1);
+    bitmap.Canvas()->SetFont(window.Font());
+    const TWrappedText wrapped = WrapText(*bitmap.Canvas(), hint, window.CaptionWidth());
+    ASSERT_GE(wrapped.Lines.size(), 3u);
+    window.ActivateHint(Bounds(0, 0, wrapped.Extent.cx, wrapped.Extent.cy), hint, {300, 100},
+                        kWorkArea);
+    const TRect bounds = window.BoundsRect();
+    EXPECT_GE(bounds.Height(), wrapped.Extent.cy + 20);
+    bitmap.SetSize(bounds.Width(), bounds.Height());
+    window.Paint(*bitmap.Canvas());
+    const TRect text =
+        window.HintTextRect(PointerGeometry(hcLowerRight, bounds.Width(), bounds.Height()).Body);
+    // Ink on each line's band, none right of the caption width.
+    TCanvas& canvas = *bitmap.Canvas();
+    auto inkIn = [&](int left, int top, int right, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (canvas.Pixel(x, y) != clYellow) return true;
+        return false;
+    };
+    for (size_t i = 0; i < wrapped.Lines.size(); ++i) {
+        const int top = text.Top + int(i) * wrapped.LineHeight;
+        EXPECT_TRUE(
+            inkIn(text.Left, top, text.Left + window.CaptionWidth(), top + wrapped.LineHeight))
+            << "line " << i;
+    }
+    EXPECT_FALSE(inkIn(text.Left + window.CaptionWidth(), text.Top, bounds.Width() - 2,
+                       text.Top + wrapped.Extent.cy));
+}
+
+// The work area is that of the place where the window would start, before any flip.
+TEST(RzHintWindow, WorkAreaIsAskedAtTheWindowsPosition) {
+    TRzCustomHintWindow window(nullptr);
+    window.SetShowBalloon(true);
+    window.SetCorner(hcLowerRight);
+    std::vector<TPoint> asked;
+    window.ActivateHint(Rect(0, 0, 80, 16), "", {300, 100}, [&asked](TPoint p) {
+        asked.push_back(p);
+        return Rect(0, 0, 340, 800);  // too narrow: the balloon opens to the left
+    });
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], Point(290, 100));
+    EXPECT_EQ(window.EffectiveCorner(), hcLowerLeft);
+}
+
+// At run time the pauses are the application's own; a form that does not store them leaves
+// them alone, and the stored defaults are 500 and 0.
+TEST(RzBalloonHints, PausesAreTheApplications) {
+    struct TRestore {
+        int Pause = Application->HintPause(), Short = Application->HintShortPause();
+        ~TRestore() {
+            Application->SetHintPause(Pause);
+            Application->SetHintShortPause(Short);
+        }
+    } restore;
+    TRzBalloonHints hints(nullptr);
+    EXPECT_EQ(hints.GetHintPause(), Application->HintPause());
+    hints.SetHintPause(800);
+    hints.SetHintShortPause(20);
+    EXPECT_EQ(Application->HintPause(), 800);
+    EXPECT_EQ(Application->HintShortPause(), 20);
+    const TPropInfo* shortPause =
+        TRzBalloonHints::StaticClass().Properties().Find("HintShortPause");
+    ASSERT_NE(shortPause, nullptr);
+    EXPECT_FALSE(shortPause->IsDefaultValue(&hints));
+    hints.SetHintShortPause(0);
+    EXPECT_TRUE(shortPause->IsDefaultValue(&hints));
 }

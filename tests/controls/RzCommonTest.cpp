@@ -295,3 +295,14 @@ TEST(RzGeometry, CenteredRectAndVersions) {
     EXPECT_TRUE(WindowsVersionAtLeast(wvWinXP));
     EXPECT_TRUE(WindowsVersionAtLeast(wvWinVista));
 }
+
+TEST(RzCommon, MonitorsByPoint) {
+    const TRect full = MonitorFullRect(0);
+    ASSERT_GT(full.Width(), 0);
+    EXPECT_EQ(MonitorAtPoint(Point(full.Left, full.Top)), 0);
+    EXPECT_EQ(MonitorAtPoint(Point(full.Right - 1, full.Bottom - 1)), 0);
+    EXPECT_EQ(MonitorAtPoint(Point(-1000000, -1000000)), -1);
+    const TRect work = MonitorWorkRect(0);
+    EXPECT_TRUE(full.Contains(work.Left, work.Top) && work.Right <= full.Right &&
+                work.Bottom <= full.Bottom);
+}

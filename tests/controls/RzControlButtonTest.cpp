@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "controls/RzControlButton.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
@@ -51,6 +52,11 @@ TEST(RzControlButton, NumGlyphsFollowsTheGlyphStrip) {
         button.SetGlyph(&glyph);
         EXPECT_EQ(button.NumGlyphs(), c.Expected) << c.Width << " x " << c.Height;
     }
+    // The published glyph is filled in place when a form is read; that counts as well.
+    ASSERT_NE(TRzControlButton::StaticClass().Properties().Find("Glyph"), nullptr);
+    TTestButton button(nullptr);
+    button.Glyph()->SetSize(32, 16);
+    EXPECT_EQ(button.NumGlyphs(), 2);
 }
 
 TEST(RzControlButton, ClicksOnReleaseAndRepeatsWhileHeld) {

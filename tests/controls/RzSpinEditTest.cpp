@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "controls/RzControlButton.h"
 #include "controls/RzSpinEdit.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/EditCaret.h"
 #include "platform/ui/Form.h"
@@ -345,4 +347,28 @@ TEST(RzSpinEdit, HeldArrowRepeatsTheStep) {
     send(QEvent::MouseButtonRelease, Qt::NoButton);
     EXPECT_EQ(edit->Text(), "8");
     EXPECT_FALSE(timer->Enabled());
+}
+
+// The arrows of a spin edit keep the button face on a coloured edit, while a lone arrow button
+// takes its own colour; flat arrows blend into the edit.
+TEST(RzSpinEdit, ArrowFacesKeepTheButtonFaceOnAColouredEdit) {
+    for (bool flat : {false, true}) {
+        TTestSpinEdit edit(nullptr);
+        edit.SetFlatButtons(flat);
+        edit.SetColor(clYellow);
+        SCOPED_TRACE(testing::Message() << "flat " << flat);
+        for (TSpinButtonType which : {sbUp, sbDown}) {
+            TRzControlButton* button = edit.GetButton(which);
+            EXPECT_EQ(button->Color(), clYellow);
+            button->Repaint();
+            // Inside the two-pixel frame, left of the arrow.
+            EXPECT_EQ(button->Canvas()->Pixel(3, button->Height() / 2),
+                      ColorToRGB(flat ? clYellow : clBtnFace));
+        }
+    }
+    TRzControlButton lone(nullptr);
+    lone.SetStyle(cbsUp);
+    lone.SetColor(clYellow);
+    lone.Repaint();
+    EXPECT_EQ(lone.Canvas()->Pixel(3, 10), ColorToRGB(clYellow));
 }
