@@ -16,37 +16,9 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/rtl/Utf8.h"
 
 namespace {
-
-// UTF-16 text as UTF-8, for measuring wide texts with the canvas.
-std::string ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 void EndStyleToCaps(TPenEndStyle style, TPen& pen) {
     switch (style) {
@@ -195,10 +167,10 @@ void TTeeCanvas::UseFont(TTeeFont* Font) {
 int TTeeCanvas::MeasureTextWidth(std::string_view Text) { return FBoundCanvas->TextWidth(Text); }
 int TTeeCanvas::MeasureTextHeight(std::string_view Text) { return FBoundCanvas->TextHeight(Text); }
 int TTeeCanvas::MeasureWideTextWidth(std::u16string_view Text) {
-    return MeasureTextWidth(ToUtf8(Text));
+    return MeasureTextWidth(Utf16ToUtf8(Text));
 }
 int TTeeCanvas::MeasureWideTextHeight(std::u16string_view Text) {
-    return MeasureTextHeight(ToUtf8(Text));
+    return MeasureTextHeight(Utf16ToUtf8(Text));
 }
 
 // --- Drawing built on the primitives ---------------------------------------------------------
