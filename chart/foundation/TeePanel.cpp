@@ -13,6 +13,7 @@
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Mouse.h"
 
 bool PrintClipEnabled = true;
@@ -113,9 +114,8 @@ TPoint TCustomTeePanel::GetMouseClientPos() const { return ScreenToClient(Mouse(
 
 void TCustomTeePanel::ApplyRoundRegion() {
     if (FApplyingRegion || !Parent()) return;
-    FApplyingRegion = true;
+    const TValueGuard<bool> applying(FApplyingRegion, true);
     SetRoundWindowRegion(FBorderRound);
-    FApplyingRegion = false;
 }
 
 void TCustomTeePanel::Resize() {
