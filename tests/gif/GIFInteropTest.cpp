@@ -10,8 +10,8 @@
 
 #include "GifExpectedPixels.h"
 #include "GifFixtures.h"
-#include "GifTempDir.h"
 #include "gif/GIFAppExtension.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ TEST(GIFInterop, FilesOfAnIndependentEncoderDecodeToTheirPixels) {
 // Writes the samples (with their expected pixels) into KV_GIF_SAMPLE_DIR when it is set, for the
 // independent decoder, and reads them back here in any case.
 TEST(GIFInterop, WritesFilesForAnIndependentDecoder) {
-    TGifTempDir temp;
+    TTempDir temp;
     const char* given = std::getenv("KV_GIF_SAMPLE_DIR");
     const std::string dir = given && *given ? given : temp.File("");
     struct Sample {

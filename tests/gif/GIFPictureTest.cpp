@@ -8,7 +8,7 @@
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Streams.h"
 #include "tests/gif/GifPictureFixtures.h"
-#include "tests/gif/GifTempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST(GIFPictureFormat, RegistersTheExtensionAndTheClassName) {
     TGIFImage image;
     AddBasicColors(image);
     AddFrame(image, 0, 0, {"12", "34"});
-    const TGifTempDir folder;
+    const TTempDir folder;
     const std::string file = folder.File("picture.GIF");
     image.SaveToFile(file);
     TPicture picture;

@@ -7,8 +7,8 @@
 #include <random>
 
 #include "GifFixtures.h"
-#include "GifTempDir.h"
 #include "gif/GIFExtension.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -253,7 +253,7 @@ TEST(GIFStream, ProgressOfLoadingAndSaving) {
 }
 
 TEST(GIFStream, AFailedSaveLeavesTheFileAlone) {
-    const TGifTempDir folder;
+    const TTempDir folder;
     const std::string name = folder.File("picture.gif");
     { std::ofstream(name) << "old content"; }
     TGIFImage empty;

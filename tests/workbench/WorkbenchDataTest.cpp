@@ -25,14 +25,14 @@ std::string Damaged(std::string bytes, size_t at, std::string with) {
 }  // namespace
 
 TEST(WorkbenchData, FreshStartCreatesFoldersAndWritesTheEmptyDatabases) {
-    TScratchDir exe;
+    TTempDir exe;
     TRecordingMessages messages;
     TWorkbenchData data(messages, exe.Str() + "/");
     data.StartUp();
 
     for (const char* dir : {"data/Cavities", "data/Wavelengths", "data/Datasets", "data/Results",
                             "data/Reports", "db"})
-        EXPECT_TRUE(fs::is_directory(exe.Path / dir)) << dir;
+        EXPECT_TRUE(fs::is_directory(exe.Path() / dir)) << dir;
     EXPECT_EQ(Shared.DbDir, exe.Str() + "/db/");
     EXPECT_EQ(Shared.ReportsDir, exe.Str() + "/data/Reports");
     EXPECT_EQ(Shared.ProgramTitle, "KAVRI320");
@@ -48,7 +48,7 @@ TEST(WorkbenchData, FreshStartCreatesFoldersAndWritesTheEmptyDatabases) {
     EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs"), PacketFixtures::FreshDatasetPacket());
     EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320res.dbs"),
               PacketFixtures::FreshResultsPacket());
-    EXPECT_FALSE(fs::exists(exe.Path / "db/kavri320.dbs.bad"));
+    EXPECT_FALSE(fs::exists(exe.Path() / "db/kavri320.dbs.bad"));
 }
 
 TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
@@ -75,8 +75,8 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TScratchDir exe;
-        fs::create_directories(exe.Path / "db");
+        TTempDir exe;
+        fs::create_directories(exe.Path() / "db");
         SaveFileAtomic(exe.Str() + "/db/kavri320.dbs", c.datasetFile);
         SaveFileAtomic(exe.Str() + "/db/kavri320res.dbs", c.resultsFile);
         SaveFileAtomic(exe.Str() + "/db/kavri320.dbs.bad", "an older copy");
@@ -90,7 +90,7 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
         EXPECT_TRUE(messages.Shown[0].ends_with(c.reason)) << messages.Shown[0];
         EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs.bad"), c.datasetFile);
         EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320res.dbs.bad"), c.resultsFile);
-        EXPECT_FALSE(fs::exists(exe.Path / "db/kavri320.dbs"));
+        EXPECT_FALSE(fs::exists(exe.Path() / "db/kavri320.dbs"));
         EXPECT_TRUE(data.Main.cdsMain.Active() && data.Main.cdsMain.IsEmpty());
         EXPECT_TRUE(data.Results.cdsResults.Active() && data.Results.cdsResults.IsEmpty());
         data.Close();
@@ -99,7 +99,7 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
 }
 
 TEST(WorkbenchData, CloseSavesEverythingPostedAndDropsThePendingEdit) {
-    TScratchDir exe;
+    TTempDir exe;
     const double created = 46000.25 + 123.0 / 86400000;  // to the millisecond
     std::string firstFile;
     {
@@ -134,18 +134,19 @@ TEST(WorkbenchData, CloseSavesEverythingPostedAndDropsThePendingEdit) {
 }
 
 TEST(WorkbenchData, FailedSaveRaisesToTheClosingWindow) {
-    TScratchDir exe;
+    TTempDir exe;
     TRecordingMessages messages;
     TWorkbenchData data(messages, exe.Str());
     data.StartUp();
     data.Close();
     AddDataset(data.Main, "new", 46000, 1);
     // A folder in the file's place makes the replacing rename fail.
-    fs::rename(exe.Path / "db/kavri320.dbs", exe.Path / "db/old");
-    fs::create_directories(exe.Path / "db/kavri320.dbs/x");
+    fs::rename(exe.Path() / "db/kavri320.dbs", exe.Path() / "db/old");
+    fs::create_directories(exe.Path() / "db/kavri320.dbs/x");
     EXPECT_THROW(data.Close(), EStreamError);
-    EXPECT_TRUE(fs::is_directory(exe.Path / "db/kavri320.dbs/x"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(exe.Path / "db"), {}), 3);  // no temporary left
+    EXPECT_TRUE(fs::is_directory(exe.Path() / "db/kavri320.dbs/x"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(exe.Path() / "db"), {}),
+              3);  // no temporary left
 }
 
 // Restores a folder's permissions on every path, so that the scratch folder can be removed.
@@ -173,8 +174,8 @@ TEST(WorkbenchData, DamagedFilesThatCannotBeKeptAsideAreNeverWritten) {
     enum TWay { ReadOnlyFolder, FolderInTheWay };
     for (TWay way : {ReadOnlyFolder, FolderInTheWay}) {
         SCOPED_TRACE(way == ReadOnlyFolder ? "read-only folder" : "a folder named like the .bad");
-        TScratchDir exe;
-        const fs::path db = exe.Path / "db";
+        TTempDir exe;
+        const fs::path db = exe.Path() / "db";
         fs::create_directories(db);
         SaveFileAtomic((db / "kavri320.dbs").string(), datasetFile);
         SaveFileAtomic((db / "kavri320res.dbs").string(), resultsFile);

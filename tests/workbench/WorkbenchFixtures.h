@@ -9,23 +9,9 @@
 #include <vector>
 
 #include "tests/support/RecordingMessages.h"
+#include "tests/support/TempDir.h"
 #include "workbench/DatabaseRoutines.h"
 #include "workbench/DatasetDatabase.h"
-
-// A fresh folder standing for the executable's folder, removed afterwards.
-struct TScratchDir {
-    std::filesystem::path Path;
-    TScratchDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        Path =
-            std::filesystem::temp_directory_path() / ("kv-wb-" + std::to_string(::getpid()) + "-" +
-                                                      info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(Path);
-        std::filesystem::create_directories(Path);
-    }
-    ~TScratchDir() { std::filesystem::remove_all(Path); }
-    std::string Str() const { return Path.string(); }
-};
 
 inline void SetField(TDataSet& ds, const char* name, double value) {
     ds.FieldByName(name)->SetAsFloat(value);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/foundation/DefaultChartFont.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/ResourceRoutines.h"
@@ -128,6 +129,7 @@ TEST(ResourceRoutines, TheHandCursorLivesFromStartUpToShutdown) {
     EXPECT_EQ(hotSpot.Y, 0);
     FoundationUnitShutdown();
     EXPECT_FALSE(Screen()->HasCursor(crTeeHand));
+    SetupDefaultChartFont(false);  // shutdown clears the default font the other tests rely on
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "platform/ui/FileFilter.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "tests/support/OffscreenApplication.h"
-#include "tests/support/ScratchDir.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST(FileDialogs, RequestCarriesTheSettingsAndTheAnswerComesBack) {
 }
 
 TEST(FileDialogs, OverwritePromptAsksAgainUntilYes) {
-    TScratchDir dir;
+    TTempDir dir;
     std::string existing = dir.File("existing.txt");
     std::ofstream(existing) << "old";
     TRecordingDialogService dialogs;
