@@ -64,11 +64,12 @@ std::unique_ptr<TGIFImage> Still(int bits, int width, int height, bool interlace
 std::unique_ptr<TGIFImage> Animation() {
     auto image = std::make_unique<TGIFImage>();
     FillTable(image->GlobalColorMap(), 16, 5);
-    struct Spec {
+    struct TFramePlan {
         int Left, Top, Width, Height, Disposal, LocalColours, Transparent;
     };
-    const Spec specs[] = {{0, 0, 12, 10, 1, 0, -1}, {2, 3, 5, 4, 2, 0, -1}, {1, 1, 9, 7, 3, 4, 2}};
-    for (const Spec& s : specs) {
+    const TFramePlan frames[] = {
+        {0, 0, 12, 10, 1, 0, -1}, {2, 3, 5, 4, 2, 0, -1}, {1, 1, 9, 7, 3, 4, 2}};
+    for (const TFramePlan& s : frames) {
         auto frame = std::make_unique<TGIFSubImage>(image.get());
         frame->SetBounds(s.Left, s.Top, s.Width, s.Height);
         if (s.LocalColours) FillTable(frame->ColorMap(), s.LocalColours, 77);
