@@ -3,10 +3,13 @@
 // repaints, the other axes, and the figures of the series shown on the axis. The axis panel
 // implements it; tests implement it with fixed figures.
 #include <functional>
+#include <string>
 
 #include "platform/graphics/Geometry.h"
 
 class TChartAxis;
+class TChartSeries;
+class TTeeCanvas;
 
 class TAxisHost {
 public:
@@ -31,4 +34,24 @@ public:
     // The axis is being destroyed: series bound to it move to a standard axis and it leaves
     // the axis list. Called before anything of the axis is freed.
     virtual void AxisDestroying(TChartAxis& axis) = 0;
+
+    // --- What the labels ask. The answers below fit a chart without series, events or surface.
+    // The surface label texts are measured on, with the label font selected; none: size 0.
+    virtual TTeeCanvas* AxisCanvas() { return nullptr; }
+    // Every series of the chart (only the active ones with activeOnly), in the chart's order.
+    virtual void ForEachSeries(bool activeOnly, const std::function<void(TChartSeries&)>& proc);
+    virtual bool SeriesUsesAxis(TChartSeries& series, const TChartAxis& axis);
+    // The series holds Z values of its own (a 3-D series), and its smallest and largest Z.
+    virtual bool SeriesHasZValues(TChartSeries& series);
+    virtual void SeriesZRange(TChartSeries& series, double& minimum, double& maximum);
+    // The widest mark text of the active series.
+    virtual int MaxMarkWidthOfSeries() { return 0; }
+    // The chart's OnGetAxisLabel: may change the text of a label (series none and index -1 for
+    // value labels).
+    virtual bool HasGetAxisLabel() { return false; }
+    virtual void GetAxisLabel(TChartAxis& axis, TChartSeries* series, int valueIndex,
+                              std::string& text);
+    // The chart's OnGetNextAxisLabel: supplies the label values itself until it sets stop.
+    virtual bool HasGetNextAxisLabel() { return false; }
+    virtual void GetNextAxisLabel(TChartAxis& axis, int labelIndex, double& value, bool& stop);
 };

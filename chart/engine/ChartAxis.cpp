@@ -69,6 +69,7 @@ void TChartAxis::Publish(TPublisher<TChartAxis>& p) {
     p.Boolean("Visible", &TChartAxis::Visible, &TChartAxis::SetVisible).Default(true);
     p.Float("ZPosition", &TChartAxis::ZPosition, &TChartAxis::SetZPosition)
         .Stored(&TChartAxis::IsZPositionStored);
+    PublishLabels(p);
 }
 
 bool TChartAxis::IsZPositionStored() const {
@@ -409,6 +410,7 @@ void TChartAxis::Assign(const TPersistent* source) {
     FVisible = other->FVisible;
     FHorizontal = other->FHorizontal;
     FOtherSide = other->FOtherSide;
+    FLabels = other->FLabels;
     SelectPixelCalculators();
     Changed();
 }

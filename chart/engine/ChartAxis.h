@@ -7,6 +7,7 @@
 #include <string>
 
 #include "chart/engine/AxisHost.h"
+#include "chart/engine/AxisLabelOptions.h"
 #include "chart/foundation/TeePanel.h"
 #include "platform/classes/Collection.h"
 #include "platform/rtl/Exceptions.h"
@@ -15,6 +16,8 @@ KV_EXCEPTION_CLASS(AxisException, Exception)
 
 // The largest pixel coordinate the clamped mappings give (and its negative the smallest).
 inline constexpr int AxisPixelLimit = 32767;
+
+class TTeeFont;
 
 class TChartAxis : public TCollectionItem {
     KV_DECLARE_CLASS(TChartAxis, TCollectionItem)
@@ -121,6 +124,62 @@ public:
     int ValueSizeInPixels(double difference) const;
     int ZPixelPosition() const;
 
+    // --- Label settings (AxisLabelOptions.cpp); each setter repaints when the value changed.
+    const TAxisLabelOptions& LabelOptions() const { return FLabels; }
+    const std::string& AxisValuesFormat() const { return FLabels.AxisValuesFormat; }
+    void SetAxisValuesFormat(const std::string& value);
+    const std::string& DateTimeFormat() const { return FLabels.DateTimeFormat; }
+    void SetDateTimeFormat(const std::string& value);
+    bool ExactDateTime() const { return FLabels.ExactDateTime; }
+    void SetExactDateTime(bool value);
+    TAxisLabelAlign LabelsAlign() const { return FLabels.LabelsAlign; }
+    void SetLabelsAlign(TAxisLabelAlign value);
+    bool LabelsAlternate() const { return FLabels.LabelsAlternate; }
+    void SetLabelsAlternate(bool value);
+    int LabelsAngle() const { return FLabels.LabelsAngle; }
+    void SetLabelsAngle(int value);
+    bool LabelsExponent() const { return FLabels.LabelsExponent; }
+    void SetLabelsExponent(bool value);
+    bool LabelsMultiLine() const { return FLabels.LabelsMultiLine; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return FLabels.LabelsOnAxis; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSeparation() const { return FLabels.LabelsSeparation; }
+    void SetLabelsSeparation(int value);
+    int LabelsSize() const { return FLabels.LabelsSize; }
+    void SetLabelsSize(int value);
+    TAxisLabelStyle LabelStyle() const { return FLabels.LabelStyle; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    bool RoundFirstLabel() const { return FLabels.RoundFirstLabel; }
+    void SetRoundFirstLabel(bool value);
+    bool TickOnLabelsOnly() const { return FLabels.TickOnLabelsOnly; }
+    void SetTickOnLabelsOnly(bool value);
+
+    // --- Label step (AxisLabelIncrement.cpp).
+    // LogarithmicBase to the nearest whole power: the power of the base closest to x.
+    double RoundToLogPower(double x) const;
+    // The step that gives at most labelCount labels over the working range.
+    double IncrementForLabelCount(int labelCount);
+    // The step at which labels of size pixels (along the axis) fit without overlapping.
+    double IncrementForLabelSize(int size);
+    // The label step of the current pass, from the sizes of the labels it would write.
+    double ComputeLabelIncrement();
+    // Moves a label value one step: on the calendar for steps of half a month and longer.
+    void IncDateTimeStep(bool up, double& value, int stepIndex, double increment);
+
+    // --- Label texts and sizes (AxisLabelFormat.cpp).
+    virtual TAxisLabelStyle AutoLabelStyle();
+    TAxisLabelStyle EffectiveLabelStyle();
+    // The text of a value label: formatted, passed through the chart's OnGetAxisLabel, then
+    // broken into lines with LabelsMultiLine.
+    virtual std::string FormatLabel(double value);
+    // The value's label measured along the axis.
+    int LabelExtent(bool horizontal, double value);
+    int WidestLabel();
+    // The depth of a label band across the axis: fixedSize when not 0, else measured with font
+    // (the surface's current font when none) for text, or for the widest label when text is none.
+    int LabelSize(TTeeFont* font, int angle, int fixedSize, const std::string* text);
+
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartAxis>& p);
 
@@ -141,6 +200,20 @@ private:
     template <class V>
     void SetSetting(V& field, V value);
     bool IsZPositionStored() const;
+
+    // The label routines with the user's Increment given explicitly, so that the step search
+    // can try whole-number candidates without touching the published setting.
+    double LabelCountIncrement(int labelCount, double increment);
+    double DateTimeIncrementForLabelCount(int labelCount, double increment);
+    double NumericIncrementForLabelCount(int labelCount, double increment);
+    double LabelSizeIncrement(int size, double increment);
+    double LabelIncrementWith(double increment);
+    int WidestValueLabel();
+    static void PublishLabels(TPublisher<TChartAxis>& p);
+
+    TAxisLabelOptions FLabels;
+    // Set while the widest label is measured: the chart's OnGetAxisLabel is not asked then.
+    bool FLabelEventDetached = false;
 
     TAxisHost* FHost;
     bool FAutomatic = true;
@@ -192,5 +265,6 @@ public:
     // The chart's other depth axis, set by the chart that owns both.
     TChartDepthAxis* Partner = nullptr;
     void SetInverted(bool value) override;
+    TAxisLabelStyle AutoLabelStyle() override;
     static void Publish(TPublisher<TChartDepthAxis>& p);
 };
