@@ -5,6 +5,7 @@
 // The working figures are valid from ComputeRange and PositionInChart of one pass until the
 // next; SetLimits and the setters change only the settings.
 #include <string>
+#include <vector>
 
 #include "chart/engine/AxisHost.h"
 #include "chart/engine/AxisLabelOptions.h"
@@ -180,10 +181,32 @@ public:
     // (the surface's current font when none) for text, or for the widest label when text is none.
     int LabelSize(TTeeFont* font, int angle, int fixedSize, const std::string* text);
 
+    // --- Label walks (AxisLabelWalks.cpp). A walk decides which values get a label this pass,
+    // registers their ticks and hands each label to DrawLabelAt.
+    // The walk of the effective style: tick positions cleared, the step computed, and value
+    // (event or logarithmic), mark, point-text or depth-title labels walked.
+    void WalkLabels();
+    // The date-time table step the labels of this pass move by; dtNone for a plain step.
+    int LabelStepIndex(double increment);
+    void DrawValueLabels(double increment, int stepIndex);
+    void DrawLogLabels();
+    void DrawEventLabels(double increment, int stepIndex);
+    void DrawLabelAt(int pixel, const std::string& text, double value);
+    // Pixels along the axis of this pass's ticks, in the order the walk registered them.
+    const std::vector<int>& TickPositions() const { return FTickPositions; }
+    void AddTick(int pixel) { FTickPositions.push_back(pixel); }
+
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartAxis>& p);
 
 protected:
+    // --- What the label walks leave to the axis drawing: the text of one label at its pixel,
+    // whether the label format is shown, and whether minor grid lines want ticks beyond the
+    // logarithmic labels.
+    virtual void DrawLabelText(int pixel, const std::string& text, double value);
+    virtual bool LabelsVisible() { return true; }
+    virtual bool MinorGridVisible() { return false; }
+
     void Changed();
     void SetVisibleQuietly(bool value) { FVisible = value; }
     bool Loading() const { return FHost && FHost->AxisLoading(); }
@@ -210,10 +233,14 @@ private:
     double LabelIncrementWith(double increment);
     int WidestValueLabel();
     static void PublishLabels(TPublisher<TChartAxis>& p);
+    // One value label of a walk, drawn when it lies on the axis (or LabelsOnAxis).
+    void DrawValueLabel(double value);
+    void DrawValueOrLogLabels(double increment, int stepIndex);
 
     TAxisLabelOptions FLabels;
     // Set while the widest label is measured: the chart's OnGetAxisLabel is not asked then.
     bool FLabelEventDetached = false;
+    std::vector<int> FTickPositions;
 
     TAxisHost* FHost;
     bool FAutomatic = true;

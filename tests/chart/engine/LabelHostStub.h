@@ -64,11 +64,17 @@ public:
         OnGetAxisLabel(text);
     }
 
+    bool HasGetNextAxisLabel() override { return bool(OnGetNextAxisLabel); }
+    void GetNextAxisLabel(TChartAxis&, int labelIndex, double& value, bool& stop) override {
+        OnGetNextAxisLabel(labelIndex, value, stop);
+    }
+
     TSurfaceOnBitmap<TFixedMetricsCanvas> Surface;
     std::deque<TSeriesEntry> Series;  // entries stay where they are as series are added
     int MarkWidth = 0;
     std::function<void(std::string& text)> OnGetAxisLabel;
     std::vector<TLabelCall> LabelCalls;
+    std::function<void(int labelIndex, double& value, bool& stop)> OnGetNextAxisLabel;
     // Separators and formats of the default settings, whatever the machine's locale.
     TFormatSettingsGuard PinnedFormats{TFormatSettings{}};
 

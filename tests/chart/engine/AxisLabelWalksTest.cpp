@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include "chart/foundation/DateTimeSteps.h"
+#include "tests/chart/engine/LabelHostStub.h"
+
+namespace {
+
+// An axis that writes down the labels its walks hand over instead of drawing them.
+class TRecordingAxis : public TChartAxis {
+public:
+    using TChartAxis::TChartAxis;
+    std::vector<std::string> Texts;
+    std::vector<int> Pixels;
+    bool ShowLabels = true;
+    bool MinorGrid = false;
+
+protected:
+    void DrawLabelText(int pixel, const std::string& text, double) override {
+        Texts.push_back(text);
+        Pixels.push_back(pixel);
+    }
+    bool LabelsVisible() override { return ShowLabels; }
+    bool MinorGridVisible() override { return MinorGrid; }
+};
+
+using TTexts = std::vector<std::string>;
+
+class AxisLabelWalksTest : public ::testing::Test {
+protected:
+    TLabelHostStub Host;
+    TRecordingAxis Axis{&Host};
+    // A horizontal axis over pixels start .. end with fixed limits.
+    void Place(double min, double max, int start = 100, int end = 500) {
+        Axis.SetHorizontal(true);
+        Axis.SetLimits(min, max);
+        Axis.SetPositions(start, end);
+        Axis.ComputeRange();
+        Axis.Texts.clear();
+        Axis.Pixels.clear();
+    }
+};
+
+TEST_F(AxisLabelWalksTest, ValueLabelsRunDownFromTheFirstLabel) {
+    const struct {
+        const char* Name;
+        double Min, Max, Step;
+        bool OnAxis = true, RoundFirst = true;
+        TTexts Texts;
+    } cases[] = {
+        {"on axis", 0, 100, 20, true, true, {"100", "80", "60", "40", "20", "0"}},
+        {"inside only", 0, 100, 20, false, true, {"80", "60", "40", "20"}},
+        {"rounded first", 3, 97, 20, true, true, {"80", "60", "40", "20"}},
+        {"from the maximum", 3, 97, 20, true, false, {"97", "77", "57", "37", "17"}},
+        {"negative minimum", -25, 25, 10, true, true, {"20", "10", "0", "-10", "-20"}},
+        {"fractions", 0, 0.5, 0.1, true, true, {"0.5", "0.4", "0.3", "0.2", "0.1", "0"}},
+        {"10,000 steps", 0, 1e4, 1, true, true, {}},
+        {"9,999 steps", 0, 9999, 1, true, true, {}},  // size only, see below
+        {"step below 15 digits", 1e17, 1e17 + 64, 16, true, true, {"100,000,000,000,000,064"}},
+    };
+    for (const auto& c : cases) {
+        Axis.SetLabelsOnAxis(c.OnAxis);
+        Axis.SetRoundFirstLabel(c.RoundFirst);
+        Place(c.Min, c.Max);
+        Axis.DrawValueLabels(c.Step, dtNone);
+        if (c.Max == 9999)
+            EXPECT_EQ(Axis.Texts.size(), 10000u) << c.Name;
+        else
+            EXPECT_EQ(Axis.Texts, c.Texts) << c.Name;
+    }
+}
+
+TEST_F(AxisLabelWalksTest, ZeroRangeShowsOneLabel) {
+    Host.SeriesMinimum = Host.SeriesMaximum = 5;
+    Axis.SetPositions(100, 500);
+    Axis.ComputeRange();
+    Axis.DrawValueLabels(1, dtNone);
+    EXPECT_EQ(Axis.Texts, TTexts{"5"});
+    EXPECT_EQ(Axis.Pixels, std::vector<int>{300});
+}
+
+TEST_F(AxisLabelWalksTest, TicksWithLabelsOrWithEveryLabelledValue) {
+    const struct {
+        bool TickOnLabelsOnly, ShowLabels, OnAxis;
+        std::vector<int> Ticks;
+        size_t Labels;
+    } cases[] = {
+        {true, true, true, {500, 300, 100}, 3},
+        {false, true, true, {500, 300, 100}, 3},
+        {true, false, true, {}, 0},                // no label drawn, no tick
+        {false, false, true, {500, 300, 100}, 0},  // ticks without labels
+        {false, true, false, {300}, 1},            // the ends are neither labelled nor ticked
+    };
+    Axis.SetLabelStyle(talValue);
+    Axis.SetIncrement(50);
+    for (const auto& c : cases) {
+        Axis.SetTickOnLabelsOnly(c.TickOnLabelsOnly);
+        Axis.ShowLabels = c.ShowLabels;
+        Axis.SetLabelsOnAxis(c.OnAxis);
+        Place(0, 100);
+        Axis.WalkLabels();
+        Axis.Texts.clear();
+        Axis.WalkLabels();  // each walk starts from no ticks
+        EXPECT_EQ(Axis.TickPositions(), c.Ticks) << c.TickOnLabelsOnly << c.ShowLabels;
+        EXPECT_EQ(Axis.Texts.size(), c.Labels);
+    }
+}
+
+TEST_F(AxisLabelWalksTest, MonthlyDateTimeLabelsFallOnTheFirst) {
+    Host.DateTime = true;
+    Axis.SetLabelStyle(talValue);
+    Axis.SetDateTimeFormat("yyyy-mm-dd");
+    Axis.SetIncrement(DateTimeSteps[dtOneMonth]);
+    Place(EncodeDate(2026, 1, 15), EncodeDate(2026, 12, 20), 0, 2000);
+    Axis.WalkLabels();
+    EXPECT_EQ(Axis.Texts, (TTexts{"2026-12-01", "2026-11-01", "2026-10-01", "2026-09-01",
+                                  "2026-08-01", "2026-07-01", "2026-06-01", "2026-05-01",
+                                  "2026-04-01", "2026-03-01", "2026-02-01"}));
+    // Without a table step as the increment nothing is aligned to the calendar.
+    Axis.SetIncrement(0);
+    Axis.Texts.clear();
+    Axis.WalkLabels();
+    ASSERT_FALSE(Axis.Texts.empty());
+    EXPECT_NE(Axis.Texts[0].substr(8), "01");
+}
+
+TEST_F(AxisLabelWalksTest, StepIndexOfDateTimeLabels) {
+    const struct {
+        bool DateTime, Exact;
+        double Increment, Step;
+        int Index;
+    } cases[] = {
+        {true, true, 30, 30, dtOneMonth},  {true, true, 30, 45, dtTwoMonths},
+        {true, true, 30, 4000, dtOneYear}, {true, true, 1, 1, dtOneDay},
+        {true, true, 0, 30, dtNone},       {true, true, 7.5, 30, dtNone},
+        {false, true, 30, 30, dtNone},     {true, false, 30, 30, dtNone},
+    };
+    for (const auto& c : cases) {
+        Host.DateTime = c.DateTime;
+        Axis.SetExactDateTime(c.Exact);
+        Axis.SetIncrement(c.Increment);
+        EXPECT_EQ(Axis.LabelStepIndex(c.Step), c.Index) << c.Increment << ' ' << c.Step;
+    }
+}
+
+TEST_F(AxisLabelWalksTest, LogarithmicLabelsAtPowersOfTheBase) {
+    const struct {
+        const char* Name;
+        double Base, Min, Max;
+        TTexts Texts;
+    } cases[] = {
+        {"powers of ten", 10, 1, 1000, {"1", "10", "100", "1,000"}},
+        {"from 0.1 when the minimum is 0", 10, 0, 100, {"0.1", "1", "10", "100"}},
+        {"powers of two", 2, 3, 40, {"4", "8", "16", "32"}},
+        {"no power inside: halves of the first", 2, 5, 7, {"6"}},
+    };
+    Axis.SetLogarithmic(true);
+    for (const auto& c : cases) {
+        Axis.SetLogarithmicBase(c.Base);
+        Place(c.Min, c.Max);
+        Axis.DrawLogLabels();
+        EXPECT_EQ(Axis.Texts, c.Texts) << c.Name;
+    }
+    // The replaced minimum stays for the rest of the pass.
+    Place(0, 100);
+    Axis.DrawLogLabels();
+    EXPECT_EQ(Axis.WorkingMinimum(), 0.1);
+    // A negative minimum starts from the power nearest 1e-10.
+    Axis.SetLogarithmicBase(10);
+    Place(-5, 100);
+    Axis.DrawLogLabels();
+    EXPECT_EQ(Axis.Texts.size(), 13u);
+    EXPECT_EQ(Axis.WorkingMinimum(), 1e-10);
+}
+
+TEST_F(AxisLabelWalksTest, LogarithmicBaseBelowOneIsBounded) {
+    Axis.SetLogarithmic(true);
+    Axis.SetLogarithmicBase(0.5);
+    Place(1, 1000);
+    Axis.DrawLogLabels();  // 1, 3, 5 ... : steps of the first label over the base
+    ASSERT_EQ(Axis.Texts.size(), 500u);
+    EXPECT_EQ(Axis.Texts[1], "3");
+    Place(1, 1e6);
+    Axis.DrawLogLabels();
+    EXPECT_EQ(Axis.Texts.size(), 10000u);
+}
+
+TEST_F(AxisLabelWalksTest, MinorGridTicksReachBeyondTheLogarithmicLabels) {
+    Axis.SetLogarithmic(true);
+    Axis.MinorGrid = true;
+    Place(1, 1000);
+    Axis.DrawLogLabels();
+    // 0.1 and 10,000 lie a third of the axis beyond its ends.
+    EXPECT_EQ(Axis.TickPositions(), (std::vector<int>{-33, 100, 233, 367, 500, 633}));
+}
+
+TEST_F(AxisLabelWalksTest, EventLabels) {
+    Axis.SetLabelStyle(talValue);
+    Axis.SetIncrement(50);
+    const struct {
+        const char* Name;
+        std::function<void(int, double&, bool&)> Handler;
+        TTexts Texts;
+    } cases[] = {
+        {"quarters", [](int i, double& v, bool&) { v = i * 25; }, {"0", "25", "50", "75", "100"}},
+        {"within 1e-7", [](int i, double& v, bool&) { v = i == 0 ? -5e-8 : 200; }, {"0"}},
+        {"stop at once: value labels",
+         [](int, double&, bool& stop) { stop = true; },
+         {"100", "50", "0"}},
+        {"stop later",
+         [](int i, double& v, bool& stop) { v = 10 * i, stop = i == 2; },
+         {"0", "10"}},
+    };
+    for (const auto& c : cases) {
+        Host.OnGetNextAxisLabel = c.Handler;
+        Place(0, 100);
+        Axis.WalkLabels();
+        EXPECT_EQ(Axis.Texts, c.Texts) << c.Name;
+    }
+    // A handler that never stops and stays inside gives labels 0 to 2,000.
+    int asked = 0;
+    Host.OnGetNextAxisLabel = [&](int, double&, bool&) { ++asked; };
+    Place(0, 100);
+    Axis.WalkLabels();
+    EXPECT_EQ(asked, 2001);
+    EXPECT_EQ(Axis.Texts.size(), 2001u);
+}
+
+}  // namespace
