@@ -46,6 +46,12 @@ public:
     virtual void SeriesZRange(TChartSeries& series, double& minimum, double& maximum);
     // The widest mark text of the active series.
     virtual int MaxMarkWidthOfSeries() { return 0; }
+    // The points of the series shown in this pass (-1 and -1 for none).
+    virtual void SeriesVisiblePoints(TChartSeries& series, int& first, int& last);
+    // The mark text of a point.
+    virtual std::string SeriesMarkText(TChartSeries& series, int valueIndex);
+    // The title of the active series drawn in depth row k, for the depth axis.
+    virtual std::string SeriesLegendTitle(int depthRow);
     // The chart's OnGetAxisLabel: may change the text of a label (series none and index -1 for
     // value labels).
     virtual bool HasGetAxisLabel() { return false; }

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartSeries.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
 
@@ -12,6 +13,12 @@ bool TAxisHost::SeriesHasZValues(TChartSeries&) { return false; }
 void TAxisHost::SeriesZRange(TChartSeries&, double& minimum, double& maximum) {
     minimum = maximum = 0;
 }
+void TAxisHost::SeriesVisiblePoints(TChartSeries& series, int& first, int& last) {
+    first = series.Count() > 0 ? 0 : -1;
+    last = series.Count() - 1;
+}
+std::string TAxisHost::SeriesMarkText(TChartSeries&, int) { return {}; }
+std::string TAxisHost::SeriesLegendTitle(int) { return {}; }
 void TAxisHost::GetAxisLabel(TChartAxis&, TChartSeries*, int, std::string&) {}
 void TAxisHost::GetNextAxisLabel(TChartAxis&, int, double&, bool& stop) { stop = true; }
 

@@ -1,7 +1,11 @@
+#include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartSeries.h"
 #include "chart/foundation/DateTimeSteps.h"
+#include "chart/foundation/TeeCanvas.h"
 #include "platform/rtl/FloatFormat.h"
 
 namespace {
@@ -36,8 +40,11 @@ void TChartAxis::WalkLabels() {
     const int stepIndex = LabelStepIndex(step);
     const bool calendarStep = stepIndex >= dtHalfMonth && stepIndex <= dtOneYear;
     if (!(step > 0 || calendarStep) || FIMaximum < FIMinimum) return;
-    if (style != talValue) return;  // point texts, marks and depth titles: not walked yet
-    if (FHost && FHost->HasGetNextAxisLabel())
+    if (style == talMark)
+        DrawTextLabels(true);
+    else if (style == talText)
+        IsDepthAxis ? DrawDepthSeriesTitles() : DrawTextLabels(false);
+    else if (FHost && FHost->HasGetNextAxisLabel())
         DrawEventLabels(step, stepIndex);
     else
         DrawValueOrLogLabels(step, stepIndex);
@@ -143,5 +150,98 @@ void TChartAxis::DrawEventLabels(double increment, int stepIndex) {
         if (value < FIMinimum - EventLabelTolerance || value > FIMaximum + EventLabelTolerance)
             return;
         DrawValueLabel(value);
+    }
+}
+
+namespace {
+
+// A series on the axis with the points it shows in this pass.
+struct TShownSeries {
+    TChartSeries* Series;
+    int First, Last;
+};
+
+}  // namespace
+
+void TChartAxis::DrawTextLabels(bool marks) {
+    if (!FHost) return;
+    std::vector<TShownSeries> shown;
+    int first = -1, last = -1;
+    FHost->ForEachSeries(true, [&](TChartSeries& series) {
+        if (!FHost->SeriesUsesAxis(series, *this)) return;
+        TShownSeries s{&series, -1, -1};
+        FHost->SeriesVisiblePoints(series, s.First, s.Last);
+        shown.push_back(s);
+        if (s.First != -1) first = first == -1 ? s.First : std::min(first, s.First);
+        last = std::max(last, s.Last);
+    });
+    if (first == -1) return;
+
+    TTeeCanvas* canvas = FHost->AxisCanvas();
+    const int separation = FLabels.LabelsSeparation;
+    const bool event = FHost->HasGetAxisLabel();
+    // Label sizes along the axis: widths, or line heights where the text stands across it.
+    const int angle = FLabels.LabelsAngle;
+    const bool alongIsWidth = (angle == 90 || angle == 270) != FHorizontal;
+    bool anyDrawn = false;
+    int lastPixel = 0, lastHalf = 0;
+    std::string text;
+    for (int index = first; index <= last; ++index) {
+        // The first series that shows the point and has a text for it supplies the label.
+        TChartSeries* source = nullptr;
+        for (const TShownSeries& s : shown) {
+            if (index < s.First || index > s.Last) continue;
+            text = marks ? FHost->SeriesMarkText(*s.Series, index) : s.Series->PointLabel(index);
+            if (event) FHost->GetAxisLabel(*this, s.Series, index, text);
+            if (!text.empty()) {
+                source = s.Series;
+                break;
+            }
+        }
+        if (!source) continue;
+        const double value = FHorizontal ? source->XValueAt(index) : source->YValueAt(index);
+        if (value < FIMinimum || value > FIMaximum) continue;
+        const int pixel = PixelOfValue(value);
+        if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
+        if (!LabelsVisible()) continue;
+
+        int size = 0;
+        if (canvas) {
+            int lines = 0;
+            const int width = MultiLineTextWidth(*canvas, text, lines);
+            size = alongIsWidth ? width : canvas->MeasureLineHeight() * lines;
+        }
+        int half = size / 2;
+        if (separation != 0 && anyDrawn) {
+            size += int(std::trunc(size * 0.02 * separation));
+            half = size / 2;
+            const bool clear = pixel < lastPixel ? lastPixel - lastHalf >= pixel + half
+                                                 : pixel - half >= lastPixel + lastHalf;
+            if (!clear) continue;
+        }
+        DrawLabelAt(pixel, text, value);
+        anyDrawn = true;
+        lastPixel = pixel;
+        lastHalf = half;
+    }
+}
+
+void TChartAxis::DrawDepthSeriesTitles() {
+    if (!FHost) return;
+    int active = 0;
+    FHost->ForEachSeries(true, [&](TChartSeries&) { ++active; });
+    if (active == 0) return;
+    // Rows are whole numbers; a range too wide for them is no depth range.
+    if (!(std::fabs(FIMinimum) < MaxValueLabelSteps && std::fabs(FIMaximum) < MaxValueLabelSteps))
+        return;
+    const int lastRow = int(std::trunc(FIMaximum));
+    for (int row = int(std::trunc(FIMinimum)); row <= lastRow; ++row) {
+        const double value = FIMaximum - row - 0.5;
+        const int pixel = PixelOfValue(value);
+        if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
+        if (!LabelsVisible()) continue;
+        std::string text = FHost->SeriesLegendTitle(row);
+        if (FHost->HasGetAxisLabel()) FHost->GetAxisLabel(*this, nullptr, row, text);
+        DrawLabelAt(pixel, text, value);
     }
 }

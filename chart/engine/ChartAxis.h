@@ -191,6 +191,10 @@ public:
     void DrawValueLabels(double increment, int stepIndex);
     void DrawLogLabels();
     void DrawEventLabels(double increment, int stepIndex);
+    // Point labels (or mark texts) of the series on the axis, skipping those that would overlap.
+    void DrawTextLabels(bool marks);
+    // The titles of the series in their depth rows.
+    void DrawDepthSeriesTitles();
     void DrawLabelAt(int pixel, const std::string& text, double value);
     // Pixels along the axis of this pass's ticks, in the order the walk registered them.
     const std::vector<int>& TickPositions() const { return FTickPositions; }

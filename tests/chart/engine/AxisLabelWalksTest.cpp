@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart/foundation/DateTimeSteps.h"
 #include "tests/chart/engine/LabelHostStub.h"
 
@@ -21,6 +23,20 @@ protected:
     }
     bool LabelsVisible() override { return ShowLabels; }
     bool MinorGridVisible() override { return MinorGrid; }
+};
+
+// The same for a depth axis.
+class TRecordingDepthAxis : public TChartDepthAxis {
+public:
+    using TChartDepthAxis::TChartDepthAxis;
+    std::vector<std::string> Texts;
+    std::vector<int> Pixels;
+
+protected:
+    void DrawLabelText(int pixel, const std::string& text, double) override {
+        Texts.push_back(text);
+        Pixels.push_back(pixel);
+    }
 };
 
 using TTexts = std::vector<std::string>;
@@ -223,6 +239,101 @@ TEST_F(AxisLabelWalksTest, EventLabels) {
     Axis.WalkLabels();
     EXPECT_EQ(asked, 2001);
     EXPECT_EQ(Axis.Texts.size(), 2001u);
+}
+
+// Labels 28, 7, 28, 7 and 56 pixels wide, ten pixels apart.
+class TextLabelsTest : public AxisLabelWalksTest {
+protected:
+    TChartSeries& Points() { return *Host.Series.front().Series; }
+    void SetUp() override {
+        TLabelHostStub::TSeriesEntry& e = Host.AddSeries();
+        const char* labels[] = {"aaaa", "b", "cccc", "d", "eeeeeeee"};
+        for (int i = 0; i < 5; ++i) e.Series->AddXYPoint(i, 10 * i, labels[i]);
+        Axis.SetLabelStyle(talText);
+        Place(0, 4, 100, 140);
+    }
+};
+
+TEST_F(TextLabelsTest, OverlappingLabelsAreSkipped) {
+    const struct {
+        int Separation;
+        bool TickOnLabelsOnly;
+        TTexts Texts;
+        std::vector<int> Ticks;
+    } cases[] = {
+        // "b" and "cccc" would reach into "aaaa" (half 14), "eeeeeeee" into "d".
+        {10, true, {"aaaa", "d"}, {100, 130}},
+        {10, false, {"aaaa", "d"}, {100, 110, 120, 130, 140}},  // skipped labels keep ticks
+        {0, true, {"aaaa", "b", "cccc", "d", "eeeeeeee"}, {100, 110, 120, 130, 140}},
+    };
+    for (const auto& c : cases) {
+        Axis.SetLabelsSeparation(c.Separation);
+        Axis.SetTickOnLabelsOnly(c.TickOnLabelsOnly);
+        Axis.Texts.clear();
+        Axis.WalkLabels();
+        EXPECT_EQ(Axis.Texts, c.Texts) << c.Separation;
+        EXPECT_EQ(Axis.TickPositions(), c.Ticks) << c.Separation;
+    }
+    // Upright labels on a horizontal axis are one line high: 13 pixels, none overlap.
+    Axis.SetLabelsAngle(90);
+    Axis.Texts.clear();
+    Axis.WalkLabels();
+    EXPECT_EQ(Axis.Texts.size(), 5u);
+}
+
+TEST_F(TextLabelsTest, TheFirstSeriesWithATextSuppliesTheLabel) {
+    Place(0, 100, 0, 1000);
+    Axis.SetLabelsSeparation(0);
+    TLabelHostStub::TSeriesEntry& second = Host.AddSeries();
+    for (int i = 0; i < 7; ++i) second.Series->AddXYPoint(50 + i, 0, "x");
+    Points().SetPointLabel(1, "");
+    Host.Series.front().Last = 2;  // the first series shows points 0 .. 2 only
+    Host.OnGetAxisLabel = [](std::string& text) {
+        if (!text.empty()) text += "!";
+    };
+    Axis.WalkLabels();
+    // Point 1 and points 3 .. 6 come from the second series, at its X values; points beyond
+    // the first series' last come from the second too.
+    EXPECT_EQ(Axis.Texts, (TTexts{"aaaa!", "x!", "cccc!", "x!", "x!", "x!", "x!"}));
+    EXPECT_EQ(Axis.Pixels, (std::vector<int>{0, 510, 20, 530, 540, 550, 560}));
+    // The event sees the first series' empty text of point 1 before the second series is asked.
+    auto asked = [&](TChartSeries* series, int index) {
+        return std::find_if(Host.LabelCalls.begin(), Host.LabelCalls.end(), [&](const auto& c) {
+            return c.Series == series && c.ValueIndex == index;
+        });
+    };
+    ASSERT_NE(asked(&Points(), 1), Host.LabelCalls.end());
+    EXPECT_EQ(asked(&Points(), 1)->Text, "");
+    EXPECT_LT(asked(&Points(), 1), asked(second.Series.get(), 1));
+}
+
+TEST_F(TextLabelsTest, MarkTextsAndValuesOutsideTheRange) {
+    Axis.SetLabelStyle(talMark);
+    Axis.SetLabelsSeparation(0);
+    Place(1, 3, 100, 140);
+    Axis.WalkLabels();
+    EXPECT_EQ(Axis.Texts, (TTexts{"m1a", "m2a", "m3a"}));
+    // On a vertical axis the label's value is the point's Y.
+    Axis.SetHorizontal(false);
+    Axis.SetLimits(0, 20);
+    Axis.ComputeRange();
+    Axis.Texts.clear();
+    Axis.WalkLabels();
+    EXPECT_EQ(Axis.Texts, (TTexts{"m0a", "m1a", "m2a"}));
+}
+
+TEST_F(AxisLabelWalksTest, DepthAxisShowsSeriesTitlesInTheirRows) {
+    TRecordingDepthAxis depth(&Host);
+    depth.SetLabelStyle(talText);
+    depth.SetLimits(-0.5, 2.5);
+    depth.SetPositions(0, 30);
+    depth.ComputeRange();
+    depth.WalkLabels();
+    EXPECT_TRUE(depth.Texts.empty());  // no active series
+    Host.AddSeries();
+    depth.WalkLabels();
+    EXPECT_EQ(depth.Texts, (TTexts{"row 0", "row 1", "row 2"}));
+    EXPECT_EQ(depth.Pixels, (std::vector<int>{25, 15, 5}));
 }
 
 }  // namespace

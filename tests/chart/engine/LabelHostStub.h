@@ -28,6 +28,8 @@ public:
         bool UsesAxis = true;
         bool HasZValues = false;
         double MinZ = 0, MaxZ = 0;
+        // The points shown in this pass; -2 for all of them.
+        int First = -2, Last = -2;
     };
     // A label event's call: the series, the index and the text it was given.
     struct TLabelCall {
@@ -57,6 +59,18 @@ public:
         maximum = Entry(series).MaxZ;
     }
     int MaxMarkWidthOfSeries() override { return MarkWidth; }
+    void SeriesVisiblePoints(TChartSeries& series, int& first, int& last) override {
+        TAxisHost::SeriesVisiblePoints(series, first, last);
+        if (Entry(series).First != -2) first = Entry(series).First;
+        if (Entry(series).Last != -2) last = Entry(series).Last;
+    }
+    std::string SeriesMarkText(TChartSeries& series, int valueIndex) override {
+        return "m" + std::to_string(valueIndex) +
+               (&series == Series.front().Series.get() ? "a" : "b");
+    }
+    std::string SeriesLegendTitle(int depthRow) override {
+        return "row " + std::to_string(depthRow);
+    }
     bool HasGetAxisLabel() override { return bool(OnGetAxisLabel); }
     void GetAxisLabel(TChartAxis&, TChartSeries* series, int valueIndex,
                       std::string& text) override {
