@@ -7,6 +7,7 @@
 #include "chart/engine/ChartSeries.h"
 #include "chart/foundation/DateTimeSteps.h"
 #include "chart/foundation/TeeCanvas.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/RtlMath.h"
@@ -35,6 +36,15 @@ bool RunsAcross(bool horizontal, int angle) {
 bool RunsAlong(bool horizontal, int angle) { return RunsAcross(!horizontal, angle); }
 
 }  // namespace
+
+bool HasDateText(double value) {
+    static const double first = EncodeDate(1, 1, 1), end = EncodeDate(9999, 12, 31) + 1;
+    return value >= first && value < end;
+}
+
+bool CalendarCovers(double minimum, double maximum) {
+    return HasDateText(minimum - 366) && HasDateText(maximum + 366);
+}
 
 int MultiLineTextWidth(TTeeCanvas& canvas, std::string_view text, int& lines) {
     lines = 0;
@@ -84,7 +94,7 @@ TAxisLabelStyle TChartAxis::EffectiveLabelStyle() {
 
 std::string TChartAxis::FormatLabel(double value) {
     std::string text;
-    if (IsDateTimeAxis()) {
+    if (IsDateTimeAxis() && HasDateText(value)) {
         const std::string& format = FLabels.DateTimeFormat;
         text = FormatDateTime(format.empty() ? DateTimeFormatFor(FIRange) : format, value);
     } else {
@@ -121,7 +131,9 @@ int TChartAxis::WidestValueLabel() {
         widest = std::max(width(FIMinimum), width(FIMaximum));
     } else {
         const bool dateTime = IsDateTimeAxis();
-        const int stepIndex = dateTime && FLabels.ExactDateTime ? FindDateTimeStep(step) : dtNone;
+        const bool calendar =
+            dateTime && FLabels.ExactDateTime && CalendarCovers(FIMinimum, FIMaximum);
+        const int stepIndex = calendar ? FindDateTimeStep(step) : dtNone;
         double value = FIMaximum;
         if (stepIndex != dtNone)
             value = AlignDateTimeToStep(stepIndex, value);

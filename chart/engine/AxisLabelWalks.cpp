@@ -26,6 +26,7 @@ void TChartAxis::DrawLabelText(int, const std::string&, double) {}
 
 int TChartAxis::LabelStepIndex(double increment) {
     if (!FLabels.ExactDateTime || !IsDateTimeAxis()) return dtNone;
+    if (!CalendarCovers(FIMinimum, FIMaximum)) return dtNone;  // values that are no dates
     int kind = FindDateTimeStep(FIncrement);
     if (kind == dtNone) return dtNone;
     while (kind < dtOneYear && increment > DateTimeSteps[size_t(kind)]) ++kind;

@@ -69,6 +69,18 @@ TEST_F(AxisLabelFormatTest, DateTimeFormatFollowsTheRangeWhenEmpty) {
     EXPECT_EQ(Axis.FormatLabel(t), FormatDateTime(settings.ShortTimeFormat, t));
 }
 
+TEST_F(AxisLabelFormatTest, YearlyStepOnADateAxisMeasuresBeyondTheCalendar) {
+    // The step search measures the step times the minimum: 365 x 43,831 days lies far past the
+    // year 9999 and is written as a number instead of failing the drawing.
+    Host.DateTime = true;
+    Axis.SetIncrement(365);
+    Axis.SetDateTimeFormat("yyyy");
+    Place(EncodeDate(2020, 1, 1), EncodeDate(2030, 1, 1));
+    EXPECT_EQ(Axis.FormatLabel(365 * EncodeDate(2020, 1, 1)), "15,998,315");
+    EXPECT_EQ(Axis.FormatLabel(EncodeDate(9999, 12, 31)), "9999");
+    EXPECT_GE(Axis.ComputeLabelIncrement(), 365);
+}
+
 TEST_F(AxisLabelFormatTest, LabelEventSeesTheFormattedTextBeforeLineBreaks) {
     Axis.SetLabelsMultiLine(true);
     Host.OnGetAxisLabel = [](std::string& text) { text += " units"; };

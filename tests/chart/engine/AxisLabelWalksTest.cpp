@@ -139,6 +139,22 @@ TEST_F(AxisLabelWalksTest, MonthlyDateTimeLabelsFallOnTheFirst) {
     EXPECT_NE(Axis.Texts[0].substr(8), "01");
 }
 
+TEST_F(AxisLabelWalksTest, DateTimeValuesBeyondTheCalendarAreWalkedAsNumbers) {
+    Host.DateTime = true;
+    Axis.SetLabelStyle(talValue);
+    Axis.SetIncrement(DateTimeSteps[dtOneMonth]);
+    Axis.SetAxisValuesFormat("0");
+    Place(0, 3e6);  // up to the year 10113
+    EXPECT_EQ(Axis.LabelStepIndex(30), dtNone);
+    Axis.WalkLabels();
+    ASSERT_FALSE(Axis.Texts.empty());
+    // Past the year 9999 a number, before it a date.
+    EXPECT_EQ(Axis.Texts.front().find_first_not_of("0123456789"), std::string::npos)
+        << Axis.Texts.front();
+    EXPECT_NE(Axis.Texts.back().find('/'), std::string::npos) << Axis.Texts.back();
+    EXPECT_GT(Axis.WidestLabel(), 0);
+}
+
 TEST_F(AxisLabelWalksTest, StepIndexOfDateTimeLabels) {
     const struct {
         bool DateTime, Exact;
