@@ -1,26 +1,6 @@
-#include <cmath>
-
 #include "chart/engine/ChartAxis.h"
-#include "chart/engine/ChartSeries.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
-
-// --- The host's answers for a chart without series, events or surface.
-
-void TAxisHost::ForEachSeries(bool, const std::function<void(TChartSeries&)>&) {}
-bool TAxisHost::SeriesUsesAxis(TChartSeries&, const TChartAxis&) { return false; }
-bool TAxisHost::SeriesHasZValues(TChartSeries&) { return false; }
-void TAxisHost::SeriesZRange(TChartSeries&, double& minimum, double& maximum) {
-    minimum = maximum = 0;
-}
-void TAxisHost::SeriesVisiblePoints(TChartSeries& series, int& first, int& last) {
-    first = series.Count() > 0 ? 0 : -1;
-    last = series.Count() - 1;
-}
-std::string TAxisHost::SeriesMarkText(TChartSeries&, int) { return {}; }
-std::string TAxisHost::SeriesLegendTitle(int) { return {}; }
-void TAxisHost::GetAxisLabel(TChartAxis&, TChartSeries*, int, std::string&) {}
-void TAxisHost::GetNextAxisLabel(TChartAxis&, int, double&, bool& stop) { stop = true; }
 
 namespace {
 

@@ -157,7 +157,7 @@ public:
     void SetTickOnLabelsOnly(bool value);
 
     // --- Label step (AxisLabelIncrement.cpp).
-    // LogarithmicBase to the nearest whole power: the power of the base closest to x.
+    // The whole power of LogarithmicBase nearest to x on the logarithmic scale.
     double RoundToLogPower(double x) const;
     // The step that gives at most labelCount labels over the working range.
     double IncrementForLabelCount(int labelCount);
@@ -195,6 +195,7 @@ public:
     void DrawTextLabels(bool marks);
     // The titles of the series in their depth rows.
     void DrawDepthSeriesTitles();
+    // One label: its tick when TickOnLabelsOnly, then its text to the drawing.
     void DrawLabelAt(int pixel, const std::string& text, double value);
     // Pixels along the axis of this pass's ticks, in the order the walk registered them.
     const std::vector<int>& TickPositions() const { return FTickPositions; }
