@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/engine/AxisLabelFormat.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "tests/chart/engine/LabelHostStub.h"
 
@@ -232,14 +233,40 @@ TEST_F(AxisLabelFormatTest, LabelSizeAcrossTheAxis) {
     }
 }
 
-TEST_F(AxisLabelFormatTest, AssignCopiesTheLabelSettings) {
-    Axis.SetAxisValuesFormat("0.0");
-    Axis.SetLabelsAngle(90);
-    Axis.SetLabelStyle(talText);
-    Axis.SetTickOnLabelsOnly(false);
-    TChartAxis copy(&Host);
-    copy.Assign(&Axis);
-    EXPECT_EQ(copy.LabelOptions(), Axis.LabelOptions());
+TEST_F(AxisLabelFormatTest, LabelSettingsAreStoredWhenChangedAndCopied) {
+    const struct {
+        const char* Property;
+        std::function<void(TChartAxis&)> Change;
+    } cases[] = {
+        {"AxisValuesFormat", [](TChartAxis& a) { a.SetAxisValuesFormat("0.0"); }},
+        {"DateTimeFormat", [](TChartAxis& a) { a.SetDateTimeFormat("hh:nn"); }},
+        {"ExactDateTime", [](TChartAxis& a) { a.SetExactDateTime(false); }},
+        {"LabelsAlign", [](TChartAxis& a) { a.SetLabelsAlign(alOpposite); }},
+        {"LabelsAlternate", [](TChartAxis& a) { a.SetLabelsAlternate(true); }},
+        {"LabelsAngle", [](TChartAxis& a) { a.SetLabelsAngle(90); }},
+        {"LabelsExponent", [](TChartAxis& a) { a.SetLabelsExponent(true); }},
+        {"LabelsMultiLine", [](TChartAxis& a) { a.SetLabelsMultiLine(true); }},
+        {"LabelsOnAxis", [](TChartAxis& a) { a.SetLabelsOnAxis(false); }},
+        {"LabelsSeparation", [](TChartAxis& a) { a.SetLabelsSeparation(0); }},
+        {"LabelsSize", [](TChartAxis& a) { a.SetLabelsSize(30); }},
+        {"LabelStyle", [](TChartAxis& a) { a.SetLabelStyle(talText); }},
+        {"RoundFirstLabel", [](TChartAxis& a) { a.SetRoundFirstLabel(false); }},
+        {"TickOnLabelsOnly", [](TChartAxis& a) { a.SetTickOnLabelsOnly(false); }},
+    };
+    auto writes = [](const TChartAxis& axis, const char* property) {
+        return axis.ClassType().Properties().Find(property)->ShouldWrite(&axis);
+    };
+    for (const auto& c : cases) {
+        TChartAxis axis(&Host);
+        EXPECT_FALSE(writes(axis, c.Property)) << c.Property;
+        const int changes = Host.Changes;
+        c.Change(axis);
+        EXPECT_EQ(Host.Changes, changes + 1) << c.Property;
+        EXPECT_TRUE(writes(axis, c.Property)) << c.Property;
+        TChartAxis copy(&Host);
+        copy.Assign(&axis);
+        EXPECT_EQ(copy.LabelOptions(), axis.LabelOptions()) << c.Property;
+    }
 }
 
 }  // namespace
