@@ -51,14 +51,14 @@ void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     p.Integer("Decimals", &E::Decimals, &E::SetDecimals).Default(0);
     p.Enumeration("Direction", SpinDirectionNames(), &E::Direction, &E::SetDirection)
         .Default(sdUpDown);
-    p.Float("Increment", &E::Increment, &E::SetIncrement);
+    p.Float("Increment", &E::Increment, &E::SetIncrement).Default(1.0L);
     p.Boolean("IntegersOnly", &E::IntegersOnly, &E::SetIntegersOnly).Default(true);
     // Min, Max and Value in this order: each step clamps against the bounds known so far.
     p.Float("Max", &E::Max, &E::SetMax);
     p.Float("Min", &E::Min, &E::SetMin);
     p.Enumeration("Orientation", OrientationNames(), &E::Orientation, &E::SetOrientation)
         .Default(orVertical);
-    p.Float("PageSize", &E::PageSize, &E::SetPageSize);
+    p.Float("PageSize", &E::PageSize, &E::SetPageSize).Default(10.0L);
     p.Float(
         "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue);
 }
