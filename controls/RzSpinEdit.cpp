@@ -34,6 +34,9 @@ void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     p.Enumeration("Alignment", AlignmentNames(), &E::Alignment, &E::SetAlignment)
         .Default(taRightJustify);
     p.Float("BlankValue", &E::BlankValue, &E::SetBlankValue);
+    // Before the glyphs: a new direction drops them.
+    p.Enumeration("Direction", SpinDirectionNames(), &E::Direction, &E::SetDirection)
+        .Default(sdUpDown);
     p.Object("ButtonDownGlyph", &E::ButtonDownGlyph, &E::SetButtonDownGlyph).Stored([](const E& e) {
         return e.FButtons->CustomDownLeft();
     });
@@ -49,8 +52,6 @@ void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     p.Integer("ButtonWidth", &E::ButtonWidth, &E::SetButtonWidth).Default(17);
     p.Boolean("CheckRange", &E::CheckRange, &E::SetCheckRange).Default(false);
     p.Integer("Decimals", &E::Decimals, &E::SetDecimals).Default(0);
-    p.Enumeration("Direction", SpinDirectionNames(), &E::Direction, &E::SetDirection)
-        .Default(sdUpDown);
     p.Float("Increment", &E::Increment, &E::SetIncrement).Default(1.0L);
     p.Boolean("IntegersOnly", &E::IntegersOnly, &E::SetIntegersOnly).Default(true);
     // Min, Max and Value in this order: each step clamps against the bounds known so far.
