@@ -1,6 +1,7 @@
 #include "controls/RzSpinEdit.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "controls/RzOldPropReader.h"
 #include "platform/classes/Publisher.h"
@@ -27,13 +28,18 @@ TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {
 
 TRzSpinEdit::~TRzSpinEdit() = default;
 
+namespace {
+// No value equals it, so a property with it as its default is always written.
+constexpr long double kAlwaysStored = std::numeric_limits<long double>::quiet_NaN();
+}  // namespace
+
 void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     using E = TRzSpinEdit;
     p.Boolean("AllowBlank", &E::AllowBlank, &E::SetAllowBlank).Default(false);
     p.Boolean("AllowKeyEdit", &E::AllowKeyEdit, &E::SetAllowKeyEdit).Default(false);
     p.Enumeration("Alignment", AlignmentNames(), &E::Alignment, &E::SetAlignment)
         .Default(taRightJustify);
-    p.Float("BlankValue", &E::BlankValue, &E::SetBlankValue);
+    p.Float("BlankValue", &E::BlankValue, &E::SetBlankValue).Default(kAlwaysStored);
     // Before the glyphs: a new direction drops them.
     p.Enumeration("Direction", SpinDirectionNames(), &E::Direction, &E::SetDirection)
         .Default(sdUpDown);
@@ -55,13 +61,14 @@ void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     p.Float("Increment", &E::Increment, &E::SetIncrement).Default(1.0L);
     p.Boolean("IntegersOnly", &E::IntegersOnly, &E::SetIntegersOnly).Default(true);
     // Min, Max and Value in this order: each step clamps against the bounds known so far.
-    p.Float("Max", &E::Max, &E::SetMax);
-    p.Float("Min", &E::Min, &E::SetMin);
+    p.Float("Max", &E::Max, &E::SetMax).Default(kAlwaysStored);
+    p.Float("Min", &E::Min, &E::SetMin).Default(kAlwaysStored);
     p.Enumeration("Orientation", OrientationNames(), &E::Orientation, &E::SetOrientation)
         .Default(orVertical);
     p.Float("PageSize", &E::PageSize, &E::SetPageSize).Default(10.0L);
     p.Float(
-        "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue);
+         "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue)
+        .Default(kAlwaysStored);
 }
 
 // Old forms stored whether flat buttons took the parent's colour; they no longer do.

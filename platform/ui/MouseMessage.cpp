@@ -25,7 +25,6 @@ public:
         setObjectName("kvMouseFilter");
         widget->installEventFilter(this);
     }
-    void SetFilter(TMouseFilter filter) { FFilter = std::move(filter); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -66,9 +65,15 @@ TMouseFilterObject* FilterOf(QWidget* widget) {
 }  // namespace
 
 void SetMouseFilter(TControl& control, TMouseFilter filter) {
-    TMouseFilterObject* current = FilterOf(control.Widget());
-    delete current;  // a new one goes first in the toolkit's order again
-    if (filter) new TMouseFilterObject(control.Widget(), std::move(filter));
+    QWidget* widget = control.Widget();
+    if (TMouseFilterObject* current = FilterOf(widget)) {
+        // The filter may be running now (it hid its own part): it goes once the event is over.
+        widget->removeEventFilter(current);
+        current->setObjectName(QString());
+        current->deleteLater();
+    }
+    // A new one goes first in the toolkit's order again.
+    if (filter) new TMouseFilterObject(widget, std::move(filter));
 }
 
 void SendMouseMessage(TControl& control, const TMouseMessage& message) {

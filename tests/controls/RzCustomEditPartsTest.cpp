@@ -246,6 +246,13 @@ TEST_F(DropButton, PressesOnTheButtonAreItsOwn) {
     Press(Qt::LeftButton, 20, y);
     EXPECT_EQ(seen, (std::vector<std::string>{"mouse"}));
     EXPECT_FALSE(edit->MouseOverButton());
+    // A pop-up that takes the button away while its press is being handled.
+    edit->OnDropDown = [this](TObject*) { edit->SetDropButtonEnabled(false); };
+    Press(Qt::LeftButton, x, y);
+    EXPECT_FALSE(edit->DropButtonShown());
+    seen.clear();
+    Press(Qt::LeftButton, x, y);
+    EXPECT_EQ(seen, (std::vector<std::string>{"mouse"}));  // the text's again
 }
 
 TEST_F(DropButton, FaceByLook) {

@@ -101,6 +101,12 @@ TEST(RzSpinButtons, GlyphDirectionAndOrientationGoThroughAForm) {
                                 "ButtonDownGlyph.Data", "ButtonDownNumGlyphs = 1"})
         EXPECT_NE(text.find(written), std::string::npos) << written << "\n" << text;
     EXPECT_EQ(text.find("ButtonUp"), std::string::npos) << text;
+    // The bounds, the value and the blank value are written whatever they are; the steps only
+    // when they differ from 1 and 10.
+    for (const char* always : {"Min = 0", "Max = 100", "Value = 0", "BlankValue = 0"})
+        EXPECT_NE(text.find(always), std::string::npos) << always << "\n" << text;
+    EXPECT_EQ(text.find("Increment"), std::string::npos) << text;
+    EXPECT_EQ(text.find("PageSize"), std::string::npos) << text;
 
     TRzSpinEdit copy(nullptr);
     ReadText(text, copy);
