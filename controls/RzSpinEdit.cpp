@@ -12,6 +12,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/EditCaret.h"
 
 TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {
@@ -293,9 +294,11 @@ void TRzSpinEdit::PositionButtons() {
     if (ComponentState().Contains(csLoading)) return;
     // Too short for its font, the edit first grows; the resize places the buttons.
     const int minimum = FontTextMeasurer().Metrics(*Font()).Height() + 2;
-    if (Height() < minimum) {
+    if (Height() < minimum && !FRaisingHeight) {
+        // Constraints may hold it lower; then the buttons take the height it got.
+        TValueGuard<bool> raising(FRaisingHeight, true);
         SetBounds(Left(), Top(), Width(), minimum);
-        return;
+        if (Height() >= minimum) return;
     }
     const int w = FButtons->Width();
     FButtons->SetBounds(Width() - w - 2, 2, w, std::max(Height() - 4, 0));

@@ -118,4 +118,5 @@ private:
     bool FAllowKeyEdit = false;
     bool FCheckRange = false;
     bool FIntegersOnly = true;
+    bool FRaisingHeight = false;  // PositionButtons is growing the edit to its minimum height
 };

@@ -20,6 +20,7 @@
 #include "platform/graphics/GraphicsInit.h"
 #include "platform/graphics/TextMeasurer.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/SizeConstraints.h"
 
 namespace {
 
@@ -143,6 +144,11 @@ TEST(RzSpinEdit, NeverShorterThanItsFont) {
     EXPECT_EQ(edit.Buttons()->Height(), minimum - 4);
     edit.SetHeight(minimum + 10);
     EXPECT_EQ(edit.Height(), minimum + 10);
+    // Held lower by its constraints, it stays there with the buttons fitted in.
+    edit.Constraints()->SetMaxHeight(minimum - 6);
+    edit.SetHeight(8);
+    EXPECT_EQ(edit.Height(), minimum - 6);
+    EXPECT_EQ(edit.Buttons()->Height(), minimum - 10);
 }
 
 // A press on an arrow first focuses the edit; when the edit does not keep the focus (its
