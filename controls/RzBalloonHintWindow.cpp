@@ -1,6 +1,7 @@
 #include "controls/RzBalloonHintWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "controls/RzBalloonHints.h"
@@ -8,6 +9,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Region.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Screen.h"
 
 namespace {
@@ -44,6 +46,10 @@ TRzBalloonHints* LatestBalloonHints() {
 TRzBalloonHintWindow::TRzBalloonHintWindow()
     : FHints(LatestBalloonHints()), FSelf(std::make_shared<TRzBalloonHintWindow*>(this)) {
     if (FHints) FHints->LinkHintWindow(&FWindow);
+    FShaped.OnMouse = [this](const TMouseMessage& message) {
+        WindowMouse(message);
+        return true;
+    };
     if (Application) {
         std::weak_ptr<TRzBalloonHintWindow*> self = FSelf;
         Application->OnShowHint = [self](std::string& text, bool& canShow, THintInfo& info) {
@@ -89,6 +95,29 @@ void TRzBalloonHintWindow::ActivateHint(const THintInfo& info) {
                                            : TRegion());
     FShaped.SetPicture(picture);
     FShaped.Show();
+    FInfo = info;
+    FTracking = true;
 }
 
-void TRzBalloonHintWindow::HideHint() { FShaped.Hide(); }
+void TRzBalloonHintWindow::HideHint() {
+    FTracking = false;
+    FShaped.Hide();
+}
+
+void TRzBalloonHintWindow::WindowMouse(const TMouseMessage& message) {
+    // Asked first: cancelling forgets the control (and it may have gone).
+    TControl* control = Application ? Application->HintControl() : nullptr;
+    const TRect bounds = FWindow.BoundsRect();
+    const TPoint screen = Point(bounds.Left + message.Pos.X, bounds.Top + message.Pos.Y);
+    if (message.Kind == mmMove && FTracking) {
+        const TPoint spot = FInfo.CursorScreen();
+        if (std::abs(screen.X - spot.X) > 2 || std::abs(screen.Y - spot.Y) > 2) {
+            FTracking = false;
+            if (Application) Application->CancelHint();
+        }
+    }
+    if (!control) return;
+    TMouseMessage passed = message;
+    passed.Pos = control->ScreenToClient(screen);
+    SendMouseMessage(*control, passed);
+}

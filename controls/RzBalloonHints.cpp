@@ -1,6 +1,7 @@
 #include "controls/RzBalloonHints.h"
 
 #include "controls/RzBalloonHintWindow.h"
+#include "controls/RzOldPropReader.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Font.h"
 #include "platform/ui/Application.h"
@@ -64,6 +65,12 @@ void TRzBalloonHints::Publish(TPublisher<TRzBalloonHints>& p) {
     p.Integer("HintPause", &B::GetHintPause, &B::SetHintPause).Default(500);
     p.Integer("HintShortPause", &B::GetHintShortPause, &B::SetHintShortPause).Default(0);
     p.Boolean("ShowBalloon", &B::ShowBalloon, &B::SetShowBalloon).Default(true);
+}
+
+void TRzBalloonHints::DefineProperties(TFiler& filer) {
+    TComponent::DefineProperties(filer);
+    DefineDroppedProperty(filer, "BalloonStyle", &TRzOldPropReader::SkipIdent);
+    DefineDroppedProperty(filer, "Shadow", &TRzOldPropReader::SkipBoolean);
 }
 
 void TRzBalloonHints::LinkHintWindow(TRzCustomHintWindow* window) {

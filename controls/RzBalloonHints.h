@@ -49,6 +49,8 @@ public:
     TShowHintEvent OnShowHint;
 
     static void Publish(TPublisher<TRzBalloonHints>& p);
+    // Old forms' "BalloonStyle" and "Shadow" are read and dropped.
+    void DefineProperties(TFiler& filer) override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

@@ -1,5 +1,7 @@
 #include "controls/RzControlButton.h"
 
+#include <utility>
+
 #include "controls/RzSpinEdit.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
@@ -80,12 +82,15 @@ void TRzControlButton::GlyphModified() {
         FNumGlyphs = cells < 5 ? std::max(cells, 1) : 1;
     }
     Invalidate();
+    if (OnGlyphChange) OnGlyphChange(this);
 }
 
 // --- Press, repeat and release.
 
 void TRzControlButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    FPressAborted = false;
     TGraphicControl::MouseDown(button, shift, x, y);
+    if (std::exchange(FPressAborted, false)) return;
     if (button == mbLeft && Enabled()) {
         if (!FPressed) {
             FPressed = true;

@@ -42,6 +42,11 @@ public:
     TTimer* RepeatTimer() const { return FRepeatTimer; }
     // The width of one glyph cell and the glyph's height.
     TSize GetGlyphSize() const;
+    // Called from OnMouseDown: the press stops there, as though it had not been made.
+    void AbortPress() { FPressAborted = true; }
+
+    // After every change of the glyph (NumGlyphs already follows it).
+    TNotifyEvent OnGlyphChange;
 
     static void Publish(TPublisher<TRzControlButton>& p);
 
@@ -81,4 +86,5 @@ private:
     bool FPressed = false;
     bool FDragging = false;
     bool FMouseOver = false;
+    bool FPressAborted = false;
 };

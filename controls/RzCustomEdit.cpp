@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "controls/RzFrameController.h"
+#include "controls/RzOldPropReader.h"
 #include "platform/classes/Publisher.h"
 #include "platform/ui/EditCaret.h"
 #include "platform/ui/OverlayPainter.h"
 
-namespace {
 const TEnumInfo& FrameStyleNames() {
     static const TEnumInfo names{"fsNone",    "fsFlat",       "fsGroove",   "fsBump",
                                  "fsLowered", "fsButtonDown", "fsRaised",   "fsButtonUp",
@@ -19,7 +19,7 @@ const TEnumInfo& SideNames() {
     static const TEnumInfo names{"sdLeft", "sdTop", "sdRight", "sdBottom"};
     return names;
 }
-const TEnumInfo& NotificationNames() {
+const TEnumInfo& FrameControllerNotificationNames() {
     static const TEnumInfo names{"fcpColor",
                                  "fcpFocusColor",
                                  "fcpDisabledColor",
@@ -42,7 +42,6 @@ const TEnumInfo& FramingPreferenceNames() {
     static const TEnumInfo names{"fpCustomFraming", "fpXPThemes"};
     return names;
 }
-}  // namespace
 
 TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
     SetColor(clWindow);
@@ -70,34 +69,118 @@ void TRzCustomEdit::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == FFrameController) FFrameController = nullptr;
 }
 
+bool TRzCustomEdit::ControllerFeeds(TRzFrameControllerPropertyConnection setting) const {
+    return FFrameController && FFrameControllerNotifications.Contains(setting);
+}
+
 void TRzCustomEdit::Publish(TPublisher<TRzCustomEdit>& p) {
     using E = TRzCustomEdit;
+    // A setting the frame controller feeds is the controller's to store.
+    auto own = [](TRzFrameControllerPropertyConnection setting) {
+        return [setting](const E& e) { return !e.ControllerFeeds(setting); };
+    };
     p.Boolean("BeepOnInvalidKey", &E::BeepOnInvalidKey, &E::SetBeepOnInvalidKey).Default(true);
-    p.Color("DisabledColor", &E::DisabledColor, &E::SetDisabledColor).Default(clBtnFace);
+    // A disabled edit shows DisabledColor, which is not its colour.
+    p.Color("Color", &TControl::Color, &TControl::SetColor)
+        .Default(clWindow)
+        .Stored([](const E& e) {
+            return !e.ParentColor() && !e.ControllerFeeds(fcpColor) && e.Enabled();
+        });
+    p.Color("DisabledColor", &E::DisabledColor, &E::SetDisabledColor)
+        .Default(clBtnFace)
+        .Stored(own(fcpDisabledColor));
     p.Color("FlatButtonColor", &E::FlatButtonColor, &E::SetFlatButtonColor).Default(clBtnFace);
-    p.Boolean("FlatButtons", &E::FlatButtons, &E::SetFlatButtons).Default(false);
-    p.Color("FocusColor", &E::FocusColor, &E::SetFocusColor).Default(clWindow);
-    p.Set("FrameControllerNotifications", NotificationNames(), &E::FrameControllerNotifications,
-          &E::SetFrameControllerNotifications)
+    p.Boolean("FlatButtons", &E::FlatButtons, &E::SetFlatButtons)
+        .Default(false)
+        .Stored(own(fcpFlatButtons));
+    p.Color("FocusColor", &E::FocusColor, &E::SetFocusColor).Stored([](const E& e) {
+        return !e.ControllerFeeds(fcpFocusColor) &&
+               ColorToRGB(e.FocusColor()) != ColorToRGB(e.Color());
+    });
+    p.Component("FrameController", &E::FrameController, &E::SetFrameController);
+    p.Set("FrameControllerNotifications", FrameControllerNotificationNames(),
+          &E::FrameControllerNotifications, &E::SetFrameControllerNotifications)
         .Default(int64_t(fcpAllSettings.Mask()));
-    p.Color("FrameColor", &E::FrameColor, &E::SetFrameColor).Default(clBtnShadow);
-    p.Color("FrameHotColor", &E::FrameHotColor, &E::SetFrameHotColor).Default(clBtnShadow);
+    p.Color("FrameColor", &E::FrameColor, &E::SetFrameColor)
+        .Default(clBtnShadow)
+        .Stored(own(fcpFrameColor));
+    p.Color("FrameHotColor", &E::FrameHotColor, &E::SetFrameHotColor)
+        .Default(clBtnShadow)
+        .Stored(own(fcpFrameHotColor));
     p.Enumeration("FrameHotStyle", FrameStyleNames(), &E::FrameHotStyle, &E::SetFrameHotStyle)
-        .Default(fsFlatBold);
-    p.Boolean("FrameHotTrack", &E::FrameHotTrack, &E::SetFrameHotTrack).Default(false);
+        .Default(fsFlatBold)
+        .Stored(own(fcpFrameHotStyle));
+    p.Boolean("FrameHotTrack", &E::FrameHotTrack, &E::SetFrameHotTrack)
+        .Default(false)
+        .Stored(own(fcpFrameHotTrack));
     p.Set("FrameSides", SideNames(), &E::FrameSides, &E::SetFrameSides)
-        .Default(int64_t(sdAllSides.Mask()));
+        .Default(int64_t(sdAllSides.Mask()))
+        .Stored(own(fcpFrameSides));
     p.Enumeration("FrameStyle", FrameStyleNames(), &E::FrameStyle, &E::SetFrameStyle)
-        .Default(fsFlat);
-    p.Boolean("FrameVisible", &E::FrameVisible, &E::SetFrameVisible).Default(false);
+        .Default(fsFlat)
+        .Stored(own(fcpFrameStyle));
+    p.Boolean("FrameVisible", &E::FrameVisible, &E::SetFrameVisible)
+        .Default(false)
+        .Stored(own(fcpFrameVisible));
     p.Enumeration("FramingPreference", FramingPreferenceNames(), &E::FramingPreference,
                   &E::SetFramingPreference)
-        .Default(fpXPThemes);
+        .Default(fpXPThemes)
+        .Stored(own(fcpFramingPreference));
     p.Boolean("ReadOnly", &E::ReadOnly, &E::SetReadOnly).Default(false);
-    p.Color("ReadOnlyColor", &E::ReadOnlyColor, &E::SetReadOnlyColor).Default(clInfoBk);
+    p.Color("ReadOnlyColor", &E::ReadOnlyColor, &E::SetReadOnlyColor)
+        .Default(clInfoBk)
+        .Stored(own(fcpReadOnlyColor));
     p.Boolean("ReadOnlyColorOnFocus", &E::ReadOnlyColorOnFocus, &E::SetReadOnlyColorOnFocus)
-        .Default(false);
+        .Default(false)
+        .Stored(own(fcpReadOnlyColorOnFocus));
     p.Boolean("TabOnEnter", &E::TabOnEnter, &E::SetTabOnEnter).Default(false);
+    p.String("TextHint", &E::TextHint, &E::SetTextHint);
+    p.Boolean("TextHintVisibleOnFocus", &E::TextHintVisibleOnFocus, &E::SetTextHintVisibleOnFocus)
+        .Default(false);
+}
+
+// Old forms stored a flat frame as "FrameFlat": it hot-tracked with a sunken look.
+void TRzCustomEdit::DefineProperties(TFiler& filer) {
+    TEdit::DefineProperties(filer);
+    DefineOldFrameProperties(
+        filer,
+        [this](bool flat) {
+            SetFrameHotTrack(flat);
+            if (!flat) return;
+            SetFrameStyle(fsStatus);
+            SetFrameHotStyle(fsLowered);
+        },
+        [this](TFrameStyle style) { SetFrameHotStyle(style); });
+}
+
+void TRzCustomEdit::Loaded() {
+    TEdit::Loaded();
+    UpdateColors();
+    UpdateFrameState(true, false);
+}
+
+// The cue is the themed edit's cue banner; with the classic look, the only one here, the edit
+// shows none.
+void TRzCustomEdit::ApplyTextHint() {}
+
+void TRzCustomEdit::SetTextHint(const std::string& value) {
+    if (value == FTextHint) return;
+    FTextHint = value;
+    if (!Loading()) ApplyTextHint();
+}
+
+void TRzCustomEdit::SetTextHintVisibleOnFocus(bool value) {
+    if (value == FTextHintVisibleOnFocus) return;
+    FTextHintVisibleOnFocus = value;
+    if (!Loading()) ApplyTextHint();
+}
+
+void TRzCustomEdit::ValidateError() {
+    std::string message;
+    if (OnValidateError) OnValidateError(this, message);
+    if (!message.empty()) throw EDBEditError(message);
+    Beep();
+    throw EDBEditError(SInvalidEditValue);
 }
 
 void TRzCustomEdit::SetAlignment(TAlignment value) {
@@ -109,6 +192,7 @@ void TRzCustomEdit::SetAlignment(TAlignment value) {
 // --- Colours.
 
 void TRzCustomEdit::UpdateColors() {
+    if (Loading()) return;
     FUpdatingColor = true;
     if (!Enabled())
         SetColor(FDisabledColor);
@@ -165,6 +249,10 @@ void TRzCustomEdit::SetReadOnly(bool value) {
 }
 
 void TRzCustomEdit::ReadOnlyChanged() {
+    if (ReadOnly())
+        HideDropButton();
+    else if (Enabled())
+        RestoreDropButton();
     UpdateColors();
     RepaintFrame();
 }
@@ -209,7 +297,8 @@ void TRzCustomEdit::SetFrameHotTrack(bool value) {
     FFrameHotTrack = value;
     if (value) {
         SetFrameVisible(true);
-        FFrameSides = sdAllSides;
+        // A form read keeps the sides it stores.
+        if (!Loading()) FFrameSides = sdAllSides;
     }
     RepaintFrame();
     Invalidate();
@@ -238,16 +327,19 @@ TColor TRzCustomEdit::CurrentFrameColor() const {
 }
 
 void TRzCustomEdit::PaintFrame(TCanvas& canvas) {
-    if (!FFrameVisible || UseThemedFrame()) return;
-    PaintEditFrame(canvas, Width(), Height(), CurrentFrameStyle(), Color(), CurrentFrameColor(),
-                   FFrameSides);
+    if (FFrameVisible && !UseThemedFrame())
+        PaintEditFrame(canvas, Width(), Height(), CurrentFrameStyle(), Color(), CurrentFrameColor(),
+                       FFrameSides);
+    if (FDropButtonShown) DrawDropButton(canvas, DropButtonRect());
 }
 
 // --- Focus, mouse and keys.
 
 void TRzCustomEdit::UpdateFrameState(bool focusState, bool value) {
     (focusState ? FFocused : FMouseOver) = value;
-    if (FFrameHotTrack) RepaintFrame();
+    // A flat drop-down button lights up with the edit.
+    const bool button = FDropButtonShown && FFlatButtons && FButtonState == dbsNormal;
+    if (FFrameHotTrack || button) RepaintFrame();
     UpdateColors();
 }
 
@@ -258,6 +350,7 @@ void TRzCustomEdit::DoEnter() {
 
 void TRzCustomEdit::DoExit() {
     TEdit::DoExit();
+    ReleaseDropButton();
     UpdateFrameState(true, false);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/RzOldPropReader.h"
+#include "controls/RzRegIniFile.h"
 #include "platform/classes/PropAccess.h"
 #include "platform/classes/Publisher.h"
 #include "platform/ui/Control.h"
@@ -39,7 +41,9 @@ TRzFrameController::~TRzFrameController() = default;
 
 void TRzFrameController::Publish(TPublisher<TRzFrameController>& p) {
     using C = TRzFrameController;
-    p.Color("Color", &C::Color, &C::SetColor).Default(clWindow);
+    p.Color("Color", &C::Color, &C::SetColor).Default(clWindow).Stored([](const C& c) {
+        return !c.ParentColor();
+    });
     p.Color("FocusColor", &C::FocusColor, &C::SetFocusColor).Default(clWindow);
     p.Color("DisabledColor", &C::DisabledColor, &C::SetDisabledColor).Default(clBtnFace);
     p.Color("ReadOnlyColor", &C::ReadOnlyColor, &C::SetReadOnlyColor).Default(clInfoBk);
@@ -51,7 +55,49 @@ void TRzFrameController::Publish(TPublisher<TRzFrameController>& p) {
     p.Color("FrameColor", &C::FrameColor, &C::SetFrameColor).Default(clBtnShadow);
     p.Color("FrameHotColor", &C::FrameHotColor, &C::SetFrameHotColor).Default(clBtnShadow);
     p.Boolean("FrameHotTrack", &C::FrameHotTrack, &C::SetFrameHotTrack).Default(false);
+    p.Enumeration("FrameHotStyle", FrameStyleNames(), &C::FrameHotStyle, &C::SetFrameHotStyle)
+        .Default(fsFlatBold);
+    p.Set("FrameSides", SideNames(), &C::FrameSides, &C::SetFrameSides)
+        .Default(int64_t(sdAllSides.Mask()));
+    p.Enumeration("FrameStyle", FrameStyleNames(), &C::FrameStyle, &C::SetFrameStyle)
+        .Default(fsFlat);
     p.Boolean("FrameVisible", &C::FrameVisible, &C::SetFrameVisible).Default(false);
+    p.Enumeration("FramingPreference", FramingPreferenceNames(), &C::FramingPreference,
+                  &C::SetFramingPreference)
+        .Default(fpXPThemes);
+    p.Component("RegIniFile", &C::RegIniFile, &C::SetRegIniFile);
+}
+
+// Old forms stored a flat frame as "FrameFlat": it hot-tracked with a sunken look. The two
+// styles are stored without a push, as the one after loading gives the controls everything.
+void TRzFrameController::DefineProperties(TFiler& filer) {
+    TComponent::DefineProperties(filer);
+    DefineOldFrameProperties(
+        filer,
+        [this](bool flat) {
+            SetFrameHotTrack(flat);
+            if (!flat) return;
+            FFrameStyle = fsStatus;
+            FFrameHotStyle = fsLowered;
+        },
+        [this](TFrameStyle style) { SetFrameHotStyle(style); });
+}
+
+void TRzFrameController::Loaded() {
+    TComponent::Loaded();
+    ApplyToAll(fcpAll);
+}
+
+void TRzFrameController::SetRegIniFile(TRzRegIniFile* value) {
+    if (value == FRegIniFile) return;
+    if (FRegIniFile) FRegIniFile->RemoveFreeNotification(this);
+    FRegIniFile = value;
+    if (value) value->FreeNotification(this);
+}
+
+void TRzFrameController::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FRegIniFile) FRegIniFile = nullptr;
 }
 
 TRzFrameControllerNotifications TRzFrameController::NotificationFilterOf(const TControl* control) {
@@ -226,7 +272,8 @@ void TRzFrameController::SetFrameHotTrack(bool value) {
     FFrameHotTrack = value;
     if (value) {
         SetFrameVisible(true);
-        FFrameSides = sdAllSides;
+        // A form read keeps the sides it stores.
+        if (!ComponentState().Contains(csLoading)) FFrameSides = sdAllSides;
     }
     ApplyToAll(fcpFrameHotTrack);
 }

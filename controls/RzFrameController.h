@@ -9,6 +9,7 @@
 #include "platform/classes/Component.h"
 
 class TControl;
+class TRzRegIniFile;
 
 class TRzFrameController;
 
@@ -57,6 +58,9 @@ public:
     virtual void SetFrameVisible(bool value);
     TFramingPreference FramingPreference() const { return FFramingPreference; }
     virtual void SetFramingPreference(TFramingPreference value);
+    // Where the form keeps settings; cleared when it is freed.
+    TRzRegIniFile* RegIniFile() const { return FRegIniFile; }
+    virtual void SetRegIniFile(TRzRegIniFile* value);
 
     // A newly linked control takes every setting at once; unlinking leaves it as it is.
     void LinkControl(TControl* control);
@@ -74,10 +78,18 @@ public:
 
     static void Publish(TPublisher<TRzFrameController>& p);
 
+    void DefineProperties(TFiler& filer) override;
+    // After a form is read every linked control takes every setting.
+    void Loaded() override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void WriteSetting(TControl* control, TRzFrameControllerPropertyConnection setting);
 
     std::vector<TControl*> FControls;
+    TRzRegIniFile* FRegIniFile = nullptr;
     int FUpdateCount = 0;
     TColor FColor = clWindow;
     TColor FFocusColor = clWindow;

@@ -3,7 +3,6 @@
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
 
-namespace {
 const TEnumInfo& OrientationNames() {
     static const TEnumInfo names{"orHorizontal", "orVertical"};
     return names;
@@ -12,7 +11,6 @@ const TEnumInfo& SpinDirectionNames() {
     static const TEnumInfo names{"sdUpDown", "sdLeftRight"};
     return names;
 }
-}  // namespace
 
 TRzSpinButtons::TRzSpinButtons(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(false);
@@ -33,6 +31,18 @@ void TRzSpinButtons::Publish(TPublisher<TRzSpinButtons>& p) {
     p.Integer("InitialDelay", &S::InitialDelay, &S::SetInitialDelay).Default(400);
     p.Enumeration("Orientation", OrientationNames(), &S::Orientation, &S::SetOrientation)
         .Default(orVertical);
+    p.Color("Color", &TControl::Color, &S::SetButtonsColor)
+        .Default(clBtnFace)
+        .Stored([](const S& s) { return !s.ParentColor(); });
+    p.Component("FocusControl", &S::FocusControl, &S::SetFocusControl);
+    p.Object("GlyphUpRight", &S::GlyphUpRight, &S::SetGlyphUpRight).Stored(&S::CustomUpRight);
+    p.Object("GlyphDownLeft", &S::GlyphDownLeft, &S::SetGlyphDownLeft).Stored(&S::CustomDownLeft);
+    p.Integer("NumGlyphsUpRight", &S::NumGlyphsUpRight, &S::SetNumGlyphsUpRight)
+        .Default(2)
+        .Stored(&S::CustomUpRight);
+    p.Integer("NumGlyphsDownLeft", &S::NumGlyphsDownLeft, &S::SetNumGlyphsDownLeft)
+        .Default(2)
+        .Stored(&S::CustomDownLeft);
 }
 
 TRzControlButton* TRzSpinButtons::CreateButton() {
@@ -47,9 +57,10 @@ TRzControlButton* TRzSpinButtons::CreateButton() {
             OnDownLeftClick(this);
         }
     };
-    button->OnMouseDown = [this](TObject*, TMouseButton mouse, TShiftState, int, int) {
-        ButtonMouseDown(mouse);
+    button->OnMouseDown = [this, button](TObject*, TMouseButton mouse, TShiftState, int, int) {
+        if (!ButtonMouseDown(mouse)) button->AbortPress();
     };
+    button->OnGlyphChange = [this, button](TObject*) { GlyphChanged(button); };
     return button;
 }
 
@@ -64,13 +75,16 @@ void TRzSpinButtons::SetInitialDelay(int value) {
     FDownLeft->SetInitialDelay(value);
 }
 
-// A press focuses the control the buttons step, so that its exit handling runs first.
-void TRzSpinButtons::ButtonMouseDown(TMouseButton button) {
-    if (button != mbLeft) return;
+// A press focuses the control the buttons step, so that its exit handling runs first; when it
+// does not take the focus, the press is dropped.
+bool TRzSpinButtons::ButtonMouseDown(TMouseButton button) {
+    if (button != mbLeft) return true;
     TWinControl* target = FFocusControl;
     if (!(target && target->TabStop() && target->CanFocus()))
         target = TabStop() && CanFocus() ? this : nullptr;
-    if (target && !target->Focused()) target->SetFocus();
+    if (!target || target->Focused()) return true;
+    target->SetFocus();
+    return target->Focused();
 }
 
 void TRzSpinButtons::SetFocusControl(TWinControl* value) {
@@ -93,7 +107,7 @@ void TRzSpinButtons::SetBounds(int left, int top, int width, int height) {
 // Vertical: the up button takes the upper half (rounded down); horizontal: the left button
 // takes the left half.
 void TRzSpinButtons::LayoutButtons() {
-    if (!FUpRight || !FDownLeft) return;
+    if (!FUpRight || !FDownLeft || Loading()) return;
     const int w = Width(), h = Height();
     if (FOrientation == orVertical) {
         FUpRight->SetBounds(0, 0, w, h / 2);
@@ -110,24 +124,35 @@ void TRzSpinButtons::ApplyArrowStyles() {
     if (!FCustomDownLeft) FDownLeft->SetStyle(upDown ? cbsDown : cbsLeft);
 }
 
-void TRzSpinButtons::SetGlyph(TRzControlButton* button, bool& custom, const TBitmap* value) {
-    if (value && !value->Empty()) {
-        button->SetGlyph(value);
-        custom = true;
+void TRzSpinButtons::GlyphChanged(TRzControlButton* button) {
+    const bool custom = !button->Glyph()->Empty();
+    (button == FUpRight ? FCustomUpRight : FCustomDownLeft) = custom;
+    if (custom)
         button->SetStyle(cbsNone);
-    } else {
-        TBitmap empty;
-        button->SetGlyph(&empty);
-        custom = false;
+    else
         ApplyArrowStyles();
-    }
 }
 
-void TRzSpinButtons::SetGlyphUpRight(const TBitmap* value) {
-    SetGlyph(FUpRight, FCustomUpRight, value);
+namespace {
+// The button's glyph becomes a copy of value, or empty.
+void AssignGlyph(TRzControlButton& button, const TBitmap* value) {
+    if (value) {
+        button.SetGlyph(value);
+    } else {
+        const TBitmap empty;
+        button.SetGlyph(&empty);
+    }
 }
-void TRzSpinButtons::SetGlyphDownLeft(const TBitmap* value) {
-    SetGlyph(FDownLeft, FCustomDownLeft, value);
+}  // namespace
+
+TBitmap* TRzSpinButtons::GlyphUpRight() const { return FUpRight->Glyph(); }
+TBitmap* TRzSpinButtons::GlyphDownLeft() const { return FDownLeft->Glyph(); }
+void TRzSpinButtons::SetGlyphUpRight(const TBitmap* value) { AssignGlyph(*FUpRight, value); }
+void TRzSpinButtons::SetGlyphDownLeft(const TBitmap* value) { AssignGlyph(*FDownLeft, value); }
+
+void TRzSpinButtons::Loaded() {
+    TCustomControl::Loaded();
+    LayoutButtons();
 }
 
 void TRzSpinButtons::SetDirection(TSpinDirection value) {
@@ -141,8 +166,10 @@ void TRzSpinButtons::SetDirection(TSpinDirection value) {
 void TRzSpinButtons::SetOrientation(TOrientation value) {
     if (value == FOrientation) return;
     FOrientation = value;
-    // The pair keeps its button size: half as wide stacked, twice as wide side by side.
-    SetBounds(Left(), Top(), value == orVertical ? Width() / 2 : Width() * 2, Height());
+    // The pair keeps its button size: half as wide stacked, twice as wide side by side. A form
+    // read stores the width that goes with it.
+    if (!Loading())
+        SetBounds(Left(), Top(), value == orVertical ? Width() / 2 : Width() * 2, Height());
     Invalidate();
 }
 

@@ -7,6 +7,8 @@
 
 enum TOrientation { orHorizontal, orVertical };
 enum TSpinDirection { sdUpDown, sdLeftRight };
+const TEnumInfo& OrientationNames();
+const TEnumInfo& SpinDirectionNames();
 
 class TRzSpinButtons : public TCustomControl {
     KV_DECLARE_CLASS(TRzSpinButtons, TCustomControl)
@@ -29,9 +31,17 @@ public:
     // The control focused when a button is pressed; cleared when it is freed.
     TWinControl* FocusControl() const { return FFocusControl; }
     void SetFocusControl(TWinControl* value);
-    // A custom glyph makes a button plain; null gives it back its arrow.
-    void SetGlyphUpRight(const TBitmap* value);
-    void SetGlyphDownLeft(const TBitmap* value);
+    // A custom glyph makes a button plain; null or an empty one gives it back its arrow.
+    TBitmap* GlyphUpRight() const;
+    virtual void SetGlyphUpRight(const TBitmap* value);
+    TBitmap* GlyphDownLeft() const;
+    virtual void SetGlyphDownLeft(const TBitmap* value);
+    int NumGlyphsUpRight() const { return FUpRight->NumGlyphs(); }
+    virtual void SetNumGlyphsUpRight(int value) { FUpRight->SetNumGlyphs(value); }
+    int NumGlyphsDownLeft() const { return FDownLeft->NumGlyphs(); }
+    virtual void SetNumGlyphsDownLeft(int value) { FDownLeft->SetNumGlyphs(value); }
+    bool CustomUpRight() const { return FCustomUpRight; }
+    bool CustomDownLeft() const { return FCustomDownLeft; }
 
     TRzControlButton* UpRightButton() const { return FUpRight; }
     TRzControlButton* DownLeftButton() const { return FDownLeft; }
@@ -46,13 +56,18 @@ public:
 protected:
     void KeyDown(int& key, TShiftState shift) override;
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
     virtual void LayoutButtons();
+    // A button's glyph changed: an empty one gives the button its arrow, any other makes it
+    // plain.
+    virtual void GlyphChanged(TRzControlButton* button);
 
 private:
     TRzControlButton* CreateButton();
-    void ButtonMouseDown(TMouseButton button);
+    // False when the press is to be dropped: the control to focus did not take the focus.
+    bool ButtonMouseDown(TMouseButton button);
     void ApplyArrowStyles();
-    void SetGlyph(TRzControlButton* button, bool& custom, const TBitmap* value);
+    bool Loading() const { return ComponentState().Contains(csLoading); }
 
     TRzControlButton* FUpRight = nullptr;  // owned as components
     TRzControlButton* FDownLeft = nullptr;

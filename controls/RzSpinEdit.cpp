@@ -1,12 +1,18 @@
 #include "controls/RzSpinEdit.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "controls/RzOldPropReader.h"
 #include "platform/classes/Publisher.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/TextMeasurer.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/EditCaret.h"
 
 TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {
@@ -23,22 +29,58 @@ TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {
 
 TRzSpinEdit::~TRzSpinEdit() = default;
 
+namespace {
+// No value equals it, so a property with it as its default is always written.
+constexpr long double kAlwaysStored = std::numeric_limits<long double>::quiet_NaN();
+}  // namespace
+
 void TRzSpinEdit::Publish(TPublisher<TRzSpinEdit>& p) {
     using E = TRzSpinEdit;
     p.Boolean("AllowBlank", &E::AllowBlank, &E::SetAllowBlank).Default(false);
     p.Boolean("AllowKeyEdit", &E::AllowKeyEdit, &E::SetAllowKeyEdit).Default(false);
-    p.Float("BlankValue", &E::BlankValue, &E::SetBlankValue);
+    p.Enumeration("Alignment", AlignmentNames(), &E::Alignment, &E::SetAlignment)
+        .Default(taRightJustify);
+    p.Float("BlankValue", &E::BlankValue, &E::SetBlankValue).Default(kAlwaysStored);
+    // Before the glyphs: a new direction drops them.
+    p.Enumeration("Direction", SpinDirectionNames(), &E::Direction, &E::SetDirection)
+        .Default(sdUpDown);
+    p.Object("ButtonDownGlyph", &E::ButtonDownGlyph, &E::SetButtonDownGlyph).Stored([](const E& e) {
+        return e.FButtons->CustomDownLeft();
+    });
+    p.Integer("ButtonDownNumGlyphs", &E::ButtonDownNumGlyphs, &E::SetButtonDownNumGlyphs)
+        .Default(2)
+        .Stored([](const E& e) { return e.FButtons->CustomDownLeft(); });
+    p.Object("ButtonUpGlyph", &E::ButtonUpGlyph, &E::SetButtonUpGlyph).Stored([](const E& e) {
+        return e.FButtons->CustomUpRight();
+    });
+    p.Integer("ButtonUpNumGlyphs", &E::ButtonUpNumGlyphs, &E::SetButtonUpNumGlyphs)
+        .Default(2)
+        .Stored([](const E& e) { return e.FButtons->CustomUpRight(); });
     p.Integer("ButtonWidth", &E::ButtonWidth, &E::SetButtonWidth).Default(17);
     p.Boolean("CheckRange", &E::CheckRange, &E::SetCheckRange).Default(false);
     p.Integer("Decimals", &E::Decimals, &E::SetDecimals).Default(0);
-    p.Float("Increment", &E::Increment, &E::SetIncrement);
+    p.Float("Increment", &E::Increment, &E::SetIncrement).Default(1.0L);
     p.Boolean("IntegersOnly", &E::IntegersOnly, &E::SetIntegersOnly).Default(true);
     // Min, Max and Value in this order: each step clamps against the bounds known so far.
-    p.Float("Max", &E::Max, &E::SetMax);
-    p.Float("Min", &E::Min, &E::SetMin);
-    p.Float("PageSize", &E::PageSize, &E::SetPageSize);
+    p.Float("Max", &E::Max, &E::SetMax).Default(kAlwaysStored);
+    p.Float("Min", &E::Min, &E::SetMin).Default(kAlwaysStored);
+    p.Enumeration("Orientation", OrientationNames(), &E::Orientation, &E::SetOrientation)
+        .Default(orVertical);
+    p.Float("PageSize", &E::PageSize, &E::SetPageSize).Default(10.0L);
     p.Float(
-        "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue);
+         "Value", [](const E& e) { return const_cast<E&>(e).Value(); }, &E::SetValue)
+        .Default(kAlwaysStored);
+}
+
+// Old forms stored whether flat buttons took the parent's colour; they no longer do.
+void TRzSpinEdit::DefineProperties(TFiler& filer) {
+    TRzCustomEdit::DefineProperties(filer);
+    DefineDroppedProperty(filer, "FlatButtonParentColor", &TRzOldPropReader::SkipBoolean);
+}
+
+void TRzSpinEdit::Loaded() {
+    TRzCustomEdit::Loaded();
+    PositionButtons();
 }
 
 // --- Value and text.
@@ -249,6 +291,15 @@ void TRzSpinEdit::SetBounds(int left, int top, int width, int height) {
 // The buttons sit inside the edit's two-pixel border, on the right: (Width - W - 4, 0) of the
 // area within the border, which starts at (2, 2) of the control.
 void TRzSpinEdit::PositionButtons() {
+    if (ComponentState().Contains(csLoading)) return;
+    // Too short for its font, the edit first grows; the resize places the buttons.
+    const int minimum = FontTextMeasurer().Metrics(*Font()).Height() + 2;
+    if (Height() < minimum && !FRaisingHeight) {
+        // Constraints may hold it lower; then the buttons take the height it got.
+        TValueGuard<bool> raising(FRaisingHeight, true);
+        SetBounds(Left(), Top(), Width(), minimum);
+        if (Height() >= minimum) return;
+    }
     const int w = FButtons->Width();
     FButtons->SetBounds(Width() - w - 2, 2, w, std::max(Height() - 4, 0));
     UpdateEditMargins();
@@ -257,7 +308,7 @@ void TRzSpinEdit::PositionButtons() {
 void TRzSpinEdit::UpdateEditMargins() {
     if (ReadOnly())
         SetEditMargins(*this, 0, 0);
-    else
+    else if (!ComponentState().Contains(csLoading))
         SetEditMargins(*this, 0, FButtons->Width() + 2);
 }
 

@@ -44,7 +44,16 @@ public:
     long double PageSize() const { return FPageSize; }
     void SetPageSize(long double value) { FPageSize = value; }
     TSpinDirection Direction() const { return FButtons->Direction(); }
-    void SetDirection(TSpinDirection value) { FButtons->SetDirection(value); }
+    virtual void SetDirection(TSpinDirection value) { FButtons->SetDirection(value); }
+    // The arrow buttons' own glyphs, forwarded to the spin buttons.
+    TBitmap* ButtonUpGlyph() const { return FButtons->GlyphUpRight(); }
+    virtual void SetButtonUpGlyph(const TBitmap* value) { FButtons->SetGlyphUpRight(value); }
+    int ButtonUpNumGlyphs() const { return FButtons->NumGlyphsUpRight(); }
+    virtual void SetButtonUpNumGlyphs(int value) { FButtons->SetNumGlyphsUpRight(value); }
+    TBitmap* ButtonDownGlyph() const { return FButtons->GlyphDownLeft(); }
+    virtual void SetButtonDownGlyph(const TBitmap* value) { FButtons->SetGlyphDownLeft(value); }
+    int ButtonDownNumGlyphs() const { return FButtons->NumGlyphsDownLeft(); }
+    virtual void SetButtonDownNumGlyphs(int value) { FButtons->SetNumGlyphsDownLeft(value); }
     TOrientation Orientation() const { return FButtons->Orientation(); }
     virtual void SetOrientation(TOrientation value);
 
@@ -75,7 +84,10 @@ public:
 
     static void Publish(TPublisher<TRzSpinEdit>& p);
 
+    void DefineProperties(TFiler& filer) override;
+
 protected:
+    void Loaded() override;
     virtual void PositionButtons();
     virtual void UpdateEditMargins();
     TRect GetInteriorRect() const override;
@@ -106,4 +118,5 @@ private:
     bool FAllowKeyEdit = false;
     bool FCheckRange = false;
     bool FIntegersOnly = true;
+    bool FRaisingHeight = false;  // PositionButtons is growing the edit to its minimum height
 };

@@ -1,5 +1,6 @@
 #include "platform/graphics/Graphic.h"
 
+#include "platform/classes/Filer.h"
 #include "platform/rtl/Streams.h"
 
 TGraphic::TGraphic() = default;
@@ -33,4 +34,11 @@ void TGraphic::SaveToFile(const std::string& fileName) {
 void TGraphic::Changed() {
     FModified = true;
     if (OnChange) OnChange(this);
+}
+
+void TGraphic::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "Data", [this](TStream& stream) { LoadFromStream(stream); },
+        [this](TStream& stream) { SaveToStream(stream); }, !Empty());
 }

@@ -35,6 +35,9 @@ public:
     // Through a file stream: EFOpenError / EFCreateError when the file cannot be used.
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);
+    // Published on its own (a button's glyph), a picture is stored as its format's bytes,
+    // "Data"; an empty one is not stored.
+    void DefineProperties(TFiler& filer) override;
 
     TNotifyEvent OnChange;
 

@@ -5,6 +5,10 @@
 
 class TLabel;
 
+// A value the edit refuses on validation.
+KV_EXCEPTION_CLASS(EDBEditError, Exception)
+inline constexpr const char* SInvalidEditValue = "Invalid input value";
+
 class TEdit : public TWinControl {
     KV_DECLARE_CLASS(TEdit, TWinControl)
 public:

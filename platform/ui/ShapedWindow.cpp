@@ -1,19 +1,25 @@
 #include "platform/ui/ShapedWindow.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Region.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ToolkitInput.h"
 
 namespace {
 class TShapedWidget : public QWidget {
 public:
-    explicit TShapedWidget(const TBitmap& picture)
-        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint), FPicture(picture) {
+    TShapedWidget(const TBitmap& picture, const TMouseFilter& onMouse)
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint),
+          FPicture(picture),
+          FOnMouse(onMouse) {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
+        setMouseTracking(true);
     }
 
 protected:
@@ -22,19 +28,33 @@ protected:
         QPainter painter(this);
         painter.drawImage(0, 0, FPicture.Image());
     }
+    void mousePressEvent(QMouseEvent* e) override { Report(mmPress, e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { Report(mmDoubleClick, e); }
+    void mouseMoveEvent(QMouseEvent* e) override { Report(mmMove, e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { Report(mmRelease, e); }
 
 private:
+    void Report(TMouseMessageKind kind, QMouseEvent* e) {
+        if (!FOnMouse) return;
+        const QPoint p = e->position().toPoint();
+        const TMouseMessage message = MouseMessageOf(kind, int(e->button()), int(e->modifiers()),
+                                                     int(e->buttons()), Point(p.x(), p.y()));
+        DispatchEvent([&] { FOnMouse(message); });
+    }
+
     const TBitmap& FPicture;
+    const TMouseFilter& FOnMouse;
 };
 }  // namespace
 
 struct TShapedWindow::TImpl {
+    explicit TImpl(const TMouseFilter& onMouse) : widget(picture, onMouse) {}
     TBitmap picture;
     TRegion shape;
-    TShapedWidget widget{picture};
+    TShapedWidget widget;
 };
 
-TShapedWindow::TShapedWindow() : FImpl(std::make_unique<TImpl>()) {}
+TShapedWindow::TShapedWindow() : FImpl(std::make_unique<TImpl>(OnMouse)) {}
 
 TShapedWindow::~TShapedWindow() = default;
 

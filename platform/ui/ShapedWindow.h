@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/graphics/Geometry.h"
+#include "platform/ui/MouseMessage.h"
 
 class TBitmap;
 class TRegion;
@@ -32,6 +33,10 @@ public:
     void Hide();
     bool Visible() const;
     QWidget* Widget() const;
+
+    // The mouse messages over the window, in its own coordinates (moves also without a button
+    // held); the return value is not used.
+    TMouseFilter OnMouse;
 
 private:
     struct TImpl;

@@ -60,3 +60,15 @@ TShiftState ShiftStateOf(int modifiers, int buttons) {
     if (buttons & Qt::MiddleButton) shift.Include(ssMiddle);
     return shift;
 }
+
+TMouseMessage MouseMessageOf(TMouseMessageKind kind, int button, int modifiers, int buttons,
+                             TPoint pos) {
+    TMouseMessage message;
+    message.Kind = kind;
+    message.Button = button == Qt::RightButton    ? mbRight
+                     : button == Qt::MiddleButton ? mbMiddle
+                                                  : mbLeft;
+    message.Shift = ShiftStateOf(modifiers, buttons);
+    message.Pos = pos;
+    return message;
+}

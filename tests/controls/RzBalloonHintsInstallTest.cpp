@@ -5,13 +5,17 @@
 
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "controls/RzBalloonHintWindow.h"
 #include "controls/RzBalloonHints.h"
 #include "platform/graphics/Region.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/MouseMessage.h"
 #include "platform/ui/Panel.h"
 
 namespace {
@@ -74,6 +78,61 @@ TEST_F(BalloonHintsInstalled, HintShowsAsABalloonPointingAtTheCursor) {
 
     Application->CancelHint();
     EXPECT_FALSE(window->Shaped().Visible());
+}
+
+// The balloon lets the mouse through to the control under the hint, in the control's own
+// coordinates, and a move of more than 2 pixels from the hint's spot cancels the hint.
+TEST_F(BalloonHintsInstalled, MouseGoesOnToTheControlAndMovingAwayCancels) {
+    TRzBalloonHints hints(nullptr);
+    std::vector<std::string> seen;
+    panel->OnMouseMove = [&](TObject*, TShiftState, int x, int y) {
+        seen.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
+    panel->OnMouseDown = [&](TObject*, TMouseButton button, TShiftState, int x, int y) {
+        seen.push_back((button == mbRight ? "right " : "left ") + std::to_string(x) + "," +
+                       std::to_string(y));
+    };
+    const TPoint cursor = HelpAt(60, 70);
+    TRzBalloonHintWindow* window = Installed();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->Shaped().Visible());
+    // A message over the balloon at the screen point (x, y).
+    auto over = [&](TMouseMessageKind kind, int x, int y, TMouseButton button = mbLeft) {
+        const TRect bounds = window->Shaped().BoundsRect();
+        TMouseMessage m;
+        m.Kind = kind;
+        m.Button = button;
+        m.Pos = Point(x - bounds.Left, y - bounds.Top);
+        window->Shaped().OnMouse(m);
+    };
+    struct TCase {
+        int Dx, Dy;
+        bool StillShown;
+    } moves[] = {{2, -2, true}, {-2, 2, true}, {0, 0, true}, {3, 0, false}};
+    for (const TCase& c : moves) {
+        over(mmMove, cursor.X + c.Dx, cursor.Y + c.Dy);
+        EXPECT_EQ(window->Shaped().Visible(), c.StillShown) << c.Dx << "," << c.Dy;
+        EXPECT_EQ(seen.back(),
+                  "move " + std::to_string(60 + c.Dx) + "," + std::to_string(70 + c.Dy));
+    }
+    EXPECT_EQ(Application->HintControl(), nullptr);
+    // With the hint gone there is no control to pass anything to.
+    over(mmPress, cursor.X, cursor.Y, mbRight);
+    EXPECT_EQ(seen.size(), 4u);
+
+    HelpAt(20, 25);
+    ASSERT_TRUE(window->Shaped().Visible());
+    over(mmPress, cursor.X - 40 + 1, cursor.Y - 45, mbRight);
+    EXPECT_EQ(seen.back(), "right 21,25");
+    EXPECT_TRUE(window->Shaped().Visible());  // only moves cancel
+    // A real press on the balloon's window takes the same way.
+    const TRect bounds = window->Shaped().BoundsRect();
+    const QPointF local(cursor.X - 40 - bounds.Left, cursor.Y - 45 + 2 - bounds.Top);
+    QMouseEvent press(QEvent::MouseButtonPress, local,
+                      window->Shaped().Widget()->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(window->Shaped().Widget(), &press);
+    EXPECT_EQ(seen.back(), "left 20,27");
 }
 
 TEST_F(BalloonHintsInstalled, FormerClassComesBackInAnyOrderOfFreeing) {
