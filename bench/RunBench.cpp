@@ -58,9 +58,11 @@ void BM_TraceAlone(benchmark::State& state) {
     SetRaysCounter(state);
 }
 
-// The same rays through RunModeling.
+// The same rays through RunModeling, on one thread like the rays traced alone (EngineBench
+// measures the run loop on several).
 void BM_WholeRun(benchmark::State& state) {
     SetUpCylinder(static_cast<int>(state.range(0)));
+    const TRunOptionsGuard oneThread({.Threads = 1});
     std::string message;
     TCountingMonitor monitor;
     for (auto _ : state) {

@@ -37,6 +37,20 @@ struct TRunOptions {
 };
 extern TRunOptions RunOptions;
 
+// Puts options in force while it lives and the former ones back after it.
+class TRunOptionsGuard {
+public:
+    explicit TRunOptionsGuard(const TRunOptions& options) : FFormer(RunOptions) {
+        RunOptions = options;
+    }
+    ~TRunOptionsGuard() { RunOptions = FFormer; }
+    TRunOptionsGuard(const TRunOptionsGuard&) = delete;
+    TRunOptionsGuard& operator=(const TRunOptionsGuard&) = delete;
+
+private:
+    TRunOptions FFormer;
+};
+
 // RunOptions.Threads, or the number of hardware threads (at least 1) for 0.
 unsigned RunThreadCount();
 

@@ -76,6 +76,13 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, UnsavedRunTest,
     ::testing::Values(TUnsavedCase{"stop", [](SaveResultsRunTest& t) { t.Monitor.StopAtPump = 3; },
                                    TRunOutcome::Stopped},
+                      TUnsavedCase{"stop while eight threads trace",
+                                   [](SaveResultsRunTest& t) {
+                                       t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(1e9);
+                                       RunOptions.Threads = 8;
+                                       t.Monitor.StopAtPump = 2;  // the first poll
+                                   },
+                                   TRunOutcome::Stopped},
                       TUnsavedCase{"refused number of rays",
                                    [](SaveResultsRunTest& t) {
                                        t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(0.5);
