@@ -118,14 +118,15 @@ void ShowMessages(std::vector<std::string>& messages) {
 }
 
 // The progress of `summed` rays, at the last multiple of ProgressStep reached, when it moved on
-// from what `shown` rays showed.
-void ShowProgress(IRunMonitor& monitor, uint32_t summed, uint32_t& shown) {
+// from what `shown` rays showed; true when it was shown.
+bool ShowProgress(IRunMonitor& monitor, uint32_t summed, uint32_t& shown) {
     const TSharedData& s = Shared;
     const uint32_t r = summed / s.ProgressStep * s.ProgressStep;
-    if (r <= shown) return;
+    if (r <= shown) return false;
     shown = r;
     const int percent = ProgressPercent(r, s.RayCount);
     monitor.SetPercentage(percent, IntToStr(percent) + " %");
+    return true;
 }
 
 // Traces viewing condition CurVC into `sums` while polling from this thread: the messages of the
@@ -156,10 +157,7 @@ std::optional<TRunOutcome> TraceCondition(IRunMonitor& monitor, uint64_t runSeed
         message = failure->Message;
         return Fail(monitor, message, TRunOutcome::RayFailed);
     }
-    if (!StopFlag) {
-        ShowProgress(monitor, trace.RaysSummed(), shown);
-        monitor.PumpMessages();
-    }
+    if (!StopFlag && ShowProgress(monitor, trace.RaysSummed(), shown)) monitor.PumpMessages();
     sums = trace.Sums();
     return std::nullopt;
 }
@@ -169,7 +167,8 @@ TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
     TSharedData& s = Shared;
     // Every block of rays of the run draws from a stream keyed by this seed, taken from the
     // generator PrepareRun seeded.
-    const uint64_t runSeed = (uint64_t(MTNext()) << 32) | MTNext();
+    const uint64_t high = MTNext();
+    const uint64_t runSeed = high << 32 | MTNext();
     TConditionSums sums;
     long v = 1;
     for (; v <= s.VCCount; ++v) {

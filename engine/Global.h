@@ -95,5 +95,6 @@ extern TSharedData Shared;
 // Returns the area to its program-start state (every number 0, every string empty).
 void ResetSharedData();
 
-// Set by Stop, tested by the run loop.
+// Set by Stop, tested by the run loop on the thread that drives it (the threads that trace rays
+// never read it: the run asks them to stop).
 extern bool StopFlag;

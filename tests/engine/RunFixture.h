@@ -29,14 +29,15 @@ public:
     std::string StopAfter;
 };
 
-// Runs go through several threads, whatever the machine, and the run's settings are back to
-// their defaults after every test.
+// Runs go through several threads, whatever the machine, from a fixed seed, so that a failure
+// comes back on the next run; the run's settings are back to their defaults after every test.
 class RunTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
         RunOptions = TRunOptions();
         RunOptions.Threads = 4;
+        RunOptions.Seed = MTDefaultSeed;
     }
     void TearDown() override {
         RunOptions = TRunOptions();

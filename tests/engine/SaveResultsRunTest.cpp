@@ -88,8 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
                                        t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(0.5);
                                    },
                                    TRunOutcome::Refused},
+                      // Wholly outside: the first ray of condition 2 misses.
                       TUnsavedCase{"beam outside the aperture",
-                                   [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 0.9; },
+                                   [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 1.3; },
                                    TRunOutcome::RayFailed}),
     [](const auto& info) {
         return std::string(info.param.what).substr(0, 4) + std::to_string(info.index);
