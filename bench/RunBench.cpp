@@ -62,7 +62,7 @@ void BM_TraceAlone(benchmark::State& state) {
 // measures the run loop on several).
 void BM_WholeRun(benchmark::State& state) {
     SetUpCylinder(static_cast<int>(state.range(0)));
-    const TRunOptionsGuard oneThread({.Threads = 1});
+    const TRunOptionsGuard oneThread({.Threads = 1, .Seed = std::nullopt});
     std::string message;
     TCountingMonitor monitor;
     for (auto _ : state) {
