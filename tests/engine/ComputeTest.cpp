@@ -190,6 +190,18 @@ TEST_F(ComputeTest, ZeroVectorMetByARayEndsTheRun) {
     EXPECT_EQ(EEiso(1, 0), 0);
 }
 
+// Any other error of a ray leaves the run as it always did, towards the program's top-level
+// handler, but from the driving thread and with no tracing thread left behind.
+TEST_F(ComputeTest, OtherErrorsOfARayReachTheCallerAndTheEngineRunsOn) {
+    SetConditions(4, {{0, 1, 1, 203}});  // no surface 203
+    SetRun(5000, 300);
+    RunOptions.Threads = 8;
+    EXPECT_THROW(Run(), ERangeError);
+    SetConditions(0, {{0, 0.5L}});
+    ASSERT_EQ(Run(), TRunOutcome::Completed) << Message;
+    EXPECT_EQ(EE(1, 1), 1);
+}
+
 TEST(RadianceTemperature, FromTheEffectiveEmissivity) {
     struct Case {
         Real ee, lambda, tref, expected, tolerance;
