@@ -1,8 +1,13 @@
 #include "engine/Compute.h"
 
+#include <chrono>
 #include <cmath>
+#include <exception>
+#include <optional>
+#include <vector>
 
 #include "engine/CavityOutline.h"
+#include "engine/ConditionTrace.h"
 #include "engine/EngineTables.h"
 #include "engine/Launchers.h"
 #include "engine/Loaders.h"
@@ -25,17 +30,17 @@ bool PrepareRun(std::string& message) {
     message.clear();
     TSharedData& s = Shared;
     s.RayCount = static_cast<uint32_t>(Trunc(s.CurNRF));
-    MTRandomize();
-    if (s.RayCount <= 10) {
+    if (RunOptions.Seed)
+        MTSeed(*RunOptions.Seed);
+    else
+        MTRandomize();
+    // Progress moves on at every hundredth of the rays (every ray or every ten for few rays).
+    if (s.RayCount <= 10)
         s.ProgressStep = 1;
-        s.StopCheckStep = 1;
-    } else if (s.RayCount <= 1000) {
+    else if (s.RayCount <= 1000)
         s.ProgressStep = 10;
-        s.StopCheckStep = 100;
-    } else {
+    else
         s.ProgressStep = s.RayCount / 100;
-        s.StopCheckStep = s.RayCount / 1000;
-    }
     if (!PreprocessGeometry(message)) return false;
     // The launchers and the wall temperatures read the outline's bounds and node Xi: take them
     // from the nodes being run rather than from whatever outline was loaded last.
@@ -59,6 +64,10 @@ bool CheckRunParameters(Real nrf, Real threshold, std::string& message) {
     return true;
 }
 
+int ProgressPercent(uint32_t rays, uint32_t count) {
+    return static_cast<int>(Round(Real(rays) / count * 100));
+}
+
 Real RadianceTemperature(Real ee, Real lambda, Real tref) {
     if (!(ee > 0)) return 0;
     if (lambda == 0) return tref * std::sqrt(std::sqrt(ee));  // fourth root of the total
@@ -75,8 +84,11 @@ namespace {
 
 // EEiso, EE and the radiance temperature of viewing condition v from its sums. The
 // non-isothermal sums are already relative to the radiance at CurTref.
-void StoreResults(long v, const TSpectrum& iso, const TSpectrum& noniso, Real totalWeight) {
+void StoreResults(long v, const TConditionSums& sums) {
     TSharedData& s = Shared;
+    const TSpectrum& iso = sums.Iso;
+    const TSpectrum& noniso = sums.Noniso;
+    const Real totalWeight = sums.Weight;
     for (long k = 0; k <= s.WavelengthCount; ++k) {
         if (totalWeight == 0) {  // no ray traced (a stop before the first): no results
             s.EEResults[v][0][k] = s.EEResults[v][1][k] = s.RTResults[v][1][k] = 0;
@@ -96,46 +108,85 @@ TRunOutcome Fail(IRunMonitor& monitor, const std::string& message, TRunOutcome o
     return outcome;
 }
 
-// The loop over viewing conditions and rays, and what ends it.
+// How long the driving thread leaves the workers alone between two polls: a click on Stop is
+// seen within this time, whatever the number of rays.
+constexpr std::chrono::milliseconds kPollInterval{50};
+
+void ShowMessages(std::vector<std::string>& messages) {
+    for (const std::string& m : messages) ShowMessage(m);
+    messages.clear();
+}
+
+// The progress of `summed` rays, at the last multiple of ProgressStep reached, when it moved on
+// from what `shown` rays showed; true when it was shown.
+bool ShowProgress(IRunMonitor& monitor, uint32_t summed, uint32_t& shown) {
+    const TSharedData& s = Shared;
+    const uint32_t r = summed / s.ProgressStep * s.ProgressStep;
+    if (r <= shown) return false;
+    shown = r;
+    const int percent = ProgressPercent(r, s.RayCount);
+    monitor.SetPercentage(percent, IntToStr(percent) + " %");
+    return true;
+}
+
+// Traces viewing condition CurVC into `sums` while polling from this thread: the messages of the
+// rays summed, the progress, the program's input and Stop. Nothing while the run goes on; a ray
+// that failed ends it as RayFailed (logged and shown), or with its exception, raised here.
+std::optional<TRunOutcome> TraceCondition(IRunMonitor& monitor, uint64_t runSeed,
+                                          TConditionSums& sums, std::string& message) {
+    TConditionTrace trace(runSeed, RunThreadCount());
+    uint32_t shown = 0;
+    std::vector<std::string> messages;
+    while (!trace.Wait(kPollInterval)) {
+        trace.TakeMessages(messages);
+        ShowMessages(messages);
+        ShowProgress(monitor, trace.RaysSummed(), shown);
+        monitor.PumpMessages();
+        if (StopFlag) {
+            trace.Stop();
+            break;
+        }
+    }
+    trace.Join();
+    trace.TakeMessages(messages);
+    ShowMessages(messages);
+    if (const std::optional<TTraceFailure>& failure = trace.Failure()) {
+        messages = failure->Messages;
+        ShowMessages(messages);
+        if (failure->Error) std::rethrow_exception(failure->Error);
+        message = failure->Message;
+        return Fail(monitor, message, TRunOutcome::RayFailed);
+    }
+    if (!StopFlag && ShowProgress(monitor, trace.RaysSummed(), shown)) monitor.PumpMessages();
+    sums = trace.Sums();
+    return std::nullopt;
+}
+
+// The loop over viewing conditions, and what ends it.
 TRunOutcome TraceConditions(IRunMonitor& monitor, std::string& message) {
     TSharedData& s = Shared;
-    const long nw = s.WavelengthCount;
-    const uint32_t rays = s.RayCount;
-    TSpectrum iso, noniso;  // the sums of one viewing condition
+    // Every block of rays of the run draws from a stream keyed by this seed, taken from the
+    // generator PrepareRun seeded.
+    const uint64_t high = MTNext();
+    const uint64_t runSeed = high << 32 | MTNext();
+    TConditionSums sums;
     long v = 1;
     for (; v <= s.VCCount; ++v) {
         if (StopFlag) break;
         monitor.PumpMessages();
         s.CurVC = static_cast<uint8_t>(v);
-        Real totalWeight = 0;
         monitor.SetVCText(IntToStr(v) + " of " + IntToStr(s.VCCount));
-        for (long k = 0; k <= nw; ++k) iso[k] = noniso[k] = 0;
-
-        for (uint32_t r = 1; r <= rays; ++r) {
-            if (r % s.StopCheckStep == 0) {
-                if (StopFlag) break;
-                monitor.PumpMessages();
-            }
-            if (r % s.ProgressStep == 0) {
-                const int percent = static_cast<int>(Round(Real(r) / rays * 100));
-                monitor.SetPercentage(percent, IntToStr(percent) + " %");
-                monitor.PumpMessages();
-            }
-            if (!TraceRay(message)) return Fail(monitor, message, TRunOutcome::RayFailed);
-            totalWeight += Ray.RayWeight;
-            const Real* rayIso = Ray.RaySums[0].Data();
-            const Real* rayNoniso = Ray.RaySums[1].Data();
-            for (long k = 0; k <= nw; ++k) {
-                iso.Data()[k] += rayIso[k];
-                noniso.Data()[k] += rayNoniso[k];
-            }
+        sums = TConditionSums();
+        // A stop clicked during the pump above leaves this condition without a traced ray.
+        if (!StopFlag) {
+            if (const auto failed = TraceCondition(monitor, runSeed, sums, message)) return *failed;
         }
-        StoreResults(v, iso, noniso, totalWeight);
+        StoreResults(v, sums);
         monitor.SetVCPosition(static_cast<int>(Round(Real(v) * 100 / s.VCCount)));
         monitor.PumpMessages();
     }
     // The conditions a stop kept from starting have no results either, not an earlier run's.
-    for (; v <= s.VCCount; ++v) StoreResults(v, iso, noniso, 0);
+    for (; v <= s.VCCount; ++v) StoreResults(v, TConditionSums());
 
     if (StopFlag) {
         monitor.Log("Terminated by user's intervention.");

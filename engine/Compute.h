@@ -3,6 +3,7 @@
 // radiance temperatures of every viewing condition. The compute dialog drives it through
 // IRunMonitor (log, progress, message pumping; message boxes go through the message service) and
 // keeps the buttons, the times and the saving of results to itself.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -19,13 +20,19 @@ public:
     // The share of rays of the current viewing condition done: the bar's position (0..100) and
     // the label's text ("45 %").
     virtual void SetPercentage(int percent, const std::string& text) = 0;
-    // Lets the program handle its pending input (a click on Stop sets StopFlag).
+    // Lets the program handle its pending input (a click on Stop sets StopFlag). Called at the
+    // start and end of every viewing condition, after a progress update and at every poll.
     virtual void PumpMessages() = 0;
 };
 
-// Run set-up, also used by the targeting view: RayCount and the polling intervals from CurNRF, a
-// clock seed, the surfaces and the outline of the generatrix, and the launcher of CurViewIndex.
+// Run set-up, also used by the targeting view: RayCount and the progress interval from CurNRF,
+// the generator seeded (from the clock, or with RunOptions.Seed), the surfaces and the outline of
+// the generatrix, and the launcher of CurViewIndex.
 bool PrepareRun(std::string& message);
+
+// The share of `count` rays that `rays` done make, as the progress bar and its label show it:
+// a percentage rounded to the nearest integer, ties to even.
+int ProgressPercent(uint32_t rays, uint32_t count);
 
 // Whether NRF and the threshold may be run; the message is the text to show otherwise.
 bool CheckRunParameters(Real nrf, Real threshold, std::string& message);
@@ -46,9 +53,12 @@ enum class TRunOutcome {
     SaveFailed,         // completed, but storing the results failed (logged and shown)
 };
 
-// The run over CurNRF rays for each of the VCCount viewing conditions, with CurThreshold.
-// Results go to EEResults and RTResults; a viewing condition without a traced ray (a stop before
-// its first ray, or before it started) gets 0.
+// The run over CurNRF rays for each of the VCCount viewing conditions, with CurThreshold, each
+// traced on RunThreadCount() threads (see ConditionTrace.h). The calling thread polls the tracing
+// threads every few hundredths of a second and makes every call to the monitor and the message
+// service; a click on Stop ends the run within a poll. Results go to EEResults and RTResults; a
+// viewing condition stopped in the middle keeps the results of the blocks of rays summed by
+// then, and one without a traced ray (a stop before it started) gets 0.
 TRunOutcome RunModeling(IRunMonitor& monitor, std::string& message);
 
 // The Run button's work: NRF and the threshold read again from the main window's current dataset

@@ -59,7 +59,8 @@ struct TSharedData {
     uint8_t VCCount = 0;
     TCheckedArray<TCheckedArray<Real, 1, 201>, 1, 4> VCParams;  // [p][v]
     uint8_t CurVC = 0;
-    uint32_t RayCount = 0, ProgressStep = 0, StopCheckStep = 0;
+    // Rays per viewing condition, and the rays between two steps of the progress shown.
+    uint32_t RayCount = 0, ProgressStep = 0;
     TVCResults EEResults;  // [v][0][k] EEiso, [v][1][k] EE
     TVCResults RTResults;  // only [v][1][k] is written
 
@@ -94,5 +95,6 @@ extern TSharedData Shared;
 // Returns the area to its program-start state (every number 0, every string empty).
 void ResetSharedData();
 
-// Set by Stop, tested by the run loop.
+// Set by Stop, tested by the run loop on the thread that drives it (the threads that trace rays
+// never read it: the run asks them to stop).
 extern bool StopFlag;

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "engine/CavityOutline.h"
+#include "engine/EngineMessages.h"
 #include "engine/Intersection.h"
 #include "engine/MT19937.h"
 #include "engine/Radiance.h"
 #include "engine/Reflection.h"
-#include "platform/rtl/MessageService.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -171,7 +171,7 @@ void ProcessSingularity() {
     Real z, y;
     int32_t surface = 0;
     if (!OutlinePointAtXi(xi, z, y, surface)) {
-        ShowMessage("Singularity processing failed\r" + XiOutsideMessage(xi));
+        ShowEngineMessage("Singularity processing failed\r" + XiOutsideMessage(xi));
         return;
     }
     if (surface < 0 || surface > TNodeReals::HighBound) RaiseRangeError();

@@ -1,6 +1,7 @@
 #pragma once
 // The Monte Carlo ray tracer: everything a run or the targeting view calls.
 #include "engine/CavityOutline.h"
+#include "engine/ConditionTrace.h"
 #include "engine/Global.h"
 #include "engine/Intersection.h"
 #include "engine/Launchers.h"

@@ -16,6 +16,17 @@ void MTSeed(uint32_t seed) {
     MTIndex = MTStateSize;
 }
 
+void MTSeedStream(uint64_t key) {
+    for (int i = 0; i < MTStateSize; ++i) {
+        key += 0x9E3779B97F4A7C15u;
+        uint64_t z = key;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+        MTState[i] = static_cast<uint32_t>((z ^ (z >> 31)) >> 32);
+    }
+    MTIndex = MTStateSize;
+}
+
 void MTRandomize() {
     // The low 32 bits of a nanosecond clock: a different seed for every run.
     timespec ts{};

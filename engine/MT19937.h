@@ -19,6 +19,11 @@ extern thread_local int32_t MTIndex;
 void MTSeed(uint32_t seed);
 // Seeds from the clock (a different seed per call).
 void MTRandomize();
+// Fills the state from a 64-bit key through the SplitMix64 sequence and marks it used up: the
+// generator of one block of rays of a run, whose key tells the run, the viewing condition and the
+// block apart. Distinct keys give distinct states (the 32-bit seed of MTSeed would let a run of a
+// million blocks repeat streams).
+void MTSeedStream(uint64_t key);
 // Regenerates the 624 words (seeding with MTDefaultSeed first when never seeded).
 void MTGenerate();
 

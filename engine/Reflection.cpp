@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "engine/EngineMessages.h"
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
-#include "platform/rtl/MessageService.h"
 
 // The bounce routines below work on local copies of the ray and the normal and write the shared
 // area once: extended reals kept in registers rather than stored and reloaded through references
@@ -45,14 +45,14 @@ TVec AuxiliaryAxis(const TVec& n) {
     if (pick)
         *pick = 1;
     else
-        ShowMessage("Fignya kakaya-to!");
+        ShowEngineMessage("Fignya kakaya-to!");
     TVec t = Cross(h, n);
     NormalizeVector(t.x, t.y, t.z);
     return t;
 }
 
 [[gnu::cold]] void ReportZeroNormal(long i) {
-    ShowMessage("Norm of normal = 0; isf =" + std::to_string(i));
+    ShowEngineMessage("Norm of normal = 0; isf =" + std::to_string(i));
 }
 
 // SurfaceNormal on (n.x, n.y, n.z), which come in as the surface's stored normal; i is in range.

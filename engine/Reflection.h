@@ -21,9 +21,11 @@ inline void NormalizeVector(Real& x, Real& y, Real& z) {
     z /= n;
 }
 
-// Unit normal of surface i at (x, y, z). Callers pass surface i's SurfNormalX/Y/Z entries as the
-// output, so the axial part is normalised in place and the latest normal stays with the surface.
-// A zero normal is reported ("Norm of normal = 0; isf =" + i) and left unnormalised.
+// Unit normal of surface i at (x, y, z): (nx, ny, nz) come in as the surface's normal from
+// preprocessing (its axial part is what a cone keeps) and leave as the normal at the point. A
+// zero normal is reported ("Norm of normal = 0; isf =" + i) and left unnormalised. The tracer
+// evaluates into the ray's own normal (CurrentSurfaceNormal) and never writes the surface's, so
+// threads tracing side by side share nothing they write.
 void SurfaceNormal(long i, Real x, Real y, Real z, Real& nx, Real& ny, Real& nz);
 
 // A cosine-weighted unit direction about +z (z > 0 always).
@@ -31,18 +33,17 @@ void CosineDirection(Real& x, Real& y, Real& z);
 
 // Rotates (lx, ly, lz), given in the frame whose z axis is the normal of CurSurface at the ray's
 // point, into the global frame. The ray's direction orients the tangent axes. The normal is the
-// one stored with the surface: the caller has evaluated it at the point (every bounce does).
+// one kept with the ray: the caller has evaluated it at the point (every bounce does).
 void ToSurfaceFrame(Real& ox, Real& oy, Real& oz, Real lx, Real ly, Real lz);
 
 // New ray direction at the current point of CurSurface: cosine-distributed about the stored
-// normal (see ToSurfaceFrame), or mirrored about the normal evaluated afresh.
+// normal kept with the ray (see ToSurfaceFrame), or mirrored about the normal evaluated afresh.
 void ReflectDiffuse();
 void ReflectSpecular();
 // ReflectSpecular for a caller that has just evaluated the normal at this very point (every
 // bounce does). A cylinder's or a disk's normal does not depend on what is stored, so evaluating
-// it again would give the same bits and is skipped; a cone's axial part is normalised in place
-// by every evaluation, so a cone (and a kind that is no surface) is evaluated again as above, and
-// so is a zero normal, which every evaluation reports.
+// it again would give the same bits and is skipped; a cone (and a kind that is no surface) is
+// evaluated again as above, and so is a zero normal, which every evaluation reports.
 void ReflectSpecularAtEvaluatedNormal();
 
 // The normal of the current surface at the ray's point, kept with the ray (Ray.NormalX/Y/Z).

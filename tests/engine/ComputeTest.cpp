@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "RunFixture.h"
 
@@ -43,62 +45,68 @@ TEST_F(ComputeTest, RayCountAndThresholdOutsideTheirRangesAreRefused) {
     EXPECT_TRUE(Monitor.Lines.empty());
 }
 
-TEST_F(ComputeTest, PollingIntervalsFollowTheRayCount) {
+TEST_F(ComputeTest, ProgressStepFollowsTheRayCount) {
     struct Case {
         Real nrf;
-        uint32_t progress, stop;
+        uint32_t progress;
     };
-    const Case cases[] = {{1, 1, 1},
-                          {10, 1, 1},
-                          {11, 10, 100},
-                          {1000, 10, 100},
-                          {1001, 10, 1},
-                          {2000000, 20000, 2000},
-                          {1e9L, 10000000, 1000000}};
+    const Case cases[] = {{1, 1},     {10, 1},          {11, 10},        {1000, 10},
+                          {1001, 10}, {2000000, 20000}, {1e9L, 10000000}};
     for (const Case& c : cases) {
         Shared.CurNRF = c.nrf;
         std::string message;
         ASSERT_TRUE(PrepareRun(message)) << message;
         EXPECT_EQ(Shared.RayCount, static_cast<uint32_t>(c.nrf));
         EXPECT_EQ(Shared.ProgressStep, c.progress) << double(c.nrf);
-        EXPECT_EQ(Shared.StopCheckStep, c.stop) << double(c.nrf);
     }
 }
 
-TEST_F(ComputeTest, FiveRaysPollBeforeEveryRay) {
-    SetConditions(0, {{0, 0.5L}});
-    SetRun(5, 300);
-    ASSERT_EQ(Run(), TRunOutcome::Completed);
-    EXPECT_EQ(Monitor.Events,
-              Expected({"pump", "vc 1 of 1",                                                     //
-                        "pump", "rays 20 % bar 20", "pump", "pump", "rays 40 % bar 40", "pump",  //
-                        "pump", "rays 60 % bar 60", "pump", "pump", "rays 80 % bar 80", "pump",  //
-                        "pump", "rays 100 % bar 100", "pump", "vc% 100", "pump"}));
+TEST(ProgressPercent, RoundsTheShareToNearestTiesToEven) {
+    // Shares of an eighth: the halves round to even.
+    const int expected[] = {0, 12, 25, 38, 50, 62, 75, 88, 100};
+    for (uint32_t r = 0; r <= 8; ++r) EXPECT_EQ(ProgressPercent(r, 8), expected[r]) << r;
+    EXPECT_EQ(ProgressPercent(999, 1000), 100);
+    EXPECT_EQ(ProgressPercent(1000000000, 1000000000), 100);
+}
+
+// What the driving thread shows depends on when its polls fall, but not what it must show: the
+// condition's start, progress at multiples of ProgressStep rising to 100 %, the condition's end,
+// with a pump at the start, after every progress and at the end.
+TEST_F(ComputeTest, ARunShowsRisingProgressAndPumpsAroundEveryCondition) {
+    for (Real rays : {5.0L, 3000.0L}) {
+        SCOPED_TRACE(double(rays));
+        Monitor = TRecordingMonitor();
+        SetRun(rays, 300);
+        ASSERT_EQ(Run(), TRunOutcome::Completed);
+        const std::vector<std::string>& e = Monitor.Events;
+        ASSERT_GE(e.size(), 10u);
+        EXPECT_EQ(std::vector<std::string>(e.begin(), e.begin() + 2),
+                  Expected({"pump", "vc 1 of 2"}));
+        EXPECT_EQ(std::vector<std::string>(e.end() - 4, e.end()),
+                  Expected({"rays 100 % bar 100", "pump", "vc% 100", "pump"}));
+        int last = -1;  // the last share shown in the current condition
+        int full = 0;
+        for (size_t i = 0; i < e.size(); ++i) {
+            int percent;
+            if (std::sscanf(e[i].c_str(), "rays %d", &percent) != 1) continue;
+            EXPECT_GT(percent, last) << "progress falls back at event " << i;
+            ASSERT_LT(i + 1, e.size());
+            EXPECT_EQ(e[i + 1], "pump");
+            if (percent == 100) ++full;
+            last = percent == 100 ? -1 : percent;
+        }
+        EXPECT_EQ(full, 2);  // once per condition
+    }
     EXPECT_EQ(Monitor.Lines, Expected({"Geometry preprocessing...", "Successful.",
                                        "Monte Carlo modeling...", "Successful."}));
 }
 
-TEST_F(ComputeTest, ProgressBarAndLabelShowTheSameRoundedShare) {
-    SetConditions(0, {{0, 0.5L}});
-    SetRun(8, 300);  // shares of an eighth: the halves round to even
-    ASSERT_EQ(Run(), TRunOutcome::Completed);
-    std::vector<std::string> progress;
-    for (const std::string& e : Monitor.Events)
-        if (e.rfind("rays ", 0) == 0) progress.push_back(e);
-    EXPECT_EQ(progress, Expected({"rays 12 % bar 12", "rays 25 % bar 25", "rays 38 % bar 38",
-                                  "rays 50 % bar 50", "rays 62 % bar 62", "rays 75 % bar 75",
-                                  "rays 88 % bar 88", "rays 100 % bar 100"}));
-}
-
-TEST_F(ComputeTest, FiftyRaysShowProgressEveryTenAndSeeAStopAtTheNextCondition) {
+TEST_F(ComputeTest, StopAfterAConditionKeepsItsResultsAndLeavesTheNextWithout) {
     SetRun(50, 300);
     Shared.EEResults[2][0][0] = 0.5L;  // left over from an earlier run
-    Monitor.StopAtPump = 2;            // during the first progress pump of condition 1
+    Monitor.StopAfter = "vc% 50";
     ASSERT_EQ(Run(), TRunOutcome::Stopped);
-    EXPECT_EQ(Monitor.Events,
-              Expected({"pump", "vc 1 of 2", "rays 20 % bar 20", "pump", "rays 40 % bar 40", "pump",
-                        "rays 60 % bar 60", "pump", "rays 80 % bar 80", "pump",
-                        "rays 100 % bar 100", "pump", "vc% 50", "pump"}));
+    EXPECT_EQ(std::count(Monitor.Events.begin(), Monitor.Events.end(), "vc 2 of 2"), 0);
     EXPECT_EQ(EEiso(1, 0), 1);  // condition 1 ran to its end
     EXPECT_EQ(EEiso(2, 0), 0);  // condition 2 never started: no results, not the old ones
     EXPECT_EQ(Monitor.Lines.back(), "");
@@ -106,14 +114,31 @@ TEST_F(ComputeTest, FiftyRaysShowProgressEveryTenAndSeeAStopAtTheNextCondition) 
     EXPECT_FALSE(StopFlag);
 }
 
-TEST_F(ComputeTest, TwoMillionRaysSeeAStopAtTheNextStopPoll) {
-    SetRun(2000000, 300);
-    Monitor.StopAtPump = 3;  // the stop poll at ray 4,000
-    ASSERT_EQ(Run(), TRunOutcome::Stopped);
-    // Stop polls at rays 2,000 and 4,000; the stop is seen at 6,000, before any progress.
-    EXPECT_EQ(Monitor.Events, Expected({"pump", "vc 1 of 2", "pump", "pump", "vc% 50", "pump"}));
-    EXPECT_EQ(EEiso(1, 0), 1);  // from the rays traced before the stop
-    EXPECT_EQ(EE(1, 2), 1);
+// A run far too long to finish within the test's time limit, stopped at the first poll during
+// its tracing: it ends, and the engine runs the next run to its end.
+TEST_F(ComputeTest, StopDuringAMultiThreadedRunEndsItAndTheNextRunCompletes) {
+    for (unsigned threads : {2u, 8u}) {
+        SCOPED_TRACE(threads);
+        RunOptions.Threads = threads;
+        Monitor = TRecordingMonitor();
+        SetRun(1e9L, 300);
+        Monitor.StopAtPump = 2;  // the first poll of condition 1
+        ASSERT_EQ(Run(), TRunOutcome::Stopped);
+        EXPECT_EQ(Monitor.Events[1], "vc 1 of 2");
+        EXPECT_EQ(std::count(Monitor.Events.begin(), Monitor.Events.end(), "vc 2 of 2"), 0);
+        // The blocks summed before the stop, if any: a black cavity gives 1 or no result.
+        EXPECT_TRUE(EEiso(1, 0) == 1 || EEiso(1, 0) == 0) << double(EEiso(1, 0));
+        EXPECT_EQ(EE(1, 2), EEiso(1, 0));
+        EXPECT_EQ(EEiso(2, 0), 0);
+        EXPECT_EQ(Monitor.Lines.back(), "");
+        EXPECT_FALSE(StopFlag);
+
+        Monitor = TRecordingMonitor();
+        SetRun(1000, 300);
+        ASSERT_EQ(Run(), TRunOutcome::Completed) << Message;
+        for (long v = 1; v <= 2; ++v) EXPECT_EQ(EE(v, 2), 1);
+    }
+    EXPECT_TRUE(Messages.Shown.empty());
 }
 
 TEST_F(ComputeTest, StopBeforeTheFirstRayLeavesTheConditionWithoutResults) {
@@ -163,6 +188,18 @@ TEST_F(ComputeTest, ZeroVectorMetByARayEndsTheRun) {
     EXPECT_EQ(Messages.Shown,
               (std::vector<std::string>{"Norm of normal = 0; isf =1", "Norm = 0; isf = 1"}));
     EXPECT_EQ(EEiso(1, 0), 0);
+}
+
+// Any other error of a ray leaves the run as it always did, towards the program's top-level
+// handler, but from the driving thread and with no tracing thread left behind.
+TEST_F(ComputeTest, OtherErrorsOfARayReachTheCallerAndTheEngineRunsOn) {
+    SetConditions(4, {{0, 1, 1, 203}});  // no surface 203
+    SetRun(5000, 300);
+    RunOptions.Threads = 8;
+    EXPECT_THROW(Run(), ERangeError);
+    SetConditions(0, {{0, 0.5L}});
+    ASSERT_EQ(Run(), TRunOutcome::Completed) << Message;
+    EXPECT_EQ(EE(1, 1), 1);
 }
 
 TEST(RadianceTemperature, FromTheEffectiveEmissivity) {

@@ -124,6 +124,14 @@ TEST_F(PhysicsTest, DiffuseSphereMatchesTheClosedForm) {
     // how much of the hole each wall point sees.
     EXPECT_NEAR(mean, expected, 5 * sigma + 3e-4L)
         << "seed " << seed << ", sigma " << double(sigma);
+
+    // The same number of rays through the run loop on eight threads, from streams of their own.
+    RunOptions.Threads = 8;
+    RunOptions.Seed = seed;
+    SetRun(rays, 1000);
+    ASSERT_EQ(Run(), TRunOutcome::Completed) << Message;
+    EXPECT_NEAR(EEiso(1, 0), expected, 5 * sigma + 3e-4L)
+        << "seed " << seed << ", sigma " << double(sigma);
 }
 
 }  // namespace

@@ -15,18 +15,34 @@ public:
         Events.push_back("rays " + text + " bar " + std::to_string(percent));
     }
     void PumpMessages() override {
+        // As a click on Stop handled during the pump: at the pump with that number, or at the
+        // first pump after the event StopAfter.
+        if (++Pumps == StopAtPump ||
+            (!StopAfter.empty() && !Events.empty() && Events.back() == StopAfter))
+            StopFlag = true;
         Events.push_back("pump");
-        ++Pumps;
-        if (Pumps == StopAtPump) StopFlag = true;  // as a click on Stop handled during the pump
     }
 
     std::vector<std::string> Lines, Events;
     int Pumps = 0;
     int StopAtPump = 0;
+    std::string StopAfter;
 };
 
+// Runs go through several threads, whatever the machine, from a fixed seed, so that a failure
+// comes back on the next run; the run's settings are back to their defaults after every test.
 class RunTest : public EngineTest {
 protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        RunOptions = TRunOptions();
+        RunOptions.Threads = 4;
+        RunOptions.Seed = MTDefaultSeed;
+    }
+    void TearDown() override {
+        RunOptions = TRunOptions();
+        EngineTest::TearDown();
+    }
     static void SetConditions(uint8_t kind, const std::vector<std::vector<Real>>& rows) {
         FillConditions(kind, rows);
     }

@@ -76,13 +76,21 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, UnsavedRunTest,
     ::testing::Values(TUnsavedCase{"stop", [](SaveResultsRunTest& t) { t.Monitor.StopAtPump = 3; },
                                    TRunOutcome::Stopped},
+                      TUnsavedCase{"stop while eight threads trace",
+                                   [](SaveResultsRunTest& t) {
+                                       t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(1e9);
+                                       RunOptions.Threads = 8;
+                                       t.Monitor.StopAtPump = 2;  // the first poll
+                                   },
+                                   TRunOutcome::Stopped},
                       TUnsavedCase{"refused number of rays",
                                    [](SaveResultsRunTest& t) {
                                        t.Db.cdsMain.FieldByName("NRF")->SetAsFloat(0.5);
                                    },
                                    TRunOutcome::Refused},
+                      // Wholly outside: the first ray of condition 2 misses.
                       TUnsavedCase{"beam outside the aperture",
-                                   [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 0.9; },
+                                   [](SaveResultsRunTest&) { Shared.VCParams[1][2] = 1.3; },
                                    TRunOutcome::RayFailed}),
     [](const auto& info) {
         return std::string(info.param.what).substr(0, 4) + std::to_string(info.index);
