@@ -8,7 +8,6 @@
 #include "platform/ui/EditCaret.h"
 #include "platform/ui/OverlayPainter.h"
 
-namespace {
 const TEnumInfo& FrameStyleNames() {
     static const TEnumInfo names{"fsNone",    "fsFlat",       "fsGroove",   "fsBump",
                                  "fsLowered", "fsButtonDown", "fsRaised",   "fsButtonUp",
@@ -42,7 +41,6 @@ const TEnumInfo& FramingPreferenceNames() {
     static const TEnumInfo names{"fpCustomFraming", "fpXPThemes"};
     return names;
 }
-}  // namespace
 
 TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
     SetColor(clWindow);

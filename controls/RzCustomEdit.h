@@ -35,6 +35,12 @@ inline constexpr TRzFrameControllerNotifications fcpAllSettings =
 
 class TRzFrameController;
 
+// Value names of the frame settings in the property tables of the framed controls.
+const TEnumInfo& FrameStyleNames();
+const TEnumInfo& SideNames();
+const TEnumInfo& NotificationNames();
+const TEnumInfo& FramingPreferenceNames();
+
 class TRzCustomEdit : public TEdit {
     KV_DECLARE_CLASS(TRzCustomEdit, TEdit)
 public:
