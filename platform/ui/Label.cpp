@@ -110,6 +110,7 @@ void TLabel::SetAutoSize(bool value) {
 void TLabel::SetTransparent(bool value) {
     FTransparent = value;
     Widget()->setAutoFillBackground(!value && Color() != clBtnFace);
+    Invalidate();
 }
 
 void TLabel::SetFocusControl(TWinControl* value) {

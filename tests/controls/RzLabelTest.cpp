@@ -8,10 +8,13 @@
 #include "controls/RzCommon.h"
 #include "controls/RzLabel.h"
 #include "controls/RzURLLabel.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Reader.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
+#include "platform/rtl/Streams.h"
 #include "platform/ui/DocumentOpener.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
@@ -347,4 +350,32 @@ TEST(RzLabelHelpers, TurnedFontStretchThroughMaskAndEditHeight) {
             const bool red = x >= 1 && x < 3 && y >= 1 && y < 3;
             EXPECT_EQ(target.Canvas()->Pixel(x, y), red ? clRed : clWhite) << x << "," << y;
         }
+}
+
+// A stored label reads its settings, turns once loaded, and drops the old "FrameSides".
+TEST(RzLabel, ReadsItsSettingsAndDropsTheOldFrameSides) {
+    const std::string text =
+        "object Label1: TRzLabel\n"
+        "  Caption = 'Stored'\n"
+        "  Angle = 30\n"
+        "  BorderOuter = fsFlatBold\n"
+        "  BorderSides = [sdLeft, sdTop]\n"
+        "  FrameSides = [sdLeft]\n"
+        "  TextStyle = tsShadow\n"
+        "  ShadowDepth = 4\n"
+        "end\n";
+    TMemoryStream in, binary;
+    in.WriteBuffer(text.data(), int64_t(text.size()));
+    in.SetPosition(0);
+    ObjectTextToBinary(in, binary);
+    binary.SetPosition(0);
+    TRzLabel label(nullptr);
+    ReadComponentFromStream(binary, &label);
+    EXPECT_EQ(label.Caption(), "Stored");
+    EXPECT_EQ(label.Angle(), 30);
+    EXPECT_EQ(label.Rotation(), roFlat);  // an angle read without a rotation turns flat
+    EXPECT_EQ(label.BorderOuter(), fsFlatBold);
+    EXPECT_EQ(label.BorderSides(), (TSides{sdLeft, sdTop}));
+    EXPECT_EQ(label.TextStyle(), tsShadow);
+    EXPECT_EQ(label.ShadowDepth(), 4);
 }
