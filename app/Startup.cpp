@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -19,12 +18,11 @@ void RegisterProgramUnits() {
     RegisterStandardGraphicFormats();
     RegisterMetafileFormats();
     RegisterGIFImageFormat();
-    // The chart library's texts and palette.
+    // The chart library's texts.
     LoadCoreTexts();
     LoadExtendedTexts();
-    ResetDefaultColors();
     // The drawing foundation: device flags, the default chart font (from the texts above), its
-    // classes for the component stream and the hand cursor.
+    // classes for the component stream, the default colours and the hand cursor.
     FoundationUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();

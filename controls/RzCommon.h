@@ -5,6 +5,7 @@
 // the small arrow triangles of spin and drop-down buttons, and a few geometry and version helpers.
 // Every painter takes the canvas first and returns the rectangle left inside what it drew.
 #include <cstdint>
+#include <memory>
 
 #include "platform/classes/Set.h"
 #include "platform/graphics/Colors.h"
@@ -12,6 +13,8 @@
 
 class TBitmap;
 class TCanvas;
+class TControl;
+class TFont;
 
 enum TFrameStyle {
     fsNone,
@@ -65,6 +68,25 @@ TRect PaintRoundedFlatEdge(TCanvas& canvas, const TRect& bounds, TColor color, T
 // platform's own border, then the chosen frame. Returns the rectangle inside the frame.
 TRect PaintEditFrame(TCanvas& canvas, int width, int height, TFrameStyle style, TColor background,
                      TColor frameColor, TSides sides);
+// A label's borders inside bounds: the outer style, the border-width rings in borderColor, the
+// inner style (flat styles in flatColor shifted by flatAdjustment; status and popup styles
+// bevelWidth rings of highlight and shadow). Returns the rectangle inside them.
+struct TLabelBorders {
+    TFrameStyle Outer = fsNone;
+    TFrameStyle Inner = fsNone;
+    TSides Sides = sdAllSides;
+    int BevelWidth = 1;
+    int BorderWidth = 0;
+    TColor BorderColor = clBtnFace;
+    TColor Highlight = clBtnHighlight;
+    TColor Shadow = clBtnShadow;
+    TColor FlatColor = clBtnShadow;
+    int FlatAdjustment = 30;
+    TColor Color = clBtnFace;
+    TColor ParentColor = clBtnFace;
+    bool Transparent = false;
+};
+TRect PaintLabelBorders(TCanvas& canvas, const TRect& bounds, const TLabelBorders& borders);
 
 // --- Arrows. Pen style and brush colour are restored afterwards.
 void PaintSpinArrow(TCanvas& canvas, const TRect& bounds, TArrowForm form, int direction,
@@ -82,6 +104,17 @@ bool WindowsVersionAtLeast(TWindowsVersion version);
 // --- Geometry.
 TRect CenteredRect(const TRect& bounds, int width, int height);
 
+// --- Fonts.
+// A copy of font turned by angle degrees counter-clockwise; the caller owns it.
+std::unique_ptr<TFont> CreateAngledFont(const TFont& font, int angle);
+// Whether the font draws from outlines, so that it can be turned.
+bool IsTrueTypeFont(const TFont& font);
+// The height an edit needs for one line of the font.
+int EditHeightForFont(const TFont& font);
+
+// --- Windows. Redraws the frame a control draws over its edge, when the control shows.
+void RefreshNonClientFrame(TControl& control, const TRect& rect);
+
 // --- Monitors, by their number on the screen.
 // The monitor whose full bounds hold the point, or -1 when none does (between or off them).
 int MonitorAtPoint(TPoint point);
@@ -95,3 +128,6 @@ TRect MonitorFullRect(int monitor);
 // callers draw into a working bitmap of that size).
 void BlitThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
                      const TRect& srcRect);
+// The same picture drawn into dest itself: the destination shows where the colour was.
+void StretchThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
+                        const TRect& srcRect);

@@ -3,9 +3,11 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
-void BlitThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
-                     const TRect& srcRect) {
-    const int w = dest.Width(), h = dest.Height();
+namespace {
+// The srcRect part of bitmap stretched to w x h and drawn with its top-left corner at origin,
+// every pixel of the transparent colour left out so that what lies beneath stays.
+void DrawThroughKey(TCanvas& canvas, TBitmap& bitmap, TPoint origin, int w, int h,
+                    TColor transparent, const TRect& srcRect) {
     const int sw = srcRect.Width(), sh = srcRect.Height();
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
     TCanvas& source = *bitmap.Canvas();
@@ -14,7 +16,19 @@ void BlitThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor
         const int sy = srcRect.Top + y * sh / h;
         for (int x = 0; x < w; ++x) {
             const TColor c = source.Pixel(srcRect.Left + x * sw / w, sy);
-            if (c != key) canvas.SetPixel(x, y, c);
+            if (c != key) canvas.SetPixel(origin.X + x, origin.Y + y, c);
         }
     }
+}
+}  // namespace
+
+void BlitThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
+                     const TRect& srcRect) {
+    DrawThroughKey(canvas, bitmap, TPoint{0, 0}, dest.Width(), dest.Height(), transparent, srcRect);
+}
+
+void StretchThroughMask(TCanvas& canvas, TBitmap& bitmap, const TRect& dest, TColor transparent,
+                        const TRect& srcRect) {
+    DrawThroughKey(canvas, bitmap, TPoint{dest.Left, dest.Top}, dest.Width(), dest.Height(),
+                   transparent, srcRect);
 }

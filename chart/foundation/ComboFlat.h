@@ -1,9 +1,12 @@
 #pragma once
 // The chart editors' drop-down list: a choice-only combo box of the editors' height that knows
-// its selected text and object, how wide its list drops, and whether the mouse is over it.
+// its selected text and object and how wide its list drops. While the mouse is away and the
+// focus elsewhere its frame is drawn flat over the toolkit's.
 #include <string>
 
 #include "platform/ui/ComboBox.h"
+
+class TCanvas;
 
 class TComboFlat : public TComboBox {
     KV_DECLARE_CLASS(TComboFlat, TComboBox)
@@ -11,11 +14,9 @@ public:
     explicit TComboFlat(TComponent* owner);
     ~TComboFlat() override;
 
-    // The width of the dropped list; the control's own width until set.
-    int DropDownWidth() const { return FDropDownWidth > 0 ? FDropDownWidth : Width(); }
-    void SetDropDownWidth(int value) { FDropDownWidth = value; }
-    int ItemHeight() const { return FItemHeight; }
-    void SetItemHeight(int value) { FItemHeight = value; }
+    // The width of the dropped list; the control's own width until set wider.
+    int DropDownWidth() const { return DroppedWidth(); }
+    void SetDropDownWidth(int value) { SetDroppedWidth(value); }
     bool MouseInside() const { return FMouseInside; }
 
     void AppendItem(const std::string& Text) { Items()->Add(Text); }
@@ -26,12 +27,14 @@ public:
 protected:
     void MouseEnter() override;
     void MouseLeave() override;
+    void DoEnter() override;
     void DoExit() override;
+    // Drawn over the toolkit's face after each paint: face-coloured outlines hide its frame, a
+    // window-coloured one sets the drop-down button apart.
+    void PaintFlatFrame(TCanvas& canvas) const;
 
 private:
     void SetMouseInside(bool value);
 
-    int FDropDownWidth = 0;
-    int FItemHeight = 13;
     bool FMouseInside = false;
 };

@@ -5,6 +5,8 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/DefaultChartFont.h"
+#include "chart/foundation/DefaultColors.h"
+#include "chart/foundation/FieldLists.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/SavedClipRegion.h"
 #include "chart/foundation/TeeFont.h"
@@ -40,12 +42,17 @@ void FoundationUnitStartup() {
     SetupDefaultChartFont();
     RegisterFoundationClasses();
     DCBrushColorAvailable = true;
+    // The chart routines' shared values.
+    ResetDefaultColors();
+    LoadFieldSeparator();
     Screen()->LoadCursorResource(crTeeHand, "TEE_CURSOR_HAND");
 }
 
 void FoundationUnitShutdown() {
     if (StartupCount == 0 || --StartupCount > 0) return;
     Screen()->RemoveCursor(crTeeHand);
+    FreeDefaultColors();
+    FreeFieldSeparator();
     ClearSavedClips();
     ExtendedPensAvailable = false;
     AlphaBlendAvailable = false;

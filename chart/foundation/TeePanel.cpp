@@ -19,6 +19,7 @@
 bool PrintClipEnabled = true;
 bool MetafileClipEnabled = true;
 bool PrintPanelDecoration = false;
+bool PanelEraseBackground = false;
 
 // --- Listener list.
 
@@ -321,6 +322,20 @@ void TCustomTeePanel::DblClick() {
     FCancelMouse = false;
     TCustomPanelNoCaption::DblClick();
     // A handler that set CancelMouse ends the double click here; nothing follows it.
+}
+
+void TCustomTeePanel::ColorChanged() {
+    TCustomPanelNoCaption::ColorChanged();
+    SetSeeThrough(Color() == clNone);
+}
+
+void TCustomTeePanel::EraseBackground() {
+    if (PanelEraseBackground) TCustomPanelNoCaption::EraseBackground();
+}
+
+void TCustomTeePanel::SysColorChange() {
+    TCustomPanelNoCaption::SysColorChange();
+    Invalidate();
 }
 
 void TCustomTeePanel::MouseLeave() {

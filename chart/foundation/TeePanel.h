@@ -228,9 +228,19 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void DblClick() override;
     void MouseLeave() override;
+    // A panel of colour clNone is see-through: its window shows what lies behind it.
+    void ColorChanged() override;
+    // The panel paints every pixel itself: the background is erased only while the global
+    // PanelEraseBackground asks for it.
+    void EraseBackground() override;
+    void SysColorChange() override;
+    // Arrow keys: the window layer gives them to the focused control and never moves the focus
+    // with them, so the panel (a zoom or scroll tool, a navigator) always receives them.
 
 private:
     void Repaint3D() { Invalidate(); }
+    // A see-through panel's buffer starts as what the target shows under Rect.
+    void TakeBackgroundFrom(TCanvas* TargetCanvas, const TRect& Rect);
     void BroadcastMouseEvent(TTeeMouseEventKind Kind, TMouseButton Button, TShiftState Shift, int X,
                              int Y);
     void SetPrintMapping(TCanvas* Canvas, TSize Logical, TSize Device);
@@ -292,3 +302,4 @@ double DeviceSizeRatio(TCanvas* Canvas);
 extern bool PrintClipEnabled;
 extern bool MetafileClipEnabled;
 extern bool PrintPanelDecoration;
+extern bool PanelEraseBackground;

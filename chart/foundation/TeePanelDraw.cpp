@@ -18,6 +18,7 @@ void TCustomTeePanel::Draw(TCanvas* TargetCanvas, const TRect& Rect) {
     ComputeChartRect();
     if (FUseCustomChartRect) FChartRect = FCustomChartRect;
     RecomputeChartSize();
+    if (Color() == clNone) TakeBackgroundFrom(TargetCanvas, Rect);
     InternalDraw(FDrawingRect);
     FCanvas->ShowBuffer(TargetCanvas, Canvas(), Rect);
 }
@@ -69,9 +70,18 @@ void TCustomTeePanel::RecomputeChartSize() {
     FChartCenterY = (r.Top + r.Bottom) / 2;
 }
 
+// Unbuffered, the panel draws straight over the target and nothing needs doing.
+void TCustomTeePanel::TakeBackgroundFrom(TCanvas* TargetCanvas, const TRect& Rect) {
+    TCanvas* buffer = FCanvas->BoundCanvas();
+    if (!FCanvas->GetBufferedDisplay() || !buffer || buffer == TargetCanvas) return;
+    buffer->SetCopyMode(cmSrcCopy);
+    buffer->CopyRect(FDrawingRect, *TargetCanvas, Rect);
+}
+
 void TCustomTeePanel::Paint() {
     if (FPrinting) return;
-    if (!FCanvas->RepaintFromBuffer()) DrawToClient();
+    // A see-through panel's buffer holds an old picture of what lies behind it: redraw.
+    if (SeeThrough() || !FCanvas->RepaintFromBuffer()) DrawToClient();
 }
 
 void TCustomTeePanel::DrawToClient() { Draw(Canvas(), GetPanelRect()); }

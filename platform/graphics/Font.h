@@ -68,3 +68,6 @@ private:
 // The installed family that stands in for a font name: metric-compatible families for the
 // common names, the name itself otherwise.
 std::string FontFamilyFor(const std::string& name);
+// True when that family draws from outlines (TrueType or OpenType), not from bitmaps. Needs the
+// toolkit's application object (see FontEngine.h).
+bool IsOutlineFont(const TFont& font);

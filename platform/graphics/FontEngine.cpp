@@ -1,6 +1,8 @@
 #include "platform/graphics/FontEngine.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <algorithm>
@@ -73,4 +75,8 @@ const QFont& ToolkitFont(const TFont& f) {
         cache.Font = std::make_unique<QFont>(font);
     cache.Key = key;
     return *cache.Font;
+}
+
+bool IsOutlineFont(const TFont& f) {
+    return QFontDatabase::isSmoothlyScalable(QFontInfo(ToolkitFont(f)).family());
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/ComboBox.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -61,6 +62,14 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
 void TComboBox::SetDropDownCount(int value) {
     FDropDownCount = value;
     Combo(Widget())->setMaxVisibleItems(std::max(value, 1));
+}
+
+int TComboBox::DroppedWidth() const {
+    return std::max(Combo(Widget())->view()->minimumWidth(), Width());
+}
+
+void TComboBox::SetDroppedWidth(int value) {
+    Combo(Widget())->view()->setMinimumWidth(std::max(value, 0));
 }
 
 const std::string& TComboBox::GetText() const {

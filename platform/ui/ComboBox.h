@@ -27,6 +27,9 @@ public:
     void SetStyle(TComboBoxStyle value);
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int value);
+    // How wide the list drops: never narrower than the control.
+    int DroppedWidth() const;
+    void SetDroppedWidth(int value);
 
     // The height of the items of the owner-drawn styles (OnMeasureItem's preset in the variable
     // one), and the canvas they are drawn on.

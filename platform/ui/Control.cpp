@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QRegion>
 #include <QWheelEvent>
 #include <QWidget>
@@ -105,7 +106,39 @@ private:
 
     TControl* FControl;
     const QEvent* FForwarded = nullptr;
+
+public:
+    // Every control hears that the desktop's colours changed.
+    static void SystemColorsChanged() {
+        for (QWidget* w : QApplication::allWidgets()) {
+            const QVariant v = w->property(ControlProperty);
+            if (!v.isValid()) continue;
+            auto* control = reinterpret_cast<TControl*>(v.value<quintptr>());
+            if (control->ComponentState().Contains(csDestroying)) continue;
+            control->Fire([control] { control->SysColorChange(); });
+        }
+    }
 };
+
+namespace {
+// The toolkit tells the application, not each widget, that its palette changed (a new desktop
+// theme): one watcher per application hands that on to the controls.
+class TSystemColorWatcher : public QObject {
+public:
+    static void Install() {
+        static QPointer<TSystemColorWatcher> installed;
+        if (installed || !qApp) return;
+        installed = new TSystemColorWatcher;
+        installed->setParent(qApp);  // it ends with the application
+        qApp->installEventFilter(installed);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            TControlBridge::SystemColorsChanged();
+        return false;
+    }
+};
+}  // namespace
 
 const TEnumInfo& AlignNames() {
     static const TEnumInfo names{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
@@ -163,6 +196,7 @@ TControl::TControl(TComponent* owner, QWidget* widget)
       FConstraints(std::make_unique<TSizeConstraints>()) {
     FWidget->setProperty(ControlProperty, QVariant::fromValue(quintptr(this)));
     FWidget->installEventFilter(FBridge);
+    TSystemColorWatcher::Install();
     FWidget->setMouseTracking(true);  // OnMouseMove also without a button held
     FFont->OnChange = [this](TObject*) { FontObjectChanged(); };
     FConstraints->OnChange = [this](TObject*) { ConstraintsChanged(); };

@@ -198,6 +198,8 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // The desktop's colours changed (the toolkit's application palette); the base does nothing.
+    virtual void SysColorChange() {}
     // A mouse press and release of the left button on the control is a click, except for
     // controls whose widget reports clicks itself (buttons, check boxes).
     virtual bool ClicksOnMouseUp() const { return true; }

@@ -1,5 +1,6 @@
 #include "platform/ui/CustomControl.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include "platform/graphics/Bitmap.h"
@@ -17,6 +18,16 @@ void EraseSurface(TPaintSurface& surface, TColor color) {
     canvas->Brush()->SetColor(color);
     canvas->FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
 }
+
+// The parent's own painting under the widget, without its other children: a see-through
+// control shows its parent's face, not the siblings that happen to lie beneath it.
+void CopyParentBehind(TPaintSurface& surface, QWidget* widget) {
+    QWidget* parent = widget->parentWidget();
+    if (!parent) return;
+    QPainter painter(&surface.Bitmap().Image());
+    const QRect area = widget->geometry();
+    parent->render(&painter, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);
+}
 }  // namespace
 
 TCustomControl::TCustomControl(TComponent* owner)
@@ -32,10 +43,21 @@ TCanvas* TCustomControl::Canvas() { return FSurface->Canvas(); }
 void TCustomControl::Invalidate() { FSurface->Invalidate(); }
 void TCustomControl::Repaint() { FSurface->Repaint(); }
 
-void TCustomControl::PaintSurface() {
-    EraseSurface(*FSurface, Color());
-    Fire([this] { Paint(); });
+void TCustomControl::SetSeeThrough(bool value) {
+    if (value == FSeeThrough) return;
+    FSeeThrough = value;
+    Invalidate();
 }
+
+void TCustomControl::PaintSurface() {
+    if (FSeeThrough) CopyParentBehind(*FSurface, Widget());
+    Fire([this] {
+        EraseBackground();
+        Paint();
+    });
+}
+
+void TCustomControl::EraseBackground() { EraseSurface(*FSurface, Color()); }
 
 void TCustomControl::Paint() {
     if (OnPaint) OnPaint(this);

@@ -1,7 +1,9 @@
 #pragma once
 // Controls that paint themselves on a persistent surface (see TPaintSurface): TCustomControl
 // holds other controls and takes the focus, TGraphicControl does neither, TPaintBox hands its
-// painting to OnPaint. Before Paint the surface is filled with Color (unless clNone).
+// painting to OnPaint. Before Paint the surface is erased (EraseBackground: filled with Color,
+// unless clNone). A see-through control first takes what its parent shows behind it, so that
+// what it leaves unpainted, erase included, shows its parent.
 #include <memory>
 
 #include "platform/ui/Control.h"
@@ -20,16 +22,21 @@ public:
     void Invalidate() override;
     // Paints now, not at the loop's next turn.
     void Repaint() override;
+    bool SeeThrough() const { return FSeeThrough; }
+    void SetSeeThrough(bool value);
 
     TNotifyEvent OnPaint;
 
 protected:
     // Draws the whole client area; the base calls OnPaint.
     virtual void Paint();
+    // Clears the surface before Paint; the base fills it with Color (nothing for clNone).
+    virtual void EraseBackground();
 
 private:
     void PaintSurface();
     std::unique_ptr<TPaintSurface> FSurface;
+    bool FSeeThrough = false;
 };
 
 class TGraphicControl : public TControl {

@@ -1,8 +1,14 @@
 #include "platform/ui/Label.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 #include "platform/classes/Publisher.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Brush.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/ui/ClearKey.h"
 
 namespace {
 QLabel* LabelWidget(QWidget* w) { return static_cast<QLabel*>(w); }
@@ -58,12 +64,12 @@ void TLabel::ShowText() {
 
 void TLabel::TextChanged() {
     ShowText();
-    AdjustSize();
+    AdjustBounds();
 }
 
 void TLabel::FontChanged() {
     TControl::FontChanged();
-    AdjustSize();
+    AdjustBounds();
 }
 
 void TLabel::SetAlignment(TAlignment value) {
@@ -92,18 +98,19 @@ void TLabel::SetWordWrap(bool value) {
     if (value == FWordWrap) return;
     FWordWrap = value;
     LabelWidget(Widget())->setWordWrap(value);
-    AdjustSize();
+    AdjustBounds();
 }
 
 void TLabel::SetAutoSize(bool value) {
     if (value == FAutoSize) return;
     FAutoSize = value;
-    AdjustSize();
+    AdjustBounds();
 }
 
 void TLabel::SetTransparent(bool value) {
     FTransparent = value;
     Widget()->setAutoFillBackground(!value && Color() != clBtnFace);
+    Invalidate();
 }
 
 void TLabel::SetFocusControl(TWinControl* value) {
@@ -124,7 +131,7 @@ void TLabel::Notification(TComponent* component, TOperation operation) {
     }
 }
 
-void TLabel::AdjustSize() {
+void TLabel::AdjustBounds() {
     if (!FAutoSize) return;
     QLabel* label = LabelWidget(Widget());
     if (FWordWrap) {
@@ -134,4 +141,38 @@ void TLabel::AdjustSize() {
     const QSize hint = label->sizeHint();
     const int left = FAlignment == taRightJustify ? Left() + Width() - hint.width() : Left();
     SetBounds(left, Top(), hint.width(), hint.height());
+}
+
+void TLabel::SetSelfPainted(bool value) {
+    FSelfPainted = value;
+    Invalidate();
+}
+
+bool TLabel::ToolkitEvent(QEvent* event) {
+    if (event->type() == QEvent::Paint && FSelfPainted) {
+        PaintSelf();
+        return true;
+    }
+    return TControl::ToolkitEvent(event);
+}
+
+void TLabel::PaintSelf() {
+    QWidget* widget = Widget();
+    if (widget->width() <= 0 || widget->height() <= 0) return;
+    TBitmap bitmap(widget->width(), widget->height());
+    if (FTransparent) {
+        FillWithClearKey(bitmap);
+    } else {
+        TCanvas& canvas = *bitmap.Canvas();
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(Color());
+        canvas.FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
+    }
+    bitmap.Canvas()->Font()->Assign(Font());
+    Fire([&] { Paint(*bitmap.Canvas()); });
+    QPainter painter(widget);
+    if (FTransparent)
+        painter.drawImage(0, 0, ClearKeyedImage(bitmap));
+    else
+        painter.drawImage(0, 0, bitmap.Image());
 }

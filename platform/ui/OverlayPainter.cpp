@@ -7,12 +7,10 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/ui/ClearKey.h"
 #include "platform/ui/Control.h"
 
 namespace {
-
-// A colour no painter uses: the pixels left in it become see-through.
-constexpr TColor kClearKey = RGB(1, 2, 3);
 
 class TOverlayWidget : public QWidget {
 public:
@@ -41,18 +39,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         if (!FPainter || width() <= 0 || height() <= 0) return;
         TBitmap bitmap(width(), height());
-        TCanvas& canvas = *bitmap.Canvas();
-        canvas.Brush()->SetColor(kClearKey);
-        canvas.FillRect(Rect(0, 0, width(), height()));
-        FPainter(canvas);
-        QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = qRgb(GetRValue(kClearKey), GetGValue(kClearKey), GetBValue(kClearKey));
-        for (int y = 0; y < image.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if ((row[x] & 0xFFFFFF) == (key & 0xFFFFFF)) row[x] = 0;
-        }
-        QPainter(this).drawImage(0, 0, image);
+        FillWithClearKey(bitmap);
+        FPainter(*bitmap.Canvas());
+        QPainter(this).drawImage(0, 0, ClearKeyedImage(bitmap));
     }
 
 private:

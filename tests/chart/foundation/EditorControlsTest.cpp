@@ -106,6 +106,37 @@ TEST(ComboFlat, DefaultsAndSelection) {
     combo.SetItemIndex(1);
     EXPECT_EQ(combo.GetSelectedText(), "Bar");
     EXPECT_EQ(combo.GetSelectedObject(), &tag);
+    combo.SetDropDownWidth(300);  // the toolkit's list drops this wide
+    EXPECT_EQ(combo.DropDownWidth(), 300);
+}
+
+class TTestComboFlat : public TComboFlat {
+public:
+    using TComboFlat::MouseEnter;
+    using TComboFlat::MouseLeave;
+    using TComboFlat::TComboFlat;
+};
+
+// The frame is drawn flat over the toolkit's only while the mouse is away.
+TEST(ComboFlat, FlatFrameOverTheToolkitsWhileTheMouseIsAway) {
+    TTestComboFlat combo(nullptr);
+    combo.SetBounds(0, 0, 120, 21);
+    auto shown = [&combo] {
+        TBitmap bitmap;
+        bitmap.SetSize(combo.Width(), combo.Height());
+        combo.PaintTo(bitmap, 0, 0);
+        return std::vector<TColor>{bitmap.Canvas()->Pixel(0, 0), bitmap.Canvas()->Pixel(1, 10),
+                                   bitmap.Canvas()->Pixel(100, 10), bitmap.Canvas()->Pixel(118, 3)};
+    };
+    const TColor face = ColorToRGB(clBtnFace), window = ColorToRGB(clWindow);
+    // Outer and inner outline in the face colour, the button's left edge and the line two
+    // pixels from the right in the window colour.
+    EXPECT_EQ(shown(), (std::vector<TColor>{face, face, window, window}));
+    combo.MouseEnter();
+    EXPECT_TRUE(combo.MouseInside());
+    EXPECT_NE(shown(), (std::vector<TColor>{face, face, window, window}));
+    combo.MouseLeave();
+    EXPECT_EQ(shown(), (std::vector<TColor>{face, face, window, window}));
 }
 
 }  // namespace

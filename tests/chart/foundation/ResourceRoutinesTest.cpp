@@ -12,6 +12,7 @@
 #include "platform/graphics/CheckGlyphs.h"
 #include "platform/ui/DocumentOpener.h"
 #include "platform/ui/Screen.h"
+#include "tests/chart/foundation/FoundationValues.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ TEST(ResourceRoutines, TheHandCursorLivesFromStartUpToShutdown) {
     EXPECT_EQ(hotSpot.Y, 0);
     FoundationUnitShutdown();
     EXPECT_FALSE(Screen()->HasCursor(crTeeHand));
-    SetupDefaultChartFont(false);  // shutdown clears the default font the other tests rely on
+    RestoreFoundationValues();
 }
 
 }  // namespace

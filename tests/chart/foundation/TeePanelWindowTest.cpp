@@ -1,13 +1,30 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QWidget>
+
 #include "chart/foundation/TeePanel.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Mouse.h"
 #include "platform/ui/Panel.h"
 
 namespace {
+
+// A panel that counts its drawing passes.
+class TCountingPanel : public TCustomTeePanel {
+public:
+    using TCustomTeePanel::TCustomTeePanel;
+    int Passes = 0;
+
+protected:
+    void InternalDraw(const TRect&) override { ++Passes; }
+};
 
 TEST(TeePanelWindow, BorderRoundShapesTheWindowInsideAParentOnly) {
     TCustomTeePanel panel(nullptr);
@@ -60,6 +77,79 @@ TEST(TeePanelWindow, PicturesAndBitmapsTakeThePanelDrawn) {
     picture.Assign(&panel);
     ASSERT_NE(picture.Graphic(), nullptr);
     EXPECT_EQ(picture.Width(), 30);
+}
+
+TEST(TeePanelWindow, PanelOfColourNoneShowsWhatLiesBehindIt) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    form.SetColor(clRed);
+    auto* panel = new TCountingPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(20, 20, 60, 40);
+    panel->SetBevelOuter(bvNone);
+    form.Show();
+    for (bool buffered : {true, false}) {
+        panel->SetBufferedDisplay(buffered);
+        panel->SetColor(clNone);
+        EXPECT_TRUE(panel->SeeThrough());
+        panel->Repaint();
+        EXPECT_EQ(panel->Canvas()->Pixel(30, 20), clRed) << "buffered " << buffered;
+        // Every paint redraws: the buffer's picture of what lies behind may be out of date.
+        const int passes = panel->Passes;
+        panel->Repaint();
+        EXPECT_EQ(panel->Passes, passes + 1);
+        panel->SetColor(clBtnFace);
+        EXPECT_FALSE(panel->SeeThrough());
+    }
+}
+
+// The panel paints every pixel itself, so the window layer erases it only when asked.
+TEST(TeePanelWindow, BackgroundIsErasedOnlyWhenPanelEraseBackgroundIsOn) {
+    TCountingPanel panel(nullptr);
+    panel.SetBounds(0, 0, 40, 30);
+    panel.SetColor(clYellow);
+    panel.SetBufferedDisplay(false);
+    for (bool erase : {false, true}) {
+        const TValueGuard<bool> switched(PanelEraseBackground, erase);
+        panel.Canvas()->SetPixel(5, 5, clBlue);
+        panel.Repaint();
+        EXPECT_EQ(panel.Canvas()->Pixel(5, 5), erase ? clYellow : clBlue);
+    }
+}
+
+TEST(TeePanelWindow, SystemColourChangeRedrawsTheBufferedPanel) {
+    TCountingPanel panel(nullptr);
+    panel.SetBounds(0, 0, 40, 30);
+    panel.Repaint();
+    panel.Repaint();  // a clean buffer is copied, not redrawn
+    EXPECT_EQ(panel.Passes, 1);
+    const QPalette saved = QApplication::palette();
+    QPalette changed = saved;
+    changed.setColor(QPalette::Window, Qt::darkCyan);
+    QApplication::setPalette(changed);
+    QApplication::setPalette(saved);
+    panel.Repaint();
+    EXPECT_EQ(panel.Passes, 2);
+}
+
+// Arrow keys go to the focused panel (a zoom or scroll tool acts on them), not to the next.
+TEST(TeePanelWindow, ArrowKeysReachTheFocusedPanel) {
+    TForm form(nullptr);
+    auto* panel = new TCustomTeePanel(&form);
+    panel->SetParent(&form);
+    auto* other = new TCustomTeePanel(&form);
+    other->SetParent(&form);
+    form.Show();
+    panel->SetFocus();
+    std::vector<int> keys, elsewhere;
+    panel->OnKeyDown = [&](TObject*, int& key, TShiftState) { keys.push_back(key); };
+    other->OnKeyDown = [&](TObject*, int& key, TShiftState) { elsewhere.push_back(key); };
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(panel->Widget(), &press);
+    }
+    EXPECT_EQ(keys, (std::vector<int>{VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}));
+    EXPECT_TRUE(elsewhere.empty());
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPalette>
+
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
@@ -52,6 +55,51 @@ TEST(PaintSurface, DrawingOutsidePaintPersistsAndReachesTheScreen) {
     TApplication::ProcessMessages();
     EXPECT_EQ(paints, 2);
     EXPECT_EQ(box->Canvas()->Pixel(5, 5), clBlue);
+}
+
+// A see-through control starts each paint from its parent's face: what it leaves unpainted,
+// erase included, shows the parent; a plain one is erased to its colour.
+TEST(PaintSurface, SeeThroughControlShowsItsParentBehindWhatItPaints) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    form.SetColor(clRed);
+    auto* box = new TCustomControl(&form);
+    box->SetParent(&form);
+    box->SetBounds(30, 20, 40, 30);
+    box->SetColor(clNone);
+    box->OnPaint = [&](TObject*) {
+        box->Canvas()->Brush()->SetColor(clBlue);
+        box->Canvas()->FillRect(Rect(0, 0, 10, 10));
+    };
+    box->SetSeeThrough(true);
+    form.Show();
+    box->Repaint();
+    EXPECT_EQ(box->Canvas()->Pixel(5, 5), clBlue);
+    EXPECT_EQ(box->Canvas()->Pixel(20, 20), clRed);
+    EXPECT_EQ(box->Canvas()->Pixel(39, 29), clRed);
+
+    box->SetSeeThrough(false);
+    box->SetColor(clYellow);
+    box->Repaint();
+    EXPECT_EQ(box->Canvas()->Pixel(20, 20), clYellow);
+}
+
+// The desktop's colours changing (a new toolkit palette) reaches every control.
+TEST(PaintSurface, PaletteChangeIsASystemColourChange) {
+    struct TProbe : TCustomControl {
+        using TCustomControl::TCustomControl;
+        int Changes = 0;
+        void SysColorChange() override { ++Changes; }
+    };
+    TForm form(nullptr);
+    auto* probe = new TProbe(&form);
+    probe->SetParent(&form);
+    const QPalette saved = QApplication::palette();
+    QPalette changed = saved;
+    changed.setColor(QPalette::Window, Qt::darkCyan);
+    QApplication::setPalette(changed);
+    QApplication::setPalette(saved);
+    EXPECT_EQ(probe->Changes, 2);
 }
 
 }  // namespace
