@@ -52,12 +52,6 @@ using TRzValidateErrorEvent = std::function<void(TObject* sender, std::string& m
 
 class TRzFrameController;
 
-// Value names of the frame settings in the property tables of the framed controls.
-const TEnumInfo& FrameStyleNames();
-const TEnumInfo& SideNames();
-const TEnumInfo& NotificationNames();
-const TEnumInfo& FramingPreferenceNames();
-
 class TRzCustomEdit : public TEdit {
     KV_DECLARE_CLASS(TRzCustomEdit, TEdit)
 public:

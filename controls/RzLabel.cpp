@@ -71,8 +71,8 @@ void TRzLabel::Publish(TPublisher<TRzLabel>& p) {
     p.Color("FlyByColor", &L::FlyByColor, &L::SetFlyByColor).Default(clHighlight);
     p.Boolean("FlyByEnabled", &L::FlyByEnabled, &L::SetFlyByEnabled).Default(false);
     p.Component("FrameController", &L::FrameController, &L::SetFrameController);
-    p.Set("FrameControllerNotifications", NotificationNames(), &L::FrameControllerNotifications,
-          &L::SetFrameControllerNotifications)
+    p.Set("FrameControllerNotifications", FrameControllerNotificationNames(),
+          &L::FrameControllerNotifications, &L::SetFrameControllerNotifications)
         .Default(int64_t(fcpAllSettings.Mask()));
     p.Color("HighlightColor", &L::HighlightColor, &L::SetHighlightColor).Default(clBtnHighlight);
     p.Boolean("LightTextStyle", &L::LightTextStyle, &L::SetLightTextStyle).Default(false);
