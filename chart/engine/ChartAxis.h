@@ -21,6 +21,8 @@ class TChartAxis : public TCollectionItem {
 public:
     // A standard axis belongs to no collection; a custom axis joins the chart's custom axes.
     TChartAxis(TAxisHost* host, TCollection* collection = nullptr);
+    // An item of a chart's custom axes, made by the collection (when a stream is read).
+    explicit TChartAxis(TCollection* collection);
     ~TChartAxis() override;
 
     TAxisHost* Host() const { return FHost; }
