@@ -2,6 +2,7 @@
 // and storing it.
 #include "chart/engine/AxisPanel.h"
 
+#include "chart/engine/AxisGridPen.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
@@ -26,6 +27,7 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomTeePanelExtended(
     FTopAxis->SetHorizontal(true);
     FTopAxis->SetOtherSide(true);
     FTopAxis->SetZPosition(100);
+    FTopAxis->Grid()->SetDefaultZPosition(100);
     AddStandardAxis(FTopAxis);
 
     FLeftAxis = new TChartAxis(this);
@@ -34,6 +36,7 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomTeePanelExtended(
     FRightAxis = new TChartAxis(this);
     FRightAxis->SetOtherSide(true);
     FRightAxis->SetZPosition(100);
+    FRightAxis->Grid()->SetDefaultZPosition(100);
     AddStandardAxis(FRightAxis);
 
     FDepthAxis = new TChartDepthAxis(this);

@@ -4,6 +4,7 @@
 //
 // The working figures are valid from ComputeRange and PositionInChart of one pass until the
 // next; SetLimits and the setters change only the settings.
+#include <memory>
 #include <string>
 
 #include "chart/engine/AxisHost.h"
@@ -15,6 +16,9 @@ KV_EXCEPTION_CLASS(AxisException, Exception)
 
 // The largest pixel coordinate the clamped mappings give (and its negative the smallest).
 inline constexpr int AxisPixelLimit = 32767;
+
+class TAxisGridPen;
+class TAxisItems;
 
 class TChartAxis : public TCollectionItem {
     KV_DECLARE_CLASS(TChartAxis, TCollectionItem)
@@ -75,6 +79,11 @@ public:
     // Percent of the 3-D depth; 0 is kept as 0.01.
     double ZPosition() const { return FZPosition; }
     void SetZPosition(double value);
+
+    // --- Parts: the grid pen and the custom labels.
+    TAxisGridPen* Grid() const { return FGrid.get(); }
+    void SetGrid(const TAxisGridPen* value);
+    TAxisItems& Items() const { return *FItems; }
 
     // A custom axis follows the limits of its master; not owned, cleared when the master goes.
     TChartAxis* Master = nullptr;
@@ -184,6 +193,8 @@ private:
     TCalc FCalcX = &TChartAxis::LinearX;
     TCalc FCalcY = &TChartAxis::LinearY;
     TCalc FCalcPos = &TChartAxis::LinearY;
+    std::unique_ptr<TAxisGridPen> FGrid;
+    std::unique_ptr<TAxisItems> FItems;
 };
 
 // The depth axis: hidden by default; inverting it inverts the chart's other depth axis too.
