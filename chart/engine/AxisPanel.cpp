@@ -191,6 +191,11 @@ void TCustomAxisPanel::DefineProperties(TFiler& filer) {
         false);
 }
 
+void TCustomAxisPanel::Loaded() {
+    TCustomTeePanelExtended::Loaded();
+    FPages->SetCurrent(FPages->Current());
+}
+
 void TCustomAxisPanel::MouseLeave() {
     TCustomTeePanelExtended::MouseLeave();
     ToolsChartEvent(cteMouseLeave);

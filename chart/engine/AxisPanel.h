@@ -199,6 +199,8 @@ protected:
     // Older streams: "MaxPointsPerPage", "Page" and "ScaleLastPage" into Pages (read only).
     void DefineProperties(TFiler& filer) override;
     void MouseLeave() override;
+    // The current page read from a stream is limited to the pages there are.
+    void Loaded() override;
     // The depth axis scales by values (series with depth values of their own) rather than by
     // depth rows.
     virtual bool DepthAxisShowsValues(const TChartAxis& axis) const;

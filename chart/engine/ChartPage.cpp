@@ -41,10 +41,12 @@ void TChartPage::SetScaleLastPage(bool value) {
     Repaint();
 }
 
+bool TChartPage::Loading() const { return FChart && FChart->ComponentState().Contains(csLoading); }
+
 void TChartPage::SetCurrent(int value) {
-    // While a stream is read the series are not there yet to count pages.
-    if (!(FChart && FChart->ComponentState().Contains(csLoading)))
-        value = std::max(std::min(value, Count()), 1);
+    // While a stream is read the series are not there yet to count pages: the chart limits the
+    // page once it is loaded.
+    if (!Loading()) value = std::max(std::min(value, Count()), 1);
     if (value == FCurrent) return;
     FCurrent = value;
     Repaint();
@@ -58,7 +60,7 @@ void TChartPage::SetMaxPointsPerPage(int value) {
         FMaxPointsPerPage = value;
         Repaint();
     }
-    if (Count() < FCurrent) SetCurrent(Count());
+    if (!Loading() && Count() < FCurrent) SetCurrent(Count());
     BroadcastChange();
 }
 

@@ -39,6 +39,7 @@ private:
     int AxisPageCount(const class TChartAxis* axis) const;
     void Repaint();
     void BroadcastChange();
+    bool Loading() const;
 
     TCustomAxisPanel* FChart;
     bool FAutoScale = false;
