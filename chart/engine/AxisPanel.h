@@ -149,6 +149,13 @@ public:
     TColor LegendBackColor = clWhite;
     TChartPen* LegendSymbolPen = nullptr;
 
+    // --- Drawing helpers of the pass.
+    // The plane at depth z is seen from its back (never on a surface that rotates freely).
+    virtual bool IsSeenFromBehindAt(int z);
+    // A legend symbol's rectangle with the surface's pen and brush; one the colour of the
+    // legend's background gets a frame so it still shows.
+    virtual void DrawLegendSymbolRect(const TRect& rect);
+
     // --- Hooks of the chart component (drawing seam).
     virtual void AdjustChartRectFor3D() = 0;
     virtual int WallSizeOfAxis(const TChartAxis* axis) = 0;

@@ -3,7 +3,10 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/Strings.h"
 
 namespace {
@@ -33,6 +36,11 @@ void AddSeriesToStrings(TStrings& strings, const TCustomSeriesList& seriesList, 
             text = chart ? chart->SeriesTitleText(s) : s->Title().empty() ? text : s->Title();
         strings.AddObject(text, s);
     }
+}
+
+void DrawSeriesGalleryBitmap(TCanvas& canvas, const TChartSeries& series, int x, int y) {
+    TBitmap bitmap;
+    if (LoadSeriesClassBitmap(series, bitmap)) canvas.Draw(x, y, &bitmap);
 }
 
 void ChartEngineUnitStartup() {

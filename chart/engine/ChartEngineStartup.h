@@ -5,6 +5,8 @@
 // undoes them.
 #include <string>
 
+class TCanvas;
+class TChartSeries;
 class TStrings;
 class TCustomSeriesList;
 
@@ -15,6 +17,9 @@ inline constexpr char ColumnSeparator = '\x06';
 // Every series of the list that editors list at run time (ShowInEditor), with the series as the
 // entry's object and its title (or its name) as the text.
 void AddSeriesToStrings(TStrings& strings, const TCustomSeriesList& seriesList, bool useTitles);
+
+// The gallery picture of the series' class drawn at (x, y); nothing when the class has none.
+void DrawSeriesGalleryBitmap(TCanvas& canvas, const TChartSeries& series, int x, int y);
 
 void ChartEngineUnitStartup();
 void ChartEngineUnitShutdown();

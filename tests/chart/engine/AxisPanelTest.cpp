@@ -228,7 +228,9 @@ TEST_F(AxisPanelTest, DepthSizes) {
         EXPECT_EQ(Chart->DepthRowHeight, c.rowHeight) << c.angle;
         EXPECT_EQ(Chart->Width3D(), 2 * c.rowSize);
         EXPECT_EQ(Chart->Height3D(), 2 * c.rowHeight);
-    }
+    }  // The ordinary front view never shows a plane from behind.
+    EXPECT_FALSE(Chart->IsSeenFromBehindAt(0));
+    EXPECT_FALSE(Chart->IsSeenFromBehindAt(Chart->Width3D()));
 }
 
 class ThrowingPrintChart : public TTestChart {
