@@ -155,7 +155,7 @@ TEST(ChartStreamTest, AChartWithSeriesCustomAxisAndToolsReadsBackEqual) {
         a->SetCustomVertAxis(axis);
         a->SetIdentifier("flux-1");
         a->SetSeriesStyleFlags(5);
-        a->SetSeriesColor(clRed);
+        a->SetSeriesColor(clFuchsia);
         a->SetPercentFormat("0 %");
         auto* b = new TTestHorizSeries(&chart);
         b->SetName("Power");
@@ -202,7 +202,7 @@ TEST(ChartStreamTest, AChartWithSeriesCustomAxisAndToolsReadsBackEqual) {
     EXPECT_EQ(a->ResolvedVertAxis(), axis);
     EXPECT_EQ(a->Identifier(), "flux-1");
     EXPECT_EQ(a->SeriesStyleFlags(), 5);
-    EXPECT_EQ(a->Color(), clRed);
+    EXPECT_EQ(a->Color(), clFuchsia);
     EXPECT_EQ(a->PercentFormat(), "0 %");
     auto* b = copy.GetSeries(1);
     EXPECT_EQ(b->ClassName(), "TTestHorizSeries");

@@ -8,6 +8,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
+#include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/ClassRegistry.h"
 
@@ -67,6 +68,7 @@ public:
 
 inline void RegisterTestChartClasses() {
     LoadCoreTexts();
+    ResetDefaultColors();
     RegisterClasses({&TTestChart::StaticClass(), &TTestSeries::StaticClass(),
                      &TTestHorizSeries::StaticClass(), &TTestSeriesTool::StaticClass(),
                      &TTestAxisTool::StaticClass()});
