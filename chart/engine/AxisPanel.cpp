@@ -61,6 +61,7 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     FreeSeriesOfClass(nullptr);
     FPages.reset();
     FAxes->Clear();
+    FAxes.reset();
     FBottomAxis = FTopAxis = FLeftAxis = FRightAxis = nullptr;
     FDepthAxis = FDepthTopAxis = nullptr;
     FCustomAxes.reset();
@@ -119,8 +120,7 @@ void TCustomAxisPanel::AxisChanged(TChartAxis&) { Invalidate(); }
 void TCustomAxisPanel::ForEachAxis(const std::function<void(TChartAxis&)>& proc) {
     if (!FAxes) return;
     // A copy: the procedure may free or add axes.
-    const std::vector<TChartAxis*> axes(FAxes->begin(), FAxes->end());
-    for (TChartAxis* axis : axes) proc(*axis);
+    for (TChartAxis* axis : FAxes->List()) proc(*axis);
 }
 
 void TCustomAxisPanel::AxisSeriesRange(const TChartAxis& axis, double& minimum, double& maximum) {

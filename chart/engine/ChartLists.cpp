@@ -54,21 +54,41 @@ TSeriesGroup* TChartSeriesList::AddGroup(const std::string& name) {
 
 TChartAxes::~TChartAxes() { Clear(); }
 
+int TChartAxes::CustomCount() const {
+    const TChartCustomAxes* custom = FChart->CustomAxes();
+    return custom ? custom->Count() : 0;
+}
+
+int TChartAxes::Count() const { return int(FStandard.size()) + CustomCount(); }
+
+TChartAxis* TChartAxes::GetAxis(int index) const {
+    const int standard = int(FStandard.size());
+    if (index >= 0 && index < standard) return FStandard[size_t(index)];
+    return FChart->CustomAxes()->GetAxis(index - standard);
+}
+
 int TChartAxes::IndexOf(const TChartAxis* axis) const {
-    auto it = std::find(FItems.begin(), FItems.end(), axis);
-    return it == FItems.end() ? -1 : int(it - FItems.begin());
+    for (int i = 0; i < Count(); ++i)
+        if (GetAxis(i) == axis) return i;
+    return -1;
+}
+
+std::vector<TChartAxis*> TChartAxes::List() const {
+    std::vector<TChartAxis*> list(FStandard);
+    for (int i = 0; i < CustomCount(); ++i) list.push_back(FChart->CustomAxes()->GetAxis(i));
+    return list;
 }
 
 void TChartAxes::Remove(const TChartAxis* axis) {
-    auto it = std::find(FItems.begin(), FItems.end(), axis);
-    if (it != FItems.end()) FItems.erase(it);
+    auto it = std::find(FStandard.begin(), FStandard.end(), axis);
+    if (it != FStandard.end()) FStandard.erase(it);
 }
 
 void TChartAxes::Clear() {
-    // Each axis leaves the list as it is freed (through its chart); whatever is left after it
-    // (an axis without a chart) is taken out here.
-    while (!FItems.empty()) {
-        TChartAxis* axis = FItems.front();
+    // An axis leaves the list as it is freed (a standard one through its chart, a custom one
+    // with its collection); what is left after it is taken out here.
+    while (Count() > 0) {
+        TChartAxis* axis = GetAxis(0);
         delete axis;
         Remove(axis);
     }
@@ -87,7 +107,7 @@ void TChartAxes::SetVisible(bool value) { FChart->SetAxisVisible(value); }
 
 void TChartAxes::SetFastPixelMode(bool value) {
     FFastPixelMode = value;
-    for (TChartAxis* axis : FItems) axis->SelectPixelCalculators();
+    for (TChartAxis* axis : List()) axis->SelectPixelCalculators();
 }
 
 // --- Custom axes.
@@ -97,11 +117,6 @@ TChartCustomAxes::TChartCustomAxes(TCustomAxisPanel* chart)
 
 TChartAxis* TChartCustomAxes::GetAxis(int index) const {
     return static_cast<TChartAxis*>(Items(index));
-}
-
-void TChartCustomAxes::Notify(TCollectionItem* item, TCollectionNotification action) {
-    // The item is not whole while it joins from its constructor: only its address is kept.
-    if (action == cnAdded && FChart) FChart->Axes().Add(static_cast<TChartAxis*>(item));
 }
 
 // The host of an axis the collection makes is the collection's chart.

@@ -66,7 +66,9 @@ private:
 };
 
 // Every axis of a chart in creation order: the six standard axes (bottom, top, left, right,
-// depth, depth-top), then the custom ones. Clear frees them.
+// depth, depth-top), then the custom ones, which the list reads from the chart's custom-axes
+// collection (so an axis is listed from the moment it joins the collection to the moment it
+// leaves it). Clear frees them all.
 class TChartAxes {
 public:
     using TAxisSpaceHook = std::function<int(TChartAxis& axis, int size)>;
@@ -77,16 +79,17 @@ public:
     TChartAxes& operator=(const TChartAxes&) = delete;
 
     TCustomAxisPanel* Chart() const { return FChart; }
-    int Count() const { return int(FItems.size()); }
-    TChartAxis* GetAxis(int index) const { return FItems.at(size_t(index)); }
+    int Count() const;
+    TChartAxis* GetAxis(int index) const;
     TChartAxis* operator[](int index) const { return GetAxis(index); }
     int IndexOf(const TChartAxis* axis) const;
-    void Add(TChartAxis* axis) { FItems.push_back(axis); }
+    // Every axis as a list of its own, which stays valid while axes come and go.
+    std::vector<TChartAxis*> List() const;
+    // A standard axis joins / leaves (the chart's own bookkeeping).
+    void Add(TChartAxis* axis) { FStandard.push_back(axis); }
     void Remove(const TChartAxis* axis);
-    // Frees the axes one by one from the front (each leaves the list as it goes).
+    // Frees the axes one by one from the front.
     void Clear();
-    auto begin() const { return FItems.begin(); }
-    auto end() const { return FItems.end(); }
 
     TChartAxis* Bottom() const;
     TChartAxis* Top() const;
@@ -106,8 +109,10 @@ public:
     TAxisSpaceHook AxisSpaceHook;
 
 private:
+    int CustomCount() const;
+
     TCustomAxisPanel* FChart;
-    std::vector<TChartAxis*> FItems;  // owned: freed by Clear
+    std::vector<TChartAxis*> FStandard;  // owned: freed by Clear
     bool FFastPixelMode = false;
 };
 
@@ -118,10 +123,6 @@ public:
     explicit TChartCustomAxes(TCustomAxisPanel* chart);
     TCustomAxisPanel* Chart() const { return FChart; }
     TChartAxis* GetAxis(int index) const;
-
-protected:
-    // A new axis joins the chart's list of all axes.
-    void Notify(TCollectionItem* item, TCollectionNotification action) override;
 
 private:
     TCustomAxisPanel* FChart;

@@ -85,7 +85,9 @@ struct TScene {
             EXPECT_EQ(Series->ParentChart(), Alive[pChart] ? Chart : nullptr);
             EXPECT_EQ(Series->CustomVertAxis(), Alive[pAxis] ? Axis : nullptr);
         }
-        if (Alive[pSeriesTool]) EXPECT_EQ(SeriesTool->Series(), Alive[pSeries] ? Series : nullptr);
+        if (Alive[pSeriesTool]) {
+            EXPECT_EQ(SeriesTool->Series(), Alive[pSeries] ? Series : nullptr);
+        }
         if (Alive[pAxisTool]) {
             EXPECT_EQ(AxisTool->Axis(), Alive[pAxis] ? Axis : nullptr);
             EXPECT_EQ(AxisTool->ParentChart(), Chart);  // a tool lives no longer than its chart
