@@ -4,6 +4,7 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/SeriesGroups.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
@@ -113,6 +114,23 @@ TEST_F(AxisPanelTest, TitlesNamesAndNumbers) {
     a->SetActive(false);
     EXPECT_EQ(Chart->SeriesLegendTitle(0, true), "");
     EXPECT_EQ(Chart->Events.back(), "series 5");
+}
+
+TEST_F(AxisPanelTest, MultiLineTextsAreAsWideAsTheirWidestLine) {
+    struct {
+        const char* text;
+        int lines;
+    } cases[] = {{"", 0}, {"ab", 1}, {"ab\r", 1}, {"ab\r\rx", 3}, {"\rab", 2}};
+    const int width = Chart->Canvas3D()->MeasureTextWidth("ab");
+    for (auto c : cases) {
+        int lines = -1;
+        const int w = Chart->MultiLineTextWidth(c.text, lines);
+        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_EQ(w, c.lines ? width : 0) << c.text;
+    }
+    auto* s = NewSeries();
+    s->AddY(1, "ab\rx");
+    EXPECT_EQ(Chart->WidestPointLabel(), width);
 }
 
 TEST_F(AxisPanelTest, PagingCountsClampsAndRaises) {

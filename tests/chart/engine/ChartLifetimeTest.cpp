@@ -227,4 +227,39 @@ TEST(ChartStreamTest, AChartWithSeriesCustomAxisAndToolsReadsBackEqual) {
     EXPECT_EQ(Bytes(first), Bytes(second));
 }
 
+// A chart as older streams held it: its paging as properties of its own.
+class TOldStyleChart : public TTestChart {
+public:
+    using TTestChart::TTestChart;
+
+protected:
+    void DefineProperties(TFiler& filer) override {
+        TTestChart::DefineProperties(filer);
+        filer.DefineProperty(
+            "MaxPointsPerPage", nullptr, [](TWriter& w) { w.WriteInteger(10); }, true);
+        filer.DefineProperty(
+            "ScaleLastPage", nullptr, [](TWriter& w) { w.WriteBoolean(false); }, true);
+    }
+};
+
+TEST(ChartStreamTest, OlderPagingPropertiesAreReadIntoThePages) {
+    RegisterTestChartClasses();
+    TMemoryStream old;
+    {
+        TOldStyleChart chart(nullptr);
+        WriteComponentToStream(old, &chart);
+    }
+    TTestChart copy(nullptr);
+    old.SetPosition(0);
+    ReadComponentFromStream(old, &copy);
+    EXPECT_EQ(copy.MaxPointsPerPage(), 10);
+    EXPECT_FALSE(copy.Pages()->ScaleLastPage());
+    // Written again they go under Pages, never under their old names.
+    TMemoryStream again;
+    WriteComponentToStream(again, &copy);
+    const std::string bytes = Bytes(again);
+    EXPECT_NE(bytes.find("Pages.MaxPointsPerPage"), std::string::npos);
+    EXPECT_EQ(bytes.find("\x10MaxPointsPerPage"), std::string::npos);
+}
+
 }  // namespace

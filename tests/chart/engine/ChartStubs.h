@@ -33,6 +33,7 @@ public:
         else if (dynamic_cast<TChartChangePage*>(event))
             Events.push_back("page");
     }
+    void LeaveMouse() { MouseLeave(); }
     std::vector<std::string> Events;
 };
 

@@ -51,6 +51,23 @@ TEST_F(ChartToolsGroupsTest, ToolsMoveBetweenChartsAndHearOnlyWhileActive) {
     EXPECT_EQ(TCustomChartElement::EditorClassNameOf(&TTestSeries::StaticClass()), "");
 }
 
+TEST_F(ChartToolsGroupsTest, MouseLeavingAndStoredChildren) {
+    auto* tool = new TTestSeriesTool(&Form);
+    Chart->Tools().AddTool(tool);
+    Chart->LeaveMouse();
+    EXPECT_EQ(tool->Kinds, std::vector<int>{cteMouseLeave});
+    // Series, then tools, are the chart's stored children; internal ones are not.
+    auto* internal = new TTestSeriesTool(&Form);
+    internal->InternalElement = true;
+    Chart->Tools().AddTool(internal);
+    auto* s = AddSeries();
+    auto* hidden = AddSeries();
+    hidden->InternalElement = true;
+    std::vector<TComponent*> children;
+    Chart->GetChildren([&](TComponent* c) { children.push_back(c); }, &Form);
+    EXPECT_EQ(children, (std::vector<TComponent*>{s, tool}));
+}
+
 TEST_F(ChartToolsGroupsTest, SeriesToolAxesAndItsSeriesFreed) {
     auto* tool = new TTestSeriesTool(&Form);
     Chart->Tools().AddTool(tool);
