@@ -78,6 +78,11 @@ void TTeeCustomToolAxis::SetAxis(TChartAxis* value) {
     Repaint();
 }
 
+void TTeeCustomToolAxis::SetParentChart(TCustomAxisPanel* value) {
+    TTeeCustomTool::SetParentChart(value);
+    if (FAxis && !(value && value->OwnsAxis(FAxis))) FAxis = nullptr;
+}
+
 void TTeeCustomToolAxis::Assign(const TPersistent* source) {
     // Through SetAxis, so the tool sits in the chart of its axis and hears when it is freed.
     if (auto* other = dynamic_cast<const TTeeCustomToolAxis*>(source)) SetAxis(other->FAxis);

@@ -98,6 +98,8 @@ public:
     virtual void SetAxis(TChartAxis* value);
     // The chart is freeing the axis: forget it without repainting.
     void ForgetAxis() { FAxis = nullptr; }
+    // A tool that moves to another chart lets go of its axis, which belongs to the first one.
+    void SetParentChart(TCustomAxisPanel* value) override;
 
     static std::string EditorClassName() { return "TAxisToolEditor"; }
     void Assign(const TPersistent* source) override;

@@ -37,12 +37,19 @@ TEST_F(ChartToolsGroupsTest, ToolsMoveBetweenChartsAndHearOnlyWhileActive) {
     EXPECT_EQ(tool->Kinds, (std::vector<int>{3, 0}));
     EXPECT_EQ(second->Kinds, (std::vector<int>{3}));
 
-    TTestChart other(&Form);
+    TTestChart other(nullptr);
     tool->SetParentChart(&other);
     EXPECT_EQ(Chart->Tools().Count(), 1);
     EXPECT_EQ(other.Tools().GetTool(0), tool);
     tool->SetParentChart(nullptr);
     EXPECT_EQ(other.Tools().Count(), 0);
+    // An axis tool that moves lets go of the first chart's axis.
+    auto* axisTool = new TTestAxisTool(&Form);
+    axisTool->SetAxis(Chart->LeftAxis());
+    EXPECT_EQ(axisTool->ParentChart(), Chart);
+    axisTool->SetParentChart(&other);
+    EXPECT_EQ(axisTool->Axis(), nullptr);
+    delete axisTool;
     delete tool;
     EXPECT_EQ(TCustomChartElement::EditorClassNameOf(&TTestSeriesTool::StaticClass()),
               "TSeriesToolEditor");
