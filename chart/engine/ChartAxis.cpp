@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisGridPen.h"
+#include "chart/engine/AxisItems.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/RtlMath.h"
@@ -17,9 +19,14 @@ const TEnumInfo& UnitsNames() {
 }  // namespace
 
 TChartAxis::TChartAxis(TAxisHost* host, TCollection* collection)
-    : TCollectionItem(collection), FHost(host) {
+    : TCollectionItem(collection),
+      FHost(host),
+      FGrid(std::make_unique<TAxisGridPen>([this](TObject*) { Changed(); })),
+      FItems(std::make_unique<TAxisItems>(this)) {
     SelectPixelCalculators();
 }
+
+void TChartAxis::SetGrid(const TAxisGridPen* value) { FGrid->Assign(value); }
 
 TChartAxis::~TChartAxis() {
     if (!FHost) return;
@@ -37,6 +44,7 @@ void TChartAxis::Publish(TPublisher<TChartAxis>& p) {
         .Default(true);
     p.Boolean("AutomaticMinimum", &TChartAxis::AutomaticMinimum, &TChartAxis::SetAutomaticMinimum)
         .Default(true);
+    p.Object("Grid", &TChartAxis::Grid, &TChartAxis::SetGrid);
     p.Float("EndPosition", &TChartAxis::EndPosition, &TChartAxis::SetEndPosition).Default(100.0);
     p.Boolean("Horizontal", &TChartAxis::Horizontal, &TChartAxis::SetHorizontal)
         .Stored(&TChartAxis::IsCustom);
@@ -411,6 +419,8 @@ void TChartAxis::Assign(const TPersistent* source) {
     FHorizontal = other->FHorizontal;
     FOtherSide = other->FOtherSide;
     FLabels = other->FLabels;
+    FGrid->Assign(other->FGrid.get());
+    FItems->CopyFrom(*other->FItems);
     SelectPixelCalculators();
     Changed();
 }

@@ -4,6 +4,7 @@
 //
 // The working figures are valid from ComputeRange and PositionInChart of one pass until the
 // next; SetLimits and the setters change only the settings.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,16 @@ KV_EXCEPTION_CLASS(AxisException, Exception)
 inline constexpr int AxisPixelLimit = 32767;
 
 class TTeeFont;
+class TAxisGridPen;
+class TAxisItems;
 
 class TChartAxis : public TCollectionItem {
     KV_DECLARE_CLASS(TChartAxis, TCollectionItem)
 public:
     // A standard axis belongs to no collection; a custom axis joins the chart's custom axes.
     TChartAxis(TAxisHost* host, TCollection* collection = nullptr);
+    // An item of a chart's custom axes, made by the collection (when a stream is read).
+    explicit TChartAxis(TCollection* collection);
     ~TChartAxis() override;
 
     TAxisHost* Host() const { return FHost; }
@@ -77,6 +82,11 @@ public:
     // Percent of the 3-D depth; 0 is kept as 0.01.
     double ZPosition() const { return FZPosition; }
     void SetZPosition(double value);
+
+    // --- Parts: the grid pen and the custom labels.
+    TAxisGridPen* Grid() const { return FGrid.get(); }
+    void SetGrid(const TAxisGridPen* value);
+    TAxisItems& Items() const { return *FItems; }
 
     // A custom axis follows the limits of its master; not owned, cleared when the master goes.
     TChartAxis* Master = nullptr;
@@ -287,6 +297,8 @@ private:
     TCalc FCalcX = &TChartAxis::LinearX;
     TCalc FCalcY = &TChartAxis::LinearY;
     TCalc FCalcPos = &TChartAxis::LinearY;
+    std::unique_ptr<TAxisGridPen> FGrid;
+    std::unique_ptr<TAxisItems> FItems;
 };
 
 // The depth axis: hidden by default; inverting it inverts the chart's other depth axis too.

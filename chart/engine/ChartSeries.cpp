@@ -2,50 +2,21 @@
 
 #include <algorithm>
 
+#include "chart/engine/AxisPanel.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/QuickSortWithCallbacks.h"
-#include "platform/classes/AssignIfChanged.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/StrUtils.h"
 
 TChartSeries::TChartSeries(TComponent* owner)
-    : TComponent(owner), FX(new TChartValueList(this, "X")), FY(new TChartValueList(this, "Y")) {
+    : TCustomChartSeries(owner),
+      FX(new TChartValueList(this, "X")),
+      FY(new TChartValueList(this, "Y")),
+      FPercentFormat(TxtDefaultPercentFormat),
+      FValueFormat(TxtDefaultValueFormat) {
     FX->SetOrder(loAscending);
-}
-
-// The value lists go with FValueLists; they reach the container directly, never the series.
-TChartSeries::~TChartSeries() = default;
-
-void TChartSeries::Publish(TPublisher<TChartSeries>& p) {
-    p.Boolean("Active", &TChartSeries::Active, &TChartSeries::SetActive).Default(true);
-    p.Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint)
-        .Default(false);
-    p.Color("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)
-        .Default(clDefault);
-    p.Object("XValues", [](const TChartSeries& s) { return s.FX; });
-    p.Object("YValues", [](const TChartSeries& s) { return s.FY; });
-}
-
-void TChartSeries::SetActive(bool value) {
-    if (AssignIfChanged(FActive, value)) RepaintChart();
-}
-void TChartSeries::SetSeriesColor(TColor value) {
-    if (AssignIfChanged(FColor, value)) RepaintChart();
-}
-void TChartSeries::SetColorEachPoint(bool value) {
-    if (AssignIfChanged(FColorEachPoint, value)) RepaintChart();
-}
-
-void TChartSeries::RepaintChart() { ++FRepaintRequests; }
-
-void TChartSeries::NotifyLinkedSeries(TLinkedSeriesChange kind, int index) {
-    if (FUpdateCount == 0 && OnLinkedChange) OnLinkedChange(*this, kind, index);
-}
-
-void TChartSeries::EndUpdate() {
-    if (FUpdateCount == 0) return;
-    if (--FUpdateCount == 0) NotifyLinkedSeries(lscFull, 0);
 }
 
 // --- Adding.
@@ -60,21 +31,25 @@ int TChartSeries::AddXYPoint(double x, double y, const std::string& label, TColo
         TChartValueList* list = FValueLists.ValueList(i);
         list->InsertValue(index, list->TempValue);
     }
-    if (FColors)
-        FColors->insert(FColors->begin() + index, color);
-    else if (color != clDefault) {
-        FColors = std::make_unique<std::vector<TColor>>(size_t(Count() - 1), clDefault);
-        FColors->insert(FColors->begin() + index, color);
-    }
+    InsertPointColor(index, color);
     if (!label.empty() || FLabels.Count() > 0) FLabels.InsertLabel(index, label);
     if (FUpdateCount == 0) NotifyValueAdded(index);
     return index;
 }
 
+void TChartSeries::InsertPointColor(int index, TColor color) {
+    if (!FColors) {
+        if (color == clDefault) return;
+        // One entry for every point but the new one, whose entry comes next.
+        FColors = std::make_unique<std::vector<TColor>>(size_t(Count() - 1), clDefault);
+    }
+    FColors->insert(FColors->begin() + index, color);
+}
+
 void TChartSeries::NotifyValueAdded(int valueIndex) {
     if (OnAfterAdd) OnAfterAdd(*this, valueIndex);
     NotifyLinkedSeries(lscAdded, valueIndex);
-    if (FActive) RepaintChart();
+    if (Active()) RepaintChart();
 }
 
 int TChartSeries::AddValue(double value, const std::string& label, TColor color) {
@@ -115,8 +90,8 @@ TColor TChartSeries::StoredPointColor(int index) const {
 TColor TChartSeries::ValueColor(int index) const {
     const TColor stored = StoredPointColor(index);
     if (stored != clDefault) return stored;
-    if (!FColorEachPoint) return FColor;
-    return DefaultColorAt(index);
+    if (!FColorEachPoint) return SeriesColor();
+    return FParentChart ? FParentChart->PaletteColor(index) : DefaultColorAt(index);
 }
 
 void TChartSeries::SetPointColor(int index, TColor color) {
@@ -143,7 +118,7 @@ void TChartSeries::Delete(int valueIndex) {
     if (FColors) FColors->erase(FColors->begin() + valueIndex);
     FLabels.DeleteLabel(valueIndex);
     NotifyLinkedSeries(lscDeleted, valueIndex);
-    if (FActive) RepaintChart();
+    if (Active()) RepaintChart();
 }
 
 void TChartSeries::DeleteRange(int start, int quantity, bool removeGap) {
@@ -157,7 +132,7 @@ void TChartSeries::DeleteRange(int start, int quantity, bool removeGap) {
     }
     FLabels.DeleteRange(start, quantity);
     NotifyLinkedSeries(lscDeleted, -1);
-    if (FActive) RepaintChart();
+    if (Active()) RepaintChart();
     if (removeGap) NotMandatoryValueList().FillSequence();
 }
 
@@ -168,10 +143,11 @@ void TChartSeries::ClearValueStorage() {
 }
 
 void TChartSeries::Clear() {
+    FirstInView = LastInView = -1;
     ClearValueStorage();
     if (OnClearValues) OnClearValues(*this);
     NotifyLinkedSeries(lscCleared, 0);
-    if (FActive && !ComponentState().Contains(csDestroying)) RepaintChart();
+    if (Active() && !ComponentState().Contains(csDestroying)) RepaintChart();
 }
 
 // --- Ordering.
@@ -194,4 +170,19 @@ void TChartSeries::SortByLabels(TChartListOrder order) {
         [this](int a, int b) { ExchangePoints(a, b); });
     NotMandatoryValueList().FillSequence();
     RepaintChart();
+}
+
+void TChartSeries::ApplyValueOrder() {
+    TChartValueList& mandatory = MandatoryValueList();
+    if (mandatory.Order() == loNone) return;
+    mandatory.Sort();
+    TChartValueList& positions = NotMandatoryValueList();
+    if (positions.ValueSource().empty()) positions.FillSequence();
+    RepaintChart();
+}
+
+TChartValueList& TChartSeries::ValueListByName(const std::string& name) {
+    for (int i = 2; i < FValueLists.Count(); ++i)
+        if (SameText(FValueLists.ValueList(i)->Name(), name)) return *FValueLists.ValueList(i);
+    return MandatoryValueList();
 }

@@ -1,126 +1,346 @@
 #pragma once
 // The base of every series: its points in value lists (X first, then Y, then the type's own),
-// per-point labels, and per-point colours kept only once some point has a colour of its own.
+// per-point labels, per-point colours kept only once some point has a colour of its own, the
+// binding to two axes of its chart, its depth row, and the protocol by which the chart measures
+// and lists it.
 //
 // A point is one index across all lists. The X list decides where a new point goes (it is kept
 // in ascending order by default); every other list inserts at that index. A null point is one
 // whose colour is clNone: its values stay, line series skip or bridge it.
+//
+// Lifetime: a series joins and leaves its chart through SetParentChart (the chart's AddSeries
+// and RemoveSeries lead there too). Freeing a series takes it out of its chart first, while it
+// is whole; freeing the chart frees its series.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "chart/engine/ChartValueList.h"
+#include "chart/engine/CustomChartSeries.h"
 #include "chart/engine/LabelsList.h"
-#include "platform/classes/Component.h"
+#include "chart/engine/PointRanges.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/ControlTypes.h"
 
 KV_EXCEPTION_CLASS(ChartException, Exception)
 
+class TChartAxis;
 class TChartSeries;
+
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+const TEnumInfo& HorizAxisNames();
+const TEnumInfo& VertAxisNames();
+
+// Which changes of a source the series follows (a set of these bits; all four by default).
+enum TSourceFollowOption {
+    sfoDeletions = 1,
+    sfoModifications = 2,
+    sfoInsertions = 4,
+    sfoClear = 8
+};
+
 using TSeriesNotifyEvent = std::function<void(TChartSeries& sender)>;
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries& sender, int valueIndex)>;
+using TSeriesClick = std::function<void(TChartSeries& sender, int valueIndex, TMouseButton button,
+                                        TShiftState shift, int x, int y)>;
+using TSeriesOnGetMarkText =
+    std::function<void(TChartSeries& sender, int valueIndex, std::string& markText)>;
 
-class TChartSeries : public TComponent, public TValueListOwner {
-    KV_DECLARE_CLASS(TChartSeries, TComponent)
+// The figures sample values are drawn from.
+struct TSampleValueBounds {
+    double FirstX = 0;
+    double StepX = 0;
+    double StartY = 0;
+    double MinY = 0;
+    double SpreadY = 0;
+};
+
+class TChartSeries : public TCustomChartSeries, public TValueListOwner {
+    KV_DECLARE_CLASS(TChartSeries, TCustomChartSeries)
 public:
     explicit TChartSeries(TComponent* owner);
     ~TChartSeries() override;
 
     TChartValueList& XValues() { return *FX; }
     TChartValueList& YValues() { return *FY; }
+    const TChartValueList& XValues() const { return *FX; }
+    const TChartValueList& YValues() const { return *FY; }
+    void SetXValues(const TChartValueList* value) { AssignValueList(*FX, value); }
+    void SetYValues(const TChartValueList* value) { AssignValueList(*FY, value); }
     TLabelsList& Labels() { return FLabels; }
+    const TLabelsList& Labels() const { return FLabels; }
     TChartValueLists& ValueLists() override { return FValueLists; }
     int Count() const { return FX->Count(); }
 
-    bool Active() const { return FActive; }
-    void SetActive(bool value);
-    TColor SeriesColor() const { return FColor; }
-    void SetSeriesColor(TColor value);
+    // --- Published settings.
+    void SetActive(bool value) override;
+    // Explicit colour; clDefault while none was chosen (SeriesColor then reads the colour the
+    // chart gave the series).
+    TColor Color() const { return FColor; }
+    TColor SeriesColor() const { return FColor == clDefault ? FDefaultSeriesColor : FColor; }
+    virtual void SetSeriesColor(TColor value);
+    TColor DefaultSeriesColor() const { return FDefaultSeriesColor; }
+    void SetDefaultSeriesColor(TColor value) { FDefaultSeriesColor = value; }
     bool ColorEachPoint() const { return FColorEachPoint; }
-    void SetColorEachPoint(bool value);
+    virtual void SetColorEachPoint(bool value) { ChangeField(FColorEachPoint, value); }
+    const std::string& ColorSource() const { return FColorSource; }
+    void SetColorSource(const std::string& value);
+    const std::string& XLabelsSource() const { return FXLabelsSource; }
+    void SetXLabelsSource(const std::string& value);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value) { FCursor = value; }
+    // In depth-axis pixels; -1: the chart's depth row size.
+    int Depth() const { return FDepth; }
+    void SetDepth(int value) { ChangeField(FDepth, value); }
+    // -1: the row is given at each pass.
+    int DepthIndex() const { return FDepthIndex; }
+    void SetDepthIndex(int value) { ChangeField(FDepthIndex, value); }
+    const std::string& PercentFormat() const { return FPercentFormat; }
+    void SetPercentFormat(const std::string& value) { ChangeField(FPercentFormat, value); }
+    const std::string& ValueFormat() const { return FValueFormat; }
+    virtual void SetValueFormat(const std::string& value) { ChangeField(FValueFormat, value); }
+    int SourceFollowOptions() const { return FSourceFollowOptions; }
+    void SetSourceFollowOptions(int value) { FSourceFollowOptions = value & 15; }
     double DefaultNullValue = 0;
-    // A horizontal series: X holds the values and Y the positions.
+
+    // --- Axis binding.
+    THorizAxis HorizAxis() const { return FHorizAxis; }
+    void SetHorizAxis(THorizAxis value);
+    TVertAxis VertAxis() const { return FVertAxis; }
+    void SetVertAxis(TVertAxis value);
+    TChartAxis* CustomHorizAxis() const { return FCustomHorizAxis; }
+    void SetCustomHorizAxis(TChartAxis* axis);
+    TChartAxis* CustomVertAxis() const { return FCustomVertAxis; }
+    void SetCustomVertAxis(TChartAxis* axis);
+    // The axes the series is drawn against; none without a chart.
+    TChartAxis* ResolvedHorizAxis() const { return FResolvedHorizAxis; }
+    TChartAxis* ResolvedVertAxis() const { return FResolvedVertAxis; }
+    void ResolveAxes();
+    TChartAxis* MandatoryAxis() const;
+    // The chart is freeing axis: every binding to it returns to the standard axes.
+    void AxisFreed(const TChartAxis* axis);
+    // Whether the series is drawn against any axis / against this one.
+    virtual bool UsesAxes() const { return true; }
+    virtual bool UsesAxis(const TChartAxis* axis) const;
+    // XValues for a horizontal axis the series uses, YValues for a vertical one, else none.
+    TChartValueList* ValueListOfAxis(const TChartAxis* axis);
+
+    // --- Orientation. A horizontal series: X holds the values and Y the positions.
     bool YMandatory() const { return FYMandatory; }
     void MakeXMandatory() { FYMandatory = false; }
     TChartValueList& MandatoryValueList() { return FYMandatory ? *FY : *FX; }
     TChartValueList& NotMandatoryValueList() { return FYMandatory ? *FX : *FY; }
+    const TChartValueList& NotMandatoryValueList() const { return FYMandatory ? *FX : *FY; }
+
+    // --- Depth rows.
+    int DrawDepthIndex = 0;
+    int GetDepthIndex() const { return FDepthIndex != -1 ? FDepthIndex : DrawDepthIndex; }
+    virtual void AssignZOrder();
+    virtual void ComputeDepthRange();
+    int FrontDepth = 0;
+    int MidDepth = 0;
+    int BackDepth = 0;
+    // Series with depth values of their own.
+    bool HasOwnDepth = false;
 
     // --- Adding; each returns the new point's index, -1 when OnBeforeAdd refused it.
-    int AddXYPoint(double x, double y, const std::string& label = {}, TColor color = clDefault);
-    int AddValue(double value, const std::string& label = {}, TColor color = clDefault);
+    virtual int AddXYPoint(double x, double y, const std::string& label = {},
+                           TColor color = clDefault);
+    virtual int AddValue(double value, const std::string& label = {}, TColor color = clDefault);
     int AddX(double value, const std::string& label = {}, TColor color = clDefault);
     int AddY(double value, const std::string& label = {}, TColor color = clDefault);
-    int AddNullPoint(const std::string& label = {});
-    int AddNullXYPoint(double x, double y, const std::string& label = {});
+    virtual int AddNullPoint(const std::string& label = {});
+    virtual int AddNullXYPoint(double x, double y, const std::string& label = {});
     int AddNullValue(double value);
 
     // --- Reading and changing.
-    double XValueAt(int index) const { return (*FX)[index]; }
-    double YValueAt(int index) const { return (*FY)[index]; }
+    virtual double XValueAt(int index) const { return (*FX)[index]; }
+    virtual double YValueAt(int index) const { return (*FY)[index]; }
     double MandatoryValue(int index) { return MandatoryValueList()[index]; }
+    virtual double ValueForStacking(int index) { return MandatoryValue(index); }
     void SetXValueAt(int index, double value);
     void SetYValueAt(int index, double value);
     // clDefault when the point has no colour of its own.
     TColor StoredPointColor(int index) const;
     // The point's own colour, else the series colour, else (ColorEachPoint) a palette colour.
-    TColor ValueColor(int index) const;
+    virtual TColor ValueColor(int index) const;
     // Creates the colour list only for a colour other than clDefault.
     void SetPointColor(int index, TColor color);
     bool HasPointColors() const { return FColors != nullptr; }
     bool IsNullValue(int index) const { return ValueColor(index) == clNone; }
     std::string PointLabel(int index) const { return FLabels.Label(index); }
     void SetPointLabel(int index, const std::string& text);
+    // The first extra list (from index 2) of that name, letter case aside; else the mandatory one.
+    TChartValueList& ValueListByName(const std::string& name);
+
+    // Extremes for axis scaling.
+    virtual double GetMinXValue() { return FX->Minimum(); }
+    virtual double GetMaxXValue() { return FX->Maximum(); }
+    virtual double GetMinYValue() { return FY->Minimum(); }
+    virtual double GetMaxYValue() { return FY->Maximum(); }
+    virtual double GetMinZValue() { return GetDepthIndex(); }
+    virtual double GetMaxZValue() { return GetDepthIndex(); }
 
     // --- Deleting and clearing.
     // Raises for an index outside 0 .. Count-1.
-    void Delete(int valueIndex);
+    virtual void Delete(int valueIndex);
     // Up to quantity points from start on (never past the end); with removeGap the positions are
     // renumbered 0, 1, 2 ...
-    void DeleteRange(int start, int quantity, bool removeGap = false);
-    void Clear();
+    virtual void DeleteRange(int start, int quantity, bool removeGap = false);
+    virtual void Clear();
 
     // --- Ordering.
     void ExchangePoints(int indexA, int indexB) override;
     void SortByLabels(TChartListOrder order);
+    // Sorts the points by the mandatory list when it has an order.
+    virtual void ApplyValueOrder();
+
+    // --- Pixels, through the resolved axes (the series must have a chart).
+    int XValueToPixel(double value) const;
+    int YValueToPixel(double value) const;
+    int ValueToMandatoryPixel(double value) const;
+    double PixelToXValue(int pixel) const;
+    double PixelToYValue(int pixel) const;
+    int XSizeToPixels(double value) const;
+    int YSizeToPixels(double value) const;
+    int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
+    int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
+
+    // --- Ranges.
+    // Points inside the axis range, -1 when none; set by ComputeVisibleRange.
+    int FirstInView = -1;
+    int LastInView = -1;
+    // The visible range comes from the axis range (else it is every point).
+    bool ClipsToAxisRange = true;
+    // One point beyond the end of the range stays, so lines reach the edge.
+    bool ReachesRangeEdge = false;
+    virtual void ComputeVisibleRange();
+    // The points of the chart's current page.
+    TPointRange CalcPageRange() const;
+
+    // --- Sample values.
+    int NumSampleValues = 0;
+    virtual int DefaultSampleCount() const { return 25; }
+    // Raises for a negative count; 0 takes the series type's count.
+    TChartSeries& FillSampleValues(int numValues = 0);
+    TSampleValueBounds SampleValueBounds(int numValues);
+    virtual void AddRandomValues(int numValues, bool onlyMandatory);
+
+    // --- Drawing seam: the drawing pass calls this for every visible point.
+    virtual void DrawValue(int /*valueIndex*/) {}
 
     // --- Updates. While updating, added points are not announced and linked series not told;
-    // the last EndUpdate tells them all at once.
+    // the last EndUpdate tells them all at once (and the chart's listeners, series event 6).
     void BeginUpdate() { ++FUpdateCount; }
+    // Undoes one BeginUpdate; the last one signals the change.
     void EndUpdate();
     bool Updating() const { return FUpdateCount > 0; }
+    void SignalDataChanged();
 
     // Series that take their points from this one follow through this hook (data sources are
     // built on it); kinds as TLinkedSeriesChange.
     std::function<void(TChartSeries& sender, TLinkedSeriesChange kind, int index)> OnLinkedChange;
     void NotifyLinkedSeries(TLinkedSeriesChange kind, int index) override;
     void RefreshFromSource() override {}
-    // The chart repaints; until the series joins a chart this only counts requests.
-    void RepaintChart() override;
-    int RepaintRequests() const { return FRepaintRequests; }
+    void RepaintChart() override { Repaint(); }
 
+    // --- Chart membership.
+    void SetParentChart(TCustomAxisPanel* value) override;
+    void AttachedToChart() override;
+    void DetachedFromChart() override;
+    // Either series is an instance of the other's class.
+    bool IsSameKindAs(const TChartSeries& other) const;
+
+    // --- Flags of the series type and of the point-data stream.
+    bool CentresSingleValue = true;
+    bool UseSeriesColor = true;
+    bool UsesPositionList = true;
+    bool NeverStoreData = false;
+    bool AlwaysStoreData = false;
+    bool DataEnteredByHand = false;
+    bool MouseInside = false;
+
+    // --- Events.
+    TNotifyEvent AfterDrawValues;
+    TNotifyEvent BeforeDrawValues;
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesNotifyEvent OnClearValues;
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
+    TSeriesOnGetMarkText OnGetMarkText;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
 
+    // --- Points from another series, X and Y exchanged when one series is vertical and the
+    // other horizontal.
+    virtual int AddPointValuesFrom(const TChartSeries& source, int index);
+    // With the point's colour and label.
+    int AddPointFrom(const TChartSeries& source, int index);
+    // Replaces every point with those of source.
+    void LoadFromSeries(const TChartSeries& source);
+    virtual bool CanCopyFrom(const TChartSeries&) const { return true; }
+
+    // Copies another series: its settings (crosswise between a vertical and a horizontal one),
+    // the points when they were entered by hand, and the data-entry flag.
+    void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartSeries>& p);
 
 protected:
     void NotifyValueAdded(int valueIndex);
-    void ClearValueStorage();
+    // Inserts a colour at index, creating the list first when the colour needs one.
+    void InsertPointColor(int index, TColor color);
+    virtual void ClearValueStorage();
+    void CopySettingsFrom(const TChartSeries& source);
+    // Points, colours and labels of source, replacing this series' points.
+    void CopyValuesFrom(const TChartSeries& source);
+    // "CustomHorizAxis" and "CustomVertAxis" (and the base's "Identifier" and "Style").
+    void DefineProperties(TFiler& filer) override;
+    void AssignValueList(TChartValueList& list, const TChartValueList* value);
 
 private:
+    double VisibleRangeBound(bool startCorner) const;
+    bool IsPercentFormatStored() const;
+    bool IsValueFormatStored() const;
+
     TChartValueLists FValueLists;
     TChartValueList* FX;
     TChartValueList* FY;
     TLabelsList FLabels;
     std::unique_ptr<std::vector<TColor>> FColors;
-    bool FActive = true;
     TColor FColor = clDefault;
+    TColor FDefaultSeriesColor = clDefault;
     bool FColorEachPoint = false;
+    std::string FColorSource;
+    std::string FXLabelsSource;
+    TCursor FCursor = 0;
+    int FDepth = -1;
+    int FDepthIndex = -1;
+    std::string FPercentFormat;
+    std::string FValueFormat;
+    int FSourceFollowOptions = 15;
+    THorizAxis FHorizAxis = aBottomAxis;
+    TVertAxis FVertAxis = aLeftAxis;
+    TChartAxis* FCustomHorizAxis = nullptr;
+    TChartAxis* FCustomVertAxis = nullptr;
+    TChartAxis* FResolvedHorizAxis = nullptr;
+    TChartAxis* FResolvedVertAxis = nullptr;
     bool FYMandatory = true;
     int FUpdateCount = 0;
-    int FRepaintRequests = 0;
+};
+
+// BeginUpdate now, EndUpdate on every path out of the scope.
+class TSeriesUpdate {
+public:
+    explicit TSeriesUpdate(TChartSeries& series) : FSeries(series) { series.BeginUpdate(); }
+    ~TSeriesUpdate() { FSeries.EndUpdate(); }
+    TSeriesUpdate(const TSeriesUpdate&) = delete;
+    TSeriesUpdate& operator=(const TSeriesUpdate&) = delete;
+
+private:
+    TChartSeries& FSeries;
 };

@@ -5,8 +5,8 @@ class TChartValueLists;
 
 // Kinds of change a series passes on to the series that take their points from it.
 enum TLinkedSeriesChange {
-    lscAdded = 0,
-    lscCleared = 1,
+    lscCleared = 0,
+    lscAdded = 1,
     lscDeleted = 2,
     lscFull = 3,
     lscModified = 4

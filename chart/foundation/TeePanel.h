@@ -140,6 +140,8 @@ public:
     bool CancelMouse() const { return FCancelMouse; }
     void SetCancelMouse(bool value) { FCancelMouse = value; }
     bool Printing() const { return FPrinting; }
+    // The cursor the panel shows when nothing under the mouse sets another.
+    TCursor SavedCursor() const { return FSavedCursor; }
     bool UseCustomChartRect() const { return FUseCustomChartRect; }
     void SetUseCustomChartRect(bool value) { FUseCustomChartRect = value; }
     const TRect& CustomChartRect() const { return FCustomChartRect; }
