@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartValueList.h"
 
 namespace {
@@ -47,6 +48,29 @@ BENCHMARK(BM_ValueListInsertAtRandom)
     ->Arg(1'000)
     ->Arg(10'000)
     ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
+// A whole point through the series: the X list decides the position, Y and the labels follow.
+// Arg 0: X appended in order; arg 1: X at random (the value lists shift behind the point).
+void BM_SeriesAddXY(benchmark::State& state) {
+    const bool atRandom = state.range(0) == 1;
+    const int count = int(state.range(1));
+    std::mt19937 random(13);
+    std::vector<double> xs(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) xs[size_t(i)] = atRandom ? double(random() % 1'000'000) : i;
+    for (auto _ : state) {
+        TChartSeries series(nullptr);
+        for (int i = 0; i < count; ++i) series.AddXYPoint(xs[size_t(i)], i);
+        benchmark::DoNotOptimize(series.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(1));
+}
+BENCHMARK(BM_SeriesAddXY)
+    ->Args({0, 100'000})
+    ->Args({0, 1'000'000})
+    ->Args({0, 4'000'000})
+    ->Args({1, 10'000})
+    ->Args({1, 100'000})
     ->Unit(benchmark::kMillisecond);
 
 class TBenchHost : public TAxisHost {

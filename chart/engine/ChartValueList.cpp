@@ -90,10 +90,14 @@ void TChartValueList::Assign(const TPersistent* source) {
 void TChartValueList::Reserve(int needed) {
     if (needed <= FCapacity) return;
     const int capacity = FCapacity + std::max(GrowthStep, needed - FCapacity);
-    // Plain doubles: realloc may grow the block in place (or remap its pages) instead of copying.
-    void* grown = std::realloc(FValues, sizeof(double) * size_t(capacity));
-    if (!grown) throw std::bad_alloc();
-    FValues = static_cast<double*>(grown);
+    if (capacity > FAllocated) {
+        const int64_t wanted = std::max<int64_t>(capacity, int64_t(FAllocated) + FAllocated / 8);
+        const int allocated = int(std::min<int64_t>(wanted, INT32_MAX));
+        void* grown = std::realloc(FValues, sizeof(double) * size_t(allocated));
+        if (!grown) throw std::bad_alloc();
+        FValues = static_cast<double*>(grown);
+        FAllocated = allocated;
+    }
     FCapacity = capacity;
 }
 
@@ -158,6 +162,7 @@ void TChartValueList::Clear() {
     FValues = nullptr;
     FCount = 0;
     FCapacity = 0;
+    FAllocated = 0;
     FModified = true;
 }
 
