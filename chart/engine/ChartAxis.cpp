@@ -70,6 +70,7 @@ void TChartAxis::Publish(TPublisher<TChartAxis>& p) {
     p.Float("ZPosition", &TChartAxis::ZPosition, &TChartAxis::SetZPosition)
         .Stored(&TChartAxis::IsZPositionStored);
     PublishLabels(p);
+    PublishDrawing(p);
 }
 
 bool TChartAxis::IsZPositionStored() const {
@@ -411,6 +412,7 @@ void TChartAxis::Assign(const TPersistent* source) {
     FHorizontal = other->FHorizontal;
     FOtherSide = other->FOtherSide;
     FLabels = other->FLabels;
+    FParts->Assign(*other->FParts);
     SelectPixelCalculators();
     Changed();
 }
