@@ -32,13 +32,14 @@ void TChartAxisPen::Publish(TPublisher<TChartAxisPen>& p) {
         .Default(lmLine);
 }
 
-TAxisDrawParts::TAxisDrawParts(const TNotifyEvent& changed, TCustomTeePanel* chart)
-    : Axis(changed),
-      Ticks(changed),
-      TicksInner(changed),
-      MinorTicks(changed),
-      MinorGrid(changed),
-      Title(chart) {}
+TAxisDrawParts::TAxisDrawParts(const TNotifyEvent& changed, TCustomTeePanel* chart) : Title(chart) {
+    // Told only after the pens took their defaults: the axis is still being built.
+    for (TChartPen* pen :
+         {static_cast<TChartPen*>(&Axis), static_cast<TChartPen*>(&Ticks),
+          static_cast<TChartPen*>(&TicksInner), static_cast<TChartPen*>(&MinorTicks),
+          static_cast<TChartPen*>(&MinorGrid)})
+        pen->OnChange = changed;
+}
 
 void TAxisDrawParts::Assign(const TAxisDrawParts& source) {
     Axis.Assign(&source.Axis);

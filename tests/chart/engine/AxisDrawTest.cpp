@@ -121,4 +121,36 @@ TEST_F(AxisDrawTest, TicksAndGridOfAPlainAnInvertedAVerticalAndADepthAxis) {
     }
 }
 
+TEST_F(AxisDrawTest, GridIn3DGoesToTheBackAndAlongTheSideToItsDepth) {
+    // Depth 50; the grid's side line runs from the back to 50 % of it.
+    const struct {
+        const char* Name;
+        bool Behind, HideBack, HideSide;
+        TCalls Grid;
+    } cases[] = {
+        {"behind", true, false, false, {"VZ 300 100 500 50 grid", "DL 300 500 50 25 grid"}},
+        {"back hidden", true, true, false, {"DL 300 500 50 25 grid"}},
+        {"side hidden", true, false, true, {"VZ 300 100 500 50 grid"}},
+        {"in front", false, false, false, {"VZ 300 100 500 0 grid"}},
+    };
+    Host.View3D = true;
+    for (const auto& c : cases) {
+        Host.Behind = c.Behind;
+        TGriddedAxis<TChartAxis> axis(&Host);
+        axis.SetHorizontal(true);
+        axis.HideBackGrid = c.HideBack;
+        axis.HideSideGrid = c.HideSide;
+        axis.GridZ = 50;
+        Prepare(axis);
+        axis.Draw(true);
+        TCalls grid;
+        for (const std::string& call : Canvas.Calls)
+            if (call.ends_with(" grid")) grid.push_back(call);
+        EXPECT_EQ(grid, c.Grid) << c.Name;
+        EXPECT_EQ(Canvas.Only({"VZ 500 "}),
+                  (TCalls{"VZ 500 501 505 0 ticks", "VZ 500 499 496 0 inner"}))
+            << "ticks at the axis' depth";
+    }
+}
+
 }  // namespace
