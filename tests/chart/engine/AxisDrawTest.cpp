@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <functional>
 
 #include "chart/foundation/TeeFont.h"
 #include "tests/chart/engine/AxisDrawStub.h"
@@ -151,6 +151,66 @@ TEST_F(AxisDrawTest, GridIn3DGoesToTheBackAndAlongTheSideToItsDepth) {
                   (TCalls{"VZ 500 501 505 0 ticks", "VZ 500 499 496 0 inner"}))
             << "ticks at the axis' depth";
     }
+}
+
+TEST_F(AxisDrawTest, DrawingSettingsAreStoredWhenChangedAndCopied) {
+    const struct {
+        const char* Property;
+        std::function<void(TChartAxis&)> Change;
+        std::function<int(const TChartAxis&)> Get;
+    } cases[] = {
+        {"TickLength", [](TChartAxis& a) { a.SetTickLength(6); },
+         [](const TChartAxis& a) { return a.TickLength(); }},
+        {"TickInnerLength", [](TChartAxis& a) { a.SetTickInnerLength(2); },
+         [](const TChartAxis& a) { return a.TickInnerLength(); }},
+        {"MinorTickLength", [](TChartAxis& a) { a.SetMinorTickLength(3); },
+         [](const TChartAxis& a) { return a.MinorTickLength(); }},
+        {"MinorTickCount", [](TChartAxis& a) { a.SetMinorTickCount(4); },
+         [](const TChartAxis& a) { return a.MinorTickCount(); }},
+        {"TitleSize", [](TChartAxis& a) { a.SetTitleSize(20); },
+         [](const TChartAxis& a) { return a.TitleSize(); }},
+        {"Ticks", [](TChartAxis& a) { a.Ticks()->SetColor(clRed); },
+         [](const TChartAxis& a) { return int(a.Ticks()->Color()); }},
+        {"Axis", [](TChartAxis& a) { a.Axis()->SetLineMode(lmCylinder); },
+         [](const TChartAxis& a) { return int(a.Axis()->LineMode()); }},
+    };
+    auto writes = [](const TPersistent& object, const char* property) {
+        return object.ClassType().Properties().Find(property)->ShouldWrite(&object);
+    };
+    for (const auto& c : cases) {
+        TChartAxis axis(&Host);
+        const int changes = Host.Changes;
+        c.Change(axis);
+        EXPECT_EQ(Host.Changes, changes + 1) << c.Property << " repaints";
+        TChartAxis copy(&Host);
+        copy.Assign(&axis);
+        EXPECT_EQ(c.Get(copy), c.Get(axis)) << c.Property;
+    }
+    TChartAxis axis(&Host);
+    EXPECT_FALSE(writes(axis, "TickLength"));
+    EXPECT_FALSE(writes(*axis.Axis(), "Width")) << "2 by default";
+    EXPECT_FALSE(writes(*axis.Axis(), "LineMode"));
+    axis.SetTickLength(5);
+    axis.Axis()->SetLineMode(lmRectangle);
+    EXPECT_TRUE(writes(axis, "TickLength"));
+    EXPECT_TRUE(writes(*axis.Axis(), "LineMode"));
+
+    // The title's angle is kept modulo 360 and stored against the axis' own default.
+    TChartAxisTitle& title = *axis.Title();
+    title.SetDefaultAngle(90);
+    EXPECT_FALSE(writes(title, "Angle"));
+    title.SetAngle(450);
+    EXPECT_EQ(title.Angle(), 90);
+    EXPECT_FALSE(writes(title, "Angle"));
+    title.SetAngle(0);
+    EXPECT_TRUE(writes(title, "Angle"));
+    EXPECT_TRUE(title.Transparent());
+    EXPECT_FALSE(writes(title, "Transparent"));
+    title.SetCaption("Depth");
+    TChartAxis copy(&Host);
+    copy.Assign(&axis);
+    EXPECT_EQ(copy.Title()->Caption(), "Depth");
+    EXPECT_EQ(copy.Title()->Angle(), 0);
 }
 
 }  // namespace
