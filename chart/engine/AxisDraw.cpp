@@ -188,7 +188,7 @@ void TChartAxis::DrawGridLine(TCanvas3D& c, int p, double zPosition) {
                     : c.DrawHorizontalLine(r.Left + 1, r.Right, p);
         return;
     }
-    const bool behind = FHost->AxisBehind();
+    const bool behind = FHost->AxesBehind();
     const int depth = FHost->AxisChartDepth();
     const int back = behind ? depth : 0;
     if (!(behind && HideBackGrid)) {
@@ -207,7 +207,7 @@ void TChartAxis::DrawGridLine(TCanvas3D& c, int p, double zPosition) {
 void TChartAxis::DrawGrid(TCanvas3D& c) {
     const TAxisGridSettings grid = GridSettings();
     if (!grid.Pen) return;
-    if (!FGridVisibleOverride.value_or(grid.Pen->Visible())) return;
+    if (!FParts->GridVisibleOverride.value_or(grid.Pen->Visible())) return;
     if (OnBeforeDrawGrid) OnBeforeDrawGrid(*this);
     const TColor color = grid.Pen->Color() == clDefault ? DefaultGridColor : grid.Pen->Color();
     if (grid.Pen->Visible()) {
@@ -288,7 +288,7 @@ void TChartAxis::DrawAtPositions(int labelsPosition, int titlePosition, int axis
     FAxisPosition = axisPosition;
     SetPositions(startPosition, endPosition);
     // The grid pen itself is left alone, so that nothing asks for a repaint.
-    const TValueGuard<std::optional<bool>> grid(FGridVisibleOverride, gridVisible);
+    const TValueGuard<std::optional<bool>> grid(FParts->GridVisibleOverride, gridVisible);
     Draw(false);
 }
 

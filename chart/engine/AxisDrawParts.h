@@ -2,11 +2,13 @@
 // What an axis draws with: the pen of its line, the pens and lengths of its ticks, the minor grid,
 // the title, and the event that may move, change or cancel each text. Owned by the axis.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "chart/engine/AxisTitle.h"
 #include "chart/foundation/ChartPen.h"
 
+class TCanvas3D;
 class TChartAxis;
 
 // How the axis line is drawn: a line, or a cylinder or box as thick as the pen.
@@ -54,4 +56,6 @@ struct TAxisDrawParts {
     int MinorTickCount = 3;
     // Fixed depth of the title band; 0 means measured.
     int TitleSize = 0;
+    // The grid shown or hidden for one call of DrawAtPositions; not a setting, never copied.
+    std::optional<bool> GridVisibleOverride;
 };

@@ -64,7 +64,7 @@ public:
     // --- What the drawing asks. The answers below fit a flat chart without walls or axis hooks.
     virtual bool AxisView3D() { return false; }
     // The axes are drawn behind the series (their grid at the back wall) in 3-D.
-    virtual bool AxisBehind() { return true; }
+    virtual bool AxesBehind() { return true; }
     // The view faces the viewer (orthogonal, or turned a whole round): depth labels sit half a
     // line deeper.
     virtual bool AxisViewFacesFront() { return true; }

@@ -390,6 +390,7 @@ void TChartAxis::Assign(const TPersistent* source) {
         TCollectionItem::Assign(source);
         return;
     }
+    FParts->Assign(*other->FParts);
     FIncrement = other->FIncrement;
     FMaximum = other->FMaximum;
     FMaximumOffset = other->FMaximumOffset;
@@ -412,7 +413,6 @@ void TChartAxis::Assign(const TPersistent* source) {
     FHorizontal = other->FHorizontal;
     FOtherSide = other->FOtherSide;
     FLabels = other->FLabels;
-    FParts->Assign(*other->FParts);
     SelectPixelCalculators();
     Changed();
 }

@@ -5,7 +5,6 @@
 // The working figures are valid from ComputeRange and PositionInChart of one pass until the
 // next; SetLimits and the setters change only the settings.
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,6 @@ KV_EXCEPTION_CLASS(AxisException, Exception)
 // The largest pixel coordinate the clamped mappings give (and its negative the smallest).
 inline constexpr int AxisPixelLimit = 32767;
 
-class TCanvas3D;
 class TTeeFont;
 
 class TChartAxis : public TCollectionItem {
@@ -360,8 +358,6 @@ private:
     // Labels drawn in this pass, for the alternate rows, and the depth of a row on a vertical axis.
     int FLabelsDrawn = 0;
     int FAlternateRowWidth = 0;
-    // The grid shown or hidden for one call of DrawAtPositions.
-    std::optional<bool> FGridVisibleOverride;
     bool FAutomatic = true;
     bool FAutomaticMaximum = true;
     bool FAutomaticMinimum = true;

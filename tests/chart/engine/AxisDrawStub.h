@@ -82,7 +82,7 @@ public:
     TAxisRecordingCanvas& Canvas() { return Drawing.Surface; }
     TTeeCanvas* AxisCanvas() override { return &Drawing.Surface; }
     bool AxisView3D() override { return View3D; }
-    bool AxisBehind() override { return Behind; }
+    bool AxesBehind() override { return Behind; }
     int AxisWallSize(const TChartAxis&) override { return WallSize; }
 
     TSurfaceOnBitmap<TAxisRecordingCanvas> Drawing;
