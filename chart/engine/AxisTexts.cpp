@@ -55,6 +55,61 @@ std::vector<std::string_view> LinesOf(std::string_view text) {
 
 constexpr unsigned Horizontals = TA_LEFT | TA_RIGHT | TA_CENTER;
 
+// The frame box of a title or label item for a block of n lines placed at (x, y) with the
+// given line step, alignment and angle: the text's widest line by n lines, one "W" wider on
+// each side. For angles other than 0 the box is the unturned one that is drawn turned.
+TRect TextFrameBox(TCanvas3D& c, const std::string& text, int x, int y, int step, int n,
+                   unsigned align, int angle, bool side) {
+    const int h = c.MeasureLineHeight();
+    int lineCount = 0;
+    const int v = MultiLineTextWidth(c, text, lineCount);
+    const int C = n * h;
+    const int w = c.MeasureTextWidth("W"), t = w / 2;
+    const unsigned horizontal = align & Horizontals;
+    const bool bottom = (align & TA_BOTTOM) == TA_BOTTOM;
+    TRect r;
+    r.Left = x;
+    r.Top = y + step - (bottom ? C : 0);
+    if (angle == 90) {
+        if (horizontal == TA_LEFT) {
+            r.Left = x - C / 2 + t;
+            r.Top = y - 2 * C;
+        } else if (horizontal == TA_RIGHT) {
+            r.Left = x + v - w;
+            r.Top = y + C + w;
+        } else {
+            r.Left = side ? x + C + t : x + C / 2;
+            r.Top = y - v / 2 + C + t;
+        }
+    } else if (angle == 180) {
+        if (horizontal == TA_LEFT) {
+            r.Left = x - v;
+            r.Top = y - 2 * C;
+        } else if (horizontal == TA_RIGHT) {
+            r.Left = x + v + t / 2;
+            r.Top = y - 2 * C;
+        } else {
+            r.Top = bottom ? y - C : y - 2 * C;
+        }
+    } else if (angle == 270) {
+        if (horizontal == TA_LEFT) {
+            r.Left = x - v + w;
+            r.Top = y + C + w;
+        } else if (horizontal == TA_RIGHT) {
+            r.Top = y - v / 2 - w;
+        } else {
+            r.Left = side ? x - C / 2 : x - v / 2;
+            r.Top = y - w;
+        }
+    }
+    r.Right = r.Left + v;
+    r.Bottom = r.Top + C;
+    const int shift = horizontal == TA_RIGHT ? v : horizontal == TA_CENTER ? v / 2 : 0;
+    r.Left -= shift + t;
+    r.Right += t - shift;
+    return r;
+}
+
 }  // namespace
 
 void TChartAxis::DrawLabelText(int pixel, const std::string& text, double value) {
@@ -104,18 +159,11 @@ void TChartAxis::DrawLabelShape(int pixel, const std::string& text, TTeeCustomSh
         DrawAxisText(position, pixel, 0, item, text, angle);
 }
 
-void TChartAxis::DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const std::string& text,
-                              int angle) {
-    TCanvas3D* canvas = Canvas3D();
-    if (!canvas) return;
-    TCanvas3D& c = *canvas;
-    const TAlignmentReset reset(c);
+unsigned TChartAxis::AlignTextToAxis(TCanvas3D& c, const std::string& text, int angle, int& x,
+                                     int& y) {
     const int h = c.MeasureLineHeight();
     const bool vertical = !FHorizontal;
     const bool side = FOtherSide;
-    if (angle == 360) angle = 0;
-
-    // 1. Alignment and nudges.
     unsigned align = TA_LEFT;
     switch (angle) {
         case 0:
@@ -168,12 +216,27 @@ void TChartAxis::DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const
         default:
             break;
     }
+    return align;
+}
+
+void TChartAxis::DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const std::string& text,
+                              int angle) {
+    TCanvas3D* canvas = Canvas3D();
+    if (!canvas) return;
+    TCanvas3D& c = *canvas;
+    const TAlignmentReset reset(c);
+    const int h = c.MeasureLineHeight();
+    const bool side = FOtherSide;
+    if (angle == 360) angle = 0;
+
+    // 1. Alignment and nudges.
+    const unsigned align = AlignTextToAxis(c, text, angle, x, y);
 
     // 2. The block of n lines placed so that it starts (or ends) at the point; each line is
     // drawn one step further on.
     if (!IsDepthAxis) z = FZPixel;
     std::vector<std::string_view> lines = LinesOf(text);
-    int n = int(lines.size());
+    const int n = int(lines.size());
     const int step = angle == 180 || angle == 270 ? -h : h;
     const bool acrossX = angle == 90 || angle == 270;  // lines stack along x
     const int block = n * step, centred = RoundToInt(step * 0.5 * (n + 1));
@@ -194,52 +257,7 @@ void TChartAxis::DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const
 
     // 3. The frame box of a title or label item, behind the text.
     if (shape) {
-        int lineCount = 0;
-        const int v = MultiLineTextWidth(c, text, lineCount);
-        const int C = n * h;
-        const int w = c.MeasureTextWidth("W"), t = w / 2;
-        const unsigned horizontal = align & Horizontals;
-        const bool bottom = (align & TA_BOTTOM) == TA_BOTTOM;
-        TRect r;
-        r.Left = x;
-        r.Top = y + step - (bottom ? C : 0);
-        if (angle == 90) {
-            if (horizontal == TA_LEFT) {
-                r.Left = x - C / 2 + t;
-                r.Top = y - 2 * C;
-            } else if (horizontal == TA_RIGHT) {
-                r.Left = x + v - w;
-                r.Top = y + C + w;
-            } else {
-                r.Left = side ? x + C + t : x + C / 2;
-                r.Top = y - v / 2 + C + t;
-            }
-        } else if (angle == 180) {
-            if (horizontal == TA_LEFT) {
-                r.Left = x - v;
-                r.Top = y - 2 * C;
-            } else if (horizontal == TA_RIGHT) {
-                r.Left = x + v + t / 2;
-                r.Top = y - 2 * C;
-            } else {
-                r.Top = bottom ? y - C : y - 2 * C;
-            }
-        } else if (angle == 270) {
-            if (horizontal == TA_LEFT) {
-                r.Left = x - v + w;
-                r.Top = y + C + w;
-            } else if (horizontal == TA_RIGHT) {
-                r.Top = y - v / 2 - w;
-            } else {
-                r.Left = side ? x - C / 2 : x - v / 2;
-                r.Top = y - w;
-            }
-        }
-        r.Right = r.Left + v;
-        r.Bottom = r.Top + C;
-        const int shift = horizontal == TA_RIGHT ? v : horizontal == TA_CENTER ? v / 2 : 0;
-        r.Left -= shift + t;
-        r.Right += t - shift;
+        TRect r = TextFrameBox(c, text, x, y, step, n, align, angle, side);
         if (z != 0) r = c.ProjectRect(r, z);
         shape->SetShapeBounds(r);
         shape->DrawRectRotated(r, angle, 0);
@@ -252,8 +270,7 @@ void TChartAxis::DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const
         bool draw = true;
         OnDrawLabel(*this, x, y, z, shown, draw);
         if (!draw) return;
-        lines = LinesOf(shown);
-        n = int(lines.size());
+        lines = LinesOf(shown);  // the event may have changed the number of lines
     }
 
     // 5. The lines, one step apart.

@@ -334,6 +334,8 @@ private:
     void DrawGrid(TCanvas3D& canvas);
     void DrawMinorMarks(TCanvas3D& canvas);
     std::vector<int> MinorMarkPositions();
+    // The text alignment of a label or title at this angle on this side; x and y nudged.
+    unsigned AlignTextToAxis(TCanvas3D& canvas, const std::string& text, int angle, int& x, int& y);
     void DrawTextLine(TCanvas3D& canvas, int x, int y, int z, const std::string& line, int angle,
                       unsigned alignment);
     void DrawExponentText(TCanvas3D& canvas, int x, int y, int z, const std::string& text,
