@@ -142,6 +142,48 @@ TEST_F(AxisTextsTest, TheRotatedTitleIsHitWithinItsTurnedBox) {
     EXPECT_FALSE(title.ContainsPoint(90, 305));
 }
 
+TEST_F(AxisTextsTest, FrameBoxesFollowTheTableOfAnglesAndAlignments) {
+    // The box of "Title" (35 x 13, "W" 7) drawn at (200, 300): by angle and alignment, before
+    // it is turned with the text.
+    const struct {
+        TSide Side;
+        int Angle;
+        TRect Box;
+        const char* Text;
+    } cases[] = {
+        {Bottom, 0, {180, 300, 221, 313}, "T 200 300 0 'Title' a6"},
+        {Bottom, 90, {171, 320, 212, 333}, "R 194 300 0 'Title' a2 r90"},
+        {Top, 90, {175, 274, 216, 287}, "R 194 300 0 'Title' a0 r90"},
+        {Bottom, 180, {180, 300, 221, 313}, "R 200 300 0 'Title' a14 r180"},
+        {Left, 180, {162, 293, 203, 306}, "R 200 306 0 'Title' a0 r180"},
+        {Right, 180, {198, 293, 239, 306}, "R 200 306 0 'Title' a2 r180"},
+        {Left, 270, {176, 293, 217, 306}, "R 200 300 0 'Title' a6 r270"},
+        {Right, 270, {187, 293, 228, 306}, "R 200 300 0 'Title' a14 r270"},
+    };
+    TChartAxisTitle& title = *Axis.Title();
+    title.SetCaption("Title");
+    for (const auto& c : cases) {
+        Side(c.Side);
+        title.SetAngle(c.Angle);
+        Canvas.Calls.clear();
+        Axis.DrawTitleAt(200, 300);
+        EXPECT_EQ(Canvas.Only({"T ", "R "}), TCalls{c.Text}) << c.Side << " " << c.Angle;
+        EXPECT_EQ(title.ShapeBounds(), c.Box) << c.Side << " " << c.Angle;
+    }
+}
+
+TEST_F(AxisTextsTest, ALabelItemIsDrawnInItsBoxWithItsTick) {
+    Side(Bottom);
+    TTeeShape item;
+    Axis.DrawLabelAt(250, "ab", &item, 12.5);
+    EXPECT_EQ(Axis.TickPositions(), std::vector<int>{250});
+    EXPECT_EQ(Canvas.Only({"T "}), TCalls{"T 250 0 0 'ab' a6"});
+    EXPECT_EQ(item.ShapeBounds(), (TRect{240, 0, 260, 13}));
+    Axis.SetTickOnLabelsOnly(false);
+    Axis.DrawLabelAt(300, "cd", &item, 20);
+    EXPECT_EQ(Axis.TickPositions(), std::vector<int>{250}) << "the walk registers it instead";
+}
+
 TEST_F(AxisTextsTest, TheDrawLabelEventMovesChangesOrCancelsTheTextButNotTheBox) {
     Side(Bottom);
     Axis.OnDrawLabel = [](TChartAxis&, int&, int& y, int&, std::string& text, bool&) {
