@@ -60,4 +60,19 @@ public:
     // The chart's OnGetNextAxisLabel: supplies the label values itself until it sets stop.
     virtual bool HasGetNextAxisLabel() { return false; }
     virtual void GetNextAxisLabel(TChartAxis& axis, int labelIndex, double& value, bool& stop);
+
+    // --- What the drawing asks. The answers below fit a flat chart without walls or axis hooks.
+    virtual bool AxisView3D() { return false; }
+    // The axes are drawn behind the series (their grid at the back wall) in 3-D.
+    virtual bool AxesBehind() { return true; }
+    // The view faces the viewer (orthogonal, or turned a whole round): depth labels sit half a
+    // line deeper.
+    virtual bool AxisViewFacesFront() { return true; }
+    // The thickness of the wall beside the axis in this pass.
+    virtual int AxisWallSize(const TChartAxis&) { return 0; }
+    // The chart shows the axis in this pass.
+    virtual bool AxisIsShown(const TChartAxis& axis);
+    // The room the axis' labels take beside the chart rectangle; the axis list's hook may change
+    // it.
+    virtual int AxisLabelsRoom(TChartAxis&, int size) { return size; }
 };

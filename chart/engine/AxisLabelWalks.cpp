@@ -22,8 +22,6 @@ constexpr double EventLabelTolerance = 1e-7;
 
 }  // namespace
 
-void TChartAxis::DrawLabelText(int, const std::string&, double) {}
-
 int TChartAxis::LabelStepIndex(double increment) {
     if (!FLabels.ExactDateTime || !IsDateTimeAxis()) return dtNone;
     if (!CalendarCovers(FIMinimum, FIMaximum)) return dtNone;  // values that are no dates

@@ -78,6 +78,7 @@ void TChartAxis::Publish(TPublisher<TChartAxis>& p) {
     p.Float("ZPosition", &TChartAxis::ZPosition, &TChartAxis::SetZPosition)
         .Stored(&TChartAxis::IsZPositionStored);
     PublishLabels(p);
+    PublishDrawing(p);
 }
 
 bool TChartAxis::IsZPositionStored() const {
@@ -397,6 +398,7 @@ void TChartAxis::Assign(const TPersistent* source) {
         TCollectionItem::Assign(source);
         return;
     }
+    FParts->Assign(*other->FParts);
     FIncrement = other->FIncrement;
     FMaximum = other->FMaximum;
     FMaximumOffset = other->FMaximumOffset;

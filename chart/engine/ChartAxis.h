@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/engine/AxisDrawParts.h"
 #include "chart/engine/AxisHost.h"
 #include "chart/engine/AxisLabelOptions.h"
 #include "chart/foundation/TeePanel.h"
@@ -211,6 +212,74 @@ public:
     const std::vector<int>& TickPositions() const { return FTickPositions; }
     void AddTick(int pixel) { FTickPositions.push_back(pixel); }
 
+    // --- Drawing settings (AxisDraw.cpp); each setter repaints when the value changed.
+    TChartAxisPen* Axis() const { return &FParts->Axis; }
+    void SetAxis(const TChartAxisPen* value) { FParts->Axis.Assign(value); }
+    TDarkGrayPen* Ticks() const { return &FParts->Ticks; }
+    void SetTicks(const TDarkGrayPen* value) { FParts->Ticks.Assign(value); }
+    TDarkGrayPen* TicksInner() const { return &FParts->TicksInner; }
+    void SetTicksInner(const TDarkGrayPen* value) { FParts->TicksInner.Assign(value); }
+    TDarkGrayPen* MinorTicks() const { return &FParts->MinorTicks; }
+    void SetMinorTicks(const TDarkGrayPen* value) { FParts->MinorTicks.Assign(value); }
+    TChartHiddenPen* MinorGrid() const { return &FParts->MinorGrid; }
+    void SetMinorGrid(const TChartHiddenPen* value) { FParts->MinorGrid.Assign(value); }
+    TChartAxisTitle* Title() const { return &FParts->Title; }
+    void SetTitle(const TChartAxisTitle* value) { FParts->Title.Assign(value); }
+    int TickLength() const { return FParts->TickLength; }
+    void SetTickLength(int value);
+    int TickInnerLength() const { return FParts->TickInnerLength; }
+    void SetTickInnerLength(int value);
+    int MinorTickLength() const { return FParts->MinorTickLength; }
+    void SetMinorTickLength(int value);
+    int MinorTickCount() const { return FParts->MinorTickCount; }
+    void SetMinorTickCount(int value);
+    int TitleSize() const { return FParts->TitleSize; }
+    void SetTitleSize(int value);
+    TAxisDrawLabelEvent OnDrawLabel;
+    // Called before the grid lines are drawn (a tool that paints bands between them).
+    std::function<void(TChartAxis&)> OnBeforeDrawGrid;
+    // Set by the chart's drawing pass: the walls of this pass hide the back or the side grid.
+    bool HideBackGrid = false;
+    bool HideSideGrid = false;
+
+    // --- Layout (AxisLayout.cpp). Positions are pixels across the axis.
+    int AxisPosition() const { return FAxisPosition; }
+    int LabelsPosition() const { return FLabelsPosition; }
+    int TitlePosition() const { return FTitlePosition; }
+    // Sets the positions from the chart rectangle; with shrink, takes the room the title, the
+    // labels, the wall, the line and the ticks need from it, from the outside in.
+    void PlaceInChartRect(TRect& rect, bool shrink);
+    // Pixels the line and the ticks take across the axis.
+    int LineAndTicksSize();
+    // The depth of the label band: doubled when labels alternate between two rows.
+    int LabelsSpace();
+    // From the start to the end of the axis along it; across it, from the labels to 3 pixels
+    // beyond the line (the line alone without labels).
+    TRect AxisBounds();
+    bool ContainsPoint(int x, int y);
+
+    // --- Drawing (AxisDraw.cpp): title, labels, line, ticks, grid, inner ticks, minor ticks and
+    // minor grid, inside the named part "axis". With computePosition the line is placed on the
+    // current chart rectangle first.
+    void Draw(bool computePosition);
+    // Draws at the given positions, with the grid shown or not for this call only.
+    void DrawAtPositions(int labelsPosition, int titlePosition, int axisPosition, bool gridVisible,
+                         int startPosition, int endPosition);
+    // The same with a temporary range; the axis' own range comes back also when drawing fails.
+    void DrawWithRangeAt(int labelsPosition, int titlePosition, int axisPosition, bool gridVisible,
+                         double minimum, double maximum, double increment, int startPosition,
+                         int endPosition);
+
+    // --- Texts (AxisTexts.cpp).
+    // A label or title text at (x, y) and depth z (the depth axis' own; others use their Z
+    // position), aligned to the axis by side and angle, lines stacked, the frame box of a title
+    // or label item (shape) behind it.
+    void DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const std::string& text,
+                      int angle);
+    void DrawTitleAt(int x, int y);
+    // One label of a walk with the given item as its shape (none: the label format).
+    void DrawLabelAt(int pixel, const std::string& text, TTeeCustomShape* item, double value);
+
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartAxis>& p);
 
@@ -220,7 +289,16 @@ protected:
     // logarithmic labels.
     virtual void DrawLabelText(int pixel, const std::string& text, double value);
     virtual bool LabelsVisible() { return true; }
-    virtual bool MinorGridVisible() { return false; }
+    virtual bool MinorGridVisible();
+    // --- What the drawing leaves to the label items and the grid pen: the label format's font
+    // (none: the surface's font stays), whether labels are computed (automatic items, listed
+    // afresh in each pass) or the user's items are walked, and the grid (none by default).
+    virtual TTeeFont* LabelsFont() { return nullptr; }
+    virtual bool LabelItemsAutomatic() { return true; }
+    virtual void ClearAutomaticLabelItems() {}
+    virtual void AddAutomaticLabelItem(const std::string&, double) {}
+    virtual void DrawCustomLabels() {}
+    virtual TAxisGridSettings GridSettings() { return {}; }
 
     void Changed();
     void SetVisibleQuietly(bool value) { FVisible = value; }
@@ -248,6 +326,29 @@ private:
     double LabelIncrementWith(double increment);
     int WidestValueLabel();
     static void PublishLabels(TPublisher<TChartAxis>& p);
+    static void PublishDrawing(TPublisher<TChartAxis>& p);
+    // --- Drawing steps (AxisLayout.cpp, AxisDraw.cpp, AxisTexts.cpp).
+    TCanvas3D* Canvas3D() const;
+    int WallSizeOfStandardAxis(int index) const;
+    int PositionOffset(const TRect& rect) const;
+    int EdgeOf(const TRect& rect) const;
+    int Outward(int position, int pixels) const;
+    int DepthLabelRow() const;
+    // The drawing half of DrawLabelAt: the label's shape and font, its row, its text.
+    void DrawLabelShape(int pixel, const std::string& text, TTeeCustomShape* item, double value);
+    void DrawAxisLine(TCanvas3D& canvas);
+    void DrawTick(TCanvas3D& canvas, int pixel, int offset, int length);
+    void DrawTicks(TCanvas3D& canvas, const TChartPen& pen, int offset, int length);
+    void DrawGridLine(TCanvas3D& canvas, int pixel, double zPosition);
+    void DrawGrid(TCanvas3D& canvas);
+    void DrawMinorMarks(TCanvas3D& canvas);
+    std::vector<int> MinorMarkPositions();
+    // The text alignment of a label or title at this angle on this side; x and y nudged.
+    unsigned AlignTextToAxis(TCanvas3D& canvas, const std::string& text, int angle, int& x, int& y);
+    void DrawTextLine(TCanvas3D& canvas, int x, int y, int z, const std::string& line, int angle,
+                      unsigned alignment);
+    void DrawExponentText(TCanvas3D& canvas, int x, int y, int z, const std::string& text,
+                          unsigned alignment);
     // One value label of a walk, drawn when it lies on the axis (or LabelsOnAxis).
     void DrawValueLabel(double value);
     void DrawValueOrLogLabels(double increment, int stepIndex);
@@ -258,6 +359,16 @@ private:
     std::vector<int> FTickPositions;
 
     TAxisHost* FHost;
+    // Drawing settings and the layout of the last pass.
+    std::unique_ptr<TAxisDrawParts> FParts = std::make_unique<TAxisDrawParts>(
+        [this](TObject*) { Changed(); }, dynamic_cast<TCustomTeePanel*>(FHost));
+    int FAxisPosition = 0;
+    int FLabelsPosition = 0;
+    int FTitlePosition = 0;
+    int FWallSize = 0;
+    // Labels drawn in this pass, for the alternate rows, and the depth of a row on a vertical axis.
+    int FLabelsDrawn = 0;
+    int FAlternateRowWidth = 0;
     bool FAutomatic = true;
     bool FAutomaticMaximum = true;
     bool FAutomaticMinimum = true;
