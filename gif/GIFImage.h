@@ -111,6 +111,7 @@ public:
     void SetReductionBits(int value) { FReductionBits = value; }
     uint8_t DitherMode() const { return FDitherMode; }
     void SetDitherMode(uint8_t value) { FDitherMode = value; }
+    // The priority of the threads of asynchronous painters (a TThreadPriority).
     int ThreadPriority() const { return FThreadPriority; }
     void SetThreadPriority(int value) { FThreadPriority = value; }
     int AnimationSpeed() const { return FAnimationSpeed; }
@@ -217,7 +218,7 @@ private:
     uint8_t FColorReduction = reduceWebPalette;
     int FReductionBits = 8;
     uint8_t FDitherMode = ditherNearest;
-    int FThreadPriority = 3;  // normal
+    int FThreadPriority = 3;  // tpNormal
     int FAnimationSpeed = 100;
     int FForceFrame = -1;
     TColor FDrawBackgroundColor = clNone;

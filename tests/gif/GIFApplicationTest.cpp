@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "gif/GIFFormat.h"
+#include "gif/GIFPainter.h"
 #include "gif/GIFThreads.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
@@ -62,6 +63,33 @@ TEST_F(GIFInApplication, PainterCallsRunInTheMainThreadWhileItsLoopWaits) {
     EXPECT_EQ(queuedRuns, 1);
     EXPECT_TRUE(CheckSynchronize());
     EXPECT_EQ(queuedRuns, 2);
+}
+
+TEST_F(GIFInApplication, ASynchronousPainterKeepsTheProgramsWorkFlowingWhileItWaits) {
+    TGIFImage image;
+    AddBasicColors(image);
+    for (int x : {0, 1}) {
+        TGIFSubImage* frame = AddFrame(image, x, 0, {"1"});
+        auto gce = std::make_unique<TGIFGraphicControlExtension>(frame);
+        gce->SetDelay(50);  // 600 ms
+        frame->Extensions().Add(std::move(gce));
+    }
+    // Time passes only in the painter's sleeps; work handed to the main loop during the first
+    // one is done before the second.
+    int64_t now = 0;
+    int sleeps = 0, doneAfterSleep = 0;
+    TGIFPainterClock clock;
+    clock.Now = [&] { return now; };
+    clock.Sleep = [&](int64_t ms) {
+        now += ms;
+        if (++sleeps == 1) QueueToMainThread([&] { doneAfterSleep = sleeps; });
+    };
+    TBitmap target(2, 1);
+    TGIFPainter painter(&image, GIFDefaultDrawOptions & ~GIFDrawFlag(drawAsync), TRect{0, 0, 2, 1},
+                        target.Canvas(), clock);
+    painter.Execute();
+    EXPECT_EQ(doneAfterSleep, 1);
+    EXPECT_GT(sleeps, 2);
 }
 
 TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
