@@ -65,6 +65,10 @@ void SetPalettedDisplay(bool value);
 // Whether every frame is rendered as soon as it is read (off by default).
 bool RenderOnLoad();
 void SetRenderOnLoad(bool value);
+// Whether a picture kept in a component stream is first optimised with every option and no
+// colour reduction (off by default).
+bool OptimizeOnStreaming();
+void SetOptimizeOnStreaming(bool value);
 
 class TGIFImage : public TGraphic {
     KV_DECLARE_CLASS(TGIFImage, TGraphic)
@@ -153,12 +157,18 @@ public:
     // On failure the stream is put back where reading began.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
+    // Optimize first when OptimizeOnStreaming is on; then the stream form.
+    void WriteData(TStream& stream) override;
 
     // Clipboard data: the whole GIF file under the format "GIF Image"; a bitmap file under the
     // bitmap format loads too. Loading data of another format raises "Unsupported clipboard
     // format"; an empty picture saves nothing (false).
     void LoadFromClipboardFormat(const std::string& format, TStream& data);
     bool SaveToClipboardFormat(std::string& format, TStream& data);
+    // Puts the picture on the clipboard as its GIF file and, for other programs, its Bitmap;
+    // raises "Failed to store GIF on clipboard" when the clipboard does not take them. An empty
+    // picture empties the clipboard.
+    void SaveToClipboard();
     void LoadFromFile(const std::string& fileName);
     // The file is written only once the whole picture has been encoded.
     void SaveToFile(const std::string& fileName);

@@ -98,7 +98,10 @@ TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
     AddFrame(source, 0, 0, {"0123", "4321"});
     Clipboard()->Assign(source);
     EXPECT_TRUE(Clipboard()->HasFormat("GIF Image"));
-    EXPECT_FALSE(Clipboard()->HasFormat("Bitmap"));
+    // Beside it, the picture as a bitmap for programs that know no GIF.
+    TBitmap asBitmap;
+    ASSERT_TRUE(Clipboard()->GetGraphic(asBitmap));
+    EXPECT_EQ(PixelsOf(asBitmap), PixelsOf(*source.Bitmap()));
 
     TGIFImage back;
     ASSERT_TRUE(Clipboard()->GetGraphic(back));
@@ -113,6 +116,28 @@ TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
     Clipboard()->Assign(*FilledBitmap(2, 2, clRed));
     EXPECT_FALSE(Clipboard()->GetGraphic(back));
     EXPECT_EQ(back.Width(), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// Only in a program without any application (a ctest run of this test alone): there is no
+// clipboard to take the picture.
+TEST(GIFWithoutApplication, AClipboardThatCannotTakeThePictureFails) {
+    if (Application) GTEST_SKIP() << "an application exists in this run";
+    RegisterGIFImageFormat();
+    TGIFImage picture;
+    AddBasicColors(picture);
+    AddFrame(picture, 0, 0, {"01"});
+    std::string message;
+    try {
+        Clipboard()->Assign(picture);
+    } catch (const GIFException& e) {
+        message = e.Message();
+    }
+    EXPECT_EQ(message, "Failed to store GIF on clipboard");
+    UnregisterGIFImageFormat();
 }
 
 }  // namespace
