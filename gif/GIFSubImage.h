@@ -149,6 +149,9 @@ private:
     // transparent. Nothing for no bitmap.
     void AddMaskOnly(const TBitmap* mask);
     TBitmap* DrawingBitmap(bool transparent);
+    // Entries of the colour table a plain rendering gets: the given palette's, else the
+    // active table's (0: all 256).
+    int RenderedColorCount();
     void Decode(TStream& stream);
     void Compress(TStream& stream);
 
