@@ -87,15 +87,13 @@ void TGIFImage::Assign(const TPersistent* source) {
         Assign(picture->Graphic());
         return;
     }
-    auto* graphic = dynamic_cast<const TGraphic*>(source);
-    if (!graphic) {
+    if (!dynamic_cast<const TGraphic*>(source)) {
         TGraphic::Assign(source);  // the conversion error
         return;
     }
     Clear();
     auto frame = std::make_unique<TGIFSubImage>(this);
-    // Drawing a graphic does not change it; the drawing interface is simply not const.
-    frame->AssignGraphic(const_cast<TGraphic&>(*graphic));
+    frame->Assign(source);
     if (!frame->Empty()) FImages.Add(std::move(frame));
     Changed();
 }
