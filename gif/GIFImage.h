@@ -80,7 +80,7 @@ public:
     TGIFHeader& Header() { return FHeader; }
     TGIFGlobalColorMap& GlobalColorMap() { return FHeader.ColorMap(); }
 
-    // Removes every frame and the global table; the logical screen becomes 0 × 0.
+    // Removes every frame, the global table and a palette given; the screen becomes 0 × 0.
     void Clear();
     bool Empty() const override { return FImages.Count() == 0; }
 

@@ -197,6 +197,9 @@ TEST(GIFFrameImport, PictureSettingsForPaletteAndRendering) {
     EXPECT_EQ(changes, 1);
     source.SetPalette(grey);
     EXPECT_EQ(changes, 1);
+    // Cleared, the picture has no palette at all.
+    source.Clear();
+    EXPECT_TRUE(source.Palette().empty());
 }
 
 TEST(GIFFrameImport, BitmapClipboardDataBecomesTheFrame) {

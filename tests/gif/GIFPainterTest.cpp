@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <climits>
 #include <thread>
 
@@ -330,9 +329,10 @@ TEST(GIFPainterThreads, TheThreadRunsAtThePicturesPriority) {
 
     std::atomic<int> seen{INT32_MIN};
     TGIFPainterClock clock;
+    // The first wait tells; a stopped painter is back at normal priority.
     clock.Wait = [&](int64_t) {
-        errno = 0;
-        seen = getpriority(PRIO_PROCESS, id_t(CurrentThreadId()));
+        int unseen = INT32_MIN;
+        seen.compare_exchange_strong(unseen, getpriority(PRIO_PROCESS, id_t(CurrentThreadId())));
         return false;
     };
     auto painter = std::make_unique<TGIFPainter>(image.get(), Async, TRect{0, 0, 4, 1},
