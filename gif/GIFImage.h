@@ -178,6 +178,8 @@ public:
                   const std::string& message);
     // The global table changed: every rendering made from it is out of date.
     void PaletteChanged();
+    // A frame's rendering went with a palette given to it: the owner is told, to draw again.
+    void FrameRenderingChanged() { Changed(); }
 
     // Makes the animation smaller without changing how it looks, with every painter stopped
     // ("Optimizing..." progress). No colour reduction is done, so the call takes no dither

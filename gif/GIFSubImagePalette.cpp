@@ -15,7 +15,9 @@ TGIFPalette TGIFSubImage::Palette() {
 void TGIFSubImage::SetPalette(const TGIFPalette& palette) {
     if (palette == FPalette) return;
     FPalette = palette;
+    if (!FBitmap) return;
     FreeBitmap();
+    if (FImage) FImage->FrameRenderingChanged();
 }
 
 TGIFFrameMask TGIFSubImage::Mask() {

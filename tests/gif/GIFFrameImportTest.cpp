@@ -72,7 +72,7 @@ TEST(GIFFrameImport, PalettedBitmapsKeepTheirIndices) {
 }
 
 TEST(GIFFrameImport, AnEightBitFileKeepsItsIndicesAndDrawingFallsBackToColours) {
-    // Through the bitmap file form, as a paletted picture arrives from disk.
+    // With the full table of an 8-bit bitmap file, as a paletted picture arrives from disk.
     TBitmap bitmap;
     TGIFPalette palette;
     for (int i = 0; i < 256; ++i) palette.push_back({uint8_t(i), uint8_t(255 - i), 9, 0});
@@ -154,8 +154,15 @@ TEST(GIFFrameImport, AFrameGoesToABitmapAndBackWithItsIndices) {
     ASSERT_EQ(image.Add(bitmap), 1);
     EXPECT_EQ(FrameIndices(*image.Images().SubImages(1)), FrameIndices(source));
 
-    // A palette of its own renders the frame in other colours.
-    source.SetPalette({{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}});
+    // A palette of its own renders the frame in other colours, and the picture tells its owner
+    // once that the rendering it showed is gone.
+    int changes = 0;
+    image.OnChange = [&](TObject*) { ++changes; };
+    ASSERT_NE(source.Bitmap(), nullptr);
+    const TGIFPalette own = {{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}};
+    source.SetPalette(own);
+    source.SetPalette(own);
+    EXPECT_EQ(changes, 1);
     source.AssignTo(bitmap);
     EXPECT_EQ(bitmap.ColorTable()[3], 0x0A0B0Cu);
     EXPECT_EQ(source.Bitmap()->Canvas()->Pixel(0, 0), TColor(0x0C0B0A));  // index 3
