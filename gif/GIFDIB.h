@@ -56,9 +56,10 @@ public:
     uint8_t* Scanline(int row) override { return FBitmap.ScanLine(row); }
 };
 
-// Builds an 8- or 24-bit bitmap file image (rows bottom-up, each AlignBit(width, bits, 32)
-// bytes; 8 bits with 256 colour quads from palette) and loads the bitmap from it on Finish,
-// or when released. Nothing is allocated before the first row is asked for.
+// Builds an 8- or 24-bit device-independent bitmap (rows bottom-up, each AlignBit(width, bits,
+// 32) bytes; 8 bits with 256 colour quads from palette) and hands it to the bitmap on Finish,
+// or when released, as loading its bitmap file would. Nothing is allocated before the first
+// row is asked for.
 class TDIBWriter : public TDIB {
 public:
     TDIBWriter(TBitmap& bitmap, const TGIFPalette* palette, int width, int height,

@@ -25,7 +25,8 @@ void RegisterGIFImageFormat() {
          },
          [](TGraphic& graphic, TStream& data) {
              static_cast<TGIFImage&>(graphic).LoadFromClipboardFormat(sGIFClipboardFormat, data);
-         }});
+         },
+         [](TGraphic& graphic) { static_cast<TGIFImage&>(graphic).SaveToClipboard(); }});
     if (SynchronizeHook() == 0) {
         SynchronizeHook() = AddIdleHook([] { CheckSynchronize(); });
         SetMainThreadWakeUp(WakeMainThread);

@@ -8,9 +8,11 @@
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "gif/ReduceColors.h"
+#include "platform/classes/ClassErrors.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Metafile.h"
+#include "platform/graphics/Picture.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -159,6 +161,23 @@ void TGIFSubImage::AddMask(const std::vector<bool>& mask) {
     FreeBitmap();
 }
 
+void TGIFSubImage::Assign(const TPersistent* source) {
+    if (!source) {
+        Clear();
+        return;
+    }
+    if (auto* picture = dynamic_cast<const TPicture*>(source)) {
+        Assign(picture->Graphic());
+        return;
+    }
+    auto* graphic = dynamic_cast<const TGraphic*>(source);
+    if (!graphic)
+        throw EConvertError(
+            FormatClassMessage(SAssignError, {source->ClassName(), "TGIFSubImage"}));
+    // Drawing a graphic does not change it; the drawing interface is simply not const.
+    AssignGraphic(const_cast<TGraphic&>(*graphic));
+}
+
 void TGIFSubImage::AssignGraphic(TGraphic& source) {
     if (auto* bitmap = dynamic_cast<TBitmap*>(&source)) {
         AssignBitmap(*bitmap);
@@ -166,9 +185,22 @@ void TGIFSubImage::AssignGraphic(TGraphic& source) {
     }
     Clear();
     if (source.Empty()) return;
-    TBitmap bitmap(source.Width(), source.Height());
-    bitmap.SetPixelFormat(pf24bit);
-    bitmap.Canvas()->Draw(0, 0, &source);
+    // A picture becomes a bitmap by drawing it, or by assigning it when it can say what its
+    // pixels are. Metafiles are drawn first (their own assignment may be missing); any other
+    // picture is assigned first. Either failure gives the other way its turn.
+    TBitmap bitmap;
+    const auto byDrawing = [&] {
+        bitmap.SetPixelFormat(pf24bit);
+        bitmap.SetSize(source.Width(), source.Height());
+        bitmap.Canvas()->Draw(0, 0, &source);
+    };
+    const auto byAssigning = [&] { bitmap.Assign(&source); };
+    const bool drawFirst = dynamic_cast<TMetafile*>(&source) != nullptr;
+    try {
+        drawFirst ? byDrawing() : byAssigning();
+    } catch (const Exception&) {
+        drawFirst ? byAssigning() : byDrawing();
+    }
     AssignBitmap(bitmap);
     if (dynamic_cast<TMetafile*>(&source)) {
         // What the drawing leaves uncovered keeps the background: drawn on white and on black,

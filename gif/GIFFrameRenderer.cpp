@@ -4,6 +4,7 @@
 
 #include "gif/ColorLookup.h"
 #include "gif/DitherEngine.h"
+#include "gif/GIFDIB.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
@@ -58,64 +59,87 @@ uint32_t UnusedFrameColor(const TGIFFrameColors& colors) {
     }
 }
 
+TGIFPalette RenderPalette(const TGIFFrameColors& colors, int count) {
+    if (count <= 0 || count > 256) count = 256;
+    TGIFPalette palette(static_cast<size_t>(count));
+    for (size_t i = 0; i < palette.size(); ++i)
+        palette[i] = {uint8_t(colors[i]), uint8_t(colors[i] >> 8), uint8_t(colors[i] >> 16), 0};
+    return palette;
+}
+
+namespace {
+
+// Loads the written rows into the bitmap, whose colour table is then the palette's entries
+// only: an index's colour is the first entry of it, as in the frame's table.
+void FinishIndexedBitmap(TDIBWriter& writer, const TGIFPalette& palette, TBitmap& bitmap) {
+    writer.Finish();
+    std::vector<uint32_t> table(palette.size());
+    for (size_t i = 0; i < palette.size(); ++i)
+        table[i] =
+            uint32_t(palette[i].Red) << 16 | uint32_t(palette[i].Green) << 8 | palette[i].Blue;
+    bitmap.SetColorTable(std::move(table));
+}
+
+}  // namespace
+
 void RenderFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
-                       const TGIFFrameColors& colors, const TGIFFrameMask* mask, uint32_t keyColor,
-                       TBitmap& bitmap, const std::function<void(int row)>& progress) {
-    bitmap.SetPixelFormat(pf24bit);
-    bitmap.SetSize(width, height);
-    const bool masked = mask && !mask->Empty();
+                       const TGIFPalette& palette, TBitmap& bitmap,
+                       const std::function<void(int row)>& progress) {
+    TDIBWriter writer(bitmap, &palette, width, height, pf8bit);
     for (int y = 0; y < height; ++y) {
         if (progress && y % 32 == 0) progress(y);
-        const uint8_t* row = pixels + size_t(y) * stride;
-        uint8_t* out = bitmap.ScanLine(y);
-        for (int x = 0; x < width; ++x, out += 3) {
-            const uint32_t c = masked && mask->IsSet(x, y) ? keyColor : colors[row[x]];
-            out[0] = uint8_t(c >> 16);  // blue
-            out[1] = uint8_t(c >> 8);
-            out[2] = uint8_t(c);
-        }
+        std::copy_n(pixels + size_t(y) * stride, size_t(width), writer.Scanline(y));
     }
+    FinishIndexedBitmap(writer, palette, bitmap);
 }
 
 void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
                                const TGIFFrameColors& colors, const TGIFFrameMask* mask,
-                               uint32_t keyColor, TBitmap& bitmap,
+                               uint8_t fillIndex, TBitmap& bitmap,
                                const std::function<void(int row)>& progress) {
-    bitmap.SetPixelFormat(pf24bit);
-    bitmap.SetSize(width, height);
+    const TGIFPalette web = WebPalette();
+    TDIBWriter writer(bitmap, &web, width, height, pf8bit);
     TNetscapeColorLookup lookup;
     TFloydSteinbergDitherer ditherer(width, lookup);
     const bool masked = mask && !mask->Empty();
     for (int y = 0; y < height; ++y) {
         if (progress && y % 32 == 0) progress(y);
         const uint8_t* row = pixels + size_t(y) * stride;
-        uint8_t* out = bitmap.ScanLine(y);
+        uint8_t* out = writer.Scanline(y);
+        if (masked) std::fill_n(out, size_t(width), fillIndex);
         while (ditherer.Column() >= 0 && ditherer.Column() < width) {
             const int x = ditherer.Column();
-            uint8_t* p = out + size_t(x) * 3;
             if (masked && mask->IsSet(x, y)) {
-                p[0] = uint8_t(keyColor >> 16);
-                p[1] = uint8_t(keyColor >> 8);
-                p[2] = uint8_t(keyColor);
                 ditherer.SkipColumn();
                 continue;
             }
             const uint32_t c = colors[row[x]];
             uint8_t r, g, b;
-            ditherer.Dither(uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), r, g, b);
-            p[0] = b;
-            p[1] = g;
-            p[2] = r;
+            out[x] = ditherer.Dither(uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), r, g, b);
         }
         ditherer.NextLine();
     }
+    FinishIndexedBitmap(writer, web, bitmap);
 }
 
-uint32_t WebFillColor(uint32_t color) {
+uint8_t WebFillIndex(uint32_t color) {
     uint8_t r, g, b;
-    TNetscapeColorLookup().Lookup(uint8_t(color), uint8_t(color >> 8), uint8_t(color >> 16), r, g,
-                                  b);
-    return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
+    return TNetscapeColorLookup().Lookup(uint8_t(color), uint8_t(color >> 8), uint8_t(color >> 16),
+                                         r, g, b);
+}
+
+void KeyOutMask(TBitmap& bitmap, const TGIFFrameMask& mask, uint32_t keyColor) {
+    bitmap.SetPixelFormat(pf24bit);
+    const int w = std::min(bitmap.Width(), mask.Width), h = std::min(bitmap.Height(), mask.Height);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* p = bitmap.ScanLine(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+            if (!mask.IsSet(x, y)) continue;
+            p[0] = uint8_t(keyColor >> 16);  // blue
+            p[1] = uint8_t(keyColor >> 8);
+            p[2] = uint8_t(keyColor);
+        }
+    }
 }
 
 TRect ScaleFrameRect(const TRect& r, const TRect& frame, int imageWidth, int imageHeight) {

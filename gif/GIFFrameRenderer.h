@@ -1,12 +1,13 @@
 #pragma once
 // Turning a frame's colour indices into platform pixels: the colours a frame renders with, its
-// transparency mask, the 24-bit bitmap, and where a frame lands when its picture is stretched
-// or tiled over a rectangle.
+// transparency mask, the 8-bit bitmap built row by row through a device-independent bitmap, and
+// where a frame lands when its picture is stretched or tiled over a rectangle.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
+#include "gif/GIFPalette.h"
 #include "platform/graphics/Geometry.h"
 
 class TBitmap;
@@ -41,20 +42,26 @@ TGIFFrameColors FrameColors(TGIFSubImage& frame);
 // A colour value that none of the indices has: transparent pixels are keyed with it.
 uint32_t UnusedFrameColor(const TGIFFrameColors& colors);
 
-// bitmap becomes width × height at 24 bits with each pixel's colour; where the mask (if any)
-// is set, the pixel takes keyColor instead. progress(row) is called every 32 rows.
+// The colours of a frame's rendering as a palette: colours' first count entries (all 256
+// for count 0).
+TGIFPalette RenderPalette(const TGIFFrameColors& colors, int count);
+
+// bitmap becomes the indices as an 8-bit device-independent bitmap whose colour table is
+// palette, so that the indices survive; progress(row) is called every 32 rows.
 void RenderFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
-                       const TGIFFrameColors& colors, const TGIFFrameMask* mask, uint32_t keyColor,
-                       TBitmap& bitmap, const std::function<void(int row)>& progress);
-// The same in the 216 web colours, Floyd-Steinberg dithered in serpentine order; masked pixels
-// take keyColor and leave the dithering alone.
+                       const TGIFPalette& palette, TBitmap& bitmap,
+                       const std::function<void(int row)>& progress);
+// The same in the 216 web colours (WebPalette), Floyd-Steinberg dithered in serpentine order;
+// pixels under the mask (if any) take fillIndex and leave the dithering alone.
 void RenderDitheredFrameBitmap(const uint8_t* pixels, int width, int height, size_t stride,
                                const TGIFFrameColors& colors, const TGIFFrameMask* mask,
-                               uint32_t keyColor, TBitmap& bitmap,
+                               uint8_t fillIndex, TBitmap& bitmap,
                                const std::function<void(int row)>& progress);
-// The web colour a transparent colour is shown as in a dithered rendering: each channel to its
+// The web entry a transparent colour is shown as in a dithered rendering: each channel to its
 // nearest step of 51.
-uint32_t WebFillColor(uint32_t color);
+uint8_t WebFillIndex(uint32_t color);
+// bitmap's pixels under the mask become keyColor (red in the lowest byte), at 24 bits.
+void KeyOutMask(TBitmap& bitmap, const TGIFFrameMask& mask, uint32_t keyColor);
 
 // The place of a frame (bounds within a picture of imageWidth × imageHeight) when the whole
 // picture is stretched into r.

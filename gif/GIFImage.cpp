@@ -24,6 +24,7 @@ void TGIFImage::Clear() {
     FHeader.LogicalScreenDescriptor().ScreenWidth = 0;
     FHeader.LogicalScreenDescriptor().ScreenHeight = 0;
     FHeader.Prepare();
+    FPalette.clear();
 }
 
 void TGIFImage::SetWidth(int value) {

@@ -65,6 +65,10 @@ void SetPalettedDisplay(bool value);
 // Whether every frame is rendered as soon as it is read (off by default).
 bool RenderOnLoad();
 void SetRenderOnLoad(bool value);
+// Whether a picture kept in a component stream is first optimised with every option and no
+// colour reduction (off by default).
+bool OptimizeOnStreaming();
+void SetOptimizeOnStreaming(bool value);
 
 class TGIFImage : public TGraphic {
     KV_DECLARE_CLASS(TGIFImage, TGraphic)
@@ -76,7 +80,7 @@ public:
     TGIFHeader& Header() { return FHeader; }
     TGIFGlobalColorMap& GlobalColorMap() { return FHeader.ColorMap(); }
 
-    // Removes every frame and the global table; the logical screen becomes 0 × 0.
+    // Removes every frame, the global table and a palette given; the screen becomes 0 × 0.
     void Clear();
     bool Empty() const override { return FImages.Count() == 0; }
 
@@ -111,6 +115,7 @@ public:
     void SetReductionBits(int value) { FReductionBits = value; }
     uint8_t DitherMode() const { return FDitherMode; }
     void SetDitherMode(uint8_t value) { FDitherMode = value; }
+    // The priority of the threads of asynchronous painters (a TThreadPriority).
     int ThreadPriority() const { return FThreadPriority; }
     void SetThreadPriority(int value) { FThreadPriority = value; }
     int AnimationSpeed() const { return FAnimationSpeed; }
@@ -152,12 +157,18 @@ public:
     // On failure the stream is put back where reading began.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
+    // Optimize first when OptimizeOnStreaming is on; then the stream form.
+    void WriteData(TStream& stream) override;
 
     // Clipboard data: the whole GIF file under the format "GIF Image"; a bitmap file under the
     // bitmap format loads too. Loading data of another format raises "Unsupported clipboard
     // format"; an empty picture saves nothing (false).
     void LoadFromClipboardFormat(const std::string& format, TStream& data);
     bool SaveToClipboardFormat(std::string& format, TStream& data);
+    // Puts the picture on the clipboard as its GIF file and, for other programs, its Bitmap;
+    // raises "Failed to store GIF on clipboard" when the clipboard does not take them. An empty
+    // picture empties the clipboard.
+    void SaveToClipboard();
     void LoadFromFile(const std::string& fileName);
     // The file is written only once the whole picture has been encoded.
     void SaveToFile(const std::string& fileName);
@@ -167,6 +178,8 @@ public:
                   const std::string& message);
     // The global table changed: every rendering made from it is out of date.
     void PaletteChanged();
+    // A frame's rendering went with a palette given to it: the owner is told, to draw again.
+    void FrameRenderingChanged() { Changed(); }
 
     // Makes the animation smaller without changing how it looks, with every painter stopped
     // ("Optimizing..." progress). No colour reduction is done, so the call takes no dither
@@ -217,7 +230,7 @@ private:
     uint8_t FColorReduction = reduceWebPalette;
     int FReductionBits = 8;
     uint8_t FDitherMode = ditherNearest;
-    int FThreadPriority = 3;  // normal
+    int FThreadPriority = 3;  // tpNormal
     int FAnimationSpeed = 100;
     int FForceFrame = -1;
     TColor FDrawBackgroundColor = clNone;

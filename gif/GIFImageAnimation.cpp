@@ -22,7 +22,10 @@ TGIFPainter* TGIFImage::InternalPaint(TCanvas* canvas, const TRect& rect, TGIFDr
         std::lock_guard lock(FPainterLock);
         FPainters.push_back(std::move(owned));
     }
-    if (painter->Async()) return painter;
+    if (painter->Async()) {
+        painter->SetPriority(FThreadPriority);
+        return painter;
+    }
     // A synchronous painter leaves the list however its run ends.
     struct TRemove {
         TGIFImage& Image;

@@ -11,6 +11,7 @@
 #include "platform/graphics/BitmapFileStream.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/Streams.h"
 #include "platform/ui/Clipboard.h"
 
 namespace {
@@ -27,9 +28,17 @@ void SetPalettedDisplay(bool value) { PalettedDisplayFlag() = value; }
 
 namespace {
 std::atomic<bool> RenderOnLoadFlag{false};
+std::atomic<bool> OptimizeOnStreamingFlag{false};
 }  // namespace
 bool RenderOnLoad() { return RenderOnLoadFlag; }
 void SetRenderOnLoad(bool value) { RenderOnLoadFlag = value; }
+bool OptimizeOnStreaming() { return OptimizeOnStreamingFlag; }
+void SetOptimizeOnStreaming(bool value) { OptimizeOnStreamingFlag = value; }
+
+void TGIFImage::WriteData(TStream& stream) {
+    if (OptimizeOnStreaming()) Optimize(GIFAllOptimizations, reduceNone);
+    TGraphic::WriteData(stream);
+}
 
 bool TGIFImage::DoDither() const {
     return HasDrawOption(drawDither) && (!HasDrawOption(drawAutoDither) || PalettedDisplay());
@@ -53,9 +62,8 @@ TGIFPalette TGIFImage::Palette() {
     if (DoDither()) return WebPalette();
     if (GlobalColorMap().Count() > 0) return GlobalColorMap().ExportPalette();
     if (Empty()) return {};
-    TGIFSubImage* first = FImages.SubImages(0);
-    if (first->ColorMap().Count() > 0) return first->ColorMap().ExportPalette();
-    return Palette();
+    // A first frame without a table of its own comes back here, and the guard raises.
+    return FImages.SubImages(0)->Palette();
 }
 
 int TGIFImage::Add(TGraphic& graphic) {
@@ -79,15 +87,13 @@ void TGIFImage::Assign(const TPersistent* source) {
         Assign(picture->Graphic());
         return;
     }
-    auto* graphic = dynamic_cast<const TGraphic*>(source);
-    if (!graphic) {
+    if (!dynamic_cast<const TGraphic*>(source)) {
         TGraphic::Assign(source);  // the conversion error
         return;
     }
     Clear();
     auto frame = std::make_unique<TGIFSubImage>(this);
-    // Drawing a graphic does not change it; the drawing interface is simply not const.
-    frame->AssignGraphic(const_cast<TGraphic&>(*graphic));
+    frame->Assign(source);
     if (!frame->Empty()) FImages.Add(std::move(frame));
     Changed();
 }
@@ -122,6 +128,17 @@ bool TGIFImage::SaveToClipboardFormat(std::string& format, TStream& data) {
     SaveToStream(data);
     format = sGIFClipboardFormat;
     return true;
+}
+
+void TGIFImage::SaveToClipboard() {
+    std::string format;
+    TMemoryStream data;
+    if (!SaveToClipboardFormat(format, data)) {
+        Clipboard()->Clear();
+        return;
+    }
+    if (!Clipboard()->SetAsBytes(format, std::string(data.Memory(), size_t(data.Size())), Bitmap()))
+        throw GIFException(sFailedClipboard);
 }
 
 TBitmap* TGIFImage::Bitmap() {

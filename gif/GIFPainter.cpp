@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <optional>
 
 #include "gif/GIFAppExtension.h"
 #include "gif/GIFExtension.h"
@@ -10,6 +12,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/ui/Application.h"
 
 namespace {
 
@@ -20,6 +23,24 @@ int64_t SteadyMilliseconds() {
 
 // A wait without limit.
 constexpr int64_t Infinite = -1;
+
+// The main thread handles its waiting events; false once the program quits. Other threads
+// have no messages of the program's to handle.
+bool ProcessApplicationMessages() {
+    if (!Application || !IsMainThread()) return true;
+    TApplication::ProcessMessages();
+    return !Application->Terminated();
+}
+
+// Milliseconds to wait for delay units at speed percent, made up for lateness; nothing when
+// that does not fit 32 bits.
+std::optional<int64_t> ScaledDelay(int delay, int64_t lateness, int speed) {
+    const int64_t ms = int64_t(delay) * GIFDelayUnit - lateness;
+    if (ms < INT32_MIN || ms > INT32_MAX || ms * 100 / speed < INT32_MIN + 1 ||
+        ms * 100 / speed > INT32_MAX - 1)
+        return std::nullopt;
+    return MulDiv(int32_t(ms), 100, speed);
+}
 
 }  // namespace
 
@@ -37,6 +58,7 @@ TGIFPainter::TGIFPainter(TGIFImage* image, TGIFDrawOptions options, const TRect&
         FClock.Sleep = [](int64_t ms) {
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         };
+    if (!FClock.ProcessMessages) FClock.ProcessMessages = ProcessApplicationMessages;
     if (FAsync && (options & GIFDrawFlag(drawAnimate)) && image->Images().Count() > 1 &&
         FAnimationSpeed >= 0)
         FWakeEvent = std::make_unique<TAutoResetEvent>();
@@ -86,7 +108,16 @@ std::unique_ptr<TBitmap> TGIFPainter::CopyOfTarget() const {
 void TGIFPainter::Start() {
     if (!FAsync || FThread.joinable() || FFinished) return;
     FThread = std::thread([this] {
+        {
+            std::lock_guard lock(FThreadIdLock);
+            FThreadId = CurrentThreadId();
+            if (FPriority != tpNormal) SetThreadPriorityOf(FThreadId, FPriority);
+        }
         RunFrames();
+        {
+            std::lock_guard lock(FThreadIdLock);
+            FThreadId = 0;
+        }
         if (FError) {
             // Nobody catches in this thread: the main thread gets the failure.
             QueueToMainThread([error = FError] { std::rethrow_exception(error); });
@@ -96,9 +127,26 @@ void TGIFPainter::Start() {
     });
 }
 
+void TGIFPainter::SetPriority(int value) {
+    std::lock_guard lock(FThreadIdLock);
+    FPriority = value;
+    if (FThreadId != 0) SetThreadPriorityOf(FThreadId, value);
+}
+
 void TGIFPainter::Stop() {
     FTerminated = true;
+    // A painter whose thread was never started has ended: nobody waits for it in vain.
+    if (FAsync && !FThread.joinable()) FFinished = true;
     if (FWakeEvent) FWakeEvent->SetEvent();
+    // A painter held back by a low priority ends soon.
+    if (FAsync && FPriority != tpNormal) SetPriority(tpNormal);
+}
+
+bool TGIFPainter::CanvasAlive() {
+    if (!(FDrawOptions & GIFDrawFlag(drawValidateCanvas)) || IsCanvasHandle(FCanvasHandle))
+        return true;
+    FTerminated = true;
+    return false;
 }
 
 void TGIFPainter::Execute() {
@@ -126,6 +174,7 @@ void TGIFPainter::RunFrames() {
         const bool loop = (FDrawOptions & GIFDrawFlag(drawLoop)) != 0;
         const bool forever = (FDrawOptions & GIFDrawFlag(drawLoopForever)) != 0;
         TGIFImageList& frames = FImage->Images();
+        if (FCanvas) FCanvasHandle = FCanvas->Handle();
         FRestart = true;
         while (FRestart && !FTerminated) {
             FActiveFrame = 0;
@@ -200,10 +249,14 @@ void TGIFPainter::WaitBeforeFrame(int delay) {
     int64_t ms;
     if (speed < 1) {
         ms = FAsync ? Infinite : int64_t(GIFMaximumDelay) * GIFDelayUnit;
-    } else {
-        const int64_t lateness = (now - FLastTime - FOverrun) / 2;
-        ms = MulDiv(int(delay * GIFDelayUnit - lateness), 100, speed);
+    } else if (const std::optional<int64_t> scaled =
+                   ScaledDelay(delay, (now - FLastTime - FOverrun) / 2, speed)) {
+        ms = *scaled;
         FOverrun = ms;
+    } else {
+        // A clock gone astray: the longest delay, and no lateness carried on.
+        ms = int64_t(GIFMaximumDelay) * GIFDelayUnit;
+        FOverrun = 0;
     }
     FLastTime = now;
     if (FAsync) {
@@ -224,10 +277,13 @@ void TGIFPainter::WaitBeforeFrame(int delay) {
         const int64_t before = FClock.Now();
         FClock.Sleep(std::min<int64_t>(ms, 100));
         ms -= std::max<int64_t>(FClock.Now() - before, 1);
+        if (!Stopping() && !FClock.ProcessMessages()) FTerminated = true;
     }
 }
 
 void TGIFPainter::PaintDirect() {
+    // A canvas freed meanwhile cannot be drawn on, whichever way the frame is painted.
+    if (!CanvasAlive()) return;
     FImage->Images()
         .SubImages(FActiveFrame)
         ->Draw(*FCanvas, FRect, FDrawOptions & GIFDrawFlag(drawTransparent),
@@ -236,6 +292,7 @@ void TGIFPainter::PaintDirect() {
 }
 
 void TGIFPainter::PaintFrame() {
+    if (!CanvasAlive()) return;
     const bool clearFirst = (FDrawOptions & GIFDrawFlag(drawClearOnLoop)) && FActiveFrame == 0;
     const TRect whole{0, 0, FRect.Width(), FRect.Height()};
     TCanvas* target = nullptr;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "gif/GIFImage.h"
@@ -40,6 +41,10 @@ struct TGIFPainterClock {
     std::function<bool(int64_t ms)> Wait;
     // Synchronous painters: sleeps ms.
     std::function<void(int64_t ms)> Sleep;
+    // Synchronous painters, between sleeps: handles the messages waiting for the calling
+    // thread, so that the program stays alive during a long delay; false once the program is
+    // quitting, which ends the painter.
+    std::function<bool()> ProcessMessages;
 };
 
 class TGIFPainter {
@@ -53,6 +58,10 @@ public:
 
     // An asynchronous painter starts its thread.
     void Start();
+    // The scheduling priority of an asynchronous painter's thread (a TThreadPriority); set
+    // before Start, or while it runs. Stop puts it back to normal.
+    int Priority() const { return FPriority; }
+    void SetPriority(int value);
     // Ends the painter as soon as it looks: a wait for the next frame ends at once.
     void Stop();
     // Runs the frames in the calling thread. A synchronous painter raises the exception that
@@ -97,6 +106,8 @@ private:
     void Synchronized(const std::function<void()>& fn);
     void Fire(const TGIFPainterEvent& event);
     bool Stopping() const { return FTerminated || FRestart; }
+    // With drawValidateCanvas, false (and the painter ends) once the target canvas has gone.
+    bool CanvasAlive();
     // A bitmap of the rectangle's size holding the canvas under the rectangle.
     std::unique_ptr<TBitmap> CopyOfTarget() const;
 
@@ -122,6 +133,13 @@ private:
     int64_t FLastTime = 0;
     int64_t FOverrun = 0;
     std::unique_ptr<TAutoResetEvent> FWakeEvent;
+    // The target's handle, remembered at the start of a run with drawValidateCanvas.
+    uint64_t FCanvasHandle = 0;
+    std::atomic<int> FPriority{tpNormal};
+    // The running thread's system id, 0 when none runs; guarded so that a priority is never
+    // given to an id the system may have handed on.
+    std::mutex FThreadIdLock;
+    int FThreadId = 0;
     std::exception_ptr FError;
     std::thread FThread;
 };

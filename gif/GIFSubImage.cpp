@@ -31,6 +31,11 @@ void TGIFSubImage::Assign(const TGIFSubImage& source) {
     const_cast<TGIFExtensionList&>(source.FExtensions).SaveToStream(memory);
     memory.SetPosition(0);
     FExtensions.LoadFromStream(memory, this);
+    // The rendering comes along, saving a new one.
+    if (source.FBitmap) {
+        FBitmap = std::make_unique<TBitmap>();
+        FBitmap->Assign(source.FBitmap.get());
+    }
 }
 
 void TGIFSubImage::Clear() {

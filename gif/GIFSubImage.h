@@ -17,6 +17,7 @@ class TBitmap;
 class TCanvas;
 class TGIFGraphicControlExtension;
 class TGraphic;
+class TPersistent;
 
 // The image descriptor, 10 bytes as stored (separator included).
 struct TImageDescriptor {
@@ -117,8 +118,12 @@ public:
     // otherwise through the picture's colour reduction. A transparent bitmap's transparent
     // colour becomes a transparent index when the table has room for one.
     void AssignBitmap(const TBitmap& source);
-    // Any other picture through a 24-bit bitmap of its size with the picture drawn on white.
+    // Any other picture through a bitmap of its size: the picture drawn on white (metafiles
+    // first), or assigned (others first); a metafile's undrawn area becomes transparent.
     void AssignGraphic(TGraphic& source);
+    // Null clears; a picture holder gives its graphic; a bitmap or other picture as above; the
+    // platform's conversion error for anything else.
+    void Assign(const TPersistent* source);
 
     TGIFVersion GetVersion() const override;
     // Recomputes the descriptor's packed fields from the local table.
@@ -149,6 +154,9 @@ private:
     // transparent. Nothing for no bitmap.
     void AddMaskOnly(const TBitmap* mask);
     TBitmap* DrawingBitmap(bool transparent);
+    // Entries of the colour table a plain rendering gets: the given palette's, else the
+    // active table's (0: all 256).
+    int RenderedColorCount();
     void Decode(TStream& stream);
     void Compress(TStream& stream);
 

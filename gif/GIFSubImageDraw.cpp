@@ -34,17 +34,17 @@ TBitmap* TGIFSubImage::Bitmap() {
         if (image && image->DoDither()) {
             // Transparent pixels show their colour's web entry.
             TGIFFrameMask mask;
-            uint32_t fill = 0;
+            uint8_t fill = 0;
             if (FTransparent && FGCE) {
                 mask = BuildFrameMask(FData.data(), w, h, size_t(Width()),
                                       FGCE->TransparentColorIndex());
-                fill = WebFillColor(colors[FGCE->TransparentColorIndex()]);
+                fill = WebFillIndex(colors[FGCE->TransparentColorIndex()]);
             }
             RenderDitheredFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, fill,
                                       *bitmap, progress);
         } else {
-            RenderFrameBitmap(FData.data(), w, h, size_t(Width()), colors, nullptr, 0, *bitmap,
-                              progress);
+            RenderFrameBitmap(FData.data(), w, h, size_t(Width()),
+                              RenderPalette(colors, RenderedColorCount()), *bitmap, progress);
         }
         FBitmap = std::move(bitmap);
     } catch (const EAbort&) {
@@ -80,24 +80,18 @@ bool TGIFSubImage::HasMask() {
 TBitmap* TGIFSubImage::DrawingBitmap(bool transparent) {
     if (!transparent || !HasMask()) return Bitmap();
     if (!FMaskedBitmap) {
-        const TRect drawn = DrawnBounds();
-        const int w = drawn.Width(), h = drawn.Height();
-        if (drawn.IsEmpty()) return nullptr;
+        TBitmap* rendered = Bitmap();
+        if (!rendered) return nullptr;
         const TGIFFrameMask mask =
-            BuildFrameMask(FData.data(), w, h, size_t(Width()), uint8_t(FMaskIndex));
-        const TGIFFrameColors colors = FrameColors(*this);
+            BuildFrameMask(FData.data(), rendered->Width(), rendered->Height(), size_t(Width()),
+                           uint8_t(FMaskIndex));
+        // A colour no pixel shows: dithering gives web colours only, whose channels are steps
+        // of 51.
+        const uint32_t key =
+            FImage && FImage->DoDither() ? 0xFE01FE : UnusedFrameColor(FrameColors(*this));
         auto bitmap = std::make_unique<TBitmap>();
-        uint32_t key;
-        if (FImage && FImage->DoDither()) {
-            // Dithering gives web colours only, whose channels are steps of 51.
-            key = 0xFE01FE;
-            RenderDitheredFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, key,
-                                      *bitmap, nullptr);
-        } else {
-            key = UnusedFrameColor(colors);
-            RenderFrameBitmap(FData.data(), w, h, size_t(Width()), colors, &mask, key, *bitmap,
-                              nullptr);
-        }
+        bitmap->Assign(rendered);
+        KeyOutMask(*bitmap, mask, key);
         bitmap->SetTransparentColor(TColor(key));
         bitmap->SetTransparent(true);
         FMaskedBitmap = std::move(bitmap);

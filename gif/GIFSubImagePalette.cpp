@@ -1,5 +1,6 @@
 // The frame's palette, its transparency mask, and the frame handed to a bitmap.
 #include "gif/GIFExtension.h"
+#include "gif/GIFFrameRenderer.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
@@ -14,7 +15,9 @@ TGIFPalette TGIFSubImage::Palette() {
 void TGIFSubImage::SetPalette(const TGIFPalette& palette) {
     if (palette == FPalette) return;
     FPalette = palette;
+    if (!FBitmap) return;
     FreeBitmap();
+    if (FImage) FImage->FrameRenderingChanged();
 }
 
 TGIFFrameMask TGIFSubImage::Mask() {
@@ -23,32 +26,20 @@ TGIFFrameMask TGIFSubImage::Mask() {
                           FGCE->TransparentColorIndex());
 }
 
+int TGIFSubImage::RenderedColorCount() {
+    return FPalette.empty() ? ActiveColorMap().Count() : int(FPalette.size());
+}
+
 void TGIFSubImage::AssignTo(TBitmap& dest) {
     if (Empty()) {
         dest.Assign(nullptr);
         return;
     }
-    const TGIFFrameColors colors = FrameColors(*this);
-    TBitmap bitmap(Width(), Height());
-    bitmap.SetPixelFormat(pf32bit);
-    for (int y = 0; y < Height(); ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(bitmap.ScanLine(y));
-        const uint8_t* in = Scanline(y);
-        for (int x = 0; x < Width(); ++x) {
-            const uint32_t c = colors[in[x]];  // red in the lowest byte
-            row[x] = 0xFF000000u | (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-        }
+    if (!FImage || !FImage->DoDither()) {
+        dest.Assign(Bitmap());
+        return;
     }
-    // The 32-bit rows stay as they are; the table of the colours rendered with (not the
-    // web palette of a dithered drawing) makes them indices again.
-    bitmap.SetPixelFormat(pf8bit);
-    int count = FPalette.empty() ? ActiveColorMap().Count() : int(FPalette.size());
-    if (count <= 0 || count > 256) count = 256;
-    std::vector<uint32_t> table(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const uint32_t c = colors[size_t(i)];
-        table[size_t(i)] = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-    }
-    bitmap.SetColorTable(std::move(table));
-    dest.Assign(&bitmap);
+    // Not the web colours of a dithered drawing: the colours the indices stand for.
+    RenderFrameBitmap(FData.data(), Width(), Height(), size_t(Width()),
+                      RenderPalette(FrameColors(*this), RenderedColorCount()), dest, nullptr);
 }

@@ -1,6 +1,12 @@
 #include "gif/GIFThreads.h"
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <deque>
 #include <exception>
@@ -154,6 +160,20 @@ void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFail
         queue.Changed.wait(
             lock, [&] { return queue.Generation != seen || (main && !queue.Calls.empty()); });
     }
+}
+
+int CurrentThreadId() { return int(syscall(SYS_gettid)); }
+
+bool SetThreadPriorityOf(int threadId, int priority) {
+    // Niceness steps around the program's own, which the main thread (whose id is the
+    // process's) keeps.
+    static constexpr int Steps[] = {19, 10, 5, 0, -5, -10, -20};
+    const int level = std::clamp(priority, int(tpIdle), int(tpTimeCritical));
+    errno = 0;
+    const int base = getpriority(PRIO_PROCESS, id_t(getpid()));
+    if (base == -1 && errno != 0) return false;
+    const int nice = std::clamp(base + Steps[level], -20, 19);
+    return setpriority(PRIO_PROCESS, id_t(threadId), nice) == 0;
 }
 
 void TAutoResetEvent::SetEvent() {

@@ -34,6 +34,15 @@ void WaitRunningMainThreadCalls(const std::function<bool()>& done, bool dropFail
 // done() looks at.
 void NotifyMainThreadWaiters();
 
+// The platform's thread priorities, lowest first.
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+// The system's number for the calling thread.
+int CurrentThreadId();
+// Schedules thread threadId (of this process) at priority, counted from the program's own
+// (tpNormal: as the program runs). A priority the system refuses, as raising one may be
+// without privileges, leaves the thread as it was: false.
+bool SetThreadPriorityOf(int threadId, int priority);
+
 class TAutoResetEvent {
 public:
     void SetEvent();

@@ -91,5 +91,6 @@ inline constexpr const char* sInvalidReduction = "Invalid reduction method";
 inline constexpr const char* sProgressConverting = "Converting...";
 inline constexpr const char* sNoColorTable = "No global or local color table defined";
 inline constexpr const char* sUnsupportedClipboardFormat = "Unsupported clipboard format";
+inline constexpr const char* sFailedClipboard = "Failed to store GIF on clipboard";
 // The name of the clipboard format of GIF files.
 inline constexpr const char* sGIFClipboardFormat = "GIF Image";

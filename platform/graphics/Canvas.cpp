@@ -1,6 +1,8 @@
 #include "platform/graphics/Canvas.h"
 
 #include <QImage>
+#include <mutex>
+#include <unordered_set>
 
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/Graphic.h"
@@ -8,18 +10,55 @@
 #include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/TextMeasurer.h"
 
+namespace {
+
+// The handles of the living canvases. Handles count up and are never given twice.
+struct TCanvasHandles {
+    std::mutex Mutex;
+    std::unordered_set<uint64_t> Live;
+    uint64_t Last = 0;
+};
+
+// Never destroyed: canvases held by static objects may go after every other static.
+TCanvasHandles& CanvasHandles() {
+    static auto* handles = new TCanvasHandles;
+    return *handles;
+}
+
+uint64_t AllocateCanvasHandle() {
+    TCanvasHandles& handles = CanvasHandles();
+    std::lock_guard lock(handles.Mutex);
+    handles.Live.insert(++handles.Last);
+    return handles.Last;
+}
+
+void ReleaseCanvasHandle(uint64_t handle) {
+    TCanvasHandles& handles = CanvasHandles();
+    std::lock_guard lock(handles.Mutex);
+    handles.Live.erase(handle);
+}
+
+}  // namespace
+
+bool IsCanvasHandle(uint64_t handle) {
+    TCanvasHandles& handles = CanvasHandles();
+    std::lock_guard lock(handles.Mutex);
+    return handles.Live.count(handle) > 0;
+}
+
 TCanvas::TCanvas()
     : FPen(std::make_unique<TPen>()),
       FBrush(std::make_unique<TBrush>()),
       FFont(std::make_unique<TFont>()),
-      FPainter(std::make_unique<TPainter>()) {
+      FPainter(std::make_unique<TPainter>()),
+      FHandle(AllocateCanvasHandle()) {
     FBrush->OnChange = [this](TObject*) { BrushChanged(); };
     FFont->OnChange = [this](TObject*) { FontChanged(); };
     BrushChanged();
     FontChanged();
 }
 
-TCanvas::~TCanvas() = default;
+TCanvas::~TCanvas() { ReleaseCanvasHandle(FHandle); }
 
 void TCanvas::BrushChanged() {
     // Selecting a brush sets the background the way text and hatches expect it: opaque in the

@@ -80,6 +80,9 @@ enum TCopyMode {
     cmWhiteness,
 };
 
+// Whether the canvas that handle named still lives; any thread may ask.
+bool IsCanvasHandle(uint64_t handle);
+
 class TCanvas : public TPersistent {
     KV_DECLARE_CLASS(TCanvas, TPersistent)
 public:
@@ -111,6 +114,10 @@ public:
     void SetArcDirection(int direction) { FArcDirection = direction; }
     TCopyMode CopyMode() const { return FCopyMode; }
     void SetCopyMode(TCopyMode mode) { FCopyMode = mode; }
+    // A number naming this canvas while it lives and no canvas after it, as a device context's
+    // handle does: whoever keeps a canvas pointer beyond the canvas's known life asks
+    // IsCanvasHandle before using it again.
+    uint64_t Handle() const { return FHandle; }
     // The measurer of text sizes; null (the default) for the real fonts. Not owned.
     TTextMeasurer* TextMeasurer() const { return FMeasurer; }
     void SetTextMeasurer(TTextMeasurer* measurer) { FMeasurer = measurer; }
@@ -293,4 +300,5 @@ private:
     bool FHasClip = false;
     TRegion FClip;
     std::unique_ptr<TPainter> FPainter;  // spans, masks and the clip's row index
+    uint64_t FHandle;
 };

@@ -32,6 +32,9 @@ public:
 
     virtual void LoadFromStream(TStream& stream) = 0;
     virtual void SaveToStream(TStream& stream) = 0;
+    // The picture as a component stream keeps it (a picture holder's "Data"): its stream form,
+    // unless a format first prepares itself for keeping.
+    virtual void WriteData(TStream& stream) { SaveToStream(stream); }
     // Through a file stream: EFOpenError / EFCreateError when the file cannot be used.
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);

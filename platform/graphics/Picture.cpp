@@ -123,7 +123,7 @@ void TPicture::DefineProperties(TFiler& filer) {
             const auto length = static_cast<uint8_t>(name.size());
             stream.WriteBuffer(&length, 1);
             stream.WriteBuffer(name.data(), length);
-            FGraphic->SaveToStream(stream);
+            FGraphic->WriteData(stream);
         },
         FGraphic != nullptr);
 }

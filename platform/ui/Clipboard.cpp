@@ -111,8 +111,26 @@ void TClipboard::SetAsBytes(const std::string& name, const std::string& bytes) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+bool TClipboard::SetAsBytes(const std::string& name, const std::string& bytes,
+                            const TBitmap* image) {
+    RequireFormat(name);
+    if (!QGuiApplication::instance()) return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return false;
+    auto* data = new QMimeData;
+    data->setData(MimeTypeOf(name), QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (image) data->setImageData(image->Image());
+    clipboard->setMimeData(data);
+    const QMimeData* kept = Data();
+    return kept && kept->hasFormat(MimeTypeOf(name));
+}
+
 void TClipboard::Assign(TGraphic& graphic) {
     if (const TRegisteredGraphic* g = GraphicFormatOf(graphic)) {
+        if (g->Format.Put) {
+            g->Format.Put(graphic);
+            return;
+        }
         TMemoryStream stream;
         Clear();
         if (g->Format.Save(graphic, stream))

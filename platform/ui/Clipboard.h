@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class TBitmap;
 class TClassInfo;
 class TGraphic;
 class TStream;
@@ -24,6 +25,9 @@ struct TClipboardGraphicFormat {
     const TClassInfo* GraphicClass = nullptr;
     std::function<bool(TGraphic& graphic, TStream& data)> Save;
     std::function<void(TGraphic& graphic, TStream& data)> Load;
+    // When set, Assign hands the picture to it in place of Save: for a picture that goes on the
+    // clipboard in more than one format at once, or names its own failure.
+    std::function<void(TGraphic& graphic)> Put;
 };
 // Registers the format name too. A later registration for the same class replaces the former.
 void RegisterClipboardGraphic(const std::string& name, TClipboardGraphicFormat format);
@@ -41,6 +45,10 @@ public:
     // Raw data of a registered format; "Unsupported clipboard format" for an unknown name.
     std::string AsBytes(const std::string& name) const;
     void SetAsBytes(const std::string& name, const std::string& bytes);
+    // The same with image beside the bytes, as a bitmap other programs can read (none: the
+    // bytes alone); false, and the clipboard unchanged, when there is no clipboard to take them
+    // (no application) or it did not keep them.
+    bool SetAsBytes(const std::string& name, const std::string& bytes, const TBitmap* image);
 
     // Puts the picture under the format registered for its class (a bitmap as an image);
     // "Unsupported clipboard format" when there is none. A picture with nothing to put leaves

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "gif/GIFFormat.h"
+#include "gif/GIFPainter.h"
 #include "gif/GIFThreads.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
@@ -64,13 +65,43 @@ TEST_F(GIFInApplication, PainterCallsRunInTheMainThreadWhileItsLoopWaits) {
     EXPECT_EQ(queuedRuns, 2);
 }
 
+TEST_F(GIFInApplication, ASynchronousPainterKeepsTheProgramsWorkFlowingWhileItWaits) {
+    TGIFImage image;
+    AddBasicColors(image);
+    for (int x : {0, 1}) {
+        TGIFSubImage* frame = AddFrame(image, x, 0, {"1"});
+        auto gce = std::make_unique<TGIFGraphicControlExtension>(frame);
+        gce->SetDelay(50);  // 600 ms
+        frame->Extensions().Add(std::move(gce));
+    }
+    // Time passes only in the painter's sleeps; work handed to the main loop during the first
+    // one is done before the second.
+    int64_t now = 0;
+    int sleeps = 0, doneAfterSleep = 0;
+    TGIFPainterClock clock;
+    clock.Now = [&] { return now; };
+    clock.Sleep = [&](int64_t ms) {
+        now += ms;
+        if (++sleeps == 1) QueueToMainThread([&] { doneAfterSleep = sleeps; });
+    };
+    TBitmap target(2, 1);
+    TGIFPainter painter(&image, GIFDefaultDrawOptions & ~GIFDrawFlag(drawAsync), TRect{0, 0, 2, 1},
+                        target.Canvas(), clock);
+    painter.Execute();
+    EXPECT_EQ(doneAfterSleep, 1);
+    EXPECT_GT(sleeps, 2);
+}
+
 TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
     TGIFImage source;
     AddBasicColors(source);
     AddFrame(source, 0, 0, {"0123", "4321"});
     Clipboard()->Assign(source);
     EXPECT_TRUE(Clipboard()->HasFormat("GIF Image"));
-    EXPECT_FALSE(Clipboard()->HasFormat("Bitmap"));
+    // Beside it, the picture as a bitmap for programs that know no GIF.
+    TBitmap asBitmap;
+    ASSERT_TRUE(Clipboard()->GetGraphic(asBitmap));
+    EXPECT_EQ(PixelsOf(asBitmap), PixelsOf(*source.Bitmap()));
 
     TGIFImage back;
     ASSERT_TRUE(Clipboard()->GetGraphic(back));
@@ -85,6 +116,28 @@ TEST_F(GIFInApplication, PictureRoundTripsThroughTheClipboard) {
     Clipboard()->Assign(*FilledBitmap(2, 2, clRed));
     EXPECT_FALSE(Clipboard()->GetGraphic(back));
     EXPECT_EQ(back.Width(), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// Only in a program without any application (a ctest run of this test alone): there is no
+// clipboard to take the picture.
+TEST(GIFWithoutApplication, AClipboardThatCannotTakeThePictureFails) {
+    if (Application) GTEST_SKIP() << "an application exists in this run";
+    RegisterGIFImageFormat();
+    TGIFImage picture;
+    AddBasicColors(picture);
+    AddFrame(picture, 0, 0, {"01"});
+    std::string message;
+    try {
+        Clipboard()->Assign(picture);
+    } catch (const GIFException& e) {
+        message = e.Message();
+    }
+    EXPECT_EQ(message, "Failed to store GIF on clipboard");
+    UnregisterGIFImageFormat();
 }
 
 }  // namespace

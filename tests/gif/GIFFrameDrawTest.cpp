@@ -178,6 +178,9 @@ TEST(GIFFrameRender, DitheringGivesWebColoursAndFillsTransparencyWithTheNearestO
         sum += red;
     }
     EXPECT_NEAR(sum / 64.0, 128.0, 8.0);
+    // The rendering is 8 bits in the web colours.
+    EXPECT_EQ(f->Bitmap()->PixelFormat(), pf8bit);
+    EXPECT_EQ(f->Bitmap()->ColorTable().size(), 216u);
 
     // Transparent pixels show their colour's web entry: white and black are their own.
     for (int t : {1, 2}) {
@@ -190,12 +193,13 @@ TEST(GIFFrameRender, DitheringGivesWebColoursAndFillsTransparencyWithTheNearestO
         EXPECT_EQ(f->Bitmap()->Canvas()->Pixel(0, 0), t == 1 ? clWhite : clBlack);
         f->Extensions().Clear();
     }
-    EXPECT_EQ(WebFillColor(RGB(0, 60, 0)), TColor(RGB(0, 51, 0)));
+    EXPECT_EQ(WebFillIndex(RGB(0, 60, 0)), 6);  // (0, 51, 0)
 
     // Back to plain rendering once dithering is off.
     image.SetDrawOptions(GIFDefaultDrawOptions);
     f->SetPixels(0, 0, 0);
     EXPECT_EQ(PixelsOf(*f->Bitmap()), std::vector<TColor>(64, TColor(0x808080)));
+    EXPECT_EQ(f->Bitmap()->ColorTable(), (std::vector<uint32_t>{0x808080, 0xFFFFFF, 0}));
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST(GIFFrameImport, PalettedBitmapsKeepTheirIndices) {
 }
 
 TEST(GIFFrameImport, AnEightBitFileKeepsItsIndicesAndDrawingFallsBackToColours) {
-    // Through the bitmap file form, as a paletted picture arrives from disk.
+    // With the full table of an 8-bit bitmap file, as a paletted picture arrives from disk.
     TBitmap bitmap;
     TGIFPalette palette;
     for (int i = 0; i < 256; ++i) palette.push_back({uint8_t(i), uint8_t(255 - i), 9, 0});
@@ -154,8 +154,15 @@ TEST(GIFFrameImport, AFrameGoesToABitmapAndBackWithItsIndices) {
     ASSERT_EQ(image.Add(bitmap), 1);
     EXPECT_EQ(FrameIndices(*image.Images().SubImages(1)), FrameIndices(source));
 
-    // A palette of its own renders the frame in other colours.
-    source.SetPalette({{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}});
+    // A palette of its own renders the frame in other colours, and the picture tells its owner
+    // once that the rendering it showed is gone.
+    int changes = 0;
+    image.OnChange = [&](TObject*) { ++changes; };
+    ASSERT_NE(source.Bitmap(), nullptr);
+    const TGIFPalette own = {{1, 2, 3, 0}, {4, 5, 6, 0}, {7, 8, 9, 0}, {10, 11, 12, 0}};
+    source.SetPalette(own);
+    source.SetPalette(own);
+    EXPECT_EQ(changes, 1);
     source.AssignTo(bitmap);
     EXPECT_EQ(bitmap.ColorTable()[3], 0x0A0B0Cu);
     EXPECT_EQ(source.Bitmap()->Canvas()->Pixel(0, 0), TColor(0x0C0B0A));  // index 3
@@ -197,6 +204,9 @@ TEST(GIFFrameImport, PictureSettingsForPaletteAndRendering) {
     EXPECT_EQ(changes, 1);
     source.SetPalette(grey);
     EXPECT_EQ(changes, 1);
+    // Cleared, the picture has no palette at all.
+    source.Clear();
+    EXPECT_TRUE(source.Palette().empty());
 }
 
 TEST(GIFFrameImport, BitmapClipboardDataBecomesTheFrame) {
@@ -211,3 +221,79 @@ TEST(GIFFrameImport, BitmapClipboardDataBecomesTheFrame) {
     ASSERT_EQ(image.Images().Count(), 1);
     EXPECT_EQ(FrameIndices(*image.Images().SubImages(0)), (std::vector<int>{0, 1, 0, 1, 0, 1}));
 }
+
+namespace {
+
+// A 2 × 1 picture that turns into pixels in one way only: drawn in red, or assigned in blue.
+class TOneWayPicture : public TGraphic {
+public:
+    explicit TOneWayPicture(bool draws) : FDraws(draws) {}
+    bool Empty() const override { return false; }
+    int Width() const override { return 2; }
+    void SetWidth(int) override {}
+    int Height() const override { return 1; }
+    void SetHeight(int) override {}
+    void LoadFromStream(TStream&) override {}
+    void SaveToStream(TStream&) override {}
+
+protected:
+    void Draw(TCanvas& canvas, const TRect& rect) override {
+        if (!FDraws) throw EInvalidGraphicOperation("cannot draw");
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(rect);
+    }
+    void AssignTo(TPersistent* dest) const override {
+        auto* bitmap = dynamic_cast<TBitmap*>(dest);
+        if (FDraws || !bitmap) return TGraphic::AssignTo(dest);
+        TBitmap blue(2, 1);
+        blue.Canvas()->Brush()->SetColor(clBlue);
+        blue.Canvas()->FillRect(Rect(0, 0, 2, 1));
+        bitmap->Assign(&blue);
+    }
+
+private:
+    bool FDraws;
+};
+
+TEST(GIFFrameImport, APictureArrivesTheWayItCanAndWhatIsNoPictureIsRefused) {
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    for (bool draws : {true, false}) {
+        TOneWayPicture picture(draws);
+        TGIFSubImage frame(&image);
+        frame.Assign(&picture);
+        ASSERT_EQ(frame.ColorMap().Count(), 1);
+        EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(0)), draws ? 0x0000FFu : 0xFF0000u);
+        EXPECT_EQ(FrameIndices(frame), (std::vector<int>{0, 0}));
+    }
+    TGIFSubImage frame(&image);
+    TFont font;
+    try {
+        frame.Assign(&font);
+        ADD_FAILURE() << "a font became a frame";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "Cannot assign a TFont to a TGIFSubImage");
+    }
+    frame.Assign(nullptr);
+    EXPECT_TRUE(frame.Empty());
+}
+
+TEST(GIFFrameImport, ACopyTakesTheRenderingAlong) {
+    TGIFImage image;
+    image.GlobalColorMap().Add(clRed);
+    auto source = std::make_unique<TGIFSubImage>(&image);
+    source->SetBounds(0, 0, 2, 1);
+    ASSERT_NE(source->Bitmap(), nullptr);
+    int renders = 0;
+    image.OnProgress = [&](TObject*, TGIFProgressStage stage, int, bool, const std::string& m) {
+        renders += stage == gpsStarting && m == sProgressRendering;
+    };
+    TGIFSubImage copy(&image);
+    copy.Assign(*source);
+    ASSERT_NE(copy.Bitmap(), nullptr);
+    EXPECT_EQ(renders, 0);
+    EXPECT_EQ(copy.Bitmap()->Canvas()->Pixel(1, 0), clRed);
+    EXPECT_NE(copy.Bitmap(), source->Bitmap());
+}
+
+}  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <climits>
 #include <thread>
 
 #include "gif/GIFAppExtension.h"
@@ -252,6 +256,93 @@ TEST(GIFPainterThreads, AFailingHandlerEndsThePainterAndReachesTheMainThread) {
     image->SetDrawOptions(Sync);
     EXPECT_THROW(image->InternalPaint(target.Canvas(), TRect{0, 0, 4, 1}, Sync), Exception);
     EXPECT_EQ(image->PainterCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GIFPainterTiming, AClockGoneAstrayWaitsTheLongestDelay) {
+    // The clock jumps far back while frame 0 shows: the delay before frame 1 would not fit
+    // 32 bits.
+    auto image = Animation({5, 5});
+    TVirtualTime time;
+    TBitmap target(4, 1);
+    TGIFPainter painter(image.get(), Async, TRect{0, 0, 4, 1}, target.Canvas(), time.Clock());
+    painter.OnAfterPaint = [&](TGIFPainter* p) {
+        if (p->ActiveFrame() == 0) time.Now = -(int64_t(1) << 40);
+    };
+    time.StopAfter = 2;
+    time.Run(painter);
+    ASSERT_FALSE(time.Waits.empty());
+    EXPECT_EQ(time.Waits[0], 12000);
+}
+
+TEST(GIFPainterTiming, ASynchronousWaitEndsWhenTheProgramQuits) {
+    auto image = Animation({50, 50});
+    TVirtualTime time;
+    TGIFPainterClock clock = time.Clock();
+    int pumps = 0;
+    clock.ProcessMessages = [&] { return ++pumps < 3; };  // the third sees the quit
+    TBitmap target(4, 1);
+    TGIFPainter painter(image.get(), Sync, TRect{0, 0, 4, 1}, target.Canvas(), clock);
+    time.Run(painter);
+    // Frame 0 waits its unit (one sleep, one pump); frame 1's 600 ms end after two more.
+    EXPECT_EQ(time.Log, (std::vector<std::string>{"0@12"}));
+    EXPECT_EQ(pumps, 3);
+    EXPECT_TRUE(painter.Terminated());
+}
+
+TEST(GIFPainterDrawing, ACanvasThatGoesEndsAValidatingPainter) {
+    const TGIFDrawOptions validate = Sync | GIFDrawFlag(drawValidateCanvas);
+    for (bool disposal : {false, true}) {
+        SCOPED_TRACE(disposal ? "painted through the backup" : "painted directly");
+        auto image = Animation({5, 5, 5});
+        if (disposal) {
+            auto* gce = image->Images().SubImages(1)->GraphicControlExtension();
+            gce->SetDisposal(dmBackground);
+        }
+        TVirtualTime time;
+        auto target = std::make_unique<TBitmap>(4, 1);
+        TGIFPainter painter(image.get(), validate, TRect{0, 0, 4, 1}, target->Canvas(),
+                            time.Clock());
+        std::vector<int> shown;
+        painter.OnAfterPaint = [&](TGIFPainter* p) {
+            shown.push_back(p->ActiveFrame());
+            target.reset();  // the window the picture was drawn on closes
+        };
+        painter.Execute();
+        EXPECT_EQ(shown, std::vector<int>{0});
+        EXPECT_TRUE(painter.Terminated());
+    }
+}
+
+TEST(GIFPainterThreads, TheThreadRunsAtThePicturesPriority) {
+    auto image = Animation({2, 2}, 0);
+    image->SetThreadPriority(tpLowest);
+    TBitmap target(4, 1);
+    // The picture hands its priority to the painters it makes.
+    TGIFPainter* made = image->InternalPaint(target.Canvas(), TRect{0, 0, 4, 1}, Async);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->Priority(), tpLowest);
+    image->PaintStop();
+
+    std::atomic<int> seen{INT32_MIN};
+    TGIFPainterClock clock;
+    // The first wait tells; a stopped painter is back at normal priority.
+    clock.Wait = [&](int64_t) {
+        int unseen = INT32_MIN;
+        seen.compare_exchange_strong(unseen, getpriority(PRIO_PROCESS, id_t(CurrentThreadId())));
+        return false;
+    };
+    auto painter = std::make_unique<TGIFPainter>(image.get(), Async, TRect{0, 0, 4, 1},
+                                                 target.Canvas(), clock);
+    painter->SetPriority(tpLowest);
+    painter->Start();
+    WaitUntil([&] { return seen != INT32_MIN; });
+    painter.reset();
+    const int base = getpriority(PRIO_PROCESS, id_t(getpid()));
+    EXPECT_EQ(seen, std::min(base + 10, 19));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "gif/GIFFormat.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Streams.h"
@@ -223,6 +224,63 @@ TEST(GIFPicture, OtherPicturesArriveThroughTheirDrawing) {
     image.SetColorReduction(reduceNone);
     EXPECT_EQ(image.Add(*bitmap), 1);
     EXPECT_EQ(image.Images().SubImages(1)->ColorMap().Count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GIFPicture, KeptInAComponentStreamOptimisedWhenAsked) {
+    struct TRestore {
+        ~TRestore() { SetOptimizeOnStreaming(false); }
+    } restore;
+    for (bool optimize : {false, true}) {
+        SCOPED_TRACE(optimize ? "optimised" : "as it is");
+        SetOptimizeOnStreaming(optimize);
+        TPicture holder;
+        {
+            TGIFImage image;
+            AddBasicColors(image);
+            AddFrame(image, 0, 0, {"11", "11"});
+            AddFrame(image, 0, 0, {"11", "11"});  // the same again: merged away
+            holder.SetGraphic(&image);
+        }
+        TMemoryStream stream;
+        {
+            TWriter writer(stream);
+            writer.WriteProperties(&holder);
+            writer.WriteListEnd();
+        }
+        auto& kept = dynamic_cast<TGIFImage&>(*holder.Graphic());
+        EXPECT_EQ(kept.Images().Count(), optimize ? 1 : 2);
+        // What was kept is the picture as it is now.
+        TMemoryStream file;
+        kept.SaveToStream(file);
+        const std::string bytes(stream.Memory(), size_t(stream.Size()));
+        EXPECT_NE(bytes.find(std::string(file.Memory(), size_t(file.Size()))), std::string::npos);
+    }
+}
+
+TEST(GIFPicture, APaletteOfItsOwnOrOfItsTables) {
+    // The global table's colours; else the first frame's own table.
+    TGIFImage image;
+    AddBasicColors(image);
+    AddFrame(image, 0, 0, {"1"});
+    EXPECT_EQ(image.Palette().size(), 5u);
+    TGIFImage local;
+    TGIFSubImage* frame = AddFrame(local, 0, 0, {"1"});
+    frame->ColorMap().Add(clRed);
+    frame->ColorMap().Add(clBlue);
+    ASSERT_EQ(local.Palette().size(), 2u);
+    EXPECT_EQ(local.Palette()[1], (TPaletteEntry{0, 0, 255, 4}));
+    // A palette given to that frame is the picture's too.
+    const TGIFPalette given = {{1, 2, 3, 0}};
+    frame->SetPalette(given);
+    EXPECT_EQ(local.Palette(), given);
+    // Without any table there is none.
+    TGIFImage bare;
+    AddFrame(bare, 0, 0, {"1"});
+    EXPECT_EQ(MessageOf([&] { bare.Palette(); }), "No global or local color table defined");
 }
 
 }  // namespace
