@@ -61,32 +61,30 @@ int MultiLineTextWidth(TTeeCanvas& canvas, std::string_view text, int& lines) {
 
 // --- Styles.
 
-TAxisLabelStyle TChartAxis::AutoLabelStyle() {
+TAxisLabelStyle TChartAxis::AutoLabelStyle() const {
     TAxisLabelStyle style = talNone;
     if (!FHost) return style;
     FHost->ForEachSeries(true, [&](TChartSeries& series) {
-        if (style == talText || !FHost->SeriesUsesAxis(series, *this)) return;
+        if (style == talText || !series.UsesAxis(this)) return;
         style = talValue;
         // Points placed along this axis that carry texts: the texts label the axis.
         const bool along = FHorizontal ? series.YMandatory() : !series.YMandatory();
-        if (along && !FHost->SeriesHasZValues(series) && HasLabelText(series)) style = talText;
+        if (along && !series.HasOwnDepth && HasLabelText(series)) style = talText;
     });
     return style;
 }
 
-TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() {
+TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() const {
     // Series that spread over depth are labelled by value; flat ones by their titles.
     TAxisLabelStyle style = talText;
     if (!Host()) return style;
     Host()->ForEachSeries(true, [&](TChartSeries& series) {
-        double low = 0, high = 0;
-        Host()->SeriesZRange(series, low, high);
-        if (Host()->SeriesHasZValues(series) || low != high) style = talValue;
+        if (series.HasOwnDepth || series.GetMinZValue() != series.GetMaxZValue()) style = talValue;
     });
     return style;
 }
 
-TAxisLabelStyle TChartAxis::EffectiveLabelStyle() {
+TAxisLabelStyle TChartAxis::EffectiveLabelStyle() const {
     return FLabels.LabelStyle == talAuto ? AutoLabelStyle() : FLabels.LabelStyle;
 }
 

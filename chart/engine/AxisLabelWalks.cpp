@@ -169,9 +169,10 @@ void TChartAxis::DrawTextLabels(bool marks) {
     std::vector<TShownSeries> shown;
     int first = -1, last = -1;
     FHost->ForEachSeries(true, [&](TChartSeries& series) {
-        if (!FHost->SeriesUsesAxis(series, *this)) return;
-        TShownSeries s{&series, -1, -1};
-        FHost->SeriesVisiblePoints(series, s.First, s.Last);
+        if (!series.UsesAxis(this)) return;
+        // The points in view of this pass: the series are drawn after their axes.
+        series.ComputeVisibleRange();
+        const TShownSeries s{&series, series.FirstInView, series.LastInView};
         shown.push_back(s);
         if (s.First != -1) first = first == -1 ? s.First : std::min(first, s.First);
         last = std::max(last, s.Last);

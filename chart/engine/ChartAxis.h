@@ -179,8 +179,8 @@ public:
     void IncDateTimeStep(bool up, double& value, int stepIndex, double increment);
 
     // --- Label texts and sizes (AxisLabelFormat.cpp).
-    virtual TAxisLabelStyle AutoLabelStyle();
-    TAxisLabelStyle EffectiveLabelStyle();
+    virtual TAxisLabelStyle AutoLabelStyle() const;
+    TAxisLabelStyle EffectiveLabelStyle() const;
     // The text of a value label: formatted, passed through the chart's OnGetAxisLabel, then
     // broken into lines with LabelsMultiLine.
     virtual std::string FormatLabel(double value);
@@ -309,6 +309,6 @@ public:
     // The chart's other depth axis, set by the chart that owns both.
     TChartDepthAxis* Partner = nullptr;
     void SetInverted(bool value) override;
-    TAxisLabelStyle AutoLabelStyle() override;
+    TAxisLabelStyle AutoLabelStyle() const override;
     static void Publish(TPublisher<TChartDepthAxis>& p);
 };
