@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/foundation/DateTimeSteps.h"
@@ -149,6 +150,16 @@ int TChartAxis::WidestLabel() {
     TTeeCanvas* canvas = FHost ? FHost->AxisCanvas() : nullptr;
     if (!canvas) return 0;
     int widest = 0, lines = 0;
+    if (!FItems->Auto()) {
+        // The user's items, each in its own font, as they are drawn.
+        for (int i = 0; i < FItems->Count(); ++i) {
+            TAxisItem& item = *FItems->Get(i);
+            canvas->UseFont(item.Font());
+            const std::string text = item.Text().empty() ? FormatLabel(item.Value()) : item.Text();
+            widest = std::max(widest, MultiLineTextWidth(*canvas, text, lines));
+        }
+        return widest;
+    }
     switch (EffectiveLabelStyle()) {
         case talValue:
             return WidestValueLabel();

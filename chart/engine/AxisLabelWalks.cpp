@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
@@ -245,5 +246,19 @@ void TChartAxis::DrawDepthSeriesTitles() {
         std::string text = FHost->SeriesLegendTitle(row);
         if (FHost->HasGetAxisLabel()) FHost->GetAxisLabel(*this, nullptr, row, text);
         DrawLabelAt(pixel, text, value);
+    }
+}
+
+void TChartAxis::WalkCustomLabels(const TItemLabelDraw& drawText) {
+    FTickPositions.clear();
+    for (int i = 0; i < FItems->Count(); ++i) {
+        TAxisItem& item = *FItems->Get(i);
+        const double value = item.Value();
+        if (value < FMinimum || value > FMaximum) continue;
+        const int pixel = PixelOfValue(value);
+        if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
+        if (!item.Visible()) continue;
+        if (FLabels.TickOnLabelsOnly) AddTick(pixel);
+        drawText(pixel, item.Text().empty() ? FormatLabel(value) : item.Text(), item, value);
     }
 }

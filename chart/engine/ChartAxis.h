@@ -21,6 +21,7 @@ inline constexpr int AxisPixelLimit = 32767;
 
 class TTeeFont;
 class TAxisGridPen;
+class TAxisItem;
 class TAxisItems;
 
 class TChartAxis : public TCollectionItem {
@@ -205,6 +206,12 @@ public:
     void DrawTextLabels(bool marks);
     // The titles of the series in their depth rows.
     void DrawDepthSeriesTitles();
+    // The user's label items (when they are not automatic) whose value lies within Minimum and
+    // Maximum: each gets its tick (only a visible one with TickOnLabelsOnly), and each visible
+    // one hands its text (its value's label when empty) to drawText with itself as the shape.
+    using TItemLabelDraw =
+        std::function<void(int pixel, const std::string& text, TAxisItem& item, double value)>;
+    void WalkCustomLabels(const TItemLabelDraw& drawText);
     // One label: its tick when TickOnLabelsOnly, then its text to the drawing.
     void DrawLabelAt(int pixel, const std::string& text, double value);
     // Pixels along the axis of this pass's ticks, in the order the walk registered them.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/AxisItems.h"
 #include "chart/foundation/DateTimeSteps.h"
 #include "platform/rtl/DateTime.h"
 #include "tests/chart/engine/LabelHostStub.h"
@@ -156,6 +157,47 @@ TEST_F(AxisPanelLabelsTest, TheDepthAxisScalesByRowsWhileItShowsSeriesTitles) {
     depth.SetLabelStyle(talValue);
     EXPECT_EQ(Chart->SeriesMinX(&depth), 0);
     EXPECT_EQ(Chart->SeriesMaxX(&depth), 0);
+}
+
+TEST_F(AxisPanelLabelsTest, UserItemsAreWalkedWithinTheLimitsAndMeasuredAsDrawn) {
+    TTestSeries* s = NewSeries();
+    for (double y : {0.0, 100.0}) s->AddY(y);
+    TChartAxis& left = *Chart->LeftAxis();
+    TAxisItems& items = left.Items();
+    items.Add(50, "half");
+    items.Add(150, "beyond");  // above the maximum
+    items.Add(20);             // no text: its value's label
+    items.Add(80, "hidden")->SetVisible(false);
+    items.Add(-1234567);  // below the minimum, and the widest label: "-1,234,567"
+    Place(left, {0, 0, 400, 200});
+
+    for (bool tickOnLabelsOnly : {true, false}) {
+        left.SetTickOnLabelsOnly(tickOnLabelsOnly);
+        std::vector<std::string> drawn;
+        left.WalkCustomLabels(
+            [&](int pixel, const std::string& text, TAxisItem& item, double value) {
+                EXPECT_EQ(pixel, left.PixelOfValue(value));
+                EXPECT_EQ(item.Value(), value);
+                drawn.push_back(text);
+            });
+        EXPECT_EQ(drawn, (std::vector<std::string>{"half", "20"}));
+        std::vector<int> ticks = {left.PixelOfValue(50), left.PixelOfValue(20)};
+        if (!tickOnLabelsOnly) ticks.push_back(left.PixelOfValue(80));
+        EXPECT_EQ(left.TickPositions(), ticks) << tickOnLabelsOnly;
+    }
+    EXPECT_EQ(left.WidestLabel(), TFixedMetricsCanvas::CharWidth * 10);
+}
+
+TEST_F(AxisPanelLabelsTest, TheLabelsOfAPassAreListedWithoutTurningAutoOff) {
+    TAxisItems& items = Chart->BottomAxis()->Items();
+    items.AddLabelOfPass(5, "five");
+    ASSERT_EQ(items.Count(), 1);
+    EXPECT_TRUE(items.Auto());
+    EXPECT_EQ(items[0]->Text(), "five");
+    EXPECT_EQ(items[0]->Value(), 5);
+    items.ClearLabelsOfPass();
+    EXPECT_EQ(items.Count(), 0);
+    EXPECT_TRUE(items.Auto());
 }
 
 }  // namespace
