@@ -39,15 +39,11 @@ public:
     // The surface label texts are measured on, with the label font selected; none: size 0.
     virtual TTeeCanvas* AxisCanvas() { return nullptr; }
     // Every series of the chart (only the active ones with activeOnly), in the chart's order.
+    // What the labels ask of one series (the axes it uses, its Z values, its points in view)
+    // the series answers itself.
     virtual void ForEachSeries(bool activeOnly, const std::function<void(TChartSeries&)>& proc);
-    virtual bool SeriesUsesAxis(TChartSeries& series, const TChartAxis& axis);
-    // The series holds Z values of its own (a 3-D series), and its smallest and largest Z.
-    virtual bool SeriesHasZValues(TChartSeries& series);
-    virtual void SeriesZRange(TChartSeries& series, double& minimum, double& maximum);
     // The widest mark text of the active series.
     virtual int MaxMarkWidthOfSeries() { return 0; }
-    // The points of the series shown in this pass (-1 and -1 for none).
-    virtual void SeriesVisiblePoints(TChartSeries& series, int& first, int& last);
     // The mark text of a point.
     virtual std::string SeriesMarkText(TChartSeries& series, int valueIndex);
     // The title of the active series drawn in depth row k, for the depth axis.

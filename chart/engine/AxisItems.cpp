@@ -60,6 +60,14 @@ TAxisItem* TAxisItems::Add(double value, const std::string& text, const TTeeFont
     return item;
 }
 
+TAxisItem* TAxisItems::AddLabelOfPass(double value, const std::string& text) {
+    FItems.push_back(std::make_unique<TAxisItem>(Chart(), this));
+    TAxisItem* item = FItems.back().get();
+    item->FValue = value;
+    item->FText = text;
+    return item;
+}
+
 void TAxisItems::Clear() {
     FItems.clear();
     if (TCustomTeePanel* chart = Chart()) chart->Invalidate();

@@ -24,6 +24,7 @@ public:
     void SetValue(double value);
 
 private:
+    friend class TAxisItems;  // the labels of a pass are listed without repainting
     TAxisItems* FItems;
     std::string FText;
     double FValue = 0;
@@ -50,6 +51,10 @@ public:
     TAxisItem* Add(double value, const std::string& text, const TTeeFont* font);
     // Frees every item and repaints; Auto keeps its value.
     void Clear();
+    // While Auto is on, the items list the labels of the last drawing pass: emptied at its start
+    // and filled label by label, without repainting and with Auto left on.
+    void ClearLabelsOfPass() { FItems.clear(); }
+    TAxisItem* AddLabelOfPass(double value, const std::string& text);
     // The format, and the items when source has its own.
     void CopyFrom(const TAxisItems& source);
 

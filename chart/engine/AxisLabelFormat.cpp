@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/foundation/DateTimeSteps.h"
@@ -61,32 +62,30 @@ int MultiLineTextWidth(TTeeCanvas& canvas, std::string_view text, int& lines) {
 
 // --- Styles.
 
-TAxisLabelStyle TChartAxis::AutoLabelStyle() {
+TAxisLabelStyle TChartAxis::AutoLabelStyle() const {
     TAxisLabelStyle style = talNone;
     if (!FHost) return style;
     FHost->ForEachSeries(true, [&](TChartSeries& series) {
-        if (style == talText || !FHost->SeriesUsesAxis(series, *this)) return;
+        if (style == talText || !series.UsesAxis(this)) return;
         style = talValue;
         // Points placed along this axis that carry texts: the texts label the axis.
         const bool along = FHorizontal ? series.YMandatory() : !series.YMandatory();
-        if (along && !FHost->SeriesHasZValues(series) && HasLabelText(series)) style = talText;
+        if (along && !series.HasOwnDepth && HasLabelText(series)) style = talText;
     });
     return style;
 }
 
-TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() {
+TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() const {
     // Series that spread over depth are labelled by value; flat ones by their titles.
     TAxisLabelStyle style = talText;
     if (!Host()) return style;
     Host()->ForEachSeries(true, [&](TChartSeries& series) {
-        double low = 0, high = 0;
-        Host()->SeriesZRange(series, low, high);
-        if (Host()->SeriesHasZValues(series) || low != high) style = talValue;
+        if (series.HasOwnDepth || series.GetMinZValue() != series.GetMaxZValue()) style = talValue;
     });
     return style;
 }
 
-TAxisLabelStyle TChartAxis::EffectiveLabelStyle() {
+TAxisLabelStyle TChartAxis::EffectiveLabelStyle() const {
     return FLabels.LabelStyle == talAuto ? AutoLabelStyle() : FLabels.LabelStyle;
 }
 
@@ -151,6 +150,16 @@ int TChartAxis::WidestLabel() {
     TTeeCanvas* canvas = FHost ? FHost->AxisCanvas() : nullptr;
     if (!canvas) return 0;
     int widest = 0, lines = 0;
+    if (!FItems->Auto()) {
+        // The user's items, each in its own font, as they are drawn.
+        for (int i = 0; i < FItems->Count(); ++i) {
+            TAxisItem& item = *FItems->Get(i);
+            canvas->UseFont(item.Font());
+            const std::string text = item.Text().empty() ? FormatLabel(item.Value()) : item.Text();
+            widest = std::max(widest, MultiLineTextWidth(*canvas, text, lines));
+        }
+        return widest;
+    }
     switch (EffectiveLabelStyle()) {
         case talValue:
             return WidestValueLabel();

@@ -80,7 +80,7 @@ double TChartAxis::NumericIncrementForLabelCount(int labelCount, double incremen
             bool fewPoints = false;
             FHost->ForEachSeries(true, [&](TChartSeries& series) {
                 const bool along = FHorizontal ? series.YMandatory() : !series.YMandatory();
-                if (along && series.Count() <= labelCount && FHost->SeriesUsesAxis(series, *this))
+                if (along && series.Count() <= labelCount && series.UsesAxis(this))
                     fewPoints = true;
             });
             if (fewPoints) step = std::max(step, 1.0);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
@@ -167,9 +168,10 @@ void TChartAxis::DrawTextLabels(bool marks) {
     std::vector<TShownSeries> shown;
     int first = -1, last = -1;
     FHost->ForEachSeries(true, [&](TChartSeries& series) {
-        if (!FHost->SeriesUsesAxis(series, *this)) return;
-        TShownSeries s{&series, -1, -1};
-        FHost->SeriesVisiblePoints(series, s.First, s.Last);
+        if (!series.UsesAxis(this)) return;
+        // The points in view of this pass: the series are drawn after their axes.
+        series.ComputeVisibleRange();
+        const TShownSeries s{&series, series.FirstInView, series.LastInView};
         shown.push_back(s);
         if (s.First != -1) first = first == -1 ? s.First : std::min(first, s.First);
         last = std::max(last, s.Last);
@@ -242,5 +244,19 @@ void TChartAxis::DrawDepthSeriesTitles() {
         std::string text = FHost->SeriesLegendTitle(row);
         if (FHost->HasGetAxisLabel()) FHost->GetAxisLabel(*this, nullptr, row, text);
         DrawLabelAt(pixel, text, value);
+    }
+}
+
+void TChartAxis::WalkCustomLabels(const TItemLabelDraw& drawText) {
+    FTickPositions.clear();
+    for (int i = 0; i < FItems->Count(); ++i) {
+        TAxisItem& item = *FItems->Get(i);
+        const double value = item.Value();
+        if (value < FMinimum || value > FMaximum) continue;
+        const int pixel = PixelOfValue(value);
+        if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
+        if (!item.Visible()) continue;
+        if (FLabels.TickOnLabelsOnly) AddTick(pixel);
+        drawText(pixel, item.Text().empty() ? FormatLabel(value) : item.Text(), item, value);
     }
 }

@@ -7,6 +7,7 @@
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
 #include "chart/engine/SeriesGroups.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
 #include "platform/classes/Reader.h"
@@ -135,9 +136,30 @@ bool TCustomAxisPanel::AxisShowsDateTime(const TChartAxis& axis) {
     return axis.Horizontal() ? s->XValues().DateTime() : s->YValues().DateTime();
 }
 
-// The label routines compute an increment from the labels' sizes; until the axis has them, the
-// increment is the one the user set.
-double TCustomAxisPanel::AxisLabelIncrement(TChartAxis& axis) { return axis.Increment(); }
+double TCustomAxisPanel::AxisLabelIncrement(TChartAxis& axis) {
+    return axis.ComputeLabelIncrement();
+}
+
+TTeeCanvas* TCustomAxisPanel::AxisCanvas() { return Canvas3D(); }
+
+void TCustomAxisPanel::ForEachSeries(bool activeOnly,
+                                     const std::function<void(TChartSeries&)>& proc) {
+    for (TChartSeries* s : *FSeriesList)
+        if (!activeOnly || s->Active()) proc(*s);
+}
+
+void TCustomAxisPanel::GetAxisLabel(TChartAxis& axis, TChartSeries* series, int valueIndex,
+                                    std::string& text) {
+    if (OnGetAxisLabel) OnGetAxisLabel(axis, series, valueIndex, text);
+}
+
+void TCustomAxisPanel::GetNextAxisLabel(TChartAxis& axis, int labelIndex, double& value,
+                                        bool& stop) {
+    if (OnGetNextAxisLabel)
+        OnGetNextAxisLabel(axis, labelIndex, value, stop);
+    else
+        stop = true;
+}
 
 void TCustomAxisPanel::AxisDestroying(TChartAxis& axis) {
     if (!FAxes) return;

@@ -29,6 +29,14 @@ class TChartPen;
 class TSeriesGroups;
 
 using TSeriesNotifyChartEvent = std::function<void(TCustomAxisPanel& sender, TChartSeries* series)>;
+// May change the text of any label: series none and valueIndex -1 for value labels, the point's
+// series and index for point and mark labels, series none and the depth row for series titles.
+using TAxisOnGetLabel = std::function<void(TChartAxis& sender, TChartSeries* series, int valueIndex,
+                                           std::string& labelText)>;
+// Supplies the value of label labelIndex (from 0) itself; stop ends the labels (a stop at the
+// first leaves the axis its own labels).
+using TAxisOnGetNextLabel =
+    std::function<void(TChartAxis& sender, int labelIndex, double& labelValue, bool& stop)>;
 
 class TCustomAxisPanel : public TCustomTeePanelExtended, public TAxisHost {
     KV_DECLARE_CLASS(TCustomAxisPanel, TCustomTeePanelExtended)
@@ -97,8 +105,6 @@ public:
     // The title on one line, else the name, else "Series" and the place in the chart from 1.
     std::string SeriesTitleText(const TChartSeries* series) const;
     std::string SeriesNameOrNumber(const TChartSeries* series) const;
-    // The widest line of text (lines end at #13) and the number of lines.
-    int MultiLineTextWidth(const std::string& text, int& lines);
 
     // --- Axes and series.
     bool IsAxisShown(const TChartAxis* axis) const;
@@ -185,6 +191,8 @@ public:
     TNotifyEvent OnBeforeDrawChart;
     TNotifyEvent OnBeforeDrawSeries;
     TNotifyEvent OnPageChange;
+    TAxisOnGetLabel OnGetAxisLabel;
+    TAxisOnGetNextLabel OnGetNextAxisLabel;
 
     // --- What the axes ask of the chart.
     bool AxisLoading() const override;
@@ -197,6 +205,17 @@ public:
     bool AxisShowsDateTime(const TChartAxis& axis) override;
     double AxisLabelIncrement(TChartAxis& axis) override;
     void AxisDestroying(TChartAxis& axis) override;
+    // What the labels ask: the chart's surface and series, its label events.
+    TTeeCanvas* AxisCanvas() override;
+    void ForEachSeries(bool activeOnly, const std::function<void(TChartSeries&)>& proc) override;
+    std::string SeriesLegendTitle(int depthRow) override {
+        return SeriesLegendTitle(depthRow, true);
+    }
+    bool HasGetAxisLabel() override { return bool(OnGetAxisLabel); }
+    void GetAxisLabel(TChartAxis& axis, TChartSeries* series, int valueIndex,
+                      std::string& text) override;
+    bool HasGetNextAxisLabel() override { return bool(OnGetNextAxisLabel); }
+    void GetNextAxisLabel(TChartAxis& axis, int labelIndex, double& value, bool& stop) override;
 
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
     void Assign(const TPersistent* source) override;
@@ -208,9 +227,6 @@ protected:
     void MouseLeave() override;
     // The current page read from a stream is limited to the pages there are.
     void Loaded() override;
-    // The depth axis scales by values (series with depth values of their own) rather than by
-    // depth rows.
-    virtual bool DepthAxisShowsValues(const TChartAxis& axis) const;
 
 private:
     double Extreme(bool isMin, bool isX, const TChartAxis* axis);

@@ -55,14 +55,11 @@ void TCustomAxisPanel::CustomAxesFollowMaster(TChartAxis* master, double minimum
 
 // --- Extremes.
 
-bool TCustomAxisPanel::DepthAxisShowsValues(const TChartAxis&) const {
-    return std::any_of(FSeriesList->begin(), FSeriesList->end(),
-                       [](const TChartSeries* s) { return s->Active() && s->HasOwnDepth; });
-}
-
 double TCustomAxisPanel::Extreme(bool isMin, bool isX, const TChartAxis* axis) {
     if (axis->IsDepthAxis) {
-        if (!DepthAxisShowsValues(*axis)) return isMin ? -0.5 : DepthRowCount + 0.5;
+        // A depth axis labelled by values (series spread over depth) scales by the Z values;
+        // one showing series titles by the depth rows.
+        if (axis->EffectiveLabelStyle() != talValue) return isMin ? -0.5 : DepthRowCount + 0.5;
         bool any = false;
         double result = 0;
         for (TChartSeries* s : *FSeriesList) {

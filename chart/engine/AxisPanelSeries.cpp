@@ -2,6 +2,7 @@
 // colours, and the tools' chart events.
 #include <algorithm>
 
+#include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
@@ -108,7 +109,7 @@ int TCustomAxisPanel::WidestPointLabel() {
     for (const TChartSeries* s : *FSeriesList)
         for (int i = 0; i < s->Labels().Count(); ++i) {
             int lines = 0;
-            result = std::max(result, MultiLineTextWidth(s->PointLabel(i), lines));
+            result = std::max(result, MultiLineTextWidth(*Canvas3D(), s->PointLabel(i), lines));
         }
     return result;
 }
@@ -140,20 +141,6 @@ std::string TCustomAxisPanel::SeriesNameOrNumber(const TChartSeries* series) con
     if (TCustomAxisPanel* chart = series->ParentChart())
         return TxtSeries + std::to_string(chart->FSeriesList->IndexOf(series) + 1);
     return {};
-}
-
-int TCustomAxisPanel::MultiLineTextWidth(const std::string& text, int& lines) {
-    lines = 0;
-    int widest = 0;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\r', start);
-        if (end == std::string::npos) end = text.size();
-        widest = std::max(widest, Canvas3D()->MeasureTextWidth(text.substr(start, end - start)));
-        ++lines;
-        start = end + 1;
-    }
-    return widest;
 }
 
 // --- Colours.

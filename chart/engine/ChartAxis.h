@@ -22,6 +22,7 @@ inline constexpr int AxisPixelLimit = 32767;
 
 class TTeeFont;
 class TAxisGridPen;
+class TAxisItem;
 class TAxisItems;
 
 class TChartAxis : public TCollectionItem {
@@ -180,8 +181,8 @@ public:
     void IncDateTimeStep(bool up, double& value, int stepIndex, double increment);
 
     // --- Label texts and sizes (AxisLabelFormat.cpp).
-    virtual TAxisLabelStyle AutoLabelStyle();
-    TAxisLabelStyle EffectiveLabelStyle();
+    virtual TAxisLabelStyle AutoLabelStyle() const;
+    TAxisLabelStyle EffectiveLabelStyle() const;
     // The text of a value label: formatted, passed through the chart's OnGetAxisLabel, then
     // broken into lines with LabelsMultiLine.
     virtual std::string FormatLabel(double value);
@@ -206,6 +207,12 @@ public:
     void DrawTextLabels(bool marks);
     // The titles of the series in their depth rows.
     void DrawDepthSeriesTitles();
+    // The user's label items (when they are not automatic) whose value lies within Minimum and
+    // Maximum: each gets its tick (only a visible one with TickOnLabelsOnly), and each visible
+    // one hands its text (its value's label when empty) to drawText with itself as the shape.
+    using TItemLabelDraw =
+        std::function<void(int pixel, const std::string& text, TAxisItem& item, double value)>;
+    void WalkCustomLabels(const TItemLabelDraw& drawText);
     // One label: its tick when TickOnLabelsOnly, then its text to the drawing.
     void DrawLabelAt(int pixel, const std::string& text, double value);
     // Pixels along the axis of this pass's ticks, in the order the walk registered them.
@@ -420,6 +427,6 @@ public:
     // The chart's other depth axis, set by the chart that owns both.
     TChartDepthAxis* Partner = nullptr;
     void SetInverted(bool value) override;
-    TAxisLabelStyle AutoLabelStyle() override;
+    TAxisLabelStyle AutoLabelStyle() const override;
     static void Publish(TPublisher<TChartDepthAxis>& p);
 };

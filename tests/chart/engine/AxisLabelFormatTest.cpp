@@ -139,7 +139,7 @@ TEST_F(AxisLabelFormatTest, AutoLabelStyleFromTheSeriesOnTheAxis) {
             e.Series->AddXYPoint(1, 1);
             e.Series->AddXYPoint(2, 2, c.Label ? "two" : "");
             e.UsesAxis = c.Uses;
-            e.HasZValues = c.ZValues;
+            e.Series->HasOwnDepth = c.ZValues;
             e.Series->SetActive(c.Active);
             if (c.XMandatory) e.Series->MakeXMandatory();
         }
@@ -158,7 +158,7 @@ TEST_F(AxisLabelFormatTest, DepthAxisShowsTitlesUnlessSeriesSpreadOverDepth) {
     flat.MaxZ = 2;
     EXPECT_EQ(depth.AutoLabelStyle(), talValue);
     flat.MaxZ = 0;
-    flat.HasZValues = true;
+    flat.Series->HasOwnDepth = true;
     EXPECT_EQ(depth.AutoLabelStyle(), talValue);
 }
 

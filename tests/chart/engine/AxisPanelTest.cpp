@@ -116,20 +116,12 @@ TEST_F(AxisPanelTest, TitlesNamesAndNumbers) {
     EXPECT_EQ(Chart->Events.back(), "series 5");
 }
 
-TEST_F(AxisPanelTest, MultiLineTextsAreAsWideAsTheirWidestLine) {
-    struct {
-        const char* text;
-        int lines;
-    } cases[] = {{"", 0}, {"ab", 1}, {"ab\r", 1}, {"ab\r\rx", 3}, {"\rab", 2}};
-    const int width = Chart->Canvas3D()->MeasureTextWidth("ab");
-    for (auto c : cases) {
-        int lines = -1;
-        const int w = Chart->MultiLineTextWidth(c.text, lines);
-        EXPECT_EQ(lines, c.lines) << c.text;
-        EXPECT_EQ(w, c.lines ? width : 0) << c.text;
-    }
-    auto* s = NewSeries();
-    s->AddY(1, "ab\rx");
+TEST_F(AxisPanelTest, WidestPointLabelIsItsWidestLineOnTheChartsSurface) {
+    const int width = Chart->Canvas3D()->MeasureTextWidth("abc");
+    NewSeries()->AddY(1, "abc\rx");
+    auto* hidden = NewSeries();
+    hidden->AddY(1, "ab");
+    hidden->SetActive(false);
     EXPECT_EQ(Chart->WidestPointLabel(), width);
 }
 

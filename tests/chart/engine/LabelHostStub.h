@@ -22,11 +22,28 @@ public:
 
 class TLabelHostStub : public TAxisHostStub {
 public:
-    // A series the stub reports, with the facts the axis asks about it.
+    struct TSeriesEntry;
+    // A series without a chart that answers the axis from its entry's facts.
+    class TStubSeries : public TChartSeries {
+    public:
+        explicit TStubSeries(const TSeriesEntry& entry) : TChartSeries(nullptr), FEntry(entry) {}
+        bool UsesAxis(const TChartAxis*) const override { return FEntry.UsesAxis; }
+        double GetMinZValue() override { return FEntry.MinZ; }
+        double GetMaxZValue() override { return FEntry.MaxZ; }
+        void ComputeVisibleRange() override {
+            TChartSeries::ComputeVisibleRange();
+            if (FEntry.First != -2) FirstInView = FEntry.First;
+            if (FEntry.Last != -2) LastInView = FEntry.Last;
+        }
+
+    private:
+        const TSeriesEntry& FEntry;
+    };
+    // A series the stub reports, with the facts the axis asks about it (a series with Z values
+    // of its own sets its HasOwnDepth).
     struct TSeriesEntry {
         std::unique_ptr<TChartSeries> Series;
         bool UsesAxis = true;
-        bool HasZValues = false;
         double MinZ = 0, MaxZ = 0;
         // The points shown in this pass; -2 for all of them.
         int First = -2, Last = -2;
@@ -41,8 +58,9 @@ public:
     TLabelHostStub() : Surface(20, 20) {}
 
     TSeriesEntry& AddSeries() {
-        Series.push_back({std::make_unique<TChartSeries>(nullptr)});
-        return Series.back();
+        TSeriesEntry& entry = Series.emplace_back();
+        entry.Series = std::make_unique<TStubSeries>(entry);
+        return entry;
     }
 
     TTeeCanvas* AxisCanvas() override { return &Surface.Surface; }
@@ -50,20 +68,7 @@ public:
         for (TSeriesEntry& e : Series)
             if (!activeOnly || e.Series->Active()) proc(*e.Series);
     }
-    bool SeriesUsesAxis(TChartSeries& series, const TChartAxis&) override {
-        return Entry(series).UsesAxis;
-    }
-    bool SeriesHasZValues(TChartSeries& series) override { return Entry(series).HasZValues; }
-    void SeriesZRange(TChartSeries& series, double& minimum, double& maximum) override {
-        minimum = Entry(series).MinZ;
-        maximum = Entry(series).MaxZ;
-    }
     int MaxMarkWidthOfSeries() override { return MarkWidth; }
-    void SeriesVisiblePoints(TChartSeries& series, int& first, int& last) override {
-        TAxisHost::SeriesVisiblePoints(series, first, last);
-        if (Entry(series).First != -2) first = Entry(series).First;
-        if (Entry(series).Last != -2) last = Entry(series).Last;
-    }
     std::string SeriesMarkText(TChartSeries& series, int valueIndex) override {
         return "m" + std::to_string(valueIndex) +
                (&series == Series.front().Series.get() ? "a" : "b");
@@ -91,11 +96,4 @@ public:
     std::function<void(int labelIndex, double& value, bool& stop)> OnGetNextAxisLabel;
     // Separators and formats of the default settings, whatever the machine's locale.
     TFormatSettingsGuard PinnedFormats{TFormatSettings{}};
-
-private:
-    TSeriesEntry& Entry(TChartSeries& series) {
-        for (TSeriesEntry& e : Series)
-            if (e.Series.get() == &series) return e;
-        throw std::logic_error("series unknown to the stub");
-    }
 };
