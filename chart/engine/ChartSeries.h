@@ -28,6 +28,7 @@ KV_EXCEPTION_CLASS(ChartException, Exception)
 
 class TChartAxis;
 class TChartSeries;
+class TSeriesMarks;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -75,6 +76,9 @@ public:
     const TLabelsList& Labels() const { return FLabels; }
     TChartValueLists& ValueLists() override { return FValueLists; }
     int Count() const { return FX->Count(); }
+    // The point marks; their positions and items follow deleted and cleared points.
+    TSeriesMarks* Marks() const { return FMarks.get(); }
+    void SetMarks(const TSeriesMarks* value);
 
     // --- Published settings.
     void SetActive(bool value) override;
@@ -311,6 +315,7 @@ private:
     TChartValueList* FX;
     TChartValueList* FY;
     TLabelsList FLabels;
+    std::unique_ptr<TSeriesMarks> FMarks;
     std::unique_ptr<std::vector<TColor>> FColors;
     TColor FColor = clDefault;
     TColor FDefaultSeriesColor = clDefault;
