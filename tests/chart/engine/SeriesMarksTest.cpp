@@ -307,3 +307,36 @@ TEST_F(SeriesMarksTest, DrawMarkDrawsBoxThenTextLines) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SeriesMarksTest, DrawMarkWithArrowSymbolAndAngle) {
+    Chart->ReplaceCanvas(std::make_unique<TRecordingCanvas3D>());
+    auto& canvas = static_cast<TRecordingCanvas3D&>(*Chart->Canvas3D());
+    Marks.Shadow()->SetVisible(false);
+    Marks.Margins()->SetUnits(maPixels);
+    Marks.Margins()->ComputePixels(0, 0, 0);
+    Marks.Callout();  // its arrow is visible: the line comes first
+    Marks.Symbol()->SetVisible(true);
+    Marks.Symbol()->Shadow()->SetVisible(false);
+    Marks.SetFontSeriesColor(true);
+    Marks.SetAngle(90);
+    TSeriesMarkPosition p = Box(10, 20, 60, 40);
+    Marks.DrawMark(Marks, clRed, p, "one");
+    std::vector<std::string> ops;
+    for (const auto& call : canvas.Calls()) ops.push_back(call.Op);
+    EXPECT_EQ(ops, (std::vector<std::string>{"MoveTo", "LineTo", "Polygon", "Polygon", "Text"}));
+    EXPECT_EQ(canvas.Calls()[0].Args, (std::vector<int>{p.ArrowFrom.X, p.ArrowFrom.Y}));
+    EXPECT_EQ(canvas.Calls()[1].Args, (std::vector<int>{p.ArrowTo.X, p.ArrowTo.Y}));
+    EXPECT_EQ(canvas.Calls()[3].BrushColor, clRed);  // the symbol takes the point's colour
+    // The text box starts after the symbol; the line turns about the centre of the text area.
+    const int h = canvas.MeasureLineHeight();
+    const int symbolWidth = h - 1 - 4;
+    const int xc = (10 + 2 + symbolWidth + 4 + 20 + 70 - 20) / 2;
+    const int yc = (20 + 5 + 60 - 5) / 2;
+    const int d = yc - 60 - 5;
+    EXPECT_EQ(canvas.Calls()[4].Args, (std::vector<int>{xc + d + 1, yc}));
+    EXPECT_EQ(canvas.Font()->Color(), clRed);
+}
+
+}  // namespace

@@ -71,18 +71,28 @@ TEST(SeriesPointer, FlatGeometryOfEveryStyle) {
          100,
          50,
          4,
-         {{"MoveTo", {100, 46}}, {"LineTo", {100, 55}}, {"MoveTo", {96, 50}}, {"LineTo", {105, 50}}}},
+         {{"MoveTo", {100, 46}},
+          {"LineTo", {100, 55}},
+          {"MoveTo", {96, 50}},
+          {"LineTo", {105, 50}}}},
         {psDiagCross,
          100,
          50,
          4,
-         {{"MoveTo", {96, 46}}, {"LineTo", {105, 55}}, {"MoveTo", {104, 46}}, {"LineTo", {95, 55}}}},
+         {{"MoveTo", {96, 46}},
+          {"LineTo", {105, 55}},
+          {"MoveTo", {104, 46}},
+          {"LineTo", {95, 55}}}},
         {psDiamond, 100, 50, 4, {{"Polygon", {96, 50, 100, 46, 104, 50, 100, 54}}}},
         {psSmallDot, 100, 50, 4, {{"Pixel", {100, 50, int(clRed)}}}},
         {psNothing, 100, 50, 4, {}},
         {psLeftTriangle, 100, 50, 4, {{"Polygon", {96, 50, 104, 54, 104, 46}}}},
         {psRightTriangle, 100, 50, 4, {{"Polygon", {104, 50, 96, 54, 96, 46}}}},
-        {psHexagon, 100, 50, 5, {{"Polygon", {100, 45, 104, 48, 104, 52, 100, 55, 96, 52, 96, 48}}}},
+        {psHexagon,
+         100,
+         50,
+         5,
+         {{"Polygon", {100, 45, 104, 48, 104, 52, 100, 55, 96, 52, 96, 48}}}},
     };
     TSeriesPointer pointer;
     for (const auto& c : cases) {
@@ -105,8 +115,11 @@ TEST(SeriesPointer, ShadowOnlyUnderRectangleCircleAndHexagon) {
         TSeriesPointerStyle style;
         size_t shapeCalls;
         bool shadowed;
-    } cases[] = {{psRectangle, 1, true}, {psCircle, 1, true},    {psHexagon, 1, true},
-                 {psDiamond, 1, false},  {psNothing, 0, false}};
+    } cases[] = {{psRectangle, 1, true},
+                 {psCircle, 1, true},
+                 {psHexagon, 1, true},
+                 {psDiamond, 1, false},
+                 {psNothing, 0, false}};
     for (auto c : cases) {
         const auto calls = Drawn(pointer, 50, 50, 4, 4, c.style);
         EXPECT_EQ(calls.size() > c.shapeCalls, c.shadowed) << int(c.style);
@@ -224,7 +237,8 @@ TEST(Callout, LineThenPointerOrArrowAlone) {
     callout.Draw(clLime, TPoint{10, 10}, TPoint{0, 0}, TPoint{50, 40}, 0, false);
     EXPECT_TRUE(canvas.Calls().empty());
     ASSERT_EQ(canvas.Solids.size(), 1u);
-    EXPECT_EQ(canvas.Solids[0], (TSolidsRecorder::TSolid{"Arrow", {0, 50, 40, 10, 10, 8, 8, 0, 50}}));
+    EXPECT_EQ(canvas.Solids[0],
+              (TSolidsRecorder::TSolid{"Arrow", {0, 50, 40, 10, 10, 8, 8, 0, 50}}));
 }
 
 // A component that publishes a pointer and a marks callout, as series do.
