@@ -156,6 +156,8 @@ public:
     // Moves position up (or down) off every box of the points first .. current - 1.
     void AntiOverlap(int first, int current, TSeriesMarkPosition& position);
     void OffsetByCallout(TSeriesMarkPosition& position);
+    // The widest line of the point's mark text in the chart's current font.
+    int TextWidth(int index);
     // Where the box's left-top lands: moved with the projection of the arrow end when the
     // chart is 3-D and its surface draws text flat.
     TPoint ProjectedLeftTop(TPoint arrowTo, TPoint leftTop);

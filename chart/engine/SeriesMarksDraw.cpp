@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "chart/engine/AxisPanel.h"
 #include "chart/engine/Callout.h"
+#include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesMarksSymbol.h"
 #include "chart/foundation/Canvas3D.h"
@@ -134,6 +136,12 @@ void TSeriesMarks::DrawText(TCanvas3D& canvas, TTeeCustomShape& format, const TR
         }
     }
     canvas.SetTextAlignment(TextAlignLeft);
+}
+
+int TSeriesMarks::TextWidth(int index) {
+    if (!FSeries || !FSeries->ParentChart()) return 0;
+    int lines = 0;
+    return FSeries->ParentChart()->MultiLineTextWidth(FSeries->ValueMarkText(index), lines);
 }
 
 int TSeriesMarks::MarkAtPoint(int x, int y) {
