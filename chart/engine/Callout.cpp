@@ -17,7 +17,7 @@ const TEnumInfo& ArrowHeadStyleNames() {
 // --- Callout.
 
 TCallout::TCallout(TChartSeries* series)
-    : TSeriesPointer(series), FArrow(std::make_unique<TWhitePen>([this](TObject*) { Repaint(); })) {
+    : TSeriesPointer(series), FArrow(std::make_unique<TWhitePen>([this](TObject*) { Changed(); })) {
     FullGradient = true;
     SetDraw3D(false);
     Brush()->SetColor(clBlack);
@@ -27,13 +27,13 @@ TCallout::~TCallout() = default;
 void TCallout::SetArrow(const TWhitePen* value) { FArrow->Assign(value); }
 
 void TCallout::SetArrowHead(TArrowHeadStyle value) {
-    if (AssignIfChanged(FArrowHead, value)) Repaint();
+    if (AssignIfChanged(FArrowHead, value)) Changed();
 }
 void TCallout::SetArrowHeadSize(int value) {
-    if (AssignIfChanged(FArrowHeadSize, value)) Repaint();
+    if (AssignIfChanged(FArrowHeadSize, value)) Changed();
 }
 void TCallout::SetDistance(int value) {
-    if (AssignIfChanged(FDistance, value)) Repaint();
+    if (AssignIfChanged(FDistance, value)) Changed();
 }
 
 void TCallout::Draw(TColor lineColor, TPoint tip, TPoint elbow, TPoint start, int z,
@@ -98,10 +98,7 @@ TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) { FVisible
 
 void TMarksCallout::SetLength(int value) {
     if (!AssignIfChanged(FLength, value)) return;
-    if (FSeries)
-        FSeries->RepaintChart();
-    else
-        Repaint();
+    Changed();
 }
 
 void TMarksCallout::OffsetPosition(TSeriesMarkPosition& position) const {

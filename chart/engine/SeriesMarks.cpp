@@ -167,6 +167,8 @@ void TSeriesMarks::SetParentChart(TCustomTeePanel* value) {
     TTeeCustomShape::SetParentChart(value);
     if (FCallout) FCallout->SetParentChart(value);
     if (FSymbol) FSymbol->SetParentChart(value);
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (TMarksItem* item = FItems.Item(i)) item->SetParentChart(value);
 }
 
 TMarksItem& TSeriesMarks::Item(int index) {

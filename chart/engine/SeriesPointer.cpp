@@ -21,9 +21,11 @@ const TEnumInfo& SeriesPointerStyleNames() {
 
 TSeriesPointer::TSeriesPointer(TChartSeries* series)
     : FSeries(series),
-      FGradient(std::make_unique<TTeeGradient>([this](TObject*) { Repaint(); })),
-      FShadow(std::make_unique<TTeeShadow>([this](TObject*) { Repaint(); })) {
-    if (series) FParentChart = series->ParentChart();
+      FGradient(std::make_unique<TTeeGradient>([this](TObject*) { Changed(); })),
+      FShadow(std::make_unique<TTeeShadow>([this](TObject*) { Changed(); })) {
+    // The series' chart is looked up at each change: the series may move to another chart.
+    FPen->OnChange = [this](TObject*) { Changed(); };
+    Brush()->OnChange = [this](TObject*) { Changed(); };
     FShadow->SetDefaults(clBlack, 3);
     TNotifyEvent quiet = std::move(FShadow->OnChange);
     FShadow->SetVisible(false);
@@ -36,12 +38,16 @@ TCustomTeePanel* TSeriesPointer::Chart() const {
     return FParentChart;
 }
 
+void TSeriesPointer::Changed() {
+    if (TCustomTeePanel* chart = Chart()) chart->Invalidate();
+}
+
 int TSeriesPointer::FrontDepth() const { return FSeries ? FSeries->FrontDepth : 0; }
 int TSeriesPointer::MidDepth() const { return FSeries ? FSeries->MidDepth : 0; }
 int TSeriesPointer::BackDepth() const { return FSeries ? FSeries->BackDepth : 0; }
 
 void TSeriesPointer::ChangeBool(bool& field, bool value) {
-    if (AssignIfChanged(field, value)) Repaint();
+    if (AssignIfChanged(field, value)) Changed();
 }
 
 void TSeriesPointer::SetGradient(const TTeeGradient* value) { FGradient->Assign(value); }
@@ -49,12 +55,12 @@ void TSeriesPointer::SetShadow(const TTeeShadow* value) { FShadow->Assign(value)
 
 void TSeriesPointer::SetHorizSize(int value) {
     if (value <= 0) throw ChartException(TxtPointerSizeMustBeGreaterThan);
-    if (AssignIfChanged(FHorizSize, value)) Repaint();
+    if (AssignIfChanged(FHorizSize, value)) Changed();
 }
 
 void TSeriesPointer::SetVertSize(int value) {
     if (value <= 0) throw ChartException(TxtPointerSizeMustBeGreaterThan);
-    if (AssignIfChanged(FVertSize, value)) Repaint();
+    if (AssignIfChanged(FVertSize, value)) Changed();
 }
 
 void TSeriesPointer::SetSize(int value) {
@@ -63,11 +69,11 @@ void TSeriesPointer::SetSize(int value) {
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
-    if (AssignIfChanged(FStyle, value)) Repaint();
+    if (AssignIfChanged(FStyle, value)) Changed();
 }
 
 void TSeriesPointer::SetTransparency(int value) {
-    if (AssignIfChanged(FTransparency, value)) Repaint();
+    if (AssignIfChanged(FTransparency, value)) Changed();
 }
 
 TColor TSeriesPointer::BrushColor() const { return Brush()->Color(); }

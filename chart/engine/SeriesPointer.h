@@ -89,6 +89,8 @@ public:
     static void Publish(TPublisher<TSeriesPointer>& p);
 
 protected:
+    // Repaints the chart drawn on.
+    void Changed();
     void ChangeBool(bool& field, bool value);
     int FrontDepth() const;
     int MidDepth() const;

@@ -340,3 +340,24 @@ TEST_F(SeriesMarksTest, DrawMarkWithArrowSymbolAndAngle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SeriesMarksTest, MarkPartsFollowTheSeriesToAnotherChart) {
+    TMarksItem& item = Marks.Item(0);
+    Marks.Symbol();
+    Marks.Callout();
+    auto* other = new TTestChart(&Form);
+    Series->SetParentChart(other);
+    delete Chart;  // nothing of the marks may still point at it
+    for (const TTeeCustomShapeBrushPen* part :
+         {static_cast<const TTeeCustomShapeBrushPen*>(&Marks),
+          static_cast<const TTeeCustomShapeBrushPen*>(&item),
+          static_cast<const TTeeCustomShapeBrushPen*>(Marks.SymbolIfAny()),
+          static_cast<const TTeeCustomShapeBrushPen*>(Marks.CalloutIfAny())})
+        EXPECT_EQ(part->ParentChart(), other);
+    EXPECT_EQ(Marks.CalloutIfAny()->Chart(), other);
+    item.SetColor(clRed);
+}
+
+}  // namespace
