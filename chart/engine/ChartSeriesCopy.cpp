@@ -77,6 +77,10 @@ void TChartSeries::Assign(const TPersistent* source) {
     DataEnteredByHand = other->DataEnteredByHand;
     // The program has no design state, so a series without data sources always hands its
     // points over.
-    CopyValuesFrom(*other);
+    {
+        // The per-point mark looks copied with the settings belong to the points copied now.
+        TMarksItemsHold keepItems(FMarks->Items());
+        CopyValuesFrom(*other);
+    }
     RefreshFromSource();
 }

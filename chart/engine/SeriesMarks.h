@@ -76,6 +76,22 @@ private:
     std::vector<std::unique_ptr<TMarksItem>> FItems;
 };
 
+// Keeps the per-point looks through a clearing of the points, for a scope (a series copying
+// another one's marks and then its points).
+class TMarksItemsHold {
+public:
+    explicit TMarksItemsHold(TMarksItems& items) : FItems(items), FSaved(items.LoadedFromStream) {
+        items.LoadedFromStream = true;
+    }
+    ~TMarksItemsHold() { FItems.LoadedFromStream = FSaved; }
+    TMarksItemsHold(const TMarksItemsHold&) = delete;
+    TMarksItemsHold& operator=(const TMarksItemsHold&) = delete;
+
+private:
+    TMarksItems& FItems;
+    bool FSaved;
+};
+
 // Silver fading to white from right to left.
 class TSeriesMarksGradient : public TTeeGradient {
     KV_DECLARE_CLASS(TSeriesMarksGradient, TTeeGradient)
@@ -135,6 +151,7 @@ public:
     TSeriesMarksPositions& Positions() { return FPositions; }
     const TSeriesMarksPositions& Positions() const { return FPositions; }
     TMarksItems& Items() { return FItems; }
+    const TMarksItems& Items() const { return FItems; }
     // The look of the point's mark, made (with the marks' defaults) on first access.
     TMarksItem& Item(int index);
     // The point's own look when it has one, else the marks.

@@ -171,13 +171,17 @@ TEST_F(SeriesMarksTest, ItemsAreMadeOnFirstAccess) {
     item.SetText(nullptr);
     EXPECT_FALSE(item.HasText());
 
-    // Copying marks copies the items.
+    // Copying a series copies its marks with their items.
     item.SetColor(clRed);
-    TSeriesMarks copy;
-    copy.Assign(&Marks);
+    Marks.SetStyle(smsXY);
+    TTestSeries other(nullptr);
+    other.Assign(Series);
+    const TSeriesMarks& copy = *other.Marks();
+    EXPECT_EQ(copy.Style(), smsXY);
     EXPECT_EQ(copy.Items().Count(), 4);
     ASSERT_NE(copy.Items().Item(3), nullptr);
     EXPECT_EQ(copy.Items().Item(3)->Color(), clRed);
+    EXPECT_EQ(copy.Items().Item(2), nullptr);
 }
 
 TEST_F(SeriesMarksTest, DeletingAndClearingPointsFollowThroughPositionsAndItems) {
