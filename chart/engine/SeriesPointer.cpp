@@ -19,17 +19,23 @@ const TEnumInfo& SeriesPointerStyleNames() {
     return names;
 }
 
+TPointerShadow::TPointerShadow(TNotifyEvent onChange) : TTeeShadow(nullptr) {
+    SetDefaults(clBlack, 3);
+    SetVisible(false);
+    OnChange = std::move(onChange);
+}
+
+void TPointerShadow::Publish(TPublisher<TPointerShadow>& p) {
+    p.Inherited("Visible").Stored([](const TPointerShadow& s) { return s.Visible(); });
+}
+
 TSeriesPointer::TSeriesPointer(TChartSeries* series)
     : FSeries(series),
       FGradient(std::make_unique<TTeeGradient>([this](TObject*) { Changed(); })),
-      FShadow(std::make_unique<TTeeShadow>([this](TObject*) { Changed(); })) {
+      FShadow(std::make_unique<TPointerShadow>([this](TObject*) { Changed(); })) {
     // The series' chart is looked up at each change: the series may move to another chart.
     FPen->OnChange = [this](TObject*) { Changed(); };
     Brush()->OnChange = [this](TObject*) { Changed(); };
-    FShadow->SetDefaults(clBlack, 3);
-    TNotifyEvent quiet = std::move(FShadow->OnChange);
-    FShadow->SetVisible(false);
-    FShadow->OnChange = std::move(quiet);
 }
 TSeriesPointer::~TSeriesPointer() = default;
 

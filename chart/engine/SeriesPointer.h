@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeShape.h"
 
 class TCanvas3D;
 class TChartSeries;
 class TTeeGradient;
-class TTeeShadow;
 
 enum TSeriesPointerStyle {
     psRectangle,
@@ -28,6 +28,14 @@ enum TSeriesPointerStyle {
     psHexagon
 };
 const TEnumInfo& SeriesPointerStyleNames();
+
+// A pointer's shadow: hidden unless asked for, so stored only when shown.
+class TPointerShadow : public TTeeShadow {
+    KV_DECLARE_CLASS(TPointerShadow, TTeeShadow)
+public:
+    explicit TPointerShadow(TNotifyEvent onChange = nullptr);
+    static void Publish(TPublisher<TPointerShadow>& p);
+};
 
 class TSeriesPointer : public TTeeCustomShapeBrushPen {
     KV_DECLARE_CLASS(TSeriesPointer, TTeeCustomShapeBrushPen)
@@ -56,7 +64,7 @@ public:
     void StoreVertSize(int value) { FVertSize = value; }
     bool InflateMargins() const { return FInflateMargins; }
     void SetInflateMargins(bool value) { ChangeBool(FInflateMargins, value); }
-    TTeeShadow* Shadow() const { return FShadow.get(); }
+    TPointerShadow* Shadow() const { return FShadow.get(); }
     void SetShadow(const TTeeShadow* value);
     TSeriesPointerStyle Style() const { return FStyle; }
     void SetStyle(TSeriesPointerStyle value);
@@ -112,7 +120,7 @@ private:
     int FHorizSize = 4;
     int FVertSize = 4;
     bool FInflateMargins = true;
-    std::unique_ptr<TTeeShadow> FShadow;
+    std::unique_ptr<TPointerShadow> FShadow;
     TSeriesPointerStyle FStyle = psRectangle;
     int FTransparency = 0;
 };

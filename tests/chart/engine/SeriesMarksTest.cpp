@@ -91,6 +91,13 @@ TEST_F(SeriesMarksTest, DefaultsAndStoredProperties) {
                              "Marks.Callout.Length = 12"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
     EXPECT_EQ(text.find("Marks.ArrowLength"), std::string::npos) << text;
+
+    // The marks' gradient stores what differs from its own defaults.
+    Marks.Gradient()->SetVisible(true);
+    text = StreamText(*Series);
+    EXPECT_NE(text.find("Marks.Gradient.Visible = True"), std::string::npos) << text;
+    for (const char* absent : {"Gradient.Direction", "Gradient.StartColor", "Gradient.EndColor"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
 }
 
 TEST_F(SeriesMarksTest, CalloutMadeOnDemandAndOffsetsPositions) {

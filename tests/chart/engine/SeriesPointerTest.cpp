@@ -271,12 +271,14 @@ TEST(SeriesPointer, PublishedPropertiesStream) {
     };
     const std::string plain = text(holder);
     EXPECT_NE(plain.find("Pointer.Style = psRectangle"), std::string::npos) << plain;
-    for (const char* absent : {"HorizSize", "Callout.Length", "Callout.Visible", "Draw3D"})
+    for (const char* absent :
+         {"HorizSize", "Callout.Length", "Callout.Visible", "Draw3D", "Shadow"})
         EXPECT_EQ(plain.find(absent), std::string::npos) << absent << "\n" << plain;
 
     holder.Pointer()->SetStyle(psHexagon);
     holder.Pointer()->SetHorizSize(7);
     holder.Pointer()->SetDraw3D(false);
+    holder.Pointer()->Shadow()->SetVisible(true);
     holder.Callout()->SetLength(12);
     holder.Callout()->SetArrowHead(ahSolid);
     holder.Callout()->SetVisible(true);
@@ -288,6 +290,7 @@ TEST(SeriesPointer, PublishedPropertiesStream) {
     EXPECT_EQ(copy.Pointer()->Style(), psHexagon);
     EXPECT_EQ(copy.Pointer()->HorizSize(), 7);
     EXPECT_FALSE(copy.Pointer()->Draw3D());
+    EXPECT_TRUE(copy.Pointer()->Shadow()->Visible());
     EXPECT_EQ(copy.Callout()->Length(), 12);
     EXPECT_EQ(copy.Callout()->ArrowHead(), ahSolid);
     EXPECT_TRUE(copy.Callout()->Visible());
