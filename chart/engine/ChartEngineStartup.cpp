@@ -3,6 +3,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
@@ -45,10 +46,12 @@ void DrawSeriesGalleryBitmap(TCanvas& canvas, const TChartSeries& series, int x,
 
 void ChartEngineUnitStartup() {
     if (StartCount++ > 0) return;
-    RegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass()});
+    RegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass(),
+                     &TSeriesMarks::StaticClass()});
 }
 
 void ChartEngineUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
-    UnRegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass()});
+    UnRegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass(),
+                       &TSeriesMarks::StaticClass()});
 }

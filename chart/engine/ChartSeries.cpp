@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/QuickSortWithCallbacks.h"
@@ -14,6 +15,7 @@ TChartSeries::TChartSeries(TComponent* owner)
     : TCustomChartSeries(owner),
       FX(new TChartValueList(this, "X")),
       FY(new TChartValueList(this, "Y")),
+      FMarks(std::make_unique<TSeriesMarks>(this)),
       FPercentFormat(TxtDefaultPercentFormat),
       FValueFormat(TxtDefaultValueFormat) {
     FX->SetOrder(loAscending);
@@ -117,6 +119,8 @@ void TChartSeries::Delete(int valueIndex) {
     for (TChartValueList* list : FValueLists) list->DeleteValue(valueIndex);
     if (FColors) FColors->erase(FColors->begin() + valueIndex);
     FLabels.DeleteLabel(valueIndex);
+    FMarks->Positions().Delete(valueIndex);
+    FMarks->Items().Delete(valueIndex);
     NotifyLinkedSeries(lscDeleted, valueIndex);
     if (Active()) RepaintChart();
 }
@@ -131,6 +135,8 @@ void TChartSeries::DeleteRange(int start, int quantity, bool removeGap) {
         if (FColors->empty()) FColors.reset();
     }
     FLabels.DeleteRange(start, quantity);
+    // The per-point looks stay where they are.
+    FMarks->Positions().DeleteRange(start, quantity);
     NotifyLinkedSeries(lscDeleted, -1);
     if (Active()) RepaintChart();
     if (removeGap) NotMandatoryValueList().FillSequence();
@@ -140,6 +146,7 @@ void TChartSeries::ClearValueStorage() {
     for (TChartValueList* list : FValueLists) list->Clear();
     FColors.reset();
     FLabels.Clear();
+    FMarks->Clear();
 }
 
 void TChartSeries::Clear() {

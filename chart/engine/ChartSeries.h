@@ -28,6 +28,9 @@ KV_EXCEPTION_CLASS(ChartException, Exception)
 
 class TChartAxis;
 class TChartSeries;
+class TSeriesMarks;
+class TTeeCustomShape;
+struct TSeriesMarkPosition;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -75,6 +78,9 @@ public:
     const TLabelsList& Labels() const { return FLabels; }
     TChartValueLists& ValueLists() override { return FValueLists; }
     int Count() const { return FX->Count(); }
+    // The point marks; their positions and items follow deleted and cleared points.
+    TSeriesMarks* Marks() const { return FMarks.get(); }
+    void SetMarks(const TSeriesMarks* value);
 
     // --- Published settings.
     void SetActive(bool value) override;
@@ -233,6 +239,21 @@ public:
     // --- Drawing seam: the drawing pass calls this for every visible point.
     virtual void DrawValue(int /*valueIndex*/) {}
 
+    // --- Marks (ChartSeriesMarks.cpp).
+    // The point's own mark text when its item has one, else the text of the marks' style;
+    // OnGetMarkText has the last word.
+    virtual std::string ValueMarkText(int valueIndex);
+    // The point's share of the absolute sum, "p of total" with ofTotal.
+    std::string PercentText(int valueIndex, bool ofTotal);
+    // The box for text in mark's font and margins, placed at (x, y).
+    void MarkTextSize(TTeeCustomShape& mark, const std::string& text, int x, int y,
+                      TSeriesMarkPosition& position);
+    virtual void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position);
+    // The marks of the visible points (every DrawEvery-th, no null points, no empty texts).
+    virtual void DrawMarks();
+    // The widest mark text of the points whose mark is visible; 0 when none.
+    int MaxMarkWidth();
+
     // --- Updates. While updating, added points are not announced and linked series not told;
     // the last EndUpdate tells them all at once (and the chart's listeners, series event 6).
     void BeginUpdate() { ++FUpdateCount; }
@@ -311,6 +332,7 @@ private:
     TChartValueList* FX;
     TChartValueList* FY;
     TLabelsList FLabels;
+    std::unique_ptr<TSeriesMarks> FMarks;
     std::unique_ptr<std::vector<TColor>> FColors;
     TColor FColor = clDefault;
     TColor FDefaultSeriesColor = clDefault;

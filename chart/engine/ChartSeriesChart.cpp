@@ -5,6 +5,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
 #include "platform/classes/Reader.h"
@@ -35,6 +36,7 @@ void TChartSeries::Publish(TPublisher<TChartSeries>& p) {
     p.Integer("Depth", &S::Depth, &S::SetDepth).Default(-1);
     p.Enumeration("HorizAxis", HorizAxisNames(), &S::HorizAxis, &S::SetHorizAxis)
         .Default(aBottomAxis);
+    p.Object("Marks", &S::Marks, &S::SetMarks);
     p.String("PercentFormat", &S::PercentFormat, &S::SetPercentFormat)
         .Stored(&S::IsPercentFormatStored);
     p.Color("SeriesColor", &S::SeriesColor, &S::SetSeriesColor)
@@ -91,6 +93,7 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* value) {
     if (value == FParentChart) return;
     if (FParentChart) FParentChart->RemoveSeries(this);
     FParentChart = value;
+    FMarks->SetParentChart(value);
     if (value) value->InsertSeries(this);
     ResolveAxes();
 }
@@ -208,7 +211,10 @@ void TChartSeries::ComputeDepthRange() {
     FrontDepth = rowSize * DrawDepthIndex;
     BackDepth = FrontDepth + (FDepth == -1 ? rowSize : FDepth);
     MidDepth = (FrontDepth + BackDepth) / 2;
+    FMarks->ZPosition = MidDepth;
 }
+
+void TChartSeries::SetMarks(const TSeriesMarks* value) { FMarks->Assign(value); }
 
 // --- Updates and notices.
 

@@ -2,6 +2,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesMarks.h"
 
 int TChartSeries::AddPointValuesFrom(const TChartSeries& source, int i) {
     double x = source.XValueAt(i);
@@ -47,6 +48,7 @@ void TChartSeries::CopySettingsFrom(const TChartSeries& source) {
     const int lists = std::min(FValueLists.Count(), source.FValueLists.Count());
     for (int i = 2; i < lists; ++i)
         FValueLists.ValueList(i)->Assign(source.FValueLists.ValueList(i));
+    FMarks->Assign(source.FMarks.get());
     FColor = source.FColor;
     SetDefaultSeriesColor(source.FDefaultSeriesColor);
     FColorEachPoint = source.FColorEachPoint;
@@ -75,6 +77,10 @@ void TChartSeries::Assign(const TPersistent* source) {
     DataEnteredByHand = other->DataEnteredByHand;
     // The program has no design state, so a series without data sources always hands its
     // points over.
-    CopyValuesFrom(*other);
+    {
+        // The per-point mark looks copied with the settings belong to the points copied now.
+        TMarksItemsHold keepItems(FMarks->Items());
+        CopyValuesFrom(*other);
+    }
     RefreshFromSource();
 }
