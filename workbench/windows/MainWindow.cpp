@@ -22,6 +22,7 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/Timer.h"
 #include "workbench/windows/AboutBox.h"
+#include "workbench/windows/ControlBuilding.h"
 #include "workbench/windows/DatasetFileCommands.h"
 #include "workbench/windows/ModalGuard.h"
 
@@ -34,24 +35,6 @@ public:
     void ShowMessage(const std::string& text) override { ::ShowMessage(text); }
     bool ConfirmYesNo(const std::string& text) override { return ::ConfirmYesNo(text); }
 };
-
-template <class T>
-T* Make(TWinControl* parent, TAlign align = alNone) {
-    T* control = new T(parent);
-    control->SetParent(parent);
-    if (align != alNone) control->SetAlign(align);
-    return control;
-}
-
-TButton* MakeButton(TWinControl* parent, int left, int width, const char* caption,
-                    const char* hint) {
-    TButton* b = Make<TButton>(parent);
-    b->SetBounds(left, 8, width, 27);
-    b->SetCaption(caption);
-    b->SetHint(hint);
-    b->SetShowHint(*hint != 0);
-    return b;
-}
 
 }  // namespace
 
@@ -86,6 +69,7 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     dbmDatasets->SetDataSource(&db.dsMain);
     dbmDatasets->SetDataField("Rem");
     db.dsMain.OnDataChange = [this](TDataSource*, TField*) { dsMainDataChange(); };
+    BindWavelengthsPage();
     db.cdsMain.First();
     rgSort->SetItemIndex(db.SortChoice());
     edFind->SetVisible(db.FindVisible());
@@ -100,6 +84,9 @@ void TFMainDB::FormShow() {
     btnCompute->SetVisible(true);
     TDatasetDatabase& db = FData->Main;
     db.cdsMain.First();
+    std::string text;
+    ShowRecordPosition(db.cdsWavelengths, text);
+    sbW->SetSimpleText(text);
     dsMainDataChange();
 }
 
@@ -112,7 +99,7 @@ void TFMainDB::BuildFrame() {
     SetBounds(0, 0, 800, 600);
     OnClose = [this](TObject*, TCloseAction& action) { FormClose(action); };
 
-    sbMain = Make<TStatusBar>(this, alBottom);
+    sbMain = MakeControl<TStatusBar>(this, alBottom);
     for (int width : {400, 175, 200}) sbMain->Panels()->Add()->SetWidth(width);
     BuildButtons();
     BuildDatasetsPanel();
@@ -120,17 +107,19 @@ void TFMainDB::BuildFrame() {
 }
 
 void TFMainDB::BuildButtons() {
-    pButtons = Make<TPanel>(this, alBottom);
+    pButtons = MakeControl<TPanel>(this, alBottom);
     pButtons->SetHeight(43);
     pButtons->SetBevelOuter(bvNone);
     btnSaveDataset =
-        MakeButton(pButtons, 8, 130, "Save Dataset As...", "Save Dataset in Text File");
-    btnLoadDataset = MakeButton(pButtons, 146, 110, "Load Dataset", "Load Dataset from Text File");
-    btnCompute = MakeButton(pButtons, 300, 100, "Compute", "Perform Monte Carlo Calculations");
+        MakeButton(pButtons, 8, 8, 130, "Save Dataset As...", "Save Dataset in Text File");
+    btnLoadDataset =
+        MakeButton(pButtons, 146, 8, 110, "Load Dataset", "Load Dataset from Text File");
+    btnCompute = MakeButton(pButtons, 300, 8, 100, "Compute", "Perform Monte Carlo Calculations");
     btnCompute->Font()->SetStyle({fsBold});
-    btnResults = MakeButton(pButtons, 408, 100, "Results", "Show Database with Modeling Results");
-    btnAbout = MakeButton(pButtons, 516, 100, "About", "");
-    btnClose = Make<TBitBtn>(pButtons);
+    btnResults =
+        MakeButton(pButtons, 408, 8, 100, "Results", "Show Database with Modeling Results");
+    btnAbout = MakeButton(pButtons, 516, 8, 100, "About", "");
+    btnClose = MakeControl<TBitBtn>(pButtons);
     btnClose->SetKind(bkClose);
     btnClose->SetBounds(680, 8, 100, 27);
     btnSaveDataset->OnClick = [this](TObject*) { btnSaveDatasetClick(); };
@@ -141,11 +130,11 @@ void TFMainDB::BuildButtons() {
 }
 
 void TFMainDB::BuildDatasetsPanel() {
-    pDatasets = Make<TPanel>(this, alLeft);
+    pDatasets = MakeControl<TPanel>(this, alLeft);
     pDatasets->SetWidth(320);
     pDatasets->SetBevelOuter(bvNone);
 
-    rgSort = Make<TRadioGroup>(pDatasets);
+    rgSort = MakeControl<TRadioGroup>(pDatasets);
     rgSort->SetCaption("Sort by");
     rgSort->SetBounds(4, 4, 150, 64);
     rgSort->Items()->Add("Datase tName");
@@ -154,14 +143,14 @@ void TFMainDB::BuildDatasetsPanel() {
         FData->Main.SetSortChoice(rgSort->ItemIndex());
         edFind->SetVisible(FData->Main.FindVisible());
     };
-    edFind = Make<TLabeledEdit>(pDatasets);
+    edFind = MakeControl<TLabeledEdit>(pDatasets);
     edFind->EditLabel()->SetCaption("Find");
     edFind->SetBounds(164, 40, 150, 23);
     edFind->SetHint("Enter Dataset Name");
     edFind->SetShowHint(true);
     edFind->OnChange = [this](TObject*) { FData->Main.Find(edFind->Text()); };
 
-    dbgDatasets = Make<TDBGrid>(pDatasets);
+    dbgDatasets = MakeControl<TDBGrid>(pDatasets);
     dbgDatasets->SetBounds(4, 74, 312, 250);
     dbgDatasets->SetAnchors({akLeft, akTop, akRight, akBottom});
     TColumn* name = dbgDatasets->Columns()->Add();
@@ -177,21 +166,21 @@ void TFMainDB::BuildDatasetsPanel() {
     time->SetColor(clMoneyGreen);
     dbgDatasets->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsMain); };
 
-    dbnDatasets = Make<TDBNavigator>(pDatasets);
+    dbnDatasets = MakeControl<TDBNavigator>(pDatasets);
     dbnDatasets->SetBounds(4, 328, 312, 25);
     dbnDatasets->SetAnchors({akLeft, akRight, akBottom});
     dbnDatasets->SetVisibleButtons(
         {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel});
-    sbDatasets = Make<TStatusBar>(pDatasets);
+    sbDatasets = MakeControl<TStatusBar>(pDatasets);
     sbDatasets->SetSimplePanel(true);
     sbDatasets->SetBounds(4, 356, 312, 20);
     sbDatasets->SetAnchors({akLeft, akRight, akBottom});
 
-    lComments = Make<TLabel>(pDatasets);
+    lComments = MakeControl<TLabel>(pDatasets);
     lComments->SetCaption("Comments:");
     lComments->SetBounds(4, 380, 100, 16);
     lComments->SetAnchors({akLeft, akBottom});
-    dbmDatasets = Make<TDBMemo>(pDatasets);
+    dbmDatasets = MakeControl<TDBMemo>(pDatasets);
     dbmDatasets->SetBounds(4, 398, 312, 90);
     dbmDatasets->SetAnchors({akLeft, akRight, akBottom});
     dbmDatasets->SetScrollBars(ssBoth);
@@ -200,7 +189,7 @@ void TFMainDB::BuildDatasetsPanel() {
 
 void TFMainDB::BuildPages() {
     // The label lies behind the page control and shows while the control is hidden.
-    Label1 = Make<TLabel>(this, alClient);
+    Label1 = MakeControl<TLabel>(this, alClient);
     Label1->SetCaption("DATABASE IS EMPTY");
     Label1->SetAlignment(taCenter);
     Label1->SetLayout(tlCenter);
@@ -208,7 +197,7 @@ void TFMainDB::BuildPages() {
     Label1->Font()->SetSize(22);
     Label1->Font()->SetStyle({fsBold});
     Label1->Font()->SetColor(clMaroon);
-    PageControl1 = Make<TPageControl>(this, alClient);
+    PageControl1 = MakeControl<TPageControl>(this, alClient);
     PageControl1->SetHotTrack(true);
     auto page = [this](const char* caption) {
         TTabSheet* sheet = new TTabSheet(this);
@@ -222,6 +211,7 @@ void TFMainDB::BuildPages() {
     tsTemperature = page("Temperatures");
     tsVC = page("Viewing Conditions");
     tsW = page("Wavelengths");
+    BuildWavelengthsPage();
 }
 
 void TFMainDB::dsMainDataChange() {

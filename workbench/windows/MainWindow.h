@@ -68,6 +68,11 @@ public:
     TPageControl* PageControl1;
     TTabSheet *tsCavity, *tsTemperature, *tsVC, *tsW;
     TLabel* Label1;
+    // Wavelengths page.
+    TDBGrid* dbgW;
+    TDBNavigator* dbnW;
+    TStatusBar* sbW;
+    TButton *btnRegularW, *btnSaveW, *btnLoadW, *btnClearW;
     // Button row and status bar.
     TPanel* pButtons;
     TButton *btnSaveDataset, *btnLoadDataset, *btnCompute, *btnResults, *btnAbout;
@@ -87,6 +92,8 @@ private:
     void BuildDatasetsPanel();
     void BuildButtons();
     void BuildPages();
+    void BuildWavelengthsPage();
+    void BindWavelengthsPage();
     void FormCreate(const std::string& exeDir);
     void FormShow();
     void FormClose(TCloseAction& action);

@@ -21,58 +21,13 @@
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/OffscreenApplication.h"
 #include "tests/support/TempDir.h"
+#include "tests/workbench/windows/WindowFixture.h"
 #include "workbench/windows/MainWindow.h"
 
 namespace {
 
 const char* const EmptyDatabaseMessage =
     "File kavri320.dbs not found or corrupted\rEmpty database will be created";
-
-struct TMainWindowFixture {
-    TTempDir dir;
-    TRecordingDialogService dialogs;
-    TFMainDB* window = nullptr;
-
-    ~TMainWindowFixture() { Stop(); }
-    TFMainDB& Start() {
-        window = new TFMainDB(nullptr, dir.Str());
-        if (!window->StartRefused()) window->Show();
-        return *window;
-    }
-    void Stop() {
-        if (window) TObject::Free(window);
-        window = nullptr;
-    }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& m : dialogs.Messages) texts.push_back(m.Text);
-        return texts;
-    }
-    TDatasetDatabase& Db() { return window->Data().Main; }
-
-    void Click(TControl* control) {
-        TUserInput().Click(control, QPoint(control->Width() / 2, control->Height() / 2));
-    }
-    void ClickNavigator(TDBNavigator* nav, TNavigateBtn button) {
-        QPushButton* b = nav->Widget()->findChildren<QPushButton*>(
-            QString(), Qt::FindDirectChildrenOnly)[button];
-        TUserInput().Click(nav, b->geometry().center());
-    }
-    void Key(TControl* control, int qtKey, const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(control->Widget(), &press);
-    }
-    void Type(TControl* control, const std::string& text) {
-        for (char c : text) Key(control, 0, QString(QChar(c)));
-    }
-    // A named dataset, inserted and posted through the navigator and the grid.
-    void InsertDataset(const std::string& name) {
-        ClickNavigator(window->dbnDatasets, nbInsert);
-        window->dbgDatasets->SetSelectedIndex(0);
-        Type(window->dbgDatasets, name);
-        ClickNavigator(window->dbnDatasets, nbPost);
-    }
-};
 
 TEST(MainWindow, AnEmptyDatabaseShowsTheLabelInPlaceOfThePages) {
     TMainWindowFixture f;
