@@ -69,6 +69,7 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     dbmDatasets->SetDataSource(&db.dsMain);
     dbmDatasets->SetDataField("Rem");
     db.dsMain.OnDataChange = [this](TDataSource*, TField*) { dsMainDataChange(); };
+    BindCavityPage();
     BindWavelengthsPage();
     db.cdsMain.First();
     rgSort->SetItemIndex(db.SortChoice());
@@ -84,10 +85,14 @@ void TFMainDB::FormShow() {
     btnCompute->SetVisible(true);
     TDatasetDatabase& db = FData->Main;
     db.cdsMain.First();
-    std::string text;
-    ShowRecordPosition(db.cdsWavelengths, text);
-    sbW->SetSimpleText(text);
+    for (auto [table, bar] :
+         {std::pair{&db.cdsCavity, sbCavity}, std::pair{&db.cdsWavelengths, sbW}}) {
+        std::string text;
+        ShowRecordPosition(*table, text);
+        bar->SetSimpleText(text);
+    }
     dsMainDataChange();
+    FormResize();
 }
 
 void TFMainDB::BuildFrame() {
@@ -205,9 +210,10 @@ void TFMainDB::BuildPages() {
         sheet->SetCaption(caption);
         return sheet;
     };
-    // Each page's controls and charts are built with the page; the cavity profile plot and the
-    // temperature plot wait for their chart series.
+    // The temperatures and viewing-conditions pages are built with their own parts; the
+    // temperature plot waits for its chart series like the cavity profile plot.
     tsCavity = page("Cavity");
+    BuildCavityPage();
     tsTemperature = page("Temperatures");
     tsVC = page("Viewing Conditions");
     tsW = page("Wavelengths");
@@ -219,6 +225,7 @@ void TFMainDB::dsMainDataChange() {
     const bool any = db.cdsMain.Active() && !db.cdsMain.IsEmpty();
     PageControl1->SetVisible(any);
     Label1->SetVisible(!any);
+    if (any) DrawCavity();
     std::string position;
     ShowRecordPosition(db.cdsMain, position);
     sbDatasets->SetSimpleText(position);

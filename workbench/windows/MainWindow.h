@@ -15,6 +15,9 @@
 
 class TBitBtn;
 class TButton;
+class TCheckBox;
+class TDBEdit;
+class TGroupBox;
 class TDBGrid;
 class TDBMemo;
 class TDBNavigator;
@@ -68,6 +71,15 @@ public:
     TPageControl* PageControl1;
     TTabSheet *tsCavity, *tsTemperature, *tsVC, *tsW;
     TLabel* Label1;
+    // Cavity page; pCavityPlot is the place of the profile plot.
+    TPanel* pCavityPlot;
+    TDBEdit *DBEdit3, *DBEdit4;
+    TCheckBox* cbHighlight;
+    TDBGrid* dbgCavity;
+    TDBNavigator* dnCavity;
+    TStatusBar* sbCavity;
+    TGroupBox *gbNodes, *gbED;
+    TButton *btnLoadGeneratrix, *btnSaveGeneratrix, *btnDeleteZY, *btnAssignED, *btnEraseED;
     // Wavelengths page.
     TDBGrid* dbgW;
     TDBNavigator* dbnW;
@@ -86,12 +98,19 @@ public:
     void btnComputeClick();
     void btnResultsClick();
     void btnAboutClick();
+    void FormResize();
+    // The cavity rules after its rows change: the outline reloaded (the profile plot), then the
+    // temperature points placed on the new profile.
+    void DrawCavity();
+    void CavityChanged();
 
 private:
     void BuildFrame();
     void BuildDatasetsPanel();
     void BuildButtons();
     void BuildPages();
+    void BuildCavityPage();
+    void BindCavityPage();
     void BuildWavelengthsPage();
     void BindWavelengthsPage();
     void FormCreate(const std::string& exeDir);

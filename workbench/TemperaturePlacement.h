@@ -1,0 +1,9 @@
+#pragma once
+// The derived columns of the temperature points (Z, Y and the surface number) follow the profile:
+// they are computed from each point's Xi on the current dataset's generatrix.
+class TDatasetDatabase;
+
+// Recomputes Z, R and isf of every temperature point in key order. When a point's Xi cannot be
+// placed, shows the reason followed by "\rTemperature distributions might be distorted" and
+// stops (the remaining points keep their old values); answers false then.
+bool RelocateTemperaturePoints(TDatasetDatabase& db);
