@@ -70,6 +70,7 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     dbmDatasets->SetDataField("Rem");
     db.dsMain.OnDataChange = [this](TDataSource*, TField*) { dsMainDataChange(); };
     BindCavityPage();
+    BindVCPage();
     BindWavelengthsPage();
     db.cdsMain.First();
     rgSort->SetItemIndex(db.SortChoice());
@@ -216,6 +217,7 @@ void TFMainDB::BuildPages() {
     BuildCavityPage();
     tsTemperature = page("Temperatures");
     tsVC = page("Viewing Conditions");
+    BuildVCPage();
     tsW = page("Wavelengths");
     BuildWavelengthsPage();
 }
@@ -226,6 +228,7 @@ void TFMainDB::dsMainDataChange() {
     PageControl1->SetVisible(any);
     Label1->SetVisible(!any);
     if (any) DrawCavity();
+    if (any) dbrgVCChange();
     std::string position;
     ShowRecordPosition(db.cdsMain, position);
     sbDatasets->SetSimpleText(position);

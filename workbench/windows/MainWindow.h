@@ -21,6 +21,7 @@ class TGroupBox;
 class TDBGrid;
 class TDBMemo;
 class TDBNavigator;
+class TDBRadioGroup;
 class TLabel;
 class TLabeledEdit;
 class TPageControl;
@@ -80,6 +81,13 @@ public:
     TStatusBar* sbCavity;
     TGroupBox *gbNodes, *gbED;
     TButton *btnLoadGeneratrix, *btnSaveGeneratrix, *btnDeleteZY, *btnAssignED, *btnEraseED;
+    // Viewing Conditions page.
+    TDBRadioGroup* dbrgVC;
+    TPanel* pEE;
+    TDBGrid* dbgVC;
+    TDBNavigator* dbnVC;
+    TStatusBar* sbVC;
+    TButton *btnRegularVC, *btnTargeting, *btnClearVC;
     // Wavelengths page.
     TDBGrid* dbgW;
     TDBNavigator* dbnW;
@@ -99,6 +107,8 @@ public:
     void btnResultsClick();
     void btnAboutClick();
     void FormResize();
+    // Rebuilds the Viewing Conditions page for the current dataset's kind.
+    void dbrgVCChange();
     // The cavity rules after its rows change: the outline reloaded (the profile plot), then the
     // temperature points placed on the new profile.
     void DrawCavity();
@@ -111,15 +121,21 @@ private:
     void BuildPages();
     void BuildCavityPage();
     void BindCavityPage();
+    void BuildVCPage();
+    void BindVCPage();
     void BuildWavelengthsPage();
     void BindWavelengthsPage();
     void FormCreate(const std::string& exeDir);
     void FormShow();
     void FormClose(TCloseAction& action);
+    // The kind of viewing condition of the current dataset (0 when it has none).
+    int CurrentKind() const;
+    void ShowVCPosition();
 
     std::unique_ptr<IMessageService> FMessages;
     TInstanceLock FLock;
     std::unique_ptr<TWorkbenchData> FData;
     TTimer* FCloseTimer = nullptr;
     bool FStartRefused = false;
+    int FShownKind = -1;
 };
