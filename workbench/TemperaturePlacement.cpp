@@ -4,6 +4,22 @@
 #include "platform/rtl/MessageService.h"
 #include "workbench/DatasetDatabase.h"
 
+void InstallPointDerivation(TDatasetDatabase& db) {
+    for (TClientDataSet* table : {&db.cdsTemperatures, &db.cdsVC4})
+        table->FieldByName("Xi")->OnChange = [&db, table](TField* xi) {
+            Real z = 0, y = 0;
+            int32_t surface = 0;
+            std::string message;
+            if (XiToPoint(xi->AsFloat(), z, y, surface, message)) {
+                table->FieldByName("Z")->SetAsFloat(double(z));
+                table->FieldByName("R")->SetAsFloat(double(y));
+                table->FieldByName("isf")->SetAsInteger(surface);
+            } else if (!message.empty()) {
+                ShowMessage(message + " in dataset " + db.cdsMainDatasetName->AsString());
+            }
+        };
+}
+
 bool RelocateTemperaturePoints(TDatasetDatabase& db) {
     TClientDataSet& t = db.cdsTemperatures;
     if (t.IsEmpty()) return true;

@@ -3,6 +3,11 @@
 // they are computed from each point's Xi on the current dataset's generatrix.
 class TDatasetDatabase;
 
+// Makes Z, R and isf of a temperature point and of a local-hemispherical viewing condition follow
+// each change of its Xi, whoever sets it. An Xi that cannot be placed is told with
+// " in dataset " + the dataset's name, and the derived fields keep their values.
+void InstallPointDerivation(TDatasetDatabase& db);
+
 // Recomputes Z, R and isf of every temperature point in key order. When a point's Xi cannot be
 // placed, shows the reason followed by "\rTemperature distributions might be distorted" and
 // stops (the remaining points keep their old values); answers false then.

@@ -21,6 +21,7 @@
 #include "platform/ui/SizeConstraints.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/Timer.h"
+#include "workbench/TemperaturePlacement.h"
 #include "workbench/windows/AboutBox.h"
 #include "workbench/windows/ControlBuilding.h"
 #include "workbench/windows/DatasetFileCommands.h"
@@ -69,7 +70,9 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     dbmDatasets->SetDataSource(&db.dsMain);
     dbmDatasets->SetDataField("Rem");
     db.dsMain.OnDataChange = [this](TDataSource*, TField*) { dsMainDataChange(); };
+    InstallPointDerivation(db);
     BindCavityPage();
+    BindTemperaturesPage();
     BindVCPage();
     BindWavelengthsPage();
     db.cdsMain.First();
@@ -87,7 +90,8 @@ void TFMainDB::FormShow() {
     TDatasetDatabase& db = FData->Main;
     db.cdsMain.First();
     for (auto [table, bar] :
-         {std::pair{&db.cdsCavity, sbCavity}, std::pair{&db.cdsWavelengths, sbW}}) {
+         {std::pair{&db.cdsCavity, sbCavity}, std::pair{&db.cdsWavelengths, sbW},
+          std::pair{&db.cdsTemperatures, sbT}}) {
         std::string text;
         ShowRecordPosition(*table, text);
         bar->SetSimpleText(text);
@@ -211,11 +215,10 @@ void TFMainDB::BuildPages() {
         sheet->SetCaption(caption);
         return sheet;
     };
-    // The temperatures and viewing-conditions pages are built with their own parts; the
-    // temperature plot waits for its chart series like the cavity profile plot.
     tsCavity = page("Cavity");
     BuildCavityPage();
     tsTemperature = page("Temperatures");
+    BuildTemperaturesPage();
     tsVC = page("Viewing Conditions");
     BuildVCPage();
     tsW = page("Wavelengths");

@@ -81,6 +81,14 @@ public:
     TStatusBar* sbCavity;
     TGroupBox *gbNodes, *gbED;
     TButton *btnLoadGeneratrix, *btnSaveGeneratrix, *btnDeleteZY, *btnAssignED, *btnEraseED;
+    // Temperatures page; pTDPointsPlot and pTDPlot are the places of its two plots.
+    TPageControl* pcT;
+    TPanel *pTDPointsPlot, *pTDPlot;
+    TDBEdit *DBEdit1, *DBEdit2;
+    TDBGrid* dbgT;
+    TDBNavigator* dbnT;
+    TStatusBar* sbT;
+    TButton *btnAddNewPoint, *btnAddNodes, *btnSplit, *btnClearT, *btnClearAll;
     // Viewing Conditions page.
     TDBRadioGroup* dbrgVC;
     TPanel* pEE;
@@ -121,6 +129,8 @@ private:
     void BuildPages();
     void BuildCavityPage();
     void BindCavityPage();
+    void BuildTemperaturesPage();
+    void BindTemperaturesPage();
     void BuildVCPage();
     void BindVCPage();
     void BuildWavelengthsPage();
@@ -138,4 +148,5 @@ private:
     TTimer* FCloseTimer = nullptr;
     bool FStartRefused = false;
     int FShownKind = -1;
+    double FLastPostedXi = 0;
 };

@@ -74,20 +74,6 @@ void TFMainDB::BindVCPage() {
         db.VCDataSources[size_t(kind)]->OnDataChange = [this, kind](TDataSource*, TField*) {
             if (kind == CurrentKind()) ShowVCPosition();
         };
-    // A local-hemispherical point's place follows its Xi.
-    db.cdsVC4.FieldByName("Xi")->OnChange = [this](TField* xi) {
-        Real z = 0, y = 0;
-        int32_t surface = 0;
-        std::string message;
-        if (XiToPoint(xi->AsFloat(), z, y, surface, message)) {
-            TClientDataSet& t = FData->Main.cdsVC4;
-            t.FieldByName("Z")->SetAsFloat(double(z));
-            t.FieldByName("R")->SetAsFloat(double(y));
-            t.FieldByName("isf")->SetAsInteger(surface);
-        } else if (!message.empty()) {
-            ShowMessage(message + " in dataset " + FData->Main.cdsMainDatasetName->AsString());
-        }
-    };
     btnRegularVC->OnClick = [this](TObject*) {
         TModalGuard modal(*this);
         const int kind = CurrentKind();
