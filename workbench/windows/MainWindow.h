@@ -92,6 +92,7 @@ public:
     // Viewing Conditions page.
     TDBRadioGroup* dbrgVC;
     TPanel* pEE;
+    TPageControl* pcVCTop;  // the kinds' pictures
     TDBGrid* dbgVC;
     TDBNavigator* dbnVC;
     TStatusBar* sbVC;

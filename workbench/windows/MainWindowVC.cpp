@@ -22,6 +22,7 @@ namespace {
 
 const char* const KindItems[] = {"Normal", "Directional", "Right Conical", "Integrated",
                                  "Local Hemispherical"};
+const char* const PicturePages[] = {"Normal", "Directional", "Conical", "Integrated", "Local"};
 
 }  // namespace
 
@@ -40,6 +41,16 @@ void TFMainDB::BuildVCPage() {
     pEE->Font()->SetStyle({fsBold});
     pEE->Font()->SetColor(clNavy);
     pEE->Font()->SetSize(10);
+    // One page per kind, without tabs; each is the place of the kind's picture.
+    pcVCTop = MakeControl<TPageControl>(tsVC);
+    pcVCTop->SetBounds(500, 8, 300, 170);
+    for (const char* caption : PicturePages) {
+        TTabSheet* sheet = new TTabSheet(this);
+        sheet->SetPageControl(pcVCTop);
+        sheet->SetCaption(caption);
+        sheet->SetTabVisible(false);
+    }
+    pcVCTop->SetActivePageIndex(0);
     dbgVC = MakeControl<TDBGrid>(tsVC);
     dbgVC->SetBounds(8, 146, 480, 240);
     dbgVC->SetAnchors({akLeft, akTop, akRight, akBottom});
@@ -114,6 +125,7 @@ void TFMainDB::dbrgVCChange() {
     }
     FShownKind = kind;
     pEE->SetCaption(ViewKindNames[size_t(kind)]);
+    pcVCTop->SetActivePageIndex(kind);
     TDatasetDatabase& db = FData->Main;
     dbgVC->SetDataSource(db.VCDataSources[size_t(kind)]);
     dbnVC->SetDataSource(db.VCDataSources[size_t(kind)]);

@@ -165,3 +165,24 @@ TEST(MainWindow, ComputeAndResultsStopWithTheirMessages) {
 }
 
 }  // namespace
+
+namespace {
+
+// Leaving an editing control commits what it edited to the dataset row.
+TEST(MainWindow, LeavingAGridCommitsItsRowsToTheDataset) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cone");
+    w.PageControl1->SetActivePage(w.tsW);
+    QApplication::setActiveWindow(w.Widget());
+    w.dbgW->SetFocus();
+    f.Key(w.dbgW, Qt::Key_Insert);
+    f.Type(w.dbgW, "2.5");
+    f.Key(w.dbgW, Qt::Key_Return);
+    w.dbgDatasets->SetFocus();  // the wavelengths grid loses the focus
+    EXPECT_EQ(f.Db().cdsWavelengths.State(), dsBrowse);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+    EXPECT_EQ(f.Db().cdsWavelengths.RecordCount(), 1);
+}
+
+}  // namespace

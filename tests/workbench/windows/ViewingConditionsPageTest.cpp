@@ -52,6 +52,7 @@ TEST(ViewingConditionsPage, ChoosingAKindPostsItAndRebuildsTheGrid) {
     EXPECT_EQ(f.Db().cdsMain.FieldByName("ViewIndex")->AsInteger(), 1);
     EXPECT_EQ(Titles(w.dbgVC), (std::vector<std::string>{"ZB", "RB", "b"}));
     EXPECT_EQ(w.pEE->Caption(), "Directional Effective Emissivity");
+    EXPECT_EQ(w.pcVCTop->ActivePageIndex(), 1);
     TClientDataSet& vc1 = f.Db().cdsVC1;
     vc1.Append();
     vc1.FieldByName("ZB")->SetAsFloat(1);
