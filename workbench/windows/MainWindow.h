@@ -58,6 +58,9 @@ public:
     // command ends there.
     std::function<void()> ShowComputeDialog;
     std::function<void()> ShowResultsWindow;
+    // The targeting view, after the dataset's name, kind, outline and viewing conditions have
+    // passed the engine's loaders and the run's set-up.
+    std::function<void()> ShowTargetingView;
 
     // Datasets panel.
     TPanel* pDatasets;
@@ -116,6 +119,7 @@ public:
     void btnResultsClick();
     void btnAboutClick();
     void FormResize();
+    void btnTargetingClick();
     // Rebuilds the Viewing Conditions page for the current dataset's kind.
     void dbrgVCChange();
     // The cavity rules after its rows change: the outline reloaded (the profile plot), then the

@@ -2,6 +2,7 @@
 // that kind with its columns rebuilt when the kind changes, the regular dialogs and the clear
 // command. The kinds' pictures and the targeting view come with their own parts.
 #include "engine/CavityOutline.h"
+#include "engine/Compute.h"
 #include "engine/Loaders.h"
 #include "engine/VC.h"
 #include "platform/graphics/Font.h"
@@ -65,8 +66,6 @@ void TFMainDB::BuildVCPage() {
     sbVC->SetAnchors({akLeft, akBottom});
     btnRegularVC = MakeButton(tsVC, 190, 40, 180, "Regular Viewing Conditions");
     btnTargeting = MakeButton(tsVC, 190, 74, 180, "Targeting", "Check Viewing Conditions");
-    // The targeting view is not part of this window's build yet.
-    btnTargeting->SetEnabled(false);
     btnClearVC = MakeButton(tsVC, 190, 108, 180, "Clear");
 }
 
@@ -100,6 +99,7 @@ void TFMainDB::BindVCPage() {
         }
         dbrgVCChange();
     };
+    btnTargeting->OnClick = [this](TObject*) { btnTargetingClick(); };
     btnClearVC->OnClick = [this](TObject*) {
         TClientDataSet& table = *FData->Main.VCDataSets[size_t(CurrentKind())];
         if (table.IsEmpty() || !ConfirmYesNo("All Viewing Conditions will be erased.\rContinue?"))
@@ -108,6 +108,21 @@ void TFMainDB::BindVCPage() {
         // Posted at once, so that a close right after it does not undo the clear.
         PostIfEditing(FData->Main.cdsMain);
     };
+}
+
+void TFMainDB::btnTargetingClick() {
+    PostIfEditing(FData->Main.cdsMain);
+    std::string message;
+    for (bool (*step)(std::string&) :
+         {LoadNameAndViewIndex, LoadCavityOutline, LoadViewingConditions, PrepareRun})
+        if (!step(message)) {
+            if (!message.empty()) ShowMessage(message);
+            return;
+        }
+    if (ShowTargetingView) {
+        TModalGuard modal(*this);
+        ShowTargetingView();
+    }
 }
 
 int TFMainDB::CurrentKind() const {

@@ -77,6 +77,27 @@ TEST(ViewingConditionsPage, ChoosingAKindPostsItAndRebuildsTheGrid) {
     EXPECT_EQ(f.Messages().size(), 1u);
 }
 
+TEST(ViewingConditionsPage, TargetingStopsAtTheFirstLoaderThatFails) {
+    TVCFixture f;
+    TFMainDB& w = *f.window;
+    bool opened = false;
+    w.ShowTargetingView = [&] { opened = true; };
+    // A cylinder from its bottom's centre to the lip of its aperture.
+    ReplaceGeneratrix(f.Db(), {{0, 0}, {{0, 1}, {2, 1}, {2, 0.5}}});
+    f.Click(w.btnTargeting);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"No Viewing Conditions are Specified"});
+    EXPECT_FALSE(opened);
+    f.Db().cdsVC0.Append();
+    f.Db().cdsVC0.FieldByName("YB")->SetAsFloat(0);
+    f.Db().cdsVC0.FieldByName("RB")->SetAsFloat(0.5);
+    f.Db().cdsVC0.Post();
+    f.dialogs.Messages.clear();
+    f.Click(w.btnTargeting);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+}
+
 TEST(RegularVCDialog, DirectionalAngleVaryingAndDuplicatesDroppedSilently) {
     TVCFixture f;
     TFRegularVC d(nullptr, f.Db(), 1);
