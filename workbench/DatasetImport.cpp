@@ -1,10 +1,10 @@
 #include "workbench/DatasetImport.h"
 
-#include "engine/CavityOutline.h"
 #include "engine/Loaders.h"
 #include "engine/VC.h"
 #include "platform/rtl/MessageService.h"
 #include "workbench/DatasetDatabase.h"
+#include "workbench/TemperaturePlacement.h"
 
 namespace {
 
@@ -77,17 +77,9 @@ void AddDatasetFromText(TDatasetDatabase& db, const TDatasetText& d, const std::
                 t.FieldByName("Xi")->SetAsFloat(p.Xi);
                 t.FieldByName("T")->SetAsFloat(p.T);
                 if (!placed) return;
-                Real z = 0, y = 0;
-                int32_t surface = 0;
                 std::string message;
-                if (XiToPoint(p.Xi, z, y, surface, message)) {
-                    t.FieldByName("Z")->SetAsFloat(double(z));
-                    t.FieldByName("R")->SetAsFloat(double(y));
-                    t.FieldByName("isf")->SetAsInteger(surface);
-                } else {
-                    placed = false;
-                    if (!message.empty()) ShowMessage(message + " in dataset " + d.Name);
-                }
+                placed = PlacePoint(t, p.Xi, message);
+                if (!placed && !message.empty()) ShowMessage(message + " in dataset " + d.Name);
             });
     }
     {
@@ -103,16 +95,8 @@ void AddDatasetFromText(TDatasetDatabase& db, const TDatasetText& d, const std::
         for (const auto& row : d.Conditions)
             AppendRow(vc, main, [&] {
                 for (int p = 0; p < params; ++p) vc.Fields(p)->SetAsFloat(row[size_t(p)]);
-                if (d.Kind == 4) {
-                    Real z = 0, y = 0;
-                    int32_t surface = 0;
-                    std::string message;
-                    if (XiToPoint(row[0], z, y, surface, message)) {
-                        vc.FieldByName("Z")->SetAsFloat(double(z));
-                        vc.FieldByName("R")->SetAsFloat(double(y));
-                        vc.FieldByName("isf")->SetAsInteger(surface);
-                    }
-                }
+                std::string ignored;  // told once for the temperature points
+                if (d.Kind == 4) PlacePoint(vc, row[0], ignored);
             });
     }
     PostIfEditing(main);

@@ -4,19 +4,22 @@
 #include "platform/rtl/MessageService.h"
 #include "workbench/DatasetDatabase.h"
 
+bool PlacePoint(TClientDataSet& table, double xi, std::string& message) {
+    Real z = 0, y = 0;
+    int32_t surface = 0;
+    if (!XiToPoint(xi, z, y, surface, message)) return false;
+    table.FieldByName("Z")->SetAsFloat(double(z));
+    table.FieldByName("R")->SetAsFloat(double(y));
+    table.FieldByName("isf")->SetAsInteger(surface);
+    return true;
+}
+
 void InstallPointDerivation(TDatasetDatabase& db) {
     for (TClientDataSet* table : {&db.cdsTemperatures, &db.cdsVC4})
         table->FieldByName("Xi")->OnChange = [&db, table](TField* xi) {
-            Real z = 0, y = 0;
-            int32_t surface = 0;
             std::string message;
-            if (XiToPoint(xi->AsFloat(), z, y, surface, message)) {
-                table->FieldByName("Z")->SetAsFloat(double(z));
-                table->FieldByName("R")->SetAsFloat(double(y));
-                table->FieldByName("isf")->SetAsInteger(surface);
-            } else if (!message.empty()) {
+            if (!PlacePoint(*table, xi->AsFloat(), message) && !message.empty())
                 ShowMessage(message + " in dataset " + db.cdsMainDatasetName->AsString());
-            }
         };
 }
 
@@ -29,14 +32,12 @@ bool RelocateTemperaturePoints(TDatasetDatabase& db) {
         TDisableControlsGuard suspended(t);
         const TBookmark here = t.GetBookmark();
         for (t.First(); !t.Eof(); t.Next()) {
-            Real z = 0, y = 0;
-            int32_t surface = 0;
-            placed = XiToPoint(t.FieldByName("Xi")->AsFloat(), z, y, surface, failure);
-            if (!placed) break;
             t.Edit();
-            t.FieldByName("Z")->SetAsFloat(double(z));
-            t.FieldByName("R")->SetAsFloat(double(y));
-            t.FieldByName("isf")->SetAsInteger(surface);
+            placed = PlacePoint(t, t.FieldByName("Xi")->AsFloat(), failure);
+            if (!placed) {
+                t.Cancel();
+                break;
+            }
             t.Post();
         }
         t.GotoBookmark(here);

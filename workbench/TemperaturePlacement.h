@@ -1,7 +1,14 @@
 #pragma once
 // The derived columns of the temperature points (Z, Y and the surface number) follow the profile:
 // they are computed from each point's Xi on the current dataset's generatrix.
+#include <string>
+
+class TClientDataSet;
 class TDatasetDatabase;
+
+// Z, R and isf of the table's row being edited from xi on the current dataset's profile; false
+// with XiToPoint's reason (empty when it is not to be shown) when xi cannot be placed.
+bool PlacePoint(TClientDataSet& table, double xi, std::string& message);
 
 // Makes Z, R and isf of a temperature point and of a local-hemispherical viewing condition follow
 // each change of its Xi, whoever sets it. An Xi that cannot be placed is told with
