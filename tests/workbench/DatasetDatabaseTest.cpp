@@ -10,13 +10,6 @@
 
 namespace {
 
-// An open, empty dataset database (no file).
-struct TOpenDatabase {
-    TRecordingMessages Messages;
-    TDatasetDatabase Db{Messages};
-    TOpenDatabase() { Db.cdsMain.CreateDataSet(); }
-};
-
 std::vector<double> CavityKeys(TDatasetDatabase& db) {
     std::vector<double> keys;
     for (db.cdsCavity.First(); !db.cdsCavity.Eof(); db.cdsCavity.Next())

@@ -23,6 +23,13 @@ inline void AddRow(TDataSet& ds, std::initializer_list<std::pair<const char*, do
     ds.Post();
 }
 
+// An open, empty dataset database (no file).
+struct TOpenDatabase {
+    TRecordingMessages Messages;
+    TDatasetDatabase Db{Messages};
+    TOpenDatabase() { Db.cdsMain.CreateDataSet(); }
+};
+
 // A posted dataset row named `name`, created at `created`, with `n` rows in each nested table.
 inline void AddDataset(TDatasetDatabase& db, const std::string& name, double created, int n) {
     db.Clock = [created] { return created; };

@@ -1,0 +1,185 @@
+// The Cavity page: the hidden key of new rows under real keys and navigator clicks, the resize
+// rule of its grid, the generatrix file, the temperature points following the profile, and the
+// three surface range dialogs.
+#include <fstream>
+
+#include "platform/ui/BitBtn.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/SpinEdit.h"
+#include "platform/ui/StatusBar.h"
+#include "tests/workbench/windows/WindowFixture.h"
+#include "workbench/GeneratrixFile.h"
+#include "workbench/ProfileEdits.h"
+#include "workbench/windows/SurfaceRangeDialogs.h"
+
+namespace {
+
+std::vector<double> Column(TClientDataSet& t, const char* name) {
+    const TBookmark here = t.GetBookmark();
+    std::vector<double> values;
+    for (t.First(); !t.Eof(); t.Next())
+        values.push_back(t.FieldByName(name)->IsNull() ? -1 : t.FieldByName(name)->AsFloat());
+    t.GotoBookmark(here);
+    return values;
+}
+
+// The main window with one dataset whose generatrix has `rows` nodes (z = key, y = 1).
+struct TCavityFixture : TMainWindowFixture {
+    explicit TCavityFixture(int rows) {
+        Start();
+        InsertDataset("Cylinder");
+        window->PageControl1->SetActivePage(window->tsCavity);
+        TGeneratrix g{{0, 0}, {}};
+        for (int i = 1; i <= rows; ++i) g.Nodes.push_back({double(i), 1});
+        if (rows) ReplaceGeneratrix(Db(), g);
+        dialogs.Messages.clear();
+    }
+};
+
+TEST(CavityPage, KeysOfNewRowsFollowTheGridKeysAndTheNavigator) {
+    TCavityFixture f(0);
+    TFMainDB& w = *f.window;
+    TClientDataSet& t = f.Db().cdsCavity;
+    f.Key(w.dbgCavity, Qt::Key_Insert);  // into the empty table
+    w.dbgCavity->SetSelectedIndex(0);
+    f.Type(w.dbgCavity, "1");
+    f.Key(w.dbgCavity, Qt::Key_Tab);
+    f.Type(w.dbgCavity, "1");
+    f.Key(w.dbgCavity, Qt::Key_Down);  // posts the last row and appends after it
+    EXPECT_EQ(t.State(), dsInsert);
+    w.dbgCavity->SetSelectedIndex(0);
+    f.Type(w.dbgCavity, "2");
+    f.Key(w.dbgCavity, Qt::Key_Tab);
+    f.Type(w.dbgCavity, "1");
+    f.ClickNavigator(w.dnCavity, nbPost);
+    EXPECT_EQ(Column(t, "D"), (std::vector<double>{1, 2}));
+    EXPECT_EQ(w.sbCavity->SimpleText(), "Record 2 of 2");
+
+    // The navigator's insert before the first row halves its key.
+    f.ClickNavigator(w.dnCavity, nbFirst);
+    f.ClickNavigator(w.dnCavity, nbInsert);
+    EXPECT_EQ(f.Db().cdsCavityD->AsFloat(), 0.5);
+    f.ClickNavigator(w.dnCavity, nbCancel);
+    // Down into the middle, then the navigator's insert: the new row goes before the current
+    // one, not onto the next row's key.
+    ReplaceGeneratrix(f.Db(), {{0, 0}, {{1, 1}, {2, 1}, {3, 1}}});
+    f.ClickNavigator(w.dnCavity, nbFirst);
+    f.Key(w.dbgCavity, Qt::Key_Down);
+    EXPECT_EQ(t.RecNo(), 2);
+    f.ClickNavigator(w.dnCavity, nbInsert);
+    EXPECT_EQ(f.Db().cdsCavityD->AsFloat(), 1.5);
+    EXPECT_FALSE(f.Db().CavityGridAppend);
+    f.ClickNavigator(w.dnCavity, nbCancel);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);  // a cancelled row posts the dataset
+}
+
+TEST(CavityPage, TheLastColumnFillsTheGridBut40Pixels) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    for (int width : {900, 820, 1100}) {
+        w.SetBounds(0, 0, width, 650);
+        w.FormResize();
+        TDBGridColumns& c = *w.dbgCavity->Columns();
+        EXPECT_EQ(c[3]->Width(), w.dbgCavity->Width() - 72 - 72 - 75 - 40) << width;
+    }
+}
+
+TEST(CavityPage, GeneratrixFileAndTemperaturePointsFollowingTheProfile) {
+    TCavityFixture f(0);
+    TFMainDB& w = *f.window;
+    const std::string file = f.dir.File("g.txt");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << GeneratrixFileBytes({{0, 1}, {{2, 1}, {2, 0}}});
+    }
+    f.dialogs.FileAnswers.push_back({file});
+    f.Click(w.btnLoadGeneratrix);
+    EXPECT_EQ(f.dialogs.FileRequests[0].Title,
+              "KAVRI320: Load Generatrix Coordinates (Z, Y) from Text File");
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{2, 2}));
+    EXPECT_EQ(f.Db().cdsMain.FieldByName("R0")->AsFloat(), 1);
+    EXPECT_TRUE(f.Messages().empty());
+
+    // A point a quarter of the way along the profile (length 3), then the last node deleted:
+    // the point keeps its Xi and moves with the shorter profile.
+    TClientDataSet& t = f.Db().cdsTemperatures;
+    t.Append();
+    t.FieldByName("Xi")->SetAsFloat(0.25);
+    t.FieldByName("T")->SetAsFloat(900);
+    t.Post();
+    f.ClickNavigator(w.dnCavity, nbLast);
+    f.ClickNavigator(w.dnCavity, nbDelete);  // asked "Delete record?", answered Yes
+    ASSERT_EQ(f.Db().cdsCavity.RecordCount(), 1);
+    EXPECT_NEAR(t.FieldByName("Z")->AsFloat(), 0.5, 1e-12);
+    EXPECT_NEAR(t.FieldByName("R")->AsFloat(), 1, 1e-12);
+    EXPECT_EQ(t.FieldByName("isf")->AsInteger(), 1);
+}
+
+TEST(SurfaceRangeDialogs, DeleteRanges) {
+    const struct {
+        int item, current, from, to;
+        std::vector<double> left;
+    } cases[] = {
+        {riFirstToCurrent, 3, 0, 0, {4, 5}},
+        {riCurrentToLast, 3, 0, 0, {1, 2}},
+        {riFromTo, 1, 2, 4, {1, 5}},
+    };
+    for (const auto& c : cases) {
+        TCavityFixture f(5);
+        f.Db().cdsCavity.SetRecNo(c.current);
+        TFDelete d(nullptr, f.Db());
+        d.Show();
+        EXPECT_EQ(d.Caption(), "KAVRI320: Delete Generatrix Nodes");
+        EXPECT_EQ(d.StatusBar1->Panels()->Items(0)->Text(), "Cylinder: 5 surfaces");
+        EXPECT_EQ(d.rgSurfaces->ItemIndex(), riAll);
+        f.ClickRadio(d.rgSurfaces, c.item);
+        EXPECT_EQ(d.gbSurfaces->Visible(), c.item == riFromTo);
+        if (c.item == riFromTo) {
+            d.seFrom->SetValue(c.from);
+            d.seTo->SetValue(c.to);
+        }
+        f.Click(d.btnOK);
+        EXPECT_EQ(Column(f.Db().cdsCavity, "D"), c.left);
+        EXPECT_FALSE(d.Visible());
+        EXPECT_EQ(d.StatusBar1->Panels()->Items(1)->Text(), " Done.");
+    }
+    TCavityFixture f(5);
+    TFDelete d(nullptr, f.Db());
+    d.Show();
+    f.ClickRadio(d.rgSurfaces, riFromTo);
+    d.seFrom->SetValue(4);
+    d.seTo->SetValue(2);
+    f.Click(d.btnOK);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Incorrect node numbers: from 4 to 2"});
+    EXPECT_EQ(f.Db().cdsCavity.RecordCount(), 5);
+    EXPECT_FALSE(d.Visible());
+}
+
+TEST(SurfaceRangeDialogs, AssignChecksItsValuesAndEraseEmpties) {
+    TCavityFixture f(3);
+    TFAssignED a(nullptr, f.Db());
+    a.Show();
+    EXPECT_EQ(a.StatusBar1->Panels()->Items(0)->Text(), "Cylinder: 3 surfaces");
+    f.Type(a.edEmissivity, "1.0001");
+    f.Type(a.edDiffusity, "0");
+    f.Click(a.btnOK);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Emissivity must be from 0 to 1"});
+    EXPECT_TRUE(a.Visible());
+    f.Retype(a.edEmissivity, "1");
+    f.Click(a.btnOK);
+    EXPECT_FALSE(a.Visible());
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Emissivity"), (std::vector<double>{1, 1, 1}));
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Diffusity"), (std::vector<double>{0, 0, 0}));
+
+    TFEraseED e(nullptr, f.Db());
+    e.Show();
+    EXPECT_EQ(e.Caption(), "KAVRI320: Erase Emissivity and Diffusity");
+    f.Click(e.btnOK);
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Emissivity"), (std::vector<double>{-1, -1, -1}));
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+// The main window driven as a user drives it: real mouse clicks on its buttons and navigator and
+// real keys in its grid, over databases in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <filesystem>
+
+#include "platform/ui/BitBtn.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/DBNavigator.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/InstanceLock.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/RecordingDialogService.h"
+#include "platform/ui/StatusBar.h"
+#include "tests/platform/ui/UserInput.h"
+#include "tests/support/OffscreenApplication.h"
+#include "tests/support/TempDir.h"
+#include "tests/workbench/windows/WindowFixture.h"
+#include "workbench/windows/MainWindow.h"
+
+namespace {
+
+const char* const EmptyDatabaseMessage =
+    "File kavri320.dbs not found or corrupted\rEmpty database will be created";
+
+TEST(MainWindow, AnEmptyDatabaseShowsTheLabelInPlaceOfThePages) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{EmptyDatabaseMessage});
+    EXPECT_EQ(w.Caption(), "KAVRI320");
+    EXPECT_FALSE(w.PageControl1->Visible());
+    EXPECT_TRUE(w.Label1->Visible());
+    EXPECT_EQ(w.Label1->Caption(), "DATABASE IS EMPTY");
+    EXPECT_EQ(w.sbDatasets->SimpleText(), "Dataset is empty");
+    EXPECT_EQ(w.PageControl1->ActivePage(), w.tsCavity);
+    EXPECT_EQ(w.rgSort->ItemIndex(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(f.dir.Path() / "data" / "Cavities"));
+}
+
+TEST(MainWindow, InsertingADatasetShowsThePages) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.ClickNavigator(w.dbnDatasets, nbInsert);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsInsert);
+    EXPECT_EQ(w.sbDatasets->SimpleText(), "");  // a row being inserted has no number
+    w.dbgDatasets->SetSelectedIndex(0);
+    f.Type(w.dbgDatasets, "Cone");
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+    EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Cone");
+    EXPECT_TRUE(w.PageControl1->Visible());
+    EXPECT_FALSE(w.Label1->Visible());
+    EXPECT_EQ(w.sbDatasets->SimpleText(), "Record 1 of 1");
+
+    // Deleting it (the navigator asks, the recorder answers Yes) brings the label back.
+    f.ClickNavigator(w.dbnDatasets, nbDelete);
+    EXPECT_TRUE(f.Db().cdsMain.IsEmpty());
+    EXPECT_FALSE(w.PageControl1->Visible());
+    EXPECT_TRUE(w.Label1->Visible());
+}
+
+TEST(MainWindow, SortAndFind) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    for (const char* name : {"b1", "abd", "Abc"}) f.InsertDataset(name);
+    ASSERT_EQ(f.Db().cdsMain.RecordCount(), 3);
+    f.Type(w.edFind, "ab");
+    EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Abc");
+    // Sorting by date hides the find box, and back.
+    w.rgSort->SetItemIndex(1);
+    w.rgSort->Click();
+    EXPECT_FALSE(w.edFind->Visible());
+    EXPECT_EQ(f.Db().SortChoice(), 1);
+    w.rgSort->SetItemIndex(0);
+    w.rgSort->Click();
+    EXPECT_TRUE(w.edFind->Visible());
+}
+
+TEST(MainWindow, CloseSavesWhatWasPostedAndDropsAHalfTypedRow) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Kept");
+    // A second row being typed when the window closes is discarded.
+    f.ClickNavigator(w.dbnDatasets, nbInsert);
+    w.dbgDatasets->SetSelectedIndex(0);
+    f.Type(w.dbgDatasets, "Dropped");
+    f.Click(w.btnClose);
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.sbMain->Panels()->Items(0)->Text(), " Saving data in database...");
+    f.Stop();
+
+    f.dialogs.Messages.clear();
+    TFMainDB& again = f.Start();
+    EXPECT_TRUE(f.Messages().empty());  // the file was there and read
+    EXPECT_EQ(f.Db().cdsMain.RecordCount(), 1);
+    EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Kept");
+    EXPECT_TRUE(again.PageControl1->Visible());
+}
+
+TEST(MainWindow, AFailedSaveKeepsTheWindowOpen) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Kept");
+    // The database file cannot be replaced while its folder is gone.
+    std::filesystem::remove_all(f.dir.Path() / "db");
+    f.dialogs.Messages.clear();
+    f.Click(w.btnClose);
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(f.Messages().size(), 1u);
+}
+
+TEST(MainWindow, ASecondStartIsRefusedByTheLock) {
+    TMainWindowFixture f;
+    std::filesystem::create_directories(f.dir.Path() / "db");
+    TInstanceLock first;
+    ASSERT_TRUE(first.Acquire((f.dir.Path() / "db").string(), InstanceLockFile));
+    TFMainDB& w = f.Start();
+    EXPECT_TRUE(w.StartRefused());
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"KAVRI320 is already running"});
+    // No database was read or written, no other folder made.
+    EXPECT_FALSE(std::filesystem::exists(f.dir.Path() / "db" / "kavri320.dbs"));
+    EXPECT_FALSE(std::filesystem::exists(f.dir.Path() / "data"));
+    f.Stop();
+    first.Release();
+    f.dialogs.Messages.clear();
+    EXPECT_FALSE(f.Start().StartRefused());
+}
+
+TEST(MainWindow, ComputeAndResultsStopWithTheirMessages) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    bool computeOpened = false;
+    w.ShowComputeDialog = [&] { computeOpened = true; };
+    f.InsertDataset("Cylinder");
+    TDatasetDatabase& db = f.Db();
+    db.cdsMain.Edit();
+    db.cdsMain.FieldByName("Tref")->SetAsFloat(1000);
+    db.cdsMain.FieldByName("R0")->SetAsFloat(1);
+    db.cdsMain.Post();
+    for (auto [z, r] : {std::pair{0.0, 0.0}, std::pair{2.0, 0.0}}) {
+        db.cdsCavity.Append();
+        db.cdsCavity.FieldByName("Z")->SetAsFloat(z);
+        db.cdsCavity.FieldByName("R")->SetAsFloat(r);
+        db.cdsCavity.FieldByName("Emissivity")->SetAsFloat(0.9);
+        db.cdsCavity.FieldByName("Diffusity")->SetAsFloat(1);
+        db.cdsCavity.Post();
+    }
+    f.dialogs.Messages.clear();
+    f.Click(w.btnCompute);
+    EXPECT_EQ(f.Messages(),
+              std::vector<std::string>{
+                  "Wavelengths are not specified\rAt least one wavelength is needed"});
+    EXPECT_FALSE(computeOpened);
+    EXPECT_EQ(db.cdsMain.State(), dsBrowse);  // the nested rows were posted with the dataset
+
+    f.dialogs.Messages.clear();
+    f.Click(w.btnResults);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"Database RESULTS is empty"});
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving an editing control commits what it edited to the dataset row.
+TEST(MainWindow, LeavingAGridCommitsItsRowsToTheDataset) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cone");
+    w.PageControl1->SetActivePage(w.tsW);
+    QApplication::setActiveWindow(w.Widget());
+    w.dbgW->SetFocus();
+    f.Key(w.dbgW, Qt::Key_Insert);
+    f.Type(w.dbgW, "2.5");
+    f.Key(w.dbgW, Qt::Key_Return);
+    w.dbgDatasets->SetFocus();  // the wavelengths grid loses the focus
+    EXPECT_EQ(f.Db().cdsWavelengths.State(), dsBrowse);
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+    EXPECT_EQ(f.Db().cdsWavelengths.RecordCount(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "workbench/TemperaturePlacement.h"
+
+#include "engine/CavityOutline.h"
+#include "platform/rtl/MessageService.h"
+#include "workbench/DatasetDatabase.h"
+
+bool PlacePoint(TClientDataSet& table, double xi, std::string& message) {
+    Real z = 0, y = 0;
+    int32_t surface = 0;
+    if (!XiToPoint(xi, z, y, surface, message)) return false;
+    table.FieldByName("Z")->SetAsFloat(double(z));
+    table.FieldByName("R")->SetAsFloat(double(y));
+    table.FieldByName("isf")->SetAsInteger(surface);
+    return true;
+}
+
+void InstallPointDerivation(TDatasetDatabase& db) {
+    for (TClientDataSet* table : {&db.cdsTemperatures, &db.cdsVC4})
+        table->FieldByName("Xi")->OnChange = [&db, table](TField* xi) {
+            std::string message;
+            if (!PlacePoint(*table, xi->AsFloat(), message) && !message.empty())
+                ShowMessage(message + " in dataset " + db.cdsMainDatasetName->AsString());
+        };
+}
+
+bool RelocateTemperaturePoints(TDatasetDatabase& db) {
+    TClientDataSet& t = db.cdsTemperatures;
+    if (t.IsEmpty()) return true;
+    std::string failure;
+    bool placed = true;
+    {
+        TDisableControlsGuard suspended(t);
+        const TBookmark here = t.GetBookmark();
+        for (t.First(); !t.Eof(); t.Next()) {
+            t.Edit();
+            placed = PlacePoint(t, t.FieldByName("Xi")->AsFloat(), failure);
+            if (!placed) {
+                t.Cancel();
+                break;
+            }
+            t.Post();
+        }
+        t.GotoBookmark(here);
+    }
+    if (placed) return true;
+    // An empty reason was not to be shown (a dialog is in front of the main window).
+    if (!failure.empty()) ShowMessage(failure + "\rTemperature distributions might be distorted");
+    return false;
+}

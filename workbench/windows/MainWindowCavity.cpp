@@ -1,0 +1,166 @@
+// The Cavity page of the main window: the start node, the generatrix rows with their hidden key,
+// the surface range dialogs and the generatrix text files. The profile plot waits for its chart
+// series: its place on the page is the empty panel pCavityPlot.
+#include "engine/CavityOutline.h"
+#include "engine/Loaders.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/DBNavigator.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/StatusBar.h"
+#include "workbench/TemperaturePlacement.h"
+#include "workbench/windows/ControlBuilding.h"
+#include "workbench/windows/MainWindow.h"
+#include "workbench/windows/ModalGuard.h"
+#include "workbench/windows/ProfileFileCommands.h"
+#include "workbench/windows/SurfaceRangeDialogs.h"
+
+namespace {
+
+TDBEdit* MakeDataEdit(TWinControl* parent, int left, const char* label) {
+    TLabel* l = MakeControl<TLabel>(parent);
+    l->SetCaption(label);
+    l->SetBounds(left, 12, 20, 16);
+    TDBEdit* e = MakeControl<TDBEdit>(parent);
+    e->SetBounds(left + 22, 8, 100, 23);
+    return e;
+}
+
+}  // namespace
+
+void TFMainDB::BuildCavityPage() {
+    pCavityPlot = MakeControl<TPanel>(tsCavity, alTop);
+    pCavityPlot->SetHeight(200);
+    pCavityPlot->SetBevelOuter(bvLowered);
+    pCavityPlot->SetColor(clWhite);
+    TPanel* below = MakeControl<TPanel>(tsCavity, alClient);
+    below->SetBevelOuter(bvNone);
+
+    DBEdit3 = MakeDataEdit(below, 8, "Z0");
+    DBEdit4 = MakeDataEdit(below, 140, "Y0");
+    cbHighlight = MakeControl<TCheckBox>(below);
+    cbHighlight->SetCaption("Highlight Current Surface");
+    cbHighlight->SetBounds(280, 10, 180, 20);
+
+    dbgCavity = MakeControl<TDBGrid>(below);
+    dbgCavity->SetBounds(8, 38, 340, 160);
+    dbgCavity->SetAnchors({akLeft, akTop, akRight, akBottom});
+    const std::pair<const char*, const char*> columns[] = {
+        {"Z", "Z"}, {"R", "Y"}, {"Emissivity", "Emissivity"}, {"Diffusity", "Diffusity"}};
+    const int widths[] = {72, 72, 75, 75};
+    for (int i = 0; i < 4; ++i) {
+        TColumn* c = dbgCavity->Columns()->Add();
+        c->SetFieldName(columns[i].first);
+        c->Title()->SetCaption(columns[i].second);
+        c->Title()->SetAlignment(taCenter);
+        c->SetWidth(widths[i]);
+    }
+    dnCavity = MakeControl<TDBNavigator>(below);
+    dnCavity->SetBounds(8, 202, 340, 25);
+    dnCavity->SetAnchors({akLeft, akRight, akBottom});
+    dnCavity->SetVisibleButtons(
+        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel});
+    sbCavity = MakeControl<TStatusBar>(below);
+    sbCavity->SetSimplePanel(true);
+    sbCavity->SetBounds(8, 230, 340, 20);
+    sbCavity->SetAnchors({akLeft, akRight, akBottom});
+
+    gbNodes = MakeControl<TGroupBox>(below);
+    gbNodes->SetCaption("Nodes");
+    gbNodes->SetBounds(360, 38, 100, 120);
+    gbNodes->SetAnchors({akTop, akRight});
+    btnLoadGeneratrix =
+        MakeButton(gbNodes, 8, 20, 84, "Load", "Load Cavity Generatrix from Text File");
+    btnSaveGeneratrix =
+        MakeButton(gbNodes, 8, 52, 84, "Save As...", "Save Cavity Generatrix in Text File");
+    btnDeleteZY = MakeButton(gbNodes, 8, 84, 84, "Delete", "Delete Several Generatrix Nodes");
+    gbED = MakeControl<TGroupBox>(below);
+    gbED->SetCaption("Emissivity && Diffusity");
+    gbED->SetBounds(360, 164, 100, 88);
+    gbED->SetAnchors({akTop, akRight});
+    btnAssignED = MakeButton(gbED, 8, 20, 84, "Assign");
+    btnEraseED = MakeButton(gbED, 8, 52, 84, "Erase");
+}
+
+void TFMainDB::BindCavityPage() {
+    TDatasetDatabase& db = FData->Main;
+    for (auto [edit, field] : {std::pair{DBEdit3, "Z0"}, std::pair{DBEdit4, "R0"}}) {
+        edit->SetDataSource(&db.dsMain);
+        edit->SetDataField(field);
+        edit->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsMain); };
+    }
+    dbgCavity->SetDataSource(&db.dsCavity);
+    dnCavity->SetDataSource(&db.dsCavity);
+    // The append state follows the grid's keys before the grid acts on them, and every
+    // navigator click clears it after the navigator's own action.
+    dbgCavity->OnKeyDown = [this](TObject*, int& key, TShiftState) {
+        FData->Main.CavityGridAppend = key == VK_DOWN || key == VK_TAB;
+        if (key == VK_UP) PostIfEditing(FData->Main.cdsCavity);
+    };
+    dbgCavity->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsCavity); };
+    dnCavity->OnClick = [this](TObject*, TNavigateBtn) { FData->Main.CavityGridAppend = false; };
+    db.dsCavity.OnDataChange = [this](TDataSource*, TField*) {
+        std::string text;
+        ShowRecordPosition(FData->Main.cdsCavity, text);
+        sbCavity->SetSimpleText(text);
+    };
+    // A change of one row redraws and relocates at once; the whole-table commands suspend the
+    // controls and run the rules once when they end.
+    auto changed = [this](TDataSet* t) {
+        if (!t->ControlsDisabled()) CavityChanged();
+    };
+    db.cdsCavity.AfterPost = changed;
+    db.cdsCavity.AfterDelete = changed;
+    db.cdsCavity.AfterCancel = [this](TDataSet*) { PostIfEditing(FData->Main.cdsMain); };
+
+    btnLoadGeneratrix->OnClick = [this](TObject*) {
+        LoadGeneratrixFromTextFile(FData->Main);
+        CavityChanged();
+    };
+    btnSaveGeneratrix->OnClick = [this](TObject*) { SaveGeneratrixToTextFile(FData->Main); };
+    auto range = [this](auto make) {
+        if (FData->Main.cdsCavity.IsEmpty()) return;
+        {
+            TModalGuard modal(*this);
+            std::unique_ptr<TFSurfaceRange> dialog(make());
+            dialog->ShowModal();
+        }
+        PostIfEditing(FData->Main.cdsMain);
+        CavityChanged();
+    };
+    btnDeleteZY->OnClick = [this, range](TObject*) {
+        range([this] { return new TFDelete(nullptr, FData->Main); });
+    };
+    btnAssignED->OnClick = [this, range](TObject*) {
+        range([this] { return new TFAssignED(nullptr, FData->Main); });
+    };
+    btnEraseED->OnClick = [this, range](TObject*) {
+        range([this] { return new TFEraseED(nullptr, FData->Main); });
+    };
+    OnResize = [this](TObject*) { FormResize(); };
+}
+
+void TFMainDB::DrawCavity() {
+    // The outline is loaded for the status bar's boundaries and the temperature points; the plot
+    // itself is drawn once the chart series exist. A failure leaves it empty without a message.
+    std::string message;
+    LoadCavityOutline(message);
+}
+
+void TFMainDB::CavityChanged() {
+    DrawCavity();
+    RelocateTemperaturePoints(FData->Main);
+}
+
+void TFMainDB::FormResize() {
+    // The last column takes what the others leave of the grid, 40 pixels short of its edge.
+    TDBGridColumns& columns = *dbgCavity->Columns();
+    int others = 0;
+    for (int i = 0; i + 1 < columns.Count(); ++i) others += columns[i]->Width();
+    columns[columns.Count() - 1]->SetWidth(std::max(0, dbgCavity->Width() - others - 40));
+    DrawCavity();
+}
