@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -131,7 +132,7 @@ void TChartSeries::MarkTextSize(TTeeCustomShape& mark, const std::string& text, 
         height = extent.cy;
     } else {
         int lines = 0;
-        width = FParentChart->MultiLineTextWidth(text, lines);
+        width = MultiLineTextWidth(canvas, text, lines);
         height = lines * lineHeight;
     }
     TMargins& margins = *FMarks->Margins();

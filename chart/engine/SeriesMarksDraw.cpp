@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/Callout.h"
 #include "chart/engine/ChartSeries.h"
@@ -141,7 +142,8 @@ void TSeriesMarks::DrawText(TCanvas3D& canvas, TTeeCustomShape& format, const TR
 int TSeriesMarks::TextWidth(int index) {
     if (!FSeries || !FSeries->ParentChart()) return 0;
     int lines = 0;
-    return FSeries->ParentChart()->MultiLineTextWidth(FSeries->ValueMarkText(index), lines);
+    return MultiLineTextWidth(*FSeries->ParentChart()->Canvas3D(), FSeries->ValueMarkText(index),
+                              lines);
 }
 
 int TSeriesMarks::MarkAtPoint(int x, int y) {
