@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/DataSourcesList.h"
+#include "chart/engine/TeeFunction.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/QuickSortWithCallbacks.h"
@@ -15,7 +17,9 @@ TChartSeries::TChartSeries(TComponent* owner)
       FX(new TChartValueList(this, "X")),
       FY(new TChartValueList(this, "Y")),
       FPercentFormat(TxtDefaultPercentFormat),
-      FValueFormat(TxtDefaultValueFormat) {
+      FValueFormat(TxtDefaultValueFormat),
+      FDataSources(std::make_unique<TDataSourcesList>(this)),
+      FDependentSeries(std::make_unique<TCustomSeriesList>(this)) {
     FX->SetOrder(loAscending);
 }
 
@@ -145,6 +149,7 @@ void TChartSeries::ClearValueStorage() {
 void TChartSeries::Clear() {
     FirstInView = LastInView = -1;
     ClearValueStorage();
+    if (FFunction) FFunction->SeriesCleared();
     if (OnClearValues) OnClearValues(*this);
     NotifyLinkedSeries(lscCleared, 0);
     if (Active() && !ComponentState().Contains(csDestroying)) RepaintChart();
