@@ -131,8 +131,14 @@ int TChartSeries::LinkDataSource(TComponent* component) {
 }
 
 void TChartSeries::UnlinkDataSource(TComponent* component) {
-    if (ComponentState().Contains(csDestroying)) return;
     if (FDataSources->IndexOf(component) < 0) return;
+    // A series on its way out only drops the entry, so that nothing it still does meets a
+    // freed source.
+    if (ComponentState().Contains(csDestroying)) {
+        FDataSources->Erase(component);
+        RemoveFreeNotification(component);
+        return;
+    }
     if (FParentChart && DataSource()) FParentChart->DataSourceRemoved(this, component);
     if (component == DataSource()) {
         FDataSources->Clear();
@@ -240,14 +246,12 @@ void TChartSeries::ReleaseSourcesAndFunction() {
 }
 
 void TChartSeries::Notification(TComponent* component, TOperation operation) {
-    if (operation == opRemove && !ComponentState().Contains(csDestroying)) {
-        if (component == FFunction) {
+    // A freed dependent has left the dependents itself, while it was whole.
+    if (operation == opRemove) {
+        if (component == FFunction)
             FFunction = nullptr;
-        } else if (FDataSources->IndexOf(component) >= 0) {
+        else
             UnlinkDataSource(component);
-        } else if (auto* series = dynamic_cast<TChartSeries*>(component)) {
-            FDependentSeries->Remove(series);
-        }
     }
     TCustomChartSeries::Notification(component, operation);
 }
