@@ -30,6 +30,7 @@ class TChartAxis;
 class TChartSeries;
 class TCustomSeriesList;
 class TDataSourcesList;
+class TStream;
 class TTeeFunction;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -314,6 +315,11 @@ public:
     // Frees the former function; the series owns the new one's link and refills.
     void SetFunction(TTeeFunction* value);
 
+    // --- The stored points ("Data"). Reading replaces every point and marks them as entered
+    // by hand; a block cut short keeps the points before the cut and raises.
+    virtual void WriteDataStream(TStream& stream);
+    void ReadDataStream(TStream& stream);
+
     // Copies another series: its settings (crosswise between a vertical and a horizontal one),
     // the points when they were entered by hand, and the data-entry flag.
     void Assign(const TPersistent* source) override;
@@ -343,6 +349,7 @@ private:
     friend class TTeeFunction;
     // "DataSources": the names of the sources when there are several.
     void DefineSourceProperties(TFiler& filer);
+    void DefineDataProperty(TFiler& filer);
     // Joins (or leaves) the dependents of every source series.
     void LinkToSourceSeries(bool join);
     // Each dependent series follows the change as its options say.

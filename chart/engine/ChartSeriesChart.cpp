@@ -255,4 +255,5 @@ void TChartSeries::DefineProperties(TFiler& filer) {
     define("CustomHorizAxis", FCustomHorizAxis, &TChartSeries::SetCustomHorizAxis);
     define("CustomVertAxis", FCustomVertAxis, &TChartSeries::SetCustomVertAxis);
     DefineSourceProperties(filer);
+    DefineDataProperty(filer);
 }

@@ -247,6 +247,17 @@ TEST_F(DataSourcesTest, OneSourceIsStoredAsDataSourceAndSeveralAsDataSources) {
         a->DataEnteredByHand = b->DataEnteredByHand = true;
         WriteComponentToStream(stream, &chart);
     }
+    // Only the points entered by hand are stored; the others are computed again.
+    const std::string bytes(stream.Memory(), size_t(stream.Size()));
+    size_t stored = 0;
+    for (size_t at = bytes.find("\x04"
+                                "Data");
+         at != std::string::npos; at = bytes.find("\x04"
+                                                  "Data",
+                                                  at + 1))
+        ++stored;
+    EXPECT_EQ(stored, 2u);
+
     RegisterClasses({&TAddTeeFunction::StaticClass()});
     TTestChart copy(nullptr);
     stream.SetPosition(0);
@@ -261,6 +272,8 @@ TEST_F(DataSourcesTest, OneSourceIsStoredAsDataSourceAndSeveralAsDataSources) {
     ASSERT_NE(sum->Function(), nullptr);
     EXPECT_EQ(sum->Function()->ClassName(), "TAddTeeFunction");
     EXPECT_EQ(a->DependentSeries().Count(), 2);
+    EXPECT_EQ(Ys(*one), (std::vector<double>{1, 2}));
+    EXPECT_EQ(Ys(*sum), (std::vector<double>{11, 2}));
 }
 
 }  // namespace
