@@ -64,9 +64,11 @@ double TManySeriesTeeFunction::CalculateAcross(const std::vector<TChartSeries*>&
 
 namespace {
 
+// The list's own statistics serve the whole source.
 template <class Better>
-double Extreme(TChartValueList& list, int first, int last, bool all, Better better) {
-    if (all) return better(1, 0) ? list.Maximum() : list.Minimum();
+double Extreme(TChartValueList& list, int first, int last, double (TChartValueList::*whole)(),
+               Better better) {
+    if (first == -1) return (list.*whole)();
     if (last < first) return 0;
     double result = list[first];
     for (int i = first + 1; i <= last; ++i)
@@ -92,13 +94,13 @@ bool Less(double a, double b) { return a < b; }
 }  // namespace
 
 double THighTeeFunction::Calculate(TChartSeries& source, int first, int last) {
-    return Extreme(SourceValueList(source), first, last, first == -1, Greater);
+    return Extreme(SourceValueList(source), first, last, &TChartValueList::Maximum, Greater);
 }
 double THighTeeFunction::CalculateAcross(const std::vector<TChartSeries*>& sources, int index) {
     return ExtremeAcross(*this, sources, index, Greater);
 }
 double TLowTeeFunction::Calculate(TChartSeries& source, int first, int last) {
-    return Extreme(SourceValueList(source), first, last, first == -1, Less);
+    return Extreme(SourceValueList(source), first, last, &TChartValueList::Minimum, Less);
 }
 double TLowTeeFunction::CalculateAcross(const std::vector<TChartSeries*>& sources, int index) {
     return ExtremeAcross(*this, sources, index, Less);

@@ -245,8 +245,8 @@ public:
     bool Updating() const { return FUpdateCount > 0; }
     void SignalDataChanged();
 
-    // Series that take their points from this one follow through this hook (data sources are
-    // built on it); kinds as TLinkedSeriesChange.
+    // Told of every change passed on to the dependent series, before they follow it; kinds as
+    // TLinkedSeriesChange.
     std::function<void(TChartSeries& sender, TLinkedSeriesChange kind, int index)> OnLinkedChange;
     void NotifyLinkedSeries(TLinkedSeriesChange kind, int index) override;
     // Refills the series through its chart (not while updating, nothing without a chart).

@@ -202,6 +202,23 @@ TEST_F(DataSourcesTest, ASourceComponentMovesWithItsOwnershipAndStaysActive) {
     EXPECT_EQ(b->DataSources().Count(), 0);
 }
 
+TEST_F(DataSourcesTest, AssignHandsOverTheSourcesAndTheFunction) {
+    TTestSeries* a = Make("A");
+    TTestSeries* fed = Make("Fed");
+    TTestSeries* copy = Make("Copy");
+    for (double v : {1, 2}) a->AddY(v);
+    auto* f = new TAddTeeFunction(&Form);
+    fed->SetFunction(f);
+    fed->SetDataSource(a);
+    copy->Assign(fed);
+    EXPECT_EQ(copy->DataSource(), a);
+    EXPECT_EQ(copy->Function(), f);
+    EXPECT_EQ(f->ParentSeries(), copy);
+    EXPECT_EQ(fed->Function(), nullptr);
+    EXPECT_EQ(Ys(*copy), std::vector<double>{3});
+    EXPECT_EQ(a->DependentSeries().Count(), 2);
+}
+
 TEST_F(DataSourcesTest, FreeingEitherSideOfALinkLeavesNoReference) {
     for (bool sourceFirst : {true, false}) {
         SCOPED_TRACE(sourceFirst);
