@@ -191,10 +191,11 @@ void TChartSeries::NotifyDependents(TLinkedSeriesChange kind, int index) {
 }
 
 void TChartSeries::SourceValueDeleted(const TChartSeries& source, int valueIndex) {
-    // A deleted range names no point: the whole source is read again.
+    // A deleted range names no point: the whole source is read again. A point this series
+    // never took (it does not follow insertions) is no reason to fail the source's deletion.
     if (valueIndex < 0)
         LoadFromSeries(source);
-    else
+    else if (valueIndex < Count())
         Delete(valueIndex);
 }
 

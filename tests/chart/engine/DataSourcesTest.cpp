@@ -117,6 +117,13 @@ TEST_F(DataSourcesTest, DependentsFollowEachKindOfChangeAsTheirOptionsSay) {
         {"delete, not followed", sfoClear, [](TChartSeries& s) { s.Delete(0); }, {1, 2, 3}},
         // A deleted range names no point: the dependent reads its source again.
         {"delete range", 15, [](TChartSeries& s) { s.DeleteRange(0, 2); }, {3}},
+        {"delete a point never taken",
+         sfoDeletions,
+         [](TChartSeries& s) {
+             s.AddY(7);
+             s.Delete(3);
+         },
+         {1, 2, 3}},
         {"clear", 15, [](TChartSeries& s) { s.Clear(); }, {}},
         {"clear, not followed", sfoDeletions, [](TChartSeries& s) { s.Clear(); }, {1, 2, 3}},
         {"modify", 15, [](TChartSeries& s) { s.YValues().SetValue(1, 9); }, {1, 9, 3}},
@@ -217,6 +224,21 @@ TEST_F(DataSourcesTest, AssignHandsOverTheSourcesAndTheFunction) {
     EXPECT_EQ(fed->Function(), nullptr);
     EXPECT_EQ(Ys(*copy), std::vector<double>{3});
     EXPECT_EQ(a->DependentSeries().Count(), 2);
+}
+
+TEST_F(DataSourcesTest, ADependentOutOfItsChartRestsAndFollowsAgainOnReturn) {
+    TTestSeries* source = Make("Source");
+    TTestSeries* dependent = Make("Dependent");
+    source->AddY(1);
+    dependent->SetDataSource(source);
+    Chart->RemoveSeries(dependent);
+    EXPECT_EQ(source->DependentSeries().Count(), 0);
+    source->AddY(2);
+    EXPECT_EQ(dependent->Count(), 1);
+    Chart->AddSeries(dependent);
+    EXPECT_EQ(Ys(*dependent), (std::vector<double>{1, 2}));
+    source->AddY(3);
+    EXPECT_EQ(dependent->Count(), 3);
 }
 
 TEST_F(DataSourcesTest, FreeingEitherSideOfALinkLeavesNoReference) {
