@@ -9,6 +9,9 @@
 #include "ChartStubs.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/DataSourcesList.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
@@ -201,6 +204,45 @@ TEST(TeeFunctionTest, SeveralSourcesFollowTheLongestAndItsLabels) {
     EXPECT_EQ(scene.Result->YValues()[4], 3);
     EXPECT_EQ(scene.Result->YValues()[5], 2);
     EXPECT_EQ(scene.Result->PointLabel(7), "p7");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TeeFunctionTest, AFunctionIsStoredAsItsSeriesChildWithItsSettings) {
+    RegisterTestChartClasses();
+    RegisterClasses({&TTeeMovingFunction::StaticClass(), &TAddTeeFunction::StaticClass()});
+    TMemoryStream stream;
+    {
+        TTestChart chart(nullptr);
+        auto* moving = new TTestSeries(&chart);
+        chart.AddSeries(moving);
+        auto* mf = new TTeeMovingFunction(&chart);
+        mf->SetPeriod(5);
+        moving->SetFunction(mf);
+        auto* sum = new TTestSeries(&chart);
+        chart.AddSeries(sum);
+        auto* af = new TAddTeeFunction(&chart);
+        af->SetPeriodStyle(psRange);
+        af->SetPeriodAlign(paFirst);
+        sum->SetFunction(af);
+        WriteComponentToStream(stream, &chart);
+    }
+    TTestChart copy(nullptr);
+    stream.SetPosition(0);
+    ReadComponentFromStream(stream, &copy);
+    ASSERT_EQ(copy.SeriesCount(), 2);
+    auto* mf = dynamic_cast<TTeeMovingFunction*>(copy.GetSeries(0)->Function());
+    ASSERT_NE(mf, nullptr);
+    EXPECT_EQ(mf->Period(), 5);
+    EXPECT_EQ(mf->PeriodAlign(), paLast);
+    EXPECT_EQ(mf->ParentSeries(), copy.GetSeries(0));
+    TTeeFunction* af = copy.GetSeries(1)->Function();
+    ASSERT_NE(af, nullptr);
+    EXPECT_EQ(af->Period(), 0);
+    EXPECT_EQ(af->PeriodStyle(), psRange);
+    EXPECT_EQ(af->PeriodAlign(), paFirst);
 }
 
 }  // namespace
