@@ -146,6 +146,14 @@ public:
     void CalcDepthSizes();
     bool ViewTurnedRound = false;
 
+    // --- Data sources of the series.
+    // The series takes the component as a source, or it is a source kind available here.
+    virtual bool AcceptsDataSource(TChartSeries* series, TComponent* component);
+    // A source component leaving the series' first place lets go of the series.
+    virtual void DataSourceRemoved(TChartSeries* series, TComponent* component);
+    // Refills the series from its first source, or through a function that needs none.
+    virtual void LoadSeriesFromSource(TChartSeries* series);
+
     // --- Tools.
     TChartTools& Tools() { return *FTools; }
     // ChartDrawEvent of every active tool in list order.

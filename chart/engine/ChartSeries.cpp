@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/DataSourcesList.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/TeeFunction.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/QuickSortWithCallbacks.h"
@@ -17,7 +19,9 @@ TChartSeries::TChartSeries(TComponent* owner)
       FY(new TChartValueList(this, "Y")),
       FMarks(std::make_unique<TSeriesMarks>(this)),
       FPercentFormat(TxtDefaultPercentFormat),
-      FValueFormat(TxtDefaultValueFormat) {
+      FValueFormat(TxtDefaultValueFormat),
+      FDataSources(std::make_unique<TDataSourcesList>(this)),
+      FDependentSeries(std::make_unique<TCustomSeriesList>(this)) {
     FX->SetOrder(loAscending);
 }
 
@@ -152,6 +156,7 @@ void TChartSeries::ClearValueStorage() {
 void TChartSeries::Clear() {
     FirstInView = LastInView = -1;
     ClearValueStorage();
+    if (FFunction) FFunction->SeriesCleared();
     if (OnClearValues) OnClearValues(*this);
     NotifyLinkedSeries(lscCleared, 0);
     if (Active() && !ComponentState().Contains(csDestroying)) RepaintChart();

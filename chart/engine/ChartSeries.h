@@ -31,6 +31,10 @@ class TChartSeries;
 class TSeriesMarks;
 class TTeeCustomShape;
 struct TSeriesMarkPosition;
+class TCustomSeriesList;
+class TDataSourcesList;
+class TStream;
+class TTeeFunction;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -262,11 +266,12 @@ public:
     bool Updating() const { return FUpdateCount > 0; }
     void SignalDataChanged();
 
-    // Series that take their points from this one follow through this hook (data sources are
-    // built on it); kinds as TLinkedSeriesChange.
+    // Told of every change passed on to the dependent series, before they follow it; kinds as
+    // TLinkedSeriesChange.
     std::function<void(TChartSeries& sender, TLinkedSeriesChange kind, int index)> OnLinkedChange;
     void NotifyLinkedSeries(TLinkedSeriesChange kind, int index) override;
-    void RefreshFromSource() override {}
+    // Refills the series through its chart (not while updating, nothing without a chart).
+    void RefreshFromSource() override;
     void RepaintChart() override { Repaint(); }
 
     // --- Chart membership.
@@ -306,6 +311,36 @@ public:
     void LoadFromSeries(const TChartSeries& source);
     virtual bool CanCopyFrom(const TChartSeries&) const { return true; }
 
+    // --- Data sources and the function. A series source lists its dependents and a dependent
+    // its source, while the dependent is in a chart.
+    TDataSourcesList& DataSources() { return *FDataSources; }
+    const TDataSourcesList& DataSources() const { return *FDataSources; }
+    TCustomSeriesList& DependentSeries() { return *FDependentSeries; }
+    // The first data source; none when there is none.
+    TComponent* DataSource() const;
+    // Replaces every source by this one; none unlinks the first.
+    void SetDataSource(TComponent* value);
+    // Raises for a source the chart does not accept (or, without a chart, one the series does
+    // not) and for a circular chain; -1 when the source is listed already.
+    int ValidateAndAddSource(TComponent* component, bool clearOthers);
+    int LinkDataSource(TComponent* component);
+    void UnlinkDataSource(TComponent* component);
+    // Another series that the function (if any) accepts.
+    virtual bool AcceptsAsSource(TComponent* component) const;
+    bool FunctionAcceptsSource(TComponent* component) const;
+    // Raises when this series feeds source, directly or through any chain of sources.
+    void CheckSourceNotCircular(const TChartSeries* source) const;
+    // A point of the source was deleted (-1: a range; the series then reloads).
+    virtual void SourceValueDeleted(const TChartSeries& source, int valueIndex);
+    TTeeFunction* Function() const { return FFunction; }
+    // Frees the former function; the series owns the new one's link and refills.
+    void SetFunction(TTeeFunction* value);
+
+    // --- The stored points ("Data"). Reading replaces every point and marks them as entered
+    // by hand; a block cut short keeps the points before the cut and raises.
+    virtual void WriteDataStream(TStream& stream);
+    void ReadDataStream(TStream& stream);
+
     // Copies another series: its settings (crosswise between a vertical and a horizontal one),
     // the points when they were entered by hand, and the data-entry flag.
     void Assign(const TPersistent* source) override;
@@ -322,8 +357,27 @@ protected:
     // "CustomHorizAxis" and "CustomVertAxis" (and the base's "Identifier" and "Style").
     void DefineProperties(TFiler& filer) override;
     void AssignValueList(TChartValueList& list, const TChartValueList* value);
+    void Notification(TComponent* component, TOperation operation) override;
+    // Resolves the source names read from "DataSources", then refills.
+    void Loaded() override;
+
+public:
+    // The series' own components, then its function.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 
 private:
+    friend class TDataSourcesList;
+    friend class TTeeFunction;
+    // "DataSources": the names of the sources when there are several.
+    void DefineSourceProperties(TFiler& filer);
+    void DefineDataProperty(TFiler& filer);
+    // Joins (or leaves) the dependents of every source series.
+    void LinkToSourceSeries(bool join);
+    // Each dependent series follows the change as its options say.
+    void NotifyDependents(TLinkedSeriesChange kind, int index);
+    // The sources ahead of the destructor's other steps.
+    void ReleaseSourcesAndFunction();
+
     double VisibleRangeBound(bool startCorner) const;
     bool IsPercentFormatStored() const;
     bool IsValueFormatStored() const;
@@ -353,6 +407,10 @@ private:
     TChartAxis* FResolvedVertAxis = nullptr;
     bool FYMandatory = true;
     int FUpdateCount = 0;
+    std::unique_ptr<TDataSourcesList> FDataSources;
+    std::unique_ptr<TCustomSeriesList> FDependentSeries;
+    TTeeFunction* FFunction = nullptr;
+    std::vector<std::string> FPendingSourceNames;
 };
 
 // BeginUpdate now, EndUpdate on every path out of the scope.

@@ -5,6 +5,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/DataSourcesList.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
@@ -25,6 +26,7 @@ const TEnumInfo& VertAxisNames() {
 // FValueLists, reaching the container directly, never the series.
 TChartSeries::~TChartSeries() {
     Destroying();
+    ReleaseSourcesAndFunction();
     SetParentChart(nullptr);
 }
 
@@ -33,6 +35,10 @@ void TChartSeries::Publish(TPublisher<TChartSeries>& p) {
     p.Boolean("ColorEachPoint", &S::ColorEachPoint, &S::SetColorEachPoint).Default(false);
     p.String("ColorSource", &S::ColorSource, &S::SetColorSource);
     p.Integer("Cursor", &S::Cursor, &S::SetCursor).Default(0);
+    // Several sources go under "DataSources" instead.
+    p.Component("DataSource", &S::DataSource, &S::SetDataSource).Stored([](const S& s) {
+        return s.FDataSources->Count() == 1;
+    });
     p.Integer("Depth", &S::Depth, &S::SetDepth).Default(-1);
     p.Enumeration("HorizAxis", HorizAxisNames(), &S::HorizAxis, &S::SetHorizAxis)
         .Default(aBottomAxis);
@@ -105,6 +111,7 @@ void TChartSeries::AttachedToChart() {
         BroadcastEvent(seChangeColor);
     }
     ResolveAxes();
+    LinkToSourceSeries(true);
     RefreshFromSource();
 }
 
@@ -116,6 +123,7 @@ void TChartSeries::DetachedFromChart() {
     FCustomHorizAxis = FCustomVertAxis = nullptr;
     if (FHorizAxis == aCustomHorizAxis) FHorizAxis = aBottomAxis;
     if (FVertAxis == aCustomVertAxis) FVertAxis = aLeftAxis;
+    LinkToSourceSeries(false);
     FParentChart = nullptr;
     ResolveAxes();
 }
@@ -229,7 +237,9 @@ void TChartSeries::SignalDataChanged() {
 }
 
 void TChartSeries::NotifyLinkedSeries(TLinkedSeriesChange kind, int index) {
-    if (FUpdateCount == 0 && OnLinkedChange) OnLinkedChange(*this, kind, index);
+    if (FUpdateCount > 0) return;
+    if (OnLinkedChange) OnLinkedChange(*this, kind, index);
+    NotifyDependents(kind, index);
 }
 
 // --- Extra stored properties.
@@ -250,4 +260,6 @@ void TChartSeries::DefineProperties(TFiler& filer) {
     };
     define("CustomHorizAxis", FCustomHorizAxis, &TChartSeries::SetCustomHorizAxis);
     define("CustomVertAxis", FCustomVertAxis, &TChartSeries::SetCustomVertAxis);
+    DefineSourceProperties(filer);
+    DefineDataProperty(filer);
 }

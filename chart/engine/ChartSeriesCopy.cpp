@@ -2,7 +2,9 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/DataSourcesList.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/TeeFunction.h"
 
 int TChartSeries::AddPointValuesFrom(const TChartSeries& source, int i) {
     double x = source.XValueAt(i);
@@ -32,6 +34,13 @@ int TChartSeries::AddPointFrom(const TChartSeries& source, int i) {
 void TChartSeries::LoadFromSeries(const TChartSeries& source) {
     TSeriesUpdate update(*this);
     Clear();
+    if (FFunction) {
+        // The results lie on the source's scales.
+        FX->SetDateTime(source.FX->DateTime());
+        FY->SetDateTime(source.FY->DateTime());
+        FFunction->ComputeFromSources(const_cast<TChartSeries*>(&source));
+        return;
+    }
     if (!CanCopyFrom(source)) return;
     for (int i = 0; i < source.Count(); ++i) AddPointFrom(source, i);
 }
@@ -39,6 +48,7 @@ void TChartSeries::LoadFromSeries(const TChartSeries& source) {
 void TChartSeries::CopyValuesFrom(const TChartSeries& source) { LoadFromSeries(source); }
 
 void TChartSeries::CopySettingsFrom(const TChartSeries& source) {
+    SetDataSource(nullptr);
     // A vertical and a horizontal series hold values and positions in opposite lists.
     const bool crosswise = source.FYMandatory != FYMandatory;
     FX->Assign(crosswise ? source.FY : source.FX);
@@ -74,13 +84,18 @@ void TChartSeries::Assign(const TPersistent* source) {
     auto* other = dynamic_cast<const TChartSeries*>(source);
     if (!other) return;
     CopySettingsFrom(*other);
+    if (other->FFunction && !FFunction) other->FFunction->AttachToSeries(this);
     DataEnteredByHand = other->DataEnteredByHand;
     // The program has no design state, so a series without data sources always hands its
-    // points over.
-    {
+    // points over; one fed by sources hands the sources over instead.
+    if (other->FDataSources->Count() == 0 || other->DataEnteredByHand) {
         // The per-point mark looks copied with the settings belong to the points copied now.
         TMarksItemsHold keepItems(FMarks->Items());
         CopyValuesFrom(*other);
+    } else {
+        const std::vector<TComponent*> sources(other->FDataSources->begin(),
+                                               other->FDataSources->end());
+        for (TComponent* c : sources) ValidateAndAddSource(c, false);
     }
     RefreshFromSource();
 }
