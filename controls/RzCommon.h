@@ -43,8 +43,12 @@ inline constexpr int sdirUp = 0, sdirDown = 1, sdirLeft = 2, sdirRight = 3;
 // --- Colour model. H, S and L run 0..240; system colours are resolved first.
 void ColorToHueSatLum(TColor color, int& h, int& s, int& l);
 TColor HueSatLumToColor(int h, int s, int l);
+// The lightness shifts of the frames, in their own namespace: the chart library's routines of
+// the same names shift the RGB components instead.
+namespace RzColor {
 TColor DarkenColor(TColor color, int amount);
 TColor LightenColor(TColor color, int amount);
+}  // namespace RzColor
 TColor ShiftColorLightness(TColor color, int amount);
 bool ColorsNearlyEqual(TColor a, TColor b);
 

@@ -67,13 +67,13 @@ TColor HueSatLumToColor(int h, int s, int l) {
     return RGB(channel(r), channel(g), channel(b));
 }
 
-TColor DarkenColor(TColor color, int amount) {
+TColor RzColor::DarkenColor(TColor color, int amount) {
     int h, s, l;
     ColorToHueSatLum(color, h, s, l);
     return HueSatLumToColor(h, s, std::max(l - amount, 0));
 }
 
-TColor LightenColor(TColor color, int amount) {
+TColor RzColor::LightenColor(TColor color, int amount) {
     int h, s, l;
     ColorToHueSatLum(color, h, s, l);
     // Capped at 255, not 240: anything above 240 comes out white all the same.
@@ -81,8 +81,8 @@ TColor LightenColor(TColor color, int amount) {
 }
 
 TColor ShiftColorLightness(TColor color, int amount) {
-    if (amount < 0) return DarkenColor(color, -amount);
-    if (amount > 0) return LightenColor(color, amount);
+    if (amount < 0) return RzColor::DarkenColor(color, -amount);
+    if (amount > 0) return RzColor::LightenColor(color, amount);
     return color;
 }
 

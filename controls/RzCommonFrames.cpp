@@ -112,10 +112,10 @@ TRect PaintDoubleEdgeButton(TCanvas& canvas, const TRect& bounds, bool down, TSi
 
 TRect PaintTintedButtonEdge(TCanvas& canvas, const TRect& bounds, TColor face, bool down,
                             TSides sides) {
-    const TColor d100 = DarkenColor(face, 100), d50 = DarkenColor(face, 50);
+    const TColor d100 = RzColor::DarkenColor(face, 100), d50 = RzColor::DarkenColor(face, 50);
     if (down) return PaintTwoRings(canvas, bounds, {d100, d100}, {d50, d50}, sides);
-    return PaintTwoRings(canvas, bounds, {LightenColor(face, 100), d100},
-                         {LightenColor(face, 40), d50}, sides);
+    return PaintTwoRings(canvas, bounds, {RzColor::LightenColor(face, 100), d100},
+                         {RzColor::LightenColor(face, 40), d50}, sides);
 }
 
 TRect PaintFrameStyleSides(TCanvas& canvas, const TRect& bounds, TFrameStyle style, TSides sides) {
@@ -153,8 +153,8 @@ TRect PaintFrameStyle(TCanvas& canvas, const TRect& bounds, TFrameStyle style) {
 
 TRect PaintTintedFrameStyleSides(TCanvas& canvas, const TRect& bounds, TColor face,
                                  TFrameStyle style, TSides sides) {
-    const TColor d50 = DarkenColor(face, 50), d100 = DarkenColor(face, 100);
-    const TColor l50 = LightenColor(face, 50), l100 = LightenColor(face, 100);
+    const TColor d50 = RzColor::DarkenColor(face, 50), d100 = RzColor::DarkenColor(face, 100);
+    const TColor l50 = RzColor::LightenColor(face, 50), l100 = RzColor::LightenColor(face, 100);
     switch (style) {
         case fsNone:
             return bounds;

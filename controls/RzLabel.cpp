@@ -307,8 +307,8 @@ void TRzLabel::ApplyFrameController(TRzFrameController* controller) {
     if (n.Contains(fcpColor)) SetColor(controller->Color());
     if (n.Contains(fcpParentColor)) SetParentColor(controller->ParentColor());
     if (n.Contains(fcpColor)) {
-        FBorders.Highlight = LightenColor(Color(), 100);
-        FBorders.Shadow = DarkenColor(Color(), 50);
+        FBorders.Highlight = RzColor::LightenColor(Color(), 100);
+        FBorders.Shadow = RzColor::DarkenColor(Color(), 50);
     }
     ChangedBorders();
 }

@@ -83,12 +83,12 @@ TEST(RzColorModel, HueSatLumConversions) {
 }
 
 TEST(RzColorModel, DarkerLighterAndNearlyEqual) {
-    EXPECT_EQ(DarkenColor(clSilver, 50), RGB(139, 139, 139));
-    EXPECT_EQ(DarkenColor(clBlack, 100), clBlack);
-    EXPECT_EQ(LightenColor(clSilver, 100), clWhite);
-    EXPECT_EQ(LightenColor(RGB(0, 0, 128), 255), clWhite);
-    EXPECT_EQ(ShiftColorLightness(clSilver, -50), DarkenColor(clSilver, 50));
-    EXPECT_EQ(ShiftColorLightness(clSilver, 30), LightenColor(clSilver, 30));
+    EXPECT_EQ(RzColor::DarkenColor(clSilver, 50), RGB(139, 139, 139));
+    EXPECT_EQ(RzColor::DarkenColor(clBlack, 100), clBlack);
+    EXPECT_EQ(RzColor::LightenColor(clSilver, 100), clWhite);
+    EXPECT_EQ(RzColor::LightenColor(RGB(0, 0, 128), 255), clWhite);
+    EXPECT_EQ(ShiftColorLightness(clSilver, -50), RzColor::DarkenColor(clSilver, 50));
+    EXPECT_EQ(ShiftColorLightness(clSilver, 30), RzColor::LightenColor(clSilver, 30));
     EXPECT_EQ(ShiftColorLightness(clBtnFace, 0), clBtnFace);
 
     EXPECT_TRUE(ColorsNearlyEqual(RGB(50, 50, 50), clBlack));
@@ -114,8 +114,8 @@ TEST(RzEdges, SideLinesSkipAMissingColourButStillShrink) {
 // (8,5), and the rectangle left inside.
 TEST(RzEdges, FrameStylesPaintTheirRings) {
     const TColor face = clSilver;
-    const TColor d50 = DarkenColor(face, 50), d100 = DarkenColor(face, 100);
-    const TColor l50 = LightenColor(face, 50), l100 = LightenColor(face, 100);
+    const TColor d50 = RzColor::DarkenColor(face, 50), d100 = RzColor::DarkenColor(face, 100);
+    const TColor l50 = RzColor::LightenColor(face, 50), l100 = RzColor::LightenColor(face, 100);
     struct TCase {
         TFrameStyle Style;
         bool Tinted;
@@ -137,7 +137,7 @@ TEST(RzEdges, FrameStylesPaintTheirRings) {
         {fsStatus, true, d50, l100, clWhite, clWhite, 1},
         {fsLowered, true, d50, l100, d100, l50, 2},
         {fsRaised, true, l50, d100, l100, d50, 2},
-        {fsButtonUp, true, l100, d100, LightenColor(face, 40), d50, 2},
+        {fsButtonUp, true, l100, d100, RzColor::LightenColor(face, 40), d50, 2},
         {fsButtonDown, true, d100, d100, d50, d50, 2},
         {fsGroove, true, d50, l100, l100, d50, 2},
         {fsFlatRounded, true, l100, d50, d50, l100, 2},
@@ -215,8 +215,8 @@ TEST(RzEdges, EditFrameCoversTheBorderInTheBackground) {
         {fsFlat, clWindow, clBlue, clWindow, Rect(1, 1, 7, 7)},
         {fsFlatBold, clWindow, clBlue, clBlue, Rect(2, 2, 6, 6)},
         {fsLowered, clWindow, clBtnShadow, cl3DDkShadow, Rect(2, 2, 6, 6)},
-        {fsLowered, clSilver, DarkenColor(clSilver, 50), DarkenColor(clSilver, 100),
-         Rect(2, 2, 6, 6)},
+        {fsLowered, clSilver, RzColor::DarkenColor(clSilver, 50),
+         RzColor::DarkenColor(clSilver, 100), Rect(2, 2, 6, 6)},
         {fsNone, clYellow, clYellow, clYellow, Rect(0, 0, 8, 8)},
     };
     for (const TCase& c : cases) {

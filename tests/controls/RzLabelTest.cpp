@@ -274,8 +274,8 @@ TEST(RzLabel, FrameControllerSetsBordersAndColours) {
     EXPECT_EQ(label.FlatColor(), clRed);
     EXPECT_EQ(label.FlatColorAdjustment(), 0);
     EXPECT_EQ(label.Color(), clYellow);
-    EXPECT_EQ(label.BorderHighlight(), LightenColor(clYellow, 100));
-    EXPECT_EQ(label.BorderShadow(), DarkenColor(clYellow, 50));
+    EXPECT_EQ(label.BorderHighlight(), RzColor::LightenColor(clYellow, 100));
+    EXPECT_EQ(label.BorderShadow(), RzColor::DarkenColor(clYellow, 50));
     label.SetFrameController(nullptr);
     EXPECT_EQ(controller.LinkedCount(), 0);
 }
