@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisGridPen.h"
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/NamedPartGuard.h"
 #include "chart/foundation/Canvas3D.h"
@@ -36,11 +38,14 @@ void TChartAxis::SetMinorTickCount(int value) {
 }
 void TChartAxis::SetTitleSize(int value) { SetDrawSetting(*this, FParts->TitleSize, value); }
 
-bool TChartAxis::MinorGridVisible() { return MinorGrid()->Visible(); }
+bool TChartAxis::GridCentered() const { return FGrid->Centered(); }
+void TChartAxis::SetGridCentered(bool value) { FGrid->SetCentered(value); }
 
 void TChartAxis::PublishDrawing(TPublisher<TChartAxis>& p) {
     using A = TChartAxis;
     p.Object("Axis", &A::Axis, &A::SetAxis);
+    // Stored with the grid pen as its "Centered".
+    p.Boolean("GridCentered", &A::GridCentered, &A::SetGridCentered).Stored(false);
     p.Object("MinorGrid", &A::MinorGrid, &A::SetMinorGrid);
     p.Integer("MinorTickCount", &A::MinorTickCount, &A::SetMinorTickCount).Default(3);
     p.Integer("MinorTickLength", &A::MinorTickLength, &A::SetMinorTickLength).Default(2);
@@ -80,12 +85,11 @@ void TChartAxis::Draw(bool computePosition) {
 
     FLabelsDrawn = 0;
     FAlternateRowWidth = FLabels.LabelsAlternate && !FHorizontal ? WidestLabel() : 0;
-    if (LabelItemsAutomatic()) {
-        ClearAutomaticLabelItems();
-        if (TTeeFont* font = LabelsFont()) c.UseFont(font);
+    if (FItems->Auto()) {
+        FItems->ClearLabelsOfPass();
+        c.UseFont(LabelsFont());
         WalkLabels();
     } else {
-        FTickPositions.clear();
         DrawCustomLabels();
     }
 
@@ -205,25 +209,25 @@ void TChartAxis::DrawGridLine(TCanvas3D& c, int p, double zPosition) {
 }
 
 void TChartAxis::DrawGrid(TCanvas3D& c) {
-    const TAxisGridSettings grid = GridSettings();
-    if (!grid.Pen) return;
-    if (!FParts->GridVisibleOverride.value_or(grid.Pen->Visible())) return;
+    const TAxisGridPen& grid = *FGrid;
+    if (!FParts->GridVisibleOverride.value_or(grid.Visible())) return;
     if (OnBeforeDrawGrid) OnBeforeDrawGrid(*this);
-    const TColor color = grid.Pen->Color() == clDefault ? DefaultGridColor : grid.Pen->Color();
-    if (grid.Pen->Visible()) {
-        c.UsePenWithColor(grid.Pen, color);
+    const TColor color = grid.Color() == clDefault ? DefaultGridColor : grid.Color();
+    if (grid.Visible()) {
+        c.UsePenWithColor(&grid, color);
     } else {
         // Shown for this call only: a visible copy, the pen itself untouched.
         TChartPen shown;
-        shown.Assign(grid.Pen);
+        shown.Assign(&grid);
         shown.SetVisible(true);
         c.UsePenWithColor(&shown, color);
     }
-    const size_t every = size_t(std::max(1, grid.DrawEvery));
+    const size_t every = size_t(std::max(1, grid.DrawEvery()));
+    const bool centered = grid.Centered();
     const std::vector<int>& t = FTickPositions;
-    for (size_t i = grid.Centered ? 1 : 0; i < t.size(); i += every) {
-        const int p = grid.Centered ? RoundToInt((t[i] + t[i - 1]) * 0.5) : t[i];
-        DrawGridLine(c, p, grid.ZPosition);
+    for (size_t i = centered ? 1 : 0; i < t.size(); i += every) {
+        const int p = centered ? RoundToInt((t[i] + t[i - 1]) * 0.5) : t[i];
+        DrawGridLine(c, p, grid.ZPosition());
     }
 }
 
@@ -276,8 +280,7 @@ void TChartAxis::DrawMinorMarks(TCanvas3D& c) {
     }
     if (grid) {
         c.UsePen(MinorGrid());
-        const double zPosition = GridSettings().ZPosition;
-        for (const int p : marks) DrawGridLine(c, p, zPosition);
+        for (const int p : marks) DrawGridLine(c, p, FGrid->ZPosition());
     }
 }
 

@@ -27,15 +27,6 @@ private:
     TPenLineMode FLineMode = lmLine;
 };
 
-// The grid as the drawing needs it: its pen (none: no grid), every how many ticks a line goes,
-// whether lines go midway between ticks, and its depth in percent for 3-D.
-struct TAxisGridSettings {
-    const TChartPen* Pen = nullptr;
-    int DrawEvery = 1;
-    bool Centered = false;
-    double ZPosition = 0;
-};
-
 // Called before each label or title text: may move it (x, y, z), change it, or set draw to false.
 using TAxisDrawLabelEvent =
     std::function<void(TChartAxis& sender, int& x, int& y, int& z, std::string& text, bool& draw)>;

@@ -1,5 +1,7 @@
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeFont.h"
 #include "platform/classes/Publisher.h"
 
 namespace {
@@ -22,6 +24,11 @@ const TEnumInfo& LabelStyleNames() {
 }
 
 }  // namespace
+
+bool TChartAxis::Labels() const { return FItems->Format()->Visible(); }
+void TChartAxis::SetLabels(bool value) { FItems->Format()->SetVisible(value); }
+TTeeFont* TChartAxis::LabelsFont() const { return FItems->Format()->Font(); }
+void TChartAxis::SetLabelsFont(const TTeeFont* value) { FItems->Format()->Font()->Assign(value); }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& value) {
     SetLabelSetting(*this, FLabels.AxisValuesFormat, value);
@@ -76,6 +83,8 @@ void TChartAxis::PublishLabels(TPublisher<TChartAxis>& p) {
     p.Enumeration("LabelsAlign", LabelAlignNames(), &TChartAxis::LabelsAlign,
                   &TChartAxis::SetLabelsAlign)
         .Default(alDefault);
+    p.Boolean("Labels", &TChartAxis::Labels, &TChartAxis::SetLabels).Default(true);
+    p.Object("LabelsFont", &TChartAxis::LabelsFont, &TChartAxis::SetLabelsFont);
     p.Boolean("LabelsAlternate", &TChartAxis::LabelsAlternate, &TChartAxis::SetLabelsAlternate)
         .Default(false);
     p.Integer("LabelsAngle", &TChartAxis::LabelsAngle, &TChartAxis::SetLabelsAngle).Default(0);

@@ -57,16 +57,11 @@ void TChartAxis::DrawValueOrLogLabels(double increment, int stepIndex) {
         DrawValueLabels(increment, stepIndex);
 }
 
-void TChartAxis::DrawLabelAt(int pixel, const std::string& text, double value) {
-    if (FLabels.TickOnLabelsOnly) AddTick(pixel);
-    DrawLabelText(pixel, text, value);
-}
-
 void TChartAxis::DrawValueLabel(double value) {
     const int pixel = PixelOfValue(value);
     if (!FLabels.LabelsOnAxis && (pixel <= FIStartPos || pixel >= FIEndPos)) return;
     if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
-    if (LabelsVisible()) DrawLabelAt(pixel, FormatLabel(value), value);
+    if (Labels()) DrawLabelAt(pixel, FormatLabel(value), value);
 }
 
 void TChartAxis::DrawValueLabels(double increment, int stepIndex) {
@@ -113,7 +108,7 @@ void TChartAxis::DrawLogLabels() {
     }
     if (!(first > 0)) return;
     const double base = FLogarithmicBase;
-    if (MinorGridVisible() && first >= FIMinimum) {
+    if (MinorGrid()->Visible() && first >= FIMinimum) {
         // The minor grid reaches the start of the axis from the power below the first label.
         const double below = std::pow(base, std::log(FIMinimum) / std::log(base) - 1);
         if (below < FIMinimum) AddTick(PixelOfValue(below));
@@ -134,7 +129,7 @@ void TChartAxis::DrawLogLabels() {
         base > 1 ? walk([base](double v) { return v * base; }) : std::pair{0, first};
     // No power of the base within the range: labels at fractions of the first one.
     if (drawn == 0) past = walk([step = first / base](double v) { return v + step; }).second;
-    if (MinorGridVisible() && past > FIMaximum) AddTick(PixelOfValue(past));
+    if (MinorGrid()->Visible() && past > FIMaximum) AddTick(PixelOfValue(past));
 }
 
 void TChartAxis::DrawEventLabels(double increment, int stepIndex) {
@@ -204,7 +199,7 @@ void TChartAxis::DrawTextLabels(bool marks) {
         if (value < FIMinimum || value > FIMaximum) continue;
         const int pixel = PixelOfValue(value);
         if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
-        if (!LabelsVisible()) continue;
+        if (!Labels()) continue;
 
         int size = 0;
         if (canvas) {
@@ -240,14 +235,14 @@ void TChartAxis::DrawDepthSeriesTitles() {
         const double value = FIMaximum - row - 0.5;
         const int pixel = PixelOfValue(value);
         if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
-        if (!LabelsVisible()) continue;
+        if (!Labels()) continue;
         std::string text = FHost->SeriesLegendTitle(row);
         if (FHost->HasGetAxisLabel()) FHost->GetAxisLabel(*this, nullptr, row, text);
         DrawLabelAt(pixel, text, value);
     }
 }
 
-void TChartAxis::WalkCustomLabels(const TItemLabelDraw& drawText) {
+void TChartAxis::DrawCustomLabels() {
     FTickPositions.clear();
     for (int i = 0; i < FItems->Count(); ++i) {
         TAxisItem& item = *FItems->Get(i);
@@ -256,7 +251,6 @@ void TChartAxis::WalkCustomLabels(const TItemLabelDraw& drawText) {
         const int pixel = PixelOfValue(value);
         if (!FLabels.TickOnLabelsOnly) AddTick(pixel);
         if (!item.Visible()) continue;
-        if (FLabels.TickOnLabelsOnly) AddTick(pixel);
-        drawText(pixel, item.Text().empty() ? FormatLabel(value) : item.Text(), item, value);
+        DrawLabelAt(pixel, item.Text().empty() ? FormatLabel(value) : item.Text(), &item, value);
     }
 }

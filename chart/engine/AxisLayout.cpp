@@ -73,7 +73,7 @@ void TChartAxis::PlaceInChartRect(TRect& rect, bool shrink) {
         lose(LabelSize(title.Font(), title.Angle(), TitleSize(), &title.Caption()));
         FTitlePosition = EdgeOf(rect);
     }
-    if (LabelsVisible()) {
+    if (Labels()) {
         const int space = LabelsSpace();
         lose(FHost ? FHost->AxisLabelsRoom(*this, space) : space);
         FLabelsPosition = EdgeOf(rect);
@@ -88,7 +88,7 @@ void TChartAxis::PlaceInChartRect(TRect& rect, bool shrink) {
 
 TRect TChartAxis::AxisBounds() {
     int across0 = FAxisPosition, across1 = FAxisPosition;
-    if (LabelsVisible()) {
+    if (Labels()) {
         across0 = FLabelsPosition;
         across1 = Outward(FAxisPosition, -3);
     }

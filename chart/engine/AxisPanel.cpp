@@ -9,6 +9,7 @@
 #include "chart/engine/SeriesGroups.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/View3DOptions.h"
 #include "platform/classes/Publisher.h"
 #include "platform/classes/Reader.h"
 #include "platform/rtl/Format.h"
@@ -31,10 +32,13 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomTeePanelExtended(
     FTopAxis->Grid()->SetDefaultZPosition(100);
     AddStandardAxis(FTopAxis);
 
+    // The side axes' titles read upwards on the left and downwards on the right.
     FLeftAxis = new TChartAxis(this);
+    FLeftAxis->Title()->SetDefaultAngle(90);
     AddStandardAxis(FLeftAxis);
 
     FRightAxis = new TChartAxis(this);
+    FRightAxis->Title()->SetDefaultAngle(270);
     FRightAxis->SetOtherSide(true);
     FRightAxis->SetZPosition(100);
     FRightAxis->Grid()->SetDefaultZPosition(100);
@@ -159,6 +163,15 @@ void TCustomAxisPanel::GetNextAxisLabel(TChartAxis& axis, int labelIndex, double
         OnGetNextAxisLabel(axis, labelIndex, value, stop);
     else
         stop = true;
+}
+
+bool TCustomAxisPanel::AxisViewFacesFront() {
+    const TView3DOptions& view = *View3DOptions();
+    return view.Orthogonal() || view.Rotation() == 360;
+}
+
+int TCustomAxisPanel::AxisLabelsRoom(TChartAxis& axis, int size) {
+    return FAxes && FAxes->AxisSpaceHook ? FAxes->AxisSpaceHook(axis, size) : size;
 }
 
 void TCustomAxisPanel::AxisDestroying(TChartAxis& axis) {

@@ -224,6 +224,14 @@ public:
                       std::string& text) override;
     bool HasGetNextAxisLabel() override { return bool(OnGetNextAxisLabel); }
     void GetNextAxisLabel(TChartAxis& axis, int labelIndex, double& value, bool& stop) override;
+    // What the axis drawing asks: the chart's view, its walls, the axes it shows in this pass
+    // and the room the axis list's hook gives the labels.
+    bool AxisView3D() override { return View3D(); }
+    bool AxesBehind() override { return FAxisBehind; }
+    bool AxisViewFacesFront() override;
+    int AxisWallSize(const TChartAxis& axis) override { return WallSizeOfAxis(&axis); }
+    bool AxisIsShown(const TChartAxis& axis) override { return IsAxisShown(&axis); }
+    int AxisLabelsRoom(TChartAxis& axis, int size) override;
 
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
     void Assign(const TPersistent* source) override;

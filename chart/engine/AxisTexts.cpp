@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "chart/engine/AxisItems.h"
 #include "chart/engine/AxisLabelFormat.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/NamedPartGuard.h"
@@ -112,26 +113,23 @@ TRect TextFrameBox(TCanvas3D& c, const std::string& text, int x, int y, int step
 
 }  // namespace
 
-void TChartAxis::DrawLabelText(int pixel, const std::string& text, double value) {
-    DrawLabelShape(pixel, text, nullptr, value);
-}
-
 void TChartAxis::DrawLabelAt(int pixel, const std::string& text, TTeeCustomShape* item,
                              double value) {
     if (FLabels.TickOnLabelsOnly) AddTick(pixel);
-    DrawLabelShape(pixel, text, item, value);
+    DrawLabelText(pixel, text, item, value);
 }
 
-void TChartAxis::DrawLabelShape(int pixel, const std::string& text, TTeeCustomShape* item,
-                                double value) {
+void TChartAxis::DrawLabelText(int pixel, const std::string& text, TTeeCustomShape* item,
+                               double value) {
     TCanvas3D* canvas = Canvas3D();
     if (!canvas) return;
     TCanvas3D& c = *canvas;
     if (item) {
         c.UseFont(item->Font());
     } else {
-        if (LabelItemsAutomatic()) AddAutomaticLabelItem(text, value);
-        if (TTeeFont* font = LabelsFont()) c.UseFont(font);
+        // The items list the labels of the pass while they are automatic.
+        if (FItems->Auto()) FItems->AddLabelOfPass(value, text);
+        c.UseFont(LabelsFont());
     }
     c.Brush()->SetStyle(bsClear);
     c.SetBackgroundMode(TRANSPARENT);

@@ -88,7 +88,15 @@ public:
     // --- Parts: the grid pen and the custom labels.
     TAxisGridPen* Grid() const { return FGrid.get(); }
     void SetGrid(const TAxisGridPen* value);
+    // The grid pen's centred flag: grid lines midway between ticks.
+    bool GridCentered() const;
+    void SetGridCentered(bool value);
     TAxisItems& Items() const { return *FItems; }
+    // The label format shape of the items: whether labels are shown, and their font.
+    bool Labels() const;
+    void SetLabels(bool value);
+    TTeeFont* LabelsFont() const;
+    void SetLabelsFont(const TTeeFont* value);
 
     // A custom axis follows the limits of its master; not owned, cleared when the master goes.
     TChartAxis* Master = nullptr;
@@ -209,12 +217,12 @@ public:
     void DrawDepthSeriesTitles();
     // The user's label items (when they are not automatic) whose value lies within Minimum and
     // Maximum: each gets its tick (only a visible one with TickOnLabelsOnly), and each visible
-    // one hands its text (its value's label when empty) to drawText with itself as the shape.
-    using TItemLabelDraw =
-        std::function<void(int pixel, const std::string& text, TAxisItem& item, double value)>;
-    void WalkCustomLabels(const TItemLabelDraw& drawText);
-    // One label: its tick when TickOnLabelsOnly, then its text to the drawing.
-    void DrawLabelAt(int pixel, const std::string& text, double value);
+    // one is drawn with its text (its value's label when empty) in itself as the shape.
+    void DrawCustomLabels();
+    // One label in the label format: its tick when TickOnLabelsOnly, then its text.
+    void DrawLabelAt(int pixel, const std::string& text, double value) {
+        DrawLabelAt(pixel, text, nullptr, value);
+    }
     // Pixels along the axis of this pass's ticks, in the order the walk registered them.
     const std::vector<int>& TickPositions() const { return FTickPositions; }
     void AddTick(int pixel) { FTickPositions.push_back(pixel); }
@@ -284,28 +292,19 @@ public:
     void DrawAxisText(int x, int y, int z, TTeeCustomShape* shape, const std::string& text,
                       int angle);
     void DrawTitleAt(int x, int y);
-    // One label of a walk with the given item as its shape (none: the label format).
+    // One label of a walk with the given item as its shape (none: the label format): its tick
+    // when TickOnLabelsOnly, then its text.
     void DrawLabelAt(int pixel, const std::string& text, TTeeCustomShape* item, double value);
 
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartAxis>& p);
 
 protected:
-    // --- What the label walks leave to the axis drawing: the text of one label at its pixel,
-    // whether the label format is shown, and whether minor grid lines want ticks beyond the
-    // logarithmic labels.
-    virtual void DrawLabelText(int pixel, const std::string& text, double value);
-    virtual bool LabelsVisible() { return true; }
-    virtual bool MinorGridVisible();
-    // --- What the drawing leaves to the label items and the grid pen: the label format's font
-    // (none: the surface's font stays), whether labels are computed (automatic items, listed
-    // afresh in each pass) or the user's items are walked, and the grid (none by default).
-    virtual TTeeFont* LabelsFont() { return nullptr; }
-    virtual bool LabelItemsAutomatic() { return true; }
-    virtual void ClearAutomaticLabelItems() {}
-    virtual void AddAutomaticLabelItem(const std::string&, double) {}
-    virtual void DrawCustomLabels() {}
-    virtual TAxisGridSettings GridSettings() { return {}; }
+    // The drawing half of DrawLabelAt: the label's shape and font (with automatic items, the
+    // label joins the items of the pass), its row, its text. Virtual so that an axis can take
+    // the labels of its walks elsewhere.
+    virtual void DrawLabelText(int pixel, const std::string& text, TTeeCustomShape* item,
+                               double value);
 
     void Changed();
     void SetVisibleQuietly(bool value) { FVisible = value; }
@@ -341,8 +340,6 @@ private:
     int EdgeOf(const TRect& rect) const;
     int Outward(int position, int pixels) const;
     int DepthLabelRow() const;
-    // The drawing half of DrawLabelAt: the label's shape and font, its row, its text.
-    void DrawLabelShape(int pixel, const std::string& text, TTeeCustomShape* item, double value);
     void DrawAxisLine(TCanvas3D& canvas);
     void DrawTick(TCanvas3D& canvas, int pixel, int offset, int length);
     void DrawTicks(TCanvas3D& canvas, const TChartPen& pen, int offset, int length);

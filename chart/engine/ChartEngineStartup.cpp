@@ -46,12 +46,12 @@ void DrawSeriesGalleryBitmap(TCanvas& canvas, const TChartSeries& series, int x,
 
 void ChartEngineUnitStartup() {
     if (StartCount++ > 0) return;
-    RegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass(),
-                     &TSeriesMarks::StaticClass()});
+    RegisterClasses({&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(),
+                     &TChartDepthAxis::StaticClass(), &TSeriesMarks::StaticClass()});
 }
 
 void ChartEngineUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
-    UnRegisterClasses({&TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass(),
-                       &TSeriesMarks::StaticClass()});
+    UnRegisterClasses({&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(),
+                       &TChartDepthAxis::StaticClass(), &TSeriesMarks::StaticClass()});
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesMarks.h"
 #include "platform/classes/Filer.h"
 #include "platform/rtl/Cp1252.h"
 #include "platform/rtl/Streams.h"
@@ -39,6 +40,7 @@ uint8_t SeriesDataFlags(const TChartSeries& series) {
     if (SeriesHasExplicitXValues(series)) flags |= sdfPositions;
     if (SeriesHasPointColors(series)) flags |= sdfColors;
     if (SeriesHasLabels(series)) flags |= sdfLabels;
+    if (series.Marks()->Positions().ExistCustom()) flags |= sdfMarkPositions;
     return flags;
 }
 
@@ -54,6 +56,38 @@ T ReadRaw(TStream& stream) {
 template <class T>
 void WriteRaw(TStream& stream, T value) {
     stream.WriteBuffer(&value, sizeof(T));
+}
+
+void WritePoint(TStream& stream, const TPoint& p) {
+    WriteRaw<int32_t>(stream, p.X);
+    WriteRaw<int32_t>(stream, p.Y);
+}
+
+TPoint ReadPoint(TStream& stream) {
+    const int32_t x = ReadRaw<int32_t>(stream);
+    return TPoint{x, ReadRaw<int32_t>(stream)};
+}
+
+// The stored fields of a mark position (MarkPositionRecordSize bytes); the arrow's elbow is
+// computed when the mark is drawn and not stored.
+void WriteMarkPosition(TStream& stream, const TSeriesMarkPosition& p) {
+    WritePoint(stream, p.ArrowFrom);
+    WriteRaw<uint8_t>(stream, p.ArrowFix ? 1 : 0);
+    WritePoint(stream, p.ArrowTo);
+    WriteRaw<uint8_t>(stream, p.Custom ? 1 : 0);
+    WriteRaw<int32_t>(stream, p.Height);
+    WritePoint(stream, p.LeftTop);
+    WriteRaw<int32_t>(stream, p.Width);
+}
+
+void ReadMarkPosition(TStream& stream, TSeriesMarkPosition& p) {
+    p.ArrowFrom = ReadPoint(stream);
+    p.ArrowFix = ReadRaw<uint8_t>(stream) != 0;
+    p.ArrowTo = ReadPoint(stream);
+    p.Custom = ReadRaw<uint8_t>(stream) != 0;
+    p.Height = ReadRaw<int32_t>(stream);
+    p.LeftTop = ReadPoint(stream);
+    p.Width = ReadRaw<int32_t>(stream);
 }
 
 }  // namespace
@@ -77,6 +111,8 @@ void TChartSeries::WriteDataStream(TStream& stream) {
         }
         for (int j = 2; j < FValueLists.Count(); ++j)
             WriteRaw<double>(stream, (*FValueLists.ValueList(j))[i]);
+        // A point without a position gets an empty one, which the marks keep.
+        if (flags & sdfMarkPositions) WriteMarkPosition(stream, FMarks->Positions().Ensure(i));
     }
 }
 
@@ -100,15 +136,17 @@ void TChartSeries::ReadDataStream(TStream& stream) {
             }
             for (int j = 2; j < FValueLists.Count(); ++j)
                 FValueLists.ValueList(j)->TempValue = ReadRaw<double>(stream);
-            if (flags & sdfMarkPositions) {
-                // Mark positions belong to the marks, which keep none here yet.
-                char record[MarkPositionRecordSize];
-                stream.ReadBuffer(record, MarkPositionRecordSize);
-            }
+            // Read whole before anything is added: a record cut short adds no point.
+            TSeriesMarkPosition mark;
+            if (flags & sdfMarkPositions) ReadMarkPosition(stream, mark);
             if (FYMandatory)
                 AddXYPoint(p, v, label, color);
             else
                 AddXYPoint(v, p, label, color);
+            if (flags & sdfMarkPositions) {
+                TSeriesMarksPositions& positions = FMarks->Positions();
+                positions.Ensure(positions.Count()) = mark;
+            }
         }
     } catch (...) {
         DataEnteredByHand = true;

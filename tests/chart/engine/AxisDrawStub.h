@@ -1,12 +1,13 @@
 #pragma once
 // A chart stand-in for the axis drawing: the label host with a surface that writes down each
 // line, text and named part the axis asks for (with the pen by name, the text alignment and the
-// font size) instead of drawing it, and axes that draw a grid.
+// font size) instead of drawing it.
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "chart/engine/AxisGridPen.h"
 #include "chart/foundation/ChartPen.h"
 #include "tests/chart/engine/LabelHostStub.h"
 
@@ -89,18 +90,4 @@ public:
     bool View3D = false;
     bool Behind = true;
     int WallSize = 0;
-};
-
-// An axis with a grid pen of its own (the chart's grid settings are not part of the axis yet).
-template <class TBase>
-class TGriddedAxis : public TBase {
-public:
-    using TBase::TBase;
-    TDottedGrayPen GridPen;
-    int DrawEvery = 1;
-    bool Centered = false;
-    double GridZ = 0;
-
-protected:
-    TAxisGridSettings GridSettings() override { return {&GridPen, DrawEvery, Centered, GridZ}; }
 };

@@ -27,7 +27,7 @@ protected:
         axis.MinorTicks()->SetColor(clGreen);
         axis.MinorGrid()->SetColor(clYellow);
         axis.MinorGrid()->SetVisible(true);
-        axis.GridPen.SetColor(clRed);
+        axis.Grid()->SetColor(clRed);
         Canvas.PenNames = {{clBlack, "axis"}, {clGray, "ticks"},  {clRed, "grid"},
                            {clBlue, "inner"}, {clGreen, "minor"}, {clYellow, "minorgrid"}};
         Place(axis);
@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(AxisDrawTest, DrawsTitleLabelsLineTicksGridInnerTicksMinorTicksMinorGridInThisOrder) {
-    TGriddedAxis<TChartAxis> axis(&Host);
+    TChartAxis axis(&Host);
     axis.SetHorizontal(true);
     axis.Title()->SetCaption("X");
     Prepare(axis);
@@ -114,8 +114,8 @@ TEST_F(AxisDrawTest, TicksAndGridOfAPlainAnInvertedAVerticalAndADepthAxis) {
             axis.Draw(true);
             return Lines();
         };
-        TGriddedAxis<TChartAxis> plain(&Host);
-        TGriddedAxis<TChartDepthAxis> depth(&Host);
+        TChartAxis plain(&Host);
+        TChartDepthAxis depth(&Host);
         depth.SetOtherSide(true);  // as the chart's depth axis
         EXPECT_EQ(c.Depth ? draw(depth) : draw(plain), c.Lines) << c.Name;
     }
@@ -136,11 +136,11 @@ TEST_F(AxisDrawTest, GridIn3DGoesToTheBackAndAlongTheSideToItsDepth) {
     Host.View3D = true;
     for (const auto& c : cases) {
         Host.Behind = c.Behind;
-        TGriddedAxis<TChartAxis> axis(&Host);
+        TChartAxis axis(&Host);
         axis.SetHorizontal(true);
         axis.HideBackGrid = c.HideBack;
         axis.HideSideGrid = c.HideSide;
-        axis.GridZ = 50;
+        axis.Grid()->SetZPosition(50);
         Prepare(axis);
         axis.Draw(true);
         TCalls grid;

@@ -13,16 +13,12 @@ public:
     using TChartAxis::TChartAxis;
     std::vector<std::string> Texts;
     std::vector<int> Pixels;
-    bool ShowLabels = true;
-    bool MinorGrid = false;
 
 protected:
-    void DrawLabelText(int pixel, const std::string& text, double) override {
+    void DrawLabelText(int pixel, const std::string& text, TTeeCustomShape*, double) override {
         Texts.push_back(text);
         Pixels.push_back(pixel);
     }
-    bool LabelsVisible() override { return ShowLabels; }
-    bool MinorGridVisible() override { return MinorGrid; }
 };
 
 // The same for a depth axis.
@@ -33,7 +29,7 @@ public:
     std::vector<int> Pixels;
 
 protected:
-    void DrawLabelText(int pixel, const std::string& text, double) override {
+    void DrawLabelText(int pixel, const std::string& text, TTeeCustomShape*, double) override {
         Texts.push_back(text);
         Pixels.push_back(pixel);
     }
@@ -110,7 +106,7 @@ TEST_F(AxisLabelWalksTest, TicksWithLabelsOrWithEveryLabelledValue) {
     Axis.SetIncrement(50);
     for (const auto& c : cases) {
         Axis.SetTickOnLabelsOnly(c.TickOnLabelsOnly);
-        Axis.ShowLabels = c.ShowLabels;
+        Axis.SetLabels(c.ShowLabels);
         Axis.SetLabelsOnAxis(c.OnAxis);
         Place(0, 100);
         Axis.WalkLabels();
@@ -218,7 +214,7 @@ TEST_F(AxisLabelWalksTest, LogarithmicBaseBelowOneIsBounded) {
 
 TEST_F(AxisLabelWalksTest, MinorGridTicksReachBeyondTheLogarithmicLabels) {
     Axis.SetLogarithmic(true);
-    Axis.MinorGrid = true;
+    Axis.MinorGrid()->SetVisible(true);
     Place(1, 1000);
     Axis.DrawLogLabels();
     // 0.1 and 10,000 lie a third of the axis beyond its ends.

@@ -14,7 +14,7 @@ class AxisLayoutTest : public ::testing::Test {
 protected:
     TDrawHostStub Host;
     TAxisRecordingCanvas& Canvas = Host.Canvas();
-    TGriddedAxis<TChartAxis> Axis{&Host};
+    TChartAxis Axis{&Host};
 
     void Side(TSide side) {
         Axis.SetHorizontal(side == Bottom || side == Top);
@@ -64,7 +64,7 @@ TEST_F(AxisLayoutTest, PlacingTakesRoomForTitleLabelsLineAndTicksFromTheOutsideI
         {"percent", Left, muPercent, 10, true, 0, {140, 100, 500, 500}, 149, 169},
     };
     for (const auto& c : cases) {
-        TGriddedAxis<TChartAxis> axis(&Host);
+        TChartAxis axis(&Host);
         axis.SetHorizontal(c.Side == Bottom || c.Side == Top);
         axis.SetOtherSide(c.Side == Top || c.Side == Right);
         axis.SetLabelsSize(20);
@@ -143,8 +143,8 @@ TEST_F(AxisLayoutTest, GridLinesEveryKthTickOrMidwayAndNeverOnTheEnds) {
     };
     Canvas.PenNames = {{clGray, "grey"}};
     for (const auto& c : cases) {
-        Axis.DrawEvery = c.DrawEvery;
-        Axis.Centered = c.Centered;
+        Axis.Grid()->SetDrawEvery(c.DrawEvery);
+        Axis.Grid()->SetCentered(c.Centered);
         PlaceBottom();
         Axis.Draw(true);
         TCalls expected;
@@ -152,9 +152,9 @@ TEST_F(AxisLayoutTest, GridLinesEveryKthTickOrMidwayAndNeverOnTheEnds) {
         EXPECT_EQ(Grid(), expected) << c.DrawEvery << " " << c.Centered;
     }
     // The default colour stands for grey, in the pen's own style.
-    Axis.GridPen.SetColor(clDefault);
-    Axis.DrawEvery = 1;
-    Axis.Centered = false;
+    Axis.Grid()->SetColor(clDefault);
+    Axis.Grid()->SetDrawEvery(1);
+    Axis.Grid()->SetCentered(false);
     PlaceBottom();
     Axis.Draw(true);
     EXPECT_EQ(Grid().size(), 4u);
@@ -164,18 +164,20 @@ TEST_F(AxisLayoutTest, GridLinesEveryKthTickOrMidwayAndNeverOnTheEnds) {
 TEST_F(AxisLayoutTest, DrawingAtPositionsForcesTheGridForOneCallOnly) {
     PlaceBottom(50);
     Canvas.PenNames = {{clGray, "grey"}};
-    const int changes = Host.Changes;
+    int changes = Host.Changes;
     Axis.DrawAtPositions(530, 550, 520, false, 100, 500);
     EXPECT_EQ(Grid(), TCalls{}) << "no grid";
     EXPECT_EQ(Canvas.Only({"L "}), TCalls{"L 100 520 500 520 0 0"}) << "the line where asked";
     EXPECT_EQ(Canvas.Only({"T "}).front(), "T 500 530 0 '100' a6") << "labels where asked";
-    EXPECT_TRUE(Axis.GridPen.Visible());
+    EXPECT_TRUE(Axis.Grid()->Visible());
+    EXPECT_EQ(Host.Changes, changes) << "no repaint asked for";
 
-    Axis.GridPen.SetVisible(false);
+    Axis.Grid()->SetVisible(false);
+    changes = Host.Changes;
     Canvas.Calls.clear();
     Axis.DrawAtPositions(530, 550, 520, true, 100, 500);
     EXPECT_EQ(Grid(), TCalls{"V 300 101 500 grey"});
-    EXPECT_FALSE(Axis.GridPen.Visible());
+    EXPECT_FALSE(Axis.Grid()->Visible());
     EXPECT_EQ(Host.Changes, changes) << "no repaint asked for";
 }
 

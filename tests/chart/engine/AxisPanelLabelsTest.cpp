@@ -8,8 +8,9 @@
 #include "ChartStubs.h"
 #include "chart/engine/AxisItems.h"
 #include "chart/foundation/DateTimeSteps.h"
+#include "chart/foundation/TeeFont.h"
 #include "platform/rtl/DateTime.h"
-#include "tests/chart/engine/LabelHostStub.h"
+#include "tests/chart/engine/AxisDrawStub.h"
 
 namespace {
 
@@ -159,28 +160,32 @@ TEST_F(AxisPanelLabelsTest, TheDepthAxisScalesByRowsWhileItShowsSeriesTitles) {
     EXPECT_EQ(Chart->SeriesMaxX(&depth), 0);
 }
 
-TEST_F(AxisPanelLabelsTest, UserItemsAreWalkedWithinTheLimitsAndMeasuredAsDrawn) {
+TEST_F(AxisPanelLabelsTest, UserItemsAreDrawnWithinTheLimitsInTheirFontsAndMeasuredAsDrawn) {
+    auto recording = std::make_unique<TAxisRecordingCanvas>();
+    TAxisRecordingCanvas& canvas = *recording;
+    canvas.ShowFontSize = true;
+    Chart->ReplaceCanvas(std::move(recording));
     TTestSeries* s = NewSeries();
     for (double y : {0.0, 100.0}) s->AddY(y);
     TChartAxis& left = *Chart->LeftAxis();
     TAxisItems& items = left.Items();
-    items.Add(50, "half");
+    items.Add(50, "half")->Font()->SetSize(14);
     items.Add(150, "beyond");  // above the maximum
     items.Add(20);             // no text: its value's label
     items.Add(80, "hidden")->SetVisible(false);
     items.Add(-1234567);  // below the minimum, and the widest label: "-1,234,567"
     Place(left, {0, 0, 400, 200});
+    left.LabelsFont()->SetSize(9);
 
     for (bool tickOnLabelsOnly : {true, false}) {
         left.SetTickOnLabelsOnly(tickOnLabelsOnly);
+        canvas.Calls.clear();
+        left.DrawCustomLabels();
         std::vector<std::string> drawn;
-        left.WalkCustomLabels(
-            [&](int pixel, const std::string& text, TAxisItem& item, double value) {
-                EXPECT_EQ(pixel, left.PixelOfValue(value));
-                EXPECT_EQ(item.Value(), value);
-                drawn.push_back(text);
-            });
-        EXPECT_EQ(drawn, (std::vector<std::string>{"half", "20"}));
+        for (const std::string& call : canvas.Only({"T "}))
+            drawn.push_back(call.substr(call.find('\'')));
+        // Right-aligned beside the left axis, each item in its own font.
+        EXPECT_EQ(drawn, (std::vector<std::string>{"'half' a2 s14", "'20' a2 s8"}));
         std::vector<int> ticks = {left.PixelOfValue(50), left.PixelOfValue(20)};
         if (!tickOnLabelsOnly) ticks.push_back(left.PixelOfValue(80));
         EXPECT_EQ(left.TickPositions(), ticks) << tickOnLabelsOnly;

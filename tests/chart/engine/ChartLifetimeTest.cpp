@@ -9,6 +9,7 @@
 #include "ChartStubs.h"
 #include "chart/engine/AxisGridPen.h"
 #include "chart/engine/SeriesGroups.h"
+#include "chart/foundation/TeeFont.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
@@ -148,6 +149,10 @@ TEST(ChartStreamTest, AChartWithSeriesCustomAxisAndToolsReadsBackEqual) {
         axis->Grid()->SetDrawEvery(3);
         chart.TopAxis()->Grid()->SetZPosition(0);
         chart.LeftAxis()->SetInverted(true);
+        chart.LeftAxis()->SetLabels(false);
+        chart.BottomAxis()->LabelsFont()->SetSize(15);
+        chart.BottomAxis()->SetGridCentered(true);
+        chart.RightAxis()->Title()->SetAngle(0);
         chart.Pages()->SetMaxPointsPerPage(4);
 
         auto* a = new TTestSeries(&chart);
@@ -194,6 +199,13 @@ TEST(ChartStreamTest, AChartWithSeriesCustomAxisAndToolsReadsBackEqual) {
     EXPECT_EQ(axis->Grid()->DrawEvery(), 3);
     EXPECT_EQ(copy.TopAxis()->Grid()->ZPosition(), 0);
     EXPECT_TRUE(copy.LeftAxis()->Inverted());
+    EXPECT_FALSE(copy.LeftAxis()->Labels());
+    EXPECT_TRUE(copy.RightAxis()->Labels());
+    EXPECT_EQ(copy.BottomAxis()->LabelsFont()->Size(), 15);
+    EXPECT_TRUE(copy.BottomAxis()->GridCentered());
+    // Title angles are stored against each axis' own default.
+    EXPECT_EQ(copy.LeftAxis()->Title()->Angle(), 90);
+    EXPECT_EQ(copy.RightAxis()->Title()->Angle(), 0);
     EXPECT_EQ(copy.MaxPointsPerPage(), 4);
 
     ASSERT_EQ(copy.SeriesCount(), 2);

@@ -19,7 +19,7 @@ public:
     ~TTestChart() override { Listeners().Remove(this); }
 
     void AdjustChartRectFor3D() override {}
-    int WallSizeOfAxis(const TChartAxis*) override { return 0; }
+    int WallSizeOfAxis(const TChartAxis*) override { return WallSize; }
     void DrawTitlesAndLegend(bool) override {}
     void DrawWalls() override {}
     bool IsFreeSeriesColor(TColor color, bool, const TChartSeries* series) override {
@@ -35,6 +35,7 @@ public:
     }
     void LeaveMouse() { MouseLeave(); }
     std::vector<std::string> Events;
+    int WallSize = 0;
 };
 
 class TTestSeries : public TChartSeries {

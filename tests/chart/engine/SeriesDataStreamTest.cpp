@@ -7,6 +7,7 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/SeriesDataStream.h"
+#include "chart/engine/SeriesMarks.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -142,6 +143,58 @@ TEST(SeriesDataStreamTest, ABlockCutShortKeepsThePointsBeforeAndRaises) {
     EXPECT_EQ(copy.Count(), 2);
     EXPECT_FALSE(copy.Updating());
     EXPECT_EQ(fullChanges, 1);
+}
+
+TEST(SeriesDataStreamTest, MarkPositionsGoWithTheDataWhenOneIsCustom) {
+    LoadCoreTexts();
+    TTestSeries s(nullptr);
+    for (double v : {5, 7, 9}) s.AddY(v);
+    s.Marks()->Positions().Ensure(0).Width = 3;  // computed, not custom: not a reason to store
+    EXPECT_EQ(SeriesDataFlags(s), 0);
+
+    TSeriesMarkPosition dragged;
+    dragged.ArrowFrom = {10, -20};
+    dragged.ArrowFix = true;
+    dragged.ArrowTo = {30, 40};
+    dragged.Height = 15;
+    dragged.LeftTop = {-5, 6};
+    dragged.Width = 70;
+    s.Marks()->Positions().SetPosition(1, dragged);
+    const std::string bytes = Write(s);
+    ASSERT_EQ(bytes.size(), 5u + 3 * (8 + MarkPositionRecordSize));
+    EXPECT_EQ(bytes[0], sdfMarkPositions);
+    // The second record, after its value: arrow start, fixed flag, arrow end, custom flag,
+    // height, left-top corner and width.
+    const size_t at = 5 + (8 + MarkPositionRecordSize) + 8;
+    int32_t fields[3];
+    std::memcpy(fields, bytes.data() + at, 8);
+    EXPECT_EQ(fields[0], 10);
+    EXPECT_EQ(fields[1], -20);
+    EXPECT_EQ(bytes[at + 8], 1);
+    EXPECT_EQ(bytes[at + 17], 1);
+    std::memcpy(fields, bytes.data() + at + 22, 12);
+    EXPECT_EQ(fields[0], -5);
+    EXPECT_EQ(fields[2], 70);
+
+    TTestSeries copy(nullptr);
+    Read(copy, bytes);
+    const TSeriesMarksPositions& read = copy.Marks()->Positions();
+    ASSERT_EQ(read.Count(), 3);
+    const TSeriesMarkPosition& p = *read.Position(1);
+    EXPECT_TRUE(p.Custom);
+    EXPECT_TRUE(p.ArrowFix);
+    EXPECT_EQ(p.ArrowFrom, dragged.ArrowFrom);
+    EXPECT_EQ(p.ArrowTo, dragged.ArrowTo);
+    EXPECT_EQ(p.Bounds(), dragged.Bounds());
+    EXPECT_EQ(read.Position(0)->Width, 3);
+    EXPECT_FALSE(read.Position(2)->Custom);
+    EXPECT_EQ(Write(copy), bytes);
+
+    // A record cut short adds neither its point nor its position.
+    TTestSeries cut(nullptr);
+    EXPECT_THROW(Read(cut, bytes.substr(0, bytes.size() - 10)), Exception);
+    EXPECT_EQ(cut.Count(), 2);
+    EXPECT_EQ(cut.Marks()->Positions().Count(), 2);
 }
 
 }  // namespace
