@@ -491,8 +491,9 @@ std::string TChartLegend::ItemText(int index) const {
                 FChart->FormattedLegendText(s, SeriesLegendItemCount(*s) - 1, text);
             return text;
         case lsSeriesGroups: {
-            const TSeriesGroup* g = FChart->SeriesGroups()->GetGroup(index);
-            return g ? g->Name() : std::string();
+            const TSeriesGroups& groups = *FChart->SeriesGroups();
+            return index >= 0 && index < groups.Count() ? groups.GetGroup(index)->Name()
+                                                        : std::string();
         }
         default:
             if (const TChartSeries* s = LegendSeries()) FChart->FormattedLegendText(s, index, text);
@@ -575,7 +576,8 @@ bool TChartLegend::ClickItem(int index) {
         if (FCheckBoxesStyle == cbsRadio) {
             for (int i = 0; i < groups.Count(); ++i)
                 groups.GetGroup(i)->SetActive(i == index ? gaYes : gaNo);
-        } else if (TSeriesGroup* g = groups.GetGroup(index)) {
+        } else if (index < groups.Count()) {
+            TSeriesGroup* g = groups.GetGroup(index);
             g->SetActive(g->Active() == gaNo ? gaYes : gaNo);
         }
         return true;

@@ -132,8 +132,9 @@ void TChartLegend::DrawItemSymbol(TTeeCanvas&, const TLayout& layout, int value,
     const bool checkBoxes = HasCheckBoxes();
     const bool isCheckBox = FCheckBoxesStyle == cbsCheck;
     if (FEffectiveStyle == lsSeriesGroups) {
-        if (const TSeriesGroup* g = FChart->SeriesGroups()->GetGroup(value); g && checkBoxes)
-            PaintCheckGlyph(checkX, checkY, g->Active() != gaNo, isCheckBox);
+        const TSeriesGroups& groups = *FChart->SeriesGroups();
+        if (checkBoxes && value < groups.Count())
+            PaintCheckGlyph(checkX, checkY, groups.GetGroup(value)->Active() != gaNo, isCheckBox);
         return;
     }
     TChartSeries* series = nullptr;
