@@ -295,6 +295,8 @@ TChartLegend::TChartLegend(TCustomAxisPanel* panel, ILegendChart* chart)
 
 TChartLegend::~TChartLegend() = default;
 
+TClass TChartLegend::GradientClassToCreate() const { return &TChartLegendGradient::StaticClass(); }
+
 void TChartLegend::SetCheckBoxesStyle(TCheckBoxesStyle value) {
     if (FCheckBoxesStyle == value) return;
     FCheckBoxesStyle = value;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShape.h"
 #include "platform/rtl/Exceptions.h"
@@ -214,6 +215,15 @@ private:
     TAlignment FTextAlignment = taLeftJustify;
 };
 
+// The legend's fill, when a gradient is switched on: the same silver-to-white fade from right
+// to left as the marks'.
+class TChartLegendGradient : public TSeriesMarksGradient {
+    KV_DECLARE_CLASS(TChartLegendGradient, TSeriesMarksGradient)
+public:
+    using TSeriesMarksGradient::TSeriesMarksGradient;
+    static void Publish(TPublisher<TChartLegendGradient>&) {}
+};
+
 using TLegendSizeEvent = std::function<void(TChartLegend& sender, int& size)>;
 
 class TChartLegend : public TTeeCustomShape {
@@ -319,6 +329,7 @@ public:
     static void Publish(TPublisher<TChartLegend>& p);
 
 protected:
+    TClass GradientClassToCreate() const override;
     // The 13 x 13 check or radio glyph at (x, y); a seam for surfaces without a device canvas.
     virtual void PaintCheckGlyph(int x, int y, bool checked, bool isCheckBox);
 

@@ -12,6 +12,7 @@
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/SeriesGroups.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
@@ -111,6 +112,8 @@ TEST_F(ChartLegendTest, DefaultsAndTheFirstValueCheck) {
     EXPECT_EQ(Legend.Title()->Shadow()->VertSize(), 2);
     EXPECT_TRUE(Legend.Title()->Transparent());
     EXPECT_FALSE(Legend.DividingLines()->Visible());
+    EXPECT_EQ(Legend.Gradient()->Direction(), gdRightLeft);
+    EXPECT_EQ(Legend.Gradient()->StartColor(), clSilver);
     Legend.SetColorWidth(30);
     EXPECT_EQ(Legend.Symbol()->Width(), 30);
 
@@ -320,6 +323,7 @@ TEST_F(ChartLegendTest, TheChartRectangleGivesUpTheLegendsSide) {
 // not, from the first value or later; the empty cell of an inverted partial row finds nothing.
 TEST_F(ChartLegendTest, TheItemUnderEachDrawnCellIsTheOneDrawnThere) {
     NewSeries(7);
+    Legend.Title()->SetCaption("Series");  // the items start below it
     for (TLegendAlignment alignment : {laRight, laBottom})
         for (bool inverted : {false, true})
             for (int first : {0, 2}) {
