@@ -12,9 +12,11 @@
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/SeriesGroups.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
+#include "tests/chart/foundation/SurfaceFixture.h"
 
 namespace {
 
@@ -394,6 +396,44 @@ TEST_F(ChartLegendTest, AValueLegendFollowsTheCurrentPage) {
     EXPECT_EQ(Legend.FirstValue(), 20);
     EXPECT_EQ(Legend.LastValue(), 29);
     EXPECT_EQ(DrawnTexts().front(), "v20");
+}
+
+}  // namespace
+
+namespace {
+
+// On a real surface: the symbols take the series' colours and the check boxes are painted.
+TEST_F(ChartLegendTest, OnARealSurfaceSymbolsAndCheckBoxesArePainted) {
+    TBitmap target(300, 200);
+    target.SetPixelFormat(pf24bit);
+    ClearSavedClips();
+    Chart->ReplaceCanvas(std::make_unique<TTeeCanvas3D>());
+    TCanvas3D& surface = *Chart->Canvas3D();
+    surface.SetBufferedDisplay(false);
+    surface.PrepareDrawing(target.Canvas(), nullptr, clWhite, false, TRect{0, 0, 300, 200});
+    surface.ResetDrawingState();
+    NewSeries()->SetSeriesColor(clRed);
+    NewSeries(false)->SetSeriesColor(clBlue);
+    TChartLegend legend(Chart);
+    legend.SetCheckBoxes(true);
+    Chart->SetChartRect(TRect{0, 0, 300, 200});
+    legend.DrawLegend();
+    ClearSavedClips();
+
+    const auto at = [&](int x, int y) {
+        const uint8_t* bgr = target.ScanLine(y) + 3 * x;
+        return RGB(bgr[2], bgr[1], bgr[0]);
+    };
+    for (int v = 0; v < 2; ++v) {
+        const TRect& r = legend.Items().Find(v)->SymbolRect();
+        EXPECT_EQ(at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), v == 0 ? clRed : clBlue);
+    }
+    const TLegendItem& first = *legend.Items().Find(0);
+    int marked = 0;
+    const int boxX = legend.ShapeBounds().Left + 4;
+    for (int y = first.Top() + 1; y < first.Top() + 14; ++y)
+        for (int x = boxX; x < boxX + 13; ++x) marked += at(x, y) != clWhite;
+    EXPECT_GT(marked, 13) << "a framed, checked box";
 }
 
 }  // namespace
