@@ -322,7 +322,7 @@ public:
     void PrepareSymbolPen() const;
 
     // --- Drawing (ChartLegendLayout.cpp): places, sizes and draws the legend and takes its
-    // space from the chart rectangle.
+    // space from the chart rectangle. The chart calls it when ShouldDraw.
     void DrawLegend();
 
     void Assign(const TPersistent* source) override;

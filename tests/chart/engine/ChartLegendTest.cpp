@@ -398,6 +398,56 @@ TEST_F(ChartLegendTest, AValueLegendFollowsTheCurrentPage) {
     EXPECT_EQ(DrawnTexts().front(), "v20");
 }
 
+// Dividing lines go between items: across a vertical legend above each item but the first, down
+// a horizontal one left of each column but the first.
+TEST_F(ChartLegendTest, DividingLinesBetweenItems) {
+    NewSeries(3);
+    Legend.DividingLines()->SetVisible(true);
+    Legend.DividingLines()->SetColor(clGreen);
+    const auto lines = [this] {
+        std::vector<std::vector<int>> found;
+        const auto& calls = Canvas->Calls();
+        for (size_t i = 0; i + 1 < calls.size(); ++i)
+            if (calls[i].Op == "MoveTo" && calls[i + 1].Op == "LineTo" &&
+                calls[i + 1].PenColor == clGreen)
+                found.push_back({calls[i].Args[0], calls[i].Args[1], calls[i + 1].Args[0],
+                                 calls[i + 1].Args[1]});
+        return found;
+    };
+    Draw(500, 300);
+    const TRect r = Legend.ShapeBounds();
+    // Frame width 1: inset (1 + 1) div 2.
+    ASSERT_EQ(lines().size(), 2u);
+    for (int v = 1; v < 3; ++v) {
+        const int y = Legend.Items().Find(v)->Top();
+        EXPECT_EQ(lines()[size_t(v - 1)], (std::vector<int>{r.Left + 1, y, r.Right - 1, y}));
+    }
+
+    Legend.SetAlignment(laBottom);
+    Draw(500, 300);
+    ASSERT_EQ(Legend.ColumnCount(), 3);
+    const TRect b = Legend.ShapeBounds();
+    ASSERT_EQ(lines().size(), 2u);
+    EXPECT_EQ(lines()[0][1], b.Top + 1);
+    EXPECT_EQ(lines()[0][3], b.Bottom - 1);
+    EXPECT_EQ(lines()[1][0] - lines()[0][0], lines()[0][0] - (b.Left + 2));
+}
+
+// A custom position in percent of the panel: the legend goes there and the chart keeps its room.
+TEST_F(ChartLegendTest, ACustomPositionInPercentLeavesTheChartAlone) {
+    NewSeries(2);
+    Legend.SetCustomPosition(true);
+    Legend.SetPositionUnits(muPercent);
+    Legend.SetLeftPercent(50);
+    Legend.SetTopPercent(25);
+    Draw(500, 400);
+    EXPECT_EQ(Legend.Left(), 250);
+    EXPECT_EQ(Legend.Top(), 100);
+    EXPECT_EQ(Chart->ChartRect(), (TRect{0, 0, 500, 400}));
+    const TLegendItem& first = *Legend.Items().Find(0);
+    EXPECT_EQ(Legend.ItemAtPoint(first.SymbolRect().Left + 1, first.SymbolRect().Top + 1), 0);
+}
+
 }  // namespace
 
 namespace {
