@@ -13,7 +13,9 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/DBMemo.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/InstanceLock.h"
@@ -215,6 +217,41 @@ TEST(MainWindow, HintsAreBalloonsWhileTheWindowLives) {
 
     f.Stop();
     EXPECT_EQ(dynamic_cast<TRzBalloonHintWindow*>(Application->HintWindow()), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving a control that edits the dataset row posts the row; the temperature edits leave it to
+// the next post.
+TEST(MainWindow, LeavingARowControlPostsTheRowButTheTemperatureEditsDoNot) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cone");
+    QApplication::setActiveWindow(w.Widget());
+    const struct {
+        const char* name;
+        TTabSheet* page;
+        TWinControl* control;
+        bool posts;
+    } cases[] = {
+        {"datasets grid", w.tsCavity, w.dbgDatasets, true},
+        {"comments", w.tsCavity, w.dbmDatasets, true},
+        {"Z0", w.tsCavity, w.DBEdit3, true},
+        {"Y0", w.tsCavity, w.DBEdit4, true},
+        {"Tref", w.tsTemperature, w.DBEdit1, false},
+        {"Tbg", w.tsTemperature, w.DBEdit2, false},
+    };
+    for (const auto& c : cases) {
+        w.PageControl1->SetActivePage(c.page);
+        f.Db().cdsMain.Edit();
+        c.control->SetFocus();
+        ASSERT_TRUE(c.control->Focused()) << c.name;
+        w.edFind->SetFocus();
+        EXPECT_EQ(f.Db().cdsMain.State(), c.posts ? dsBrowse : dsEdit) << c.name;
+        f.Db().cdsMain.Cancel();
+    }
 }
 
 }  // namespace
