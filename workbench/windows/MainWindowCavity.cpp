@@ -116,6 +116,12 @@ void TFMainDB::BindCavityPage() {
     db.cdsCavity.AfterPost = changed;
     db.cdsCavity.AfterDelete = changed;
     db.cdsCavity.AfterCancel = [this](TDataSet*) { PostIfEditing(FData->Main.cdsMain); };
+    // A row that cannot be posted (a key already there, an empty Z or Y) is dropped without a
+    // word, and the post that met it ends quietly.
+    db.cdsCavity.OnPostError = [](TDataSet* table, EDatabaseError&, TDataAction& action) {
+        table->Cancel();
+        action = daAbort;
+    };
 
     btnLoadGeneratrix->OnClick = [this](TObject*) {
         LoadGeneratrixFromTextFile(FData->Main);
