@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "controls/RzBalloonHints.h"
 #include "engine/Global.h"
 #include "engine/Loaders.h"
 #include "platform/classes/Cursors.h"
@@ -108,6 +109,13 @@ void TFMainDB::BuildFrame() {
     Constraints()->SetMinHeight(600);
     SetBounds(0, 0, 800, 600);
     OnClose = [this](TObject*, TCloseAction& action) { FormClose(action); };
+    // The balloons are framed in the 3-D shadow colour and point at the mouse, whatever the
+    // control's size. The setters pass each value on to the balloon window at once.
+    RzBalloonHints1 = new TRzBalloonHints(this);
+    RzBalloonHints1->SetFrameColor(cl3DDkShadow);
+    RzBalloonHints1->SetCenterThreshold(0);
+    RzBalloonHints1->Font()->SetName("Tahoma");
+    RzBalloonHints1->Font()->SetSize(8);
 
     sbMain = MakeControl<TStatusBar>(this, alBottom);
     for (int width : {400, 175, 200}) sbMain->Panels()->Add()->SetWidth(width);

@@ -27,6 +27,7 @@ class TLabeledEdit;
 class TPageControl;
 class TPanel;
 class TRadioGroup;
+class TRzBalloonHints;
 class TStatusBar;
 class TTabSheet;
 class TTimer;
@@ -110,6 +111,8 @@ public:
     TButton *btnSaveDataset, *btnLoadDataset, *btnCompute, *btnResults, *btnAbout;
     TBitBtn* btnClose;
     TStatusBar* sbMain;
+    // Makes every hint of the program a balloon while the window lives.
+    TRzBalloonHints* RzBalloonHints1;
 
     // The refresh that follows every change of the current dataset row.
     void dsMainDataChange();

@@ -47,7 +47,7 @@ void TFMainDB::BuildCavityPage() {
     cbHighlight->SetBounds(280, 10, 180, 20);
 
     dbgCavity = MakeControl<TDBGrid>(below);
-    dbgCavity->SetBounds(8, 38, 340, 160);
+    dbgCavity->SetBounds(8, 38, 326, 160);
     dbgCavity->SetAnchors({akLeft, akTop, akRight, akBottom});
     const std::pair<const char*, const char*> columns[] = {
         {"Z", "Z"}, {"R", "Y"}, {"Emissivity", "Emissivity"}, {"Diffusity", "Diffusity"}};
@@ -60,30 +60,30 @@ void TFMainDB::BuildCavityPage() {
         c->SetWidth(widths[i]);
     }
     dnCavity = MakeControl<TDBNavigator>(below);
-    dnCavity->SetBounds(8, 202, 340, 25);
+    dnCavity->SetBounds(8, 202, 326, 25);
     dnCavity->SetAnchors({akLeft, akRight, akBottom});
     dnCavity->SetVisibleButtons(
         {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel});
     sbCavity = MakeControl<TStatusBar>(below);
     sbCavity->SetSimplePanel(true);
-    sbCavity->SetBounds(8, 230, 340, 20);
+    sbCavity->SetBounds(8, 230, 326, 20);
     sbCavity->SetAnchors({akLeft, akRight, akBottom});
 
     gbNodes = MakeControl<TGroupBox>(below);
     gbNodes->SetCaption("Nodes");
-    gbNodes->SetBounds(360, 38, 100, 120);
+    gbNodes->SetBounds(338, 38, 132, 120);
     gbNodes->SetAnchors({akTop, akRight});
     btnLoadGeneratrix =
-        MakeButton(gbNodes, 8, 20, 84, "Load", "Load Cavity Generatrix from Text File");
+        MakeButton(gbNodes, 8, 20, 116, "Load", "Load Cavity Generatrix from Text File");
     btnSaveGeneratrix =
-        MakeButton(gbNodes, 8, 52, 84, "Save As...", "Save Cavity Generatrix in Text File");
-    btnDeleteZY = MakeButton(gbNodes, 8, 84, 84, "Delete", "Delete Several Generatrix Nodes");
+        MakeButton(gbNodes, 8, 52, 116, "Save As...", "Save Cavity Generatrix in Text File");
+    btnDeleteZY = MakeButton(gbNodes, 8, 84, 116, "Delete", "Delete Several Generatrix Nodes");
     gbED = MakeControl<TGroupBox>(below);
     gbED->SetCaption("Emissivity && Diffusity");
-    gbED->SetBounds(360, 164, 100, 88);
+    gbED->SetBounds(338, 164, 132, 88);
     gbED->SetAnchors({akTop, akRight});
-    btnAssignED = MakeButton(gbED, 8, 20, 84, "Assign");
-    btnEraseED = MakeButton(gbED, 8, 52, 84, "Erase");
+    btnAssignED = MakeButton(gbED, 8, 20, 116, "Assign");
+    btnEraseED = MakeButton(gbED, 8, 52, 116, "Erase");
 }
 
 void TFMainDB::BindCavityPage() {
@@ -116,6 +116,12 @@ void TFMainDB::BindCavityPage() {
     db.cdsCavity.AfterPost = changed;
     db.cdsCavity.AfterDelete = changed;
     db.cdsCavity.AfterCancel = [this](TDataSet*) { PostIfEditing(FData->Main.cdsMain); };
+    // A row that cannot be posted (a key already there, an empty Z or Y) is dropped without a
+    // word, and the post that met it ends quietly.
+    db.cdsCavity.OnPostError = [](TDataSet* table, EDatabaseError&, TDataAction& action) {
+        table->Cancel();
+        action = daAbort;
+    };
 
     btnLoadGeneratrix->OnClick = [this](TObject*) {
         LoadGeneratrixFromTextFile(FData->Main);

@@ -71,14 +71,14 @@ void TFMainDB::BuildTemperaturesPage() {
     sbT->SetBounds(8, 230, 330, 20);
     sbT->SetAnchors({akLeft, akBottom});
     btnAddNewPoint =
-        MakeButton(below, 350, 38, 130, "Add New Point", "Add New Temperature Point Mahually");
-    btnAddNodes = MakeButton(below, 350, 70, 130, "Add Nodes",
+        MakeButton(below, 346, 38, 122, "Add New Point", "Add New Temperature Point Mahually");
+    btnAddNodes = MakeButton(below, 346, 70, 122, "Add Nodes",
                              "Place Temperature Points in Generatrix Nodes");
-    btnSplit = MakeButton(below, 350, 102, 130, "Split Point",
+    btnSplit = MakeButton(below, 346, 102, 122, "Split Point",
                           "Create Two Closely Spaced Temperature Points instead of Current One");
-    btnClearT = MakeButton(below, 350, 134, 130, "Clear Temperatures", "Erase Temperatures");
+    btnClearT = MakeButton(below, 346, 134, 122, "Clear Temperatures", "Erase Temperatures");
     btnClearAll =
-        MakeButton(below, 350, 166, 130, "Clear All", "Erase Temperatures and Temperature Points");
+        MakeButton(below, 346, 166, 122, "Clear All", "Erase Temperatures and Temperature Points");
 }
 
 void TFMainDB::BindTemperaturesPage() {

@@ -76,6 +76,7 @@ void TFMainDB::BindVCPage() {
     dbrgVC->OnChange = [this](TObject*) { dbrgVCChange(); };
     // The chosen kind is stored at once (the radio group has written it to the field).
     dbrgVC->OnClick = [this](TObject*) { PostIfEditing(FData->Main.cdsMain); };
+    dbrgVC->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsMain); };
     dbgVC->OnExit = [this](TObject*) {
         PostIfEditing(*FData->Main.VCDataSets[size_t(CurrentKind())]);
         PostIfEditing(FData->Main.cdsMain);

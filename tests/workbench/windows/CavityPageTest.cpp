@@ -76,6 +76,30 @@ TEST(CavityPage, KeysOfNewRowsFollowTheGridKeysAndTheNavigator) {
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);  // a cancelled row posts the dataset
 }
 
+// A row that cannot be posted (here without its Y) is dropped without a word.
+TEST(CavityPage, ARowThatCannotBePostedIsDroppedSilently) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    f.Key(w.dbgCavity, Qt::Key_Insert);
+    w.dbgCavity->SetSelectedIndex(0);
+    f.Type(w.dbgCavity, "7");
+    f.ClickNavigator(w.dnCavity, nbPost);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(f.Db().cdsCavity.State(), dsBrowse);
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{1, 2}));
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+
+    // The same row met by the post of its dataset: the row goes, the dataset is posted.
+    f.Key(w.dbgCavity, Qt::Key_Insert);
+    w.dbgCavity->SetSelectedIndex(0);
+    f.Type(w.dbgCavity, "7");
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(f.Db().cdsCavity.State(), dsBrowse);
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{1, 2}));
+    EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+}
+
 TEST(CavityPage, TheLastColumnFillsTheGridBut40Pixels) {
     TCavityFixture f(2);
     TFMainDB& w = *f.window;

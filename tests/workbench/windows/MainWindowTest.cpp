@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <filesystem>
 
+#include "controls/RzBalloonHintWindow.h"
+#include "platform/graphics/Font.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/DBMemo.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/InstanceLock.h"
@@ -183,6 +189,69 @@ TEST(MainWindow, LeavingAGridCommitsItsRowsToTheDataset) {
     EXPECT_EQ(f.Db().cdsWavelengths.State(), dsBrowse);
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
     EXPECT_EQ(f.Db().cdsWavelengths.RecordCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// While the main window lives every hint shows as a balloon framed in the 3-D shadow colour and
+// pointing at the mouse; when it goes the plain hints come back.
+TEST(MainWindow, HintsAreBalloonsWhileTheWindowLives) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    auto* balloon = dynamic_cast<TRzBalloonHintWindow*>(Application->HintWindow());
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->Window().FrameColor(), cl3DDkShadow);
+    EXPECT_EQ(balloon->Window().CenterThreshold(), 0);
+    EXPECT_EQ(balloon->Window().Font()->Name(), "Tahoma");
+    EXPECT_EQ(balloon->Window().Font()->Size(), 8);
+
+    QWidget* button = w.btnCompute->Widget();
+    const QPoint at(10, 5);
+    QHelpEvent help(QEvent::ToolTip, at, button->mapToGlobal(at));
+    QCoreApplication::sendEvent(button, &help);
+    EXPECT_EQ(balloon->Window().Caption(), "Perform Monte Carlo Calculations");
+    EXPECT_TRUE(balloon->Shaped().Visible());
+    Application->CancelHint();
+
+    f.Stop();
+    EXPECT_EQ(dynamic_cast<TRzBalloonHintWindow*>(Application->HintWindow()), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving a control that edits the dataset row posts the row; the temperature edits leave it to
+// the next post.
+TEST(MainWindow, LeavingARowControlPostsTheRowButTheTemperatureEditsDoNot) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cone");
+    QApplication::setActiveWindow(w.Widget());
+    const struct {
+        const char* name;
+        TTabSheet* page;
+        TWinControl* control;
+        bool posts;
+    } cases[] = {
+        {"datasets grid", w.tsCavity, w.dbgDatasets, true},
+        {"comments", w.tsCavity, w.dbmDatasets, true},
+        {"Z0", w.tsCavity, w.DBEdit3, true},
+        {"Y0", w.tsCavity, w.DBEdit4, true},
+        {"Tref", w.tsTemperature, w.DBEdit1, false},
+        {"Tbg", w.tsTemperature, w.DBEdit2, false},
+    };
+    for (const auto& c : cases) {
+        w.PageControl1->SetActivePage(c.page);
+        f.Db().cdsMain.Edit();
+        c.control->SetFocus();
+        ASSERT_TRUE(c.control->Focused()) << c.name;
+        w.edFind->SetFocus();
+        EXPECT_EQ(f.Db().cdsMain.State(), c.posts ? dsBrowse : dsEdit) << c.name;
+        f.Db().cdsMain.Cancel();
+    }
 }
 
 }  // namespace
