@@ -71,9 +71,18 @@ void TCustomAxisPanel::AssignDepthRows() {
         for (TChartSeries* s : SeriesList())
             if (s->Active()) s->AssignZOrder();
     }
-    if (FDepthAxis->Inverted()) return;
-    for (TChartSeries* s : SeriesList())
-        if (s->Active()) s->DrawDepthIndex = rows ? DepthRowCount - s->GetDepthIndex() : 0;
+    // With the depth axis inverted the rows stay in list order; a series with a row of its own
+    // is drawn there (not at a row left from an earlier pass), and without rows all at 0.
+    const bool inverted = FDepthAxis->Inverted();
+    for (TChartSeries* s : SeriesList()) {
+        if (!s->Active()) continue;
+        if (!rows)
+            s->DrawDepthIndex = 0;
+        else if (!inverted)
+            s->DrawDepthIndex = DepthRowCount - s->GetDepthIndex();
+        else if (s->DepthIndex() != -1)
+            s->DrawDepthIndex = s->DepthIndex();
+    }
 }
 
 void TCustomAxisPanel::PlaceAxes() {

@@ -180,6 +180,12 @@ TEST_F(AxisPanelDrawTest, DepthRowsIn3DAndSeriesOfOneRowDrawnPointByPoint) {
     EXPECT_EQ(Chart->DepthRowCount, 2);
     EXPECT_EQ((std::vector<int>{a->DrawDepthIndex, b->DrawDepthIndex, c->DrawDepthIndex}),
               (std::vector<int>{2, 1, 0}));
+    Chart->DepthAxis()->SetInverted(true);
+    c->SetDepthIndex(4);  // a row of its own, not a stale one
+    Chart->AssignDepthRows();
+    EXPECT_EQ((std::vector<int>{a->DrawDepthIndex, b->DrawDepthIndex, c->DrawDepthIndex}),
+              (std::vector<int>{0, 1, 4}));
+    c->SetDepthIndex(-1);
     Chart->SetView3D(false);
     Chart->AssignDepthRows();
     EXPECT_EQ(Chart->DepthRowCount, 0);
@@ -199,6 +205,34 @@ TEST_F(AxisPanelDrawTest, DepthRowsIn3DAndSeriesOfOneRowDrawnPointByPoint) {
     for (const std::string& call : Log())
         if (call.starts_with("draw")) draws.push_back(call);
     EXPECT_EQ(draws, (std::vector<std::string>{"draw A 0", "draw B 0", "draw A 1", "draw B 1"}));
+}
+
+// A series that needs room before its first and after its last position.
+class TMarginSeries : public TPointLogSeries {
+public:
+    using TPointLogSeries::TPointLogSeries;
+    void HorizontalMarginsNeeded(int& left, int& right) override {
+        left = 20;
+        right = 0;
+    }
+};
+
+TEST_F(AxisPanelDrawTest, AxisRangeWidenedByWhatTheSeriesNeedOrByItsOffsets) {
+    auto* s = new TMarginSeries(&Form);
+    s->Log = &Log();
+    Chart->AddSeries(s);
+    for (int i = 0; i < 10; ++i) s->AddXYPoint(i, i);
+    TChartAxis& axis = *Chart->BottomAxis();
+    struct {
+        int minimumOffset;
+        int expectedRoom;
+    } cases[] = {{0, 20}, {30, 30}};  // an offset replaces what the series asks
+    for (auto c : cases) {
+        axis.SetMinimumOffset(c.minimumOffset);
+        Draw();
+        EXPECT_NEAR(s->PointXPixel(0) - axis.StartPos(), c.expectedRoom, 1) << c.minimumOffset;
+        EXPECT_NEAR(s->PointXPixel(9), axis.EndPos(), 1) << c.minimumOffset;
+    }
 }
 
 // A series with a point under x < 10 and a legend symbol drawn as a recorded rectangle.
