@@ -13,8 +13,25 @@
 #include "chart/foundation/TeeZoom.h"
 #include "chart/foundation/View3DOptions.h"
 
+namespace {
+
+// A series or its marks failing while clipped leave no clip behind on the surface.
+class TSeriesClipGuard {
+public:
+    explicit TSeriesClipGuard(TCustomAxisPanel& chart) : FChart(chart) {}
+    ~TSeriesClipGuard() { FChart.UnclipSeries(); }
+    TSeriesClipGuard(const TSeriesClipGuard&) = delete;
+    TSeriesClipGuard& operator=(const TSeriesClipGuard&) = delete;
+
+private:
+    TCustomAxisPanel& FChart;
+};
+
+}  // namespace
+
 void TCustomAxisPanel::InternalDraw(const TRect& rect) {
     const TAutoRepaintGuard noRepaints(*this);
+    const TSeriesClipGuard noClipLeft(*this);
     const TView3DOptions* view = View3DOptions();
     ViewTurnedRound =
         View3D() && view && (view->Orthogonal() ? view->OrthoAngle() > 90 : view->Rotation() < 180);

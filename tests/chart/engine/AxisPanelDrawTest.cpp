@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,11 @@ class TPointLogSeries : public TTestSeries {
 public:
     using TTestSeries::TTestSeries;
     std::vector<std::string>* Log = nullptr;
-    void DrawValue(int i) override { Log->push_back("draw " + Name() + " " + std::to_string(i)); }
+    int FailAt = -1;  // the point whose drawing throws
+    void DrawValue(int i) override {
+        if (i == FailAt) throw std::runtime_error("point");
+        Log->push_back("draw " + Name() + " " + std::to_string(i));
+    }
 };
 
 class AxisPanelDrawTest : public ::testing::Test {
@@ -63,6 +68,8 @@ protected:
         auto* s = new TPointLogSeries(&Form);
         s->SetName(name);
         s->Log = &Log();
+        s->BeforeDrawValues = [this, name](TObject*) { Log().push_back("before " + name); };
+        s->AfterDrawValues = [this, name](TObject*) { Log().push_back("after " + name); };
         Chart->AddSeries(s);
         for (int i = 0; i < points; ++i) s->AddXYPoint(i, 10 * (i + 1));
         return s;
@@ -122,8 +129,8 @@ TEST_F(AxisPanelDrawTest, AxesThenEachSeriesWithItsVisiblePointsThenItsClippedMa
     const std::vector<std::string> expected = {
         "event chart", "axes", "event axes", "event series",
         // Points 3 .. 6 inside the axis range; marks on every second index counted from 0.
-        "[A", clip, "draw A 3", "draw A 4", "draw A 5", "draw A 6", "unclip", clip, "text 'four'",
-        "text '70'", "unclip", "]",
+        "[A", "before A", clip, "draw A 3", "draw A 4", "draw A 5", "draw A 6", "unclip", clip,
+        "text 'four'", "text '70'", "unclip", "after A", "]",
         // B has no point from 2.5 on: no part, no events.
         "event after"};
     EXPECT_EQ(Outline(), expected);
@@ -141,18 +148,18 @@ TEST_F(AxisPanelDrawTest, AxesOverTheSeriesWhenNotBehindAndNoneWhenHidden) {
     Chart->SetAxisBehind(false);
     Draw();
     std::vector<std::string> outline = Outline();
-    ASSERT_GE(outline.size(), 4u);
-    const std::string clip = outline[3];
-    EXPECT_EQ(outline, (std::vector<std::string>{"event chart", "event series", "[A", clip,
-                                                 "draw A 0", "draw A 1", "unclip", "]", "axes",
-                                                 "event axes", "event after"}));
+    ASSERT_GE(outline.size(), 5u);
+    const std::string clip = outline[4];
+    EXPECT_EQ(outline, (std::vector<std::string>{"event chart", "event series", "[A", "before A",
+                                                 clip, "draw A 0", "draw A 1", "unclip", "after A",
+                                                 "]", "axes", "event axes", "event after"}));
     Chart->SetAxisVisible(false);
     Draw();
     outline = Outline();
-    ASSERT_GE(outline.size(), 4u);
-    EXPECT_EQ(outline,
-              (std::vector<std::string>{"event chart", "event series", "[A", outline[3], "draw A 0",
-                                        "draw A 1", "unclip", "]", "event after"}));
+    ASSERT_GE(outline.size(), 5u);
+    EXPECT_EQ(outline, (std::vector<std::string>{"event chart", "event series", "[A", "before A",
+                                                 outline[4], "draw A 0", "draw A 1", "unclip",
+                                                 "after A", "]", "event after"}));
     // Hidden axes take no room from the chart rectangle.
     EXPECT_GT(Chart->ChartRect().Width(), withAxes.Width());
     EXPECT_GT(Chart->ChartRect().Height(), withAxes.Height());
@@ -163,9 +170,9 @@ TEST_F(AxisPanelDrawTest, PointOrderFollowsTheAxisAcrossTheValues) {
     Chart->SetClipPoints(false);
     Chart->BottomAxis()->SetInverted(true);
     Draw();
-    EXPECT_EQ(Outline(),
-              (std::vector<std::string>{"event chart", "axes", "event axes", "event series", "[A",
-                                        "draw A 2", "draw A 1", "draw A 0", "]", "event after"}));
+    EXPECT_EQ(Outline(), (std::vector<std::string>{
+                             "event chart", "axes", "event axes", "event series", "[A", "before A",
+                             "draw A 2", "draw A 1", "draw A 0", "after A", "]", "event after"}));
     EXPECT_FALSE(a->DrawsValuesForward());
     Chart->ViewTurnedRound = true;  // a view from behind reverses it again
     EXPECT_TRUE(a->DrawsValuesForward());
@@ -205,6 +212,16 @@ TEST_F(AxisPanelDrawTest, DepthRowsIn3DAndSeriesOfOneRowDrawnPointByPoint) {
     for (const std::string& call : Log())
         if (call.starts_with("draw")) draws.push_back(call);
     EXPECT_EQ(draws, (std::vector<std::string>{"draw A 0", "draw B 0", "draw A 1", "draw B 1"}));
+}
+
+TEST_F(AxisPanelDrawTest, APointFailingToDrawLeavesNoClipAndRepaintsOn) {
+    TPointLogSeries* a = NewSeries("A", 2);
+    a->FailAt = 1;
+    EXPECT_THROW(Draw(), std::runtime_error);
+    int open = 0;
+    for (const std::string& c : Log()) open += c.starts_with("clip") ? 1 : c == "unclip" ? -1 : 0;
+    EXPECT_EQ(open, 0);
+    EXPECT_TRUE(Chart->AutoRepaint());
 }
 
 // A series that needs room before its first and after its last position.
