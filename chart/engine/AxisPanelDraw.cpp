@@ -166,6 +166,7 @@ void TCustomAxisPanel::AxisMarginsFromSeries(TChartAxis& axis) {
     else
         axis.ApplyPixelMargins(bottom, top);
     axis.RoundLimitsToIncrement();
+    if (!noMinOffset || !noMaxOffset) axis.PlaceTitleBeyondLabels();
 }
 
 void TCustomAxisPanel::DrawAxes() {
