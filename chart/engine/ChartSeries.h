@@ -292,6 +292,17 @@ public:
     virtual void PrepareLegendCanvas(int /*valueIndex*/, TColor& /*backColor*/,
                                      TBrushStyle& /*style*/) {}
 
+    // --- Gallery previews (ChartSeriesGallery.cpp).
+    // The names of the looks the gallery offers for the type; "Normal" in the base.
+    virtual void ListGalleryVariants(const std::function<void(const std::string&)>& addVariant);
+    virtual void ApplyGalleryVariant(TChartSeries* /*series*/, int /*index*/) {}
+    void Apply3DFromGallery(bool enabled);
+    // Four sample points, small hidden marks and a palette colour (grey when disabled).
+    virtual void PrepareForGallery(bool enabled);
+    // The palette colours of gallery previews: the chart's first series, the others.
+    static inline int GalleryFirstColorIndex = 0;
+    static inline int GalleryColorIndex = 3;
+
     // --- Mouse (ChartSeriesLegend.cpp).
     bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
     // The point under (x, y), -1 for none; series types answer it.

@@ -1,6 +1,6 @@
 // The panel's drawing pass through a real chart: what it draws in which order (written down by
 // a recording surface), which points and marks, with what clipping; and the series' legend
-// protocol.
+// protocol with its gallery look.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -333,6 +333,24 @@ TEST_F(LegendProtocolTest, SymbolsSkipASeriesOfColouredPointsAndNullPoints) {
     Log().clear();
     s->DrawLegendSymbol(-1, TRect{1, 2, 11, 12});
     EXPECT_TRUE(Log().empty());
+}
+
+TEST_F(LegendProtocolTest, GalleryPreviewLook) {
+    TPointLogSeries* first = NewSeries("A", 0);
+    TPointLogSeries* second = NewSeries("B", 0);
+    first->PrepareForGallery(true);
+    second->PrepareForGallery(true);
+    EXPECT_EQ(first->Count(), 4);
+    EXPECT_FALSE(first->Marks()->Visible());
+    EXPECT_EQ(first->Marks()->DrawEvery(), 2);
+    EXPECT_TRUE(first->ColorEachPoint());
+    EXPECT_EQ(first->SeriesColor(), Chart->PaletteColor(0));
+    EXPECT_EQ(second->SeriesColor(), Chart->PaletteColor(3));
+    second->PrepareForGallery(false);
+    EXPECT_EQ(second->SeriesColor(), clSilver);
+    std::vector<std::string> variants;
+    first->ListGalleryVariants([&](const std::string& name) { variants.push_back(name); });
+    EXPECT_EQ(variants, std::vector<std::string>{"Normal"});
 }
 
 }  // namespace
