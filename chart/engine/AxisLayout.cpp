@@ -109,3 +109,7 @@ bool TChartAxis::ContainsPoint(int x, int y) {
     // Edges included: an axis without labels is the line alone, a rectangle without width.
     return x >= r.Left && x <= r.Right && y >= r.Top && y <= r.Bottom;
 }
+
+void TChartAxis::PlaceTitleBeyondLabels() {
+    if (LabelsVisible()) FTitlePosition = Outward(FLabelsPosition, LabelsSpace());
+}

@@ -170,6 +170,26 @@ public:
     // legend's background gets a frame so it still shows.
     virtual void DrawLegendSymbolRect(const TRect& rect);
 
+    // --- The drawing pass (AxisPanelDraw.cpp).
+    // Depth rows of the active series: automatic ones take the next row, explicit ones raise
+    // the count; without inversion the first series of the list is the rearmost row.
+    void AssignDepthRows();
+    // Ranges and positions of the axes, each shown one taking its room from the chart rectangle.
+    void PlaceAxes();
+    // Widens the axis' range by the pixels its series need beyond the ends and by its offsets.
+    void AxisMarginsFromSeries(TChartAxis& axis);
+    void DrawAxes();
+    // The active series, back to front.
+    void DrawSeries();
+    // One series with its marks, or (first of a depth row) the row point by point.
+    void DrawSeriesAndMarks(TChartSeries& series);
+    void ClipSeries();
+    void UnclipSeries();
+    void DrawSeriesMarks(TChartSeries& series);
+    // Every active series, last first, checks the mouse; true when one has a point under it.
+    bool CheckMouseOverSeries(int x, int y);
+    int MaxMarkWidthOfSeries() override;
+
     // --- Hooks of the chart component (drawing seam).
     virtual void AdjustChartRectFor3D() = 0;
     virtual int WallSizeOfAxis(const TChartAxis* axis) = 0;
@@ -238,6 +258,8 @@ public:
     static void Publish(TPublisher<TCustomAxisPanel>& p);
 
 protected:
+    // The pass between background and buffer: titles, legend, axes, walls, series and marks.
+    void InternalDraw(const TRect& rect) override;
     // Older streams: "MaxPointsPerPage", "Page" and "ScaleLastPage" into Pages (read only).
     void DefineProperties(TFiler& filer) override;
     void MouseLeave() override;
@@ -267,4 +289,6 @@ private:
     TChartDepthAxis* FDepthAxis = nullptr;
     TChartDepthAxis* FDepthTopAxis = nullptr;
     std::unique_ptr<TChartPage> FPages;
+    // The series are clipped until UnclipSeries.
+    bool FSeriesClipped = false;
 };

@@ -268,6 +268,9 @@ public:
     int LineAndTicksSize();
     // The depth of the label band: doubled when labels alternate between two rows.
     int LabelsSpace();
+    // The title again beyond the labels, once the range (and so the labels' width) changed;
+    // nothing when labels are hidden.
+    void PlaceTitleBeyondLabels();
     // From the start to the end of the axis along it; across it, from the labels to 3 pixels
     // beyond the line (the line alone without labels).
     TRect AxisBounds();

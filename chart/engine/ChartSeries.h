@@ -19,7 +19,9 @@
 #include "chart/engine/ChartValueList.h"
 #include "chart/engine/CustomChartSeries.h"
 #include "chart/engine/LabelsList.h"
+#include "chart/engine/LegendTextStyle.h"
 #include "chart/engine/PointRanges.h"
+#include "platform/graphics/Brush.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ControlTypes.h"
@@ -257,6 +259,56 @@ public:
     virtual void DrawMarks();
     // The widest mark text of the points whose mark is visible; 0 when none.
     int MaxMarkWidth();
+
+    // --- Drawing protocol (ChartSeriesDraw.cpp).
+    // Points go from the first to the last unless the axis across the values is inverted; a
+    // view turned round reverses that again.
+    virtual bool DrawsValuesForward() const;
+    virtual bool DrawsSeriesForward(int valueIndex) const;
+    // The order in which series first .. count-1 of a depth row draw one point.
+    virtual void ListSeriesOrder(int first, int count, std::vector<int>& order) const;
+    // The order of the points first .. last of a depth row.
+    virtual void ListValueOrder(int first, int last, std::vector<int>& order) const;
+    // DrawValue of every visible point in drawing order, each in a part named by its index.
+    virtual void DrawAllValues();
+    // Another active series without depth values of its own shares this one's depth row.
+    bool HasZOrderSiblings() const;
+    // Active, and no earlier active series of the chart has the same depth row.
+    bool IsFirstOfDepthRow() const;
+    // The series tools' draw events, then BeforeDrawValues / AfterDrawValues.
+    void DoBeforeDrawValues();
+    void DoAfterDrawValues();
+    void ValueScreenPoint(int valueIndex, int& x, int& y) const;
+    bool IsValueInChartRect(int valueIndex) const;
+
+    // --- Legend protocol (ChartSeriesLegend.cpp): one entry per point in the base.
+    virtual int CountLegendItems() { return Count(); }
+    virtual int LegendToValueIndex(int legendIndex) const { return legendIndex; }
+    virtual TColor LegendItemColor(int legendIndex) const { return ValueColor(legendIndex); }
+    virtual std::string LegendItemText(int legendIndex, TLegendTextStyle style);
+    // The symbol of point valueIndex, or of the whole series for -1.
+    void DrawLegendSymbol(int valueIndex, const TRect& rect);
+    virtual void DrawLegendShape(int valueIndex, const TRect& rect);
+    virtual void PrepareLegendCanvas(int /*valueIndex*/, TColor& /*backColor*/,
+                                     TBrushStyle& /*style*/) {}
+
+    // --- Gallery previews (ChartSeriesGallery.cpp).
+    // The names of the looks the gallery offers for the type; "Normal" in the base.
+    virtual void ListGalleryVariants(const std::function<void(const std::string&)>& addVariant);
+    virtual void ApplyGalleryVariant(TChartSeries* /*series*/, int /*index*/) {}
+    void Apply3DFromGallery(bool enabled);
+    // Four sample points, small hidden marks and a palette colour (grey when disabled).
+    virtual void PrepareForGallery(bool enabled);
+    // The palette colours of gallery previews: the chart's first series, the others.
+    static inline int GalleryFirstColorIndex = 0;
+    static inline int GalleryColorIndex = 3;
+
+    // --- Mouse (ChartSeriesLegend.cpp).
+    bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
+    // The point under (x, y), -1 for none; series types answer it.
+    virtual int ValueIndexAt(int /*x*/, int /*y*/) { return -1; }
+    // Enter and leave events and the series' cursor; true while a point is under the mouse.
+    virtual bool CheckMouse(int x, int y);
 
     // --- Updates. While updating, added points are not announced and linked series not told;
     // the last EndUpdate tells them all at once (and the chart's listeners, series event 6).
