@@ -111,5 +111,5 @@ bool TChartAxis::ContainsPoint(int x, int y) {
 }
 
 void TChartAxis::PlaceTitleBeyondLabels() {
-    if (LabelsVisible()) FTitlePosition = Outward(FLabelsPosition, LabelsSpace());
+    if (Labels()) FTitlePosition = Outward(FLabelsPosition, LabelsSpace());
 }

@@ -7,7 +7,6 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/ChartSeries.h"
-#include "chart/engine/LegendSeriesProtocol.h"
 #include "chart/engine/SeriesGroups.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ResourceRoutines.h"
@@ -473,7 +472,7 @@ int TChartLegend::ItemCount() const {
             break;
         default:
             if (TChartSeries* s = LegendSeries(); s && s->ShowInLegend())
-                count = SeriesLegendItemCount(*s);
+                count = s->CountLegendItems();
             else
                 return 0;
     }
@@ -490,7 +489,7 @@ std::string TChartLegend::ItemText(int index) const {
         }
         case lsLastValues:
             if (const TChartSeries* s = SeriesOfItem(index))
-                FChart->FormattedLegendText(s, SeriesLegendItemCount(*s) - 1, text);
+                FChart->FormattedLegendText(s, s->CountLegendItems() - 1, text);
             return text;
         case lsSeriesGroups: {
             const TSeriesGroups& groups = *FChart->SeriesGroups();

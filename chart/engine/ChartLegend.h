@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/engine/LegendTextStyle.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShape.h"
@@ -34,18 +35,6 @@ KV_EXCEPTION_CLASS(LegendException, Exception)
 enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
 enum TCheckBoxesStyle { cbsCheck, cbsRadio };
 enum TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues, lsSeriesGroups };
-enum TLegendTextStyle {
-    ltsPlain,
-    ltsLeftValue,
-    ltsRightValue,
-    ltsLeftPercent,
-    ltsRightPercent,
-    ltsXValue,
-    ltsValue,
-    ltsPercent,
-    ltsXAndValue,
-    ltsXAndPercent
-};
 enum TLegendSymbolPosition { spLeft, spRight };
 enum TLegendSymbolSize { lcsPercent, lcsPixels };
 

@@ -5,7 +5,6 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartSeries.h"
-#include "chart/engine/LegendSeriesProtocol.h"
 #include "chart/engine/SeriesGroups.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeCanvas3D.h"
@@ -57,7 +56,7 @@ void TChartLegend::DrawItems(TTeeCanvas& canvas, const TLayout& layout) {
             if (FEffectiveStyle == lsSeries || FEffectiveStyle == lsLastValues) {
                 if (const TChartSeries* s = SeriesOfItem(value)) color = s->SeriesColor();
             } else if (legendSeries) {
-                color = SeriesLegendItemColor(*legendSeries, value);
+                color = legendSeries->LegendItemColor(value);
             }
             canvas.Font()->SetColor(color);
         }
@@ -141,7 +140,7 @@ void TChartLegend::DrawItemSymbol(TTeeCanvas&, const TLayout& layout, int value,
     int index = -1;
     if (FEffectiveStyle == lsValues) {
         series = LegendSeries();
-        if (series) index = SeriesLegendToValueIndex(*series, value);
+        if (series) index = series->LegendToValueIndex(value);
     } else {
         series = FChart->SeriesInLegend(value, !checkBoxes);
         if (series && checkBoxes) PaintCheckGlyph(checkX, checkY, series->Active(), isCheckBox);
@@ -150,7 +149,7 @@ void TChartLegend::DrawItemSymbol(TTeeCanvas&, const TLayout& layout, int value,
         FSymbol->OnDraw(this, series, index, symbolRect);
     } else if (FSymbolWidth > 0) {
         if (series)
-            DrawSeriesLegendSymbol(*series, index, symbolRect);
+            series->DrawLegendSymbol(index, symbolRect);
         else
             FSymbol->DrawSymbol(clWhite, symbolRect);
     }

@@ -282,7 +282,7 @@ public:
     bool IsValueInChartRect(int valueIndex) const;
 
     // --- Legend protocol (ChartSeriesLegend.cpp): one entry per point in the base.
-    virtual int CountLegendItems() { return Count(); }
+    virtual int CountLegendItems() const { return Count(); }
     virtual int LegendToValueIndex(int legendIndex) const { return legendIndex; }
     virtual TColor LegendItemColor(int legendIndex) const { return ValueColor(legendIndex); }
     virtual std::string LegendItemText(int legendIndex, TLegendTextStyle style);
