@@ -43,7 +43,7 @@ const TEnumInfo& FramingPreferenceNames() {
     return names;
 }
 
-TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
+TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner), TRzFrameControllerLink(this) {
     SetColor(clWindow);
     // The toolkit's edit has no border of its own to paint in; the frame is drawn over it.
     SetOverlayPainter(*this, [this](TCanvas& canvas) { PaintFrame(canvas); });
@@ -51,26 +51,13 @@ TRzCustomEdit::TRzCustomEdit(TComponent* owner) : TEdit(owner) {
 
 TRzCustomEdit::~TRzCustomEdit() { SetFrameController(nullptr); }
 
-void TRzCustomEdit::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) {
-        FFrameController->UnlinkControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->FreeNotification(this);
-        value->LinkControl(this);
-    }
-}
-
 void TRzCustomEdit::Notification(TComponent* component, TOperation operation) {
     TEdit::Notification(component, operation);
-    if (operation == opRemove && component == FFrameController) FFrameController = nullptr;
+    FrameControllerNotification(component, operation);
 }
 
 bool TRzCustomEdit::ControllerFeeds(TRzFrameControllerPropertyConnection setting) const {
-    return FFrameController && FFrameControllerNotifications.Contains(setting);
+    return FrameController() && FrameControllerNotifications().Contains(setting);
 }
 
 void TRzCustomEdit::Publish(TPublisher<TRzCustomEdit>& p) {

@@ -7,36 +7,12 @@
 #include <string>
 
 #include "controls/RzCommon.h"
+#include "controls/RzFrameControllerLink.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MouseMessage.h"
 
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
-
-// The settings a frame controller pushes, one bit each in this order.
-enum TRzFrameControllerPropertyConnection {
-    fcpColor,
-    fcpFocusColor,
-    fcpDisabledColor,
-    fcpReadOnlyColor,
-    fcpReadOnlyColorOnFocus,
-    fcpParentColor,
-    fcpFlatButtonColor,
-    fcpFlatButtons,
-    fcpFrameColor,
-    fcpFrameHotColor,
-    fcpFrameHotTrack,
-    fcpFrameHotStyle,
-    fcpFrameSides,
-    fcpFrameStyle,
-    fcpFrameVisible,
-    fcpFramingPreference,
-    fcpAll
-};
-using TRzFrameControllerNotifications = TSet<TRzFrameControllerPropertyConnection>;
-// Every setting (fcpAll itself is not held in the set).
-inline constexpr TRzFrameControllerNotifications fcpAllSettings =
-    TRzFrameControllerNotifications::FromMask(0xFFFF);
 
 // The names of the frame enumerations and sets, as forms store them.
 const TEnumInfo& FrameStyleNames();
@@ -50,9 +26,7 @@ enum TRzDropButtonState { dbsNormal, dbsPressed };
 // the edit's own validation error.
 using TRzValidateErrorEvent = std::function<void(TObject* sender, std::string& message)>;
 
-class TRzFrameController;
-
-class TRzCustomEdit : public TEdit {
+class TRzCustomEdit : public TEdit, public TRzFrameControllerLink {
     KV_DECLARE_CLASS(TRzCustomEdit, TEdit)
 public:
     explicit TRzCustomEdit(TComponent* owner);
@@ -90,15 +64,6 @@ public:
     virtual void SetFrameVisible(bool value);
     TFramingPreference FramingPreference() const { return FFramingPreference; }
     virtual void SetFramingPreference(TFramingPreference value);
-    // The controller whose settings the edit takes; cleared when it is freed.
-    TRzFrameController* FrameController() const { return FFrameController; }
-    void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const {
-        return FFrameControllerNotifications;
-    }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
-        FFrameControllerNotifications = value;
-    }
     bool TabOnEnter() const { return FTabOnEnter; }
     void SetTabOnEnter(bool value) { FTabOnEnter = value; }
     // The grey cue shown in an empty edit; only the themed edit shows it.
@@ -186,9 +151,7 @@ private:
     bool DropButtonMouse(const TMouseMessage& message);
     bool Loading() const { return ComponentState().Contains(csLoading); }
 
-    TRzFrameController* FFrameController = nullptr;
     std::string FTextHint;
-    TRzFrameControllerNotifications FFrameControllerNotifications = fcpAllSettings;
     TAlignment FAlignment = taLeftJustify;
     TColor FDisabledColor = clBtnFace;
     TColor FFocusColor = clWindow;

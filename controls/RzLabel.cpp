@@ -31,7 +31,7 @@ const TEnumInfo& TextStyleNames() {
     return names;
 }
 
-TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner) {
+TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner), TRzFrameControllerLink(this) {
     SetSelfPainted(true);
     FNormalColor = FCurrentColor = Font()->Color();
     AddBlinker(this);
@@ -277,27 +277,14 @@ void TRzLabel::MouseLeave() {
 
 // --- Frame controller.
 
-void TRzLabel::SetFrameController(TRzFrameController* value) {
-    if (value == FFrameController) return;
-    if (FFrameController) {
-        FFrameController->UnlinkControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->FreeNotification(this);
-        value->LinkControl(this);
-    }
-}
-
 void TRzLabel::Notification(TComponent* component, TOperation operation) {
     TLabel::Notification(component, operation);
-    if (operation == opRemove && component == FFrameController) FFrameController = nullptr;
+    FrameControllerNotification(component, operation);
 }
 
 void TRzLabel::ApplyFrameController(TRzFrameController* controller) {
     if (!controller || !controller->FrameVisible()) return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
+    const TRzFrameControllerNotifications n = FrameControllerNotifications();
     if (n.Contains(fcpFrameStyle)) FBorders.Outer = controller->FrameStyle();
     if (n.Contains(fcpFrameSides)) FBorders.Sides = controller->FrameSides();
     if (n.Contains(fcpFrameColor)) {

@@ -28,7 +28,10 @@ enum TRotation { roNone, roFlat, roCurve };
 enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 using TFrameStyleEx = TFrameStyle;
 
-class TRzLabel : public TLabel, public IRzBlinker, public IFrameControllerClient {
+class TRzLabel : public TLabel,
+                 public IRzBlinker,
+                 public IFrameControllerClient,
+                 public TRzFrameControllerLink {
     KV_DECLARE_CLASS(TRzLabel, TLabel)
 public:
     explicit TRzLabel(TComponent* owner);
@@ -75,14 +78,6 @@ public:
     virtual void SetFlyByColor(TColor value);
     bool FlyByEnabled() const { return FFlyByEnabled; }
     virtual void SetFlyByEnabled(bool value);
-    TRzFrameController* FrameController() const { return FFrameController; }
-    virtual void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const {
-        return FFrameControllerNotifications;
-    }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
-        FFrameControllerNotifications = value;
-    }
     TColor HighlightColor() const { return FHighlightColor; }
     virtual void SetHighlightColor(TColor value);
     bool LightTextStyle() const { return FLightTextStyle; }
@@ -163,8 +158,6 @@ private:
     bool FFlyByEnabled = false;
     TColor FFlyBySavedColor = clWindowText;
     bool FMouseInside = false;
-    TRzFrameController* FFrameController = nullptr;
-    TRzFrameControllerNotifications FFrameControllerNotifications = fcpAllSettings;
     TColor FHighlightColor = clBtnHighlight;
     bool FLightTextStyle = false;
     TRotation FRotation = roNone;

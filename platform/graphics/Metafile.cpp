@@ -295,9 +295,13 @@ public:
           FBkColor(canvas.BkColor()),
           FTextColor(canvas.TextColor()) {}
 
-    void Play(const TMetaRecord& r);
+    void Play(const TMetaRecord& r) { DispatchMetaRecord(*this, r); }
 
 private:
+    template <class THandler>
+    friend void ::DispatchMetaRecord(THandler& handler, const TMetaRecord& r);
+
+    void Op(const TMetaRecord& r) { PlayOp(C, r, Saved); }
     void Pen(const std::vector<int>& v);
     void Brush(const std::vector<int>& v);
     void Font(const TMetaRecord& r);
@@ -311,25 +315,6 @@ private:
     int FBkMode;
     TColor FBkColor, FTextColor;
 };
-
-void TMetafile::TPlayer::Play(const TMetaRecord& r) {
-    switch (r.Kind) {
-        case TMetaKind::Op:
-            return PlayOp(C, r, Saved);
-        case TMetaKind::Pen:
-            return Pen(r.Args);
-        case TMetaKind::Brush:
-            return Brush(r.Args);
-        case TMetaKind::Font:
-            return Font(r);
-        case TMetaKind::Image:
-            return Image(r);
-        case TMetaKind::Clip:
-            return Clip(r);
-        default:
-            return State(r);
-    }
-}
 
 void TMetafile::TPlayer::Pen(const std::vector<int>& v) {
     if (v.size() < 5) return;

@@ -38,10 +38,13 @@ class TEmfWriter {
 public:
     explicit TEmfWriter(const TMetafile& m) { Header(m); }
 
-    void Write(const TMetaRecord& r);
+    void Write(const TMetaRecord& r) { DispatchMetaRecord(*this, r); }
     void Finish(TStream& stream);
 
 private:
+    template <class THandler>
+    friend void ::DispatchMetaRecord(THandler& handler, const TMetaRecord& r);
+
     size_t Begin(uint32_t type);
     void End(size_t at);
     void Simple(uint32_t type, std::initializer_list<int> values);
@@ -127,25 +130,6 @@ void TEmfWriter::Header(const TMetafile& m) {
     W.I32(DeviceMmW * 1000);
     W.I32(DeviceMmH * 1000);
     End(at);
-}
-
-void TEmfWriter::Write(const TMetaRecord& r) {
-    switch (r.Kind) {
-        case TMetaKind::Pen:
-            return Pen(r.Args);
-        case TMetaKind::Brush:
-            return Brush(r.Args);
-        case TMetaKind::Font:
-            return Font(r);
-        case TMetaKind::Image:
-            return Image(r);
-        case TMetaKind::Clip:
-            return Clip(r);
-        case TMetaKind::Op:
-            return Op(r);
-        default:
-            return State(r);
-    }
 }
 
 void TEmfWriter::Finish(TStream& stream) {

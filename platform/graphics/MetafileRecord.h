@@ -36,3 +36,26 @@ struct TMetaRecord {
 };
 
 using TMetaRecords = std::vector<TMetaRecord>;
+
+// Hands a record to the member of handler that takes its kind: Op, Pen, Brush, Font, Image and
+// Clip by name, the one-field state records to State. Playing back and each file format take
+// the records through this one switch, so they cannot come to sort the kinds apart.
+template <class THandler>
+void DispatchMetaRecord(THandler& handler, const TMetaRecord& r) {
+    switch (r.Kind) {
+        case TMetaKind::Op:
+            return handler.Op(r);
+        case TMetaKind::Pen:
+            return handler.Pen(r.Args);
+        case TMetaKind::Brush:
+            return handler.Brush(r.Args);
+        case TMetaKind::Font:
+            return handler.Font(r);
+        case TMetaKind::Image:
+            return handler.Image(r);
+        case TMetaKind::Clip:
+            return handler.Clip(r);
+        default:
+            return handler.State(r);
+    }
+}

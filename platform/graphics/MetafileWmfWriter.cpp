@@ -24,10 +24,13 @@ class TWmfWriter {
 public:
     explicit TWmfWriter(const TMetafile& m) { Header(m); }
 
-    void Write(const TMetaRecord& r);
+    void Write(const TMetaRecord& r) { DispatchMetaRecord(*this, r); }
     void Finish(TStream& stream);
 
 private:
+    template <class THandler>
+    friend void ::DispatchMetaRecord(THandler& handler, const TMetaRecord& r);
+
     size_t Begin(uint16_t function);
     void End(size_t at);
     // A record of 16-bit parameters.
@@ -43,6 +46,7 @@ private:
     void Font(const TMetaRecord& r);
     void State(const TMetaRecord& r);
     void Image(const TMetaRecord& r);
+    void Clip(const TMetaRecord&) {}  // the format has no clip regions
     // True when the operation is part of a path, which this format cannot hold.
     bool InPath(TMetaOp op);
     void Op(const TMetaRecord& r);
@@ -134,25 +138,6 @@ void TWmfWriter::Finish(TStream& stream) {
     W.PatchU16(FHeader + 10, uint32_t(Slots.size()));
     W.PatchU32(FHeader + 12, MaxRecord);
     stream.WriteBuffer(W.Bytes.data(), int64_t(W.Size()));
-}
-
-void TWmfWriter::Write(const TMetaRecord& r) {
-    switch (r.Kind) {
-        case TMetaKind::Pen:
-            return Pen(r.Args);
-        case TMetaKind::Brush:
-            return Brush(r.Args);
-        case TMetaKind::Font:
-            return Font(r);
-        case TMetaKind::Image:
-            return Image(r);
-        case TMetaKind::Clip:
-            return;  // the format has no clip regions
-        case TMetaKind::Op:
-            return Op(r);
-        default:
-            return State(r);
-    }
 }
 
 void TWmfWriter::Pen(const std::vector<int>& a) {

@@ -3,13 +3,11 @@
 // A Kind other than bkCustom gives the button its caption, modal result, Default or Cancel role
 // and glyph; a bkClose button closes its form when clicked. Setting a Glyph makes the kind
 // bkCustom and keeps the rest.
-#include <memory>
-
 #include "platform/ui/BitBtnKinds.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/ButtonPainter.h"
+#include "platform/ui/ButtonGlyph.h"
 
-class TBitBtn : public TButton {
+class TBitBtn : public TButton, public TButtonGlyph {
     KV_DECLARE_CLASS(TBitBtn, TButton)
 public:
     explicit TBitBtn(TComponent* owner);
@@ -17,17 +15,8 @@ public:
 
     TBitBtnKind Kind() const { return FKind; }
     void SetKind(TBitBtnKind value);
-    TBitmap* Glyph() const { return FGlyph.get(); }
+    // Also makes the kind bkCustom.
     void SetGlyph(const TBitmap* value);
-    // The images side by side in Glyph (1 to 4).
-    int NumGlyphs() const { return FNumGlyphs; }
-    void SetNumGlyphs(int value);
-    TButtonLayout Layout() const { return FLayout; }
-    void SetLayout(TButtonLayout value);
-    int Margin() const { return FMargin; }
-    void SetMargin(int value);
-    int Spacing() const { return FSpacing; }
-    void SetSpacing(int value);
 
     void Click() override;
 
@@ -35,14 +24,10 @@ public:
 
 protected:
     bool ToolkitEvent(QEvent* event) override;
+    void GlyphChanged() override { Invalidate(); }
 
 private:
     void PaintButton();
 
     TBitBtnKind FKind = bkCustom;
-    std::unique_ptr<TBitmap> FGlyph;
-    int FNumGlyphs = 1;
-    TButtonLayout FLayout = blGlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
 };

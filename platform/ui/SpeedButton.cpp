@@ -11,19 +11,10 @@ void TSpeedButton::Publish(TPublisher<TSpeedButton>& p) {
     p.Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
     p.Boolean("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(false);
     p.Boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(false);
-    p.Object("Glyph", &TSpeedButton::Glyph);
-    p.Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs).Default(1);
-    p.Enumeration("Layout", ButtonLayoutNames(), &TSpeedButton::Layout, &TSpeedButton::SetLayout)
-        .Default(blGlyphLeft);
-    p.Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin).Default(-1);
-    p.Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing).Default(4);
+    PublishGlyph(p);
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner)
-    : TGraphicControl(owner), FGlyph(std::make_unique<TBitmap>()) {
-    FGlyph->SetSize(0, 0);
-    SetBounds(0, 0, 23, 22);
-}
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 23, 22); }
 
 TSpeedButton::~TSpeedButton() = default;
 
@@ -39,21 +30,6 @@ void TSpeedButton::ForGroup(F&& f) {
 void TSpeedButton::SetFlat(bool value) {
     if (value == FFlat) return;
     FFlat = value;
-    Invalidate();
-}
-
-void TSpeedButton::SetGlyph(const TBitmap* value) {
-    if (value)
-        FGlyph->Assign(value);
-    else
-        FGlyph->SetSize(0, 0);
-    Invalidate();
-}
-
-void TSpeedButton::SetNumGlyphs(int value) {
-    value = std::clamp(value, 1, 4);
-    if (value == FNumGlyphs) return;
-    FNumGlyphs = value;
     Invalidate();
 }
 
@@ -96,24 +72,6 @@ void TSpeedButton::SetAllowAllUp(bool value) {
     ForGroup([value](TSpeedButton& other) { other.FAllowAllUp = value; });
 }
 
-void TSpeedButton::SetLayout(TButtonLayout value) {
-    if (value == FLayout) return;
-    FLayout = value;
-    Invalidate();
-}
-
-void TSpeedButton::SetMargin(int value) {
-    if (value == FMargin) return;
-    FMargin = std::max(value, -1);
-    Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int value) {
-    if (value == FSpacing) return;
-    FSpacing = std::max(value, -1);
-    Invalidate();
-}
-
 void TSpeedButton::SetEnabled(bool value) {
     TGraphicControl::SetEnabled(value);
     Invalidate();
@@ -122,13 +80,7 @@ void TSpeedButton::SetEnabled(bool value) {
 void TSpeedButton::Paint() {
     TCanvas& canvas = *Canvas();
     canvas.Font()->Assign(Font());
-    TButtonLook look;
-    look.Caption = Caption();
-    look.Glyph = FGlyph.get();
-    look.NumGlyphs = FNumGlyphs;
-    look.Layout = FLayout;
-    look.Margin = FMargin;
-    look.Spacing = FSpacing;
+    TButtonLook look = GlyphLook(Caption());
     look.State = !Enabled()              ? bsDisabled
                  : FPressed && FDragging ? bsDown
                  : FDown                 ? bsExclusive

@@ -4,12 +4,10 @@
 // GroupIndex exclude each other, and unless AllowAllUp one of them stays down once any is. A
 // Flat button shows its edges only under the mouse or when down. OnClick follows a press and
 // release of the left button over the button, after Down changed.
-#include <memory>
-
-#include "platform/ui/ButtonPainter.h"
+#include "platform/ui/ButtonGlyph.h"
 #include "platform/ui/CustomControl.h"
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
     KV_DECLARE_CLASS(TSpeedButton, TGraphicControl)
 public:
     explicit TSpeedButton(TComponent* owner);
@@ -17,11 +15,6 @@ public:
 
     bool Flat() const { return FFlat; }
     void SetFlat(bool value);
-    TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(const TBitmap* value);
-    // The images side by side in Glyph (1 to 4): up, disabled, clicked, down.
-    int NumGlyphs() const { return FNumGlyphs; }
-    void SetNumGlyphs(int value);
     // Only a grouped button can be held down.
     bool Down() const { return FDown; }
     void SetDown(bool value);
@@ -30,12 +23,6 @@ public:
     // Shared by the whole group.
     bool AllowAllUp() const { return FAllowAllUp; }
     void SetAllowAllUp(bool value);
-    TButtonLayout Layout() const { return FLayout; }
-    void SetLayout(TButtonLayout value);
-    int Margin() const { return FMargin; }
-    void SetMargin(int value);
-    int Spacing() const { return FSpacing; }
-    void SetSpacing(int value);
     void SetEnabled(bool value) override;
 
     static void Publish(TPublisher<TSpeedButton>& p);
@@ -49,6 +36,7 @@ protected:
     void MouseLeave() override;
     bool ClicksOnMouseUp() const override { return false; }
     void TextChanged() override { Invalidate(); }
+    void GlyphChanged() override { Invalidate(); }
 
 private:
     // The other buttons of this one's group.
@@ -56,15 +44,10 @@ private:
     void ForGroup(F&& f);
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
 
-    std::unique_ptr<TBitmap> FGlyph;
-    int FNumGlyphs = 1;
     bool FFlat = false;
     bool FDown = false;
     int FGroupIndex = 0;
     bool FAllowAllUp = false;
-    TButtonLayout FLayout = blGlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
     bool FPressed = false;   // the left button went down on it and is held
     bool FDragging = false;  // ... and the pointer is still over it
     bool FHot = false;

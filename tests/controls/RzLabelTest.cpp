@@ -278,6 +278,13 @@ TEST(RzLabel, FrameControllerSetsBordersAndColours) {
     EXPECT_EQ(label.BorderShadow(), RzColor::DarkenColor(clYellow, 50));
     label.SetFrameController(nullptr);
     EXPECT_EQ(controller.LinkedCount(), 0);
+    // A label freed while linked leaves the controller no dangling link.
+    {
+        TRzLabel linked(nullptr);
+        linked.SetFrameController(&controller);
+        EXPECT_EQ(controller.LinkedCount(), 1);
+    }
+    EXPECT_EQ(controller.LinkedCount(), 0);
 }
 
 namespace {

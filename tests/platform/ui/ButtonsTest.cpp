@@ -90,6 +90,11 @@ TEST(BitBtn, KindsGiveCaptionResultRoleAndGlyph) {
         auto greyed = Snapshot(button);
         EXPECT_EQ(BoxOf(greyed, c.ink).Width(), 0);
         EXPECT_GT(BoxOf(greyed, ColorToRGB(clBtnShadow)).Width(), 3);
+        // A glyph of one's own makes the kind custom and keeps the rest.
+        button->SetGlyph(nullptr);
+        EXPECT_EQ(button->Kind(), bkCustom);
+        EXPECT_EQ(button->Caption(), c.caption);
+        EXPECT_EQ(button->ModalResult(), c.result);
     }
 }
 
