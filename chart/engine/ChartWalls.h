@@ -7,6 +7,7 @@
 // The walls belong to the chart component, which asks them for its background colour, the
 // thickness behind an axis, and to draw themselves before the series and, in 3-D, again over
 // the series where they face the viewer.
+#include <array>
 #include <memory>
 
 #include "chart/foundation/TeeShape.h"
@@ -158,6 +159,11 @@ private:
     // The wall's pen, and its brush unless it is transparent.
     void PrepareWallBrush(TCustomChartWall& wall);
     bool SideWallCulled(int x) const;
+    // The projected corners of a side face, and its gradient.
+    std::array<TPoint, 4> SideFace(int x, int top, int bottom) const;
+    void BeginSideWallFill(TCustomChartWall& wall, int x, int top, int bottom);
+    // The back wall's picture, else the panel's back image when it is drawn inside the chart.
+    void DrawBackWallPicture(const TRect& r, int depth);
     void DrawPictureOnSide(TCustomChartWall& wall, int x, int top, int bottom);
     void RedrawAxis(TChartAxis* axis, bool hideBackGrid);
 
