@@ -227,12 +227,3 @@ void TChartWalls::Assign(const TPersistent* source) {
     FLeft->Assign(other->FLeft.get());
     FRight->Assign(other->FRight.get());
 }
-
-void TChartWalls::Publish(TPublisher<TChartWalls>& p) {
-    using W = TChartWalls;
-    p.Object("Back", &W::Back, &W::SetBack);
-    p.Object("Bottom", &W::Bottom, &W::SetBottom);
-    p.Object("Left", &W::Left, &W::SetLeft);
-    p.Object("Right", &W::Right, &W::SetRight);
-    p.Boolean("View3D", &W::View3D, &W::SetView3D).Default(true);
-}

@@ -153,7 +153,6 @@ public:
 
     // The back, bottom, left and right walls of other walls.
     void Assign(const TPersistent* source) override;
-    static void Publish(TPublisher<TChartWalls>& p);
 
 private:
     // The wall's pen, and its brush unless it is transparent.

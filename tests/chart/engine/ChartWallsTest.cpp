@@ -190,3 +190,48 @@ TEST_F(ChartWallsTest, WallsThatFaceTheViewerAreDrawnAfterTheSeriesUnlessAutoHid
 }
 
 }  // namespace
+
+#include "chart/engine/ChartTitle.h"
+#include "platform/classes/PropInfo.h"
+
+namespace {
+
+// The plain values a writer would store for a fresh object: none, since every published
+// default matches the object's own; after a change, just the changed one.
+std::vector<std::string> Written(const TObject& object) {
+    std::vector<std::string> names;
+    const TPropList& props = object.ClassType().Properties();
+    for (size_t i = 0; i < props.Count(); ++i) {
+        const TPropInfo& p = props[i];
+        if (p.Kind != tkClass && p.Kind != tkStrings && p.ShouldWrite(&object))
+            names.push_back(p.Name);
+    }
+    return names;
+}
+
+TEST(ChartPartsPublishedTest, FreshPartsWriteNothingAndChangesWriteThemselves) {
+    TChartBackWall back;
+    TChartLeftWall left;
+    TChartBottomWall bottom;
+    TChartRightWall right;
+    TChartTitle title;
+    TChartFootTitle foot;
+    for (const TObject* o :
+         std::initializer_list<const TObject*>{&back, &left, &bottom, &right, &title, &foot})
+        EXPECT_EQ(Written(*o), std::vector<std::string>{}) << o->ClassName();
+
+    back.SetTransparent(false);
+    right.SetVisible(true);
+    left.SetColor(clRed);
+    bottom.SetEndPosition(50);
+    title.SetLeft(12);
+    foot.SetVertMargin(8);
+    EXPECT_EQ(Written(back), std::vector<std::string>{"Transparent"});
+    EXPECT_EQ(Written(right), std::vector<std::string>{"Visible"});
+    EXPECT_EQ(Written(left), std::vector<std::string>{"Color"});
+    EXPECT_EQ(Written(bottom), std::vector<std::string>{"EndPosition"});
+    EXPECT_EQ(Written(title), (std::vector<std::string>{"CustomPosition", "Left", "Top"}));
+    EXPECT_EQ(Written(foot), std::vector<std::string>{"VertMargin"});
+}
+
+}  // namespace
