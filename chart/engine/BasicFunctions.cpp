@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Publisher.h"
@@ -269,5 +270,7 @@ const std::vector<TStandardFunctionEntry>& BasicFunctionEntries() {
 void BasicFunctionsUnitStartup() {
     static int startCount = 0;
     if (startCount++ > 0) return;
-    for (const TStandardFunctionEntry& e : BasicFunctionEntries()) RegisterClass(e.FunctionClass);
+    // The function gallery's "Standard" page, which also makes the classes known by name.
+    for (const TStandardFunctionEntry& e : BasicFunctionEntries())
+        RegisterStandardFunction(e.FunctionClass, e.Description);
 }

@@ -157,5 +157,6 @@ struct TStandardFunctionEntry {
 };
 // The basic functions in gallery order.
 const std::vector<TStandardFunctionEntry>& BasicFunctionEntries();
-// Makes the classes known to the component stream; a nesting count makes repeats harmless.
+// Registers them on the function gallery's "Standard" page (and so with the component stream);
+// a nesting count makes repeats harmless.
 void BasicFunctionsUnitStartup();

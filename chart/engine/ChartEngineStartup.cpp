@@ -3,7 +3,9 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/ColorPalettes.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
@@ -48,10 +50,17 @@ void ChartEngineUnitStartup() {
     if (StartCount++ > 0) return;
     RegisterClasses({&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(),
                      &TChartDepthAxis::StaticClass(), &TSeriesMarks::StaticClass()});
+    // The registries are made on first use; the palette names come from the library texts.
+    SeriesTypeList();
+    ToolTypeList();
+    FillColorPaletteNames();
 }
 
 void ChartEngineUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
     UnRegisterClasses({&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(),
                        &TChartDepthAxis::StaticClass(), &TSeriesMarks::StaticClass()});
+    // The registries stay: units that registered once at start-up (the basic functions) do
+    // not register again, and the registries free themselves when the program ends.
+    FreeColorPaletteNames();
 }

@@ -44,6 +44,8 @@ public:
     void SetCommonSize(int value);
     // The owner's kind of shadow: colour and both sizes, and their defaults, without notice.
     void SetDefaults(TColor color, int size);
+    // The owner's kind of shadow is hidden (or shown) by default: the visibility and its default.
+    void SetDefaultVisible(bool value) { FVisible = FDefaultVisible = value; }
 
     // Everything but Clip, with one change notice.
     void Assign(const TPersistent* source) override;
