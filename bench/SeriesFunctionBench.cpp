@@ -4,23 +4,13 @@
 
 #include <cstdint>
 
+#include "bench/support/BenchChart.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/TeeFunction.h"
 #include "chart/foundation/LibraryTexts.h"
-#include "platform/ui/Application.h"
 
 namespace {
-
-class TBenchChart : public TCustomAxisPanel {
-public:
-    using TCustomAxisPanel::TCustomAxisPanel;
-    void AdjustChartRectFor3D() override {}
-    int WallSizeOfAxis(const TChartAxis*) override { return 0; }
-    void DrawTitlesAndLegend(bool) override {}
-    void DrawWalls() override {}
-    bool IsFreeSeriesColor(TColor, bool, const TChartSeries*) override { return true; }
-};
 
 class TMovingAverage : public TTeeMovingFunction {
 public:
@@ -34,15 +24,6 @@ public:
 };
 
 constexpr int SourcePoints = 1'000'000;
-
-// The chart is a control, so the program needs its one application.
-TApplication& BenchApplication() {
-    static int argc = 1;
-    static char name[] = "kavri320-bench";
-    static char* argv[] = {name, nullptr};
-    static TApplication application(argc, argv);
-    return application;
-}
 
 struct TBenchScene {
     TApplication& Application = BenchApplication();

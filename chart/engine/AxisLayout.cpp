@@ -81,7 +81,9 @@ void TChartAxis::PlaceInChartRect(TRect& rect, bool shrink) {
     FWallSize = FHost ? FHost->AxisWallSize(*this) : 0;
     const int inner = FWallSize + LineAndTicksSize();
     if (inner > 0) lose(inner);
+    // The line lies on the edge of what is left: the chart rectangle's edge on this side.
     const int offset = PositionOffset(rect);
+    FAxisPosition = Outward(EdgeOf(rect), -offset);
     FTitlePosition = Outward(FTitlePosition, -offset);
     FLabelsPosition = Outward(FLabelsPosition, -offset);
 }

@@ -52,16 +52,17 @@ TEST_F(AxisLayoutTest, PlacingTakesRoomForTitleLabelsLineAndTicksFromTheOutsideI
         int Wall = 0;
         TRect Rect;
         int Title, Labels;
+        int AxisPosition;  // the line: on the edge of what is left, moved in by the position
     } cases[] = {
-        {"bottom", Bottom, muPercent, 0, true, 0, {100, 100, 500, 460}, 487, 467},
-        {"top", Top, muPercent, 0, true, 0, {100, 140, 500, 500}, 113, 133},
-        {"left", Left, muPercent, 0, true, 0, {140, 100, 500, 500}, 113, 133},
-        {"right", Right, muPercent, 0, true, 0, {100, 100, 460, 500}, 487, 467},
-        {"no title", Bottom, muPercent, 0, false, 0, {100, 100, 500, 473}, 0, 480},
-        {"wall", Bottom, muPercent, 0, true, 5, {100, 100, 500, 455}, 487, 467},
+        {"bottom", Bottom, muPercent, 0, true, 0, {100, 100, 500, 460}, 487, 467, 460},
+        {"top", Top, muPercent, 0, true, 0, {100, 140, 500, 500}, 113, 133, 140},
+        {"left", Left, muPercent, 0, true, 0, {140, 100, 500, 500}, 113, 133, 140},
+        {"right", Right, muPercent, 0, true, 0, {100, 100, 460, 500}, 487, 467, 460},
+        {"no title", Bottom, muPercent, 0, false, 0, {100, 100, 500, 473}, 0, 480, 473},
+        {"wall", Bottom, muPercent, 0, true, 5, {100, 100, 500, 455}, 487, 467, 455},
         // Moved into the chart: 10 pixels up; 10 % of the remaining width to the right.
-        {"pixels", Bottom, muPixels, 10, true, 0, {100, 100, 500, 460}, 477, 457},
-        {"percent", Left, muPercent, 10, true, 0, {140, 100, 500, 500}, 149, 169},
+        {"pixels", Bottom, muPixels, 10, true, 0, {100, 100, 500, 460}, 477, 457, 450},
+        {"percent", Left, muPercent, 10, true, 0, {140, 100, 500, 500}, 149, 169, 176},
     };
     for (const auto& c : cases) {
         TChartAxis axis(&Host);
@@ -78,6 +79,7 @@ TEST_F(AxisLayoutTest, PlacingTakesRoomForTitleLabelsLineAndTicksFromTheOutsideI
         EXPECT_EQ(rect, c.Rect) << c.Name;
         EXPECT_EQ(axis.TitlePosition(), c.Title) << c.Name;
         EXPECT_EQ(axis.LabelsPosition(), c.Labels) << c.Name;
+        EXPECT_EQ(axis.AxisPosition(), c.AxisPosition) << c.Name;
     }
 }
 
