@@ -174,3 +174,16 @@ bool TCustomDBChart::ListSourceFields(TChartSeries* series,
     }
     return true;
 }
+
+void TDBChart::Publish(TPublisher<TDBChart>& p) {
+    p.Boolean(
+         "AutoRefresh", [](const TDBChart& c) { return c.AutoRefresh; },
+         [](TDBChart& c, bool v) { c.AutoRefresh = v; })
+        .Default(true);
+    p.Integer("RefreshInterval", &TDBChart::RefreshInterval, &TDBChart::SetRefreshInterval)
+        .Default(0);
+    p.Boolean(
+         "ShowGlassCursor", [](const TDBChart& c) { return c.ShowGlassCursor; },
+         [](TDBChart& c, bool v) { c.ShowGlassCursor = v; })
+        .Default(true);
+}

@@ -134,6 +134,8 @@ class TDBChart : public TCustomDBChart {
     KV_DECLARE_CLASS(TDBChart, TCustomDBChart)
 public:
     using TCustomDBChart::TCustomDBChart;
+    // AutoRefresh, RefreshInterval and ShowGlassCursor, each stored when not its default.
+    static void Publish(TPublisher<TDBChart>& p);
 };
 
 // The dataset behind a series' DataSource: the dataset itself or a data source's; else none.

@@ -11,11 +11,14 @@
 #include "ChartStubs.h"
 #include "chart/engine/DBChart.h"
 #include "platform/classes/Cursors.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/db/ClientDataSet.h"
 #include "platform/db/DateTimeField.h"
 #include "platform/db/NumericField.h"
 #include "platform/db/StringField.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Streams.h"
 #include "platform/ui/Timer.h"
 
 namespace {
@@ -299,6 +302,18 @@ TEST_F(DBChartTest, RefreshIntervalRangeAndTimer) {
     copy->Assign(Chart);
     EXPECT_EQ(copy->RefreshInterval(), 5);
     ASSERT_NE(copy->RefreshTimer(), nullptr);
+    // The settings travel through a stream too; the interval through its setter.
+    Chart->AutoRefresh = false;
+    Chart->ShowGlassCursor = false;
+    TMemoryStream stream;
+    WriteComponentToStream(stream, Chart);
+    TTestDBChart read(nullptr);
+    stream.SetPosition(0);
+    ReadComponentFromStream(stream, &read);
+    EXPECT_FALSE(read.AutoRefresh);
+    EXPECT_FALSE(read.ShowGlassCursor);
+    EXPECT_EQ(read.RefreshInterval(), 5);
+    ASSERT_NE(read.RefreshTimer(), nullptr);
     Chart->SetRefreshInterval(0);
     EXPECT_FALSE(Chart->RefreshTimer()->Enabled());
     delete copy;
