@@ -175,6 +175,11 @@ bool TCustomDBChart::ListSourceFields(TChartSeries* series,
     return true;
 }
 
+bool TCustomDBChart::ListValueSources(const TChartValueList& valueList,
+                                      const std::function<void(const std::string&)>& proc) {
+    return ListSourceFields(dynamic_cast<TChartSeries*>(valueList.Owner()), proc);
+}
+
 void TDBChart::Publish(TPublisher<TDBChart>& p) {
     p.Boolean(
          "AutoRefresh", [](const TDBChart& c) { return c.AutoRefresh; },

@@ -25,6 +25,7 @@
 
 class TCustomDBChart;
 class TChartSeries;
+class TChartValueList;
 class TTimer;
 
 KV_EXCEPTION_CLASS(DBChartException, Exception)
@@ -114,6 +115,9 @@ public:
     // The field names a series bound to a dataset may name (its fields, else its field
     // definitions); false, nothing listed, for a series not bound to one.
     bool ListSourceFields(TChartSeries* series,
+                          const std::function<void(const std::string&)>& proc);
+    // The same for the series that owns the value list; false leaves the answer to the chart.
+    bool ListValueSources(const TChartValueList& valueList,
                           const std::function<void(const std::string&)>& proc);
 
     bool AcceptsDataSource(TChartSeries* series, TComponent* component) override;

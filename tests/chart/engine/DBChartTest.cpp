@@ -375,6 +375,10 @@ TEST_F(DBChartTest, SourcesAndFieldsOfTheChart) {
     EXPECT_TRUE(Chart->ListSourceFields(bound, [&](const std::string& n) { names.push_back(n); }));
     EXPECT_EQ(names, (std::vector<std::string>{"Xi", "T", "Name", "Date", "Amount"}));
     EXPECT_FALSE(Chart->ListSourceFields(s, [](const std::string&) {}));
+    names.clear();
+    EXPECT_TRUE(Chart->ListValueSources(bound->YValues(),
+                                        [&](const std::string& n) { names.push_back(n); }));
+    EXPECT_EQ(names.size(), 5u);
     delete s;
 }
 
