@@ -274,12 +274,14 @@ void TCustomDBChart::RefreshDataSet(TDataSet* dataSet, TChartSeries* series) {
             (e.AllRecords ? anyAll : anyCurrent) = true;
         }
         // An empty dataset has no current record to add.
-        if (anyCurrent && !dataSet->IsEmpty()) try {
+        if (anyCurrent && !dataSet->IsEmpty()) {
+            try {
                 if (OnProcessRecord) OnProcessRecord(*this, dataSet);
                 for (const TDBChartSeriesEntry& e : entries)
                     if (!e.AllRecords) AddRecord(e, true);
-            } catch (const EAbort&) {
+            } catch (const EAbort&) {  // ends the record quietly, as it ends a walk
             }
+        }
         if (anyAll) {
             TDisableControlsGuard disabled(*dataSet);
             TBookmarkGuard bookmark(*dataSet);
