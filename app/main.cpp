@@ -6,6 +6,7 @@
 #include "platform/rtl/ProgramName.h"
 #include "platform/ui/Application.h"
 #include "workbench/ProgramFolders.h"
+#include "workbench/windows/ComputeDialog.h"
 #include "workbench/windows/MainWindow.h"
 
 namespace {
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     application.SetMainForm(mainWindow);
+    ConnectComputeDialog(*mainWindow);
     // Without a display nobody can close the window: it closes itself (and saves) after a while.
     if (TApplication::IsOffscreen()) mainWindow->CloseAfter(2000);
     const int code = application.Run();
