@@ -8,6 +8,7 @@
 #include "workbench/ProgramFolders.h"
 #include "workbench/windows/ComputeDialog.h"
 #include "workbench/windows/MainWindow.h"
+#include "workbench/windows/ResultsWindow.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     application.SetMainForm(mainWindow);
+    ConnectResultsWindow(*mainWindow);
     ConnectComputeDialog(*mainWindow);
     // Without a display nobody can close the window: it closes itself (and saves) after a while.
     if (TApplication::IsOffscreen()) mainWindow->CloseAfter(2000);

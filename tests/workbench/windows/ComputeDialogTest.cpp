@@ -18,6 +18,7 @@
 #include "tests/workbench/windows/WindowFixture.h"
 #include "workbench/ResultsDatabase.h"
 #include "workbench/windows/ComputeDialog.h"
+#include "workbench/windows/ResultsWindow.h"
 
 namespace {
 
@@ -139,6 +140,12 @@ TEST_F(ComputeDialogTest, ACompletedRunIsSavedWithTheEngineValues) {
             EXPECT_EQ(value("RT"), double(expected.RTResults[v][1][k]));
             EXPECT_GT(value("EEiso"), 0.7);
         }
+    // The run in the results browser.
+    TFResults* browser = new TFResults(f.window, f.window->Data().Results);
+    browser->Show();
+    EXPECT_EQ(browser->sbResults->SimpleText(), "Record 1 of 1");
+    EXPECT_EQ(browser->sbSEERT->SimpleText(), "Record 6 of 6");
+    EXPECT_EQ(browser->StatusBar1->Panels()->Items(1)->Text(), "300 rays.    Threshold = 1E-6");
 }
 
 TEST_F(ComputeDialogTest, StopEndsALongRunAndSavesNothing) {
