@@ -6,7 +6,9 @@
 #include "platform/rtl/ProgramName.h"
 #include "platform/ui/Application.h"
 #include "workbench/ProgramFolders.h"
+#include "workbench/windows/ComputeDialog.h"
 #include "workbench/windows/MainWindow.h"
+#include "workbench/windows/ResultsWindow.h"
 
 namespace {
 
@@ -44,6 +46,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     application.SetMainForm(mainWindow);
+    ConnectResultsWindow(*mainWindow);
+    ConnectComputeDialog(*mainWindow);
     // Without a display nobody can close the window: it closes itself (and saves) after a while.
     if (TApplication::IsOffscreen()) mainWindow->CloseAfter(2000);
     const int code = application.Run();
