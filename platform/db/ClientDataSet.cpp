@@ -118,9 +118,15 @@ void TClientDataSet::SetIndexName(const std::string& name) {
 }
 
 void TClientDataSet::CreateDataSet() {
+    CreateDataSet([](TRecordStore&) {});
+}
+
+void TClientDataSet::CreateDataSet(const std::function<void(TRecordStore&)>& fill) {
     if (Active()) throw EDatabaseError(SDataSetOpen);
     if (FDataSetField) throw EDatabaseError("A nested table is created with its master");
-    FOwnStore = std::make_unique<TRecordStore>(BuildLayout());
+    auto store = std::make_unique<TRecordStore>(BuildLayout());
+    fill(*store);
+    FOwnStore = std::move(store);
     Open();
 }
 

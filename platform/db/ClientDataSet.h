@@ -7,6 +7,7 @@
 // detail puts a browsing master into edit (a master being inserted is posted first); posting
 // the master commits the children, cancelling it puts back every child table as it was when its
 // edit began, and deleting it deletes its children.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ public:
 
     // A new empty table from the fields (or, without fields, from the field definitions), opened.
     void CreateDataSet();
+    // Creates the table, lets fill put the records in, and only then opens it, so that what
+    // follows the opening (grids, charts bound to the table) sees the records. A throw from fill
+    // leaves the dataset closed.
+    void CreateDataSet(const std::function<void(TRecordStore&)>& fill);
     // Removes every record (of the current child table, for a detail).
     void EmptyDataSet();
 

@@ -7,14 +7,11 @@
 
 void TDataPacketFile::LoadFromBytes(std::string_view bytes) {
     if (FDataSet.Active()) FDataSet.Close();
-    FDataSet.CreateDataSet();
-    try {
-        FKept = DecodeStorePacket(bytes, *FDataSet.Store());
+    // The records go in before the table opens, so that whatever follows the opening sees them.
+    FDataSet.CreateDataSet([&](TRecordStore& store) {
+        FKept = DecodeStorePacket(bytes, store);
         FHasKept = true;
-    } catch (...) {
-        FDataSet.Close();
-        throw;
-    }
+    });
     FDataSet.First();
 }
 

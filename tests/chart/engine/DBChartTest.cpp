@@ -14,6 +14,7 @@
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/db/ClientDataSet.h"
+#include "platform/db/DataPacketFile.h"
 #include "platform/db/DateTimeField.h"
 #include "platform/db/NumericField.h"
 #include "platform/db/StringField.h"
@@ -130,6 +131,18 @@ TEST_F(DBChartTest, BoundTableFillsSortedEmptiesOnCloseAndFollowsOpenAndPost) {
     Table.CreateDataSet();
     Add({0, 5, "z", 1, 1});
     EXPECT_EQ(s->Count(), 5);
+}
+
+// A table read from a file opens with its records already in, so a series bound to it fills.
+TEST_F(DBChartTest, ATableLoadedFromAPacketFillsItsBoundSeries) {
+    Fill();
+    TDataPacketFile file(Table);
+    const std::string bytes = file.SaveToBytes();
+    TTestSeries* s = Bind(&Table, "Xi", "T");
+    Table.Close();
+    EXPECT_EQ(s->Count(), 0);
+    file.LoadFromBytes(bytes);
+    EXPECT_EQ(Ys(*s), (std::vector<double>{10, 20, 30, 40}));
 }
 
 TEST_F(DBChartTest, KeywordsGroupRecordsIntoOnePointPerLabel) {
