@@ -23,7 +23,7 @@ bool ReadBound(const std::string& text, const char* invalid, const char* which, 
 }  // namespace
 
 bool RegularWavelengths(const std::string& minText, const std::string& maxText,
-                        TWavelengthSpec spec, const std::string& specifyText,
+                        TWavelengthSpacing spacing, const std::string& specifyText,
                         std::vector<double>& values, std::string& message) {
     message.clear();
     values.clear();
@@ -35,7 +35,7 @@ bool RegularWavelengths(const std::string& minText, const std::string& maxText,
         message = "Max. Wavelength must be greater than Min. Wavelength";
         return false;
     }
-    if (spec == TWavelengthSpec::Number) {
+    if (spacing == TWavelengthSpacing::Number) {
         int n = 0;
         if (!TryStrToInt(specifyText, n) || n < 2 || n > MaxWavelengthCount) {
             message = "Invalid value for Number of Wavelengths";

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class TWavelengthSpec { Number, Step };
+enum class TWavelengthSpacing { Number, Step };
 
 inline constexpr double MinWavelength = 0.01, MaxWavelength = 1000;
 inline constexpr int MaxWavelengthCount = 201;
@@ -13,7 +13,7 @@ inline constexpr int MaxWavelengthCount = 201;
 // below 2 is refused like a text that is not a number (one value would divide by zero, none
 // would add nothing).
 bool RegularWavelengths(const std::string& minText, const std::string& maxText,
-                        TWavelengthSpec spec, const std::string& specifyText,
+                        TWavelengthSpacing spacing, const std::string& specifyText,
                         std::vector<double>& values, std::string& message);
 
 // "Record duplication: Wavelength = " + value + " µm\rSkipped."

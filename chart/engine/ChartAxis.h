@@ -85,7 +85,7 @@ public:
     double ZPosition() const { return FZPosition; }
     void SetZPosition(double value);
 
-    // --- Parts: the grid pen and the custom labels.
+    // --- The grid pen and the custom labels.
     TAxisGridPen* Grid() const { return FGrid.get(); }
     void SetGrid(const TAxisGridPen* value);
     // The grid pen's centred flag: grid lines midway between ticks.

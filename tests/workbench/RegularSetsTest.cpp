@@ -8,29 +8,29 @@
 
 namespace {
 
-using Spec = TWavelengthSpec;
+using Spacing = TWavelengthSpacing;
 
 TEST(RegularWavelengths, Sets) {
     const struct {
         const char *lo, *hi;
-        Spec spec;
+        Spacing spacing;
         const char* specify;
         std::vector<double> values;
     } cases[] = {
-        {"1", "2", Spec::Step, "0.25", {1, 1.25, 1.5, 1.75, 2}},
-        {"1", "2", Spec::Number, "3", {1, 1.5, 2}},
-        {" 1 ", "2", Spec::Number, "2", {1, 2}},
+        {"1", "2", Spacing::Step, "0.25", {1, 1.25, 1.5, 1.75, 2}},
+        {"1", "2", Spacing::Number, "3", {1, 1.5, 2}},
+        {" 1 ", "2", Spacing::Number, "2", {1, 2}},
     };
     for (const auto& c : cases) {
         std::vector<double> values;
         std::string message;
-        ASSERT_TRUE(RegularWavelengths(c.lo, c.hi, c.spec, c.specify, values, message));
+        ASSERT_TRUE(RegularWavelengths(c.lo, c.hi, c.spacing, c.specify, values, message));
         ASSERT_EQ(values.size(), c.values.size());
         for (size_t i = 0; i < values.size(); ++i) EXPECT_NEAR(values[i], c.values[i], 1e-12);
     }
     std::vector<double> values;
     std::string message;
-    ASSERT_TRUE(RegularWavelengths("0.01", "1000", Spec::Step, "5", values, message));
+    ASSERT_TRUE(RegularWavelengths("0.01", "1000", Spacing::Step, "5", values, message));
     ASSERT_EQ(values.size(), 200u);
     EXPECT_NEAR(values.back(), 995.01, 1e-9);
 }
@@ -39,31 +39,31 @@ TEST(RegularWavelengths, EveryMessage) {
     const std::string range = "Wavelength must be from 0.01 \u00B5m to 1000 \u00B5m";
     const struct {
         const char *lo, *hi;
-        Spec spec;
+        Spacing spacing;
         const char* specify;
         std::string message;
     } cases[] = {
-        {"a", "2", Spec::Step, "1", "Invalid value for Min. Wavelength"},
-        {"0.001", "2", Spec::Step, "1", "Min. " + range},
-        {"1", "", Spec::Step, "1", "Invalid value for Max.Wavelength"},
-        {"1", "1000.5", Spec::Step, "1", "Max. " + range},
-        {"2", "2", Spec::Step, "1", "Max. Wavelength must be greater than Min. Wavelength"},
-        {"1", "2", Spec::Number, "2.5", "Invalid value for Number of Wavelengths"},
-        {"1", "2", Spec::Number, "202", "Invalid value for Number of Wavelengths"},
-        {"1", "2", Spec::Number, "1", "Invalid value for Number of Wavelengths"},
-        {"1", "2", Spec::Number, "0", "Invalid value for Number of Wavelengths"},
-        {"1", "2", Spec::Step, "x", "Invalid value for Step"},
-        {"0.01", "1000", Spec::Step, "4",
+        {"a", "2", Spacing::Step, "1", "Invalid value for Min. Wavelength"},
+        {"0.001", "2", Spacing::Step, "1", "Min. " + range},
+        {"1", "", Spacing::Step, "1", "Invalid value for Max.Wavelength"},
+        {"1", "1000.5", Spacing::Step, "1", "Max. " + range},
+        {"2", "2", Spacing::Step, "1", "Max. Wavelength must be greater than Min. Wavelength"},
+        {"1", "2", Spacing::Number, "2.5", "Invalid value for Number of Wavelengths"},
+        {"1", "2", Spacing::Number, "202", "Invalid value for Number of Wavelengths"},
+        {"1", "2", Spacing::Number, "1", "Invalid value for Number of Wavelengths"},
+        {"1", "2", Spacing::Number, "0", "Invalid value for Number of Wavelengths"},
+        {"1", "2", Spacing::Step, "x", "Invalid value for Step"},
+        {"0.01", "1000", Spacing::Step, "4",
          "Number of Wavelengths (202) cannot be greater than 201\rPlease decrease step."},
-        {"1", "2", Spec::Step, "0",
+        {"1", "2", Spacing::Step, "0",
          "Number of Wavelengths (202) cannot be greater than 201\rPlease decrease step."},
-        {"1", "2", Spec::Step, "-1",
+        {"1", "2", Spacing::Step, "-1",
          "Number of Wavelengths (202) cannot be greater than 201\rPlease decrease step."},
     };
     for (const auto& c : cases) {
         std::vector<double> values;
         std::string message;
-        EXPECT_FALSE(RegularWavelengths(c.lo, c.hi, c.spec, c.specify, values, message));
+        EXPECT_FALSE(RegularWavelengths(c.lo, c.hi, c.spacing, c.specify, values, message));
         EXPECT_EQ(message, c.message) << c.lo << " " << c.hi << " " << c.specify;
         EXPECT_TRUE(values.empty());
     }

@@ -82,9 +82,9 @@ void TFRegularW::btnAppendWClick() {
     }
     std::vector<double> values;
     std::string message;
-    const TWavelengthSpec spec =
-        rgSpecify->ItemIndex() == 0 ? TWavelengthSpec::Number : TWavelengthSpec::Step;
-    if (!RegularWavelengths(edLeft->Text(), edRight->Text(), spec, edSpecify->Text(), values,
+    const TWavelengthSpacing spacing =
+        rgSpecify->ItemIndex() == 0 ? TWavelengthSpacing::Number : TWavelengthSpacing::Step;
+    if (!RegularWavelengths(edLeft->Text(), edRight->Text(), spacing, edSpecify->Text(), values,
                             message)) {
         ShowMessage(message);
         return;
