@@ -283,7 +283,7 @@ void TLegendTitle::Publish(TPublisher<TLegendTitle>& p) {
 // --- Legend settings.
 
 TChartLegend::TChartLegend(TCustomAxisPanel* panel, ILegendChart* chart)
-    : TTeeCustomShape(panel),
+    : TTeeCustomShapePosition(panel),
       FChart(panel),
       FChartHooks(chart),
       FDividingLines(std::make_unique<TChartHiddenPen>([this](TObject*) { Repaint(); })),
@@ -312,22 +312,6 @@ void TChartLegend::SetCheckBoxesStyle(TCheckBoxesStyle value) {
 
 int TChartLegend::ColorWidth() const { return FSymbol->Width(); }
 void TChartLegend::SetColorWidth(int value) { FSymbol->SetWidth(value); }
-
-void TChartLegend::SetLeft(int value) {
-    FCustomPosition = true;
-    TRect r = ShapeBounds();
-    r.Right += value - r.Left;
-    r.Left = value;
-    SetShapeBounds(r);
-}
-
-void TChartLegend::SetTop(int value) {
-    FCustomPosition = true;
-    TRect r = ShapeBounds();
-    r.Bottom += value - r.Top;
-    r.Top = value;
-    SetShapeBounds(r);
-}
 
 void TChartLegend::SetDividingLines(const TChartHiddenPen* value) { FDividingLines->Assign(value); }
 
@@ -374,9 +358,8 @@ void TChartLegend::Assign(const TPersistent* source) {
         FTopPercent = s->FTopPercent;
         FVertMargin = s->FVertMargin;
         FVertSpacing = s->FVertSpacing;
-        FCustomPosition = s->FCustomPosition;
     }
-    TTeeCustomShape::Assign(source);
+    TTeeCustomShapePosition::Assign(source);
 }
 
 void TChartLegend::Publish(TPublisher<TChartLegend>& p) {

@@ -15,6 +15,7 @@
 
 #include "chart/engine/LegendTextStyle.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/TeeShapePosition.h"
 #include "chart/foundation/TeePanel.h"
 #include "chart/foundation/TeeShape.h"
 #include "platform/rtl/Exceptions.h"
@@ -215,8 +216,8 @@ public:
 
 using TLegendSizeEvent = std::function<void(TChartLegend& sender, int& size)>;
 
-class TChartLegend : public TTeeCustomShape {
-    KV_DECLARE_CLASS(TChartLegend, TTeeCustomShape)
+class TChartLegend : public TTeeCustomShapePosition {
+    KV_DECLARE_CLASS(TChartLegend, TTeeCustomShapePosition)
 public:
     explicit TChartLegend(TCustomAxisPanel* panel = nullptr, ILegendChart* chart = nullptr);
     ~TChartLegend() override;
@@ -233,13 +234,6 @@ public:
     void SetColorWidth(int value);
     bool CurrentPage() const { return FCurrentPage; }
     void SetCurrentPage(bool value) { Change(FCurrentPage, value); }
-    bool CustomPosition() const { return FCustomPosition; }
-    void SetCustomPosition(bool value) { Change(FCustomPosition, value); }
-    // Setting Left or Top places the legend by hand, without a repaint of its own.
-    int Left() const { return ShapeBounds().Left; }
-    void SetLeft(int value);
-    int Top() const { return ShapeBounds().Top; }
-    void SetTop(int value);
     TChartHiddenPen* DividingLines() const { return FDividingLines.get(); }
     void SetDividingLines(const TChartHiddenPen* value);
     int FirstValue() const { return FFirstValue; }
@@ -371,7 +365,6 @@ private:
     bool FCheckBoxes = false;
     TCheckBoxesStyle FCheckBoxesStyle = cbsCheck;
     bool FCurrentPage = true;
-    bool FCustomPosition = false;
     std::unique_ptr<TChartHiddenPen> FDividingLines;
     int FFirstValue = 0;
     bool FFontSeriesColor = false;

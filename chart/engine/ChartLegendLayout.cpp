@@ -91,7 +91,7 @@ void TChartLegend::MeasureColumns(TTeeCanvas& canvas, TLayout& layout) {
 void TChartLegend::PlaceVertical(TTeeCanvas& canvas, TLayout& layout, int total) {
     const TRect chartRect = FChart->ChartRect();
     TRect r = ShapeBounds();
-    if (!FCustomPosition) {
+    if (!CustomPosition()) {
         const int chartShadow = VisibleVertSize(FChart->Shadow());
         const int s = chartShadow < 0 ? 2 * -chartShadow : 0;
         const int top = RoundHalfEven(FTopPos * (chartRect.Bottom - chartRect.Top - s) * 0.01) + s +
@@ -118,7 +118,7 @@ void TChartLegend::PlaceHorizontal(TTeeCanvas& canvas, TLayout& layout, int tota
     BuildTexts(layout);
     MeasureColumns(canvas, layout);
     FSymbolWidth = FSymbol->WidthInPixels(layout.TextWidth);
-    if (!FCustomPosition) {
+    if (!CustomPosition()) {
         TRect r = ShapeBounds();
         if (FAlignment == laBottom) {
             int margin = layout.FrameWidth + 1 + VisibleVertSize(Shadow());
@@ -173,7 +173,7 @@ void TChartLegend::PlaceContent(TLayout& layout, int width) {
 }
 
 void TChartLegend::ResizeChartRect() {
-    if (!FResizeChart || FCustomPosition) return;
+    if (!FResizeChart || CustomPosition()) return;
     TRect chartRect = FChart->ChartRect();
     const int width = chartRect.Right - chartRect.Left;
     const int height = chartRect.Bottom - chartRect.Top;
@@ -207,14 +207,14 @@ void TChartLegend::DrawLegend() {
     layout.FrameWidth = Bevel() != bvNone ? BevelWidth() : (Pen()->Visible() ? Pen()->Width() : 0);
 
     const TRect panelRect = FChart->GetPanelRect();
-    if (FCustomPosition && FPositionUnits == muPercent) {
+    if (CustomPosition() && FPositionUnits == muPercent) {
         TRect r = ShapeBounds();
         const int left = RoundHalfEven(FLeftPercent * (panelRect.Right - panelRect.Left) * 0.01);
         const int top = RoundHalfEven(FTopPercent * (panelRect.Bottom - panelRect.Top) * 0.01);
         r = TRect{left, top, left + r.Right - r.Left, top + r.Bottom - r.Top};
         SetShapeBounds(r);
     }
-    TPanelOffsetGuard offset(*this, FCustomPosition, TPoint{panelRect.Left, panelRect.Top});
+    TPanelOffsetGuard offset(*this, CustomPosition(), TPoint{panelRect.Left, panelRect.Top});
 
     // A value legend of a paged chart follows the current page.
     const int perPage = FChart->MaxPointsPerPage();
@@ -253,7 +253,7 @@ void TChartLegend::DrawLegend() {
         FSymbol->Shadow()->VertSize() > ih / 6)
         height += FSymbol->Shadow()->VertSize() - ih / 6;
     TRect r = ShapeBounds();
-    if (FAlignment == laBottom && !FCustomPosition)
+    if (FAlignment == laBottom && !CustomPosition())
         r.Top = r.Bottom - height;
     else
         r.Bottom = r.Top + height;
@@ -270,10 +270,10 @@ void TChartLegend::DrawLegend() {
         if (OnSize) OnSize(*this, width);
         width = std::max(width, titleWidth);
         r = ShapeBounds();
-        if (FAlignment == laRight && !FCustomPosition) {
+        if (FAlignment == laRight && !CustomPosition()) {
             r.Right = chartRect.Right - VisibleHorizSize(Shadow()) - layout.FrameWidth - 1;
             r.Left = r.Right - width - (HasCheckBoxes() ? 15 : 0);
-        } else if (!FCustomPosition) {
+        } else if (!CustomPosition()) {
             r.Left = chartRect.Left + layout.FrameWidth + 1;
         }
         SetShapeBounds(r);
@@ -284,7 +284,7 @@ void TChartLegend::DrawLegend() {
         width = std::max(width, titleWidth);
         const int half = std::min(chartRect.Right - chartRect.Left, width) / 2;
         r = ShapeBounds();
-        if (!FCustomPosition)
+        if (!CustomPosition())
             r.Left = RoundHalfEven(FTopPos * (panelRect.Right - panelRect.Left - 2 * half) * 0.01) +
                      (chartRect.Left + chartRect.Right) / 2 - half;
         r.Right = r.Left + 2 * half;
