@@ -38,8 +38,11 @@ void TBSpline::Resize(int n) {
     FCapacity = n;
     if (n > 0) {
         FPoints.resize(size_t(n) + 1);
-        // One mark per point number 1..n, entry 0 unused like the point list's.
-        FKnuckles.assign(size_t(n) + 1, false);
+        // One mark per point number 1..n, entry 0 unused like the point list's. Without a mark
+        // set there is nothing to clear, so growing point by point stays linear.
+        if (FMarkedKnuckles > 0) FKnuckles.assign(size_t(n) + 1, false);
+        FKnuckles.resize(size_t(n) + 1, false);
+        FMarkedKnuckles = 0;
     }
     FPointCount = std::clamp(FPointCount, 0, std::max(n, 0));
     MarkUnbuilt();
@@ -47,6 +50,7 @@ void TBSpline::Resize(int n) {
 
 void TBSpline::MarkKnuckle(int index, bool value) {
     CheckIndex(index, FCapacity);
+    if (FKnuckles[size_t(index)] != value) FMarkedKnuckles += value ? 1 : -1;
     FKnuckles[size_t(index)] = value;
     MarkUnbuilt();
 }

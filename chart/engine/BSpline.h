@@ -75,6 +75,7 @@ private:
     T2DPointList FPoints;
     TVertexList FVertices;
     TKnuckleList FKnuckles;
+    int FMarkedKnuckles = 0;
     bool FBuilt = false;
     int FVertexCount = 0;
     bool FInterpolate = false;

@@ -46,6 +46,7 @@ void TSmoothingFunction::ComputeFromSources(TChartSeries* source) {
     if (count == 0) return;
 
     TBSpline spline;
+    spline.Resize(count);
     const TChartValueList& values = SourceValueList(*source);
     const TChartValueList& positions = parent->YMandatory() ? source->XValues() : source->YValues();
     for (int i = 0; i < count; ++i) spline.AppendControlPoint(positions[i], values[i]);

@@ -146,6 +146,7 @@ TEST(BSplineTest, OptionsAndClear) {
     EXPECT_TRUE(spline.Built());
     spline.SetInterpolate(true);
     EXPECT_FALSE(spline.Built());
+    spline.MarkKnuckle(2, true);
     spline.Clear();
     EXPECT_EQ(spline.PointCount(), 0);
     EXPECT_EQ(spline.Capacity(), 0);
@@ -155,6 +156,10 @@ TEST(BSplineTest, OptionsAndClear) {
     spline.AppendControlPoint(1, 2);
     EXPECT_EQ(spline.ControlPoint(1).Y, 2);
     EXPECT_THROW(spline.ControlPoint(2), ERangeError);
+    // The mark made before Clear went with the growth of the new points.
+    Fill(spline, Wavy(2));
+    EXPECT_FALSE(spline.IsKnuckle(2));
+    EXPECT_EQ(spline.VertexCount(), 3);
 }
 
 // A source in a chart and a series smoothed from it.
