@@ -487,6 +487,10 @@ TEST_F(ChartMouseTest, ClicksGoToToolsThenToThePartThenToTheBackground) {
     EXPECT_TRUE(b->Active());
     EXPECT_EQ(log, std::vector<std::string>{"tool 0"});
     Chart->MouseUp(mbLeft, {}, legendB.X, legendB.Y);
+
+    // A title emptied since the last drawing is not hit where it was.
+    Chart->Title()->ClearText();
+    EXPECT_EQ(Chart->PartAtPoint(title.X, title.Y).Part, ckNone);
 }
 
 TEST_F(ChartMouseTest, NoZoomOrPanWithoutAxesToMove) {
