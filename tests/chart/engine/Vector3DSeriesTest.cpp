@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "SeriesDrawFixture.h"
+#include "Chart3DDrawFixture.h"
 #include "chart/engine/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 
@@ -24,10 +24,10 @@ void PrintTo(const TStroke& s, std::ostream* os) {
         << uint32_t(s.Color) << std::dec;
 }
 
-class Vector3DSeriesTest : public TSeriesDrawFixture<> {
+class Vector3DSeriesTest : public TChart3DDrawFixture<> {
 protected:
     void SetUp() override {
-        TSeriesDrawFixture::SetUp();
+        TChart3DDrawFixture::SetUp();
         Chart->AddSeries(Series);
     }
     std::vector<TStroke> Drawn() {

@@ -1,6 +1,6 @@
 #pragma once
-// A real chart laid out on a 400 x 300 bitmap and drawing onto a recording surface, so that a
-// series' own drawing pass can be read back call by call (the chart's walls and axes stay out).
+// A real chart (with its depth and projection in 3-D) laid out on a 400 x 300 bitmap and drawing
+// onto a recording surface, so that a series' own drawing pass can be read back call by call.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,7 +11,7 @@
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 template <class TRecorder = TRecordingCanvas3D>
-class TSeriesDrawFixture : public ::testing::Test {
+class TChart3DDrawFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         RegisterTestChartClasses();
