@@ -145,6 +145,7 @@ public:
     bool YMandatory() const { return FYMandatory; }
     void MakeXMandatory() { FYMandatory = false; }
     TChartValueList& MandatoryValueList() { return FYMandatory ? *FY : *FX; }
+    const TChartValueList& MandatoryValueList() const { return FYMandatory ? *FY : *FX; }
     TChartValueList& NotMandatoryValueList() { return FYMandatory ? *FX : *FY; }
     const TChartValueList& NotMandatoryValueList() const { return FYMandatory ? *FX : *FY; }
 
@@ -219,8 +220,9 @@ public:
     double PixelToYValue(int pixel) const;
     int XSizeToPixels(double value) const;
     int YSizeToPixels(double value) const;
-    int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
-    int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
+    // A point's place on screen; series types that lay points out themselves (bars) answer it.
+    virtual int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
+    virtual int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
 
     // --- Ranges.
     // Points inside the axis range, -1 when none; set by ComputeVisibleRange.
@@ -265,21 +267,22 @@ public:
     // view turned round reverses that again.
     virtual bool DrawsValuesForward() const;
     virtual bool DrawsSeriesForward(int valueIndex) const;
-    // The order in which series first .. count-1 of a depth row draw one point.
-    virtual void ListSeriesOrder(int first, int count, std::vector<int>& order) const;
+    // The order in which series first .. count-1 of a depth row draw point valueIndex.
+    virtual void ListSeriesOrder(int first, int count, int valueIndex,
+                                 std::vector<int>& order) const;
     // The order of the points first .. last of a depth row.
     virtual void ListValueOrder(int first, int last, std::vector<int>& order) const;
     // DrawValue of every visible point in drawing order, each in a part named by its index.
     virtual void DrawAllValues();
     // Another active series without depth values of its own shares this one's depth row.
-    bool HasZOrderSiblings() const;
+    virtual bool HasZOrderSiblings() const;
     // Active, and no earlier active series of the chart has the same depth row.
     bool IsFirstOfDepthRow() const;
     // The series tools' draw events, then BeforeDrawValues / AfterDrawValues.
-    void DoBeforeDrawValues();
-    void DoAfterDrawValues();
-    void ValueScreenPoint(int valueIndex, int& x, int& y) const;
-    bool IsValueInChartRect(int valueIndex) const;
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    virtual void ValueScreenPoint(int valueIndex, int& x, int& y) const;
+    virtual bool IsValueInChartRect(int valueIndex) const;
 
     // --- Legend protocol (ChartSeriesLegend.cpp): one entry per point in the base.
     virtual int CountLegendItems() const { return Count(); }
@@ -399,7 +402,8 @@ public:
     static void Publish(TPublisher<TChartSeries>& p);
 
 protected:
-    void NotifyValueAdded(int valueIndex);
+    // The point's event, the linked series, then a repaint.
+    virtual void NotifyValueAdded(int valueIndex);
     // Inserts a colour at index, creating the list first when the colour needs one.
     void InsertPointColor(int index, TColor color);
     virtual void ClearValueStorage();
