@@ -25,6 +25,13 @@ protected:
         Chart->SetBounds(0, 0, 400, 300);
         Chart->SetView3D(false);
     }
+    // A plot area of exactly 600 x 260 pixels at (100, 20): no axis takes room.
+    void FixPlotArea() {
+        Chart->SetBounds(0, 0, 800, 300);
+        Chart->SetAxisVisible(false);
+        Chart->SetUseCustomChartRect(true);
+        Chart->SetCustomChartRect(TRect{100, 20, 700, 280});
+    }
     // A whole drawing of the chart; the record holds what it drew.
     void Draw() {
         Canvas->ClearCalls();
