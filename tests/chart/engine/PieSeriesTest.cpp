@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "SeriesDrawFixture.h"
+#include "chart/engine/Callout.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/PieSeries.h"
+#include "chart/engine/SeriesMarkPositions.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/View3DOptions.h"
@@ -281,6 +283,42 @@ TEST_F(PieSeriesTest, In3DTheFarSideIsDrawnFirst) {
         last = distance;
     }
     EXPECT_NEAR(slices->Starts.back(), 3 * Pi / 4, 1e-12);
+}
+
+TEST_F(PieSeriesTest, MarksSitOutsideTheSliceWithAnOptionalLeg) {
+    TPieSeries* p = NewPie({1, 1, 1, 1});
+    p->Marks()->SetVisible(true);
+    p->SetAutoMarkPosition(false);
+    p->PieMarks()->SetLegSize(10);
+    struct {
+        int length;
+        bool legInward;  // the leg fits between the callout's start and end
+    } cases[] = {{40, true}, {8, false}};
+    for (const auto& c : cases) {
+        p->Marks()->Callout()->SetLength(c.length);
+        Draw();
+        const TSeriesMarkPosition* m = p->Marks()->Positions().Position(0);  // upper right
+        ASSERT_NE(m, nullptr);
+        int ex, ey, sx, sy;
+        p->AngleToPoint(Pi / 4, p->XRadius + c.length, p->YRadius + c.length, ex, ey);
+        p->AngleToPoint(Pi / 4, p->XRadius, p->YRadius, sx, sy);
+        EXPECT_EQ(m->ArrowFrom, TPoint(sx, sy)) << c.length;
+        EXPECT_TRUE(m->HasMid);
+        if (c.legInward) {
+            EXPECT_EQ(m->MidPoint, TPoint(ex - 10, ey));
+            EXPECT_EQ(m->ArrowTo, TPoint(ex, ey));
+            EXPECT_EQ(m->LeftTop, TPoint(ex, ey - m->Height));
+        } else {
+            EXPECT_EQ(m->MidPoint, TPoint(sx, ey));
+            EXPECT_EQ(m->ArrowTo, TPoint(ex + 10, ey));
+            EXPECT_EQ(m->LeftTop, TPoint(ex + 10, ey - m->Height));
+        }
+    }
+    // A mark on the lower left hangs to the left of and below its callout's end.
+    const TSeriesMarkPosition* m = p->Marks()->Positions().Position(2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->LeftTop.Y, m->ArrowTo.Y);
+    EXPECT_GT(m->MidPoint.X, m->LeftTop.X + m->Width - 1);
 }
 
 // --- Gallery.
