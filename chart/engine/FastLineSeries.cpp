@@ -142,6 +142,9 @@ void TFastLineSeries::NotifyValueAdded(int valueIndex) {
         TChartSeries::NotifyValueAdded(valueIndex);
         return;
     }
+    // The point's event and the dependent series still follow; only the repaint is replaced.
+    if (OnAfterAdd) OnAfterAdd(*this, valueIndex);
+    NotifyLinkedSeries(lscAdded, valueIndex);
     TCustomAxisPanel& chart = *ParentChart();
     if (!ResolvedHorizAxis() || !ResolvedVertAxis()) return;
     TCanvas3D& canvas = *chart.Canvas3D();

@@ -123,11 +123,14 @@ TEST_F(FastLineSeriesTest, DrawingStartsFromThePointBeforeTheVisibleRange) {
 TEST_F(FastLineSeriesTest, WithoutAutoRepaintAnAddedPointDrawsOneSegmentAtOnce) {
     TFastLineSeries* s = NewSeries({{0, 1}, {1, 4}, {2, 2}});
     s->AutoRepaint = false;
+    std::vector<int> added;
+    s->OnAfterAdd = [&](TChartSeries&, int index) { added.push_back(index); };
     Chart->LeftAxis()->SetLimits(0, 10);
     Chart->BottomAxis()->SetLimits(0, 10);
     Draw();
     Canvas->ClearCalls();
     s->AddXYPoint(3, 8);
+    EXPECT_EQ(added, std::vector<int>{3}) << "the point's event still fires";
     // Nothing of the chart is drawn again: only the segment from the previous point.
     std::vector<std::string> all;
     for (const TCanvas3DCall& c : Canvas->Calls()) all.push_back(c.Op);
