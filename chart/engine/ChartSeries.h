@@ -139,12 +139,13 @@ public:
     virtual bool UsesAxes() const { return true; }
     virtual bool UsesAxis(const TChartAxis* axis) const;
     // XValues for a horizontal axis the series uses, YValues for a vertical one, else none.
-    TChartValueList* ValueListOfAxis(const TChartAxis* axis);
+    virtual TChartValueList* ValueListOfAxis(const TChartAxis* axis);
 
     // --- Orientation. A horizontal series: X holds the values and Y the positions.
     bool YMandatory() const { return FYMandatory; }
     void MakeXMandatory() { FYMandatory = false; }
     TChartValueList& MandatoryValueList() { return FYMandatory ? *FY : *FX; }
+    const TChartValueList& MandatoryValueList() const { return FYMandatory ? *FY : *FX; }
     TChartValueList& NotMandatoryValueList() { return FYMandatory ? *FX : *FY; }
     const TChartValueList& NotMandatoryValueList() const { return FYMandatory ? *FX : *FY; }
 
@@ -219,8 +220,9 @@ public:
     double PixelToYValue(int pixel) const;
     int XSizeToPixels(double value) const;
     int YSizeToPixels(double value) const;
-    int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
-    int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
+    // Series that stack their values place a point above the ones below it.
+    virtual int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
+    virtual int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
 
     // --- Ranges.
     // Points inside the axis range, -1 when none; set by ComputeVisibleRange.
@@ -279,7 +281,10 @@ public:
     void DoBeforeDrawValues();
     void DoAfterDrawValues();
     void ValueScreenPoint(int valueIndex, int& x, int& y) const;
-    bool IsValueInChartRect(int valueIndex) const;
+    virtual bool IsValueInChartRect(int valueIndex) const;
+    // The point a drawing pass starts with and the one it ends with.
+    int FirstDrawnIndex() const { return DrawsValuesForward() ? FirstInView : LastInView; }
+    int LastDrawnIndex() const { return DrawsValuesForward() ? LastInView : FirstInView; }
 
     // --- Legend protocol (ChartSeriesLegend.cpp): one entry per point in the base.
     virtual int CountLegendItems() const { return Count(); }
@@ -296,7 +301,7 @@ public:
     // The names of the looks the gallery offers for the type; "Normal" in the base.
     virtual void ListGalleryVariants(const std::function<void(const std::string&)>& addVariant);
     virtual void ApplyGalleryVariant(TChartSeries* /*series*/, int /*index*/) {}
-    void Apply3DFromGallery(bool enabled);
+    virtual void Apply3DFromGallery(bool enabled);
     // Four sample points, small hidden marks and a palette colour (grey when disabled).
     virtual void PrepareForGallery(bool enabled);
     // The palette colours of gallery previews: the chart's first series, the others.
@@ -304,7 +309,7 @@ public:
     static inline int GalleryColorIndex = 3;
 
     // --- Mouse (ChartSeriesLegend.cpp).
-    bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
+    virtual bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
     // The point under (x, y), -1 for none; series types answer it.
     virtual int ValueIndexAt(int /*x*/, int /*y*/) { return -1; }
     // Enter and leave events and the series' cursor; true while a point is under the mouse.
@@ -409,6 +414,8 @@ protected:
     // "CustomHorizAxis" and "CustomVertAxis" (and the base's "Identifier" and "Style").
     void DefineProperties(TFiler& filer) override;
     void AssignValueList(TChartValueList& list, const TChartValueList* value);
+    // The explicit colour field alone: no repaint, no notice, DefaultSeriesColor untouched.
+    void StoreColorQuietly(TColor value) { FColor = value; }
     void Notification(TComponent* component, TOperation operation) override;
     // Resolves the source names read from "DataSources", then refills.
     void Loaded() override;

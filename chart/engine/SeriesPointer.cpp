@@ -150,5 +150,7 @@ void TSeriesPointer::Publish(TPublisher<TSeriesPointer>& p) {
     p.Enumeration("Style", SeriesPointerStyleNames(), &P::Style, &P::SetStyle).NoDefault();
     p.Integer("Transparency", &P::Transparency, &P::SetTransparency).Default(0);
     p.Integer("VertSize", &P::VertSize, &P::SetVertSize).Default(4);
-    p.Boolean("Visible", &P::Visible, &P::SetVisible).Default(true);
+    // Always written: series types differ in whether their pointer shows (a line series hides
+    // it, a point series shows it), so no one default reads back right for all of them.
+    p.Boolean("Visible", &P::Visible, &P::SetVisible).NoDefault();
 }
