@@ -397,4 +397,38 @@ TEST_F(LineSeriesDrawTest, PointSeriesDefaultsAndGallery) {
     EXPECT_EQ(p->Pointer()->BrushColor(), clDefault);
 }
 
+TEST_F(LineSeriesDrawTest, LegendSymbolIsALineOrThePointerOverALine) {
+    auto* s = Add<TLineSeries>({10, 20});
+    Draw();
+    const TRect symbol{10, 20, 40, 32};
+    Canvas->ClearCalls();
+    s->DrawLegendSymbol(-1, symbol);
+    EXPECT_EQ(Record(), std::vector<std::string>{Pt(10, 26) + "-" + Pt(40, 26)});
+    // The pointer over the line, no larger than a third of the symbol.
+    s->Pointer()->SetVisible(true);
+    s->Pointer()->SetStyle(psCircle);
+    s->Pointer()->SetSize(8);
+    Canvas->ClearCalls();
+    s->DrawLegendSymbol(-1, symbol);
+    EXPECT_EQ(Record(),
+              (std::vector<std::string>{Pt(10, 26) + "-" + Pt(40, 26), "Ellipse 17 22 33 30"}));
+}
+
+TEST_F(LineSeriesDrawTest, HorizontalLineJoinsPointsAlongY) {
+    auto* s = new THorizLineSeries(&Form);
+    Chart->AddSeries(s);
+    Chart->LeftAxis()->SetLimits(0, 4);
+    s->AddXYPoint(30, 0);
+    s->AddXYPoint(10, 1);
+    s->AddXYPoint(50, 2);
+    // X goes back and forth: the values are not kept in X order.
+    const std::vector<std::string> drawn = Drawn(*s);
+    EXPECT_EQ(s->XValues()[1], 10);
+    EXPECT_EQ(drawn, (std::vector<std::string>{Seg(*s, 0, 1), Seg(*s, 1, 2)}));
+    s->Marks()->SetVisible(true);
+    s->SetPointLabel(1, "widest label");
+    EXPECT_EQ(s->MarksMargin(), s->MaxMarkWidth());
+    EXPECT_GT(s->MarksMargin(), 0);
+}
+
 }  // namespace
