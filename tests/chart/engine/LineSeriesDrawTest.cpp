@@ -121,6 +121,11 @@ TEST_F(LineSeriesDrawTest, NullPointsAsGapsJoinsOrPoints) {
         std::vector<std::string> expected;
         for (auto [a, b] : c.segments) expected.push_back(Seg(*s, a, b));
         EXPECT_EQ(drawn, expected) << int(c.treat);
+        // A null point drawn like any other is reached in the series colour, not in clNone.
+        for (const TCanvas3DCall& call : Canvas->Calls())
+            if (call.Op == "LineTo") {
+                EXPECT_EQ(call.PenColor, s->SeriesColor()) << int(c.treat);
+            }
         delete s;
     }
 }
@@ -429,6 +434,34 @@ TEST_F(LineSeriesDrawTest, HorizontalLineJoinsPointsAlongY) {
     s->SetPointLabel(1, "widest label");
     EXPECT_EQ(s->MarksMargin(), s->MaxMarkWidth());
     EXPECT_GT(s->MarksMargin(), 0);
+}
+
+// The workbench's result plot, drawn for real: white circle pointers over a blue line.
+TEST(LineSeriesPixels, WorkbenchPlotLook) {
+    RegisterTestChartClasses();
+    TComponent form(nullptr);
+    auto* chart = new TTestChart(&form);
+    chart->SetBounds(0, 0, 200, 150);
+    chart->SetView3D(false);
+    chart->SetAxisVisible(false);
+    chart->BottomAxis()->SetLimits(0, 2);
+    chart->LeftAxis()->SetLimits(0, 2);
+    auto* s = new TLineSeries(&form);
+    chart->AddSeries(s);
+    s->SetSeriesColor(clBlue);
+    s->Pointer()->SetVisible(true);
+    s->Pointer()->SetStyle(psCircle);
+    s->Pointer()->SetSize(3);
+    s->Pointer()->Brush()->SetColor(clWhite);
+    s->AddXYPoint(0, 1);
+    s->AddXYPoint(1, 1);
+    s->AddXYPoint(2, 1);
+    std::unique_ptr<TBitmap> image = chart->RenderToBitmap();
+    const int y = s->PointYPixel(1);
+    const int between = (s->PointXPixel(0) + s->PointXPixel(1)) / 2;
+    EXPECT_EQ(image->Canvas()->Pixel(between, y), clBlue);
+    EXPECT_EQ(image->Canvas()->Pixel(s->PointXPixel(1), y), clWhite);
+    EXPECT_EQ(image->Canvas()->Pixel(s->PointXPixel(1), y - 3), clBlack);  // the pointer's pen
 }
 
 }  // namespace
