@@ -469,4 +469,28 @@ TEST(LineSeriesPixels, WorkbenchPlotLook) {
     EXPECT_EQ(image->Canvas()->Pixel(s->PointXPixel(1), y - 3), clBlack);  // the pointer's pen
 }
 
+TEST_F(LineSeriesDrawTest, GalleryVariantsOfLinesAndAreas) {
+    auto* line = Add<TLineSeries>({1, 2});
+    auto* area = Add<TAreaSeries>({1, 2});
+    auto names = [](TChartSeries& s) {
+        std::vector<std::string> v;
+        s.ListGalleryVariants([&](const std::string& n) { v.push_back(n); });
+        return v;
+    };
+    EXPECT_EQ(names(*line),
+              (std::vector<std::string>{"Normal", "Stairs", "Points", "Height", "Hollow", "Colors",
+                                        "Marks", "No Border", "Outline"}));
+    EXPECT_EQ(names(*area),
+              (std::vector<std::string>{"Normal", "Stairs", "Marks", "Colors", "Hollow", "No Lines",
+                                        "Stack", "Stack 100%", "Points", "Gradient"}));
+    line->ApplyGalleryVariant(line, 3);
+    EXPECT_EQ(line->LineHeight(), 5);
+    line->ApplyGalleryVariant(line, 8);
+    EXPECT_TRUE(line->OutLine()->Visible());
+    area->ApplyGalleryVariant(area, 7);
+    EXPECT_EQ(area->Stacked(), cssStack100);
+    area->ApplyGalleryVariant(area, 4);
+    EXPECT_EQ(area->AreaBrush(), bsClear);
+}
+
 }  // namespace
