@@ -195,8 +195,6 @@ public:
     virtual int WallSizeOfAxis(const TChartAxis* axis) = 0;
     virtual void DrawTitlesAndLegend(bool beforeSeries) = 0;
     virtual void DrawWalls() = 0;
-    // The back wall's colour when the chart draws an opaque one, else clDefault.
-    virtual TColor OpaqueBackWallColor() const { return clDefault; }
     virtual bool IsFreeSeriesColor(TColor color, bool checkBackground,
                                    const TChartSeries* series) = 0;
     virtual void DoAfterDraw() {

@@ -90,6 +90,7 @@ void TCallout::Publish(TPublisher<TCallout>& p) {
     p.Integer("ArrowHeadSize", &C::ArrowHeadSize, &C::SetArrowHeadSize).Default(8);
     p.Integer("Distance", &C::Distance, &C::SetDistance).Default(0);
     p.Inherited("Draw3D").Default(false);
+    p.Inherited("Visible").Default(true);
 }
 
 // --- The marks' callout.
@@ -115,6 +116,9 @@ void TMarksCallout::Assign(const TPersistent* source) {
 
 void TMarksCallout::Publish(TPublisher<TMarksCallout>& p) {
     using C = TMarksCallout;
-    p.Integer("Length", &C::Length, &C::SetLength).Default(8);
+    // Stored against the series type's own default (0 for point series).
+    p.Integer("Length", &C::Length, &C::SetLength).NoDefault().Stored([](const C& c) {
+        return c.Length() != c.DefaultLength;
+    });
     p.Inherited("Visible").Default(false);
 }

@@ -48,6 +48,8 @@ public:
 
     int Length() const { return FLength; }
     void SetLength(int value);
+    // The length a stream leaves out; series types with other defaults set both.
+    int DefaultLength = 8;
     // Moves the box and the arrow end up by Length + Distance, the arrow start by Distance.
     void OffsetPosition(TSeriesMarkPosition& position) const;
 

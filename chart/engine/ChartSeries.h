@@ -139,7 +139,7 @@ public:
     virtual bool UsesAxes() const { return true; }
     virtual bool UsesAxis(const TChartAxis* axis) const;
     // XValues for a horizontal axis the series uses, YValues for a vertical one, else none.
-    TChartValueList* ValueListOfAxis(const TChartAxis* axis);
+    virtual TChartValueList* ValueListOfAxis(const TChartAxis* axis);
 
     // --- Orientation. A horizontal series: X holds the values and Y the positions.
     bool YMandatory() const { return FYMandatory; }
@@ -220,7 +220,8 @@ public:
     double PixelToYValue(int pixel) const;
     int XSizeToPixels(double value) const;
     int YSizeToPixels(double value) const;
-    // A point's place on screen; series types that lay points out themselves (bars) answer it.
+    // A point's place on screen; series that stack their values or lay points out themselves
+    // (bars) answer it.
     virtual int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
     virtual int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
 
@@ -283,6 +284,9 @@ public:
     virtual void DoAfterDrawValues();
     virtual void ValueScreenPoint(int valueIndex, int& x, int& y) const;
     virtual bool IsValueInChartRect(int valueIndex) const;
+    // The point a drawing pass starts with and the one it ends with.
+    int FirstDrawnIndex() const { return DrawsValuesForward() ? FirstInView : LastInView; }
+    int LastDrawnIndex() const { return DrawsValuesForward() ? LastInView : FirstInView; }
 
     // --- Legend protocol (ChartSeriesLegend.cpp): one entry per point in the base.
     virtual int CountLegendItems() const { return Count(); }
@@ -299,7 +303,7 @@ public:
     // The names of the looks the gallery offers for the type; "Normal" in the base.
     virtual void ListGalleryVariants(const std::function<void(const std::string&)>& addVariant);
     virtual void ApplyGalleryVariant(TChartSeries* /*series*/, int /*index*/) {}
-    void Apply3DFromGallery(bool enabled);
+    virtual void Apply3DFromGallery(bool enabled);
     // Four sample points, small hidden marks and a palette colour (grey when disabled).
     virtual void PrepareForGallery(bool enabled);
     // The palette colours of gallery previews: the chart's first series, the others.
@@ -307,7 +311,7 @@ public:
     static inline int GalleryColorIndex = 3;
 
     // --- Mouse (ChartSeriesLegend.cpp).
-    bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
+    virtual bool HasClickHandler() const { return bool(OnClick) || bool(OnDblClick); }
     // The point under (x, y), -1 for none; series types answer it.
     virtual int ValueIndexAt(int /*x*/, int /*y*/) { return -1; }
     // Enter and leave events and the series' cursor; true while a point is under the mouse.
@@ -363,7 +367,7 @@ public:
     // With the point's colour and label.
     int AddPointFrom(const TChartSeries& source, int index);
     // Replaces every point with those of source.
-    void LoadFromSeries(const TChartSeries& source);
+    virtual void LoadFromSeries(const TChartSeries& source);
     virtual bool CanCopyFrom(const TChartSeries&) const { return true; }
 
     // --- Data sources and the function. A series source lists its dependents and a dependent
@@ -413,6 +417,8 @@ protected:
     // "CustomHorizAxis" and "CustomVertAxis" (and the base's "Identifier" and "Style").
     void DefineProperties(TFiler& filer) override;
     void AssignValueList(TChartValueList& list, const TChartValueList* value);
+    // The explicit colour field alone: no repaint, no notice, DefaultSeriesColor untouched.
+    void StoreColorQuietly(TColor value) { FColor = value; }
     void Notification(TComponent* component, TOperation operation) override;
     // Resolves the source names read from "DataSources", then refills.
     void Loaded() override;

@@ -5,6 +5,8 @@
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/Callout.h"
+#include "chart/engine/Chart.h"
+#include "chart/engine/ChartWalls.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
@@ -176,9 +178,11 @@ TColor TCircledSeries::EffectiveBackColor() const {
     if (FCircleBackColor != clDefault) return FCircleBackColor;
     if (!ParentChart()) return clDefault;
     if (ParentChart()->Printing()) return clWhite;
-    TColor color = ParentChart()->OpaqueBackWallColor();
-    if (color == clDefault) color = ParentChart()->Color();
-    return color;
+    TColor color = clDefault;
+    if (auto* chart = dynamic_cast<const TCustomChart*>(ParentChart()))
+        if (const TChartBackWall* wall = chart->BackWall(); wall && !wall->Transparent())
+            color = wall->Color();
+    return color == clDefault ? ParentChart()->Color() : color;
 }
 
 bool TCircledSeries::HasCircleBackColor() const {

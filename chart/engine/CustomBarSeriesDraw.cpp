@@ -6,6 +6,7 @@
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/BarSeriesGradient.h"
+#include "chart/engine/BlendScope.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/CustomBarSeries.h"
 #include "chart/foundation/Canvas3D.h"
@@ -17,20 +18,6 @@
 #include "platform/rtl/RtlMath.h"
 
 namespace {
-
-// A blend begun for the scope and mixed back at its end, also when drawing fails.
-class TBlendScope {
-public:
-    TBlendScope(TCanvas3D& canvas, const TRect& rect, int transparency)
-        : FCanvas(canvas), FBlend(canvas.BeginBlending(rect, transparency)) {}
-    ~TBlendScope() { FCanvas.EndBlending(FBlend); }
-    TBlendScope(const TBlendScope&) = delete;
-    TBlendScope& operator=(const TBlendScope&) = delete;
-
-private:
-    TCanvas3D& FCanvas;
-    TTeeBlend* FBlend;
-};
 
 // The surface's cylinders with another number of sides for the scope.
 class TCylinderSidesScope {

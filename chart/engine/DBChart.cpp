@@ -53,7 +53,7 @@ TDataSet* DataSetOfSource(TComponent* source) {
 
 // --- The chart.
 
-TCustomDBChart::TCustomDBChart(TComponent* owner) : TCustomAxisPanel(owner) {}
+TCustomDBChart::TCustomDBChart(TComponent* owner) : TCustomChart(owner) {}
 
 TCustomDBChart::~TCustomDBChart() {
     FTimer.reset();
@@ -66,7 +66,7 @@ void TCustomDBChart::Assign(const TPersistent* source) {
         SetRefreshInterval(other->FRefreshInterval);
         ShowGlassCursor = other->ShowGlassCursor;
     }
-    TCustomAxisPanel::Assign(source);
+    TCustomChart::Assign(source);
 }
 
 void TCustomDBChart::SetRefreshInterval(int seconds) {
@@ -133,17 +133,17 @@ void TCustomDBChart::LoadSeriesFromSource(TChartSeries* series) {
         WatchDataSet(dataSource->DataSet(), true);
         RefreshDataSetIfAuto(dataSource->DataSet(), series);
     } else {
-        TCustomAxisPanel::LoadSeriesFromSource(series);
+        TCustomChart::LoadSeriesFromSource(series);
     }
 }
 
 bool TCustomDBChart::AcceptsDataSource(TChartSeries* series, TComponent* component) {
-    return TCustomAxisPanel::AcceptsDataSource(series, component) ||
+    return TCustomChart::AcceptsDataSource(series, component) ||
            dynamic_cast<TDataSet*>(component) || dynamic_cast<TDataSource*>(component);
 }
 
 void TCustomDBChart::DataSourceRemoved(TChartSeries* series, TComponent* component) {
-    TCustomAxisPanel::DataSourceRemoved(series, component);
+    TCustomChart::DataSourceRemoved(series, component);
     auto* dataSet = dynamic_cast<TDataSet*>(component);
     if (!dataSet) return;
     // The watcher stays while another series of the chart still draws from the dataset, so
@@ -177,7 +177,8 @@ bool TCustomDBChart::ListSourceFields(TChartSeries* series,
 
 bool TCustomDBChart::ListValueSources(const TChartValueList& valueList,
                                       const std::function<void(const std::string&)>& proc) {
-    return ListSourceFields(dynamic_cast<TChartSeries*>(valueList.Owner()), proc);
+    return ListSourceFields(dynamic_cast<TChartSeries*>(valueList.Owner()), proc) ||
+           TCustomChart::ListValueSources(valueList, proc);
 }
 
 void TDBChart::Publish(TPublisher<TDBChart>& p) {

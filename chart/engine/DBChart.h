@@ -10,16 +10,12 @@
 // seconds with RefreshInterval, and empties directly bound series when it closes. A refresh never
 // runs inside another one, nor over a closed dataset; while a dataset's controls are disabled its
 // data sources hear nothing, so no refresh starts from it.
-//
-// Until the chart component exists this class derives from the axis panel and leaves the chart's
-// drawing hooks to its subclasses; the field-listing answers the chart component asks for are
-// plain members here.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "chart/engine/AxisPanel.h"
+#include "chart/engine/Chart.h"
 #include "platform/db/DataSource.h"
 #include "platform/rtl/DateTime.h"
 
@@ -80,8 +76,8 @@ private:
 
 using TProcessRecordEvent = std::function<void(TCustomDBChart& sender, TDataSet* dataSet)>;
 
-class TCustomDBChart : public TCustomAxisPanel {
-    KV_DECLARE_CLASS(TCustomDBChart, TCustomAxisPanel)
+class TCustomDBChart : public TCustomChart {
+    KV_DECLARE_CLASS(TCustomDBChart, TCustomChart)
 public:
     explicit TCustomDBChart(TComponent* owner);
     ~TCustomDBChart() override;
@@ -115,10 +111,10 @@ public:
     // The field names a series bound to a dataset may name (its fields, else its field
     // definitions); false, nothing listed, for a series not bound to one.
     bool ListSourceFields(TChartSeries* series,
-                          const std::function<void(const std::string&)>& proc);
-    // The same for the series that owns the value list; false leaves the answer to the chart.
+                          const std::function<void(const std::string&)>& proc) override;
+    // The same for the series that owns the value list; else the chart's answer.
     bool ListValueSources(const TChartValueList& valueList,
-                          const std::function<void(const std::string&)>& proc);
+                          const std::function<void(const std::string&)>& proc) override;
 
     bool AcceptsDataSource(TChartSeries* series, TComponent* component) override;
     void DataSourceRemoved(TChartSeries* series, TComponent* component) override;

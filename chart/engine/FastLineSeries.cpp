@@ -10,12 +10,8 @@
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
 
-const TEnumInfo& TreatNullsStyleNames() {
-    static const TEnumInfo names{"tnDontPaint", "tnSkip", "tnIgnore"};
-    return names;
-}
-
-TFastLineSeries::TFastLineSeries(TComponent* owner) : TChartSeries(owner) {
+TFastLineSeries::TFastLineSeries(TComponent* owner) : TCustomLineSeries(owner) {
+    SetTreatNulls(tnIgnore);
     CentresSingleValue = false;
     ReachesRangeEdge = true;
 }
@@ -45,19 +41,18 @@ void TFastLineSeries::Assign(const TPersistent* source) {
         FIgnoreNulls = other->FIgnoreNulls;
         FInvertedStairs = other->FInvertedStairs;
         FStairs = other->FStairs;
-        FTreatNulls = other->FTreatNulls;
     }
-    TChartSeries::Assign(source);
+    TCustomLineSeries::Assign(source);
 }
 
 // The pen decides the colour: whoever sets one sets the other.
 void TFastLineSeries::SetPen(const TChartPen* value) {
-    TChartSeries::SetPen(value);
+    TCustomLineSeries::SetPen(value);
     SetSeriesColor(Pen()->Color());
 }
 
 void TFastLineSeries::SetSeriesColor(TColor value) {
-    TChartSeries::SetSeriesColor(value);
+    TCustomLineSeries::SetSeriesColor(value);
     Pen()->SetColor(SeriesColor());
 }
 
@@ -89,14 +84,14 @@ void TFastLineSeries::DrawPointOn(TCanvas3D& canvas, int valueIndex, bool view3D
     // Same column: with DrawAllPoints only an exact repeat is dropped, without it any point.
     if (x == PrevX && (!FDrawAllPoints || y == PrevY)) return;
     bool draw = true;
-    if (mayHaveNulls && FTreatNulls != tnIgnore) {
+    if (mayHaveNulls && TreatNulls() != tnIgnore) {
         if (IsNullValue(valueIndex)) {
             draw = false;
-            if (FTreatNulls == tnSkip) {
+            if (TreatNulls() == tnSkip) {
                 x = PrevX;  // the pen stays where the last drawn point left it
                 y = PrevY;
             }
-        } else if (FTreatNulls == tnDontPaint && valueIndex > 0 && IsNullValue(valueIndex - 1)) {
+        } else if (TreatNulls() == tnDontPaint && valueIndex > 0 && IsNullValue(valueIndex - 1)) {
             draw = false;
         }
     }
@@ -139,7 +134,7 @@ void TFastLineSeries::DrawAllValues() {
 
 void TFastLineSeries::NotifyValueAdded(int valueIndex) {
     if (AutoRepaint || !ParentChart() || !Active()) {
-        TChartSeries::NotifyValueAdded(valueIndex);
+        TCustomLineSeries::NotifyValueAdded(valueIndex);
         return;
     }
     // The point's event and the dependent series still follow; only the repaint is replaced.
@@ -170,14 +165,14 @@ int PenMargin(int width) { return width - (width - 2) / 2; }
 }  // namespace
 
 void TFastLineSeries::HorizontalMarginsNeeded(int& left, int& right) {
-    TChartSeries::HorizontalMarginsNeeded(left, right);
+    TCustomLineSeries::HorizontalMarginsNeeded(left, right);
     const int m = PenMargin(Pen()->Width());
     left += m;
     right += m;
 }
 
 void TFastLineSeries::VerticalMarginsNeeded(int& top, int& bottom) {
-    TChartSeries::VerticalMarginsNeeded(top, bottom);
+    TCustomLineSeries::VerticalMarginsNeeded(top, bottom);
     const int m = PenMargin(Pen()->Width());
     top += m;
     bottom += m;
@@ -209,7 +204,7 @@ int TFastLineSeries::ValueIndexAt(int x, int y) {
 void TFastLineSeries::DrawMark(int valueIndex, const std::string& text,
                                TSeriesMarkPosition& position) {
     Marks()->OffsetByCallout(position);
-    TChartSeries::DrawMark(valueIndex, text, position);
+    TCustomLineSeries::DrawMark(valueIndex, text, position);
 }
 
 void TFastLineSeries::PrepareLegendCanvas(int /*valueIndex*/, TColor& /*backColor*/,

@@ -6,13 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "chart/engine/ChartSeries.h"
-#include "chart/engine/TreatNullsStyle.h"
+#include "chart/engine/CustomLineSeries.h"
 
 class TCanvas3D;
 
-class TFastLineSeries : public TChartSeries {
-    KV_DECLARE_CLASS(TFastLineSeries, TChartSeries)
+class TFastLineSeries : public TCustomLineSeries {
+    KV_DECLARE_CLASS(TFastLineSeries, TCustomLineSeries)
 public:
     explicit TFastLineSeries(TComponent* owner);
     ~TFastLineSeries() override;
@@ -30,11 +29,7 @@ public:
     void SetInvertedStairs(bool value) { ChangeField(FInvertedStairs, value); }
     bool Stairs() const { return FStairs; }
     void SetStairs(bool value) { ChangeField(FStairs, value); }
-    TTreatNullsStyle TreatNulls() const { return FTreatNulls; }
-    void SetTreatNulls(TTreatNullsStyle value) { ChangeField(FTreatNulls, value); }
-    // The series pen; its colour and SeriesColor are kept equal.
-    TChartPen* LinePen() const { return Pen(); }
-    void SetLinePen(const TChartPen* value) { SetPen(value); }
+    // The line pen's colour and SeriesColor are kept equal.
     void SetPen(const TChartPen* value) override;
     void SetSeriesColor(TColor value) override;
     // Selects the held platform pen for added points instead of the line pen (not stored).
@@ -74,5 +69,4 @@ private:
     bool FIgnoreNulls = true;
     bool FInvertedStairs = false;
     bool FStairs = false;
-    TTreatNullsStyle FTreatNulls = tnIgnore;
 };

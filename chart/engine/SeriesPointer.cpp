@@ -106,10 +106,12 @@ void TSeriesPointer::PrepareCanvas(TCanvas3D& canvas, TColor color) const {
     } else {
         canvas.Pen()->SetStyle(psClear);
     }
+    // The brush's own colour fills (a white pointer stays white), the point's colour behind a
+    // pattern; an automatic brush fills in the point's colour.
     const TChartBrush* brush = Brush();
-    TColor back = brush->Color();
-    if (back == clDefault) back = brush->Style() == bsSolid ? color : brush->BackColor();
-    canvas.UseBrushColors(brush, color, back);
+    TColor fill = brush->Color();
+    if (fill == clDefault) fill = brush->Style() == bsSolid ? color : brush->BackColor();
+    canvas.UseBrushColors(brush, fill, color);
 }
 
 void TSeriesPointer::PrepareOwnCanvas() {
@@ -150,5 +152,7 @@ void TSeriesPointer::Publish(TPublisher<TSeriesPointer>& p) {
     p.Enumeration("Style", SeriesPointerStyleNames(), &P::Style, &P::SetStyle).NoDefault();
     p.Integer("Transparency", &P::Transparency, &P::SetTransparency).Default(0);
     p.Integer("VertSize", &P::VertSize, &P::SetVertSize).Default(4);
-    p.Boolean("Visible", &P::Visible, &P::SetVisible).Default(true);
+    // Always written: series types differ in whether their pointer shows (a line series hides
+    // it, a point series shows it), so no one default reads back right for all of them.
+    p.Boolean("Visible", &P::Visible, &P::SetVisible).NoDefault();
 }

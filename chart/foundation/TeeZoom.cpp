@@ -7,14 +7,14 @@ const TEnumInfo& ZoomDirectionNames() {
     return names;
 }
 
-namespace {
-
-// The stream names of the window layer's mouse buttons and shift keys.
 const TEnumInfo& MouseButtonIdents() {
     static const TEnumInfo names{"mbLeft", "mbRight", "mbMiddle"};
     return names;
 }
 
+namespace {
+
+// The stream names of the window layer's shift keys.
 const TEnumInfo& ShiftStateIdents() {
     static const TEnumInfo names{"ssShift", "ssAlt",    "ssCtrl",  "ssLeft",
                                  "ssRight", "ssMiddle", "ssDouble"};

@@ -8,6 +8,8 @@
 
 enum TTeeZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
 const TEnumInfo& ZoomDirectionNames();
+// The stream names of the window layer's mouse buttons.
+const TEnumInfo& MouseButtonIdents();
 
 class TTeeZoom : public TZoomPanning {
     KV_DECLARE_CLASS(TTeeZoom, TZoomPanning)

@@ -24,16 +24,7 @@
 
 namespace {
 
-class TTestDBChart : public TDBChart {
-    KV_DECLARE_CLASS(TTestDBChart, TDBChart)
-public:
-    explicit TTestDBChart(TComponent* owner) : TDBChart(owner) {}
-    void AdjustChartRectFor3D() override {}
-    int WallSizeOfAxis(const TChartAxis*) override { return 0; }
-    void DrawTitlesAndLegend(bool) override {}
-    void DrawWalls() override {}
-    bool IsFreeSeriesColor(TColor, bool, const TChartSeries*) override { return true; }
-};
+using TTestDBChart = TDBChart;
 
 struct TRow {
     double Xi;

@@ -8,7 +8,9 @@
 
 #include "SeriesDrawFixture.h"
 #include "chart/engine/Callout.h"
+#include "chart/engine/Chart.h"
 #include "chart/engine/ChartLegend.h"
+#include "chart/engine/ChartWalls.h"
 #include "chart/engine/PieSeries.h"
 #include "chart/engine/SeriesMarkPositions.h"
 #include "chart/engine/SeriesMarks.h"
@@ -110,6 +112,21 @@ TEST_F(PieSeriesTest, APieImposesItsViewAndGivesItBack) {
     p->SetParentChart(nullptr);
     EXPECT_TRUE(view.Orthogonal());
     EXPECT_EQ(view.Elevation(), 345);
+}
+
+TEST_F(PieSeriesTest, BackgroundIsTheCircleColourElseAnOpaqueBackWallElseTheChart) {
+    auto* chart = new TChart(&Form);
+    chart->SetColor(clYellow);
+    auto* p = new TPieSeries(&Form);
+    chart->AddSeries(p);
+    chart->BackWall()->SetTransparent(false);
+    chart->BackWall()->SetColor(clAqua);
+    EXPECT_EQ(p->EffectiveBackColor(), clAqua);
+    chart->BackWall()->SetTransparent(true);
+    EXPECT_EQ(p->EffectiveBackColor(), clYellow);
+    p->SetCircleBackColor(clRed);
+    EXPECT_EQ(p->EffectiveBackColor(), clRed);
+    EXPECT_TRUE(p->HasCircleBackColor());
 }
 
 // --- Angles and the other slice.

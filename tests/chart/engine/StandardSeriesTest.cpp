@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/AreaSeries.h"
 #include "chart/engine/BarSeries.h"
 #include "chart/engine/BarSeriesGradient.h"
 #include "chart/engine/FastLineSeries.h"
 #include "chart/engine/HorizBarSeries.h"
+#include "chart/engine/LineSeries.h"
 #include "chart/engine/PieSeries.h"
+#include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/StandardSeries.h"
 #include "chart/foundation/ChartPen.h"
@@ -33,14 +36,16 @@ TEST(StandardSeries, RegisteredInGalleryOrderOnTheStandardPage) {
         int samples;
         bool operator==(const TRow&) const = default;
     };
-    // MERGE(h-line): TLineSeries "Line" 2 first; TAreaSeries "Area" 2 and TPointSeries "Point"
-    // 2 after the horizontal bar; THorizLineSeries "Horizontal\rLine" 1 and THorizAreaSeries
-    // "Horizontal\rArea" 1 last.
     const std::vector<TRow> expected = {
+        {&TLineSeries::StaticClass(), "Line", 2},
         {&TBarSeries::StaticClass(), "Bar", 2},
         {&THorizBarSeries::StaticClass(), "Horizontal\rBar", 2},
+        {&TAreaSeries::StaticClass(), "Area", 2},
+        {&TPointSeries::StaticClass(), "Point", 2},
         {&TPieSeries::StaticClass(), "Pie", 1},
         {&TFastLineSeries::StaticClass(), "Fast Line", 2},
+        {&THorizLineSeries::StaticClass(), "Horizontal\rLine", 1},
+        {&THorizAreaSeries::StaticClass(), "Horizontal\rArea", 1},
     };
     std::vector<TRow> listed;
     for (int i = 0; i < SeriesTypeList().Count(); ++i) {
@@ -51,8 +56,7 @@ TEST(StandardSeries, RegisteredInGalleryOrderOnTheStandardPage) {
     EXPECT_EQ(listed, expected);
     for (const TRow& row : expected)
         EXPECT_EQ(FindClass(row.seriesClass->ClassName()), row.seriesClass);
-    UnregisterSeriesClasses({&TBarSeries::StaticClass(), &THorizBarSeries::StaticClass(),
-                             &TPieSeries::StaticClass(), &TFastLineSeries::StaticClass()});
+    for (const TRow& row : expected) UnregisterSeriesClasses({row.seriesClass});
 }
 
 // Writes source and reads it into a new series of its class.
