@@ -15,6 +15,10 @@
 
 class TBitBtn;
 class TButton;
+class TChart;
+class TDBChart;
+class TLineSeries;
+class TPointSeries;
 class TCheckBox;
 class TDBEdit;
 class TGroupBox;
@@ -85,9 +89,12 @@ public:
     TStatusBar* sbCavity;
     TGroupBox *gbNodes, *gbED;
     TButton *btnLoadGeneratrix, *btnSaveGeneratrix, *btnDeleteZY, *btnAssignED, *btnEraseED;
-    // Temperatures page; pTDPointsPlot and pTDPlot are the places of its two plots.
+    // Temperatures page: the points on the profile, and the temperature against Xi.
     TPageControl* pcT;
-    TPanel *pTDPointsPlot, *pTDPlot;
+    TChart* chTDPoints;
+    TPointSeries *sPoints, *sFloatingPoint, *sCurrentPoint;
+    TDBChart* dbchTD;
+    TLineSeries* seTemperature;
     TDBEdit *DBEdit1, *DBEdit2;
     TDBGrid* dbgT;
     TDBNavigator* dbnT;
@@ -129,6 +136,12 @@ public:
     // temperature points placed on the new profile.
     void DrawCavity();
     void CavityChanged();
+    // The temperature points on the profile, at equal scales.
+    void DrawTemperaturePoints();
+    // Refills the temperature plot from the table. It hears the table's posts by itself; a delete
+    // and another dataset's rows are told here, also when no row is left, so that no point
+    // stays behind.
+    void RefreshTemperaturePlot();
 
 private:
     void BuildFrame();

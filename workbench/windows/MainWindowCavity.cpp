@@ -160,6 +160,7 @@ void TFMainDB::DrawCavity() {
 void TFMainDB::CavityChanged() {
     DrawCavity();
     RelocateTemperaturePoints(FData->Main);
+    DrawTemperaturePoints();
 }
 
 void TFMainDB::FormResize() {
@@ -169,4 +170,5 @@ void TFMainDB::FormResize() {
     for (int i = 0; i + 1 < columns.Count(); ++i) others += columns[i]->Width();
     columns[columns.Count() - 1]->SetWidth(std::max(0, dbgCavity->Width() - others - 40));
     DrawCavity();
+    DrawTemperaturePoints();
 }
