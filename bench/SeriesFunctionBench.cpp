@@ -1,5 +1,6 @@
-// Series computed from other series: a moving average over a long source, and a series linked
-// to a long source that follows one added point or reloads all of it.
+// Series computed from other series: a moving average over a long source, the smoothed curve
+// through every point of a long source, and a series linked to a long source that follows one
+// added point or reloads all of it.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include "bench/support/BenchChart.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SmoothingFunction.h"
 #include "chart/engine/TeeFunction.h"
 #include "chart/foundation/LibraryTexts.h"
 
@@ -54,6 +56,19 @@ void BM_MovingAveragePeriod20(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * SourcePoints);
 }
 BENCHMARK(BM_MovingAveragePeriod20)->Unit(benchmark::kMillisecond);
+
+// The interpolating spline through a million points: solved in one pass over them.
+void BM_SmoothingThroughEveryPoint(benchmark::State& state) {
+    TBenchScene scene;
+    scene.Result->SetFunction(new TSmoothingFunction(&scene.Form));
+    scene.Result->SetDataSource(scene.Source);
+    for (auto _ : state) {
+        scene.Result->RefreshFromSource();
+        benchmark::DoNotOptimize(scene.Result->Count());
+    }
+    state.SetItemsProcessed(state.iterations() * SourcePoints);
+}
+BENCHMARK(BM_SmoothingThroughEveryPoint)->Unit(benchmark::kMillisecond);
 
 // One point added to the source reaches the dependent as one point.
 void BM_LinkedSeriesFollowsOneAddedPoint(benchmark::State& state) {

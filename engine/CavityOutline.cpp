@@ -8,49 +8,79 @@
 #include "platform/db/ClientDataSet.h"
 #include "platform/rtl/FloatFormat.h"
 
-bool ComputeOutline(const std::string& datasetName, std::string& message) {
+bool ComputeProfileOutline(const TNodeReals& z, const TNodeReals& y, long n,
+                           const std::string& datasetName, TProfileOutline& outline,
+                           std::string& message) {
     message.clear();
-    TSharedData& s = Shared;
-    const long n = s.NodeCount;
-
-    s.CavZMin = 1e99L;
-    s.CavZMax = -1e99L;
-    s.CavYMax = -1;
+    TProfileOutline& o = outline;
+    o.ZMin = 1e99L;
+    o.ZMax = -1e99L;
+    o.YMax = -1;
     for (long i = 0; i <= n; ++i) {
-        if (s.NodeZ[i] > s.CavZMax) s.CavZMax = s.NodeZ[i];
-        if (s.NodeZ[i] < s.CavZMin) s.CavZMin = s.NodeZ[i];
-        if (s.NodeR[i] > s.CavYMax) s.CavYMax = s.NodeR[i];
+        if (z[i] > o.ZMax) o.ZMax = z[i];
+        if (z[i] < o.ZMin) o.ZMin = z[i];
+        if (y[i] > o.YMax) o.YMax = y[i];
     }
-    s.CavYMin = -s.CavYMax;
-    s.CavYRange = s.CavYMax - s.CavYMin;
-    s.CavZRange = s.CavZMax - s.CavZMin;
+    o.YMin = -o.YMax;
+    o.YRange = o.YMax - o.YMin;
+    o.ZRange = o.ZMax - o.ZMin;
 
     if (n > 1) {
-        if (s.CavYRange == 0) {
+        if (o.YRange == 0) {
             message = "Warning: zero range of Y in dataset " + datasetName;
             return false;
         }
-        if (s.CavZRange == 0) {
+        if (o.ZRange == 0) {
             message = "Warning: zero range of Z in dataset " + datasetName;
             return false;
         }
     }
 
-    s.NodeXi[0] = 0;
+    o.Xi[0] = 0;
     for (long i = 1; i <= n; ++i) {
-        const Real dR = s.NodeR[i] - s.NodeR[i - 1];
-        const Real dZ = s.NodeZ[i] - s.NodeZ[i - 1];
+        const Real dR = y[i] - y[i - 1];
+        const Real dZ = z[i] - z[i - 1];
         const Real L = std::sqrt(dR * dR + dZ * dZ);
         if (L == 0) {
             message = "Two points (" + std::to_string(i - 1) + " and " + std::to_string(i) +
                       ") merge together  in dataset " + datasetName;
             return false;
         }
-        s.NodeXi[i] = s.NodeXi[i - 1] + L;
+        o.Xi[i] = o.Xi[i - 1] + L;
     }
-    const Real total = s.NodeXi[n];
-    for (long i = 1; i <= n; ++i) s.NodeXi[i] /= total;
+    const Real total = o.Xi[n];
+    for (long i = 1; i <= n; ++i) o.Xi[i] /= total;
     return true;
+}
+
+bool ProfilePointAtXi(const TNodeReals& z, const TNodeReals& y, const TNodeReals& xi, long n,
+                      Real at, Real& pz, Real& py, int32_t& surface) {
+    bool found = false;
+    for (long i = 0; i < n; ++i) {
+        if (xi[i] <= at && at <= xi[i + 1]) {
+            const Real f = (at - xi[i]) / (xi[i + 1] - xi[i]);
+            pz = z[i] + (z[i + 1] - z[i]) * f;
+            py = y[i] + (y[i + 1] - y[i]) * f;
+            surface = static_cast<int32_t>(i + 1);
+            found = true;
+        }
+    }
+    return found;
+}
+
+bool ComputeOutline(const std::string& datasetName, std::string& message) {
+    TSharedData& s = Shared;
+    TProfileOutline outline;
+    const bool ok =
+        ComputeProfileOutline(s.NodeZ, s.NodeR, s.NodeCount, datasetName, outline, message);
+    s.CavZMin = outline.ZMin;
+    s.CavZMax = outline.ZMax;
+    s.CavYMin = outline.YMin;
+    s.CavYMax = outline.YMax;
+    s.CavZRange = outline.ZRange;
+    s.CavYRange = outline.YRange;
+    if (ok) s.NodeXi = outline.Xi;
+    return ok;
 }
 
 void ShowOutlineStatus() {
@@ -100,17 +130,7 @@ bool LoadCavityOutline(std::string& message) {
 
 bool OutlinePointAtXi(Real xi, Real& z, Real& y, int32_t& surface) {
     const TSharedData& s = Shared;
-    bool found = false;
-    for (long i = 0; i < s.NodeCount; ++i) {
-        if (s.NodeXi[i] <= xi && xi <= s.NodeXi[i + 1]) {
-            const Real f = (xi - s.NodeXi[i]) / (s.NodeXi[i + 1] - s.NodeXi[i]);
-            z = s.NodeZ[i] + (s.NodeZ[i + 1] - s.NodeZ[i]) * f;
-            y = s.NodeR[i] + (s.NodeR[i + 1] - s.NodeR[i]) * f;
-            surface = static_cast<int32_t>(i + 1);
-            found = true;
-        }
-    }
-    return found;
+    return ProfilePointAtXi(s.NodeZ, s.NodeR, s.NodeXi, s.NodeCount, xi, z, y, surface);
 }
 
 std::string XiOutsideMessage(Real xi) {

@@ -6,9 +6,28 @@
 
 #include "engine/Global.h"
 
-// From nodes 0..NodeCount in the area: CavZMin..CavYRange and NodeXi (0 at the start node, 1 at
-// the last). Fails, naming `datasetName`, on a zero range of Y or Z (more than one node) and on
-// two coincident consecutive nodes.
+// The outline of a profile given by its nodes 0..n: the bounding box (Y mirrored about the
+// axis) and the relative arc length Xi of every node (0 at the start node, 1 at the last).
+struct TProfileOutline {
+    Real ZMin = 0, ZMax = 0, YMin = 0, YMax = 0, ZRange = 0, YRange = 0;
+    TNodeReals Xi;
+};
+
+// The outline of nodes 0..n of (z, y). The bounding box is always filled; fails, naming
+// `datasetName`, on a zero range of Y or Z (more than one node) and on two coincident
+// consecutive nodes.
+bool ComputeProfileOutline(const TNodeReals& z, const TNodeReals& y, long n,
+                           const std::string& datasetName, TProfileOutline& outline,
+                           std::string& message);
+
+// The point of the profile (nodes 0..n with their relative lengths `xi`) at relative arc length
+// `at`. When `at` is a node shared by two segments the later one wins. False when no segment
+// contains it (pz, py and surface are then left as they were).
+bool ProfilePointAtXi(const TNodeReals& z, const TNodeReals& y, const TNodeReals& xi, long n,
+                      Real at, Real& pz, Real& py, int32_t& surface);
+
+// The outline of nodes 0..NodeCount in the area: CavZMin..CavYRange and NodeXi, with the
+// failures of ComputeProfileOutline (the bounding box is set even then).
 bool ComputeOutline(const std::string& datasetName, std::string& message);
 
 // Panels 0..2 of the main window's status bar: bounds, cavity length and aperture radius.

@@ -1,7 +1,7 @@
 #include "workbench/RegularViewingConditions.h"
 
-#include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
+#include "workbench/TextFileFormat.h"
 
 int DefaultRegularVariable(int kind) { return kind == 0 ? 0 : 2; }
 
@@ -73,10 +73,4 @@ bool RegularLocalHemispherical(double a, double b, int n, int existing, std::vec
     return true;
 }
 
-std::string BoundaryText(double value) {
-    std::string text = FormatFloat("0000.000000", value);
-    // Nothing is blanked after a minus sign; otherwise every zero before the last integer digit.
-    for (size_t i = 0; i + 1 < text.size() && text[i] == '0' && text[i + 1] != '.'; ++i)
-        text[i] = ' ';
-    return text;
-}
+std::string BoundaryText(double value) { return FormatBlankZeros("0000.000000", value); }

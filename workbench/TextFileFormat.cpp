@@ -1,5 +1,6 @@
 #include "workbench/TextFileFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -25,6 +26,18 @@ std::string TextReal(long double value) {
 
 std::string PadLeft(const std::string& text, size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string FormatBlankZeros(const std::string& format, long double value) {
+    std::string text = FormatFloat(format, value);
+    const char point = FormatSettings().DecimalSeparator;
+    for (size_t i = 0; i + 1 < text.size() && text[i] == '0' && text[i + 1] != point; ++i)
+        text[i] = ' ';
+    return text;
+}
+
+std::string PadInt(int width, long value) {
+    return PadLeft(std::to_string(value), size_t(std::max(width, 0)));
 }
 
 std::string TextFileBytes(const std::vector<std::string>& lines) {

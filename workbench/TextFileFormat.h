@@ -12,6 +12,14 @@ std::string TextReal(long double value);
 // `text` right-aligned in `width` characters (longer text is kept whole).
 std::string PadLeft(const std::string& text, size_t width);
 
+// The aligned number columns of the plain-text outputs (the report, plot titles, dialog fields):
+// `value` under a FormatFloat pattern with each leading "0" that is not directly before the
+// decimal separator turned into a blank. FormatBlankZeros("00000.000000", 0.5) gives
+// "    0.500000"; after a minus sign nothing is blanked ("-00000.500000").
+std::string FormatBlankZeros(const std::string& format, long double value);
+// `value` right-aligned in `width` characters.
+std::string PadInt(int width, long value);
+
 // The lines (UTF-8) as file bytes: Windows-1252, each line ended by CR LF.
 std::string TextFileBytes(const std::vector<std::string>& lines);
 

@@ -28,6 +28,7 @@
 #include "workbench/windows/DatasetFileCommands.h"
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ModalGuard.h"
+#include "workbench/windows/ReportWindow.h"
 
 namespace {
 
@@ -98,9 +99,7 @@ void TFResults::BuildBottom() {
     btnClose->SetBounds(730, 6, 100, 27);
     btnClose->SetAnchors({akRight, akTop});
     btnClearAll->OnClick = [this](TObject*) { btnClearAllClick(); };
-    btnCreateReport->OnClick = [this](TObject*) {
-        if (ShowReport) ShowReport();
-    };
+    btnCreateReport->OnClick = [this](TObject*) { btnCreateReportClick(); };
 }
 
 void TFResults::BuildRunsSide() {
@@ -286,6 +285,11 @@ void TFResults::btnClearAllClick() {
     });
     StatusBar1->Panels()->Items(0)->SetText("");
     StatusBar1->Panels()->Items(1)->SetText("");
+}
+
+void TFResults::btnCreateReportClick() {
+    TFReport report(this, FDb);
+    report.ShowModal();
 }
 
 void ConnectResultsWindow(TFMainDB& main) {

@@ -39,8 +39,8 @@ public:
     TButton *btnSave, *btnPlotAgainstW, *btnPlotAgainstVC, *btnClearAll, *btnCreateReport;
     TBitBtn* btnClose;
 
-    // The report and the two plot windows, shown modally over this one; none: nothing happens.
-    std::function<void()> ShowReport, ShowPlotAgainstW, ShowPlotAgainstVC;
+    // The two plot windows, shown modally over this one; none: nothing happens.
+    std::function<void()> ShowPlotAgainstW, ShowPlotAgainstVC;
 
     void rgSortClick();
     void dsResultsDataChange();
@@ -49,6 +49,8 @@ public:
     void cbShowRTClick();
     void btnSaveClick();
     void btnClearAllClick();
+    // Shows the report of the selected run modally over this window.
+    void btnCreateReportClick();
 
 private:
     void BuildRunsSide();
