@@ -16,10 +16,12 @@ void SetUpWorkbenchChart(TCustomChart& chart, int titleSize, const std::string& 
     chart.SetColor(clWhite);
     chart.SetView3D(false);
     chart.Legend()->SetVisible(false);
-    TTeeFont* font = chart.Title()->Font();
-    font->SetName("Calibri");
-    font->SetSize(titleSize);
-    font->SetStyle({fsBold});
+    if (titleSize > 0) {
+        TTeeFont* font = chart.Title()->Font();
+        font->SetName("Calibri");
+        font->SetSize(titleSize);
+        font->SetStyle({fsBold});
+    }
     chart.SetHint(hint);
     chart.SetShowHint(true);
 }

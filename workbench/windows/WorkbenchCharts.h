@@ -11,8 +11,8 @@ class TCustomChart;
 class TCustomSeries;
 struct TProfileBounds;
 
-// White, flat, legend hidden, the title in bold Calibri of titleSize points, and the hint that
-// tells how to edit the chart.
+// White, flat, legend hidden, the title in bold Calibri of titleSize points (0: the chart's own
+// title font), and the hint that tells how to edit the chart.
 void SetUpWorkbenchChart(TCustomChart& chart, int titleSize, const std::string& hint);
 
 // The axis's title and the format of its labels; an upright title reads horizontally on a
