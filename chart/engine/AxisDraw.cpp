@@ -173,7 +173,8 @@ void TChartAxis::DrawTick(TCanvas3D& c, int p, int offset, int length) {
 }
 
 void TChartAxis::DrawTicks(TCanvas3D& c, const TChartPen& pen, int offset, int length) {
-    if (!pen.Visible()) return;
+    // A tick of no length is no tick: a wide pen would leave a dot at every label.
+    if (!pen.Visible() || length == 0) return;
     c.UsePen(&pen);
     for (const int p : FTickPositions) DrawTick(c, p, offset, length);
 }
@@ -271,7 +272,8 @@ std::vector<int> TChartAxis::MinorMarkPositions() {
 }
 
 void TChartAxis::DrawMinorMarks(TCanvas3D& c) {
-    const bool ticks = MinorTicks()->Visible(), grid = MinorGrid()->Visible();
+    const bool ticks = MinorTicks()->Visible() && MinorTickLength() != 0;
+    const bool grid = MinorGrid()->Visible();
     if ((!ticks && !grid) || FTickPositions.empty()) return;
     const std::vector<int> marks = MinorMarkPositions();
     if (ticks) {

@@ -75,8 +75,9 @@ TChartPartHit TCustomChart::FindPart(int x, int y, bool clickableOnly) {
                   {FSubTitle.get(), ckSubTitle},
                   {FFoot.get(), ckFoot},
                   {FSubFoot.get(), ckSubFoot}};
+    // A title whose lines were removed keeps the box it was last drawn in, but shows nothing.
     for (const auto& t : titles)
-        if (t.Title->ContainsPoint(x, y)) {
+        if (t.Title->Text()->Count() > 0 && t.Title->ContainsPoint(x, y)) {
             hit.Part = t.Part;
             return hit;
         }

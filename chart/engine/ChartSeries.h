@@ -139,7 +139,7 @@ public:
     virtual bool UsesAxes() const { return true; }
     virtual bool UsesAxis(const TChartAxis* axis) const;
     // XValues for a horizontal axis the series uses, YValues for a vertical one, else none.
-    TChartValueList* ValueListOfAxis(const TChartAxis* axis);
+    virtual TChartValueList* ValueListOfAxis(const TChartAxis* axis);
 
     // --- Orientation. A horizontal series: X holds the values and Y the positions.
     bool YMandatory() const { return FYMandatory; }

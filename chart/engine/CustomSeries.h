@@ -130,9 +130,9 @@ public:
 protected:
     // Without spreading to the other series or repainting.
     void SetStackedQuietly(TCustomSeriesStack value) { FStacked = value; }
-    // The pointer drawn centred in a legend symbol rectangle.
-    void DrawLegendPointer(int valueIndex, const TRect& rect, TSeriesPointerStyle style,
-                           TColor color, bool withLine);
+    // The pointer centred in a legend symbol, over a line through it when asked.
+    void DrawLegendPointer(const TRect& rect, TSeriesPointerStyle style, TColor color,
+                           bool withLine);
     // Stacked extremes of the value direction, else those of the mandatory list.
     double ValueMaximum();
     double ValueMinimum(bool verticalRule);

@@ -3,6 +3,7 @@
 // in a 3-D chart, with pen, brush, an optional gradient fill, a shadow and transparency. It draws
 // at its series' depths on its series' chart (or on the chart it was given without a series).
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "chart/foundation/TeeShadow.h"
@@ -10,6 +11,7 @@
 
 class TCanvas3D;
 class TChartSeries;
+class TPen;
 class TTeeGradient;
 
 enum TSeriesPointerStyle {
@@ -28,6 +30,9 @@ enum TSeriesPointerStyle {
     psHexagon
 };
 const TEnumInfo& SeriesPointerStyleNames();
+
+// The style of one point's pointer, asked of the program.
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries& sender, int valueIndex)>;
 
 // A pointer's shadow: hidden unless asked for, so stored only when shown.
 class TPointerShadow : public TTeeShadow {
@@ -90,6 +95,10 @@ public:
     void DrawOnCanvas(TCanvas3D& canvas, bool is3D, int x, int y, int horizSize, int vertSize,
                       TColor color, TSeriesPointerStyle style);
     void DrawStyledAt(int x, int y, TSeriesPointerStyle style, TColor color);
+    // The pointer flat and centred in a legend symbol, no larger than a third of it when a line
+    // runs through it (line visible), else about half; symbolPen, when given, outlines it.
+    void DrawInLegend(TCanvas3D& canvas, const TRect& rect, TSeriesPointerStyle style, TColor color,
+                      bool lineVisible, const TPen* symbolPen);
     void DrawAt(int x, int y) { DrawStyledAt(x, y, FStyle, BrushColor()); }
     void DrawAtPoint(TPoint p) { DrawAt(p.X, p.Y); }
 

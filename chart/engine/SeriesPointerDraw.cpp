@@ -1,5 +1,6 @@
 // Drawing a series pointer: shadow, shape (flat or solid), gradient fill, under a blend when
 // transparent.
+#include <algorithm>
 #include <array>
 
 #include "chart/engine/SeriesPointer.h"
@@ -72,6 +73,17 @@ void TSeriesPointer::DrawOnCanvas(TCanvas3D& canvas, bool is3D, int x, int y, in
     DrawShape(canvas, is3D, x, y, horizSize, vertSize, style);
     if (FGradient->Visible()) DrawGradient(canvas, is3D, r, x, y, vertSize, color, style);
     if (blend) canvas.EndBlending(blend);
+}
+
+void TSeriesPointer::DrawInLegend(TCanvas3D& canvas, const TRect& rect, TSeriesPointerStyle style,
+                                  TColor color, bool lineVisible, const TPen* symbolPen) {
+    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
+    const int horiz = std::min(FHorizSize, lineVisible ? w / 3 : w / 2 + 1);
+    const int vert = std::min(FVertSize, lineVisible ? h / 3 : h / 2 + 1);
+    PrepareCanvas(canvas, color);
+    if (symbolPen) canvas.UsePen(symbolPen);
+    DrawOnCanvas(canvas, false, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2, horiz,
+                 vert, color, style);
 }
 
 void TSeriesPointer::DrawShadow(TCanvas3D& canvas, const TRect& r, int x, int y, int vertSize,

@@ -62,6 +62,25 @@ TEST_F(AxisDrawTest, DrawsTitleLabelsLineTicksGridInnerTicksMinorTicksMinorGridI
                              "inner", "minor", "minorgrid", "]"}));
 }
 
+// A length of 0 is no tick at all, not a dot at each label (a wide pen would leave one).
+TEST_F(AxisDrawTest, TicksOfNoLengthAreNotDrawn) {
+    TChartAxis axis(&Host);
+    axis.SetHorizontal(true);
+    Prepare(axis);
+    axis.SetTickInnerLength(0);
+    axis.SetTickLength(0);
+    axis.SetMinorTickLength(0);
+    axis.TicksInner()->SetWidth(3);
+    Place(axis);
+    axis.Draw(true);
+    for (const std::string& line : Lines()) {
+        EXPECT_FALSE(line.ends_with(" inner")) << line;
+        EXPECT_FALSE(line.ends_with(" ticks")) << line;
+        EXPECT_FALSE(line.ends_with(" minor")) << line;
+    }
+    EXPECT_FALSE(Canvas.Only({"V 300 101 500 grid"}).empty());  // the rest is drawn
+}
+
 TEST_F(AxisDrawTest, TicksAndGridOfAPlainAnInvertedAVerticalAndADepthAxis) {
     const struct {
         const char* Name;

@@ -1,6 +1,6 @@
 #pragma once
-// A chart, a series type and two tools for tests of the engine's model: the chart takes a
-// colour as free when no other series shows it, and records what it tells its listeners.
+// A chart, series types and two tools for tests of the engine's model: the chart takes a colour
+// as free when no other series shows it, and records what it tells its listeners.
 #include <string>
 #include <vector>
 
@@ -8,6 +8,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/ClassRegistry.h"
@@ -42,6 +43,20 @@ class TTestSeries : public TChartSeries {
     KV_DECLARE_CLASS(TTestSeries, TChartSeries)
 public:
     explicit TTestSeries(TComponent* owner) : TChartSeries(owner) {}
+};
+
+// Draws each point as a square of seven pixels in its colour, centred on the point.
+class TTestSquareSeries : public TTestSeries {
+public:
+    using TTestSeries::TTestSeries;
+    void DrawValue(int i) override {
+        TCanvas3D* canvas = ParentChart()->Canvas3D();
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(ValueColor(i));
+        const int x = PointXPixel(i);
+        const int y = PointYPixel(i);
+        canvas->FillRectangle(TRect{x - 3, y - 3, x + 4, y + 4});
+    }
 };
 
 class TTestHorizSeries : public TChartSeries {
