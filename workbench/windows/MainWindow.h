@@ -18,6 +18,7 @@ class TButton;
 class TChart;
 class TDBChart;
 class TLineSeries;
+class TPoint3DSeries;
 class TPointSeries;
 class TCheckBox;
 class TDBEdit;
@@ -80,8 +81,9 @@ public:
     TPageControl* PageControl1;
     TTabSheet *tsCavity, *tsTemperature, *tsVC, *tsW;
     TLabel* Label1;
-    // Cavity page; pCavityPlot is the place of the profile plot.
-    TPanel* pCavityPlot;
+    // Cavity page: the profile plot with the highlighted surface.
+    TChart* chCavity;
+    TPoint3DSeries *sUpper, *sLower, *ssUpper, *ssLower;
     TDBEdit *DBEdit3, *DBEdit4;
     TCheckBox* cbHighlight;
     TDBGrid* dbgCavity;
@@ -92,6 +94,7 @@ public:
     // Temperatures page: the points on the profile, and the temperature against Xi.
     TPageControl* pcT;
     TChart* chTDPoints;
+    TPoint3DSeries *sCavityUpper, *sCavityLower;
     TPointSeries *sPoints, *sFloatingPoint, *sCurrentPoint;
     TDBChart* dbchTD;
     TLineSeries* seTemperature;
@@ -136,6 +139,9 @@ public:
     // temperature points placed on the new profile.
     void DrawCavity();
     void CavityChanged();
+    // The surface of the current cavity row drawn red over the profile loaded last, while
+    // cbHighlight is checked.
+    void HighlightCurrentSurface();
     // The temperature points on the profile, at equal scales.
     void DrawTemperaturePoints();
     // Refills the temperature plot from the table. It hears the table's posts by itself; a delete

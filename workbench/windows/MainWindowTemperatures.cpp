@@ -3,6 +3,7 @@
 // plotted against Xi.
 #include "chart/engine/DBChart.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/PointSeries.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
@@ -57,6 +58,8 @@ void TFMainDB::BuildTemperaturesPage() {
     SetUpWorkbenchChart(*chTDPoints, 12, "Double-click to Edit");
     SetUpAxis(*chTDPoints->BottomAxis(), "Z", "###0.########");
     SetUpAxis(*chTDPoints->LeftAxis(), "Y", "###0.########", true);
+    sCavityUpper = AddProfileSeries(this, *chTDPoints, clBlue);
+    sCavityLower = AddProfileSeries(this, *chTDPoints, clBlue);
     sPoints = AddPointSeries(this, chTDPoints, clBlue, psRectangle, true);
     sFloatingPoint = AddPointSeries(this, chTDPoints, clRed, psDiamond, true);
     sFloatingPoint->Pointer()->Pen()->SetWidth(2);
@@ -184,9 +187,12 @@ void TFMainDB::BindTemperaturesPage() {
 }
 
 void TFMainDB::DrawTemperaturePoints() {
-    sPoints->Clear();
+    for (TChartSeries* s :
+         std::initializer_list<TChartSeries*>{sCavityUpper, sCavityLower, sPoints})
+        s->Clear();
     std::string message;
     if (!LoadCavityOutline(message)) return;
+    AddOutline(*sCavityUpper, *sCavityLower);
     std::vector<std::string> title;
     if (FData->Main.cdsMain.Active() && !FData->Main.cdsMain.IsEmpty())
         title.push_back(FData->Main.cdsMainDatasetName->AsString());

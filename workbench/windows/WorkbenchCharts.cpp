@@ -5,6 +5,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/CustomSeries.h"
+#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
@@ -51,6 +52,25 @@ void SetUpResultSeries(TCustomSeries& series, const std::string& title, TColor l
     pointer->SetVertSize(3);
     pointer->Brush()->SetColor(pointerFill);
     pointer->Pen()->SetColor(pointerOutline);
+}
+
+TPoint3DSeries* AddProfileSeries(TComponent* owner, TCustomChart& chart, TColor color, int width) {
+    auto* series = new TPoint3DSeries(owner);
+    chart.AddSeries(series);
+    series->SetSeriesColor(color);
+    series->LinePen()->SetColor(color);
+    series->Pointer()->SetVisible(false);
+    series->Marks()->SetVisible(false);
+    if (width > 0) series->LinePen()->SetWidth(width);
+    return series;
+}
+
+void AddOutline(TPoint3DSeries& upper, TPoint3DSeries& lower) {
+    for (int i = 0; i <= Shared.NodeCount; ++i) {
+        const double z = double(Shared.NodeZ[i]), r = double(Shared.NodeR[i]);
+        upper.AddXYZValues(z, r, 0);
+        lower.AddXYZValues(z, -r, 0);
+    }
 }
 
 TProfileBounds OutlineBounds() {

@@ -7,8 +7,10 @@
 #include "platform/graphics/Colors.h"
 
 class TChartAxis;
+class TComponent;
 class TCustomChart;
 class TCustomSeries;
+class TPoint3DSeries;
 struct TProfileBounds;
 
 // White, flat, legend hidden, the title in bold Calibri of titleSize points (0: the chart's own
@@ -26,6 +28,15 @@ void SetChartTitle(TCustomChart& chart, const std::vector<std::string>& lines);
 // Circle pointers 3 x 3 pixels, marks hidden: the points of the line series that plot results.
 void SetUpResultSeries(TCustomSeries& series, const std::string& title, TColor lineColor,
                        TColor pointerFill, TColor pointerOutline);
+
+// A line of the chart drawn through its points in the order they come, without pointers or marks:
+// a cavity outline or a traced ray. A width of 0 keeps the pen's own.
+TPoint3DSeries* AddProfileSeries(TComponent* owner, TCustomChart& chart, TColor color,
+                                 int width = 0);
+
+// The outline loaded last into the engine's shared area (nodes 0..NodeCount) into `upper`, and its
+// mirror image below the axis into `lower`, both with depth 0.
+void AddOutline(TPoint3DSeries& upper, TPoint3DSeries& lower);
 
 // The extent of the outline loaded last into the engine's shared area.
 TProfileBounds OutlineBounds();
