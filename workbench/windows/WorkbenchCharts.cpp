@@ -57,8 +57,9 @@ void SetUpResultSeries(TCustomSeries& series, const std::string& title, TColor l
 TPoint3DSeries* AddProfileSeries(TComponent* owner, TCustomChart& chart, TColor color, int width) {
     auto* series = new TPoint3DSeries(owner);
     chart.AddSeries(series);
-    series->SetSeriesColor(color);
-    series->LinePen()->SetColor(color);
+    if (color != clDefault) series->SetSeriesColor(color);
+    // The line is drawn with its pen: in the series' colour, the chart palette's without one.
+    series->LinePen()->SetColor(series->SeriesColor());
     series->Pointer()->SetVisible(false);
     series->Marks()->SetVisible(false);
     if (width > 0) series->LinePen()->SetWidth(width);

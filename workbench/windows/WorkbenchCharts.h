@@ -30,7 +30,7 @@ void SetUpResultSeries(TCustomSeries& series, const std::string& title, TColor l
                        TColor pointerFill, TColor pointerOutline);
 
 // A line of the chart drawn through its points in the order they come, without pointers or marks:
-// a cavity outline or a traced ray. A width of 0 keeps the pen's own.
+// a cavity outline. clDefault takes the chart palette's colour; a width of 0 keeps the pen's own.
 TPoint3DSeries* AddProfileSeries(TComponent* owner, TCustomChart& chart, TColor color,
                                  int width = 0);
 
