@@ -15,6 +15,7 @@
 #include "engine/Preprocess.h"
 #include "engine/Trace.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/DBRadioGroup.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
@@ -179,6 +180,36 @@ TEST(TargetingWindow, AMissedApertureWritesItsTextAndEndsTheRays) {
         EXPECT_EQ(last.Args[1], 5);
     });
     EXPECT_TRUE(f.Messages().empty());
+}
+
+TEST(TargetingWindow, TheIntegratedKindDrawsItsDetectorEdgeOn) {
+    TTargetingFixture f;
+    f.ClickRadio(f.window->dbrgVC, 3);
+    f.Db().cdsVC3.Append();
+    for (auto [field, value] : {std::pair{"YD", 0.25}, {"RD", 0.5}, {"H", 1.0}})
+        f.Db().cdsVC3.FieldByName(field)->SetAsFloat(value);
+    f.Db().cdsVC3.Post();
+    PostIfEditing(f.Db().cdsMain);
+    f.WithView([&](TFTargeting& v) {
+        EXPECT_FALSE(v.pVC->Visible());
+        for (TChart* chart : {v.chYZ, v.chXZ}) {
+            chart->ReplaceCanvas(std::make_unique<TRecordingCanvas3D>());
+            auto& canvas = static_cast<TRecordingCanvas3D&>(*chart->Canvas3D());
+            chart->DrawToClient();
+            // The detector at Z 2 + 1, one pixel right of it: YD -/+ RD on the YZ plane, -/+ RD
+            // on the XZ plane.
+            const bool yz = chart == v.chYZ;
+            const int x = chart->BottomAxis()->PixelOfValue(3) + 1;
+            const TChartAxis& vert = *chart->LeftAxis();
+            std::vector<TCanvas3DCall> navy;
+            for (const TCanvas3DCall& c : canvas.Calls())
+                if (c.PenColor == clNavy && (c.Op == "MoveTo" || c.Op == "LineTo"))
+                    navy.push_back(c);
+            ASSERT_EQ(navy.size(), 2u);
+            EXPECT_EQ(navy[0].Args, (std::vector<int>{x, vert.PixelOfValue(yz ? 0.75 : 0.5)}));
+            EXPECT_EQ(navy[1].Args, (std::vector<int>{x, vert.PixelOfValue(yz ? -0.25 : -0.5)}));
+        }
+    });
 }
 
 }  // namespace
