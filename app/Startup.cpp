@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -24,6 +25,8 @@ void RegisterProgramUnits() {
     // The drawing foundation: device flags, the default chart font (from the texts above), its
     // classes for the component stream, the default colours and the hand cursor.
     FoundationUnitStartup();
+    // The chart engine's stream classes, after the foundation's.
+    ChartEngineUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
 }
