@@ -9,6 +9,7 @@
 #include "chart/engine/BlendScope.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/CustomBarSeries.h"
+#include "chart/engine/CylinderSidesScope.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ColorRoutines.h"
@@ -18,22 +19,6 @@
 #include "platform/rtl/RtlMath.h"
 
 namespace {
-
-// The surface's cylinders with another number of sides for the scope.
-class TCylinderSidesScope {
-public:
-    TCylinderSidesScope(TCanvas3D& canvas, int sides)
-        : FCanvas(canvas), FSaved(canvas.CylinderSides()) {
-        canvas.SetCylinderSides(sides);
-    }
-    ~TCylinderSidesScope() { FCanvas.SetCylinderSides(FSaved); }
-    TCylinderSidesScope(const TCylinderSidesScope&) = delete;
-    TCylinderSidesScope& operator=(const TCylinderSidesScope&) = delete;
-
-private:
-    TCanvas3D& FCanvas;
-    int FSaved;
-};
 
 bool IsRectangleStyle(TBarStyle style) {
     return style == bsRectangle || style == bsRectGradient || style == bsBevel;
