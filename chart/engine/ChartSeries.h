@@ -365,7 +365,7 @@ public:
     // With the point's colour and label.
     int AddPointFrom(const TChartSeries& source, int index);
     // Replaces every point with those of source.
-    void LoadFromSeries(const TChartSeries& source);
+    virtual void LoadFromSeries(const TChartSeries& source);
     virtual bool CanCopyFrom(const TChartSeries&) const { return true; }
 
     // --- Data sources and the function. A series source lists its dependents and a dependent
