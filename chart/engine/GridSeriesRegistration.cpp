@@ -1,0 +1,14 @@
+#include "chart/engine/GridSeriesRegistration.h"
+
+#include "chart/engine/SeriesTypes.h"
+#include "chart/engine/SurfaceSeries.h"
+#include "chart/foundation/LibraryTexts.h"
+
+void GridSeriesUnitStartup() {
+    RegisterSeriesClass(&TSurfaceSeries::StaticClass(), &TxtExtSurface, &TxtExt3D, 1);
+    RegisterSeriesClass(&TWaterFallSeries::StaticClass(), &TxtExtWaterFall, &TxtExt3D, 1);
+}
+
+void GridSeriesUnitShutdown() {
+    UnregisterSeriesClasses({&TSurfaceSeries::StaticClass(), &TWaterFallSeries::StaticClass()});
+}
