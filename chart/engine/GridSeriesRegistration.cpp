@@ -1,5 +1,6 @@
 #include "chart/engine/GridSeriesRegistration.h"
 
+#include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/SurfaceSeries.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -7,8 +8,10 @@
 void GridSeriesUnitStartup() {
     RegisterSeriesClass(&TSurfaceSeries::StaticClass(), &TxtExtSurface, &TxtExt3D, 1);
     RegisterSeriesClass(&TWaterFallSeries::StaticClass(), &TxtExtWaterFall, &TxtExt3D, 1);
+    RegisterSeriesClass(&TIsoSurfaceSeries::StaticClass(), &TxtExtIsoSurface, &TxtExt3D, 1);
 }
 
 void GridSeriesUnitShutdown() {
-    UnregisterSeriesClasses({&TSurfaceSeries::StaticClass(), &TWaterFallSeries::StaticClass()});
+    UnregisterSeriesClasses({&TSurfaceSeries::StaticClass(), &TWaterFallSeries::StaticClass(),
+                             &TIsoSurfaceSeries::StaticClass()});
 }
