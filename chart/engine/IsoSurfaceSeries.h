@@ -53,6 +53,13 @@ public:
     double YPosition() const { return FYPosition; }
     void SetYPosition(double value) { ChangeField(FYPosition, value); }
 
+    // Draws on chart's surface without joining its series (the contour's bands, drawn in the
+    // middle of the chart's series loop); none lets go of it.
+    void BorrowChart(TCustomAxisPanel* chart) {
+        FParentChart = chart;
+        if (chart) ResolveAxes();
+    }
+
     void DrawAllValues() override;
     void DrawCell(int row, int column) override;
     void DrawCellShape(std::span<const TPoint, 4> points, int z0, int z1) override;
