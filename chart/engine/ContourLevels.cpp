@@ -114,9 +114,7 @@ void TContourLevels::Notify(TCollectionItem* /*item*/, TCollectionNotification a
 TContourMarks::TContourMarks(TContourSeries* series) : FSeries(series) {}
 TContourMarks::~TContourMarks() = default;
 
-template <class V>
-void TContourMarks::Change(V& field, V value) {
-    field = value;
+void TContourMarks::Changed() {
     if (FSeries) FSeries->Repaint();
 }
 

@@ -88,7 +88,12 @@ public:
 
 private:
     template <class V>
-    void Change(V& field, V value);
+    void Change(V& field, V value) {
+        field = value;
+        Changed();
+    }
+    // Repaints the series.
+    void Changed();
 
     TContourSeries* FSeries;
     bool FAntiOverlap = false;

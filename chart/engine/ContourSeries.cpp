@@ -9,6 +9,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/IsoSurfaceSeries.h"
+#include "chart/engine/SeriesMarkPositions.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesPointer.h"
 #include "chart/foundation/Canvas3D.h"
@@ -276,9 +277,17 @@ void TContourSeries::DrawLevelLines() {
     FYPixel = YValueToPixel(FYPosition);
     const bool clearBrush = Brush()->Style() == bsClear;
     const int levels = FLevels->Count();
+    FMarkRects.clear();
     for (int k = 0; k < levels; ++k) {
         TContourLevel& level = *FLevels->GetLevel(k);
         const TColor levelColor = level.ActualColor();
+        const bool withMarks = LinesHaveMarks() && k % std::max(1, Marks()->DrawEvery()) == 0;
+        std::string text;
+        TSeriesMarkPosition size;
+        if (withMarks) {
+            text = LevelMarkText(k);
+            MarkTextSize(*Marks(), text, 0, 0, size);
+        }
         const TColor lineColor = clearBrush || FLinesColor == clDefault ? levelColor : FLinesColor;
         if (FYPositionLevel) FYPixel = YValueToPixel(level.UpToValue());
         canvas.UsePenWithColor(level.LinePen(), lineColor);
@@ -289,7 +298,9 @@ void TContourSeries::DrawLevelLines() {
         for (const TLevelSegment& line : level.Segments) {
             ScreenPoints(line);
             if (FSmoothing->Active() && FScreen.size() > 1) Smooth();
-            if (view3D) {
+            if (withMarks) {
+                DrawLineWithMarks(lineColor, levelColor, text, size.Width, size.Height);
+            } else if (view3D) {
                 canvas.MovePenTo3D(FScreen[0].X, FYPixel, FScreen[0].Y);
                 for (size_t i = 1; i < FScreen.size(); ++i)
                     canvas.DrawLineTo3D(FScreen[i].X, FYPixel, FScreen[i].Y);

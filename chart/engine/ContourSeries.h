@@ -101,6 +101,16 @@ private:
     void DrawLevelPointers(TColor color, TColor lineColor);
     void DrawLevelPoints(TColor color, double value);
     bool LinesHaveMarks() const;
+    // The text of the marks along a level's lines.
+    std::string LevelMarkText(int levelIndex);
+    // FScreen as a line cut by marks every Density-th stretch longer than a mark (in 3-D at the
+    // lines' vertical pixel, with the screen Z as depth).
+    void DrawLineWithMarks(TColor lineColor, TColor levelColor, const std::string& text, int width,
+                           int height);
+    void DrawMarkAtLine(int x, int y, int angle, TColor lineColor, TColor levelColor,
+                        const std::string& text, int width, int height);
+    void LineMoveTo(const TPoint& p);
+    void LineTo(const TPoint& p);
 
     bool FAutomaticLevels = true;
     std::unique_ptr<TContourMarks> FContourMarks;
@@ -120,4 +130,6 @@ private:
     int FYPixel = 0;
     std::vector<TPoint> FScreen;
     std::vector<int> FScreenDepth;
+    // The boxes of the marks drawn along lines in this pass (for AntiOverlap).
+    std::vector<TRect> FMarkRects;
 };

@@ -12,6 +12,7 @@
 #include "ChartStubs.h"
 #include "chart/engine/ContourSeries.h"
 #include "chart/engine/GridSeriesRegistration.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -228,6 +229,32 @@ TEST_F(ContourSeriesTest, LegendOfLevelsEverySecondHighestFirst) {
     EXPECT_EQ(Series->LegendItemText(1, ltsXValue), "7");
     EXPECT_EQ(Series->LegendItemText(1, ltsXAndValue), std::string("7\x06") + "7");
     EXPECT_EQ(Series->LegendItemColor(0), Series->Levels()->GetLevel(9)->ActualColor());
+}
+
+TEST_F(ContourSeriesTest, MarksAlongTheLinesAndTheirOverlap) {
+    Ramp(5, 20);
+    Series->SetNumLevels(40);
+    Series->Marks()->SetVisible(true);
+    Series->ContourMarks()->SetDensity(1);
+    auto texts = [&] {
+        Draw();
+        Canvas->ClearCalls();
+        Series->DrawAllValues();
+        int n = 0;
+        for (const TCanvas3DCall& c : Canvas->Calls()) n += c.Op == "Text";
+        return n;
+    };
+    const int all = texts();
+    EXPECT_GT(all, 0);
+    // Lines a pixel or two apart put their marks on top of each other.
+    Series->ContourMarks()->SetAntiOverlap(true);
+    const int apart = texts();
+    EXPECT_GT(apart, 0);
+    EXPECT_LT(apart, all);
+    // Marks at the points are not drawn while the marks go along the lines.
+    Canvas->ClearCalls();
+    Series->DrawMarks();
+    EXPECT_TRUE(Canvas->Calls().empty());
 }
 
 TEST_F(ContourSeriesTest, RegisteredOnThe3DPage) {
