@@ -261,9 +261,10 @@ void TSurfaceSeries::DrawCellsInOrder() {
 bool TSurfaceSeries::NeedsCellSorting(bool& reversed) const {
     const TView3DOptions* view = FParentChart->View3DOptions();
     const int rotation = view ? view->Rotation() : 0;
-    reversed = rotation >= 151 && rotation <= 209;
-    if (reversed && FParentChart->DepthAxis()->Inverted()) reversed = false;
-    return rotation <= 29 || reversed || (rotation >= 151 && rotation <= 209) || rotation >= 331;
+    const bool turned = rotation >= 151 && rotation <= 209;
+    // Seen from behind the sort runs the other way, and back again on an inverted depth axis.
+    reversed = turned && !FParentChart->DepthAxis()->Inverted();
+    return rotation <= 29 || turned || rotation >= 331;
 }
 
 // The cells in drawing order, sorted by the Z of their first corner, farthest first. The list

@@ -2,6 +2,7 @@
 // the bands together covering the cell, band lines, and cells coloured by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -15,11 +16,21 @@
 
 namespace {
 
+// Also writes down the heights of the 3-D polygons' points.
+class THeightRecorder : public TRecordingCanvas3D {
+public:
+    void DrawPolygon3D(std::span<const TPointXYZ> points, int lastIndex) override {
+        for (int i = 0; i <= lastIndex; ++i) Heights.push_back(points[size_t(i)].Y);
+        TRecordingCanvas3D::DrawPolygon3D(points, lastIndex);
+    }
+    std::vector<int> Heights;
+};
+
 class IsoSurfaceSeriesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegisterTestChartClasses();
-        auto canvas = std::make_unique<TRecordingCanvas3D>();
+        auto canvas = std::make_unique<THeightRecorder>();
         Canvas = canvas.get();
         Chart->ReplaceCanvas(std::move(canvas));
         Chart->SetBounds(0, 0, 400, 300);
@@ -58,7 +69,7 @@ protected:
 
     TComponent Form{nullptr};
     TTestChart* Chart = new TTestChart(&Form);
-    TRecordingCanvas3D* Canvas = nullptr;
+    THeightRecorder* Canvas = nullptr;
     TIsoSurfaceSeries* Series = new TIsoSurfaceSeries(&Form);
 };
 
@@ -122,6 +133,22 @@ TEST_F(IsoSurfaceSeriesTest, BandLinesAndHandColouredCells) {
     const std::vector<TCanvas3DCall> drawn = Polygons();
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].BrushColor, clLime);
+}
+
+TEST_F(IsoSurfaceSeriesTest, WithUseYPositionEveryBandLiesFlat) {
+    Chart->SetView3D(true);
+    OneCell(0, 10, 20, 30);
+    Series->SetPalette(std::vector<TPaletteEntry>{{15, clRed}, {100, clBlue}});
+    Polygons();
+    std::vector<int> own = Canvas->Heights;
+    ASSERT_FALSE(own.empty());
+    EXPECT_NE(*std::min_element(own.begin(), own.end()), *std::max_element(own.begin(), own.end()));
+    Canvas->Heights.clear();
+    Series->SetUseYPosition(true);
+    Series->SetYPosition(12);
+    Polygons();
+    ASSERT_FALSE(Canvas->Heights.empty());
+    for (int y : Canvas->Heights) EXPECT_EQ(y, Series->YValueToPixel(12));
 }
 
 }  // namespace

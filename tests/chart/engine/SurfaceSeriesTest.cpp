@@ -12,6 +12,7 @@
 #include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/SurfaceSeries.h"
+#include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/View3DOptions.h"
@@ -220,6 +221,24 @@ TEST_F(SurfaceSeriesTest, WaterFallBandsRunDownToTheAxisBottom) {
     w->WaterLines()->SetVisible(false);
     w->SetWireFrame(true);
     EXPECT_EQ(PolygonsOf(*w), 0);
+}
+
+TEST_F(SurfaceSeriesTest, SideWallsRunOnceRoundTheEdges) {
+    auto* s = Add<TSurfaceSeries>();
+    Fill(*s, 3, 3);
+    EXPECT_FALSE(s->HasSides());
+    s->SideBrush()->SetStyle(bsSolid);
+    EXPECT_TRUE(s->HasSides());
+    // Four cells, and two panels along each of the four edges, each in one of the two passes.
+    EXPECT_EQ(PolygonsOf(*s), 4 + 4 * 2);
+    // A panel reaches down to the lowest value.
+    const int base = s->YValueToPixel(s->YValues().Minimum());
+    int atBase = 0;
+    for (const TCanvas3DCall& c : Canvas->Calls()) {
+        if (c.Op == "Polygon" && c.BrushColor == s->SideBrush()->Color())
+            atBase += c.Args[3] == base && c.Args[5] == base;
+    }
+    EXPECT_EQ(atBase, 8);
 }
 
 TEST_F(SurfaceSeriesTest, ClickFindsTheCellUnderThePoint) {
