@@ -318,6 +318,11 @@ void TContourSeries::DrawMarks() {
     TCustom3DGridSeries::DrawMarks();
 }
 
+int TContourSeries::PointYPixel(int index) const {
+    if (FParentChart && !FParentChart->View3D()) return YValueToPixel(ZValues()[index]);
+    return TCustom3DGridSeries::PointYPixel(index);
+}
+
 // --- Extremes and clicks.
 
 double TContourSeries::GetMaxYValue() {

@@ -73,6 +73,8 @@ public:
     void PrepareForChartDraw() override;
     void DrawAllValues() override;
     void DrawMarks() override;
+    // In 2-D a point stands at its Z on the vertical axis.
+    int PointYPixel(int index) const override;
     double GetMaxYValue() override;
     double GetMinYValue() override;
     // The level whose line passes through (x, y), -1 for none.

@@ -15,9 +15,13 @@
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Streams.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 namespace {
@@ -251,10 +255,46 @@ TEST_F(ContourSeriesTest, MarksAlongTheLinesAndTheirOverlap) {
     const int apart = texts();
     EXPECT_GT(apart, 0);
     EXPECT_LT(apart, all);
-    // Marks at the points are not drawn while the marks go along the lines.
+    // Marks at the points are not drawn while the marks go along the lines; otherwise each
+    // stands at its point, with Z on the vertical axis.
     Canvas->ClearCalls();
     Series->DrawMarks();
     EXPECT_TRUE(Canvas->Calls().empty());
+    Series->ContourMarks()->SetAtSegments(false);
+    EXPECT_EQ(Series->PointYPixel(7), Series->YValueToPixel(Series->ZValues()[7]));
+    Series->DrawMarks();
+    EXPECT_FALSE(Canvas->Calls().empty());
+}
+
+TEST_F(ContourSeriesTest, LevelsAreStreamedOnlyWhenMadeByHand) {
+    Ramp(3, 3);
+    Series->PrepareForChartDraw();
+    auto bytes = [](TMemoryStream& s) { return std::string(s.Memory(), size_t(s.Size())); };
+    TMemoryStream automatic;
+    WriteComponentToStream(automatic, Series);
+    EXPECT_EQ(bytes(automatic).find("Levels"), std::string::npos);
+
+    Series->SetAutomaticLevels(true);
+    auto* low = static_cast<TContourLevel*>(Series->Levels()->Add());
+    low->SetUpToValue(0.5);
+    low->SetColor(clRed);
+    auto* high = static_cast<TContourLevel*>(Series->Levels()->Add());
+    high->SetUpToValue(1.5);
+    high->Pen()->SetWidth(3);
+    ASSERT_FALSE(Series->AutomaticLevels());
+    TMemoryStream stream;
+    WriteComponentToStream(stream, Series);
+    EXPECT_NE(bytes(stream).find("Levels"), std::string::npos);
+    stream.SetPosition(0);
+    TContourSeries copy(nullptr);
+    ReadComponentFromStream(stream, &copy);
+    EXPECT_FALSE(copy.AutomaticLevels());
+    ASSERT_EQ(copy.Levels()->Count(), 2);
+    EXPECT_EQ(copy.Levels()->GetLevel(0)->UpToValue(), 0.5);
+    EXPECT_EQ(copy.Levels()->GetLevel(0)->Color(), clRed);
+    EXPECT_TRUE(copy.Levels()->GetLevel(0)->UsesDefaultPen());
+    ASSERT_FALSE(copy.Levels()->GetLevel(1)->UsesDefaultPen());
+    EXPECT_EQ(copy.Levels()->GetLevel(1)->Pen()->Width(), 3);
 }
 
 TEST_F(ContourSeriesTest, RegisteredOnThe3DPage) {
