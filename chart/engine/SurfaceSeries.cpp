@@ -6,7 +6,9 @@
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/BlendScope.h"
+#include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartWalls.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
@@ -347,10 +349,17 @@ void TSurfaceSeries::DrawSideWalls(bool backPass) {
                 DrawSidePanel(a, za, b, zb, base);
         }
     };
-    // The sides along Z: the left one is seen from outside when the view turns right.
-    const int rotation =
-        FParentChart->View3DOptions() ? FParentChart->View3DOptions()->Rotation() : 0;
-    const bool leftSeen = rotation > 180, rightSeen = rotation > 0 && rotation < 180;
+    // The sides along Z go in front where the chart's own side walls would.
+    bool leftSeen, rightSeen;
+    if (auto* chart = dynamic_cast<TCustomChart*>(FParentChart)) {
+        leftSeen = chart->Walls()->LeftWallFacesViewer();
+        rightSeen = chart->Walls()->RightWallFacesViewer();
+    } else {
+        const int rotation =
+            FParentChart->View3DOptions() ? FParentChart->View3DOptions()->Rotation() : 0;
+        leftSeen = rotation > 180;
+        rightSeen = rotation > 0 && rotation < 180;
+    }
     if (leftSeen != backPass) alongZ(xInverted ? numX : 1);
     if (rightSeen != backPass) alongZ(xInverted ? 1 : numX);
     const bool backFaces = PlaneFacesViewer(FParentChart->Width3D());

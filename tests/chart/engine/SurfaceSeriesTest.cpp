@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/SeriesTypes.h"
@@ -239,6 +240,32 @@ TEST_F(SurfaceSeriesTest, SideWallsRunOnceRoundTheEdges) {
             atBase += c.Args[3] == base && c.Args[5] == base;
     }
     EXPECT_EQ(atBase, 8);
+}
+
+TEST_F(SurfaceSeriesTest, SideWallsOfARealChartTurnedEitherWay) {
+    TChart chart(&Form);
+    auto canvas = std::make_unique<TRecordingCanvas3D>();
+    TRecordingCanvas3D* recorder = canvas.get();
+    chart.ReplaceCanvas(std::move(canvas));
+    chart.SetBounds(0, 0, 400, 300);
+    chart.SetView3D(true);
+    auto* s = new TSurfaceSeries(&Form);
+    chart.AddSeries(s);
+    Fill(*s, 3, 3);
+    s->SideBrush()->SetStyle(bsSolid);
+    for (int rotation : {20, 160, 200, 340}) {
+        SCOPED_TRACE(rotation);
+        chart.View3DOptions()->SetOrthogonal(false);
+        chart.View3DOptions()->SetRotation(rotation);
+        TBitmap target(400, 300);
+        target.SetPixelFormat(pf24bit);
+        chart.Draw(target.Canvas(), TRect{0, 0, 400, 300});
+        recorder->ClearCalls();
+        s->DrawAllValues();
+        int polygons = 0;
+        for (const TCanvas3DCall& c : recorder->Calls()) polygons += c.Op == "Polygon";
+        EXPECT_EQ(polygons, 4 + 4 * 2);
+    }
 }
 
 TEST_F(SurfaceSeriesTest, ClickFindsTheCellUnderThePoint) {
