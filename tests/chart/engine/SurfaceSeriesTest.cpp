@@ -140,6 +140,23 @@ TEST_F(SurfaceSeriesTest, CellsTakeTheColourOfTheirColourCorner) {
     }
 }
 
+TEST_F(SurfaceSeriesTest, SmoothPaletteAndTransparency) {
+    auto* s = Add<TSurfaceSeries>();
+    Fill(*s, 2, 2);  // heights 11, 12, 21, 22
+    s->SetSmoothPalette(true);
+    PolygonsOf(*s);
+    for (const TCanvas3DCall& c : Canvas->Calls()) {
+        if (c.Op == "Polygon") {
+            EXPECT_EQ(c.BrushColor, s->ColorForValue(16.5));
+        }
+    }
+    // A transparent cell is still one polygon, drawn flat inside its blend.
+    s->Clear();
+    Fill(*s, 4, 4);
+    s->SetTransparency(50);
+    EXPECT_EQ(PolygonsOf(*s), 9);
+}
+
 TEST_F(SurfaceSeriesTest, WireFrameAndDotFrameExcludeEachOther) {
     auto* s = Add<TSurfaceSeries>();
     s->Pen()->SetVisible(false);
