@@ -175,11 +175,18 @@ void TContourSeries::DrawAllValues() {
 
 // The bands between the levels, by a temporary isosurface with one palette entry per level.
 // It draws on the chart's surface without joining the chart's series, which are being drawn.
+// It takes the points, the grid, the brush and the axes of the contour, not a whole copy of the
+// series: assigning a series hands its function and its data sources over, which the contour
+// would lose to a series that lives for one drawing.
 void TContourSeries::FillBands() {
     TIsoSurfaceSeries bands(this);
-    bands.Assign(this);
-    // Assign copies the points only when they were entered by hand.
-    if (bands.Count() != Count()) bands.LoadFromSeries(*this);
+    bands.SetIrregularGrid(IrregularGrid());
+    bands.LoadFromSeries(*this);
+    bands.Brush()->Assign(Brush());
+    bands.SetHorizAxis(HorizAxis());
+    bands.SetVertAxis(VertAxis());
+    bands.SetCustomHorizAxis(CustomHorizAxis());
+    bands.SetCustomVertAxis(CustomVertAxis());
     bands.SetUseColorRange(false);
     std::vector<TPaletteEntry> palette;
     for (int k = 0; k < FLevels->Count(); ++k)

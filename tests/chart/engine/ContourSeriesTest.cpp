@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ContourSeries.h"
 #include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/SeriesMarks.h"
@@ -220,6 +221,13 @@ TEST_F(ContourSeriesTest, FilledBandsAreDrawnWithoutJoiningTheChart) {
     EXPECT_GT(polygons, 0);
     EXPECT_EQ(Chart->SeriesCount(), 1);
     EXPECT_TRUE(Chart->Events.empty()) << Chart->Events.front();
+    // The contour keeps its function (a copy of the whole series would have taken it).
+    auto* function = new TAddTeeFunction(&Form);
+    Series->SetFunction(function);
+    Series->Clear();
+    Ramp(5, 3);
+    Draw();
+    EXPECT_EQ(Series->Function(), function);
 }
 
 TEST_F(ContourSeriesTest, LegendOfLevelsEverySecondHighestFirst) {
