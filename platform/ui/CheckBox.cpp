@@ -40,7 +40,12 @@ bool TRadioButton::Checked() const { return static_cast<QRadioButton*>(Widget())
 void TRadioButton::SetChecked(bool value) {
     if (value == Checked()) return;
     FSetting = true;
-    static_cast<QRadioButton*>(Widget())->setChecked(value);
+    auto* button = static_cast<QRadioButton*>(Widget());
+    // The toolkit keeps an exclusive button checked; unchecking it from code must still work.
+    const bool exclusive = button->autoExclusive();
+    if (!value) button->setAutoExclusive(false);
+    button->setChecked(value);
+    button->setAutoExclusive(exclusive);
     FSetting = false;
     if (value) Click();
 }
