@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/BlendScope.h"
@@ -18,13 +19,18 @@
 #include "chart/foundation/View3DOptions.h"
 #include "platform/classes/Publisher.h"
 
+TSideBrush::TSideBrush(TNotifyEvent onChange) : TChartBrush(std::move(onChange)) {
+    SetStyle(bsClear);
+}
+
+void TSideBrush::Publish(TPublisher<TSideBrush>& p) { p.Inherited("Style").Default(bsClear); }
+
 TSurfaceSeries::TSurfaceSeries(TComponent* owner)
     : TCustom3DGridSeries(owner),
-      FSideBrush(std::make_unique<TChartBrush>(StyleChangedEvent())),
+      FSideBrush(std::make_unique<TSideBrush>(StyleChangedEvent())),
       FSideLines(std::make_unique<TChartHiddenPen>(StyleChangedEvent())),
       FWaterLines(std::make_unique<TChartPen>(StyleChangedEvent())) {
     CellRowStep = CellColumnStep = -1;
-    FSideBrush->SetStyle(bsClear);
 }
 TSurfaceSeries::~TSurfaceSeries() = default;
 

@@ -11,11 +11,19 @@
 #include <vector>
 
 #include "chart/engine/Custom3DGridSeries.h"
+#include "chart/foundation/ChartBrush.h"
 #include "platform/graphics/Geometry.h"
 
-class TChartBrush;
 class TChartHiddenPen;
 class TChartPen;
+
+// The brush of the side walls: clear unless set otherwise, and streamed when it is not.
+class TSideBrush : public TChartBrush {
+    KV_DECLARE_CLASS(TSideBrush, TChartBrush)
+public:
+    explicit TSideBrush(TNotifyEvent onChange = nullptr);
+    static void Publish(TPublisher<TSideBrush>& p);
+};
 
 class TSurfaceSeries : public TCustom3DGridSeries {
     KV_DECLARE_CLASS(TSurfaceSeries, TCustom3DGridSeries)

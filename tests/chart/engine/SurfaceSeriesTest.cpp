@@ -17,7 +17,10 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/View3DOptions.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Streams.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 namespace {
@@ -296,6 +299,36 @@ TEST_F(SurfaceSeriesTest, ClickFindsTheCellUnderThePoint) {
     EXPECT_EQ(s->ValueIndexAt(0, 0), -1);
     s->Clear();
     EXPECT_EQ(s->ValueIndexAt(x, y), -1);
+}
+
+TEST_F(SurfaceSeriesTest, StreamRoundTripKeepsTheGridAndItsLook) {
+    auto* s = Add<TSurfaceSeries>();
+    Fill(*s, 3, 4);
+    s->DataEnteredByHand = true;  // as the data editor leaves it: the points are stored
+    s->PrepareForChartDraw();
+    s->SetWireFrame(true);
+    s->SetIrregularGrid(true);
+    s->SideBrush()->SetStyle(bsSolid);
+    s->SetPaletteStyle(psGrayScale);
+    TMemoryStream stream;
+    WriteComponentToStream(stream, s);
+    stream.SetPosition(0);
+    TSurfaceSeries copy(nullptr);
+    ReadComponentFromStream(stream, &copy);
+    EXPECT_EQ(copy.Count(), 12);
+    EXPECT_EQ(copy.NumXValues(), 3);
+    EXPECT_EQ(copy.NumZValues(), 4);
+    EXPECT_TRUE(copy.WireFrame());
+    EXPECT_TRUE(copy.IrregularGrid());
+    EXPECT_EQ(copy.SideBrush()->Style(), bsSolid);
+    EXPECT_EQ(copy.PaletteStyle(), psGrayScale);
+    EXPECT_EQ(copy.ZValues()[11], 4);
+    // The side brush starts clear: clear is not stored, and a solid one is.
+    TSurfaceSeries plain(nullptr);
+    TMemoryStream clear;
+    WriteComponentToStream(clear, &plain);
+    const std::string bytes(clear.Memory(), size_t(clear.Size()));
+    EXPECT_EQ(bytes.find("SideBrush"), std::string::npos);
 }
 
 TEST_F(SurfaceSeriesTest, RegisteredOnThe3DPage) {
