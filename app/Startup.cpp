@@ -2,6 +2,7 @@
 
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SmoothingFunction.h"
 #include "chart/engine/StandardSeries.h"
@@ -35,6 +36,7 @@ void RegisterProgramUnits() {
     // stream find their classes and the galleries list them in their fixed order.
     RegisterStandardSeriesTypes();
     BasicFunctionsUnitStartup();
+    GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
