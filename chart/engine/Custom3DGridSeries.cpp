@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/PaletteSeriesPublish.h"
 #include "platform/classes/Publisher.h"
 
 namespace {
@@ -196,18 +197,5 @@ void TCustom3DGridSeries::Publish(TPublisher<TCustom3DGridSeries>& p) {
     p.Boolean("IrregularGrid", &S::IrregularGrid, &S::SetIrregularGrid).Default(false);
     p.Integer("NumXValues", &S::NumXValues, &S::SetNumXValues).Default(10);
     p.Integer("NumZValues", &S::NumZValues, &S::SetNumZValues).Default(10);
-    p.Integer("LegendEvery", &S::LegendEvery, &S::SetLegendEvery).Default(1);
-    p.Color("StartColor", &S::StartColor, &S::SetStartColor).Default(TColor(0x800000));
-    p.Color("MidColor", &S::MidColor, &S::SetMidColor).Default(clNone);
-    p.Color("EndColor", &S::EndColor, &S::SetEndColor).Default(TColor(0xFFFFFF));
-    p.Float("PaletteMin", &S::PaletteMin, &S::SetPaletteMin).Default(0.0);
-    p.Float("PaletteStep", &S::PaletteStep, &S::SetPaletteStep).Default(0.0);
-    p.Integer("PaletteSteps", &S::PaletteSteps, &S::SetPaletteSteps).Default(32);
-    p.Enumeration("PaletteStyle", TeePaletteStyleNames(), &S::PaletteStyle, &S::SetPaletteStyle)
-        .Default(psPale);
-    p.Boolean("UseColorRange", &S::UseColorRange, &S::SetUseColorRange).Default(true);
-    p.Boolean("UsePalette", &S::UsePalette, &S::SetUsePalette).Default(false);
-    p.Boolean("UsePaletteMin", &S::UsePaletteMin, &S::SetUsePaletteMin).Default(false);
-    p.Integer("TimesZOrder", &S::TimesZOrder, &S::SetTimesZOrder).Default(3);
-    p.Object("ZValues", [](const S& s) { return const_cast<TChartValueList*>(&s.ZValues()); });
+    PublishPaletteSettings(p);
 }
