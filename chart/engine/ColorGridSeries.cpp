@@ -39,7 +39,10 @@ double TColorGridSeries::UpperEdge(double v) const {
 }
 
 void TColorGridSeries::FindCells(const TChartValueList& list, TAxisCells& cells) const {
-    cells.Values.assign(list.Data(), list.Data() + list.Count());
+    // NaN has no place on the grid (nor an order to sort by).
+    cells.Values.clear();
+    for (int i = 0; i < list.Count(); ++i)
+        if (!std::isnan(list[i])) cells.Values.push_back(list[i]);
     std::sort(cells.Values.begin(), cells.Values.end());
     cells.Values.erase(std::unique(cells.Values.begin(), cells.Values.end()), cells.Values.end());
     cells.Regular = true;
