@@ -346,8 +346,7 @@ bool TCustomChartGrid::KeyUpOnLastRow() {
         !series->PointLabel(index).empty())
         return false;
     series->Delete(index);
-    Recalc();
-    if (Row() > FirstDataRow()) SetRow(Row() - 1);
+    Recalc();  // the current row moves up with the last one
     RepaintData();
     return true;
 }
