@@ -134,6 +134,12 @@ void TCustomChartGrid::SetTwoHeaderRows(bool value) {
     Invalidate();
 }
 
+void TCustomChartGrid::SetGrid3D(bool value) {
+    FModel.Grid3DMode = value;
+    Reload();
+    Invalidate();
+}
+
 void TCustomChartGrid::SetReadOnly(bool value) {
     TGridOptions o = Options();
     if (value)
@@ -153,6 +159,7 @@ void TCustomChartGrid::Recalc() {
     SetColWidths(0, 30);
     SetRowHeights(0, 20);
     if (ShowColors() && ColCount() > 1) SetColWidths(1, 40);
+    if (Grid3DMode() && ColCount() > 2) SetColWidths(1, ColWidths(2));
     if (Col() == 0 && ColCount() >= 2) SetCol(1);
     StateChanged();
 }
@@ -189,7 +196,7 @@ void TCustomChartGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawSt
         bool first = false;
         TChartValueList* list = nullptr;
         TChartSeries* series = FModel.SeriesOfColumn(col, &list, &first);
-        if (!series || (Chart() && !first)) return;
+        if (!series || ((Chart() || Grid3DMode()) && !first)) return;
         c.Brush()->SetStyle(bsClear);
         c.Font()->SetColor(Font()->Color());
         if (Series() && !TwoHeaderRows()) {
@@ -252,9 +259,9 @@ bool TCustomChartGrid::CanEditShow() const {
     // What Esc puts back: the cell's text, or nothing for a point that does not exist or is
     // null.
     TChartSeries* series = FModel.SeriesOfColumn(Col());
-    const int index = Row() - FirstDataRow();
-    FEditingNewPoint =
-        !series || index >= series->Count() || series->StoredPointColor(index) == clNone;
+    const int index = FModel.PointIndexOfCell(Col(), Row());
+    FEditingNewPoint = !series || index < 0 || index >= series->Count() ||
+                       series->StoredPointColor(index) == clNone;
     FSavedEditText = FEditingNewPoint ? std::string() : FModel.CellText(Col(), Row());
     return true;
 }
@@ -288,7 +295,7 @@ void TCustomChartGrid::StartEditing() {
 void TCustomChartGrid::StopEditing(bool cancel) {
     if (!Editing()) return;
     const int col = Col(), row = Row();
-    const int index = row - FirstDataRow();
+    const int index = FModel.PointIndexOfCell(col, row);
     TChartSeries* series = col == LabelsColumn() ? nullptr : FModel.SeriesOfColumn(col);
     const bool hadPoint = !FEditingNewPoint;
     const TColor color = hadPoint && series ? series->StoredPointColor(index) : clNone;
@@ -305,7 +312,7 @@ void TCustomChartGrid::StopEditing(bool cancel) {
                 if (series) series->SetPointColor(index, color);
                 if (OnSetEditText) OnSetEditText(this, col, row, FSavedEditText);
             }
-        } else if (series && index < series->Count()) {
+        } else if (series && index >= 0 && index < series->Count()) {
             series->SetPointColor(index, clNone);
         }
         RepaintData();

@@ -53,6 +53,8 @@ public:
     bool AllowAppendRows = false;
     bool EditSourcedSeries = false;
     bool HeaderColorEdit = true;
+    bool Grid3DMode() const { return FModel.Grid3DMode; }
+    void SetGrid3D(bool value);
     bool IsReadOnly() const { return !Options().Contains(goEditing); }
     void SetReadOnly(bool value);
 

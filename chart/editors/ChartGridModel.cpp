@@ -38,6 +38,11 @@ void TChartGridModel::Recalc() {
             if (!s->ComponentState().Contains(csDestroying)) AddListed(s);
         }
     }
+    if (Grid3DMode) {
+        Recalc3D();
+        return;
+    }
+    FZSeries = nullptr;
     FColCount = 1 + (ShowLabels ? 1 : 0) + (ShowColors ? 1 : 0);
     int points = 0;
     for (const auto& s : FListed) {
@@ -53,6 +58,10 @@ TChartSeries* TChartGridModel::SeriesOfColumn(int col, TChartValueList** list,
     if (list) *list = nullptr;
     if (firstColumn) *firstColumn = false;
     if (col < 1) return nullptr;
+    if (Grid3DMode) {
+        if (firstColumn) *firstColumn = col == 1;
+        return FZSeries;
+    }
     int k = col - (ShowLabels ? 1 : 0) - (ShowColors ? 1 : 0);
     if (k < 0) return nullptr;
     for (const auto& s : FListed) {
@@ -87,6 +96,10 @@ void TChartGridModel::ValueText(const TChartSeries& series, const TChartValueLis
 
 void TChartGridModel::CellText(int col, int row, std::string& out) const {
     out.clear();
+    if (Grid3DMode) {
+        CellText3D(col, row, out);
+        return;
+    }
     const int f = FirstDataRow();
     if (col == 0) {
         if (row >= f)
@@ -128,7 +141,7 @@ void TChartGridModel::CellText(int col, int row, std::string& out) const {
 
 TChartSeries* TChartGridModel::ColorOfCell(int col, int row, TColor& color) const {
     color = clNone;
-    if (!ShowColors || col != ColorsColumn() || row < FirstDataRow()) return nullptr;
+    if (!ShowColors || Grid3DMode || col != ColorsColumn() || row < FirstDataRow()) return nullptr;
     TChartSeries* series = SeriesOfColumn(col + 1);
     const int index = row - FirstDataRow();
     if (!series || index >= series->Count()) return nullptr;
@@ -153,9 +166,19 @@ void TChartGridModel::AddFirstSeriesIfEmpty() {
     }
 }
 
+bool TChartGridModel::ParseValue(const TChartValueList& list, const std::string& trimmed,
+                                 double& value) {
+    if (!list.DateTime()) return TryStrToFloat(trimmed, value);
+    TDateTime dt = 0;
+    if (!TryStrToDateTime(trimmed, dt)) return false;
+    value = dt;
+    return true;
+}
+
 TChartGridModel::TStoreResult TChartGridModel::StoreText(int col, int row, const std::string& text,
                                                          bool editorClosed) {
     if (!HasData() || row < FirstDataRow()) return srNoSeries;
+    if (Grid3DMode) return StoreText3D(col, row, text);
     AddFirstSeriesIfEmpty();
     const int index = row - FirstDataRow();
     if (col == LabelsColumn()) {
@@ -173,17 +196,7 @@ TChartGridModel::TStoreResult TChartGridModel::StoreText(int col, int row, const
     // Convert first: a rejected text leaves the series exactly as it was.
     const std::string trimmed = Trim(text);
     double value = 0;
-    if (!trimmed.empty()) {
-        bool ok;
-        if (list->DateTime()) {
-            TDateTime dt = 0;
-            ok = TryStrToDateTime(trimmed, dt);
-            value = dt;
-        } else {
-            ok = TryStrToFloat(trimmed, value);
-        }
-        if (!ok) return srRejected;
-    }
+    if (!trimmed.empty() && !ParseValue(*list, trimmed, value)) return srRejected;
     ForEachSeries([](TChartSeries& s) { s.DataEnteredByHand = true; });
     PadTo(*series, index);
     if (!trimmed.empty()) {
@@ -215,6 +228,7 @@ void TChartGridModel::DeleteRow(int row) {
 }
 
 bool TChartGridModel::AppendRow(int col) {
+    if (Grid3DMode) return false;
     TChartSeries* series = SeriesOfColumn(col == ColorsColumn() ? col + 1 : col);
     if (!series) return false;
     series->AddNullPoint();

@@ -42,6 +42,9 @@ public:
     bool TwoHeaderRows = true;
     // Storing into an empty chart adds a series of this class first (by registered name).
     bool AllowInsertSeries = false;
+    // The first series with Z values as a table: a column per X, a row per Z (see
+    // ChartGridModel3D.cpp). Labels and colours are not shown then.
+    bool Grid3DMode = false;
 
     // Rebuilds the column table and the counts from the series as they are now.
     void Recalc();
@@ -49,8 +52,8 @@ public:
     // --- Layout (valid after Recalc).
     int ColCount() const { return FColCount; }
     int RowCount() const { return FRowCount; }
-    int FirstDataRow() const { return TwoHeaderRows ? 2 : 1; }
-    int FixedRows() const { return TwoHeaderRows ? 2 : 1; }
+    int FirstDataRow() const { return TwoHeaderRows || Grid3DMode ? 2 : 1; }
+    int FixedRows() const { return FirstDataRow(); }
     int ColorsColumn() const { return ShowColors ? 1 : -1; }
     int LabelsColumn() const { return ShowLabels ? (ShowColors ? 2 : 1) : -1; }
     // The series listed, in chart order (series being destroyed left out).
@@ -73,6 +76,14 @@ public:
     TChartSeries* ColorOfCell(int col, int row, TColor& color) const;
     // Some listed series has points.
     bool HasPoints() const;
+    // --- 3-D mode: the series shown and the point of a cell (-1 for none).
+    TChartSeries* FirstZSeries() const { return FZSeries; }
+    int FindGridPoint(int col, int row) const;
+    // The point index a cell stands for: its data row's, or in 3-D mode the cell's point (-1
+    // for none).
+    int PointIndexOfCell(int col, int row) const {
+        return Grid3DMode ? FindGridPoint(col, row) : row - FirstDataRow();
+    }
 
     // --- Changing the series.
     enum TStoreResult { srStored, srRejected, srNoSeries };
@@ -106,10 +117,24 @@ private:
     void AddFirstSeriesIfEmpty();
     void ValueText(const TChartSeries& series, const TChartValueList& list, int index,
                    std::string& out) const;
+    // A typed text as a value of the list (a date-time list takes date-time text).
+    static bool ParseValue(const TChartValueList& list, const std::string& trimmed, double& value);
+    // 3-D mode (ChartGridModel3D.cpp).
+    void Recalc3D();
+    void CellText3D(int col, int row, std::string& out) const;
+    TStoreResult StoreText3D(int col, int row, const std::string& text);
 
     TCustomAxisPanel* FChart = nullptr;
     TChartSeries* FSeries = nullptr;
     std::vector<TListedSeries> FListed;
     int FColCount = 1;
     int FRowCount = 2;
+    // 3-D mode: the series, its smallest X and Z rounded, and the first point of each cell,
+    // row by row (built once per Recalc, so a cell is found without a walk over the points).
+    TChartSeries* FZSeries = nullptr;
+    int FMinX = 0;
+    int FMinZ = 0;
+    int FCellsX = 0;
+    int FCellsZ = 0;
+    std::vector<int> FCellPoints;
 };

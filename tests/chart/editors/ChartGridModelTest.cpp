@@ -243,3 +243,51 @@ TEST_F(ChartGridModelTest, NothingBoundShowsOneEmptyRow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChartGridModelTest, Grid3DShowsXColumnsByZRows) {
+    auto* s = new TCustom3DSeries(&Owner);
+    Chart->AddSeries(s);
+    AddLine({1});  // only the first series with Z values is shown
+    // Points in scrambled order; the second at (2, 3) is hidden behind the first.
+    for (int z = 4; z >= 1; --z)
+        for (int x = 1; x <= 4; ++x) s->AddXYZValues(x, 10 * x + z, z);
+    s->AddXYZValues(2, 99, 3);
+    Grid.ShowColors = true;
+    Grid.Grid3DMode = true;
+    Grid.Bind(Chart, nullptr);
+    EXPECT_EQ(Grid.FirstZSeries(), s);
+    EXPECT_EQ(Grid.ColCount(), 5);
+    EXPECT_EQ(Grid.RowCount(), 6);
+    EXPECT_FALSE(Grid.ShowColors);
+    EXPECT_EQ(Grid.CellText(0, 1), "#");
+    EXPECT_EQ(Grid.CellText(3, 1), "3");  // X of the column
+    EXPECT_EQ(Grid.CellText(0, 4), "3");  // Z of the row
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 1; r <= 4; ++r)
+            EXPECT_EQ(Grid.CellText(c, 1 + r), std::to_string(10 * c + r)) << c << "," << r;
+    // Typing goes to the cell's point; a letter is refused.
+    EXPECT_EQ(Grid.StoreText(2, 4, "5.5", false), TChartGridModel::srStored);
+    EXPECT_EQ(s->YValues()[Grid.FindGridPoint(2, 4)], 5.5);
+    EXPECT_EQ(Grid.StoreText(2, 4, "x", false), TChartGridModel::srRejected);
+    EXPECT_EQ(Grid.CellText(2, 4), "5.5");
+    EXPECT_FALSE(Grid.AppendRow(1));
+}
+
+TEST_F(ChartGridModelTest, Grid3DCellWithoutAPointStoresNothing) {
+    auto* s = new TCustom3DSeries(&Owner);
+    Chart->AddSeries(s);
+    s->AddXYZValues(5, 1, 7);
+    s->AddXYZValues(6, 2, 8);  // (5, 8) and (6, 7) have no point
+    Grid.Grid3DMode = true;
+    Grid.Bind(nullptr, s);
+    EXPECT_EQ(Grid.CellText(1, 1), "5");
+    EXPECT_EQ(Grid.CellText(0, 3), "8");
+    EXPECT_EQ(Grid.CellText(1, 2), "1");
+    EXPECT_EQ(Grid.CellText(1, 3), "");
+    EXPECT_EQ(Grid.StoreText(1, 3, "4", false), TChartGridModel::srNoSeries);
+    EXPECT_EQ(s->Count(), 2);
+}
+
+}  // namespace
