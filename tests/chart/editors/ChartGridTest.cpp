@@ -11,6 +11,7 @@
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/RecordingDialogService.h"
 
 namespace {
 
@@ -163,6 +164,75 @@ TEST(ChartGrid, NavigatorStepsAndRunsTheRowCommands) {
     EXPECT_EQ(f.series->Count(), 3);
     delete f.grid;  // the navigator lets go of a grid that goes away
     EXPECT_EQ(nav->Grid(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartGrid, RightAddsASeriesLikeTheLastAndLeftTakesItBackWhileEmpty) {
+    TChartGridFixture f;
+    f.grid->SetAllowInsertSeries(true);
+    f.grid->SetCol(2);
+    f.Key(Qt::Key_Right);
+    ASSERT_EQ(f.chart->SeriesCount(), 2);
+    EXPECT_EQ(f.chart->GetSeries(1)->ClassType().ClassName(), "TLineSeries");
+    EXPECT_EQ(f.grid->ColCount(), 4);
+    EXPECT_EQ(f.grid->Col(), 3);
+    f.Key(Qt::Key_Left);
+    EXPECT_EQ(f.chart->SeriesCount(), 1);
+    EXPECT_EQ(f.grid->ColCount(), 3);
+    // A last series with points stays; Left then only moves.
+    f.grid->SetCol(2);
+    f.Key(Qt::Key_Left);
+    EXPECT_EQ(f.chart->SeriesCount(), 1);
+    EXPECT_EQ(f.grid->Col(), 1);
+    // Without the permission Right only moves.
+    f.grid->SetAllowInsertSeries(false);
+    f.grid->SetCol(2);
+    f.Key(Qt::Key_Right);
+    EXPECT_EQ(f.chart->SeriesCount(), 1);
+}
+
+TEST(ChartGrid, ColoursColumnEditsThePointColour) {
+    TChartGridFixture f;
+    TRecordingDialogService dialogs;
+    int changes = 0;
+    f.grid->OnChangeColor = [&](TObject*) { ++changes; };
+    f.grid->SetShowColors(true);
+    EXPECT_EQ(f.grid->ColorsColumn(), 1);
+    EXPECT_EQ(f.grid->ColWidths(1), 40);
+    f.grid->SetCol(1);
+    f.grid->SetRow(3);
+    dialogs.ColorAnswers.push_back(clLime);
+    f.Key(Qt::Key_F2);
+    EXPECT_EQ(f.series->StoredPointColor(1), clLime);
+    EXPECT_FALSE(f.grid->Editing());  // the colours column has no in-place editor
+    f.Key(Qt::Key_Return, "\r");      // cancelled
+    EXPECT_EQ(f.series->StoredPointColor(1), clLime);
+    EXPECT_EQ(changes, 1);
+    f.grid->SetCurrentColor(clNone);  // "Make null point"
+    EXPECT_EQ(f.series->StoredPointColor(1), clNone);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(ChartGrid, HeaderPressSelectsTheColumnAndASecondPressItsCurrentCell) {
+    TChartGridFixture f;
+    f.chart->AddSeries(new TLineSeries(&f.form));
+    const TRect header = f.grid->CellRect(3, 1);
+    auto press = [&] {
+        QPointF at(header.Left + 30, header.Top + 5);
+        QMouseEvent down(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(f.grid->Widget(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QApplication::sendEvent(f.grid->Widget(), &up);
+    };
+    press();
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{3, 2, 3, 4}));
+    press();
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{3, f.grid->Row(), 3, f.grid->Row()}));
 }
 
 }  // namespace
