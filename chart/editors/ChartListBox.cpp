@@ -16,6 +16,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Format.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Edit.h"
 
 TAddSeriesHook TeeAddGalleryProc;
 TChangeTypeHook TeeChangeGalleryProc;
@@ -302,6 +303,7 @@ void TChartListBox::MouseMove(TShiftState shift, int x, int y) {
 void TChartListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     FMouse = {x, y};
     TListBox::MouseDown(button, shift, x, y);
+    CloseTitleEdit(true);
     if (ItemIndex() == -1) return;
     const int row = ItemAtPos({x, y}, true);
     const int section = SectionAt(x);
@@ -350,7 +352,7 @@ void TChartListBox::KeyUp(int& key, TShiftState shift) {
     else if (key == VK_DELETE && AllowDeleteSeries)
         DeleteSelected();
     else if (key == VK_F2 && SelectedSeriesObject())
-        RenameSelected();
+        StartTitleEdit();
 }
 
 void TChartListBox::DragOver(TObject* source, int, int, TDragState, bool& accept) {
@@ -478,4 +480,39 @@ bool TChartListBox::RenameSelected() {
     SelectSeries(row);
     const std::string after = FShowNames ? series->Name() : DisplayTitle(series);
     return after != before;
+}
+
+void TChartListBox::StartTitleEdit() {
+    TChartSeries* series = SelectedSeriesObject();
+    if (!series || !ShowSection(clsTitle)) return;
+    if (!FTitleEditor) {
+        FTitleEditor = new TEdit(this);
+        FTitleEditor->OnKeyDown = [this](TObject*, int& key, TShiftState) {
+            if (key == VK_RETURN || key == VK_ESCAPE || key == VK_UP || key == VK_DOWN ||
+                key == VK_F2) {
+                CloseTitleEdit(key != VK_ESCAPE);
+                key = 0;
+            }
+        };
+        FTitleEditor->OnKeyPress = [](TObject*, char& key) {
+            if (key == '\r' || key == '\x1b') key = 0;
+        };
+    }
+    FTitleSeries = series;
+    FTitleEditor->SetParent(this);
+    FTitleEditor->SetText(DisplayTitle(series));
+    const TRect row = ItemRect(ItemIndex());
+    FTitleEditor->SetBounds(SectionLeft(clsTitle) - 2, row.Top, SectionWidth(clsTitle),
+                            row.Height() + 1);
+    FTitleEditor->Show();
+    FTitleEditor->SetFocus();
+}
+
+void TChartListBox::CloseTitleEdit(bool accept) {
+    if (!FTitleEditor || !FTitleEditor->Visible()) return;
+    FTitleEditor->Hide();
+    if (accept && FTitleSeries) FTitleSeries->SetTitle(FTitleEditor->Text());
+    FTitleSeries = nullptr;
+    if (CanFocus()) SetFocus();
+    Invalidate();
 }

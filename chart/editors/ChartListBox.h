@@ -88,6 +88,10 @@ public:
     void SelectAll();
     // Exchanges rows a and b, and their series in the chart.
     void ExchangeRows(int a, int b);
+    // Opens the in-place title editor over the selected row's title section.
+    void StartTitleEdit();
+    // The in-place title editor; none before its first use.
+    TEdit* TitleEditor() const { return FTitleEditor; }
 
     void HandleTeeEvent(TTeeEvent* event) override;
 
@@ -118,6 +122,8 @@ private:
     void Refreshed();
     void TakeLegendCheckStyle();
     std::string DisplayTitle(TChartSeries* series) const;
+    // Closes the title editor, giving its text to the series unless cancelled.
+    void CloseTitleEdit(bool accept);
 
     TCustomAxisPanel* FChart = nullptr;
     TSeriesGroup* FSeriesGroup = nullptr;
@@ -126,5 +132,7 @@ private:
     bool FShowNames = false;
     bool FDblClicked = false;
     TPoint FMouse{-1, -1};
+    TEdit* FTitleEditor = nullptr;
+    TChartSeries* FTitleSeries = nullptr;
     std::array<TSection, 4> FSections{{{26, true}, {16, true}, {26, true}, {216, true}}};
 };

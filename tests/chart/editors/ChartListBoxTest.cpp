@@ -9,6 +9,7 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Mouse.h"
 #include "platform/ui/RecordingDialogService.h"
@@ -235,6 +236,35 @@ TEST(ChartListBox, RowsShowTheSeriesColourAndTitleColour) {
     // Left of the title the row keeps the list's colour, selected or not.
     EXPECT_EQ(pixel(0, f.list->SectionLeft(clsTitle) - 4), ColorToRGB(f.list->Color()));
     EXPECT_NE(pixel(0, f.list->SectionLeft(clsTitle) + 150), ColorToRGB(f.list->Color()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartListBox, F2EditsTheTitleInPlace) {
+    TListFixture f;
+    f.Show();
+    f.list->SetFocus();
+    f.list->SetItemIndex(1);
+    QTest::keyClick(f.list->Widget(), Qt::Key_F2);
+    TEdit* editor = f.list->TitleEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->Visible());
+    EXPECT_EQ(editor->Text(), "B");
+    EXPECT_EQ(editor->Left(), f.list->SectionLeft(clsTitle) - 2);
+    EXPECT_EQ(editor->Height(), 25);
+    editor->SetText("Bravo");
+    QTest::keyClick(editor->Widget(), Qt::Key_Return);
+    EXPECT_FALSE(editor->Visible());
+    EXPECT_EQ(f.series[1]->Title(), "Bravo");
+    EXPECT_EQ(f.list->Items()->Strings(1), "Bravo");
+    // Esc leaves the title as it was.
+    f.list->StartTitleEdit();
+    editor->SetText("X");
+    QTest::keyClick(editor->Widget(), Qt::Key_Escape);
+    EXPECT_FALSE(editor->Visible());
+    EXPECT_EQ(f.series[1]->Title(), "Bravo");
 }
 
 }  // namespace
