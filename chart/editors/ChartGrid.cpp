@@ -8,12 +8,27 @@
 #include "chart/engine/SeriesEvents.h"
 #include "chart/foundation/ColorEditing.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
 
 namespace {
 constexpr int VK_F2 = VK_F1 + 1;
 constexpr int SymbolSize = 12;
 }  // namespace
+
+void TChartGrid::Publish(TPublisher<TChartGrid>& p) {
+    using G = TChartGrid;
+    p.Component(
+        "Chart", [](const G& g) { return g.Chart(); },
+        [](G& g, TCustomAxisPanel* c) { g.SetChart(c); });
+    p.Component(
+        "Series", [](const G& g) { return g.Series(); },
+        [](G& g, TChartSeries* s) { g.SetSeries(s); });
+    p.Boolean("ShowColors", &G::ShowColors, &G::SetShowColors).Default(false);
+    p.Boolean("ShowLabels", &G::ShowLabels, &G::SetShowLabels).Default(true);
+    p.Enumeration("ShowXValues", ChartGridShowNames(), &G::ShowXValues, &G::SetShowXValues)
+        .Default(cgsAuto);
+}
 
 TCustomChartGrid::TCustomChartGrid(TComponent* owner) : TCustomGrid(owner) {
     SetGridLineWidth(1);

@@ -135,4 +135,5 @@ class TChartGrid : public TCustomChartGrid {
     KV_DECLARE_CLASS(TChartGrid, TCustomChartGrid)
 public:
     using TCustomChartGrid::TCustomChartGrid;
+    static void Publish(TPublisher<TChartGrid>& p);
 };

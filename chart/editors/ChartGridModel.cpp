@@ -7,10 +7,16 @@
 #include "chart/engine/ChartValueList.h"
 #include "chart/engine/SeriesDataStream.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
+
+const TEnumInfo& ChartGridShowNames() {
+    static const TEnumInfo names{"cgsAuto", "cgsNo", "cgsYes"};
+    return names;
+}
 
 void TChartGridModel::Bind(TCustomAxisPanel* chart, TChartSeries* series) {
     FChart = series ? nullptr : chart;

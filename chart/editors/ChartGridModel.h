@@ -21,8 +21,10 @@
 class TChartSeries;
 class TChartValueList;
 class TCustomAxisPanel;
+class TEnumInfo;
 
 enum TChartGridShow { cgsAuto, cgsNo, cgsYes };
+const TEnumInfo& ChartGridShowNames();
 
 class TChartGridModel {
 public:

@@ -2,6 +2,7 @@
 
 #include "chart/editors/ChartGrid.h"
 #include "chart/engine/AxisPanel.h"
+#include "platform/classes/Publisher.h"
 
 std::array<bool, TeeNavButtonCount> ChartGridNavigatorEnabled(const TChartGridNavigatorState& s) {
     std::array<bool, TeeNavButtonCount> on{};
@@ -12,6 +13,10 @@ std::array<bool, TeeNavButtonCount> ChartGridNavigatorEnabled(const TChartGridNa
     on[nbEdit] = on[nbInsert];
     on[nbPost] = on[nbCancel] = s.Editing;
     return on;
+}
+
+void TChartGridNavigator::Publish(TPublisher<TChartGridNavigator>& p) {
+    p.Component("Grid", &TChartGridNavigator::Grid, &TChartGridNavigator::SetGrid);
 }
 
 TChartGridNavigator::TChartGridNavigator(TComponent* owner) : TCustomTeeNavigator(owner) {}

@@ -34,6 +34,7 @@ public:
     void EnableButtons() override;
     // ... for a row about to become current.
     void EnableButtonsForRow(int row);
+    static void Publish(TPublisher<TChartGridNavigator>& p);
 
 protected:
     void BtnClick(TTeeNavigateBtn index) override;

@@ -13,6 +13,7 @@
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/Cursors.h"
+#include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Format.h"
 #include "platform/ui/Dialogs.h"
@@ -24,6 +25,35 @@ TChangeTypeHook TeeChangeGalleryProc;
 namespace {
 constexpr int VK_F2 = VK_F1 + 1;
 }  // namespace
+
+void TChartListBox::Publish(TPublisher<TChartListBox>& p) {
+    using L = TChartListBox;
+    auto flag = [&p](const char* name, bool L::*field) {
+        p.Boolean(
+             name, [field](const L& l) { return l.*field; },
+             [field](L& l, bool v) { l.*field = v; })
+            .Default(true);
+    };
+    flag("AllowAddSeries", &L::AllowAddSeries);
+    flag("AllowDeleteSeries", &L::AllowDeleteSeries);
+    flag("AskDelete", &L::AskDelete);
+    p.Component("Chart", &L::Chart, &L::SetChart);
+    p.Enumeration("CheckStyle", CheckBoxesStyleNames(), &L::CheckStyle, &L::SetCheckStyle)
+        .Default(cbsCheck);
+    flag("EnableChangeColor", &L::EnableChangeColor);
+    flag("EnableDragSeries", &L::EnableDragSeries);
+    flag("EnableChangeType", &L::EnableChangeType);
+    p.Boolean("FontSeriesColor", &L::FontSeriesColor, &L::SetFontSeriesColor).Default(false);
+    const std::pair<const char*, TChartListSection> sections[] = {{"ShowActiveCheck", clsActive},
+                                                                  {"ShowSeriesColor", clsColor},
+                                                                  {"ShowSeriesIcon", clsIcon},
+                                                                  {"ShowSeriesTitle", clsTitle}};
+    for (const auto& [name, s] : sections)
+        p.Boolean(
+             name, [s](const L& l) { return l.ShowSection(s); },
+             [s](L& l, bool v) { l.SetShowSection(s, v); })
+            .Default(true);
+}
 
 TChartListBox::TChartListBox(TComponent* owner) : TListBox(owner) {
     SetStyle(lbOwnerDrawFixed);

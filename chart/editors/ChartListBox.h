@@ -94,6 +94,7 @@ public:
     TEdit* TitleEditor() const { return FTitleEditor; }
 
     void HandleTeeEvent(TTeeEvent* event) override;
+    static void Publish(TPublisher<TChartListBox>& p);
 
     TNotifySeriesEvent OnChangeActive;
     TNotifySeriesEvent OnChangeColor;

@@ -10,6 +10,7 @@
 #include "chart/editors/ChartGridNavigator.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
+#include "platform/classes/PropAccess.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
 
@@ -233,6 +234,19 @@ TEST(ChartGrid, HeaderPressSelectsTheColumnAndASecondPressItsCurrentCell) {
     EXPECT_EQ(f.grid->Selection(), (TGridRect{3, 2, 3, 4}));
     press();
     EXPECT_EQ(f.grid->Selection(), (TGridRect{3, f.grid->Row(), 3, f.grid->Row()}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartGrid, PublishedSettingsRebuildTheGrid) {
+    TChartGridFixture f;
+    SetEnumProp(f.grid, "ShowXValues", "cgsYes");
+    EXPECT_EQ(f.grid->ColCount(), 4);  // index, labels, X, Y
+    SetOrdProp(f.grid, "ShowLabels", 0);
+    EXPECT_EQ(f.grid->ColCount(), 3);
+    EXPECT_EQ(GetOrdProp(f.grid, "ShowColors"), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
+#include "platform/classes/PropAccess.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Mouse.h"
@@ -265,6 +266,21 @@ TEST(ChartListBox, F2EditsTheTitleInPlace) {
     QTest::keyClick(editor->Widget(), Qt::Key_Escape);
     EXPECT_FALSE(editor->Visible());
     EXPECT_EQ(f.series[1]->Title(), "Bravo");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartListBox, PublishedSettingsReachTheList) {
+    TListFixture f;
+    SetEnumProp(f.list, "CheckStyle", "cbsRadio");
+    EXPECT_EQ(f.list->CheckStyle(), cbsRadio);
+    SetOrdProp(f.list, "ShowSeriesIcon", 0);
+    EXPECT_FALSE(f.list->ShowSection(clsIcon));
+    SetOrdProp(f.list, "AskDelete", 0);
+    EXPECT_FALSE(f.list->AskDelete);
+    EXPECT_EQ(GetOrdProp(f.list, "EnableDragSeries"), 1);
 }
 
 }  // namespace
