@@ -250,3 +250,35 @@ TEST(ChartGrid, PublishedSettingsRebuildTheGrid) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChartGrid, HeaderSymbolShowsTheHandAndEditsTheSeriesColour) {
+    TChartGridFixture f;
+    TRecordingDialogService dialogs;
+    f.series->SetSeriesColor(clBlue);
+    const TRect header = f.grid->CellRect(2, 0);
+    auto send = [&](QEvent::Type type, QPointF at) {
+        QMouseEvent e(type, at, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
+                          ? Qt::NoButton
+                          : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(f.grid->Widget(), &e);
+    };
+    const QPointF symbol(header.Left + 8, header.Top + 8);
+    send(QEvent::MouseMove, symbol);
+    EXPECT_EQ(f.grid->Cursor(), crHandPoint);
+    send(QEvent::MouseMove, QPointF(header.Left + 40, header.Top + 8));
+    EXPECT_EQ(f.grid->Cursor(), crDefault);
+    dialogs.ColorAnswers.push_back(clFuchsia);
+    send(QEvent::MouseButtonPress, symbol);
+    send(QEvent::MouseButtonRelease, symbol);
+    send(QEvent::MouseButtonDblClick, symbol);
+    EXPECT_EQ(f.series->SeriesColor(), clFuchsia);
+    // The press on the symbol selects no column.
+    EXPECT_EQ(f.grid->Selection(),
+              (TGridRect{f.grid->Col(), f.grid->Row(), f.grid->Col(), f.grid->Row()}));
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "chart/editors/ChartGridNavigator.h"
+#include "chart/engine/Chart.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
@@ -135,6 +136,22 @@ TEST(ChartGridNavigator, EnablingRules) {
     s.Row = 0;
     s.FirstDataRow = 0;
     EXPECT_EQ(on(s), "000010100");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TeeNavigator, ListensToItsPanelUntilThePanelGoes) {
+    TBarFixture f;
+    auto* chart = new TChart(&f.form);
+    f.bar->SetPanel(chart);
+    EXPECT_EQ(chart->Listeners().IndexOf(f.bar), 0);
+    f.bar->SetPanel(nullptr);
+    EXPECT_EQ(chart->Listeners().IndexOf(f.bar), -1);
+    f.bar->SetPanel(chart);
+    delete chart;
+    EXPECT_EQ(f.bar->Panel(), nullptr);
 }
 
 }  // namespace
