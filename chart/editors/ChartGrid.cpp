@@ -119,6 +119,12 @@ void TCustomChartGrid::HandleTeeEvent(TTeeEvent* event) {
         Recalc();
 }
 
+// A stored grid brings its own row heights; the header row keeps its own.
+void TCustomChartGrid::Loaded() {
+    TCustomGrid::Loaded();
+    SetRowHeights(0, 20);
+}
+
 // --- Options.
 
 void TCustomChartGrid::SetShowColors(bool value) {

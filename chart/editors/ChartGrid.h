@@ -89,6 +89,7 @@ public:
     void SetNavigator(TChartGridNavigator* navigator);
 
     void HandleTeeEvent(TTeeEvent* event) override;
+    void Loaded() override;
 
     TNotifyEvent OnChangeColor;
     TEditingCellEvent OnEditingCell;

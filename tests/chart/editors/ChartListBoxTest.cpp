@@ -9,6 +9,8 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/engine/PointSeries.h"
+#include "chart/engine/SeriesCreation.h"
 #include "platform/classes/PropAccess.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
@@ -281,6 +283,59 @@ TEST(ChartListBox, PublishedSettingsReachTheList) {
     SetOrdProp(f.list, "AskDelete", 0);
     EXPECT_FALSE(f.list->AskDelete);
     EXPECT_EQ(GetOrdProp(f.list, "EnableDragSeries"), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The gallery's entries, set for one test.
+struct THooks {
+    THooks(TAddSeriesHook add, TChangeTypeHook change) {
+        TeeAddGalleryProc = std::move(add);
+        TeeChangeGalleryProc = std::move(change);
+    }
+    ~THooks() {
+        TeeAddGalleryProc = nullptr;
+        TeeChangeGalleryProc = nullptr;
+    }
+};
+
+TEST(ChartListBox, GalleryAddsSeriesAndChangesTheTypeOfTheSelectedOnes) {
+    TListFixture f;
+    THooks hooks(
+        [](TComponent* owner, TCustomAxisPanel* chart, TChartSeries*) -> TChartSeries* {
+            auto* s = new TLineSeries(owner);
+            s->SetTitle("New");
+            chart->AddSeries(s);
+            return s;
+        },
+        [](TComponent*, TChartSeries*& series) -> TClass {
+            ChangeSeriesClass(series, &TPointSeries::StaticClass());
+            return &TPointSeries::StaticClass();
+        });
+    EXPECT_NE(f.list->AddSeries(), nullptr);
+    EXPECT_EQ(f.Rows(), "ABCNew");
+    EXPECT_EQ(f.list->ItemIndex(), 3);
+    EXPECT_EQ(f.list->SelCount(), 1);
+
+    for (int i = 0; i < f.list->Count(); ++i) f.list->SetSelected(i, i == 0 || i == 2);
+    f.list->ChangeTypeOfSelected();
+    EXPECT_EQ(f.ChartOrder(), "ABCNew");
+    EXPECT_EQ(f.chart->GetSeries(0)->ClassName(), "TPointSeries");
+    EXPECT_EQ(f.chart->GetSeries(1)->ClassName(), "TLineSeries");
+    EXPECT_EQ(f.chart->GetSeries(2)->ClassName(), "TPointSeries");
+    EXPECT_TRUE(f.list->Selected(0));
+    EXPECT_TRUE(f.list->Selected(2));
+}
+
+TEST(ChartListBox, WithoutTheGalleryAddAndChangeTypeDoNothing) {
+    TListFixture f;
+    EXPECT_EQ(f.list->AddSeries(), nullptr);
+    f.list->ChangeTypeOfSelected();
+    EXPECT_EQ(f.chart->GetSeries(0)->ClassName(), "TLineSeries");
+    EXPECT_NE(f.list->CloneSelected(), nullptr);
+    EXPECT_EQ(f.chart->SeriesCount(), 4);
 }
 
 }  // namespace
