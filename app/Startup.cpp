@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
+#include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/SmoothingFunction.h"
+#include "chart/engine/StandardSeries.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -27,6 +31,12 @@ void RegisterProgramUnits() {
     FoundationUnitStartup();
     // The chart engine's stream classes, after the foundation's.
     ChartEngineUnitStartup();
+    // The series and functions, each after what it builds on, so that charts read from a
+    // stream find their classes and the galleries list them in their fixed order.
+    RegisterStandardSeriesTypes();
+    BasicFunctionsUnitStartup();
+    SmoothingFunctionUnitStartup();
+    Point3DSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
 }

@@ -1,5 +1,6 @@
 #include "chart/foundation/Canvas3D.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -141,3 +142,5 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
     }
     Brush()->SetColor(savedColor);
 }
+
+void TCanvas3D::SetCylinderSides(int value) { FCylinderSides = std::clamp(value, 3, 64); }
