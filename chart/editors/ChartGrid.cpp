@@ -4,10 +4,10 @@
 
 #include "chart/editors/ChartGridNavigator.h"
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/BarSeries.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/foundation/ColorEditing.h"
-#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
 
@@ -425,9 +425,8 @@ void TCustomChartGrid::EditCurrentColor() {
     }
     if (!AllowInsertSeries() || !Chart()) return;
     color = clNone;
-    TClass barClass = GetClass("TBarSeries");
-    if (!barClass || !EditColorVar(this, color) || color == clNone) return;
-    auto* series = static_cast<TChartSeries*>(Chart()->AddSeriesOfClass(barClass));
+    if (!EditColorVar(this, color) || color == clNone) return;
+    TChartSeries* series = Chart()->AddSeriesOfClass(&TBarSeries::StaticClass());
     FModel.Recalc();
     FModel.SetPointColor(series, Row(), color);
     Recalc();

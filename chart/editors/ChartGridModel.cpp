@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/BarSeries.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartValueList.h"
 #include "chart/engine/SeriesDataStream.h"
-#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/PropInfo.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/FloatFormat.h"
@@ -166,10 +166,8 @@ void TChartGridModel::PadTo(TChartSeries& series, int index) {
 
 void TChartGridModel::AddFirstSeriesIfEmpty() {
     if (!FChart || FChart->SeriesCount() > 0 || !AllowInsertSeries) return;
-    if (TClass barClass = GetClass("TBarSeries")) {
-        FChart->AddSeriesOfClass(barClass);
-        Recalc();
-    }
+    FChart->AddSeriesOfClass(&TBarSeries::StaticClass());
+    Recalc();
 }
 
 bool TChartGridModel::ParseValue(const TChartValueList& list, const std::string& trimmed,

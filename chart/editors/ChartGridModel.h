@@ -42,7 +42,7 @@ public:
     bool ShowLabels = true;
     TChartGridShow ShowXValues = cgsAuto;
     bool TwoHeaderRows = true;
-    // Storing into an empty chart adds a series of this class first (by registered name).
+    // Storing into a chart without series adds a bar series first.
     bool AllowInsertSeries = false;
     // The first series with Z values as a table: a column per X, a row per Z (see
     // ChartGridModel3D.cpp). Labels and colours are not shown then.

@@ -291,3 +291,23 @@ TEST_F(ChartGridModelTest, Grid3DCellWithoutAPointStoresNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChartGridModelTest, TypingIntoAnEmptyChartAddsABarSeriesWhenAllowed) {
+    Grid.Bind(Chart, nullptr);
+    EXPECT_EQ(Grid.StoreText(1, 2, "first", false), TChartGridModel::srNoSeries);
+    EXPECT_EQ(Chart->SeriesCount(), 0);
+    Grid.AllowInsertSeries = true;
+    EXPECT_EQ(Grid.StoreText(1, 2 + 1, "second", false), TChartGridModel::srStored);
+    ASSERT_EQ(Chart->SeriesCount(), 1);
+    TChartSeries* bar = Chart->GetSeries(0);
+    EXPECT_EQ(bar->ClassName(), "TBarSeries");
+    ASSERT_EQ(bar->Count(), 2);
+    EXPECT_EQ(bar->PointLabel(1), "second");
+    EXPECT_TRUE(IsNull(*bar, 0));
+    EXPECT_TRUE(bar->DataEnteredByHand);
+    EXPECT_EQ(Grid.ColCount(), 3);
+}
+
+}  // namespace
