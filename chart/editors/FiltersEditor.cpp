@@ -230,7 +230,18 @@ void TFiltersEditor::ClearOptions() {
 }
 
 void TFiltersEditor::FiltersClick() {
-    TValueGuard<bool> updating(FUpdating, true);
+    // Updating from creation until the end of the first build, and during each build.
+    FUpdating = true;
+    try {
+        BuildOptions();
+    } catch (...) {
+        FUpdating = false;
+        throw;
+    }
+    FUpdating = false;
+}
+
+void TFiltersEditor::BuildOptions() {
     UpdateButtons();
     ClearOptions();
     TTeeFilter* filter = Selected();

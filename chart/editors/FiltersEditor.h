@@ -74,6 +74,8 @@ public:
 
 private:
     void BuildRegionPage();
+    // The selected filter's option and region pages.
+    void BuildOptions();
     void FillFilterMenu();
     void UpdateButtons();
     void ClearOptions();
