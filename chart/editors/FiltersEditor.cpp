@@ -70,9 +70,10 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TForm(owner) {
 
     Filters = MakeControl<TCheckListBox>(this, 8, 8, 200, 140);
     Filters->OnClick = [this](TObject*) { FiltersClick(); };
+    // A box may be clicked on a line other than the selected one: every line's mark is taken.
     Filters->OnClickCheck = [this](TObject*) {
-        if (TTeeFilter* filter = Selected())
-            filter->SetEnabled(Filters->Checked(Filters->ItemIndex()));
+        for (int i = 0; FFilterList && i < FFilterList->Count() && i < Filters->Count(); ++i)
+            FFilterList->GetFilter(i)->SetEnabled(Filters->Checked(i));
         RefreshPreview();
     };
     BAdd = MakeSpeedButton(this, 8, 152, "+");
@@ -133,7 +134,8 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TForm(owner) {
 }
 
 TFiltersEditor::~TFiltersEditor() {
-    // The option controls die with the form; their records must not outlive the builder's user.
+    // The option controls go first: their handlers refer to the builder's records.
+    ClearOptions();
     FCreator.reset();
 }
 

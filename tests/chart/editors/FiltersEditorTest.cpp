@@ -9,6 +9,7 @@
 #include "chart/editors/OptionFormCreator.h"
 #include "chart/foundation/ImageFiltered.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeFilterTransforms.h"
 #include "chart/foundation/TeeFilters.h"
 #include "platform/classes/Writer.h"
@@ -212,6 +213,24 @@ TEST_F(FiltersEditorTest, RegionEditsReachTheSelectedFilter) {
         EXPECT_EQ(d.Selected()->Region()->Width(), 4);
         Click(d.BOK);
     });
+}
+
+TEST_F(FiltersEditorTest, APictureTellsItsOwnerAfterOkOnly) {
+    TTeePicture picture;
+    picture.SetGraphic(element->Picture()->Graphic());
+    picture.Filters()->AddFilterOfClass(&TInvertFilter::StaticClass());
+    int changes = 0;
+    picture.OnChange = [&](TObject*) { ++changes; };
+    for (TButton* TFiltersEditor::*button : {&TFiltersEditor::BCancel, &TFiltersEditor::BOK}) {
+        TModalRunner<TFiltersEditor> runner(&owner, [button](TFiltersEditor& d) {
+            TUserInput::Key(d.Filters, Qt::Key_Space, " ");
+            Click(d.*button);
+        });
+        const bool ok = ShowPictureFiltersEditor(&owner, &picture);
+        EXPECT_EQ(ok, button == &TFiltersEditor::BOK);
+        EXPECT_EQ(changes, ok ? 1 : 0);
+        EXPECT_EQ(picture.Filters()->GetFilter(0)->Enabled(), !ok);
+    }
 }
 
 }  // namespace
