@@ -154,8 +154,11 @@ TEST_F(ResultPlotsTest, AgainstWavelengthPerViewingCondition) {
         EXPECT_EQ(TitleOf(w.chEE),
                   "Cone: Directional Effective Emissivity\r\nZB = 10.0; RB = 5.0; b (\u00B0) = "
                   "50.0\r\n");
-        // The user steps the spin edit up to condition 2 with the arrow key, and no further.
-        f.Key(w.seiVC, Qt::Key_Up);
+        // The user steps the spin edit up to condition 2 with a click on its up arrow, and no
+        // further.
+        const TRzControlButton* up = w.seiVC->GetButton(sbUp);
+        f.Click(w.seiVC,
+                up->Widget()->mapTo(w.seiVC->Widget(), QPoint(up->Width() / 2, up->Height() / 2)));
         EXPECT_EQ(w.seiVC->IntValue(), 2);
         expectSeries(2);
         EXPECT_EQ(TitleOf(w.chRT),
