@@ -1,0 +1,212 @@
+// Data export: each format of a small chart checked byte for byte against its golden file (two
+// series of different lengths, labels, a null point, a colour, positions that are not indexes),
+// and the rules of each format on its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "chart/engine/Chart.h"
+#include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/engine/LineSeriesClasses.h"
+#include "chart/engine/PointSeries.h"
+#include "chart/engine/SeriesTypes.h"
+#include "chart/export/ChartDataExport.h"
+#include "chart/foundation/FoundationStartup.h"
+#include "chart/foundation/LibraryTexts.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Compares with the golden file; KV_WRITE_REFERENCE_FILES=1 writes it instead.
+void ExpectGolden(const std::string& bytes, const std::string& name) {
+    const std::string path = std::string(KV_CHART_EXPORT_DATA) + "/" + name;
+    if (std::getenv("KV_WRITE_REFERENCE_FILES")) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return;
+    }
+    EXPECT_EQ(bytes, ReadFile(path)) << name;
+}
+
+std::string Bytes(TMemoryStream& s) { return std::string(s.Memory(), size_t(s.Size())); }
+
+class ChartDataExportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        LoadCoreTexts();
+        FoundationUnitStartup();
+        ChartEngineUnitStartup();
+        RegisterLineSeriesClasses();
+    }
+
+    void SetUp() override {
+        Chart.AddSeries(Line);
+        Line->SetTitle("Emissivity");
+        Line->AddXYPoint(0, 0.5, "first");
+        Line->AddNullXYPoint(1, 0);
+        Line->AddXYPoint(2, 0.75);
+        Chart.AddSeries(Points);
+        Points->SetTitle("Rays hit");
+        Points->SetSeriesColor(clBlue);
+        Points->AddXYPoint(0.5, 10);
+        Points->AddXYPoint(1.5, 20, "", clRed);
+        Points->AddXYPoint(3, 1234.5, "third");
+        Points->AddXYPoint(4, -7);
+    }
+
+    TChart Chart{nullptr};
+    TLineSeries* Line = new TLineSeries(&Chart);
+    TPointSeries* Points = new TPointSeries(&Chart);
+};
+
+template <class T>
+void Everything(T& e) {
+    e.IncludeHeader = true;
+    e.IncludeIndex = true;
+    e.IncludeColors = true;
+}
+
+TEST_F(ChartDataExportTest, GoldenFilesOfEveryFormat) {
+    TSeriesDataText text(&Chart, nullptr);
+    Everything(text);
+    ExpectGolden(text.AsText(), "chart.txt");
+
+    TSeriesDataText csv(&Chart, nullptr);
+    Everything(csv);
+    csv.TextDelimiter = ',';
+    csv.TextQuotes = "\"";
+    ExpectGolden(csv.AsText(), "chart.csv");
+
+    TSeriesDataXML xml(&Chart, nullptr);
+    Everything(xml);
+    ExpectGolden(xml.AsText(), "chart.xml");
+
+    TSeriesDataHTML html(&Chart, nullptr);
+    Everything(html);
+    ExpectGolden(html.AsText(), "chart.html");
+
+    TSeriesDataXLS xls(&Chart, nullptr);
+    Everything(xls);
+    TMemoryStream s;
+    xls.SaveToStream(s);
+    ExpectGolden(Bytes(s), "chart.xls");
+
+    // One series, with its own positions and a label.
+    TSeriesDataXML one(&Chart, Points);
+    one.IncludeColors = true;
+    ExpectGolden(one.AsText(), "points.xml");
+    TSeriesDataXLS oneXls(&Chart, Points);
+    oneXls.IncludeHeader = true;
+    TMemoryStream s2;
+    oneXls.SaveToStream(s2);
+    ExpectGolden(Bytes(s2), "points.xls");
+}
+
+TEST_F(ChartDataExportTest, XmlEscapesTheFirstAmpersandOfTheType) {
+    static const std::string description = "Points & Rays & More";
+    RegisterStandardSeries(&TPointSeries::StaticClass(), &description);
+    TSeriesDataXML xml(&Chart, Points);
+    xml.IncludeHeader = false;
+    const std::string t = xml.AsText();
+    UnregisterSeriesClasses({&TPointSeries::StaticClass()});
+    EXPECT_EQ(t.substr(0, 57), "<series title=\"Rays hit\" type=\"Points &amp; Rays & More\" ");
+}
+
+TEST_F(ChartDataExportTest, ColoursAsLowerCaseHex) {
+    EXPECT_EQ(ColorToHexText(TColor(0x0A0B0C)), "#0c0b0a");
+    EXPECT_EQ(ColorToHexText(clWhite), "#ffffff");
+}
+
+TEST_F(ChartDataExportTest, PlainSeriesGivesTitleAndOneNumberPerRow) {
+    TChart chart(nullptr);
+    auto* s = new TLineSeries(&chart);
+    chart.AddSeries(s);
+    s->SetTitle("T");
+    for (double v : {1.0, 2.5, 3.0}) s->AddY(v);
+    TSeriesDataText text(&chart, s);
+    text.IncludeHeader = true;
+    EXPECT_EQ(text.AsText(), "T\r\n1\r\n2.5\r\n3\r\n\r\n");
+    // Quotes go round header cells and labels, never numbers.
+    s->Labels().SetLabel(1, "b");
+    text.TextQuotes = "'";
+    EXPECT_EQ(text.AsText(), "'Text'\t'T'\r\n\t1\r\n'b'\t2.5\r\n\t3\r\n\r\n");
+}
+
+TEST_F(ChartDataExportTest, ShortSeriesKeepAllDelimiters) {
+    TSeriesDataText text(&Chart, nullptr);
+    text.IncludeLabels = false;
+    text.TextDelimiter = ';';
+    const std::string t = text.AsText();
+    // Positions from the first series with points (indexes): no X column. The null point
+    // keeps its stored value.
+    EXPECT_EQ(t, "0.5;10\r\n0;20\r\n0.75;1234.5\r\n;-7\r\n\r\n");
+}
+
+TEST_F(ChartDataExportTest, LongLabelsCutOnlyInTheSpreadsheet) {
+    const std::string longLabel(300, 'x');
+    Points->Labels().SetLabel(0, longLabel);
+    TSeriesDataHTML html(&Chart, Points);
+    EXPECT_NE(html.AsText().find(longLabel), std::string::npos);
+    TSeriesDataXLS xls(&Chart, Points);
+    TMemoryStream s;
+    xls.SaveToStream(s);
+    const std::string bytes = Bytes(s);
+    EXPECT_EQ(bytes.find(std::string(256, 'x')), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x04\x00\x07\x01", 4) + std::string(7, '\0') + '\xFF' +
+                         std::string(255, 'x')),
+              std::string::npos);
+}
+
+TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
+    TSeriesDataXLS xls(&Chart, Line);
+    xls.ValueFormat = "0.0";
+    TMemoryStream s;
+    xls.SaveToStream(s);
+    const std::string bytes = Bytes(s);
+    const double rounded = 0.8;  // 0.75 as "0.8"
+    EXPECT_NE(bytes.find(std::string(reinterpret_cast<const char*>(&rounded), 8)),
+              std::string::npos);
+
+    // A format with thousands separators does not read back as a number from 1000 on; the
+    // cells before stay written.
+    TSeriesDataXLS thousands(&Chart, Points);
+    thousands.ValueFormat = "#,##0.###";
+    TMemoryStream t;
+    EXPECT_THROW(thousands.SaveToStream(t), EConvertError);
+    EXPECT_GT(t.Size(), 0);
+}
+
+TEST_F(ChartDataExportTest, EmptyChartGivesHeaderOnly) {
+    TChart chart(nullptr);
+    TSeriesDataXLS xls(&chart, nullptr);
+    xls.IncludeHeader = true;
+    TMemoryStream s;
+    xls.SaveToStream(s);
+    EXPECT_EQ(Bytes(s), std::string("\x09\x08\x08\x00\x00\x05\x10\x00\x00\x00\x00\x00"
+                                    "\x00\x02\x0A\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00"
+                                    "\x0A\x00\x00\x00",
+                                    30));
+    TSeriesDataText text(&chart, nullptr);
+    EXPECT_EQ(text.AsText(), "\r\n");
+}
+
+TEST_F(ChartDataExportTest, FilesHoldTheText) {
+    TTempDir dir;
+    TSeriesDataHTML html(&Chart, nullptr);
+    html.SaveToFile(dir.File("chart.html"));
+    EXPECT_EQ(ReadFile(dir.File("chart.html")), html.AsText());
+}
+
+}  // namespace
