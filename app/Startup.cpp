@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "chart/export/ChartPictureExport.h"
+#include "chart/export/ChartStream.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -26,4 +28,8 @@ void RegisterProgramUnits() {
     FoundationUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
+    // Export: the older chart classes for reading native streams, and the picture export
+    // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
+    ChartStreamUnitStartup();
+    PictureExportUnitStartup();
 }
