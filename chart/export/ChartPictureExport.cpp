@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/export/PictureExportOptions.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilter.h"
 #include "chart/foundation/TeeHtml.h"
@@ -12,6 +13,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Clipboard.h"
 
 namespace {
@@ -63,6 +65,26 @@ void TTeeExportFormat::SaveToFile(const std::string& fileName) {
 
 // --- Metafiles.
 
+TEMFExportFormat::TEMFExportFormat() = default;
+TEMFExportFormat::~TEMFExportFormat() = default;
+
+bool TEMFExportFormat::Enhanced() const {
+    return FOptions ? FOptions->CBEnhanced->Checked() : FEnhanced;
+}
+
+void TEMFExportFormat::SetEnhanced(bool value) {
+    FEnhanced = value;
+    if (FOptions) FOptions->CBEnhanced->SetChecked(value);
+}
+
+TForm* TEMFExportFormat::Options(bool create) {
+    if (!FOptions && create) {
+        FOptions = std::make_unique<TEMFOptions>(nullptr);
+        FOptions->CBEnhanced->SetChecked(FEnhanced);
+    }
+    return FOptions.get();
+}
+
 void TEMFExportFormat::TakeFilterIndex(int& counter) {
     TTeeExportFormat::TakeFilterIndex(counter);
     ++counter;
@@ -71,7 +93,7 @@ void TEMFExportFormat::TakeFilterIndex(int& counter) {
 bool TEMFExportFormat::OwnsFilterIndex(int index) {
     if (index == FFilterIndex) return true;
     if (index != FFilterIndex + 1) return false;
-    Enhanced = false;
+    SetEnhanced(false);
     return true;
 }
 
@@ -84,7 +106,7 @@ std::unique_ptr<TGraphic> TEMFExportFormat::NewGraphic() const {
 
 std::unique_ptr<TMetafile> TEMFExportFormat::Metafile() {
     CheckSize();
-    return Panel->RenderToMetafile(Enhanced, TRect{0, 0, Width, Height});
+    return Panel->RenderToMetafile(Enhanced(), TRect{0, 0, Width, Height});
 }
 
 void TEMFExportFormat::SaveToStream(TStream& stream) { Metafile()->SaveToStream(stream); }
@@ -114,6 +136,11 @@ std::unique_ptr<TBitmap> TBMPExportFormat::Bitmap(bool withFilters) {
 }
 
 void TBMPExportFormat::SaveToStream(TStream& stream) { Bitmap()->SaveToStream(stream); }
+
+TForm* TBMPExportFormat::Options(bool create) {
+    if (!FOptions && create) FOptions = std::make_unique<TBMPOptions>(nullptr, *this);
+    return FOptions.get();
+}
 
 void TBMPExportFormat::DoCopyToClipboard() { Clipboard()->Assign(*Bitmap()); }
 

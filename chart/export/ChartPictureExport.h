@@ -10,8 +10,11 @@
 
 #include "platform/graphics/Bitmap.h"
 
+class TBMPOptions;
 class TCustomTeePanel;
+class TEMFOptions;
 class TFilterItems;
+class TForm;
 class TGraphic;
 class TMetafile;
 class TStream;
@@ -44,6 +47,9 @@ public:
     // A new, empty picture of the format's kind; none in the base.
     virtual std::unique_ptr<TGraphic> NewGraphic() const { return nullptr; }
     virtual void SaveToStream(TStream& stream) = 0;
+    // The format's options form, made on first asking with create; none in the base. The
+    // format owns it.
+    virtual TForm* Options(bool /*create*/) { return nullptr; }
 
 protected:
     virtual void DoCopyToClipboard() = 0;
@@ -56,21 +62,31 @@ private:
 // Enhanced (emf) or plain (wmf) metafile; takes two filter positions, emf then wmf.
 class TEMFExportFormat : public TTeeExportFormat {
 public:
-    bool Enhanced = true;
+    TEMFExportFormat();
+    ~TEMFExportFormat() override;
 
-    int FilterIndex() const override { return Enhanced ? FFilterIndex : FFilterIndex + 1; }
+    // The options form's "Enhanced" box once the form exists.
+    bool Enhanced() const;
+    void SetEnhanced(bool value);
+
+    int FilterIndex() const override { return Enhanced() ? FFilterIndex : FFilterIndex + 1; }
     void TakeFilterIndex(int& counter) override;
     // The second position chooses the plain metafile.
     bool OwnsFilterIndex(int index) override;
     std::string Description() const override;
-    std::string FileExtension() const override { return Enhanced ? "emf" : "wmf"; }
+    std::string FileExtension() const override { return Enhanced() ? "emf" : "wmf"; }
     std::string FileFilter() const override;
     std::unique_ptr<TGraphic> NewGraphic() const override;
     std::unique_ptr<TMetafile> Metafile();
     void SaveToStream(TStream& stream) override;
+    TForm* Options(bool create) override;
 
 protected:
     void DoCopyToClipboard() override;
+
+private:
+    bool FEnhanced = true;
+    std::unique_ptr<TEMFOptions> FOptions;
 };
 
 // The colour choices of the bitmap formats, by position: device, 1, 4, 8, 15, 16, 24, 32 bits.
@@ -96,12 +112,14 @@ public:
     // The panel drawn at the format's size and colours, filters applied (or not).
     std::unique_ptr<TBitmap> Bitmap(bool withFilters = true);
     void SaveToStream(TStream& stream) override;
+    TForm* Options(bool create) override;
 
 protected:
     void DoCopyToClipboard() override;
 
 private:
     std::unique_ptr<TFilterItems> FFilters;
+    std::unique_ptr<TBMPOptions> FOptions;
 };
 
 class TJPEGExportFormat : public TTeeExportFormat {

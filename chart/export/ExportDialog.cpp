@@ -95,34 +95,37 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 430, 330);
 
     PageControl1 = Make<TPageControl>(this, 4, 4, 330, 290);
-    auto tab = [&](const char* caption) {
-        auto* sheet = new TTabSheet(PageControl1);
-        sheet->SetPageControl(PageControl1);
+    auto tab = [&](TPageControl* pages, const char* caption) {
+        auto* sheet = new TTabSheet(pages);
+        sheet->SetPageControl(pages);
         sheet->SetCaption(caption);
         return sheet;
     };
-    TabPicture = tab("Picture");
-    TabNative = tab("Native");
-    TabData = tab("Data");
+    TabPicture = tab(PageControl1, "Picture");
+    TabNative = tab(PageControl1, "Native");
+    TabData = tab(PageControl1, "Data");
 
     // Picture: the formats and the size.
     LBFormat = Make<TListBox>(TabPicture, 6, 20, 120, 200);
     LBFormat->SetSorted(true);
     Make<TLabel>(TabPicture, 6, 4, 60, 15)->SetCaption("&Format");
+    PageOptions = Make<TPageControl>(TabPicture, 132, 4, 190, 250);
+    TabOptions = tab(PageOptions, "Options");
+    TabSize = tab(PageOptions, "Size");
     auto sizeBox = [&](TEdit*& edit, TUpDown*& upDown, int top, const char* caption) {
-        Make<TLabel>(TabPicture, 140, top + 4, 60, 15)->SetCaption(caption);
-        edit = Make<TEdit>(TabPicture, 200, top, 60, 23);
+        Make<TLabel>(TabSize, 6, top + 4, 60, 15)->SetCaption(caption);
+        edit = Make<TEdit>(TabSize, 66, top, 60, 23);
         edit->SetText("0");
-        upDown = Make<TUpDown>(TabPicture, 260, top, 16, 23);
+        upDown = Make<TUpDown>(TabSize, 126, top, 16, 23);
         upDown->SetMin(0);
         upDown->SetMax(3000);
         upDown->SetAssociate(edit);
     };
     sizeBox(EWidth, UDWidth, 20, "&Width:");
     sizeBox(EHeight, UDHeight, 50, "&Height:");
-    CBAspect = MakeCheck(TabPicture, 140, 80, "&Keep aspect ratio", true);
-    CBPicSize = MakeCheck(TabPicture, 140, 104, "&File size:", false);
-    LabelPicSize = Make<TLabel>(TabPicture, 160, 126, 120, 15);
+    CBAspect = MakeCheck(TabSize, 6, 80, "&Keep aspect ratio", true);
+    CBPicSize = MakeCheck(TabSize, 6, 104, "&File size:", false);
+    LabelPicSize = Make<TLabel>(TabSize, 26, 126, 120, 15);
     LabelPicSize->SetCaption("?");
 
     // Native.
@@ -186,7 +189,10 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
 
     PageControl1->SetActivePage(TabPicture);
     PageControl1->OnChange = [this](TObject*) { EnableButtons(); };
-    LBFormat->OnClick = [this](TObject*) { RefreshPictureSize(); };
+    LBFormat->OnClick = [this](TObject*) { LBFormatClick(); };
+    PageOptions->OnChange = [this](TObject*) {
+        if (PageOptions->ActivePage() == TabSize) RefreshPictureSize();
+    };
     EWidth->OnChange = [this](TObject*) { SizeChanged(true); };
     EHeight->OnChange = [this](TObject*) { SizeChanged(false); };
     CBPicSize->OnClick = [this](TObject*) { RefreshPictureSize(); };
@@ -210,7 +216,10 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     DoCreate();
 }
 
-TTeeExportForm::~TTeeExportForm() = default;
+TTeeExportForm::~TTeeExportForm() {
+    for (const auto& f : FFormats)
+        if (TForm* options = f->Options(false)) options->SetParent(nullptr);
+}
 
 void TTeeExportForm::DoShow() {
     FormShow();
@@ -231,7 +240,7 @@ void TTeeExportForm::FormShow() {
     SeriesValueFormat->Items()->Clear();
     for (const char* preset : ValueFormatPresets) SeriesValueFormat->Items()->Add(preset);
     SeriesValueFormat->SetEnabled(!CBUseSeriesFormat->Checked());
-    RefreshPictureSize();
+    LBFormatClick();
     EnableButtons();
     FUpdating = false;
 }
@@ -247,7 +256,27 @@ void TTeeExportForm::PrepareDataTab() {
     CBSeries->SetItemIndex(0);
 }
 
+void TTeeExportForm::LBFormatClick() {
+    for (int i = 0; i < TabOptions->ControlCount(); ++i) TabOptions->Controls(i)->SetVisible(false);
+    TForm* options = nullptr;
+    if (TTeeExportFormat* format = SelectedFormat()) options = format->Options(true);
+    const bool hasOptions = options && options->ControlCount() > 0;
+    TabOptions->SetTabVisible(hasOptions);
+    if (hasOptions) {
+        PageOptions->SetActivePage(TabOptions);
+        options->SetParent(TabOptions);
+        options->SetBounds(4, 4, options->Width(), options->Height());
+        options->Show();
+    } else {
+        PageOptions->SetActivePage(TabSize);
+    }
+    RefreshPictureSize();
+}
+
 void TTeeExportForm::FillFormats() {
+    // The options forms are the formats' own: they leave the tab before their formats go.
+    for (const auto& f : FFormats)
+        if (TForm* options = f->Options(false)) options->SetParent(nullptr);
     FFormats.clear();
     LBFormat->Items()->Clear();
     std::string filter;

@@ -39,6 +39,8 @@ public:
     TPageControl* PageControl1;
     TTabSheet *TabPicture, *TabNative, *TabData;
     TListBox* LBFormat;
+    TPageControl* PageOptions;
+    TTabSheet *TabOptions, *TabSize;
     TEdit *EWidth, *EHeight;
     TUpDown *UDWidth, *UDHeight;
     TCheckBox *CBAspect, *CBPicSize;
@@ -73,6 +75,8 @@ public:
     int DataFilterPosition() const;
 
     void FormShow();
+    // Shows the chosen format's options, or the size when it has none.
+    void LBFormatClick();
     void SizeChanged(bool widthChanged);
     void RefreshPictureSize();
     void RefreshNativeSize();

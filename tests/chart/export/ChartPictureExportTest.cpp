@@ -81,9 +81,9 @@ TEST_F(ChartPictureExportTest, FormatsTakeTheirFilterPositionsInOrder) {
     emf.TakeFilterIndex(c);
     EXPECT_FALSE(emf.OwnsFilterIndex(3));
     EXPECT_TRUE(emf.OwnsFilterIndex(1));
-    EXPECT_TRUE(emf.Enhanced);
+    EXPECT_TRUE(emf.Enhanced());
     EXPECT_TRUE(emf.OwnsFilterIndex(2));  // the plain metafile's position
-    EXPECT_FALSE(emf.Enhanced);
+    EXPECT_FALSE(emf.Enhanced());
     EXPECT_EQ(emf.FileExtension(), "wmf");
     EXPECT_EQ(emf.FilterIndex(), 2);
 }
@@ -167,7 +167,7 @@ TEST_F(ChartPictureExportTest, WritesFilesForAnIndependentDecoder) {
     TEMFExportFormat emf;
     emf.Panel = &Chart;
     emf.SaveToFile(dir + "/chart.emf");
-    emf.Enhanced = false;
+    emf.SetEnhanced(false);
     emf.SaveToFile(dir + "/chart.wmf");
 }
 

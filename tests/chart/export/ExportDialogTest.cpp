@@ -12,11 +12,14 @@
 #include "chart/export/ChartPictureExport.h"
 #include "chart/export/ChartStream.h"
 #include "chart/export/ExportDialog.h"
+#include "chart/export/PictureExportOptions.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "gif/GIFFormat.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
@@ -145,6 +148,34 @@ TEST_F(ExportDialogTest, SavingChoosesByTheFilesExtension) {
     Form.BSaveClick();
     EXPECT_EQ(ReadFile(Dir.File("chart.txt")).substr(0, 6), "object");
     EXPECT_EQ(Dialogs.FileRequests.back().Filter, "DarEzaro files (*.txt)|*.txt");
+}
+
+TEST_F(ExportDialogTest, FormatOptionsAreEmbedded) {
+    Form.LBFormat->SetItemIndex(Form.LBFormat->Items()->IndexOf("as Metafile"));
+    Form.LBFormatClick();
+    auto* emf = dynamic_cast<TEMFExportFormat*>(Form.SelectedFormat());
+    ASSERT_NE(emf, nullptr);
+    ASSERT_NE(emf->Options(false), nullptr);
+    EXPECT_EQ(Form.PageOptions->ActivePage(), Form.TabOptions);
+    // Clearing "Enhanced" makes the format write plain metafiles.
+    static_cast<TEMFOptions*>(emf->Options(false))->CBEnhanced->SetChecked(false);
+    EXPECT_EQ(emf->FileExtension(), "wmf");
+
+    // Formats without options show the size.
+    Form.LBFormat->SetItemIndex(Form.LBFormat->Items()->IndexOf("as JPEG"));
+    Form.LBFormatClick();
+    EXPECT_EQ(Form.PageOptions->ActivePage(), Form.TabSize);
+
+    // The bitmap's options set its colours; monochrome disables the colour choice.
+    Form.LBFormat->SetItemIndex(Form.LBFormat->Items()->IndexOf("as Bitmap"));
+    Form.LBFormatClick();
+    auto* bmp = static_cast<TBMPExportFormat*>(Form.SelectedFormat());
+    auto* options = static_cast<TBMPOptions*>(bmp->Options(false));
+    ASSERT_NE(options, nullptr);
+    options->CBMono->SetChecked(true);
+    EXPECT_TRUE(bmp->Monochrome);
+    EXPECT_FALSE(options->CBColors->Enabled());
+    EXPECT_EQ(bmp->Bitmap()->PixelFormat(), pf1bit);
 }
 
 TEST_F(ExportDialogTest, SendWithoutMailDisablesItself) {
