@@ -18,6 +18,7 @@
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Streams.h"
 #include "tests/support/TempDir.h"
 
@@ -142,6 +143,35 @@ TEST_F(ChartDataExportTest, PlainSeriesGivesTitleAndOneNumberPerRow) {
     s->Labels().SetLabel(1, "b");
     text.TextQuotes = "'";
     EXPECT_EQ(text.AsText(), "'Text'\t'T'\r\n\t1\r\n'b'\t2.5\r\n\t3\r\n\r\n");
+}
+
+TEST_F(ChartDataExportTest, DateTimesAreQuotedTextNumbersNever) {
+    TChart chart(nullptr);
+    auto* s = new TLineSeries(&chart);
+    chart.AddSeries(s);
+    s->SetSeriesColor(clRed);
+    s->XValues().SetDateTime(true);
+    s->AddXYPoint(45000.5, 2, "a", clBlue);  // 15 March 2023, noon
+    s->AddXYPoint(45001, 3);
+    TSeriesDataText text(&chart, s);
+    text.IncludeIndex = true;
+    text.IncludeColors = true;
+    text.TextQuotes = "\"";
+    const TFormatSettingsGuard pinned{TFormatSettings{}};
+    EXPECT_EQ(text.AsText(),
+              "0\t\"a\"\t#0000ff\t\"03/15/2023 12:00:00\"\t2\r\n"
+              "1\t\t#ff0000\t\"03/16/2023\"\t3\r\n\r\n");
+}
+
+TEST_F(ChartDataExportTest, SpreadsheetDimensionsCountTheColumns) {
+    TSeriesDataXLS xls(&Chart, Line);
+    xls.IncludeHeader = true;
+    xls.IncludeIndex = true;
+    TMemoryStream s;
+    xls.SaveToStream(s);
+    // Rows: three points and the header; columns: index, label, Y.
+    EXPECT_EQ(Bytes(s).substr(12, 14),
+              std::string("\x00\x02\x0A\x00\x00\x00\x04\x00\x00\x00\x03\x00\x00\x00", 14));
 }
 
 TEST_F(ChartDataExportTest, ShortSeriesKeepAllDelimiters) {
