@@ -1,5 +1,6 @@
 #include "chart/export/ChartStream.h"
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TextFormToXml.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/StrUtils.h"
@@ -89,6 +91,33 @@ void WriteBinaryChart(TCustomChart& chart, TStream& stream, bool includeData) {
     writer.WriteComponent(&chart);
 }
 
+// The root's class name in a binary chart stream (header first); empty when it cannot be read.
+std::string RootClassName(TStream& stream) {
+    stream.SetPosition(4);
+    unsigned char head[6] = {};
+    if (stream.Read(head, 6) < 6 || std::memcmp(head, FilerSignature, 4) != 0) return {};
+    const int64_t lengthAt = 8;  // after the header and the signature
+    // A flags prefix (inherited, child position) may come before the class name.
+    if ((head[4] & 0xF0) == 0xF0) return {};
+    const int length = head[4];
+    std::string name(size_t(length), '\0');
+    stream.SetPosition(lengthAt + 1);
+    if (stream.Read(name.data(), length) < length) return {};
+    return name;
+}
+
+// A chart stream holds a chart: its root names the chart's class or one of its ancestors, or a
+// registered chart class.
+void CheckRootIsAChart(TCustomChart& chart, TStream& stream) {
+    const std::string name = RootClassName(stream);
+    if (name.empty()) return;  // the reader names the fault
+    for (TClass c = &chart.ClassType(); c; c = c->ClassParent())
+        if (c->ClassName() == name) return;
+    const TClass found = GetClass(name);
+    if (!found || !found->InheritsFrom(TCustomChart::StaticClass()))
+        throw ChartException(TxtInvalidChartFile);
+}
+
 // One pass of reading a binary chart stream (header first) into chart.
 void ReadBinaryChart(TCustomChart& chart, TStream& stream, bool readData,
                      const TChartReadError& onError) {
@@ -162,6 +191,7 @@ void ReadChartStreamEx(TCustomChart& chart, TStream& stream, bool readData,
     // A trial on a scratch chart of the same class finds any damage before the chart loses its
     // series and tools; the answers the caller gave there are given again in the real pass, so
     // the caller is asked once per fault.
+    CheckRootIsAChart(chart, binary);
     std::vector<bool> answers;
     {
         std::unique_ptr<TCustomChart> scratch(CreateAs<TCustomChart>(&chart.ClassType()));

@@ -20,6 +20,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Filer.h"
+#include "platform/classes/Writer.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "tests/support/TempDir.h"
@@ -231,6 +232,14 @@ TEST_F(ChartStreamTest, DamagedStreamsLeaveTheChartAsItWas) {
          }(),
          ""},
         {"text cut short", textBytes.substr(0, textBytes.size() - 10), ""},
+        {"a series, not a chart",
+         [&] {
+             TMemoryStream series;
+             WriteChartStreamHeader(series);
+             WriteComponentToStream(series, Chart->GetSeries(0));
+             return Bytes(series);
+         }(),
+         "Invalid Chart in *.tee file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
