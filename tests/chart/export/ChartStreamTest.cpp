@@ -2,6 +2,7 @@
 // and header rules, trailing point blocks, and damaged streams refused with the chart untouched.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -258,6 +259,32 @@ TEST_F(ChartStreamTest, DamagedStreamsLeaveTheChartAsItWas) {
         EXPECT_EQ(Snapshot(target), before);
         EXPECT_EQ(target.GetSeries(0), kept);
         EXPECT_TRUE(target.AutoRepaint());
+    }
+}
+
+// Random damage: every stream is either read or refused with an exception, and a refused one
+// leaves the chart as it was.
+TEST_F(ChartStreamTest, RandomlyDamagedStreams) {
+    TMemoryStream good;
+    WriteChartStream(*Chart, good, true, false);
+    const std::string bytes = Bytes(good);
+    TChart target(nullptr);
+    const std::string before = Snapshot(target);
+    const unsigned seed = 20261210;
+    std::mt19937 random(seed);
+    for (int round = 0; round < 300; ++round) {
+        std::string damaged = bytes;
+        const int flips = 1 + int(random() % 4);
+        for (int f = 0; f < flips; ++f)
+            damaged[4 + random() % (damaged.size() - 4)] = char(random() & 0xFF);
+        TMemoryStream s;
+        Load(s, damaged);
+        TChart copy(nullptr);
+        try {
+            ReadChartStream(copy, s);
+        } catch (const Exception&) {
+            EXPECT_EQ(Snapshot(copy), before) << "seed " << seed << " round " << round;
+        }
     }
 }
 
