@@ -8,6 +8,7 @@
 #include "chart/foundation/TeeFilter.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Cursors.h"
+#include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/Printer.h"
@@ -92,6 +93,27 @@ TTeePreviewPanel::TTeePreviewPanel(TComponent* owner)
 
 TTeePreviewPanel::~TTeePreviewPanel() { SetPanel(nullptr); }
 
+void TTeePreviewPanel::Publish(TPublisher<TTeePreviewPanel>& p) {
+    using T = TTeePreviewPanel;
+    static const TEnumInfo orientations{"ppoDefault", "ppoPortrait", "ppoLandscape"};
+    p.Boolean("AllowMove", &T::AllowMove, &T::SetAllowMove).Default(true);
+    p.Boolean("AllowResize", &T::AllowResize, &T::SetAllowResize).Default(true);
+    p.Boolean("AsBitmap", &T::AsBitmap, &T::SetAsBitmap).Default(false);
+    p.Boolean("DragImage", &T::DragImage, &T::SetDragImage).Default(false);
+    p.Object("Margins", &T::Margins, &T::SetMargins);
+    p.Enumeration("Orientation", orientations, &T::Orientation, &T::SetOrientation)
+        .Default(ppoDefault);
+    p.Component("Panel", &T::Panel, &T::SetPanel);
+    p.Color("PaperColor", &T::PaperColor, &T::SetPaperColor).Default(clWhite);
+    p.Object("PaperShadow", &T::PaperShadow, &T::SetPaperShadow);
+    p.Boolean("ShowImage", &T::ShowImage, &T::SetShowImage).Default(true);
+    p.Boolean("SmoothBitmap", &T::SmoothBitmap, &T::SetSmoothBitmap).Default(true);
+    p.String("Title", &T::Title, &T::SetTitle);
+}
+
+void TTeePreviewPanel::SetMargins(const TChartPen* value) { FMarginsPen->Assign(value); }
+void TTeePreviewPanel::SetPaperShadow(const TTeeShadow* value) { FPaperShadow->Assign(value); }
+
 void TTeePreviewPanel::SetAsBitmap(bool value) { SetBooleanValue(FAsBitmap, value); }
 void TTeePreviewPanel::SetPaperColor(TColor value) { SetColorValue(FPaperColor, value); }
 void TTeePreviewPanel::SetShowImage(bool value) { SetBooleanValue(FShowImage, value); }
@@ -173,9 +195,9 @@ TPreviewDragKind TTeePreviewPanel::HitTest(int x, int y) const {
         kind = pdTop;
     else if (IsNear(y, r.Bottom))
         kind = pdBottom;
-    else if (Inside(r, x, y) && AllowMove)
+    else if (Inside(r, x, y) && FAllowMove)
         kind = pdMove;
-    if (kind != pdMove && !AllowResize) return pdNone;
+    if (kind != pdMove && !FAllowResize) return pdNone;
     return kind;
 }
 
@@ -313,14 +335,14 @@ void TTeePreviewPanel::MouseMove(TShiftState shift, int x, int y) {
         return;
     }
     TCanvas* canvas = Canvas3D() ? Canvas3D()->GetDeviceHandle() : nullptr;
-    if (!DragImage && canvas) DrawMarginLines(*canvas);
+    if (!FDragImage && canvas) DrawMarginLines(*canvas);
     FMarginsRect = DraggedRect(x, y);
     if (FPanel) {
         FPanel->SetPrintProportional(false);
         FPanel->SetPrintMargins(PercentMargins(FPaperRect, FMarginsRect));
         if (OnChangeMargins) OnChangeMargins(this, true, FPanel->PrintMargins());
     }
-    if (DragImage)
+    if (FDragImage)
         Invalidate();
     else if (canvas)
         DrawMarginLines(*canvas);
@@ -329,7 +351,7 @@ void TTeePreviewPanel::MouseMove(TShiftState shift, int x, int y) {
 void TTeePreviewPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomTeePanelExtended::MouseUp(button, shift, x, y);
     FDrag = pdNone;
-    if (!DragImage) Invalidate();
+    if (!FDragImage) Invalidate();
 }
 
 // --- Printing.
@@ -339,8 +361,8 @@ void TTeePreviewPanel::Print() {
     const TCursorGuard hourglass;
     ApplyOrientation();
     TPrinter& printer = *Printer();
-    if (!Title.empty())
-        printer.SetTitle(Title);
+    if (!FTitle.empty())
+        printer.SetTitle(FTitle);
     else if (!FPanel->Name().empty())
         printer.SetTitle(FPanel->Name());
     TPrintJob job(printer);

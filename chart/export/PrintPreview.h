@@ -46,13 +46,16 @@ public:
     explicit TTeePreviewPanel(TComponent* owner);
     ~TTeePreviewPanel() override;
 
-    bool AllowMove = true;
-    bool AllowResize = true;
+    bool AllowMove() const { return FAllowMove; }
+    void SetAllowMove(bool value) { FAllowMove = value; }
+    bool AllowResize() const { return FAllowResize; }
+    void SetAllowResize(bool value) { FAllowResize = value; }
     // While dragging, repaint everything at each move instead of moving a dotted outline.
-    bool DragImage = false;
+    bool DragImage() const { return FDragImage; }
+    void SetDragImage(bool value) { FDragImage = value; }
     // Print job title; empty takes the chart's name.
-    std::string Title;
-
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& value) { FTitle = value; }
     bool AsBitmap() const { return FAsBitmap; }
     void SetAsBitmap(bool value);
     TColor PaperColor() const { return FPaperColor; }
@@ -65,7 +68,9 @@ public:
     void SetOrientation(TTeePreviewPanelOrientation value);
     // The pen of the margin lines; not visible: no lines.
     TChartPen* Margins() const { return FMarginsPen.get(); }
+    void SetMargins(const TChartPen* value);
     TTeeShadow* PaperShadow() const { return FPaperShadow.get(); }
+    void SetPaperShadow(const TTeeShadow* value);
 
     TCustomTeePanel* Panel() const { return FPanel; }
     // Follows the panel until it is freed; the preview repaints.
@@ -87,6 +92,8 @@ public:
     // May change the paper rectangle before drawing.
     std::function<void(TObject* sender, TRect& paperRect)> OnGetPaperRect;
 
+    static void Publish(TPublisher<TTeePreviewPanel>& p);
+
 protected:
     void InternalDraw(const TRect& rect) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -103,6 +110,10 @@ private:
     TRect DraggedRect(int x, int y) const;
 
     TCustomTeePanel* FPanel = nullptr;
+    bool FAllowMove = true;
+    bool FAllowResize = true;
+    bool FDragImage = false;
+    std::string FTitle;
     bool FAsBitmap = false;
     TColor FPaperColor = clWhite;
     bool FShowImage = true;

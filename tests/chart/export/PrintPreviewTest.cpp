@@ -14,9 +14,14 @@
 #include "chart/export/PrintPreview.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsInit.h"
 #include "platform/graphics/Printer.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/TempDir.h"
 
@@ -49,6 +54,7 @@ private:
 class PrintPreviewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        RegisterGraphicsClasses();
         LoadCoreTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
@@ -138,11 +144,11 @@ TEST_F(PrintPreviewTest, HitTestPrefersCorners) {
                  {m.Left + 20, m.Top, pdTop},          {m.Left + 20, m.Bottom, pdBottom},
                  {m.Left + 20, m.Top + 20, pdMove},    {m.Left - 5, m.Top + 20, pdNone}};
     for (const auto& c : cases) EXPECT_EQ(Preview.HitTest(c.x, c.y), c.kind) << c.x << "," << c.y;
-    Preview.AllowResize = false;
+    Preview.SetAllowResize(false);
     EXPECT_EQ(Preview.HitTest(m.Left, m.Top), pdNone);
     EXPECT_EQ(Preview.HitTest(m.Left + 20, m.Top + 20), pdMove);
-    Preview.AllowResize = true;
-    Preview.AllowMove = false;
+    Preview.SetAllowResize(true);
+    Preview.SetAllowMove(false);
     EXPECT_EQ(Preview.HitTest(m.Left + 20, m.Top + 20), pdNone);
     EXPECT_EQ(Preview.HitTest(m.Left, m.Top + 20), pdLeft);
 }
@@ -201,8 +207,33 @@ TEST_F(PrintPreviewTest, DrawsPaperChartAndMargins) {
     Preview.Draw(picture.Canvas(), TRect{0, 0, 500, 300});
 }
 
+TEST_F(PrintPreviewTest, SettingsStreamAndReadBack) {
+    TTeePreviewPanel panel(nullptr);
+    panel.SetAllowMove(false);
+    panel.SetOrientation(ppoLandscape);
+    panel.SetPaperColor(clYellow);
+    panel.SetTitle("Plot");
+    TMemoryStream binary;
+    WriteComponentToStream(binary, &panel);
+    binary.SetPosition(0);
+    TMemoryStream text;
+    ObjectBinaryToText(binary, text);
+    const std::string t(static_cast<const char*>(text.Memory()), size_t(text.Size()));
+    for (const char* line : {"AllowMove = False", "Orientation = ppoLandscape",
+                             "PaperColor = clYellow", "Title = 'Plot'"})
+        EXPECT_NE(t.find(line), std::string::npos) << line;
+    EXPECT_EQ(t.find("SmoothBitmap"), std::string::npos);  // at its default
+    binary.SetPosition(0);
+    TTeePreviewPanel copy(nullptr);
+    ReadComponentFromStream(binary, &copy);
+    EXPECT_FALSE(copy.AllowMove());
+    EXPECT_EQ(copy.Orientation(), ppoLandscape);
+    EXPECT_EQ(copy.PaperColor(), clYellow);
+    EXPECT_EQ(copy.Title(), "Plot");
+}
+
 TEST_F(PrintPreviewTest, PrintsToPdf) {
-    Preview.Title = "Cavity plot";
+    Preview.SetTitle("Cavity plot");
     Preview.Print();
     EXPECT_FALSE(Pdf.Get().Printing());
     EXPECT_EQ(Pdf.Get().Title(), "Cavity plot");
