@@ -10,6 +10,7 @@
 #include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/TextFormToXml.h"
+#include "platform/classes/Publisher.h"
 #include "platform/rtl/Cp1252.h"
 #include "platform/rtl/DateTimeFormat.h"
 #include "platform/rtl/FloatFormat.h"
@@ -56,6 +57,16 @@ TSeriesData::TSeriesData(TCustomAxisPanel* chart, TChartSeries* series)
 
 TSeriesData::~TSeriesData() = default;
 
+void TSeriesData::Publish(TPublisher<TSeriesData>& p) {
+    using T = TSeriesData;
+    p.Boolean("IncludeColors", &T::IncludeColors, &T::SetIncludeColors).Default(false);
+    p.Boolean("IncludeIndex", &T::IncludeIndex, &T::SetIncludeIndex).Default(false);
+    p.Boolean("IncludeHeader", &T::IncludeHeader, &T::SetIncludeHeader).Default(false);
+    p.Boolean("IncludeLabels", &T::IncludeLabels, &T::SetIncludeLabels).Default(true);
+    p.Boolean("UseSeriesFormat", &T::UseSeriesFormat, &T::SetUseSeriesFormat).Default(false);
+    p.String("ValueFormat", &T::ValueFormat, &T::SetValueFormat);
+}
+
 int TSeriesData::ExportedCount() const {
     if (FSeries) return 1;
     return FChart ? FChart->SeriesCount() : 0;
@@ -76,8 +87,8 @@ void TSeriesData::ApplyColumnOptions(TChartSeries* series) {
     ColumnsOfSeries(series);
     // Custom mark positions are never exported.
     FFlags &= uint8_t(~sdfMarkPositions);
-    if (!IncludeLabels) FFlags &= uint8_t(~sdfLabels);
-    if (!IncludeColors) FFlags &= uint8_t(~sdfColors);
+    if (!FIncludeLabels) FFlags &= uint8_t(~sdfLabels);
+    if (!FIncludeColors) FFlags &= uint8_t(~sdfColors);
 }
 
 void TSeriesData::PrepareColumns() { ColumnsOfSeries(FSeries); }
@@ -89,7 +100,7 @@ int TSeriesData::MaxPointCount() const {
 }
 
 const std::string& TSeriesData::FormatFor(const TChartSeries& series) const {
-    return UseSeriesFormat ? series.ValueFormat() : ValueFormat;
+    return FUseSeriesFormat ? series.ValueFormat() : FValueFormat;
 }
 
 std::string TSeriesData::FormatValue(const TChartSeries& series, double value) const {
@@ -111,16 +122,24 @@ std::string TSeriesData::AsText() {
 TSeriesDataText::TSeriesDataText(TCustomAxisPanel* chart, TChartSeries* series)
     : TSeriesData(chart, series) {}
 
+void TSeriesDataText::Publish(TPublisher<TSeriesDataText>& p) {
+    using T = TSeriesDataText;
+    p.String("TextDelimiter", &T::DelimiterText, &T::SetDelimiterText).Stored([](const T& t) {
+        return t.FTextDelimiter != '\t';
+    });
+    p.String("TextQuotes", &T::TextQuotes, &T::SetTextQuotes);
+}
+
 void TSeriesDataText::PrepareColumns() {
     TSeriesData::PrepareColumns();
-    if (Series() || !IncludeLabels || !Chart()) return;
+    if (Series() || !FIncludeLabels || !Chart()) return;
     for (int i = 0; i < Chart()->SeriesCount(); ++i)
         if (SeriesHasLabels(*Chart()->GetSeries(i))) FFlags |= sdfLabels;
 }
 
 std::string TSeriesDataText::PointRowText(int index) {
     std::vector<std::string> cells;
-    if (IncludeIndex) cells.push_back(std::to_string(index));
+    if (FIncludeIndex) cells.push_back(std::to_string(index));
     if (FFlags & sdfLabels) {
         std::string label;
         for (int s = 0; s < ExportedCount() && label.empty(); ++s)
@@ -146,7 +165,7 @@ std::string TSeriesDataText::PointRowText(int index) {
     }
     std::string row;
     for (size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0) row += TextDelimiter;
+        if (c > 0) row += FTextDelimiter;
         row += cells[c];
     }
     return row;
@@ -155,13 +174,13 @@ std::string TSeriesDataText::PointRowText(int index) {
 std::string TSeriesDataText::AsText() {
     PrepareColumns();
     // The labels the whole chart has stay unless left out by the options.
-    if (!IncludeLabels) FFlags &= uint8_t(~sdfLabels);
-    if (!IncludeColors) FFlags &= uint8_t(~sdfColors);
+    if (!FIncludeLabels) FFlags &= uint8_t(~sdfLabels);
+    if (!FIncludeColors) FFlags &= uint8_t(~sdfColors);
     FFlags &= uint8_t(~sdfMarkPositions);
     std::string result;
-    if (IncludeHeader) {
+    if (FIncludeHeader) {
         std::vector<std::string> cells;
-        if (IncludeIndex) cells.push_back(Quoted("Index"));
+        if (FIncludeIndex) cells.push_back(Quoted("Index"));
         if (FFlags & sdfLabels) cells.push_back(Quoted("Text"));
         if (FFlags & sdfColors) cells.push_back(Quoted("Colors"));
         for (int s = 0; s < ExportedCount(); ++s) {
@@ -177,7 +196,7 @@ std::string TSeriesDataText::AsText() {
             }
         }
         for (size_t c = 0; c < cells.size(); ++c) {
-            if (c > 0) result += TextDelimiter;
+            if (c > 0) result += FTextDelimiter;
             result += cells[c];
         }
         result += CrLf;
@@ -189,8 +208,17 @@ std::string TSeriesDataText::AsText() {
 // --- XML.
 
 TSeriesDataXML::TSeriesDataXML(TCustomAxisPanel* chart, TChartSeries* series)
-    : TSeriesData(chart, series), Encoding(XmlEncodingName()) {
-    IncludeHeader = true;
+    : TSeriesData(chart, series), FEncoding(XmlEncodingName()) {
+    FIncludeHeader = true;
+}
+
+void TSeriesDataXML::Publish(TPublisher<TSeriesDataXML>& p) {
+    using T = TSeriesDataXML;
+    p.String("Encoding", &T::Encoding, &T::SetEncoding).Stored(&T::IsEncodingStored);
+}
+
+bool TSeriesDataXML::IsEncodingStored() const {
+    return !FEncoding.empty() && FEncoding != XmlEncodingName();
 }
 
 std::string TSeriesDataXML::SeriesElement(TChartSeries& series) {
@@ -203,7 +231,7 @@ std::string TSeriesDataXML::SeriesElement(TChartSeries& series) {
     for (int i = 0; i < series.Count(); ++i) {
         const bool null = series.IsNullValue(i);
         std::string point = "<point ";
-        if (IncludeIndex) point += Attribute("index", std::to_string(i)).substr(1);
+        if (FIncludeIndex) point += Attribute("index", std::to_string(i)).substr(1);
         if (FFlags & sdfLabels) point += Attribute("text", series.Labels().Label(i));
         if (FFlags & sdfColors) point += Attribute("color", ColorToHexText(series.ValueColor(i)));
         if ((FFlags & sdfPositions) && (!null || x.Name() == "X"))
@@ -224,9 +252,9 @@ std::string TSeriesDataXML::SeriesElement(TChartSeries& series) {
 std::string TSeriesDataXML::AsText() {
     ApplyColumnOptions(Series());
     std::string result;
-    if (IncludeHeader) {
+    if (FIncludeHeader) {
         result = "<?xml version=\"1.0\"";
-        if (!Encoding.empty()) result += Attribute("encoding", Encoding);
+        if (!FEncoding.empty()) result += Attribute("encoding", FEncoding);
         result += std::string("?>") + CrLf;
     }
     if (Series()) return result + SeriesElement(*Series());
@@ -242,7 +270,7 @@ std::string TSeriesDataXML::AsText() {
 
 std::string TSeriesDataHTML::PointRowText(int index) {
     std::string row = "<tr>";
-    if (IncludeIndex) row += Cell(std::to_string(index));
+    if (FIncludeIndex) row += Cell(std::to_string(index));
     for (int s = 0; s < ExportedCount(); ++s) {
         TChartSeries& series = *Exported(s);
         const bool has = index < series.Count();
@@ -260,9 +288,9 @@ std::string TSeriesDataHTML::PointRowText(int index) {
 std::string TSeriesDataHTML::AsText() {
     ApplyColumnOptions(Series());
     std::string result = std::string("<table border=\"1\">") + CrLf;
-    if (IncludeHeader) {
+    if (FIncludeHeader) {
         result += "<tr>";
-        if (IncludeIndex) result += Cell("Index");
+        if (FIncludeIndex) result += Cell("Index");
         for (int s = 0; s < ExportedCount(); ++s) {
             TChartSeries& series = *Exported(s);
             if (FFlags & sdfLabels) result += Cell("Text");
@@ -332,11 +360,11 @@ private:
 void TSeriesDataXLS::SaveToStream(TStream& stream) {
     ApplyColumnOptions(Series());
     const int rows = MaxPointCount();
-    const int headerRows = IncludeHeader ? 1 : 0;
+    const int headerRows = FIncludeHeader ? 1 : 0;
     int perSeriesFlags = 0;
     for (uint8_t flag : {sdfLabels, sdfColors, sdfPositions})
         if (FFlags & flag) ++perSeriesFlags;
-    int columns = (IncludeIndex ? 1 : 0) + perSeriesFlags * ExportedCount();
+    int columns = (FIncludeIndex ? 1 : 0) + perSeriesFlags * ExportedCount();
     for (int s = 0; s < ExportedCount(); ++s) columns += ListCount(*Exported(s)) - 1;
 
     TRecordWriter out(stream);
@@ -345,9 +373,9 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
     out.Header(0x0200, 10);
     for (int word : {0, rows + headerRows, 0, columns, 0}) out.Word(uint16_t(word));
 
-    if (IncludeHeader) {
+    if (FIncludeHeader) {
         out.StartRow(0);
-        if (IncludeIndex) out.Label("Index");
+        if (FIncludeIndex) out.Label("Index");
         for (int s = 0; s < ExportedCount(); ++s) {
             TChartSeries& series = *Exported(s);
             if (FFlags & sdfLabels) out.Label("Text");
@@ -359,7 +387,7 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
     }
     for (int r = 0; r < rows; ++r) {
         out.StartRow(r + headerRows);
-        if (IncludeIndex) out.Number(r);
+        if (FIncludeIndex) out.Number(r);
         for (int s = 0; s < ExportedCount(); ++s) {
             TChartSeries& series = *Exported(s);
             // With a format, the cell holds the formatted number, rounding and all.

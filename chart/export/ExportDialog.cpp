@@ -434,18 +434,18 @@ std::unique_ptr<TSeriesData> TTeeExportForm::CreateDataExporter() const {
             const std::string custom = ECustom->Text();
             const char delimiters[] = {' ', '\t', ',', ':', custom.empty() ? ' ' : custom[0]};
             const int d = CBDelim->ItemIndex();
-            text->TextDelimiter = d >= 0 && d < 5 ? delimiters[d] : '\t';
-            text->TextQuotes = EQuotes->Text();
+            text->SetTextDelimiter(d >= 0 && d < 5 ? delimiters[d] : '\t');
+            text->SetTextQuotes(EQuotes->Text());
             result = std::move(text);
         }
     }
-    result->IncludeLabels = CBLabels->Checked();
-    result->IncludeIndex = CBIndex->Checked();
-    result->IncludeHeader = CBHeader->Checked();
-    result->IncludeColors = CBColors->Checked();
-    result->UseSeriesFormat = CBUseSeriesFormat->Checked();
-    if (!result->UseSeriesFormat)
-        result->ValueFormat = ToInvariantSeparators(SeriesValueFormat->Text());
+    result->SetIncludeLabels(CBLabels->Checked());
+    result->SetIncludeIndex(CBIndex->Checked());
+    result->SetIncludeHeader(CBHeader->Checked());
+    result->SetIncludeColors(CBColors->Checked());
+    result->SetUseSeriesFormat(CBUseSeriesFormat->Checked());
+    if (!result->UseSeriesFormat())
+        result->SetValueFormat(ToInvariantSeparators(SeriesValueFormat->Text()));
     return result;
 }
 

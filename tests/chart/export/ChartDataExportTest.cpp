@@ -17,6 +17,8 @@
 #include "chart/export/ChartDataExport.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "platform/classes/PropAccess.h"
+#include "platform/classes/PropInfo.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Streams.h"
@@ -74,9 +76,9 @@ protected:
 
 template <class T>
 void Everything(T& e) {
-    e.IncludeHeader = true;
-    e.IncludeIndex = true;
-    e.IncludeColors = true;
+    e.SetIncludeHeader(true);
+    e.SetIncludeIndex(true);
+    e.SetIncludeColors(true);
 }
 
 TEST_F(ChartDataExportTest, GoldenFilesOfEveryFormat) {
@@ -86,8 +88,8 @@ TEST_F(ChartDataExportTest, GoldenFilesOfEveryFormat) {
 
     TSeriesDataText csv(&Chart, nullptr);
     Everything(csv);
-    csv.TextDelimiter = ',';
-    csv.TextQuotes = "\"";
+    csv.SetTextDelimiter(',');
+    csv.SetTextQuotes("\"");
     ExpectGolden(csv.AsText(), "chart.csv");
 
     TSeriesDataXML xml(&Chart, nullptr);
@@ -106,10 +108,10 @@ TEST_F(ChartDataExportTest, GoldenFilesOfEveryFormat) {
 
     // One series, with its own positions and a label.
     TSeriesDataXML one(&Chart, Points);
-    one.IncludeColors = true;
+    one.SetIncludeColors(true);
     ExpectGolden(one.AsText(), "points.xml");
     TSeriesDataXLS oneXls(&Chart, Points);
-    oneXls.IncludeHeader = true;
+    oneXls.SetIncludeHeader(true);
     TMemoryStream s2;
     oneXls.SaveToStream(s2);
     ExpectGolden(Bytes(s2), "points.xls");
@@ -119,10 +121,34 @@ TEST_F(ChartDataExportTest, XmlEscapesTheFirstAmpersandOfTheType) {
     static const std::string description = "Points & Rays & More";
     RegisterStandardSeries(&TPointSeries::StaticClass(), &description);
     TSeriesDataXML xml(&Chart, Points);
-    xml.IncludeHeader = false;
+    xml.SetIncludeHeader(false);
     const std::string t = xml.AsText();
     UnregisterSeriesClasses({&TPointSeries::StaticClass()});
     EXPECT_EQ(t.substr(0, 57), "<series title=\"Rays hit\" type=\"Points &amp; Rays & More\" ");
+}
+
+TEST_F(ChartDataExportTest, OptionsArePublishedWithTheirDefaults) {
+    TSeriesDataXML xml(&Chart, nullptr);
+    EXPECT_TRUE(xml.IncludeHeader());
+    const TPropInfo* encoding = GetPropInfo(&xml, "Encoding");
+    ASSERT_NE(encoding, nullptr);
+    // The system's own encoding and an empty one are not stored.
+    EXPECT_EQ(xml.Encoding(), "ISO-8859-1");
+    EXPECT_FALSE(encoding->IsStored(&xml));
+    xml.SetEncoding("");
+    EXPECT_FALSE(encoding->IsStored(&xml));
+    xml.SetEncoding("UTF-8");
+    EXPECT_TRUE(encoding->IsStored(&xml));
+    EXPECT_EQ(xml.AsText().substr(0, 40), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n");
+
+    TSeriesDataText text(&Chart, nullptr);
+    for (const char* name : {"IncludeLabels", "IncludeHeader", "ValueFormat", "TextQuotes"})
+        EXPECT_TRUE(IsPublishedProp(&text, name)) << name;
+    const TPropInfo* delimiter = GetPropInfo(&text, "TextDelimiter");
+    ASSERT_NE(delimiter, nullptr);
+    EXPECT_FALSE(delimiter->IsStored(&text));
+    SetStrProp(&text, "TextDelimiter", ";");
+    EXPECT_EQ(text.TextDelimiter(), ';');
 }
 
 TEST_F(ChartDataExportTest, ColoursAsLowerCaseHex) {
@@ -137,11 +163,11 @@ TEST_F(ChartDataExportTest, PlainSeriesGivesTitleAndOneNumberPerRow) {
     s->SetTitle("T");
     for (double v : {1.0, 2.5, 3.0}) s->AddY(v);
     TSeriesDataText text(&chart, s);
-    text.IncludeHeader = true;
+    text.SetIncludeHeader(true);
     EXPECT_EQ(text.AsText(), "T\r\n1\r\n2.5\r\n3\r\n\r\n");
     // Quotes go round header cells and labels, never numbers.
     s->Labels().SetLabel(1, "b");
-    text.TextQuotes = "'";
+    text.SetTextQuotes("'");
     EXPECT_EQ(text.AsText(), "'Text'\t'T'\r\n\t1\r\n'b'\t2.5\r\n\t3\r\n\r\n");
 }
 
@@ -154,9 +180,9 @@ TEST_F(ChartDataExportTest, DateTimesAreQuotedTextNumbersNever) {
     s->AddXYPoint(45000.5, 2, "a", clBlue);  // 15 March 2023, noon
     s->AddXYPoint(45001, 3);
     TSeriesDataText text(&chart, s);
-    text.IncludeIndex = true;
-    text.IncludeColors = true;
-    text.TextQuotes = "\"";
+    text.SetIncludeIndex(true);
+    text.SetIncludeColors(true);
+    text.SetTextQuotes("\"");
     const TFormatSettingsGuard pinned{TFormatSettings{}};
     EXPECT_EQ(text.AsText(),
               "0\t\"a\"\t#0000ff\t\"03/15/2023 12:00:00\"\t2\r\n"
@@ -165,8 +191,8 @@ TEST_F(ChartDataExportTest, DateTimesAreQuotedTextNumbersNever) {
 
 TEST_F(ChartDataExportTest, SpreadsheetDimensionsCountTheColumns) {
     TSeriesDataXLS xls(&Chart, Line);
-    xls.IncludeHeader = true;
-    xls.IncludeIndex = true;
+    xls.SetIncludeHeader(true);
+    xls.SetIncludeIndex(true);
     TMemoryStream s;
     xls.SaveToStream(s);
     // Rows: three points and the header; columns: index, label, Y.
@@ -176,8 +202,8 @@ TEST_F(ChartDataExportTest, SpreadsheetDimensionsCountTheColumns) {
 
 TEST_F(ChartDataExportTest, ShortSeriesKeepAllDelimiters) {
     TSeriesDataText text(&Chart, nullptr);
-    text.IncludeLabels = false;
-    text.TextDelimiter = ';';
+    text.SetIncludeLabels(false);
+    text.SetTextDelimiter(';');
     const std::string t = text.AsText();
     // Positions from the first series with points (indexes): no X column. The null point
     // keeps its stored value.
@@ -201,7 +227,7 @@ TEST_F(ChartDataExportTest, LongLabelsCutOnlyInTheSpreadsheet) {
 
 TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
     TSeriesDataXLS xls(&Chart, Line);
-    xls.ValueFormat = "0.0";
+    xls.SetValueFormat("0.0");
     TMemoryStream s;
     xls.SaveToStream(s);
     const std::string bytes = Bytes(s);
@@ -212,7 +238,7 @@ TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
     // A format with thousands separators does not read back as a number from 1000 on; the
     // cells before stay written.
     TSeriesDataXLS thousands(&Chart, Points);
-    thousands.ValueFormat = "#,##0.###";
+    thousands.SetValueFormat("#,##0.###");
     TMemoryStream t;
     EXPECT_THROW(thousands.SaveToStream(t), EConvertError);
     EXPECT_GT(t.Size(), 0);
@@ -221,7 +247,7 @@ TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
 TEST_F(ChartDataExportTest, EmptyChartGivesHeaderOnly) {
     TChart chart(nullptr);
     TSeriesDataXLS xls(&chart, nullptr);
-    xls.IncludeHeader = true;
+    xls.SetIncludeHeader(true);
     TMemoryStream s;
     xls.SaveToStream(s);
     EXPECT_EQ(Bytes(s), std::string("\x09\x08\x08\x00\x00\x05\x10\x00\x00\x00\x00\x00"
