@@ -361,6 +361,8 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
     ApplyColumnOptions(Series());
     const int rows = MaxPointCount();
     const int headerRows = FIncludeHeader ? 1 : 0;
+    // Row numbers are 16 bits: a longer export would wrap round and overwrite its first rows.
+    if (rows + headerRows > 0xFFFF) throw ChartException(std::string(SpreadsheetTooManyRows));
     int perSeriesFlags = 0;
     for (uint8_t flag : {sdfLabels, sdfColors, sdfPositions})
         if (FFlags & flag) ++perSeriesFlags;

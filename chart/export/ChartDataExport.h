@@ -136,7 +136,11 @@ public:
 };
 
 // Worksheet records: BOF, DIMENSIONS, a header row of labels, then one row of cells per point,
-// and EOF.
+// and EOF. Rows are numbered in 16 bits: an export of more rows is refused (ChartException
+// SpreadsheetTooManyRows) before anything is written.
+inline constexpr const char* SpreadsheetTooManyRows =
+    "Too many points for a spreadsheet file (at most 65535 rows)";
+
 class TSeriesDataXLS : public TSeriesData {
     KV_DECLARE_CLASS(TSeriesDataXLS, TSeriesData)
 public:

@@ -244,6 +244,26 @@ TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
     EXPECT_GT(t.Size(), 0);
 }
 
+TEST_F(ChartDataExportTest, SpreadsheetRefusesRowsItCannotNumber) {
+    TChart chart(nullptr);
+    auto* s = new TLineSeries(&chart);
+    chart.AddSeries(s);
+    for (int i = 0; i < 0xFFFF; ++i) s->AddY(i);
+    TSeriesDataXLS xls(&chart, s);
+    TMemoryStream fits;
+    xls.SaveToStream(fits);
+    EXPECT_GT(fits.Size(), 0xFFFF * 15);
+    xls.SetIncludeHeader(true);  // one row more than the numbers reach
+    TMemoryStream refused;
+    try {
+        xls.SaveToStream(refused);
+        ADD_FAILURE();
+    } catch (const ChartException& e) {
+        EXPECT_EQ(e.Message(), SpreadsheetTooManyRows);
+    }
+    EXPECT_EQ(refused.Size(), 0);
+}
+
 TEST_F(ChartDataExportTest, EmptyChartGivesHeaderOnly) {
     TChart chart(nullptr);
     TSeriesDataXLS xls(&chart, nullptr);
