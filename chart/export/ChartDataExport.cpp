@@ -34,11 +34,10 @@ std::string Attribute(const std::string& name, const std::string& value) {
 
 std::string Cell(const std::string& text) { return "<td>" + text + "</td>"; }
 
-// The first "&" as an entity; the descriptions hold at most one.
-std::string FirstAmpersandEscaped(std::string text) {
-    const size_t at = text.find('&');
-    if (at != std::string::npos) text.replace(at, 1, "&amp;");
-    return text;
+// Every XML attribute value is escaped: a title or label holding "&", "<" or a quote would
+// otherwise make a document that no reader accepts.
+std::string XmlAttribute(const std::string& name, const std::string& value) {
+    return Attribute(name, XmlEscaped(value));
 }
 }  // namespace
 
@@ -223,24 +222,25 @@ bool TSeriesDataXML::IsEncodingStored() const {
 
 std::string TSeriesDataXML::SeriesElement(TChartSeries& series) {
     const std::string title = Chart() ? Chart()->SeriesTitleText(&series) : series.Title();
-    std::string result = "<series" + Attribute("title", title) +
-                         Attribute("type", FirstAmpersandEscaped(SeriesTypeDescription(series))) +
-                         Attribute("color", ColorToHexText(series.SeriesColor())) + ">" + CrLf;
-    result += "<points" + Attribute("count", std::to_string(series.Count())) + ">" + CrLf;
+    std::string result = "<series" + XmlAttribute("title", title) +
+                         XmlAttribute("type", SeriesTypeDescription(series)) +
+                         XmlAttribute("color", ColorToHexText(series.SeriesColor())) + ">" + CrLf;
+    result += "<points" + XmlAttribute("count", std::to_string(series.Count())) + ">" + CrLf;
     const TChartValueList& x = XList(series);
     for (int i = 0; i < series.Count(); ++i) {
         const bool null = series.IsNullValue(i);
         std::string point = "<point ";
         if (FIncludeIndex) point += Attribute("index", std::to_string(i)).substr(1);
-        if (FFlags & sdfLabels) point += Attribute("text", series.Labels().Label(i));
-        if (FFlags & sdfColors) point += Attribute("color", ColorToHexText(series.ValueColor(i)));
+        if (FFlags & sdfLabels) point += XmlAttribute("text", series.Labels().Label(i));
+        if (FFlags & sdfColors)
+            point += XmlAttribute("color", ColorToHexText(series.ValueColor(i)));
         if ((FFlags & sdfPositions) && (!null || x.Name() == "X"))
-            point += Attribute(x.Name(), FormatValue(series, x[i]));
+            point += XmlAttribute(x.Name(), FormatValue(series, x[i]));
         if (!null) {
-            point += Attribute(YList(series).Name(), FormatValue(series, YList(series)[i]));
+            point += XmlAttribute(YList(series).Name(), FormatValue(series, YList(series)[i]));
             for (int l = 2; l < ListCount(series); ++l) {
                 const TChartValueList& list = ExtraList(series, l);
-                point += Attribute(list.Name(), FormatValue(series, list[i]));
+                point += XmlAttribute(list.Name(), FormatValue(series, list[i]));
             }
         }
         result += point + "/>" + CrLf;

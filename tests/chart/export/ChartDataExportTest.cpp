@@ -117,14 +117,20 @@ TEST_F(ChartDataExportTest, GoldenFilesOfEveryFormat) {
     ExpectGolden(Bytes(s2), "points.xls");
 }
 
-TEST_F(ChartDataExportTest, XmlEscapesTheFirstAmpersandOfTheType) {
+// Titles, types and labels holding markup characters still give a document readers accept.
+TEST_F(ChartDataExportTest, XmlEscapesEveryAttributeValue) {
     static const std::string description = "Points & Rays & More";
     RegisterStandardSeries(&TPointSeries::StaticClass(), &description);
+    Points->SetTitle("R&D <\"hits\">");
+    Points->Labels().SetLabel(2, "a<b & c");
     TSeriesDataXML xml(&Chart, Points);
     xml.SetIncludeHeader(false);
     const std::string t = xml.AsText();
     UnregisterSeriesClasses({&TPointSeries::StaticClass()});
-    EXPECT_EQ(t.substr(0, 57), "<series title=\"Rays hit\" type=\"Points &amp; Rays & More\" ");
+    EXPECT_EQ(t.substr(0, t.find('\r')),
+              "<series title=\"R&amp;D &lt;&quot;hits&quot;&gt;\" "
+              "type=\"Points &amp; Rays &amp; More\" color=\"#0000ff\">");
+    EXPECT_NE(t.find("text=\"a&lt;b &amp; c\""), std::string::npos) << t;
 }
 
 TEST_F(ChartDataExportTest, OptionsArePublishedWithTheirDefaults) {
