@@ -1,0 +1,340 @@
+// The chart editor opened as the workbench opens it, driven with the mouse and closed by the
+// user; its settings in a settings store of its own.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <cstdlib>
+#include <optional>
+
+#include "chart/editors/AxisPage.h"
+#include "chart/editors/ChartEditForm.h"
+#include "chart/editors/ChartEditor.h"
+#include "chart/editors/LegendPage.h"
+#include "chart/editors/SeriesPage.h"
+#include "chart/editors/TitlesPage.h"
+#include "chart/engine/Chart.h"
+#include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/ChartLegend.h"
+#include "chart/engine/ChartTitle.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/engine/PointSeries.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/EditorOptions.h"
+#include "chart/foundation/FoundationStartup.h"
+#include "chart/foundation/LibraryTexts.h"
+#include "platform/classes/Writer.h"
+#include "platform/rtl/Registry.h"
+#include "platform/rtl/Streams.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/CustomControl.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/Memo.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/RecordingDialogService.h"
+#include "tests/chart/editors/ModalRunner.h"
+#include "tests/platform/ui/UserInput.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// The settings store in a folder of the test's own.
+class TScratchSettings {
+public:
+    TScratchSettings() {
+        if (const char* v = std::getenv("XDG_CONFIG_HOME")) FFormer = v;
+        setenv("XDG_CONFIG_HOME", FDir.Str().c_str(), 1);
+    }
+    ~TScratchSettings() {
+        if (FFormer)
+            setenv("XDG_CONFIG_HOME", FFormer->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+    }
+
+private:
+    TTempDir FDir;
+    std::optional<std::string> FFormer;
+};
+
+std::string Bytes(TCustomChart* chart) {
+    TMemoryStream s;
+    WriteComponentToStream(s, chart);
+    return std::string(s.Memory(), size_t(s.Size()));
+}
+
+// The chart library's start-up, as the program runs it before any editor opens.
+struct TLibraryStartup {
+    TLibraryStartup() {
+        LoadCoreTexts();
+        LoadExtendedTexts();
+        FoundationUnitStartup();
+        ChartEngineUnitStartup();
+    }
+    ~TLibraryStartup() {
+        ChartEngineUnitShutdown();
+        FoundationUnitShutdown();
+        FreeExtendedTexts();
+        FreeCoreTexts();
+    }
+};
+
+struct ChartEditorTest : ::testing::Test {
+    TLibraryStartup startup;
+    TScratchSettings settings;
+    TRecordingDialogService dialogs;
+    TForm window{nullptr};
+    TChart* chart = nullptr;
+    TLineSeries* line = nullptr;
+    TPointSeries* points = nullptr;
+    TChartEditor* ce = nullptr;
+
+    ChartEditorTest() {
+        chart = new TChart(&window);
+        chart->SetName("chCavity");
+        chart->SetParent(&window);
+        chart->SetBounds(0, 0, 300, 200);
+        line = new TLineSeries(&window);
+        line->SetName("Series1");
+        chart->AddSeries(line);
+        points = new TPointSeries(&window);
+        points->SetName("Series2");
+        chart->AddSeries(points);
+        for (int i = 0; i < 5; ++i) {
+            line->AddXYPoint(i, i * i);
+            points->AddXYPoint(i, 10 - i);
+        }
+        // The workbench's settings.
+        ce = new TChartEditor(&window);
+        ce->HideTabs = {cetGeneral, cetPaging, cetWalls, cet3D, cetExportNative, cetTools};
+        ce->HighLightTabs = true;
+        ce->Options = {ceTitle};
+        ce->Title = "Edit Graph";
+        ce->SetChart(chart);
+    }
+
+    // Runs the editor; act is the user's part, after which the dialog is closed with Close.
+    void Edit(const std::function<void(TChartEditForm&)>& act) {
+        bool ran = false;
+        ce->OnShow = [&](TObject* sender) {
+            auto* form = static_cast<TChartEditForm*>(sender);
+            // The user acts once the dialog is on the screen, inside its modal loop.
+            form->OnShow = [&, form](TObject*) {
+                QTimer::singleShot(0, [&, form] {
+                    ran = true;
+                    // A failure inside must still close the dialog.
+                    try {
+                        act(*form);
+                    } catch (const std::exception& e) {
+                        ADD_FAILURE() << "exception: " << e.what();
+                    }
+                    Click(form->BClose);
+                });
+            };
+        };
+        ce->Execute();
+        EXPECT_TRUE(ran);
+    }
+    static void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
+    static void ShowSubPage(TChartEditForm& f, TTabSheet* sheet) {
+        f.SubPage->SetActivePage(sheet);
+        f.SubPageChange();
+    }
+};
+
+TEST_F(ChartEditorTest, DefaultComponent) {
+    TChartEditor editor(nullptr);
+    EXPECT_EQ(editor.Options.Mask(), 1919u);
+    EXPECT_TRUE(editor.HideTabs.Empty());
+    EXPECT_EQ(editor.DefaultTab, cetMain);
+    EXPECT_TRUE(editor.AutoRepaint);
+}
+
+TEST_F(ChartEditorTest, TheWorkbenchConfigurationOpensOnTheFirstSeries) {
+    Edit([&](TChartEditForm& f) {
+        EXPECT_EQ(f.Caption(), "Edit Graph");
+        auto visibleTabs = [](TPageControl* pages) {
+            std::vector<std::string> tabs;
+            for (int i = 0; i < pages->PageCount(); ++i)
+                if (pages->Pages(i)->TabVisible()) tabs.push_back(pages->Pages(i)->Caption());
+            return tabs;
+        };
+        EXPECT_EQ(visibleTabs(f.MainPage),
+                  (std::vector<std::string>{"Chart", "Series", "Data", "Export", "Print"}));
+        EXPECT_EQ(visibleTabs(f.SubPage),
+                  (std::vector<std::string>{"Series", "Axis", "Titles", "Legend", "Panel"}));
+        EXPECT_EQ(f.MainPage->ActivePage(), f.TabChart);
+        EXPECT_EQ(f.SubPage->ActivePage(), f.TabSeriesList);
+        ASSERT_EQ(f.LBSeries->Count(), 2);
+        EXPECT_EQ(f.LBSeries->ItemIndex(), 0);
+        EXPECT_EQ(f.SelectedSeries(), line);
+        EXPECT_TRUE(f.BRenameSeries->Enabled());
+        for (TButton* b : {f.BAddSeries, f.BDeleteSeries, f.BCloneSeries, f.BChangeTypeSeries})
+            EXPECT_FALSE(b->Enabled()) << b->Caption();
+        EXPECT_FALSE(f.BMoveUP->Visible());
+        EXPECT_FALSE(f.BMoveDown->Visible());
+        EXPECT_FALSE(f.ButtonHelp->Visible());
+    });
+    // The rest of the double click that opened the editor is not the chart's.
+    EXPECT_TRUE(chart->CancelMouse());
+}
+
+TEST_F(ChartEditorTest, OnCloseFiresAndTheRepaintSwitchComesBackWhenShowingFails) {
+    ce->AutoRepaint = false;
+    std::vector<std::string> events;
+    ce->OnShow = [&](TObject*) { events.push_back("show"); };
+    ce->OnClose = [&](TObject*) { events.push_back("close"); };
+    // The form hook runs with the chart's repaints held; it fails.
+    FormHook = [&](TForm*, void*, int) {
+        EXPECT_FALSE(chart->AutoRepaint());
+        throw EAbort("failed");
+    };
+    EXPECT_THROW(ce->Execute(), EAbort);
+    FormHook = nullptr;
+    EXPECT_EQ(events, (std::vector<std::string>{"show", "close"}));
+    EXPECT_TRUE(chart->AutoRepaint());
+    EXPECT_FALSE(chart->CancelMouse());
+}
+
+TEST_F(ChartEditorTest, SeriesAndChartFollowEachOther) {
+    TChart other(&window);
+    auto* s = new TLineSeries(&window);
+    other.AddSeries(s);
+    ce->SetSeries(s);
+    EXPECT_EQ(ce->Chart(), &other);
+    ce->SetChart(chart);
+    EXPECT_EQ(ce->Series(), nullptr);
+    TObject::Free(chart);
+    chart = nullptr;
+    EXPECT_EQ(ce->Chart(), nullptr);
+}
+
+TEST_F(ChartEditorTest, LoadingEveryPageChangesNothingInTheChart) {
+    const std::string before = Bytes(chart);
+    Edit([&](TChartEditForm& f) {
+        for (TTabSheet* sheet :
+             {f.TabAxis, f.TabTitle, f.TabLegend, f.TabPanel, f.TabAxis, f.TabLegend, f.TabTitle})
+            ShowSubPage(f, sheet);
+        f.LBSeriesEditSeries();
+        EXPECT_EQ(f.MainPage->ActivePage(), f.TabSeries);
+        ASSERT_NE(f.SeriesPage(), nullptr);
+        EXPECT_EQ(f.SeriesPage()->Series(), line);
+    });
+    EXPECT_EQ(Bytes(chart), before);
+}
+
+TEST_F(ChartEditorTest, AxisRangeTitleAndLegendChangedThroughTheControls) {
+    dialogs.Answers.clear();
+    Edit([&](TChartEditForm& f) {
+        // The left axis: a fixed maximum through the limit dialog.
+        ShowSubPage(f, f.TabAxis);
+        auto* axisPage = dynamic_cast<TFormTeeAxis*>(f.SubPageForm(cetAxis));
+        ASSERT_NE(axisPage, nullptr);
+        EXPECT_EQ(axisPage->Axis(), chart->LeftAxis());
+        EXPECT_EQ(axisPage->LBAxes->Count(), 6);
+        EXPECT_EQ(axisPage->LBAxes->ItemIndex(), 0);
+        TModalRunner<TAxisMaxMin> limit(axisPage, [](TAxisMaxMin& d) {
+            EXPECT_EQ(d.Caption(), "Maximum Left Axis");
+            d.EMaximum->SetText("42");
+            Click(d.BOk);
+        });
+        Click(axisPage->BAxisMax);
+        EXPECT_TRUE(limit.Ran());
+        EXPECT_EQ(chart->LeftAxis()->Maximum(), 42);
+        EXPECT_FALSE(chart->LeftAxis()->AutomaticMaximum());
+        EXPECT_FALSE(axisPage->CBAutoMax->Checked());
+
+        // The title's text through its memo.
+        ShowSubPage(f, f.TabTitle);
+        auto* titles = dynamic_cast<TFormTeeTitle*>(f.SubPageForm(cetTitles));
+        ASSERT_NE(titles, nullptr);
+        titles->MText->SetText("Cavity\r\nprofile");
+        EXPECT_EQ(chart->Title()->Text()->Count(), 2);
+        EXPECT_EQ(chart->Title()->Text()->Strings(1), "profile");
+
+        // The legend: hidden, then at the bottom.
+        ShowSubPage(f, f.TabLegend);
+        auto* legend = dynamic_cast<TFormTeeLegend*>(f.SubPageForm(cetLegend));
+        ASSERT_NE(legend, nullptr);
+        Click(legend->CBShow);
+        EXPECT_FALSE(chart->Legend()->Visible());
+        legend->RGPosition->SetItemIndex(3);
+        EXPECT_EQ(chart->Legend()->Alignment(), laBottom);
+    });
+}
+
+TEST_F(ChartEditorTest, SeriesColourAndTitleChangedThroughTheControls) {
+    dialogs.ColorAnswers.push_back(TColor(0x123456));
+    dialogs.InputAnswers.push_back(std::string("Profile"));
+    Edit([&](TChartEditForm& f) {
+        Click(f.BRenameSeries);
+        EXPECT_EQ(line->Title(), "Profile");
+        EXPECT_EQ(f.LBSeries->Items()->Strings(0), "Profile");
+        f.LBSeriesEditSeries();
+        TFormTeeSeries* page = f.SeriesPage();
+        ASSERT_NE(page, nullptr);
+        EXPECT_TRUE(page->PaintBox1->Visible());
+        page->PaintBox1Click();
+    });
+    EXPECT_EQ(line->SeriesColor(), TColor(0x123456));
+    ASSERT_EQ(dialogs.InputQueries.size(), 1u);
+    EXPECT_EQ(dialogs.InputQueries[0].Caption, "Change Series Title");
+    EXPECT_EQ(dialogs.InputQueries[0].Value, "Series1");
+}
+
+TEST_F(ChartEditorTest, ASeriesFreedElsewhereLeavesTheListsAndThePage) {
+    Edit([&](TChartEditForm& f) {
+        f.LBSeriesEditSeries();
+        ASSERT_EQ(f.SeriesPage()->Series(), line);
+        TObject::Free(line);
+        line = nullptr;
+        ASSERT_EQ(f.LBSeries->Count(), 1);
+        EXPECT_EQ(f.LBSeries->Items()->Objects(0), points);
+        EXPECT_EQ(f.SeriesPage()->Series(), nullptr);
+        EXPECT_EQ(f.SeriesPage()->CBSeries->Items()->Count(), 1);
+        EXPECT_EQ(f.SeriesPage()->CBSeries->Items()->Objects(0), points);
+    });
+}
+
+TEST_F(ChartEditorTest, RevisitingTheLegendKeepsOneSymbolEditor) {
+    Edit([&](TChartEditForm& f) {
+        for (int visit = 0; visit < 3; ++visit) {
+            ShowSubPage(f, f.TabLegend);
+            ShowSubPage(f, f.TabAxis);
+        }
+        auto* legend = dynamic_cast<TFormTeeLegend*>(f.SubPageForm(cetLegend));
+        ASSERT_NE(legend, nullptr);
+        int editors = 0;
+        for (int i = 0; i < legend->TabSymbols->ControlCount(); ++i)
+            editors += dynamic_cast<TSymbolEditor*>(legend->TabSymbols->Controls(i)) != nullptr;
+        EXPECT_EQ(editors, 1);
+        legend->PageControl1->SetActivePage(legend->TabSymbols);
+        Click(legend->SymbolEditor->CBSquared);
+        EXPECT_TRUE(chart->Legend()->Symbol()->Squared());
+    });
+}
+
+TEST_F(ChartEditorTest, SettingsAreReadWithTheirBoundsAndWritten) {
+    WriteEditorOptionInt("Width", 50);
+    WriteEditorOptionInt("Height", 600);
+    WriteEditorOptionInt("Left", 100000);
+    // The size is remembered whether the position is or not.
+    Edit([&](TChartEditForm& f) { EXPECT_EQ(f.Width(), 100); });
+    ce->RememberPosition = true;
+    Edit([&](TChartEditForm& f) {
+        EXPECT_EQ(f.Width(), 100);
+        EXPECT_EQ(f.Height(), 600);
+        EXPECT_GE(f.Left(), 0);
+        f.SetBounds(f.Left(), f.Top(), 414, 400);
+    });
+    // Back at its created width the dialog forgets the remembered one.
+    EXPECT_EQ(ReadEditorOptionInt("Width", -1), -1);
+    EXPECT_EQ(ReadEditorOptionInt("Height", -1), 400);
+    EXPECT_FALSE(ReadEditorOptionBool("SeriesGroups", true));
+}
+
+}  // namespace
