@@ -4,6 +4,7 @@
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditorTypes.h"
 #include "chart/editors/LegendPage.h"
+#include "chart/editors/PanelPage.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/engine/Chart.h"
 
@@ -15,6 +16,8 @@ TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index
             return new TFormTeeTitle(dialog, chart.Title(), &chart);
         case cetLegend:
             return new TFormTeeLegend(dialog, chart.Legend());
+        case cetPanel:
+            return new TFormTeePanel(dialog, &chart);
         default:
             return nullptr;
     }

@@ -10,6 +10,7 @@
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
 #include "chart/editors/LegendPage.h"
+#include "chart/editors/PanelPage.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/engine/Chart.h"
@@ -36,6 +37,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RecordingDialogService.h"
+#include "platform/ui/UpDown.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/TempDir.h"
@@ -316,6 +318,66 @@ TEST_F(ChartEditorTest, RevisitingTheLegendKeepsOneSymbolEditor) {
         Click(legend->SymbolEditor->CBSquared);
         EXPECT_TRUE(chart->Legend()->Symbol()->Squared());
     });
+}
+
+TEST_F(ChartEditorTest, PanelMarginsAndDefaultColour) {
+    chart->SetColor(clBtnFace);
+    chart->SetMarginTop(40);
+    chart->SetMarginBottom(40);
+    Edit([&](TChartEditForm& f) {
+        ShowSubPage(f, f.TabPanel);
+        auto* page = dynamic_cast<TFormTeePanel*>(f.SubPageForm(cetPanel));
+        ASSERT_NE(page, nullptr);
+        EXPECT_TRUE(page->CBColorDef->Checked());
+        EXPECT_FALSE(page->CBColorDef->Enabled());
+        // In percent a top margin of 60 beside a bottom one of 40 is refused.
+        page->SETopMa->SetText("60");
+        EXPECT_EQ(chart->MarginTop(), 40);
+        EXPECT_EQ(page->UDTopMa->Position(), 40);
+        page->SETopMa->SetText("55");
+        EXPECT_EQ(chart->MarginTop(), 55);
+        // In pixels anything goes.
+        page->CBMarUnits->SetItemIndex(1);
+        page->CBMarUnits->OnChange(page->CBMarUnits);
+        EXPECT_EQ(chart->MarginUnits(), muPixels);
+        EXPECT_EQ(page->UDTopMa->Max(), 2000);
+        page->SETopMa->SetText("1500");
+        page->SEBotMa->SetText("1500");
+        EXPECT_EQ(chart->MarginTop(), 1500);
+        EXPECT_EQ(chart->MarginBottom(), 1500);
+    });
+    EXPECT_TRUE(PanelMarginAccepted(muPercent, 59, 40));
+    EXPECT_FALSE(PanelMarginAccepted(muPercent, 60, 40));
+    EXPECT_TRUE(PanelMarginAccepted(muPixels, 60, 40));
+}
+
+TEST_F(ChartEditorTest, DefaultTabOpensTheNearestVisiblePage) {
+    const struct {
+        TChartEditorTab tab;
+        TChartEditorHiddenTabs hidden;
+        const char* page;
+    } cases[] = {
+        {cetPaging, {cetGeneral, cetPaging, cetWalls, cet3D}, "Panel"},
+        {cetAxis, {}, "Axis"},
+        {cet3D,
+         {cetMain, cetGeneral, cetAxis, cetTitles, cetLegend, cetPanel, cetPaging, cetWalls, cet3D},
+         "Data"},
+        {cet3D,
+         {cetMain, cetGeneral, cetAxis, cetTitles, cetLegend, cetPanel, cetPaging, cetWalls, cet3D,
+          cetSeriesData},
+         "Export"},  // no tool types are registered: the Tools page is hidden
+    };
+    for (const auto& c : cases) {
+        ce->DefaultTab = c.tab;
+        ce->HideTabs = c.hidden;
+        Edit([&](TChartEditForm& f) {
+            TTabSheet* shown = f.MainPage->ActivePage() == f.TabChart ? f.SubPage->ActivePage()
+                                                                      : f.MainPage->ActivePage();
+            EXPECT_EQ(shown->Caption(), c.page);
+            // Every sub-page hidden hides the Chart tab too.
+            EXPECT_EQ(f.TabChart->TabVisible(), (c.hidden.Mask() & 0x1FF) != 0x1FF);
+        });
+    }
 }
 
 TEST_F(ChartEditorTest, SettingsAreReadWithTheirBoundsAndWritten) {
