@@ -1,7 +1,9 @@
 #include "chart/editors/LegendPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
 #include "chart/engine/ChartLegend.h"
+#include "chart/foundation/ChartPen.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -67,6 +69,8 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     CBLegendStyle = MakeComboBox(
         TabStyle, 8, 78, 150,
         {"Automatic", "Series Names", "Series Values", "Last Values", "Series Groups"});
+    BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
+    BDivLines->SetCaption("&Dividing Lines...");
     RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
     RGPosition->SetCaption("Position");
     for (const char* item : {"&Left", "&Right", "&Top", "&Bottom"}) RGPosition->Items()->Add(item);
@@ -98,6 +102,7 @@ void TFormTeeLegend::LoadControls() {
     CBInverted->SetChecked(FLegend->Inverted());
     CBLegendStyle->SetItemIndex(int(FLegend->LegendStyle()));
     RGPosition->SetItemIndex(int(FLegend->Alignment()));
+    BDivLines->LinkPen(FLegend->DividingLines());
     SymbolEditor->Show();
     SymbolEditor->LoadSymbol(FLegend->Symbol());
 }

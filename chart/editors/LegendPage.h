@@ -4,6 +4,7 @@
 // reloaded on each visit: a page shown again never stacks a second one.
 #include "chart/editors/ChartPageForm.h"
 
+class TButtonPen;
 class TChartLegend;
 class TCheckBox;
 class TComboBox;
@@ -47,6 +48,7 @@ public:
     TCheckBox* CBInverted;
     TComboBox* CBLegendStyle;
     TRadioGroup* RGPosition;
+    TButtonPen* BDivLines;
     TSymbolEditor* SymbolEditor;
 
 protected:

@@ -1,6 +1,8 @@
 #include "chart/editors/PanelPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeePanelExtended.h"
 #include "platform/rtl/NumberText.h"
@@ -66,6 +68,8 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     margin(72, "Left:", SELeftMa, UDLeftMa);
     margin(102, "Bottom:", SEBotMa, UDBotMa);
     margin(132, "Right:", SERightMa, UDRightMa);
+    BBorder = MakeControl<TButtonPen>(this, 8, 196, 100, 25);
+    BBorder->SetCaption("&Border...");
     MakeLabel(this, 220, 166, "&Units:");
     CBMarUnits = MakeComboBox(this, 290, 162, 80, {"Percent", "Pixels"});
 
@@ -127,6 +131,7 @@ void TFormTeePanel::LoadControls() {
     UDRightMa->SetPosition(FPanel->MarginRight());
     UDBotMa->SetPosition(FPanel->MarginBottom());
     RefreshColorDefault();
+    BBorder->LinkPen(FPanel->Border());
     BPanelColor->LinkToProperty(FPanel, "Color");
 }
 

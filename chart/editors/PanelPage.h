@@ -4,6 +4,7 @@
 #include "chart/foundation/TeePanel.h"
 
 class TButtonColor;
+class TButtonPen;
 class TCheckBox;
 class TComboBox;
 class TCustomTeePanelExtended;
@@ -39,6 +40,7 @@ public:
     TEdit* SERightMa;
     TUpDown* UDRightMa;
     TComboBox* CBMarUnits;
+    TButtonPen* BBorder;
 
 protected:
     void LoadControls() override;
