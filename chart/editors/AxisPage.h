@@ -12,6 +12,8 @@ class TCheckBox;
 class TEdit;
 class TLabel;
 class TListBox;
+class TComboBox;
+class TCustomAxisPanel;
 
 class TAxisMaxMin : public TForm {
     KV_DECLARE_CLASS(TAxisMaxMin, TForm)
@@ -56,6 +58,15 @@ public:
     TCheckBox* CBVisible;
     TCheckBox* CBInverted;
     TLabel* LAxisIncre;
+    TButton* BIncre;
+    TCheckBox* CBShowAll;
+    TCheckBox* CBLogarithmic;
+    TEdit* ELogBase;
+    TCheckBox* LogE;
+    TButton* BAdd;
+    TButton* BDelete;
+    TComboBox* CBFormat;
+    TButton* Button1;
     TEdit* ETitle;
 
 protected:
@@ -66,6 +77,14 @@ private:
     void CBAutomaticClick();
     void CBAutoMinMaxClick(bool minimum);
     void ChangeLimit(bool minimum);
+    void CBLogarithmicClick();
+    void ELogBaseChange();
+    void EnableLogBase();
+    void FillFormats();
+    void WriteFormat(const std::string& text);
+    TCustomAxisPanel* Chart() const;
 
     TChartAxis* FAxis;
+    // Set while the page puts a control back itself.
+    bool FQuiet = false;
 };

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <optional>
 
+#include "chart/editors/AxisIncrementDialog.h"
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
@@ -25,6 +28,7 @@
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Writer.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Registry.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
@@ -32,6 +36,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/PageControl.h"
@@ -397,6 +402,122 @@ TEST_F(ChartEditorTest, SettingsAreReadWithTheirBoundsAndWritten) {
     EXPECT_EQ(ReadEditorOptionInt("Width", -1), -1);
     EXPECT_EQ(ReadEditorOptionInt("Height", -1), 400);
     EXPECT_FALSE(ReadEditorOptionBool("SeriesGroups", true));
+}
+
+}  // namespace
+
+namespace {
+
+struct AxisPageTest : ChartEditorTest {
+    // Runs the editor on its Axis page.
+    void EditAxis(const std::function<void(TFormTeeAxis&)>& act) {
+        Edit([&](TChartEditForm& f) {
+            ShowSubPage(f, f.TabAxis);
+            auto* page = dynamic_cast<TFormTeeAxis*>(f.SubPageForm(cetAxis));
+            ASSERT_NE(page, nullptr);
+            act(*page);
+        });
+    }
+};
+
+TEST_F(AxisPageTest, LogarithmicRefusedPutsTheBoxBack) {
+    chart->LeftAxis()->SetLimits(-5, 5);
+    EditAxis([&](TFormTeeAxis& page) {
+        Click(page.CBLogarithmic);
+        EXPECT_FALSE(chart->LeftAxis()->Logarithmic());
+        EXPECT_FALSE(page.CBLogarithmic->Checked());
+        EXPECT_FALSE(page.ELogBase->Enabled());
+    });
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    // The application's error report ends the axis's message with a period.
+    EXPECT_EQ(dialogs.Messages[0].Text, "Logarithmic Axis Min and Max values should be >= 0.");
+}
+
+TEST_F(AxisPageTest, LogBaseIgnoresOneAndZeroAndTracksE) {
+    EditAxis([&](TFormTeeAxis& page) {
+        Click(page.CBLogarithmic);
+        ASSERT_TRUE(chart->LeftAxis()->Logarithmic());
+        for (const char* text : {"1", "0", "x"}) {
+            page.ELogBase->SetText(text);
+            EXPECT_EQ(chart->LeftAxis()->LogarithmicBase(), 10) << text;
+        }
+        page.ELogBase->SetText("2");
+        EXPECT_EQ(chart->LeftAxis()->LogarithmicBase(), 2);
+        EXPECT_FALSE(page.LogE->Checked());
+        Click(page.LogE);
+        EXPECT_EQ(chart->LeftAxis()->LogarithmicBase(), std::numbers::e);
+        EXPECT_TRUE(page.LogE->Checked());
+        EXPECT_FALSE(page.LogE->Enabled());
+    });
+}
+
+TEST_F(AxisPageTest, IncrementShowAllLabelsAndFormat) {
+    chart->LeftAxis()->SetLabelsSeparation(30);
+    EditAxis([&](TFormTeeAxis& page) {
+        TModalRunner<TAxisIncrement> runner(&page, [](TAxisIncrement& d) {
+            EXPECT_EQ(d.Caption(), "Desired Left Axis Increment");
+            EXPECT_FALSE(d.RGIncrement->Visible());
+            d.ECustom->SetText("x");
+            Click(d.BOk);  // refused, the dialog stays
+            d.ECustom->SetText("2.5");
+            Click(d.BOk);
+        });
+        Click(page.BIncre);
+        EXPECT_TRUE(runner.Ran());
+        EXPECT_EQ(chart->LeftAxis()->Increment(), 2.5);
+        EXPECT_EQ(page.LAxisIncre->Caption(), "2.5");
+        // Show all labels, then not: the separation is 10 whatever it was.
+        Click(page.CBShowAll);
+        EXPECT_EQ(chart->LeftAxis()->LabelsSeparation(), 0);
+        Click(page.CBShowAll);
+        EXPECT_EQ(chart->LeftAxis()->LabelsSeparation(), 10);
+        page.CBFormat->SetText("0.00");
+        page.CBFormat->OnChange(page.CBFormat);
+        EXPECT_EQ(chart->LeftAxis()->AxisValuesFormat(), "0.00");
+    });
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text.rfind("Incorrect value. Reason: ", 0), 0u);
+}
+
+TEST_F(AxisPageTest, CustomAxesAreAddedAndDeleted) {
+    EditAxis([&](TFormTeeAxis& page) {
+        EXPECT_FALSE(page.BDelete->Enabled());
+        Click(page.BAdd);
+        Click(page.BAdd);
+        ASSERT_EQ(page.LBAxes->Count(), 8);
+        EXPECT_EQ(page.LBAxes->Items()->Strings(7), "Custom 1");
+        EXPECT_EQ(page.LBAxes->ItemIndex(), 7);
+        EXPECT_TRUE(page.BDelete->Enabled());
+        points->SetCustomVertAxis(page.Axis());
+        Click(page.BDelete);
+        EXPECT_EQ(page.LBAxes->Count(), 7);
+        EXPECT_EQ(page.LBAxes->ItemIndex(), 6);
+        EXPECT_EQ(chart->CustomAxes()->Count(), 1);
+        // The series bound to the freed axis is back on a standard one.
+        EXPECT_EQ(points->CustomVertAxis(), nullptr);
+    });
+}
+
+TEST(AxisIncrementDialog, DateTimeStepsAndCustomText) {
+    TFormatSettingsGuard pin{TFormatSettings{}};
+    TAxisIncrement d(nullptr);
+    d.Prepare(true, true, 7);
+    EXPECT_EQ(d.RGIncrement->ItemIndex(), 0);
+    EXPECT_EQ(d.CBSteps->ItemIndex(), 19);
+    EXPECT_FALSE(d.ECustom->Enabled());
+    d.RGIncrement->SetItemIndex(1);
+    EXPECT_TRUE(d.ECustom->Enabled());
+    EXPECT_FALSE(d.Exact());
+    EXPECT_FALSE(d.CBExact->Enabled());
+    EXPECT_EQ(d.ECustom->Text(), "7");
+    TAxisIncrement e(nullptr);
+    e.Prepare(true, false, 1.5);
+    EXPECT_EQ(e.RGIncrement->ItemIndex(), 1);
+    EXPECT_EQ(e.CBSteps->ItemIndex(), -1);
+    e.RGIncrement->SetItemIndex(0);
+    EXPECT_TRUE(e.Exact());
+    EXPECT_TRUE(e.CBExact->Checked());
+    EXPECT_EQ(e.CBSteps->ItemIndex(), 0);
 }
 
 }  // namespace
