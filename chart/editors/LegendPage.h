@@ -8,7 +8,10 @@ class TButtonPen;
 class TChartLegend;
 class TCheckBox;
 class TComboBox;
+class TEdit;
 class TLegendSymbol;
+class TMemo;
+class TUpDown;
 class TPageControl;
 class TRadioGroup;
 class TTabSheet;
@@ -44,10 +47,29 @@ public:
     TTabSheet* TabStyle;
     TTabSheet* TabPosition;
     TTabSheet* TabSymbols;
+    TTabSheet* TabTitle;
     TCheckBox* CBShow;
     TCheckBox* CBInverted;
     TComboBox* CBLegendStyle;
+    TComboBox* CBLegStyle;
+    TCheckBox* CBFontColor;
+    TComboBox* CBCheckBoxes;
+    TEdit* EVertSpacing;
+    TUpDown* UDVertSpacing;
     TRadioGroup* RGPosition;
+    TCheckBox* CBResizeChart;
+    TEdit* SETopPos;
+    TUpDown* UDTopPos;
+    TEdit* SEMargin;
+    TUpDown* UDMargin;
+    TCheckBox* CBCustPos;
+    TEdit* ECustLeft;
+    TUpDown* UDLeft;
+    TEdit* ECustTop;
+    TUpDown* UDTop;
+    TMemo* MemoText;
+    TCheckBox* CBTitleVisible;
+    TComboBox* CBTextAlign;
     TButtonPen* BDivLines;
     TSymbolEditor* SymbolEditor;
 
@@ -55,5 +77,12 @@ protected:
     void LoadControls() override;
 
 private:
+    bool Vertical() const;
+    void RefreshCustomPosition();
+    // The number in an edit, or none while it holds no number.
+    static bool EditNumber(TEdit* edit, int& value);
+
     TChartLegend* FLegend;
+    // Set while the page puts controls right itself.
+    bool FQuiet = false;
 };

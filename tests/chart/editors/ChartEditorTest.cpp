@@ -521,3 +521,70 @@ TEST(AxisIncrementDialog, DateTimeStepsAndCustomText) {
 }
 
 }  // namespace
+
+namespace {
+
+struct LegendPageTest : ChartEditorTest {
+    void EditLegend(const std::function<void(TFormTeeLegend&)>& act) {
+        Edit([&](TChartEditForm& f) {
+            ShowSubPage(f, f.TabLegend);
+            auto* page = dynamic_cast<TFormTeeLegend*>(f.SubPageForm(cetLegend));
+            ASSERT_NE(page, nullptr);
+            act(*page);
+        });
+    }
+    static void Choose(TComboBox* combo, int index) {
+        combo->SetItemIndex(index);
+        combo->OnChange(combo);
+    }
+};
+
+TEST_F(LegendPageTest, CustomPositionSwitchesResizeChartOff) {
+    chart->Legend()->SetResizeChart(true);
+    EditLegend([&](TFormTeeLegend& page) {
+        page.PageControl1->SetActivePage(page.TabPosition);
+        EXPECT_FALSE(page.ECustLeft->Enabled());
+        Click(page.CBCustPos);
+        EXPECT_TRUE(chart->Legend()->CustomPosition());
+        EXPECT_FALSE(chart->Legend()->ResizeChart());
+        EXPECT_FALSE(page.CBResizeChart->Checked());
+        EXPECT_FALSE(page.CBResizeChart->Enabled());
+        EXPECT_TRUE(page.ECustLeft->Enabled());
+        page.ECustLeft->SetText("40");
+        EXPECT_EQ(chart->Legend()->Left(), 40);
+        Click(page.CBCustPos);
+        EXPECT_FALSE(chart->Legend()->CustomPosition());
+        EXPECT_FALSE(chart->Legend()->ResizeChart());
+        EXPECT_TRUE(page.CBResizeChart->Enabled());
+    });
+}
+
+TEST_F(LegendPageTest, MarginFollowsTheLegendsSide) {
+    chart->Legend()->SetAlignment(laTop);
+    EditLegend([&](TFormTeeLegend& page) {
+        page.SEMargin->SetText("7");
+        EXPECT_EQ(chart->Legend()->VertMargin(), 7);
+        page.RGPosition->SetItemIndex(0);  // left
+        page.SEMargin->SetText("9");
+        EXPECT_EQ(chart->Legend()->HorizMargin(), 9);
+        EXPECT_EQ(chart->Legend()->VertMargin(), 7);
+    });
+}
+
+TEST_F(LegendPageTest, CheckBoxesAndTitleLines) {
+    EditLegend([&](TFormTeeLegend& page) {
+        Choose(page.CBCheckBoxes, 2);
+        EXPECT_TRUE(chart->Legend()->CheckBoxes());
+        EXPECT_EQ(chart->Legend()->CheckBoxesStyle(), cbsRadio);
+        Choose(page.CBCheckBoxes, 0);
+        EXPECT_FALSE(chart->Legend()->CheckBoxes());
+        EXPECT_EQ(chart->Legend()->CheckBoxesStyle(), cbsRadio);  // kept
+        page.MemoText->SetText("First\r\nSecond");
+        ASSERT_EQ(chart->Legend()->Title()->Text().Count(), 2);
+        EXPECT_EQ(chart->Legend()->Title()->Text()[1], "Second");
+        Choose(page.CBLegStyle, 6);
+        EXPECT_EQ(chart->Legend()->TextStyle(), ltsValue);
+    });
+}
+
+}  // namespace
