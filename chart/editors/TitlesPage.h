@@ -8,6 +8,8 @@ class TComboBox;
 class TCustomChart;
 class TChartTitle;
 class TMemo;
+class TEdit;
+class TUpDown;
 
 class TFormTeeTitle : public TChartPageForm {
     KV_DECLARE_CLASS(TFormTeeTitle, TChartPageForm)
@@ -22,6 +24,13 @@ public:
     TCheckBox* CBVisible;
     TCheckBox* CBAdjust;
     TComboBox* CBAlign;
+    TCheckBox* CBCustPos;
+    TEdit* ECustLeft;
+    TUpDown* UDLeft;
+    TEdit* ECustTop;
+    TUpDown* UDTop;
+    TEdit* Edit1;
+    TUpDown* UDMargin;
 
 protected:
     void LoadControls() override;
@@ -29,7 +38,9 @@ protected:
 private:
     void CBTitlesChange();
     void MTextChange();
+    void RefreshCustom();
 
     TCustomChart* FChart;
     TChartTitle* FTitle;
+    bool FQuiet = false;
 };

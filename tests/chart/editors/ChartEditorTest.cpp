@@ -588,3 +588,33 @@ TEST_F(LegendPageTest, CheckBoxesAndTitleLines) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChartEditorTest, TitlesPageSwitchesTitlesAndWritesOnlyChanges) {
+    chart->Foot()->SetCaption("Foot text");
+    chart->Foot()->SetAlignment(taRightJustify);
+    Edit([&](TChartEditForm& f) {
+        ShowSubPage(f, f.TabTitle);
+        auto* page = dynamic_cast<TFormTeeTitle*>(f.SubPageForm(cetTitles));
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->CBTitles->ItemIndex(), 0);
+        page->CBTitles->SetItemIndex(3);
+        page->CBTitles->OnChange(page->CBTitles);
+        EXPECT_EQ(page->Title(), chart->Foot());
+        EXPECT_EQ(page->MText->Lines()->Text(), "Foot text\r\n");
+        EXPECT_EQ(page->CBAlign->ItemIndex(), 2);
+        // The same text again writes nothing.
+        const std::string before = Bytes(chart);
+        page->MText->SetText("Foot text");
+        EXPECT_EQ(Bytes(chart), before);
+        Click(page->CBCustPos);
+        EXPECT_TRUE(chart->Foot()->CustomPosition());
+        page->ECustTop->SetText("25");
+        EXPECT_EQ(chart->Foot()->Top(), 25);
+        page->Edit1->SetText("12");
+        EXPECT_EQ(chart->Foot()->VertMargin(), 12);
+    });
+}
+
+}  // namespace
