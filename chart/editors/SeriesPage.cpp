@@ -1,17 +1,26 @@
 #include "chart/editors/SeriesPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/FormatEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesEvents.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ColorEditing.h"
+#include "chart/foundation/FieldLists.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CustomControl.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RadioGroup.h"
 
 namespace {
 
@@ -48,6 +57,8 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
     TabGeneral = AddSheet(PageSeries, "General");
     TabMarks = AddSheet(PageSeries, "Marks");
     TabDataSource = AddSheet(PageSeries, "Data Source");
+    BuildGeneralTab();
+    BuildMarksTab();
     // No editor forms of the series types are registered yet: the Format tab stays hidden.
     TheTabSheet->SetTabVisible(false);
     CBSeries->OnChange = [this](TObject*) { CBSeriesChange(); };
@@ -103,7 +114,105 @@ void TFormTeeSeries::LoadControls() {
     TabDataSource->SetTabVisible(DataSourceAllowed);
     TTabSheet* active = PageSeries->ActivePage();
     if (!active || !active->TabVisible()) PageSeries->SetActivePage(TabGeneral);
+    LoadGeneralTab();
+    LoadMarksTab();
     PaintBox1->Invalidate();
+}
+
+void TFormTeeSeries::BuildGeneralTab() {
+    CBShowInLegend = MakeCheckBox(TabGeneral, 8, 8, 140, "&Show In Legend");
+    MakeLabel(TabGeneral, 8, 40, "&Values:");
+    CBFormat = MakeComboBox(TabGeneral, 80, 36, 150, {}, true);
+    Button1 = MakePushButton(TabGeneral, 234, 36, 28, "...");
+    MakeLabel(TabGeneral, 8, 72, "&Percents:");
+    EPercentFormat = MakeControl<TEdit>(TabGeneral, 80, 68, 150, 23);
+    Button2 = MakePushButton(TabGeneral, 234, 68, 28, "...");
+    CBShowInLegend->OnClick = [this](TObject*) {
+        if (!Loading() && FSeries) FSeries->SetShowInLegend(CBShowInLegend->Checked());
+    };
+    CBFormat->OnChange = [this](TObject*) {
+        if (!Loading() && FSeries) FSeries->SetValueFormat(ToInvariantSeparators(CBFormat->Text()));
+    };
+    EPercentFormat->OnChange = [this](TObject*) {
+        if (!Loading() && FSeries)
+            FSeries->SetPercentFormat(ToInvariantSeparators(EPercentFormat->Text()));
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (!FSeries) return;
+        CBFormat->SetText(TFormatEditor::ShowFormatDialog(this, CBFormat->Text(), false));
+        FSeries->SetValueFormat(ToInvariantSeparators(CBFormat->Text()));
+    };
+    Button2->OnClick = [this](TObject*) {
+        if (!FSeries) return;
+        EPercentFormat->SetText(
+            TFormatEditor::ShowFormatDialog(this, EPercentFormat->Text(), false));
+    };
+}
+
+void TFormTeeSeries::BuildMarksTab() {
+    CBMarksVisible = MakeCheckBox(TabMarks, 8, 8, 100, "&Visible");
+    CBAllVisible = MakeCheckBox(TabMarks, 8, 32, 160, "All Series Visi&ble");
+    CBMultiLine = MakeCheckBox(TabMarks, 8, 56, 100, "&Multi line");
+    RGMarkStyle = MakeControl<TRadioGroup>(TabMarks, 180, 8, 200, 230);
+    RGMarkStyle->SetCaption("&Style:");
+    for (const char* style : {"Value", "Percent", "Label", "Label and Percent", "Label and Value",
+                              "Legend", "Percent Total", "Label and Percent Total", "X value",
+                              "X and Y values", "Series Title", "Point Index", "Percent Relative"})
+        RGMarkStyle->Items()->Add(style);
+    CBMarksVisible->OnClick = [this](TObject*) {
+        if (Loading() || !FSeries) return;
+        FSeries->Marks()->SetVisible(CBMarksVisible->Checked());
+        TValueGuard<bool> quiet(FQuiet, true);
+        CBAllVisible->SetChecked(AllMarksVisible());
+    };
+    CBAllVisible->OnClick = [this](TObject*) {
+        if (Loading() || FQuiet || !FSeries || !FChart) return;
+        const bool visible = CBAllVisible->Checked();
+        for (int i = 0; i < FChart->SeriesCount(); ++i)
+            FChart->GetSeries(i)->Marks()->SetVisible(visible);
+        TValueGuard<bool> quiet(FQuiet, true);
+        CBMarksVisible->SetChecked(visible);
+    };
+    CBMultiLine->OnClick = [this](TObject*) {
+        if (!Loading() && FSeries) FSeries->Marks()->SetMultiLine(CBMultiLine->Checked());
+    };
+    RGMarkStyle->OnClick = [this](TObject*) {
+        if (Loading() || !FSeries || RGMarkStyle->ItemIndex() < 0) return;
+        FSeries->Marks()->SetStyle(TSeriesMarksStyle(RGMarkStyle->ItemIndex()));
+        EnableMultiLine();
+    };
+}
+
+void TFormTeeSeries::LoadGeneralTab() {
+    CBShowInLegend->SetChecked(FSeries->ShowInLegend());
+    CBFormat->Items()->Clear();
+    AddValueFormatPresets(*CBFormat->Items());
+    const std::string format = ToLocalSeparators(FSeries->ValueFormat());
+    if (CBFormat->Items()->IndexOf(format) < 0) CBFormat->Items()->Add(format);
+    CBFormat->SetText(format);
+    EPercentFormat->SetText(ToLocalSeparators(FSeries->PercentFormat()));
+}
+
+void TFormTeeSeries::LoadMarksTab() {
+    TSeriesMarks* marks = FSeries->Marks();
+    CBMarksVisible->SetChecked(marks->Visible());
+    RGMarkStyle->SetItemIndex(int(marks->Style()));
+    CBMultiLine->SetChecked(marks->MultiLine());
+    CBAllVisible->SetChecked(AllMarksVisible());
+    EnableMultiLine();
+}
+
+void TFormTeeSeries::EnableMultiLine() {
+    const int s = RGMarkStyle->ItemIndex();
+    CBMultiLine->SetEnabled(s == smsLabelPercent || s == smsLabelValue || s == smsPercentTotal ||
+                            s == smsLabelPercentTotal || s == smsXY);
+}
+
+bool TFormTeeSeries::AllMarksVisible() const {
+    if (!FChart) return false;
+    for (int i = 0; i < FChart->SeriesCount(); ++i)
+        if (!FChart->GetSeries(i)->Marks()->Visible()) return false;
+    return true;
 }
 
 void TFormTeeSeries::ShowTab(TSeriesPageTab tab) {

@@ -8,7 +8,11 @@
 
 class TCustomChart;
 class TChartSeries;
+class TButton;
+class TCheckBox;
 class TComboBox;
+class TEdit;
+class TRadioGroup;
 class TLabel;
 class TPageControl;
 class TPaintBox;
@@ -43,6 +47,15 @@ public:
     TTabSheet* TabGeneral;
     TTabSheet* TabMarks;
     TTabSheet* TabDataSource;
+    TCheckBox* CBShowInLegend;
+    TComboBox* CBFormat;
+    TEdit* EPercentFormat;
+    TButton* Button1;
+    TButton* Button2;
+    TCheckBox* CBMarksVisible;
+    TRadioGroup* RGMarkStyle;
+    TCheckBox* CBMultiLine;
+    TCheckBox* CBAllVisible;
 
     void CBSeriesChange();
     void PaintBox1Click();
@@ -52,8 +65,16 @@ protected:
 
 private:
     void FillChooser();
+    void BuildGeneralTab();
+    void BuildMarksTab();
+    void LoadGeneralTab();
+    void LoadMarksTab();
+    // Multi-line marks only for the styles that write two texts.
+    void EnableMultiLine();
+    bool AllMarksVisible() const;
     void PaintColorBox();
 
     TCustomChart* FChart = nullptr;
     TChartSeries* FSeries = nullptr;
+    bool FQuiet = false;
 };

@@ -23,6 +23,7 @@
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PointSeries.h"
+#include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/EditorOptions.h"
 #include "chart/foundation/FoundationStartup.h"
@@ -614,6 +615,39 @@ TEST_F(ChartEditorTest, TitlesPageSwitchesTitlesAndWritesOnlyChanges) {
         EXPECT_EQ(chart->Foot()->Top(), 25);
         page->Edit1->SetText("12");
         EXPECT_EQ(chart->Foot()->VertMargin(), 12);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ChartEditorTest, SeriesPageGeneralAndMarks) {
+    TFormatSettings german;
+    german.DecimalSeparator = ',';
+    german.ThousandSeparator = '.';
+    TFormatSettingsGuard pin(german);
+    Edit([&](TChartEditForm& f) {
+        f.LBSeriesEditSeries();
+        TFormTeeSeries* page = f.SeriesPage();
+        ASSERT_NE(page, nullptr);
+        // The format shows the user's separators and is stored with the invariant ones.
+        EXPECT_EQ(page->CBFormat->Text(), "#.##0,###");
+        page->CBFormat->SetText("0,00");
+        page->CBFormat->OnChange(page->CBFormat);
+        EXPECT_EQ(line->ValueFormat(), "0.00");
+        Click(page->CBShowInLegend);
+        EXPECT_FALSE(line->ShowInLegend());
+        // Multi-line marks only for the styles that write two texts.
+        page->RGMarkStyle->SetItemIndex(smsValue);
+        EXPECT_FALSE(page->CBMultiLine->Enabled());
+        page->RGMarkStyle->SetItemIndex(smsLabelValue);
+        EXPECT_TRUE(page->CBMultiLine->Enabled());
+        EXPECT_EQ(line->Marks()->Style(), smsLabelValue);
+        page->CBAllVisible->SetChecked(true);
+        EXPECT_TRUE(line->Marks()->Visible());
+        EXPECT_TRUE(points->Marks()->Visible());
+        EXPECT_TRUE(page->CBMarksVisible->Checked());
     });
 }
 
