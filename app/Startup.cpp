@@ -1,5 +1,11 @@
 #include "app/Startup.h"
 
+#include "chart/engine/BasicFunctions.h"
+#include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/GridSeriesRegistration.h"
+#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/SmoothingFunction.h"
+#include "chart/engine/StandardSeries.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -24,6 +30,15 @@ void RegisterProgramUnits() {
     // The drawing foundation: device flags, the default chart font (from the texts above), its
     // classes for the component stream, the default colours and the hand cursor.
     FoundationUnitStartup();
+    // The chart engine's stream classes, after the foundation's.
+    ChartEngineUnitStartup();
+    // The series and functions, each after what it builds on, so that charts read from a
+    // stream find their classes and the galleries list them in their fixed order.
+    RegisterStandardSeriesTypes();
+    BasicFunctionsUnitStartup();
+    GridSeriesUnitStartup();
+    SmoothingFunctionUnitStartup();
+    Point3DSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
 }

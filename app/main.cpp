@@ -9,6 +9,7 @@
 #include "workbench/windows/ComputeDialog.h"
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ResultsWindow.h"
+#include "workbench/windows/TargetingWindow.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     application.SetMainForm(mainWindow);
     ConnectResultsWindow(*mainWindow);
     ConnectComputeDialog(*mainWindow);
+    ConnectTargetingView(*mainWindow);
     // Without a display nobody can close the window: it closes itself (and saves) after a while.
     if (TApplication::IsOffscreen()) mainWindow->CloseAfter(2000);
     const int code = application.Run();

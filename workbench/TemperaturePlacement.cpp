@@ -14,12 +14,16 @@ bool PlacePoint(TClientDataSet& table, double xi, std::string& message) {
     return true;
 }
 
-void InstallPointDerivation(TDatasetDatabase& db) {
+void InstallPointDerivation(TDatasetDatabase& db, std::function<void(double, double)> placed) {
     for (TClientDataSet* table : {&db.cdsTemperatures, &db.cdsVC4})
-        table->FieldByName("Xi")->OnChange = [&db, table](TField* xi) {
+        table->FieldByName("Xi")->OnChange = [&db, table, placed](TField* xi) {
             std::string message;
-            if (!PlacePoint(*table, xi->AsFloat(), message) && !message.empty())
+            if (PlacePoint(*table, xi->AsFloat(), message)) {
+                if (placed && table == &db.cdsTemperatures)
+                    placed(table->FieldByName("Z")->AsFloat(), table->FieldByName("R")->AsFloat());
+            } else if (!message.empty()) {
                 ShowMessage(message + " in dataset " + db.cdsMainDatasetName->AsString());
+            }
         };
 }
 

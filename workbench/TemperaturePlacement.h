@@ -1,6 +1,7 @@
 #pragma once
 // The derived columns of the temperature points (Z, Y and the surface number) follow the profile:
 // they are computed from each point's Xi on the current dataset's generatrix.
+#include <functional>
 #include <string>
 
 class TClientDataSet;
@@ -12,8 +13,10 @@ bool PlacePoint(TClientDataSet& table, double xi, std::string& message);
 
 // Makes Z, R and isf of a temperature point and of a local-hemispherical viewing condition follow
 // each change of its Xi, whoever sets it. An Xi that cannot be placed is told with
-// " in dataset " + the dataset's name, and the derived fields keep their values.
-void InstallPointDerivation(TDatasetDatabase& db);
+// " in dataset " + the dataset's name, and the derived fields keep their values. A temperature
+// point placed is told to `placed` with its Z and Y.
+void InstallPointDerivation(TDatasetDatabase& db,
+                            std::function<void(double z, double y)> placed = {});
 
 // Recomputes Z, R and isf of every temperature point in key order. When a point's Xi cannot be
 // placed, shows the reason followed by "\rTemperature distributions might be distorted" and

@@ -231,7 +231,7 @@ void TCustomAxisPanel::DrawSeriesAndMarks(TChartSeries& s) {
         s.ListValueOrder(first, last, points);
         if (!s.DrawsValuesForward()) std::reverse(points.begin(), points.end());
         for (int p : points) {
-            s.ListSeriesOrder(start, SeriesCount(), order);
+            s.ListSeriesOrder(start, SeriesCount(), p, order);
             if (p < s.Count() && !s.DrawsSeriesForward(p)) std::reverse(order.begin(), order.end());
             for (int index : order) {
                 TChartSeries& t = *GetSeries(index);

@@ -220,7 +220,8 @@ public:
     double PixelToYValue(int pixel) const;
     int XSizeToPixels(double value) const;
     int YSizeToPixels(double value) const;
-    // Series that stack their values place a point above the ones below it.
+    // A point's place on screen; series that stack their values or lay points out themselves
+    // (bars) answer it.
     virtual int PointXPixel(int index) const { return XValueToPixel((*FX)[index]); }
     virtual int PointYPixel(int index) const { return YValueToPixel((*FY)[index]); }
 
@@ -267,20 +268,21 @@ public:
     // view turned round reverses that again.
     virtual bool DrawsValuesForward() const;
     virtual bool DrawsSeriesForward(int valueIndex) const;
-    // The order in which series first .. count-1 of a depth row draw one point.
-    virtual void ListSeriesOrder(int first, int count, std::vector<int>& order) const;
+    // The order in which series first .. count-1 of a depth row draw point valueIndex.
+    virtual void ListSeriesOrder(int first, int count, int valueIndex,
+                                 std::vector<int>& order) const;
     // The order of the points first .. last of a depth row.
     virtual void ListValueOrder(int first, int last, std::vector<int>& order) const;
     // DrawValue of every visible point in drawing order, each in a part named by its index.
     virtual void DrawAllValues();
     // Another active series without depth values of its own shares this one's depth row.
-    bool HasZOrderSiblings() const;
+    virtual bool HasZOrderSiblings() const;
     // Active, and no earlier active series of the chart has the same depth row.
     bool IsFirstOfDepthRow() const;
     // The series tools' draw events, then BeforeDrawValues / AfterDrawValues.
-    void DoBeforeDrawValues();
-    void DoAfterDrawValues();
-    void ValueScreenPoint(int valueIndex, int& x, int& y) const;
+    virtual void DoBeforeDrawValues();
+    virtual void DoAfterDrawValues();
+    virtual void ValueScreenPoint(int valueIndex, int& x, int& y) const;
     virtual bool IsValueInChartRect(int valueIndex) const;
     // The point a drawing pass starts with and the one it ends with.
     int FirstDrawnIndex() const { return DrawsValuesForward() ? FirstInView : LastInView; }
@@ -365,7 +367,7 @@ public:
     // With the point's colour and label.
     int AddPointFrom(const TChartSeries& source, int index);
     // Replaces every point with those of source.
-    void LoadFromSeries(const TChartSeries& source);
+    virtual void LoadFromSeries(const TChartSeries& source);
     virtual bool CanCopyFrom(const TChartSeries&) const { return true; }
 
     // --- Data sources and the function. A series source lists its dependents and a dependent
@@ -404,7 +406,8 @@ public:
     static void Publish(TPublisher<TChartSeries>& p);
 
 protected:
-    void NotifyValueAdded(int valueIndex);
+    // The point's event, the linked series, then a repaint.
+    virtual void NotifyValueAdded(int valueIndex);
     // Inserts a colour at index, creating the list first when the colour needs one.
     void InsertPointColor(int index, TColor color);
     virtual void ClearValueStorage();

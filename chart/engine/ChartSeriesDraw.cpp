@@ -19,7 +19,8 @@ bool TChartSeries::DrawsSeriesForward(int /*valueIndex*/) const {
     return !(FParentChart && FParentChart->ViewTurnedRound);
 }
 
-void TChartSeries::ListSeriesOrder(int first, int count, std::vector<int>& order) const {
+void TChartSeries::ListSeriesOrder(int first, int count, int /*valueIndex*/,
+                                   std::vector<int>& order) const {
     order.clear();
     for (int i = first; i < count; ++i) order.push_back(i);
 }

@@ -94,6 +94,12 @@ public:
     double Minimum();
     double Sum();
     double AbsoluteSum();
+    // Replaces the absolute sum until the next change (a pie's "other" slice repeats values the
+    // sum already holds).
+    void SetAbsoluteSum(double value) {
+        if (FModified) RecomputeStatistics();
+        FAbsoluteSum = value;
+    }
     double Spread() { return Maximum() - Minimum(); }
     void RecomputeStatistics();
     // Extends the statistics with the values from index on (from scratch for 0).

@@ -294,6 +294,11 @@ void TCustom3DPaletteSeries::PrepareForChartDraw() {
     EnsurePalette();
 }
 
+void TCustom3DPaletteSeries::LoadFromSeries(const TChartSeries& source) {
+    TCustom3DSeries::LoadFromSeries(source);
+    BuildPalette();
+}
+
 void TCustom3DPaletteSeries::Clear() {
     TCustom3DSeries::Clear();
     // A custom palette outlives the points.

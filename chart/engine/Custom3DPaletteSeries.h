@@ -89,6 +89,8 @@ public:
     void DrawLegendShape(int valueIndex, const TRect& rect) override;
 
     void PrepareForChartDraw() override;
+    // The points of source, then the palette built for them.
+    void LoadFromSeries(const TChartSeries& source) override;
     void Clear() override;
     void ListGalleryVariants(const std::function<void(const std::string&)>& addVariant) override;
     void ApplyGalleryVariant(TChartSeries* series, int index) override;

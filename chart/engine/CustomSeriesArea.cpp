@@ -37,7 +37,9 @@ int PenWidthOf(const TTeeCanvas& canvas) {
 
 void TCustomSeries::DrawRibbon(int valueIndex, int x, int y, TColor color) {
     TCanvas3D& canvas = *FParentChart->Canvas3D();
-    const TColor c = FColorEachLine || FDrawArea ? AreaColorOf(color) : SeriesColor();
+    TColor c = FColorEachLine || FDrawArea ? AreaColorOf(color) : SeriesColor();
+    // A null point drawn like any other (tnIgnore) is reached in the series colour.
+    if (c == clNone) c = SeriesColor();
     if (Brush()->ImageIfAny()) {
         canvas.UseBrushColors(Brush(), c, clWhite);
     } else {
@@ -131,6 +133,7 @@ void TCustomSeries::DrawLineHeight(int valueIndex, int x, int y) {
 
 void TCustomSeries::DrawAreaPart(int valueIndex, int x, int y, TColor color) {
     TCanvas3D& canvas = *FParentChart->Canvas3D();
+    if (color == clNone) color = SeriesColor();  // a null point drawn as any other (tnIgnore)
     const TColor areaColor = AreaColorOf(color);
     if (FAreaLinesPen->Color() != clDefault && FAreaLinesPen->Visible())
         canvas.UsePen(FAreaLinesPen.get());

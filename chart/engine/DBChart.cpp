@@ -16,6 +16,12 @@ void TDBChartDataSource::Bind(TCustomDBChart* chart, TDataSet* dataSet, bool wat
     if (watchDataChange) OnDataChange = [this](TDataSource*, TField*) { DataChanged(); };
 }
 
+TDBChartDataSource::~TDBChartDataSource() {
+    OnStateChange = nullptr;
+    OnUpdateData = nullptr;
+    OnDataChange = nullptr;
+}
+
 void TDBChartDataSource::StateChanged() {
     const TDataSetState state = State();
     if (state == dsInactive) {

@@ -36,6 +36,9 @@ class TDBChartDataSource : public TDataSource {
 public:
     using TDataSetCallback = std::function<void(TDataSet*)>;
     explicit TDBChartDataSource(TComponent* owner = nullptr) : TDataSource(owner) {}
+    // A watcher being freed tells nobody: the base's unbinding from the dataset would otherwise
+    // call back into this half-destroyed object and on into the chart.
+    ~TDBChartDataSource() override;
     // Watches the dataset for the chart; data changes only when asked.
     void Bind(TCustomDBChart* chart, TDataSet* dataSet, bool watchDataChange);
 

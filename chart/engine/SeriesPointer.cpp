@@ -106,10 +106,12 @@ void TSeriesPointer::PrepareCanvas(TCanvas3D& canvas, TColor color) const {
     } else {
         canvas.Pen()->SetStyle(psClear);
     }
+    // The brush's own colour fills (a white pointer stays white), the point's colour behind a
+    // pattern; an automatic brush fills in the point's colour.
     const TChartBrush* brush = Brush();
-    TColor back = brush->Color();
-    if (back == clDefault) back = brush->Style() == bsSolid ? color : brush->BackColor();
-    canvas.UseBrushColors(brush, color, back);
+    TColor fill = brush->Color();
+    if (fill == clDefault) fill = brush->Style() == bsSolid ? color : brush->BackColor();
+    canvas.UseBrushColors(brush, fill, color);
 }
 
 void TSeriesPointer::PrepareOwnCanvas() {

@@ -1,5 +1,6 @@
 #include "chart/foundation/Canvas3D.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -123,6 +124,9 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
         return ProjectPoint(u, v, Position);
     };
     const TColor savedColor = Brush()->Color();
+    // A transparent picture leaves the pixels of its transparent colour undrawn.
+    const bool keyed = bitmap->Transparent();
+    const TColor key = keyed ? bitmap->TransparentColor() : clNone;
     std::array<TPoint, 4> quad;
     int y0 = Rect.Top;
     for (int r = 0; r < h; ++r) {
@@ -132,12 +136,17 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
         for (int c = 0; c < w; ++c) {
             const int x1 = RoundToInt((c + 1) * sx) + Rect.Left;
             const uint8_t* bgr = row + 3 * c;
-            Brush()->SetColor(RGB(bgr[2], bgr[1], bgr[0]));
-            quad = {project(x0, y0), project(x1, y0), project(x1, y1), project(x0, y1)};
-            DrawPolygon(quad, 3);
+            const TColor colour = RGB(bgr[2], bgr[1], bgr[0]);
+            if (!keyed || colour != key) {
+                Brush()->SetColor(colour);
+                quad = {project(x0, y0), project(x1, y0), project(x1, y1), project(x0, y1)};
+                DrawPolygon(quad, 3);
+            }
             x0 = x1;
         }
         y0 = y1;
     }
     Brush()->SetColor(savedColor);
 }
+
+void TCanvas3D::SetCylinderSides(int value) { FCylinderSides = std::clamp(value, 3, 64); }

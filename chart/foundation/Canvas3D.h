@@ -124,6 +124,10 @@ public:
     void DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas3DPlane Plane,
                             int Position);
 
+    // The number of faces around the cylinders and cones this surface draws, 3 to 64.
+    int CylinderSides() const { return FCylinderSides; }
+    void SetCylinderSides(int value);
+
     TView3DOptions* ViewOptions() const { return FViewOptions; }
     bool OrthoProjection() const { return FOrthoProjection; }
     int CenterX() const { return FCenterX; }
@@ -140,5 +144,6 @@ protected:
 
 private:
     int FFlatModeDepth = 0;
+    int FCylinderSides = 16;
     TPointArray FProjected;  // reused by the polygons and polylines at a depth
 };

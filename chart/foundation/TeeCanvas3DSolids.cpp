@@ -86,7 +86,7 @@ void TTeeCanvas3D::DrawCylinder(bool Vertical, int Left, int Top, int Right, int
 
 void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0, int Z1,
                             bool DarkCover, int ConePercent) {
-    constexpr int N = 16;
+    const int N = CylinderSides();
     const double step = 2 * std::numbers::pi / N;
     const TColor entry = EntryColour(*this);
     const int rz = (Z1 - Z0) / 2;
@@ -96,7 +96,7 @@ void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bot
     const int narrowR = RoundToInt(r * ConePercent * 0.01);
     const int narrowRZ = RoundToInt(rz * ConePercent * 0.01);
     const int phase = Vertical ? 4 : 5;
-    std::array<TPoint, N + 1> wide, narrow;
+    std::array<TPoint, 65> wide, narrow;  // up to 64 sides and the closing point
     for (int k = 1; k <= N; ++k) {
         const double a = (k - phase) * step;
         const double s = std::sin(a), co = std::cos(a);
@@ -123,7 +123,7 @@ void TTeeCanvas3D::DrawCone(bool Vertical, int Left, int Top, int Right, int Bot
         capNarrow =
             !IsCulledFace(ProjectPoint(0, 0, 0), ProjectPoint(0, 10, 0), ProjectPoint(0, 10, 10));
     }
-    DrawPolygon(std::span<const TPoint>(capNarrow ? narrow : wide).first(N), N - 1);
+    DrawPolygon(std::span<const TPoint>(capNarrow ? narrow : wide).first(size_t(N)), N - 1);
 }
 
 void TTeeCanvas3D::DrawPyramid(bool Vertical, int Left, int Top, int Right, int Bottom, int Z0,

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "chart/engine/PointSeries.h"
 #include "controls/RzBalloonHints.h"
 #include "engine/Global.h"
 #include "engine/Loaders.h"
@@ -71,7 +72,8 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     dbmDatasets->SetDataSource(&db.dsMain);
     dbmDatasets->SetDataField("Rem");
     db.dsMain.OnDataChange = [this](TDataSource*, TField*) { dsMainDataChange(); };
-    InstallPointDerivation(db);
+    // A temperature point placed anew is marked as the current one.
+    InstallPointDerivation(db, [this](double z, double y) { sCurrentPoint->AddXYPoint(z, y); });
     BindCavityPage();
     BindTemperaturesPage();
     BindVCPage();
@@ -239,6 +241,8 @@ void TFMainDB::dsMainDataChange() {
     PageControl1->SetVisible(any);
     Label1->SetVisible(!any);
     if (any) DrawCavity();
+    if (any) DrawTemperaturePoints();
+    RefreshTemperaturePlot();
     if (any) dbrgVCChange();
     std::string position;
     ShowRecordPosition(db.cdsMain, position);

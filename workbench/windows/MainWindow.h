@@ -15,6 +15,11 @@
 
 class TBitBtn;
 class TButton;
+class TChart;
+class TDBChart;
+class TLineSeries;
+class TPoint3DSeries;
+class TPointSeries;
 class TCheckBox;
 class TDBEdit;
 class TGroupBox;
@@ -76,8 +81,9 @@ public:
     TPageControl* PageControl1;
     TTabSheet *tsCavity, *tsTemperature, *tsVC, *tsW;
     TLabel* Label1;
-    // Cavity page; pCavityPlot is the place of the profile plot.
-    TPanel* pCavityPlot;
+    // Cavity page: the profile plot with the highlighted surface.
+    TChart* chCavity;
+    TPoint3DSeries *sUpper, *sLower, *ssUpper, *ssLower;
     TDBEdit *DBEdit3, *DBEdit4;
     TCheckBox* cbHighlight;
     TDBGrid* dbgCavity;
@@ -85,9 +91,13 @@ public:
     TStatusBar* sbCavity;
     TGroupBox *gbNodes, *gbED;
     TButton *btnLoadGeneratrix, *btnSaveGeneratrix, *btnDeleteZY, *btnAssignED, *btnEraseED;
-    // Temperatures page; pTDPointsPlot and pTDPlot are the places of its two plots.
+    // Temperatures page: the points on the profile, and the temperature against Xi.
     TPageControl* pcT;
-    TPanel *pTDPointsPlot, *pTDPlot;
+    TChart* chTDPoints;
+    TPoint3DSeries *sCavityUpper, *sCavityLower;
+    TPointSeries *sPoints, *sFloatingPoint, *sCurrentPoint;
+    TDBChart* dbchTD;
+    TLineSeries* seTemperature;
     TDBEdit *DBEdit1, *DBEdit2;
     TDBGrid* dbgT;
     TDBNavigator* dbnT;
@@ -129,6 +139,15 @@ public:
     // temperature points placed on the new profile.
     void DrawCavity();
     void CavityChanged();
+    // The surface of the current cavity row drawn red over the profile loaded last, while
+    // cbHighlight is checked.
+    void HighlightCurrentSurface();
+    // The temperature points on the profile, at equal scales.
+    void DrawTemperaturePoints();
+    // Refills the temperature plot from the table. It hears the table's posts by itself; a delete
+    // and another dataset's rows are told here, also when no row is left, so that no point
+    // stays behind.
+    void RefreshTemperaturePlot();
 
 private:
     void BuildFrame();

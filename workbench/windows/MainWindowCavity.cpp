@@ -1,6 +1,8 @@
-// The Cavity page of the main window: the start node, the generatrix rows with their hidden key,
-// the surface range dialogs and the generatrix text files. The profile plot waits for its chart
-// series: its place on the page is the empty panel pCavityPlot.
+// The Cavity page of the main window: the profile plot at equal scales with the highlighted
+// surface, the start node, the generatrix rows with their hidden key, the surface range dialogs
+// and the generatrix text files.
+#include "chart/engine/Chart.h"
+#include "chart/engine/Point3DSeries.h"
 #include "engine/CavityOutline.h"
 #include "engine/Loaders.h"
 #include "platform/ui/CheckBox.h"
@@ -12,12 +14,14 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/StatusBar.h"
+#include "workbench/EqualScaleLimits.h"
 #include "workbench/TemperaturePlacement.h"
 #include "workbench/windows/ControlBuilding.h"
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ModalGuard.h"
 #include "workbench/windows/ProfileFileCommands.h"
 #include "workbench/windows/SurfaceRangeDialogs.h"
+#include "workbench/windows/WorkbenchCharts.h"
 
 namespace {
 
@@ -33,10 +37,16 @@ TDBEdit* MakeDataEdit(TWinControl* parent, int left, const char* label) {
 }  // namespace
 
 void TFMainDB::BuildCavityPage() {
-    pCavityPlot = MakeControl<TPanel>(tsCavity, alTop);
-    pCavityPlot->SetHeight(200);
-    pCavityPlot->SetBevelOuter(bvLowered);
-    pCavityPlot->SetColor(clWhite);
+    chCavity = MakeControl<TChart>(tsCavity, alTop);
+    chCavity->SetHeight(200);
+    SetUpWorkbenchChart(*chCavity, 10, "Double-click to Edit");
+    SetUpAxis(*chCavity->BottomAxis(), "Z", "###0.#########");
+    SetUpAxis(*chCavity->LeftAxis(), "Y", "   ###0.#########", true);
+    const TColor profile = TColor(0x804000);  // RGB 0, 64, 128
+    sUpper = AddProfileSeries(this, *chCavity, profile, 3);
+    sLower = AddProfileSeries(this, *chCavity, profile, 3);
+    ssUpper = AddProfileSeries(this, *chCavity, clRed, 3);
+    ssLower = AddProfileSeries(this, *chCavity, clRed, 3);
     TPanel* below = MakeControl<TPanel>(tsCavity, alClient);
     below->SetBevelOuter(bvNone);
 
@@ -103,10 +113,19 @@ void TFMainDB::BindCavityPage() {
     };
     dbgCavity->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsCavity); };
     dnCavity->OnClick = [this](TObject*, TNavigateBtn) { FData->Main.CavityGridAppend = false; };
-    db.dsCavity.OnDataChange = [this](TDataSource*, TField*) {
+    auto showPosition = [this] {
         std::string text;
         ShowRecordPosition(FData->Main.cdsCavity, text);
         sbCavity->SetSimpleText(text);
+    };
+    db.dsCavity.OnDataChange = [showPosition](TDataSource*, TField*) { showPosition(); };
+    // Walks over the rows (the outline's loader) suspend the controls and are not followed.
+    db.cdsCavity.AfterScroll = [this](TDataSet* t) {
+        if (!t->ControlsDisabled()) HighlightCurrentSurface();
+    };
+    cbHighlight->OnClick = [this, showPosition](TObject*) {
+        HighlightCurrentSurface();
+        showPosition();
     };
     // A change of one row redraws and relocates at once; the whole-table commands suspend the
     // controls and run the rules once when they end.
@@ -151,15 +170,36 @@ void TFMainDB::BindCavityPage() {
 }
 
 void TFMainDB::DrawCavity() {
-    // The outline is loaded for the status bar's boundaries and the temperature points; the plot
-    // itself is drawn once the chart series exist. A failure leaves it empty without a message.
+    // An outline that cannot be loaded leaves the plot empty without a message: the commands
+    // that need the outline tell why.
+    for (TPoint3DSeries* s : {sUpper, sLower, ssUpper, ssLower}) s->Clear();
     std::string message;
-    LoadCavityOutline(message);
+    if (!LoadCavityOutline(message)) return;
+    AddOutline(*sUpper, *sLower);
+    std::vector<std::string> title;
+    if (FData->Main.cdsMain.Active() && !FData->Main.cdsMain.IsEmpty())
+        title.push_back(FData->Main.cdsMainDatasetName->AsString());
+    SetChartTitle(*chCavity, title);
+    FixEqualScales(*chCavity, OutlineBounds());
+    // The highlight follows the outline just drawn.
+    HighlightCurrentSurface();
+}
+
+void TFMainDB::HighlightCurrentSurface() {
+    ssUpper->Clear();
+    ssLower->Clear();
+    const int r = FData->Main.cdsCavity.Active() ? FData->Main.cdsCavity.RecNo() : -1;
+    if (!cbHighlight->Checked() || r <= 0 || r > Shared.NodeCount) return;
+    for (int i : {r - 1, r}) {
+        ssUpper->AddXYZValues(double(Shared.NodeZ[i]), double(Shared.NodeR[i]), 0);
+        ssLower->AddXYZValues(double(Shared.NodeZ[i]), -double(Shared.NodeR[i]), 0);
+    }
 }
 
 void TFMainDB::CavityChanged() {
     DrawCavity();
     RelocateTemperaturePoints(FData->Main);
+    DrawTemperaturePoints();
 }
 
 void TFMainDB::FormResize() {
@@ -169,4 +209,5 @@ void TFMainDB::FormResize() {
     for (int i = 0; i + 1 < columns.Count(); ++i) others += columns[i]->Width();
     columns[columns.Count() - 1]->SetWidth(std::max(0, dbgCavity->Width() - others - 40));
     DrawCavity();
+    DrawTemperaturePoints();
 }

@@ -1,6 +1,14 @@
-// The Temperatures page of the main window: the reference and background temperatures and the
-// temperature points with their commands. The points plot and the temperature plot wait for their
-// chart series: their places are the empty panels pTDPointsPlot and pTDPlot.
+// The Temperatures page of the main window: the reference and background temperatures, the
+// temperature points with their commands, the points drawn on the profile and the temperature
+// plotted against Xi.
+#include "chart/engine/DBChart.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/PointSeries.h"
+#include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
+#include "engine/CavityOutline.h"
+#include "engine/Global.h"
 #include "engine/Loaders.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
@@ -9,11 +17,33 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/StatusBar.h"
+#include "workbench/EqualScaleLimits.h"
 #include "workbench/TemperatureEdits.h"
 #include "workbench/windows/ControlBuilding.h"
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ModalGuard.h"
 #include "workbench/windows/NewTemperaturePointDialog.h"
+#include "workbench/windows/WorkbenchCharts.h"
+
+namespace {
+
+// A point series of the points chart: square pointers of size 2 in `color`, hollow or filled.
+TPointSeries* AddPointSeries(TComponent* owner, TChart* chart, TColor color,
+                             TSeriesPointerStyle style, bool hollow) {
+    auto* s = new TPointSeries(owner);
+    chart->AddSeries(s);
+    s->SetSeriesColor(color);
+    s->Marks()->SetVisible(false);
+    TSeriesPointer* p = s->Pointer();
+    p->SetStyle(style);
+    p->SetHorizSize(2);
+    p->SetVertSize(2);
+    p->Pen()->SetColor(color);
+    if (hollow) p->Brush()->SetStyle(bsClear);
+    return s;
+}
+
+}  // namespace
 
 void TFMainDB::BuildTemperaturesPage() {
     pcT = MakeControl<TPageControl>(tsTemperature, alTop);
@@ -22,13 +52,34 @@ void TFMainDB::BuildTemperaturesPage() {
         TTabSheet* sheet = new TTabSheet(this);
         sheet->SetPageControl(pcT);
         sheet->SetCaption(caption);
-        TPanel* place = MakeControl<TPanel>(sheet, alClient);
-        place->SetColor(clWhite);
-        place->SetBevelOuter(bvLowered);
-        return place;
+        return sheet;
     };
-    pTDPointsPlot = plotPage("Points");
-    pTDPlot = plotPage("Temperature Distribution");
+    chTDPoints = MakeControl<TChart>(plotPage("Points"), alClient);
+    SetUpWorkbenchChart(*chTDPoints, 12, "Double-click to Edit");
+    SetUpAxis(*chTDPoints->BottomAxis(), "Z", "###0.########");
+    SetUpAxis(*chTDPoints->LeftAxis(), "Y", "###0.########", true);
+    sCavityUpper = AddProfileSeries(this, *chTDPoints, clBlue);
+    sCavityLower = AddProfileSeries(this, *chTDPoints, clBlue);
+    sPoints = AddPointSeries(this, chTDPoints, clBlue, psRectangle, true);
+    sFloatingPoint = AddPointSeries(this, chTDPoints, clRed, psDiamond, true);
+    sFloatingPoint->Pointer()->Pen()->SetWidth(2);
+    sFloatingPoint->SetActive(false);
+    sCurrentPoint = AddPointSeries(this, chTDPoints, clBlue, psRectangle, false);
+
+    dbchTD = MakeControl<TDBChart>(plotPage("Temperature Distribution"), alClient);
+    SetUpWorkbenchChart(*dbchTD, 12, "Double-click to Edit");
+    SetUpAxis(*dbchTD->BottomAxis(), "Xi", "0.########");
+    SetUpAxis(*dbchTD->LeftAxis(), "Temperature (K)", "   ###0.####");
+    seTemperature = new TLineSeries(this);
+    dbchTD->AddSeries(seTemperature);
+    seTemperature->Marks()->SetVisible(false);
+    TSeriesPointer* circle = seTemperature->Pointer();
+    circle->SetVisible(true);
+    circle->SetStyle(psCircle);
+    circle->SetHorizSize(3);
+    circle->SetVertSize(3);
+    circle->Brush()->SetColor(clWhite);
+    circle->Pen()->SetColor(TColor(0xA00000));  // RGB 0, 0, 160
     pcT->SetActivePageIndex(0);
 
     TPanel* below = MakeControl<TPanel>(tsTemperature, alClient);
@@ -99,18 +150,32 @@ void TFMainDB::BindTemperaturesPage() {
         PostIfEditing(FData->Main.cdsMain);
     };
     TClientDataSet& t = db.cdsTemperatures;
+    seTemperature->XValues().SetValueSource("Xi");
+    seTemperature->YValues().SetValueSource("T");
+    seTemperature->SetDataSource(&t);
     // The cursor stays on the posted row, wherever its Xi put it in the key order.
     t.BeforePost = [this](TDataSet* table) { FLastPostedXi = table->FieldByName("Xi")->AsFloat(); };
     t.AfterPost = [this](TDataSet* table) {
-        if (!table->ControlsDisabled())
-            FData->Main.cdsTemperatures.FindNearest({TFieldValue(FLastPostedXi)});
+        if (table->ControlsDisabled()) return;
+        FData->Main.cdsTemperatures.FindNearest({TFieldValue(FLastPostedXi)});
+        DrawTemperaturePoints();
     };
     t.AfterCancel = [this](TDataSet*) { PostIfEditing(FData->Main.cdsMain); };
+    t.AfterScroll = [this](TDataSet* table) {
+        sCurrentPoint->Clear();
+        if (!table->IsEmpty() && table->RecNo() > 0)
+            sCurrentPoint->AddXYPoint(table->FieldByName("Z")->AsFloat(),
+                                      table->FieldByName("R")->AsFloat());
+    };
+    t.AfterDelete = [this](TDataSet*) {
+        DrawTemperaturePoints();
+        RefreshTemperaturePlot();
+    };
 
     btnAddNewPoint->OnClick = [this](TObject*) {
         {
             TModalGuard modal(*this);
-            TFNewTPoint dialog(this, FData->Main);
+            TFNewTPoint dialog(this, FData->Main, *sFloatingPoint);
             dialog.ShowModal();
         }
         PostIfEditing(FData->Main.cdsMain);
@@ -119,4 +184,31 @@ void TFMainDB::BindTemperaturesPage() {
     btnSplit->OnClick = [this](TObject*) { SplitTemperaturePoint(FData->Main); };
     btnClearT->OnClick = [this](TObject*) { ClearTemperatures(FData->Main); };
     btnClearAll->OnClick = [this](TObject*) { ClearAllTemperaturePoints(FData->Main); };
+}
+
+void TFMainDB::DrawTemperaturePoints() {
+    for (TChartSeries* s :
+         std::initializer_list<TChartSeries*>{sCavityUpper, sCavityLower, sPoints})
+        s->Clear();
+    std::string message;
+    if (!LoadCavityOutline(message)) return;
+    AddOutline(*sCavityUpper, *sCavityLower);
+    std::vector<std::string> title;
+    if (FData->Main.cdsMain.Active() && !FData->Main.cdsMain.IsEmpty())
+        title.push_back(FData->Main.cdsMainDatasetName->AsString());
+    SetChartTitle(*chTDPoints, title);
+    if (!FixEqualScales(*chTDPoints, OutlineBounds())) return;
+    if (!LoadTempPointPositions(message)) return;
+    for (int i = 1; i <= Shared.TempPointCount; ++i)
+        sPoints->AddXYPoint(double(Shared.TempPointZ[i]), double(Shared.TempPointR[i]));
+}
+
+void TFMainDB::RefreshTemperaturePlot() {
+    TClientDataSet& t = FData->Main.cdsTemperatures;
+    if (!t.Active()) return;
+    try {
+        dbchTD->RefreshDataSet(&t, nullptr);
+    } catch (const Exception&) {
+        // The plot keeps what it showed; the table's own controls tell what is wrong.
+    }
 }

@@ -1,5 +1,6 @@
 #include "workbench/windows/NewTemperaturePointDialog.h"
 
+#include "chart/engine/PointSeries.h"
 #include "engine/CavityOutline.h"
 #include "engine/Global.h"
 #include "platform/rtl/FloatFormat.h"
@@ -18,7 +19,8 @@ std::string Fixed5(long double v) { return FloatToStrF(v, ffFixed, 8, 5); }
 
 }  // namespace
 
-TFNewTPoint::TFNewTPoint(TComponent* owner, TDatasetDatabase& db) : TForm(owner), FDb(db) {
+TFNewTPoint::TFNewTPoint(TComponent* owner, TDatasetDatabase& db, TPointSeries& floatingPoint)
+    : TForm(owner), FDb(db), FFloatingPoint(floatingPoint) {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetCaption(Shared.ProgramTitle + ": Add New Point");
@@ -52,7 +54,14 @@ TFNewTPoint::TFNewTPoint(TComponent* owner, TDatasetDatabase& db) : TForm(owner)
     btnAppend->OnClick = [this](TObject*) { btnAppendClick(); };
     sbXi->SetPosition(0);
     sbXiChange();
+    FFloatingPoint.SetActive(true);
     DoCreate();
+}
+
+// However the dialog ends, the mark goes with it.
+TFNewTPoint::~TFNewTPoint() {
+    FFloatingPoint.SetActive(false);
+    FFloatingPoint.Clear();
 }
 
 void TFNewTPoint::sbXiChange() {
@@ -70,6 +79,8 @@ void TFNewTPoint::sbXiChange() {
     edZ->SetText(Fixed5(z));
     edR->SetText(Fixed5(y));
     edIsf->SetText(std::to_string(surface));
+    FFloatingPoint.Clear();
+    FFloatingPoint.AddXYPoint(double(z), double(y));
 }
 
 void TFNewTPoint::btnAppendClick() {

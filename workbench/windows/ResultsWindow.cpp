@@ -28,6 +28,8 @@
 #include "workbench/windows/DatasetFileCommands.h"
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ModalGuard.h"
+#include "workbench/windows/PlotAgainstVCWindow.h"
+#include "workbench/windows/PlotAgainstWWindow.h"
 #include "workbench/windows/ReportWindow.h"
 
 namespace {
@@ -195,12 +197,8 @@ void TFResults::BuildResultsSide() {
     btnPlotAgainstVC = MakeButton(right, 300, 68, 140, "Plot against VC Parameter",
                                   "Plot Dependences on One of Viewing Conditions Parameters");
     btnSave->OnClick = [this](TObject*) { btnSaveClick(); };
-    btnPlotAgainstW->OnClick = [this](TObject*) {
-        if (ShowPlotAgainstW) ShowPlotAgainstW();
-    };
-    btnPlotAgainstVC->OnClick = [this](TObject*) {
-        if (ShowPlotAgainstVC) ShowPlotAgainstVC();
-    };
+    btnPlotAgainstW->OnClick = [this](TObject*) { btnPlotAgainstWClick(); };
+    btnPlotAgainstVC->OnClick = [this](TObject*) { btnPlotAgainstVCClick(); };
 }
 
 void TFResults::FormShow() {
@@ -290,6 +288,16 @@ void TFResults::btnClearAllClick() {
 void TFResults::btnCreateReportClick() {
     TFReport report(this, FDb);
     report.ShowModal();
+}
+
+void TFResults::btnPlotAgainstWClick() {
+    TFPlotAgainstW plot(this, FDb);
+    plot.ShowModal();
+}
+
+void TFResults::btnPlotAgainstVCClick() {
+    TFPlotAgainstVC plot(this, FDb);
+    plot.ShowModal();
 }
 
 void ConnectResultsWindow(TFMainDB& main) {

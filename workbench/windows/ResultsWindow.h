@@ -3,7 +3,6 @@
 // found by name, each run's spectral results with the columns the user chooses, the results text
 // file, "Clear All" and the deletes that take a run's nested rows with it. The window never
 // edits a run. It lives as long as the main window and is hidden, not freed, when it closes.
-#include <functional>
 
 #include "platform/ui/Form.h"
 
@@ -39,9 +38,6 @@ public:
     TButton *btnSave, *btnPlotAgainstW, *btnPlotAgainstVC, *btnClearAll, *btnCreateReport;
     TBitBtn* btnClose;
 
-    // The two plot windows, shown modally over this one; none: nothing happens.
-    std::function<void()> ShowPlotAgainstW, ShowPlotAgainstVC;
-
     void rgSortClick();
     void dsResultsDataChange();
     void cbShowVCClick();
@@ -51,6 +47,9 @@ public:
     void btnClearAllClick();
     // Shows the report of the selected run modally over this window.
     void btnCreateReportClick();
+    // Show the plots of the selected run modally over this window.
+    void btnPlotAgainstWClick();
+    void btnPlotAgainstVCClick();
 
 private:
     void BuildRunsSide();

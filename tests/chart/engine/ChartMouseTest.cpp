@@ -493,6 +493,43 @@ TEST_F(ChartMouseTest, ClicksGoToToolsThenToThePartThenToTheBackground) {
     EXPECT_EQ(Chart->PartAtPoint(title.X, title.Y).Part, ckNone);
 }
 
+TEST_F(ChartMouseTest, ToolsHearEveryMouseEventInOrderUntilOneTakesIt) {
+    std::vector<std::string> first, second;
+    auto* one = new TLogTool(&Form);
+    one->Log = &first;
+    auto* two = new TLogTool(&Form);
+    two->Log = &second;
+    Chart->Tools().AddTool(one);
+    Chart->Tools().AddTool(two);
+    const TPoint p = Inside();
+    Drag(mbLeft, p, TPoint{p.X + 5, p.Y + 5});
+    const std::vector<std::string> all{"tool 0", "tool 1", "tool 1", "tool 2"};
+    EXPECT_EQ(first, all);
+    EXPECT_EQ(second, all);
+
+    first.clear();
+    second.clear();
+    one->Takes = true;
+    Drag(mbLeft, p, TPoint{p.X + 60, p.Y + 60});
+    EXPECT_EQ(first, all);
+    EXPECT_TRUE(second.empty());
+    EXPECT_FALSE(Chart->Zoomed());  // the first tool took the press: no zoom started
+    one->SetActive(false);
+    second.clear();
+    Chart->MouseMove({}, p.X, p.Y);
+    EXPECT_EQ(second, std::vector<std::string>{"tool 1"});
+}
+
+TEST_F(ChartMouseTest, ASeriesCursorShowsOverItsPointsAndTheChartsComesBack) {
+    A->SetCursor(crHandPoint);
+    const TCursor own = Chart->Cursor();
+    Chart->MouseMove({}, A->PointXPixel(4), A->PointYPixel(4));
+    EXPECT_EQ(Chart->Cursor(), crHandPoint);
+    const TPoint p = Inside();
+    Chart->MouseMove({}, p.X, p.Y);
+    EXPECT_EQ(Chart->Cursor(), own);
+}
+
 TEST_F(ChartMouseTest, NoZoomOrPanWithoutAxesToMove) {
     // A chart whose only active series draws without axes starts neither.
     A->SetActive(false);

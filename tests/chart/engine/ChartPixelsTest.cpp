@@ -1,8 +1,8 @@
 // A whole chart onto real pixels, dressed as the program's result plots are: a title, axis
-// titles, two series and a legend below the plot with check boxes, the second series switched
-// off, compared with a reference image checked in beside this file (ReferenceImage.h says how
-// it is compared and rewritten). The texts, symbols and check boxes lie in the title, the legend
-// and the bands left of and below the plot.
+// titles, two line series with circle pointers and a legend below the plot with check boxes,
+// the second series switched off, compared with a reference image checked in beside this file
+// (ReferenceImage.h says how it is compared and rewritten). The texts, symbols and check boxes lie
+// in the title, the legend and the bands left of and below the plot.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +11,8 @@
 #include "ReferenceImage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/engine/SeriesPointer.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/FormatSettings.h"
@@ -50,10 +52,13 @@ TEST(ChartPixels, TitleAxisTitlesSeriesAndCheckBoxLegendMatchTheReference) {
         double Start, Step;
     } series[] = {{"Cone", clRed, 0.95, -0.05}, {"Cylinder", clBlue, 0.2, 0.06}};
     for (const auto& s : series) {
-        auto* added = new TTestSquareSeries(&form);
+        auto* added = new TLineSeries(&form);
         chart->AddSeries(added);
         added->SetTitle(s.Title);
         added->SetSeriesColor(s.Colour);
+        added->Pointer()->SetVisible(true);
+        added->Pointer()->SetStyle(psCircle);
+        added->Pointer()->SetSize(3);
         for (int i = 1; i <= 10; ++i) added->AddXYPoint(i, s.Start + s.Step * i);
     }
     chart->GetSeries(1)->SetActive(false);  // unchecked in the legend, not drawn

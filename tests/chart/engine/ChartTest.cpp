@@ -28,6 +28,11 @@ public:
     TCustomChart* Chart = nullptr;
     void BeginNamedPart(const std::string& name) override { Parts.push_back(name); }
     void EndNamedPart() override { After.push_back(Chart->ChartRect()); }
+    // Flat texts (titles, legend) with where they start.
+    void DrawTextAt(int x, int, std::string_view text) override {
+        FlatTexts.push_back({x, std::string(text)});
+    }
+    std::vector<std::pair<int, std::string>> FlatTexts;
     std::vector<std::string> Parts;
     std::vector<TRect> After;
     // The chart rectangle once the part closed; the part must be there.
@@ -66,6 +71,7 @@ protected:
     void Draw() {
         Canvas->Parts.clear();
         Canvas->After.clear();
+        Canvas->FlatTexts.clear();
         TBitmap target(400, 300);
         Chart->Draw(target.Canvas(), TRect{0, 0, 400, 300});
     }
@@ -145,6 +151,28 @@ TEST_F(ChartTest, LegendTextsOnOneLineAndThroughTheChartsEvent) {
     Chart->Legend()->ResolveStyle();
     EXPECT_EQ(Chart->Legend()->FormattedItemText(1), "B!");
     EXPECT_EQ(seen, std::vector<std::string>{std::to_string(int(lsSeries)) + " 1 B"});
+}
+
+TEST_F(ChartTest, LegendRectangleAndItemPositionsThroughTheChartsEvents) {
+    NewSeries("A");
+    NewSeries("B");
+    const TRect placed{10, 200, 150, 260};
+    Chart->OnGetLegendRect = [&](TCustomChart& sender, TRect& rect) {
+        EXPECT_EQ(&sender, Chart);
+        rect = placed;
+    };
+    std::vector<int> items;
+    Chart->OnGetLegendPos = [&](TCustomChart&, int index, int& x, int&, int&) {
+        items.push_back(index);
+        x += 1000;  // off the panel: no text of the legend is seen
+    };
+    Draw();
+    EXPECT_EQ(Chart->Legend()->ShapeBounds(), placed);
+    EXPECT_EQ(items, (std::vector<int>{0, 1}));
+    std::vector<std::string> moved;
+    for (const auto& [x, text] : Canvas->FlatTexts)
+        if (x >= 1000) moved.push_back(text);
+    EXPECT_EQ(moved, (std::vector<std::string>{"A", "B"}));
 }
 
 TEST_F(ChartTest, AxesAreNamedByTitleElseByPlace) {

@@ -139,6 +139,14 @@ TEST(TeeCanvasDrawTest, PictureOnPlaneFillsOneCellPerPixelAndLeavesThePictureAlo
     TBitmap empty;
     f.Surface.DrawPictureOnPlane(TRect{0, 0, 9, 4}, &empty, cpX, 3);
     EXPECT_TRUE(f.Surface.Calls().empty());
+
+    // A transparent picture leaves the cells of its transparent colour undrawn.
+    picture.SetTransparentMode(tmFixed);
+    picture.SetTransparentColor(clBlue);
+    picture.SetTransparent(true);
+    f.Surface.DrawPictureOnPlane(TRect{0, 0, 9, 4}, &picture, cpZ, 0);
+    ASSERT_EQ(f.Surface.Calls().size(), 1u);
+    EXPECT_EQ(f.Surface.Calls()[0].BrushColor, clRed);
 }
 
 TEST(TeeCanvasDrawTest, BlendShowsTheCapturedPixelsByTransparency) {

@@ -93,7 +93,7 @@ TEST(TemperaturesPage, ASplitThatCollidesPutsThePointBackWithItsTemperature) {
 
 TEST(NewTemperaturePointDialog, TheSliderPlacesThePoint) {
     TTemperaturesFixture f;
-    TFNewTPoint d(nullptr, f.Db());
+    TFNewTPoint d(nullptr, f.Db(), *f.window->sFloatingPoint);
     d.Show();
     EXPECT_EQ(d.Caption(), "KAVRI320: Add New Point");
     EXPECT_EQ(d.edXi->Text(), "0.00000");

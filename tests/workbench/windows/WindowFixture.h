@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/engine/ChartEngineStartup.h"
+#include "chart/foundation/FoundationStartup.h"
+#include "chart/foundation/LibraryTexts.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/RecordingDialogService.h"
@@ -18,6 +21,18 @@
 #include "tests/support/TempDir.h"
 #include "workbench/windows/MainWindow.h"
 
+// The chart library's texts and registrations, made once as the program makes them at start-up
+// (after the application object exists), so that the workbench's charts draw as they do there.
+inline void StartChartUnits() {
+    static const bool started = [] {
+        LoadCoreTexts();
+        FoundationUnitStartup();
+        ChartEngineUnitStartup();
+        return true;
+    }();
+    (void)started;
+}
+
 struct TMainWindowFixture {
     TTempDir dir;
     TRecordingDialogService dialogs;
@@ -25,6 +40,7 @@ struct TMainWindowFixture {
 
     ~TMainWindowFixture() { Stop(); }
     TFMainDB& Start() {
+        StartChartUnits();
         window = new TFMainDB(nullptr, dir.Str());
         if (!window->StartRefused()) window->Show();
         return *window;
