@@ -1,5 +1,6 @@
 #include "chart/editors/ChartEditForm.h"
 
+#include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/SeriesPage.h"
@@ -14,7 +15,6 @@
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
@@ -112,11 +112,12 @@ void TChartEditForm::BuildSeriesList() {
     BRenameSeries = MakePushButton(PanRight, 8, 100, 84, "&Title...");
     BCloneSeries = MakePushButton(PanRight, 8, 130, 84, "C&lone");
     BChangeTypeSeries = MakePushButton(PanRight, 8, 160, 84, "&Change...");
-    LBSeries = MakeControl<TListBox>(TabSeriesList);
+    LBSeries = MakeControl<TChartListBox>(TabSeriesList);
     LBSeries->SetAlign(alClient);
     LBSeries->SetItemHeight(24);
     LBSeries->OnClick = [this](TObject*) { LBSeriesRefreshButtons(); };
-    LBSeries->OnDblClick = [this](TObject*) { LBSeriesEditSeries(); };
+    LBSeries->OnRefresh = [this](TObject*) { LBSeriesRefreshButtons(); };
+    LBSeries->OnDblClickSeries = [this](TChartListBox*, int) { LBSeriesEditSeries(); };
     BRenameSeries->OnClick = [this](TObject*) { BRenameSeriesClick(); };
     BMoveUP->OnClick = [this](TObject*) { BMoveClick(true); };
     BMoveDown->OnClick = [this](TObject*) { BMoveClick(false); };
@@ -166,7 +167,7 @@ void TChartEditForm::AssignChart(TCustomChart* chart) {
             ListenTo(FChart);
         }
     }
-    FillSeriesList();
+    LBSeries->SetChart(FChart);
     MainPage->SetEnabled(FChart != nullptr);
     SubPage->SetEnabled(FChart != nullptr);
     if (!FChart || !(RememberPosition || RememberSize)) return;
@@ -204,7 +205,6 @@ void TChartEditForm::Notification(TComponent* component, TOperation operation) {
     if (component == FChart) {
         FChart->Listeners().Remove(this);
         FChart = nullptr;
-        if (LBSeries) LBSeries->Clear();
     }
     if (component == TheSeries) TheSeries = nullptr;
 }
@@ -215,13 +215,8 @@ void TChartEditForm::HandleTeeEvent(TTeeEvent* event) {
     switch (seriesEvent->Event) {
         case seAdd:
         case seRemove:
-        case seChangeTitle:
         case seSwap:
-            // A series added, freed or renamed elsewhere: the list shows the chart as it is. A
-            // series being removed is still in the chart's list while it is told.
-            FillSeriesList(seriesEvent->Event == seRemove
-                               ? dynamic_cast<TChartSeries*>(seriesEvent->Series)
-                               : nullptr);
+            // The list follows the chart itself; its commands follow what is left.
             LBSeriesRefreshButtons();
             break;
         default:
@@ -237,14 +232,14 @@ void TChartEditForm::DoShow() {
         BMoveUP->SetVisible(Options.Contains(ceOrderSeries));
         BMoveDown->SetVisible(Options.Contains(ceOrderSeries));
         if (ToolTypeList().Count() == 0) TabTools->SetTabVisible(false);
-        FillSeriesList();
+        LBSeries->SetChart(FChart);
         if (Caption().empty()) SetCaption(Format("Editing %s", {FChart->Name()}));
         ApplyHiddenTabs();
         if (DefaultTab != -1) SelectDefaultPage();
         if (TheSeries) {
             int index = IndexOfObject(*LBSeries->Items(), TheSeries);
             if (index >= 0) {
-                LBSeries->SetItemIndex(index);
+                LBSeries->SelectSeries(index);
                 LBSeriesEditSeries();
             }
         } else if (DefaultTab == -1) {
@@ -386,25 +381,8 @@ void TChartEditForm::ShowSeriesPage() {
 
 // --- The series list.
 
-void TChartEditForm::FillSeriesList(const TChartSeries* leaving) {
-    if (!LBSeries) return;
-    TChartSeries* selected = SelectedSeries();
-    LBSeries->Items()->Clear();
-    if (!FChart) return;
-    for (int i = 0; i < FChart->SeriesCount(); ++i) {
-        TChartSeries* series = FChart->GetSeries(i);
-        if (series != leaving)
-            LBSeries->Items()->AddObject(FChart->SeriesTitleText(series), series);
-    }
-    int index = IndexOfObject(*LBSeries->Items(), selected);
-    if (index >= 0) LBSeries->SetItemIndex(index);
-}
-
 TChartSeries* TChartEditForm::SelectedSeries() const {
-    if (!LBSeries) return nullptr;
-    int index = LBSeries->ItemIndex();
-    if (index < 0 || index >= LBSeries->Count()) return nullptr;
-    return static_cast<TChartSeries*>(LBSeries->Items()->Objects(index));
+    return LBSeries ? LBSeries->SelectedSeriesObject() : nullptr;
 }
 
 void TChartEditForm::LBSeriesRefreshButtons() {
@@ -421,6 +399,12 @@ void TChartEditForm::LBSeriesRefreshButtons() {
     BMoveDown->SetEnabled(s.MoveDown);
     BMoveUP->SetVisible(s.MoveVisible);
     BMoveDown->SetVisible(s.MoveVisible);
+    // What the list itself offers (keys, dragging, its icons) follows the same rules.
+    LBSeries->AllowAddSeries = s.Add;
+    LBSeries->AllowDeleteSeries = s.Delete;
+    LBSeries->AskDelete = Options.Contains(ceAskDelete);
+    LBSeries->EnableDragSeries = Options.Contains(ceOrderSeries);
+    if (!s.ChangeType && LBSeries->ShowSection(clsIcon)) LBSeries->EnableChangeType = false;
 }
 
 void TChartEditForm::LBSeriesEditSeries() {
@@ -430,22 +414,16 @@ void TChartEditForm::LBSeriesEditSeries() {
 }
 
 void TChartEditForm::BRenameSeriesClick() {
-    TChartSeries* series = SelectedSeries();
-    if (!series || !BRenameSeries->Enabled()) return;
-    std::string title = FChart->SeriesTitleText(series);
-    if (!InputQuery("Change Series Title", "New Series Title:", title)) return;
-    // A title equal to the component name is no title of its own.
-    series->SetTitle(title == series->Name() ? std::string() : title);
-    FillSeriesList();
+    if (!BRenameSeries->Enabled()) return;
+    LBSeries->RenameSelected();
+    if (!Parent() && LBSeries->CanFocus()) LBSeries->SetFocus();
     LBSeriesRefreshButtons();
 }
 
 void TChartEditForm::BMoveClick(bool up) {
-    int index = LBSeries->ItemIndex();
-    int other = up ? index - 1 : index + 1;
-    if (!FChart || index < 0 || other < 0 || other >= LBSeries->Count()) return;
-    FChart->SwapSeries(FChart->GetSeries(index), FChart->GetSeries(other));
-    FillSeriesList();
-    LBSeries->SetItemIndex(other);
+    if (up)
+        LBSeries->MoveUp();
+    else
+        LBSeries->MoveDown();
     LBSeriesRefreshButtons();
 }

@@ -13,7 +13,7 @@
 class TButton;
 class TCustomChart;
 class TChartSeries;
-class TListBox;
+class TChartListBox;
 class TPageControl;
 class TPanel;
 class TTabSheet;
@@ -64,7 +64,7 @@ public:
     TTabSheet* TabPaging;
     TTabSheet* TabWalls;
     TTabSheet* Tab3D;
-    TListBox* LBSeries;
+    TChartListBox* LBSeries;
     TPanel* PanRight;
     TButton* BMoveUP;
     TButton* BMoveDown;
@@ -99,8 +99,6 @@ private:
     void ApplyHiddenTabs();
     void SelectDefaultPage();
     void SelectFirstSeries();
-    // Fills the list from the chart's series, keeping the selected series when it is still there.
-    void FillSeriesList(const TChartSeries* leaving = nullptr);
     void ShowSeriesPage();
     void ListenTo(TCustomChart* chart);
 

@@ -12,6 +12,7 @@
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
+#include "chart/editors/ChartListBox.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PanelPage.h"
 #include "chart/editors/SeriesPage.h"
@@ -186,6 +187,9 @@ TEST_F(ChartEditorTest, TheWorkbenchConfigurationOpensOnTheFirstSeries) {
         EXPECT_FALSE(f.BMoveUP->Visible());
         EXPECT_FALSE(f.BMoveDown->Visible());
         EXPECT_FALSE(f.ButtonHelp->Visible());
+        EXPECT_FALSE(f.LBSeries->AllowAddSeries);
+        EXPECT_FALSE(f.LBSeries->AllowDeleteSeries);
+        EXPECT_FALSE(f.LBSeries->EnableDragSeries);
     });
     // The rest of the double click that opened the editor is not the chart's.
     EXPECT_TRUE(chart->CancelMouse());
