@@ -1,11 +1,14 @@
 #include "chart/editors/ChartEditForm.h"
 
+#include "chart/editors/ChartGrid.h"
+#include "chart/editors/ChartGridNavigator.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorHooks.h"
@@ -71,6 +74,12 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     TabWalls = AddSheet(SubPage, "Walls");
     Tab3D = AddSheet(SubPage, "3D");
     BuildSeriesList();
+    ChartGridNavigator1 = MakeControl<TChartGridNavigator>(TabData);
+    ChartGridNavigator1->SetHeight(25);
+    ChartGridNavigator1->SetAlign(alBottom);
+    ChartGrid1 = MakeControl<TChartGrid>(TabData);
+    ChartGrid1->SetAlign(alClient);
+    ChartGridNavigator1->SetGrid(ChartGrid1);
     MainPage->OnChange = [this](TObject*) { MainPageChange(); };
     SubPage->OnChange = [this](TObject*) { SubPageChange(); };
 
@@ -332,6 +341,7 @@ void TChartEditForm::SelectFirstSeries() {
 
 void TChartEditForm::MainPageChange() {
     if (MainPage->ActivePage() == TabSeries) ShowSeriesPage();
+    if (MainPage->ActivePage() == TabData) ShowDataPage();
 }
 
 TForm* TChartEditForm::SubPageForm(int index) const {
@@ -377,6 +387,16 @@ void TChartEditForm::ShowSeriesPage() {
     }
     FSeriesPage->SetChart(FChart);
     FSeriesPage->SelectSeries(SelectedSeries());
+}
+
+void TChartEditForm::ShowDataPage() {
+    ChartGrid1->SetAllowInsertSeries(true);
+    ChartGrid1->SetChart(FChart);
+    TChartSeries* first = FChart && FChart->SeriesCount() > 0 ? FChart->GetSeries(0) : nullptr;
+    ChartGrid1->SetShowColors(first && SeriesHasPointColors(*first));
+    ChartGrid1->SetShowXValues(first && SeriesHasExplicitXValues(*first) ? cgsYes : cgsNo);
+    ChartGrid1->Recalc();
+    if (ChartGrid1->CanFocus()) ChartGrid1->SetFocus();
 }
 
 // --- The series list.

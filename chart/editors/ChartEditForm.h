@@ -14,6 +14,8 @@ class TButton;
 class TCustomChart;
 class TChartSeries;
 class TChartListBox;
+class TChartGrid;
+class TChartGridNavigator;
 class TPageControl;
 class TPanel;
 class TTabSheet;
@@ -73,6 +75,8 @@ public:
     TButton* BRenameSeries;
     TButton* BCloneSeries;
     TButton* BChangeTypeSeries;
+    TChartGrid* ChartGrid1;
+    TChartGridNavigator* ChartGridNavigator1;
     TPanel* PanBottom;
     TButton* ButtonHelp;
     TButton* BClose;
@@ -100,6 +104,7 @@ private:
     void SelectDefaultPage();
     void SelectFirstSeries();
     void ShowSeriesPage();
+    void ShowDataPage();
     void ListenTo(TCustomChart* chart);
 
     TCustomChart* FChart = nullptr;

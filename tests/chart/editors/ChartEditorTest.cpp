@@ -12,6 +12,7 @@
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
+#include "chart/editors/ChartGrid.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PanelPage.h"
@@ -231,8 +232,14 @@ TEST_F(ChartEditorTest, LoadingEveryPageChangesNothingInTheChart) {
         for (TTabSheet* sheet :
              {f.TabAxis, f.TabTitle, f.TabLegend, f.TabPanel, f.TabAxis, f.TabLegend, f.TabTitle})
             ShowSubPage(f, sheet);
+        f.MainPage->SetActivePage(f.TabData);
+        f.MainPageChange();
+        EXPECT_EQ(f.ChartGrid1->Chart(), chart);
+        EXPECT_TRUE(f.ChartGrid1->HasPoints());
+        EXPECT_FALSE(f.ChartGrid1->ShowColors());
         f.LBSeriesEditSeries();
         EXPECT_EQ(f.MainPage->ActivePage(), f.TabSeries);
+
         ASSERT_NE(f.SeriesPage(), nullptr);
         EXPECT_EQ(f.SeriesPage()->Series(), line);
     });
