@@ -25,6 +25,27 @@ TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
     CBSquared = MakeCheckBox(this, 8, 56, 140, "&Squared");
     MakeLabel(this, 160, 8, "&Position:");
     CBSymbolPos = MakeComboBox(this, 160, 26, 100, {"Left", "Right"});
+    MakeLabel(this, 160, 58, "&Width:");
+    TUpDownEdit width = MakeUpDownEdit(this, 210, 54, 45, 0, 100, 5);
+    SEColWi = width.Edit;
+    UDColWi = width.UpDown;
+    MakeLabel(this, 160, 86, "Width &Units:");
+    CBColWUnits = MakeComboBox(this, 160, 104, 100, {"Percent", "Pixels"});
+    CBSymPen = MakeCheckBox(this, 8, 80, 140, "&Default border");
+    BSymPen = MakeControl<TButtonPen>(this, 8, 104, 100, 25);
+    BSymPen->SetCaption("&Border...");
+    SEColWi->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && FSymbol && TryStrToInt(SEColWi->Text(), v)) FSymbol->SetWidth(v);
+    };
+    CBColWUnits->OnChange = [this](TObject*) {
+        if (!Loading() && FSymbol)
+            FSymbol->SetWidthUnits(TLegendSymbolSize(CBColWUnits->ItemIndex()));
+    };
+    CBSymPen->OnClick = [this](TObject*) {
+        BSymPen->SetEnabled(!CBSymPen->Checked());
+        if (!Loading() && FSymbol) FSymbol->SetDefaultPen(CBSymPen->Checked());
+    };
     CBContinuous->OnClick = [this](TObject*) {
         if (!Loading() && FSymbol) FSymbol->SetContinuous(CBContinuous->Checked());
     };
@@ -32,6 +53,9 @@ TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
         if (!Loading() && FSymbol) FSymbol->SetVisible(CBVisible->Checked());
     };
     CBSquared->OnClick = [this](TObject*) {
+        // A squared symbol takes no width of its own.
+        SEColWi->SetEnabled(!CBSquared->Checked());
+        UDColWi->SetEnabled(!CBSquared->Checked());
         if (!Loading() && FSymbol) FSymbol->SetSquared(CBSquared->Checked());
     };
     CBSymbolPos->OnChange = [this](TObject*) {
@@ -54,6 +78,11 @@ void TSymbolEditor::LoadControls() {
     CBVisible->SetChecked(FSymbol->Visible());
     CBSquared->SetChecked(FSymbol->Squared());
     CBSymbolPos->SetItemIndex(int(FSymbol->Position()));
+    UDColWi->SetPosition(FSymbol->Width());
+    CBColWUnits->SetItemIndex(int(FSymbol->WidthUnits()));
+    CBSymPen->SetChecked(FSymbol->DefaultPen());
+    BSymPen->LinkPen(FSymbol->Pen());
+    BSymPen->SetEnabled(!FSymbol->DefaultPen());
 }
 
 TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)

@@ -29,6 +29,11 @@ public:
     TCheckBox* CBVisible;
     TCheckBox* CBSquared;
     TComboBox* CBSymbolPos;
+    TEdit* SEColWi;
+    TUpDown* UDColWi;
+    TComboBox* CBColWUnits;
+    TCheckBox* CBSymPen;
+    TButtonPen* BSymPen;
 
 protected:
     void LoadControls() override;

@@ -16,6 +16,7 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PanelPage.h"
+#include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/engine/Chart.h"
@@ -334,6 +335,11 @@ TEST_F(ChartEditorTest, RevisitingTheLegendKeepsOneSymbolEditor) {
         legend->PageControl1->SetActivePage(legend->TabSymbols);
         Click(legend->SymbolEditor->CBSquared);
         EXPECT_TRUE(chart->Legend()->Symbol()->Squared());
+        EXPECT_FALSE(legend->SymbolEditor->SEColWi->Enabled());
+        EXPECT_FALSE(legend->SymbolEditor->BSymPen->Enabled());  // the default border
+        Click(legend->SymbolEditor->CBSymPen);
+        EXPECT_FALSE(chart->Legend()->Symbol()->DefaultPen());
+        EXPECT_TRUE(legend->SymbolEditor->BSymPen->Enabled());
     });
 }
 
