@@ -12,6 +12,7 @@
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
+#include "chart/editors/ChartEditorPanel.h"
 #include "chart/editors/ChartGrid.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/LegendPage.h"
@@ -666,6 +667,24 @@ TEST_F(ChartEditorTest, SeriesPageGeneralAndMarks) {
         EXPECT_TRUE(points->Marks()->Visible());
         EXPECT_TRUE(page->CBMarksVisible->Checked());
     });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ChartEditorTest, APanelKeepsTheEditorEmbedded) {
+    auto* panel = new TChartEditorPanel(&window);
+    panel->SetParent(&window);
+    panel->SetChart(chart);
+    EXPECT_EQ(panel->Width(), 409);
+    EXPECT_EQ(panel->Editor()->Chart(), chart);
+    EXPECT_FALSE(panel->Editor()->PanBottom->Visible());
+    EXPECT_EQ(panel->Editor()->LBSeries->Count(), 2);
+    TObject::Free(chart);
+    chart = nullptr;
+    EXPECT_EQ(panel->Chart(), nullptr);
+    EXPECT_EQ(panel->Editor()->Chart(), nullptr);
 }
 
 }  // namespace
