@@ -50,28 +50,10 @@
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/ScratchSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-
-// The settings store in a folder of the test's own.
-class TScratchSettings {
-public:
-    TScratchSettings() {
-        if (const char* v = std::getenv("XDG_CONFIG_HOME")) FFormer = v;
-        setenv("XDG_CONFIG_HOME", FDir.Str().c_str(), 1);
-    }
-    ~TScratchSettings() {
-        if (FFormer)
-            setenv("XDG_CONFIG_HOME", FFormer->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-    }
-
-private:
-    TTempDir FDir;
-    std::optional<std::string> FFormer;
-};
 
 std::string Bytes(TCustomChart* chart) {
     TMemoryStream s;

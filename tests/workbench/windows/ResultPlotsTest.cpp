@@ -24,6 +24,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/StatusBar.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/ScratchSettings.h"
 #include "tests/workbench/WorkbenchFixtures.h"
 #include "tests/workbench/windows/WindowFixture.h"
 #include "workbench/ResultsDatabase.h"
@@ -175,6 +176,7 @@ TEST_F(ResultPlotsTest, AgainstWavelengthPerViewingCondition) {
 // A double-click on a plot opens the chart editor, with the workbench's settings, on the chart
 // of the page shown; closing it leaves the plot window open.
 TEST_F(ResultPlotsTest, ADoubleClickOpensTheChartEditorOnThePlotShown) {
+    TScratchSettings settings;  // the editor writes its options on closing
     AddRun("Cone", 1, {10, 20});
     WithPlot<TFPlotAgainstW>(browser->btnPlotAgainstW, [&](TFPlotAgainstW& w) {
         EXPECT_EQ(w.ce->Title, "Edit Graph");
