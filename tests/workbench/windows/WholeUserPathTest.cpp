@@ -160,10 +160,6 @@ TEST(WholeUserPath, FromADatasetFileToTheExportedPlot) {
         &w, [&] { f.Click(w.btnCompute); },
         [&](TFCompute& d) {
             EXPECT_EQ(d.StatusBar1->Panels()->Items(0)->Text(), "Dataset Name: Cone");
-            TFResults* browser = nullptr;
-            for (int i = 0; i < w.ComponentCount() && !browser; ++i)
-                browser = dynamic_cast<TFResults*>(w.Components(i));
-            ASSERT_NE(browser, nullptr);
             browsed = WhileShown<TFResults>(
                 &w, [&] { f.Click(d.btnRun); },
                 [&](TFResults& b) {
