@@ -6,6 +6,8 @@
 #include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SmoothingFunction.h"
 #include "chart/engine/StandardSeries.h"
+#include "chart/export/ChartPictureExport.h"
+#include "chart/export/ChartStream.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -41,4 +43,8 @@ void RegisterProgramUnits() {
     Point3DSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
+    // Export: the older chart classes for reading native streams, and the picture export
+    // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
+    ChartStreamUnitStartup();
+    PictureExportUnitStartup();
 }

@@ -15,11 +15,9 @@ std::string TStringsStack::Pop() {
 
 std::string XmlEncodingName() { return UserLanguageIsJapanese() ? "shift_jis" : "ISO-8859-1"; }
 
-namespace {
-
 // Attribute values are escaped: a title "R&D" or a quoted format string would otherwise leave
 // the document unreadable.
-std::string Escaped(const std::string& value) {
+std::string XmlEscaped(const std::string& value) {
     std::string out;
     out.reserve(value.size());
     for (char c : value) {
@@ -43,7 +41,11 @@ std::string Escaped(const std::string& value) {
     return out;
 }
 
-std::string ValueAttribute(const std::string& value) { return "value=\"" + Escaped(value) + "\""; }
+namespace {
+
+std::string ValueAttribute(const std::string& value) {
+    return "value=\"" + XmlEscaped(value) + "\"";
+}
 
 class TXmlConverter {
 public:
@@ -99,7 +101,7 @@ private:
             pushed = tag;
         } else {
             pushed = Trim(line.substr(colon + 1));
-            tag = pushed + " Name=\"" + Escaped(Trim(line.substr(6, colon - 6))) + "\"";
+            tag = pushed + " Name=\"" + XmlEscaped(Trim(line.substr(6, colon - 6))) + "\"";
         }
         if (j + 1 < FInput.Count() && UpperCase(InputLine(j + 1)) == "END") {
             Emit("<" + tag + "/>");

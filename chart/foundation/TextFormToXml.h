@@ -17,6 +17,9 @@ public:
     std::string Pop();
 };
 
+// The text with &, <, > and " written as entities, fit for an XML attribute value.
+std::string XmlEscaped(const std::string& value);
+
 // "shift_jis" for a Japanese user, else "ISO-8859-1".
 std::string XmlEncodingName();
 

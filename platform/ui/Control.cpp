@@ -677,11 +677,29 @@ void TWinControl::SetTabStop(bool value) {
 
 bool TWinControl::Focused() const { return Widget()->hasFocus(); }
 
+namespace {
+// Whether the modal window shown last keeps input from `window` (it is neither that window
+// nor one of its own).
+bool BlockedByModal(const QWidget* window) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    for (const QWidget* w = window; w && modal; w = w->parentWidget())
+        if (w == modal) return false;
+    return modal != nullptr;
+}
+}  // namespace
+
 bool TWinControl::CanFocus() const { return Widget()->isVisible() && Widget()->isEnabled(); }
 
 void TWinControl::SetFocus() {
     if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    Widget()->activateWindow();
+    QWidget* window = Widget()->window();
+    // A window behind a modal one is disabled: the focus stays where it is.
+    if (BlockedByModal(window)) return;
+    // The window system activates a window when its event comes round, but callers test
+    // Focused() right after (a spin arrow drops its press otherwise), so a window just shown
+    // or clicked while inactive is made the active one now.
+    window->activateWindow();
+    if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
     Widget()->setFocus(Qt::OtherFocusReason);
 }
 

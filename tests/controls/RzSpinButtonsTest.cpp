@@ -1,10 +1,11 @@
 // The spin buttons' glyphs and directions as the spin edit forwards and stores them, the press
-// dropped when the edit does not take the focus, the edit's minimum height and the layout
-// after a form is read.
+// dropped when the edit does not take the focus, the arrows clicked in a modal window, the
+// edit's minimum height and the layout after a form is read.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "platform/graphics/TextMeasurer.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/SizeConstraints.h"
+#include "tests/platform/ui/UserInput.h"
 
 namespace {
 
@@ -161,7 +163,6 @@ TEST(RzSpinEdit, PressIsDroppedWhenTheEditDoesNotTakeTheFocus) {
     edit->SetParent(&form);
     edit->SetBounds(0, 40, 60, 24);
     form.Show();
-    QApplication::setActiveWindow(form.Widget());  // focus needs an active window
     other->SetFocus();
     ASSERT_TRUE(other->Focused());
     TRzControlButton* up = edit->GetButton(sbUp);
@@ -182,5 +183,28 @@ TEST(RzSpinEdit, PressIsDroppedWhenTheEditDoesNotTakeTheFocus) {
     edit->OnEnter = nullptr;
     click();
     EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->Text(), "1");
+}
+
+// The user's clicks on the arrows of a spin edit in a modal window, sent as the window system
+// delivers them as soon as the window shows (before it has been told it is active): each
+// press focuses the edit and each release over the arrow steps the value.
+TEST(RzSpinEdit, ArrowClicksStepInAModalWindow) {
+    TForm form(nullptr);
+    auto* edit = new TRzSpinEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(10, 10, 60, 24);
+    auto centre = [&](TSpinButtonType which) {
+        const TRzControlButton* b = edit->GetButton(which);
+        return b->Widget()->mapTo(edit->Widget(), QPoint(b->Width() / 2, b->Height() / 2));
+    };
+    QTimer::singleShot(0, [&] {
+        TUserInput().Click(edit, centre(sbUp));
+        EXPECT_TRUE(edit->Focused());
+        TUserInput().Click(edit, centre(sbUp));
+        TUserInput().Click(edit, centre(sbDown));
+        form.Close();
+    });
+    form.ShowModal();
     EXPECT_EQ(edit->Text(), "1");
 }

@@ -28,6 +28,7 @@
 #include "workbench/windows/ControlBuilding.h"
 #include "workbench/windows/DatasetFileCommands.h"
 #include "workbench/windows/ModalGuard.h"
+#include "workbench/windows/WorkbenchCharts.h"
 
 namespace {
 
@@ -225,6 +226,7 @@ void TFMainDB::BuildPages() {
         sheet->SetCaption(caption);
         return sheet;
     };
+    ce = MakeWorkbenchChartEditor(this, "Edit Graph");
     tsCavity = page("Cavity");
     BuildCavityPage();
     tsTemperature = page("Temperatures");

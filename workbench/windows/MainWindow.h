@@ -16,6 +16,7 @@
 class TBitBtn;
 class TButton;
 class TChart;
+class TChartEditor;
 class TDBChart;
 class TLineSeries;
 class TPoint3DSeries;
@@ -81,6 +82,8 @@ public:
     TPageControl* PageControl1;
     TTabSheet *tsCavity, *tsTemperature, *tsVC, *tsW;
     TLabel* Label1;
+    // The chart editor that a double-click on any of the window's charts opens.
+    TChartEditor* ce;
     // Cavity page: the profile plot with the highlighted surface.
     TChart* chCavity;
     TPoint3DSeries *sUpper, *sLower, *ssUpper, *ssLower;

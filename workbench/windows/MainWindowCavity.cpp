@@ -40,6 +40,7 @@ void TFMainDB::BuildCavityPage() {
     chCavity = MakeControl<TChart>(tsCavity, alTop);
     chCavity->SetHeight(200);
     SetUpWorkbenchChart(*chCavity, 10, "Double-click to Edit");
+    EditOnDoubleClick(*chCavity, *ce);
     SetUpAxis(*chCavity->BottomAxis(), "Z", "###0.#########");
     SetUpAxis(*chCavity->LeftAxis(), "Y", "   ###0.#########", true);
     const TColor profile = TColor(0x804000);  // RGB 0, 64, 128

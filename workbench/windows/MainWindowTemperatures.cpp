@@ -56,6 +56,7 @@ void TFMainDB::BuildTemperaturesPage() {
     };
     chTDPoints = MakeControl<TChart>(plotPage("Points"), alClient);
     SetUpWorkbenchChart(*chTDPoints, 12, "Double-click to Edit");
+    EditOnDoubleClick(*chTDPoints, *ce);
     SetUpAxis(*chTDPoints->BottomAxis(), "Z", "###0.########");
     SetUpAxis(*chTDPoints->LeftAxis(), "Y", "###0.########", true);
     sCavityUpper = AddProfileSeries(this, *chTDPoints, clBlue);
@@ -68,6 +69,7 @@ void TFMainDB::BuildTemperaturesPage() {
 
     dbchTD = MakeControl<TDBChart>(plotPage("Temperature Distribution"), alClient);
     SetUpWorkbenchChart(*dbchTD, 12, "Double-click to Edit");
+    EditOnDoubleClick(*dbchTD, *ce);
     SetUpAxis(*dbchTD->BottomAxis(), "Xi", "0.########");
     SetUpAxis(*dbchTD->LeftAxis(), "Temperature (K)", "   ###0.####");
     seTemperature = new TLineSeries(this);

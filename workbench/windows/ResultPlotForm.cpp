@@ -41,6 +41,12 @@ TResultPlotForm::TResultPlotForm(TComponent* owner, TResultsDatabase& db,
     PageControl1 = MakeControl<TPageControl>(this, alClient);
     chEE = AddChartPage(this, PageControl1, "Effective Emissivity");
     chRT = AddChartPage(this, PageControl1, rtPageCaption);
+    // Either chart opens the editor on the chart of the page shown.
+    ce = MakeWorkbenchChartEditor(this, "Edit Graph");
+    for (TChart* chart : {chEE, chRT})
+        EditOnDoubleClick(*chart, *ce, [this]() -> TCustomChart* {
+            return PageControl1->ActivePageIndex() == 0 ? chEE : chRT;
+        });
     PageControl1->SetActivePageIndex(0);
 }
 

@@ -12,6 +12,7 @@
 
 class TBitBtn;
 class TChart;
+class TChartEditor;
 class TLineSeries;
 class TPageControl;
 class TPanel;
@@ -26,6 +27,7 @@ public:
 
     TPageControl* PageControl1;
     TChart *chEE, *chRT;
+    TChartEditor* ce;
     TPanel* pControls;
     TBitBtn* btnClose;
     TStatusBar* StatusBar1;

@@ -71,12 +71,15 @@ TFTargeting::TFTargeting(TComponent* owner) : TForm(owner) {
     btnClose->SetBounds(10, 160, 150, 27);
 
     PageControl1 = MakeControl<TPageControl>(this, alClient);
+    // The program's own name stands before the editor's role here, as in every dialog caption.
+    ce = MakeWorkbenchChartEditor(this, Shared.ProgramTitle + ": Edit Graph");
     auto chartPage = [this](const char* caption, const char* vertical) {
         TTabSheet* sheet = new TTabSheet(this);
         sheet->SetPageControl(PageControl1);
         sheet->SetCaption(caption);
         TChart* chart = MakeControl<TChart>(sheet, alClient);
         SetUpWorkbenchChart(*chart, 0, "Double-click to edit");
+        EditOnDoubleClick(*chart, *ce);
         chart->SetColorPaletteIndex(5);
         SetUpAxis(*chart->BottomAxis(), "Z", "###0.#########");
         SetUpAxis(*chart->LeftAxis(), vertical, "   ###0.#########", true);

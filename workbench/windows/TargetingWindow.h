@@ -13,6 +13,7 @@
 class TBitBtn;
 class TButton;
 class TChart;
+class TChartEditor;
 class TLabel;
 class TLabeledEdit;
 class TPageControl;
@@ -28,6 +29,7 @@ public:
 
     TPageControl* PageControl1;
     TChart *chYZ, *chXZ;
+    TChartEditor* ce;
     TPoint3DSeries *seUpper, *seLower, *Point3DSeries1, *Point3DSeries2;
     TPanel* pRight;
     TLabeledEdit* edNR;

@@ -1,5 +1,6 @@
 #include "workbench/windows/WorkbenchCharts.h"
 
+#include "chart/editors/ChartEditor.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
@@ -25,6 +26,24 @@ void SetUpWorkbenchChart(TCustomChart& chart, int titleSize, const std::string& 
     }
     chart.SetHint(hint);
     chart.SetShowHint(true);
+}
+
+TChartEditor* MakeWorkbenchChartEditor(TComponent* owner, const std::string& title) {
+    auto* editor = new TChartEditor(owner);
+    editor->SetName("ce");
+    editor->HideTabs = {cetGeneral, cetPaging, cetWalls, cet3D, cetExportNative, cetTools};
+    editor->HighLightTabs = true;
+    editor->Options = {ceTitle};
+    editor->Title = title;
+    return editor;
+}
+
+void EditOnDoubleClick(TCustomChart& chart, TChartEditor& editor,
+                       std::function<TCustomChart*()> target) {
+    chart.OnDblClick = [&chart, &editor, target = std::move(target)](TObject*) {
+        editor.SetChart(target ? target() : &chart);
+        editor.Execute();
+    };
 }
 
 void SetUpAxis(TChartAxis& axis, const std::string& title, const std::string& format,

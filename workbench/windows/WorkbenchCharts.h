@@ -1,12 +1,14 @@
 #pragma once
 // The settings the workbench's charts share (the profile plots, the temperature and result plots
 // and the targeting view), and the fit that gives a profile plot equal scales on both axes.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/graphics/Colors.h"
 
 class TChartAxis;
+class TChartEditor;
 class TComponent;
 class TCustomChart;
 class TCustomSeries;
@@ -16,6 +18,15 @@ struct TProfileBounds;
 // White, flat, legend hidden, the title in bold Calibri of titleSize points (0: the chart's own
 // title font), and the hint that tells how to edit the chart.
 void SetUpWorkbenchChart(TCustomChart& chart, int titleSize, const std::string& hint);
+
+// The chart editor each chart window holds: the general, paging, walls, 3-D, native export and
+// tools pages hidden, tabs highlighted and, of the series commands, only renaming.
+TChartEditor* MakeWorkbenchChartEditor(TComponent* owner, const std::string& title);
+
+// A double-click on the chart opens the editor on `target` (the chart itself when none); what the
+// user changes stays on the chart until its window closes and is never stored.
+void EditOnDoubleClick(TCustomChart& chart, TChartEditor& editor,
+                       std::function<TCustomChart*()> target = {});
 
 // The axis's title and the format of its labels; an upright title reads horizontally on a
 // vertical axis.

@@ -2,7 +2,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "chart/foundation/EditorHooks.h"
@@ -12,34 +11,12 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Clipboard.h"
+#include "tests/support/ScratchSettings.h"
 
 namespace {
 
-// The settings store in a fresh folder of its own for one test; the former folder comes back.
-class TOwnConfigHome {
-public:
-    TOwnConfigHome() {
-        if (const char* v = std::getenv("XDG_CONFIG_HOME")) FFormer = v;
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/kv_opts_XXXXXX";
-        FDir = mkdtemp(pattern.data());
-        setenv("XDG_CONFIG_HOME", FDir.c_str(), 1);
-    }
-    ~TOwnConfigHome() {
-        if (FFormer)
-            setenv("XDG_CONFIG_HOME", FFormer->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-        std::error_code ignored;
-        std::filesystem::remove_all(FDir, ignored);
-    }
-
-private:
-    std::optional<std::string> FFormer;
-    std::string FDir;
-};
-
 TEST(EditorOptions, DefaultsUntilWrittenAndTypesAreChecked) {
-    TOwnConfigHome home;
+    TScratchSettings home;
     EXPECT_TRUE(ReadEditorOptionBool("SmoothGallery", true));  // no key yet
     EXPECT_EQ(ReadEditorOptionInt("GalleryWidth", 7), 7);
     WriteEditorOptionBool("SmoothGallery", false);

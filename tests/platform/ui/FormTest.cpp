@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -74,6 +75,34 @@ TEST(Form, EnterAndEscapeGoToTheDefaultAndCancelButtons) {
         };
         EXPECT_EQ(form.ShowModal(), result);
     }
+}
+
+// A control is focused the moment SetFocus returns, also in a window just shown, whose
+// activation the window system has yet to deliver; a window behind a modal one stays inactive.
+TEST(Form, SetFocusFocusesAtOnceUnlessAModalWindowBlocks) {
+    TOkCancelForm behind(nullptr);
+    int enters = 0;
+    behind.edValue->OnEnter = [&](TObject*) { ++enters; };
+    behind.Show();
+    behind.edValue->SetFocus();
+    EXPECT_TRUE(behind.edValue->Focused());
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(QApplication::activeWindow(), behind.Widget());
+
+    TOkCancelForm modal(nullptr);
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        timer.SetEnabled(false);
+        behind.btnOK->SetFocus();
+        TApplication::ProcessMessages();
+        EXPECT_FALSE(behind.btnOK->Focused());
+        modal.edValue->SetFocus();
+        EXPECT_TRUE(modal.edValue->Focused());
+        EXPECT_EQ(QApplication::activeWindow(), modal.Widget());
+        modal.Close();
+    };
+    modal.ShowModal();
 }
 
 TEST(Form, CloseActions) {

@@ -57,7 +57,10 @@ struct Tree {
         };
         view->OnCollapsed = [=](TObject*, TTreeNode* n) { log("collapsed", n); };
         form.Show();
+        // Focused with nothing selected, the tree selects its first node; the tests start
+        // after that.
         view->SetFocus();
+        seen.clear();
     }
     QTreeWidget* Widget() const { return static_cast<QTreeWidget*>(view->Widget()); }
     void ClickRow(TTreeNode* node) {

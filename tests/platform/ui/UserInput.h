@@ -10,12 +10,13 @@
 
 class TUserInput {
 public:
-    void Press(TControl* c, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+    void Press(TControl* c, QPoint at, Qt::MouseButton b = Qt::LeftButton,
+               QEvent::Type type = QEvent::MouseButtonPress) {
         FTarget = c->Widget()->childAt(at);
         if (!FTarget) FTarget = c->Widget();
         FOrigin = c->Widget();
         FHeld = b;
-        Send(QEvent::MouseButtonPress, at, b, b);
+        Send(type, at, b, b);
     }
     // Moves with the pressed button held (or none).
     void Move(TControl* c, QPoint at) {
@@ -34,6 +35,13 @@ public:
     }
     void Click(TControl* c, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         Press(c, at, b);
+        Release(c, at);
+    }
+    // A double click as the window system delivers it: a click, then the second press as a
+    // double click, and its release.
+    void DoubleClick(TControl* c, QPoint at) {
+        Click(c, at);
+        Press(c, at, Qt::LeftButton, QEvent::MouseButtonDblClick);
         Release(c, at);
     }
     // A key pressed and released on the widget that has the focus in c (or c's widget).

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/editors/ChartEditForm.h"
+#include "chart/editors/ChartEditor.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
@@ -21,6 +23,8 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/StatusBar.h"
+#include "tests/platform/ui/UserInput.h"
+#include "tests/support/ScratchSettings.h"
 #include "tests/workbench/WorkbenchFixtures.h"
 #include "tests/workbench/windows/WindowFixture.h"
 #include "workbench/ResultsDatabase.h"
@@ -154,8 +158,11 @@ TEST_F(ResultPlotsTest, AgainstWavelengthPerViewingCondition) {
         EXPECT_EQ(TitleOf(w.chEE),
                   "Cone: Directional Effective Emissivity\r\nZB = 10.0; RB = 5.0; b (\u00B0) = "
                   "50.0\r\n");
-        // The user steps the spin edit up to condition 2 with the arrow key, and no further.
-        f.Key(w.seiVC, Qt::Key_Up);
+        // The user steps the spin edit up to condition 2 with a click on its up arrow, and no
+        // further.
+        const TRzControlButton* up = w.seiVC->GetButton(sbUp);
+        f.Click(w.seiVC,
+                up->Widget()->mapTo(w.seiVC->Widget(), QPoint(up->Width() / 2, up->Height() / 2)));
         EXPECT_EQ(w.seiVC->IntValue(), 2);
         expectSeries(2);
         EXPECT_EQ(TitleOf(w.chRT),
@@ -163,6 +170,36 @@ TEST_F(ResultPlotsTest, AgainstWavelengthPerViewingCondition) {
                   "ZB = 20.0; RB = 5.0; b (\u00B0) = 40.0\r\n");
         w.seiVC->SetIntValue(7);
         EXPECT_EQ(w.seiVC->IntValue(), 2);
+    });
+}
+
+// A double-click on a plot opens the chart editor, with the workbench's settings, on the chart
+// of the page shown; closing it leaves the plot window open.
+TEST_F(ResultPlotsTest, ADoubleClickOpensTheChartEditorOnThePlotShown) {
+    TScratchSettings settings;  // the editor writes its options on closing
+    AddRun("Cone", 1, {10, 20});
+    WithPlot<TFPlotAgainstW>(browser->btnPlotAgainstW, [&](TFPlotAgainstW& w) {
+        EXPECT_EQ(w.ce->Title, "Edit Graph");
+        EXPECT_EQ(w.ce->HideTabs, TChartEditorHiddenTabs({cetGeneral, cetPaging, cetWalls, cet3D,
+                                                          cetExportNative, cetTools}));
+        EXPECT_TRUE(w.ce->HighLightTabs);
+        EXPECT_EQ(w.ce->Options, TChartEditorOptions({ceTitle}));
+        for (TChart* chart : {w.chEE, w.chRT}) {
+            w.PageControl1->SetActivePageIndex(chart == w.chEE ? 0 : 1);
+            TCustomChart* edited = nullptr;
+            w.ce->OnShow = [&](TObject* sender) {
+                auto* form = static_cast<TChartEditForm*>(sender);
+                form->OnShow = [&, form](TObject*) {
+                    QTimer::singleShot(0, [&, form] {
+                        edited = form->Chart();
+                        f.Click(form->BClose);
+                    });
+                };
+            };
+            TUserInput().DoubleClick(chart, QPoint(chart->Width() / 2, chart->Height() / 2));
+            EXPECT_EQ(edited, chart);
+            EXPECT_TRUE(w.Visible());
+        }
     });
 }
 

@@ -1,0 +1,449 @@
+#include "chart/editors/ChartEditForm.h"
+
+#include "chart/editors/ChartGrid.h"
+#include "chart/editors/ChartGridNavigator.h"
+#include "chart/editors/ChartListBox.h"
+#include "chart/editors/ChartSubPages.h"
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/SeriesPage.h"
+#include "chart/engine/Chart.h"
+#include "chart/engine/ChartSeries.h"
+#include "chart/engine/SeriesDataStream.h"
+#include "chart/engine/SeriesEvents.h"
+#include "chart/engine/SeriesTypes.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/EditorOptions.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/Registry.h"
+#include "platform/rtl/Strings.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/Screen.h"
+
+namespace {
+
+// The dialog's unscaled size, as the library's texts give it.
+constexpr int DefaultEditorWidth = 414;
+constexpr int DefaultEditorHeight = 347;
+
+int IndexOfObject(const TStrings& items, const TObject* object) {
+    for (int i = 0; i < items.Count(); ++i)
+        if (items.Objects(i) == object) return i;
+    return -1;
+}
+
+TTabSheet* AddSheet(TPageControl* pages, const std::string& caption) {
+    TTabSheet* sheet = new TTabSheet(pages->Owner());
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+    return sheet;
+}
+
+}  // namespace
+
+TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsSizeable);
+    SetBorderIcons({biSystemMenu});
+    SetPosition(poScreenCenter);
+    const int ppi = Screen()->PixelsPerInch();
+    FCreatedWidth = DefaultEditorWidth * ppi / 96;
+    FCreatedHeight = DefaultEditorHeight * ppi / 96 + GetSystemMetrics(SM_CYSIZE) - 18;
+    SetBounds(0, 0, FCreatedWidth, FCreatedHeight);
+
+    BuildBottom();
+    MainPage = MakeControl<TPageControl>(this);
+    MainPage->SetAlign(alClient);
+    MainPage->SetHotTrack(true);
+    TabChart = AddSheet(MainPage, "Chart");
+    TabSeries = AddSheet(MainPage, "Series");
+    TabData = AddSheet(MainPage, "Data");
+    TabTools = AddSheet(MainPage, "Tools");
+    TabExport = AddSheet(MainPage, "Export");
+    TabPrint = AddSheet(MainPage, "Print");
+    SubPage = MakeControl<TPageControl>(TabChart);
+    SubPage->SetAlign(alClient);
+    TabSeriesList = AddSheet(SubPage, "Series");
+    TabGeneral = AddSheet(SubPage, "General");
+    TabAxis = AddSheet(SubPage, "Axis");
+    TabTitle = AddSheet(SubPage, "Titles");
+    TabLegend = AddSheet(SubPage, "Legend");
+    TabPanel = AddSheet(SubPage, "Panel");
+    TabPaging = AddSheet(SubPage, "Paging");
+    TabWalls = AddSheet(SubPage, "Walls");
+    Tab3D = AddSheet(SubPage, "3D");
+    BuildSeriesList();
+    ChartGridNavigator1 = MakeControl<TChartGridNavigator>(TabData);
+    ChartGridNavigator1->SetHeight(25);
+    ChartGridNavigator1->SetAlign(alBottom);
+    ChartGrid1 = MakeControl<TChartGrid>(TabData);
+    ChartGrid1->SetAlign(alClient);
+    ChartGridNavigator1->SetGrid(ChartGrid1);
+    MainPage->OnChange = [this](TObject*) { MainPageChange(); };
+    SubPage->OnChange = [this](TObject*) { SubPageChange(); };
+
+    AssignChart(nullptr);
+    SetCaption("");
+    MainPage->SetActivePage(TabChart);
+    SubPage->SetActivePage(TabSeriesList);
+    ReadStoredOptions();
+    DoCreate();
+}
+
+TChartEditForm::~TChartEditForm() {
+    WriteStoredOptions();
+    ListenTo(nullptr);
+}
+
+void TChartEditForm::BuildBottom() {
+    PanBottom = MakeControl<TPanel>(this);
+    PanBottom->SetHeight(34);
+    PanBottom->SetAlign(alBottom);
+    PanBottom->SetBevelOuter(bvNone);
+    ButtonHelp = MakePushButton(PanBottom, 8, 4, 75, "&Help...");
+    BClose = MakePushButton(PanBottom, 320, 4, 75, "Close");
+    BClose->SetAnchors({akTop, akRight});
+    BClose->SetDefault(true);
+    BClose->SetCancel(true);
+    BClose->SetModalResult(mrCancel);
+}
+
+void TChartEditForm::BuildSeriesList() {
+    PanRight = MakeControl<TPanel>(TabSeriesList);
+    PanRight->SetWidth(100);
+    PanRight->SetAlign(alRight);
+    PanRight->SetBevelOuter(bvNone);
+    BMoveUP = MakePushButton(PanRight, 8, 8, 28, "\u25B2");
+    BMoveDown = MakePushButton(PanRight, 40, 8, 28, "\u25BC");
+    BAddSeries = MakePushButton(PanRight, 8, 40, 84, "&Add...");
+    BDeleteSeries = MakePushButton(PanRight, 8, 70, 84, "&Delete");
+    BRenameSeries = MakePushButton(PanRight, 8, 100, 84, "&Title...");
+    BCloneSeries = MakePushButton(PanRight, 8, 130, 84, "C&lone");
+    BChangeTypeSeries = MakePushButton(PanRight, 8, 160, 84, "&Change...");
+    LBSeries = MakeControl<TChartListBox>(TabSeriesList);
+    LBSeries->SetAlign(alClient);
+    LBSeries->SetItemHeight(24);
+    LBSeries->OnClick = [this](TObject*) { LBSeriesRefreshButtons(); };
+    LBSeries->OnRefresh = [this](TObject*) { LBSeriesRefreshButtons(); };
+    LBSeries->OnDblClickSeries = [this](TChartListBox*, int) { LBSeriesEditSeries(); };
+    BRenameSeries->OnClick = [this](TObject*) { BRenameSeriesClick(); };
+    BMoveUP->OnClick = [this](TObject*) { BMoveClick(true); };
+    BMoveDown->OnClick = [this](TObject*) { BMoveClick(false); };
+}
+
+// --- Settings store.
+
+void TChartEditForm::ReadStoredOptions() {
+    RememberPosition = ReadEditorOptionBool("RememberPosition", true);
+    RememberSize = ReadEditorOptionBool("RememberSize", true);
+    TreeVisible = ReadEditorOptionBool("TreeMode", true);
+    FTreeWidth = ReadEditorOptionInt("TreeWidth", FTreeWidth);
+    if (ReadEditorOptionBool("SeriesGroups", false)) Options.Include(ceGroups);
+}
+
+void TChartEditForm::WriteStoredOptions() {
+    if (TreeVisible) WriteEditorOptionInt("TreeWidth", FTreeWidth);
+    WriteEditorOptionBool("SeriesGroups", Options.Contains(ceGroups));
+    if (!FChart || !(RememberPosition || RememberSize)) return;
+    TRegistry registry;
+    if (!registry.OpenKey(EditorRegistryKey, true)) return;
+    if (RememberPosition) {
+        registry.WriteInteger("Left", Left());
+        registry.WriteInteger("Top", Top());
+    }
+    if (RememberSize) {
+        // A size back at the created one is forgotten, so that the next dialog opens at the
+        // created size instead of a size remembered earlier.
+        auto store = [&](const char* name, int value, int created) {
+            if (value != created)
+                registry.WriteInteger(name, value);
+            else if (registry.ValueExists(name))
+                registry.DeleteValue(name);
+        };
+        store("Width", Width(), FCreatedWidth);
+        store("Height", Height(), FCreatedHeight);
+    }
+}
+
+void TChartEditForm::AssignChart(TCustomChart* chart) {
+    if (FChart != chart) {
+        if (FChart) FChart->RemoveFreeNotification(this);
+        ListenTo(nullptr);
+        FChart = chart;
+        if (FChart) {
+            FChart->FreeNotification(this);
+            ListenTo(FChart);
+        }
+    }
+    LBSeries->SetChart(FChart);
+    MainPage->SetEnabled(FChart != nullptr);
+    SubPage->SetEnabled(FChart != nullptr);
+    if (!FChart || !(RememberPosition || RememberSize)) return;
+    TStoredEditorPlacement stored;
+    {
+        TRegistry registry;
+        if (!registry.OpenKeyReadOnly(EditorRegistryKey)) return;
+        auto read = [&](const char* name) -> std::optional<int> {
+            if (!registry.ValueExists(name)) return std::nullopt;
+            return registry.ReadInteger(name);
+        };
+        stored = {read("Left"), read("Top"), read("Width"), read("Height"), read("TreeWidth")};
+    }
+    TEditorBounds b{Left(), Top(), Width(), Height(), FTreeWidth, false};
+    b = PlaceStoredEditor(b, stored, RememberPosition, RememberSize, Screen()->Width(),
+                          Screen()->Height());
+    if (b.Designed) SetPosition(poDesigned);
+    SetBounds(b.Left, b.Top, b.Width, b.Height);
+    FTreeWidth = b.TreeWidth;
+}
+
+void TChartEditForm::ApplyHelpOptions() {
+    // No help files exist here: the button shows with the option and opens nothing.
+    ButtonHelp->SetVisible(Options.Contains(ceHelp));
+}
+
+void TChartEditForm::ListenTo(TCustomChart* chart) {
+    if (FChart && !chart) FChart->Listeners().Remove(this);
+    if (chart) chart->Listeners().Add(this);
+}
+
+void TChartEditForm::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == FChart) {
+        FChart->Listeners().Remove(this);
+        FChart = nullptr;
+    }
+    if (component == TheSeries) TheSeries = nullptr;
+}
+
+void TChartEditForm::HandleTeeEvent(TTeeEvent* event) {
+    auto* seriesEvent = dynamic_cast<TTeeSeriesEvent*>(event);
+    if (!seriesEvent || ComponentState().Contains(csDestroying)) return;
+    switch (seriesEvent->Event) {
+        case seAdd:
+        case seRemove:
+        case seSwap:
+            // The list follows the chart itself; its commands follow what is left.
+            LBSeriesRefreshButtons();
+            break;
+        default:
+            break;
+    }
+    if (FSeriesPage) FSeriesPage->HandleChartEvent(*seriesEvent);
+}
+
+// --- Showing.
+
+void TChartEditForm::DoShow() {
+    if (FChart) {
+        BMoveUP->SetVisible(Options.Contains(ceOrderSeries));
+        BMoveDown->SetVisible(Options.Contains(ceOrderSeries));
+        if (ToolTypeList().Count() == 0) TabTools->SetTabVisible(false);
+        LBSeries->SetChart(FChart);
+        if (Caption().empty()) SetCaption(Format("Editing %s", {FChart->Name()}));
+        ApplyHiddenTabs();
+        if (DefaultTab != -1) SelectDefaultPage();
+        if (TheSeries) {
+            int index = IndexOfObject(*LBSeries->Items(), TheSeries);
+            if (index >= 0) {
+                LBSeries->SelectSeries(index);
+                LBSeriesEditSeries();
+            }
+        } else if (DefaultTab == -1) {
+            SelectFirstSeries();
+        }
+        if (TabSeriesList->Showing() || SubPage->ActivePage() == TabSeriesList) {
+            if (LBSeries->Count() == 0) {
+                LBSeriesRefreshButtons();
+            } else if (DefaultTab == cetSeriesGeneral || DefaultTab == cetSeriesMarks) {
+                if (LBSeries->ItemIndex() < 0) LBSeries->SetItemIndex(0);
+                LBSeriesEditSeries();
+                if (FSeriesPage)
+                    FSeriesPage->ShowTab(DefaultTab == cetSeriesGeneral ? stGeneral : stMarks);
+            } else {
+                SelectFirstSeries();
+            }
+        } else {
+            LBSeriesRefreshButtons();
+        }
+    }
+    TForm::DoShow();
+}
+
+void TChartEditForm::ApplyHiddenTabs() {
+    TTabSheet* const subTabs[ChartSubPageCount] = {TabSeriesList, TabGeneral, TabAxis,
+                                                   TabTitle,      TabLegend,  TabPanel,
+                                                   TabPaging,     TabWalls,   Tab3D};
+    for (int i = 0; i < ChartSubPageCount; ++i)
+        if (HideTabs.Contains(TChartEditorTab(i))) subTabs[i]->SetTabVisible(false);
+    const std::pair<TChartEditorTab, TTabSheet*> mainTabs[] = {{cetSeriesData, TabData},
+                                                               {cetExport, TabExport},
+                                                               {cetTools, TabTools},
+                                                               {cetPrintPreview, TabPrint},
+                                                               {cetAllSeries, TabSeries}};
+    for (auto [tab, sheet] : mainTabs)
+        if (HideTabs.Contains(tab)) sheet->SetTabVisible(false);
+    bool anySubTab = false;
+    for (TTabSheet* sheet : subTabs) anySubTab = anySubTab || sheet->TabVisible();
+    if (!anySubTab) TabChart->SetTabVisible(false);
+}
+
+void TChartEditForm::SelectDefaultPage() {
+    auto activateMain = [this](TTabSheet* sheet) {
+        MainPage->SetActivePage(sheet);
+        MainPageChange();
+    };
+    switch (DefaultTab) {
+        case cetSeriesData:
+            activateMain(TabData);
+            return;
+        case cetExport:
+            activateMain(TabExport);
+            return;
+        case cetTools:
+            activateMain(TabTools);
+            return;
+        case cetPrintPreview:
+            activateMain(TabPrint);
+            return;
+        default:
+            break;
+    }
+    if (DefaultTab < cetMain || DefaultTab > cet3D) return;
+    std::array<bool, ChartSubPageCount> visible{};
+    for (int i = 0; i < ChartSubPageCount; ++i)
+        visible[size_t(i)] = SubPage->Pages(i)->TabVisible();
+    int found = FindDefaultSubPage(DefaultTab, visible);
+    if (found >= 0) {
+        DefaultTab = found;
+        MainPage->SetActivePage(TabChart);
+        SubPage->SetActivePage(SubPage->Pages(found));
+        SubPageChange();
+        return;
+    }
+    for (TTabSheet* sheet : {TabData, TabTools, TabExport, TabPrint})
+        if (sheet->TabVisible()) {
+            activateMain(sheet);
+            return;
+        }
+}
+
+void TChartEditForm::SelectFirstSeries() {
+    if (LBSeries->Count() == 0) return;
+    if (LBSeries->CanFocus()) LBSeries->SetFocus();
+    LBSeries->SetItemIndex(0);
+    LBSeriesRefreshButtons();
+}
+
+// --- Pages.
+
+void TChartEditForm::MainPageChange() {
+    if (MainPage->ActivePage() == TabSeries) ShowSeriesPage();
+    if (MainPage->ActivePage() == TabData) ShowDataPage();
+}
+
+TForm* TChartEditForm::SubPageForm(int index) const {
+    TTabSheet* sheet = SubPage->Pages(index);
+    for (int i = 0; i < sheet->ControlCount(); ++i)
+        if (auto* form = dynamic_cast<TForm*>(sheet->Controls(i))) return form;
+    return nullptr;
+}
+
+void TChartEditForm::SubPageChange() {
+    if (!FChart) return;
+    TTabSheet* sheet = SubPage->ActivePage();
+    if (!sheet || sheet == TabSeriesList) return;
+    TForm* page = SubPageForm(sheet->PageIndex());
+    if (!page) {
+        page = CreateChartSubPage(this, *FChart, sheet->PageIndex());
+        if (!page) return;
+        page->SetParentColor(true);
+        page->SetBorderIcons({});
+        page->SetBorderStyle(bsNone);
+        page->SetParent(sheet);
+        page->SetAlign(alClient);
+        ApplyFormHook(page);
+        page->Show();
+    } else {
+        // A page shown again reads its element again.
+        ReloadChartSubPage(*page);
+    }
+}
+
+void TChartEditForm::ShowSeriesPage() {
+    if (!FSeriesPage) {
+        FSeriesPage = new TFormTeeSeries(this);
+        FSeriesPage->SetBorderIcons({});
+        FSeriesPage->SetBorderStyle(bsNone);
+        FSeriesPage->SetParent(TabSeries);
+        FSeriesPage->SetAlign(alClient);
+        FSeriesPage->DataSourceAllowed = Options.Contains(ceDataSource);
+        FSeriesPage->GeneralAllowed = !HideTabs.Contains(cetSeriesGeneral);
+        FSeriesPage->MarksAllowed = !HideTabs.Contains(cetSeriesMarks);
+        FSeriesPage->Show();
+        ApplyFormHook(FSeriesPage);
+    }
+    FSeriesPage->SetChart(FChart);
+    FSeriesPage->SelectSeries(SelectedSeries());
+}
+
+void TChartEditForm::ShowDataPage() {
+    ChartGrid1->SetAllowInsertSeries(true);
+    ChartGrid1->SetChart(FChart);
+    TChartSeries* first = FChart && FChart->SeriesCount() > 0 ? FChart->GetSeries(0) : nullptr;
+    ChartGrid1->SetShowColors(first && SeriesHasPointColors(*first));
+    ChartGrid1->SetShowXValues(first && SeriesHasExplicitXValues(*first) ? cgsYes : cgsNo);
+    ChartGrid1->Recalc();
+    if (ChartGrid1->CanFocus()) ChartGrid1->SetFocus();
+}
+
+// --- The series list.
+
+TChartSeries* TChartEditForm::SelectedSeries() const {
+    return LBSeries ? LBSeries->SelectedSeriesObject() : nullptr;
+}
+
+void TChartEditForm::LBSeriesRefreshButtons() {
+    const bool selected = FChart && FChart->SeriesCount() > 0 && LBSeries->ItemIndex() >= 0;
+    const int selCount = LBSeries->ItemIndex() >= 0 ? std::max(1, LBSeries->SelCount()) : 0;
+    TSeriesButtonsState s =
+        SeriesButtonsFor(Options, selected, selCount, LBSeries->ItemIndex(), LBSeries->Count());
+    BAddSeries->SetEnabled(s.Add);
+    BDeleteSeries->SetEnabled(s.Delete);
+    BRenameSeries->SetEnabled(s.Rename);
+    BChangeTypeSeries->SetEnabled(s.ChangeType);
+    BCloneSeries->SetEnabled(s.Clone);
+    BMoveUP->SetEnabled(s.MoveUp);
+    BMoveDown->SetEnabled(s.MoveDown);
+    BMoveUP->SetVisible(s.MoveVisible);
+    BMoveDown->SetVisible(s.MoveVisible);
+    // What the list itself offers (keys, dragging, its icons) follows the same rules.
+    LBSeries->AllowAddSeries = s.Add;
+    LBSeries->AllowDeleteSeries = s.Delete;
+    LBSeries->AskDelete = Options.Contains(ceAskDelete);
+    LBSeries->EnableDragSeries = Options.Contains(ceOrderSeries);
+    if (!s.ChangeType && LBSeries->ShowSection(clsIcon)) LBSeries->EnableChangeType = false;
+}
+
+void TChartEditForm::LBSeriesEditSeries() {
+    if (!SelectedSeries()) return;
+    MainPage->SetActivePage(TabSeries);
+    ShowSeriesPage();
+}
+
+void TChartEditForm::BRenameSeriesClick() {
+    if (!BRenameSeries->Enabled()) return;
+    LBSeries->RenameSelected();
+    if (!Parent() && LBSeries->CanFocus()) LBSeries->SetFocus();
+    LBSeriesRefreshButtons();
+}
+
+void TChartEditForm::BMoveClick(bool up) {
+    if (up)
+        LBSeries->MoveUp();
+    else
+        LBSeries->MoveDown();
+    LBSeriesRefreshButtons();
+}

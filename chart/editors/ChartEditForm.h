@@ -1,0 +1,116 @@
+#pragma once
+// The chart editor dialog: one form with every page that edits a chart. The Chart page holds
+// the series list and the chart-wide sub-pages (Axis, Titles, Legend, Panel...), whose editor
+// forms are made on their first visit; the Series page edits one series. The form remembers its
+// window in the editor-options settings and follows the chart's series events so that its list
+// never holds a series that is gone.
+#include <string>
+
+#include "chart/editors/ChartEditorTypes.h"
+#include "chart/foundation/TeePanel.h"
+#include "platform/ui/Form.h"
+
+class TButton;
+class TCustomChart;
+class TChartSeries;
+class TChartListBox;
+class TChartGrid;
+class TChartGridNavigator;
+class TPageControl;
+class TPanel;
+class TTabSheet;
+class TFormTeeSeries;
+
+class TChartEditForm : public TForm, public IPanelListener {
+    KV_DECLARE_CLASS(TChartEditForm, TForm)
+public:
+    explicit TChartEditForm(TComponent* owner);
+    ~TChartEditForm() override;
+
+    // Makes chart (may be none) the edited one and applies the remembered window.
+    void AssignChart(TCustomChart* chart);
+    TCustomChart* Chart() const { return FChart; }
+    void ApplyHelpOptions();
+
+    // Set between creation and show.
+    TChartEditorOptions Options = DefaultChartEditorOptions;
+    TChartEditorHiddenTabs HideTabs;
+    int DefaultTab = -1;  // -1: none, else a TChartEditorTab
+    bool HighLightTabs = false;
+    bool RememberPosition = true;
+    bool RememberSize = true;
+    bool TreeVisible = true;
+    TChartSeries* TheSeries = nullptr;  // the series to open at show time
+
+    // The series selected in the list, or none.
+    TChartSeries* SelectedSeries() const;
+    // The series page, once made.
+    TFormTeeSeries* SeriesPage() const { return FSeriesPage; }
+    // The editor form embedded in a sub-page, or none before its first visit.
+    TForm* SubPageForm(int index) const;
+
+    TPageControl* MainPage;
+    TTabSheet* TabChart;
+    TTabSheet* TabSeries;
+    TTabSheet* TabData;
+    TTabSheet* TabTools;
+    TTabSheet* TabExport;
+    TTabSheet* TabPrint;
+    TPageControl* SubPage;
+    TTabSheet* TabSeriesList;
+    TTabSheet* TabGeneral;
+    TTabSheet* TabAxis;
+    TTabSheet* TabTitle;
+    TTabSheet* TabLegend;
+    TTabSheet* TabPanel;
+    TTabSheet* TabPaging;
+    TTabSheet* TabWalls;
+    TTabSheet* Tab3D;
+    TChartListBox* LBSeries;
+    TPanel* PanRight;
+    TButton* BMoveUP;
+    TButton* BMoveDown;
+    TButton* BAddSeries;
+    TButton* BDeleteSeries;
+    TButton* BRenameSeries;
+    TButton* BCloneSeries;
+    TButton* BChangeTypeSeries;
+    TChartGrid* ChartGrid1;
+    TChartGridNavigator* ChartGridNavigator1;
+    TPanel* PanBottom;
+    TButton* ButtonHelp;
+    TButton* BClose;
+
+    // What the user does; public so that hosts and tests reach them as the form's handlers.
+    void MainPageChange();
+    void SubPageChange();
+    void LBSeriesRefreshButtons();
+    void LBSeriesEditSeries();
+    void BRenameSeriesClick();
+    void BMoveClick(bool up);
+
+    void HandleTeeEvent(TTeeEvent* event) override;
+
+protected:
+    void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void BuildSeriesList();
+    void BuildBottom();
+    void ReadStoredOptions();
+    void WriteStoredOptions();
+    void ApplyHiddenTabs();
+    void SelectDefaultPage();
+    void SelectFirstSeries();
+    void ShowSeriesPage();
+    void ShowDataPage();
+    void ListenTo(TCustomChart* chart);
+
+    TCustomChart* FChart = nullptr;
+    TFormTeeSeries* FSeriesPage = nullptr;
+    int FTreeWidth = 126;
+    // The size the form was made with; a remembered size equal to it is not kept.
+    int FCreatedWidth = 0;
+    int FCreatedHeight = 0;
+};

@@ -1,0 +1,28 @@
+#include "chart/editors/ChartSubPages.h"
+
+#include "chart/editors/AxisPage.h"
+#include "chart/editors/ChartEditForm.h"
+#include "chart/editors/ChartEditorTypes.h"
+#include "chart/editors/LegendPage.h"
+#include "chart/editors/PanelPage.h"
+#include "chart/editors/TitlesPage.h"
+#include "chart/engine/Chart.h"
+
+TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index) {
+    switch (index) {
+        case cetAxis:
+            return new TFormTeeAxis(dialog, chart.LeftAxis());
+        case cetTitles:
+            return new TFormTeeTitle(dialog, chart.Title(), &chart);
+        case cetLegend:
+            return new TFormTeeLegend(dialog, chart.Legend());
+        case cetPanel:
+            return new TFormTeePanel(dialog, &chart);
+        default:
+            return nullptr;
+    }
+}
+
+void ReloadChartSubPage(TForm& page) {
+    if (auto* chartPage = dynamic_cast<TChartPageForm*>(&page)) chartPage->Reload();
+}

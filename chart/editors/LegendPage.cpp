@@ -1,0 +1,283 @@
+#include "chart/editors/LegendPage.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/engine/ChartLegend.h"
+#include "chart/foundation/ChartPen.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Memo.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/UpDown.h"
+
+TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
+    SetCaption("Legend Symbol Editor");
+    SetBounds(0, 0, 300, 150);
+    CBContinuous = MakeCheckBox(this, 8, 8, 140, "&Continuous");
+    CBVisible = MakeCheckBox(this, 8, 32, 140, "&Visible");
+    CBSquared = MakeCheckBox(this, 8, 56, 140, "&Squared");
+    MakeLabel(this, 160, 8, "&Position:");
+    CBSymbolPos = MakeComboBox(this, 160, 26, 100, {"Left", "Right"});
+    MakeLabel(this, 160, 58, "&Width:");
+    TUpDownEdit width = MakeUpDownEdit(this, 210, 54, 45, 0, 100, 5);
+    SEColWi = width.Edit;
+    UDColWi = width.UpDown;
+    MakeLabel(this, 160, 86, "Width &Units:");
+    CBColWUnits = MakeComboBox(this, 160, 104, 100, {"Percent", "Pixels"});
+    CBSymPen = MakeCheckBox(this, 8, 80, 140, "&Default border");
+    BSymPen = MakeControl<TButtonPen>(this, 8, 104, 100, 25);
+    BSymPen->SetCaption("&Border...");
+    SEColWi->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && FSymbol && TryStrToInt(SEColWi->Text(), v)) FSymbol->SetWidth(v);
+    };
+    CBColWUnits->OnChange = [this](TObject*) {
+        if (!Loading() && FSymbol)
+            FSymbol->SetWidthUnits(TLegendSymbolSize(CBColWUnits->ItemIndex()));
+    };
+    CBSymPen->OnClick = [this](TObject*) {
+        BSymPen->SetEnabled(!CBSymPen->Checked());
+        if (!Loading() && FSymbol) FSymbol->SetDefaultPen(CBSymPen->Checked());
+    };
+    CBContinuous->OnClick = [this](TObject*) {
+        if (!Loading() && FSymbol) FSymbol->SetContinuous(CBContinuous->Checked());
+    };
+    CBVisible->OnClick = [this](TObject*) {
+        if (!Loading() && FSymbol) FSymbol->SetVisible(CBVisible->Checked());
+    };
+    CBSquared->OnClick = [this](TObject*) {
+        // A squared symbol takes no width of its own.
+        SEColWi->SetEnabled(!CBSquared->Checked());
+        UDColWi->SetEnabled(!CBSquared->Checked());
+        if (!Loading() && FSymbol) FSymbol->SetSquared(CBSquared->Checked());
+    };
+    CBSymbolPos->OnChange = [this](TObject*) {
+        if (!Loading() && FSymbol)
+            FSymbol->SetPosition(TLegendSymbolPosition(CBSymbolPos->ItemIndex()));
+    };
+    DoCreate();
+}
+
+TSymbolEditor::~TSymbolEditor() = default;
+
+void TSymbolEditor::LoadSymbol(TLegendSymbol* symbol) {
+    FSymbol = symbol;
+    Reload();
+}
+
+void TSymbolEditor::LoadControls() {
+    if (!FSymbol) return;
+    CBContinuous->SetChecked(FSymbol->Continuous());
+    CBVisible->SetChecked(FSymbol->Visible());
+    CBSquared->SetChecked(FSymbol->Squared());
+    CBSymbolPos->SetItemIndex(int(FSymbol->Position()));
+    UDColWi->SetPosition(FSymbol->Width());
+    CBColWUnits->SetItemIndex(int(FSymbol->WidthUnits()));
+    CBSymPen->SetChecked(FSymbol->DefaultPen());
+    BSymPen->LinkPen(FSymbol->Pen());
+    BSymPen->SetEnabled(!FSymbol->DefaultPen());
+}
+
+TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
+    : TChartPageForm(owner), FLegend(legend) {
+    SetBounds(0, 0, 400, 260);
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    auto sheet = [&](const char* caption) {
+        TTabSheet* s = new TTabSheet(this);
+        s->SetPageControl(PageControl1);
+        s->SetCaption(caption);
+        return s;
+    };
+    TabStyle = sheet("Style");
+    TabPosition = sheet("Position");
+    TabSymbols = sheet("Symbols");
+    TabTitle = sheet("Title");
+    CBShow = MakeCheckBox(TabStyle, 8, 8, 120, "&Visible");
+    CBInverted = MakeCheckBox(TabStyle, 8, 32, 120, "&Inverted");
+    MakeLabel(TabStyle, 8, 60, "Legend &Style:");
+    CBLegendStyle = MakeComboBox(
+        TabStyle, 8, 78, 150,
+        {"Automatic", "Series Names", "Series Values", "Last Values", "Series Groups"});
+    MakeLabel(TabStyle, 8, 108, "Text St&yle:");
+    CBLegStyle =
+        MakeComboBox(TabStyle, 8, 126, 150,
+                     {"Plain", "Left Value", "Right Value", "Left Percent", "Right Percent",
+                      "X Value", "Value", "Percent", "X and Value", "X and Percent"});
+    CBLegStyle->SetDropDownCount(11);
+    CBFontColor = MakeCheckBox(TabStyle, 180, 40, 160, "&Font Series Color");
+    CBCheckBoxes =
+        MakeComboBox(TabStyle, 180, 70, 150, {"No check boxes", "Check boxes", "Radio buttons"});
+    MakeLabel(TabStyle, 180, 104, "V&ert. Spacing:");
+    TUpDownEdit spacing = MakeUpDownEdit(TabStyle, 270, 100, 45, -10, 100);
+    EVertSpacing = spacing.Edit;
+    UDVertSpacing = spacing.UpDown;
+    CBResizeChart = MakeCheckBox(TabPosition, 140, 8, 140, "Resi&ze Chart");
+    MakeLabel(TabPosition, 140, 36, "&Position Offset %:");
+    TUpDownEdit topPos = MakeUpDownEdit(TabPosition, 260, 32, 45, -100, 100);
+    SETopPos = topPos.Edit;
+    UDTopPos = topPos.UpDown;
+    MakeLabel(TabPosition, 140, 66, "&Margin:");
+    TUpDownEdit margin = MakeUpDownEdit(TabPosition, 260, 62, 45, -1000, 1000);
+    SEMargin = margin.Edit;
+    UDMargin = margin.UpDown;
+    CBCustPos = MakeCheckBox(TabPosition, 140, 96, 100, "&Custom:");
+    MakeLabel(TabPosition, 140, 126, "L&eft:");
+    TUpDownEdit left = MakeUpDownEdit(TabPosition, 190, 122, 50, -100, 9000, 5);
+    ECustLeft = left.Edit;
+    UDLeft = left.UpDown;
+    MakeLabel(TabPosition, 260, 126, "T&op:");
+    TUpDownEdit top = MakeUpDownEdit(TabPosition, 300, 122, 50, -100, 9000, 5);
+    ECustTop = top.Edit;
+    UDTop = top.UpDown;
+    MakeLabel(TabTitle, 8, 8, "&Text:");
+    MemoText = MakeControl<TMemo>(TabTitle, 8, 26, 200, 90);
+    CBTitleVisible = MakeCheckBox(TabTitle, 220, 26, 100, "&Visible");
+    MakeLabel(TabTitle, 220, 56, "Text &alignment:");
+    CBTextAlign = MakeComboBox(TabTitle, 220, 74, 100, {"Left", "Center", "Right"});
+    BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
+    BDivLines->SetCaption("&Dividing Lines...");
+    RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
+    RGPosition->SetCaption("Position");
+    for (const char* item : {"&Left", "&Right", "&Top", "&Bottom"}) RGPosition->Items()->Add(item);
+    SymbolEditor = new TSymbolEditor(this);
+    SymbolEditor->SetParent(TabSymbols);
+    SymbolEditor->SetAlign(alClient);
+    CBShow->OnClick = [this](TObject*) {
+        if (!Loading()) FLegend->SetVisible(CBShow->Checked());
+    };
+    CBInverted->OnClick = [this](TObject*) {
+        if (!Loading()) FLegend->SetInverted(CBInverted->Checked());
+    };
+    CBLegendStyle->OnChange = [this](TObject*) {
+        if (!Loading()) FLegend->SetLegendStyle(TLegendStyle(CBLegendStyle->ItemIndex()));
+    };
+    RGPosition->OnClick = [this](TObject*) {
+        if (!Loading() && RGPosition->ItemIndex() >= 0)
+            FLegend->SetAlignment(TLegendAlignment(RGPosition->ItemIndex()));
+    };
+    CBLegStyle->OnChange = [this](TObject*) {
+        if (!Loading()) FLegend->SetTextStyle(TLegendTextStyle(CBLegStyle->ItemIndex()));
+    };
+    CBFontColor->OnClick = [this](TObject*) {
+        if (!Loading()) FLegend->SetFontSeriesColor(CBFontColor->Checked());
+    };
+    CBCheckBoxes->OnChange = [this](TObject*) {
+        if (Loading()) return;
+        const int index = CBCheckBoxes->ItemIndex();
+        FLegend->SetCheckBoxes(index > 0);
+        if (index > 0) FLegend->SetCheckBoxesStyle(index == 2 ? cbsRadio : cbsCheck);
+    };
+    EVertSpacing->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && EditNumber(EVertSpacing, v)) FLegend->SetVertSpacing(v);
+    };
+    CBResizeChart->OnClick = [this](TObject*) {
+        if (!Loading()) FLegend->SetResizeChart(CBResizeChart->Checked());
+    };
+    SETopPos->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && EditNumber(SETopPos, v)) FLegend->SetTopPos(v);
+    };
+    SEMargin->OnChange = [this](TObject*) {
+        int v = 0;
+        if (Loading() || !EditNumber(SEMargin, v)) return;
+        if (Vertical())
+            FLegend->SetHorizMargin(v);
+        else
+            FLegend->SetVertMargin(v);
+    };
+    CBCustPos->OnClick = [this](TObject*) {
+        if (Loading()) return;
+        FLegend->SetCustomPosition(CBCustPos->Checked());
+        if (FLegend->CustomPosition()) {
+            FLegend->SetResizeChart(false);
+            TValueGuard<bool> quiet(FQuiet, true);
+            CBResizeChart->SetChecked(false);
+        }
+        RefreshCustomPosition();
+    };
+    ECustLeft->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && !FQuiet && FLegend->CustomPosition() && EditNumber(ECustLeft, v))
+            FLegend->SetLeft(v);
+    };
+    ECustTop->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!Loading() && !FQuiet && FLegend->CustomPosition() && EditNumber(ECustTop, v))
+            FLegend->SetTop(v);
+    };
+    MemoText->OnChange = [this](TObject*) {
+        if (Loading()) return;
+        TStringList lines;
+        lines.Assign(*MemoText->Lines());
+        FLegend->Title()->SetText(&lines);
+    };
+    CBTitleVisible->OnClick = [this](TObject*) {
+        if (!Loading()) FLegend->Title()->SetVisible(CBTitleVisible->Checked());
+    };
+    CBTextAlign->OnChange = [this](TObject*) {
+        if (Loading()) return;
+        const int i = CBTextAlign->ItemIndex();
+        FLegend->Title()->SetTextAlignment(i == 0   ? taLeftJustify
+                                           : i == 1 ? taCenter
+                                                    : taRightJustify);
+    };
+    PageControl1->SetActivePage(TabStyle);
+    DoCreate();
+}
+
+TFormTeeLegend::~TFormTeeLegend() = default;
+
+void TFormTeeLegend::LoadControls() {
+    if (!FLegend) return;
+    CBShow->SetChecked(FLegend->Visible());
+    CBInverted->SetChecked(FLegend->Inverted());
+    CBLegendStyle->SetItemIndex(int(FLegend->LegendStyle()));
+    RGPosition->SetItemIndex(int(FLegend->Alignment()));
+    BDivLines->LinkPen(FLegend->DividingLines());
+    CBLegStyle->SetItemIndex(int(FLegend->TextStyle()));
+    CBFontColor->SetChecked(FLegend->FontSeriesColor());
+    CBCheckBoxes->SetItemIndex(!FLegend->CheckBoxes()                   ? 0
+                               : FLegend->CheckBoxesStyle() == cbsRadio ? 2
+                                                                        : 1);
+    UDVertSpacing->SetPosition(FLegend->VertSpacing());
+    CBResizeChart->SetChecked(FLegend->ResizeChart());
+    UDTopPos->SetPosition(FLegend->TopPos());
+    UDMargin->SetPosition(Vertical() ? FLegend->HorizMargin() : FLegend->VertMargin());
+    CBCustPos->SetChecked(FLegend->CustomPosition());
+    RefreshCustomPosition();
+    MemoText->Lines()->Assign(FLegend->Title()->Text());
+    CBTitleVisible->SetChecked(FLegend->Title()->Visible());
+    const TAlignment a = FLegend->Title()->TextAlignment();
+    CBTextAlign->SetItemIndex(a == taLeftJustify ? 0 : a == taCenter ? 1 : 2);
+    SymbolEditor->Show();
+    SymbolEditor->LoadSymbol(FLegend->Symbol());
+}
+
+bool TFormTeeLegend::Vertical() const {
+    return FLegend->Alignment() == laLeft || FLegend->Alignment() == laRight;
+}
+
+bool TFormTeeLegend::EditNumber(TEdit* edit, int& value) {
+    return TryStrToInt(edit->Text(), value);
+}
+
+void TFormTeeLegend::RefreshCustomPosition() {
+    TValueGuard<bool> quiet(FQuiet, true);
+    UDLeft->SetPosition(FLegend->Left());
+    UDTop->SetPosition(FLegend->Top());
+    const bool custom = FLegend->CustomPosition();
+    for (TControl* c : std::initializer_list<TControl*>{ECustLeft, UDLeft, ECustTop, UDTop})
+        c->SetEnabled(custom);
+    for (TControl* c :
+         std::initializer_list<TControl*>{CBResizeChart, SEMargin, UDMargin, SETopPos, UDTopPos})
+        c->SetEnabled(!custom);
+}

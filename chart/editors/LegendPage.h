@@ -1,0 +1,93 @@
+#pragma once
+// The legend page (visibility, order, what the lines list, where the legend stands) and, in its
+// Symbols tab, the legend symbol editor. The symbol editor is made once, with the page, and
+// reloaded on each visit: a page shown again never stacks a second one.
+#include "chart/editors/ChartPageForm.h"
+
+class TButtonPen;
+class TChartLegend;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class TLegendSymbol;
+class TMemo;
+class TUpDown;
+class TPageControl;
+class TRadioGroup;
+class TTabSheet;
+
+class TSymbolEditor : public TChartPageForm {
+    KV_DECLARE_CLASS(TSymbolEditor, TChartPageForm)
+public:
+    explicit TSymbolEditor(TComponent* owner);
+    ~TSymbolEditor() override;
+
+    // Makes symbol the edited one and reads it.
+    void LoadSymbol(TLegendSymbol* symbol);
+
+    TCheckBox* CBContinuous;
+    TCheckBox* CBVisible;
+    TCheckBox* CBSquared;
+    TComboBox* CBSymbolPos;
+    TEdit* SEColWi;
+    TUpDown* UDColWi;
+    TComboBox* CBColWUnits;
+    TCheckBox* CBSymPen;
+    TButtonPen* BSymPen;
+
+protected:
+    void LoadControls() override;
+
+private:
+    TLegendSymbol* FSymbol = nullptr;
+};
+
+class TFormTeeLegend : public TChartPageForm {
+    KV_DECLARE_CLASS(TFormTeeLegend, TChartPageForm)
+public:
+    TFormTeeLegend(TComponent* owner, TChartLegend* legend);
+    ~TFormTeeLegend() override;
+
+    TPageControl* PageControl1;
+    TTabSheet* TabStyle;
+    TTabSheet* TabPosition;
+    TTabSheet* TabSymbols;
+    TTabSheet* TabTitle;
+    TCheckBox* CBShow;
+    TCheckBox* CBInverted;
+    TComboBox* CBLegendStyle;
+    TComboBox* CBLegStyle;
+    TCheckBox* CBFontColor;
+    TComboBox* CBCheckBoxes;
+    TEdit* EVertSpacing;
+    TUpDown* UDVertSpacing;
+    TRadioGroup* RGPosition;
+    TCheckBox* CBResizeChart;
+    TEdit* SETopPos;
+    TUpDown* UDTopPos;
+    TEdit* SEMargin;
+    TUpDown* UDMargin;
+    TCheckBox* CBCustPos;
+    TEdit* ECustLeft;
+    TUpDown* UDLeft;
+    TEdit* ECustTop;
+    TUpDown* UDTop;
+    TMemo* MemoText;
+    TCheckBox* CBTitleVisible;
+    TComboBox* CBTextAlign;
+    TButtonPen* BDivLines;
+    TSymbolEditor* SymbolEditor;
+
+protected:
+    void LoadControls() override;
+
+private:
+    bool Vertical() const;
+    void RefreshCustomPosition();
+    // The number in an edit, or none while it holds no number.
+    static bool EditNumber(TEdit* edit, int& value);
+
+    TChartLegend* FLegend;
+    // Set while the page puts controls right itself.
+    bool FQuiet = false;
+};

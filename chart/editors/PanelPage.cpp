@@ -1,0 +1,164 @@
+#include "chart/editors/PanelPage.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeePanelExtended.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/UpDown.h"
+
+bool PanelMarginAccepted(TTeeUnits units, int value, int opposite) {
+    return units == muPixels || value + opposite < 100;
+}
+
+namespace {
+
+int PanelMargin(const TCustomTeePanel& p, int index) {
+    switch (index) {
+        case 0:
+            return p.MarginLeft();
+        case 1:
+            return p.MarginTop();
+        case 2:
+            return p.MarginRight();
+        default:
+            return p.MarginBottom();
+    }
+}
+
+}  // namespace
+
+TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
+    : TChartPageForm(owner), FPanel(panel) {
+    SetCaption("Panel Editor");
+    SetBounds(0, 0, 400, 260);
+    BPanelColor = MakeControl<TButtonColor>(this, 8, 8, 100, 25);
+    BPanelColor->SetCaption("&Color...");
+    CBColorDef = MakeCheckBox(this, 116, 10, 90, "&Default");
+    MakeLabel(this, 8, 46, "Widt&h:");
+    TUpDownEdit wi = MakeUpDownEdit(this, 90, 42, 45, 1, 100);
+    SEPanelWi = wi.Edit;
+    UDPanelWi = wi.UpDown;
+    MakeLabel(this, 8, 76, "&Separation:");
+    TUpDownEdit bor = MakeUpDownEdit(this, 90, 72, 45, 0, 100);
+    SEPanelBor = bor.Edit;
+    UDPanelBor = bor.UpDown;
+    MakeLabel(this, 8, 106, "&Round border:");
+    TUpDownEdit round = MakeUpDownEdit(this, 90, 102, 45, 0, 10000);
+    ERound = round.Edit;
+    UDRound = round.UpDown;
+    MakeLabel(this, 8, 136, "Bevel &inner:");
+    CBInner = MakeComboBox(this, 90, 132, 90, {"None", "Lowered", "Raised"});
+    MakeLabel(this, 8, 166, "Bevel &outer:");
+    CBOuter = MakeComboBox(this, 90, 162, 90, {"None", "Lowered", "Raised"});
+    auto margin = [&](int top, const char* label, TEdit*& edit, TUpDown*& upDown) {
+        MakeLabel(this, 220, top + 4, label);
+        TUpDownEdit m = MakeUpDownEdit(this, 290, top, 50, 0, 100, 5);
+        edit = m.Edit;
+        upDown = m.UpDown;
+    };
+    margin(42, "Top:", SETopMa, UDTopMa);
+    margin(72, "Left:", SELeftMa, UDLeftMa);
+    margin(102, "Bottom:", SEBotMa, UDBotMa);
+    margin(132, "Right:", SERightMa, UDRightMa);
+    BBorder = MakeControl<TButtonPen>(this, 8, 196, 100, 25);
+    BBorder->SetCaption("&Border...");
+    MakeLabel(this, 220, 166, "&Units:");
+    CBMarUnits = MakeComboBox(this, 290, 162, 80, {"Percent", "Pixels"});
+
+    BPanelColor->OnClick = [this](TObject*) {
+        FPanel->Invalidate();
+        RefreshColorDefault();
+    };
+    CBColorDef->OnClick = [this](TObject*) {
+        if (Loading() || FRefreshingColor || !CBColorDef->Checked()) return;
+        FPanel->SetColor(clBtnFace);
+        RefreshColorDefault();
+        BPanelColor->Invalidate();
+    };
+    auto number = [](TEdit* e, int fallback) { return StrToIntDef(e->Text(), fallback); };
+    SEPanelWi->OnChange = [=, this](TObject*) {
+        int v = number(SEPanelWi, FPanel->BevelWidth());
+        if (!Loading() && v >= 1 && v != FPanel->BevelWidth()) FPanel->SetBevelWidth(v);
+    };
+    SEPanelBor->OnChange = [=, this](TObject*) {
+        int v = number(SEPanelBor, FPanel->BorderWidth());
+        if (!Loading() && v >= 0 && v != FPanel->BorderWidth()) FPanel->SetBorderWidth(v);
+    };
+    ERound->OnChange = [=, this](TObject*) {
+        if (!Loading()) FPanel->SetBorderRound(number(ERound, FPanel->BorderRound()));
+    };
+    CBInner->OnChange = [this](TObject*) {
+        TBevelCut v = TBevelCut(CBInner->ItemIndex());
+        if (!Loading() && v != FPanel->BevelInner()) FPanel->SetBevelInner(v);
+    };
+    CBOuter->OnChange = [this](TObject*) {
+        TBevelCut v = TBevelCut(CBOuter->ItemIndex());
+        if (!Loading() && v != FPanel->BevelOuter()) FPanel->SetBevelOuter(v);
+    };
+    SELeftMa->OnChange = [this](TObject*) { MarginChanged(0, UDLeftMa); };
+    SETopMa->OnChange = [this](TObject*) { MarginChanged(1, UDTopMa); };
+    SERightMa->OnChange = [this](TObject*) { MarginChanged(2, UDRightMa); };
+    SEBotMa->OnChange = [this](TObject*) { MarginChanged(3, UDBotMa); };
+    CBMarUnits->OnChange = [this](TObject*) {
+        if (Loading()) return;
+        FPanel->SetMarginUnits(TTeeUnits(CBMarUnits->ItemIndex()));
+        SetMarginRanges();
+    };
+    DoCreate();
+}
+
+TFormTeePanel::~TFormTeePanel() = default;
+
+void TFormTeePanel::LoadControls() {
+    if (!FPanel) return;
+    CBInner->SetItemIndex(int(FPanel->BevelInner()));
+    CBOuter->SetItemIndex(int(FPanel->BevelOuter()));
+    UDRound->SetPosition(FPanel->BorderRound());
+    UDPanelWi->SetPosition(FPanel->BevelWidth());
+    UDPanelBor->SetPosition(FPanel->BorderWidth());
+    CBMarUnits->SetItemIndex(int(FPanel->MarginUnits()));
+    SetMarginRanges();
+    UDLeftMa->SetPosition(FPanel->MarginLeft());
+    UDTopMa->SetPosition(FPanel->MarginTop());
+    UDRightMa->SetPosition(FPanel->MarginRight());
+    UDBotMa->SetPosition(FPanel->MarginBottom());
+    RefreshColorDefault();
+    BBorder->LinkPen(FPanel->Border());
+    BPanelColor->LinkToProperty(FPanel, "Color");
+}
+
+void TFormTeePanel::RefreshColorDefault() {
+    TValueGuard<bool> guard(FRefreshingColor, true);
+    const bool isDefault = FPanel->Color() == clBtnFace;
+    CBColorDef->SetChecked(isDefault);
+    CBColorDef->SetEnabled(!isDefault);
+}
+
+void TFormTeePanel::SetMarginRanges() {
+    const bool pixels = FPanel->MarginUnits() == muPixels;
+    for (TUpDown* u : {UDTopMa, UDLeftMa, UDBotMa, UDRightMa}) {
+        u->SetMin(pixels ? -2000 : 0);
+        u->SetMax(pixels ? 2000 : 100);
+    }
+}
+
+void TFormTeePanel::MarginChanged(int index, TUpDown* upDown) {
+    if (Loading()) return;
+    TEdit* edit = static_cast<TEdit*>(upDown->Associate());
+    int value = 0;
+    if (!TryStrToInt(edit->Text(), value) || value == PanelMargin(*FPanel, index)) return;
+    if (PanelMarginAccepted(FPanel->MarginUnits(), value, PanelMargin(*FPanel, (index + 2) % 4))) {
+        FPanel->SetMargin(index, value);
+        return;
+    }
+    // Refused: the control shows the margin again.
+    upDown->SetPosition(PanelMargin(*FPanel, index));
+}

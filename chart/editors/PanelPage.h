@@ -1,0 +1,56 @@
+#pragma once
+// The panel page: the chart panel's colour, bevels, borders and margins.
+#include "chart/editors/ChartPageForm.h"
+#include "chart/foundation/TeePanel.h"
+
+class TButtonColor;
+class TButtonPen;
+class TCheckBox;
+class TComboBox;
+class TCustomTeePanelExtended;
+class TEdit;
+class TUpDown;
+
+// Whether a margin may take value beside its opposite margin: always in pixels; in percent only
+// while the two together stay below 100.
+bool PanelMarginAccepted(TTeeUnits units, int value, int opposite);
+
+class TFormTeePanel : public TChartPageForm {
+    KV_DECLARE_CLASS(TFormTeePanel, TChartPageForm)
+public:
+    TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel);
+    ~TFormTeePanel() override;
+
+    TButtonColor* BPanelColor;
+    TCheckBox* CBColorDef;
+    TEdit* SEPanelWi;
+    TUpDown* UDPanelWi;
+    TEdit* SEPanelBor;
+    TUpDown* UDPanelBor;
+    TEdit* ERound;
+    TUpDown* UDRound;
+    TComboBox* CBInner;
+    TComboBox* CBOuter;
+    TEdit* SETopMa;
+    TUpDown* UDTopMa;
+    TEdit* SELeftMa;
+    TUpDown* UDLeftMa;
+    TEdit* SEBotMa;
+    TUpDown* UDBotMa;
+    TEdit* SERightMa;
+    TUpDown* UDRightMa;
+    TComboBox* CBMarUnits;
+    TButtonPen* BBorder;
+
+protected:
+    void LoadControls() override;
+
+private:
+    void RefreshColorDefault();
+    void SetMarginRanges();
+    // A margin edit: index as the panel counts margins (left, top, right, bottom).
+    void MarginChanged(int index, TUpDown* upDown);
+
+    TCustomTeePanelExtended* FPanel;
+    bool FRefreshingColor = false;
+};

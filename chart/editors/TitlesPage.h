@@ -1,0 +1,46 @@
+#pragma once
+// The titles page: the chart's four titles, one at a time (text, visibility, frame adjustment,
+// alignment).
+#include "chart/editors/ChartPageForm.h"
+
+class TCheckBox;
+class TComboBox;
+class TCustomChart;
+class TChartTitle;
+class TMemo;
+class TEdit;
+class TUpDown;
+
+class TFormTeeTitle : public TChartPageForm {
+    KV_DECLARE_CLASS(TFormTeeTitle, TChartPageForm)
+public:
+    TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart* chart);
+    ~TFormTeeTitle() override;
+
+    TChartTitle* Title() const { return FTitle; }
+
+    TComboBox* CBTitles;
+    TMemo* MText;
+    TCheckBox* CBVisible;
+    TCheckBox* CBAdjust;
+    TComboBox* CBAlign;
+    TCheckBox* CBCustPos;
+    TEdit* ECustLeft;
+    TUpDown* UDLeft;
+    TEdit* ECustTop;
+    TUpDown* UDTop;
+    TEdit* Edit1;
+    TUpDown* UDMargin;
+
+protected:
+    void LoadControls() override;
+
+private:
+    void CBTitlesChange();
+    void MTextChange();
+    void RefreshCustom();
+
+    TCustomChart* FChart;
+    TChartTitle* FTitle;
+    bool FQuiet = false;
+};

@@ -1,0 +1,70 @@
+#include "chart/export/PictureExportOptions.h"
+
+#include "chart/export/ChartPictureExport.h"
+#include "chart/foundation/ImageFiltered.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+
+namespace {
+template <class T>
+T* Make(TWinControl* parent, int left, int top, int width, int height) {
+    T* control = new T(parent);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+}  // namespace
+
+TEMFOptions::TEMFOptions(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsNone);
+    SetBounds(0, 0, 200, 60);
+    CBEnhanced = Make<TCheckBox>(this, 8, 8, 150, 19);
+    CBEnhanced->SetCaption("&Enhanced");
+    CBEnhanced->SetChecked(true);
+    DoCreate();
+}
+
+TBMPOptions::TBMPOptions(TComponent* owner, TBMPExportFormat& format)
+    : TForm(owner), FFormat(format) {
+    SetBorderStyle(bsNone);
+    SetBounds(0, 0, 220, 200);
+    LabelColors = Make<TLabel>(this, 8, 12, 50, 15);
+    LabelColors->SetCaption("&Colors:");
+    CBColors = Make<TComboBox>(this, 60, 8, 140, 23);
+    CBColors->SetStyle(csDropDownList);
+    for (const char* choice : BitmapColorChoices) CBColors->Items()->Add(choice);
+    CBColors->SetItemIndex(0);
+    LabelColors->SetFocusControl(CBColors);
+    CBMono = Make<TCheckBox>(this, 8, 40, 150, 19);
+    CBMono->SetCaption("&Monochrome");
+    GroupPreview = Make<TGroupBox>(this, 8, 66, 200, 126);
+    GroupPreview->SetCaption("Preview:");
+    ImageFiltered1 = Make<TImageFiltered>(GroupPreview, 8, 18, 184, 100);
+    ImageFiltered1->SetStretch(true);
+    CBColors->OnChange = [this](TObject*) {
+        FFormat.ColorsIndex = CBColors->ItemIndex();
+        RefreshPreview();
+    };
+    CBMono->OnClick = [this](TObject*) {
+        FFormat.Monochrome = CBMono->Checked();
+        CBColors->SetEnabled(!CBMono->Checked());
+        RefreshPreview();
+    };
+    DoCreate();
+}
+
+void TBMPOptions::DoShow() {
+    // Every showing starts again at the device's colours.
+    CBColors->SetItemIndex(0);
+    FFormat.ColorsIndex = 0;
+    RefreshPreview();
+    TForm::DoShow();
+}
+
+void TBMPOptions::RefreshPreview() {
+    if (!FFormat.Panel) return;
+    ImageFiltered1->Picture()->Assign(FFormat.Bitmap().get());
+}

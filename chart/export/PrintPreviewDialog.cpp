@@ -1,0 +1,282 @@
+#include "chart/export/PrintPreviewDialog.h"
+
+#include "chart/export/PrintPreview.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeePanel.h"
+#include "platform/classes/Cursors.h"
+#include "platform/graphics/Printer.h"
+#include "platform/rtl/Strings.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/PrintDialog.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/TrackBar.h"
+#include "platform/ui/UpDown.h"
+
+bool PreviewForcesLandscape = true;
+
+namespace {
+template <class T>
+T* Make(TWinControl* parent, int left, int top, int width, int height) {
+    T* control = new T(parent);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+bool HasPrinters() { return !Printer()->Printers().empty(); }
+}  // namespace
+
+TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
+    SetCaption("DarEzaro Print Preview");
+    SetPosition(poScreenCenter);
+    SetBounds(0, 0, 640, 460);
+
+    Panel1 = Make<TPanel>(this, 0, 0, 640, 41);
+    Panel1->SetAlign(alTop);
+    auto* printerLabel = Make<TLabel>(Panel1, 8, 13, 45, 15);
+    printerLabel->SetCaption("P&rinter:");
+    CBPrinters = Make<TComboBox>(Panel1, 56, 9, 250, 23);
+    printerLabel->SetFocusControl(CBPrinters);
+    BSetupPrinter = Make<TButton>(Panel1, 316, 8, 80, 25);
+    BSetupPrinter->SetCaption("&Setup...");
+    BPrint = Make<TButton>(Panel1, 402, 8, 80, 25);
+    BPrint->SetCaption("&Print");
+    PanelClose = Make<TPanel>(Panel1, 548, 0, 92, 41);
+    PanelClose->SetAlign(alRight);
+    BClose = Make<TButton>(PanelClose, 6, 8, 80, 25);
+    BClose->SetCaption("Close");
+    BClose->SetCancel(true);
+    BClose->SetDefault(true);
+    BClose->SetModalResult(mrOk);
+
+    Panel2 = Make<TPanel>(this, 0, 41, 150, 419);
+    Panel2->SetAlign(alLeft);
+    Orientation = Make<TRadioGroup>(Panel2, 6, 4, 138, 64);
+    Orientation->SetCaption("Orien&tation:");
+    Orientation->Items()->Add("P&ortrait");
+    Orientation->Items()->Add("&Landscape");
+    GBMargins = Make<TGroupBox>(Panel2, 6, 72, 138, 110);
+    GBMargins->SetCaption("Margins (%)");
+    auto margin = [&](TEdit*& edit, TUpDown*& upDown, int left, int top) {
+        edit = Make<TEdit>(GBMargins, left, top, 34, 23);
+        edit->SetText("0");
+        upDown = Make<TUpDown>(GBMargins, left + 34, top, 16, 23);
+        upDown->SetMin(0);
+        upDown->SetMax(100);
+        upDown->SetIncrement(5);
+        upDown->SetAssociate(edit);
+        TUpDown* ud = upDown;
+        edit->OnChange = [this, ud](TObject*) { MarginChanged(ud); };
+    };
+    margin(SETopMa, UDTopMa, 44, 20);
+    margin(SELeftMa, UDLeftMa, 8, 50);
+    margin(SERightMa, UDRightMa, 80, 50);
+    margin(SEBotMa, UDBotMa, 44, 80);
+    ChangeDetailGroup = Make<TGroupBox>(Panel2, 6, 186, 138, 70);
+    ChangeDetailGroup->SetCaption("Detail:");
+    Make<TLabel>(ChangeDetailGroup, 8, 48, 40, 15)->SetCaption("More");
+    Make<TLabel>(ChangeDetailGroup, 90, 48, 40, 15)->SetCaption("Normal");
+    Resolution = Make<TTrackBar>(ChangeDetailGroup, 4, 18, 130, 28);
+    Resolution->SetMin(0);
+    Resolution->SetMax(100);
+    Resolution->SetLineSize(2);
+    Resolution->SetFrequency(10);
+    BReset = Make<TButton>(Panel2, 6, 262, 138, 25);
+    BReset->SetCaption("Reset &Margins");
+    BReset->SetEnabled(false);
+    ShowMargins = Make<TCheckBox>(Panel2, 6, 292, 138, 19);
+    ShowMargins->SetCaption("&View Margins");
+    ShowMargins->SetChecked(true);
+    CBProp = Make<TCheckBox>(Panel2, 6, 314, 138, 19);
+    CBProp->SetCaption("Proport&ional");
+    CBProp->SetChecked(true);
+    CBBitmap = Make<TCheckBox>(Panel2, 6, 336, 138, 19);
+    CBBitmap->SetCaption("S&mooth");
+
+    TeePreviewPanel1 = new TTeePreviewPanel(this);
+    TeePreviewPanel1->SetParent(this);
+    TeePreviewPanel1->SetAlign(alClient);
+    TeePreviewPanel1->OnChangeMargins = [this](TObject*, bool disable, const TRect& m) {
+        ChangeMargins(disable, m);
+    };
+    FSetupDialog = new TPrinterSetupDialog(this);
+
+    CBPrinters->OnChange = [this](TObject*) { CBPrintersChange(); };
+    BSetupPrinter->OnClick = [this](TObject*) { BSetupPrinterClick(); };
+    BPrint->OnClick = [this](TObject*) { BPrintClick(); };
+    Orientation->OnClick = [this](TObject*) { OrientationClick(); };
+    Resolution->OnChange = [this](TObject*) { ResolutionChange(); };
+    BReset->OnClick = [this](TObject*) { BResetClick(); };
+    ShowMargins->OnClick = [this](TObject*) {
+        TeePreviewPanel1->Margins()->SetVisible(ShowMargins->Checked());
+        TeePreviewPanel1->Invalidate();
+    };
+    CBProp->OnClick = [this](TObject*) { CBPropClick(); };
+    CBBitmap->OnClick = [this](TObject*) { TeePreviewPanel1->SetAsBitmap(CBBitmap->Checked()); };
+    DoCreate();
+}
+
+TChartPreview::~TChartPreview() = default;
+
+TCustomTeePanel* TChartPreview::Chart() const { return TeePreviewPanel1->Panel(); }
+
+void TChartPreview::HideCloseButton() { PanelClose->SetVisible(false); }
+
+void TChartPreview::DoShow() {
+    FormShow();
+    TForm::DoShow();
+}
+
+void TChartPreview::FillPrinters() {
+    CBPrinters->Items()->Clear();
+    for (const std::string& name : Printer()->Printers()) CBPrinters->Items()->Add(name);
+    CBPrinters->SetItemIndex(Printer()->PrinterIndex());
+}
+
+void TChartPreview::ShowPrinterOrientation() {
+    Orientation->SetItemIndex(Printer()->Orientation() == poLandscape ? 1 : 0);
+}
+
+void TChartPreview::FormShow() {
+    ShowScreenCursor(crDefault);
+    if (auto* panel = dynamic_cast<TCustomTeePanel*>(TagObject()))
+        TeePreviewPanel1->SetPanel(panel);
+    FUpdating = true;
+    FillPrinters();
+    const bool printers = HasPrinters();
+    for (TWinControl* c : std::initializer_list<TWinControl*>{BPrint, BSetupPrinter, Orientation})
+        c->SetEnabled(printers);
+    if (printers) {
+        if (PreviewForcesLandscape && !Printer()->Printing())
+            Printer()->SetOrientation(poLandscape);
+        ShowPrinterOrientation();
+    }
+    if (TCustomTeePanel* chart = Chart()) {
+        FChangingProp = true;
+        CBProp->SetChecked(chart->PrintProportional());
+        FChangingProp = false;
+        Resolution->SetPosition(chart->PrintResolution() + 100);
+        FOldMargins = chart->PrintMargins();
+        LoadMargins();
+    } else {
+        for (TWinControl* c :
+             std::initializer_list<TWinControl*>{CBProp, Resolution, GBMargins, BPrint})
+            c->SetEnabled(false);
+    }
+    FUpdating = false;
+    BReset->SetEnabled(false);
+    CBBitmap->SetChecked(TeePreviewPanel1->AsBitmap());
+}
+
+void TChartPreview::LoadMargins() {
+    TCustomTeePanel* chart = Chart();
+    if (!chart) return;
+    if (chart->PrintProportional() && HasPrinters())
+        chart->SetPrintMargins(chart->ProportionalPrintMargins());
+    ChangeMargins(false, chart->PrintMargins());
+    TeePreviewPanel1->Invalidate();
+}
+
+void TChartPreview::ChangeMargins(bool disableProportional, const TRect& margins) {
+    const bool was = FUpdating;
+    FUpdating = true;
+    UDLeftMa->SetPosition(margins.Left);
+    UDRightMa->SetPosition(margins.Right);
+    UDTopMa->SetPosition(margins.Top);
+    UDBotMa->SetPosition(margins.Bottom);
+    FUpdating = was;
+    if (disableProportional) {
+        if (Chart()) Chart()->SetPrintProportional(false);
+        FChangingProp = true;
+        CBProp->SetChecked(false);
+        FChangingProp = false;
+    }
+}
+
+void TChartPreview::MarginChanged(TUpDown* upDown) {
+    TCustomTeePanel* chart = Chart();
+    if (!Showing() || !chart) return;
+    TRect margins = chart->PrintMargins();
+    int* field = upDown == UDLeftMa    ? &margins.Left
+                 : upDown == UDRightMa ? &margins.Right
+                 : upDown == UDTopMa   ? &margins.Top
+                                       : &margins.Bottom;
+    const int opposite = upDown == UDLeftMa    ? margins.Right
+                         : upDown == UDRightMa ? margins.Left
+                         : upDown == UDTopMa   ? margins.Bottom
+                                               : margins.Top;
+    const int value = upDown->Position();
+    if (value == *field) return;
+    if (value + opposite >= 100) {
+        // Refused: the box shows the chart's margin again.
+        const bool was = FUpdating;
+        FUpdating = true;
+        upDown->SetPosition(*field);
+        FUpdating = was;
+        return;
+    }
+    *field = value;
+    chart->SetPrintMargins(margins);
+    if (!FUpdating) {
+        TeePreviewPanel1->Invalidate();
+        CBProp->SetChecked(false);
+    }
+    UpdateResetButton();
+}
+
+void TChartPreview::UpdateResetButton() {
+    BReset->SetEnabled(Chart() && Chart()->PrintMargins() != FOldMargins);
+}
+
+void TChartPreview::CBPropClick() {
+    if (FChangingProp || !Chart()) return;
+    Chart()->SetPrintProportional(CBProp->Checked());
+    LoadMargins();
+    BReset->SetEnabled(!CBProp->Checked());
+}
+
+void TChartPreview::BResetClick() {
+    if (!Chart()) return;
+    Chart()->SetPrintMargins(FOldMargins);
+    ChangeMargins(false, FOldMargins);
+    TeePreviewPanel1->Invalidate();
+    BReset->SetEnabled(false);
+}
+
+void TChartPreview::OrientationClick() {
+    if (!HasPrinters() || Orientation->ItemIndex() < 0) return;
+    Printer()->SetOrientation(Orientation->ItemIndex() == 1 ? poLandscape : poPortrait);
+    LoadMargins();
+    TeePreviewPanel1->Invalidate();
+}
+
+void TChartPreview::CBPrintersChange() {
+    if (CBPrinters->ItemIndex() < 0) return;
+    Printer()->SetPrinterIndex(CBPrinters->ItemIndex());
+    ShowPrinterOrientation();
+    OrientationClick();
+}
+
+void TChartPreview::BSetupPrinterClick() {
+    FSetupDialog->Execute();
+    FillPrinters();
+    ShowPrinterOrientation();
+    TeePreviewPanel1->Invalidate();
+}
+
+void TChartPreview::ResolutionChange() {
+    if (!Chart()) return;
+    Chart()->SetPrintResolution(Resolution->Position() - 100);
+    TeePreviewPanel1->Invalidate();
+}
+
+void TChartPreview::BPrintClick() {
+    const TCursorGuard hourglass;
+    TeePreviewPanel1->Print();
+}

@@ -1,0 +1,107 @@
+// The pen dialog through its button: changes made in place, Cancel puts the pen back.
+#include <gtest/gtest.h>
+
+#include "chart/editors/PenDialog.h"
+#include "chart/foundation/ChartPen.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/UpDown.h"
+#include "tests/chart/editors/ModalRunner.h"
+#include "tests/platform/ui/UserInput.h"
+
+namespace {
+
+struct PenDialogTest : ::testing::Test {
+    TForm window{nullptr};
+    TButtonPen* button = nullptr;
+    TChartPen pen;
+    int notices = 0;
+    int clicks = 0;
+
+    PenDialogTest() {
+        button = new TButtonPen(&window);
+        button->SetParent(&window);
+        button->SetBounds(0, 0, 100, 25);
+        pen.OnChange = [this](TObject*) { ++notices; };
+        button->LinkPen(&pen);
+        button->OnClick = [this](TObject*) { ++clicks; };
+    }
+    void Run(std::function<void(TPenDialog&)> act) {
+        TModalRunner<TPenDialog> runner(&window, std::move(act));
+        button->Click();
+        EXPECT_TRUE(runner.Ran());
+    }
+    static void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
+};
+
+TEST_F(PenDialogTest, ChangesAreMadeInPlaceAndKeptWithOk) {
+    Run([&](TPenDialog& d) {
+        EXPECT_TRUE(d.CBVisible->Checked());
+        EXPECT_EQ(d.CBStyle->Items()->Count(), 6);
+        d.SEWidth->SetText("3");
+        EXPECT_EQ(pen.Width(), 3);  // while the dialog is open
+        d.CBStyle->SetItemIndex(2);
+        d.CBStyle->OnChange(d.CBStyle);
+        Click(d.BOk);
+    });
+    EXPECT_EQ(pen.Width(), 3);
+    EXPECT_EQ(pen.Style(), psDot);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PenDialogTest, CancelPutsThePenBackWithOneNotice) {
+    Run([&](TPenDialog& d) {
+        d.SEWidth->SetText("4");
+        d.CBStyle->SetItemIndex(1);
+        d.CBStyle->OnChange(d.CBStyle);
+        notices = 0;
+        Click(d.BCancel);
+    });
+    EXPECT_EQ(pen.Width(), 1);
+    EXPECT_EQ(pen.Style(), psSolid);
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(clicks, 0);
+    // Cancel without a change touches nothing.
+    notices = 0;
+    Run([&](TPenDialog& d) { Click(d.BCancel); });
+    EXPECT_EQ(notices, 0);
+}
+
+TEST_F(PenDialogTest, SmallDotsSwapWidthForSpace) {
+    Run([&](TPenDialog& d) {
+        d.CBStyle->SetItemIndex(5);
+        d.CBStyle->OnChange(d.CBStyle);
+        EXPECT_TRUE(pen.SmallDots());
+        EXPECT_FALSE(d.SEWidth->Enabled());
+        EXPECT_TRUE(d.ESpace->Enabled());
+        d.CBStyle->SetItemIndex(0);
+        d.CBStyle->OnChange(d.CBStyle);
+        EXPECT_FALSE(pen.SmallDots());
+        EXPECT_TRUE(d.SEWidth->Enabled());
+        EXPECT_FALSE(d.ESpace->Enabled());
+        Click(d.BOk);
+    });
+}
+
+TEST_F(PenDialogTest, AWidePenSampleNeverNotifies) {
+    pen.SetWidth(10);
+    notices = 0;
+    window.Show();
+    button->Repaint();
+    EXPECT_EQ(pen.Width(), 10);
+    EXPECT_EQ(notices, 0);
+    EXPECT_TRUE(bool(pen.OnChange));
+}
+
+TEST_F(PenDialogTest, APlainPenHidesTheChartPenSettings) {
+    TPen plain;
+    button->LinkPen(&plain);
+    Run([&](TPenDialog& d) {
+        EXPECT_FALSE(d.CBVisible->Visible());
+        EXPECT_EQ(d.CBStyle->Items()->Count(), 5);
+        Click(d.BOk);
+    });
+}
+
+}  // namespace
