@@ -215,6 +215,19 @@ TEST_F(FiltersEditorTest, RegionEditsReachTheSelectedFilter) {
     });
 }
 
+// A picture without a graphic: nothing to filter, nothing to show, no failure.
+TEST_F(FiltersEditorTest, AnEmptyPictureShowsAnEmptyPreview) {
+    element->Picture()->SetGraphic(nullptr);
+    EXPECT_TRUE(Run([](TFiltersEditor& d) {
+        for (const char* caption : {"Blur", "Rotate", "Tile", "Zoom"})
+            MenuItem(d, caption)->Click();
+        EXPECT_EQ(d.Filters->Count(), 6);
+        Click(d.CBScaled);
+        EXPECT_EQ(d.Image->Picture()->Width(), 0);
+        Click(d.BOK);
+    }));
+}
+
 TEST_F(FiltersEditorTest, APictureTellsItsOwnerAfterOkOnly) {
     TTeePicture picture;
     picture.SetGraphic(element->Picture()->Graphic());
