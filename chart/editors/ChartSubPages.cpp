@@ -6,7 +6,10 @@
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PanelPage.h"
 #include "chart/editors/TitlesPage.h"
+#include "chart/editors/View3DPage.h"
+#include "chart/editors/WallsPage.h"
 #include "chart/engine/Chart.h"
+#include "chart/engine/ChartWalls.h"
 
 TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index) {
     switch (index) {
@@ -18,6 +21,10 @@ TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index
             return new TFormTeeLegend(dialog, chart.Legend());
         case cetPanel:
             return new TFormTeePanel(dialog, &chart);
+        case cetWalls:
+            return new TFormTeeWall(dialog, chart.Walls()->Left());
+        case cet3D:
+            return new TFormTee3D(dialog, &chart);
         default:
             return nullptr;
     }
