@@ -4,6 +4,7 @@
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditorTypes.h"
 #include "chart/editors/LegendPage.h"
+#include "chart/editors/PagingPage.h"
 #include "chart/editors/PanelPage.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/editors/View3DPage.h"
@@ -21,6 +22,8 @@ TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index
             return new TFormTeeLegend(dialog, chart.Legend());
         case cetPanel:
             return new TFormTeePanel(dialog, &chart);
+        case cetPaging:
+            return new TFormTeePage(dialog, &chart);
         case cetWalls:
             return new TFormTeeWall(dialog, chart.Walls()->Left());
         case cet3D:

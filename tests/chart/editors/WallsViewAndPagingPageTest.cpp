@@ -1,5 +1,5 @@
-// The walls and 3-D pages, on their own and in the chart editor: what showing them leaves in the
-// chart, and what each control writes.
+// The walls, 3-D and paging pages, on their own and in the chart editor: what showing them leaves
+// in the chart, and what each control writes.
 #include <gtest/gtest.h>
 
 #include <QTabBar>
@@ -8,9 +8,13 @@
 
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditorTypes.h"
+#include "chart/editors/PageNavigator.h"
+#include "chart/editors/PagingPage.h"
 #include "chart/editors/View3DPage.h"
 #include "chart/editors/WallsPage.h"
 #include "chart/engine/Chart.h"
+#include "chart/engine/ChartLegend.h"
+#include "chart/engine/ChartPage.h"
 #include "chart/engine/ChartWalls.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PieSeries.h"
@@ -309,6 +313,81 @@ TEST_F(PageTest, Page3DEnablesWhatTheProjectionAllows) {
     EXPECT_FALSE(page->CBOrthogonal->Enabled());
     EXPECT_FALSE(page->SBRotation->Enabled());
     EXPECT_FALSE(page->SBElevation->Enabled());
+}
+
+// --- Paging.
+
+TEST_F(PageTest, PagingPageWritesThePagesAndStepsThroughThem) {
+    chart->Legend()->SetCurrentPage(false);
+    chart->Pages()->SetMaxPointsPerPage(2);  // 5 points: 3 pages
+    const std::string before = Bytes(chart);
+    TFormTeePage* page = Show(new TFormTeePage(&window, chart));
+    page->Reload();
+    EXPECT_EQ(Bytes(chart), before);
+    EXPECT_EQ(page->LabelPages->Caption(), "Page 1 of 3");
+    EXPECT_FALSE(page->CBNoPages->Checked());
+    EXPECT_TRUE(page->CBNoPages->Enabled());
+    EXPECT_FALSE(page->CBPageNum->Visible());
+
+    TChartPageNavigator* nav = page->ChartPageNavigator1;
+    auto enabled = [nav] {
+        std::string on;
+        for (TTeeNavigateBtn b : {nbFirst, nbPrior, nbNext, nbLast})
+            on += nav->Button(b)->Enabled() ? '1' : '0';
+        return on;
+    };
+    EXPECT_EQ(enabled(), "0011");
+    Click(nav->Button(nbLast));
+    EXPECT_EQ(chart->CurrentPage(), 3);
+    EXPECT_EQ(page->LabelPages->Caption(), "Page 3 of 3");
+    EXPECT_EQ(enabled(), "1100");
+    Click(nav->Button(nbPrior));
+    EXPECT_EQ(page->LabelPages->Caption(), "Page 2 of 3");
+    EXPECT_EQ(enabled(), "1111");
+    // A change of the chart's page from elsewhere reaches the buttons.
+    chart->Pages()->SetCurrent(1);
+    EXPECT_EQ(enabled(), "0011");
+
+    const struct {
+        TCheckBox* box;
+        std::function<bool()> value;
+    } boxes[] = {
+        {page->CBScaleLast, [this] { return chart->Pages()->ScaleLastPage(); }},
+        {page->CBAutoScale, [this] { return chart->Pages()->AutoScale(); }},
+        {page->CBPageLegend, [this] { return chart->Legend()->CurrentPage(); }},
+    };
+    for (const auto& b : boxes) {
+        const bool was = b.value();
+        Click(b.box);
+        EXPECT_EQ(b.value(), !was) << b.box->Caption();
+    }
+
+    page->SEPointsPerPage->SetText("3");
+    EXPECT_EQ(chart->Pages()->MaxPointsPerPage(), 3);
+    EXPECT_EQ(page->LabelPages->Caption(), "Page 1 of 2");
+    page->SEPointsPerPage->SetText("");
+    EXPECT_EQ(chart->Pages()->MaxPointsPerPage(), 0);
+    EXPECT_TRUE(page->CBNoPages->Checked());
+    EXPECT_FALSE(page->CBNoPages->Enabled());
+    EXPECT_EQ(page->LabelPages->Caption(), "Page 1 of 1");
+    page->SEPointsPerPage->SetText("4");
+    EXPECT_TRUE(page->CBNoPages->Enabled());
+    Click(page->CBNoPages);
+    EXPECT_EQ(chart->Pages()->MaxPointsPerPage(), 0);
+    EXPECT_EQ(page->SEPointsPerPage->Text(), "0");
+    EXPECT_FALSE(page->CBNoPages->Enabled());
+}
+
+TEST_F(PageTest, PageNavigatorLetsGoOfAFreedChart) {
+    TChartPageNavigator nav(&window);
+    nav.SetPanel(chart);
+    EXPECT_EQ(nav.Chart(), chart);
+    auto* panel = new TChart(&window);
+    nav.SetPanel(panel);
+    EXPECT_EQ(nav.Panel(), panel);
+    delete panel;  // the navigator lets go of a freed chart
+    EXPECT_EQ(nav.Panel(), nullptr);
+    EXPECT_EQ(nav.PageCount(), 1);
 }
 
 // --- Hosted in the editor's Chart page.
