@@ -3,6 +3,7 @@
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditorTypes.h"
+#include "chart/editors/GeneralPage.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PagingPage.h"
 #include "chart/editors/PanelPage.h"
@@ -14,6 +15,8 @@
 
 TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index) {
     switch (index) {
+        case cetGeneral:
+            return new TFormTeeGeneral(dialog, &chart);
         case cetAxis:
             return new TFormTeeAxis(dialog, chart.LeftAxis());
         case cetTitles:

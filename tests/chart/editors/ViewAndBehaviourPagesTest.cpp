@@ -1,15 +1,18 @@
-// The walls, 3-D and paging pages, on their own and in the chart editor: what showing them leaves
-// in the chart, and what each control writes.
+// The walls, 3-D, paging and general pages, on their own and in the chart editor: what showing them
+// leaves in the chart, and what each control writes.
 #include <gtest/gtest.h>
 
 #include <QTabBar>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditorTypes.h"
+#include "chart/editors/GeneralPage.h"
 #include "chart/editors/PageNavigator.h"
 #include "chart/editors/PagingPage.h"
+#include "chart/editors/PenDialog.h"
 #include "chart/editors/View3DPage.h"
 #include "chart/editors/WallsPage.h"
 #include "chart/engine/Chart.h"
@@ -18,14 +21,17 @@
 #include "chart/engine/ChartWalls.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PieSeries.h"
+#include "chart/foundation/TeeZoom.h"
 #include "chart/foundation/View3DOptions.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
@@ -313,6 +319,60 @@ TEST_F(PageTest, Page3DEnablesWhatTheProjectionAllows) {
     EXPECT_FALSE(page->CBOrthogonal->Enabled());
     EXPECT_FALSE(page->SBRotation->Enabled());
     EXPECT_FALSE(page->SBElevation->Enabled());
+}
+
+// --- General.
+
+TEST_F(PageTest, GeneralPageWritesZoomAndScrollSettings) {
+    const std::string before = Bytes(chart);
+    TFormTeeGeneral* page = Show(new TFormTeeGeneral(&window, chart));
+    page->Reload();
+    EXPECT_EQ(Bytes(chart), before);
+    TTeeZoom& z = *chart->Zoom();
+    EXPECT_EQ(page->BZoomPen->Pen(), z.Pen());
+
+    page->SEAniZoomSteps->SetText("20");
+    page->EMinPix->SetText("30");
+    page->EMinPix->SetText("300");  // beyond the range
+    page->CBDir->SetItemIndex(1);
+    page->CBDir->OnChange(page->CBDir);
+    page->CBZoomMouse->SetItemIndex(2);
+    page->CBZoomMouse->OnChange(page->CBZoomMouse);
+    Click(page->CBAnimatedZoom);
+    Click(page->CBUpLeft);
+    EXPECT_EQ(z.AnimatedSteps(), 20);
+    EXPECT_EQ(z.MinimumPixels(), 30);
+    EXPECT_EQ(z.Direction(), tzdVertical);
+    EXPECT_EQ(z.MouseButton(), mbMiddle);
+    EXPECT_TRUE(z.Animated());
+    EXPECT_EQ(z.UpLeftZooms(), !TTeeZoom().UpLeftZooms());
+
+    const std::vector<TControl*> zoomControls = {
+        page->CBAnimatedZoom, page->SEAniZoomSteps, page->UDAniZoomSteps, page->BZoomPen,
+        page->BZoomColor,     page->EMinPix,        page->UDMinPix,       page->CBDir,
+        page->CBZoomMouse,    page->CBUpLeft};
+    Click(page->CBAllowZoom);
+    EXPECT_FALSE(z.Allow());
+    for (TControl* c : zoomControls) EXPECT_FALSE(c->Enabled()) << c->Name();
+    Click(page->CBAllowZoom);
+    EXPECT_TRUE(z.Allow());
+    EXPECT_TRUE(page->CBUpLeft->Enabled());
+
+    page->PageControl1->SetActivePage(page->TabScroll);
+    const struct {
+        int item;
+        TPanningMode mode;
+        bool mouse;
+    } panning[] = {
+        {0, pmNone, false}, {1, pmHorizontal, true}, {2, pmVertical, true}, {3, pmBoth, true}};
+    for (const auto& p : panning) {
+        page->RGPanning->SetItemIndex(p.item);
+        EXPECT_EQ(chart->AllowPanning(), p.mode);
+        EXPECT_EQ(page->CBScrollMouse->Enabled(), p.mouse);
+    }
+    page->CBScrollMouse->SetItemIndex(1);
+    page->CBScrollMouse->OnChange(page->CBScrollMouse);
+    EXPECT_EQ(chart->ScrollMouseButton(), mbRight);
 }
 
 // --- Paging.
