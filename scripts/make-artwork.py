@@ -3,6 +3,7 @@
 Each picture is a character map ('X' black, 'o' white, '.' see-through or background), so the
 files can be made again and checked by eye. Run from the top folder: scripts/make-artwork.py"""
 import os
+import random
 import struct
 
 HAND = """
@@ -122,6 +123,55 @@ def bitmap_file(grid):
     return head + info + bytes(pixels)
 
 
+# The two-colour fill patterns of the brush dialog: rows of 16 pixels as words whose top bit is
+# the leftmost pixel (0 black, 1 white), each list repeated down to 16 rows.
+BRUSH_PATTERNS = [
+    [0xAAAA, 0x0000], [0x5555, 0xAAAA], [0xFFFF, 0xAAAA], [0xFFFF, 0xBBBB, 0xFFFF, 0xEEEE],
+    [0x7777, 0xFFFF, 0xFFFF, 0xFFFF], [0xEFBE, 0xD75D, 0xBAEB, 0x7DF7], [0xBBBB],
+    [0xFFFF, 0x0000, 0xFFFF, 0xFFFF], [0xDDDD, 0xEEEE, 0x7777, 0xBBBB],
+    [0xBBBB, 0x7777, 0xEEEE, 0xDDDD], [0xBBBB, 0x0000, 0xBBBB, 0xBBBB],
+    [0xBBBB, 0x5555, 0xEEEE, 0x5555],
+]
+
+
+def pattern_grid(words):
+    return ["".join("." if w & (0x8000 >> x) else "X" for x in range(16))
+            for w in (words[y % len(words)] for y in range(16))]
+
+
+# The texture fills of the brush dialog: name, size, base colour, how far a pixel strays from it
+# and a stripe direction (grain) or none, drawn from a fixed seed so the files never change.
+TEXTURES = [
+    ("Metal", 16, (160, 164, 172), 28, "h"), ("Wood", 16, (150, 96, 48), 30, "v"),
+    ("Stone", 16, (128, 124, 116), 44, None), ("Clouds", 32, (150, 190, 240), 60, None),
+    ("Grass", 32, (60, 150, 50), 50, "v"), ("Fire", 32, (230, 110, 20), 70, "v"),
+    ("Snow", 32, (236, 240, 250), 24, None),
+]
+
+
+def texture_file(size, base, spread, grain, seed):
+    rnd = random.Random(seed)
+    stripes = [rnd.randint(-spread // 2, spread // 2) for _ in range(size)]
+    height, width = size, size
+    stride = (width * 3 + 3) & ~3
+    pixels = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            shift = rnd.randint(-spread // 2, spread // 2)
+            if grain == "h":
+                shift += stripes[y]
+            elif grain == "v":
+                shift += stripes[x]
+            r, g, b = (max(0, min(255, c + shift)) for c in base)
+            row += bytes((b, g, r))
+        pixels += row + bytes(stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835,
+                       0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return head + info + bytes(pixels)
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
     os.makedirs(out, exist_ok=True)
@@ -133,6 +183,10 @@ def main():
         "TLINESERIES.bmp": bitmap_file(rows(LINE_SERIES, 16, 16)),
         "TBARSERIES.bmp": bitmap_file(rows(BAR_SERIES, 16, 16)),
     }
+    for n, words in enumerate(BRUSH_PATTERNS, 1):
+        files["TeeBrush%d.bmp" % n] = bitmap_file(pattern_grid(words))
+    for seed, (name, size, base, spread, grain) in enumerate(TEXTURES):
+        files["TeeTexture%s.bmp" % name] = texture_file(size, base, spread, grain, seed)
     for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)

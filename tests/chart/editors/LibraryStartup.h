@@ -1,0 +1,20 @@
+#pragma once
+// The chart library's start-up, as the program runs it before any editor opens.
+#include "chart/engine/ChartEngineStartup.h"
+#include "chart/foundation/FoundationStartup.h"
+#include "chart/foundation/LibraryTexts.h"
+
+struct TLibraryStartup {
+    TLibraryStartup() {
+        LoadCoreTexts();
+        LoadExtendedTexts();
+        FoundationUnitStartup();
+        ChartEngineUnitStartup();
+    }
+    ~TLibraryStartup() {
+        ChartEngineUnitShutdown();
+        FoundationUnitShutdown();
+        FreeExtendedTexts();
+        FreeCoreTexts();
+    }
+};
