@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
+#include "chart/editors/SeriesGallery.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SmoothingFunction.h"
-#include "chart/engine/StandardSeries.h"
 #include "chart/export/ChartPictureExport.h"
 #include "chart/export/ChartStream.h"
 #include "chart/foundation/FoundationStartup.h"
@@ -35,8 +35,9 @@ void RegisterProgramUnits() {
     // The chart engine's stream classes, after the foundation's.
     ChartEngineUnitStartup();
     // The series and functions, each after what it builds on, so that charts read from a
-    // stream find their classes and the galleries list them in their fixed order.
-    RegisterStandardSeriesTypes();
+    // stream find their classes and the galleries list them in their fixed order. The gallery
+    // unit registers the standard types and gives the series lists their gallery.
+    SeriesGalleryUnitStartup();
     BasicFunctionsUnitStartup();
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
