@@ -1,9 +1,40 @@
 #include "chart/editors/EditorRoutines.h"
 
+#include <vector>
+
+#include "platform/graphics/ResourceBitmap.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/Control.h"
+#include "platform/ui/ListBox.h"
 
 void AddValueFormatPresets(TStrings& list) {
     for (const char* format : {"#,##0.###", "0", "0.0", "0.#", "#.#", "#,##0.00;(#,##0.00)",
                                "00e-0", "#.0 \"x10\" E+0", "#.# x10E-#"})
         list.Add(format);
+}
+
+void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls) {
+    for (TControl* control : controls) control->SetVisible(visible);
+}
+
+void LoadArrowBitmaps(TBitmap& up, TBitmap& down) {
+    LoadResourceBitmap(up, "TeeArrowUp");
+    LoadResourceBitmap(down, "TeeArrowDown");
+}
+
+void MoveSelectedItems(TListBox& source, TListBox& target) {
+    TStrings& from = *source.Items();
+    std::vector<int> selected;
+    for (int i = 0; i < from.Count(); ++i)
+        if (source.Selected(i)) {
+            selected.push_back(i);
+            target.Items()->AddObject(from.Strings(i), from.Objects(i));
+        }
+    // Deleting from the end keeps the indexes of the selected items still to delete.
+    for (auto i = selected.rbegin(); i != selected.rend(); ++i) from.Delete(*i);
+}
+
+void MoveAllItems(TStrings& source, TStrings& target) {
+    for (int i = 0; i < source.Count(); ++i) target.AddObject(source.Strings(i), source.Objects(i));
+    source.Clear();
 }
