@@ -5,12 +5,17 @@
 #include "platform/graphics/ResourceBitmap.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/ListBox.h"
 
 void AddValueFormatPresets(TStrings& list) {
     for (const char* format : {"#,##0.###", "0", "0.0", "0.#", "#.#", "#,##0.00;(#,##0.00)",
                                "00e-0", "#.0 \"x10\" E+0", "#.# x10E-#"})
         list.Add(format);
+}
+
+void CenterEditorForm(TForm& form) {
+    form.SetPosition(form.Owner() ? poOwnerFormCenter : poScreenCenter);
 }
 
 void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls) {

@@ -4,11 +4,15 @@
 
 class TBitmap;
 class TControl;
+class TForm;
 class TListBox;
 class TStrings;
 
 // Appends the value formats the format lists offer, the library's default first.
 void AddValueFormatPresets(TStrings& list);
+
+// Places the form centred on its owner when it has one, else on the screen.
+void CenterEditorForm(TForm& form);
 
 // Shows or hides every control of the list.
 void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls);
