@@ -1,5 +1,7 @@
 #include "chart/editors/EditorRoutines.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/graphics/ResourceBitmap.h"
@@ -16,6 +18,22 @@ void AddValueFormatPresets(TStrings& list) {
 
 void CenterEditorForm(TForm& form) {
     form.SetPosition(form.Owner() ? poOwnerFormCenter : poScreenCenter);
+}
+
+void EmbedTaggedEditorForm(TForm& form, TWinControl& parent, TObject* edited) {
+    form.SetParentColor(true);
+    form.SetPosition(poDesigned);
+    form.SetBorderStyle(bsNone);
+    form.SetBorderIcons({});
+    form.SetTagObject(edited);
+    form.SetParent(&parent);
+    // Shown inside a hidden sheet the page would not load; the sheet is shown meanwhile.
+    const bool wasVisible = parent.Visible();
+    parent.SetVisible(true);
+    form.SetLeft(4);
+    form.SetTop(std::min(4, std::abs(parent.ClientHeight() - form.ClientHeight()) / 2));
+    form.Show();
+    parent.SetVisible(wasVisible);
 }
 
 void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls) {
