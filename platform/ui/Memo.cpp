@@ -1,6 +1,7 @@
 #include "platform/ui/Memo.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace {
 QPlainTextEdit* Edit(QWidget* w) { return static_cast<QPlainTextEdit*>(w); }
@@ -43,6 +44,20 @@ void TMemo::WidgetChanged() {
 const std::string& TMemo::GetText() const {
     FTextCache = FLines->Text();
     return FTextCache;
+}
+
+std::string TMemo::SelText() const {
+    // The widget separates selected paragraphs with the Unicode paragraph separator.
+    QString text = Edit(Widget())->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+void TMemo::Select(int start, int length) {
+    QTextCursor cursor = Edit(Widget())->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    Edit(Widget())->setTextCursor(cursor);
 }
 
 void TMemo::TextChanged() { FLines->SetText(TWinControl::GetText()); }

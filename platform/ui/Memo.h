@@ -24,6 +24,10 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
     void Clear() { FLines->Clear(); }
+    // The selected text, its line breaks as CR LF like Text; "" when nothing is selected.
+    std::string SelText() const;
+    // Selects length characters from start (characters of the text with LF line breaks).
+    void Select(int start, int length);
 
     TNotifyEvent OnChange;
 

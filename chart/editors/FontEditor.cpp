@@ -1,0 +1,189 @@
+#include "chart/editors/FontEditor.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeFont.h"
+#include "chart/foundation/TeeGradient.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/UpDown.h"
+
+std::function<void(TStrings& names)> FontListHook;
+
+TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
+    SetCaption("TeeFont Editor");
+    SetBounds(0, 0, 330, 230);
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    auto sheet = [&](const char* caption) {
+        TTabSheet* s = new TTabSheet(this);
+        s->SetPageControl(PageControl1);
+        s->SetCaption(caption);
+        return s;
+    };
+    TabFont = sheet("Font");
+    TabOptions = sheet("Options");
+    TabShadow = sheet("Shadow");
+    TabGradient = sheet("Gradient");
+    TabPicture = sheet("Picture");
+    // These pages host the shadow, gradient and picture editors, which come with the brush
+    // editors; until then their tabs stay hidden.
+    for (TTabSheet* s : {TabShadow, TabGradient, TabPicture}) s->SetTabVisible(false);
+
+    MakeLabel(TabFont, 8, 8, "&Name:");
+    CBName = MakeComboBox(TabFont, 8, 26, 170, {});
+    CBName->SetStyle(csDropDownList);
+    CBName->SetDropDownCount(15);
+    TStringList names;
+    names.SetSorted(true);
+    for (const std::string& name : Screen()->Fonts()) names.Add(name);
+    if (FontListHook) FontListHook(names);
+    CBName->Items()->Assign(names);
+    MakeLabel(TabFont, 190, 8, "&Size:");
+    TUpDownEdit size = MakeUpDownEdit(TabFont, 190, 26, 45, 1, 1500);
+    ESize = size.Edit;
+    UDSize = size.UpDown;
+    GBStyle = MakeControl<TGroupBox>(TabFont, 8, 58, 170, 100);
+    GBStyle->SetCaption("Style:");
+    CBBold = MakeCheckBox(GBStyle, 8, 18, 75, "&Bold");
+    CBItalic = MakeCheckBox(GBStyle, 88, 18, 75, "&Italic");
+    CBUnder = MakeCheckBox(GBStyle, 8, 44, 75, "&Underline");
+    CBStrike = MakeCheckBox(GBStyle, 88, 44, 75, "Strikeout");
+    BColor = MakeControl<TButtonColor>(TabFont, 190, 62, 100, 25);
+    BColor->SetCaption("&Color...");
+    Button3 = MakePushButton(TabFont, 190, 96, 100, "&Edit...");
+
+    MakeLabel(TabOptions, 8, 12, "&Inter-char spacing:");
+    TUpDownEdit inter = MakeUpDownEdit(TabOptions, 130, 8, 45, -100, 100);
+    EInter = inter.Edit;
+    UDInter = inter.UpDown;
+    BOutline = MakeControl<TButtonPen>(TabOptions, 8, 42, 100, 25);
+    BOutline->SetCaption("&Outline...");
+    CBOutGrad = MakeCheckBox(TabOptions, 8, 76, 150, "O&utline gradient");
+
+    PanelButtons = MakeControl<TPanel>(this, 0, 0, 330, 34);
+    PanelButtons->SetAlign(alBottom);
+    PanelButtons->SetBevelOuter(bvNone);
+    PanelButtons->Hide();
+    Button1 = MakePushButton(PanelButtons, 160, 4, 75, "OK");
+    Button1->SetDefault(true);
+    Button1->SetModalResult(mrOk);
+    Button2 = MakePushButton(PanelButtons, 245, 4, 75, "Cancel");
+    Button2->SetCancel(true);
+
+    CBName->OnChange = [this](TObject*) {
+        if (!FLoading && FFont && CBName->ItemIndex() >= 0) FFont->SetName(CBName->Text());
+    };
+    ESize->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FFont && Showing() && TryStrToInt(ESize->Text(), value) && value > 0)
+            FFont->SetSize(value);
+    };
+    CBBold->OnClick = [this](TObject*) { StyleClicked(CBBold, fsBold); };
+    CBItalic->OnClick = [this](TObject*) { StyleClicked(CBItalic, fsItalic); };
+    CBUnder->OnClick = [this](TObject*) { StyleClicked(CBUnder, fsUnderline); };
+    CBStrike->OnClick = [this](TObject*) { StyleClicked(CBStrike, fsStrikeOut); };
+    Button3->OnClick = [this](TObject*) {
+        if (!FFont || !DialogService().ExecuteFontDialog(*FFont)) return;
+        BColor->Repaint();
+        TValueGuard<bool> loading(FLoading, true);
+        LoadFace();
+    };
+    EInter->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FFont && Showing() && TryStrToInt(EInter->Text(), value))
+            FFont->SetInterCharSize(value);
+    };
+    CBOutGrad->OnClick = [this](TObject*) {
+        if (!FLoading && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
+    };
+    Button2->OnClick = [this](TObject*) { Cancel(); };
+    DoCreate();
+}
+
+TTeeFontEditor::~TTeeFontEditor() = default;
+
+void TTeeFontEditor::StyleClicked(TCheckBox* box, int style) {
+    if (FLoading || !FFont) return;
+    TFontStyles styles = FFont->Style();
+    if (box->Checked())
+        styles.Include(TFontStyle(style));
+    else
+        styles.Exclude(TFontStyle(style));
+    FFont->SetStyle(styles);
+}
+
+void TTeeFontEditor::LoadFace() {
+    UDSize->SetPosition(FFont->Size());
+    const TFontStyles styles = FFont->Style();
+    CBBold->SetChecked(styles.Contains(fsBold));
+    CBItalic->SetChecked(styles.Contains(fsItalic));
+    CBUnder->SetChecked(styles.Contains(fsUnderline));
+    CBStrike->SetChecked(styles.Contains(fsStrikeOut));
+    CBName->SetItemIndex(CBName->Items()->IndexOf(FFont->Name()));
+}
+
+void TTeeFontEditor::LoadFont(TTeeFont* font) {
+    FFont = font;
+    if (!FFont) return;
+    TValueGuard<bool> loading(FLoading, true);
+    BColor->LinkToProperty(FFont, "Color");
+    LoadFace();
+    UDInter->SetPosition(FFont->InterCharSize());
+    BOutline->LinkPen(FFont->OutLine());
+    CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
+}
+
+void TTeeFontEditor::DoShow() {
+    // Only the dialog, with its buttons, can be cancelled: it keeps the font it was shown with.
+    if (PanelButtons->Visible() && FFont && !FBackup) {
+        FBackup = std::make_unique<TTeeFont>();
+        FBackup->Assign(FFont);
+    }
+    TForm::DoShow();
+}
+
+void TTeeFontEditor::Cancel() {
+    if (FBackup && FFont) FFont->Assign(FBackup.get());
+    SetModalResult(mrCancel);
+}
+
+TTeeFontEditor* EmbedFontEditor(TTabSheet* sheet) {
+    TTeeFontEditor* editor = new TTeeFontEditor(nullptr);
+    editor->SetAlign(alClient);
+    EmbedEditorForm(*editor, *sheet);
+    return editor;
+}
+
+bool ShowFontEditor(TForm* form, TTeeFont* font) {
+    TTeeFontEditor* editor = new TTeeFontEditor(form);
+    bool accepted = false;
+    try {
+        editor->SetBorderStyle(bsDialog);
+        CenterEditorForm(*editor);
+        editor->LoadFont(font);
+        editor->PanelButtons->Show();
+        editor->SetHeight(editor->Height() + editor->PanelButtons->Height());
+        ApplyFormHook(editor);
+        accepted = editor->ShowModal() == mrOk;
+    } catch (...) {
+        TObject::Free(editor);
+        throw;
+    }
+    TObject::Free(editor);
+    return accepted;
+}

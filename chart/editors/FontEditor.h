@@ -1,0 +1,77 @@
+#pragma once
+// The chart font editor ("TeeFont Editor"): face, size, style, colour, spacing and outline of a
+// chart font, edited in place. Embedded in a page it has no Cancel; as a dialog it keeps a copy
+// of the font it was shown with and Cancel puts it back.
+#include <functional>
+#include <memory>
+
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonColor;
+class TButtonPen;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class TGroupBox;
+class TPageControl;
+class TPanel;
+class TStrings;
+class TTabSheet;
+class TTeeFont;
+class TUpDown;
+
+// Set by a unit that installs fonts of its own, to add their names to a font-name list.
+extern std::function<void(TStrings& names)> FontListHook;
+
+class TTeeFontEditor : public TForm {
+    KV_DECLARE_CLASS(TTeeFontEditor, TForm)
+public:
+    explicit TTeeFontEditor(TComponent* owner);
+    ~TTeeFontEditor() override;
+
+    // Loads the controls from font, which the editor then edits.
+    void LoadFont(TTeeFont* font);
+    TTeeFont* Font() const { return FFont; }
+
+    TPageControl* PageControl1;
+    TTabSheet* TabFont;
+    TTabSheet* TabOptions;
+    TTabSheet* TabShadow;
+    TTabSheet* TabGradient;
+    TTabSheet* TabPicture;
+    TComboBox* CBName;
+    TEdit* ESize;
+    TUpDown* UDSize;
+    TGroupBox* GBStyle;
+    TCheckBox* CBBold;
+    TCheckBox* CBItalic;
+    TCheckBox* CBUnder;
+    TCheckBox* CBStrike;
+    TButtonColor* BColor;
+    TButton* Button3;
+    TEdit* EInter;
+    TUpDown* UDInter;
+    TButtonPen* BOutline;
+    TCheckBox* CBOutGrad;
+    TPanel* PanelButtons;
+    TButton* Button1;
+    TButton* Button2;
+
+protected:
+    void DoShow() override;
+
+private:
+    void LoadFace();
+    void StyleClicked(TCheckBox* box, int style);
+    void Cancel();
+
+    TTeeFont* FFont = nullptr;
+    std::unique_ptr<TTeeFont> FBackup;
+    bool FLoading = false;
+};
+
+// A font editor embedded in sheet, unowned (the caller frees it); the caller then loads a font.
+TTeeFontEditor* EmbedFontEditor(TTabSheet* sheet);
+// The editor as a dialog on font, owned by form; true on OK, Cancel putting the font back.
+bool ShowFontEditor(TForm* form, TTeeFont* font);

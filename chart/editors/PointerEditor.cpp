@@ -1,0 +1,266 @@
+#include "chart/editors/PointerEditor.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/engine/ChartSeries.h"
+#include "chart/engine/CustomLineSeries.h"
+#include "chart/engine/CustomSeries.h"
+#include "chart/engine/SeriesPointer.h"
+#include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/TeeCanvas3D.h"
+#include "chart/foundation/TeePanel.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/TrackBar.h"
+#include "platform/ui/UpDown.h"
+
+namespace {
+
+// The markers drawn with lines only, which show nothing with a hidden pen.
+bool LineOnlyStyle(TSeriesPointerStyle style) {
+    return style == psCross || style == psDiagCross || style == psStar || style == psSmallDot;
+}
+
+}  // namespace
+
+TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
+    SetBounds(0, 0, 330, 290);
+    GPPoint = MakeControl<TGroupBox>(this, 4, 4, 320, 210);
+    CBDrawPoint = MakeCheckBox(GPPoint, 8, 16, 90, "&Visible");
+    MakeLabel(GPPoint, 8, 44, "&Style:");
+    CBStyle = MakeComboBox(
+        GPPoint, 50, 40, 130,
+        {"Square", "Circle", "Triangle", "Down Triangle", "Cross", "Diagonal Cross", "Star",
+         "Diamond", "Small Dot", "Nothing", "Left Triangle", "Right Triangle", "Hexagon"});
+    CBStyle->SetStyle(csOwnerDrawFixed);
+    CBStyle->SetItemHeight(16);
+    CBStyle->SetDropDownCount(12);
+    LWidth = MakeLabel(GPPoint, 8, 74, "&Width:");
+    TUpDownEdit width = MakeUpDownEdit(GPPoint, 60, 70, 45, 1, 1000);
+    SEPointHorizSize = width.Edit;
+    UDPointHorizSize = width.UpDown;
+    LHeight = MakeLabel(GPPoint, 8, 102, "&Height:");
+    TUpDownEdit height = MakeUpDownEdit(GPPoint, 60, 98, 45, 1, 1000);
+    SEPointVertSize = height.Edit;
+    UDPointVertSize = height.UpDown;
+    CB3dPoint = MakeCheckBox(GPPoint, 130, 72, 80, "&3D");
+    CBPoDark = MakeCheckBox(GPPoint, 130, 96, 90, "Dar&k 3D");
+    CBInflate = MakeCheckBox(GPPoint, 200, 16, 115, "Inflate &Margins");
+    BPointFillColor = MakePushButton(GPPoint, 220, 40, 90, "&Pattern...");
+    CBDefBrushColor = MakeCheckBox(GPPoint, 220, 72, 90, "&Default");
+    BPoinPenCol = MakeControl<TButtonPen>(GPPoint, 220, 96, 90, 25);
+    BPoinPenCol->SetCaption("B&order...");
+    MakeLabel(GPPoint, 8, 134, "&Transparency:");
+    TBTransp = MakeControl<TTrackBar>(GPPoint, 90, 128, 120, 28);
+    TBTransp->SetMax(100);
+    Button2 = MakePushButton(GPPoint, 220, 128, 90, "Sh&adow...");
+    CBIgnoreNulls = MakeCheckBox(GPPoint, 8, 172, 120, "&Ignore nulls");
+    CBColorEach = MakeCheckBox(this, 8, 222, 100, "&Color Each ");
+    BGradient = MakePushButton(this, 120, 218, 90, "&Gradient...");
+    // The pattern, shadow and gradient dialogs come with the brush editors; until then these
+    // buttons stay disabled.
+    for (TControl* c : {static_cast<TControl*>(BPointFillColor), static_cast<TControl*>(Button2),
+                        static_cast<TControl*>(BGradient)})
+        c->SetEnabled(false);
+    PanelBottom = MakeControl<TPanel>(this, 0, 0, 330, 34);
+    PanelBottom->SetAlign(alBottom);
+    PanelBottom->SetBevelOuter(bvNone);
+    PanelBottom->Hide();
+    Button1 = MakePushButton(PanelBottom, 240, 4, 80, "Close");
+    Button1->SetModalResult(mrOk);
+
+    CBDrawPoint->OnClick = [this](TObject*) {
+        if (!FLoading && FPointer) ApplyVisible(CBDrawPoint->Checked());
+    };
+    CBStyle->OnChange = [this](TObject*) {
+        if (FLoading || !FPointer || CBStyle->ItemIndex() < 0) return;
+        FPointer->SetStyle(TSeriesPointerStyle(CBStyle->ItemIndex()));
+        Enable3D();
+    };
+    CBStyle->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
+        DrawStyleItem(index, rect);
+    };
+    SEPointHorizSize->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FPointer && Showing() && TryStrToInt(SEPointHorizSize->Text(), value) &&
+            value > 0)
+            FPointer->SetHorizSize(value);
+    };
+    SEPointVertSize->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FPointer && Showing() && TryStrToInt(SEPointVertSize->Text(), value) &&
+            value > 0)
+            FPointer->SetVertSize(value);
+    };
+    CB3dPoint->OnClick = [this](TObject*) {
+        if (FLoading || !FPointer) return;
+        FPointer->SetDraw3D(CB3dPoint->Checked());
+        CBPoDark->SetEnabled(CB3dPoint->Enabled() && CB3dPoint->Checked());
+    };
+    CBPoDark->OnClick = [this](TObject*) {
+        if (!FLoading && FPointer) FPointer->SetDark3D(CBPoDark->Checked());
+    };
+    CBInflate->OnClick = [this](TObject*) {
+        if (!FLoading && FPointer) FPointer->SetInflateMargins(CBInflate->Checked());
+    };
+    CBDefBrushColor->OnClick = [this](TObject*) {
+        if (FLoading || !FPointer) return;
+        if (CBDefBrushColor->Checked()) {
+            FPointer->SetBrushColor(clDefault);
+            FPointer->Pen()->SetColor(clDefault);
+        } else if (FPointer->Pen()->Color() == clDefault) {
+            FPointer->Pen()->SetColor(clBlack);
+        }
+        BPoinPenCol->Repaint();
+        CBStyle->Invalidate();
+    };
+    BPoinPenCol->OnClick = [this](TObject*) {
+        TValueGuard<bool> loading(FLoading, true);
+        CBDefBrushColor->SetChecked(DefaultColors());
+        CBStyle->Invalidate();
+    };
+    TBTransp->OnChange = [this](TObject*) {
+        if (!FLoading && FPointer) FPointer->SetTransparency(TBTransp->Position());
+    };
+    CBIgnoreNulls->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries)
+            FSeries->SetTreatNulls(CBIgnoreNulls->Checked() ? tnIgnore : tnDontPaint);
+    };
+    CBColorEach->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
+    };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TSeriesPointerEditor::HideSizeControls() {
+    SetControlsVisible(false, {LWidth, SEPointHorizSize, UDPointHorizSize, LHeight, SEPointVertSize,
+                               UDPointVertSize});
+}
+
+bool TSeriesPointerEditor::DefaultColors() const {
+    return FPointer->Brush()->Color() == clDefault && FPointer->Pen()->Color() == clDefault;
+}
+
+void TSeriesPointerEditor::ApplyVisible(bool visible) {
+    FPointer->SetVisible(visible);
+    if (visible) {
+        Enable3D();
+    } else {
+        CB3dPoint->SetEnabled(false);
+        CBPoDark->SetEnabled(false);
+    }
+    for (TControl* c :
+         {static_cast<TControl*>(CBInflate), static_cast<TControl*>(SEPointHorizSize),
+          static_cast<TControl*>(UDPointHorizSize), static_cast<TControl*>(SEPointVertSize),
+          static_cast<TControl*>(UDPointVertSize), static_cast<TControl*>(CBStyle),
+          static_cast<TControl*>(BPoinPenCol), static_cast<TControl*>(CBDefBrushColor)})
+        c->SetEnabled(visible);
+}
+
+void TSeriesPointerEditor::Enable3D() {
+    const TCustomTeePanel* chart = FPointer->Chart();
+    const TSeriesPointerStyle style = FPointer->Style();
+    bool solid = false;
+    if (chart && chart->View3D()) {
+        solid =
+            style == psRectangle || style == psTriangle || style == psDownTriangle ||
+            (style == psCircle && chart->Canvas3D() && chart->Canvas3D()->SupportsFreeRotation());
+    }
+    CB3dPoint->SetEnabled(solid);
+    CBPoDark->SetEnabled(solid && CB3dPoint->Checked());
+}
+
+void TSeriesPointerEditor::DoShow() {
+    if (TObject* tag = TagObject()) {
+        TValueGuard<bool> loading(FLoading, true);
+        if (auto* pointer = dynamic_cast<TSeriesPointer*>(tag)) {
+            FPointer = pointer;
+            FSeries = nullptr;
+            for (TCheckBox* c : {CBColorEach, CBIgnoreNulls}) {
+                c->SetEnabled(false);
+                c->Hide();
+            }
+        } else if (auto* series = dynamic_cast<TCustomSeries*>(tag)) {
+            FSeries = series;
+            FPointer = series->Pointer();
+            CBColorEach->Show();
+            CBColorEach->SetChecked(series->ColorEachPoint());
+            CBIgnoreNulls->Show();
+            CBIgnoreNulls->SetChecked(series->TreatNulls() == tnIgnore);
+        }
+        if (FPointer) {
+            CBDrawPoint->SetChecked(FPointer->Visible());
+            CB3dPoint->SetChecked(FPointer->Draw3D());
+            ApplyVisible(FPointer->Visible());
+            UDPointHorizSize->SetPosition(FPointer->HorizSize());
+            UDPointVertSize->SetPosition(FPointer->VertSize());
+            CBStyle->SetItemIndex(int(FPointer->Style()));
+            CBInflate->SetChecked(FPointer->InflateMargins());
+            CBPoDark->SetChecked(FPointer->Dark3D());
+            CBDefBrushColor->SetChecked(DefaultColors());
+            BPoinPenCol->LinkPen(FPointer->Pen());
+            TBTransp->SetPosition(FPointer->Transparency());
+            if (!FPointer->AllowChangeSize) HideSizeControls();
+        }
+    }
+    ApplyFormHook(this);
+    TForm::DoShow();
+}
+
+void TSeriesPointerEditor::DrawStyleItem(int index, const TRect& rect) {
+    TCanvas* canvas = CBStyle->Canvas();
+    canvas->FillRect(rect);
+    if (!FPointer) return;
+    const TColor textBrush = canvas->Brush()->Color();
+    TColor color = FPointer->Brush()->Color();
+    if (color == clDefault && FPointer->Series()) color = FPointer->Series()->Color();
+    {
+        TTeeCanvas3D sample;
+        sample.BindCanvas(canvas);
+        FPointer->PrepareCanvas(sample, color);
+        const auto style = TSeriesPointerStyle(index);
+        if (LineOnlyStyle(style) && !FPointer->Pen()->Visible()) {
+            sample.Pen()->SetStyle(psSolid);
+            sample.Pen()->SetWidth(1);
+            sample.Pen()->SetColor(color);
+        }
+        FPointer->DrawOnCanvas(sample, false, rect.Left + 6, rect.Top + 8, 4, 4, color, style);
+    }
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Brush()->SetColor(textBrush);
+    canvas->TextOut(rect.Left + 14, rect.Top + 2, CBStyle->Items()->Strings(index));
+}
+
+bool ShowPointerEditor(TForm* form, TSeriesPointer* pointer) {
+    TSeriesPointerEditor* editor = new TSeriesPointerEditor(form);
+    try {
+        editor->SetAlign(alNone);
+        editor->SetBorderStyle(bsDialog);
+        CenterEditorForm(*editor);
+        editor->SetCaption("Pointer");
+        editor->SetTagObject(pointer);
+        editor->CBInflate->Hide();
+        editor->CBColorEach->Hide();
+        editor->PanelBottom->Show();
+        ApplyFormHook(editor);
+        editor->ShowModal();
+    } catch (...) {
+        TObject::Free(editor);
+        throw;
+    }
+    TObject::Free(editor);
+    return true;
+}
