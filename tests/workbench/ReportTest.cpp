@@ -16,7 +16,7 @@
 
 namespace {
 
-struct TRunSpec {
+struct TStoredRunData {
     int Kind = 0;
     std::array<double, 2> StartNode{0, 0};
     std::vector<std::array<double, 4>> Nodes;   // Z, R, Emissivity, Diffusity
@@ -32,7 +32,7 @@ struct ReportTest : ::testing::Test {
     TRecordingMessages Messages;
     TResultsDatabase Db{Messages};
 
-    void Store(const std::string& name, const TRunSpec& spec) {
+    void Store(const std::string& name, const TStoredRunData& run) {
         Db.cdsResults.CreateDataSet();
         TClientDataSet& r = Db.cdsResults;
         r.Append();
@@ -42,29 +42,29 @@ struct ReportTest : ::testing::Test {
         r.FieldByName("FinishDateTime")->SetAsDateTime(46006.5);
         SetField(r, "Tref", 1000);
         SetField(r, "Tbg", 295.5);
-        SetField(r, "ViewIndex", spec.Kind);
+        SetField(r, "ViewIndex", run.Kind);
         SetField(r, "NRF", 1e6);
         SetField(r, "Threshold", 1e-6);
         r.FieldByName("Rem")->SetAsString("Blackbody for the 1000 K point\r\nsecond try");
-        SetField(r, "nw", double(spec.Wavelengths.size()));
-        SetField(r, "nv", double(spec.Conditions.size()));
-        SetField(r, "Z0", spec.StartNode[0]);
-        SetField(r, "R0", spec.StartNode[1]);
+        SetField(r, "nw", double(run.Wavelengths.size()));
+        SetField(r, "nv", double(run.Conditions.size()));
+        SetField(r, "Z0", run.StartNode[0]);
+        SetField(r, "R0", run.StartNode[1]);
         r.Post();
-        for (size_t i = 0; i < spec.Nodes.size(); ++i) {
-            const auto& n = spec.Nodes[i];
+        for (size_t i = 0; i < run.Nodes.size(); ++i) {
+            const auto& n = run.Nodes[i];
             AddRow(Db.cdsCavity, {{"D", i + 1},
                                   {"Z", n[0]},
                                   {"R", n[1]},
                                   {"Emissivity", n[2]},
                                   {"Diffusity", n[3]}});
         }
-        for (const auto& p : spec.Points) AddRow(Db.cdsTemperatures, {{"Xi", p[0]}, {"T", p[1]}});
+        for (const auto& p : run.Points) AddRow(Db.cdsTemperatures, {{"Xi", p[0]}, {"T", p[1]}});
         std::vector<double> wavelengths{0};
-        wavelengths.insert(wavelengths.end(), spec.Wavelengths.begin(), spec.Wavelengths.end());
+        wavelengths.insert(wavelengths.end(), run.Wavelengths.begin(), run.Wavelengths.end());
         for (size_t k = 0; k < wavelengths.size(); ++k)
-            for (size_t v = 1; v <= spec.Conditions.size(); ++v) {
-                const auto& c = spec.Conditions[v - 1];
+            for (size_t v = 1; v <= run.Conditions.size(); ++v) {
+                const auto& c = run.Conditions[v - 1];
                 const double eeIso = 0.9 + 0.01 * double(v) + 0.001 * double(k);
                 AddRow(Db.cdsSEERT, {{"Wavelength", wavelengths[k]},
                                      {"ivc", double(v)},
@@ -81,14 +81,14 @@ struct ReportTest : ::testing::Test {
 };
 
 // A disk bottom, a cylinder and an aperture lip, 65 long.
-TRunSpec CylinderRun(int kind) {
-    TRunSpec spec;
-    spec.Kind = kind;
-    spec.Nodes = {{0, 10, 0.9, 1}, {50, 10, 0.85, 0.5}, {50, 5, 0.8, 0}};
-    spec.Points = {{0, 1000}, {0.5, 1010.5}, {1, 990.25}};
-    spec.Conditions = {{0, 0, 0}, {2.5, 1, 0}};
-    spec.Wavelengths = {0.65, 10};
-    return spec;
+TStoredRunData CylinderRun(int kind) {
+    TStoredRunData run;
+    run.Kind = kind;
+    run.Nodes = {{0, 10, 0.9, 1}, {50, 10, 0.85, 0.5}, {50, 5, 0.8, 0}};
+    run.Points = {{0, 1000}, {0.5, 1010.5}, {1, 990.25}};
+    run.Conditions = {{0, 0, 0}, {2.5, 1, 0}};
+    run.Wavelengths = {0.65, 10};
+    return run;
 }
 
 void ExpectLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
@@ -206,13 +206,13 @@ TEST_F(ReportTest, NormalRun) {
 // Points by Xi on the run's own generatrix (1 then 3 long), one wavelength, no temperature
 // points. Xi 0.25 is the node between the two surfaces: the later surface takes it.
 TEST_F(ReportTest, LocalHemisphericalRun) {
-    TRunSpec spec;
-    spec.Kind = 4;
-    spec.StartNode = {0, 0};
-    spec.Nodes = {{0, 1, 1, 1}, {3, 1, 0.5, 0.25}};
-    spec.Conditions = {{0.2, 0, 0}, {0.25, 0, 0}, {1, 0, 0}};
-    spec.Wavelengths = {4};
-    Store("Hemi", spec);
+    TStoredRunData run;
+    run.Kind = 4;
+    run.StartNode = {0, 0};
+    run.Nodes = {{0, 1, 1, 1}, {3, 1, 0.5, 0.25}};
+    run.Conditions = {{0.2, 0, 0}, {0.25, 0, 0}, {1, 0, 0}};
+    run.Wavelengths = {4};
+    Store("Hemi", run);
     const TReport report = Report();
     EXPECT_EQ(report.Failure, "");
     const std::vector<std::string> lines = report.Lines;
@@ -295,34 +295,34 @@ TEST_F(ReportTest, FailureEndsTheReportAfterTheLinesBefore) {
     const std::string merge = "Two points (2 and 3) merge together  in dataset Bad";
     struct Case {
         const char* what;
-        std::function<void(TRunSpec&)> change;
+        std::function<void(TStoredRunData&)> change;
         std::string reason;
         const char* lineBefore;  // the last line before the failure
     } cases[] = {
-        {"coincident nodes, a temperature point", [&](TRunSpec& s) { s.Nodes = merging; }, merge,
-         " xi          z             y        Surface #  T (K)"},
+        {"coincident nodes, a temperature point", [&](TStoredRunData& s) { s.Nodes = merging; },
+         merge, " xi          z             y        Surface #  T (K)"},
         {"coincident nodes, no point to place",
-         [&](TRunSpec& s) {
+         [&](TStoredRunData& s) {
              s.Nodes = merging;
              s.Points.clear();
          },
          "", ""},
         {"coincident nodes, local hemispherical",
-         [&](TRunSpec& s) {
+         [&](TStoredRunData& s) {
              s.Kind = 4;
              s.Nodes = merging;
              s.Points.clear();
          },
          merge, ""},
         {"zero range of Y",
-         [](TRunSpec& s) {
+         [](TStoredRunData& s) {
              s.StartNode = {0, 0};
              s.Nodes = {{1, 0, 1, 1}, {2, 0, 1, 1}};
          },
          "Warning: zero range of Y in dataset Bad",
          " xi          z             y        Surface #  T (K)"},
         {"temperature point beyond the generatrix",
-         [](TRunSpec& s) {
+         [](TStoredRunData& s) {
              s.Points = {{0.5, 300}, {1.5, 300}};
          },
          "No segment of the cavity generatrix contains Xi = 1.5",
@@ -331,9 +331,9 @@ TEST_F(ReportTest, FailureEndsTheReportAfterTheLinesBefore) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Db.cdsResults.Close();
-        TRunSpec spec = CylinderRun(0);
-        c.change(spec);
-        Store("Bad", spec);
+        TStoredRunData run = CylinderRun(0);
+        c.change(run);
+        Store("Bad", run);
         const TReport report = Report();
         EXPECT_EQ(report.Failure, c.reason);
         if (c.reason.empty()) {
@@ -347,8 +347,8 @@ TEST_F(ReportTest, FailureEndsTheReportAfterTheLinesBefore) {
 }
 
 TEST_F(ReportTest, MissingStartNodeAndIncompleteResults) {
-    TRunSpec spec = CylinderRun(0);
-    Store("Old", spec);
+    TStoredRunData run = CylinderRun(0);
+    Store("Old", run);
     Db.cdsResults.Edit();
     Db.cdsResults.FieldByName("Z0")->Clear();
     Db.cdsResults.Post();
@@ -360,7 +360,7 @@ TEST_F(ReportTest, MissingStartNodeAndIncompleteResults) {
     // Saving stopped after three of the six result rows: the conditions' table is there, the
     // results are not.
     Db.cdsResults.Close();
-    Store("Part", spec);
+    Store("Part", run);
     Db.cdsSEERT.Last();
     for (int i = 0; i < 3; ++i) Db.cdsSEERT.Delete();
     PostIfEditing(Db.cdsResults);
@@ -380,11 +380,11 @@ TEST_F(ReportTest, MissingStartNodeAndIncompleteResults) {
 // One surface is still counted in the plural; more rows than the arrays hold and an unknown
 // kind stop the report with the range error.
 TEST_F(ReportTest, OneSurfaceAndRangeLimits) {
-    TRunSpec spec = CylinderRun(1);
-    spec.Nodes.resize(1);
-    spec.Points = {{0.5, 300}};
-    spec.Conditions = {{1, 0.5, 30}};
-    Store("Disk", spec);
+    TStoredRunData run = CylinderRun(1);
+    run.Nodes.resize(1);
+    run.Points = {{0.5, 300}};
+    run.Conditions = {{1, 0.5, 30}};
+    Store("Disk", run);
     const TReport report = Report();
     EXPECT_EQ(report.Failure, "");
     EXPECT_EQ(report.Lines[7], "Cavity (2 points, 1 surfaces):");
@@ -400,9 +400,9 @@ TEST_F(ReportTest, OneSurfaceAndRangeLimits) {
         EXPECT_THROW(ReadStoredRun(Db), ERangeError) << kind;
     }
     Db.cdsResults.Close();
-    spec.Points.clear();
-    for (int i = 0; i < 102; ++i) spec.Points.push_back({i / 200.0, 300});
-    Store("Many", spec);
+    run.Points.clear();
+    for (int i = 0; i < 102; ++i) run.Points.push_back({i / 200.0, 300});
+    Store("Many", run);
     EXPECT_THROW(ReadStoredRun(Db), ERangeError);
 }
 
