@@ -4,11 +4,8 @@
 // per-cell path allocates nothing.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "bench/support/BenchChart.h"
+#include "bench/support/CountedAllocations.h"
 #include "chart/engine/ContourSeries.h"
 #include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/engine/SurfaceSeries.h"
@@ -16,19 +13,6 @@
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/graphics/Bitmap.h"
-
-namespace {
-std::atomic<int64_t> Allocations{0};
-}  // namespace
-
-// Every allocation of this program is counted.
-void* operator new(std::size_t size) {
-    ++Allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
