@@ -2,6 +2,7 @@
 
 #include "chart/editors/AxisEditorTexts.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/foundation/DateTimeSteps.h"
@@ -106,23 +107,14 @@ void TAxisIncrement::BOkClick() {
 }
 
 bool TAxisIncrement::EditAxisIncrement(TComponent* owner, TChartAxis& axis) {
-    TAxisIncrement* dialog = new TAxisIncrement(owner);
-    bool accepted = false;
-    try {
-        auto* chart = dynamic_cast<TCustomChart*>(axis.Host());
-        dialog->SetCaption(
-            Format("Desired %s Increment", {chart ? chart->AxisDisplayName(&axis) : ""}));
-        dialog->Prepare(axis.IsDateTimeAxis(), axis.ExactDateTime(), axis.Increment());
-        ApplyFormHook(dialog);
-        if (dialog->ShowModal() == mrOk) {
-            axis.SetIncrement(dialog->Increment());
-            axis.SetExactDateTime(dialog->Exact());
-            accepted = true;
-        }
-    } catch (...) {
-        TObject::Free(dialog);
-        throw;
-    }
-    TObject::Free(dialog);
-    return accepted;
+    TOwnedForm<TAxisIncrement> dialog(new TAxisIncrement(owner));
+    auto* chart = dynamic_cast<TCustomChart*>(axis.Host());
+    dialog->SetCaption(
+        Format("Desired %s Increment", {chart ? chart->AxisDisplayName(&axis) : ""}));
+    dialog->Prepare(axis.IsDateTimeAxis(), axis.ExactDateTime(), axis.Increment());
+    ApplyFormHook(dialog.get());
+    if (dialog->ShowModal() != mrOk) return false;
+    axis.SetIncrement(dialog->Increment());
+    axis.SetExactDateTime(dialog->Exact());
+    return true;
 }

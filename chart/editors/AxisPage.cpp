@@ -8,6 +8,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FormatEditor.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
@@ -311,24 +312,17 @@ void TFormTeeAxis::CBAutoMinMaxClick(bool minimum) {
 
 void TFormTeeAxis::ChangeLimit(bool minimum) {
     auto* chart = dynamic_cast<TCustomChart*>(FAxis->Host());
-    TAxisMaxMin* dialog = new TAxisMaxMin(this);
-    try {
-        dialog->SetCaption(std::string(minimum ? "Minimum" : "Maximum") + " " +
-                           (chart ? chart->AxisDisplayName(FAxis) : std::string()));
-        dialog->Prepare(FAxis->IsDateTimeAxis(), minimum ? FAxis->Minimum() : FAxis->Maximum());
-        ApplyFormHook(dialog);
-        if (dialog->ShowModal() == mrOk) {
-            // The axis refuses a limit that crosses the other one (AxisException).
-            if (minimum)
-                FAxis->SetMinimum(dialog->Value());
-            else
-                FAxis->SetMaximum(dialog->Value());
-            (minimum ? CBAutoMin : CBAutoMax)->SetChecked(false);
-            Reload();
-        }
-    } catch (...) {
-        TObject::Free(dialog);
-        throw;
-    }
-    TObject::Free(dialog);
+    TOwnedForm<TAxisMaxMin> dialog(new TAxisMaxMin(this));
+    dialog->SetCaption(std::string(minimum ? "Minimum" : "Maximum") + " " +
+                       (chart ? chart->AxisDisplayName(FAxis) : std::string()));
+    dialog->Prepare(FAxis->IsDateTimeAxis(), minimum ? FAxis->Minimum() : FAxis->Maximum());
+    ApplyFormHook(dialog.get());
+    if (dialog->ShowModal() != mrOk) return;
+    // The axis refuses a limit that crosses the other one (AxisException).
+    if (minimum)
+        FAxis->SetMinimum(dialog->Value());
+    else
+        FAxis->SetMaximum(dialog->Value());
+    (minimum ? CBAutoMin : CBAutoMax)->SetChecked(false);
+    Reload();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/editors/PictureRoutines.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/EditorHooks.h"
@@ -273,18 +274,10 @@ void TBrushDialog::Button3Click() {
 }
 
 bool ShowBrushDialog(TControl* control, TChartBrush* brush) {
-    TBrushDialog* dialog = new TBrushDialog(control ? control->ParentForm() : nullptr);
+    TOwnedForm<TBrushDialog> dialog(new TBrushDialog(control ? control->ParentForm() : nullptr));
     dialog->TheBrush = brush;
-    bool accepted = false;
-    try {
-        ApplyFormHook(dialog);
-        accepted = dialog->ShowModal() == mrOk;
-    } catch (...) {
-        TObject::Free(dialog);
-        throw;
-    }
-    TObject::Free(dialog);
-    return accepted;
+    ApplyFormHook(dialog.get());
+    return dialog->ShowModal() == mrOk;
 }
 
 TButtonBrush::TButtonBrush(TComponent* owner) : TTeeButton(owner) {}

@@ -1,6 +1,7 @@
 #include "chart/editors/FormatEditor.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/foundation/EditorHooks.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Strings.h"
@@ -72,20 +73,12 @@ TFormatEditor::~TFormatEditor() = default;
 
 std::string TFormatEditor::ShowFormatDialog(TComponent* owner, const std::string& pattern,
                                             bool isDateTime) {
-    TFormatEditor* dialog = new TFormatEditor(owner);
-    std::string result = pattern;
-    try {
-        dialog->RBDate->SetVisible(isDateTime);
-        dialog->CBDate->SetVisible(isDateTime);
-        dialog->LoadPattern(pattern);
-        ApplyFormHook(dialog);
-        if (dialog->ShowModal() == mrOk) result = dialog->BuildFormat();
-    } catch (...) {
-        TObject::Free(dialog);
-        throw;
-    }
-    TObject::Free(dialog);
-    return result;
+    TOwnedForm<TFormatEditor> dialog(new TFormatEditor(owner));
+    dialog->RBDate->SetVisible(isDateTime);
+    dialog->CBDate->SetVisible(isDateTime);
+    dialog->LoadPattern(pattern);
+    ApplyFormHook(dialog.get());
+    return dialog->ShowModal() == mrOk ? dialog->BuildFormat() : pattern;
 }
 
 void TFormatEditor::ShowInCombo(TComboBox* combo, const std::string& text) {

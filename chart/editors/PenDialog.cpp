@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -167,16 +168,10 @@ void TButtonPen::Click() {
         TTeeButton::Click();
         return;
     }
-    TPenDialog* dialog = CreatePenDialog(this, Pen(), HideColor);
-    bool accepted = false;
-    try {
-        ApplyFormHook(dialog);
-        accepted = dialog->ShowModal() == mrOk;
-    } catch (...) {
-        TObject::Free(dialog);
-        throw;
-    }
-    TObject::Free(dialog);
+    TOwnedForm<TPenDialog> dialog(CreatePenDialog(this, Pen(), HideColor));
+    ApplyFormHook(dialog.get());
+    const bool accepted = dialog->ShowModal() == mrOk;
+    dialog.reset();
     if (!accepted) return;
     Repaint();
     TTeeButton::Click();

@@ -8,6 +8,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GalleryForm.h"
 #include "chart/editors/GalleryPanel.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ColorPalettes.h"
@@ -31,14 +32,6 @@ const char* const RememberSizeOption = "RememberGallerySize";
 const char* const WidthOption = "GalleryWidth";
 const char* const HeightOption = "GalleryHeight";
 constexpr int MinimumGallerySize = 100;
-
-// The form freed when the call ends, whatever happens in its modal loop.
-template <class TDialog>
-struct TFormDeleter {
-    void operator()(TDialog* form) const { TObject::Free(form); }
-};
-template <class TDialog>
-using TOwnedForm = std::unique_ptr<TDialog, TFormDeleter<TDialog>>;
 
 // The gallery page names of the tab, in registration order of first appearance, "Standard"
 // first.
