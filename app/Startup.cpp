@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "chart/editors/CircledAnd3DEditorsStartup.h"
 #include "chart/editors/SeriesGallery.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -48,4 +49,6 @@ void RegisterProgramUnits() {
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();
     PictureExportUnitStartup();
+    // The editor forms, found by the names the series and tools report.
+    CircledAnd3DEditorsUnitStartup();
 }

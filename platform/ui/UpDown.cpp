@@ -69,6 +69,15 @@ void TUpDown::Step(TUDBtnType button) {
         } catch (const std::exception&) {
         }
     }
-    SetPosition(button == btNext ? from + FIncrement : from - FIncrement);
+    int to = button == btNext ? from + FIncrement : from - FIncrement;
+    if (FWrap) {
+        const int low = std::min(FMin, FMax);
+        const int high = std::max(FMin, FMax);
+        if (to > high)
+            to = low;
+        else if (to < low)
+            to = high;
+    }
+    SetPosition(to);
     Click();
 }

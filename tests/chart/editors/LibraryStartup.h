@@ -1,5 +1,6 @@
 #pragma once
 // The chart library's start-up, as the program runs it before any editor opens.
+#include "chart/editors/CircledAnd3DEditorsStartup.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -10,8 +11,10 @@ struct TLibraryStartup {
         LoadExtendedTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
+        CircledAnd3DEditorsUnitStartup();
     }
     ~TLibraryStartup() {
+        CircledAnd3DEditorsUnitShutdown();
         ChartEngineUnitShutdown();
         FoundationUnitShutdown();
         FreeExtendedTexts();

@@ -1,0 +1,54 @@
+#pragma once
+// The page of what every circular series shares: the circled shape, the chart's 3-D view, the
+// rotation, fixed radii, the circle's background colour and gradient, and the shadow. No series
+// names it: the pie editor and the editors of other circular series add it to the series page
+// as a page of its own, "Circled". Tag holds the series.
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonColor;
+class TCheckBox;
+class TCircledSeries;
+class TEdit;
+class TPageControl;
+class TTabSheet;
+class TUpDown;
+
+class TCircledSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TCircledSeriesEditor, TForm)
+public:
+    explicit TCircledSeriesEditor(TComponent* owner);
+    ~TCircledSeriesEditor() override;
+
+    TCircledSeries* Series() const { return FSeries; }
+
+    TPageControl* PageControl1;
+    TTabSheet* TabOptions;
+    TTabSheet* TabRadius;
+    TTabSheet* TabShadow;
+    TCheckBox* CBCircled;
+    TCheckBox* CB3D;
+    TEdit* Edit1;
+    TUpDown* UDRot;
+    TButtonColor* BBack;
+    TCheckBox* CBTransp;
+    TButton* BGradient;
+    TEdit* Edit2;
+    TUpDown* UDX;
+    TCheckBox* CBAutoXR;
+    TEdit* Edit3;
+    TUpDown* UDY;
+    TCheckBox* CBAutoYR;
+
+protected:
+    void DoShow() override;
+
+private:
+    // A custom radius typed (or stepped): stored, and its Auto box checked exactly at 0.
+    void RadiusChanged(TUpDown* upDown, TCheckBox* autoBox, bool horizontal);
+    // A visible background of its own was chosen: the circle is no longer transparent.
+    void BackgroundChosen();
+
+    TCircledSeries* FSeries = nullptr;
+    bool FLoading = false;
+};

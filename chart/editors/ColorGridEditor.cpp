@@ -1,0 +1,118 @@
+#include "chart/editors/ColorGridEditor.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/PictureRoutines.h"
+#include "chart/editors/SeriesEditorControls.h"
+#include "chart/engine/ColorGridSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ComboFlat.h"
+#include "chart/foundation/EditorHooks.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/UpDown.h"
+
+TColorGridEditor::TColorGridEditor(TComponent* owner) : TForm(owner) {
+    SetBounds(0, 0, 300, 150);
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    TabFormat = AddEditorPage(PageControl1, "Format");
+    TabGrid = AddEditorPage(PageControl1, "Grid");
+    TabPosition = AddEditorPage(PageControl1, "Position");
+
+    CBSmooth = MakeCheckBox(TabFormat, 8, 8, 100, "Sm&ooth");
+    ButtonPen1 = MakeControl<TButtonPen>(TabFormat, 150, 6, 90, 25);
+    ButtonPen1->SetCaption("&Frame...");
+    Button2 = MakePushButton(TabFormat, 150, 38, 90, "&Load...");
+    MakeLabel(TabFormat, 8, 44, "&Transparency:");
+    TUpDownEdit transparency = MakeUpDownEdit(TabFormat, 90, 40, 45, 0, 100, 5);
+    Edit3 = transparency.Edit;
+    UDTransp = transparency.UpDown;
+
+    BGrid = MakeControl<TButtonPen>(TabGrid, 8, 6, 90, 25);
+    BGrid->SetCaption("&Grid...");
+    MakeLabel(TabGrid, 8, 44, "Grid Every:");
+    MakeLabel(TabGrid, 80, 44, "&X:");
+    TUpDownEdit xEvery = MakeUpDownEdit(TabGrid, 100, 40, 45, 1, 100);
+    Edit2 = xEvery.Edit;
+    UDX = xEvery.UpDown;
+    MakeLabel(TabGrid, 170, 44, "&Z:");
+    TUpDownEdit zEvery = MakeUpDownEdit(TabGrid, 190, 40, 45, 1, 100);
+    Edit1 = zEvery.Edit;
+    UDZ = zEvery.UpDown;
+
+    MakeLabel(TabPosition, 8, 12, "&Position:");
+    TUpDownEdit position = MakeUpDownEdit(TabPosition, 70, 8, 60, -10000, 10000);
+    Edit4 = position.Edit;
+    UDPosition = position.UpDown;
+    MakeLabel(TabPosition, 8, 44, "Pl&ane:");
+    CBPlane = MakeControl<TComboFlat>(TabPosition, 70, 40, 60, 23);
+    for (const char* plane : {"X", "Y", "Z"}) CBPlane->AppendItem(plane);
+    CBPlane->SetItemIndex(2);
+    CBCentered = MakeCheckBox(TabPosition, 8, 72, 100, "&Centered");
+
+    CBSmooth->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetSmoothBitmap(CBSmooth->Checked());
+    };
+    CBCentered->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetCenteredPoints(CBCentered->Checked());
+    };
+    CBPlane->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && CBPlane->ItemIndex() >= 0)
+            FSeries->SetDrawPlane3D(TCanvas3DPlane(CBPlane->ItemIndex()));
+    };
+    Edit2->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && UpDownValue(*UDX, v)) FSeries->SetXGridEvery(v);
+    };
+    Edit1->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && UpDownValue(*UDZ, v)) FSeries->SetZGridEvery(v);
+    };
+    Edit3->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && Showing() && UpDownValue(*UDTransp, v))
+            FSeries->SetTransparency(v);
+    };
+    Edit4->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && Showing() && UpDownValue(*UDPosition, v))
+            FSeries->SetDrawPosition(v);
+    };
+    Button2->OnClick = [this](TObject*) { LoadPicture(); };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+TColorGridEditor::~TColorGridEditor() = default;
+
+void TColorGridEditor::LoadPicture() {
+    if (!FSeries) return;
+    const std::string fileName = AskPictureFileName(this);
+    if (fileName.empty()) return;
+    TPicture picture;
+    picture.LoadFromFile(fileName);
+    FSeries->LoadBitmap(picture.Graphic());
+}
+
+void TColorGridEditor::DoShow() {
+    FLoading = true;
+    if (auto* series = dynamic_cast<TColorGridSeries*>(TagObject())) FSeries = series;
+    if (FSeries) {
+        BGrid->LinkPen(FSeries->Pen());
+        CBCentered->SetChecked(FSeries->CenteredPoints());
+        UDX->SetPosition(FSeries->XGridEvery());
+        UDZ->SetPosition(FSeries->ZGridEvery());
+        CBSmooth->SetChecked(FSeries->SmoothBitmap());
+        UDTransp->SetPosition(FSeries->Transparency());
+        CBPlane->SetItemIndex(int(FSeries->DrawPlane3D()));
+        UDPosition->SetPosition(FSeries->DrawPosition());
+        ButtonPen1->LinkPen(FSeries->Frame());
+    }
+    FLoading = false;
+    ApplyFormHook(this);
+    TForm::DoShow();
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The colour grid series editor: smoothing, frame, transparency, a picture turned into the grid,
+// the grid lines and their spacing, and the plane and position the map is drawn on in 3-D.
+// Tag holds the series.
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonPen;
+class TCheckBox;
+class TColorGridSeries;
+class TComboFlat;
+class TEdit;
+class TPageControl;
+class TTabSheet;
+class TUpDown;
+
+class TColorGridEditor : public TForm {
+    KV_DECLARE_CLASS(TColorGridEditor, TForm)
+public:
+    explicit TColorGridEditor(TComponent* owner);
+    ~TColorGridEditor() override;
+
+    TColorGridSeries* Series() const { return FSeries; }
+
+    TPageControl* PageControl1;
+    TTabSheet* TabFormat;
+    TTabSheet* TabGrid;
+    TTabSheet* TabPosition;
+    TCheckBox* CBSmooth;
+    TButtonPen* ButtonPen1;
+    TButton* Button2;
+    TEdit* Edit3;
+    TUpDown* UDTransp;
+    TButtonPen* BGrid;
+    TEdit* Edit2;
+    TUpDown* UDX;
+    TEdit* Edit1;
+    TUpDown* UDZ;
+    TEdit* Edit4;
+    TUpDown* UDPosition;
+    TComboFlat* CBPlane;
+    TCheckBox* CBCentered;
+
+protected:
+    void DoShow() override;
+
+private:
+    // Asks for a picture file and makes the grid of its pixels.
+    void LoadPicture();
+
+    TColorGridSeries* FSeries = nullptr;
+    // Set from creation to the end of the first load, and during every load.
+    bool FLoading = true;
+};

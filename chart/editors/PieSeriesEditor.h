@@ -1,0 +1,81 @@
+#pragma once
+// The pie series editor: the slices' look (explosion, patterns, border, total angle, 3-D
+// gradient and darkening, several pies, brightness), the "other" slice that gathers small
+// values, the colours and the marks' callouts, written to the pie at once. It adds the
+// circled-series page for what the pie shares with every circular series. Tag holds the pie.
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonColor;
+class TButtonPen;
+class TCheckBox;
+class TCircledSeriesEditor;
+class TComboFlat;
+class TEdit;
+class TLabel;
+class TPageControl;
+class TPieSeries;
+class TScrollBar;
+class TTabSheet;
+class TTrackBar;
+class TUpDown;
+
+class TPieSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TPieSeriesEditor, TForm)
+public:
+    explicit TPieSeriesEditor(TComponent* owner);
+    ~TPieSeriesEditor() override;
+
+    TPieSeries* Series() const { return FSeries; }
+    TCircledSeriesEditor* CircledPage() const { return FCircledPage; }
+
+    TPageControl* PageControl1;
+    TTabSheet* TabOptions;
+    TTabSheet* TabGroup;
+    TTabSheet* TabColors;
+    TTabSheet* TabMarks;
+    // Options.
+    TCheckBox* CBDark3d;
+    TEdit* SEExpBig;
+    TUpDown* UDExpBig;
+    TCheckBox* CBPatterns;
+    TButtonPen* BPen;
+    TEdit* Edit1;
+    TUpDown* UDAngleSize;
+    TButton* BGradient;
+    TEdit* Edit2;
+    TUpDown* UpDown1;
+    TComboFlat* CBMultiple;
+    TTrackBar* TBBright;
+    TLabel* LBright;
+    // Group Slices.
+    TComboFlat* CBOther;
+    TEdit* EOtherValue;
+    TEdit* EOtherLabel;
+    TButton* Button2;
+    // Colors.
+    TCheckBox* CBColorEach;
+    TButtonColor* BColor;
+    TComboFlat* CBPalette;
+    // Marks.
+    TCheckBox* CBMarksAutoPosition;
+    TCheckBox* CBVertCenter;
+    TScrollBar* SBLegSize;
+
+protected:
+    void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void BuildOptionsPage();
+    void BuildOtherPages();
+    void LoadSeries();
+    void EnableOtherSlice();
+    void EnableColors();
+    // The other slice's legend in the legend page, as a modal dialog.
+    void EditOtherLegend();
+
+    TPieSeries* FSeries = nullptr;
+    TCircledSeriesEditor* FCircledPage = nullptr;
+    bool FLoading = false;
+};

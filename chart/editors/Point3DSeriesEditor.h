@@ -1,0 +1,40 @@
+#pragma once
+// The 3-D point series editor: the series colour or a colour for each point, the line joining
+// the points, the base lines, the pointers' depth, and the point markers on a page of their own.
+// Tag holds the series.
+#include "platform/ui/Form.h"
+
+class TButtonColor;
+class TButtonPen;
+class TCheckBox;
+class TEdit;
+class TGroupBox;
+class TPoint3DSeries;
+class TUpDown;
+
+class TPoint3DSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TPoint3DSeriesEditor, TForm)
+public:
+    explicit TPoint3DSeriesEditor(TComponent* owner);
+    ~TPoint3DSeriesEditor() override;
+
+    TPoint3DSeries* Series() const { return FSeries; }
+    TForm* PointPage() const { return FPointPage; }
+
+    TGroupBox* GPLine;
+    TButtonColor* BColor;
+    TCheckBox* CBColorEach;
+    TButtonPen* Button1;
+    TButtonPen* BBasePen;
+    TEdit* SEPointDepth;
+    TUpDown* UDPointDepth;
+
+protected:
+    void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TPoint3DSeries* FSeries = nullptr;
+    TForm* FPointPage = nullptr;
+    bool FLoading = false;
+};

@@ -1,0 +1,103 @@
+#include "chart/editors/TowerSeriesEditor.h"
+
+#include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/SeriesEditorControls.h"
+#include "chart/engine/TowerSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ComboFlat.h"
+#include "chart/foundation/EditorHooks.h"
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/UpDown.h"
+
+TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsDialog);
+    SetBounds(0, 0, 330, 170);
+    ButtonPen1 = MakeControl<TButtonPen>(this, 8, 8, 90, 25);
+    ButtonPen1->SetCaption("&Border...");
+    Button1 = MakePushButton(this, 8, 40, 90, "&Pattern...");
+    CBDark3D = MakeCheckBox(this, 8, 74, 90, "&Dark 3D");
+    CBDark3D->SetChecked(true);
+    GroupBox1 = MakeControl<TGroupBox>(this, 110, 4, 100, 70);
+    GroupBox1->SetCaption("Origin:");
+    CBOrigin = MakeCheckBox(GroupBox1, 8, 16, 85, "&Use Origin");
+    EOrigin = MakeControl<TEdit>(GroupBox1, 8, 40, 80, 23);
+    MakeLabel(this, 110, 86, "&Style:");
+    CBStyle = MakeControl<TComboFlat>(this, 150, 82, 90, 23);
+    for (const char* style :
+         {"Cube", "Rectangle", "Cover", "Cylinder", "Arrow", "Cone", "Pyramid", "Slant Cube"})
+        CBStyle->AppendItem(style);
+    GroupBox2 = MakeControl<TGroupBox>(this, 220, 4, 104, 74);
+    GroupBox2->SetCaption("&Percent:");
+    MakeLabel(GroupBox2, 6, 20, "&Depth:");
+    TUpDownEdit depth = MakeUpDownEdit(GroupBox2, 50, 16, 40, 0, 100, 5);
+    Edit1 = depth.Edit;
+    UDDepth = depth.UpDown;
+    MakeLabel(GroupBox2, 6, 48, "&Width:");
+    TUpDownEdit width = MakeUpDownEdit(GroupBox2, 50, 44, 40, 0, 100, 5);
+    Edit2 = width.Edit;
+    UDWidth = width.UpDown;
+    MakeLabel(this, 8, 120, "&Transparency:");
+    TUpDownEdit transparency = MakeUpDownEdit(this, 90, 116, 45, 0, 100, 5);
+    Edit3 = transparency.Edit;
+    UDTransp = transparency.UpDown;
+
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
+    };
+    CBDark3D->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+    };
+    CBOrigin->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetUseOrigin(CBOrigin->Checked());
+    };
+    // An incomplete number (or none) keeps the origin as it is.
+    EOrigin->OnChange = [this](TObject*) {
+        double origin = 0;
+        if (!FLoading && FSeries && TryStrToFloat(EOrigin->Text(), origin))
+            FSeries->SetOrigin(origin);
+    };
+    CBStyle->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && CBStyle->ItemIndex() >= 0)
+            FSeries->SetTowerStyle(TTowerStyle(CBStyle->ItemIndex()));
+    };
+    Edit1->OnChange = [this](TObject*) { PercentChanged(UDDepth, &TTowerSeries::SetPercentDepth); };
+    Edit2->OnChange = [this](TObject*) { PercentChanged(UDWidth, &TTowerSeries::SetPercentWidth); };
+    Edit3->OnChange = [this](TObject*) {
+        PercentChanged(UDTransp, &TTowerSeries::SetTransparency);
+    };
+    DoCreate();
+}
+
+TTowerSeriesEditor::~TTowerSeriesEditor() = default;
+
+void TTowerSeriesEditor::PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int)) {
+    int v = 0;
+    if (!FLoading && FSeries && Showing() && UpDownValue(*upDown, v)) (FSeries->*setter)(v);
+}
+
+void TTowerSeriesEditor::DoShow() {
+    {
+        TValueGuard<bool> loading(FLoading, true);
+        if (auto* series = dynamic_cast<TTowerSeries*>(TagObject())) FSeries = series;
+        if (FSeries) {
+            ButtonPen1->LinkPen(FSeries->Pen());
+            CBDark3D->SetChecked(FSeries->Dark3D());
+            CBOrigin->SetChecked(FSeries->UseOrigin());
+            EOrigin->SetText(FloatToStr(FSeries->Origin()));
+            CBStyle->SetItemIndex(int(FSeries->TowerStyle()));
+            UDDepth->SetPosition(FSeries->PercentDepth());
+            UDWidth->SetPosition(FSeries->PercentWidth());
+            UDTransp->SetPosition(FSeries->Transparency());
+        }
+    }
+    ApplyFormHook(this);
+    TForm::DoShow();
+}

@@ -1,0 +1,73 @@
+#include "chart/editors/VectorSeriesEditor.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/SeriesEditorControls.h"
+#include "chart/engine/Vector3DSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/EditorHooks.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/UpDown.h"
+
+TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsDialog);
+    SetBounds(0, 0, 300, 110);
+    BStart = MakeControl<TButtonPen>(this, 8, 8, 90, 25);
+    BStart->SetCaption("&Start...");
+    CBStart = MakeCheckBox(this, 110, 10, 100, "Default color");
+    BEnd = MakeControl<TButtonPen>(this, 8, 40, 90, 25);
+    BEnd->SetCaption("&End...");
+    CBEnd = MakeCheckBox(this, 110, 42, 100, "Default color");
+    MakeLabel(this, 8, 80, "Arrow &Width:");
+    TUpDownEdit width = MakeUpDownEdit(this, 85, 76, 45, 1, 1000);
+    Edit1 = width.Edit;
+    UDWidth = width.UpDown;
+    UDWidth->SetPosition(4);
+    MakeLabel(this, 150, 80, "Arrow &Height:");
+    TUpDownEdit height = MakeUpDownEdit(this, 230, 76, 45, 1, 1000);
+    Edit2 = height.Edit;
+    UDHeight = height.UpDown;
+    UDHeight->SetPosition(4);
+
+    Edit1->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && Showing() && UpDownValue(*UDWidth, v))
+            FSeries->SetArrowWidth(v);
+    };
+    Edit2->OnChange = [this](TObject*) {
+        int v = 0;
+        if (!FLoading && FSeries && Showing() && UpDownValue(*UDHeight, v))
+            FSeries->SetArrowHeight(v);
+    };
+    CBStart->OnClick = [this](TObject*) { DefaultColorClicked(CBStart, BStart); };
+    CBEnd->OnClick = [this](TObject*) { DefaultColorClicked(CBEnd, BEnd); };
+    DoCreate();
+}
+
+TVectorSeriesEditor::~TVectorSeriesEditor() = default;
+
+void TVectorSeriesEditor::DefaultColorClicked(TCheckBox* box, TButtonPen* button) {
+    if (FLoading || !FSeries) return;
+    TPen* pen = box == CBStart ? static_cast<TPen*>(FSeries->StartArrow()) : FSeries->EndArrow();
+    pen->SetColor(box->Checked() ? clDefault : clBlack);
+    button->Repaint();
+}
+
+void TVectorSeriesEditor::DoShow() {
+    {
+        TValueGuard<bool> loading(FLoading, true);
+        if (auto* series = dynamic_cast<TVector3DSeries*>(TagObject())) FSeries = series;
+        if (FSeries) {
+            BStart->LinkPen(FSeries->StartArrow());
+            BEnd->LinkPen(FSeries->EndArrow());
+            UDHeight->SetPosition(FSeries->ArrowHeight());
+            UDWidth->SetPosition(FSeries->ArrowWidth());
+            CBStart->SetChecked(FSeries->StartArrow()->Color() == clDefault);
+            CBEnd->SetChecked(FSeries->EndArrow()->Color() == clDefault);
+        }
+    }
+    ApplyFormHook(this);
+    TForm::DoShow();
+}
