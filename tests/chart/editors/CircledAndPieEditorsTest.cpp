@@ -1,7 +1,5 @@
 // The circled-series page and the pie editor: loading writes nothing, each control writes its
 // property, and the enabling rules.
-#include <functional>
-
 #include "chart/editors/CircledSeriesEditor.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/PieSeriesEditor.h"
@@ -22,19 +20,6 @@
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {
-
-struct Step {
-    const char* what;
-    std::function<void()> act;
-    std::function<bool()> holds;
-};
-
-void RunSteps(std::initializer_list<Step> steps) {
-    for (const Step& s : steps) {
-        s.act();
-        EXPECT_TRUE(s.holds()) << s.what;
-    }
-}
 
 struct CircledEditorTest : SeriesEditorFixture {
     TPieSeries* pie = nullptr;

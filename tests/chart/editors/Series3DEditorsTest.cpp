@@ -1,7 +1,5 @@
 // The 3-D point, colour grid, tower and vector editors: loading writes nothing, each control
 // writes its property, and the enabling rules.
-#include <functional>
-
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/ColorGridEditor.h"
 #include "chart/editors/PenDialog.h"
@@ -28,19 +26,6 @@
 #include "tests/support/TempDir.h"
 
 namespace {
-
-struct Step {
-    const char* what;
-    std::function<void()> act;
-    std::function<bool()> holds;
-};
-
-void RunSteps(std::initializer_list<Step> steps) {
-    for (const Step& s : steps) {
-        s.act();
-        EXPECT_TRUE(s.holds()) << s.what;
-    }
-}
 
 template <class TSeries>
 TSeries* AddSeries(TForm& window, TChart* chart) {

@@ -3,6 +3,8 @@
 // show that opening an editor writes nothing: the base of the series-type editor tests.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "chart/engine/Chart.h"
@@ -13,6 +15,20 @@
 #include "platform/ui/RecordingDialogService.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
+
+// One row of a table of user actions and the property values they must leave.
+struct EditorStep {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> holds;
+};
+
+inline void RunSteps(std::initializer_list<EditorStep> steps) {
+    for (const EditorStep& s : steps) {
+        s.act();
+        EXPECT_TRUE(s.holds()) << s.what;
+    }
+}
 
 struct SeriesEditorFixture : ::testing::Test {
     TLibraryStartup startup;
