@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "chart/editors/CircledAnd3DEditorsStartup.h"
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -43,12 +44,13 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
+    // The editor forms the series page and the series editors find by class name.
+    EditorFormsUnitStartup();
+    CircledAnd3DEditorsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();
     PictureExportUnitStartup();
-    // The editor forms, found by the names the series and tools report.
-    CircledAnd3DEditorsUnitStartup();
 }

@@ -2,6 +2,7 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/SeriesEditorControls.h"
+#include "chart/editors/SeriesPage.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/CircledSeries.h"
 #include "chart/foundation/EditorHooks.h"
@@ -118,4 +119,9 @@ void TCircledSeriesEditor::DoShow() {
     }
     ApplyFormHook(this);
     TForm::DoShow();
+}
+
+TCircledSeriesEditor* EmbedCircledSeriesEditor(TForm* form, TCircledSeries* series) {
+    return static_cast<TCircledSeriesEditor*>(TFormTeeSeries::InsertEditorPage(
+        form, TCircledSeriesEditor::StaticClass(), "Circled", series, 1));
 }

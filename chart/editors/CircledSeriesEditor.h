@@ -52,3 +52,8 @@ private:
     TCircledSeries* FSeries = nullptr;
     bool FLoading = false;
 };
+
+// Adds a circled page for series as the tab "Circled" after "Format" of the series page that
+// owns form (the editor of a circular series); on no series page the page is made owned by form
+// and not shown. Returns it.
+TCircledSeriesEditor* EmbedCircledSeriesEditor(TForm* form, TCircledSeries* series);

@@ -239,6 +239,13 @@ void TPieSeriesEditor::LoadSeries() {
     SBLegSize->SetPosition(pie.PieMarks()->LegSize());
     TBBright->SetPosition(pie.GradientBright());
     LBright->SetCaption(IntToStr(pie.GradientBright()));
+    if (!FCircledPage) {
+        FCircledPage = EmbedCircledSeriesEditor(this, &pie);
+        FCircledPage->FreeNotification(this);
+        // The pie's circle has no background of its own to edit here.
+        SetControlsVisible(false,
+                           {FCircledPage->BBack, FCircledPage->CBTransp, FCircledPage->BGradient});
+    }
 }
 
 void TPieSeriesEditor::DoShow() {

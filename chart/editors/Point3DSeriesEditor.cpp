@@ -4,6 +4,7 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/PointerEditor.h"
 #include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
@@ -68,6 +69,10 @@ void TPoint3DSeriesEditor::DoShow() {
             BBasePen->LinkPen(FSeries->BaseLine());
             BColor->LinkToProperty(FSeries, "SeriesColor");
             BColor->SetEnabled(!FSeries->ColorEachPoint());
+            if (!FPointPage) {
+                FPointPage = EmbedPointerEditor(this, FSeries->Pointer(), "Point");
+                FPointPage->FreeNotification(this);
+            }
         }
     }
     ApplyFormHook(this);

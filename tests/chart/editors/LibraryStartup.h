@@ -1,6 +1,7 @@
 #pragma once
 // The chart library's start-up, as the program runs it before any editor opens.
 #include "chart/editors/CircledAnd3DEditorsStartup.h"
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -11,6 +12,7 @@ struct TLibraryStartup {
         LoadExtendedTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
+        EditorFormsUnitStartup();
         CircledAnd3DEditorsUnitStartup();
     }
     ~TLibraryStartup() {

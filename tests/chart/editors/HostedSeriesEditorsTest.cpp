@@ -1,0 +1,160 @@
+// The circular and 3-D series editors and the tool editor bases as the series page and the tools
+// page find them: registered under the names their elements report, embedded in "Format" with
+// the tabs they add, and shown without writing anything.
+#include "chart/editors/AxisToolEditor.h"
+#include "chart/editors/CircledSeriesEditor.h"
+#include "chart/editors/ColorGridEditor.h"
+#include "chart/editors/PieSeriesEditor.h"
+#include "chart/editors/Point3DSeriesEditor.h"
+#include "chart/editors/PointerEditor.h"
+#include "chart/editors/SeriesPage.h"
+#include "chart/editors/SeriesToolEditor.h"
+#include "chart/editors/TowerSeriesEditor.h"
+#include "chart/editors/VectorSeriesEditor.h"
+#include "chart/engine/ChartTools.h"
+#include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/engine/PieSeries.h"
+#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/TowerSeries.h"
+#include "chart/engine/Vector3DSeries.h"
+#include "chart/foundation/TeeButtons.h"
+#include "platform/classes/ClassRegistry.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/PageControl.h"
+#include "tests/chart/editors/SeriesEditorFixture.h"
+
+namespace {
+
+struct HostedSeriesEditorsTest : SeriesEditorFixture {
+    TFormTeeSeries* page = nullptr;
+
+    void OpenPage() {
+        page = new TFormTeeSeries(&window);
+        page->SetParent(&window);
+        page->SetBounds(0, 0, 480, 380);
+        page->SetChart(chart);
+        window.Show();
+        page->Show();
+    }
+    template <class TSeries>
+    TSeries* Add(const char* name) {
+        auto* series = new TSeries(&window);
+        series->SetName(name);
+        chart->AddSeries(series);
+        series->FillSampleValues(5);
+        return series;
+    }
+    std::vector<std::string> Tabs() const {
+        std::vector<std::string> tabs;
+        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
+            if (page->PageSeries->Pages(i)->TabVisible())
+                tabs.push_back(page->PageSeries->Pages(i)->Caption());
+        return tabs;
+    }
+    void Visit(const std::string& caption) {
+        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
+            if (page->PageSeries->Pages(i)->Caption() == caption)
+                page->PageSeries->SetActivePage(page->PageSeries->Pages(i));
+    }
+    // The form embedded in the tab of that caption.
+    template <class TEditor>
+    TEditor* FormOn(const std::string& caption) const {
+        for (int i = 0; i < page->PageSeries->PageCount(); ++i) {
+            TTabSheet* sheet = page->PageSeries->Pages(i);
+            if (sheet->Caption() == caption && sheet->ControlCount() == 1)
+                return dynamic_cast<TEditor*>(sheet->Controls(0));
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(HostedSeriesEditorsTest, EachElementFindsItsEditorByName) {
+    auto* pie = Add<TPieSeries>("Series1");
+    auto* point3D = Add<TPoint3DSeries>("Series2");
+    auto* grid = Add<TColorGridSeries>("Series3");
+    auto* tower = Add<TTowerSeries>("Series4");
+    auto* vector = Add<TVector3DSeries>("Series5");
+    const struct {
+        TChartSeries* series;
+        TClass editor;
+    } cases[] = {
+        {pie, &TPieSeriesEditor::StaticClass()},
+        {point3D, &TPoint3DSeriesEditor::StaticClass()},
+        {grid, &TColorGridEditor::StaticClass()},
+        {tower, &TTowerSeriesEditor::StaticClass()},
+        {vector, &TVectorSeriesEditor::StaticClass()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindSeriesEditorClass(*c.series), c.editor) << c.series->ClassName();
+    EXPECT_EQ(
+        GetClass(TCustomChartElement::EditorClassNameOf(&TTeeCustomToolSeries::StaticClass())),
+        &TSeriesToolEditor::StaticClass());
+    EXPECT_EQ(GetClass(TCustomChartElement::EditorClassNameOf(&TTeeCustomToolAxis::StaticClass())),
+              &TAxisToolEditor::StaticClass());
+}
+
+TEST_F(HostedSeriesEditorsTest, PieAddsTheCircledPageWithoutBackgroundControls) {
+    auto* pie = Add<TPieSeries>("Series1");
+    Add<TLineSeries>("Series2");
+    pie->SetCircled(true);
+    OpenPage();
+    const std::string before = Bytes();
+    page->SelectSeries(pie);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Tabs(),
+              (std::vector<std::string>{"Format", "Circled", "General", "Marks", "Data Source"}));
+    auto* editor = FormOn<TPieSeriesEditor>("Format");
+    auto* circled = FormOn<TCircledSeriesEditor>("Circled");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(circled, nullptr);
+    EXPECT_EQ(editor->CircledPage(), circled);
+    EXPECT_EQ(circled->TagObject(), pie);
+    // The page loads when its tab is first opened.
+    Visit("Circled");
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(circled->Series(), pie);
+    EXPECT_TRUE(circled->CBCircled->Checked());
+    for (TControl* c :
+         {static_cast<TControl*>(circled->BBack), static_cast<TControl*>(circled->CBTransp),
+          static_cast<TControl*>(circled->BGradient)})
+        EXPECT_FALSE(c->Visible());
+    // Shown again, the pie keeps its one circled page.
+    page->Reload();
+    EXPECT_EQ(Tabs().size(), 5u);
+    // Another series takes both pages away.
+    page->SelectSeries(chart->GetSeries(1));
+    EXPECT_EQ(FormOn<TCircledSeriesEditor>("Circled"), nullptr);
+}
+
+TEST_F(HostedSeriesEditorsTest, Point3DAddsThePointPageOnItsPointer) {
+    auto* series = Add<TPoint3DSeries>("Series1");
+    series->SetDepthSize(2.5);
+    OpenPage();
+    const std::string before = Bytes();
+    page->SelectSeries(series);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Tabs(),
+              (std::vector<std::string>{"Format", "Point", "General", "Marks", "Data Source"}));
+    auto* editor = FormOn<TPoint3DSeriesEditor>("Format");
+    auto* point = FormOn<TSeriesPointerEditor>("Point");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(point, nullptr);
+    EXPECT_EQ(editor->PointPage(), point);
+    Visit("Point");
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(point->Pointer(), series->Pointer());
+}
+
+TEST_F(HostedSeriesEditorsTest, OutsideASeriesPageThePieKeepsItsCircledPageToItself) {
+    auto* pie = Add<TPieSeries>("Series1");
+    auto* editor = Open<TPieSeriesEditor>(pie);
+    ASSERT_NE(editor->CircledPage(), nullptr);
+    EXPECT_EQ(editor->CircledPage()->Owner(), editor);
+    EXPECT_EQ(editor->CircledPage()->Caption(), "Circled");
+    EXPECT_EQ(editor->CircledPage()->TagObject(), pie);
+    TObject::Free(editor);  // frees the circled page with it
+}
+
+}  // namespace
