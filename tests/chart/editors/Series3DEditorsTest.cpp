@@ -136,6 +136,16 @@ TEST_F(ColorGridEditorTest, APictureBecomesTheGrid) {
     dialogs.FileAnswers.push_back({"", 0});  // cancelled: nothing changes
     Click(editor->Button2);
     EXPECT_EQ(Bytes(), before);
+    // A file that is no picture is reported and changes nothing either.
+    const std::string junk = dir.File("junk.bmp");
+    {
+        TFileStream out(junk, fmCreate);
+        out.WriteBuffer("not a bitmap", 12);
+    }
+    dialogs.FileAnswers.push_back({junk, 1});
+    Click(editor->Button2);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
     dialogs.FileAnswers.push_back({file, 1});
     Click(editor->Button2);
     EXPECT_EQ(grid->NumXValues(), 40);
