@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/FormatEditor.h"
+#include "chart/editors/StringsEditor.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -53,11 +56,6 @@ std::string WithoutAmpersand(std::string text) {
     if (at != std::string::npos) text.erase(at, 1);
     return text;
 }
-
-// The value formats offered, most used first.
-constexpr const char* ValueFormatPresets[] = {
-    "#,##0.###",       "0",         "0.0", "0.#", "#.#", "#,##0.00;(#,##0.00)", "00e-0",
-    "#.0 \"x10\" E+0", "#.# x10E-#"};
 
 enum { fmtText, fmtXML, fmtHTML, fmtExcel };
 enum { nativeBinary, nativeText, nativeXML };
@@ -151,6 +149,8 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     RGText->SetItemIndex(fmtText);
     CBUseSeriesFormat = MakeCheck(TabData, 136, 32, "Use Series Format", false);
     SeriesValueFormat = Make<TComboBox>(TabData, 136, 56, 150, 23);
+    BFormat = Make<TButton>(TabData, 290, 56, 24, 23);
+    BFormat->SetCaption("...");
     CBIndex = MakeCheck(TabData, 136, 86, "Point &Index", false);
     CBLabels = MakeCheck(TabData, 136, 106, "Point &Labels", true);
     CBHeader = MakeCheck(TabData, 136, 126, "&Header", true);
@@ -209,7 +209,10 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     };
     CBUseSeriesFormat->OnClick = [this](TObject*) {
         SeriesValueFormat->SetEnabled(!CBUseSeriesFormat->Checked());
+        BFormat->SetEnabled(!CBUseSeriesFormat->Checked());
     };
+    BFormat->OnClick = [this](TObject*) { BFormatClick(); };
+    BViewNative->OnClick = [this](TObject*) { BViewNativeClick(); };
     BCopy->OnClick = [this](TObject*) { BCopyClick(); };
     BSave->OnClick = [this](TObject*) { BSaveClick(); };
     BSend->OnClick = [this](TObject*) { BSendClick(); };
@@ -238,8 +241,9 @@ void TTeeExportForm::FormShow() {
     FillFormats();
     CBDelim->SetItemIndex(1);
     SeriesValueFormat->Items()->Clear();
-    for (const char* preset : ValueFormatPresets) SeriesValueFormat->Items()->Add(preset);
+    AddValueFormatPresets(*SeriesValueFormat->Items());
     SeriesValueFormat->SetEnabled(!CBUseSeriesFormat->Checked());
+    BFormat->SetEnabled(!CBUseSeriesFormat->Checked());
     LBFormatClick();
     EnableButtons();
     FUpdating = false;
@@ -511,6 +515,17 @@ void TTeeExportForm::BSaveClick() {
         const TCursorGuard hourglass;
         CreateDataExporter()->SaveToFile(SaveDialogData->FileName());
     }
+}
+
+void TTeeExportForm::BViewNativeClick() {
+    const auto stream = NativeStream();
+    std::string text(static_cast<const char*>(stream->Memory()), size_t(stream->Size()));
+    ShowStringsEditorForText(this, text, true);
+}
+
+void TTeeExportForm::BFormatClick() {
+    SeriesValueFormat->SetText(
+        TFormatEditor::ShowFormatDialog(this, SeriesValueFormat->Text(), true));
 }
 
 void TTeeExportForm::BSendClick() {
