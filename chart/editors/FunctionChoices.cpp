@@ -30,6 +30,8 @@ void AddOwnedCandidates(const TComponent& owner, TStrings* available, TStrings& 
     TCustomAxisPanel* chart = series.ParentChart();
     for (int i = 0; i < owner.ComponentCount(); ++i) {
         TComponent* component = owner.Components(i);
+        // A series on its way out tells the chart before it leaves its owner.
+        if (component->ComponentState().Contains(csDestroying)) continue;
         if (auto* candidate = dynamic_cast<TChartSeries*>(component)) {
             const bool accepted = chart ? chart->AcceptsDataSource(&series, candidate)
                                         : series.AcceptsAsSource(candidate);

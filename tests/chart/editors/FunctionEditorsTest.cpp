@@ -362,8 +362,11 @@ TEST_F(FunctionEditorsTest, CircularSourceRaisesAndKeepsTheSources) {
     // A series added to the chart joins the lists of an open page.
     page->SelectList()->BLeftAll->Click();
     const int before = from->Count();
-    AddLine("C", {1});
+    TLineSeries* c = AddLine("C", {1});
     EXPECT_EQ(from->Count(), before + 1);
+    TObject::Free(c);
+    EXPECT_EQ(from->Count(), before);
+    EXPECT_EQ(page->CBSingle->Items()->IndexOf("C"), -1);
 }
 
 }  // namespace
