@@ -124,10 +124,11 @@ void TTeeFuncEditor::DoShow() {
         EmbedTaggedEditorForm(*FSelectList, *TabSource, FTheSeries);
     }
     if (FTheSeries) {
-        FillSourceLists();
         TTeeFunction* function = FTheSeries->Function();
         SelectFunctionClass(*CBSources, function ? &function->ClassType() : nullptr);
         CBSourcesChange();
+        // After the function's choice, which decides between one source and several.
+        FillSourceLists();
         BApply->SetEnabled(!function && !FTheSeries->DataSource());
     }
     FSelectList->UpdateButtons();
