@@ -337,6 +337,15 @@ TEST_F(FunctionEditorsTest, SingleSourceWithValueChoiceAndNone) {
     EXPECT_EQ(result->YValues().ValueSource(), "Y");
     EXPECT_EQ(result->Count(), 4 * 2 + 1);
 
+    // Opened again, the page shows the source and the list it reads, and changes nothing.
+    const std::string applied = Bytes();
+    TTeeFuncEditor* again = Open(result);
+    EXPECT_EQ(again->CBSources->Text(), "Smoothing");
+    EXPECT_EQ(again->CBSingle->Text(), "B");
+    EXPECT_EQ(again->CBValues->Text(), "Y");
+    EXPECT_FALSE(again->BApply->Enabled());
+    EXPECT_EQ(Bytes(), applied);
+
     page->BNone->Click();
     EXPECT_EQ(page->CBSingle->ItemIndex(), -1);
     page->BApply->Click();
