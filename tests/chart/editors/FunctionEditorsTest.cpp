@@ -145,6 +145,40 @@ TEST_F(FunctionEditorsTest, OpeningTheEditorsChangesNothing) {
     EXPECT_EQ(Bytes(), withSmoothing);
 }
 
+// Each options form, embedded by the page on a function of its class with settings away from
+// the defaults, leaves the chart's stream as it was.
+TEST_F(FunctionEditorsTest, EveryOptionsFormLoadsWithoutWriting) {
+    struct Case {
+        TClass functionClass;
+        const char* editorClass;
+    };
+    const Case cases[] = {
+        {&THighTeeFunction::StaticClass(), "TTeeFunctionEditor"},
+        {&TAverageTeeFunction::StaticClass(), "TAverageFuncEditor"},
+        {&TCustomTeeFunction::StaticClass(), "TCustomFunctionEditor"},
+        {&TSmoothingFunction::StaticClass(), "TSmoothFuncEditor"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.editorClass);
+        TTeeFunction* f = CreateSeriesFunction(result, c.functionClass);
+        if (!f->NoSourceRequired) result->SetDataSource(a);
+        f->SetPeriodAlign(paLast);
+        f->SetPeriodStyle(psRange);
+        f->SetPeriod(2.6);
+        if (auto* smoothing = dynamic_cast<TSmoothingFunction*>(f)) smoothing->SetFactor(3);
+        if (auto* formula = dynamic_cast<TCustomTeeFunction*>(f)) formula->SetStartX(-1.5);
+        const std::string before = Bytes();
+        TTeeFuncEditor* page = Open(result);
+        ASSERT_NE(page->OptionsEditor(), nullptr);
+        EXPECT_EQ(page->OptionsEditor()->ClassName(), c.editorClass);
+        EXPECT_EQ(page->OptionsEditor()->IFunction, f);
+        EXPECT_EQ(Bytes(), before);
+        TObject::Free(page);
+        result->SetFunction(nullptr);
+        result->SetDataSource(nullptr);
+    }
+}
+
 // The period form, loaded from a function and then applied after the user's changes.
 TEST_F(FunctionEditorsTest, PeriodFormLoadsAndApplies) {
     struct Case {
