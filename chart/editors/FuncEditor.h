@@ -5,6 +5,7 @@
 // name the function gives. Nothing reaches the series before Apply: a function chosen in the
 // combo replaces the series' one only then, so leaving without applying keeps the series as it
 // was. The page follows the chart's series events to keep its source lists current.
+#include "chart/editors/FunctionChoices.h"  // the lists this page offers, for its hosts too
 #include "chart/editors/SourceEditorBase.h"
 #include "chart/foundation/TeePanel.h"
 
