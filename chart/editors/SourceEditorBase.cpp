@@ -66,9 +66,13 @@ void TBaseSourceEditor::Notification(TComponent* component, TOperation operation
 }
 
 void TBaseSourceEditor::ConnectSource(TComponent* component) {
-    if (FTheChart && !FTheSeries && SeriesTypeList().Count() > 0) {
-        FTheSeries = FTheChart->AddSeriesOfClass(SeriesTypeList().GetItem(0)->SeriesClassRef);
-        FTheSeries->FreeNotification(this);
+    if (FTheChart && !FTheSeries) {
+        // The first registered series type (the function entries have no series class).
+        const TTeeSeriesTypes& types = SeriesTypeList();
+        for (int i = 0; i < types.Count() && !FTheSeries; ++i)
+            if (TClass seriesClass = types.GetItem(i)->SeriesClassRef)
+                FTheSeries = FTheChart->AddSeriesOfClass(seriesClass);
+        if (FTheSeries) FTheSeries->FreeNotification(this);
     }
     if (!FTheSeries || FTheSeries->DataSource() == component) return;
     // A source component this series made for itself goes with the link.

@@ -13,6 +13,7 @@
 #include "chart/engine/DataSourcesList.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/SeriesCreation.h"
+#include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/SmoothingFunction.h"
 #include "platform/classes/Writer.h"
@@ -143,6 +144,32 @@ TEST_F(FunctionEditorsTest, OpeningTheEditorsChangesNothing) {
     EXPECT_EQ(smooth.UpDown1->Position(), 7);
     EXPECT_FALSE(smooth.CBInterp->Checked());
     EXPECT_EQ(Bytes(), withSmoothing);
+}
+
+TEST_F(FunctionEditorsTest, ConnectingASource) {
+    // On a chart without a series, the first registered series type is added for the source.
+    TChart empty(nullptr);
+    RegisterSeriesClass(&TLineSeries::StaticClass(), &TxtLine, &TxtStandard, 1);
+    TBaseSourceEditor onChart(nullptr);
+    onChart.SetTagObject(&empty);
+    onChart.Show();
+    onChart.ConnectSource(a);
+    ASSERT_EQ(empty.SeriesCount(), 1);
+    EXPECT_EQ(onChart.TheSeries(), empty.GetSeries(0));
+    EXPECT_EQ(empty.GetSeries(0)->DataSource(), a);
+
+    // A source component the series made for itself goes when another source takes its place.
+    TBaseSourceEditor page(nullptr);
+    page.SetTagObject(result);
+    page.Show();
+    const int owned = result->ComponentCount();
+    auto* own = new TTeeSeriesSource(result);
+    page.ConnectSource(own);
+    EXPECT_EQ(result->DataSource(), own);
+    EXPECT_EQ(own->Series(), result);
+    page.ConnectSource(b);
+    EXPECT_EQ(result->DataSource(), b);
+    EXPECT_EQ(result->ComponentCount(), owned) << "the series' own source is freed";
 }
 
 // Each options form, embedded by the page on a function of its class with settings away from
