@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "chart/editors/FuncEditor.h"
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -44,10 +44,10 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
+    // The editor forms the series page and the series editors find by class name.
+    EditorFormsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
-    // The chart editor's forms found by the name an element gives.
-    FunctionEditorsUnitStartup();
     // Export: the older chart classes for reading native streams, and the picture export
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();

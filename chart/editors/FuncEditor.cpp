@@ -315,10 +315,3 @@ void TTeeFuncEditor::HandleTeeEvent(TTeeEvent* event) {
     else
         FillSourceLists();
 }
-
-void FunctionEditorsUnitStartup() {
-    RegisterClasses({&TBaseSourceEditor::StaticClass(), &TBaseFunctionEditor::StaticClass(),
-                     &TTeeFunctionEditor::StaticClass(), &TAverageFuncEditor::StaticClass(),
-                     &TCustomFunctionEditor::StaticClass(), &TSmoothFuncEditor::StaticClass(),
-                     &TTeeFuncEditor::StaticClass()});
-}

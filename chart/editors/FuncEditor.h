@@ -64,6 +64,3 @@ private:
     TSelectListForm* FSelectList = nullptr;
     TCustomAxisPanel* FListened = nullptr;
 };
-
-// Registers the function and data-source editor forms by class name.
-void FunctionEditorsUnitStartup();

@@ -28,14 +28,14 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 
 namespace {
 
 std::string Items(const TStrings& items) { return items.CommaText(); }
 
 struct FunctionEditorsTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TRecordingDialogService dialogs;
     TForm window{nullptr};
     TChart* chart = nullptr;
@@ -48,7 +48,6 @@ struct FunctionEditorsTest : ::testing::Test {
         for (const TStandardFunctionEntry& e : BasicFunctionEntries())
             RegisterStandardFunction(e.FunctionClass, e.Description);
         RegisterStandardFunction(&TSmoothingFunction::StaticClass(), &TxtExtSmoothing);
-        FunctionEditorsUnitStartup();
         window.SetBounds(0, 0, 500, 400);
         chart = new TChart(&window);
         chart->SetParent(&window);
