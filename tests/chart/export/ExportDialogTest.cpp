@@ -142,12 +142,62 @@ TEST_F(ExportDialogTest, SavingChoosesByTheFilesExtension) {
     Form.BSaveClick();
     EXPECT_EQ(ReadFile(Dir.File("chart.bmp")).substr(0, 2), "BM");
 
-    // Data through the comma filter with Tab chosen: tab-delimited.
+    // The metafile format writes the kind the name or the filter asks for, for that save only.
+    auto isEmf = [](const std::string& bytes) {
+        return bytes.size() > 44 && bytes.substr(40, 4) == " EMF";
+    };
+    auto* metafile = static_cast<TEMFExportFormat*>(Form.SelectedFormat());
+    ASSERT_TRUE(metafile->Enhanced());
+    struct PictureCase {
+        const char* typed;
+        int filter;
+        const char* written;
+        bool emf;
+    };
+    const PictureCase pictures[] = {
+        {"chart.wmf", 1, "chart.wmf", false}, {"chart.emf", 2, "chart.emf", true},
+        {"plain", 2, "plain.wmf", false},     {"rich", 1, "rich.emf", true},
+        {"pic", 3, "pic.bmp", false},
+    };
+    for (const PictureCase& c : pictures) {
+        SCOPED_TRACE(c.typed);
+        Dialogs.FileAnswers.push_back({Dir.File(c.typed), c.filter});
+        Form.BSaveClick();
+        const std::string bytes = ReadFile(Dir.File(c.written));
+        ASSERT_GT(bytes.size(), 44u);
+        EXPECT_EQ(isEmf(bytes), c.emf);
+        EXPECT_TRUE(metafile->Enhanced());
+    }
+    EXPECT_EQ(ReadFile(Dir.File("pic.bmp")).substr(0, 2), "BM");
+    EXPECT_EQ(ReadFile(Dir.File("plain.wmf")).substr(0, 4), "\xD7\xCD\xC6\x9A");
+
+    // Data through the filters: the filter chosen decides the delimiter, whatever the combo
+    // said, and the extension of a name typed without one.
     Form.PageControl1->SetActivePage(Form.TabData);
-    Form.CBDelim->SetItemIndex(1);
-    Dialogs.FileAnswers.push_back({Dir.File("data.csv"), 3});
-    Form.BSaveClick();
-    EXPECT_EQ(ReadFile(Dir.File("data.csv")), "EE\r\n0.5\r\n0.75\r\n\r\n");
+    Form.CBIndex->SetChecked(true);
+    struct Case {
+        const char* typed;
+        int filter;
+        const char* written;
+        const char* firstRow;
+    };
+    const Case cases[] = {
+        {"comma.csv", 3, "comma.csv", "Index,EE\r\n0,0.5\r\n"},
+        {"tab", 2, "tab.txt", "Index\tEE\r\n0\t0.5\r\n"},
+        {"space", 1, "space.txt", "Index EE\r\n0 0.5\r\n"},
+        {"colon.txt", 4, "colon.txt", "Index:EE\r\n0:0.5\r\n"},
+        {"data", 6, "data.xml", "<?xml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Form.CBDelim->SetItemIndex(1);  // Tab
+        Dialogs.FileAnswers.push_back({Dir.File(c.typed), c.filter});
+        Form.BSaveClick();
+        const std::string written = ReadFile(Dir.File(c.written));
+        EXPECT_EQ(written.substr(0, std::string(c.firstRow).size()), c.firstRow) << written;
+    }
+    Form.CBIndex->SetChecked(false);
+    Form.RGText->SetItemIndex(0);
     // The HTML filter picks the HTML format.
     Dialogs.FileAnswers.push_back({Dir.File("data.htm"), 7});
     Form.BSaveClick();
