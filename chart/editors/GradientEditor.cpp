@@ -221,6 +221,7 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
     };
     BCancel->OnClick = [this](TObject*) { Cancel(); };
     DoCreate();
+    SetAlign(alClient);
 }
 
 TTeeGradientEditor::~TTeeGradientEditor() = default;
@@ -444,8 +445,7 @@ void TTeeGradientEditor::Cancel() {
 
 TTeeGradientEditor* CreateGradientEditorDialog(TControl* control, TCustomTeeGradient* gradient,
                                                bool singleColor, bool hideVisible) {
-    auto* editor = new TTeeGradientEditor(control ? control->ParentForm() : nullptr);
-    CenterEditorForm(*editor);
+    auto* editor = CreateEditorDialog<TTeeGradientEditor>(control);
     editor->SetTagObject(gradient);
     editor->SetSingleColor(singleColor);
     if (hideVisible) editor->CBVisible->Hide();

@@ -149,8 +149,7 @@ void TTeeShadowEditor::DoShow() {
 }
 
 void ShowShadowEditor(TForm* form, TTeeShadow* shadow) {
-    TOwnedForm<TTeeShadowEditor> editor(new TTeeShadowEditor(form));
-    CenterEditorForm(*editor);
+    TOwnedForm<TTeeShadowEditor> editor(CreateEditorDialog<TTeeShadowEditor>(form));
     editor->SetTagObject(shadow);
     editor->BOK->Show();
     editor->ShowModal();

@@ -33,7 +33,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/TabControl.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
@@ -53,7 +53,7 @@ void ChoosePage(TPageControl* pages, TTabSheet* sheet) {
 }
 
 struct FillEditorButtonsTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup startup;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TLineSeries* line = nullptr;
