@@ -212,8 +212,10 @@ TEST_F(GradientEditorTest, CancelPutsEveryChangeBackWithOneNotice) {
     EXPECT_FALSE(Run([&](TTeeGradientEditor& e) {
         ChoosePreset(e, "Sea");
         Choose(e.CBDirection, gdRadial);
-        dialogs.ColorAnswers.push_back(clRed);
-        Click(e.BStart);
+        for (TButtonColor* button : {e.BStart, e.BMid, e.BEnd}) {
+            dialogs.ColorAnswers.push_back(clRed);
+            Click(button);
+        }
         Click(e.BSwap);
         Click(e.CBMid);
         e.SBBalance->SetPosition(12);
@@ -222,6 +224,9 @@ TEST_F(GradientEditorTest, CancelPutsEveryChangeBackWithOneNotice) {
         e.EAngle->SetText("200");
         Click(e.CBSubVisible);
         e.SBTransp->SetPosition(80);
+        e.PageControl1->SetActivePage(e.TabDirections);
+        Click(e.Directions->Charts()[gdDiagonalUp]);
+        EXPECT_EQ(Gradient().Direction(), gdDiagonalUp);
         Click(e.CBVisible);
         EXPECT_NE(Bytes(), before);
         notices = 0;
