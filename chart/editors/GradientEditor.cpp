@@ -211,7 +211,7 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
     };
     SBTransp->OnChange = [this](TObject*) {
         if (FLoading || !FGradient) return;
-        static_cast<TSubGradient&>(SubGradient()).SetTransparency(SBTransp->Position());
+        SubGradient().SetTransparency(SBTransp->Position());
         Changed();
     };
     CBSubVisible->OnClick = [this](TObject*) {
@@ -306,8 +306,8 @@ void TTeeGradientEditor::LoadControls() {
     UDAngle->SetPosition(FGradient->Angle());
     // The sub-gradient is made only when the user changes it: loading must leave the gradient
     // as it was, and an unused sub-gradient would be stored with it.
-    const TSubGradient* sub = FGradient->SubGradientIfAny();
-    BSubEdit->LinkGradient(sub ? const_cast<TSubGradient*>(sub) : nullptr);
+    TSubGradient* sub = FGradient->SubGradientIfAny();
+    BSubEdit->LinkGradient(sub);
     SBTransp->SetPosition(sub ? sub->Transparency() : TSubGradient().Transparency());
     CBSubVisible->SetChecked(sub && sub->Visible());
     for (TButtonColor* button : {BStart, BMid, BEnd}) button->Repaint();
@@ -424,7 +424,7 @@ void TTeeGradientEditor::SwapClick() {
     UpdatePreview();
 }
 
-TCustomTeeGradient& TTeeGradientEditor::SubGradient() {
+TSubGradient& TTeeGradientEditor::SubGradient() {
     if (!FGradient->SubGradientIfAny()) BSubEdit->LinkGradient(FGradient->SubGradient());
     return *FGradient->SubGradient();
 }

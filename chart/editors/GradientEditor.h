@@ -25,6 +25,7 @@ class TPageControl;
 class TPanel;
 class TPreviewGradient;
 class TScrollBar;
+class TSubGradient;
 class TTabSheet;
 class TTeeGradient;
 class TTrackBar;
@@ -101,7 +102,7 @@ private:
     void SwapClick();
     void Cancel();
     // The sub-gradient, made when the user first changes it.
-    TCustomTeeGradient& SubGradient();
+    TSubGradient& SubGradient();
     void Changed() { FModified = true; }
 
     TCustomTeeGradient* FGradient = nullptr;

@@ -257,6 +257,25 @@ TEST_F(GradientEditorTest, CancelAfterOnlyAPresetOrAnAngleStillRestores) {
     EXPECT_EQ(notices, 0);
 }
 
+TEST_F(GradientEditorTest, SubGradientIsMadeWhenTheUserFirstEditsIt) {
+    ASSERT_EQ(Gradient().SubGradientIfAny(), nullptr);
+    Run([&](TTeeGradientEditor& e) {
+        EXPECT_EQ(e.BSubEdit->Gradient(), nullptr);
+        e.PageControl1->SetActivePage(e.TabSubGradient);
+        TModalRunner<TTeeGradientEditor> nested(&e, [&](TTeeGradientEditor& sub) {
+            EXPECT_EQ(sub.Gradient(), Gradient().SubGradientIfAny());
+            Click(sub.CBVisible);
+            Click(sub.BOk);
+        });
+        Click(e.BSubEdit);
+        EXPECT_TRUE(nested.Ran());
+        EXPECT_EQ(e.BSubEdit->Gradient(), Gradient().SubGradientIfAny());
+        Click(e.BOk);
+    });
+    ASSERT_NE(Gradient().SubGradientIfAny(), nullptr);
+    EXPECT_TRUE(Gradient().SubGradientIfAny()->Visible());
+}
+
 TEST_F(GradientEditorTest, EnablingFollowsVisibleDirectionAndSingleColour) {
     const struct {
         bool Visible, Single;
