@@ -174,7 +174,12 @@ void TTeeFontEditor::DoShow() {
 }
 
 void TTeeFontEditor::Cancel() {
-    if (FBackup && FFont) FFont->Assign(FBackup.get());
+    if (FBackup && FFont) {
+        FFont->Assign(FBackup.get());
+        // Putting the font back may have freed the shadow or gradient the pages were showing:
+        // they load the font's own again.
+        LoadFont(FFont);
+    }
     SetModalResult(mrCancel);
 }
 

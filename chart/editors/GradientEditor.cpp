@@ -436,6 +436,8 @@ void TTeeGradientEditor::Cancel() {
         FGradient->OnChange = nullptr;
         FGradient->Assign(FBackup.get());
         FGradient->OnChange = notify;
+        // A sub-gradient made meanwhile is gone again.
+        BSubEdit->LinkGradient(FGradient->SubGradientIfAny());
         if (notify) notify(this);
     }
     SetModalResult(mrCancel);

@@ -203,6 +203,23 @@ TEST_F(FillEditorButtonsTest, FontShadowAndGradientPagesAreBuiltOnceOnTheirFirst
     TObject::Free(editor);
 }
 
+TEST_F(FillEditorButtonsTest, FontDialogCancelTakesBackShadowAndGradientChanges) {
+    TTeeFont& font = *chart->Title()->Font();
+    const std::string before = Bytes();
+    TModalRunner<TTeeFontEditor> runner(&window, [&](TTeeFontEditor& e) {
+        ChoosePage(e.PageControl1, e.TabShadow);
+        dynamic_cast<TTeeShadowEditor*>(e.TabShadow->Controls(0))->Edit1->SetText("5");
+        ChoosePage(e.PageControl1, e.TabGradient);
+        Click(dynamic_cast<TTeeGradientEditor*>(e.TabGradient->Controls(0))->CBVisible);
+        EXPECT_EQ(font.Shadow()->HorizSize(), 5);
+        EXPECT_TRUE(font.Gradient()->Visible());
+        Click(e.Button2);
+    });
+    EXPECT_FALSE(ShowFontEditor(&window, &font));
+    EXPECT_TRUE(runner.Ran());
+    EXPECT_EQ(Bytes(), before);
+}
+
 TEST_F(FillEditorButtonsTest, PanelGradientAndShadowTabsEditThePanel) {
     TFormTeePanel* page = Show(new TFormTeePanel(&window, chart));
     EXPECT_EQ(page->PageControl1->ActivePage(), page->TabColor);

@@ -231,6 +231,9 @@ TEST_F(GradientEditorTest, CancelPutsEveryChangeBackWithOneNotice) {
         EXPECT_NE(Bytes(), before);
         notices = 0;
         Click(e.BCancel);
+        // The sub-gradient made meanwhile went with the rest: its button lets go of it.
+        EXPECT_EQ(Gradient().SubGradientIfAny(), nullptr);
+        EXPECT_EQ(e.BSubEdit->Gradient(), nullptr);
     }));
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(notices, 1);
