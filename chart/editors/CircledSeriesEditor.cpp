@@ -1,8 +1,10 @@
 #include "chart/editors/CircledSeriesEditor.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/SeriesEditorControls.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/CircledSeries.h"
 #include "chart/foundation/EditorHooks.h"
@@ -33,9 +35,8 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
     BBack = MakeControl<TButtonColor>(TabOptions, 150, 6, 100, 25);
     BBack->SetCaption("C&olor...");
     CBTransp = MakeCheckBox(TabOptions, 150, 36, 110, "&Transparent");
-    BGradient = MakePushButton(TabOptions, 150, 60, 100, "&Gradient...");
-    // The gradient editor is not part of the library yet.
-    BGradient->SetEnabled(false);
+    BGradient = MakeControl<TButtonGradient>(TabOptions, 150, 60, 100, 25);
+    BGradient->SetCaption("&Gradient...");
 
     MakeLabel(TabRadius, 8, 12, "&Horizontal:");
     TUpDownEdit horizontal = MakeUpDownEdit(TabRadius, 80, 8, 50, 0, 2000, 5);
@@ -72,6 +73,10 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
         if (CBAutoYR->Checked()) UDY->SetPosition(0);
     };
     BBack->OnClick = [this](TObject*) { BackgroundChosen(); };
+    // A visible gradient fills the circle as well as a colour does.
+    BGradient->OnClick = [this](TObject*) {
+        if (FSeries && FSeries->Gradient()->Visible()) BackgroundChosen();
+    };
     CBTransp->OnClick = [this](TObject*) {
         if (FLoading || !FSeries) return;
         if (CBTransp->Checked()) {
@@ -116,6 +121,9 @@ void TCircledSeriesEditor::DoShow() {
         CBTransp->SetChecked(!FSeries->HasCircleBackColor());
         CBTransp->SetEnabled(!CBTransp->Checked());
         BBack->LinkToProperty(FSeries, "CircleBackColor");
+        BGradient->LinkGradient(FSeries->Gradient());
+        if (!FShadowEditor) FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+        FShadowEditor->LoadShadow(FSeries->Shadow());
     }
     ApplyFormHook(this);
     TForm::DoShow();

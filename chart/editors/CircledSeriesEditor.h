@@ -3,15 +3,17 @@
 // rotation, fixed radii, the circle's background colour and gradient, and the shadow. No series
 // names it: the pie editor and the editors of other circular series add it to the series page
 // as a page of its own, "Circled". Tag holds the series.
+#include "chart/editors/OwnedForm.h"
 #include "platform/ui/Form.h"
 
-class TButton;
 class TButtonColor;
+class TButtonGradient;
 class TCheckBox;
 class TCircledSeries;
 class TEdit;
 class TPageControl;
 class TTabSheet;
+class TTeeShadowEditor;
 class TUpDown;
 
 class TCircledSeriesEditor : public TForm {
@@ -32,7 +34,7 @@ public:
     TUpDown* UDRot;
     TButtonColor* BBack;
     TCheckBox* CBTransp;
-    TButton* BGradient;
+    TButtonGradient* BGradient;
     TEdit* Edit2;
     TUpDown* UDX;
     TCheckBox* CBAutoXR;
@@ -50,6 +52,7 @@ private:
     void BackgroundChosen();
 
     TCircledSeries* FSeries = nullptr;
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
     bool FLoading = false;
 };
 

@@ -3,6 +3,7 @@
 #include "chart/editors/CircledSeriesEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/LegendPage.h"
 #include "chart/editors/OwnedForm.h"
 #include "chart/editors/PenDialog.h"
@@ -77,9 +78,10 @@ void TPieSeriesEditor::BuildOptionsPage() {
     Edit1 = angle.Edit;
     UDAngleSize = angle.UpDown;
     UDAngleSize->SetPosition(360);
-    BGradient = MakePushButton(tab, 170, 4, 110, "3D &Gradient...");
-    // The gradient editor is not part of the library yet.
-    BGradient->SetEnabled(false);
+    BGradient = MakeControl<TButtonGradient>(tab, 170, 4, 110, 25);
+    BGradient->SetCaption("3D &Gradient...");
+    // The 3-D gradient runs from each slice's own colour: only its other colour is chosen.
+    BGradient->HideEndColor = true;
     MakeLabel(tab, 170, 36, "Dar&k Border:");
     TUpDownEdit dark = MakeUpDownEdit(tab, 250, 32, 45, 0, 255, 5);
     Edit2 = dark.Edit;
@@ -237,6 +239,7 @@ void TPieSeriesEditor::LoadSeries() {
     UpDown1->SetPosition(pie.DarkPen());
     CBVertCenter->SetChecked(pie.PieMarks()->VertCenter());
     SBLegSize->SetPosition(pie.PieMarks()->LegSize());
+    BGradient->LinkGradient(pie.Gradient());
     TBBright->SetPosition(pie.GradientBright());
     LBright->SetCaption(IntToStr(pie.GradientBright()));
     if (!FCircledPage) {

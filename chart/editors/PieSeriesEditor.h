@@ -7,6 +7,7 @@
 
 class TButton;
 class TButtonColor;
+class TButtonGradient;
 class TButtonPen;
 class TCheckBox;
 class TCircledSeriesEditor;
@@ -42,7 +43,7 @@ public:
     TButtonPen* BPen;
     TEdit* Edit1;
     TUpDown* UDAngleSize;
-    TButton* BGradient;
+    TButtonGradient* BGradient;
     TEdit* Edit2;
     TUpDown* UpDown1;
     TComboFlat* CBMultiple;

@@ -1,8 +1,11 @@
 // The circled-series page and the pie editor: loading writes nothing, each control writes its
 // property, and the enabling rules.
 #include "chart/editors/CircledSeriesEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/LegendPage.h"
+#include "chart/editors/PenDialog.h"
 #include "chart/editors/PieSeriesEditor.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/PieSeries.h"
 #include "chart/foundation/ComboFlat.h"
@@ -123,6 +126,38 @@ TEST_F(CircledEditorTest, TransparentDropsTheBackgroundUntilAColourIsChosen) {
     EXPECT_TRUE(editor->CBTransp->Enabled());
 }
 
+TEST_F(CircledEditorTest, AVisibleGradientEndsTransparency) {
+    Open();
+    Click(editor->CBTransp);
+    ASSERT_FALSE(editor->CBTransp->Enabled());
+    // Cancelled, or accepted with the gradient hidden, the circle stays transparent.
+    for (bool show : {false, true}) {
+        TModalRunner<TTeeGradientEditor> runner(&window, [&](TTeeGradientEditor& d) {
+            if (show) d.CBVisible->SetChecked(true);
+            Click(show ? d.BOk : d.BCancel);
+        });
+        editor->BGradient->Click();
+        EXPECT_TRUE(runner.Ran());
+        EXPECT_EQ(pie->Gradient()->Visible(), show);
+        EXPECT_EQ(editor->CBTransp->Checked(), !show);
+        EXPECT_EQ(editor->CBTransp->Enabled(), show);
+    }
+}
+
+TEST_F(CircledEditorTest, ShadowPageEditsTheCirclesShadow) {
+    Open();
+    TTeeShadowEditor* shadow = nullptr;
+    for (int i = 0; i < editor->TabShadow->ControlCount(); ++i)
+        if (auto* s = dynamic_cast<TTeeShadowEditor*>(editor->TabShadow->Controls(i))) shadow = s;
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_EQ(shadow->Shadow(), pie->Shadow());
+    EXPECT_EQ(editor->BGradient->Gradient(), pie->Gradient());
+    // Shown again, the page keeps its one shadow editor.
+    editor->Hide();
+    editor->Show();
+    EXPECT_EQ(editor->TabShadow->ControlCount(), 1);
+}
+
 struct PieEditorTest : SeriesEditorFixture {
     TPieSeries* pie = nullptr;
     TPieSeriesEditor* editor = nullptr;
@@ -169,6 +204,9 @@ TEST_F(PieEditorTest, LoadingWritesNothingAndShowsTheSeries) {
     // "Default", then every palette; the chart's palette 0 is the second item.
     EXPECT_EQ(editor->CBPalette->Items()->Strings(0), "Default");
     EXPECT_EQ(editor->CBPalette->ItemIndex(), 1);
+    EXPECT_EQ(editor->BGradient->Gradient(), pie->Gradient());
+    EXPECT_TRUE(editor->BGradient->HideEndColor);
+    EXPECT_EQ(editor->BPen->Pen(), pie->Pen());
 }
 
 TEST_F(PieEditorTest, EachControlWritesItsProperty) {

@@ -4,6 +4,7 @@
 #include "chart/editors/AxisToolEditor.h"
 #include "chart/editors/CircledSeriesEditor.h"
 #include "chart/editors/ColorGridEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PieSeriesEditor.h"
 #include "chart/editors/Point3DSeriesEditor.h"
 #include "chart/editors/PointerEditor.h"
