@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "chart/editors/SeriesGallery.h"
+#include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
@@ -42,6 +43,8 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
+    // The editor forms, found by the names the series report.
+    StandardSeriesEditorsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export

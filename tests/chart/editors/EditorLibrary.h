@@ -1,5 +1,6 @@
 #pragma once
 // The chart library's start-up, as the program runs it before any editor opens.
+#include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -10,8 +11,10 @@ struct TEditorLibrary {
         LoadExtendedTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
+        StandardSeriesEditorsUnitStartup();
     }
     ~TEditorLibrary() {
+        StandardSeriesEditorsUnitShutdown();
         ChartEngineUnitShutdown();
         FoundationUnitShutdown();
         FreeExtendedTexts();
