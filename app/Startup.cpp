@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
 #include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/BasicFunctions.h"
@@ -43,7 +44,8 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
-    // The editor forms, found by the names the series report.
+    // The editor forms the series page and the series editors find by class name.
+    EditorFormsUnitStartup();
     StandardSeriesEditorsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();

@@ -12,11 +12,11 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
 
 struct SeriesEditorFixture : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TRecordingDialogService dialogs;
     TDialogService* former = SetDialogService(&dialogs);
     TForm window{nullptr};
