@@ -130,7 +130,7 @@ TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
     SetAlign(alClient);
 }
 
-TAreaSeriesEditor::~TAreaSeriesEditor() = default;
+TAreaSeriesEditor::~TAreaSeriesEditor() { FreeSubPage(FPointPage); }
 
 void TAreaSeriesEditor::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == FPointPage) FPointPage = nullptr;
@@ -164,6 +164,7 @@ void TAreaSeriesEditor::LoadSeries() {
     BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
     EnableOrigin();
     EnableGroup();
+    if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
 }
 
 void TAreaSeriesEditor::EnableOrigin() {

@@ -4,6 +4,8 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
+#include "chart/editors/SeriesPage.h"
+#include "chart/editors/StackBarSeriesEditor.h"
 #include "chart/engine/CustomBarSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
@@ -127,7 +129,7 @@ TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
     SetAlign(alClient);
 }
 
-TBarSeriesEditor::~TBarSeriesEditor() = default;
+TBarSeriesEditor::~TBarSeriesEditor() { FreeSubPage(FStackPage); }
 
 void TBarSeriesEditor::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == FStackPage) FStackPage = nullptr;
@@ -165,6 +167,10 @@ void TBarSeriesEditor::LoadSeries() {
     ApplyStyleRules();
     BBarColor->LinkToProperty(FSeries, "SeriesColor");
     EnableColorButton();
+    if (!FStackPage)
+        FStackPage = WatchSubPage(
+            this, TFormTeeSeries::InsertEditorPage(this, TStackBarSeriesEditor::StaticClass(),
+                                                   "Stack", FSeries, 1));
 }
 
 void TBarSeriesEditor::ApplyStyleRules() {

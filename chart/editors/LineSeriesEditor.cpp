@@ -96,7 +96,12 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
     SetAlign(alClient);
 }
 
-TCustomSeriesEditor::~TCustomSeriesEditor() = default;
+TCustomSeriesEditor::~TCustomSeriesEditor() { FreeSubPage(FPointPage); }
+
+void TCustomSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove && component == FPointPage) FPointPage = nullptr;
+    TForm::Notification(component, operation);
+}
 
 void TCustomSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomSeries*>(TagObject())) {
@@ -129,4 +134,5 @@ void TCustomSeriesEditor::LoadSeries() {
                                    BGradient, TBTransp});
     }
     BLineColor->LinkToProperty(FSeries, "SeriesColor");
+    if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
 }

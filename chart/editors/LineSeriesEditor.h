@@ -53,6 +53,7 @@ public:
 
 protected:
     void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void LoadSeries();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/PointerEditor.h"
 #include "chart/foundation/ComboFlat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/TrackBar.h"
@@ -29,3 +30,14 @@ int UpDownPosition(const TUpDown& upDown) {
     return std::clamp(value, std::min(upDown.Min(), upDown.Max()),
                       std::max(upDown.Min(), upDown.Max()));
 }
+
+TForm* AddPointPage(TForm* editor, TObject* pointer) {
+    return WatchSubPage(editor, EmbedPointerEditor(editor, pointer, "Point"));
+}
+
+TForm* WatchSubPage(TForm* editor, TForm* page) {
+    if (page) page->FreeNotification(editor);
+    return page;
+}
+
+void FreeSubPage(TForm* page) { TObject::Free(page); }
