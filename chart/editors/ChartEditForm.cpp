@@ -231,7 +231,6 @@ void TChartEditForm::HandleTeeEvent(TTeeEvent* event) {
         default:
             break;
     }
-    if (FSeriesPage) FSeriesPage->HandleChartEvent(*seriesEvent);
 }
 
 // --- Showing.
