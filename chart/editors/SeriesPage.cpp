@@ -82,10 +82,8 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
     CBPersistent = MakeCheckBox(this, 0, 0, 80, "Persistent");
     CBPersistent->SetVisible(false);
     CBSeries->OnChange = [this](TObject*) { CBSeriesChange(); };
-    PageSeries->OnChange = [this](TObject*) {
-        PageSeriesChanging(false);
-        PageSeriesChange();
-    };
+    PageSeries->OnChanging = [this](TObject*, bool& allow) { allow = PageSeriesChanging(false); };
+    PageSeries->OnChange = [this](TObject*) { PageSeriesChange(); };
     PaintBox1->OnPaint = [this](TObject*) { PaintColorBox(); };
     PaintBox1->OnClick = [this](TObject*) { PaintBox1Click(); };
     DoCreate();

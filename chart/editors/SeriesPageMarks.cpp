@@ -58,6 +58,7 @@ void TFormTeeSeries::BuildMarksStyleTab() {
     TUpDownEdit angle = MakeUpDownEdit(TabStyle, 90, 58, 44, 0, 360, 5);
     SEMarksAngle = angle.Edit;
     UDMarksAngle = angle.UpDown;
+    UDMarksAngle->SetWrap(true);
     MakeLabel(TabStyle, 8, 92, "Draw &every:");
     TUpDownEdit every = MakeUpDownEdit(TabStyle, 90, 88, 44, 1, 5000);
     EMarksEvery = every.Edit;

@@ -3,6 +3,8 @@
 // chart's events, and the page alone as a modal dialog.
 #include <gtest/gtest.h>
 
+#include <QTabBar>
+#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -310,6 +312,11 @@ TEST_F(SeriesPageTest, TheDataSourceStyleFollowsWhereThePointsComeFrom) {
     editor->MayClose = false;
     EXPECT_FALSE(page->PageSeriesChanging());
     EXPECT_FALSE(page->CloseQuery());
+    auto* tabs =
+        page->PageSeries->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(0);  // the user's click on "General"
+    EXPECT_EQ(ActiveCaption(), "Data Source");
     editor->MayClose = true;
     // "Manual" frees the owned source component and empties the series.
     editor->BApply->SetEnabled(true);
