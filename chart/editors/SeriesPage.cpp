@@ -2,6 +2,7 @@
 
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
 #include "chart/editors/OwnedForm.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
@@ -11,6 +12,7 @@
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/ResourceRoutines.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
@@ -71,8 +73,6 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
     BuildGeneralTab();
     BuildMarksTab();
     BuildDataSourceTab();
-    // No editor form of a series type is embedded yet: the Format tab stays hidden.
-    TheTabSheet->SetTabVisible(false);
     PageSeries->SetActivePage(TheTabSheet);
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
@@ -90,7 +90,7 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
 }
 
 TFormTeeSeries::~TFormTeeSeries() {
-    FreeSourceEditor();
+    ClearEditors();
     ListenTo(nullptr);
 }
 
@@ -118,7 +118,9 @@ void TFormTeeSeries::Notification(TComponent* component, TOperation operation) {
     if (component == FLastSeries) FLastSeries = nullptr;
     if (component == FSeries) {
         FSeries = nullptr;
-        if (!ComponentState().Contains(csDestroying)) Reload();
+        if (ComponentState().Contains(csDestroying)) return;
+        ClearEditors();
+        Reload();
     }
 }
 
@@ -203,6 +205,11 @@ void TFormTeeSeries::LoadSeries(const std::string& returnCaption) {
         caption = TheTabSheet->Caption();
     GroupHorizAxis->SetVisible(FSeries->UsesAxes());
     GroupVertAxis->SetVisible(FSeries->UsesAxes());
+    if (FEditorsOf != FSeries) {
+        ClearEditors();
+        EmbedSeriesEditor();
+        FEditorsOf = FSeries;
+    }
     TTabSheet* target = TheTabSheet;
     for (int i = 0; i < PageSeries->PageCount(); ++i)
         if (PageSeries->Pages(i)->Caption() == caption) {
@@ -227,6 +234,58 @@ void TFormTeeSeries::LoadHeader() {
         FSeries->ParentChart() ? FSeries->ParentChart()->SeriesTitleText(FSeries) : FSeries->Name();
     LabelSeriesClass->SetCaption(DoubleFirstAmpersand(SeriesTypeDescription(*FSeries)) + ": " +
                                  title);
+}
+
+// --- Editor forms of the series type.
+
+const TClassInfo* FindSeriesEditorClass(const TChartSeries& series) {
+    const std::string name = TCustomChartElement::EditorClassNameOf(&series.ClassType());
+    return name.empty() ? nullptr : GetClass(name);
+}
+
+void TFormTeeSeries::EmbedSeriesEditor() {
+    const TClassInfo* editorClass = FSeries ? FindSeriesEditorClass(*FSeries) : nullptr;
+    if (!editorClass) {
+        ClearEditors();
+        TheTabSheet->SetTabVisible(false);
+        return;
+    }
+    TheTabSheet->SetTabVisible(true);
+    auto* editor = static_cast<TForm*>(editorClass->Create(this));
+    editor->SetAlign(alClient);
+    EmbedTaggedEditorForm(*editor, *TheTabSheet, FSeries);
+}
+
+void TFormTeeSeries::ClearEditors() {
+    FEditorsOf = nullptr;
+    while (TheTabSheet->ControlCount() > 0) delete TheTabSheet->Controls(0);
+    for (int i = PageSeries->PageCount() - 1; i > 0; --i) {
+        TTabSheet* sheet = PageSeries->Pages(i);
+        if (sheet == TabGeneral || sheet == TabMarks || sheet == TabDataSource ||
+            sheet->ComponentState().Contains(csDestroying))
+            continue;
+        while (sheet->ControlCount() > 0) delete sheet->Controls(0);
+        delete sheet;
+    }
+    FreeSourceEditor();
+}
+
+TForm* TFormTeeSeries::InsertEditorPage(TControl* control, const TClassInfo& formClass,
+                                        const std::string& caption, TObject* edited,
+                                        int pageIndex) {
+    auto* page = dynamic_cast<TFormTeeSeries*>(control->Owner());
+    if (!page) {
+        auto* form = static_cast<TForm*>(formClass.Create(control));
+        form->SetCaption(caption);
+        form->SetTagObject(edited);
+        return form;
+    }
+    TTabSheet* sheet = AddSheet(page->PageSeries, caption);
+    sheet->SetPageIndex(pageIndex);
+    auto* form = static_cast<TForm*>(formClass.Create(page));
+    form->SetAlign(alClient);
+    EmbedTaggedEditorForm(*form, *sheet, edited);
+    return form;
 }
 
 // --- Tabs.
@@ -275,8 +334,8 @@ void TFormTeeSeries::HandleChartEvent(const TTeeSeriesEvent& event) {
     if (ComponentState().Contains(csDestroying)) return;
     if (event.Event == seRemove && event.Series == FLastSeries) FLastSeries = nullptr;
     if (event.Event == seRemove && event.Series == FSeries) {
-        // The edited series is being freed: forget it before it is gone.
-        FreeSourceEditor();
+        // The edited series is being freed: forget it and its editors before it is gone.
+        ClearEditors();
         FSeries->RemoveFreeNotification(this);
         FSeries = nullptr;
         Reload();
@@ -315,8 +374,8 @@ void TFormTeeSeries::PaintBox1Click() {
 
 // --- The page alone.
 
-void ShowSeriesDialog(TComponent* owner, TChartSeries* series) {
-    TOwnedForm<TFormTeeSeries> page(new TFormTeeSeries(owner));
+void ShowSeriesDialog(TControl* owner, TChartSeries* series) {
+    TOwnedForm<TFormTeeSeries> page(CreateEditorDialog<TFormTeeSeries>(owner));
     ApplyFormHook(page.get());
     page->SetBorderIcons({biSystemMenu});
     page->SetBorderStyle(bsSizeable);

@@ -22,6 +22,8 @@ class TChartGridNavigator;
 class TChartListBox;
 class TChartSeries;
 class TCheckBox;
+class TClassInfo;
+class TControl;
 class TComboBox;
 class TCustomAxisPanel;
 class TEdit;
@@ -38,6 +40,10 @@ class TTabSheet;
 class TTeeSeriesEvent;
 class TTimer;
 class TUpDown;
+
+// The editor form class registered under the name the series' type reports for its editor;
+// null when the name is empty or unregistered.
+const TClassInfo* FindSeriesEditorClass(const TChartSeries& series);
 
 enum TSeriesPageTab { stFormat, stGeneral, stMarks, stDataSource };
 
@@ -75,6 +81,18 @@ public:
     bool PageSeriesChanging(bool fromHost = true);
     void PageSeriesChange();
     bool CloseQuery() override;
+
+    // Embeds the edited series' own editor form into "Format" (its Tag the series); hides
+    // "Format" when the series' type registers none.
+    void EmbedSeriesEditor();
+    // Frees the series editor in "Format", the tabs series editors added and the data-source
+    // editor (when it agrees to close).
+    void ClearEditors();
+    // A tab of its own for a series editor: on the series page that owns control, a new sheet
+    // captioned caption at pageIndex holding a form of formClass tagged with edited; on no series
+    // page, a form of formClass owned by control, captioned and tagged, not embedded.
+    static TForm* InsertEditorPage(TControl* control, const TClassInfo& formClass,
+                                   const std::string& caption, TObject* edited, int pageIndex);
 
     void HandleTeeEvent(TTeeEvent* event) override;
     // A series event of the chart, as the page hears it.
@@ -217,6 +235,8 @@ private:
     bool FSwitchingTabs = false;
     TMarginsEditor* FMarginsEditor = nullptr;
     TChartSeries* FLastSeries = nullptr;
+    // The series whose editors the page holds: showing the page again keeps them.
+    TChartSeries* FEditorsOf = nullptr;
     TChartSeries* FSeries = nullptr;
     TForm* FSourceEditor = nullptr;
     // The source kinds listed after the fixed styles, in list order.
@@ -225,5 +245,5 @@ private:
     bool FQuiet = false;
 };
 
-// The series page alone, as a sizeable modal dialog on series, owned by owner.
-void ShowSeriesDialog(TComponent* owner, TChartSeries* series);
+// The series page alone, as a sizeable modal dialog on series, owned by the form of owner.
+void ShowSeriesDialog(TControl* owner, TChartSeries* series);

@@ -46,8 +46,6 @@ void TFormTeeSeries::BuildGeneralTab() {
     CBShowInLegend = MakeCheckBox(general, 8, 18, 170, "&Show In Legend");
     MakeLabel(general, 8, 44, "&Cursor:");
     CBCursor = MakeComboBox(general, 70, 40, 110, {});
-    // Filled from the screen's cursor names once they are offered to the editors.
-    CBCursor->SetEnabled(false);
     LabelDepth = MakeLabel(general, 8, 72, "&Depth:");
     TUpDownEdit depth = MakeUpDownEdit(general, 70, 68, 40, 0, 1200);
     EDepth = depth.Edit;
@@ -78,6 +76,9 @@ void TFormTeeSeries::BuildGeneralTab() {
 
     CBShowInLegend->OnClick = [this](TObject*) {
         if (CanWrite()) FSeries->SetShowInLegend(CBShowInLegend->Checked());
+    };
+    CBCursor->OnChange = [this](TObject*) {
+        if (CanWrite()) FSeries->SetCursor(NameToCursor(crDefault, CBCursor->Text()));
     };
     CBDepth->OnClick = [this](TObject*) {
         if (CanWrite() && !FQuiet) FSeries->SetDepth(CBDepth->Checked() ? -1 : UDDepth->Position());
@@ -145,6 +146,7 @@ void TFormTeeSeries::BuildGeneralTab() {
 
 void TFormTeeSeries::LoadGeneralTab() {
     CBShowInLegend->SetChecked(FSeries->ShowInLegend());
+    FillCursorCombo(*CBCursor, FSeries->Cursor());
     const bool automatic = FSeries->Depth() == -1;
     CBDepth->SetChecked(automatic);
     UDDepth->SetPosition(automatic ? 0 : FSeries->Depth());

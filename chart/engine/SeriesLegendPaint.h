@@ -1,14 +1,14 @@
 #pragma once
-// Draws one series' legend symbol into any canvas: the editor's lists and colour boxes show the
-// series as the legend would.
-#include "platform/graphics/Geometry.h"
+// A series' legend symbol drawn outside its chart: the editors' colour boxes and list rows show
+// the series as its legend does.
 
 class TCanvas;
 class TChartSeries;
 class TCustomAxisPanel;
+struct TRect;
 
-// A series without a chart is attached for the drawing to chart, or to a temporary chart when
-// chart is none, and detached again afterwards. The chart's surface is given back its own canvas
-// and buffer on every path out.
+// Draws the series' legend symbol into rect of canvas, through its chart's drawing surface bound
+// to canvas meanwhile. A series without a chart is drawn through chart, or through a temporary
+// chart when none is given, and is left without a chart again.
 void PaintSeriesLegend(TChartSeries& series, TCanvas& canvas, const TRect& rect,
                        TCustomAxisPanel* chart = nullptr);

@@ -23,6 +23,7 @@
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
+#include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
@@ -35,7 +36,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 
 // A source kind the page lists after its fixed styles, with an editor that may refuse to close.
@@ -63,7 +64,7 @@ public:
 namespace {
 
 struct SeriesPageTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TLineSeries* line = nullptr;
@@ -148,14 +149,16 @@ TEST_F(SeriesPageTest, ChoosingTheSameSeriesAgainDoesNotReloadIt) {
     EXPECT_FALSE(page->CBShowInLegend->Checked());
 }
 
-TEST_F(SeriesPageTest, ASeriesWithoutDataSourceTabReturnsToFormatThenGeneral) {
+TEST_F(SeriesPageTest, ASeriesWithoutDataSourceTabReturnsToFormat) {
     page->SelectSeries(line);
     page->ShowTab(stDataSource);
     EXPECT_EQ(ActiveCaption(), "Data Source");
     points->SetSeriesStyleFlags(32);  // no data source
     page->SelectSeries(points);
     EXPECT_FALSE(page->TabDataSource->TabVisible());
-    EXPECT_EQ(ActiveCaption(), "General");
+    // The point series' editor is its pointer's.
+    ASSERT_TRUE(page->TheTabSheet->TabVisible());
+    EXPECT_EQ(ActiveCaption(), "Format");
     // Back on a series that has the tab, the page stays where it was.
     page->ShowTab(stMarks);
     page->SelectSeries(line);
@@ -218,6 +221,12 @@ TEST_F(SeriesPageTest, EachControlWritesItsProperty) {
         std::function<bool()> holds;
     };
     const Case cases[] = {
+        {"cursor",
+         [&] {
+             page->CBCursor->SetItemIndex(page->CBCursor->Items()->IndexOf("TeeHand"));
+             page->CBCursor->OnChange(page->CBCursor);
+         },
+         [&] { return line->Cursor() == crTeeHand; }},
         {"depth typed", [&] { page->EDepth->SetText("12"); },
          [&] { return line->Depth() == 12 && !page->CBDepth->Checked(); }},
         {"depth automatic", [&] { page->CBDepth->SetChecked(true); },
