@@ -3,6 +3,9 @@
 // chart's events, and the page alone as a modal dialog.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QWidget>
 #include <functional>
@@ -337,6 +340,41 @@ TEST_F(SeriesPageTest, TheDataSourceStyleFollowsWhereThePointsComeFrom) {
     EXPECT_TRUE(points->DataEnteredByHand);
     EXPECT_TRUE(page->ChartGrid1->Visible());
     EXPECT_EQ(page->ChartGrid1->Series(), points);
+}
+
+TEST_F(SeriesPageTest, TypingAPointInTheGridTellsTheSeriesThatFollow) {
+    auto* follower = new TLineSeries(&window);
+    chart->AddSeries(follower);
+    follower->SetDataSource(line);
+    ASSERT_EQ(follower->Count(), 5);
+    page->SelectSeries(line);
+    page->ShowTab(stDataSource);
+    TChartGrid* grid = page->ChartGrid1;
+    ASSERT_TRUE(grid->Visible());
+    grid->SetCol(grid->ColCount() - 1);
+    grid->SetRow(grid->FirstDataRow());
+    grid->SetFocus();
+    auto key = [&](int qtKey, const QString& text = {}) {
+        auto* editor = grid->Widget()->findChild<QLineEdit*>();
+        QWidget* target = editor && editor->isVisibleTo(grid->Widget())
+                              ? static_cast<QWidget*>(editor)
+                              : grid->Widget();
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+    };
+    key(Qt::Key_F2);
+    ASSERT_TRUE(grid->Editing());
+    key(Qt::Key_Backspace);
+    int dataChanged = 0;
+    page->OnChartEvent = [&](TTeeEvent* event) {
+        auto* seriesEvent = dynamic_cast<TTeeSeriesEvent*>(event);
+        dataChanged += seriesEvent && seriesEvent->Event == seDataChanged;
+    };
+    key(0, "9");
+    EXPECT_GE(dataChanged, 1) << "the chart's listeners are told of the typed point";
+    key(Qt::Key_Return, "\r");
+    EXPECT_EQ(line->YValues()[0], 9);
+    EXPECT_EQ(follower->YValues()[0], 9);
 }
 
 TEST_F(SeriesPageTest, TheRandomPanelTakesTheSampleCount) {
