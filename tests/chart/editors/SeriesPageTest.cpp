@@ -38,6 +38,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RadioGroup.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
@@ -320,6 +321,13 @@ TEST_F(SeriesPageTest, TheDataSourceStyleFollowsWhereThePointsComeFrom) {
     auto* editor = dynamic_cast<TTestSourceEditor*>(page->DataSourceEditor());
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->TagObject(), points);
+    // The relayout tick comes once and leaves the tab where it was.
+    ASSERT_TRUE(page->Timer1->Enabled());
+    for (int i = 0; i < 50 && page->Timer1->Enabled(); ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_FALSE(page->Timer1->Enabled());
+    EXPECT_EQ(ActiveCaption(), "Data Source");
+    EXPECT_EQ(page->DataSourceEditor(), editor);
     // While the editor refuses to close, the page keeps its tab and refuses to close too.
     editor->MayClose = false;
     EXPECT_FALSE(page->PageSeriesChanging());
