@@ -7,7 +7,9 @@
 #include "chart/editors/ChartGridNavigator.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/FunctionChoices.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/SourceEditorBase.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesSource.h"
@@ -35,9 +37,10 @@ TPanel* MakeBarePanel(TWinControl* parent, TAlign align) {
     return panel;
 }
 
-// The embedded editor's "&Apply" button, when it has one.
+// The embedded editor's "&Apply" button, when it is a data-source page.
 TButton* ApplyButtonOf(TForm* editor) {
-    return editor ? dynamic_cast<TButton*>(editor->FindComponent("BApply")) : nullptr;
+    auto* source = dynamic_cast<TBaseSourceEditor*>(editor);
+    return source ? source->BApply : nullptr;
 }
 
 }  // namespace
@@ -200,7 +203,8 @@ void TFormTeeSeries::ShowRandomSource() {
 
 void TFormTeeSeries::ShowSeriesSource() {
     PanelSeriesSource->SetVisible(true);
-    // The candidate series are listed by the function editor's unit once it is built in.
+    CBSeriesSource->Items()->Clear();
+    ListSourceCandidates(nullptr, *CBSeriesSource->Items(), *FSeries);
     CBSeriesSource->SetItemIndex(CBSeriesSource->Items()->IndexOfObject(FSeries->DataSource()));
     BClearSource->SetEnabled(CBSeriesSource->ItemIndex() >= 0);
     BApplySource->SetEnabled(false);

@@ -12,8 +12,10 @@
 #include <string>
 
 #include "chart/editors/ChartGrid.h"
+#include "chart/editors/FuncEditor.h"
 #include "chart/editors/MarginsEditor.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/SourceEditorBase.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/Callout.h"
 #include "chart/engine/Chart.h"
@@ -52,16 +54,11 @@ public:
     static std::string EditorFormClass() { return "TTestSourceEditor"; }
 };
 
-class TTestSourceEditor : public TForm {
-    KV_DECLARE_CLASS(TTestSourceEditor, TForm)
+class TTestSourceEditor : public TBaseSourceEditor {
+    KV_DECLARE_CLASS(TTestSourceEditor, TBaseSourceEditor)
 public:
-    explicit TTestSourceEditor(TComponent* owner) : TForm(owner) {
-        BApply = new TButton(this);
-        BApply->SetName("BApply");
-        BApply->SetParent(this);
-    }
+    using TBaseSourceEditor::TBaseSourceEditor;
     bool CloseQuery() override { return MayClose; }
-    TButton* BApply;
     bool MayClose = true;
 };
 
@@ -314,6 +311,9 @@ TEST_F(SeriesPageTest, TheDataSourceStyleFollowsWhereThePointsComeFrom) {
         page->SelectSeries(c.series);
         page->ShowTab(stDataSource);
         EXPECT_EQ(page->CBDataSourcestyle->ItemIndex(), c.style) << c.what;
+        if (c.style == sdsFunction) {
+            EXPECT_NE(dynamic_cast<TTeeFuncEditor*>(page->DataSourceEditor()), nullptr);
+        }
     }
     ASSERT_EQ(page->CBDataSourcestyle->Items()->Count(), 5);
     EXPECT_EQ(page->CBDataSourcestyle->Items()->Strings(4), "Test source");
@@ -383,6 +383,28 @@ TEST_F(SeriesPageTest, TypingAPointInTheGridTellsTheSeriesThatFollow) {
     key(Qt::Key_Return, "\r");
     EXPECT_EQ(line->YValues()[0], 9);
     EXPECT_EQ(follower->YValues()[0], 9);
+}
+
+TEST_F(SeriesPageTest, TheSeriesPanelOffersTheSeriesThatMayFeedThisOne) {
+    points->SetDataSource(line);
+    page->SelectSeries(points);
+    page->ShowTab(stDataSource);
+    ASSERT_TRUE(page->PanelSeriesSource->Visible());
+    TComboBox* combo = page->CBSeriesSource;
+    ASSERT_GE(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->Items()->Objects(combo->ItemIndex()), line);
+    EXPECT_EQ(combo->Items()->IndexOfObject(points), -1);
+    EXPECT_TRUE(page->BClearSource->Enabled());
+    EXPECT_FALSE(page->BApplySource->Enabled());
+    page->BClearSource->Click();
+    EXPECT_EQ(points->DataSource(), nullptr);
+    EXPECT_FALSE(page->BClearSource->Enabled());
+    Choose(combo, combo->Items()->IndexOfObject(line));
+    ASSERT_TRUE(page->BApplySource->Enabled());
+    page->BApplySource->Click();
+    EXPECT_EQ(points->DataSource(), line);
+    EXPECT_FALSE(page->BApplySource->Enabled());
+    EXPECT_TRUE(page->BClearSource->Enabled());
 }
 
 TEST_F(SeriesPageTest, TheRandomPanelTakesTheSampleCount) {
