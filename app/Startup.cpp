@@ -3,6 +3,7 @@
 #include "chart/editors/CircledAnd3DEditorsStartup.h"
 #include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
+#include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
@@ -47,6 +48,7 @@ void RegisterProgramUnits() {
     Point3DSeriesUnitStartup();
     // The editor forms the series page and the series editors find by class name.
     EditorFormsUnitStartup();
+    StandardSeriesEditorsUnitStartup();
     CircledAnd3DEditorsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();

@@ -26,17 +26,6 @@
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
 
-namespace {
-
-TComboFlat* MakeFlatCombo(TWinControl* parent, int left, int top, int width,
-                          std::initializer_list<const char*> items) {
-    TComboFlat* combo = MakeControl<TComboFlat>(parent, left, top, width, 23);
-    for (const char* item : items) combo->AppendItem(item);
-    return combo;
-}
-
-}  // namespace
-
 TPieSeriesEditor::TPieSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 200);

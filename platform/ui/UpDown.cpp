@@ -70,14 +70,8 @@ void TUpDown::Step(TUDBtnType button) {
         }
     }
     int to = button == btNext ? from + FIncrement : from - FIncrement;
-    if (FWrap) {
-        const int low = std::min(FMin, FMax);
-        const int high = std::max(FMin, FMax);
-        if (to > high)
-            to = low;
-        else if (to < low)
-            to = high;
-    }
+    if (FWrap && to > FMax) to = FMin;
+    if (FWrap && to < FMin) to = FMax;
     SetPosition(to);
     Click();
 }

@@ -19,7 +19,7 @@ public:
     void SetMax(int value);
     int Increment() const { return FIncrement; }
     void SetIncrement(int value) { FIncrement = value; }
-    // A step past Max comes round to Min, and one below Min to Max.
+    // A step past one end of the range goes on from the other end.
     bool Wrap() const { return FWrap; }
     void SetWrap(bool value) { FWrap = value; }
     int Position() const { return FPosition; }

@@ -19,6 +19,7 @@
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 

@@ -24,6 +24,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/PageControl.h"
+#include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {

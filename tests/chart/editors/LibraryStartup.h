@@ -2,6 +2,7 @@
 // The chart library's start-up, as the program runs it before any editor opens.
 #include "chart/editors/CircledAnd3DEditorsStartup.h"
 #include "chart/editors/EditorFormsStartup.h"
+#include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -13,10 +14,12 @@ struct TLibraryStartup {
         FoundationUnitStartup();
         ChartEngineUnitStartup();
         EditorFormsUnitStartup();
+        StandardSeriesEditorsUnitStartup();
         CircledAnd3DEditorsUnitStartup();
     }
     ~TLibraryStartup() {
         CircledAnd3DEditorsUnitShutdown();
+        StandardSeriesEditorsUnitShutdown();
         ChartEngineUnitShutdown();
         FoundationUnitShutdown();
         FreeExtendedTexts();

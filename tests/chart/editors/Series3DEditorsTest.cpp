@@ -21,6 +21,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 #include "tests/support/TempDir.h"
@@ -28,7 +29,7 @@
 namespace {
 
 template <class TSeries>
-TSeries* AddSeries(TForm& window, TChart* chart) {
+TSeries* AddSampleSeries(TForm& window, TChart* chart) {
     auto* series = new TSeries(&window);
     series->SetName("Series1");
     chart->AddSeries(series);
@@ -39,7 +40,7 @@ TSeries* AddSeries(TForm& window, TChart* chart) {
 using Point3DEditorTest = SeriesEditorFixture;
 
 TEST_F(Point3DEditorTest, DepthShownRoundedAndWrittenOnlyWhenChanged) {
-    auto* series = AddSeries<TPoint3DSeries>(window, chart);
+    auto* series = AddSampleSeries<TPoint3DSeries>(window, chart);
     series->SetDepthSize(7.6);
     const std::string before = Bytes();
     auto* editor = Open<TPoint3DSeriesEditor>(series);
@@ -54,7 +55,7 @@ TEST_F(Point3DEditorTest, DepthShownRoundedAndWrittenOnlyWhenChanged) {
 }
 
 TEST_F(Point3DEditorTest, ColourEachDisablesTheSeriesColour) {
-    auto* series = AddSeries<TPoint3DSeries>(window, chart);
+    auto* series = AddSampleSeries<TPoint3DSeries>(window, chart);
     for (bool each : {false, true}) {
         series->SetColorEachPoint(each);
         auto* editor = Open<TPoint3DSeriesEditor>(series);
@@ -71,7 +72,7 @@ struct ColorGridEditorTest : SeriesEditorFixture {
     TColorGridSeries* grid = nullptr;
     ColorGridEditorTest() {
         RegisterStandardGraphicFormats();
-        grid = AddSeries<TColorGridSeries>(window, chart);
+        grid = AddSampleSeries<TColorGridSeries>(window, chart);
     }
     ~ColorGridEditorTest() override { UnregisterStandardGraphicFormats(); }
 };
@@ -156,7 +157,7 @@ TEST_F(ColorGridEditorTest, APictureBecomesTheGrid) {
 
 struct TowerEditorTest : SeriesEditorFixture {
     TTowerSeries* tower = nullptr;
-    TowerEditorTest() { tower = AddSeries<TTowerSeries>(window, chart); }
+    TowerEditorTest() { tower = AddSampleSeries<TTowerSeries>(window, chart); }
 };
 
 TEST_F(TowerEditorTest, LoadingWritesNothingAndShowsTheSeries) {
@@ -215,7 +216,7 @@ TEST_F(TowerEditorTest, PatternOpensTheBrushDialogOnTheTowersBrush) {
 
 struct VectorEditorTest : SeriesEditorFixture {
     TVector3DSeries* vector = nullptr;
-    VectorEditorTest() { vector = AddSeries<TVector3DSeries>(window, chart); }
+    VectorEditorTest() { vector = AddSampleSeries<TVector3DSeries>(window, chart); }
 };
 
 TEST_F(VectorEditorTest, LoadingWritesNothingAndShowsTheSeries) {

@@ -13,6 +13,7 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "platform/classes/PropInfo.h"
+#include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {
