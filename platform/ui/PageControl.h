@@ -3,7 +3,9 @@
 // (a page control with every tab hidden is a stack of pages switched from code). OnChange
 // follows a change of page by the user, not from code. Every page, shown or not, takes the
 // display area's bounds as soon as the page control has a size, so that what is laid out on a
-// page before it is first seen has its final size.
+// page before it is first seen has its final size. A change of page by the user asks OnChanging
+// first, which may refuse it: the page stays and the tab goes back to it. A highlighted tab is
+// drawn on the highlight colour, whether it is the active one or not.
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -22,6 +24,8 @@ public:
     int PageIndex() const;
     bool TabVisible() const { return FTabVisible; }
     void SetTabVisible(bool value);
+    bool Highlighted() const { return FHighlighted; }
+    void SetHighlighted(bool value);
 
     void SetParent(TWinControl* parent) override;
 
@@ -32,6 +36,7 @@ private:
     friend class TPageControl;
     TPageControl* FPageControl = nullptr;
     bool FTabVisible = true;
+    bool FHighlighted = false;
 };
 
 class TPageControl : public TWinControl {
@@ -52,6 +57,7 @@ public:
     // The area the pages fill: the client area less the tabs and the frame.
     TRect DisplayRect() const;
 
+    TTabChangingEvent OnChanging;
     TNotifyEvent OnChange;
 
 protected:
