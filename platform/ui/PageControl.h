@@ -20,8 +20,10 @@ public:
 
     TPageControl* PageControl() const { return FPageControl; }
     void SetPageControl(TPageControl* value);
-    // The position among the pages of its page control (-1 without one).
+    // The position among the pages of its page control (-1 without one); setting it moves the
+    // page there (brought into the pages' range).
     int PageIndex() const;
+    void SetPageIndex(int value);
     bool TabVisible() const { return FTabVisible; }
     void SetTabVisible(bool value);
     bool Highlighted() const { return FHighlighted; }

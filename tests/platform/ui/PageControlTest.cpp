@@ -138,6 +138,23 @@ TEST(PageControl, TheUserChangesPagesAndOnChangingMayRefuse) {
     EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 1);
 }
 
+TEST(PageControl, APageTakenOutComesBackToItsPlace) {
+    TPagesFixture f;
+    f.pages->SetActivePage(f.sheets[1]);
+    TPanel panel(nullptr);
+    f.sheets[0]->SetParent(&panel);  // a page shown elsewhere for a while
+    EXPECT_EQ(f.sheets[0]->PageIndex(), -1);
+    EXPECT_EQ(f.pages->PageCount(), 2);
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]);
+    f.sheets[0]->SetPageControl(f.pages);
+    f.sheets[0]->SetPageIndex(0);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.pages->Pages(i), f.sheets[size_t(i)]);
+    EXPECT_EQ(TabBarOf(f.pages)->tabText(0), "Cavity");
+    EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 1);
+    f.sheets[0]->SetPageIndex(9);
+    EXPECT_EQ(f.sheets[0]->PageIndex(), 2);
+}
+
 TEST(PageControl, HighlightedTabsAreDrawnOnTheHighlightColour) {
     TPagesFixture f;
     f.pages->SetBounds(0, 0, 400, 300);
