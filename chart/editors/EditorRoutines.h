@@ -23,6 +23,9 @@ inline void EmbedEditorForm(TForm& form, TWinControl& parent) {
     EmbedTaggedEditorForm(form, parent, nullptr);
 }
 
+// The first item of the list whose object is object; -1 when none is.
+int IndexOfItemObject(const TStrings& items, const TObject* object);
+
 // Shows or hides every control of the list.
 void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls);
 
