@@ -12,11 +12,9 @@
 #include "chart/foundation/EditorHooks.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/rtl/Format.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpeedButton.h"
@@ -231,9 +229,7 @@ void TFormTeeTools::BAddClick() {
 void TFormTeeTools::BDeleteClick() {
     TTeeCustomTool* tool = SelectedTool();
     if (!tool) return;
-    if (MessageDlg(Format("Delete %s ?", {LBTools->Items()->Get(LBTools->ItemIndex())}),
-                   mtConfirmation, {mbYes, mbNo}) != mrYes)
-        return;
+    if (!ConfirmDelete(LBTools->Items()->Get(LBTools->ItemIndex()), LBTools)) return;
     const int deleted = LBTools->ItemIndex();
     if (OnToolDeleted) OnToolDeleted(tool);
     FreeToolEditor();  // it edits the tool: it goes first

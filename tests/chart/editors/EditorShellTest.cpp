@@ -33,7 +33,7 @@
 #include "platform/ui/Splitter.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TreeView.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
@@ -55,7 +55,7 @@ std::string Bytes(TComponent* c) {
 }
 
 struct EditorShellTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TScratchSettings settings;
     TRecordingDialogService dialogs;
     TForm window{nullptr};

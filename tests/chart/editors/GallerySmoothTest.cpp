@@ -12,7 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Form.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/support/ScratchSettings.h"
 
 namespace {
@@ -42,7 +42,7 @@ bool HasNavyTextInRows(TBitmap& bitmap, int rows) {
 }
 
 TEST(GallerySmooth, TheSampleIsDrawnLargeShrunkAndTitledAtItsOwnSize) {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TScratchSettings settings;
     TForm form(nullptr);
     auto* chart = new TGalleryChart(&form);

@@ -22,7 +22,7 @@
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/TabControl.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
@@ -69,7 +69,7 @@ std::string Bytes(TComponent* c) {
 }
 
 struct ToolsPageTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TScratchSettings settings;
     TRecordingDialogService dialogs;
     TForm window{nullptr};
