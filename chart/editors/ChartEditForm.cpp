@@ -89,6 +89,10 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     MainPage->OnChange = [this](TObject*) { MainPageChange(); };
     SubPage->OnChanging = [this](TObject*, bool& allow) { SubPageChanging(allow); };
     SubPage->OnChange = [this](TObject*) { SubPageChange(); };
+    // A node whose element has gone (a custom axis deleted on the axis page) cannot be chosen.
+    Tree->OnChanging = [this](TObject*, TTreeNode* node, bool& allow) {
+        allow = !node || TreeNodeKind(node->Data()) != 0;
+    };
     Tree->OnChange = [this](TObject*, TTreeNode* node) { TreeChange(node); };
     // Node texts are not edited in place.
     Tree->OnEditing = [](TObject*, TTreeNode*, bool& allow) { allow = false; };

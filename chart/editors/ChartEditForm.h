@@ -133,7 +133,10 @@ private:
     void RebuildSeriesNodes();
     void AddTreeChildren(TTreeNode* node, TTabSheet* sheet);
     // Selects the first node standing for object, unless it is selected already.
-    void SelectTreeNodeOf(const void* object);
+    void SelectTreeNodeOf(const TObject* object);
+    // What a node's object is among the dialog's pages and the chart's live elements (none
+    // once it is gone).
+    int TreeNodeKind(const void* object) const;
     // Shows the selected node's page when the content panel is empty.
     void ShowSelectedTreeNode();
     // Every sheet and page control moved into the content panel goes back where it belongs.

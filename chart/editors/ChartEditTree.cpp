@@ -32,12 +32,15 @@
 
 namespace {
 
-// Nodes carry the object they stand for as a TObject, so that it is found again by its type.
-void* NodeData(TObject* object) { return object; }
-TObject* NodeObject(const TTreeNode* node) { return static_cast<TObject*>(node->Data()); }
+// Nodes carry the object they stand for. The object may have gone since the node was made (a
+// custom axis deleted on the axis page, a tool freed elsewhere), so a node's object is only
+// compared with what the dialog and the chart hold now, never used before it is found there.
+const void* NodeData(const TObject* object) { return object; }
+
+enum TNodeKind { nkNone, nkSheet, nkChartPages, nkSeries, nkTool, nkAxis, nkTitle, nkWall };
 
 TTreeNode* AddNode(TTreeView* tree, TTreeNode* parent, const std::string& text, TObject* object) {
-    return tree->Items()->AddChildObject(parent, text, NodeData(object));
+    return tree->Items()->AddChildObject(parent, text, const_cast<void*>(NodeData(object)));
 }
 
 // A sheet moved into the content panel fills it; at home its page control places it.
@@ -158,10 +161,10 @@ void TChartEditForm::RebuildSeriesNodes() {
     }
 }
 
-void TChartEditForm::SelectTreeNodeOf(const void* object) {
+void TChartEditForm::SelectTreeNodeOf(const TObject* object) {
     if (FTreeSelecting || !object) return;
     for (TTreeNode* node = Tree->Items()->GetFirstNode(); node; node = node->GetNext()) {
-        if (node->Data() != object) continue;
+        if (node->Data() != NodeData(object)) continue;
         if (!node->Selected()) Tree->SetSelected(node);
         return;
     }
@@ -204,10 +207,37 @@ void TChartEditForm::PutPagesBack() {
     TabSeriesList->SetTabVisible(!HideTabs.Contains(cetMain));
 }
 
+int TChartEditForm::TreeNodeKind(const void* object) const {
+    for (const TTabSheet* sheet :
+         {TabChart, TabSeries, TabData, TabTools, TabExport, TabPrint, TabSeriesList, TabGeneral,
+          TabAxis, TabTitle, TabLegend, TabPanel, TabPaging, TabWalls, Tab3D})
+        if (object == NodeData(sheet)) return nkSheet;
+    if (object == NodeData(SubPage)) return nkChartPages;
+    if (!FChart) return nkNone;
+    for (int i = 0; i < FChart->SeriesCount(); ++i)
+        if (object == NodeData(FChart->GetSeries(i))) return nkSeries;
+    for (const TTeeCustomTool* tool : FChart->Tools())
+        if (object == NodeData(tool)) return nkTool;
+    for (int i = 0; i < FChart->Axes().Count(); ++i)
+        if (object == NodeData(FChart->Axes()[i])) return nkAxis;
+    const TChartTitle* const titles[] = {FChart->Title(), FChart->SubTitle(), FChart->SubFoot(),
+                                         FChart->Foot()};
+    for (const TChartTitle* title : titles)
+        if (object == NodeData(title)) return nkTitle;
+    const TChartWalls& walls = *FChart->Walls();
+    const TChartWall* const wallList[] = {walls.Left(), walls.Right(), walls.Bottom(),
+                                          walls.Back()};
+    for (const TChartWall* wall : wallList)
+        if (object == NodeData(wall)) return nkWall;
+    return nkNone;
+}
+
 void TChartEditForm::TreeChange(TTreeNode* node) {
     if (FTreeSelecting || !node || !FTreeContent) return;
+    const int kind = TreeNodeKind(node->Data());
+    if (kind == nkNone) return;  // refused while changing: see OnChanging
     TValueGuard<bool> selecting(FTreeSelecting, true);
-    TObject* object = NodeObject(node);
+    auto* object = static_cast<TObject*>(node->Data());
     PutPagesBack();
     // Shows a sub-page (creating its editor on the first visit) and gives its page form.
     auto showSubPage = [this](TTabSheet* sheet) {
@@ -216,7 +246,8 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
         SubPageChange();
         return SubPageForm(sheet->PageIndex());
     };
-    if (auto* sheet = dynamic_cast<TTabSheet*>(object)) {
+    if (kind == nkSheet) {
+        auto* sheet = static_cast<TTabSheet*>(object);
         if (sheet->PageControl() == MainPage) {
             MainPage->SetActivePage(sheet);
             MainPageChange();
@@ -228,7 +259,7 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
             if (LBSeries->CanFocus()) LBSeries->SetFocus();
             LBSeries->Invalidate();
         }
-    } else if (object == SubPage) {
+    } else if (kind == nkChartPages) {
         if (SubPage->ActivePage() == TabSeriesList)
             for (int i = 1; i < SubPage->PageCount(); ++i)
                 if (SubPage->Pages(i)->TabVisible()) {
@@ -238,21 +269,24 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
         MoveInto(SubPage, FTreeContent);
         TabSeriesList->SetTabVisible(false);
         SubPageChange();
-    } else if (auto* series = dynamic_cast<TChartSeries*>(object)) {
+    } else if (kind == nkSeries) {
+        auto* series = static_cast<TChartSeries*>(object);
         if (FSeriesPage && !FSeriesPage->CloseQuery()) return;
         const int index = IndexOfItemObject(*LBSeries->Items(), series);
         if (index >= 0) LBSeries->SelectSeries(index);
         MainPage->SetActivePage(TabSeries);
         ShowSeriesPage();
         MoveInto(TabSeries, FTreeContent);
-    } else if (auto* tool = dynamic_cast<TTeeCustomTool*>(object)) {
+    } else if (kind == nkTool) {
+        auto* tool = static_cast<TTeeCustomTool*>(object);
         MainPage->SetActivePage(TabTools);
         ShowToolsPage();
         // Made inside a page that is not showing, the tools page has not filled its list yet.
         if (FToolsPage->LBTools->Count() == 0) FToolsPage->Reload();
         FToolsPage->SelectTool(tool);
         MoveInto(FToolsPage->PanelToolEditor, FTreeContent);
-    } else if (auto* axis = dynamic_cast<TChartAxis*>(object)) {
+    } else if (kind == nkAxis) {
+        auto* axis = static_cast<TChartAxis*>(object);
         // Each page reads its element as it comes into view; then it is pointed at the node's.
         auto* page = dynamic_cast<TFormTeeAxis*>(showSubPage(TabAxis));
         MoveInto(TabAxis, FTreeContent);
@@ -260,14 +294,15 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
             page->LBAxes->SetItemIndex(ListIndexOfAxis(*FChart, axis));
             if (page->LBAxes->OnClick) page->LBAxes->OnClick(page->LBAxes);
         }
-    } else if (dynamic_cast<TChartTitle*>(object)) {
+    } else if (kind == nkTitle) {
         auto* page = dynamic_cast<TFormTeeTitle*>(showSubPage(TabTitle));
         MoveInto(TabTitle, FTreeContent);
         if (page) {
             page->CBTitles->SetItemIndex(node->Index());
             if (page->CBTitles->OnChange) page->CBTitles->OnChange(page->CBTitles);
         }
-    } else if (auto* wall = dynamic_cast<TChartWall*>(object)) {
+    } else if (kind == nkWall) {
+        auto* wall = static_cast<TChartWall*>(object);
         auto* page = dynamic_cast<TFormTeeWall*>(showSubPage(TabWalls));
         MoveInto(TabWalls, FTreeContent);
         if (page) page->SetWall(wall);

@@ -97,6 +97,7 @@ TTeeCustomTool* TFormTeeTools::SelectedTool() const {
 void TFormTeeTools::DoShow() {
     if (!FTools)
         if (auto* chart = dynamic_cast<TCustomAxisPanel*>(TagObject())) FTools = &chart->Tools();
+    CBActive->SetTop(BAdd->Top() + (BAdd->Height() - CBActive->Height()) / 2);
     // Filled on the first show; the host asks for Reload when its tab comes back.
     if (FTools && !FShownOnce) {
         FShownOnce = true;

@@ -247,6 +247,14 @@ TEST_F(EditorShellTest, TreeNodesStandForTheChartsElements) {
         EXPECT_EQ(axisPage->Axis(), chart->TopAxis());
         f.Tree->SetSelected(NodeNamed(f.Tree, "Custom 0"));
         EXPECT_EQ(axisPage->Axis(), chart->CustomAxes()->GetAxis(0));
+        // The node of an element that has gone (a custom axis deleted on the axis page) can
+        // no longer be chosen.
+        TTreeNode* custom = f.Tree->Selected();
+        f.Tree->SetSelected(NodeNamed(f.Tree, "Top Axis"));
+        chart->CustomAxes()->Delete(0);
+        f.Tree->SetSelected(custom);
+        EXPECT_EQ(f.Tree->Selected()->Text(), "Top Axis");
+        EXPECT_EQ(f.TabAxis->Parent(), f.TreeContent());
 
         f.Tree->SetSelected(NodeNamed(f.Tree, "SubFoot"));
         auto* titlePage = dynamic_cast<TFormTeeTitle*>(f.SubPageForm(cetTitles));
