@@ -5,6 +5,7 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorHostedPages.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/editors/ToolsPage.h"
@@ -388,6 +389,8 @@ void TChartEditForm::MainPageChange() {
     if (MainPage->ActivePage() == TabSeries) ShowSeriesPage();
     if (MainPage->ActivePage() == TabData) ShowDataPage();
     if (MainPage->ActivePage() == TabTools) ShowToolsPage();
+    if (MainPage->ActivePage() == TabExport) ShowEditorExportPage(*this);
+    if (MainPage->ActivePage() == TabPrint) ShowEditorPrintPage(*this);
 }
 
 TForm* TChartEditForm::SubPageForm(int index) const {
