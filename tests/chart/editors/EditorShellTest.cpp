@@ -23,6 +23,7 @@
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorOptions.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
@@ -127,6 +128,11 @@ struct EditorShellTest : ::testing::Test {
         return nullptr;
     }
 };
+
+TEST_F(EditorShellTest, TheDialogAndTheToolsFormsAreFoundByName) {
+    for (const char* name : {"TChartEditForm", "TFormTeeTools", "TTeeToolsGallery"})
+        EXPECT_NE(GetClass(name), nullptr) << name;
+}
 
 TEST_F(EditorShellTest, TheActiveTabsAreHighlightedAndTheSeriesPageMayRefuseAChange) {
     Edit([&](TChartEditForm& f) {
