@@ -252,7 +252,11 @@ void TChartEditForm::HandleTeeEvent(TTeeEvent* event) {
         default:
             break;
     }
-    if (FSeriesPage) FSeriesPage->HandleChartEvent(*seriesEvent);
+}
+
+bool TChartEditForm::CloseQuery() {
+    if (FSeriesPage && !FSeriesPage->CloseQuery()) return false;
+    return TForm::CloseQuery();
 }
 
 // --- Showing.
@@ -373,8 +377,9 @@ void TChartEditForm::ShowTabHighlight(TPageControl* pages, bool on) {
 }
 
 void TChartEditForm::MainPageChanging(bool& allowChange) {
-    // The series page may keep the user where it is (its data-source editor is unfinished).
-    allowChange = !FSeriesPage || FSeriesPage->CloseQuery();
+    // The series page's data-source editor may keep the Series tab open (unfinished work).
+    allowChange = !FSeriesPage || MainPage->ActivePage() != TabSeries ||
+                  FSeriesPage->PageSeriesChanging();
     if (allowChange && HighLightTabs) ShowTabHighlight(MainPage, false);
 }
 
@@ -438,6 +443,7 @@ void TChartEditForm::ShowSeriesPage() {
         FSeriesPage->DataSourceAllowed = Options.Contains(ceDataSource);
         FSeriesPage->GeneralAllowed = !HideTabs.Contains(cetSeriesGeneral);
         FSeriesPage->MarksAllowed = !HideTabs.Contains(cetSeriesMarks);
+        FSeriesPage->SeriesList = LBSeries;
         FSeriesPage->Show();
         ApplyFormHook(FSeriesPage);
     }

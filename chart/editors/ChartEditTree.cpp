@@ -271,7 +271,7 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
         SubPageChange();
     } else if (kind == nkSeries) {
         auto* series = static_cast<TChartSeries*>(object);
-        if (FSeriesPage && !FSeriesPage->CloseQuery()) return;
+        if (FSeriesPage && !FSeriesPage->PageSeriesChanging()) return;
         const int index = IndexOfItemObject(*LBSeries->Items(), series);
         if (index >= 0) LBSeries->SelectSeries(index);
         MainPage->SetActivePage(TabSeries);

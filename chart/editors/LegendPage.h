@@ -4,6 +4,8 @@
 // reloaded on each visit: a page shown again never stacks a second one.
 #include "chart/editors/ChartPageForm.h"
 
+class TButton;
+class TButtonGradient;
 class TButtonPen;
 class TChartLegend;
 class TCheckBox;
@@ -34,6 +36,8 @@ public:
     TComboBox* CBColWUnits;
     TCheckBox* CBSymPen;
     TButtonPen* BSymPen;
+    TButtonGradient* BSymGradient;
+    TButton* Button1;
 
 protected:
     void LoadControls() override;

@@ -190,9 +190,13 @@ void TPageControl::TabClicked(int tabIndex) {
     TTabSheet* page = FImpl->tabPages[size_t(tabIndex)];
     if (page == FActivePage) return;
     bool allow = true;
-    if (OnChanging) Fire([&] { OnChanging(this, allow); });
+    if (OnChanging) Fire([this, &allow] { OnChanging(this, allow); });
     if (!allow) {
-        UpdateTabs();  // the tab bar goes back to the page that stays
+        // The tab bar has moved already: back to the tab of the page that stays.
+        TValueGuard<bool> updating(FUpdatingTabs, true);
+        auto tab = std::find(FImpl->tabPages.begin(), FImpl->tabPages.end(), FActivePage);
+        if (tab != FImpl->tabPages.end())
+            FImpl->tabs->setCurrentIndex(int(tab - FImpl->tabPages.begin()));
         return;
     }
     FActivePage = page;

@@ -10,6 +10,7 @@
 #include "chart/editors/ChartEditor.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/SourceEditorBase.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/editors/ToolsGallery.h"
 #include "chart/editors/ToolsPage.h"
@@ -21,6 +22,7 @@
 #include "chart/engine/ChartTools.h"
 #include "chart/engine/ChartWalls.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorOptions.h"
 #include "platform/classes/ClassRegistry.h"
@@ -49,6 +51,23 @@ public:
     static std::string KindDescription() { return "A tool of the tests."; }
 };
 
+// A source kind whose editor may refuse to close, as an unfinished data-source editor does.
+class TShellSource : public TTeeSeriesSource {
+    KV_DECLARE_CLASS(TShellSource, TTeeSeriesSource)
+public:
+    using TTeeSeriesSource::TTeeSeriesSource;
+    static std::string KindCaption() { return "Shell source"; }
+    static std::string EditorFormClass() { return "TShellSourceEditor"; }
+};
+
+class TShellSourceEditor : public TBaseSourceEditor {
+    KV_DECLARE_CLASS(TShellSourceEditor, TBaseSourceEditor)
+public:
+    using TBaseSourceEditor::TBaseSourceEditor;
+    bool CloseQuery() override { return MayClose; }
+    bool MayClose = true;
+};
+
 std::string Bytes(TComponent* c) {
     TMemoryStream s;
     WriteComponentToStream(s, c);
@@ -64,6 +83,8 @@ struct EditorShellTest : ::testing::Test {
     TChartEditor* ce = new TChartEditor(&window);
 
     EditorShellTest() {
+        RegisteredSourceClasses().push_back(&TShellSource::StaticClass());
+        RegisterClass(&TShellSourceEditor::StaticClass());
         chart->SetName("chCavity");
         chart->SetParent(&window);
         chart->SetBounds(0, 0, 300, 200);
@@ -71,7 +92,11 @@ struct EditorShellTest : ::testing::Test {
         ce->HighLightTabs = true;
         ce->SetChart(chart);
     }
-    ~EditorShellTest() override { UnregisterToolClasses({&TShellTool::StaticClass()}); }
+    ~EditorShellTest() override {
+        UnregisterToolClasses({&TShellTool::StaticClass()});
+        UnRegisterClass(&TShellSourceEditor::StaticClass());
+        RegisteredSourceClasses().pop_back();
+    }
     void AddSeries(int count) {
         for (int n = 0; n < count; ++n) {
             auto* s = new TLineSeries(&window);
@@ -146,14 +171,18 @@ TEST_F(EditorShellTest, TheActiveTabsAreHighlightedAndTheSeriesPageMayRefuseACha
         EXPECT_EQ(Highlighted(f.MainPage), std::vector<std::string>{"Series"});
         ASSERT_NE(f.SeriesPage(), nullptr);
 
-        // The series page refuses (its data-source editor is not done): the page stays.
-        bool allow = false;
-        f.SeriesPage()->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+        // The series page's data-source editor is not done: the page stays.
+        auto* series = chart->GetSeries(0);
+        (new TShellSource(series))->SetSeries(series);
+        f.SeriesPage()->ShowTab(stDataSource);
+        auto* editor = dynamic_cast<TShellSourceEditor*>(f.SeriesPage()->DataSourceEditor());
+        ASSERT_NE(editor, nullptr);
+        editor->MayClose = false;
         ClickTab(f.MainPage, f.TabData);
         EXPECT_EQ(f.MainPage->ActivePage(), f.TabSeries);
         EXPECT_TRUE(f.TabSeries->Showing());
         EXPECT_EQ(Highlighted(f.MainPage), std::vector<std::string>{"Series"});
-        allow = true;
+        editor->MayClose = true;
         ClickTab(f.MainPage, f.TabData);
         EXPECT_EQ(f.MainPage->ActivePage(), f.TabData);
         EXPECT_EQ(Highlighted(f.MainPage), std::vector<std::string>{"Data"});
