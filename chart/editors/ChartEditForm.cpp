@@ -378,8 +378,8 @@ void TChartEditForm::ShowTabHighlight(TPageControl* pages, bool on) {
 
 void TChartEditForm::MainPageChanging(bool& allowChange) {
     // The series page's data-source editor may keep the Series tab open (unfinished work).
-    allowChange = !FSeriesPage || MainPage->ActivePage() != TabSeries ||
-                  FSeriesPage->PageSeriesChanging();
+    allowChange =
+        !FSeriesPage || MainPage->ActivePage() != TabSeries || FSeriesPage->PageSeriesChanging();
     if (allowChange && HighLightTabs) ShowTabHighlight(MainPage, false);
 }
 
