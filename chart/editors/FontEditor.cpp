@@ -1,5 +1,6 @@
 #include "chart/editors/FontEditor.h"
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/PenDialog.h"
@@ -19,6 +20,7 @@
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/UpDown.h"
 
@@ -40,9 +42,9 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     TabShadow = sheet("Shadow");
     TabGradient = sheet("Gradient");
     TabPicture = sheet("Picture");
-    // These pages host the shadow, gradient and picture editors, which come with the brush
-    // editors; until then their tabs stay hidden.
-    for (TTabSheet* s : {TabShadow, TabGradient, TabPicture}) s->SetTabVisible(false);
+    // These pages host the shadow and gradient editors, which come with the brush editors;
+    // until then their tabs stay hidden.
+    for (TTabSheet* s : {TabShadow, TabGradient}) s->SetTabVisible(false);
 
     MakeLabel(TabFont, 8, 8, "&Name:");
     CBName = MakeComboBox(TabFont, 8, 26, 170, {});
@@ -112,6 +114,7 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
         if (!FLoading && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
     };
     Button2->OnClick = [this](TObject*) { Cancel(); };
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
     DoCreate();
 }
 
@@ -146,6 +149,17 @@ void TTeeFontEditor::LoadFont(TTeeFont* font) {
     UDInter->SetPosition(FFont->InterCharSize());
     BOutline->LinkPen(FFont->OutLine());
     CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
+    if (FPictureEditor) FPictureEditor->LoadImageSettings(FFont->Picture());
+}
+
+void TTeeFontEditor::PageChanged() {
+    if (PageControl1->ActivePage() == TabPicture && !FPictureEditor) {
+        // A font's picture fills the letters: it has no placement of its own.
+        FPictureEditor.reset(CreateBackImageEditorPage(TabPicture));
+        FPictureEditor->RGBitmap->Hide();
+        FPictureEditor->GBPosition->Hide();
+        if (FFont) FPictureEditor->LoadImageSettings(FFont->Picture());
+    }
 }
 
 void TTeeFontEditor::DoShow() {

@@ -5,8 +5,10 @@
 #include <functional>
 #include <memory>
 
+#include "chart/editors/OwnedForm.h"
 #include "platform/ui/Form.h"
 
+class TBackImageEditor;
 class TButton;
 class TButtonColor;
 class TButtonPen;
@@ -65,10 +67,14 @@ private:
     void LoadFace();
     void StyleClicked(TCheckBox* box, int style);
     void Cancel();
+    // Builds the editor of the newly visited page once.
+    void PageChanged();
 
     TTeeFont* FFont = nullptr;
     std::unique_ptr<TTeeFont> FBackup;
     bool FLoading = false;
+    // Built unowned on the Picture page's first visit; freed with this editor.
+    TOwnedForm<TBackImageEditor> FPictureEditor;
 };
 
 // A font editor embedded in sheet, unowned (the caller frees it); the caller then loads a font.
