@@ -1,6 +1,9 @@
 #include "app/Startup.h"
 
+#include "chart/editors/ContourSeriesEditor.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/SeriesGallery.h"
+#include "chart/editors/SurfaceSeriesEditor.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
@@ -48,4 +51,8 @@ void RegisterProgramUnits() {
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();
     PictureExportUnitStartup();
+    // The editor forms, by the class names the series give as their editors.
+    Grid3DSeriesEditorUnitStartup();
+    SurfaceSeriesEditorUnitStartup();
+    ContourSeriesEditorUnitStartup();
 }
