@@ -1,9 +1,7 @@
 #include "app/Startup.h"
 
-#include "chart/editors/ContourSeriesEditor.h"
-#include "chart/editors/Grid3DSeriesEditor.h"
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
-#include "chart/editors/SurfaceSeriesEditor.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
@@ -45,14 +43,12 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
+    // The editor forms the series page and the series editors find by class name.
+    EditorFormsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();
     PictureExportUnitStartup();
-    // The editor forms, by the class names the series give as their editors.
-    Grid3DSeriesEditorUnitStartup();
-    SurfaceSeriesEditorUnitStartup();
-    ContourSeriesEditorUnitStartup();
 }

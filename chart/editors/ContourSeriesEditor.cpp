@@ -16,7 +16,6 @@
 #include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeFont.h"
-#include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
@@ -280,6 +279,12 @@ void TContourSeriesEditor::LoadSeries() {
         FPointerEditor = new TSeriesPointerEditor(nullptr);
         EmbedTaggedEditorForm(*FPointerEditor, *TabPointer, FSeries->Pointer());
     }
+    if (FGrid3D) {
+        FGrid3D->LoadSeries(FSeries);
+    } else if (Parent()) {
+        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
+        FGrid3D->FreeNotification(this);
+    }
     LoadLevel();
 }
 
@@ -398,5 +403,3 @@ void TContourSeriesEditor::DefaultPenClicked() {
         BLevelPen->LinkPen(level->Pen());
     }
 }
-
-void ContourSeriesEditorUnitStartup() { RegisterClass(&TContourSeriesEditor::StaticClass()); }

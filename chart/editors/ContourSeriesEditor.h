@@ -101,6 +101,3 @@ private:
     TSeriesPointerEditor* FPointerEditor = nullptr;
     bool FLoading = true;
 };
-
-// Registers the editor's class by the name contour series give as their editor.
-void ContourSeriesEditorUnitStartup();

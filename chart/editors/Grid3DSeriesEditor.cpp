@@ -4,6 +4,7 @@
 
 #include "chart/editors/ChartGrid.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/SeriesPage.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ColorPalettes.h"
 #include "chart/engine/Custom3DGridSeries.h"
@@ -11,8 +12,8 @@
 #include "chart/engine/SeriesEvents.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeButtons.h"
-#include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
@@ -368,4 +369,7 @@ void TGrid3DSeriesEditor::GridColorChanged() {
     FSeries->Repaint();
 }
 
-void Grid3DSeriesEditorUnitStartup() { RegisterClass(&TGrid3DSeriesEditor::StaticClass()); }
+TGrid3DSeriesEditor* EmbedGrid3DEditor(TWinControl* parent, TCustom3DPaletteSeries* series) {
+    return static_cast<TGrid3DSeriesEditor*>(TFormTeeSeries::InsertEditorPage(
+        parent, TGrid3DSeriesEditor::StaticClass(), TxtExtGrid3D, series, 1));
+}

@@ -103,5 +103,6 @@ private:
     bool FLoading = true;
 };
 
-// Registers the page's class by the name palette series give as their editor.
-void Grid3DSeriesEditorUnitStartup();
+// The grid 3-D page for series: on the series page that owns parent, a new tab "Grid 3D" second
+// among its tabs; on no series page, an editor owned by parent, not embedded.
+TGrid3DSeriesEditor* EmbedGrid3DEditor(TWinControl* parent, TCustom3DPaletteSeries* series);

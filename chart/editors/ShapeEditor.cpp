@@ -174,6 +174,7 @@ TFormTeeShape* EmbedShapeEditorPages(TPageControl* pages, TTeeCustomShape* shape
     // The form itself stays hidden in the host: only its pages are seen there.
     editor->SetParent(pages);
     editor->SetAlign(alClient);
+    ScaleToParentForm(*editor);
     while (editor->PC1->PageCount() > 0) editor->PC1->Pages(0)->SetPageControl(pages);
     if (pages->PageCount() > 0) pages->SetActivePageIndex(0);
     ApplyFormHook(editor);

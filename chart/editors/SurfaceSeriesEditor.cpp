@@ -6,7 +6,6 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/SurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
-#include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
@@ -95,6 +94,15 @@ void TSurfaceSeriesEditor::Notification(TComponent* component, TOperation operat
     if (operation == opRemove && component == FGrid3D) FGrid3D = nullptr;
 }
 
+void TSurfaceSeriesEditor::LoadGrid3DPage() {
+    if (FGrid3D) {
+        FGrid3D->LoadSeries(FSeries);
+    } else if (Parent()) {
+        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
+        FGrid3D->FreeNotification(this);
+    }
+}
+
 void TSurfaceSeriesEditor::DoShow() {
     FSeries = dynamic_cast<TSurfaceSeries*>(TagObject());
     if (FSeries) {
@@ -108,9 +116,8 @@ void TSurfaceSeriesEditor::DoShow() {
         CBHideCells->SetChecked(FSeries->HideCells());
         Button2->LinkPen(FSeries->Pen());
         BSideLines->LinkPen(FSeries->SideLines());
+        LoadGrid3DPage();
     }
     FLoading = false;
     TForm::DoShow();
 }
-
-void SurfaceSeriesEditorUnitStartup() { RegisterClass(&TSurfaceSeriesEditor::StaticClass()); }

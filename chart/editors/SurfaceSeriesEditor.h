@@ -40,10 +40,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The grid 3-D page: made on the first show, reloaded on later ones.
+    void LoadGrid3DPage();
+
     TSurfaceSeries* FSeries = nullptr;
     TGrid3DSeriesEditor* FGrid3D = nullptr;
     bool FLoading = true;
 };
-
-// Registers the editor's class by the name surface series give as their editor.
-void SurfaceSeriesEditorUnitStartup();

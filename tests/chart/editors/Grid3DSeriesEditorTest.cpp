@@ -231,7 +231,6 @@ TEST_F(Grid3DSeriesEditorTest, EachControlWritesItsProperty) {
 }
 
 TEST_F(Grid3DSeriesEditorTest, RegisteredUnderTheNameTheSeriesGives) {
-    Grid3DSeriesEditorUnitStartup();
     EXPECT_EQ(GetClass(TCustom3DPaletteSeries::EditorClassName()),
               &TGrid3DSeriesEditor::StaticClass());
 }

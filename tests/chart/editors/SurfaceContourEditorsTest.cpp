@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "chart/editors/ContourSeriesEditor.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
+#include "chart/editors/SeriesPage.h"
 #include "chart/editors/SurfaceSeriesEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ContourSeries.h"
@@ -47,9 +49,9 @@ struct GridEditorsTest : ::testing::Test {
         if (editor) TObject::Free(editor);
     }
     template <class TSeries>
-    TSeries* AddSeries() {
+    TSeries* AddSeries(const char* name = "Series1") {
         auto* series = new TSeries(&window);
-        series->SetName("Series1");
+        series->SetName(name);
         series->SetParentChart(chart);
         for (int x = 1; x <= 4; ++x)
             for (int z = 1; z <= 4; ++z) series->AddXYZValues(x, x * z, z);
@@ -267,10 +269,43 @@ TEST_F(ContourEditorTest, WithoutLevelsTheLevelControlsAreDisabled) {
 }
 
 TEST_F(GridEditorsTest, EditorsRegisteredUnderTheNamesTheSeriesGive) {
-    SurfaceSeriesEditorUnitStartup();
-    ContourSeriesEditorUnitStartup();
     EXPECT_EQ(GetClass(TSurfaceSeries::EditorClassName()), &TSurfaceSeriesEditor::StaticClass());
     EXPECT_EQ(GetClass(TContourSeries::EditorClassName()), &TContourSeriesEditor::StaticClass());
+}
+
+TEST_F(GridEditorsTest, OnTheSeriesPageEachAddsTheGrid3DTab) {
+    auto* surface = AddSeries<TSurfaceSeries>();
+    auto* contour = AddSeries<TContourSeries>("Series2");
+    TFormTeeSeries* page = new TFormTeeSeries(&window);
+    page->SetParent(&window);
+    page->SetChart(chart);
+    page->Show();
+    auto tabs = [&] {
+        std::vector<std::string> captions;
+        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
+            if (page->PageSeries->Pages(i)->TabVisible())
+                captions.push_back(page->PageSeries->Pages(i)->Caption());
+        return captions;
+    };
+    using TCaptions = std::vector<std::string>;
+    const std::string before = Bytes();
+    for (TCustom3DGridSeries* series :
+         {static_cast<TCustom3DGridSeries*>(surface), static_cast<TCustom3DGridSeries*>(contour)}) {
+        page->SelectSeries(series);
+        ASSERT_EQ(page->TheTabSheet->ControlCount(), 1);
+        EXPECT_EQ(page->TheTabSheet->Controls(0)->ClassName(),
+                  series == surface ? "TSurfaceSeriesEditor" : "TContourSeriesEditor");
+        EXPECT_EQ(tabs(), (TCaptions{"Format", "Grid 3D", "General", "Marks", "Data Source"}));
+        TTabSheet* grid = page->PageSeries->Pages(1);
+        ASSERT_EQ(grid->ControlCount(), 1);
+        auto* editor = dynamic_cast<TGrid3DSeriesEditor*>(grid->Controls(0));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->TagObject(), series);
+        page->PageSeries->SetActivePage(grid);
+        EXPECT_EQ(editor->Series(), series);
+    }
+    EXPECT_EQ(Bytes(), before);
+    TObject::Free(page);
 }
 
 }  // namespace
