@@ -3,6 +3,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FiltersEditor.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/editors/PictureRoutines.h"
 #include "chart/foundation/BackImage.h"
 #include "chart/foundation/EditorHooks.h"
@@ -143,4 +144,16 @@ TBackImageEditor* CreateBackImageEditorPage(TWinControl* sheet) {
     TBackImageEditor* editor = new TBackImageEditor(nullptr);
     EmbedEditorForm(*editor, *sheet);
     return editor;
+}
+
+void ShowPictureDialog(TControl* control, TTeePicture* picture) {
+    TOwnedForm<TBackImageEditor> editor(CreateEditorDialog<TBackImageEditor>(control));
+    editor->RGBitmap->Hide();
+    editor->GBPosition->Hide();
+    // Changes are made in place: there is nothing for a Cancel to undo.
+    editor->BCancel->Hide();
+    editor->PanelButtons->Show();
+    editor->SetHeight(editor->Height() + editor->PanelButtons->Height());
+    editor->LoadImageSettings(picture);
+    editor->ShowModal();
 }

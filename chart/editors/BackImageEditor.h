@@ -5,6 +5,7 @@
 #include "platform/ui/Form.h"
 
 class TButton;
+class TControl;
 class TCheckBox;
 class TEdit;
 class TGroupBox;
@@ -58,3 +59,6 @@ private:
 // A picture editor embedded in sheet, unowned (the caller frees it); the caller then loads a
 // picture.
 TBackImageEditor* CreateBackImageEditorPage(TWinControl* sheet);
+// The editor as a dialog on picture, owned by control's form, without style and position; the
+// picture is edited in place and the dialog closes with its OK button.
+void ShowPictureDialog(TControl* control, TTeePicture* picture);

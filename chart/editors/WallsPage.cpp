@@ -1,5 +1,6 @@
 #include "chart/editors/WallsPage.h"
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/Chart.h"
@@ -47,6 +48,8 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     BImage = MakePushButton(area, x, y + 120, 90, "&Image...");
     BShadow = MakePushButton(area, x, y + 150, 90, "&Shadow...");
     for (TButton* b : {BWallBrush, BGradient, BImage, BShadow}) b->SetEnabled(false);
+    BImage->SetEnabled(true);
+    BImage->OnClick = [this](TObject*) { ShowPictureDialog(BImage, FWall->Picture()); };
 
     MakeLabel(area, x + 104, y + 4, "Siz&e:");
     TUpDownEdit size = MakeUpDownEdit(area, x + 190, y, 40, 0, 100);

@@ -29,8 +29,8 @@ public:
     TTabControl* TabSubWalls;
     TButtonColor* BWallColor;
     TButtonPen* BWallPen;
-    // The brush, gradient, picture and shadow editors are not part of this page yet: their
-    // buttons stay disabled.
+    // The brush, gradient and shadow editors are not part of this page yet: their buttons stay
+    // disabled.
     TButton* BWallBrush;
     TEdit* SEWallSize;
     TUpDown* UDWallSize;

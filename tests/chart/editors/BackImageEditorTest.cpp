@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "chart/editors/BackImageEditor.h"
+#include "chart/editors/WallsPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
+#include "chart/engine/ChartWalls.h"
 #include "chart/foundation/BackImage.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/classes/Writer.h"
@@ -22,6 +24,7 @@
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/TempDir.h"
 
@@ -124,6 +127,29 @@ TEST_F(BackImageEditorTest, APlainPictureHasNoPlacement) {
     EXPECT_TRUE(editor->CBTransp->Checked());
     EXPECT_EQ(editor->BBrowse->Caption(), "Clea&r");
     TObject::Free(editor);
+}
+
+TEST_F(BackImageEditorTest, WallsPageImageButtonEditsTheWallPictureInADialog) {
+    TFormTeeWall* page = new TFormTeeWall(&window, chart->Walls()->Left());
+    page->SetParent(&window);
+    page->Show();
+    EXPECT_TRUE(page->BImage->Enabled());
+    TModalRunner<TBackImageEditor> runner(&window, [&](TBackImageEditor& e) {
+        EXPECT_EQ(e.Picture(), chart->Walls()->Left()->PictureIfAny());
+        EXPECT_FALSE(e.RGBitmap->Visible());
+        EXPECT_FALSE(e.GBPosition->Visible());
+        EXPECT_TRUE(e.PanelButtons->Visible());
+        EXPECT_FALSE(e.BCancel->Visible());
+        dialogs.FileAnswers.push_back({file, 0});
+        Click(e.BBrowse);
+        EXPECT_EQ(e.LabelSize->Caption(), "12x5");
+        Click(e.BOk);
+    });
+    Click(page->BImage);
+    EXPECT_TRUE(runner.Ran());
+    ASSERT_NE(chart->Walls()->Left()->Picture()->Graphic(), nullptr);
+    EXPECT_EQ(chart->Walls()->Left()->Picture()->Width(), 12);
+    TObject::Free(page);
 }
 
 }  // namespace
