@@ -28,6 +28,7 @@
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -237,6 +238,18 @@ TEST_F(ContourEditorTest, EmptyAndPensOfALevel) {
     EXPECT_FALSE(level.UsesDefaultPen());
     EXPECT_TRUE(e.BLevelPen->Enabled());
     EXPECT_EQ(e.BLevelPen->Pen(), level.Pen());
+    // A colour chosen in the level's pen dialog becomes the level's colour.
+    TModalRunner<TPenDialog> runner(&window, [&](TPenDialog& d) {
+        dialogs.ColorAnswers.push_back(clOlive);
+        Click(d.BColor);
+        Click(d.BOk);
+    });
+    Click(e.BLevelPen);
+    EXPECT_TRUE(runner.Ran());
+    EXPECT_EQ(level.Pen()->Color(), clOlive);
+    EXPECT_EQ(level.Color(), clOlive);
+    EXPECT_EQ(e.SHColor->Color(), clOlive);
+    EXPECT_FALSE(e.cbDefaultPen->Checked());
     Click(e.cbDefaultPen);
     EXPECT_TRUE(level.UsesDefaultPen());
     EXPECT_FALSE(e.BLevelPen->Enabled());
