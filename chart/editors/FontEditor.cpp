@@ -3,7 +3,9 @@
 #include "chart/editors/BackImageEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
@@ -42,9 +44,8 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     TabShadow = sheet("Shadow");
     TabGradient = sheet("Gradient");
     TabPicture = sheet("Picture");
-    // These pages host the shadow and gradient editors, which come with the brush editors;
-    // until then their tabs stay hidden.
-    for (TTabSheet* s : {TabShadow, TabGradient}) s->SetTabVisible(false);
+    // The shadow, gradient and picture pages build their editors when first visited.
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
 
     MakeLabel(TabFont, 8, 8, "&Name:");
     CBName = MakeComboBox(TabFont, 8, 26, 170, {});
@@ -114,11 +115,27 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
         if (!FLoading && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
     };
     Button2->OnClick = [this](TObject*) { Cancel(); };
-    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
     DoCreate();
 }
 
 TTeeFontEditor::~TTeeFontEditor() = default;
+
+void TTeeFontEditor::PageChanged() {
+    TTabSheet* page = PageControl1->ActivePage();
+    if (page == TabShadow && !FShadowEditor) {
+        FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+        if (FFont) FShadowEditor->LoadShadow(FFont->Shadow());
+    } else if (page == TabGradient && !FGradientEditor && FFont) {
+        FGradientEditor = TTeeGradientEditor::CreateEmbedded(this, FFont->Gradient());
+        EmbedEditorForm(*FGradientEditor, *TabGradient);
+    } else if (page == TabPicture && !FPictureEditor) {
+        // A font's picture fills the letters: it has no placement of its own.
+        FPictureEditor.reset(CreateBackImageEditorPage(TabPicture));
+        FPictureEditor->RGBitmap->Hide();
+        FPictureEditor->GBPosition->Hide();
+        if (FFont) FPictureEditor->LoadImageSettings(FFont->Picture());
+    }
+}
 
 void TTeeFontEditor::StyleClicked(TCheckBox* box, int style) {
     if (FLoading || !FFont) return;
@@ -149,17 +166,9 @@ void TTeeFontEditor::LoadFont(TTeeFont* font) {
     UDInter->SetPosition(FFont->InterCharSize());
     BOutline->LinkPen(FFont->OutLine());
     CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
+    if (FShadowEditor) FShadowEditor->LoadShadow(FFont->Shadow());
+    if (FGradientEditor) FGradientEditor->LoadGradient(FFont->Gradient());
     if (FPictureEditor) FPictureEditor->LoadImageSettings(FFont->Picture());
-}
-
-void TTeeFontEditor::PageChanged() {
-    if (PageControl1->ActivePage() == TabPicture && !FPictureEditor) {
-        // A font's picture fills the letters: it has no placement of its own.
-        FPictureEditor.reset(CreateBackImageEditorPage(TabPicture));
-        FPictureEditor->RGBitmap->Hide();
-        FPictureEditor->GBPosition->Hide();
-        if (FFont) FPictureEditor->LoadImageSettings(FFont->Picture());
-    }
 }
 
 void TTeeFontEditor::DoShow() {
@@ -172,7 +181,12 @@ void TTeeFontEditor::DoShow() {
 }
 
 void TTeeFontEditor::Cancel() {
-    if (FBackup && FFont) FFont->Assign(FBackup.get());
+    if (FBackup && FFont) {
+        FFont->Assign(FBackup.get());
+        // Putting the font back may have freed the shadow or gradient the pages were showing:
+        // they load the font's own again.
+        LoadFont(FFont);
+    }
     SetModalResult(mrCancel);
 }
 

@@ -21,6 +21,8 @@ class TPanel;
 class TStrings;
 class TTabSheet;
 class TTeeFont;
+class TTeeGradientEditor;
+class TTeeShadowEditor;
 class TUpDown;
 
 // Set by a unit that installs fonts of its own, to add their names to a font-name list.
@@ -67,11 +69,14 @@ private:
     void LoadFace();
     void StyleClicked(TCheckBox* box, int style);
     void Cancel();
-    // Builds the editor of the newly visited page once.
+    // Builds the sub-editor of the page first visited.
     void PageChanged();
 
     TTeeFont* FFont = nullptr;
     std::unique_ptr<TTeeFont> FBackup;
+    // Made on the first visit of their pages; the shadow editor has no owner.
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
+    TTeeGradientEditor* FGradientEditor = nullptr;
     bool FLoading = false;
     // Built unowned on the Picture page's first visit; freed with this editor.
     TOwnedForm<TBackImageEditor> FPictureEditor;

@@ -27,7 +27,6 @@ public:
     TEdit* SEAniZoomSteps;
     TUpDown* UDAniZoomSteps;
     TButtonPen* BZoomPen;
-    // The brush dialog is not part of the editor yet: the button stays disabled.
     TButton* BZoomColor;
     TEdit* EMinPix;
     TUpDown* UDMinPix;

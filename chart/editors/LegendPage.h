@@ -5,6 +5,8 @@
 #include "chart/editors/ChartPageForm.h"
 #include "chart/editors/OwnedForm.h"
 
+class TButton;
+class TButtonGradient;
 class TButtonPen;
 class TChartLegend;
 class TCheckBox;
@@ -36,6 +38,8 @@ public:
     TComboBox* CBColWUnits;
     TCheckBox* CBSymPen;
     TButtonPen* BSymPen;
+    TButtonGradient* BSymGradient;
+    TButton* Button1;
 
 protected:
     void LoadControls() override;

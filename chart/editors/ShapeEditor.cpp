@@ -5,11 +5,14 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FontEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/foundation/BackImage.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShape.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
@@ -37,9 +40,6 @@ TFormTeeShape::TFormTeeShape(TComponent* owner) : TForm(owner) {
     TabGradient = sheet("Gradient");
     TabShadow = sheet("Shadow");
     TabImage = sheet("Picture");
-    // These pages host the gradient and shadow editors, which come with the gradient editors;
-    // until then their tabs stay hidden.
-    for (TTabSheet* s : {TabGradient, TabShadow}) s->SetTabVisible(false);
 
     BBackColor = MakeControl<TButtonColor>(TabFormat, 8, 8, 100, 25);
     BBackColor->SetCaption("&Color...");
@@ -135,7 +135,9 @@ void TFormTeeShape::LoadShape(TTeeCustomShape* shape) {
     CBBevel->SetItemIndex(int(FShape->Bevel()));
     UDBevW->SetPosition(FShape->BevelWidth());
     UDShadowTransp->SetPosition(FShape->Transparency());
+    if (FGradientEditor) FGradientEditor->LoadGradient(FShape->Gradient());
     if (FFontEditor) FFontEditor->LoadFont(FShape->Font());
+    if (FShadowEditor) FShadowEditor->LoadShadow(FShape->Shadow());
     Button4->LinkPen(FShape->Pen());
     if (FImageEditor) FImageEditor->LoadImageSettings(FShape->Picture());
     BBackColor->LinkToProperty(FShape, "Color");
@@ -150,6 +152,13 @@ void TFormTeeShape::PC1Change(TObject* sender) {
     if (page == TabText) {
         FFontEditor.reset(EmbedFontEditor(TabText));
         FFontEditor->LoadFont(FShape ? FShape->Font() : nullptr);
+    } else if (page == TabGradient) {
+        if (!FShape) return;
+        FGradientEditor.reset(TTeeGradientEditor::CreateEmbedded(nullptr, FShape->Gradient()));
+        EmbedEditorForm(*FGradientEditor, *TabGradient);
+    } else if (page == TabShadow) {
+        FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+        FShadowEditor->LoadShadow(FShape ? FShape->Shadow() : nullptr);
     } else if (page == TabImage) {
         FImageEditor.reset(CreateBackImageEditorPage(TabImage));
         FImageEditor->LoadImageSettings(FShape ? FShape->Picture() : nullptr);

@@ -17,6 +17,8 @@ class TPageControl;
 class TTabSheet;
 class TTeeCustomShape;
 class TTeeFontEditor;
+class TTeeGradientEditor;
+class TTeeShadowEditor;
 class TUpDown;
 
 class TFormTeeShape : public TForm {
@@ -71,6 +73,8 @@ private:
     bool FLoading = true;
     // Built unowned on their pages' first visit; freed with this editor.
     TOwnedForm<TTeeFontEditor> FFontEditor;
+    TOwnedForm<TTeeGradientEditor> FGradientEditor;
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
     TOwnedForm<TBackImageEditor> FImageEditor;
 };
 

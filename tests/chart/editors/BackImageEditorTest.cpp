@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/editors/BackImageEditor.h"
+#include "chart/editors/PanelPage.h"
 #include "chart/editors/WallsPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
@@ -149,6 +150,29 @@ TEST_F(BackImageEditorTest, WallsPageImageButtonEditsTheWallPictureInADialog) {
     EXPECT_TRUE(runner.Ran());
     ASSERT_NE(chart->Walls()->Left()->Picture()->Graphic(), nullptr);
     EXPECT_EQ(chart->Walls()->Left()->Picture()->Width(), 12);
+    TObject::Free(page);
+}
+
+TEST_F(BackImageEditorTest, PanelPageImageTabEditsTheBackImage) {
+    TFormTeePanel* page = new TFormTeePanel(&window, chart);
+    page->SetParent(&window);
+    page->Show();
+    EXPECT_TRUE(page->TabImage->TabVisible());
+    page->PageControl1->SetActivePage(page->TabImage);
+    page->PageControl1->OnChange(page->PageControl1);
+    ASSERT_EQ(page->TabImage->ControlCount(), 1);
+    auto* e = dynamic_cast<TBackImageEditor*>(page->TabImage->Controls(0));
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->Picture(), chart->BackImageIfAny());
+    EXPECT_TRUE(e->RGBitmap->Visible());
+    EXPECT_TRUE(e->GBPosition->Visible());
+    dialogs.FileAnswers.push_back({file, 0});
+    Click(e->BBrowse);
+    e->RGBitmap->SetItemIndex(int(pbmCustom));
+    EXPECT_EQ(chart->BackImageMode(), pbmCustom);
+    EXPECT_EQ(chart->BackImage()->Width(), 12);
+    page->PageControl1->OnChange(page->PageControl1);  // built once
+    EXPECT_EQ(page->TabImage->ControlCount(), 1);
     TObject::Free(page);
 }
 

@@ -88,7 +88,8 @@ TEST_F(FontEditorTest, EmbeddedPageLoadsWithoutChangingAndWritesAtOnce) {
     EXPECT_EQ(editor->ESize->Text(), "9");
     EXPECT_FALSE(editor->PanelButtons->Visible());
     EXPECT_EQ(editor->Owner(), nullptr);
-    EXPECT_FALSE(editor->TabGradient->TabVisible());
+    EXPECT_TRUE(editor->TabGradient->TabVisible());
+    EXPECT_TRUE(editor->TabPicture->TabVisible());
     ChangeEverything(*editor);
     TObject::Free(editor);
 }

@@ -5,7 +5,9 @@
 
 #include "chart/editors/BackImageEditor.h"
 #include "chart/editors/FontEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/editors/ShapeEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartLegend.h"
@@ -139,6 +141,17 @@ TEST_F(ShapeEditorTest, PagesMovedIntoAHostKeepTheirOrderAndBuildTheirEditorsThe
     pages->OnChange(pages);  // a page that holds its editor keeps it
     EXPECT_EQ(editor->TabText->Controls(0), font);
 
+    pages->SetActivePage(editor->TabShadow);
+    pages->OnChange(pages);
+    ASSERT_EQ(editor->TabShadow->ControlCount(), 1);
+    EXPECT_NE(dynamic_cast<TTeeShadowEditor*>(editor->TabShadow->Controls(0)), nullptr);
+    pages->SetActivePage(editor->TabGradient);
+    pages->OnChange(pages);
+    ASSERT_EQ(editor->TabGradient->ControlCount(), 1);
+    auto* gradient = dynamic_cast<TTeeGradientEditor*>(editor->TabGradient->Controls(0));
+    ASSERT_NE(gradient, nullptr);
+    EXPECT_EQ(gradient->Gradient(), Shape().GradientIfAny());
+
     pages->SetActivePage(editor->TabImage);
     pages->OnChange(pages);
     ASSERT_EQ(editor->TabImage->ControlCount(), 1);
@@ -153,7 +166,8 @@ TEST_F(ShapeEditorTest, DialogEditsInPlaceAndClosesWithItsButton) {
     for (bool hide : {false, true}) {
         TModalRunner<TFormTeeShape> runner(&window, [&](TFormTeeShape& e) {
             EXPECT_EQ(e.TabText->TabVisible(), !hide);
-            EXPECT_EQ(e.TabShadow->TabVisible(), false);  // no shadow editor yet
+            EXPECT_EQ(e.TabShadow->TabVisible(), !hide);
+            EXPECT_TRUE(e.TabGradient->TabVisible());
             EXPECT_TRUE(e.TabImage->TabVisible());
             e.EBevWidth->SetText(hide ? "9" : "8");
             TButton* ok = FindButton(e, "OK");
