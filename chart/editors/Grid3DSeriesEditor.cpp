@@ -4,6 +4,8 @@
 
 #include "chart/editors/ChartGrid.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ColorPalettes.h"
@@ -14,6 +16,7 @@
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
@@ -114,8 +117,6 @@ void TGrid3DSeriesEditor::BuildRangePages() {
     CheckBox1 = MakeCheckBox(TabRange, 120, 44, 100, "&No middle");
     Button1 = MakePushButton(TabRange, 120, 8, 80, "S&wap");
     Button2 = MakePushButton(TabRange, 120, 72, 80, "&Gallery...");
-    // The gradient presets come with the gradient editor; until then the gallery is disabled.
-    Button2->SetEnabled(false);
 
     CheckBox1->OnClick = [this](TObject*) {
         if (FLoading || !FSeries || !CheckBox1->Checked()) return;
@@ -125,6 +126,7 @@ void TGrid3DSeriesEditor::BuildRangePages() {
     };
     // A middle colour chosen brings the middle back.
     BMidColor->OnClick = [this](TObject*) { LoadMiddleBox(); };
+    Button2->OnClick = [this](TObject*) { RangeFromGallery(); };
     Button1->OnClick = [this](TObject*) {
         if (!FSeries) return;
         const TColor start = FSeries->StartColor();
@@ -163,8 +165,6 @@ void TGrid3DSeriesEditor::BuildPalettePages() {
     CBPalettes = MakeComboBox(TabColors, 8, 70, 110, {});
     TColorPalettes::AddNamesTo(*CBPalettes->Items(), false);
     Button3 = MakePushButton(TabColors, 8, 102, 80, "&New...");
-    // Built from a gradient's colours: disabled until the gradient editor is there.
-    Button3->SetEnabled(false);
     Button4 = MakePushButton(TabColors, 8, 134, 80, "&Invert");
     ChartGrid1 = MakeControl<TChartGrid>(TabColors, 130, 4, 140, 160);
     ChartGrid1->SetShowLabels(false);
@@ -209,6 +209,7 @@ void TGrid3DSeriesEditor::BuildPalettePages() {
         UpdatePaletteView();
     };
     CBPalettes->OnChange = [this](TObject*) { PaletteChosen(); };
+    Button3->OnClick = [this](TObject*) { NewPalette(); };
     auto invert = [this](TObject*) {
         if (!FSeries) return;
         FSeries->ReversePaletteColors();
@@ -351,6 +352,59 @@ void TGrid3DSeriesEditor::PaletteChosen() {
     else
         FSeries->SetPaletteColors(PaletteColors(index));
     UpdatePaletteView();
+}
+
+bool TGrid3DSeriesEditor::ChooseGradientColors(TTeeGradient& gradient, bool withColorsPage) {
+    TOwnedForm<TTeeGradientEditor> editor(CreateGradientEditorDialog(this, &gradient));
+    editor->SetAlign(alNone);
+    editor->PanelTop->Hide();
+    for (int i = 0; i < editor->PageControl1->PageCount(); ++i) {
+        TTabSheet* page = editor->PageControl1->Pages(i);
+        page->SetTabVisible(page == editor->TabDefault ||
+                            (withColorsPage && page == editor->TabColors));
+    }
+    editor->PageControl1->SetActivePage(editor->TabDefault);
+    return editor->ShowModal() == mrOk;
+}
+
+void TGrid3DSeriesEditor::RangeFromGallery() {
+    if (!FSeries) return;
+    TTeeGradient gradient;
+    gradient.SetVisible(true);
+    gradient.SetStartColor(FSeries->StartColor());
+    gradient.SetMidColor(FSeries->MidColor());
+    gradient.SetEndColor(FSeries->EndColor());
+    if (!ChooseGradientColors(gradient, false)) return;
+    FSeries->SetStartColor(gradient.StartColor());
+    FSeries->SetMidColor(gradient.MidColor());
+    FSeries->SetEndColor(gradient.EndColor());
+    for (TButtonColor* b : {BFromColor, BMidColor, BToColor}) b->Repaint();
+    LoadMiddleBox();
+}
+
+void TGrid3DSeriesEditor::NewPalette() {
+    if (!FSeries) return;
+    TTeeGradient gradient;
+    gradient.SetVisible(true);
+    gradient.SetStartColor(clRed);
+    gradient.SetMidColor(clYellow);
+    gradient.SetEndColor(clGreen);
+    if (!ChooseGradientColors(gradient, true)) return;
+    // The palette takes the colours the chosen range gives its entries' values; the series'
+    // own range colours are kept.
+    const TColor start = FSeries->StartColor(), middle = FSeries->MidColor(),
+                 end = FSeries->EndColor();
+    FSeries->SetUseColorRange(true);
+    FSeries->SetStartColor(gradient.StartColor());
+    FSeries->SetMidColor(gradient.MidColor());
+    FSeries->SetEndColor(gradient.EndColor());
+    FSeries->RecolorPaletteFromRange();
+    FSeries->SetStartColor(start);
+    FSeries->SetMidColor(middle);
+    FSeries->SetEndColor(end);
+    FSeries->SetUseColorRange(false);
+    FSeries->SetUsePalette(true);
+    MakeCustom();
 }
 
 void TGrid3DSeriesEditor::MakeCustom() {

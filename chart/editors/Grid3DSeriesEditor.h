@@ -21,6 +21,7 @@ class TPageControl;
 class TPanel;
 class TPopupMenu;
 class TTabSheet;
+class TTeeGradient;
 class TUpDown;
 class TWinControl;
 
@@ -93,6 +94,12 @@ private:
     void GridSizeChanged();
     void PaletteChosen();
     void MakeCustom();
+    // The gradient dialog on gradient with its presets only, or also its colours; true on OK.
+    bool ChooseGradientColors(TTeeGradient& gradient, bool withColorsPage);
+    // "Gallery...": the range colours from a gradient preset.
+    void RangeFromGallery();
+    // "New...": a custom palette coloured by a range of three chosen colours.
+    void NewPalette();
     void GridColorChanged();
     void Listen(TCustomTeePanel* chart);
 

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "chart/editors/ChartGrid.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/SurfaceSeries.h"
 #include "chart/engine/Vector3DSeries.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeGradient.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
@@ -20,9 +22,11 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -228,6 +232,57 @@ TEST_F(Grid3DSeriesEditorTest, EachControlWritesItsProperty) {
     Click(e.BRemove);
     for (int i = 0; i < surface->Count(); ++i) EXPECT_EQ(surface->StoredPointColor(i), clDefault);
     EXPECT_FALSE(e.BRemove->Enabled());
+}
+
+TEST_F(Grid3DSeriesEditorTest, GradientDialogGivesTheRangeOrANewPalette) {
+    surface->SetMidColor(clNone);
+    TGrid3DSeriesEditor& e = Open(surface);
+    const TColor start = surface->StartColor(), end = surface->EndColor();
+    // Gallery: the presets only; OK copies the three colours.
+    TModalRunner<TTeeGradientEditor> gallery(&window, [&](TTeeGradientEditor& g) {
+        EXPECT_FALSE(g.PanelTop->Visible());
+        EXPECT_TRUE(g.TabDefault->TabVisible());
+        EXPECT_FALSE(g.TabColors->TabVisible());
+        EXPECT_EQ(g.Gradient()->StartColor(), start);
+        g.Gradient()->SetStartColor(clNavy);
+        g.Gradient()->SetMidColor(clSilver);
+        Click(g.BOk);
+    });
+    Click(e.Button2);
+    EXPECT_TRUE(gallery.Ran());
+    EXPECT_EQ(surface->StartColor(), clNavy);
+    EXPECT_EQ(surface->MidColor(), clSilver);
+    EXPECT_EQ(surface->EndColor(), end);
+    EXPECT_FALSE(e.CheckBox1->Checked());
+
+    // New: from red, yellow and green; the palette takes the range's colours, the series keeps
+    // its own range colours.
+    e.PageControl1->SetActivePage(e.TabPalette);
+    e.PageControl1->OnChange(e.PageControl1);
+    TModalRunner<TTeeGradientEditor> fresh(&window, [&](TTeeGradientEditor& g) {
+        EXPECT_TRUE(g.TabColors->TabVisible());
+        EXPECT_EQ(g.Gradient()->StartColor(), clRed);
+        EXPECT_EQ(g.Gradient()->MidColor(), clYellow);
+        EXPECT_EQ(g.Gradient()->EndColor(), clGreen);
+        g.Gradient()->SetMidColor(clNone);
+        g.Gradient()->SetStartColor(clWhite);
+        g.Gradient()->SetEndColor(clBlack);
+        Click(g.BOk);
+    });
+    e.PageControl2->SetActivePage(e.TabColors);
+    Click(e.Button3);
+    EXPECT_TRUE(fresh.Ran());
+    EXPECT_EQ(surface->PaletteStyle(), psCustom);
+    EXPECT_TRUE(surface->UsePalette());
+    EXPECT_FALSE(surface->UseColorRange());
+    EXPECT_EQ(surface->StartColor(), clNavy);
+    ASSERT_GT(surface->Palette().size(), 2u);
+    // Black at the lowest values to white at the highest: grays, growing.
+    for (size_t i = 1; i < surface->Palette().size(); ++i) {
+        const TColor c = surface->Palette()[i].Color;
+        EXPECT_EQ(GetRValue(c), GetBValue(c));
+        EXPECT_GE(GetRValue(c), GetRValue(surface->Palette()[i - 1].Color));
+    }
 }
 
 TEST_F(Grid3DSeriesEditorTest, RegisteredUnderTheNameTheSeriesGives) {
