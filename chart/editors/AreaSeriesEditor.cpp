@@ -2,12 +2,15 @@
 
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
+#include "chart/editors/SeriesPage.h"
 #include "chart/engine/AreaSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
@@ -16,6 +19,7 @@
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 
@@ -134,6 +138,7 @@ TAreaSeriesEditor::~TAreaSeriesEditor() { FreeSubPage(FPointPage); }
 
 void TAreaSeriesEditor::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == FPointPage) FPointPage = nullptr;
+    if (operation == opRemove && component == FGradientPage) FGradientPage = nullptr;
     TForm::Notification(component, operation);
 }
 
@@ -165,6 +170,15 @@ void TAreaSeriesEditor::LoadSeries() {
     EnableOrigin();
     EnableGroup();
     if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
+    if (Parent() && !FGradientPage) AddGradientPage();
+}
+
+void TAreaSeriesEditor::AddGradientPage() {
+    auto* editor = static_cast<TTeeGradientEditor*>(TFormTeeSeries::InsertEditorPage(
+        this, TTeeGradientEditor::StaticClass(), "Gradient", FSeries->Gradient(), 2));
+    // Edited in place like every other page: no OK or Cancel.
+    editor->Panel1->Hide();
+    FGradientPage = WatchSubPage(this, editor);
 }
 
 void TAreaSeriesEditor::EnableOrigin() {

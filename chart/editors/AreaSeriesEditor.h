@@ -27,6 +27,8 @@ public:
 
     TAreaSeries* Series() const { return FSeries; }
     TForm* PointPage() const { return FPointPage; }
+    // The "Gradient" page, once made; the series page owns it.
+    TForm* GradientPage() const { return FGradientPage; }
 
     TPageControl* PageControl1;
     TTabSheet* TabOptions;
@@ -64,8 +66,10 @@ private:
     void LoadSeries();
     void EnableOrigin();
     void EnableGroup();
+    void AddGradientPage();
 
     TAreaSeries* FSeries = nullptr;
     TForm* FPointPage = nullptr;
+    TForm* FGradientPage = nullptr;
     bool FLoading = false;
 };

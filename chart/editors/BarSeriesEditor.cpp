@@ -2,10 +2,13 @@
 
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/editors/StackBarSeriesEditor.h"
+#include "chart/engine/BarSeriesGradient.h"
 #include "chart/engine/CustomBarSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
@@ -129,7 +132,10 @@ TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
     SetAlign(alClient);
 }
 
-TBarSeriesEditor::~TBarSeriesEditor() { FreeSubPage(FStackPage); }
+TBarSeriesEditor::~TBarSeriesEditor() {
+    FShadowEditor.reset();
+    FreeSubPage(FStackPage);
+}
 
 void TBarSeriesEditor::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == FStackPage) FStackPage = nullptr;
@@ -164,6 +170,8 @@ void TBarSeriesEditor::LoadSeries() {
     TBTransp->SetPosition(FSeries->Transparency());
     BBarPen->LinkPen(FSeries->Pen());
     BTickLines->LinkPen(FSeries->TickLines());
+    if (!FShadowEditor) FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+    FShadowEditor->LoadShadow(FSeries->Shadow());
     ApplyStyleRules();
     BBarColor->LinkToProperty(FSeries, "SeriesColor");
     EnableColorButton();
@@ -193,4 +201,5 @@ void TBarSeriesEditor::BGradientClick() {
     // whatever the dialog's answer.
     FSeries->SetBarStyle(bsRectGradient);
     CBBarStyle->SetItemIndex(int(bsRectGradient));
+    ShowGradientEditor(this, FSeries->Gradient(), true, true);
 }

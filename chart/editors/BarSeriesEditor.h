@@ -3,6 +3,9 @@
 // ("Format"), their width, offset and depth ("Size"), their shadow ("Shadow") and border
 // ("Border"). The series comes in Tag; each change is written at once. The stacking page
 // (TStackBarSeriesEditor) is added as a page of the series page.
+#include <memory>
+
+#include "chart/editors/OwnedForm.h"
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -15,6 +18,7 @@ class TEdit;
 class TLabel;
 class TPageControl;
 class TTabSheet;
+class TTeeShadowEditor;
 class TTrackBar;
 class TUpDown;
 
@@ -26,6 +30,7 @@ public:
 
     TCustomBarSeries* Series() const { return FSeries; }
     TForm* StackPage() const { return FStackPage; }
+    TTeeShadowEditor* ShadowEditor() const { return FShadowEditor.get(); }
 
     TPageControl* PageControl1;
     TTabSheet* TabFormat;
@@ -72,5 +77,7 @@ private:
 
     TCustomBarSeries* FSeries = nullptr;
     TForm* FStackPage = nullptr;
+    // Embedded in "Shadow" on the first show; nobody else owns it.
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
     bool FLoading = true;
 };

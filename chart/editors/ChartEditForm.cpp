@@ -6,7 +6,9 @@
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorHostedPages.h"
+#include "chart/editors/EditorRoutines.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ToolsPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesDataStream.h"
@@ -22,18 +24,14 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Splitter.h"
+#include "platform/ui/TreeView.h"
 
 namespace {
 
 // The dialog's unscaled size, as the library's texts give it.
 constexpr int DefaultEditorWidth = 414;
 constexpr int DefaultEditorHeight = 347;
-
-int IndexOfObject(const TStrings& items, const TObject* object) {
-    for (int i = 0; i < items.Count(); ++i)
-        if (items.Objects(i) == object) return i;
-    return -1;
-}
 
 TTabSheet* AddSheet(TPageControl* pages, const std::string& caption) {
     TTabSheet* sheet = new TTabSheet(pages->Owner());
@@ -54,6 +52,13 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, FCreatedWidth, FCreatedHeight);
 
     BuildBottom();
+    Tree = MakeControl<TTreeView>(this);
+    Tree->SetAlign(alLeft);
+    Tree->SetWidth(FTreeWidth);
+    Tree->SetVisible(false);
+    TreeSplitter = MakeControl<TSplitter>(this);
+    TreeSplitter->SetAlign(alLeft);
+    TreeSplitter->SetVisible(false);
     MainPage = MakeControl<TPageControl>(this);
     MainPage->SetAlign(alClient);
     MainPage->SetHotTrack(true);
@@ -81,13 +86,17 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     ChartGrid1 = MakeControl<TChartGrid>(TabData);
     ChartGrid1->SetAlign(alClient);
     ChartGridNavigator1->SetGrid(ChartGrid1);
+    MainPage->OnChanging = [this](TObject*, bool& allow) { MainPageChanging(allow); };
     MainPage->OnChange = [this](TObject*) { MainPageChange(); };
-    // The series page's data-source editor may keep the Series tab open.
-    MainPage->OnChanging = [this](TObject*, bool& allow) {
-        if (FSeriesPage && MainPage->ActivePage() == TabSeries)
-            allow = FSeriesPage->PageSeriesChanging();
-    };
+    SubPage->OnChanging = [this](TObject*, bool& allow) { SubPageChanging(allow); };
     SubPage->OnChange = [this](TObject*) { SubPageChange(); };
+    // A node whose element has gone (a custom axis deleted on the axis page) cannot be chosen.
+    Tree->OnChanging = [this](TObject*, TTreeNode* node, bool& allow) {
+        allow = !node || TreeNodeKind(node->Data()) != 0;
+    };
+    Tree->OnChange = [this](TObject*, TTreeNode* node) { TreeChange(node); };
+    // Node texts are not edited in place.
+    Tree->OnEditing = [](TObject*, TTreeNode*, bool& allow) { allow = false; };
 
     AssignChart(nullptr);
     SetCaption("");
@@ -98,6 +107,12 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
 }
 
 TChartEditForm::~TChartEditForm() {
+    if (FTreeMode) {
+        PutPagesBack();
+        FTreeWidth = Tree->Width();
+        FTreeMode = false;
+        SetWidth(FWidthBeforeTree);
+    }
     WriteStoredOptions();
     ListenTo(nullptr);
 }
@@ -254,9 +269,17 @@ void TChartEditForm::DoShow() {
         LBSeries->SetChart(FChart);
         if (Caption().empty()) SetCaption(Format("Editing %s", {FChart->Name()}));
         ApplyHiddenTabs();
+        if (TreeVisible) BuildTree();
+        if (HighLightTabs) {
+            ShowTabHighlight(MainPage, true);
+            ShowTabHighlight(SubPage, true);
+        }
+        // The default page is looked for with every page at home; the tree then shows it.
+        if (FTreeMode) PutPagesBack();
         if (DefaultTab != -1) SelectDefaultPage();
+        if (FTreeMode) ShowSelectedTreeNode();
         if (TheSeries) {
-            int index = IndexOfObject(*LBSeries->Items(), TheSeries);
+            int index = IndexOfItemObject(*LBSeries->Items(), TheSeries);
             if (index >= 0) {
                 LBSeries->SelectSeries(index);
                 LBSeriesEditSeries();
@@ -349,21 +372,47 @@ void TChartEditForm::SelectFirstSeries() {
 
 // --- Pages.
 
+void TChartEditForm::ShowTabHighlight(TPageControl* pages, bool on) {
+    if (TTabSheet* sheet = pages->ActivePage()) sheet->SetHighlighted(on);
+}
+
+void TChartEditForm::MainPageChanging(bool& allowChange) {
+    // The series page's data-source editor may keep the Series tab open (unfinished work).
+    allowChange =
+        !FSeriesPage || MainPage->ActivePage() != TabSeries || FSeriesPage->PageSeriesChanging();
+    if (allowChange && HighLightTabs) ShowTabHighlight(MainPage, false);
+}
+
+void TChartEditForm::SubPageChanging(bool& allowChange) {
+    allowChange = true;
+    if (HighLightTabs) ShowTabHighlight(SubPage, false);
+}
+
 void TChartEditForm::MainPageChange() {
+    if (HighLightTabs) ShowTabHighlight(MainPage, true);
+    if (FTreeMode) SelectTreeNodeOf(MainPage->ActivePage());
     if (MainPage->ActivePage() == TabSeries) ShowSeriesPage();
     if (MainPage->ActivePage() == TabData) ShowDataPage();
+    if (MainPage->ActivePage() == TabTools) ShowToolsPage();
     if (MainPage->ActivePage() == TabExport) ShowEditorExportPage(*this);
     if (MainPage->ActivePage() == TabPrint) ShowEditorPrintPage(*this);
 }
 
 TForm* TChartEditForm::SubPageForm(int index) const {
-    TTabSheet* sheet = SubPage->Pages(index);
+    // By the sheet, not by its place: in tree mode a sheet may be out of its page control.
+    const TTabSheet* const sheets[ChartSubPageCount] = {TabSeriesList, TabGeneral, TabAxis,
+                                                        TabTitle,      TabLegend,  TabPanel,
+                                                        TabPaging,     TabWalls,   Tab3D};
+    if (index < 0 || index >= ChartSubPageCount) return nullptr;
+    const TTabSheet* sheet = sheets[index];
     for (int i = 0; i < sheet->ControlCount(); ++i)
         if (auto* form = dynamic_cast<TForm*>(sheet->Controls(i))) return form;
     return nullptr;
 }
 
 void TChartEditForm::SubPageChange() {
+    if (HighLightTabs) ShowTabHighlight(SubPage, true);
+    if (FTreeMode && SubPage->Parent() == TabChart) SelectTreeNodeOf(SubPage->ActivePage());
     if (!FChart) return;
     TTabSheet* sheet = SubPage->ActivePage();
     if (!sheet || sheet == TabSeriesList) return;
@@ -412,6 +461,20 @@ void TChartEditForm::ShowDataPage() {
     if (ChartGrid1->CanFocus()) ChartGrid1->SetFocus();
 }
 
+void TChartEditForm::ShowToolsPage() {
+    if (!FChart) return;
+    if (FToolsPage) {
+        FToolsPage->Reload();
+        return;
+    }
+    FToolsPage = new TFormTeeTools(this);
+    FToolsPage->SetTools(&FChart->Tools());
+    FToolsPage->SetAlign(alClient);
+    FToolsPage->OnToolAdded = [this](TTeeCustomTool* tool) { ToolAdded(tool); };
+    FToolsPage->OnToolDeleted = [this](TTeeCustomTool* tool) { ToolDeleted(tool); };
+    EmbedEditorForm(*FToolsPage, *TabTools);
+}
+
 // --- The series list.
 
 TChartSeries* TChartEditForm::SelectedSeries() const {
@@ -438,10 +501,15 @@ void TChartEditForm::LBSeriesRefreshButtons() {
     LBSeries->AskDelete = Options.Contains(ceAskDelete);
     LBSeries->EnableDragSeries = Options.Contains(ceOrderSeries);
     if (!s.ChangeType && LBSeries->ShowSection(clsIcon)) LBSeries->EnableChangeType = false;
+    if (FTreeMode) RebuildSeriesNodes();
 }
 
 void TChartEditForm::LBSeriesEditSeries() {
     if (!SelectedSeries()) return;
+    if (FTreeMode) {
+        SelectTreeNodeOf(SelectedSeries());  // the series' node shows its page
+        return;
+    }
     MainPage->SetActivePage(TabSeries);
     ShowSeriesPage();
 }

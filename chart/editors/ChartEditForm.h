@@ -20,6 +20,11 @@ class TPageControl;
 class TPanel;
 class TTabSheet;
 class TFormTeeSeries;
+class TFormTeeTools;
+class TSplitter;
+class TTeeCustomTool;
+class TTreeNode;
+class TTreeView;
 
 class TChartEditForm : public TForm, public IPanelListener {
     KV_DECLARE_CLASS(TChartEditForm, TForm)
@@ -48,7 +53,16 @@ public:
     TFormTeeSeries* SeriesPage() const { return FSeriesPage; }
     // The editor form embedded in a sub-page, or none before its first visit.
     TForm* SubPageForm(int index) const;
+    // The tools page, once made.
+    TFormTeeTools* ToolsPage() const { return FToolsPage; }
+    // In tree mode, the panel that shows the page of the selected node.
+    TPanel* TreeContent() const { return FTreeContent; }
+    // The tree's "Series" and "Tools" nodes (none outside tree mode or without the page).
+    TTreeNode* SeriesNode() const { return FSeriesNode; }
+    TTreeNode* ToolsNode() const { return FToolsNode; }
 
+    TTreeView* Tree;
+    TSplitter* TreeSplitter;
     TPageControl* MainPage;
     TTabSheet* TabChart;
     TTabSheet* TabSeries;
@@ -82,8 +96,11 @@ public:
     TButton* BClose;
 
     // What the user does; public so that hosts and tests reach them as the form's handlers.
+    void MainPageChanging(bool& allowChange);
     void MainPageChange();
+    void SubPageChanging(bool& allowChange);
     void SubPageChange();
+    void TreeChange(TTreeNode* node);
     void LBSeriesRefreshButtons();
     void LBSeriesEditSeries();
     void BRenameSeriesClick();
@@ -95,6 +112,7 @@ public:
 
 protected:
     void DoShow() override;
+    void Resize() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -107,10 +125,39 @@ private:
     void SelectFirstSeries();
     void ShowSeriesPage();
     void ShowDataPage();
+    void ShowToolsPage();
+    void ShowTabHighlight(TPageControl* pages, bool on);
+
+    // Tree mode (ChartEditTree.cpp).
+    void BuildTree();
+    void FillTree();
+    void FillTreeNodes();
+    void RebuildSeriesNodes();
+    void AddTreeChildren(TTreeNode* node, TTabSheet* sheet);
+    // Selects the first node standing for object, unless it is selected already.
+    void SelectTreeNodeOf(const TObject* object);
+    // What a node's object is among the dialog's pages and the chart's live elements (none
+    // once it is gone).
+    int TreeNodeKind(const void* object) const;
+    // Shows the selected node's page when the content panel is empty.
+    void ShowSelectedTreeNode();
+    // Every sheet and page control moved into the content panel goes back where it belongs.
+    void PutPagesBack();
+    void ToolAdded(TTeeCustomTool* tool);
+    void ToolDeleted(TTeeCustomTool* tool);
     void ListenTo(TCustomChart* chart);
 
     TCustomChart* FChart = nullptr;
     TFormTeeSeries* FSeriesPage = nullptr;
+    TFormTeeTools* FToolsPage = nullptr;
+    TPanel* FTreeContent = nullptr;
+    TTreeNode* FSeriesNode = nullptr;
+    TTreeNode* FToolsNode = nullptr;
+    // The form's width without the tree, put back when the dialog goes.
+    int FWidthBeforeTree = 0;
+    bool FTreeMode = false;
+    // The tree selects a node itself: page changes do not select it again.
+    bool FTreeSelecting = false;
     int FTreeWidth = 126;
     // The size the form was made with; a remembered size equal to it is not kept.
     int FCreatedWidth = 0;

@@ -108,6 +108,12 @@ void EmbedTaggedEditorForm(TForm& form, TWinControl& parent, TObject* edited) {
     parent.SetVisible(wasVisible);
 }
 
+int IndexOfItemObject(const TStrings& items, const TObject* object) {
+    for (int i = 0; i < items.Count(); ++i)
+        if (items.Objects(i) == object) return i;
+    return -1;
+}
+
 void SetControlsVisible(bool visible, std::initializer_list<TControl*> controls) {
     for (TControl* control : controls) control->SetVisible(visible);
 }

@@ -45,6 +45,9 @@ inline void EmbedEditorForm(TForm& form, TWinControl& parent) {
     EmbedTaggedEditorForm(form, parent, nullptr);
 }
 
+// The first item of the list whose object is object; -1 when none is.
+int IndexOfItemObject(const TStrings& items, const TObject* object);
+
 // Asks a Yes/No question with the default cursor showing; with a control, the box's top-left
 // corner is 20 pixels right of and 30 below the control's client origin. True for Yes.
 bool ConfirmDialog(const std::string& message, TControl* control);

@@ -1,5 +1,5 @@
-// The sample chart of the gallery grid: its fixed look, the disabled look, the sub-gallery arrow
-// of the focused sample and the frame under the mouse.
+// The sample chart of the gallery grid: its fixed look, the disabled look, the smoothed drawing,
+// the sub-gallery arrow of the focused sample and the frame under the mouse.
 #include <array>
 
 #include "chart/editors/GalleryPanel.h"
@@ -9,14 +9,18 @@
 #include "chart/engine/ChartWalls.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeFilter.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/foundation/TeeZoom.h"
 #include "chart/foundation/View3DOptions.h"
 #include "platform/classes/Cursors.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/ValueGuard.h"
 
 namespace {
 
@@ -32,7 +36,10 @@ void StyleWall(TCustomChartWall& wall) {
 
 }  // namespace
 
-TGalleryChart::TGalleryChart(TComponent* owner) : TCustomChart(owner) {
+TGalleryChart::TGalleryChart(TComponent* owner)
+    : TCustomChart(owner),
+      FLarge(std::make_unique<TBitmap>()),
+      FShrunk(std::make_unique<TBitmap>()) {
     Legend()->SetVisible(false);
     for (TChartAxis* axis : {LeftAxis(), BottomAxis()}) {
         axis->LabelsFont()->SetColor(clGray);
@@ -103,7 +110,66 @@ void TGalleryChart::MouseLeave() {
     Invalidate();
 }
 
+void TGalleryChart::Draw(TCanvas* TargetCanvas, const TRect& Rect) {
+    if (!SmoothDraw || FSmoothing || Rect.Width() < 2 || Rect.Height() < 2) {
+        TCustomChart::Draw(TargetCanvas, Rect);
+        return;
+    }
+    DrawSmooth(*TargetCanvas, Rect);
+}
+
+void TGalleryChart::DrawSmooth(TCanvas& target, const TRect& rect) {
+    {
+        TValueGuard<bool> smoothing(FSmoothing, true);
+        // The settings of the large pass change nothing on the screen: no repaint follows them,
+        // and they are back whatever happens.
+        struct TRestore {
+            TGalleryChart& chart;
+            bool autoRepaint = chart.AutoRepaint();
+            bool titleVisible = chart.Title()->Visible();
+            int marginTop = chart.MarginTop();
+            bool leftLabels = chart.LeftAxis()->Labels();
+            bool bottomLabels = chart.BottomAxis()->Labels();
+            ~TRestore() {
+                chart.Title()->SetVisible(titleVisible);
+                chart.SetMarginTop(marginTop);
+                chart.LeftAxis()->SetLabels(leftLabels);
+                chart.BottomAxis()->SetLabels(bottomLabels);
+                chart.SetAutoRepaint(autoRepaint);
+            }
+        } restore{*this};
+        SetAutoRepaint(false);
+        Title()->SetVisible(false);
+        SetMarginTop(30);  // room for the title, drawn afterwards at the sample's own size
+        LeftAxis()->SetLabels(true);
+        BottomAxis()->SetLabels(true);
+        FLarge->SetSize(rect.Width() * 2, rect.Height() * 2);
+        DrawUnbuffered(FLarge->Canvas(), TRect{0, 0, FLarge->Width(), FLarge->Height()});
+    }
+    FShrunk->SetSize(rect.Width(), rect.Height());
+    ResampleBitmap(*FLarge, *FShrunk, true);
+    target.Draw(rect.Left, rect.Top, FShrunk.get());
+    if (Title()->Visible()) DrawTitleLines(target, rect);
+    const TChartGalleryPanel* panel = GalleryPanel();
+    if (Lit() && panel && panel->DisplaySub) DrawSubArrow(target);
+    if (FHover) DrawHoverFrame(target);
+}
+
+void TGalleryChart::DrawTitleLines(TCanvas& target, const TRect& rect) {
+    target.SetFont(Title()->Font());
+    target.Brush()->SetStyle(bsClear);
+    const TStrings& lines = *Title()->Text();
+    const int lineHeight = target.TextHeight("Wj");
+    for (int i = 0; i < lines.Count(); ++i) {
+        const std::string line = lines.Get(i);
+        const int x = rect.Left + (rect.Width() - target.TextWidth(line)) / 2;
+        target.TextOut(x, rect.Top + 4 + i * lineHeight, line);
+    }
+}
+
 void TGalleryChart::AfterDraw() {
+    // The large pass of a smoothed drawing gets its marks once it is shrunk.
+    if (FSmoothing) return;
     TCanvas* canvas = Canvas3D() ? Canvas3D()->GetDeviceHandle() : nullptr;
     if (!canvas) return;
     const TChartGalleryPanel* panel = GalleryPanel();

@@ -15,6 +15,7 @@
 #include "chart/foundation/TeePanel.h"
 
 class TChartGalleryPanel;
+class TBitmap;
 class TCanvas;
 class TChartSeries;
 class TSubGalleryForm;
@@ -34,6 +35,11 @@ public:
     // The focus looks are on it.
     bool Lit() const;
     TChartGalleryPanel* GalleryPanel() const;
+    // With SmoothDraw the sample is drawn at twice its size and shrunk, its title drawn over
+    // it at its own size.
+    void Draw(TCanvas* TargetCanvas, const TRect& Rect) override;
+    // A smoothed drawing pass is under way.
+    bool Smoothing() const { return FSmoothing; }
 
 protected:
     void KeyDown(int& key, TShiftState shift) override;
@@ -44,8 +50,14 @@ private:
     void AfterDraw();
     void DrawSubArrow(TCanvas& canvas);
     void DrawHoverFrame(TCanvas& canvas);
+    void DrawSmooth(TCanvas& target, const TRect& rect);
+    void DrawTitleLines(TCanvas& target, const TRect& rect);
 
     bool FDisabled = false;
+    bool FSmoothing = false;
+    // The double-size drawing and its shrunk copy, kept between passes.
+    std::unique_ptr<TBitmap> FLarge;
+    std::unique_ptr<TBitmap> FShrunk;
     // The mouse is over the enabled sample.
     bool FHover = false;
 };

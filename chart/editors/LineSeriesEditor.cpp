@@ -3,12 +3,16 @@
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/engine/CustomSeries.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
+#include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -28,7 +32,8 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
     BOutline = MakeControl<TButtonPen>(this, 8, 98, 95, 25);
     BOutline->SetCaption("&Outline...");
     Button1 = MakePushButton(this, 8, 128, 95, "S&hadow...");
-    BGradient = MakePushButton(this, 8, 158, 95, "&Gradient...");
+    BGradient = MakeControl<TButtonGradient>(this, 8, 158, 95, 25);
+    BGradient->SetCaption("&Gradient...");
     CBColorEach = MakeCheckBox(this, 115, 8, 110, "Color &Each");
     CheckBox1 = MakeCheckBox(this, 115, 30, 110, "Color Each line");
     CBDark3D = MakeCheckBox(this, 115, 52, 110, "&Dark 3D");
@@ -49,9 +54,6 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
     CBNulls->SetItemIndex(0);
     LTransp = MakeLabel(this, 240, 108, "&Transparency:");
     TBTransp = MakeTransparencyBar(this, 240, 124, 150);
-    // The shadow and gradient dialogs come with their editors; until then these buttons wait.
-    Button1->SetEnabled(false);
-    BGradient->SetEnabled(false);
 
     CBColorEach->OnClick = [this](TObject*) {
         if (!FLoading && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
@@ -86,6 +88,7 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
     TBTransp->OnChange = [this](TObject*) {
         if (!FLoading && FSeries) FSeries->SetTransparency(TBTransp->Position());
     };
+    Button1->OnClick = [this](TObject*) { Button1Click(); };
     BBrush->OnClick = [this](TObject*) {
         if (FSeries) ShowBrushDialog(BBrush, FSeries->Brush());
     };
@@ -127,6 +130,7 @@ void TCustomSeriesEditor::LoadSeries() {
         CBDark3D->SetChecked(FSeries->Dark3D());
         UDHeight->SetPosition(FSeries->LineHeight());
         BOutline->LinkPen(FSeries->OutLine());
+        BGradient->LinkGradient(FSeries->GetGradient());
         TBTransp->SetPosition(FSeries->Transparency());
     } else {
         // The ribbon, stairs and fill of a line belong to the line series alone.
@@ -135,4 +139,13 @@ void TCustomSeriesEditor::LoadSeries() {
     }
     BLineColor->LinkToProperty(FSeries, "SeriesColor");
     if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
+}
+
+void TCustomSeriesEditor::Button1Click() {
+    if (!FSeries) return;
+    TOwnedForm<TTeeShadowEditor> editor(CreateEditorDialog<TTeeShadowEditor>(this));
+    editor->LoadShadow(FSeries->Shadow());
+    SetControlsVisible(
+        false, {editor->CBSmooth, editor->UDShadowTransp, editor->EShadowTransp, editor->LTransp});
+    editor->ShowModal();
 }

@@ -8,6 +8,7 @@
 
 class TButton;
 class TButtonColor;
+class TButtonGradient;
 class TButtonPen;
 class TCheckBox;
 class TComboFlat;
@@ -45,7 +46,7 @@ public:
     TButtonPen* BOutline;
     TCheckBox* CheckBox1;
     TButton* Button1;
-    TButton* BGradient;
+    TButtonGradient* BGradient;
     TLabel* LNulls;
     TComboFlat* CBNulls;
     TLabel* LTransp;
@@ -57,6 +58,7 @@ protected:
 
 private:
     void LoadSeries();
+    // The shadow dialog, without the smoothing and transparency a line's shadow does not use.
     void Button1Click();
 
     TCustomSeries* FSeries = nullptr;

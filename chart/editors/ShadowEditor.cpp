@@ -48,7 +48,7 @@ TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TForm(owner) {
     TUpDownEdit vert = MakeUpDownEdit(GroupBox1, 56, 46, 50, -1000, 1000);
     EVertSize = vert.Edit;
     UDShaVert = vert.UpDown;
-    MakeLabel(this, 150, 40, "&Transparency:");
+    LTransp = MakeLabel(this, 150, 40, "&Transparency:");
     TUpDownEdit transp = MakeUpDownEdit(this, 150, 58, 45, 0, 100);
     EShadowTransp = transp.Edit;
     UDShadowTransp = transp.UpDown;

@@ -10,6 +10,7 @@ class TButtonColor;
 class TCheckBox;
 class TEdit;
 class TGroupBox;
+class TLabel;
 class TTabSheet;
 class TTeeShadow;
 class TTrackBar;
@@ -35,6 +36,7 @@ public:
     TUpDown* UDShadowSize;
     TEdit* EVertSize;
     TUpDown* UDShaVert;
+    TLabel* LTransp;
     TEdit* EShadowTransp;
     TUpDown* UDShadowTransp;
     TButtonColor* BShadowColor;

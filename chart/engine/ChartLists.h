@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/Collection.h"
@@ -148,6 +149,10 @@ public:
     // The list's own bookkeeping; tools call these from their SetParentChart.
     void Append(TTeeCustomTool* tool) { FItems.push_back(tool); }
     void Remove(const TTeeCustomTool* tool);
+    // The tools at the two positions trade places (the order they are drawn and handled in).
+    void Exchange(int index1, int index2) {
+        std::swap(FItems.at(size_t(index1)), FItems.at(size_t(index2)));
+    }
     // Frees the tools one by one from the front.
     void Clear();
     auto begin() const { return FItems.begin(); }

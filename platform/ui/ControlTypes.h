@@ -54,6 +54,8 @@ using TKeyEvent = std::function<void(TObject* sender, int& key, TShiftState shif
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+// Asked before the user changes the tab of a tab or page control; false keeps the tab.
+using TTabChangingEvent = std::function<void(TObject* sender, bool& allowChange)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 // wheelDelta: 120 per notch, positive away from the user; x, y in client coordinates.
 using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState shift, int wheelDelta,

@@ -1,15 +1,45 @@
 #include "platform/ui/PageControl.h"
 
 #include <QFrame>
+#include <QPainter>
+#include <QStyle>
 #include <QTabBar>
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/graphics/Colors.h"
 #include "platform/rtl/ValueGuard.h"
 
 namespace {
 // The frame around the display area, in pixels.
 constexpr int FrameWidth = 2;
+
+QColor SystemQColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+// A tab bar that draws the tabs the page control marks on the highlight colour, over the
+// toolkit's own drawing of the tab.
+class THighlightTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+    std::function<bool(int)> IsHighlighted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTabBar::paintEvent(event);
+        if (!IsHighlighted) return;
+        QPainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            if (!IsHighlighted(i)) continue;
+            const QRect inner = tabRect(i).adjusted(3, 3, -3, -1);
+            painter.fillRect(inner, SystemQColor(clHighlight));
+            painter.setPen(SystemQColor(clHighlightText));
+            painter.drawText(inner, Qt::AlignCenter | Qt::TextShowMnemonic, tabText(i));
+        }
+    }
+};
 }  // namespace
 
 // A tab bar over a framed display area laid out by hand: the pages are children of the page
@@ -53,13 +83,23 @@ void TTabSheet::SetTabVisible(bool value) {
     if (FPageControl) FPageControl->UpdateTabs();
 }
 
+void TTabSheet::SetHighlighted(bool value) {
+    if (value == FHighlighted) return;
+    FHighlighted = value;
+    if (FPageControl) FPageControl->FImpl->tabs->update();
+}
+
 void TTabSheet::TextChanged() {
     if (FPageControl) FPageControl->UpdateTabs();
 }
 
 TPageControl::TPageControl(TComponent* owner)
     : TWinControl(owner, new QWidget), FImpl(std::make_unique<TImpl>()) {
-    FImpl->tabs = new QTabBar(Widget());
+    auto* tabs = new THighlightTabBar(Widget());
+    tabs->IsHighlighted = [this](int tab) {
+        return tab < int(FImpl->tabPages.size()) && FImpl->tabPages[size_t(tab)]->Highlighted();
+    };
+    FImpl->tabs = tabs;
     FImpl->frame = new QFrame(Widget());
     FImpl->frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     FImpl->frame->setLineWidth(FrameWidth);

@@ -3,9 +3,9 @@
 // (a page control with every tab hidden is a stack of pages switched from code). OnChange
 // follows a change of page by the user, not from code. Every page, shown or not, takes the
 // display area's bounds as soon as the page control has a size, so that what is laid out on a
-// page before it is first seen has its final size. OnChanging is asked before the user's change
-// of page: a handler that clears allowChange keeps the page (and its tab) as it was.
-#include <functional>
+// page before it is first seen has its final size. A change of page by the user asks OnChanging
+// first, which may refuse it: the page stays and the tab goes back to it. A highlighted tab is
+// drawn on the highlight colour, whether it is the active one or not.
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -20,12 +20,14 @@ public:
 
     TPageControl* PageControl() const { return FPageControl; }
     void SetPageControl(TPageControl* value);
-    // The position among the pages of its page control (-1 without one).
+    // The position among the pages of its page control (-1 without one); setting it moves the
+    // page there (brought into the pages' range).
     int PageIndex() const;
-    // Moves the page to that position among its page control's pages (clamped to them).
     void SetPageIndex(int value);
     bool TabVisible() const { return FTabVisible; }
     void SetTabVisible(bool value);
+    bool Highlighted() const { return FHighlighted; }
+    void SetHighlighted(bool value);
 
     void SetParent(TWinControl* parent) override;
 
@@ -36,6 +38,7 @@ private:
     friend class TPageControl;
     TPageControl* FPageControl = nullptr;
     bool FTabVisible = true;
+    bool FHighlighted = false;
 };
 
 class TPageControl : public TWinControl {
@@ -56,8 +59,8 @@ public:
     // The area the pages fill: the client area less the tabs and the frame.
     TRect DisplayRect() const;
 
+    TTabChangingEvent OnChanging;
     TNotifyEvent OnChange;
-    std::function<void(TObject* sender, bool& allowChange)> OnChanging;
 
 protected:
     void InsertControl(TControl* control) override;

@@ -9,8 +9,6 @@
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Control.h"
 
-using TTabChangingEvent = std::function<void(TObject* sender, bool& allowChange)>;
-
 class TTabControl : public TWinControl {
     KV_DECLARE_CLASS(TTabControl, TWinControl)
 public:

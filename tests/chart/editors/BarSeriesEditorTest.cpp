@@ -3,12 +3,16 @@
 #include <functional>
 
 #include "chart/editors/BarSeriesEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/editors/StackBarSeriesEditor.h"
 #include "chart/engine/BarSeries.h"
+#include "chart/engine/BarSeriesGradient.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -17,6 +21,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {
@@ -60,6 +65,11 @@ TEST_F(BarSeriesEditorTest, LoadingWritesNothingBack) {
     EXPECT_FALSE(editor->CBBarSideMargins->Checked());
     EXPECT_EQ(editor->BBarPen->Pen(), bar->Pen());
     EXPECT_EQ(editor->BTickLines->Pen(), bar->TickLines());
+    // The shadow page edits the series' shadow, without a button of its own.
+    ASSERT_NE(editor->ShadowEditor(), nullptr);
+    EXPECT_EQ(editor->ShadowEditor()->Shadow(), bar->Shadow());
+    EXPECT_EQ(editor->ShadowEditor()->Parent(), editor->TabShadow);
+    EXPECT_FALSE(editor->ShadowEditor()->BOK->Visible());
 }
 
 TEST_F(BarSeriesEditorTest, EachControlWritesItsProperty) {
@@ -108,9 +118,21 @@ TEST_F(BarSeriesEditorTest, StyleDecidesGradientAndBevel) {
     }
 }
 
-TEST_F(BarSeriesEditorTest, GradientButtonTurnsTheBarsToRectangleGradients) {
+TEST_F(BarSeriesEditorTest, GradientButtonTurnsTheBarsToRectangleGradientsEvenOnCancel) {
     editor = Open<TBarSeriesEditor>(bar);
+    bool ran = false;
+    TModalRunner<TTeeGradientEditor> runner(&window, [&](TTeeGradientEditor& d) {
+        ran = true;
+        // The style changed before the dialog opened.
+        EXPECT_EQ(bar->BarStyle(), bsRectGradient);
+        EXPECT_EQ(d.Gradient(), bar->Gradient());
+        for (TControl* c : {static_cast<TControl*>(d.BEnd), static_cast<TControl*>(d.BSwap),
+                            static_cast<TControl*>(d.CBVisible)})
+            EXPECT_FALSE(c->Visible()) << c->ClassName();
+        d.BCancel->Click();
+    });
     editor->BGradient->Click();
+    EXPECT_TRUE(ran);
     EXPECT_EQ(bar->BarStyle(), bsRectGradient);
     EXPECT_EQ(editor->CBBarStyle->ItemIndex(), int(bsRectGradient));
 }

@@ -5,7 +5,9 @@
 #include "chart/editors/AreaSeriesEditor.h"
 #include "chart/editors/BarSeriesEditor.h"
 #include "chart/editors/FastLineSeriesEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/LineSeriesEditor.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/editors/StackBarSeriesEditor.h"
 #include "chart/engine/AreaSeries.h"
 #include "chart/engine/BarSeries.h"
@@ -24,6 +26,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {
@@ -128,6 +131,26 @@ TEST_F(LineSeriesEditorTest, EachControlWritesItsProperty) {
         c.act();
         EXPECT_TRUE(c.holds()) << c.what;
     }
+}
+
+TEST_F(LineSeriesEditorTest, ShadowDialogWithoutSmoothingOrTransparency) {
+    editor = Open<TCustomSeriesEditor>(line);
+    EXPECT_EQ(editor->BGradient->Gradient(), line->Gradient());
+    bool ran = false;
+    TModalRunner<TTeeShadowEditor> runner(&window, [&](TTeeShadowEditor& d) {
+        ran = true;
+        EXPECT_EQ(d.Shadow(), line->Shadow());
+        for (TControl* c :
+             {static_cast<TControl*>(d.CBSmooth), static_cast<TControl*>(d.UDShadowTransp),
+              static_cast<TControl*>(d.EShadowTransp), static_cast<TControl*>(d.LTransp)})
+            EXPECT_FALSE(c->Visible()) << c->ClassName();
+        EXPECT_TRUE(d.BOK->Visible());
+        d.UDShadowSize->SetPosition(6);
+        d.BOK->Click();
+    });
+    editor->Button1->Click();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(line->Shadow()->HorizSize(), 6);
 }
 
 TEST_F(LineSeriesEditorTest, ColourButtonWritesTheSeriesColour) {

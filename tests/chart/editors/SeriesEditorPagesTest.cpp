@@ -4,6 +4,7 @@
 
 #include "chart/editors/AreaSeriesEditor.h"
 #include "chart/editors/BarSeriesEditor.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/LineSeriesEditor.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/editors/SeriesPage.h"
@@ -11,7 +12,9 @@
 #include "chart/engine/AreaSeries.h"
 #include "chart/engine/BarSeries.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/foundation/TeeGradient.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
 namespace {
@@ -85,7 +88,7 @@ TEST_F(SeriesEditorPagesTest, EachTypeBringsItsOwnTabs) {
          {"Format", "Stack", "General", "Marks", "Data Source"}},
         {area,
          &TAreaSeriesEditor::StaticClass(),
-         {"Format", "Point", "General", "Marks", "Data Source"}},
+         {"Format", "Point", "Gradient", "General", "Marks", "Data Source"}},
         {line,
          &TCustomSeriesEditor::StaticClass(),
          {"Format", "Point", "General", "Marks", "Data Source"}},
@@ -97,6 +100,14 @@ TEST_F(SeriesEditorPagesTest, EachTypeBringsItsOwnTabs) {
         EXPECT_EQ(&FormatEditor()->ClassType(), e.editor);
         EXPECT_EQ(Tabs(), e.tabs) << e.series->ClassName();
     }
+    EXPECT_EQ(Bytes(), before);
+    // The area's gradient page edits its gradient, in place.
+    page->SelectSeries(area);
+    auto* gradient = dynamic_cast<TTeeGradientEditor*>(VisitTab("Gradient"));
+    ASSERT_NE(gradient, nullptr);
+    EXPECT_EQ(gradient->Gradient(), area->Gradient());
+    EXPECT_FALSE(gradient->Panel1->Visible());
+    EXPECT_EQ(static_cast<TAreaSeriesEditor*>(FormatEditor())->GradientPage(), gradient);
     EXPECT_EQ(Bytes(), before);
     page->SelectSeries(bar);
     auto* stack = dynamic_cast<TStackBarSeriesEditor*>(VisitTab("Stack"));

@@ -457,6 +457,7 @@ TEST_F(PageTest, TheEditorHostsBothPagesAndShowingThemChangesNothing) {
     const std::string before = Bytes(chart);
     TScratchSettings settings;
     auto* form = new TChartEditForm(&window);
+    form->TreeVisible = false;  // the page tabs, not the tree
     form->AssignChart(chart);
     form->SetBounds(0, 0, 760, 480);  // wide enough for every sub-page's tab
     form->Show();

@@ -45,6 +45,7 @@ protected:
         chart->SetBounds(0, 0, 300, 200);
         AddLine("EE");
         form = new TChartEditForm(&window);
+        form->TreeVisible = false;  // the tabbed dialog, not the tree
         form->HideTabs = {cetExportNative};
         form->AssignChart(chart);
         form->Show();

@@ -3,9 +3,11 @@
 #include <QTabBar>
 #include <QWidget>
 
+#include "platform/graphics/Colors.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "tests/platform/ui/UserInput.h"
 #include "tests/support/OffscreenApplication.h"
 
 namespace {
@@ -108,6 +110,89 @@ TEST(PageControl, EmbeddedFormsGetOnShowEachTimeTheirSheetShows) {
     EXPECT_EQ(log,
               (std::vector<std::string>{"hide first", "show second", "hide second", "show first",
                                         "hide first", "show second", "hide second", "show first"}));
+}
+
+QTabBar* TabBarOf(TPageControl* pages) { return pages->Widget()->findChild<QTabBar*>(); }
+
+void ClickTab(TPageControl* pages, int tab) {
+    QTabBar* bar = TabBarOf(pages);
+    TUserInput input;
+    input.Click(pages, bar->mapTo(pages->Widget(), bar->tabRect(tab).center()));
+}
+
+TEST(PageControl, TheUserChangesPagesAndOnChangingMayRefuse) {
+    TPagesFixture f;
+    f.pages->SetBounds(0, 0, 400, 300);
+    bool allow = true;
+    std::vector<std::string> seen;
+    f.pages->OnChanging = [&](TObject*, bool& a) {
+        seen.push_back("changing from " + f.pages->ActivePage()->Caption());
+        a = allow;
+    };
+    f.pages->OnChange = [&](TObject*) {
+        seen.push_back("change to " + f.pages->ActivePage()->Caption());
+    };
+    f.form.Show();
+    ClickTab(f.pages, 2);
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+    allow = false;
+    ClickTab(f.pages, 1);  // refused: the page stays, and so does its tab
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+    EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 2);
+    EXPECT_TRUE(f.sheets[2]->Showing());
+    EXPECT_FALSE(f.sheets[1]->Showing());
+    ClickTab(f.pages, 2);            // the tab of the page already shown asks nothing
+    f.pages->SetActivePageIndex(0);  // from code: no events
+    EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"changing from Cavity", "change to Wavelengths",
+                                              "changing from Wavelengths"}));
+
+    // With a hidden tab before it, a refusal still goes back to the right tab.
+    allow = true;
+    f.sheets[0]->SetTabVisible(false);
+    f.pages->SetActivePage(f.sheets[2]);
+    allow = false;
+    ClickTab(f.pages, 0);
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+    EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 1);
+}
+
+TEST(PageControl, APageTakenOutComesBackToItsPlace) {
+    TPagesFixture f;
+    f.pages->SetActivePage(f.sheets[1]);
+    TPanel panel(nullptr);
+    f.sheets[0]->SetParent(&panel);  // a page shown elsewhere for a while
+    EXPECT_EQ(f.sheets[0]->PageIndex(), -1);
+    EXPECT_EQ(f.pages->PageCount(), 2);
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]);
+    f.sheets[0]->SetPageControl(f.pages);
+    f.sheets[0]->SetPageIndex(0);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.pages->Pages(i), f.sheets[size_t(i)]);
+    EXPECT_EQ(TabBarOf(f.pages)->tabText(0), "Cavity");
+    EXPECT_EQ(TabBarOf(f.pages)->currentIndex(), 1);
+    f.sheets[0]->SetPageIndex(9);
+    EXPECT_EQ(f.sheets[0]->PageIndex(), 2);
+}
+
+TEST(PageControl, HighlightedTabsAreDrawnOnTheHighlightColour) {
+    TPagesFixture f;
+    f.pages->SetBounds(0, 0, 400, 300);
+    f.form.Show();
+    QTabBar* bar = TabBarOf(f.pages);
+    const TColor rgb = ColorToRGB(clHighlight);
+    const QColor highlight(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    // A point inside the tab, clear of its text and its edges.
+    auto pixelOf = [&](int tab) {
+        const QRect r = bar->tabRect(tab);
+        return bar->grab().toImage().pixelColor(r.left() + 4, r.top() + 4);
+    };
+    for (int tab = 0; tab < 3; ++tab) EXPECT_NE(pixelOf(tab), highlight) << tab;
+    f.sheets[1]->SetHighlighted(true);  // not the active page: highlighting is per tab
+    EXPECT_TRUE(f.sheets[1]->Highlighted());
+    EXPECT_EQ(pixelOf(1), highlight);
+    EXPECT_NE(pixelOf(0), highlight);
+    f.sheets[1]->SetHighlighted(false);
+    EXPECT_NE(pixelOf(1), highlight);
 }
 
 }  // namespace
