@@ -20,9 +20,9 @@ TForm* CreateChartSubPage(TChartEditForm* dialog, TCustomChart& chart, int index
         case cetAxis:
             return new TFormTeeAxis(dialog, chart.LeftAxis());
         case cetTitles:
-            return new TFormTeeTitle(dialog, chart.Title(), &chart);
+            return TFormTeeTitle::CreateForTitle(dialog, chart.Title(), &chart);
         case cetLegend:
-            return new TFormTeeLegend(dialog, chart.Legend());
+            return TFormTeeLegend::CreateForLegend(dialog, chart.Legend());
         case cetPanel:
             return new TFormTeePanel(dialog, &chart);
         case cetPaging:

@@ -1,5 +1,6 @@
 #include "chart/editors/FontEditor.h"
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -21,6 +22,7 @@
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/UpDown.h"
 
@@ -42,9 +44,7 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     TabShadow = sheet("Shadow");
     TabGradient = sheet("Gradient");
     TabPicture = sheet("Picture");
-    // The shadow and gradient pages build their editors when first visited. The picture page
-    // hosts the back-image editor, which is not part of the editor yet: its tab stays hidden.
-    TabPicture->SetTabVisible(false);
+    // The shadow, gradient and picture pages build their editors when first visited.
     PageControl1->OnChange = [this](TObject*) { PageChanged(); };
 
     MakeLabel(TabFont, 8, 8, "&Name:");
@@ -128,6 +128,12 @@ void TTeeFontEditor::PageChanged() {
     } else if (page == TabGradient && !FGradientEditor && FFont) {
         FGradientEditor = TTeeGradientEditor::CreateEmbedded(this, FFont->Gradient());
         EmbedEditorForm(*FGradientEditor, *TabGradient);
+    } else if (page == TabPicture && !FPictureEditor) {
+        // A font's picture fills the letters: it has no placement of its own.
+        FPictureEditor.reset(CreateBackImageEditorPage(TabPicture));
+        FPictureEditor->RGBitmap->Hide();
+        FPictureEditor->GBPosition->Hide();
+        if (FFont) FPictureEditor->LoadImageSettings(FFont->Picture());
     }
 }
 
@@ -162,6 +168,7 @@ void TTeeFontEditor::LoadFont(TTeeFont* font) {
     CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
     if (FShadowEditor) FShadowEditor->LoadShadow(FFont->Shadow());
     if (FGradientEditor) FGradientEditor->LoadGradient(FFont->Gradient());
+    if (FPictureEditor) FPictureEditor->LoadImageSettings(FFont->Picture());
 }
 
 void TTeeFontEditor::DoShow() {

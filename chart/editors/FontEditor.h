@@ -8,6 +8,7 @@
 #include "chart/editors/OwnedForm.h"
 #include "platform/ui/Form.h"
 
+class TBackImageEditor;
 class TButton;
 class TButtonColor;
 class TButtonPen;
@@ -77,6 +78,8 @@ private:
     TOwnedForm<TTeeShadowEditor> FShadowEditor;
     TTeeGradientEditor* FGradientEditor = nullptr;
     bool FLoading = false;
+    // Built unowned on the Picture page's first visit; freed with this editor.
+    TOwnedForm<TBackImageEditor> FPictureEditor;
 };
 
 // A font editor embedded in sheet, unowned (the caller frees it); the caller then loads a font.

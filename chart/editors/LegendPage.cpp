@@ -4,6 +4,7 @@
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/ShadowEditor.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/rtl/NumberText.h"
@@ -147,11 +148,17 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     TUpDownEdit top = MakeUpDownEdit(TabPosition, 300, 122, 50, -100, 9000, 5);
     ECustTop = top.Edit;
     UDTop = top.UpDown;
-    MakeLabel(TabTitle, 8, 8, "&Text:");
-    MemoText = MakeControl<TMemo>(TabTitle, 8, 26, 200, 90);
-    CBTitleVisible = MakeCheckBox(TabTitle, 220, 26, 100, "&Visible");
-    MakeLabel(TabTitle, 220, 56, "Text &alignment:");
-    CBTextAlign = MakeComboBox(TabTitle, 220, 74, 100, {"Left", "Center", "Right"});
+    // The title's own tabs: its options, then the pages of its shape editor.
+    PageControl2 = MakeControl<TPageControl>(TabTitle);
+    PageControl2->SetAlign(alClient);
+    TabTitleOptions = new TTabSheet(this);
+    TabTitleOptions->SetPageControl(PageControl2);
+    TabTitleOptions->SetCaption("Options");
+    MakeLabel(TabTitleOptions, 8, 8, "&Text:");
+    MemoText = MakeControl<TMemo>(TabTitleOptions, 8, 26, 200, 90);
+    CBTitleVisible = MakeCheckBox(TabTitleOptions, 220, 26, 100, "&Visible");
+    MakeLabel(TabTitleOptions, 220, 56, "Text &alignment:");
+    CBTextAlign = MakeComboBox(TabTitleOptions, 220, 74, 100, {"Left", "Center", "Right"});
     BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
     BDivLines->SetCaption("&Dividing Lines...");
     RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
@@ -246,6 +253,21 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
 
 TFormTeeLegend::~TFormTeeLegend() = default;
 
+TFormTeeLegend* TFormTeeLegend::CreateForLegend(TComponent* owner, TChartLegend* legend) {
+    TFormTeeLegend* page = new TFormTeeLegend(owner, legend);
+    page->EmbedShapeEditors(legend);
+    return page;
+}
+
+void TFormTeeLegend::EmbedShapeEditors(TChartLegend* legend) {
+    FLegend = legend;
+    FShapeEditor.reset(EmbedShapeEditorPages(PageControl1, legend));
+    FTitleShapeEditor.reset(EmbedShapeEditorPages(PageControl2, legend->Title()));
+    // The moved pages build their editors on their first visit.
+    PageControl1->OnChange = [this](TObject* sender) { FShapeEditor->PC1Change(sender); };
+    PageControl2->OnChange = [this](TObject* sender) { FTitleShapeEditor->PC1Change(sender); };
+}
+
 void TFormTeeLegend::LoadControls() {
     if (!FLegend) return;
     CBShow->SetChecked(FLegend->Visible());
@@ -270,6 +292,8 @@ void TFormTeeLegend::LoadControls() {
     CBTextAlign->SetItemIndex(a == taLeftJustify ? 0 : a == taCenter ? 1 : 2);
     SymbolEditor->Show();
     SymbolEditor->LoadSymbol(FLegend->Symbol());
+    if (FShapeEditor) FShapeEditor->LoadShape(FLegend);
+    if (FTitleShapeEditor) FTitleShapeEditor->LoadShape(FLegend->Title());
 }
 
 bool TFormTeeLegend::Vertical() const {

@@ -3,6 +3,7 @@
 // Symbols tab, the legend symbol editor. The symbol editor is made once, with the page, and
 // reloaded on each visit: a page shown again never stacks a second one.
 #include "chart/editors/ChartPageForm.h"
+#include "chart/editors/OwnedForm.h"
 
 class TButton;
 class TButtonGradient;
@@ -11,6 +12,7 @@ class TChartLegend;
 class TCheckBox;
 class TComboBox;
 class TEdit;
+class TFormTeeShape;
 class TLegendSymbol;
 class TMemo;
 class TUpDown;
@@ -52,6 +54,14 @@ public:
     TFormTeeLegend(TComponent* owner, TChartLegend* legend);
     ~TFormTeeLegend() override;
 
+    // The page on legend with the shape editors' pages taken in.
+    static TFormTeeLegend* CreateForLegend(TComponent* owner, TChartLegend* legend);
+    // Takes in the pages of a shape editor for legend (after the page's own tabs) and of one for
+    // its title (after the title's options).
+    void EmbedShapeEditors(TChartLegend* legend);
+    TFormTeeShape* ShapeEditor() const { return FShapeEditor.get(); }
+    TFormTeeShape* TitleShapeEditor() const { return FTitleShapeEditor.get(); }
+
     TPageControl* PageControl1;
     TTabSheet* TabStyle;
     TTabSheet* TabPosition;
@@ -76,6 +86,8 @@ public:
     TUpDown* UDLeft;
     TEdit* ECustTop;
     TUpDown* UDTop;
+    TPageControl* PageControl2;
+    TTabSheet* TabTitleOptions;
     TMemo* MemoText;
     TCheckBox* CBTitleVisible;
     TComboBox* CBTextAlign;
@@ -94,4 +106,6 @@ private:
     TChartLegend* FLegend;
     // Set while the page puts controls right itself.
     bool FQuiet = false;
+    TOwnedForm<TFormTeeShape> FShapeEditor;
+    TOwnedForm<TFormTeeShape> FTitleShapeEditor;
 };

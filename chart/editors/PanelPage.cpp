@@ -1,5 +1,6 @@
 #include "chart/editors/PanelPage.h"
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -58,8 +59,6 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     TabGradient = sheet("Gradient");
     TabShadow = sheet("Shadow");
     TabImage = sheet("Image");
-    // The back-image editor is not part of the editor yet: its tab stays hidden.
-    TabImage->SetTabVisible(false);
     PageControl1->SetActivePage(TabColor);
     PageControl1->OnChange = [this](TObject*) { PageChanged(); };
     BPanelColor = MakeControl<TButtonColor>(TabColor, 8, 8, 100, 25);
@@ -148,6 +147,9 @@ void TFormTeePanel::PageChanged() {
     } else if (page == TabShadow && !FShadowEditor) {
         FShadowEditor.reset(EmbedShadowEditor(TabShadow));
         FShadowEditor->LoadShadow(FPanel->Shadow());
+    } else if (page == TabImage && !FImageEditor) {
+        FImageEditor.reset(CreateBackImageEditorPage(TabImage));
+        FImageEditor->LoadImageSettings(FPanel->BackImage());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "chart/editors/OwnedForm.h"
 #include "chart/foundation/TeePanel.h"
 
+class TBackImageEditor;
 class TButtonColor;
 class TButtonPen;
 class TCheckBox;
@@ -59,7 +60,7 @@ protected:
 
 private:
     void RefreshColorDefault();
-    // Builds the gradient or shadow editor on the first visit of its tab.
+    // Builds the gradient, shadow or picture editor on the first visit of its tab.
     void PageChanged();
     void SetMarginRanges();
     // A margin edit: index as the panel counts margins (left, top, right, bottom).
@@ -70,4 +71,5 @@ private:
     TTeeGradientEditor* FGradientEditor = nullptr;
     // Unowned: freed with the page.
     TOwnedForm<TTeeShadowEditor> FShadowEditor;
+    TOwnedForm<TBackImageEditor> FImageEditor;
 };

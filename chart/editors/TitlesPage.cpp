@@ -1,6 +1,7 @@
 #include "chart/editors/TitlesPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
 #include "platform/rtl/NumberText.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Memo.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
 
 namespace {
@@ -25,24 +27,30 @@ TAlignment IndexAlignment(int i) {
 TFormTeeTitle::TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart* chart)
     : TChartPageForm(owner), FChart(chart), FTitle(title) {
     SetBounds(0, 0, 400, 260);
-    CBTitles = MakeComboBox(this, 8, 8, 120, {"Title", "SubTitle", "SubFoot", "Foot"});
-    MakeLabel(this, 8, 40, "&Text:");
-    MText = MakeControl<TMemo>(this, 8, 58, 250, 90);
-    CBVisible = MakeCheckBox(this, 270, 58, 120, "&Visible");
-    CBAdjust = MakeCheckBox(this, 270, 82, 120, "&Adjust Frame");
-    MakeLabel(this, 270, 110, "Alig&nment:");
-    CBAlign = MakeComboBox(this, 270, 128, 110, {"Left", "Center", "Right"});
-    CBCustPos = MakeCheckBox(this, 8, 160, 100, "&Custom:");
-    MakeLabel(this, 8, 190, "L&eft:");
-    TUpDownEdit left = MakeUpDownEdit(this, 50, 186, 50, -1000, 1000, 5);
+    // The page's own tab, then the pages of the title's shape editor.
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    TabStyle = new TTabSheet(this);
+    TabStyle->SetPageControl(PageControl1);
+    TabStyle->SetCaption("Style");
+    CBTitles = MakeComboBox(TabStyle, 8, 8, 120, {"Title", "SubTitle", "SubFoot", "Foot"});
+    MakeLabel(TabStyle, 8, 40, "&Text:");
+    MText = MakeControl<TMemo>(TabStyle, 8, 58, 250, 90);
+    CBVisible = MakeCheckBox(TabStyle, 270, 58, 120, "&Visible");
+    CBAdjust = MakeCheckBox(TabStyle, 270, 82, 120, "&Adjust Frame");
+    MakeLabel(TabStyle, 270, 110, "Alig&nment:");
+    CBAlign = MakeComboBox(TabStyle, 270, 128, 110, {"Left", "Center", "Right"});
+    CBCustPos = MakeCheckBox(TabStyle, 8, 160, 100, "&Custom:");
+    MakeLabel(TabStyle, 8, 190, "L&eft:");
+    TUpDownEdit left = MakeUpDownEdit(TabStyle, 50, 186, 50, -1000, 1000, 5);
     ECustLeft = left.Edit;
     UDLeft = left.UpDown;
-    MakeLabel(this, 120, 190, "T&op:");
-    TUpDownEdit top = MakeUpDownEdit(this, 160, 186, 50, -1000, 1000, 5);
+    MakeLabel(TabStyle, 120, 190, "T&op:");
+    TUpDownEdit top = MakeUpDownEdit(TabStyle, 160, 186, 50, -1000, 1000, 5);
     ECustTop = top.Edit;
     UDTop = top.UpDown;
-    MakeLabel(this, 240, 190, "&Vert. Margin:");
-    TUpDownEdit margin = MakeUpDownEdit(this, 320, 186, 45, -500, 500);
+    MakeLabel(TabStyle, 240, 190, "&Vert. Margin:");
+    TUpDownEdit margin = MakeUpDownEdit(TabStyle, 320, 186, 45, -500, 500);
     Edit1 = margin.Edit;
     UDMargin = margin.UpDown;
     CBCustPos->OnClick = [this](TObject*) {
@@ -83,6 +91,17 @@ TFormTeeTitle::TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart
 
 TFormTeeTitle::~TFormTeeTitle() = default;
 
+TFormTeeTitle* TFormTeeTitle::CreateForTitle(TComponent* owner, TChartTitle* title,
+                                             TCustomChart* chart) {
+    TFormTeeTitle* page = new TFormTeeTitle(owner, title, chart);
+    page->FShapeEditor.reset(EmbedShapeEditorPages(page->PageControl1, title));
+    // The moved pages build their editors on their first visit.
+    page->PageControl1->OnChange = [page](TObject* sender) {
+        page->FShapeEditor->PC1Change(sender);
+    };
+    return page;
+}
+
 void TFormTeeTitle::LoadControls() {
     if (!FTitle) return;
     TChartTitle* titles[] = {FChart->Title(), FChart->SubTitle(), FChart->SubFoot(),
@@ -98,6 +117,7 @@ void TFormTeeTitle::LoadControls() {
     CBCustPos->SetChecked(FTitle->CustomPosition());
     UDMargin->SetPosition(FTitle->VertMargin());
     RefreshCustom();
+    if (FShapeEditor) FShapeEditor->LoadShape(FTitle);
 }
 
 void TFormTeeTitle::RefreshCustom() {

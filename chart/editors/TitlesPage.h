@@ -2,6 +2,7 @@
 // The titles page: the chart's four titles, one at a time (text, visibility, frame adjustment,
 // alignment).
 #include "chart/editors/ChartPageForm.h"
+#include "chart/editors/OwnedForm.h"
 
 class TCheckBox;
 class TComboBox;
@@ -9,6 +10,9 @@ class TCustomChart;
 class TChartTitle;
 class TMemo;
 class TEdit;
+class TFormTeeShape;
+class TPageControl;
+class TTabSheet;
 class TUpDown;
 
 class TFormTeeTitle : public TChartPageForm {
@@ -17,8 +21,15 @@ public:
     TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart* chart);
     ~TFormTeeTitle() override;
 
+    // The page on title with the pages of a shape editor for it after its own "Style" tab.
+    static TFormTeeTitle* CreateForTitle(TComponent* owner, TChartTitle* title,
+                                         TCustomChart* chart);
+    TFormTeeShape* ShapeEditor() const { return FShapeEditor.get(); }
+
     TChartTitle* Title() const { return FTitle; }
 
+    TPageControl* PageControl1;
+    TTabSheet* TabStyle;
     TComboBox* CBTitles;
     TMemo* MText;
     TCheckBox* CBVisible;
@@ -43,4 +54,5 @@ private:
     TCustomChart* FChart;
     TChartTitle* FTitle;
     bool FQuiet = false;
+    TOwnedForm<TFormTeeShape> FShapeEditor;
 };

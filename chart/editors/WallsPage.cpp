@@ -1,5 +1,6 @@
 #include "chart/editors/WallsPage.h"
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
@@ -51,7 +52,7 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     BGradient->SetCaption("&Gradient...");
     BImage = MakePushButton(area, x, y + 120, 90, "&Image...");
     BShadow = MakePushButton(area, x, y + 150, 90, "&Shadow...");
-    BImage->SetEnabled(false);
+    BImage->OnClick = [this](TObject*) { ShowPictureDialog(BImage, FWall->Picture()); };
 
     MakeLabel(area, x + 104, y + 4, "Siz&e:");
     TUpDownEdit size = MakeUpDownEdit(area, x + 190, y, 40, 0, 100);

@@ -2,6 +2,7 @@
 // Cancel puts the font back byte for byte, the embedded page has no buttons.
 #include <gtest/gtest.h>
 
+#include "chart/editors/BackImageEditor.h"
 #include "chart/editors/FontEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
@@ -15,8 +16,10 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
@@ -86,7 +89,7 @@ TEST_F(FontEditorTest, EmbeddedPageLoadsWithoutChangingAndWritesAtOnce) {
     EXPECT_FALSE(editor->PanelButtons->Visible());
     EXPECT_EQ(editor->Owner(), nullptr);
     EXPECT_TRUE(editor->TabGradient->TabVisible());
-    EXPECT_FALSE(editor->TabPicture->TabVisible());  // waits for the back-image editor
+    EXPECT_TRUE(editor->TabPicture->TabVisible());
     ChangeEverything(*editor);
     TObject::Free(editor);
 }
@@ -133,6 +136,33 @@ TEST_F(FontEditorTest, PlatformDialogReloadsFaceSizeAndStyle) {
     });
     EXPECT_TRUE(ShowFontEditor(&window, &Font()));
     EXPECT_EQ(Font().Size(), 20);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FontEditorTest, PicturePageBuildsAPictureEditorWithoutPlacementOnce) {
+    TPageControl* pages = new TPageControl(&window);
+    pages->SetParent(&window);
+    pages->SetBounds(0, 0, 380, 280);
+    TTabSheet* sheet = new TTabSheet(&window);
+    sheet->SetPageControl(pages);
+    window.Show();
+    TTeeFontEditor* editor = EmbedFontEditor(sheet);
+    editor->LoadFont(&Font());
+    EXPECT_EQ(editor->TabPicture->ControlCount(), 0);
+    editor->PageControl1->SetActivePage(editor->TabPicture);
+    editor->PageControl1->OnChange(editor->PageControl1);
+    ASSERT_EQ(editor->TabPicture->ControlCount(), 1);
+    auto* picture = dynamic_cast<TBackImageEditor*>(editor->TabPicture->Controls(0));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Picture(), Font().PictureIfAny());
+    EXPECT_FALSE(picture->RGBitmap->Visible());
+    EXPECT_FALSE(picture->GBPosition->Visible());
+    editor->PageControl1->OnChange(editor->PageControl1);
+    EXPECT_EQ(editor->TabPicture->Controls(0), picture);
+    TObject::Free(editor);
 }
 
 }  // namespace

@@ -1,0 +1,405 @@
+#include "chart/editors/ContourSeriesEditor.h"
+
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/PointerEditor.h"
+#include "chart/engine/AxisPanel.h"
+#include "chart/engine/ContourSeries.h"
+#include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesPointer.h"
+#include "chart/foundation/ChartBrush.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ColorEditing.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/ResourceRoutines.h"
+#include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeFont.h"
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/UpDown.h"
+
+TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBounds(0, 0, 340, 210);
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    auto sheet = [&](const char* caption) {
+        TTabSheet* s = new TTabSheet(this);
+        s->SetPageControl(PageControl1);
+        s->SetCaption(caption);
+        return s;
+    };
+    TabOptions = sheet("Options");
+    TabLevels = sheet("Levels");
+    TabMarks = sheet("Marks");
+    TabPointer = sheet("Pointer");
+    TabPosition = sheet("Position");
+    BuildOptionsPage();
+    BuildLevelsPage();
+    BuildMarksPage();
+    BuildPositionPage();
+    DoCreate();
+}
+
+TContourSeriesEditor::~TContourSeriesEditor() {
+    if (FGrid3D) {
+        FGrid3D->RemoveFreeNotification(this);
+        TObject::Free(FGrid3D);
+    }
+    if (FPointerEditor) TObject::Free(FPointerEditor);
+}
+
+void TContourSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == FGrid3D) FGrid3D = nullptr;
+}
+
+// --- Building.
+
+void TContourSeriesEditor::BuildOptionsPage() {
+    Button2 = MakeControl<TButtonPen>(TabOptions, 8, 8, 90, 25);
+    Button2->SetCaption("&Pen...");
+    BFrame = MakeControl<TButtonPen>(TabOptions, 8, 40, 90, 25);
+    BFrame->SetCaption("&Frame...");
+    CBColorEach = MakeCheckBox(TabOptions, 120, 10, 110, "&Color Each");
+    CBSmooth = MakeCheckBox(TabOptions, 120, 36, 110, "&Smooth");
+    CBInterpolate = MakeCheckBox(TabOptions, 136, 60, 110, "&Interpolate");
+    CBInterpolate->SetEnabled(false);
+    CBFill = MakeCheckBox(TabOptions, 120, 86, 110, "&Filled");
+    MakeLabel(TabOptions, 8, 122, "&Transparency:");
+    TUpDownEdit transparency = MakeUpDownEdit(TabOptions, 100, 118, 40, 0, 100);
+    Edit3 = transparency.Edit;
+    UDTransp = transparency.UpDown;
+
+    CBColorEach->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetColorEachPoint(CBColorEach->Checked());
+        if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
+        LoadLevel();
+    };
+    CBSmooth->OnClick = [this](TObject*) {
+        CBInterpolate->SetEnabled(CBSmooth->Checked());
+        if (!FLoading && FSeries) FSeries->Smoothing()->SetActive(CBSmooth->Checked());
+    };
+    CBInterpolate->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->Smoothing()->SetInterpolate(CBInterpolate->Checked());
+    };
+    CBFill->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->Brush()->SetStyle(CBFill->Checked() ? bsSolid : bsClear);
+        FSeries->Brush()->SetImage(nullptr);
+    };
+    Edit3->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FSeries && Showing() && TryStrToInt(Edit3->Text(), value))
+            FSeries->SetTransparency(value);
+    };
+}
+
+void TContourSeriesEditor::BuildLevelsPage() {
+    CBAutoLevels = MakeCheckBox(TabLevels, 8, 8, 100, "&Automatic");
+    MakeLabel(TabLevels, 120, 10, "&Number:");
+    TUpDownEdit number = MakeUpDownEdit(TabLevels, 180, 6, 45, 1, 150);
+    SENum = number.Edit;
+    UDNum = number.UpDown;
+    GBLevel = MakeControl<TGroupBox>(TabLevels, 8, 36, 320, 140);
+    GBLevel->SetCaption("Level:");
+    MakeLabel(GBLevel, 8, 24, "&Index:");
+    TUpDownEdit index = MakeUpDownEdit(GBLevel, 60, 20, 45, 0, 0);
+    ELevel = index.Edit;
+    UDLevel = index.UpDown;
+    SBLevel = MakeControl<TScrollBar>(GBLevel, 130, 22, 180, 17);
+    SBLevel->SetMax(0);
+    SHColor = MakeControl<TPanel>(GBLevel, 8, 54, 40, 25);
+    SHColor->SetBevelOuter(bvNone);
+    SHColor->SetCursor(crTeeHand);
+    MakeLabel(GBLevel, 60, 58, "&Up to Value:");
+    EValue = MakeControl<TEdit>(GBLevel, 140, 54, 80, 23);
+    BLevelPen = MakeControl<TButtonPen>(GBLevel, 8, 90, 90, 25);
+    BLevelPen->SetCaption("P&en...");
+    cbDefaultPen = MakeCheckBox(GBLevel, 110, 94, 80, "&Default");
+    CBEmpty = MakeCheckBox(GBLevel, 200, 94, 80, "&Empty");
+
+    SENum->OnChange = [this](TObject*) { NumberChanged(); };
+    CBAutoLevels->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetAutomaticLevels(CBAutoLevels->Checked());
+        if (CBAutoLevels->Checked()) FSeries->CreateAutoLevels();
+        EnableLevelCount();
+        LoadLevel();
+    };
+    ELevel->OnChange = [this](TObject*) {
+        int value = 0;
+        if (TryStrToInt(ELevel->Text(), value)) IndexChanged(value);
+    };
+    SBLevel->OnChange = [this](TObject*) {
+        if (FLoading) return;
+        UDLevel->SetPosition(SBLevel->Position());
+    };
+    EValue->OnChange = [this](TObject*) {
+        TContourLevel* level = CurrentLevel();
+        if (FLoading || !level || !EValue->Enabled()) return;
+        // Text that is no number raises the conversion error, which the application reports.
+        level->SetUpToValue(double(StrToFloat(EValue->Text())));
+        ReadAutomatic();
+    };
+    SHColor->OnClick = [this](TObject*) { SwatchClicked(); };
+    CBEmpty->OnClick = [this](TObject*) { EmptyClicked(); };
+    BLevelPen->OnClick = [this](TObject*) {
+        TContourLevel* level = CurrentLevel();
+        if (!level) return;
+        TValueGuard<bool> loading(FLoading, true);
+        cbDefaultPen->SetChecked(level->UsesDefaultPen());
+        if (!level->UsesDefaultPen()) level->SetColor(level->Pen()->Color());
+        ShowSwatch(DisplayedColor(*level));
+        ReadAutomatic();
+    };
+    cbDefaultPen->OnClick = [this](TObject*) { DefaultPenClicked(); };
+}
+
+void TContourSeriesEditor::BuildMarksPage() {
+    CBMarks = MakeCheckBox(TabMarks, 8, 8, 100, "&Visible");
+    CBMarksSegments = MakeCheckBox(TabMarks, 8, 32, 120, "At &segments");
+    CBMarksColor = MakeCheckBox(TabMarks, 8, 56, 130, "&Font Color level");
+    BMarksColor = MakeControl<TButtonColor>(TabMarks, 150, 52, 90, 25);
+    BMarksColor->SetCaption("&Color...");
+    MakeLabel(TabMarks, 8, 92, "&Density:");
+    TUpDownEdit density = MakeUpDownEdit(TabMarks, 70, 88, 50, 1, 1000);
+    Edit1 = density.Edit;
+    UDDensity = density.UpDown;
+    MakeLabel(TabMarks, 8, 122, "&Margin:");
+    TUpDownEdit margin = MakeUpDownEdit(TabMarks, 70, 118, 50, -100, 10000);
+    Edit2 = margin.Edit;
+    UDMargin = margin.UpDown;
+    CBOverlap = MakeCheckBox(TabMarks, 150, 90, 120, "Anti overlap");
+
+    CBMarks->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->Marks()->SetVisible(CBMarks->Checked());
+    };
+    CBMarksSegments->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries)
+            FSeries->ContourMarks()->SetAtSegments(CBMarksSegments->Checked());
+    };
+    CBMarksColor->OnClick = [this](TObject*) {
+        BMarksColor->SetEnabled(!CBMarksColor->Checked());
+        if (!FLoading && FSeries) FSeries->ContourMarks()->SetColorLevel(CBMarksColor->Checked());
+    };
+    // Loading writes nothing back here either: a stored density or margin outside the up-downs'
+    // ranges would otherwise be clamped merely by opening the editor.
+    Edit1->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FSeries && TryStrToInt(Edit1->Text(), value))
+            FSeries->ContourMarks()->SetDensity(value);
+    };
+    Edit2->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FSeries && TryStrToInt(Edit2->Text(), value))
+            FSeries->ContourMarks()->SetMargin(value);
+    };
+    CBOverlap->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->ContourMarks()->SetAntiOverlap(CBOverlap->Checked());
+    };
+}
+
+void TContourSeriesEditor::BuildPositionPage() {
+    MakeLabel(TabPosition, 8, 12, "&Vertical Position:");
+    SEYPos = MakeControl<TEdit>(TabPosition, 120, 8, 80, 23);
+    CBYPosLevel = MakeCheckBox(TabPosition, 8, 40, 130, "Levels p&osition");
+    CBBottom = MakeCheckBox(TabPosition, 210, 10, 90, "At Bottom");
+
+    SEYPos->OnChange = [this](TObject*) {
+        double value = 0;
+        // Text that is no number keeps the position.
+        if (FLoading || !FSeries || !TryStrToFloat(SEYPos->Text(), value)) return;
+        FSeries->SetYPosition(value);
+        LoadBottom();
+    };
+    CBYPosLevel->OnClick = [this](TObject*) {
+        SEYPos->SetEnabled(!CBYPosLevel->Checked());
+        if (!FLoading && FSeries) FSeries->SetYPositionLevel(CBYPosLevel->Checked());
+    };
+    CBBottom->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries || !CBBottom->Checked()) return;
+        FSeries->SetYPosition(FSeries->GetMinYValue());
+        TValueGuard<bool> loading(FLoading, true);
+        SEYPos->SetText(FloatToStr(FSeries->YPosition()));
+        CBBottom->SetEnabled(false);
+    };
+}
+
+// --- Loading.
+
+void TContourSeriesEditor::DoShow() {
+    FSeries = dynamic_cast<TContourSeries*>(TagObject());
+    if (FSeries) LoadSeries();
+    FLoading = false;
+    TForm::DoShow();
+}
+
+void TContourSeriesEditor::LoadSeries() {
+    TValueGuard<bool> loading(FLoading, true);
+    // Automatic levels exist once the series has been prepared for drawing; they are not
+    // stored, so making them here changes nothing the chart keeps.
+    FSeries->EnsureAutoLevels();
+    CBColorEach->SetChecked(FSeries->ColorEachPoint());
+    CBYPosLevel->SetChecked(FSeries->YPositionLevel());
+    SEYPos->SetEnabled(!FSeries->YPositionLevel());
+    SEYPos->SetText(FloatToStr(FSeries->YPosition()));
+    LoadBottom();
+    CBAutoLevels->SetChecked(FSeries->AutomaticLevels());
+    UDNum->SetPosition(FSeries->NumLevels());
+    UDLevel->SetMax(std::max(0, FSeries->NumLevels() - 1));
+    SBLevel->SetMax(std::max(0, FSeries->NumLevels() - 1));
+    CBSmooth->SetChecked(FSeries->Smoothing()->Active());
+    CBInterpolate->SetChecked(FSeries->Smoothing()->Interpolate());
+    CBInterpolate->SetEnabled(FSeries->Smoothing()->Active());
+    CBFill->SetChecked(FSeries->Brush()->Style() != bsClear);
+    Button2->LinkPen(FSeries->Pen());
+    BFrame->LinkPen(FSeries->Frame());
+    CBMarks->SetChecked(FSeries->Marks()->Visible());
+    CBMarksSegments->SetChecked(FSeries->ContourMarks()->AtSegments());
+    CBMarksColor->SetChecked(FSeries->ContourMarks()->ColorLevel());
+    UDDensity->SetPosition(FSeries->ContourMarks()->Density());
+    UDMargin->SetPosition(FSeries->ContourMarks()->Margin());
+    CBOverlap->SetChecked(FSeries->ContourMarks()->AntiOverlap());
+    UDTransp->SetPosition(FSeries->Transparency());
+    BMarksColor->LinkToProperty(FSeries->Marks()->Font(), "Color");
+    BMarksColor->SetEnabled(!FSeries->ContourMarks()->ColorLevel());
+    EnableLevelCount();
+    if (!FPointerEditor) {
+        FPointerEditor = new TSeriesPointerEditor(nullptr);
+        EmbedTaggedEditorForm(*FPointerEditor, *TabPointer, FSeries->Pointer());
+    }
+    if (FGrid3D) {
+        FGrid3D->LoadSeries(FSeries);
+    } else if (Parent()) {
+        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
+        FGrid3D->FreeNotification(this);
+    }
+    LoadLevel();
+}
+
+TContourLevel* TContourSeriesEditor::CurrentLevel() const {
+    const int index = UDLevel->Position();
+    if (!FSeries || index < 0 || index >= FSeries->Levels()->Count()) return nullptr;
+    return FSeries->Levels()->GetLevel(index);
+}
+
+TColor TContourSeriesEditor::DisplayedColor(const TContourLevel& level) const {
+    if (level.Color() != clDefault) return level.Color();
+    return FSeries->ParentChart() ? FSeries->ParentChart()->PaletteColor(level.Index()) : clWhite;
+}
+
+void TContourSeriesEditor::ShowSwatch(TColor color) { SHColor->SetColor(color); }
+
+void TContourSeriesEditor::LoadLevel() {
+    TValueGuard<bool> loading(FLoading, true);
+    TContourLevel* level = CurrentLevel();
+    SetControlsEnabled(level != nullptr,
+                       {ELevel, UDLevel, EValue, BLevelPen, cbDefaultPen, SHColor, SBLevel});
+    if (!level) {
+        BLevelPen->LinkPen(nullptr);
+        return;
+    }
+    const TColor color = DisplayedColor(*level);
+    ShowSwatch(color);
+    CBEmpty->SetChecked(color == clNone);
+    EValue->SetText(FormatFloat("0.###", level->UpToValue()));
+    cbDefaultPen->SetChecked(level->UsesDefaultPen());
+    BLevelPen->SetEnabled(!level->UsesDefaultPen());
+    BLevelPen->LinkPen(level->UsesDefaultPen() ? nullptr : level->Pen());
+    SBLevel->SetPosition(UDLevel->Position());
+}
+
+void TContourSeriesEditor::ReadAutomatic() {
+    TValueGuard<bool> loading(FLoading, true);
+    CBAutoLevels->SetChecked(FSeries->AutomaticLevels());
+    EnableLevelCount();
+}
+
+void TContourSeriesEditor::EnableLevelCount() {
+    SetControlsEnabled(FSeries->AutomaticLevels(), {SENum, UDNum, CBColorEach});
+}
+
+void TContourSeriesEditor::LoadBottom() {
+    TValueGuard<bool> loading(FLoading, true);
+    CBBottom->SetChecked(FSeries->YPosition() == FSeries->GetMinYValue());
+    CBBottom->SetEnabled(!CBBottom->Checked());
+}
+
+// --- Levels.
+
+void TContourSeriesEditor::NumberChanged() {
+    int number = 0;
+    if (FLoading || !FSeries || !TryStrToInt(SENum->Text(), number)) return;
+    FSeries->SetNumLevels(number);
+    if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
+    {
+        TValueGuard<bool> loading(FLoading, true);
+        const int last = std::max(0, FSeries->NumLevels() - 1);
+        UDLevel->SetMax(last);
+        SBLevel->SetMax(last);
+        UDLevel->SetPosition(std::min(UDLevel->Position(), last));
+        ELevel->SetText(IntToStr(UDLevel->Position()));
+    }
+    LoadLevel();
+}
+
+void TContourSeriesEditor::IndexChanged(int index) {
+    if (FLoading || !FSeries || FSeries->Levels()->Count() == 0) return;
+    {
+        // A typed index moves the up-down, whose position names the current level.
+        TValueGuard<bool> loading(FLoading, true);
+        UDLevel->SetPosition(index);
+    }
+    LoadLevel();
+}
+
+void TContourSeriesEditor::SwatchClicked() {
+    TContourLevel* level = CurrentLevel();
+    if (!level || !SHColor->Enabled()) return;
+    TColor color = level->Color();
+    if (EditColorVar(this, color) && color != level->Color()) {
+        // The level's own pen, when it has one, takes the colour with it.
+        level->SetColor(color);
+        ShowSwatch(DisplayedColor(*level));
+        BLevelPen->Repaint();
+        TValueGuard<bool> loading(FLoading, true);
+        CBEmpty->SetChecked(color == clNone);
+    }
+    ReadAutomatic();
+}
+
+void TContourSeriesEditor::EmptyClicked() {
+    TContourLevel* level = CurrentLevel();
+    if (FLoading || !level) return;
+    if (CBEmpty->Checked())
+        level->SetColor(clNone);
+    else if (level->Color() == clNone)
+        level->SetColor(clDefault);
+    ShowSwatch(DisplayedColor(*level));
+    BLevelPen->Repaint();
+    ReadAutomatic();
+}
+
+void TContourSeriesEditor::DefaultPenClicked() {
+    TContourLevel* level = CurrentLevel();
+    if (FLoading || !level) return;
+    if (cbDefaultPen->Checked()) {
+        level->SetPen(nullptr);
+        BLevelPen->SetEnabled(false);
+        BLevelPen->LinkPen(nullptr);
+    } else {
+        BLevelPen->SetEnabled(true);
+        BLevelPen->LinkPen(level->Pen());
+    }
+}

@@ -1,0 +1,123 @@
+#include "chart/editors/SurfaceSeriesEditor.h"
+
+#include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/engine/SurfaceSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/UpDown.h"
+
+namespace {
+
+enum { dmSolid, dmWireFrame, dmDotFrame };
+
+}  // namespace
+
+TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsDialog);
+    SetBounds(0, 0, 330, 190);
+    RadioGroup1 = MakeControl<TRadioGroup>(this, 8, 4, 310, 44);
+    RadioGroup1->SetCaption("&Drawing Mode:");
+    RadioGroup1->SetColumns(3);
+    for (const char* item : {"Solid", "WireFrame", "DotFrame"}) RadioGroup1->Items()->Add(item);
+    CBSmooth = MakeCheckBox(this, 8, 56, 130, "&Smooth palette");
+    Button2 = MakeControl<TButtonPen>(this, 8, 82, 95, 25);
+    Button2->SetCaption("&Pen...");
+    Button3 = MakePushButton(this, 110, 82, 95, "&Brush...");
+    Button1 = MakePushButton(this, 212, 82, 105, "S&ide Brush...");
+    BSideLines = MakeControl<TButtonPen>(this, 212, 114, 105, 25);
+    BSideLines->SetCaption("Side &Lines...");
+    MakeLabel(this, 8, 118, "&Transparency:");
+    TUpDownEdit transparency = MakeUpDownEdit(this, 100, 114, 40, 0, 100, 5);
+    Edit1 = transparency.Edit;
+    UDTransp = transparency.UpDown;
+    CBFastBrush = MakeCheckBox(this, 8, 150, 100, "&Fast Brush");
+    CBHideCells = MakeCheckBox(this, 120, 150, 100, "&Hide Cells");
+
+    RadioGroup1->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries || !Showing()) return;
+        // The two frame modes exclude each other; solid is neither.
+        switch (RadioGroup1->ItemIndex()) {
+            case dmSolid:
+                FSeries->SetDotFrame(false);
+                FSeries->SetWireFrame(false);
+                break;
+            case dmWireFrame:
+                FSeries->SetWireFrame(true);
+                break;
+            case dmDotFrame:
+                FSeries->SetDotFrame(true);
+                break;
+        }
+    };
+    CBSmooth->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetSmoothPalette(CBSmooth->Checked());
+    };
+    Button3->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button3, FSeries->Brush());
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->SideBrush());
+    };
+    Edit1->OnChange = [this](TObject*) {
+        int value = 0;
+        if (!FLoading && FSeries && Showing() && TryStrToInt(Edit1->Text(), value))
+            FSeries->SetTransparency(value);
+    };
+    CBFastBrush->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetFastBrush(CBFastBrush->Checked());
+    };
+    CBHideCells->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetHideCells(CBHideCells->Checked());
+        FSeries->Repaint();
+    };
+    DoCreate();
+}
+
+TSurfaceSeriesEditor::~TSurfaceSeriesEditor() {
+    if (FGrid3D) {
+        FGrid3D->RemoveFreeNotification(this);
+        TObject::Free(FGrid3D);
+    }
+}
+
+void TSurfaceSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == FGrid3D) FGrid3D = nullptr;
+}
+
+void TSurfaceSeriesEditor::LoadGrid3DPage() {
+    if (FGrid3D) {
+        FGrid3D->LoadSeries(FSeries);
+    } else if (Parent()) {
+        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
+        FGrid3D->FreeNotification(this);
+    }
+}
+
+void TSurfaceSeriesEditor::DoShow() {
+    FSeries = dynamic_cast<TSurfaceSeries*>(TagObject());
+    if (FSeries) {
+        TValueGuard<bool> loading(FLoading, true);
+        RadioGroup1->SetItemIndex(FSeries->WireFrame()  ? dmWireFrame
+                                  : FSeries->DotFrame() ? dmDotFrame
+                                                        : dmSolid);
+        CBSmooth->SetChecked(FSeries->SmoothPalette());
+        UDTransp->SetPosition(FSeries->Transparency());
+        CBFastBrush->SetChecked(FSeries->FastBrush());
+        CBHideCells->SetChecked(FSeries->HideCells());
+        Button2->LinkPen(FSeries->Pen());
+        BSideLines->LinkPen(FSeries->SideLines());
+        LoadGrid3DPage();
+    }
+    FLoading = false;
+    TForm::DoShow();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The surface series editor: drawing mode (solid, wire frame, dot frame), smooth palette, pens
+// and brushes of the cells and sides, transparency, fast brush and hidden cells, edited in
+// place on the series in Tag. It adds the grid 3-D page for the same series. The water-fall
+// and isosurface editors build on it.
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonPen;
+class TCheckBox;
+class TEdit;
+class TGrid3DSeriesEditor;
+class TRadioGroup;
+class TSurfaceSeries;
+class TUpDown;
+
+class TSurfaceSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TSurfaceSeriesEditor, TForm)
+public:
+    explicit TSurfaceSeriesEditor(TComponent* owner);
+    ~TSurfaceSeriesEditor() override;
+
+    TSurfaceSeries* Series() const { return FSeries; }
+    // The grid 3-D page, once the editor has been shown.
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D; }
+
+    TRadioGroup* RadioGroup1;
+    TCheckBox* CBSmooth;
+    TButtonPen* Button2;
+    TButton* Button3;
+    TButton* Button1;
+    TButtonPen* BSideLines;
+    TEdit* Edit1;
+    TUpDown* UDTransp;
+    TCheckBox* CBFastBrush;
+    TCheckBox* CBHideCells;
+
+protected:
+    void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // The grid 3-D page: made on the first show, reloaded on later ones.
+    void LoadGrid3DPage();
+
+    TSurfaceSeries* FSeries = nullptr;
+    TGrid3DSeriesEditor* FGrid3D = nullptr;
+    bool FLoading = true;
+};
