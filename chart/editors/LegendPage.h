@@ -4,6 +4,7 @@
 // reloaded on each visit: a page shown again never stacks a second one.
 #include "chart/editors/ChartPageForm.h"
 
+class TButton;
 class TButtonPen;
 class TChartLegend;
 class TCheckBox;
@@ -72,9 +73,11 @@ public:
     TUpDown* UDLeft;
     TEdit* ECustTop;
     TUpDown* UDTop;
+    TCheckBox* CBPosPercent;
     TMemo* MemoText;
     TCheckBox* CBTitleVisible;
     TComboBox* CBTextAlign;
+    TButton* Button1;
     TButtonPen* BDivLines;
     TSymbolEditor* SymbolEditor;
 
@@ -84,6 +87,8 @@ protected:
 private:
     bool Vertical() const;
     void RefreshCustomPosition();
+    // Writes a custom left or top edit in the legend's position units.
+    void CustomPositionChanged(TEdit* edit, bool left);
     // The number in an edit, or none while it holds no number.
     static bool EditNumber(TEdit* edit, int& value);
 
