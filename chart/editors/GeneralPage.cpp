@@ -3,6 +3,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/Chart.h"
+#include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeZoom.h"
 #include "chart/foundation/ZoomPanning.h"
 #include "platform/rtl/NumberText.h"
@@ -58,6 +59,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
         RGPanning->Items()->Add(item);
     MakeLabel(scroll, 160, 16, "&Mouse Button:");
     CBScrollMouse = MakeComboBox(scroll, 250, 12, 90, {"Left", "Right", "Middle"});
+    BuildFonts();
 
     // The zoom settings and the panning mode are read when the user next drags: they are
     // stored without a repaint.
@@ -101,7 +103,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     DoCreate();
 }
 
-TFormTeeGeneral::~TFormTeeGeneral() = default;
+TFormTeeGeneral::~TFormTeeGeneral() { StopListening(); }
 
 void TFormTeeGeneral::LoadControls() {
     if (!FChart) return;
@@ -118,6 +120,7 @@ void TFormTeeGeneral::LoadControls() {
     BZoomPen->LinkPen(z.Pen());
     CBScrollMouse->SetItemIndex(int(FChart->ScrollMouseButton()));
     EnableScroll();
+    FillFonts();
 }
 
 void TFormTeeGeneral::EnableZoom() {
