@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -42,6 +43,8 @@ void RegisterProgramUnits() {
     GridSeriesUnitStartup();
     SmoothingFunctionUnitStartup();
     Point3DSeriesUnitStartup();
+    // The editor forms the series page and the series editors find by class name.
+    EditorFormsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export

@@ -4,11 +4,19 @@
 #include <cstdlib>
 #include <vector>
 
+#include "chart/foundation/ResourceRoutines.h"
+#include "platform/classes/Cursors.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Picture.h"
 #include "platform/graphics/ResourceBitmap.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/Screen.h"
 
 void AddValueFormatPresets(TStrings& list) {
     for (const char* format : {"#,##0.###", "0", "0.0", "0.#", "#.#", "#,##0.00;(#,##0.00)",
@@ -18,6 +26,69 @@ void AddValueFormatPresets(TStrings& list) {
 
 void CenterEditorForm(TForm& form) {
     form.SetPosition(form.Owner() ? poOwnerFormCenter : poScreenCenter);
+}
+
+TControl* OwnerFormOf(TControl* control) {
+    if (!control) return nullptr;
+    TControl* top = control;
+    while (top->Parent()) top = top->Parent();
+    return dynamic_cast<TForm*>(top) ? top : control;
+}
+
+TForm* CreateEditorDialog(const TClassInfo& formClass, TControl* control) {
+    auto* form = static_cast<TForm*>(formClass.Create(OwnerFormOf(control)));
+    form->SetAlign(alNone);
+    CenterEditorForm(*form);
+    form->SetBorderStyle(bsDialog);
+    return form;
+}
+
+void ScaleToParentForm(TForm&) {}
+
+bool ConfirmDialog(const std::string& message, TControl* control) {
+    Screen()->SetCursor(crDefault);
+    const TMsgDlgButtons buttons{mbYes, mbNo};
+    if (!control) return MessageDlg(message, mtConfirmation, buttons) == mrYes;
+    const TPoint origin = control->ClientToScreen(TPoint{0, 0});
+    return MessageDlgPos(message, mtConfirmation, buttons, origin.X + 20, origin.Y + 30) == mrYes;
+}
+
+bool ConfirmDelete(const std::string& name, TControl* control) {
+    return ConfirmDialog(Format("Delete %s ?", {name}), control);
+}
+
+int NameToCursor(int defaultCursor, const std::string& name) {
+    if (name == "TeeHand") return crTeeHand;
+    int64_t cursor = 0;
+    return IdentToCursor("cr" + name, cursor) ? static_cast<int>(cursor) : defaultCursor;
+}
+
+namespace {
+std::string CursorName(const std::string& ident) {
+    return ident.compare(0, 2, "cr") == 0 ? ident.substr(2) : ident;
+}
+}  // namespace
+
+void FillCursorCombo(TComboBox& combo, int cursor) {
+    TStrings& items = *combo.Items();
+    items.BeginUpdate();
+    items.Clear();
+    GetCursorValues([&items](const std::string& ident) { items.Add(CursorName(ident)); });
+    items.Add("TeeHand");
+    items.EndUpdate();
+    std::string ident;
+    if (cursor == crTeeHand)
+        combo.SetItemIndex(items.Count() - 1);
+    else
+        combo.SetItemIndex(CursorToIdent(cursor, ident) ? items.IndexOf(CursorName(ident)) : -1);
+}
+
+void CursorToPicture(int cursor, TPicture& picture) {
+    TBitmap bitmap;
+    if (Screen()->DrawCursor(cursor, bitmap))
+        picture.SetBitmap(&bitmap);
+    else
+        picture.SetGraphic(nullptr);
 }
 
 void EmbedTaggedEditorForm(TForm& form, TWinControl& parent, TObject* edited) {
@@ -32,6 +103,7 @@ void EmbedTaggedEditorForm(TForm& form, TWinControl& parent, TObject* edited) {
     parent.SetVisible(true);
     form.SetLeft(4);
     form.SetTop(std::min(4, std::abs(parent.ClientHeight() - form.ClientHeight()) / 2));
+    ScaleToParentForm(form);
     form.Show();
     parent.SetVisible(wasVisible);
 }

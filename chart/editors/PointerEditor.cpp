@@ -2,7 +2,9 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/SeriesPage.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/CustomLineSeries.h"
 #include "chart/engine/CustomSeries.h"
@@ -245,22 +247,19 @@ void TSeriesPointerEditor::DrawStyleItem(int index, const TRect& rect) {
 }
 
 bool ShowPointerEditor(TForm* form, TSeriesPointer* pointer) {
-    TSeriesPointerEditor* editor = new TSeriesPointerEditor(form);
-    try {
-        editor->SetAlign(alNone);
-        editor->SetBorderStyle(bsDialog);
-        CenterEditorForm(*editor);
-        editor->SetCaption("Pointer");
-        editor->SetTagObject(pointer);
-        editor->CBInflate->Hide();
-        editor->CBColorEach->Hide();
-        editor->PanelBottom->Show();
-        ApplyFormHook(editor);
-        editor->ShowModal();
-    } catch (...) {
-        TObject::Free(editor);
-        throw;
-    }
-    TObject::Free(editor);
+    TOwnedForm<TSeriesPointerEditor> editor(CreateEditorDialog<TSeriesPointerEditor>(form));
+    editor->SetCaption("Pointer");
+    editor->SetTagObject(pointer);
+    editor->CBInflate->Hide();
+    editor->CBColorEach->Hide();
+    editor->PanelBottom->Show();
+    ApplyFormHook(editor.get());
+    editor->ShowModal();
     return true;
+}
+
+TSeriesPointerEditor* EmbedPointerEditor(TControl* control, TObject* edited,
+                                         const std::string& caption) {
+    return static_cast<TSeriesPointerEditor*>(TFormTeeSeries::InsertEditorPage(
+        control, TSeriesPointerEditor::StaticClass(), caption, edited, 1));
 }

@@ -2,6 +2,8 @@
 // The point-marker editor: visibility, style (drawn samples), size, 3-D, colours, border and
 // transparency of a series' pointer, edited in place; on a line-like series also colouring each
 // point and ignoring nulls. Tag holds the pointer or the line-like series that owns it.
+#include <string>
+
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -66,3 +68,9 @@ private:
 
 // The editor as a dialog on pointer, owned by form; the pointer is edited in place. Always true.
 bool ShowPointerEditor(TForm* form, TSeriesPointer* pointer);
+
+// The pointer editor as a page of its own on the series page that owns control (a pointer
+// editor owned by control when it is on none), editing edited: a pointer or the line-like series
+// that owns one.
+TSeriesPointerEditor* EmbedPointerEditor(TControl* control, TObject* edited,
+                                         const std::string& caption);

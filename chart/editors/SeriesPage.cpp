@@ -9,6 +9,7 @@
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/FieldLists.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/ValueGuard.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
@@ -59,8 +61,6 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
     TabDataSource = AddSheet(PageSeries, "Data Source");
     BuildGeneralTab();
     BuildMarksTab();
-    // No editor forms of the series types are registered yet: the Format tab stays hidden.
-    TheTabSheet->SetTabVisible(false);
     CBSeries->OnChange = [this](TObject*) { CBSeriesChange(); };
     PaintBox1->OnPaint = [this](TObject*) { PaintColorBox(); };
     PaintBox1->OnClick = [this](TObject*) { PaintBox1Click(); };
@@ -68,6 +68,55 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
 }
 
 TFormTeeSeries::~TFormTeeSeries() = default;
+
+const TClassInfo* FindSeriesEditorClass(const TChartSeries& series) {
+    const std::string name = TCustomChartElement::EditorClassNameOf(&series.ClassType());
+    return name.empty() ? nullptr : GetClass(name);
+}
+
+void TFormTeeSeries::EmbedSeriesEditor() {
+    const TClassInfo* editorClass = FSeries ? FindSeriesEditorClass(*FSeries) : nullptr;
+    if (!editorClass) {
+        ClearEditors();
+        TheTabSheet->SetTabVisible(false);
+        return;
+    }
+    TheTabSheet->SetTabVisible(true);
+    auto* editor = static_cast<TForm*>(editorClass->Create(this));
+    editor->SetAlign(alClient);
+    EmbedTaggedEditorForm(*editor, *TheTabSheet, FSeries);
+}
+
+void TFormTeeSeries::ClearEditors() {
+    FEditorsOf = nullptr;
+    while (TheTabSheet->ControlCount() > 0) delete TheTabSheet->Controls(0);
+    for (int i = PageSeries->PageCount() - 1; i > 0; --i) {
+        TTabSheet* sheet = PageSeries->Pages(i);
+        if (sheet == TabGeneral || sheet == TabMarks || sheet == TabDataSource ||
+            sheet->ComponentState().Contains(csDestroying))
+            continue;
+        while (sheet->ControlCount() > 0) delete sheet->Controls(0);
+        delete sheet;
+    }
+}
+
+TForm* TFormTeeSeries::InsertEditorPage(TControl* control, const TClassInfo& formClass,
+                                        const std::string& caption, TObject* edited,
+                                        int pageIndex) {
+    auto* page = dynamic_cast<TFormTeeSeries*>(control->Owner());
+    if (!page) {
+        auto* form = static_cast<TForm*>(formClass.Create(control));
+        form->SetCaption(caption);
+        form->SetTagObject(edited);
+        return form;
+    }
+    TTabSheet* sheet = AddSheet(page->PageSeries, caption);
+    sheet->SetPageIndex(pageIndex);
+    auto* form = static_cast<TForm*>(formClass.Create(page));
+    form->SetAlign(alClient);
+    EmbedTaggedEditorForm(*form, *sheet, edited);
+    return form;
+}
 
 void TFormTeeSeries::SetChart(TCustomChart* chart) {
     FChart = chart;
@@ -113,7 +162,21 @@ void TFormTeeSeries::LoadControls() {
     TabMarks->SetTabVisible(MarksAllowed);
     TabDataSource->SetTabVisible(DataSourceAllowed);
     TTabSheet* active = PageSeries->ActivePage();
-    if (!active || !active->TabVisible()) PageSeries->SetActivePage(TabGeneral);
+    std::string caption = active ? active->Caption() : std::string();
+    if (caption.empty() || (active == TabDataSource && !TabDataSource->TabVisible()))
+        caption = TheTabSheet->Caption();
+    if (FEditorsOf != FSeries) {
+        ClearEditors();
+        EmbedSeriesEditor();
+        FEditorsOf = FSeries;
+    }
+    // Back to the tab of the same caption, else "Format"; a hidden one gives "General".
+    active = nullptr;
+    for (int i = 0; i < PageSeries->PageCount() && !active; ++i)
+        if (PageSeries->Pages(i)->Caption() == caption) active = PageSeries->Pages(i);
+    if (!active) active = TheTabSheet;
+    if (!active->TabVisible()) active = TabGeneral;
+    PageSeries->SetActivePage(active);
     LoadGeneralTab();
     LoadMarksTab();
     PaintBox1->Invalidate();
@@ -238,7 +301,8 @@ void TFormTeeSeries::PaintBox1Click() {
 void TFormTeeSeries::HandleChartEvent(const TTeeSeriesEvent& event) {
     if (ComponentState().Contains(csDestroying)) return;
     if (event.Event == seRemove && event.Series == FSeries) {
-        // The edited series is being freed: forget it before it is gone.
+        // The edited series is being freed: forget it and its editors before it is gone.
+        ClearEditors();
         FSeries = nullptr;
         Reload();
     }

@@ -6,8 +6,12 @@
 
 #include "chart/editors/ChartPageForm.h"
 
+class TClassInfo;
+class TControl;
 class TCustomChart;
 class TChartSeries;
+class TForm;
+class TObject;
 class TButton;
 class TCheckBox;
 class TComboBox;
@@ -18,6 +22,10 @@ class TPageControl;
 class TPaintBox;
 class TTabSheet;
 class TTeeSeriesEvent;
+
+// The editor form class registered under the name the series' type reports for its editor;
+// null when the name is empty or unregistered.
+const TClassInfo* FindSeriesEditorClass(const TChartSeries& series);
 
 enum TSeriesPageTab { stFormat, stGeneral, stMarks, stDataSource };
 
@@ -38,6 +46,17 @@ public:
     void ShowTab(TSeriesPageTab tab);
     // A series event of the chart, as the hosting dialog passes it on.
     void HandleChartEvent(const TTeeSeriesEvent& event);
+
+    // Embeds the edited series' own editor form into "Format" (its Tag the series); hides
+    // "Format" when the series' type registers none.
+    void EmbedSeriesEditor();
+    // Frees the series editor in "Format" and the tabs series editors added.
+    void ClearEditors();
+    // A tab of its own for a series editor: on the series page that owns control, a new sheet
+    // captioned caption at pageIndex holding a form of formClass tagged with edited; on no series
+    // page, a form of formClass owned by control, captioned and tagged, not embedded.
+    static TForm* InsertEditorPage(TControl* control, const TClassInfo& formClass,
+                                   const std::string& caption, TObject* edited, int pageIndex);
 
     TLabel* LabelSeriesClass;
     TComboBox* CBSeries;
@@ -76,5 +95,7 @@ private:
 
     TCustomChart* FChart = nullptr;
     TChartSeries* FSeries = nullptr;
+    // The series whose editors the page holds: showing the page again keeps them.
+    TChartSeries* FEditorsOf = nullptr;
     bool FQuiet = false;
 };

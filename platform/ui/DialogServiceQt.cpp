@@ -38,7 +38,18 @@ class TToolkitDialogService : public TDialogService {
 public:
     TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
                             TMsgDlgButtons buttons) override {
+        return ShowBox(text, caption, type, buttons, nullptr);
+    }
+
+    TModalResult MessageBoxAt(const std::string& text, const std::string& caption, TMsgDlgType type,
+                              TMsgDlgButtons buttons, TPoint topLeft) override {
+        return ShowBox(text, caption, type, buttons, &topLeft);
+    }
+
+    static TModalResult ShowBox(const std::string& text, const std::string& caption,
+                                TMsgDlgType type, TMsgDlgButtons buttons, const TPoint* topLeft) {
         QMessageBox box(QApplication::activeWindow());
+        if (topLeft) box.move(topLeft->X, topLeft->Y);
         box.setWindowTitle(QString::fromStdString(caption));
         box.setText(BoxText(text));
         switch (type) {

@@ -48,6 +48,16 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     return DialogService().MessageBox(text, AppTitle(), type, buttons);
 }
 
+TModalResult MessageDlgPos(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int x,
+                           int y) {
+    return DialogService().MessageBoxAt(text, AppTitle(), type, buttons, TPoint{x, y});
+}
+
+TModalResult TDialogService::MessageBoxAt(const std::string& text, const std::string& caption,
+                                          TMsgDlgType type, TMsgDlgButtons buttons, TPoint) {
+    return MessageBox(text, caption, type, buttons);
+}
+
 void TDialogMessageService::ShowMessage(const std::string& text) {
     MessageDlg(text, mtInformation, {mbOK});
 }

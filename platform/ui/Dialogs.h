@@ -7,6 +7,7 @@
 
 #include "platform/classes/Set.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/Geometry.h"
 #include "platform/rtl/MessageService.h"
 #include "platform/ui/ControlTypes.h"
 
@@ -37,6 +38,10 @@ public:
     // result of the button pressed (mrCancel, or mrNo without Cancel, when the box is closed).
     virtual TModalResult MessageBox(const std::string& text, const std::string& caption,
                                     TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+    // The same box with its top-left corner at a screen point; a service that cannot place its
+    // boxes shows it as MessageBox does.
+    virtual TModalResult MessageBoxAt(const std::string& text, const std::string& caption,
+                                      TMsgDlgType type, TMsgDlgButtons buttons, TPoint topLeft);
     // A file dialog; false when it was cancelled.
     virtual bool ExecuteFileDialog(TFileDialogRequest& request) = 0;
     // A colour dialog starting at color, with the custom colours kept between calls; false when
@@ -60,6 +65,9 @@ TDialogService* SetDialogService(TDialogService* service);
 
 // A message box captioned with the application title; returns the modal result of the answer.
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
+// The same box with its top-left corner at the screen point (x, y).
+TModalResult MessageDlgPos(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int x,
+                           int y);
 // Yes/No/Cancel: mrYes, mrNo or mrCancel. Plain messages and Yes/No questions go through the
 // message service (ShowMessage, ConfirmYesNo), which the application points at these boxes.
 TModalResult ConfirmYesNoCancel(const std::string& text);

@@ -38,6 +38,15 @@ int TTabSheet::PageIndex() const {
     return int(std::find(pages.begin(), pages.end(), this) - pages.begin());
 }
 
+void TTabSheet::SetPageIndex(int value) {
+    if (!FPageControl) return;
+    auto& pages = FPageControl->FPages;
+    std::erase(pages, this);
+    value = std::clamp(value, 0, int(pages.size()));
+    pages.insert(pages.begin() + value, this);
+    FPageControl->UpdateTabs();
+}
+
 void TTabSheet::SetTabVisible(bool value) {
     if (value == FTabVisible) return;
     FTabVisible = value;

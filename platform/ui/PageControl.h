@@ -20,6 +20,8 @@ public:
     void SetPageControl(TPageControl* value);
     // The position among the pages of its page control (-1 without one).
     int PageIndex() const;
+    // Moves the page to that position among its page control's pages (clamped to them).
+    void SetPageIndex(int value);
     bool TabVisible() const { return FTabVisible; }
     void SetTabVisible(bool value);
 

@@ -9,7 +9,7 @@ TRecordingDialogService::~TRecordingDialogService() { SetDialogService(FFormer);
 TModalResult TRecordingDialogService::MessageBox(const std::string& text,
                                                  const std::string& caption, TMsgDlgType type,
                                                  TMsgDlgButtons buttons) {
-    Messages.push_back({text, caption, type, buttons});
+    Messages.push_back({text, caption, type, buttons, std::nullopt});
     if (!Answers.empty()) {
         TModalResult answer = Answers.front();
         Answers.pop_front();
@@ -18,6 +18,14 @@ TModalResult TRecordingDialogService::MessageBox(const std::string& text,
     for (TMsgDlgBtn b : {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll})
         if (buttons.Contains(b)) return ModalResultOfButton(b);
     return mrOk;
+}
+
+TModalResult TRecordingDialogService::MessageBoxAt(const std::string& text,
+                                                   const std::string& caption, TMsgDlgType type,
+                                                   TMsgDlgButtons buttons, TPoint topLeft) {
+    TModalResult answer = MessageBox(text, caption, type, buttons);
+    Messages.back().TopLeft = topLeft;
+    return answer;
 }
 
 bool TRecordingDialogService::ExecuteFileDialog(TFileDialogRequest& request) {

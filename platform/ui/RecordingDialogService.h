@@ -18,6 +18,7 @@ public:
         std::string Caption;
         TMsgDlgType Type;
         TMsgDlgButtons Buttons;
+        std::optional<TPoint> TopLeft;  // where the box was asked to be, when it was placed
     };
 
     TRecordingDialogService();
@@ -25,6 +26,8 @@ public:
 
     TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type,
                             TMsgDlgButtons buttons) override;
+    TModalResult MessageBoxAt(const std::string& text, const std::string& caption, TMsgDlgType type,
+                              TMsgDlgButtons buttons, TPoint topLeft) override;
     bool ExecuteFileDialog(TFileDialogRequest& request) override;
     bool ExecuteColorDialog(TColor& color, std::vector<TColor>& customColors) override;
     bool ExecuteInputQuery(const std::string& caption, const std::string& prompt,

@@ -48,6 +48,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
@@ -60,22 +61,6 @@ std::string Bytes(TCustomChart* chart) {
     WriteComponentToStream(s, chart);
     return std::string(s.Memory(), size_t(s.Size()));
 }
-
-// The chart library's start-up, as the program runs it before any editor opens.
-struct TLibraryStartup {
-    TLibraryStartup() {
-        LoadCoreTexts();
-        LoadExtendedTexts();
-        FoundationUnitStartup();
-        ChartEngineUnitStartup();
-    }
-    ~TLibraryStartup() {
-        ChartEngineUnitShutdown();
-        FoundationUnitShutdown();
-        FreeExtendedTexts();
-        FreeCoreTexts();
-    }
-};
 
 struct ChartEditorTest : ::testing::Test {
     TLibraryStartup startup;

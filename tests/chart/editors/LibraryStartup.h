@@ -1,5 +1,6 @@
 #pragma once
 // The chart library's start-up, as the program runs it before any editor opens.
+#include "chart/editors/EditorFormsStartup.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -10,6 +11,7 @@ struct TLibraryStartup {
         LoadExtendedTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
+        EditorFormsUnitStartup();
     }
     ~TLibraryStartup() {
         ChartEngineUnitShutdown();

@@ -35,7 +35,7 @@
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
 
@@ -55,7 +55,7 @@ void ClickTab(TTabControl* tabs, int index) {
 }
 
 struct PageTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup startup;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TLineSeries* line = nullptr;
