@@ -25,7 +25,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -50,7 +50,7 @@ void ClickPage(TTabSheet* sheet) {
 }
 
 struct AxisTabsTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TLineSeries* line = nullptr;

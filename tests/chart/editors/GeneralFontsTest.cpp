@@ -21,7 +21,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -42,7 +42,7 @@ void ClickPage(TTabSheet* sheet) {
 }
 
 struct GeneralFontsTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TLineSeries* first = nullptr;

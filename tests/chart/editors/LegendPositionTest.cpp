@@ -18,7 +18,7 @@
 #include "platform/ui/Memo.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
@@ -42,7 +42,7 @@ void ClickPage(TTabSheet* sheet) {
 }
 
 struct LegendPositionTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TForm window{nullptr};
     TChart* chart = nullptr;
     TChartLegend* legend = nullptr;

@@ -18,7 +18,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/TrackBar.h"
-#include "tests/chart/editors/EditorLibrary.h"
+#include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -45,7 +45,7 @@ struct TStandardTypes {
 };
 
 struct ViewsTest : ::testing::Test {
-    TEditorLibrary library;
+    TLibraryStartup library;
     TStandardTypes types;
     TForm window{nullptr};
     TChart* chart = nullptr;
