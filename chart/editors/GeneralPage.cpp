@@ -59,6 +59,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
         RGPanning->Items()->Add(item);
     MakeLabel(scroll, 160, 16, "&Mouse Button:");
     CBScrollMouse = MakeComboBox(scroll, 250, 12, 90, {"Left", "Right", "Middle"});
+    BuildCursor();
     BuildFonts();
 
     // The zoom settings and the panning mode are read when the user next drags: they are
@@ -120,6 +121,7 @@ void TFormTeeGeneral::LoadControls() {
     BZoomPen->LinkPen(z.Pen());
     CBScrollMouse->SetItemIndex(int(FChart->ScrollMouseButton()));
     EnableScroll();
+    LoadCursorList();
     FillFonts();
 }
 

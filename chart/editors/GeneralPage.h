@@ -11,6 +11,7 @@ class TCheckBox;
 class TComboBox;
 class TCustomChart;
 class TEdit;
+class TImage;
 class TListBox;
 class TPanel;
 class TTeeFont;
@@ -43,6 +44,10 @@ public:
     TCheckBox* CBUpLeft;
     TRadioGroup* RGPanning;
     TComboBox* CBScrollMouse;
+    TTabSheet* TabCursor;
+    TComboBox* CBCursor;
+    TImage* ImageCursor;
+    TButton* BLoad;
     TTabSheet* TabFonts;
     // Sorted, several selected at a time; each entry holds the font it edits.
     TListBox* LBFonts;
@@ -59,6 +64,11 @@ private:
     // The zoom controls follow "Allow"; the scroll button follows whether scrolling is allowed.
     void EnableZoom();
     void EnableScroll();
+    // The Cursor tab (GeneralCursor.cpp).
+    void BuildCursor();
+    void LoadCursorList();
+    void CursorChosen();
+    void LoadCursorFile();
     // The Fonts tab (GeneralFonts.cpp). The list is filled again on each load, so that it never
     // holds the font of a series, tool or axis freed meanwhile.
     void BuildFonts();

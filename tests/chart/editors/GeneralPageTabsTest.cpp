@@ -1,11 +1,16 @@
-// The general page's Fonts tab: the list of the chart's fonts, several edited at a time, and a
-// list that never keeps the font of a series freed meanwhile.
+// The general page's Cursor and Fonts tabs: the chart's cursor by name or from a file; the list
+// of the chart's fonts, several edited at a time, and a list that never keeps the font of a
+// series freed meanwhile.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
 #include <QTabBar>
 #include <string>
 #include <vector>
 
+#include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FontEditor.h"
 #include "chart/editors/GeneralPage.h"
 #include "chart/engine/Chart.h"
@@ -15,14 +20,23 @@
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/classes/Writer.h"
+#include "platform/graphics/Picture.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/RecordingDialogService.h"
+#include "platform/ui/Screen.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -31,6 +45,8 @@ std::string Bytes(TCustomChart* chart) {
     WriteComponentToStream(s, chart);
     return std::string(s.Memory(), size_t(s.Size()));
 }
+
+void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
 
 void ClickPage(TTabSheet* sheet) {
     TPageControl* pages = sheet->PageControl();
@@ -152,6 +168,81 @@ TEST_F(GeneralFontsTest, FreedSeriesLeaveTheListWhenItShowsAgain) {
     EXPECT_EQ(IndexOf("Series2 (marks)"), -1);
     EXPECT_GE(IndexOf("Series1 (marks)"), 0);
     EXPECT_EQ(page->EditedFont(), chart->Title()->Font());
+}
+
+// A cursor file of a 32 x 32 picture with its hot spot at (3, 5).
+void WriteCursorFile(const std::string& path) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "ICO"));
+    QByteArray bytes = buffer.data();
+    bytes[2] = 2;  // a cursor, not an icon
+    bytes[10] = 3;
+    bytes[11] = 0;
+    bytes[12] = 5;
+    bytes[13] = 0;
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct GeneralCursorTest : GeneralFontsTest {
+    TRecordingDialogService dialogs;
+    void ShowCursorTab() {
+        ShowPage();
+        ClickPage(page->TabCursor);
+    }
+    void Choose(const std::string& name) {
+        page->CBCursor->SetItemIndex(page->CBCursor->Items()->IndexOf(name));
+        page->CBCursor->OnChange(page->CBCursor);
+    }
+};
+
+TEST_F(GeneralCursorTest, NamesSortedAndChosenCursorBecomesTheChartsDefault) {
+    chart->SetCursor(crCross);
+    const std::string before = Bytes(chart);
+    ShowCursorTab();
+    EXPECT_EQ(Bytes(chart), before);
+    EXPECT_EQ(page->CBCursor->Text(), "Cross");
+    TStrings& names = *page->CBCursor->Items();
+    for (int i = 1; i < names.Count(); ++i)
+        EXPECT_LE(AnsiCompareText(names.Strings(i - 1), names.Strings(i)), 0) << names.Strings(i);
+    EXPECT_GE(names.IndexOf("TeeHand"), 0);
+    EXPECT_GT(page->ImageCursor->Picture()->Width(), 0);
+    const struct {
+        const char* name;
+        TCursor cursor;
+    } rows[] = {{"HourGlass", crHourGlass}, {"TeeHand", crTeeHand}, {"Default", crDefault}};
+    for (const auto& row : rows) {
+        Choose(row.name);
+        EXPECT_EQ(chart->Cursor(), row.cursor) << row.name;
+        EXPECT_EQ(chart->SavedCursor(), row.cursor) << row.name;
+    }
+}
+
+TEST_F(GeneralCursorTest, LoadedCursorsTakeTheFreeSlotsFrom2021) {
+    TTempDir dir;
+    const std::string file = (dir.Path() / "hand.cur").string();
+    WriteCursorFile(file);
+    ShowCursorTab();
+    ASSERT_TRUE(page->BLoad->Visible());
+    for (TCursor expected : {2021, 2022}) {
+        dialogs.FileAnswers.push_back({file});
+        Click(page->BLoad);
+        EXPECT_EQ(chart->Cursor(), expected);
+        EXPECT_TRUE(Screen()->HasCursor(expected));
+    }
+    ASSERT_EQ(dialogs.FileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.FileRequests[0].Filter,
+              "Cursor files (*.cur)|*.cur|Animated Cursor files (*.ani)|*.ani");
+    // Cancelled, nothing changes.
+    dialogs.FileAnswers.push_back({""});
+    Click(page->BLoad);
+    EXPECT_EQ(chart->Cursor(), 2022);
+    Screen()->RemoveCursor(2021);
+    Screen()->RemoveCursor(2022);
 }
 
 }  // namespace
