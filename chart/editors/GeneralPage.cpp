@@ -1,5 +1,6 @@
 #include "chart/editors/GeneralPage.h"
 
+#include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/Chart.h"
@@ -45,7 +46,6 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     BZoomPen = MakeControl<TButtonPen>(zoom, 200, 8, 90, 25);
     BZoomPen->SetCaption("P&en...");
     BZoomColor = MakePushButton(zoom, 200, 38, 90, "P&attern...");
-    BZoomColor->SetEnabled(false);
     MakeLabel(zoom, 200, 74, "&Direction:");
     CBDir = MakeComboBox(zoom, 280, 70, 90, {"Horizontal", "Vertical", "Both"});
     MakeLabel(zoom, 200, 104, "M&ouse Button:");
@@ -89,6 +89,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
         if (!Loading() && CBZoomMouse->ItemIndex() >= 0)
             z.SetMouseButton(TMouseButton(CBZoomMouse->ItemIndex()));
     };
+    BZoomColor->OnClick = [this, &z](TObject*) { ShowBrushDialog(BZoomColor, z.Brush()); };
     CBUpLeft->OnClick = [this, &z](TObject*) {
         if (!Loading()) z.SetUpLeftZooms(CBUpLeft->Checked());
     };
@@ -127,12 +128,10 @@ void TFormTeeGeneral::LoadControls() {
 
 void TFormTeeGeneral::EnableZoom() {
     const bool on = FChart->Zoom()->Allow();
-    for (TControl* c :
-         std::initializer_list<TControl*>{CBAnimatedZoom, SEAniZoomSteps, UDAniZoomSteps, BZoomPen,
-                                          EMinPix, UDMinPix, CBDir, CBZoomMouse, CBUpLeft})
+    for (TControl* c : std::initializer_list<TControl*>{
+             CBAnimatedZoom, SEAniZoomSteps, UDAniZoomSteps, BZoomPen, BZoomColor, EMinPix,
+             UDMinPix, CBDir, CBZoomMouse, CBUpLeft})
         c->SetEnabled(on);
-    // Its dialog is not here yet.
-    BZoomColor->SetEnabled(false);
 }
 
 void TFormTeeGeneral::EnableScroll() {

@@ -35,7 +35,7 @@ public:
     TEdit* SEAniZoomSteps;
     TUpDown* UDAniZoomSteps;
     TButtonPen* BZoomPen;
-    // The brush dialog is not part of the editor yet: the button stays disabled.
+    // The zoom rectangle's brush, in the brush dialog.
     TButton* BZoomColor;
     TEdit* EMinPix;
     TUpDown* UDMinPix;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FontEditor.h"
 #include "chart/editors/GeneralPage.h"
@@ -22,6 +23,8 @@
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/TeeFont.h"
+#include "chart/foundation/TeeZoom.h"
+#include "chart/foundation/ZoomPanning.h"
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/StrUtils.h"
@@ -35,6 +38,7 @@
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/Screen.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/TempDir.h"
 
@@ -243,6 +247,20 @@ TEST_F(GeneralCursorTest, LoadedCursorsTakeTheFreeSlotsFrom2021) {
     EXPECT_EQ(chart->Cursor(), 2022);
     Screen()->RemoveCursor(2021);
     Screen()->RemoveCursor(2022);
+}
+
+TEST_F(GeneralCursorTest, ZoomPatternOpensTheBrushDialogOnTheZoomBrush) {
+    ShowPage();
+    ClickPage(page->TabZoom);
+    ASSERT_TRUE(page->BZoomColor->Enabled());
+    TChartBrush* edited = nullptr;
+    TModalRunner<TBrushDialog> runner(&window, [&](TBrushDialog& d) {
+        edited = d.TheBrush;
+        Click(d.Button3);
+    });
+    Click(page->BZoomColor);
+    EXPECT_TRUE(runner.Ran());
+    EXPECT_EQ(edited, chart->Zoom()->Brush());
 }
 
 }  // namespace
