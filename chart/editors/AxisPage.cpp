@@ -80,14 +80,14 @@ void TAxisMaxMin::BOkClick() {
 
 TFormTeeAxis::TFormTeeAxis(TComponent* owner, TChartAxis* axis)
     : TChartPageForm(owner), FAxis(axis) {
-    SetBounds(0, 0, 440, 330);
+    SetBounds(0, 0, 400, 240);
     MakeLabel(this, 8, 4, "A&xes:");
-    LBAxes = MakeControl<TListBox>(this, 8, 22, 100, 190);
-    CBShow = MakeCheckBox(this, 8, 218, 100, "Visible");
-    CBAxisBeh = MakeCheckBox(this, 8, 240, 100, "&Behind");
-    BAdd = MakePushButton(this, 8, 266, 45, "+");
-    BDelete = MakePushButton(this, 60, 266, 45, "-");
-    PageAxis = MakeControl<TPageControl>(this, 115, 0, 320, 325);
+    LBAxes = MakeControl<TListBox>(this, 8, 22, 90, 140);
+    CBShow = MakeCheckBox(this, 8, 166, 90, "Visible");
+    CBAxisBeh = MakeCheckBox(this, 8, 186, 90, "&Behind");
+    BAdd = MakePushButton(this, 8, 208, 42, "+");
+    BDelete = MakePushButton(this, 56, 208, 42, "-");
+    PageAxis = MakeControl<TPageControl>(this, 104, 0, 292, 236);
     PageAxis->SetAnchors({akLeft, akTop, akRight, akBottom});
     TabScales = AddSheet(PageAxis, "Scales");
     TabTitle = AddSheet(PageAxis, "Title");
@@ -146,34 +146,34 @@ void TFormTeeAxis::BindNumber(TEdit* edit, TUpDown* upDown, std::function<void(i
 
 void TFormTeeAxis::BuildScales() {
     TWinControl* tab = TabScales;
-    CBAutomatic = MakeCheckBox(tab, 8, 8, 100, "&Automatic");
-    CBVisible = MakeCheckBox(tab, 8, 30, 100, "&Visible");
-    CBInverted = MakeCheckBox(tab, 8, 52, 100, "&Inverted");
-    CBLogarithmic = MakeCheckBox(tab, 8, 74, 100, "&Logarithmic");
-    MakeLabel(tab, 8, 100, "L&og Base:");
-    ELogBase = MakeControl<TEdit>(tab, 70, 96, 50, 23);
+    CBAutomatic = MakeCheckBox(tab, 8, 8, 95, "&Automatic");
+    CBVisible = MakeCheckBox(tab, 8, 28, 95, "&Visible");
+    CBInverted = MakeCheckBox(tab, 8, 48, 95, "&Inverted");
+    CBLogarithmic = MakeCheckBox(tab, 8, 68, 95, "&Logarithmic");
+    MakeLabel(tab, 8, 94, "L&og Base:");
+    ELogBase = MakeControl<TEdit>(tab, 64, 90, 40, 23);
     ELogBase->SetText("10");
-    LogE = MakeCheckBox(tab, 125, 98, 35, "&e");
+    LogE = MakeCheckBox(tab, 108, 92, 32, "&e");
     // Minimum above Maximum, in the right-hand column.
     auto limit = [&](int top, const char* caption, const char* placeholder, TCheckBox*& automatic,
                      TCheckBox*& round, TLabel*& value, TButton*& change, TEdit*& offset,
                      TUpDown*& offsetUpDown) {
-        MakeLabel(tab, 170, top, caption);
-        automatic = MakeCheckBox(tab, 170, top + 18, 55, "A&uto");
-        round = MakeCheckBox(tab, 230, top + 18, 60, "Round");
-        value = MakeLabel(tab, 170, top + 42, placeholder);
-        change = MakePushButton(tab, 230, top + 38, 75, "&Change...");
-        MakeLabel(tab, 170, top + 72, "&Offset:");
-        TUpDownEdit off = MakeUpDownEdit(tab, 230, top + 68, 55, -10000, 10000);
+        MakeLabel(tab, 148, top, caption);
+        automatic = MakeCheckBox(tab, 148, top + 16, 52, "A&uto");
+        round = MakeCheckBox(tab, 202, top + 16, 58, "Round");
+        value = MakeLabel(tab, 148, top + 42, placeholder);
+        change = MakePushButton(tab, 196, top + 38, 70, "&Change...");
+        MakeLabel(tab, 148, top + 70, "&Offset:");
+        TUpDownEdit off = MakeUpDownEdit(tab, 196, top + 66, 50, -10000, 10000);
         offset = off.Edit;
         offsetUpDown = off.UpDown;
     };
-    limit(8, "Minimum:", "(min)", CBAutoMin, CBMinRound, LAxisMin, BAxisMin, EMinOff, UDMinOff);
-    limit(110, "Maximum:", "(max)", CBAutoMax, CBMaxRound, LAxisMax, BAxisMax, EMaxOff, UDMaxOff);
-    MakeLabel(tab, 8, 140, "Desired Increment:");
-    LAxisIncre = MakeLabel(tab, 8, 160, "(increment)");
-    BIncre = MakePushButton(tab, 8, 180, 75, "&Change...");
-    CBShowAll = MakeCheckBox(tab, 8, 212, 160, "Show &all labels");
+    limit(4, "Minimum:", "(min)", CBAutoMin, CBMinRound, LAxisMin, BAxisMin, EMinOff, UDMinOff);
+    limit(100, "Maximum:", "(max)", CBAutoMax, CBMaxRound, LAxisMax, BAxisMax, EMaxOff, UDMaxOff);
+    MakeLabel(tab, 8, 122, "Desired Increment:");
+    LAxisIncre = MakeLabel(tab, 8, 138, "(increment)");
+    BIncre = MakePushButton(tab, 8, 154, 70, "&Change...");
+    CBShowAll = MakeCheckBox(tab, 8, 184, 130, "Show &all labels");
 
     CBAutomatic->OnClick = [this](TObject*) { CBAutomaticClick(); };
     CBAutoMin->OnClick = [this](TObject*) { CBAutoMinMaxClick(true); };

@@ -28,7 +28,7 @@ void TFormTeeAxis::BuildTitle() {
     PageTitle->SetActivePage(TabTitleStyle);
     TWinControl* tab = TabTitleStyle;
     MakeLabel(tab, 8, 12, "T&itle:");
-    ETitle = MakeControl<TEdit>(tab, 60, 8, 220, 23);
+    ETitle = MakeControl<TEdit>(tab, 60, 8, 190, 23);
     MakeLabel(tab, 8, 44, "&Angle:");
     TUpDownEdit angle = MakeUpDownEdit(tab, 60, 40, 45, 0, 360, 90);
     SETitleAngle = angle.Edit;
@@ -72,17 +72,17 @@ void TFormTeeAxis::BuildLabels() {
     CBRoundFirst = MakeCheckBox(style, 8, 74, 120, "Ro&und First");
     CBAlternate = MakeCheckBox(style, 8, 96, 120, "&Alternate");
     MakeLabel(style, 8, 128, "&Style:");
-    CBLabelStyle = MakeComboBox(style, 60, 124, 90, {"Auto", "None", "Value", "Mark", "Text"});
-    MakeLabel(style, 150, 12, "Si&ze:");
-    TUpDownEdit size = MakeUpDownEdit(style, 240, 8, 45, 0, 1000);
+    CBLabelStyle = MakeComboBox(style, 50, 124, 80, {"Auto", "None", "Value", "Mark", "Text"});
+    MakeLabel(style, 140, 12, "Si&ze:");
+    TUpDownEdit size = MakeUpDownEdit(style, 200, 8, 40, 0, 1000);
     SELabelsSize = size.Edit;
     UDLabelsSize = size.UpDown;
-    MakeLabel(style, 150, 44, "An&gle:");
-    TUpDownEdit angle = MakeUpDownEdit(style, 240, 40, 45, 0, 360, 90);
+    MakeLabel(style, 140, 44, "An&gle:");
+    TUpDownEdit angle = MakeUpDownEdit(style, 200, 40, 40, 0, 360, 90);
     SELabelsAngle = angle.Edit;
     UDLabelsAngle = angle.UpDown;
-    MakeLabel(style, 150, 76, "Min. Se&paration %:");
-    TUpDownEdit separation = MakeUpDownEdit(style, 240, 72, 45, 0, 100, 10);
+    MakeLabel(style, 140, 76, "Min. Se&paration %:");
+    TUpDownEdit separation = MakeUpDownEdit(style, 200, 94, 40, 0, 100, 10);
     SESepar = separation.Edit;
     UDSepar = separation.UpDown;
 

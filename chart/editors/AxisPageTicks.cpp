@@ -112,8 +112,8 @@ void TFormTeeAxis::BuildPosition() {
     row(104, "&Z %:", 0, 100, Edit1, UDZ);
     MakeLabel(tab, 8, 140, "&Units:");
     CBPosUnits = MakeComboBox(tab, 90, 136, 80, {"Percent", "Pixels"});
-    CBOtherSide = MakeCheckBox(tab, 180, 8, 120, "&Other side");
-    CBHorizAxis = MakeCheckBox(tab, 180, 30, 120, "&Horizontal");
+    CBOtherSide = MakeCheckBox(tab, 168, 8, 95, "&Other side");
+    CBHorizAxis = MakeCheckBox(tab, 168, 30, 95, "&Horizontal");
 
     BindNumber(EPos, UDPos, [this](int v) { FAxis->SetPositionPercent(v); });
     EStart->OnChange = [this](TObject*) { StartChanged(); };
