@@ -86,6 +86,10 @@ void TFormTeeGeneral::BuildFonts() {
     PanelFont->SetAlign(alClient);
     PanelFont->SetBevelOuter(bvNone);
     LBFonts->OnClick = [this](TObject*) { LBFontsClick(); };
+    // The list takes the keys as soon as its tab is in front.
+    PageControl1->OnChange = [this](TObject*) {
+        if (PageControl1->ActivePage() == TabFonts && LBFonts->CanFocus()) LBFonts->SetFocus();
+    };
     LBFonts->OnKeyDown = [this](TObject*, int& key, TShiftState shift) {
         if (key != 'A' || !shift.Contains(ssCtrl)) return;
         for (int i = 0; i < LBFonts->Count(); ++i) LBFonts->SetSelected(i, true);

@@ -93,6 +93,7 @@ TEST_F(AxisTabsTest, ShowingEveryTabOfEveryAxisChangesNothing) {
     left->SetMinimumOffset(20000);
     left->Title()->SetAngle(45);
     left->SetAxisValuesFormat("0.0##");
+    left->SetLogarithmicBase(2);
     chart->BottomAxis()->SetZPosition(57.5);
     chart->BottomAxis()->SetPositionPercent(-3000);
     new TChartAxis(chart->CustomAxes());

@@ -133,6 +133,7 @@ TEST_F(GeneralFontsTest, EveryFontOfTheChartListedSortedAndTitleFirstEdited) {
     EXPECT_EQ(page->LBFonts->Items()->Objects(IndexOf("Series2 (marks)")), second->Marks()->Font());
     EXPECT_EQ(page->LBFonts->Items()->Objects(IndexOf("Custom axis0")),
               chart->CustomAxes()->GetAxis(0)->LabelsFont());
+    EXPECT_TRUE(page->LBFonts->Focused());
     ASSERT_NE(page->FontEditor(), nullptr);
     EXPECT_EQ(page->EditedFont(), chart->Title()->Font());
     EXPECT_EQ(page->FontEditor()->Font(), chart->Title()->Font());
@@ -152,6 +153,9 @@ TEST_F(GeneralFontsTest, SelectedFontsTakeOnlyTheChangedAttribute) {
     EXPECT_EQ(chart->Title()->Font()->Color(), clBlue);
     EXPECT_EQ(chart->Foot()->Font()->Size(), footSize);
     EXPECT_NE(legendSize, 21);
+    // Ctrl+A in the list selects every font.
+    TUserInput::Key(page->LBFonts, Qt::Key_A, "a", Qt::ControlModifier);
+    EXPECT_EQ(page->LBFonts->SelCount(), page->LBFonts->Count());
     // Hidden, the page stops passing changes on and gives the font its own notification back.
     page->Hide();
     chart->Title()->Font()->SetSize(9);
