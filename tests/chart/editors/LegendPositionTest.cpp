@@ -1,8 +1,9 @@
-// The legend page's custom position in pixels or percent, and its title lines edited in the
-// text editor: what showing the page leaves in the chart, and what the controls write.
+// The legend page: what showing it leaves in the chart, what each control writes, the custom
+// position in pixels or percent, and the title's lines edited in the text editor.
 #include <gtest/gtest.h>
 
 #include <QTabBar>
+#include <functional>
 #include <string>
 
 #include "chart/editors/LegendPage.h"
@@ -14,9 +15,11 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
@@ -141,6 +144,71 @@ TEST_F(LegendPositionTest, TitleLinesEditedInTheTextEditor) {
     EXPECT_EQ(legend->Title()->Text()[0], "Cavity");
     EXPECT_EQ(legend->Title()->Text()[1], "Emissivity");
     EXPECT_EQ(page->MemoText->Lines()->Count(), 2);
+}
+
+TEST_F(LegendPositionTest, EachControlWritesItsProperty) {
+    ShowPage();
+    TLegendSymbol* symbol = legend->Symbol();
+    const struct {
+        TTabSheet* tab;
+        TCheckBox* box;
+        std::function<bool()> value;
+    } boxes[] = {
+        {page->TabStyle, page->CBShow, [this] { return legend->Visible(); }},
+        {page->TabStyle, page->CBInverted, [this] { return legend->Inverted(); }},
+        {page->TabStyle, page->CBFontColor, [this] { return legend->FontSeriesColor(); }},
+        {page->TabPosition, page->CBResizeChart, [this] { return legend->ResizeChart(); }},
+        {page->TabTitle, page->CBTitleVisible, [this] { return legend->Title()->Visible(); }},
+        {page->TabSymbols, page->SymbolEditor->CBContinuous,
+         [symbol] { return symbol->Continuous(); }},
+        {page->TabSymbols, page->SymbolEditor->CBVisible, [symbol] { return symbol->Visible(); }},
+        {page->TabSymbols, page->SymbolEditor->CBSquared, [symbol] { return symbol->Squared(); }},
+        {page->TabSymbols, page->SymbolEditor->CBSymPen, [symbol] { return symbol->DefaultPen(); }},
+    };
+    for (const auto& row : boxes) {
+        ClickPage(row.tab);
+        const bool was = row.value();
+        Click(row.box);
+        EXPECT_EQ(row.value(), !was) << row.box->Caption();
+        Click(row.box);
+        EXPECT_EQ(row.value(), was) << row.box->Caption();
+    }
+    const struct {
+        TTabSheet* tab;
+        TEdit* edit;
+        const char* text;
+        std::function<int()> value;
+        int expected;
+    } edits[] = {
+        {page->TabStyle, page->EVertSpacing, "6", [this] { return legend->VertSpacing(); }, 6},
+        {page->TabPosition, page->SETopPos, "-20", [this] { return legend->TopPos(); }, -20},
+        {page->TabSymbols, page->SymbolEditor->SEColWi, "35", [symbol] { return symbol->Width(); },
+         35},
+    };
+    for (const auto& row : edits) {
+        ClickPage(row.tab);
+        row.edit->SetText(row.text);
+        EXPECT_EQ(row.value(), row.expected) << row.text;
+    }
+    const struct {
+        TComboBox* combo;
+        int item;
+        std::function<int()> value;
+    } lists[] = {
+        {page->CBLegendStyle, 3, [this] { return int(legend->LegendStyle()); }},
+        {page->CBTextAlign, 0, [this] { return int(legend->Title()->TextAlignment()); }},
+        {page->SymbolEditor->CBSymbolPos, 1, [symbol] { return int(symbol->Position()); }},
+        {page->SymbolEditor->CBColWUnits, 1, [symbol] { return int(symbol->WidthUnits()); }},
+    };
+    const int expected[] = {lsLastValues, taLeftJustify, spRight, lcsPixels};
+    for (size_t i = 0; i < std::size(lists); ++i) {
+        lists[i].combo->SetItemIndex(lists[i].item);
+        lists[i].combo->OnChange(lists[i].combo);
+        EXPECT_EQ(lists[i].value(), expected[i]) << i;
+    }
+    ClickPage(page->TabPosition);
+    page->RGPosition->SetItemIndex(2);
+    EXPECT_EQ(legend->Alignment(), laTop);
 }
 
 }  // namespace
