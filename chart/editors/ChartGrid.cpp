@@ -7,6 +7,7 @@
 #include "chart/engine/BarSeries.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesEvents.h"
+#include "chart/engine/SeriesLegendPaint.h"
 #include "chart/foundation/ColorEditing.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
@@ -224,11 +225,7 @@ void TCustomChartGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawSt
             if (list) c.TextOut(rect.Left + 18, rect.Top + 4, list->Name());
             return;
         }
-        // The series' symbol: a box in its colour.
-        c.Brush()->SetStyle(bsSolid);
-        c.Brush()->SetColor(series->SeriesColor());
-        c.Pen()->SetColor(clBlack);
-        c.Rectangle(SymbolBox(rect));
+        PaintSeriesLegend(*series, c, SymbolBox(rect));
         std::string title =
             series->ParentChart() ? series->ParentChart()->SeriesTitleText(series) : series->Name();
         std::replace_if(

@@ -3,15 +3,19 @@
 #include <algorithm>
 #include <vector>
 
+#include "chart/editors/EditorRoutines.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartLists.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesCreation.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/engine/SeriesGroups.h"
+#include "chart/engine/SeriesLegendPaint.h"
 #include "chart/foundation/ColorEditing.h"
 #include "chart/foundation/ResourceRoutines.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Cursors.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Canvas.h"
@@ -293,9 +297,7 @@ void TChartListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state
             const int left = SectionLeft(clsColor) - 2;
             const TRect box =
                 Rect(left + 4, rect.Top + 4, left + SectionWidth(clsColor) - 4, rect.Bottom - 4);
-            c.Brush()->SetColor(series->SeriesColor());
-            c.Pen()->SetColor(clBlack);
-            c.Rectangle(box);
+            PaintColorSymbol(c, *series, box);
         }
         if (ShowSection(clsActive)) {
             c.Brush()->SetColor(Color());
@@ -422,6 +424,43 @@ void TChartListBox::ExchangeRows(int a, int b) {
     Refreshed();
 }
 
+namespace {
+
+// A wide legend-symbol shadow would cover the small row box: it is 3 pixels wide meanwhile.
+class TNarrowSymbolShadow {
+public:
+    explicit TNarrowSymbolShadow(const TChartSeries& series) {
+        auto* chart = dynamic_cast<TCustomChart*>(series.ParentChart());
+        FShadow = chart ? chart->Legend()->Symbol()->Shadow() : nullptr;
+        if (!FShadow || !FShadow->Visible()) {
+            FShadow = nullptr;
+            return;
+        }
+        FHoriz = FShadow->HorizSize();
+        FVert = FShadow->VertSize();
+        FShadow->SetCommonSize(3);
+    }
+    ~TNarrowSymbolShadow() {
+        if (!FShadow) return;
+        FShadow->SetHorizSize(FHoriz);
+        FShadow->SetVertSize(FVert);
+    }
+    TNarrowSymbolShadow(const TNarrowSymbolShadow&) = delete;
+    TNarrowSymbolShadow& operator=(const TNarrowSymbolShadow&) = delete;
+
+private:
+    TTeeShadow* FShadow = nullptr;
+    int FHoriz = 0;
+    int FVert = 0;
+};
+
+}  // namespace
+
+void TChartListBox::PaintColorSymbol(TCanvas& canvas, TChartSeries& series, const TRect& box) {
+    const TNarrowSymbolShadow narrow(series);
+    PaintSeriesLegend(series, canvas, box);
+}
+
 void TChartListBox::MoveUp() {
     if (ItemIndex() > 0) ExchangeRows(ItemIndex(), ItemIndex() - 1);
 }
@@ -437,8 +476,7 @@ bool TChartListBox::DeleteSelected() {
         TChartSeries* current = SelectedSeriesObject();
         const std::string what =
             several ? "(Selected Series)" : (current ? DisplayTitle(current) : std::string());
-        if (MessageDlg(Format("Delete %s ?", {what}), mtConfirmation, {mbYes, mbNo}) != mrYes)
-            return false;
+        if (!ConfirmDelete(what, this)) return false;
     }
     std::vector<TChartSeries*> doomed;
     if (MultiSelect()) {

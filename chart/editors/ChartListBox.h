@@ -16,7 +16,9 @@
 #include "platform/ui/ListBox.h"
 
 class TChartListBox;
+class TCanvas;
 class TChartSeries;
+struct TRect;
 class TCustomChartSeries;
 class TCustomAxisPanel;
 class TEdit;
@@ -115,6 +117,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void PaintColorSymbol(TCanvas& canvas, TChartSeries& series, const TRect& box);
     struct TSection {
         int Width;
         bool Visible;

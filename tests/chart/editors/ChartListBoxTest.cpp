@@ -8,9 +8,11 @@
 
 #include "chart/editors/ChartListBox.h"
 #include "chart/engine/Chart.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesCreation.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/classes/PropAccess.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
@@ -225,6 +227,8 @@ namespace {
 TEST(ChartListBox, RowsShowTheSeriesColourAndTitleColour) {
     TListFixture f;
     f.series[2]->SetSeriesColor(clRed);
+    TChart* chart = f.chart;
+    const int shadowSize = chart->Legend()->Symbol()->Shadow()->HorizSize();
     f.Show();
     auto* view = static_cast<QListWidget*>(f.list->Widget());
     const QImage image = view->viewport()->grab().toImage();
@@ -233,11 +237,15 @@ TEST(ChartListBox, RowsShowTheSeriesColourAndTitleColour) {
         const QRgb p = image.pixel(x, r.center().y());
         return RGB(qRed(p), qGreen(p), qBlue(p));
     };
-    // The colour box: 4 pixels inside the section, which starts 2 pixels before its edge.
+    // The colour box: the series' legend symbol 4 pixels inside the section, which starts 2
+    // pixels before its edge, with the legend symbols' shadow 3 pixels wide.
     EXPECT_EQ(pixel(0, f.list->SectionLeft(clsColor) + 10), ColorToRGB(clBlue));
     EXPECT_EQ(pixel(2, f.list->SectionLeft(clsColor) + 10), ColorToRGB(clRed));
-    // Left of the title the row keeps the list's colour, selected or not.
-    EXPECT_EQ(pixel(0, f.list->SectionLeft(clsTitle) - 4), ColorToRGB(f.list->Color()));
+    const int boxRight = f.list->SectionLeft(clsColor) - 2 + f.list->SectionWidth(clsColor) - 4;
+    EXPECT_NE(pixel(2, boxRight + 1), ColorToRGB(f.list->Color())) << "the shadow";
+    EXPECT_EQ(chart->Legend()->Symbol()->Shadow()->HorizSize(), shadowSize) << "restored";
+    // Beyond the shadow an unselected row keeps the list's colour.
+    EXPECT_EQ(pixel(1, boxRight + 4), ColorToRGB(f.list->Color()));
     EXPECT_NE(pixel(0, f.list->SectionLeft(clsTitle) + 150), ColorToRGB(f.list->Color()));
 }
 

@@ -106,7 +106,6 @@ TEST_F(SeriesPageEditorsTest, TheSeriesTypesEditorFillsFormatAndAddsItsTabs) {
     EXPECT_EQ(TTestSeriesEditor::freed, 1);
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"General", "Marks", "Data Source"}));
     EXPECT_EQ(page->PageSeries->ActivePage(), page->TabMarks) << "the same tab stays open";
-
 }
 
 TEST_F(SeriesPageEditorsTest, ASeriesWithoutEditorOpensOnGeneral) {

@@ -12,6 +12,7 @@
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/engine/SeriesLegendPaint.h"
 #include "chart/engine/SeriesPointer.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/graphics/Bitmap.h"
@@ -82,6 +83,21 @@ TEST(ChartPixels, TitleAxisTitlesSeriesAndCheckBoxLegendMatchTheReference) {
         return x < r.Left - outside || y >= r.Bottom + outside || within(title, x, y) ||
                within(legend, x, y);
     });
+}
+
+TEST(ChartPixels, ASeriesLegendSymbolPaintedOutsideAnyChart) {
+    RegisterTestChartClasses();
+    TComponent form(nullptr);
+    auto* series = new TLineSeries(&form);
+    series->SetSeriesColor(clRed);
+    TBitmap bitmap;
+    bitmap.SetSize(40, 20);
+    bitmap.Canvas()->Brush()->SetColor(clWhite);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 40, 20));
+    PaintSeriesLegend(*series, *bitmap.Canvas(), Rect(4, 4, 30, 16));
+    EXPECT_EQ(series->ParentChart(), nullptr) << "left without a chart again";
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(15, 10)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(36, 10)), ColorToRGB(clWhite));
 }
 
 }  // namespace
