@@ -13,12 +13,12 @@ class TCustomChart;
 class TEdit;
 class TImage;
 class TListBox;
-class TPanel;
-class TTeeFont;
-class TTeeFontEditor;
 class TPageControl;
+class TPanel;
 class TRadioGroup;
 class TTabSheet;
+class TTeeFont;
+class TTeeFontEditor;
 class TUpDown;
 
 class TFormTeeGeneral : public TChartPageForm {
