@@ -89,7 +89,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
         if (!Loading() && CBZoomMouse->ItemIndex() >= 0)
             z.SetMouseButton(TMouseButton(CBZoomMouse->ItemIndex()));
     };
-    BZoomColor->OnClick = [this, &z](TObject*) { ShowBrushDialog(BZoomColor, z.Brush()); };
+    BZoomColor->OnClick = [this, &z](TObject*) { ShowBrushDialog(this, z.Brush()); };
     CBUpLeft->OnClick = [this, &z](TObject*) {
         if (!Loading()) z.SetUpLeftZooms(CBUpLeft->Checked());
     };

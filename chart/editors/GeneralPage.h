@@ -35,7 +35,6 @@ public:
     TEdit* SEAniZoomSteps;
     TUpDown* UDAniZoomSteps;
     TButtonPen* BZoomPen;
-    // The zoom rectangle's brush, in the brush dialog.
     TButton* BZoomColor;
     TEdit* EMinPix;
     TUpDown* UDMinPix;
