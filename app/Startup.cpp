@@ -9,6 +9,7 @@
 #include "chart/engine/SmoothingFunction.h"
 #include "chart/export/ChartPictureExport.h"
 #include "chart/export/ChartStream.h"
+#include "chart/export/ExportEditorPages.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
@@ -51,4 +52,6 @@ void RegisterProgramUnits() {
     // formats in the order of the save dialog's filters (metafile, bitmap, JPEG, GIF).
     ChartStreamUnitStartup();
     PictureExportUnitStartup();
+    // The chart editor's Export and Print pages.
+    ExportEditorPagesUnitStartup();
 }

@@ -5,6 +5,7 @@
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorHostedPages.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
@@ -342,6 +343,8 @@ void TChartEditForm::SelectFirstSeries() {
 void TChartEditForm::MainPageChange() {
     if (MainPage->ActivePage() == TabSeries) ShowSeriesPage();
     if (MainPage->ActivePage() == TabData) ShowDataPage();
+    if (MainPage->ActivePage() == TabExport) ShowEditorExportPage(*this);
+    if (MainPage->ActivePage() == TabPrint) ShowEditorPrintPage(*this);
 }
 
 TForm* TChartEditForm::SubPageForm(int index) const {

@@ -63,7 +63,8 @@ TIsoSurfaceSeries::TIsoSurfaceSeries(TComponent* owner)
       FSides(std::make_unique<TSurfaceSides>(this, StyleChangedEvent())) {
     SetUseColorRange(false);
     SetUsePalette(true);
-    if (!ComponentState().Contains(csLoading)) Pen()->SetVisible(false);
+    // Hidden by default, so that a shown pen is written and reads back shown.
+    if (!ComponentState().Contains(csLoading)) Pen()->SetDefaultVisible(false);
 }
 TIsoSurfaceSeries::~TIsoSurfaceSeries() = default;
 

@@ -470,6 +470,8 @@ void TSurfaceSeries::Publish(TPublisher<TSurfaceSeries>& p) {
     p.Boolean("SmoothPalette", &S::SmoothPalette, &S::SetSmoothPalette).Default(false);
     p.Integer("Transparency", &S::Transparency, &S::SetTransparency).Default(0);
     p.Boolean("WireFrame", &S::WireFrame, &S::SetWireFrame).Default(false);
+    p.Object("Brush", &S::Brush, &S::SetBrush);
+    p.Object("Pen", &S::Pen, &S::SetPen);
 }
 
 // --- Water fall.

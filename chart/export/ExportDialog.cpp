@@ -1,7 +1,11 @@
 #include "chart/export/ExportDialog.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/FormatEditor.h"
+#include "chart/editors/StringsEditor.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -26,6 +30,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/FileFilter.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
@@ -48,16 +53,24 @@ TCheckBox* MakeCheck(TWinControl* parent, int left, int top, const char* caption
     return box;
 }
 
+// The extension of the filter at a 1-based position ("*.wmf" gives "wmf"); fallback when the
+// position or its pattern gives none.
+std::string FilterExtension(const std::string& filter, int position, const std::string& fallback) {
+    const std::vector<TFileFilterItem> items = ParseFileFilter(filter);
+    if (position < 1 || position > int(items.size())) return fallback;
+    const std::vector<std::string>& patterns = items[size_t(position - 1)].Patterns;
+    if (patterns.empty()) return fallback;
+    const size_t dot = patterns.front().rfind('.');
+    if (dot == std::string::npos || patterns.front().find('*', dot) != std::string::npos)
+        return fallback;
+    return patterns.front().substr(dot + 1);
+}
+
 std::string WithoutAmpersand(std::string text) {
     const size_t at = text.find('&');
     if (at != std::string::npos) text.erase(at, 1);
     return text;
 }
-
-// The value formats offered, most used first.
-constexpr const char* ValueFormatPresets[] = {
-    "#,##0.###",       "0",         "0.0", "0.#", "#.#", "#,##0.00;(#,##0.00)", "00e-0",
-    "#.0 \"x10\" E+0", "#.# x10E-#"};
 
 enum { fmtText, fmtXML, fmtHTML, fmtExcel };
 enum { nativeBinary, nativeText, nativeXML };
@@ -151,6 +164,8 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     RGText->SetItemIndex(fmtText);
     CBUseSeriesFormat = MakeCheck(TabData, 136, 32, "Use Series Format", false);
     SeriesValueFormat = Make<TComboBox>(TabData, 136, 56, 150, 23);
+    BFormat = Make<TButton>(TabData, 290, 56, 24, 23);
+    BFormat->SetCaption("...");
     CBIndex = MakeCheck(TabData, 136, 86, "Point &Index", false);
     CBLabels = MakeCheck(TabData, 136, 106, "Point &Labels", true);
     CBHeader = MakeCheck(TabData, 136, 126, "&Header", true);
@@ -209,7 +224,10 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     };
     CBUseSeriesFormat->OnClick = [this](TObject*) {
         SeriesValueFormat->SetEnabled(!CBUseSeriesFormat->Checked());
+        BFormat->SetEnabled(!CBUseSeriesFormat->Checked());
     };
+    BFormat->OnClick = [this](TObject*) { BFormatClick(); };
+    BViewNative->OnClick = [this](TObject*) { BViewNativeClick(); };
     BCopy->OnClick = [this](TObject*) { BCopyClick(); };
     BSave->OnClick = [this](TObject*) { BSaveClick(); };
     BSend->OnClick = [this](TObject*) { BSendClick(); };
@@ -238,8 +256,9 @@ void TTeeExportForm::FormShow() {
     FillFormats();
     CBDelim->SetItemIndex(1);
     SeriesValueFormat->Items()->Clear();
-    for (const char* preset : ValueFormatPresets) SeriesValueFormat->Items()->Add(preset);
+    AddValueFormatPresets(*SeriesValueFormat->Items());
     SeriesValueFormat->SetEnabled(!CBUseSeriesFormat->Checked());
+    BFormat->SetEnabled(!CBUseSeriesFormat->Checked());
     LBFormatClick();
     EnableButtons();
     FUpdating = false;
@@ -476,20 +495,48 @@ void TTeeExportForm::BSaveClick() {
         SaveDialogPicture->SetFilterIndex(selected->FilterIndex());
         SaveDialogPicture->SetInitialDir(InitialDir);
         SaveDialogPicture->SetFileName("");
+        // The extension of a name typed without one comes from the filter chosen, known only
+        // after the dialog.
+        SaveDialogPicture->SetDefaultExt("");
         if (!SaveDialogPicture->Execute()) return;
         const TCursorGuard hourglass;
-        const std::string file = SaveDialogPicture->FileName();
+        std::string file = SaveDialogPicture->FileName();
+        file = ApplyDefaultExt(
+            file, FilterExtension(SaveDialogPicture->Filter(), SaveDialogPicture->FilterIndex(),
+                                  selected->FileExtension()));
         std::string extension = ExtractFileExt(file);
         if (!extension.empty()) extension.erase(0, 1);
         TTeeExportFormat* format = selected;
-        for (const auto& f : FFormats)
+        TEMFExportFormat* metafile = nullptr;
+        for (const auto& f : FFormats) {
             if (SameText(f->FileExtension(), extension)) {
                 format = f.get();
+                metafile = nullptr;
                 break;
             }
+            // The metafile format writes either kind; the name says which.
+            if (auto* emf = dynamic_cast<TEMFExportFormat*>(f.get());
+                emf && (SameText(extension, "emf") || SameText(extension, "wmf"))) {
+                format = emf;
+                metafile = emf;
+            }
+        }
         format->Width = UDWidth->Position();
         format->Height = UDHeight->Position();
-        format->SaveToFile(file);
+        if (!metafile) {
+            format->SaveToFile(file);
+            return;
+        }
+        // Switched for this save only; the options keep what the user chose.
+        const bool enhanced = metafile->Enhanced();
+        metafile->SetEnhanced(SameText(extension, "emf"));
+        try {
+            metafile->SaveToFile(file);
+        } catch (...) {
+            metafile->SetEnhanced(enhanced);
+            throw;
+        }
+        metafile->SetEnhanced(enhanced);
     } else if (page == TabNative) {
         const std::string extension = NativeExtension();
         SaveDialogNative->SetInitialDir(InitialDir);
@@ -505,12 +552,31 @@ void TTeeExportForm::BSaveClick() {
         SaveDialogData->SetFileName("");
         SaveDialogData->SetFilter(DataFilterText());
         SaveDialogData->SetFilterIndex(DataFilterPosition());
+        // The extension comes from the filter chosen, once it is known.
+        SaveDialogData->SetDefaultExt("");
         if (!SaveDialogData->Execute()) return;
-        const int position = SaveDialogData->FilterIndex();
+        // The filter chosen decides the format and, for the delimited texts, the delimiter: a
+        // file saved as comma delimited is comma delimited.
+        const int position = std::clamp(SaveDialogData->FilterIndex(), 1, 8);
+        if (position <= 5) CBDelim->SetItemIndex(position - 1);
         RGText->SetItemIndex(position > 5 ? position - 5 : fmtText);
+        RGTextClick();
+        const std::string file =
+            ApplyDefaultExt(SaveDialogData->FileName(), DataFileExtension(position));
         const TCursorGuard hourglass;
-        CreateDataExporter()->SaveToFile(SaveDialogData->FileName());
+        CreateDataExporter()->SaveToFile(file);
     }
+}
+
+void TTeeExportForm::BViewNativeClick() {
+    const auto stream = NativeStream();
+    std::string text(static_cast<const char*>(stream->Memory()), size_t(stream->Size()));
+    ShowStringsEditorForText(this, text, true);
+}
+
+void TTeeExportForm::BFormatClick() {
+    SeriesValueFormat->SetText(
+        TFormatEditor::ShowFormatDialog(this, SeriesValueFormat->Text(), true));
 }
 
 void TTeeExportForm::BSendClick() {

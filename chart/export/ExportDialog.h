@@ -53,6 +53,7 @@ public:
     TRadioGroup* RGText;
     TCheckBox *CBUseSeriesFormat, *CBIndex, *CBLabels, *CBHeader, *CBColors;
     TComboBox *SeriesValueFormat, *CBDelim;
+    TButton* BFormat;
     TEdit *ECustom, *EQuotes;
     TButton *BCopy, *BSave, *BSend, *BClose;
     TSaveDialog *SaveDialogPicture, *SaveDialogNative, *SaveDialogData;
@@ -83,6 +84,10 @@ public:
     void BCopyClick();
     void BSaveClick();
     void BSendClick();
+    // The native text, read-only, in the text editor.
+    void BViewNativeClick();
+    // The value format through the "Numeric Format" dialog.
+    void BFormatClick();
 
 protected:
     void DoShow() override;

@@ -1,8 +1,11 @@
 #include "chart/export/PictureExportOptions.h"
 
+#include "chart/editors/FiltersEditor.h"
 #include "chart/export/ChartPictureExport.h"
 #include "chart/foundation/ImageFiltered.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/GroupBox.h"
@@ -40,6 +43,9 @@ TBMPOptions::TBMPOptions(TComponent* owner, TBMPExportFormat& format)
     LabelColors->SetFocusControl(CBColors);
     CBMono = Make<TCheckBox>(this, 8, 40, 150, 19);
     CBMono->SetCaption("&Monochrome");
+    Button1 = Make<TButton>(this, 120, 36, 80, 25);
+    Button1->SetCaption("&Filters...");
+    Button1->OnClick = [this](TObject*) { Button1Click(); };
     GroupPreview = Make<TGroupBox>(this, 8, 66, 200, 126);
     GroupPreview->SetCaption("Preview:");
     ImageFiltered1 = Make<TImageFiltered>(GroupPreview, 8, 18, 184, 100);
@@ -62,6 +68,12 @@ void TBMPOptions::DoShow() {
     FFormat.ColorsIndex = 0;
     RefreshPreview();
     TForm::DoShow();
+}
+
+void TBMPOptions::Button1Click() {
+    if (!FFormat.Panel) return;
+    const std::unique_ptr<TBitmap> plain = FFormat.Bitmap(false);
+    if (ShowFiltersEditor(this, plain.get(), &FFormat.Filters())) RefreshPreview();
 }
 
 void TBMPOptions::RefreshPreview() {

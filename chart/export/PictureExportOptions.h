@@ -1,9 +1,11 @@
 #pragma once
 // The options forms of the picture export formats, embedded by the export dialog: the metafile
-// kind, and the bitmap's colours (or monochrome) with a preview of the finished picture.
+// kind, and the bitmap's colours (or monochrome) and filters with a preview of the finished
+// picture.
 #include "platform/ui/Form.h"
 
 class TBMPExportFormat;
+class TButton;
 class TCheckBox;
 class TComboBox;
 class TGroupBox;
@@ -27,11 +29,14 @@ public:
     TLabel* LabelColors;
     TComboBox* CBColors;
     TCheckBox* CBMono;
+    TButton* Button1;
     TGroupBox* GroupPreview;
     TImageFiltered* ImageFiltered1;
 
     // The format's finished bitmap into the preview.
     void RefreshPreview();
+    // The format's filters edited on its bitmap drawn without them; the preview follows OK.
+    void Button1Click();
 
 protected:
     void DoShow() override;

@@ -28,9 +28,7 @@ public:
 
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TChartPen>& p);
-
-protected:
-    // For the pen kinds whose defaults differ; sets the value too.
+    // For the pen kinds and owners whose defaults differ; sets the value too.
     void SetDefaultVisible(bool value);
 
 private:

@@ -11,7 +11,10 @@
 #include "ChartStubs.h"
 #include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Streams.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 namespace {
@@ -78,6 +81,25 @@ TEST_F(IsoSurfaceSeriesTest, DefaultsOfTheBandedSurface) {
     EXPECT_TRUE(Series->UsePalette());
     EXPECT_FALSE(Series->Pen()->Visible());
     EXPECT_TRUE(Series->Sides()->Levels());
+}
+
+TEST_F(IsoSurfaceSeriesTest, AShownPenReadsBackShown) {
+    // The constructor hides the pen, whose class shows it: a shown pen must be written.
+    TIsoSurfaceSeries series(nullptr);
+    series.Pen()->SetVisible(true);
+    TMemoryStream stream;
+    WriteComponentToStream(stream, &series);
+    stream.SetPosition(0);
+    TIsoSurfaceSeries copy(nullptr);
+    ReadComponentFromStream(stream, &copy);
+    EXPECT_TRUE(copy.Pen()->Visible());
+
+    series.Pen()->SetVisible(false);
+    TMemoryStream hidden;
+    WriteComponentToStream(hidden, &series);
+    EXPECT_EQ(std::string(hidden.Memory(), size_t(hidden.Size())).find("Pen.Visible"),
+              std::string::npos)
+        << "a hidden pen is the series' own default";
 }
 
 TEST_F(IsoSurfaceSeriesTest, AnEmptyPaletteDrawsNoBand) {

@@ -1,7 +1,7 @@
 // The user's whole path through the program's own window connections, with clicks and keys: a
 // dataset loaded from its text file, computed, the run in the results browser, its report, its
 // plot against wavelength, the chart editor on that plot, and the plot's chart exported as a
-// picture and as data through the export dialog.
+// picture and as data through the editor's Export tab.
 #include <gtest/gtest.h>
 
 #include <QTimer>
@@ -18,10 +18,12 @@
 
 #include "chart/editors/ChartEditForm.h"
 #include "chart/editors/ChartEditor.h"
+#include "chart/editors/EditorHostedPages.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/export/ChartPictureExport.h"
 #include "chart/export/ExportDialog.h"
+#include "chart/export/ExportEditorPages.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "engine/ConditionTrace.h"
 #include "platform/graphics/GraphicFormats.h"
@@ -44,13 +46,14 @@
 
 namespace {
 
-// What the program registers besides the chart units for export: picture formats and the
-// export dialog's texts.
+// What the program registers besides the chart units for export: picture formats, the export
+// dialog's texts and the chart editor's Export and Print pages.
 void StartExportUnits() {
     static const bool started = [] {
         RegisterStandardGraphicFormats();
         LoadExtendedTexts();
         PictureExportUnitStartup();
+        ExportEditorPagesUnitStartup();
         return true;
     }();
     (void)started;
@@ -205,12 +208,35 @@ TEST(WholeUserPath, FromADatasetFileToTheExportedPlot) {
                                 plotted.emplace_back(p.Nonisothermal->XValues()[i],
                                                      p.Nonisothermal->YValues()[i]);
 
-                            // A double-click on the plot: the editor on its chart, closed.
+                            // A double-click on the plot: the editor on its chart; its Export
+                            // tab saves a bitmap at the chart's size, then the points as
+                            // tab-delimited text; the editor is closed.
                             p.ce->OnShow = [&](TObject* sender) {
                                 auto* form = static_cast<TChartEditForm*>(sender);
                                 form->OnShow = [&, form](TObject*) {
                                     QTimer::singleShot(0, [&, form] {
                                         edited = form->Chart() == p.chEE;
+                                        form->MainPage->SetActivePage(form->TabExport);
+                                        form->MainPageChange();
+                                        auto* exporter = dynamic_cast<TTeeExportForm*>(
+                                            HostedPageOf(*form->TabExport));
+                                        if (exporter) {
+                                            // The workbench offers no native export.
+                                            EXPECT_FALSE(exporter->TabNative->TabVisible());
+                                            exporter->LBFormat->SetItemIndex(
+                                                exporter->LBFormat->Items()->IndexOf("as Bitmap"));
+                                            f.dialogs.FileAnswers.push_back({pictureFile});
+                                            f.Click(exporter->BSave);
+                                            pictureWidth = p.chEE->Width();
+                                            pictureHeight = p.chEE->Height();
+                                            exporter->PageControl1->SetActivePage(
+                                                exporter->TabData);
+                                            exporter->EnableButtons();
+                                            f.dialogs.FileAnswers.push_back({dataFile, 2});
+                                            f.Click(exporter->BSave);
+                                        } else {
+                                            ADD_FAILURE() << "no export page";
+                                        }
                                         f.Click(form->BClose);
                                     });
                                 };
@@ -218,22 +244,6 @@ TEST(WholeUserPath, FromADatasetFileToTheExportedPlot) {
                             TUserInput().DoubleClick(
                                 p.chEE, QPoint(p.chEE->Width() / 2, p.chEE->Height() / 2));
                             EXPECT_TRUE(p.Visible());
-
-                            // The plot's chart through the export dialog: a bitmap at the
-                            // chart's size, then the points as tab-delimited text.
-                            TTeeExportForm exporter(nullptr);
-                            exporter.SetTagObject(p.chEE);
-                            exporter.Show();
-                            exporter.LBFormat->SetItemIndex(
-                                exporter.LBFormat->Items()->IndexOf("as Bitmap"));
-                            f.dialogs.FileAnswers.push_back({pictureFile});
-                            f.Click(exporter.BSave);
-                            pictureWidth = p.chEE->Width();
-                            pictureHeight = p.chEE->Height();
-                            exporter.PageControl1->SetActivePage(exporter.TabData);
-                            f.dialogs.FileAnswers.push_back({dataFile, 2});
-                            f.Click(exporter.BSave);
-                            f.Click(exporter.BClose);
                             f.Click(p.btnClose);
                         });
                     f.Click(b.btnClose);
