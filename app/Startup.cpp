@@ -2,6 +2,7 @@
 
 #include "chart/editors/EditorFormsStartup.h"
 #include "chart/editors/SeriesGallery.h"
+#include "chart/editors/StandardSeriesEditors.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/GridSeriesRegistration.h"
@@ -46,6 +47,7 @@ void RegisterProgramUnits() {
     Point3DSeriesUnitStartup();
     // The editor forms the series page and the series editors find by class name.
     EditorFormsUnitStartup();
+    StandardSeriesEditorsUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export

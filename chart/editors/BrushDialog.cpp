@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
 #include "chart/editors/OwnedForm.h"
 #include "chart/editors/PictureRoutines.h"
 #include "chart/foundation/ChartBrush.h"
@@ -274,7 +275,7 @@ void TBrushDialog::Button3Click() {
 }
 
 bool ShowBrushDialog(TControl* control, TChartBrush* brush) {
-    TOwnedForm<TBrushDialog> dialog(new TBrushDialog(control ? control->ParentForm() : nullptr));
+    TOwnedForm<TBrushDialog> dialog(CreateEditorDialog<TBrushDialog>(control));
     dialog->TheBrush = brush;
     ApplyFormHook(dialog.get());
     return dialog->ShowModal() == mrOk;

@@ -82,6 +82,11 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     ChartGrid1->SetAlign(alClient);
     ChartGridNavigator1->SetGrid(ChartGrid1);
     MainPage->OnChange = [this](TObject*) { MainPageChange(); };
+    // The series page's data-source editor may keep the Series tab open.
+    MainPage->OnChanging = [this](TObject*, bool& allow) {
+        if (FSeriesPage && MainPage->ActivePage() == TabSeries)
+            allow = FSeriesPage->PageSeriesChanging();
+    };
     SubPage->OnChange = [this](TObject*) { SubPageChange(); };
 
     AssignChart(nullptr);
@@ -232,7 +237,11 @@ void TChartEditForm::HandleTeeEvent(TTeeEvent* event) {
         default:
             break;
     }
-    if (FSeriesPage) FSeriesPage->HandleChartEvent(*seriesEvent);
+}
+
+bool TChartEditForm::CloseQuery() {
+    if (FSeriesPage && !FSeriesPage->CloseQuery()) return false;
+    return TForm::CloseQuery();
 }
 
 // --- Showing.
@@ -385,6 +394,7 @@ void TChartEditForm::ShowSeriesPage() {
         FSeriesPage->DataSourceAllowed = Options.Contains(ceDataSource);
         FSeriesPage->GeneralAllowed = !HideTabs.Contains(cetSeriesGeneral);
         FSeriesPage->MarksAllowed = !HideTabs.Contains(cetSeriesMarks);
+        FSeriesPage->SeriesList = LBSeries;
         FSeriesPage->Show();
         ApplyFormHook(FSeriesPage);
     }

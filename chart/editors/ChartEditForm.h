@@ -90,6 +90,8 @@ public:
     void BMoveClick(bool up);
 
     void HandleTeeEvent(TTeeEvent* event) override;
+    // The series page's answer first.
+    bool CloseQuery() override;
 
 protected:
     void DoShow() override;

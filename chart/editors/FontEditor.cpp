@@ -2,7 +2,9 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
@@ -40,9 +42,10 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     TabShadow = sheet("Shadow");
     TabGradient = sheet("Gradient");
     TabPicture = sheet("Picture");
-    // These pages host the shadow, gradient and picture editors, which come with the brush
-    // editors; until then their tabs stay hidden.
-    for (TTabSheet* s : {TabShadow, TabGradient, TabPicture}) s->SetTabVisible(false);
+    // The shadow and gradient pages build their editors when first visited. The picture page
+    // hosts the back-image editor, which is not part of the editor yet: its tab stays hidden.
+    TabPicture->SetTabVisible(false);
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
 
     MakeLabel(TabFont, 8, 8, "&Name:");
     CBName = MakeComboBox(TabFont, 8, 26, 170, {});
@@ -117,6 +120,17 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
 
 TTeeFontEditor::~TTeeFontEditor() = default;
 
+void TTeeFontEditor::PageChanged() {
+    TTabSheet* page = PageControl1->ActivePage();
+    if (page == TabShadow && !FShadowEditor) {
+        FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+        if (FFont) FShadowEditor->LoadShadow(FFont->Shadow());
+    } else if (page == TabGradient && !FGradientEditor && FFont) {
+        FGradientEditor = TTeeGradientEditor::CreateEmbedded(this, FFont->Gradient());
+        EmbedEditorForm(*FGradientEditor, *TabGradient);
+    }
+}
+
 void TTeeFontEditor::StyleClicked(TCheckBox* box, int style) {
     if (FLoading || !FFont) return;
     TFontStyles styles = FFont->Style();
@@ -146,6 +160,8 @@ void TTeeFontEditor::LoadFont(TTeeFont* font) {
     UDInter->SetPosition(FFont->InterCharSize());
     BOutline->LinkPen(FFont->OutLine());
     CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
+    if (FShadowEditor) FShadowEditor->LoadShadow(FFont->Shadow());
+    if (FGradientEditor) FGradientEditor->LoadGradient(FFont->Gradient());
 }
 
 void TTeeFontEditor::DoShow() {
@@ -158,7 +174,12 @@ void TTeeFontEditor::DoShow() {
 }
 
 void TTeeFontEditor::Cancel() {
-    if (FBackup && FFont) FFont->Assign(FBackup.get());
+    if (FBackup && FFont) {
+        FFont->Assign(FBackup.get());
+        // Putting the font back may have freed the shadow or gradient the pages were showing:
+        // they load the font's own again.
+        LoadFont(FFont);
+    }
     SetModalResult(mrCancel);
 }
 

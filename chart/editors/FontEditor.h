@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "chart/editors/OwnedForm.h"
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -19,6 +20,8 @@ class TPanel;
 class TStrings;
 class TTabSheet;
 class TTeeFont;
+class TTeeGradientEditor;
+class TTeeShadowEditor;
 class TUpDown;
 
 // Set by a unit that installs fonts of its own, to add their names to a font-name list.
@@ -65,9 +68,14 @@ private:
     void LoadFace();
     void StyleClicked(TCheckBox* box, int style);
     void Cancel();
+    // Builds the sub-editor of the page first visited.
+    void PageChanged();
 
     TTeeFont* FFont = nullptr;
     std::unique_ptr<TTeeFont> FBackup;
+    // Made on the first visit of their pages; the shadow editor has no owner.
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
+    TTeeGradientEditor* FGradientEditor = nullptr;
     bool FLoading = false;
 };
 

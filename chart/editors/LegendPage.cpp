@@ -1,7 +1,9 @@
 #include "chart/editors/LegendPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/editors/StringsEditor.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/foundation/ChartPen.h"
@@ -21,7 +23,7 @@
 
 TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
     SetCaption("Legend Symbol Editor");
-    SetBounds(0, 0, 300, 150);
+    SetBounds(0, 0, 300, 170);
     CBContinuous = MakeCheckBox(this, 8, 8, 140, "&Continuous");
     CBVisible = MakeCheckBox(this, 8, 32, 140, "&Visible");
     CBSquared = MakeCheckBox(this, 8, 56, 140, "&Squared");
@@ -36,6 +38,13 @@ TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
     CBSymPen = MakeCheckBox(this, 8, 80, 140, "&Default border");
     BSymPen = MakeControl<TButtonPen>(this, 8, 104, 100, 25);
     BSymPen->SetCaption("&Border...");
+    BSymGradient = MakeControl<TButtonGradient>(this, 8, 134, 100, 25);
+    BSymGradient->SetCaption("&Gradient...");
+    BSymGradient->HideEndColor = true;
+    Button1 = MakePushButton(this, 116, 134, 100, "S&hadow...");
+    Button1->OnClick = [this](TObject*) {
+        if (FSymbol) ShowShadowEditor(ParentForm(), FSymbol->Shadow());
+    };
     SEColWi->OnChange = [this](TObject*) {
         int v = 0;
         if (!Loading() && FSymbol && TryStrToInt(SEColWi->Text(), v)) FSymbol->SetWidth(v);
@@ -85,6 +94,7 @@ void TSymbolEditor::LoadControls() {
     CBSymPen->SetChecked(FSymbol->DefaultPen());
     BSymPen->LinkPen(FSymbol->Pen());
     BSymPen->SetEnabled(!FSymbol->DefaultPen());
+    BSymGradient->LinkGradient(FSymbol->Gradient());
 }
 
 TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)

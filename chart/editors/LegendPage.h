@@ -5,6 +5,7 @@
 #include "chart/editors/ChartPageForm.h"
 
 class TButton;
+class TButtonGradient;
 class TButtonPen;
 class TChartLegend;
 class TCheckBox;
@@ -35,6 +36,8 @@ public:
     TComboBox* CBColWUnits;
     TCheckBox* CBSymPen;
     TButtonPen* BSymPen;
+    TButtonGradient* BSymGradient;
+    TButton* Button1;
 
 protected:
     void LoadControls() override;

@@ -1,9 +1,13 @@
 #include "chart/editors/PanelPage.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanelExtended.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Strings.h"
@@ -11,6 +15,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/UpDown.h"
 
@@ -39,28 +44,46 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     : TChartPageForm(owner), FPanel(panel) {
     SetCaption("Panel Editor");
     SetBounds(0, 0, 400, 260);
-    BPanelColor = MakeControl<TButtonColor>(this, 8, 8, 100, 25);
+    PageControl1 = MakeControl<TPageControl>(this);
+    PageControl1->SetAlign(alClient);
+    auto sheet = [&](const char* caption) {
+        TTabSheet* s = new TTabSheet(this);
+        s->SetPageControl(PageControl1);
+        s->SetCaption(caption);
+        return s;
+    };
+    TabColor = sheet("Color");
+    TabBorders = sheet("Borders");
+    TabMargins = sheet("Margins");
+    TabGradient = sheet("Gradient");
+    TabShadow = sheet("Shadow");
+    TabImage = sheet("Image");
+    // The back-image editor is not part of the editor yet: its tab stays hidden.
+    TabImage->SetTabVisible(false);
+    PageControl1->SetActivePage(TabColor);
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
+    BPanelColor = MakeControl<TButtonColor>(TabColor, 8, 8, 100, 25);
     BPanelColor->SetCaption("&Color...");
-    CBColorDef = MakeCheckBox(this, 116, 10, 90, "&Default");
-    MakeLabel(this, 8, 46, "Widt&h:");
-    TUpDownEdit wi = MakeUpDownEdit(this, 90, 42, 45, 1, 100);
+    CBColorDef = MakeCheckBox(TabColor, 116, 10, 90, "&Default");
+    MakeLabel(TabBorders, 8, 46, "Widt&h:");
+    TUpDownEdit wi = MakeUpDownEdit(TabBorders, 90, 42, 45, 1, 100);
     SEPanelWi = wi.Edit;
     UDPanelWi = wi.UpDown;
-    MakeLabel(this, 8, 76, "&Separation:");
-    TUpDownEdit bor = MakeUpDownEdit(this, 90, 72, 45, 0, 100);
+    MakeLabel(TabBorders, 8, 76, "&Separation:");
+    TUpDownEdit bor = MakeUpDownEdit(TabBorders, 90, 72, 45, 0, 100);
     SEPanelBor = bor.Edit;
     UDPanelBor = bor.UpDown;
-    MakeLabel(this, 8, 106, "&Round border:");
-    TUpDownEdit round = MakeUpDownEdit(this, 90, 102, 45, 0, 10000);
+    MakeLabel(TabBorders, 8, 106, "&Round border:");
+    TUpDownEdit round = MakeUpDownEdit(TabBorders, 90, 102, 45, 0, 10000);
     ERound = round.Edit;
     UDRound = round.UpDown;
-    MakeLabel(this, 8, 136, "Bevel &inner:");
-    CBInner = MakeComboBox(this, 90, 132, 90, {"None", "Lowered", "Raised"});
-    MakeLabel(this, 8, 166, "Bevel &outer:");
-    CBOuter = MakeComboBox(this, 90, 162, 90, {"None", "Lowered", "Raised"});
+    MakeLabel(TabBorders, 8, 136, "Bevel &inner:");
+    CBInner = MakeComboBox(TabBorders, 90, 132, 90, {"None", "Lowered", "Raised"});
+    MakeLabel(TabBorders, 8, 166, "Bevel &outer:");
+    CBOuter = MakeComboBox(TabBorders, 90, 162, 90, {"None", "Lowered", "Raised"});
     auto margin = [&](int top, const char* label, TEdit*& edit, TUpDown*& upDown) {
-        MakeLabel(this, 220, top + 4, label);
-        TUpDownEdit m = MakeUpDownEdit(this, 290, top, 50, 0, 100, 5);
+        MakeLabel(TabMargins, 220, top + 4, label);
+        TUpDownEdit m = MakeUpDownEdit(TabMargins, 290, top, 50, 0, 100, 5);
         edit = m.Edit;
         upDown = m.UpDown;
     };
@@ -68,10 +91,10 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     margin(72, "Left:", SELeftMa, UDLeftMa);
     margin(102, "Bottom:", SEBotMa, UDBotMa);
     margin(132, "Right:", SERightMa, UDRightMa);
-    BBorder = MakeControl<TButtonPen>(this, 8, 196, 100, 25);
+    BBorder = MakeControl<TButtonPen>(TabBorders, 8, 196, 100, 25);
     BBorder->SetCaption("&Border...");
-    MakeLabel(this, 220, 166, "&Units:");
-    CBMarUnits = MakeComboBox(this, 290, 162, 80, {"Percent", "Pixels"});
+    MakeLabel(TabMargins, 220, 166, "&Units:");
+    CBMarUnits = MakeComboBox(TabMargins, 290, 162, 80, {"Percent", "Pixels"});
 
     BPanelColor->OnClick = [this](TObject*) {
         FPanel->Invalidate();
@@ -117,6 +140,17 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
 
 TFormTeePanel::~TFormTeePanel() = default;
 
+void TFormTeePanel::PageChanged() {
+    TTabSheet* page = PageControl1->ActivePage();
+    if (page == TabGradient && !FGradientEditor) {
+        FGradientEditor = TTeeGradientEditor::CreateEmbedded(this, FPanel->Gradient());
+        EmbedTaggedEditorForm(*FGradientEditor, *TabGradient, FPanel->Gradient());
+    } else if (page == TabShadow && !FShadowEditor) {
+        FShadowEditor.reset(EmbedShadowEditor(TabShadow));
+        FShadowEditor->LoadShadow(FPanel->Shadow());
+    }
+}
+
 void TFormTeePanel::LoadControls() {
     if (!FPanel) return;
     CBInner->SetItemIndex(int(FPanel->BevelInner()));
@@ -133,6 +167,8 @@ void TFormTeePanel::LoadControls() {
     RefreshColorDefault();
     BBorder->LinkPen(FPanel->Border());
     BPanelColor->LinkToProperty(FPanel, "Color");
+    if (FGradientEditor) FGradientEditor->Show();
+    PageControl1->SetActivePage(TabColor);
 }
 
 void TFormTeePanel::RefreshColorDefault() {

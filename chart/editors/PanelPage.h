@@ -1,6 +1,7 @@
 #pragma once
-// The panel page: the chart panel's colour, bevels, borders and margins.
+// The panel page: the chart panel's colour, bevels, borders, margins, gradient and shadow.
 #include "chart/editors/ChartPageForm.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/foundation/TeePanel.h"
 
 class TButtonColor;
@@ -9,6 +10,10 @@ class TCheckBox;
 class TComboBox;
 class TCustomTeePanelExtended;
 class TEdit;
+class TPageControl;
+class TTabSheet;
+class TTeeGradientEditor;
+class TTeeShadowEditor;
 class TUpDown;
 
 // Whether a margin may take value beside its opposite margin: always in pixels; in percent only
@@ -21,6 +26,13 @@ public:
     TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel);
     ~TFormTeePanel() override;
 
+    TPageControl* PageControl1;
+    TTabSheet* TabColor;
+    TTabSheet* TabBorders;
+    TTabSheet* TabMargins;
+    TTabSheet* TabGradient;
+    TTabSheet* TabShadow;
+    TTabSheet* TabImage;
     TButtonColor* BPanelColor;
     TCheckBox* CBColorDef;
     TEdit* SEPanelWi;
@@ -47,10 +59,15 @@ protected:
 
 private:
     void RefreshColorDefault();
+    // Builds the gradient or shadow editor on the first visit of its tab.
+    void PageChanged();
     void SetMarginRanges();
     // A margin edit: index as the panel counts margins (left, top, right, bottom).
     void MarginChanged(int index, TUpDown* upDown);
 
     TCustomTeePanelExtended* FPanel;
     bool FRefreshingColor = false;
+    TTeeGradientEditor* FGradientEditor = nullptr;
+    // Unowned: freed with the page.
+    TOwnedForm<TTeeShadowEditor> FShadowEditor;
 };

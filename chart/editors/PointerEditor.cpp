@@ -1,10 +1,13 @@
 #include "chart/editors/PointerEditor.h"
 
+#include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/OwnedForm.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/CustomLineSeries.h"
 #include "chart/engine/CustomSeries.h"
@@ -71,11 +74,6 @@ TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
     CBIgnoreNulls = MakeCheckBox(GPPoint, 8, 172, 120, "&Ignore nulls");
     CBColorEach = MakeCheckBox(this, 8, 222, 100, "&Color Each ");
     BGradient = MakePushButton(this, 120, 218, 90, "&Gradient...");
-    // The pattern, shadow and gradient dialogs come with the brush editors; until then these
-    // buttons stay disabled.
-    for (TControl* c : {static_cast<TControl*>(BPointFillColor), static_cast<TControl*>(Button2),
-                        static_cast<TControl*>(BGradient)})
-        c->SetEnabled(false);
     PanelBottom = MakeControl<TPanel>(this, 0, 0, 330, 34);
     PanelBottom->SetAlign(alBottom);
     PanelBottom->SetBevelOuter(bvNone);
@@ -128,10 +126,19 @@ TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
         BPoinPenCol->Repaint();
         CBStyle->Invalidate();
     };
-    BPoinPenCol->OnClick = [this](TObject*) {
-        TValueGuard<bool> loading(FLoading, true);
-        CBDefBrushColor->SetChecked(DefaultColors());
-        CBStyle->Invalidate();
+    BPoinPenCol->OnClick = [this](TObject*) { ReadDefaultColors(); };
+    BPointFillColor->OnClick = [this](TObject*) {
+        if (!FPointer) return;
+        ShowBrushDialog(this, FPointer->Brush());
+        ReadDefaultColors();
+    };
+    Button2->OnClick = [this](TObject*) {
+        if (FPointer) ShowShadowEditor(ParentForm(), FPointer->Shadow());
+    };
+    BGradient->OnClick = [this](TObject*) {
+        // Without its full gradient the pointer ends the gradient in the point's colour.
+        if (FPointer)
+            ShowGradientEditor(ParentForm(), FPointer->Gradient(), !FPointer->FullGradient);
     };
     TBTransp->OnChange = [this](TObject*) {
         if (!FLoading && FPointer) FPointer->SetTransparency(TBTransp->Position());
@@ -152,6 +159,12 @@ void TSeriesPointerEditor::HideSizeControls() {
                                UDPointVertSize});
 }
 
+void TSeriesPointerEditor::ReadDefaultColors() {
+    TValueGuard<bool> loading(FLoading, true);
+    CBDefBrushColor->SetChecked(DefaultColors());
+    CBStyle->Invalidate();
+}
+
 bool TSeriesPointerEditor::DefaultColors() const {
     return FPointer->Brush()->Color() == clDefault && FPointer->Pen()->Color() == clDefault;
 }
@@ -168,7 +181,8 @@ void TSeriesPointerEditor::ApplyVisible(bool visible) {
          {static_cast<TControl*>(CBInflate), static_cast<TControl*>(SEPointHorizSize),
           static_cast<TControl*>(UDPointHorizSize), static_cast<TControl*>(SEPointVertSize),
           static_cast<TControl*>(UDPointVertSize), static_cast<TControl*>(CBStyle),
-          static_cast<TControl*>(BPoinPenCol), static_cast<TControl*>(CBDefBrushColor)})
+          static_cast<TControl*>(BPointFillColor), static_cast<TControl*>(BPoinPenCol),
+          static_cast<TControl*>(CBDefBrushColor)})
         c->SetEnabled(visible);
 }
 

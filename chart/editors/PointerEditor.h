@@ -59,6 +59,8 @@ private:
     void ApplyVisible(bool visible);
     void Enable3D();
     bool DefaultColors() const;
+    // The default-colour box after a dialog changed the colours.
+    void ReadDefaultColors();
     void DrawStyleItem(int index, const TRect& rect);
 
     TSeriesPointer* FPointer = nullptr;

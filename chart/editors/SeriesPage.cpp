@@ -1,30 +1,38 @@
 #include "chart/editors/SeriesPage.h"
 
+#include "chart/editors/ChartListBox.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
-#include "chart/editors/FormatEditor.h"
-#include "chart/engine/Chart.h"
+#include "chart/editors/OwnedForm.h"
+#include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesEvents.h"
-#include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesLegendPaint.h"
+#include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ColorEditing.h"
-#include "chart/foundation/FieldLists.h"
+#include "chart/foundation/EditorHooks.h"
+#include "chart/foundation/ResourceRoutines.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/rtl/Strings.h"
+#include "platform/graphics/Picture.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/ValueGuard.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CustomControl.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
-#include "platform/ui/RadioGroup.h"
+#include "platform/ui/Timer.h"
 
 namespace {
+
+// Marks the series' style flags: a template series, and one that offers no data source.
+constexpr int StyleTemplate = 1;
+constexpr int StyleNoDataSource = 32;
 
 TTabSheet* AddSheet(TPageControl* pages, const std::string& caption) {
     TTabSheet* sheet = new TTabSheet(pages->Owner());
@@ -33,24 +41,27 @@ TTabSheet* AddSheet(TPageControl* pages, const std::string& caption) {
     return sheet;
 }
 
-int IndexOfObject(const TStrings& items, const TObject* object) {
-    for (int i = 0; i < items.Count(); ++i)
-        if (items.Objects(i) == object) return i;
-    return -1;
+// The gallery description shows its first "&" as a character, not as an accelerator.
+std::string DoubleFirstAmpersand(std::string text) {
+    const size_t at = text.find('&');
+    if (at != std::string::npos) text.insert(at, 1, '&');
+    return text;
 }
 
 }  // namespace
 
 TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
-    SetBounds(0, 0, 400, 300);
-    TPanel* header = MakeControl<TPanel>(this);
-    header->SetHeight(34);
-    header->SetAlign(alTop);
-    header->SetBevelOuter(bvNone);
-    CBSeries = MakeComboBox(header, 8, 6, 150, {});
+    SetBounds(0, 0, 420, 330);
+    Panel1 = MakeControl<TPanel>(this);
+    Panel1->SetHeight(34);
+    Panel1->SetAlign(alTop);
+    Panel1->SetBevelOuter(bvNone);
+    ImageSeries = MakeControl<TImage>(Panel1, 4, 5, 24, 24);
+    ImageSeries->SetCenter(true);
+    CBSeries = MakeComboBox(Panel1, 32, 6, 140, {});
     CBSeries->SetDropDownCount(16);
-    LabelSeriesClass = MakeLabel(header, 166, 10, "");
-    PaintBox1 = MakeControl<TPaintBox>(header, 330, 4, 60, 26);
+    LabelSeriesClass = MakeLabel(Panel1, 180, 10, "");
+    PaintBox1 = MakeControl<TPaintBox>(Panel1, 350, 4, 60, 26);
     PaintBox1->SetCursor(crHandPoint);
     PageSeries = MakeControl<TPageControl>(this);
     PageSeries->SetAlign(alClient);
@@ -61,13 +72,171 @@ TFormTeeSeries::TFormTeeSeries(TComponent* owner) : TChartPageForm(owner) {
     TabDataSource = AddSheet(PageSeries, "Data Source");
     BuildGeneralTab();
     BuildMarksTab();
+    BuildDataSourceTab();
+    PageSeries->SetActivePage(TheTabSheet);
+    Timer1 = new TTimer(this);
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(1);
+    Timer1->OnTimer = [this](TObject*) { Timer1Timer(); };
+    // Kept for stored forms; never shown.
+    CBPersistent = MakeCheckBox(this, 0, 0, 80, "Persistent");
+    CBPersistent->SetVisible(false);
     CBSeries->OnChange = [this](TObject*) { CBSeriesChange(); };
+    PageSeries->OnChanging = [this](TObject*, bool& allow) { allow = PageSeriesChanging(false); };
+    PageSeries->OnChange = [this](TObject*) { PageSeriesChange(); };
     PaintBox1->OnPaint = [this](TObject*) { PaintColorBox(); };
     PaintBox1->OnClick = [this](TObject*) { PaintBox1Click(); };
     DoCreate();
 }
 
-TFormTeeSeries::~TFormTeeSeries() = default;
+TFormTeeSeries::~TFormTeeSeries() {
+    ClearEditors();
+    ListenTo(nullptr);
+}
+
+bool TFormTeeSeries::CanWrite() const { return FSeries && !Loading() && !FSwitchingTabs; }
+
+// --- The chart listened to and the edited series.
+
+void TFormTeeSeries::ListenTo(TCustomAxisPanel* chart) {
+    if (chart == FChart) return;
+    if (FChart) {
+        FChart->RemoveFreeNotification(this);
+        if (!FChart->ComponentState().Contains(csDestroying)) FChart->RemoveListener(this);
+    }
+    FChart = chart;
+    if (FChart) {
+        FChart->FreeNotification(this);
+        FChart->Listeners().Add(this);
+    }
+}
+
+void TFormTeeSeries::Notification(TComponent* component, TOperation operation) {
+    TChartPageForm::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == FChart) FChart = nullptr;
+    if (component == FLastSeries) FLastSeries = nullptr;
+    if (component == FSeries) {
+        FSeries = nullptr;
+        if (ComponentState().Contains(csDestroying)) return;
+        ClearEditors();
+        Reload();
+    }
+}
+
+void TFormTeeSeries::SetChart(TCustomAxisPanel* chart) {
+    ListenTo(chart);
+    FillChooser();
+}
+
+void TFormTeeSeries::FillChooser() {
+    CBSeries->Items()->Clear();
+    if (!FChart) return;
+    for (int i = 0; i < FChart->SeriesCount(); ++i) {
+        TChartSeries* series = FChart->GetSeries(i);
+        CBSeries->Items()->AddObject(FChart->SeriesTitleText(series), series);
+    }
+    CBSeries->SetItemIndex(CBSeries->Items()->IndexOfObject(FSeries));
+}
+
+void TFormTeeSeries::SelectSeries(TChartSeries* series) {
+    const bool same = series && series == FLastSeries;
+    CBSeries->SetItemIndex(CBSeries->Items()->IndexOfObject(series));
+    CBSeriesChange();
+    // Axes may have been added or freed on another page while this series stayed loaded.
+    if (same && FSeries) RefreshAxisChoices();
+}
+
+void TFormTeeSeries::CBSeriesChange() {
+    const int index = CBSeries->ItemIndex();
+    auto* series =
+        index < 0 ? nullptr : dynamic_cast<TChartSeries*>(CBSeries->Items()->Objects(index));
+    if (FSeries && FSeries != series) FSeries->RemoveFreeNotification(this);
+    FSeries = series;
+    if (!series) {
+        FLastSeries = nullptr;
+        Reload();
+        return;
+    }
+    series->FreeNotification(this);
+    if (SeriesList) {
+        const int listIndex = SeriesList->Items()->IndexOfObject(series);
+        if (listIndex >= 0 && listIndex != SeriesList->ItemIndex())
+            SeriesList->SelectSeries(listIndex);
+    }
+    if (series == FLastSeries) return;
+    if (FLastSeries) FLastSeries->RemoveFreeNotification(this);
+    Reload();
+    FLastSeries = series;
+    series->FreeNotification(this);
+}
+
+void TFormTeeSeries::DoShow() {
+    TChartPageForm::DoShow();
+    // ShowInEditor is only offered while the series is being designed, which never happens here.
+    CBShowInEditor->SetVisible(false);
+}
+
+void TFormTeeSeries::LoadControls() {
+    if (!FSeries) {
+        ImageSeries->Picture()->SetGraphic(nullptr);
+        LabelSeriesClass->SetCaption("");
+        PaintBox1->SetVisible(false);
+        PageSeries->SetVisible(false);
+        return;
+    }
+    TTabSheet* active = PageSeries->ActivePage();
+    LoadSeries(active ? active->Caption() : std::string());
+}
+
+void TFormTeeSeries::LoadSeries(const std::string& returnCaption) {
+    ListenTo(FSeries->ParentChart());
+    RefillDataStyles();
+    LoadHeader();
+    ImageSeries->SetVisible(true);
+    PageSeries->SetVisible(true);
+    TabGeneral->SetTabVisible(GeneralAllowed);
+    TabMarks->SetTabVisible(MarksAllowed);
+    const int style = FSeries->SeriesStyleFlags();
+    TabDataSource->SetTabVisible(DataSourceAllowed &&
+                                 (style & (StyleTemplate | StyleNoDataSource)) == 0);
+    std::string caption = returnCaption;
+    if (caption.empty() || (caption == TabDataSource->Caption() && !TabDataSource->TabVisible()))
+        caption = TheTabSheet->Caption();
+    GroupHorizAxis->SetVisible(FSeries->UsesAxes());
+    GroupVertAxis->SetVisible(FSeries->UsesAxes());
+    if (FEditorsOf != FSeries) {
+        ClearEditors();
+        EmbedSeriesEditor();
+        FEditorsOf = FSeries;
+    }
+    TTabSheet* target = TheTabSheet;
+    for (int i = 0; i < PageSeries->PageCount(); ++i)
+        if (PageSeries->Pages(i)->Caption() == caption) {
+            target = PageSeries->Pages(i);
+            break;
+        }
+    if (!target->TabVisible()) target = TabGeneral;
+    PageSeries->SetActivePage(target);
+    CBDataSourcestyle->SetItemIndex(-1);
+    PageSeriesChange();
+    PaintBox1->Invalidate();
+}
+
+void TFormTeeSeries::LoadHeader() {
+    TBitmap bitmap;
+    if (LoadSeriesClassBitmap(*FSeries, bitmap))
+        ImageSeries->Picture()->Assign(&bitmap);
+    else
+        ImageSeries->Picture()->SetGraphic(nullptr);
+    PaintBox1->SetVisible(FSeries->UseSeriesColor);
+    const std::string title =
+        FSeries->ParentChart() ? FSeries->ParentChart()->SeriesTitleText(FSeries) : FSeries->Name();
+    LabelSeriesClass->SetCaption(DoubleFirstAmpersand(SeriesTypeDescription(*FSeries)) + ": " +
+                                 title);
+}
+
+// --- Editor forms of the series type.
 
 const TClassInfo* FindSeriesEditorClass(const TChartSeries& series) {
     const std::string name = TCustomChartElement::EditorClassNameOf(&series.ClassType());
@@ -98,6 +267,7 @@ void TFormTeeSeries::ClearEditors() {
         while (sheet->ControlCount() > 0) delete sheet->Controls(0);
         delete sheet;
     }
+    FreeSourceEditor();
 }
 
 TForm* TFormTeeSeries::InsertEditorPage(TControl* control, const TClassInfo& formClass,
@@ -118,176 +288,80 @@ TForm* TFormTeeSeries::InsertEditorPage(TControl* control, const TClassInfo& for
     return form;
 }
 
-void TFormTeeSeries::SetChart(TCustomChart* chart) {
-    FChart = chart;
-    FillChooser();
-}
-
-void TFormTeeSeries::FillChooser() {
-    CBSeries->Items()->Clear();
-    if (!FChart) return;
-    for (int i = 0; i < FChart->SeriesCount(); ++i) {
-        TChartSeries* series = FChart->GetSeries(i);
-        CBSeries->Items()->AddObject(FChart->SeriesTitleText(series), series);
-    }
-    CBSeries->SetItemIndex(IndexOfObject(*CBSeries->Items(), FSeries));
-}
-
-void TFormTeeSeries::SelectSeries(TChartSeries* series) {
-    FSeries = series;
-    CBSeries->SetItemIndex(IndexOfObject(*CBSeries->Items(), series));
-    Reload();
-}
-
-void TFormTeeSeries::CBSeriesChange() {
-    int index = CBSeries->ItemIndex();
-    auto* series =
-        index < 0 ? nullptr : static_cast<TChartSeries*>(CBSeries->Items()->Objects(index));
-    if (series == FSeries) return;
-    FSeries = series;
-    Reload();
-}
-
-void TFormTeeSeries::LoadControls() {
-    PageSeries->SetVisible(FSeries != nullptr);
-    if (!FSeries) {
-        LabelSeriesClass->SetCaption("");
-        PaintBox1->SetVisible(false);
-        return;
-    }
-    LabelSeriesClass->SetCaption(FSeries->ClassName() + ": " +
-                                 (FChart ? FChart->SeriesTitleText(FSeries) : FSeries->Name()));
-    PaintBox1->SetVisible(FSeries->UseSeriesColor);
-    TabGeneral->SetTabVisible(GeneralAllowed);
-    TabMarks->SetTabVisible(MarksAllowed);
-    TabDataSource->SetTabVisible(DataSourceAllowed);
-    TTabSheet* active = PageSeries->ActivePage();
-    std::string caption = active ? active->Caption() : std::string();
-    if (caption.empty() || (active == TabDataSource && !TabDataSource->TabVisible()))
-        caption = TheTabSheet->Caption();
-    if (FEditorsOf != FSeries) {
-        ClearEditors();
-        EmbedSeriesEditor();
-        FEditorsOf = FSeries;
-    }
-    // Back to the tab of the same caption, else "Format"; a hidden one gives "General".
-    active = nullptr;
-    for (int i = 0; i < PageSeries->PageCount() && !active; ++i)
-        if (PageSeries->Pages(i)->Caption() == caption) active = PageSeries->Pages(i);
-    if (!active) active = TheTabSheet;
-    if (!active->TabVisible()) active = TabGeneral;
-    PageSeries->SetActivePage(active);
-    LoadGeneralTab();
-    LoadMarksTab();
-    PaintBox1->Invalidate();
-}
-
-void TFormTeeSeries::BuildGeneralTab() {
-    CBShowInLegend = MakeCheckBox(TabGeneral, 8, 8, 140, "&Show In Legend");
-    MakeLabel(TabGeneral, 8, 40, "&Values:");
-    CBFormat = MakeComboBox(TabGeneral, 80, 36, 150, {}, true);
-    Button1 = MakePushButton(TabGeneral, 234, 36, 28, "...");
-    MakeLabel(TabGeneral, 8, 72, "&Percents:");
-    EPercentFormat = MakeControl<TEdit>(TabGeneral, 80, 68, 150, 23);
-    Button2 = MakePushButton(TabGeneral, 234, 68, 28, "...");
-    CBShowInLegend->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetShowInLegend(CBShowInLegend->Checked());
-    };
-    CBFormat->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetValueFormat(ToInvariantSeparators(CBFormat->Text()));
-    };
-    EPercentFormat->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries)
-            FSeries->SetPercentFormat(ToInvariantSeparators(EPercentFormat->Text()));
-    };
-    Button1->OnClick = [this](TObject*) {
-        if (!FSeries) return;
-        CBFormat->SetText(TFormatEditor::ShowFormatDialog(this, CBFormat->Text(), false));
-        FSeries->SetValueFormat(ToInvariantSeparators(CBFormat->Text()));
-    };
-    Button2->OnClick = [this](TObject*) {
-        if (!FSeries) return;
-        EPercentFormat->SetText(
-            TFormatEditor::ShowFormatDialog(this, EPercentFormat->Text(), false));
-    };
-}
-
-void TFormTeeSeries::BuildMarksTab() {
-    CBMarksVisible = MakeCheckBox(TabMarks, 8, 8, 100, "&Visible");
-    CBAllVisible = MakeCheckBox(TabMarks, 8, 32, 160, "All Series Visi&ble");
-    CBMultiLine = MakeCheckBox(TabMarks, 8, 56, 100, "&Multi line");
-    RGMarkStyle = MakeControl<TRadioGroup>(TabMarks, 180, 8, 200, 230);
-    RGMarkStyle->SetCaption("&Style:");
-    for (const char* style : {"Value", "Percent", "Label", "Label and Percent", "Label and Value",
-                              "Legend", "Percent Total", "Label and Percent Total", "X value",
-                              "X and Y values", "Series Title", "Point Index", "Percent Relative"})
-        RGMarkStyle->Items()->Add(style);
-    CBMarksVisible->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->Marks()->SetVisible(CBMarksVisible->Checked());
-        TValueGuard<bool> quiet(FQuiet, true);
-        CBAllVisible->SetChecked(AllMarksVisible());
-    };
-    CBAllVisible->OnClick = [this](TObject*) {
-        if (Loading() || FQuiet || !FSeries || !FChart) return;
-        const bool visible = CBAllVisible->Checked();
-        for (int i = 0; i < FChart->SeriesCount(); ++i)
-            FChart->GetSeries(i)->Marks()->SetVisible(visible);
-        TValueGuard<bool> quiet(FQuiet, true);
-        CBMarksVisible->SetChecked(visible);
-    };
-    CBMultiLine->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->Marks()->SetMultiLine(CBMultiLine->Checked());
-    };
-    RGMarkStyle->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || RGMarkStyle->ItemIndex() < 0) return;
-        FSeries->Marks()->SetStyle(TSeriesMarksStyle(RGMarkStyle->ItemIndex()));
-        EnableMultiLine();
-    };
-}
-
-void TFormTeeSeries::LoadGeneralTab() {
-    CBShowInLegend->SetChecked(FSeries->ShowInLegend());
-    CBFormat->Items()->Clear();
-    AddValueFormatPresets(*CBFormat->Items());
-    const std::string format = ToLocalSeparators(FSeries->ValueFormat());
-    if (CBFormat->Items()->IndexOf(format) < 0) CBFormat->Items()->Add(format);
-    CBFormat->SetText(format);
-    EPercentFormat->SetText(ToLocalSeparators(FSeries->PercentFormat()));
-}
-
-void TFormTeeSeries::LoadMarksTab() {
-    TSeriesMarks* marks = FSeries->Marks();
-    CBMarksVisible->SetChecked(marks->Visible());
-    RGMarkStyle->SetItemIndex(int(marks->Style()));
-    CBMultiLine->SetChecked(marks->MultiLine());
-    CBAllVisible->SetChecked(AllMarksVisible());
-    EnableMultiLine();
-}
-
-void TFormTeeSeries::EnableMultiLine() {
-    const int s = RGMarkStyle->ItemIndex();
-    CBMultiLine->SetEnabled(s == smsLabelPercent || s == smsLabelValue || s == smsPercentTotal ||
-                            s == smsLabelPercentTotal || s == smsXY);
-}
-
-bool TFormTeeSeries::AllMarksVisible() const {
-    if (!FChart) return false;
-    for (int i = 0; i < FChart->SeriesCount(); ++i)
-        if (!FChart->GetSeries(i)->Marks()->Visible()) return false;
-    return true;
-}
+// --- Tabs.
 
 void TFormTeeSeries::ShowTab(TSeriesPageTab tab) {
     TTabSheet* sheets[] = {TheTabSheet, TabGeneral, TabMarks, TabDataSource};
-    if (sheets[tab]->TabVisible()) PageSeries->SetActivePage(sheets[tab]);
+    if (!sheets[tab]->TabVisible() || !PageSeriesChanging()) return;
+    PageSeries->SetActivePage(sheets[tab]);
+    PageSeriesChange();
 }
+
+bool TFormTeeSeries::PageSeriesChanging(bool fromHost) {
+    const bool allow = !FSourceEditor || FSourceEditor->CloseQuery();
+    if (!fromHost) FSwitchingTabs = allow;
+    return allow;
+}
+
+void TFormTeeSeries::PageSeriesChange() {
+    {
+        // Reading a tab writes nothing back.
+        TValueGuard<bool> switching(FSwitchingTabs, true);
+        if (FSeries) {
+            TTabSheet* active = PageSeries->ActivePage();
+            if (active == TabGeneral) LoadGeneralTab();
+            if (active == TabMarks) LoadMarksTab();
+            if (active == TabDataSource) LoadDataSourceTab();
+        }
+    }
+    FSwitchingTabs = false;
+}
+
+bool TFormTeeSeries::CloseQuery() {
+    if (FSourceEditor && !FSourceEditor->CloseQuery()) return false;
+    return TChartPageForm::CloseQuery();
+}
+
+// --- Chart events.
+
+void TFormTeeSeries::HandleTeeEvent(TTeeEvent* event) {
+    if (ComponentState().Contains(csDestroying)) return;
+    if (auto* seriesEvent = dynamic_cast<TTeeSeriesEvent*>(event)) HandleChartEvent(*seriesEvent);
+    if (OnChartEvent) OnChartEvent(event);
+}
+
+void TFormTeeSeries::HandleChartEvent(const TTeeSeriesEvent& event) {
+    if (ComponentState().Contains(csDestroying)) return;
+    if (event.Event == seRemove && event.Series == FLastSeries) FLastSeries = nullptr;
+    if (event.Event == seRemove && event.Series == FSeries) {
+        // The edited series is being freed: forget it and its editors before it is gone.
+        ClearEditors();
+        FSeries->RemoveFreeNotification(this);
+        FSeries = nullptr;
+        Reload();
+    }
+    if (event.Event == seAdd || event.Event == seRemove || event.Event == seChangeTitle ||
+        event.Event == seSwap) {
+        // The removed series is still in the chart's list while it is told; leave it out.
+        FillChooser();
+        if (event.Event == seRemove) {
+            const int index = CBSeries->Items()->IndexOfObject(event.Series);
+            if (index >= 0) CBSeries->Items()->Delete(index);
+        }
+    }
+    if (event.Event == seChangeColor) PaintBox1->Invalidate();
+}
+
+// --- Colour box.
 
 void TFormTeeSeries::PaintColorBox() {
     if (!FSeries) return;
     TCanvas* canvas = PaintBox1->Canvas();
-    canvas->Brush()->SetColor(FSeries->SeriesColor());
-    canvas->FillRect(Rect(0, 4, PaintBox1->Width(), PaintBox1->Height() - 4));
+    const TRect box = Rect(0, 4, PaintBox1->Width(), PaintBox1->Height() - 4);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(PaintBox1->Color());
+    canvas->FillRect(box);
+    PaintSeriesLegend(*FSeries, *canvas, box, FSeries->ParentChart());
 }
 
 void TFormTeeSeries::PaintBox1Click() {
@@ -298,22 +372,19 @@ void TFormTeeSeries::PaintBox1Click() {
     PaintBox1->Invalidate();
 }
 
-void TFormTeeSeries::HandleChartEvent(const TTeeSeriesEvent& event) {
-    if (ComponentState().Contains(csDestroying)) return;
-    if (event.Event == seRemove && event.Series == FSeries) {
-        // The edited series is being freed: forget it and its editors before it is gone.
-        ClearEditors();
-        FSeries = nullptr;
-        Reload();
-    }
-    if (event.Event == seAdd || event.Event == seRemove || event.Event == seChangeTitle ||
-        event.Event == seSwap) {
-        // The removed series is still in the chart's list while it is told; leave it out.
-        FillChooser();
-        if (event.Event == seRemove) {
-            int index = IndexOfObject(*CBSeries->Items(), event.Series);
-            if (index >= 0) CBSeries->Items()->Delete(index);
-        }
-    }
-    if (event.Event == seChangeColor) PaintBox1->Invalidate();
+// --- The page alone.
+
+void ShowSeriesDialog(TControl* owner, TChartSeries* series) {
+    TOwnedForm<TFormTeeSeries> page(CreateEditorDialog<TFormTeeSeries>(owner));
+    ApplyFormHook(page.get());
+    page->SetBorderIcons({biSystemMenu});
+    page->SetBorderStyle(bsSizeable);
+    page->SetCaption(Format("Editing %s", {series->Name()}));
+    page->SetTagObject(series);
+    page->Panel1->SetVisible(false);
+    page->DataSourceAllowed = false;
+    page->CBSeries->Items()->AddObject(series->Name(), series);
+    page->CBSeries->SetItemIndex(0);
+    page->CBSeriesChange();
+    page->ShowModal();
 }

@@ -1,11 +1,15 @@
 #include "chart/editors/WallsPage.h"
 
+#include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShadowEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartWalls.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeButtons.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -43,10 +47,11 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     BWallPen = MakeControl<TButtonPen>(area, x, y + 30, 90, 25);
     BWallPen->SetCaption("B&order...");
     BWallBrush = MakePushButton(area, x, y + 60, 90, "&Pattern...");
-    BGradient = MakePushButton(area, x, y + 90, 90, "&Gradient...");
+    BGradient = MakeControl<TButtonGradient>(area, x, y + 90, 90, 25);
+    BGradient->SetCaption("&Gradient...");
     BImage = MakePushButton(area, x, y + 120, 90, "&Image...");
     BShadow = MakePushButton(area, x, y + 150, 90, "&Shadow...");
-    for (TButton* b : {BWallBrush, BGradient, BImage, BShadow}) b->SetEnabled(false);
+    BImage->SetEnabled(false);
 
     MakeLabel(area, x + 104, y + 4, "Siz&e:");
     TUpDownEdit size = MakeUpDownEdit(area, x + 190, y, 40, 0, 100);
@@ -87,6 +92,16 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
         if (tab >= 0 && tab < 4) SetWall(byTab[tab]);
     };
     BWallColor->OnClick = [this](TObject*) { FWall->Repaint(); };
+    BWallBrush->OnClick = [this](TObject*) { ShowBrushDialog(this, FWall->Brush()); };
+    BGradient->OnClick = [this](TObject*) {
+        // A visible gradient is to be seen: the wall stops being transparent.
+        if (!FWall->Gradient()->Visible()) return;
+        FWall->SetTransparent(false);
+        CBTransp->SetChecked(false);
+    };
+    BShadow->OnClick = [this](TObject*) {
+        if (TTeeShadow* shadow = FWall->Shadow()) ShowShadowEditor(ParentForm(), shadow);
+    };
     SEWallSize->OnChange = [this](TObject*) {
         NumberChanged(SEWallSize, 0, 100, &TChartWall::SetSize);
         if (!Loading()) CBDark3D->SetEnabled(FWall->Size() > 0);
@@ -150,6 +165,7 @@ void TFormTeeWall::LoadControls() {
     UDEnd->SetPosition(FWall->EndPosition());
     UDAllSize->SetPosition(FWall->Size());
     BWallPen->LinkPen(FWall->Pen());
+    BGradient->LinkGradient(FWall->Gradient());
     CBAutoHide->SetVisible(FWall != walls.Bottom());
     BShadow->SetVisible(FWall == walls.Back());
     BWallColor->LinkToProperty(FWall, "Color");

@@ -5,6 +5,7 @@
 
 class TButton;
 class TButtonColor;
+class TButtonGradient;
 class TButtonPen;
 class TChartWall;
 class TCheckBox;
@@ -29,8 +30,6 @@ public:
     TTabControl* TabSubWalls;
     TButtonColor* BWallColor;
     TButtonPen* BWallPen;
-    // The brush, gradient, picture and shadow editors are not part of this page yet: their
-    // buttons stay disabled.
     TButton* BWallBrush;
     TEdit* SEWallSize;
     TUpDown* UDWallSize;
@@ -44,7 +43,8 @@ public:
     TUpDown* UDStart;
     TEdit* Edit3;
     TUpDown* UDEnd;
-    TButton* BGradient;
+    TButtonGradient* BGradient;
+    // The back-image editor is not part of this page yet: its button stays disabled.
     TButton* BImage;
     TButton* BShadow;
 

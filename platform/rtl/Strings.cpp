@@ -66,6 +66,12 @@ int TStrings::IndexOf(const std::string& s) const {
     return -1;
 }
 
+int TStrings::IndexOfObject(const TObject* object) const {
+    for (int i = 0, n = Count(); i < n; ++i)
+        if (Objects(i) == object) return i;
+    return -1;
+}
+
 int TStrings::IndexOfName(const std::string& name) const {
     for (int i = 0, n = Count(); i < n; ++i) {
         const std::string line = Get(i);

@@ -47,6 +47,8 @@ public:
     virtual int IndexOf(const std::string& s) const;
     // Index of the first name=value line whose name equals name, -1 when none.
     int IndexOfName(const std::string& name) const;
+    // Index of the first line holding object, -1 when none.
+    int IndexOfObject(const TObject* object) const;
 
     // ---- text forms ----
     // Every line followed by CR LF. Setting splits at CR LF, LF or CR; a final line break adds no

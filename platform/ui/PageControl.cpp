@@ -149,6 +149,16 @@ void TPageControl::TabClicked(int tabIndex) {
     if (FUpdatingTabs || tabIndex < 0 || tabIndex >= int(FImpl->tabPages.size())) return;
     TTabSheet* page = FImpl->tabPages[size_t(tabIndex)];
     if (page == FActivePage) return;
+    bool allow = true;
+    if (OnChanging) Fire([this, &allow] { OnChanging(this, allow); });
+    if (!allow) {
+        // The tab bar has moved already: back to the tab of the page that stays.
+        TValueGuard<bool> updating(FUpdatingTabs, true);
+        auto tab = std::find(FImpl->tabPages.begin(), FImpl->tabPages.end(), FActivePage);
+        if (tab != FImpl->tabPages.end())
+            FImpl->tabs->setCurrentIndex(int(tab - FImpl->tabPages.begin()));
+        return;
+    }
     FActivePage = page;
     ShowActivePage();
     if (OnChange) Fire([this] { OnChange(this); });

@@ -3,7 +3,9 @@
 // (a page control with every tab hidden is a stack of pages switched from code). OnChange
 // follows a change of page by the user, not from code. Every page, shown or not, takes the
 // display area's bounds as soon as the page control has a size, so that what is laid out on a
-// page before it is first seen has its final size.
+// page before it is first seen has its final size. OnChanging is asked before the user's change
+// of page: a handler that clears allowChange keeps the page (and its tab) as it was.
+#include <functional>
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -55,6 +57,7 @@ public:
     TRect DisplayRect() const;
 
     TNotifyEvent OnChange;
+    std::function<void(TObject* sender, bool& allowChange)> OnChanging;
 
 protected:
     void InsertControl(TControl* control) override;

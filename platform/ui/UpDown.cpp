@@ -69,6 +69,9 @@ void TUpDown::Step(TUDBtnType button) {
         } catch (const std::exception&) {
         }
     }
-    SetPosition(button == btNext ? from + FIncrement : from - FIncrement);
+    int to = button == btNext ? from + FIncrement : from - FIncrement;
+    if (FWrap && to > FMax) to = FMin;
+    if (FWrap && to < FMin) to = FMax;
+    SetPosition(to);
     Click();
 }

@@ -19,6 +19,9 @@ public:
     void SetMax(int value);
     int Increment() const { return FIncrement; }
     void SetIncrement(int value) { FIncrement = value; }
+    // A step past one end of the range goes on from the other end.
+    bool Wrap() const { return FWrap; }
+    void SetWrap(bool value) { FWrap = value; }
     int Position() const { return FPosition; }
     // Brought within Min..Max; shown in the associate.
     void SetPosition(int value);
@@ -37,4 +40,5 @@ private:
     int FMax = 100;
     int FIncrement = 1;
     int FPosition = 0;
+    bool FWrap = false;
 };

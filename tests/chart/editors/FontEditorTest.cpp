@@ -85,7 +85,8 @@ TEST_F(FontEditorTest, EmbeddedPageLoadsWithoutChangingAndWritesAtOnce) {
     EXPECT_EQ(editor->ESize->Text(), "9");
     EXPECT_FALSE(editor->PanelButtons->Visible());
     EXPECT_EQ(editor->Owner(), nullptr);
-    EXPECT_FALSE(editor->TabGradient->TabVisible());
+    EXPECT_TRUE(editor->TabGradient->TabVisible());
+    EXPECT_FALSE(editor->TabPicture->TabVisible());  // waits for the back-image editor
     ChangeEverything(*editor);
     TObject::Free(editor);
 }

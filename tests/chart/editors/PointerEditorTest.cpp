@@ -69,8 +69,7 @@ TEST_F(PointerEditorTest, LoadingChangesNothingAndShowsTheSeriesBoxes) {
     EXPECT_EQ(editor->CBStyle->ItemIndex(), int(psDiamond));
     EXPECT_EQ(editor->SEPointHorizSize->Text(), "6");
     EXPECT_FALSE(editor->PanelBottom->Visible());
-    // The pattern, shadow and gradient buttons wait for their dialogs.
-    EXPECT_FALSE(editor->BPointFillColor->Enabled());
+    EXPECT_TRUE(editor->BPointFillColor->Enabled());
 }
 
 TEST_F(PointerEditorTest, EachControlWritesItsProperty) {

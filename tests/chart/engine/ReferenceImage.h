@@ -1,5 +1,6 @@
 #pragma once
-// Comparing a drawing with a reference image checked in under tests/chart/engine/data.
+// Comparing a drawing with a reference image checked in under a test layer's data folder
+// (KV_REFERENCE_IMAGE_DATA; the engine's tests/chart/engine/data unless the layer names its own).
 //
 // Outside the text bands the images must match exactly. Inside them the glyphs' edges may be
 // rasterised differently from one machine to the next (font engine, hinting), so there each pixel
@@ -18,6 +19,10 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
+
+#ifndef KV_REFERENCE_IMAGE_DATA
+#define KV_REFERENCE_IMAGE_DATA KV_CHART_ENGINE_DATA
+#endif
 
 namespace reference_image {
 
@@ -54,10 +59,10 @@ inline bool FoundNearby(const TBitmap& a, const TBitmap& other, int x, int y) {
 inline void ExpectMatchesReference(TBitmap& actual, const std::string& name,
                                    const std::function<bool(int x, int y)>& inText) {
     using namespace reference_image;
-    const std::string file = std::string(KV_CHART_ENGINE_DATA) + "/" + name;
+    const std::string file = std::string(KV_REFERENCE_IMAGE_DATA) + "/" + name;
     RegisterStandardGraphicFormats();  // the bitmap's file form
     if (const char* write = std::getenv("KV_WRITE_REFERENCE_IMAGES"); write && *write == '1') {
-        std::filesystem::create_directories(KV_CHART_ENGINE_DATA);
+        std::filesystem::create_directories(KV_REFERENCE_IMAGE_DATA);
         actual.SaveToFile(file);
         GTEST_SKIP() << "wrote " << file;
     }

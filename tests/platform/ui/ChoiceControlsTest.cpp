@@ -135,6 +135,13 @@ TEST(UpDown, StepsFromTheNumberInItsEditWithinTheRange) {
     EXPECT_EQ(arrows->Position(), 201);
     arrows->Step(btPrev);
     EXPECT_EQ(edit->Text(), "200");
+    // Wrapping, a step past either end goes on from the other.
+    arrows->SetWrap(true);
+    edit->SetText("201");
+    arrows->Step(btNext);
+    EXPECT_EQ(arrows->Position(), 2);
+    arrows->Step(btPrev);
+    EXPECT_EQ(arrows->Position(), 201);
     TObject::Free(edit);  // the arrows let go of a freed edit
     EXPECT_EQ(arrows->Associate(), nullptr);
 }

@@ -49,6 +49,25 @@ TEST(PageControl, EverySheetTakesTheDisplayAreaBeforeTheFormIsShown) {
     EXPECT_EQ(f.sheets[2]->BoundsRect(), Rect(2, 2, 498, 348));
 }
 
+TEST(PageControl, OnChangingMayKeepThePage) {
+    TPagesFixture f;
+    f.form.Show();
+    bool allow = false;
+    int changes = 0;
+    f.pages->OnChanging = [&](TObject*, bool& allowChange) { allowChange = allow; };
+    f.pages->OnChange = [&](TObject*) { ++changes; };
+    auto* tabs = f.pages->Widget()->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(2);  // as a click on the tab does
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[0]);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(changes, 0);
+    allow = true;
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+    EXPECT_EQ(changes, 1);
+}
+
 TEST(PageControl, OnlyTheActivePageShows) {
     TPagesFixture f;
     f.form.Show();

@@ -1,0 +1,179 @@
+#include "chart/editors/AreaSeriesEditor.h"
+
+#include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/SeriesEditorControls.h"
+#include "chart/engine/AreaSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ComboFlat.h"
+#include "chart/foundation/TeeButtons.h"
+#include "platform/rtl/RtlMath.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/RadioGroup.h"
+#include "platform/ui/UpDown.h"
+
+namespace {
+
+TTabSheet* MakeSheet(TPageControl* pages, const char* caption) {
+    auto* sheet = new TTabSheet(pages);
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+    return sheet;
+}
+
+}  // namespace
+
+TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBorderStyle(bsDialog);
+    SetBounds(0, 0, 330, 210);
+    PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 210);
+    PageControl1->SetAlign(alClient);
+    TabOptions = MakeSheet(PageControl1, "Options");
+    TabStack = MakeSheet(PageControl1, "Stack");
+
+    GBArea = MakeControl<TGroupBox>(TabOptions, 4, 4, 200, 110);
+    GBArea->SetCaption("Area:");
+    CBStairs = MakeCheckBox(GBArea, 8, 18, 80, "&Stairs");
+    CBInvStairs = MakeCheckBox(GBArea, 8, 40, 80, "Inverted");
+    BAreaLinesPen = MakeControl<TButtonPen>(GBArea, 96, 14, 95, 25);
+    BAreaLinesPen->SetCaption("Area &Lines...");
+    BAreaLinePen = MakeControl<TButtonPen>(GBArea, 96, 44, 95, 25);
+    BAreaLinePen->SetCaption("&Border...");
+    BPattern = MakePushButton(GBArea, 8, 76, 85, "&Pattern...");
+    Button1 = MakePushButton(GBArea, 96, 76, 95, "&Top...");
+    LTransp = MakeLabel(TabOptions, 8, 124, "Tra&nsparency:");
+    TUpDownEdit transp = MakeUpDownEdit(TabOptions, 90, 120, 45, 0, 100);
+    ETransp = transp.Edit;
+    UDTransp = transp.UpDown;
+    ETransp->SetText("0");
+    CBDark3D = MakeCheckBox(TabOptions, 150, 122, 90, "&Dark 3D");
+    GBColor = MakeControl<TGroupBox>(TabOptions, 212, 4, 105, 80);
+    GBColor->SetCaption("Color:");
+    CBColorEach = MakeCheckBox(GBColor, 8, 18, 90, "Color &Each");
+    BAreaColor = MakeControl<TButtonColor>(GBColor, 8, 44, 90, 25);
+    BAreaColor->SetCaption("&Color...");
+    LNulls = MakeLabel(TabOptions, 8, 154, "Treat n&ulls:");
+    CBNulls = MakeFlatCombo(TabOptions, 90, 150, 110, {"Dont Paint", "Skip", "Ignore"});
+
+    RGMultiArea = MakeControl<TRadioGroup>(TabStack, 4, 4, 130, 90);
+    RGMultiArea->SetCaption("&Multiple Areas:");
+    for (const char* item : {"None", "Stacked", "Stacked 100%"}) RGMultiArea->Items()->Add(item);
+    CBUseOrigin = MakeCheckBox(TabStack, 150, 8, 100, "&Use Origin");
+    LOrigin = MakeLabel(TabStack, 150, 36, "&Origin:");
+    TUpDownEdit origin = MakeUpDownEdit(TabStack, 200, 32, 70, -30000, 30000);
+    EOrigin = origin.Edit;
+    UDOrigin = origin.UpDown;
+    EOrigin->SetText("0");
+    LGroup = MakeLabel(TabStack, 150, 68, "Stack &Group:");
+    TUpDownEdit group = MakeUpDownEdit(TabStack, 230, 64, 45, 0, 100);
+    EGroup = group.Edit;
+    UDGroup = group.UpDown;
+
+    RGMultiArea->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries || RGMultiArea->ItemIndex() < 0) return;
+        FSeries->SetMultiArea(TMultiArea(RGMultiArea->ItemIndex()));
+        EnableGroup();
+    };
+    CBColorEach->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetColorEachPoint(CBColorEach->Checked());
+        BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
+    };
+    CBStairs->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetStairs(CBStairs->Checked());
+        CBInvStairs->SetEnabled(FSeries->Stairs());
+    };
+    CBInvStairs->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
+    };
+    CBUseOrigin->OnClick = [this](TObject*) {
+        if (FLoading || !FSeries) return;
+        FSeries->SetUseYOrigin(CBUseOrigin->Checked());
+        EnableOrigin();
+    };
+    EOrigin->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && Showing()) FSeries->SetYOrigin(UpDownPosition(*UDOrigin));
+    };
+    EGroup->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && Showing()) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
+    };
+    ETransp->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && Showing()) FSeries->SetTransparency(UpDownPosition(*UDTransp));
+    };
+    BPattern->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(BPattern, FSeries->AreaChartBrush());
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
+    };
+    CBNulls->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && CBNulls->ItemIndex() >= 0)
+            FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
+    };
+    CBDark3D->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+    };
+    // The sample shows the area's own colour while it has one.
+    BAreaColor->ColorQuery = [this] {
+        if (!FSeries) return BAreaColor->StoredColor();
+        return FSeries->AreaColor() == clDefault ? FSeries->SeriesColor() : FSeries->AreaColor();
+    };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+TAreaSeriesEditor::~TAreaSeriesEditor() { FreeSubPage(FPointPage); }
+
+void TAreaSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove && component == FPointPage) FPointPage = nullptr;
+    TForm::Notification(component, operation);
+}
+
+void TAreaSeriesEditor::DoShow() {
+    if (auto* series = dynamic_cast<TAreaSeries*>(TagObject())) {
+        FSeries = series;
+        TValueGuard<bool> loading(FLoading, true);
+        LoadSeries();
+    }
+    TForm::DoShow();
+}
+
+void TAreaSeriesEditor::LoadSeries() {
+    RGMultiArea->SetItemIndex(int(FSeries->MultiArea()));
+    CBColorEach->SetChecked(FSeries->ColorEachPoint());
+    CBStairs->SetChecked(FSeries->Stairs());
+    CBInvStairs->SetChecked(FSeries->InvertedStairs());
+    CBInvStairs->SetEnabled(FSeries->Stairs());
+    CBUseOrigin->SetChecked(FSeries->UseYOrigin());
+    UDOrigin->SetPosition(int(Round(FSeries->YOrigin())));
+    BAreaLinesPen->LinkPen(FSeries->AreaLinesPen());
+    BAreaLinePen->LinkPen(FSeries->LinePen());
+    UDTransp->SetPosition(FSeries->Transparency());
+    CBNulls->SetItemIndex(int(FSeries->TreatNulls()));
+    CBDark3D->SetChecked(FSeries->Dark3D());
+    UDGroup->SetPosition(FSeries->StackGroup());
+    BAreaColor->LinkToProperty(FSeries, "SeriesColor");
+    BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
+    EnableOrigin();
+    EnableGroup();
+    if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
+}
+
+void TAreaSeriesEditor::EnableOrigin() {
+    EOrigin->SetEnabled(FSeries->UseYOrigin());
+    UDOrigin->SetEnabled(FSeries->UseYOrigin());
+}
+
+void TAreaSeriesEditor::EnableGroup() {
+    const bool stacked = FSeries->MultiArea() != maNone;
+    EGroup->SetEnabled(stacked);
+    UDGroup->SetEnabled(stacked);
+}

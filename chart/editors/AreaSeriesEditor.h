@@ -1,0 +1,71 @@
+#pragma once
+// The area series editor: stairs, the area's pens and brushes, transparency, colour and nulls
+// on its "Options" page; stacking, the origin and the stack group on its "Stack" page. The
+// series comes in Tag; each change is written at once. The point-marker editor of the series is
+// added as a page of the series page.
+#include "platform/ui/Form.h"
+
+class TAreaSeries;
+class TButton;
+class TButtonColor;
+class TButtonPen;
+class TCheckBox;
+class TComboFlat;
+class TEdit;
+class TGroupBox;
+class TLabel;
+class TPageControl;
+class TRadioGroup;
+class TTabSheet;
+class TUpDown;
+
+class TAreaSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TAreaSeriesEditor, TForm)
+public:
+    explicit TAreaSeriesEditor(TComponent* owner);
+    ~TAreaSeriesEditor() override;
+
+    TAreaSeries* Series() const { return FSeries; }
+    TForm* PointPage() const { return FPointPage; }
+
+    TPageControl* PageControl1;
+    TTabSheet* TabOptions;
+    TTabSheet* TabStack;
+    TGroupBox* GBArea;
+    TCheckBox* CBStairs;
+    TCheckBox* CBInvStairs;
+    TButtonPen* BAreaLinesPen;
+    TButtonPen* BAreaLinePen;
+    TButton* BPattern;
+    TButton* Button1;
+    TLabel* LTransp;
+    TEdit* ETransp;
+    TUpDown* UDTransp;
+    TCheckBox* CBDark3D;
+    TGroupBox* GBColor;
+    TCheckBox* CBColorEach;
+    TButtonColor* BAreaColor;
+    TLabel* LNulls;
+    TComboFlat* CBNulls;
+    TRadioGroup* RGMultiArea;
+    TCheckBox* CBUseOrigin;
+    TLabel* LOrigin;
+    TEdit* EOrigin;
+    TUpDown* UDOrigin;
+    TLabel* LGroup;
+    TEdit* EGroup;
+    TUpDown* UDGroup;
+
+protected:
+    void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void LoadSeries();
+    void EnableOrigin();
+    void EnableGroup();
+
+    TAreaSeries* FSeries = nullptr;
+    TForm* FPointPage = nullptr;
+    bool FLoading = false;
+};

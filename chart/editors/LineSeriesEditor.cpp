@@ -1,0 +1,138 @@
+#include "chart/editors/LineSeriesEditor.h"
+
+#include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/editors/SeriesEditorControls.h"
+#include "chart/engine/CustomSeries.h"
+#include "chart/engine/LineSeries.h"
+#include "chart/foundation/ChartPen.h"
+#include "chart/foundation/ComboFlat.h"
+#include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/GroupBox.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/TrackBar.h"
+#include "platform/ui/UpDown.h"
+
+TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
+    SetBounds(0, 0, 400, 220);
+    BLineBorder = MakeControl<TButtonPen>(this, 8, 8, 95, 25);
+    BLineBorder->SetCaption("&Border...");
+    BLineColor = MakeControl<TButtonColor>(this, 8, 38, 95, 25);
+    BLineColor->SetCaption("&Color...");
+    BBrush = MakePushButton(this, 8, 68, 95, "&Pattern...");
+    BOutline = MakeControl<TButtonPen>(this, 8, 98, 95, 25);
+    BOutline->SetCaption("&Outline...");
+    Button1 = MakePushButton(this, 8, 128, 95, "S&hadow...");
+    BGradient = MakePushButton(this, 8, 158, 95, "&Gradient...");
+    CBColorEach = MakeCheckBox(this, 115, 8, 110, "Color &Each");
+    CheckBox1 = MakeCheckBox(this, 115, 30, 110, "Color Each line");
+    CBDark3D = MakeCheckBox(this, 115, 52, 110, "&Dark 3D");
+    CBClick = MakeCheckBox(this, 115, 74, 110, "Clic&kable");
+    LHeight = MakeLabel(this, 115, 102, "&Height 3D:");
+    TUpDownEdit height = MakeUpDownEdit(this, 180, 98, 40, 0, 100);
+    EHeight = height.Edit;
+    UDHeight = height.UpDown;
+    EHeight->SetText("0");
+    GBStair = MakeControl<TGroupBox>(this, 115, 128, 110, 64);
+    GBStair->SetCaption("Line Mode:");
+    CBStairs = MakeCheckBox(GBStair, 8, 18, 95, "&Stairs");
+    CBInvStairs = MakeCheckBox(GBStair, 8, 40, 95, "&Inverted");
+    LStack = MakeLabel(this, 240, 12, "S&tack:");
+    CBStack = MakeFlatCombo(this, 240, 28, 150, {"None", "Overlap", "Stack", "Stack 100%"});
+    LNulls = MakeLabel(this, 240, 60, "Treat &nulls:");
+    CBNulls = MakeFlatCombo(this, 240, 76, 150, {"Dont Paint", "Skip", "Ignore"});
+    CBNulls->SetItemIndex(0);
+    LTransp = MakeLabel(this, 240, 108, "&Transparency:");
+    TBTransp = MakeTransparencyBar(this, 240, 124, 150);
+    // The shadow and gradient dialogs come with their editors; until then these buttons wait.
+    Button1->SetEnabled(false);
+    BGradient->SetEnabled(false);
+
+    CBColorEach->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
+    };
+    CBDark3D->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+    };
+    CBClick->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetClickableLine(CBClick->Checked());
+    };
+    CheckBox1->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetColorEachLine(CheckBox1->Checked());
+    };
+    CBStairs->OnClick = [this](TObject*) {
+        CBInvStairs->SetEnabled(CBStairs->Checked());
+        if (!FLoading && FSeries) FSeries->SetStairs(CBStairs->Checked());
+    };
+    CBInvStairs->OnClick = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
+    };
+    CBStack->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && CBStack->ItemIndex() >= 0)
+            FSeries->SetStacked(TCustomSeriesStack(CBStack->ItemIndex()));
+    };
+    CBNulls->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && CBNulls->ItemIndex() >= 0)
+            FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
+    };
+    EHeight->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries && Showing()) FSeries->SetLineHeight(UpDownPosition(*UDHeight));
+    };
+    TBTransp->OnChange = [this](TObject*) {
+        if (!FLoading && FSeries) FSeries->SetTransparency(TBTransp->Position());
+    };
+    BBrush->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(BBrush, FSeries->Brush());
+    };
+    // The pen's sample and the colour's show the same colour.
+    BLineColor->OnClick = [this](TObject*) { BLineBorder->Invalidate(); };
+    BLineBorder->OnClick = [this](TObject*) { BLineColor->Invalidate(); };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+TCustomSeriesEditor::~TCustomSeriesEditor() { FreeSubPage(FPointPage); }
+
+void TCustomSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove && component == FPointPage) FPointPage = nullptr;
+    TForm::Notification(component, operation);
+}
+
+void TCustomSeriesEditor::DoShow() {
+    if (auto* series = dynamic_cast<TCustomSeries*>(TagObject())) {
+        FSeries = series;
+        TValueGuard<bool> loading(FLoading, true);
+        LoadSeries();
+    }
+    TForm::DoShow();
+}
+
+void TCustomSeriesEditor::LoadSeries() {
+    CBColorEach->SetChecked(FSeries->ColorEachPoint());
+    BLineBorder->LinkPen(FSeries->LinePen());
+    CBStack->SetItemIndex(int(FSeries->Stacked()));
+    CBClick->SetChecked(FSeries->ClickableLine());
+    CheckBox1->SetChecked(FSeries->ColorEachLine());
+    // Every series of the family treats nulls, so the list shows what it does on any of them.
+    CBNulls->SetItemIndex(int(FSeries->TreatNulls()));
+    if (dynamic_cast<TLineSeries*>(FSeries)) {
+        CBStairs->SetChecked(FSeries->Stairs());
+        CBInvStairs->SetChecked(FSeries->InvertedStairs());
+        CBInvStairs->SetEnabled(CBStairs->Checked());
+        CBDark3D->SetChecked(FSeries->Dark3D());
+        UDHeight->SetPosition(FSeries->LineHeight());
+        BOutline->LinkPen(FSeries->OutLine());
+        TBTransp->SetPosition(FSeries->Transparency());
+    } else {
+        // The ribbon, stairs and fill of a line belong to the line series alone.
+        SetControlsVisible(false, {BBrush, BOutline, GBStair, CBDark3D, LHeight, EHeight, UDHeight,
+                                   BGradient, TBTransp});
+    }
+    BLineColor->LinkToProperty(FSeries, "SeriesColor");
+    if (Parent() && !FPointPage) FPointPage = AddPointPage(this, FSeries->Pointer());
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The shadow editor ("Shadow editor"): visibility, sizes, transparency, colour, smoothing and
+// clipping of a shadow, edited live. The luminance bar lightens or darkens the colour keeping its
+// hue and saturation. As a dialog it closes with OK and keeps every change (there is nothing to
+// cancel); embedded in a page it has no OK button.
+#include "platform/ui/Form.h"
+
+class TButton;
+class TButtonColor;
+class TCheckBox;
+class TEdit;
+class TGroupBox;
+class TTabSheet;
+class TTeeShadow;
+class TTrackBar;
+class TUpDown;
+
+class TTeeShadowEditor : public TForm {
+    KV_DECLARE_CLASS(TTeeShadowEditor, TForm)
+public:
+    explicit TTeeShadowEditor(TComponent* owner);
+    ~TTeeShadowEditor() override;
+
+    // Edits shadow from now on, every control loaded from it.
+    void LoadShadow(TTeeShadow* shadow);
+    TTeeShadow* Shadow() const { return FShadow; }
+    // The hue, luminance and saturation (0..240) the luminance bar works from.
+    int Hue() const { return FHue; }
+    int Luminance() const { return FLum; }
+    int Saturation() const { return FSat; }
+
+    TCheckBox* CBVisible;
+    TGroupBox* GroupBox1;
+    TEdit* Edit1;
+    TUpDown* UDShadowSize;
+    TEdit* EVertSize;
+    TUpDown* UDShaVert;
+    TEdit* EShadowTransp;
+    TUpDown* UDShadowTransp;
+    TButtonColor* BShadowColor;
+    TTrackBar* TBColor;
+    TCheckBox* CBSmooth;
+    TTrackBar* TBBlur;
+    TCheckBox* CBClip;
+    TButton* BOK;
+
+protected:
+    void DoShow() override;
+
+private:
+    // The handlers of the edits and bars do nothing while loading or without a shadow.
+    bool Idle() const { return FLoading || !FShadow; }
+    void EnableSizes();
+    void EnableSmoothing();
+    void ReadColor();
+
+    TTeeShadow* FShadow = nullptr;
+    // Set from creation until the end of the first show, and while a shadow loads.
+    bool FLoading = true;
+    int FHue = 0;
+    int FLum = 0;
+    int FSat = 0;
+};
+
+// The editor as a modal dialog on shadow, owned by form; the changes are made as the user works.
+void ShowShadowEditor(TForm* form, TTeeShadow* shadow);
+// An editor without OK embedded in sheet, unowned (the caller frees it); the caller then loads a
+// shadow with LoadShadow.
+TTeeShadowEditor* EmbedShadowEditor(TTabSheet* sheet);

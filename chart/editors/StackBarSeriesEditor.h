@@ -1,0 +1,37 @@
+#pragma once
+// The "Stack" page of the bar series editor: the bars' origin, how the bars of several series
+// share a point, and the stack group. The bar series comes in Tag; each change is written at
+// once.
+#include "platform/ui/Form.h"
+
+class TCheckBox;
+class TCustomBarSeries;
+class TEdit;
+class TLabel;
+class TRadioGroup;
+class TUpDown;
+
+class TStackBarSeriesEditor : public TForm {
+    KV_DECLARE_CLASS(TStackBarSeriesEditor, TForm)
+public:
+    explicit TStackBarSeriesEditor(TComponent* owner);
+    ~TStackBarSeriesEditor() override;
+
+    TCustomBarSeries* Series() const { return FSeries; }
+
+    TCheckBox* CBYOrigin;
+    TEdit* EYOrigin;
+    TRadioGroup* RGMultiBar;
+    TLabel* LGroup;
+    TEdit* EGroup;
+    TUpDown* UDGroup;
+
+protected:
+    void DoShow() override;
+
+private:
+    void EnableGroup();
+
+    TCustomBarSeries* FSeries = nullptr;
+    bool FLoading = true;
+};
