@@ -616,6 +616,9 @@ TEST_F(ChartEditorTest, SeriesPageGeneralAndMarks) {
         f.LBSeriesEditSeries();
         TFormTeeSeries* page = f.SeriesPage();
         ASSERT_NE(page, nullptr);
+        // The line series opens on its own editor's Format tab.
+        EXPECT_EQ(page->PageSeries->ActivePage(), page->TheTabSheet);
+        page->ShowTab(stGeneral);
         // The format shows the user's separators and is stored with the invariant ones.
         EXPECT_EQ(page->CBFormat->Text(), "#.##0,###");
         page->CBFormat->SetText("0,00");

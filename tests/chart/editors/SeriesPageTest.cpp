@@ -64,6 +64,14 @@ public:
 
 namespace {
 
+// The line type without its own editor form, so that the page's own tabs are what it shows.
+class TBareLineSeries : public TLineSeries {
+    KV_DECLARE_CLASS(TBareLineSeries, TLineSeries)
+public:
+    using TLineSeries::TLineSeries;
+    static std::string EditorClassName() { return {}; }
+};
+
 struct SeriesPageTest : ::testing::Test {
     TLibraryStartup library;
     TForm window{nullptr};
@@ -77,7 +85,7 @@ struct SeriesPageTest : ::testing::Test {
         chart = new TChart(&window);
         chart->SetParent(&window);
         chart->SetBounds(0, 0, 300, 200);
-        line = new TLineSeries(&window);
+        line = new TBareLineSeries(&window);
         line->SetName("Series1");
         chart->AddSeries(line);
         points = new TPointSeries(&window);
