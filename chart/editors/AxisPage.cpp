@@ -7,27 +7,24 @@
 #include "chart/editors/AxisIncrementDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
-#include "chart/editors/FormatEditor.h"
 #include "chart/editors/OwnedForm.h"
+#include "chart/editors/PenDialog.h"
+#include "chart/engine/AxisGridPen.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
-#include "chart/engine/ChartLists.h"
-#include "chart/foundation/DateTimeSteps.h"
 #include "chart/foundation/EditorHooks.h"
-#include "chart/foundation/FieldLists.h"
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FloatFormat.h"
-#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/UpDown.h"
 
 // --- The limit dialog.
 
@@ -79,77 +76,40 @@ void TAxisMaxMin::BOkClick() {
     SetModalResult(mrOk);
 }
 
-// --- The axis page.
+// --- The axis page: the axis list beside the tabs, and the Scales tab.
 
 TFormTeeAxis::TFormTeeAxis(TComponent* owner, TChartAxis* axis)
     : TChartPageForm(owner), FAxis(axis) {
-    SetBounds(0, 0, 420, 330);
+    SetBounds(0, 0, 400, 240);
     MakeLabel(this, 8, 4, "A&xes:");
-    LBAxes = MakeControl<TListBox>(this, 8, 22, 100, 200);
-    CBAutomatic = MakeCheckBox(this, 120, 8, 120, "&Automatic");
-    CBVisible = MakeCheckBox(this, 250, 8, 120, "&Visible");
-    CBInverted = MakeCheckBox(this, 250, 32, 120, "&Inverted");
-    MakeLabel(this, 120, 60, "Minimum:");
-    CBAutoMin = MakeCheckBox(this, 120, 78, 60, "A&uto");
-    LAxisMin = MakeLabel(this, 190, 80, "(min)");
-    BAxisMin = MakePushButton(this, 290, 76, 80, "&Change...");
-    MakeLabel(this, 120, 110, "Maximum:");
-    CBAutoMax = MakeCheckBox(this, 120, 128, 60, "A&uto");
-    LAxisMax = MakeLabel(this, 190, 130, "(max)");
-    BAxisMax = MakePushButton(this, 290, 126, 80, "&Change...");
-    MakeLabel(this, 120, 160, "Desired Increment:");
-    LAxisIncre = MakeLabel(this, 250, 160, "(increment)");
-    BIncre = MakePushButton(this, 330, 156, 80, "&Change...");
-    CBShowAll = MakeCheckBox(this, 120, 180, 160, "Show &all labels");
-    CBLogarithmic = MakeCheckBox(this, 120, 222, 110, "&Logarithmic");
-    MakeLabel(this, 235, 226, "L&og Base:");
-    ELogBase = MakeControl<TEdit>(this, 300, 222, 60, 23);
-    LogE = MakeCheckBox(this, 365, 224, 40, "&e");
-    MakeLabel(this, 120, 258, "Values For&mat:");
-    CBFormat = MakeComboBox(this, 220, 254, 150, {}, true);
-    Button1 = MakePushButton(this, 375, 254, 30, "...");
-    BAdd = MakePushButton(this, 8, 226, 45, "+");
-    BDelete = MakePushButton(this, 60, 226, 45, "-");
-    MakeLabel(this, 120, 292, "T&itle:");
-    ETitle = MakeControl<TEdit>(this, 170, 288, 200, 23);
+    LBAxes = MakeControl<TListBox>(this, 8, 22, 90, 140);
+    CBShow = MakeCheckBox(this, 8, 166, 90, "Visible");
+    CBAxisBeh = MakeCheckBox(this, 8, 186, 90, "&Behind");
+    BAdd = MakePushButton(this, 8, 208, 42, "+");
+    BDelete = MakePushButton(this, 56, 208, 42, "-");
+    PageAxis = MakeControl<TPageControl>(this, 104, 0, 292, 236);
+    PageAxis->SetAnchors({akLeft, akTop, akRight, akBottom});
+    TabScales = AddSheet(PageAxis, "Scales");
+    TabTitle = AddSheet(PageAxis, "Title");
+    TabLabels = AddSheet(PageAxis, "Labels");
+    TabTicks = AddSheet(PageAxis, "Ticks");
+    TabGrid = AddSheet(PageAxis, "Grid");
+    TabPosition = AddSheet(PageAxis, "Position");
+    BuildScales();
+    BuildTitle();
+    BuildLabels();
+    BuildTicksAndGrid();
+    BuildPosition();
+    PageAxis->SetActivePage(TabScales);
+
+    // Each tab is read when it comes to the front.
+    PageAxis->OnChange = [this](TObject*) { Reload(); };
     LBAxes->OnClick = [this](TObject*) { LBAxesClick(); };
-    CBAutomatic->OnClick = [this](TObject*) { CBAutomaticClick(); };
-    CBAutoMin->OnClick = [this](TObject*) { CBAutoMinMaxClick(true); };
-    CBAutoMax->OnClick = [this](TObject*) { CBAutoMinMaxClick(false); };
-    BAxisMin->OnClick = [this](TObject*) { ChangeLimit(true); };
-    BAxisMax->OnClick = [this](TObject*) { ChangeLimit(false); };
-    CBVisible->OnClick = [this](TObject*) {
-        if (!Loading()) FAxis->SetVisible(CBVisible->Checked());
+    CBShow->OnClick = [this](TObject*) {
+        if (!Loading() && Chart()) Chart()->SetAxisVisible(CBShow->Checked());
     };
-    CBInverted->OnClick = [this](TObject*) {
-        if (!Loading()) FAxis->SetInverted(CBInverted->Checked());
-    };
-    BIncre->OnClick = [this](TObject*) {
-        if (TAxisIncrement::EditAxisIncrement(this, *FAxis)) Reload();
-    };
-    CBShowAll->OnClick = [this](TObject*) {
-        if (!Loading()) FAxis->SetLabelsSeparation(CBShowAll->Checked() ? 0 : 10);
-    };
-    CBLogarithmic->OnClick = [this](TObject*) { CBLogarithmicClick(); };
-    ELogBase->OnChange = [this](TObject*) { ELogBaseChange(); };
-    LogE->OnClick = [this](TObject*) {
-        if (Loading() || FQuiet || !LogE->Checked()) return;
-        // The base becomes e itself, not the 15 digits its text shows.
-        {
-            TValueGuard<bool> quiet(FQuiet, true);
-            ELogBase->SetText(FloatToStr(std::numbers::e));
-        }
-        FAxis->SetLogarithmicBase(std::numbers::e);
-        LogE->SetEnabled(false);
-    };
-    CBFormat->OnChange = [this](TObject*) {
-        if (!Loading()) WriteFormat(CBFormat->Text());
-    };
-    Button1->OnClick = [this](TObject*) {
-        std::string text =
-            TFormatEditor::ShowFormatDialog(this, CBFormat->Text(), FAxis->IsDateTimeAxis());
-        CBFormat->SetText(text);
-        WriteFormat(text);
+    CBAxisBeh->OnClick = [this](TObject*) {
+        if (!Loading() && Chart()) Chart()->SetAxisBehind(CBAxisBeh->Checked());
     };
     BAdd->OnClick = [this](TObject*) {
         TCustomAxisPanel* chart = Chart();
@@ -166,23 +126,131 @@ TFormTeeAxis::TFormTeeAxis(TComponent* owner, TChartAxis* axis)
         FAxis = AxisOfListIndex(*chart, index - 1);
         Reload();
     };
-    ETitle->OnChange = [this](TObject*) {
-        if (!Loading()) FAxis->Title()->SetCaption(ETitle->Text());
-    };
     DoCreate();
 }
 
-TFormTeeAxis::~TFormTeeAxis() = default;
+TTabSheet* TFormTeeAxis::AddSheet(TPageControl* pages, const char* caption) {
+    auto* sheet = new TTabSheet(this);
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+    return sheet;
+}
+
+void TFormTeeAxis::BindNumber(TEdit* edit, TUpDown* upDown, std::function<void(int)> write) {
+    edit->OnChange = [this, edit, upDown, write = std::move(write)](TObject*) {
+        int value = 0;
+        if (Loading() || FQuiet || !TryStrToInt(edit->Text(), value)) return;
+        if (value >= upDown->Min() && value <= upDown->Max()) write(value);
+    };
+}
+
+void TFormTeeAxis::BuildScales() {
+    TWinControl* tab = TabScales;
+    CBAutomatic = MakeCheckBox(tab, 8, 8, 95, "&Automatic");
+    CBVisible = MakeCheckBox(tab, 8, 28, 95, "&Visible");
+    CBInverted = MakeCheckBox(tab, 8, 48, 95, "&Inverted");
+    CBLogarithmic = MakeCheckBox(tab, 8, 68, 95, "&Logarithmic");
+    MakeLabel(tab, 8, 94, "L&og Base:");
+    ELogBase = MakeControl<TEdit>(tab, 64, 90, 40, 23);
+    ELogBase->SetText("10");
+    LogE = MakeCheckBox(tab, 108, 92, 32, "&e");
+    // Minimum above Maximum, in the right-hand column.
+    auto limit = [&](int top, const char* caption, const char* placeholder, TCheckBox*& automatic,
+                     TCheckBox*& round, TLabel*& value, TButton*& change, TEdit*& offset,
+                     TUpDown*& offsetUpDown) {
+        MakeLabel(tab, 148, top, caption);
+        automatic = MakeCheckBox(tab, 148, top + 16, 52, "A&uto");
+        round = MakeCheckBox(tab, 202, top + 16, 58, "Round");
+        value = MakeLabel(tab, 148, top + 42, placeholder);
+        change = MakePushButton(tab, 196, top + 38, 70, "&Change...");
+        MakeLabel(tab, 148, top + 70, "&Offset:");
+        TUpDownEdit off = MakeUpDownEdit(tab, 196, top + 66, 50, -10000, 10000);
+        offset = off.Edit;
+        offsetUpDown = off.UpDown;
+    };
+    limit(4, "Minimum:", "(min)", CBAutoMin, CBMinRound, LAxisMin, BAxisMin, EMinOff, UDMinOff);
+    limit(100, "Maximum:", "(max)", CBAutoMax, CBMaxRound, LAxisMax, BAxisMax, EMaxOff, UDMaxOff);
+    MakeLabel(tab, 8, 122, "Desired Increment:");
+    LAxisIncre = MakeLabel(tab, 8, 138, "(increment)");
+    BIncre = MakePushButton(tab, 8, 154, 70, "&Change...");
+    CBShowAll = MakeCheckBox(tab, 8, 184, 130, "Show &all labels");
+
+    CBAutomatic->OnClick = [this](TObject*) { CBAutomaticClick(); };
+    CBAutoMin->OnClick = [this](TObject*) { CBAutoMinMaxClick(true); };
+    CBAutoMax->OnClick = [this](TObject*) { CBAutoMinMaxClick(false); };
+    CBMinRound->OnClick = [this](TObject*) {
+        if (!Loading()) FAxis->SetMinimumRound(CBMinRound->Checked());
+    };
+    CBMaxRound->OnClick = [this](TObject*) {
+        if (!Loading()) FAxis->SetMaximumRound(CBMaxRound->Checked());
+    };
+    BAxisMin->OnClick = [this](TObject*) { ChangeLimit(true); };
+    BAxisMax->OnClick = [this](TObject*) { ChangeLimit(false); };
+    BindNumber(EMinOff, UDMinOff, [this](int v) { FAxis->SetMinimumOffset(v); });
+    BindNumber(EMaxOff, UDMaxOff, [this](int v) { FAxis->SetMaximumOffset(v); });
+    CBVisible->OnClick = [this](TObject*) {
+        if (!Loading()) FAxis->SetVisible(CBVisible->Checked());
+    };
+    CBInverted->OnClick = [this](TObject*) {
+        if (!Loading()) FAxis->SetInverted(CBInverted->Checked());
+    };
+    BIncre->OnClick = [this](TObject*) {
+        if (TAxisIncrement::EditAxisIncrement(this, *FAxis)) Reload();
+    };
+    CBShowAll->OnClick = [this](TObject*) {
+        if (!Loading() && !FQuiet) FAxis->SetLabelsSeparation(CBShowAll->Checked() ? 0 : 10);
+    };
+    CBLogarithmic->OnClick = [this](TObject*) { CBLogarithmicClick(); };
+    ELogBase->OnChange = [this](TObject*) { ELogBaseChange(); };
+    LogE->OnClick = [this](TObject*) {
+        if (Loading() || FQuiet || !LogE->Checked()) return;
+        // The base becomes e itself, not the 15 digits its text shows.
+        {
+            TValueGuard<bool> quiet(FQuiet, true);
+            ELogBase->SetText(FloatToStr(std::numbers::e));
+        }
+        FAxis->SetLogarithmicBase(std::numbers::e);
+        LogE->SetEnabled(false);
+    };
+}
 
 void TFormTeeAxis::LoadControls() {
     if (!FAxis) return;
-    auto* chart = dynamic_cast<TCustomAxisPanel*>(FAxis->Host());
+    TCustomAxisPanel* chart = Chart();
     if (chart) {
         TStringList names;
         AddAxisNames(*chart, names, true);
         LBAxes->Items()->Assign(names);
         LBAxes->SetItemIndex(ListIndexOfAxis(*chart, FAxis));
+        CBShow->SetChecked(chart->AxisVisible());
+        CBAxisBeh->SetChecked(chart->AxisBehind());
     }
+    BAxisGrid->LinkPen(FAxis->Grid());
+    BTickMinor->LinkPen(FAxis->MinorTicks());
+    BTickInner->LinkPen(FAxis->TicksInner());
+    BTickPen->LinkPen(FAxis->Ticks());
+    BAxisPen->LinkPen(FAxis->Axis());
+    BMinorGrid->LinkPen(FAxis->MinorGrid());
+    const TTabSheet* active = PageAxis->ActivePage();
+    if (active == TabLabels)
+        LoadLabels();
+    else if (active == TabTitle)
+        LoadTitle();
+    else if (active == TabTicks)
+        LoadTicks();
+    else if (active == TabGrid)
+        LoadGrid();
+    else if (active == TabPosition)
+        LoadPosition();
+    else
+        LoadScales();
+    BDelete->SetEnabled(LBAxes->ItemIndex() > 5);
+    CBVisible->SetChecked(FAxis->Visible());
+    CBLabelAlign->SetChecked(FAxis->LabelsAlign() == alDefault);
+    CBLabelAlign->SetEnabled(!FAxis->Horizontal() && !FAxis->IsDepthAxis);
+}
+
+void TFormTeeAxis::LoadScales() {
     const bool dateTime = FAxis->IsDateTimeAxis();
     LAxisIncre->SetCaption(IncrementText(dateTime, FAxis->ExactDateTime(),
                                          FAxis->AxisValuesFormat(), FAxis->Increment()));
@@ -191,17 +259,19 @@ void TFormTeeAxis::LoadControls() {
     CBAutomatic->SetChecked(FAxis->Automatic());
     CBAutoMin->SetChecked(FAxis->AutomaticMinimum());
     CBAutoMax->SetChecked(FAxis->AutomaticMaximum());
-    CBVisible->SetChecked(FAxis->Visible());
-    CBInverted->SetChecked(FAxis->Inverted());
-    ETitle->SetText(FAxis->Title()->Caption());
-    CBShowAll->SetChecked(FAxis->LabelsSeparation() == 0);
+    UDMinOff->SetPosition(FAxis->MinimumOffset());
+    UDMaxOff->SetPosition(FAxis->MaximumOffset());
+    CBMaxRound->SetChecked(FAxis->MaximumRound());
+    CBMaxRound->SetEnabled(FAxis->AutomaticMaximum());
+    CBMinRound->SetChecked(FAxis->MinimumRound());
+    CBMinRound->SetEnabled(FAxis->AutomaticMinimum());
     CBLogarithmic->SetChecked(FAxis->Logarithmic());
     CBLogarithmic->SetEnabled(!FAxis->IsDepthAxis);
     LogE->SetChecked(FAxis->LogarithmicBase() == std::numbers::e);
     ELogBase->SetText(FloatToStr(FAxis->LogarithmicBase()));
     EnableLogBase();
-    BDelete->SetEnabled(LBAxes->ItemIndex() > 5);
-    FillFormats();
+    CBInverted->SetChecked(FAxis->Inverted());
+    CBShowAll->SetChecked(FAxis->LabelsSeparation() == 0);
 }
 
 TCustomAxisPanel* TFormTeeAxis::Chart() const {
@@ -244,43 +314,8 @@ void TFormTeeAxis::ELogBaseChange() {
     LogE->SetEnabled(!isE);
 }
 
-void TFormTeeAxis::FillFormats() {
-    CBFormat->Items()->Clear();
-    std::string current;
-    if (FAxis->IsDateTimeAxis()) {
-        const TFormatSettings& fs = FormatSettings();
-        const double range = FAxis->Maximum() - FAxis->Minimum();
-        if (range > 1) {
-            for (const std::string& f : {fs.ShortDateFormat, fs.LongDateFormat})
-                CBFormat->Items()->Add(f);
-            for (const char* f :
-                 {"yyyy-mm-dd", "mm-dd-yyyy", "dd-mm-yyyy", "ddd", "dddd", "mmm", "mmmm"})
-                CBFormat->Items()->Add(f);
-        } else {
-            for (const std::string& f : {fs.ShortTimeFormat, fs.LongTimeFormat})
-                CBFormat->Items()->Add(f);
-            for (const char* f : {"hh:nn", "hh:nn:ss", "hh:nn:ss.zzz"}) CBFormat->Items()->Add(f);
-        }
-        current =
-            FAxis->DateTimeFormat().empty() ? DateTimeFormatFor(range) : FAxis->DateTimeFormat();
-    } else {
-        AddValueFormatPresets(*CBFormat->Items());
-        current = ToLocalSeparators(FAxis->AxisValuesFormat().empty() ? "#,##0.###"
-                                                                      : FAxis->AxisValuesFormat());
-    }
-    if (CBFormat->Items()->IndexOf(current) < 0) CBFormat->Items()->Add(current);
-    CBFormat->SetText(current);
-}
-
-void TFormTeeAxis::WriteFormat(const std::string& text) {
-    if (FAxis->IsDateTimeAxis())
-        FAxis->SetDateTimeFormat(text);
-    else
-        FAxis->SetAxisValuesFormat(ToInvariantSeparators(text));
-}
-
 void TFormTeeAxis::LBAxesClick() {
-    auto* chart = dynamic_cast<TCustomAxisPanel*>(FAxis->Host());
+    TCustomAxisPanel* chart = Chart();
     if (!chart) return;
     if (TChartAxis* axis = AxisOfListIndex(*chart, LBAxes->ItemIndex())) {
         FAxis = axis;

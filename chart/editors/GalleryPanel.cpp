@@ -285,7 +285,7 @@ void TChartGalleryPanel::DimChart(TGalleryChart* chart) {
 }
 
 void TChartGalleryPanel::ShowSelectedLooks() {
-    if (!FSelectedChart) {
+    if (!FSelectedChart && FocusFirst) {
         for (int i = 0; i < FCharts.Count() && !FSelectedChart; ++i)
             if (!FCharts[i]->Disabled()) FSelectedChart = FCharts[i];
     }

@@ -107,6 +107,9 @@ public:
     TChartSeries* SelectedSeries = nullptr;
     // Set on the panel of a sub-gallery pop-up.
     bool IsSubPanel = false;
+    // Off, the panel may have no sample focused: a gallery of presets that the edited object
+    // may match none of.
+    bool FocusFirst = true;
 
     // --- State.
     TChartList& Charts() { return FCharts; }
@@ -129,7 +132,7 @@ public:
     void AddVariantChart(const std::string& name);
     // Frees every sample; none is focused.
     void ClearCharts();
-    // Focuses the first enabled sample when none is, and lights the focused one.
+    // Focuses the first enabled sample when none is (with FocusFirst), and lights the focused one.
     void ShowSelectedLooks();
     // Lays the samples out in their cells again.
     void LayoutCharts();

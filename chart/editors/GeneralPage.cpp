@@ -4,6 +4,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/Chart.h"
+#include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeZoom.h"
 #include "chart/foundation/ZoomPanning.h"
 #include "platform/rtl/NumberText.h"
@@ -58,6 +59,8 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
         RGPanning->Items()->Add(item);
     MakeLabel(scroll, 160, 16, "&Mouse Button:");
     CBScrollMouse = MakeComboBox(scroll, 250, 12, 90, {"Left", "Right", "Middle"});
+    BuildCursor();
+    BuildFonts();
 
     // The zoom settings and the panning mode are read when the user next drags: they are
     // stored without a repaint.
@@ -102,7 +105,7 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     DoCreate();
 }
 
-TFormTeeGeneral::~TFormTeeGeneral() = default;
+TFormTeeGeneral::~TFormTeeGeneral() { StopListening(); }
 
 void TFormTeeGeneral::LoadControls() {
     if (!FChart) return;
@@ -119,6 +122,8 @@ void TFormTeeGeneral::LoadControls() {
     BZoomPen->LinkPen(z.Pen());
     CBScrollMouse->SetItemIndex(int(FChart->ScrollMouseButton()));
     EnableScroll();
+    LoadCursorList();
+    FillFonts();
 }
 
 void TFormTeeGeneral::EnableZoom() {

@@ -5,12 +5,14 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/ShadowEditor.h"
 #include "chart/editors/ShapeEditor.h"
+#include "chart/editors/StringsEditor.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -148,6 +150,7 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     TUpDownEdit top = MakeUpDownEdit(TabPosition, 300, 122, 50, -100, 9000, 5);
     ECustTop = top.Edit;
     UDTop = top.UpDown;
+    CBPosPercent = MakeCheckBox(TabPosition, 140, 152, 100, "Percent");
     // The title's own tabs: its options, then the pages of its shape editor.
     PageControl2 = MakeControl<TPageControl>(TabTitle);
     PageControl2->SetAlign(alClient);
@@ -159,6 +162,7 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     CBTitleVisible = MakeCheckBox(TabTitleOptions, 220, 26, 100, "&Visible");
     MakeLabel(TabTitleOptions, 220, 56, "Text &alignment:");
     CBTextAlign = MakeComboBox(TabTitleOptions, 220, 74, 100, {"Left", "Center", "Right"});
+    Button1 = MakePushButton(TabTitleOptions, 220, 108, 75, "&Edit...");
     BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
     BDivLines->SetCaption("&Dividing Lines...");
     RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
@@ -221,21 +225,24 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
         }
         RefreshCustomPosition();
     };
-    ECustLeft->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && !FQuiet && FLegend->CustomPosition() && EditNumber(ECustLeft, v))
-            FLegend->SetLeft(v);
-    };
-    ECustTop->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && !FQuiet && FLegend->CustomPosition() && EditNumber(ECustTop, v))
-            FLegend->SetTop(v);
+    ECustLeft->OnChange = [this](TObject*) { CustomPositionChanged(ECustLeft, true); };
+    ECustTop->OnChange = [this](TObject*) { CustomPositionChanged(ECustTop, false); };
+    CBPosPercent->OnClick = [this](TObject*) {
+        if (Loading() || FQuiet) return;
+        FLegend->SetPositionUnits(CBPosPercent->Checked() ? muPercent : muPixels);
+        RefreshCustomPosition();
     };
     MemoText->OnChange = [this](TObject*) {
         if (Loading()) return;
         TStringList lines;
         lines.Assign(*MemoText->Lines());
         FLegend->Title()->SetText(&lines);
+    };
+    Button1->OnClick = [this](TObject*) {
+        // The memo's change hands the edited lines on to the title.
+        TStringList lines;
+        lines.Assign(*MemoText->Lines());
+        if (ShowStringsEditor(this, lines, false)) MemoText->Lines()->Assign(lines);
     };
     CBTitleVisible->OnClick = [this](TObject*) {
         if (!Loading()) FLegend->Title()->SetVisible(CBTitleVisible->Checked());
@@ -306,12 +313,30 @@ bool TFormTeeLegend::EditNumber(TEdit* edit, int& value) {
 
 void TFormTeeLegend::RefreshCustomPosition() {
     TValueGuard<bool> quiet(FQuiet, true);
-    UDLeft->SetPosition(FLegend->Left());
-    UDTop->SetPosition(FLegend->Top());
+    const bool percent = FLegend->PositionUnits() == muPercent;
+    UDLeft->SetPosition(percent ? FLegend->LeftPercent() : FLegend->Left());
+    UDTop->SetPosition(percent ? FLegend->TopPercent() : FLegend->Top());
+    CBPosPercent->SetChecked(percent);
     const bool custom = FLegend->CustomPosition();
-    for (TControl* c : std::initializer_list<TControl*>{ECustLeft, UDLeft, ECustTop, UDTop})
+    for (TControl* c :
+         std::initializer_list<TControl*>{ECustLeft, UDLeft, ECustTop, UDTop, CBPosPercent})
         c->SetEnabled(custom);
     for (TControl* c :
          std::initializer_list<TControl*>{CBResizeChart, SEMargin, UDMargin, SETopPos, UDTopPos})
         c->SetEnabled(!custom);
+}
+
+void TFormTeeLegend::CustomPositionChanged(TEdit* edit, bool left) {
+    int v = 0;
+    if (Loading() || FQuiet || !FLegend->CustomPosition() || !EditNumber(edit, v)) return;
+    if (FLegend->PositionUnits() == muPercent) {
+        if (left)
+            FLegend->SetLeftPercent(v);
+        else
+            FLegend->SetTopPercent(v);
+    } else if (left) {
+        FLegend->SetLeft(v);
+    } else {
+        FLegend->SetTop(v);
+    }
 }

@@ -88,9 +88,11 @@ public:
     TUpDown* UDTop;
     TPageControl* PageControl2;
     TTabSheet* TabTitleOptions;
+    TCheckBox* CBPosPercent;
     TMemo* MemoText;
     TCheckBox* CBTitleVisible;
     TComboBox* CBTextAlign;
+    TButton* Button1;
     TButtonPen* BDivLines;
     TSymbolEditor* SymbolEditor;
 
@@ -100,6 +102,8 @@ protected:
 private:
     bool Vertical() const;
     void RefreshCustomPosition();
+    // Writes a custom left or top edit in the legend's position units.
+    void CustomPositionChanged(TEdit* edit, bool left);
     // The number in an edit, or none while it holds no number.
     static bool EditNumber(TEdit* edit, int& value);
 

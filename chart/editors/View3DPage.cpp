@@ -51,6 +51,7 @@ TFormTee3D::TFormTee3D(TComponent* owner, TCustomChart* chart)
     SBHOffset = MakeBar(110, "&Horiz. Offset:", -1500, 1500, LHOffset);
     SBVOffset = MakeBar(144, "&Vert. Offset:", -1500, 1500, LVOffset);
     SBPerspec = MakeBar(178, "&Perspective:", 0, 100, LPerspec);
+    BuildViews();
 
     TView3DOptions& view = *FChart->View3DOptions();
     CBView3d->OnClick = [this](TObject*) {

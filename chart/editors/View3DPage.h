@@ -1,8 +1,10 @@
 #pragma once
 // The 3-D page: whether the chart is drawn in 3-D, its depth, and the projection of the view
-// (orthogonal or free, angles, zoom, offsets, perspective, text zoom) and clipping.
+// (orthogonal or free, angles, zoom, offsets, perspective, text zoom) and clipping; and six
+// ready-made views, as sample charts, in its Views tab.
 #include "chart/editors/ChartPageForm.h"
 
+class TChartGalleryPanel;
 class TCheckBox;
 class TCustomChart;
 class TEdit;
@@ -48,6 +50,8 @@ public:
     TUpDown* UDTextSize;
     TLabel* LTextSize;
     TCheckBox* CBClipPoints;
+    TTabSheet* TabViews;
+    TChartGalleryPanel* ChartGalleryPanel1;
 
 protected:
     void LoadControls() override;
@@ -57,7 +61,16 @@ private:
     TTrackBar* MakeBar(int top, const char* caption, int min, int max, TLabel*& value);
     // The bar's range grows to 1.5 times an offset beyond it, so that loading keeps the offset.
     static void FitOffset(TTrackBar& bar, int offset);
+    // The Views tab: the samples made on its first visit, and on each visit the sample that
+    // matches the chart focused (none when none matches).
+    void BuildViews();
+    void ShowViews();
+    void MakeViewSamples();
+    // The focused sample's view copied to the chart: only on the user's choice, never when the
+    // page itself focuses a sample.
+    void ViewChosen();
 
     TCustomChart* FChart;
     bool FAllowRotation = true;
+    bool FSelectingView = false;
 };

@@ -142,6 +142,7 @@ public:
     bool Printing() const { return FPrinting; }
     // The cursor the panel shows when nothing under the mouse sets another.
     TCursor SavedCursor() const { return FSavedCursor; }
+    void SetSavedCursor(TCursor value) { FSavedCursor = value; }
     bool UseCustomChartRect() const { return FUseCustomChartRect; }
     void SetUseCustomChartRect(bool value) { FUseCustomChartRect = value; }
     const TRect& CustomChartRect() const { return FCustomChartRect; }
