@@ -1,10 +1,12 @@
 #include "chart/editors/ColorGridEditor.h"
 
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PictureRoutines.h"
 #include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/SeriesDataStream.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"
@@ -89,6 +91,11 @@ TColorGridEditor::TColorGridEditor(TComponent* owner) : TForm(owner) {
 
 TColorGridEditor::~TColorGridEditor() = default;
 
+void TColorGridEditor::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove) FGrid3D.Forget(component);
+}
+
 void TColorGridEditor::LoadPicture() {
     if (!FSeries) return;
     const std::string fileName = AskPictureFileName(this);
@@ -96,6 +103,9 @@ void TColorGridEditor::LoadPicture() {
     TPicture picture;
     picture.LoadFromFile(fileName);
     FSeries->LoadBitmap(picture.Graphic());
+    // A picture gives every cell its own colour, which the page's remove button takes away.
+    if (TGrid3DSeriesEditor* page = FGrid3D.Page())
+        page->BRemove->SetEnabled(SeriesHasPointColors(*FSeries));
 }
 
 void TColorGridEditor::DoShow() {
@@ -113,6 +123,7 @@ void TColorGridEditor::DoShow() {
         ButtonPen1->LinkPen(FSeries->Frame());
     }
     FLoading = false;
+    FGrid3D.Load(Parent(), FSeries);
     ApplyFormHook(this);
     TForm::DoShow();
 }

@@ -2,6 +2,7 @@
 // The colour grid series editor: smoothing, frame, transparency, a picture turned into the grid,
 // the grid lines and their spacing, and the plane and position the map is drawn on in 3-D.
 // Tag holds the series.
+#include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -21,6 +22,8 @@ public:
     ~TColorGridEditor() override;
 
     TColorGridSeries* Series() const { return FSeries; }
+    // The grid 3-D page, once the editor has been shown with a series.
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D.Page(); }
 
     TPageControl* PageControl1;
     TTabSheet* TabFormat;
@@ -43,6 +46,7 @@ public:
 
 protected:
     void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Asks for a picture file and makes the grid of its pixels.
@@ -51,4 +55,5 @@ private:
     TColorGridSeries* FSeries = nullptr;
     // Set from creation to the end of the first load, and during every load.
     bool FLoading = true;
+    TGrid3DPageSlot FGrid3D{this};
 };

@@ -78,6 +78,11 @@ TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TForm(owner) {
 
 TTowerSeriesEditor::~TTowerSeriesEditor() = default;
 
+void TTowerSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove) FGrid3D.Forget(component);
+}
+
 void TTowerSeriesEditor::PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int)) {
     int v = 0;
     if (!FLoading && FSeries && Showing() && UpDownValue(*upDown, v)) (FSeries->*setter)(v);
@@ -98,6 +103,7 @@ void TTowerSeriesEditor::DoShow() {
             UDTransp->SetPosition(FSeries->Transparency());
         }
     }
+    FGrid3D.Load(Parent(), FSeries);
     ApplyFormHook(this);
     TForm::DoShow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The tower series editor: border and fill of the towers, their shape, darkening, the origin
 // they stand on, their share of the grid cell and their transparency. Tag holds the series.
+#include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -19,6 +20,8 @@ public:
     ~TTowerSeriesEditor() override;
 
     TTowerSeries* Series() const { return FSeries; }
+    // The grid 3-D page, once the editor has been shown with a series.
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D.Page(); }
 
     TButtonPen* ButtonPen1;
     TButton* Button1;
@@ -37,6 +40,7 @@ public:
 
 protected:
     void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Writes a percent typed in one of the up-down edits.
@@ -44,4 +48,5 @@ private:
 
     TTowerSeries* FSeries = nullptr;
     bool FLoading = false;
+    TGrid3DPageSlot FGrid3D{this};
 };

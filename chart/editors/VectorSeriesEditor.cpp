@@ -48,6 +48,11 @@ TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TForm(owner) {
 
 TVectorSeriesEditor::~TVectorSeriesEditor() = default;
 
+void TVectorSeriesEditor::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove) FGrid3D.Forget(component);
+}
+
 void TVectorSeriesEditor::DefaultColorClicked(TCheckBox* box, TButtonPen* button) {
     if (FLoading || !FSeries) return;
     TPen* pen = box == CBStart ? static_cast<TPen*>(FSeries->StartArrow()) : FSeries->EndArrow();
@@ -68,6 +73,7 @@ void TVectorSeriesEditor::DoShow() {
             CBEnd->SetChecked(FSeries->EndArrow()->Color() == clDefault);
         }
     }
+    FGrid3D.Load(Parent(), FSeries);
     ApplyFormHook(this);
     TForm::DoShow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The 3-D vector series editor: the pens of the start and end arrowheads, whether each takes its
 // vector's colour, and the heads' size. Tag holds the series.
+#include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
 class TButtonPen;
@@ -16,6 +17,8 @@ public:
     ~TVectorSeriesEditor() override;
 
     TVector3DSeries* Series() const { return FSeries; }
+    // The grid 3-D page, once the editor has been shown with a series.
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D.Page(); }
 
     TButtonPen* BStart;
     TCheckBox* CBStart;
@@ -28,6 +31,7 @@ public:
 
 protected:
     void DoShow() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // The head's pen in its vector's colour when checked, else black.
@@ -35,4 +39,5 @@ private:
 
     TVector3DSeries* FSeries = nullptr;
     bool FLoading = false;
+    TGrid3DPageSlot FGrid3D{this};
 };

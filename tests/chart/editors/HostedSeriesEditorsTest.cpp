@@ -5,6 +5,7 @@
 #include "chart/editors/CircledSeriesEditor.h"
 #include "chart/editors/ColorGridEditor.h"
 #include "chart/editors/GradientEditor.h"
+#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PieSeriesEditor.h"
 #include "chart/editors/Point3DSeriesEditor.h"
 #include "chart/editors/PointerEditor.h"
@@ -17,15 +18,19 @@
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PieSeries.h"
 #include "chart/engine/Point3DSeries.h"
+#include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/TowerSeries.h"
 #include "chart/engine/Vector3DSeries.h"
 #include "chart/foundation/TeeButtons.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicFormats.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/PageControl.h"
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -157,6 +162,74 @@ TEST_F(HostedSeriesEditorsTest, OutsideASeriesPageThePieKeepsItsCircledPageToIts
     EXPECT_EQ(editor->CircledPage()->Caption(), "Circled");
     EXPECT_EQ(editor->CircledPage()->TagObject(), pie);
     TObject::Free(editor);  // frees the circled page with it
+}
+
+TEST_F(HostedSeriesEditorsTest, GridTowerAndVectorEachAddOneGrid3DPage) {
+    auto* grid = Add<TColorGridSeries>("Series1");
+    auto* tower = Add<TTowerSeries>("Series2");
+    auto* vector = Add<TVector3DSeries>("Series3");
+    Add<TLineSeries>("Series4");
+    OpenPage();
+    const std::string before = Bytes();
+    const struct {
+        TChartSeries* series;
+        std::function<TGrid3DSeriesEditor*()> editorsPage;
+    } cases[] = {
+        {grid, [&] { return FormOn<TColorGridEditor>("Format")->Grid3DEditor(); }},
+        {tower, [&] { return FormOn<TTowerSeriesEditor>("Format")->Grid3DEditor(); }},
+        {vector, [&] { return FormOn<TVectorSeriesEditor>("Format")->Grid3DEditor(); }},
+    };
+    for (const auto& c : cases) {
+        page->SelectSeries(c.series);
+        page->Reload();  // shown again: still one page
+        EXPECT_EQ(Tabs(), (std::vector<std::string>{"Format", "Grid 3D", "General", "Marks",
+                                                    "Data Source"}))
+            << c.series->Name();
+        auto* grid3D = FormOn<TGrid3DSeriesEditor>("Grid 3D");
+        ASSERT_NE(grid3D, nullptr);
+        EXPECT_EQ(c.editorsPage(), grid3D);
+        EXPECT_EQ(grid3D->TagObject(), c.series);
+        Visit("Grid 3D");
+        EXPECT_EQ(grid3D->Series(), c.series);
+        EXPECT_EQ(Bytes(), before) << c.series->Name();
+    }
+    // A series without the page takes it away with the editor.
+    page->SelectSeries(chart->GetSeries(3));
+    EXPECT_EQ(FormOn<TGrid3DSeriesEditor>("Grid 3D"), nullptr);
+}
+
+TEST_F(HostedSeriesEditorsTest, APictureLoadedInTheGridEnablesRemovingItsColours) {
+    RegisterStandardGraphicFormats();
+    TTempDir dir;
+    auto* grid = Add<TColorGridSeries>("Series1");
+    grid->SetSeriesColor(clYellow);
+    // Pictures of one colour: the series' own colour gives no point colours, another does.
+    auto picture = [&](const char* name, TColor color) {
+        const std::string file = dir.File(name);
+        TBitmap bitmap;
+        bitmap.SetSize(6, 4);
+        bitmap.Canvas()->Brush()->SetColor(color);
+        bitmap.Canvas()->FillRect(TRect(0, 0, 6, 4));
+        bitmap.SaveToFile(file);
+        return file;
+    };
+    const std::string red = picture("red.bmp", clRed);
+    const std::string yellow = picture("yellow.bmp", clYellow);
+    OpenPage();
+    page->SelectSeries(grid);
+    auto* editor = FormOn<TColorGridEditor>("Format");
+    auto* grid3D = FormOn<TGrid3DSeriesEditor>("Grid 3D");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(grid3D, nullptr);
+    for (const auto& [file, colours] : {std::pair{red, true}, std::pair{yellow, false}}) {
+        grid3D->BRemove->SetEnabled(!colours);
+        dialogs.FileAnswers.push_back({file, 1});
+        Click(editor->Button2);
+        EXPECT_EQ(grid->Count(), 6 * 4);
+        EXPECT_EQ(SeriesHasPointColors(*grid), colours);
+        EXPECT_EQ(grid3D->BRemove->Enabled(), colours) << file;
+    }
+    UnregisterStandardGraphicFormats();
 }
 
 }  // namespace
