@@ -2,6 +2,7 @@
 // The colour grid series editor: smoothing, frame, transparency, a picture turned into the grid,
 // the grid lines and their spacing, and the plane and position the map is drawn on in 3-D.
 // Tag holds the series.
+// It adds the grid 3-D page for the same series.
 #include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // The tower series editor: border and fill of the towers, their shape, darkening, the origin
 // they stand on, their share of the grid cell and their transparency. Tag holds the series.
+// It adds the grid 3-D page for the same series.
 #include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 

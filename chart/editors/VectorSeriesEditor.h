@@ -1,6 +1,7 @@
 #pragma once
 // The 3-D vector series editor: the pens of the start and end arrowheads, whether each takes its
 // vector's colour, and the heads' size. Tag holds the series.
+// It adds the grid 3-D page for the same series.
 #include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
