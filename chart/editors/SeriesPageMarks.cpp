@@ -3,7 +3,8 @@
 //
 // The callout of the marks is stored with the chart as soon as it exists, so reading the tab
 // never makes one: while the marks have none, the Arrows tab shows a callout's defaults and the
-// first change the user makes there creates it.
+// first change the user makes there creates it. The symbol is made for its editor on the first
+// visit: with its defaults it adds nothing to the stored chart.
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/MarginsEditor.h"
