@@ -9,6 +9,7 @@
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/OwnedForm.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/AxisGridPen.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"

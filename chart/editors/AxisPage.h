@@ -8,12 +8,14 @@
 #include <string>
 
 #include "chart/editors/ChartPageForm.h"
+#include "chart/editors/OwnedForm.h"
 
 class TButton;
 class TButtonPen;
 class TChartAxis;
 class TCheckBox;
 class TEdit;
+class TFormTeeShape;
 class TLabel;
 class TListBox;
 class TComboBox;
@@ -130,6 +132,8 @@ public:
     TCheckBox* CBLabelAlign;
     // The labels font editor, made on the first visit of the Text tab.
     TTeeFontEditor* LabelsFontEditor() const { return FLabelsFont; }
+    // The title's shape editor, its pages in PageTitleFormat from the Format tab's first visit.
+    TFormTeeShape* TitleShapeEditor() const { return FTitleShape.get(); }
 
     // --- Ticks.
     TButtonPen* BAxisPen;
@@ -201,12 +205,14 @@ private:
     void FillFormats();
     void WriteFormat(const std::string& text);
     void ShowLabelsFont();
+    void ShowTitleShape();
     void StartChanged();
     void EndChanged();
     TCustomAxisPanel* Chart() const;
 
     TChartAxis* FAxis;
     TTeeFontEditor* FLabelsFont = nullptr;
+    TOwnedForm<TFormTeeShape> FTitleShape;
     // Set while the page puts a control back itself.
     bool FQuiet = false;
 };

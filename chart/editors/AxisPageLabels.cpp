@@ -4,6 +4,7 @@
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FontEditor.h"
 #include "chart/editors/FormatEditor.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/foundation/DateTimeSteps.h"
@@ -47,6 +48,21 @@ void TFormTeeAxis::BuildTitle() {
     CBTitleVisible->OnClick = [this](TObject*) {
         if (!Loading()) FAxis->Title()->SetVisible(CBTitleVisible->Checked());
     };
+    PageTitle->OnChange = [this](TObject*) {
+        if (PageTitle->ActivePage() == TabTitleFormat) ShowTitleShape();
+    };
+    PageTitleFormat->OnChange = [this](TObject* sender) {
+        if (FTitleShape) FTitleShape->PC1Change(sender);
+    };
+}
+
+void TFormTeeAxis::ShowTitleShape() {
+    // The shape editor's pages move in on the first visit of the Format tab; later loads only
+    // point it at the axis's title.
+    if (!FTitleShape)
+        FTitleShape.reset(EmbedShapeEditorPages(PageTitleFormat, FAxis->Title()));
+    else
+        FTitleShape->LoadShape(FAxis->Title());
 }
 
 void TFormTeeAxis::LoadTitle() {
@@ -55,6 +71,7 @@ void TFormTeeAxis::LoadTitle() {
     UDTitleAngle->SetPosition(title.Angle());
     UDTitleSize->SetPosition(FAxis->TitleSize());
     CBTitleVisible->SetChecked(title.Visible());
+    if (FTitleShape || PageTitle->ActivePage() == TabTitleFormat) ShowTitleShape();
 }
 
 void TFormTeeAxis::BuildLabels() {

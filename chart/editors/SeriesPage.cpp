@@ -4,6 +4,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/OwnedForm.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesEvents.h"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "chart/editors/ChartPageForm.h"
+#include "chart/editors/OwnedForm.h"
 #include "chart/foundation/TeePanel.h"
 
 class TButton;
@@ -31,6 +32,8 @@ class TGroupBox;
 class TImage;
 class TLabel;
 class TMarginsEditor;
+class TFormTeeShape;
+class TSeriesMarks;
 class TPageControl;
 class TPaintBox;
 class TPanel;
@@ -152,6 +155,12 @@ public:
     TRadioGroup* RGMarkStyle;
     TComboBox* CBTextAlign;
     TCheckBox* CBFontSeriesColor;
+    // The symbol's Visible, on the symbol editor's Format tab.
+    TCheckBox* CBSymbolVisible = nullptr;
+    // The shape editors of the marks (its pages in PageControlMarks) and of their symbol (in
+    // the Symbol tab), made on the first visit of the Marks tab.
+    TFormTeeShape* MarksShapeEditor() const { return FMarksShape.get(); }
+    TFormTeeShape* SymbolShapeEditor() const { return FSymbolShape; }
     TButtonPen* BMarkLinCol;
     TEdit* SEArrowLength;
     TUpDown* UDArrowsLength;
@@ -209,6 +218,8 @@ private:
     void BuildMarksStyleTab();
     void BuildMarksArrowsTab();
     void LoadMarksTab();
+    // The marks' and the symbol's shape editors, into the Marks tab's pages.
+    void BuildMarksShapeEditors(TSeriesMarks* marks);
     // Multi-line marks only for the styles that write two texts.
     void EnableMultiLine();
     bool AllMarksVisible() const;
@@ -234,6 +245,8 @@ private:
     TCustomAxisPanel* FChart = nullptr;
     bool FSwitchingTabs = false;
     TMarginsEditor* FMarginsEditor = nullptr;
+    TOwnedForm<TFormTeeShape> FMarksShape;
+    TFormTeeShape* FSymbolShape = nullptr;
     TChartSeries* FLastSeries = nullptr;
     // The series whose editors the page holds: showing the page again keeps them.
     TChartSeries* FEditorsOf = nullptr;

@@ -3,17 +3,21 @@
 //
 // The callout of the marks is stored with the chart as soon as it exists, so reading the tab
 // never makes one: while the marks have none, the Arrows tab shows a callout's defaults and the
-// first change the user makes there creates it.
+// first change the user makes there creates it. The symbol is made for its editor on the first
+// visit: with its defaults it adds nothing to the stored chart.
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/MarginsEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/Callout.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesMarksSymbol.h"
+#include "chart/foundation/TeeButtons.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
@@ -116,10 +120,12 @@ void TFormTeeSeries::BuildMarksStyleTab() {
     CBFontSeriesColor->OnClick = [this](TObject*) {
         if (CanWrite()) FSeries->Marks()->SetFontSeriesColor(CBFontSeriesColor->Checked());
     };
-    PageControlMarks->OnChange = [this](TObject*) {
-        // The margins editor reads its margins when its tab shows.
+    PageControlMarks->OnChange = [this](TObject* sender) {
+        // The margins editor reads its margins when its tab shows; the marks' shape pages build
+        // their editors on their first visit.
         if (FSeries && FMarginsEditor && PageControlMarks->ActivePage() == TabMargins)
             FMarginsEditor->LoadMargins(FSeries->Marks()->Margins());
+        if (FMarksShape) FMarksShape->PC1Change(sender);
     };
 }
 
@@ -172,12 +178,31 @@ void TFormTeeSeries::BuildMarksArrowsTab() {
     };
 }
 
+void TFormTeeSeries::BuildMarksShapeEditors(TSeriesMarks* marks) {
+    // Moving the pages in would show the first one: the tab the user is on stays.
+    TTabSheet* active = PageControlMarks->ActivePage();
+    FMarksShape.reset(EmbedShapeEditorPages(PageControlMarks, marks));
+    PageControlMarks->SetActivePage(active);
+    // The symbol has no colour of its own (its brush has) and no text: at the colour button's
+    // place it shows whether it is drawn at all.
+    FSymbolShape = TFormTeeShape::CreateForShape(this, marks->Symbol(), TabSymbol);
+    FSymbolShape->TabText->SetTabVisible(false);
+    TButtonColor* color = FSymbolShape->BBackColor;
+    color->SetVisible(false);
+    CBSymbolVisible = MakeCheckBox(FSymbolShape->TabFormat, color->Left(), color->Top() + 4,
+                                   color->Width(), "&Visible");
+    CBSymbolVisible->OnClick = [this](TObject* sender) {
+        if (CanWrite()) FSymbolShape->CBVisibleChecked(sender);
+    };
+}
+
 void TFormTeeSeries::LoadMarksTab() {
     TSeriesMarks* marks = FSeries->Marks();
     if (!FMarginsEditor) {
         FMarginsEditor = new TMarginsEditor(this);
         EmbedTaggedEditorForm(*FMarginsEditor, *TabMargins, marks->Margins());
     }
+    if (!FMarksShape) BuildMarksShapeEditors(marks);
     RGMarkStyle->SetItemIndex(int(marks->Style()));
     const TMarksCallout defaults;
     const TMarksCallout* callout = marks->CalloutIfAny() ? marks->CalloutIfAny() : &defaults;
@@ -196,6 +221,9 @@ void TFormTeeSeries::LoadMarksTab() {
     CBAllVisible->SetChecked(AllMarksVisible());
     EnableMultiLine();
     FMarginsEditor->LoadMargins(marks->Margins());
+    FMarksShape->LoadShape(marks);
+    FSymbolShape->LoadShape(marks->Symbol());
+    CBSymbolVisible->SetChecked(marks->Symbol()->Visible());
 }
 
 void TFormTeeSeries::EnableMultiLine() {

@@ -9,6 +9,7 @@
 #include "chart/editors/AxisPage.h"
 #include "chart/editors/FontEditor.h"
 #include "chart/editors/PenDialog.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/engine/AxisGridPen.h"
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
@@ -46,7 +47,7 @@ void ClickPage(TTabSheet* sheet) {
     int tab = 0;
     for (int i = 0; i < sheet->PageIndex(); ++i) tab += pages->Pages(i)->TabVisible() ? 1 : 0;
     TUserInput().Click(pages, bar->mapTo(pages->Widget(), bar->tabRect(tab).center()));
-    ASSERT_EQ(pages->ActivePage(), sheet);
+    ASSERT_EQ(pages->ActivePage(), sheet) << sheet->Caption();
 }
 
 struct AxisTabsTest : ::testing::Test {
@@ -108,6 +109,17 @@ TEST_F(AxisTabsTest, ShowingEveryTabOfEveryAxisChangesNothing) {
                 ClickPage(page->TabLabelsFormat);
                 ClickPage(page->TabLabelsText);
                 ClickPage(page->TabLabelsStyle);
+            }
+            if (tab == page->TabTitle) {
+                ClickPage(page->TabTitleFormat);
+                // The last tabs lie past the narrow tab bar's end: brought forward as its
+                // scroll buttons would.
+                TPageControl* shapePages = page->PageTitleFormat;
+                for (int i = 0; i < shapePages->PageCount(); ++i) {
+                    shapePages->SetActivePage(shapePages->Pages(i));
+                    shapePages->OnChange(shapePages);
+                }
+                ClickPage(page->TabTitleStyle);
             }
         }
     }
@@ -278,6 +290,37 @@ TEST_F(AxisTabsTest, LabelsFontEditorMadeOnceAndFollowsTheAxis) {
     ClickPage(page->TabLabelsStyle);
     ClickPage(page->TabLabelsText);
     EXPECT_EQ(page->LabelsFontEditor(), editor);
+}
+
+TEST_F(AxisTabsTest, TitleShapePagesMovedInOnceAndFollowTheAxis) {
+    ShowPage(chart->LeftAxis());
+    ClickPage(page->TabTitle);
+    EXPECT_EQ(page->TitleShapeEditor(), nullptr);
+    EXPECT_EQ(page->PageTitleFormat->PageCount(), 0);
+    ClickPage(page->TabTitleFormat);
+    TFormTeeShape* editor = page->TitleShapeEditor();
+    ASSERT_NE(editor, nullptr);
+    const int pages = page->PageTitleFormat->PageCount();
+    EXPECT_EQ(pages, 6);
+    EXPECT_EQ(editor->TabFormat->PageControl(), page->PageTitleFormat);
+    EXPECT_EQ(editor->Shape(), chart->LeftAxis()->Title());
+
+    PickAxis(3);
+    ClickPage(page->TabTitleStyle);
+    ClickPage(page->TabTitleFormat);
+    EXPECT_EQ(page->TitleShapeEditor(), editor);
+    EXPECT_EQ(page->PageTitleFormat->PageCount(), pages);
+    EXPECT_EQ(editor->Shape(), chart->BottomAxis()->Title());
+
+    // A shape page's control writes the chosen axis' title; a page's editor is built on its
+    // first visit through the host's page control.
+    ClickPage(editor->TabBorder);
+    Click(editor->CBRound);
+    EXPECT_EQ(chart->BottomAxis()->Title()->ShapeStyle(), fosRoundRectangle);
+    EXPECT_EQ(chart->LeftAxis()->Title()->ShapeStyle(), fosRectangle);
+    EXPECT_EQ(editor->TabGradient->ControlCount(), 0);
+    ClickPage(editor->TabGradient);
+    EXPECT_GT(editor->TabGradient->ControlCount(), 0);
 }
 
 TEST_F(AxisTabsTest, FormatListAndItsLabelFollowTheAxisKind) {

@@ -15,6 +15,7 @@
 #include "chart/editors/FuncEditor.h"
 #include "chart/editors/MarginsEditor.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/ShapeEditor.h"
 #include "chart/editors/SourceEditorBase.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/Callout.h"
@@ -26,9 +27,11 @@
 #include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/SeriesMarksSymbol.h"
 #include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ResourceRoutines.h"
+#include "chart/foundation/TeeButtons.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
@@ -135,8 +138,9 @@ TEST_F(SeriesPageTest, WithoutEditorFormItOpensOnGeneralAndReadingEveryTabChange
     EXPECT_EQ(page->CBVertAxis->ItemIndex(), 3);
     page->ShowTab(stMarks);
     EXPECT_EQ(page->RGMarkStyle->ItemIndex(), int(smsLabelValue));
-    for (TTabSheet* sheet : {page->TabStyle, page->TabArrows, page->TabSymbol, page->TabMargins}) {
-        page->PageControlMarks->SetActivePage(sheet);
+    // The marks' own tabs and the shape pages moved in after them.
+    for (int i = page->PageControlMarks->PageCount() - 1; i >= 0; --i) {
+        page->PageControlMarks->SetActivePage(page->PageControlMarks->Pages(i));
         page->PageControlMarks->OnChange(page->PageControlMarks);
     }
     page->ShowTab(stDataSource);
@@ -145,6 +149,56 @@ TEST_F(SeriesPageTest, WithoutEditorFormItOpensOnGeneralAndReadingEveryTabChange
     page->ShowTab(stDataSource);
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(page->CBDataSourcestyle->ItemIndex(), int(sdsRandom));
+}
+
+TEST_F(SeriesPageTest, MarksShapeEditorsAreMadeOnceAndEditTheMarksAndTheirSymbol) {
+    page->SelectSeries(line);
+    EXPECT_EQ(page->MarksShapeEditor(), nullptr);
+    page->ShowTab(stMarks);
+    TFormTeeShape* marksShape = page->MarksShapeEditor();
+    TFormTeeShape* symbolShape = page->SymbolShapeEditor();
+    ASSERT_NE(marksShape, nullptr);
+    ASSERT_NE(symbolShape, nullptr);
+    const int pages = page->PageControlMarks->PageCount();
+    EXPECT_EQ(pages, 10);
+    EXPECT_EQ(page->PageControlMarks->ActivePage(), page->TabStyle);
+    EXPECT_EQ(marksShape->TabFormat->PageControl(), page->PageControlMarks);
+    EXPECT_EQ(symbolShape->Parent(), page->TabSymbol);
+    EXPECT_FALSE(symbolShape->TabText->TabVisible());
+    EXPECT_FALSE(symbolShape->BBackColor->Visible());
+    EXPECT_EQ(page->CBSymbolVisible->Parent(), symbolShape->TabFormat);
+    EXPECT_EQ(page->CBSymbolVisible->Caption(), "&Visible");
+    EXPECT_FALSE(page->CBSymbolVisible->Checked());
+
+    page->ShowTab(stGeneral);
+    page->ShowTab(stMarks);
+    EXPECT_EQ(page->MarksShapeEditor(), marksShape);
+    EXPECT_EQ(page->SymbolShapeEditor(), symbolShape);
+    EXPECT_EQ(page->PageControlMarks->PageCount(), pages);
+
+    TSeriesMarks& marks = *line->Marks();
+    page->CBSymbolVisible->SetChecked(true);
+    EXPECT_TRUE(marks.Symbol()->Visible());
+    symbolShape->CBRound->SetChecked(true);
+    EXPECT_EQ(marks.Symbol()->ShapeStyle(), fosRoundRectangle);
+    EXPECT_EQ(marks.ShapeStyle(), fosRectangle);
+    marksShape->CBTransparent->SetChecked(true);
+    EXPECT_TRUE(marks.Transparent());
+    EXPECT_FALSE(marks.Symbol()->Transparent());
+    // The host's page control builds a shape page's editor on its first visit.
+    EXPECT_EQ(marksShape->TabShadow->ControlCount(), 0);
+    page->PageControlMarks->SetActivePage(marksShape->TabShadow);
+    page->PageControlMarks->OnChange(page->PageControlMarks);
+    EXPECT_GT(marksShape->TabShadow->ControlCount(), 0);
+
+    // Another series: the same editors, loaded with its marks and symbol.
+    page->SelectSeries(points);
+    page->ShowTab(stMarks);
+    EXPECT_EQ(page->MarksShapeEditor(), marksShape);
+    EXPECT_EQ(marksShape->Shape(), points->Marks());
+    EXPECT_EQ(symbolShape->Shape(), points->Marks()->Symbol());
+    EXPECT_FALSE(page->CBSymbolVisible->Checked());
+    EXPECT_FALSE(marksShape->CBTransparent->Checked());
 }
 
 TEST_F(SeriesPageTest, ChoosingTheSameSeriesAgainDoesNotReloadIt) {
