@@ -26,55 +26,18 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
 
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
-
-void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
-
-// A click on the tab of the page, as the user brings it to the front.
-void ClickPage(TTabSheet* sheet) {
-    TPageControl* pages = sheet->PageControl();
-    QTabBar* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_NE(bar, nullptr);
-    int tab = 0;
-    for (int i = 0; i < sheet->PageIndex(); ++i) tab += pages->Pages(i)->TabVisible() ? 1 : 0;
-    TUserInput().Click(pages, bar->mapTo(pages->Widget(), bar->tabRect(tab).center()));
-    ASSERT_EQ(pages->ActivePage(), sheet) << sheet->Caption();
-}
-
-struct AxisTabsTest : ::testing::Test {
-    TLibraryStartup library;
-    TForm window{nullptr};
-    TChart* chart = nullptr;
-    TLineSeries* line = nullptr;
+struct AxisTabsTest : ChartPageFixture<> {
+    TLineSeries* line = AddParabola("Series1");
     TFormTeeAxis* page = nullptr;
 
-    AxisTabsTest() {
-        window.SetBounds(0, 0, 800, 500);
-        chart = new TChart(&window);
-        chart->SetName("chCavity");
-        chart->SetParent(&window);
-        chart->SetBounds(0, 0, 300, 200);
-        line = new TLineSeries(&window);
-        line->SetName("Series1");
-        chart->AddSeries(line);
-        for (int i = 0; i < 5; ++i) line->AddXYPoint(i, i * i);
-        window.Show();
-    }
+    AxisTabsTest() { window.Show(); }
     TFormTeeAxis* ShowPage(TChartAxis* axis) {
-        page = new TFormTeeAxis(&window, axis);
-        page->SetParent(&window);
-        page->SetBounds(300, 0, 480, 360);
-        page->Show();
-        return page;
+        return page = ShowBeside(new TFormTeeAxis(&window, axis), 480, 360);
     }
     void PickAxis(int index) {
         page->LBAxes->SetItemIndex(index);

@@ -48,19 +48,13 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
 
 struct ChartEditorTest : ::testing::Test {
     TLibraryStartup startup;
@@ -97,28 +91,7 @@ struct ChartEditorTest : ::testing::Test {
     }
 
     // Runs the editor; act is the user's part, after which the dialog is closed with Close.
-    void Edit(const std::function<void(TChartEditForm&)>& act) {
-        bool ran = false;
-        ce->OnShow = [&](TObject* sender) {
-            auto* form = static_cast<TChartEditForm*>(sender);
-            // The user acts once the dialog is on the screen, inside its modal loop.
-            form->OnShow = [&, form](TObject*) {
-                QTimer::singleShot(0, [&, form] {
-                    ran = true;
-                    // A failure inside must still close the dialog.
-                    try {
-                        act(*form);
-                    } catch (const std::exception& e) {
-                        ADD_FAILURE() << "exception: " << e.what();
-                    }
-                    Click(form->BClose);
-                });
-            };
-        };
-        ce->Execute();
-        EXPECT_TRUE(ran);
-    }
-    static void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
+    void Edit(const std::function<void(TChartEditForm&)>& act) { EditChart(ce, act); }
     static void ShowSubPage(TChartEditForm& f, TTabSheet* sheet) {
         f.SubPage->SetActivePage(sheet);
         f.SubPageChange();

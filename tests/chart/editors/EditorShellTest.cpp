@@ -36,7 +36,7 @@
 #include "platform/ui/Splitter.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TreeView.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
@@ -67,12 +67,6 @@ public:
     bool CloseQuery() override { return MayClose; }
     bool MayClose = true;
 };
-
-std::string Bytes(TComponent* c) {
-    TMemoryStream s;
-    WriteComponentToStream(s, c);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
 
 struct EditorShellTest : ::testing::Test {
     TLibraryStartup library;
@@ -107,26 +101,7 @@ struct EditorShellTest : ::testing::Test {
     }
     static void RegisterTool() { RegisterToolClasses({&TShellTool::StaticClass()}); }
     // Runs the editor; act is the user's part, after which the dialog is closed with Close.
-    void Edit(const std::function<void(TChartEditForm&)>& act) {
-        bool ran = false;
-        ce->OnShow = [&](TObject* sender) {
-            auto* form = static_cast<TChartEditForm*>(sender);
-            form->OnShow = [&, form](TObject*) {
-                QTimer::singleShot(0, [&, form] {
-                    ran = true;
-                    try {
-                        act(*form);
-                    } catch (const std::exception& e) {
-                        ADD_FAILURE() << "exception: " << e.what();
-                    }
-                    Click(form->BClose);
-                });
-            };
-        };
-        ce->Execute();
-        EXPECT_TRUE(ran);
-    }
-    static void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
+    void Edit(const std::function<void(TChartEditForm&)>& act) { EditChart(ce, act); }
     static void ClickTab(TPageControl* pages, TTabSheet* sheet) {
         auto* bar = pages->Widget()->findChild<QTabBar*>();
         int tab = 0;

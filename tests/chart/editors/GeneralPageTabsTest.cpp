@@ -37,61 +37,29 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/Screen.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
-
-void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
-
-void ClickPage(TTabSheet* sheet) {
-    TPageControl* pages = sheet->PageControl();
-    QTabBar* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_NE(bar, nullptr);
-    TUserInput().Click(pages,
-                       bar->mapTo(pages->Widget(), bar->tabRect(sheet->PageIndex()).center()));
-    ASSERT_EQ(pages->ActivePage(), sheet);
-}
-
-struct GeneralFontsTest : ::testing::Test {
-    TLibraryStartup library;
-    TForm window{nullptr};
-    TChart* chart = nullptr;
-    TLineSeries* first = nullptr;
-    TLineSeries* second = nullptr;
+struct GeneralFontsTest : ChartPageFixture<> {
+    TLineSeries* first = AddPoint("Series1");
+    TLineSeries* second = AddPoint("Series2");
     TFormTeeGeneral* page = nullptr;
 
     GeneralFontsTest() {
-        window.SetBounds(0, 0, 800, 500);
-        chart = new TChart(&window);
-        chart->SetName("chCavity");
-        chart->SetParent(&window);
-        chart->SetBounds(0, 0, 300, 200);
-        first = AddLine("Series1");
-        second = AddLine("Series2");
         new TChartAxis(chart->CustomAxes());
         window.Show();
     }
-    TLineSeries* AddLine(const char* name) {
-        auto* line = new TLineSeries(&window);
-        line->SetName(name);
-        chart->AddSeries(line);
+    TLineSeries* AddPoint(const char* name) {
+        TLineSeries* line = AddLine(name);
         line->AddXYPoint(1, 2);
         return line;
     }
     void ShowPage() {
-        page = new TFormTeeGeneral(&window, chart);
-        page->SetParent(&window);
-        page->SetBounds(300, 0, 480, 360);
-        page->Show();
+        page = ShowBeside(new TFormTeeGeneral(&window, chart), 480, 360);
         ClickPage(page->TabFonts);
     }
     std::vector<std::string> Names() const {

@@ -21,55 +21,22 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
 
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
-
-void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
-
-void ClickPage(TTabSheet* sheet) {
-    TPageControl* pages = sheet->PageControl();
-    QTabBar* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_NE(bar, nullptr);
-    TUserInput().Click(pages,
-                       bar->mapTo(pages->Widget(), bar->tabRect(sheet->PageIndex()).center()));
-    ASSERT_EQ(pages->ActivePage(), sheet);
-}
-
-struct LegendPositionTest : ::testing::Test {
-    TLibraryStartup library;
-    TForm window{nullptr};
-    TChart* chart = nullptr;
+struct LegendPositionTest : ChartPageFixture<> {
     TChartLegend* legend = nullptr;
     TFormTeeLegend* page = nullptr;
 
     LegendPositionTest() {
-        window.SetBounds(0, 0, 800, 500);
-        chart = new TChart(&window);
-        chart->SetName("chCavity");
-        chart->SetParent(&window);
-        chart->SetBounds(0, 0, 300, 200);
-        auto* line = new TLineSeries(&window);
-        line->SetName("Series1");
-        chart->AddSeries(line);
-        line->AddXYPoint(1, 2);
+        AddLine("Series1")->AddXYPoint(1, 2);
         legend = chart->Legend();
         window.Show();
     }
-    void ShowPage() {
-        page = new TFormTeeLegend(&window, legend);
-        page->SetParent(&window);
-        page->SetBounds(300, 0, 450, 320);
-        page->Show();
-    }
+    void ShowPage() { page = ShowBeside(new TFormTeeLegend(&window, legend), 450, 320); }
 };
 
 TEST_F(LegendPositionTest, ShowingEveryTabChangesNothing) {

@@ -18,54 +18,25 @@
 #include "platform/rtl/StringList.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/TrackBar.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
 
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
-
-void ClickPage(TTabSheet* sheet) {
-    TPageControl* pages = sheet->PageControl();
-    QTabBar* bar = pages->Widget()->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_NE(bar, nullptr);
-    TUserInput().Click(pages,
-                       bar->mapTo(pages->Widget(), bar->tabRect(sheet->PageIndex()).center()));
-    ASSERT_EQ(pages->ActivePage(), sheet);
-}
-
-// The standard series types registered, as the gallery unit's start-up does.
-struct TStandardTypes {
-    TStandardTypes() { RegisterStandardSeriesTypes(); }
-    ~TStandardTypes() { FreeSeriesTypeRegistries(); }
+// The library's start-up with the standard series types registered, as the gallery unit's
+// start-up does.
+struct TStartupWithStandardTypes : TLibraryStartup {
+    TStartupWithStandardTypes() { RegisterStandardSeriesTypes(); }
+    ~TStartupWithStandardTypes() { FreeSeriesTypeRegistries(); }
 };
 
-struct ViewsTest : ::testing::Test {
-    TLibraryStartup library;
-    TStandardTypes types;
-    TForm window{nullptr};
-    TChart* chart = nullptr;
+struct ViewsTest : ChartPageFixture<TStartupWithStandardTypes> {
     TFormTee3D* page = nullptr;
 
     ViewsTest() {
-        window.SetBounds(0, 0, 800, 500);
-        chart = new TChart(&window);
-        chart->SetName("chCavity");
-        chart->SetParent(&window);
-        chart->SetBounds(0, 0, 300, 200);
-        auto* line = new TLineSeries(&window);
-        line->SetName("Series1");
-        chart->AddSeries(line);
-        for (int i = 0; i < 5; ++i) line->AddXYPoint(i, i * i);
+        AddParabola("Series1");
         window.Show();
-        page = new TFormTee3D(&window, chart);
-        page->SetParent(&window);
-        page->SetBounds(300, 0, 480, 360);
-        page->Show();
+        page = ShowBeside(new TFormTee3D(&window, chart), 480, 360);
     }
     TChartList& Samples() { return page->ChartGalleryPanel1->Charts(); }
     // The chart takes the view of the sample.

@@ -35,50 +35,24 @@
 #include "platform/ui/TabControl.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
-#include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
 
 namespace {
-
-std::string Bytes(TCustomChart* chart) {
-    TMemoryStream s;
-    WriteComponentToStream(s, chart);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
-
-void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
 
 void ClickTab(TTabControl* tabs, int index) {
     QTabBar* bar = tabs->Widget()->findChild<QTabBar*>();
     TUserInput().Click(tabs, bar->mapTo(tabs->Widget(), bar->tabRect(index).center()));
 }
 
-struct PageTest : ::testing::Test {
-    TLibraryStartup startup;
-    TForm window{nullptr};
-    TChart* chart = nullptr;
-    TLineSeries* line = nullptr;
+struct PageTest : ChartPageFixture<> {
+    TLineSeries* line = AddParabola("Series1");
 
-    PageTest() {
-        window.SetBounds(0, 0, 700, 500);
-        chart = new TChart(&window);
-        chart->SetName("chCavity");
-        chart->SetParent(&window);
-        chart->SetBounds(0, 0, 300, 200);
-        line = new TLineSeries(&window);
-        line->SetName("Series1");
-        chart->AddSeries(line);
-        for (int i = 0; i < 5; ++i) line->AddXYPoint(i, i * i);
-        window.Show();
-    }
-    // The page shown beside the chart, as the editor hosts it.
+    PageTest() : ChartPageFixture(700) { window.Show(); }
     template <class Page>
     Page* Show(Page* page) {
-        page->SetParent(&window);
-        page->SetBounds(300, 0, 400, 320);
-        page->Show();
-        return page;
+        return ShowBeside(page, 400, 320);
     }
     TFormTeeWall* WallPage() { return Show(new TFormTeeWall(&window, chart->Walls()->Left())); }
     TFormTee3D* Page3D() { return Show(new TFormTee3D(&window, chart)); }
