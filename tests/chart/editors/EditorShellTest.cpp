@@ -324,6 +324,13 @@ TEST_F(EditorShellTest, TreeNodesStandForTheChartsElements) {
         EXPECT_TRUE(showsOnly(f.TabTitle));
         EXPECT_EQ(titlePage->PageControl1->Parent(), titlePage);
         EXPECT_EQ(titlePage->PageControl1->Align(), alClient);
+        // A sub-page change from code while an axis node shows selects the page's own node.
+        f.Tree->SetSelected(NodeNamed(f.Tree, "Left Axis"));
+        f.SubPage->SetActivePage(f.TabAxis);
+        f.SubPageChange();
+        EXPECT_EQ(f.Tree->Selected()->Text(), "Axis");
+        EXPECT_TRUE(showsOnly(f.TabAxis));
+        EXPECT_EQ(axisPage->PageAxis->Parent(), axisPage);
 
         // A series node shows the series page on that series.
         f.Tree->SetSelected(NodeNamed(f.Tree, "Series2"));
