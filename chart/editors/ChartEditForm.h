@@ -143,6 +143,8 @@ private:
     void ShowSelectedTreeNode();
     // Every sheet and page control moved into the content panel goes back where it belongs.
     void PutPagesBack();
+    // Moves a page's inner page control into the content panel, remembering its place.
+    void ShowInnerPages(TControl* pages);
     void ToolAdded(TTeeCustomTool* tool);
     void ToolDeleted(TTeeCustomTool* tool);
     void ListenTo(TCustomChart* chart);
@@ -153,6 +155,12 @@ private:
     TPanel* FTreeContent = nullptr;
     TTreeNode* FSeriesNode = nullptr;
     TTreeNode* FToolsNode = nullptr;
+    // A page's inner page control shown alone in the content panel (axis and title nodes), with
+    // its place in that page, where it goes back.
+    TControl* FTreeInnerPages = nullptr;
+    TWinControl* FTreeInnerHome = nullptr;
+    TAlign FTreeInnerAlign = alNone;
+    TRect FTreeInnerBounds;
     // The form's width without the tree, put back when the dialog goes.
     int FWidthBeforeTree = 0;
     bool FTreeMode = false;

@@ -197,6 +197,12 @@ void TChartEditForm::PutPagesBack() {
         } else if (control == SubPage) {
             SubPage->SetParent(TabChart);
             SubPage->SetAlign(alClient);
+        } else if (control == FTreeInnerPages) {
+            control->SetParent(FTreeInnerHome);
+            control->SetAlign(FTreeInnerAlign);
+            control->SetBounds(FTreeInnerBounds.Left, FTreeInnerBounds.Top,
+                               FTreeInnerBounds.Width(), FTreeInnerBounds.Height());
+            FTreeInnerPages = nullptr;
         } else if (FToolsPage && control == FToolsPage->PanelToolEditor) {
             control->SetParent(FToolsPage);
             control->SetAlign(alClient);
@@ -287,19 +293,20 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
         MoveInto(FToolsPage->PanelToolEditor, FTreeContent);
     } else if (kind == nkAxis) {
         auto* axis = static_cast<TChartAxis*>(object);
-        // Each page reads its element as it comes into view; then it is pointed at the node's.
-        auto* page = dynamic_cast<TFormTeeAxis*>(showSubPage(TabAxis));
-        MoveInto(TabAxis, FTreeContent);
-        if (page) {
+        // Each page reads its element as it comes into view; then it is pointed at the node's,
+        // and only its tabs are shown: the axis list beside them is the tree itself.
+        if (auto* page = dynamic_cast<TFormTeeAxis*>(showSubPage(TabAxis))) {
+            // Made while its sheet is out of view, the page has not filled its axis list yet.
+            if (page->LBAxes->Count() == 0) page->Reload();
             page->LBAxes->SetItemIndex(ListIndexOfAxis(*FChart, axis));
             if (page->LBAxes->OnClick) page->LBAxes->OnClick(page->LBAxes);
+            ShowInnerPages(page->PageAxis);
         }
     } else if (kind == nkTitle) {
-        auto* page = dynamic_cast<TFormTeeTitle*>(showSubPage(TabTitle));
-        MoveInto(TabTitle, FTreeContent);
-        if (page) {
+        if (auto* page = dynamic_cast<TFormTeeTitle*>(showSubPage(TabTitle))) {
             page->CBTitles->SetItemIndex(node->Index());
             if (page->CBTitles->OnChange) page->CBTitles->OnChange(page->CBTitles);
+            ShowInnerPages(page->PageControl1);
         }
     } else if (kind == nkWall) {
         auto* wall = static_cast<TChartWall*>(object);
@@ -311,6 +318,14 @@ void TChartEditForm::TreeChange(TTreeNode* node) {
         ShowTabHighlight(MainPage, true);
         ShowTabHighlight(SubPage, true);
     }
+}
+
+void TChartEditForm::ShowInnerPages(TControl* pages) {
+    FTreeInnerPages = pages;
+    FTreeInnerHome = pages->Parent();
+    FTreeInnerAlign = pages->Align();
+    FTreeInnerBounds = pages->BoundsRect();
+    MoveInto(pages, FTreeContent);
 }
 
 void TChartEditForm::ToolAdded(TTeeCustomTool* tool) {

@@ -29,6 +29,7 @@
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
@@ -247,15 +248,23 @@ TEST_F(EditorShellTest, TreeNodesStandForTheChartsElements) {
         EXPECT_EQ(f.Width(), 414 + f.Tree->Width() + f.TreeSplitter->Width());
         widthBefore = f.Width() - f.Tree->Width() - f.TreeSplitter->Width();
 
-        // An axis node shows the axis page, set to that axis.
+        // An axis node shows only the axis page's tabs, set to that axis.
         f.Tree->SetSelected(NodeNamed(f.Tree, "Top Axis"));
-        EXPECT_EQ(f.TabAxis->Parent(), f.TreeContent());
-        EXPECT_EQ(f.TabSeriesList->Parent(), f.SubPage);
-        EXPECT_EQ(f.TabSeriesList->PageIndex(), 0);  // back in its place
         auto* axisPage = dynamic_cast<TFormTeeAxis*>(f.SubPageForm(cetAxis));
         ASSERT_NE(axisPage, nullptr);
+        auto showsOnly = [&](TControl* control) {
+            return f.TreeContent()->ControlCount() == 1 &&
+                   f.TreeContent()->Controls(0) == control && control->Visible();
+        };
+        EXPECT_TRUE(showsOnly(axisPage->PageAxis));
+        EXPECT_EQ(f.TabAxis->Parent(), f.SubPage);
+        EXPECT_EQ(f.SubPage->ActivePage(), f.TabAxis);
+        EXPECT_EQ(f.TabSeriesList->Parent(), f.SubPage);
+        EXPECT_EQ(f.TabSeriesList->PageIndex(), 0);  // back in its place
         EXPECT_EQ(axisPage->Axis(), chart->TopAxis());
+        EXPECT_EQ(axisPage->LBAxes->ItemIndex(), 2);
         f.Tree->SetSelected(NodeNamed(f.Tree, "Custom 0"));
+        EXPECT_TRUE(showsOnly(axisPage->PageAxis));
         EXPECT_EQ(axisPage->Axis(), chart->CustomAxes()->GetAxis(0));
         // The node of an element that has gone (a custom axis deleted on the axis page) can
         // no longer be chosen.
@@ -264,15 +273,39 @@ TEST_F(EditorShellTest, TreeNodesStandForTheChartsElements) {
         chart->CustomAxes()->Delete(0);
         f.Tree->SetSelected(custom);
         EXPECT_EQ(f.Tree->Selected()->Text(), "Top Axis");
-        EXPECT_EQ(f.TabAxis->Parent(), f.TreeContent());
+        EXPECT_TRUE(showsOnly(axisPage->PageAxis));
 
+        // A title node shows only the titles page's tabs, set to that title; the axis tabs
+        // went back to their place in the axis page.
         f.Tree->SetSelected(NodeNamed(f.Tree, "SubFoot"));
         auto* titlePage = dynamic_cast<TFormTeeTitle*>(f.SubPageForm(cetTitles));
         ASSERT_NE(titlePage, nullptr);
+        EXPECT_TRUE(showsOnly(titlePage->PageControl1));
         EXPECT_EQ(titlePage->Title(), chart->SubFoot());
-        EXPECT_EQ(f.TabTitle->Parent(), f.TreeContent());
-        EXPECT_EQ(f.TabAxis->Parent(), f.SubPage);
+        EXPECT_EQ(titlePage->CBTitles->ItemIndex(), 2);
+        EXPECT_EQ(f.SubPage->ActivePage(), f.TabTitle);
+        EXPECT_EQ(axisPage->PageAxis->Parent(), axisPage);
+        // Beside the axis list, anchored to the page's other edges.
+        EXPECT_EQ(axisPage->PageAxis->Left(), axisPage->LBAxes->Left() + 96);
+        EXPECT_EQ(axisPage->PageAxis->Top(), 0);
+        EXPECT_EQ(axisPage->ClientWidth() - axisPage->PageAxis->BoundsRect().Right, 4);
+        EXPECT_EQ(axisPage->ClientHeight() - axisPage->PageAxis->BoundsRect().Bottom, 4);
         EXPECT_EQ(f.TabAxis->PageIndex(), cetAxis);
+        f.Tree->SetSelected(NodeNamed(f.Tree, "Title"));
+        EXPECT_TRUE(showsOnly(titlePage->PageControl1));
+        EXPECT_EQ(titlePage->Title(), chart->Title());
+        // The "Titles" node shows the whole page again, its tabs back inside it.
+        f.Tree->SetSelected(NodeNamed(f.Tree, "Titles"));
+        EXPECT_TRUE(showsOnly(f.TabTitle));
+        EXPECT_EQ(titlePage->PageControl1->Parent(), titlePage);
+        EXPECT_EQ(titlePage->PageControl1->Align(), alClient);
+        // A sub-page change from code while an axis node shows selects the page's own node.
+        f.Tree->SetSelected(NodeNamed(f.Tree, "Left Axis"));
+        f.SubPage->SetActivePage(f.TabAxis);
+        f.SubPageChange();
+        EXPECT_EQ(f.Tree->Selected()->Text(), "Axis");
+        EXPECT_TRUE(showsOnly(f.TabAxis));
+        EXPECT_EQ(axisPage->PageAxis->Parent(), axisPage);
 
         // A series node shows the series page on that series.
         f.Tree->SetSelected(NodeNamed(f.Tree, "Series2"));
