@@ -32,17 +32,11 @@ TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 340, 210);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabOptions = sheet("Options");
-    TabLevels = sheet("Levels");
-    TabMarks = sheet("Marks");
-    TabPointer = sheet("Pointer");
-    TabPosition = sheet("Position");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabLevels = MakeTabSheet(this, PageControl1, "Levels");
+    TabMarks = MakeTabSheet(this, PageControl1, "Marks");
+    TabPointer = MakeTabSheet(this, PageControl1, "Pointer");
+    TabPosition = MakeTabSheet(this, PageControl1, "Position");
     BuildOptionsPage();
     BuildLevelsPage();
     BuildMarksPage();
