@@ -23,24 +23,13 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 
-namespace {
-
-TTabSheet* MakeSheet(TPageControl* pages, const char* caption) {
-    auto* sheet = new TTabSheet(pages);
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
-}  // namespace
-
 TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 210);
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 210);
     PageControl1->SetAlign(alClient);
-    TabOptions = MakeSheet(PageControl1, "Options");
-    TabStack = MakeSheet(PageControl1, "Stack");
+    TabOptions = MakeTabSheet(PageControl1, PageControl1, "Options");
+    TabStack = MakeTabSheet(PageControl1, PageControl1, "Stack");
 
     GBArea = MakeControl<TGroupBox>(TabOptions, 4, 4, 200, 110);
     GBArea->SetCaption("Area:");

@@ -41,33 +41,14 @@ TAxisToolEditor::~TAxisToolEditor() = default;
 
 int TAxisToolEditor::ItemOfAxis(TCustomAxisPanel& chart, const TChartAxis* axis) const {
     if (!axis) return -1;
-    const TChartAxis* firstFour[] = {chart.LeftAxis(), chart.RightAxis(), chart.TopAxis(),
-                                     chart.BottomAxis()};
-    for (int i = 0; i < 4; ++i)
-        if (axis == firstFour[i]) return i;
-    const int index = chart.Axes().IndexOf(axis);
-    if (index < 4) return -1;
+    const int index = ListIndexOfAxis(chart, axis);
+    if (ListDepthAxes || index < 4) return index;
     // The depth axes are listed only when asked for.
-    if (!ListDepthAxes && index < StandardAxisCount) return -1;
-    return ListDepthAxes ? index : index - DepthAxisCount;
+    return index < StandardAxisCount ? -1 : index - DepthAxisCount;
 }
 
 TChartAxis* TAxisToolEditor::AxisOfItem(TCustomAxisPanel& chart, int item) const {
-    switch (item) {
-        case 0:
-            return chart.LeftAxis();
-        case 1:
-            return chart.RightAxis();
-        case 2:
-            return chart.TopAxis();
-        case 3:
-            return chart.BottomAxis();
-        default:
-            break;
-    }
-    if (item < 0) return nullptr;
-    const int index = ListDepthAxes ? item : item + DepthAxisCount;
-    return index < chart.Axes().Count() ? chart.Axes().GetAxis(index) : nullptr;
+    return AxisOfListIndex(chart, ListDepthAxes || item < 4 ? item : item + DepthAxisCount);
 }
 
 void TAxisToolEditor::CBAxisChange() {

@@ -21,25 +21,14 @@
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
 
-namespace {
-
-TTabSheet* MakeSheet(TPageControl* pages, const char* caption) {
-    auto* sheet = new TTabSheet(pages);
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
-}  // namespace
-
 TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 330, 200);
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 200);
     PageControl1->SetAlign(alClient);
-    TabFormat = MakeSheet(PageControl1, "Format");
-    TabSize = MakeSheet(PageControl1, "Size");
-    TabShadow = MakeSheet(PageControl1, "Shadow");
-    TabBorder = MakeSheet(PageControl1, "Border");
+    TabFormat = MakeTabSheet(PageControl1, PageControl1, "Format");
+    TabSize = MakeTabSheet(PageControl1, PageControl1, "Size");
+    TabShadow = MakeTabSheet(PageControl1, PageControl1, "Shadow");
+    TabBorder = MakeTabSheet(PageControl1, PageControl1, "Border");
 
     LStyle = MakeLabel(TabFormat, 8, 12, "St&yle:");
     CBBarStyle = MakeFlatCombo(TabFormat, 50, 8, 120,

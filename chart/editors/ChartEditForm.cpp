@@ -33,13 +33,6 @@ namespace {
 constexpr int DefaultEditorWidth = 414;
 constexpr int DefaultEditorHeight = 347;
 
-TTabSheet* AddSheet(TPageControl* pages, const std::string& caption) {
-    TTabSheet* sheet = new TTabSheet(pages->Owner());
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
 }  // namespace
 
 TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
@@ -62,23 +55,23 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     MainPage = MakeControl<TPageControl>(this);
     MainPage->SetAlign(alClient);
     MainPage->SetHotTrack(true);
-    TabChart = AddSheet(MainPage, "Chart");
-    TabSeries = AddSheet(MainPage, "Series");
-    TabData = AddSheet(MainPage, "Data");
-    TabTools = AddSheet(MainPage, "Tools");
-    TabExport = AddSheet(MainPage, "Export");
-    TabPrint = AddSheet(MainPage, "Print");
+    TabChart = MakeTabSheet(this, MainPage, "Chart");
+    TabSeries = MakeTabSheet(this, MainPage, "Series");
+    TabData = MakeTabSheet(this, MainPage, "Data");
+    TabTools = MakeTabSheet(this, MainPage, "Tools");
+    TabExport = MakeTabSheet(this, MainPage, "Export");
+    TabPrint = MakeTabSheet(this, MainPage, "Print");
     SubPage = MakeControl<TPageControl>(TabChart);
     SubPage->SetAlign(alClient);
-    TabSeriesList = AddSheet(SubPage, "Series");
-    TabGeneral = AddSheet(SubPage, "General");
-    TabAxis = AddSheet(SubPage, "Axis");
-    TabTitle = AddSheet(SubPage, "Titles");
-    TabLegend = AddSheet(SubPage, "Legend");
-    TabPanel = AddSheet(SubPage, "Panel");
-    TabPaging = AddSheet(SubPage, "Paging");
-    TabWalls = AddSheet(SubPage, "Walls");
-    Tab3D = AddSheet(SubPage, "3D");
+    TabSeriesList = MakeTabSheet(TabChart, SubPage, "Series");
+    TabGeneral = MakeTabSheet(TabChart, SubPage, "General");
+    TabAxis = MakeTabSheet(TabChart, SubPage, "Axis");
+    TabTitle = MakeTabSheet(TabChart, SubPage, "Titles");
+    TabLegend = MakeTabSheet(TabChart, SubPage, "Legend");
+    TabPanel = MakeTabSheet(TabChart, SubPage, "Panel");
+    TabPaging = MakeTabSheet(TabChart, SubPage, "Paging");
+    TabWalls = MakeTabSheet(TabChart, SubPage, "Walls");
+    Tab3D = MakeTabSheet(TabChart, SubPage, "3D");
     BuildSeriesList();
     ChartGridNavigator1 = MakeControl<TChartGridNavigator>(TabData);
     ChartGridNavigator1->SetHeight(25);

@@ -21,9 +21,9 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 300, 170);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    TabOptions = AddEditorPage(PageControl1, "Options");
-    TabRadius = AddEditorPage(PageControl1, "Radius");
-    TabShadow = AddEditorPage(PageControl1, "Shadow");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabRadius = MakeTabSheet(this, PageControl1, "Radius");
+    TabShadow = MakeTabSheet(this, PageControl1, "Shadow");
 
     CBCircled = MakeCheckBox(TabOptions, 8, 8, 110, "&Circled");
     CB3D = MakeCheckBox(TabOptions, 8, 32, 110, "&3 Dimensions");

@@ -21,9 +21,9 @@ TColorGridEditor::TColorGridEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 300, 150);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    TabFormat = AddEditorPage(PageControl1, "Format");
-    TabGrid = AddEditorPage(PageControl1, "Grid");
-    TabPosition = AddEditorPage(PageControl1, "Position");
+    TabFormat = MakeTabSheet(this, PageControl1, "Format");
+    TabGrid = MakeTabSheet(this, PageControl1, "Grid");
+    TabPosition = MakeTabSheet(this, PageControl1, "Position");
 
     CBSmooth = MakeCheckBox(TabFormat, 8, 8, 100, "Sm&ooth");
     ButtonPen1 = MakeControl<TButtonPen>(TabFormat, 150, 6, 90, 25);

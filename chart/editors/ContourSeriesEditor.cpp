@@ -2,7 +2,6 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
-#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/engine/AxisPanel.h"
@@ -32,17 +31,11 @@ TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 340, 210);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabOptions = sheet("Options");
-    TabLevels = sheet("Levels");
-    TabMarks = sheet("Marks");
-    TabPointer = sheet("Pointer");
-    TabPosition = sheet("Position");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabLevels = MakeTabSheet(this, PageControl1, "Levels");
+    TabMarks = MakeTabSheet(this, PageControl1, "Marks");
+    TabPointer = MakeTabSheet(this, PageControl1, "Pointer");
+    TabPosition = MakeTabSheet(this, PageControl1, "Position");
     BuildOptionsPage();
     BuildLevelsPage();
     BuildMarksPage();
@@ -51,16 +44,12 @@ TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TForm(owner) {
 }
 
 TContourSeriesEditor::~TContourSeriesEditor() {
-    if (FGrid3D) {
-        FGrid3D->RemoveFreeNotification(this);
-        TObject::Free(FGrid3D);
-    }
     if (FPointerEditor) TObject::Free(FPointerEditor);
 }
 
 void TContourSeriesEditor::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
-    if (operation == opRemove && component == FGrid3D) FGrid3D = nullptr;
+    if (operation == opRemove) FGrid3D.Forget(component);
 }
 
 // --- Building.
@@ -279,12 +268,7 @@ void TContourSeriesEditor::LoadSeries() {
         FPointerEditor = new TSeriesPointerEditor(nullptr);
         EmbedTaggedEditorForm(*FPointerEditor, *TabPointer, FSeries->Pointer());
     }
-    if (FGrid3D) {
-        FGrid3D->LoadSeries(FSeries);
-    } else if (Parent()) {
-        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
-        FGrid3D->FreeNotification(this);
-    }
+    FGrid3D.Load(Parent(), FSeries);
     LoadLevel();
 }
 

@@ -3,6 +3,7 @@
 // colour and pen by hand), the marks along the lines, the pointer at their vertices and the
 // vertical position, edited in place on the series in Tag. It adds the grid 3-D page for the
 // same series.
+#include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
 class TButton;
@@ -12,7 +13,6 @@ class TCheckBox;
 class TContourLevel;
 class TContourSeries;
 class TEdit;
-class TGrid3DSeriesEditor;
 class TGroupBox;
 class TPageControl;
 class TPanel;
@@ -28,7 +28,7 @@ public:
     ~TContourSeriesEditor() override;
 
     TContourSeries* Series() const { return FSeries; }
-    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D; }
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D.Page(); }
     TSeriesPointerEditor* PointerEditor() const { return FPointerEditor; }
 
     TPageControl* PageControl1;
@@ -97,7 +97,7 @@ private:
     void DefaultPenClicked();
 
     TContourSeries* FSeries = nullptr;
-    TGrid3DSeriesEditor* FGrid3D = nullptr;
+    TGrid3DPageSlot FGrid3D{this};
     TSeriesPointerEditor* FPointerEditor = nullptr;
     bool FLoading = true;
 };

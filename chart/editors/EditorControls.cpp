@@ -6,7 +6,15 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
+
+TTabSheet* MakeTabSheet(TComponent* owner, TPageControl* pages, const std::string& caption) {
+    TTabSheet* sheet = new TTabSheet(owner);
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+    return sheet;
+}
 
 TLabel* MakeLabel(TWinControl* parent, int left, int top, const std::string& caption) {
     TLabel* label = MakeControl<TLabel>(parent);

@@ -10,6 +10,8 @@ class TUpDown;
 class TCheckBox;
 class TButton;
 class TComboBox;
+class TPageControl;
+class TTabSheet;
 
 // A control owned by and shown in parent, at (left, top) with the given size.
 template <class T>
@@ -19,6 +21,9 @@ T* MakeControl(TWinControl* parent, int left = 0, int top = 0, int width = 0, in
     if (width > 0 && height > 0) control->SetBounds(left, top, width, height);
     return control;
 }
+
+// A new last page of pages with the caption, owned (and so freed) by owner.
+TTabSheet* MakeTabSheet(TComponent* owner, TPageControl* pages, const std::string& caption);
 
 TLabel* MakeLabel(TWinControl* parent, int left, int top, const std::string& caption);
 TCheckBox* MakeCheckBox(TWinControl* parent, int left, int top, int width,

@@ -43,13 +43,6 @@ TSpeedButton* MakeSpeedButton(TWinControl* parent, int left, int top, const char
     return button;
 }
 
-TTabSheet* MakeSheet(TComponent* owner, TPageControl* pages, const char* caption) {
-    TTabSheet* sheet = new TTabSheet(owner);
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
 void WriteList(TMemoryStream& Stream, const TFilterItems& Filters) {
     TWriter writer(Stream);
     WriteFilterItems(writer, Filters);
@@ -92,8 +85,8 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TForm(owner) {
     BMoveDown->OnClick = [this](TObject*) { MoveSelected(1); };
 
     PageProps = MakeControl<TPageControl>(this, 8, 182, 200, 176);
-    Properties = MakeSheet(this, PageProps, "Options");
-    TabRegion = MakeSheet(this, PageProps, "Region");
+    Properties = MakeTabSheet(this, PageProps, "Options");
+    TabRegion = MakeTabSheet(this, PageProps, "Region");
     BuildRegionPage();
 
     Image = MakeControl<TImage>(this, 216, 8, 290, 310);

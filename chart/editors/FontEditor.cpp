@@ -33,17 +33,11 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 330, 230);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabFont = sheet("Font");
-    TabOptions = sheet("Options");
-    TabShadow = sheet("Shadow");
-    TabGradient = sheet("Gradient");
-    TabPicture = sheet("Picture");
+    TabFont = MakeTabSheet(this, PageControl1, "Font");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabShadow = MakeTabSheet(this, PageControl1, "Shadow");
+    TabGradient = MakeTabSheet(this, PageControl1, "Gradient");
+    TabPicture = MakeTabSheet(this, PageControl1, "Picture");
     // The shadow, gradient and picture pages build their editors when first visited.
     PageControl1->OnChange = [this](TObject*) { PageChanged(); };
 

@@ -27,13 +27,6 @@
 
 namespace {
 
-TTabSheet* AddSheet(TPageControl* pages, const char* caption) {
-    auto* sheet = new TTabSheet(pages->Owner());
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
 // A function of the class, made only to ask it what it needs; freed at the end of the scope.
 struct TFunctionSample {
     explicit TFunctionSample(TClass cls) : Function(CreateAs<TTeeFunction>(cls, nullptr)) {}
@@ -58,8 +51,8 @@ TTeeFuncEditor::TTeeFuncEditor(TComponent* owner) : TBaseSourceEditor(owner) {
     SpeedButton1->SetCaption("...");
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    TabSource = AddSheet(PageControl1, "Source Series");
-    TabOptions = AddSheet(PageControl1, "Options");
+    TabSource = MakeTabSheet(this, PageControl1, "Source Series");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
     PanSingle = MakeControl<TPanel>(TabSource);
     PanSingle->SetAlign(alClient);
     PanSingle->SetBevelOuter(bvNone);

@@ -23,14 +23,8 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     SetBounds(0, 0, 400, 260);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [this](const char* caption) {
-        auto* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabZoom = sheet("Zoom");
-    TabScroll = sheet("Scroll");
+    TabZoom = MakeTabSheet(this, PageControl1, "Zoom");
+    TabScroll = MakeTabSheet(this, PageControl1, "Scroll");
 
     TWinControl* zoom = TabZoom;
     CBAllowZoom = MakeCheckBox(zoom, 8, 8, 100, "&Allow");

@@ -92,17 +92,11 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
 
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabDefault = sheet("Default");
-    TabColors = sheet("Colors");
-    TabOptions = sheet("Options");
-    TabDirections = sheet("Directions");
-    TabSubGradient = sheet("SubGradient");
+    TabDefault = MakeTabSheet(this, PageControl1, "Default");
+    TabColors = MakeTabSheet(this, PageControl1, "Colors");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabDirections = MakeTabSheet(this, PageControl1, "Directions");
+    TabSubGradient = MakeTabSheet(this, PageControl1, "SubGradient");
 
     Gallery = MakeControl<TListBox>(TabDefault, 0, 0, 130, 180);
     Gallery->SetAlign(alLeft);

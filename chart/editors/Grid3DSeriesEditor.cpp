@@ -30,17 +30,6 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/UpDown.h"
 
-namespace {
-
-TTabSheet* MakeSheet(TComponent* owner, TPageControl* pages, const char* caption) {
-    TTabSheet* sheet = new TTabSheet(owner);
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
-}  // namespace
-
 TGrid3DSeriesEditor::TGrid3DSeriesEditor(TComponent* owner)
     : TForm(owner), FPaletteSeries(new TChartSeries(nullptr)) {
     SetBounds(0, 0, 420, 230);
@@ -48,9 +37,9 @@ TGrid3DSeriesEditor::TGrid3DSeriesEditor(TComponent* owner)
     BuildRightPanel();
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    TabSingle = MakeSheet(this, PageControl1, "Single");
-    TabRange = MakeSheet(this, PageControl1, "Range");
-    TabPalette = MakeSheet(this, PageControl1, "Palette");
+    TabSingle = MakeTabSheet(this, PageControl1, "Single");
+    TabRange = MakeTabSheet(this, PageControl1, "Range");
+    TabPalette = MakeTabSheet(this, PageControl1, "Palette");
     BColor = MakeControl<TButtonColor>(TabSingle, 8, 8, 100, 25);
     BColor->SetCaption("C&olor...");
     BRemove = MakePushButton(TabSingle, 8, 42, 150, "&Remove custom colors");
@@ -140,8 +129,8 @@ void TGrid3DSeriesEditor::BuildRangePages() {
 void TGrid3DSeriesEditor::BuildPalettePages() {
     PageControl2 = MakeControl<TPageControl>(TabPalette);
     PageControl2->SetAlign(alClient);
-    TabSteps = MakeSheet(this, PageControl2, "Steps");
-    TabColors = MakeSheet(this, PageControl2, "Colors");
+    TabSteps = MakeTabSheet(this, PageControl2, "Steps");
+    TabColors = MakeTabSheet(this, PageControl2, "Colors");
 
     MakeLabel(TabSteps, 8, 12, "S&teps:");
     TUpDownEdit steps = MakeUpDownEdit(TabSteps, 110, 8, 50, 1, 1000);

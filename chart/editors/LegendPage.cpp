@@ -103,16 +103,10 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     SetBounds(0, 0, 400, 260);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabStyle = sheet("Style");
-    TabPosition = sheet("Position");
-    TabSymbols = sheet("Symbols");
-    TabTitle = sheet("Title");
+    TabStyle = MakeTabSheet(this, PageControl1, "Style");
+    TabPosition = MakeTabSheet(this, PageControl1, "Position");
+    TabSymbols = MakeTabSheet(this, PageControl1, "Symbols");
+    TabTitle = MakeTabSheet(this, PageControl1, "Title");
     CBShow = MakeCheckBox(TabStyle, 8, 8, 120, "&Visible");
     CBInverted = MakeCheckBox(TabStyle, 8, 32, 120, "&Inverted");
     MakeLabel(TabStyle, 8, 60, "Legend &Style:");

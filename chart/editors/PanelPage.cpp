@@ -47,18 +47,12 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     SetBounds(0, 0, 400, 260);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PageControl1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabColor = sheet("Color");
-    TabBorders = sheet("Borders");
-    TabMargins = sheet("Margins");
-    TabGradient = sheet("Gradient");
-    TabShadow = sheet("Shadow");
-    TabImage = sheet("Image");
+    TabColor = MakeTabSheet(this, PageControl1, "Color");
+    TabBorders = MakeTabSheet(this, PageControl1, "Borders");
+    TabMargins = MakeTabSheet(this, PageControl1, "Margins");
+    TabGradient = MakeTabSheet(this, PageControl1, "Gradient");
+    TabShadow = MakeTabSheet(this, PageControl1, "Shadow");
+    TabImage = MakeTabSheet(this, PageControl1, "Image");
     PageControl1->SetActivePage(TabColor);
     PageControl1->OnChange = [this](TObject*) { PageChanged(); };
     BPanelColor = MakeControl<TButtonColor>(TabColor, 8, 8, 100, 25);

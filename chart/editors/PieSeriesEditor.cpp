@@ -31,10 +31,10 @@ TPieSeriesEditor::TPieSeriesEditor(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 330, 200);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
-    TabOptions = AddEditorPage(PageControl1, "Options");
-    TabGroup = AddEditorPage(PageControl1, "Group Slices");
-    TabColors = AddEditorPage(PageControl1, "Colors");
-    TabMarks = AddEditorPage(PageControl1, "Marks");
+    TabOptions = MakeTabSheet(this, PageControl1, "Options");
+    TabGroup = MakeTabSheet(this, PageControl1, "Group Slices");
+    TabColors = MakeTabSheet(this, PageControl1, "Colors");
+    TabMarks = MakeTabSheet(this, PageControl1, "Marks");
     BuildOptionsPage();
     BuildOtherPages();
     DoCreate();

@@ -44,13 +44,6 @@ TForm* WatchSubPage(TForm* editor, TForm* page) {
 
 void FreeSubPage(TForm* page) { TObject::Free(page); }
 
-TTabSheet* AddEditorPage(TPageControl* pages, const std::string& caption) {
-    auto* page = new TTabSheet(pages->Owner());
-    page->SetPageControl(pages);
-    page->SetCaption(caption);
-    return page;
-}
-
 bool UpDownValue(const TUpDown& upDown, int& value) {
     const TWinControl* edit = upDown.Associate();
     int typed = 0;

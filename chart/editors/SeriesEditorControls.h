@@ -6,8 +6,6 @@
 class TComboFlat;
 class TForm;
 class TObject;
-class TPageControl;
-class TTabSheet;
 class TTrackBar;
 class TUpDown;
 class TWinControl;
@@ -29,9 +27,6 @@ TForm* AddPointPage(TForm* editor, TObject* pointer);
 TForm* WatchSubPage(TForm* editor, TForm* page);
 // Frees a page an editor added (null: nothing); the editor's watch clears its reference.
 void FreeSubPage(TForm* page);
-
-// A new last page of pages, captioned.
-TTabSheet* AddEditorPage(TPageControl* pages, const std::string& caption);
 
 // The whole number the user typed in the up-down's edit, when it is one within the up-down's
 // range; a partial or out-of-range text gives none, so that retyping a number writes nothing

@@ -31,13 +31,6 @@
 
 namespace {
 
-TTabSheet* AddMarksSheet(TPageControl* pages, const std::string& caption) {
-    TTabSheet* sheet = new TTabSheet(pages->Owner());
-    sheet->SetPageControl(pages);
-    sheet->SetCaption(caption);
-    return sheet;
-}
-
 // The edit's text as a number; false while it is none (the user is still typing).
 bool EditInt(const TEdit* edit, int& value) { return TryStrToInt(edit->Text(), value); }
 
@@ -46,10 +39,10 @@ bool EditInt(const TEdit* edit, int& value) { return TryStrToInt(edit->Text(), v
 void TFormTeeSeries::BuildMarksTab() {
     PageControlMarks = MakeControl<TPageControl>(TabMarks);
     PageControlMarks->SetAlign(alClient);
-    TabStyle = AddMarksSheet(PageControlMarks, "Style");
-    TabArrows = AddMarksSheet(PageControlMarks, "Arrows");
-    TabSymbol = AddMarksSheet(PageControlMarks, "Symbol");
-    TabMargins = AddMarksSheet(PageControlMarks, "Margins");
+    TabStyle = MakeTabSheet(TabMarks, PageControlMarks, "Style");
+    TabArrows = MakeTabSheet(TabMarks, PageControlMarks, "Arrows");
+    TabSymbol = MakeTabSheet(TabMarks, PageControlMarks, "Symbol");
+    TabMargins = MakeTabSheet(TabMarks, PageControlMarks, "Margins");
     PageControlMarks->SetActivePage(TabStyle);
     BuildMarksStyleTab();
     BuildMarksArrowsTab();

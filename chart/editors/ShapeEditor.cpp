@@ -28,18 +28,12 @@ TFormTeeShape::TFormTeeShape(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 330, 190);
     PC1 = MakeControl<TPageControl>(this);
     PC1->SetAlign(alClient);
-    auto sheet = [&](const char* caption) {
-        TTabSheet* s = new TTabSheet(this);
-        s->SetPageControl(PC1);
-        s->SetCaption(caption);
-        return s;
-    };
-    TabFormat = sheet("Format");
-    TabBorder = sheet("Border");
-    TabText = sheet("Text");
-    TabGradient = sheet("Gradient");
-    TabShadow = sheet("Shadow");
-    TabImage = sheet("Picture");
+    TabFormat = MakeTabSheet(this, PC1, "Format");
+    TabBorder = MakeTabSheet(this, PC1, "Border");
+    TabText = MakeTabSheet(this, PC1, "Text");
+    TabGradient = MakeTabSheet(this, PC1, "Gradient");
+    TabShadow = MakeTabSheet(this, PC1, "Shadow");
+    TabImage = MakeTabSheet(this, PC1, "Picture");
 
     BBackColor = MakeControl<TButtonColor>(TabFormat, 8, 8, 100, 25);
     BBackColor->SetCaption("&Color...");

@@ -2,7 +2,6 @@
 
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
-#include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/SurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
@@ -82,25 +81,11 @@ TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
     DoCreate();
 }
 
-TSurfaceSeriesEditor::~TSurfaceSeriesEditor() {
-    if (FGrid3D) {
-        FGrid3D->RemoveFreeNotification(this);
-        TObject::Free(FGrid3D);
-    }
-}
+TSurfaceSeriesEditor::~TSurfaceSeriesEditor() = default;
 
 void TSurfaceSeriesEditor::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
-    if (operation == opRemove && component == FGrid3D) FGrid3D = nullptr;
-}
-
-void TSurfaceSeriesEditor::LoadGrid3DPage() {
-    if (FGrid3D) {
-        FGrid3D->LoadSeries(FSeries);
-    } else if (Parent()) {
-        FGrid3D = EmbedGrid3DEditor(Parent(), FSeries);
-        FGrid3D->FreeNotification(this);
-    }
+    if (operation == opRemove) FGrid3D.Forget(component);
 }
 
 void TSurfaceSeriesEditor::DoShow() {
@@ -116,7 +101,7 @@ void TSurfaceSeriesEditor::DoShow() {
         CBHideCells->SetChecked(FSeries->HideCells());
         Button2->LinkPen(FSeries->Pen());
         BSideLines->LinkPen(FSeries->SideLines());
-        LoadGrid3DPage();
+        FGrid3D.Load(Parent(), FSeries);
     }
     FLoading = false;
     TForm::DoShow();

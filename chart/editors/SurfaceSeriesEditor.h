@@ -3,13 +3,13 @@
 // and brushes of the cells and sides, transparency, fast brush and hidden cells, edited in
 // place on the series in Tag. It adds the grid 3-D page for the same series. The water-fall
 // and isosurface editors build on it.
+#include "chart/editors/Grid3DPageSlot.h"
 #include "platform/ui/Form.h"
 
 class TButton;
 class TButtonPen;
 class TCheckBox;
 class TEdit;
-class TGrid3DSeriesEditor;
 class TRadioGroup;
 class TSurfaceSeries;
 class TUpDown;
@@ -22,7 +22,7 @@ public:
 
     TSurfaceSeries* Series() const { return FSeries; }
     // The grid 3-D page, once the editor has been shown.
-    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D; }
+    TGrid3DSeriesEditor* Grid3DEditor() const { return FGrid3D.Page(); }
 
     TRadioGroup* RadioGroup1;
     TCheckBox* CBSmooth;
@@ -40,10 +40,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // The grid 3-D page: made on the first show, reloaded on later ones.
-    void LoadGrid3DPage();
-
     TSurfaceSeries* FSeries = nullptr;
-    TGrid3DSeriesEditor* FGrid3D = nullptr;
+    TGrid3DPageSlot FGrid3D{this};
     bool FLoading = true;
 };
