@@ -3,6 +3,9 @@
 
 #include "chart/editors/PenDialog.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeCanvas3D.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -102,6 +105,43 @@ TEST_F(PenDialogTest, APlainPenHidesTheChartPenSettings) {
         EXPECT_EQ(d.CBStyle->Items()->Count(), 5);
         Click(d.BOk);
     });
+}
+
+// The button's symbol as the button paints it over itself.
+struct TProbePenButton : TButtonPen {
+    using TButtonPen::TButtonPen;
+    void PaintSymbol(TBitmap& bitmap) {
+        TTeeCanvas3D surface;
+        surface.BindCanvas(bitmap.Canvas());
+        DrawSymbol(surface);
+    }
+};
+
+TEST(PenButtonSymbol, AShortLineInThePenAtMostSixPixelsWide) {
+    TForm window(nullptr);
+    auto* button = new TProbePenButton(&window);
+    button->SetBounds(0, 0, 100, 25);
+    TChartPen pen;
+    int notices = 0;
+    pen.OnChange = [&](TObject*) { ++notices; };
+    pen.SetColor(clRed);
+    pen.SetWidth(10);
+    notices = 0;
+    button->LinkPen(&pen);
+    TBitmap bitmap(100, 25);
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.Canvas()->Brush()->SetColor(clWhite);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 100, 25));
+    button->PaintSymbol(bitmap);
+    // From 17 to 6 pixels before the right edge, across the middle row.
+    const int y = 25 / 2;
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(100 - 12, y)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(100 - 12, y - 2)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(100 - 12, y - 5)), ColorToRGB(clWhite))
+        << "drawn 6 pixels wide, not 10";
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixel(40, y)), ColorToRGB(clWhite));
+    EXPECT_EQ(pen.Width(), 10);
+    EXPECT_EQ(notices, 0) << "painting the symbol tells nobody";
 }
 
 }  // namespace
