@@ -30,6 +30,7 @@
 #include "platform/ui/PageControl.h"
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
+#include "tests/chart/editors/SeriesPageTabs.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -53,13 +54,7 @@ struct HostedSeriesEditorsTest : SeriesEditorFixture {
         series->FillSampleValues(5);
         return series;
     }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> tabs;
-        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
-            if (page->PageSeries->Pages(i)->TabVisible())
-                tabs.push_back(page->PageSeries->Pages(i)->Caption());
-        return tabs;
-    }
+    std::vector<std::string> Tabs() const { return VisibleTabCaptions(*page); }
     void Visit(const std::string& caption) {
         for (int i = 0; i < page->PageSeries->PageCount(); ++i)
             if (page->PageSeries->Pages(i)->Caption() == caption)

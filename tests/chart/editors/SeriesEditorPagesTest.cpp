@@ -16,6 +16,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
+#include "tests/chart/editors/SeriesPageTabs.h"
 
 namespace {
 
@@ -32,18 +33,8 @@ struct SeriesEditorPagesTest : SeriesEditorFixture {
         window.Show();
         page->Show();
     }
-    TForm* FormatEditor() const {
-        return page->TheTabSheet->ControlCount() == 1
-                   ? dynamic_cast<TForm*>(page->TheTabSheet->Controls(0))
-                   : nullptr;
-    }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> tabs;
-        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
-            if (page->PageSeries->Pages(i)->TabVisible())
-                tabs.push_back(page->PageSeries->Pages(i)->Caption());
-        return tabs;
-    }
+    TForm* FormatEditor() const { return FormatEditorOf(*page); }
+    std::vector<std::string> Tabs() const { return VisibleTabCaptions(*page); }
     // The form on the tab captioned caption, after a visit of that tab (which loads it).
     TForm* VisitTab(const std::string& caption) const {
         for (int i = 0; i < page->PageSeries->PageCount(); ++i) {

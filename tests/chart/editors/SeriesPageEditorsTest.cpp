@@ -6,6 +6,7 @@
 #include "platform/classes/ClassRegistry.h"
 #include "platform/ui/PageControl.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/chart/editors/SeriesPageTabs.h"
 
 namespace {
 
@@ -71,17 +72,9 @@ struct SeriesPageEditorsTest : ::testing::Test {
         UnRegisterClasses({&TTestSeriesEditor::StaticClass(), &TTestExtraPage::StaticClass()});
     }
     TTestSeriesEditor* Editor() const {
-        return page->TheTabSheet->ControlCount() == 1
-                   ? dynamic_cast<TTestSeriesEditor*>(page->TheTabSheet->Controls(0))
-                   : nullptr;
+        return dynamic_cast<TTestSeriesEditor*>(FormatEditorOf(*page));
     }
-    std::vector<std::string> Tabs() const {
-        std::vector<std::string> tabs;
-        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
-            if (page->PageSeries->Pages(i)->TabVisible())
-                tabs.push_back(page->PageSeries->Pages(i)->Caption());
-        return tabs;
-    }
+    std::vector<std::string> Tabs() const { return VisibleTabCaptions(*page); }
 };
 
 TEST_F(SeriesPageEditorsTest, TheSeriesTypesEditorFillsFormatAndAddsItsTabs) {

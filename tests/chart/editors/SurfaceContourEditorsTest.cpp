@@ -29,6 +29,7 @@
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
+#include "tests/chart/editors/SeriesPageTabs.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
@@ -293,13 +294,7 @@ TEST_F(GridEditorsTest, OnTheSeriesPageEachAddsTheGrid3DTab) {
     page->SetParent(&window);
     page->SetChart(chart);
     page->Show();
-    auto tabs = [&] {
-        std::vector<std::string> captions;
-        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
-            if (page->PageSeries->Pages(i)->TabVisible())
-                captions.push_back(page->PageSeries->Pages(i)->Caption());
-        return captions;
-    };
+    auto tabs = [&] { return VisibleTabCaptions(*page); };
     using TCaptions = std::vector<std::string>;
     const std::string before = Bytes();
     for (TCustom3DGridSeries* series :

@@ -17,6 +17,7 @@
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
+#include "tests/chart/editors/SeriesPageTabs.h"
 
 namespace {
 
@@ -115,12 +116,9 @@ TEST_F(WaterFallIsoSurfaceTest, OnTheSeriesPageEachAddsOneGrid3DTab) {
          {static_cast<TChartSeries*>(water), static_cast<TChartSeries*>(iso)}) {
         page->SelectSeries(series);
         page->Reload();
-        std::vector<std::string> tabs;
-        for (int i = 0; i < page->PageSeries->PageCount(); ++i)
-            if (page->PageSeries->Pages(i)->TabVisible())
-                tabs.push_back(page->PageSeries->Pages(i)->Caption());
-        EXPECT_EQ(tabs, (std::vector<std::string>{"Format", "Grid 3D", "General", "Marks",
-                                                  "Data Source"}));
+        EXPECT_EQ(
+            VisibleTabCaptions(*page),
+            (std::vector<std::string>{"Format", "Grid 3D", "General", "Marks", "Data Source"}));
         TTabSheet* grid = page->PageSeries->Pages(1);
         ASSERT_EQ(grid->ControlCount(), 1);
         EXPECT_EQ(grid->Controls(0)->TagObject(), series);
