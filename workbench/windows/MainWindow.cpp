@@ -253,15 +253,19 @@ void TFMainDB::dsMainDataChange() {
 
 void TFMainDB::FormClose(TCloseAction& action) {
     if (!FData) return;
-    TDatasetDatabase& db = FData->Main;
-    if (db.cdsMain.State() == dsEdit || db.cdsMain.State() == dsInsert) db.cdsMain.Cancel();
+    // What the user typed or posted into the current dataset is saved with it; an edit that
+    // cannot be posted is the user's to drop, and keeping it keeps the window open.
+    if (!FData->Main.SettlePendingEdits()) {
+        action = caNone;
+        return;
+    }
     TCursorGuard hourglass;
     sbMain->Panels()->Items(0)->SetText(" Saving data in database...");
     sbMain->Panels()->Items(1)->SetText("");
     sbMain->Panels()->Items(2)->SetText("");
     TApplication::ProcessMessages();
     try {
-        FData->Close();
+        if (!FData->Close()) action = caNone;
     } catch (...) {
         // A failed save keeps the window open, so that the user may try again; the old file is
         // left as it was.
