@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "chart/engine/Chart.h"
+#include "chart/engine/DBChart.h"
 #include "chart/engine/PointSeries.h"
 #include "controls/RzBalloonHints.h"
 #include "engine/Global.h"
@@ -245,6 +248,11 @@ void TFMainDB::dsMainDataChange() {
     if (any) DrawCavity();
     if (any) DrawTemperaturePoints();
     RefreshTemperaturePlot();
+    // Both plots are titled with the dataset's name, also when its profile cannot be drawn.
+    std::vector<std::string> title;
+    if (any) title.push_back(db.cdsMainDatasetName->AsString());
+    SetChartTitle(*dbchTD, title);
+    SetChartTitle(*chCavity, title);
     if (any) dbrgVCChange();
     std::string position;
     ShowRecordPosition(db.cdsMain, position);
