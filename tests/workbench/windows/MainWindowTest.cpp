@@ -193,6 +193,8 @@ TEST(MainWindow, TypingIntoTheDatasetsEditsAndCommentsKeepsTheCaret) {
     f.Key(w.DBEdit1, Qt::Key_Home);
     f.Type(w.DBEdit1, "12");
     EXPECT_EQ(w.DBEdit1->Text(), "121000");
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    ASSERT_EQ(db.cdsMain.State(), dsBrowse);
     w.dbmDatasets->SetFocus();
     f.Type(w.dbmDatasets, "A cone of steel");
     EXPECT_EQ(w.dbmDatasets->Lines()->Text(), "A cone of steel\r\n");
