@@ -93,9 +93,7 @@ TEST(MainWindow, CloseSavesWhatWasPostedAndTheRowBeingTyped) {
     TFMainDB& w = f.Start();
     f.InsertDataset("Kept");
     // A second row still being typed when the window closes is posted with it.
-    f.ClickNavigator(w.dbnDatasets, nbInsert);
-    w.dbgDatasets->SetSelectedIndex(0);
-    f.Type(w.dbgDatasets, "Typed");
+    f.TypeNewDataset("Typed");
     f.Click(w.btnClose);
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.sbMain->Panels()->Items(0)->Text(), " Saving data in database...");
@@ -144,9 +142,7 @@ TEST(MainWindow, AnErasedNameIsRefusedAndCloseAsksBeforeDroppingTheRow) {
     TMainWindowFixture f;
     TFMainDB& w = f.Start();
     f.InsertDataset("Kept");
-    f.ClickNavigator(w.dbnDatasets, nbInsert);
-    w.dbgDatasets->SetSelectedIndex(0);
-    f.Type(w.dbgDatasets, "Gone");
+    f.TypeNewDataset("Gone");
     for (int i = 0; i < 4; ++i) f.Key(w.dbgDatasets, Qt::Key_Backspace, "\b");
     f.Type(w.dbgDatasets, "  ");
     f.dialogs.Messages.clear();
