@@ -109,7 +109,7 @@ TEST(DBEdit, ShowsTheFieldAndWritesTypedTextOnExitOrEnter) {
 
 // Every key lands where the caret is, whether the key starts the edit or the dataset edits
 // already: starting the edit never shows the field again over what was typed.
-TEST(DBEditAndMemo, KeysLandAtTheCaretWhetherOrNotTheDatasetEdits) {
+TEST(DBFieldControls, KeysLandAtTheCaretWhetherOrNotTheDatasetEdits) {
     for (bool editing : {false, true}) {
         SCOPED_TRACE(editing ? "dataset editing" : "dataset browsing");
         TFieldFixture f;
@@ -138,6 +138,16 @@ TEST(DBEditAndMemo, KeysLandAtTheCaretWhetherOrNotTheDatasetEdits) {
         f.ds.Post();
         EXPECT_EQ(f.Rem->AsString(), ">Hi there");
         EXPECT_EQ(edit->Text(), "4200.0000");  // display text again once posted
+
+        auto* combo = f.Bound<TDBComboBox>("Mode");
+        f.ds.Edit();
+        f.Mode->SetAsString("fast");
+        if (!editing) f.ds.Post();
+        TUserInput::Key(combo, Qt::Key_Home);
+        f.Type(combo, "12");
+        EXPECT_EQ(combo->Text(), "12fast");
+        f.ds.Post();
+        EXPECT_EQ(f.Mode->AsString(), "12fast");
     }
 }
 
