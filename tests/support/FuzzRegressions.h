@@ -1,0 +1,16 @@
+#pragma once
+// The input of a mended fault, kept under fuzz/regressions/<reader>/<name>, for tests that
+// replay it with checks of their own. The test program defines KV_FUZZ_REGRESSIONS as that
+// folder (target_compile_definitions).
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+inline std::string FuzzRegressionBytes(const std::string& reader, const std::string& name) {
+    const std::filesystem::path path = std::filesystem::path(KV_FUZZ_REGRESSIONS) / reader / name;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("Cannot read " + path.string());
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
