@@ -192,13 +192,7 @@ TEST_F(BrushDialogTest, AMetafileOfTooManyPixelsIsRefusedWithAMessage) {
     RegisterMetafileFormats();
     TTempDir dir;
     const std::string file = dir.File("huge.emf");
-    {
-        // The input as the picture-import harness keeps it: a kind byte (3, a metafile), the file.
-        const std::string bytes =
-            FuzzRegressionBytes("chart-import", "brush-emf-bounds-30000x20000.bin").substr(1);
-        TFileStream out(file, fmCreate);
-        out.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-    }
+    WritePictureImportFile("brush-emf-bounds-30000x20000.bin", file);
     brush->SetStyle(bsCross);
     const std::string before = Bytes();
     Run([&](TBrushDialog& d) {

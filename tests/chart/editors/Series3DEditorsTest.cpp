@@ -162,13 +162,7 @@ TEST_F(ColorGridEditorTest, APictureBecomesTheGrid) {
 TEST_F(ColorGridEditorTest, APictureOfTooManyPixelsIsRefusedWithAMessage) {
     TTempDir dir;
     const std::string file = dir.File("huge.bmp");
-    {
-        // The input as the picture-import harness keeps it: a kind byte (0, a bitmap), the file.
-        const std::string bytes =
-            FuzzRegressionBytes("chart-import", "colorgrid-rle8-8192x8192.bin").substr(1);
-        TFileStream out(file, fmCreate);
-        out.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-    }
+    WritePictureImportFile("colorgrid-rle8-8192x8192.bin", file);
     auto* editor = Open<TColorGridEditor>(grid);
     const std::string before = Bytes();
     dialogs.FileAnswers.push_back({file, 1});
