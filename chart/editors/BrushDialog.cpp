@@ -12,6 +12,7 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
@@ -248,6 +249,8 @@ void TBrushDialog::Button1Click() {
             picture.LoadFromFile(fileName);
             // The brush fills with bitmaps only: any other picture is drawn into one.
             if (picture.Graphic() && !dynamic_cast<TBitmap*>(picture.Graphic())) {
+                // A metafile may declare any size in a few bytes.
+                CheckPictureSize(picture.Width(), picture.Height(), MaxRasterPixels);
                 TBitmap bitmap;
                 bitmap.SetSize(picture.Width(), picture.Height());
                 bitmap.Canvas()->Draw(0, 0, picture.Graphic());

@@ -178,7 +178,7 @@ TLegendTitle::TLegendTitle(TCustomTeePanel* panel)
     : TTeeShape(panel), FText(std::make_unique<TStringList>()) {
     SetParentChart(panel);
     SetDefaultTransparent(true);
-    Font()->SetStyle({fsBold});
+    Font()->SetDefaultStyle({fsBold});
     FText->OnChange = [this](TStrings*) { Repaint(); };
 }
 

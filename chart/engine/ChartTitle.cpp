@@ -36,7 +36,7 @@ TChartTitle::~TChartTitle() = default;
 TChartFootTitle::TChartFootTitle(TCustomTeePanel* panel) : TChartTitle(panel) {
     FTextOnTop = false;
     Font()->SetColor(clRed);
-    Font()->SetStyle(TFontStyles{fsItalic});
+    Font()->SetDefaultStyle(TFontStyles{fsItalic});
 }
 
 void TChartTitle::SetAdjustFrame(bool value) {

@@ -11,6 +11,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -133,6 +134,9 @@ int TColorGridSeries::ValueIndexAt(int x, int y) {
 
 void TColorGridSeries::LoadBitmap(TGraphic* picture) {
     if (!picture) return;
+    // One point per pixel: a picture of more pixels than a series may take as points is refused
+    // before anything changes.
+    CheckPictureSize(picture->Width(), picture->Height(), MaxPicturePoints);
     FBitmap->Assign(picture);
     FBitmap->SetPixelFormat(pf24bit);
     const int width = FBitmap->Width(), height = FBitmap->Height();

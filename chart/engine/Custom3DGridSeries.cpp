@@ -5,18 +5,17 @@
 
 #include "chart/engine/PaletteSeriesPublish.h"
 #include "platform/classes/Publisher.h"
+#include "platform/graphics/GraphicsLimits.h"
 
 namespace {
 
-// The most grid positions an index may hold (64 MB of point indices). Data spread thinly over a
-// wide range would otherwise ask the regular build for billions of positions: beyond this the
-// regular build gives way to the irregular one, which needs one row and one column per
+// Whether a grid of numX x numZ positions fits an index (MaxGridPositions). Data spread thinly
+// over a wide range would otherwise ask the regular build for billions of positions: beyond the
+// bound the regular build gives way to the irregular one, which needs one row and one column per
 // distinct value only.
-constexpr double MaxGridPositions = double(1 << 24);
-
 bool GridFits(double numX, double numZ) {
     // NaN sizes (NaN or infinite extremes) fail the comparison too.
-    return (numX + 1) * (numZ + 1) <= MaxGridPositions;
+    return (numX + 1) * (numZ + 1) <= double(MaxGridPositions);
 }
 
 // The distinct values of list, ascending, NaN left out (it has no place on a grid).
@@ -64,6 +63,9 @@ void TCustom3DGridSeries::Clear() {
 }
 
 void TCustom3DGridSeries::ResetGridIndex(int numX, int numZ) {
+    // NumXValues and NumZValues come from files too: a grid larger than an index may hold keeps
+    // an empty index (no cell is drawn) instead of asking for gigabytes.
+    if (!GridFits(std::max(0, numX), std::max(0, numZ))) numX = numZ = 0;
     FGridRows = std::max(0, numX) + 1;
     FGridColumns = std::max(0, numZ) + 1;
     FGridIndex.assign(size_t(FGridRows) * size_t(FGridColumns), -1);
@@ -136,6 +138,11 @@ void TCustom3DGridSeries::FillGridValues(int numX, int numZ) {
     if (!CanFillGrid()) return;
     FNumXValues = numX;
     FNumZValues = numZ;
+    // A grid beyond what an index may hold is not generated: its points would never be drawn.
+    if (!GridFits(std::max(0, numX), std::max(0, numZ))) {
+        Clear();
+        return;
+    }
     {
         // Each value list grows once.
         TValueListGrowthScope growth(std::max(1, numX * numZ));

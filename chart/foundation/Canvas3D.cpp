@@ -6,6 +6,7 @@
 
 #include "chart/foundation/PointRoutines.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/RasterCopy.h"
 #include "platform/rtl/RtlMath.h"
 
 TCanvas3D::TCanvas3D() = default;
@@ -101,8 +102,7 @@ void TCanvas3D::DrawPictureOnPlane(const TRect& Rect, TGraphic* Graphic, TCanvas
         if (bitmap) {
             copy->Assign(bitmap);
         } else if (!Graphic->Empty()) {
-            copy->SetSize(Graphic->Width(), Graphic->Height());
-            copy->Canvas()->Draw(0, 0, Graphic);
+            DrawRasterCopy(*copy, Graphic);
         }
         copy->SetPixelFormat(pf24bit);
         bitmap = copy.get();

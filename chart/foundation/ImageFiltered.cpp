@@ -4,6 +4,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/graphics/RasterCopy.h"
 
 TImageFiltered::TImageFiltered(TComponent* owner)
     : TImage(owner), FFilters(std::make_unique<TFilterItems>(this)) {}
@@ -17,8 +18,7 @@ void TImageFiltered::DrawPicture(TBitmap& Buffer) {
     if (dynamic_cast<const TBitmap*>(graphic)) {
         copy.Assign(graphic);
     } else {
-        copy.SetSize(graphic->Width(), graphic->Height());
-        copy.Canvas()->Draw(0, 0, graphic);
+        DrawRasterCopy(copy, graphic);
     }
     copy.SetPixelFormat(pf24bit);
     // Filters see the pixels that will be shown, so a stretched picture is resampled first.

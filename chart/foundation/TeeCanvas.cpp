@@ -15,6 +15,7 @@
 #include "chart/foundation/TeeHtml.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "platform/graphics/RasterCopy.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Utf8.h"
 
@@ -108,8 +109,7 @@ void TTeeCanvas::UseBrushColors(const TChartBrush* Brush, TColor FillColor, TCol
             // Another kind of picture paints through a bitmap copy; the brush keeps its own.
             if (!FPatternCopy) FPatternCopy = std::make_unique<TBitmap>();
             TGraphic* graphic = image->Graphic();
-            FPatternCopy->SetSize(graphic->Width(), graphic->Height());
-            FPatternCopy->Canvas()->Draw(0, 0, graphic);
+            DrawRasterCopy(*FPatternCopy, graphic);
             pattern = FPatternCopy.get();
         }
     } else {

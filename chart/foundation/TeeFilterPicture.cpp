@@ -3,6 +3,7 @@
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
+#include "platform/graphics/RasterCopy.h"
 
 void WriteFilterItems(TWriter& Writer, const TFilterItems& Items) {
     Writer.WriteValue(vaCollection);
@@ -52,8 +53,8 @@ TGraphic* TTeePicture::FilteredGraphic() {
         cache.Assign(graphic);
     } else {
         cache.SetPixelFormat(pf24bit);
-        cache.SetSize(graphic->Width(), graphic->Height());
-        cache.Canvas()->Draw(0, 0, graphic);
+        // At the picture's size, or scaled down when a metafile declares an absurd one.
+        DrawRasterCopy(cache, graphic);
     }
     FFilters->ApplyAll(cache);
     return &cache;

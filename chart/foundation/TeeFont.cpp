@@ -21,6 +21,7 @@ void TTeeFont::Publish(TPublisher<TTeeFont>& p) {
     p.Inherited("Color").Default(clBlack);
     p.Inherited("Height").Stored(&TTeeFont::IsHeightStored);
     p.Inherited("Name").Stored(&TTeeFont::IsNameStored);
+    p.Inherited("Style").NoDefault().Stored(&TTeeFont::IsStyleStored);
     p.Integer("InterCharSize", &TTeeFont::InterCharSize, &TTeeFont::SetInterCharSize).Default(0);
     p.Object("OutLine", &TTeeFont::OutLine, &TTeeFont::SetOutLine).Stored([](const TTeeFont& f) {
         return f.FOutLine != nullptr;
@@ -38,6 +39,12 @@ void TTeeFont::Publish(TPublisher<TTeeFont>& p) {
 
 bool TTeeFont::IsHeightStored() const { return Size() != DefaultChartFontSize; }
 bool TTeeFont::IsNameStored() const { return Name() != DefaultChartFontName; }
+bool TTeeFont::IsStyleStored() const { return Style() != FDefaultStyle; }
+
+void TTeeFont::SetDefaultStyle(TFontStyles value) {
+    FDefaultStyle = value;
+    SetStyle(value);
+}
 
 void TTeeFont::SetInterCharSize(int value) {
     if (value == FInterCharSize) return;

@@ -2,7 +2,7 @@
 // The font of chart texts: the canvas font starting in the default chart face and size, plus
 // spacing between characters and the text effects (outline, shadow, gradient and picture
 // fills), each made on first use. A stream holds the face and size only where they differ from
-// the default chart font.
+// the default chart font, and the style where it differs from the one its owner starts it in.
 #include <memory>
 
 #include "platform/graphics/Font.h"
@@ -20,6 +20,10 @@ class TTeeFont : public TFont {
 public:
     explicit TTeeFont(TNotifyEvent onChange = nullptr);
     ~TTeeFont() override;
+
+    // The style this font starts in, which a stream then leaves out (a foot title's is italic,
+    // so a plain one is written); sets Style too.
+    void SetDefaultStyle(TFontStyles value);
 
     // Extra pixels between characters.
     int InterCharSize() const { return FInterCharSize; }
@@ -54,7 +58,9 @@ private:
     TNotifyEvent Forwarder() const;
     bool IsHeightStored() const;
     bool IsNameStored() const;
+    bool IsStyleStored() const;
 
+    TFontStyles FDefaultStyle;
     int FInterCharSize = 0;
     mutable std::unique_ptr<TChartHiddenPen> FOutLine;
     mutable std::unique_ptr<TTeeShadow> FShadow;

@@ -20,7 +20,10 @@ void TCustomTeePanel::Draw(TCanvas* TargetCanvas, const TRect& Rect) {
     RecomputeChartSize();
     if (Color() == clNone) TakeBackgroundFrom(TargetCanvas, Rect);
     InternalDraw(FDrawingRect);
-    FCanvas->ShowBuffer(TargetCanvas, Canvas(), Rect);
+    // The panel's own canvas is bound again afterwards, but not sized: drawn into a bitmap or a
+    // metafile, a chart takes the target's size, never the Width x Height it declares (a chart
+    // read from a file may declare 40000 x 20000). Drawing on the window sized it already.
+    FCanvas->ShowBuffer(TargetCanvas, CanvasAsIs(), Rect);
 }
 
 void TCustomTeePanel::ComputeChartRect() {

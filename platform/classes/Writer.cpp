@@ -1,7 +1,9 @@
 #include "platform/classes/Writer.h"
 
 #include <cfloat>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "platform/classes/ClassErrors.h"
 #include "platform/classes/Collection.h"
@@ -182,7 +184,11 @@ void TWriter::WriteInteger(int64_t value) {
     }
 }
 
+// Every NaN is written as the one the text form spells NAN and reads back bit for bit: a NaN
+// with a sign or a payload (what an invalid operation or an unnormal 80-bit value read from a
+// file gives) could be saved in the binary form but not in the text form.
 void TWriter::WriteFloat(long double value) {
+    if (std::isnan(value)) value = std::numeric_limits<long double>::quiet_NaN();
     WriteValue(vaExtended);
     unsigned char bytes[sizeof(long double)] = {};
     std::memcpy(bytes, &value, sizeof value);
@@ -192,11 +198,13 @@ void TWriter::WriteFloat(long double value) {
 void TWriter::WriteDouble(double value) { WriteFloat(value); }
 
 void TWriter::WriteSingle(float value) {
+    if (std::isnan(value)) value = std::numeric_limits<float>::quiet_NaN();
     WriteValue(vaSingle);
     FStream.WriteBuffer(&value, 4);
 }
 
 void TWriter::WriteDate(double value) {
+    if (std::isnan(value)) value = std::numeric_limits<double>::quiet_NaN();
     WriteValue(vaDate);
     FStream.WriteBuffer(&value, 8);
 }

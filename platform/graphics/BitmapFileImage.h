@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/graphics/GraphicsLimits.h"
+
 struct TBitmapFileImage {
     int Width = 0;
     int Height = 0;
@@ -26,9 +28,3 @@ struct TBitmapFileImage {
     const uint32_t* ScanLine(int y) const { return Pixels.data() + size_t(y) * size_t(Width); }
     uint32_t Pixel(int x, int y) const { return ScanLine(y)[x]; }
 };
-
-// The largest picture a reader accepts (pixels): 8192 by 8192, 256 MB of pixels. Readers check it
-// before they allocate, so that a corrupt size cannot exhaust memory.
-// A side may be longer, up to 65536 pixels, as long as the picture stays within the pixel count.
-inline constexpr int64_t MaxPictureFilePixels = int64_t(1) << 26;
-inline constexpr int32_t MaxPictureFileSide = 1 << 16;

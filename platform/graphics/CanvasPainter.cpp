@@ -199,9 +199,13 @@ void TCanvas::TPainter::Run(int y, int x0, int x1, const TPaint& paint) {
                [&](int a, int b) { PaintRun(FBits + ptrdiff_t(y) * FStride, y, a, b, paint); });
 }
 
-void TCanvas::TPainter::Pixel(int x, int y, const TPaint& paint) { Run(y, x, x + 1, paint); }
+// A pixel at the last integer column lies on no surface, and its right edge would not fit an int.
+void TCanvas::TPainter::Pixel(int x, int y, const TPaint& paint) {
+    if (x != INT32_MAX) Run(y, x, x + 1, paint);
+}
 
 bool TCanvas::TPainter::Visible(int x, int y) const {
+    if (x == INT32_MAX) return false;
     bool visible = false;
     ForVisible(y, x, x + 1, [&](int, int) { visible = true; });
     return visible;

@@ -50,7 +50,9 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
         const TPoint p = LPtoDP(Point(x, y));
         DrawText(p.X, p.Y, text, nullptr);
     }
-    FPenPos = Point(x + TextWidth(text), y);
+    // Kept in range: a text in a file's logical units may be as wide as the integers go.
+    FPenPos =
+        Point(int(std::clamp<int64_t>(int64_t(x) + TextWidth(text), INT32_MIN, INT32_MAX)), y);
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
@@ -124,7 +126,9 @@ void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRec
             clipped = true;
         }
         if (cellRect) {
-            const TRect r = NormalizedRect(*cellRect);
+            // Only the part on the surface: a cell from a file may span the whole integer
+            // range, whose extent does not fit an int.
+            const TRect r = IntersectRect(NormalizedRect(*cellRect), FPainter->Surface(0));
             const QRegion cell(r.Left, r.Top, r.Width(), r.Height());
             clip = clipped ? clip.intersected(cell) : cell;
             clipped = true;

@@ -25,8 +25,13 @@ struct TEmfLimits {
 };
 
 // a + b kept in range: a position and an extent from the file may reach the ends of the
-// integers, and their far edge is wanted as an int.
-int FarEdge(int a, int b) { return int(std::clamp<int64_t>(int64_t(a) + b, INT32_MIN, INT32_MAX)); }
+// integers, and their far edge is wanted as an int. The extent is kept within +-INT32_MAX first,
+// so that the writer can give the span from a to the far edge in the file's 32-bit field again
+// (an extent of INT32_MIN would come back as 2^31, which wraps).
+int FarEdge(int a, int b) {
+    const int64_t extent = std::max<int64_t>(b, -int64_t(INT32_MAX));
+    return int(std::clamp<int64_t>(int64_t(a) + extent, INT32_MIN, INT32_MAX));
+}
 
 std::string Utf16At(const TMetaReader& r, size_t at, size_t count, bool stopAtNull) {
     QString text;

@@ -140,7 +140,8 @@ void TCanvas::TextToPath(int x, int y, std::string_view text) {
     const TPoint at = LPtoDP(Point(x, y));
     QTransform turn;
     turn.translate(at.X, at.Y);
-    turn.rotate(-FFont->Orientation() / 10.0);
+    // In double: an orientation from a file may be INT_MIN, whose negation is no int.
+    turn.rotate(-double(FFont->Orientation()) / 10.0);
     glyphs = turn.map(glyphs);
     // Each glyph contour is a closed figure of lines and curves.
     std::vector<TPoint> points;

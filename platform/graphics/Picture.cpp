@@ -7,6 +7,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "platform/graphics/RasterCopy.h"
 
 namespace {
 
@@ -45,8 +46,7 @@ TBitmap* TPicture::Bitmap() {
     if (auto* bitmap = dynamic_cast<TBitmap*>(FGraphic.get())) return bitmap;
     auto bitmap = std::make_unique<TBitmap>();
     if (FGraphic && !FGraphic->Empty()) {
-        bitmap->SetSize(FGraphic->Width(), FGraphic->Height());
-        bitmap->Canvas()->Draw(0, 0, FGraphic.get());
+        DrawRasterCopy(*bitmap, FGraphic.get());
     }
     TBitmap* result = bitmap.get();
     Replace(std::move(bitmap));

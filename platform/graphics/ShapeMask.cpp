@@ -74,12 +74,15 @@ void TShapeMask::AddJoin(TPoint from, TPoint at, TPoint to, int width, TLineJoin
     const double vx = at.X + 0.5, vy = at.Y + 0.5;
     auto set = [this](int y, double lo, double hi) { SetCentres(y, lo, hi); };
     if (join == ljRound) return DiscRows(vx, vy, r, FBounds.Top, FBounds.Bottom, set);
-    const double l1 = std::hypot(at.X - from.X, at.Y - from.Y);
-    const double l2 = std::hypot(to.X - at.X, to.Y - at.Y);
+    // Differences in double: points from a file may lie at both ends of the integers.
+    const double d1x = double(at.X) - from.X, d1y = double(at.Y) - from.Y;
+    const double d2x = double(to.X) - at.X, d2y = double(to.Y) - at.Y;
+    const double l1 = std::hypot(d1x, d1y);
+    const double l2 = std::hypot(d2x, d2y);
     if (l1 == 0 || l2 == 0) return;
     // Unit directions of both segments and their normals scaled to half the width.
-    const double u1x = (at.X - from.X) / l1, u1y = (at.Y - from.Y) / l1;
-    const double u2x = (to.X - at.X) / l2, u2y = (to.Y - at.Y) / l2;
+    const double u1x = d1x / l1, u1y = d1y / l1;
+    const double u2x = d2x / l2, u2y = d2y / l2;
     const double turn = u1x * u2y - u1y * u2x;
     if (turn == 0) return;  // straight on: the two bands meet flush
     // The outer side of the corner is away from the turn.

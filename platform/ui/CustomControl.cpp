@@ -40,6 +40,7 @@ TCustomControl::TCustomControl(TComponent* owner)
 TCustomControl::~TCustomControl() = default;
 
 TCanvas* TCustomControl::Canvas() { return FSurface->Canvas(); }
+TCanvas* TCustomControl::CanvasAsIs() { return FSurface->CanvasAsIs(); }
 void TCustomControl::Invalidate() { FSurface->Invalidate(); }
 void TCustomControl::Repaint() { FSurface->Repaint(); }
 

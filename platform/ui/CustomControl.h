@@ -19,6 +19,9 @@ public:
 
     // The client area's canvas, usable at any time; what is drawn persists until the next Paint.
     TCanvas* Canvas();
+    // The same canvas object without bringing it to the control's size (see
+    // TPaintSurface::CanvasAsIs); Canvas() sizes it when it is drawn on.
+    TCanvas* CanvasAsIs();
     void Invalidate() override;
     // Paints now, not at the loop's next turn.
     void Repaint() override;

@@ -45,6 +45,8 @@ TCanvas* TPaintSurface::Canvas() {
     return FBitmap->Canvas();
 }
 
+TCanvas* TPaintSurface::CanvasAsIs() { return FBitmap->Canvas(); }
+
 TBitmap& TPaintSurface::Bitmap() {
     EnsureSize();
     return *FBitmap;

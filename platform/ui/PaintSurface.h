@@ -23,6 +23,9 @@ public:
     // The surface's canvas, at the widget's size; the screen shows what is drawn at the loop's
     // next turn (or at once with Flush).
     TCanvas* Canvas();
+    // The same canvas at the size the surface has now, neither resized nor shown: for binding a
+    // drawing surface that is not drawn on yet (the widget's size may be anything a file says).
+    TCanvas* CanvasAsIs();
     TBitmap& Bitmap();
     // Copies the surface to the screen now.
     void Flush();

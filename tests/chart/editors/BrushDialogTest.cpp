@@ -9,6 +9,7 @@
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
@@ -19,6 +20,7 @@
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/FuzzRegressions.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -181,6 +183,31 @@ TEST_F(BrushDialogTest, APictureFileBecomesThePatternAndIsCleared) {
         Click(d.Button2);
     });
     EXPECT_EQ(brush->Style(), bsCross);
+}
+
+// A metafile is drawn into a bitmap of its own size for the pattern: one that declares more
+// pixels than such a bitmap may have (the finding: 108 bytes bounding 30000 x 20000, once a
+// bitmap of 2.4 GB) is refused with a message, and the brush keeps no picture.
+TEST_F(BrushDialogTest, AMetafileOfTooManyPixelsIsRefusedWithAMessage) {
+    RegisterMetafileFormats();
+    TTempDir dir;
+    const std::string file = dir.File("huge.emf");
+    WritePictureImportFile("brush-emf-bounds-30000x20000.bin", file);
+    brush->SetStyle(bsCross);
+    const std::string before = Bytes();
+    Run([&](TBrushDialog& d) {
+        dialogs.FileAnswers.push_back({file, 1});
+        Click(d.Button1);
+        EXPECT_FALSE(brush->ImageIfAny() && brush->ImageIfAny()->Graphic());
+        EXPECT_EQ(d.Button1->Caption(), "B&rowse...");
+        Click(d.Button2);
+    });
+    UnregisterMetafileFormats();
+    EXPECT_EQ(Bytes(), before);
+    // The refusal reaches the user as the program reports any error, through the dialogs.
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text,
+              "The picture is too large: 30000 x 20000 pixels, more than 33554432.");
 }
 
 TEST_F(BrushDialogTest, ABrushWithAPictureOpensWithNoStyleChosen) {

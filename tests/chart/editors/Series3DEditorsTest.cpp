@@ -24,6 +24,7 @@
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
+#include "tests/support/FuzzRegressions.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -153,6 +154,24 @@ TEST_F(ColorGridEditorTest, APictureBecomesTheGrid) {
     EXPECT_EQ(grid->NumZValues(), 30);
     EXPECT_EQ(grid->Count(), 40 * 30);
     EXPECT_TRUE(grid->CenteredPoints());
+}
+
+// A picture of more pixels than a series may take as points (the finding: an 8192 x 8192
+// run-length bitmap of 1080 bytes, once 67 million points and 2.6 GB) is refused with a message,
+// and the grid stays as it was.
+TEST_F(ColorGridEditorTest, APictureOfTooManyPixelsIsRefusedWithAMessage) {
+    TTempDir dir;
+    const std::string file = dir.File("huge.bmp");
+    WritePictureImportFile("colorgrid-rle8-8192x8192.bin", file);
+    auto* editor = Open<TColorGridEditor>(grid);
+    const std::string before = Bytes();
+    dialogs.FileAnswers.push_back({file, 1});
+    Click(editor->Button2);
+    EXPECT_EQ(Bytes(), before);
+    // The refusal reaches the user as the program reports any error, through the dialogs.
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text,
+              "The picture is too large: 8192 x 8192 pixels, more than 1048576.");
 }
 
 struct TowerEditorTest : SeriesEditorFixture {

@@ -73,6 +73,16 @@ TEST(FuzzRegression, MetafileFindingsAreRefusedOrDrawnWithinTheSurface) {
         {"emf", "ubsan-overflow-FontEngine-46", Drawn},
         {"emf", "ubsan-overflow-MetafileEmf-630", Refused},
         {"emf", "ubsan-overflow-MetafileEmf-643", Drawn},
+        // Coordinates at the ends of the integers: a pixel, a polygon's vertex, a stroke's
+        // joins, text advancing the pen, a text cell and a text turned by INT_MIN in a path.
+        {"emf", "ubsan-overflow-CanvasPainter-202", Drawn},
+        {"emf", "ubsan-overflow-CanvasPainter-206", Drawn},
+        {"emf", "ubsan-overflow-ShapeMask-77", Drawn},
+        {"emf", "ubsan-overflow-ShapeMask-78", Drawn},
+        {"emf", "ubsan-overflow-CanvasText-53", Drawn},
+        {"emf", "ubsan-overflow-Geometry-27-DrawText", Drawn},
+        {"emf", "ubsan-negation-PathDraw-143", Drawn},
+        {"emf", "roundtrip-patblt-height-int-min", Drawn},
         {"wmf", "hang-wide-pen-arc", Drawn},
     };
     for (const TFinding& f : findings) {
@@ -158,6 +168,29 @@ TEST(FuzzRegression, ManyObjectsLoadInLinearTimeOrAreRefused) {
     EXPECT_EQ(LoadAndDraw(WmfOfManyBrushes(65537, false)),
               "Metafile is not valid: more than 65536 objects at offset " +
                   std::to_string(22 + 18 + 65536 * 14));
+}
+
+// A fill whose height is INT32_MIN: what is saved reads back and saves to the same bytes (the
+// span of 2^31 it once became wrapped in the file's 32-bit field).
+TEST(FuzzRegression, MetafileFillAtTheEndOfTheIntegersSavesTheSameBytesAgain) {
+    auto save = [](TMetafile& m) {
+        TMemoryStream out;
+        m.SaveToStream(out);
+        return std::string(out.Memory(), size_t(out.Size()));
+    };
+    auto load = [](TMetafile& m, const std::string& bytes) {
+        TMemoryStream in;
+        in.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+        in.SetPosition(0);
+        m.LoadFromStream(in);
+    };
+    const std::vector<uint8_t> input = ReadFile("emf", "roundtrip-patblt-height-int-min");
+    TMetafile first;
+    load(first, std::string(input.begin(), input.end()));
+    const std::string saved = save(first);
+    TMetafile second;
+    load(second, saved);
+    EXPECT_EQ(save(second), saved);
 }
 
 TEST(FuzzRegression, BitmapFindings) {
