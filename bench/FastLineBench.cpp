@@ -3,13 +3,16 @@
 //   - BM_FastLineFrame/1: DrawAllPoints on: every point off the previous point's pixel draws a
 //     segment;
 //   - BM_FastLineFrame/0: DrawAllPoints off: one segment per run of points on one pixel column;
-//   - BM_FastLinePoints/...: the series' DrawAllValues alone, after one frame placed the axes.
+//   - BM_FastLinePoints/...: the series' DrawAllValues alone, after one frame placed the axes;
+//   - BM_PlainPolyline: the same million points at the same pixels as one plain polyline of
+//     the bitmap's canvas, the yardstick the fast line is measured against in the same run.
 // The counters give the segments drawn per frame and points per second. The walk allocates
 // nothing per point.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <random>
+#include <vector>
 
 #include "bench/support/BenchChart.h"
 #include "chart/engine/ChartAxis.h"
@@ -18,6 +21,7 @@
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Pen.h"
 
 namespace {
 
@@ -89,5 +93,22 @@ void BM_FastLinePoints(benchmark::State& state) {
         benchmark::Counter(double(state.iterations()) * PointCount, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_FastLinePoints)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_PlainPolyline(benchmark::State& state) {
+    TFastLineScene scene(true);
+    scene.Draw();  // places the axes
+    const TChartAxis* h = scene.Series->ResolvedHorizAxis();
+    const TChartAxis* v = scene.Series->ResolvedVertAxis();
+    std::vector<TPoint> points(static_cast<size_t>(PointCount));
+    for (int i = 0; i < PointCount; ++i)
+        points[size_t(i)] = TPoint{h->PixelOfValue(scene.Series->XValues()[i]),
+                                   v->PixelOfValue(scene.Series->YValues()[i])};
+    TCanvas& canvas = *scene.Target.Canvas();
+    canvas.Pen()->SetColor(clRed);
+    for (auto _ : state) canvas.Polyline(points);
+    state.counters["points/s"] =
+        benchmark::Counter(double(state.iterations()) * PointCount, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PlainPolyline)->Unit(benchmark::kMillisecond);
 
 }  // namespace

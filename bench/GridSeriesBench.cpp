@@ -1,8 +1,10 @@
 // A 100 x 100 grid of the sample surface drawn on a 1000x700 bitmap in 3-D: as a surface, an
-// isosurface of 32 bands and a contour of 10 levels. The counter "allocations/cell" counts the
-// heap allocations of the surface's cells divided by the cells drawn: it stays at 0, as the
-// per-cell path allocates nothing.
+// isosurface of 32 bands and a contour of 10 levels; and a 200 x 200 grid as a contour of 20
+// levels. The counter "allocations/cell" counts the heap allocations of the surface's cells
+// divided by the cells drawn: it stays at 0, as the per-cell path allocates nothing.
 #include <benchmark/benchmark.h>
+
+#include <type_traits>
 
 #include "bench/support/BenchChart.h"
 #include "bench/support/CountedAllocations.h"
@@ -23,7 +25,7 @@ constexpr int GridSize = 100;
 template <class S>
 struct TGridScene {
     TApplication& Application = BenchApplication();
-    TGridScene() {
+    explicit TGridScene(int gridSize = GridSize, int levels = 0) {
         LoadCoreTexts();
         ResetDefaultColors();
         Chart->SetBounds(0, 0, Width, Height);
@@ -31,7 +33,9 @@ struct TGridScene {
         Chart->SetBufferedDisplay(false);
         Target.SetPixelFormat(pf32bit);
         Chart->AddSeries(Series);
-        Series->FillSampleValues(GridSize);
+        if constexpr (std::is_same_v<S, TContourSeries>)
+            if (levels > 0) Series->SetNumLevels(levels);
+        Series->FillSampleValues(gridSize);
     }
     void Draw() { Chart->Draw(Target.Canvas(), TRect{0, 0, Width, Height}); }
 
@@ -51,6 +55,17 @@ void BM_GridFrame(benchmark::State& state) {
 BENCHMARK(BM_GridFrame<TSurfaceSeries>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridFrame<TIsoSurfaceSeries>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridFrame<TContourSeries>)->Unit(benchmark::kMillisecond);
+
+// The contour of a 200 x 200 grid at 20 levels: 39,601 cells traced per level.
+void BM_ContourFrame200(benchmark::State& state) {
+    TGridScene<TContourSeries> scene(200, 20);
+    for (auto _ : state) scene.Draw();
+    state.counters["fps"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["points"] = double(scene.Series->Count());
+    state.counters["levels"] = double(scene.Series->NumLevels());
+}
+BENCHMARK(BM_ContourFrame200)->Unit(benchmark::kMillisecond);
 
 // The surface's cells alone, after one frame has placed the axes and built the grid index.
 void BM_SurfaceCells(benchmark::State& state) {

@@ -11,6 +11,7 @@
 #include "platform/classes/ClassErrors.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/RtlMath.h"
@@ -195,14 +196,18 @@ void TGIFSubImage::AssignGraphic(TGraphic& source) {
         bitmap.Canvas()->Draw(0, 0, &source);
     };
     const auto byAssigning = [&] { bitmap.Assign(&source); };
-    const bool drawFirst = dynamic_cast<TMetafile*>(&source) != nullptr;
+    const auto* icon = dynamic_cast<const TIcon*>(&source);
+    const bool drawFirst = icon || dynamic_cast<TMetafile*>(&source);
     try {
         drawFirst ? byDrawing() : byAssigning();
     } catch (const Exception&) {
         drawFirst ? byAssigning() : byDrawing();
     }
     AssignBitmap(bitmap);
-    if (dynamic_cast<TMetafile*>(&source)) {
+    if (icon) {
+        // The icon's own mask says which pixels are see-through.
+        AddMaskOnly(icon->MaskBitmap());
+    } else if (dynamic_cast<TMetafile*>(&source)) {
         // What the drawing leaves uncovered keeps the background: drawn on white and on black,
         // those pixels differ, and the two combined by exclusive or are not black there.
         TBitmap black(source.Width(), source.Height());

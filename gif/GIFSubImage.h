@@ -118,8 +118,9 @@ public:
     // otherwise through the picture's colour reduction. A transparent bitmap's transparent
     // colour becomes a transparent index when the table has room for one.
     void AssignBitmap(const TBitmap& source);
-    // Any other picture through a bitmap of its size: the picture drawn on white (metafiles
-    // first), or assigned (others first); a metafile's undrawn area becomes transparent.
+    // Any other picture through a bitmap of its size: the picture drawn on white (icons and
+    // metafiles first), or assigned (others first); an icon's mask and a metafile's undrawn
+    // area become transparent.
     void AssignGraphic(TGraphic& source);
     // Null clears; a picture holder gives its graphic; a bitmap or other picture as above; the
     // platform's conversion error for anything else.

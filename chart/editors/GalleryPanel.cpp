@@ -1,6 +1,7 @@
 #include "chart/editors/GalleryPanel.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/ChartSeries.h"
@@ -209,9 +210,16 @@ TGalleryChart* TChartGalleryPanel::CreateGalleryChart(const TTeeSeriesType& entr
         chart->OnDblClick = [this, chart](TObject*) { ChartChosen(chart); };
     }
     first->Apply3DFromGallery(FView3D);
-    // A function sample shows the function computed over sample points of its series.
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        chart->GetSeries(i)->PrepareForGallery(!chart->Disabled());
+    if (entry.FunctionClassRef) {
+        // The function dresses its own sample: most show themselves over sample points of
+        // their series, some over another kind of series they put in its place.
+        const std::unique_ptr<TTeeFunction> function(
+            CreateAs<TTeeFunction>(entry.FunctionClassRef, nullptr));
+        function->PrepareGalleryChart(*chart);
+    } else {
+        for (int i = 0; i < chart->SeriesCount(); ++i)
+            chart->GetSeries(i)->PrepareForGallery(!chart->Disabled());
+    }
     SetGalleryMargins(*chart, FView3D);
     chart->SmoothDraw = FSmooth;
     chart->SetAutoRepaint(true);

@@ -209,6 +209,14 @@ void TChartAxis::DrawGridLine(TCanvas3D& c, int p, double zPosition) {
     }
 }
 
+void TChartAxis::RedrawGrid() {
+    TCanvas3D& c = *Canvas3D();
+    c.Brush()->SetStyle(bsClear);
+    c.SetBackgroundMode(TRANSPARENT);
+    DrawGrid(c);
+    c.SetBackgroundMode(OPAQUE);
+}
+
 void TChartAxis::DrawGrid(TCanvas3D& c) {
     const TAxisGridPen& grid = *FGrid;
     if (!FParts->GridVisibleOverride.value_or(grid.Visible())) return;

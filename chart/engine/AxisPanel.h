@@ -23,6 +23,7 @@
 
 class TChartAxis;
 class TChartDepthAxis;
+class TChartLegend;
 class TChartSeries;
 class TCustomChartSeries;
 class TChartPen;
@@ -209,7 +210,9 @@ public:
     virtual void DoBeforeDrawSeries() {
         if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
     }
-    virtual void FormattedLegendText(const TChartSeries*, int /*valueIndex*/, std::string& text) {
+    // legend: the legend asking, none for the series' marks.
+    virtual void FormattedLegendText(const TChartSeries*, int /*valueIndex*/, std::string& text,
+                                     const TChartLegend* /*legend*/) {
         text.clear();
     }
 

@@ -110,11 +110,12 @@ bool TCustomChart::IsFreeSeriesColor(TColor color, bool checkBackground,
 }
 
 void TCustomChart::FormattedLegendText(const TChartSeries* series, int valueIndex,
-                                       std::string& text) {
+                                       std::string& text, const TChartLegend* legend) {
     text.clear();
     if (!series || valueIndex == -1) return;
+    const TChartLegend& styled = legend && legend->Series() == series ? *legend : *FLegend;
     // Building the text reads the series' points and axes; it changes nothing.
-    text = const_cast<TChartSeries*>(series)->LegendItemText(valueIndex, FLegend->TextStyle());
+    text = const_cast<TChartSeries*>(series)->LegendItemText(valueIndex, styled.TextStyle());
     std::replace(text.begin(), text.end(), LineSeparator, ' ');
 }
 
@@ -167,6 +168,12 @@ void TCustomChart::Publish(TPublisher<TCustomChart>& p) {
     p.Object("Title", &C::Title, &C::SetTitle);
 }
 
+bool TCustomChart::ColorPaletteIndexDiffers(const TPersistent* ancestor) const {
+    if (auto* chart = dynamic_cast<const TCustomChart*>(ancestor))
+        return FColorPaletteIndex != chart->FColorPaletteIndex;
+    return FColorPaletteIndex > 0;
+}
+
 void TCustomChart::DefineProperties(TFiler& filer) {
     TCustomAxisPanel::DefineProperties(filer);
     filer.DefineProperty(
@@ -184,5 +191,5 @@ void TCustomChart::DefineProperties(TFiler& filer) {
         "ColorPaletteIndex",
         [this](TReader& reader) { SetColorPaletteIndex(int(reader.ReadInteger())); },
         [this](TWriter& writer) { writer.WriteInteger(FColorPaletteIndex); },
-        FColorPaletteIndex > 0);
+        ColorPaletteIndexDiffers(filer.Ancestor()));
 }

@@ -162,9 +162,11 @@ public:
     void DrawWalls() override;
     void DrawLegendSymbolRect(const TRect& rect) override;
     bool IsFreeSeriesColor(TColor color, bool checkBackground, const TChartSeries* series) override;
-    // The series' legend text in the legend's text style, on one line; empty for index -1.
-    void FormattedLegendText(const TChartSeries* series, int valueIndex,
-                             std::string& text) override;
+    // The series' legend text on one line, empty for index -1: in the text style of the asking
+    // legend when that legend is attached to the series (a legend that lists this series'
+    // points only), else in the chart legend's.
+    void FormattedLegendText(const TChartSeries* series, int valueIndex, std::string& text,
+                             const TChartLegend* legend) override;
     // The chart's own colour behind a transparent back wall, else the back wall's.
     TColor GetBackColor() const override;
 
@@ -199,6 +201,9 @@ protected:
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
 
 private:
+    // Whether "ColorPaletteIndex" is stored: when it differs from the ancestor chart's, or
+    // without one when a palette is applied.
+    bool ColorPaletteIndexDiffers(const TPersistent* ancestor) const;
     // ChartDraw.cpp.
     void DrawTitles(bool customPositioned);
     // ChartMouse.cpp.

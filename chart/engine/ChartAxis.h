@@ -287,6 +287,9 @@ public:
     void DrawWithRangeAt(int labelsPosition, int titlePosition, int axisPosition, bool gridVisible,
                          double minimum, double maximum, double increment, int startPosition,
                          int endPosition);
+    // The grid lines alone again, at the ticks of the last drawing (the walls drawn over the
+    // series bring them back in front).
+    void RedrawGrid();
 
     // --- Texts (AxisTexts.cpp).
     // A label or title text at (x, y) and depth z (the depth axis' own; others use their Z

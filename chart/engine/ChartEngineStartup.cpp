@@ -4,6 +4,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ColorPalettes.h"
+#include "chart/engine/SampleRandom.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ResourceRoutines.h"
@@ -48,6 +49,7 @@ void DrawSeriesGalleryBitmap(TCanvas& canvas, const TChartSeries& series, int x,
 
 void ChartEngineUnitStartup() {
     if (StartCount++ > 0) return;
+    Randomize();
     RegisterClasses({&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(),
                      &TChartDepthAxis::StaticClass(), &TSeriesMarks::StaticClass()});
     // The registries are made on first use; the palette names come from the library texts.

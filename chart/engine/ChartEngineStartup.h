@@ -1,8 +1,8 @@
 #pragma once
 // The chart engine's unit-level values and routines, and its start-up: the stream classes the
-// engine makes known so that stored charts find their axes by class name. Start-up runs after
-// the foundation's; a nesting count makes repeated calls harmless, and only the last shutdown
-// undoes them.
+// engine makes known so that stored charts find their axes by class name, and the sample values'
+// generator seeded from the clock. Start-up runs after the foundation's; a nesting count makes
+// repeated calls harmless, and only the last shutdown undoes them.
 #include <string>
 
 class TCanvas;

@@ -472,7 +472,7 @@ std::string TChartLegend::ItemText(int index) const {
         }
         case lsLastValues:
             if (const TChartSeries* s = SeriesOfItem(index))
-                FChart->FormattedLegendText(s, s->CountLegendItems() - 1, text);
+                FChart->FormattedLegendText(s, s->CountLegendItems() - 1, text, this);
             return text;
         case lsSeriesGroups: {
             const TSeriesGroups& groups = *FChart->SeriesGroups();
@@ -480,7 +480,8 @@ std::string TChartLegend::ItemText(int index) const {
                                                         : std::string();
         }
         default:
-            if (const TChartSeries* s = LegendSeries()) FChart->FormattedLegendText(s, index, text);
+            if (const TChartSeries* s = LegendSeries())
+                FChart->FormattedLegendText(s, index, text, this);
             return text;
     }
 }

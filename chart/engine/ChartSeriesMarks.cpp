@@ -78,7 +78,8 @@ std::string TChartSeries::ValueMarkText(int valueIndex) {
                 text = labelOrValue() + s + valueText();
                 break;
             case smsLegend:
-                if (FParentChart) FParentChart->FormattedLegendText(this, valueIndex, text);
+                if (FParentChart)
+                    FParentChart->FormattedLegendText(this, valueIndex, text, nullptr);
                 if (!FMarks->MultiLine())
                     std::replace(text.begin(), text.end(), LineSeparator, ' ');
                 break;

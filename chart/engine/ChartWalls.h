@@ -165,6 +165,7 @@ private:
     void DrawBackWallPicture(const TRect& r, int depth);
     void DrawPictureOnSide(TCustomChartWall& wall, int x, int top, int bottom);
     void RedrawAxis(TChartAxis* axis, bool hideBackGrid);
+    void RedrawGrid(TChartAxis* axis);
 
     TCustomAxisPanel* FChart;
     std::unique_ptr<TChartBackWall> FBack;

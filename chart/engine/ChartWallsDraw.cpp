@@ -79,16 +79,28 @@ void TChartWalls::DrawBeforeSeries() {
             if (FChart->IsAxisShown(axis)) axis->Draw(true);
 }
 
+namespace {
+// The axis' own setting comes back also when drawing fails.
+struct TFlagRestore {
+    bool& Field;
+    bool Value;
+    ~TFlagRestore() { Field = Value; }
+};
+}  // namespace
+
 void TChartWalls::RedrawAxis(TChartAxis* axis, bool hideBackGrid) {
     if (!FChart->IsAxisShown(axis)) return;
-    // The axis' own setting comes back also when drawing fails.
-    struct TRestore {
-        bool& Field;
-        bool Value;
-        ~TRestore() { Field = Value; }
-    } restore{axis->HideBackGrid, axis->HideBackGrid};
+    const TFlagRestore restore{axis->HideBackGrid, axis->HideBackGrid};
     axis->HideBackGrid = hideBackGrid;
     axis->Draw(false);
+}
+
+void TChartWalls::RedrawGrid(TChartAxis* axis) {
+    if (!FChart->IsAxisShown(axis)) return;
+    // Only the lines along the back plane: the side grid would cross the series.
+    const TFlagRestore restore{axis->HideSideGrid, axis->HideSideGrid};
+    axis->HideSideGrid = true;
+    axis->RedrawGrid();
 }
 
 void TChartWalls::DrawAfterSeries() {
@@ -101,7 +113,12 @@ void TChartWalls::DrawAfterSeries() {
         if (FLeft->DrawnAfterSeries()) DrawLeftWall();
         RedrawAxis(FChart->LeftAxis(), true);
     }
-    if (FChart->IsSeenFromBehindAt(FChart->Width3D()) && FBack->DrawnAfterSeries()) DrawBackWall();
+    if (FChart->IsSeenFromBehindAt(FChart->Width3D())) {
+        // The back plane seen from behind lies in front of the series: its grid comes back.
+        RedrawGrid(FChart->TopAxis());
+        RedrawGrid(FChart->BottomAxis());
+        if (FBack->DrawnAfterSeries()) DrawBackWall();
+    }
 }
 
 void TChartWalls::DrawBackWall() {

@@ -1,8 +1,11 @@
 #include "chart/engine/Custom3DSeries.h"
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/View3DOptions.h"
 
 TCustom3DSeries::TCustom3DSeries(TComponent* owner)
@@ -26,6 +29,13 @@ int TCustom3DSeries::AddXYZPoint(double x, double y, double z, const std::string
 
 int TCustom3DSeries::PointZPixel(int valueIndex) const {
     return FParentChart->DepthAxis()->PixelOfValue((*FZ)[valueIndex]);
+}
+
+void TCustom3DSeries::PrepareLegendCanvas(int valueIndex, TColor& backColor, TBrushStyle& style) {
+    TChartSeries::PrepareLegendCanvas(valueIndex, backColor, style);
+    const auto* chart = dynamic_cast<const TCustomChart*>(FParentChart);
+    if (chart && chart->Legend()->Symbol()->Continuous())
+        FParentChart->Canvas3D()->Pen()->SetStyle(psClear);
 }
 
 void TCustom3DSeries::AssignZOrder() {

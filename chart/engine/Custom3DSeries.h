@@ -25,6 +25,8 @@ public:
 
     void AssignZOrder() override;
     void DrawMark(int valueIndex, const std::string& text, TSeriesMarkPosition& position) override;
+    // The symbols of a continuous chart legend touch: no outline between them.
+    void PrepareLegendCanvas(int valueIndex, TColor& backColor, TBrushStyle& style) override;
     bool UsesAxis(const TChartAxis* axis) const override;
     TChartValueList* ValueListOfAxis(const TChartAxis* axis) override;
     double GetMaxZValue() override { return FZ->Maximum(); }

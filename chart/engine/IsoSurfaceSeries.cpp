@@ -8,6 +8,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/BlendScope.h"
 #include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartLists.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
@@ -286,6 +287,8 @@ void TIsoSurfaceSeries::DrawCellShape(std::span<const TPoint, 4> points, int z0,
 
 void TIsoSurfaceSeries::PrepareForGallery(bool enabled) {
     TSurfaceSeries::PrepareForGallery(enabled);
+    // The sample draws quickly: the axes map without clamping, the cells fill fast.
+    if (FParentChart) FParentChart->Axes().SetFastPixelMode(true);
     SetFastBrush(true);
     FBandPen->SetVisible(false);
 }

@@ -37,11 +37,16 @@ void TSmoothingFunction::ComputeFromSources(TChartSeries* source) {
     TChartSeries* parent = ParentSeries();
     if (Updating() || !source || !parent) return;
     parent->Clear();
-    // The curve runs along the source's positions: a parent lying the same way as the source
-    // keeps its points in position order; one lying crosswise keeps them in curve order.
-    const bool sameKind = parent->YMandatory() == source->YMandatory();
-    parent->NotMandatoryValueList().SetOrder(sameKind ? loAscending : loNone);
-    parent->MandatoryValueList().SetOrder(sameKind ? loNone : loAscending);
+    if (!parent->HasOwnDepth) {
+        // The curve runs along the source's positions: a parent lying the same way as the
+        // source keeps its points in position order and draws the part in the axis range; one
+        // lying crosswise keeps them in curve order and considers them all. A parent with depth
+        // values keeps its own orders.
+        const bool sameKind = parent->YMandatory() == source->YMandatory();
+        parent->NotMandatoryValueList().SetOrder(sameKind ? loAscending : loNone);
+        parent->MandatoryValueList().SetOrder(sameKind ? loNone : loAscending);
+        parent->ClipsToAxisRange = sameKind;
+    }
     const int count = source->Count();
     if (count == 0) return;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/DataSourcesList.h"
@@ -39,6 +40,10 @@ void TTeeFunction::Publish(TPublisher<TTeeFunction>& p) {
     p.Enumeration("PeriodStyle", FunctionPeriodStyleNames(), &F::PeriodStyle, &F::SetPeriodStyle)
         .Stored(
             [](const F& f) { return f.FPublishesPeriodStyle && f.FPeriodStyle != psNumPoints; });
+}
+
+void TTeeFunction::PrepareGalleryChart(TCustomAxisPanel& chart) {
+    for (int i = 0; i < chart.SeriesCount(); ++i) chart.GetSeries(i)->PrepareForGallery(true);
 }
 
 void TTeeFunction::SetPeriod(double value) {

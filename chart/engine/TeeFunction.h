@@ -14,6 +14,7 @@
 
 class TChartSeries;
 class TChartValueList;
+class TCustomAxisPanel;
 
 enum TFunctionPeriodStyle { psNumPoints, psRange };
 enum TFunctionPeriodAlign { paFirst, paCenter, paLast };
@@ -62,6 +63,10 @@ public:
     virtual void ComputeWholeRange(TChartSeries& source, TChartValueList& positions);
     virtual void ComputeByPeriod(TChartSeries& source, TChartValueList& positions);
     virtual std::string EditorClassName() const { return "TTeeFunctionEditor"; }
+    // Dresses the gallery's sample chart of this function: every series in its gallery look.
+    // A function shown over another kind of series (prices compressed into candles) puts that
+    // series into the chart in its place.
+    virtual void PrepareGalleryChart(TCustomAxisPanel& chart);
     // The parent series was cleared.
     virtual void SeriesCleared() {}
     virtual bool AcceptsSource(TComponent*) const { return true; }

@@ -8,6 +8,7 @@
 #include "platform/rtl/Streams.h"
 
 class TComponent;
+class TPersistent;
 class TReader;
 class TWriter;
 
@@ -73,6 +74,11 @@ public:
     // written by its bare name. The writer takes the component it writes first when none is set.
     TComponent* Root() const { return FRoot; }
     void SetRoot(TComponent* root) { FRoot = root; }
+    // The object a written one is compared with, so that only what differs from it is kept
+    // (a descendant written against its ancestor); none by default. Defined properties
+    // consult it in their hasData.
+    const TPersistent* Ancestor() const { return FAncestor; }
+    void SetAncestor(const TPersistent* ancestor) { FAncestor = ancestor; }
 
     // A property with its own reader and writer of stream values. The writer writes it only
     // when hasData is true.
@@ -86,4 +92,5 @@ public:
 protected:
     TStream& FStream;
     TComponent* FRoot = nullptr;
+    const TPersistent* FAncestor = nullptr;
 };

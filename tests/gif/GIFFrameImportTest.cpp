@@ -9,9 +9,11 @@
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFileStream.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/MetafileCanvas.h"
 #include "platform/rtl/Streams.h"
+#include "tests/platform/graphics/IconFixture.h"
 
 namespace {
 
@@ -34,6 +36,21 @@ std::vector<int> FrameIndices(TGIFSubImage& frame) {
     for (int y = 0; y < frame.Height(); ++y)
         for (int x = 0; x < frame.Width(); ++x) out.push_back(frame.Pixels(x, y));
     return out;
+}
+
+// The transparent index a picture's see-through pixels became: a black entry appended after
+// the used colours (the unused white of the background dropped); -1, with a failure, when the
+// frame has none.
+int AppendedTransparentIndex(TGIFSubImage& frame) {
+    TGIFGraphicControlExtension* gce = frame.GraphicControlExtension();
+    if (!gce || !gce->Transparent()) {
+        ADD_FAILURE() << "the frame has no transparent colour";
+        return -1;
+    }
+    const int t = gce->TransparentColorIndex();
+    EXPECT_EQ(t, frame.ColorMap().Count() - 1);
+    EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(t)), 0u);
+    return t;
 }
 
 }  // namespace
@@ -108,13 +125,8 @@ TEST(GIFFrameImport, AMetafileIsTransparentWhereItDoesNotDraw) {
     image.SetColorReduction(reduceNone);
     ASSERT_EQ(image.Add(metafile), 0);
     TGIFSubImage& frame = *image.Images().SubImages(0);
-    TGIFGraphicControlExtension* gce = frame.GraphicControlExtension();
-    ASSERT_NE(gce, nullptr);
-    ASSERT_TRUE(gce->Transparent());
-    const int t = gce->TransparentColorIndex();
-    // The unused white of the background is dropped; the black entry t comes last.
-    EXPECT_EQ(t, frame.ColorMap().Count() - 1);
-    EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(t)), 0u);
+    const int t = AppendedTransparentIndex(frame);
+    ASSERT_GE(t, 0);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 6; ++x) {
             const bool drawn = x >= 1 && x < 4 && y >= 1 && y < 3;
@@ -123,6 +135,37 @@ TEST(GIFFrameImport, AMetafileIsTransparentWhereItDoesNotDraw) {
                 EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(index)), 0x0000FFu) << x << ',' << y;
             else
                 EXPECT_EQ(index, t) << x << ',' << y;
+        }
+}
+
+// An icon becomes a frame drawn on white, and its mask (not its colours: a white of the icon
+// stays white) becomes the transparent colour, an extra black entry after the used colours.
+TEST(GIFFrameImport, AnIconIsTransparentUnderItsMask) {
+    const std::vector<uint8_t> file = icon_fixture::IconFile(32, icon_fixture::SampleColour);
+    TMemoryStream stream;
+    stream.WriteBuffer(file.data(), int64_t(file.size()));
+    stream.SetPosition(0);
+    TIcon icon;
+    icon.LoadFromStream(stream);
+    TGIFImage image;
+    image.SetColorReduction(reduceNone);
+    ASSERT_EQ(image.Add(icon), 0);
+    TGIFSubImage& frame = *image.Images().SubImages(0);
+    ASSERT_EQ(frame.Width(), 32);
+    ASSERT_EQ(frame.Height(), 32);
+    const int t = AppendedTransparentIndex(frame);
+    ASSERT_GE(t, 0);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const TColor expected = icon_fixture::SampleColour(x, y);
+            const int index = frame.Pixels(x, y);
+            if (expected == clNone) {
+                EXPECT_EQ(index, t) << x << ',' << y;
+            } else {
+                EXPECT_NE(index, t) << x << ',' << y;
+                EXPECT_EQ(GIFColorValue(frame.ColorMap().Entry(index)), uint32_t(expected))
+                    << x << ',' << y;
+            }
         }
 }
 

@@ -124,6 +124,41 @@ TEST(GalleryPanel, RowsFollowTheCountOfThePageAndChartsSitInTheirCells) {
     EXPECT_EQ(f.panel->Charts()[5]->SeriesCount(), 1);  // the pie
 }
 
+// A function that shows itself over bars instead of the line series its sample is made with,
+// as a function computed into another kind of series does.
+class TBarsSampleFunction : public TTeeFunction {
+    KV_DECLARE_CLASS(TBarsSampleFunction, TTeeFunction)
+public:
+    using TTeeFunction::TTeeFunction;
+    void PrepareGalleryChart(TCustomAxisPanel& chart) override {
+        chart.FreeSeriesOfClass(nullptr);
+        auto* bars = new TBarSeries(&chart);
+        chart.AddSeries(bars);
+        bars->PrepareForGallery(true);
+    }
+};
+
+TEST(GalleryPanel, AFunctionDressesItsOwnSampleChart) {
+    TPanelFixture f;
+    RegisterFunctionClass(&TAddTeeFunction::StaticClass(), &Desc, &PageA, 1);
+    RegisterFunctionClass(&TBarsSampleFunction::StaticClass(), &Desc, &PageA, 1);
+    f.panel->FunctionsMode = true;
+    f.panel->CreateGalleryPage(PageA);
+    ASSERT_EQ(f.panel->Charts().Count(), 2);
+    // The base dresses every series of the sample in its gallery look: sample points, each
+    // point in a colour of its own.
+    TGalleryChart* plain = f.panel->Charts()[0];
+    ASSERT_EQ(plain->SeriesCount(), 1);
+    EXPECT_TRUE(plain->GetSeries(0)->InheritsFrom(TLineSeries::StaticClass()));
+    EXPECT_GT(plain->GetSeries(0)->Count(), 0);
+    EXPECT_TRUE(plain->GetSeries(0)->ColorEachPoint());
+    // The override put its own kind of series in the line series' place.
+    TGalleryChart* bars = f.panel->Charts()[1];
+    ASSERT_EQ(bars->SeriesCount(), 1);
+    EXPECT_TRUE(bars->GetSeries(0)->InheritsFrom(TBarSeries::StaticClass()));
+    EXPECT_GT(bars->GetSeries(0)->Count(), 0);
+}
+
 TEST(GalleryPanel, ClicksAndKeysMoveTheFocusAndChoose) {
     TPanelFixture f;
     RegisterPage(PageA, 6);  // two rows of four: 0 1 2 3 / 4 5

@@ -31,7 +31,8 @@ public:
 class TLegendTestChart : public TTestChart {
 public:
     using TTestChart::TTestChart;
-    void FormattedLegendText(const TChartSeries*, int index, std::string& text) override {
+    void FormattedLegendText(const TChartSeries*, int index, std::string& text,
+                             const TChartLegend*) override {
         text = ValueText.empty() ? "v" + std::to_string(index) : ValueText;
     }
     std::string ValueText;

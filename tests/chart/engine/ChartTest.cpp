@@ -3,12 +3,16 @@
 // where titles and legend go in the drawing pass and what room each takes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ChartStubs.h"
 #include "chart/engine/Chart.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/ChartWalls.h"
 #include "chart/foundation/View3DOptions.h"
@@ -132,12 +136,12 @@ TEST_F(ChartTest, LegendTextsOnOneLineAndThroughTheChartsEvent) {
     s->SetPointLabel(1, "inner\rwall");
     std::string text = "old";
     Chart->Legend()->SetTextStyle(ltsPlain);
-    Chart->FormattedLegendText(s, 1, text);
+    Chart->FormattedLegendText(s, 1, text, nullptr);
     EXPECT_EQ(text, "inner wall");
-    Chart->FormattedLegendText(s, -1, text);
+    Chart->FormattedLegendText(s, -1, text, nullptr);
     EXPECT_EQ(text, "");
     text = "old";
-    Chart->FormattedLegendText(nullptr, 1, text);
+    Chart->FormattedLegendText(nullptr, 1, text, nullptr);
     EXPECT_EQ(text, "");
 
     NewSeries("B");
@@ -151,6 +155,41 @@ TEST_F(ChartTest, LegendTextsOnOneLineAndThroughTheChartsEvent) {
     Chart->Legend()->ResolveStyle();
     EXPECT_EQ(Chart->Legend()->FormattedItemText(1), "B!");
     EXPECT_EQ(seen, std::vector<std::string>{std::to_string(int(lsSeries)) + " 1 B"});
+}
+
+TEST_F(ChartTest, ALegendAttachedToASeriesFormatsItsPointsInItsOwnTextStyle) {
+    TTestSeries* s = NewSeries("A");
+    TTestSeries* other = NewSeries("B");
+    s->SetPointLabel(1, "inner\rwall");
+    other->SetPointLabel(1, "outer");
+    Chart->Legend()->SetTextStyle(ltsPlain);
+    TChartLegend own(Chart, Chart);
+    own.SetLegendStyle(lsValues);
+    own.SetTextStyle(ltsValue);
+    std::string text;
+    Chart->FormattedLegendText(s, 1, text, &own);
+    EXPECT_EQ(text, "inner wall") << "not yet attached: the chart legend's style";
+    own.SetSeries(s);
+    struct {
+        const TChartSeries* Series;
+        const TChartLegend* Asking;
+        const char* Expected;
+    } cases[] = {
+        {s, &own, "10"},                     // its own series: its own style
+        {other, &own, "outer"},              // another series: the chart legend's style
+        {s, Chart->Legend(), "inner wall"},  // the chart legend
+        {s, nullptr, "inner wall"},          // the series' marks
+    };
+    for (const auto& c : cases) {
+        Chart->FormattedLegendText(c.Series, 1, text, c.Asking);
+        EXPECT_EQ(text, c.Expected) << c.Series->Name();
+    }
+    // Through the legends' item texts.
+    own.ResolveStyle();
+    EXPECT_EQ(own.ItemText(1), "10");
+    Chart->Legend()->SetLegendStyle(lsValues);
+    Chart->Legend()->ResolveStyle();
+    EXPECT_EQ(Chart->Legend()->ItemText(1), "inner wall");
 }
 
 TEST_F(ChartTest, LegendRectangleAndItemPositionsThroughTheChartsEvents) {
@@ -208,6 +247,44 @@ TEST_F(ChartTest, WallSizesBehindTheAxes) {
     EXPECT_EQ(Chart->WallSizeOfAxis(Chart->TopAxis()), 6);
     Chart->SetView3DWalls(false);
     EXPECT_EQ(Chart->WallSizeOfAxis(Chart->LeftAxis()), 0);
+}
+
+// Turned round so that the back plane is seen from behind, the back plane lies in front of the
+// series: after them the bottom axis' grid lines along it are drawn again, but not its side grid
+// running into the depth, which would cross the series. Seen from the front nothing comes back.
+TEST_F(ChartTest, SeenFromBehindTheBackGridIsDrawnAgainWithoutItsSideGrid) {
+    NewSeries("A");
+    Chart->SetView3D(true);
+    Chart->View3DOptions()->SetOrthogonal(false);
+    Chart->BottomAxis()->SetLimits(0, 4);
+    Canvas->PenNames[0x808080] = "grey";
+    const struct {
+        int Rotation;
+        bool Behind;
+        size_t BackLines;  // drawings of each grid line along the back
+    } cases[] = {{345, false, 1}, {180, true, 2}};
+    for (const auto& c : cases) {
+        Chart->View3DOptions()->SetRotation(c.Rotation);
+        Canvas->Calls.clear();
+        Draw();
+        EXPECT_EQ(Chart->IsSeenFromBehindAt(Chart->Width3D()), c.Behind) << c.Rotation;
+        // The bottom axis' grid: lines from the chart's top to its bottom at the back, and
+        // depth lines along the side at the same places.
+        const std::string top = " " + std::to_string(Chart->ChartRect().Top) + " ";
+        std::map<std::string, size_t> back, side;
+        for (const std::string& call : Canvas->Calls) {
+            std::istringstream in(call);
+            std::string op, x, y;
+            in >> op >> x >> y;
+            if (op == "VZ" && " " + y + " " == top) ++back[x];
+            if (op == "DL") ++side[x];
+        }
+        ASSERT_EQ(back.size(), 3u) << c.Rotation;  // at 1, 2 and 3
+        for (const auto& [x, count] : back) {
+            EXPECT_EQ(count, c.BackLines) << c.Rotation << " at " << x;
+            EXPECT_EQ(side[x], 1u) << c.Rotation << " at " << x;
+        }
+    }
 }
 
 TEST_F(ChartTest, OrthogonalViewLeavesRoomForDepthAndWalls) {
@@ -309,6 +386,30 @@ TEST_F(ChartTest, StreamOnlyBackColourAndPaletteIndex) {
         EXPECT_EQ(old.ColorPaletteIndex(), 0);
         // Nothing writes it back.
         EXPECT_EQ(StreamText(&old).find("BackColor"), std::string::npos);
+    }
+}
+
+// A chart written as a descendant of another keeps its palette index only when it differs from
+// the ancestor's; without an ancestor, only an applied palette.
+TEST_F(ChartTest, PaletteIndexIsWrittenAgainstTheAncestor) {
+    const struct {
+        int Ancestor;  // -1: no ancestor
+        int Own;
+        bool Written;
+    } cases[] = {{-1, 0, false}, {-1, 13, true}, {13, 13, false},
+                 {0, 13, true},  {5, 0, true},   {0, 0, false}};
+    for (const auto& c : cases) {
+        TChart ancestor(nullptr);
+        ancestor.SetColorPaletteIndex(std::max(c.Ancestor, 0));
+        Chart->SetColorPaletteIndex(c.Own);
+        TMemoryStream stream;
+        TWriter writer(stream);
+        writer.SetRoot(Chart);
+        if (c.Ancestor >= 0) writer.SetAncestor(&ancestor);
+        writer.WriteProperties(Chart);
+        const std::string bytes(static_cast<const char*>(stream.Memory()), size_t(stream.Size()));
+        EXPECT_EQ(bytes.find("ColorPaletteIndex") != std::string::npos, c.Written)
+            << "ancestor " << c.Ancestor << ", own " << c.Own;
     }
 }
 

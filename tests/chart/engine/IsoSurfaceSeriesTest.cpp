@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/ChartAxis.h"
+#include "chart/engine/ChartLists.h"
 #include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/Reader.h"
@@ -100,6 +102,25 @@ TEST_F(IsoSurfaceSeriesTest, AShownPenReadsBackShown) {
     EXPECT_EQ(std::string(hidden.Memory(), size_t(hidden.Size())).find("Pen.Visible"),
               std::string::npos)
         << "a hidden pen is the series' own default";
+}
+
+// The gallery's sample draws fast: the chart's axes map values to pixels without clamping them to
+// the 16-bit range, the cells fill with the fast brush, and no band lines are drawn.
+TEST_F(IsoSurfaceSeriesTest, TheGallerySampleSwitchesTheChartToFastPixels) {
+    TChartAxis* axis = Chart->BottomAxis();
+    auto farPixel = [&] {
+        axis->SetLimits(0, 10);
+        Polygons();
+        return axis->PixelOfValue(10000);  // some 35,000 pixels to the right
+    };
+    Series->BandPen()->SetVisible(true);
+    EXPECT_FALSE(Chart->Axes().FastPixelMode());
+    EXPECT_EQ(farPixel(), 32767);
+    Series->PrepareForGallery(true);
+    EXPECT_TRUE(Chart->Axes().FastPixelMode());
+    EXPECT_GT(farPixel(), 32767);
+    EXPECT_TRUE(Series->FastBrush());
+    EXPECT_FALSE(Series->BandPen()->Visible());
 }
 
 TEST_F(IsoSurfaceSeriesTest, AnEmptyPaletteDrawsNoBand) {

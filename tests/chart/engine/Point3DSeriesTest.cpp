@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "chart/engine/Chart.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/Point3DSeries.h"
+#include "chart/engine/SeriesLegendPaint.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -175,6 +178,35 @@ TEST_F(Point3DSeriesTest, BubbleRadiusWidensTheRanges) {
     std::vector<std::string> variants;
     b->ListGalleryVariants([&](const std::string& v) { variants.push_back(v); });
     EXPECT_EQ(variants.size(), 8u);  // no pointer shapes
+}
+
+// A continuous legend joins its symbols into one band: a 3-D series draws its symbol without an
+// outline then, the fill covering the whole symbol.
+TEST(Custom3DSeriesLegendTest, AContinuousLegendDrawsTheSymbolWithoutItsOutline) {
+    RegisterTestChartClasses();
+    TComponent form(nullptr);
+    auto* chart = new TChart(&form);
+    chart->SetBounds(0, 0, 60, 40);
+    chart->SetView3D(false);
+    auto* series = new TPoint3DSeries(&form);
+    chart->AddSeries(series);
+    series->Pointer()->SetVisible(false);
+    series->SetSeriesColor(clRed);
+    series->Pen()->SetColor(clBlue);
+    const TRect symbol{10, 10, 30, 22};
+    const struct {
+        bool Continuous;
+        TColor Edge;  // the symbol's left and right edges
+    } cases[] = {{false, clBlue}, {true, clRed}};
+    for (const auto& c : cases) {
+        chart->Legend()->Symbol()->SetContinuous(c.Continuous);
+        TBitmap target(60, 40);
+        target.SetPixelFormat(pf24bit);
+        PaintSeriesLegend(*series, *target.Canvas(), symbol);
+        EXPECT_EQ(target.Canvas()->Pixel(10, 15), c.Edge) << c.Continuous;
+        EXPECT_EQ(target.Canvas()->Pixel(20, 15), clRed) << c.Continuous;
+        EXPECT_EQ(target.Canvas()->Pixel(29, 15), c.Edge) << c.Continuous;
+    }
 }
 
 TEST_F(Point3DSeriesTest, RegisteredOnThe3DPage) {

@@ -16,7 +16,8 @@ namespace {
 class TLegendChart : public TTestChart {
 public:
     using TTestChart::TTestChart;
-    void FormattedLegendText(const TChartSeries*, int valueIndex, std::string& text) override {
+    void FormattedLegendText(const TChartSeries*, int valueIndex, std::string& text,
+                             const TChartLegend*) override {
         text = "legend\r" + std::to_string(valueIndex);
     }
 };

@@ -8,6 +8,7 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/BSpline.h"
+#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/SmoothingFunction.h"
 #include "platform/rtl/Exceptions.h"
@@ -244,16 +245,34 @@ TEST(SmoothingFunctionTest, LargeSourceIsInterpolatedWithoutAFullMatrix) {
     }
 }
 
-TEST(SmoothingFunctionTest, CrosswiseParentKeepsCurveOrder) {
+// The parent's orders and visible range follow how it lies against the source: the same way,
+// points in position order and the axis range's part drawn; crosswise, points in curve order and
+// all considered. A parent with depth values keeps its own.
+TEST(SmoothingFunctionTest, TheParentsOrdersFollowHowItLiesAgainstTheSource) {
     TSmoothScene scene;
-    auto* horizontal = new TTestHorizSeries(&scene.Form);
-    scene.Chart->AddSeries(horizontal);
-    horizontal->SetFunction(new TSmoothingFunction(&scene.Form));
     for (int i = 0; i < 4; ++i) scene.Source->AddXYPoint(i, i * i);
-    horizontal->SetDataSource(scene.Source);
-    EXPECT_EQ(horizontal->Count(), 17);
-    EXPECT_EQ(horizontal->XValues().Order(), loAscending);
-    EXPECT_EQ(horizontal->YValues().Order(), loNone);
+    const struct {
+        const char* Name;
+        TChartSeries* Parent;
+        TChartListOrder X, Y;
+        bool Clips;
+    } cases[] = {
+        {"same way", new TTestSeries(&scene.Form), loAscending, loNone, true},
+        {"crosswise", new TTestHorizSeries(&scene.Form), loAscending, loNone, false},
+        {"with depth", new TPoint3DSeries(&scene.Form), loNone, loNone, false},
+    };
+    for (const auto& c : cases) {
+        scene.Chart->AddSeries(c.Parent);
+        // The opposite of what the smoothing should leave.
+        c.Parent->ClipsToAxisRange = !c.Clips;
+        if (c.Parent->HasOwnDepth) c.Parent->ClipsToAxisRange = c.Clips;
+        c.Parent->SetFunction(new TSmoothingFunction(&scene.Form));
+        c.Parent->SetDataSource(scene.Source);
+        EXPECT_EQ(c.Parent->Count(), 17) << c.Name;
+        EXPECT_EQ(c.Parent->XValues().Order(), c.X) << c.Name;
+        EXPECT_EQ(c.Parent->YValues().Order(), c.Y) << c.Name;
+        EXPECT_EQ(c.Parent->ClipsToAxisRange, c.Clips) << c.Name;
+    }
 }
 
 TEST(SmoothingFunctionTest, RegisteredOnTheExtendedPage) {

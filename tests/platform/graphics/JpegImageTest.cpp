@@ -16,13 +16,6 @@ std::vector<uint8_t> Saved(TGraphic& graphic) {
     return std::vector<uint8_t>(s.Memory(), s.Memory() + s.Size());
 }
 
-void Load(TGraphic& graphic, const std::vector<uint8_t>& bytes) {
-    TMemoryStream s;
-    s.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-    s.SetPosition(0);
-    graphic.LoadFromStream(s);
-}
-
 TEST_F(JpegImage, BitmapsKeepTheirPixelFormatThroughTheirStream) {
     struct Case {
         TPixelFormat format;

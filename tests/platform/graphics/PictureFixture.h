@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/graphics/BitmapFileImage.h"
+#include "platform/graphics/Graphic.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "platform/rtl/Streams.h"
 #include "tests/support/TempDir.h"
 
 class PictureFormatsTest : public ::testing::Test {
@@ -19,6 +22,14 @@ protected:
 private:
     TTempDir FScratch;
 };
+
+// Loads the picture from the bytes of its file.
+inline void Load(TGraphic& graphic, const std::vector<uint8_t>& bytes) {
+    TMemoryStream s;
+    s.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+    s.SetPosition(0);
+    graphic.LoadFromStream(s);
+}
 
 // A smooth 24-bit picture, which JPEG keeps within a few levels.
 inline TBitmapFileImage SmoothPicture(int width, int height) {
