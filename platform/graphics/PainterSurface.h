@@ -45,8 +45,8 @@ private:
     void SetPixel(int x, int y, TColor color);
     void Text(TCanvas& c, int x, int y, std::string_view text, const TRect* cellRect);
     // srcRect of src into dest (turned around when dest is), leaving out pixels of key when keyed.
-    void Image(const TRect& dest, const QImage& src, const TRect& srcRect, TPenMode rop,
-               bool keyed, TColor key);
+    void Image(const TRect& dest, const QImage& src, const TRect& srcRect, TPenMode rop, bool keyed,
+               TColor key);
     void Path(TCanvas& c, const TPath& path, bool stroke, bool fill);
     void ClipChanged(bool hasClip, const TRegion& clip);
 
