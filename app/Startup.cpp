@@ -20,6 +20,8 @@
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/GraphicsInit.h"
 #include "platform/graphics/Metafile.h"
+#include "platform/graphics/Printer.h"
+#include "platform/ui/ProgramPrinters.h"
 
 void RegisterProgramUnits() {
     // Called in the main thread: animation painters hand their drawing to it.
@@ -30,6 +32,8 @@ void RegisterProgramUnits() {
     RegisterStandardGraphicFormats();
     RegisterMetafileFormats();
     RegisterGIFImageFormat();
+    // The printers the print previews offer: the system's and a PDF file.
+    AddProgramPrinters(*Printer());
     // The chart library's texts.
     LoadCoreTexts();
     LoadExtendedTexts();

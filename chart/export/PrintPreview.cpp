@@ -225,7 +225,9 @@ void TTeePreviewPanel::DrawPanelImage(TCanvas& canvas) {
     const TRect target = FMarginsRect;
     if (target.Width() <= 0 || target.Height() <= 0) return;
     canvas.IntersectClipRect(FPanel->ClipAllowed() ? target : FPaperRect);
-    const TRect source{0, 0, FPanel->Width(), FPanel->Height()};
+    // The chart laid out at the size it prints at (its Detail), then scaled onto the paper: a
+    // finer detail shows smaller text and thinner lines on the same paper, as the page has them.
+    const TRect source = PrintExtentRect(target);
     if (!FAsBitmap) {
         auto metafile = FPanel->RenderToMetafile(true, source);
         canvas.StretchDraw(target, metafile.get());
@@ -242,6 +244,13 @@ void TTeePreviewPanel::DrawPanelImage(TCanvas& canvas) {
         }
     }
     canvas.SelectClipRgn(nullptr);
+}
+
+TRect TTeePreviewPanel::PrintExtentRect(const TRect& target) const {
+    TRect r = target;
+    TSize device, logical;
+    FPanel->CalcPrintExtents(r, device, logical);
+    return TRect{0, 0, std::max(1, logical.cx), std::max(1, logical.cy)};
 }
 
 void TTeePreviewPanel::DrawMarginLines(TCanvas& canvas) {
@@ -368,8 +377,7 @@ void TTeePreviewPanel::Print() {
     TPrintJob job(printer);
     const TRect page = FPanel->PrintPageRect();
     if (FAsBitmap) {
-        auto bitmap = FPanel->RenderRectToBitmap(
-            FPaperColor, TRect{0, 0, FPanel->Width(), FPanel->Height()}, pf24bit);
+        auto bitmap = FPanel->RenderRectToBitmap(FPaperColor, PrintExtentRect(page), pf24bit);
         printer.Canvas()->StretchDraw(page, bitmap.get());
     } else {
         FPanel->PrintInRect(page);

@@ -105,6 +105,9 @@ private:
     void ApplyOrientation();
     TSize PageSize();
     void DrawPanelImage(TCanvas& canvas);
+    // The panel's logical print extent for target, from (0, 0): what it is drawn into before
+    // being scaled onto target.
+    TRect PrintExtentRect(const TRect& target) const;
     void DrawMarginLines(TCanvas& canvas);
     // The rectangle a drag of the current kind to (x, y) gives; unchanged when refused.
     TRect DraggedRect(int x, int y) const;

@@ -6,6 +6,7 @@
 
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/Graphic.h"
+#include "platform/graphics/PainterSurface.h"
 #include "platform/graphics/Path.h"
 #include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/TextMeasurer.h"
@@ -83,14 +84,19 @@ void TCanvas::Changed() {
     if (OnChange) OnChange(this);
 }
 
-int TCanvas::Width() {
+TSize TCanvas::SurfaceSize() {
+    if (FSurface) return FSurface->Size();
     const QImage* image = Image();
-    return image ? image->width() : 0;
+    return image ? TSize{image->width(), image->height()} : TSize{0, 0};
 }
 
-int TCanvas::Height() {
-    const QImage* image = Image();
-    return image ? image->height() : 0;
+int TCanvas::Width() { return SurfaceSize().cx; }
+
+int TCanvas::Height() { return SurfaceSize().cy; }
+
+void TCanvas::SetSurface(TPainterSurface* surface) {
+    FSurface = surface;
+    if (FSurface) FSurface->ClipChanged(FHasClip, FClip);
 }
 
 // --- Mapping
@@ -130,6 +136,7 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     const TPoint p = LPtoDP(Point(x, y));
     x = p.X;
     y = p.Y;
+    if (FSurface) return FSurface->SetPixel(x, y, color);
     if (!FPainter->Begin(*this) || !FPainter->Visible(x, y)) return;
     Changing();
     FPainter->Write(x, y, ToDevice(color));
@@ -138,7 +145,10 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 
 // --- Clipping
 
-void TCanvas::ClipChanged() { FPainter->SetClip(FHasClip, FClip); }
+void TCanvas::ClipChanged() {
+    FPainter->SetClip(FHasClip, FClip);
+    if (FSurface) FSurface->ClipChanged(FHasClip, FClip);
+}
 
 TRect TCanvas::ClipRect() {
     const TRect surface = Rect(0, 0, Width(), Height());
@@ -229,6 +239,7 @@ void TCanvas::BlitImage(const TRect& logicalDest, const QImage& src, const TRect
     const int64_t dw = int64_t(dest.Right) - dest.Left, dh = int64_t(dest.Bottom) - dest.Top;
     const int sw = srcRect.Width(), sh = srcRect.Height();
     if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0 || src.isNull()) return;
+    if (FSurface) return FSurface->Image(dest, src, srcRect, rop, keyed, key);
     if (!FPainter->Begin(*this)) return;
     const TRect box = NormalizedRect(dest);
     const bool flipX = dw < 0, flipY = dh < 0;

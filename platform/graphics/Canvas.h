@@ -12,7 +12,8 @@
 //   direction is AD_CLOCKWISE.
 // - Clipping is in device pixels and holds for every primitive, text included.
 // A surface is whatever image Image() gives: a bitmap's own pixels, or a window's persistent
-// image for a canvas of the window layer.
+// image for a canvas of the window layer; or a painter surface (PainterSurface.h) that takes the
+// primitives as shapes and text, for the pages of printers and PDF files.
 // - Coordinates are logical: the mapping (MM_TEXT or MM_ANISOTROPIC) turns them into pixels at
 //   the start of each primitive and of each clip rectangle; regions stay in pixels. Font
 //   heights and pens wider than one pixel scale with it; one-pixel pens stay one pixel, so
@@ -42,6 +43,7 @@ class QImage;
 class TCanvasRecorder;
 enum class TMetaOp : uint8_t;
 class TGraphic;
+class TPainterSurface;
 class TPath;
 class TTextMeasurer;
 struct TTextMetrics;
@@ -238,10 +240,17 @@ protected:
     // Hands every primitive to recorder (not owned; null draws again).
     void SetRecorder(TCanvasRecorder* recorder) { FRecorder = recorder; }
     TCanvasRecorder* Recorder() const { return FRecorder; }
+    // Draws every primitive onto surface as shapes and text instead of into Image() (not owned;
+    // null draws into the image again). The clip in force is handed to it at once.
+    void SetSurface(TPainterSurface* surface);
+    TPainterSurface* Surface() const { return FSurface; }
+    // The drawing surface's size: the image's, unless the canvas draws onto something else.
+    virtual TSize SurfaceSize();
 
 private:
     friend class TBitmap;
-    friend class TMetafile;  // plays pictures back through BlitImage
+    friend class TMetafile;        // plays pictures back through BlitImage
+    friend class TPainterSurface;  // draws with the canvas's scaled font, pen width and measurer
     class TPainter;
 
     void BrushChanged();
@@ -296,6 +305,7 @@ private:
     std::unique_ptr<TPath> FPath;
     std::unique_ptr<TFont> FDeviceFont;  // the font scaled for a mapping, reused
     TCanvasRecorder* FRecorder = nullptr;
+    TPainterSurface* FSurface = nullptr;
 
     bool FHasClip = false;
     TRegion FClip;

@@ -25,6 +25,13 @@ uint32_t ApplyRop(TPenMode mode, uint32_t pen, uint32_t dest);
 // The raster operation of a copy mode (source pixels in the pen's place).
 TPenMode CopyModeRop(TCopyMode mode);
 
+// Dash patterns of one-pixel pens, in pixels on and off; null for a style without dashes.
+struct TDashes {
+    int Count;
+    int Lengths[6];
+};
+const TDashes* DashesOf(TPenStyle style);
+
 // What a run is painted with.
 struct TPaint {
     enum TKind { Solid, Hatched, Patterned };

@@ -6,6 +6,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/CanvasPainter.h"
+#include "platform/graphics/PainterSurface.h"
 #include "platform/graphics/Path.h"
 #include "platform/graphics/RecordingCanvas.h"
 
@@ -40,14 +41,6 @@ TPaint BrushPaint(const TCanvas& canvas, TPenMode rop) {
     return paint;
 }
 
-namespace {
-
-// Dash patterns of one-pixel pens, in pixels on and off.
-struct TDashes {
-    int Count;
-    int Lengths[6];
-};
-
 const TDashes* DashesOf(TPenStyle style) {
     static constexpr TDashes dash{2, {18, 6}};
     static constexpr TDashes dot{2, {3, 3}};
@@ -66,6 +59,8 @@ const TDashes* DashesOf(TPenStyle style) {
             return nullptr;
     }
 }
+
+namespace {
 
 // v moved by `by`, kept in range: coordinates from a file may lie near the ends of the integers.
 int Shifted(int v, int64_t by) {
@@ -213,6 +208,7 @@ void TCanvas::LineTo(int x, int y) {
     FPenPos = Point(x, y);
     if (Recorded(TMetaOp::LineTo, {x, y})) return;
     if (InPath()) return FPath->LineTo(points[0], points[1]);
+    if (FSurface) return FSurface->Lines(*this, points, false);
     if (!FPainter->Begin(*this)) return;
     Changing();
     Stroke(points, false);
@@ -223,6 +219,7 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
     if (FRecorder) return RecordPoints(*FRecorder, *this, TMetaOp::Polyline, points);
     if (InPath()) return FPath->AddFigure(MapPoints(points), false);
     points = MapPoints(points);
+    if (FSurface) return FSurface->Lines(*this, points, false);
     if (points.size() < 2 || !FPainter->Begin(*this)) return;
     Changing();
     Stroke(points, false);
@@ -233,6 +230,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     if (FRecorder) return RecordPoints(*FRecorder, *this, TMetaOp::Polygon, points);
     if (InPath()) return FPath->AddFigure(MapPoints(points), true);
     points = MapPoints(points);
+    if (FSurface) return FSurface->Polygon(*this, points);
     if (points.size() < 2 || !FPainter->Begin(*this)) return;
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
@@ -250,7 +248,6 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (Recorded(TMetaOp::Rectangle, {x1, y1, x2, y2})) return;
     TRect box = NormalizedRect(MapRect(x1, y1, x2, y2));
     if (InPath()) return FPath->AddRectangle(box);
-    if (!FPainter->Begin(*this)) return;
     const bool penVisible = FPen->Style() != psClear;
     // Without a pen the fill stops one pixel short of the right and bottom edges.
     if (!penVisible) {
@@ -258,6 +255,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         box.Bottom = Shifted(box.Bottom, -1);
     }
     if (box.IsEmpty()) return;
+    if (FSurface) return FSurface->Rectangle(*this, box);
+    if (!FPainter->Begin(*this)) return;
     Changing();
     const TPaint brush = BrushPaint(*this, FPen->Mode());
     const TPaint pen = PenPaint(*this);
@@ -280,7 +279,6 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start, TPoint end) {
     box = NormalizedRect(box);
-    if (!FPainter->Begin(*this)) return;
     const bool penVisible = FPen->Style() != psClear;
     if (!penVisible) {
         box.Right = Shifted(box.Right, -1);
@@ -288,6 +286,8 @@ void TCanvas::BoxShape(TShapeKind kind, TRect box, int ew, int eh, TPoint start,
     }
     if (box.IsEmpty()) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
+    if (FSurface) return FSurface->Shape(*this, kind, box, ew, eh, start, end);
+    if (!FPainter->Begin(*this)) return;
     Changing();
     const int w = penVisible ? std::max(1, DevicePenWidth()) : 0;
     // The inner shape of a wide pen: the same shape inset by the width, so the outline keeps
@@ -394,8 +394,10 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     TPoint start = LPtoDP(Point(x3, y3)), end = LPtoDP(Point(x4, y4));
     if (InPath())
         return FPath->AddArc(box, start, end, FArcDirection == AD_CLOCKWISE, TPath::akOpen);
-    if (box.IsEmpty() || FPen->Style() == psClear || !FPainter->Begin(*this)) return;
+    if (box.IsEmpty() || FPen->Style() == psClear) return;
     if (FArcDirection == AD_CLOCKWISE) std::swap(start, end);
+    if (FSurface) return FSurface->Arc(*this, box, start, end);
+    if (!FPainter->Begin(*this)) return;
     Changing();
     TShapeMask& mask = FPainter->Mask();
     const int depth = OutlineDepth(std::max(1, DevicePenWidth()), box);
@@ -416,7 +418,9 @@ void TCanvas::FillRect(const TRect& rect) {
     const TRect box = NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom));
     // Fills copy the brush whatever the pen's mode.
     const TPaint brush = BrushPaint(*this, pmCopy);
-    if (box.IsEmpty() || PaintsNothing(brush) || !FPainter->Begin(*this)) return;
+    if (box.IsEmpty() || PaintsNothing(brush)) return;
+    if (FSurface) return FSurface->FillRect(*this, box);
+    if (!FPainter->Begin(*this)) return;
     Changing();
     for (int y = FPainter->FirstRow(box.Top); y < FPainter->EndRow(box.Bottom); ++y)
         FPainter->Run(y, box.Left, box.Right, brush);
@@ -426,7 +430,9 @@ void TCanvas::FillRect(const TRect& rect) {
 void TCanvas::FrameRect(const TRect& rect) {
     if (Recorded(TMetaOp::FrameRect, {rect.Left, rect.Top, rect.Right, rect.Bottom})) return;
     const TRect box = NormalizedRect(MapRect(rect.Left, rect.Top, rect.Right, rect.Bottom));
-    if (box.IsEmpty() || !FPainter->Begin(*this)) return;
+    if (box.IsEmpty()) return;
+    if (FSurface) return FSurface->FrameRect(*this, box);
+    if (!FPainter->Begin(*this)) return;
     TPaint paint = BrushPaint(*this, pmCopy);
     paint.Kind = TPaint::Solid;
     Changing();

@@ -11,6 +11,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/FontEngine.h"
+#include "platform/graphics/PainterSurface.h"
 #include "platform/graphics/Path.h"
 #include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/RegionImpl.h"
@@ -77,6 +78,7 @@ TPoint TextCellOffset(unsigned align, int width, const TTextMetrics& metrics) {
 }
 
 void TCanvas::DrawText(int x, int y, std::string_view text, const TRect* cellRect) {
+    if (FSurface) return FSurface->Text(*this, x, y, text, cellRect);
     if (!FPainter->Begin(*this)) return;
     TTextMeasurer& measurer = Measurer();
     const TFont& font = DeviceFont();

@@ -8,6 +8,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/CanvasPainter.h"
 #include "platform/graphics/FontEngine.h"
+#include "platform/graphics/PainterSurface.h"
 #include "platform/graphics/Path.h"
 #include "platform/graphics/RecordingCanvas.h"
 #include "platform/graphics/TextMeasurer.h"
@@ -109,7 +110,9 @@ bool TCanvas::SelectClipPath(TRegionCombineMode mode) {
 
 bool TCanvas::DrawPath(bool stroke, bool fill) {
     if (!FPath || FPath->State() != TPath::stClosed) return false;
-    if (FPainter->Begin(*this)) {
+    if (FSurface) {
+        FSurface->Path(*this, *FPath, stroke, fill);
+    } else if (FPainter->Begin(*this)) {
         Changing();
         if (fill) {
             // The same pixels as a polygon fill of the figures: centres inside, by alternate fill.

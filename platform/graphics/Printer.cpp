@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/PainterSurface.h"
 
 // The page canvas: the page bitmap's pixels with the device's resolution and size.
 class TPrinter::TPrinterCanvas : public TCanvas {
@@ -18,9 +19,16 @@ public:
                             device->PixelsPerInch());
     }
 
+    void UseSurface(TPainterSurface* surface) { SetSurface(surface); }
+
 protected:
     QImage* Image() override {
         return FPrinter.FPrinting && FPrinter.FPage ? &FPrinter.FPage->Image() : nullptr;
+    }
+    // The page's size also outside a document and on a painter device, so that clip and size
+    // questions have the same answers wherever the drawing goes.
+    TSize SurfaceSize() override {
+        return FPrinter.Device() ? FPrinter.PageSize() : TCanvas::SurfaceSize();
     }
 
 private:
@@ -88,11 +96,18 @@ TCanvas* TPrinter::Canvas() {
 }
 
 void TPrinter::StartPage() {
+    ++FPageNumber;
+    if (FSurface) return;  // the device turned the page itself
     const TSize size = PageSize();
     if (!FPage) FPage = std::make_unique<TBitmap>();
     FPage->SetSize(0, 0);  // a clean white sheet
     FPage->SetSize(size.cx, size.cy);
-    ++FPageNumber;
+}
+
+void TPrinter::DropPage() {
+    if (FCanvas) FCanvas->UseSurface(nullptr);
+    FSurface.reset();
+    FPage.reset();
 }
 
 void TPrinter::BeginDoc() {
@@ -104,9 +119,14 @@ void TPrinter::BeginDoc() {
     device.BeginDoc(FTitle, FOrientation == poLandscape);
     FPrinting = true;
     try {
+        if (QPainter* painter = device.PagePainter()) {
+            FSurface = std::make_unique<TPainterSurface>(*painter, PageSize());
+            FCanvas->UseSurface(FSurface.get());
+        }
         StartPage();
     } catch (...) {
         FPrinting = false;
+        DropPage();
         device.AbortDoc();
         throw;
     }
@@ -117,7 +137,10 @@ void TPrinter::BeginDoc() {
 
 void TPrinter::NewPage() {
     if (!FPrinting) throw EPrinter(SNotPrinting);
-    RequireDevice().AddPage(*FPage);
+    if (FSurface)
+        RequireDevice().NextPage();
+    else
+        RequireDevice().AddPage(*FPage);
     StartPage();
 }
 
@@ -126,8 +149,11 @@ void TPrinter::EndDoc() {
     TPrinterDevice& device = RequireDevice();
     // The document is over whatever the device says about its last page.
     FPrinting = false;
-    device.AddPage(*FPage);
-    FPage.reset();
+    const bool bitmapPage = !FSurface && FPage;
+    std::unique_ptr<TBitmap> page = std::move(FPage);
+    // The surface goes before the device ends its painter.
+    DropPage();
+    if (bitmapPage) device.AddPage(*page);
     device.EndDoc();
 }
 
@@ -135,7 +161,7 @@ void TPrinter::Abort() {
     if (!FPrinting) throw EPrinter(SNotPrinting);
     FPrinting = false;
     FAborted = true;
-    FPage.reset();
+    DropPage();
     if (TPrinterDevice* device = Device()) device->AbortDoc();
 }
 

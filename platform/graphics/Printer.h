@@ -1,9 +1,10 @@
 #pragma once
 // The printer: a list of devices to print on, the one chosen, and the document being printed.
 // Between BeginDoc and EndDoc its Canvas draws on the current page (a sheet of the device's
-// pixels, in the chosen orientation); NewPage hands the page to the device and starts a clean
-// one. Without any device the printer raises EPrinter "There is no default printer currently
-// selected" wherever it needs one (page size, canvas, printing).
+// pixels, in the chosen orientation): straight onto the page as shapes and text on a painter
+// device, into a page bitmap on any other; NewPage finishes the page and starts a clean one.
+// Without any device the printer raises EPrinter "There is no default printer currently selected"
+// wherever it needs one (page size, canvas, printing).
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ inline constexpr const char* SPrinterIndexError = "Printer index out of range";
 enum TPrinterOrientation { poPortrait, poLandscape };
 
 class TBitmap;
+class TPainterSurface;
 
 class TPrinter {
 public:
@@ -68,6 +70,8 @@ private:
     TPrinterDevice& RequireDevice() const;
     TSize PageSize() const;
     void StartPage();
+    // Lets go of the page: the canvas draws on nothing until the next document.
+    void DropPage();
 
     std::vector<std::unique_ptr<TPrinterDevice>> FDevices;
     int FIndex = -1;
@@ -76,7 +80,8 @@ private:
     bool FPrinting = false;
     bool FAborted = false;
     int FPageNumber = 0;
-    std::unique_ptr<TBitmap> FPage;
+    std::unique_ptr<TBitmap> FPage;             // the page of a bitmap device
+    std::unique_ptr<TPainterSurface> FSurface;  // the page of a painter device
     std::unique_ptr<TPrinterCanvas> FCanvas;
 };
 

@@ -19,7 +19,6 @@ TPrinterDevice::~TPrinterDevice() = default;
 struct TPdfPrinterDevice::TImpl {
     std::unique_ptr<QPdfWriter> Writer;
     std::unique_ptr<QPainter> Painter;
-    bool FirstPage = true;
 };
 
 TPdfPrinterDevice::TPdfPrinterDevice(std::string name, std::string fileName, int pixelsPerInch,
@@ -31,6 +30,11 @@ TPdfPrinterDevice::~TPdfPrinterDevice() {
 }
 
 void TPdfPrinterDevice::BeginDoc(const std::string& title, bool landscape) {
+    if (OnAskFileName) {
+        std::string chosen = FFileName;
+        if (!OnAskFileName(chosen)) throw EAbort("");
+        FFileName = chosen;
+    }
     auto impl = std::make_unique<TImpl>();
     impl->Writer = std::make_unique<QPdfWriter>(QString::fromStdString(FFileName));
     impl->Writer->setTitle(QString::fromStdString(title));
@@ -45,11 +49,14 @@ void TPdfPrinterDevice::BeginDoc(const std::string& title, bool landscape) {
     FImpl = std::move(impl);
 }
 
+QPainter* TPdfPrinterDevice::PagePainter() { return FImpl ? FImpl->Painter.get() : nullptr; }
+
+void TPdfPrinterDevice::NextPage() {
+    if (FImpl) FImpl->Writer->newPage();
+}
+
 void TPdfPrinterDevice::AddPage(const TBitmap& page) {
-    if (!FImpl) return;
-    if (!FImpl->FirstPage) FImpl->Writer->newPage();
-    FImpl->FirstPage = false;
-    FImpl->Painter->drawImage(QPoint(0, 0), page.Image());
+    if (FImpl) FImpl->Painter->drawImage(QPoint(0, 0), page.Image());
 }
 
 void TPdfPrinterDevice::EndDoc() {

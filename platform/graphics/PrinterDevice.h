@@ -1,14 +1,17 @@
 #pragma once
-// Where a printer's pages go. A device has a name, a resolution and a sheet size; the printer
-// draws each page into a bitmap of the sheet at that resolution and hands it over when the page
-// is finished. Two devices work without any print system: one writes the pages into a PDF file,
-// one keeps them as bitmaps (for previews and tests).
+// Where a printer's pages go. A device has a name, a resolution and a sheet size. A painter
+// device takes the drawing as it is made, through the painter of its current page, so its pages
+// keep vector shapes and real text (the print system's printers, PDF files); any other device
+// takes each finished page as a bitmap of the sheet at its resolution (pages kept in memory for
+// previews and tests).
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/graphics/Geometry.h"
 
+class QPainter;
 class TBitmap;
 
 class TPrinterDevice {
@@ -23,6 +26,12 @@ public:
 
     // Pages of the document are all upright or all on their side.
     virtual void BeginDoc(const std::string& title, bool landscape) = 0;
+    // A painter device's painter on its current page, between BeginDoc and EndDoc, in the
+    // device's pixels; null for a device that takes page bitmaps.
+    virtual QPainter* PagePainter() { return nullptr; }
+    // A painter device turns to a new page.
+    virtual void NextPage() {}
+    // A finished page's pixels, for a device without a painter.
     virtual void AddPage(const TBitmap& page) = 0;
     virtual void EndDoc() = 0;
     // The document is dropped: what was sent of it is thrown away where possible.
@@ -37,6 +46,7 @@ private:
 // A4 upright.
 inline constexpr TSize SheetA4 = {21000, 29700};
 
+// Pages into a PDF file: vector drawing and real text in embedded fonts.
 class TPdfPrinterDevice : public TPrinterDevice {
 public:
     TPdfPrinterDevice(std::string name, std::string fileName, int pixelsPerInch = 300,
@@ -45,9 +55,15 @@ public:
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(const std::string& value) { FFileName = value; }
+    // Asked for the file at the start of each document when set, with FileName as the preset;
+    // the answer becomes FileName. False drops the document: BeginDoc raises EAbort.
+    std::function<bool(std::string& fileName)> OnAskFileName;
 
     // EPrinter when the file cannot be written.
     void BeginDoc(const std::string& title, bool landscape) override;
+    QPainter* PagePainter() override;
+    void NextPage() override;
+    // A page bitmap drawn whole on the current page.
     void AddPage(const TBitmap& page) override;
     void EndDoc() override;
     void AbortDoc() override;
@@ -58,6 +74,7 @@ private:
     std::unique_ptr<TImpl> FImpl;
 };
 
+// Pages kept as bitmaps in memory.
 class TImagePrinterDevice : public TPrinterDevice {
 public:
     using TPrinterDevice::TPrinterDevice;

@@ -32,13 +32,13 @@ public:
             FPrinter.reset();
             throw EPrinter("Printer selected is not valid");
         }
-        FFirst = true;
+    }
+    QPainter* PagePainter() override { return FPainter.get(); }
+    void NextPage() override {
+        if (FPrinter) FPrinter->newPage();
     }
     void AddPage(const TBitmap& page) override {
-        if (!FPainter) return;
-        if (!FFirst) FPrinter->newPage();
-        FFirst = false;
-        FPainter->drawImage(QPoint(0, 0), page.Image());
+        if (FPainter) FPainter->drawImage(QPoint(0, 0), page.Image());
     }
     void EndDoc() override {
         if (!FPainter) return;
@@ -58,7 +58,6 @@ private:
     QPrinterInfo FInfo;
     std::unique_ptr<QPrinter> FPrinter;
     std::unique_ptr<QPainter> FPainter;
-    bool FFirst = true;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The print system's printers as printer devices: each page is sent to the printer as the
-// bitmap the printer canvas drew, at the printer's own resolution.
+// The print system's printers as printer devices: the printer canvas draws straight onto the
+// printer's page (shapes and text), at a fixed resolution of 300 pixels per inch.
 class TPrinter;
 
 // Adds every printer the system knows to printer, the system's default one current; none when

@@ -1,14 +1,17 @@
 // The print preview panel: the paper fitted to the client area for page shapes and orientations,
 // the chart rectangle from the margins, the hit test, margins dragged and the chart moved with
-// the mouse, the previewed chart freed, and a chart printed to a PDF file.
+// the mouse, the previewed chart freed, and a chart printed to a PDF file, whose page an
+// independent reader renders as the bitmap printer draws it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartEngineStartup.h"
+#include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartTitle.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/export/PrintPreview.h"
@@ -23,6 +26,7 @@
 #include "platform/graphics/Printer.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -247,6 +251,52 @@ TEST_F(PrintPreviewTest, PrintsToPdf) {
     TTestPreview empty(nullptr);
     empty.Print();
     EXPECT_EQ(Pdf.Get().Title(), "Cavity plot");
+}
+
+// The PDF page is drawn as shapes and text, the bitmap page pixel by pixel: rendered by an
+// independent reader at the bitmap's resolution they show the same chart. Edges of shapes and
+// glyphs and the phase of dotted lines may differ by a pixel (antialiasing, rasterizers), so the
+// pages are compared in blocks of 4 x 4 pixels: no block of the chart may differ much.
+TEST_F(PrintPreviewTest, PdfPageLooksLikeTheBitmapPage) {
+    Chart->Legend()->SetVisible(true);
+    Preview.Print();
+    TPrinter bitmapPrinter;
+    auto device = std::make_unique<TImagePrinterDevice>("Sheets", 100, SheetA4);
+    TImagePrinterDevice& sheets = *device;
+    bitmapPrinter.AddDevice(std::move(device));
+    TPrinter* former = SetPrinter(&bitmapPrinter);
+    Preview.Print();
+    SetPrinter(former);
+    ASSERT_EQ(sheets.Pages().size(), 1u);
+    TBitmap& bitmap = *sheets.Pages()[0];
+
+    const std::optional<TPdfRaster> pdf = RenderPdfPage(Dir.File("chart.pdf"), 100);
+    ASSERT_TRUE(pdf) << "pdftoppm failed";
+    ASSERT_NEAR(pdf->Width, bitmap.Width(), 1);
+    ASSERT_NEAR(pdf->Height, bitmap.Height(), 1);
+    constexpr int Block = 4;
+    const int w = std::min(pdf->Width, bitmap.Width()), h = std::min(pdf->Height, bitmap.Height());
+    int inked = 0, different = 0;
+    for (int by = 0; by + Block <= h; by += Block)
+        for (int bx = 0; bx + Block <= w; bx += Block) {
+            int sumBitmap[3] = {}, sumPdf[3] = {};
+            for (int y = by; y < by + Block; ++y)
+                for (int x = bx; x < bx + Block; ++x) {
+                    const TColor b = bitmap.Canvas()->Pixel(x, y);
+                    const uint32_t p = pdf->At(x, y);
+                    sumBitmap[0] += GetRValue(b), sumBitmap[1] += GetGValue(b);
+                    sumBitmap[2] += GetBValue(b);
+                    sumPdf[0] += int(p >> 16), sumPdf[1] += int((p >> 8) & 0xFF);
+                    sumPdf[2] += int(p & 0xFF);
+                }
+            int diff = 0;
+            for (int k = 0; k < 3; ++k)
+                diff = std::max(diff, std::abs(sumBitmap[k] - sumPdf[k]) / (Block * Block));
+            inked += sumBitmap[0] + sumBitmap[1] + sumBitmap[2] < 3 * 255 * Block * Block;
+            different += diff > 64;
+        }
+    EXPECT_GT(inked, 1000);
+    EXPECT_LT(different, inked / 100) << different << " of " << inked << " inked blocks differ";
 }
 
 }  // namespace

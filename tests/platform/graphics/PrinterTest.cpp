@@ -1,4 +1,5 @@
-// The printer: without devices, printing into page bitmaps, and into a PDF file.
+// The printer: without devices, printing into page bitmaps, and into a PDF file with shapes and
+// real text.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "platform/graphics/Printer.h"
 #include "platform/graphics/PrinterSystem.h"
 #include "tests/platform/graphics/PixelMap.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -191,4 +193,57 @@ TEST(Printer, SystemPrintersJoinTheListWhenThereAreAny) {
     EXPECT_GE(p.Printers().size(), 1u);
     EXPECT_EQ(p.Printers()[0], "Sheets");
     EXPECT_GE(p.PrinterIndex(), 0);
+}
+
+// What an independent reader finds in a PDF page: the text as text in embedded fonts, the shapes
+// drawn without any picture, where the mapping and the clip put them.
+TEST(Printer, PdfPagesHoldShapesAndRealTextInEmbeddedFonts) {
+    const TTempDir dir;
+    const std::string file = dir.File("page.pdf");
+    TPrinter p;
+    p.AddDevice(std::make_unique<TPdfPrinterDevice>("PDF", file, 100));  // 827 x 1169 pixels
+    p.BeginDoc();
+    TCanvas& c = *p.Canvas();
+    EXPECT_EQ(c.Width(), 827);
+    c.Brush()->SetColor(clRed);
+    c.FillRect(Rect(100, 100, 300, 200));
+    c.Font()->SetName("Arial");
+    c.Font()->SetSize(14);
+    c.TextOut(100, 300, "Emissivity 0.95");
+    c.Font()->SetOrientation(900);
+    c.TextOut(60, 700, "Wavelength");
+    c.Font()->SetOrientation(0);
+    // The text cell takes the background colour in opaque mode only.
+    c.SetBkColor(clYellow);
+    c.SetBkMode(TRANSPARENT);
+    c.TextOut(100, 400, "....");
+    c.SetBkMode(OPAQUE);
+    c.TextOut(400, 400, "....");
+    // A chart's print mapping: two device pixels to a logical one.
+    c.SetMapMode(MM_ANISOTROPIC);
+    c.SetWindowExt({100, 100});
+    c.SetViewportExt({200, 200});
+    c.Brush()->SetColor(clBlue);
+    c.Pen()->SetColor(clBlue);
+    c.Rectangle(200, 300, 250, 350);
+    c.SetMapping(TMapping());
+    // The clip holds for every primitive.
+    c.IntersectClipRect(Rect(0, 0, 400, 1169));
+    c.Brush()->SetColor(clLime);
+    c.FillRect(Rect(300, 800, 500, 850));
+    p.EndDoc();
+
+    ExpectTextAndShapesOnly(file, {"Emissivity 0.95", "Wavelength"});
+
+    // Rendered at half the printer's resolution.
+    const std::optional<TPdfRaster> page = RenderPdfPage(file, 50);
+    ASSERT_TRUE(page) << "pdftoppm failed";
+    ASSERT_NEAR(page->Width, 413, 1);          // 210 mm at 50 per inch, as the reader rounds it
+    EXPECT_EQ(page->At(100, 75), 0xFF0000u);   // the red fill
+    EXPECT_EQ(page->At(225, 325), 0x0000FFu);  // the mapped rectangle
+    EXPECT_EQ(page->At(175, 412), 0x00FF00u);  // the fill inside the clip
+    EXPECT_EQ(page->At(225, 412), 0xFFFFFFu);  // and beyond it
+    EXPECT_EQ(page->At(20, 20), 0xFFFFFFu);
+    EXPECT_EQ(page->At(52, 202), 0xFFFFFFu);   // above the dots of transparent text
+    EXPECT_EQ(page->At(202, 202), 0xFFFF00u);  // and of opaque text
 }
