@@ -306,4 +306,7 @@ void TIsoSurfaceSeries::Publish(TPublisher<TIsoSurfaceSeries>& p) {
     p.Object("Sides", &S::Sides, &S::SetSides);
     p.Boolean("UseYPosition", &S::UseYPosition, &S::SetUseYPosition).Default(false);
     p.Float("YPosition", &S::YPosition, &S::SetYPosition).Default(0.0);
+    // An iso-surface colours its bands from the palette, not from a colour range.
+    p.Inherited("UseColorRange").Default(false);
+    p.Inherited("UsePalette").Default(true);
 }
