@@ -6,7 +6,7 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"

@@ -3,7 +3,7 @@
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"

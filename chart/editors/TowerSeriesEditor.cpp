@@ -4,7 +4,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/TowerSeries.h"
+#include "chart/engine/grid3d/TowerSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"

@@ -3,7 +3,7 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "platform/ui/CheckBox.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
-#include "chart/engine/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ChartStubs.h"
-#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SeriesTypes.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/graphics/Bitmap.h"

@@ -4,7 +4,7 @@
 // smoothing of the lines.
 #include <memory>
 
-#include "chart/engine/ContourTracing.h"
+#include "chart/engine/grid3d/ContourTracing.h"
 #include "platform/classes/Collection.h"
 #include "platform/graphics/Colors.h"
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "chart/engine/Custom3DSeries.h"
 #include "chart/engine/SeriesPointer.h"
+#include "chart/engine/grid3d/Custom3DSeries.h"
 
 class TChartHiddenPen;
 class TPoint3DSeries;

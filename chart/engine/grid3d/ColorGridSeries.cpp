@@ -1,4 +1,4 @@
-#include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Each grid point drawn as a tower standing on the X-Z plane, from Origin (or the lowest Y) up
 // or down to its height, in one of eight shapes, coloured by value as every palette series.
 // Towers are drawn far ones first, so that nearer ones cover them.
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 
 class TCanvas3D;
 

@@ -2,7 +2,7 @@
 // The published settings of the palette series (the colour range, the palette, the depth rows
 // and Z), declared by each class that publishes them: the grid base for every grid series, the
 // vector series for itself. The palette base publishes nothing.
-#include "chart/engine/Custom3DPaletteSeries.h"
+#include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 
 template <class S>
 void PublishPaletteSettings(TPublisher<S>& p) {

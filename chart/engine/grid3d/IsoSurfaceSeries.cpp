@@ -1,4 +1,4 @@
-#include "chart/engine/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "chart/engine/Custom3DSeries.h"
+#include "chart/engine/grid3d/Custom3DSeries.h"
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"

@@ -1,4 +1,4 @@
-#include "chart/engine/ContourTracing.h"
+#include "chart/engine/grid3d/ContourTracing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 #include "chart/foundation/ChartBrush.h"
 #include "platform/graphics/Geometry.h"
 

@@ -7,7 +7,7 @@
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/BlendScope.h"
 #include "chart/engine/ChartAxis.h"
-#include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeFilter.h"

@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "chart/engine/AxisPanel.h"
-#include "chart/engine/ContourSeries.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/grid3d/ContourSeries.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeFont.h"

@@ -1,4 +1,4 @@
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
-#include "chart/engine/PaletteSeriesPublish.h"
+#include "chart/engine/grid3d/PaletteSeriesPublish.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/Publisher.h"

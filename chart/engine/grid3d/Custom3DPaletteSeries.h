@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "chart/engine/Custom3DSeries.h"
+#include "chart/engine/grid3d/Custom3DSeries.h"
 
 struct TPaletteEntry {
     double UpToValue = 0;

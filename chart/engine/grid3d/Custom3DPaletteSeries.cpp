@@ -1,4 +1,4 @@
-#include "chart/engine/Custom3DPaletteSeries.h"
+#include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "chart/engine/TowerSeries.h"
+#include "chart/engine/grid3d/TowerSeries.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "chart/engine/ContourSeries.h"
+#include "chart/engine/grid3d/ContourSeries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +8,10 @@
 #include "chart/engine/BSpline.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartEngineStartup.h"
-#include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/engine/SeriesMarkPositions.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesPointer.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"

@@ -1,12 +1,12 @@
-#include "chart/engine/GridSeriesRegistration.h"
+#include "chart/engine/grid3d/GridSeriesRegistration.h"
 
-#include "chart/engine/ColorGridSeries.h"
-#include "chart/engine/ContourSeries.h"
-#include "chart/engine/IsoSurfaceSeries.h"
 #include "chart/engine/SeriesTypes.h"
-#include "chart/engine/SurfaceSeries.h"
-#include "chart/engine/TowerSeries.h"
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
+#include "chart/engine/grid3d/ContourSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
+#include "chart/engine/grid3d/TowerSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/LibraryTexts.h"
 
 void GridSeriesUnitStartup() {

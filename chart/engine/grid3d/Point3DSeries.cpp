@@ -1,4 +1,4 @@
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 
 #include <algorithm>
 #include <cstdlib>

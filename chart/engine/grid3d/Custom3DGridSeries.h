@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "chart/engine/Custom3DPaletteSeries.h"
+#include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 
 // The height of the grid position (x, z), both from 1.
 using TChartSurfaceGetY = std::function<double(TChartSeries& sender, int x, int z)>;

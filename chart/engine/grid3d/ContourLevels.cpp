@@ -1,10 +1,10 @@
-#include "chart/engine/ContourLevels.h"
+#include "chart/engine/grid3d/ContourLevels.h"
 
 #include <algorithm>
 
 #include "chart/engine/AxisPanel.h"
-#include "chart/engine/ContourSeries.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/engine/grid3d/ContourSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/Publisher.h"
 

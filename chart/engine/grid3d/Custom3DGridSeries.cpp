@@ -1,9 +1,9 @@
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/engine/PaletteSeriesPublish.h"
+#include "chart/engine/grid3d/PaletteSeriesPublish.h"
 #include "platform/classes/Publisher.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "chart/engine/ContourLevels.h"
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/ContourLevels.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 #include "platform/graphics/Geometry.h"
 
 class TChartHiddenPen;

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 #include "chart/foundation/Canvas3D.h"
 
 class TBitmap;

@@ -6,7 +6,7 @@
 // temporary one.
 #include <memory>
 
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 
 class TIsoSurfaceSeries;
 

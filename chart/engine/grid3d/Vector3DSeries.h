@@ -3,7 +3,7 @@
 // EndZ), with arrowheads at either end, coloured by value as every palette series.
 #include <memory>
 
-#include "chart/engine/Custom3DPaletteSeries.h"
+#include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 
 class TChartHiddenPen;
 class TChartPen;

@@ -1,4 +1,4 @@
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 
 #include <algorithm>
 #include <climits>
