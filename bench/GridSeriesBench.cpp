@@ -8,9 +8,9 @@
 
 #include "bench/support/BenchChart.h"
 #include "bench/support/CountedAllocations.h"
-#include "chart/engine/ContourSeries.h"
-#include "chart/engine/IsoSurfaceSeries.h"
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/ContourSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/LibraryTexts.h"

@@ -12,7 +12,6 @@
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/RtlMath.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -23,7 +22,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 
-TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
+TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 210);
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 210);
@@ -70,36 +69,36 @@ TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
     UDGroup = group.UpDown;
 
     RGMultiArea->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries || RGMultiArea->ItemIndex() < 0) return;
+        if (Loading() || !FSeries || RGMultiArea->ItemIndex() < 0) return;
         FSeries->SetMultiArea(TMultiArea(RGMultiArea->ItemIndex()));
         EnableGroup();
     };
     CBColorEach->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetColorEachPoint(CBColorEach->Checked());
         BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
     };
     CBStairs->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetStairs(CBStairs->Checked());
         CBInvStairs->SetEnabled(FSeries->Stairs());
     };
     CBInvStairs->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
+        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
     };
     CBUseOrigin->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetUseYOrigin(CBUseOrigin->Checked());
         EnableOrigin();
     };
     EOrigin->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && Showing()) FSeries->SetYOrigin(UpDownPosition(*UDOrigin));
+        if (!Loading() && FSeries && Showing()) FSeries->SetYOrigin(UpDownPosition(*UDOrigin));
     };
     EGroup->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && Showing()) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
+        if (!Loading() && FSeries && Showing()) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
     };
     ETransp->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && Showing()) FSeries->SetTransparency(UpDownPosition(*UDTransp));
+        if (!Loading() && FSeries && Showing()) FSeries->SetTransparency(UpDownPosition(*UDTransp));
     };
     BPattern->OnClick = [this](TObject*) {
         if (FSeries) ShowBrushDialog(BPattern, FSeries->AreaChartBrush());
@@ -108,11 +107,11 @@ TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TForm(owner) {
         if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
     };
     CBNulls->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && CBNulls->ItemIndex() >= 0)
+        if (!Loading() && FSeries && CBNulls->ItemIndex() >= 0)
             FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
     };
     CBDark3D->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
     };
     // The sample shows the area's own colour while it has one.
     BAreaColor->ColorQuery = [this] {
@@ -134,7 +133,7 @@ void TAreaSeriesEditor::Notification(TComponent* component, TOperation operation
 void TAreaSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TAreaSeries*>(TagObject())) {
         FSeries = series;
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         LoadSeries();
     }
     TForm::DoShow();

@@ -3,7 +3,7 @@
 // on its "Options" page; stacking, the origin and the stack group on its "Stack" page. The
 // series comes in Tag; each change is written at once. The point-marker editor of the series is
 // added as a page of the series page.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TAreaSeries;
 class TButton;
@@ -19,8 +19,8 @@ class TRadioGroup;
 class TTabSheet;
 class TUpDown;
 
-class TAreaSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TAreaSeriesEditor, TForm)
+class TAreaSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TAreaSeriesEditor, TEditorForm)
 public:
     explicit TAreaSeriesEditor(TComponent* owner);
     ~TAreaSeriesEditor() override;
@@ -71,5 +71,4 @@ private:
     TAreaSeries* FSeries = nullptr;
     TForm* FPointPage = nullptr;
     TForm* FGradientPage = nullptr;
-    bool FLoading = false;
 };

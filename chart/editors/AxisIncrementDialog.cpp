@@ -11,14 +11,13 @@
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/RadioGroup.h"
 
-TAxisIncrement::TAxisIncrement(TComponent* owner) : TForm(owner) {
+TAxisIncrement::TAxisIncrement(TComponent* owner) : TEditorForm(owner) {
     SetCaption("Axis Increment");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
@@ -38,10 +37,10 @@ TAxisIncrement::TAxisIncrement(TComponent* owner) : TForm(owner) {
     BCancel->SetCancel(true);
     BCancel->SetModalResult(mrCancel);
     RGIncrement->OnClick = [this](TObject*) {
-        if (!FLoading) ChooseStandard(RGIncrement->ItemIndex() == 0);
+        if (!Loading()) ChooseStandard(RGIncrement->ItemIndex() == 0);
     };
     CBExact->OnClick = [this](TObject*) {
-        if (FLoading || CBExact->Checked()) return;
+        if (Loading() || CBExact->Checked()) return;
         FExact = false;
         RGIncrement->SetItemIndex(1);
     };
@@ -52,7 +51,7 @@ TAxisIncrement::TAxisIncrement(TComponent* owner) : TForm(owner) {
 TAxisIncrement::~TAxisIncrement() = default;
 
 void TAxisIncrement::Prepare(bool isDateTime, bool exact, double increment) {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     FIsDateTime = isDateTime;
     FExact = exact;
     FIncrement = increment;
@@ -80,7 +79,7 @@ void TAxisIncrement::Prepare(bool isDateTime, bool exact, double increment) {
 }
 
 void TAxisIncrement::ChooseStandard(bool standard) {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     ECustom->SetEnabled(!standard);
     FExact = standard;
     CBExact->SetChecked(standard);

@@ -1,7 +1,7 @@
 #pragma once
 // The "Axis Increment" dialog: the desired increment of an axis, a number, or on a date-time
 // axis one of the standard steps (exact calendar steps) or a custom "[days] [hh:nn:ss]".
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TChartAxis;
@@ -10,8 +10,8 @@ class TComboBox;
 class TEdit;
 class TRadioGroup;
 
-class TAxisIncrement : public TForm {
-    KV_DECLARE_CLASS(TAxisIncrement, TForm)
+class TAxisIncrement : public TEditorForm {
+    KV_DECLARE_CLASS(TAxisIncrement, TEditorForm)
 public:
     explicit TAxisIncrement(TComponent* owner);
     ~TAxisIncrement() override;
@@ -37,6 +37,5 @@ private:
 
     bool FIsDateTime = false;
     bool FExact = false;
-    bool FLoading = false;
     double FIncrement = 0;
 };

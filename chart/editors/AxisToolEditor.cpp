@@ -22,7 +22,7 @@ constexpr int DepthAxisCount = 2;
 
 }  // namespace
 
-TAxisToolEditor::TAxisToolEditor(TComponent* owner) : TForm(owner) {
+TAxisToolEditor::TAxisToolEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 300, 120);
     PanelTop = MakeControl<TPanel>(this, 0, 0, 300, 34);

@@ -2,7 +2,7 @@
 // The base form of the editors of tools that work on one axis: a top panel with the axis
 // chooser and, for tools that draw with a pen, its button. The tool editors built on it add
 // their own controls below. Tag holds the tool.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButtonPen;
 class TChartAxis;
@@ -12,8 +12,8 @@ class TLabel;
 class TPanel;
 class TTeeCustomToolAxis;
 
-class TAxisToolEditor : public TForm {
-    KV_DECLARE_CLASS(TAxisToolEditor, TForm)
+class TAxisToolEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TAxisToolEditor, TEditorForm)
 public:
     explicit TAxisToolEditor(TComponent* owner);
     ~TAxisToolEditor() override;

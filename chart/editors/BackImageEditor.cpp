@@ -11,7 +11,6 @@
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Strings.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -22,7 +21,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 
-TBackImageEditor::TBackImageEditor(TComponent* owner) : TForm(owner) {
+TBackImageEditor::TBackImageEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 200);
     Image1 = MakeControl<TImage>(this, 8, 8, 90, 90);
     Image1->SetStretch(true);
@@ -62,12 +61,12 @@ TBackImageEditor::TBackImageEditor(TComponent* owner) : TForm(owner) {
     };
     RGBitmap->OnClick = [this](TObject*) {
         auto* image = dynamic_cast<TBackImage*>(FPicture);
-        if (FLoading || !image || RGBitmap->ItemIndex() < 0) return;
+        if (Loading() || !image || RGBitmap->ItemIndex() < 0) return;
         image->SetMode(TTeeBackImageMode(RGBitmap->ItemIndex()));
         UpdateControls();
     };
     CBTransp->OnClick = [this](TObject*) {
-        if (FLoading || !FPicture || !FPicture->Graphic() || !CBTransp->Enabled()) return;
+        if (Loading() || !FPicture || !FPicture->Graphic() || !CBTransp->Enabled()) return;
         FPicture->Graphic()->SetTransparent(CBTransp->Checked());
     };
     Button1->OnClick = [this](TObject*) {
@@ -85,7 +84,7 @@ TBackImageEditor::~TBackImageEditor() = default;
 void TBackImageEditor::PositionChanged(TEdit* edit, bool left) {
     auto* image = dynamic_cast<TBackImage*>(FPicture);
     int value = 0;
-    if (FLoading || !image || !Showing() || !TryStrToInt(edit->Text(), value)) return;
+    if (Loading() || !image || !Showing() || !TryStrToInt(edit->Text(), value)) return;
     if (left)
         image->SetLeft(value);
     else
@@ -95,7 +94,7 @@ void TBackImageEditor::PositionChanged(TEdit* edit, bool left) {
 void TBackImageEditor::LoadImageSettings(TTeePicture* picture) {
     FPicture = picture;
     if (!FPicture) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     if (auto* image = dynamic_cast<TBackImage*>(FPicture)) {
         RGBitmap->SetItemIndex(int(image->Mode()));
         UDLeft->SetPosition(image->Left());
@@ -108,7 +107,7 @@ void TBackImageEditor::LoadImageSettings(TTeePicture* picture) {
 }
 
 void TBackImageEditor::UpdateControls() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     TGraphic* graphic = FPicture->Graphic();
     RGBitmap->SetEnabled(graphic != nullptr);
     if (CBTransp->Visible()) {

@@ -2,7 +2,7 @@
 // The picture editor: browse or clear the graphic of a chart picture, its transparency and
 // filters and, for a back image, how it is placed (stretched, tiled, centred or at a custom
 // offset). The picture is edited in place.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TControl;
@@ -17,8 +17,8 @@ class TTeePicture;
 class TUpDown;
 class TWinControl;
 
-class TBackImageEditor : public TForm {
-    KV_DECLARE_CLASS(TBackImageEditor, TForm)
+class TBackImageEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TBackImageEditor, TEditorForm)
 public:
     explicit TBackImageEditor(TComponent* owner);
     ~TBackImageEditor() override;
@@ -53,7 +53,6 @@ private:
     void PositionChanged(TEdit* edit, bool left);
 
     TTeePicture* FPicture = nullptr;
-    bool FLoading = false;
 };
 
 // A picture editor embedded in sheet, unowned (the caller frees it); the caller then loads a

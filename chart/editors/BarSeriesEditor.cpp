@@ -21,7 +21,7 @@
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
 
-TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
+TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 200);
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 200);
     PageControl1->SetAlign(alClient);
@@ -76,7 +76,7 @@ TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
     UDDarkPen->SetPosition(255);
 
     CBBarStyle->OnChange = [this](TObject*) {
-        if (FLoading || !FSeries || CBBarStyle->ItemIndex() < 0) return;
+        if (Loading() || !FSeries || CBBarStyle->ItemIndex() < 0) return;
         FSeries->SetBarStyle(TBarStyle(CBBarStyle->ItemIndex()));
         ApplyStyleRules();
     };
@@ -96,21 +96,21 @@ TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TForm(owner) {
         PositionChanged(UDDarkPen, &TCustomBarSeries::SetDarkPen);
     };
     CBColorEach->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetColorEachPoint(CBColorEach->Checked());
         EnableColorButton();
     };
     CBDarkBar->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetDark3D(CBDarkBar->Checked());
+        if (!Loading() && FSeries) FSeries->SetDark3D(CBDarkBar->Checked());
     };
     CBBarSideMargins->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetSideMargins(CBBarSideMargins->Checked());
+        if (!Loading() && FSeries) FSeries->SetSideMargins(CBBarSideMargins->Checked());
     };
     CBMarksAutoPosition->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
+        if (!Loading() && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
     };
     TBTransp->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetTransparency(TBTransp->Position());
+        if (!Loading() && FSeries) FSeries->SetTransparency(TBTransp->Position());
     };
     BBarBrush->OnClick = [this](TObject*) {
         if (FSeries) ShowBrushDialog(BBarBrush, FSeries->Brush());
@@ -132,16 +132,16 @@ void TBarSeriesEditor::Notification(TComponent* component, TOperation operation)
 }
 
 void TBarSeriesEditor::PositionChanged(const TUpDown* upDown, void (TCustomBarSeries::*set)(int)) {
-    if (!FLoading && FSeries) (FSeries->*set)(UpDownPosition(*upDown));
+    if (!Loading() && FSeries) (FSeries->*set)(UpDownPosition(*upDown));
 }
 
 void TBarSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomBarSeries*>(TagObject())) {
         FSeries = series;
-        FLoading = true;
+        auto loading = LoadGuard();
         LoadSeries();
     }
-    FLoading = false;
+    LoadingDone();
     TForm::DoShow();
 }
 

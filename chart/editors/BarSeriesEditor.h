@@ -5,8 +5,8 @@
 // (TStackBarSeriesEditor) is added as a page of the series page.
 #include <memory>
 
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/OwnedForm.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonColor;
@@ -22,8 +22,8 @@ class TTeeShadowEditor;
 class TTrackBar;
 class TUpDown;
 
-class TBarSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TBarSeriesEditor, TForm)
+class TBarSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TBarSeriesEditor, TEditorForm)
 public:
     explicit TBarSeriesEditor(TComponent* owner);
     ~TBarSeriesEditor() override;
@@ -79,5 +79,4 @@ private:
     TForm* FStackPage = nullptr;
     // Embedded in "Shadow" on the first show; nobody else owns it.
     TOwnedForm<TTeeShadowEditor> FShadowEditor;
-    bool FLoading = true;
 };

@@ -14,7 +14,6 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/GroupBox.h"
@@ -77,7 +76,7 @@ void LoadPatternBitmap(TBitmap& bitmap, int n) {
 
 }  // namespace
 
-TBrushDialog::TBrushDialog(TComponent* owner) : TForm(owner) {
+TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
     SetCaption("Pattern Color Editor");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
@@ -128,7 +127,7 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TForm(owner) {
     // The colour buttons have written the colour by the time they tell.
     BColor->OnClick = [this](TObject*) { LStyle->Invalidate(); };
     BBackColor->OnClick = [this](TObject*) {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         CBTransp->SetChecked(false);
         CBTransp->SetEnabled(true);
     };
@@ -169,7 +168,7 @@ void TBrushDialog::DrawStyleItem(int index, const TRect& rect) {
 }
 
 void TBrushDialog::DoShow() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     if (!FBackup) FBackup = std::make_unique<TChartBrush>();
     if (TheBrush) {
         FBackup->Assign(TheBrush);
@@ -184,7 +183,7 @@ void TBrushDialog::DoShow() {
 }
 
 void TBrushDialog::CheckColorControls() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     BColor->SetEnabled(TheBrush->Style() != bsClear);
     BBackColor->SetEnabled(BColor->Enabled());
     CBTransp->SetChecked(TheBrush->BackColor() == clNone);
@@ -212,7 +211,7 @@ void TBrushDialog::CheckImageButton() {
 
 void TBrushDialog::LStyleClick() {
     const int index = LStyle->ItemIndex();
-    if (FLoading || !TheBrush || index < 0) return;
+    if (Loading() || !TheBrush || index < 0) return;
     if (index < FirstPattern) {
         TheBrush->SetStyle(TBrushStyle(index));
         TheBrush->SetImage(nullptr);
@@ -234,7 +233,7 @@ void TBrushDialog::LStyleClick() {
 void TBrushDialog::Button1Click() {
     if (!TheBrush) return;
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         LStyle->SetItemIndex(int(TheBrush->Style()));
     }
     if (Button1->Tag() == 1) {
@@ -263,7 +262,7 @@ void TBrushDialog::Button1Click() {
 }
 
 void TBrushDialog::CBTranspClick() {
-    if (FLoading || !TheBrush) return;
+    if (Loading() || !TheBrush) return;
     if (CBTransp->Checked()) {
         TheBrush->SetBackColor(clNone);
         BBackColor->Repaint();

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "chart/editors/EditorForm.h"
 #include "chart/foundation/TeeButtons.h"
-#include "platform/ui/Form.h"
 
 class TBitmap;
 class TButton;
@@ -20,8 +20,8 @@ class TListBox;
 class TSplitter;
 struct TRect;
 
-class TBrushDialog : public TForm {
-    KV_DECLARE_CLASS(TBrushDialog, TForm)
+class TBrushDialog : public TEditorForm {
+    KV_DECLARE_CLASS(TBrushDialog, TEditorForm)
 public:
     explicit TBrushDialog(TComponent* owner);
     ~TBrushDialog() override;
@@ -70,7 +70,6 @@ private:
     std::vector<std::unique_ptr<TBitmap>> FPatterns;
 
     std::unique_ptr<TChartBrush> FBackup;
-    bool FLoading = false;
 };
 
 // Shows the dialog on brush, owned by control's form; true when the user accepted. The brush

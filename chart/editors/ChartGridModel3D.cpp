@@ -9,7 +9,7 @@
 
 #include "chart/editors/ChartGridModel.h"
 #include "chart/engine/AxisPanel.h"
-#include "chart/engine/Custom3DSeries.h"
+#include "chart/engine/grid3d/Custom3DSeries.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace {

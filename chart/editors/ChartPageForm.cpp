@@ -1,8 +1,6 @@
 #include "chart/editors/ChartPageForm.h"
 
-#include "platform/rtl/ValueGuard.h"
-
-TChartPageForm::TChartPageForm(TComponent* owner) : TForm(owner) {
+TChartPageForm::TChartPageForm(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsNone);
     SetBorderIcons({});
 }
@@ -10,11 +8,12 @@ TChartPageForm::TChartPageForm(TComponent* owner) : TForm(owner) {
 TChartPageForm::~TChartPageForm() = default;
 
 void TChartPageForm::Reload() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
+    LoadBindings();
     LoadControls();
 }
 
 void TChartPageForm::DoShow() {
     Reload();
-    TForm::DoShow();
+    TEditorForm::DoShow();
 }

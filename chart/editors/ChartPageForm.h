@@ -1,12 +1,12 @@
 #pragma once
 // The base of the chart editor's embedded pages: a borderless form that reads its element into
 // its controls each time it is shown (Reload) and writes each change of a control at once. While
-// it reads, Loading() is set, and the controls' handlers write nothing, so that showing a page
-// never changes the chart.
-#include "platform/ui/Form.h"
+// it reads (its bindings first, then LoadControls), Loading() is set, and the controls' handlers
+// write nothing, so that showing a page never changes the chart.
+#include "chart/editors/EditorForm.h"
 
-class TChartPageForm : public TForm {
-    KV_DECLARE_CLASS(TChartPageForm, TForm)
+class TChartPageForm : public TEditorForm {
+    KV_DECLARE_CLASS(TChartPageForm, TEditorForm)
 public:
     explicit TChartPageForm(TComponent* owner);
     ~TChartPageForm() override;
@@ -15,11 +15,7 @@ public:
     void Reload();
 
 protected:
-    bool Loading() const { return FLoading; }
     // Fills the controls from the element.
     virtual void LoadControls() = 0;
     void DoShow() override;
-
-private:
-    bool FLoading = false;
 };

@@ -10,14 +10,13 @@
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeGradient.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
 
-TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
+TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 170);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
@@ -52,15 +51,15 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
     CBAutoYR->SetChecked(true);
 
     CBCircled->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetCircled(CBCircled->Checked());
+        if (!Loading() && FSeries) FSeries->SetCircled(CBCircled->Checked());
     };
     CB3D->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries && FSeries->ParentChart())
+        if (!Loading() && FSeries && FSeries->ParentChart())
             FSeries->ParentChart()->SetView3D(CB3D->Checked());
     };
     Edit1->OnChange = [this](TObject*) {
         int angle = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDRot, angle))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDRot, angle))
             FSeries->SetRotationAngle(angle);
     };
     Edit2->OnChange = [this](TObject*) { RadiusChanged(UDX, CBAutoXR, true); };
@@ -78,7 +77,7 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TForm(owner) {
         if (FSeries && FSeries->Gradient()->Visible()) BackgroundChosen();
     };
     CBTransp->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         if (CBTransp->Checked()) {
             FSeries->SetCircleBackColor(clDefault);
             FSeries->Gradient()->SetVisible(false);
@@ -94,7 +93,7 @@ TCircledSeriesEditor::~TCircledSeriesEditor() = default;
 
 void TCircledSeriesEditor::RadiusChanged(TUpDown* upDown, TCheckBox* autoBox, bool horizontal) {
     int radius = 0;
-    if (FLoading || !FSeries || !Showing() || !UpDownValue(*upDown, radius)) return;
+    if (Loading() || !FSeries || !Showing() || !UpDownValue(*upDown, radius)) return;
     if (horizontal)
         FSeries->SetCustomXRadius(radius);
     else
@@ -108,7 +107,7 @@ void TCircledSeriesEditor::BackgroundChosen() {
 }
 
 void TCircledSeriesEditor::DoShow() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     if (auto* series = dynamic_cast<TCircledSeries*>(TagObject())) FSeries = series;
     if (FSeries) {
         CBCircled->SetChecked(FSeries->Circled());

@@ -3,8 +3,8 @@
 // rotation, fixed radii, the circle's background colour and gradient, and the shadow. No series
 // names it: the pie editor and the editors of other circular series add it to the series page
 // as a page of its own, "Circled". Tag holds the series.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/OwnedForm.h"
-#include "platform/ui/Form.h"
 
 class TButtonColor;
 class TButtonGradient;
@@ -16,8 +16,8 @@ class TTabSheet;
 class TTeeShadowEditor;
 class TUpDown;
 
-class TCircledSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TCircledSeriesEditor, TForm)
+class TCircledSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TCircledSeriesEditor, TEditorForm)
 public:
     explicit TCircledSeriesEditor(TComponent* owner);
     ~TCircledSeriesEditor() override;
@@ -53,7 +53,6 @@ private:
 
     TCircledSeries* FSeries = nullptr;
     TOwnedForm<TTeeShadowEditor> FShadowEditor;
-    bool FLoading = false;
 };
 
 // Adds a circled page for series as the tab "Circled" after "Format" of the series page that

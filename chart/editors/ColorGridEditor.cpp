@@ -5,8 +5,8 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PictureRoutines.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/ColorGridSeries.h"
 #include "chart/engine/SeriesDataStream.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"
@@ -17,7 +17,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/UpDown.h"
 
-TColorGridEditor::TColorGridEditor(TComponent* owner) : TForm(owner) {
+TColorGridEditor::TColorGridEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 300, 150);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
@@ -57,31 +57,31 @@ TColorGridEditor::TColorGridEditor(TComponent* owner) : TForm(owner) {
     CBCentered = MakeCheckBox(TabPosition, 8, 72, 100, "&Centered");
 
     CBSmooth->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetSmoothBitmap(CBSmooth->Checked());
+        if (!Loading() && FSeries) FSeries->SetSmoothBitmap(CBSmooth->Checked());
     };
     CBCentered->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetCenteredPoints(CBCentered->Checked());
+        if (!Loading() && FSeries) FSeries->SetCenteredPoints(CBCentered->Checked());
     };
     CBPlane->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && CBPlane->ItemIndex() >= 0)
+        if (!Loading() && FSeries && CBPlane->ItemIndex() >= 0)
             FSeries->SetDrawPlane3D(TCanvas3DPlane(CBPlane->ItemIndex()));
     };
     Edit2->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && UpDownValue(*UDX, v)) FSeries->SetXGridEvery(v);
+        if (!Loading() && FSeries && UpDownValue(*UDX, v)) FSeries->SetXGridEvery(v);
     };
     Edit1->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && UpDownValue(*UDZ, v)) FSeries->SetZGridEvery(v);
+        if (!Loading() && FSeries && UpDownValue(*UDZ, v)) FSeries->SetZGridEvery(v);
     };
     Edit3->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDTransp, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDTransp, v))
             FSeries->SetTransparency(v);
     };
     Edit4->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDPosition, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDPosition, v))
             FSeries->SetDrawPosition(v);
     };
     Button2->OnClick = [this](TObject*) { LoadPicture(); };
@@ -109,20 +109,22 @@ void TColorGridEditor::LoadPicture() {
 }
 
 void TColorGridEditor::DoShow() {
-    FLoading = true;
-    if (auto* series = dynamic_cast<TColorGridSeries*>(TagObject())) FSeries = series;
-    if (FSeries) {
-        BGrid->LinkPen(FSeries->Pen());
-        CBCentered->SetChecked(FSeries->CenteredPoints());
-        UDX->SetPosition(FSeries->XGridEvery());
-        UDZ->SetPosition(FSeries->ZGridEvery());
-        CBSmooth->SetChecked(FSeries->SmoothBitmap());
-        UDTransp->SetPosition(FSeries->Transparency());
-        CBPlane->SetItemIndex(int(FSeries->DrawPlane3D()));
-        UDPosition->SetPosition(FSeries->DrawPosition());
-        ButtonPen1->LinkPen(FSeries->Frame());
+    {
+        auto loading = LoadGuard();
+        if (auto* series = dynamic_cast<TColorGridSeries*>(TagObject())) FSeries = series;
+        if (FSeries) {
+            BGrid->LinkPen(FSeries->Pen());
+            CBCentered->SetChecked(FSeries->CenteredPoints());
+            UDX->SetPosition(FSeries->XGridEvery());
+            UDZ->SetPosition(FSeries->ZGridEvery());
+            CBSmooth->SetChecked(FSeries->SmoothBitmap());
+            UDTransp->SetPosition(FSeries->Transparency());
+            CBPlane->SetItemIndex(int(FSeries->DrawPlane3D()));
+            UDPosition->SetPosition(FSeries->DrawPosition());
+            ButtonPen1->LinkPen(FSeries->Frame());
+        }
     }
-    FLoading = false;
+    LoadingDone();
     FGrid3D.Load(Parent(), FSeries);
     ApplyFormHook(this);
     TForm::DoShow();

@@ -3,8 +3,8 @@
 // the grid lines and their spacing, and the plane and position the map is drawn on in 3-D.
 // Tag holds the series.
 // It adds the grid 3-D page for the same series.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/Grid3DPageSlot.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonPen;
@@ -16,8 +16,8 @@ class TPageControl;
 class TTabSheet;
 class TUpDown;
 
-class TColorGridEditor : public TForm {
-    KV_DECLARE_CLASS(TColorGridEditor, TForm)
+class TColorGridEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TColorGridEditor, TEditorForm)
 public:
     explicit TColorGridEditor(TComponent* owner);
     ~TColorGridEditor() override;
@@ -54,7 +54,5 @@ private:
     void LoadPicture();
 
     TColorGridSeries* FSeries = nullptr;
-    // Set from creation to the end of the first load, and during every load.
-    bool FLoading = true;
     TGrid3DPageSlot FGrid3D{this};
 };

@@ -5,9 +5,9 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/engine/AxisPanel.h"
-#include "chart/engine/ContourSeries.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesPointer.h"
+#include "chart/engine/grid3d/ContourSeries.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ColorEditing.h"
@@ -17,7 +17,6 @@
 #include "chart/foundation/TeeFont.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -27,7 +26,7 @@
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/UpDown.h"
 
-TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TForm(owner) {
+TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 340, 210);
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
@@ -70,26 +69,26 @@ void TContourSeriesEditor::BuildOptionsPage() {
     UDTransp = transparency.UpDown;
 
     CBColorEach->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetColorEachPoint(CBColorEach->Checked());
         if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
         LoadLevel();
     };
     CBSmooth->OnClick = [this](TObject*) {
         CBInterpolate->SetEnabled(CBSmooth->Checked());
-        if (!FLoading && FSeries) FSeries->Smoothing()->SetActive(CBSmooth->Checked());
+        if (!Loading() && FSeries) FSeries->Smoothing()->SetActive(CBSmooth->Checked());
     };
     CBInterpolate->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->Smoothing()->SetInterpolate(CBInterpolate->Checked());
+        if (!Loading() && FSeries) FSeries->Smoothing()->SetInterpolate(CBInterpolate->Checked());
     };
     CBFill->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->Brush()->SetStyle(CBFill->Checked() ? bsSolid : bsClear);
         FSeries->Brush()->SetImage(nullptr);
     };
     Edit3->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FSeries && Showing() && TryStrToInt(Edit3->Text(), value))
+        if (!Loading() && FSeries && Showing() && TryStrToInt(Edit3->Text(), value))
             FSeries->SetTransparency(value);
     };
 }
@@ -120,7 +119,7 @@ void TContourSeriesEditor::BuildLevelsPage() {
 
     SENum->OnChange = [this](TObject*) { NumberChanged(); };
     CBAutoLevels->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetAutomaticLevels(CBAutoLevels->Checked());
         if (CBAutoLevels->Checked()) FSeries->CreateAutoLevels();
         EnableLevelCount();
@@ -131,12 +130,12 @@ void TContourSeriesEditor::BuildLevelsPage() {
         if (TryStrToInt(ELevel->Text(), value)) IndexChanged(value);
     };
     SBLevel->OnChange = [this](TObject*) {
-        if (FLoading) return;
+        if (Loading()) return;
         UDLevel->SetPosition(SBLevel->Position());
     };
     EValue->OnChange = [this](TObject*) {
         TContourLevel* level = CurrentLevel();
-        if (FLoading || !level || !EValue->Enabled()) return;
+        if (Loading() || !level || !EValue->Enabled()) return;
         // Text that is no number raises the conversion error, which the application reports.
         level->SetUpToValue(double(StrToFloat(EValue->Text())));
         ReadAutomatic();
@@ -146,7 +145,7 @@ void TContourSeriesEditor::BuildLevelsPage() {
     BLevelPen->OnClick = [this](TObject*) {
         TContourLevel* level = CurrentLevel();
         if (!level) return;
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         cbDefaultPen->SetChecked(level->UsesDefaultPen());
         if (!level->UsesDefaultPen()) level->SetColor(level->Pen()->Color());
         ShowSwatch(DisplayedColor(*level));
@@ -172,30 +171,30 @@ void TContourSeriesEditor::BuildMarksPage() {
     CBOverlap = MakeCheckBox(TabMarks, 150, 90, 120, "Anti overlap");
 
     CBMarks->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->Marks()->SetVisible(CBMarks->Checked());
+        if (!Loading() && FSeries) FSeries->Marks()->SetVisible(CBMarks->Checked());
     };
     CBMarksSegments->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries)
+        if (!Loading() && FSeries)
             FSeries->ContourMarks()->SetAtSegments(CBMarksSegments->Checked());
     };
     CBMarksColor->OnClick = [this](TObject*) {
         BMarksColor->SetEnabled(!CBMarksColor->Checked());
-        if (!FLoading && FSeries) FSeries->ContourMarks()->SetColorLevel(CBMarksColor->Checked());
+        if (!Loading() && FSeries) FSeries->ContourMarks()->SetColorLevel(CBMarksColor->Checked());
     };
     // Loading writes nothing back here either: a stored density or margin outside the up-downs'
     // ranges would otherwise be clamped merely by opening the editor.
     Edit1->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FSeries && TryStrToInt(Edit1->Text(), value))
+        if (!Loading() && FSeries && TryStrToInt(Edit1->Text(), value))
             FSeries->ContourMarks()->SetDensity(value);
     };
     Edit2->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FSeries && TryStrToInt(Edit2->Text(), value))
+        if (!Loading() && FSeries && TryStrToInt(Edit2->Text(), value))
             FSeries->ContourMarks()->SetMargin(value);
     };
     CBOverlap->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->ContourMarks()->SetAntiOverlap(CBOverlap->Checked());
+        if (!Loading() && FSeries) FSeries->ContourMarks()->SetAntiOverlap(CBOverlap->Checked());
     };
 }
 
@@ -208,18 +207,18 @@ void TContourSeriesEditor::BuildPositionPage() {
     SEYPos->OnChange = [this](TObject*) {
         double value = 0;
         // Text that is no number keeps the position.
-        if (FLoading || !FSeries || !TryStrToFloat(SEYPos->Text(), value)) return;
+        if (Loading() || !FSeries || !TryStrToFloat(SEYPos->Text(), value)) return;
         FSeries->SetYPosition(value);
         LoadBottom();
     };
     CBYPosLevel->OnClick = [this](TObject*) {
         SEYPos->SetEnabled(!CBYPosLevel->Checked());
-        if (!FLoading && FSeries) FSeries->SetYPositionLevel(CBYPosLevel->Checked());
+        if (!Loading() && FSeries) FSeries->SetYPositionLevel(CBYPosLevel->Checked());
     };
     CBBottom->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries || !CBBottom->Checked()) return;
+        if (Loading() || !FSeries || !CBBottom->Checked()) return;
         FSeries->SetYPosition(FSeries->GetMinYValue());
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         SEYPos->SetText(FloatToStr(FSeries->YPosition()));
         CBBottom->SetEnabled(false);
     };
@@ -230,12 +229,12 @@ void TContourSeriesEditor::BuildPositionPage() {
 void TContourSeriesEditor::DoShow() {
     FSeries = dynamic_cast<TContourSeries*>(TagObject());
     if (FSeries) LoadSeries();
-    FLoading = false;
+    LoadingDone();
     TForm::DoShow();
 }
 
 void TContourSeriesEditor::LoadSeries() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     // Automatic levels exist once the series has been prepared for drawing; they are not
     // stored, so making them here changes nothing the chart keeps.
     FSeries->EnsureAutoLevels();
@@ -286,7 +285,7 @@ TColor TContourSeriesEditor::DisplayedColor(const TContourLevel& level) const {
 void TContourSeriesEditor::ShowSwatch(TColor color) { SHColor->SetColor(color); }
 
 void TContourSeriesEditor::LoadLevel() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     TContourLevel* level = CurrentLevel();
     SetControlsEnabled(level != nullptr,
                        {ELevel, UDLevel, EValue, BLevelPen, cbDefaultPen, SHColor, SBLevel});
@@ -305,7 +304,7 @@ void TContourSeriesEditor::LoadLevel() {
 }
 
 void TContourSeriesEditor::ReadAutomatic() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     CBAutoLevels->SetChecked(FSeries->AutomaticLevels());
     EnableLevelCount();
 }
@@ -315,7 +314,7 @@ void TContourSeriesEditor::EnableLevelCount() {
 }
 
 void TContourSeriesEditor::LoadBottom() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     CBBottom->SetChecked(FSeries->YPosition() == FSeries->GetMinYValue());
     CBBottom->SetEnabled(!CBBottom->Checked());
 }
@@ -324,11 +323,11 @@ void TContourSeriesEditor::LoadBottom() {
 
 void TContourSeriesEditor::NumberChanged() {
     int number = 0;
-    if (FLoading || !FSeries || !TryStrToInt(SENum->Text(), number)) return;
+    if (Loading() || !FSeries || !TryStrToInt(SENum->Text(), number)) return;
     FSeries->SetNumLevels(number);
     if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         const int last = std::max(0, FSeries->NumLevels() - 1);
         UDLevel->SetMax(last);
         SBLevel->SetMax(last);
@@ -339,10 +338,10 @@ void TContourSeriesEditor::NumberChanged() {
 }
 
 void TContourSeriesEditor::IndexChanged(int index) {
-    if (FLoading || !FSeries || FSeries->Levels()->Count() == 0) return;
+    if (Loading() || !FSeries || FSeries->Levels()->Count() == 0) return;
     {
         // A typed index moves the up-down, whose position names the current level.
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         UDLevel->SetPosition(index);
     }
     LoadLevel();
@@ -357,7 +356,7 @@ void TContourSeriesEditor::SwatchClicked() {
         level->SetColor(color);
         ShowSwatch(DisplayedColor(*level));
         BLevelPen->Repaint();
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         CBEmpty->SetChecked(color == clNone);
     }
     ReadAutomatic();
@@ -365,7 +364,7 @@ void TContourSeriesEditor::SwatchClicked() {
 
 void TContourSeriesEditor::EmptyClicked() {
     TContourLevel* level = CurrentLevel();
-    if (FLoading || !level) return;
+    if (Loading() || !level) return;
     if (CBEmpty->Checked())
         level->SetColor(clNone);
     else if (level->Color() == clNone)
@@ -377,7 +376,7 @@ void TContourSeriesEditor::EmptyClicked() {
 
 void TContourSeriesEditor::DefaultPenClicked() {
     TContourLevel* level = CurrentLevel();
-    if (FLoading || !level) return;
+    if (Loading() || !level) return;
     if (cbDefaultPen->Checked()) {
         level->SetPen(nullptr);
         BLevelPen->SetEnabled(false);

@@ -3,8 +3,8 @@
 // colour and pen by hand), the marks along the lines, the pointer at their vertices and the
 // vertical position, edited in place on the series in Tag. It adds the grid 3-D page for the
 // same series.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/Grid3DPageSlot.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonColor;
@@ -21,8 +21,8 @@ class TSeriesPointerEditor;
 class TTabSheet;
 class TUpDown;
 
-class TContourSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TContourSeriesEditor, TForm)
+class TContourSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TContourSeriesEditor, TEditorForm)
 public:
     explicit TContourSeriesEditor(TComponent* owner);
     ~TContourSeriesEditor() override;
@@ -99,5 +99,4 @@ private:
     TContourSeries* FSeries = nullptr;
     TGrid3DPageSlot FGrid3D{this};
     TSeriesPointerEditor* FPointerEditor = nullptr;
-    bool FLoading = true;
 };

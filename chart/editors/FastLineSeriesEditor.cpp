@@ -5,7 +5,6 @@
 #include "chart/engine/FastLineSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/GroupBox.h"
@@ -40,18 +39,18 @@ TFastLineSeriesEditor::TFastLineSeriesEditor(TComponent* owner) : TPenDialog(own
         CBStyle->Invalidate();
     };
     CBDrawAll->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetDrawAllPoints(CBDrawAll->Checked());
+        if (!Loading() && FSeries) FSeries->SetDrawAllPoints(CBDrawAll->Checked());
     };
     CBStairs->OnClick = [this](TObject*) {
         CBInvStairs->SetEnabled(CBStairs->Checked());
-        if (!FLoading && FSeries) FSeries->SetStairs(CBStairs->Checked());
+        if (!Loading() && FSeries) FSeries->SetStairs(CBStairs->Checked());
     };
     CBInvStairs->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
+        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
     };
     CBNulls->OnChange = [this](TObject*) {
         const int item = CBNulls->ItemIndex();
-        if (FLoading || !FSeries || item < 0) return;
+        if (Loading() || !FSeries || item < 0) return;
         FSeries->SetIgnoreNulls(item == IgnoreNullsItem);
         FSeries->SetTreatNulls(TTreatNullsStyle(item));
     };
@@ -62,7 +61,7 @@ TFastLineSeriesEditor::~TFastLineSeriesEditor() = default;
 void TFastLineSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TFastLineSeries*>(TagObject())) {
         FSeries = series;
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         ThePen = series->LinePen();
         CBDrawAll->SetChecked(series->DrawAllPoints());
         CBStairs->SetChecked(series->Stairs());

@@ -29,5 +29,4 @@ protected:
 
 private:
     TFastLineSeries* FSeries = nullptr;
-    bool FLoading = false;
 };

@@ -14,7 +14,6 @@
 #include "platform/classes/Writer.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Streams.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/CheckListBox.h"
@@ -56,7 +55,7 @@ std::string StreamBytes(const TFilterItems& Filters) {
 
 }  // namespace
 
-TFiltersEditor::TFiltersEditor(TComponent* owner) : TForm(owner) {
+TFiltersEditor::TFiltersEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetCaption("Filters");
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 520, 400);
@@ -160,7 +159,7 @@ void TFiltersEditor::BuildRegionPage() {
 }
 
 void TFiltersEditor::RegionChanged(TEdit* Edit, void (*Set)(TTeeFilter&, int)) {
-    if (FUpdating) return;
+    if (Loading()) return;
     TTeeFilter* filter = Selected();
     int value = 0;
     if (!filter || !TryStrToInt(Edit->Text(), value)) return;
@@ -225,15 +224,12 @@ void TFiltersEditor::ClearOptions() {
 }
 
 void TFiltersEditor::FiltersClick() {
-    // Updating from creation until the end of the first build, and during each build.
-    FUpdating = true;
-    try {
+    // Quiet from creation until the end of the first build, and during each build.
+    {
+        auto loading = LoadGuard();
         BuildOptions();
-    } catch (...) {
-        FUpdating = false;
-        throw;
     }
-    FUpdating = false;
+    LoadingDone();
 }
 
 void TFiltersEditor::BuildOptions() {
@@ -310,7 +306,7 @@ void TFiltersEditor::MoveSelected(int Delta) {
     const int other = index + Delta;
     if (!Selected() || other < 0 || other >= Filters->Count()) return;
     {
-        TValueGuard<bool> updating(FUpdating, true);
+        auto loading = LoadGuard();
         const bool checked = Filters->Checked(index);
         const bool otherChecked = Filters->Checked(other);
         TStrings* lines = Filters->Items();

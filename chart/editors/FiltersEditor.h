@@ -6,7 +6,7 @@
 // window) puts it back as it was when the dialog opened.
 #include <memory>
 
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TBitmap;
 class TButton;
@@ -27,8 +27,8 @@ class TTeePicture;
 class TTimer;
 class TUpDown;
 
-class TFiltersEditor : public TForm {
-    KV_DECLARE_CLASS(TFiltersEditor, TForm)
+class TFiltersEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TFiltersEditor, TEditorForm)
 public:
     explicit TFiltersEditor(TComponent* owner);
     ~TFiltersEditor() override;
@@ -87,7 +87,6 @@ private:
     TFilterItems* FFilterList = nullptr;
     std::unique_ptr<TOptionFormCreator> FCreator;
     std::unique_ptr<TTeePicture> FFiltered;  // made at the first preview
-    bool FUpdating = true;
 };
 
 // Shows the dialog modal on Filters (Graphic for the preview). True after OK; otherwise the list

@@ -13,7 +13,6 @@
 #include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -28,7 +27,7 @@
 
 std::function<void(TStrings& names)> FontListHook;
 
-TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
+TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TEditorForm(owner) {
     SetCaption("TeeFont Editor");
     SetBounds(0, 0, 330, 230);
     PageControl1 = MakeControl<TPageControl>(this);
@@ -83,11 +82,11 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     Button2->SetCancel(true);
 
     CBName->OnChange = [this](TObject*) {
-        if (!FLoading && FFont && CBName->ItemIndex() >= 0) FFont->SetName(CBName->Text());
+        if (!Loading() && FFont && CBName->ItemIndex() >= 0) FFont->SetName(CBName->Text());
     };
     ESize->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FFont && Showing() && TryStrToInt(ESize->Text(), value) && value > 0)
+        if (!Loading() && FFont && Showing() && TryStrToInt(ESize->Text(), value) && value > 0)
             FFont->SetSize(value);
     };
     CBBold->OnClick = [this](TObject*) { StyleClicked(CBBold, fsBold); };
@@ -97,16 +96,16 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TForm(owner) {
     Button3->OnClick = [this](TObject*) {
         if (!FFont || !DialogService().ExecuteFontDialog(*FFont)) return;
         BColor->Repaint();
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         LoadFace();
     };
     EInter->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FFont && Showing() && TryStrToInt(EInter->Text(), value))
+        if (!Loading() && FFont && Showing() && TryStrToInt(EInter->Text(), value))
             FFont->SetInterCharSize(value);
     };
     CBOutGrad->OnClick = [this](TObject*) {
-        if (!FLoading && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
+        if (!Loading() && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
     };
     Button2->OnClick = [this](TObject*) { Cancel(); };
     DoCreate();
@@ -132,7 +131,7 @@ void TTeeFontEditor::PageChanged() {
 }
 
 void TTeeFontEditor::StyleClicked(TCheckBox* box, int style) {
-    if (FLoading || !FFont) return;
+    if (Loading() || !FFont) return;
     TFontStyles styles = FFont->Style();
     if (box->Checked())
         styles.Include(TFontStyle(style));
@@ -154,7 +153,7 @@ void TTeeFontEditor::LoadFace() {
 void TTeeFontEditor::LoadFont(TTeeFont* font) {
     FFont = font;
     if (!FFont) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     BColor->LinkToProperty(FFont, "Color");
     LoadFace();
     UDInter->SetPosition(FFont->InterCharSize());

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/OwnedForm.h"
-#include "platform/ui/Form.h"
 
 class TBackImageEditor;
 class TButton;
@@ -28,8 +28,8 @@ class TUpDown;
 // Set by a unit that installs fonts of its own, to add their names to a font-name list.
 extern std::function<void(TStrings& names)> FontListHook;
 
-class TTeeFontEditor : public TForm {
-    KV_DECLARE_CLASS(TTeeFontEditor, TForm)
+class TTeeFontEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TTeeFontEditor, TEditorForm)
 public:
     explicit TTeeFontEditor(TComponent* owner);
     ~TTeeFontEditor() override;
@@ -77,7 +77,6 @@ private:
     // Made on the first visit of their pages; the shadow editor has no owner.
     TOwnedForm<TTeeShadowEditor> FShadowEditor;
     TTeeGradientEditor* FGradientEditor = nullptr;
-    bool FLoading = false;
     // Built unowned on the Picture page's first visit; freed with this editor.
     TOwnedForm<TBackImageEditor> FPictureEditor;
 };

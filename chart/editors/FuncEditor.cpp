@@ -16,7 +16,6 @@
 #include "chart/foundation/EditorHooks.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Label.h"
@@ -148,7 +147,7 @@ void TTeeFuncEditor::FillSourceLists() {
     const int index = source ? IndexOfObject(*CBSingle->Items(), source) : -1;
     if (index >= 0) {
         if (CBSingle->ItemIndex() != index) {
-            TValueGuard<bool> loading(FLoading, true);
+            auto loading = LoadGuard();
             CBSingle->SetItemIndex(index);
             CBSingleChange();
         }
@@ -223,7 +222,7 @@ void TTeeFuncEditor::CBSourcesChange() {
 }
 
 void TTeeFuncEditor::CBSingleChange() {
-    if (!FLoading) BApply->SetEnabled(true);
+    if (!Loading()) BApply->SetEnabled(true);
     CBValues->Items()->Clear();
     const int index = CBSingle->ItemIndex();
     auto* series =

@@ -58,7 +58,6 @@ private:
     void ApplyFunctionClass();
     void FreeOptionsEditor();
 
-    bool FLoading = false;
     TBaseFunctionEditor* FOptions = nullptr;
     TClass FOptionsClass = nullptr;  // the function class FOptions was made for
     TSelectListForm* FSelectList = nullptr;

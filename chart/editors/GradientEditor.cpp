@@ -18,7 +18,6 @@
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -64,13 +63,22 @@ TScrollBar* MakeScrollBar(TWinControl* parent, int left, int top, int width) {
 
 // --- Building.
 
-TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
+TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TEditorForm(owner) {
     SetCaption("Gradient Editor");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 390, 290);
     FBackup = std::make_unique<TTeeGradient>();
+    BuildPanels();
+    BuildPages();
+    BuildDirectionSamples();
+    PageControl1->SetActivePage(TabColors);
+    ConnectHandlers();
+    DoCreate();
+    SetAlign(alClient);
+}
 
+void TTeeGradientEditor::BuildPanels() {
     PanelTop = MakeControl<TPanel>(this, 0, 0, 390, 34);
     PanelTop->SetAlign(alTop);
     PanelTop->SetBevelOuter(bvNone);
@@ -89,7 +97,9 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
     BCancel = MakePushButton(Panel1, 304, 6, 75, "Cancel");
     BCancel->SetModalResult(mrCancel);
     BCancel->SetCancel(true);
+}
 
+void TTeeGradientEditor::BuildPages() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabDefault = MakeTabSheet(this, PageControl1, "Default");
@@ -116,6 +126,24 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
     BEnd->SetCaption("&End...");
     BSwap = MakePushButton(TabColors, 120, 80, 75, "S&wap");
 
+    BuildOptionsTab();
+
+    Directions = MakeControl<TChartGalleryPanel>(TabDirections);
+    Directions->SetAlign(alClient);
+    Directions->DisplaySub = false;
+    Directions->FocusRotation = false;
+    Directions->SetView3D(false);
+    Directions->SetNumRows(2);
+    Directions->SetNumCols(5);
+
+    BSubEdit = MakeControl<TButtonGradient>(TabSubGradient, 10, 12, 100, 25);
+    BSubEdit->SetCaption("&Edit...");
+    CBSubVisible = MakeCheckBox(TabSubGradient, 120, 16, 100, "&Visible");
+    MakeLabel(TabSubGradient, 10, 52, "&Transparency:");
+    SBTransp = MakeScrollBar(TabSubGradient, 100, 50, 150);
+}
+
+void TTeeGradientEditor::BuildOptionsTab() {
     MakeLabel(TabOptions, 8, 10, "&Balance:");
     SBBalance = MakeScrollBar(TabOptions, 70, 8, 180);
     LabelBalance = MakeLabel(TabOptions, 258, 10, "");
@@ -131,91 +159,37 @@ TTeeGradientEditor::TTeeGradientEditor(TComponent* owner) : TForm(owner) {
     TUpDownEdit angle = MakeUpDownEdit(TabOptions, 60, 126, 45, 0, 360);
     EAngle = angle.Edit;
     UDAngle = angle.UpDown;
+}
 
-    Directions = MakeControl<TChartGalleryPanel>(TabDirections);
-    Directions->SetAlign(alClient);
-    Directions->DisplaySub = false;
-    Directions->FocusRotation = false;
-    Directions->SetView3D(false);
-    Directions->SetNumRows(2);
-    Directions->SetNumCols(5);
-
-    BSubEdit = MakeControl<TButtonGradient>(TabSubGradient, 10, 12, 100, 25);
-    BSubEdit->SetCaption("&Edit...");
-    CBSubVisible = MakeCheckBox(TabSubGradient, 120, 16, 100, "&Visible");
-    MakeLabel(TabSubGradient, 10, 52, "&Transparency:");
-    SBTransp = MakeScrollBar(TabSubGradient, 100, 50, 150);
-
-    BuildDirectionSamples();
-    PageControl1->SetActivePage(TabColors);
-
-    CBVisible->OnClick = [this](TObject*) {
-        if (FLoading || !FGradient) return;
-        FGradient->SetVisible(CBVisible->Checked());
-        Changed();
-        EnableControls();
-        UpdatePreview();
-    };
+void TTeeGradientEditor::ConnectHandlers() {
+    CBVisible->OnClick = [this](TObject*) { VisibleClick(); };
     CBDirection->OnChange = [this](TObject*) { ChangeDirection(CBDirection->ItemIndex()); };
     Gallery->OnClick = [this](TObject*) { PresetClick(); };
     for (TButtonColor* button : {BStart, BMid, BEnd})
-        button->OnClick = [this, button](TObject*) {
-            if (!FGradient) return;
-            Changed();
-            if (button == BMid) {
-                TValueGuard<bool> loading(FLoading, true);
-                CBMid->SetChecked(FGradient->MidColor() == clNone);
-            }
-            UpdatePreview();
-        };
+        button->OnClick = [this, button](TObject*) { ColorClick(button); };
     CBMid->OnClick = [this](TObject*) { CBMidClick(); };
     BSwap->OnClick = [this](TObject*) { SwapClick(); };
     SBBalance->OnChange = [this](TObject*) {
         ShowBalance();
-        if (FLoading || !FGradient) return;
-        FGradient->SetBalance(SBBalance->Position());
-        Changed();
+        ChangeGradient([this] { FGradient->SetBalance(SBBalance->Position()); });
     };
     TrackBar1->OnChange = [this](TObject*) {
         ShowRadial();
-        if (FLoading || !FGradient) return;
-        FGradient->SetRadialX(TrackBar1->Position());
-        Changed();
+        ChangeGradient([this] { FGradient->SetRadialX(TrackBar1->Position()); });
     };
     TrackBar2->OnChange = [this](TObject*) {
         ShowRadial();
-        if (FLoading || !FGradient) return;
-        FGradient->SetRadialY(TrackBar2->Position());
-        Changed();
+        ChangeGradient([this] { FGradient->SetRadialY(TrackBar2->Position()); });
     };
-    EAngle->OnChange = [this](TObject*) {
-        int value = 0;
-        if (FLoading || !FGradient || !Showing() || !TryStrToInt(EAngle->Text(), value)) return;
-        FGradient->SetAngle(value);
-        Changed();
-    };
-    BSubEdit->OnClick = [this](TObject*) {
-        if (!FGradient) return;
-        Changed();
-        // A gradient without a sub-gradient gets one when the user first asks to edit it.
-        if (!BSubEdit->Gradient()) {
-            SubGradient();
-            BSubEdit->Click();
-        }
-    };
+    EAngle->OnChange = [this](TObject*) { AngleChanged(); };
+    BSubEdit->OnClick = [this](TObject*) { SubEditClick(); };
     SBTransp->OnChange = [this](TObject*) {
-        if (FLoading || !FGradient) return;
-        SubGradient().SetTransparency(SBTransp->Position());
-        Changed();
+        ChangeGradient([this] { SubGradient().SetTransparency(SBTransp->Position()); });
     };
     CBSubVisible->OnClick = [this](TObject*) {
-        if (FLoading || !FGradient) return;
-        SubGradient().SetVisible(CBSubVisible->Checked());
-        Changed();
+        ChangeGradient([this] { SubGradient().SetVisible(CBSubVisible->Checked()); });
     };
     BCancel->OnClick = [this](TObject*) { Cancel(); };
-    DoCreate();
-    SetAlign(alClient);
 }
 
 TTeeGradientEditor::~TTeeGradientEditor() = default;
@@ -245,7 +219,7 @@ void TTeeGradientEditor::BuildDirectionSamples() {
     Directions->LayoutCharts();
     Directions->OnChangeChart = [this](TObject*) {
         const int index = Directions->Charts().IndexOf(Directions->SelectedChart());
-        if (!FLoading && FGradient && index >= 0 && index != FGradient->Direction())
+        if (!Loading() && FGradient && index >= 0 && index != FGradient->Direction())
             ChangeDirection(index);
     };
     ApplyFormHook(Directions);
@@ -272,7 +246,7 @@ TTeeGradientEditor* TTeeGradientEditor::CreateEmbedded(TComponent* owner,
 }
 
 void TTeeGradientEditor::LoadGradient(TCustomTeeGradient* gradient) {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     FGradient = gradient;
     SetTagObject(gradient);
     if (!FGradient) return;
@@ -288,7 +262,7 @@ void TTeeGradientEditor::LoadGradient(TCustomTeeGradient* gradient) {
 
 void TTeeGradientEditor::LoadControls() {
     if (!FGradient) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     SBBalance->SetPosition(FGradient->Balance());
     ShowBalance();
     CBVisible->SetChecked(FGradient->Visible());
@@ -345,7 +319,7 @@ void TTeeGradientEditor::UpdatePreview() {
 void TTeeGradientEditor::SelectDirectionSample() {
     const int direction = FGradient ? FGradient->Direction() : -1;
     if (direction < 0 || direction >= Directions->Charts().Count()) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     Directions->SelectChart(Directions->Charts()[direction]);
 }
 
@@ -368,11 +342,11 @@ void TTeeGradientEditor::DoShow() {
 // --- The user's changes.
 
 void TTeeGradientEditor::ChangeDirection(int value) {
-    if (FLoading || !FGradient || value < 0 || value >= DirectionCount) return;
+    if (Loading() || !FGradient || value < 0 || value >= DirectionCount) return;
     FGradient->SetDirection(TGradientDirection(value));
     Changed();
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         CBDirection->SetItemIndex(value);
         if (!IsLinear(value)) Gallery->SetItemIndex(-1);
     }
@@ -383,7 +357,7 @@ void TTeeGradientEditor::ChangeDirection(int value) {
 
 void TTeeGradientEditor::PresetClick() {
     const int item = Gallery->ItemIndex();
-    if (FLoading || !FGradient || item < 0) return;
+    if (Loading() || !FGradient || item < 0) return;
     const int index = ObjectIndex(Gallery->Items()->Objects(item));
     ApplyGradientPreset(*FGradient, GradientPresets()[size_t(index)]);
     // Cancel takes a preset back like any other change.
@@ -394,8 +368,49 @@ void TTeeGradientEditor::PresetClick() {
     SelectDirectionSample();
 }
 
+void TTeeGradientEditor::ChangeGradient(const std::function<void()>& change) {
+    if (Loading() || !FGradient) return;
+    change();
+    Changed();
+}
+
+void TTeeGradientEditor::VisibleClick() {
+    if (Loading() || !FGradient) return;
+    FGradient->SetVisible(CBVisible->Checked());
+    Changed();
+    EnableControls();
+    UpdatePreview();
+}
+
+void TTeeGradientEditor::ColorClick(TButtonColor* button) {
+    if (!FGradient) return;
+    Changed();
+    if (button == BMid) {
+        auto loading = LoadGuard();
+        CBMid->SetChecked(FGradient->MidColor() == clNone);
+    }
+    UpdatePreview();
+}
+
+void TTeeGradientEditor::AngleChanged() {
+    int value = 0;
+    if (Loading() || !FGradient || !Showing() || !TryStrToInt(EAngle->Text(), value)) return;
+    FGradient->SetAngle(value);
+    Changed();
+}
+
+void TTeeGradientEditor::SubEditClick() {
+    if (!FGradient) return;
+    Changed();
+    // A gradient without a sub-gradient gets one when the user first asks to edit it.
+    if (!BSubEdit->Gradient()) {
+        SubGradient();
+        BSubEdit->Click();
+    }
+}
+
 void TTeeGradientEditor::CBMidClick() {
-    if (FLoading || !FGradient) return;
+    if (Loading() || !FGradient) return;
     if (CBMid->Checked()) {
         FGradient->SetMidColor(clNone);
     } else {

@@ -5,10 +5,11 @@
 // gradient painted over the first. As a dialog it keeps a copy of the gradient it loaded and
 // Cancel puts it back; embedded in another editor it has no buttons. The gradient button paints
 // its gradient and opens the editor on it.
+#include <functional>
 #include <memory>
 
+#include "chart/editors/EditorForm.h"
 #include "chart/foundation/TeeButtons.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonColor;
@@ -31,8 +32,8 @@ class TTeeGradient;
 class TTrackBar;
 class TUpDown;
 
-class TTeeGradientEditor : public TForm {
-    KV_DECLARE_CLASS(TTeeGradientEditor, TForm)
+class TTeeGradientEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TTeeGradientEditor, TEditorForm)
 public:
     explicit TTeeGradientEditor(TComponent* owner);
     ~TTeeGradientEditor() override;
@@ -90,13 +91,23 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildPanels();
+    void BuildPages();
+    void BuildOptionsTab();
     void BuildDirectionSamples();
+    void ConnectHandlers();
     void EnableControls();
     void SelectDirectionSample();
     // Direction := value, as the combo and the samples set it.
     void ChangeDirection(int value);
     void ShowBalance();
     void ShowRadial();
+    // Runs change on the gradient and marks the editor modified, unless it loads.
+    void ChangeGradient(const std::function<void()>& change);
+    void VisibleClick();
+    void ColorClick(TButtonColor* button);
+    void AngleChanged();
+    void SubEditClick();
     void PresetClick();
     void CBMidClick();
     void SwapClick();
@@ -109,7 +120,6 @@ private:
     std::unique_ptr<TTeeGradient> FBackup;
     TPreviewGradient* FPreview = nullptr;
     bool FModified = false;
-    bool FLoading = false;
     bool FSingleColor = false;
 };
 

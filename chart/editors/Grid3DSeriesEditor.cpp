@@ -9,9 +9,9 @@
 #include "chart/editors/SeriesPage.h"
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ColorPalettes.h"
-#include "chart/engine/Custom3DGridSeries.h"
 #include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/SeriesEvents.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 #include "chart/foundation/DefaultColors.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/LibraryTexts.h"
@@ -19,7 +19,6 @@
 #include "chart/foundation/TeeGradient.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -31,7 +30,7 @@
 #include "platform/ui/UpDown.h"
 
 TGrid3DSeriesEditor::TGrid3DSeriesEditor(TComponent* owner)
-    : TForm(owner), FPaletteSeries(new TChartSeries(nullptr)) {
+    : TEditorForm(owner, true), FPaletteSeries(new TChartSeries(nullptr)) {
     SetBounds(0, 0, 420, 230);
     FPaletteSeries->MandatoryValueList().SetName("Up to Value");
     BuildRightPanel();
@@ -87,11 +86,11 @@ void TGrid3DSeriesEditor::BuildRightPanel() {
     SEZGrid->OnChange = [this](TObject*) { GridSizeChanged(); };
     EDepth->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FSeries && TryStrToInt(EDepth->Text(), value))
+        if (!Loading() && FSeries && TryStrToInt(EDepth->Text(), value))
             FSeries->SetTimesZOrder(value);
     };
     CBIrreg->OnClick = [this](TObject*) {
-        if (auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries); grid && !FLoading)
+        if (auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries); grid && !Loading())
             grid->SetIrregularGrid(CBIrreg->Checked());
     };
 }
@@ -108,7 +107,7 @@ void TGrid3DSeriesEditor::BuildRangePages() {
     Button2 = MakePushButton(TabRange, 120, 72, 80, "&Gallery...");
 
     CheckBox1->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries || !CheckBox1->Checked()) return;
+        if (Loading() || !FSeries || !CheckBox1->Checked()) return;
         FSeries->SetMidColor(clNone);
         BMidColor->Repaint();
         CheckBox1->SetEnabled(false);
@@ -167,10 +166,10 @@ void TGrid3DSeriesEditor::BuildPalettePages() {
 
     auto numberChanged = [this](TEdit* edit, auto set) {
         int value = 0;
-        if (!FLoading && FSeries && TryStrToInt(edit->Text(), value)) (FSeries->*set)(value);
+        if (!Loading() && FSeries && TryStrToInt(edit->Text(), value)) (FSeries->*set)(value);
     };
     SEPalette->OnChange = [this, numberChanged](TObject*) {
-        if (FLoading || !FSeries || !UDPalette->Showing()) return;
+        if (Loading() || !FSeries || !UDPalette->Showing()) return;
         numberChanged(SEPalette, &TCustom3DPaletteSeries::SetPaletteSteps);
         UpdatePaletteView();
     };
@@ -179,12 +178,12 @@ void TGrid3DSeriesEditor::BuildPalettePages() {
     };
     CBUseMin->OnClick = [this](TObject*) {
         EPaletteMin->SetEnabled(CBUseMin->Checked());
-        if (!FLoading && FSeries) FSeries->SetUsePaletteMin(CBUseMin->Checked());
+        if (!Loading() && FSeries) FSeries->SetUsePaletteMin(CBUseMin->Checked());
     };
     auto realChanged = [this](TEdit* edit, void (TCustom3DPaletteSeries::*set)(double)) {
         double value = 0;
         // Text that is no number keeps the value.
-        if (!FLoading && FSeries && TryStrToFloat(edit->Text(), value)) (FSeries->*set)(value);
+        if (!Loading() && FSeries && TryStrToFloat(edit->Text(), value)) (FSeries->*set)(value);
     };
     EPaletteMin->OnChange = [this, realChanged](TObject*) {
         realChanged(EPaletteMin, &TCustom3DPaletteSeries::SetPaletteMin);
@@ -242,7 +241,7 @@ void TGrid3DSeriesEditor::LoadSeries(TCustom3DPaletteSeries* series) {
         if (FSeries) FSeries->FreeNotification(this);
     }
     if (!FSeries) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     if (auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries)) {
         UDXGrid->SetPosition(grid->NumXValues());
         UDZGrid->SetPosition(grid->NumZValues());
@@ -281,14 +280,14 @@ void TGrid3DSeriesEditor::LoadSeries(TCustom3DPaletteSeries* series) {
 
 void TGrid3DSeriesEditor::LoadMiddleBox() {
     if (!FSeries) return;
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     CheckBox1->SetChecked(FSeries->MidColor() == clNone);
     CheckBox1->SetEnabled(!CheckBox1->Checked());
 }
 
 void TGrid3DSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustom3DPaletteSeries*>(TagObject())) LoadSeries(series);
-    FLoading = false;
+    LoadingDone();
     TForm::DoShow();
 }
 
@@ -305,7 +304,7 @@ void TGrid3DSeriesEditor::UpdatePaletteView() {
 }
 
 void TGrid3DSeriesEditor::PageChanged() {
-    if (FLoading || !FSeries) return;
+    if (Loading() || !FSeries) return;
     TTabSheet* page = PageControl1->ActivePage();
     if (page == TabSingle) {
         FSeries->SetColorEachPoint(true);
@@ -327,7 +326,7 @@ void TGrid3DSeriesEditor::PageChanged() {
 void TGrid3DSeriesEditor::GridSizeChanged() {
     auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries);
     int x = 0, z = 0;
-    if (FLoading || !grid || !TryStrToInt(SEXGrid->Text(), x) || !TryStrToInt(SEZGrid->Text(), z))
+    if (Loading() || !grid || !TryStrToInt(SEXGrid->Text(), x) || !TryStrToInt(SEZGrid->Text(), z))
         return;
     if (x != grid->NumXValues() || z != grid->NumZValues()) grid->FillGridValues(x, z);
 }

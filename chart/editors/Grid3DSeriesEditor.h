@@ -3,8 +3,8 @@
 // a start-middle-end colour range, or a palette of up-to values and colours shown in a grid)
 // and, for grid series, the grid's size. It always sits next to the series' own editor. It
 // follows the series' chart so that a recoloured series repaints its colour button.
+#include "chart/editors/EditorForm.h"
 #include "chart/foundation/TeePanel.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonColor;
@@ -25,8 +25,8 @@ class TTeeGradient;
 class TUpDown;
 class TWinControl;
 
-class TGrid3DSeriesEditor : public TForm, public IPanelListener {
-    KV_DECLARE_CLASS(TGrid3DSeriesEditor, TForm)
+class TGrid3DSeriesEditor : public TEditorForm, public IPanelListener {
+    KV_DECLARE_CLASS(TGrid3DSeriesEditor, TEditorForm)
 public:
     explicit TGrid3DSeriesEditor(TComponent* owner);
     ~TGrid3DSeriesEditor() override;
@@ -106,8 +106,6 @@ private:
     TCustom3DPaletteSeries* FSeries = nullptr;
     TCustomTeePanel* FChart = nullptr;
     TChartSeries* FPaletteSeries;
-    // Set from creation until the end of the first show, and while a series loads.
-    bool FLoading = true;
 };
 
 // The grid 3-D page for series: on the series page that owns parent, a new tab "Grid 3D" second

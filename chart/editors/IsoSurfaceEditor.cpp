@@ -2,7 +2,7 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/engine/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
 #include "platform/ui/CheckBox.h"
 
 TIsoSurfaceEditor::TIsoSurfaceEditor(TComponent* owner) : TSurfaceSeriesEditor(owner) {

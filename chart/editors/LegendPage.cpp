@@ -1,5 +1,6 @@
 #include "chart/editors/LegendPage.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
@@ -25,6 +26,15 @@
 TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
     SetCaption("Legend Symbol Editor");
     SetBounds(0, 0, 300, 170);
+    BuildControls();
+    BindProperties();
+    Button1->OnClick = [this](TObject*) {
+        if (FSymbol) ShowShadowEditor(ParentForm(), FSymbol->Shadow());
+    };
+    DoCreate();
+}
+
+void TSymbolEditor::BuildControls() {
     CBContinuous = MakeCheckBox(this, 8, 8, 140, "&Continuous");
     CBVisible = MakeCheckBox(this, 8, 32, 140, "&Visible");
     CBSquared = MakeCheckBox(this, 8, 56, 140, "&Squared");
@@ -43,38 +53,23 @@ TSymbolEditor::TSymbolEditor(TComponent* owner) : TChartPageForm(owner) {
     BSymGradient->SetCaption("&Gradient...");
     BSymGradient->HideEndColor = true;
     Button1 = MakePushButton(this, 116, 134, 100, "S&hadow...");
-    Button1->OnClick = [this](TObject*) {
-        if (FSymbol) ShowShadowEditor(ParentForm(), FSymbol->Shadow());
-    };
-    SEColWi->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSymbol && TryStrToInt(SEColWi->Text(), v)) FSymbol->SetWidth(v);
-    };
-    CBColWUnits->OnChange = [this](TObject*) {
-        if (!Loading() && FSymbol)
-            FSymbol->SetWidthUnits(TLegendSymbolSize(CBColWUnits->ItemIndex()));
-    };
-    CBSymPen->OnClick = [this](TObject*) {
-        BSymPen->SetEnabled(!CBSymPen->Checked());
-        if (!Loading() && FSymbol) FSymbol->SetDefaultPen(CBSymPen->Checked());
-    };
-    CBContinuous->OnClick = [this](TObject*) {
-        if (!Loading() && FSymbol) FSymbol->SetContinuous(CBContinuous->Checked());
-    };
-    CBVisible->OnClick = [this](TObject*) {
-        if (!Loading() && FSymbol) FSymbol->SetVisible(CBVisible->Checked());
-    };
-    CBSquared->OnClick = [this](TObject*) {
-        // A squared symbol takes no width of its own.
+}
+
+void TSymbolEditor::BindProperties() {
+    using S = TLegendSymbol;
+    auto symbol = [this] { return FSymbol; };
+    BindCheckBox(*this, CBContinuous, symbol, &S::Continuous, &S::SetContinuous);
+    BindCheckBox(*this, CBVisible, symbol, &S::Visible, &S::SetVisible);
+    // A squared symbol takes no width of its own.
+    BindCheckBox(*this, CBSquared, symbol, &S::Squared, &S::SetSquared, [this] {
         SEColWi->SetEnabled(!CBSquared->Checked());
         UDColWi->SetEnabled(!CBSquared->Checked());
-        if (!Loading() && FSymbol) FSymbol->SetSquared(CBSquared->Checked());
-    };
-    CBSymbolPos->OnChange = [this](TObject*) {
-        if (!Loading() && FSymbol)
-            FSymbol->SetPosition(TLegendSymbolPosition(CBSymbolPos->ItemIndex()));
-    };
-    DoCreate();
+    });
+    BindComboBox(*this, CBSymbolPos, symbol, &S::Position, &S::SetPosition);
+    BindUpDownEdit(*this, {SEColWi, UDColWi}, symbol, &S::Width, &S::SetWidth);
+    BindComboBox(*this, CBColWUnits, symbol, &S::WidthUnits, &S::SetWidthUnits);
+    BindCheckBox(*this, CBSymPen, symbol, &S::DefaultPen, &S::SetDefaultPen,
+                 [this] { BSymPen->SetEnabled(!CBSymPen->Checked()); });
 }
 
 TSymbolEditor::~TSymbolEditor() = default;
@@ -86,21 +81,29 @@ void TSymbolEditor::LoadSymbol(TLegendSymbol* symbol) {
 
 void TSymbolEditor::LoadControls() {
     if (!FSymbol) return;
-    CBContinuous->SetChecked(FSymbol->Continuous());
-    CBVisible->SetChecked(FSymbol->Visible());
-    CBSquared->SetChecked(FSymbol->Squared());
-    CBSymbolPos->SetItemIndex(int(FSymbol->Position()));
-    UDColWi->SetPosition(FSymbol->Width());
-    CBColWUnits->SetItemIndex(int(FSymbol->WidthUnits()));
-    CBSymPen->SetChecked(FSymbol->DefaultPen());
     BSymPen->LinkPen(FSymbol->Pen());
-    BSymPen->SetEnabled(!FSymbol->DefaultPen());
     BSymGradient->LinkGradient(FSymbol->Gradient());
 }
 
 TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     : TChartPageForm(owner), FLegend(legend) {
     SetBounds(0, 0, 400, 260);
+    BuildControls();
+    BindProperties();
+    CBCheckBoxes->OnChange = [this](TObject*) { CheckBoxesChanged(); };
+    SEMargin->OnChange = [this](TObject*) { MarginChanged(); };
+    CBCustPos->OnClick = [this](TObject*) { CustomPositionClicked(); };
+    ECustLeft->OnChange = [this](TObject*) { CustomPositionChanged(ECustLeft, true); };
+    ECustTop->OnChange = [this](TObject*) { CustomPositionChanged(ECustTop, false); };
+    CBPosPercent->OnClick = [this](TObject*) { PositionUnitsClicked(); };
+    MemoText->OnChange = [this](TObject*) { TitleTextChanged(); };
+    Button1->OnClick = [this](TObject*) { EditTitleText(); };
+    CBTextAlign->OnChange = [this](TObject*) { TitleAlignmentChanged(); };
+    PageControl1->SetActivePage(TabStyle);
+    DoCreate();
+}
+
+void TFormTeeLegend::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabStyle = MakeTabSheet(this, PageControl1, "Style");
@@ -126,6 +129,16 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     TUpDownEdit spacing = MakeUpDownEdit(TabStyle, 270, 100, 45, -10, 100);
     EVertSpacing = spacing.Edit;
     UDVertSpacing = spacing.UpDown;
+    BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
+    BDivLines->SetCaption("&Dividing Lines...");
+    BuildPositionTab();
+    BuildTitleTab();
+    SymbolEditor = new TSymbolEditor(this);
+    SymbolEditor->SetParent(TabSymbols);
+    SymbolEditor->SetAlign(alClient);
+}
+
+void TFormTeeLegend::BuildPositionTab() {
     CBResizeChart = MakeCheckBox(TabPosition, 140, 8, 140, "Resi&ze Chart");
     MakeLabel(TabPosition, 140, 36, "&Position Offset %:");
     TUpDownEdit topPos = MakeUpDownEdit(TabPosition, 260, 32, 45, -100, 100);
@@ -145,6 +158,12 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     ECustTop = top.Edit;
     UDTop = top.UpDown;
     CBPosPercent = MakeCheckBox(TabPosition, 140, 152, 100, "Percent");
+    RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
+    RGPosition->SetCaption("Position");
+    for (const char* item : {"&Left", "&Right", "&Top", "&Bottom"}) RGPosition->Items()->Add(item);
+}
+
+void TFormTeeLegend::BuildTitleTab() {
     // The title's own tabs: its options, then the pages of its shape editor.
     PageControl2 = MakeControl<TPageControl>(TabTitle);
     PageControl2->SetAlign(alClient);
@@ -157,99 +176,28 @@ TFormTeeLegend::TFormTeeLegend(TComponent* owner, TChartLegend* legend)
     MakeLabel(TabTitleOptions, 220, 56, "Text &alignment:");
     CBTextAlign = MakeComboBox(TabTitleOptions, 220, 74, 100, {"Left", "Center", "Right"});
     Button1 = MakePushButton(TabTitleOptions, 220, 108, 75, "&Edit...");
-    BDivLines = MakeControl<TButtonPen>(TabStyle, 180, 8, 130, 25);
-    BDivLines->SetCaption("&Dividing Lines...");
-    RGPosition = MakeControl<TRadioGroup>(TabPosition, 8, 8, 120, 120);
-    RGPosition->SetCaption("Position");
-    for (const char* item : {"&Left", "&Right", "&Top", "&Bottom"}) RGPosition->Items()->Add(item);
-    SymbolEditor = new TSymbolEditor(this);
-    SymbolEditor->SetParent(TabSymbols);
-    SymbolEditor->SetAlign(alClient);
-    CBShow->OnClick = [this](TObject*) {
-        if (!Loading()) FLegend->SetVisible(CBShow->Checked());
-    };
-    CBInverted->OnClick = [this](TObject*) {
-        if (!Loading()) FLegend->SetInverted(CBInverted->Checked());
-    };
-    CBLegendStyle->OnChange = [this](TObject*) {
-        if (!Loading()) FLegend->SetLegendStyle(TLegendStyle(CBLegendStyle->ItemIndex()));
-    };
+}
+
+void TFormTeeLegend::BindProperties() {
+    using L = TChartLegend;
+    auto legend = [this] { return FLegend; };
+    BindCheckBox(*this, CBShow, legend, &L::Visible, &L::SetVisible);
+    BindCheckBox(*this, CBInverted, legend, &L::Inverted, &L::SetInverted);
+    BindComboBox(*this, CBLegendStyle, legend, &L::LegendStyle, &L::SetLegendStyle);
+    BindComboBox(*this, CBLegStyle, legend, &L::TextStyle, &L::SetTextStyle);
+    BindCheckBox(*this, CBFontColor, legend, &L::FontSeriesColor, &L::SetFontSeriesColor);
+    BindUpDownEdit(*this, {EVertSpacing, UDVertSpacing}, legend, &L::VertSpacing,
+                   &L::SetVertSpacing);
+    BindCheckBox(*this, CBResizeChart, legend, &L::ResizeChart, &L::SetResizeChart);
+    BindUpDownEdit(*this, {SETopPos, UDTopPos}, legend, &L::TopPos, &L::SetTopPos);
+    BindCheckBox(
+        *this, CBTitleVisible, [this] { return FLegend ? FLegend->Title() : nullptr; },
+        &TLegendTitle::Visible, &TLegendTitle::SetVisible);
+    // The radio group shows no position while none is chosen.
     RGPosition->OnClick = [this](TObject*) {
         if (!Loading() && RGPosition->ItemIndex() >= 0)
             FLegend->SetAlignment(TLegendAlignment(RGPosition->ItemIndex()));
     };
-    CBLegStyle->OnChange = [this](TObject*) {
-        if (!Loading()) FLegend->SetTextStyle(TLegendTextStyle(CBLegStyle->ItemIndex()));
-    };
-    CBFontColor->OnClick = [this](TObject*) {
-        if (!Loading()) FLegend->SetFontSeriesColor(CBFontColor->Checked());
-    };
-    CBCheckBoxes->OnChange = [this](TObject*) {
-        if (Loading()) return;
-        const int index = CBCheckBoxes->ItemIndex();
-        FLegend->SetCheckBoxes(index > 0);
-        if (index > 0) FLegend->SetCheckBoxesStyle(index == 2 ? cbsRadio : cbsCheck);
-    };
-    EVertSpacing->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && EditNumber(EVertSpacing, v)) FLegend->SetVertSpacing(v);
-    };
-    CBResizeChart->OnClick = [this](TObject*) {
-        if (!Loading()) FLegend->SetResizeChart(CBResizeChart->Checked());
-    };
-    SETopPos->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && EditNumber(SETopPos, v)) FLegend->SetTopPos(v);
-    };
-    SEMargin->OnChange = [this](TObject*) {
-        int v = 0;
-        if (Loading() || !EditNumber(SEMargin, v)) return;
-        if (Vertical())
-            FLegend->SetHorizMargin(v);
-        else
-            FLegend->SetVertMargin(v);
-    };
-    CBCustPos->OnClick = [this](TObject*) {
-        if (Loading()) return;
-        FLegend->SetCustomPosition(CBCustPos->Checked());
-        if (FLegend->CustomPosition()) {
-            FLegend->SetResizeChart(false);
-            TValueGuard<bool> quiet(FQuiet, true);
-            CBResizeChart->SetChecked(false);
-        }
-        RefreshCustomPosition();
-    };
-    ECustLeft->OnChange = [this](TObject*) { CustomPositionChanged(ECustLeft, true); };
-    ECustTop->OnChange = [this](TObject*) { CustomPositionChanged(ECustTop, false); };
-    CBPosPercent->OnClick = [this](TObject*) {
-        if (Loading() || FQuiet) return;
-        FLegend->SetPositionUnits(CBPosPercent->Checked() ? muPercent : muPixels);
-        RefreshCustomPosition();
-    };
-    MemoText->OnChange = [this](TObject*) {
-        if (Loading()) return;
-        TStringList lines;
-        lines.Assign(*MemoText->Lines());
-        FLegend->Title()->SetText(&lines);
-    };
-    Button1->OnClick = [this](TObject*) {
-        // The memo's change hands the edited lines on to the title.
-        TStringList lines;
-        lines.Assign(*MemoText->Lines());
-        if (ShowStringsEditor(this, lines, false)) MemoText->Lines()->Assign(lines);
-    };
-    CBTitleVisible->OnClick = [this](TObject*) {
-        if (!Loading()) FLegend->Title()->SetVisible(CBTitleVisible->Checked());
-    };
-    CBTextAlign->OnChange = [this](TObject*) {
-        if (Loading()) return;
-        const int i = CBTextAlign->ItemIndex();
-        FLegend->Title()->SetTextAlignment(i == 0   ? taLeftJustify
-                                           : i == 1 ? taCenter
-                                                    : taRightJustify);
-    };
-    PageControl1->SetActivePage(TabStyle);
-    DoCreate();
 }
 
 TFormTeeLegend::~TFormTeeLegend() = default;
@@ -271,30 +219,76 @@ void TFormTeeLegend::EmbedShapeEditors(TChartLegend* legend) {
 
 void TFormTeeLegend::LoadControls() {
     if (!FLegend) return;
-    CBShow->SetChecked(FLegend->Visible());
-    CBInverted->SetChecked(FLegend->Inverted());
-    CBLegendStyle->SetItemIndex(int(FLegend->LegendStyle()));
     RGPosition->SetItemIndex(int(FLegend->Alignment()));
     BDivLines->LinkPen(FLegend->DividingLines());
-    CBLegStyle->SetItemIndex(int(FLegend->TextStyle()));
-    CBFontColor->SetChecked(FLegend->FontSeriesColor());
     CBCheckBoxes->SetItemIndex(!FLegend->CheckBoxes()                   ? 0
                                : FLegend->CheckBoxesStyle() == cbsRadio ? 2
                                                                         : 1);
-    UDVertSpacing->SetPosition(FLegend->VertSpacing());
-    CBResizeChart->SetChecked(FLegend->ResizeChart());
-    UDTopPos->SetPosition(FLegend->TopPos());
     UDMargin->SetPosition(Vertical() ? FLegend->HorizMargin() : FLegend->VertMargin());
     CBCustPos->SetChecked(FLegend->CustomPosition());
     RefreshCustomPosition();
     MemoText->Lines()->Assign(FLegend->Title()->Text());
-    CBTitleVisible->SetChecked(FLegend->Title()->Visible());
     const TAlignment a = FLegend->Title()->TextAlignment();
     CBTextAlign->SetItemIndex(a == taLeftJustify ? 0 : a == taCenter ? 1 : 2);
     SymbolEditor->Show();
     SymbolEditor->LoadSymbol(FLegend->Symbol());
     if (FShapeEditor) FShapeEditor->LoadShape(FLegend);
     if (FTitleShapeEditor) FTitleShapeEditor->LoadShape(FLegend->Title());
+}
+
+void TFormTeeLegend::CheckBoxesChanged() {
+    if (Loading()) return;
+    const int index = CBCheckBoxes->ItemIndex();
+    FLegend->SetCheckBoxes(index > 0);
+    if (index > 0) FLegend->SetCheckBoxesStyle(index == 2 ? cbsRadio : cbsCheck);
+}
+
+void TFormTeeLegend::MarginChanged() {
+    // The margin is the one across the legend: horizontal beside the chart, vertical above it.
+    int v = 0;
+    if (Loading() || !EditNumber(SEMargin, v)) return;
+    if (Vertical())
+        FLegend->SetHorizMargin(v);
+    else
+        FLegend->SetVertMargin(v);
+}
+
+void TFormTeeLegend::CustomPositionClicked() {
+    if (Loading()) return;
+    FLegend->SetCustomPosition(CBCustPos->Checked());
+    // A legend placed by hand leaves the chart's size alone.
+    if (FLegend->CustomPosition()) {
+        FLegend->SetResizeChart(false);
+        TValueGuard<bool> quiet(FQuiet, true);
+        CBResizeChart->SetChecked(false);
+    }
+    RefreshCustomPosition();
+}
+
+void TFormTeeLegend::PositionUnitsClicked() {
+    if (Loading() || FQuiet) return;
+    FLegend->SetPositionUnits(CBPosPercent->Checked() ? muPercent : muPixels);
+    RefreshCustomPosition();
+}
+
+void TFormTeeLegend::TitleTextChanged() {
+    if (Loading()) return;
+    TStringList lines;
+    lines.Assign(*MemoText->Lines());
+    FLegend->Title()->SetText(&lines);
+}
+
+void TFormTeeLegend::EditTitleText() {
+    // The memo's change hands the edited lines on to the title.
+    TStringList lines;
+    lines.Assign(*MemoText->Lines());
+    if (ShowStringsEditor(this, lines, false)) MemoText->Lines()->Assign(lines);
+}
+
+void TFormTeeLegend::TitleAlignmentChanged() {
+    if (Loading()) return;
+    const int i = CBTextAlign->ItemIndex();
+    FLegend->Title()->SetTextAlignment(i == 0 ? taLeftJustify : i == 1 ? taCenter : taRightJustify);
 }
 
 bool TFormTeeLegend::Vertical() const {

@@ -45,6 +45,9 @@ protected:
     void LoadControls() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+
     TLegendSymbol* FSymbol = nullptr;
 };
 
@@ -100,6 +103,17 @@ protected:
     void LoadControls() override;
 
 private:
+    void BuildControls();
+    void BuildPositionTab();
+    void BuildTitleTab();
+    void BindProperties();
+    void CheckBoxesChanged();
+    void MarginChanged();
+    void CustomPositionClicked();
+    void PositionUnitsClicked();
+    void TitleTextChanged();
+    void EditTitleText();
+    void TitleAlignmentChanged();
     bool Vertical() const;
     void RefreshCustomPosition();
     // Writes a custom left or top edit in the legend's position units.

@@ -13,7 +13,6 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/TeeGradient.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -22,7 +21,7 @@
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
 
-TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
+TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 400, 220);
     BLineBorder = MakeControl<TButtonPen>(this, 8, 8, 95, 25);
     BLineBorder->SetCaption("&Border...");
@@ -56,37 +55,37 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TForm(owner) {
     TBTransp = MakeTransparencyBar(this, 240, 124, 150);
 
     CBColorEach->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
+        if (!Loading() && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
     };
     CBDark3D->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
     };
     CBClick->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetClickableLine(CBClick->Checked());
+        if (!Loading() && FSeries) FSeries->SetClickableLine(CBClick->Checked());
     };
     CheckBox1->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetColorEachLine(CheckBox1->Checked());
+        if (!Loading() && FSeries) FSeries->SetColorEachLine(CheckBox1->Checked());
     };
     CBStairs->OnClick = [this](TObject*) {
         CBInvStairs->SetEnabled(CBStairs->Checked());
-        if (!FLoading && FSeries) FSeries->SetStairs(CBStairs->Checked());
+        if (!Loading() && FSeries) FSeries->SetStairs(CBStairs->Checked());
     };
     CBInvStairs->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
+        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
     };
     CBStack->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && CBStack->ItemIndex() >= 0)
+        if (!Loading() && FSeries && CBStack->ItemIndex() >= 0)
             FSeries->SetStacked(TCustomSeriesStack(CBStack->ItemIndex()));
     };
     CBNulls->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && CBNulls->ItemIndex() >= 0)
+        if (!Loading() && FSeries && CBNulls->ItemIndex() >= 0)
             FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
     };
     EHeight->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && Showing()) FSeries->SetLineHeight(UpDownPosition(*UDHeight));
+        if (!Loading() && FSeries && Showing()) FSeries->SetLineHeight(UpDownPosition(*UDHeight));
     };
     TBTransp->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetTransparency(TBTransp->Position());
+        if (!Loading() && FSeries) FSeries->SetTransparency(TBTransp->Position());
     };
     Button1->OnClick = [this](TObject*) { Button1Click(); };
     BBrush->OnClick = [this](TObject*) {
@@ -109,7 +108,7 @@ void TCustomSeriesEditor::Notification(TComponent* component, TOperation operati
 void TCustomSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomSeries*>(TagObject())) {
         FSeries = series;
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         LoadSeries();
     }
     TForm::DoShow();

@@ -4,7 +4,7 @@
 // outline, gradient, shadow, nulls and transparency, each written to the series at once. The
 // series comes in Tag; on a series that is not a line series the controls of the line's own
 // look are hidden. The point-marker editor of the series is added as a page of the series page.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TButtonColor;
@@ -19,8 +19,8 @@ class TLabel;
 class TTrackBar;
 class TUpDown;
 
-class TCustomSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TCustomSeriesEditor, TForm)
+class TCustomSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TCustomSeriesEditor, TEditorForm)
 public:
     explicit TCustomSeriesEditor(TComponent* owner);
     ~TCustomSeriesEditor() override;
@@ -63,5 +63,4 @@ private:
 
     TCustomSeries* FSeries = nullptr;
     TForm* FPointPage = nullptr;
-    bool FLoading = false;
 };

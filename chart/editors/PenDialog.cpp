@@ -10,7 +10,6 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Strings.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -24,7 +23,7 @@ constexpr int SmallDotsItem = 5;
 
 }  // namespace
 
-TPenDialog::TPenDialog(TComponent* owner) : TForm(owner) {
+TPenDialog::TPenDialog(TComponent* owner) : TEditorForm(owner) {
     SetCaption("Border Editor");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
@@ -51,25 +50,25 @@ TPenDialog::TPenDialog(TComponent* owner) : TForm(owner) {
     BCancel->SetCancel(true);
 
     CBVisible->OnClick = [this](TObject*) {
-        if (FLoading || !ChartPen()) return;
+        if (Loading() || !ChartPen()) return;
         ChartPen()->SetVisible(CBVisible->Checked());
         FModified = true;
     };
     CBStyle->OnChange = [this](TObject*) { CBStyleChange(); };
     SEWidth->OnChange = [this](TObject*) {
         int value = 0;
-        if (FLoading || !ThePen || !TryStrToInt(SEWidth->Text(), value) || value < 1) return;
+        if (Loading() || !ThePen || !TryStrToInt(SEWidth->Text(), value) || value < 1) return;
         ThePen->SetWidth(value);
         FModified = true;
     };
     ESpace->OnChange = [this](TObject*) {
         int value = 0;
-        if (FLoading || !ChartPen() || !TryStrToInt(ESpace->Text(), value)) return;
+        if (Loading() || !ChartPen() || !TryStrToInt(ESpace->Text(), value)) return;
         ChartPen()->SetSmallSpace(value);
         FModified = true;
     };
     CBEndStyle->OnChange = [this](TObject*) {
-        if (FLoading || !ChartPen()) return;
+        if (Loading() || !ChartPen()) return;
         ChartPen()->SetEndStyle(TPenEndStyle(CBEndStyle->ItemIndex()));
         FModified = true;
     };
@@ -86,7 +85,7 @@ TPenDialog::~TPenDialog() = default;
 TChartPen* TPenDialog::ChartPen() const { return dynamic_cast<TChartPen*>(ThePen); }
 
 void TPenDialog::DoShow() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     if (!FBackup) FBackup = std::make_unique<TChartPen>();
     if (ThePen) {
         FBackup->Assign(ThePen);
@@ -119,7 +118,7 @@ void TPenDialog::EnableSmallDots(bool smallDots) {
 }
 
 void TPenDialog::CBStyleChange() {
-    if (FLoading || !ThePen) return;
+    if (Loading() || !ThePen) return;
     TChartPen* pen = ChartPen();
     if (pen && CBStyle->ItemIndex() == SmallDotsItem) {
         pen->SetSmallDots(true);

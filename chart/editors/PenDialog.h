@@ -5,8 +5,8 @@
 // button paints a sample of its pen and opens the dialog on it.
 #include <memory>
 
+#include "chart/editors/EditorForm.h"
 #include "chart/foundation/TeeButtons.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonColor;
@@ -17,8 +17,8 @@ class TEdit;
 class TPen;
 class TUpDown;
 
-class TPenDialog : public TForm {
-    KV_DECLARE_CLASS(TPenDialog, TForm)
+class TPenDialog : public TEditorForm {
+    KV_DECLARE_CLASS(TPenDialog, TEditorForm)
 public:
     explicit TPenDialog(TComponent* owner);
     ~TPenDialog() override;
@@ -48,7 +48,6 @@ private:
 
     std::unique_ptr<TChartPen> FBackup;
     bool FModified = false;
-    bool FLoading = false;
 };
 
 // The dialog for pen, owned by control's form, unshown; its colour button hidden when asked.

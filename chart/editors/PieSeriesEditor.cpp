@@ -16,7 +16,6 @@
 #include "chart/foundation/TeeButtons.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -26,7 +25,7 @@
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
 
-TPieSeriesEditor::TPieSeriesEditor(TComponent* owner) : TForm(owner) {
+TPieSeriesEditor::TPieSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 200);
     PageControl1 = MakeControl<TPageControl>(this);
@@ -87,32 +86,32 @@ void TPieSeriesEditor::BuildOptionsPage() {
     LBright = MakeLabel(tab, 295, 118, "0");
 
     CBDark3d->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries && Showing()) FSeries->SetDark3D(CBDark3d->Checked());
+        if (!Loading() && FSeries && Showing()) FSeries->SetDark3D(CBDark3d->Checked());
     };
     CBPatterns->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetUsePatterns(CBPatterns->Checked());
+        if (!Loading() && FSeries) FSeries->SetUsePatterns(CBPatterns->Checked());
     };
     SEExpBig->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDExpBig, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDExpBig, v))
             FSeries->SetExplodeBiggest(v);
     };
     Edit1->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDAngleSize, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDAngleSize, v))
             FSeries->SetAngleSize(v);
     };
     Edit2->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UpDown1, v)) FSeries->SetDarkPen(v);
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UpDown1, v)) FSeries->SetDarkPen(v);
     };
     CBMultiple->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries)
+        if (!Loading() && FSeries)
             FSeries->SetMultiPie(CBMultiple->ItemIndex() == 1 ? mpDisabled : mpAutomatic);
     };
     TBBright->OnChange = [this](TObject*) {
         if (!FSeries) return;
-        if (!FLoading) FSeries->SetGradientBright(TBBright->Position());
+        if (!Loading()) FSeries->SetGradientBright(TBBright->Position());
         LBright->SetCaption(IntToStr(FSeries->GradientBright()));
     };
 }
@@ -130,18 +129,18 @@ void TPieSeriesEditor::BuildOtherPages() {
     Button2 = MakePushButton(group, 190, 8, 90, "Le&gend...");
 
     CBOther->OnChange = [this](TObject*) {
-        if (FLoading || !FSeries || CBOther->ItemIndex() < 0) return;
+        if (Loading() || !FSeries || CBOther->ItemIndex() < 0) return;
         FSeries->OtherSlice()->SetStyle(TPieOtherStyle(CBOther->ItemIndex()));
         EnableOtherSlice();
     };
     // Each complete number is taken as it is typed; a text that is not one raises the
     // conversion error, which the application reports, and leaves the value as it was.
     EOtherValue->OnChange = [this](TObject*) {
-        if (FLoading || !FSeries || EOtherValue->Text().empty()) return;
+        if (Loading() || !FSeries || EOtherValue->Text().empty()) return;
         FSeries->OtherSlice()->SetValue(double(StrToFloat(EOtherValue->Text())));
     };
     EOtherLabel->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->OtherSlice()->SetText(EOtherLabel->Text());
+        if (!Loading() && FSeries) FSeries->OtherSlice()->SetText(EOtherLabel->Text());
     };
     Button2->OnClick = [this](TObject*) { EditOtherLegend(); };
 
@@ -152,13 +151,13 @@ void TPieSeriesEditor::BuildOtherPages() {
     MakeLabel(colors, 8, 44, "C&olor palette:");
     CBPalette = MakeFlatCombo(colors, 100, 40, 130, {});
     CBColorEach->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetColorEachPoint(CBColorEach->Checked());
         EnableColors();
     };
     CBPalette->OnChange = [this](TObject*) {
         auto* chart = FSeries ? dynamic_cast<TCustomChart*>(FSeries->ParentChart()) : nullptr;
-        if (!FLoading && chart && CBPalette->ItemIndex() >= 0)
+        if (!Loading() && chart && CBPalette->ItemIndex() >= 0)
             chart->SetColorPaletteIndex(CBPalette->ItemIndex() - 1);
     };
 
@@ -169,13 +168,13 @@ void TPieSeriesEditor::BuildOtherPages() {
     MakeLabel(marks, 8, 64, "Callout Leg &size:");
     SBLegSize = MakeControl<TScrollBar>(marks, 110, 62, 150, 17);
     CBMarksAutoPosition->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
+        if (!Loading() && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
     };
     CBVertCenter->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->PieMarks()->SetVertCenter(CBVertCenter->Checked());
+        if (!Loading() && FSeries) FSeries->PieMarks()->SetVertCenter(CBVertCenter->Checked());
     };
     SBLegSize->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->PieMarks()->SetLegSize(SBLegSize->Position());
+        if (!Loading() && FSeries) FSeries->PieMarks()->SetLegSize(SBLegSize->Position());
     };
 }
 
@@ -242,7 +241,7 @@ void TPieSeriesEditor::LoadSeries() {
 
 void TPieSeriesEditor::DoShow() {
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         if (auto* pie = dynamic_cast<TPieSeries*>(TagObject())) FSeries = pie;
         if (FSeries) LoadSeries();
     }

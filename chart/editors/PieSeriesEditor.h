@@ -3,7 +3,7 @@
 // gradient and darkening, several pies, brightness), the "other" slice that gathers small
 // values, the colours and the marks' callouts, written to the pie at once. It adds the
 // circled-series page for what the pie shares with every circular series. Tag holds the pie.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TButtonColor;
@@ -21,8 +21,8 @@ class TTabSheet;
 class TTrackBar;
 class TUpDown;
 
-class TPieSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TPieSeriesEditor, TForm)
+class TPieSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TPieSeriesEditor, TEditorForm)
 public:
     explicit TPieSeriesEditor(TComponent* owner);
     ~TPieSeriesEditor() override;
@@ -78,5 +78,4 @@ private:
 
     TPieSeries* FSeries = nullptr;
     TCircledSeriesEditor* FCircledPage = nullptr;
-    bool FLoading = false;
 };

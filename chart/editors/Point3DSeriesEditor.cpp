@@ -6,17 +6,16 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/UpDown.h"
 
-TPoint3DSeriesEditor::TPoint3DSeriesEditor(TComponent* owner) : TForm(owner) {
+TPoint3DSeriesEditor::TPoint3DSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 130);
     GPLine = MakeControl<TGroupBox>(this, 4, 4, 130, 80);
     BColor = MakeControl<TButtonColor>(GPLine, 10, 16, 100, 25);
@@ -32,13 +31,13 @@ TPoint3DSeriesEditor::TPoint3DSeriesEditor(TComponent* owner) : TForm(owner) {
     UDPointDepth = depth.UpDown;
 
     CBColorEach->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetColorEachPoint(CBColorEach->Checked());
         BColor->SetEnabled(!FSeries->ColorEachPoint());
     };
     SEPointDepth->OnChange = [this](TObject*) {
         int depth = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDPointDepth, depth))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDPointDepth, depth))
             FSeries->SetDepthSize(depth);
     };
     DoCreate();
@@ -59,7 +58,7 @@ void TPoint3DSeriesEditor::Notification(TComponent* component, TOperation operat
 
 void TPoint3DSeriesEditor::DoShow() {
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TPoint3DSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
             // Shown rounded; the depth itself changes only when the user changes the number.

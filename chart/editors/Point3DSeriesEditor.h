@@ -2,7 +2,7 @@
 // The 3-D point series editor: the series colour or a colour for each point, the line joining
 // the points, the base lines, the pointers' depth, and the point markers on a page of their own.
 // Tag holds the series.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButtonColor;
 class TButtonPen;
@@ -12,8 +12,8 @@ class TGroupBox;
 class TPoint3DSeries;
 class TUpDown;
 
-class TPoint3DSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TPoint3DSeriesEditor, TForm)
+class TPoint3DSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TPoint3DSeriesEditor, TEditorForm)
 public:
     explicit TPoint3DSeriesEditor(TComponent* owner);
     ~TPoint3DSeriesEditor() override;
@@ -36,5 +36,4 @@ protected:
 private:
     TPoint3DSeries* FSeries = nullptr;
     TForm* FPointPage = nullptr;
-    bool FLoading = false;
 };

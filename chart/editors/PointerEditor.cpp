@@ -1,6 +1,7 @@
 #include "chart/editors/PointerEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -20,7 +21,6 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Strings.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -40,8 +40,16 @@ bool LineOnlyStyle(TSeriesPointerStyle style) {
 
 }  // namespace
 
-TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
+TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 330, 290);
+    BuildControls();
+    BindProperties();
+    ConnectHandlers();
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TSeriesPointerEditor::BuildControls() {
     GPPoint = MakeControl<TGroupBox>(this, 4, 4, 320, 210);
     CBDrawPoint = MakeCheckBox(GPPoint, 8, 16, 90, "&Visible");
     MakeLabel(GPPoint, 8, 44, "&Style:");
@@ -80,12 +88,24 @@ TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
     PanelBottom->Hide();
     Button1 = MakePushButton(PanelBottom, 240, 4, 80, "Close");
     Button1->SetModalResult(mrOk);
+}
 
+void TSeriesPointerEditor::BindProperties() {
+    using P = TSeriesPointer;
+    auto pointer = [this] { return FPointer; };
+    BindCheckBox(*this, CBPoDark, pointer, &P::Dark3D, &P::SetDark3D);
+    BindCheckBox(*this, CBInflate, pointer, &P::InflateMargins, &P::SetInflateMargins);
+    BindCheckBox(
+        *this, CBColorEach, [this] { return FSeries; }, &TCustomLineSeries::ColorEachPoint,
+        &TCustomLineSeries::SetColorEachPoint);
+}
+
+void TSeriesPointerEditor::ConnectHandlers() {
     CBDrawPoint->OnClick = [this](TObject*) {
-        if (!FLoading && FPointer) ApplyVisible(CBDrawPoint->Checked());
+        if (!Loading() && FPointer) ApplyVisible(CBDrawPoint->Checked());
     };
     CBStyle->OnChange = [this](TObject*) {
-        if (FLoading || !FPointer || CBStyle->ItemIndex() < 0) return;
+        if (Loading() || !FPointer || CBStyle->ItemIndex() < 0) return;
         FPointer->SetStyle(TSeriesPointerStyle(CBStyle->ItemIndex()));
         Enable3D();
     };
@@ -93,39 +113,17 @@ TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
         DrawStyleItem(index, rect);
     };
     SEPointHorizSize->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!FLoading && FPointer && Showing() && TryStrToInt(SEPointHorizSize->Text(), value) &&
-            value > 0)
-            FPointer->SetHorizSize(value);
+        SizeChanged(SEPointHorizSize, &TSeriesPointer::SetHorizSize);
     };
     SEPointVertSize->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!FLoading && FPointer && Showing() && TryStrToInt(SEPointVertSize->Text(), value) &&
-            value > 0)
-            FPointer->SetVertSize(value);
+        SizeChanged(SEPointVertSize, &TSeriesPointer::SetVertSize);
     };
     CB3dPoint->OnClick = [this](TObject*) {
-        if (FLoading || !FPointer) return;
+        if (Loading() || !FPointer) return;
         FPointer->SetDraw3D(CB3dPoint->Checked());
         CBPoDark->SetEnabled(CB3dPoint->Enabled() && CB3dPoint->Checked());
     };
-    CBPoDark->OnClick = [this](TObject*) {
-        if (!FLoading && FPointer) FPointer->SetDark3D(CBPoDark->Checked());
-    };
-    CBInflate->OnClick = [this](TObject*) {
-        if (!FLoading && FPointer) FPointer->SetInflateMargins(CBInflate->Checked());
-    };
-    CBDefBrushColor->OnClick = [this](TObject*) {
-        if (FLoading || !FPointer) return;
-        if (CBDefBrushColor->Checked()) {
-            FPointer->SetBrushColor(clDefault);
-            FPointer->Pen()->SetColor(clDefault);
-        } else if (FPointer->Pen()->Color() == clDefault) {
-            FPointer->Pen()->SetColor(clBlack);
-        }
-        BPoinPenCol->Repaint();
-        CBStyle->Invalidate();
-    };
+    CBDefBrushColor->OnClick = [this](TObject*) { DefaultColorsClick(); };
     BPoinPenCol->OnClick = [this](TObject*) { ReadDefaultColors(); };
     BPointFillColor->OnClick = [this](TObject*) {
         if (!FPointer) return;
@@ -141,17 +139,31 @@ TSeriesPointerEditor::TSeriesPointerEditor(TComponent* owner) : TForm(owner) {
             ShowGradientEditor(ParentForm(), FPointer->Gradient(), !FPointer->FullGradient);
     };
     TBTransp->OnChange = [this](TObject*) {
-        if (!FLoading && FPointer) FPointer->SetTransparency(TBTransp->Position());
+        if (!Loading() && FPointer) FPointer->SetTransparency(TBTransp->Position());
     };
     CBIgnoreNulls->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries)
+        if (!Loading() && FSeries)
             FSeries->SetTreatNulls(CBIgnoreNulls->Checked() ? tnIgnore : tnDontPaint);
     };
-    CBColorEach->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
-    };
-    DoCreate();
-    SetAlign(alClient);
+}
+
+void TSeriesPointerEditor::SizeChanged(TEdit* edit, void (TSeriesPointer::*set)(int)) {
+    // Sizes are written only once the editor shows: building it sets the edits' texts.
+    int value = 0;
+    if (!Loading() && FPointer && Showing() && TryStrToInt(edit->Text(), value) && value > 0)
+        (FPointer->*set)(value);
+}
+
+void TSeriesPointerEditor::DefaultColorsClick() {
+    if (Loading() || !FPointer) return;
+    if (CBDefBrushColor->Checked()) {
+        FPointer->SetBrushColor(clDefault);
+        FPointer->Pen()->SetColor(clDefault);
+    } else if (FPointer->Pen()->Color() == clDefault) {
+        FPointer->Pen()->SetColor(clBlack);
+    }
+    BPoinPenCol->Repaint();
+    CBStyle->Invalidate();
 }
 
 void TSeriesPointerEditor::HideSizeControls() {
@@ -160,7 +172,7 @@ void TSeriesPointerEditor::HideSizeControls() {
 }
 
 void TSeriesPointerEditor::ReadDefaultColors() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     CBDefBrushColor->SetChecked(DefaultColors());
     CBStyle->Invalidate();
 }
@@ -201,7 +213,7 @@ void TSeriesPointerEditor::Enable3D() {
 
 void TSeriesPointerEditor::DoShow() {
     if (TObject* tag = TagObject()) {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         if (auto* pointer = dynamic_cast<TSeriesPointer*>(tag)) {
             FPointer = pointer;
             FSeries = nullptr;
@@ -213,7 +225,6 @@ void TSeriesPointerEditor::DoShow() {
             FSeries = series;
             FPointer = series->Pointer();
             CBColorEach->Show();
-            CBColorEach->SetChecked(series->ColorEachPoint());
             CBIgnoreNulls->Show();
             CBIgnoreNulls->SetChecked(series->TreatNulls() == tnIgnore);
         }
@@ -224,8 +235,7 @@ void TSeriesPointerEditor::DoShow() {
             UDPointHorizSize->SetPosition(FPointer->HorizSize());
             UDPointVertSize->SetPosition(FPointer->VertSize());
             CBStyle->SetItemIndex(int(FPointer->Style()));
-            CBInflate->SetChecked(FPointer->InflateMargins());
-            CBPoDark->SetChecked(FPointer->Dark3D());
+            LoadBindings();
             CBDefBrushColor->SetChecked(DefaultColors());
             BPoinPenCol->LinkPen(FPointer->Pen());
             TBTransp->SetPosition(FPointer->Transparency());

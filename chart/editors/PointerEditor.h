@@ -4,7 +4,7 @@
 // point and ignoring nulls. Tag holds the pointer or the line-like series that owns it.
 #include <string>
 
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TButtonPen;
@@ -20,8 +20,8 @@ class TTrackBar;
 class TUpDown;
 struct TRect;
 
-class TSeriesPointerEditor : public TForm {
-    KV_DECLARE_CLASS(TSeriesPointerEditor, TForm)
+class TSeriesPointerEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TSeriesPointerEditor, TEditorForm)
 public:
     explicit TSeriesPointerEditor(TComponent* owner);
 
@@ -56,6 +56,11 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    void ConnectHandlers();
+    void SizeChanged(TEdit* edit, void (TSeriesPointer::*set)(int));
+    void DefaultColorsClick();
     void ApplyVisible(bool visible);
     void Enable3D();
     bool DefaultColors() const;
@@ -65,7 +70,6 @@ private:
 
     TSeriesPointer* FPointer = nullptr;
     TCustomLineSeries* FSeries = nullptr;
-    bool FLoading = false;
 };
 
 // The editor as a dialog on pointer, owned by form; the pointer is edited in place. Always true.

@@ -22,7 +22,7 @@ int IndexOfObject(const TStrings& items, const TObject* object) {
 
 }  // namespace
 
-TSeriesToolEditor::TSeriesToolEditor(TComponent* owner) : TForm(owner) {
+TSeriesToolEditor::TSeriesToolEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 120);
     PanelTop = MakeControl<TPanel>(this, 0, 0, 300, 34);
     PanelTop->SetAlign(alTop);

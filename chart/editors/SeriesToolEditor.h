@@ -2,8 +2,8 @@
 // The base form of the editors of tools that work on one series: a top panel with the series
 // chooser. The tool editors built on it add their own controls below and use its routines to
 // fill their other series lists. Tag holds the tool.
+#include "chart/editors/EditorForm.h"
 #include "platform/classes/Object.h"
-#include "platform/ui/Form.h"
 
 class TComboFlat;
 class TChartSeries;
@@ -12,8 +12,8 @@ class TLabel;
 class TPanel;
 class TTeeCustomToolSeries;
 
-class TSeriesToolEditor : public TForm {
-    KV_DECLARE_CLASS(TSeriesToolEditor, TForm)
+class TSeriesToolEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TSeriesToolEditor, TEditorForm)
 public:
     explicit TSeriesToolEditor(TComponent* owner);
     ~TSeriesToolEditor() override;

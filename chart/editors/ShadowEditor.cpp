@@ -8,7 +8,6 @@
 #include "chart/foundation/TeeFilters.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -32,7 +31,7 @@ bool EditNumber(const TEdit* edit, int& value) { return TryStrToInt(edit->Text()
 
 }  // namespace
 
-TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TForm(owner) {
+TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetCaption("Shadow editor");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
@@ -68,7 +67,7 @@ TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TForm(owner) {
     BOK->SetModalResult(mrOk);
 
     CBVisible->OnClick = [this](TObject*) {
-        if (FShadow && !FLoading) FShadow->SetVisible(CBVisible->Checked());
+        if (FShadow && !Loading()) FShadow->SetVisible(CBVisible->Checked());
         EnableSizes();
     };
     Edit1->OnChange = [this](TObject*) {
@@ -92,14 +91,14 @@ TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TForm(owner) {
         BShadowColor->Repaint();
     };
     CBSmooth->OnClick = [this](TObject*) {
-        if (FShadow && !FLoading) FShadow->SetSmooth(CBSmooth->Checked());
+        if (FShadow && !Loading()) FShadow->SetSmooth(CBSmooth->Checked());
         EnableSmoothing();
     };
     TBBlur->OnChange = [this](TObject*) {
         if (!Idle()) FShadow->SetSmoothBlur(TBBlur->Position());
     };
     CBClip->OnClick = [this](TObject*) {
-        if (FShadow && !FLoading) FShadow->SetClip(CBClip->Checked());
+        if (FShadow && !Loading()) FShadow->SetClip(CBClip->Checked());
     };
     BOK->OnClick = [this](TObject*) { Close(); };
     DoCreate();
@@ -126,7 +125,7 @@ void TTeeShadowEditor::LoadShadow(TTeeShadow* shadow) {
     FShadow = shadow;
     if (!FShadow) return;
     // Loading writes nothing back: a size beyond the edits' range stays as it is.
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     UDShadowSize->SetPosition(FShadow->HorizSize());
     UDShaVert->SetPosition(FShadow->VertSize());
     UDShadowTransp->SetPosition(FShadow->Transparency());
@@ -145,7 +144,7 @@ void TTeeShadowEditor::DoShow() {
     if (TObject* tagged = TagObject()) LoadShadow(dynamic_cast<TTeeShadow*>(tagged));
     ApplyFormHook(this);
     TForm::DoShow();
-    FLoading = false;
+    LoadingDone();
 }
 
 void ShowShadowEditor(TForm* form, TTeeShadow* shadow) {

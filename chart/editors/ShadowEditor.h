@@ -3,7 +3,7 @@
 // clipping of a shadow, edited live. The luminance bar lightens or darkens the colour keeping its
 // hue and saturation. As a dialog it closes with OK and keeps every change (there is nothing to
 // cancel); embedded in a page it has no OK button.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TButtonColor;
@@ -16,8 +16,8 @@ class TTeeShadow;
 class TTrackBar;
 class TUpDown;
 
-class TTeeShadowEditor : public TForm {
-    KV_DECLARE_CLASS(TTeeShadowEditor, TForm)
+class TTeeShadowEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TTeeShadowEditor, TEditorForm)
 public:
     explicit TTeeShadowEditor(TComponent* owner);
     ~TTeeShadowEditor() override;
@@ -51,14 +51,12 @@ protected:
 
 private:
     // The handlers of the edits and bars do nothing while loading or without a shadow.
-    bool Idle() const { return FLoading || !FShadow; }
+    bool Idle() const { return Loading() || !FShadow; }
     void EnableSizes();
     void EnableSmoothing();
     void ReadColor();
 
     TTeeShadow* FShadow = nullptr;
-    // Set from creation until the end of the first show, and while a shadow loads.
-    bool FLoading = true;
     int FHue = 0;
     int FLum = 0;
     int FSat = 0;

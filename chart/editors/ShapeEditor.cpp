@@ -15,7 +15,6 @@
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShape.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -24,7 +23,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/UpDown.h"
 
-TFormTeeShape::TFormTeeShape(TComponent* owner) : TForm(owner) {
+TFormTeeShape::TFormTeeShape(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 190);
     PC1 = MakeControl<TPageControl>(this);
     PC1->SetAlign(alClient);
@@ -62,13 +61,13 @@ TFormTeeShape::TFormTeeShape(TComponent* owner) : TForm(owner) {
         if (FShape) ShowBrushDialog(Button6, FShape->Brush());
     };
     CBTransparent->OnClick = [this](TObject*) {
-        if (!FLoading && FShape) FShape->SetTransparent(CBTransparent->Checked());
+        if (!Loading() && FShape) FShape->SetTransparent(CBTransparent->Checked());
     };
     EShadowTransp->OnChange = [this](TObject*) {
         NumberChanged(EShadowTransp, &TTeeCustomShape::SetTransparency);
     };
     CBBevel->OnChange = [this](TObject*) {
-        if (!FLoading && FShape && CBBevel->ItemIndex() >= 0)
+        if (!Loading() && FShape && CBBevel->ItemIndex() >= 0)
             FShape->SetBevel(TBevelCut(CBBevel->ItemIndex()));
         EnableSizes();
     };
@@ -76,7 +75,7 @@ TFormTeeShape::TFormTeeShape(TComponent* owner) : TForm(owner) {
         NumberChanged(EBevWidth, &TTeeCustomShape::SetBevelWidth);
     };
     CBRound->OnClick = [this](TObject*) {
-        if (!FLoading && FShape)
+        if (!Loading() && FShape)
             FShape->SetShapeStyle(CBRound->Checked() ? fosRoundRectangle : fosRectangle);
         EnableSizes();
     };
@@ -106,7 +105,7 @@ TFormTeeShape* TFormTeeShape::CreateForShape(TComponent* owner, TTeeCustomShape*
 
 void TFormTeeShape::NumberChanged(TEdit* edit, void (TTeeCustomShape::*set)(int)) {
     int value = 0;
-    if (FLoading || !FShape || !TryStrToInt(edit->Text(), value)) return;
+    if (Loading() || !FShape || !TryStrToInt(edit->Text(), value)) return;
     (FShape->*set)(value);
 }
 
@@ -121,22 +120,24 @@ void TFormTeeShape::EnableSizes() {
 void TFormTeeShape::LoadShape(TTeeCustomShape* shape) {
     FShape = shape;
     if (!FShape) return;
-    // Cleared at the end, not restored: the constructor leaves the flag set until the first load.
-    FLoading = true;
-    CBRound->SetChecked(FShape->ShapeStyle() == fosRoundRectangle);
-    UDRoundSize->SetPosition(FShape->RoundSize());
-    CBTransparent->SetChecked(FShape->Transparent());
-    CBBevel->SetItemIndex(int(FShape->Bevel()));
-    UDBevW->SetPosition(FShape->BevelWidth());
-    UDShadowTransp->SetPosition(FShape->Transparency());
-    if (FGradientEditor) FGradientEditor->LoadGradient(FShape->Gradient());
-    if (FFontEditor) FFontEditor->LoadFont(FShape->Font());
-    if (FShadowEditor) FShadowEditor->LoadShadow(FShape->Shadow());
-    Button4->LinkPen(FShape->Pen());
-    if (FImageEditor) FImageEditor->LoadImageSettings(FShape->Picture());
-    BBackColor->LinkToProperty(FShape, "Color");
-    EnableSizes();
-    FLoading = false;
+    // The constructor's quiet ends with the first load.
+    {
+        auto loading = LoadGuard();
+        CBRound->SetChecked(FShape->ShapeStyle() == fosRoundRectangle);
+        UDRoundSize->SetPosition(FShape->RoundSize());
+        CBTransparent->SetChecked(FShape->Transparent());
+        CBBevel->SetItemIndex(int(FShape->Bevel()));
+        UDBevW->SetPosition(FShape->BevelWidth());
+        UDShadowTransp->SetPosition(FShape->Transparency());
+        if (FGradientEditor) FGradientEditor->LoadGradient(FShape->Gradient());
+        if (FFontEditor) FFontEditor->LoadFont(FShape->Font());
+        if (FShadowEditor) FShadowEditor->LoadShadow(FShape->Shadow());
+        Button4->LinkPen(FShape->Pen());
+        if (FImageEditor) FImageEditor->LoadImageSettings(FShape->Picture());
+        BBackColor->LinkToProperty(FShape, "Color");
+        EnableSizes();
+    }
+    LoadingDone();
 }
 
 void TFormTeeShape::PC1Change(TObject* sender) {

@@ -3,8 +3,8 @@
 // title, legend or marks, edited in place, with Text, Gradient, Shadow and Picture pages whose
 // editors are built on their first visit. Its pages can move into a host's page control; the
 // host then passes its page changes on to PC1Change.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/OwnedForm.h"
-#include "platform/ui/Form.h"
 
 class TBackImageEditor;
 class TButton;
@@ -21,8 +21,8 @@ class TTeeGradientEditor;
 class TTeeShadowEditor;
 class TUpDown;
 
-class TFormTeeShape : public TForm {
-    KV_DECLARE_CLASS(TFormTeeShape, TForm)
+class TFormTeeShape : public TEditorForm {
+    KV_DECLARE_CLASS(TFormTeeShape, TEditorForm)
 public:
     explicit TFormTeeShape(TComponent* owner);
     ~TFormTeeShape() override;
@@ -68,9 +68,6 @@ private:
     void NumberChanged(TEdit* edit, void (TTeeCustomShape::*set)(int));
 
     TTeeCustomShape* FShape = nullptr;
-    // Set until the first load, so that what the controls fire while they are built and
-    // loaded writes nothing.
-    bool FLoading = true;
     // Built unowned on their pages' first visit; freed with this editor.
     TOwnedForm<TTeeFontEditor> FFontEditor;
     TOwnedForm<TTeeGradientEditor> FGradientEditor;

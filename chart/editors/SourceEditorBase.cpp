@@ -11,7 +11,6 @@
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/TeeFunction.h"
 #include "chart/foundation/EditorHooks.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialogs.h"
@@ -20,7 +19,7 @@
 
 // --- The source page.
 
-TBaseSourceEditor::TBaseSourceEditor(TComponent* owner) : TForm(owner) {
+TBaseSourceEditor::TBaseSourceEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderIcons({biSystemMenu});
     SetBounds(0, 0, 360, 260);
     SetAlign(alClient);
@@ -104,7 +103,7 @@ bool TBaseSourceEditor::CloseQuery() {
 
 // --- The function options form.
 
-TBaseFunctionEditor::TBaseFunctionEditor(TComponent* owner) : TForm(owner) {
+TBaseFunctionEditor::TBaseFunctionEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderIcons({biSystemMenu});
     SetBounds(0, 0, 300, 160);
     SetAlign(alClient);
@@ -117,7 +116,7 @@ TBaseSourceEditor* TBaseFunctionEditor::SourcePage() const {
 
 void TBaseFunctionEditor::DoShow() {
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         SetEditedFunction(dynamic_cast<TTeeFunction*>(TagObject()));
         if (IFunction) {
             LoadFunction();
@@ -143,7 +142,7 @@ void TBaseFunctionEditor::Notification(TComponent* component, TOperation operati
 }
 
 void TBaseFunctionEditor::EnableApply() {
-    if (FLoading) return;
+    if (Loading()) return;
     if (TBaseSourceEditor* page = SourcePage()) page->BApply->SetEnabled(true);
 }
 

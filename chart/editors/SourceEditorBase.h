@@ -4,7 +4,7 @@
 // applied asks whether to apply them. TBaseFunctionEditor is the options form of one function
 // class, embedded by the function page with the function in its Tag (none while the series does
 // not yet have a function of that class: applying then creates one).
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TChartSeries;
@@ -15,8 +15,8 @@ class TPanel;
 class TStrings;
 class TTeeFunction;
 
-class TBaseSourceEditor : public TForm {
-    KV_DECLARE_CLASS(TBaseSourceEditor, TForm)
+class TBaseSourceEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TBaseSourceEditor, TEditorForm)
 public:
     explicit TBaseSourceEditor(TComponent* owner);
     ~TBaseSourceEditor() override;
@@ -48,8 +48,8 @@ protected:
     TChartSeries* FTheSeries = nullptr;
 };
 
-class TBaseFunctionEditor : public TForm {
-    KV_DECLARE_CLASS(TBaseFunctionEditor, TForm)
+class TBaseFunctionEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TBaseFunctionEditor, TEditorForm)
 public:
     explicit TBaseFunctionEditor(TComponent* owner);
 
@@ -72,6 +72,4 @@ protected:
     TBaseSourceEditor* SourcePage() const;
     // Makes function the edited one and asks to hear when it is freed.
     void SetEditedFunction(TTeeFunction* function);
-
-    bool FLoading = false;
 };

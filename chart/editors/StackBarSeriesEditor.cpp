@@ -11,7 +11,7 @@
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/UpDown.h"
 
-TStackBarSeriesEditor::TStackBarSeriesEditor(TComponent* owner) : TForm(owner) {
+TStackBarSeriesEditor::TStackBarSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 170);
     CBYOrigin = MakeCheckBox(this, 8, 10, 90, "Use &Origin:");
     EYOrigin = MakeControl<TEdit>(this, 100, 8, 80, 23);
@@ -27,25 +27,25 @@ TStackBarSeriesEditor::TStackBarSeriesEditor(TComponent* owner) : TForm(owner) {
     UDGroup = group.UpDown;
 
     CBYOrigin->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetUseYOrigin(CBYOrigin->Checked());
         EYOrigin->SetEnabled(FSeries->UseYOrigin());
         if (EYOrigin->Enabled() && EYOrigin->Showing()) EYOrigin->SetFocus();
     };
     EYOrigin->OnChange = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         // Text that is no number (half typed, or a slip) keeps the origin the series has.
         double value = FSeries->YOrigin();
         if (!TryStrToFloat(EYOrigin->Text(), value)) value = FSeries->YOrigin();
         FSeries->SetYOrigin(value);
     };
     RGMultiBar->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries || RGMultiBar->ItemIndex() < 0) return;
+        if (Loading() || !FSeries || RGMultiBar->ItemIndex() < 0) return;
         FSeries->SetMultiBar(TMultiBar(RGMultiBar->ItemIndex()));
         EnableGroup();
     };
     EGroup->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
+        if (!Loading() && FSeries) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
     };
     DoCreate();
     SetAlign(alClient);
@@ -56,7 +56,7 @@ TStackBarSeriesEditor::~TStackBarSeriesEditor() = default;
 void TStackBarSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomBarSeries*>(TagObject())) {
         FSeries = series;
-        FLoading = true;
+        auto loading = LoadGuard();
         CBYOrigin->SetChecked(series->UseYOrigin());
         EYOrigin->SetText(FloatToStr(series->YOrigin()));
         EYOrigin->SetEnabled(series->UseYOrigin());
@@ -64,7 +64,7 @@ void TStackBarSeriesEditor::DoShow() {
         UDGroup->SetPosition(series->StackGroup());
         EnableGroup();
     }
-    FLoading = false;
+    LoadingDone();
     TForm::DoShow();
 }
 

@@ -2,7 +2,7 @@
 // The "Stack" page of the bar series editor: the bars' origin, how the bars of several series
 // share a point, and the stack group. The bar series comes in Tag; each change is written at
 // once.
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TCheckBox;
 class TCustomBarSeries;
@@ -11,8 +11,8 @@ class TLabel;
 class TRadioGroup;
 class TUpDown;
 
-class TStackBarSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TStackBarSeriesEditor, TForm)
+class TStackBarSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TStackBarSeriesEditor, TEditorForm)
 public:
     explicit TStackBarSeriesEditor(TComponent* owner);
     ~TStackBarSeriesEditor() override;
@@ -33,5 +33,4 @@ private:
     void EnableGroup();
 
     TCustomBarSeries* FSeries = nullptr;
-    bool FLoading = true;
 };

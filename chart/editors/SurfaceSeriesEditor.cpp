@@ -3,10 +3,9 @@
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -19,7 +18,7 @@ enum { dmSolid, dmWireFrame, dmDotFrame };
 
 }  // namespace
 
-TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
+TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 190);
     RadioGroup1 = MakeControl<TRadioGroup>(this, 8, 4, 310, 44);
@@ -41,7 +40,7 @@ TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
     CBHideCells = MakeCheckBox(this, 120, 150, 100, "&Hide Cells");
 
     RadioGroup1->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries || !Showing()) return;
+        if (Loading() || !FSeries || !Showing()) return;
         // The two frame modes exclude each other; solid is neither.
         switch (RadioGroup1->ItemIndex()) {
             case dmSolid:
@@ -57,7 +56,7 @@ TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
         }
     };
     CBSmooth->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetSmoothPalette(CBSmooth->Checked());
+        if (!Loading() && FSeries) FSeries->SetSmoothPalette(CBSmooth->Checked());
     };
     Button3->OnClick = [this](TObject*) {
         if (FSeries) ShowBrushDialog(Button3, FSeries->Brush());
@@ -67,14 +66,14 @@ TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TForm(owner) {
     };
     Edit1->OnChange = [this](TObject*) {
         int value = 0;
-        if (!FLoading && FSeries && Showing() && TryStrToInt(Edit1->Text(), value))
+        if (!Loading() && FSeries && Showing() && TryStrToInt(Edit1->Text(), value))
             FSeries->SetTransparency(value);
     };
     CBFastBrush->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetFastBrush(CBFastBrush->Checked());
+        if (!Loading() && FSeries) FSeries->SetFastBrush(CBFastBrush->Checked());
     };
     CBHideCells->OnClick = [this](TObject*) {
-        if (FLoading || !FSeries) return;
+        if (Loading() || !FSeries) return;
         FSeries->SetHideCells(CBHideCells->Checked());
         FSeries->Repaint();
     };
@@ -91,7 +90,7 @@ void TSurfaceSeriesEditor::Notification(TComponent* component, TOperation operat
 void TSurfaceSeriesEditor::DoShow() {
     FSeries = dynamic_cast<TSurfaceSeries*>(TagObject());
     if (FSeries) {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         RadioGroup1->SetItemIndex(FSeries->WireFrame()  ? dmWireFrame
                                   : FSeries->DotFrame() ? dmDotFrame
                                                         : dmSolid);
@@ -103,6 +102,6 @@ void TSurfaceSeriesEditor::DoShow() {
         BSideLines->LinkPen(FSeries->SideLines());
         FGrid3D.Load(Parent(), FSeries);
     }
-    FLoading = false;
+    LoadingDone();
     TForm::DoShow();
 }

@@ -3,8 +3,8 @@
 // and brushes of the cells and sides, transparency, fast brush and hidden cells, edited in
 // place on the series in Tag. It adds the grid 3-D page for the same series. The water-fall
 // and isosurface editors build on it.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/Grid3DPageSlot.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonPen;
@@ -14,8 +14,8 @@ class TRadioGroup;
 class TSurfaceSeries;
 class TUpDown;
 
-class TSurfaceSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TSurfaceSeriesEditor, TForm)
+class TSurfaceSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TSurfaceSeriesEditor, TEditorForm)
 public:
     explicit TSurfaceSeriesEditor(TComponent* owner);
     ~TSurfaceSeriesEditor() override;
@@ -42,5 +42,4 @@ protected:
 private:
     TSurfaceSeries* FSeries = nullptr;
     TGrid3DPageSlot FGrid3D{this};
-    bool FLoading = true;
 };

@@ -12,7 +12,6 @@
 #include "chart/foundation/EditorHooks.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ListBox.h"
@@ -20,7 +19,7 @@
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/Splitter.h"
 
-TFormTeeTools::TFormTeeTools(TComponent* owner) : TForm(owner) {
+TFormTeeTools::TFormTeeTools(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsNone);
     SetBounds(0, 0, 420, 260);
 
@@ -77,11 +76,11 @@ TFormTeeTools::TFormTeeTools(TComponent* owner) : TForm(owner) {
     BMoveUp->OnClick = [this](TObject*) { BMoveClick(true); };
     BMoveDown->OnClick = [this](TObject*) { BMoveClick(false); };
     CBActive->OnClick = [this](TObject*) {
-        if (TTeeCustomTool* tool = SelectedTool(); tool && !FLoading)
+        if (TTeeCustomTool* tool = SelectedTool(); tool && !Loading())
             tool->SetActive(CBActive->Checked());
     };
     CBShowInEditor->OnClick = [this](TObject*) {
-        if (TTeeCustomTool* tool = SelectedTool(); tool && !FLoading)
+        if (TTeeCustomTool* tool = SelectedTool(); tool && !Loading())
             tool->SetShowInEditor(CBShowInEditor->Checked());
     };
     DoCreate();
@@ -113,7 +112,7 @@ void TFormTeeTools::DoShow() {
 }
 
 void TFormTeeTools::FillTools() {
-    TValueGuard<bool> loading(FLoading, true);
+    auto loading = LoadGuard();
     PBottom->SetCaption("");
     LBTools->Items()->BeginUpdate();
     LBTools->Clear();
@@ -159,7 +158,7 @@ void TFormTeeTools::LBToolsClick() {
         tool = edited;
     }
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         CBActive->SetChecked(tool->Active());
     }
     FreeToolEditor();

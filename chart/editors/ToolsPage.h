@@ -6,7 +6,7 @@
 // through the two virtual operations.
 #include <functional>
 
-#include "platform/ui/Form.h"
+#include "chart/editors/EditorForm.h"
 
 class TButton;
 class TCheckBox;
@@ -19,8 +19,8 @@ class TTeeCustomTool;
 
 using TToolReportEvent = std::function<void(TTeeCustomTool* tool)>;
 
-class TFormTeeTools : public TForm {
-    KV_DECLARE_CLASS(TFormTeeTools, TForm)
+class TFormTeeTools : public TEditorForm {
+    KV_DECLARE_CLASS(TFormTeeTools, TEditorForm)
 public:
     explicit TFormTeeTools(TComponent* owner);
     ~TFormTeeTools() override;
@@ -78,5 +78,4 @@ private:
     TChartTools* FTools = nullptr;
     TForm* FToolEditor = nullptr;
     bool FShownOnce = false;
-    bool FLoading = false;
 };

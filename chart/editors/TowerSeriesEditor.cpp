@@ -4,20 +4,19 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/TowerSeries.h"
+#include "chart/engine/grid3d/TowerSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/UpDown.h"
 
-TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TForm(owner) {
+TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 170);
     ButtonPen1 = MakeControl<TButtonPen>(this, 8, 8, 90, 25);
@@ -53,19 +52,19 @@ TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TForm(owner) {
         if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
     };
     CBDark3D->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
+        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
     };
     CBOrigin->OnClick = [this](TObject*) {
-        if (!FLoading && FSeries) FSeries->SetUseOrigin(CBOrigin->Checked());
+        if (!Loading() && FSeries) FSeries->SetUseOrigin(CBOrigin->Checked());
     };
     // An incomplete number (or none) keeps the origin as it is.
     EOrigin->OnChange = [this](TObject*) {
         double origin = 0;
-        if (!FLoading && FSeries && TryStrToFloat(EOrigin->Text(), origin))
+        if (!Loading() && FSeries && TryStrToFloat(EOrigin->Text(), origin))
             FSeries->SetOrigin(origin);
     };
     CBStyle->OnChange = [this](TObject*) {
-        if (!FLoading && FSeries && CBStyle->ItemIndex() >= 0)
+        if (!Loading() && FSeries && CBStyle->ItemIndex() >= 0)
             FSeries->SetTowerStyle(TTowerStyle(CBStyle->ItemIndex()));
     };
     Edit1->OnChange = [this](TObject*) { PercentChanged(UDDepth, &TTowerSeries::SetPercentDepth); };
@@ -85,12 +84,12 @@ void TTowerSeriesEditor::Notification(TComponent* component, TOperation operatio
 
 void TTowerSeriesEditor::PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int)) {
     int v = 0;
-    if (!FLoading && FSeries && Showing() && UpDownValue(*upDown, v)) (FSeries->*setter)(v);
+    if (!Loading() && FSeries && Showing() && UpDownValue(*upDown, v)) (FSeries->*setter)(v);
 }
 
 void TTowerSeriesEditor::DoShow() {
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TTowerSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
             ButtonPen1->LinkPen(FSeries->Pen());

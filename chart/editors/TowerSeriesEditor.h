@@ -2,8 +2,8 @@
 // The tower series editor: border and fill of the towers, their shape, darkening, the origin
 // they stand on, their share of the grid cell and their transparency. Tag holds the series.
 // It adds the grid 3-D page for the same series.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/Grid3DPageSlot.h"
-#include "platform/ui/Form.h"
 
 class TButton;
 class TButtonPen;
@@ -14,8 +14,8 @@ class TGroupBox;
 class TTowerSeries;
 class TUpDown;
 
-class TTowerSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TTowerSeriesEditor, TForm)
+class TTowerSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TTowerSeriesEditor, TEditorForm)
 public:
     explicit TTowerSeriesEditor(TComponent* owner);
     ~TTowerSeriesEditor() override;
@@ -48,6 +48,5 @@ private:
     void PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int));
 
     TTowerSeries* FSeries = nullptr;
-    bool FLoading = false;
     TGrid3DPageSlot FGrid3D{this};
 };

@@ -3,15 +3,14 @@
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesEditorControls.h"
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
-#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/UpDown.h"
 
-TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TForm(owner) {
+TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 300, 110);
     BStart = MakeControl<TButtonPen>(this, 8, 8, 90, 25);
@@ -33,12 +32,12 @@ TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TForm(owner) {
 
     Edit1->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDWidth, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDWidth, v))
             FSeries->SetArrowWidth(v);
     };
     Edit2->OnChange = [this](TObject*) {
         int v = 0;
-        if (!FLoading && FSeries && Showing() && UpDownValue(*UDHeight, v))
+        if (!Loading() && FSeries && Showing() && UpDownValue(*UDHeight, v))
             FSeries->SetArrowHeight(v);
     };
     CBStart->OnClick = [this](TObject*) { DefaultColorClicked(CBStart, BStart); };
@@ -54,7 +53,7 @@ void TVectorSeriesEditor::Notification(TComponent* component, TOperation operati
 }
 
 void TVectorSeriesEditor::DefaultColorClicked(TCheckBox* box, TButtonPen* button) {
-    if (FLoading || !FSeries) return;
+    if (Loading() || !FSeries) return;
     TPen* pen = box == CBStart ? static_cast<TPen*>(FSeries->StartArrow()) : FSeries->EndArrow();
     pen->SetColor(box->Checked() ? clDefault : clBlack);
     button->Repaint();
@@ -62,7 +61,7 @@ void TVectorSeriesEditor::DefaultColorClicked(TCheckBox* box, TButtonPen* button
 
 void TVectorSeriesEditor::DoShow() {
     {
-        TValueGuard<bool> loading(FLoading, true);
+        auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TVector3DSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
             BStart->LinkPen(FSeries->StartArrow());

@@ -2,8 +2,8 @@
 // The 3-D vector series editor: the pens of the start and end arrowheads, whether each takes its
 // vector's colour, and the heads' size. Tag holds the series.
 // It adds the grid 3-D page for the same series.
+#include "chart/editors/EditorForm.h"
 #include "chart/editors/Grid3DPageSlot.h"
-#include "platform/ui/Form.h"
 
 class TButtonPen;
 class TCheckBox;
@@ -11,8 +11,8 @@ class TEdit;
 class TUpDown;
 class TVector3DSeries;
 
-class TVectorSeriesEditor : public TForm {
-    KV_DECLARE_CLASS(TVectorSeriesEditor, TForm)
+class TVectorSeriesEditor : public TEditorForm {
+    KV_DECLARE_CLASS(TVectorSeriesEditor, TEditorForm)
 public:
     explicit TVectorSeriesEditor(TComponent* owner);
     ~TVectorSeriesEditor() override;
@@ -39,6 +39,5 @@ private:
     void DefaultColorClicked(TCheckBox* box, TButtonPen* button);
 
     TVector3DSeries* FSeries = nullptr;
-    bool FLoading = false;
     TGrid3DPageSlot FGrid3D{this};
 };

@@ -2,7 +2,7 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 
 TWaterFallEditor::TWaterFallEditor(TComponent* owner) : TSurfaceSeriesEditor(owner) {
     BLines = MakeControl<TButtonPen>(this, 212, 52, 105, 25);

@@ -4,6 +4,7 @@
 //
 // Taking an entry out by any list operation lets the series go of it (UnlinkDataSource), so
 // both sides of a link stay in step whichever way an entry leaves.
+#include <cstddef>
 #include <vector>
 
 class TChartSeries;

@@ -46,6 +46,8 @@ void TPieSeries::Publish(TPublisher<TPieSeries>& p) {
     using S = TPieSeries;
     p.Integer("AngleSize", &S::AngleSize, &S::SetAngleSize).Default(360);
     p.Boolean("AutoMarkPosition", &S::AutoMarkPosition, &S::SetAutoMarkPosition).Default(true);
+    // A pie colours each slice: only a pie that does not is stored with it.
+    p.Inherited("ColorEachPoint").Default(true);
     p.Boolean("Dark3D", &S::Dark3D, &S::SetDark3D).Default(true);
     p.Integer("DarkPen", &S::DarkPen, &S::SetDarkPen).Default(0);
     p.Integer("ExplodeBiggest", &S::ExplodeBiggest, &S::SetExplodeBiggest).Default(0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FormatEditor.h"
 #include "chart/editors/StringsEditor.h"
@@ -107,25 +108,27 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     SetCaption("Export Dialog");
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 430, 330);
-
     PageControl1 = Make<TPageControl>(this, 4, 4, 330, 290);
-    auto tab = [&](TPageControl* pages, const char* caption) {
-        auto* sheet = new TTabSheet(pages);
-        sheet->SetPageControl(pages);
-        sheet->SetCaption(caption);
-        return sheet;
-    };
-    TabPicture = tab(PageControl1, "Picture");
-    TabNative = tab(PageControl1, "Native");
-    TabData = tab(PageControl1, "Data");
+    TabPicture = MakeTabSheet(PageControl1, PageControl1, "Picture");
+    TabNative = MakeTabSheet(PageControl1, PageControl1, "Native");
+    TabData = MakeTabSheet(PageControl1, PageControl1, "Data");
+    BuildPictureTab();
+    BuildNativeTab();
+    BuildDataTab();
+    BuildButtons();
+    PageControl1->SetActivePage(TabPicture);
+    ConnectHandlers();
+    DoCreate();
+}
 
-    // Picture: the formats and the size.
+void TTeeExportForm::BuildPictureTab() {
+    // The formats and the size.
     LBFormat = Make<TListBox>(TabPicture, 6, 20, 120, 200);
     LBFormat->SetSorted(true);
     Make<TLabel>(TabPicture, 6, 4, 60, 15)->SetCaption("&Format");
     PageOptions = Make<TPageControl>(TabPicture, 132, 4, 190, 250);
-    TabOptions = tab(PageOptions, "Options");
-    TabSize = tab(PageOptions, "Size");
+    TabOptions = MakeTabSheet(PageOptions, PageOptions, "Options");
+    TabSize = MakeTabSheet(PageOptions, PageOptions, "Size");
     auto sizeBox = [&](TEdit*& edit, TUpDown*& upDown, int top, const char* caption) {
         Make<TLabel>(TabSize, 6, top + 4, 60, 15)->SetCaption(caption);
         edit = Make<TEdit>(TabSize, 66, top, 60, 23);
@@ -141,8 +144,9 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     CBPicSize = MakeCheck(TabSize, 6, 104, "&File size:", false);
     LabelPicSize = Make<TLabel>(TabSize, 26, 126, 120, 15);
     LabelPicSize->SetCaption("?");
+}
 
-    // Native.
+void TTeeExportForm::BuildNativeTab() {
     CBNativeData = MakeCheck(TabNative, 6, 8, "&Include Series data", true);
     CBNativeFormat = Make<TRadioGroup>(TabNative, 6, 32, 150, 90);
     CBNativeFormat->SetCaption("Format:");
@@ -154,8 +158,9 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     BViewNative = Make<TButton>(TabNative, 170, 36, 80, 25);
     BViewNative->SetCaption("&View...");
     BViewNative->SetEnabled(false);
+}
 
-    // Data.
+void TTeeExportForm::BuildDataTab() {
     Make<TLabel>(TabData, 6, 8, 50, 15)->SetCaption("Se&ries:");
     CBSeries = Make<TComboBox>(TabData, 60, 4, 250, 23);
     CBSeries->SetStyle(csDropDownList);
@@ -182,7 +187,9 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     Make<TLabel>(TabData, 6, 194, 70, 15)->SetCaption("Text &Quotes:");
     EQuotes = Make<TEdit>(TabData, 80, 190, 24, 23);
     EQuotes->SetMaxLength(1);
+}
 
+void TTeeExportForm::BuildButtons() {
     BCopy = Make<TButton>(this, 340, 24, 80, 25);
     BCopy->SetCaption("&Copy");
     BSave = Make<TButton>(this, 340, 54, 80, 25);
@@ -202,8 +209,9 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     SaveDialogData->SetDefaultExt("txt");
     for (TSaveDialog* d : {SaveDialogPicture, SaveDialogNative, SaveDialogData})
         d->SetOptions(TOpenOptions{ofOverwritePrompt, ofEnableSizing});
+}
 
-    PageControl1->SetActivePage(TabPicture);
+void TTeeExportForm::ConnectHandlers() {
     PageControl1->OnChange = [this](TObject*) { EnableButtons(); };
     LBFormat->OnClick = [this](TObject*) { LBFormatClick(); };
     PageOptions->OnChange = [this](TObject*) {
@@ -232,7 +240,6 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     BCopy->OnClick = [this](TObject*) { BCopyClick(); };
     BSave->OnClick = [this](TObject*) { BSaveClick(); };
     BSend->OnClick = [this](TObject*) { BSendClick(); };
-    DoCreate();
 }
 
 TTeeExportForm::~TTeeExportForm() {

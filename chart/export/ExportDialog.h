@@ -93,6 +93,11 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildPictureTab();
+    void BuildNativeTab();
+    void BuildDataTab();
+    void BuildButtons();
+    void ConnectHandlers();
     void PrepareDataTab();
     void FillFormats();
     void RGTextClick();

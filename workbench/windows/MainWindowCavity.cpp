@@ -2,7 +2,7 @@
 // surface, the start node, the generatrix rows with their hidden key, the surface range dialogs
 // and the generatrix text files.
 #include "chart/engine/Chart.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "engine/CavityOutline.h"
 #include "engine/Loaders.h"
 #include "platform/ui/CheckBox.h"

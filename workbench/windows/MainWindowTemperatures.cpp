@@ -3,8 +3,8 @@
 // plotted against Xi.
 #include "chart/engine/DBChart.h"
 #include "chart/engine/LineSeries.h"
-#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/PointSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "engine/CavityOutline.h"

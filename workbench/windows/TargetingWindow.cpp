@@ -3,7 +3,7 @@
 #include "chart/engine/AxisTitle.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/TeeCanvas3D.h"
 #include "engine/Global.h"
 #include "engine/Launchers.h"

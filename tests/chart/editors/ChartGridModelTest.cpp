@@ -5,8 +5,8 @@
 
 #include "chart/editors/ChartGridModel.h"
 #include "chart/engine/Chart.h"
-#include "chart/engine/Custom3DSeries.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/engine/grid3d/Custom3DSeries.h"
 #include "platform/rtl/DateTimeFormat.h"
 
 namespace {

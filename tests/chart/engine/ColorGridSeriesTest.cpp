@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Chart3DDrawFixture.h"
-#include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/View3DOptions.h"
 

@@ -11,10 +11,10 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/BasicFunctions.h"
-#include "chart/engine/ContourSeries.h"
-#include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/engine/SeriesTypes.h"
+#include "chart/engine/grid3d/ContourSeries.h"
+#include "chart/engine/grid3d/GridSeriesRegistration.h"
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"

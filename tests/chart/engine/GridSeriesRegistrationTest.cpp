@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "ChartStubs.h"
-#include "chart/engine/ColorGridSeries.h"
-#include "chart/engine/GridSeriesRegistration.h"
 #include "chart/engine/SeriesTypes.h"
-#include "chart/engine/TowerSeries.h"
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
+#include "chart/engine/grid3d/GridSeriesRegistration.h"
+#include "chart/engine/grid3d/TowerSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Reader.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
-#include "chart/engine/Custom3DGridSeries.h"
+#include "chart/engine/grid3d/Custom3DGridSeries.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "ChartStubs.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartLists.h"
-#include "chart/engine/IsoSurfaceSeries.h"
+#include "chart/engine/grid3d/IsoSurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"

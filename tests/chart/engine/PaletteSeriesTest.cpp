@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
-#include "chart/engine/Custom3DPaletteSeries.h"
+#include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"

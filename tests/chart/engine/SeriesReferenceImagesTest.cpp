@@ -15,10 +15,10 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartTitle.h"
-#include "chart/engine/ContourSeries.h"
 #include "chart/engine/PieSeries.h"
 #include "chart/engine/SeriesMarks.h"
-#include "chart/engine/SurfaceSeries.h"
+#include "chart/engine/grid3d/ContourSeries.h"
+#include "chart/engine/grid3d/SurfaceSeries.h"
 #include "chart/foundation/View3DOptions.h"
 #include "platform/graphics/Bitmap.h"
 

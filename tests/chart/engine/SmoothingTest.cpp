@@ -8,9 +8,9 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/BSpline.h"
-#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/SmoothingFunction.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Chart3DDrawFixture.h"
-#include "chart/engine/TowerSeries.h"
+#include "chart/engine/grid3d/TowerSeries.h"
 #include "chart/foundation/View3DOptions.h"
 
 namespace {

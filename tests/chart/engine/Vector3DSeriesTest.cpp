@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Chart3DDrawFixture.h"
-#include "chart/engine/Vector3DSeries.h"
+#include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 
 namespace {

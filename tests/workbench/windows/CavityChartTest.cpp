@@ -5,7 +5,7 @@
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartTitle.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeFont.h"
 #include "platform/ui/CheckBox.h"

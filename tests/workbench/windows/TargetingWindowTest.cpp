@@ -10,7 +10,7 @@
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
 #include "chart/engine/ChartTitle.h"
-#include "chart/engine/Point3DSeries.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "engine/MT19937.h"
 #include "engine/Preprocess.h"
 #include "engine/Trace.h"

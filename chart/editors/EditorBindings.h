@@ -1,0 +1,94 @@
+#pragma once
+// Bindings of an editor form's simple controls to a property of the edited object: a check box,
+// a combo box, an up-down edit or a colour button, bound to a getter and a setter. The binding
+// loads its control from the getter with the form's other bindings (TEditorForm::LoadBindings)
+// and writes the setter when the user changes the control, never while the form loads. The
+// object comes from source() at each use, so a form that moves to another object keeps its
+// bindings; while source() gives none, the binding neither loads nor writes.
+//
+// get and set are member functions of the object (&TChartLegend::Visible,
+// &TChartLegend::SetVisible) or callables that take it (a combo's then take and give the index).
+// Cases with rules (units, ranges, controls that enable others) stay the form's own handlers.
+#include <functional>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "chart/editors/EditorControls.h"
+#include "platform/graphics/Colors.h"
+
+class TButtonColor;
+class TCheckBox;
+class TComboBox;
+class TEditorForm;
+
+namespace editor_binding {
+
+// The bindings behind the templates below: get gives nothing while there is no object.
+void CheckBox(TEditorForm& form, TCheckBox* box, std::function<std::optional<bool>()> get,
+              std::function<void(bool)> set, std::function<void()> after);
+void ComboBox(TEditorForm& form, TComboBox* combo, std::function<std::optional<int>()> get,
+              std::function<void(int)> set);
+void UpDownEdit(TEditorForm& form, const TUpDownEdit& edit, std::function<std::optional<int>()> get,
+                std::function<void(int)> set);
+void ColorButton(TEditorForm& form, TButtonColor* button,
+                 std::function<std::optional<TColor>()> get, std::function<void(TColor)> set);
+
+template <class Value, class Source, class Get>
+std::function<std::optional<Value>()> Getter(Source source, Get get) {
+    return [source, get]() -> std::optional<Value> {
+        if (auto* object = source()) return static_cast<Value>(std::invoke(get, *object));
+        return std::nullopt;
+    };
+}
+
+template <class Value, class Source, class Set>
+std::function<void(Value)> Setter(Source source, Set set) {
+    return [source, set](Value value) {
+        if (auto* object = source()) std::invoke(set, *object, value);
+    };
+}
+
+// An enumeration setter taking the combo's index.
+template <class Source, class Object, class Arg>
+std::function<void(int)> Setter(Source source, void (Object::*set)(Arg)) {
+    return [source, set](int value) {
+        if (auto* object = source()) (object->*set)(static_cast<std::decay_t<Arg>>(value));
+    };
+}
+
+}  // namespace editor_binding
+
+// box shows get; a click writes set(Checked). after, when given, runs after every change of the
+// box, loaded or clicked: it enables the controls that depend on it.
+template <class Source, class Get, class Set>
+void BindCheckBox(TEditorForm& form, TCheckBox* box, Source source, Get get, Set set,
+                  std::function<void()> after = {}) {
+    editor_binding::CheckBox(form, box, editor_binding::Getter<bool>(source, get),
+                             editor_binding::Setter<bool>(source, set), std::move(after));
+}
+
+// combo's item index is the property (an enumeration in the order of the items).
+template <class Source, class Get, class Set>
+void BindComboBox(TEditorForm& form, TComboBox* combo, Source source, Get get, Set set) {
+    std::function<void(int)> setter;
+    if constexpr (std::is_member_function_pointer_v<Set>)
+        setter = editor_binding::Setter(source, set);
+    else
+        setter = editor_binding::Setter<int>(source, set);
+    editor_binding::ComboBox(form, combo, editor_binding::Getter<int>(source, get), setter);
+}
+
+// The up-down's position is the property; each whole number typed in the edit is written.
+template <class Source, class Get, class Set>
+void BindUpDownEdit(TEditorForm& form, const TUpDownEdit& edit, Source source, Get get, Set set) {
+    editor_binding::UpDownEdit(form, edit, editor_binding::Getter<int>(source, get),
+                               editor_binding::Setter<int>(source, set));
+}
+
+// The button shows get's colour and writes the colour the user picks.
+template <class Source, class Get, class Set>
+void BindColorButton(TEditorForm& form, TButtonColor* button, Source source, Get get, Set set) {
+    editor_binding::ColorButton(form, button, editor_binding::Getter<TColor>(source, get),
+                                editor_binding::Setter<TColor>(source, set));
+}

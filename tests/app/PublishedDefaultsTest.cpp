@@ -1,0 +1,144 @@
+// Every published default against the value a new object has. A writer leaves out a property at
+// its default, so a default that differs from what the constructor sets makes every stored
+// object carry that property (and a reader that trusts the default would get it wrong). After the
+// program's start-up, each registered class that can be created is made, and each declared
+// default of it and of the sub-objects it publishes is compared with the new object's value.
+// A class registered later is covered without a change here.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/Startup.h"
+#include "platform/classes/ClassRegistry.h"
+#include "platform/classes/Component.h"
+#include "platform/classes/PropInfo.h"
+#include "platform/rtl/FloatFormat.h"
+
+namespace {
+
+// The defaults that differ from a new object on purpose: each row names a class (with the classes
+// derived from it; none: any class) and a property path, and says why.
+struct TDefaultException {
+    const char* Class;
+    const char* Path;
+    const char* Why;
+};
+const TDefaultException Exceptions[] = {
+    {"TForm", "Visible", "forms are built in code and never stored; a form is hidden until shown"},
+    {"TForm", "Align", "an editor form fills the page it is embedded in; forms are never stored"},
+    // A sub-object's defaults are its class's; an owner that sets its own part otherwise keeps
+    // that value on every save, as stored charts carry it.
+    {"TCustomChart", "Title.Font.Color", "a chart's title is blue"},
+    {"TCustomChart", "SubTitle.Font.Color", "a chart's sub-title is blue"},
+    {"TCustomChart", "Foot.Font.Color", "a chart's foot is red"},
+    {"TCustomChart", "Foot.Font.Style", "a chart's foot is italic"},
+    {"TCustomChart", "SubFoot.Font.Color", "a chart's sub-foot is red"},
+    {"TCustomChart", "SubFoot.Font.Style", "a chart's sub-foot is italic"},
+    {"TCustomChart", "Legend.Title.Font.Style", "the legend's title is bold"},
+    {nullptr, "Marks.Callout.Brush.Color", "the marks' callout is drawn black"},
+    {"TSeriesMarks", "Callout.Brush.Color", "the marks' callout is drawn black"},
+    {"TPieSeries", "Gradient.Direction", "a pie's gradient is radial"},
+    {"THorizAreaSeries", "Gradient.Direction", "a horizontal area's gradient runs left to right"},
+    {"TContourSeries", "Marks.Transparent", "a contour's level marks have no frame"},
+    {"TContourSeries", "Pointer.HorizSize", "a contour's level points are small"},
+    {"TContourSeries", "Pointer.VertSize", "a contour's level points are small"},
+    {"TVector3DSeries", "StartArrow.Color", "a vector's arrows take the series colour"},
+    {"TVector3DSeries", "EndArrow.Color", "a vector's arrows take the series colour"},
+};
+
+struct TMismatch {
+    TClass Class;
+    std::string Path;  // the property path below the class
+    std::string Text;
+};
+
+bool Covers(const TDefaultException& row, const TMismatch& m) {
+    if (m.Path != row.Path) return false;
+    if (!row.Class) return true;
+    for (TClass c = m.Class; c; c = c->ClassParent())
+        if (c->ClassName() == row.Class) return true;
+    return false;
+}
+
+std::string ValueText(const TPropInfo& prop, const TObject* object, bool declared) {
+    switch (prop.Kind) {
+        case tkFloat:
+            return FloatToStr(declared ? prop.FloatDefault : prop.GetFloat(object));
+        case tkString:
+            return '"' + (declared ? prop.StrDefault : prop.GetStr(object)) + '"';
+        default:
+            return std::to_string(declared ? prop.OrdDefault : prop.GetOrd(object));
+    }
+}
+
+bool Compared(const TPropInfo& prop) {
+    switch (prop.Kind) {
+        case tkInteger:
+        case tkEnumeration:
+        case tkSet:
+        case tkColor:
+        case tkBoolean:
+            return prop.HasDefault;
+        case tkFloat:
+        case tkString:
+            return prop.HasDefault &&
+                   (prop.Kind == tkFloat ? bool(prop.GetFloat) : bool(prop.GetStr));
+        default:
+            return false;
+    }
+}
+
+// Adds each stored property of object (of the new instance of cls, at path) that differs from its
+// declared default, and goes into the sub-objects it publishes.
+void CollectMismatches(TClass cls, const TObject* object, const std::string& path,
+                       std::set<const TObject*>& seen, std::vector<TMismatch>& out) {
+    if (!object || !seen.insert(object).second) return;
+    for (const TPropInfo& prop : object->ClassType().Properties()) {
+        const std::string name = path.empty() ? prop.Name : path + "." + prop.Name;
+        if (prop.Kind == tkClass && prop.GetObject) {
+            CollectMismatches(cls, prop.GetObject(object), name, seen, out);
+            continue;
+        }
+        if (!Compared(prop) || !prop.IsStored(object) || prop.IsDefaultValue(object)) continue;
+        out.push_back({cls, name,
+                       cls->ClassName() + "." + name + ": default " +
+                           ValueText(prop, object, true) + ", new " +
+                           ValueText(prop, object, false)});
+    }
+}
+
+class PublishedDefaultsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterProgramUnits(); }
+};
+
+TEST_F(PublishedDefaultsTest, EveryCreatableClassStartsAtItsPublishedDefaults) {
+    std::vector<TMismatch> mismatches;
+    for (TClass cls : RegisteredClasses()) {
+        if (!cls->CanCreate()) continue;
+        TObject* object = cls->Create(nullptr);
+        std::set<const TObject*> seen;
+        CollectMismatches(cls, object, "", seen, mismatches);
+        TObject::Free(object);
+    }
+    std::string unexplained;
+    for (const TMismatch& m : mismatches)
+        if (std::none_of(std::begin(Exceptions), std::end(Exceptions),
+                         [&](const TDefaultException& row) { return Covers(row, m); }))
+            unexplained += "\n  " + m.Text;
+    EXPECT_TRUE(unexplained.empty()) << "defaults that differ from a new object:" << unexplained;
+
+    // A row that covers nothing any more is dropped; that every row covers something also shows
+    // that the start-up registered the series, the charts and the editor forms.
+    for (const TDefaultException& row : Exceptions) {
+        EXPECT_TRUE(std::any_of(mismatches.begin(), mismatches.end(),
+                                [&](const TMismatch& m) { return Covers(row, m); }))
+            << (row.Class ? row.Class : "any class") << " " << row.Path
+            << " now starts at its default: drop its row";
+    }
+}
+
+}  // namespace
