@@ -128,6 +128,7 @@ void TDBNavigator::ArrangeButtons() {
 void TDBNavigator::BtnClick(TNavigateBtn button) {
     if (!FEnabled[button]) return;
     Fire([&] {
+        if (BeforeAction) BeforeAction(this, button);
         Perform(button);
         if (OnClick) OnClick(this, button);
     });

@@ -8,6 +8,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/DBGridColumns.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
@@ -113,7 +114,16 @@ void TFMainDB::BindCavityPage() {
         if (key == VK_UP) PostIfEditing(FData->Main.cdsCavity);
     };
     dbgCavity->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsCavity); };
-    dnCavity->OnClick = [this](TObject*, TNavigateBtn) { FData->Main.CavityGridAppend = false; };
+    // A new row is there to be typed into: the grid takes the focus before the insert (so that
+    // the edit left behind stores its text first) and shows the new row's first cell.
+    dnCavity->BeforeAction = [this](TObject*, TNavigateBtn button) {
+        if (button == nbInsert && dbgCavity->CanFocus()) dbgCavity->SetFocus();
+    };
+    dnCavity->OnClick = [this](TObject*, TNavigateBtn button) {
+        FData->Main.CavityGridAppend = false;
+        if (button == nbInsert && dbgCavity->VisibleColumnCount() > 0)
+            dbgCavity->SetSelectedIndex(dbgCavity->VisibleColumn(0)->Index());
+    };
     auto showPosition = [this] {
         std::string text;
         ShowRecordPosition(FData->Main.cdsCavity, text);

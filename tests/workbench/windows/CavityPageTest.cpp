@@ -7,6 +7,8 @@
 
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/DBGridColumns.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
@@ -161,6 +163,27 @@ TEST(CavityPage, AnInvalidNumberIsReportedOnceAndCancelDropsItSilently) {
     EXPECT_EQ(f.Messages(), std::vector<std::string>{});
     EXPECT_EQ(t.RecNo(), 3);
     EXPECT_EQ(Column(t, "Z"), (std::vector<double>{1, 2, 3}));
+}
+
+// The navigator's "+" hands the new row to the keyboard: the grid has the focus in the row's
+// first cell, so that what is typed next goes there.
+TEST(CavityPage, ANewRowOfTheNavigatorTakesTheFocusInItsFirstCell) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    f.ClickNavigator(w.dnCavity, nbFirst);
+    w.DBEdit3->SetFocus();
+    w.dbgCavity->SetSelectedIndex(w.dbgCavity->VisibleColumn(1)->Index());
+    QWidget* insert = w.dnCavity->Widget()->findChildren<QPushButton*>(
+        QString(), Qt::FindDirectChildrenOnly)[nbInsert];
+    QTest::mouseClick(insert, Qt::LeftButton);
+    EXPECT_EQ(f.Db().cdsCavity.State(), dsInsert);
+    EXPECT_TRUE(w.dbgCavity->Focused());
+    EXPECT_EQ(w.dbgCavity->SelectedIndex(), w.dbgCavity->VisibleColumn(0)->Index());
+    TUserInput::Key(&w, Qt::Key_5, "5");
+    TUserInput::Key(&w, Qt::Key_Tab);
+    TUserInput::Key(&w, Qt::Key_1, "1");
+    f.ClickNavigator(w.dnCavity, nbPost);
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{5, 1, 2}));
 }
 
 TEST(CavityPage, TheLastColumnFillsTheGridBut40Pixels) {
