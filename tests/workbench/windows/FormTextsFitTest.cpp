@@ -66,6 +66,24 @@ std::vector<std::string> ClippedTexts(QWidget* form, const std::string& formName
             !w->parentWidget()->inherits("QStackedWidget"))
             continue;  // hidden on purpose (a page of a page control is only not current)
         const QStyle* style = w->style();
+        // A text-bearing control on the page shown, cut off by the edge of what holds it (the
+        // form included).
+        if (w->isVisibleTo(form) &&
+            (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+             qobject_cast<QGroupBox*>(w))) {
+            QRect shown = w->rect();
+            for (const QWidget* p = w; p != form; p = p->parentWidget())
+                shown = shown.translated(p->pos()) & p->parentWidget()->rect();
+            const QRect whole = QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+            if (shown != whole && !w->size().isEmpty()) {
+                const auto* b = qobject_cast<QAbstractButton*>(w);
+                const auto* l = qobject_cast<QLabel*>(w);
+                const QString text = b ? b->text() : l ? l->text() : QString("(group)");
+                clipped.push_back(formName + " " + w->metaObject()->className() + " \"" +
+                                  Shown(text).toStdString() +
+                                  "\" cut off by the edge of its parent");
+            }
+        }
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->wordWrap() || label->textFormat() == Qt::RichText) continue;
             check(w, label->text(), Advance(w, label->text()), label->contentsRect().width());
