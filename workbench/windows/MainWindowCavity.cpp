@@ -38,8 +38,12 @@ TDBEdit* MakeDataEdit(TWinControl* parent, int left, const char* label) {
 }  // namespace
 
 void TFMainDB::BuildCavityPage() {
-    chCavity = MakeControl<TChart>(tsCavity, alTop);
-    chCavity->SetHeight(200);
+    // The controls below the profile keep their height; the profile takes what the window
+    // gives beyond it.
+    TPanel* below = MakeControl<TPanel>(tsCavity, alBottom);
+    below->SetHeight(256);
+    below->SetBevelOuter(bvNone);
+    chCavity = MakeControl<TChart>(tsCavity, alClient);
     SetUpWorkbenchChart(*chCavity, 10, "Double-click to Edit");
     EditOnDoubleClick(*chCavity, *ce);
     SetUpAxis(*chCavity->BottomAxis(), "Z", "###0.#########");
@@ -49,8 +53,6 @@ void TFMainDB::BuildCavityPage() {
     sLower = AddProfileSeries(this, *chCavity, profile, 3);
     ssUpper = AddProfileSeries(this, *chCavity, clRed, 3);
     ssLower = AddProfileSeries(this, *chCavity, clRed, 3);
-    TPanel* below = MakeControl<TPanel>(tsCavity, alClient);
-    below->SetBevelOuter(bvNone);
 
     DBEdit3 = MakeDataEdit(below, 8, "Z0");
     DBEdit4 = MakeDataEdit(below, 140, "Y0");

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "chart/engine/Chart.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DBEdit.h"
@@ -292,4 +293,17 @@ TEST(SurfaceRangeDialogs, AssignChecksItsValuesAndEraseEmpties) {
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
 }
 
+}  // namespace
+
+namespace {
+// A larger window goes to the profile: the controls below it keep their size.
+TEST(CavityPage, TheProfileTakesTheRoomOfALargerWindow) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    const int chart = w.chCavity->Height(), grid = w.dbgCavity->Height();
+    w.Widget()->resize(w.Width() + 400, w.Height() + 300);
+    EXPECT_EQ(w.chCavity->Height(), chart + 300);
+    EXPECT_EQ(w.chCavity->Width(), w.tsCavity->ClientWidth());
+    EXPECT_EQ(w.dbgCavity->Height(), grid);
+}
 }  // namespace
