@@ -296,7 +296,8 @@ TEST(SurfaceRangeDialogs, AssignChecksItsValuesAndEraseEmpties) {
 }  // namespace
 
 namespace {
-// A larger window goes to the profile: the controls below it keep their size.
+// A larger window goes to the profile and the temperature plots: the controls below them keep
+// their size.
 TEST(CavityPage, TheProfileTakesTheRoomOfALargerWindow) {
     TCavityFixture f(2);
     TFMainDB& w = *f.window;
@@ -305,5 +306,11 @@ TEST(CavityPage, TheProfileTakesTheRoomOfALargerWindow) {
     EXPECT_EQ(w.chCavity->Height(), chart + 300);
     EXPECT_EQ(w.chCavity->Width(), w.tsCavity->ClientWidth());
     EXPECT_EQ(w.dbgCavity->Height(), grid);
+    // The temperature page's plots the same.
+    w.PageControl1->SetActivePage(w.tsTemperature);
+    const int plots = w.pcT->Height(), points = w.dbgT->Height();
+    w.Widget()->resize(w.Width(), w.Height() + 100);
+    EXPECT_EQ(w.pcT->Height(), plots + 100);
+    EXPECT_EQ(w.dbgT->Height(), points);
 }
 }  // namespace
