@@ -136,8 +136,13 @@ int TChartAxis::WidestValueLabel() {
         double value = FIMaximum;
         if (stepIndex != dtNone)
             value = AlignDateTimeToStep(stepIndex, value);
-        else if (FLabels.RoundFirstLabel && std::isfinite(FIMaximum / step))
+        else if (FLabels.RoundFirstLabel && std::isfinite(FIMaximum / step) &&
+                 FloatToStr(FIMinimum) != FloatToStr(FIMaximum))
             value = step * std::trunc(FIMaximum / step);
+        // The walk draws a range of nothing (all values equal), or a step too small to change
+        // the value, as the one label of its first value: that label needs its room too.
+        if (FIZeroRange || FIRange < 1e-10 || FloatToStr(value) == FloatToStr(value - step))
+            widest = width(value);
         for (int i = 0; i < MaxMeasuredLabels && value >= FIMinimum; ++i) {
             widest = std::max(widest, width(value));
             IncDateTimeStep(false, value, stepIndex, step);

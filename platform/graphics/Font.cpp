@@ -87,10 +87,12 @@ std::string FontFamilyFor(const std::string& name) {
         const char* Name;
         const char* Family;
     };
+    // The dialog font the forms were laid out for is narrow: the Arial-compatible face keeps
+    // their texts within the sizes they were given, where the wider DejaVu Sans cut them off.
     static constexpr TMapping mappings[] = {
-        {"arial", "Liberation Sans"},       {"times new roman", "Liberation Serif"},
-        {"courier new", "Liberation Mono"}, {"calibri", "Carlito"},
-        {"ms sans serif", "DejaVu Sans"},   {"tahoma", "DejaVu Sans"},
+        {"arial", "Liberation Sans"},         {"times new roman", "Liberation Serif"},
+        {"courier new", "Liberation Mono"},   {"calibri", "Carlito"},
+        {"ms sans serif", "Liberation Sans"}, {"tahoma", "Liberation Sans"},
     };
     std::string lower;
     for (char c : name) lower += char(std::tolower(static_cast<unsigned char>(c)));

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QProxyStyle>
 #include <QTableView>
 #include <algorithm>
 
@@ -23,6 +24,18 @@ Qt::Alignment QtAlignment(TAlignment a) {
             return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
+
+// Titles and cells keep two pixels from their edges, as the grids the forms were laid out for
+// do; the toolkit's wider margins cut off titles that just fit their columns.
+class TGridStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_HeaderMargin) return 2;
+        if (metric == PM_FocusFrameHMargin) return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QColor QtColor(TColor color) {
     const TColor rgb = ColorToRGB(color);
@@ -131,6 +144,11 @@ TDBGrid::TDBGrid(TComponent* owner)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    auto* style = new TGridStyle;
+    style->setParent(view);
+    view->setStyle(style);
+    view->horizontalHeader()->setStyle(style);
+    view->verticalHeader()->setStyle(style);
     view->verticalHeader()->setDefaultSectionSize(18);
     view->verticalHeader()->setMinimumWidth(12);
     FViewEvents = new QObject(view);

@@ -44,6 +44,9 @@ TDBNavigator::TDBNavigator(TComponent* owner)
     FHints->OnChange = [this](TStrings*) { ApplyHints(); };
     ApplyHints();
     SetTabStop(false);
+    // A click on a button leaves the focus where it was: the grid or edit being worked in keeps
+    // its unstored text for the button to post or cancel, and has no exit to store it first.
+    Widget()->setFocusPolicy(Qt::NoFocus);
     SetBounds(0, 0, 240, 25);
     UpdateButtons();
 }
@@ -125,6 +128,7 @@ void TDBNavigator::ArrangeButtons() {
 void TDBNavigator::BtnClick(TNavigateBtn button) {
     if (!FEnabled[button]) return;
     Fire([&] {
+        if (BeforeAction) BeforeAction(this, button);
         Perform(button);
         if (OnClick) OnClick(this, button);
     });

@@ -1,8 +1,8 @@
 #pragma once
 // A bar of buttons that moves through and edits the dataset of its data source. Only the
 // VisibleButtons show; each is enabled when its action makes sense in the dataset's state. A
-// click runs the button's action and then OnClick, so a handler sees the dataset after the
-// action. Delete asks "Delete record?" first (unless ConfirmDelete is off).
+// click runs BeforeAction, the button's action and then OnClick, so a handler sees the dataset
+// after the action. Delete asks "Delete record?" first (unless ConfirmDelete is off).
 #include <array>
 #include <functional>
 #include <memory>
@@ -50,9 +50,10 @@ public:
     bool ButtonVisible(TNavigateBtn button) const;
     bool ButtonEnabled(TNavigateBtn button) const;
     const std::string& ButtonHint(TNavigateBtn button) const;
-    // What a click on the button does (when it is enabled), then OnClick.
+    // What a click on the button does (when it is enabled): BeforeAction, the action, OnClick.
     void BtnClick(TNavigateBtn button);
 
+    TNavClickEvent BeforeAction;
     TNavClickEvent OnClick;
 
 protected:

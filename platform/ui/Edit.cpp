@@ -38,7 +38,27 @@ void TEdit::Change() {
     if (OnChange) Fire([this] { OnChange(this); });
 }
 
-TLabeledEdit::TLabeledEdit(TComponent* owner) : TEdit(owner), FEditLabel(new TLabel(this)) {
+namespace {
+
+// The label of a labelled edit: whenever its text or font gives it a new size, the edit places
+// it again, so that a longer caption on the left grows away from the field, not over it.
+class TBoundLabel : public TLabel {
+public:
+    explicit TBoundLabel(TLabeledEdit* edit) : TLabel(edit), FEdit(edit) {}
+
+protected:
+    void AdjustBounds() override {
+        TLabel::AdjustBounds();
+        FEdit->PlaceLabel();
+    }
+
+private:
+    TLabeledEdit* FEdit;
+};
+
+}  // namespace
+
+TLabeledEdit::TLabeledEdit(TComponent* owner) : TEdit(owner), FEditLabel(new TBoundLabel(this)) {
     FEditLabel->SetName("SubLabel");
 }
 

@@ -51,6 +51,9 @@ struct TLabelFixture {
         Label.SetBounds(0, 0, 120, 40);
         Label.SetColor(clWhite);
         Label.Font()->SetColor(clRed);
+        // The copies are found by their ink beside the glyphs' edges: a face with upright
+        // outer strokes, whatever the default face.
+        Label.Font()->SetName("DejaVu Sans");
         Label.Font()->SetSize(14);
         Label.SetShadowColor(clBlue);
         Label.SetHighlightColor(clLime);

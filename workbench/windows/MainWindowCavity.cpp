@@ -8,6 +8,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/DBGridColumns.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
@@ -37,8 +38,12 @@ TDBEdit* MakeDataEdit(TWinControl* parent, int left, const char* label) {
 }  // namespace
 
 void TFMainDB::BuildCavityPage() {
-    chCavity = MakeControl<TChart>(tsCavity, alTop);
-    chCavity->SetHeight(200);
+    // The controls below the profile keep their height; the profile takes what the window
+    // gives beyond it.
+    TPanel* below = MakeControl<TPanel>(tsCavity, alBottom);
+    below->SetHeight(256);
+    below->SetBevelOuter(bvNone);
+    chCavity = MakeControl<TChart>(tsCavity, alClient);
     SetUpWorkbenchChart(*chCavity, 10, "Double-click to Edit");
     EditOnDoubleClick(*chCavity, *ce);
     SetUpAxis(*chCavity->BottomAxis(), "Z", "###0.#########");
@@ -48,8 +53,6 @@ void TFMainDB::BuildCavityPage() {
     sLower = AddProfileSeries(this, *chCavity, profile, 3);
     ssUpper = AddProfileSeries(this, *chCavity, clRed, 3);
     ssLower = AddProfileSeries(this, *chCavity, clRed, 3);
-    TPanel* below = MakeControl<TPanel>(tsCavity, alClient);
-    below->SetBevelOuter(bvNone);
 
     DBEdit3 = MakeDataEdit(below, 8, "Z0");
     DBEdit4 = MakeDataEdit(below, 140, "Y0");
@@ -113,7 +116,16 @@ void TFMainDB::BindCavityPage() {
         if (key == VK_UP) PostIfEditing(FData->Main.cdsCavity);
     };
     dbgCavity->OnExit = [this](TObject*) { PostIfEditing(FData->Main.cdsCavity); };
-    dnCavity->OnClick = [this](TObject*, TNavigateBtn) { FData->Main.CavityGridAppend = false; };
+    // A new row is there to be typed into: the grid takes the focus before the insert (so that
+    // the edit left behind stores its text first) and shows the new row's first cell.
+    dnCavity->BeforeAction = [this](TObject*, TNavigateBtn button) {
+        if (button == nbInsert && dbgCavity->CanFocus()) dbgCavity->SetFocus();
+    };
+    dnCavity->OnClick = [this](TObject*, TNavigateBtn button) {
+        FData->Main.CavityGridAppend = false;
+        if (button == nbInsert && dbgCavity->VisibleColumnCount() > 0)
+            dbgCavity->SetSelectedIndex(dbgCavity->VisibleColumn(0)->Index());
+    };
     auto showPosition = [this] {
         std::string text;
         ShowRecordPosition(FData->Main.cdsCavity, text);

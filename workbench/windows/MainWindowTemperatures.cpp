@@ -46,8 +46,12 @@ TPointSeries* AddPointSeries(TComponent* owner, TChart* chart, TColor color,
 }  // namespace
 
 void TFMainDB::BuildTemperaturesPage() {
-    pcT = MakeControl<TPageControl>(tsTemperature, alTop);
-    pcT->SetHeight(200);
+    // As on the cavity page: the controls below the plots keep their height, the plots take
+    // what a larger window gives.
+    TPanel* below = MakeControl<TPanel>(tsTemperature, alBottom);
+    below->SetHeight(256);
+    below->SetBevelOuter(bvNone);
+    pcT = MakeControl<TPageControl>(tsTemperature, alClient);
     auto plotPage = [this](const char* caption) {
         TTabSheet* sheet = new TTabSheet(this);
         sheet->SetPageControl(pcT);
@@ -84,8 +88,6 @@ void TFMainDB::BuildTemperaturesPage() {
     circle->Pen()->SetColor(TColor(0xA00000));  // RGB 0, 0, 160
     pcT->SetActivePageIndex(0);
 
-    TPanel* below = MakeControl<TPanel>(tsTemperature, alClient);
-    below->SetBevelOuter(bvNone);
     auto dataEdit = [&](int left, const char* label) {
         TLabel* l = MakeControl<TLabel>(below);
         l->SetCaption(label);

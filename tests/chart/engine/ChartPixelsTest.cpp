@@ -85,6 +85,29 @@ TEST(ChartPixels, TitleAxisTitlesSeriesAndCheckBoxLegendMatchTheReference) {
     });
 }
 
+// A series whose values are all equal gets one left-axis label; the band left of the plot
+// holds it whole, beside the axis title and inside the picture.
+TEST(ChartPixels, TheOneLabelOfEqualValuesHasItsRoom) {
+    RegisterTestChartClasses();
+    const TFormatSettingsGuard pinned{TFormatSettings{}};
+    TComponent form(nullptr);
+    auto* chart = new TChart(&form);
+    chart->SetBounds(0, 0, ImageWidth, ImageHeight);
+    chart->SetView3D(false);
+    chart->LeftAxis()->Title()->SetCaption("EE");
+    auto* series = new TLineSeries(&form);
+    chart->AddSeries(series);
+    for (int i = 1; i <= 5; ++i) series->AddXYPoint(i, 0.989746);
+
+    TBitmap picture(ImageWidth, ImageHeight);
+    chart->Draw(picture.Canvas(), TRect{0, 0, ImageWidth, ImageHeight});
+    TChartAxis& axis = *chart->LeftAxis();
+    picture.Canvas()->Font()->Assign(axis.LabelsFont());
+    const int label = picture.Canvas()->TextWidth(axis.FormatLabel(0.989746));
+    EXPECT_GE(axis.LabelsPosition() - axis.TitlePosition(), label);
+    EXPECT_GT(axis.TitlePosition(), 0);
+}
+
 TEST(ChartPixels, ASeriesLegendSymbolPaintedOutsideAnyChart) {
     RegisterTestChartClasses();
     TComponent form(nullptr);

@@ -1,3 +1,4 @@
+#include <QWidget>
 // The chart editor's Export and Print pages: made on the first visit with the edited chart,
 // without their own Close buttons, the native export hidden as the editor's settings say, kept
 // and refilled on later visits, and opening them leaves the chart as it was.
@@ -125,6 +126,22 @@ TEST_F(ChartEditorPagesTest, PrintPageIsThePreviewOnTheChart) {
     Visit(form->TabChart);
     Visit(form->TabPrint);
     EXPECT_EQ(HostedPageOf(*form->TabPrint), page);
+}
+
+// The print page's preview follows the editor's window as the user resizes it.
+TEST_F(ChartEditorPagesTest, ThePrintPreviewFollowsTheWindowsSize) {
+    form->Show();
+    Visit(form->TabPrint);
+    auto* page = dynamic_cast<TChartPreview*>(HostedPageOf(*form->TabPrint));
+    ASSERT_NE(page, nullptr);
+    TTeePreviewPanel* preview = page->TeePreviewPanel1;
+    const int width = preview->Width(), height = preview->Height();
+    form->Widget()->resize(form->Width() + 300, form->Height() + 200);
+    EXPECT_EQ(preview->Width(), width + 300);
+    EXPECT_EQ(preview->Height(), height + 200);
+    preview->CalcPaperRect();
+    const TRect paper = preview->PaperRect();
+    EXPECT_GT(paper.Right - paper.Left, width);  // the page drawn larger too
 }
 
 TEST_F(ChartEditorPagesTest, WithoutTheExportLayerThePagesStayEmpty) {

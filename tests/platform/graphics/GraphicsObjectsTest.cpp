@@ -85,9 +85,9 @@ TEST(GraphicsObjects, PublishedPropertiesByName) {
 
 TEST(GraphicsObjects, FontNamesMapToInstalledFamilies) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Arial", "Liberation Sans"},       {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"}, {"Calibri", "Carlito"},
-        {"MS Sans Serif", "DejaVu Sans"},   {"Tahoma", "DejaVu Sans"},
+        {"Arial", "Liberation Sans"},         {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},   {"Calibri", "Carlito"},
+        {"MS Sans Serif", "Liberation Sans"}, {"Tahoma", "Liberation Sans"},
         {"DejaVu Serif", "DejaVu Serif"},
     };
     for (const auto& [name, family] : cases) EXPECT_EQ(FontFamilyFor(name), family);

@@ -1,10 +1,15 @@
 // The Cavity page: the hidden key of new rows under real keys and navigator clicks, the resize
 // rule of its grid, the generatrix file, the temperature points following the profile, and the
 // three surface range dialogs.
+#include <QTableView>
+#include <QTest>
 #include <fstream>
 
+#include "chart/engine/Chart.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/DBGridColumns.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
@@ -98,6 +103,88 @@ TEST(CavityPage, ARowThatCannotBePostedIsDroppedSilently) {
     EXPECT_EQ(f.Db().cdsCavity.State(), dsBrowse);
     EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{1, 2}));
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+}
+
+// A cell refused as a number says so once for each attempt to leave it; the navigator's Cancel
+// drops the edit without a word, and later moves are quiet again.
+TEST(CavityPage, AnInvalidNumberIsReportedOnceAndCancelDropsItSilently) {
+    TCavityFixture f(3);
+    TFMainDB& w = *f.window;
+    TClientDataSet& t = f.Db().cdsCavity;
+    f.ClickNavigator(w.dnCavity, nbFirst);
+    w.dbgCavity->SetSelectedIndex(0);
+    w.dbgCavity->SetFocus();
+    ASSERT_TRUE(w.dbgCavity->Focused());
+    f.Type(w.dbgCavity, "abc");
+    f.Key(w.dbgCavity, Qt::Key_Down);
+    ASSERT_EQ(f.Messages().size(), 1u);
+    EXPECT_EQ(f.Messages()[0], "'abc' is not a valid floating point value for field 'Z'");
+    EXPECT_EQ(t.RecNo(), 1);  // the refused cell holds the row
+    f.dialogs.Messages.clear();
+    // A click as the window system delivers it, which moves the focus as clicks do.
+    QWidget* cancel = w.dnCavity->Widget()->findChildren<QPushButton*>(
+        QString(), Qt::FindDirectChildrenOnly)[nbCancel];
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(w.dbgCavity->Focused());
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(t.State(), dsBrowse);
+    EXPECT_EQ(Column(t, "Z"), (std::vector<double>{1, 2, 3}));
+    f.Key(w.dbgCavity, Qt::Key_Down);
+    f.Key(w.dbgCavity, Qt::Key_Tab);
+    f.Key(w.dbgCavity, Qt::Key_Up);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(t.RecNo(), 1);
+    EXPECT_EQ(w.dbgCavity->SelectedIndex(), 1);
+
+    // The same in a new row, left by a click on another row and by Tab.
+    f.ClickNavigator(w.dnCavity, nbInsert);
+    w.dbgCavity->SetSelectedIndex(0);
+    f.Type(w.dbgCavity, "abc");
+    f.Key(w.dbgCavity, Qt::Key_Tab);
+    EXPECT_EQ(f.Messages().size(), 1u);
+    f.dialogs.Messages.clear();
+    f.ClickNavigator(w.dnCavity, nbCancel);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Column(t, "Z"), (std::vector<double>{1, 2, 3}));
+    f.Key(w.dbgCavity, Qt::Key_Down);
+    f.Key(w.dbgCavity, Qt::Key_Up);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+
+    // Left by a click on another row's cell.
+    f.Type(w.dbgCavity, "abc");
+    auto* view = static_cast<QTableView*>(w.dbgCavity->Widget());
+    const QPoint third =
+        view->viewport()->mapTo(view, view->visualRect(view->model()->index(2, 0)).center());
+    f.Click(w.dbgCavity, third);
+    EXPECT_EQ(f.Messages().size(), 1u);
+    f.dialogs.Messages.clear();
+    f.ClickNavigator(w.dnCavity, nbCancel);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    f.Click(w.dbgCavity, third);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(t.RecNo(), 3);
+    EXPECT_EQ(Column(t, "Z"), (std::vector<double>{1, 2, 3}));
+}
+
+// The navigator's "+" hands the new row to the keyboard: the grid has the focus in the row's
+// first cell, so that what is typed next goes there.
+TEST(CavityPage, ANewRowOfTheNavigatorTakesTheFocusInItsFirstCell) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    f.ClickNavigator(w.dnCavity, nbFirst);
+    w.DBEdit3->SetFocus();
+    w.dbgCavity->SetSelectedIndex(w.dbgCavity->VisibleColumn(1)->Index());
+    QWidget* insert = w.dnCavity->Widget()->findChildren<QPushButton*>(
+        QString(), Qt::FindDirectChildrenOnly)[nbInsert];
+    QTest::mouseClick(insert, Qt::LeftButton);
+    EXPECT_EQ(f.Db().cdsCavity.State(), dsInsert);
+    EXPECT_TRUE(w.dbgCavity->Focused());
+    EXPECT_EQ(w.dbgCavity->SelectedIndex(), w.dbgCavity->VisibleColumn(0)->Index());
+    TUserInput::Key(&w, Qt::Key_5, "5");
+    TUserInput::Key(&w, Qt::Key_Tab);
+    TUserInput::Key(&w, Qt::Key_1, "1");
+    f.ClickNavigator(w.dnCavity, nbPost);
+    EXPECT_EQ(Column(f.Db().cdsCavity, "Z"), (std::vector<double>{5, 1, 2}));
 }
 
 TEST(CavityPage, TheLastColumnFillsTheGridBut40Pixels) {
@@ -206,4 +293,24 @@ TEST(SurfaceRangeDialogs, AssignChecksItsValuesAndEraseEmpties) {
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
 }
 
+}  // namespace
+
+namespace {
+// A larger window goes to the profile and the temperature plots: the controls below them keep
+// their size.
+TEST(CavityPage, TheProfileTakesTheRoomOfALargerWindow) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    const int chart = w.chCavity->Height(), grid = w.dbgCavity->Height();
+    w.Widget()->resize(w.Width() + 400, w.Height() + 300);
+    EXPECT_EQ(w.chCavity->Height(), chart + 300);
+    EXPECT_EQ(w.chCavity->Width(), w.tsCavity->ClientWidth());
+    EXPECT_EQ(w.dbgCavity->Height(), grid);
+    // The temperature page's plots the same.
+    w.PageControl1->SetActivePage(w.tsTemperature);
+    const int plots = w.pcT->Height(), points = w.dbgT->Height();
+    w.Widget()->resize(w.Width(), w.Height() + 100);
+    EXPECT_EQ(w.pcT->Height(), plots + 100);
+    EXPECT_EQ(w.dbgT->Height(), points);
+}
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/StatusBar.h"
@@ -66,6 +67,29 @@ TEST(RegularWavelengthsDialog, AppendsTheSetAndStaysOpenOnEveryMessage) {
     EXPECT_TRUE(f.Db().cdsWavelengths.IsEmpty());
     EXPECT_TRUE(d.Visible());
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
+}
+
+// The label of the number or step field keeps clear of the field whatever its caption: a click
+// on the field's left half reaches the field, and what is typed there is shown.
+TEST(RegularWavelengthsDialog, TheSpecifyLabelStaysLeftOfItsField) {
+    TMainWindowFixture f;
+    f.Start();
+    f.InsertDataset("Cone");
+    TFRegularW d(nullptr, f.Db());
+    d.Show();
+    for (int item : {0, 1, 0}) {
+        f.ClickRadio(d.rgSpecify, item);
+        const TLabel* label = d.edSpecify->EditLabel();
+        SCOPED_TRACE(label->Caption());
+        EXPECT_LE(label->Left() + label->Width(), d.edSpecify->Left());
+        EXPECT_GE(label->Left(), 0);
+        const QPoint leftHalf(d.edSpecify->Left() + 4, d.edSpecify->Top() + 8);
+        EXPECT_EQ(d.Widget()->childAt(leftHalf), d.edSpecify->Widget());
+        TUserInput().Click(&d, leftHalf);
+        EXPECT_TRUE(d.edSpecify->Focused());
+        f.Retype(d.edSpecify, "12");
+        EXPECT_EQ(d.edSpecify->Text(), "12");
+    }
 }
 
 TEST(WavelengthsPage, FilesAndClear) {
