@@ -149,7 +149,8 @@ public:
     // --- Data sources of the series.
     // The series takes the component as a source, or it is a source kind available here.
     virtual bool AcceptsDataSource(TChartSeries* series, TComponent* component);
-    // A source component leaving the series' first place lets go of the series.
+    // An entry has left the series' data sources; a source component still feeding the series
+    // lets go of it.
     virtual void DataSourceRemoved(TChartSeries* series, TComponent* component);
     // Refills the series from its first source, or through a function that needs none.
     virtual void LoadSeriesFromSource(TChartSeries* series);

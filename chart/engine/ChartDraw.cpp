@@ -46,6 +46,7 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeSeries) {
         const TRotationSuspended flat(*Canvas3D());
         const bool legendShown = FLegend->ShouldDraw();
         if (beforeSeries) {
+            FLegend->BeginDrawingPass();
             // Each takes its room as it is drawn: a legend at a side gets its height range
             // before the titles take theirs, one above or below fits in what they leave.
             const bool legendHere = legendShown && !FLegend->CustomPosition();

@@ -298,6 +298,7 @@ void TChartLegend::DrawLegend() {
         SetShapeBounds(custom);
     }
     Draw();
+    FDrawn = true;
     if (FTitleDrawn) {
         FTitle->PlaceIn(ShapeBounds(), FTitleHeight);
         FTitle->Draw();

@@ -209,6 +209,51 @@ TEST_F(DataSourcesTest, ASourceComponentMovesWithItsOwnershipAndStaysActive) {
     EXPECT_EQ(b->DataSources().Count(), 0);
 }
 
+// However an entry leaves the list, a source component forgets the series, so freeing the
+// series first and the source after reads nothing freed.
+TEST_F(DataSourcesTest, ASourceComponentTakenOutOfTheListLetsGoOfItsSeries) {
+    RegisterClass(&TCountingSource::StaticClass());
+    TTestSeries* other = Make("Other");
+    other->AddY(7);
+    const struct {
+        const char* what;
+        std::function<void(TTestSeries&, TCountingSource&)> takeOut;
+        int pointsLeft;
+    } cases[] = {
+        {"list cleared", [](TTestSeries& s, TCountingSource&) { s.DataSources().Clear(); }, 0},
+        {"list cleared out of the chart",
+         [this](TTestSeries& s, TCountingSource&) {
+             Chart->RemoveSeries(&s);
+             s.DataSources().Clear();
+         },
+         0},
+        {"replaced by a series",
+         [other](TTestSeries& s, TCountingSource&) { s.SetDataSource(other); }, 1},
+        {"second entry removed",
+         [other](TTestSeries& s, TCountingSource& source) {
+             s.SetDataSource(other);
+             s.DataSources().AddSource(&source);
+             ASSERT_EQ(source.Series(), &s);
+             s.DataSources().Remove(&source);
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TTestSeries* s = Make("Fed");
+        auto* source = new TCountingSource(&Form);
+        source->SetSeries(s);
+        source->Activate();
+        ASSERT_EQ(s->Count(), 3);
+        c.takeOut(*s, *source);
+        EXPECT_EQ(source->Series(), nullptr);
+        EXPECT_EQ(s->DataSources().IndexOf(source), -1);
+        EXPECT_EQ(s->Count(), c.pointsLeft);
+        delete s;
+        delete source;
+    }
+}
+
 TEST_F(DataSourcesTest, AssignHandsOverTheSourcesAndTheFunction) {
     TTestSeries* a = Make("A");
     TTestSeries* fed = Make("Fed");
