@@ -149,8 +149,7 @@ public:
     // --- Data sources of the series.
     // The series takes the component as a source, or it is a source kind available here.
     virtual bool AcceptsDataSource(TChartSeries* series, TComponent* component);
-    // An entry has left the series' data sources; a source component still feeding the series
-    // lets go of it.
+    // An entry left the series' sources: a source component still feeding it lets go of it.
     virtual void DataSourceRemoved(TChartSeries* series, TComponent* component);
     // Refills the series from its first source, or through a function that needs none.
     virtual void LoadSeriesFromSource(TChartSeries* series);

@@ -521,8 +521,6 @@ int TChartLegend::SizeHookAmount() const {
 }
 
 int TChartLegend::ItemAtPoint(int x, int y) const {
-    // The bounds of an earlier drawing stay, but nothing is shown there now.
-    if (!FDrawn) return -1;
     TRect r = ShapeBounds();
     r.Right -= SizeHookAmount();
     if (x < r.Left || x > r.Right || y < r.Top || y > r.Bottom) return -1;

@@ -282,10 +282,6 @@ public:
     int ColumnCount() const { return FColumns; }
     int RowCount() const { return FRows; }
     int SymbolWidth() const { return FSymbolWidth; }
-    // The last drawing pass drew the legend; one it left out shows nothing to click.
-    bool Drawn() const { return FDrawn; }
-    // A drawing pass begins: the legend counts as drawn once DrawLegend has drawn it.
-    void BeginDrawingPass() { FDrawn = false; }
 
     // --- Queries.
     TCustomAxisPanel* Chart() const { return FChart; }
@@ -301,8 +297,7 @@ public:
     std::string FormattedItemText(int index);
     int ItemHeight() const;
     int ItemsTop() const;
-    // The value index of the item drawn at the point, -1 when none (also when the last drawing
-    // pass left the legend out).
+    // The value index of the item drawn at the point, -1 when none.
     int ItemAtPoint(int x, int y) const;
     // The check-box click on an item: true when it switched something.
     bool ClickItem(int index);
@@ -394,7 +389,6 @@ private:
     int FLastValue = -1;
     int FTotalItems = 0;
     bool FTitleDrawn = false;
-    bool FDrawn = false;
     int FTitleHeight = 0;
     TLegendStyle FEffectiveStyle = lsAuto;
     int FColumns = 0;

@@ -298,7 +298,6 @@ void TChartLegend::DrawLegend() {
         SetShapeBounds(custom);
     }
     Draw();
-    FDrawn = true;
     if (FTitleDrawn) {
         FTitle->PlaceIn(ShapeBounds(), FTitleHeight);
         FTitle->Draw();

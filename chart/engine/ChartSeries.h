@@ -435,9 +435,6 @@ private:
     void DefineDataProperty(TFiler& filer);
     // Joins (or leaves) the dependents of every source series.
     void LinkToSourceSeries(bool join);
-    // An entry taken out of the data sources: the free notification, the dependents of a
-    // source series, the chart and a source component all let go of this series.
-    void LetGoOfSource(TComponent* component);
     // Each dependent series follows the change as its options say.
     void NotifyDependents(TLinkedSeriesChange kind, int index);
     // The sources ahead of the destructor's other steps.

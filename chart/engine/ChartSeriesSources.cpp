@@ -37,6 +37,19 @@ void TDataSourcesList::Erase(const TComponent* component) {
     if (it != FItems.end()) FItems.erase(it);
 }
 
+void TDataSourcesList::LetGo(TComponent* component) {
+    FSeries->RemoveFreeNotification(component);
+    if (auto* series = dynamic_cast<TChartSeries*>(component))
+        series->FDependentSeries->Remove(FSeries);
+    if (TCustomAxisPanel* chart = FSeries->ParentChart())
+        chart->DataSourceRemoved(FSeries, component);
+    // A source component that still feeds the series drops it (with or without a chart), so it
+    // never keeps a series that may be freed without telling it.
+    if (auto* source = dynamic_cast<TTeeSeriesSource*>(component);
+        source && source->Series() == FSeries)
+        source->SetSeries(nullptr);
+}
+
 void TDataSourcesList::Clear() {
     if (FClearing) return;
     {
@@ -44,7 +57,7 @@ void TDataSourcesList::Clear() {
         // All out at once, then each let go of: letting go may reach back into the list.
         const std::vector<TComponent*> items = std::move(FItems);
         FItems.clear();
-        for (TComponent* c : items) FSeries->LetGoOfSource(c);
+        for (TComponent* c : items) LetGo(c);
     }
     if (!FSeries->DataEnteredByHand) FSeries->Clear();
 }
@@ -146,21 +159,9 @@ void TChartSeries::UnlinkDataSource(TComponent* component) {
         FDataSources->Clear();
     } else {
         FDataSources->Erase(component);
-        LetGoOfSource(component);
+        FDataSources->LetGo(component);
     }
     RefreshFromSource();
-}
-
-void TChartSeries::LetGoOfSource(TComponent* component) {
-    RemoveFreeNotification(component);
-    if (auto* series = dynamic_cast<TChartSeries*>(component))
-        series->FDependentSeries->Remove(this);
-    if (FParentChart) FParentChart->DataSourceRemoved(this, component);
-    // A source component that still feeds this series drops it (with or without a chart), so
-    // it never keeps a series that may be freed without telling it.
-    if (auto* source = dynamic_cast<TTeeSeriesSource*>(component);
-        source && source->FSeries == this)
-        source->SetSeries(nullptr);
 }
 
 void TChartSeries::LinkToSourceSeries(bool join) {
