@@ -8,6 +8,7 @@
 #include "ChartStubs.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/DataSourcesList.h"
+#include "chart/engine/SeriesCreation.h"
 #include "chart/engine/SeriesSource.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
@@ -252,6 +253,25 @@ TEST_F(DataSourcesTest, ASourceComponentTakenOutOfTheListLetsGoOfItsSeries) {
         delete s;
         delete source;
     }
+}
+
+// A dependent fed by a series and by an active source component: when the series is
+// replaced, the dependent takes the new series and its source component stays active.
+TEST_F(DataSourcesTest, ReplacingASourceSeriesLeavesTheDependentsSourceComponentActive) {
+    RegisterClass(&TCountingSource::StaticClass());
+    TTestSeries* a = Make("A");
+    TTestSeries* dependent = Make("Dependent");
+    dependent->SetDataSource(a);
+    auto* source = new TCountingSource(&Form);
+    dependent->DataSources().AddSource(source);
+    source->Activate();
+    TChartSeries* old = a;
+    ReplaceSeries(old, Make("B"));
+    ASSERT_EQ(dependent->DataSources().Count(), 2);
+    EXPECT_EQ(dependent->DataSource()->Name(), "A");  // the new series takes the old one's name
+    EXPECT_EQ(dependent->DataSources()[1], source);
+    EXPECT_EQ(source->Series(), dependent);
+    EXPECT_TRUE(source->Active());
 }
 
 TEST_F(DataSourcesTest, AssignHandsOverTheSourcesAndTheFunction) {
