@@ -218,7 +218,10 @@ void TChartEditForm::ApplyHelpOptions() {
 }
 
 void TChartEditForm::ListenTo(TCustomChart* chart) {
-    if (FChart && !chart) FChart->Listeners().Remove(this);
+    // A chart being freed has dropped its listeners already (its free notifications come
+    // after its own parts are gone).
+    if (FChart && !chart && !FChart->ComponentState().Contains(csDestroying))
+        FChart->RemoveListener(this);
     if (chart) chart->Listeners().Add(this);
 }
 
@@ -226,7 +229,7 @@ void TChartEditForm::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == FChart) {
-        FChart->Listeners().Remove(this);
+        ListenTo(nullptr);
         FChart = nullptr;
     }
     if (component == TheSeries) TheSeries = nullptr;

@@ -91,7 +91,11 @@ void TChartListBox::SetChart(TCustomAxisPanel* chart) {
 
 void TChartListBox::Notification(TComponent* component, TOperation operation) {
     TListBox::Notification(component, operation);
-    if (operation == opRemove && component == FChart) SetChart(nullptr);
+    if (operation != opRemove) return;
+    // A series freed while its title is being edited takes the editor down with it: nothing
+    // is left to give the text to.
+    if (component == FTitleSeries) CloseTitleEdit(false);
+    if (component == FChart) SetChart(nullptr);
 }
 
 std::string TChartListBox::DisplayTitle(TChartSeries* series) const {
@@ -235,6 +239,7 @@ void TChartListBox::HandleTeeEvent(TTeeEvent* event) {
     };
     switch (e->Event) {
         case seRemove: {
+            if (e->Series == FTitleSeries) CloseTitleEdit(false);
             const int row = rowOf();
             if (row >= 0) {
                 Items()->Delete(row);
@@ -566,7 +571,9 @@ void TChartListBox::StartTitleEdit() {
             if (key == '\r' || key == '\x1b') key = 0;
         };
     }
+    ForgetTitleSeries();
     FTitleSeries = series;
+    FTitleSeries->FreeNotification(this);
     FTitleEditor->SetParent(this);
     FTitleEditor->SetText(DisplayTitle(series));
     const TRect row = ItemRect(ItemIndex());
@@ -577,10 +584,16 @@ void TChartListBox::StartTitleEdit() {
 }
 
 void TChartListBox::CloseTitleEdit(bool accept) {
+    TChartSeries* series = FTitleSeries;
+    ForgetTitleSeries();
     if (!FTitleEditor || !FTitleEditor->Visible()) return;
     FTitleEditor->Hide();
-    if (accept && FTitleSeries) FTitleSeries->SetTitle(FTitleEditor->Text());
-    FTitleSeries = nullptr;
+    if (accept && series) series->SetTitle(FTitleEditor->Text());
     if (CanFocus()) SetFocus();
     Invalidate();
+}
+
+void TChartListBox::ForgetTitleSeries() {
+    if (FTitleSeries) FTitleSeries->RemoveFreeNotification(this);
+    FTitleSeries = nullptr;
 }

@@ -128,6 +128,7 @@ private:
     std::string DisplayTitle(TChartSeries* series) const;
     // Closes the title editor, giving its text to the series unless cancelled.
     void CloseTitleEdit(bool accept);
+    void ForgetTitleSeries();
 
     TCustomAxisPanel* FChart = nullptr;
     TSeriesGroup* FSeriesGroup = nullptr;
@@ -137,6 +138,7 @@ private:
     bool FDblClicked = false;
     TPoint FMouse{-1, -1};
     TEdit* FTitleEditor = nullptr;
+    // The series whose title the editor holds; its free notification clears it.
     TChartSeries* FTitleSeries = nullptr;
     std::array<TSection, 4> FSections{{{26, true}, {16, true}, {26, true}, {216, true}}};
 };

@@ -272,7 +272,8 @@ void TCustomTeeNavigator::SetPanel(TCustomTeePanel* panel) {
     if (panel == FPanel) return;
     if (FPanel) {
         FPanel->RemoveFreeNotification(this);
-        FPanel->RemoveListener(this);
+        // A panel being freed has dropped its listeners already.
+        if (!FPanel->ComponentState().Contains(csDestroying)) FPanel->RemoveListener(this);
     }
     FPanel = panel;
     if (FPanel) {

@@ -150,7 +150,7 @@ public:
     // --- Data sources of the series.
     // The series takes the component as a source, or it is a source kind available here.
     virtual bool AcceptsDataSource(TChartSeries* series, TComponent* component);
-    // A source component leaving the series' first place lets go of the series.
+    // An entry left the series' sources: a source component still feeding it lets go of it.
     virtual void DataSourceRemoved(TChartSeries* series, TComponent* component);
     // Refills the series from its first source, or through a function that needs none.
     virtual void LoadSeriesFromSource(TChartSeries* series);

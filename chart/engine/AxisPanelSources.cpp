@@ -13,9 +13,9 @@ bool TCustomAxisPanel::AcceptsDataSource(TChartSeries* series, TComponent* compo
 
 void TCustomAxisPanel::DataSourceRemoved(TChartSeries* series, TComponent* component) {
     auto* source = dynamic_cast<TTeeSeriesSource*>(component);
-    // Only a source that still feeds this series lets go of it.
-    if (source && component == series->DataSource() && source->Series() == series)
-        source->SetSeries(nullptr);
+    // Only a source that still feeds this series lets go of it (the entry is out of the list
+    // already, whichever place it had).
+    if (source && source->Series() == series) source->SetSeries(nullptr);
 }
 
 void TCustomAxisPanel::LoadSeriesFromSource(TChartSeries* series) {

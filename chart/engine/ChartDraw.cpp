@@ -46,6 +46,12 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeSeries) {
         const TRotationSuspended flat(*Canvas3D());
         const bool legendShown = FLegend->ShouldDraw();
         if (beforeSeries) {
+            // A legend left out keeps its place (a custom position) but loses its size: no
+            // click finds it where it was drawn before.
+            if (!legendShown) {
+                const TRect r = FLegend->ShapeBounds();
+                FLegend->SetShapeBounds(TRect{r.Left, r.Top, r.Left - 1, r.Top - 1});
+            }
             // Each takes its room as it is drawn: a legend at a side gets its height range
             // before the titles take theirs, one above or below fits in what they leave.
             const bool legendHere = legendShown && !FLegend->CustomPosition();

@@ -13,6 +13,7 @@
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/ValueGuard.h"
 
 // --- The list.
 
@@ -36,14 +37,28 @@ void TDataSourcesList::Erase(const TComponent* component) {
     if (it != FItems.end()) FItems.erase(it);
 }
 
+void TDataSourcesList::LetGo(TComponent* component) {
+    FSeries->RemoveFreeNotification(component);
+    if (auto* series = dynamic_cast<TChartSeries*>(component))
+        series->FDependentSeries->Remove(FSeries);
+    if (TCustomAxisPanel* chart = FSeries->ParentChart())
+        chart->DataSourceRemoved(FSeries, component);
+    // A source component that still feeds the series drops it (with or without a chart), so it
+    // never keeps a series that may be freed without telling it.
+    if (auto* source = dynamic_cast<TTeeSeriesSource*>(component);
+        source && source->Series() == FSeries)
+        source->SetSeries(nullptr);
+}
+
 void TDataSourcesList::Clear() {
     if (FClearing) return;
-    FClearing = true;
-    FSeries->LinkToSourceSeries(false);
-    const std::vector<TComponent*> items = std::move(FItems);
-    FItems.clear();
-    for (TComponent* c : items) FSeries->RemoveFreeNotification(c);
-    FClearing = false;
+    {
+        const TValueGuard<bool> clearing(FClearing, true);
+        // All out at once, then each let go of: letting go may reach back into the list.
+        const std::vector<TComponent*> items = std::move(FItems);
+        FItems.clear();
+        for (TComponent* c : items) LetGo(c);
+    }
     if (!FSeries->DataEnteredByHand) FSeries->Clear();
 }
 
@@ -139,14 +154,12 @@ void TChartSeries::UnlinkDataSource(TComponent* component) {
         RemoveFreeNotification(component);
         return;
     }
-    if (FParentChart && DataSource()) FParentChart->DataSourceRemoved(this, component);
+    // The first source goes with all the others.
     if (component == DataSource()) {
         FDataSources->Clear();
     } else {
         FDataSources->Erase(component);
-        RemoveFreeNotification(component);
-        if (auto* series = dynamic_cast<TChartSeries*>(component))
-            series->FDependentSeries->Remove(this);
+        FDataSources->LetGo(component);
     }
     RefreshFromSource();
 }

@@ -131,6 +131,7 @@ void TCustomDBChart::LoadSeriesFromSource(TChartSeries* series) {
     if (series->ParentChart() != this) throw ChartException(TxtSeriesParentNotSelf);
     TComponent* source = series->DataSource();
     if (source) series->Clear();
+    FRunningAverages.erase(series);
     if (auto* dataSet = dynamic_cast<TDataSet*>(source)) {
         WatchDataSet(dataSet, false);
         RefreshDataSetIfAuto(dataSet, series);

@@ -11,6 +11,7 @@
 // runs inside another one, nor over a closed dataset; while a dataset's controls are disabled its
 // data sources hear nothing, so no refresh starts from it.
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,6 +125,14 @@ public:
     void LoadSeriesFromSource(TChartSeries* series) override;
     void Assign(const TPersistent* source) override;
 
+    // The sum and count of the records behind one point of an #AVG# series fed through a data
+    // source: such a series gains one record at a time, so its averages are kept up as it goes.
+    struct TRunningAverage {
+        double Sum = 0;
+        int Count = 0;
+    };
+    using TRunningAverages = std::map<std::string, TRunningAverage>;
+
 private:
     void UpdateRefreshTimer();
 
@@ -131,6 +140,9 @@ private:
     bool FRefreshing = false;
     std::unique_ptr<TTimer> FTimer;
     TListOfDataSources FWatchers;
+    // By series and point label; a series refilled from scratch, or gone from the chart, starts
+    // again.
+    std::map<const TChartSeries*, TRunningAverages> FRunningAverages;
 };
 
 class TDBChart : public TCustomDBChart {

@@ -2,8 +2,10 @@
 // records group; the records are walked (or only the current one is taken) and each adds or
 // accumulates a point.
 #include <cmath>
+#include <map>
 #include <optional>
 
+#include "chart/engine/ChartLists.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/DBChart.h"
 #include "chart/foundation/FieldLists.h"
@@ -31,6 +33,8 @@ struct TDBChartSeriesEntry {
     TGroupFunction GroupFunction = gfNone;
     // Refilled from every record (bound to the dataset itself), else fed the current record.
     bool AllRecords = false;
+    // An average fed the current record: the sums and counts of its points so far.
+    TCustomDBChart::TRunningAverages* Running = nullptr;
 };
 
 TField* FieldNamed(TDataSet& dataSet, const std::string& name) {
@@ -96,8 +100,22 @@ void AddPoint(const TDBChartSeriesEntry& e, const std::string& label, TColor col
             if (s.PointLabel(i) == label) found = i;
         if (found < 0) {
             if (e.GroupFunction == gfCount) value = 1;
+            if (e.Running) {
+                (*e.Running)[label] = {value, 1};
+                s.AddValue(value, label, color);
+                return;
+            }
             // An average's point keeps its count of records in its colour until the walk ends.
             s.AddValue(value, label, e.GroupFunction == gfAvg ? TColor(1) : color);
+            return;
+        }
+        if (e.Running) {
+            // A point this chart did not make (or no longer remembers) stands for one record.
+            TCustomDBChart::TRunningAverage& a = (*e.Running)[label];
+            if (a.Count == 0) a = {(*e.Mandatory)[found], 1};
+            a.Sum += value;
+            ++a.Count;
+            e.Mandatory->SetValue(found, a.Sum / a.Count);
             return;
         }
         const double old = (*e.Mandatory)[found];
@@ -263,6 +281,14 @@ void TCustomDBChart::RefreshDataSet(TDataSet* dataSet, TChartSeries* series) {
         }
     }
     if (entries.empty()) return;
+    std::erase_if(FRunningAverages,
+                  [this](const auto& kept) { return SeriesList().IndexOf(kept.first) < 0; });
+    for (TDBChartSeriesEntry& e : entries) {
+        if (e.AllRecords)
+            FRunningAverages.erase(e.Series);
+        else if (e.GroupFunction == gfAvg)
+            e.Running = &FRunningAverages[e.Series];
+    }
 
     std::optional<TCursorGuard> hourglass;
     if (ShowGlassCursor) hourglass.emplace(crHourGlass);

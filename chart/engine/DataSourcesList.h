@@ -37,6 +37,9 @@ private:
     // Plain list changes, without telling anybody.
     void Append(TComponent* component) { FItems.push_back(component); }
     void Erase(const TComponent* component);
+    // An entry taken out of the list: the free notification, the dependents of a source
+    // series, the chart and a source component all let go of the series.
+    void LetGo(TComponent* component);
 
     TChartSeries* FSeries;
     std::vector<TComponent*> FItems;

@@ -7,6 +7,7 @@
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartTools.h"
 #include "chart/engine/DataSourcesList.h"
+#include "chart/engine/SeriesSource.h"
 #include "chart/engine/TeeFunction.h"
 #include "chart/foundation/ComponentNames.h"
 
@@ -70,8 +71,14 @@ void MoveDependent(TChartSeries& dependent, TChartSeries* oldSource, TChartSerie
         if (std::find(sources.begin(), sources.end(), next) == sources.end())
             sources.push_back(next);
     }
+    // Clearing lets go of a source component too (deactivating it): it is active again after.
+    std::vector<TTeeSeriesSource*> active;
+    for (TComponent* c : sources)
+        if (auto* source = dynamic_cast<TTeeSeriesSource*>(c); source && source->Active())
+            active.push_back(source);
     dependent.DataSources().Clear();
     for (TComponent* c : sources) dependent.DataSources().AddSource(c);
+    for (TTeeSeriesSource* source : active) source->Activate();
 }
 }  // namespace
 

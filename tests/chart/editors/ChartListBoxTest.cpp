@@ -14,6 +14,7 @@
 #include "chart/engine/SeriesCreation.h"
 #include "chart/foundation/TeeShadow.h"
 #include "platform/classes/PropAccess.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Mouse.h"
@@ -281,6 +282,42 @@ TEST(ChartListBox, F2EditsTheTitleInPlace) {
 }  // namespace
 
 namespace {
+
+// The title editor is open on B when the host's Delete button frees B (or B leaves the
+// chart): the editor closes with it, and the next click on the list gives its text to nobody.
+TEST(ChartListBox, TheTitleEditorClosesWhenItsSeriesGoes) {
+    for (bool freed : {true, false}) {
+        SCOPED_TRACE(freed ? "freed" : "taken out of the chart");
+        TListFixture f;
+        auto* remove = new TButton(&f.form);
+        remove->SetParent(&f.form);
+        remove->SetBounds(335, 10, 60, 24);
+        remove->OnClick = [&](TObject*) {
+            if (freed)
+                f.list->DeleteSelected();
+            else
+                f.chart->RemoveSeries(f.series[1]);
+        };
+        QWindow* window = f.Show();
+        QTest::mouseClick(window, Qt::LeftButton, {}, f.At(1, 120));
+        f.list->SetFocus();
+        QTest::keyClick(f.list->Widget(), Qt::Key_F2);
+        TEdit* editor = f.list->TitleEditor();
+        ASSERT_NE(editor, nullptr);
+        ASSERT_TRUE(editor->Visible());
+        QTest::keyClicks(editor->Widget(), "x");
+        f.dialogs.Answers.push_back(mrYes);
+        QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(365, 22));
+        EXPECT_EQ(f.Rows(), "AC");
+        EXPECT_FALSE(editor->Visible());
+        QTest::mouseClick(window, Qt::LeftButton, {}, f.At(0, 120));
+        EXPECT_EQ(f.series[0]->Title(), "A");
+        EXPECT_EQ(f.series[2]->Title(), "C");
+        if (!freed) {
+            EXPECT_EQ(f.series[1]->Title(), "B");
+        }
+    }
+}
 
 TEST(ChartListBox, PublishedSettingsReachTheList) {
     TListFixture f;

@@ -47,6 +47,7 @@
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
+#include "tests/platform/ui/UserInput.h"
 
 // A source kind the page lists after its fixed styles, with an editor that may refuse to close.
 class TTestSource : public TTeeSeriesSource {
@@ -467,6 +468,28 @@ TEST_F(SeriesPageTest, TheSeriesPanelOffersTheSeriesThatMayFeedThisOne) {
     EXPECT_EQ(points->DataSource(), line);
     EXPECT_FALSE(page->BApplySource->Enabled());
     EXPECT_TRUE(page->BClearSource->Enabled());
+}
+
+// Series2 is fed by an active source component that the window owns; the user makes Series1
+// its source instead. The component lets go of Series2, so freeing Series2 and then the
+// component reads nothing freed.
+TEST_F(SeriesPageTest, ASeriesChosenInPlaceOfASourceComponentFreesItOfTheSeries) {
+    auto* source = new TTestSource(&window);
+    source->SetSeries(points);
+    source->Activate();
+    page->SelectSeries(points);
+    page->ShowTab(stDataSource);
+    ASSERT_EQ(page->CBDataSourcestyle->ItemIndex(), int(sdsFirstKind));
+    Choose(page->CBDataSourcestyle, sdsSeries);
+    ASSERT_TRUE(page->PanelSeriesSource->Visible());
+    Choose(page->CBSeriesSource, page->CBSeriesSource->Items()->IndexOfObject(line));
+    TUserInput().Click(page->BApplySource, QPoint(8, page->BApplySource->Height() / 2));
+    EXPECT_EQ(points->DataSource(), line);
+    EXPECT_EQ(points->Count(), 5);
+    EXPECT_EQ(source->Series(), nullptr);
+    TObject::Free(points);
+    points = nullptr;
+    TObject::Free(source);
 }
 
 TEST_F(SeriesPageTest, TheRandomPanelTakesTheSampleCount) {

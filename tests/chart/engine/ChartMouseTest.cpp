@@ -493,6 +493,38 @@ TEST_F(ChartMouseTest, ClicksGoToToolsThenToThePartThenToTheBackground) {
     EXPECT_EQ(Chart->PartAtPoint(title.X, title.Y).Part, ckNone);
 }
 
+// The only series is switched off: the legend is left out of the next drawing, and a press
+// where it was is a press on the chart's background, not on the legend.
+TEST_F(ChartMouseTest, ALegendLeftOutOfTheLastDrawingIsNotClicked) {
+    Chart->Legend()->SetVisible(true);
+    Draw();
+    const TLegendItem* item = Chart->Legend()->Items().Find(2);
+    ASSERT_NE(item, nullptr);
+    const TPoint legendItem = Centre(item->SymbolRect());
+    ASSERT_EQ(Chart->PartAtPoint(legendItem.X, legendItem.Y).Part, ckLegend);
+
+    A->SetActive(false);
+    Draw();
+    EXPECT_EQ(Chart->PartAtPoint(legendItem.X, legendItem.Y).Part, ckNone);
+    std::vector<std::string> told;
+    Chart->OnClickLegend = [&](TCustomChart&, TMouseButton, TShiftState, int, int) {
+        told.push_back("legend");
+    };
+    Chart->OnClickBackground = [&](TCustomChart&, TMouseButton, TShiftState, int, int) {
+        told.push_back("background");
+    };
+    Chart->MouseDown(mbLeft, {}, legendItem.X, legendItem.Y);
+    Chart->MouseUp(mbLeft, {}, legendItem.X, legendItem.Y);
+    EXPECT_EQ(told, std::vector<std::string>{"background"});
+    // Shown again, it is clicked again.
+    A->SetActive(true);
+    Draw();
+    told.clear();
+    Chart->MouseDown(mbLeft, {}, legendItem.X, legendItem.Y);
+    Chart->MouseUp(mbLeft, {}, legendItem.X, legendItem.Y);
+    EXPECT_EQ(told, std::vector<std::string>{"legend"});
+}
+
 TEST_F(ChartMouseTest, ToolsHearEveryMouseEventInOrderUntilOneTakesIt) {
     std::vector<std::string> first, second;
     auto* one = new TLogTool(&Form);

@@ -347,6 +347,27 @@ TEST_F(DBChartTest, SeriesThroughDataSourceGainsCurrentRecordUntilNextFullRefill
     EXPECT_EQ(direct->Count(), 0);
 }
 
+// Fed one record at a time, an average is the mean of the records its label was given so far,
+// in the series' own colour.
+TEST_F(DBChartTest, AnAverageFedThroughADataSourceShowsMeansNotSums) {
+    Fill();
+    TDataSource source(nullptr);
+    source.SetDataSet(&Table);
+    Table.First();
+    TTestSeries* s = Bind(&source, "", "#AVG#Amount", "Name");
+    for (int i = 0; i < 3; ++i) Table.Next();
+    EXPECT_EQ(Labels(*s), (std::vector<std::string>{"b", "a", "c"}));
+    EXPECT_EQ(Ys(*s), (std::vector<double>{6, 20, 6}));
+    for (int i = 0; i < s->Count(); ++i) EXPECT_EQ(s->StoredPointColor(i), clDefault);
+    // Refilled, the series starts again from the current record.
+    Chart->LoadSeriesFromSource(s);
+    Table.Prior();
+    Table.Prior();
+    Table.Prior();
+    EXPECT_EQ(Labels(*s), (std::vector<std::string>{"b", "c", "a"}));
+    EXPECT_EQ(Ys(*s), (std::vector<double>{6, 6, 20}));
+}
+
 TEST_F(DBChartTest, WatcherStaysWhileAnotherSeriesUsesTheTable) {
     Fill();
     TTestSeries* a = Bind(&Table, "Xi", "T");

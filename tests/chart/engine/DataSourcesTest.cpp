@@ -8,6 +8,7 @@
 #include "ChartStubs.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/DataSourcesList.h"
+#include "chart/engine/SeriesCreation.h"
 #include "chart/engine/SeriesSource.h"
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
@@ -207,6 +208,70 @@ TEST_F(DataSourcesTest, ASourceComponentMovesWithItsOwnershipAndStaysActive) {
     source->SetSeries(b);
     delete source;
     EXPECT_EQ(b->DataSources().Count(), 0);
+}
+
+// However an entry leaves the list, a source component forgets the series, so freeing the
+// series first and the source after reads nothing freed.
+TEST_F(DataSourcesTest, ASourceComponentTakenOutOfTheListLetsGoOfItsSeries) {
+    RegisterClass(&TCountingSource::StaticClass());
+    TTestSeries* other = Make("Other");
+    other->AddY(7);
+    const struct {
+        const char* what;
+        std::function<void(TTestSeries&, TCountingSource&)> takeOut;
+        int pointsLeft;
+    } cases[] = {
+        {"list cleared", [](TTestSeries& s, TCountingSource&) { s.DataSources().Clear(); }, 0},
+        {"list cleared out of the chart",
+         [this](TTestSeries& s, TCountingSource&) {
+             Chart->RemoveSeries(&s);
+             s.DataSources().Clear();
+         },
+         0},
+        {"replaced by a series",
+         [other](TTestSeries& s, TCountingSource&) { s.SetDataSource(other); }, 1},
+        {"second entry removed",
+         [other](TTestSeries& s, TCountingSource& source) {
+             s.SetDataSource(other);
+             s.DataSources().AddSource(&source);
+             ASSERT_EQ(source.Series(), &s);
+             s.DataSources().Remove(&source);
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TTestSeries* s = Make("Fed");
+        auto* source = new TCountingSource(&Form);
+        source->SetSeries(s);
+        source->Activate();
+        ASSERT_EQ(s->Count(), 3);
+        c.takeOut(*s, *source);
+        EXPECT_EQ(source->Series(), nullptr);
+        EXPECT_EQ(s->DataSources().IndexOf(source), -1);
+        EXPECT_EQ(s->Count(), c.pointsLeft);
+        delete s;
+        delete source;
+    }
+}
+
+// A dependent fed by a series and by an active source component: when the series is
+// replaced, the dependent takes the new series and its source component stays active.
+TEST_F(DataSourcesTest, ReplacingASourceSeriesLeavesTheDependentsSourceComponentActive) {
+    RegisterClass(&TCountingSource::StaticClass());
+    TTestSeries* a = Make("A");
+    TTestSeries* dependent = Make("Dependent");
+    dependent->SetDataSource(a);
+    auto* source = new TCountingSource(&Form);
+    dependent->DataSources().AddSource(source);
+    source->Activate();
+    TChartSeries* old = a;
+    ReplaceSeries(old, Make("B"));
+    ASSERT_EQ(dependent->DataSources().Count(), 2);
+    EXPECT_EQ(dependent->DataSource()->Name(), "A");  // the new series takes the old one's name
+    EXPECT_EQ(dependent->DataSources()[1], source);
+    EXPECT_EQ(source->Series(), dependent);
+    EXPECT_TRUE(source->Active());
 }
 
 TEST_F(DataSourcesTest, AssignHandsOverTheSourcesAndTheFunction) {
