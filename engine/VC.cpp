@@ -1,5 +1,7 @@
 #include "engine/VC.h"
 
+#include "platform/rtl/Exceptions.h"
+
 const std::array<const char*, ViewKindCount> ViewKindNames = {
     "Normal Effective Emissivity", "Directional Effective Emissivity",
     "Right Conical Effective Emissivity", "Integrated Effective Emissivity",
@@ -14,3 +16,8 @@ const std::array<std::array<const char*, 4>, ViewKindCount> ViewParamNames = {{
     {"YD", "RD", "H", ""},
     {"Xi", "Z", "Y", "isf"},
 }};
+
+size_t ViewKindIndex(long viewIndex) {
+    if (viewIndex < 0 || viewIndex >= ViewKindCount) RaiseRangeError();
+    return size_t(viewIndex);
+}

@@ -123,7 +123,9 @@ void TGIFImageList::LoadFromStream(TStream& stream, TGIFImage* parent) {
         auto frame = std::make_unique<TGIFSubImage>(parent);
         TGIFSubImage* loaded = frame.get();
         loaded->LoadFromStream(stream, budget);
-        Add(std::move(frame));
+        // A frame that holds nothing (no pixels, no extensions) saves as nothing: keeping it
+        // would give the picture a frame its saved file does not have.
+        if (!loaded->Empty() || loaded->Extensions().Count() > 0) Add(std::move(frame));
         if (parent) {
             const int64_t size = stream.Size();
             const int percent = size > 0 ? int(stream.Position() * 100 / size) : 100;

@@ -253,6 +253,13 @@ void TGIFSubImage::LoadFromStream(TStream& stream, TGIFLoadBudget& budget) {
     }
     budget.TakeFrame(Left(), Top(), Width(), Height());
     Decode(stream);
+    // Still without pixels at the screen's size (an empty screen): nothing to show and nothing
+    // the writer would write, so the frame holds nothing, its extensions included, and the list
+    // leaves it out.
+    if (Empty()) {
+        Clear();
+        return;
+    }
     CoverPixelIndices();
     if (RenderOnLoad()) Bitmap();
 }

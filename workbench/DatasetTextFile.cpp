@@ -61,11 +61,8 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
     TDatasetText d;
     // Each step reads its values and then skips to the next line.
     auto reals = [&](std::initializer_list<double*> values) {
-        for (double* v : values) {
-            long double x = 0;
-            if (!in.ReadReal(x)) return false;
-            *v = double(x);
-        }
+        for (double* v : values)
+            if (!in.ReadDouble(*v)) return false;
         in.SkipLine();
         return true;
     };
@@ -113,11 +110,8 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
     const int params = ViewParamCounts[size_t(kind)];
     for (long r = 0; r < v;) {
         if (!in.ReadInt(r, 1, MaxFileConditions)) return fail();
-        for (int p = 0; p < params; ++p) {
-            long double x = 0;
-            if (!in.ReadReal(x)) return fail();
-            rows[size_t(r - 1)][size_t(p)] = double(x);
-        }
+        for (int p = 0; p < params; ++p)
+            if (!in.ReadDouble(rows[size_t(r - 1)][size_t(p)])) return fail();
         in.SkipLine();
     }
     d.Conditions.assign(rows.begin(), rows.begin() + v);

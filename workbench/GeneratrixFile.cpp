@@ -17,13 +17,13 @@ bool ReadGeneratrixFile(const std::string& bytes, const std::string& fileName,
     std::vector<TGeneratrixNode> lines;
     // A trailing empty line reads as the node (0, 0): reading at the end of the file gives 0.
     while (!reader.Eof()) {
-        long double z = 0, y = 0;
-        if (!reader.ReadReal(z) || !reader.ReadReal(y)) {
+        TGeneratrixNode node;
+        if (!reader.ReadDouble(node.Z) || !reader.ReadDouble(node.Y)) {
             message = "Error reading file " + fileName;
             return false;
         }
         reader.SkipLine();
-        lines.push_back({double(z), double(y)});
+        lines.push_back(node);
         if (int(lines.size()) > MaxGeneratrixLines) {
             message = "Too many points: " + std::to_string(lines.size()) + ">" +
                       std::to_string(MaxGeneratrixLines);
@@ -52,13 +52,13 @@ bool ReadWavelengthFile(const std::string& bytes, const std::string& fileName,
     TTextReader reader(bytes);
     std::vector<double> values;
     while (!reader.Eof()) {
-        long double w = 0;
-        if (!reader.ReadReal(w) || int(values.size()) == MaxWavelengthValues) {
+        double w = 0;
+        if (!reader.ReadDouble(w) || int(values.size()) == MaxWavelengthValues) {
             message = "Error reading file " + fileName;
             return false;
         }
         reader.SkipLine();
-        values.push_back(double(w));
+        values.push_back(w);
     }
     wavelengths = std::move(values);
     return true;

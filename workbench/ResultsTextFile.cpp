@@ -10,8 +10,8 @@
 std::vector<std::string> ResultsTextLines(TResultsDatabase& db) {
     TClientDataSet& run = db.cdsResults;
     TClientDataSet& seert = db.cdsSEERT;
-    const int kind = run.FieldByName("ViewIndex")->AsInteger();
-    const int params = ViewParamCounts.at(size_t(kind));
+    const size_t kind = ViewKindIndex(run.FieldByName("ViewIndex")->AsInteger());
+    const int params = ViewParamCounts[kind];
     std::vector<std::string> lines = {
         "// Dataset Name:",
         run.FieldByName("DatasetName")->AsString(),
@@ -23,7 +23,7 @@ std::vector<std::string> ResultsTextLines(TResultsDatabase& db) {
         TextReal(run.FieldByName("Threshold")->AsFloat()) + "   // Radiance Threshold",
     };
     std::string header = "Wavelength_(um) VC_# ";
-    for (int p = 0; p < params; ++p) header += std::string(ViewParamNames[kind][p]) + " ";
+    for (int p = 0; p < params; ++p) header += std::string(ViewParamNames[kind][size_t(p)]) + " ";
     lines.push_back(header + "EEIso   EE    RT (K)");
 
     TDisableControlsGuard frozen(seert);

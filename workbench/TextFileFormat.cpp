@@ -59,6 +59,13 @@ bool TTextReader::ReadReal(long double& value) {
                          FileSettings());
 }
 
+bool TTextReader::ReadDouble(double& value) {
+    long double v = 0;
+    if (!ReadReal(v) || !(std::fabs(v) <= MaxTextReal)) return false;
+    value = double(v);
+    return true;
+}
+
 bool TTextReader::ReadInt(long& value, long min, long max) {
     long double v = 0;
     if (!ReadReal(v) || v != std::trunc(v) || v < min || v > max) return false;

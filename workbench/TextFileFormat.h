@@ -9,6 +9,10 @@
 // A blank (zero or above) or a minus, d.dddddddddddddd (15 significant digits), E, the exponent's
 // sign and four digits: 0.25 gives " 2.50000000000000E-0001".
 std::string TextReal(long double value);
+// The largest magnitude whose TextReal reads back as a double: the greatest number of 15
+// significant digits within the double range (the largest double itself is written rounded up,
+// as 1.79769313486232E+0308, which is beyond it).
+inline constexpr long double MaxTextReal = 1.79769313486231e308L;
 // `text` right-aligned in `width` characters (longer text is kept whole).
 std::string PadLeft(const std::string& text, size_t width);
 
@@ -32,6 +36,9 @@ public:
     // control character (at most 64) as a decimal number with a point. At the end of the file
     // the value is 0 and the read succeeds; text that is not a number fails.
     bool ReadReal(long double& value);
+    // A number for a double that TextReal writes back readably: one beyond +-MaxTextReal (1e381
+    // reads as a long double, but its double is infinite and would be written as "INF") fails.
+    bool ReadDouble(double& value);
     // A number that must be a whole number in min..max.
     bool ReadInt(long& value, long min, long max);
     // Ignores the rest of the current line and its line end.

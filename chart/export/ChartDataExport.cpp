@@ -32,7 +32,18 @@ std::string Attribute(const std::string& name, const std::string& value) {
     return " " + name + "=\"" + value + "\"";
 }
 
-std::string Cell(const std::string& text) { return "<td>" + text + "</td>"; }
+// An HTML table cell; markup characters in the text are escaped, so the text stays in its cell.
+std::string Cell(const std::string& text) { return "<td>" + XmlEscaped(text) + "</td>"; }
+
+// The cells with the delimiter between them (none after the last).
+std::string Joined(const std::vector<std::string>& cells, char delimiter) {
+    std::string result;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) result += delimiter;
+        result += cells[c];
+    }
+    return result;
+}
 
 // Every XML attribute value is escaped: a title or label holding "&", "<" or a quote would
 // otherwise make a document that no reader accepts.
@@ -76,10 +87,21 @@ TChartSeries* TSeriesData::Exported(int index) const {
 }
 
 void TSeriesData::ColumnsOfSeries(TChartSeries* series) {
-    if (!series && FChart)
-        for (int i = 0; i < FChart->SeriesCount() && !series; ++i)
-            if (FChart->GetSeries(i)->Count() > 0) series = FChart->GetSeries(i);
-    if (series) FFlags = SeriesDataFlags(*series);
+    if (series) {
+        FFlags = SeriesDataFlags(*series);
+        return;
+    }
+    // Every series gets the columns any of them needs: taken from one series alone, the
+    // positions, labels or colours of the others would be lost.
+    bool any = false;
+    uint8_t flags = 0;
+    for (int i = 0; FChart && i < FChart->SeriesCount(); ++i) {
+        const TChartSeries& s = *FChart->GetSeries(i);
+        if (s.Count() == 0) continue;
+        any = true;
+        flags |= SeriesDataFlags(s);
+    }
+    if (any) FFlags = flags;
 }
 
 void TSeriesData::ApplyColumnOptions(TChartSeries* series) {
@@ -129,76 +151,74 @@ void TSeriesDataText::Publish(TPublisher<TSeriesDataText>& p) {
     p.String("TextQuotes", &T::TextQuotes, &T::SetTextQuotes);
 }
 
-void TSeriesDataText::PrepareColumns() {
-    TSeriesData::PrepareColumns();
-    if (Series() || !FIncludeLabels || !Chart()) return;
-    for (int i = 0; i < Chart()->SeriesCount(); ++i)
-        if (SeriesHasLabels(*Chart()->GetSeries(i))) FFlags |= sdfLabels;
+std::string TSeriesDataText::TextCell(const std::string& text, bool quoted) const {
+    const std::string quote = FTextQuotes.empty() ? std::string("\"") : FTextQuotes;
+    const bool needsQuotes = text.find(FTextDelimiter) != std::string::npos ||
+                             text.find(quote) != std::string::npos ||
+                             text.find_first_of("\r\n") != std::string::npos;
+    if (!needsQuotes) return quoted ? FTextQuotes + text + FTextQuotes : text;
+    std::string result = quote;
+    for (size_t at = 0;;) {
+        const size_t next = text.find(quote, at);
+        result.append(text, at, next == std::string::npos ? std::string::npos : next - at);
+        if (next == std::string::npos) break;
+        result += quote + quote;
+        at = next + quote.size();
+    }
+    return result + quote;
 }
 
 std::string TSeriesDataText::PointRowText(int index) {
     std::vector<std::string> cells;
-    if (FIncludeIndex) cells.push_back(std::to_string(index));
+    if (FIncludeIndex) cells.push_back(TextCell(std::to_string(index), false));
     if (FFlags & sdfLabels) {
         std::string label;
         for (int s = 0; s < ExportedCount() && label.empty(); ++s)
             if (index < Exported(s)->Count()) label = Exported(s)->Labels().Label(index);
-        cells.push_back(label.empty() ? label : Quoted(label));
+        cells.push_back(TextCell(label, !label.empty()));
     }
     if (FFlags & sdfColors) {
         TChartSeries* first = ExportedCount() > 0 ? Exported(0) : nullptr;
-        cells.push_back(first && index < first->Count() ? ColorToHexText(first->ValueColor(index))
-                                                        : "#000000");
+        cells.push_back(TextCell(
+            first && index < first->Count() ? ColorToHexText(first->ValueColor(index)) : "#000000",
+            false));
     }
     for (int s = 0; s < ExportedCount(); ++s) {
         TChartSeries& series = *Exported(s);
         const bool has = index < series.Count();
         auto value = [&](const TChartValueList& list) {
             if (!has) return std::string();
-            if (list.DateTime()) return Quoted(DateTimeToStr(list[index]));
-            return FormatValue(series, list[index]);
+            if (list.DateTime()) return TextCell(DateTimeToStr(list[index]), true);
+            return TextCell(FormatValue(series, list[index]), false);
         };
         if (FFlags & sdfPositions) cells.push_back(value(XList(series)));
         cells.push_back(value(YList(series)));
         for (int l = 2; l < ListCount(series); ++l) cells.push_back(value(ExtraList(series, l)));
     }
-    std::string row;
-    for (size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0) row += FTextDelimiter;
-        row += cells[c];
-    }
-    return row;
+    return Joined(cells, FTextDelimiter);
 }
 
 std::string TSeriesDataText::AsText() {
-    PrepareColumns();
-    // The labels the whole chart has stay unless left out by the options.
-    if (!FIncludeLabels) FFlags &= uint8_t(~sdfLabels);
-    if (!FIncludeColors) FFlags &= uint8_t(~sdfColors);
-    FFlags &= uint8_t(~sdfMarkPositions);
+    ApplyColumnOptions(Series());
     std::string result;
     if (FIncludeHeader) {
         std::vector<std::string> cells;
-        if (FIncludeIndex) cells.push_back(Quoted("Index"));
-        if (FFlags & sdfLabels) cells.push_back(Quoted("Text"));
-        if (FFlags & sdfColors) cells.push_back(Quoted("Colors"));
+        if (FIncludeIndex) cells.push_back(TextCell("Index", true));
+        if (FFlags & sdfLabels) cells.push_back(TextCell("Text", true));
+        if (FFlags & sdfColors) cells.push_back(TextCell("Colors", true));
         for (int s = 0; s < ExportedCount(); ++s) {
             TChartSeries& series = *Exported(s);
-            if (FFlags & sdfPositions) cells.push_back(Quoted(XList(series).Name()));
+            if (FFlags & sdfPositions) cells.push_back(TextCell(XList(series).Name(), true));
             if (ListCount(series) == 2) {
                 cells.push_back(
-                    Quoted(Chart() ? Chart()->SeriesTitleText(&series) : series.Title()));
+                    TextCell(Chart() ? Chart()->SeriesTitleText(&series) : series.Title(), true));
             } else {
-                cells.push_back(Quoted(YList(series).Name()));
+                cells.push_back(TextCell(YList(series).Name(), true));
                 for (int l = 2; l < ListCount(series); ++l)
-                    cells.push_back(Quoted(ExtraList(series, l).Name()));
+                    cells.push_back(TextCell(ExtraList(series, l).Name(), true));
             }
         }
-        for (size_t c = 0; c < cells.size(); ++c) {
-            if (c > 0) result += FTextDelimiter;
-            result += cells[c];
-        }
-        result += CrLf;
+        result += Joined(cells, FTextDelimiter) + CrLf;
     }
     for (int i = 0; i < MaxPointCount(); ++i) result += PointRowText(i) + CrLf;
     return result + CrLf;
@@ -355,6 +375,23 @@ private:
     uint16_t FRow = 0;
     uint16_t FColumn = 0;
 };
+
+// The number a cell holds under a format: the format's text read back, so that the cell carries
+// the format's rounding. The text is made with fixed separators and read without its thousands
+// separators, so "#,##0.###" reads back from 1000 on and the user's locale does not matter. A
+// negative section is written without its minus, which the number gets back; a text that is no
+// number (literal words, a zero section "Zero") leaves the value as it is.
+double FormattedNumber(const std::string& format, double value) {
+    if (format.empty()) return value;
+    TFormatSettings fixed;
+    fixed.DecimalSeparator = '.';
+    fixed.ThousandSeparator = ',';
+    std::string text = FormatFloat(format, value, fixed);
+    std::erase(text, fixed.ThousandSeparator);
+    long double read = 0;
+    if (!TryStrToFloat(text, read, fixed)) return value;
+    return value < 0 && read > 0 ? -double(read) : double(read);
+}
 }  // namespace
 
 void TSeriesDataXLS::SaveToStream(TStream& stream) {
@@ -370,8 +407,14 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
     for (int s = 0; s < ExportedCount(); ++s) columns += ListCount(*Exported(s)) - 1;
 
     TRecordWriter out(stream);
-    const uint8_t bof[12] = {0x09, 0x08, 0x08, 0x00, 0x00, 0x05, 0x10, 0x00, 0, 0, 0, 0};
-    stream.WriteBuffer(bof, 12);
+    // The worksheet BOF of the same record generation as the cells (two attribute bytes per
+    // cell, one length byte per label), then the code page the labels are written in: readers
+    // refuse a newer BOF before these cells, or read the labels in a code page of their own.
+    out.Header(0x0009, 4);
+    out.Word(0x0002);  // version
+    out.Word(0x0010);  // worksheet
+    out.Header(0x0042, 2);
+    out.Word(1252);
     out.Header(0x0200, 10);
     for (int word : {0, rows + headerRows, 0, columns, 0}) out.Word(uint16_t(word));
 
@@ -392,10 +435,8 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
         if (FIncludeIndex) out.Number(r);
         for (int s = 0; s < ExportedCount(); ++s) {
             TChartSeries& series = *Exported(s);
-            // With a format, the cell holds the formatted number, rounding and all.
             auto number = [&](double value) {
-                const std::string& format = FormatFor(series);
-                out.Number(format.empty() ? value : double(StrToFloat(FormatFloat(format, value))));
+                out.Number(FormattedNumber(FormatFor(series), value));
             };
             if (r >= series.Count()) {
                 if (FFlags & sdfLabels) out.Label("");

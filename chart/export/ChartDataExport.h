@@ -48,7 +48,8 @@ public:
 
     // The columns of the export: 1 positions, 2 colours, 4 labels.
     uint8_t ColumnFlags() const { return FFlags; }
-    // The flags of series (or of the chart's first series with points); unchanged when none.
+    // The flags of series; without one, every flag any series of the chart has. Unchanged when
+    // no series has points.
     void ColumnsOfSeries(TChartSeries* series);
     // ColumnsOfSeries less labels and colours when the options leave them out.
     void ApplyColumnOptions(TChartSeries* series);
@@ -86,17 +87,20 @@ public:
 
     char TextDelimiter() const { return FTextDelimiter; }
     void SetTextDelimiter(char value) { FTextDelimiter = value; }
-    // Put before and after each header cell, label and date-time value.
+    // Put before and after each header cell, label and date-time value. Any cell that holds the
+    // delimiter, the quotes or a line break is quoted as CSV readers expect, with a double quote
+    // when no quotes are set, and the quotes inside it doubled.
     const std::string& TextQuotes() const { return FTextQuotes; }
     void SetTextQuotes(const std::string& value) { FTextQuotes = value; }
     static void Publish(TPublisher<TSeriesDataText>& p);
 
-    void PrepareColumns() override;
     std::string PointRowText(int index) override;
     std::string AsText() override;
 
 private:
-    std::string Quoted(const std::string& text) const { return FTextQuotes + text + FTextQuotes; }
+    // The cell's text as written; quoted says whether it is put in TextQuotes even when it holds
+    // nothing that needs quotes.
+    std::string TextCell(const std::string& text, bool quoted) const;
     // The delimiter as a text of one character, for the stream.
     std::string DelimiterText() const { return std::string(1, FTextDelimiter); }
     void SetDelimiterText(const std::string& value) {

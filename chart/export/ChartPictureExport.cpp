@@ -8,6 +8,7 @@
 #include "chart/foundation/TeeHtml.h"
 #include "chart/foundation/TeePanel.h"
 #include "gif/GIFImage.h"
+#include "platform/db/AtomicFile.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/rtl/Exceptions.h"
@@ -58,9 +59,7 @@ void TTeeExportFormat::CopyToClipboard() {
 void TTeeExportFormat::SaveToFile(const std::string& fileName) {
     CheckPanel();
     CheckSize();
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(file);
-    file.Flush();
+    SaveFileAtomic(fileName, [this](TStream& stream) { SaveToStream(stream); });
 }
 
 // --- Metafiles.

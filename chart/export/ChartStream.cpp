@@ -11,6 +11,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Writer.h"
+#include "platform/db/AtomicFile.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
 
@@ -241,16 +242,15 @@ std::string AddDefaultChartExtension(const std::string& fileName) {
 
 void WriteChartFile(TCustomChart& chart, const std::string& fileName, bool includeData,
                     bool asText) {
-    TFileStream file(AddDefaultChartExtension(fileName), fmCreate);
-    WriteChartStream(chart, file, includeData, asText);
-    file.Flush();
+    SaveFileAtomic(AddDefaultChartExtension(fileName),
+                   [&](TStream& stream) { WriteChartStream(chart, stream, includeData, asText); });
 }
 
 void WriteChartXmlFile(TCustomChart& chart, const std::string& fileName, bool includeData,
                        bool xmlHeader) {
-    TFileStream file(AddDefaultChartExtension(fileName), fmCreate);
-    WriteChartXmlStream(chart, file, includeData, xmlHeader);
-    file.Flush();
+    SaveFileAtomic(AddDefaultChartExtension(fileName), [&](TStream& stream) {
+        WriteChartXmlStream(chart, stream, includeData, xmlHeader);
+    });
 }
 
 void ChartStreamUnitStartup() {

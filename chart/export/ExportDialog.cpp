@@ -19,6 +19,7 @@
 #include "platform/classes/Cursors.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Writer.h"
+#include "platform/db/AtomicFile.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/RtlMath.h"
@@ -422,9 +423,7 @@ void TTeeExportForm::SaveNative(const std::string& fileName, bool includeData) c
                            CBNativeFormat->ItemIndex() == nativeText);
         return;
     }
-    TFileStream file(fileName, fmCreate);
-    WriteComponentToStream(file, FPanel);
-    file.Flush();
+    SaveFileAtomic(fileName, [this](TStream& stream) { WriteComponentToStream(stream, FPanel); });
 }
 
 int TTeeExportForm::DataFilterPosition() const {

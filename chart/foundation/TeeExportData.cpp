@@ -1,5 +1,6 @@
 #include "chart/foundation/TeeExportData.h"
 
+#include "platform/db/AtomicFile.h"
 #include "platform/rtl/Cp1252.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Clipboard.h"
@@ -12,9 +13,7 @@ std::string TTeeExportData::AsText() { return {}; }
 void TTeeExportData::CopyToClipboard() { Clipboard()->SetAsText(AsText()); }
 
 void TTeeExportData::SaveToFile(const std::string& FileName) {
-    TFileStream file(FileName, fmCreate);
-    SaveToStream(file);
-    file.Flush();
+    SaveFileAtomic(FileName, [this](TStream& stream) { SaveToStream(stream); });
 }
 
 void TTeeExportData::SaveToStream(TStream& Stream) {

@@ -16,7 +16,8 @@ public:
     // The whole export; empty here.
     virtual std::string AsText();
     virtual void CopyToClipboard();
-    // Creates or overwrites the file; it is closed on every path.
+    // Creates or replaces the file once the whole export is made: an export that fails leaves
+    // the file as it was.
     virtual void SaveToFile(const std::string& FileName);
     // The characters of AsText, one byte each, with no terminator.
     virtual void SaveToStream(TStream& Stream);

@@ -409,8 +409,9 @@ public:
     }
 
 private:
-    [[noreturn]] void Error(const std::string& what) const {
-        throw EParserError(what + " on line " + std::to_string(FToken.line));
+    [[noreturn]] void Error(const std::string& what) const { Error(what, FToken.line); }
+    [[noreturn]] static void Error(const std::string& what, int line) {
+        throw EParserError(what + " on line " + std::to_string(line));
     }
     bool IsSymbol(const char* s) const {
         return FToken.kind == tkSymbol && SameText(FToken.text, s);
@@ -437,10 +438,12 @@ private:
         else if (!IsSymbol("object"))
             Error("Identifier expected");
         Next();
+        int classLine = FToken.line;
         std::string name, className = ExpectSymbol();
         if (IsChar(':')) {
             Next();
             name = className;
+            classLine = FToken.line;
             className = ExpectSymbol();
         }
         int64_t position = 0;
@@ -455,6 +458,10 @@ private:
         if (flags) {
             FWriter.WriteValue(TValueType(0xF0 | flags));
             if (flags & ffChildPos) FWriter.WriteInteger(position);
+        } else if (className.size() >= 0xF0) {
+            // Without flags the class name's length byte comes first, and F0..FF there is the
+            // mark of the flags: the binary form cannot hold such a name.
+            Error("Class name too long", classLine);
         }
         FWriter.WriteStr(className);
         FWriter.WriteStr(name);
@@ -473,6 +480,10 @@ private:
     }
 
     void ConvertProperty() {
+        // The words that start an object name none of its properties (in a collection item they
+        // would read): the binary form's text could not give them back.
+        for (const char* word : {"object", "inherited", "inline"})
+            if (IsSymbol(word)) Error(FormatClassMessage(SNotAnIdentifier, {FToken.text}));
         FWriter.WriteStr(ExpectSymbol());
         ExpectChar('=');
         ConvertValue();

@@ -19,8 +19,9 @@
 // as #n (the character's code). Floats are written in the shortest form that reads back to the
 // same value, infinities and NaN as INF, -INF and NAN, so binary -> text -> binary gives the same
 // bytes; what the text cannot hold (a name that is not an identifier, a NaN with a payload, a
-// string that is not UTF-8) is refused, and text the binary form cannot hold (Null inside a list)
-// too.
+// string that is not UTF-8) is refused, and text the binary form cannot hold or give back too
+// (Null inside a list, a class name of 240 characters or more without flags, a property named
+// object, inherited or inline).
 #include "platform/rtl/Streams.h"
 
 // Both read from the input's position to the end of one component and write at the output's

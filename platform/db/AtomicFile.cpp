@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
@@ -86,4 +87,10 @@ void SaveFileAtomic(const std::string& fileName, std::string_view bytes) {
         ::unlink(tempName.c_str());
         throw EFCreateError("Cannot create file \"" + fileName + "\". " + SystemText(error));
     }
+}
+
+void SaveFileAtomic(const std::string& fileName, const std::function<void(TStream&)>& write) {
+    TMemoryStream content;
+    write(content);
+    SaveFileAtomic(fileName, std::string_view(content.Memory(), size_t(content.Size())));
 }

@@ -4,12 +4,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/rtl/ProgramName.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace {
-// Backslash, line breaks and '=' are written escaped, so any name and string survive a line.
+// Backslash, line breaks, NUL and '=' are written escaped, so any name and string survive a line.
 std::string Escape(const std::string& s) {
     std::string out;
     for (char c : s) {
@@ -23,6 +24,9 @@ std::string Escape(const std::string& s) {
             case '\r':
                 out += "\\r";
                 break;
+            case '\0':
+                out += "\\0";
+                break;
             case '=':
                 out += "\\=";
                 break;
@@ -33,14 +37,21 @@ std::string Escape(const std::string& s) {
     return out;
 }
 
-// Unescapes s from pos up to an unescaped stop character (or the end); pos ends after it.
-std::string Unescape(const std::string& s, size_t& pos, char stop) {
+// A name starting with '[' or ';' would make its line a key or a comment: that one is escaped too.
+std::string EscapeName(const std::string& name) {
+    const bool lead = !name.empty() && (name[0] == '[' || name[0] == ';');
+    return (lead ? "\\" : "") + Escape(name);
+}
+
+// Unescapes s from pos up to an unescaped stop character, or to the end of the line when there
+// is none; pos ends after it.
+std::string Unescape(const std::string& s, size_t& pos, std::optional<char> stop = {}) {
     std::string out;
     while (pos < s.size() && s[pos] != stop) {
         char c = s[pos++];
         if (c == '\\' && pos < s.size()) {
             char e = s[pos++];
-            out += e == 'n' ? '\n' : e == 'r' ? '\r' : e;
+            out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == '0' ? '\0' : e;
         } else {
             out += c;
         }
@@ -97,7 +108,7 @@ void TRegistry::Load() {
         TRegDataType type = tag == "dword" ? rdInteger : tag == "sz" ? rdString : rdUnknown;
         if (type == rdUnknown) continue;
         pos = colon + 1;
-        key->Values.push_back({name, type, Unescape(line, pos, '\0')});
+        key->Values.push_back({name, type, Unescape(line, pos)});
     }
 }
 
@@ -113,7 +124,7 @@ void TRegistry::Save() {
         for (const auto& [lower, key] : FKeys) {
             out << '[' << key.Path << "]\n";
             for (const TValue& v : key.Values)
-                out << Escape(v.Name) << '=' << (v.Type == rdInteger ? "dword:" : "sz:")
+                out << EscapeName(v.Name) << '=' << (v.Type == rdInteger ? "dword:" : "sz:")
                     << Escape(v.Data) << '\n';
         }
         out.flush();

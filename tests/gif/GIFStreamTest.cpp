@@ -191,6 +191,28 @@ TEST(GIFStream, ReaderWarnings) {
     }
 }
 
+TEST(GIFStream, ZeroHeightFrameOnAnEmptyScreenIsLeftOutWithItsExtensions) {
+    // Screen 0 x 0; a frame 2 x 0 after a control extension and a comment; then a frame 1 x 1.
+    TByteBuilder b;
+    b.Header(0, 0).Add({0x21, 0xF9, 4, 0, 7, 0, 0, 0}).Add({0x21, 0xFE, 1, 'c', 0});
+    b.Descriptor(0, 0, 2, 0).Add({2}).SubBlocks(TBitPacker().Code(4, 3).Code(5, 3).Finish());
+    b.Descriptor(0, 0, 1, 1).Add({2});
+    b.SubBlocks(TBitPacker().Code(4, 3).Code(1, 3).Code(5, 3).Finish()).Add({0x3B});
+    TLoadedGif gif;
+    gif.Load(b.Bytes);
+    EXPECT_TRUE(gif.Warned(sImageExceedsScreen));
+    ASSERT_EQ(gif.Image.Images().Count(), 1);
+    TGIFSubImage& kept = *gif.Image.Images().SubImages(0);
+    EXPECT_EQ(kept.Extensions().Count(), 0);
+    EXPECT_EQ(FramePixels(kept), TBytes{1});
+    // What was read saves, and reads back with as many frames and the same bytes.
+    const TBytes saved = SaveBytes(gif.Image);
+    TLoadedGif back;
+    back.Load(saved);
+    EXPECT_EQ(back.Image.Images().Count(), 1);
+    EXPECT_EQ(SaveBytes(back.Image), saved);
+}
+
 TEST(GIFStream, ScreenGrowsToHoldItsFrames) {
     TByteBuilder b;
     b.Header(8, 8).Descriptor(5, 6, 10, 4).Add({2});

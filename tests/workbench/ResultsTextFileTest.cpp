@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/rtl/DateTimeFormat.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/workbench/WorkbenchFixtures.h"
+#include "workbench/ProgramFolders.h"
 #include "workbench/ResultsDatabase.h"
 #include "workbench/ResultsTextFile.h"
 
@@ -75,6 +81,47 @@ TEST_F(TResultsText, HeaderAndRowsFollowTheKind) {
         EXPECT_EQ(Db.cdsSEERT.FieldByName("ivc")->AsInteger(), 2);
         EXPECT_EQ(Db.cdsSEERT.FieldByName("Wavelength")->AsFloat(), 2.5);
     }
+}
+
+// A run whose kind is outside the kind tables raises their range error, the program's own, not
+// the library's.
+TEST_F(TResultsText, KindOutsideTheTablesRaisesTheRangeError) {
+    for (int kind : {5, -1, 16368}) {
+        Db.cdsResults.Close();
+        AddRun(kind);
+        try {
+            ResultsTextLines(Db);
+            ADD_FAILURE() << kind;
+        } catch (const ERangeError& e) {
+            EXPECT_EQ(e.Message(), "Range check error") << kind;
+        }
+    }
+}
+
+// The results databases that once let another error escape: every run of each gives its text or
+// one of the program's errors.
+TEST(ResultsTextFile, KeptDatabasesGiveTheTextOrTheProgramsError) {
+    int runs = 0;
+    for (const TKeptInput& input :
+         KeptInputs(std::filesystem::path(KV_FUZZ_REGRESSIONS) / "results-db")) {
+        SCOPED_TRACE(input.Name);
+        TTempDir dir;
+        std::ofstream(dir.File(ResultsDatabaseFile), std::ios::binary) << input.Bytes;
+        TProgramFolders folders;
+        folders.DbDir = dir.Str() + "/";
+        TRecordingMessages messages;
+        TResultsDatabase db(messages);
+        db.Open(folders);
+        for (db.cdsResults.First(); !db.cdsResults.Eof(); db.cdsResults.Next()) {
+            ++runs;
+            try {
+                ResultsTextLines(db);
+            } catch (const Exception& e) {
+                EXPECT_FALSE(e.Message().empty());
+            }
+        }
+    }
+    EXPECT_GE(runs, 1);  // the kept ViewIndex 16368 is a run of a database that loads
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // wavelength and dataset files against literal bytes, read back, and refused when damaged.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "tests/support/KeptInputs.h"
 #include "workbench/DatasetTextFile.h"
 #include "workbench/GeneratrixFile.h"
 #include "workbench/TextFileFormat.h"
@@ -104,6 +107,76 @@ TEST(WavelengthFile, OneValuePerLineAtMost201) {
     EXPECT_EQ(message, "Error reading file w.txt");
     EXPECT_FALSE(ReadWavelengthFile("1\r\none\r\n", "w.txt", w, message));
     EXPECT_EQ(w, (std::vector<double>{0.5, 10}));
+}
+
+// A number beyond the double range reads as a long double, but its double is infinite and would
+// be written as "INF", which no reader takes: the generatrix and wavelength files refuse it, and
+// what they take they write back readably, up to the largest 15-digit number within the range
+// (the largest double itself is written rounded up, beyond it).
+TEST(TextFileFormat, NumbersBeyondTheDoubleRangeAreRefusedAndTheRestWritesBack) {
+    const struct {
+        const char* number;
+        bool ok;
+    } cases[] = {
+        {"1e381", false},
+        {"-1e400", false},
+        {"1.7976931348623157e308", false},
+        {"1.79769313486231E+0308", true},
+        {"-1.79769313486231e308", true},
+        {"1e-400", true},  // a double of 0, written and read back as 0
+        {"2.5", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        TGeneratrix g;
+        std::string message;
+        EXPECT_EQ(ReadGeneratrixFile("0 1\r\n2 " + std::string(c.number), "g.txt", g, message),
+                  c.ok);
+        if (c.ok) {
+            TGeneratrix back;
+            ASSERT_TRUE(ReadGeneratrixFile(GeneratrixFileBytes(g), "g.txt", back, message));
+            EXPECT_EQ(back.Nodes.at(0).Y, g.Nodes.at(0).Y);
+        } else {
+            EXPECT_EQ(message, "Error reading file g.txt");
+        }
+        std::vector<double> w;
+        EXPECT_EQ(ReadWavelengthFile(std::string("1\r\n") + c.number, "w.txt", w, message), c.ok);
+        if (c.ok) {
+            std::vector<double> back;
+            ASSERT_TRUE(ReadWavelengthFile(WavelengthFileBytes(w), "w.txt", back, message));
+            EXPECT_EQ(back, w);
+        } else {
+            EXPECT_EQ(message, "Error reading file w.txt");
+        }
+    }
+    EXPECT_EQ(TextReal(MaxTextReal), " 1.79769313486231E+0308");
+}
+
+// The inputs that once made these readers refuse their own writing: each is refused, or what it
+// reads is written back, read again and written the same.
+TEST(TextFileFormat, KeptGeneratrixAndWavelengthInputsWriteBackWhatTheyRead) {
+    const std::filesystem::path kept(KV_FUZZ_REGRESSIONS);
+    int seen = 0;
+    for (const TKeptInput& input : KeptInputs(kept / "generatrix")) {
+        SCOPED_TRACE(input.Name);
+        ++seen;
+        TGeneratrix g, back;
+        std::string message;
+        if (!ReadGeneratrixFile(input.Bytes, "f", g, message)) continue;
+        const std::string written = GeneratrixFileBytes(g);
+        ASSERT_TRUE(ReadGeneratrixFile(written, "f", back, message)) << message;
+        EXPECT_EQ(GeneratrixFileBytes(back), written);
+    }
+    for (const TKeptInput& input : KeptInputs(kept / "wavelengths")) {
+        SCOPED_TRACE(input.Name);
+        ++seen;
+        std::vector<double> w, back;
+        std::string message;
+        if (!ReadWavelengthFile(input.Bytes, "f", w, message)) continue;
+        ASSERT_TRUE(ReadWavelengthFile(WavelengthFileBytes(w), "f", back, message)) << message;
+        EXPECT_EQ(back, w);
+    }
+    EXPECT_GE(seen, 2);
 }
 
 // A small Directional dataset and its file, byte for byte (cp1252: µ is 0xB5, ° is 0xB0).
@@ -209,6 +282,9 @@ TEST(DatasetTextFile, RefusalsAndTheRowNumberStop) {
         {replaced("1   // Number of wavelengths", "1.5   // Number of wavelengths"), "1.5"},
         {replaced("1   // Number of viewing", "202   // Number of viewing"), "202 conditions"},
         {replaced(" 1.00000000000000E+0001\r\n", "ten\r\n"), "a wavelength not a number"},
+        {replaced("1.00000000000000E+0003    // Ref", "1e381    // Ref"),
+         "beyond the double range"},
+        {replaced("5.00000000000000E-0001  2.00000000000000E+0001", "5e-1  -1e400"), "a -1e400"},
         {replaced("     1  1.0", "   202  1.0"), "row number 202"},
     };
     for (const auto& c : refused) {

@@ -55,6 +55,15 @@ TCheckBox* MakeCheck(TWinControl* parent, int top, const char* caption) {
     return c;
 }
 
+// The current run's kind as the window shows it, or -1 for a damaged run whose kind is outside
+// the kind tables: it is shown without a kind name or parameter columns, so that it can still be
+// browsed and deleted (deleting moves through the runs, showing each); the commands that need its
+// kind (save, report, plots) stop with the tables' range error.
+int ShownKind(TClientDataSet& runs) {
+    const int kind = runs.FieldByName("ViewIndex")->AsInteger();
+    return kind >= 0 && kind < ViewKindCount ? kind : -1;
+}
+
 // The runs grid takes the window's colour for its rows; the grids and the memo are pale green.
 void Green(TControl* control) { control->SetColor(clMoneyGreen); }
 
@@ -238,8 +247,8 @@ void TFResults::dsResultsDataChange() {
 
 void TFResults::ShowRunStatus() {
     TClientDataSet& runs = FDb.cdsResults;
-    const size_t kind = size_t(runs.FieldByName("ViewIndex")->AsInteger());
-    StatusBar1->Panels()->Items(0)->SetText(ViewKindNames.at(kind));
+    const int kind = ShownKind(runs);
+    StatusBar1->Panels()->Items(0)->SetText(kind >= 0 ? ViewKindNames[size_t(kind)] : "");
     StatusBar1->Panels()->Items(1)->SetText(
         FormatFloat("###,###,###,##0", runs.FieldByName("NRF")->AsFloat()) +
         " rays.    Threshold = " + FloatToStr(runs.FieldByName("Threshold")->AsFloat()));
@@ -247,12 +256,12 @@ void TFResults::ShowRunStatus() {
 
 void TFResults::cbShowVCClick() {
     TClientDataSet& runs = FDb.cdsResults;
-    const size_t kind =
-        runs.Active() && !runs.IsEmpty() ? size_t(runs.FieldByName("ViewIndex")->AsInteger()) : 0;
+    const int kind = runs.Active() && !runs.IsEmpty() ? ShownKind(runs) : 0;
     for (int p = 0; p < 3; ++p) {
         TColumn* column = dbgSEERT->Columns()->Items(colParam1 + p);
-        column->Title()->SetCaption(ViewParamNames.at(kind)[size_t(p)]);
-        column->SetVisible(cbShowVC->Checked() && p < ViewParamCounts.at(kind));
+        const bool known = kind >= 0;
+        column->Title()->SetCaption(known ? ViewParamNames[size_t(kind)][size_t(p)] : "");
+        column->SetVisible(cbShowVC->Checked() && known && p < ViewParamCounts[size_t(kind)]);
     }
 }
 

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartEngineStartup.h"
@@ -44,6 +47,21 @@ void ExpectGolden(const std::string& bytes, const std::string& name) {
 }
 
 std::string Bytes(TMemoryStream& s) { return std::string(s.Memory(), size_t(s.Size())); }
+
+// The values of the NUMBER records of a spreadsheet export, in order.
+std::vector<double> NumberCells(const std::string& bytes) {
+    std::vector<double> result;
+    auto word = [&](size_t at) {
+        return unsigned(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+    };
+    for (size_t at = 0; at + 4 <= bytes.size(); at += 4 + word(at + 2)) {
+        if (word(at) != 0x0003 || at + 19 > bytes.size()) continue;
+        double value;
+        std::memcpy(&value, bytes.data() + at + 11, 8);
+        result.push_back(value);
+    }
+    return result;
+}
 
 class ChartDataExportTest : public ::testing::Test {
 protected:
@@ -202,18 +220,28 @@ TEST_F(ChartDataExportTest, SpreadsheetDimensionsCountTheColumns) {
     TMemoryStream s;
     xls.SaveToStream(s);
     // Rows: three points and the header; columns: index, label, Y.
-    EXPECT_EQ(Bytes(s).substr(12, 14),
+    EXPECT_EQ(Bytes(s).substr(14, 14),
               std::string("\x00\x02\x0A\x00\x00\x00\x04\x00\x00\x00\x03\x00\x00\x00", 14));
 }
 
-TEST_F(ChartDataExportTest, ShortSeriesKeepAllDelimiters) {
+// The first series' positions are indexes, the second's are its own: each series writes its
+// own X column. The null point keeps its stored value; the short series keeps its delimiters.
+TEST_F(ChartDataExportTest, EverySeriesKeepsItsOwnPositions) {
     TSeriesDataText text(&Chart, nullptr);
     text.SetIncludeLabels(false);
     text.SetTextDelimiter(';');
-    const std::string t = text.AsText();
-    // Positions from the first series with points (indexes): no X column. The null point
-    // keeps its stored value.
-    EXPECT_EQ(t, "0.5;10\r\n0;20\r\n0.75;1234.5\r\n;-7\r\n\r\n");
+    EXPECT_EQ(text.AsText(), "0;0.5;0.5;10\r\n1;0;1.5;20\r\n2;0.75;3;1234.5\r\n;;4;-7\r\n\r\n");
+
+    TSeriesDataHTML html(&Chart, nullptr);
+    html.SetIncludeLabels(false);
+    EXPECT_NE(html.AsText().find("<tr><td>2</td><td>0.75</td><td>3</td><td>1234.5</td></tr>"),
+              std::string::npos)
+        << html.AsText();
+
+    // Labels of a later series too, in the formats that repeat them per series.
+    Line->Labels().SetLabel(0, "");
+    TSeriesDataHTML labels(&Chart, nullptr);
+    EXPECT_NE(labels.AsText().find("<td>third</td>"), std::string::npos) << labels.AsText();
 }
 
 TEST_F(ChartDataExportTest, LongLabelsCutOnlyInTheSpreadsheet) {
@@ -236,18 +264,46 @@ TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsCarryTheRounding) {
     xls.SetValueFormat("0.0");
     TMemoryStream s;
     xls.SaveToStream(s);
-    const std::string bytes = Bytes(s);
-    const double rounded = 0.8;  // 0.75 as "0.8"
-    EXPECT_NE(bytes.find(std::string(reinterpret_cast<const char*>(&rounded), 8)),
-              std::string::npos);
+    // The null point has no Y cell; 0.75 is written as "0.8".
+    const std::vector<double> cells = NumberCells(Bytes(s));
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_DOUBLE_EQ(cells[0], 0.5);
+    EXPECT_DOUBLE_EQ(cells[1], 0.8);
+}
 
-    // A format with thousands separators does not read back as a number from 1000 on; the
-    // cells before stay written.
-    TSeriesDataXLS thousands(&Chart, Points);
-    thousands.SetValueFormat("#,##0.###");
-    TMemoryStream t;
-    EXPECT_THROW(thousands.SaveToStream(t), EConvertError);
-    EXPECT_GT(t.Size(), 0);
+// Formats with thousands separators, a negative section without a minus, or literal text: every
+// value is written, rounded as its format shows it, whatever the user's separators.
+TEST_F(ChartDataExportTest, FormattedSpreadsheetCellsHoldEveryValue) {
+    struct Case {
+        const char* format;
+        double value;
+        double cell;
+    } const cases[] = {
+        {"#,##0.###", 1234.5678, 1234.568},
+        {"#,##0.###", -98765.4321, -98765.432},
+        {"#,##0.###", 1e9, 1e9},
+        {"0.0;0.0", -7.25, -7.3},
+        {"0.0;(0.0)", -7.25, -7.25},
+        {"0.0 'K'", 12.34, 12.34},
+    };
+    TFormatSettings comma;
+    comma.DecimalSeparator = ',';
+    comma.ThousandSeparator = '.';
+    const TFormatSettingsGuard pinned{comma};
+    for (const Case& c : cases) {
+        TChart chart(nullptr);
+        auto* s = new TLineSeries(&chart);
+        chart.AddSeries(s);
+        s->AddY(c.value);
+        s->SetValueFormat(c.format);
+        TSeriesDataXLS xls(&chart, s);
+        xls.SetUseSeriesFormat(true);
+        TMemoryStream out;
+        ASSERT_NO_THROW(xls.SaveToStream(out)) << c.format;
+        const std::vector<double> cells = NumberCells(Bytes(out));
+        ASSERT_EQ(cells.size(), 1u) << c.format;
+        EXPECT_DOUBLE_EQ(cells[0], c.cell) << c.format << " " << c.value;
+    }
 }
 
 TEST_F(ChartDataExportTest, SpreadsheetRefusesRowsItCannotNumber) {
@@ -268,6 +324,20 @@ TEST_F(ChartDataExportTest, SpreadsheetRefusesRowsItCannotNumber) {
         EXPECT_EQ(e.Message(), SpreadsheetTooManyRows);
     }
     EXPECT_EQ(refused.Size(), 0);
+
+    // Saved to a file, the refusal leaves the file as it was: not created, not emptied, and no
+    // temporary file behind. A good export then replaces it.
+    TTempDir dir;
+    const std::string file = dir.File("chart.xls");
+    EXPECT_THROW(xls.SaveToFile(file), ChartException);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    std::ofstream(file, std::ios::binary) << "earlier export";
+    EXPECT_THROW(xls.SaveToFile(file), ChartException);
+    EXPECT_EQ(ReadFile(file), "earlier export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    xls.SetIncludeHeader(false);
+    xls.SaveToFile(file);
+    EXPECT_EQ(ReadFile(file), Bytes(fits));
 }
 
 TEST_F(ChartDataExportTest, EmptyChartGivesHeaderOnly) {
@@ -276,12 +346,71 @@ TEST_F(ChartDataExportTest, EmptyChartGivesHeaderOnly) {
     xls.SetIncludeHeader(true);
     TMemoryStream s;
     xls.SaveToStream(s);
-    EXPECT_EQ(Bytes(s), std::string("\x09\x08\x08\x00\x00\x05\x10\x00\x00\x00\x00\x00"
+    // The worksheet BOF of the cells' generation, the code page of the labels (1252), then
+    // DIMENSIONS and EOF.
+    EXPECT_EQ(Bytes(s), std::string("\x09\x00\x04\x00\x02\x00\x10\x00"
+                                    "\x42\x00\x02\x00\xE4\x04"
                                     "\x00\x02\x0A\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00"
                                     "\x0A\x00\x00\x00",
-                                    30));
+                                    32));
     TSeriesDataText text(&chart, nullptr);
     EXPECT_EQ(text.AsText(), "\r\n");
+}
+
+// A label, title or number holding the delimiter, the quotes or a line break is quoted as CSV
+// readers expect, quotes inside doubled; other cells keep the layout they had.
+TEST_F(ChartDataExportTest, TextCellsThatNeedQuotesAreQuoted) {
+    struct Case {
+        char delimiter;
+        const char* quotes;
+        const char* label;
+        const char* row;  // index, label, X and Y of the second point
+    } const cases[] = {
+        {',', "", "plain", "1,plain,1.5,20"},
+        {',', "", "a,b", "1,\"a,b\",1.5,20"},
+        {',', "", "5\" disk", "1,\"5\"\" disk\",1.5,20"},
+        {'\t', "", "two\r\nlines", "1\t\"two\r\nlines\"\t1.5\t20"},
+        {',', "\"", "say \"hi\", then", "1,\"say \"\"hi\"\", then\",1.5,20"},
+        {';', "'", "it's", "1;'it''s';1.5;20"},
+        {';', "'", "a;b", "1;'a;b';1.5;20"},
+        {' ', "", "two words", "1 \"two words\" 1.5 20"},
+    };
+    for (const Case& c : cases) {
+        Points->Labels().SetLabel(1, c.label);
+        TSeriesDataText text(&Chart, Points);
+        text.SetIncludeIndex(true);
+        text.SetTextDelimiter(c.delimiter);
+        text.SetTextQuotes(c.quotes);
+        const std::string t = text.AsText();
+        const size_t second = t.find("\r\n1");
+        ASSERT_NE(second, std::string::npos) << t;
+        EXPECT_EQ(t.substr(second + 2, std::string(c.row).size()), c.row) << c.label;
+    }
+
+    // Header cells, and numbers written with thousands separators in a comma-delimited file.
+    const TFormatSettingsGuard pinned{TFormatSettings{}};
+    Points->SetTitle("Rays, \"hit\"");
+    Points->XValues().SetName("X");
+    TSeriesDataText csv(&Chart, Points);
+    csv.SetIncludeHeader(true);
+    csv.SetIncludeLabels(false);
+    csv.SetTextDelimiter(',');
+    csv.SetUseSeriesFormat(true);
+    EXPECT_EQ(csv.AsText(),
+              "X,\"Rays, \"\"hit\"\"\"\r\n0.5,10\r\n1.5,20\r\n3,\"1,234.5\"\r\n4,-7\r\n\r\n");
+}
+
+// Markup in a label or title stays text inside its cell.
+TEST_F(ChartDataExportTest, HtmlCellsAreEscaped) {
+    Points->SetTitle("<b>Rays</b>");
+    Points->Labels().SetLabel(1, "a</td><td>b & c");
+    TSeriesDataHTML html(&Chart, Points);
+    html.SetIncludeHeader(true);
+    const std::string t = html.AsText();
+    EXPECT_NE(t.find("<td>&lt;b&gt;Rays&lt;/b&gt;</td>"), std::string::npos) << t;
+    EXPECT_NE(t.find("<tr><td>a&lt;/td&gt;&lt;td&gt;b &amp; c</td><td>1.5</td><td>20</td></tr>"),
+              std::string::npos)
+        << t;
 }
 
 TEST_F(ChartDataExportTest, FilesHoldTheText) {
@@ -289,6 +418,30 @@ TEST_F(ChartDataExportTest, FilesHoldTheText) {
     TSeriesDataHTML html(&Chart, nullptr);
     html.SaveToFile(dir.File("chart.html"));
     EXPECT_EQ(ReadFile(dir.File("chart.html")), html.AsText());
+}
+
+// Spreadsheets written through SaveToFile into KV_SPREADSHEET_SAMPLE_DIR, for the independent
+// reader of data/check-xls-with-xlrd.py (skipped without it).
+TEST_F(ChartDataExportTest, WritesSpreadsheetsForAnIndependentReader) {
+    const char* folder = std::getenv("KV_SPREADSHEET_SAMPLE_DIR");
+    if (!folder) GTEST_SKIP() << "KV_SPREADSHEET_SAMPLE_DIR not set";
+    const std::string dir = folder;
+    TSeriesDataXLS all(&Chart, nullptr);
+    Everything(all);
+    all.SaveToFile(dir + "/chart.xls");
+    TSeriesDataXLS one(&Chart, Points);
+    one.SetIncludeHeader(true);
+    one.SaveToFile(dir + "/points.xls");
+
+    // Units in the labels, and numbers in the series' own format with thousands separators.
+    Points->XValues().SetName("µm");
+    Points->YValues().SetName("T °C");
+    Points->Labels().SetLabel(0, "µm °C");
+    Points->AddXYPoint(5, 98765.4321);
+    TSeriesDataXLS units(&Chart, Points);
+    units.SetIncludeHeader(true);
+    units.SetUseSeriesFormat(true);
+    units.SaveToFile(dir + "/units.xls");
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/Picture.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -211,6 +212,31 @@ TEST_F(ExportDialogTest, SavingChoosesByTheFilesExtension) {
     Form.BSaveClick();
     EXPECT_EQ(ReadFile(Dir.File("chart.txt")).substr(0, 6), "object");
     EXPECT_EQ(Dialogs.FileRequests.back().Filter, "DarEzaro files (*.txt)|*.txt");
+}
+
+// Data saved as a spreadsheet with "Use Series Format" over an earlier export: a value of 1000
+// and more is written like any other; a chart too long for a spreadsheet is refused and the
+// earlier file stays as it was.
+TEST_F(ExportDialogTest, SpreadsheetSavesWriteEveryValueOrLeaveTheFile) {
+    TChartSeries* line = Chart.GetSeries(0);
+    line->AddY(1234.5);
+    Form.PageControl1->SetActivePage(Form.TabData);
+    Form.CBUseSeriesFormat->SetChecked(true);
+    const std::string file = Dir.File("data.xls");
+    Dialogs.FileAnswers.push_back({file, 8});
+    ASSERT_NO_THROW(Form.BSaveClick());
+    const std::string written = ReadFile(file);
+    const double thousands = 1234.5;
+    EXPECT_NE(written.find(std::string(reinterpret_cast<const char*>(&thousands), 8)),
+              std::string::npos);
+    EXPECT_EQ(written.substr(written.size() - 4), std::string("\x0A\x00\x00\x00", 4));
+
+    for (int i = 0; i < 0x10000; ++i) line->AddY(i);
+    Dialogs.FileAnswers.push_back({file, 8});
+    EXPECT_THROW(Form.BSaveClick(), ChartException);
+    EXPECT_EQ(ReadFile(file), written);
+    Form.CBUseSeriesFormat->SetChecked(false);
+    Form.RGText->SetItemIndex(0);
 }
 
 TEST_F(ExportDialogTest, FormatOptionsAreEmbedded) {

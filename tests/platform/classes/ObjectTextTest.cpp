@@ -42,6 +42,11 @@ std::string Raw(char tag, F v) {
     return tag + std::string(reinterpret_cast<const char*>(&v), sizeof v);
 }
 
+// An object of a class named by `length` letters, with nothing in it.
+std::string LongClassName(const std::string& start, size_t length, const std::string& end = "") {
+    return start + std::string(length, 'C') + end + "\r\nend\r\n";
+}
+
 class ObjectText : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterTestFamily(); }
@@ -126,7 +131,7 @@ TEST_F(ObjectText, WhatTheTextCannotHoldIsRefusedByName) {
 
 TEST_F(ObjectText, TextTheBinaryFormCannotHoldIsRefusedWithItsLine) {
     const struct {
-        const char* text;
+        std::string text;
         const char* message;
     } cases[] = {
         {"object A: TTestShape\r\n  Tag = (Null 1)\r\nend\r\n",
@@ -136,6 +141,13 @@ TEST_F(ObjectText, TextTheBinaryFormCannotHoldIsRefusedWithItsLine) {
         {"object A: TTestShape\r\n  Items = <\r\n    item [5000000000]\r\n    end>\r\nend\r\n",
          "Invalid collection index on line 3"},
         {"object A: TTestShape\r\n  Angle = 1E-5000\r\nend\r\n", "Number expected on line 2"},
+        // Words that start an object name no property, not even in a collection item.
+        {"object A: TTestShape\r\n  Items = <\r\n    item\r\n      inline = 1\r\n    end>\r\nend",
+         "'inline' is not a valid identifier on line 4"},
+        {"object A: TTestShape\r\n  Items = <\r\n    item\r\n      Object = 1\r\n    end>\r\nend",
+         "'Object' is not a valid identifier on line 4"},
+        // Without flags a length byte of F0..FF would read as the flags' mark.
+        {LongClassName("object A: ", 240), "Class name too long on line 1"},
     };
     for (const auto& c : cases) {
         try {
@@ -148,6 +160,11 @@ TEST_F(ObjectText, TextTheBinaryFormCannotHoldIsRefusedWithItsLine) {
     // Null is still a value of its own, and an identifier that only starts like INF is one.
     const std::string text = "object A: TTestShape\r\n  Tag = Null\r\n  Mode = INFO\r\nend\r\n";
     EXPECT_EQ(Convert(Convert(text, ObjectTextToBinary), ObjectBinaryToText), text);
+    // The longest class names each form holds, both ways.
+    for (const std::string& held :
+         {LongClassName("object A: ", 239), LongClassName("inherited A: ", 255),
+          LongClassName("object A: ", 240, " [3]")})
+        EXPECT_EQ(Convert(Convert(held, ObjectTextToBinary), ObjectBinaryToText), held);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/db/AtomicFile.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -40,4 +41,22 @@ TEST(AtomicFile, FailedSavesKeepWhatWasThere) {
     EXPECT_TRUE(fs::is_directory(dir.Path() / "db.dbs" / "inner"));
     EXPECT_EQ(Entries(dir), 1u);
     EXPECT_THROW(LoadFileBytes((dir.Path() / "none.dbs").string()), EFOpenError);
+}
+
+// Content made in memory: a writer that raises half way leaves the old file whole.
+TEST(AtomicFile, ContentThatCannotBeMadeLeavesTheFile) {
+    TTempDir dir;
+    const std::string file = (dir.Path() / "chart.xls").string();
+    auto halfWay = [](TStream& stream) {
+        stream.WriteBuffer("new", 3);
+        throw EWriteError("refused");
+    };
+    EXPECT_THROW(SaveFileAtomic(file, halfWay), EWriteError);
+    EXPECT_EQ(Entries(dir), 0u);
+    SaveFileAtomic(file, "old");
+    EXPECT_THROW(SaveFileAtomic(file, halfWay), EWriteError);
+    EXPECT_EQ(LoadFileBytes(file), "old");
+    SaveFileAtomic(file, [](TStream& stream) { stream.WriteBuffer("new", 3); });
+    EXPECT_EQ(LoadFileBytes(file), "new");
+    EXPECT_EQ(Entries(dir), 1u);
 }

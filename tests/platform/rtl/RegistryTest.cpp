@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "platform/rtl/ProgramName.h"
 #include "platform/rtl/Registry.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -78,6 +82,64 @@ TEST_F(RegistryTest, ForeignLinesAreSkipped) {
     ASSERT_TRUE(reg.OpenKey("Software\\X", false));
     EXPECT_EQ(reg.ReadInteger("A"), 7);
     EXPECT_FALSE(reg.ValueExists("B"));
+}
+
+// The store's file after a load and a save (a value written under a key of its own, the same
+// every time, makes the save).
+std::string SavedAgain(const std::string& file) {
+    {
+        TRegistry reg(file);
+        EXPECT_TRUE(reg.OpenKey("\\Saved", true));
+        reg.WriteInteger("n", 1);
+    }
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(RegistryTest, EveryCharacterOfNamesAndStringsSurvivesSavingAndLoading) {
+    const std::string nul("\0", 1);
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"a" + nul + "b", "x" + nul + "y" + nul},
+        {"[Key]", "[not a key]"},
+        {";not a comment", ";"},
+        {"back\\slash\\", "\\0 stays a backslash and a zero\\"},
+        {"", "=sz:\r\n\t"},
+    };
+    {
+        TRegistry reg(file);
+        ASSERT_TRUE(reg.OpenKey("Software\\Test", true));
+        for (const auto& [name, value] : values) reg.WriteString(name, value);
+    }
+    TRegistry reg(file);
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Test"));
+    for (const auto& [name, value] : values) EXPECT_EQ(reg.ReadString(name), value) << name;
+    // A raw NUL in a file (the former writer's) is a character of the value, not its end.
+    std::ofstream(file, std::ios::binary) << "[K]\n=sz:a" + nul + "b\\0\n";
+    TRegistry raw(file);
+    ASSERT_TRUE(raw.OpenKeyReadOnly("K"));
+    EXPECT_EQ(raw.ReadString(""), "a" + nul + "b" + nul);
+}
+
+// The settings files that once read back otherwise after a save: the second save writes what the
+// first wrote.
+TEST_F(RegistryTest, KeptInputsSaveAsTheyLoaded) {
+    const std::vector<TKeptInput> inputs =
+        KeptInputs(std::filesystem::path(KV_FUZZ_REGRESSIONS) / "settings");
+    EXPECT_FALSE(inputs.empty());
+    for (const TKeptInput& input : inputs) {
+        SCOPED_TRACE(input.Name);
+        std::ofstream(file, std::ios::binary) << input.Bytes;
+        const std::string first = SavedAgain(file);
+        EXPECT_EQ(SavedAgain(file), first);
+    }
+    // The escaped NUL of the first input is one NUL character, before and after saving.
+    std::ofstream(file, std::ios::binary) << std::string("[]\n=sz:\\\0", 9);
+    for (int save = 0; save < 2; ++save) {
+        TRegistry reg(file);
+        ASSERT_TRUE(reg.OpenKeyReadOnly("\\"));
+        EXPECT_EQ(reg.ReadString(""), std::string(1, '\0')) << save;
+        SavedAgain(file);
+    }
 }
 
 TEST(Registry, DefaultFileIsNamedAfterTheProgram) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -134,6 +135,38 @@ TEST_F(ResultsWindowTest, SaveAsWritesTheRunsTextFile) {
     f.dialogs.FileAnswers.push_back({bad});
     f.Click(w->btnSave);
     EXPECT_EQ(f.Messages().back(), "Cannot save file " + bad);
+}
+
+// The kept database whose run has ViewIndex 16368, as the program finds it at start-up: the run
+// is shown without a kind name or parameter columns and can still be deleted, while "Save As..."
+// stops with the kind tables' range error, reported as any handler's error, and writes no file.
+TEST(ResultsWindowDamagedRun, KindOutsideTheTablesStopsTheSaveAndTheRunCanBeDeleted) {
+    TMainWindowFixture f;
+    std::filesystem::create_directories(f.dir.Path() / "db");
+    std::ifstream kept(std::filesystem::path(KV_FUZZ_REGRESSIONS) / "results-db" /
+                           "escaped-out_of_range-ViewIndex.bin",
+                       std::ios::binary);
+    ASSERT_TRUE(kept.good());
+    std::ofstream(f.dir.Path() / "db" / "kavri320res.dbs", std::ios::binary) << kept.rdbuf();
+    f.Start();
+    ASSERT_EQ(f.window->Data().Results.cdsResults.RecordCount(), 1);
+    const size_t before = f.Messages().size();
+    TFResults* w = nullptr;
+    ASSERT_NO_THROW(w = new TFResults(f.window, f.window->Data().Results));
+    w->Show();
+    EXPECT_EQ(f.Messages().size(), before);
+    EXPECT_EQ(w->StatusBar1->Panels()->Items(0)->Text(), "");
+    for (int c = 2; c <= 4; ++c) EXPECT_FALSE(w->dbgSEERT->Columns()->Items(c)->Visible());
+
+    const std::string file = (f.dir.Path() / "damaged.txt").string();
+    f.dialogs.FileAnswers.push_back({file});
+    f.Click(w->btnSave);
+    EXPECT_EQ(f.Messages().size(), before + 1);
+    EXPECT_EQ(f.Messages().back(), "Range check error.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    f.Click(w->btnClearAll);
+    EXPECT_TRUE(f.window->Data().Results.cdsResults.IsEmpty());
 }
 
 }  // namespace
