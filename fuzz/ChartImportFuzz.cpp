@@ -35,8 +35,11 @@ void ImportIntoColorGrid(TForm& window, TChart& chart, TRecordingDialogService& 
     chart.AddSeries(grid);
     auto* editor = new TColorGridEditor(&window);
     editor->SetTagObject(grid);
+    // The editor takes its series when it is shown, which needs a window on show.
     editor->SetParent(&window);
+    window.Show();
     editor->Show();
+    FuzzCheck(editor->Series() == grid, "the colour grid editor was shown without its series");
     dialogs.FileAnswers.push_back({fileName, 0});
     editor->Button2->Click();
     RethrowEscapedEventException();
