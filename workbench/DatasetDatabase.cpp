@@ -24,6 +24,8 @@ void SetKey(TClientDataSet& ds, const char* indexName, const char* fields) {
     ds.SetIndexName(indexName);
 }
 
+bool Editing(const TDataSet& table) { return table.State() == dsEdit || table.State() == dsInsert; }
+
 constexpr const char* ParamFormat = "#####0.0#########";
 constexpr const char* AngleFormat = "#####0.0######";
 
@@ -151,9 +153,41 @@ void TDatasetDatabase::Open(const TProgramFolders& folders) {
     SetSortChoice(FSortChoice);
 }
 
-void TDatasetDatabase::SaveAtClose() {
-    if (cdsMain.State() == dsEdit || cdsMain.State() == dsInsert) cdsMain.Cancel();
+bool TDatasetDatabase::SettlePendingEdits() {
+    if (!cdsMain.Active()) return true;
+    // Each nested table first, so that a row its table refuses costs that row only.
+    std::vector<TClientDataSet*> nested{&cdsCavity, &cdsWavelengths, &cdsTemperatures};
+    nested.insert(nested.end(), VCDataSets.begin(), VCDataSets.end());
+    for (TClientDataSet* table : nested) {
+        if (!Editing(*table)) continue;
+        try {
+            table->CheckBrowseMode();
+        } catch (const EAbort&) {
+            // The table's own post-error rule dropped the row.
+        } catch (const Exception& e) {
+            if (!FMessages.ConfirmYesNo(e.Message() + DiscardRowQuestion)) return false;
+            try {
+                table->Cancel();
+            } catch (const Exception&) {
+                // A handler that posts the dataset after the cancel met the dataset's own
+                // refusal; the dataset's turn comes next.
+            }
+        }
+    }
+    if (!Editing(cdsMain)) return true;
+    try {
+        cdsMain.CheckBrowseMode();
+    } catch (const Exception& e) {
+        if (!FMessages.ConfirmYesNo(e.Message() + DiscardDatasetQuestion)) return false;
+        cdsMain.Cancel();
+    }
+    return true;
+}
+
+bool TDatasetDatabase::SaveAtClose() {
+    if (!SettlePendingEdits()) return false;
     SaveDatabase(cdsMain, FFile, FMessages);
+    return true;
 }
 
 void TDatasetDatabase::SetSortChoice(int item) {

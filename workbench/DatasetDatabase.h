@@ -18,6 +18,13 @@
 class IMessageService;
 struct TProgramFolders;
 
+// The questions asked when a pending edit cannot be posted before the database is written; each
+// follows the table's reason.
+inline constexpr const char* DiscardRowQuestion =
+    "\r\rThe row being edited cannot be saved.\rDiscard it?";
+inline constexpr const char* DiscardDatasetQuestion =
+    "\r\rThe changes of the current dataset cannot be saved.\rDiscard them?";
+
 class TDatasetDatabase {
 public:
     explicit TDatasetDatabase(IMessageService& messages);
@@ -29,10 +36,18 @@ public:
     // message "File kavri320.dbs not found or corrupted\rEmpty database will be created" (and the
     // reason when the file was there); then the first record under the default sort (by name).
     void Open(const TProgramFolders& folders);
-    // The data steps of closing the main window: a pending edit of `cdsMain` is cancelled (a
-    // half-typed row is discarded), then the database is posted, merged and saved to its file,
-    // unless start-up found a damaged file it could not keep aside (then nothing is written).
-    void SaveAtClose();
+    // Before the database is written: the pending edit of every nested table and then of the
+    // current dataset row (with the text still held by a grid or an edit) is posted. An edit the
+    // table refuses is shown with the reason and the user is asked whether to discard it (a
+    // discarded dataset edit takes the nested rows posted since it began with it); a cavity row
+    // that cannot be posted goes without a word, as it does everywhere. False when the user keeps
+    // an edit: nothing was dropped.
+    bool SettlePendingEdits();
+    // The data steps of closing the main window: the pending edits settled as above, then the
+    // database merged and saved to its file, unless start-up found a damaged file it could not
+    // keep aside (then nothing is written). False, nothing written, when the user kept an edit
+    // that cannot be posted.
+    bool SaveAtClose();
 
     // The sort choice of the datasets panel: 0 by name (`cdsMainIndex1`), 1 by date, newest first
     // (`cdsMainIndex2`). Setting it applies it at once.

@@ -1,5 +1,7 @@
 #include "workbench/DatasetTextFile.h"
 
+#include <climits>
+
 #include "engine/Global.h"
 #include "engine/VC.h"
 #include "workbench/TextFileFormat.h"
@@ -101,19 +103,25 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
     for (auto& p : d.TempPoints) {
         double surface = 0;
         if (!reals({&p.Xi, &p.Z, &p.Y, &surface, &p.T})) return fail();
+        // The column is read but not used (the surface follows from Xi); a value no surface
+        // number can be (not a number, beyond the integers) marks a damaged file.
+        if (!(surface > double(INT_MIN) - 1 && surface < double(INT_MAX) + 1)) return fail();
         p.Surface = int(surface);
     }
     in.SkipLine();
     in.SkipLine();
-    // Rows are read until one numbered at least v; a row beyond v is read and dropped.
+    // Rows are read until one numbered at least v, and at least one is read whatever v says: a
+    // file without a valid first row (an empty or cut short one) is no dataset. A row beyond v
+    // is read and dropped.
     std::vector<std::array<double, 3>> rows(MaxFileConditions);
     const int params = ViewParamCounts[size_t(kind)];
-    for (long r = 0; r < v;) {
+    long r = 0;
+    do {
         if (!in.ReadInt(r, 1, MaxFileConditions)) return fail();
         for (int p = 0; p < params; ++p)
             if (!in.ReadDouble(rows[size_t(r - 1)][size_t(p)])) return fail();
         in.SkipLine();
-    }
+    } while (r < v);
     d.Conditions.assign(rows.begin(), rows.begin() + v);
     if (!reals({&d.NRF}) || !reals({&d.Threshold})) return fail();
     in.SkipLine();

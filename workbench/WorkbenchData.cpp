@@ -26,7 +26,8 @@ TWorkbenchData::~TWorkbenchData() {
     if (ResultTables.cdsResults == &Results.cdsResults) ResultTables = {};
 }
 
-void TWorkbenchData::Close() {
-    Main.SaveAtClose();
+bool TWorkbenchData::Close() {
+    if (!Main.SaveAtClose()) return false;
     Results.SaveAtClose();
+    return true;
 }

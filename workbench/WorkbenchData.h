@@ -23,9 +23,10 @@ public:
     // shared area, then the dataset database (with its message when it cannot be loaded), then
     // the results database (silently); the engine then works on these two databases.
     void StartUp();
-    // Close: the dataset database (a pending edit of `cdsMain` cancelled), then the results
-    // database. A failed save raises; the file it was writing keeps its old content.
-    void Close();
+    // Close: the dataset database (its pending edits posted, or dropped when the user agrees),
+    // then the results database. False, nothing written, when the user kept an edit that cannot
+    // be posted. A failed save raises; the file it was writing keeps its old content.
+    bool Close();
 
     TProgramFolders Folders;
     TDatasetDatabase Main;

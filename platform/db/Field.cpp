@@ -99,7 +99,14 @@ void TField::Write(TFieldValue v) {
 }
 
 void TField::CheckRequired() const {
-    if (FRequired && IsNull()) throw EDatabaseError(FieldRequiredMessage(DisplayName()));
+    if (!FRequired) return;
+    const TFieldValue value = Value();
+    bool missing = IsNullValue(value);
+    const auto* text = std::get_if<std::string>(&value);
+    if (!missing && text && (FDataType == ftString || FDataType == ftMemo))
+        missing = std::all_of(text->begin(), text->end(),
+                              [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    if (missing) throw EDatabaseError(FieldRequiredMessage(DisplayName()));
 }
 
 void TField::ConvertError(const std::string& text, const char* what) const {

@@ -76,7 +76,9 @@ public:
     std::string Text() const { return GetText(false); }
     void SetText(const std::string& v) { SetAsString(v); }
 
-    // Raises "Field 'x' must have a value" when the field is required and null.
+    // Raises "Field 'x' must have a value" when the field is required and null, or, for a text
+    // field, empty or blank (nothing but blanks and control characters): such a text names
+    // nothing and is as missing as a null.
     void CheckRequired() const;
 
     // After a value is written to the record being edited.

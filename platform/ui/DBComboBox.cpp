@@ -25,20 +25,9 @@ void TDBComboBox::ShowField() {
 }
 
 void TDBComboBox::UserChanged() {
-    if (!FLink.Editing()) {
-        const std::string typed = Text();
-        const int index = ItemIndex();
-        if (!FLink.CanModify() || !FLink.Edit()) {
-            ShowField();
-            return;
-        }
-        // Starting the edit showed the field again; the user's choice counts.
-        if (Style() == csDropDownList)
-            SetItemIndex(index);
-        else
-            SetText(typed);
-    }
-    FLink.Modified(true);
+    bool kept = false;
+    Fire([&] { kept = FLink.UserEdited(); });
+    if (!kept) return;  // the field's text is shown again
     if (Style() == csDropDownList) Fire([this] { FLink.UpdateRecord(); });
     if (OnChange) Fire([this] { OnChange(this); });
 }

@@ -20,8 +20,14 @@ void TDBEdit::SetReadOnly(bool v) {
 void TDBEdit::ShowField() {
     if (FLink.Modified()) return;  // the user's text stays until it is written or dropped
     TField* field = FLink.Field();
+    // The text to edit while editing, and while the user is in the edit and may type: the caret
+    // then moves through the text that typing changes, never through a display picture.
+    const bool editText = FLink.Editing() || (FFocused && FLink.CanModify());
+    const std::string text = !field     ? std::string()
+                             : editText ? field->Text()
+                                        : field->DisplayText();
     FSyncing = true;
-    SetText(!field ? std::string() : FLink.Editing() ? field->Text() : field->DisplayText());
+    SetText(text);
     FSyncing = false;
 }
 
@@ -31,18 +37,9 @@ void TDBEdit::WriteField() {
 
 void TDBEdit::Change() {
     if (!FSyncing) {
-        if (!FLink.Editing()) {
-            // Starting the edit shows the field again; the typed text is what counts.
-            const std::string typed = Text();
-            if (!FLink.CanModify() || !FLink.Edit()) {
-                ShowField();
-                return;
-            }
-            FSyncing = true;
-            SetText(typed);
-            FSyncing = false;
-        }
-        FLink.Modified(true);
+        bool kept = false;
+        Fire([&] { kept = FLink.UserEdited(); });
+        if (!kept) return;  // the field's text is shown again
     }
     TEdit::Change();
 }
@@ -58,7 +55,15 @@ void TDBEdit::KeyDown(int& key, TShiftState shift) {
     }
 }
 
+void TDBEdit::DoEnter() {
+    FFocused = true;
+    ShowField();
+    TEdit::DoEnter();
+}
+
 void TDBEdit::DoExit() {
     Fire([this] { FLink.UpdateRecord(); });
+    FFocused = false;
+    ShowField();
     TEdit::DoExit();
 }

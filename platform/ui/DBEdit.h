@@ -1,8 +1,8 @@
 #pragma once
 // An edit bound to one field. It shows the field's display text, and its edit text while the
-// dataset edits; typing puts the dataset into edit (when the source allows), and the text is
-// written to the field on exit, on Enter, and when the dataset posts. Esc brings the field's
-// text back.
+// dataset edits or while the edit has the focus; typing puts the dataset into edit (when the
+// source allows) and lands where the caret is, and the text is written to the field on exit, on
+// Enter, and when the dataset posts. Esc brings the field's text back.
 #include "platform/ui/DBFieldLink.h"
 #include "platform/ui/Edit.h"
 
@@ -23,6 +23,7 @@ public:
 protected:
     void Change() override;
     void KeyDown(int& key, TShiftState shift) override;
+    void DoEnter() override;
     void DoExit() override;
 
 private:
@@ -31,4 +32,5 @@ private:
 
     TFieldDataLink FLink;
     bool FSyncing = false;
+    bool FFocused = false;
 };

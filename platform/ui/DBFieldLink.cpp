@@ -10,6 +10,32 @@ bool TFieldDataLink::CanModify() const {
     return !ReadOnly() && FField && !FField->ReadOnly() && Active();
 }
 
+bool TFieldDataLink::UserEdited() {
+    if (Editing()) {
+        FModified = true;
+        return true;
+    }
+    if (!CanModify()) {
+        Reset();
+        return false;
+    }
+    // The dataset tells every link that the record changed when its edit begins; this link's
+    // control already shows the user's text, which must not be replaced by the field's.
+    FModified = true;
+    FStartingUserEdit = true;
+    try {
+        Edit();
+    } catch (...) {
+        FStartingUserEdit = false;
+        Reset();
+        throw;
+    }
+    FStartingUserEdit = false;
+    if (Editing()) return true;
+    Reset();  // the source does not start editing (AutoEdit off)
+    return false;
+}
+
 void TFieldDataLink::UpdateRecord() {
     if (!FModified) return;
     if (OnUpdateData) OnUpdateData();
@@ -23,6 +49,7 @@ void TFieldDataLink::UpdateField() {
 }
 
 void TFieldDataLink::Reset() {
+    if (FStartingUserEdit) return;
     FModified = false;
     if (OnDataChange) OnDataChange();
 }

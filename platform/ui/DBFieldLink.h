@@ -21,6 +21,12 @@ public:
     // The control's text differs from the field; the next UpdateData writes it.
     bool Modified() const { return FModified; }
     void Modified(bool v) { FModified = v; }
+    // The user has just changed the control's text (a key, a paste, a choice): puts the dataset
+    // into edit when it is not, and marks the text as pending. Starting the edit does not show
+    // the field again over what the user did, so the text and the caret stay as the user left
+    // them. False when the field cannot be edited: the control is then told to show the field.
+    // An error of the dataset while the edit starts passes on, the text no longer pending.
+    bool UserEdited();
     // Makes the control write its pending text now (the control calls this on exit or Enter).
     void UpdateRecord();
 
@@ -43,4 +49,5 @@ private:
     std::string FFieldName;
     TField* FField = nullptr;
     bool FModified = false;
+    bool FStartingUserEdit = false;  // UserEdited is putting the dataset into edit
 };

@@ -29,25 +29,18 @@ std::string TDBMemo::FieldText() const {
 
 void TDBMemo::ShowField() {
     if (FLink.Modified()) return;
+    const std::string text = FLink.Field() ? FLink.Field()->AsString() : std::string();
+    if (text == FieldText()) return;  // the caret stays where it is
     FSyncing = true;
-    Lines()->SetText(FLink.Field() ? FLink.Field()->AsString() : std::string());
+    Lines()->SetText(text);
     FSyncing = false;
 }
 
 void TDBMemo::LinesEdited() {
     if (FSyncing) return;
-    if (!FLink.Editing()) {
-        // Starting the edit shows the field again; the edited lines are what count.
-        const std::string edited = Lines()->Text();
-        if (!FLink.CanModify() || !FLink.Edit()) {
-            ShowField();
-            return;
-        }
-        FSyncing = true;
-        Lines()->SetText(edited);
-        FSyncing = false;
-    }
-    FLink.Modified(true);
+    bool kept = false;
+    Fire([&] { kept = FLink.UserEdited(); });
+    if (!kept) return;  // the field's text is shown again
     if (OnChange) Fire([this] { OnChange(this); });
 }
 

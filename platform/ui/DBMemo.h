@@ -1,7 +1,8 @@
 #pragma once
 // A memo bound to a text field, lines joined by CR LF. A change of the lines, typed or made from
-// code, puts the dataset into edit (when the source allows); the text is written to the field
-// on exit and when the dataset posts.
+// code, puts the dataset into edit (when the source allows) and stays as it was made (typing
+// lands where the caret is); the text is written to the field on exit and when the dataset
+// posts.
 #include "platform/ui/DBFieldLink.h"
 #include "platform/ui/Memo.h"
 

@@ -270,6 +270,10 @@ TEST(DatasetTextFile, RefusalsAndTheRowNumberStop) {
         s.replace(s.find(from), from.size(), to);
         return s;
     };
+    std::string withoutRows = replaced("1   // Number of viewing", "0   // Number of viewing");
+    withoutRows.erase(withoutRows.find("     1  1.0"),
+                      withoutRows.find(" 1.00000000000000E+0003   // Number of tays") -
+                          withoutRows.find("     1  1.0"));
     const struct {
         std::string bytes;
         const char* why;
@@ -286,6 +290,19 @@ TEST(DatasetTextFile, RefusalsAndTheRowNumberStop) {
          "beyond the double range"},
         {replaced("5.00000000000000E-0001  2.00000000000000E+0001", "5e-1  -1e400"), "a -1e400"},
         {replaced("     1  1.0", "   202  1.0"), "row number 202"},
+        // No viewing-condition row, so no dataset: the first row is always read.
+        {"", "empty file"},
+        {"   DatasetName:\r\n", "one line"},
+        {"   DatasetName:\r\nCone\r\n1\r\n1\r\n1\r\n1\r\n1\r\n", "cut after the counts"},
+        {withoutRows, "count 0 and no row (the next number, 1000, is no row number)"},
+        // Surface numbers no integer can hold (the fuzzer's input first).
+        {std::string("x\r\nn\r\n0\r\n1\r\n0\r\n0\r\n0\r\nc\r\nh\r\n0 0\r\nw\r\n1\r\n1\r\nt\r\nh"
+                     "\r\n0 0 0 1e10 1\r\n"),
+         "surface 1e10, file cut short"},
+        {replaced("        1  9.0", "     1e10  9.0"), "surface 1e10"},
+        {replaced("        1  9.0", "      3e9  9.0"), "surface 3e9"},
+        {replaced("        1  9.0", "     -3e9  9.0"), "surface -3e9"},
+        {replaced("        1  9.0", "      NAN  9.0"), "surface NaN"},
     };
     for (const auto& c : refused) {
         TDatasetText d;

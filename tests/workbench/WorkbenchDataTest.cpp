@@ -98,7 +98,7 @@ TEST(WorkbenchData, UnreadableFilesAreKeptAsBadAndReplacedByEmptyDatabases) {
     }
 }
 
-TEST(WorkbenchData, CloseSavesEverythingPostedAndDropsThePendingEdit) {
+TEST(WorkbenchData, CloseSavesEverythingPostedAndThePendingEdit) {
     TTempDir exe;
     const double created = 46000.25 + 123.0 / 86400000;  // to the millisecond
     std::string firstFile;
@@ -121,7 +121,7 @@ TEST(WorkbenchData, CloseSavesEverythingPostedAndDropsThePendingEdit) {
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(Names(data.Main), (std::vector<std::string>{"cone \xC2\xB5", "Cylinder", "empty"}));
     ASSERT_TRUE(data.Main.cdsMain.Locate("DatasetName", {TFieldValue(std::string("Cylinder"))}));
-    EXPECT_EQ(data.Main.cdsMain.FieldByName("Tref")->AsFloat(), 1003);
+    EXPECT_EQ(data.Main.cdsMain.FieldByName("Tref")->AsFloat(), 1);
     EXPECT_EQ(data.Main.cdsMainDateTime->AsDateTime(), created);
     EXPECT_EQ(data.Main.cdsMain.FieldByName("Rem")->AsString(), "comment of Cylinder");
     EXPECT_EQ(NestedCounts(data.Main), std::vector<int>(8, 3));
@@ -131,6 +131,40 @@ TEST(WorkbenchData, CloseSavesEverythingPostedAndDropsThePendingEdit) {
     // Saved again unchanged, the file is the same: rows in insertion order, every value kept.
     data.Close();
     EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs"), firstFile);
+}
+
+// Nested rows posted since the dataset row began its edit are saved with it; a pending row its
+// table refuses (a temperature point without Xi) is the user's to drop: No writes nothing and
+// leaves the row for mending, Yes drops that row only.
+TEST(WorkbenchData, CloseAsksBeforeDroppingARowThatCannotBePosted) {
+    TTempDir exe;
+    TRecordingMessages messages;
+    TWorkbenchData data(messages, exe.Str());
+    data.StartUp();
+    AddDataset(data.Main, "Cylinder", 46000, 1);
+    data.Close();
+    const std::string saved = LoadFileBytes(exe.Str() + "/db/kavri320.dbs");
+    TDatasetDatabase& db = data.Main;
+    AddRow(db.cdsWavelengths, {{"Wavelength", 7}});  // posted: the dataset row now edits
+    db.cdsTemperatures.Append();
+    SetField(db.cdsTemperatures, "T", 500);
+    ASSERT_EQ(db.cdsMain.State(), dsEdit);
+
+    messages.Answer = false;
+    EXPECT_FALSE(data.Close());
+    const std::string question = std::string("Field 'Xi' must have a value") + DiscardRowQuestion;
+    EXPECT_EQ(messages.Asked, std::vector<std::string>{question});
+    EXPECT_EQ(db.cdsTemperatures.State(), dsInsert);
+    EXPECT_EQ(LoadFileBytes(exe.Str() + "/db/kavri320.dbs"), saved);
+
+    messages.Answer = true;
+    EXPECT_TRUE(data.Close());
+    EXPECT_EQ(messages.Asked, (std::vector<std::string>{question, question}));
+    EXPECT_EQ(db.cdsMain.State(), dsBrowse);
+    TRecordingMessages quiet;
+    TWorkbenchData again(quiet, exe.Str());
+    again.StartUp();
+    EXPECT_EQ(NestedCounts(again.Main), (std::vector<int>{1, 2, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(WorkbenchData, FailedSaveRaisesToTheClosingWindow) {

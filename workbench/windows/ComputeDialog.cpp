@@ -125,6 +125,40 @@ void TFCompute::FormCreate() {
     pbPercentage->SetPosition(0);
     StatusBar1->Panels()->Items(0)->SetText("Dataset Name: " + Shared.CurDatasetName);
     StatusBar1->Panels()->Items(1)->SetText(ViewKindNames[Shared.CurViewIndex]);
+    RememberAcceptedValues();
+}
+
+void TFCompute::RememberAcceptedValues() {
+    FAcceptedNRF = FDb.cdsMain.FieldByName("NRF")->AsFloat();
+    FAcceptedThreshold = FDb.cdsMain.FieldByName("Threshold")->AsFloat();
+}
+
+void TFCompute::TakeBackRefusedValues() {
+    TClientDataSet& main = FDb.cdsMain;
+    TField* nrf = main.FieldByName("NRF");
+    TField* threshold = main.FieldByName("Threshold");
+    std::string ignored;
+    // Each value is checked with the other one's accepted value, so that only a refused one goes.
+    const bool nrfRefused = !CheckRunParameters(nrf->AsFloat(), FAcceptedThreshold, ignored);
+    const bool thresholdRefused = !CheckRunParameters(FAcceptedNRF, threshold->AsFloat(), ignored);
+    if (nrfRefused && nrf->AsFloat() != FAcceptedNRF) {
+        main.Edit();
+        nrf->SetAsFloat(FAcceptedNRF);
+    }
+    if (thresholdRefused && threshold->AsFloat() != FAcceptedThreshold) {
+        main.Edit();
+        threshold->SetAsFloat(FAcceptedThreshold);
+    }
+}
+
+void TFCompute::DoClose(TCloseAction& action) {
+    // A number typed or chosen but never run is checked as a run would check it.
+    Fire([this] {
+        if (FDb.cdsMain.State() == dsEdit || FDb.cdsMain.State() == dsInsert)
+            FDb.cdsMain.UpdateRecord();
+        TakeBackRefusedValues();
+    });
+    TForm::DoClose(action);
 }
 
 void TFCompute::SetRunning(bool running) {
@@ -141,12 +175,20 @@ void TFCompute::Finish() {
 }
 
 void TFCompute::btnRunClick() {
-    SetRunning(true);
-    // A number typed into a combo box counts even when the box has not lost the focus yet.
+    // A number typed into a combo box counts even when the box has not lost the focus yet; a
+    // text the field refuses stops the click before the run starts.
     if (FDb.cdsMain.State() == dsEdit || FDb.cdsMain.State() == dsInsert)
         FDb.cdsMain.UpdateRecord();
+    SetRunning(true);
     std::string message;
     const TRunOutcome outcome = RunAndSaveResults(*this, message);
+    if (outcome == TRunOutcome::Refused) {
+        // The message has been shown: the refused value goes, and the dialog is ready again.
+        TakeBackRefusedValues();
+        SetRunning(false);
+        return;
+    }
+    RememberAcceptedValues();
     switch (outcome) {
         case TRunOutcome::Stopped:
             SetRunning(false);
@@ -161,7 +203,7 @@ void TFCompute::btnRunClick() {
                 Finish();
             }
             break;
-        default:  // refused or a failed ray: the dialog keeps the running look until closed
+        default:  // a failed ray: the dialog keeps the running look until closed
             break;
     }
 }

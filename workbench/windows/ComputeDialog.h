@@ -45,13 +45,23 @@ public:
     void SetPercentage(int percent, const std::string& text) override;
     void PumpMessages() override;
 
+protected:
+    void DoClose(TCloseAction& action) override;
+
 private:
     void FormCreate();
     void SetRunning(bool running);
     void Finish();
+    // The values a run may use are remembered; a value the run check refuses is replaced by the
+    // one remembered, so that the dialog never leaves a refused value in the dataset (no other
+    // window edits these fields, and the engine's loader would refuse some of them for good).
+    void RememberAcceptedValues();
+    void TakeBackRefusedValues();
 
     TDatasetDatabase& FDb;
     std::function<void()> FShowResults;
+    double FAcceptedNRF = 0;
+    double FAcceptedThreshold = 0;
 };
 
 // Makes the main window's Compute command, after the dataset has passed the loader, show the

@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "chart/engine/Chart.h"
+#include "chart/engine/DBChart.h"
 #include "chart/engine/PointSeries.h"
 #include "controls/RzBalloonHints.h"
 #include "engine/Global.h"
@@ -245,6 +248,11 @@ void TFMainDB::dsMainDataChange() {
     if (any) DrawCavity();
     if (any) DrawTemperaturePoints();
     RefreshTemperaturePlot();
+    // Both plots are titled with the dataset's name, also when its profile cannot be drawn.
+    std::vector<std::string> title;
+    if (any) title.push_back(db.cdsMainDatasetName->AsString());
+    SetChartTitle(*dbchTD, title);
+    SetChartTitle(*chCavity, title);
     if (any) dbrgVCChange();
     std::string position;
     ShowRecordPosition(db.cdsMain, position);
@@ -253,15 +261,19 @@ void TFMainDB::dsMainDataChange() {
 
 void TFMainDB::FormClose(TCloseAction& action) {
     if (!FData) return;
-    TDatasetDatabase& db = FData->Main;
-    if (db.cdsMain.State() == dsEdit || db.cdsMain.State() == dsInsert) db.cdsMain.Cancel();
+    // What the user typed or posted into the current dataset is saved with it; an edit that
+    // cannot be posted is the user's to drop, and keeping it keeps the window open.
+    if (!FData->Main.SettlePendingEdits()) {
+        action = caNone;
+        return;
+    }
     TCursorGuard hourglass;
     sbMain->Panels()->Items(0)->SetText(" Saving data in database...");
     sbMain->Panels()->Items(1)->SetText("");
     sbMain->Panels()->Items(2)->SetText("");
     TApplication::ProcessMessages();
     try {
-        FData->Close();
+        if (!FData->Close()) action = caNone;
     } catch (...) {
         // A failed save keeps the window open, so that the user may try again; the old file is
         // left as it was.

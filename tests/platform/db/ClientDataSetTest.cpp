@@ -163,6 +163,34 @@ TEST(ClientDataSet, MovingWhileEditingPostsAModifiedRecordAndDropsAnUntouchedIns
     EXPECT_EQ(t.ds.State(), dsInsert);
 }
 
+// A required text that is empty or blank names nothing: it is refused as a missing one, and the
+// row stays in its editing state for the user to mend.
+TEST(ClientDataSet, AnEmptyOrBlankRequiredTextIsMissing) {
+    const struct {
+        std::string name;
+        bool posts;
+    } cases[] = {{"", false}, {"   ", false}, {" \t ", false}, {"a", true}, {"  b ", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.name + "'");
+        TNamesTable t;
+        t.ds.Append();
+        t.Name->SetAsString(c.name);
+        if (c.posts) {
+            t.ds.Post();
+            EXPECT_EQ(t.Names(), std::vector<std::string>{c.name});
+            continue;
+        }
+        try {
+            t.ds.Post();
+            ADD_FAILURE() << "the post should fail";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), "Field 'Name' must have a value");
+        }
+        EXPECT_EQ(t.ds.State(), dsInsert);
+        EXPECT_EQ(t.ds.RecordCount(), 0);
+    }
+}
+
 TEST(ClientDataSet, PostErrorActions) {
     struct Case {
         TDataAction action;

@@ -16,6 +16,7 @@
 #include "platform/ui/DBText.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/RecordingDialogService.h"
+#include "tests/platform/ui/UserInput.h"
 #include "tests/support/OffscreenApplication.h"
 
 namespace {
@@ -67,6 +68,13 @@ struct TFieldFixture {
         QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
         QCoreApplication::sendEvent(control->Widget(), &press);
     }
+    static void Enter(TControl* control) {
+        QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(control->Widget(), &in);
+    }
+    static void Type(TControl* control, const std::string& text) {
+        for (char c : text) TUserInput::Key(control, 0, QString(QChar(c)));
+    }
 };
 
 TEST(DBEdit, ShowsTheFieldAndWritesTypedTextOnExitOrEnter) {
@@ -97,6 +105,50 @@ TEST(DBEdit, ShowsTheFieldAndWritesTypedTextOnExitOrEnter) {
     edit->SetText("5");
     EXPECT_EQ(f.ds.State(), dsBrowse);
     EXPECT_EQ(edit->Text(), "1200.0000");
+}
+
+// Every key lands where the caret is, whether the key starts the edit or the dataset edits
+// already: starting the edit never shows the field again over what was typed.
+TEST(DBFieldControls, KeysLandAtTheCaretWhetherOrNotTheDatasetEdits) {
+    for (bool editing : {false, true}) {
+        SCOPED_TRACE(editing ? "dataset editing" : "dataset browsing");
+        TFieldFixture f;
+        auto* edit = f.Bound<TDBEdit>("T");
+        auto* memo = f.Bound<TDBMemo>("Rem");
+        if (editing) f.ds.Edit();
+        f.Enter(edit);
+        EXPECT_EQ(edit->Text(), "300");  // in the edit, the text to edit, not the display text
+        TUserInput::Key(edit, Qt::Key_Home);
+        TUserInput::Key(edit, Qt::Key_Delete);
+        f.Type(edit, "42");
+        EXPECT_EQ(f.ds.State(), dsEdit);
+        EXPECT_EQ(edit->Text(), "4200");
+        f.Exit(edit);
+        EXPECT_DOUBLE_EQ(f.T->AsFloat(), 4200);
+        EXPECT_EQ(edit->Text(), "4200");  // edit text while the dataset edits
+
+        if (!editing) f.ds.Post();
+        f.Enter(memo);
+        f.Type(memo, "Hi there");
+        TUserInput::Key(memo, Qt::Key_Home);
+        f.Type(memo, ">");
+        EXPECT_EQ(f.ds.State(), dsEdit);
+        EXPECT_EQ(memo->Lines()->Text(), ">Hi there\r\n");
+        f.Exit(memo);
+        f.ds.Post();
+        EXPECT_EQ(f.Rem->AsString(), ">Hi there");
+        EXPECT_EQ(edit->Text(), "4200.0000");  // display text again once posted
+
+        auto* combo = f.Bound<TDBComboBox>("Mode");
+        f.ds.Edit();
+        f.Mode->SetAsString("fast");
+        if (!editing) f.ds.Post();
+        TUserInput::Key(combo, Qt::Key_Home);
+        f.Type(combo, "12");
+        EXPECT_EQ(combo->Text(), "12fast");
+        f.ds.Post();
+        EXPECT_EQ(f.Mode->AsString(), "12fast");
+    }
 }
 
 TEST(DBMemo, LinesChangedFromCodeEditTheRecordAndReachTheField) {

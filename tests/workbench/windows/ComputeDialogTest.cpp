@@ -192,19 +192,51 @@ TEST_F(ComputeDialogTest, StopEndsALongRunAndSavesNothing) {
     EXPECT_EQ(Runs().FieldByName("NRF")->AsFloat(), 20);
 }
 
-TEST_F(ComputeDialogTest, RefusedNumberOfRaysKeepsTheDialogRunning) {
+// A refused value never reaches the dataset: the one the dialog started with comes back, and the
+// dialog is ready to run again. A refused value typed but never run goes at close too, so that
+// the dataset can always be computed again.
+TEST_F(ComputeDialogTest, ARefusedValueIsNeverStoredAndTheDialogIsReadyAgain) {
+    const std::string raysMessage =
+        "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to 1,000,000,000";
+    const std::string thresholdMessage =
+        "Incorrect value for Threshold.\rThreshold must be from 0 to 0.001";
     Compute([&](TFCompute& d) {
-        f.Retype(d.DBComboBox1, "0.5");
-        f.Click(d.btnRun);
-        EXPECT_TRUE(LogLines(d).empty());
-        EXPECT_FALSE(d.btnRun->Enabled());
-        EXPECT_TRUE(d.btnStop->Enabled());
+        const struct {
+            TDBComboBox* box;
+            const char* typed;
+            const char* field;
+            const std::string& message;
+            const char* shownAgain;
+        } refused[] = {{d.DBComboBox1, "-5", "NRF", raysMessage, "300"},
+                       {d.DBComboBox1, "0.5", "NRF", raysMessage, "300"},
+                       {d.DBComboBox2, "-1", "Threshold", thresholdMessage, "1e-6"}};
+        for (const auto& c : refused) {
+            SCOPED_TRACE(c.typed);
+            f.dialogs.Messages.clear();
+            f.Retype(c.box, c.typed);
+            f.Click(d.btnRun);
+            EXPECT_EQ(f.Messages(), std::vector<std::string>{c.message});
+            EXPECT_TRUE(LogLines(d).empty());
+            EXPECT_TRUE(d.btnRun->Enabled());
+            EXPECT_FALSE(d.btnStop->Enabled());
+            EXPECT_EQ(c.box->Text(), c.shownAgain);
+        }
+        EXPECT_EQ(f.Db().cdsMain.FieldByName("NRF")->AsFloat(), 300);
+        EXPECT_EQ(f.Db().cdsMain.FieldByName("Threshold")->AsFloat(), 1e-6);
+        f.Retype(d.DBComboBox1, "-5");
+        d.Close();
     });
-    EXPECT_EQ(f.Messages(),
-              std::vector<std::string>{
-                  "Incorrect value for Number of Rays.\rNumber of Rays must be from 1 to "
-                  "1,000,000,000"});
     EXPECT_EQ(Runs().RecordCount(), 0);
+    PostIfEditing(f.Db().cdsMain);
+    EXPECT_EQ(f.Db().cdsMain.FieldByName("NRF")->AsFloat(), 300);
+    // The dataset still passes Compute, and a good value runs.
+    f.dialogs.Messages.clear();
+    Compute([&](TFCompute& d) {
+        f.Retype(d.DBComboBox1, "20");
+        f.Click(d.btnRun);
+    });
+    EXPECT_TRUE(f.Messages().empty());
+    EXPECT_EQ(Runs().RecordCount(), 1);
 }
 
 // The dialog as the program opens it: modal, over the main window.

@@ -88,14 +88,12 @@ TEST(MainWindow, SortAndFind) {
     EXPECT_TRUE(w.edFind->Visible());
 }
 
-TEST(MainWindow, CloseSavesWhatWasPostedAndDropsAHalfTypedRow) {
+TEST(MainWindow, CloseSavesWhatWasPostedAndTheRowBeingTyped) {
     TMainWindowFixture f;
     TFMainDB& w = f.Start();
     f.InsertDataset("Kept");
-    // A second row being typed when the window closes is discarded.
-    f.ClickNavigator(w.dbnDatasets, nbInsert);
-    w.dbgDatasets->SetSelectedIndex(0);
-    f.Type(w.dbgDatasets, "Dropped");
+    // A second row still being typed when the window closes is posted with it.
+    f.TypeNewDataset("Typed");
     f.Click(w.btnClose);
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.sbMain->Panels()->Items(0)->Text(), " Saving data in database...");
@@ -104,9 +102,102 @@ TEST(MainWindow, CloseSavesWhatWasPostedAndDropsAHalfTypedRow) {
     f.dialogs.Messages.clear();
     TFMainDB& again = f.Start();
     EXPECT_TRUE(f.Messages().empty());  // the file was there and read
+    EXPECT_EQ(f.Db().cdsMain.RecordCount(), 2);
+    EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Kept");
+    f.Db().cdsMain.Last();
+    EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Typed");
+    EXPECT_TRUE(again.PageControl1->Visible());
+}
+
+// Cavity rows posted in the grid leave the dataset row in edit; closing posts it with them.
+TEST(MainWindow, CloseSavesTheCavityRowsPostedInTheGrid) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cylinder");
+    w.PageControl1->SetActivePage(w.tsCavity);
+    for (const char* z : {"1", "2"}) {
+        f.Key(w.dbgCavity, Qt::Key_Insert);
+        w.dbgCavity->SetSelectedIndex(0);
+        f.Type(w.dbgCavity, z);
+        f.Key(w.dbgCavity, Qt::Key_Tab);
+        f.Type(w.dbgCavity, "1");
+        f.Key(w.dbgCavity, Qt::Key_Return);
+        f.ClickNavigator(w.dnCavity, nbPost);
+    }
+    ASSERT_EQ(f.Db().cdsCavity.RecordCount(), 2);
+    ASSERT_EQ(f.Db().cdsMain.State(), dsEdit);
+    f.Click(w.btnClose);
+    EXPECT_FALSE(w.Visible());
+    f.Stop();
+
+    f.dialogs.Messages.clear();
+    f.Start();
+    EXPECT_TRUE(f.Messages().empty());
+    EXPECT_EQ(f.Db().cdsCavity.RecordCount(), 2);
+}
+
+// A name typed and erased is no name: the dataset refuses the row, and at close the user decides
+// whether to drop it (No keeps the window open with the row as it was).
+TEST(MainWindow, AnErasedNameIsRefusedAndCloseAsksBeforeDroppingTheRow) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Kept");
+    f.TypeNewDataset("Gone");
+    for (int i = 0; i < 4; ++i) f.Key(w.dbgDatasets, Qt::Key_Backspace, "\b");
+    f.Type(w.dbgDatasets, "  ");
+    f.dialogs.Messages.clear();
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    const std::string missing = "Field 'Dataset  Name' must have a value";
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{ExceptionReportText(missing)});
+    EXPECT_EQ(f.Db().cdsMain.State(), dsInsert);
+    EXPECT_EQ(f.Db().cdsMain.RecordCount(), 1);
+
+    f.dialogs.Messages.clear();
+    f.dialogs.Answers.push_back(mrNo);
+    f.Click(w.btnClose);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{missing + DiscardDatasetQuestion});
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(f.Db().cdsMain.State(), dsInsert);
+
+    f.dialogs.Messages.clear();
+    f.Click(w.btnClose);  // Yes: the row goes, the rest is saved
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{missing + DiscardDatasetQuestion});
+    EXPECT_FALSE(w.Visible());
+    f.Stop();
+    f.dialogs.Messages.clear();
+    f.Start();
     EXPECT_EQ(f.Db().cdsMain.RecordCount(), 1);
     EXPECT_EQ(f.Db().cdsMainDatasetName->AsString(), "Kept");
-    EXPECT_TRUE(again.PageControl1->Visible());
+}
+
+// Keys typed into the dataset's edits and comments land where the caret is, the key that puts
+// the dataset into edit included.
+TEST(MainWindow, TypingIntoTheDatasetsEditsAndCommentsKeepsTheCaret) {
+    TMainWindowFixture f;
+    TFMainDB& w = f.Start();
+    f.InsertDataset("Cone");
+    TDatasetDatabase& db = f.Db();
+    w.PageControl1->SetActivePage(w.tsTemperature);
+    QApplication::setActiveWindow(w.Widget());
+    w.DBEdit1->SetFocus();
+    f.Type(w.DBEdit1, "1000");
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    ASSERT_EQ(db.cdsMain.State(), dsBrowse);
+    ASSERT_EQ(db.cdsMain.FieldByName("Tref")->AsFloat(), 1000);
+
+    w.DBEdit1->SetFocus();
+    f.Key(w.DBEdit1, Qt::Key_Home);
+    f.Type(w.DBEdit1, "12");
+    EXPECT_EQ(w.DBEdit1->Text(), "121000");
+    f.ClickNavigator(w.dbnDatasets, nbPost);
+    ASSERT_EQ(db.cdsMain.State(), dsBrowse);
+    w.dbmDatasets->SetFocus();
+    f.Type(w.dbmDatasets, "A cone of steel");
+    EXPECT_EQ(w.dbmDatasets->Lines()->Text(), "A cone of steel\r\n");
+    w.dbgDatasets->SetFocus();  // leaving the comments posts the dataset
+    EXPECT_EQ(db.cdsMain.State(), dsBrowse);
+    EXPECT_EQ(db.cdsMain.FieldByName("Tref")->AsFloat(), 121000);
+    EXPECT_EQ(db.cdsMain.FieldByName("Rem")->AsString(), "A cone of steel");
 }
 
 TEST(MainWindow, AFailedSaveKeepsTheWindowOpen) {

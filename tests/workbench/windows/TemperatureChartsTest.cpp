@@ -10,6 +10,7 @@
 #include "chart/foundation/ChartBrush.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeFont.h"
+#include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/ScrollBar.h"
@@ -118,6 +119,27 @@ TEST(TemperatureCharts, TheTemperaturePlotFollowsPostsDeletesAndTheDatasetShown)
     EXPECT_TRUE(f.T().IsEmpty());
     EXPECT_EQ(w.seTemperature->Count(), 0);
     EXPECT_EQ(w.sPoints->Count(), 0);
+}
+
+// Both plots of the dataset are titled with its name: at start-up, and as the user moves to
+// another dataset, whether its profile can be drawn or not.
+TEST(TemperatureCharts, ThePlotsAreTitledWithTheDatasetsName) {
+    TChartsFixture f;
+    f.InsertDataset("No profile");
+    f.Click(f.window->btnClose);
+    f.Stop();
+    TFMainDB& w = f.Start();
+    ASSERT_EQ(f.Db().cdsMainDatasetName->AsString(), "Cylinder");
+    EXPECT_EQ(w.dbchTD->Title()->Text()->Text(), "Cylinder\r\n");
+    EXPECT_EQ(w.chCavity->Title()->Text()->Text(), "Cylinder\r\n");
+    QApplication::setActiveWindow(w.Widget());
+    w.dbgDatasets->SetFocus();
+    f.Key(w.dbgDatasets, Qt::Key_Down);
+    ASSERT_EQ(f.Db().cdsMainDatasetName->AsString(), "No profile");
+    EXPECT_EQ(w.dbchTD->Title()->Text()->Text(), "No profile\r\n");
+    EXPECT_EQ(w.chCavity->Title()->Text()->Text(), "No profile\r\n");
+    f.Key(w.dbgDatasets, Qt::Key_Up);
+    EXPECT_EQ(w.dbchTD->Title()->Text()->Text(), "Cylinder\r\n");
 }
 
 TEST(TemperatureCharts, PointsOnTheProfileAtEqualScales) {

@@ -84,11 +84,15 @@ struct TMainWindowFixture {
         Key(edit, Qt::Key_Delete);
         Type(edit, text);
     }
-    // A named dataset, inserted and posted through the navigator and the grid.
-    void InsertDataset(const std::string& name) {
+    // A new dataset row inserted through the navigator, with `name` typed into its name cell.
+    void TypeNewDataset(const std::string& name) {
         ClickNavigator(window->dbnDatasets, nbInsert);
         window->dbgDatasets->SetSelectedIndex(0);
         Type(window->dbgDatasets, name);
+    }
+    // A named dataset, inserted and posted through the navigator and the grid.
+    void InsertDataset(const std::string& name) {
+        TypeNewDataset(name);
         ClickNavigator(window->dbnDatasets, nbPost);
     }
 };
