@@ -5,7 +5,8 @@
 //     kv_fuzz_<reader> [--runs N] [--seed S] [--max-length L] [--timeout SECONDS]
 //                      [--known-fault TEXT]... PATH...
 //
-// A PATH is a folder (every file in it but .gitkeep and *.md) or a file. A fault (an exception
+// A PATH is a folder (every file in it but .gitkeep and *.md) or a file; a file ending in .gz is
+// an input kept gzipped because it is large, and is run unpacked. A fault (an exception
 // that is not an Exception, a round trip that differs, a crash, an input slower than the timeout)
 // ends the program with a message naming the input, the seed and the mutation number, and the
 // input is kept as fuzz-failure-<pid>.bin in the working folder to be replayed by passing it.
@@ -14,6 +15,7 @@
 // registration, so that it stays short and visible).
 #include <fcntl.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csignal>
@@ -79,6 +81,24 @@ extern "C" void OnSignal(int sig) {
     std::raise(end);
 }
 
+bool ReadPlain(const fs::path& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+    return true;
+}
+
+bool ReadGzipped(const fs::path& path, std::string& bytes) {
+    gzFile in = gzopen(path.c_str(), "rb");
+    if (!in) return false;
+    char buffer[1 << 16];
+    int n;
+    while ((n = gzread(in, buffer, sizeof buffer)) > 0) bytes.append(buffer, size_t(n));
+    const bool whole = n == 0;
+    gzclose(in);
+    return whole;
+}
+
 void Collect(const fs::path& path, std::vector<TInput>& inputs) {
     if (fs::is_directory(path)) {
         std::vector<fs::path> files;
@@ -92,12 +112,12 @@ void Collect(const fs::path& path, std::vector<TInput>& inputs) {
         for (const fs::path& f : files) Collect(f, inputs);
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!(path.extension() == ".gz" ? ReadGzipped(path, bytes) : ReadPlain(path, bytes))) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         std::exit(2);
     }
-    inputs.push_back({path.string(), std::string(std::istreambuf_iterator<char>(in), {})});
+    inputs.push_back({path.string(), std::move(bytes)});
 }
 
 std::vector<std::string> gKnownFaults;

@@ -17,7 +17,7 @@ TFastColorLookup::TFastColorLookup(const TGIFPalette& palette)
     FColors = int(FEntries.size());
     std::fill_n(FInverse.get(), 32768, int16_t(-1));
     for (int i = 0; i < FColors; ++i) {
-        const TPaletteEntry& e = FEntries[size_t(i)];
+        const TGIFPaletteEntry& e = FEntries[size_t(i)];
         int16_t& cell = FInverse[size_t(Cell(e.Red, e.Green, e.Blue))];
         if (cell == -1) cell = int16_t(i);
     }
@@ -29,7 +29,7 @@ uint8_t TFastColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8
     if (cell == -1) {
         int best = 0, bestDistance = 0x30000;
         for (int i = 0; i < FColors; ++i) {
-            const TPaletteEntry& e = FEntries[size_t(i)];
+            const TGIFPaletteEntry& e = FEntries[size_t(i)];
             const int distance =
                 std::abs(e.Red - red) + std::abs(e.Green - green) + std::abs(e.Blue - blue);
             if (distance < bestDistance) {
@@ -39,7 +39,7 @@ uint8_t TFastColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8
         }
         cell = int16_t(best);
     }
-    const TPaletteEntry& e = FEntries[size_t(cell)];
+    const TGIFPaletteEntry& e = FEntries[size_t(cell)];
     r = e.Red;
     g = e.Green;
     b = e.Blue;
@@ -55,7 +55,7 @@ uint8_t TSlowColorLookup::Lookup(uint8_t red, uint8_t green, uint8_t blue, uint8
                                  uint8_t& b) {
     const int index = NearestPaletteIndex(FEntries, red, green, blue);
     if (index < 0) return 0;
-    const TPaletteEntry& e = FEntries[size_t(index)];
+    const TGIFPaletteEntry& e = FEntries[size_t(index)];
     r = e.Red;
     g = e.Green;
     b = e.Blue;

@@ -74,7 +74,7 @@ namespace {
 void CollectLeaves(const TOctreeNode* node, TGIFPalette& table) {
     if (!node) return;
     if (node->IsLeaf) {
-        TPaletteEntry e;
+        TGIFPaletteEntry e;
         if (node->PixelCount > 0) {
             e.Red = uint8_t(node->RedSum / node->PixelCount);
             e.Green = uint8_t(node->GreenSum / node->PixelCount);
@@ -95,7 +95,7 @@ TGIFPalette TColorQuantizer::GetColorTable() const {
 
 TGIFPalette CreateOptimizedPalette(const TRGBImage& image, int colors, int colorBits,
                                    bool withSystemColors) {
-    TGIFPalette palette(256, TPaletteEntry{0, 0, 0, pcNoCollapse});
+    TGIFPalette palette(256, TGIFPaletteEntry{0, 0, 0, pcNoCollapse});
     int count = colors, start = 0;
     if (withSystemColors) {
         const TGIFPalette stock = StockDefaultPalette();

@@ -96,7 +96,7 @@ void TGIFColorMap::ImportPalette(const TGIFPalette& palette) {
     if (count == 0) return;
     SetCapacity(count);
     for (int i = 0; i < count; ++i) {
-        const TPaletteEntry& e = palette[size_t(i)];
+        const TGIFPaletteEntry& e = palette[size_t(i)];
         FEntries[size_t(i)] = {e.Red, e.Green, e.Blue};
     }
     FCount = count;

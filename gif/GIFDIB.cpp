@@ -68,7 +68,7 @@ void TDIBWriter::CreateDIB() {
     if (indexed) {
         const size_t entries = FPalette ? std::min<size_t>(FPalette->size(), 256) : 0;
         for (size_t i = 0; i < entries; ++i) {
-            const TPaletteEntry& e = (*FPalette)[i];
+            const TGIFPaletteEntry& e = (*FPalette)[i];
             uint8_t* quad = FInfo.data() + kInfoHeader + i * 4;
             quad[0] = e.Blue;
             quad[1] = e.Green;

@@ -40,7 +40,7 @@ TGIFPalette StockDefaultPalette() {
 
 TGIFPalette WindowsHalftonePalette() {
     TGIFPalette palette = WebPalette();
-    for (const TPaletteEntry& e : StockDefaultPalette()) palette.push_back(e);
+    for (const TGIFPaletteEntry& e : StockDefaultPalette()) palette.push_back(e);
     // Greys between the web palette's steps of 51.
     for (int i = 1; i <= 20; ++i) {
         const auto g = uint8_t(i * 255 / 21);

@@ -7,15 +7,15 @@
 // Flag of an entry that must not be merged with a system colour when realised.
 inline constexpr uint8_t pcNoCollapse = 4;
 
-struct TPaletteEntry {
+struct TGIFPaletteEntry {
     uint8_t Red = 0;
     uint8_t Green = 0;
     uint8_t Blue = 0;
     uint8_t Flags = 0;
-    bool operator==(const TPaletteEntry&) const = default;
+    bool operator==(const TGIFPaletteEntry&) const = default;
 };
 
-using TGIFPalette = std::vector<TPaletteEntry>;
+using TGIFPalette = std::vector<TGIFPaletteEntry>;
 
 // 216 entries: entry r × 36 + g × 6 + b is (51r, 51g, 51b).
 TGIFPalette WebPalette();

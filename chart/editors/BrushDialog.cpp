@@ -147,7 +147,7 @@ TImage* TBrushDialog::TextureImage(int index) const {
 void TBrushDialog::DrawStyleItem(int index, const TRect& rect) {
     TCanvas& canvas = *LStyle->Canvas();
     canvas.FillRect(rect);
-    const TRect sample(rect.Left + 2, rect.Top + 2, rect.Left + 30, rect.Bottom - 2);
+    const TRect sample{rect.Left + 2, rect.Top + 2, rect.Left + 30, rect.Bottom - 2};
     if (index < FirstPattern) {
         const TColor fore =
             TheBrush && TheBrush->Color() != clDefault ? TheBrush->Color() : clBlack;

@@ -52,11 +52,14 @@ void TChartListBox::Publish(TPublisher<TChartListBox>& p) {
                                                                   {"ShowSeriesColor", clsColor},
                                                                   {"ShowSeriesIcon", clsIcon},
                                                                   {"ShowSeriesTitle", clsTitle}};
-    for (const auto& [name, s] : sections)
+    // The section is copied into a variable of its own: clang cannot capture a structured binding.
+    for (const auto& [name, section] : sections) {
+        const TChartListSection s = section;
         p.Boolean(
              name, [s](const L& l) { return l.ShowSection(s); },
              [s](L& l, bool v) { l.SetShowSection(s, v); })
             .Default(true);
+    }
 }
 
 TChartListBox::TChartListBox(TComponent* owner) : TListBox(owner) {

@@ -7,10 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/graphics/CheckGlyphs.h"  // TCheckBoxState, the state of an item's box
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Control.h"
-
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class TCheckListBox : public TWinControl {
     KV_DECLARE_CLASS(TCheckListBox, TWinControl)

@@ -234,9 +234,9 @@ TEST(ColorQuantizer, FewColoursComeBackExactly) {
     std::sort(colors.begin(), colors.end(),
               [](TRGB a, TRGB b) { return OctreeKey(a) < OctreeKey(b); });
     for (size_t i = 0; i < colors.size(); ++i)
-        EXPECT_EQ(palette[i], (TPaletteEntry{colors[i].R, colors[i].G, colors[i].B, 0})) << i;
+        EXPECT_EQ(palette[i], (TGIFPaletteEntry{colors[i].R, colors[i].G, colors[i].B, 0})) << i;
     for (size_t i = colors.size(); i < 256; ++i)
-        EXPECT_EQ(palette[i], (TPaletteEntry{0, 0, 0, pcNoCollapse}));
+        EXPECT_EQ(palette[i], (TGIFPaletteEntry{0, 0, 0, pcNoCollapse}));
 
     const TGIFPalette system = CreateOptimizedPalette(image, 256, 8, true);
     const TGIFPalette stock = StockDefaultPalette();

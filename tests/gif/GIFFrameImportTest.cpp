@@ -188,7 +188,7 @@ TEST(GIFFrameImport, AFrameGoesToABitmapAndBackWithItsIndices) {
     EXPECT_EQ(mask.RowBytes, 4);  // 17 pixels, rows padded to 16 bits
     for (int i = 0; i < 34; ++i) EXPECT_EQ(mask.IsSet(i % 17, i / 17), (i * 7 + 3) % 4 == 2) << i;
     ASSERT_EQ(source.Palette().size(), 4u);
-    EXPECT_EQ(source.Palette()[2], (TPaletteEntry{0, 0, 255, 4}));
+    EXPECT_EQ(source.Palette()[2], (TGIFPaletteEntry{0, 0, 255, 4}));
 
     TBitmap bitmap;
     source.AssignTo(bitmap);

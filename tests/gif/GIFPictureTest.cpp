@@ -272,7 +272,7 @@ TEST(GIFPicture, APaletteOfItsOwnOrOfItsTables) {
     frame->ColorMap().Add(clRed);
     frame->ColorMap().Add(clBlue);
     ASSERT_EQ(local.Palette().size(), 2u);
-    EXPECT_EQ(local.Palette()[1], (TPaletteEntry{0, 0, 255, 4}));
+    EXPECT_EQ(local.Palette()[1], (TGIFPaletteEntry{0, 0, 255, 4}));
     // A palette given to that frame is the picture's too.
     const TGIFPalette given = {{1, 2, 3, 0}};
     frame->SetPalette(given);

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "chart/engine/Chart.h"
-#include "chart/engine/ChartEngineStartup.h"
 #include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesLegendPaint.h"
-#include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/TeeCanvas3D.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -14,15 +12,7 @@
 namespace {
 
 struct SeriesLegendPaintTest : ::testing::Test {
-    SeriesLegendPaintTest() {
-        FoundationUnitStartup();
-        ChartEngineUnitStartup();
-        target.SetSize(30, 30);
-    }
-    ~SeriesLegendPaintTest() override {
-        ChartEngineUnitShutdown();
-        FoundationUnitShutdown();
-    }
+    SeriesLegendPaintTest() { target.SetSize(30, 30); }
     int PixelsOf(TColor color) {
         int n = 0;
         for (int y = 0; y < 30; ++y)
