@@ -16,7 +16,9 @@ TEST(ProgramPrinters, ThePdfFilePrinterAsksForItsFileAtEachDocument) {
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(names.back(), "Print to PDF file");
     // The system's default printer stays the current one; without any, the PDF file is.
-    if (names.size() == 1) EXPECT_EQ(printer.PrinterIndex(), 0);
+    if (names.size() == 1) {
+        EXPECT_EQ(printer.PrinterIndex(), 0);
+    }
     printer.SetPrinterIndex(int(names.size()) - 1);
 
     const TTempDir dir;
