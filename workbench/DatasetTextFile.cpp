@@ -68,8 +68,8 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
         in.SkipLine();
         return true;
     };
-    auto count = [&](long& v, long max) {
-        if (!in.ReadInt(v, 0, max)) return false;
+    auto count = [&](long& v, long max, long min = 0) {
+        if (!in.ReadInt(v, min, max)) return false;
         in.SkipLine();
         return true;
     };
@@ -83,7 +83,7 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
     long n = 0, m = 0, k = 0, kind = 0, v = 0;
     if (!count(n, MaxFileSurfaces) || !count(m, MaxFileTempPoints) ||
         !count(k, MaxFileWavelengths) || !count(kind, ViewKindCount - 1) ||
-        !count(v, MaxFileConditions))
+        !count(v, MaxFileConditions, 1))
         return fail();
     d.Kind = int(kind);
     in.SkipLine();
@@ -110,9 +110,8 @@ bool ReadDatasetFile(const std::string& bytes, TDatasetText& dataset, std::strin
     }
     in.SkipLine();
     in.SkipLine();
-    // Rows are read until one numbered at least v, and at least one is read whatever v says: a
-    // file without a valid first row (an empty or cut short one) is no dataset. A row beyond v
-    // is read and dropped.
+    // Rows are read until one numbered at least v (v is at least 1): a file without a valid first
+    // row (an empty or cut short one) is no dataset. A row beyond v is read and dropped.
     std::vector<std::array<double, 3>> rows(MaxFileConditions);
     const int params = ViewParamCounts[size_t(kind)];
     long r = 0;

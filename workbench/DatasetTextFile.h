@@ -36,7 +36,8 @@ std::string DatasetFileBytes(const TDatasetText& dataset);
 
 // Reads the blocks in order. A value that is not a number or lies beyond the double range (it
 // could not be written back), a count that is negative, not whole or beyond the limits above, a
-// kind outside 0..4, a surface number beyond the integers, or a viewing-condition row number
+// kind outside 0..4, no viewing condition (the writer gives no row for none, so such a file could
+// not be read back), a surface number beyond the integers, or a viewing-condition row number
 // outside 1..201 fails with "Error reading file". The rows of viewing conditions are read until a
 // row number of at least their count, and the first one is always read, so an empty or cut-short
 // file fails; every line after the comments' title is a comment line (any number of them, so that
