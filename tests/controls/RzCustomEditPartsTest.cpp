@@ -21,7 +21,7 @@
 
 namespace {
 
-class TTestEdit : public TRzCustomEdit {
+class TPartsEdit : public TRzCustomEdit {
 public:
     using TRzCustomEdit::DoEnter;
     using TRzCustomEdit::DoExit;
@@ -61,7 +61,7 @@ TEST(RzCustomEditStored, ControllerFedSettingsAreTheControllers) {
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TRzFrameController controller(nullptr);
-        TTestEdit edit(nullptr);
+        TPartsEdit edit(nullptr);
         EXPECT_FALSE(Written(edit, c.Name));
         c.Change(edit);
         EXPECT_TRUE(Written(edit, c.Name));
@@ -78,7 +78,7 @@ TEST(RzCustomEditStored, ControllerFedSettingsAreTheControllers) {
 }
 
 TEST(RzCustomEditStored, ColourFocusColourAndTextHint) {
-    TTestEdit edit(nullptr);
+    TPartsEdit edit(nullptr);
     edit.SetColor(clYellow);  // the focus colour follows
     EXPECT_TRUE(Written(edit, "Color"));
     EXPECT_FALSE(Written(edit, "FocusColor"));
@@ -110,7 +110,7 @@ TEST(RzCustomEdit, ValidationErrorTakesTheHandlersMessage) {
         {true, "Out of range", "Out of range"},
     };
     for (const TCase& c : cases) {
-        TTestEdit edit(nullptr);
+        TPartsEdit edit(nullptr);
         if (c.Handler) edit.OnValidateError = [&](TObject*, std::string& m) { m = c.Message; };
         try {
             edit.ValidateError();
@@ -128,7 +128,7 @@ TEST(RzCustomEdit, ParentColourBecomesTheNormalColour) {
     auto* panel = new TPanel(&form);
     panel->SetParent(&form);
     panel->SetColor(clSilver);
-    auto* edit = new TTestEdit(&form);
+    auto* edit = new TPartsEdit(&form);
     edit->SetParent(panel);
     edit->SetParentColor(true);
     EXPECT_EQ(edit->NormalColor(), clSilver);
@@ -177,7 +177,7 @@ protected:
     }
 
     TForm form{nullptr};
-    TTestEdit* edit = new TTestEdit(&form);
+    TPartsEdit* edit = new TPartsEdit(&form);
     std::vector<std::string> seen;
 };
 

@@ -18,6 +18,7 @@
 #include "platform/graphics/GraphicsInit.h"
 #include "platform/rtl/Registry.h"
 #include "platform/ui/Form.h"
+#include "tests/support/ComponentText.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -26,28 +27,6 @@ void RegisterControls() {
     RegisterGraphicsClasses();  // the colour names
     RegisterClasses({&TRzFrameController::StaticClass(), &TRzSpinEdit::StaticClass(),
                      &TRzBalloonHints::StaticClass(), &TRzRegIniFile::StaticClass()});
-}
-
-std::string StreamText(TComponent& c) {
-    TMemoryStream binary, text;
-    WriteComponentToStream(binary, &c);
-    binary.SetPosition(0);
-    ObjectBinaryToText(binary, text);
-    return std::string(static_cast<const char*>(text.Memory()), size_t(text.Size()));
-}
-
-TMemoryStream Binary(const std::string& text) {
-    TMemoryStream in, binary;
-    in.WriteBuffer(text.data(), int64_t(text.size()));
-    in.SetPosition(0);
-    ObjectTextToBinary(in, binary);
-    binary.SetPosition(0);
-    return binary;
-}
-
-void ReadText(const std::string& text, TComponent& c) {
-    TMemoryStream binary = Binary(text);
-    ReadComponentFromStream(binary, &c);
 }
 
 // A form whose stream holds the components it owns, as a form file does.

@@ -23,29 +23,13 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/SizeConstraints.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/ComponentText.h"
 
 namespace {
 
 bool Stored(const TObject& o, const char* name) {
     const TPropInfo* prop = o.ClassType().Properties().Find(name);
     return prop && prop->IsStored(&o) && !prop->IsDefaultValue(&o);
-}
-
-std::string StreamText(TComponent& c) {
-    TMemoryStream binary, text;
-    WriteComponentToStream(binary, &c);
-    binary.SetPosition(0);
-    ObjectBinaryToText(binary, text);
-    return std::string(static_cast<const char*>(text.Memory()), size_t(text.Size()));
-}
-
-void ReadText(const std::string& text, TComponent& c) {
-    TMemoryStream in, binary;
-    in.WriteBuffer(text.data(), int64_t(text.size()));
-    in.SetPosition(0);
-    ObjectTextToBinary(in, binary);
-    binary.SetPosition(0);
-    ReadComponentFromStream(binary, &c);
 }
 
 }  // namespace

@@ -19,12 +19,7 @@
 #include "platform/ui/PageControl.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/platform/ui/UserInput.h"
-
-inline std::string Bytes(TComponent* c) {
-    TMemoryStream s;
-    WriteComponentToStream(s, c);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
+#include "tests/support/ComponentBytes.h"
 
 inline void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
 

@@ -33,13 +33,12 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/TabControl.h"
+#include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
 
 namespace {
-
-void Click(TControl* c) { TUserInput().Click(c, QPoint(6, c->Height() / 2)); }
 
 void ClickTab(TTabControl* tabs, int index) {
     QTabBar* bar = tabs->Widget()->findChild<QTabBar*>();

@@ -13,15 +13,10 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Form.h"
 #include "tests/chart/editors/LibraryStartup.h"
+#include "tests/support/ComponentBytes.h"
 #include "tests/support/ScratchSettings.h"
 
 namespace {
-
-std::string Bytes(TComponent* c) {
-    TMemoryStream s;
-    WriteComponentToStream(s, c);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
 
 size_t ColourCount(TBitmap& bitmap) {
     std::set<TColor> colours;

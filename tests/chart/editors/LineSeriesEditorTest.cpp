@@ -26,6 +26,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/UpDown.h"
+#include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
 
@@ -36,11 +37,6 @@ struct Case {
     std::function<void()> act;
     std::function<bool()> holds;
 };
-
-void Choose(TComboBox* combo, int index) {
-    combo->SetItemIndex(index);
-    combo->OnChange(combo);
-}
 
 struct LineSeriesEditorTest : SeriesEditorFixture {
     TLineSeries* line = AddSeries<TLineSeries>();

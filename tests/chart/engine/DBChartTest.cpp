@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "SeriesValues.h"
 #include "chart/engine/DBChart.h"
 #include "platform/classes/Cursors.h"
 #include "platform/classes/Reader.h"
@@ -86,16 +87,6 @@ struct DBChartTest : ::testing::Test {
     }
 };
 
-std::vector<double> Ys(const TChartSeries& s) {
-    std::vector<double> v;
-    for (int i = 0; i < s.Count(); ++i) v.push_back(s.YValues()[i]);
-    return v;
-}
-std::vector<double> Xs(const TChartSeries& s) {
-    std::vector<double> v;
-    for (int i = 0; i < s.Count(); ++i) v.push_back(s.XValues()[i]);
-    return v;
-}
 std::vector<std::string> Labels(const TChartSeries& s) {
     std::vector<std::string> v;
     for (int i = 0; i < s.Count(); ++i) v.push_back(s.PointLabel(i));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ChartStubs.h"
+#include "SeriesValues.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/DataSourcesList.h"
 #include "chart/engine/SeriesCreation.h"
@@ -31,12 +32,6 @@ protected:
         for (int i = 0; i < Points; ++i) Series()->AddY(i);
     }
 };
-
-std::vector<double> Ys(const TChartSeries& s) {
-    std::vector<double> v;
-    for (int i = 0; i < s.Count(); ++i) v.push_back(s.YValues()[i]);
-    return v;
-}
 
 struct DataSourcesTest : ::testing::Test {
     void SetUp() override { RegisterTestChartClasses(); }

@@ -15,17 +15,18 @@
 
 namespace {
 
-struct TPoint {
+struct TValuePoint {
     double X, Y;
 };
 
-std::vector<TPoint> Points(const TChartSeries& s) {
-    std::vector<TPoint> v;
+std::vector<TValuePoint> ValuePoints(const TChartSeries& s) {
+    std::vector<TValuePoint> v;
     for (int i = 0; i < s.Count(); ++i) v.push_back({s.XValues()[i], s.YValues()[i]});
     return v;
 }
 
-void ExpectPoints(const std::vector<TPoint>& actual, const std::vector<TPoint>& expected) {
+void ExpectPoints(const std::vector<TValuePoint>& actual,
+                  const std::vector<TValuePoint>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < actual.size(); ++i) {
         SCOPED_TRACE("point " + std::to_string(i));
@@ -56,7 +57,7 @@ TEST(TeeFunctionTest, GroupsAndPlacesTheResults) {
         const char* what;
         std::function<TTeeFunction*(TComponent*)> make;
         std::function<void(TTeeFunction&, TChartSeries& result)> setUp;
-        std::vector<TPoint> expected;
+        std::vector<TValuePoint> expected;
     } cases[] = {
         {"period 0: one point midway",
          [](TComponent* o) { return new TAddTeeFunction(o); },
@@ -97,7 +98,7 @@ TEST(TeeFunctionTest, GroupsAndPlacesTheResults) {
         TTeeFunction* f = k.make(&scene.Form);
         k.setUp(*f, *scene.Result);
         scene.Compute(f);
-        ExpectPoints(Points(*scene.Result), k.expected);
+        ExpectPoints(ValuePoints(*scene.Result), k.expected);
     }
 }
 
@@ -120,7 +121,7 @@ TEST(TeeFunctionTest, AMovingWindowSlidesByOnePoint) {
         auto* f = new TMovingSum(&scene.Form);
         f->SetPeriod(period);
         scene.Compute(f);
-        const std::vector<TPoint> points = Points(*scene.Result);
+        const std::vector<TValuePoint> points = ValuePoints(*scene.Result);
         if (period == 3) {
             ASSERT_EQ(points.size(), 8u);
             EXPECT_EQ(points[0].X, 2);
@@ -144,12 +145,12 @@ TEST(TeeFunctionTest, RangesOverDailyDataGiveZeroForEmptyWeeks) {
     f->SetPeriod(7);
     f->SetPeriodAlign(paFirst);
     scene.Compute(f);
-    ExpectPoints(Points(*scene.Result), {{start, 7},
-                                         {start + 7, 7},
-                                         {start + 14, 0},
-                                         {start + 21, 0},
-                                         {start + 28, 0},
-                                         {start + 35, 7}});
+    ExpectPoints(ValuePoints(*scene.Result), {{start, 7},
+                                              {start + 7, 7},
+                                              {start + 14, 0},
+                                              {start + 21, 0},
+                                              {start + 28, 0},
+                                              {start + 35, 7}});
 }
 
 TEST(TeeFunctionTest, ARangeLostInThePrecisionOfThePositionsEnds) {

@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "chart/foundation/ChartBrush.h"
-#include "platform/classes/PropInfo.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Picture.h"
+#include "tests/support/StoredProperty.h"
 
 namespace {
-
-bool Writes(const TObject& object, std::string_view property) {
-    return object.ClassType().Properties().Find(property)->ShouldWrite(&object);
-}
 
 TEST(ChartBrushTest, DefaultsAndStoredValues) {
     TChartBrush brush;

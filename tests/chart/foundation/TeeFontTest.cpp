@@ -6,14 +6,10 @@
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShadow.h"
-#include "platform/classes/PropInfo.h"
 #include "platform/graphics/Picture.h"
+#include "tests/support/StoredProperty.h"
 
 namespace {
-
-bool Writes(const TObject& object, std::string_view property) {
-    return object.ClassType().Properties().Find(property)->ShouldWrite(&object);
-}
 
 class TeeFontTest : public testing::Test {
 protected:

@@ -3,13 +3,9 @@
 #include <cmath>
 
 #include "chart/foundation/TeeGradient.h"
-#include "platform/classes/PropInfo.h"
+#include "tests/support/StoredProperty.h"
 
 namespace {
-
-bool Writes(const TObject& object, std::string_view property) {
-    return object.ClassType().Properties().Find(property)->ShouldWrite(&object);
-}
 
 TEST(TeeGradientTest, Defaults) {
     TTeeGradient g;

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "chart/foundation/TeeShadow.h"
-#include "platform/classes/PropInfo.h"
+#include "tests/support/StoredProperty.h"
 
 namespace {
-
-bool Writes(const TObject& object, std::string_view property) {
-    return object.ClassType().Properties().Find(property)->ShouldWrite(&object);
-}
 
 TEST(TeeShadowTest, DefaultsFollowTheOwnersKind) {
     TTeeShadow shadow;

@@ -56,7 +56,8 @@ TEST(FloatDecimal, AgreesWithALongExactExpansionAcrossTheRange) {
                                    int(rng() % 32760) - 16380 - (k % 50 == 0 ? 60 : 0));
         char text[64];
         std::snprintf(text, sizeof text, "%.40Le", v);  // d.ddd...e+x
-        std::string digits = std::string(1, text[0]) + std::string(text + 2, 40);
+        std::string digits(1, text[0]);
+        digits.append(text + 2, 40);
         if (digits.compare(19, 22, std::string(22, '9')) == 0) continue;  // rounding may carry
         int exponent = std::atoi(std::strchr(text, 'e') + 1) + 1;
         std::string kept = digits.substr(0, 18);
