@@ -25,6 +25,7 @@
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
+#include "tests/support/ComponentBytes.h"
 #include "tests/support/ScratchSettings.h"
 
 namespace {
@@ -61,12 +62,6 @@ class TMarkToolEditor : public TForm {
 public:
     explicit TMarkToolEditor(TComponent* owner) : TForm(owner) {}
 };
-
-std::string Bytes(TComponent* c) {
-    TMemoryStream s;
-    WriteComponentToStream(s, c);
-    return std::string(s.Memory(), size_t(s.Size()));
-}
 
 struct ToolsPageTest : ::testing::Test {
     TLibraryStartup library;

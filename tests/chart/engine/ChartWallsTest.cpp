@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr TRect ChartArea{10, 20, 410, 320};
+constexpr TRect WallsChartArea{10, 20, 410, 320};
 constexpr TColor Silver = 0xC0C0C0;
 
 class ChartWallsTest : public ::testing::Test {
@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         RegisterTestChartClasses();
         Chart->ReplaceCanvas(std::make_unique<TRecordingCanvas3D>());
-        Chart->SetChartRect(ChartArea);
+        Chart->SetChartRect(WallsChartArea);
     }
     TRecordingCanvas3D& Canvas() { return static_cast<TRecordingCanvas3D&>(*Chart->Canvas3D()); }
     TComponent Form{nullptr};
@@ -168,7 +168,7 @@ TEST_F(ChartWallsTest, AVisibleShadowIsDrawnBeforeTheFlatWall) {
 // outside and the left one its inside. AutoHide leaves out a wall that would cover the series.
 TEST_F(ChartWallsTest, WallsThatFaceTheViewerAreDrawnAfterTheSeriesUnlessAutoHidden) {
     Chart->SetWidth3D(30);
-    Chart->Canvas3D()->PrepareProjection(30, ChartArea);
+    Chart->Canvas3D()->PrepareProjection(30, WallsChartArea);
     EXPECT_TRUE(Walls.RightWallFacesViewer());
     EXPECT_FALSE(Walls.LeftWallFacesViewer());
     Walls.Right()->SetVisible(true);

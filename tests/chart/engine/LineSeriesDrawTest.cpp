@@ -23,19 +23,10 @@
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Streams.h"
+#include "tests/chart/engine/WidthRecorder.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 namespace {
-
-// Writes down the pen width of every line too.
-class TWidthRecorder : public TRecordingCanvas3D {
-public:
-    void DrawLineTo(int x, int y) override {
-        Widths.push_back(Pen()->Width());
-        TRecordingCanvas3D::DrawLineTo(x, y);
-    }
-    std::vector<int> Widths;
-};
 
 std::string Pt(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
 

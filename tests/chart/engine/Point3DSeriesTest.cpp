@@ -15,18 +15,10 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/graphics/Bitmap.h"
+#include "tests/chart/engine/WidthRecorder.h"
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 
 namespace {
-
-class TWidthRecorder : public TRecordingCanvas3D {
-public:
-    void DrawLineTo(int x, int y) override {
-        Widths.push_back(Pen()->Width());
-        TRecordingCanvas3D::DrawLineTo(x, y);
-    }
-    std::vector<int> Widths;
-};
 
 class Point3DSeriesTest : public ::testing::Test {
 protected:

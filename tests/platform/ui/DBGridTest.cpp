@@ -16,7 +16,7 @@
 namespace {
 
 // Rows keyed by D (1, 2, 3) with a name and an emissivity limited to 0..1, shown in a grid.
-struct TGridFixture {
+struct TDBGridFixture {
     TRecordingDialogService dialogs;
     TClientDataSet ds;
     TFloatField* D;
@@ -26,7 +26,7 @@ struct TGridFixture {
     TForm form{nullptr};
     TDBGrid* grid;
 
-    TGridFixture() {
+    TDBGridFixture() {
         D = ds.AddField<TFloatField>("D");
         D->SetRequired(true);
         Name = ds.AddField<TStringField>("Name", 20);
@@ -74,7 +74,7 @@ struct TGridFixture {
 using Texts = std::vector<std::string>;
 
 TEST(DBGrid, ColumnsShowTheRecordsAndAreRebuiltAtRunTime) {
-    TGridFixture f;
+    TDBGridFixture f;
     ASSERT_EQ(f.grid->VisibleColumnCount(), 3);  // one made column per field
     EXPECT_EQ(f.grid->VisibleColumn(1)->Title()->Caption(), "Dataset Name");
     EXPECT_EQ(f.grid->VisibleColumn(2)->Alignment(), taRightJustify);
@@ -124,7 +124,7 @@ TEST(DBGrid, ColumnsShowTheRecordsAndAreRebuiltAtRunTime) {
 }
 
 TEST(DBGrid, TypedTextGoesThroughTheFieldAndLeavingTheRowPostsIt) {
-    TGridFixture f;
+    TDBGridFixture f;
     int cancels = 0;
     f.ds.AfterCancel = [&](TDataSet*) { ++cancels; };
     f.SelectField("Emissivity");
@@ -197,7 +197,7 @@ TEST(DBGrid, KeysInsertBeforeAndAppendAfterTheLastRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TGridFixture f;
+        TDBGridFixture f;
         f.ds.SetRecNo(c.startRecNo);
         for (int key : c.keys) f.Key(key);
         EXPECT_EQ(f.ds.State(), c.state);
@@ -211,7 +211,7 @@ TEST(DBGrid, KeysInsertBeforeAndAppendAfterTheLastRow) {
 }
 
 TEST(DBGrid, RowsAddedWhileControlsAreDisabledShowOnTheResume) {
-    TGridFixture f;
+    TDBGridFixture f;
     {
         TDisableControlsGuard suspended(f.ds);
         for (int d = 4; d <= 5; ++d) {
@@ -228,7 +228,7 @@ TEST(DBGrid, RowsAddedWhileControlsAreDisabledShowOnTheResume) {
 }
 
 TEST(DBGrid, CtrlDeleteDeletesTheRecordAfterTheQuestion) {
-    TGridFixture f;
+    TDBGridFixture f;
     f.source.SetAutoEdit(false);  // a browsing window still deletes
     f.dialogs.Answers = {mrCancel, mrOk};
     f.Key(Qt::Key_Delete, Qt::ControlModifier);
@@ -244,7 +244,7 @@ TEST(DBGrid, CtrlDeleteDeletesTheRecordAfterTheQuestion) {
 }
 
 TEST(DBGrid, OnKeyDownSeesTheKeyBeforeTheGridAndMayTakeIt) {
-    TGridFixture f;
+    TDBGridFixture f;
     f.ds.Last();
     std::vector<TDataSetState> seen;
     f.grid->OnKeyDown = [&](TObject*, int& key, TShiftState) {
@@ -270,7 +270,7 @@ TEST(DBGrid, NothingIsEditedWhereEditingIsNotAllowed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TGridFixture f;
+        TDBGridFixture f;
         f.grid->SetReadOnly(c.gridReadOnly);
         f.grid->Columns()->Items(1)->SetReadOnly(c.columnReadOnly);
         f.source.SetAutoEdit(c.autoEdit);
@@ -287,7 +287,7 @@ TEST(DBGrid, NothingIsEditedWhereEditingIsNotAllowed) {
 }
 
 TEST(DBGrid, ExitWritesTheEditorAndAChosenCellMovesTheCursor) {
-    TGridFixture f;
+    TDBGridFixture f;
     int exits = 0;
     f.grid->OnExit = [&](TObject*) { ++exits; };
     f.SelectField("Name");
