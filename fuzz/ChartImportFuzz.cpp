@@ -8,7 +8,7 @@
 #include "chart/editors/ColorGridEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartWalls.h"
-#include "chart/engine/ColorGridSeries.h"
+#include "chart/engine/grid3d/ColorGridSeries.h"
 #include "fuzz/ChartFuzzing.h"
 #include "fuzz/FuzzFiles.h"
 #include "fuzz/FuzzSupport.h"
