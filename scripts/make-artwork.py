@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program's own artwork into resources/: the hand cursor and the small arrow bitmaps.
+"""Draws the program's own artwork into resources/: the hand cursor, the small arrow bitmaps,
+the series gallery bitmaps, the viewing-condition kind drawings and the about box pictures.
 Each picture is a character map ('X' black, 'o' white, '.' see-through or background), so the
 files can be made again and checked by eye. Run from the top folder: scripts/make-artwork.py"""
+import math
 import os
 import random
 import struct
@@ -75,6 +77,298 @@ BAR_SERIES = """
 XXXXXXXXXXXXXXXX
 ................
 """
+
+# Gallery bitmaps of the further series classes, same size and form as the two above.
+MORE_SERIES = {
+    "THORIZBARSERIES": """
+................
+................
+X...............
+X.......
+XXXXXXXXX.......
+XXXXXXXXX.......
+X...............
+XXXXXXXXXXXXX...
+XXXXXXXXXXXXX...
+X...............
+XXXXXX..........
+XXXXXX..........
+X...............
+X...............
+X...............
+................
+""",
+    "TAREASERIES": """
+................
+................
+.............X..
+............XX..
+..X........XXX..
+.XXX......XXXX..
+XXXXX....XXXXX..
+XXXXXX..XXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXX..
+XXXXXXXXXXXXXXXX
+................
+""",
+    "TPOINTSERIES": """
+................
+................
+...........XXX..
+...........XXX..
+...........XXX..
+..XXX...........
+..XXX...........
+..XXX....XXX....
+.........XXX....
+.........XXX....
+.....XXX........
+.....XXX........
+.....XXX........
+................
+XXXXXXXXXXXXXXXX
+................
+""",
+    "TPIESERIES": """
+................
+.....XXXXXX.....
+...XX..X...XX...
+..X....X.....X..
+.X.....X......X.
+.X.....X......X.
+X......X.......X
+X......XXXXXXXXX
+X.....X........X
+X....X.........X
+.X..X.........X.
+.X.X..........X.
+..X..........X..
+...XX......XX...
+.....XXXXXX.....
+................
+""",
+    "TFASTLINESERIES": """
+................
+................
+...............X
+..............X.
+.............X..
+....X.......X...
+...X.X.....X....
+..X...X...X.....
+.X.....X.X......
+X.......X.......
+................
+................
+................
+................
+XXXXXXXXXXXXXXXX
+................
+""",
+    "THORIZLINESERIES": """
+X...............
+X...X...........
+X....X..........
+X.....X.........
+X....X..........
+X...X...........
+X..X............
+X...X...........
+X....XX.........
+X......XX.......
+X........XX.....
+X..........X....
+X.........X.....
+X........X......
+X.......X.......
+X...............
+""",
+    "THORIZAREASERIES": """
+X...............
+XXXX............
+XXXXX...........
+XXXXXX..........
+XXXXX...........
+XXXX............
+XXX.............
+XXXX............
+XXXXXX..........
+XXXXXXXX........
+XXXXXXXXXX......
+XXXXXXXXXXX.....
+XXXXXXXXXX......
+XXXXXXXXX.......
+XXXXXXXX........
+X...............
+""",
+    "TPOINT3DSERIES": """
+......XXXXXXXXXX
+.....X........XX
+....X........X.X
+...XXXXXXXXXX..X
+...X..XX....X..X
+...X..XX....X..X
+...X.......XX..X
+...X.......XX..X
+...X..XX....X..X
+...X..XX....X.X.
+...X........XX..
+...XXXXXXXXXX...
+................
+................
+................
+................
+""",
+    "TBUBBLE3DSERIES": """
+................
+..........XXX...
+.........X...X..
+.........X...X..
+.........X...X..
+..XXX.....XXX...
+.X...X..........
+X.....X.........
+X.....X...XX....
+X.....X..X..X...
+.X...X...X..X...
+..XXX.....XX....
+................
+................
+XXXXXXXXXXXXXXXX
+................
+""",
+    "TSURFACESERIES": """
+................
+.......XX.......
+.....XX..XX.....
+...XX.X..X.XX...
+.XX..X....X..XX.
+X...X.XXXX.X...X
+.X.X.X....X.X.X.
+..X.X......X.X..
+..XX........XX..
+..X..........X..
+..X..........X..
+..X..........X..
+..X..........X..
+..X..........X..
+..XXXXXXXXXXXX..
+................
+""",
+    "TCONTOURSERIES": """
+................
+...XXXXXXXXX....
+..X.........X...
+.X...XXXXX...X..
+X...X.....X...X.
+X..X...XX..X..X.
+X..X..X..X.X..X.
+X..X..X..X.X..X.
+X..X...XX..X..X.
+X...X.....X...X.
+.X...XXXXX...X..
+..X.........X...
+...XXXXXXXXX....
+................
+................
+................
+""",
+    "TWATERFALLSERIES": """
+................
+................
+.........X......
+........X.X.....
+.......X...X....
+..X...X.....X...
+.X.X.X.......X..
+X...X.....X...X.
+.........X.X....
+..X.....X...X...
+.X.X...X.....X..
+X...X.X.......X.
+.....X..........
+................
+XXXXXXXXXXXXXXXX
+................
+""",
+    "TCOLORGRIDSERIES": """
+................
+XXXXXXXXXXXXXXXX
+X.XX.XX.XXX.X.XX
+XX.XX.XX.X.XXX.X
+X.XX.XX.XXX.X.XX
+XXXXXXXXXXXXXXXX
+X...X.XX.X...X.X
+X.X.XX.XXX.X.XXX
+X...X.XX.X...X.X
+XXXXXXXXXXXXXXXX
+XXX.X...X.XX.X.X
+X.XXX.X.XX.XXX.X
+XXX.X...X.XX.X.X
+XXXXXXXXXXXXXXXX
+................
+................
+""",
+    "TVECTOR3DSERIES": """
+................
+...........XXXX.
+.............XX.
+............X.X.
+...XXX.....X..X.
+.....X....X.....
+....X.X..X......
+...X...XX.......
+..X....X........
+.......X.......X
+.......X.....XX.
+.......X...XX...
+.......X.XX.....
+.......XXXXX....
+.......XX.......
+................
+""",
+    "TTOWERSERIES": """
+................
+..........XXX...
+.........XXXX...
+.........X.XX...
+...XXX...X.XX...
+..XXXX...X.XX...
+..X.XX...X.XX...
+..X.XXXX.X.XX...
+..X.XXXXXX.XX...
+..X.XX.X.X.XX...
+..X.XX.X.X.XX...
+..X.XX.X.X.X....
+..X.X..X.XXX....
+..XXX..XXX......
+XXXXXXXXXXXXXXXX
+................
+""",
+    "TISOSURFACESERIES": """
+................
+................
+......XXXX......
+....XX....XX....
+...X........X...
+..X...XXXX...X..
+..X..X....X..X..
+.X..X......X..X.
+.X..X......X..X.
+..X..X....X..X..
+..X...XXXX...X..
+...X........X...
+....XX....XX....
+......XXXX......
+................
+................
+""",
+}
 
 
 def rows(art, width, height):
@@ -172,6 +466,245 @@ def texture_file(size, base, spread, grain, seed):
     return head + info + bytes(pixels)
 
 
+# --- Schematic drawings: the viewing-condition kinds and the about box pictures. ---------------
+# Drawn on a small palette and stored as 4-bit bitmaps so they stay small. The cavity is a cup
+# seen in section: its axis z runs up the picture, y to the right, the aperture at the top.
+
+WHITE, BLACK, GREY, BLUE, RED, NAVY, PALE = range(7)
+PALETTE = [(255, 255, 255), (0, 0, 0), (150, 150, 150), (30, 90, 220), (200, 30, 30),
+           (0, 0, 128), (215, 225, 240)]
+
+# A 5 x 7 pixel font for the parameter names written on the drawings.
+GLYPHS = {
+    "B": ["XXXX.", "X...X", "X...X", "XXXX.", "X...X", "X...X", "XXXX."],
+    "D": ["XXXX.", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXX."],
+    "H": ["X...X", "X...X", "X...X", "XXXXX", "X...X", "X...X", "X...X"],
+    "R": ["XXXX.", "X...X", "X...X", "XXXX.", "X.X..", "X..X.", "X...X"],
+    "X": ["X...X", "X...X", ".X.X.", "..X..", ".X.X.", "X...X", "X...X"],
+    "Y": ["X...X", "X...X", ".X.X.", "..X..", "..X..", "..X..", "..X.."],
+    "Z": ["XXXXX", "....X", "...X.", "..X..", ".X...", "X....", "XXXXX"],
+    "b": ["X....", "X....", "XXXX.", "X...X", "X...X", "X...X", "XXXX."],
+    "i": ["..X..", ".....", ".XX..", "..X..", "..X..", "..X..", ".XXX."],
+    "w": [".....", ".....", "X...X", "X...X", "X.X.X", "X.X.X", ".X.X."],
+    "y": [".....", ".....", "X...X", "X...X", ".XXXX", "....X", ".XXX."],
+    "z": [".....", ".....", "XXXXX", "...X.", "..X..", ".X...", "XXXXX"],
+}
+
+
+class Picture:
+    def __init__(self, width, height):
+        self.width, self.height = width, height
+        self.pixels = [[WHITE] * width for _ in range(height)]
+
+    def dot(self, x, y, colour):
+        x, y = int(round(x)), int(round(y))
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = colour
+
+    def line(self, x0, y0, x1, y1, colour, width=1, dash=0):
+        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
+        for k in range(int(steps) + 1):
+            if dash and (k // dash) % 2:
+                continue
+            x = x0 + (x1 - x0) * k / steps
+            y = y0 + (y1 - y0) * k / steps
+            for dx in range(width):
+                for dy in range(width):
+                    self.dot(x + dx - width // 2, y + dy - width // 2, colour)
+
+    def box(self, x0, y0, x1, y1, colour):
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                self.dot(x, y, colour)
+
+    def arrow(self, x0, y0, x1, y1, colour, both=False):
+        """A line with a head at (x1, y1), and at (x0, y0) too when both."""
+        self.line(x0, y0, x1, y1, colour)
+        for (ax, ay, bx, by) in [(x0, y0, x1, y1)] + ([(x1, y1, x0, y0)] if both else []):
+            length = math.hypot(bx - ax, by - ay) or 1
+            ux, uy = (bx - ax) / length, (by - ay) / length
+            for side in (1, -1):
+                self.line(bx, by, bx - 5 * ux + 3 * side * uy, by - 5 * uy - 3 * side * ux,
+                          colour)
+
+    def arc(self, cx, cy, radius, start, end, colour, width=1):
+        """Angles in degrees, 0 pointing right, counted clockwise on the screen."""
+        steps = int(abs(end - start) * radius / 20) + 8
+        points = [(cx + radius * math.cos(math.radians(start + (end - start) * k / steps)),
+                   cy + radius * math.sin(math.radians(start + (end - start) * k / steps)))
+                  for k in range(steps + 1)]
+        for (ax, ay), (bx, by) in zip(points, points[1:]):
+            self.line(ax, ay, bx, by, colour, width)
+
+    def text(self, x, y, word, colour):
+        for n, ch in enumerate(word):
+            for gy, row in enumerate(GLYPHS[ch]):
+                for gx, c in enumerate(row):
+                    if c == "X":
+                        self.dot(x + 6 * n + gx, y + gy, colour)
+
+    def bitmap(self):
+        """A 4-bit bottom-up .bmp with the palette above."""
+        stride = ((self.width + 1) // 2 + 3) & ~3
+        data = bytearray()
+        for row in reversed(self.pixels):
+            packed = bytearray((row[x] << 4) | (row[x + 1] if x + 1 < self.width else 0)
+                               for x in range(0, self.width, 2))
+            data += packed + bytes(stride - len(packed))
+        colours = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+        colours += bytes(4 * (16 - len(PALETTE)))
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 4, 0, len(data), 2835,
+                           2835, 16, 0)
+        offset = 14 + len(info) + len(colours)
+        head = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+        return head + info + colours + bytes(data)
+
+
+# The cavity of the kind pictures: axis at AXIS, walls at AXIS -/+ WALL, bottom at BOTTOM,
+# the aperture plane at TOP with a lip that narrows the opening to AXIS -/+ APERTURE.
+AXIS, WALL, APERTURE, TOP, BOTTOM = 150, 50, 30, 70, 160
+
+
+def cavity(p):
+    for x0, x1 in ((AXIS - WALL - 6, AXIS - WALL), (AXIS + WALL, AXIS + WALL + 6)):
+        p.box(x0, TOP, x1, BOTTOM + 6, GREY)
+    p.box(AXIS - WALL - 6, BOTTOM, AXIS + WALL + 6, BOTTOM + 6, GREY)
+    p.box(AXIS - WALL, TOP, AXIS - APERTURE, TOP + 5, GREY)
+    p.box(AXIS + APERTURE, TOP, AXIS + WALL, TOP + 5, GREY)
+    p.line(AXIS - WALL, TOP + 5, AXIS - WALL, BOTTOM, BLACK)
+    p.line(AXIS + WALL, TOP + 5, AXIS + WALL, BOTTOM, BLACK)
+    p.line(AXIS - WALL, BOTTOM, AXIS + WALL, BOTTOM, BLACK)
+    p.line(AXIS - WALL, TOP + 5, AXIS - APERTURE, TOP + 5, BLACK)
+    p.line(AXIS + APERTURE, TOP + 5, AXIS + WALL, TOP + 5, BLACK)
+    p.line(AXIS, 4, AXIS, BOTTOM + 8, NAVY, dash=4)
+    p.text(AXIS - 10, 4, "z", NAVY)
+    p.arrow(AXIS + WALL + 20, BOTTOM + 3, AXIS + WALL + 40, BOTTOM + 3, NAVY)
+    p.text(AXIS + WALL + 44, BOTTOM - 2, "y", NAVY)
+
+
+def height_mark(p, x, y, label):
+    """The height z of a point, measured from the cavity bottom on the left of the drawing."""
+    p.line(x + 4, y, AXIS, y, RED, dash=3)
+    p.arrow(x, BOTTOM, x, y, RED, both=True)
+    p.text(x - 16, (y + BOTTOM) // 2 - 3, label, RED)
+
+
+def kind_normal():
+    p = Picture(300, 170)
+    cavity(p)
+    centre, radius = AXIS + 14, 12
+    for x in range(centre - radius, centre + radius + 1, 6):
+        p.arrow(x, 22, x, BOTTOM - 2, BLUE)
+    p.arrow(AXIS, 14, centre, 14, RED, both=True)
+    p.text(AXIS - 16, 11, "YB", RED)
+    p.arrow(centre, 40, centre + radius, 40, RED, both=True)
+    p.text(centre + radius + 6, 37, "RB", RED)
+    return p
+
+
+def kind_directional():
+    p = Picture(300, 170)
+    cavity(p)
+    zb, tilt, radius = 95, math.radians(20), 12
+    s, c = math.sin(tilt), math.cos(tilt)
+    for u in range(-radius, radius + 1, 6):
+        x0, y0 = AXIS + u * c, zb + u * s  # the beam's cross-section through (ZB, axis)
+        top, bottom = (y0 - 12) / c, (BOTTOM - 2 - y0) / c
+        p.arrow(x0 - top * s, y0 - top * c, x0 + bottom * s, y0 + bottom * c, BLUE)
+    p.arc(AXIS, zb, 34, -90 - 20, -90, RED)
+    p.text(AXIS - 12, zb - 46, "b", RED)
+    height_mark(p, 70, zb, "ZB")
+    # The beam's radius, across the beam above the aperture.
+    cx, cy = AXIS - (zb - 40) * s / c, 40
+    p.arrow(cx, cy, cx + (radius + 8) * c, cy + (radius + 8) * s, RED)
+    p.text(cx + radius + 12, cy + 4, "RB", RED)
+    return p
+
+
+def kind_conical():
+    p = Picture(300, 170)
+    cavity(p)
+    apex_x, apex_y, half = AXIS + 12, 34, math.radians(14)
+    for k in range(-2, 3):
+        a = half * k / 2
+        length = (BOTTOM - 2 - apex_y) / math.cos(a)
+        p.arrow(apex_x, apex_y, apex_x + length * math.sin(a), BOTTOM - 2, BLUE)
+    p.box(apex_x - 2, apex_y - 2, apex_x + 3, apex_y + 3, BLACK)
+    p.arc(apex_x, apex_y, 26, 90 - 14, 90 + 14, RED)
+    p.text(apex_x + 12, apex_y + 26, "w", RED)
+    p.arrow(AXIS, 18, apex_x, 18, RED, both=True)
+    p.text(AXIS - 16, 15, "YB", RED)
+    height_mark(p, 70, apex_y, "ZB")
+    return p
+
+
+def kind_integrated():
+    p = Picture(300, 170)
+    cavity(p)
+    centre, radius, level = AXIS + 18, 22, 28
+    p.box(centre - radius, level - 2, centre + radius + 1, level + 2, NAVY)
+    for x0 in range(centre - radius, centre + radius + 1, 11):
+        for x1 in (AXIS - APERTURE + 4, AXIS + APERTURE - 4):
+            p.line(x0, level + 3, x1, TOP - 1, BLUE, dash=3)
+    p.arrow(AXIS, 8, centre, 8, RED, both=True)
+    p.text(AXIS - 16, 5, "YD", RED)
+    p.arrow(centre, 19, centre + radius, 19, RED, both=True)
+    p.text(centre + radius + 4, 16, "RD", RED)
+    x = AXIS + WALL + 30
+    p.line(AXIS + APERTURE, TOP, x + 4, TOP, RED, dash=3)
+    p.line(centre + radius + 2, level, x + 4, level, RED, dash=3)
+    p.arrow(x, TOP, x, level, RED, both=True)
+    p.text(x + 6, (TOP + level) // 2 - 3, "H", RED)
+    return p
+
+
+def kind_local():
+    p = Picture(300, 170)
+    cavity(p)
+    x, y = AXIS + WALL, 118
+    p.arc(x, y, 26, 90, 270, PALE, 2)
+    for angle in (-60, -30, 0, 30, 60):
+        a = math.radians(180 + angle)
+        length = 40 * math.cos(math.radians(angle)) + 8  # more rays along the normal
+        p.arrow(x, y, x + length * math.cos(a), y + length * math.sin(a), BLUE)
+    p.box(x - 2, y - 2, x + 3, y + 3, BLACK)
+    p.text(x + 12, y - 3, "Xi", RED)
+    p.arrow(AXIS, y + 24, x, y + 24, RED, both=True)
+    p.line(x, y + 4, x, y + 26, RED, dash=2)
+    p.text(AXIS + 18, y + 27, "Y", RED)
+    height_mark(p, 70, y, "Z")
+    return p
+
+
+def about_picture():
+    """A cavity glowing inside, with radiation leaving its aperture."""
+    p = Picture(96, 64)
+    p.box(28, 20, 68, 60, GREY)
+    p.box(34, 20, 62, 54, RED)
+    p.box(28, 20, 40, 25, GREY)
+    p.box(56, 20, 68, 25, GREY)
+    for angle in (-50, -25, 0, 25, 50):
+        a = math.radians(angle - 90)
+        p.arrow(48 + 6 * math.cos(a), 18 + 6 * math.sin(a), 48 + 20 * math.cos(a),
+                18 + 20 * math.sin(a), BLUE)
+    return p
+
+
+def about_small_picture():
+    """A small ray reflected by a wall: the model's specular and diffuse parts."""
+    p = Picture(32, 32)
+    p.box(2, 26, 30, 30, GREY)
+    p.arrow(4, 4, 15, 25, BLUE)
+    p.arrow(16, 25, 27, 4, BLUE)
+    p.arc(16, 25, 9, 180, 360, RED)
+    return p
+
+
+KIND_PICTURES = {"VCNormal": kind_normal, "VCDirectional": kind_directional,
+                 "VCConical": kind_conical, "VCIntegrated": kind_integrated,
+                 "VCLocal": kind_local}
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
     os.makedirs(out, exist_ok=True)
@@ -183,6 +716,12 @@ def main():
         "TLINESERIES.bmp": bitmap_file(rows(LINE_SERIES, 16, 16)),
         "TBARSERIES.bmp": bitmap_file(rows(BAR_SERIES, 16, 16)),
     }
+    for name, art in MORE_SERIES.items():
+        files[name + ".bmp"] = bitmap_file(rows(art, 16, 16))
+    for name, draw in KIND_PICTURES.items():
+        files[name + ".bmp"] = draw().bitmap()
+    files["AboutPicture.bmp"] = about_picture().bitmap()
+    files["AboutSmallPicture.bmp"] = about_small_picture().bitmap()
     for n, words in enumerate(BRUSH_PATTERNS, 1):
         files["TeeBrush%d.bmp" % n] = bitmap_file(pattern_grid(words))
     for seed, (name, size, base, spread, grain) in enumerate(TEXTURES):

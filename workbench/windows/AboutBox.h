@@ -1,8 +1,9 @@
 #pragma once
-// The about box: the program's title and model on a white panel that closes the box when
-// clicked, and a link to the maker's web page. It frees itself when it closes.
+// The about box: the program's title and model with two pictures on a white panel that closes the
+// box when clicked, and a link to the maker's web page. It frees itself when it closes.
 #include "platform/ui/Form.h"
 
+class TImage;
 class TLabel;
 class TPanel;
 
@@ -16,4 +17,5 @@ public:
 
     TPanel* Panel1;
     TLabel *lTitle, *lModel, *lLink;
+    TImage *imgPicture, *imgSmallPicture;
 };

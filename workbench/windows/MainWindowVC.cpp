@@ -1,6 +1,7 @@
 // The Viewing Conditions page of the main window: the kind of the current dataset, the table of
 // that kind with its columns rebuilt when the kind changes, the regular dialogs and the clear
-// command. The kinds' pictures and the targeting view come with their own parts.
+// command, and a drawing of each kind on a page of its own. The targeting view comes with its
+// own part.
 #include "engine/CavityOutline.h"
 #include "engine/Compute.h"
 #include "engine/Loaders.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/DBRadioGroup.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
@@ -18,12 +20,16 @@
 #include "workbench/windows/MainWindow.h"
 #include "workbench/windows/ModalGuard.h"
 #include "workbench/windows/RegularVCDialogs.h"
+#include "workbench/windows/ResourceImage.h"
 
 namespace {
 
 const char* const KindItems[] = {"Normal", "Directional", "Right Conical", "Integrated",
                                  "Local Hemispherical"};
 const char* const PicturePages[] = {"Normal", "Directional", "Conical", "Integrated", "Local"};
+// The drawings of the kinds in resources/, in kind order.
+const char* const KindPictures[] = {"VCNormal", "VCDirectional", "VCConical", "VCIntegrated",
+                                    "VCLocal"};
 
 }  // namespace
 
@@ -45,11 +51,14 @@ void TFMainDB::BuildVCPage() {
     // One page per kind, without tabs; each is the place of the kind's picture.
     pcVCTop = MakeControl<TPageControl>(tsVC);
     pcVCTop->SetBounds(500, 8, 300, 170);
-    for (const char* caption : PicturePages) {
+    for (int kind = 0; kind < ViewKindCount; ++kind) {
         TTabSheet* sheet = new TTabSheet(this);
         sheet->SetPageControl(pcVCTop);
-        sheet->SetCaption(caption);
+        sheet->SetCaption(PicturePages[kind]);
         sheet->SetTabVisible(false);
+        TImage* picture = MakeResourceImage(sheet, KindPictures[kind], 0, 0);
+        picture->SetAlign(alClient);
+        picture->SetCenter(true);
     }
     pcVCTop->SetActivePageIndex(0);
     dbgVC = MakeControl<TDBGrid>(tsVC);

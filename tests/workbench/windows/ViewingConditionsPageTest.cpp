@@ -1,4 +1,8 @@
 // The Viewing Conditions page and its two regular dialogs, driven by clicks and keys.
+#include <QImage>
+#include <QWidget>
+#include <set>
+
 #include "engine/CavityOutline.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Button.h"
@@ -29,6 +33,14 @@ std::vector<std::vector<double>> Rows(TClientDataSet& t, int fields) {
         for (int p = 0; p < fields; ++p) rows.back().push_back(t.Fields(p)->AsFloat());
     }
     return rows;
+}
+
+// The pixels of the drawing's ray colour in what the control shows.
+int RayPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == qRgb(30, 90, 220);
+    return count;
 }
 
 struct TVCFixture : TMainWindowFixture {
@@ -75,6 +87,24 @@ TEST(ViewingConditionsPage, ChoosingAKindPostsItAndRebuildsTheGrid) {
     EXPECT_EQ(f.Db().cdsMain.State(), dsBrowse);
     f.Click(w.btnClearVC);
     EXPECT_EQ(f.Messages().size(), 1u);
+}
+
+// Every kind, chosen with a click, brings up a page that shows a drawing of its own: rays drawn,
+// and no two kinds alike.
+TEST(ViewingConditionsPage, EachKindShowsItsOwnPicture) {
+    TVCFixture f;
+    TFMainDB& w = *f.window;
+    std::set<std::vector<uchar>> shown;
+    for (int kind : {1, 2, 3, 4, 0}) {
+        f.ClickRadio(w.dbrgVC, kind);
+        ASSERT_EQ(w.pcVCTop->ActivePageIndex(), kind);
+        const QImage image =
+            w.pcVCTop->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_GT(RayPixels(image), 100) << "kind " << kind;
+        shown.insert(
+            std::vector<uchar>(image.constBits(), image.constBits() + image.sizeInBytes()));
+    }
+    EXPECT_EQ(shown.size(), 5u);
 }
 
 TEST(ViewingConditionsPage, TargetingStopsAtTheFirstLoaderThatFails) {
