@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "chart/engine/GridSeriesRegistration.h"
-#include "chart/engine/Point3DSeries.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/engine/StandardSeries.h"
+#include "chart/engine/grid3d/GridSeriesRegistration.h"
+#include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
