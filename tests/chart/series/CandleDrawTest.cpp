@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/View3DOptions.h"
 #include "chart/series/price/CandleSeries.h"
 #include "tests/chart/series/PriceChartFixture.h"
@@ -66,6 +67,19 @@ TEST_F(CandleDrawTest, FlatBodiesAreOnePixelTallOrTwoWithoutPen) {
     Series->SetCandleStyle(csOpenClose);
     DrawPoints(*Series);
     EXPECT_EQ(Shapes(), std::vector<std::string>{Rect(x - 2, y, x + 4, y - 2)});
+}
+
+TEST_F(CandleDrawTest, GradientFillsOnlyCandlesWhoseGradientIsVisible) {
+    Series->AddQuote(100, 100, 150, 50, 120);  // rising
+    Series->AddQuote(200, 120, 150, 50, 100);  // falling
+    Series->UpCloseGradient()->SetVisible(true);
+    DrawPoints(*Series);
+    const int x = X(100);
+    // The rising body's rectangle, normalised, is filled; the falling one is not.
+    EXPECT_EQ(Canvas->Gradients, (std::vector<TRect>{TRect{x - 2, Y(120), x + 4, Y(100)}}));
+    const std::vector<TCanvas3DCall> bodies = CallsOf("Rectangle");
+    ASSERT_EQ(bodies.size(), 2u);
+    EXPECT_EQ(bodies[1].BrushColor, clRed);
 }
 
 TEST_F(CandleDrawTest, BarStyleTicksInTheCandleColour) {

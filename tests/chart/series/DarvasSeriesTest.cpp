@@ -70,10 +70,12 @@ TEST_F(DarvasSeriesTest, BoxesDrawnOverTheCandlesAtTheirPrices) {
     const TCanvas3DCall& box = rects[rects.size() - 2];
     EXPECT_EQ(box.Args, (std::vector<int>{first.Left, first.Top, first.Right, first.Bottom}));
     EXPECT_EQ(box.BrushColor, Chart->PaletteColor(1));
+    EXPECT_EQ(Canvas->Blends, (std::vector<int>{70, 70}));  // one blend a box
     // Opaque boxes draw the same without a blending pass.
     s->SetTransparency(0);
     DrawPoints(*s);
     EXPECT_EQ(CallsOf("Rectangle").size(), rects.size());
+    EXPECT_TRUE(Canvas->Blends.empty());
 }
 
 TEST_F(DarvasSeriesTest, BigCandleMarksSurroundTheBody) {

@@ -19,10 +19,26 @@
 #include "tests/chart/foundation/RecordingCanvas3D.h"
 #include "tests/chart/series/SeriesLibraryStartup.h"
 
+// The recording surface, also noting the gradient fills and the blends begun.
+class TPriceRecordingCanvas : public TRecordingCanvas3D {
+public:
+    std::vector<TRect> Gradients;
+    std::vector<int> Blends;  // the transparency of each
+    void FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction,
+                      int balance, int radialX, int radialY) override {
+        Gradients.push_back(rect);
+        TRecordingCanvas3D::FillGradient(rect, start, end, direction, balance, radialX, radialY);
+    }
+    TTeeBlend* BeginBlending(const TRect& rect, int transparency) override {
+        Blends.push_back(transparency);
+        return TRecordingCanvas3D::BeginBlending(rect, transparency);
+    }
+};
+
 class PriceChartFixture : public ::testing::Test {
 protected:
     PriceChartFixture() {
-        auto canvas = std::make_unique<TRecordingCanvas3D>();
+        auto canvas = std::make_unique<TPriceRecordingCanvas>();
         Canvas = canvas.get();
         Chart->ReplaceCanvas(std::move(canvas));
         Canvas->SetBufferedDisplay(false);
@@ -45,12 +61,16 @@ protected:
     // A whole drawing of the chart.
     void Draw() {
         Canvas->ClearCalls();
+        Canvas->Gradients.clear();
+        Canvas->Blends.clear();
         Chart->Draw(Target.Canvas(), TRect{0, 0, 800, 300});
     }
     // The series' points alone, as the drawing pass draws them, after a whole drawing.
     void DrawPoints(TChartSeries& series) {
         Draw();
         Canvas->ClearCalls();
+        Canvas->Gradients.clear();
+        Canvas->Blends.clear();
         series.ComputeVisibleRange();
         series.DrawAllValues();
     }
@@ -78,6 +98,6 @@ protected:
     TFormatSettingsGuard PinnedFormats{TFormatSettings{}};
     TComponent Form{nullptr};
     TChart* Chart = new TChart(&Form);
-    TRecordingCanvas3D* Canvas = nullptr;
+    TPriceRecordingCanvas* Canvas = nullptr;
     TBitmap Target{800, 300};
 };
