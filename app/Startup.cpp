@@ -15,6 +15,7 @@
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
+#include "chart/tools/ChartToolsStartup.h"
 #include "gif/GIFFormat.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/GraphicFormats.h"
@@ -62,4 +63,7 @@ void RegisterProgramUnits() {
     PictureExportUnitStartup();
     // The chart editor's Export and Print pages.
     ExportEditorPagesUnitStartup();
+    // The chart tools and their editor forms: the tools page offers them, and chart streams
+    // find them by class name.
+    ChartToolsUnitStartup();
 }
