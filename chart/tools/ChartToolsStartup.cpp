@@ -1,6 +1,12 @@
 #include "chart/tools/ChartToolsStartup.h"
 
 #include "chart/engine/SeriesTypes.h"
+#include "chart/tools/axis/AxisArrowTool.h"
+#include "chart/tools/axis/AxisScrollTool.h"
+#include "chart/tools/axis/ColorBandTool.h"
+#include "chart/tools/axis/ColorLineTool.h"
+#include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/overlay/CursorTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -13,20 +19,20 @@ int StartCount = 0;
 // clang-format off
 std::vector<TClass> ChartToolClasses() {
     return {
-        // &TCursorTool::StaticClass(),
+        &TCursorTool::StaticClass(),
         // &TDragMarksTool::StaticClass(),
-        // &TAxisArrowTool::StaticClass(),
+        &TAxisArrowTool::StaticClass(),
         // &TDrawLineTool::StaticClass(),
         // &TNearestTool::StaticClass(),
-        // &TColorBandTool::StaticClass(),
-        // &TColorLineTool::StaticClass(),
+        &TColorBandTool::StaticClass(),
+        &TColorLineTool::StaticClass(),
         // TRotateTool
         // TChartImageTool
         // &TMarksTipTool::StaticClass(),
         // &TAnnotationTool::StaticClass(),
         // TSeriesAnimationTool
-        // &TGridBandTool::StaticClass(),
-        // &TAxisScrollTool::StaticClass(),
+        &TGridBandTool::StaticClass(),
+        &TAxisScrollTool::StaticClass(),
         // &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool

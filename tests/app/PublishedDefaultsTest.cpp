@@ -44,6 +44,7 @@ const TDefaultException Exceptions[] = {
     {"TContourSeries", "Pointer.VertSize", "a contour's level points are small"},
     {"TVector3DSeries", "StartArrow.Color", "a vector's arrows take the series colour"},
     {"TVector3DSeries", "EndArrow.Color", "a vector's arrows take the series colour"},
+    {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
 };
 
 struct TMismatch {
