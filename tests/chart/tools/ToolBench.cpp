@@ -110,15 +110,22 @@ TToolBench::TToolBench() : FLibrary(std::make_unique<TToolsLibrary>()) {
     FChart->Legend()->SetVisible(false);
     Bottom().SetLimits(0, 100);
     Left().SetLimits(0, 100);
-    if (Application)
+    // The application's hint window made anew of the recording class, whatever window an
+    // earlier test left.
+    if (Application) {
         Application->SetHintWindowClass(
             [this] { return std::make_unique<TRecordingHintWindow>(Hints); });
+        Application->SetShowHint(false);
+        Application->SetShowHint(true);
+    }
 }
 
 TToolBench::~TToolBench() {
+    // No window of the application may keep the record once the bench is gone.
     if (Application) {
-        Application->CancelHint();
+        Application->SetShowHint(false);
         Application->SetHintWindowClass(nullptr);
+        Application->SetShowHint(true);
     }
     // The chart and what the form owns go before the library's registrations do.
     FForm.DestroyComponents();

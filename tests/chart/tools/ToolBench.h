@@ -7,7 +7,7 @@
 // timers, and the hints the application would show are recorded instead.
 //
 // The library's start-up (TToolsLibrary) is run by the bench itself, so a test needs nothing
-// else.
+// else. One bench at a time: it installs the one manual clock and the application's hint window.
 #include <cstdint>
 #include <memory>
 #include <string>
