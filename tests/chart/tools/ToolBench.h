@@ -135,7 +135,7 @@ public:
     // The mouse leaves the chart.
     void Leave();
 
-    // Pixels of axis values, and back, through the chart's bottom and left axes.
+    // Pixels of axis values through the chart's bottom and left axes.
     int XPixel(double value);
     int YPixel(double value);
 
