@@ -3,6 +3,7 @@
 // manual clock drives timers; the hints are recorded.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "chart/engine/ChartTools.h"
@@ -67,6 +68,25 @@ TEST(ToolBench, TimersRunOnTheBenchClock) {
     timer.SetEnabled(false);
     bench.Clock.Advance(1000);
     EXPECT_EQ(fired.size(), 3u);
+}
+
+TEST(ToolBench, TimersFireInTheirOrderAndAStoppedOneDoesNot) {
+    TToolBench bench;
+    TTimer fast(nullptr), slow(nullptr), stopped(nullptr);
+    fast.SetInterval(30);
+    slow.SetInterval(50);
+    stopped.SetInterval(50);
+    std::vector<std::string> fired;
+    fast.OnTimer = [&](TObject*) { fired.push_back("fast " + std::to_string(bench.Clock.Now())); };
+    // The slow timer stops the other one due at the same moment.
+    slow.OnTimer = [&](TObject*) {
+        fired.push_back("slow " + std::to_string(bench.Clock.Now()));
+        stopped.SetEnabled(false);
+    };
+    stopped.OnTimer = [&](TObject*) { fired.push_back("stopped"); };
+    bench.Clock.Advance(100);
+    EXPECT_EQ(fired,
+              (std::vector<std::string>{"fast 30", "slow 50", "fast 60", "fast 90", "slow 100"}));
 }
 
 TEST(ToolBench, HintsAreRecorded) {
