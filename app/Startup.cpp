@@ -16,6 +16,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
 #include "chart/series/SeriesAndEditorsStartup.h"
+#include "chart/tools/ChartToolsStartup.h"
 #include "gif/GIFFormat.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/GraphicFormats.h"
@@ -55,8 +56,6 @@ void RegisterProgramUnits() {
     EditorFormsUnitStartup();
     StandardSeriesEditorsUnitStartup();
     CircledAnd3DEditorsUnitStartup();
-    // The extended series and functions with their editors, after the editor forms they build on.
-    ChartSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export
@@ -65,4 +64,10 @@ void RegisterProgramUnits() {
     PictureExportUnitStartup();
     // The chart editor's Export and Print pages.
     ExportEditorPagesUnitStartup();
+    // The chart tools and their editor forms: the tools page offers them, and chart streams
+    // find them by class name.
+    ChartToolsUnitStartup();
+    // The extended series and functions with their editors, after the editor forms and the tools
+    // they build on.
+    ChartSeriesUnitStartup();
 }

@@ -47,6 +47,7 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "HighLowPen.Color", "a candle's wicks take the candle pen's colour"},
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
+    {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
 };
 
 struct TMismatch {

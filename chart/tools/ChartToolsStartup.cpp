@@ -1,0 +1,53 @@
+#include "chart/tools/ChartToolsStartup.h"
+
+#include "chart/engine/SeriesTypes.h"
+#include "chart/tools/axis/AxisArrowTool.h"
+#include "chart/tools/axis/AxisScrollTool.h"
+#include "chart/tools/axis/ColorBandTool.h"
+#include "chart/tools/axis/ColorLineTool.h"
+#include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/overlay/CursorTool.h"
+#include "platform/classes/ClassRegistry.h"
+
+namespace {
+
+int StartCount = 0;
+
+}  // namespace
+
+// One line a class, in the gallery's order; a tool still to come keeps its place as a comment.
+// clang-format off
+std::vector<TClass> ChartToolClasses() {
+    return {
+        &TCursorTool::StaticClass(),
+        // &TDragMarksTool::StaticClass(),
+        &TAxisArrowTool::StaticClass(),
+        // &TDrawLineTool::StaticClass(),
+        // &TNearestTool::StaticClass(),
+        &TColorBandTool::StaticClass(),
+        &TColorLineTool::StaticClass(),
+        // TRotateTool
+        // TChartImageTool
+        // &TMarksTipTool::StaticClass(),
+        // &TAnnotationTool::StaticClass(),
+        // TSeriesAnimationTool
+        &TGridBandTool::StaticClass(),
+        &TAxisScrollTool::StaticClass(),
+        // &TRectangleTool::StaticClass(),
+        // TClipSeriesTool
+        // TFullScreenTool
+    };
+}
+// clang-format on
+
+void ChartToolsUnitStartup() {
+    if (StartCount++ > 0) return;
+    for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
+    for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
+}
+
+void ChartToolsUnitShutdown() {
+    if (StartCount == 0 || --StartCount > 0) return;
+    for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
+    for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
+}

@@ -1,0 +1,22 @@
+// The editor forms of the tools, registered by ChartToolsUnitStartup.
+#include "chart/tools/ChartToolsStartup.h"
+#include "chart/tools/axis/AxisArrowToolEditor.h"
+#include "chart/tools/axis/AxisScrollEditor.h"
+#include "chart/tools/axis/ColorBandToolEditor.h"
+#include "chart/tools/axis/ColorLineToolEditor.h"
+#include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/overlay/CursorToolEditor.h"
+
+// One line a form, in the order of the tools, so that lists merge line by line.
+// clang-format off
+std::vector<TClass> ChartToolEditorClasses() {
+    return {
+        &TCursorToolEditor::StaticClass(),
+        &TAxisArrowToolEditor::StaticClass(),
+        &TColorBandToolEditor::StaticClass(),
+        &TColorLineToolEditor::StaticClass(),
+        &TGridBandToolEdit::StaticClass(),
+        &TAxisScrollEditor::StaticClass(),
+    };
+}
+// clang-format on
