@@ -77,9 +77,8 @@ void RadioGroup(TEditorForm& form, TRadioGroup* group, std::function<std::option
 void UpDownEdit(TEditorForm& form, const TUpDownEdit& edit, std::function<std::optional<int>()> get,
                 std::function<void(int)> set, TNumberEditRule rule) {
     edit.Edit->OnChange = [&form, edit, set, rule](TObject*) {
-        if (!form.Loading() && (!rule.OnlyWhileShowing || form.Showing()))
-            if (const auto value = TypedNumber(edit, rule.Typed)) set(*value);
-        if (rule.After) rule.After();
+        if (form.Loading() || (rule.OnlyWhileShowing && !form.Showing())) return;
+        if (const auto value = TypedNumber(edit, rule.Typed)) set(*value);
     };
     form.AddBinding([upDown = edit.UpDown, get] {
         if (const auto value = get()) upDown->SetPosition(*value);

@@ -37,13 +37,11 @@ enum class TTypedNumber {
                // brought into the range, or the last position while the text is no number
 };
 
-// When an up-down edit writes, and what follows its changes.
+// When an up-down edit writes.
 struct TNumberEditRule {
     TTypedNumber Typed = TTypedNumber::Any;
     // Written only while the form shows: building a form gives its edits their first texts.
     bool OnlyWhileShowing = false;
-    // Runs after every change of the edit's text, loaded or typed.
-    std::function<void()> After = {};
 };
 
 namespace editor_binding {
@@ -126,7 +124,7 @@ template <class Source, class Get, class Set>
 void BindUpDownEdit(TEditorForm& form, const TUpDownEdit& edit, Source source, Get get, Set set,
                     TNumberEditRule rule = {}) {
     editor_binding::UpDownEdit(form, edit, editor_binding::Getter<int>(source, get),
-                               editor_binding::Setter<int>(source, set), std::move(rule));
+                               editor_binding::Setter<int>(source, set), rule);
 }
 
 // The track bar's position is the property.

@@ -99,15 +99,18 @@ void TFormTeeWall::BindProperties() {
     BindCheckBox(
         *this, CBView3dWalls, [this] { return FWall ? &WallsOf(*FWall) : nullptr; },
         &TChartWalls::View3D, &TChartWalls::SetView3D);
+    // A number outside the edits' 0..100 writes nothing.
+    const TNumberEditRule percent{.Typed = TTypedNumber::InRange};
     // Dark 3-D sides need a wall with a thickness.
-    TNumberEditRule size{.Typed = TTypedNumber::InRange};
-    size.After = [this] {
-        if (!Loading() && FWall) CBDark3D->SetEnabled(FWall->Size() > 0);
-    };
-    BindUpDownEdit(*this, {SEWallSize, UDWallSize}, wall, &W::Size, &W::SetSize, size);
+    BindUpDownEdit(
+        *this, {SEWallSize, UDWallSize}, wall, &W::Size,
+        [this](W& w, int size) {
+            w.SetSize(size);
+            CBDark3D->SetEnabled(w.Size() > 0);
+        },
+        percent);
     BindCheckBox(*this, CBDark3D, wall, &W::Dark3D, &W::SetDark3D);
     BindCheckBox(*this, CBTransp, wall, &W::Transparent, &W::SetTransparent);
-    const TNumberEditRule percent{.Typed = TTypedNumber::InRange};
     BindUpDownEdit(*this, {Edit1, UDTransp}, wall, &W::Transparency, &W::SetTransparency, percent);
     BindCheckBox(*this, CBVisible, wall, &W::Visible, &W::SetVisible);
     BindCheckBox(*this, CBAutoHide, wall, &W::AutoHide, &W::SetAutoHide);
