@@ -9,10 +9,10 @@
 //
 // get and set are member functions of the object (&TChartLegend::Visible,
 // &TChartLegend::SetVisible) or callables that take it (a combo's or a radio group's then take
-// and give the index). Cases with rules (units, ranges, controls that enable others) stay the
-// form's own handlers; a control that only enables others after a change takes an `after`, which
-// runs after every change of the control, loaded or made by the user, with or without an object,
-// so it reads the control rather than the object.
+// and give the index). Cases with rules (units, controls that set others) stay the form's own
+// handlers. A check box, combo box or radio group that only enables other controls takes an
+// `after`, which runs after every change of the control, loaded or made by the user, with or
+// without an object, so it reads the control rather than the object.
 #include <functional>
 #include <optional>
 #include <type_traits>
