@@ -81,6 +81,18 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 330, 260);
+    BuildControls();
+    for (int n = 1; n <= PatternCount; ++n) {
+        FPatterns.push_back(std::make_unique<TBitmap>());
+        LoadPatternBitmap(*FPatterns.back(), n);
+    }
+    ConnectHandlers();
+    DoCreate();
+}
+
+TBrushDialog::~TBrushDialog() = default;
+
+void TBrushDialog::BuildControls() {
     LStyle = MakeControl<TListBox>(this, 0, 0, 130, 260);
     LStyle->SetAlign(alLeft);
     LStyle->SetStyle(lbOwnerDrawFixed);
@@ -112,12 +124,9 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
     ImageGrass = MakeTextureImage(this, TextureNames[4]);
     ImageFire = MakeTextureImage(this, TextureNames[5]);
     ImageSnow = MakeTextureImage(this, TextureNames[6]);
+}
 
-    for (int n = 1; n <= PatternCount; ++n) {
-        FPatterns.push_back(std::make_unique<TBitmap>());
-        LoadPatternBitmap(*FPatterns.back(), n);
-    }
-
+void TBrushDialog::ConnectHandlers() {
     LStyle->OnClick = [this](TObject*) { LStyleClick(); };
     LStyle->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
         DrawStyleItem(index, rect);
@@ -132,10 +141,7 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
         CBTransp->SetEnabled(true);
     };
     Button3->OnClick = [this](TObject*) { Button3Click(); };
-    DoCreate();
 }
-
-TBrushDialog::~TBrushDialog() = default;
 
 TImage* TBrushDialog::TextureImage(int index) const {
     TImage* const images[] = {ImageMetal, ImageWood, ImageStone, ImageClouds,

@@ -24,7 +24,7 @@
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
-#include "tests/support/FuzzRegressions.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -26,7 +26,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Form.h"
-#include "tests/support/FuzzRegressions.h"
+#include "tests/support/KeptInputs.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ protected:
         return Bytes(out);
     }
     TChart& ReadFinding(const std::string& name) {
-        Read(*Chart, FuzzRegressionBytes("chart-stream", name + ".bin"));
+        Read(*Chart, KeptInputBytes("chart-stream", name + ".bin"));
         return *Chart;
     }
     // Drawn as the harness draws it: into a bitmap far smaller than the chart says it is.
