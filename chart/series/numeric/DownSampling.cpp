@@ -63,7 +63,7 @@ namespace {
 struct TGroupScan {
     int Count = 0;
     double Sum = 0;
-    size_t First = 0, Last = 0;
+    size_t First = 0, Second = 0, Last = 0;
     size_t Max = 0, Min = 0;
 };
 
@@ -99,11 +99,10 @@ public:
             return Point(FX[g.Last], FY[g.Last]);
         }
         if (g.Count == 3) {
-            // The one extreme that is neither end.
-            const bool endIsMin = FY[g.First] == FY[g.Min] || FY[g.Last] == FY[g.Min];
-            const size_t middle = endIsMin ? g.Max : g.Min;
+            // All three. (Choosing "the extreme that is not an end" by comparing values picks
+            // an end again when the three rise or fall in turn, and loses the middle point.)
             Point(FX[g.First], FY[g.First]);
-            Point(FX[middle], FY[middle]);
+            Point(FX[g.Second], FY[g.Second]);
             return Point(FX[g.Last], FY[g.Last]);
         }
         // The two extremes in the order of their positions, the maximum first on a tie.
@@ -159,7 +158,7 @@ void ReduceGroups(TDownSampleMethod method, std::span<const double> x, std::span
         for (size_t k = s; k < e; ++k) {
             // Only the first null of a group takes part, with its stored value.
             if (skipNulls && nulls[k] && nullsSeen++ > 0) continue;
-            ++g.Count;
+            if (++g.Count == 2) g.Second = k;
             g.Sum += y[k];
             if (y[k] > y[g.Max]) g.Max = k;
             if (y[k] < y[g.Min]) g.Min = k;

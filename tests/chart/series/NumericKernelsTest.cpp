@@ -87,7 +87,8 @@ TEST(PolynomialKernelTest, ExactDataGivesBackItsCoefficients) {
 std::vector<long double> QrFittedValues(const std::vector<long double>& x,
                                         const std::vector<long double>& y, int terms) {
     const size_t n = x.size();
-    std::vector<std::vector<long double>> q(static_cast<size_t>(terms), std::vector<long double>(n));
+    std::vector<std::vector<long double>> q(static_cast<size_t>(terms),
+                                            std::vector<long double>(n));
     for (int k = 0; k < terms; ++k)
         for (size_t i = 0; i < n; ++i) q[size_t(k)][i] = std::pow(x[i], (long double)k);
     for (int k = 0; k < terms; ++k) {
@@ -189,11 +190,10 @@ TEST(MomentsKernelTest, RandomDataWithALargeOffsetAgreesWithTwoPasses) {
         for (double x : v) squares += (x - mean) * (x - mean);
         TMoments m;
         for (double x : v) m.Add(x);
-        EXPECT_TRUE(NearRelative(m.StdDeviation(false), std::sqrt(squares / (v.size() - 1)),
-                                 1e-9L))
+        EXPECT_TRUE(NearRelative(m.StdDeviation(false), std::sqrt(squares / (v.size() - 1)), 1e-9L))
             << offset;
-        EXPECT_TRUE(NearRelative(PopulationVariance(v.data(), int(v.size())),
-                                 squares / v.size(), 1e-9L))
+        EXPECT_TRUE(
+            NearRelative(PopulationVariance(v.data(), int(v.size())), squares / v.size(), 1e-9L))
             << offset;
     }
 }
@@ -356,7 +356,7 @@ TEST(GroupKernelTest, EveryMethodOnOneHandMadeRecord) {
         {dsAverage, "1.5:4.75 5.5:3.75 "},
         {dsMinMax, "0:1 3:9 4:2 7:8 "},
         {dsMinMaxFirstLast, "0:5 1:9 2:1 3:4 4:2 4:2 6:8 7:3 "},
-                // No two points at one position: the second group's minimum is its first point.
+        // No two points at one position: the second group's minimum is its first point.
         {dsMinMaxFirstLastNull, "0:5 1:9 2:1 3:4 4:2 6:8 7:3 "},
     };
     for (const Case& c : cases) {
