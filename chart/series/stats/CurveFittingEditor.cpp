@@ -34,6 +34,11 @@ TCurveFittingEditor::TCurveFittingEditor(TComponent* owner) : TBaseFunctionEdito
     for (TUpDown* u : {UDFirstCalc, UDLastCalc, UDFirst, UDLast}) u->SetPosition(-1);
     CBAllCalc->OnClick = [this](TObject*) { AllClicked(CBAllCalc, UDFirstCalc, UDLastCalc); };
     CBAllDisp->OnClick = [this](TObject*) { AllClicked(CBAllDisp, UDFirst, UDLast); };
+    // A range typed in shows whether it still means all points.
+    for (TEdit* e : {Edit3, Edit4})
+        e->OnChange = [this](TObject*) { RangeTyped(CBAllCalc, UDFirstCalc, UDLastCalc); };
+    for (TEdit* e : {Edit5, Edit6})
+        e->OnChange = [this](TObject*) { RangeTyped(CBAllDisp, UDFirst, UDLast); };
 }
 
 TEdit* TCurveFittingEditor::RangeEdit(TGroupBox* group, int top, const char* caption, int min,
@@ -58,7 +63,14 @@ void TCurveFittingEditor::AllClicked(TCheckBox* box, TUpDown* first, TUpDown* la
 }
 
 void TCurveFittingEditor::ShowAll(TCheckBox* box, TUpDown* first, TUpDown* last) {
-    box->SetChecked(first->Position() == -1 && last->Position() == -1);
+    box->SetChecked(UpDownPosition(*first) == -1 && UpDownPosition(*last) == -1);
+}
+
+void TCurveFittingEditor::RangeTyped(TCheckBox* box, TUpDown* first, TUpDown* last) {
+    if (Loading()) return;
+    auto quiet = LoadGuard();
+    ShowAll(box, first, last);
+    EnableApply();
 }
 
 void TCurveFittingEditor::LoadFunction() {

@@ -43,4 +43,5 @@ private:
     // The check box of a range: checked sets both ends to -1.
     void AllClicked(TCheckBox* box, TUpDown* first, TUpDown* last);
     void ShowAll(TCheckBox* box, TUpDown* first, TUpDown* last);
+    void RangeTyped(TCheckBox* box, TUpDown* first, TUpDown* last);
 };

@@ -83,6 +83,11 @@ void TSubsetFuncEditor::ApplyFunction() {
     const double end = double(StrToFloat(EEnd->Text()));
     f->SetStartValue(start);
     f->SetEndValue(end);
-    if (CBValues->ItemIndex() >= 0)
-        f->ParentSeries()->MandatoryValueList().SetValueSource(CBValues->Text());
+    // The position list names the limits' range, not values to copy: choosing it copies the
+    // series' own values (no value source), never the positions as values.
+    TChartSeries* series = f->ParentSeries();
+    if (CBValues->ItemIndex() >= 0) {
+        const bool positions = CBValues->Text() == series->NotMandatoryValueList().Name();
+        series->MandatoryValueList().SetValueSource(positions ? "" : CBValues->Text());
+    }
 }
