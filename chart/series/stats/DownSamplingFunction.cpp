@@ -92,8 +92,12 @@ void TDownSamplingFunction::ComputeFromSources(TChartSeries* source) {
             grouping.GroupSize = std::max(1, int(std::min(std::nearbyint(t), 2147483647.0)));
         else
             grouping.Width = t;
-        FNulls.assign(size_t(n), 0);
-        for (int i = 0; i < n; ++i) FNulls[size_t(i)] = source->IsNullValue(first + i);
+        // Only the null-keeping method asks which points are null.
+        FNulls.clear();
+        if (FMethod == dsMinMaxFirstLastNull) {
+            FNulls.resize(size_t(n));
+            for (int i = 0; i < n; ++i) FNulls[size_t(i)] = source->IsNullValue(first + i);
+        }
         ReduceGroups(FMethod, x, y, FNulls, source->DefaultNullValue, grouping, FResult);
     }
     const TColor color = parent->SeriesColor();
