@@ -309,6 +309,7 @@ TEST_F(StatsChartTest, CrossPointsTable) {
         {"collinear", {{0, 0}, {4, 4}}, {{1, 1}, {3, 3}}, {}},
         {"through a vertical step", {{0, 0}, {2, 0}, {2, 4}, {4, 4}}, {{0, 1}, {4, 3}}, {{2, 2}}},
         {"twice", {{0, 0}, {1, 2}, {2, 0}}, {{0, 1}, {2, 1}}, {{0.5, 1}, {1.5, 1}}},
+        {"between fractional values", {{0, 0.25}, {1, 0.75}}, {{0, 0.75}, {1, 0.25}}, {{0.5, 0.5}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
