@@ -240,6 +240,21 @@ TEST_F(StatsChartTest, FittingFailuresRaiseTheirMessages) {
     EXPECT_EQ(r->Count(), 0);
 }
 
+TEST_F(StatsChartTest, FittingOfTwentyCoefficientsIsRefusedNotDrawnAsNoise) {
+    std::vector<TXY> points;
+    for (int i = 0; i < 30; ++i) points.push_back({double(i), std::sin(i * 0.7)});
+    auto* f = new TCurveFittingFunction(&Form);
+    TLineSeries* r = Result(f, {Source(points)});
+    EXPECT_EQ(r->Count(), 30);
+    try {
+        f->SetPolyDegree(20);
+        ADD_FAILURE() << "twenty powers of 0 .. 29 fitted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Cannot process fitting");
+    }
+    EXPECT_EQ(r->Count(), 0);
+}
+
 TEST_F(StatsChartTest, FittingFarFromZeroStaysAccurate) {
     // x in 1e6 .. 1e6 + 10, a quartic in (x - 1e6) fitted with five coefficients.
     std::vector<TXY> points;
