@@ -14,6 +14,16 @@
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/stats/CrossPointsFunction.h"
+#include "chart/series/stats/CurveFittingEditor.h"
+#include "chart/series/stats/CurveFittingFunction.h"
+#include "chart/series/stats/DownSamplingFunction.h"
+#include "chart/series/stats/HistogramFunction.h"
+#include "chart/series/stats/RMSFuncEditor.h"
+#include "chart/series/stats/StatisticFunctions.h"
+#include "chart/series/stats/SubsetFuncEditor.h"
+#include "chart/series/stats/SubsetFunction.h"
+#include "chart/series/stats/TrendFunction.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -42,6 +52,22 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
 
         // Compression of price series.
         {ekFunction, &TCompressFunction::StaticClass(), &TxtExtCompression, &TxtExtFinancial, 1},
+        // Statistics, fitting and reshaping functions.
+        {ekFunction, &TStdDeviationFunction::StaticClass(), &TxtExtStandardDeviation, &TxtExtended,
+         1},
+        {ekFunction, &TRMSFunction::StaticClass(), &TxtExtRootMeanSquare, &TxtExtended, 1},
+        {ekFunction, &TVarianceFunction::StaticClass(), &TxtExtVariance, &TxtExtended, 1},
+        {ekFunction, &TCountTeeFunction::StaticClass(), &TxtExtCount, &TxtStandard, 2},
+        {ekFunction, &TCumulative::StaticClass(), &TxtExtCumulative, &TxtExtended, 2},
+        {ekFunction, &TCrossPointsFunction::StaticClass(), &TxtExtCrossPoints, &TxtExtended, 1},
+        {ekFunction, &TPerimeterFunction::StaticClass(), &TxtExtPerimeter, &TxtExtended, 1},
+        {ekFunction, &TCurveFittingFunction::StaticClass(), &TxtExtCurveFitting, &TxtExtended, 1},
+        {ekFunction, &TTrendFunction::StaticClass(), &TxtExtTrend, &TxtExtended, 1},
+        {ekFunction, &TExpTrendFunction::StaticClass(), &TxtExtExponentialTrend, &TxtExtended, 1},
+        {ekFunction, &TCorrelationFunction::StaticClass(), &TxtExtCorrelation, &TxtExtended, 1},
+        {ekFunction, &TDownSamplingFunction::StaticClass(), &TxtExtDownsampling, &TxtExtended, 1},
+        {ekFunction, &THistogramFunction::StaticClass(), &TxtExtHistogram2, &TxtExtended, 1},
+        {ekFunction, &TSubsetTeeFunction::StaticClass(), &TxtSubset, &TxtStandard, 2},
     };
 }
 
@@ -51,9 +77,9 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),
-        &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(), &TRMSFuncEditor::StaticClass(),
+        &TCurveFittingEditor::StaticClass(), &TSubsetFuncEditor::StaticClass(),
     };
 }
 
