@@ -20,6 +20,7 @@
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
 #include "chart/export/ExportDialog.h"
+#include "chart/export/PrintPreviewDialog.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/PageControl.h"
 #include "tests/support/ScratchSettings.h"
@@ -229,6 +230,21 @@ TEST(FormTexts, EveryChartEditorPageShowsItsTextsWhole) {
     exporter->PageControl1->SetActivePage(exporter->TabPicture);
     exporter->PageOptions->SetActivePage(exporter->TabSize);
     walk("Export/Picture/Size");
+    // And both in their own windows.
+    TTeeExportForm dialog(nullptr);
+    dialog.SetTagObject(chart);
+    dialog.Show();
+    for (TTabSheet* tab : {dialog.TabPicture, dialog.TabNative, dialog.TabData}) {
+        dialog.PageControl1->SetActivePage(tab);
+        for (const std::string& c :
+             ClippedTexts(dialog.Widget(), "TTeeExportForm/" + tab->Caption()))
+            clipped.push_back(c);
+    }
+    TChartPreview preview(nullptr);
+    preview.SetTagObject(chart);
+    preview.Show();
+    for (const std::string& c : ClippedTexts(preview.Widget(), "TChartPreview"))
+        clipped.push_back(c);
     EXPECT_EQ(Lines(clipped), "");
 }
 
