@@ -28,14 +28,14 @@ TChartTitle::TChartTitle(TCustomTeePanel* panel)
         if (TCustomTeePanel* p = ParentChart()) p->SettingChanged(nullptr);
     };
     SetDefaultTransparent(true);
-    Font()->SetColor(clBlue);
+    Font()->SetDefaultColor(clBlue);
 }
 
 TChartTitle::~TChartTitle() = default;
 
 TChartFootTitle::TChartFootTitle(TCustomTeePanel* panel) : TChartTitle(panel) {
     FTextOnTop = false;
-    Font()->SetColor(clRed);
+    Font()->SetDefaultColor(clRed);
     Font()->SetDefaultStyle(TFontStyles{fsItalic});
 }
 

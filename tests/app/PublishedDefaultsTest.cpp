@@ -29,12 +29,6 @@ struct TDefaultException {
 const TDefaultException Exceptions[] = {
     {"TForm", "Visible", "forms are built in code and never stored; a form is hidden until shown"},
     {"TForm", "Align", "an editor form fills the page it is embedded in; forms are never stored"},
-    // A sub-object's defaults are its class's; an owner that sets its own part otherwise keeps
-    // that value on every save, as stored charts carry it.
-    {"TCustomChart", "Title.Font.Color", "a chart's title is blue"},
-    {"TCustomChart", "SubTitle.Font.Color", "a chart's sub-title is blue"},
-    {"TCustomChart", "Foot.Font.Color", "a chart's foot is red"},
-    {"TCustomChart", "SubFoot.Font.Color", "a chart's sub-foot is red"},
     {nullptr, "Marks.Callout.Brush.Color", "the marks' callout is drawn black"},
     {"TSeriesMarks", "Callout.Brush.Color", "the marks' callout is drawn black"},
     {"TPieSeries", "Gradient.Direction", "a pie's gradient is radial"},
