@@ -100,6 +100,15 @@ int TPhaseProbe::PhaseOfColor(TColor color) const {
 
 // --- The bench.
 
+namespace {
+
+void RenewHintWindow() {
+    Application->SetShowHint(false);
+    Application->SetShowHint(true);
+}
+
+}  // namespace
+
 TToolBench::TToolBench() : FLibrary(std::make_unique<TToolsLibrary>()) {
     ResetDefaultColors();
     FChart = new TToolChart(&FForm);
@@ -110,15 +119,20 @@ TToolBench::TToolBench() : FLibrary(std::make_unique<TToolsLibrary>()) {
     FChart->Legend()->SetVisible(false);
     Bottom().SetLimits(0, 100);
     Left().SetLimits(0, 100);
-    if (Application)
+    if (Application) {
         Application->SetHintWindowClass(
             [this] { return std::make_unique<TRecordingHintWindow>(Hints); });
+        // The application keeps the window it has until hints go off and on again.
+        RenewHintWindow();
+    }
 }
 
 TToolBench::~TToolBench() {
     if (Application) {
         Application->CancelHint();
         Application->SetHintWindowClass(nullptr);
+        // No window recording into this bench stays behind it.
+        RenewHintWindow();
     }
     // The chart and what the form owns go before the library's registrations do.
     FForm.DestroyComponents();
