@@ -44,6 +44,11 @@ const TDefaultException Exceptions[] = {
     {"TContourSeries", "Pointer.VertSize", "a contour's level points are small"},
     {"TVector3DSeries", "StartArrow.Color", "a vector's arrows take the series colour"},
     {"TVector3DSeries", "EndArrow.Color", "a vector's arrows take the series colour"},
+    {"TAnnotationTool", "Callout.Brush.Color", "an annotation's callout is drawn black"},
+    {"TRectangleTool", "Shape.Transparency", "a rectangle is three quarters see-through"},
+    {"TNearestTool", "Brush.Style", "the nearest point's mark is not filled"},
+    {"TNearestTool", "Pen.Color", "the nearest point's mark is drawn white"},
+    {"TNearestTool", "Pen.Style", "the nearest point's mark is dotted"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
 };
 
