@@ -1,9 +1,11 @@
 #include "chart/tools/overlay/MarksTipTool.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/TeePanel.h"
 #include "platform/classes/Publisher.h"
 #include "platform/ui/Application.h"
@@ -104,9 +106,39 @@ bool TMarksTipTool::SharesChart() const {
     return false;
 }
 
+ITeePointHints* TMarksTipTool::PointHints() const {
+    TCustomAxisPanel* chart = ParentChart();
+    return chart ? dynamic_cast<ITeePointHints*>(chart->Canvas3D()) : nullptr;
+}
+
+void TMarksTipTool::AddPointHints(ITeePointHints& hints, TChartSeries& series) {
+    const int count = series.Count();
+    if (count == 0 || !series.ParentChart()) return;
+    const std::string prefix = series.ParentChart()->SeriesNameOrNumber(&series) + "_";
+    const int first = std::clamp(series.FirstInView, 0, count - 1);
+    const int last = std::clamp(series.LastInView, 0, count - 1);
+    for (int i = first; i <= last; ++i)
+        hints.AddPointHint(prefix + std::to_string(i), TipText(series, i));
+}
+
+void TMarksTipTool::ChartDrawEvent(TChartToolEvent event) {
+    TTeeCustomToolSeries::ChartDrawEvent(event);
+    if (event != cteAfterDraw) return;
+    ITeePointHints* hints = PointHints();
+    if (!hints) return;
+    if (Series()) {
+        AddPointHints(*hints, *Series());
+        return;
+    }
+    TCustomAxisPanel& chart = *ParentChart();
+    for (int i = 0; i < chart.SeriesCount(); ++i) AddPointHints(*hints, *chart.GetSeries(i));
+}
+
 void TMarksTipTool::ChartMouseEvent(TChartMouseEvent kind, TMouseButton button, TShiftState shift,
                                     int x, int y) {
     TTeeCustomToolSeries::ChartMouseEvent(kind, button, shift, x, y);
+    // A surface that keeps its hints gets them all when it draws.
+    if (PointHints()) return;
     const TChartMouseEvent reactsTo = FMouseAction == mtmMove ? cmeMove : cmeDown;
     if (kind != reactsTo) return;
     TChartSeries* series = nullptr;

@@ -15,6 +15,17 @@ const TEnumInfo& MarkToolMouseActionNames();
 
 using TMarksTipGetText = std::function<void(TMarksTipTool* sender, std::string& text)>;
 
+// A drawing surface that keeps a hint with each point it draws (an export that stores hints with
+// the picture) offers this. On such a surface the marks tip tool shows no live hints: it hands
+// the surface the tip of every visible point when the chart is drawn. No surface of the program
+// offers it.
+class ITeePointHints {
+public:
+    virtual ~ITeePointHints() = default;
+    // name: the series' name (or "Series" and its number), "_" and the point's index.
+    virtual void AddPointHint(const std::string& name, const std::string& text) = 0;
+};
+
 class TMarksTipTool : public TTeeCustomToolSeries {
     KV_DECLARE_CLASS(TMarksTipTool, TTeeCustomToolSeries)
 public:
@@ -40,6 +51,7 @@ public:
     // The text shown for a point: its mark text in the tool's Style, then OnGetText.
     std::string TipText(TChartSeries& series, int index);
 
+    void ChartDrawEvent(TChartToolEvent event) override;
     void ChartMouseEvent(TChartMouseEvent kind, TMouseButton button, TShiftState shift, int x,
                          int y) override;
 
@@ -62,6 +74,9 @@ private:
     bool PointUnder(int x, int y, TChartSeries*& series, int& index) const;
     // Another marks tip tool works on the same chart.
     bool SharesChart() const;
+    // The chart's drawing surface when it keeps hints of its own, else none.
+    ITeePointHints* PointHints() const;
+    void AddPointHints(ITeePointHints& hints, TChartSeries& series);
 
     TMarkToolMouseAction FMouseAction = mtmMove;
     TSeriesMarksStyle FStyle = smsLabel;

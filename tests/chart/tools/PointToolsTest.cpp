@@ -6,12 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesMarks.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeCanvas3D.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
@@ -151,6 +154,29 @@ TEST_F(MarksTipToolTest, ItsDelaysAreTheApplications) {
     EXPECT_EQ(other->MouseDelay(), 750);
     Application->SetHintPause(pause);
     Application->SetHintHidePause(hide);
+}
+
+// A surface that keeps a hint with each point it draws.
+class THintKeepingCanvas : public TTeeCanvas3D, public ITeePointHints {
+public:
+    void AddPointHint(const std::string& name, const std::string& text) override {
+        Kept.emplace_back(name, text);
+    }
+    std::vector<std::pair<std::string, std::string>> Kept;
+};
+
+TEST_F(MarksTipToolTest, ASurfaceThatKeepsHintsGetsEveryPointsTipAndNoHintShows) {
+    auto canvas = std::make_unique<THintKeepingCanvas>();
+    THintKeepingCanvas* kept = canvas.get();
+    bench.Chart().ReplaceCanvas(std::move(canvas));
+    series->SetPointLabel(0, "first");
+    tool->OnGetText = [](TMarksTipTool*, std::string& text) { text += "!"; };
+    bench.Render();
+    using TKept = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(kept->Kept, (TKept{{"Series1_0", "first!"}, {"Series1_1", "second!"}}));
+    OverPoint(1);
+    EXPECT_EQ(bench.Chart().Hint(), "");
+    EXPECT_TRUE(bench.Hints.Shown.empty());
 }
 
 struct DragMarksToolTest : ::testing::Test {
