@@ -85,9 +85,10 @@ void TColorBandToolEditor::BindProperties() {
             return std::nullopt;
         };
     };
+    // The values typed act only while the form shows.
     auto setValue = [this](void (B::*set)(double)) {
         return [this, set](double v) {
-            if (TColorBandTool* b = Band()) (b->*set)(v);
+            if (TColorBandTool* b = Band(); b && Showing()) (b->*set)(v);
         };
     };
     BindFloatEdit(*this, EStart, value(&B::StartValue), setValue(&B::SetStartValue));

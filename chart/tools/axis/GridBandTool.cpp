@@ -38,12 +38,25 @@ void TGridBandTool::Assign(const TPersistent* source) {
     TTeeCustomToolAxis::Assign(source);
 }
 
+namespace {
+
+// The axis' grid hook of one tool; named so that a tool takes off only its own hook, never one
+// that another tool put on the axis since.
+struct TGridBandHook {
+    TGridBandTool* Tool;
+    void operator()(TChartAxis& axis) const { Tool->DrawBands(axis); }
+};
+
+}  // namespace
+
 void TGridBandTool::Hook(TChartAxis* axis, bool on) {
     if (!axis) return;
-    if (on)
-        axis->OnBeforeDrawGrid = [this](TChartAxis& a) { DrawBands(a); };
-    else
-        axis->OnBeforeDrawGrid = nullptr;
+    if (on) {
+        axis->OnBeforeDrawGrid = TGridBandHook{this};
+        return;
+    }
+    const auto* hook = axis->OnBeforeDrawGrid.target<TGridBandHook>();
+    if (hook && hook->Tool == this) axis->OnBeforeDrawGrid = nullptr;
 }
 
 void TGridBandTool::SetAxis(TChartAxis* value) {

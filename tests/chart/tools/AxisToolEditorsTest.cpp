@@ -22,6 +22,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/UpDown.h"
 #include "tests/chart/editors/EditorSteps.h"
@@ -107,6 +108,11 @@ TEST_F(AxisToolEditorsTest, ColorBand) {
          },
          [&] { return band->Cursor() == crHandPoint; }},
     });
+    // The picture page gets its editor when first shown.
+    EXPECT_EQ(editor->PictureEditor(), nullptr);
+    editor->PageControl1->SetActivePage(editor->TabPicture);
+    editor->PageChanged();
+    EXPECT_NE(editor->PictureEditor(), nullptr);
     band->SetColor(clYellow);
     band->StartLinePen()->SetColor(clGreen);
     band->Gradient()->SetVisible(true);

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "chart/engine/ChartAxis.h"
+#include "chart/foundation/TeeFilterPicture.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "platform/classes/Cursors.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/chart/tools/ToolBench.h"
 
 namespace {
@@ -128,6 +131,45 @@ TEST_F(ColorBandToolTest, ItsLinesResizeItWhenDragged) {
     bench.Render();
     bench.Drag(bench.XPixel(start), y, bench.XPixel(10), y + 40);
     EXPECT_EQ(band->StartValue(), start);
+}
+
+TEST_F(ColorBandToolTest, APictureOrAGradientFillsItAndTransparencyLetsTheChartThrough) {
+    band->SetActive(false);
+    bench.Render();
+    const TColor chartThere = bench.FrontPixel(Inside().X, Inside().Y);
+    band->SetActive(true);
+    bench.Render();
+    EXPECT_EQ(bench.FrontPixel(Inside().X, Inside().Y), clRed);
+
+    // Half see-through: each channel halfway between the band's and the chart's.
+    band->SetTransparency(50);
+    bench.Render();
+    const TColor mixed = bench.FrontPixel(Inside().X, Inside().Y);
+    for (const int shift : {0, 8, 16}) {
+        const int a = (clRed >> shift) & 0xFF, b = (chartThere >> shift) & 0xFF;
+        EXPECT_NEAR((mixed >> shift) & 0xFF, (a + b) / 2, 1) << shift;
+    }
+    band->SetTransparency(0);
+
+    // A gradient of one colour from top to bottom.
+    band->Gradient()->SetStartColor(clLime);
+    band->Gradient()->SetEndColor(clLime);
+    band->Gradient()->SetVisible(true);
+    bench.Render();
+    EXPECT_EQ(bench.FrontPixel(Inside().X, Inside().Y), clLime);
+    band->Gradient()->SetVisible(false);
+
+    // A picture, stretched over the band.
+    TBitmap blue(4, 4);
+    blue.Canvas()->Brush()->SetColor(clBlue);
+    blue.Canvas()->FillRect(TRect{0, 0, 4, 4});
+    band->Picture()->SetGraphic(&blue);
+    bench.Render();
+    EXPECT_EQ(bench.FrontPixel(Inside().X, Inside().Y), clBlue);
+    band->SetPicture(nullptr);
+    EXPECT_FALSE(band->HasPicture());
+    bench.Render();
+    EXPECT_EQ(bench.FrontPixel(Inside().X, Inside().Y), clRed);
 }
 
 }  // namespace

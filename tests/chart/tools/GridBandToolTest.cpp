@@ -53,6 +53,23 @@ TEST_F(GridBandToolTest, AnAxisWithTwoTicksGetsThreeStripes) {
     }
 }
 
+TEST_F(GridBandToolTest, ASeeThroughBrushMixesWithTheChart) {
+    bands->SetAxis(&bench.Bottom());
+    TwoTicks(bench.Bottom());
+    bands->SetActive(false);
+    bench.Render();
+    const TColor chartThere = At(bench.Bottom(), 60);
+    bands->SetActive(true);
+    bands->Band2()->SetTransparency(50);
+    bench.Render();
+    const TColor mixed = At(bench.Bottom(), 60);
+    for (const int shift : {0, 8, 16}) {
+        const int a = (clBlue >> shift) & 0xFF, b = (chartThere >> shift) & 0xFF;
+        EXPECT_NEAR((mixed >> shift) & 0xFF, (a + b) / 2, 1) << shift;
+    }
+    EXPECT_EQ(At(bench.Bottom(), 90), clRed);  // the other brush stays solid
+}
+
 TEST_F(GridBandToolTest, TwoClearBrushesDrawNothing) {
     bands->SetAxis(&bench.Bottom());
     bands->SetActive(false);
@@ -103,8 +120,14 @@ TEST_F(GridBandToolTest, ChangingTheAxisMovesTheStripes) {
     const int x = bench.XPixel(60);
     EXPECT_EQ(bench.FrontPixel(x, y0), clBlue);
     EXPECT_EQ(bench.FrontPixel(x, y1), clBlue);
-    // The tool freed takes the hook with it.
+    // The tool freed takes its hook with it, but not the hook another band put there since.
+    auto* other = bench.AddTool<TGridBandTool>();
+    other->SetAxis(&bench.Left());
+    bands->SetAxis(&bench.Left());
+    TObject::Free(other);
+    EXPECT_TRUE(bool(bench.Left().OnBeforeDrawGrid));
     TObject::Free(bands);
+    EXPECT_FALSE(bool(bench.Left().OnBeforeDrawGrid));
     EXPECT_FALSE(bool(bench.Bottom().OnBeforeDrawGrid));
 }
 
