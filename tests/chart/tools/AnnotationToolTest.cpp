@@ -4,15 +4,20 @@
 // meets the box; then the box drawn, its callout arrow, and the clicks and cursor over it.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/engine/ShapeMargins.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/PointRoutines.h"
+#include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "platform/classes/Cursors.h"
+#include "platform/graphics/Canvas.h"
 #include "tests/chart/tools/ToolBench.h"
 
 namespace {
@@ -192,6 +197,82 @@ TEST_F(AnnotationToolTest, TheBoxIsDrawnInItsColourAndTheTextClippedToIt) {
     // Nothing of the text beyond the box's right edge.
     for (int x = 91; x < 200; ++x)
         for (int y = 50; y < 70; ++y) ASSERT_NE(bench.FrontPixel(x, y), clBlue) << x << "," << y;
+}
+
+// The bench's text metrics, with every text written down where it starts and how it is aligned.
+class TTextRecordingCanvas : public TTeeCanvas3D {
+public:
+    int MeasureTextWidth(std::string_view text) override {
+        return TToolBench::CharWidth * int(text.size());
+    }
+    int MeasureTextHeight(std::string_view) override { return TToolBench::LineHeight; }
+    void DrawTextAt(int x, int y, std::string_view text) override {
+        Texts.push_back({x, y, std::string(text), GetTextAlignment()});
+        TTeeCanvas3D::DrawTextAt(x, y, text);
+    }
+    struct TText {
+        int X, Y;
+        std::string Text;
+        unsigned Alignment;
+        bool operator==(const TText&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const TText& t) {
+            return os << "(" << t.X << ", " << t.Y << ", \"" << t.Text << "\", " << t.Alignment
+                      << ")";
+        }
+    };
+    std::vector<TText> Texts;
+};
+
+// An annotation whose text starts further right, as a page number's does after its buttons.
+class TShiftedAnnotation : public TAnnotationTool {
+public:
+    using TAnnotationTool::TAnnotationTool;
+
+protected:
+    int TextHorizOffset() override { return 5; }
+};
+
+TEST_F(AnnotationToolTest, EachLineStartsByTheAlignmentInsideTheMargins) {
+    auto canvas = std::make_unique<TTextRecordingCanvas>();
+    TTextRecordingCanvas* texts = canvas.get();
+    bench.Chart().ReplaceCanvas(std::move(canvas));
+    // The lines part at carriage returns. The box is (10, 10, 51, 38): margins of 3 across and
+    // 1 down, a frame of 1.
+    note->SetText("Hello\rWorld");
+    using TText = TTextRecordingCanvas::TText;
+    const struct {
+        TAlignment Alignment;
+        int X;
+        unsigned Flags;
+    } cases[] = {
+        {taLeftJustify, 10 + 3 + 1, TA_LEFT},
+        {taCenter, (10 + 3 + 51 - 3) / 2 + 1, TA_CENTER},
+        {taRightJustify, 51 - 3, TA_RIGHT},
+    };
+    for (const auto& c : cases) {
+        note->SetTextAlignment(c.Alignment);
+        texts->Texts.clear();
+        bench.Render();
+        EXPECT_EQ(note->ShapeBounds(), (TRect{10, 10, 51, 38}));
+        EXPECT_EQ(texts->Texts, (std::vector<TText>{{c.X, 11, "Hello", c.Flags},
+                                                    {c.X, 11 + 13, "World", c.Flags}}))
+            << int(c.Alignment);
+    }
+    // Line feeds are not drawn.
+    note->SetTextAlignment(taLeftJustify);
+    note->SetText("Hel\nlo\rWorld");
+    texts->Texts.clear();
+    bench.Render();
+    EXPECT_EQ(texts->Texts,
+              (std::vector<TText>{{14, 11, "Hello", TA_LEFT}, {14, 24, "World", TA_LEFT}}));
+    // A descendant's offset moves every line.
+    note->SetActive(false);
+    auto* shifted = new TShiftedAnnotation(&bench.Form());
+    shifted->SetText("Hi");
+    shifted->SetParentChart(&bench.Chart());
+    texts->Texts.clear();
+    bench.Render();
+    EXPECT_EQ(texts->Texts, (std::vector<TText>{{10 + 3 + 1 + 5, 11, "Hi", TA_LEFT}}));
 }
 
 TEST_F(AnnotationToolTest, ClicksInsideTheBoxAndItsCursor) {
