@@ -59,6 +59,9 @@ TEST_F(DrawLineToolTest, DrawingKeepsTheLineInAxisValuesAndSelectsIt) {
     EXPECT_EQ(tool->Selected(), line);
     EXPECT_EQ(events.back(), "new");
     EXPECT_FALSE(tool->Drawing());
+    // The press was the tool's: the chart did not zoom into the dragged rectangle.
+    EXPECT_EQ(bench.Bottom().Minimum(), 0);
+    EXPECT_EQ(bench.Bottom().Maximum(), 100);
 
     // A new style for new lines only.
     tool->SetStyle(dlRectangle);

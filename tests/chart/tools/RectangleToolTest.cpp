@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "chart/engine/ChartAxis.h"
 #include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeShadow.h"
 #include "chart/tools/annotation/RectangleTool.h"
@@ -55,6 +56,9 @@ TEST_F(RectangleToolTest, DraggingTheInsideMovesTheBoxKeepingItsSize) {
     EXPECT_EQ(box->ShapeBounds(), (TRect{30, 40, 79, 89}));
     EXPECT_GT(dragging, 0);
     EXPECT_EQ(dragged, 1);
+    // The press was the tool's: the chart did not zoom into the dragged rectangle.
+    EXPECT_EQ(bench.Bottom().Minimum(), 0);
+    EXPECT_EQ(bench.Bottom().Maximum(), 100);
 }
 
 TEST_F(RectangleToolTest, ResizingByEachPartStopsAtFourPixels) {
