@@ -240,57 +240,32 @@ void TCursorTool::RedrawCursor() {
     c.MarkDirty();
 }
 
+// In a 3-D chart at depth z, else flat.
+void TCursorTool::HorizontalLine(TCanvas3D& c, int left, int right, int y, int z) const {
+    if (FParentChart->View3D())
+        c.DrawHorizontalLineAtZ(left, right, y, z);
+    else
+        c.DrawHorizontalLine(left, right, y);
+}
+
+void TCursorTool::VerticalLine(TCanvas3D& c, int x, int top, int bottom, int z) const {
+    if (FParentChart->View3D())
+        c.DrawVerticalLineAtZ(x, top, bottom, z);
+    else
+        c.DrawVerticalLine(x, top, bottom);
+}
+
 void TCursorTool::DrawByStyle(TCanvas3D& c, const TRect& r, int z) {
-    const bool flat = !FParentChart->View3D();
-    auto horizontal = [&] {
-        if (flat)
-            c.DrawHorizontalLine(r.Left, r.Right, FY);
-        else
-            c.DrawHorizontalLineAtZ(r.Left, r.Right, FY, z);
-    };
-    auto vertical = [&] {
-        if (flat)
-            c.DrawVerticalLine(FX, r.Top, r.Bottom);
-        else
-            c.DrawVerticalLineAtZ(FX, r.Top, r.Bottom, z);
-    };
-    switch (FStyle) {
-        case cssHorizontal:
-            horizontal();
-            break;
-        case cssVertical:
-            vertical();
-            break;
-        case cssBoth:
-            horizontal();
-            vertical();
-            break;
-        case cssScope:
-            DrawScope(c, z);
-            horizontal();
-            vertical();
-            break;
-        case cssScopeOnly:
-            DrawScope(c, z);
-            break;
-    }
+    const bool scope = FStyle == cssScope || FStyle == cssScopeOnly;
+    if (scope) DrawScope(c, z);
+    if (FStyle == cssScopeOnly) return;
+    if (FStyle != cssVertical) HorizontalLine(c, r.Left, r.Right, FY, z);
+    if (FStyle != cssHorizontal) VerticalLine(c, FX, r.Top, r.Bottom, z);
 }
 
 void TCursorTool::DrawScope(TCanvas3D& c, int z) {
     const bool flat = !FParentChart->View3D();
     const int x = FX, y = FY, s = FScopeSize, h = FHorizSize, v = FVertSize;
-    auto hline = [&](int left, int right, int at) {
-        if (flat)
-            c.DrawHorizontalLine(left, right, at);
-        else
-            c.DrawHorizontalLineAtZ(left, right, at, z);
-    };
-    auto vline = [&](int at, int top, int bottom) {
-        if (flat)
-            c.DrawVerticalLine(at, top, bottom);
-        else
-            c.DrawVerticalLineAtZ(at, top, bottom, z);
-    };
     auto rectangle = [&](const TRect& r) {
         if (flat)
             c.DrawRectangleFromRect(r);
@@ -299,14 +274,15 @@ void TCursorTool::DrawScope(TCanvas3D& c, int z) {
     };
     if (FScopeStyle == scsCamera) {
         rectangle(TRect{x - h - s, y - v - s, x + h + s, y + v + s});
-        hline(x - s, x + s, y);
-        vline(x, y - s, y + s);
+        HorizontalLine(c, x - s, x + s, y, z);
+        VerticalLine(c, x, y - s, y + s, z);
         return;
     }
-    hline(x - h - s, x - s, y);
-    hline(x + s, x + h + s, y);
-    vline(x, y - v - s, y - s);
-    vline(x, y + s, y + v + s);
+    // Four arms from the figure out to the line sizes, then the figure.
+    HorizontalLine(c, x - h - s, x - s, y, z);
+    HorizontalLine(c, x + s, x + h + s, y, z);
+    VerticalLine(c, x, y - v - s, y - s, z);
+    VerticalLine(c, x, y + s, y + v + s, z);
     const TRect box{x - s, y - s, x + s, y + s};
     switch (FScopeStyle) {
         case scsRectangle:

@@ -126,6 +126,8 @@ private:
     void CalcScreenPositions();
     void PixelsFromValues();
     void DrawByStyle(TCanvas3D& canvas, const TRect& extent, int z);
+    void HorizontalLine(TCanvas3D& canvas, int left, int right, int y, int z) const;
+    void VerticalLine(TCanvas3D& canvas, int x, int top, int bottom, int z) const;
     void DrawScope(TCanvas3D& canvas, int z);
     void MoveTo(int x, int y);
 

@@ -220,6 +220,22 @@ TEST_F(CursorToolTest, DraggingMovesOneLineAtATimeAndStopsAtTheAxes) {
     EXPECT_EQ(cursor->YPixel(), y - 40);
 }
 
+TEST_F(CursorToolTest, OnGetAxisRectNarrowsWhereItIsHitAndWhereItMoves) {
+    cursor->SetFollowMouse(true);
+    bench.Render();
+    const int x = cursor->XPixel(), y = cursor->YPixel();
+    cursor->OnGetAxisRect = [&](TCursorTool*, TRect& r) { r.Right = x + 50; };
+    EXPECT_EQ(cursor->LineAtPoint(x + 50, y), TCursorTool::dpHorizontal);
+    EXPECT_EQ(cursor->LineAtPoint(x + 51, y), TCursorTool::dpNone);
+    bench.Move(x + 60, y + 10);
+    EXPECT_EQ(cursor->XPixel(), x);
+    bench.Move(x + 40, y + 10);
+    EXPECT_EQ(cursor->XPixel(), x + 40);
+    // The chart rectangle instead of the axes: the handler is not asked.
+    cursor->FullChartRect = true;
+    EXPECT_EQ(cursor->CursorRect(false), bench.Chart().ChartRect());
+}
+
 TEST_F(CursorToolTest, FollowingTheMouseNeverStartsADrag) {
     cursor->SetFollowMouse(true);
     bench.Render();

@@ -100,15 +100,6 @@ int TPhaseProbe::PhaseOfColor(TColor color) const {
 
 // --- The bench.
 
-namespace {
-
-void RenewHintWindow() {
-    Application->SetShowHint(false);
-    Application->SetShowHint(true);
-}
-
-}  // namespace
-
 TToolBench::TToolBench() : FLibrary(std::make_unique<TToolsLibrary>()) {
     ResetDefaultColors();
     FChart = new TToolChart(&FForm);
@@ -119,20 +110,22 @@ TToolBench::TToolBench() : FLibrary(std::make_unique<TToolsLibrary>()) {
     FChart->Legend()->SetVisible(false);
     Bottom().SetLimits(0, 100);
     Left().SetLimits(0, 100);
+    // The application's hint window made anew of the recording class, whatever window an
+    // earlier test left.
     if (Application) {
         Application->SetHintWindowClass(
             [this] { return std::make_unique<TRecordingHintWindow>(Hints); });
-        // The application keeps the window it has until hints go off and on again.
-        RenewHintWindow();
+        Application->SetShowHint(false);
+        Application->SetShowHint(true);
     }
 }
 
 TToolBench::~TToolBench() {
+    // No window of the application may keep the record once the bench is gone.
     if (Application) {
-        Application->CancelHint();
+        Application->SetShowHint(false);
         Application->SetHintWindowClass(nullptr);
-        // No window recording into this bench stays behind it.
-        RenewHintWindow();
+        Application->SetShowHint(true);
     }
     // The chart and what the form owns go before the library's registrations do.
     FForm.DestroyComponents();

@@ -7,7 +7,7 @@
 // timers, and the hints the application would show are recorded instead.
 //
 // The library's start-up (TToolsLibrary) is run by the bench itself, so a test needs nothing
-// else.
+// else. One bench at a time: it installs the one manual clock and the application's hint window.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -135,7 +135,7 @@ public:
     // The mouse leaves the chart.
     void Leave();
 
-    // Pixels of axis values, and back, through the chart's bottom and left axes.
+    // Pixels of axis values through the chart's bottom and left axes.
     int XPixel(double value);
     int YPixel(double value);
 

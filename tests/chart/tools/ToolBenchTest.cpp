@@ -3,6 +3,7 @@
 // manual clock drives timers; the hints are recorded.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "chart/engine/ChartTools.h"
@@ -69,13 +70,36 @@ TEST(ToolBench, TimersRunOnTheBenchClock) {
     EXPECT_EQ(fired.size(), 3u);
 }
 
-TEST(ToolBench, HintsAreRecorded) {
+TEST(ToolBench, TimersFireInTheirOrderAndAStoppedOneDoesNot) {
     TToolBench bench;
+    TTimer fast(nullptr), slow(nullptr), stopped(nullptr);
+    fast.SetInterval(30);
+    slow.SetInterval(50);
+    stopped.SetInterval(50);
+    std::vector<std::string> fired;
+    fast.OnTimer = [&](TObject*) { fired.push_back("fast " + std::to_string(bench.Clock.Now())); };
+    // The slow timer stops the other one due at the same moment.
+    slow.OnTimer = [&](TObject*) {
+        fired.push_back("slow " + std::to_string(bench.Clock.Now()));
+        stopped.SetEnabled(false);
+    };
+    stopped.OnTimer = [&](TObject*) { fired.push_back("stopped"); };
+    bench.Clock.Advance(100);
+    EXPECT_EQ(fired,
+              (std::vector<std::string>{"fast 30", "slow 50", "fast 60", "fast 90", "slow 100"}));
+}
+
+TEST(ToolBench, HintsAreRecorded) {
     ASSERT_NE(Application, nullptr);
+    // Even when the application already has a hint window of its own.
+    Application->ActivateHint(nullptr, "before", TPoint{1, 1}, TRect{0, 0, 10, 10});
+    Application->CancelHint();
+    TToolBench bench;
     Application->ActivateHint(&bench.Chart(), "A point", TPoint{30, 40},
                               TRect{0, 0, TToolBench::Width, TToolBench::Height});
     ASSERT_EQ(bench.Hints.Shown.size(), 1u);
     EXPECT_EQ(bench.Hints.Shown[0].HintStr, "A point");
+    const int hidden = bench.Hints.Hidden;
     Application->CancelHint();
-    EXPECT_EQ(bench.Hints.Hidden, 1);
+    EXPECT_EQ(bench.Hints.Hidden, hidden + 1);
 }
