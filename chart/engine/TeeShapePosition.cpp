@@ -18,18 +18,21 @@ void TTeeCustomShapePosition::SetCustomPosition(bool value) {
         FCustomPosition = value;
 }
 
-void TTeeCustomShapePosition::SetCoordinate(int TRect::*side, int value) {
+void TTeeCustomShapePosition::SetCoordinate(bool left, int value) {
     FCustomPosition = true;
+    // The edge is named rather than reached through a pointer to a member of a local copy:
+    // GCC 12 at -O2 wrote such a copy back as it was before the store.
     TRect bounds = ShapeBounds();
+    int& edge = left ? bounds.Left : bounds.Top;
     if (TCustomTeePanel* panel = ParentChart())
-        panel->SetIntegerValue(bounds.*side, value);
+        panel->SetIntegerValue(edge, value);
     else
-        bounds.*side = value;
+        edge = value;
     SetShapeBounds(bounds);
 }
 
-void TTeeCustomShapePosition::SetLeft(int value) { SetCoordinate(&TRect::Left, value); }
-void TTeeCustomShapePosition::SetTop(int value) { SetCoordinate(&TRect::Top, value); }
+void TTeeCustomShapePosition::SetLeft(int value) { SetCoordinate(true, value); }
+void TTeeCustomShapePosition::SetTop(int value) { SetCoordinate(false, value); }
 
 void TTeeCustomShapePosition::Assign(const TPersistent* source) {
     if (auto* other = dynamic_cast<const TTeeCustomShapePosition*>(source)) {

@@ -29,7 +29,8 @@ protected:
     }
 
 private:
-    void SetCoordinate(int TRect::*side, int value);
+    // The left edge, else the top one.
+    void SetCoordinate(bool left, int value);
 
     bool FCustomPosition = false;
     bool FDefaultCustomPosition = false;

@@ -122,6 +122,8 @@ void TTextShape::Assign(const TPersistent* source) {
         FTextAlignment = other->FTextAlignment;
     }
     TTeeShapePosition::Assign(source);
+    // The box's size is a setting of its own (an annotation of a fixed size keeps it there).
+    if (auto* other = dynamic_cast<const TTextShape*>(source)) SetShapeBounds(other->ShapeBounds());
 }
 
 void TTextShape::Publish(TPublisher<TTextShape>& p) {

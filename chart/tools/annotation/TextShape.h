@@ -43,7 +43,8 @@ public:
     // each shifted right by xOffset, with the margins the last layout computed.
     void DrawShapeAndText(TCustomAxisPanel& chart, const TRect& box, int lineCount, int xOffset);
 
-    // AutoSize, ClipText, Cursor, Margins, Text and TextAlignment, then the positioned shape.
+    // AutoSize, ClipText, Cursor, Margins, Text and TextAlignment, then the positioned shape,
+    // then the bounds.
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TTextShape>& p);
 

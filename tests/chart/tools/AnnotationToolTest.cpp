@@ -138,6 +138,12 @@ TEST_F(AnnotationToolTest, AShapeSizesItselfToItsTextAtTheOrigin) {
     TTextShape shape;
     shape.CalcAutoBounds(nullptr);
     EXPECT_EQ(shape.LineCount(), 0);
+    // Without a chart too, a new left or top edge is taken.
+    shape.SetLeft(44);
+    shape.SetTop(-3);
+    EXPECT_EQ(shape.ShapeBounds(), (TRect{44, -3, 0, 0}));
+    EXPECT_TRUE(shape.CustomPosition());
+    shape.SetCustomPosition(false);
     shape.SetText("Hello\rWorld!");
     shape.CalcAutoBounds(&bench.Chart());
     EXPECT_EQ(shape.LineCount(), 2);
