@@ -15,13 +15,6 @@
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
 
-namespace {
-const TEnumInfo& TextFormatNames() {
-    static const TEnumInfo names{"ttfNormal", "ttfHtml"};
-    return names;
-}
-}  // namespace
-
 TChartTitle::TChartTitle(TCustomTeePanel* panel)
     : TTeeCustomShapePosition(panel), FText(std::make_unique<TStringList>()) {
     FText->OnChange = [this](TStrings*) {

@@ -41,6 +41,11 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "HighLowPen.Color", "a candle's wicks take the candle pen's colour"},
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
+    {"TAnnotationTool", "Callout.Brush.Color", "an annotation's callout is drawn black"},
+    {"TRectangleTool", "Shape.Transparency", "a rectangle is three quarters see-through"},
+    {"TNearestTool", "Brush.Style", "the nearest point's mark is not filled"},
+    {"TNearestTool", "Pen.Color", "the nearest point's mark is drawn white"},
+    {"TNearestTool", "Pen.Style", "the nearest point's mark is dotted"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
 };
 
