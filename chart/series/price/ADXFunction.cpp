@@ -1,5 +1,7 @@
 #include "chart/series/price/ADXFunction.h"
 
+#include <utility>
+
 #include "chart/engine/FastLineSeries.h"
 #include "chart/series/price/InternalSeries.h"
 #include "chart/series/price/OHLCSeries.h"
@@ -68,10 +70,12 @@ void TADXFunction::ComputeFromSources(TChartSeries* source) {
         prices->HighValues().Data(), prices->LowValues().Data(), prices->CloseValues().Data(), n,
         Period(), FUpValues.data(), FDownValues.data(), FADX.data());
     const TChartValueList& x = source->XValues();
-    for (int k = 0; k < counts.DICount; ++k) {
-        const double position = x[counts.DIFirst + k];
-        if (FUp) FUp->AddXYPoint(position, FUpValues[size_t(k)]);
-        if (FDown) FDown->AddXYPoint(position, FDownValues[size_t(k)]);
+    // Each line announces its points once, as the parent does.
+    for (auto [line, values] : {std::pair{FUp, &FUpValues}, std::pair{FDown, &FDownValues}}) {
+        if (!line) continue;
+        TSeriesUpdate update(*line);
+        for (int k = 0; k < counts.DICount; ++k)
+            line->AddXYPoint(x[counts.DIFirst + k], (*values)[size_t(k)]);
     }
     for (int k = 0; k < counts.ADXCount; ++k)
         parent->AddXYPoint(x[counts.ADXFirst + k], FADX[size_t(k)]);

@@ -71,8 +71,9 @@ void TBollingerFunction::ComputeFromSources(TChartSeries* source) {
     // Each band's first point lies at the end of the first whole window.
     const TChartValueList& x = source->XValues();
     const int first = n - count;
-    for (int k = 0; k < count; ++k) {
-        parent->AddXYPoint(x[first + k], FUpper[size_t(k)]);
-        if (FLow) FLow->AddXYPoint(x[first + k], FLower[size_t(k)]);
-    }
+    for (int k = 0; k < count; ++k) parent->AddXYPoint(x[first + k], FUpper[size_t(k)]);
+    if (!FLow) return;
+    // The lower band announces its points once, as the parent does.
+    TSeriesUpdate update(*FLow);
+    for (int k = 0; k < count; ++k) FLow->AddXYPoint(x[first + k], FLower[size_t(k)]);
 }
