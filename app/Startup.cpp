@@ -15,6 +15,7 @@
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeFilterTransforms.h"
+#include "chart/series/SeriesAndEditorsStartup.h"
 #include "gif/GIFFormat.h"
 #include "gif/GIFThreads.h"
 #include "platform/graphics/GraphicFormats.h"
@@ -54,6 +55,8 @@ void RegisterProgramUnits() {
     EditorFormsUnitStartup();
     StandardSeriesEditorsUnitStartup();
     CircledAnd3DEditorsUnitStartup();
+    // The extended series and functions with their editors, after the editor forms they build on.
+    ChartSeriesUnitStartup();
     // The picture filters, which also turn rotated gradients.
     RegisterImageFilters();
     // Export: the older chart classes for reading native streams, and the picture export

@@ -44,6 +44,9 @@ const TDefaultException Exceptions[] = {
     {"TContourSeries", "Pointer.VertSize", "a contour's level points are small"},
     {"TVector3DSeries", "StartArrow.Color", "a vector's arrows take the series colour"},
     {"TVector3DSeries", "EndArrow.Color", "a vector's arrows take the series colour"},
+    {"TCandleSeries", "HighLowPen.Color", "a candle's wicks take the candle pen's colour"},
+    {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
+    {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
 };
 
 struct TMismatch {

@@ -1,0 +1,86 @@
+#include "chart/series/SeriesAndEditorsStartup.h"
+
+#include <string>
+#include <vector>
+
+#include "chart/engine/SeriesTypes.h"
+#include "chart/foundation/LibraryTexts.h"
+#include "chart/series/price/BigCandleSeries.h"
+#include "chart/series/price/CandleEditor.h"
+#include "chart/series/price/CandleSeries.h"
+#include "chart/series/price/CompressFuncEditor.h"
+#include "chart/series/price/CompressFunction.h"
+#include "chart/series/price/DarvasSeries.h"
+#include "chart/series/price/OHLCSeries.h"
+#include "chart/series/price/VolumeSeries.h"
+#include "chart/series/price/VolumeSeriesEditor.h"
+#include "platform/classes/ClassRegistry.h"
+
+namespace {
+
+enum TEntryKind { ekSeries, ekFunction };
+
+// One gallery entry: a series or a function class with its gallery name, page and number of
+// sample series.
+struct TSeriesLibraryEntry {
+    TEntryKind Kind;
+    TClass Class;
+    const std::string* Name;
+    const std::string* Page;
+    int SampleSeries;
+};
+
+// In gallery order, one line a class.
+std::vector<TSeriesLibraryEntry> GalleryEntries() {
+    return {
+        // Price series.
+        {ekSeries, &TCandleSeries::StaticClass(), &TxtExtCandle, &TxtExtFinancial, 1},
+        {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
+        {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
+        {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Price and indicator functions.
+
+        // Compression of price series.
+        {ekFunction, &TCompressFunction::StaticClass(), &TxtExtCompression, &TxtExtFinancial, 1},
+    };
+}
+
+// Known to the component stream without a gallery entry of their own.
+std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; }
+
+// The editor forms, found by the names their series and functions give; one line a class.
+std::vector<TClass> EditorFormClasses() {
+    return {
+        &TCandleEditor::StaticClass(),
+        &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(),
+    };
+}
+
+int StartupCount = 0;
+
+}  // namespace
+
+void ChartSeriesUnitStartup() {
+    if (StartupCount++ > 0) return;
+    for (const TSeriesLibraryEntry& e : GalleryEntries()) {
+        if (e.Kind == ekSeries)
+            RegisterSeriesClass(e.Class, e.Name, e.Page, e.SampleSeries);
+        else
+            RegisterFunctionClass(e.Class, e.Name, e.Page, e.SampleSeries);
+    }
+    for (TClass cls : StreamOnlyClasses()) RegisterClass(cls);
+    for (TClass editor : EditorFormClasses()) RegisterClass(editor);
+}
+
+void ChartSeriesUnitShutdown() {
+    if (StartupCount == 0 || --StartupCount > 0) return;
+    for (const TSeriesLibraryEntry& e : GalleryEntries()) {
+        if (e.Kind == ekSeries)
+            UnregisterSeriesClasses({e.Class});
+        else
+            UnregisterFunctionClasses({e.Class});
+    }
+    for (TClass cls : StreamOnlyClasses()) UnRegisterClass(cls);
+    for (TClass editor : EditorFormClasses()) UnRegisterClass(editor);
+}
