@@ -47,6 +47,10 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "HighLowPen.Color", "a candle's wicks take the candle pen's colour"},
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
+    {"TADXFunction", "UpLinePen.Color", "the +DI line is green"},
+    {"TADXFunction", "DownLinePen.Color", "the -DI line is red"},
+    {"TMACDFunction", "HistogramPen.Color", "the MACD histogram is red"},
+    {"TMACDFunction", "MACDExpPen.Color", "the MACD signal line is green"},
 };
 
 struct TMismatch {

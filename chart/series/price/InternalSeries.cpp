@@ -4,7 +4,7 @@ void MarkInternalSeries(TChartSeries& series, TColor color) {
     series.InternalElement = true;
     series.SetShowInLegend(false);
     series.SetShowInEditor(false);
-    series.SetSeriesColor(color);
+    if (color != clDefault) series.SetSeriesColor(color);
 }
 
 void FollowParentSeries(TChartSeries& series, const TChartSeries& parent) {

@@ -6,7 +6,7 @@
 // with it.
 #include "chart/engine/ChartSeries.h"
 
-// Marks a series just made by a function as one of its own.
+// Marks a series just made by a function as one of its own, in colour (clDefault: as made).
 void MarkInternalSeries(TChartSeries& series, TColor color);
 // The series is drawn where parent is drawn.
 void FollowParentSeries(TChartSeries& series, const TChartSeries& parent);
