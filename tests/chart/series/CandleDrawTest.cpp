@@ -120,6 +120,16 @@ TEST_F(CandleDrawTest, StickIn3DWicksAtMiddleDepthAroundTheCuboid) {
     int faces = 0;
     for (const std::string& op : ops) faces += op.rfind("Polygon", 0) == 0;
     EXPECT_GE(faces, 1);
+    // The bar style's three lines all stand at the middle depth: upright, ticks level.
+    Series->SetCandleStyle(csCandleBar);
+    DrawPoints(*Series);
+    const std::vector<TCanvas3DCall> moves = CallsOf("MoveTo"), ends = CallsOf("LineTo");
+    ASSERT_EQ(ends.size(), 3u);
+    EXPECT_EQ(moves[0].Args[0], ends[0].Args[0]);
+    EXPECT_EQ(moves[1].Args[1], ends[1].Args[1]);
+    EXPECT_EQ(moves[1].Args[0] - ends[1].Args[0], 3);
+    EXPECT_EQ(ends[2].Args[0] - moves[2].Args[0], 4);
+    Series->SetCandleStyle(csCandleStick);
     // Without its own 3-D body the candle is one wick and a flat rectangle at middle depth.
     Series->SetDraw3D(false);
     DrawPoints(*Series);

@@ -2,10 +2,12 @@
 // the big candle's four price marks around each body.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "chart/engine/SeriesMarkPositions.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/foundation/View3DOptions.h"
 #include "chart/series/algo/DarvasBoxes.h"
 #include "chart/series/price/BigCandleSeries.h"
 #include "chart/series/price/DarvasSeries.h"
@@ -76,6 +78,31 @@ TEST_F(DarvasSeriesTest, BoxesDrawnOverTheCandlesAtTheirPrices) {
     DrawPoints(*s);
     EXPECT_EQ(CallsOf("Rectangle").size(), rects.size());
     EXPECT_TRUE(Canvas->Blends.empty());
+}
+
+TEST_F(DarvasSeriesTest, In3DBoxesStandAtTheSeriesFrontDepth) {
+    Chart->SetView3D(true);
+    Chart->View3DOptions()->SetOrthogonal(true);
+    auto* s = Add<TDarvasSeries>();
+    for (int i = 0; i < 4; ++i) s->AddQuote(100 * (i + 1), 10, 20 + 10 * i, 5, 15);
+    DrawPoints(*s);
+    ASSERT_EQ(s->Boxes().size(), 1u);
+    ASSERT_EQ(Canvas->Blends.size(), 1u);
+    // The box's corners projected at the front depth, as the last shape drawn.
+    const TRect r = s->BoxRects()[0];
+    const TPoint topLeft = Canvas->ProjectPoint(r.Left, r.Top, s->FrontDepth);
+    const TPoint bottomRight = Canvas->ProjectPoint(r.Right, r.Bottom, s->FrontDepth);
+    const TCanvas3DCall& last = Canvas->Calls().back();
+    ASSERT_GE(last.Args.size(), 4u);
+    std::vector<int> xs, ys;
+    for (size_t i = 0; i + 1 < last.Args.size(); i += 2) {
+        xs.push_back(last.Args[i]);
+        ys.push_back(last.Args[i + 1]);
+    }
+    EXPECT_EQ(*std::min_element(xs.begin(), xs.end()), topLeft.X);
+    EXPECT_EQ(*std::max_element(xs.begin(), xs.end()), bottomRight.X);
+    EXPECT_EQ(*std::min_element(ys.begin(), ys.end()), topLeft.Y);
+    EXPECT_EQ(*std::max_element(ys.begin(), ys.end()), bottomRight.Y);
 }
 
 TEST_F(DarvasSeriesTest, BigCandleMarksSurroundTheBody) {

@@ -23,7 +23,12 @@
 class TPriceRecordingCanvas : public TRecordingCanvas3D {
 public:
     std::vector<TRect> Gradients;
-    std::vector<int> Blends;  // the transparency of each
+    std::vector<int> Blends;        // the transparency of each
+    std::vector<TColor> PenColors;  // of each pen selection
+    void UsePenWithColor(const TPen* pen, TColor colour) override {
+        PenColors.push_back(colour);
+        TRecordingCanvas3D::UsePenWithColor(pen, colour);
+    }
     void FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction,
                       int balance, int radialX, int radialY) override {
         Gradients.push_back(rect);
@@ -71,6 +76,7 @@ protected:
         Canvas->ClearCalls();
         Canvas->Gradients.clear();
         Canvas->Blends.clear();
+        Canvas->PenColors.clear();
         series.ComputeVisibleRange();
         series.DrawAllValues();
     }

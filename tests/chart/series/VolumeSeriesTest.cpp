@@ -66,6 +66,10 @@ TEST_F(VolumeSeriesTest, PenChosenOncePerColourRun) {
     EXPECT_EQ(lines[0].PenColor, clBlue);
     EXPECT_EQ(lines[1].PenColor, clRed);
     EXPECT_EQ(lines[2].PenColor, clRed);
+    EXPECT_EQ(Canvas->PenColors, (std::vector<TColor>{clBlue, clRed}));
+    // The first point of the next pass selects its pen again.
+    DrawPoints(*Series);
+    EXPECT_EQ(Canvas->PenColors, (std::vector<TColor>{clBlue, clRed}));
     EXPECT_EQ(Series->LinePen()->Color(), clBlue);  // the series colour is the pen's
 }
 
