@@ -206,9 +206,15 @@ TEST_F(PriceFunctionsTest, DirectionalMovementAndParabolicSAR) {
     ExpectPricePoints(PricePoints(*scene.Result), {{30, 100}, {40, (100.0 / 3 + 100) / 2}});
     ExpectPricePoints(PricePoints(*adx->UpLine()), {{30, 40}, {40, 100.0 / 7}});
     ExpectPricePoints(PricePoints(*adx->DownLine()), {{30, 0}, {40, 200.0 / 7}});
-    adx->SetPeriod(3);
-    EXPECT_EQ(scene.Result->Count(), 0) << "2 x period above the points";
-    EXPECT_EQ(adx->UpLine()->Count(), 0);
+    for (double none : {3.0, 1.0}) {
+        SCOPED_TRACE(none);  // 2 x period above the points; a period below 2
+        adx->SetPeriod(none);
+        EXPECT_EQ(scene.Result->Count(), 0);
+        EXPECT_EQ(adx->UpLine()->Count(), 0);
+        EXPECT_EQ(adx->DownLine()->Count(), 0);
+        adx->SetPeriod(2);
+        EXPECT_EQ(adx->UpLine()->Count(), 2);
+    }
 
     RunPriceCases({{10, 10, 9, 10}, {11, 11, 10, 11}, {12, 12, 11, 12}, {13, 13, 12, 13}}, {},
                   {{"SAR of a rise", Made<TSARFunction>(0), {{3, 9}, {4, 9.12}}},
