@@ -5,7 +5,7 @@
 #include "chart/engine/ChartSeries.h"
 
 void TPriceMovingFunction::ComputeFromSeries(TChartSeries& source, TChartValueList& positions) {
-    if (std::nearbyint(Period()) < 1) return;
+    if (!(std::nearbyint(Period()) >= 1)) return;  // NaN included
     TTeeMovingFunction::ComputeFromSeries(source, positions);
 }
 
