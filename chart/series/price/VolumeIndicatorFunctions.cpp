@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/VolumeKernels.h"
@@ -29,7 +30,11 @@ void TVolumeIndicatorFunction::SetVolume(TChartSeries* value) {
 void TVolumeIndicatorFunction::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component && component == FVolume) {
         FVolume = nullptr;
-        Recalculate();
+        // A chart freeing its series is no time to compute: the results go with it.
+        TChartSeries* parent = ParentSeries();
+        TComponent* chart = parent ? parent->ParentChart() : nullptr;
+        const bool closing = chart && chart->ComponentState().Contains(csDestroying);
+        if (!closing) Recalculate();
     }
     TTeeFunction::Notification(component, operation);
 }

@@ -336,8 +336,22 @@ TEST_F(PriceFunctionFormsTest, FreeingTheChartFreesEveryLineOnce) {
         auto* adx = new TADXFunction(&scene.Form);
         other->SetFunction(adx);
         other->SetDataSource(scene.Prices);
-        ASSERT_EQ(scene.Chart->SeriesCount(), 7);
-        if (order == 1) scene.Chart->ExchangeSeries(1, 5);
+        // A volume indicator whose volume series goes before it.
+        auto* volume = new TLineSeries(&scene.Form);
+        scene.Chart->AddSeries(volume);
+        volume->FillSampleValues(40);
+        auto* obv = new TLineSeries(&scene.Form);
+        scene.Chart->AddSeries(obv);
+        auto* indicator = new TOBVFunction(&scene.Form);
+        indicator->SetVolume(volume);
+        obv->SetFunction(indicator);
+        obv->SetDataSource(scene.Prices);
+        ASSERT_GT(obv->Count(), 0);
+        ASSERT_EQ(scene.Chart->SeriesCount(), 9);
+        if (order == 1) {
+            scene.Chart->ExchangeSeries(1, 5);
+            scene.Chart->ExchangeSeries(0, 7);
+        }
         // The chart frees its series; those of a function go with it, and none twice.
         TObject::Free(scene.Chart);
         scene.Chart = nullptr;
