@@ -5,13 +5,24 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/price/ADXFunction.h"
 #include "chart/series/price/BigCandleSeries.h"
+#include "chart/series/price/BollingerFunction.h"
+#include "chart/series/price/CCIFunction.h"
 #include "chart/series/price/CandleEditor.h"
 #include "chart/series/price/CandleSeries.h"
 #include "chart/series/price/CompressFuncEditor.h"
 #include "chart/series/price/CompressFunction.h"
 #include "chart/series/price/DarvasSeries.h"
+#include "chart/series/price/IndicatorFunctionEditors.h"
+#include "chart/series/price/MACDFunction.h"
+#include "chart/series/price/MomentumFunctions.h"
+#include "chart/series/price/MovingAverageFunctions.h"
 #include "chart/series/price/OHLCSeries.h"
+#include "chart/series/price/PVOFunction.h"
+#include "chart/series/price/PriceFunctionEditors.h"
+#include "chart/series/price/SARFunction.h"
+#include "chart/series/price/VolumeIndicatorFunctions.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
 #include "chart/series/stats/CrossPointsFunction.h"
@@ -49,7 +60,28 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
         // Price and indicator functions.
-
+        {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
+         1},
+        {ekFunction, &TExpMovAveFunction::StaticClass(), &TxtExtExpMovingAverage, &TxtExtFinancial,
+         1},
+        {ekFunction, &TExpAverageFunction::StaticClass(), &TxtExtExponentialAverage, &TxtExtended,
+         1},
+        {ekFunction, &TMomentumFunction::StaticClass(), &TxtExtMomentum, &TxtExtFinancial, 1},
+        {ekFunction, &TMomentumDivFunction::StaticClass(), &TxtExtMomentumDivision,
+         &TxtExtFinancial, 1},
+        {ekFunction, &TPerformanceFunction::StaticClass(), &TxtExtPerformance, &TxtExtended, 1},
+        {ekFunction, &TRSIFunction::StaticClass(), &TxtExtRSI, &TxtExtFinancial, 1},
+        {ekFunction, &TStochasticFunction::StaticClass(), &TxtExtStochastic, &TxtExtFinancial, 1},
+        {ekFunction, &TCCIFunction::StaticClass(), &TxtExtCommodityChannelIndex, &TxtExtFinancial,
+         1},
+        {ekFunction, &TADXFunction::StaticClass(), &TxtExtADX, &TxtExtFinancial, 1},
+        {ekFunction, &TSARFunction::StaticClass(), &TxtExtSAR, &TxtExtFinancial, 1},
+        {ekFunction, &TMACDFunction::StaticClass(), &TxtExtMACD, &TxtExtFinancial, 1},
+        {ekFunction, &TBollingerFunction::StaticClass(), &TxtExtBollingerBands, &TxtExtFinancial,
+         1},
+        {ekFunction, &TCLVFunction::StaticClass(), &TxtExtCloseLocationValue, &TxtExtFinancial, 1},
+        {ekFunction, &TOBVFunction::StaticClass(), &TxtExtOnBalanceVolume, &TxtExtFinancial, 1},
+        {ekFunction, &TPVOFunction::StaticClass(), &TxtExtVolumeOscillator, &TxtExtFinancial, 1},
         // Compression of price series.
         {ekFunction, &TCompressFunction::StaticClass(), &TxtExtCompression, &TxtExtFinancial, 1},
         // Statistics, fitting and reshaping functions.
@@ -77,9 +109,24 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(), &TRMSFuncEditor::StaticClass(),
-        &TCurveFittingEditor::StaticClass(), &TSubsetFuncEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),
+        &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(),
+        // Price and indicator functions.
+        &TMovAveFuncEditor::StaticClass(),
+        &TExpAveFuncEditor::StaticClass(),
+        &TCCIFuncEditor::StaticClass(),
+        &TADXFuncEditor::StaticClass(),
+        &TSARFuncEditor::StaticClass(),
+        &TMACDFuncEditor::StaticClass(),
+        &TBollingerFuncEditor::StaticClass(),
+        &TCLVFuncEditor::StaticClass(),
+        &TOBVFuncEditor::StaticClass(),
+        &TPVOFuncEditor::StaticClass(),
+        // Statistics, fitting and reshaping functions.
+        &TRMSFuncEditor::StaticClass(),
+        &TCurveFittingEditor::StaticClass(),
+        &TSubsetFuncEditor::StaticClass(),
     };
 }
 

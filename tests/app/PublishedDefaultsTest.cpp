@@ -47,6 +47,10 @@ const TDefaultException Exceptions[] = {
     {"TNearestTool", "Pen.Color", "the nearest point's mark is drawn white"},
     {"TNearestTool", "Pen.Style", "the nearest point's mark is dotted"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
+    {"TADXFunction", "UpLinePen.Color", "the +DI line is green"},
+    {"TADXFunction", "DownLinePen.Color", "the -DI line is red"},
+    {"TMACDFunction", "HistogramPen.Color", "the MACD histogram is red"},
+    {"TMACDFunction", "MACDExpPen.Color", "the MACD signal line is green"},
 };
 
 struct TMismatch {
