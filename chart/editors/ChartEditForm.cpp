@@ -1,7 +1,5 @@
 #include "chart/editors/ChartEditForm.h"
 
-#include "chart/editors/ChartGrid.h"
-#include "chart/editors/ChartGridNavigator.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
@@ -11,7 +9,6 @@
 #include "chart/editors/ToolsPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
-#include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorHooks.h"

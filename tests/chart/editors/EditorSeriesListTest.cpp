@@ -16,6 +16,7 @@
 #include "chart/editors/SeriesGallery.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/engine/BarSeries.h"
+#include "chart/engine/BasicFunctions.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartLists.h"
 #include "chart/engine/LineSeries.h"
@@ -23,12 +24,15 @@
 #include "chart/engine/SeriesGroups.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorOptions.h"
+#include "chart/foundation/LibraryTexts.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckListBox.h"
 #include "platform/ui/Mouse.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/TabControl.h"
 #include "tests/chart/editors/ChartPageFixture.h"
 #include "tests/chart/editors/MenuChoice.h"
 #include "tests/chart/editors/ModalRunner.h"
@@ -148,6 +152,30 @@ TEST_F(EditorSeriesListTest, AddCloneChangeAndDeleteThroughTheGallery) {
         Click(f.BDeleteSeries);
         EXPECT_EQ(dialogs.Messages.back().Text, "Delete (Selected Series) ?");
         EXPECT_EQ(ChartSeries(), "Series4:BarS ");
+    });
+}
+
+TEST_F(EditorSeriesListTest, ANewFunctionOpensOnItsDataSource) {
+    static const std::string description = "Add";
+    RegisterFunctionClass(&TAddTeeFunction::StaticClass(), &description, &TxtStandard, 1);
+    Edit([&](TChartEditForm& f) {
+        TModalRunner<TTeeGallery> gallery(f.LBSeries->Owner(), [](TTeeGallery& g) {
+            g.TabTypes->SetTabIndex(1);
+            g.TabTypesChange();
+            TChartList& charts = g.ChartGalleryPanel1->Charts();
+            ASSERT_EQ(charts.Count(), 1);
+            TUserInput().Click(charts[0], QPoint(charts[0]->Width() / 2, charts[0]->Height() / 2));
+            Click(g.Button1);
+        });
+        Click(f.BAddSeries);
+        ASSERT_TRUE(gallery.Ran());
+        ASSERT_EQ(chart->SeriesCount(), 3);
+        EXPECT_NE(chart->GetSeries(2)->Function(), nullptr);
+        EXPECT_EQ(f.MainPage->ActivePage(), f.TabSeries);
+        ASSERT_NE(f.SeriesPage(), nullptr);
+        EXPECT_EQ(f.SeriesPage()->Series(), chart->GetSeries(2));
+        EXPECT_EQ(f.SeriesPage()->PageSeries->ActivePage(), f.SeriesPage()->TabDataSource);
+        EXPECT_NE(f.SeriesPage()->DataSourceEditor(), nullptr);  // the function's editor
     });
 }
 
