@@ -2,7 +2,9 @@
 
 #include "chart/export/PrintPreview.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanel.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Cursors.h"
 #include "platform/graphics/Printer.h"
 #include "platform/rtl/Strings.h"
@@ -116,6 +118,15 @@ TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
     TeePreviewPanel1 = new TTeePreviewPanel(this);
     TeePreviewPanel1->SetParent(this);
     TeePreviewPanel1->SetAlign(alClient);
+    // The paper lies on a gray shadowed ground that darkens from the top-left corner.
+    TTeeShadow* shadow = TeePreviewPanel1->Shadow();
+    shadow->SetColor(clGray);
+    shadow->SetCommonSize(4);
+    shadow->SetVisible(true);
+    TTeeGradient* gradient = TeePreviewPanel1->Gradient();
+    gradient->SetDirection(gdFromTopLeft);
+    gradient->SetEndColor(clGray);
+    gradient->SetVisible(true);
     TeePreviewPanel1->OnChangeMargins = [this](TObject*, bool disable, const TRect& m) {
         ChangeMargins(disable, m);
     };
