@@ -5,6 +5,12 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/polar/PolarBarSeries.h"
+#include "chart/series/polar/PolarGridEditor.h"
+#include "chart/series/polar/PolarGridSeries.h"
+#include "chart/series/polar/PolarSeries.h"
+#include "chart/series/polar/PolarSeriesEditor.h"
+#include "chart/series/polar/RadarSeries.h"
 #include "chart/series/price/BigCandleSeries.h"
 #include "chart/series/price/CandleEditor.h"
 #include "chart/series/price/CandleSeries.h"
@@ -48,6 +54,11 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Polar series.
+        {ekSeries, &TPolarSeries::StaticClass(), &TxtExtPolar, &TxtExtended, 2},
+        {ekSeries, &TRadarSeries::StaticClass(), &TxtExtRadar, &TxtExtended, 2},
+        {ekSeries, &TPolarBarSeries::StaticClass(), &TxtExtPolarBar, &TxtExtended, 2},
+        {ekSeries, &TPolarGridSeries::StaticClass(), &TxtExtPolarGrid, &TxtExt3D, 1},
         // Price and indicator functions.
 
         // Compression of price series.
@@ -80,6 +91,7 @@ std::vector<TClass> EditorFormClasses() {
         &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
         &TCompressFuncEditor::StaticClass(), &TRMSFuncEditor::StaticClass(),
         &TCurveFittingEditor::StaticClass(), &TSubsetFuncEditor::StaticClass(),
+        &TPolarSeriesEditor::StaticClass(),  &TPolarGridEditor::StaticClass(),
     };
 }
 
