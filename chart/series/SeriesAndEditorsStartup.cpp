@@ -30,6 +30,8 @@
 #include "chart/series/stats/SubsetFuncEditor.h"
 #include "chart/series/stats/SubsetFunction.h"
 #include "chart/series/stats/TrendFunction.h"
+#include "chart/series/surface/TriSurfaceSeries.h"
+#include "chart/series/surface/TriSurfaceSeriesEditor.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -59,6 +61,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TRadarSeries::StaticClass(), &TxtExtRadar, &TxtExtended, 2},
         {ekSeries, &TPolarBarSeries::StaticClass(), &TxtExtPolarBar, &TxtExtended, 2},
         {ekSeries, &TPolarGridSeries::StaticClass(), &TxtExtPolarGrid, &TxtExt3D, 1},
+        // Surfaces.
+        {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
 
         // Compression of price series.
@@ -88,10 +92,11 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(), &TRMSFuncEditor::StaticClass(),
-        &TCurveFittingEditor::StaticClass(), &TSubsetFuncEditor::StaticClass(),
-        &TPolarSeriesEditor::StaticClass(),  &TPolarGridEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),           &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(),     &TRMSFuncEditor::StaticClass(),
+        &TCurveFittingEditor::StaticClass(),     &TSubsetFuncEditor::StaticClass(),
+        &TPolarSeriesEditor::StaticClass(),      &TPolarGridEditor::StaticClass(),
+        &TTriSurfaceSeriesEditor::StaticClass(),
     };
 }
 

@@ -16,8 +16,8 @@ double PolarRadiusPixels(double size, double value, const TRadiusAxisRange& axis
     const double low = axis.Minimum > 0 ? std::log(axis.Minimum) : 0;
     const double span = std::log(axis.Maximum) - low;
     if (span == 0) return 0;
-    const double part = axis.Inverted ? std::log(axis.Maximum) - std::log(value)
-                                      : std::log(value) - low;
+    const double part =
+        axis.Inverted ? std::log(axis.Maximum) - std::log(value) : std::log(value) - low;
     return RoundToInt(size * part / span);
 }
 

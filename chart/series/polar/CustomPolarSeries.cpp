@@ -239,8 +239,7 @@ int TCustomPolarSeries::ValueIndexAt(int x, int y) {
 // --- Samples and the gallery.
 
 void TCustomPolarSeries::AddRandomValues(int numValues, bool /*onlyMandatory*/) {
-    for (int i = 1; i <= numValues; ++i)
-        AddXYPoint(i * (360.0 / numValues), RandomBelow(1000) + 1);
+    for (int i = 1; i <= numValues; ++i) AddXYPoint(i * (360.0 / numValues), RandomBelow(1000) + 1);
 }
 
 void TCustomPolarSeries::ListGalleryVariants(

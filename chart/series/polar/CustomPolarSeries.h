@@ -22,8 +22,8 @@ class TChartPen;
 class TCustomPolarSeries;
 class TTeeFont;
 
-using TOnGetCircleLabel = std::function<void(TCustomPolarSeries& sender, double angle, int index,
-                                             std::string& text)>;
+using TOnGetCircleLabel =
+    std::function<void(TCustomPolarSeries& sender, double angle, int index, std::string& text)>;
 using TOnGetPolarPointerStyle =
     std::function<TSeriesPointerStyle(TChartSeries& sender, int valueIndex)>;
 

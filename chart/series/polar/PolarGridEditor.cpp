@@ -29,6 +29,7 @@ void TPolarGridEditor::DoShow() {
         FPaletteEditor = new TGrid3DSeriesEditor(nullptr);
         FPaletteEditor->PanelRight->Hide();
         EmbedTaggedEditorForm(*FPaletteEditor, *TabPalette, FGrid->PaletteSeries());
+        FPaletteEditor->LoadSeries(FGrid->PaletteSeries());
         ApplyFormHook(FPaletteEditor);
     }
     TPolarSeriesEditor::DoShow();

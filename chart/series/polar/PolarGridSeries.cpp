@@ -49,7 +49,9 @@ void TGridColorPalette::Assign(const TPersistent* source) {
 void TGridColorPalette::Publish(TPublisher<TGridColorPalette>& p) {
     using P = TGridColorPalette;
     using S = TPolarGridPaletteSeries;
-    auto through = [](auto get) { return [get](const P& palette) { return (palette.Series().*get)(); }; };
+    auto through = [](auto get) {
+        return [get](const P& palette) { return (palette.Series().*get)(); };
+    };
     auto into = [](auto set) {
         return [set](P& palette, auto value) { (palette.Series().*set)(value); };
     };
@@ -74,7 +76,8 @@ void TGridColorPalette::Publish(TPublisher<TGridColorPalette>& p) {
 // --- The series.
 
 TPolarGridSeries::TPolarGridSeries(TComponent* owner)
-    : TCustomPolarSeries(owner), FCellValues(new TChartValueList(this, "Values")),
+    : TCustomPolarSeries(owner),
+      FCellValues(new TChartValueList(this, "Values")),
       FPaletteChart(new TPolarGridPaletteChart(*this)),
       FPaletteSeries(new TPolarGridPaletteSeries(nullptr)),
       FPalette(std::make_unique<TGridColorPalette>(*FPaletteSeries)) {

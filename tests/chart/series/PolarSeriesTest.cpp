@@ -55,7 +55,12 @@ TEST_F(PolarChartTest, PointsOnLinearLogarithmicAndInvertedAxes) {
           {180, 52, 340, 150},
           {270, 0, 400, 150},
           {45, -10, 400, 150}}},
-        {"inverted", 0, 260, false, true, {{0, 130, 550, 150}, {0, 260, 400, 150}, {0, 0, 700, 150}}},
+        {"inverted",
+         0,
+         260,
+         false,
+         true,
+         {{0, 130, 550, 150}, {0, 260, 400, 150}, {0, 0, 700, 150}}},
         {"logarithmic",
          1,
          1000,
@@ -114,8 +119,10 @@ TEST(PolarScaleTest, AngleLabelTexts) {
         bool clockwise;
         const char* text;
     };
-    const Case cases[] = {{0, false, "0\u00B0"},   {360, false, "0\u00B0"},
-                          {90, true, "270\u00B0"}, {0, true, "0\u00B0"},
+    const Case cases[] = {{0, false, "0\u00B0"},
+                          {360, false, "0\u00B0"},
+                          {90, true, "270\u00B0"},
+                          {0, true, "0\u00B0"},
                           {22.5, false, "22.5\u00B0"}};
     for (const Case& c : cases)
         EXPECT_EQ(PolarAngleText(c.angle, c.clockwise), c.text) << c.angle << c.clockwise;
