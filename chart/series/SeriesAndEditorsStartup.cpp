@@ -5,12 +5,16 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/polar/ClockEditor.h"
+#include "chart/series/polar/ClockSeries.h"
 #include "chart/series/polar/PolarBarSeries.h"
 #include "chart/series/polar/PolarGridEditor.h"
 #include "chart/series/polar/PolarGridSeries.h"
 #include "chart/series/polar/PolarSeries.h"
 #include "chart/series/polar/PolarSeriesEditor.h"
 #include "chart/series/polar/RadarSeries.h"
+#include "chart/series/polar/WindRoseEditor.h"
+#include "chart/series/polar/WindRoseSeries.h"
 #include "chart/series/price/BigCandleSeries.h"
 #include "chart/series/price/CandleEditor.h"
 #include "chart/series/price/CandleSeries.h"
@@ -61,6 +65,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TRadarSeries::StaticClass(), &TxtExtRadar, &TxtExtended, 2},
         {ekSeries, &TPolarBarSeries::StaticClass(), &TxtExtPolarBar, &TxtExtended, 2},
         {ekSeries, &TPolarGridSeries::StaticClass(), &TxtExtPolarGrid, &TxtExt3D, 1},
+        {ekSeries, &TWindRoseSeries::StaticClass(), &TxtExtWindRose, &TxtExtOther, 1},
+        {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
@@ -96,6 +102,7 @@ std::vector<TClass> EditorFormClasses() {
         &TCompressFuncEditor::StaticClass(),     &TRMSFuncEditor::StaticClass(),
         &TCurveFittingEditor::StaticClass(),     &TSubsetFuncEditor::StaticClass(),
         &TPolarSeriesEditor::StaticClass(),      &TPolarGridEditor::StaticClass(),
+        &TWindRoseEditor::StaticClass(),         &TClockEditor::StaticClass(),
         &TTriSurfaceSeriesEditor::StaticClass(),
     };
 }
