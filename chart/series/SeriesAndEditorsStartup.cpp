@@ -24,6 +24,8 @@
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/smith/SmithSeries.h"
+#include "chart/series/smith/SmithSeriesEditor.h"
 #include "chart/series/stats/CrossPointsFunction.h"
 #include "chart/series/stats/CurveFittingEditor.h"
 #include "chart/series/stats/CurveFittingFunction.h"
@@ -67,6 +69,7 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TPolarGridSeries::StaticClass(), &TxtExtPolarGrid, &TxtExt3D, 1},
         {ekSeries, &TWindRoseSeries::StaticClass(), &TxtExtWindRose, &TxtExtOther, 1},
         {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
+        {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
@@ -98,12 +101,12 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),           &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(),     &TRMSFuncEditor::StaticClass(),
-        &TCurveFittingEditor::StaticClass(),     &TSubsetFuncEditor::StaticClass(),
-        &TPolarSeriesEditor::StaticClass(),      &TPolarGridEditor::StaticClass(),
-        &TWindRoseEditor::StaticClass(),         &TClockEditor::StaticClass(),
-        &TTriSurfaceSeriesEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(), &TRMSFuncEditor::StaticClass(),
+        &TCurveFittingEditor::StaticClass(), &TSubsetFuncEditor::StaticClass(),
+        &TPolarSeriesEditor::StaticClass(),  &TPolarGridEditor::StaticClass(),
+        &TWindRoseEditor::StaticClass(),     &TClockEditor::StaticClass(),
+        &TSmithSeriesEdit::StaticClass(),    &TTriSurfaceSeriesEditor::StaticClass(),
     };
 }
 

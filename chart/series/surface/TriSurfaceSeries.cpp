@@ -16,11 +16,20 @@
 #include "chart/foundation/View3DOptions.h"
 #include "platform/classes/Publisher.h"
 
+TTriSurfaceBorderPen::TTriSurfaceBorderPen(TNotifyEvent onChange)
+    : TChartHiddenPen(std::move(onChange)) {
+    TNotifyEvent quiet = std::move(OnChange);
+    SetColor(clWhite);
+    OnChange = std::move(quiet);
+}
+
+void TTriSurfaceBorderPen::Publish(TPublisher<TTriSurfaceBorderPen>& p) {
+    p.Inherited("Color").Default(clWhite);
+}
+
 TCustomTriSurfaceSeries::TCustomTriSurfaceSeries(TComponent* owner)
     : TCustom3DPaletteSeries(owner),
-      FBorder(std::make_unique<TChartHiddenPen>(StyleChangedEvent())) {
-    FBorder->SetColor(clWhite);
-}
+      FBorder(std::make_unique<TTriSurfaceBorderPen>(StyleChangedEvent())) {}
 
 TCustomTriSurfaceSeries::~TCustomTriSurfaceSeries() = default;
 

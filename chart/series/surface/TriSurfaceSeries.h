@@ -9,9 +9,16 @@
 
 #include "chart/engine/grid3d/Custom3DPaletteSeries.h"
 #include "chart/foundation/Canvas3D.h"
+#include "chart/foundation/ChartPen.h"
 #include "chart/series/algo/Triangulation.h"
 
-class TChartHiddenPen;
+// The hull outline: hidden and white until shown.
+class TTriSurfaceBorderPen : public TChartHiddenPen {
+    KV_DECLARE_CLASS(TTriSurfaceBorderPen, TChartHiddenPen)
+public:
+    explicit TTriSurfaceBorderPen(TNotifyEvent onChange = nullptr);
+    static void Publish(TPublisher<TTriSurfaceBorderPen>& p);
+};
 
 class TCustomTriSurfaceSeries : public TCustom3DPaletteSeries {
     KV_DECLARE_CLASS(TCustomTriSurfaceSeries, TCustom3DPaletteSeries)
@@ -20,7 +27,7 @@ public:
     ~TCustomTriSurfaceSeries() override;
     static std::string EditorClassName() { return "TTriSurfaceSeriesEditor"; }
 
-    TChartHiddenPen* Border() const { return FBorder.get(); }
+    TTriSurfaceBorderPen* Border() const { return FBorder.get(); }
     void SetBorder(const TChartHiddenPen* value);
     // The fill colour reaches the device by its stock brush: the same picture, kept as a setting.
     bool FastBrush() const { return FFastBrush; }
@@ -70,7 +77,7 @@ private:
     void DrawBorder();
     TRect ProjectedBounds(int t) const;
 
-    std::unique_ptr<TChartHiddenPen> FBorder;
+    std::unique_ptr<TTriSurfaceBorderPen> FBorder;
     bool FFastBrush = false;
     bool FHideTriangles = true;
     int FTransparency = 0;
