@@ -5,6 +5,7 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/map/MapSeries.h"
 #include "chart/series/polar/ClockEditor.h"
 #include "chart/series/polar/ClockSeries.h"
 #include "chart/series/polar/PolarBarSeries.h"
@@ -70,6 +71,7 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TWindRoseSeries::StaticClass(), &TxtExtWindRose, &TxtExtOther, 1},
         {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
         {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
+        {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
