@@ -6,6 +6,7 @@
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/map/MapSeries.h"
+#include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
 #include "chart/series/polar/ClockSeries.h"
 #include "chart/series/polar/PolarBarSeries.h"
@@ -109,6 +110,7 @@ std::vector<TClass> EditorFormClasses() {
         &TPolarSeriesEditor::StaticClass(),  &TPolarGridEditor::StaticClass(),
         &TWindRoseEditor::StaticClass(),     &TClockEditor::StaticClass(),
         &TSmithSeriesEdit::StaticClass(),    &TTriSurfaceSeriesEditor::StaticClass(),
+        &TMapSeriesEditor::StaticClass(),
     };
 }
 

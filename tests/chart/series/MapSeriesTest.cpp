@@ -11,7 +11,12 @@
 #include "chart/export/ChartStream.h"
 #include "chart/series/algo/PolygonCentroid.h"
 #include "chart/series/map/MapSeries.h"
+#include "chart/series/map/MapSeriesEditor.h"
 #include "platform/rtl/Streams.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
 #include "tests/chart/series/GalleryRoundTrip.h"
 #include "tests/chart/series/PriceChartFixture.h"
 
@@ -151,6 +156,45 @@ TEST(MapStreamTest, PolygonsThroughTextAndBinaryStreams) {
         EXPECT_EQ(rb->Transparency(), 30);
         EXPECT_EQ(ChartSnapshot(*copy), original);
     }
+}
+
+TEST(MapGalleryTest, MapThroughItsForm) {
+    TSeriesLibraryStartup library;
+    TTeeSeriesType* entry = FindGalleryEntry("Map");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(*entry->PageText, "Extended");
+    TGalleryRoundTrip trip(*entry);
+    auto* map = static_cast<TMapSeries*>(trip.Series);
+    ASSERT_EQ(map->Shapes()->Count(), 12);
+    trip.Draw();
+    auto* form = dynamic_cast<TMapSeriesEditor*>(trip.OpenEditor());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->LBShapes->Count(), 12);
+    EXPECT_EQ(form->SelectedPolygon(), map->Shapes()->GetPolygon(0));
+    EXPECT_EQ(form->EText->Text(), "A");
+    form->EText->SetText("North");
+    EXPECT_EQ(map->Shapes()->GetPolygon(0)->Text(), "North");
+    EXPECT_EQ(form->LBShapes->Items()->Strings(0), "North");
+    form->EZ->SetText("0.5");
+    EXPECT_EQ(map->Shapes()->GetPolygon(0)->Z(), 0.5);
+    form->EZ->SetText("half");  // not a number: the value stays
+    EXPECT_EQ(map->Shapes()->GetPolygon(0)->Z(), 0.5);
+    form->CBClosed->SetChecked(false);
+    EXPECT_FALSE(map->Shapes()->GetPolygon(0)->Closed());
+    form->BAdd->Click();
+    ASSERT_EQ(map->Shapes()->Count(), 13);
+    EXPECT_EQ(map->Shapes()->GetPolygon(12)->Text(), "12");
+    EXPECT_EQ(form->LBShapes->ItemIndex(), 12);
+    form->BDelete->Click();  // the last row: the selection moves to the new last row
+    EXPECT_EQ(map->Shapes()->Count(), 12);
+    EXPECT_EQ(form->LBShapes->ItemIndex(), 11);
+    form->LBShapes->SetItemIndex(3);
+    form->BDelete->Click();  // the same row stays chosen
+    EXPECT_EQ(form->LBShapes->ItemIndex(), 3);
+    EXPECT_EQ(form->EText->Text(), "E");
+    EXPECT_EQ(map->Count(), 11);
+    trip.Draw();
+    trip.ExpectStreamsBackEqual();
 }
 
 }  // namespace
