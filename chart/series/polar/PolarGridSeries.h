@@ -5,6 +5,7 @@
 // whose every change repaints this series; the palette settings are reached through Palette().
 // The rings of the web follow the sector borders, the angle labels are sector numbers and the
 // legend lists the palette.
+#include <array>
 #include <memory>
 #include <span>
 
