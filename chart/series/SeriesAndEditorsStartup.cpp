@@ -5,6 +5,18 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/map/MapSeries.h"
+#include "chart/series/map/MapSeriesEditor.h"
+#include "chart/series/polar/ClockEditor.h"
+#include "chart/series/polar/ClockSeries.h"
+#include "chart/series/polar/PolarBarSeries.h"
+#include "chart/series/polar/PolarGridEditor.h"
+#include "chart/series/polar/PolarGridSeries.h"
+#include "chart/series/polar/PolarSeries.h"
+#include "chart/series/polar/PolarSeriesEditor.h"
+#include "chart/series/polar/RadarSeries.h"
+#include "chart/series/polar/WindRoseEditor.h"
+#include "chart/series/polar/WindRoseSeries.h"
 #include "chart/series/price/ADXFunction.h"
 #include "chart/series/price/BigCandleSeries.h"
 #include "chart/series/price/BollingerFunction.h"
@@ -25,6 +37,8 @@
 #include "chart/series/price/VolumeIndicatorFunctions.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/smith/SmithSeries.h"
+#include "chart/series/smith/SmithSeriesEditor.h"
 #include "chart/series/stats/CrossPointsFunction.h"
 #include "chart/series/stats/CurveFittingEditor.h"
 #include "chart/series/stats/CurveFittingFunction.h"
@@ -35,6 +49,8 @@
 #include "chart/series/stats/SubsetFuncEditor.h"
 #include "chart/series/stats/SubsetFunction.h"
 #include "chart/series/stats/TrendFunction.h"
+#include "chart/series/surface/TriSurfaceSeries.h"
+#include "chart/series/surface/TriSurfaceSeriesEditor.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -59,6 +75,17 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Polar series.
+        {ekSeries, &TPolarSeries::StaticClass(), &TxtExtPolar, &TxtExtended, 2},
+        {ekSeries, &TRadarSeries::StaticClass(), &TxtExtRadar, &TxtExtended, 2},
+        {ekSeries, &TPolarBarSeries::StaticClass(), &TxtExtPolarBar, &TxtExtended, 2},
+        {ekSeries, &TPolarGridSeries::StaticClass(), &TxtExtPolarGrid, &TxtExt3D, 1},
+        {ekSeries, &TWindRoseSeries::StaticClass(), &TxtExtWindRose, &TxtExtOther, 1},
+        {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
+        {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
+        {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
+        // Surfaces.
+        {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -127,6 +154,14 @@ std::vector<TClass> EditorFormClasses() {
         &TRMSFuncEditor::StaticClass(),
         &TCurveFittingEditor::StaticClass(),
         &TSubsetFuncEditor::StaticClass(),
+        // Polar, Smith, surface and map series.
+        &TPolarSeriesEditor::StaticClass(),
+        &TPolarGridEditor::StaticClass(),
+        &TWindRoseEditor::StaticClass(),
+        &TClockEditor::StaticClass(),
+        &TSmithSeriesEdit::StaticClass(),
+        &TTriSurfaceSeriesEditor::StaticClass(),
+        &TMapSeriesEditor::StaticClass(),
     };
 }
 
