@@ -14,6 +14,24 @@
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/shares/FunnelSeries.h"
+#include "chart/series/shares/FunnelSeriesEditor.h"
+#include "chart/series/shares/PyramidSeries.h"
+#include "chart/series/shares/PyramidSeriesEditor.h"
+#include "chart/series/shares/VolumePipeSeries.h"
+#include "chart/series/shares/VolumePipeSeriesEditor.h"
+#include "chart/series/stat/BoxSeries.h"
+#include "chart/series/stat/BoxSeriesEditor.h"
+#include "chart/series/stat/HistogramSeries.h"
+#include "chart/series/stat/HistogramSeriesEditor.h"
+#include "chart/series/variant/Bar3DSeries.h"
+#include "chart/series/variant/BarJoinEditor.h"
+#include "chart/series/variant/BarJoinSeries.h"
+#include "chart/series/variant/BezierSeries.h"
+#include "chart/series/variant/DonutSeries.h"
+#include "chart/series/variant/DonutSeriesEditor.h"
+#include "chart/series/variant/LinePointEditor.h"
+#include "chart/series/variant/LinePointSeries.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -38,6 +56,22 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Statistical series.
+        {ekSeries, &TBoxSeries::StaticClass(), &TxtExtBoxPlot, &TxtExtStats, 2},
+        {ekSeries, &THorizBoxSeries::StaticClass(), &TxtExtHorizontalBoxPlot, &TxtExtStats, 2},
+        {ekSeries, &THistogramSeries::StaticClass(), &TxtExtHistogram, &TxtExtStats, 1},
+        {ekSeries, &THorizHistogramSeries::StaticClass(), &TxtExtHorizontalHistogram, &TxtExtStats,
+         1},
+        // Variations of the standard series.
+        {ekSeries, &TBezierSeries::StaticClass(), &TxtExtBezier, &TxtExtended, 1},
+        {ekSeries, &TDonutSeries::StaticClass(), &TxtExtDonut, &TxtExtended, 1},
+        {ekSeries, &TMyPointSeries::StaticClass(), &TxtExtLinePoint, &TxtExtOther, 1},
+        {ekSeries, &TBarJoinSeries::StaticClass(), &TxtExtBarJoin, &TxtExtOther, 1},
+        {ekSeries, &TBar3DSeries::StaticClass(), &TxtExtBar3D, &TxtExtOther, 1},
+        // Shares of a whole.
+        {ekSeries, &TPyramidSeries::StaticClass(), &TxtExtPyramid, &TxtExtended, 2},
+        {ekSeries, &TFunnelSeries::StaticClass(), &TxtExtFunnel, &TxtExtStats, 1},
+        {ekSeries, &TVolumePipeSeries::StaticClass(), &TxtExtVolumePipe, &TxtExtStats, 1},
         // Price and indicator functions.
 
         // Compression of price series.
@@ -51,9 +85,12 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),
-        &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),           &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(),     &TBoxSeriesEditor::StaticClass(),
+        &THistogramSeriesEditor::StaticClass(),  &TDonutSeriesEditor::StaticClass(),
+        &TLinePointEditor::StaticClass(),        &TBarJoinEditor::StaticClass(),
+        &TPyramidSeriesEditor::StaticClass(),    &TFunnelSeriesEditor::StaticClass(),
+        &TVolumePipeSeriesEditor::StaticClass(),
     };
 }
 
