@@ -12,15 +12,21 @@
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/PointRoutines.h"
-#include "chart/foundation/TeeGradient.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/RtlMath.h"
 
+TVolumePipeGradient::TVolumePipeGradient(TNotifyEvent onChange) : TTeeGradient(onChange) {
+    SetVisible(true);
+}
+
+void TVolumePipeGradient::Publish(TPublisher<TVolumePipeGradient>& p) {
+    p.Inherited("Visible").Default(true);
+}
+
 TVolumePipeSeries::TVolumePipeSeries(TComponent* owner)
     : TChartSeries(owner),
-      FGradient(std::make_unique<TTeeGradient>(StyleChangedEvent())),
+      FGradient(std::make_unique<TVolumePipeGradient>(StyleChangedEvent())),
       FLinesPen(CreateLinkedPen()) {
-    FGradient->SetVisible(true);
     FGradient->SetMidColor(clWhite);
     SetColorEachPoint(true);
 }

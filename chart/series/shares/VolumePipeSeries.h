@@ -6,9 +6,17 @@
 #include <vector>
 
 #include "chart/engine/ChartSeries.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/series/algo/PipeSegments.h"
 
-class TTeeGradient;
+// The pipe's shading: shown from the start, so that a pipe whose gradient was turned off says so
+// in its stream.
+class TVolumePipeGradient : public TTeeGradient {
+    KV_DECLARE_CLASS(TVolumePipeGradient, TTeeGradient)
+public:
+    explicit TVolumePipeGradient(TNotifyEvent onChange = nullptr);
+    static void Publish(TPublisher<TVolumePipeGradient>& p);
+};
 
 class TVolumePipeSeries : public TChartSeries {
     KV_DECLARE_CLASS(TVolumePipeSeries, TChartSeries)
@@ -20,7 +28,7 @@ public:
     // How much lower the right end is than the left, in percent; drawn as 100 above 100.
     int ConePercent() const { return FConePercent; }
     void SetConePercent(int value) { ChangeField(FConePercent, value); }
-    TTeeGradient* Gradient() const { return FGradient.get(); }
+    TVolumePipeGradient* Gradient() const { return FGradient.get(); }
     void SetGradient(const TTeeGradient* value);
     TChartPen* LinesPen() const { return FLinesPen.get(); }
     void SetLinesPen(const TChartPen* value) { FLinesPen->Assign(value); }
@@ -50,7 +58,7 @@ private:
     void DrawSegment(const TPipeSegment& segment, int& z0, int& z1);
 
     int FConePercent = 30;
-    std::unique_ptr<TTeeGradient> FGradient;
+    std::unique_ptr<TVolumePipeGradient> FGradient;
     std::unique_ptr<TChartPen> FLinesPen;
     TPipeOutline FOutline;
     std::vector<TPipeSegment> FSegments;

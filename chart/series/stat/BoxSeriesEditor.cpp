@@ -33,7 +33,10 @@ TBoxSeriesEditor::TBoxSeriesEditor(TComponent* owner) : TEditorForm(owner) {
 }
 
 TBoxSeriesEditor::~TBoxSeriesEditor() {
-    for (TForm* page : FPages) FreeSubPage(page);
+    // Freeing a page tells Notification, which takes it off the list: free from a copy.
+    const std::vector<TForm*> pages = std::move(FPages);
+    FPages.clear();
+    for (TForm* page : pages) FreeSubPage(page);
 }
 
 void TBoxSeriesEditor::ApplyTyped(TEdit* edit, void (TCustomBoxSeries::*set)(double)) {
