@@ -48,6 +48,14 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
+    {"TCustomBoxSeries", "Pointer.Brush.Color", "a box plot's box is white"},
+    {"TCustomBoxSeries", "Pointer.Draw3D", "a box plot's box is flat"},
+    {"TCustomBoxSeries", "Pointer.HorizSize", "a box plot's box is 30 pixels thick"},
+    {"TCustomBoxSeries", "Pointer.VertSize", "a box plot's box is 30 pixels thick"},
+    {"TCustomBoxSeries", "MedianPen.Style", "a box plot's median is dotted"},
+    {"TMyPointSeries", "Pointer.Draw3D", "line points are flat"},
+    {"TMyPointSeries", "LinesPen.Color", "line points' guide lines are red"},
+    {"TVolumePipeSeries", "Gradient.MidColor", "a volume pipe's shading is white in the middle"},
 };
 
 struct TMismatch {
