@@ -13,6 +13,7 @@
 
 THistogramSeriesEditor::THistogramSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 120);
+    SetBorderStyle(bsDialog);
     auto* group = MakeControl<TGroupBox>(this, 8, 4, 120, 80);
     group->SetCaption("Color:");
     CBColorEach = MakeCheckBox(group, 8, 18, 100, "Color &Each");
