@@ -63,7 +63,8 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     std::filesystem::create_directories(folders.DbDir, ignored);
     if (!FLock.Acquire(folders.DbDir, InstanceLockFile)) {
         FStartRefused = true;
-        ShowMessage(std::string(DefaultTitle) + " is already running");
+        std::string message(DefaultTitle);
+        ShowMessage(message.append(" is already running"));
         return;
     }
     BuildFrame();
