@@ -137,6 +137,11 @@ TEST_F(ExtendedSeriesDrawTest, HistogramBarsTouchSharingOneColumn) {
     EXPECT_EQ(h->ValueIndexAt(300, 250), 1);
     EXPECT_EQ(h->ValueIndexAt(250, 250), 0);  // the shared column is the first bar's
     EXPECT_EQ(h->ValueIndexAt(300, 100), -1);
+    // A transparent fill blends each bar; without transparency nothing is blended.
+    EXPECT_TRUE(Canvas->Blends.empty());
+    h->SetTransparency(30);
+    DrawPoints(*h);
+    EXPECT_EQ(Canvas->Blends, (std::vector<int>{30, 30, 30, 30}));
 }
 
 TEST_F(ExtendedSeriesDrawTest, HistogramOfOnePointTakesHalfABar) {
@@ -149,6 +154,20 @@ TEST_F(ExtendedSeriesDrawTest, HistogramOfOnePointTakesHalfABar) {
     EXPECT_EQ(r.Left, 400 - half - 1);
     EXPECT_EQ(r.Right, 400 + half + 1);
     EXPECT_FALSE(CallsOf("Rectangle").empty());
+}
+
+TEST_F(ExtendedSeriesDrawTest, HorizontalHistogramBarsShareOneRow) {
+    auto* h = Add<THorizHistogramSeries>();
+    for (double y : {50, 100, 150}) h->AddXYPoint(200, y);
+    DrawPoints(*h);
+    h->ComputeVisibleRange();
+    const TRect expected[3] = {{100, 206, 301, 256}, {100, 155, 301, 207}, {100, 105, 301, 156}};
+    for (int i = 0; i < 3; ++i) {
+        TRect r;
+        h->CalcBarBounds(i, r);
+        EXPECT_EQ(r, expected[i]) << i;
+    }
+    EXPECT_EQ(h->ValueIndexAt(200, 180), 1);
 }
 
 TEST_F(ExtendedSeriesDrawTest, BezierCurvesOfThreeAndFivePointsInEachStyle) {
