@@ -1,5 +1,6 @@
 #include "chart/editors/BrushDialog.h"
 
+#include <filesystem>
 #include <string>
 
 #include "chart/editors/EditorControls.h"
@@ -12,6 +13,7 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Button.h"
@@ -250,12 +252,16 @@ void TBrushDialog::Button1Click() {
     } else {
         const std::string fileName = AskPictureFileName(this);
         if (!fileName.empty()) {
+            // The brush fills with bitmaps only: any other picture is drawn into one of its
+            // size, which a metafile may make anything in a few bytes, so such a picture is
+            // refused past MaxRasterPixels before it is decoded. A bitmap file is taken as far as
+            // its reader goes.
+            const TGraphicClass format =
+                GraphicClassOfExtension(std::filesystem::path(fileName).extension().string());
+            const bool bitmapFile = format && format->InheritsFrom(TBitmap::StaticClass());
             TPicture picture;
-            picture.LoadFromFile(fileName);
-            // The brush fills with bitmaps only: any other picture is drawn into one.
+            picture.LoadFromFile(fileName, bitmapFile ? MaxPictureFilePixels : MaxRasterPixels);
             if (picture.Graphic() && !dynamic_cast<TBitmap*>(picture.Graphic())) {
-                // A metafile may declare any size in a few bytes.
-                CheckPictureSize(picture.Width(), picture.Height(), MaxRasterPixels);
                 TBitmap bitmap;
                 bitmap.SetSize(picture.Width(), picture.Height());
                 bitmap.Canvas()->Draw(0, 0, picture.Graphic());

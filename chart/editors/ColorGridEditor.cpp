@@ -10,6 +10,7 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -93,7 +94,8 @@ void TColorGridEditor::LoadPicture() {
     const std::string fileName = AskPictureFileName(this);
     if (fileName.empty()) return;
     TPicture picture;
-    picture.LoadFromFile(fileName);
+    // A point for every pixel: a picture of more is refused before it is decoded.
+    picture.LoadFromFile(fileName, MaxPicturePoints);
     FSeries->LoadBitmap(picture.Graphic());
     // A picture gives every cell its own colour, which the page's remove button takes away.
     if (TGrid3DSeriesEditor* page = FGrid3D.Page())

@@ -29,12 +29,6 @@ struct TDefaultException {
 const TDefaultException Exceptions[] = {
     {"TForm", "Visible", "forms are built in code and never stored; a form is hidden until shown"},
     {"TForm", "Align", "an editor form fills the page it is embedded in; forms are never stored"},
-    // A sub-object's defaults are its class's; an owner that sets its own part otherwise keeps
-    // that value on every save, as stored charts carry it.
-    {"TCustomChart", "Title.Font.Color", "a chart's title is blue"},
-    {"TCustomChart", "SubTitle.Font.Color", "a chart's sub-title is blue"},
-    {"TCustomChart", "Foot.Font.Color", "a chart's foot is red"},
-    {"TCustomChart", "SubFoot.Font.Color", "a chart's sub-foot is red"},
     {nullptr, "Marks.Callout.Brush.Color", "the marks' callout is drawn black"},
     {"TSeriesMarks", "Callout.Brush.Color", "the marks' callout is drawn black"},
     {"TPieSeries", "Gradient.Direction", "a pie's gradient is radial"},
@@ -47,6 +41,11 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "HighLowPen.Color", "a candle's wicks take the candle pen's colour"},
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
+    {"TAnnotationTool", "Callout.Brush.Color", "an annotation's callout is drawn black"},
+    {"TRectangleTool", "Shape.Transparency", "a rectangle is three quarters see-through"},
+    {"TNearestTool", "Brush.Style", "the nearest point's mark is not filled"},
+    {"TNearestTool", "Pen.Color", "the nearest point's mark is drawn white"},
+    {"TNearestTool", "Pen.Style", "the nearest point's mark is dotted"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
     {"TCustomBoxSeries", "Pointer.Brush.Color", "a box plot's box is white"},
     {"TCustomBoxSeries", "Pointer.Draw3D", "a box plot's box is flat"},
@@ -56,6 +55,10 @@ const TDefaultException Exceptions[] = {
     {"TMyPointSeries", "Pointer.Draw3D", "line points are flat"},
     {"TMyPointSeries", "LinesPen.Color", "line points' guide lines are red"},
     {"TVolumePipeSeries", "Gradient.MidColor", "a volume pipe's shading is white in the middle"},
+    {"TADXFunction", "UpLinePen.Color", "the +DI line is green"},
+    {"TADXFunction", "DownLinePen.Color", "the -DI line is red"},
+    {"TMACDFunction", "HistogramPen.Color", "the MACD histogram is red"},
+    {"TMACDFunction", "MACDExpPen.Color", "the MACD signal line is green"},
 };
 
 struct TMismatch {

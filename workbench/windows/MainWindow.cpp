@@ -147,6 +147,7 @@ void TFMainDB::BuildButtons() {
     btnClose = MakeControl<TBitBtn>(pButtons);
     btnClose->SetKind(bkClose);
     btnClose->SetBounds(680, 8, 100, 27);
+    btnClose->SetAnchors({akTop, akRight});  // at the window's right edge, also maximised
     btnSaveDataset->OnClick = [this](TObject*) { btnSaveDatasetClick(); };
     btnLoadDataset->OnClick = [this](TObject*) { btnLoadDatasetClick(); };
     btnCompute->OnClick = [this](TObject*) { btnComputeClick(); };

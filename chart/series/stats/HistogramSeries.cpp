@@ -1,4 +1,4 @@
-#include "chart/series/stat/HistogramSeries.h"
+#include "chart/series/stats/HistogramSeries.h"
 
 #include <algorithm>
 #include <vector>

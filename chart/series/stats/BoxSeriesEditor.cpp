@@ -1,4 +1,4 @@
-#include "chart/series/stat/BoxSeriesEditor.h"
+#include "chart/series/stats/BoxSeriesEditor.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeButtons.h"
-#include "chart/series/stat/CustomBoxSeries.h"
+#include "chart/series/stats/CustomBoxSeries.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Edit.h"

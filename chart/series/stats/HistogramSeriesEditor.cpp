@@ -1,4 +1,4 @@
-#include "chart/series/stat/HistogramSeriesEditor.h"
+#include "chart/series/stats/HistogramSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
 #include "chart/editors/EditorBindings.h"
@@ -6,7 +6,7 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
-#include "chart/series/stat/HistogramSeries.h"
+#include "chart/series/stats/HistogramSeries.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/GroupBox.h"

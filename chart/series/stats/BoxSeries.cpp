@@ -1,4 +1,4 @@
-#include "chart/series/stat/BoxSeries.h"
+#include "chart/series/stats/BoxSeries.h"
 
 TBoxSeries::TBoxSeries(TComponent* owner) : TCustomBoxSeries(owner) {}
 TBoxSeries::~TBoxSeries() = default;

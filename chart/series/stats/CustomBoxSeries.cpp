@@ -1,4 +1,4 @@
-#include "chart/series/stat/CustomBoxSeries.h"
+#include "chart/series/stats/CustomBoxSeries.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The box plot standing upright at Position on the horizontal axis, and the one lying along
 // the horizontal axis at Position on the vertical axis.
-#include "chart/series/stat/CustomBoxSeries.h"
+#include "chart/series/stats/CustomBoxSeries.h"
 
 class TBoxSeries : public TCustomBoxSeries {
     KV_DECLARE_CLASS(TBoxSeries, TCustomBoxSeries)
