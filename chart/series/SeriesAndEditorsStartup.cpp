@@ -37,13 +37,23 @@
 #include "chart/series/price/VolumeIndicatorFunctions.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/shares/FunnelSeries.h"
+#include "chart/series/shares/FunnelSeriesEditor.h"
+#include "chart/series/shares/PyramidSeries.h"
+#include "chart/series/shares/PyramidSeriesEditor.h"
+#include "chart/series/shares/VolumePipeSeries.h"
+#include "chart/series/shares/VolumePipeSeriesEditor.h"
 #include "chart/series/smith/SmithSeries.h"
 #include "chart/series/smith/SmithSeriesEditor.h"
+#include "chart/series/stats/BoxSeries.h"
+#include "chart/series/stats/BoxSeriesEditor.h"
 #include "chart/series/stats/CrossPointsFunction.h"
 #include "chart/series/stats/CurveFittingEditor.h"
 #include "chart/series/stats/CurveFittingFunction.h"
 #include "chart/series/stats/DownSamplingFunction.h"
 #include "chart/series/stats/HistogramFunction.h"
+#include "chart/series/stats/HistogramSeries.h"
+#include "chart/series/stats/HistogramSeriesEditor.h"
 #include "chart/series/stats/RMSFuncEditor.h"
 #include "chart/series/stats/StatisticFunctions.h"
 #include "chart/series/stats/SubsetFuncEditor.h"
@@ -51,6 +61,14 @@
 #include "chart/series/stats/TrendFunction.h"
 #include "chart/series/surface/TriSurfaceSeries.h"
 #include "chart/series/surface/TriSurfaceSeriesEditor.h"
+#include "chart/series/variant/Bar3DSeries.h"
+#include "chart/series/variant/BarJoinEditor.h"
+#include "chart/series/variant/BarJoinSeries.h"
+#include "chart/series/variant/BezierSeries.h"
+#include "chart/series/variant/DonutSeries.h"
+#include "chart/series/variant/DonutSeriesEditor.h"
+#include "chart/series/variant/LinePointEditor.h"
+#include "chart/series/variant/LinePointSeries.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -75,6 +93,22 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Statistical series.
+        {ekSeries, &TBoxSeries::StaticClass(), &TxtExtBoxPlot, &TxtExtStats, 2},
+        {ekSeries, &THorizBoxSeries::StaticClass(), &TxtExtHorizontalBoxPlot, &TxtExtStats, 2},
+        {ekSeries, &THistogramSeries::StaticClass(), &TxtExtHistogram, &TxtExtStats, 1},
+        {ekSeries, &THorizHistogramSeries::StaticClass(), &TxtExtHorizontalHistogram, &TxtExtStats,
+         1},
+        // Variations of the standard series.
+        {ekSeries, &TBezierSeries::StaticClass(), &TxtExtBezier, &TxtExtended, 1},
+        {ekSeries, &TDonutSeries::StaticClass(), &TxtExtDonut, &TxtExtended, 1},
+        {ekSeries, &TMyPointSeries::StaticClass(), &TxtExtLinePoint, &TxtExtOther, 1},
+        {ekSeries, &TBarJoinSeries::StaticClass(), &TxtExtBarJoin, &TxtExtOther, 1},
+        {ekSeries, &TBar3DSeries::StaticClass(), &TxtExtBar3D, &TxtExtOther, 1},
+        // Shares of a whole.
+        {ekSeries, &TPyramidSeries::StaticClass(), &TxtExtPyramid, &TxtExtended, 2},
+        {ekSeries, &TFunnelSeries::StaticClass(), &TxtExtFunnel, &TxtExtStats, 1},
+        {ekSeries, &TVolumePipeSeries::StaticClass(), &TxtExtVolumePipe, &TxtExtStats, 1},
         // Polar series.
         {ekSeries, &TPolarSeries::StaticClass(), &TxtExtPolar, &TxtExtended, 2},
         {ekSeries, &TRadarSeries::StaticClass(), &TxtExtRadar, &TxtExtended, 2},
@@ -154,6 +188,15 @@ std::vector<TClass> EditorFormClasses() {
         &TRMSFuncEditor::StaticClass(),
         &TCurveFittingEditor::StaticClass(),
         &TSubsetFuncEditor::StaticClass(),
+        // Statistical, variant and share series.
+        &TBoxSeriesEditor::StaticClass(),
+        &THistogramSeriesEditor::StaticClass(),
+        &TDonutSeriesEditor::StaticClass(),
+        &TLinePointEditor::StaticClass(),
+        &TBarJoinEditor::StaticClass(),
+        &TPyramidSeriesEditor::StaticClass(),
+        &TFunnelSeriesEditor::StaticClass(),
+        &TVolumePipeSeriesEditor::StaticClass(),
         // Polar, Smith, surface and map series.
         &TPolarSeriesEditor::StaticClass(),
         &TPolarGridEditor::StaticClass(),
