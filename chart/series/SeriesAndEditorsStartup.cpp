@@ -14,6 +14,19 @@
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/xy/ArrowSeries.h"
+#include "chart/series/xy/ArrowSeriesEditor.h"
+#include "chart/series/xy/BubbleSeries.h"
+#include "chart/series/xy/BubbleSeriesEditor.h"
+#include "chart/series/xy/ErrorBarSeries.h"
+#include "chart/series/xy/ErrorSeries.h"
+#include "chart/series/xy/ErrorSeriesEditor.h"
+#include "chart/series/xy/GanttSeries.h"
+#include "chart/series/xy/GanttSeriesEditor.h"
+#include "chart/series/xy/HighLowEditor.h"
+#include "chart/series/xy/HighLowLineEditor.h"
+#include "chart/series/xy/HighLowLineSeries.h"
+#include "chart/series/xy/HighLowSeries.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -38,6 +51,14 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Extended XY series.
+        {ekSeries, &TGanttSeries::StaticClass(), &TxtGantt, &TxtStandard, 1},
+        {ekSeries, &TBubbleSeries::StaticClass(), &TxtBubble, &TxtStandard, 1},
+        {ekSeries, &TArrowSeries::StaticClass(), &TxtArrow, &TxtExtended, 2},
+        {ekSeries, &TErrorBarSeries::StaticClass(), &TxtExtErrorBar, &TxtExtStats, 1},
+        {ekSeries, &TErrorSeries::StaticClass(), &TxtExtError, &TxtExtStats, 1},
+        {ekSeries, &THighLowSeries::StaticClass(), &TxtExtHighLow, &TxtExtStats, 1},
+        {ekSeries, &THighLowLineSeries::StaticClass(), &TxtExtHighLowLine, &TxtExtStats, 1},
         // Price and indicator functions.
 
         // Compression of price series.
@@ -51,9 +72,11 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
     return {
-        &TCandleEditor::StaticClass(),
-        &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(), &TGanttSeriesEditor::StaticClass(),
+        &TBubbleSeriesEditor::StaticClass(), &TArrowSeriesEditor::StaticClass(),
+        &TErrorSeriesEditor::StaticClass(),  &THighLowEditor::StaticClass(),
+        &THighLowLineEditor::StaticClass(),
     };
 }
 
