@@ -6,7 +6,10 @@
 #include "chart/foundation/HitTests.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/PointRoutines.h"
+#include "platform/classes/Filer.h"
 #include "platform/classes/Publisher.h"
+#include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 
 THighLowSeries::THighLowSeries(TComponent* owner)
     : TBaseHighLowSeries(owner), FHighPen(CreateLinkedPen()), FLowPen(CreateLinkedPen()) {
@@ -135,6 +138,20 @@ void THighLowSeries::Assign(const TPersistent* source) {
         FTransparency = other->FTransparency;
     }
     TBaseHighLowSeries::Assign(source);
+}
+
+void THighLowSeries::DefineProperties(TFiler& filer) {
+    TBaseHighLowSeries::DefineProperties(filer);
+    auto define = [&filer](const char* name, TChartBrush* brush) {
+        filer.DefineProperty(
+            name,
+            [brush](TReader& r) {
+                if (r.ReadBoolean()) brush->SetStyle(bsSolid);
+            },
+            [](TWriter& w) { w.WriteBoolean(true); }, brush->Style() == bsSolid);
+    };
+    define("HighBrushSolid", Brush());
+    define("LowBrushSolid", FLowBrush.get());
 }
 
 void THighLowSeries::Publish(TPublisher<THighLowSeries>& p) {

@@ -34,6 +34,11 @@ public:
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<THighLowSeries>& p);
 
+protected:
+    // The two brushes are clear unless filled: a solid one, which the writer takes for its
+    // class's default and leaves out, is stored in an entry of its own.
+    void DefineProperties(TFiler& filer) override;
+
 private:
     struct TBandPixels {
         int X = 0, High = 0, Low = 0;
