@@ -18,6 +18,8 @@
 #include "chart/series/xy/ArrowSeriesEditor.h"
 #include "chart/series/xy/BubbleSeries.h"
 #include "chart/series/xy/BubbleSeriesEditor.h"
+#include "chart/series/xy/ChartShape.h"
+#include "chart/series/xy/ChartShapeEditor.h"
 #include "chart/series/xy/ErrorBarSeries.h"
 #include "chart/series/xy/ErrorSeries.h"
 #include "chart/series/xy/ErrorSeriesEditor.h"
@@ -53,6 +55,7 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
         // Extended XY series.
         {ekSeries, &TGanttSeries::StaticClass(), &TxtGantt, &TxtStandard, 1},
+        {ekSeries, &TChartShape::StaticClass(), &TxtShape, &TxtStandard, 2},
         {ekSeries, &TBubbleSeries::StaticClass(), &TxtBubble, &TxtStandard, 1},
         {ekSeries, &TArrowSeries::StaticClass(), &TxtArrow, &TxtExtended, 2},
         {ekSeries, &TErrorBarSeries::StaticClass(), &TxtExtErrorBar, &TxtExtStats, 1},
@@ -71,13 +74,20 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
+    // clang-format off
     return {
-        &TCandleEditor::StaticClass(),       &TVolumeSeriesEditor::StaticClass(),
-        &TCompressFuncEditor::StaticClass(), &TGanttSeriesEditor::StaticClass(),
-        &TBubbleSeriesEditor::StaticClass(), &TArrowSeriesEditor::StaticClass(),
-        &TErrorSeriesEditor::StaticClass(),  &THighLowEditor::StaticClass(),
+        &TCandleEditor::StaticClass(),
+        &TVolumeSeriesEditor::StaticClass(),
+        &TCompressFuncEditor::StaticClass(),
+        &TGanttSeriesEditor::StaticClass(),
+        &TChartShapeEditor::StaticClass(),
+        &TBubbleSeriesEditor::StaticClass(),
+        &TArrowSeriesEditor::StaticClass(),
+        &TErrorSeriesEditor::StaticClass(),
+        &THighLowEditor::StaticClass(),
         &THighLowLineEditor::StaticClass(),
     };
+    // clang-format on
 }
 
 int StartupCount = 0;

@@ -6,10 +6,8 @@
 #include "chart/foundation/HitTests.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/PointRoutines.h"
-#include "platform/classes/Filer.h"
+#include "chart/series/xy/OwnDefaultEntry.h"
 #include "platform/classes/Publisher.h"
-#include "platform/classes/Reader.h"
-#include "platform/classes/Writer.h"
 
 THighLowSeries::THighLowSeries(TComponent* owner)
     : TBaseHighLowSeries(owner), FHighPen(CreateLinkedPen()), FLowPen(CreateLinkedPen()) {
@@ -143,12 +141,8 @@ void THighLowSeries::Assign(const TPersistent* source) {
 void THighLowSeries::DefineProperties(TFiler& filer) {
     TBaseHighLowSeries::DefineProperties(filer);
     auto define = [&filer](const char* name, TChartBrush* brush) {
-        filer.DefineProperty(
-            name,
-            [brush](TReader& r) {
-                if (r.ReadBoolean()) brush->SetStyle(bsSolid);
-            },
-            [](TWriter& w) { w.WriteBoolean(true); }, brush->Style() == bsSolid);
+        DefineOwnDefaultEntry(filer, name, brush->Style() == bsSolid,
+                              [brush] { brush->SetStyle(bsSolid); });
     };
     define("HighBrushSolid", Brush());
     define("LowBrushSolid", FLowBrush.get());

@@ -9,10 +9,13 @@
 
 #include "chart/editors/PointerEditor.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeFont.h"
 #include "chart/series/xy/ArrowSeries.h"
 #include "chart/series/xy/ArrowSeriesEditor.h"
 #include "chart/series/xy/BubbleSeries.h"
 #include "chart/series/xy/BubbleSeriesEditor.h"
+#include "chart/series/xy/ChartShape.h"
+#include "chart/series/xy/ChartShapeEditor.h"
 #include "chart/series/xy/ErrorBarSeries.h"
 #include "chart/series/xy/ErrorSeries.h"
 #include "chart/series/xy/ErrorSeriesEditor.h"
@@ -22,9 +25,12 @@
 #include "chart/series/xy/HighLowLineEditor.h"
 #include "chart/series/xy/HighLowLineSeries.h"
 #include "chart/series/xy/HighLowSeries.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Memo.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/ScrollBar.h"
 #include "tests/chart/series/GalleryRoundTrip.h"
@@ -40,6 +46,7 @@ struct XYEntryCase {
 };
 const XYEntryCase XYEntries[] = {
     {"Gantt", "Standard", "TGanttSeries", 1, "TGanttSeriesEditor"},
+    {"Shape", "Standard", "TChartShape", 2, "TChartShapeEditor"},
     {"Bubble", "Standard", "TBubbleSeries", 1, "TBubbleSeriesEditor"},
     {"Arrow", "Extended", "TArrowSeries", 2, "TArrowSeriesEditor"},
     {"Error Bar", "Stats", "TErrorBarSeries", 1, "TErrorSeriesEditor"},
@@ -96,6 +103,39 @@ TEST_F(XYGalleryTest, GanttThroughItsForm) {
     form->CBColorEach->SetChecked(false);
     EXPECT_FALSE(series->ColorEachPoint());
     EXPECT_TRUE(form->BColor->Enabled());
+    trip.Draw();
+    trip.ExpectStreamsBackEqual();
+}
+
+TEST_F(XYGalleryTest, ShapeThroughItsForm) {
+    TGalleryRoundTrip trip(*FindGalleryEntry("Shape"));
+    auto* shape = static_cast<TChartShape*>(trip.Series);
+    ASSERT_EQ(shape->Count(), 2);
+    auto* form = dynamic_cast<TChartShapeEditor*>(trip.OpenEditor());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->CBStyle->ItemIndex(), int(shape->Style()));
+    form->CBStyle->SetItemIndex(chasRectangle);
+    form->CBStyle->OnChange(form->CBStyle);
+    EXPECT_EQ(shape->Style(), chasRectangle);
+    EXPECT_TRUE(form->CBRound->Enabled());
+    form->CBRound->SetChecked(true);
+    EXPECT_TRUE(shape->RoundRectangle());
+    form->MemoText->Lines()->Add("hello");
+    EXPECT_EQ(shape->Text()->Count(), 1);
+    form->RGAlign->SetItemIndex(0);
+    EXPECT_EQ(shape->Alignment(), taLeftJustify);
+    form->RGVertAlign->SetItemIndex(2);
+    EXPECT_EQ(shape->VertAlign(), vaBottom);
+    form->SEX1->SetText("333.5");
+    EXPECT_EQ(shape->X1(), 333.5);
+    form->SEY0->SetText("left");  // not a number: ignored
+    form->CBUnits->SetItemIndex(xysAxisOrigin);
+    form->CBUnits->OnChange(form->CBUnits);
+    EXPECT_EQ(shape->XYStyle(), xysAxisOrigin);
+    form->CBTrans->SetChecked(true);
+    EXPECT_TRUE(shape->Transparent());
+    shape->Brush()->SetColor(clDefault);
+    shape->Font()->SetColor(clRed);
     trip.Draw();
     trip.ExpectStreamsBackEqual();
 }
