@@ -105,7 +105,10 @@ void TChartShape::AssignZOrder() {
 int TChartShape::ValueIndexAt(int x, int y) {
     if (Count() != 2) return -1;
     if (FParentChart) FParentChart->Canvas3D()->UnprojectPoint(x, y, FrontDepth);
-    const TRect r = GetShapeRect();
+    // The figure as drawn: the line runs between the corners as given, every other figure in
+    // the normalised rectangle (a triangle's apex stays at the top whichever corner is higher).
+    const TRect given = GetShapeRect();
+    const TRect r = FStyle == chasLine ? given : NormalizedRect(given);
     int cx = 0, cy = 0;
     RectCenter(r, cx, cy);
     const TPoint m{x, y};
