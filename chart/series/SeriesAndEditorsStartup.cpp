@@ -20,6 +20,7 @@
 #include "chart/series/xy/BubbleSeriesEditor.h"
 #include "chart/series/xy/ChartShape.h"
 #include "chart/series/xy/ChartShapeEditor.h"
+#include "chart/series/xy/DeltaPointSeries.h"
 #include "chart/series/xy/ErrorBarSeries.h"
 #include "chart/series/xy/ErrorSeries.h"
 #include "chart/series/xy/ErrorSeriesEditor.h"
@@ -29,6 +30,9 @@
 #include "chart/series/xy/HighLowLineEditor.h"
 #include "chart/series/xy/HighLowLineSeries.h"
 #include "chart/series/xy/HighLowSeries.h"
+#include "chart/series/xy/ImageBarSeries.h"
+#include "chart/series/xy/ImageBarSeriesEditor.h"
+#include "chart/series/xy/ImagePointSeries.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -62,6 +66,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TErrorSeries::StaticClass(), &TxtExtError, &TxtExtStats, 1},
         {ekSeries, &THighLowSeries::StaticClass(), &TxtExtHighLow, &TxtExtStats, 1},
         {ekSeries, &THighLowLineSeries::StaticClass(), &TxtExtHighLowLine, &TxtExtStats, 1},
+        {ekSeries, &TImageBarSeries::StaticClass(), &TxtExtImageBar, &TxtExtOther, 1},
+        {ekSeries, &TImagePointSeries::StaticClass(), &TxtExtImagePoint, &TxtExtOther, 1},
+        {ekSeries, &TDeltaPointSeries::StaticClass(), &TxtExtDeltaPoint, &TxtExtOther, 1},
         // Price and indicator functions.
 
         // Compression of price series.
@@ -86,6 +93,7 @@ std::vector<TClass> EditorFormClasses() {
         &TErrorSeriesEditor::StaticClass(),
         &THighLowEditor::StaticClass(),
         &THighLowLineEditor::StaticClass(),
+        &TImageBarSeriesEditor::StaticClass(),
     };
     // clang-format on
 }
