@@ -9,6 +9,7 @@
 
 #include "chart/editors/PointerEditor.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/series/xy/ArrowSeries.h"
 #include "chart/series/xy/ArrowSeriesEditor.h"
@@ -25,7 +26,11 @@
 #include "chart/series/xy/HighLowLineEditor.h"
 #include "chart/series/xy/HighLowLineSeries.h"
 #include "chart/series/xy/HighLowSeries.h"
+#include "chart/series/xy/ImageBarSeries.h"
+#include "chart/series/xy/ImageBarSeriesEditor.h"
+#include "platform/graphics/GraphicFormats.h"
 #include "platform/rtl/StringList.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -53,10 +58,15 @@ const XYEntryCase XYEntries[] = {
     {"Error", "Stats", "TErrorSeries", 1, "TErrorSeriesEditor"},
     {"High-Low", "Stats", "THighLowSeries", 1, "THighLowEditor"},
     {"HighLow Line", "Stats", "THighLowLineSeries", 1, "THighLowLineEditor"},
+    {"ImageBar", "Other", "TImageBarSeries", 1, "TImageBarSeriesEditor"},
+    {"ImagePoint", "Other", "TImagePointSeries", 1, "TSeriesPointerEditor"},
+    {"DeltaPoint", "Other", "TDeltaPointSeries", 1, "TSeriesPointerEditor"},
 };
 
 class XYGalleryTest : public ::testing::Test {
 protected:
+    // The pictures of the image series are stored in the bitmap's file form.
+    XYGalleryTest() { RegisterStandardGraphicFormats(); }
     TSeriesLibraryStartup Library;
 };
 
@@ -136,6 +146,27 @@ TEST_F(XYGalleryTest, ShapeThroughItsForm) {
     EXPECT_TRUE(shape->Transparent());
     shape->Brush()->SetColor(clDefault);
     shape->Font()->SetColor(clRed);
+    trip.Draw();
+    trip.ExpectStreamsBackEqual();
+}
+
+TEST_F(XYGalleryTest, ImageBarThroughItsForm) {
+    TGalleryRoundTrip trip(*FindGalleryEntry("ImageBar"));
+    auto* series = static_cast<TImageBarSeries*>(trip.Series);
+    auto* form = dynamic_cast<TImageBarSeriesEditor*>(trip.OpenEditor());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->BBrowse->Caption(), "Clea&r");
+    EXPECT_TRUE(form->CBTiled->Enabled());
+    form->CBTiled->SetChecked(true);
+    EXPECT_TRUE(series->ImageTiled());
+    form->CBTransp->SetChecked(true);
+    EXPECT_TRUE(series->ImageTransparent());
+    trip.Draw();
+    trip.ExpectStreamsBackEqual();
+    form->BBrowse->Click();  // holds a picture: clears it
+    EXPECT_EQ(series->Image()->Graphic(), nullptr);
+    EXPECT_EQ(form->BBrowse->Caption(), "B&rowse...");
+    EXPECT_FALSE(form->CBTiled->Enabled());
     trip.Draw();
     trip.ExpectStreamsBackEqual();
 }
