@@ -48,6 +48,15 @@ const TDefaultException Exceptions[] = {
     {"TCandleSeries", "DownCloseGradient.StartColor", "falling candles are red"},
     {"TDarvasSeries", "BoxBrush.BackColor", "Darvas boxes fill with the palette's second colour"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
+    {"TChartShape", "Brush.Color", "a shape is filled white"},
+    {"TBubbleSeries", "Marks.Transparent", "a bubble's marks have no frame"},
+    {"TBubbleSeries", "Pointer.InflateMargins", "bubbles are sized by their radius"},
+    {"TArrowSeries", "Marks.Transparent", "an arrow's marks have no frame"},
+    {"TArrowSeries", "Pointer.InflateMargins", "an arrow's pointer is only its head"},
+    {"THighLowSeries", "HighBrush.Style", "a high-low band is not filled"},
+    {"THighLowSeries", "LowBrush.Style", "a high-low band is not filled"},
+    {"TImagePointSeries", "Pointer.HorizSize", "an image point is its picture's size"},
+    {"TImagePointSeries", "Pointer.VertSize", "an image point is its picture's size"},
 };
 
 struct TMismatch {

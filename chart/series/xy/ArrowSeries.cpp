@@ -8,6 +8,7 @@
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/HitTests.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/xy/OwnDefaultEntry.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -109,6 +110,11 @@ void TArrowSeries::Assign(const TPersistent* source) {
     if (auto* other = dynamic_cast<const TArrowSeries*>(source))
         FArrowPercent = other->FArrowPercent;
     TPointSeries::Assign(source);
+}
+
+void TArrowSeries::DefineProperties(TFiler& filer) {
+    TPointSeries::DefineProperties(filer);
+    DefineMarksAndPointerEntries(filer, *this);
 }
 
 void TArrowSeries::Publish(TPublisher<TArrowSeries>& p) {

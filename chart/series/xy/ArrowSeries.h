@@ -43,6 +43,10 @@ public:
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TArrowSeries>& p);
 
+protected:
+    // Opaque marks and a widening pointer, unlike the series' own start, are stored too.
+    void DefineProperties(TFiler& filer) override;
+
 private:
     TPoint EndPixel(int valueIndex) const;
 

@@ -10,6 +10,7 @@
 #include "chart/foundation/HitTests.h"
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/foundation/TeeGradient.h"
+#include "chart/series/xy/OwnDefaultEntry.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -132,6 +133,11 @@ void TBubbleSeries::AddRandomValues(int numValues, bool /*onlyMandatory*/) {
 void TBubbleSeries::Assign(const TPersistent* source) {
     if (auto* other = dynamic_cast<const TBubbleSeries*>(source)) FSquared = other->FSquared;
     TPointSeries::Assign(source);
+}
+
+void TBubbleSeries::DefineProperties(TFiler& filer) {
+    TPointSeries::DefineProperties(filer);
+    DefineMarksAndPointerEntries(filer, *this);
 }
 
 void TBubbleSeries::Publish(TPublisher<TBubbleSeries>& p) {

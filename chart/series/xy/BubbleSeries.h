@@ -39,6 +39,10 @@ public:
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TBubbleSeries>& p);
 
+protected:
+    // Opaque marks and a widening pointer, unlike the series' own start, are stored too.
+    void DefineProperties(TFiler& filer) override;
+
 private:
     // The extreme of Y + sign * radius over the points, with the inherited one.
     double RadiusExtreme(double inherited, int sign);

@@ -1,5 +1,6 @@
 #include "chart/series/xy/ImagePointSeries.h"
 
+#include "chart/engine/SeriesPointer.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/TeeFilterPicture.h"
 #include "chart/series/xy/OwnDefaultEntry.h"
@@ -32,6 +33,13 @@ void TImagePointSeries::DefineProperties(TFiler& filer) {
     TCustomImagePointSeries::DefineProperties(filer);
     DefineOwnDefaultEntry(filer, "ImageCleared", !FImagePoint->Graphic(),
                           [this] { FImagePoint->SetGraphic(nullptr); });
+    // The pointer starts at the picture's size: one at the class's size is stored too.
+    TSeriesPointer* pointer = Pointer();
+    const int classSize = TSeriesPointer().HorizSize();
+    DefineOwnDefaultEntry(filer, "PointerClassWidth", pointer->HorizSize() == classSize,
+                          [pointer, classSize] { pointer->StoreHorizSize(classSize); });
+    DefineOwnDefaultEntry(filer, "PointerClassHeight", pointer->VertSize() == classSize,
+                          [pointer, classSize] { pointer->StoreVertSize(classSize); });
 }
 
 void TImagePointSeries::Publish(TPublisher<TImagePointSeries>& p) {

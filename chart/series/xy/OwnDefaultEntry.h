@@ -19,3 +19,8 @@ inline void DefineOwnDefaultEntry(TFiler& filer, const std::string& name, bool a
         },
         [](TWriter& w) { w.WriteBoolean(true); }, atClassDefault);
 }
+
+class TCustomSeries;
+// The marks and pointer settings of series that start with transparent marks and a pointer that
+// does not widen the margins (bubbles, arrows): opaque marks and widening pointers are stored.
+void DefineMarksAndPointerEntries(TFiler& filer, TCustomSeries& series);

@@ -20,6 +20,7 @@
 #include "chart/series/xy/GanttSeries.h"
 #include "chart/series/xy/HighLowLineSeries.h"
 #include "chart/series/xy/HighLowSeries.h"
+#include "chart/series/xy/ImageBarSeries.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/chart/engine/ReferenceImage.h"
 #include "tests/chart/series/SeriesLibraryStartup.h"
@@ -127,6 +128,14 @@ TEST_F(XYReferenceImagesTest, BubbleChart) {
     s->AddBubble(4, 8, 1, {}, clGreen);
     s->AddBubble(7, 4, 3, {}, clBlue);
     Check("BubbleChart.bmp", false);
+}
+
+TEST_F(XYReferenceImagesTest, ImageBarChart) {
+    auto* s = Add<TImageBarSeries>();
+    s->SetImageTiled(true);
+    const double values[] = {3, 7, 5};
+    for (int i = 0; i < 3; ++i) s->AddXYPoint(i, values[i]);
+    Check("ImageBarChart.bmp", true);
 }
 
 }  // namespace
