@@ -9,6 +9,7 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ResourceRoutines.h"
 #include "chart/foundation/TeeFilterPicture.h"
+#include "chart/foundation/View3DOptions.h"
 #include "chart/series/xy/DeltaPointSeries.h"
 #include "chart/series/xy/ImageBarSeries.h"
 #include "chart/series/xy/ImagePointSeries.h"
@@ -120,6 +121,28 @@ TEST_F(ImageSeriesTest, TilesRunFromTheBase) {
         else
             EXPECT_EQ(first.Bottom, clip.Bottom);
     }
+}
+
+TEST_F(ImageSeriesTest, ObliqueViewPicturesOnlyTheFrontFacesSeen) {
+    auto* bars = Add<TImageBarSeries>();
+    bars->AddXYPoint(100, 100);
+    Chart->SetView3D(true);
+    Chart->View3DOptions()->SetOrthogonal(false);
+    auto picturePolygons = [&](int rotation) {
+        Chart->View3DOptions()->SetRotation(rotation);
+        bars->Image()->Assign(nullptr);
+        LoadProgramBitmap(*bars->Image()->Bitmap(), "TeeMoney");
+        DrawImages(*bars);
+        const size_t with = CallsOf("Polygon").size();
+        bars->Image()->SetGraphic(nullptr);
+        DrawImages(*bars);
+        return with - CallsOf("Polygon").size();
+    };
+    // Mapped cell by cell onto the front face: a quadrilateral (or two) a picture pixel.
+    const size_t front = picturePolygons(345);
+    EXPECT_GE(front, 32u * 16u);
+    EXPECT_LE(front, 2 * 32u * 16u);
+    EXPECT_EQ(picturePolygons(180), 0u);  // seen from behind
 }
 
 TEST_F(ImageSeriesTest, ImagePointUnscaledWhenItFitsItsBox) {
