@@ -5,6 +5,7 @@
 #include "gif/GIFLimits.h"
 #include "gif/GIFPainter.h"
 #include "gif/GIFProgressRun.h"
+#include "gif/GIFScreenSize.h"
 #include "gif/GIFSubImage.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/RtlMath.h"
@@ -176,6 +177,8 @@ void TGIFImage::LoadFromStream(TStream& stream) {
     progress.Finish();
     Changed();
 }
+
+std::optional<TSize> TGIFImage::DeclaredSize(TStream& stream) { return ReadGIFScreenSize(stream); }
 
 void TGIFImage::SaveToStream(TStream& stream) {
     TGIFProgressRun progress(*this, sProgressSaving, true);

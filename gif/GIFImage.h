@@ -156,6 +156,8 @@ public:
 
     // On failure the stream is put back where reading began.
     void LoadFromStream(TStream& stream) override;
+    // The logical screen grown by every frame's bounds, read without decoding (GIFScreenSize.h).
+    std::optional<TSize> DeclaredSize(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
     // Optimize first when OptimizeOnStreaming is on; then the stream form.
     void WriteData(TStream& stream) override;

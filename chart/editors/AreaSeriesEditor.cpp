@@ -1,6 +1,7 @@
 #include "chart/editors/AreaSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
@@ -25,6 +26,24 @@
 TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 210);
+    BuildControls();
+    BindProperties();
+    BPattern->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(BPattern, FSeries->AreaChartBrush());
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
+    };
+    // The sample shows the area's own colour while it has one.
+    BAreaColor->ColorQuery = [this] {
+        if (!FSeries) return BAreaColor->StoredColor();
+        return FSeries->AreaColor() == clDefault ? FSeries->SeriesColor() : FSeries->AreaColor();
+    };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TAreaSeriesEditor::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 210);
     PageControl1->SetAlign(alClient);
     TabOptions = MakeTabSheet(PageControl1, PageControl1, "Options");
@@ -67,59 +86,31 @@ TAreaSeriesEditor::TAreaSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     TUpDownEdit group = MakeUpDownEdit(TabStack, 230, 64, 45, 0, 100);
     EGroup = group.Edit;
     UDGroup = group.UpDown;
+}
 
-    RGMultiArea->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || RGMultiArea->ItemIndex() < 0) return;
-        FSeries->SetMultiArea(TMultiArea(RGMultiArea->ItemIndex()));
-        EnableGroup();
-    };
-    CBColorEach->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetColorEachPoint(CBColorEach->Checked());
-        BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
-    };
-    CBStairs->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetStairs(CBStairs->Checked());
-        CBInvStairs->SetEnabled(FSeries->Stairs());
-    };
-    CBInvStairs->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
-    };
-    CBUseOrigin->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetUseYOrigin(CBUseOrigin->Checked());
-        EnableOrigin();
-    };
-    EOrigin->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && Showing()) FSeries->SetYOrigin(UpDownPosition(*UDOrigin));
-    };
-    EGroup->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && Showing()) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
-    };
-    ETransp->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && Showing()) FSeries->SetTransparency(UpDownPosition(*UDTransp));
-    };
-    BPattern->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(BPattern, FSeries->AreaChartBrush());
-    };
-    Button1->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
-    };
-    CBNulls->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && CBNulls->ItemIndex() >= 0)
-            FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
-    };
-    CBDark3D->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
-    };
-    // The sample shows the area's own colour while it has one.
-    BAreaColor->ColorQuery = [this] {
-        if (!FSeries) return BAreaColor->StoredColor();
-        return FSeries->AreaColor() == clDefault ? FSeries->SeriesColor() : FSeries->AreaColor();
-    };
-    DoCreate();
-    SetAlign(alClient);
+void TAreaSeriesEditor::BindProperties() {
+    using A = TAreaSeries;
+    auto series = [this] { return FSeries; };
+    BindRadioGroup(*this, RGMultiArea, series, &A::MultiArea, &A::SetMultiArea,
+                   [this] { EnableGroup(); });
+    BindCheckBox(*this, CBColorEach, series, &A::ColorEachPoint, &A::SetColorEachPoint,
+                 [this] { BAreaColor->SetEnabled(!CBColorEach->Checked()); });
+    // Inverted stairs need stairs.
+    BindCheckBox(*this, CBStairs, series, &A::Stairs, &A::SetStairs,
+                 [this] { CBInvStairs->SetEnabled(CBStairs->Checked()); });
+    BindCheckBox(*this, CBInvStairs, series, &A::InvertedStairs, &A::SetInvertedStairs);
+    BindCheckBox(*this, CBUseOrigin, series, &A::UseYOrigin, &A::SetUseYOrigin,
+                 [this] { EnableOrigin(); });
+    // The edits write only once the editor shows: building it gives them their first texts.
+    const TNumberEditRule shown{.Typed = TTypedNumber::Clamped, .OnlyWhileShowing = true};
+    BindUpDownEdit(
+        *this, {EOrigin, UDOrigin}, series,
+        [](const A& area) { return int(Round(area.YOrigin())); }, &A::SetYOrigin, shown);
+    BindUpDownEdit(*this, {EGroup, UDGroup}, series, &A::StackGroup, &A::SetStackGroup, shown);
+    BindUpDownEdit(*this, {ETransp, UDTransp}, series, &A::Transparency, &A::SetTransparency,
+                   shown);
+    BindComboBox(*this, CBNulls, series, &A::TreatNulls, &A::SetTreatNulls);
+    BindCheckBox(*this, CBDark3D, series, &A::Dark3D, &A::SetDark3D);
 }
 
 TAreaSeriesEditor::~TAreaSeriesEditor() { FreeSubPage(FPointPage); }
@@ -134,25 +125,16 @@ void TAreaSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TAreaSeries*>(TagObject())) {
         FSeries = series;
         auto loading = LoadGuard();
+        LoadBindings();
         LoadSeries();
     }
     TForm::DoShow();
 }
 
 void TAreaSeriesEditor::LoadSeries() {
-    RGMultiArea->SetItemIndex(int(FSeries->MultiArea()));
-    CBColorEach->SetChecked(FSeries->ColorEachPoint());
-    CBStairs->SetChecked(FSeries->Stairs());
-    CBInvStairs->SetChecked(FSeries->InvertedStairs());
     CBInvStairs->SetEnabled(FSeries->Stairs());
-    CBUseOrigin->SetChecked(FSeries->UseYOrigin());
-    UDOrigin->SetPosition(int(Round(FSeries->YOrigin())));
     BAreaLinesPen->LinkPen(FSeries->AreaLinesPen());
     BAreaLinePen->LinkPen(FSeries->LinePen());
-    UDTransp->SetPosition(FSeries->Transparency());
-    CBNulls->SetItemIndex(int(FSeries->TreatNulls()));
-    CBDark3D->SetChecked(FSeries->Dark3D());
-    UDGroup->SetPosition(FSeries->StackGroup());
     BAreaColor->LinkToProperty(FSeries, "SeriesColor");
     BAreaColor->SetEnabled(!FSeries->ColorEachPoint());
     EnableOrigin();
@@ -170,12 +152,13 @@ void TAreaSeriesEditor::AddGradientPage() {
 }
 
 void TAreaSeriesEditor::EnableOrigin() {
-    EOrigin->SetEnabled(FSeries->UseYOrigin());
-    UDOrigin->SetEnabled(FSeries->UseYOrigin());
+    EOrigin->SetEnabled(CBUseOrigin->Checked());
+    UDOrigin->SetEnabled(CBUseOrigin->Checked());
 }
 
 void TAreaSeriesEditor::EnableGroup() {
-    const bool stacked = FSeries->MultiArea() != maNone;
+    // The radio group shows the series' stacking, also before there is a series.
+    const bool stacked = RGMultiArea->ItemIndex() > int(maNone);
     EGroup->SetEnabled(stacked);
     UDGroup->SetEnabled(stacked);
 }

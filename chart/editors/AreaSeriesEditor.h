@@ -63,7 +63,11 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // Loads what the bindings do not: the pen buttons, the enabling and the added pages.
     void LoadSeries();
+    // The origin edit serves "Use Origin", the group edit stacked areas.
     void EnableOrigin();
     void EnableGroup();
     void AddGradientPage();

@@ -101,6 +101,8 @@ TFormTeeAxis::TFormTeeAxis(TComponent* owner, TChartAxis* axis)
     BuildLabels();
     BuildTicksAndGrid();
     BuildPosition();
+    ConnectScales();
+    ConnectLabels();
     PageAxis->SetActivePage(TabScales);
 
     // Each tab is read when it comes to the front.
@@ -175,7 +177,9 @@ void TFormTeeAxis::BuildScales() {
     LAxisIncre = MakeLabel(tab, 8, 138, "(increment)");
     BIncre = MakePushButton(tab, 8, 154, 70, "&Change...");
     CBShowAll = MakeCheckBox(tab, 8, 184, 130, "Show &all labels");
+}
 
+void TFormTeeAxis::ConnectScales() {
     CBAutomatic->OnClick = [this](TObject*) { CBAutomaticClick(); };
     CBAutoMin->OnClick = [this](TObject*) { CBAutoMinMaxClick(true); };
     CBAutoMax->OnClick = [this](TObject*) { CBAutoMinMaxClick(false); };

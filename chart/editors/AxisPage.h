@@ -186,6 +186,9 @@ private:
     void BuildScales();
     void BuildTitle();
     void BuildLabels();
+    // The handlers of the Scales and Labels tabs, once every tab is built.
+    void ConnectScales();
+    void ConnectLabels();
     void BuildTicksAndGrid();
     void BuildPosition();
     void LoadScales();

@@ -109,7 +109,9 @@ void TFormTeeAxis::BuildLabels() {
     Button1 = MakePushButton(format, 212, 25, 30, "...");
     CBExpo = MakeCheckBox(format, 8, 60, 160, "&Exponential");
     CBLabelAlign = MakeCheckBox(format, 8, 82, 160, "&Default Alignment");
+}
 
+void TFormTeeAxis::ConnectLabels() {
     auto box = [this](TCheckBox* b, void (TChartAxis::*write)(bool)) {
         b->OnClick = [this, b, write](TObject*) {
             if (!Loading()) (FAxis->*write)(b->Checked());

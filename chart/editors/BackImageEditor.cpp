@@ -1,5 +1,6 @@
 #include "chart/editors/BackImageEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FiltersEditor.h"
@@ -23,6 +24,28 @@
 
 TBackImageEditor::TBackImageEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 200);
+    BuildControls();
+    BindProperties();
+    BBrowse->OnClick = [this](TObject*) {
+        if (!FPicture) return;
+        ChooseOrClearPicture(this, *FPicture);
+        UpdateControls();
+    };
+    CBTransp->OnClick = [this](TObject*) {
+        if (Loading() || !FPicture || !FPicture->Graphic() || !CBTransp->Enabled()) return;
+        FPicture->Graphic()->SetTransparent(CBTransp->Checked());
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (!FPicture || !ShowPictureFiltersEditor(this, FPicture)) return;
+        FPicture->NotifyChanged();
+        UpdateControls();
+    };
+    DoCreate();
+}
+
+TBackImageEditor::~TBackImageEditor() = default;
+
+void TBackImageEditor::BuildControls() {
     Image1 = MakeControl<TImage>(this, 8, 8, 90, 90);
     Image1->SetStretch(true);
     LabelSize = MakeLabel(this, 8, 104, "");
@@ -53,53 +76,27 @@ TBackImageEditor::TBackImageEditor(TComponent* owner) : TEditorForm(owner) {
     BCancel = MakePushButton(PanelButtons, 215, 4, 75, "Cancel");
     BCancel->SetCancel(true);
     BCancel->SetModalResult(mrCancel);
-
-    BBrowse->OnClick = [this](TObject*) {
-        if (!FPicture) return;
-        ChooseOrClearPicture(this, *FPicture);
-        UpdateControls();
-    };
-    RGBitmap->OnClick = [this](TObject*) {
-        auto* image = dynamic_cast<TBackImage*>(FPicture);
-        if (Loading() || !image || RGBitmap->ItemIndex() < 0) return;
-        image->SetMode(TTeeBackImageMode(RGBitmap->ItemIndex()));
-        UpdateControls();
-    };
-    CBTransp->OnClick = [this](TObject*) {
-        if (Loading() || !FPicture || !FPicture->Graphic() || !CBTransp->Enabled()) return;
-        FPicture->Graphic()->SetTransparent(CBTransp->Checked());
-    };
-    Button1->OnClick = [this](TObject*) {
-        if (!FPicture || !ShowPictureFiltersEditor(this, FPicture)) return;
-        FPicture->NotifyChanged();
-        UpdateControls();
-    };
-    ELeft->OnChange = [this](TObject*) { PositionChanged(ELeft, true); };
-    ETop->OnChange = [this](TObject*) { PositionChanged(ETop, false); };
-    DoCreate();
 }
 
-TBackImageEditor::~TBackImageEditor() = default;
-
-void TBackImageEditor::PositionChanged(TEdit* edit, bool left) {
-    auto* image = dynamic_cast<TBackImage*>(FPicture);
-    int value = 0;
-    if (Loading() || !image || !Showing() || !TryStrToInt(edit->Text(), value)) return;
-    if (left)
-        image->SetLeft(value);
-    else
-        image->SetTop(value);
+void TBackImageEditor::BindProperties() {
+    // Only a back image has a mode and a position: a plain picture fills what it is drawn in.
+    using B = TBackImage;
+    auto image = [this] { return dynamic_cast<B*>(FPicture); };
+    BindRadioGroup(*this, RGBitmap, image, &B::Mode, [this](B& backImage, int mode) {
+        backImage.SetMode(TTeeBackImageMode(mode));
+        UpdateControls();
+    });
+    // The position writes only once the editor shows: building it gives the edits their texts.
+    const TNumberEditRule shown{.OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {ELeft, UDLeft}, image, &B::Left, &B::SetLeft, shown);
+    BindUpDownEdit(*this, {ETop, UDTop}, image, &B::Top, &B::SetTop, shown);
 }
 
 void TBackImageEditor::LoadImageSettings(TTeePicture* picture) {
     FPicture = picture;
     if (!FPicture) return;
     auto loading = LoadGuard();
-    if (auto* image = dynamic_cast<TBackImage*>(FPicture)) {
-        RGBitmap->SetItemIndex(int(image->Mode()));
-        UDLeft->SetPosition(image->Left());
-        UDTop->SetPosition(image->Top());
-    }
+    LoadBindings();
     UpdateControls();
     const TGraphic* graphic = FPicture->Graphic();
     CBTransp->SetEnabled(graphic != nullptr);

@@ -48,9 +48,10 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
     // Enabling, labels, preview and the browse button's caption after the picture changed.
     void UpdateControls();
-    void PositionChanged(TEdit* edit, bool left);
 
     TTeePicture* FPicture = nullptr;
 };

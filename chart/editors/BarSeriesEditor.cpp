@@ -1,6 +1,7 @@
 #include "chart/editors/BarSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
@@ -23,6 +24,18 @@
 
 TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 200);
+    BuildControls();
+    BindProperties();
+    BBarBrush->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(BBarBrush, FSeries->Brush());
+    };
+    BGradient->OnClick = [this](TObject*) { BGradientClick(); };
+    PageControl1->SetActivePage(TabFormat);
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TBarSeriesEditor::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this, 0, 0, 330, 200);
     PageControl1->SetAlign(alClient);
     TabFormat = MakeTabSheet(PageControl1, PageControl1, "Format");
@@ -74,51 +87,28 @@ TBarSeriesEditor::TBarSeriesEditor(TComponent* owner) : TEditorForm(owner, true)
     Edit2 = darkPen.Edit;
     UDDarkPen = darkPen.UpDown;
     UDDarkPen->SetPosition(255);
+}
 
-    CBBarStyle->OnChange = [this](TObject*) {
-        if (Loading() || !FSeries || CBBarStyle->ItemIndex() < 0) return;
-        FSeries->SetBarStyle(TBarStyle(CBBarStyle->ItemIndex()));
-        ApplyStyleRules();
-    };
-    SEBarwidth->OnChange = [this](TObject*) {
-        PositionChanged(UDBarWidth, &TCustomBarSeries::SetBarWidthPercent);
-    };
-    SEBarOffset->OnChange = [this](TObject*) {
-        PositionChanged(UDBarOffset, &TCustomBarSeries::SetOffsetPercent);
-    };
-    Edit1->OnChange = [this](TObject*) {
-        PositionChanged(UDDepth, &TCustomBarSeries::SetDepthPercent);
-    };
-    EBevel->OnChange = [this](TObject*) {
-        PositionChanged(UDBevel, &TCustomBarSeries::SetBevelSize);
-    };
-    Edit2->OnChange = [this](TObject*) {
-        PositionChanged(UDDarkPen, &TCustomBarSeries::SetDarkPen);
-    };
-    CBColorEach->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetColorEachPoint(CBColorEach->Checked());
-        EnableColorButton();
-    };
-    CBDarkBar->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetDark3D(CBDarkBar->Checked());
-    };
-    CBBarSideMargins->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetSideMargins(CBBarSideMargins->Checked());
-    };
-    CBMarksAutoPosition->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
-    };
-    TBTransp->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetTransparency(TBTransp->Position());
-    };
-    BBarBrush->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(BBarBrush, FSeries->Brush());
-    };
-    BGradient->OnClick = [this](TObject*) { BGradientClick(); };
-    PageControl1->SetActivePage(TabFormat);
-    DoCreate();
-    SetAlign(alClient);
+void TBarSeriesEditor::BindProperties() {
+    using B = TCustomBarSeries;
+    auto series = [this] { return FSeries; };
+    BindComboBox(*this, CBBarStyle, series, &B::BarStyle, &B::SetBarStyle,
+                 [this] { ApplyStyleRules(); });
+    const TNumberEditRule position{.Typed = TTypedNumber::Clamped};
+    BindUpDownEdit(*this, {SEBarwidth, UDBarWidth}, series, &B::BarWidthPercent,
+                   &B::SetBarWidthPercent, position);
+    BindUpDownEdit(*this, {SEBarOffset, UDBarOffset}, series, &B::OffsetPercent,
+                   &B::SetOffsetPercent, position);
+    BindUpDownEdit(*this, {Edit1, UDDepth}, series, &B::DepthPercent, &B::SetDepthPercent,
+                   position);
+    BindUpDownEdit(*this, {EBevel, UDBevel}, series, &B::BevelSize, &B::SetBevelSize, position);
+    BindUpDownEdit(*this, {Edit2, UDDarkPen}, series, &B::DarkPen, &B::SetDarkPen, position);
+    BindCheckBox(*this, CBColorEach, series, &B::ColorEachPoint, &B::SetColorEachPoint,
+                 [this] { EnableColorButton(); });
+    BindCheckBox(*this, CBDarkBar, series, &B::Dark3D, &B::SetDark3D);
+    BindCheckBox(*this, CBBarSideMargins, series, &B::SideMargins, &B::SetSideMargins);
+    BindCheckBox(*this, CBMarksAutoPosition, series, &B::AutoMarkPosition, &B::SetAutoMarkPosition);
+    BindTrackBar(*this, TBTransp, series, &B::Transparency, &B::SetTransparency);
 }
 
 TBarSeriesEditor::~TBarSeriesEditor() {
@@ -131,14 +121,11 @@ void TBarSeriesEditor::Notification(TComponent* component, TOperation operation)
     TForm::Notification(component, operation);
 }
 
-void TBarSeriesEditor::PositionChanged(const TUpDown* upDown, void (TCustomBarSeries::*set)(int)) {
-    if (!Loading() && FSeries) (FSeries->*set)(UpDownPosition(*upDown));
-}
-
 void TBarSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomBarSeries*>(TagObject())) {
         FSeries = series;
         auto loading = LoadGuard();
+        LoadBindings();
         LoadSeries();
     }
     LoadingDone();
@@ -146,17 +133,6 @@ void TBarSeriesEditor::DoShow() {
 }
 
 void TBarSeriesEditor::LoadSeries() {
-    CBBarStyle->SetItemIndex(int(FSeries->BarStyle()));
-    UDBarWidth->SetPosition(FSeries->BarWidthPercent());
-    UDBarOffset->SetPosition(FSeries->OffsetPercent());
-    UDDepth->SetPosition(FSeries->DepthPercent());
-    CBColorEach->SetChecked(FSeries->ColorEachPoint());
-    CBMarksAutoPosition->SetChecked(FSeries->AutoMarkPosition());
-    CBDarkBar->SetChecked(FSeries->Dark3D());
-    CBBarSideMargins->SetChecked(FSeries->SideMargins());
-    UDBevel->SetPosition(FSeries->BevelSize());
-    UDDarkPen->SetPosition(FSeries->DarkPen());
-    TBTransp->SetPosition(FSeries->Transparency());
     BBarPen->LinkPen(FSeries->Pen());
     BTickLines->LinkPen(FSeries->TickLines());
     if (!FShadowEditor) FShadowEditor.reset(EmbedShadowEditor(TabShadow));
@@ -171,7 +147,8 @@ void TBarSeriesEditor::LoadSeries() {
 }
 
 void TBarSeriesEditor::ApplyStyleRules() {
-    const TBarStyle style = FSeries->BarStyle();
+    // The combo shows the series' style, also before there is a series.
+    const TBarStyle style = TBarStyle(CBBarStyle->ItemIndex());
     BGradient->SetEnabled(style == bsRectangle || style == bsRectGradient);
     const bool bevel = style == bsBevel;
     LBevel->SetEnabled(bevel);
@@ -180,7 +157,7 @@ void TBarSeriesEditor::ApplyStyleRules() {
 }
 
 void TBarSeriesEditor::EnableColorButton() {
-    BBarColor->SetEnabled(!FSeries->ColorEachPoint());
+    BBarColor->SetEnabled(!CBColorEach->Checked());
     if (BBarColor->Enabled()) BBarColor->Repaint();
 }
 

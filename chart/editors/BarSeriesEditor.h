@@ -67,13 +67,15 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // Loads what the bindings do not: the pen buttons, the shadow page and the stacking page.
     void LoadSeries();
     // The gradient button and the bevel controls follow the bar style.
     void ApplyStyleRules();
+    // The colour button serves only a series of one colour.
     void EnableColorButton();
     void BGradientClick();
-    // Writes the up-down's position through set, unless loading or without a series.
-    void PositionChanged(const TUpDown* upDown, void (TCustomBarSeries::*set)(int));
 
     TCustomBarSeries* FSeries = nullptr;
     TForm* FStackPage = nullptr;

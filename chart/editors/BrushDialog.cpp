@@ -1,5 +1,6 @@
 #include "chart/editors/BrushDialog.h"
 
+#include <filesystem>
 #include <string>
 
 #include "chart/editors/EditorControls.h"
@@ -12,6 +13,7 @@
 #include "chart/foundation/TeeCanvas3D.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicFormats.h"
 #include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Button.h"
@@ -81,6 +83,18 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 330, 260);
+    BuildControls();
+    for (int n = 1; n <= PatternCount; ++n) {
+        FPatterns.push_back(std::make_unique<TBitmap>());
+        LoadPatternBitmap(*FPatterns.back(), n);
+    }
+    ConnectHandlers();
+    DoCreate();
+}
+
+TBrushDialog::~TBrushDialog() = default;
+
+void TBrushDialog::BuildControls() {
     LStyle = MakeControl<TListBox>(this, 0, 0, 130, 260);
     LStyle->SetAlign(alLeft);
     LStyle->SetStyle(lbOwnerDrawFixed);
@@ -112,12 +126,9 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
     ImageGrass = MakeTextureImage(this, TextureNames[4]);
     ImageFire = MakeTextureImage(this, TextureNames[5]);
     ImageSnow = MakeTextureImage(this, TextureNames[6]);
+}
 
-    for (int n = 1; n <= PatternCount; ++n) {
-        FPatterns.push_back(std::make_unique<TBitmap>());
-        LoadPatternBitmap(*FPatterns.back(), n);
-    }
-
+void TBrushDialog::ConnectHandlers() {
     LStyle->OnClick = [this](TObject*) { LStyleClick(); };
     LStyle->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
         DrawStyleItem(index, rect);
@@ -132,10 +143,7 @@ TBrushDialog::TBrushDialog(TComponent* owner) : TEditorForm(owner) {
         CBTransp->SetEnabled(true);
     };
     Button3->OnClick = [this](TObject*) { Button3Click(); };
-    DoCreate();
 }
-
-TBrushDialog::~TBrushDialog() = default;
 
 TImage* TBrushDialog::TextureImage(int index) const {
     TImage* const images[] = {ImageMetal, ImageWood, ImageStone, ImageClouds,
@@ -244,12 +252,16 @@ void TBrushDialog::Button1Click() {
     } else {
         const std::string fileName = AskPictureFileName(this);
         if (!fileName.empty()) {
+            // The brush fills with bitmaps only: any other picture is drawn into one of its
+            // size, which a metafile may make anything in a few bytes, so such a picture is
+            // refused past MaxRasterPixels before it is decoded. A bitmap file is taken as far as
+            // its reader goes.
+            const TGraphicClass format =
+                GraphicClassOfExtension(std::filesystem::path(fileName).extension().string());
+            const bool bitmapFile = format && format->InheritsFrom(TBitmap::StaticClass());
             TPicture picture;
-            picture.LoadFromFile(fileName);
-            // The brush fills with bitmaps only: any other picture is drawn into one.
+            picture.LoadFromFile(fileName, bitmapFile ? MaxPictureFilePixels : MaxRasterPixels);
             if (picture.Graphic() && !dynamic_cast<TBitmap*>(picture.Graphic())) {
-                // A metafile may declare any size in a few bytes.
-                CheckPictureSize(picture.Width(), picture.Height(), MaxRasterPixels);
                 TBitmap bitmap;
                 bitmap.SetSize(picture.Width(), picture.Height());
                 bitmap.Canvas()->Draw(0, 0, picture.Graphic());

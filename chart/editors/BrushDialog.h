@@ -57,6 +57,8 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void ConnectHandlers();
     void LStyleClick();
     void Button1Click();
     void CBTranspClick();

@@ -1,7 +1,5 @@
 #include "chart/editors/ChartEditForm.h"
 
-#include "chart/editors/ChartGrid.h"
-#include "chart/editors/ChartGridNavigator.h"
 #include "chart/editors/ChartListBox.h"
 #include "chart/editors/ChartSubPages.h"
 #include "chart/editors/EditorControls.h"
@@ -11,7 +9,6 @@
 #include "chart/editors/ToolsPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
-#include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/SeriesEvents.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/EditorHooks.h"
@@ -21,9 +18,11 @@
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/SpeedButton.h"
 #include "platform/ui/Splitter.h"
 #include "platform/ui/TreeView.h"
 
@@ -73,12 +72,7 @@ TChartEditForm::TChartEditForm(TComponent* owner) : TForm(owner) {
     TabWalls = MakeTabSheet(TabChart, SubPage, "Walls");
     Tab3D = MakeTabSheet(TabChart, SubPage, "3D");
     BuildSeriesList();
-    ChartGridNavigator1 = MakeControl<TChartGridNavigator>(TabData);
-    ChartGridNavigator1->SetHeight(25);
-    ChartGridNavigator1->SetAlign(alBottom);
-    ChartGrid1 = MakeControl<TChartGrid>(TabData);
-    ChartGrid1->SetAlign(alClient);
-    ChartGridNavigator1->SetGrid(ChartGrid1);
+    BuildDataTab();
     MainPage->OnChanging = [this](TObject*, bool& allow) { MainPageChanging(allow); };
     MainPage->OnChange = [this](TObject*) { MainPageChange(); };
     SubPage->OnChanging = [this](TObject*, bool& allow) { SubPageChanging(allow); };
@@ -121,29 +115,6 @@ void TChartEditForm::BuildBottom() {
     BClose->SetDefault(true);
     BClose->SetCancel(true);
     BClose->SetModalResult(mrCancel);
-}
-
-void TChartEditForm::BuildSeriesList() {
-    PanRight = MakeControl<TPanel>(TabSeriesList);
-    PanRight->SetWidth(100);
-    PanRight->SetAlign(alRight);
-    PanRight->SetBevelOuter(bvNone);
-    BMoveUP = MakePushButton(PanRight, 8, 8, 28, "\u25B2");
-    BMoveDown = MakePushButton(PanRight, 40, 8, 28, "\u25BC");
-    BAddSeries = MakePushButton(PanRight, 8, 40, 84, "&Add...");
-    BDeleteSeries = MakePushButton(PanRight, 8, 70, 84, "&Delete");
-    BRenameSeries = MakePushButton(PanRight, 8, 100, 84, "&Title...");
-    BCloneSeries = MakePushButton(PanRight, 8, 130, 84, "C&lone");
-    BChangeTypeSeries = MakePushButton(PanRight, 8, 160, 84, "&Change...");
-    LBSeries = MakeControl<TChartListBox>(TabSeriesList);
-    LBSeries->SetAlign(alClient);
-    LBSeries->SetItemHeight(24);
-    LBSeries->OnClick = [this](TObject*) { LBSeriesRefreshButtons(); };
-    LBSeries->OnRefresh = [this](TObject*) { LBSeriesRefreshButtons(); };
-    LBSeries->OnDblClickSeries = [this](TChartListBox*, int) { LBSeriesEditSeries(); };
-    BRenameSeries->OnClick = [this](TObject*) { BRenameSeriesClick(); };
-    BMoveUP->OnClick = [this](TObject*) { BMoveClick(true); };
-    BMoveDown->OnClick = [this](TObject*) { BMoveClick(false); };
 }
 
 // --- Settings store.
@@ -259,6 +230,8 @@ bool TChartEditForm::CloseQuery() {
 
 void TChartEditForm::DoShow() {
     if (FChart) {
+        SpeedSeries->SetVisible(Options.Contains(ceGroups));
+        ViewSeriesGroups1->SetChecked(Options.Contains(ceGroups));
         BMoveUP->SetVisible(Options.Contains(ceOrderSeries));
         BMoveDown->SetVisible(Options.Contains(ceOrderSeries));
         if (ToolTypeList().Count() == 0) TabTools->SetTabVisible(false);
@@ -266,6 +239,7 @@ void TChartEditForm::DoShow() {
         if (Caption().empty()) SetCaption(Format("Editing %s", {FChart->Name()}));
         ApplyHiddenTabs();
         if (TreeVisible) BuildTree();
+        UpdateGroups();
         if (HighLightTabs) {
             ShowTabHighlight(MainPage, true);
             ShowTabHighlight(SubPage, true);
@@ -447,16 +421,6 @@ void TChartEditForm::ShowSeriesPage() {
     FSeriesPage->SelectSeries(SelectedSeries());
 }
 
-void TChartEditForm::ShowDataPage() {
-    ChartGrid1->SetAllowInsertSeries(true);
-    ChartGrid1->SetChart(FChart);
-    TChartSeries* first = FChart && FChart->SeriesCount() > 0 ? FChart->GetSeries(0) : nullptr;
-    ChartGrid1->SetShowColors(first && SeriesHasPointColors(*first));
-    ChartGrid1->SetShowXValues(first && SeriesHasExplicitXValues(*first) ? cgsYes : cgsNo);
-    ChartGrid1->Recalc();
-    if (ChartGrid1->CanFocus()) ChartGrid1->SetFocus();
-}
-
 void TChartEditForm::ShowToolsPage() {
     if (!FChart) return;
     if (FToolsPage) {
@@ -469,58 +433,4 @@ void TChartEditForm::ShowToolsPage() {
     FToolsPage->OnToolAdded = [this](TTeeCustomTool* tool) { ToolAdded(tool); };
     FToolsPage->OnToolDeleted = [this](TTeeCustomTool* tool) { ToolDeleted(tool); };
     EmbedEditorForm(*FToolsPage, *TabTools);
-}
-
-// --- The series list.
-
-TChartSeries* TChartEditForm::SelectedSeries() const {
-    return LBSeries ? LBSeries->SelectedSeriesObject() : nullptr;
-}
-
-void TChartEditForm::LBSeriesRefreshButtons() {
-    const bool selected = FChart && FChart->SeriesCount() > 0 && LBSeries->ItemIndex() >= 0;
-    const int selCount = LBSeries->ItemIndex() >= 0 ? std::max(1, LBSeries->SelCount()) : 0;
-    TSeriesButtonsState s =
-        SeriesButtonsFor(Options, selected, selCount, LBSeries->ItemIndex(), LBSeries->Count());
-    BAddSeries->SetEnabled(s.Add);
-    BDeleteSeries->SetEnabled(s.Delete);
-    BRenameSeries->SetEnabled(s.Rename);
-    BChangeTypeSeries->SetEnabled(s.ChangeType);
-    BCloneSeries->SetEnabled(s.Clone);
-    BMoveUP->SetEnabled(s.MoveUp);
-    BMoveDown->SetEnabled(s.MoveDown);
-    BMoveUP->SetVisible(s.MoveVisible);
-    BMoveDown->SetVisible(s.MoveVisible);
-    // What the list itself offers (keys, dragging, its icons) follows the same rules.
-    LBSeries->AllowAddSeries = s.Add;
-    LBSeries->AllowDeleteSeries = s.Delete;
-    LBSeries->AskDelete = Options.Contains(ceAskDelete);
-    LBSeries->EnableDragSeries = Options.Contains(ceOrderSeries);
-    if (!s.ChangeType && LBSeries->ShowSection(clsIcon)) LBSeries->EnableChangeType = false;
-    if (FTreeMode) RebuildSeriesNodes();
-}
-
-void TChartEditForm::LBSeriesEditSeries() {
-    if (!SelectedSeries()) return;
-    if (FTreeMode) {
-        SelectTreeNodeOf(SelectedSeries());  // the series' node shows its page
-        return;
-    }
-    MainPage->SetActivePage(TabSeries);
-    ShowSeriesPage();
-}
-
-void TChartEditForm::BRenameSeriesClick() {
-    if (!BRenameSeries->Enabled()) return;
-    LBSeries->RenameSelected();
-    if (!Parent() && LBSeries->CanFocus()) LBSeries->SetFocus();
-    LBSeriesRefreshButtons();
-}
-
-void TChartEditForm::BMoveClick(bool up) {
-    if (up)
-        LBSeries->MoveUp();
-    else
-        LBSeries->MoveDown();
-    LBSeriesRefreshButtons();
 }

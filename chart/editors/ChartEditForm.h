@@ -11,6 +11,7 @@
 #include "platform/ui/Form.h"
 
 class TButton;
+class TCheckListBox;
 class TCustomChart;
 class TChartSeries;
 class TChartListBox;
@@ -21,7 +22,11 @@ class TPanel;
 class TTabSheet;
 class TFormTeeSeries;
 class TFormTeeTools;
+class TMenuItem;
+class TPopupMenu;
+class TSpeedButton;
 class TSplitter;
+class TSeriesGroup;
 class TTeeCustomTool;
 class TTreeNode;
 class TTreeView;
@@ -80,6 +85,14 @@ public:
     TTabSheet* TabPaging;
     TTabSheet* TabWalls;
     TTabSheet* Tab3D;
+    TPanel* PanTop;
+    TButton* BAddGroup;
+    TButton* BDeleteGroup;
+    TButton* BRenameGroup;
+    TSpeedButton* SpeedSeries;
+    TPanel* PanelGroups;
+    TCheckListBox* Groups;
+    TSplitter* Splitter1;
     TChartListBox* LBSeries;
     TPanel* PanRight;
     TButton* BMoveUP;
@@ -91,6 +104,23 @@ public:
     TButton* BChangeTypeSeries;
     TChartGrid* ChartGrid1;
     TChartGridNavigator* ChartGridNavigator1;
+    TSpeedButton* SBGridText;
+    TSpeedButton* SBGridCol;
+    TSpeedButton* SBGrid3D;
+    TSpeedButton* SBGridX;
+    TSpeedButton* SBCopyData;
+    TPopupMenu* PopupData;
+    TMenuItem* EditColor1;
+    TMenuItem* DefaultColor1;
+    TMenuItem* Makenullpoint1;
+    TMenuItem* N1;
+    TMenuItem* Insertrow1;
+    TMenuItem* Deleterow1;
+    TMenuItem* N2;
+    TMenuItem* extfont1;
+    TPopupMenu* PopupSeries;
+    TMenuItem* ViewSeriesNames1;
+    TMenuItem* ViewSeriesGroups1;
     TPanel* PanBottom;
     TButton* ButtonHelp;
     TButton* BClose;
@@ -105,6 +135,33 @@ public:
     void LBSeriesEditSeries();
     void BRenameSeriesClick();
     void BMoveClick(bool up);
+    void BAddSeriesClick();
+    void BDeleteSeriesClick();
+    void BCloneSeriesClick();
+    void BChangeTypeSeriesClick();
+    void LBSeriesOtherItemsChange();
+    void SpeedSeriesMouseDown();
+    void ViewSeriesNames1Click();
+    void ViewSeriesGroups1Click();
+    // Series groups (ChartEditGroups.cpp).
+    void UpdateGroups();
+    void FillGroups();
+    void GroupsClick();
+    void GroupsClickCheck();
+    void BAddGroupClick();
+    void BRenameGroupClick();
+    void BDeleteGroupClick();
+    void GroupsDragOver(TObject* source, int x, int y, bool& accept);
+    void GroupsDragDrop(TObject* source, int x, int y);
+    // The Data tab (ChartEditData.cpp).
+    void SBGridTextClick();
+    void SBGridColClick();
+    void SBGrid3DClick();
+    void SBGridXClick();
+    void SBCopyDataClick();
+    void PopupDataPopup();
+    void extfont1Click();
+    void ChartGridMouseDown(TMouseButton button, TShiftState shift);
 
     void HandleTeeEvent(TTeeEvent* event) override;
     // The series page's answer first.
@@ -117,7 +174,17 @@ protected:
 
 private:
     void BuildSeriesList();
+    void BuildSeriesCommands();
+    void BuildGroups();
+    void BuildDataTab();
     void BuildBottom();
+    // A sheet shown in the tree's content panel goes back to its page control.
+    void PutSheetBack(TTabSheet* sheet);
+    // After the list replaced or removed series, the series page edits what the list selects.
+    void SeriesPageFollowsList();
+    // The groups list's row of the first group (1 with the "(all)" row, else 0).
+    int FirstGroupRow() const;
+    TSeriesGroup* GroupOfRow(int row) const;
     void ReadStoredOptions();
     void WriteStoredOptions();
     void ApplyHiddenTabs();

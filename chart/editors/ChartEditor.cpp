@@ -1,6 +1,7 @@
 #include "chart/editors/ChartEditor.h"
 
 #include "chart/editors/ChartEditForm.h"
+#include "chart/editors/ChartListBox.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/foundation/EditorHooks.h"
@@ -75,6 +76,10 @@ void TChartEditor::Execute() {
         form->ApplyHelpOptions();
         form->DefaultTab = DefaultTab;
         form->HideTabs = HideTabs;
+        form->LBSeries->OnChangeOrder = [this](TChartListBox* sender, TCustomChartSeries* a,
+                                               TCustomChartSeries* b) {
+            if (OnChangeSeriesOrder) OnChangeSeriesOrder(sender, a, b);
+        };
         if (OnShow) OnShow(form);
         if (!AutoRepaint) {
             repaintHeld = true;

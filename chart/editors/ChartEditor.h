@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/editors/ChartEditorTypes.h"
+#include "chart/editors/ChartListBox.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
 
@@ -55,6 +56,8 @@ public:
     bool RememberPosition = false;
     std::string Title;
     bool TreeView = false;
+    // The dialog's series list exchanged two series (its move buttons, a drag).
+    TChangeOrderEvent OnChangeSeriesOrder;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

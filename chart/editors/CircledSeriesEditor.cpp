@@ -1,8 +1,8 @@
 #include "chart/editors/CircledSeriesEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/editors/SeriesPage.h"
 #include "chart/editors/ShadowEditor.h"
 #include "chart/engine/AxisPanel.h"
@@ -18,6 +18,25 @@
 
 TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 300, 170);
+    BuildControls();
+    BindProperties();
+    // Checking Auto puts the radius back to 0, which the edit's change then stores.
+    CBAutoXR->OnClick = [this](TObject*) {
+        if (CBAutoXR->Checked()) UDX->SetPosition(0);
+    };
+    CBAutoYR->OnClick = [this](TObject*) {
+        if (CBAutoYR->Checked()) UDY->SetPosition(0);
+    };
+    BBack->OnClick = [this](TObject*) { BackgroundChosen(); };
+    // A visible gradient fills the circle as well as a colour does.
+    BGradient->OnClick = [this](TObject*) {
+        if (FSeries && FSeries->Gradient()->Visible()) BackgroundChosen();
+    };
+    CBTransp->OnClick = [this](TObject*) { TransparentClicked(); };
+    DoCreate();
+}
+
+void TCircledSeriesEditor::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabOptions = MakeTabSheet(this, PageControl1, "Options");
@@ -49,56 +68,50 @@ TCircledSeriesEditor::TCircledSeriesEditor(TComponent* owner) : TEditorForm(owne
     UDY = vertical.UpDown;
     CBAutoYR = MakeCheckBox(TabRadius, 160, 42, 80, "A&uto");
     CBAutoYR->SetChecked(true);
+}
 
-    CBCircled->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetCircled(CBCircled->Checked());
-    };
-    CB3D->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries && FSeries->ParentChart())
-            FSeries->ParentChart()->SetView3D(CB3D->Checked());
-    };
-    Edit1->OnChange = [this](TObject*) {
-        int angle = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDRot, angle))
-            FSeries->SetRotationAngle(angle);
-    };
-    Edit2->OnChange = [this](TObject*) { RadiusChanged(UDX, CBAutoXR, true); };
-    Edit3->OnChange = [this](TObject*) { RadiusChanged(UDY, CBAutoYR, false); };
-    // Checking Auto puts the radius back to 0, which the edit's change then stores.
-    CBAutoXR->OnClick = [this](TObject*) {
-        if (CBAutoXR->Checked()) UDX->SetPosition(0);
-    };
-    CBAutoYR->OnClick = [this](TObject*) {
-        if (CBAutoYR->Checked()) UDY->SetPosition(0);
-    };
-    BBack->OnClick = [this](TObject*) { BackgroundChosen(); };
-    // A visible gradient fills the circle as well as a colour does.
-    BGradient->OnClick = [this](TObject*) {
-        if (FSeries && FSeries->Gradient()->Visible()) BackgroundChosen();
-    };
-    CBTransp->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        if (CBTransp->Checked()) {
-            FSeries->SetCircleBackColor(clDefault);
-            FSeries->Gradient()->SetVisible(false);
-            BBack->Repaint();
-        }
-        // A transparent circle is left by choosing a colour or a visible gradient.
-        CBTransp->SetEnabled(!CBTransp->Checked());
-    };
-    DoCreate();
+void TCircledSeriesEditor::BindProperties() {
+    using C = TCircledSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBCircled, series, &C::Circled, &C::SetCircled);
+    // "3 Dimensions" is the chart's.
+    BindCheckBox(
+        *this, CB3D, series,
+        [](const C& s) { return s.ParentChart() && s.ParentChart()->View3D(); },
+        [](C& s, bool on) {
+            if (s.ParentChart()) s.ParentChart()->SetView3D(on);
+        });
+    // The edits write only once the editor shows: building it gives them their first texts.
+    const TNumberEditRule shown{.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {Edit1, UDRot}, series, &C::RotationAngle, &C::SetRotationAngle, shown);
+    // A custom radius typed (or stepped) checks its Auto box exactly at 0.
+    BindUpDownEdit(
+        *this, {Edit2, UDX}, series, &C::CustomXRadius,
+        [this](C& s, int radius) {
+            s.SetCustomXRadius(radius);
+            CBAutoXR->SetChecked(radius == 0);
+        },
+        shown);
+    BindUpDownEdit(
+        *this, {Edit3, UDY}, series, &C::CustomYRadius,
+        [this](C& s, int radius) {
+            s.SetCustomYRadius(radius);
+            CBAutoYR->SetChecked(radius == 0);
+        },
+        shown);
 }
 
 TCircledSeriesEditor::~TCircledSeriesEditor() = default;
 
-void TCircledSeriesEditor::RadiusChanged(TUpDown* upDown, TCheckBox* autoBox, bool horizontal) {
-    int radius = 0;
-    if (Loading() || !FSeries || !Showing() || !UpDownValue(*upDown, radius)) return;
-    if (horizontal)
-        FSeries->SetCustomXRadius(radius);
-    else
-        FSeries->SetCustomYRadius(radius);
-    autoBox->SetChecked(radius == 0);
+void TCircledSeriesEditor::TransparentClicked() {
+    if (Loading() || !FSeries) return;
+    if (CBTransp->Checked()) {
+        FSeries->SetCircleBackColor(clDefault);
+        FSeries->Gradient()->SetVisible(false);
+        BBack->Repaint();
+    }
+    // A transparent circle is left by choosing a colour or a visible gradient.
+    CBTransp->SetEnabled(!CBTransp->Checked());
 }
 
 void TCircledSeriesEditor::BackgroundChosen() {
@@ -110,12 +123,8 @@ void TCircledSeriesEditor::DoShow() {
     auto loading = LoadGuard();
     if (auto* series = dynamic_cast<TCircledSeries*>(TagObject())) FSeries = series;
     if (FSeries) {
-        CBCircled->SetChecked(FSeries->Circled());
-        CB3D->SetChecked(FSeries->ParentChart() && FSeries->ParentChart()->View3D());
-        UDRot->SetPosition(FSeries->RotationAngle());
-        UDX->SetPosition(FSeries->CustomXRadius());
+        LoadBindings();
         CBAutoXR->SetChecked(FSeries->CustomXRadius() == 0);
-        UDY->SetPosition(FSeries->CustomYRadius());
         CBAutoYR->SetChecked(FSeries->CustomYRadius() == 0);
         CBTransp->SetChecked(!FSeries->HasCircleBackColor());
         CBTransp->SetEnabled(!CBTransp->Checked());

@@ -46,8 +46,10 @@ protected:
     void DoShow() override;
 
 private:
-    // A custom radius typed (or stepped): stored, and its Auto box checked exactly at 0.
-    void RadiusChanged(TUpDown* upDown, TCheckBox* autoBox, bool horizontal);
+    void BuildControls();
+    void BindProperties();
+    // "Transparent" checked drops the circle's colour and gradient.
+    void TransparentClicked();
     // A visible background of its own was chosen: the circle is no longer transparent.
     void BackgroundChosen();
 

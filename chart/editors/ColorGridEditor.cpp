@@ -1,15 +1,16 @@
 #include "chart/editors/ColorGridEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/Grid3DSeriesEditor.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PictureRoutines.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/SeriesDataStream.h"
 #include "chart/engine/grid3d/ColorGridSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/foundation/EditorHooks.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
@@ -19,6 +20,14 @@
 
 TColorGridEditor::TColorGridEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 300, 150);
+    BuildControls();
+    BindProperties();
+    Button2->OnClick = [this](TObject*) { LoadPicture(); };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TColorGridEditor::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabFormat = MakeTabSheet(this, PageControl1, "Format");
@@ -55,38 +64,22 @@ TColorGridEditor::TColorGridEditor(TComponent* owner) : TEditorForm(owner, true)
     for (const char* plane : {"X", "Y", "Z"}) CBPlane->AppendItem(plane);
     CBPlane->SetItemIndex(2);
     CBCentered = MakeCheckBox(TabPosition, 8, 72, 100, "&Centered");
+}
 
-    CBSmooth->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetSmoothBitmap(CBSmooth->Checked());
-    };
-    CBCentered->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetCenteredPoints(CBCentered->Checked());
-    };
-    CBPlane->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && CBPlane->ItemIndex() >= 0)
-            FSeries->SetDrawPlane3D(TCanvas3DPlane(CBPlane->ItemIndex()));
-    };
-    Edit2->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && UpDownValue(*UDX, v)) FSeries->SetXGridEvery(v);
-    };
-    Edit1->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && UpDownValue(*UDZ, v)) FSeries->SetZGridEvery(v);
-    };
-    Edit3->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDTransp, v))
-            FSeries->SetTransparency(v);
-    };
-    Edit4->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDPosition, v))
-            FSeries->SetDrawPosition(v);
-    };
-    Button2->OnClick = [this](TObject*) { LoadPicture(); };
-    DoCreate();
-    SetAlign(alClient);
+void TColorGridEditor::BindProperties() {
+    using G = TColorGridSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBSmooth, series, &G::SmoothBitmap, &G::SetSmoothBitmap);
+    BindCheckBox(*this, CBCentered, series, &G::CenteredPoints, &G::SetCenteredPoints);
+    BindComboBox(*this, CBPlane, series, &G::DrawPlane3D, &G::SetDrawPlane3D);
+    const TNumberEditRule inRange{.Typed = TTypedNumber::InRange};
+    BindUpDownEdit(*this, {Edit2, UDX}, series, &G::XGridEvery, &G::SetXGridEvery, inRange);
+    BindUpDownEdit(*this, {Edit1, UDZ}, series, &G::ZGridEvery, &G::SetZGridEvery, inRange);
+    // Transparency and position write only once the editor shows.
+    const TNumberEditRule shown{.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {Edit3, UDTransp}, series, &G::Transparency, &G::SetTransparency, shown);
+    BindUpDownEdit(*this, {Edit4, UDPosition}, series, &G::DrawPosition, &G::SetDrawPosition,
+                   shown);
 }
 
 TColorGridEditor::~TColorGridEditor() = default;
@@ -101,7 +94,8 @@ void TColorGridEditor::LoadPicture() {
     const std::string fileName = AskPictureFileName(this);
     if (fileName.empty()) return;
     TPicture picture;
-    picture.LoadFromFile(fileName);
+    // A point for every pixel: a picture of more is refused before it is decoded.
+    picture.LoadFromFile(fileName, MaxPicturePoints);
     FSeries->LoadBitmap(picture.Graphic());
     // A picture gives every cell its own colour, which the page's remove button takes away.
     if (TGrid3DSeriesEditor* page = FGrid3D.Page())
@@ -113,14 +107,8 @@ void TColorGridEditor::DoShow() {
         auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TColorGridSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
+            LoadBindings();
             BGrid->LinkPen(FSeries->Pen());
-            CBCentered->SetChecked(FSeries->CenteredPoints());
-            UDX->SetPosition(FSeries->XGridEvery());
-            UDZ->SetPosition(FSeries->ZGridEvery());
-            CBSmooth->SetChecked(FSeries->SmoothBitmap());
-            UDTransp->SetPosition(FSeries->Transparency());
-            CBPlane->SetItemIndex(int(FSeries->DrawPlane3D()));
-            UDPosition->SetPosition(FSeries->DrawPosition());
             ButtonPen1->LinkPen(FSeries->Frame());
         }
     }

@@ -50,6 +50,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void BuildControls();
+    void BindProperties();
     // Asks for a picture file and makes the grid of its pixels.
     void LoadPicture();
 

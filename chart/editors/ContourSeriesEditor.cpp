@@ -1,5 +1,6 @@
 #include "chart/editors/ContourSeriesEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/PenDialog.h"
@@ -39,6 +40,8 @@ TContourSeriesEditor::TContourSeriesEditor(TComponent* owner) : TEditorForm(owne
     BuildLevelsPage();
     BuildMarksPage();
     BuildPositionPage();
+    BindProperties();
+    ConnectHandlers();
     DoCreate();
 }
 
@@ -67,30 +70,6 @@ void TContourSeriesEditor::BuildOptionsPage() {
     TUpDownEdit transparency = MakeUpDownEdit(TabOptions, 100, 118, 40, 0, 100);
     Edit3 = transparency.Edit;
     UDTransp = transparency.UpDown;
-
-    CBColorEach->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetColorEachPoint(CBColorEach->Checked());
-        if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
-        LoadLevel();
-    };
-    CBSmooth->OnClick = [this](TObject*) {
-        CBInterpolate->SetEnabled(CBSmooth->Checked());
-        if (!Loading() && FSeries) FSeries->Smoothing()->SetActive(CBSmooth->Checked());
-    };
-    CBInterpolate->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->Smoothing()->SetInterpolate(CBInterpolate->Checked());
-    };
-    CBFill->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->Brush()->SetStyle(CBFill->Checked() ? bsSolid : bsClear);
-        FSeries->Brush()->SetImage(nullptr);
-    };
-    Edit3->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FSeries && Showing() && TryStrToInt(Edit3->Text(), value))
-            FSeries->SetTransparency(value);
-    };
 }
 
 void TContourSeriesEditor::BuildLevelsPage() {
@@ -116,7 +95,97 @@ void TContourSeriesEditor::BuildLevelsPage() {
     BLevelPen->SetCaption("P&en...");
     cbDefaultPen = MakeCheckBox(GBLevel, 110, 94, 80, "&Default");
     CBEmpty = MakeCheckBox(GBLevel, 200, 94, 80, "&Empty");
+}
 
+void TContourSeriesEditor::BuildMarksPage() {
+    CBMarks = MakeCheckBox(TabMarks, 8, 8, 100, "&Visible");
+    CBMarksSegments = MakeCheckBox(TabMarks, 8, 32, 120, "At &segments");
+    CBMarksColor = MakeCheckBox(TabMarks, 8, 56, 130, "&Font Color level");
+    BMarksColor = MakeControl<TButtonColor>(TabMarks, 150, 52, 90, 25);
+    BMarksColor->SetCaption("&Color...");
+    MakeLabel(TabMarks, 8, 92, "&Density:");
+    TUpDownEdit density = MakeUpDownEdit(TabMarks, 70, 88, 50, 1, 1000);
+    Edit1 = density.Edit;
+    UDDensity = density.UpDown;
+    MakeLabel(TabMarks, 8, 122, "&Margin:");
+    TUpDownEdit margin = MakeUpDownEdit(TabMarks, 70, 118, 50, -100, 10000);
+    Edit2 = margin.Edit;
+    UDMargin = margin.UpDown;
+    CBOverlap = MakeCheckBox(TabMarks, 150, 90, 120, "Anti overlap");
+}
+
+void TContourSeriesEditor::BuildPositionPage() {
+    MakeLabel(TabPosition, 8, 12, "&Vertical Position:");
+    SEYPos = MakeControl<TEdit>(TabPosition, 120, 8, 80, 23);
+    CBYPosLevel = MakeCheckBox(TabPosition, 8, 40, 130, "Levels p&osition");
+    CBBottom = MakeCheckBox(TabPosition, 210, 10, 90, "At Bottom");
+}
+
+void TContourSeriesEditor::BindProperties() {
+    using C = TContourSeries;
+    auto series = [this] { return FSeries; };
+    auto smoothing = [this] { return FSeries ? FSeries->Smoothing() : nullptr; };
+    // Interpolating is a way of smoothing.
+    BindCheckBox(*this, CBSmooth, smoothing, &TSmoothPoints::Active, &TSmoothPoints::SetActive,
+                 [this] { CBInterpolate->SetEnabled(CBSmooth->Checked()); });
+    BindCheckBox(*this, CBInterpolate, smoothing, &TSmoothPoints::Interpolate,
+                 &TSmoothPoints::SetInterpolate);
+    // Filled levels are drawn with a solid brush without a picture.
+    BindCheckBox(
+        *this, CBFill, series, [](const C& s) { return s.Brush()->Style() != bsClear; },
+        [](C& s, bool fill) {
+            s.Brush()->SetStyle(fill ? bsSolid : bsClear);
+            s.Brush()->SetImage(nullptr);
+        });
+    // Transparency writes only once the editor shows: building it gives the edit its first text.
+    BindUpDownEdit(*this, {Edit3, UDTransp}, series, &C::Transparency, &C::SetTransparency,
+                   {.OnlyWhileShowing = true});
+
+    auto marks = [this] { return FSeries ? FSeries->ContourMarks() : nullptr; };
+    using M = TContourMarks;
+    BindCheckBox(
+        *this, CBMarks, [this] { return FSeries ? FSeries->Marks() : nullptr; },
+        &TSeriesMarks::Visible, &TSeriesMarks::SetVisible);
+    BindCheckBox(*this, CBMarksSegments, marks, &M::AtSegments, &M::SetAtSegments);
+    // Marks in their level's colour have no colour of their own.
+    BindCheckBox(*this, CBMarksColor, marks, &M::ColorLevel, &M::SetColorLevel,
+                 [this] { BMarksColor->SetEnabled(!CBMarksColor->Checked()); });
+    // Loading writes nothing back here either: a stored density or margin outside the up-downs'
+    // ranges would otherwise be clamped merely by opening the editor.
+    BindUpDownEdit(*this, {Edit1, UDDensity}, marks, &M::Density, &M::SetDensity);
+    BindUpDownEdit(*this, {Edit2, UDMargin}, marks, &M::Margin, &M::SetMargin);
+    BindCheckBox(*this, CBOverlap, marks, &M::AntiOverlap, &M::SetAntiOverlap);
+
+    // A position taken from the levels has no value of its own.
+    BindCheckBox(*this, CBYPosLevel, series, &C::YPositionLevel, &C::SetYPositionLevel,
+                 [this] { SEYPos->SetEnabled(!CBYPosLevel->Checked()); });
+}
+
+void TContourSeriesEditor::ConnectHandlers() {
+    CBColorEach->OnClick = [this](TObject*) {
+        if (Loading() || !FSeries) return;
+        FSeries->SetColorEachPoint(CBColorEach->Checked());
+        if (FSeries->AutomaticLevels()) FSeries->CreateAutoLevels();
+        LoadLevel();
+    };
+    ConnectLevelHandlers();
+    SEYPos->OnChange = [this](TObject*) {
+        double value = 0;
+        // Text that is no number keeps the position.
+        if (Loading() || !FSeries || !TryStrToFloat(SEYPos->Text(), value)) return;
+        FSeries->SetYPosition(value);
+        LoadBottom();
+    };
+    CBBottom->OnClick = [this](TObject*) {
+        if (Loading() || !FSeries || !CBBottom->Checked()) return;
+        FSeries->SetYPosition(FSeries->GetMinYValue());
+        auto loading = LoadGuard();
+        SEYPos->SetText(FloatToStr(FSeries->YPosition()));
+        CBBottom->SetEnabled(false);
+    };
+}
+
+void TContourSeriesEditor::ConnectLevelHandlers() {
     SENum->OnChange = [this](TObject*) { NumberChanged(); };
     CBAutoLevels->OnClick = [this](TObject*) {
         if (Loading() || !FSeries) return;
@@ -154,76 +223,6 @@ void TContourSeriesEditor::BuildLevelsPage() {
     cbDefaultPen->OnClick = [this](TObject*) { DefaultPenClicked(); };
 }
 
-void TContourSeriesEditor::BuildMarksPage() {
-    CBMarks = MakeCheckBox(TabMarks, 8, 8, 100, "&Visible");
-    CBMarksSegments = MakeCheckBox(TabMarks, 8, 32, 120, "At &segments");
-    CBMarksColor = MakeCheckBox(TabMarks, 8, 56, 130, "&Font Color level");
-    BMarksColor = MakeControl<TButtonColor>(TabMarks, 150, 52, 90, 25);
-    BMarksColor->SetCaption("&Color...");
-    MakeLabel(TabMarks, 8, 92, "&Density:");
-    TUpDownEdit density = MakeUpDownEdit(TabMarks, 70, 88, 50, 1, 1000);
-    Edit1 = density.Edit;
-    UDDensity = density.UpDown;
-    MakeLabel(TabMarks, 8, 122, "&Margin:");
-    TUpDownEdit margin = MakeUpDownEdit(TabMarks, 70, 118, 50, -100, 10000);
-    Edit2 = margin.Edit;
-    UDMargin = margin.UpDown;
-    CBOverlap = MakeCheckBox(TabMarks, 150, 90, 120, "Anti overlap");
-
-    CBMarks->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->Marks()->SetVisible(CBMarks->Checked());
-    };
-    CBMarksSegments->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries)
-            FSeries->ContourMarks()->SetAtSegments(CBMarksSegments->Checked());
-    };
-    CBMarksColor->OnClick = [this](TObject*) {
-        BMarksColor->SetEnabled(!CBMarksColor->Checked());
-        if (!Loading() && FSeries) FSeries->ContourMarks()->SetColorLevel(CBMarksColor->Checked());
-    };
-    // Loading writes nothing back here either: a stored density or margin outside the up-downs'
-    // ranges would otherwise be clamped merely by opening the editor.
-    Edit1->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FSeries && TryStrToInt(Edit1->Text(), value))
-            FSeries->ContourMarks()->SetDensity(value);
-    };
-    Edit2->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FSeries && TryStrToInt(Edit2->Text(), value))
-            FSeries->ContourMarks()->SetMargin(value);
-    };
-    CBOverlap->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->ContourMarks()->SetAntiOverlap(CBOverlap->Checked());
-    };
-}
-
-void TContourSeriesEditor::BuildPositionPage() {
-    MakeLabel(TabPosition, 8, 12, "&Vertical Position:");
-    SEYPos = MakeControl<TEdit>(TabPosition, 120, 8, 80, 23);
-    CBYPosLevel = MakeCheckBox(TabPosition, 8, 40, 130, "Levels p&osition");
-    CBBottom = MakeCheckBox(TabPosition, 210, 10, 90, "At Bottom");
-
-    SEYPos->OnChange = [this](TObject*) {
-        double value = 0;
-        // Text that is no number keeps the position.
-        if (Loading() || !FSeries || !TryStrToFloat(SEYPos->Text(), value)) return;
-        FSeries->SetYPosition(value);
-        LoadBottom();
-    };
-    CBYPosLevel->OnClick = [this](TObject*) {
-        SEYPos->SetEnabled(!CBYPosLevel->Checked());
-        if (!Loading() && FSeries) FSeries->SetYPositionLevel(CBYPosLevel->Checked());
-    };
-    CBBottom->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || !CBBottom->Checked()) return;
-        FSeries->SetYPosition(FSeries->GetMinYValue());
-        auto loading = LoadGuard();
-        SEYPos->SetText(FloatToStr(FSeries->YPosition()));
-        CBBottom->SetEnabled(false);
-    };
-}
-
 // --- Loading.
 
 void TContourSeriesEditor::DoShow() {
@@ -238,8 +237,8 @@ void TContourSeriesEditor::LoadSeries() {
     // Automatic levels exist once the series has been prepared for drawing; they are not
     // stored, so making them here changes nothing the chart keeps.
     FSeries->EnsureAutoLevels();
+    LoadBindings();
     CBColorEach->SetChecked(FSeries->ColorEachPoint());
-    CBYPosLevel->SetChecked(FSeries->YPositionLevel());
     SEYPos->SetEnabled(!FSeries->YPositionLevel());
     SEYPos->SetText(FloatToStr(FSeries->YPosition()));
     LoadBottom();
@@ -247,19 +246,9 @@ void TContourSeriesEditor::LoadSeries() {
     UDNum->SetPosition(FSeries->NumLevels());
     UDLevel->SetMax(std::max(0, FSeries->NumLevels() - 1));
     SBLevel->SetMax(std::max(0, FSeries->NumLevels() - 1));
-    CBSmooth->SetChecked(FSeries->Smoothing()->Active());
-    CBInterpolate->SetChecked(FSeries->Smoothing()->Interpolate());
     CBInterpolate->SetEnabled(FSeries->Smoothing()->Active());
-    CBFill->SetChecked(FSeries->Brush()->Style() != bsClear);
     Button2->LinkPen(FSeries->Pen());
     BFrame->LinkPen(FSeries->Frame());
-    CBMarks->SetChecked(FSeries->Marks()->Visible());
-    CBMarksSegments->SetChecked(FSeries->ContourMarks()->AtSegments());
-    CBMarksColor->SetChecked(FSeries->ContourMarks()->ColorLevel());
-    UDDensity->SetPosition(FSeries->ContourMarks()->Density());
-    UDMargin->SetPosition(FSeries->ContourMarks()->Margin());
-    CBOverlap->SetChecked(FSeries->ContourMarks()->AntiOverlap());
-    UDTransp->SetPosition(FSeries->Transparency());
     BMarksColor->LinkToProperty(FSeries->Marks()->Font(), "Color");
     BMarksColor->SetEnabled(!FSeries->ContourMarks()->ColorLevel());
     EnableLevelCount();

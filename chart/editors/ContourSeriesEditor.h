@@ -79,6 +79,10 @@ private:
     void BuildLevelsPage();
     void BuildMarksPage();
     void BuildPositionPage();
+    void BindProperties();
+    void ConnectHandlers();
+    void ConnectLevelHandlers();
+    // Loads the bindings, then the rest: the position, the levels, the buttons, the pointer page.
     void LoadSeries();
     // The level at the index's position, none past the last.
     TContourLevel* CurrentLevel() const;

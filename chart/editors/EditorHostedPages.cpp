@@ -5,6 +5,7 @@
 #include "platform/ui/PageControl.h"
 
 TEditorHostedPages TeeEditorHostedPages;
+std::function<void(TCustomChart& chart, bool labels, bool colors)> TeeCopyChartData;
 
 TForm* HostedPageOf(const TWinControl& sheet) {
     for (int i = 0; i < sheet.ControlCount(); ++i)

@@ -23,6 +23,10 @@ struct TEditorHostedPages {
 };
 extern TEditorHostedPages TeeEditorHostedPages;
 
+// The Data tab's copy: every series of chart to the clipboard as delimited text with a header
+// row and point indexes, labels and colours as asked. Set by the export layer too.
+extern std::function<void(TCustomChart& chart, bool labels, bool colors)> TeeCopyChartData;
+
 // What the editor does when its Export or Print tab becomes active: the page made on the first
 // visit, prepared again on each later one.
 void ShowEditorExportPage(TChartEditForm& form);

@@ -1,5 +1,6 @@
 #include "chart/editors/FastLineSeriesEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/FastLineSeries.h"
@@ -38,22 +39,22 @@ TFastLineSeriesEditor::TFastLineSeriesEditor(TComponent* owner) : TPenDialog(own
         if (FSeries && ThePen) FSeries->SetSeriesColor(ThePen->Color());
         CBStyle->Invalidate();
     };
-    CBDrawAll->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetDrawAllPoints(CBDrawAll->Checked());
-    };
-    CBStairs->OnClick = [this](TObject*) {
-        CBInvStairs->SetEnabled(CBStairs->Checked());
-        if (!Loading() && FSeries) FSeries->SetStairs(CBStairs->Checked());
-    };
-    CBInvStairs->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
-    };
-    CBNulls->OnChange = [this](TObject*) {
-        const int item = CBNulls->ItemIndex();
-        if (Loading() || !FSeries || item < 0) return;
-        FSeries->SetIgnoreNulls(item == IgnoreNullsItem);
-        FSeries->SetTreatNulls(TTreatNullsStyle(item));
-    };
+    BindProperties();
+}
+
+void TFastLineSeriesEditor::BindProperties() {
+    using F = TFastLineSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBDrawAll, series, &F::DrawAllPoints, &F::SetDrawAllPoints);
+    // Inverted stairs need stairs.
+    BindCheckBox(*this, CBStairs, series, &F::Stairs, &F::SetStairs,
+                 [this] { CBInvStairs->SetEnabled(CBStairs->Checked()); });
+    BindCheckBox(*this, CBInvStairs, series, &F::InvertedStairs, &F::SetInvertedStairs);
+    // The fast line keeps the ignoring of nulls as a flag of its own too.
+    BindComboBox(*this, CBNulls, series, &F::TreatNulls, [](F& line, int item) {
+        line.SetIgnoreNulls(item == IgnoreNullsItem);
+        line.SetTreatNulls(TTreatNullsStyle(item));
+    });
 }
 
 TFastLineSeriesEditor::~TFastLineSeriesEditor() = default;
@@ -63,11 +64,8 @@ void TFastLineSeriesEditor::DoShow() {
         FSeries = series;
         auto loading = LoadGuard();
         ThePen = series->LinePen();
-        CBDrawAll->SetChecked(series->DrawAllPoints());
-        CBStairs->SetChecked(series->Stairs());
-        CBInvStairs->SetChecked(series->InvertedStairs());
+        LoadBindings();
         CBInvStairs->SetEnabled(CBStairs->Checked());
-        CBNulls->SetItemIndex(int(series->TreatNulls()));
     }
     TPenDialog::DoShow();
 }

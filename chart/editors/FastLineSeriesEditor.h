@@ -28,5 +28,7 @@ protected:
     void DoShow() override;
 
 private:
+    void BindProperties();
+
     TFastLineSeries* FSeries = nullptr;
 };

@@ -59,15 +59,15 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetCaption("Filters");
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 520, 400);
+    BuildControls();
+    ConnectHandlers();
+    FCreator = std::make_unique<TOptionFormCreator>(Properties);
+    FCreator->OnChange = [this] { RefreshPreview(); };
+    DoCreate();
+}
 
+void TFiltersEditor::BuildControls() {
     Filters = MakeControl<TCheckListBox>(this, 8, 8, 200, 140);
-    Filters->OnClick = [this](TObject*) { FiltersClick(); };
-    // A box may be clicked on a line other than the selected one: every line's mark is taken.
-    Filters->OnClickCheck = [this](TObject*) {
-        for (int i = 0; FFilterList && i < FFilterList->Count() && i < Filters->Count(); ++i)
-            FFilterList->GetFilter(i)->SetEnabled(Filters->Checked(i));
-        RefreshPreview();
-    };
     BAdd = MakeSpeedButton(this, 8, 152, "+");
     BDelete = MakeSpeedButton(this, 36, 152, "-");
     // Arrow glyphs drawn as text until the editors' arrow bitmaps are shared.
@@ -75,13 +75,6 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TEditorForm(owner, true) {
     BMoveDown = MakeSpeedButton(this, 92, 152, "\u25BC");
     for (TSpeedButton* b : {BDelete, BMoveUp, BMoveDown}) b->SetEnabled(false);
     MenuFilters = new TPopupMenu(this);
-    BAdd->OnClick = [this](TObject*) {
-        const TPoint corner = BAdd->ClientToScreen(TPoint{BAdd->Width(), BAdd->Height()});
-        MenuFilters->Popup(corner.X, corner.Y);
-    };
-    BDelete->OnClick = [this](TObject*) { BDeleteClick(); };
-    BMoveUp->OnClick = [this](TObject*) { MoveSelected(-1); };
-    BMoveDown->OnClick = [this](TObject*) { MoveSelected(1); };
 
     PageProps = MakeControl<TPageControl>(this, 8, 182, 200, 176);
     Properties = MakeTabSheet(this, PageProps, "Options");
@@ -89,21 +82,17 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TEditorForm(owner, true) {
     BuildRegionPage();
 
     Image = MakeControl<TImage>(this, 216, 8, 290, 310);
-    Image->OnResize = [this](TObject*) { RefreshPreview(); };
     PopupMenu1 = new TPopupMenu(this);
     Scaled1 = new TMenuItem(this);
     Scaled1->SetCaption("&Scaled");
     Scaled1->SetChecked(true);
-    Scaled1->OnClick = [this](TObject*) { SetScaled(!Scaled1->Checked()); };
     PopupMenu1->Items()->Add(Scaled1);
     Image->SetPopupMenu(PopupMenu1);
 
     CBPreview = MakeCheckBox(this, 216, 326, 90, "&Preview");
     CBPreview->SetChecked(true);
-    CBPreview->OnClick = [this](TObject*) { PreviewClick(); };
     CBScaled = MakeCheckBox(this, 310, 326, 90, "&Scaled");
     CBScaled->SetChecked(true);
-    CBScaled->OnClick = [this](TObject*) { SetScaled(CBScaled->Checked()); };
 
     BOK = MakePushButton(this, 350, 362, 75, "OK");
     BOK->SetDefault(true);
@@ -112,17 +101,34 @@ TFiltersEditor::TFiltersEditor(TComponent* owner) : TEditorForm(owner, true) {
     BCancel->SetCancel(true);
     BCancel->SetModalResult(mrCancel);
 
-    FCreator = std::make_unique<TOptionFormCreator>(Properties);
-    FCreator->OnChange = [this] { RefreshPreview(); };
-
-    // The first option page is built once the dialog is up.
     Timer1 = new TTimer(this);
     Timer1->SetInterval(1);
+}
+
+void TFiltersEditor::ConnectHandlers() {
+    Filters->OnClick = [this](TObject*) { FiltersClick(); };
+    // A box may be clicked on a line other than the selected one: every line's mark is taken.
+    Filters->OnClickCheck = [this](TObject*) {
+        for (int i = 0; FFilterList && i < FFilterList->Count() && i < Filters->Count(); ++i)
+            FFilterList->GetFilter(i)->SetEnabled(Filters->Checked(i));
+        RefreshPreview();
+    };
+    BAdd->OnClick = [this](TObject*) {
+        const TPoint corner = BAdd->ClientToScreen(TPoint{BAdd->Width(), BAdd->Height()});
+        MenuFilters->Popup(corner.X, corner.Y);
+    };
+    BDelete->OnClick = [this](TObject*) { BDeleteClick(); };
+    BMoveUp->OnClick = [this](TObject*) { MoveSelected(-1); };
+    BMoveDown->OnClick = [this](TObject*) { MoveSelected(1); };
+    Image->OnResize = [this](TObject*) { RefreshPreview(); };
+    Scaled1->OnClick = [this](TObject*) { SetScaled(!Scaled1->Checked()); };
+    CBPreview->OnClick = [this](TObject*) { PreviewClick(); };
+    CBScaled->OnClick = [this](TObject*) { SetScaled(CBScaled->Checked()); };
+    // The first option page is built once the dialog is up.
     Timer1->OnTimer = [this](TObject*) {
         Timer1->SetEnabled(false);
         FiltersClick();
     };
-    DoCreate();
 }
 
 TFiltersEditor::~TFiltersEditor() {

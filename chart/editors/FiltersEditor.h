@@ -73,6 +73,8 @@ public:
     void RefreshPreview();
 
 private:
+    void BuildControls();
+    void ConnectHandlers();
     void BuildRegionPage();
     // The selected filter's option and region pages.
     void BuildOptions();

@@ -1,6 +1,7 @@
 #include "chart/editors/FontEditor.h"
 
 #include "chart/editors/BackImageEditor.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -30,6 +31,19 @@ std::function<void(TStrings& names)> FontListHook;
 TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TEditorForm(owner) {
     SetCaption("TeeFont Editor");
     SetBounds(0, 0, 330, 230);
+    BuildControls();
+    BindProperties();
+    // The shadow, gradient and picture pages build their editors when first visited.
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
+    CBName->OnChange = [this](TObject*) {
+        if (!Loading() && FFont && CBName->ItemIndex() >= 0) FFont->SetName(CBName->Text());
+    };
+    Button3->OnClick = [this](TObject*) { EditWithFontDialog(); };
+    Button2->OnClick = [this](TObject*) { Cancel(); };
+    DoCreate();
+}
+
+void TTeeFontEditor::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabFont = MakeTabSheet(this, PageControl1, "Font");
@@ -37,8 +51,6 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TEditorForm(owner) {
     TabShadow = MakeTabSheet(this, PageControl1, "Shadow");
     TabGradient = MakeTabSheet(this, PageControl1, "Gradient");
     TabPicture = MakeTabSheet(this, PageControl1, "Picture");
-    // The shadow, gradient and picture pages build their editors when first visited.
-    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
 
     MakeLabel(TabFont, 8, 8, "&Name:");
     CBName = MakeComboBox(TabFont, 8, 26, 170, {});
@@ -80,35 +92,46 @@ TTeeFontEditor::TTeeFontEditor(TComponent* owner) : TEditorForm(owner) {
     Button1->SetModalResult(mrOk);
     Button2 = MakePushButton(PanelButtons, 245, 4, 75, "Cancel");
     Button2->SetCancel(true);
+}
 
-    CBName->OnChange = [this](TObject*) {
-        if (!Loading() && FFont && CBName->ItemIndex() >= 0) FFont->SetName(CBName->Text());
-    };
-    ESize->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FFont && Showing() && TryStrToInt(ESize->Text(), value) && value > 0)
-            FFont->SetSize(value);
-    };
-    CBBold->OnClick = [this](TObject*) { StyleClicked(CBBold, fsBold); };
-    CBItalic->OnClick = [this](TObject*) { StyleClicked(CBItalic, fsItalic); };
-    CBUnder->OnClick = [this](TObject*) { StyleClicked(CBUnder, fsUnderline); };
-    CBStrike->OnClick = [this](TObject*) { StyleClicked(CBStrike, fsStrikeOut); };
-    Button3->OnClick = [this](TObject*) {
-        if (!FFont || !DialogService().ExecuteFontDialog(*FFont)) return;
-        BColor->Repaint();
-        auto loading = LoadGuard();
-        LoadFace();
-    };
-    EInter->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FFont && Showing() && TryStrToInt(EInter->Text(), value))
-            FFont->SetInterCharSize(value);
-    };
-    CBOutGrad->OnClick = [this](TObject*) {
-        if (!Loading() && FFont) FFont->Gradient()->SetOutline(CBOutGrad->Checked());
-    };
-    Button2->OnClick = [this](TObject*) { Cancel(); };
-    DoCreate();
+void TTeeFontEditor::BindProperties() {
+    using F = TTeeFont;
+    auto font = [this] { return FFont; };
+    // The edits write only once the editor shows: building it gives them their first texts.
+    BindUpDownEdit(*this, {ESize, UDSize}, font, &F::Size, &F::SetSize,
+                   {.Typed = TTypedNumber::Positive, .OnlyWhileShowing = true});
+    BindStyleBox(CBBold, fsBold);
+    BindStyleBox(CBItalic, fsItalic);
+    BindStyleBox(CBUnder, fsUnderline);
+    BindStyleBox(CBStrike, fsStrikeOut);
+    BindUpDownEdit(*this, {EInter, UDInter}, font, &F::InterCharSize, &F::SetInterCharSize,
+                   {.OnlyWhileShowing = true});
+    // Reading the outline makes no gradient; writing it does.
+    BindCheckBox(
+        *this, CBOutGrad, font,
+        [](const F& f) { return f.GradientIfAny() && f.GradientIfAny()->Outline(); },
+        [](F& f, bool outline) { f.Gradient()->SetOutline(outline); });
+}
+
+void TTeeFontEditor::BindStyleBox(TCheckBox* box, int fontStyle) {
+    const TFontStyle style = TFontStyle(fontStyle);
+    BindCheckBox(
+        *this, box, [this] { return FFont; },
+        [style](const TTeeFont& f) { return f.Style().Contains(style); },
+        [style](TTeeFont& f, bool on) {
+            TFontStyles styles = f.Style();
+            if (on)
+                styles.Include(style);
+            else
+                styles.Exclude(style);
+            f.SetStyle(styles);
+        });
+}
+
+void TTeeFontEditor::EditWithFontDialog() {
+    if (!FFont || !DialogService().ExecuteFontDialog(*FFont)) return;
+    BColor->Repaint();
+    LoadFace();
 }
 
 TTeeFontEditor::~TTeeFontEditor() = default;
@@ -130,23 +153,9 @@ void TTeeFontEditor::PageChanged() {
     }
 }
 
-void TTeeFontEditor::StyleClicked(TCheckBox* box, int style) {
-    if (Loading() || !FFont) return;
-    TFontStyles styles = FFont->Style();
-    if (box->Checked())
-        styles.Include(TFontStyle(style));
-    else
-        styles.Exclude(TFontStyle(style));
-    FFont->SetStyle(styles);
-}
-
 void TTeeFontEditor::LoadFace() {
-    UDSize->SetPosition(FFont->Size());
-    const TFontStyles styles = FFont->Style();
-    CBBold->SetChecked(styles.Contains(fsBold));
-    CBItalic->SetChecked(styles.Contains(fsItalic));
-    CBUnder->SetChecked(styles.Contains(fsUnderline));
-    CBStrike->SetChecked(styles.Contains(fsStrikeOut));
+    auto loading = LoadGuard();
+    LoadBindings();
     CBName->SetItemIndex(CBName->Items()->IndexOf(FFont->Name()));
 }
 
@@ -156,9 +165,7 @@ void TTeeFontEditor::LoadFont(TTeeFont* font) {
     auto loading = LoadGuard();
     BColor->LinkToProperty(FFont, "Color");
     LoadFace();
-    UDInter->SetPosition(FFont->InterCharSize());
     BOutline->LinkPen(FFont->OutLine());
-    CBOutGrad->SetChecked(FFont->GradientIfAny() && FFont->GradientIfAny()->Outline());
     if (FShadowEditor) FShadowEditor->LoadShadow(FFont->Shadow());
     if (FGradientEditor) FGradientEditor->LoadGradient(FFont->Gradient());
     if (FPictureEditor) FPictureEditor->LoadImageSettings(FFont->Picture());

@@ -66,8 +66,14 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // box shows and writes whether the font has style (a TFontStyle).
+    void BindStyleBox(TCheckBox* box, int style);
+    // The platform's font dialog on the font; the page then shows what it chose.
+    void EditWithFontDialog();
+    // Loads the bound controls and the name.
     void LoadFace();
-    void StyleClicked(TCheckBox* box, int style);
     void Cancel();
     // Builds the sub-editor of the page first visited.
     void PageChanged();

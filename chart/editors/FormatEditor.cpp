@@ -27,6 +27,19 @@ TFormatEditor::TFormatEditor(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 330, 330);
+    BuildControls();
+    FillCombo(CBDate, DateFormatPresets());
+    for (TRadioButton* r : {RBDate, RBCustom, RBGeo})
+        r->OnClick = [this](TObject*) { RadioClick(); };
+    for (TCheckBox* c : {CBThousands, CBCurrency}) c->OnClick = [this](TObject*) { RadioClick(); };
+    RBInteger->OnClick = [this](TObject*) { RBIntegerClick(); };
+    CBPercent->OnClick = [this](TObject*) { CBPercentClick(); };
+    DoCreate();
+}
+
+TFormatEditor::~TFormatEditor() = default;
+
+void TFormatEditor::BuildControls() {
     RBInteger = MakeControl<TRadioButton>(this, 10, 10, 120, 19);
     RBInteger->SetCaption("&Number");
     CBPercent = MakeCheckBox(this, 30, 34, 100, "&Percent");
@@ -59,17 +72,7 @@ TFormatEditor::TFormatEditor(TComponent* owner) : TForm(owner) {
     Button2 = MakePushButton(this, 235, 265, 75, "Cancel");
     Button2->SetCancel(true);
     Button2->SetModalResult(mrCancel);
-
-    FillCombo(CBDate, DateFormatPresets());
-    for (TRadioButton* r : {RBDate, RBCustom, RBGeo})
-        r->OnClick = [this](TObject*) { RadioClick(); };
-    for (TCheckBox* c : {CBThousands, CBCurrency}) c->OnClick = [this](TObject*) { RadioClick(); };
-    RBInteger->OnClick = [this](TObject*) { RBIntegerClick(); };
-    CBPercent->OnClick = [this](TObject*) { CBPercentClick(); };
-    DoCreate();
 }
-
-TFormatEditor::~TFormatEditor() = default;
 
 std::string TFormatEditor::ShowFormatDialog(TComponent* owner, const std::string& pattern,
                                             bool isDateTime) {

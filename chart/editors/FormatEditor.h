@@ -49,6 +49,7 @@ public:
     TButton* Button2;
 
 private:
+    void BuildControls();
     void RadioClick();
     void RBIntegerClick();
     void CBPercentClick();

@@ -5,6 +5,7 @@
 #include "chart/editors/AxisIncrementDialog.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/OwnedForm.h"
+#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/BasicFunctions.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/ChartValueList.h"
@@ -179,5 +180,6 @@ void TSmoothFuncEditor::ApplyFunction() {
     auto* smoothing = dynamic_cast<TSmoothingFunction*>(IFunction);
     if (!smoothing) return;
     smoothing->SetInterpolate(CBInterp->Checked());
-    smoothing->SetFactor(UpDown1->Position());
+    // The factor as the edit shows it: a number typed there counts, not only the arrows.
+    smoothing->SetFactor(UpDownPosition(*UpDown1));
 }

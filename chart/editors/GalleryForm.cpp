@@ -39,6 +39,19 @@ TTeeGalleryForm::TTeeGalleryForm(TComponent* owner) : TForm(owner) {
     SetCaption("DarEzaro Pro Gallery");
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 560, 400);
+    BuildControls();
+    // The unseen chart: owned by the form, never shown.
+    FChart = new TChart(this);
+    ChartListBox1->SetChart(FChart);
+    FillPages();
+    CBSmooth->SetChecked(ReadEditorOptionBool("SmoothGallery", false));
+    ConnectHandlers();
+    DoCreate();
+}
+
+TTeeGalleryForm::~TTeeGalleryForm() = default;
+
+void TTeeGalleryForm::BuildControls() {
     Panel1 = MakeControl<TPanel>(this);
     Panel1->SetAlign(alTop);
     Panel1->SetBevelOuter(bvNone);
@@ -77,12 +90,11 @@ TTeeGalleryForm::TTeeGalleryForm(TComponent* owner) : TForm(owner) {
     Splitter1->SetAlign(alLeft);
     ChartGalleryPanel1 = MakeControl<TChartGalleryPanel>(this);
     ChartGalleryPanel1->SetAlign(alClient);
-    ChartGalleryPanel1->OnSelectedChart = [this](TObject*) { SetModalResult(mrOk); };
+}
 
-    // The unseen chart: owned by the form, never shown.
-    FChart = new TChart(this);
-    ChartListBox1->SetChart(FChart);
-
+void TTeeGalleryForm::FillPages() {
+    // "(all)" first, then the gallery pages of the registered series in name order; the standard
+    // page is chosen.
     const TTeeSeriesTypes& types = SeriesTypeList();
     for (int i = 0; i < types.Count(); ++i) {
         const TTeeSeriesType& entry = *types[i];
@@ -96,16 +108,15 @@ TTeeGalleryForm::TTeeGalleryForm(TComponent* owner) : TForm(owner) {
     CBPage->Items()->Add(AllPages);
     for (const std::string& page : pages) CBPage->Items()->Add(page);
     CBPage->SetItemIndex(CBPage->Items()->IndexOf(TxtStandard));
-    CBSmooth->SetChecked(ReadEditorOptionBool("SmoothGallery", false));
+}
 
+void TTeeGalleryForm::ConnectHandlers() {
+    ChartGalleryPanel1->OnSelectedChart = [this](TObject*) { SetModalResult(mrOk); };
     CBPage->OnChange = [this](TObject*) { CBPageChange(); };
     ChartListBox1->OnClick = [this](TObject*) { ChartListBox1Click(); };
     CB3D->OnClick = [this](TObject*) { ChartGalleryPanel1->SetView3D(CB3D->Checked()); };
     CBSmooth->OnClick = [this](TObject*) { ChartGalleryPanel1->SetSmooth(CBSmooth->Checked()); };
-    DoCreate();
 }
-
-TTeeGalleryForm::~TTeeGalleryForm() = default;
 
 void TTeeGalleryForm::DoShow() {
     CBPageChange();

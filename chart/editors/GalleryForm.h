@@ -41,6 +41,10 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void FillPages();
+    void ConnectHandlers();
+
     TChart* FChart;
     TClass FShownClass = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "chart/editors/GeneralPage.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/Chart.h"
@@ -21,6 +22,13 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     : TChartPageForm(owner), FChart(chart) {
     SetCaption("General");
     SetBounds(0, 0, 400, 260);
+    BuildControls();
+    BindProperties();
+    BZoomColor->OnClick = [this](TObject*) { ShowBrushDialog(this, FChart->Zoom()->Brush()); };
+    DoCreate();
+}
+
+void TFormTeeGeneral::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabZoom = MakeTabSheet(this, PageControl1, "Zoom");
@@ -55,73 +63,43 @@ TFormTeeGeneral::TFormTeeGeneral(TComponent* owner, TCustomChart* chart)
     CBScrollMouse = MakeComboBox(scroll, 250, 12, 90, {"Left", "Right", "Middle"});
     BuildCursor();
     BuildFonts();
+}
 
+void TFormTeeGeneral::BindProperties() {
     // The zoom settings and the panning mode are read when the user next drags: they are
     // stored without a repaint.
-    TTeeZoom& z = *FChart->Zoom();
-    CBAllowZoom->OnClick = [this, &z](TObject*) {
-        if (Loading()) return;
-        z.SetAllow(CBAllowZoom->Checked());
-        EnableZoom();
-    };
-    CBAnimatedZoom->OnClick = [this, &z](TObject*) {
-        if (!Loading()) z.SetAnimated(CBAnimatedZoom->Checked());
-    };
-    auto number = [this](TEdit* edit, auto write) {
-        edit->OnChange = [=, this](TObject*) {
-            int v = 0;
-            if (!Loading() && TryStrToInt(edit->Text(), v) && v >= 0 && v <= 100) write(v);
-        };
-    };
-    number(SEAniZoomSteps, [&z](int v) { z.SetAnimatedSteps(v); });
-    number(EMinPix, [&z](int v) { z.SetMinimumPixels(v); });
-    CBDir->OnChange = [this, &z](TObject*) {
-        if (!Loading() && CBDir->ItemIndex() >= 0)
-            z.SetDirection(TTeeZoomDirection(CBDir->ItemIndex()));
-    };
-    CBZoomMouse->OnChange = [this, &z](TObject*) {
-        if (!Loading() && CBZoomMouse->ItemIndex() >= 0)
-            z.SetMouseButton(TMouseButton(CBZoomMouse->ItemIndex()));
-    };
-    BZoomColor->OnClick = [this, &z](TObject*) { ShowBrushDialog(this, z.Brush()); };
-    CBUpLeft->OnClick = [this, &z](TObject*) {
-        if (!Loading()) z.SetUpLeftZooms(CBUpLeft->Checked());
-    };
-    RGPanning->OnClick = [this](TObject*) {
-        if (Loading() || RGPanning->ItemIndex() < 0) return;
-        FChart->SetAllowPanning(TPanningMode(RGPanning->ItemIndex()));
-        EnableScroll();
-    };
-    CBScrollMouse->OnChange = [this](TObject*) {
-        if (!Loading() && CBScrollMouse->ItemIndex() >= 0)
-            FChart->SetScrollMouseButton(TMouseButton(CBScrollMouse->ItemIndex()));
-    };
-    DoCreate();
+    using Z = TTeeZoom;
+    auto zoom = [this] { return FChart ? FChart->Zoom() : nullptr; };
+    BindCheckBox(*this, CBAllowZoom, zoom, &Z::Allow, &Z::SetAllow, [this] { EnableZoom(); });
+    BindCheckBox(*this, CBAnimatedZoom, zoom, &Z::Animated, &Z::SetAnimated);
+    const TNumberEditRule inRange{.Typed = TTypedNumber::InRange};
+    BindUpDownEdit(*this, {SEAniZoomSteps, UDAniZoomSteps}, zoom, &Z::AnimatedSteps,
+                   &Z::SetAnimatedSteps, inRange);
+    BindUpDownEdit(*this, {EMinPix, UDMinPix}, zoom, &Z::MinimumPixels, &Z::SetMinimumPixels,
+                   inRange);
+    BindComboBox(*this, CBDir, zoom, &Z::Direction, &Z::SetDirection);
+    BindComboBox(*this, CBZoomMouse, zoom, &Z::MouseButton, &Z::SetMouseButton);
+    BindCheckBox(*this, CBUpLeft, zoom, &Z::UpLeftZooms, &Z::SetUpLeftZooms);
+    auto chart = [this] { return FChart; };
+    BindRadioGroup(*this, RGPanning, chart, &TCustomChart::AllowPanning,
+                   &TCustomChart::SetAllowPanning, [this] { EnableScroll(); });
+    BindComboBox(*this, CBScrollMouse, chart, &TCustomChart::ScrollMouseButton,
+                 &TCustomChart::SetScrollMouseButton);
 }
 
 TFormTeeGeneral::~TFormTeeGeneral() { StopListening(); }
 
 void TFormTeeGeneral::LoadControls() {
     if (!FChart) return;
-    const TTeeZoom& z = *FChart->Zoom();
-    RGPanning->SetItemIndex(int(FChart->AllowPanning()));
-    CBAllowZoom->SetChecked(z.Allow());
-    CBAnimatedZoom->SetChecked(z.Animated());
-    UDAniZoomSteps->SetPosition(z.AnimatedSteps());
-    UDMinPix->SetPosition(z.MinimumPixels());
-    CBDir->SetItemIndex(int(z.Direction()));
-    CBZoomMouse->SetItemIndex(int(z.MouseButton()));
-    CBUpLeft->SetChecked(z.UpLeftZooms());
     EnableZoom();
-    BZoomPen->LinkPen(z.Pen());
-    CBScrollMouse->SetItemIndex(int(FChart->ScrollMouseButton()));
+    BZoomPen->LinkPen(FChart->Zoom()->Pen());
     EnableScroll();
     LoadCursorList();
     FillFonts();
 }
 
 void TFormTeeGeneral::EnableZoom() {
-    const bool on = FChart->Zoom()->Allow();
+    const bool on = CBAllowZoom->Checked();
     for (TControl* c : std::initializer_list<TControl*>{
              CBAnimatedZoom, SEAniZoomSteps, UDAniZoomSteps, BZoomPen, BZoomColor, EMinPix,
              UDMinPix, CBDir, CBZoomMouse, CBUpLeft})
@@ -129,5 +107,5 @@ void TFormTeeGeneral::EnableZoom() {
 }
 
 void TFormTeeGeneral::EnableScroll() {
-    CBScrollMouse->SetEnabled(FChart->AllowPanning() != pmNone);
+    CBScrollMouse->SetEnabled(RGPanning->ItemIndex() > int(pmNone));
 }

@@ -60,6 +60,8 @@ protected:
     void DoHide() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
     // The zoom controls follow "Allow"; the scroll button follows whether scrolling is allowed.
     void EnableZoom();
     void EnableScroll();

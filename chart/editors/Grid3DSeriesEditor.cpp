@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chart/editors/ChartGrid.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/OwnedForm.h"
@@ -44,13 +45,8 @@ TGrid3DSeriesEditor::TGrid3DSeriesEditor(TComponent* owner)
     BRemove = MakePushButton(TabSingle, 8, 42, 150, "&Remove custom colors");
     BuildRangePages();
     BuildPalettePages();
-
-    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
-    BRemove->OnClick = [this](TObject*) {
-        if (!FSeries) return;
-        for (int i = 0; i < FSeries->Count(); ++i) FSeries->SetPointColor(i, clDefault);
-        BRemove->SetEnabled(false);
-    };
+    BindProperties();
+    ConnectHandlers();
     DoCreate();
 }
 
@@ -81,18 +77,6 @@ void TGrid3DSeriesEditor::BuildRightPanel() {
     EDepth = depth.Edit;
     UDDepth = depth.UpDown;
     CBIrreg = MakeCheckBox(GBGrid, 8, 116, 100, "&Irregular");
-
-    SEXGrid->OnChange = [this](TObject*) { GridSizeChanged(); };
-    SEZGrid->OnChange = [this](TObject*) { GridSizeChanged(); };
-    EDepth->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FSeries && TryStrToInt(EDepth->Text(), value))
-            FSeries->SetTimesZOrder(value);
-    };
-    CBIrreg->OnClick = [this](TObject*) {
-        if (auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries); grid && !Loading())
-            grid->SetIrregularGrid(CBIrreg->Checked());
-    };
 }
 
 void TGrid3DSeriesEditor::BuildRangePages() {
@@ -105,24 +89,6 @@ void TGrid3DSeriesEditor::BuildRangePages() {
     CheckBox1 = MakeCheckBox(TabRange, 120, 44, 100, "&No middle");
     Button1 = MakePushButton(TabRange, 120, 8, 80, "S&wap");
     Button2 = MakePushButton(TabRange, 120, 72, 80, "&Gallery...");
-
-    CheckBox1->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || !CheckBox1->Checked()) return;
-        FSeries->SetMidColor(clNone);
-        BMidColor->Repaint();
-        CheckBox1->SetEnabled(false);
-    };
-    // A middle colour chosen brings the middle back.
-    BMidColor->OnClick = [this](TObject*) { LoadMiddleBox(); };
-    Button2->OnClick = [this](TObject*) { RangeFromGallery(); };
-    Button1->OnClick = [this](TObject*) {
-        if (!FSeries) return;
-        const TColor start = FSeries->StartColor();
-        FSeries->SetStartColor(FSeries->EndColor());
-        FSeries->SetEndColor(start);
-        BFromColor->Repaint();
-        BToColor->Repaint();
-    };
 }
 
 void TGrid3DSeriesEditor::BuildPalettePages() {
@@ -163,22 +129,58 @@ void TGrid3DSeriesEditor::BuildPalettePages() {
     Invert1->SetCaption("&Invert");
     PopupMenu1->Items()->Add(Invert1);
     ChartGrid1->SetPopupMenu(PopupMenu1);
+}
 
-    auto numberChanged = [this](TEdit* edit, auto set) {
-        int value = 0;
-        if (!Loading() && FSeries && TryStrToInt(edit->Text(), value)) (FSeries->*set)(value);
+void TGrid3DSeriesEditor::BindProperties() {
+    using P = TCustom3DPaletteSeries;
+    auto series = [this] { return FSeries; };
+    BindUpDownEdit(*this, {EDepth, UDDepth}, series, &P::TimesZOrder, &P::SetTimesZOrder);
+    // Only a grid series can be irregular.
+    BindCheckBox(
+        *this, CBIrreg, [this] { return dynamic_cast<TCustom3DGridSeries*>(FSeries); },
+        &TCustom3DGridSeries::IrregularGrid, &TCustom3DGridSeries::SetIrregularGrid);
+    BindUpDownEdit(*this, {Edit1, UDLegendEvery}, series, &P::LegendEvery, &P::SetLegendEvery);
+    // The minimum serves only while it is used.
+    BindCheckBox(*this, CBUseMin, series, &P::UsePaletteMin, &P::SetUsePaletteMin,
+                 [this] { EPaletteMin->SetEnabled(CBUseMin->Checked()); });
+}
+
+void TGrid3DSeriesEditor::ConnectHandlers() {
+    PageControl1->OnChange = [this](TObject*) { PageChanged(); };
+    BRemove->OnClick = [this](TObject*) {
+        if (!FSeries) return;
+        for (int i = 0; i < FSeries->Count(); ++i) FSeries->SetPointColor(i, clDefault);
+        BRemove->SetEnabled(false);
     };
-    SEPalette->OnChange = [this, numberChanged](TObject*) {
+    SEXGrid->OnChange = [this](TObject*) { GridSizeChanged(); };
+    SEZGrid->OnChange = [this](TObject*) { GridSizeChanged(); };
+    CheckBox1->OnClick = [this](TObject*) {
+        if (Loading() || !FSeries || !CheckBox1->Checked()) return;
+        FSeries->SetMidColor(clNone);
+        BMidColor->Repaint();
+        CheckBox1->SetEnabled(false);
+    };
+    // A middle colour chosen brings the middle back.
+    BMidColor->OnClick = [this](TObject*) { LoadMiddleBox(); };
+    Button2->OnClick = [this](TObject*) { RangeFromGallery(); };
+    Button1->OnClick = [this](TObject*) {
+        if (!FSeries) return;
+        const TColor start = FSeries->StartColor();
+        FSeries->SetStartColor(FSeries->EndColor());
+        FSeries->SetEndColor(start);
+        BFromColor->Repaint();
+        BToColor->Repaint();
+    };
+    ConnectPaletteHandlers();
+}
+
+void TGrid3DSeriesEditor::ConnectPaletteHandlers() {
+    // The steps are written only while their up-down shows; the palette view follows them.
+    SEPalette->OnChange = [this](TObject*) {
         if (Loading() || !FSeries || !UDPalette->Showing()) return;
-        numberChanged(SEPalette, &TCustom3DPaletteSeries::SetPaletteSteps);
+        int value = 0;
+        if (TryStrToInt(SEPalette->Text(), value)) FSeries->SetPaletteSteps(value);
         UpdatePaletteView();
-    };
-    Edit1->OnChange = [this, numberChanged](TObject*) {
-        numberChanged(Edit1, &TCustom3DPaletteSeries::SetLegendEvery);
-    };
-    CBUseMin->OnClick = [this](TObject*) {
-        EPaletteMin->SetEnabled(CBUseMin->Checked());
-        if (!Loading() && FSeries) FSeries->SetUsePaletteMin(CBUseMin->Checked());
     };
     auto realChanged = [this](TEdit* edit, void (TCustom3DPaletteSeries::*set)(double)) {
         double value = 0;
@@ -242,17 +244,16 @@ void TGrid3DSeriesEditor::LoadSeries(TCustom3DPaletteSeries* series) {
     }
     if (!FSeries) return;
     auto loading = LoadGuard();
+    LoadBindings();
     if (auto* grid = dynamic_cast<TCustom3DGridSeries*>(FSeries)) {
         UDXGrid->SetPosition(grid->NumXValues());
         UDZGrid->SetPosition(grid->NumZValues());
-        CBIrreg->SetChecked(grid->IrregularGrid());
         CBIrreg->Show();
         SetControlsEnabled(grid->CanFillGrid(), {SEXGrid, UDXGrid, SEZGrid, UDZGrid});
     } else {
         SetControlsEnabled(false, {SEXGrid, UDXGrid, SEZGrid, UDZGrid});
         CBIrreg->Hide();
     }
-    UDDepth->SetPosition(FSeries->TimesZOrder());
     UDPalette->SetPosition(FSeries->PaletteSteps());
     CBPalStyle->SetItemIndex(int(FSeries->PaletteStyle()));
     UpdatePaletteView();
@@ -264,11 +265,9 @@ void TGrid3DSeriesEditor::LoadSeries(TCustom3DPaletteSeries* series) {
     } else {
         PageControl1->SetActivePage(TabSingle);
     }
-    CBUseMin->SetChecked(FSeries->UsePaletteMin());
     EPaletteMin->SetText(FloatToStr(FSeries->PaletteMin()));
     EPaletteMin->SetEnabled(FSeries->UsePaletteMin());
     EPaletteStep->SetText(FloatToStr(FSeries->PaletteStep()));
-    UDLegendEvery->SetPosition(FSeries->LegendEvery());
     LoadMiddleBox();
     BRemove->SetEnabled(SeriesHasPointColors(*FSeries));
     BColor->LinkToProperty(FSeries, "SeriesColor");

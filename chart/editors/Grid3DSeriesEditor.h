@@ -86,6 +86,9 @@ private:
     void BuildRightPanel();
     void BuildRangePages();
     void BuildPalettePages();
+    void BindProperties();
+    void ConnectHandlers();
+    void ConnectPaletteHandlers();
     void LoadMiddleBox();
     // The palette's rows into the grid, the custom palettes and the grid editable only for the
     // custom style; a palette of another style is built when empty.

@@ -193,11 +193,7 @@ void TFormTeeLegend::BindProperties() {
     BindCheckBox(
         *this, CBTitleVisible, [this] { return FLegend ? FLegend->Title() : nullptr; },
         &TLegendTitle::Visible, &TLegendTitle::SetVisible);
-    // The radio group shows no position while none is chosen.
-    RGPosition->OnClick = [this](TObject*) {
-        if (!Loading() && RGPosition->ItemIndex() >= 0)
-            FLegend->SetAlignment(TLegendAlignment(RGPosition->ItemIndex()));
-    };
+    BindRadioGroup(*this, RGPosition, legend, &L::Alignment, &L::SetAlignment);
 }
 
 TFormTeeLegend::~TFormTeeLegend() = default;
@@ -219,7 +215,6 @@ void TFormTeeLegend::EmbedShapeEditors(TChartLegend* legend) {
 
 void TFormTeeLegend::LoadControls() {
     if (!FLegend) return;
-    RGPosition->SetItemIndex(int(FLegend->Alignment()));
     BDivLines->LinkPen(FLegend->DividingLines());
     CBCheckBoxes->SetItemIndex(!FLegend->CheckBoxes()                   ? 0
                                : FLegend->CheckBoxesStyle() == cbsRadio ? 2

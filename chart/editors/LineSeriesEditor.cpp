@@ -1,6 +1,7 @@
 #include "chart/editors/LineSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -23,6 +24,20 @@
 
 TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 400, 220);
+    BuildControls();
+    BindProperties();
+    Button1->OnClick = [this](TObject*) { Button1Click(); };
+    BBrush->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(BBrush, FSeries->Brush());
+    };
+    // The pen's sample and the colour's show the same colour.
+    BLineColor->OnClick = [this](TObject*) { BLineBorder->Invalidate(); };
+    BLineBorder->OnClick = [this](TObject*) { BLineColor->Invalidate(); };
+    DoCreate();
+    SetAlign(alClient);
+}
+
+void TCustomSeriesEditor::BuildControls() {
     BLineBorder = MakeControl<TButtonPen>(this, 8, 8, 95, 25);
     BLineBorder->SetCaption("&Border...");
     BLineColor = MakeControl<TButtonColor>(this, 8, 38, 95, 25);
@@ -53,49 +68,27 @@ TCustomSeriesEditor::TCustomSeriesEditor(TComponent* owner) : TEditorForm(owner)
     CBNulls->SetItemIndex(0);
     LTransp = MakeLabel(this, 240, 108, "&Transparency:");
     TBTransp = MakeTransparencyBar(this, 240, 124, 150);
+}
 
-    CBColorEach->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetColorEachPoint(CBColorEach->Checked());
-    };
-    CBDark3D->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
-    };
-    CBClick->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetClickableLine(CBClick->Checked());
-    };
-    CheckBox1->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetColorEachLine(CheckBox1->Checked());
-    };
-    CBStairs->OnClick = [this](TObject*) {
-        CBInvStairs->SetEnabled(CBStairs->Checked());
-        if (!Loading() && FSeries) FSeries->SetStairs(CBStairs->Checked());
-    };
-    CBInvStairs->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetInvertedStairs(CBInvStairs->Checked());
-    };
-    CBStack->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && CBStack->ItemIndex() >= 0)
-            FSeries->SetStacked(TCustomSeriesStack(CBStack->ItemIndex()));
-    };
-    CBNulls->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && CBNulls->ItemIndex() >= 0)
-            FSeries->SetTreatNulls(TTreatNullsStyle(CBNulls->ItemIndex()));
-    };
-    EHeight->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && Showing()) FSeries->SetLineHeight(UpDownPosition(*UDHeight));
-    };
-    TBTransp->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetTransparency(TBTransp->Position());
-    };
-    Button1->OnClick = [this](TObject*) { Button1Click(); };
-    BBrush->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(BBrush, FSeries->Brush());
-    };
-    // The pen's sample and the colour's show the same colour.
-    BLineColor->OnClick = [this](TObject*) { BLineBorder->Invalidate(); };
-    BLineBorder->OnClick = [this](TObject*) { BLineColor->Invalidate(); };
-    DoCreate();
-    SetAlign(alClient);
+void TCustomSeriesEditor::BindProperties() {
+    using S = TCustomSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBColorEach, series, &S::ColorEachPoint, &S::SetColorEachPoint);
+    BindCheckBox(*this, CBClick, series, &S::ClickableLine, &S::SetClickableLine);
+    BindCheckBox(*this, CheckBox1, series, &S::ColorEachLine, &S::SetColorEachLine);
+    BindComboBox(*this, CBStack, series, &S::Stacked, &S::SetStacked);
+    // Every series of the family treats nulls, so the list shows what it does on any of them.
+    BindComboBox(*this, CBNulls, series, &S::TreatNulls, &S::SetTreatNulls);
+    // The ribbon, stairs and fill of a line belong to the line series alone: other series hide
+    // their controls.
+    auto line = [this]() -> S* { return dynamic_cast<TLineSeries*>(FSeries); };
+    BindCheckBox(*this, CBStairs, line, &S::Stairs, &S::SetStairs,
+                 [this] { CBInvStairs->SetEnabled(CBStairs->Checked()); });
+    BindCheckBox(*this, CBInvStairs, line, &S::InvertedStairs, &S::SetInvertedStairs);
+    BindCheckBox(*this, CBDark3D, line, &S::Dark3D, &S::SetDark3D);
+    BindUpDownEdit(*this, {EHeight, UDHeight}, line, &S::LineHeight, &S::SetLineHeight,
+                   {.Typed = TTypedNumber::Clamped, .OnlyWhileShowing = true});
+    BindTrackBar(*this, TBTransp, line, &S::Transparency, &S::SetTransparency);
 }
 
 TCustomSeriesEditor::~TCustomSeriesEditor() { FreeSubPage(FPointPage); }
@@ -109,30 +102,19 @@ void TCustomSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomSeries*>(TagObject())) {
         FSeries = series;
         auto loading = LoadGuard();
+        LoadBindings();
         LoadSeries();
     }
     TForm::DoShow();
 }
 
 void TCustomSeriesEditor::LoadSeries() {
-    CBColorEach->SetChecked(FSeries->ColorEachPoint());
     BLineBorder->LinkPen(FSeries->LinePen());
-    CBStack->SetItemIndex(int(FSeries->Stacked()));
-    CBClick->SetChecked(FSeries->ClickableLine());
-    CheckBox1->SetChecked(FSeries->ColorEachLine());
-    // Every series of the family treats nulls, so the list shows what it does on any of them.
-    CBNulls->SetItemIndex(int(FSeries->TreatNulls()));
     if (dynamic_cast<TLineSeries*>(FSeries)) {
-        CBStairs->SetChecked(FSeries->Stairs());
-        CBInvStairs->SetChecked(FSeries->InvertedStairs());
         CBInvStairs->SetEnabled(CBStairs->Checked());
-        CBDark3D->SetChecked(FSeries->Dark3D());
-        UDHeight->SetPosition(FSeries->LineHeight());
         BOutline->LinkPen(FSeries->OutLine());
         BGradient->LinkGradient(FSeries->GetGradient());
-        TBTransp->SetPosition(FSeries->Transparency());
     } else {
-        // The ribbon, stairs and fill of a line belong to the line series alone.
         SetControlsVisible(false, {BBrush, BOutline, GBStair, CBDark3D, LHeight, EHeight, UDHeight,
                                    BGradient, TBTransp});
     }

@@ -57,6 +57,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // Loads what the bindings do not: the pen and gradient buttons, which controls a series
+    // other than a line shows, and the point page.
     void LoadSeries();
     // The shadow dialog, without the smoothing and transparency a line's shadow does not use.
     void Button1Click();

@@ -1,5 +1,6 @@
 #include "chart/editors/PagingPage.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PageNavigator.h"
 #include "chart/engine/Chart.h"
@@ -17,6 +18,21 @@ TFormTeePage::TFormTeePage(TComponent* owner, TCustomChart* chart)
     : TChartPageForm(owner), FChart(chart) {
     SetCaption("Paging");
     SetBounds(0, 0, 400, 220);
+    BuildControls();
+    BindProperties();
+    SEPointsPerPage->OnChange = [this](TObject*) { PointsPerPageChanged(); };
+    CBNoPages->OnClick = [this](TObject*) {
+        if (Loading() || !CBNoPages->Checked()) return;
+        UDPointsPerPage->SetPosition(0);  // the edit's handler writes it
+    };
+    ChartPageNavigator1->OnButtonClicked = [this](TTeeNavigateBtn) { RefreshLabel(); };
+    ChartPageNavigator1->SetChart(FChart);
+    DoCreate();
+}
+
+TFormTeePage::~TFormTeePage() = default;
+
+void TFormTeePage::BuildControls() {
     MakeLabel(this, 8, 12, "P&oints per Page:");
     TUpDownEdit points = MakeUpDownEdit(this, 110, 8, 55, 0, 32000);
     SEPointsPerPage = points.Edit;
@@ -31,46 +47,35 @@ TFormTeePage::TFormTeePage(TComponent* owner, TCustomChart* chart)
     BEditTool->SetVisible(false);
     ChartPageNavigator1 = MakeControl<TChartPageNavigator>(this, 8, 124, 120, 25);
     LabelPages = MakeLabel(this, 140, 130, "");
-
-    SEPointsPerPage->OnChange = [this](TObject*) {
-        if (Loading()) return;
-        int v = 0;
-        if (!SEPointsPerPage->Text().empty() && !TryStrToInt(SEPointsPerPage->Text(), v)) return;
-        if (v < 0 || v > 32000) return;
-        FChart->Pages()->SetMaxPointsPerPage(v);
-        RefreshNoPages();
-        RefreshLabel();
-    };
-    CBNoPages->OnClick = [this](TObject*) {
-        if (Loading() || !CBNoPages->Checked()) return;
-        UDPointsPerPage->SetPosition(0);  // the edit's handler writes it
-    };
-    CBScaleLast->OnClick = [this](TObject*) {
-        if (!Loading()) FChart->Pages()->SetScaleLastPage(CBScaleLast->Checked());
-    };
-    CBAutoScale->OnClick = [this](TObject*) {
-        if (!Loading()) FChart->Pages()->SetAutoScale(CBAutoScale->Checked());
-    };
-    CBPageLegend->OnClick = [this](TObject*) {
-        if (!Loading()) FChart->Legend()->SetCurrentPage(CBPageLegend->Checked());
-    };
-    ChartPageNavigator1->OnButtonClicked = [this](TTeeNavigateBtn) { RefreshLabel(); };
-    ChartPageNavigator1->SetChart(FChart);
-    DoCreate();
 }
 
-TFormTeePage::~TFormTeePage() = default;
+void TFormTeePage::BindProperties() {
+    auto pages = [this] { return FChart ? FChart->Pages() : nullptr; };
+    BindCheckBox(*this, CBScaleLast, pages, &TChartPage::ScaleLastPage,
+                 &TChartPage::SetScaleLastPage);
+    BindCheckBox(*this, CBAutoScale, pages, &TChartPage::AutoScale, &TChartPage::SetAutoScale);
+    BindCheckBox(
+        *this, CBPageLegend, [this] { return FChart ? FChart->Legend() : nullptr; },
+        &TChartLegend::CurrentPage, &TChartLegend::SetCurrentPage);
+}
 
 void TFormTeePage::LoadControls() {
     if (!FChart) return;
-    const TChartPage& pages = *FChart->Pages();
-    UDPointsPerPage->SetPosition(pages.MaxPointsPerPage());
-    CBScaleLast->SetChecked(pages.ScaleLastPage());
-    CBPageLegend->SetChecked(FChart->Legend()->CurrentPage());
-    CBAutoScale->SetChecked(pages.AutoScale());
+    UDPointsPerPage->SetPosition(FChart->Pages()->MaxPointsPerPage());
     RefreshNoPages();
     RefreshLabel();
     ChartPageNavigator1->EnableButtons();
+}
+
+void TFormTeePage::PointsPerPageChanged() {
+    // An empty edit is no paging.
+    if (Loading()) return;
+    int v = 0;
+    if (!SEPointsPerPage->Text().empty() && !TryStrToInt(SEPointsPerPage->Text(), v)) return;
+    if (v < 0 || v > 32000) return;
+    FChart->Pages()->SetMaxPointsPerPage(v);
+    RefreshNoPages();
+    RefreshLabel();
 }
 
 void TFormTeePage::RefreshNoPages() {

@@ -33,6 +33,9 @@ protected:
     void LoadControls() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    void PointsPerPageChanged();
     void RefreshNoPages();
     void RefreshLabel();
 

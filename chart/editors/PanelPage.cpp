@@ -7,6 +7,7 @@
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/ShadowEditor.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanelExtended.h"
@@ -58,6 +59,7 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
     BPanelColor = MakeControl<TButtonColor>(TabColor, 8, 8, 100, 25);
     BPanelColor->SetCaption("&Color...");
     CBColorDef = MakeCheckBox(TabColor, 116, 10, 90, "&Default");
+    CBImageInside = MakeCheckBox(TabColor, 8, 44, 160, "Back Image I&nside");
     MakeLabel(TabBorders, 8, 46, "Widt&h:");
     TUpDownEdit wi = MakeUpDownEdit(TabBorders, 90, 42, 45, 1, 100);
     SEPanelWi = wi.Edit;
@@ -99,6 +101,9 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
         RefreshColorDefault();
         BPanelColor->Invalidate();
     };
+    CBImageInside->OnClick = [this](TObject*) {
+        if (!Loading()) FPanel->SetBackImageInside(CBImageInside->Checked());
+    };
     auto number = [](TEdit* e, int fallback) { return StrToIntDef(e->Text(), fallback); };
     SEPanelWi->OnChange = [=, this](TObject*) {
         int v = number(SEPanelWi, FPanel->BevelWidth());
@@ -133,6 +138,15 @@ TFormTeePanel::TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel)
 
 TFormTeePanel::~TFormTeePanel() = default;
 
+TFormTeePanel* TFormTeePanel::EmbedForPanel(TComponent* owner, TWinControl& sheet,
+                                            TCustomTeePanelExtended* panel) {
+    auto* page = new TFormTeePanel(owner, panel);
+    page->SetAlign(alClient);
+    ApplyFormHook(page);
+    EmbedEditorForm(*page, sheet);
+    return page;
+}
+
 void TFormTeePanel::PageChanged() {
     TTabSheet* page = PageControl1->ActivePage();
     if (page == TabGradient && !FGradientEditor) {
@@ -154,6 +168,7 @@ void TFormTeePanel::LoadControls() {
     UDRound->SetPosition(FPanel->BorderRound());
     UDPanelWi->SetPosition(FPanel->BevelWidth());
     UDPanelBor->SetPosition(FPanel->BorderWidth());
+    CBImageInside->SetChecked(FPanel->BackImageInside());
     CBMarUnits->SetItemIndex(int(FPanel->MarginUnits()));
     SetMarginRanges();
     UDLeftMa->SetPosition(FPanel->MarginLeft());

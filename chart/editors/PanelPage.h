@@ -13,6 +13,7 @@ class TCustomTeePanelExtended;
 class TEdit;
 class TPageControl;
 class TTabSheet;
+class TWinControl;
 class TTeeGradientEditor;
 class TTeeShadowEditor;
 class TUpDown;
@@ -27,6 +28,11 @@ public:
     TFormTeePanel(TComponent* owner, TCustomTeePanelExtended* panel);
     ~TFormTeePanel() override;
 
+    // The page for panel, owned by owner, embedded to fill sheet (tool editors of panels of
+    // their own show it so).
+    static TFormTeePanel* EmbedForPanel(TComponent* owner, TWinControl& sheet,
+                                        TCustomTeePanelExtended* panel);
+
     TPageControl* PageControl1;
     TTabSheet* TabColor;
     TTabSheet* TabBorders;
@@ -36,6 +42,7 @@ public:
     TTabSheet* TabImage;
     TButtonColor* BPanelColor;
     TCheckBox* CBColorDef;
+    TCheckBox* CBImageInside;
     TEdit* SEPanelWi;
     TUpDown* UDPanelWi;
     TEdit* SEPanelBor;

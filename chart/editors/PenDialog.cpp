@@ -7,7 +7,9 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeCanvas.h"
 #include "chart/foundation/TeeCanvas3D.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Button.h"
@@ -30,6 +32,10 @@ TPenDialog::TPenDialog(TComponent* owner) : TEditorForm(owner) {
     SetBounds(0, 0, 280, 190);
     CBVisible = MakeCheckBox(this, 8, 8, 100, "&Visible");
     CBStyle = MakeComboBox(this, 8, 34, 130, {"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot"});
+    CBStyle->SetStyle(csOwnerDrawFixed);
+    CBStyle->SetItemHeight(15);
+    CBStyle->OnDrawItem = [this](TWinControl*, int index, const TRect& rect,
+                                 TOwnerDrawState state) { DrawStyleItem(index, rect, state); };
     MakeLabel(this, 150, 38, "&Width:");
     TUpDownEdit width = MakeUpDownEdit(this, 200, 34, 40, 1, 100);
     SEWidth = width.Edit;
@@ -108,6 +114,27 @@ void TPenDialog::DoShow() {
     }
     FModified = false;
     TForm::DoShow();
+}
+
+void TPenDialog::DrawStyleItem(int index, const TRect& rect, TOwnerDrawState state) {
+    TCanvas& canvas = *CBStyle->Canvas();
+    canvas.FillRect(rect);
+    // A sample in the item's own background colour would not show: it turns black or white.
+    const TColor back = ColorToRGB(state.Contains(odSelected) ? clHighlight : CBStyle->Color());
+    TColor color = ColorToRGB(ThePen ? ThePen->Color() : clBlack);
+    if (color == back) color = color == ColorToRGB(clWhite) ? clBlack : clWhite;
+    if (index == SmallDotsItem) {
+        CreateDottedPenHandle(*canvas.Pen(), color, 1);
+    } else {
+        canvas.Pen()->SetDotted(false);
+        canvas.Pen()->SetStyle(TPenStyle(index));
+        canvas.Pen()->SetWidth(1);
+        canvas.Pen()->SetColor(color);
+    }
+    canvas.MoveTo(rect.Left + 2, rect.Top + 8);
+    canvas.LineTo(rect.Left + 30, rect.Top + 8);
+    canvas.Brush()->SetStyle(bsClear);
+    canvas.TextOut(rect.Left + 34, rect.Top + 2, CBStyle->Items()->Get(index));
 }
 
 void TPenDialog::EnableSmallDots(bool smallDots) {

@@ -7,6 +7,7 @@
 
 #include "chart/editors/EditorForm.h"
 #include "chart/foundation/TeeButtons.h"
+#include "platform/ui/OwnerDraw.h"
 
 class TButton;
 class TButtonColor;
@@ -43,6 +44,8 @@ protected:
 private:
     TChartPen* ChartPen() const;
     void CBStyleChange();
+    // Each style item shows a line drawn in its style with the pen's colour, then its name.
+    void DrawStyleItem(int index, const TRect& rect, TOwnerDrawState state);
     void EnableSmallDots(bool smallDots);
     void BCancelClick();
 

@@ -1,6 +1,7 @@
 #include "chart/editors/PieSeriesEditor.h"
 
 #include "chart/editors/CircledSeriesEditor.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/GradientEditor.h"
@@ -36,6 +37,8 @@ TPieSeriesEditor::TPieSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     TabMarks = MakeTabSheet(this, PageControl1, "Marks");
     BuildOptionsPage();
     BuildOtherPages();
+    BindProperties();
+    ConnectHandlers();
     DoCreate();
 }
 
@@ -84,36 +87,6 @@ void TPieSeriesEditor::BuildOptionsPage() {
     TBBright->SetLineSize(5);
     TBBright->SetFrequency(32);
     LBright = MakeLabel(tab, 295, 118, "0");
-
-    CBDark3d->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries && Showing()) FSeries->SetDark3D(CBDark3d->Checked());
-    };
-    CBPatterns->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetUsePatterns(CBPatterns->Checked());
-    };
-    SEExpBig->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDExpBig, v))
-            FSeries->SetExplodeBiggest(v);
-    };
-    Edit1->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDAngleSize, v))
-            FSeries->SetAngleSize(v);
-    };
-    Edit2->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UpDown1, v)) FSeries->SetDarkPen(v);
-    };
-    CBMultiple->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries)
-            FSeries->SetMultiPie(CBMultiple->ItemIndex() == 1 ? mpDisabled : mpAutomatic);
-    };
-    TBBright->OnChange = [this](TObject*) {
-        if (!FSeries) return;
-        if (!Loading()) FSeries->SetGradientBright(TBBright->Position());
-        LBright->SetCaption(IntToStr(FSeries->GradientBright()));
-    };
 }
 
 void TPieSeriesEditor::BuildOtherPages() {
@@ -128,10 +101,52 @@ void TPieSeriesEditor::BuildOtherPages() {
     EOtherLabel->SetText("Other");
     Button2 = MakePushButton(group, 190, 8, 90, "Le&gend...");
 
-    CBOther->OnChange = [this](TObject*) {
-        if (Loading() || !FSeries || CBOther->ItemIndex() < 0) return;
-        FSeries->OtherSlice()->SetStyle(TPieOtherStyle(CBOther->ItemIndex()));
-        EnableOtherSlice();
+    TWinControl* colors = TabColors;
+    CBColorEach = MakeCheckBox(colors, 8, 8, 120, "Color &Each slice");
+    BColor = MakeControl<TButtonColor>(colors, 140, 6, 90, 25);
+    BColor->SetCaption("&Color...");
+    MakeLabel(colors, 8, 44, "C&olor palette:");
+    CBPalette = MakeFlatCombo(colors, 100, 40, 130, {});
+
+    TWinControl* marks = TabMarks;
+    CBMarksAutoPosition = MakeCheckBox(marks, 8, 8, 160, "&Auto Mark Position");
+    CBMarksAutoPosition->SetChecked(true);
+    CBVertCenter = MakeCheckBox(marks, 8, 32, 180, "&Vertical center callout");
+    MakeLabel(marks, 8, 64, "Callout Leg &size:");
+    SBLegSize = MakeControl<TScrollBar>(marks, 110, 62, 150, 17);
+}
+
+void TPieSeriesEditor::BindProperties() {
+    using P = TPieSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBPatterns, series, &P::UsePatterns, &P::SetUsePatterns);
+    // The edits write only once the editor shows: building it gives them their first texts.
+    const TNumberEditRule shown{.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {SEExpBig, UDExpBig}, series, &P::ExplodeBiggest, &P::SetExplodeBiggest,
+                   shown);
+    BindUpDownEdit(*this, {Edit1, UDAngleSize}, series, &P::AngleSize, &P::SetAngleSize, shown);
+    BindUpDownEdit(*this, {Edit2, UpDown1}, series, &P::DarkPen, &P::SetDarkPen, shown);
+    BindComboBox(*this, CBMultiple, series, &P::MultiPie, &P::SetMultiPie);
+    // Grouping the small slices gives the other slice its value and label.
+    BindComboBox(
+        *this, CBOther, [this] { return FSeries ? FSeries->OtherSlice() : nullptr; },
+        &TPieOtherSlice::Style, &TPieOtherSlice::SetStyle, [this] { EnableOtherSlice(); });
+    BindCheckBox(*this, CBColorEach, series, &P::ColorEachPoint, &P::SetColorEachPoint,
+                 [this] { EnableColors(); });
+    BindCheckBox(*this, CBMarksAutoPosition, series, &P::AutoMarkPosition, &P::SetAutoMarkPosition);
+    BindCheckBox(
+        *this, CBVertCenter, [this] { return FSeries ? FSeries->PieMarks() : nullptr; },
+        &TPieMarks::VertCenter, &TPieMarks::SetVertCenter);
+}
+
+void TPieSeriesEditor::ConnectHandlers() {
+    CBDark3d->OnClick = [this](TObject*) {
+        if (!Loading() && FSeries && Showing()) FSeries->SetDark3D(CBDark3d->Checked());
+    };
+    TBBright->OnChange = [this](TObject*) {
+        if (!FSeries) return;
+        if (!Loading()) FSeries->SetGradientBright(TBBright->Position());
+        LBright->SetCaption(IntToStr(FSeries->GradientBright()));
     };
     // Each complete number is taken as it is typed; a text that is not one raises the
     // conversion error, which the application reports, and leaves the value as it was.
@@ -143,35 +158,10 @@ void TPieSeriesEditor::BuildOtherPages() {
         if (!Loading() && FSeries) FSeries->OtherSlice()->SetText(EOtherLabel->Text());
     };
     Button2->OnClick = [this](TObject*) { EditOtherLegend(); };
-
-    TWinControl* colors = TabColors;
-    CBColorEach = MakeCheckBox(colors, 8, 8, 120, "Color &Each slice");
-    BColor = MakeControl<TButtonColor>(colors, 140, 6, 90, 25);
-    BColor->SetCaption("&Color...");
-    MakeLabel(colors, 8, 44, "C&olor palette:");
-    CBPalette = MakeFlatCombo(colors, 100, 40, 130, {});
-    CBColorEach->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetColorEachPoint(CBColorEach->Checked());
-        EnableColors();
-    };
     CBPalette->OnChange = [this](TObject*) {
         auto* chart = FSeries ? dynamic_cast<TCustomChart*>(FSeries->ParentChart()) : nullptr;
         if (!Loading() && chart && CBPalette->ItemIndex() >= 0)
             chart->SetColorPaletteIndex(CBPalette->ItemIndex() - 1);
-    };
-
-    TWinControl* marks = TabMarks;
-    CBMarksAutoPosition = MakeCheckBox(marks, 8, 8, 160, "&Auto Mark Position");
-    CBMarksAutoPosition->SetChecked(true);
-    CBVertCenter = MakeCheckBox(marks, 8, 32, 180, "&Vertical center callout");
-    MakeLabel(marks, 8, 64, "Callout Leg &size:");
-    SBLegSize = MakeControl<TScrollBar>(marks, 110, 62, 150, 17);
-    CBMarksAutoPosition->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetAutoMarkPosition(CBMarksAutoPosition->Checked());
-    };
-    CBVertCenter->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->PieMarks()->SetVertCenter(CBVertCenter->Checked());
     };
     SBLegSize->OnChange = [this](TObject*) {
         if (!Loading() && FSeries) FSeries->PieMarks()->SetLegSize(SBLegSize->Position());
@@ -179,14 +169,14 @@ void TPieSeriesEditor::BuildOtherPages() {
 }
 
 void TPieSeriesEditor::EnableOtherSlice() {
-    const bool grouping = FSeries->OtherSlice()->Style() != poNone;
+    const bool grouping = CBOther->ItemIndex() > int(poNone);
     EOtherValue->SetEnabled(grouping);
     EOtherLabel->SetEnabled(grouping);
 }
 
 void TPieSeriesEditor::EnableColors() {
-    BColor->SetEnabled(!FSeries->ColorEachPoint());
-    CBPalette->SetEnabled(FSeries->ColorEachPoint());
+    BColor->SetEnabled(!CBColorEach->Checked());
+    CBPalette->SetEnabled(CBColorEach->Checked());
 }
 
 void TPieSeriesEditor::EditOtherLegend() {
@@ -201,13 +191,10 @@ void TPieSeriesEditor::EditOtherLegend() {
 void TPieSeriesEditor::LoadSeries() {
     TPieSeries& pie = *FSeries;
     TCustomAxisPanel* chart = pie.ParentChart();
+    LoadBindings();
     BColor->LinkToProperty(&pie, "SeriesColor");
-    UDExpBig->SetPosition(pie.ExplodeBiggest());
     CBDark3d->SetChecked(pie.Dark3D());
     CBDark3d->SetEnabled(chart && chart->View3D());
-    CBPatterns->SetChecked(pie.UsePatterns());
-    CBMultiple->SetItemIndex(pie.MultiPie() == mpDisabled ? 1 : 0);
-    CBColorEach->SetChecked(pie.ColorEachPoint());
     BColor->SetEnabled(!pie.ColorEachPoint());
 
     CBPalette->Items()->Clear();
@@ -218,14 +205,9 @@ void TPieSeriesEditor::LoadSeries() {
 
     EOtherLabel->SetText(pie.OtherSlice()->Text());
     EOtherValue->SetText(FloatToStr(pie.OtherSlice()->Value()));
-    CBOther->SetItemIndex(int(pie.OtherSlice()->Style()));
     EnableOtherSlice();
 
-    UDAngleSize->SetPosition(pie.AngleSize());
-    CBMarksAutoPosition->SetChecked(pie.AutoMarkPosition());
     BPen->LinkPen(pie.Pen());
-    UpDown1->SetPosition(pie.DarkPen());
-    CBVertCenter->SetChecked(pie.PieMarks()->VertCenter());
     SBLegSize->SetPosition(pie.PieMarks()->LegSize());
     BGradient->LinkGradient(pie.Gradient());
     TBBright->SetPosition(pie.GradientBright());

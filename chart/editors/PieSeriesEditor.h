@@ -70,7 +70,13 @@ protected:
 private:
     void BuildOptionsPage();
     void BuildOtherPages();
+    void BindProperties();
+    void ConnectHandlers();
+    // Loads the bindings, then what they do not: the buttons, the palettes, the other slice's
+    // texts and the circled page.
     void LoadSeries();
+    // The other slice's value and label serve a grouping style, the colour button a series of
+    // one colour, the palette one of a colour each.
     void EnableOtherSlice();
     void EnableColors();
     // The other slice's legend in the legend page, as a modal dialog.

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/grid3d/Point3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
@@ -30,16 +30,16 @@ TPoint3DSeriesEditor::TPoint3DSeriesEditor(TComponent* owner) : TEditorForm(owne
     SEPointDepth = depth.Edit;
     UDPointDepth = depth.UpDown;
 
-    CBColorEach->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetColorEachPoint(CBColorEach->Checked());
-        BColor->SetEnabled(!FSeries->ColorEachPoint());
-    };
-    SEPointDepth->OnChange = [this](TObject*) {
-        int depth = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDPointDepth, depth))
-            FSeries->SetDepthSize(depth);
-    };
+    using P = TPoint3DSeries;
+    auto series = [this] { return FSeries; };
+    // The colour button serves a series of one colour.
+    BindCheckBox(*this, CBColorEach, series, &P::ColorEachPoint, &P::SetColorEachPoint,
+                 [this] { BColor->SetEnabled(!CBColorEach->Checked()); });
+    // Shown rounded; the depth itself changes only when the user changes the number, once the
+    // editor shows.
+    BindUpDownEdit(*this, {SEPointDepth, UDPointDepth}, series,
+                   [](const P& s) { return int(std::nearbyint(s.DepthSize())); }, &P::SetDepthSize,
+                   {.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true});
     DoCreate();
     SetAlign(alClient);
 }
@@ -61,9 +61,7 @@ void TPoint3DSeriesEditor::DoShow() {
         auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TPoint3DSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
-            // Shown rounded; the depth itself changes only when the user changes the number.
-            UDPointDepth->SetPosition(int(std::nearbyint(FSeries->DepthSize())));
-            CBColorEach->SetChecked(FSeries->ColorEachPoint());
+            LoadBindings();
             Button1->LinkPen(FSeries->LinePen());
             BBasePen->LinkPen(FSeries->BaseLine());
             BColor->LinkToProperty(FSeries, "SeriesColor");

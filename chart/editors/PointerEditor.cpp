@@ -95,9 +95,22 @@ void TSeriesPointerEditor::BindProperties() {
     auto pointer = [this] { return FPointer; };
     BindCheckBox(*this, CBPoDark, pointer, &P::Dark3D, &P::SetDark3D);
     BindCheckBox(*this, CBInflate, pointer, &P::InflateMargins, &P::SetInflateMargins);
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBColorEach, series, &TCustomLineSeries::ColorEachPoint,
+                 &TCustomLineSeries::SetColorEachPoint);
     BindCheckBox(
-        *this, CBColorEach, [this] { return FSeries; }, &TCustomLineSeries::ColorEachPoint,
-        &TCustomLineSeries::SetColorEachPoint);
+        *this, CBIgnoreNulls, series,
+        [](const TCustomLineSeries& s) { return s.TreatNulls() == tnIgnore; },
+        [](TCustomLineSeries& s, bool ignore) {
+            s.SetTreatNulls(ignore ? tnIgnore : tnDontPaint);
+        });
+    // Sizes are written only once the editor shows: building it sets the edits' texts.
+    const TNumberEditRule size{.Typed = TTypedNumber::Positive, .OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {SEPointHorizSize, UDPointHorizSize}, pointer, &P::HorizSize,
+                   &P::SetHorizSize, size);
+    BindUpDownEdit(*this, {SEPointVertSize, UDPointVertSize}, pointer, &P::VertSize,
+                   &P::SetVertSize, size);
+    BindTrackBar(*this, TBTransp, pointer, &P::Transparency, &P::SetTransparency);
 }
 
 void TSeriesPointerEditor::ConnectHandlers() {
@@ -111,12 +124,6 @@ void TSeriesPointerEditor::ConnectHandlers() {
     };
     CBStyle->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
         DrawStyleItem(index, rect);
-    };
-    SEPointHorizSize->OnChange = [this](TObject*) {
-        SizeChanged(SEPointHorizSize, &TSeriesPointer::SetHorizSize);
-    };
-    SEPointVertSize->OnChange = [this](TObject*) {
-        SizeChanged(SEPointVertSize, &TSeriesPointer::SetVertSize);
     };
     CB3dPoint->OnClick = [this](TObject*) {
         if (Loading() || !FPointer) return;
@@ -138,20 +145,6 @@ void TSeriesPointerEditor::ConnectHandlers() {
         if (FPointer)
             ShowGradientEditor(ParentForm(), FPointer->Gradient(), !FPointer->FullGradient);
     };
-    TBTransp->OnChange = [this](TObject*) {
-        if (!Loading() && FPointer) FPointer->SetTransparency(TBTransp->Position());
-    };
-    CBIgnoreNulls->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries)
-            FSeries->SetTreatNulls(CBIgnoreNulls->Checked() ? tnIgnore : tnDontPaint);
-    };
-}
-
-void TSeriesPointerEditor::SizeChanged(TEdit* edit, void (TSeriesPointer::*set)(int)) {
-    // Sizes are written only once the editor shows: building it sets the edits' texts.
-    int value = 0;
-    if (!Loading() && FPointer && Showing() && TryStrToInt(edit->Text(), value) && value > 0)
-        (FPointer->*set)(value);
 }
 
 void TSeriesPointerEditor::DefaultColorsClick() {
@@ -226,19 +219,15 @@ void TSeriesPointerEditor::DoShow() {
             FPointer = series->Pointer();
             CBColorEach->Show();
             CBIgnoreNulls->Show();
-            CBIgnoreNulls->SetChecked(series->TreatNulls() == tnIgnore);
         }
         if (FPointer) {
             CBDrawPoint->SetChecked(FPointer->Visible());
             CB3dPoint->SetChecked(FPointer->Draw3D());
             ApplyVisible(FPointer->Visible());
-            UDPointHorizSize->SetPosition(FPointer->HorizSize());
-            UDPointVertSize->SetPosition(FPointer->VertSize());
             CBStyle->SetItemIndex(int(FPointer->Style()));
             LoadBindings();
             CBDefBrushColor->SetChecked(DefaultColors());
             BPoinPenCol->LinkPen(FPointer->Pen());
-            TBTransp->SetPosition(FPointer->Transparency());
             if (!FPointer->AllowChangeSize) HideSizeControls();
         }
     }

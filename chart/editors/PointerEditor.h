@@ -59,7 +59,6 @@ private:
     void BuildControls();
     void BindProperties();
     void ConnectHandlers();
-    void SizeChanged(TEdit* edit, void (TSeriesPointer::*set)(int));
     void DefaultColorsClick();
     void ApplyVisible(bool visible);
     void Enable3D();

@@ -1,5 +1,6 @@
 #include "chart/editors/ShadowEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/OwnedForm.h"
@@ -7,7 +8,6 @@
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeFilters.h"
 #include "chart/foundation/TeeShadow.h"
-#include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -26,9 +26,6 @@ TTrackBar* MakeTrackBar(TWinControl* parent, int left, int top, int width, int m
     return bar;
 }
 
-// The number in edit, when it holds one.
-bool EditNumber(const TEdit* edit, int& value) { return TryStrToInt(edit->Text(), value); }
-
 }  // namespace
 
 TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TEditorForm(owner, true) {
@@ -36,6 +33,22 @@ TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TEditorForm(owner, true)
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 290, 215);
+    BuildControls();
+    BindProperties();
+    BShadowColor->OnClick = [this](TObject*) {
+        if (FShadow) ReadColor();
+    };
+    // The bar moves the colour's lightness, keeping its hue and saturation.
+    TBColor->OnChange = [this](TObject*) {
+        if (Loading() || !FShadow) return;
+        FShadow->SetColor(HueLumSatToColor(FHue, TBColor->Position(), FSat));
+        BShadowColor->Repaint();
+    };
+    BOK->OnClick = [this](TObject*) { Close(); };
+    DoCreate();
+}
+
+void TTeeShadowEditor::BuildControls() {
     CBVisible = MakeCheckBox(this, 8, 8, 100, "&Visible");
     GroupBox1 = MakeControl<TGroupBox>(this, 8, 32, 130, 78);
     GroupBox1->SetCaption("Size:");
@@ -65,43 +78,19 @@ TTeeShadowEditor::TTeeShadowEditor(TComponent* owner) : TEditorForm(owner, true)
     BOK = MakePushButton(this, 200, 8, 75, "OK");
     BOK->SetDefault(true);
     BOK->SetModalResult(mrOk);
+}
 
-    CBVisible->OnClick = [this](TObject*) {
-        if (FShadow && !Loading()) FShadow->SetVisible(CBVisible->Checked());
-        EnableSizes();
-    };
-    Edit1->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Idle() && EditNumber(Edit1, value)) FShadow->SetHorizSize(value);
-    };
-    EVertSize->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Idle() && EditNumber(EVertSize, value)) FShadow->SetVertSize(value);
-    };
-    EShadowTransp->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Idle() && EditNumber(EShadowTransp, value)) FShadow->SetTransparency(value);
-    };
-    BShadowColor->OnClick = [this](TObject*) {
-        if (FShadow) ReadColor();
-    };
-    TBColor->OnChange = [this](TObject*) {
-        if (Idle()) return;
-        FShadow->SetColor(HueLumSatToColor(FHue, TBColor->Position(), FSat));
-        BShadowColor->Repaint();
-    };
-    CBSmooth->OnClick = [this](TObject*) {
-        if (FShadow && !Loading()) FShadow->SetSmooth(CBSmooth->Checked());
-        EnableSmoothing();
-    };
-    TBBlur->OnChange = [this](TObject*) {
-        if (!Idle()) FShadow->SetSmoothBlur(TBBlur->Position());
-    };
-    CBClip->OnClick = [this](TObject*) {
-        if (FShadow && !Loading()) FShadow->SetClip(CBClip->Checked());
-    };
-    BOK->OnClick = [this](TObject*) { Close(); };
-    DoCreate();
+void TTeeShadowEditor::BindProperties() {
+    using S = TTeeShadow;
+    auto shadow = [this] { return FShadow; };
+    BindCheckBox(*this, CBVisible, shadow, &S::Visible, &S::SetVisible, [this] { EnableSizes(); });
+    BindUpDownEdit(*this, {Edit1, UDShadowSize}, shadow, &S::HorizSize, &S::SetHorizSize);
+    BindUpDownEdit(*this, {EVertSize, UDShaVert}, shadow, &S::VertSize, &S::SetVertSize);
+    BindUpDownEdit(*this, {EShadowTransp, UDShadowTransp}, shadow, &S::Transparency,
+                   &S::SetTransparency);
+    BindCheckBox(*this, CBSmooth, shadow, &S::Smooth, &S::SetSmooth, [this] { EnableSmoothing(); });
+    BindTrackBar(*this, TBBlur, shadow, &S::SmoothBlur, &S::SetSmoothBlur);
+    BindCheckBox(*this, CBClip, shadow, &S::Clip, &S::SetClip);
 }
 
 TTeeShadowEditor::~TTeeShadowEditor() = default;
@@ -126,16 +115,10 @@ void TTeeShadowEditor::LoadShadow(TTeeShadow* shadow) {
     if (!FShadow) return;
     // Loading writes nothing back: a size beyond the edits' range stays as it is.
     auto loading = LoadGuard();
-    UDShadowSize->SetPosition(FShadow->HorizSize());
-    UDShaVert->SetPosition(FShadow->VertSize());
-    UDShadowTransp->SetPosition(FShadow->Transparency());
-    CBSmooth->SetChecked(FShadow->Smooth());
-    CBVisible->SetChecked(FShadow->Visible());
+    LoadBindings();
     EnableSizes();
-    TBBlur->SetPosition(FShadow->SmoothBlur());
     ReadColor();
     TBColor->SetPosition(FLum);
-    CBClip->SetChecked(FShadow->Clip());
     EnableSmoothing();
     BShadowColor->LinkToProperty(FShadow, "Color");
 }

@@ -50,8 +50,9 @@ protected:
     void DoShow() override;
 
 private:
-    // The handlers of the edits and bars do nothing while loading or without a shadow.
-    bool Idle() const { return Loading() || !FShadow; }
+    void BuildControls();
+    void BindProperties();
+    // The sizes serve a visible shadow, the blur and clip a smooth one.
     void EnableSizes();
     void EnableSmoothing();
     void ReadColor();

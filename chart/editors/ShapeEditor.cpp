@@ -2,6 +2,7 @@
 
 #include "chart/editors/BackImageEditor.h"
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/FontEditor.h"
@@ -14,7 +15,6 @@
 #include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShape.h"
-#include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -25,6 +25,17 @@
 
 TFormTeeShape::TFormTeeShape(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 190);
+    BuildControls();
+    BindProperties();
+    Button6->OnClick = [this](TObject*) {
+        if (FShape) ShowBrushDialog(Button6, FShape->Brush());
+    };
+    PC1->OnChange = [this](TObject* sender) { PC1Change(sender); };
+    CenterEditorForm(*this);
+    DoCreate();
+}
+
+void TFormTeeShape::BuildControls() {
     PC1 = MakeControl<TPageControl>(this);
     PC1->SetAlign(alClient);
     TabFormat = MakeTabSheet(this, PC1, "Format");
@@ -56,35 +67,22 @@ TFormTeeShape::TFormTeeShape(TComponent* owner) : TEditorForm(owner, true) {
     UDRoundSize = round.UpDown;
     Button4 = MakeControl<TButtonPen>(TabBorder, 8, 76, 100, 25);
     Button4->SetCaption("&Frame...");
+}
 
-    Button6->OnClick = [this](TObject*) {
-        if (FShape) ShowBrushDialog(Button6, FShape->Brush());
-    };
-    CBTransparent->OnClick = [this](TObject*) {
-        if (!Loading() && FShape) FShape->SetTransparent(CBTransparent->Checked());
-    };
-    EShadowTransp->OnChange = [this](TObject*) {
-        NumberChanged(EShadowTransp, &TTeeCustomShape::SetTransparency);
-    };
-    CBBevel->OnChange = [this](TObject*) {
-        if (!Loading() && FShape && CBBevel->ItemIndex() >= 0)
-            FShape->SetBevel(TBevelCut(CBBevel->ItemIndex()));
-        EnableSizes();
-    };
-    EBevWidth->OnChange = [this](TObject*) {
-        NumberChanged(EBevWidth, &TTeeCustomShape::SetBevelWidth);
-    };
-    CBRound->OnClick = [this](TObject*) {
-        if (!Loading() && FShape)
-            FShape->SetShapeStyle(CBRound->Checked() ? fosRoundRectangle : fosRectangle);
-        EnableSizes();
-    };
-    ERoundSize->OnChange = [this](TObject*) {
-        NumberChanged(ERoundSize, &TTeeCustomShape::SetRoundSize);
-    };
-    PC1->OnChange = [this](TObject* sender) { PC1Change(sender); };
-    CenterEditorForm(*this);
-    DoCreate();
+void TFormTeeShape::BindProperties() {
+    using S = TTeeCustomShape;
+    auto shape = [this] { return FShape; };
+    BindCheckBox(*this, CBTransparent, shape, &S::Transparent, &S::SetTransparent);
+    BindUpDownEdit(*this, {EShadowTransp, UDShadowTransp}, shape, &S::Transparency,
+                   &S::SetTransparency);
+    // The bevel's size serves a bevel, the round size a round frame.
+    BindComboBox(*this, CBBevel, shape, &S::Bevel, &S::SetBevel, [this] { EnableSizes(); });
+    BindUpDownEdit(*this, {EBevWidth, UDBevW}, shape, &S::BevelWidth, &S::SetBevelWidth);
+    BindCheckBox(
+        *this, CBRound, shape, [](const S& s) { return s.ShapeStyle() == fosRoundRectangle; },
+        [](S& s, bool round) { s.SetShapeStyle(round ? fosRoundRectangle : fosRectangle); },
+        [this] { EnableSizes(); });
+    BindUpDownEdit(*this, {ERoundSize, UDRoundSize}, shape, &S::RoundSize, &S::SetRoundSize);
 }
 
 TFormTeeShape::~TFormTeeShape() = default;
@@ -103,12 +101,6 @@ TFormTeeShape* TFormTeeShape::CreateForShape(TComponent* owner, TTeeCustomShape*
     return editor;
 }
 
-void TFormTeeShape::NumberChanged(TEdit* edit, void (TTeeCustomShape::*set)(int)) {
-    int value = 0;
-    if (Loading() || !FShape || !TryStrToInt(edit->Text(), value)) return;
-    (FShape->*set)(value);
-}
-
 void TFormTeeShape::EnableSizes() {
     const bool bevel = CBBevel->ItemIndex() > 0;
     EBevWidth->SetEnabled(bevel);
@@ -123,12 +115,7 @@ void TFormTeeShape::LoadShape(TTeeCustomShape* shape) {
     // The constructor's quiet ends with the first load.
     {
         auto loading = LoadGuard();
-        CBRound->SetChecked(FShape->ShapeStyle() == fosRoundRectangle);
-        UDRoundSize->SetPosition(FShape->RoundSize());
-        CBTransparent->SetChecked(FShape->Transparent());
-        CBBevel->SetItemIndex(int(FShape->Bevel()));
-        UDBevW->SetPosition(FShape->BevelWidth());
-        UDShadowTransp->SetPosition(FShape->Transparency());
+        LoadBindings();
         if (FGradientEditor) FGradientEditor->LoadGradient(FShape->Gradient());
         if (FFontEditor) FFontEditor->LoadFont(FShape->Font());
         if (FShadowEditor) FShadowEditor->LoadShadow(FShape->Shadow());

@@ -63,9 +63,9 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
     void EnableSizes();
-    // The edit's number into the shape unless loading.
-    void NumberChanged(TEdit* edit, void (TTeeCustomShape::*set)(int));
 
     TTeeCustomShape* FShape = nullptr;
     // Built unowned on their pages' first visit; freed with this editor.

@@ -1,7 +1,7 @@
 #include "chart/editors/StackBarSeriesEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/CustomBarSeries.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
@@ -13,19 +13,8 @@
 
 TStackBarSeriesEditor::TStackBarSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBounds(0, 0, 330, 170);
-    CBYOrigin = MakeCheckBox(this, 8, 10, 90, "Use &Origin:");
-    EYOrigin = MakeControl<TEdit>(this, 100, 8, 80, 23);
-    EYOrigin->SetText("0");
-    RGMultiBar = MakeControl<TRadioGroup>(this, 8, 40, 180, 120);
-    RGMultiBar->SetCaption("&Multiple Bar:");
-    RGMultiBar->SetColumns(2);
-    for (const char* item : {"None", "Side", "Stacked", "Stacked 100%", "Side All", "Self Stack"})
-        RGMultiBar->Items()->Add(item);
-    LGroup = MakeLabel(this, 200, 44, "&Stack Group:");
-    TUpDownEdit group = MakeUpDownEdit(this, 200, 62, 50, 0, 100);
-    EGroup = group.Edit;
-    UDGroup = group.UpDown;
-
+    BuildControls();
+    BindProperties();
     CBYOrigin->OnClick = [this](TObject*) {
         if (Loading() || !FSeries) return;
         FSeries->SetUseYOrigin(CBYOrigin->Checked());
@@ -39,19 +28,35 @@ TStackBarSeriesEditor::TStackBarSeriesEditor(TComponent* owner) : TEditorForm(ow
         if (!TryStrToFloat(EYOrigin->Text(), value)) value = FSeries->YOrigin();
         FSeries->SetYOrigin(value);
     };
-    RGMultiBar->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || RGMultiBar->ItemIndex() < 0) return;
-        FSeries->SetMultiBar(TMultiBar(RGMultiBar->ItemIndex()));
-        EnableGroup();
-    };
-    EGroup->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetStackGroup(UpDownPosition(*UDGroup));
-    };
     DoCreate();
     SetAlign(alClient);
 }
 
 TStackBarSeriesEditor::~TStackBarSeriesEditor() = default;
+
+void TStackBarSeriesEditor::BuildControls() {
+    CBYOrigin = MakeCheckBox(this, 8, 10, 90, "Use &Origin:");
+    EYOrigin = MakeControl<TEdit>(this, 100, 8, 80, 23);
+    EYOrigin->SetText("0");
+    RGMultiBar = MakeControl<TRadioGroup>(this, 8, 40, 180, 120);
+    RGMultiBar->SetCaption("&Multiple Bar:");
+    RGMultiBar->SetColumns(2);
+    for (const char* item : {"None", "Side", "Stacked", "Stacked 100%", "Side All", "Self Stack"})
+        RGMultiBar->Items()->Add(item);
+    LGroup = MakeLabel(this, 200, 44, "&Stack Group:");
+    TUpDownEdit group = MakeUpDownEdit(this, 200, 62, 50, 0, 100);
+    EGroup = group.Edit;
+    UDGroup = group.UpDown;
+}
+
+void TStackBarSeriesEditor::BindProperties() {
+    using B = TCustomBarSeries;
+    auto series = [this] { return FSeries; };
+    BindRadioGroup(*this, RGMultiBar, series, &B::MultiBar, &B::SetMultiBar,
+                   [this] { EnableGroup(); });
+    BindUpDownEdit(*this, {EGroup, UDGroup}, series, &B::StackGroup, &B::SetStackGroup,
+                   {.Typed = TTypedNumber::Clamped});
+}
 
 void TStackBarSeriesEditor::DoShow() {
     if (auto* series = dynamic_cast<TCustomBarSeries*>(TagObject())) {
@@ -60,8 +65,7 @@ void TStackBarSeriesEditor::DoShow() {
         CBYOrigin->SetChecked(series->UseYOrigin());
         EYOrigin->SetText(FloatToStr(series->YOrigin()));
         EYOrigin->SetEnabled(series->UseYOrigin());
-        RGMultiBar->SetItemIndex(int(series->MultiBar()));
-        UDGroup->SetPosition(series->StackGroup());
+        LoadBindings();
         EnableGroup();
     }
     LoadingDone();
@@ -69,7 +73,9 @@ void TStackBarSeriesEditor::DoShow() {
 }
 
 void TStackBarSeriesEditor::EnableGroup() {
-    const bool stacked = FSeries->MultiBar() == mbStacked || FSeries->MultiBar() == mbStacked100;
+    // The radio group shows the series' stacking, also before there is a series.
+    const int multiBar = RGMultiBar->ItemIndex();
+    const bool stacked = multiBar == mbStacked || multiBar == mbStacked100;
     EGroup->SetEnabled(stacked);
     UDGroup->SetEnabled(stacked);
 }

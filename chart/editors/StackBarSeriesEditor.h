@@ -30,6 +30,9 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // The group edit serves stacked bars.
     void EnableGroup();
 
     TCustomBarSeries* FSeries = nullptr;

@@ -1,11 +1,11 @@
 #include "chart/editors/SurfaceSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/engine/grid3d/SurfaceSeries.h"
 #include "chart/foundation/ChartPen.h"
-#include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -21,6 +21,21 @@ enum { dmSolid, dmWireFrame, dmDotFrame };
 TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TEditorForm(owner, true) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 190);
+    BuildControls();
+    BindProperties();
+    RadioGroup1->OnClick = [this](TObject*) { DrawingModeClicked(); };
+    Button3->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button3, FSeries->Brush());
+    };
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->SideBrush());
+    };
+    DoCreate();
+}
+
+TSurfaceSeriesEditor::~TSurfaceSeriesEditor() = default;
+
+void TSurfaceSeriesEditor::BuildControls() {
     RadioGroup1 = MakeControl<TRadioGroup>(this, 8, 4, 310, 44);
     RadioGroup1->SetCaption("&Drawing Mode:");
     RadioGroup1->SetColumns(3);
@@ -38,49 +53,39 @@ TSurfaceSeriesEditor::TSurfaceSeriesEditor(TComponent* owner) : TEditorForm(owne
     UDTransp = transparency.UpDown;
     CBFastBrush = MakeCheckBox(this, 8, 150, 100, "&Fast Brush");
     CBHideCells = MakeCheckBox(this, 120, 150, 100, "&Hide Cells");
-
-    RadioGroup1->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries || !Showing()) return;
-        // The two frame modes exclude each other; solid is neither.
-        switch (RadioGroup1->ItemIndex()) {
-            case dmSolid:
-                FSeries->SetDotFrame(false);
-                FSeries->SetWireFrame(false);
-                break;
-            case dmWireFrame:
-                FSeries->SetWireFrame(true);
-                break;
-            case dmDotFrame:
-                FSeries->SetDotFrame(true);
-                break;
-        }
-    };
-    CBSmooth->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetSmoothPalette(CBSmooth->Checked());
-    };
-    Button3->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(Button3, FSeries->Brush());
-    };
-    Button1->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(Button1, FSeries->SideBrush());
-    };
-    Edit1->OnChange = [this](TObject*) {
-        int value = 0;
-        if (!Loading() && FSeries && Showing() && TryStrToInt(Edit1->Text(), value))
-            FSeries->SetTransparency(value);
-    };
-    CBFastBrush->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetFastBrush(CBFastBrush->Checked());
-    };
-    CBHideCells->OnClick = [this](TObject*) {
-        if (Loading() || !FSeries) return;
-        FSeries->SetHideCells(CBHideCells->Checked());
-        FSeries->Repaint();
-    };
-    DoCreate();
 }
 
-TSurfaceSeriesEditor::~TSurfaceSeriesEditor() = default;
+void TSurfaceSeriesEditor::BindProperties() {
+    using S = TSurfaceSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBSmooth, series, &S::SmoothPalette, &S::SetSmoothPalette);
+    // Transparency writes only once the editor shows: building it gives the edit its first text.
+    BindUpDownEdit(*this, {Edit1, UDTransp}, series, &S::Transparency, &S::SetTransparency,
+                   {.OnlyWhileShowing = true});
+    BindCheckBox(*this, CBFastBrush, series, &S::FastBrush, &S::SetFastBrush);
+    // Hidden cells show at once.
+    BindCheckBox(*this, CBHideCells, series, &S::HideCells, [](S& surface, bool hide) {
+        surface.SetHideCells(hide);
+        surface.Repaint();
+    });
+}
+
+void TSurfaceSeriesEditor::DrawingModeClicked() {
+    if (Loading() || !FSeries || !Showing()) return;
+    // The two frame modes exclude each other; solid is neither.
+    switch (RadioGroup1->ItemIndex()) {
+        case dmSolid:
+            FSeries->SetDotFrame(false);
+            FSeries->SetWireFrame(false);
+            break;
+        case dmWireFrame:
+            FSeries->SetWireFrame(true);
+            break;
+        case dmDotFrame:
+            FSeries->SetDotFrame(true);
+            break;
+    }
+}
 
 void TSurfaceSeriesEditor::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
@@ -94,10 +99,7 @@ void TSurfaceSeriesEditor::DoShow() {
         RadioGroup1->SetItemIndex(FSeries->WireFrame()  ? dmWireFrame
                                   : FSeries->DotFrame() ? dmDotFrame
                                                         : dmSolid);
-        CBSmooth->SetChecked(FSeries->SmoothPalette());
-        UDTransp->SetPosition(FSeries->Transparency());
-        CBFastBrush->SetChecked(FSeries->FastBrush());
-        CBHideCells->SetChecked(FSeries->HideCells());
+        LoadBindings();
         Button2->LinkPen(FSeries->Pen());
         BSideLines->LinkPen(FSeries->SideLines());
         FGrid3D.Load(Parent(), FSeries);

@@ -40,6 +40,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    void DrawingModeClicked();
+
     TSurfaceSeries* FSeries = nullptr;
     TGrid3DPageSlot FGrid3D{this};
 };

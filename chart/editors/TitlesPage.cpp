@@ -2,11 +2,13 @@
 
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/ShapeEditor.h"
+#include "chart/editors/StringsEditor.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTitle.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/ValueGuard.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
@@ -40,6 +42,7 @@ TFormTeeTitle::TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart
     CBAdjust = MakeCheckBox(TabStyle, 270, 82, 120, "&Adjust Frame");
     MakeLabel(TabStyle, 270, 110, "Alig&nment:");
     CBAlign = MakeComboBox(TabStyle, 270, 128, 110, {"Left", "Center", "Right"});
+    Button1 = MakePushButton(TabStyle, 183, 154, 75, "&Edit...");
     CBCustPos = MakeCheckBox(TabStyle, 8, 160, 100, "&Custom:");
     MakeLabel(TabStyle, 8, 190, "L&eft:");
     TUpDownEdit left = MakeUpDownEdit(TabStyle, 50, 186, 50, -1000, 1000, 5);
@@ -77,6 +80,7 @@ TFormTeeTitle::TFormTeeTitle(TComponent* owner, TChartTitle* title, TCustomChart
     };
     CBTitles->OnChange = [this](TObject*) { CBTitlesChange(); };
     MText->OnChange = [this](TObject*) { MTextChange(); };
+    Button1->OnClick = [this](TObject*) { Button1Click(); };
     CBVisible->OnClick = [this](TObject*) {
         if (!Loading()) FTitle->SetVisible(CBVisible->Checked());
     };
@@ -145,4 +149,13 @@ void TFormTeeTitle::MTextChange() {
     TStringList lines;
     lines.Assign(*MText->Lines());
     FTitle->SetText(&lines);
+}
+
+void TFormTeeTitle::Button1Click() {
+    // The editor works on the memo's lines; the memo passes the change on to the title.
+    TStringList lines;
+    lines.Assign(*MText->Lines());
+    if (!ShowStringsEditor(this, lines, false)) return;
+    MText->Lines()->Assign(lines);
+    MTextChange();
 }

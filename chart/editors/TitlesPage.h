@@ -4,6 +4,7 @@
 #include "chart/editors/ChartPageForm.h"
 #include "chart/editors/OwnedForm.h"
 
+class TButton;
 class TCheckBox;
 class TComboBox;
 class TCustomChart;
@@ -35,6 +36,7 @@ public:
     TCheckBox* CBVisible;
     TCheckBox* CBAdjust;
     TComboBox* CBAlign;
+    TButton* Button1;
     TCheckBox* CBCustPos;
     TEdit* ECustLeft;
     TUpDown* UDLeft;
@@ -49,6 +51,7 @@ protected:
 private:
     void CBTitlesChange();
     void MTextChange();
+    void Button1Click();
     void RefreshCustom();
 
     TCustomChart* FChart;

@@ -46,7 +46,14 @@ TTeeToolsGallery::TTeeToolsGallery(TComponent* owner) : TForm(owner) {
     SetBorderIcons({biSystemMenu});
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 460, 330);
+    BuildControls();
+    ConnectHandlers();
+    DoCreate();
+}
 
+TTeeToolsGallery::~TTeeToolsGallery() = default;
+
+void TTeeToolsGallery::BuildControls() {
     P1 = MakeControl<TPanel>(this);
     P1->SetAlign(alBottom);
     P1->SetBevelOuter(bvNone);
@@ -78,7 +85,9 @@ TTeeToolsGallery::TTeeToolsGallery(TComponent* owner) : TForm(owner) {
     LBTool->SetAlign(alClient);
     LBTool->SetStyle(lbOwnerDrawFixed);
     LBTool->SetItemHeight(20);
+}
 
+void TTeeToolsGallery::ConnectHandlers() {
     TabControl1->OnChange = [this](TObject*) { FillTools(); };
     LBTool->OnClick = [this](TObject*) { LBToolClick(); };
     LBTool->OnDblClick = [this](TObject*) {
@@ -88,10 +97,7 @@ TTeeToolsGallery::TTeeToolsGallery(TComponent* owner) : TForm(owner) {
         DrawToolItem(*LBTool->Canvas(), rect, FClasses.at(size_t(index)),
                      LBTool->Items()->Get(index));
     };
-    DoCreate();
 }
-
-TTeeToolsGallery::~TTeeToolsGallery() = default;
 
 void TTeeToolsGallery::DoShow() {
     TStringList tabs;

@@ -57,6 +57,8 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void ConnectHandlers();
     // The class of each item of LBTool, in item order.
     std::vector<TClass> FClasses;
 };

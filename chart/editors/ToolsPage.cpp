@@ -22,7 +22,12 @@
 TFormTeeTools::TFormTeeTools(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsNone);
     SetBounds(0, 0, 420, 260);
+    BuildControls();
+    ConnectHandlers();
+    DoCreate();
+}
 
+void TFormTeeTools::BuildControls() {
     PTop = MakeControl<TPanel>(this);
     PTop->SetAlign(alTop);
     PTop->SetBevelOuter(bvNone);
@@ -63,7 +68,9 @@ TFormTeeTools::TFormTeeTools(TComponent* owner) : TEditorForm(owner) {
     PanelToolEditor = MakeControl<TPanel>(this);
     PanelToolEditor->SetAlign(alClient);
     PanelToolEditor->SetBevelOuter(bvNone);
+}
 
+void TFormTeeTools::ConnectHandlers() {
     LBTools->OnClick = [this](TObject*) { LBToolsClick(); };
     LBTools->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
         auto* tool = static_cast<TTeeCustomTool*>(LBTools->Items()->Objects(index));
@@ -83,7 +90,6 @@ TFormTeeTools::TFormTeeTools(TComponent* owner) : TEditorForm(owner) {
         if (TTeeCustomTool* tool = SelectedTool(); tool && !Loading())
             tool->SetShowInEditor(CBShowInEditor->Checked());
     };
-    DoCreate();
 }
 
 TFormTeeTools::~TFormTeeTools() = default;

@@ -70,6 +70,8 @@ protected:
     void DoShow() override;
 
 private:
+    void BuildControls();
+    void ConnectHandlers();
     void FillTools();
     void UpdateButtons();
     void FreeToolEditor();

@@ -1,9 +1,9 @@
 #include "chart/editors/TowerSeriesEditor.h"
 
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/grid3d/TowerSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/ComboFlat.h"
@@ -19,6 +19,23 @@
 TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     SetBorderStyle(bsDialog);
     SetBounds(0, 0, 330, 170);
+    BuildControls();
+    BindProperties();
+    Button1->OnClick = [this](TObject*) {
+        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
+    };
+    // An incomplete number (or none) keeps the origin as it is.
+    EOrigin->OnChange = [this](TObject*) {
+        double origin = 0;
+        if (!Loading() && FSeries && TryStrToFloat(EOrigin->Text(), origin))
+            FSeries->SetOrigin(origin);
+    };
+    DoCreate();
+}
+
+TTowerSeriesEditor::~TTowerSeriesEditor() = default;
+
+void TTowerSeriesEditor::BuildControls() {
     ButtonPen1 = MakeControl<TButtonPen>(this, 8, 8, 90, 25);
     ButtonPen1->SetCaption("&Border...");
     Button1 = MakePushButton(this, 8, 40, 90, "&Pattern...");
@@ -47,44 +64,24 @@ TTowerSeriesEditor::TTowerSeriesEditor(TComponent* owner) : TEditorForm(owner) {
     TUpDownEdit transparency = MakeUpDownEdit(this, 90, 116, 45, 0, 100, 5);
     Edit3 = transparency.Edit;
     UDTransp = transparency.UpDown;
-
-    Button1->OnClick = [this](TObject*) {
-        if (FSeries) ShowBrushDialog(Button1, FSeries->Brush());
-    };
-    CBDark3D->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetDark3D(CBDark3D->Checked());
-    };
-    CBOrigin->OnClick = [this](TObject*) {
-        if (!Loading() && FSeries) FSeries->SetUseOrigin(CBOrigin->Checked());
-    };
-    // An incomplete number (or none) keeps the origin as it is.
-    EOrigin->OnChange = [this](TObject*) {
-        double origin = 0;
-        if (!Loading() && FSeries && TryStrToFloat(EOrigin->Text(), origin))
-            FSeries->SetOrigin(origin);
-    };
-    CBStyle->OnChange = [this](TObject*) {
-        if (!Loading() && FSeries && CBStyle->ItemIndex() >= 0)
-            FSeries->SetTowerStyle(TTowerStyle(CBStyle->ItemIndex()));
-    };
-    Edit1->OnChange = [this](TObject*) { PercentChanged(UDDepth, &TTowerSeries::SetPercentDepth); };
-    Edit2->OnChange = [this](TObject*) { PercentChanged(UDWidth, &TTowerSeries::SetPercentWidth); };
-    Edit3->OnChange = [this](TObject*) {
-        PercentChanged(UDTransp, &TTowerSeries::SetTransparency);
-    };
-    DoCreate();
 }
 
-TTowerSeriesEditor::~TTowerSeriesEditor() = default;
+void TTowerSeriesEditor::BindProperties() {
+    using T = TTowerSeries;
+    auto series = [this] { return FSeries; };
+    BindCheckBox(*this, CBDark3D, series, &T::Dark3D, &T::SetDark3D);
+    BindCheckBox(*this, CBOrigin, series, &T::UseOrigin, &T::SetUseOrigin);
+    BindComboBox(*this, CBStyle, series, &T::TowerStyle, &T::SetTowerStyle);
+    // The percents write only once the editor shows: building it gives them their first texts.
+    const TNumberEditRule shown{.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true};
+    BindUpDownEdit(*this, {Edit1, UDDepth}, series, &T::PercentDepth, &T::SetPercentDepth, shown);
+    BindUpDownEdit(*this, {Edit2, UDWidth}, series, &T::PercentWidth, &T::SetPercentWidth, shown);
+    BindUpDownEdit(*this, {Edit3, UDTransp}, series, &T::Transparency, &T::SetTransparency, shown);
+}
 
 void TTowerSeriesEditor::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
     if (operation == opRemove) FGrid3D.Forget(component);
-}
-
-void TTowerSeriesEditor::PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int)) {
-    int v = 0;
-    if (!Loading() && FSeries && Showing() && UpDownValue(*upDown, v)) (FSeries->*setter)(v);
 }
 
 void TTowerSeriesEditor::DoShow() {
@@ -92,14 +89,9 @@ void TTowerSeriesEditor::DoShow() {
         auto loading = LoadGuard();
         if (auto* series = dynamic_cast<TTowerSeries*>(TagObject())) FSeries = series;
         if (FSeries) {
+            LoadBindings();
             ButtonPen1->LinkPen(FSeries->Pen());
-            CBDark3D->SetChecked(FSeries->Dark3D());
-            CBOrigin->SetChecked(FSeries->UseOrigin());
             EOrigin->SetText(FloatToStr(FSeries->Origin()));
-            CBStyle->SetItemIndex(int(FSeries->TowerStyle()));
-            UDDepth->SetPosition(FSeries->PercentDepth());
-            UDWidth->SetPosition(FSeries->PercentWidth());
-            UDTransp->SetPosition(FSeries->Transparency());
         }
     }
     FGrid3D.Load(Parent(), FSeries);

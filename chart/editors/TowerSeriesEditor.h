@@ -44,8 +44,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // Writes a percent typed in one of the up-down edits.
-    void PercentChanged(TUpDown* upDown, void (TTowerSeries::*setter)(int));
+    void BuildControls();
+    void BindProperties();
 
     TTowerSeries* FSeries = nullptr;
     TGrid3DPageSlot FGrid3D{this};

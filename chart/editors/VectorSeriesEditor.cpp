@@ -1,8 +1,8 @@
 #include "chart/editors/VectorSeriesEditor.h"
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/PenDialog.h"
-#include "chart/editors/SeriesEditorControls.h"
 #include "chart/engine/grid3d/Vector3DSeries.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/EditorHooks.h"
@@ -30,16 +30,13 @@ TVectorSeriesEditor::TVectorSeriesEditor(TComponent* owner) : TEditorForm(owner)
     UDHeight = height.UpDown;
     UDHeight->SetPosition(4);
 
-    Edit1->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDWidth, v))
-            FSeries->SetArrowWidth(v);
-    };
-    Edit2->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && FSeries && Showing() && UpDownValue(*UDHeight, v))
-            FSeries->SetArrowHeight(v);
-    };
+    // The sizes write only once the editor shows: building it gives the edits their first texts.
+    const TNumberEditRule shown{.Typed = TTypedNumber::InRange, .OnlyWhileShowing = true};
+    auto series = [this] { return FSeries; };
+    BindUpDownEdit(*this, {Edit1, UDWidth}, series, &TVector3DSeries::ArrowWidth,
+                   &TVector3DSeries::SetArrowWidth, shown);
+    BindUpDownEdit(*this, {Edit2, UDHeight}, series, &TVector3DSeries::ArrowHeight,
+                   &TVector3DSeries::SetArrowHeight, shown);
     CBStart->OnClick = [this](TObject*) { DefaultColorClicked(CBStart, BStart); };
     CBEnd->OnClick = [this](TObject*) { DefaultColorClicked(CBEnd, BEnd); };
     DoCreate();
@@ -66,8 +63,7 @@ void TVectorSeriesEditor::DoShow() {
         if (FSeries) {
             BStart->LinkPen(FSeries->StartArrow());
             BEnd->LinkPen(FSeries->EndArrow());
-            UDHeight->SetPosition(FSeries->ArrowHeight());
-            UDWidth->SetPosition(FSeries->ArrowWidth());
+            LoadBindings();
             CBStart->SetChecked(FSeries->StartArrow()->Color() == clDefault);
             CBEnd->SetChecked(FSeries->EndArrow()->Color() == clDefault);
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/PieSeries.h"
@@ -21,6 +22,13 @@ TFormTee3D::TFormTee3D(TComponent* owner, TCustomChart* chart)
     : TChartPageForm(owner), FChart(chart) {
     SetCaption("3D");
     SetBounds(0, 0, 400, 300);
+    BuildControls();
+    BindProperties();
+    ConnectBars();
+    DoCreate();
+}
+
+void TFormTee3D::BuildControls() {
     PageControl1 = MakeControl<TPageControl>(this);
     PageControl1->SetAlign(alClient);
     TabOptions = new TTabSheet(this);
@@ -52,39 +60,29 @@ TFormTee3D::TFormTee3D(TComponent* owner, TCustomChart* chart)
     SBVOffset = MakeBar(144, "&Vert. Offset:", -1500, 1500, LVOffset);
     SBPerspec = MakeBar(178, "&Perspective:", 0, 100, LPerspec);
     BuildViews();
+}
 
+void TFormTee3D::BindProperties() {
+    using V = TView3DOptions;
+    auto chart = [this] { return FChart; };
+    auto view = [this] { return FChart ? FChart->View3DOptions() : nullptr; };
+    BindCheckBox(*this, CBView3d, chart, &TCustomChart::View3D, &TCustomChart::SetView3D,
+                 [this] { EnableControls(); });
+    BindCheckBox(*this, CBOrthogonal, view, &V::Orthogonal, &V::SetOrthogonal,
+                 [this] { EnableControls(); });
+    const TNumberEditRule inRange{.Typed = TTypedNumber::InRange};
+    BindUpDownEdit(*this, {SE3d, UD3D}, chart, &TCustomChart::Chart3DPercent,
+                   &TCustomChart::SetChart3DPercent, inRange);
+    BindUpDownEdit(*this, {EOrthoAngle, UDOrthoAngle}, view, &V::OrthoAngle, &V::SetOrthoAngle,
+                   inRange);
+    BindUpDownEdit(*this, {ETextSize, UDTextSize}, view, &V::FontZoom, &V::SetFontZoom, inRange);
+    BindCheckBox(*this, CBZoomText, view, &V::ZoomText, &V::SetZoomText);
+    BindCheckBox(*this, CBClipPoints, chart, &TCustomChart::ClipPoints,
+                 &TCustomChart::SetClipPoints);
+}
+
+void TFormTee3D::ConnectBars() {
     TView3DOptions& view = *FChart->View3DOptions();
-    CBView3d->OnClick = [this](TObject*) {
-        if (Loading()) return;
-        FChart->SetView3D(CBView3d->Checked());
-        EnableControls();
-    };
-    CBOrthogonal->OnClick = [this, &view](TObject*) {
-        if (Loading()) return;
-        view.SetOrthogonal(CBOrthogonal->Checked());
-        EnableControls();
-    };
-    SE3d->OnChange = [this](TObject*) {
-        int v = 0;
-        if (!Loading() && TryStrToInt(SE3d->Text(), v) && v >= 1 && v <= 100)
-            FChart->SetChart3DPercent(v);
-    };
-    EOrthoAngle->OnChange = [this, &view](TObject*) {
-        int v = 0;
-        if (!Loading() && TryStrToInt(EOrthoAngle->Text(), v) && v >= 0 && v <= 180)
-            view.SetOrthoAngle(v);
-    };
-    ETextSize->OnChange = [this, &view](TObject*) {
-        int v = 0;
-        if (!Loading() && TryStrToInt(ETextSize->Text(), v) && v >= 1 && v <= 2000)
-            view.SetFontZoom(v);
-    };
-    CBZoomText->OnClick = [this, &view](TObject*) {
-        if (!Loading()) view.SetZoomText(CBZoomText->Checked());
-    };
-    CBClipPoints->OnClick = [this](TObject*) {
-        if (!Loading()) FChart->SetClipPoints(CBClipPoints->Checked());
-    };
     // The value labels follow their bars even while loading; the settings are written only by
     // the user's moves, so that a setting beyond its bar is not clamped by showing the page.
     auto bar = [this](TTrackBar* b, TLabel* value, const char* suffix, auto write) {
@@ -99,7 +97,6 @@ TFormTee3D::TFormTee3D(TComponent* owner, TCustomChart* chart)
     bar(SBHOffset, LHOffset, "", [&view](int v) { view.SetHorizOffset(v); });
     bar(SBVOffset, LVOffset, "", [&view](int v) { view.SetVertOffset(v); });
     bar(SBPerspec, LPerspec, "", [&view](int v) { view.SetPerspective(v); });
-    DoCreate();
 }
 
 TFormTee3D::~TFormTee3D() = default;
@@ -125,25 +122,18 @@ void TFormTee3D::LoadControls() {
     if (!FChart) return;
     const TView3DOptions& view = *FChart->View3DOptions();
     const bool free = FChart->Canvas3D()->SupportsFreeRotation();
-    CBView3d->SetChecked(FChart->View3D());
-    UD3D->SetPosition(FChart->Chart3DPercent());
-    CBClipPoints->SetChecked(FChart->ClipPoints());
     SBRotation->SetMin(0);
     SBRotation->SetFrequency(free ? 20 : 45);
     SBElevation->SetMin(free ? 0 : 270);
     SBElevation->SetFrequency(free ? 20 : 10);
     SBZoom->SetPosition(view.Zoom());
-    CBOrthogonal->SetChecked(view.Orthogonal());
     SBRotation->SetPosition(view.Rotation());
     SBElevation->SetPosition(view.Elevation());
     FitOffset(*SBHOffset, view.HorizOffset());
     SBHOffset->SetPosition(view.HorizOffset());
     FitOffset(*SBVOffset, view.VertOffset());
     SBVOffset->SetPosition(view.VertOffset());
-    CBZoomText->SetChecked(view.ZoomText());
     SBPerspec->SetPosition(view.Perspective());
-    UDOrthoAngle->SetPosition(view.OrthoAngle());
-    UDTextSize->SetPosition(view.FontZoom());
     EnableControls();
 }
 

@@ -57,6 +57,10 @@ protected:
     void LoadControls() override;
 
 private:
+    void BuildControls();
+    void BindProperties();
+    // The track bars: each writes its setting and shows its position in its label.
+    void ConnectBars();
     // A track bar with its caption and the label that shows its position, on one row.
     TTrackBar* MakeBar(int top, const char* caption, int min, int max, TLabel*& value);
     // The bar's range grows to 1.5 times an offset beyond it, so that loading keeps the offset.

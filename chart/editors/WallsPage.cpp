@@ -2,6 +2,7 @@
 
 #include "chart/editors/BackImageEditor.h"
 #include "chart/editors/BrushDialog.h"
+#include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
 #include "chart/editors/GradientEditor.h"
 #include "chart/editors/PenDialog.h"
@@ -31,6 +32,21 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     : TChartPageForm(owner), FWall(wall) {
     SetCaption("Walls");
     SetBounds(0, 0, 400, 280);
+    BuildControls();
+    BindProperties();
+    EAllSize->OnChange = [this](TObject*) { AllSizeChanged(); };
+    TabSubWalls->OnChange = [this](TObject*) { TabChanged(); };
+    BWallColor->OnClick = [this](TObject*) { FWall->Repaint(); };
+    BWallBrush->OnClick = [this](TObject*) { ShowBrushDialog(this, FWall->Brush()); };
+    BGradient->OnClick = [this](TObject*) { GradientClicked(); };
+    BImage->OnClick = [this](TObject*) { ShowPictureDialog(BImage, FWall->Picture()); };
+    BShadow->OnClick = [this](TObject*) {
+        if (TTeeShadow* shadow = FWall->Shadow()) ShowShadowEditor(ParentForm(), shadow);
+    };
+    DoCreate();
+}
+
+void TFormTeeWall::BuildControls() {
     CBView3dWalls = MakeCheckBox(this, 8, 6, 110, "&Visible Walls");
     MakeLabel(this, 140, 8, "Size:");
     TUpDownEdit all = MakeUpDownEdit(this, 175, 4, 40, 0, 100);
@@ -52,7 +68,6 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     BGradient->SetCaption("&Gradient...");
     BImage = MakePushButton(area, x, y + 120, 90, "&Image...");
     BShadow = MakePushButton(area, x, y + 150, 90, "&Shadow...");
-    BImage->OnClick = [this](TObject*) { ShowPictureDialog(BImage, FWall->Picture()); };
 
     MakeLabel(area, x + 104, y + 4, "Siz&e:");
     TUpDownEdit size = MakeUpDownEdit(area, x + 190, y, 40, 0, 100);
@@ -76,59 +91,31 @@ TFormTeeWall::TFormTeeWall(TComponent* owner, TChartWall* wall)
     TUpDownEdit end = MakeUpDownEdit(position, 50, 48, 40, 0, 100);
     Edit3 = end.Edit;
     UDEnd = end.UpDown;
+}
 
-    CBView3dWalls->OnClick = [this](TObject*) {
-        if (!Loading()) WallsOf(*FWall).SetView3D(CBView3dWalls->Checked());
-    };
-    EAllSize->OnChange = [this](TObject*) {
-        int v = 0;
-        if (Loading() || !TryStrToInt(EAllSize->Text(), v) || v < 0 || v > 100) return;
-        WallsOf(*FWall).SetSize(v);
-        Reload();
-    };
-    TabSubWalls->OnChange = [this](TObject*) {
-        TChartWalls& walls = WallsOf(*FWall);
-        TChartWall* const byTab[] = {walls.Left(), walls.Right(), walls.Bottom(), walls.Back()};
-        const int tab = TabSubWalls->TabIndex();
-        if (tab >= 0 && tab < 4) SetWall(byTab[tab]);
-    };
-    BWallColor->OnClick = [this](TObject*) { FWall->Repaint(); };
-    BWallBrush->OnClick = [this](TObject*) { ShowBrushDialog(this, FWall->Brush()); };
-    BGradient->OnClick = [this](TObject*) {
-        // A visible gradient is to be seen: the wall stops being transparent.
-        if (!FWall->Gradient()->Visible()) return;
-        FWall->SetTransparent(false);
-        CBTransp->SetChecked(false);
-    };
-    BShadow->OnClick = [this](TObject*) {
-        if (TTeeShadow* shadow = FWall->Shadow()) ShowShadowEditor(ParentForm(), shadow);
-    };
-    SEWallSize->OnChange = [this](TObject*) {
-        NumberChanged(SEWallSize, 0, 100, &TChartWall::SetSize);
-        if (!Loading()) CBDark3D->SetEnabled(FWall->Size() > 0);
-    };
-    CBDark3D->OnClick = [this](TObject*) {
-        if (!Loading()) FWall->SetDark3D(CBDark3D->Checked());
-    };
-    CBTransp->OnClick = [this](TObject*) {
-        if (!Loading()) FWall->SetTransparent(CBTransp->Checked());
-    };
-    Edit1->OnChange = [this](TObject*) {
-        NumberChanged(Edit1, 0, 100, &TChartWall::SetTransparency);
-    };
-    CBVisible->OnClick = [this](TObject*) {
-        if (!Loading()) FWall->SetVisible(CBVisible->Checked());
-    };
-    CBAutoHide->OnClick = [this](TObject*) {
-        if (!Loading()) FWall->SetAutoHide(CBAutoHide->Checked());
-    };
-    Edit2->OnChange = [this](TObject*) {
-        NumberChanged(Edit2, 0, 100, &TChartWall::SetStartPosition);
-    };
-    Edit3->OnChange = [this](TObject*) {
-        NumberChanged(Edit3, 0, 100, &TChartWall::SetEndPosition);
-    };
-    DoCreate();
+void TFormTeeWall::BindProperties() {
+    using W = TChartWall;
+    auto wall = [this] { return FWall; };
+    BindCheckBox(
+        *this, CBView3dWalls, [this] { return FWall ? &WallsOf(*FWall) : nullptr; },
+        &TChartWalls::View3D, &TChartWalls::SetView3D);
+    // A number outside the edits' 0..100 writes nothing.
+    const TNumberEditRule percent{.Typed = TTypedNumber::InRange};
+    // Dark 3-D sides need a wall with a thickness.
+    BindUpDownEdit(
+        *this, {SEWallSize, UDWallSize}, wall, &W::Size,
+        [this](W& w, int size) {
+            w.SetSize(size);
+            CBDark3D->SetEnabled(w.Size() > 0);
+        },
+        percent);
+    BindCheckBox(*this, CBDark3D, wall, &W::Dark3D, &W::SetDark3D);
+    BindCheckBox(*this, CBTransp, wall, &W::Transparent, &W::SetTransparent);
+    BindUpDownEdit(*this, {Edit1, UDTransp}, wall, &W::Transparency, &W::SetTransparency, percent);
+    BindCheckBox(*this, CBVisible, wall, &W::Visible, &W::SetVisible);
+    BindCheckBox(*this, CBAutoHide, wall, &W::AutoHide, &W::SetAutoHide);
+    BindUpDownEdit(*this, {Edit2, UDStart}, wall, &W::StartPosition, &W::SetStartPosition, percent);
+    BindUpDownEdit(*this, {Edit3, UDEnd}, wall, &W::EndPosition, &W::SetEndPosition, percent);
 }
 
 TFormTeeWall::~TFormTeeWall() = default;
@@ -154,16 +141,7 @@ void TFormTeeWall::LoadControls() {
     if (!FWall) return;
     TChartWalls& walls = WallsOf(*FWall);
     SelectTab();
-    CBView3dWalls->SetChecked(walls.View3D());
-    UDWallSize->SetPosition(FWall->Size());
-    CBTransp->SetChecked(FWall->Transparent());
-    CBDark3D->SetChecked(FWall->Dark3D());
     CBDark3D->SetEnabled(FWall->Size() > 0);
-    CBVisible->SetChecked(FWall->Visible());
-    CBAutoHide->SetChecked(FWall->AutoHide());
-    UDTransp->SetPosition(FWall->Transparency());
-    UDStart->SetPosition(FWall->StartPosition());
-    UDEnd->SetPosition(FWall->EndPosition());
     UDAllSize->SetPosition(FWall->Size());
     BWallPen->LinkPen(FWall->Pen());
     BGradient->LinkGradient(FWall->Gradient());
@@ -173,8 +151,24 @@ void TFormTeeWall::LoadControls() {
     BWallColor->Invalidate();
 }
 
-void TFormTeeWall::NumberChanged(TEdit* edit, int min, int max, void (TChartWall::*set)(int)) {
+void TFormTeeWall::AllSizeChanged() {
+    // The common size shows the edited wall's and sets all four.
     int v = 0;
-    if (Loading() || !TryStrToInt(edit->Text(), v) || v < min || v > max) return;
-    (FWall->*set)(v);
+    if (Loading() || !TryStrToInt(EAllSize->Text(), v) || v < 0 || v > 100) return;
+    WallsOf(*FWall).SetSize(v);
+    Reload();
+}
+
+void TFormTeeWall::TabChanged() {
+    TChartWalls& walls = WallsOf(*FWall);
+    TChartWall* const byTab[] = {walls.Left(), walls.Right(), walls.Bottom(), walls.Back()};
+    const int tab = TabSubWalls->TabIndex();
+    if (tab >= 0 && tab < 4) SetWall(byTab[tab]);
+}
+
+void TFormTeeWall::GradientClicked() {
+    // A visible gradient is to be seen: the wall stops being transparent.
+    if (!FWall->Gradient()->Visible()) return;
+    FWall->SetTransparent(false);
+    CBTransp->SetChecked(false);
 }

@@ -52,8 +52,11 @@ protected:
     void LoadControls() override;
 
 private:
-    // The wall's number, written when the edit holds one in min..max.
-    void NumberChanged(TEdit* edit, int min, int max, void (TChartWall::*set)(int));
+    void BuildControls();
+    void BindProperties();
+    void AllSizeChanged();
+    void TabChanged();
+    void GradientClicked();
     void SelectTab();
 
     TChartWall* FWall;

@@ -42,12 +42,17 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries* series) {
 }
 
 void TCustomAxisPanel::FreeSeriesOfClass(TClass seriesClass) {
-    const std::vector<TChartSeries*> series(FSeriesList->begin(), FSeriesList->end());
-    for (TChartSeries* s : series)
-        if (!seriesClass || s->InheritsFrom(seriesClass)) {
-            s->SetParentChart(nullptr);
-            TObject::Free(s);
-        }
+    // Freeing one series may free others of the list (a function's own series go with the
+    // function of the series they belong to), so the next one is always looked up afresh.
+    for (;;) {
+        auto next = std::find_if(FSeriesList->begin(), FSeriesList->end(), [&](TChartSeries* s) {
+            return !seriesClass || s->InheritsFrom(seriesClass);
+        });
+        if (next == FSeriesList->end()) return;
+        TChartSeries* s = *next;
+        s->SetParentChart(nullptr);
+        TObject::Free(s);
+    }
 }
 
 void TCustomAxisPanel::ExchangeSeries(int indexA, int indexB) {

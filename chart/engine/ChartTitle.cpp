@@ -15,27 +15,20 @@
 #include "platform/graphics/Brush.h"
 #include "platform/graphics/Canvas.h"
 
-namespace {
-const TEnumInfo& TextFormatNames() {
-    static const TEnumInfo names{"ttfNormal", "ttfHtml"};
-    return names;
-}
-}  // namespace
-
 TChartTitle::TChartTitle(TCustomTeePanel* panel)
     : TTeeCustomShapePosition(panel), FText(std::make_unique<TStringList>()) {
     FText->OnChange = [this](TStrings*) {
         if (TCustomTeePanel* p = ParentChart()) p->SettingChanged(nullptr);
     };
     SetDefaultTransparent(true);
-    Font()->SetColor(clBlue);
+    Font()->SetDefaultColor(clBlue);
 }
 
 TChartTitle::~TChartTitle() = default;
 
 TChartFootTitle::TChartFootTitle(TCustomTeePanel* panel) : TChartTitle(panel) {
     FTextOnTop = false;
-    Font()->SetColor(clRed);
+    Font()->SetDefaultColor(clRed);
     Font()->SetDefaultStyle(TFontStyles{fsItalic});
 }
 

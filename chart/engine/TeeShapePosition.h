@@ -29,8 +29,20 @@ protected:
     }
 
 private:
-    void SetCoordinate(int TRect::*side, int value);
+    // The left edge, else the top one.
+    void SetCoordinate(bool left, int value);
 
     bool FCustomPosition = false;
     bool FDefaultCustomPosition = false;
+};
+
+// The positioned shape with its settings published: the box of annotations and of the tools
+// and series that reuse them.
+class TTeeShapePosition : public TTeeCustomShapePosition {
+    KV_DECLARE_CLASS(TTeeShapePosition, TTeeCustomShapePosition)
+public:
+    using TTeeCustomShapePosition::TTeeCustomShapePosition;
+    TChartPen* Frame() const { return Pen(); }
+    void SetFrame(const TChartPen* value) { SetPen(value); }
+    static void Publish(TPublisher<TTeeShapePosition>& p);
 };

@@ -307,7 +307,8 @@ std::string TSeriesDataHTML::PointRowText(int index) {
 
 std::string TSeriesDataHTML::AsText() {
     ApplyColumnOptions(Series());
-    std::string result = std::string("<table border=\"1\">") + CrLf;
+    std::string result = "<table border=\"1\">";
+    result += CrLf;
     if (FIncludeHeader) {
         result += "<tr>";
         if (FIncludeIndex) result += Cell("Index");

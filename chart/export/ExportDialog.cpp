@@ -108,7 +108,10 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     SetCaption("Export Dialog");
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 430, 330);
+    // The pages take what the window gives beyond its designed size, and what the chart
+    // editor's smaller page takes from it; the buttons keep to the right.
     PageControl1 = Make<TPageControl>(this, 4, 4, 330, 290);
+    PageControl1->SetAnchors({akLeft, akTop, akRight, akBottom});
     TabPicture = MakeTabSheet(PageControl1, PageControl1, "Picture");
     TabNative = MakeTabSheet(PageControl1, PageControl1, "Native");
     TabData = MakeTabSheet(PageControl1, PageControl1, "Data");
@@ -125,8 +128,10 @@ void TTeeExportForm::BuildPictureTab() {
     // The formats and the size.
     LBFormat = Make<TListBox>(TabPicture, 6, 20, 120, 200);
     LBFormat->SetSorted(true);
+    LBFormat->SetAnchors({akLeft, akTop, akBottom});
     Make<TLabel>(TabPicture, 6, 4, 60, 15)->SetCaption("&Format");
     PageOptions = Make<TPageControl>(TabPicture, 132, 4, 190, 250);
+    PageOptions->SetAnchors({akLeft, akTop, akRight, akBottom});
     TabOptions = MakeTabSheet(PageOptions, PageOptions, "Options");
     TabSize = MakeTabSheet(PageOptions, PageOptions, "Size");
     auto sizeBox = [&](TEdit*& edit, TUpDown*& upDown, int top, const char* caption) {
@@ -164,13 +169,16 @@ void TTeeExportForm::BuildDataTab() {
     Make<TLabel>(TabData, 6, 8, 50, 15)->SetCaption("Se&ries:");
     CBSeries = Make<TComboBox>(TabData, 60, 4, 250, 23);
     CBSeries->SetStyle(csDropDownList);
+    CBSeries->SetAnchors({akLeft, akTop, akRight});
     RGText = Make<TRadioGroup>(TabData, 6, 32, 120, 100);
     RGText->SetCaption("&Format:");
     for (const char* item : {"Text", "XML", "HTML Table", "Excel"}) RGText->Items()->Add(item);
     RGText->SetItemIndex(fmtText);
     CBUseSeriesFormat = MakeCheck(TabData, 136, 32, "Use Series Format", false);
     SeriesValueFormat = Make<TComboBox>(TabData, 136, 56, 150, 23);
+    SeriesValueFormat->SetAnchors({akLeft, akTop, akRight});
     BFormat = Make<TButton>(TabData, 290, 56, 24, 23);
+    BFormat->SetAnchors({akTop, akRight});
     BFormat->SetCaption("...");
     CBIndex = MakeCheck(TabData, 136, 86, "Point &Index", false);
     CBLabels = MakeCheck(TabData, 136, 106, "Point &Labels", true);
@@ -196,11 +204,13 @@ void TTeeExportForm::BuildButtons() {
     BSave->SetCaption("&Save...");
     BSend = Make<TButton>(this, 340, 84, 80, 25);
     BSend->SetCaption("S&end...");
+    for (TButton* b : {BCopy, BSave, BSend}) b->SetAnchors({akTop, akRight});
     BClose = Make<TButton>(this, 340, 270, 80, 25);
     BClose->SetCaption("Close");
     BClose->SetCancel(true);
     BClose->SetDefault(true);
     BClose->SetModalResult(mrOk);
+    BClose->SetAnchors({akRight, akBottom});
 
     SaveDialogPicture = new TSaveDialog(this);
     SaveDialogNative = new TSaveDialog(this);

@@ -3,6 +3,7 @@
 #include "chart/editors/EditorHostedPages.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/engine/Chart.h"
+#include "chart/export/ChartDataExport.h"
 #include "chart/export/ExportDialog.h"
 #include "chart/export/PrintPreview.h"
 #include "chart/export/PrintPreviewDialog.h"
@@ -45,10 +46,23 @@ void ShowPrintPage(TForm& form) {
     static_cast<TChartPreview&>(form).TeePreviewPanel1->Invalidate();
 }
 
+void CopyChartData(TCustomChart& chart, bool labels, bool colors) {
+    TSeriesDataText data(&chart, nullptr);
+    data.SetIncludeHeader(true);
+    data.SetIncludeIndex(true);
+    data.SetIncludeLabels(labels);
+    data.SetIncludeColors(colors);
+    data.CopyToClipboard();
+}
+
 }  // namespace
 
 void ExportEditorPagesUnitStartup() {
     TeeEditorHostedPages = {CreateExportPage, ShowExportPage, CreatePrintPage, ShowPrintPage};
+    TeeCopyChartData = CopyChartData;
 }
 
-void ExportEditorPagesUnitShutdown() { TeeEditorHostedPages = {}; }
+void ExportEditorPagesUnitShutdown() {
+    TeeEditorHostedPages = {};
+    TeeCopyChartData = nullptr;
+}

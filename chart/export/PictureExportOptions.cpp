@@ -23,7 +23,7 @@ T* Make(TWinControl* parent, int left, int top, int width, int height) {
 
 TEMFOptions::TEMFOptions(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsNone);
-    SetBounds(0, 0, 200, 60);
+    SetBounds(0, 0, 162, 60);
     CBEnhanced = Make<TCheckBox>(this, 8, 8, 150, 19);
     CBEnhanced->SetCaption("&Enhanced");
     CBEnhanced->SetChecked(true);
@@ -33,22 +33,24 @@ TEMFOptions::TEMFOptions(TComponent* owner) : TForm(owner) {
 TBMPOptions::TBMPOptions(TComponent* owner, TBMPExportFormat& format)
     : TForm(owner), FFormat(format) {
     SetBorderStyle(bsNone);
-    SetBounds(0, 0, 220, 200);
+    // Narrow enough for the options tab of the export dialog also where the chart editor hosts
+    // it, in a page smaller than the dialog's own window.
+    SetBounds(0, 0, 162, 196);
     LabelColors = Make<TLabel>(this, 8, 12, 50, 15);
     LabelColors->SetCaption("&Colors:");
-    CBColors = Make<TComboBox>(this, 60, 8, 140, 23);
+    CBColors = Make<TComboBox>(this, 60, 8, 94, 23);
     CBColors->SetStyle(csDropDownList);
     for (const char* choice : BitmapColorChoices) CBColors->Items()->Add(choice);
     CBColors->SetItemIndex(0);
     LabelColors->SetFocusControl(CBColors);
-    CBMono = Make<TCheckBox>(this, 8, 40, 150, 19);
+    CBMono = Make<TCheckBox>(this, 8, 38, 146, 19);
     CBMono->SetCaption("&Monochrome");
-    Button1 = Make<TButton>(this, 120, 36, 80, 25);
+    Button1 = Make<TButton>(this, 8, 62, 80, 25);
     Button1->SetCaption("&Filters...");
     Button1->OnClick = [this](TObject*) { Button1Click(); };
-    GroupPreview = Make<TGroupBox>(this, 8, 66, 200, 126);
+    GroupPreview = Make<TGroupBox>(this, 8, 92, 146, 100);
     GroupPreview->SetCaption("Preview:");
-    ImageFiltered1 = Make<TImageFiltered>(GroupPreview, 8, 18, 184, 100);
+    ImageFiltered1 = Make<TImageFiltered>(GroupPreview, 8, 18, 130, 74);
     ImageFiltered1->SetStretch(true);
     CBColors->OnChange = [this](TObject*) {
         FFormat.ColorsIndex = CBColors->ItemIndex();

@@ -2,7 +2,9 @@
 
 #include "chart/export/PrintPreview.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeePanel.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/classes/Cursors.h"
 #include "platform/graphics/Printer.h"
 #include "platform/rtl/Strings.h"
@@ -37,31 +39,45 @@ TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
     SetPosition(poScreenCenter);
     SetBounds(0, 0, 640, 460);
 
-    Panel1 = Make<TPanel>(this, 0, 0, 640, 41);
+    // Laid out to fit the chart editor's page too (about 414 x 313), where the close button is
+    // hidden: the printer list takes the width the buttons at the right leave, the view options
+    // stand in a row below, and the page settings at the left stand close enough to fit.
+    Panel1 = Make<TPanel>(this, 0, 0, 640, 37);
     Panel1->SetAlign(alTop);
-    auto* printerLabel = Make<TLabel>(Panel1, 8, 13, 45, 15);
-    printerLabel->SetCaption("P&rinter:");
-    CBPrinters = Make<TComboBox>(Panel1, 56, 9, 250, 23);
-    printerLabel->SetFocusControl(CBPrinters);
-    BSetupPrinter = Make<TButton>(Panel1, 316, 8, 80, 25);
-    BSetupPrinter->SetCaption("&Setup...");
-    BPrint = Make<TButton>(Panel1, 402, 8, 80, 25);
-    BPrint->SetCaption("&Print");
-    PanelClose = Make<TPanel>(Panel1, 548, 0, 92, 41);
+    PanelClose = Make<TPanel>(Panel1, 548, 0, 92, 37);
     PanelClose->SetAlign(alRight);
-    BClose = Make<TButton>(PanelClose, 6, 8, 80, 25);
+    PanelClose->SetBevelOuter(bvNone);
+    auto* buttons = Make<TPanel>(Panel1, 376, 0, 172, 37);
+    buttons->SetAlign(alRight);
+    buttons->SetBevelOuter(bvNone);
+    auto* printer = Make<TPanel>(Panel1, 0, 0, 376, 37);
+    printer->SetAlign(alClient);
+    printer->SetBevelOuter(bvNone);
+    auto* printerLabel = Make<TLabel>(printer, 8, 11, 45, 15);
+    printerLabel->SetCaption("P&rinter:");
+    CBPrinters = Make<TComboBox>(printer, 56, 7, 310, 23);
+    CBPrinters->SetAnchors({akLeft, akTop, akRight});
+    printerLabel->SetFocusControl(CBPrinters);
+    BSetupPrinter = Make<TButton>(buttons, 6, 6, 80, 25);
+    BSetupPrinter->SetCaption("&Setup...");
+    BPrint = Make<TButton>(buttons, 92, 6, 80, 25);
+    BPrint->SetCaption("&Print");
+    BClose = Make<TButton>(PanelClose, 6, 6, 80, 25);
     BClose->SetCaption("Close");
     BClose->SetCancel(true);
     BClose->SetDefault(true);
     BClose->SetModalResult(mrOk);
 
-    Panel2 = Make<TPanel>(this, 0, 41, 150, 419);
+    auto* viewOptions = Make<TPanel>(this, 0, 435, 640, 25);
+    viewOptions->SetAlign(alBottom);
+    viewOptions->SetBevelOuter(bvNone);
+    Panel2 = Make<TPanel>(this, 0, 37, 150, 398);
     Panel2->SetAlign(alLeft);
-    Orientation = Make<TRadioGroup>(Panel2, 6, 4, 138, 64);
+    Orientation = Make<TRadioGroup>(Panel2, 6, 4, 138, 56);
     Orientation->SetCaption("Orien&tation:");
     Orientation->Items()->Add("P&ortrait");
     Orientation->Items()->Add("&Landscape");
-    GBMargins = Make<TGroupBox>(Panel2, 6, 72, 138, 110);
+    GBMargins = Make<TGroupBox>(Panel2, 6, 62, 138, 98);
     GBMargins->SetCaption("Margins (%)");
     auto margin = [&](TEdit*& edit, TUpDown*& upDown, int left, int top) {
         edit = Make<TEdit>(GBMargins, left, top, 34, 23);
@@ -74,34 +90,43 @@ TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
         TUpDown* ud = upDown;
         edit->OnChange = [this, ud](TObject*) { MarginChanged(ud); };
     };
-    margin(SETopMa, UDTopMa, 44, 20);
-    margin(SELeftMa, UDLeftMa, 8, 50);
-    margin(SERightMa, UDRightMa, 80, 50);
-    margin(SEBotMa, UDBotMa, 44, 80);
-    ChangeDetailGroup = Make<TGroupBox>(Panel2, 6, 186, 138, 70);
+    margin(SETopMa, UDTopMa, 44, 16);
+    margin(SELeftMa, UDLeftMa, 8, 42);
+    margin(SERightMa, UDRightMa, 80, 42);
+    margin(SEBotMa, UDBotMa, 44, 68);
+    ChangeDetailGroup = Make<TGroupBox>(Panel2, 6, 162, 138, 60);
     ChangeDetailGroup->SetCaption("Detail:");
-    Make<TLabel>(ChangeDetailGroup, 8, 48, 40, 15)->SetCaption("More");
-    Make<TLabel>(ChangeDetailGroup, 90, 48, 40, 15)->SetCaption("Normal");
-    Resolution = Make<TTrackBar>(ChangeDetailGroup, 4, 18, 130, 28);
+    Make<TLabel>(ChangeDetailGroup, 8, 41, 40, 15)->SetCaption("More");
+    Make<TLabel>(ChangeDetailGroup, 90, 41, 40, 15)->SetCaption("Normal");
+    Resolution = Make<TTrackBar>(ChangeDetailGroup, 4, 15, 130, 26);
     Resolution->SetMin(0);
     Resolution->SetMax(100);
     Resolution->SetLineSize(2);
     Resolution->SetFrequency(10);
-    BReset = Make<TButton>(Panel2, 6, 262, 138, 25);
+    BReset = Make<TButton>(Panel2, 6, 225, 138, 25);
     BReset->SetCaption("Reset &Margins");
     BReset->SetEnabled(false);
-    ShowMargins = Make<TCheckBox>(Panel2, 6, 292, 138, 19);
+    ShowMargins = Make<TCheckBox>(viewOptions, 8, 3, 110, 19);
     ShowMargins->SetCaption("&View Margins");
     ShowMargins->SetChecked(true);
-    CBProp = Make<TCheckBox>(Panel2, 6, 314, 138, 19);
+    CBProp = Make<TCheckBox>(viewOptions, 124, 3, 110, 19);
     CBProp->SetCaption("Proport&ional");
     CBProp->SetChecked(true);
-    CBBitmap = Make<TCheckBox>(Panel2, 6, 336, 138, 19);
+    CBBitmap = Make<TCheckBox>(viewOptions, 240, 3, 90, 19);
     CBBitmap->SetCaption("S&mooth");
 
     TeePreviewPanel1 = new TTeePreviewPanel(this);
     TeePreviewPanel1->SetParent(this);
     TeePreviewPanel1->SetAlign(alClient);
+    // The paper lies on a gray shadowed ground that darkens from the top-left corner.
+    TTeeShadow* shadow = TeePreviewPanel1->Shadow();
+    shadow->SetColor(clGray);
+    shadow->SetCommonSize(4);
+    shadow->SetVisible(true);
+    TTeeGradient* gradient = TeePreviewPanel1->Gradient();
+    gradient->SetDirection(gdFromTopLeft);
+    gradient->SetEndColor(clGray);
+    gradient->SetVisible(true);
     TeePreviewPanel1->OnChangeMargins = [this](TObject*, bool disable, const TRect& m) {
         ChangeMargins(disable, m);
     };

@@ -100,14 +100,14 @@ bool OneTouches(double u, double v) { return (u == 0) != (v == 0); }
 
 }  // namespace
 
-bool IntersectSegments(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, double& X,
-                       double& Y) {
+bool IntersectSegments(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                       double Y4, double& X, double& Y) {
     // The crossing of the two lines. A vertical segment has no slope: the crossing then lies on
     // its X, and two vertical lines meet (as two parallel ones) at the first segment's end.
     const bool vertical1 = X1 == X2;
     const bool vertical2 = X3 == X4;
-    const double m1 = vertical1 ? 0 : (double(Y2) - Y1) / (double(X2) - X1);
-    const double m2 = vertical2 ? 0 : (double(Y4) - Y3) / (double(X4) - X3);
+    const double m1 = vertical1 ? 0 : (Y2 - Y1) / (X2 - X1);
+    const double m2 = vertical2 ? 0 : (Y4 - Y3) / (X4 - X3);
     const double b1 = Y1 - X1 * m1;
     const double b2 = Y3 - X3 * m2;
     if (vertical1 && vertical2) {
@@ -120,7 +120,7 @@ bool IntersectSegments(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, i
         X = X3;
         Y = b1 + m1 * X;
     } else {
-        X = std::fabs(m2 - m1) <= 1e-15 ? double(X2) : (b1 - b2) / (m2 - m1);
+        X = std::fabs(m2 - m1) <= 1e-15 ? X2 : (b1 - b2) / (m2 - m1);
         Y = b1 + m1 * X;
     }
 

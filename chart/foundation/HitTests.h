@@ -26,5 +26,5 @@ bool PointInEllipseRect(const TPoint& P, const TRect& R);
 
 // The crossing point of the lines through the segments (X1, Y1)-(X2, Y2) and (X3, Y3)-(X4, Y4),
 // and whether the segments themselves cross.
-bool IntersectSegments(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, double& X,
-                       double& Y);
+bool IntersectSegments(double X1, double Y1, double X2, double Y2, double X3, double Y3, double X4,
+                       double Y4, double& X, double& Y);

@@ -33,6 +33,6 @@ void PaintCheckBox(int x, int y, TCanvas& canvas, bool checked, bool isCheckBox)
 }
 
 bool ShellOpenDocument(const std::string& document) {
-    constexpr size_t MaxDocument = 255;
-    return OpenDocument(document.substr(0, MaxDocument));
+    // Whole: an address cut short opens another place than the one named.
+    return OpenDocument(document);
 }

@@ -30,6 +30,6 @@ bool LoadSeriesClassBitmap(const TObject& series, TBitmap& bitmap);
 // The 13 x 13 check-box glyph (a radio button when isCheckBox is false) with its top-left corner
 // at (x, y). The background colour of the classic call is not needed: the glyph paints its own.
 void PaintCheckBox(int x, int y, TCanvas& canvas, bool checked, bool isCheckBox = true);
-// Opens the document with the desktop's handler; addresses longer than 255 characters are cut
-// there, as the shell takes no more. False when it was refused or could not be opened.
+// Opens the document with the desktop's handler, its address whole however long. False when it
+// was refused or could not be opened.
 bool ShellOpenDocument(const std::string& document);

@@ -18,7 +18,7 @@ TTeeFont::TTeeFont(TNotifyEvent onChange) {
 TTeeFont::~TTeeFont() = default;
 
 void TTeeFont::Publish(TPublisher<TTeeFont>& p) {
-    p.Inherited("Color").Default(clBlack);
+    p.Inherited("Color").NoDefault().Stored(&TTeeFont::IsColorStored);
     p.Inherited("Height").Stored(&TTeeFont::IsHeightStored);
     p.Inherited("Name").Stored(&TTeeFont::IsNameStored);
     p.Inherited("Style").NoDefault().Stored(&TTeeFont::IsStyleStored);
@@ -40,10 +40,16 @@ void TTeeFont::Publish(TPublisher<TTeeFont>& p) {
 bool TTeeFont::IsHeightStored() const { return Size() != DefaultChartFontSize; }
 bool TTeeFont::IsNameStored() const { return Name() != DefaultChartFontName; }
 bool TTeeFont::IsStyleStored() const { return Style() != FDefaultStyle; }
+bool TTeeFont::IsColorStored() const { return Color() != FDefaultColor; }
 
 void TTeeFont::SetDefaultStyle(TFontStyles value) {
     FDefaultStyle = value;
     SetStyle(value);
+}
+
+void TTeeFont::SetDefaultColor(TColor value) {
+    FDefaultColor = value;
+    SetColor(value);
 }
 
 void TTeeFont::SetInterCharSize(int value) {

@@ -2,7 +2,8 @@
 // The font of chart texts: the canvas font starting in the default chart face and size, plus
 // spacing between characters and the text effects (outline, shadow, gradient and picture
 // fills), each made on first use. A stream holds the face and size only where they differ from
-// the default chart font, and the style where it differs from the one its owner starts it in.
+// the default chart font, and the colour and style where they differ from the ones its owner
+// starts it in.
 #include <memory>
 
 #include "platform/graphics/Font.h"
@@ -24,6 +25,9 @@ public:
     // The style this font starts in, which a stream then leaves out (a foot title's is italic,
     // so a plain one is written); sets Style too.
     void SetDefaultStyle(TFontStyles value);
+    // The same for the colour (black unless the owner says otherwise: a title's is blue, so a
+    // black one is written).
+    void SetDefaultColor(TColor value);
 
     // Extra pixels between characters.
     int InterCharSize() const { return FInterCharSize; }
@@ -59,8 +63,10 @@ private:
     bool IsHeightStored() const;
     bool IsNameStored() const;
     bool IsStyleStored() const;
+    bool IsColorStored() const;
 
     TFontStyles FDefaultStyle;
+    TColor FDefaultColor = clBlack;
     int FInterCharSize = 0;
     mutable std::unique_ptr<TChartHiddenPen> FOutLine;
     mutable std::unique_ptr<TTeeShadow> FShadow;

@@ -12,6 +12,7 @@
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/Picture.h"
 #include "platform/rtl/ValueGuard.h"
 #include "platform/ui/Mouse.h"
@@ -100,6 +101,12 @@ void TCustomTeePanel::Invalidate() {
 TRect TCustomTeePanel::GetPanelRect() const {
     if (Parent()) return ClientRect();
     return TRect{0, 0, Width(), Height()};
+}
+
+TRect TCustomTeePanel::BoundedPanelRect() const {
+    const TRect r = GetPanelRect();
+    const TSize size = BoundedRasterSize(r.Width(), r.Height());
+    return TRect{r.Left, r.Top, r.Left + size.cx, r.Top + size.cy};
 }
 
 void TCustomTeePanel::SetBorder(const TChartHiddenPen* value) { FBorder->Assign(value); }

@@ -167,12 +167,17 @@ public:
     virtual void SettingChanged(TObject* Sender);
     virtual void Draw(TCanvas* TargetCanvas, const TRect& Rect);
     virtual TRect GetPanelRect() const;
+    // The panel's rectangle cut to MaxRasterPixels (GraphicsLimits.h) in its proportions, from
+    // its top-left corner: where the panel draws on its window and into its own images, which
+    // keep no more than that of a panel declaring any size (40000 x 20000 read from a file).
+    TRect BoundedPanelRect() const;
     void Invalidate() override;
 
+    // Draws on the window's image, in BoundedPanelRect.
     void DrawToClient();
     void DrawUnbuffered(TCanvas* TargetCanvas, const TRect& Rect);
     void DrawAsMetafile(TCanvas* TargetCanvas, const TRect& Rect);
-    // New images of the panel; the caller owns them.
+    // New images of the panel; the caller owns them. RenderToBitmap's is BoundedPanelRect's size.
     std::unique_ptr<TBitmap> RenderToBitmap();
     std::unique_ptr<TBitmap> RenderRectToBitmap(TColor BackColor, const TRect& Rect,
                                                 TPixelFormat PixelFormat);

@@ -87,7 +87,7 @@ void TCustomTeePanel::Paint() {
     if (SeeThrough() || !FCanvas->RepaintFromBuffer()) DrawToClient();
 }
 
-void TCustomTeePanel::DrawToClient() { Draw(Canvas(), GetPanelRect()); }
+void TCustomTeePanel::DrawToClient() { Draw(Canvas(), BoundedPanelRect()); }
 
 void TCustomTeePanel::DrawUnbuffered(TCanvas* TargetCanvas, const TRect& Rect) {
     const bool buffered = FCanvas->GetBufferedDisplay();
@@ -120,7 +120,7 @@ void TCustomTeePanel::DrawAsMetafile(TCanvas* TargetCanvas, const TRect& Rect) {
 }
 
 std::unique_ptr<TBitmap> TCustomTeePanel::RenderToBitmap() {
-    return RenderRectToBitmap(Color(), GetPanelRect(), pf24bit);
+    return RenderRectToBitmap(Color(), BoundedPanelRect(), pf24bit);
 }
 
 std::unique_ptr<TBitmap> TCustomTeePanel::RenderRectToBitmap(TColor BackColor, const TRect& Rect,

@@ -70,6 +70,11 @@ const TEnumInfo& BevelCutNames() {
     return names;
 }
 
+const TEnumInfo& TextFormatNames() {
+    static const TEnumInfo names{"ttfNormal", "ttfHtml"};
+    return names;
+}
+
 const TEnumInfo& ShapeStyleNames() {
     static const TEnumInfo names{"fosRectangle", "fosRoundRectangle", "fosEllipse"};
     return names;

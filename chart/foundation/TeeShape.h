@@ -153,6 +153,7 @@ public:
 
 const TEnumInfo& BevelCutNames();
 const TEnumInfo& ShapeStyleNames();
+const TEnumInfo& TextFormatNames();
 
 // Rect's corners turned by Angle degrees about its centre: left-top, right-top, right-bottom,
 // left-bottom.

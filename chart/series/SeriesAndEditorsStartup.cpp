@@ -5,15 +5,36 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/price/ADXFunction.h"
 #include "chart/series/price/BigCandleSeries.h"
+#include "chart/series/price/BollingerFunction.h"
+#include "chart/series/price/CCIFunction.h"
 #include "chart/series/price/CandleEditor.h"
 #include "chart/series/price/CandleSeries.h"
 #include "chart/series/price/CompressFuncEditor.h"
 #include "chart/series/price/CompressFunction.h"
 #include "chart/series/price/DarvasSeries.h"
+#include "chart/series/price/IndicatorFunctionEditors.h"
+#include "chart/series/price/MACDFunction.h"
+#include "chart/series/price/MomentumFunctions.h"
+#include "chart/series/price/MovingAverageFunctions.h"
 #include "chart/series/price/OHLCSeries.h"
+#include "chart/series/price/PVOFunction.h"
+#include "chart/series/price/PriceFunctionEditors.h"
+#include "chart/series/price/SARFunction.h"
+#include "chart/series/price/VolumeIndicatorFunctions.h"
 #include "chart/series/price/VolumeSeries.h"
 #include "chart/series/price/VolumeSeriesEditor.h"
+#include "chart/series/stats/CrossPointsFunction.h"
+#include "chart/series/stats/CurveFittingEditor.h"
+#include "chart/series/stats/CurveFittingFunction.h"
+#include "chart/series/stats/DownSamplingFunction.h"
+#include "chart/series/stats/HistogramFunction.h"
+#include "chart/series/stats/RMSFuncEditor.h"
+#include "chart/series/stats/StatisticFunctions.h"
+#include "chart/series/stats/SubsetFuncEditor.h"
+#include "chart/series/stats/SubsetFunction.h"
+#include "chart/series/stats/TrendFunction.h"
 #include "chart/series/xy/ArrowSeries.h"
 #include "chart/series/xy/ArrowSeriesEditor.h"
 #include "chart/series/xy/BubbleSeries.h"
@@ -70,9 +91,46 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TImagePointSeries::StaticClass(), &TxtExtImagePoint, &TxtExtOther, 1},
         {ekSeries, &TDeltaPointSeries::StaticClass(), &TxtExtDeltaPoint, &TxtExtOther, 1},
         // Price and indicator functions.
-
+        {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
+         1},
+        {ekFunction, &TExpMovAveFunction::StaticClass(), &TxtExtExpMovingAverage, &TxtExtFinancial,
+         1},
+        {ekFunction, &TExpAverageFunction::StaticClass(), &TxtExtExponentialAverage, &TxtExtended,
+         1},
+        {ekFunction, &TMomentumFunction::StaticClass(), &TxtExtMomentum, &TxtExtFinancial, 1},
+        {ekFunction, &TMomentumDivFunction::StaticClass(), &TxtExtMomentumDivision,
+         &TxtExtFinancial, 1},
+        {ekFunction, &TPerformanceFunction::StaticClass(), &TxtExtPerformance, &TxtExtended, 1},
+        {ekFunction, &TRSIFunction::StaticClass(), &TxtExtRSI, &TxtExtFinancial, 1},
+        {ekFunction, &TStochasticFunction::StaticClass(), &TxtExtStochastic, &TxtExtFinancial, 1},
+        {ekFunction, &TCCIFunction::StaticClass(), &TxtExtCommodityChannelIndex, &TxtExtFinancial,
+         1},
+        {ekFunction, &TADXFunction::StaticClass(), &TxtExtADX, &TxtExtFinancial, 1},
+        {ekFunction, &TSARFunction::StaticClass(), &TxtExtSAR, &TxtExtFinancial, 1},
+        {ekFunction, &TMACDFunction::StaticClass(), &TxtExtMACD, &TxtExtFinancial, 1},
+        {ekFunction, &TBollingerFunction::StaticClass(), &TxtExtBollingerBands, &TxtExtFinancial,
+         1},
+        {ekFunction, &TCLVFunction::StaticClass(), &TxtExtCloseLocationValue, &TxtExtFinancial, 1},
+        {ekFunction, &TOBVFunction::StaticClass(), &TxtExtOnBalanceVolume, &TxtExtFinancial, 1},
+        {ekFunction, &TPVOFunction::StaticClass(), &TxtExtVolumeOscillator, &TxtExtFinancial, 1},
         // Compression of price series.
         {ekFunction, &TCompressFunction::StaticClass(), &TxtExtCompression, &TxtExtFinancial, 1},
+        // Statistics, fitting and reshaping functions.
+        {ekFunction, &TStdDeviationFunction::StaticClass(), &TxtExtStandardDeviation, &TxtExtended,
+         1},
+        {ekFunction, &TRMSFunction::StaticClass(), &TxtExtRootMeanSquare, &TxtExtended, 1},
+        {ekFunction, &TVarianceFunction::StaticClass(), &TxtExtVariance, &TxtExtended, 1},
+        {ekFunction, &TCountTeeFunction::StaticClass(), &TxtExtCount, &TxtStandard, 2},
+        {ekFunction, &TCumulative::StaticClass(), &TxtExtCumulative, &TxtExtended, 2},
+        {ekFunction, &TCrossPointsFunction::StaticClass(), &TxtExtCrossPoints, &TxtExtended, 1},
+        {ekFunction, &TPerimeterFunction::StaticClass(), &TxtExtPerimeter, &TxtExtended, 1},
+        {ekFunction, &TCurveFittingFunction::StaticClass(), &TxtExtCurveFitting, &TxtExtended, 1},
+        {ekFunction, &TTrendFunction::StaticClass(), &TxtExtTrend, &TxtExtended, 1},
+        {ekFunction, &TExpTrendFunction::StaticClass(), &TxtExtExponentialTrend, &TxtExtended, 1},
+        {ekFunction, &TCorrelationFunction::StaticClass(), &TxtExtCorrelation, &TxtExtended, 1},
+        {ekFunction, &TDownSamplingFunction::StaticClass(), &TxtExtDownsampling, &TxtExtended, 1},
+        {ekFunction, &THistogramFunction::StaticClass(), &TxtExtHistogram2, &TxtExtended, 1},
+        {ekFunction, &TSubsetTeeFunction::StaticClass(), &TxtSubset, &TxtStandard, 2},
     };
 }
 
@@ -81,11 +139,26 @@ std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; 
 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
-    // clang-format off
     return {
         &TCandleEditor::StaticClass(),
         &TVolumeSeriesEditor::StaticClass(),
         &TCompressFuncEditor::StaticClass(),
+        // Price and indicator functions.
+        &TMovAveFuncEditor::StaticClass(),
+        &TExpAveFuncEditor::StaticClass(),
+        &TCCIFuncEditor::StaticClass(),
+        &TADXFuncEditor::StaticClass(),
+        &TSARFuncEditor::StaticClass(),
+        &TMACDFuncEditor::StaticClass(),
+        &TBollingerFuncEditor::StaticClass(),
+        &TCLVFuncEditor::StaticClass(),
+        &TOBVFuncEditor::StaticClass(),
+        &TPVOFuncEditor::StaticClass(),
+        // Statistics, fitting and reshaping functions.
+        &TRMSFuncEditor::StaticClass(),
+        &TCurveFittingEditor::StaticClass(),
+        &TSubsetFuncEditor::StaticClass(),
+        // Extended XY series.
         &TGanttSeriesEditor::StaticClass(),
         &TChartShapeEditor::StaticClass(),
         &TBubbleSeriesEditor::StaticClass(),
@@ -95,7 +168,6 @@ std::vector<TClass> EditorFormClasses() {
         &THighLowLineEditor::StaticClass(),
         &TImageBarSeriesEditor::StaticClass(),
     };
-    // clang-format on
 }
 
 int StartupCount = 0;

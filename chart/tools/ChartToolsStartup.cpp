@@ -1,12 +1,18 @@
 #include "chart/tools/ChartToolsStartup.h"
 
 #include "chart/engine/SeriesTypes.h"
+#include "chart/tools/annotation/AnnotationTool.h"
+#include "chart/tools/annotation/RectangleTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
 #include "chart/tools/axis/AxisScrollTool.h"
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/overlay/CursorTool.h"
+#include "chart/tools/overlay/DragMarksTool.h"
+#include "chart/tools/overlay/DrawLineTool.h"
+#include "chart/tools/overlay/MarksTipTool.h"
+#include "chart/tools/overlay/NearestTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -20,20 +26,20 @@ int StartCount = 0;
 std::vector<TClass> ChartToolClasses() {
     return {
         &TCursorTool::StaticClass(),
-        // &TDragMarksTool::StaticClass(),
+        &TDragMarksTool::StaticClass(),
         &TAxisArrowTool::StaticClass(),
-        // &TDrawLineTool::StaticClass(),
-        // &TNearestTool::StaticClass(),
+        &TDrawLineTool::StaticClass(),
+        &TNearestTool::StaticClass(),
         &TColorBandTool::StaticClass(),
         &TColorLineTool::StaticClass(),
         // TRotateTool
         // TChartImageTool
-        // &TMarksTipTool::StaticClass(),
-        // &TAnnotationTool::StaticClass(),
+        &TMarksTipTool::StaticClass(),
+        &TAnnotationTool::StaticClass(),
         // TSeriesAnimationTool
         &TGridBandTool::StaticClass(),
         &TAxisScrollTool::StaticClass(),
-        // &TRectangleTool::StaticClass(),
+        &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
     };

@@ -10,6 +10,7 @@ namespace {
 
 TBitmapStreamProc StreamLoad = nullptr;
 TBitmapStreamProc StreamSave = nullptr;
+TBitmapSizeProc StreamSize = nullptr;
 
 QImage::Format StorageOf(TPixelFormat format) {
     return format == pf24bit ? QImage::Format_BGR888 : QImage::Format_RGB32;
@@ -23,9 +24,11 @@ QImage WhiteImage(int width, int height, QImage::Format format) {
 
 }  // namespace
 
-void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save) {
+void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save,
+                           TBitmapSizeProc declaredSize) {
     StreamLoad = load;
     StreamSave = save;
+    StreamSize = declaredSize;
 }
 
 struct TBitmap::TImpl {
@@ -174,6 +177,10 @@ void TBitmap::Assign(const TPersistent* source) {
 void TBitmap::LoadFromStream(TStream& stream) {
     if (!StreamLoad) throw EInvalidGraphic(SInvalidBitmap);
     StreamLoad(*this, stream);
+}
+
+std::optional<TSize> TBitmap::DeclaredSize(TStream& stream) {
+    return StreamSize ? StreamSize(stream) : std::nullopt;
 }
 
 void TBitmap::SaveToStream(TStream& stream) {

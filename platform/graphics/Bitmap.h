@@ -36,7 +36,10 @@ struct TRGBTriple {
 class TBitmap;
 // The stream form of a bitmap comes from the picture formats, which install it here.
 using TBitmapStreamProc = void (*)(TBitmap& bitmap, TStream& stream);
-void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save);
+// Reads the size a stream's headers declare (TGraphic::DeclaredSize).
+using TBitmapSizeProc = std::optional<TSize> (*)(TStream& stream);
+void SetBitmapStreamFormat(TBitmapStreamProc load, TBitmapStreamProc save,
+                           TBitmapSizeProc declaredSize);
 
 inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 inline constexpr const char* SScanLine = "Scan line index out of range";
@@ -84,6 +87,7 @@ public:
     // Through the installed stream format; without one, loading raises EInvalidGraphic
     // "Bitmap image is not valid" and saving EInvalidGraphicOperation.
     void LoadFromStream(TStream& stream) override;
+    std::optional<TSize> DeclaredSize(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
 
     // The pixels (RGB32 or BGR888) for the drawing layer and the picture formats.

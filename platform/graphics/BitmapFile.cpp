@@ -80,6 +80,8 @@ public:
     explicit TBitmapFileReader(TStream& stream) : FStream(stream) {}
 
     TBitmapFileImage Read();
+    // The headers only; the stream is left where it was.
+    TSize ReadSize();
 
 private:
     // Reads count bytes at file offset into FBytes, or fails naming the offset where they end.
@@ -351,4 +353,22 @@ TBitmapFileImage TBitmapFileReader::Read() {
 
 }  // namespace
 
+TSize TBitmapFileReader::ReadSize() {
+    L.Start = FStream.Position();
+    L.StreamEnd = FStream.Size();
+    ReadHeaders();
+    FStream.SetPosition(L.Start);
+    return TSize{L.Width, L.Height};
+}
+
 TBitmapFileImage ReadBitmapFile(TStream& stream) { return TBitmapFileReader(stream).Read(); }
+
+std::optional<TSize> ReadBitmapFileSize(TStream& stream) {
+    const int64_t start = stream.Position();
+    try {
+        return TBitmapFileReader(stream).ReadSize();
+    } catch (const EInvalidGraphic&) {
+        stream.SetPosition(start);
+        return std::nullopt;
+    }
+}

@@ -17,6 +17,9 @@ class TStream;
 
 // Reads a bitmap file from the stream's position and leaves the position after its pixels.
 TBitmapFileImage ReadBitmapFile(TStream& stream);
+// The width and height the headers at the stream's position declare, the stream left where it
+// was; null for headers ReadBitmapFile refuses.
+std::optional<TSize> ReadBitmapFileSize(TStream& stream);
 // Writes the image as a bitmap file of its BitCount at the stream's position.
 void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image);
 

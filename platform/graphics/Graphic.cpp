@@ -20,6 +20,8 @@ void TGraphic::SetModified(bool value) {
     }
 }
 
+std::optional<TSize> TGraphic::DeclaredSize(TStream&) { return std::nullopt; }
+
 void TGraphic::LoadFromFile(const std::string& fileName) {
     TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
     LoadFromStream(stream);

@@ -1,6 +1,7 @@
 #pragma once
 // The base of every picture format (bitmap, JPEG, metafile...): a size, an empty state, a
 // transparency flag, reading and writing a stream, and drawing itself into a canvas rectangle.
+#include <optional>
 #include <string>
 
 #include "platform/classes/Events.h"
@@ -31,6 +32,11 @@ public:
     void SetModified(bool value);
 
     virtual void LoadFromStream(TStream& stream) = 0;
+    // The size the picture at the stream's position declares in its headers, read without
+    // decoding the picture, so that a picture too large for its use is refused before it takes
+    // the memory; the stream is left where it was. Null when the format cannot tell it before
+    // reading the picture, or the headers are not readable (loading then says why).
+    virtual std::optional<TSize> DeclaredSize(TStream& stream);
     virtual void SaveToStream(TStream& stream) = 0;
     // The picture as a component stream keeps it (a picture holder's "Data"): its stream form,
     // unless a format first prepares itself for keeping.

@@ -60,6 +60,19 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
     Changed();
 }
 
+std::optional<TSize> TJPEGImage::DeclaredSize(TStream& stream) {
+    const int64_t start = stream.Position();
+    std::vector<uint8_t> data(size_t(std::max<int64_t>(stream.Size() - start, 0)));
+    stream.ReadBuffer(data.data(), int64_t(data.size()));
+    stream.SetPosition(start);
+    try {
+        const TJpegInfo info = ReadJpegInfo(data.data(), data.size());
+        return TSize{info.Width, info.Height};
+    } catch (const EJPEG&) {
+        return std::nullopt;
+    }
+}
+
 void TJPEGImage::SaveToStream(TStream& stream) {
     if (FData.empty() && !Empty()) Compress();
     stream.WriteBuffer(FData.data(), int64_t(FData.size()));

@@ -34,6 +34,8 @@ public:
     // Reads the rest of the stream as one JPEG file and decodes it; EJPEG when it is not one or
     // is damaged, the picture unchanged.
     void LoadFromStream(TStream& stream) override;
+    // The frame header's size, read by libjpeg without decoding the picture.
+    std::optional<TSize> DeclaredSize(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
 
     // From another JPEG picture (its bytes and settings) or a bitmap (its pixels).

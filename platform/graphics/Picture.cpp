@@ -7,12 +7,22 @@
 #include "platform/classes/Filer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/graphics/RasterCopy.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
 std::string ExtensionOf(const std::string& fileName) {
     return NormalizedExtension(std::filesystem::path(fileName).extension().string());
+}
+
+// A new, empty graphic of the class registered for the file's extension.
+std::unique_ptr<TGraphic> NewGraphicOfFile(const std::string& fileName) {
+    const std::string ext = ExtensionOf(fileName);
+    std::unique_ptr<TGraphic> graphic(CreateGraphicOfExtension(ext));
+    if (!graphic) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    return graphic;
 }
 
 // A new, empty graphic of the class of model.
@@ -59,10 +69,18 @@ int TPicture::Width() const { return FGraphic ? FGraphic->Width() : 0; }
 int TPicture::Height() const { return FGraphic ? FGraphic->Height() : 0; }
 
 void TPicture::LoadFromFile(const std::string& fileName) {
-    const std::string ext = ExtensionOf(fileName);
-    std::unique_ptr<TGraphic> graphic(CreateGraphicOfExtension(ext));
-    if (!graphic) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    std::unique_ptr<TGraphic> graphic = NewGraphicOfFile(fileName);
     graphic->LoadFromFile(fileName);
+    Replace(std::move(graphic));
+}
+
+void TPicture::LoadFromFile(const std::string& fileName, int64_t maxPixels) {
+    std::unique_ptr<TGraphic> graphic = NewGraphicOfFile(fileName);
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+    if (const std::optional<TSize> declared = graphic->DeclaredSize(stream))
+        CheckPictureSize(declared->cx, declared->cy, maxPixels);
+    graphic->LoadFromStream(stream);
+    CheckPictureSize(graphic->Width(), graphic->Height(), maxPixels);
     Replace(std::move(graphic));
 }
 

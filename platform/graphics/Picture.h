@@ -2,6 +2,7 @@
 // A holder of one picture of any registered format: controls, brushes and chart backgrounds keep
 // their picture in it. The graphic belongs to the picture; setting one stores a copy. Loading a
 // file picks the graphic class by the file's extension (GraphicFormats).
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,10 @@ public:
     // EInvalidGraphic "Unknown picture file extension (.ext)" for an extension no format has;
     // any failure leaves the picture as it was.
     void LoadFromFile(const std::string& fileName);
+    // The same for a picture that may have no more than maxPixels pixels: one whose headers
+    // declare more is refused before it is decoded, one whose format cannot tell it early once
+    // read, both with CheckPictureSize's EInvalidGraphic ("The picture is too large: ...").
+    void LoadFromFile(const std::string& fileName, int64_t maxPixels);
     // Writes the graphic in the format of the file's extension, converting it when that format
     // is another class; in its own format when the extension is unknown. Nothing without one.
     void SaveToFile(const std::string& fileName);

@@ -4,12 +4,10 @@
 // bitmap takes the picture's own size only up to MaxRasterPixels (GraphicsLimits.h); a larger
 // picture is drawn scaled down to fit, in its own proportions. Callers that place the copy use
 // the picture's size, not the copy's, or stretch the copy over their target.
-#include "platform/graphics/Geometry.h"
 
 class TBitmap;
 class TGraphic;
 
-// The size the copy of a width x height picture takes.
-TSize RasterCopySize(int width, int height);
-// Sizes bitmap by RasterCopySize and draws graphic into it (white where it draws nothing).
+// Sizes bitmap by BoundedRasterSize (GraphicsLimits.h) and draws graphic into it (white where it
+// draws nothing).
 void DrawRasterCopy(TBitmap& bitmap, TGraphic* graphic);

@@ -112,6 +112,12 @@ void TCheckListBox::SetItemIndex(int value) {
     List(Widget())->setCurrentRow(std::clamp(value, -1, Count() - 1));
 }
 
+int TCheckListBox::ItemAtPos(TPoint pos) const {
+    QListWidget* list = List(Widget());
+    QListWidgetItem* item = list->itemAt(list->viewport()->mapFrom(list, QPoint(pos.X, pos.Y)));
+    return item ? list->row(item) : -1;
+}
+
 TCheckBoxState TCheckListBox::State(int index) const { return RowAt(index).state; }
 
 void TCheckListBox::SetState(int index, TCheckBoxState value) {

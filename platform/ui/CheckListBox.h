@@ -23,6 +23,8 @@ public:
     // The current item, -1 for none; brought into -1..Count-1.
     int ItemIndex() const;
     void SetItemIndex(int value);
+    // The item at a point of the client area, -1 for none.
+    int ItemAtPos(TPoint pos) const;
 
     // Item index out of range raises EListError, as the Items would.
     bool Checked(int index) const { return State(index) == cbChecked; }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GraphicsLimits.h"
 
 namespace {
 class TSurfaceWidget : public QWidget {
@@ -32,9 +33,10 @@ TPaintSurface::TPaintSurface(QWidget* widget, std::function<void()> paint)
 TPaintSurface::~TPaintSurface() { static_cast<TSurfaceWidget*>(FWidget)->surface = nullptr; }
 
 void TPaintSurface::EnsureSize() {
-    int w = std::max(FWidget->width(), 1), h = std::max(FWidget->height(), 1);
-    if (FBitmap->Width() != w || FBitmap->Height() != h) {
-        FBitmap->SetSize(w, h);
+    const TSize size =
+        BoundedRasterSize(std::max(FWidget->width(), 1), std::max(FWidget->height(), 1));
+    if (FBitmap->Width() != size.cx || FBitmap->Height() != size.cy) {
+        FBitmap->SetSize(size.cx, size.cy);
         FInvalid = true;
     }
 }
@@ -81,4 +83,13 @@ void TPaintSurface::PaintEvent() {
     }
     QPainter painter(FWidget);
     painter.drawImage(0, 0, FBitmap->Image());
+    // What the bitmap does not keep of a huge widget (the widget paints opaquely).
+    const QRect kept(0, 0, FBitmap->Width(), FBitmap->Height());
+    const QBrush background = FWidget->palette().window();
+    if (FWidget->width() > kept.width())
+        painter.fillRect(kept.width(), 0, FWidget->width() - kept.width(), FWidget->height(),
+                         background);
+    if (FWidget->height() > kept.height())
+        painter.fillRect(0, kept.height(), kept.width(), FWidget->height() - kept.height(),
+                         background);
 }

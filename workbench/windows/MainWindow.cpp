@@ -63,7 +63,8 @@ void TFMainDB::FormCreate(const std::string& exeDir) {
     std::filesystem::create_directories(folders.DbDir, ignored);
     if (!FLock.Acquire(folders.DbDir, InstanceLockFile)) {
         FStartRefused = true;
-        ShowMessage(std::string(DefaultTitle) + " is already running");
+        std::string message(DefaultTitle);
+        ShowMessage(message.append(" is already running"));
         return;
     }
     BuildFrame();
@@ -146,6 +147,7 @@ void TFMainDB::BuildButtons() {
     btnClose = MakeControl<TBitBtn>(pButtons);
     btnClose->SetKind(bkClose);
     btnClose->SetBounds(680, 8, 100, 27);
+    btnClose->SetAnchors({akTop, akRight});  // at the window's right edge, also maximised
     btnSaveDataset->OnClick = [this](TObject*) { btnSaveDatasetClick(); };
     btnLoadDataset->OnClick = [this](TObject*) { btnLoadDatasetClick(); };
     btnCompute->OnClick = [this](TObject*) { btnComputeClick(); };

@@ -63,7 +63,9 @@ void TFMainDB::BuildVCPage() {
     pcVCTop->SetActivePageIndex(0);
     dbgVC = MakeControl<TDBGrid>(tsVC);
     dbgVC->SetBounds(8, 146, 480, 240);
-    dbgVC->SetAnchors({akLeft, akTop, akRight, akBottom});
+    // Taller with the window, not wider: the kind's picture stands to its right, beside the
+    // grid's first rows.
+    dbgVC->SetAnchors({akLeft, akTop, akBottom});
     dbnVC = MakeControl<TDBNavigator>(tsVC);
     dbnVC->SetBounds(8, 390, 300, 25);
     dbnVC->SetAnchors({akLeft, akBottom});

@@ -11,6 +11,7 @@
 #include "engine/VC.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/ValueGuard.h"
 #include "platform/ui/BitBtn.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
@@ -74,11 +75,14 @@ TFPlotAgainstW::TFPlotAgainstW(TComponent* owner, TResultsDatabase& db)
 }
 
 void TFPlotAgainstW::UpdatePlots() {
+    if (FUpdating) return;
+    const TValueGuard<bool> updating(FUpdating, true);
     const TRunPlotData& data = Data();
     seiVC->SetMin(1);
     seiVC->SetMax(data.VCCount);
     for (TChart* chart : {chEE, chRT})
         for (int i = 0; i < chart->SeriesCount(); ++i) chart->GetSeries(i)->Clear();
+    if (data.VCCount == 0) return;
     const int64_t v = seiVC->GetIntValue();
     if (v < 1 || v > data.VCCount) RaiseRangeError();
     const size_t vc = size_t(v - 1);

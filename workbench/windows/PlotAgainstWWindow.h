@@ -17,6 +17,13 @@ public:
     TRzSpinEdit* seiVC;
     TLineSeries *Isothermal, *Nonisothermal, *LineSeries1;
 
+    // A run without viewing conditions (no stored run) leaves the plots empty.
     void UpdatePlots();
     void seiVCChange() { UpdatePlots(); }
+
+private:
+    // Setting the spin edit's range changes its text, whose change handler redraws: that inner
+    // redraw is left to the one running (with no viewing condition the range 1..0 would flip
+    // between 0 and 1 and redraw without end).
+    bool FUpdating = false;
 };

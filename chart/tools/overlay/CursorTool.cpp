@@ -47,7 +47,7 @@ void TCursorTool::Publish(TPublisher<TCursorTool>& p) {
     p.Boolean("Snap", &TCursorTool::Snap, &TCursorTool::SetSnap).Default(false);
     p.Enumeration("SnapStyle", SnapStyleNames(), &TCursorTool::SnapStyle,
                   &TCursorTool::SetSnapStyle)
-        .Default(ssDefault);
+        .Default(TSnapStyle::ssDefault);
     p.Enumeration("Style", CursorToolStyleNames(), &TCursorTool::Style, &TCursorTool::SetStyle)
         .Default(cssBoth);
     p.Boolean("UseSeriesZ", &TCursorTool::UseSeriesZ, &TCursorTool::SetUseSeriesZ).Default(false);
@@ -167,18 +167,18 @@ int TCursorTool::NearestPointIndex() const {
     const int last = s->Count() - 1;
     const int first = std::clamp(s->FirstInView, 0, last);
     const int end = std::clamp(s->LastInView, 0, last);
-    const TSnapStyle by = FSnapStyle != ssDefault   ? FSnapStyle
-                          : FStyle == cssHorizontal ? ssHorizontal
-                          : FStyle == cssVertical   ? ssVertical
-                                                    : ssDefault;
+    const TSnapStyle by = FSnapStyle != TSnapStyle::ssDefault ? FSnapStyle
+                          : FStyle == cssHorizontal           ? TSnapStyle::ssHorizontal
+                          : FStyle == cssVertical             ? TSnapStyle::ssVertical
+                                                              : TSnapStyle::ssDefault;
     int best = -1;
     double bestDistance = 0;
     for (int i = first; i <= end; ++i) {
         const double dx = FXValue - s->XValues()[i];
         const double dy = FYValue - s->YValues()[i];
-        const double d = by == ssHorizontal ? std::fabs(dy)
-                         : by == ssVertical ? std::fabs(dx)
-                                            : std::sqrt(dx * dx + dy * dy);
+        const double d = by == TSnapStyle::ssHorizontal ? std::fabs(dy)
+                         : by == TSnapStyle::ssVertical ? std::fabs(dx)
+                                                        : std::sqrt(dx * dx + dy * dy);
         // A later point must be strictly closer: ties go to the lowest index.
         if (best == -1 || d < bestDistance) {
             best = i;

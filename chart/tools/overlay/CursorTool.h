@@ -21,7 +21,8 @@ class TChartSeries;
 
 enum TCursorToolStyle { cssHorizontal, cssVertical, cssBoth, cssScope, cssScopeOnly };
 enum TScopeCursorStyle { scsRectangle, scsCircle, scsDiamond, scsEmpty, scsCamera };
-enum TSnapStyle { ssDefault, ssHorizontal, ssVertical };
+// Scoped: a memo's scroll styles use two of the same names.
+enum class TSnapStyle { ssDefault, ssHorizontal, ssVertical };
 
 const TEnumInfo& CursorToolStyleNames();
 const TEnumInfo& ScopeCursorStyleNames();
@@ -137,7 +138,7 @@ private:
     int FScopeSize = 4;
     TScopeCursorStyle FScopeStyle = scsRectangle;
     bool FSnap = false;
-    TSnapStyle FSnapStyle = ssDefault;
+    TSnapStyle FSnapStyle = TSnapStyle::ssDefault;
     TCursorToolStyle FStyle = cssBoth;
     bool FUseSeriesZ = false;
     int FVertSize = 0;

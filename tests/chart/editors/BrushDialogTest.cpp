@@ -20,7 +20,7 @@
 #include "tests/chart/editors/LibraryStartup.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/platform/ui/UserInput.h"
-#include "tests/support/FuzzRegressions.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/support/TempDir.h"
 
 namespace {

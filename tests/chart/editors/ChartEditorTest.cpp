@@ -19,6 +19,7 @@
 #include "chart/editors/PanelPage.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/SeriesPage.h"
+#include "chart/editors/StringsEditor.h"
 #include "chart/editors/TitlesPage.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartAxis.h"
@@ -28,6 +29,7 @@
 #include "chart/engine/LineSeries.h"
 #include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesMarks.h"
+#include "chart/foundation/BackImage.h"
 #include "chart/foundation/EditorHooks.h"
 #include "chart/foundation/EditorOptions.h"
 #include "chart/foundation/FoundationStartup.h"
@@ -45,6 +47,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RecordingDialogService.h"
 #include "platform/ui/UpDown.h"
@@ -628,6 +631,64 @@ TEST_F(ChartEditorTest, APanelKeepsTheEditorEmbedded) {
     chart = nullptr;
     EXPECT_EQ(panel->Chart(), nullptr);
     EXPECT_EQ(panel->Editor()->Chart(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ChartEditorTest, PanelPageBackImageInsideAndThePageEmbeddedForAPanel) {
+    Edit([&](TChartEditForm& f) {
+        ShowSubPage(f, f.TabPanel);
+        auto* page = dynamic_cast<TFormTeePanel*>(f.SubPageForm(cetPanel));
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(page->CBImageInside->Checked());
+        Click(page->CBImageInside);
+        EXPECT_TRUE(chart->BackImage()->Inside());
+        Click(page->CBImageInside);
+        EXPECT_FALSE(chart->BackImage()->Inside());
+    });
+    // A tool editor shows the page for a panel of its own in one of its sheets.
+    TChart other(&window);
+    other.SetBevelWidth(7);
+    TForm host(nullptr);
+    host.Show();
+    auto* sheet = new TPanel(&host);
+    sheet->SetParent(&host);
+    sheet->SetBounds(0, 0, 420, 280);
+    TFormTeePanel* page = TFormTeePanel::EmbedForPanel(&host, *sheet, &other);
+    EXPECT_EQ(page->Parent(), sheet);
+    EXPECT_EQ(page->Align(), alClient);
+    EXPECT_EQ(page->UDPanelWi->Position(), 7);
+    page->SEPanelWi->SetText("9");
+    EXPECT_EQ(other.BevelWidth(), 9);
+}
+
+TEST_F(ChartEditorTest, TitlesPageEditsItsTextInTheTextEditor) {
+    chart->Title()->SetCaption("Emissivity");
+    Edit([&](TChartEditForm& f) {
+        ShowSubPage(f, f.TabTitle);
+        auto* page = dynamic_cast<TFormTeeTitle*>(f.SubPageForm(cetTitles));
+        ASSERT_NE(page, nullptr);
+        std::string shown;
+        TModalRunner<TStringsEditor> cancel(page, [&](TStringsEditor& d) {
+            shown = d.Memo1->Lines()->Text();
+            d.Memo1->SetText("Ignored");
+            Click(d.Button2);
+        });
+        Click(page->Button1);
+        ASSERT_TRUE(cancel.Ran());
+        EXPECT_EQ(shown, "Emissivity\r\n");
+        EXPECT_EQ(chart->Title()->Text()->Text(), "Emissivity\r\n");
+        TModalRunner<TStringsEditor> ok(page, [&](TStringsEditor& d) {
+            d.Memo1->SetText("Effective\r\nemissivity");
+            Click(d.Button1);
+        });
+        Click(page->Button1);
+        ASSERT_TRUE(ok.Ran());
+        EXPECT_EQ(page->MText->Lines()->Text(), "Effective\r\nemissivity\r\n");
+        EXPECT_EQ(chart->Title()->Text()->Text(), "Effective\r\nemissivity\r\n");
+    });
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 // The pen dialog through its button: changes made in place, Cancel puts the pen back.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QImage>
+#include <string>
+#include <vector>
+
 #include "chart/editors/PenDialog.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeCanvas3D.h"
@@ -103,6 +109,50 @@ TEST_F(PenDialogTest, APlainPenHidesTheChartPenSettings) {
     Run([&](TPenDialog& d) {
         EXPECT_FALSE(d.CBVisible->Visible());
         EXPECT_EQ(d.CBStyle->Items()->Count(), 5);
+        Click(d.BOk);
+    });
+}
+
+// What the style list shows of an item along its sample line (x 2 to 29 at y 8): "#" where the
+// pixel has colour, "." elsewhere.
+std::string StyleSample(TPenDialog& d, int item, TColor color) {
+    auto* combo = static_cast<QComboBox*>(d.CBStyle->Widget());
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect r = view->visualRect(combo->model()->index(item, 0));
+    combo->hidePopup();
+    std::string sample;
+    for (int x = 2; x < 30; ++x) {
+        const QRgb p = image.pixel(r.left() + x, r.top() + 8);
+        sample +=
+            TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16) == ColorToRGB(color) ? '#' : '.';
+    }
+    return sample;
+}
+
+TEST_F(PenDialogTest, TheStyleListDrawsEachStyleAsItsLine) {
+    pen.SetColor(clRed);
+    Run([&](TPenDialog& d) {
+        EXPECT_EQ(d.CBStyle->ItemHeight(), 15);
+        std::vector<std::string> samples;
+        for (int item = 0; item < d.CBStyle->Items()->Count(); ++item)
+            samples.push_back(StyleSample(d, item, clRed));
+        EXPECT_EQ(samples[0], std::string(28, '#'));  // solid
+        for (int item = 1; item < int(samples.size()); ++item) {
+            EXPECT_NE(samples[size_t(item)].find('#'), std::string::npos) << samples[item];
+            EXPECT_NE(samples[size_t(item)].find('.'), std::string::npos) << samples[item];
+            for (int other = 1; other < item; ++other)
+                EXPECT_NE(samples[size_t(item)], samples[size_t(other)]) << item << " " << other;
+        }
+        Click(d.BOk);
+    });
+    // A pen as white as the list shows black on it.
+    pen.SetColor(clWhite);
+    Run([&](TPenDialog& d) {
+        const std::string black = StyleSample(d, 1, clBlack);
+        EXPECT_NE(black.find('#'), std::string::npos);
+        EXPECT_NE(black.find('.'), std::string::npos) << "dashed";
         Click(d.BOk);
     });
 }

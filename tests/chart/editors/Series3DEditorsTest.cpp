@@ -16,6 +16,7 @@
 #include "chart/foundation/TeeButtons.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GraphicFormats.h"
+#include "platform/graphics/JpegCodec.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -24,7 +25,7 @@
 #include "tests/chart/editors/EditorSteps.h"
 #include "tests/chart/editors/ModalRunner.h"
 #include "tests/chart/editors/SeriesEditorFixture.h"
-#include "tests/support/FuzzRegressions.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -156,22 +157,77 @@ TEST_F(ColorGridEditorTest, APictureBecomesTheGrid) {
     EXPECT_TRUE(grid->CenteredPoints());
 }
 
-// A picture of more pixels than a series may take as points (the finding: an 8192 x 8192
-// run-length bitmap of 1080 bytes, once 67 million points and 2.6 GB) is refused with a message,
-// and the grid stays as it was.
+// Files that are a few bytes and declare 8000 x 8000 pixels: the headers of a 24-bit bitmap
+// without its rows, and a JPEG picture of 8 x 8 whose frame header says 8000 x 8000.
+std::string HugeBitmapHeaders() {
+    std::string bytes(54, '\0');
+    auto put = [&](size_t at, uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes[at + size_t(i)] = char(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, 54, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, 8000, 4);
+    put(22, 8000, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    return bytes;
+}
+
+std::string HugeJpegFrame() {
+    TBitmapFileImage image(8, 8, 24);
+    const std::vector<uint8_t> encoded = EncodeJpeg(image, 75, false);
+    std::string bytes(encoded.begin(), encoded.end());
+    const size_t frame = bytes.find("\xFF\xC0");
+    EXPECT_NE(frame, std::string::npos);
+    for (size_t at : {frame + 5, frame + 7}) {  // height, then width, big-endian
+        bytes[at] = char(8000 >> 8);
+        bytes[at + 1] = char(8000 & 0xFF);
+    }
+    return bytes;
+}
+
+// A picture of more pixels than a series may take as points is refused with a message, and the
+// grid stays as it was: the finding (an 8192 x 8192 run-length bitmap of 1080 bytes, once 67
+// million points and 2.6 GB), and files that declare a huge size in their headers and hold no
+// pixels, which are refused before they are decoded (decoding would fail on the missing pixels
+// with a message of its own, after taking the memory for them).
 TEST_F(ColorGridEditorTest, APictureOfTooManyPixelsIsRefusedWithAMessage) {
     TTempDir dir;
-    const std::string file = dir.File("huge.bmp");
-    WritePictureImportFile("colorgrid-rle8-8192x8192.bin", file);
+    struct TCase {
+        std::string Name;
+        std::string Bytes;
+        const char* Message;
+    };
+    const std::string found = dir.File("found.bmp");
+    WritePictureImportFile("colorgrid-rle8-8192x8192.bin", found);
+    const TCase cases[] = {
+        {"", "", "The picture is too large: 8192 x 8192 pixels, more than 1048576."},
+        {"headers.bmp", HugeBitmapHeaders(),
+         "The picture is too large: 8000 x 8000 pixels, more than 1048576."},
+        {"frame.jpg", HugeJpegFrame(),
+         "The picture is too large: 8000 x 8000 pixels, more than 1048576."},
+    };
     auto* editor = Open<TColorGridEditor>(grid);
     const std::string before = Bytes();
-    dialogs.FileAnswers.push_back({file, 1});
-    Click(editor->Button2);
-    EXPECT_EQ(Bytes(), before);
-    // The refusal reaches the user as the program reports any error, through the dialogs.
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0].Text,
-              "The picture is too large: 8192 x 8192 pixels, more than 1048576.");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::string file = found;
+        if (!c.Name.empty()) {
+            file = dir.File(c.Name);
+            TFileStream out(file, fmCreate);
+            out.WriteBuffer(c.Bytes.data(), int64_t(c.Bytes.size()));
+        }
+        dialogs.Messages.clear();
+        dialogs.FileAnswers.push_back({file, 1});
+        Click(editor->Button2);
+        EXPECT_EQ(Bytes(), before);
+        // The refusal reaches the user as the program reports any error, through the dialogs.
+        ASSERT_EQ(dialogs.Messages.size(), 1u);
+        EXPECT_EQ(dialogs.Messages[0].Text, c.Message);
+    }
 }
 
 struct TowerEditorTest : SeriesEditorFixture {

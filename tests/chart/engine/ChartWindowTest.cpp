@@ -1,6 +1,7 @@
 // A chart in a shown window, driven by mouse events given to the window as the window system
 // would: the left-button drag shows the inverted zoom rectangle in the chart's image and zooms,
-// the right button pans, a leftward drag undoes, and a turn of the wheel scrolls.
+// the right button pans, a leftward drag undoes, and a turn of the wheel scrolls. A chart that
+// declares a huge size keeps a bounded image of itself.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -12,8 +13,12 @@
 
 #include "ChartStubs.h"
 #include "chart/engine/Chart.h"
+#include "chart/engine/ChartWalls.h"
+#include "chart/foundation/TeeCanvas3D.h"
 #include "chart/foundation/TeeZoom.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsLimits.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Form.h"
 #include "tests/support/OffscreenApplication.h"
@@ -93,6 +98,47 @@ TEST(ChartWindow, RealMouseEventsZoomPanAndUndo) {
                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(chart->Widget(), &turn);
     EXPECT_NEAR(chart->LeftAxis()->Maximum(), top + 0.03 * range, 1e-9 * range);
+}
+
+// A chart window of 40000 x 20000 pixels (as a file may declare it) would take 3.2 GB for its
+// image and as much for the drawing buffer. Both keep the top-left part within MaxRasterPixels,
+// in the chart's proportions; the chart lays out and paints in that part, and its copies as a
+// picture are no larger.
+TEST(ChartWindow, AHugeChartWindowKeepsABoundedImageAndPaintsInIt) {
+    RegisterTestChartClasses();
+    TForm form(nullptr);
+    form.SetBounds(100, 50, 420, 320);
+    auto* chart = new TChart(&form);
+    chart->SetParent(&form);
+    chart->SetBounds(0, 0, 40000, 20000);
+    chart->SetView3D(false);
+    chart->SetColor(clBtnFace);
+    chart->BackWall()->SetTransparent(false);
+    chart->BackWall()->SetColor(clYellow);
+    auto* s = new TTestSeries(&form);
+    chart->AddSeries(s);
+    for (int i = 0; i <= 10; ++i) s->AddXYPoint(i, i * i);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->windowHandle()));
+    chart->Repaint();
+
+    const TSize kept = BoundedRasterSize(40000, 20000);
+    EXPECT_EQ((TSize{chart->Canvas()->Width(), chart->Canvas()->Height()}), kept);
+    auto* surface = dynamic_cast<TTeeCanvas3D*>(chart->Canvas3D());
+    ASSERT_NE(surface, nullptr);
+    ASSERT_NE(surface->BufferBitmap(), nullptr);
+    EXPECT_LE(int64_t(surface->BufferBitmap()->Width()) * surface->BufferBitmap()->Height(),
+              MaxRasterPixels);
+    const TRect r = chart->ChartRect();
+    EXPECT_GT(r.Width(), kept.cx / 2);
+    EXPECT_GT(r.Height(), kept.cy / 2);
+    EXPECT_LE(r.Right, kept.cx);
+    EXPECT_LE(r.Bottom, kept.cy);
+    EXPECT_EQ(chart->Canvas()->Pixel(r.Left + 7, r.Top + 7), ColorToRGB(clYellow));
+    EXPECT_EQ(chart->Canvas()->Pixel(2, 2), ColorToRGB(clBtnFace));
+
+    const std::unique_ptr<TBitmap> copy = chart->RenderToBitmap();
+    EXPECT_EQ((TSize{copy->Width(), copy->Height()}), kept);
 }
 
 }  // namespace

@@ -20,11 +20,14 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/RecordingDialogService.h"
+#include "platform/ui/SpeedButton.h"
+#include "tests/platform/ui/UserInput.h"
 #include "tests/support/ScratchSettings.h"
 
 namespace {
@@ -142,6 +145,21 @@ TEST_F(ChartEditorPagesTest, ThePrintPreviewFollowsTheWindowsSize) {
     preview->CalcPaperRect();
     const TRect paper = preview->PaperRect();
     EXPECT_GT(paper.Right - paper.Left, width);  // the page drawn larger too
+}
+
+// The Data tab's Copy puts every series on the clipboard as text, with a header row and point
+// indexes, and the labels only while "Show labels" is down (as it is at first).
+TEST_F(ChartEditorPagesTest, TheDataTabCopiesTheChartsDataAsText) {
+    AddLine("Ray");
+    chart->GetSeries(0)->SetPointLabel(1, "mid");
+    Visit(form->TabData);
+    auto click = [](TControl* c) { TUserInput().Click(c, QPoint(4, 4)); };
+    click(form->SBCopyData);
+    EXPECT_EQ(Clipboard()->AsText(),
+              "Index\tText\tEE\tRay\r\n0\t\t0\t0\r\n1\tmid\t0.5\t0.5\r\n2\t\t1\t1\r\n\r\n");
+    click(form->SBGridText);
+    click(form->SBCopyData);
+    EXPECT_EQ(Clipboard()->AsText(), "Index\tEE\tRay\r\n0\t0\t0\r\n1\t0.5\t0.5\r\n2\t1\t1\r\n\r\n");
 }
 
 TEST_F(ChartEditorPagesTest, WithoutTheExportLayerThePagesStayEmpty) {

@@ -26,7 +26,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Form.h"
-#include "tests/support/FuzzRegressions.h"
+#include "tests/support/KeptInputs.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ protected:
         return Bytes(out);
     }
     TChart& ReadFinding(const std::string& name) {
-        Read(*Chart, FuzzRegressionBytes("chart-stream", name + ".bin"));
+        Read(*Chart, KeptInputBytes("chart-stream", name + ".bin"));
         return *Chart;
     }
     // Drawn as the harness draws it: into a bitmap far smaller than the chart says it is.
@@ -155,6 +155,34 @@ TEST_F(ChartStreamFindingsTest, APlainFootTitleIsWrittenAndReadsBackPlain) {
         EXPECT_EQ(back.Legend()->Title()->Font()->Style(), TFontStyles{});
         EXPECT_EQ(back.Title()->Font()->Style(), TFontStyles{fsUnderline});
     }
+}
+
+// The same for the colour: the titles start blue and the foot titles red, and a title font set
+// to black (any other chart font's own default) is written and reads back black, in both forms;
+// a title left in its own colour is not written.
+TEST_F(ChartStreamFindingsTest, ATitleFontSetToBlackIsWrittenAndReadsBackBlack) {
+    TChart made(&Form);
+    const std::string untouched = Write(made, true);
+    EXPECT_EQ(untouched.find("Font.Color"), std::string::npos) << untouched;
+    made.Title()->Font()->SetColor(clBlack);
+    made.Foot()->Font()->SetColor(clBlack);
+    made.SubFoot()->Font()->SetColor(clBlue);
+    made.Legend()->Font()->SetColor(clRed);
+    for (bool asText : {false, true}) {
+        TChart back(&Form);
+        Read(back, Write(made, asText));
+        SCOPED_TRACE(asText ? "text" : "binary");
+        EXPECT_EQ(back.Title()->Font()->Color(), clBlack);
+        EXPECT_EQ(back.SubTitle()->Font()->Color(), clBlue);
+        EXPECT_EQ(back.Foot()->Font()->Color(), clBlack);
+        EXPECT_EQ(back.SubFoot()->Font()->Color(), clBlue);
+        EXPECT_EQ(back.Legend()->Font()->Color(), clRed);
+    }
+    made.Title()->Font()->SetColor(clBlue);
+    made.Foot()->Font()->SetColor(clRed);
+    made.SubFoot()->Font()->SetColor(clRed);
+    made.Legend()->Font()->SetColor(clBlack);
+    EXPECT_EQ(Write(made, true), untouched);
 }
 
 // An unnormal 80-bit value reads as NaN; every NaN is written as the one NaN the text form spells

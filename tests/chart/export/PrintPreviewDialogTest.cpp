@@ -4,6 +4,7 @@
 // "Print to PDF file" printer reached by a click on Print, its file read by an independent reader.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -19,6 +20,8 @@
 #include "chart/export/PrintPreviewDialog.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/foundation/TeeGradient.h"
+#include "chart/foundation/TeeShadow.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Printer.h"
@@ -130,6 +133,35 @@ TEST_F(PrintPreviewDialogTest, EveryShowingTurnsThePrinterToLandscape) {
     // Detail: the right end is normal (0), the left end the most (-100).
     Dialog.Resolution->SetPosition(40);
     EXPECT_EQ(Chart.PrintResolution(), -60);
+}
+
+// The paper lies on a ground that shades from the top-left corner into gray and casts a gray
+// shadow 4 pixels wide.
+TEST_F(PrintPreviewDialogTest, ThePaperLiesOnAShadedGround) {
+    Dialog.Show();
+    TTeePreviewPanel& preview = *Dialog.TeePreviewPanel1;
+    const int w = preview.Width();
+    const int h = preview.Height();
+    TBitmap bitmap;
+    bitmap.SetSize(w, h);
+    preview.Draw(bitmap.Canvas(), TRect{0, 0, w, h});
+    auto at = [&](int x, int y) { return ColorToRGB(bitmap.Canvas()->Pixel(x, y)); };
+    auto nearGray = [](TColor c) {
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((c >> shift) & 0xFF) - 0x80) > 24) return false;
+        return true;
+    };
+    const TColor corner = at(2, 2);
+    const TColor farCorner = at(w - 12, h - 12);
+    EXPECT_NE(corner, farCorner);
+    EXPECT_TRUE(nearGray(corner) != nearGray(farCorner)) << std::hex << corner << " " << farCorner;
+    // The ground's shadow: gray, 4 pixels each way.
+    const TTeeShadow& shadow = *preview.Shadow();
+    EXPECT_TRUE(shadow.Visible());
+    EXPECT_EQ(shadow.Color(), clGray);
+    EXPECT_EQ(shadow.HorizSize(), 4);
+    EXPECT_EQ(shadow.VertSize(), 4);
+    EXPECT_EQ(preview.Gradient()->EndColor(), clGray);
 }
 
 // The preview draws the chart at the size it prints at: finer detail lays the chart out larger

@@ -108,7 +108,7 @@ struct TRecordingOpener : IDocumentOpener {
     }
 };
 
-TEST(ResourceRoutines, ShellOpenDocumentHandsAtMost255CharactersToTheOpener) {
+TEST(ResourceRoutines, ShellOpenDocumentHandsTheWholeAddressToTheOpener) {
     TRecordingOpener opener;
     const std::string longAddress = "https://example.org/" + std::string(300, 'a');
     EXPECT_TRUE(ShellOpenDocument("mailto:someone@example.org"));
@@ -116,7 +116,7 @@ TEST(ResourceRoutines, ShellOpenDocumentHandsAtMost255CharactersToTheOpener) {
     EXPECT_FALSE(ShellOpenDocument("/usr/bin/xterm"));
     ASSERT_EQ(opener.Opened.size(), 2u);
     EXPECT_EQ(opener.Opened[0], "mailto:someone@example.org");
-    EXPECT_EQ(opener.Opened[1], longAddress.substr(0, 255));
+    EXPECT_EQ(opener.Opened[1], longAddress);
 }
 
 TEST(ResourceRoutines, TheHandCursorLivesFromStartUpToShutdown) {

@@ -8,6 +8,7 @@
 #include "chart/engine/ChartAxis.h"
 #include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeGradient.h"
+#include "chart/foundation/TeeZoom.h"
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "platform/classes/Cursors.h"

@@ -78,12 +78,12 @@ TEST_F(CursorToolTest, SnapsToTheNearestPointByItsStyleTiesGoingToTheLowestIndex
         double MouseX, MouseY;
         int Index;
     } cases[] = {
-        {"both: the nearest in the plane", cssBoth, ssDefault, 72, 47, 2},
-        {"snap vertical: X alone, a tie", cssBoth, ssVertical, 31, 50, 0},
-        {"snap horizontal: Y alone", cssBoth, ssHorizontal, 31, 51.8, 3},
-        {"horizontal cursor: Y alone", cssHorizontal, ssDefault, 31, 51.8, 3},
-        {"vertical cursor: X alone, a tie", cssVertical, ssDefault, 29, 50, 0},
-        {"scope: the nearest in the plane", cssScope, ssDefault, 35, 85, 0},
+        {"both: the nearest in the plane", cssBoth, TSnapStyle::ssDefault, 72, 47, 2},
+        {"snap vertical: X alone, a tie", cssBoth, TSnapStyle::ssVertical, 31, 50, 0},
+        {"snap horizontal: Y alone", cssBoth, TSnapStyle::ssHorizontal, 31, 51.8, 3},
+        {"horizontal cursor: Y alone", cssHorizontal, TSnapStyle::ssDefault, 31, 51.8, 3},
+        {"vertical cursor: X alone, a tie", cssVertical, TSnapStyle::ssDefault, 29, 50, 0},
+        {"scope: the nearest in the plane", cssScope, TSnapStyle::ssDefault, 35, 85, 0},
     };
     TPointSeries* series = bench.AddSeries(points);
     cursor->SetSnap(true);
@@ -346,7 +346,7 @@ TEST(CursorToolEditing, MadeFromTheToolsPageEditedThroughItsFormAndStreamed) {
         {"snap", [&] { editor->CBSnap->SetChecked(true); },
          [&] { return cursor->Snap() && editor->CBSnapStyle->Enabled(); }},
         {"snap vertically", [&] { Choose(editor->CBSnapStyle, 2); },
-         [&] { return cursor->SnapStyle() == ssVertical; }},
+         [&] { return cursor->SnapStyle() == TSnapStyle::ssVertical; }},
         {"a scope gets lines of 20", [&] { Choose(editor->CBStyle, 3); },
          [&] {
              return cursor->Style() == cssScope && cursor->HorizSize() == 20 &&

@@ -16,11 +16,11 @@ TEST(RasterCopy, SizeIsThePicturesWithinTheLimitAndScaledDownBeyond) {
         int W, H;
     };
     const TCase kept[] = {{0, 0}, {0, 70000}, {1, 1}, {640, 480}, {8192, 4096}, {1 << 25, 1}};
-    for (const TCase& c : kept) EXPECT_EQ(RasterCopySize(c.W, c.H), (TSize{c.W, c.H}));
+    for (const TCase& c : kept) EXPECT_EQ(BoundedRasterSize(c.W, c.H), (TSize{c.W, c.H}));
     const TCase scaled[] = {{8192, 4097}, {40000, 25000}, {30000, 20000}, {INT_MAX, INT_MAX},
                             {INT_MAX, 1}, {1, INT_MAX},   {INT_MAX, 3}};
     for (const TCase& c : scaled) {
-        const TSize s = RasterCopySize(c.W, c.H);
+        const TSize s = BoundedRasterSize(c.W, c.H);
         SCOPED_TRACE(std::to_string(c.W) + " x " + std::to_string(c.H));
         EXPECT_GE(s.cx, 1);
         EXPECT_GE(s.cy, 1);
@@ -47,7 +47,7 @@ TEST(RasterCopy, AHugeMetafileIsDrawnScaledDownIntoTheWholeCopy) {
     }
     TBitmap copy;
     DrawRasterCopy(copy, &metafile);
-    EXPECT_EQ((TSize{copy.Width(), copy.Height()}), RasterCopySize(40000, 25000));
+    EXPECT_EQ((TSize{copy.Width(), copy.Height()}), BoundedRasterSize(40000, 25000));
     EXPECT_EQ(copy.Canvas()->Pixel(0, 0), clRed);
     EXPECT_EQ(copy.Canvas()->Pixel(copy.Width() - 1, copy.Height() - 1), clRed);
 }

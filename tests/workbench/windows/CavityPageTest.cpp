@@ -10,6 +10,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGridColumns.h"
+#include "platform/ui/DBMemo.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/RadioGroup.h"
@@ -313,4 +314,55 @@ TEST(CavityPage, TheProfileTakesTheRoomOfALargerWindow) {
     EXPECT_EQ(w.pcT->Height(), plots + 100);
     EXPECT_EQ(w.dbgT->Height(), points);
 }
+
+// The window's other parts the same way: on each page and in the frame, a grid takes the room a
+// larger window gives below it, the controls under it move down (a page's status bar spans its
+// bottom), the close button keeps to the right, and the buttons and the kind's picture beside a
+// grid stay where they are.
+TEST(MainWindowPages, EachPagesControlsFollowALargerWindow) {
+    TCavityFixture f(2);
+    TFMainDB& w = *f.window;
+    constexpr int dx = 400, dy = 300;
+    struct TCase {
+        const char* Name;
+        TTabSheet* Page;  // null: the frame
+        TControl* Control;
+        int Left, Top, Width, Height;  // what each gains
+    };
+    const TCase cases[] = {
+        {"datasets grid", nullptr, w.dbgDatasets, 0, 0, 0, dy},
+        {"datasets navigator", nullptr, w.dbnDatasets, 0, dy, 0, 0},
+        {"datasets position", nullptr, w.sbDatasets, 0, dy, 0, 0},
+        {"comments", nullptr, w.dbmDatasets, 0, dy, 0, 0},
+        {"compute", nullptr, w.btnCompute, 0, 0, 0, 0},
+        {"close", nullptr, w.btnClose, dx, 0, 0, 0},
+        {"viewing conditions grid", w.tsVC, w.dbgVC, 0, 0, 0, dy},
+        {"viewing conditions navigator", w.tsVC, w.dbnVC, 0, dy, 0, 0},
+        {"viewing conditions position", w.tsVC, w.sbVC, 0, dy, dx, 0},
+        {"kind picture", w.tsVC, w.pcVCTop, 0, 0, 0, 0},
+        {"clear conditions", w.tsVC, w.btnClearVC, 0, 0, 0, 0},
+        {"wavelengths grid", w.tsW, w.dbgW, 0, 0, 0, dy},
+        {"wavelengths navigator", w.tsW, w.dbnW, 0, dy, 0, 0},
+        {"wavelengths position", w.tsW, w.sbW, 0, dy, dx, 0},
+        {"clear wavelengths", w.tsW, w.btnClearW, 0, 0, 0, 0},
+    };
+    auto bounds = [](const TControl* c) {
+        return TRect{c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
+    };
+    const int width = w.Width(), height = w.Height();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        if (c.Page) w.PageControl1->SetActivePage(c.Page);
+        const TRect before = bounds(c.Control);
+        w.Widget()->resize(width + dx, height + dy);
+        const TRect after = bounds(c.Control);
+        EXPECT_EQ(after.Left - before.Left, c.Left);
+        EXPECT_EQ(after.Top - before.Top, c.Top);
+        EXPECT_EQ(after.Width() - before.Width(), c.Width);
+        EXPECT_EQ(after.Height() - before.Height(), c.Height);
+        w.Widget()->resize(width, height);
+        EXPECT_EQ(bounds(c.Control), before);
+    }
+}
+
 }  // namespace

@@ -16,8 +16,11 @@
 #include <functional>
 
 #include "chart/editors/ChartEditForm.h"
+#include "chart/editors/EditorHostedPages.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/LineSeries.h"
+#include "chart/export/ExportDialog.h"
+#include "chart/export/PrintPreviewDialog.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/PageControl.h"
 #include "tests/support/ScratchSettings.h"
@@ -183,6 +186,7 @@ TEST(FormTexts, EveryWorkbenchFormShowsItsTextsWhole) {
 TEST(FormTexts, EveryChartEditorPageShowsItsTextsWhole) {
     TScratchSettings settings;
     StartChartUnits();
+    StartExportUnits();
     TForm owner(nullptr);
     auto* chart = new TChart(&owner);
     chart->SetParent(&owner);
@@ -202,15 +206,45 @@ TEST(FormTexts, EveryChartEditorPageShowsItsTextsWhole) {
         for (const std::string& c : ClippedTexts(editor.Widget(), "Chart/" + page->Caption()))
             clipped.push_back(c);
     }
-    // The Export and Print pages are the export dialog and the print preview, which the export
-    // layer hosts there when it is started; they keep the layout of their own windows and are
-    // still cut off in the editor's smaller page, so they are left out here.
-    for (TTabSheet* page : {editor.TabSeries, editor.TabData}) {
+    auto walk = [&](const std::string& name) {
+        for (const std::string& c : ClippedTexts(editor.Widget(), name)) clipped.push_back(c);
+    };
+    auto showMainPage = [&](TTabSheet* page) {
         editor.MainPage->SetActivePage(page);
         editor.MainPageChange();
-        for (const std::string& c : ClippedTexts(editor.Widget(), page->Caption()))
+    };
+    // The Print and Export pages are the print preview and the export dialog, which the export
+    // layer hosts there, in a page smaller than their own windows.
+    for (TTabSheet* page : {editor.TabSeries, editor.TabData, editor.TabPrint}) {
+        showMainPage(page);
+        walk(page->Caption());
+    }
+    showMainPage(editor.TabExport);
+    auto* exporter = dynamic_cast<TTeeExportForm*>(HostedPageOf(*editor.TabExport));
+    ASSERT_NE(exporter, nullptr);
+    for (TTabSheet* tab : {exporter->TabPicture, exporter->TabNative, exporter->TabData}) {
+        if (!tab->TabVisible()) continue;
+        exporter->PageControl1->SetActivePage(tab);
+        walk("Export/" + tab->Caption());
+    }
+    exporter->PageControl1->SetActivePage(exporter->TabPicture);
+    exporter->PageOptions->SetActivePage(exporter->TabSize);
+    walk("Export/Picture/Size");
+    // And both in their own windows.
+    TTeeExportForm dialog(nullptr);
+    dialog.SetTagObject(chart);
+    dialog.Show();
+    for (TTabSheet* tab : {dialog.TabPicture, dialog.TabNative, dialog.TabData}) {
+        dialog.PageControl1->SetActivePage(tab);
+        for (const std::string& c :
+             ClippedTexts(dialog.Widget(), "TTeeExportForm/" + tab->Caption()))
             clipped.push_back(c);
     }
+    TChartPreview preview(nullptr);
+    preview.SetTagObject(chart);
+    preview.Show();
+    for (const std::string& c : ClippedTexts(preview.Widget(), "TChartPreview"))
+        clipped.push_back(c);
     EXPECT_EQ(Lines(clipped), "");
 }
 

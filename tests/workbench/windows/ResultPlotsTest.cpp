@@ -256,4 +256,23 @@ TEST_F(ResultPlotsTest, LocalHemisphericalPlotsAgainstXiAndOneConditionGivesOneP
     });
 }
 
+// Over a results database with no stored run (nothing to plot: no viewing condition, no
+// wavelength), both windows open with empty plots; the wavelength plot's spin edit once set its
+// range to 1..0 on every redraw, and each change of its text redrew again, without end.
+TEST_F(ResultPlotsTest, OverNoStoredRunBothWindowsOpenWithEmptyPlots) {
+    ASSERT_EQ(Db().cdsResults.RecordCount(), 0);
+    {
+        TFPlotAgainstW w(nullptr, Db());
+        for (const TLineSeries* s : {w.Isothermal, w.Nonisothermal, w.LineSeries1})
+            EXPECT_EQ(s->Count(), 0);
+        EXPECT_EQ(w.StatusBar1->Panels()->Items(1)->Text(), "Number of Viewing Conditions: 0");
+    }
+    {
+        TFPlotAgainstVC w(nullptr, Db());
+        for (const TLineSeries* s : {w.Isothermal, w.Nonisothermal, w.Series10})
+            EXPECT_EQ(s->Count(), 0);
+        EXPECT_EQ(w.seiW->IntValue(), 0);
+    }
+}
+
 }  // namespace

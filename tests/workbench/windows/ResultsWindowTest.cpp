@@ -13,6 +13,7 @@
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/StatusBar.h"
+#include "tests/support/KeptInputs.h"
 #include "tests/workbench/windows/WindowFixture.h"
 #include "workbench/ResultsDatabase.h"
 #include "workbench/ResultsTextFile.h"
@@ -143,11 +144,8 @@ TEST_F(ResultsWindowTest, SaveAsWritesTheRunsTextFile) {
 TEST(ResultsWindowDamagedRun, KindOutsideTheTablesStopsTheSaveAndTheRunCanBeDeleted) {
     TMainWindowFixture f;
     std::filesystem::create_directories(f.dir.Path() / "db");
-    std::ifstream kept(std::filesystem::path(KV_FUZZ_REGRESSIONS) / "results-db" /
-                           "escaped-out_of_range-ViewIndex.bin",
-                       std::ios::binary);
-    ASSERT_TRUE(kept.good());
-    std::ofstream(f.dir.Path() / "db" / "kavri320res.dbs", std::ios::binary) << kept.rdbuf();
+    std::ofstream(f.dir.Path() / "db" / "kavri320res.dbs", std::ios::binary)
+        << KeptInputBytes("results-db", "escaped-out_of_range-ViewIndex.bin");
     f.Start();
     ASSERT_EQ(f.window->Data().Results.cdsResults.RecordCount(), 1);
     const size_t before = f.Messages().size();

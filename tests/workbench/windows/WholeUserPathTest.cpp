@@ -46,19 +46,6 @@
 
 namespace {
 
-// What the program registers besides the chart units for export: picture formats, the export
-// dialog's texts and the chart editor's Export and Print pages.
-void StartExportUnits() {
-    static const bool started = [] {
-        RegisterStandardGraphicFormats();
-        LoadExtendedTexts();
-        PictureExportUnitStartup();
-        ExportEditorPagesUnitStartup();
-        return true;
-    }();
-    (void)started;
-}
-
 std::string FileBytes(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "chart/engine/ChartEngineStartup.h"
+#include "chart/export/ChartPictureExport.h"
+#include "chart/export/ExportEditorPages.h"
 #include "chart/foundation/FoundationStartup.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "platform/graphics/GraphicFormats.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/RecordingDialogService.h"
@@ -28,6 +31,19 @@ inline void StartChartUnits() {
         LoadCoreTexts();
         FoundationUnitStartup();
         ChartEngineUnitStartup();
+        return true;
+    }();
+    (void)started;
+}
+
+// What the program registers besides the chart units for export: picture formats, the export
+// dialog's texts and the chart editor's Export and Print pages.
+inline void StartExportUnits() {
+    static const bool started = [] {
+        RegisterStandardGraphicFormats();
+        LoadExtendedTexts();
+        PictureExportUnitStartup();
+        ExportEditorPagesUnitStartup();
         return true;
     }();
     (void)started;
