@@ -545,6 +545,21 @@ class Picture:
                     if c == "X":
                         self.dot(x + 6 * n + gx, y + gy, colour)
 
+    def bitmap24(self):
+        """A 24-bit bottom-up .bmp of the same pixels."""
+        stride = (self.width * 3 + 3) & ~3
+        data = bytearray()
+        for row in reversed(self.pixels):
+            packed = bytearray()
+            for index in row:
+                r, g, b = self.palette[index]
+                packed += bytes((b, g, r))
+            data += packed + bytes(stride - len(packed))
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(data), 2835,
+                           2835, 0, 0)
+        head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+        return head + info + bytes(data)
+
     def bitmap(self):
         """A 4-bit bottom-up .bmp with the palette above."""
         stride = ((self.width + 1) // 2 + 3) & ~3
@@ -804,8 +819,9 @@ def main():
         files[name + ".bmp"] = bitmap_file(rows(art, 16, 16))
     for name, draw in KIND_PICTURES.items():
         files[name + ".bmp"] = draw().bitmap()
+    # The series' pictures are copied into charts and stored with them: kept in 24 bits.
     for name, draw in SERIES_PICTURES.items():
-        files[name + ".bmp"] = draw().bitmap()
+        files[name + ".bmp"] = draw().bitmap24()
     files["AboutPicture.bmp"] = about_picture().bitmap()
     files["AboutSmallPicture.bmp"] = about_small_picture().bitmap()
     for n, words in enumerate(BRUSH_PATTERNS, 1):

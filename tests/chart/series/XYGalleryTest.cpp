@@ -9,6 +9,7 @@
 
 #include "chart/editors/PointerEditor.h"
 #include "chart/foundation/ChartPen.h"
+#include "chart/foundation/TeeButtons.h"
 #include "chart/foundation/TeeFilterPicture.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/series/xy/ArrowSeries.h"
