@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's own artwork into resources/: the hand cursor, the small arrow bitmaps,
-the series gallery bitmaps, the viewing-condition kind drawings and the about box pictures.
+the series gallery bitmaps, the image series' pictures, the viewing-condition kind drawings and
+the about box pictures.
 Each picture is a character map ('X' black, 'o' white, '.' see-through or background), so the
 files can be made again and checked by eye. Run from the top folder: scripts/make-artwork.py"""
 import math
@@ -492,8 +493,9 @@ GLYPHS = {
 
 
 class Picture:
-    def __init__(self, width, height):
+    def __init__(self, width, height, palette=None):
         self.width, self.height = width, height
+        self.palette = palette or PALETTE
         self.pixels = [[WHITE] * width for _ in range(height)]
 
     def dot(self, x, y, colour):
@@ -543,6 +545,21 @@ class Picture:
                     if c == "X":
                         self.dot(x + 6 * n + gx, y + gy, colour)
 
+    def bitmap24(self):
+        """A 24-bit bottom-up .bmp of the same pixels."""
+        stride = (self.width * 3 + 3) & ~3
+        data = bytearray()
+        for row in reversed(self.pixels):
+            packed = bytearray()
+            for index in row:
+                r, g, b = self.palette[index]
+                packed += bytes((b, g, r))
+            data += packed + bytes(stride - len(packed))
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(data), 2835,
+                           2835, 0, 0)
+        head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+        return head + info + bytes(data)
+
     def bitmap(self):
         """A 4-bit bottom-up .bmp with the palette above."""
         stride = ((self.width + 1) // 2 + 3) & ~3
@@ -551,8 +568,8 @@ class Picture:
             packed = bytearray((row[x] << 4) | (row[x + 1] if x + 1 < self.width else 0)
                                for x in range(0, self.width, 2))
             data += packed + bytes(stride - len(packed))
-        colours = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
-        colours += bytes(4 * (16 - len(PALETTE)))
+        colours = b"".join(bytes((b, g, r, 0)) for r, g, b in self.palette)
+        colours += bytes(4 * (16 - len(self.palette)))
         info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 4, 0, len(data), 2835,
                            2835, 16, 0)
         offset = 14 + len(info) + len(colours)
@@ -700,6 +717,88 @@ def about_small_picture():
     return p
 
 
+# The pictures of the image series: a bank note for the bars, a marker for image points, and
+# two sets of rising, level and falling signs for delta points (faces and pointing hands).
+SERIES_PALETTE = PALETTE + [(40, 160, 60), (250, 210, 40), (235, 190, 150)]
+GREEN, YELLOW, SKIN = range(len(PALETTE), len(PALETTE) + 3)
+
+
+def disc(p, cx, cy, radius, colour):
+    for y in range(p.height):
+        for x in range(p.width):
+            if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
+                p.dot(x, y, colour)
+
+
+def money_picture():
+    """A bank note: a green sheet with a framed medallion and corner marks."""
+    p = Picture(32, 16, SERIES_PALETTE)
+    p.box(0, 0, 32, 16, GREEN)
+    p.box(1, 1, 31, 15, PALE)
+    p.box(2, 2, 30, 14, GREEN)
+    disc(p, 15.5, 7.5, 5, PALE)
+    disc(p, 15.5, 7.5, 3, GREEN)
+    for x, y in ((4, 4), (27, 4), (4, 11), (27, 11)):
+        p.box(x - 1, y - 1, x + 1, y + 1, PALE)
+    return p
+
+
+def default_point_picture():
+    """A round blue marker with a white highlight."""
+    p = Picture(16, 16, SERIES_PALETTE)
+    disc(p, 7.5, 7.5, 7, NAVY)
+    disc(p, 7.5, 7.5, 6, BLUE)
+    disc(p, 5.5, 5.5, 1.5, WHITE)
+    return p
+
+
+def face_picture(mouth):
+    """A yellow face; mouth +1 smiles, 0 is level, -1 frowns."""
+    p = Picture(16, 16, SERIES_PALETTE)
+    disc(p, 7.5, 7.5, 7.5, BLACK)
+    disc(p, 7.5, 7.5, 6.5, YELLOW)
+    p.box(5, 5, 7, 7, BLACK)
+    p.box(9, 5, 11, 7, BLACK)
+    if mouth == 0:
+        p.line(4, 11, 11, 11, BLACK)
+    else:
+        for k in range(8):
+            p.dot(4 + k, 11 + mouth * (1 - abs(k - 3.5) / 3.5) * 1.5, BLACK)
+    return p
+
+
+def hand_picture(direction):
+    """A fist with its thumb up (+1), out sideways (0) or down (-1)."""
+    p = Picture(16, 16, SERIES_PALETTE)
+    p.box(3, 6, 12, 13, SKIN)
+    for y in (8, 10):
+        p.line(4, y, 11, y, BLACK)
+    if direction > 0:
+        p.box(4, 1, 7, 6, SKIN)
+        p.line(4, 1, 4, 6, BLACK)
+    elif direction < 0:
+        p.box(4, 13, 7, 16, SKIN)
+        p.line(4, 13, 4, 15, BLACK)
+    else:
+        p.box(12, 6, 16, 9, SKIN)
+        p.line(12, 6, 15, 6, BLACK)
+    p.line(3, 6, 3, 12, BLACK)
+    p.line(3, 12, 11, 12, BLACK)
+    return p
+
+
+SERIES_PICTURES = {
+    "TeeMoney": money_picture,
+    "TeeDefaultImage": default_point_picture,
+    "TeeGreaterSmile": lambda: face_picture(1),
+    "TeeEqualSmile": lambda: face_picture(0),
+    "TeeLowerSmile": lambda: face_picture(-1),
+    "TeeGreaterHand": lambda: hand_picture(1),
+    "TeeEqualHand": lambda: hand_picture(0),
+    "TeeLowerHand": lambda: hand_picture(-1),
+}
+
+
 KIND_PICTURES = {"VCNormal": kind_normal, "VCDirectional": kind_directional,
                  "VCConical": kind_conical, "VCIntegrated": kind_integrated,
                  "VCLocal": kind_local}
@@ -720,6 +819,9 @@ def main():
         files[name + ".bmp"] = bitmap_file(rows(art, 16, 16))
     for name, draw in KIND_PICTURES.items():
         files[name + ".bmp"] = draw().bitmap()
+    # The series' pictures are copied into charts and stored with them: kept in 24 bits.
+    for name, draw in SERIES_PICTURES.items():
+        files[name + ".bmp"] = draw().bitmap24()
     files["AboutPicture.bmp"] = about_picture().bitmap()
     files["AboutSmallPicture.bmp"] = about_small_picture().bitmap()
     for n, words in enumerate(BRUSH_PATTERNS, 1):

@@ -139,10 +139,12 @@ void TChartSeries::ReadDataStream(TStream& stream) {
             // Read whole before anything is added: a record cut short adds no point.
             TSeriesMarkPosition mark;
             if (flags & sdfMarkPositions) ReadMarkPosition(stream, mark);
+            // The record holds every list's value: the plain append, not a type's own rules
+            // for new points (a Gantt task would lose its successor).
             if (FYMandatory)
-                AddXYPoint(p, v, label, color);
+                TChartSeries::AddXYPoint(p, v, label, color);
             else
-                AddXYPoint(v, p, label, color);
+                TChartSeries::AddXYPoint(v, p, label, color);
             if (flags & sdfMarkPositions) {
                 TSeriesMarksPositions& positions = FMarks->Positions();
                 positions.Ensure(positions.Count()) = mark;

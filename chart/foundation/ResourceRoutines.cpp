@@ -3,11 +3,16 @@
 #include "platform/classes/Object.h"
 #include "platform/graphics/CheckGlyphs.h"
 #include "platform/graphics/ResourceBitmap.h"
+#include "platform/rtl/Format.h"
 #include "platform/ui/DocumentOpener.h"
 
 bool LoadResourceBitmap(TBitmap& bitmap, const std::string& name, const std::string& altName) {
     return LoadResourceBitmap(bitmap, name) ||
            (!altName.empty() && LoadResourceBitmap(bitmap, altName));
+}
+
+void LoadProgramBitmap(TBitmap& bitmap, const std::string& name) {
+    if (!LoadResourceBitmap(bitmap, name)) throw EResNotFound(Format(SResNotFound, {name}));
 }
 
 bool LoadSeriesClassBitmap(const TClassInfo& seriesClass, TBitmap& bitmap) {

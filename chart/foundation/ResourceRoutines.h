@@ -4,6 +4,8 @@
 // desktop's handler.
 #include <string>
 
+#include "platform/rtl/Exceptions.h"
+
 class TBitmap;
 class TCanvas;
 class TClassInfo;
@@ -15,6 +17,13 @@ inline constexpr int crTeeHand = 2020;
 // Loads the first of Name and AltName found among the program's resources; false, the bitmap
 // unchanged, when neither is there.
 bool LoadResourceBitmap(TBitmap& bitmap, const std::string& name, const std::string& altName);
+// A resource the program asked for by name is not among its own.
+KV_EXCEPTION_CLASS(EResNotFound, Exception)
+inline constexpr const char* SResNotFound = "Resource %s not found";
+
+// The bitmap resource of that name from the program's own resources; EResNotFound
+// (SResNotFound) when there is none.
+void LoadProgramBitmap(TBitmap& bitmap, const std::string& name);
 // The gallery bitmap of a class: the resource named after the class, else after its parent.
 bool LoadSeriesClassBitmap(const TClassInfo& seriesClass, TBitmap& bitmap);
 bool LoadSeriesClassBitmap(const TObject& series, TBitmap& bitmap);

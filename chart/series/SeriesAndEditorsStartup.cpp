@@ -69,6 +69,25 @@
 #include "chart/series/variant/DonutSeriesEditor.h"
 #include "chart/series/variant/LinePointEditor.h"
 #include "chart/series/variant/LinePointSeries.h"
+#include "chart/series/xy/ArrowSeries.h"
+#include "chart/series/xy/ArrowSeriesEditor.h"
+#include "chart/series/xy/BubbleSeries.h"
+#include "chart/series/xy/BubbleSeriesEditor.h"
+#include "chart/series/xy/ChartShape.h"
+#include "chart/series/xy/ChartShapeEditor.h"
+#include "chart/series/xy/DeltaPointSeries.h"
+#include "chart/series/xy/ErrorBarSeries.h"
+#include "chart/series/xy/ErrorSeries.h"
+#include "chart/series/xy/ErrorSeriesEditor.h"
+#include "chart/series/xy/GanttSeries.h"
+#include "chart/series/xy/GanttSeriesEditor.h"
+#include "chart/series/xy/HighLowEditor.h"
+#include "chart/series/xy/HighLowLineEditor.h"
+#include "chart/series/xy/HighLowLineSeries.h"
+#include "chart/series/xy/HighLowSeries.h"
+#include "chart/series/xy/ImageBarSeries.h"
+#include "chart/series/xy/ImageBarSeriesEditor.h"
+#include "chart/series/xy/ImagePointSeries.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -93,6 +112,18 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        // Extended XY series.
+        {ekSeries, &TGanttSeries::StaticClass(), &TxtGantt, &TxtStandard, 1},
+        {ekSeries, &TChartShape::StaticClass(), &TxtShape, &TxtStandard, 2},
+        {ekSeries, &TBubbleSeries::StaticClass(), &TxtBubble, &TxtStandard, 1},
+        {ekSeries, &TArrowSeries::StaticClass(), &TxtArrow, &TxtExtended, 2},
+        {ekSeries, &TErrorBarSeries::StaticClass(), &TxtExtErrorBar, &TxtExtStats, 1},
+        {ekSeries, &TErrorSeries::StaticClass(), &TxtExtError, &TxtExtStats, 1},
+        {ekSeries, &THighLowSeries::StaticClass(), &TxtExtHighLow, &TxtExtStats, 1},
+        {ekSeries, &THighLowLineSeries::StaticClass(), &TxtExtHighLowLine, &TxtExtStats, 1},
+        {ekSeries, &TImageBarSeries::StaticClass(), &TxtExtImageBar, &TxtExtOther, 1},
+        {ekSeries, &TImagePointSeries::StaticClass(), &TxtExtImagePoint, &TxtExtOther, 1},
+        {ekSeries, &TDeltaPointSeries::StaticClass(), &TxtExtDeltaPoint, &TxtExtOther, 1},
         // Statistical series.
         {ekSeries, &TBoxSeries::StaticClass(), &TxtExtBoxPlot, &TxtExtStats, 2},
         {ekSeries, &THorizBoxSeries::StaticClass(), &TxtExtHorizontalBoxPlot, &TxtExtStats, 2},
@@ -188,6 +219,15 @@ std::vector<TClass> EditorFormClasses() {
         &TRMSFuncEditor::StaticClass(),
         &TCurveFittingEditor::StaticClass(),
         &TSubsetFuncEditor::StaticClass(),
+        // Extended XY series.
+        &TGanttSeriesEditor::StaticClass(),
+        &TChartShapeEditor::StaticClass(),
+        &TBubbleSeriesEditor::StaticClass(),
+        &TArrowSeriesEditor::StaticClass(),
+        &TErrorSeriesEditor::StaticClass(),
+        &THighLowEditor::StaticClass(),
+        &THighLowLineEditor::StaticClass(),
+        &TImageBarSeriesEditor::StaticClass(),
         // Statistical, variant and share series.
         &TBoxSeriesEditor::StaticClass(),
         &THistogramSeriesEditor::StaticClass(),

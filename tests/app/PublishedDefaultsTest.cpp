@@ -59,6 +59,15 @@ const TDefaultException Exceptions[] = {
     {"TADXFunction", "DownLinePen.Color", "the -DI line is red"},
     {"TMACDFunction", "HistogramPen.Color", "the MACD histogram is red"},
     {"TMACDFunction", "MACDExpPen.Color", "the MACD signal line is green"},
+    {"TChartShape", "Brush.Color", "a shape is filled white"},
+    {"TBubbleSeries", "Marks.Transparent", "a bubble's marks have no frame"},
+    {"TBubbleSeries", "Pointer.InflateMargins", "bubbles are sized by their radius"},
+    {"TArrowSeries", "Marks.Transparent", "an arrow's marks have no frame"},
+    {"TArrowSeries", "Pointer.InflateMargins", "an arrow's pointer is only its head"},
+    {"THighLowSeries", "HighBrush.Style", "a high-low band is not filled"},
+    {"THighLowSeries", "LowBrush.Style", "a high-low band is not filled"},
+    {"TImagePointSeries", "Pointer.HorizSize", "an image point is its picture's size"},
+    {"TImagePointSeries", "Pointer.VertSize", "an image point is its picture's size"},
 };
 
 struct TMismatch {

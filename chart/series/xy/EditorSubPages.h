@@ -1,0 +1,34 @@
+#pragma once
+// The pages an editor form adds to the series page (a point-marker page, the bar editor): made
+// once, watched so that a page freed by the series page is forgotten, freed with the editor.
+#include <vector>
+
+#include "chart/editors/SeriesEditorControls.h"
+#include "platform/ui/Form.h"
+
+class TEditorSubPages {
+public:
+    explicit TEditorSubPages(TForm* editor) : FEditor(editor) {}
+    ~TEditorSubPages() {
+        for (TForm* page : FPages) FreeSubPage(page);
+    }
+    TEditorSubPages(const TEditorSubPages&) = delete;
+    TEditorSubPages& operator=(const TEditorSubPages&) = delete;
+
+    bool Empty() const { return FPages.empty(); }
+    // Watches page (none: nothing) and answers it.
+    TForm* Add(TForm* page) {
+        if (page) FPages.push_back(WatchSubPage(FEditor, page));
+        return page;
+    }
+    // From the editor's Notification: a page going away.
+    void Forget(TComponent* component) {
+        std::erase_if(FPages, [component](TForm* page) {
+            return static_cast<TComponent*>(page) == component;
+        });
+    }
+
+private:
+    TForm* FEditor;
+    std::vector<TForm*> FPages;
+};
