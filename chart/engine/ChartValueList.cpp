@@ -11,6 +11,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/Publisher.h"
 #include "platform/classes/Reader.h"
+#include "platform/classes/Writer.h"
 
 namespace {
 int GrowthStep = 1000;
@@ -56,6 +57,11 @@ void TChartValueList::DefineProperties(TFiler& filer) {
             if (reader.ReadFloat() != 1) ShowErrorBox(TxtMultiplierObsolete);
         },
         nullptr, false);
+    // An empty name equals the published property's default, so the writer leaves it out; but
+    // each list's constructor names it, and the reader would keep that name. It is written here.
+    filer.DefineProperty(
+        "Name", [this](TReader& reader) { SetName(reader.ReadString()); },
+        [this](TWriter& writer) { writer.WriteString(FName); }, FName.empty());
 }
 
 void TChartValueList::SetDateTime(bool value) {

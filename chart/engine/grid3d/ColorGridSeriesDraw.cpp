@@ -53,6 +53,8 @@ TColorGridSeries::TCellRange TColorGridSeries::VisibleCells() {
             horizontal ? PixelToXValue(axis.StartPos()) : PixelToYValue(axis.StartPos());
         const double b = horizontal ? PixelToXValue(axis.EndPos()) : PixelToYValue(axis.EndPos());
         const double base = LowerEdge(RoundToInt(list.Minimum()));
+        // An end that is no number (an axis or a grid of NaN or infinite values) clips nothing.
+        if (std::isnan(a - base) || std::isnan(b - base)) return;
         auto position = [&](double v) {
             const double p = std::floor(v - base) + 1;
             return int(std::clamp(p, 1.0, double(std::max(1, count))));

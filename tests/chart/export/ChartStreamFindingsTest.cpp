@@ -205,4 +205,21 @@ TEST_F(ChartStreamFindingsTest, ANaNReadFromAnUnnormalValueIsWrittenInBothForms)
     EXPECT_NO_THROW(Write(*Chart, true));
 }
 
+// A value list whose name was emptied is written with its empty name: the reader would otherwise
+// keep the name its series' constructor gives it.
+TEST_F(ChartStreamFindingsTest, AnEmptiedValueListNameReadsBackEmpty) {
+    ReadFinding("roundtrip-empty-value-list-name");
+    ASSERT_EQ(Chart->SeriesCount(), 1);
+    EXPECT_EQ(Chart->GetSeries(0)->XValues().Name(), "");
+    ExpectReadsBackAsWritten(false);
+    ExpectReadsBackAsWritten(true);
+    for (bool asText : {false, true}) {
+        TChart back(&Form);
+        Read(back, Write(*Chart, asText));
+        ASSERT_EQ(back.SeriesCount(), 1);
+        EXPECT_EQ(back.GetSeries(0)->XValues().Name(), "") << asText;
+        EXPECT_EQ(back.GetSeries(0)->YValues().Name(), "Y") << asText;
+    }
+}
+
 }  // namespace
