@@ -13,6 +13,7 @@
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/view/AntiAliasTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -42,6 +43,7 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TAntiAliasTool::StaticClass(),
     };
 }
 // clang-format on
