@@ -14,6 +14,8 @@
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
 #include "chart/tools/view/AntiAliasTool.h"
+#include "chart/tools/view/RotateTool.h"
+#include "chart/tools/view/SeriesAnimationTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -33,11 +35,11 @@ std::vector<TClass> ChartToolClasses() {
         &TNearestTool::StaticClass(),
         &TColorBandTool::StaticClass(),
         &TColorLineTool::StaticClass(),
-        // TRotateTool
+        &TRotateTool::StaticClass(),
         // TChartImageTool
         &TMarksTipTool::StaticClass(),
         &TAnnotationTool::StaticClass(),
-        // TSeriesAnimationTool
+        &TSeriesAnimationTool::StaticClass(),
         &TGridBandTool::StaticClass(),
         &TAxisScrollTool::StaticClass(),
         &TRectangleTool::StaticClass(),

@@ -12,6 +12,8 @@
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
 #include "chart/tools/view/AntiAliasEditor.h"
+#include "chart/tools/view/RotateToolEditor.h"
+#include "chart/tools/view/SeriesAnimToolEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -24,8 +26,10 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TNearestToolEdit::StaticClass(),
         &TColorBandToolEditor::StaticClass(),
         &TColorLineToolEditor::StaticClass(),
+        &TRotateToolEditor::StaticClass(),
         &TMarksTipToolEdit::StaticClass(),
         &TAnnotationToolEdit::StaticClass(),
+        &TSeriesAnimToolEditor::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
         &TAntiAliasEditor::StaticClass(),
