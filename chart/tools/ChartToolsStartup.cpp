@@ -10,9 +10,11 @@
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
+#include "chart/tools/overlay/DragPointTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/overlay/PieTool.h"
 #include "chart/tools/view/AntiAliasTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
@@ -46,6 +48,8 @@ std::vector<TClass> ChartToolClasses() {
         // TClipSeriesTool
         // TFullScreenTool
         &TAntiAliasTool::StaticClass(),
+        &TDragPointTool::StaticClass(),
+        &TPieTool::StaticClass(),
     };
 }
 // clang-format on

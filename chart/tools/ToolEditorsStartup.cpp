@@ -8,9 +8,11 @@
 #include "chart/tools/axis/GridBandToolEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
+#include "chart/tools/overlay/DragPointToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
+#include "chart/tools/overlay/PieToolEditor.h"
 #include "chart/tools/view/AntiAliasEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
@@ -33,6 +35,8 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
         &TAntiAliasEditor::StaticClass(),
+        &TDragPointToolEdit::StaticClass(),
+        &TPieToolEditor::StaticClass(),
     };
 }
 // clang-format on

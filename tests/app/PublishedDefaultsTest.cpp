@@ -46,6 +46,9 @@ const TDefaultException Exceptions[] = {
     {"TNearestTool", "Brush.Style", "the nearest point's mark is not filled"},
     {"TNearestTool", "Pen.Color", "the nearest point's mark is drawn white"},
     {"TNearestTool", "Pen.Style", "the nearest point's mark is dotted"},
+    {"TRotateTool", "Pen.Color", "the rotation outline is drawn white"},
+    {"TRotateTool", "Pen.Mode", "the rotation outline is drawn in XOR, so it erases itself"},
+    {"TPieTool", "Pen.Width", "a focused slice is outlined 4 pixels wide"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
 };
 

@@ -37,7 +37,7 @@ const TEnumInfo& RotateToolStyleNames() {
 }
 
 TRotateTool::TRotateTool(TComponent* owner) : TTeeCustomTool(owner), FCursor(crTeeHand) {
-    Pen()->SetVisible(false);
+    Pen()->SetDefaultVisible(false);
     Pen()->SetMode(pmXor);
     Pen()->SetColor(clWhite);
 }
