@@ -3,6 +3,7 @@
 #include "chart/engine/SeriesTypes.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "chart/tools/annotation/RectangleTool.h"
+#include "chart/tools/annotation/SelectorTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
 #include "chart/tools/axis/AxisScrollTool.h"
 #include "chart/tools/axis/ColorBandTool.h"
@@ -50,6 +51,7 @@ std::vector<TClass> ChartToolClasses() {
         &TAntiAliasTool::StaticClass(),
         &TDragPointTool::StaticClass(),
         &TPieTool::StaticClass(),
+        &TSelectorTool::StaticClass(),
     };
 }
 // clang-format on

@@ -1,6 +1,7 @@
 // The editor forms of the tools, registered by ChartToolsUnitStartup.
 #include "chart/tools/ChartToolsStartup.h"
 #include "chart/tools/annotation/AnnotationToolEditor.h"
+#include "chart/tools/annotation/SelectorToolEditor.h"
 #include "chart/tools/axis/AxisArrowToolEditor.h"
 #include "chart/tools/axis/AxisScrollEditor.h"
 #include "chart/tools/axis/ColorBandToolEditor.h"
@@ -37,6 +38,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAntiAliasEditor::StaticClass(),
         &TDragPointToolEdit::StaticClass(),
         &TPieToolEditor::StaticClass(),
+        &TSelectorToolEditor::StaticClass(),
     };
 }
 // clang-format on

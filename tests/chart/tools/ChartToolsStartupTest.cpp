@@ -23,7 +23,7 @@ const std::vector<std::string> GalleryOrder = {
     "TAnnotationTool", "TSeriesAnimationTool", "TGridBandTool", "TAxisScrollTool", "TRectangleTool",
     "TClipSeriesTool", "TFullScreenTool",
     // The units after the first one, each registering its own tools.
-    "TAntiAliasTool", "TDragPointTool", "TPieTool"};
+    "TAntiAliasTool", "TDragPointTool", "TPieTool", "TSelectorTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
