@@ -17,6 +17,7 @@
 #include "chart/tools/overlay/NearestTool.h"
 #include "chart/tools/overlay/PieTool.h"
 #include "chart/tools/view/AntiAliasTool.h"
+#include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
 #include "platform/classes/ClassRegistry.h"
@@ -47,7 +48,7 @@ std::vector<TClass> ChartToolClasses() {
         &TAxisScrollTool::StaticClass(),
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
-        // TFullScreenTool
+        &TFullScreenTool::StaticClass(),
         &TAntiAliasTool::StaticClass(),
         &TDragPointTool::StaticClass(),
         &TPieTool::StaticClass(),
