@@ -17,6 +17,8 @@
 #include "chart/tools/overlay/NearestTool.h"
 #include "chart/tools/overlay/PieTool.h"
 #include "chart/tools/view/AntiAliasTool.h"
+#include "chart/tools/view/ChartImageTool.h"
+#include "chart/tools/view/ClipSeriesTool.h"
 #include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
@@ -40,14 +42,14 @@ std::vector<TClass> ChartToolClasses() {
         &TColorBandTool::StaticClass(),
         &TColorLineTool::StaticClass(),
         &TRotateTool::StaticClass(),
-        // TChartImageTool
+        &TChartImageTool::StaticClass(),
         &TMarksTipTool::StaticClass(),
         &TAnnotationTool::StaticClass(),
         &TSeriesAnimationTool::StaticClass(),
         &TGridBandTool::StaticClass(),
         &TAxisScrollTool::StaticClass(),
         &TRectangleTool::StaticClass(),
-        // TClipSeriesTool
+        &TClipSeriesTool::StaticClass(),
         &TFullScreenTool::StaticClass(),
         &TAntiAliasTool::StaticClass(),
         &TDragPointTool::StaticClass(),

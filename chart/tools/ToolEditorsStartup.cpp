@@ -15,6 +15,7 @@
 #include "chart/tools/overlay/NearestToolEditor.h"
 #include "chart/tools/overlay/PieToolEditor.h"
 #include "chart/tools/view/AntiAliasEditor.h"
+#include "chart/tools/view/ChartImageToolEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
 
@@ -30,6 +31,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TColorBandToolEditor::StaticClass(),
         &TColorLineToolEditor::StaticClass(),
         &TRotateToolEditor::StaticClass(),
+        &TChartImageToolEditor::StaticClass(),
         &TMarksTipToolEdit::StaticClass(),
         &TAnnotationToolEdit::StaticClass(),
         &TSeriesAnimToolEditor::StaticClass(),
