@@ -5,6 +5,7 @@
 // bottom-right corner a press resizes the whole chart instead. The tool listens to its chart:
 // a selected series that is switched off loses the selection.
 #include <string>
+#include <vector>
 
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartTools.h"
