@@ -12,10 +12,13 @@
 #include "chart/foundation/TeeFilter.h"
 #include "chart/foundation/TeeFilterTransforms.h"
 #include "chart/foundation/TeeFilters.h"
+#include "chart/tools/overlay/DrawLine.h"
+#include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/view/AntiAliasCanvas.h"
 #include "chart/tools/view/AntiAliasEditor.h"
 #include "chart/tools/view/AntiAliasTool.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/Form.h"
 #include "tests/chart/tools/ToolBench.h"
 #include "tests/chart/tools/ToolRoundTrip.h"
 #include "tests/chart/tools/ToolsPageDriver.h"
@@ -122,6 +125,36 @@ TEST(AntiAliasTool, FromTheGalleryEditedAndStreamed) {
     ASSERT_NE(read, nullptr);
     ASSERT_EQ(read->Filters()->Count(), 1);
     EXPECT_NE(dynamic_cast<TInvertFilter*>(read->Filters()->GetFilter(0)), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A line being drawn on the smoothing canvas cannot be erased by drawing it again: the chart on
+// a shown window is drawn anew at each move instead.
+TEST(AntiAliasTool, ALineDrawnOverTheSmoothedChartRepaintsItAtEachMove) {
+    TAABench b;
+    TForm host{nullptr};
+    host.SetBounds(0, 0, TToolBench::Width + 20, TToolBench::Height + 20);
+    b.Bench.Chart().SetParent(&host);
+    host.Show();
+    auto* lines = b.Bench.AddTool<TDrawLineTool>();
+    b.Bench.Render();
+    const auto passesDuringDraw = [&](int y) {
+        const int64_t before = b.Bench.Chart().DrawPasses;
+        b.Bench.Press(100, y);
+        for (int x = 110; x <= 140; x += 10) b.Bench.Move(x, y + x / 10);
+        const int64_t during = b.Bench.Chart().DrawPasses - before;
+        b.Bench.Release(140, y + 14);
+        return during;
+    };
+    EXPECT_EQ(passesDuringDraw(100), 0);  // the ordinary canvas: NOT-XOR only
+    b.Bench.AddTool<TAntiAliasTool>();
+    b.Bench.Render();
+    EXPECT_GE(passesDuringDraw(150), 4);
+    EXPECT_EQ(lines->Lines()->Count(), 2);
+    b.Bench.Chart().SetParent(nullptr);
 }
 
 }  // namespace
