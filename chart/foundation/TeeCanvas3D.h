@@ -118,6 +118,10 @@ public:
     // The whole buffer copied to DestCanvas at (X, Y).
     virtual void CopyBufferTo(int X, int Y, TCanvas* DestCanvas);
 
+    // The projection worked out again for the view's present angles, between two passes (a
+    // figure drawn over the last picture at new angles), in perspective when the view has it.
+    void ProjectAgain(int MaxDepth, const TRect& Rect);
+
     TBitmap* BufferBitmap() const { return FBufferBitmap.get(); }
     bool BufferDirty() const { return FBufferDirty; }
     bool KeepBufferBitmap() const { return FKeepBufferBitmap; }

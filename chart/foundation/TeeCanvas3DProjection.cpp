@@ -41,6 +41,12 @@ void TTeeCanvas3D::ComputePerspectiveFactor(const TRect& Rect) {
         FViewOptions->Perspective() * FZoomScale / 150 / std::max(1, Rect.Right - Rect.Left);
 }
 
+void TTeeCanvas3D::ProjectAgain(int MaxDepth, const TRect& Rect) {
+    FOrthoProjection = false;
+    ComputeRotationTerms();
+    PrepareProjection(MaxDepth, Rect);
+}
+
 void TTeeCanvas3D::PrepareProjection(int MaxDepth, const TRect& Rect) {
     FCenterX = (Rect.Left + Rect.Right) / 2;
     FCenterY = (Rect.Top + Rect.Bottom) / 2;

@@ -3,6 +3,7 @@
 #include "chart/engine/SeriesTypes.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "chart/tools/annotation/RectangleTool.h"
+#include "chart/tools/annotation/SelectorTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
 #include "chart/tools/axis/AxisScrollTool.h"
 #include "chart/tools/axis/ColorBandTool.h"
@@ -10,9 +11,17 @@
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
+#include "chart/tools/overlay/DragPointTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/overlay/PieTool.h"
+#include "chart/tools/view/AntiAliasTool.h"
+#include "chart/tools/view/ChartImageTool.h"
+#include "chart/tools/view/ClipSeriesTool.h"
+#include "chart/tools/view/FullScreenTool.h"
+#include "chart/tools/view/RotateTool.h"
+#include "chart/tools/view/SeriesAnimationTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -32,16 +41,20 @@ std::vector<TClass> ChartToolClasses() {
         &TNearestTool::StaticClass(),
         &TColorBandTool::StaticClass(),
         &TColorLineTool::StaticClass(),
-        // TRotateTool
-        // TChartImageTool
+        &TRotateTool::StaticClass(),
+        &TChartImageTool::StaticClass(),
         &TMarksTipTool::StaticClass(),
         &TAnnotationTool::StaticClass(),
-        // TSeriesAnimationTool
+        &TSeriesAnimationTool::StaticClass(),
         &TGridBandTool::StaticClass(),
         &TAxisScrollTool::StaticClass(),
         &TRectangleTool::StaticClass(),
-        // TClipSeriesTool
-        // TFullScreenTool
+        &TClipSeriesTool::StaticClass(),
+        &TFullScreenTool::StaticClass(),
+        &TAntiAliasTool::StaticClass(),
+        &TDragPointTool::StaticClass(),
+        &TPieTool::StaticClass(),
+        &TSelectorTool::StaticClass(),
     };
 }
 // clang-format on

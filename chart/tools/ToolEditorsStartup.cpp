@@ -1,6 +1,7 @@
 // The editor forms of the tools, registered by ChartToolsUnitStartup.
 #include "chart/tools/ChartToolsStartup.h"
 #include "chart/tools/annotation/AnnotationToolEditor.h"
+#include "chart/tools/annotation/SelectorToolEditor.h"
 #include "chart/tools/axis/AxisArrowToolEditor.h"
 #include "chart/tools/axis/AxisScrollEditor.h"
 #include "chart/tools/axis/ColorBandToolEditor.h"
@@ -8,9 +9,15 @@
 #include "chart/tools/axis/GridBandToolEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
+#include "chart/tools/overlay/DragPointToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
+#include "chart/tools/overlay/PieToolEditor.h"
+#include "chart/tools/view/AntiAliasEditor.h"
+#include "chart/tools/view/ChartImageToolEditor.h"
+#include "chart/tools/view/RotateToolEditor.h"
+#include "chart/tools/view/SeriesAnimToolEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -23,10 +30,17 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TNearestToolEdit::StaticClass(),
         &TColorBandToolEditor::StaticClass(),
         &TColorLineToolEditor::StaticClass(),
+        &TRotateToolEditor::StaticClass(),
+        &TChartImageToolEditor::StaticClass(),
         &TMarksTipToolEdit::StaticClass(),
         &TAnnotationToolEdit::StaticClass(),
+        &TSeriesAnimToolEditor::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TAntiAliasEditor::StaticClass(),
+        &TDragPointToolEdit::StaticClass(),
+        &TPieToolEditor::StaticClass(),
+        &TSelectorToolEditor::StaticClass(),
     };
 }
 // clang-format on

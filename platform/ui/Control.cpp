@@ -802,14 +802,20 @@ bool TWinControl::ToolkitEvent(QEvent* event) {
             int vk = VirtualKeyOf(e->key());
             TShiftState shift = ShiftStateOf(int(e->modifiers()), 0);
             int key = vk;
+            // A form with KeyPreview has the key first.
+            TWinControl* preview = ParentForm();
+            if (preview && (preview == this || !static_cast<TForm*>(preview)->KeyPreview()))
+                preview = nullptr;
             if (event->type() == QEvent::KeyRelease) {
-                if (vk) KeyUp(key, shift);
+                if (vk && preview) preview->KeyUp(key, shift);
+                if (vk && key) KeyUp(key, shift);
                 return vk && key == 0;
             }
             // The short cuts of the popup menus of the control and its parents come first.
             for (TControl* c = this; vk && c; c = c->Parent())
                 if (c->PopupMenu() && c->PopupMenu()->IsShortCut(vk, shift)) return true;
-            if (vk) KeyDown(key, shift);
+            if (vk && preview) preview->KeyDown(key, shift);
+            if (vk && key) KeyDown(key, shift);
             if (vk && key == 0) return true;
             QString text = e->text();
             if (text.size() == 1 && text[0].unicode() < 0x80) {

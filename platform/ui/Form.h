@@ -23,6 +23,9 @@ public:
     void SetBorderStyle(TFormBorderStyle value);
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons value);
+    // The form sees the keys of its controls before they do (a key it sets to 0 goes no further).
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
 
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult value) { FModalResult = value; }
@@ -71,6 +74,7 @@ private:
 
     TPosition FPosition = poDesigned;
     TFormBorderStyle FBorderStyle = bsSizeable;
+    bool FKeyPreview = false;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TModalResult FModalResult = mrNone;
     bool FModal = false;

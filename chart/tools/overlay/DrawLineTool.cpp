@@ -6,6 +6,7 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeZoom.h"
 #include "chart/tools/overlay/NotXorPen.h"
+#include "chart/tools/view/AntiAliasCanvas.h"
 #include "platform/classes/Cursors.h"
 #include "platform/classes/Publisher.h"
 #include "platform/graphics/Brush.h"
@@ -215,7 +216,9 @@ void TDrawLineTool::MouseMove(int x, int y) {
     TCustomAxisPanel& chart = *ParentChart();
     const bool dragging = FDragPart != dldNone && FSelected;
     if (FDrawing || dragging) {
-        DrawLineXor(FDrawing ? nullptr : FSelected);
+        // A smoothed line does not come off by drawing it again: the chart is drawn anew.
+        const bool smoothing = dynamic_cast<TAntiAliasCanvas*>(chart.Canvas3D()) != nullptr;
+        if (!smoothing) DrawLineXor(FDrawing ? nullptr : FSelected);
         if (FDrawing) {
             FToPoint = TPoint{x, y};
         } else if (FDragPart == dldStart) {
@@ -239,6 +242,7 @@ void TDrawLineTool::MouseMove(int x, int y) {
             FSelected->SetX1(x1);
             FSelected->SetY1(y1);
         }
+        if (smoothing) chart.Repaint();
         DrawLineXor(FDrawing ? nullptr : FSelected);
         chart.SetCancelMouse(true);
         FDragged = true;
