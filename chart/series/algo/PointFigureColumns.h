@@ -27,13 +27,20 @@ struct TPointFigureColumns {
 TPointFigureColumns PointFigureColumns(std::span<const double> high, std::span<const double> low,
                                        double boxSize, double reversalBoxes, bool listRuns);
 
+// A column never holds more symbols than this: a box far smaller than the prices (from a file,
+// say) would otherwise keep the drawing busy without end.
+inline constexpr int MaxPointFigureSymbols = 10000;
+
 // The symbol values of a run, in drawing order.
 template <class F>
 void ForEachPointFigureSymbol(const TPointFigureRun& run, double boxSize, F&& draw) {
     if (!(boxSize > 0)) return;
     double v = run.From;
-    do {
+    for (int k = 0; k < MaxPointFigureSymbols; ++k) {
         draw(v);
-        v += boxSize;
-    } while (v <= run.To);
+        const double next = v + boxSize;
+        // A box lost in the value's rounding moves nothing: one symbol is all there is.
+        if (!(next <= run.To) || next == v) break;
+        v = next;
+    }
 }

@@ -17,27 +17,29 @@ TRenkoBricks RenkoBricks(std::span<const double> y, double boxSize, bool listRun
     }
     if (y.size() < 2 || !(boxSize > 0)) return r;
     size_t i = 1;
-    while (i < y.size() && RenkoBoxes(y[0], y[i], boxSize) == 0) ++i;
+    // Not a whole box (or no number at all): no move.
+    while (i < y.size() && !(RenkoBoxes(y[0], y[i], boxSize) > 0)) ++i;
     if (i == y.size()) return r;
     auto widen = [&r](double level) {
         r.Lowest = std::min(r.Lowest, level);
         r.Highest = std::max(r.Highest, level);
     };
-    auto bricks = [&](double n, double base, bool up) {
-        if (listRuns) r.Runs.push_back(TRenkoRun{int(n), r.Count, base, up});
-        r.Count += int(n);
+    auto bricks = [&](double boxes, double base, bool up) {
+        const int n = int(std::min(boxes, double(MaxRenkoBricks - r.Count)));
+        if (listRuns && n > 0) r.Runs.push_back(TRenkoRun{n, r.Count, base, up});
+        r.Count += n;
         return up ? base + n * boxSize : base - n * boxSize;
     };
     r.Lowest = r.Highest = y[0];
     bool up = y[i] > y[0];
     double level = bricks(RenkoBoxes(y[0], y[i], boxSize), y[0], up);
     widen(level);
-    for (size_t j = i + 1; j < y.size(); ++j) {
+    for (size_t j = i + 1; j < y.size() && r.Count < MaxRenkoBricks; ++j) {
         const double old = level;
         if (up != (y[j] > level)) level += y[j] > level ? boxSize : -boxSize;
         const double h = RenkoBoxes(y[j], level, boxSize);
         up = old < y[j];
-        if (h > 0) {
+        if (h > 0) {  // false for no number
             level = bricks(h, level, up);
             widen(level);
         }

@@ -26,5 +26,9 @@ struct TRenkoBricks {
 // Whole boxes between two prices, halves rounded to even.
 double RenkoBoxes(double a, double b, double boxSize);
 
+// At most this many bricks are counted; later moves are left out (a box far smaller than the
+// prices would otherwise ask for more bricks than any chart can show).
+inline constexpr int MaxRenkoBricks = 100000;
+
 // A box size that is not positive gives no bricks.
 TRenkoBricks RenkoBricks(std::span<const double> prices, double boxSize, bool listRuns);

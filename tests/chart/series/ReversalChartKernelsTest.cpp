@@ -2,6 +2,7 @@
 // price rows without a chart.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "chart/series/algo/KagiColumns.h"
@@ -70,6 +71,12 @@ TEST(PointFigureColumnsTest, SymbolsOfARun) {
     values.clear();
     ForEachPointFigureSymbol({0, true, 1, 2}, 0, collect);  // never endless
     EXPECT_TRUE(values.empty());
+    // A box lost in the prices' rounding, or far too many boxes: the column still ends.
+    ForEachPointFigureSymbol({0, true, 1e10, 2e10}, 1e-10, collect);
+    EXPECT_EQ(values, (std::vector<double>{1e10}));
+    int symbols = 0;
+    ForEachPointFigureSymbol({0, true, 0, 1e9}, 1, [&symbols](double) { ++symbols; });
+    EXPECT_EQ(symbols, MaxPointFigureSymbols);
 }
 
 TEST(RenkoBricksTest, Table) {
@@ -127,6 +134,13 @@ TEST(RenkoBricksTest, Table) {
         EXPECT_EQ(r.Runs, c.runs);
         EXPECT_EQ(RenkoBricks(c.y, c.box, false).Count, c.bricks);
     }
+}
+
+TEST(RenkoBricksTest, HugeMovesAndNonNumbersStayBounded) {
+    EXPECT_EQ(RenkoBricks(std::vector<double>{0, 1e300}, 1, false).Count, MaxRenkoBricks);
+    EXPECT_EQ(RenkoBricks(std::vector<double>{0, 1e9, -1e9}, 1, false).Count, MaxRenkoBricks);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(RenkoBricks(std::vector<double>{10, nan, 12}, 1, false).Count, 2);
 }
 
 TEST(KagiColumnsTest, FractionalReversalOfThreePercent) {
