@@ -27,12 +27,18 @@
 #include "chart/series/price/CompressFunction.h"
 #include "chart/series/price/DarvasSeries.h"
 #include "chart/series/price/IndicatorFunctionEditors.h"
+#include "chart/series/price/KagiSeries.h"
+#include "chart/series/price/KagiSeriesEditor.h"
 #include "chart/series/price/MACDFunction.h"
 #include "chart/series/price/MomentumFunctions.h"
 #include "chart/series/price/MovingAverageFunctions.h"
 #include "chart/series/price/OHLCSeries.h"
 #include "chart/series/price/PVOFunction.h"
+#include "chart/series/price/PointFigureEditor.h"
+#include "chart/series/price/PointFigureSeries.h"
 #include "chart/series/price/PriceFunctionEditors.h"
+#include "chart/series/price/RenkoSeries.h"
+#include "chart/series/price/RenkoSeriesEditor.h"
 #include "chart/series/price/SARFunction.h"
 #include "chart/series/price/VolumeIndicatorFunctions.h"
 #include "chart/series/price/VolumeSeries.h"
@@ -61,6 +67,8 @@
 #include "chart/series/stats/TrendFunction.h"
 #include "chart/series/surface/TriSurfaceSeries.h"
 #include "chart/series/surface/TriSurfaceSeriesEditor.h"
+#include "chart/series/text/TagCloudEditor.h"
+#include "chart/series/text/TagCloudSeries.h"
 #include "chart/series/variant/Bar3DSeries.h"
 #include "chart/series/variant/BarJoinEditor.h"
 #include "chart/series/variant/BarJoinSeries.h"
@@ -112,6 +120,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TVolumeSeries::StaticClass(), &TxtExtVolume, &TxtExtFinancial, 1},
         {ekSeries, &TDarvasSeries::StaticClass(), &TxtExtDarvas, &TxtExtFinancial, 1},
         {ekSeries, &TBigCandleSeries::StaticClass(), &TxtExtBigCandle, &TxtExtOther, 1},
+        {ekSeries, &TPointFigureSeries::StaticClass(), &TxtExtPointFigure, &TxtExtFinancial, 1},
+        {ekSeries, &TRenkoSeries::StaticClass(), &TxtExtRenko, &TxtExtFinancial, 1},
+        {ekSeries, &TKagiSeries::StaticClass(), &TxtExtKagi, &TxtExtFinancial, 1},
         // Extended XY series.
         {ekSeries, &TGanttSeries::StaticClass(), &TxtGantt, &TxtStandard, 1},
         {ekSeries, &TChartShape::StaticClass(), &TxtShape, &TxtStandard, 2},
@@ -151,6 +162,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
+        // Words.
+        {ekSeries, &TTagCloudSeries::StaticClass(), &TxtExtTagCloud, &TxtExtOther, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -204,6 +217,9 @@ std::vector<TClass> EditorFormClasses() {
         &TCandleEditor::StaticClass(),
         &TVolumeSeriesEditor::StaticClass(),
         &TCompressFuncEditor::StaticClass(),
+        &TPointFigureEditor::StaticClass(),
+        &TRenkoSeriesEditor::StaticClass(),
+        &TKagiSeriesEditor::StaticClass(),
         // Price and indicator functions.
         &TMovAveFuncEditor::StaticClass(),
         &TExpAveFuncEditor::StaticClass(),
@@ -245,6 +261,7 @@ std::vector<TClass> EditorFormClasses() {
         &TSmithSeriesEdit::StaticClass(),
         &TTriSurfaceSeriesEditor::StaticClass(),
         &TMapSeriesEditor::StaticClass(),
+        &TTagCloudEditor::StaticClass(),
     };
 }
 
