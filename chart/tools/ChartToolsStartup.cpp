@@ -8,6 +8,7 @@
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/financial/FibonacciTool.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
@@ -42,6 +43,7 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TFibonacciTool::StaticClass(),
     };
 }
 // clang-format on

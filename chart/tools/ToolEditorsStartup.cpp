@@ -6,6 +6,7 @@
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/financial/FibonacciEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
@@ -27,6 +28,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAnnotationToolEdit::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TFibonacciEditor::StaticClass(),
     };
 }
 // clang-format on
