@@ -14,6 +14,7 @@
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/view/FaderTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -43,6 +44,7 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),
     };
 }

@@ -12,6 +12,7 @@
 #include "chart/tools/overlay/DrawLineEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
+#include "chart/tools/view/FaderEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -28,6 +29,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAnnotationToolEdit::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
     };
 }
