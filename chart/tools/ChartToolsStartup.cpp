@@ -14,12 +14,17 @@
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/parts/InnerChart.h"
+#include "chart/tools/parts/SubChartTool.h"
 #include "chart/tools/view/FaderTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
 
 int StartCount = 0;
+
+// Classes the tools keep inside their streams, read back by class name.
+std::vector<TClass> ToolStreamClasses() { return {&TInnerChart::StaticClass()}; }
 
 }  // namespace
 
@@ -44,6 +49,7 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TSubChartTool::StaticClass(),
         &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),
     };
@@ -54,10 +60,12 @@ void ChartToolsUnitStartup() {
     if (StartCount++ > 0) return;
     for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
     for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
+    for (TClass streamed : ToolStreamClasses()) RegisterClass(streamed);
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    for (TClass streamed : ToolStreamClasses()) UnRegisterClass(streamed);
     for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
     for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
 }

@@ -12,6 +12,7 @@
 #include "chart/tools/overlay/DrawLineEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
+#include "chart/tools/parts/SubChartEditor.h"
 #include "chart/tools/view/FaderEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
@@ -29,6 +30,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAnnotationToolEdit::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TSubChartEditor::StaticClass(),
         &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
     };
