@@ -9,6 +9,8 @@
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/financial/FibonacciTool.h"
+#include "chart/tools/media/VideoPlayerTool.h"
+#include "chart/tools/media/VideoTool.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
@@ -49,6 +51,8 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TVideoTool::StaticClass(),
+        &TVideoPlayerTool::StaticClass(),
         &TSubChartTool::StaticClass(),
         &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),

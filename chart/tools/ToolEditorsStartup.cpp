@@ -7,6 +7,8 @@
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
 #include "chart/tools/financial/FibonacciEditor.h"
+#include "chart/tools/media/VideoPlayerEditor.h"
+#include "chart/tools/media/VideoToolEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
@@ -30,6 +32,8 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAnnotationToolEdit::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TVideoToolEditor::StaticClass(),
+        &TVideoPlayerEditor::StaticClass(),
         &TSubChartEditor::StaticClass(),
         &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
