@@ -2,6 +2,7 @@
 
 #include "chart/engine/ChartLegend.h"
 #include "chart/engine/ChartTitle.h"
+#include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/TeeZoom.h"
 #include "chart/tools/parts/SubChartTool.h"
 #include "platform/ui/Panel.h"
@@ -25,6 +26,8 @@ TInnerChart::~TInnerChart() = default;
 TSubChartTool* TInnerChart::Tool() const { return FItem ? FItem->Tool() : nullptr; }
 
 void TInnerChart::Invalidate() {
+    if (!AutoRepaint()) return;
+    if (Canvas3D()) Canvas3D()->MarkDirty();
     if (TSubChartTool* tool = Tool()) tool->Repaint();
 }
 
