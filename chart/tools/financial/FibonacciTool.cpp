@@ -1,6 +1,7 @@
 #include "chart/tools/financial/FibonacciTool.h"
 
 #include <cmath>
+#include <utility>
 
 #include "chart/engine/AxisPanel.h"
 #include "chart/engine/ChartAxis.h"
@@ -27,6 +28,16 @@ TFibonacciTool* ToolOfCollection(TCollection* collection) {
 }
 
 }  // namespace
+
+TFibonacciTrendPen::TFibonacciTrendPen(TNotifyEvent onChange) : TChartPen(std::move(onChange)) {
+    TNotifyEvent quiet = std::move(OnChange);
+    SetColor(TColor(255));
+    OnChange = std::move(quiet);
+}
+
+void TFibonacciTrendPen::Publish(TPublisher<TFibonacciTrendPen>& p) {
+    p.Inherited("Color").Default(TColor(255));
+}
 
 TFibonacciItem::TFibonacciItem(TCollection* collection) : TCollectionItem(collection) {
     // The tool makes the pen, so that a change of it repaints the tool's chart.
@@ -62,8 +73,7 @@ TFibonacciTool::TFibonacciTool(TComponent* owner)
     : TTeeCustomToolSeries(owner),
       FLevels(std::make_unique<TFibonacciLevels>(this)),
       FLabelsFont(std::make_unique<TTeeFont>(StyleChangedEvent())),
-      FTrendPen(CreateLinkedPen()) {
-    FTrendPen->SetColor(TColor(255));
+      FTrendPen(std::make_unique<TFibonacciTrendPen>(StyleChangedEvent())) {
     ResetLevels();
 }
 

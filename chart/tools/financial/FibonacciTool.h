@@ -9,14 +9,22 @@
 #include <vector>
 
 #include "chart/engine/ChartTools.h"
+#include "chart/foundation/ChartPen.h"
 #include "platform/classes/Collection.h"
 
-class TChartPen;
 class TTeeFont;
 class TFibonacciTool;
 
 enum TFibonacciStyle { fsArc, fsFan };
 const TEnumInfo& FibonacciStyleNames();
+
+// The trend line's pen: red, and red is what it leaves out of a stream.
+class TFibonacciTrendPen : public TChartPen {
+    KV_DECLARE_CLASS(TFibonacciTrendPen, TChartPen)
+public:
+    explicit TFibonacciTrendPen(TNotifyEvent onChange = nullptr);
+    static void Publish(TPublisher<TFibonacciTrendPen>& p);
+};
 
 class TFibonacciItem : public TCollectionItem {
     KV_DECLARE_CLASS(TFibonacciItem, TCollectionItem)
@@ -106,7 +114,7 @@ private:
     bool FShowLabels = true;
     int FLabelsAngle = 90;
     std::unique_ptr<TTeeFont> FLabelsFont;
-    std::unique_ptr<TChartPen> FTrendPen;
+    std::unique_ptr<TFibonacciTrendPen> FTrendPen;
     std::vector<double> FDefaultLevels{38.2, 50, 61.8};
     TPoint FAnchor{-1, -1};
 };

@@ -127,8 +127,8 @@ void TAviWriter::WriteFrame(std::span<const uint8_t> data) {
     if (FClosed || !FHasFormat) RaiseAviError(AviBadParam);
     if (!FHeadersWritten) WriteHeaders();
     // The file's sizes are 32-bit: a frame that would overflow them is refused, not wrapped.
-    const uint64_t after = uint64_t(FFile->Position()) + 8 + data.size() + 1 +
-                           16 * (uint64_t(FIndex.size()) + 1) + 8;
+    const uint64_t after =
+        uint64_t(FFile->Position()) + 8 + data.size() + 1 + 16 * (uint64_t(FIndex.size()) + 1) + 8;
     if (after > 0xFFFFFFFFull) RaiseAviError(AviFileWrite);
     const uint32_t size = uint32_t(data.size());
     FIndex.push_back({uint32_t(FFile->Position() - FMoviStart), size});

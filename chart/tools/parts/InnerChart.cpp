@@ -23,6 +23,16 @@ TInnerChart::TInnerChart(TComponent* owner) : TChart(owner) {
 
 TInnerChart::~TInnerChart() = default;
 
+void TInnerChart::ResetToPublishedDefaults() {
+    Legend()->SetVisible(true);
+    Title()->SetVisible(true);
+    Foot()->SetVisible(true);
+    SubTitle()->SetVisible(true);
+    SubFoot()->SetVisible(true);
+    SetColor(clBtnFace);
+    SetParentColor(true);
+}
+
 TSubChartTool* TInnerChart::Tool() const { return FItem ? FItem->Tool() : nullptr; }
 
 void TInnerChart::Invalidate() {

@@ -14,6 +14,9 @@ public:
     explicit TInnerChart(TComponent* owner);
     ~TInnerChart() override;
 
+    // Shows the legend and titles and takes the panel colour again, as a plain chart starts.
+    void ResetToPublishedDefaults();
+
     TSubChart* Item() const { return FItem; }
     void SetItem(TSubChart* item) { FItem = item; }
     TSubChartTool* Tool() const;

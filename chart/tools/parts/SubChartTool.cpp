@@ -13,6 +13,7 @@
 #include "platform/classes/Reader.h"
 #include "platform/classes/Writer.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -22,10 +23,17 @@ TSubChartTool* ToolOfCollection(TCollection* collection) {
     return charts ? charts->Tool() : nullptr;
 }
 
-// A chart of the stream's own class made from the stream, or none; raises when the stream is
-// damaged.
-TComponent* ReadStreamedChart(TStream& stream) {
-    return ReadComponentFromStream(stream, nullptr, nullptr);
+// The class a component stream's root names (after "TPF0" and a length byte), or "".
+std::string StreamRootClass(TStream& stream) {
+    const int64_t start = stream.Position();
+    char head[5] = {};
+    std::string name;
+    if (stream.Read(head, 5) == 5 && std::string(head, 4) == "TPF0") {
+        name.resize(uint8_t(head[4]));
+        if (stream.Read(name.data(), int64_t(name.size())) != int64_t(name.size())) name.clear();
+    }
+    stream.SetPosition(start);
+    return name;
 }
 
 }  // namespace
@@ -120,13 +128,16 @@ void TSubChart::DefineProperties(TFiler& filer) {
 void TSubChart::WriteInnerChart(TStream& stream) { WriteComponentToStream(stream, Chart()); }
 
 void TSubChart::ReadInnerChart(TStream& stream) {
-    std::unique_ptr<TComponent, void (*)(TComponent*)> read(
-        ReadStreamedChart(stream), [](TComponent* c) { TObject::Free(c); });
-    auto* chart = dynamic_cast<TInnerChart*>(read.get());
-    if (!chart) throw EReadError("Invalid property value");
-    read.release();
-    AdoptChart(chart);
-    chart->Invalidate();
+    if (!SameText(StreamRootClass(stream), TInnerChart::StaticClass().ClassName()))
+        throw EReadError("Invalid property value");
+    // The stream leaves out what equals the published defaults: read into a chart set to them,
+    // not to an inner chart's own start.
+    std::unique_ptr<TInnerChart, void (*)(TInnerChart*)> chart(
+        new TInnerChart(nullptr), [](TInnerChart* c) { TObject::Free(c); });
+    chart->ResetToPublishedDefaults();
+    ReadComponentFromStream(stream, chart.get(), nullptr);
+    AdoptChart(chart.release());
+    FChart->Invalidate();
 }
 
 // --- TChartCollection

@@ -121,6 +121,14 @@ TEST_F(FibonacciToolTest, ACopyOwnsItsLevelsAndTheToolRoundTrips) {
     fib->Levels()->Level(1)->Pen()->SetWidth(3);
     EXPECT_GT(bench.Chart().Invalidations, before);
     ExpectToolRoundTrips(bench, *fib);
+    // A black trend line, the pen's own default, comes back black rather than red.
+    fib->TrendPen()->SetColor(clBlack);
+    for (const bool asText : {true, false}) {
+        TComponent owner(nullptr);
+        auto* read = dynamic_cast<TFibonacciTool*>(ReadBackTool(bench, *fib, asText, owner));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->TrendPen()->Color(), clBlack) << asText;
+    }
 }
 
 }  // namespace

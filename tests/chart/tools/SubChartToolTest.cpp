@@ -122,7 +122,8 @@ TEST_F(SubChartToolTest, ACopyHasInnerChartsOfItsOwnWithTheSameContent) {
 
 TEST_F(SubChartToolTest, InnerChartsComeBackFromTheStreamInOrder) {
     AddChart("Lower", {20, 20, 180, 140}, clRed)->SeriesList()[0]->AlwaysStoreData = true;
-    AddChart("Upper", {100, 80, 260, 200}, clBlue);
+    // Shown again, the legend is a published default the stream leaves out: it still comes back.
+    AddChart("Upper", {100, 80, 260, 200}, clBlue)->Legend()->SetVisible(true);
     ExpectToolRoundTrips(bench, *tool);
     for (const bool asText : {true, false}) {
         SCOPED_TRACE(asText ? "text" : "binary");
@@ -141,6 +142,9 @@ TEST_F(SubChartToolTest, InnerChartsComeBackFromTheStreamInOrder) {
         }
         EXPECT_EQ(read->Charts()->Item(0)->Chart()->SeriesList()[0]->Count(), 2);
         EXPECT_EQ(read->Charts()->Item(1)->Chart()->BoundsRect(), (TRect{100, 80, 260, 200}));
+        EXPECT_TRUE(read->Charts()->Item(1)->Chart()->Legend()->Visible());
+        EXPECT_FALSE(read->Charts()->Item(0)->Chart()->Legend()->Visible());
+        EXPECT_EQ(read->Charts()->Item(0)->Chart()->Color(), clRed);
     }
 }
 
