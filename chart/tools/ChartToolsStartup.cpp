@@ -9,6 +9,9 @@
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/financial/FibonacciTool.h"
+#include "chart/tools/media/VideoPlayerTool.h"
+#include "chart/tools/media/VideoTool.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DragPointTool.h"
@@ -22,11 +25,17 @@
 #include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
+#include "chart/tools/parts/InnerChart.h"
+#include "chart/tools/parts/SubChartTool.h"
+#include "chart/tools/view/FaderTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
 
 int StartCount = 0;
+
+// Classes the tools keep inside their streams, read back by class name.
+std::vector<TClass> ToolStreamClasses() { return {&TInnerChart::StaticClass()}; }
 
 }  // namespace
 
@@ -55,6 +64,11 @@ std::vector<TClass> ChartToolClasses() {
         &TDragPointTool::StaticClass(),
         &TPieTool::StaticClass(),
         &TSelectorTool::StaticClass(),
+        &TVideoTool::StaticClass(),
+        &TVideoPlayerTool::StaticClass(),
+        &TSubChartTool::StaticClass(),
+        &TFaderTool::StaticClass(),
+        &TFibonacciTool::StaticClass(),
     };
 }
 // clang-format on
@@ -63,10 +77,12 @@ void ChartToolsUnitStartup() {
     if (StartCount++ > 0) return;
     for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
     for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
+    for (TClass streamed : ToolStreamClasses()) RegisterClass(streamed);
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    for (TClass streamed : ToolStreamClasses()) UnRegisterClass(streamed);
     for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
     for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
 }

@@ -7,6 +7,9 @@
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/financial/FibonacciEditor.h"
+#include "chart/tools/media/VideoPlayerEditor.h"
+#include "chart/tools/media/VideoToolEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DragPointToolEditor.h"
@@ -18,6 +21,8 @@
 #include "chart/tools/view/ChartImageToolEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
+#include "chart/tools/parts/SubChartEditor.h"
+#include "chart/tools/view/FaderEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -41,6 +46,11 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TDragPointToolEdit::StaticClass(),
         &TPieToolEditor::StaticClass(),
         &TSelectorToolEditor::StaticClass(),
+        &TVideoToolEditor::StaticClass(),
+        &TVideoPlayerEditor::StaticClass(),
+        &TSubChartEditor::StaticClass(),
+        &TFaderEditor::StaticClass(),
+        &TFibonacciEditor::StaticClass(),
     };
 }
 // clang-format on

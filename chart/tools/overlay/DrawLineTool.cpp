@@ -5,6 +5,7 @@
 #include "chart/foundation/Canvas3D.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeZoom.h"
+#include "chart/tools/SeriesToolArea.h"
 #include "chart/tools/overlay/NotXorPen.h"
 #include "chart/tools/view/AntiAliasCanvas.h"
 #include "platform/classes/Cursors.h"
@@ -63,18 +64,7 @@ TDrawLine* TDrawLineTool::LineUnderMouse(int x, int y) const {
     return nullptr;
 }
 
-bool TDrawLineTool::ClipToSeriesArea() {
-    TCustomAxisPanel& chart = *ParentChart();
-    if (!chart.ClipAllowed()) return false;
-    TRect r = chart.ChartRect();
-    if (Series()) {
-        const TChartAxis* h = GetHorizAxis();
-        const TChartAxis* v = GetVertAxis();
-        r = TRect{h->StartPos(), v->StartPos(), h->EndPos(), v->EndPos()};
-    }
-    chart.Canvas3D()->ClipToCube(r, 0, chart.Width3D());
-    return true;
-}
+bool TDrawLineTool::ClipToSeriesArea() { return ClipToSeriesToolArea(*this); }
 
 void TDrawLineTool::DrawLineShape(TDrawLineStyle style, TPoint p0, TPoint p1) {
     TCanvas3D& canvas = *ParentChart()->Canvas3D();

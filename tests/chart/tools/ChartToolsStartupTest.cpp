@@ -24,7 +24,8 @@ const std::vector<std::string> GalleryOrder = {
     "TAnnotationTool", "TSeriesAnimationTool", "TGridBandTool", "TAxisScrollTool", "TRectangleTool",
     "TClipSeriesTool", "TFullScreenTool",
     // The units after the first one, each registering its own tools.
-    "TAntiAliasTool", "TDragPointTool", "TPieTool", "TSelectorTool"};
+    "TAntiAliasTool", "TDragPointTool", "TPieTool", "TSelectorTool", "TVideoTool",
+    "TVideoPlayerTool", "TSubChartTool", "TText3DTool", "TFaderTool", "TFibonacciTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
