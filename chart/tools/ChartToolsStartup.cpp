@@ -1,13 +1,16 @@
 #include "chart/tools/ChartToolsStartup.h"
 
+#include "chart/editors/PagingPage.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/tools/annotation/AnnotationTool.h"
+#include "chart/tools/annotation/PageNumTool.h"
 #include "chart/tools/annotation/RectangleTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
 #include "chart/tools/axis/AxisScrollTool.h"
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
@@ -42,6 +45,8 @@ std::vector<TClass> ChartToolClasses() {
         &TRectangleTool::StaticClass(),
         // TClipSeriesTool
         // TFullScreenTool
+        &TPageNumTool::StaticClass(),
+        &TLegendScrollBar::StaticClass(),
     };
 }
 // clang-format on
@@ -50,10 +55,12 @@ void ChartToolsUnitStartup() {
     if (StartCount++ > 0) return;
     for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
     for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
+    PageNumToolClass = &TPageNumTool::StaticClass();
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    PageNumToolClass = nullptr;
     for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
     for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
 }

@@ -1,11 +1,13 @@
 // The editor forms of the tools, registered by ChartToolsUnitStartup.
 #include "chart/tools/ChartToolsStartup.h"
 #include "chart/tools/annotation/AnnotationToolEditor.h"
+#include "chart/tools/annotation/PageNumToolEditor.h"
 #include "chart/tools/axis/AxisArrowToolEditor.h"
 #include "chart/tools/axis/AxisScrollEditor.h"
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
@@ -27,6 +29,8 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAnnotationToolEdit::StaticClass(),
         &TGridBandToolEdit::StaticClass(),
         &TAxisScrollEditor::StaticClass(),
+        &TPageNumToolEdit::StaticClass(),
+        &TScrollbarEditor::StaticClass(),
     };
 }
 // clang-format on

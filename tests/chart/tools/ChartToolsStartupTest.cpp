@@ -22,7 +22,7 @@ const std::vector<std::string> GalleryOrder = {
     "TNearestTool",    "TColorBandTool",  "TColorLineTool",  "TRotateTool",
     "TChartImageTool", "TMarksTipTool",   "TAnnotationTool", "TSeriesAnimationTool",
     "TGridBandTool",   "TAxisScrollTool", "TRectangleTool",  "TClipSeriesTool",
-    "TFullScreenTool"};
+    "TFullScreenTool", "TPageNumTool",    "TLegendScrollBar"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
