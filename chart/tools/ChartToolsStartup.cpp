@@ -10,6 +10,7 @@
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/legend/ExtraLegendTool.h"
 #include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
@@ -47,6 +48,7 @@ std::vector<TClass> ChartToolClasses() {
         // TFullScreenTool
         &TPageNumTool::StaticClass(),
         &TLegendScrollBar::StaticClass(),
+        &TExtraLegendTool::StaticClass(),
     };
 }
 // clang-format on

@@ -7,6 +7,7 @@
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/legend/ExtraLegendEditor.h"
 #include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
@@ -31,6 +32,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAxisScrollEditor::StaticClass(),
         &TPageNumToolEdit::StaticClass(),
         &TScrollbarEditor::StaticClass(),
+        &TExtraLegendEditor::StaticClass(),
     };
 }
 // clang-format on
