@@ -10,6 +10,8 @@
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/data/GridTransposeTool.h"
+#include "chart/tools/data/TransposeSeriesTool.h"
 #include "chart/tools/legend/ExtraLegendTool.h"
 #include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/overlay/CursorTool.h"
@@ -49,6 +51,8 @@ std::vector<TClass> ChartToolClasses() {
         &TPageNumTool::StaticClass(),
         &TLegendScrollBar::StaticClass(),
         &TExtraLegendTool::StaticClass(),
+        &TGridTransposeTool::StaticClass(),
+        &TTransposeSeriesTool::StaticClass(),
     };
 }
 // clang-format on

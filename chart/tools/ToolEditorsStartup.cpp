@@ -7,6 +7,8 @@
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/data/GridTransposeToolEditor.h"
+#include "chart/tools/data/TransposeSeriesToolEditor.h"
 #include "chart/tools/legend/ExtraLegendEditor.h"
 #include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
@@ -33,6 +35,8 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TPageNumToolEdit::StaticClass(),
         &TScrollbarEditor::StaticClass(),
         &TExtraLegendEditor::StaticClass(),
+        &TGridTransposeToolEdit::StaticClass(),
+        &TTransposeSeriesToolEdit::StaticClass(),
     };
 }
 // clang-format on
