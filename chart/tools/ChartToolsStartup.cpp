@@ -12,6 +12,7 @@
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/data/GridTransposeTool.h"
 #include "chart/tools/data/TransposeSeriesTool.h"
+#include "chart/tools/fill/SeriesBandTool.h"
 #include "chart/tools/legend/ExtraLegendTool.h"
 #include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/overlay/CursorTool.h"
@@ -53,6 +54,7 @@ std::vector<TClass> ChartToolClasses() {
         &TExtraLegendTool::StaticClass(),
         &TGridTransposeTool::StaticClass(),
         &TTransposeSeriesTool::StaticClass(),
+        &TSeriesBandTool::StaticClass(),
     };
 }
 // clang-format on

@@ -9,6 +9,7 @@
 #include "chart/tools/axis/GridBandToolEditor.h"
 #include "chart/tools/data/GridTransposeToolEditor.h"
 #include "chart/tools/data/TransposeSeriesToolEditor.h"
+#include "chart/tools/fill/SeriesBandToolEditor.h"
 #include "chart/tools/legend/ExtraLegendEditor.h"
 #include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
@@ -37,6 +38,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TExtraLegendEditor::StaticClass(),
         &TGridTransposeToolEdit::StaticClass(),
         &TTransposeSeriesToolEdit::StaticClass(),
+        &TSeriesBandToolEdit::StaticClass(),
     };
 }
 // clang-format on

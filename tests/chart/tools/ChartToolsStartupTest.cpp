@@ -18,12 +18,12 @@ namespace {
 
 // The gallery's order of the library's tools; a tool not built yet is simply absent.
 const std::vector<std::string> GalleryOrder = {
-    "TCursorTool",        "TDragMarksTool",      "TAxisArrowTool",   "TDrawLineTool",
-    "TNearestTool",       "TColorBandTool",      "TColorLineTool",   "TRotateTool",
-    "TChartImageTool",    "TMarksTipTool",       "TAnnotationTool",  "TSeriesAnimationTool",
-    "TGridBandTool",      "TAxisScrollTool",     "TRectangleTool",   "TClipSeriesTool",
-    "TFullScreenTool",    "TPageNumTool",        "TLegendScrollBar", "TExtraLegendTool",
-    "TGridTransposeTool", "TTransposeSeriesTool"};
+    "TCursorTool",        "TDragMarksTool",       "TAxisArrowTool",   "TDrawLineTool",
+    "TNearestTool",       "TColorBandTool",       "TColorLineTool",   "TRotateTool",
+    "TChartImageTool",    "TMarksTipTool",        "TAnnotationTool",  "TSeriesAnimationTool",
+    "TGridBandTool",      "TAxisScrollTool",      "TRectangleTool",   "TClipSeriesTool",
+    "TFullScreenTool",    "TPageNumTool",         "TLegendScrollBar", "TExtraLegendTool",
+    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
