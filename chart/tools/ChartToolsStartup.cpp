@@ -13,6 +13,7 @@
 #include "chart/tools/data/GridTransposeTool.h"
 #include "chart/tools/data/TransposeSeriesTool.h"
 #include "chart/tools/fill/SeriesBandTool.h"
+#include "chart/tools/fill/SeriesRegionTool.h"
 #include "chart/tools/legend/ExtraLegendTool.h"
 #include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/overlay/CursorTool.h"
@@ -55,6 +56,7 @@ std::vector<TClass> ChartToolClasses() {
         &TGridTransposeTool::StaticClass(),
         &TTransposeSeriesTool::StaticClass(),
         &TSeriesBandTool::StaticClass(),
+        &TSeriesRegionTool::StaticClass(),
     };
 }
 // clang-format on

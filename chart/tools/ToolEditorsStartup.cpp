@@ -10,6 +10,7 @@
 #include "chart/tools/data/GridTransposeToolEditor.h"
 #include "chart/tools/data/TransposeSeriesToolEditor.h"
 #include "chart/tools/fill/SeriesBandToolEditor.h"
+#include "chart/tools/fill/SeriesRegionEditor.h"
 #include "chart/tools/legend/ExtraLegendEditor.h"
 #include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/overlay/CursorToolEditor.h"
@@ -39,6 +40,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TGridTransposeToolEdit::StaticClass(),
         &TTransposeSeriesToolEdit::StaticClass(),
         &TSeriesBandToolEdit::StaticClass(),
+        &TSeriesRegionEditor::StaticClass(),
     };
 }
 // clang-format on

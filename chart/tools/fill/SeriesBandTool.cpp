@@ -169,8 +169,10 @@ void TSeriesBandTool::Assign(const TPersistent* source) {
 void TSeriesBandTool::Publish(TPublisher<TSeriesBandTool>& p) {
     using T = TSeriesBandTool;
     p.Float("BoundValue", &T::BoundValue, &T::SetBoundValue).Default(0.0);
+    p.Object("Brush", &T::Brush, &T::SetBrush);
     p.Boolean("DrawBehindSeries", &T::DrawBehindSeries, &T::SetDrawBehindSeries).Default(true);
     p.Object("Gradient", &T::Gradient, &T::SetGradient);
+    p.Object("Pen", &T::Pen, &T::SetPen);
     p.Component("Series2", &T::Series2, &T::SetSeries2);
     p.Integer("Transparency", &T::Transparency, &T::SetTransparency).Default(0);
 }

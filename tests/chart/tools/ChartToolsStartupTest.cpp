@@ -23,7 +23,7 @@ const std::vector<std::string> GalleryOrder = {
     "TChartImageTool",    "TMarksTipTool",        "TAnnotationTool",  "TSeriesAnimationTool",
     "TGridBandTool",      "TAxisScrollTool",      "TRectangleTool",   "TClipSeriesTool",
     "TFullScreenTool",    "TPageNumTool",         "TLegendScrollBar", "TExtraLegendTool",
-    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool"};
+    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool",  "TSeriesRegionTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
