@@ -3,6 +3,9 @@
 #include "chart/editors/PagingPage.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/tools/annotation/AnnotationTool.h"
+#include "chart/tools/annotation/BannerTool.h"
+#include "chart/tools/annotation/LinkTool.h"
+#include "chart/tools/annotation/MagnifyTool.h"
 #include "chart/tools/annotation/PageNumTool.h"
 #include "chart/tools/annotation/RectangleTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
@@ -57,6 +60,9 @@ std::vector<TClass> ChartToolClasses() {
         &TTransposeSeriesTool::StaticClass(),
         &TSeriesBandTool::StaticClass(),
         &TSeriesRegionTool::StaticClass(),
+        &TBannerTool::StaticClass(),
+        &TLinkTool::StaticClass(),
+        &TMagnifyTool::StaticClass(),
     };
 }
 // clang-format on

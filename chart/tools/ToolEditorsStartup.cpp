@@ -1,6 +1,9 @@
 // The editor forms of the tools, registered by ChartToolsUnitStartup.
 #include "chart/tools/ChartToolsStartup.h"
 #include "chart/tools/annotation/AnnotationToolEditor.h"
+#include "chart/tools/annotation/BannerEditor.h"
+#include "chart/tools/annotation/LinkToolEditor.h"
+#include "chart/tools/annotation/MagnifyToolEditor.h"
 #include "chart/tools/annotation/PageNumToolEditor.h"
 #include "chart/tools/axis/AxisArrowToolEditor.h"
 #include "chart/tools/axis/AxisScrollEditor.h"
@@ -41,6 +44,9 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TTransposeSeriesToolEdit::StaticClass(),
         &TSeriesBandToolEdit::StaticClass(),
         &TSeriesRegionEditor::StaticClass(),
+        &TBannerEditor::StaticClass(),
+        &TLinkToolEditor::StaticClass(),
+        &TMagnifyToolEditor::StaticClass(),
     };
 }
 // clang-format on
