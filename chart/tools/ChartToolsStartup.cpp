@@ -14,6 +14,7 @@
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
 #include "chart/tools/data/GridTransposeTool.h"
+#include "chart/tools/data/SeriesStatsTool.h"
 #include "chart/tools/data/TransposeSeriesTool.h"
 #include "chart/tools/fill/SeriesBandTool.h"
 #include "chart/tools/fill/SeriesRegionTool.h"
@@ -56,6 +57,7 @@ std::vector<TClass> ChartToolClasses() {
         &TPageNumTool::StaticClass(),
         &TLegendScrollBar::StaticClass(),
         &TExtraLegendTool::StaticClass(),
+        &TSeriesStatsTool::StaticClass(),
         &TGridTransposeTool::StaticClass(),
         &TTransposeSeriesTool::StaticClass(),
         &TSeriesBandTool::StaticClass(),

@@ -11,6 +11,7 @@
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
 #include "chart/tools/data/GridTransposeToolEditor.h"
+#include "chart/tools/data/SeriesStatsEditor.h"
 #include "chart/tools/data/TransposeSeriesToolEditor.h"
 #include "chart/tools/fill/SeriesBandToolEditor.h"
 #include "chart/tools/fill/SeriesRegionEditor.h"
@@ -40,6 +41,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TPageNumToolEdit::StaticClass(),
         &TScrollbarEditor::StaticClass(),
         &TExtraLegendEditor::StaticClass(),
+        &TSeriesStatsEditor::StaticClass(),
         &TGridTransposeToolEdit::StaticClass(),
         &TTransposeSeriesToolEdit::StaticClass(),
         &TSeriesBandToolEdit::StaticClass(),
