@@ -2,6 +2,7 @@
 
 #include "chart/editors/PagingPage.h"
 #include "chart/engine/SeriesTypes.h"
+#include "chart/foundation/TeeFilter.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "chart/tools/annotation/BannerTool.h"
 #include "chart/tools/annotation/LinkTool.h"
@@ -23,6 +24,8 @@
 #include "chart/tools/overlay/CursorTool.h"
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
+#include "chart/tools/overlay/LightFilter.h"
+#include "chart/tools/overlay/LightTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
 #include "platform/classes/ClassRegistry.h"
@@ -65,6 +68,7 @@ std::vector<TClass> ChartToolClasses() {
         &TBannerTool::StaticClass(),
         &TLinkTool::StaticClass(),
         &TMagnifyTool::StaticClass(),
+        &TLightTool::StaticClass(),
     };
 }
 // clang-format on
@@ -74,11 +78,13 @@ void ChartToolsUnitStartup() {
     for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
     for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
     PageNumToolClass = &TPageNumTool::StaticClass();
+    RegisterFilterClasses({&TLightFilter::StaticClass()});
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
     PageNumToolClass = nullptr;
+    UnregisterFilterClasses({&TLightFilter::StaticClass()});
     for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
     for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
 }

@@ -20,6 +20,7 @@
 #include "chart/tools/overlay/CursorToolEditor.h"
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
+#include "chart/tools/overlay/LightToolEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
 
@@ -49,6 +50,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TBannerEditor::StaticClass(),
         &TLinkToolEditor::StaticClass(),
         &TMagnifyToolEditor::StaticClass(),
+        &TLightToolEditor::StaticClass(),
     };
 }
 // clang-format on

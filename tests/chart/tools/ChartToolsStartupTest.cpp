@@ -17,17 +17,35 @@
 namespace {
 
 // The gallery's order of the library's tools; a tool not built yet is simply absent.
-const std::vector<std::string> GalleryOrder = {
-    "TCursorTool",        "TDragMarksTool",       "TAxisArrowTool",
-    "TDrawLineTool",      "TNearestTool",         "TColorBandTool",
-    "TColorLineTool",     "TRotateTool",          "TChartImageTool",
-    "TMarksTipTool",      "TAnnotationTool",      "TSeriesAnimationTool",
-    "TGridBandTool",      "TAxisScrollTool",      "TRectangleTool",
-    "TClipSeriesTool",    "TFullScreenTool",      "TPageNumTool",
-    "TLegendScrollBar",   "TExtraLegendTool",     "TSeriesStatsTool",
-    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool",
-    "TSeriesRegionTool",  "TBannerTool",          "TLinkTool",
-    "TMagnifyTool"};
+const std::vector<std::string> GalleryOrder = {"TCursorTool",
+                                               "TDragMarksTool",
+                                               "TAxisArrowTool",
+                                               "TDrawLineTool",
+                                               "TNearestTool",
+                                               "TColorBandTool",
+                                               "TColorLineTool",
+                                               "TRotateTool",
+                                               "TChartImageTool",
+                                               "TMarksTipTool",
+                                               "TAnnotationTool",
+                                               "TSeriesAnimationTool",
+                                               "TGridBandTool",
+                                               "TAxisScrollTool",
+                                               "TRectangleTool",
+                                               "TClipSeriesTool",
+                                               "TFullScreenTool",
+                                               "TPageNumTool",
+                                               "TLegendScrollBar",
+                                               "TExtraLegendTool",
+                                               "TSeriesStatsTool",
+                                               "TGridTransposeTool",
+                                               "TTransposeSeriesTool",
+                                               "TSeriesBandTool",
+                                               "TSeriesRegionTool",
+                                               "TBannerTool",
+                                               "TLinkTool",
+                                               "TMagnifyTool",
+                                               "TLightTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
