@@ -28,6 +28,7 @@
 #include "chart/tools/overlay/LightTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/overlay/SurfaceNearestTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -69,6 +70,7 @@ std::vector<TClass> ChartToolClasses() {
         &TLinkTool::StaticClass(),
         &TMagnifyTool::StaticClass(),
         &TLightTool::StaticClass(),
+        &TSurfaceNearestTool::StaticClass(),
     };
 }
 // clang-format on

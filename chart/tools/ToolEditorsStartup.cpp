@@ -23,6 +23,7 @@
 #include "chart/tools/overlay/LightToolEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
+#include "chart/tools/overlay/SurfaceNearestEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -51,6 +52,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TLinkToolEditor::StaticClass(),
         &TMagnifyToolEditor::StaticClass(),
         &TLightToolEditor::StaticClass(),
+        &TSurfaceNearest::StaticClass(),
     };
 }
 // clang-format on

@@ -17,35 +17,17 @@
 namespace {
 
 // The gallery's order of the library's tools; a tool not built yet is simply absent.
-const std::vector<std::string> GalleryOrder = {"TCursorTool",
-                                               "TDragMarksTool",
-                                               "TAxisArrowTool",
-                                               "TDrawLineTool",
-                                               "TNearestTool",
-                                               "TColorBandTool",
-                                               "TColorLineTool",
-                                               "TRotateTool",
-                                               "TChartImageTool",
-                                               "TMarksTipTool",
-                                               "TAnnotationTool",
-                                               "TSeriesAnimationTool",
-                                               "TGridBandTool",
-                                               "TAxisScrollTool",
-                                               "TRectangleTool",
-                                               "TClipSeriesTool",
-                                               "TFullScreenTool",
-                                               "TPageNumTool",
-                                               "TLegendScrollBar",
-                                               "TExtraLegendTool",
-                                               "TSeriesStatsTool",
-                                               "TGridTransposeTool",
-                                               "TTransposeSeriesTool",
-                                               "TSeriesBandTool",
-                                               "TSeriesRegionTool",
-                                               "TBannerTool",
-                                               "TLinkTool",
-                                               "TMagnifyTool",
-                                               "TLightTool"};
+const std::vector<std::string> GalleryOrder = {
+    "TCursorTool",        "TDragMarksTool",       "TAxisArrowTool",
+    "TDrawLineTool",      "TNearestTool",         "TColorBandTool",
+    "TColorLineTool",     "TRotateTool",          "TChartImageTool",
+    "TMarksTipTool",      "TAnnotationTool",      "TSeriesAnimationTool",
+    "TGridBandTool",      "TAxisScrollTool",      "TRectangleTool",
+    "TClipSeriesTool",    "TFullScreenTool",      "TPageNumTool",
+    "TLegendScrollBar",   "TExtraLegendTool",     "TSeriesStatsTool",
+    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool",
+    "TSeriesRegionTool",  "TBannerTool",          "TLinkTool",
+    "TMagnifyTool",       "TLightTool",           "TSurfaceNearestTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
