@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's own artwork into resources/: the hand cursor, the small arrow bitmaps,
-the series gallery bitmaps, the image series' pictures, the viewing-condition kind drawings and
-the about box pictures.
+the series gallery bitmaps, the image series' pictures, the scroll bar thumbs, the viewing-condition
+kind drawings and the about box pictures.
 Each picture is a character map ('X' black, 'o' white, '.' see-through or background), so the
 files can be made again and checked by eye. Run from the top folder: scripts/make-artwork.py"""
 import math
@@ -429,6 +429,23 @@ BRUSH_PATTERNS = [
 ]
 
 
+# The scroll bar's thumb pictures: a framed face with grip lines across the middle, in the
+# sizes the bar takes its thickness and thumb length from.
+THUMB_SIZES = [(17, 16), (12, 12), (29, 13), (9, 10)]
+
+
+def thumb_grid(width, height):
+    grid = []
+    for y in range(height):
+        line = ""
+        for x in range(width):
+            edge = x in (0, width - 1) or y in (0, height - 1)
+            grip = abs(x - width // 2) <= 2 and x % 2 == 0 and 2 < y < height - 3
+            line += "X" if edge or grip else "o"
+        grid.append(line)
+    return grid
+
+
 def pattern_grid(words):
     return ["".join("." if w & (0x8000 >> x) else "X" for x in range(16))
             for w in (words[y % len(words)] for y in range(16))]
@@ -828,6 +845,8 @@ def main():
         files["TeeBrush%d.bmp" % n] = bitmap_file(pattern_grid(words))
     for seed, (name, size, base, spread, grain) in enumerate(TEXTURES):
         files["TeeTexture%s.bmp" % name] = texture_file(size, base, spread, grain, seed)
+    for n, (width, height) in enumerate(THUMB_SIZES, 1):
+        files["TeeThumb%d.bmp" % n] = bitmap_file(thumb_grid(width, height))
     for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)

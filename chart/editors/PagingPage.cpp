@@ -1,18 +1,29 @@
 #include "chart/editors/PagingPage.h"
 
+#include <memory>
+
 #include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorControls.h"
+#include "chart/editors/EditorRoutines.h"
 #include "chart/editors/PageNavigator.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartLegend.h"
+#include "chart/engine/ChartLists.h"
 #include "chart/engine/ChartPage.h"
+#include "chart/engine/ChartTools.h"
+#include "chart/foundation/ComponentNames.h"
+#include "chart/foundation/EditorHooks.h"
+#include "platform/classes/ClassRegistry.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/UpDown.h"
+
+TClass PageNumToolClass = nullptr;
 
 TFormTeePage::TFormTeePage(TComponent* owner, TCustomChart* chart)
     : TChartPageForm(owner), FChart(chart) {
@@ -25,6 +36,8 @@ TFormTeePage::TFormTeePage(TComponent* owner, TCustomChart* chart)
         if (Loading() || !CBNoPages->Checked()) return;
         UDPointsPerPage->SetPosition(0);  // the edit's handler writes it
     };
+    CBPageNum->OnClick = [this](TObject*) { PageNumClicked(); };
+    BEditTool->OnClick = [this](TObject*) { EditToolClicked(); };
     ChartPageNavigator1->OnButtonClicked = [this](TTeeNavigateBtn) { RefreshLabel(); };
     ChartPageNavigator1->SetChart(FChart);
     DoCreate();
@@ -65,6 +78,48 @@ void TFormTeePage::LoadControls() {
     RefreshNoPages();
     RefreshLabel();
     ChartPageNavigator1->EnableButtons();
+    LoadPageNum();
+}
+
+void TFormTeePage::LoadPageNum() {
+    const bool offered = PageNumToolClass != nullptr;
+    CBPageNum->SetVisible(offered);
+    BEditTool->SetVisible(offered);
+    TTeeCustomTool* tool = offered ? FindPageNumTool(false) : nullptr;
+    CBPageNum->SetChecked(tool && tool->Active());
+    BEditTool->SetEnabled(tool != nullptr);
+}
+
+TTeeCustomTool* TFormTeePage::FindPageNumTool(bool create) {
+    if (!FChart || !PageNumToolClass) return nullptr;
+    for (TTeeCustomTool* tool : FChart->Tools())
+        if (tool->InheritsFrom(PageNumToolClass)) return tool;
+    if (!create) return nullptr;
+    TComponent* owner = FChart->Owner() ? FChart->Owner() : FChart;
+    auto* tool = CreateAs<TTeeCustomTool>(PageNumToolClass, owner);
+    tool->SetName(UniqueComponentName(owner, "ChartTool"));
+    FChart->Tools().AddTool(tool);
+    return tool;
+}
+
+void TFormTeePage::PageNumClicked() {
+    if (Loading()) return;
+    TTeeCustomTool* tool = FindPageNumTool(true);
+    if (!tool) return;
+    tool->SetActive(CBPageNum->Checked());
+    BEditTool->SetEnabled(true);
+}
+
+void TFormTeePage::EditToolClicked() {
+    TTeeCustomTool* tool = FindPageNumTool(false);
+    if (!tool) return;
+    const TClass formClass = GetClass(TCustomChartElement::EditorClassNameOf(&tool->ClassType()));
+    if (!formClass || !formClass->InheritsFrom(TForm::StaticClass())) return;
+    std::unique_ptr<TForm> form(CreateAs<TForm>(formClass, this));
+    CenterEditorForm(*form);
+    form->SetTagObject(tool);
+    ApplyFormHook(form.get());
+    form->ShowModal();
 }
 
 void TFormTeePage::PointsPerPageChanged() {

@@ -5,11 +5,16 @@
 
 class TButton;
 class TChartPageNavigator;
+class TTeeCustomTool;
 class TCheckBox;
 class TCustomChart;
 class TEdit;
 class TLabel;
 class TUpDown;
+
+// The tool class that shows a chart's page number; none until the tool library starts. The
+// paging page offers "Show &Page Number" only while it is set.
+extern TClass PageNumToolClass;
 
 class TFormTeePage : public TChartPageForm {
     KV_DECLARE_CLASS(TFormTeePage, TChartPageForm)
@@ -23,11 +28,15 @@ public:
     TCheckBox* CBScaleLast;
     TCheckBox* CBAutoScale;
     TCheckBox* CBPageLegend;
-    // The page-number tool is not among the chart's tool classes yet: these two stay hidden.
+    // Shown only while a page-number tool class is registered.
     TCheckBox* CBPageNum;
     TButton* BEditTool;
     TChartPageNavigator* ChartPageNavigator1;
     TLabel* LabelPages;
+
+    // The chart's first tool of the page-number class; with create, a new one named
+    // "ChartTool<n>" (owned by the chart's owner) when the chart has none.
+    TTeeCustomTool* FindPageNumTool(bool create);
 
 protected:
     void LoadControls() override;
@@ -38,6 +47,9 @@ private:
     void PointsPerPageChanged();
     void RefreshNoPages();
     void RefreshLabel();
+    void LoadPageNum();
+    void PageNumClicked();
+    void EditToolClicked();
 
     TCustomChart* FChart;
 };

@@ -86,6 +86,21 @@ const TDefaultException Exceptions[] = {
     {"THighLowSeries", "LowBrush.Style", "a high-low band is not filled"},
     {"TImagePointSeries", "Pointer.HorizSize", "an image point is its picture's size"},
     {"TImagePointSeries", "Pointer.VertSize", "an image point is its picture's size"},
+    {"TPageNumTool", "DisabledButton.Visible", "a page button that cannot act is filled"},
+    {"TPageNumTool", "DisabledButton.EndColor", "a page button that cannot act is white to silver"},
+    {"TPageNumTool", "EnabledButton.Visible", "a page button that can act is filled"},
+    {"TPageNumTool", "EnabledButton.StartColor", "a page button that can act is black to silver"},
+    {"TPageNumTool", "EnabledButton.EndColor", "a page button that can act is black to silver"},
+    {"TTeeScrollBar", "Brush.Color", "a drawn scroll bar is white"},
+    {"TTeeScrollBar", "Brush.BackColor", "a drawn scroll bar's back is the system's"},
+    {"TTeeScrollBar", "Pen.Color", "a drawn scroll bar is outlined in the window-frame colour"},
+    {"TTeeScrollBar", "Thumb.Brush.Color", "a scroll bar's thumb is silver"},
+    {"TTeeScrollBar", "Thumb.Brush.BackColor", "a scroll bar's thumb is silver"},
+    {"TExtraLegendTool", "Legend.CustomPosition", "an extra legend sits at a place of its own"},
+    {"TExtraLegendTool", "Legend.LegendStyle", "an extra legend lists its series' values"},
+    {"TSeriesBandTool", "Brush.Color", "a series band is white"},
+    {"TSeriesRegionTool", "Brush.BackColor", "a series region's colour is white"},
+    {"TMagnifyTool", "Shape.Brush.Style", "a magnifier shows only the enlarged picture"},
 };
 
 struct TMismatch {

@@ -25,7 +25,10 @@ const std::vector<std::string> GalleryOrder = {
     "TClipSeriesTool", "TFullScreenTool",
     // The units after the first one, each registering its own tools.
     "TAntiAliasTool", "TDragPointTool", "TPieTool", "TSelectorTool", "TVideoTool",
-    "TVideoPlayerTool", "TSubChartTool", "TText3DTool", "TFaderTool", "TFibonacciTool"};
+    "TVideoPlayerTool", "TSubChartTool", "TText3DTool", "TFaderTool", "TFibonacciTool",
+    "TPageNumTool", "TLegendScrollBar", "TExtraLegendTool", "TSeriesStatsTool",
+    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool", "TSeriesRegionTool",
+    "TBannerTool", "TLinkTool", "TMagnifyTool", "TLightTool", "TSurfaceNearestTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
