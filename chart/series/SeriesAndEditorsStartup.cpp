@@ -5,6 +5,8 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/calendar/CalendarSeries.h"
+#include "chart/series/calendar/CalendarSeriesEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -84,6 +86,7 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
         {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
         {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
+        {ekSeries, &TCalendarSeries::StaticClass(), &TxtExtCalendar, &TxtExtOther, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Price and indicator functions.
@@ -162,6 +165,7 @@ std::vector<TClass> EditorFormClasses() {
         &TSmithSeriesEdit::StaticClass(),
         &TTriSurfaceSeriesEditor::StaticClass(),
         &TMapSeriesEditor::StaticClass(),
+        &TCalendarSeriesEditor::StaticClass(),
     };
 }
 
