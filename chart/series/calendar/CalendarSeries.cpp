@@ -118,7 +118,7 @@ TSpeedButton* TCalendarSeries::MakeButton(TButtonPtr& button, const char* captio
         else
             PreviousMonth();
     };
-    if (FParentChart) button->SetParent(FParentChart);
+    if (FListened) button->SetParent(FListened);
     return button.get();
 }
 
@@ -135,26 +135,36 @@ void TCalendarSeries::SetActive(bool value) {
     if (FPreviousButton) FPreviousButton->SetVisible(FPreviousVisible && Active());
 }
 
-void TCalendarSeries::SetParentChart(TCustomAxisPanel* value) {
+// Both ways a series joins a chart (its SetParentChart, the chart's AddSeries) and leaves it
+// (SetParentChart, RemoveSeries) pass here.
+void TCalendarSeries::AttachedToChart() {
+    TChartSeries::AttachedToChart();
+    SetCellsChart(FParentChart);
+    FreeButtons();
+    FParentChart->Listeners().Add(this);
+    FListened = FParentChart;
+    NextButton();
+    PreviousButton();
+    if (FToday->Color() == clDefault) FToday->SetColor(FParentChart->PaletteColor(3));
+    if (FSunday->Color() == clDefault) FSunday->SetColor(FParentChart->PaletteColor(0));
+}
+
+void TCalendarSeries::DetachedFromChart() {
     if (FListened) {
         FListened->Listeners().Remove(this);
         FListened = nullptr;
     }
-    TChartSeries::SetParentChart(value);
-    if (ComponentState().Contains(csDestroying)) return;
+    FreeButtons();
+    SetCellsChart(nullptr);
+    TChartSeries::DetachedFromChart();
+}
+
+void TCalendarSeries::SetCellsChart(TCustomAxisPanel* chart) {
     for (TCalendarCell* cell :
          {static_cast<TCalendarCell*>(FDays.get()), static_cast<TCalendarCell*>(FMonths.get()),
           FSunday.get(), FToday.get(), FTrailing.get(),
           static_cast<TCalendarCell*>(FWeekDays.get())})
-        cell->SetParentChart(value);
-    FreeButtons();
-    if (!value) return;
-    value->Listeners().Add(this);
-    FListened = value;
-    NextButton();
-    PreviousButton();
-    if (FToday->Color() == clDefault) FToday->SetColor(value->PaletteColor(3));
-    if (FSunday->Color() == clDefault) FSunday->SetColor(value->PaletteColor(0));
+        cell->SetParentChart(chart);
 }
 
 void TCalendarSeries::HandleTeeEvent(TTeeEvent* event) {

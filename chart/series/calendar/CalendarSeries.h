@@ -75,7 +75,8 @@ public:
     TCalendarChangeEvent OnChange;
 
     void SetActive(bool value) override;
-    void SetParentChart(TCustomAxisPanel* value) override;
+    void AttachedToChart() override;
+    void DetachedFromChart() override;
     bool UsesAxes() const override { return false; }
     int DefaultSampleCount() const override { return 1; }
     int ValueIndexAt(int x, int y) override;
@@ -110,6 +111,7 @@ private:
     void DrawGrid();
     TSpeedButton* MakeButton(TButtonPtr& button, const char* caption, int left);
     void FreeButtons();
+    void SetCellsChart(TCustomAxisPanel* chart);
     TCalendarCellPlace Place() const;
 
     TDateTime FDate;

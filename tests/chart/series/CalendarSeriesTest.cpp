@@ -57,7 +57,9 @@ TEST(CalendarLayoutTest, DateOfEachKindOfCell) {
         SCOPED_TRACE(testing::Message()
                      << c.year << "-" << c.month << " cell " << c.column << "," << c.row);
         ASSERT_EQ(CalendarCellDate(date, place, c.column, c.row, result), c.found);
-        if (c.found) EXPECT_EQ(result, EncodeDate(c.resultYear, c.resultMonth, c.resultDay));
+        if (c.found) {
+            EXPECT_EQ(result, EncodeDate(c.resultYear, c.resultMonth, c.resultDay));
+        }
     }
 }
 
