@@ -5,6 +5,8 @@
 
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/LibraryTexts.h"
+#include "chart/series/calendar/CalendarSeries.h"
+#include "chart/series/calendar/CalendarSeriesEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -160,6 +162,7 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TClockSeries::StaticClass(), &TxtExtClock, &TxtExtOther, 1},
         {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
         {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
+        {ekSeries, &TCalendarSeries::StaticClass(), &TxtExtCalendar, &TxtExtOther, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words.
@@ -262,6 +265,7 @@ std::vector<TClass> EditorFormClasses() {
         &TTriSurfaceSeriesEditor::StaticClass(),
         &TMapSeriesEditor::StaticClass(),
         &TTagCloudEditor::StaticClass(),
+        &TCalendarSeriesEditor::StaticClass(),
     };
 }
 

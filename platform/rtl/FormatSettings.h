@@ -24,6 +24,9 @@ struct TFormatSettings {
     std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
+    // The first column of a week in calendars: 0 = Monday ... 6 = Sunday. Monday while the
+    // user's locale does not say otherwise.
+    int FirstDayOfWeek = 0;
 };
 
 // The settings every formatting routine uses.
