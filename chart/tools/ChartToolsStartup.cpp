@@ -1,6 +1,7 @@
 #include "chart/tools/ChartToolsStartup.h"
 
 #include "chart/engine/SeriesTypes.h"
+#include "chart/foundation/TeeHtml.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "chart/tools/annotation/RectangleTool.h"
 #include "chart/tools/axis/AxisArrowTool.h"
@@ -13,6 +14,8 @@
 #include "chart/tools/overlay/DrawLineTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
+#include "chart/tools/sources/ChartImage.h"
+#include "chart/tools/sources/UrlStreamCache.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -50,10 +53,16 @@ void ChartToolsUnitStartup() {
     if (StartCount++ > 0) return;
     for (TClass toolClass : ChartToolClasses()) RegisterToolClasses({toolClass});
     for (TClass editorClass : ChartToolEditorClasses()) RegisterClass(editorClass);
+    UrlStreamCacheStartup();
+    SetUrlReadHook(&ReadUrlCached);
+    RegisterChartImageFormat();
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    UnregisterChartImageFormat();
+    SetUrlReadHook(nullptr);
+    UrlStreamCacheShutdown();
     for (TClass editorClass : ChartToolEditorClasses()) UnRegisterClass(editorClass);
     for (TClass toolClass : ChartToolClasses()) UnregisterToolClasses({toolClass});
 }
