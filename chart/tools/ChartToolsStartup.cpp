@@ -1,5 +1,6 @@
 #include "chart/tools/ChartToolsStartup.h"
 
+#include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/TeeHtml.h"
 #include "chart/tools/annotation/AnnotationTool.h"
@@ -15,6 +16,7 @@
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
 #include "chart/tools/sources/ChartImage.h"
+#include "chart/tools/sources/ExcelSource.h"
 #include "chart/tools/sources/UrlStreamCache.h"
 #include "platform/classes/ClassRegistry.h"
 
@@ -56,10 +58,14 @@ void ChartToolsUnitStartup() {
     UrlStreamCacheStartup();
     SetUrlReadHook(&ReadUrlCached);
     RegisterChartImageFormat();
+    RegisterClass(&TTeeExcelSource::StaticClass());
+    RegisteredSourceClasses().push_back(&TTeeExcelSource::StaticClass());
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    std::erase(RegisteredSourceClasses(), &TTeeExcelSource::StaticClass());
+    UnRegisterClass(&TTeeExcelSource::StaticClass());
     UnregisterChartImageFormat();
     SetUrlReadHook(nullptr);
     UrlStreamCacheShutdown();
