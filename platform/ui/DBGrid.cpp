@@ -85,8 +85,8 @@ public:
     }
     void RowChanged(int row) {
         if (!FGrid || row < 0 || row >= FGrid->RowCount()) return;
-        emit dataChanged(index(row, 0), index(row, std::max(columnCount() - 1, 0)));
-        emit headerDataChanged(Qt::Vertical, row, row);
+        Q_EMIT dataChanged(index(row, 0), index(row, std::max(columnCount() - 1, 0)));
+        Q_EMIT headerDataChanged(Qt::Vertical, row, row);
     }
 
     int rowCount(const QModelIndex& parent = {}) const override {

@@ -218,7 +218,7 @@ TEST(DBComboBoxAndText, FollowAndWriteTheirFields) {
 
     auto* box = static_cast<QComboBox*>(combo->Widget());
     box->setCurrentIndex(1);
-    emit box->activated(1);  // what the user's choice sends
+    Q_EMIT box->activated(1);  // what the user's choice sends
     EXPECT_EQ(f.ds.State(), dsEdit);
     EXPECT_EQ(f.Mode->AsString(), "Exact");
     f.ds.Post();
