@@ -69,15 +69,28 @@ int FetchUrl(const std::string& address, TStream& destination) {
     QTimer idle;
     idle.setSingleShot(true);
     bool timedOut = false;
-    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.quit();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-        idle.start(UrlFetchTimeout());
-        // An error page is not worth keeping: its bytes are dropped at the end.
-        Drain(*reply, destination, buffer);
-    });
+    // Named handlers: the debug information must name each slot type once.
+    struct TIdleTimeout {
+        bool* TimedOut;
+        QEventLoop* Loop;
+        void operator()() const {
+            *TimedOut = true;
+            Loop->quit();
+        }
+    };
+    struct TChunkArrived {
+        QTimer* Idle;
+        QNetworkReply* Reply;
+        TStream* Destination;
+        std::vector<char>* Buffer;
+        void operator()() const {
+            Idle->start(UrlFetchTimeout());
+            Drain(*Reply, *Destination, *Buffer);
+        }
+    };
+    QObject::connect(&idle, &QTimer::timeout, &loop, TIdleTimeout{&timedOut, &loop});
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop,
+                     TChunkArrived{&idle, reply.get(), &destination, &buffer});
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     idle.start(UrlFetchTimeout());
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);

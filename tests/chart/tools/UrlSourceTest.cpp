@@ -98,6 +98,11 @@ TEST_F(UrlCacheTest, FailuresAndErrorStatusesAreNotKeptButAnEmptyBodyIs) {
     EXPECT_EQ(Read(refused), "");
     EXPECT_NE(Code, 0);
     EXPECT_EQ(UrlErrorText(Code), "The server refused the connection");
+    // The toolkit's client fetches no FTP: such an address fails, and is not kept either.
+    std::string ftp = "FTP://127.0.0.1:";
+    ftp.append(std::to_string(ClosedLoopbackPort())).append("/x");
+    EXPECT_EQ(Read(ftp), "");
+    EXPECT_NE(Code, 0);
     EXPECT_EQ(UrlStreamCacheCount(), kept + 1);
 }
 
