@@ -205,12 +205,12 @@ void PictureExportUnitStartup() {
     AddExportFormat(&NewExportFormat<TBMPExportFormat>);
     AddExportFormat(&NewExportFormat<TJPEGExportFormat>);
     AddExportFormat(&NewExportFormat<TGIFExportFormat>);
-    SetMarkupImageHooks(&CreateGraphicForExtension, nullptr);
+    SetMarkupPictureHook(&CreateGraphicForExtension);
 }
 
 void PictureExportUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
-    SetMarkupImageHooks(nullptr, nullptr);
+    SetMarkupPictureHook(nullptr);
     for (TExportFormatClass c :
          {&NewExportFormat<TEMFExportFormat>, &NewExportFormat<TBMPExportFormat>,
           &NewExportFormat<TJPEGExportFormat>, &NewExportFormat<TGIFExportFormat>})

@@ -392,5 +392,13 @@ void SetMarkupImageHooks(TMarkupPictureForExtension PictureFor, TMarkupLoadStrea
     LoadHook() = std::move(Load);
 }
 
+void SetMarkupPictureHook(TMarkupPictureForExtension PictureFor) {
+    PictureForHook() = std::move(PictureFor);
+}
+
+void SetUrlReadHook(TMarkupLoadStream Load) { LoadHook() = std::move(Load); }
+
+const TMarkupLoadStream& UrlReadHook() { return LoadHook(); }
+
 const std::vector<std::string>& MarkupStyleStack() { return StyleStack(); }
 const std::vector<std::string>& MarkupFontStack() { return FontStack(); }

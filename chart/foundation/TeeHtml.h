@@ -33,6 +33,10 @@ TSize MeasureMarkupText(TTeeCanvas& Surface, std::string_view Text);
 using TMarkupPictureForExtension = std::function<std::unique_ptr<TGraphic>(const std::string&)>;
 using TMarkupLoadStream = std::function<int(const std::string& Source, TMemoryStream& Stream)>;
 void SetMarkupImageHooks(TMarkupPictureForExtension PictureFor, TMarkupLoadStream Load);
+// Each hook alone: the export unit serves the pictures, the URL unit the loads; empty until set.
+void SetMarkupPictureHook(TMarkupPictureForExtension PictureFor);
+void SetUrlReadHook(TMarkupLoadStream Load);
+const TMarkupLoadStream& UrlReadHook();
 
 // The style tags and saved fonts of the last text, oldest first; each text starts with both
 // empty, so one text's unclosed tags never reach the next.

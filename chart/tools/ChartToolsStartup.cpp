@@ -1,8 +1,10 @@
 #include "chart/tools/ChartToolsStartup.h"
 
 #include "chart/editors/PagingPage.h"
+#include "chart/engine/SeriesSource.h"
 #include "chart/engine/SeriesTypes.h"
 #include "chart/foundation/TeeFilter.h"
+#include "chart/foundation/TeeHtml.h"
 #include "chart/tools/annotation/AnnotationTool.h"
 #include "chart/tools/annotation/BannerTool.h"
 #include "chart/tools/annotation/LinkTool.h"
@@ -37,6 +39,9 @@
 #include "chart/tools/overlay/SurfaceNearestTool.h"
 #include "chart/tools/parts/InnerChart.h"
 #include "chart/tools/parts/SubChartTool.h"
+#include "chart/tools/sources/ChartImage.h"
+#include "chart/tools/sources/ExcelSource.h"
+#include "chart/tools/sources/UrlStreamCache.h"
 #include "chart/tools/view/AntiAliasTool.h"
 #include "chart/tools/view/ChartImageTool.h"
 #include "chart/tools/view/ClipSeriesTool.h"
@@ -109,10 +114,20 @@ void ChartToolsUnitStartup() {
     for (TClass streamed : ToolStreamClasses()) RegisterClass(streamed);
     PageNumToolClass = &TPageNumTool::StaticClass();
     RegisterFilterClasses({&TLightFilter::StaticClass()});
+    UrlStreamCacheStartup();
+    SetUrlReadHook(&ReadUrlCached);
+    RegisterChartImageFormat();
+    RegisterClass(&TTeeExcelSource::StaticClass());
+    RegisteredSourceClasses().push_back(&TTeeExcelSource::StaticClass());
 }
 
 void ChartToolsUnitShutdown() {
     if (StartCount == 0 || --StartCount > 0) return;
+    std::erase(RegisteredSourceClasses(), &TTeeExcelSource::StaticClass());
+    UnRegisterClass(&TTeeExcelSource::StaticClass());
+    UnregisterChartImageFormat();
+    SetUrlReadHook(nullptr);
+    UrlStreamCacheShutdown();
     for (TClass streamed : ToolStreamClasses()) UnRegisterClass(streamed);
     PageNumToolClass = nullptr;
     UnregisterFilterClasses({&TLightFilter::StaticClass()});

@@ -2,7 +2,9 @@
 // Start-up of the chart tools: the tool classes join the tool registry (and so the tools gallery
 // and the component stream) in the gallery's fixed order, and the tools' editor forms join the
 // class registry under the names the tools give, so that the tools page finds them. Shutdown
-// takes both out again. Repeated start-ups are counted; only the last shutdown undoes them.
+// takes both out again. The start-up also opens the download cache and makes it the markup
+// texts' image loader, and registers the chart picture format "tee". Repeated start-ups are
+// counted; only the last shutdown undoes them.
 #include <vector>
 
 #include "platform/classes/Object.h"

@@ -31,6 +31,7 @@
 #include "chart/tools/overlay/PieToolEditor.h"
 #include "chart/tools/overlay/SurfaceNearestEditor.h"
 #include "chart/tools/parts/SubChartEditor.h"
+#include "chart/tools/sources/ExcelSourceEditor.h"
 #include "chart/tools/view/AntiAliasEditor.h"
 #include "chart/tools/view/ChartImageToolEditor.h"
 #include "chart/tools/view/FaderEditor.h"
@@ -77,6 +78,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TMagnifyToolEditor::StaticClass(),
         &TLightToolEditor::StaticClass(),
         &TSurfaceNearest::StaticClass(),
+        &TExcelSourceForm::StaticClass(),
     };
 }
 // clang-format on
