@@ -66,6 +66,8 @@ const TDefaultException Exceptions[] = {
     {"TKagiSeries", "UpSwing.Width", "kagi's strokes after a rise are thick"},
     {"TKagiSeries", "DownSwing.Color", "kagi's thin strokes are red"},
     {"TTagCloudSeries", "Brush.Style", "a tag cloud's words stand on the chart without a fill"},
+    {"TCalendarSeries", "Sunday.Color", "a calendar's Sunday cells take the chart's palette"},
+    {"TCalendarSeries", "Today.Color", "a calendar's Today cell takes the chart's palette"},
     {"TInnerChart", "Color", "an inner chart is transparent over its outer chart"},
     {"TInnerChart", "ParentColor", "an inner chart has a colour of its own: none"},
     {"TInnerChart", "Foot.Visible", "an inner chart shows no titles"},

@@ -9,6 +9,7 @@
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeShadow.h"
+#include "chart/series/xy/OwnDefaultEntry.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
@@ -371,6 +372,16 @@ void TCalendarSeries::Assign(const TPersistent* source) {
         SetPreviousButtonVisible(other->FPreviousVisible);
     }
     TChartSeries::Assign(source);
+}
+
+void TCalendarSeries::DefineProperties(TFiler& filer) {
+    TChartSeries::DefineProperties(filer);
+    TCalendarCell* today = FToday.get();
+    TCalendarCell* sunday = FSunday.get();
+    DefineOwnDefaultEntry(filer, "TodayWhite", today->Color() == clWhite,
+                          [today] { today->SetColor(clWhite); });
+    DefineOwnDefaultEntry(filer, "SundayWhite", sunday->Color() == clWhite,
+                          [sunday] { sunday->SetColor(clWhite); });
 }
 
 void TCalendarSeries::Publish(TPublisher<TCalendarSeries>& p) {

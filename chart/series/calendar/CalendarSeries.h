@@ -90,6 +90,9 @@ public:
 
 protected:
     void AddRandomValues(int numValues, bool onlyMandatory) override;
+    // Today and Sunday cells start at clDefault and take the chart's palette colours, so a cell
+    // set to the shapes' default white is kept by an entry of its own.
+    void DefineProperties(TFiler& filer) override;
 
 private:
     struct TFreeObject {
