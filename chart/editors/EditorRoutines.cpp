@@ -35,11 +35,15 @@ TControl* OwnerFormOf(TControl* control) {
     return dynamic_cast<TForm*>(top) ? top : control;
 }
 
+void ShapeEditorDialog(TForm& form) {
+    form.SetAlign(alNone);
+    CenterEditorForm(form);
+    form.SetBorderStyle(bsDialog);
+}
+
 TForm* CreateEditorDialog(const TClassInfo& formClass, TControl* control) {
     auto* form = static_cast<TForm*>(formClass.Create(OwnerFormOf(control)));
-    form->SetAlign(alNone);
-    CenterEditorForm(*form);
-    form->SetBorderStyle(bsDialog);
+    ShapeEditorDialog(*form);
     return form;
 }
 

@@ -24,13 +24,22 @@ void CenterEditorForm(TForm& form);
 // control itself when that top is no form; null for null.
 TControl* OwnerFormOf(TControl* control);
 
+// Gives a new form the shape of an editor dialog: no alignment, centred on its owner (on the
+// screen without one) and a dialog border.
+void ShapeEditorDialog(TForm& form);
+
 // A new, unshown dialog of the form class, owned by the form of control (none for null), centred
 // on its owner and with a dialog border. The caller shows it modally and frees it (or the owner
 // frees it with itself).
 TForm* CreateEditorDialog(const TClassInfo& formClass, TControl* control);
+// The same for a form class known here. It constructs T itself rather than through T's class
+// info: a form class that declares no class info of its own would otherwise be made as its
+// ancestor and handed back as a T it is not.
 template <class T>
 T* CreateEditorDialog(TControl* control) {
-    return static_cast<T*>(CreateEditorDialog(T::StaticClass(), control));
+    T* form = new T(OwnerFormOf(control));
+    ShapeEditorDialog(*form);
+    return form;
 }
 
 // Rescales an embedded form to its enclosing form's pixels per inch. Every form of this window

