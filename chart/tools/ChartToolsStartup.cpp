@@ -16,18 +16,20 @@
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DragPointTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
+#include "chart/tools/overlay/GanttTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
 #include "chart/tools/overlay/NearestTool.h"
 #include "chart/tools/overlay/PieTool.h"
+#include "chart/tools/parts/InnerChart.h"
+#include "chart/tools/parts/SubChartTool.h"
 #include "chart/tools/view/AntiAliasTool.h"
 #include "chart/tools/view/ChartImageTool.h"
 #include "chart/tools/view/ClipSeriesTool.h"
+#include "chart/tools/view/FaderTool.h"
+#include "chart/tools/view/FrameTool.h"
 #include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
-#include "chart/tools/parts/InnerChart.h"
-#include "chart/tools/parts/SubChartTool.h"
-#include "chart/tools/view/FaderTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -63,10 +65,12 @@ std::vector<TClass> ChartToolClasses() {
         &TAntiAliasTool::StaticClass(),
         &TDragPointTool::StaticClass(),
         &TPieTool::StaticClass(),
+        &TGanttTool::StaticClass(),
         &TSelectorTool::StaticClass(),
         &TVideoTool::StaticClass(),
         &TVideoPlayerTool::StaticClass(),
         &TSubChartTool::StaticClass(),
+        &TFrameTool::StaticClass(),
         &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),
     };

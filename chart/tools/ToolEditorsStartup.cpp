@@ -14,15 +14,17 @@
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DragPointToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
+#include "chart/tools/overlay/GanttToolEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
 #include "chart/tools/overlay/PieToolEditor.h"
+#include "chart/tools/parts/SubChartEditor.h"
 #include "chart/tools/view/AntiAliasEditor.h"
 #include "chart/tools/view/ChartImageToolEditor.h"
+#include "chart/tools/view/FaderEditor.h"
+#include "chart/tools/view/FrameToolEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
-#include "chart/tools/parts/SubChartEditor.h"
-#include "chart/tools/view/FaderEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -45,10 +47,12 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAntiAliasEditor::StaticClass(),
         &TDragPointToolEdit::StaticClass(),
         &TPieToolEditor::StaticClass(),
+        &TGanttToolEditor::StaticClass(),
         &TSelectorToolEditor::StaticClass(),
         &TVideoToolEditor::StaticClass(),
         &TVideoPlayerEditor::StaticClass(),
         &TSubChartEditor::StaticClass(),
+        &TFrameToolEditor::StaticClass(),
         &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
     };
