@@ -484,6 +484,41 @@ def texture_file(size, base, spread, grain, seed):
     return head + info + bytes(pixels)
 
 
+# --- Picture frames: the strip of a frame's left side, drawn upright (outer edge at the left,
+# inner edge at the right); the frame tool stretches, mirrors and turns it for the other sides.
+# 24-bit, 16 x 32. Each moulding is a profile across the strip (a brightness per column) over a
+# base colour, with a grain along the strip for the woods.
+FRAMES = [
+    # (base colour, profile, grain spread)
+    ((150, 156, 166), [30, 50, 40, 10, -10, -30, 0, 20, 30, 20, 0, -20, -40, -20, 10, -50], 0),
+    ((200, 160, 40), [20, 50, 60, 30, 0, -30, -10, 30, 50, 30, -10, -40, 10, 40, 0, -60], 0),
+    ((180, 182, 190), [40, 60, 30, 0, -20, 10, 40, 50, 40, 10, -20, -40, 0, 30, 10, -50], 0),
+    ((140, 92, 44), [10, 30, 20, 0, -10, -20, -10, 0, 10, 20, 10, 0, -20, -30, 0, -40], 24),
+    ((140, 50, 40), [20, 40, 30, 10, 0, -10, -20, -10, 0, 10, 20, 10, -10, -30, 0, -40], 18),
+    ((60, 60, 66), [60, 40, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, -30], 0),
+    ((205, 170, 110), [10, 20, 20, 10, 0, -10, 0, 10, 20, 10, 0, -10, -20, -20, 0, -40], 30),
+]
+
+
+def frame_file(base, profile, grain, seed, height=32):
+    rnd = random.Random(seed)
+    width = len(profile)
+    stripes = [rnd.randint(-grain // 2, grain // 2) if grain else 0 for _ in range(width)]
+    stride = (width * 3 + 3) & ~3
+    pixels = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            shift = profile[x] + stripes[x] + (rnd.randint(-grain // 4, grain // 4) if grain else 0)
+            r, g, b = (max(0, min(255, c + shift)) for c in base)
+            row += bytes((b, g, r))
+        pixels += row + bytes(stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835,
+                       0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return head + info + bytes(pixels)
+
+
 # --- Schematic drawings: the viewing-condition kinds and the about box pictures. ---------------
 # Drawn on a small palette and stored as 4-bit bitmaps so they stay small. The cavity is a cup
 # seen in section: its axis z runs up the picture, y to the right, the aperture at the top.
@@ -847,6 +882,8 @@ def main():
         files["TeeTexture%s.bmp" % name] = texture_file(size, base, spread, grain, seed)
     for n, (width, height) in enumerate(THUMB_SIZES, 1):
         files["TeeThumb%d.bmp" % n] = bitmap_file(thumb_grid(width, height))
+    for n, (base, profile, grain) in enumerate(FRAMES, 1):
+        files["TEEFRAME%d.bmp" % n] = frame_file(base, profile, grain, n)
     for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)

@@ -31,6 +31,7 @@
 #include "chart/tools/overlay/DragMarksTool.h"
 #include "chart/tools/overlay/DragPointTool.h"
 #include "chart/tools/overlay/DrawLineTool.h"
+#include "chart/tools/overlay/GanttTool.h"
 #include "chart/tools/overlay/LightFilter.h"
 #include "chart/tools/overlay/LightTool.h"
 #include "chart/tools/overlay/MarksTipTool.h"
@@ -46,6 +47,7 @@
 #include "chart/tools/view/ChartImageTool.h"
 #include "chart/tools/view/ClipSeriesTool.h"
 #include "chart/tools/view/FaderTool.h"
+#include "chart/tools/view/FrameTool.h"
 #include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
@@ -84,10 +86,12 @@ std::vector<TClass> ChartToolClasses() {
         &TAntiAliasTool::StaticClass(),
         &TDragPointTool::StaticClass(),
         &TPieTool::StaticClass(),
+        &TGanttTool::StaticClass(),
         &TSelectorTool::StaticClass(),
         &TVideoTool::StaticClass(),
         &TVideoPlayerTool::StaticClass(),
         &TSubChartTool::StaticClass(),
+        &TFrameTool::StaticClass(),
         &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),
         &TPageNumTool::StaticClass(),

@@ -25,6 +25,7 @@
 #include "chart/tools/overlay/DragMarksToolEditor.h"
 #include "chart/tools/overlay/DragPointToolEditor.h"
 #include "chart/tools/overlay/DrawLineEditor.h"
+#include "chart/tools/overlay/GanttToolEditor.h"
 #include "chart/tools/overlay/LightToolEditor.h"
 #include "chart/tools/overlay/MarksTipToolEditor.h"
 #include "chart/tools/overlay/NearestToolEditor.h"
@@ -35,6 +36,7 @@
 #include "chart/tools/view/AntiAliasEditor.h"
 #include "chart/tools/view/ChartImageToolEditor.h"
 #include "chart/tools/view/FaderEditor.h"
+#include "chart/tools/view/FrameToolEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
 
@@ -59,10 +61,12 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TAntiAliasEditor::StaticClass(),
         &TDragPointToolEdit::StaticClass(),
         &TPieToolEditor::StaticClass(),
+        &TGanttToolEditor::StaticClass(),
         &TSelectorToolEditor::StaticClass(),
         &TVideoToolEditor::StaticClass(),
         &TVideoPlayerEditor::StaticClass(),
         &TSubChartEditor::StaticClass(),
+        &TFrameToolEditor::StaticClass(),
         &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
         &TPageNumToolEdit::StaticClass(),

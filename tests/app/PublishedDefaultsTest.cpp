@@ -50,6 +50,8 @@ const TDefaultException Exceptions[] = {
     {"TRotateTool", "Pen.Mode", "the rotation outline is drawn in XOR, so it erases itself"},
     {"TPieTool", "Pen.Width", "a focused slice is outlined 4 pixels wide"},
     {"TGridBandTool", "Band2.Color", "a grid band's second stripes are white"},
+    {"TFrameTool", "Brush.Color", "a frame's mat is white"},
+    {"TFrameTool", "Brush.Style", "a frame has no mat until its brush is given a style"},
     {"TCustomBoxSeries", "Pointer.Brush.Color", "a box plot's box is white"},
     {"TCustomBoxSeries", "Pointer.Draw3D", "a box plot's box is flat"},
     {"TCustomBoxSeries", "Pointer.HorizSize", "a box plot's box is 30 pixels thick"},

@@ -24,9 +24,9 @@ const std::vector<std::string> GalleryOrder = {
     "TAnnotationTool", "TSeriesAnimationTool", "TGridBandTool", "TAxisScrollTool", "TRectangleTool",
     "TClipSeriesTool", "TFullScreenTool",
     // The units after the first one, each registering its own tools.
-    "TAntiAliasTool", "TDragPointTool", "TPieTool", "TSelectorTool", "TVideoTool",
-    "TVideoPlayerTool", "TSubChartTool", "TText3DTool", "TFaderTool", "TFibonacciTool",
-    "TPageNumTool", "TLegendScrollBar", "TExtraLegendTool", "TSeriesStatsTool",
+    "TAntiAliasTool", "TDragPointTool", "TPieTool", "TGanttTool", "TSelectorTool", "TVideoTool",
+    "TVideoPlayerTool", "TSubChartTool", "TFrameTool", "TText3DTool", "TFaderTool",
+    "TFibonacciTool", "TPageNumTool", "TLegendScrollBar", "TExtraLegendTool", "TSeriesStatsTool",
     "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool", "TSeriesRegionTool",
     "TBannerTool", "TLinkTool", "TMagnifyTool", "TLightTool", "TSurfaceNearestTool"};
 
