@@ -1,6 +1,7 @@
 #pragma once
 // The pages an editor form adds to the series page (a point-marker page, the bar editor): made
 // once, watched so that a page freed by the series page is forgotten, freed with the editor.
+#include <utility>
 #include <vector>
 
 #include "chart/editors/SeriesEditorControls.h"
@@ -9,8 +10,11 @@
 class TEditorSubPages {
 public:
     explicit TEditorSubPages(TForm* editor) : FEditor(editor) {}
+    // Freeing a page may reach Forget through the editor's Notification: the list is taken
+    // out first, so that no erase runs under the loop.
     ~TEditorSubPages() {
-        for (TForm* page : FPages) FreeSubPage(page);
+        const std::vector<TForm*> pages = std::exchange(FPages, {});
+        for (TForm* page : pages) FreeSubPage(page);
     }
     TEditorSubPages(const TEditorSubPages&) = delete;
     TEditorSubPages& operator=(const TEditorSubPages&) = delete;

@@ -3,6 +3,7 @@
 // class left alone; and the tool from the gallery, edited and streamed.
 #include <gtest/gtest.h>
 
+#include "chart/engine/ChartAxis.h"
 #include "chart/engine/PointSeries.h"
 #include "chart/foundation/ComboFlat.h"
 #include "chart/series/SeriesAndEditorsStartup.h"
