@@ -7,6 +7,8 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/GaugeSeries.h"
+#include "chart/series/gauge/GaugeSeriesEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -167,6 +169,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words.
         {ekSeries, &TTagCloudSeries::StaticClass(), &TxtExtTagCloud, &TxtExtOther, 1},
+        // Gauges.
+        {ekSeries, &TGaugeSeries::StaticClass(), &TxtExtGauge, &TxtExtGauges, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -266,6 +270,8 @@ std::vector<TClass> EditorFormClasses() {
         &TMapSeriesEditor::StaticClass(),
         &TTagCloudEditor::StaticClass(),
         &TCalendarSeriesEditor::StaticClass(),
+        // Gauges.
+        &TGaugeSeriesEditor::StaticClass(),
     };
 }
 
