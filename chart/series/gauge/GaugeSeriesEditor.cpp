@@ -135,14 +135,14 @@ void TGaugeSeriesEditor::BindSeries() {
         *this, {SEMinimum, UDMinimum}, series, [](const S& s) { return RoundToInt(s.Minimum()); },
         [this](S& s, int value) {
             s.SetMinimum(value);
-            LimitRange();
+            LimitRange(value, UDMaximum->Position());
         },
         WhileShowing);
     BindUpDownEdit(
         *this, {SEMaximum, UDMaximum}, series, [](const S& s) { return RoundToInt(s.Maximum()); },
         [this](S& s, int value) {
             s.SetMaximum(value);
-            LimitRange();
+            LimitRange(UDMinimum->Position(), value);
         },
         WhileShowing);
     BindUpDownEdit(*this, {SEMinorDistance, UDMinorDistance}, series, &S::MinorTickDistance,
@@ -182,9 +182,12 @@ void TGaugeSeriesEditor::ConnectHandlers() {
 
 TChartAxis* TGaugeSeriesEditor::Axis() const { return FSeries ? FSeries->ScaleAxis() : nullptr; }
 
-void TGaugeSeriesEditor::LimitRange() {
-    UDMaximum->SetMin(UDMinimum->Position());
-    UDMinimum->SetMax(UDMaximum->Position());
+void TGaugeSeriesEditor::LimitRange(int minimum, int maximum) {
+    // A new limit shows the up-down's position again: that is no change of the user's, and the
+    // up-down being typed in has not taken its new number yet.
+    auto quiet = LoadGuard();
+    if (UDMaximum->Min() != minimum) UDMaximum->SetMin(minimum);
+    if (UDMinimum->Max() != maximum) UDMinimum->SetMax(maximum);
 }
 
 // --- Loading.
@@ -202,7 +205,7 @@ void TGaugeSeriesEditor::LoadSeries() {
     UDMinimum->SetMax(32767);
     UDMaximum->SetMin(-32767);
     LoadBindings();
-    LimitRange();
+    LimitRange(UDMinimum->Position(), UDMaximum->Position());
     EFormat->SetText(FSeries->ValueFormat());
     BLine->LinkPen(FSeries->Pen());
     TChartAxis* axis = Axis();

@@ -80,7 +80,7 @@ private:
     void LoadSeries();
     TChartAxis* Axis() const;
     // Neither end of the range can be stepped past the other.
-    void LimitRange();
+    void LimitRange(int minimum, int maximum);
 
     TGaugeSeries* FSeries = nullptr;
     TCircledSeriesEditor* FCircledEditor = nullptr;

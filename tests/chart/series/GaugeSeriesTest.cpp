@@ -305,7 +305,9 @@ TEST_F(GaugeSeriesTest, FromTheGalleryThroughItsFormAndTheStream) {
     EXPECT_FALSE(form->CircledEditor()->CBTransp->Visible());
     EXPECT_TRUE(form->CircledEditor()->BGradient->Visible());
 
+    // As the user picks it: setting the index alone fires no change.
     form->CBHandStyle->SetItemIndex(int(hsTriangle));
+    form->CBHandStyle->OnChange(form->CBHandStyle);
     EXPECT_EQ(gauge->HandStyle(), hsTriangle);
     form->CBFullRepaint->SetChecked(!gauge->FullRepaint());
     form->CBInside->SetChecked(false);
