@@ -87,8 +87,6 @@ public:
     TLegendSymbolSize WidthUnits() const { return FWidthUnits; }
     void SetWidthUnits(TLegendSymbolSize value) { Change(FWidthUnits, value); }
     TLegendSymbolDrawEvent OnDraw;
-    // The panel the symbol draws on and repaints; an owner that moves to another chart moves it.
-    void SetPanel(TCustomTeePanel* panel) { FPanel = panel; }
 
     // The symbol's width for a legend whose text is legendWidth pixels wide.
     int WidthInPixels(int legendWidth) const;

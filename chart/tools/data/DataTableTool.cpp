@@ -215,7 +215,6 @@ void TDataTableTool::Assign(const TPersistent* source) {
         FInverted = other->FInverted;
         FLeft = other->FLeft;
         FLegend->Assign(other->FLegend.get());
-        FLegend->SetOtherSide(other->FLegend->OtherSide());
         FTop = other->FTop;
     }
     TTeeCustomTool::Assign(source);

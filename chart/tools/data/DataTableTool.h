@@ -76,6 +76,7 @@ public:
     static std::string KindDescription() { return "Displays a grid with Series data values."; }
     static std::string EditorClassName() { return "TDataTableEditor"; }
 
+    // Every published setting, so that a clone is the same table.
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TDataTableTool>& p);
 

@@ -9,8 +9,7 @@
 
 TTableLegend::TTableLegend(TCustomTeePanel* panel) : TTeeCustomShape(panel) {
     SetDefaultTransparent(true);
-    // A squared symbol is as tall as it is wide: its item height is its own width.
-    FSymbol = std::make_unique<TLegendSymbol>(panel, [this] { return FSymbol->Width(); });
+    FSymbol = MakeSymbol(panel, nullptr);
 }
 
 TTableLegend::~TTableLegend() = default;
@@ -32,12 +31,27 @@ void TTableLegend::SetSymbol(const TLegendSymbol* value) { FSymbol->Assign(value
 void TTableLegend::SetParentChart(TCustomTeePanel* value) {
     TTeeCustomShape::SetParentChart(value);
     // Null while the base constructor runs.
-    if (FSymbol) FSymbol->SetPanel(value);
+    if (FSymbol) FSymbol = MakeSymbol(value, FSymbol.get());
+}
+
+std::unique_ptr<TLegendSymbol> TTableLegend::MakeSymbol(TCustomTeePanel* panel,
+                                                        const TLegendSymbol* from) {
+    // The symbol knows its panel from its birth: on another chart it is made anew with the same
+    // settings. A squared symbol is as tall as it is wide: its item height is its own width.
+    auto symbol = std::make_unique<TLegendSymbol>(panel, [this] { return FSymbol->Width(); });
+    if (from) {
+        symbol->Assign(from);
+        symbol->SetDefaultPen(from->DefaultPen());
+        symbol->OnDraw = from->OnDraw;
+    }
+    return symbol;
 }
 
 void TTableLegend::Assign(const TPersistent* source) {
     if (auto* other = dynamic_cast<const TTableLegend*>(source)) {
         FFontSeriesColor = other->FFontSeriesColor;
+        // The side too: a copied table keeps its legend where the original had it.
+        FOtherSide = other->FOtherSide;
         FSymbol->Assign(other->FSymbol.get());
     }
     TTeeCustomShape::Assign(source);

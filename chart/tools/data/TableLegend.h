@@ -22,14 +22,16 @@ public:
     TLegendSymbol* Symbol() const { return FSymbol.get(); }
     void SetSymbol(const TLegendSymbol* value);
 
-    // The symbol follows the legend to its chart.
+    // The symbol follows the legend to its chart (a new one with the same settings).
     void SetParentChart(TCustomTeePanel* value) override;
 
-    // The shape settings, FontSeriesColor and Symbol.
+    // The shape settings, FontSeriesColor, OtherSide and Symbol.
     void Assign(const TPersistent* source) override;
     static void Publish(TPublisher<TTableLegend>& p);
 
 private:
+    std::unique_ptr<TLegendSymbol> MakeSymbol(TCustomTeePanel* panel, const TLegendSymbol* from);
+
     bool FFontSeriesColor = false;
     bool FOtherSide = false;
     std::unique_ptr<TLegendSymbol> FSymbol;
