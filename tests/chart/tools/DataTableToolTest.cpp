@@ -156,10 +156,12 @@ TEST_F(DataTableTest, CellsOfTheTableSeriesOnly) {
     EXPECT_EQ(rows, (std::set<int>{a->Y, a->Y + LH, a->Y + 2 * LH}));
 
     // Inverted: the last series on top.
+    const int top = a->Y;
     Tool->SetInverted(true);
     Render();
-    EXPECT_EQ(FindText("1,234.5")->Y, a->Y);
-    EXPECT_EQ(FindText("5")->Y, a->Y + LH);
+    ASSERT_TRUE(FindText("1,234.5") && FindText("5"));
+    EXPECT_EQ(FindText("1,234.5")->Y, top);
+    EXPECT_EQ(FindText("5")->Y, top + LH);
 }
 
 TEST_F(DataTableTest, NothingWithoutTableSeries) {
@@ -305,6 +307,7 @@ TEST_F(DataTableTest, ClonedWithEverySetting) {
     Tool->Legend()->Symbol()->SetWidth(40);
     auto* copy = dynamic_cast<TDataTableTool*>(CloneChartTool(Tool, &bench.Form()));
     ASSERT_NE(copy, nullptr);
+    copy->SetParentChart(Tool->ParentChart());
     // Compared by their stream texts with the names left out.
     auto settings = [](TComponent& tool) {
         const std::string name = tool.Name();
