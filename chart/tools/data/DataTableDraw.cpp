@@ -154,7 +154,10 @@ void TDataTableTool::DrawCells(const TLayout& layout) {
     }
     if (first < 0) return;
     // Every k-th index, as far apart as the axis' labels; every index when there are few.
-    int step = int(axis.IncrementForLabelSize(axis.LabelsSpace()));
+    // A step beyond the last index (or none at all, on a huge range) would show one index only:
+    // kept as a whole number only within the indexes, never converted from a value out of range.
+    const double increment = axis.IncrementForLabelSize(axis.LabelsSpace());
+    int step = increment >= 1 && increment <= last ? int(increment) : 0;
     if (step <= 0 || last / step < 2) step = 1;
 
     for (int d = first; d <= last; d += step) {

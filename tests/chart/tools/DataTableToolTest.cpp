@@ -164,6 +164,23 @@ TEST_F(DataTableTest, CellsOfTheTableSeriesOnly) {
     EXPECT_EQ(FindText("5")->Y, top + LH);
 }
 
+// Many points: every k-th index from the first, k as far apart as the axis' labels.
+TEST_F(DataTableTest, ManyPointsShowEveryKthIndex) {
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i <= 100; ++i) points.emplace_back(i, 1000 + i);
+    bench.AddSeries(points);
+    Render();
+    std::vector<int> shown;
+    for (const TTextCall& t : Canvas->Texts)
+        if (t.Text != "Series1") shown.push_back(std::stoi(t.Text.substr(2)));  // "1,0ii"
+    ASSERT_GE(shown.size(), 3u);
+    std::sort(shown.begin(), shown.end());
+    const int k = shown[1] - shown[0];
+    EXPECT_EQ(shown[0], 0);
+    EXPECT_GE(k, 2);
+    for (size_t i = 1; i < shown.size(); ++i) EXPECT_EQ(shown[i] - shown[i - 1], k);
+}
+
 TEST_F(DataTableTest, NothingWithoutTableSeries) {
     TPointSeries* s = bench.AddSeries({{10, 5}, {30, 7}});
     for (const bool inactive : {true, false}) {
