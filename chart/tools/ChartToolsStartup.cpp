@@ -17,6 +17,7 @@
 #include "chart/tools/axis/ColorBandTool.h"
 #include "chart/tools/axis/ColorLineTool.h"
 #include "chart/tools/axis/GridBandTool.h"
+#include "chart/tools/data/DataTableTool.h"
 #include "chart/tools/data/GridTransposeTool.h"
 #include "chart/tools/data/SeriesStatsTool.h"
 #include "chart/tools/data/TransposeSeriesTool.h"
@@ -96,6 +97,7 @@ std::vector<TClass> ChartToolClasses() {
         &TFibonacciTool::StaticClass(),
         &TPageNumTool::StaticClass(),
         &TLegendScrollBar::StaticClass(),
+        &TDataTableTool::StaticClass(),
         &TExtraLegendTool::StaticClass(),
         &TSeriesStatsTool::StaticClass(),
         &TGridTransposeTool::StaticClass(),

@@ -11,6 +11,7 @@
 #include "chart/tools/axis/ColorBandToolEditor.h"
 #include "chart/tools/axis/ColorLineToolEditor.h"
 #include "chart/tools/axis/GridBandToolEditor.h"
+#include "chart/tools/data/DataTableEditor.h"
 #include "chart/tools/data/GridTransposeToolEditor.h"
 #include "chart/tools/data/SeriesStatsEditor.h"
 #include "chart/tools/data/TransposeSeriesToolEditor.h"
@@ -71,6 +72,7 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TFibonacciEditor::StaticClass(),
         &TPageNumToolEdit::StaticClass(),
         &TScrollbarEditor::StaticClass(),
+        &TDataTableEditor::StaticClass(),
         &TExtraLegendEditor::StaticClass(),
         &TSeriesStatsEditor::StaticClass(),
         &TGridTransposeToolEdit::StaticClass(),
