@@ -7,6 +7,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/NumericGaugeEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -266,6 +267,8 @@ std::vector<TClass> EditorFormClasses() {
         &TMapSeriesEditor::StaticClass(),
         &TTagCloudEditor::StaticClass(),
         &TCalendarSeriesEditor::StaticClass(),
+        // Gauges.
+        &TNumericGaugeEditor::StaticClass(),
     };
 }
 
