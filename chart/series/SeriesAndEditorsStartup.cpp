@@ -7,6 +7,7 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/LinearGaugeEditor.h"
 #include "chart/series/gauge/NumericGaugeEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
@@ -269,6 +270,7 @@ std::vector<TClass> EditorFormClasses() {
         &TCalendarSeriesEditor::StaticClass(),
         // Gauges.
         &TNumericGaugeEditor::StaticClass(),
+        &TLinearGaugeEditor::StaticClass(),
     };
 }
 
