@@ -7,6 +7,8 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/CircularGauge.h"
+#include "chart/series/gauge/CircularGaugeEditor.h"
 #include "chart/series/gauge/LinearGaugeEditor.h"
 #include "chart/series/gauge/NumericGaugeEditor.h"
 #include "chart/series/map/MapSeries.h"
@@ -165,6 +167,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
         {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
         {ekSeries, &TCalendarSeries::StaticClass(), &TxtExtCalendar, &TxtExtOther, 1},
+        // Gauges.
+        {ekSeries, &TCircularGauge::StaticClass(), &TxtExtCircularGauge, &TxtExtGauges, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words.
@@ -271,6 +275,7 @@ std::vector<TClass> EditorFormClasses() {
         // Gauges.
         &TNumericGaugeEditor::StaticClass(),
         &TLinearGaugeEditor::StaticClass(),
+        &TCircularGaugeEditor::StaticClass(),
     };
 }
 

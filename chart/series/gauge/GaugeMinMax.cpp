@@ -16,7 +16,7 @@
 
 TCustomGaugeMinMax::TCustomGaugeMinMax(TComponent* owner) : TCustomGaugeMinMax(owner, nullptr) {}
 
-TCustomGaugeMinMax::TCustomGaugeMinMax(TComponent* owner, std::unique_ptr<TGaugeSeriesPointer> hand)
+TCustomGaugeMinMax::TCustomGaugeMinMax(TComponent* owner, THandFactory makeHand)
     : TCustomGauge(owner) {
     ApplyPalette(GaugeScalePalette);
     auto range = [this](int start, int middle, int end) {
@@ -34,7 +34,7 @@ TCustomGaugeMinMax::TCustomGaugeMinMax(TComponent* owner, std::unique_ptr<TGauge
         return marker;
     };
     FGreenLine = range(gpeGreenStart, gpeGreenMiddle, gpeGreenEnd);
-    FHand = hand ? std::move(hand) : std::make_unique<TGaugeSeriesPointer>(this);
+    FHand = makeHand ? makeHand(this) : std::make_unique<TGaugeSeriesPointer>(this);
     FHand->SetGaugeStyle(gpHand);
     FHand->Brush()->SetColor(clRed);
     FHand->SetTransparency(70);

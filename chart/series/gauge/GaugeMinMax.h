@@ -61,8 +61,9 @@ public:
     static void Publish(TPublisher<TCustomGaugeMinMax>& p);
 
 protected:
-    // A descendant with a hand of its own class gives it here.
-    TCustomGaugeMinMax(TComponent* owner, std::unique_ptr<TGaugeSeriesPointer> hand);
+    // A descendant with a hand of its own class makes it here, for the gauge as a whole series.
+    using THandFactory = std::unique_ptr<TGaugeSeriesPointer> (*)(TChartSeries* gauge);
+    TCustomGaugeMinMax(TComponent* owner, THandFactory makeHand);
 
 private:
     void PrepareScaleAxis(TChartAxis& axis);

@@ -46,7 +46,9 @@ TLinearGaugeEditor::TLinearGaugeEditor(TComponent* owner) : TNumericGaugeEditor(
     ConnectHandlers();
 }
 
-TLinearGaugeEditor::~TLinearGaugeEditor() = default;
+TLinearGaugeEditor::~TLinearGaugeEditor() {
+    if (FAxisEditor) TObject::Free(FAxisEditor);
+}
 
 TCustomGaugeMinMax* TLinearGaugeEditor::ScaledGauge() const {
     return dynamic_cast<TCustomGaugeMinMax*>(Gauge());
@@ -211,7 +213,7 @@ void TLinearGaugeEditor::LoadControls() {
     BMaxIndicator->SetVisible(GaugePart<TSeriesPointer>(gauge, "MaxValueIndicator") != nullptr);
     if (axis && !FAxisEditor) {
         // The axis editor's title page, moved into this form's Title page.
-        FAxisEditor = new TFormTeeAxis(this, axis);
+        FAxisEditor = new TFormTeeAxis(nullptr, axis);
         FAxisEditor->PageAxis->SetActivePage(FAxisEditor->TabTitle);
         FAxisEditor->PageTitle->SetParent(TabTitle);
         FAxisEditor->PageTitle->SetAlign(alClient);

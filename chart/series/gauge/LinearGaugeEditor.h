@@ -71,5 +71,6 @@ private:
                       TGaugePointerRange* (TCustomGaugeMinMax::*range)() const);
     void LoadControls();
 
+    // Unowned: freed first, while the page its title tab moved into is still there.
     TFormTeeAxis* FAxisEditor = nullptr;
 };
