@@ -7,7 +7,8 @@ int GaugeTickCount(double minimum, double maximum, double increment) {
     const double steps = (maximum - minimum) / increment;
     if (!(steps >= 0) || steps >= MaxGaugeTicks) return 0;
     // A last mark a rounding error past maximum still counts.
-    return int(std::floor(steps + 1e-9)) + 1;
+    const int count = int(std::floor(steps + 1e-9)) + 1;
+    return count < MaxGaugeTicks ? count : 0;
 }
 
 double DialAngleOf(double value, double minimum, double maximum, double totalAngle,

@@ -16,6 +16,7 @@
 #include "chart/series/gauge/NumericGaugeEditor.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/SpeedButton.h"
 #include "tests/chart/series/GalleryRoundTrip.h"
 #include "tests/chart/series/gauge/GaugeChartFixture.h"
@@ -47,7 +48,11 @@ TEST(GaugePalettesTest, BuiltInPalettesEntryByEntry) {
               "646464 646464");
 }
 
-class CustomGaugeTest : public GaugeChartFixture {};
+// The base gauge uses the chart's axes: hidden, they leave the chart rectangle as it is given.
+class CustomGaugeTest : public GaugeChartFixture {
+protected:
+    CustomGaugeTest() { Chart->SetAxisVisible(false); }
+};
 
 TEST_F(CustomGaugeTest, PaletteColorsAndWhatApplyingAPaletteRecolours) {
     TCustomGauge loose(nullptr);
@@ -74,6 +79,7 @@ TEST_F(CustomGaugeTest, ActiveGaugesShareTheChartHeightInBands) {
     auto* hidden = Add<TCustomGauge>();
     auto* second = Add<TCustomGauge>();
     hidden->SetActive(false);
+    Draw();
     first->CalcGaugeRect();
     second->CalcGaugeRect();
     // 300 pixels for two gauges: 150 each, 3 pixels short.
