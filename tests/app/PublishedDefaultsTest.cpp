@@ -105,7 +105,6 @@ const TDefaultException Exceptions[] = {
     {"TSeriesBandTool", "Brush.Color", "a series band is white"},
     {"TSeriesRegionTool", "Brush.BackColor", "a series region's colour is white"},
     {"TMagnifyTool", "Shape.Brush.Style", "a magnifier shows only the enlarged picture"},
-    {"TCustomGauge", "Face.Brush.Color", "a gauge's face is white"},
     {"TCustomGauge", "Face.Gradient.Visible", "a gauge's face is shaded"},
     {"TCustomGauge", "Face.Gradient.Direction", "a gauge's face is shaded from the bottom up"},
     {"TCustomGauge", "Face.Gradient.StartColor",
@@ -160,7 +159,6 @@ const TDefaultException Exceptions[] = {
     {"TCircularGauge", "Face.ShapeStyle", "a dial's face is round"},
     {"TCircularGauge", "Hand.HorizSize", "a dial's hand is 10 pixels wide"},
     {"TCircularGauge", "Hand.VertSize", "a dial's hand is 30 pixels long until drawn"},
-    {"TCircularGauge", "Hand.Pen.Visible", "a dial's hand has no outline"},
     {"TCircularGauge", "Hand.Gradient.Visible", "a dial's hand is shaded"},
     {"TCircularGauge", "Hand.Gradient.Direction", "a dial's hand is shaded across"},
     {"TCircularGauge", "Hand.Gradient.StartColor",
@@ -172,7 +170,6 @@ const TDefaultException Exceptions[] = {
     {"TCircularGauge", "Center.HorizSize", "a dial's centre cap is 32 pixels across"},
     {"TCircularGauge", "Center.VertSize", "a dial's centre cap is 32 pixels across"},
     {"TCircularGauge", "Center.Gradient.Visible", "a dial's centre cap is shaded"},
-    {"TCircularGauge", "Center.Pen.Visible", "a dial's centre cap has no outline"},
     {"TCircularGauge", "EndPoint.Brush.Color", "a dial's end point is white"},
 };
 
