@@ -154,8 +154,9 @@ void TCircledSeries::CalcRadii() {
                        CircleYCenter + YRadius};
 }
 
-void TCircledSeries::AdjustCircleToAspect(TRect& rect, int xRadius, int yRadius) const {
-    TCanvas* device = ParentChart() ? ParentChart()->Canvas3D()->BoundCanvas() : nullptr;
+void AdjustCircleToDeviceAspect(const TCustomTeePanel* chart, TRect& rect, int xRadius,
+                                int yRadius) {
+    TCanvas* device = chart ? chart->Canvas3D()->BoundCanvas() : nullptr;
     double ratio = 1;
     if (device) {
         const int h = device->DeviceCaps(VERTRES);
@@ -172,6 +173,10 @@ void TCircledSeries::AdjustCircleToAspect(TRect& rect, int xRadius, int yRadius)
         rect.Top += d;
         rect.Bottom -= d;
     }
+}
+
+void TCircledSeries::AdjustCircleToAspect(TRect& rect, int xRadius, int yRadius) const {
+    AdjustCircleToDeviceAspect(ParentChart(), rect, xRadius, yRadius);
 }
 
 TColor TCircledSeries::EffectiveBackColor() const {

@@ -14,6 +14,7 @@
 #include "chart/engine/ChartSeries.h"
 #include "chart/foundation/TeeShadow.h"
 
+class TCustomTeePanel;
 class TTeeGradient;
 class TView3DOptions;
 
@@ -23,6 +24,11 @@ class TCircledShadow : public TTeeShadow {
 public:
     explicit TCircledShadow(TNotifyEvent onChange = nullptr);
 };
+
+// Shrinks rect across or down so that radii of these sizes look round on chart's device (a
+// chart without a device counts as square pixels).
+void AdjustCircleToDeviceAspect(const TCustomTeePanel* chart, TRect& rect, int xRadius,
+                                int yRadius);
 
 class TCircledSeries : public TChartSeries {
     KV_DECLARE_CLASS(TCircledSeries, TChartSeries)

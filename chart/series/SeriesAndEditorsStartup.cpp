@@ -7,8 +7,12 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/CircularGauge.h"
+#include "chart/series/gauge/CircularGaugeEditor.h"
 #include "chart/series/gauge/GaugeSeries.h"
 #include "chart/series/gauge/GaugeSeriesEditor.h"
+#include "chart/series/gauge/LinearGaugeEditor.h"
+#include "chart/series/gauge/NumericGaugeEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -165,12 +169,13 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TSmithSeries::StaticClass(), &TxtExtSmith, &TxtExtended, 2},
         {ekSeries, &TMapSeries::StaticClass(), &TxtExtMap, &TxtExtended, 1},
         {ekSeries, &TCalendarSeries::StaticClass(), &TxtExtCalendar, &TxtExtOther, 1},
+        // Gauges.
+        {ekSeries, &TGaugeSeries::StaticClass(), &TxtExtGauge, &TxtExtGauges, 1},
+        {ekSeries, &TCircularGauge::StaticClass(), &TxtExtCircularGauge, &TxtExtGauges, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words.
         {ekSeries, &TTagCloudSeries::StaticClass(), &TxtExtTagCloud, &TxtExtOther, 1},
-        // Gauges.
-        {ekSeries, &TGaugeSeries::StaticClass(), &TxtExtGauge, &TxtExtGauges, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -272,6 +277,9 @@ std::vector<TClass> EditorFormClasses() {
         &TCalendarSeriesEditor::StaticClass(),
         // Gauges.
         &TGaugeSeriesEditor::StaticClass(),
+        &TNumericGaugeEditor::StaticClass(),
+        &TLinearGaugeEditor::StaticClass(),
+        &TCircularGaugeEditor::StaticClass(),
     };
 }
 
