@@ -105,6 +105,8 @@ const TDefaultException Exceptions[] = {
     {"TSeriesBandTool", "Brush.Color", "a series band is white"},
     {"TSeriesRegionTool", "Brush.BackColor", "a series region's colour is white"},
     {"TMagnifyTool", "Shape.Brush.Style", "a magnifier shows only the enlarged picture"},
+    {"TText3DTool", "Brush.Color", "3-D text is filled white"},
+    {"TText3DTool", "Font.OutLine.Color", "3-D text is outlined in white"},
 };
 
 struct TMismatch {

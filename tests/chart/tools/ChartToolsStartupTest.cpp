@@ -26,9 +26,10 @@ const std::vector<std::string> GalleryOrder = {
     // The units after the first one, each registering its own tools.
     "TAntiAliasTool", "TDragPointTool", "TPieTool", "TGanttTool", "TSelectorTool", "TVideoTool",
     "TVideoPlayerTool", "TSubChartTool", "TFrameTool", "TText3DTool", "TFaderTool",
-    "TFibonacciTool", "TPageNumTool", "TLegendScrollBar", "TExtraLegendTool", "TSeriesStatsTool",
-    "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool", "TSeriesRegionTool",
-    "TBannerTool", "TLinkTool", "TMagnifyTool", "TLightTool", "TSurfaceNearestTool"};
+    "TFibonacciTool", "TPageNumTool", "TLegendScrollBar", "TExtraLegendTool", "TLegendPaletteTool",
+    "TSeriesStatsTool", "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool",
+    "TSeriesRegionTool", "TBannerTool", "TLinkTool", "TMagnifyTool", "TLightTool",
+    "TSurfaceNearestTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
