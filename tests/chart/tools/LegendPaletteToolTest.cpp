@@ -176,8 +176,10 @@ TEST_F(LegendPaletteToolTest, StreamsAndItsEditorLoadsWithoutChangingTheChart) {
     EXPECT_EQ(editor->UDHeight->Position(), 80);
     // Back to pixels and then to percent: a left beyond 100 comes back to 100.
     editor->CBUnits->SetItemIndex(1);
+    editor->CBUnits->OnChange(editor->CBUnits);
     tool->SetLeft(150);
     editor->CBUnits->SetItemIndex(0);
+    editor->CBUnits->OnChange(editor->CBUnits);
     EXPECT_EQ(tool->PositionUnits(), muPercent);
     EXPECT_EQ(tool->Left(), 100);
     // Turned upright again from the form, the size page shows the swapped size.

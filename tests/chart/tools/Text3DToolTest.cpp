@@ -98,10 +98,10 @@ TEST(Text3DTool, TheLetterOIsARingOfTwoClosedContoursWithinTheTextsBox) {
     const std::vector<TPoint>& innerContour = polygons[hole];
     EXPECT_TRUE(PolygonInsidePolygon(innerContour, outerContour));
 
-    // The box the font gives the text, written at the tool's position.
+    // The box the tool's font gives the text, written at the tool's position.
     TBitmap measure;
     measure.SetSize(1, 1);
-    measure.Canvas()->Font()->Assign(bench.Chart().Canvas3D()->GetDeviceHandle()->Font());
+    measure.Canvas()->Font()->Assign(tool->Font());
     const int width = measure.Canvas()->TextWidth("O");
     const int height = measure.Canvas()->TextHeight("O");
     for (const auto& polygon : polygons) {
