@@ -121,6 +121,10 @@ public:
     // The projection worked out again for the view's present angles, between two passes (a
     // figure drawn over the last picture at new angles), in perspective when the view has it.
     void ProjectAgain(int MaxDepth, const TRect& Rect);
+    // The pass's rotation turned further by extra angles in degrees (rotation, elevation, tilt)
+    // over the view's own, for a figure drawn in an orientation of its own; the view and the
+    // pass's perspective stay as they are, and extra angles of 0 turn the rotation back.
+    void TurnRotation(double ExtraRotation, double ExtraElevation, int ExtraTilt);
 
     TBitmap* BufferBitmap() const { return FBufferBitmap.get(); }
     bool BufferDirty() const { return FBufferDirty; }
@@ -150,6 +154,8 @@ protected:
     virtual void ComputePerspectiveFactor(const TRect& Rect);
 
 private:
+    // The sines, cosines and inverse terms of the angles, in degrees; no perspective.
+    void SetRotationTerms(double Elevation, double Rotation, double Tilt);
     std::unique_ptr<TBitmap> FBufferBitmap;
     std::vector<TPoint> FScratch;  // reused for projected polygons
     bool FBufferedDisplayOn = true;

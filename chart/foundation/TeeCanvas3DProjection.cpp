@@ -13,12 +13,25 @@ constexpr double DegToRad = M_PI / 180;
 }  // namespace
 
 void TTeeCanvas3D::ComputeRotationTerms() {
-    double elevation = 0, rotation = 0, tilt = 0;
-    if (FViewOptions) {
-        elevation = -FViewOptions->Elevation();
-        rotation = -FViewOptions->Rotation();
-        tilt = FViewOptions->Tilt();
-    }
+    if (FViewOptions)
+        SetRotationTerms(-FViewOptions->Elevation(), -FViewOptions->Rotation(),
+                         FViewOptions->Tilt());
+    else
+        SetRotationTerms(0, 0, 0);
+}
+
+void TTeeCanvas3D::TurnRotation(double ExtraRotation, double ExtraElevation, int ExtraTilt) {
+    if (!FViewOptions) return;
+    // The perspective depends on the zoom and the chart's width only, not on the angles.
+    const bool usesPerspective = FUsesPerspective;
+    const double perspectiveScale = FPerspectiveScale;
+    SetRotationTerms(-(FViewOptions->Elevation() + ExtraElevation),
+                     -(FViewOptions->Rotation() + ExtraRotation), FViewOptions->Tilt() + ExtraTilt);
+    FUsesPerspective = usesPerspective;
+    FPerspectiveScale = perspectiveScale;
+}
+
+void TTeeCanvas3D::SetRotationTerms(double elevation, double rotation, double tilt) {
     s1 = std::sin(elevation * DegToRad);
     c1 = std::cos(elevation * DegToRad);
     s2 = std::sin(rotation * DegToRad);

@@ -25,6 +25,7 @@
 #include "chart/tools/fill/SeriesRegionTool.h"
 #include "chart/tools/financial/FibonacciTool.h"
 #include "chart/tools/legend/ExtraLegendTool.h"
+#include "chart/tools/legend/LegendPaletteTool.h"
 #include "chart/tools/legend/LegendScrollBar.h"
 #include "chart/tools/media/VideoPlayerTool.h"
 #include "chart/tools/media/VideoTool.h"
@@ -52,6 +53,7 @@
 #include "chart/tools/view/FullScreenTool.h"
 #include "chart/tools/view/RotateTool.h"
 #include "chart/tools/view/SeriesAnimationTool.h"
+#include "chart/tools/view/Text3DTool.h"
 #include "platform/classes/ClassRegistry.h"
 
 namespace {
@@ -93,12 +95,14 @@ std::vector<TClass> ChartToolClasses() {
         &TVideoPlayerTool::StaticClass(),
         &TSubChartTool::StaticClass(),
         &TFrameTool::StaticClass(),
+        &TText3DTool::StaticClass(),
         &TFaderTool::StaticClass(),
         &TFibonacciTool::StaticClass(),
         &TPageNumTool::StaticClass(),
         &TLegendScrollBar::StaticClass(),
         &TDataTableTool::StaticClass(),
         &TExtraLegendTool::StaticClass(),
+        &TLegendPaletteTool::StaticClass(),
         &TSeriesStatsTool::StaticClass(),
         &TGridTransposeTool::StaticClass(),
         &TTransposeSeriesTool::StaticClass(),

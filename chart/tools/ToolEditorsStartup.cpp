@@ -19,6 +19,7 @@
 #include "chart/tools/fill/SeriesRegionEditor.h"
 #include "chart/tools/financial/FibonacciEditor.h"
 #include "chart/tools/legend/ExtraLegendEditor.h"
+#include "chart/tools/legend/LegendPaletteEditor.h"
 #include "chart/tools/legend/ScrollbarEditor.h"
 #include "chart/tools/media/VideoPlayerEditor.h"
 #include "chart/tools/media/VideoToolEditor.h"
@@ -40,6 +41,7 @@
 #include "chart/tools/view/FrameToolEditor.h"
 #include "chart/tools/view/RotateToolEditor.h"
 #include "chart/tools/view/SeriesAnimToolEditor.h"
+#include "chart/tools/view/Text3DEditor.h"
 
 // One line a form, in the order of the tools, so that lists merge line by line.
 // clang-format off
@@ -68,12 +70,14 @@ std::vector<TClass> ChartToolEditorClasses() {
         &TVideoPlayerEditor::StaticClass(),
         &TSubChartEditor::StaticClass(),
         &TFrameToolEditor::StaticClass(),
+        &TText3DEditor::StaticClass(),
         &TFaderEditor::StaticClass(),
         &TFibonacciEditor::StaticClass(),
         &TPageNumToolEdit::StaticClass(),
         &TScrollbarEditor::StaticClass(),
         &TDataTableEditor::StaticClass(),
         &TExtraLegendEditor::StaticClass(),
+        &TLegendPaletteEditor::StaticClass(),
         &TSeriesStatsEditor::StaticClass(),
         &TGridTransposeToolEdit::StaticClass(),
         &TTransposeSeriesToolEdit::StaticClass(),

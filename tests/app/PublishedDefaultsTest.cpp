@@ -178,6 +178,8 @@ const TDefaultException Exceptions[] = {
     {"TCircularGauge", "Center.VertSize", "a dial's centre cap is 32 pixels across"},
     {"TCircularGauge", "Center.Gradient.Visible", "a dial's centre cap is shaded"},
     {"TCircularGauge", "EndPoint.Brush.Color", "a dial's end point is white"},
+    {"TText3DTool", "Brush.Color", "3-D text is filled white"},
+    {"TText3DTool", "Font.OutLine.Color", "3-D text is outlined in white"},
 };
 
 struct TMismatch {

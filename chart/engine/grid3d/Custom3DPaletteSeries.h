@@ -124,3 +124,12 @@ private:
     bool FUsePalette = false;
     bool FUsePaletteMin = false;
 };
+
+// A series of another family coloured through a palette series of its own (the polar grid):
+// what shows its palette (the legend palette tool) reaches the palette here, below the series
+// library. A cell value's colour is the palette series' ColorForValue.
+class IPaletteColoredSeries {
+public:
+    virtual ~IPaletteColoredSeries() = default;
+    virtual const TCustom3DPaletteSeries& ColoringPalette() const = 0;
+};

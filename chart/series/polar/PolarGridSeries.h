@@ -42,7 +42,7 @@ private:
     TPolarGridPaletteSeries& FSeries;
 };
 
-class TPolarGridSeries : public TCustomPolarSeries {
+class TPolarGridSeries : public TCustomPolarSeries, public IPaletteColoredSeries {
     KV_DECLARE_CLASS(TPolarGridSeries, TCustomPolarSeries)
 public:
     explicit TPolarGridSeries(TComponent* owner);
@@ -60,6 +60,7 @@ public:
     void SetNumTracks(int value) { FNumTracks = value; }
     TGridColorPalette* Palette() const { return FPalette.get(); }
     TPolarGridPaletteSeries* PaletteSeries() const { return FPaletteSeries.get(); }
+    const TCustom3DPaletteSeries& ColoringPalette() const override { return *FPaletteSeries; }
 
     int AddCell(int sector, int track, double value);
     // The palette colour of a cell value, valid once the series prepared a drawing.

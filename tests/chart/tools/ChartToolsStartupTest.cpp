@@ -27,9 +27,9 @@ const std::vector<std::string> GalleryOrder = {
     "TAntiAliasTool", "TDragPointTool", "TPieTool", "TGanttTool", "TSelectorTool", "TVideoTool",
     "TVideoPlayerTool", "TSubChartTool", "TFrameTool", "TText3DTool", "TFaderTool",
     "TFibonacciTool", "TPageNumTool", "TLegendScrollBar", "TDataTableTool", "TExtraLegendTool",
-    "TSeriesStatsTool", "TGridTransposeTool", "TTransposeSeriesTool", "TSeriesBandTool",
-    "TSeriesRegionTool", "TBannerTool", "TLinkTool", "TMagnifyTool", "TLightTool",
-    "TSurfaceNearestTool"};
+    "TLegendPaletteTool", "TSeriesStatsTool", "TGridTransposeTool", "TTransposeSeriesTool",
+    "TSeriesBandTool", "TSeriesRegionTool", "TBannerTool", "TLinkTool", "TMagnifyTool",
+    "TLightTool", "TSurfaceNearestTool"};
 
 std::vector<std::string> RegisteredToolNames() {
     std::vector<std::string> names;
