@@ -13,7 +13,6 @@
 #include "platform/graphics/Canvas.h"
 
 namespace {
-constexpr int VK_F2 = VK_F1 + 1;
 constexpr int SymbolSize = 12;
 }  // namespace
 

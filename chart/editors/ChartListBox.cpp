@@ -26,10 +26,6 @@
 TAddSeriesHook TeeAddGalleryProc;
 TChangeTypeHook TeeChangeGalleryProc;
 
-namespace {
-constexpr int VK_F2 = VK_F1 + 1;
-}  // namespace
-
 void TChartListBox::Publish(TPublisher<TChartListBox>& p) {
     using L = TChartListBox;
     auto flag = [&p](const char* name, bool L::*field) {

@@ -18,7 +18,7 @@
 #include "platform/ui/Clipboard.h"
 
 namespace {
-int StartCount = 0;
+int PictureExportStartCount = 0;
 
 std::vector<TExportFormatClass>& FormatList() {
     static std::vector<TExportFormatClass> list;
@@ -200,7 +200,7 @@ std::unique_ptr<TGraphic> CreateGraphicForExtension(const std::string& extension
 }
 
 void PictureExportUnitStartup() {
-    if (StartCount++ > 0) return;
+    if (PictureExportStartCount++ > 0) return;
     AddExportFormat(&NewExportFormat<TEMFExportFormat>);
     AddExportFormat(&NewExportFormat<TBMPExportFormat>);
     AddExportFormat(&NewExportFormat<TJPEGExportFormat>);
@@ -209,7 +209,7 @@ void PictureExportUnitStartup() {
 }
 
 void PictureExportUnitShutdown() {
-    if (StartCount == 0 || --StartCount > 0) return;
+    if (PictureExportStartCount == 0 || --PictureExportStartCount > 0) return;
     SetMarkupPictureHook(nullptr);
     for (TExportFormatClass c :
          {&NewExportFormat<TEMFExportFormat>, &NewExportFormat<TBMPExportFormat>,

@@ -16,7 +16,7 @@
 #include "platform/rtl/Streams.h"
 
 namespace {
-int StartCount = 0;
+int ChartStreamStartCount = 0;
 
 // Reads up to count bytes from the stream's position and goes back there.
 int64_t PeekBytes(TStream& stream, void* buffer, int64_t count) {
@@ -254,11 +254,11 @@ void WriteChartXmlFile(TCustomChart& chart, const std::string& fileName, bool in
 }
 
 void ChartStreamUnitStartup() {
-    if (StartCount++ > 0) return;
+    if (ChartStreamStartCount++ > 0) return;
     RegisterClasses({&TChartChart::StaticClass(), &TODBCChart::StaticClass()});
 }
 
 void ChartStreamUnitShutdown() {
-    if (StartCount == 0 || --StartCount > 0) return;
+    if (ChartStreamStartCount == 0 || --ChartStreamStartCount > 0) return;
     UnRegisterClasses({&TChartChart::StaticClass(), &TODBCChart::StaticClass()});
 }

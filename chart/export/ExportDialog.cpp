@@ -40,16 +40,9 @@
 #include "platform/ui/UpDown.h"
 
 namespace {
-template <class T>
-T* Make(TWinControl* parent, int left, int top, int width, int height) {
-    T* control = new T(parent);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 TCheckBox* MakeCheck(TWinControl* parent, int left, int top, const char* caption, bool checked) {
-    auto* box = Make<TCheckBox>(parent, left, top, 150, 19);
+    auto* box = MakeControl<TCheckBox>(parent, left, top, 150, 19);
     box->SetCaption(caption);
     box->SetChecked(checked);
     return box;
@@ -110,7 +103,7 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 430, 330);
     // The pages take what the window gives beyond its designed size, and what the chart
     // editor's smaller page takes from it; the buttons keep to the right.
-    PageControl1 = Make<TPageControl>(this, 4, 4, 330, 290);
+    PageControl1 = MakeControl<TPageControl>(this, 4, 4, 330, 290);
     PageControl1->SetAnchors({akLeft, akTop, akRight, akBottom});
     TabPicture = MakeTabSheet(PageControl1, PageControl1, "Picture");
     TabNative = MakeTabSheet(PageControl1, PageControl1, "Native");
@@ -126,19 +119,19 @@ TTeeExportForm::TTeeExportForm(TComponent* owner) : TForm(owner) {
 
 void TTeeExportForm::BuildPictureTab() {
     // The formats and the size.
-    LBFormat = Make<TListBox>(TabPicture, 6, 20, 120, 200);
+    LBFormat = MakeControl<TListBox>(TabPicture, 6, 20, 120, 200);
     LBFormat->SetSorted(true);
     LBFormat->SetAnchors({akLeft, akTop, akBottom});
-    Make<TLabel>(TabPicture, 6, 4, 60, 15)->SetCaption("&Format");
-    PageOptions = Make<TPageControl>(TabPicture, 132, 4, 190, 250);
+    MakeControl<TLabel>(TabPicture, 6, 4, 60, 15)->SetCaption("&Format");
+    PageOptions = MakeControl<TPageControl>(TabPicture, 132, 4, 190, 250);
     PageOptions->SetAnchors({akLeft, akTop, akRight, akBottom});
     TabOptions = MakeTabSheet(PageOptions, PageOptions, "Options");
     TabSize = MakeTabSheet(PageOptions, PageOptions, "Size");
     auto sizeBox = [&](TEdit*& edit, TUpDown*& upDown, int top, const char* caption) {
-        Make<TLabel>(TabSize, 6, top + 4, 60, 15)->SetCaption(caption);
-        edit = Make<TEdit>(TabSize, 66, top, 60, 23);
+        MakeControl<TLabel>(TabSize, 6, top + 4, 60, 15)->SetCaption(caption);
+        edit = MakeControl<TEdit>(TabSize, 66, top, 60, 23);
         edit->SetText("0");
-        upDown = Make<TUpDown>(TabSize, 126, top, 16, 23);
+        upDown = MakeControl<TUpDown>(TabSize, 126, top, 16, 23);
         upDown->SetMin(0);
         upDown->SetMax(3000);
         upDown->SetAssociate(edit);
@@ -147,65 +140,65 @@ void TTeeExportForm::BuildPictureTab() {
     sizeBox(EHeight, UDHeight, 50, "&Height:");
     CBAspect = MakeCheck(TabSize, 6, 80, "&Keep aspect ratio", true);
     CBPicSize = MakeCheck(TabSize, 6, 104, "&File size:", false);
-    LabelPicSize = Make<TLabel>(TabSize, 26, 126, 120, 15);
+    LabelPicSize = MakeControl<TLabel>(TabSize, 26, 126, 120, 15);
     LabelPicSize->SetCaption("?");
 }
 
 void TTeeExportForm::BuildNativeTab() {
     CBNativeData = MakeCheck(TabNative, 6, 8, "&Include Series data", true);
-    CBNativeFormat = Make<TRadioGroup>(TabNative, 6, 32, 150, 90);
+    CBNativeFormat = MakeControl<TRadioGroup>(TabNative, 6, 32, 150, 90);
     CBNativeFormat->SetCaption("Format:");
     for (const char* item : {"&Binary", "&Text", "&XML"}) CBNativeFormat->Items()->Add(item);
     CBNativeFormat->SetItemIndex(nativeBinary);
     CBFileSize = MakeCheck(TabNative, 6, 130, "&File size:", false);
-    LabelSize = Make<TLabel>(TabNative, 26, 152, 120, 15);
+    LabelSize = MakeControl<TLabel>(TabNative, 26, 152, 120, 15);
     LabelSize->SetCaption("?");
-    BViewNative = Make<TButton>(TabNative, 170, 36, 80, 25);
+    BViewNative = MakeControl<TButton>(TabNative, 170, 36, 80, 25);
     BViewNative->SetCaption("&View...");
     BViewNative->SetEnabled(false);
 }
 
 void TTeeExportForm::BuildDataTab() {
-    Make<TLabel>(TabData, 6, 8, 50, 15)->SetCaption("Se&ries:");
-    CBSeries = Make<TComboBox>(TabData, 60, 4, 250, 23);
+    MakeControl<TLabel>(TabData, 6, 8, 50, 15)->SetCaption("Se&ries:");
+    CBSeries = MakeControl<TComboBox>(TabData, 60, 4, 250, 23);
     CBSeries->SetStyle(csDropDownList);
     CBSeries->SetAnchors({akLeft, akTop, akRight});
-    RGText = Make<TRadioGroup>(TabData, 6, 32, 120, 100);
+    RGText = MakeControl<TRadioGroup>(TabData, 6, 32, 120, 100);
     RGText->SetCaption("&Format:");
     for (const char* item : {"Text", "XML", "HTML Table", "Excel"}) RGText->Items()->Add(item);
     RGText->SetItemIndex(fmtText);
     CBUseSeriesFormat = MakeCheck(TabData, 136, 32, "Use Series Format", false);
-    SeriesValueFormat = Make<TComboBox>(TabData, 136, 56, 150, 23);
+    SeriesValueFormat = MakeControl<TComboBox>(TabData, 136, 56, 150, 23);
     SeriesValueFormat->SetAnchors({akLeft, akTop, akRight});
-    BFormat = Make<TButton>(TabData, 290, 56, 24, 23);
+    BFormat = MakeControl<TButton>(TabData, 290, 56, 24, 23);
     BFormat->SetAnchors({akTop, akRight});
     BFormat->SetCaption("...");
     CBIndex = MakeCheck(TabData, 136, 86, "Point &Index", false);
     CBLabels = MakeCheck(TabData, 136, 106, "Point &Labels", true);
     CBHeader = MakeCheck(TabData, 136, 126, "&Header", true);
     CBColors = MakeCheck(TabData, 136, 146, "Point &Colors", false);
-    Make<TLabel>(TabData, 6, 142, 60, 15)->SetCaption("&Delimiter:");
-    CBDelim = Make<TComboBox>(TabData, 6, 160, 80, 23);
+    MakeControl<TLabel>(TabData, 6, 142, 60, 15)->SetCaption("&Delimiter:");
+    CBDelim = MakeControl<TComboBox>(TabData, 6, 160, 80, 23);
     CBDelim->SetStyle(csDropDownList);
     for (const char* item : {"Space", "Tab", "Comma", "Colon", "Custom"})
         CBDelim->Items()->Add(item);
-    ECustom = Make<TEdit>(TabData, 90, 160, 24, 23);
+    ECustom = MakeControl<TEdit>(TabData, 90, 160, 24, 23);
     ECustom->SetMaxLength(1);
     ECustom->SetEnabled(false);
-    Make<TLabel>(TabData, 6, 194, 70, 15)->SetCaption("Text &Quotes:");
-    EQuotes = Make<TEdit>(TabData, 80, 190, 24, 23);
+    MakeControl<TLabel>(TabData, 6, 194, 70, 15)->SetCaption("Text &Quotes:");
+    EQuotes = MakeControl<TEdit>(TabData, 80, 190, 24, 23);
     EQuotes->SetMaxLength(1);
 }
 
 void TTeeExportForm::BuildButtons() {
-    BCopy = Make<TButton>(this, 340, 24, 80, 25);
+    BCopy = MakeControl<TButton>(this, 340, 24, 80, 25);
     BCopy->SetCaption("&Copy");
-    BSave = Make<TButton>(this, 340, 54, 80, 25);
+    BSave = MakeControl<TButton>(this, 340, 54, 80, 25);
     BSave->SetCaption("&Save...");
-    BSend = Make<TButton>(this, 340, 84, 80, 25);
+    BSend = MakeControl<TButton>(this, 340, 84, 80, 25);
     BSend->SetCaption("S&end...");
     for (TButton* b : {BCopy, BSave, BSend}) b->SetAnchors({akTop, akRight});
-    BClose = Make<TButton>(this, 340, 270, 80, 25);
+    BClose = MakeControl<TButton>(this, 340, 270, 80, 25);
     BClose->SetCaption("Close");
     BClose->SetCancel(true);
     BClose->SetDefault(true);

@@ -1,5 +1,6 @@
 #include "chart/export/PictureExportOptions.h"
 
+#include "chart/editors/EditorControls.h"
 #include "chart/editors/FiltersEditor.h"
 #include "chart/export/ChartPictureExport.h"
 #include "chart/foundation/ImageFiltered.h"
@@ -11,20 +12,10 @@
 #include "platform/ui/GroupBox.h"
 #include "platform/ui/Label.h"
 
-namespace {
-template <class T>
-T* Make(TWinControl* parent, int left, int top, int width, int height) {
-    T* control = new T(parent);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-}  // namespace
-
 TEMFOptions::TEMFOptions(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsNone);
     SetBounds(0, 0, 162, 60);
-    CBEnhanced = Make<TCheckBox>(this, 8, 8, 150, 19);
+    CBEnhanced = MakeControl<TCheckBox>(this, 8, 8, 150, 19);
     CBEnhanced->SetCaption("&Enhanced");
     CBEnhanced->SetChecked(true);
     DoCreate();
@@ -36,21 +27,21 @@ TBMPOptions::TBMPOptions(TComponent* owner, TBMPExportFormat& format)
     // Narrow enough for the options tab of the export dialog also where the chart editor hosts
     // it, in a page smaller than the dialog's own window.
     SetBounds(0, 0, 162, 196);
-    LabelColors = Make<TLabel>(this, 8, 12, 50, 15);
+    LabelColors = MakeControl<TLabel>(this, 8, 12, 50, 15);
     LabelColors->SetCaption("&Colors:");
-    CBColors = Make<TComboBox>(this, 60, 8, 94, 23);
+    CBColors = MakeControl<TComboBox>(this, 60, 8, 94, 23);
     CBColors->SetStyle(csDropDownList);
     for (const char* choice : BitmapColorChoices) CBColors->Items()->Add(choice);
     CBColors->SetItemIndex(0);
     LabelColors->SetFocusControl(CBColors);
-    CBMono = Make<TCheckBox>(this, 8, 38, 146, 19);
+    CBMono = MakeControl<TCheckBox>(this, 8, 38, 146, 19);
     CBMono->SetCaption("&Monochrome");
-    Button1 = Make<TButton>(this, 8, 62, 80, 25);
+    Button1 = MakeControl<TButton>(this, 8, 62, 80, 25);
     Button1->SetCaption("&Filters...");
     Button1->OnClick = [this](TObject*) { Button1Click(); };
-    GroupPreview = Make<TGroupBox>(this, 8, 92, 146, 100);
+    GroupPreview = MakeControl<TGroupBox>(this, 8, 92, 146, 100);
     GroupPreview->SetCaption("Preview:");
-    ImageFiltered1 = Make<TImageFiltered>(GroupPreview, 8, 18, 130, 74);
+    ImageFiltered1 = MakeControl<TImageFiltered>(GroupPreview, 8, 18, 130, 74);
     ImageFiltered1->SetStretch(true);
     CBColors->OnChange = [this](TObject*) {
         FFormat.ColorsIndex = CBColors->ItemIndex();

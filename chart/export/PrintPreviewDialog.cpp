@@ -1,5 +1,6 @@
 #include "chart/export/PrintPreviewDialog.h"
 
+#include "chart/editors/EditorControls.h"
 #include "chart/export/PrintPreview.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/foundation/TeeGradient.h"
@@ -23,13 +24,6 @@
 bool PreviewForcesLandscape = true;
 
 namespace {
-template <class T>
-T* Make(TWinControl* parent, int left, int top, int width, int height) {
-    T* control = new T(parent);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 bool HasPrinters() { return !Printer()->Printers().empty(); }
 }  // namespace
@@ -42,47 +36,47 @@ TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
     // Laid out to fit the chart editor's page too (about 414 x 313), where the close button is
     // hidden: the printer list takes the width the buttons at the right leave, the view options
     // stand in a row below, and the page settings at the left stand close enough to fit.
-    Panel1 = Make<TPanel>(this, 0, 0, 640, 37);
+    Panel1 = MakeControl<TPanel>(this, 0, 0, 640, 37);
     Panel1->SetAlign(alTop);
-    PanelClose = Make<TPanel>(Panel1, 548, 0, 92, 37);
+    PanelClose = MakeControl<TPanel>(Panel1, 548, 0, 92, 37);
     PanelClose->SetAlign(alRight);
     PanelClose->SetBevelOuter(bvNone);
-    auto* buttons = Make<TPanel>(Panel1, 376, 0, 172, 37);
+    auto* buttons = MakeControl<TPanel>(Panel1, 376, 0, 172, 37);
     buttons->SetAlign(alRight);
     buttons->SetBevelOuter(bvNone);
-    auto* printer = Make<TPanel>(Panel1, 0, 0, 376, 37);
+    auto* printer = MakeControl<TPanel>(Panel1, 0, 0, 376, 37);
     printer->SetAlign(alClient);
     printer->SetBevelOuter(bvNone);
-    auto* printerLabel = Make<TLabel>(printer, 8, 11, 45, 15);
+    auto* printerLabel = MakeControl<TLabel>(printer, 8, 11, 45, 15);
     printerLabel->SetCaption("P&rinter:");
-    CBPrinters = Make<TComboBox>(printer, 56, 7, 310, 23);
+    CBPrinters = MakeControl<TComboBox>(printer, 56, 7, 310, 23);
     CBPrinters->SetAnchors({akLeft, akTop, akRight});
     printerLabel->SetFocusControl(CBPrinters);
-    BSetupPrinter = Make<TButton>(buttons, 6, 6, 80, 25);
+    BSetupPrinter = MakeControl<TButton>(buttons, 6, 6, 80, 25);
     BSetupPrinter->SetCaption("&Setup...");
-    BPrint = Make<TButton>(buttons, 92, 6, 80, 25);
+    BPrint = MakeControl<TButton>(buttons, 92, 6, 80, 25);
     BPrint->SetCaption("&Print");
-    BClose = Make<TButton>(PanelClose, 6, 6, 80, 25);
+    BClose = MakeControl<TButton>(PanelClose, 6, 6, 80, 25);
     BClose->SetCaption("Close");
     BClose->SetCancel(true);
     BClose->SetDefault(true);
     BClose->SetModalResult(mrOk);
 
-    auto* viewOptions = Make<TPanel>(this, 0, 435, 640, 25);
+    auto* viewOptions = MakeControl<TPanel>(this, 0, 435, 640, 25);
     viewOptions->SetAlign(alBottom);
     viewOptions->SetBevelOuter(bvNone);
-    Panel2 = Make<TPanel>(this, 0, 37, 150, 398);
+    Panel2 = MakeControl<TPanel>(this, 0, 37, 150, 398);
     Panel2->SetAlign(alLeft);
-    Orientation = Make<TRadioGroup>(Panel2, 6, 4, 138, 56);
+    Orientation = MakeControl<TRadioGroup>(Panel2, 6, 4, 138, 56);
     Orientation->SetCaption("Orien&tation:");
     Orientation->Items()->Add("P&ortrait");
     Orientation->Items()->Add("&Landscape");
-    GBMargins = Make<TGroupBox>(Panel2, 6, 62, 138, 98);
+    GBMargins = MakeControl<TGroupBox>(Panel2, 6, 62, 138, 98);
     GBMargins->SetCaption("Margins (%)");
     auto margin = [&](TEdit*& edit, TUpDown*& upDown, int left, int top) {
-        edit = Make<TEdit>(GBMargins, left, top, 34, 23);
+        edit = MakeControl<TEdit>(GBMargins, left, top, 34, 23);
         edit->SetText("0");
-        upDown = Make<TUpDown>(GBMargins, left + 34, top, 16, 23);
+        upDown = MakeControl<TUpDown>(GBMargins, left + 34, top, 16, 23);
         upDown->SetMin(0);
         upDown->SetMax(100);
         upDown->SetIncrement(5);
@@ -94,25 +88,25 @@ TChartPreview::TChartPreview(TComponent* owner) : TForm(owner) {
     margin(SELeftMa, UDLeftMa, 8, 42);
     margin(SERightMa, UDRightMa, 80, 42);
     margin(SEBotMa, UDBotMa, 44, 68);
-    ChangeDetailGroup = Make<TGroupBox>(Panel2, 6, 162, 138, 60);
+    ChangeDetailGroup = MakeControl<TGroupBox>(Panel2, 6, 162, 138, 60);
     ChangeDetailGroup->SetCaption("Detail:");
-    Make<TLabel>(ChangeDetailGroup, 8, 41, 40, 15)->SetCaption("More");
-    Make<TLabel>(ChangeDetailGroup, 90, 41, 40, 15)->SetCaption("Normal");
-    Resolution = Make<TTrackBar>(ChangeDetailGroup, 4, 15, 130, 26);
+    MakeControl<TLabel>(ChangeDetailGroup, 8, 41, 40, 15)->SetCaption("More");
+    MakeControl<TLabel>(ChangeDetailGroup, 90, 41, 40, 15)->SetCaption("Normal");
+    Resolution = MakeControl<TTrackBar>(ChangeDetailGroup, 4, 15, 130, 26);
     Resolution->SetMin(0);
     Resolution->SetMax(100);
     Resolution->SetLineSize(2);
     Resolution->SetFrequency(10);
-    BReset = Make<TButton>(Panel2, 6, 225, 138, 25);
+    BReset = MakeControl<TButton>(Panel2, 6, 225, 138, 25);
     BReset->SetCaption("Reset &Margins");
     BReset->SetEnabled(false);
-    ShowMargins = Make<TCheckBox>(viewOptions, 8, 3, 110, 19);
+    ShowMargins = MakeControl<TCheckBox>(viewOptions, 8, 3, 110, 19);
     ShowMargins->SetCaption("&View Margins");
     ShowMargins->SetChecked(true);
-    CBProp = Make<TCheckBox>(viewOptions, 124, 3, 110, 19);
+    CBProp = MakeControl<TCheckBox>(viewOptions, 124, 3, 110, 19);
     CBProp->SetCaption("Proport&ional");
     CBProp->SetChecked(true);
-    CBBitmap = Make<TCheckBox>(viewOptions, 240, 3, 90, 19);
+    CBBitmap = MakeControl<TCheckBox>(viewOptions, 240, 3, 90, 19);
     CBBitmap->SetCaption("S&mooth");
 
     TeePreviewPanel1 = new TTeePreviewPanel(this);

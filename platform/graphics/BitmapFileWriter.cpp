@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr uint32_t kFileHeaderSize = 14;
+constexpr uint32_t kWriteFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-constexpr uint32_t kBiRgb = 0;
-constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kWriteBiRgb = 0;
+constexpr uint32_t kWriteBiBitfields = 3;
 
 void Put16(uint8_t* p, uint32_t v) {
     p[0] = uint8_t(v);
@@ -96,7 +96,7 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image) {
     }
     const uint32_t maskBytes = image.BitCount == 16 ? 12 : 0;
     const uint32_t paletteBytes = uint32_t(palette.size()) * 4;
-    const uint32_t headerBytes = kFileHeaderSize + kInfoHeaderSize + maskBytes + paletteBytes;
+    const uint32_t headerBytes = kWriteFileHeaderSize + kInfoHeaderSize + maskBytes + paletteBytes;
     const int64_t rowBytes = BitmapFileRowBytes(image.Width, image.BitCount);
     const int64_t pixelBytes = rowBytes * image.Height;
     if (headerBytes + pixelBytes > int64_t(UINT32_MAX))
@@ -108,13 +108,13 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image) {
     h[1] = 'M';
     Put32(h + 2, uint32_t(headerBytes + pixelBytes));
     Put32(h + 10, headerBytes);
-    uint8_t* info = h + kFileHeaderSize;
+    uint8_t* info = h + kWriteFileHeaderSize;
     Put32(info, kInfoHeaderSize);
     Put32(info + 4, uint32_t(image.Width));
     Put32(info + 8, uint32_t(image.Height));  // positive: rows bottom-up
     Put16(info + 12, 1);
     Put16(info + 14, image.BitCount == 15 ? 16 : uint32_t(image.BitCount));
-    Put32(info + 16, image.BitCount == 16 ? kBiBitfields : kBiRgb);
+    Put32(info + 16, image.BitCount == 16 ? kWriteBiBitfields : kWriteBiRgb);
     Put32(info + 20, uint32_t(pixelBytes));
     // A full palette is written with a colour count of 0, as readers expect of it.
     if (indexed && palette.size() < (size_t(1) << image.BitCount))

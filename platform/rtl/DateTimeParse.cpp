@@ -8,7 +8,7 @@
 
 namespace {
 
-inline char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
 // Walks the text left to right; every scan either consumes what it matched or leaves the position.
 class TScanner {
@@ -28,7 +28,7 @@ public:
     bool Word(std::string_view w) {
         if (w.empty() || FText.size() - FPos < w.size()) return false;
         for (size_t k = 0; k < w.size(); ++k)
-            if (Upper(FText[FPos + k]) != Upper(w[k])) return false;
+            if (UpperAscii(FText[FPos + k]) != UpperAscii(w[k])) return false;
         FPos += w.size();
         return true;
     }
@@ -58,7 +58,7 @@ TDateOrder DateOrder(std::string_view format) {
             if (c == quote) quote = 0;
             continue;
         }
-        switch (Upper(c)) {
+        switch (UpperAscii(c)) {
             case '\'':
             case '"':
                 quote = c;

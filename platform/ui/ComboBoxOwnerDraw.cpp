@@ -11,7 +11,7 @@
 #include "platform/ui/ComboBox.h"
 
 namespace {
-QComboBox* Combo(QWidget* w) { return static_cast<QComboBox*>(w); }
+QComboBox* OwnerDrawCombo(QWidget* w) { return static_cast<QComboBox*>(w); }
 }  // namespace
 
 bool TComboBox::OwnerDraws() const {
@@ -19,7 +19,7 @@ bool TComboBox::OwnerDraws() const {
 }
 
 void TComboBox::ApplyOwnerDraw() {
-    QComboBox* combo = Combo(Widget());
+    QComboBox* combo = OwnerDrawCombo(Widget());
     if (!FOwnerDelegate) {
         FToolkitDelegate = combo->itemDelegate();
         FOwnerDelegate = NewOwnerDrawDelegate(this, combo);
@@ -32,7 +32,7 @@ void TComboBox::ApplyOwnerDraw() {
 void TComboBox::SetItemHeight(int value) {
     if (value <= 0 || value == FItemHeight) return;
     FItemHeight = value;
-    Combo(Widget())->view()->doItemsLayout();
+    OwnerDrawCombo(Widget())->view()->doItemsLayout();
 }
 
 TCanvas* TComboBox::Canvas() {
@@ -72,7 +72,7 @@ void TComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
 
 // The toolkit's frame and arrow, then the owner's picture of the chosen item in the field.
 void TComboBox::PaintFace() {
-    QComboBox* combo = Combo(Widget());
+    QComboBox* combo = OwnerDrawCombo(Widget());
     QStylePainter painter(combo);
     QStyleOptionComboBox option;
     option.initFrom(combo);

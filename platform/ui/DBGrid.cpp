@@ -10,7 +10,6 @@
 #include "platform/ui/Dialogs.h"
 
 namespace {
-constexpr int VK_F2 = VK_F1 + 1;
 
 QTableView* View(QWidget* w) { return static_cast<QTableView*>(w); }
 

@@ -15,6 +15,9 @@ std::string FourCCText(uint32_t code);
 // The code of the first four characters of text (blanks for missing ones); 0 for empty text.
 uint32_t FourCCOf(const std::string& text);
 
+// The file's and a record list's chunk codes.
+inline constexpr uint32_t RiffChunk = MakeFourCC('R', 'I', 'F', 'F');
+inline constexpr uint32_t ListChunk = MakeFourCC('L', 'I', 'S', 'T');
 inline constexpr uint32_t StreamTypeVideo = MakeFourCC('v', 'i', 'd', 's');
 inline constexpr uint32_t MotionJpeg = MakeFourCC('M', 'J', 'P', 'G');
 

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr uint32_t Riff = MakeFourCC('R', 'I', 'F', 'F');
-constexpr uint32_t List = MakeFourCC('L', 'I', 'S', 'T');
 constexpr int MaxSide = 32767;
 
 uint32_t Le32(const uint8_t* p) {
@@ -49,7 +47,7 @@ void TAviReader::Parse() {
     uint8_t head[12];
     if (FFileSize < 12) RaiseAviError(AviBadFormat);
     ReadAt(0, head, 12);
-    if (Le32(head) != Riff || Le32(head + 8) != MakeFourCC('A', 'V', 'I', ' '))
+    if (Le32(head) != RiffChunk || Le32(head + 8) != MakeFourCC('A', 'V', 'I', ' '))
         RaiseAviError(AviBadFormat);
     const int64_t riffEnd = 8 + int64_t(Le32(head + 4));
     if (riffEnd > FFileSize) RaiseAviError(AviBadFormat);
@@ -60,7 +58,7 @@ void TAviReader::Parse() {
         const int64_t size = Le32(chunk + 4);
         const int64_t end = at + 8 + size;
         if (end > riffEnd) RaiseAviError(AviBadFormat);
-        if (id == List && size >= 4) {
+        if (id == ListChunk && size >= 4) {
             ReadAt(at + 8, chunk + 8, 4);
             const uint32_t type = Le32(chunk + 8);
             if (type == MakeFourCC('h', 'd', 'r', 'l')) ReadHeaderList(at + 12, end);
@@ -92,7 +90,7 @@ void TAviReader::ReadHeaderList(int64_t start, int64_t end) {
         const uint32_t id = Le32(chunk);
         const int64_t size = Le32(chunk + 4);
         if (at + 8 + size > end) RaiseAviError(AviBadFormat);
-        if (id == List) {
+        if (id == ListChunk) {
             // A stream list: its header and format follow inside.
             at += 12;
             continue;
@@ -166,7 +164,7 @@ void TAviReader::ScanMovie(int64_t start, int64_t end) {
         ReadAt(at, chunk, 8);
         const uint32_t id = Le32(chunk);
         const uint32_t size = Le32(chunk + 4);
-        if (id == List) {  // a record list: its chunks follow
+        if (id == ListChunk) {  // a record list: its chunks follow
             at += 12;
             continue;
         }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr uint32_t Riff = MakeFourCC('R', 'I', 'F', 'F');
-constexpr uint32_t List = MakeFourCC('L', 'I', 'S', 'T');
 constexpr uint32_t AviHasIndex = 0x10;
 constexpr uint32_t AviKeyFrame = 0x10;
 
@@ -80,10 +78,10 @@ void TAviWriter::WriteHeaders() {
     }
     const uint32_t usPerFrame =
         FInfo.Rate ? uint32_t(uint64_t(FInfo.Scale) * 1000000 / FInfo.Rate) : 0;
-    Put32(Riff);
+    Put32(RiffChunk);
     Put32(0);
     Put32(MakeFourCC('A', 'V', 'I', ' '));
-    Put32(List);
+    Put32(ListChunk);
     Put32(HdrlSize);
     Put32(MakeFourCC('h', 'd', 'r', 'l'));
     Put32(MakeFourCC('a', 'v', 'i', 'h'));
@@ -91,7 +89,7 @@ void TAviWriter::WriteHeaders() {
     for (uint32_t v : {usPerFrame, 0u, 0u, AviHasIndex, 0u, 0u, 1u, 0u, uint32_t(FFormat.Width),
                        uint32_t(std::abs(FFormat.Height)), 0u, 0u, 0u, 0u})
         Put32(v);
-    Put32(List);
+    Put32(ListChunk);
     Put32(StrlSize);
     Put32(MakeFourCC('s', 't', 'r', 'l'));
     Put32(MakeFourCC('s', 't', 'r', 'h'));
@@ -116,7 +114,7 @@ void TAviWriter::WriteHeaders() {
     for (uint32_t v : {FFormat.Compression, FFormat.SizeImage, uint32_t(FFormat.XPelsPerMeter),
                        uint32_t(FFormat.YPelsPerMeter), FFormat.ClrUsed, FFormat.ClrImportant})
         Put32(v);
-    Put32(List);
+    Put32(ListChunk);
     Put32(0);
     FMoviStart = FFile->Position();
     Put32(MakeFourCC('m', 'o', 'v', 'i'));
