@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Startup.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/PropInfo.h"
 #include "platform/rtl/FloatFormat.h"
+#include "tests/app/ProgramUnits.h"
 
 namespace {
 
@@ -245,7 +245,7 @@ void CollectMismatches(TClass cls, const TObject* object, const std::string& pat
 
 class PublishedDefaultsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { RegisterProgramUnits(); }
+    static void SetUpTestSuite() { RegisterProgramUnitsOnce(); }
 };
 
 TEST_F(PublishedDefaultsTest, EveryCreatableClassStartsAtItsPublishedDefaults) {

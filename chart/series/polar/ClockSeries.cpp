@@ -55,7 +55,8 @@ void TClockSeries::Tick() {
 
 void TClockSeries::SetParentChart(TCustomAxisPanel* value) {
     TCustom2DPolarSeries::SetParentChart(value);
-    SetAngleIncrement(30);
+    // The hours are 30 degrees apart; a chart read from a stream keeps the increment it holds.
+    if (!ComponentState().Contains(csLoading)) SetAngleIncrement(30);
 }
 
 void TClockSeries::AttachedToChart() {

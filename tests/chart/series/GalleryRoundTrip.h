@@ -6,12 +6,14 @@
 //
 // Use: TGalleryRoundTrip trip(entry) (the entry found by its gallery name with FindGalleryEntry),
 // trip.FillSource(...) for a function, trip.Draw(), trip.OpenEditor() and change controls, then
-// trip.ExpectStreamsBackEqual().
+// trip.ExpectStreamsBackEqual(). Opening an editor checks that loading it changed nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
+#include "chart/editors/SourceEditorBase.h"
 #include "chart/engine/Chart.h"
 #include "chart/engine/ChartSeries.h"
 #include "chart/engine/LineSeries.h"
@@ -45,7 +47,12 @@ inline std::string ChartSnapshot(TCustomChart& chart) {
 class TGalleryRoundTrip {
 public:
     // A function entry's series is of seriesClass (the gallery's line series when none).
-    explicit TGalleryRoundTrip(const TTeeSeriesType& entry, TClass seriesClass = nullptr) {
+    explicit TGalleryRoundTrip(const TTeeSeriesType& entry, TClass seriesClass = nullptr)
+        : TGalleryRoundTrip(entry.SeriesClassRef ? entry.SeriesClassRef : seriesClass,
+                            entry.FunctionClassRef) {}
+    // A chart with one series of seriesClass (a line series when none): with sample values, or
+    // with a new function of functionClass and no points until it has sources.
+    explicit TGalleryRoundTrip(TClass seriesClass, TClass functionClass = nullptr) {
         Window.SetBounds(0, 0, 700, 600);
         Chart = new TChart(&Window);
         Chart->SetName("Chart1");
@@ -54,10 +61,30 @@ public:
         Host = new TPanel(&Window);
         Host->SetParent(&Window);
         Host->SetBounds(0, 260, 600, 320);
-        TClass cls = entry.SeriesClassRef ? entry.SeriesClassRef : seriesClass;
-        if (!cls) cls = &TLineSeries::StaticClass();
-        Series = CreateChartSeries(&Window, Chart, cls, entry.FunctionClassRef);
-        if (!entry.FunctionClassRef) Series->FillSampleValues();
+        if (!seriesClass) seriesClass = &TLineSeries::StaticClass();
+        Series = CreateChartSeries(&Window, Chart, seriesClass, functionClass);
+        if (!functionClass) Series->FillSampleValues();
+    }
+    // The chart as the gallery shows the entry: as many series as its sample has (Series the
+    // first), its variant applied, in the gallery's look with the gallery's sample values. A
+    // function dresses the chart itself and may put a series of another class in the place of
+    // its own; Series is then that one.
+    void MakeGallerySample(const TTeeSeriesType& entry) {
+        const TClass cls = &Series->ClassType();
+        for (int i = 1; i < std::max(1, entry.SampleSeriesCount); ++i)
+            CreateChartSeries(&Window, Chart, cls, entry.FunctionClassRef);
+        if (entry.VariantIndex != 0)
+            for (int i = 0; i < Chart->SeriesCount(); ++i)
+                Chart->GetSeries(i)->ApplyGalleryVariant(Chart->GetSeries(i), entry.VariantIndex);
+        if (entry.FunctionClassRef) {
+            const std::unique_ptr<TTeeFunction> dresser(
+                CreateAs<TTeeFunction>(entry.FunctionClassRef, nullptr));
+            dresser->PrepareGalleryChart(*Chart);
+            Series = Chart->GetSeries(0);
+        } else {
+            for (int i = 0; i < Chart->SeriesCount(); ++i)
+                Chart->GetSeries(i)->PrepareForGallery(true);
+        }
     }
     // A source series of sourceClass with sample values for the function.
     TChartSeries* FillSource(TClass sourceClass) {
@@ -76,19 +103,29 @@ public:
     // The editor form the series (or its function) names, shown on the host panel with the
     // edited object in its Tag; none, with a failure, when no such form is registered.
     TForm* OpenEditor() {
-        TObject* edited = Function() ? static_cast<TObject*>(Function()) : Series;
-        const std::string name = Function()
-                                     ? Function()->EditorClassName()
-                                     : TCustomChartElement::EditorClassNameOf(&Series->ClassType());
+        if (TTeeFunction* function = Function())
+            return OpenEditorOf(function, function->EditorClassName(),
+                                TBaseFunctionEditor::StaticClass());
+        return OpenEditorOf(Series, TCustomChartElement::EditorClassNameOf(&Series->ClassType()),
+                            TForm::StaticClass());
+    }
+    // The form registered under the name, of base's kind as the page that embeds it asks,
+    // shown on the host panel with edited in its Tag. None, with a failure, when there is no
+    // such form; a failure too when loading it changed the chart.
+    TForm* OpenEditorOf(TObject* edited, const std::string& name, const TClassInfo& base) {
         const TClass cls = GetClass(name);
         EXPECT_NE(cls, nullptr) << name;
         if (!cls) return nullptr;
+        EXPECT_TRUE(cls->InheritsFrom(base)) << name << " is no " << base.ClassName();
+        if (!cls->InheritsFrom(base)) return nullptr;
+        const std::string before = ChartSnapshot(*Chart);
         auto* form = CreateAs<TForm>(cls, &Window);
         form->SetBorderStyle(bsNone);
         form->SetTagObject(edited);
         form->SetParent(Host);
         Window.Show();
         form->Show();
+        EXPECT_EQ(ChartSnapshot(*Chart), before) << "loading " << name << " changed the chart";
         return form;
     }
     // Both stream forms read back into a fresh chart give the same chart.
