@@ -15,6 +15,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/PageControl.h"
 #include "tests/chart/series/GalleryRoundTrip.h"
 #include "tests/chart/series/PriceChartFixture.h"
 
