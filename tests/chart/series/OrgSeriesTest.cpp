@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/engine/AxisPanel.h"
+#include "chart/foundation/TeeShadow.h"
 #include "chart/series/text/OrgSeries.h"
 #include "chart/series/text/OrgSeriesEditor.h"
 #include "platform/ui/Button.h"
@@ -24,11 +25,12 @@ namespace {
 class OrgSeriesTest : public PriceChartFixture {
 protected:
     // Boxes 61 x 20 pixels (an even Right - Left, so that centres fall on whole pixels), one
-    // per parent index.
+    // per parent index; without shadows, whose edges are lines too.
     TOrgSeries* Tree(const std::vector<int>& parents) {
         auto* s = Add<TOrgSeries>();
         s->Format()->SetAutoSize(false);
         s->Format()->SetShapeBounds(TRect{0, 0, 60, 19});
+        s->Format()->Shadow()->SetVisible(false);
         for (size_t i = 0; i < parents.size(); ++i)
             s->Add(std::string(1, char('A' + i)), parents[i]);
         return s;
