@@ -75,6 +75,8 @@
 #include "chart/series/stats/TrendFunction.h"
 #include "chart/series/surface/TriSurfaceSeries.h"
 #include "chart/series/surface/TriSurfaceSeriesEditor.h"
+#include "chart/series/text/OrgSeries.h"
+#include "chart/series/text/OrgSeriesEditor.h"
 #include "chart/series/text/TagCloudEditor.h"
 #include "chart/series/text/TagCloudSeries.h"
 #include "chart/series/variant/Bar3DSeries.h"
@@ -174,8 +176,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TCircularGauge::StaticClass(), &TxtExtCircularGauge, &TxtExtGauges, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
-        // Words.
+        // Words and boxes of text.
         {ekSeries, &TTagCloudSeries::StaticClass(), &TxtExtTagCloud, &TxtExtOther, 1},
+        {ekSeries, &TOrgSeries::StaticClass(), &TxtExtOrgChart, &TxtExtended, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -274,6 +277,7 @@ std::vector<TClass> EditorFormClasses() {
         &TTriSurfaceSeriesEditor::StaticClass(),
         &TMapSeriesEditor::StaticClass(),
         &TTagCloudEditor::StaticClass(),
+        &TOrgSeriesEditor::StaticClass(),
         &TCalendarSeriesEditor::StaticClass(),
         // Gauges.
         &TGaugeSeriesEditor::StaticClass(),

@@ -1,10 +1,9 @@
 #include "chart/tools/annotation/AnnotationToolEditor.h"
 
-#include <string_view>
-
 #include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/MarginsEditor.h"
+#include "chart/editors/MemoText.h"
 #include "chart/editors/PenDialog.h"
 #include "chart/editors/PointerEditor.h"
 #include "chart/editors/ShapeEditor.h"
@@ -37,17 +36,6 @@ int ItemOfAlignment(TAlignment alignment) {
 
 constexpr int PercentItem = 0;
 constexpr int CustomLimit = 32000;
-
-// The memo's text as the tool keeps it: lines separated by carriage returns alone. The memo
-// ends its last line with a break too, which is no line of the text.
-std::string TextOfMemo(const std::string& memoText) {
-    std::string_view text = memoText;
-    if (text.ends_with("\r\n")) text.remove_suffix(2);
-    std::string result;
-    for (char c : text)
-        if (c != '\n') result.push_back(c);
-    return result;
-}
 
 }  // namespace
 
