@@ -7,6 +7,8 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/LinearGaugeEditor.h"
+#include "chart/series/gauge/NumericGaugeEditor.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -266,6 +268,9 @@ std::vector<TClass> EditorFormClasses() {
         &TMapSeriesEditor::StaticClass(),
         &TTagCloudEditor::StaticClass(),
         &TCalendarSeriesEditor::StaticClass(),
+        // Gauges.
+        &TNumericGaugeEditor::StaticClass(),
+        &TLinearGaugeEditor::StaticClass(),
     };
 }
 
