@@ -1,5 +1,3 @@
-#include "platform/graphics/PrivateFonts.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Font.h"
+#include "platform/graphics/PrivateFonts.h"
 
 namespace {
 
