@@ -7,8 +7,12 @@
 #include "chart/foundation/LibraryTexts.h"
 #include "chart/series/calendar/CalendarSeries.h"
 #include "chart/series/calendar/CalendarSeriesEditor.h"
+#include "chart/series/gauge/GaugeFonts.h"
+#include "chart/series/gauge/LinearGauge.h"
 #include "chart/series/gauge/LinearGaugeEditor.h"
+#include "chart/series/gauge/NumericGauge.h"
 #include "chart/series/gauge/NumericGaugeEditor.h"
+#include "chart/series/gauge/NumericMarker.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -169,6 +173,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words.
         {ekSeries, &TTagCloudSeries::StaticClass(), &TxtExtTagCloud, &TxtExtOther, 1},
+        // Gauges.
+        {ekSeries, &TNumericGauge::StaticClass(), &TxtExtNumericGauge, &TxtExtGauges, 1},
+        {ekSeries, &TLinearGauge::StaticClass(), &TxtExtLinearGauge, &TxtExtGauges, 1},
         // Price and indicator functions.
         {ekFunction, &TMovingAverageFunction::StaticClass(), &TxtExtMovingAverage, &TxtExtFinancial,
          1},
@@ -214,7 +221,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
 }
 
 // Known to the component stream without a gallery entry of their own.
-std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; }
+std::vector<TClass> StreamOnlyClasses() {
+    return {&TOHLCSeries::StaticClass(), &TNumericMarker::StaticClass()};
+}
 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
@@ -280,18 +289,23 @@ int StartupCount = 0;
 
 void ChartSeriesUnitStartup() {
     if (StartupCount++ > 0) return;
+    // The numeric gauge's faces, before the gauge can draw.
+    LoadGaugeFonts();
     for (const TSeriesLibraryEntry& e : GalleryEntries()) {
         if (e.Kind == ekSeries)
             RegisterSeriesClass(e.Class, e.Name, e.Page, e.SampleSeries);
         else
             RegisterFunctionClass(e.Class, e.Name, e.Page, e.SampleSeries);
     }
+    // The linear gauge's second entry: the same gauge standing upright.
+    AddSeriesTypeEntry(&TLinearGauge::StaticClass(), nullptr, &TxtExtVertical, &TxtExtGauges, 1, 1);
     for (TClass cls : StreamOnlyClasses()) RegisterClass(cls);
     for (TClass editor : EditorFormClasses()) RegisterClass(editor);
 }
 
 void ChartSeriesUnitShutdown() {
     if (StartupCount == 0 || --StartupCount > 0) return;
+    RemoveGaugeFonts();
     for (const TSeriesLibraryEntry& e : GalleryEntries()) {
         if (e.Kind == ekSeries)
             UnregisterSeriesClasses({e.Class});

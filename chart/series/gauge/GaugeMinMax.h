@@ -63,10 +63,11 @@ public:
 protected:
     // A descendant with a hand of its own class gives it here.
     TCustomGaugeMinMax(TComponent* owner, std::unique_ptr<TGaugeSeriesPointer> hand);
-
-private:
+    // The gauge's look on the axis: line, title "Axis Title %", labels; also for a gauge that
+    // moves its scale to another axis.
     void PrepareScaleAxis(TChartAxis& axis);
 
+private:
     std::unique_ptr<TGaugePointerRange> FGreenLine;
     std::unique_ptr<TGaugeSeriesPointer> FHand;
     bool FHorizontal = true;
