@@ -26,7 +26,9 @@ std::vector<TPrivateFace>& Faces() {
 }  // namespace
 
 TPrivateFontHandle AddPrivateFont(const std::string& fileName, const std::string& faceName) {
-    if (faceName.empty() || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 0;
+    if (fileName.empty() || faceName.empty() ||
+        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 0;
     // A missing file, or one that holds no font, gives no id.
     const int id = QFontDatabase::addApplicationFont(QString::fromStdString(fileName));
     if (id < 0) return 0;

@@ -62,9 +62,11 @@ void TLinearGauge::SetValueArea(const TTeeShape* value) { FValueArea->Assign(val
 
 void TLinearGauge::SetHorizontal(bool value) {
     if (value == Horizontal()) return;
-    if (TChartAxis* axis = ScaleAxis()) axis->Title()->SetCaption("");
+    // A chart being read has its axes as they were stored.
+    const bool loading = ComponentState().Contains(csLoading);
+    if (TChartAxis* axis = ScaleAxis(); axis && !loading) axis->Title()->SetCaption("");
     TCustomGaugeMinMax::SetHorizontal(value);
-    if (TChartAxis* axis = ScaleAxis()) PrepareScaleAxis(*axis);
+    if (TChartAxis* axis = ScaleAxis(); axis && !loading) PrepareScaleAxis(*axis);
 }
 
 void TLinearGauge::SetValue(double value) {
