@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "chart/editors/FontEditor.h"
+#include "chart/editors/FontNameHook.h"
 #include "platform/graphics/PrivateFonts.h"
 #include "platform/rtl/Strings.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/editors/FontEditor.h"
+#include "chart/editors/FontNameHook.h"
 #include "chart/export/ChartStream.h"
 #include "chart/foundation/TeeFont.h"
 #include "chart/series/gauge/GaugeFonts.h"
