@@ -16,6 +16,7 @@
 #include "chart/series/gauge/NumericGaugeEditor.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/SpeedButton.h"
 #include "tests/chart/series/GalleryRoundTrip.h"
 #include "tests/chart/series/gauge/GaugeChartFixture.h"
