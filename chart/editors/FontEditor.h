@@ -2,10 +2,10 @@
 // The chart font editor ("TeeFont Editor"): face, size, style, colour, spacing and outline of a
 // chart font, edited in place. Embedded in a page it has no Cancel; as a dialog it keeps a copy
 // of the font it was shown with and Cancel puts it back.
-#include <functional>
 #include <memory>
 
 #include "chart/editors/EditorForm.h"
+#include "chart/editors/FontNameHook.h"
 #include "chart/editors/OwnedForm.h"
 
 class TBackImageEditor;
@@ -18,15 +18,11 @@ class TEdit;
 class TGroupBox;
 class TPageControl;
 class TPanel;
-class TStrings;
 class TTabSheet;
 class TTeeFont;
 class TTeeGradientEditor;
 class TTeeShadowEditor;
 class TUpDown;
-
-// Set by a unit that installs fonts of its own, to add their names to a font-name list.
-extern std::function<void(TStrings& names)> FontListHook;
 
 class TTeeFontEditor : public TEditorForm {
     KV_DECLARE_CLASS(TTeeFontEditor, TEditorForm)

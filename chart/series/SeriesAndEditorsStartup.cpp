@@ -9,10 +9,14 @@
 #include "chart/series/calendar/CalendarSeriesEditor.h"
 #include "chart/series/gauge/CircularGauge.h"
 #include "chart/series/gauge/CircularGaugeEditor.h"
+#include "chart/series/gauge/GaugeFonts.h"
 #include "chart/series/gauge/GaugeSeries.h"
 #include "chart/series/gauge/GaugeSeriesEditor.h"
+#include "chart/series/gauge/LinearGauge.h"
 #include "chart/series/gauge/LinearGaugeEditor.h"
+#include "chart/series/gauge/NumericGauge.h"
 #include "chart/series/gauge/NumericGaugeEditor.h"
+#include "chart/series/gauge/NumericMarker.h"
 #include "chart/series/map/MapSeries.h"
 #include "chart/series/map/MapSeriesEditor.h"
 #include "chart/series/polar/ClockEditor.h"
@@ -174,6 +178,8 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
         // Gauges.
         {ekSeries, &TGaugeSeries::StaticClass(), &TxtExtGauge, &TxtExtGauges, 1},
         {ekSeries, &TCircularGauge::StaticClass(), &TxtExtCircularGauge, &TxtExtGauges, 1},
+        {ekSeries, &TNumericGauge::StaticClass(), &TxtExtNumericGauge, &TxtExtGauges, 1},
+        {ekSeries, &TLinearGauge::StaticClass(), &TxtExtLinearGauge, &TxtExtGauges, 1},
         // Surfaces.
         {ekSeries, &TTriSurfaceSeries::StaticClass(), &TxtExtTriangleSurf, &TxtExt3D, 1},
         // Words and boxes of text.
@@ -224,7 +230,9 @@ std::vector<TSeriesLibraryEntry> GalleryEntries() {
 }
 
 // Known to the component stream without a gallery entry of their own.
-std::vector<TClass> StreamOnlyClasses() { return {&TOHLCSeries::StaticClass()}; }
+std::vector<TClass> StreamOnlyClasses() {
+    return {&TOHLCSeries::StaticClass(), &TNumericMarker::StaticClass()};
+}
 
 // The editor forms, found by the names their series and functions give; one line a class.
 std::vector<TClass> EditorFormClasses() {
@@ -293,18 +301,23 @@ int StartupCount = 0;
 
 void ChartSeriesUnitStartup() {
     if (StartupCount++ > 0) return;
+    // The numeric gauge's faces, before the gauge can draw.
+    LoadGaugeFonts();
     for (const TSeriesLibraryEntry& e : GalleryEntries()) {
         if (e.Kind == ekSeries)
             RegisterSeriesClass(e.Class, e.Name, e.Page, e.SampleSeries);
         else
             RegisterFunctionClass(e.Class, e.Name, e.Page, e.SampleSeries);
     }
+    // The linear gauge's second entry: the same gauge standing upright.
+    AddSeriesTypeEntry(&TLinearGauge::StaticClass(), nullptr, &TxtExtVertical, &TxtExtGauges, 1, 1);
     for (TClass cls : StreamOnlyClasses()) RegisterClass(cls);
     for (TClass editor : EditorFormClasses()) RegisterClass(editor);
 }
 
 void ChartSeriesUnitShutdown() {
     if (StartupCount == 0 || --StartupCount > 0) return;
+    RemoveGaugeFonts();
     for (const TSeriesLibraryEntry& e : GalleryEntries()) {
         if (e.Kind == ekSeries)
             UnregisterSeriesClasses({e.Class});

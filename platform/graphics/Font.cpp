@@ -4,6 +4,7 @@
 
 #include "platform/classes/PropAccess.h"
 #include "platform/classes/Publisher.h"
+#include "platform/graphics/PrivateFonts.h"
 #include "platform/rtl/RtlMath.h"
 
 const TEnumInfo& FontStyleNames() {
@@ -94,6 +95,8 @@ std::string FontFamilyFor(const std::string& name) {
         {"courier new", "Liberation Mono"},   {"calibri", "Carlito"},
         {"ms sans serif", "Liberation Sans"}, {"tahoma", "Liberation Sans"},
     };
+    // The program's own faces go first: their names are the program's to choose.
+    if (std::string family = PrivateFontFamily(name); !family.empty()) return family;
     std::string lower;
     for (char c : name) lower += char(std::tolower(static_cast<unsigned char>(c)));
     for (const TMapping& m : mappings)

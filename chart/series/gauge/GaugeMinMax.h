@@ -64,10 +64,11 @@ protected:
     // A descendant with a hand of its own class makes it here, for the gauge as a whole series.
     using THandFactory = std::unique_ptr<TGaugeSeriesPointer> (*)(TChartSeries* gauge);
     TCustomGaugeMinMax(TComponent* owner, THandFactory makeHand);
-
-private:
+    // The gauge's look on the axis: line, title "Axis Title %", labels; also for a gauge that
+    // moves its scale to another axis.
     void PrepareScaleAxis(TChartAxis& axis);
 
+private:
     std::unique_ptr<TGaugePointerRange> FGreenLine;
     std::unique_ptr<TGaugeSeriesPointer> FHand;
     bool FHorizontal = true;

@@ -13,6 +13,8 @@
 #include "chart/series/gauge/CustomGauge.h"
 #include "chart/series/gauge/FramedBorder.h"
 #include "chart/series/gauge/GaugePalettes.h"
+#include "chart/series/gauge/MarkersEditor.h"
+#include "chart/series/gauge/NumericGauge.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Button.h"
@@ -87,6 +89,9 @@ void TNumericGaugeEditor::BuildFramePage() {
 }
 
 void TNumericGaugeEditor::BindProperties() {
+    auto numeric = [this] { return dynamic_cast<TNumericGauge*>(FGauge); };
+    BindRadioGroup(*this, RGDigitalFont, numeric, &TNumericGauge::DigitalFont,
+                   &TNumericGauge::SetDigitalFont);
     using F = TFramedBorder;
     auto frame = [this]() -> TFramedBorder* { return FGauge ? FGauge->Frame() : nullptr; };
     BindCheckBox(*this, CBFrameVisible, frame, &F::Visible, &F::SetVisible);
@@ -154,6 +159,15 @@ void TNumericGaugeEditor::EmbedSubEditors() {
     FShadowEditor = EmbedShadowEditor(TabFrameShadow);
     FShadowEditor->LoadShadow(frame.Shadow());
     FFaceEditor = TFormTeeShape::CreateForShape(this, FGauge->Face(), TabBack);
+    if (auto* numeric = dynamic_cast<TNumericGauge*>(FGauge)) EmbedMarkersEditor(*numeric);
+}
+
+void TNumericGaugeEditor::EmbedMarkersEditor(TNumericGauge& gauge) {
+    TabMarkers->SetTabVisible(true);
+    RGDigitalFont->SetVisible(true);
+    FMarkersEditor = new TMarkersEditor(this);
+    FMarkersEditor->SetGauge(&gauge);
+    EmbedEditorForm(*FMarkersEditor, *TabMarkers);
 }
 
 // --- Loading.

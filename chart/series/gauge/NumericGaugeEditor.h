@@ -18,6 +18,8 @@ class TEdit;
 class TFormTeeShape;
 class TFrameBrush;
 class TLabel;
+class TMarkersEditor;
+class TNumericGauge;
 class TPageControl;
 class TRadioGroup;
 class TSpeedButton;
@@ -73,9 +75,12 @@ private:
     // The sub-editors on the gauge's frame, face and shadow, built on the first show.
     void EmbedSubEditors();
     TBrushDialog* EmbedRingEditor(TTabSheet* sheet, TFrameBrush* brush);
+    // For the numeric read-out: the markers page and the digital font choice.
+    void EmbedMarkersEditor(TNumericGauge& gauge);
 
     TCustomGauge* FGauge = nullptr;
     std::array<TBrushDialog*, 3> FRingEditors{};
     TTeeShadowEditor* FShadowEditor = nullptr;
     TFormTeeShape* FFaceEditor = nullptr;
+    TMarkersEditor* FMarkersEditor = nullptr;
 };
