@@ -178,7 +178,9 @@ const TDefaultException Exceptions[] = {
     {"TCircularGauge", "Center.VertSize", "a dial's centre cap is 32 pixels across"},
     {"TCircularGauge", "Center.Gradient.Visible", "a dial's centre cap is shaded"},
     {"TCircularGauge", "EndPoint.Brush.Color", "a dial's end point is white"},
-    {"TText3DTool", "Brush.Color", "3-D text is filled white"},
+    {"TLinearGauge", "MaxValueIndicator.Brush.Color", "a linear gauge's top mark is red"},
+    {"TLinearGauge", "MaxValueIndicator.Draw3D", "a linear gauge's top mark is flat"},
+    {"TLinearGauge", "MaxValueIndicator.VertSize", "a linear gauge's top mark is 5 pixels high"},
     {"TText3DTool", "Font.OutLine.Color", "3-D text is outlined in white"},
 };
 
