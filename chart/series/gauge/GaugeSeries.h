@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "chart/engine/CircledSeries.h"
+#include "chart/series/algo/GaugeScale.h"  // MaxGaugeTicks
 #include "platform/graphics/Geometry.h"
 
 class TChartAxis;
@@ -23,10 +24,6 @@ class TSeriesPointer;
 
 enum THandStyle { hsLine, hsTriangle };
 const TEnumInfo& HandStyleNames();
-
-// At most this many ticks, and as many minor ticks, in a drawing: a huge range over a small
-// increment would otherwise keep the drawing going for ever.
-inline constexpr int MaxGaugeTicks = 10000;
 
 class TGaugeSeries : public TCircledSeries {
     KV_DECLARE_CLASS(TGaugeSeries, TCircledSeries)

@@ -14,6 +14,7 @@
 #include "chart/foundation/TeeFont.h"
 #include "chart/foundation/TeeGradient.h"
 #include "chart/foundation/TeeShape.h"
+#include "chart/series/algo/GaugeScale.h"
 #include "chart/series/gauge/GaugeSeriesPointer.h"
 #include "platform/classes/Publisher.h"
 #include "platform/rtl/FloatFormat.h"
@@ -21,16 +22,13 @@
 
 namespace {
 
-// More marks than this along the strip are not drawn: a tiny step cannot stall painting.
-constexpr int MostLinearMarks = 10000;
-
 // How many marks first, first + step, ... lie up to last: at least the first one (also when
-// last is below first), none for a step that is not positive or for more than MostLinearMarks.
+// last is below first), none for a step that is not positive or for more than MaxGaugeTicks.
 int LinearMarkCount(double first, double last, double step) {
     if (!(step > 0)) return 0;
     // A hair of tolerance keeps the mark at last that a sum of steps would reach.
     const double steps = std::floor((last - first) / step + 1e-9);
-    if (!(steps < MostLinearMarks)) return 0;
+    if (!(steps < MaxGaugeTicks)) return 0;
     return steps < 0 ? 1 : int(steps) + 1;
 }
 
@@ -229,7 +227,7 @@ void TLinearGauge::DrawMinorTicks(TChartAxis& axis, double increment, int penWid
     if (range == 0 || increment == 0 || !axis.MinorTicks()->Visible() || perStep <= 0) return;
     // The marks between Minimum, Minimum + increment, ... up to the last step before Maximum.
     const int count = LinearMarkCount(Minimum(), Maximum() - increment, increment);
-    if (double(count) * perStep >= MostLinearMarks) return;
+    if (double(count) * perStep >= MaxGaugeTicks) return;
     TCanvas3D& canvas = *FParentChart->Canvas3D();
     canvas.UsePen(MinorTicks()->Pen());
     const TRect& r = FValueAreaRect;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "chart/editors/AlignmentItems.h"
 #include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/MarginsEditor.h"
@@ -24,15 +25,6 @@
 #include "platform/ui/ScrollBar.h"
 
 namespace {
-
-// The alignment items, in their order, and the alignment each stands for.
-constexpr TAlignment AlignmentOfItem[] = {taLeftJustify, taCenter, taRightJustify};
-
-int ItemOfAlignment(TAlignment alignment) {
-    for (int i = 0; i < 3; ++i)
-        if (AlignmentOfItem[i] == alignment) return i;
-    return 0;
-}
 
 constexpr int SizeLimit = 32000;
 constexpr int SpacingLimit = 100;

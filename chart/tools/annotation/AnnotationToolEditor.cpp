@@ -1,5 +1,6 @@
 #include "chart/tools/annotation/AnnotationToolEditor.h"
 
+#include "chart/editors/AlignmentItems.h"
 #include "chart/editors/EditorBindings.h"
 #include "chart/editors/EditorRoutines.h"
 #include "chart/editors/MarginsEditor.h"
@@ -24,15 +25,6 @@
 #include "platform/ui/UpDown.h"
 
 namespace {
-
-// The alignment items, in their order, and the alignment each stands for.
-constexpr TAlignment AlignmentOfItem[] = {taLeftJustify, taCenter, taRightJustify};
-
-int ItemOfAlignment(TAlignment alignment) {
-    for (int i = 0; i < 3; ++i)
-        if (AlignmentOfItem[i] == alignment) return i;
-    return 0;
-}
 
 constexpr int PercentItem = 0;
 constexpr int CustomLimit = 32000;
