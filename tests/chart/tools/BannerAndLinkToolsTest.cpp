@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/engine/ChartAxis.h"
+#include "chart/foundation/TeeFont.h"
 #include "chart/tools/annotation/BannerEditor.h"
 #include "chart/tools/annotation/BannerTool.h"
 #include "chart/tools/annotation/LinkTool.h"

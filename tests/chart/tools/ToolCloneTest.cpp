@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "chart/engine/PointSeries.h"
 #include "chart/engine/SeriesCreation.h"
 #include "chart/foundation/ChartPen.h"
 #include "chart/tools/axis/ColorBandTool.h"
