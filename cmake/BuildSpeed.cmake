@@ -27,6 +27,12 @@ option(KV_UNITY "Compile the .cpp files of each library and test program in batc
 set(KV_UNITY_BATCH_SIZE 8 CACHE STRING "Largest number of a test program's .cpp files compiled together")
 set(KV_LIBRARY_BATCH_SIZE 6 CACHE STRING "Largest number of a library's .cpp files compiled together")
 option(KV_PCH "Precompile the common headers of the libraries and the test programs" ON)
+# The test programs' debug information: line tables and function names (-g1), which is what a
+# backtrace, a sanitizer's report and a debugger's stepping by line need. Full information (the
+# types and local variables, -g) made up a third of the test programs' compile time; a developer
+# who wants it for a debugging session sets -DKV_TEST_DEBUG_INFO=-g. The libraries keep -g:
+# scripts/check-odr reads their types.
+set(KV_TEST_DEBUG_INFO -g1 CACHE STRING "Debug information option of the test programs' own files")
 
 # The standard library's staples, which nearly every file includes through our headers.
 set(KV_STD_PCH <algorithm> <cmath> <cstdint> <functional> <map> <memory> <set> <sstream> <string>
@@ -238,5 +244,16 @@ function(kv_speed_up_test target)
   else()
     kv_shared_precompile(${target} test "${KV_TEST_PCH}" GTest::gtest GTest::gmock)
   endif()
+  # After the -g of every file, so it wins; the shared precompiled header must be made with the
+  # same kind of debug information as the files that use it.
+  target_compile_options(${target} PRIVATE ${KV_TEST_DEBUG_INFO})
+  foreach(_donor kv_pch_test_toolkit kv_pch_test_qt kv_pch_test)
+    if(TARGET ${_donor})
+      get_target_property(_opts ${_donor} COMPILE_OPTIONS)
+      if(NOT _opts OR NOT "${KV_TEST_DEBUG_INFO}" IN_LIST _opts)
+        target_compile_options(${_donor} PRIVATE ${KV_TEST_DEBUG_INFO})
+      endif()
+    endif()
+  endforeach()
   kv_unity_batches(${target} ${KV_UNITY_BATCH_SIZE})
 endfunction()
