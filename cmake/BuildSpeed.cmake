@@ -27,12 +27,13 @@ option(KV_UNITY "Compile the .cpp files of each library and test program in batc
 set(KV_UNITY_BATCH_SIZE 8 CACHE STRING "Largest number of a test program's .cpp files compiled together")
 set(KV_LIBRARY_BATCH_SIZE 6 CACHE STRING "Largest number of a library's .cpp files compiled together")
 option(KV_PCH "Precompile the common headers of the libraries and the test programs" ON)
-# The test programs' debug information: line tables and function names (-g1), which is what a
-# backtrace, a sanitizer's report and a debugger's stepping by line need. Full information (the
-# types and local variables, -g) made up a third of the test programs' compile time; a developer
-# who wants it for a debugging session sets -DKV_TEST_DEBUG_INFO=-g. The libraries keep -g:
-# scripts/check-odr reads their types.
-set(KV_TEST_DEBUG_INFO -g1 CACHE STRING "Debug information option of the test programs' own files")
+# The debug information of the test programs, benchmarks and fuzz harnesses: line tables and
+# function names (-g1), which is what a backtrace, a sanitizer's report, a profile and a debugger's
+# stepping by line need. Full information (the types and local variables, -g) made up a third of
+# the test programs' compile time; a developer who wants it for a debugging session sets
+# -DKV_TEST_DEBUG_INFO=-g. The libraries keep -g: scripts/check-odr reads their types.
+set(KV_TEST_DEBUG_INFO -g1 CACHE STRING
+    "Debug information option of the test programs', benchmarks' and fuzz harnesses' own files")
 
 # The standard library's staples, which nearly every file includes through our headers.
 set(KV_STD_PCH <algorithm> <cmath> <cstdint> <functional> <map> <memory> <set> <sstream> <string>
