@@ -1,5 +1,5 @@
 #pragma once
-#include "lib/Lean.h"
 #include "lib/Base.h"
+#include "lib/Lean.h"
 
 inline int UserA(const TBase& base) { return LeanValue(base) + base.Value; }
