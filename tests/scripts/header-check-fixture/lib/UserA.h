@@ -1,5 +1,8 @@
 #pragma once
-#include "lib/Base.h"
+// Lean.h first, on purpose: alone, a user reads it before Base.h.
+// clang-format off
 #include "lib/Lean.h"
+#include "lib/Base.h"
+// clang-format on
 
 inline int UserA(const TBase& base) { return LeanValue(base) + base.Value; }
