@@ -34,6 +34,10 @@ option(KV_PCH "Precompile the common headers of the libraries and the test progr
 # -DKV_TEST_DEBUG_INFO=-g. The libraries keep -g: scripts/check-odr reads their types.
 set(KV_TEST_DEBUG_INFO -g1 CACHE STRING
     "Debug information option of the test programs', benchmarks' and fuzz harnesses' own files")
+# Linked by those programs (and by the test programs' shared precompiled headers, which must be
+# made with the same kind of debug information): its option comes after every file's -g.
+add_library(kv_test_debug_info INTERFACE)
+target_compile_options(kv_test_debug_info INTERFACE ${KV_TEST_DEBUG_INFO})
 
 # The standard library's staples, which nearly every file includes through our headers.
 set(KV_STD_PCH <algorithm> <cmath> <cstdint> <functional> <map> <memory> <set> <sstream> <string>
@@ -237,24 +241,16 @@ function(kv_speed_up_test target)
     kv_links(${target} "Qt6::Widgets" _toolkit)
   endif()
   kv_links(${target} "Qt6::.*" _qt)
+  target_link_libraries(${target} PRIVATE kv_test_debug_info)
   if(_toolkit)
     kv_shared_precompile(${target} test_toolkit "${KV_TEST_PCH};${KV_TOOLKIT_PCH}"
-                         GTest::gtest GTest::gmock Qt6::Widgets)
+                         GTest::gtest GTest::gmock Qt6::Widgets kv_test_debug_info)
   elseif(_qt)
-    kv_shared_precompile(${target} test_qt "${KV_TEST_PCH}" GTest::gtest GTest::gmock Qt6::Core)
+    kv_shared_precompile(${target} test_qt "${KV_TEST_PCH}" GTest::gtest GTest::gmock Qt6::Core
+                         kv_test_debug_info)
   else()
-    kv_shared_precompile(${target} test "${KV_TEST_PCH}" GTest::gtest GTest::gmock)
+    kv_shared_precompile(${target} test "${KV_TEST_PCH}" GTest::gtest GTest::gmock
+                         kv_test_debug_info)
   endif()
-  # After the -g of every file, so it wins; the shared precompiled header must be made with the
-  # same kind of debug information as the files that use it.
-  target_compile_options(${target} PRIVATE ${KV_TEST_DEBUG_INFO})
-  foreach(_donor kv_pch_test_toolkit kv_pch_test_qt kv_pch_test)
-    if(TARGET ${_donor})
-      get_target_property(_opts ${_donor} COMPILE_OPTIONS)
-      if(NOT _opts OR NOT "${KV_TEST_DEBUG_INFO}" IN_LIST _opts)
-        target_compile_options(${_donor} PRIVATE ${KV_TEST_DEBUG_INFO})
-      endif()
-    endif()
-  endforeach()
   kv_unity_batches(${target} ${KV_UNITY_BATCH_SIZE})
 endfunction()

@@ -48,8 +48,9 @@ function(kv_header_check_library name sources)
   endif()
 endfunction()
 
-# kv_add_header_check(name share headers...): the check of `headers` (paths from the source top),
-# as the object library `name` (which also stands for the whole check) and one library a base.
+# kv_add_header_check(name share headers...): the check of `headers` (paths from the source top):
+# the target `name` builds all of it, in object libraries for the headers compiled alone and for
+# each base's followers.
 # `share`: how many headers must take a base before it is made. Without precompiled headers
 # (-DKV_PCH=OFF) every header is compiled alone.
 function(kv_add_header_check name share)
